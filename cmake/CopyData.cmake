@@ -1,0 +1,12 @@
+# cmake -DSRC=... -DDST=... -P CopyData.cmake
+file(GLOB_RECURSE entries RELATIVE ${SRC} LIST_DIRECTORIES true ${SRC}/*)
+foreach(rel IN LISTS entries)
+  if(IS_DIRECTORY ${SRC}/${rel})
+    file(MAKE_DIRECTORY ${DST}/${rel})
+  elseif(NOT rel MATCHES "(^|/)\\.gitkeep$")
+    if(NOT EXISTS ${DST}/${rel} OR ${SRC}/${rel} IS_NEWER_THAN ${DST}/${rel})
+      get_filename_component(dir ${DST}/${rel} DIRECTORY)
+      file(COPY ${SRC}/${rel} DESTINATION ${dir})
+    endif()
+  endif()
+endforeach()

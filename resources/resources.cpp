@@ -1,0 +1,2 @@
+// Placeholder until the artwork generator lands.
+void InitTarvoResources() {}

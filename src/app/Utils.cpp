@@ -1,0 +1,280 @@
+#include "app/Utils.h"
+
+#include <QDir>
+#include <QFile>
+
+QChar PathSep() { return QDir::separator(); }
+
+QString JoinPath(const QString& folder, const QString& name) {
+    const QChar sep = PathSep();
+    QString n = name;
+    if (n.startsWith(sep)) n.remove(0, 1);
+    if (folder.endsWith(sep)) return folder + n;
+    return folder + sep + n;
+}
+
+QString JoinURL(const QString& base, const QString& name) {
+    if (base.endsWith(QLatin1Char('/'))) return base + name;
+    return base + QLatin1Char('/') + name;
+}
+
+QString StripExtension(const QString& fileName) {
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0) return fileName;
+    return fileName.left(dot);
+}
+
+QString GetTempFolder() {
+    QString t = QDir::toNativeSeparators(QDir::tempPath());
+    if (!t.endsWith(PathSep())) t += PathSep();
+    return t;
+}
+
+QString PreviewFileName() { return JoinPath(GetTempFolder(), QStringLiteral("~tvxpreview.html")); }
+
+namespace {
+
+// The "drive" of a path: "C:" on Windows; on other systems every absolute
+// path lives on the one root, so only absolute paths compare as alike.
+bool SameRoot(const QString& a, const QString& b) {
+#ifdef Q_OS_WIN
+    return a.left(2) == b.left(2);
+#else
+    return a.startsWith(QLatin1Char('/')) && b.startsWith(QLatin1Char('/'));
+#endif
+}
+
+}  // namespace
+
+QString RelativePath(const QString& baseFile, const QString& target) {
+    if (target.isEmpty()) return QString();
+    if (baseFile.size() < 2 || target.size() < 2 || !SameRoot(baseFile, target)) return target;
+    const QChar sep = PathSep();
+    QString base = baseFile;
+    QString tgt = target;
+    // Strip the common leading folders, one separator at a time.
+    int i = 0;
+    while (i < base.size() && i < tgt.size() && base[i] == tgt[i]) {
+        if (base[i] == sep) {
+            base.remove(0, i + 1);
+            tgt.remove(0, i + 1);
+            i = 0;
+            continue;
+        }
+        ++i;
+    }
+    const QString up = QStringLiteral("..") + sep;
+    const int depth = base.count(sep);
+    QString prefix;
+    for (int k = 0; k < depth; ++k) prefix += up;
+    return prefix + tgt;
+}
+
+QString ResolveReference(const QString& baseFile, const QString& reference) {
+    const QChar sep = PathSep();
+    QString ref = reference;
+    ref.replace(QLatin1Char('/'), sep);
+    ref.replace(QLatin1Char('\\'), sep);
+    ref = StripQuotes(ref);
+    if (ref.size() > 1 && ref[1] == QLatin1Char(':')) return ref;
+#ifndef Q_OS_WIN
+    if (ref.startsWith(sep)) return ref;
+#endif
+    QString start = baseFile.left(baseFile.lastIndexOf(sep) + 1);
+    const int split = ref.lastIndexOf(sep);
+    QString refFolder = split >= 0 ? ref.left(split + 1) : QString();
+    const QString file = split >= 0 ? ref.mid(split + 1) : ref;
+    while (refFolder.startsWith(QLatin1String(".."))) {
+        refFolder.remove(0, 3);
+        // Cut the start folder before the last separator that precedes its
+        // final character.
+        const int cut = start.lastIndexOf(sep, start.size() - 2);
+        if (cut < 0) break;
+        start = start.left(cut);
+    }
+    QString result = start + sep + refFolder + sep + file;
+    const QString dbl = QString(sep) + sep;
+    while (result.contains(dbl)) result.replace(dbl, QString(sep));
+    return result;
+}
+
+void LoadFileText(const QString& fileName, QString& target) {
+    QFile f(fileName);
+    if (!f.exists() || !f.open(QIODevice::ReadOnly)) return;
+    const QString text = FromAnsi(f.readAll());
+    // Every line, the last one included, ends in CR LF.
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    int i = 0;
+    const int n = text.size();
+    while (i < n) {
+        int j = i;
+        while (j < n && text[j] != QLatin1Char('\r') && text[j] != QLatin1Char('\n')) ++j;
+        out += QStringView(text).mid(i, j - i);
+        out += CRLF;
+        if (j < n && text[j] == QLatin1Char('\r') && j + 1 < n && text[j + 1] == QLatin1Char('\n')) ++j;
+        i = j + 1;
+    }
+    target = out;
+}
+
+QString MidStr(const QString& text, int start, int count) {
+    if (count <= 0 || start > text.size()) return QString();
+    if (start < 1) {
+        count -= 1 - start;
+        start = 1;
+        if (count <= 0) return QString();
+    }
+    return text.mid(start - 1, count);
+}
+
+QString LeftStr(const QString& text, int count) { return count <= 0 ? QString() : text.left(count); }
+
+QString RightStr(const QString& text, int count) { return count <= 0 ? QString() : text.right(count); }
+
+QString DropRight(const QString& text, int count) {
+    if (count >= text.size()) return QString();
+    if (count <= 0) return text;
+    return text.left(text.size() - count);
+}
+
+int LastPos(int start, const QString& text, const QString& part) {
+    if (part.isEmpty()) return 0;
+    if (start == 0) start = text.size() - part.size() + 1;
+    if (start > text.size() - part.size() + 1) start = text.size() - part.size() + 1;
+    for (int p = start; p >= 1; --p) {
+        if (QStringView(text).mid(p - 1, part.size()) == part) return p;
+    }
+    return 0;
+}
+
+QString ReplaceAll(const QString& text, const QString& part, const QString& replacement) {
+    if (part.isEmpty()) return text;
+    QString out;
+    out.reserve(text.size());
+    int from = 0;
+    for (;;) {
+        const int at = text.indexOf(part, from, Qt::CaseSensitive);
+        if (at < 0) break;
+        out += QStringView(text).mid(from, at - from);
+        out += replacement;
+        from = at + part.size();
+    }
+    out += QStringView(text).mid(from);
+    return out;
+}
+
+QString ReplaceAllNoCase(const QString& text, const QString& part, const QString& replacement) {
+    // The inserted text is never searched again, so a replacement that
+    // contains the part cannot loop.
+    if (part.isEmpty()) return text;
+    QString out;
+    int from = 0;
+    for (;;) {
+        const int at = text.indexOf(part, from, Qt::CaseInsensitive);
+        if (at < 0) break;
+        out += QStringView(text).mid(from, at - from);
+        out += replacement;
+        from = at + part.size();
+    }
+    out += QStringView(text).mid(from);
+    return out;
+}
+
+QString StripQuotes(const QString& text) {
+    // Only spaces are trimmed, as the callers pass tag text.
+    int b = 0, e = text.size();
+    while (b < e && text[b] == QLatin1Char(' ')) ++b;
+    while (e > b && text[e - 1] == QLatin1Char(' ')) --e;
+    QString s = text.mid(b, e - b);
+    if (s.startsWith(QLatin1Char('"'))) s = s.size() >= 2 ? s.mid(1, s.size() - 2) : QString();
+    if (s.endsWith(QLatin1Char('"'))) s.chop(1);
+    return s;
+}
+
+QString GetTagAttribute(const QString& tagText, const QString& name) {
+    int b = 0, e = tagText.size();
+    while (b < e && tagText[b] == QLatin1Char(' ')) ++b;
+    while (e > b && tagText[e - 1] == QLatin1Char(' ')) --e;
+    const QString tag = tagText.mid(b, e - b);
+    const QString lower = tag.toLower();
+    const int at = lower.indexOf(name.toLower() + QLatin1Char('='));
+    if (at < 0) return QString();
+    const int start = at + name.size() + 1;
+    int i = start;
+    const int n = tag.size();
+    if (i < n && tag[i] == QLatin1Char('"')) {
+        ++i;
+        while (i < n && tag[i] != QLatin1Char('"') && tag[i] != QLatin1Char('>')) ++i;
+        if (i < n && tag[i] == QLatin1Char('"')) ++i;  // take the closing quote along
+    } else {
+        while (i < n) {
+            const QChar c = tag[i];
+            if (c == QLatin1Char('>')) break;
+            if (c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('"')) {
+                ++i;  // taken along, removed by the trim below
+                break;
+            }
+            ++i;
+        }
+    }
+    QString value = tag.mid(start, i - start);
+    // A space, CR or LF that ended an unquoted value is dropped again.
+    while (!value.isEmpty() && (value.endsWith(QLatin1Char('\r')) || value.endsWith(QLatin1Char('\n'))))
+        value.chop(1);
+    return StripQuotes(value);
+}
+
+QString ColorToHTML(quint32 color) {
+    const uint r = color & 0xFF, g = (color >> 8) & 0xFF, b = (color >> 16) & 0xFF;
+    return QStringLiteral("%1%2%3")
+        .arg(r, 2, 16, QLatin1Char('0'))
+        .arg(g, 2, 16, QLatin1Char('0'))
+        .arg(b, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F in Windows-1252; the five unused bytes
+// map to the C1 control of the same number, as Windows itself does.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+QByteArray ToAnsi(const QString& text) {
+    QByteArray out;
+    out.resize(text.size());
+    char* d = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            d[i] = char(c);
+            continue;
+        }
+        char b = '?';  // not representable in the 8-bit code page
+        for (int k = 0; k < 32; ++k) {
+            if (kCp1252High[k] == c) {
+                b = char(0x80 + k);
+                break;
+            }
+        }
+        d[i] = b;
+    }
+    return out;
+}
+
+QString FromAnsi(const QByteArray& bytes) {
+    QString out;
+    out.resize(bytes.size());
+    QChar* d = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar b = uchar(bytes[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// Small stateless helpers for paths, strings, HTML attributes and colours
+// that every part of the program shares. Positions are 1-based and counts
+// are in characters, as the callers expect.
+
+#include <QString>
+#include <QtGlobal>
+
+class QPainter;
+class QPixmap;
+
+// The line break of every generated text.
+inline const QString CRLF = QStringLiteral("\r\n");
+
+// The platform's path separator as a character ("/" here, "\" on Windows).
+QChar PathSep();
+
+// folder + separator + name, dropping one leading separator of the name and
+// not doubling one at the end of the folder.
+QString JoinPath(const QString& folder, const QString& name);
+// base + "/" + name unless base already ends with "/".
+QString JoinURL(const QString& base, const QString& name);
+// Everything before the last "." (the search does not stop at folders).
+QString StripExtension(const QString& fileName);
+// The system's temporary folder, with a trailing separator.
+QString GetTempFolder();
+// The file the external-browser preview writes.
+QString PreviewFileName();
+// `target` as seen from the folder of `baseFile`, with ".." steps.
+QString RelativePath(const QString& baseFile, const QString& target);
+// A file reference taken from a page (relative, with "/" or "\"), turned
+// into a local path beside `baseFile`. Absolute references come back as
+// they are.
+QString ResolveReference(const QString& baseFile, const QString& reference);
+// The file's whole text (Windows-1252) with every line ending in CR LF; the
+// target is left alone when the file does not exist.
+void LoadFileText(const QString& fileName, QString& target);
+
+QString MidStr(const QString& text, int start, int count);
+QString LeftStr(const QString& text, int count);
+QString RightStr(const QString& text, int count);
+QString DropRight(const QString& text, int count);
+// Position of the last `part` starting at or before `start` (0: as late as
+// it can start); 0 when there is none.
+int LastPos(int start, const QString& text, const QString& part);
+
+// Replaces every occurrence, left to right, never searching the inserted
+// text again. Case-sensitive.
+QString ReplaceAll(const QString& text, const QString& part, const QString& replacement);
+// The same without regard to letter case.
+QString ReplaceAllNoCase(const QString& text, const QString& part, const QString& replacement);
+// Trims spaces; removes a leading double quote with the last character,
+// then a trailing double quote.
+QString StripQuotes(const QString& text);
+// The value of attribute `name` in the text of one HTML tag, or "".
+QString GetTagAttribute(const QString& tagText, const QString& name);
+// "RRGGBB" from a colour held as 0x00BBGGRR.
+QString ColorToHTML(quint32 color);
+
+// Windows-1252 conversions used for every file the program writes or reads.
+QByteArray ToAnsi(const QString& text);
+QString FromAnsi(const QByteArray& bytes);
