@@ -1,0 +1,96 @@
+#include "model/WebBlocks.h"
+
+#include "app/Resources.h"
+
+#include <algorithm>
+
+const QString TPage::DefaultTitle = QStringLiteral("Tarvo Version 1.0 Document");
+
+const char* const kHeadSizes[6] = {"1 (Largest)", "2 (Larger)", "3 (Large)",
+                                   "4 (Small)",   "5 (Smaller)", "6 (Smallest)"};
+const char* const kLineThicknesses[6] = {"6 (Thickest)", "5 (Thicker)", "4 (Thick)",
+                                         "3 (Thin)",     "2 (Thinner)", "1 (Thinnest)"};
+
+namespace {
+const char* const kBrickNames[kBlockKindCount] = {"imgBrPara",    "imgBrLink",  "imgBrImage",
+                                                  "imgBrHeading", "imgBrEmail", "imgBrLine"};
+const char* const kPictureNames[kBlockKindCount] = {"Para", "Link", "Image", "Heading", "Email", "Line"};
+}  // namespace
+
+void TWebChunk::AllocateRecord() {
+    Para.reset();
+    Link.reset();
+    Image.reset();
+    Heading.reset();
+    Email.reset();
+    Line.reset();
+    switch (Kind) {
+        case bkPara: Para = std::make_unique<TBlockPara>(); break;
+        case bkLink: Link = std::make_unique<TBlockLink>(); break;
+        case bkImage: Image = std::make_unique<TBlockImage>(); break;
+        case bkHeading: Heading = std::make_unique<TBlockHeading>(); break;
+        case bkEmail: Email = std::make_unique<TBlockEmail>(); break;
+        case bkLine: Line = std::make_unique<TBlockLine>(); break;
+        default: break;
+    }
+}
+
+QString BrickName(int kind) {
+    if (kind < 0 || kind >= kBlockKindCount) return QString();
+    return QLatin1String(kBrickNames[kind]);
+}
+
+int KindFromBrickName(const QString& name) {
+    for (int k = 0; k < kBlockKindCount; ++k)
+        if (name == QLatin1String(kBrickNames[k])) return k;
+    return -1;
+}
+
+QString KindPictureName(int kind) {
+    if (kind < 0 || kind >= kBlockKindCount) return QString();
+    return QLatin1String(kPictureNames[kind]);
+}
+
+std::unique_ptr<TWebChunk> NewChunkForKind(int kind) {
+    if (kind < 0 || kind >= kBlockKindCount) return nullptr;
+    auto chunk = std::make_unique<TWebChunk>();
+    chunk->Kind = kind;
+    chunk->AllocateRecord();
+    chunk->Picture = ResourceBitmap(KindPictureName(kind));
+    return chunk;
+}
+
+std::unique_ptr<TWebChunk> NewChunkForBrick(const QString& brickName) {
+    return NewChunkForKind(KindFromBrickName(brickName));
+}
+
+TWebChunk* TPage::Chunk(int index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return WebChunks[size_t(index)].get();
+}
+
+int TPage::InsertChunk(int index, std::unique_ptr<TWebChunk> chunk) {
+    if (index < 0 || index > Count()) index = Count();
+    WebChunks.insert(WebChunks.begin() + index, std::move(chunk));
+    return index;
+}
+
+void TPage::MoveChunk(int from, int to) {
+    if (from < 0 || from >= Count() || to < 0 || to >= Count() || from == to) return;
+    auto first = WebChunks.begin();
+    if (from < to) std::rotate(first + from, first + from + 1, first + to + 1);
+    else std::rotate(first + to, first + from, first + from + 1);
+}
+
+void TPage::DeleteChunk(int index) {
+    if (index < 0 || index >= Count()) return;
+    WebChunks.erase(WebChunks.begin() + index);
+}
+
+void TPage::ClearChunks() {
+    // Disposed first to last, each with its record.
+    for (auto& c : WebChunks) c.reset();
+    WebChunks.clear();
+    CurrentIndex = -1;
+    PageTitle = DefaultTitle;
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The page as an ordered list of Web Blocks: the six kind records, the chunk
+// that holds one block, and the page-level state that goes with them.
+
+#include <QPixmap>
+#include <QString>
+#include <memory>
+#include <vector>
+
+// Kind codes; stored in document files, so the numbering is fixed.
+enum TBlockKind : int {
+    bkPara = 0,
+    bkLink = 1,
+    bkImage = 2,
+    bkHeading = 3,
+    bkEmail = 4,
+    bkLine = 5,
+};
+inline constexpr int kBlockKindCount = 6;
+
+// Alignment codes: 0 none (no markup), 1 left, 2 center, 3 right.
+enum TAlignCode : quint8 { alNone = 0, alLeft = 1, alCenter = 2, alRight = 3 };
+
+struct TBlockPara {
+    QString Paragraph;  // lines separated by CR LF
+    quint8 Align = alNone;
+    quint8 NewLine = 0;
+};
+
+struct TBlockLink {
+    QString PreText;
+    QString URL = QStringLiteral("http://");
+    QString LinkText;
+    QString PostText;
+    quint8 Align = alNone;
+    quint8 NewLine = 0;
+};
+
+struct TBlockImage {
+    QString FileName;
+    QString ImgHeight;  // as typed; empty means not given
+    QString ImgWidth;
+    QString AltText;
+    QString ImgLink = QStringLiteral("http://");  // "http://" alone means no link
+    quint8 Align = alNone;
+    quint8 NewLine = 0;
+};
+
+struct TBlockHeading {
+    QString HeadSize = QStringLiteral("1 (Largest)");  // only the first character (the level) is used
+    QString HeadText;
+    quint8 Align = alNone;
+    quint8 NewLine = 0;  // set by the panel; not generated and not stored
+};
+
+struct TBlockEmail {
+    QString PreText;
+    QString Address;
+    QString LinkText;
+    QString PostText;
+    quint8 Align = alNone;
+    quint8 NewLine = 0;
+};
+
+struct TBlockLine {
+    QString LineWidth;                                   // percent as typed; empty is full width
+    QString Thickness = QStringLiteral("6 (Thickest)");  // only the first character is used
+};
+
+// One block of the page. Exactly the record that matches Kind is set.
+struct TWebChunk {
+    qint32 Kind = bkPara;
+    QString HTML;     // what the generator last made for this block
+    QPixmap Picture;  // the block's picture on the canvas (the toolbox picture of its kind)
+    std::unique_ptr<TBlockPara> Para;
+    std::unique_ptr<TBlockLink> Link;
+    std::unique_ptr<TBlockImage> Image;
+    std::unique_ptr<TBlockHeading> Heading;
+    std::unique_ptr<TBlockEmail> Email;
+    std::unique_ptr<TBlockLine> Line;
+
+    // Creates the empty record for Kind (with its defaults), dropping others.
+    void AllocateRecord();
+};
+
+using TWebChunkList = std::vector<std::unique_ptr<TWebChunk>>;
+
+// The items of the heading size and line thickness lists.
+extern const char* const kHeadSizes[6];
+extern const char* const kLineThicknesses[6];
+
+// The toolbox block names, by kind: "imgBrPara", "imgBrLink", ...
+QString BrickName(int kind);
+// The kind of a toolbox block found from its name; -1 for any other name.
+int KindFromBrickName(const QString& name);
+// The picture names of a kind: "Para", "Link", "Image", "Heading", "Email",
+// "Line"; empty for a kind outside 0..5.
+QString KindPictureName(int kind);
+
+// A new chunk of the given kind with the defaults and its picture; null for
+// a kind outside 0..5.
+std::unique_ptr<TWebChunk> NewChunkForKind(int kind);
+// The same for a dropped toolbox block, found from its name.
+std::unique_ptr<TWebChunk> NewChunkForBrick(const QString& brickName);
+
+// The page and its state, owned by the main window.
+class TPage {
+public:
+    static const QString DefaultTitle;  // "Tarvo Version 1.0 Document"
+
+    TWebChunkList WebChunks;
+    QString PageTitle = DefaultTitle;
+    QString DocFileName;  // full path; empty while untitled
+    bool PageChanged = false;
+    int CurrentIndex = -1;  // the block the property panel shows; -1 none
+
+    // True while the program itself opens, loads or clears a page: every
+    // field-change handler does nothing meanwhile.
+    bool FillingPanel = false;
+    // True while a page is being loaded: filling a panel does not move the
+    // keyboard focus.
+    bool LoadingDocument = false;
+
+    int Count() const { return int(WebChunks.size()); }
+    TWebChunk* Chunk(int index) const;
+    TWebChunk* CurrentChunk() const { return Chunk(CurrentIndex); }
+
+    // Inserts before `index` (appends when index >= count); returns the index.
+    int InsertChunk(int index, std::unique_ptr<TWebChunk> chunk);
+    // Moves the chunk at `from` so that it ends up at index `to`.
+    void MoveChunk(int from, int to);
+    void DeleteChunk(int index);
+    // Disposes every chunk and resets the title; keeps the document name,
+    // the changed flag and the logo option.
+    void ClearChunks();
+};
