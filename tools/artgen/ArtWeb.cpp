@@ -489,7 +489,7 @@ void firework(QPainter& p, const Rocket& r, int frame) {
   const qreal fade = b < 4 ? 1.0 : 1.0 - (b - 3) * 0.28;
   const qreal drop = b * b * 0.6;
   QRadialGradient g(r.burst, radius * 1.2);
-  g.setColorAt(0, withAlpha(r.colour.lighter(150), int(90 * fade)));
+  g.setColorAt(0, withAlpha(r.colour, int(110 * fade)));
   g.setColorAt(1, withAlpha(r.colour, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(g);
