@@ -288,10 +288,10 @@ QImage appIcon() {
   p.setBrush(QColor(255, 255, 255, 45));
   p.drawEllipse(QPointF(20, 4), 40, 22);
   p.restore();
-  pageSheet(p, QRectF(14, 10, 30, 40));
+  pageSheet(p, QRectF(11, 9, 30, 40));
   p.save();
-  p.translate(28, 28);
-  p.scale(0.52, 0.52);
+  p.translate(22, 25);
+  p.scale(0.64, 0.64);
   windy(p, false);
   p.restore();
   p.setPen(QPen(QColor(255, 255, 255, 120), 1));
