@@ -86,7 +86,7 @@ int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
         const int index = StyleListBoxIndex(styles, read.StyleName);
         if (index >= 0) selected = index;
     }
-    const TStyleChunk* style = selected > 0 ? styles[size_t(selected - 1)].get() : nullptr;
+    const TStyleChunk* style = StyleForListBoxIndex(styles, selected);
 
     const QString html = AddBodyDef(BuildPageHTML(page, o.logo), style);
     QString error;

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kMargin = 10;          // px, left and right of the sheet's content
 constexpr int kBlockGap = 6;         // px between blocks
-const QColor kInk(0x44, 0x4A, 0x55);     // text lines
+const QColor kInk(0x8A, 0x93, 0xA0);     // text lines
 const QColor kLinkBlue(0x1F, 0x6F, 0xD6);
 const QColor kHeadingInk(0x1B, 0x2A, 0x4A);
 

@@ -15,6 +15,17 @@ QString ReplaceBetween(const QString& text, const QString& startMark, const QStr
 }
 
 namespace {
+
+// ReplaceBetween for the editors below, which work on text the user may have
+// edited by hand: when no end mark follows the start mark, the text stays as
+// it is instead of losing everything after the start mark.
+QString ReplaceEnclosed(const QString& text, const QString& startMark, const QString& endMark,
+                        const QString& newPart) {
+    const qsizetype start = text.indexOf(startMark, 0, Qt::CaseSensitive);
+    if (start < 0 || text.indexOf(endMark, start + startMark.size(), Qt::CaseSensitive) < 0) return text;
+    return ReplaceBetween(text, startMark, endMark, newPart);
+}
+
 QString ColorAttribute(const char* name, quint32 color) {
     return QStringLiteral(" %1=\"#%2\"").arg(QLatin1String(name), ColorToHTML(color));
 }
@@ -42,19 +53,30 @@ QString BodyTagFor(const TStyleChunk* style) {
 }
 
 QString AddBodyDef(const QString& text, const TStyleChunk* style) {
-    return ReplaceBetween(text, QStringLiteral("<BODY"), QStringLiteral(">"), BodyTagFor(style));
+    return ReplaceEnclosed(text, QStringLiteral("<BODY"), QStringLiteral(">"), BodyTagFor(style));
 }
 
 QString ReplaceTitle(const QString& text, const QString& title) {
-    return ReplaceBetween(text, QStringLiteral("<TITLE>"), QStringLiteral("</TITLE>"),
-                          QStringLiteral("<TITLE>") + title + QStringLiteral("</TITLE>"));
+    return ReplaceEnclosed(text, QStringLiteral("<TITLE>"), QStringLiteral("</TITLE>"),
+                           QStringLiteral("<TITLE>") + title + QStringLiteral("</TITLE>"));
 }
 
 QString InsertLogo(const QString& text) {
-    return ReplaceBetween(text, QStringLiteral("</BODY>"), QStringLiteral("</HTML>"),
-                          LogoLine() + CRLF + QStringLiteral("</BODY>") + CRLF + QStringLiteral("</HTML>") + CRLF);
+    const QString bodyEnd = QStringLiteral("</BODY>");
+    const qsizetype at = text.indexOf(bodyEnd, 0, Qt::CaseSensitive);
+    if (at < 0) return text;
+    // Without "</HTML>" after the body, only the logo line goes in and the
+    // rest of the text stays as it is.
+    if (text.indexOf(QStringLiteral("</HTML>"), at + bodyEnd.size(), Qt::CaseSensitive) < 0)
+        return text.left(at) + LogoLine() + CRLF + text.mid(at);
+    return ReplaceBetween(text, bodyEnd, QStringLiteral("</HTML>"),
+                          LogoLine() + CRLF + bodyEnd + CRLF + QStringLiteral("</HTML>") + CRLF);
 }
 
 QString RemoveLogo(const QString& text) {
-    return ReplaceBetween(text, QStringLiteral("<CENTER>") + kLogoText, QStringLiteral("</CENTER>"), QString());
+    // Only the whole line as generated; any hand edit of it keeps it.
+    const QString line = LogoLine();
+    const qsizetype at = text.indexOf(line, 0, Qt::CaseSensitive);
+    if (at < 0) return text;
+    return text.left(at) + text.mid(at + line.size());
 }

@@ -25,8 +25,8 @@ QString BuildBodyWithStyle(const TStyleChunk& style);
 QString BodyTagFor(const TStyleChunk* style);
 
 // The page text with its first "<BODY" ... ">" replaced by BodyTagFor(style);
-// the line break after the old tag stays. A text without "<BODY" comes back
-// unchanged.
+// the line break after the old tag stays. A text without "<BODY", or without
+// a ">" after it, comes back unchanged.
 //
 // The window's handler: with no list box item selected, do nothing; else
 // call this with null for item 0 and &StyleList[item-1] otherwise, write the
@@ -35,12 +35,17 @@ QString BodyTagFor(const TStyleChunk* style);
 QString AddBodyDef(const QString& text, const TStyleChunk* style);
 
 // The page text with its TITLE element holding `title`; a text without
-// "<TITLE>" comes back unchanged.
+// "<TITLE>", or without "</TITLE>" after it, comes back unchanged.
 QString ReplaceTitle(const QString& text, const QString& title);
 
 // The logo line put in right before "</BODY>"; the end of the body and of
 // the page are rewritten as the generator writes them and any text after
-// "</HTML>" stays. A text without "</BODY>" comes back unchanged.
+// "</HTML>" stays. A text without "</BODY>" comes back unchanged; one without
+// "</HTML>" after it gets the logo line and keeps the rest as it stands.
+//
+// The window's logo box handler: write InsertLogo or RemoveLogo of the
+// editor's text with HTMLUpdating set, then save the editor's text to the
+// page's HTML file (also when the text did not change); PageChanged stays.
 QString InsertLogo(const QString& text);
 // The text with the first logo line exactly as generated taken out (its line
 // break stays); a logo line edited by hand is left alone.

@@ -135,3 +135,8 @@ int StyleListBoxIndex(const TStyleList& list, const QString& text) {
         if (list[i]->StyleName.compare(text, Qt::CaseInsensitive) == 0) return int(i) + 1;
     return -1;
 }
+
+const TStyleChunk* StyleForListBoxIndex(const TStyleList& list, int index) {
+    if (index < 1 || index > int(list.size())) return nullptr;
+    return list[size_t(index - 1)].get();
+}

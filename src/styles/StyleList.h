@@ -45,8 +45,12 @@ TStyleList CopyStyleList(const TStyleList& list);
 
 // The index in the style list box (0 "[None]", i the style list's entry i-1)
 // of the first item whose text equals `text` without regard to letter case;
-// -1 when there is none.
+// -1 when there is none (after the style wizard the window then selects
+// item 0; the document reader leaves "[None]" selected).
 int StyleListBoxIndex(const TStyleList& list, const QString& text);
+// The style of a list box item: null for item 0 ("[None]") and for an index
+// outside the list.
+const TStyleChunk* StyleForListBoxIndex(const TStyleList& list, int index);
 
 // A colour as written in the file: its name when the value has one
 // ("clSilver", "clBtnFace", "clNone"), else "$" and eight upper-case

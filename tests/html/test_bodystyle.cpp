@@ -64,6 +64,8 @@ void TestBodyStyle::addBodyDef() {
     // Lower-case tags, and texts without a BODY tag, are left alone.
     QCOMPARE(AddBodyDef("<body bgcolor=red>y", &s), QStringLiteral("<body bgcolor=red>y"));
     QCOMPARE(AddBodyDef(QString(), &s), QString());
+    // A hand-edited tag left open does not swallow the rest of the page.
+    QCOMPARE(AddBodyDef("<BODY bgcolor=red", &s), QStringLiteral("<BODY bgcolor=red"));
 }
 
 void TestBodyStyle::title() {
@@ -71,6 +73,7 @@ void TestBodyStyle::title() {
     const QString html = BuildPageHTML(page, false);
     QVERIFY(ReplaceTitle(html, "New").contains(QStringLiteral("<HEAD>\r\n<TITLE>New</TITLE>\r\n<META")));
     QCOMPARE(ReplaceTitle("no title here", "New"), QStringLiteral("no title here"));
+    QCOMPARE(ReplaceTitle("<TITLE>open<BODY>", "New"), QStringLiteral("<TITLE>open<BODY>"));
 }
 
 void TestBodyStyle::logoInsertAndRemove() {
@@ -81,10 +84,15 @@ void TestBodyStyle::logoInsertAndRemove() {
     QCOMPARE(InsertLogo(without), with + CRLF);
     QCOMPARE(InsertLogo(without + "tail"), with + CRLF + "tail");
     QCOMPARE(InsertLogo("no body end"), QStringLiteral("no body end"));
+    QCOMPARE(InsertLogo("x</BODY>rest"), "x" + LogoLine() + CRLF + "</BODY>rest");
     // Removal takes the exact generated line; its line break stays.
     QCOMPARE(RemoveLogo(with), without.left(without.indexOf("</BODY>")) + CRLF + "</BODY>\r\n</HTML>\r\n");
     QString edited = with;
     edited.replace(QStringLiteral("button.gif"), QStringLiteral("mine.gif"));
+    QCOMPARE(RemoveLogo(edited), edited);
+    // A line whose closing tag was edited away stays, and so does the rest.
+    edited = with;
+    edited.replace(kLogoText + "</CENTER>", kLogoText);
     QCOMPARE(RemoveLogo(edited), edited);
 }
 
