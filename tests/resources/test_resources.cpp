@@ -45,6 +45,10 @@ const Picture kBitmaps[] = {
     {"Windy_Right", 64, 59}, {"Windy_Left", 64, 59}, {"Splash", 205, 200},
     {"Icon_Template", 32, 32}, {"Icon_Page", 32, 32}, {"Image_1001", 20, 20},
     {"Image_1002", 20, 20}, {"AppIcon", 64, 64}, {"About", 366, 140}, {"VBSlab", 241, 184},
+    {"Wizard_Style", 130, 250}, {"Wizard_Server", 130, 250}, {"Upload_Window", 64, 64},
+    {"Glyph_AlignLeft", 16, 16}, {"Glyph_AlignCenter", 16, 16}, {"Glyph_AlignRight", 16, 16},
+    {"Glyph_NewLine", 16, 16}, {"Glyph_Browse", 16, 16}, {"Glyph_Back", 16, 16},
+    {"Glyph_Next", 16, 16},
 };
 
 const Picture kCursors[] = {{"Cursor_Hand", 32, 32}, {"Hand_Open", 32, 32}, {"Hand_Closed", 32, 32}};

@@ -27,6 +27,7 @@ void addShellArt(Catalog& c);   // toolbar, logo, mascot, splash, icon, buttons,
 void addBuildArt(Catalog& c);   // canvas, blocks, titles, shredder
 void addWebArt(Catalog& c);     // web, arrows, upload button, logos, upload flight, fireworks
 void addSmallArt(Catalog& c);   // gallery pictures, viewer placeholders, cursors
+void addDialogArt(Catalog& c);  // wizard and upload window pictures, button glyphs
 
 Catalog fullCatalog();
 

@@ -25,6 +25,7 @@ Catalog fullCatalog() {
   addBuildArt(c);
   addWebArt(c);
   addSmallArt(c);
+  addDialogArt(c);
   return c;
 }
 
