@@ -408,7 +408,7 @@ void trail(QPainter& p, QPointF from, QPointF to) {
   p.restore();
 }
 
-QImage uploadFrame(int k) {
+QImage uploadSprite(int k) {
   static const QSize sizes[9] = {{96, 178}, {72, 80}, {66, 62}, {62, 46}, {56, 40},
                                  {50, 36},  {44, 32}, {40, 28}, {30, 30}};
   QImage img = canvas(sizes[k].width(), sizes[k].height());
@@ -561,6 +561,19 @@ QImage fire(int frame) {
     p.drawRect(QRectF(x, y, 3, 3));
   }
   p.restore();
+  return img;
+}
+
+// The frames are opaque: each carries the part of the web picture that lies
+// under it at its place in the flight, so it looks the same however it is
+// drawn over "Web_Back".
+QImage uploadFrame(int k) {
+  static const QPoint at[9] = {{297, 32}, {312, 81}, {309, 81}, {308, 80}, {290, 80},
+                               {274, 79}, {271, 79}, {250, 80}, {209, 72}};
+  const QImage sprite = uploadSprite(k);
+  QImage img = webBack().copy(QRect(at[k], sprite.size()));
+  QPainter p(&img);
+  p.drawImage(0, 0, sprite);
   return img;
 }
 
