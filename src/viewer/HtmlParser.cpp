@@ -37,6 +37,8 @@ QString THtmlParser::Parse(const QString& text) {
     } catch (const THtmlParseError& e) {
         error = QString::fromUtf8(e.what());
     }
+    if (error.isEmpty())
+        error = T->Error;
     appendSection();
     FontStack.clear();
     T = nullptr;

@@ -195,6 +195,16 @@ void THtmlTokenizer::GetCh() {
 // After "<!": a comment "<!-- ... -->" (ended by "--", optional white
 // space, ">") or a declaration up to the next ">".
 void THtmlTokenizer::skipComment() {
+    try {
+        skipCommentBody();
+    } catch (const THtmlParseError& e) {
+        Error = QString::fromUtf8(e.what());
+        pos_ = len_;
+        havePushBack_ = false;
+    }
+}
+
+void THtmlTokenizer::skipCommentBody() {
     static const char* kOpen = "Open Comment at End of HTML File";
     char16_t c = nextRaw();
     if (c == '-') {

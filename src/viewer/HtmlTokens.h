@@ -85,6 +85,9 @@ public:
     int Value = 0;  // heading level of H1..H6
     TAttributeList Attributes;  // of the last tag that keeps attributes
     bool InPre = false;         // text runs keep spaces and line ends
+    // Set when the input ended inside a comment. Reading then goes on as at
+    // the end of input, so the token being read is still delivered.
+    QString Error;
 
     void GetCh();
     void Next();
@@ -106,5 +109,6 @@ private:
     char16_t nextRaw();
     void push(char16_t c) { pushBack_ = c; havePushBack_ = true; }
     void skipComment();
+    void skipCommentBody();
     void readAttributes(bool keep, bool isTagH);
 };

@@ -1,0 +1,51 @@
+// libFuzzer target: any bytes go through parse, layout, drawing, hit tests
+// and copying. Nothing may crash, hang or grow without bound.
+#include "viewer/HtmlDocument.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdint>
+#include <cstdlib>
+
+static QGuiApplication* app = nullptr;
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    app = new QGuiApplication(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    THtmlDocument doc;
+    doc.list().ShowImages = true;
+    doc.list().ImageRequest = [](const QString& src) {
+        // Some sources "exist" so both picture paths are taken.
+        return src.size() % 2 ? QImage(7, 5, QImage::Format_RGB32) : QImage();
+    };
+    doc.parse(DecodeWindows1252(bytes));
+    const int width = size > 0 ? 20 + data[0] * 3 : 300;
+    doc.layout(width);
+    QImage img(320, 240, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        doc.draw(p, img.rect(), QPoint(10, 0));
+        doc.list().YOff = doc.documentHeight() / 2;
+        doc.selectAll();
+        doc.draw(p, QRect(0, 0, 320, 120), QPoint(10, 0));
+    }
+    for (int y = -5; y < doc.documentHeight() + 10; y += 37) {
+        doc.urlAt(y % width, y);
+        int x = 0, yy = 0;
+        const int c = doc.cursorAt(y % width, y);
+        doc.cursorToXY(c, x, yy);
+    }
+    doc.findString(0, QStringLiteral("a"), false);
+    doc.setSelection(doc.textLength() / 3, doc.textLength());
+    volatile qsizetype n = doc.copyText().size();
+    (void)n;
+    doc.layout(width / 2 + 1);  // a second layout of the same sections
+    return 0;
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the viewer's libFuzzer target with clang (address sanitizer) and
+# runs it for a bounded time over fuzz/corpus, saving crashers to
+# fuzz/crashers. Leak checking is off: the font libraries keep caches for
+# the life of the process.   Usage: fuzz/run.sh [SECONDS] [extra libFuzzer flags...]
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(dirname "$here")"
+out="${FUZZ_BUILD:-$root/build-fuzz}"
+seconds="${1:-60}"
+shift || true
+mkdir -p "$out" "$here/crashers"
+qt="$(pkg-config --cflags --libs Qt6Gui Qt6Core)"
+if [ ! -x "$out/fuzz_viewer" ] || [ -n "$(find "$root/src/viewer" "$here/fuzz_viewer.cpp" -newer "$out/fuzz_viewer")" ]; then
+  clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address -I"$root/src" \
+    "$here/fuzz_viewer.cpp" "$root"/src/viewer/*.cpp $qt -o "$out/fuzz_viewer"
+fi
+mkdir -p "$out/corpus"
+export QT_QPA_PLATFORM=offscreen
+# New inputs go to the build folder; the committed corpus stays small.
+exec "$out/fuzz_viewer" "$out/corpus" "$here/corpus" \
+  -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="$here/crashers/" -print_final_stats=1 -detect_leaks=0 "$@"
