@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QtEndian>
 #include <QtTest>
 
@@ -156,6 +157,65 @@ private slots:
         for (int x = lit.width() / 2 - 20; x < lit.width() / 2 + 20; x += 2, ++n)
           sum += channelDiff(lit.pixel(x, y), bar.pixel(left + x, y));
       QVERIFY2(sum / n > 40, qPrintable(QStringLiteral("Toolbutt%1").arg(i + 1)));
+    }
+  }
+  // Pictures drawn over another one at a fixed place must meet it without a
+  // seam: their outer ring of pixels is the picture under them.
+  void overlaysMeetWhatLiesUnder_data() {
+    QTest::addColumn<QString>("overlay");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QPoint>("at");
+    for (int k = 1; k <= 4; ++k)
+      QTest::newRow(qPrintable(QStringLiteral("Web_Rotate%1").arg(k)))
+          << QStringLiteral("Web_Rotate%1").arg(k) << "Web_Back" << QPoint(72, 0);
+    QTest::newRow("Web_LeftUp") << "Web_LeftUp" << "Web_Back" << QPoint(0, 0);
+    QTest::newRow("Web_LeftDn") << "Web_LeftDn" << "Web_Back" << QPoint(0, 0);
+    QTest::newRow("Web_RightUp") << "Web_RightUp" << "Web_Back" << QPoint(356, 0);
+    QTest::newRow("Web_RightDn") << "Web_RightDn" << "Web_Back" << QPoint(356, 0);
+    QTest::newRow("Web_Page") << "Web_Page" << "Web_Back" << QPoint(320, 114);
+    QTest::newRow("Web_PageFlash") << "Web_PageFlash" << "Web_Back" << QPoint(320, 114);
+    // The upload panel's points less the web picture's own place (192, 70).
+    const QPoint flight[9] = {{489, 102}, {504, 151}, {501, 151}, {500, 150}, {482, 150},
+                              {466, 149}, {463, 149}, {442, 150}, {401, 142}};
+    for (int k = 0; k < 9; ++k)
+      QTest::newRow(qPrintable(QStringLiteral("Web_Upload%1").arg(k + 1)))
+          << QStringLiteral("Web_Upload%1").arg(k + 1) << "Web_Back" << flight[k] - QPoint(192, 70);
+  }
+
+  void overlaysMeetWhatLiesUnder() {
+    QFETCH(QString, overlay);
+    QFETCH(QString, base);
+    QFETCH(QPoint, at);
+    const QImage top = QImage(":/bitmaps/" + overlay + ".png").convertToFormat(QImage::Format_ARGB32);
+    const QImage under = QImage(":/bitmaps/" + base + ".png").convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(QRect(QPoint(), under.size()).contains(QRect(at, top.size())));
+    for (int y = 0; y < top.height(); ++y)
+      for (int x = 0; x < top.width(); ++x) {
+        if (x != 0 && y != 0 && x != top.width() - 1 && y != top.height() - 1) continue;
+        QVERIFY2(channelDiff(top.pixel(x, y), under.pixel(at + QPoint(x, y))) <= 6,
+                 qPrintable(QStringLiteral("%1 at %2,%3").arg(overlay).arg(x).arg(y)));
+      }
+  }
+
+  // The shredder frames stand on the shredder: apart from their top row,
+  // where the block goes in, their edges are the canvas with the shredder
+  // on it (canvas picture at 0, 1; shredder at -10, 248; frames at 7, 238).
+  void shredderFramesStandOnTheShredder() {
+    QImage scene = QImage(":/bitmaps/Page_Back.png").convertToFormat(QImage::Format_ARGB32);
+    {
+      QPainter p(&scene);
+      p.drawImage(-10, 247, QImage(":/bitmaps/Page_BuzzBack.png"));
+    }
+    for (int k = 1; k <= 8; ++k) {
+      const QImage f = QImage(QStringLiteral(":/bitmaps/Page_Buzz%1.png").arg(k))
+                           .convertToFormat(QImage::Format_ARGB32);
+      QCOMPARE(f.size(), QSize(78, 34));
+      for (int y = 1; y < 34; ++y)
+        for (int x = 0; x < 78; ++x) {
+          if (x != 0 && x != 77 && y != 33) continue;
+          QVERIFY2(channelDiff(f.pixel(x, y), scene.pixel(x + 7, y + 237)) <= 6,
+                   qPrintable(QStringLiteral("Page_Buzz%1 at %2,%3").arg(k).arg(x).arg(y)));
+        }
     }
   }
 };

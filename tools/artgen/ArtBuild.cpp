@@ -240,7 +240,7 @@ QImage shredderFrame(int n) {
   if (n >= 2) {
     for (int i = 0; i < 9; ++i) {
       const qreal t = (n - 2 + (i % 3) * 0.4) / 6.0;
-      const qreal x = mouth.left() + 8 + i * 7.5 + std::sin(i * 1.7 + n) * 3;
+      const qreal x = mouth.left() + 12 + i * 7.3 + std::sin(i * 1.7 + n) * 3;
       const qreal y = mouth.top() - 2 - t * 9 - (i % 2) * 2;
       if (y < kShredderAt.y() + 1) continue;
       p.save();

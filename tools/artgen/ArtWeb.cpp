@@ -229,17 +229,19 @@ void sendPage(QPainter& p, const QRectF& r, bool flash) {
   // The page with a big up arrow and the word "Send".
   if (flash) {
     // A warm glow that fades out before the picture's edges.
-    QRadialGradient halo(r.center(), r.height() / 2);
+    const qreal reach = r.width() / 2 - 2;
+    QRadialGradient halo(r.center(), reach);
     halo.setColorAt(0, withAlpha(pal::sun, 230));
     halo.setColorAt(0.6, withAlpha(pal::sun, 150));
     halo.setColorAt(1, withAlpha(pal::sun, 0));
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(halo);
-    p.drawEllipse(r.center(), r.width() / 2, r.height() / 2);
+    p.drawEllipse(r.center(), reach, reach);
     p.restore();
+    glow(p, rounded(r.adjusted(10, 8, -11, -27), 3), 4, withAlpha(pal::sun, 255));
   }
-  pageSheet(p, r.adjusted(4, 2, -4, -22), false);
+  pageSheet(p, r.adjusted(9, 3, -10, -25), false);
   const QPointF c(r.center().x() - 2, r.top() + 34);
   QPainterPath arrow;
   arrow.moveTo(c.x(), c.y() - 24);
@@ -252,7 +254,7 @@ void sendPage(QPainter& p, const QRectF& r, bool flash) {
   arrow.closeSubpath();
   const QPainterPath ra = roundedPolygon(arrow.toFillPolygon(), 2.5);
   glossy(p, ra, flash ? pal::orange : pal::leaf, 1.2);
-  const QRectF ribbon(r.left() + 2, r.bottom() - 24, r.width() - 4, 21);
+  const QRectF ribbon(r.left() + 6, r.bottom() - 29, r.width() - 12, 21);
   const QPainterPath rb = rounded(ribbon, 10.5);
   shadow(p, rb, 0, 1.5, 3, QColor(20, 40, 80, 100));
   glossy(p, rb, flash ? pal::berry : pal::grape, 1);
@@ -437,6 +439,7 @@ QImage uploadSprite(int k) {
     case 2: {  // half folded
       p.translate(w / 2, h / 2);
       p.rotate(-30);
+      p.scale(0.85, 0.85);
       QPainterPath half;
       half.moveTo(-24, -8);
       half.lineTo(22, -22);
@@ -465,7 +468,7 @@ QImage uploadSprite(int k) {
     default: {  // the paper plane flies left into the web
       const qreal size = w * 0.62;
       const QPointF c(size / 2 + 2, h / 2 - 2);
-      trail(p, c + QPointF(size * 0.5, 2), QPointF(w - 2, h - 4));
+      trail(p, c + QPointF(size * 0.5, 2), QPointF(w - 5, h - 6));
       plane(p, c, size, -8);
       break;
     }
