@@ -36,9 +36,9 @@ inline QString shown(const QString& html) {
 }
 
 // The first text section holding `text`.
-inline const TSection* sectionWith(const THtmlDocument& doc, const QString& text) {
+inline TSection* sectionWith(const THtmlDocument& doc, const QString& text) {
     for (const auto& s : doc.list())
-        if (auto* t = dynamic_cast<const TSection*>(s.get()); t && t->Buff.contains(text))
+        if (auto* t = dynamic_cast<TSection*>(s.get()); t && t->Buff.contains(text))
             return t;
     return nullptr;
 }
