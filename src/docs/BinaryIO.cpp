@@ -1,0 +1,83 @@
+#include "docs/BinaryIO.h"
+
+#include "app/Utils.h"
+
+#include <QIODevice>
+#include <QtEndian>
+
+void WriteInt32(QIODevice& dev, qint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    dev.write(bytes, 4);
+}
+
+void WriteByte(QIODevice& dev, quint8 value) {
+    const char b = char(value);
+    dev.write(&b, 1);
+}
+
+void WriteFixed(QIODevice& dev, const QByteArray& text) {
+    dev.write(text);
+}
+
+void WriteStr(QIODevice& dev, const QString& text) {
+    const QByteArray bytes = ToAnsi(text);
+    WriteInt32(dev, qint32(bytes.size() - 1));
+    dev.write(bytes);
+}
+
+qint64 TBinReader::Remaining() const {
+    if (dev_.isSequential()) return dev_.bytesAvailable();
+    return qMax<qint64>(0, dev_.size() - dev_.pos());
+}
+
+bool TBinReader::Take(qint64 count, QByteArray& bytes, TFault faultIfShort) {
+    if (fault_ != TFault::None) return false;
+    if (count < 0 || count > Remaining()) {
+        fault_ = faultIfShort;
+        return false;
+    }
+    QByteArray data = dev_.read(count);
+    if (data.size() != count) {
+        fault_ = TFault::Truncated;
+        return false;
+    }
+    bytes = std::move(data);
+    return true;
+}
+
+bool TBinReader::ReadInt32(qint32& value) {
+    QByteArray b;
+    if (!Take(4, b, TFault::Truncated)) return false;
+    value = qFromLittleEndian<qint32>(b.constData());
+    return true;
+}
+
+bool TBinReader::ReadByte(quint8& value) {
+    QByteArray b;
+    if (!Take(1, b, TFault::Truncated)) return false;
+    value = quint8(b[0]);
+    return true;
+}
+
+bool TBinReader::ReadFixed(qint64 count, QByteArray& bytes) {
+    return Take(count, bytes, TFault::Truncated);
+}
+
+bool TBinReader::ReadStr(QString& text) {
+    qint32 n = 0;
+    if (!ReadInt32(n)) return false;
+    if (n < 0) {
+        text.clear();
+        return true;
+    }
+    const qint64 length = qint64(n) + 1;
+    if (length > kMaxStoredString) {
+        fault_ = TFault::StringTooLong;
+        return false;
+    }
+    QByteArray bytes;
+    if (!Take(length, bytes, TFault::StringPastEnd)) return false;
+    text = FromAnsi(bytes);
+    return true;
+}

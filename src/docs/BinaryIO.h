@@ -1,0 +1,55 @@
+#pragma once
+// The primitives of the page document and the style file: little-endian
+// int32, single bytes, fixed texts, and strings stored as their length
+// minus one followed by their Windows-1252 bytes (an empty string is -1 and
+// no bytes).
+//
+// The reader never reads past the end of its device and never allocates
+// more than the device still holds: a string whose length runs past the
+// end, or is absurdly large, stops the read with a fault instead.
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+void WriteInt32(QIODevice& dev, qint32 value);
+void WriteByte(QIODevice& dev, quint8 value);
+// The bytes of a literal, without length or terminator.
+void WriteFixed(QIODevice& dev, const QByteArray& text);
+void WriteStr(QIODevice& dev, const QString& text);
+
+// The longest string a reader accepts, in bytes; a longer one can only come
+// from a damaged or hostile file.
+inline constexpr qint64 kMaxStoredString = 64 * 1024 * 1024;
+
+class TBinReader {
+public:
+    enum class TFault {
+        None,
+        Truncated,     // the file ended inside a number or a fixed text
+        StringPastEnd, // a string's length runs past the end of the file
+        StringTooLong, // a string's length is above kMaxStoredString
+    };
+
+    explicit TBinReader(QIODevice& dev) : dev_(dev) {}
+
+    // Each returns false, and leaves its target alone, when the value is
+    // not complete; the fault stays set and every later read fails too.
+    bool ReadInt32(qint32& value);
+    bool ReadByte(quint8& value);
+    bool ReadFixed(qint64 count, QByteArray& bytes);
+    // A negative length gives the empty string.
+    bool ReadStr(QString& text);
+
+    // Bytes left before the end of the device.
+    qint64 Remaining() const;
+    TFault Fault() const { return fault_; }
+    bool Ok() const { return fault_ == TFault::None; }
+
+private:
+    bool Take(qint64 count, QByteArray& bytes, TFault faultIfShort);
+
+    QIODevice& dev_;
+    TFault fault_ = TFault::None;
+};

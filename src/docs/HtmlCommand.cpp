@@ -1,0 +1,102 @@
+#include "docs/HtmlCommand.h"
+
+#include "app/Utils.h"
+#include "docs/PageFile.h"
+#include "html/BodyStyle.h"
+#include "html/PageGenerator.h"
+#include "model/WebBlocks.h"
+#include "styles/StyleList.h"
+
+#include <QDir>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace {
+
+const char* const kUsage = "usage: tarvo --html DOCUMENT [--no-logo] [-o FILE]";
+
+struct TOptions {
+    QString document;
+    QString outFile;
+    bool logo = true;
+};
+
+// Parses the arguments after "--html"; false on any misuse.
+bool ParseArgs(const QStringList& args, TOptions& o) {
+    if (args.isEmpty() || args.first() != QLatin1String("--html")) return false;
+    bool haveDocument = false, haveOut = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--no-logo")) {
+            o.logo = false;
+        } else if (a == QLatin1String("-o")) {
+            if (haveOut || i + 1 >= args.size() || args[i + 1].isEmpty()) return false;
+            o.outFile = args[++i];
+            haveOut = true;
+        } else if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
+            return false;
+        } else {
+            if (haveDocument || a.isEmpty()) return false;
+            o.document = a;
+            haveDocument = true;
+        }
+    }
+    return haveDocument;
+}
+
+bool WriteOutput(const TOptions& o, const QByteArray& bytes, QIODevice& out, QString& error) {
+    if (o.outFile.isEmpty()) {
+        if (out.write(bytes) != bytes.size()) {
+            error = QStringLiteral("cannot write the page to standard output");
+            return false;
+        }
+        return true;
+    }
+    QSaveFile file(o.outFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(o.outFile), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
+    TOptions o;
+    if (!ParseArgs(args, o)) {
+        err << kUsage << Qt::endl;
+        return hcUsage;
+    }
+
+    TPage page;
+    const TPageReadOutcome read = ReadPageFile(o.document, page);
+    if (read.Result == TPageReadResult::Unreadable || read.Result == TPageReadResult::NotAPage) {
+        err << "tarvo: " << read.Message << Qt::endl;
+        return read.Result == TPageReadResult::Unreadable ? hcUnreadable : hcNotAPage;
+    }
+
+    // The style list box holds "[None]" and the styles; "[None]" is selected,
+    // then the stored style when the list has it.
+    TStyleList styles;
+    LoadStyleList(StylesDataPath(), styles);
+    int selected = 0;
+    if (read.HasStyleName) {
+        const int index = StyleListBoxIndex(styles, read.StyleName);
+        if (index >= 0) selected = index;
+    }
+    const TStyleChunk* style = selected > 0 ? styles[size_t(selected - 1)].get() : nullptr;
+
+    const QString html = AddBodyDef(BuildPageHTML(page, o.logo), style);
+    QString error;
+    if (!WriteOutput(o, ToAnsi(html), out, error)) {
+        err << "tarvo: " << error << Qt::endl;
+        return hcUnreadable;
+    }
+    if (read.Result == TPageReadResult::Damaged) {
+        err << "tarvo: warning: " << read.Message << Qt::endl;
+        return hcDamaged;
+    }
+    return hcOk;
+}

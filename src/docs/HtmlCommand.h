@@ -1,0 +1,25 @@
+#pragma once
+// `tarvo --html DOCUMENT [--no-logo] [-o FILE]`: the page's HTML as the
+// preview stage would hold it, without opening a window.
+
+#include <QStringList>
+
+class QIODevice;
+class QTextStream;
+
+// Exit statuses.
+enum THtmlCommandStatus : int {
+    hcOk = 0,
+    hcUsage = 1,
+    hcUnreadable = 2,  // the document (or the output file) cannot be read or written
+    hcNotAPage = 3,    // nothing is written
+    hcDamaged = 4,     // the HTML of the blocks read before the damage is written
+};
+
+// `args` are the program's arguments after its own name, starting with
+// "--html". Opens the document as Open would (logo on unless --no-logo; the
+// stored style looked up in the program folder's Styles.data), builds the
+// page, puts the style's BODY tag in, and writes the bytes (Windows-1252,
+// CR LF, nothing added) to `out` or to FILE. Messages go to `err`, one line
+// each. Needs no GUI.
+int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err);

@@ -1,0 +1,358 @@
+#include "docs/PageFile.h"
+
+#include "docs/BinaryIO.h"
+#include "model/WebBlocks.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString SnapshotPath(const QString& documentPath) {
+    return documentPath + QStringLiteral(".bmp");
+}
+
+// ---- Writing ----------------------------------------------------------------
+
+namespace {
+template <typename T>
+const T& RecordOrDefault(const std::unique_ptr<T>& record) {
+    static const T defaults;
+    return record ? *record : defaults;
+}
+}  // namespace
+
+void WriteChunk(QIODevice& dev, const TWebChunk& chunk) {
+    WriteInt32(dev, chunk.Kind);
+    switch (chunk.Kind) {
+        case bkPara: {
+            const auto& b = RecordOrDefault(chunk.Para);
+            WriteStr(dev, b.Paragraph);
+            WriteInt32(dev, b.Align);
+            WriteByte(dev, b.NewLine);
+            break;
+        }
+        case bkLink: {
+            const auto& b = RecordOrDefault(chunk.Link);
+            WriteStr(dev, b.PreText);
+            WriteStr(dev, b.URL);
+            WriteStr(dev, b.LinkText);
+            WriteStr(dev, b.PostText);
+            WriteInt32(dev, b.Align);
+            WriteByte(dev, b.NewLine);
+            break;
+        }
+        case bkImage: {
+            const auto& b = RecordOrDefault(chunk.Image);
+            WriteStr(dev, b.FileName);
+            WriteStr(dev, b.ImgHeight);
+            WriteStr(dev, b.ImgWidth);
+            WriteStr(dev, b.AltText);
+            WriteStr(dev, b.ImgLink);
+            WriteInt32(dev, b.Align);
+            WriteByte(dev, b.NewLine);
+            break;
+        }
+        case bkHeading: {
+            // The heading's new-line flag is not stored.
+            const auto& b = RecordOrDefault(chunk.Heading);
+            WriteStr(dev, b.HeadSize);
+            WriteStr(dev, b.HeadText);
+            WriteInt32(dev, b.Align);
+            break;
+        }
+        case bkEmail: {
+            // The address comes first here, unlike the record's own order.
+            const auto& b = RecordOrDefault(chunk.Email);
+            WriteStr(dev, b.Address);
+            WriteStr(dev, b.PreText);
+            WriteStr(dev, b.LinkText);
+            WriteStr(dev, b.PostText);
+            WriteInt32(dev, b.Align);
+            WriteByte(dev, b.NewLine);
+            break;
+        }
+        case bkLine: {
+            const auto& b = RecordOrDefault(chunk.Line);
+            WriteStr(dev, b.LineWidth);
+            WriteStr(dev, b.Thickness);
+            break;
+        }
+        default: break;
+    }
+}
+
+QByteArray PageFileBytes(const TPage& page, const QString& styleName) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteFixed(buffer, kPageFileHeader);
+    WriteFixed(buffer, kPageFileVersion);
+    WriteStr(buffer, styleName);
+    WriteStr(buffer, page.PageTitle);
+    qint32 count = 0;
+    for (const auto& chunk : page.WebChunks)
+        if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) ++count;
+    WriteInt32(buffer, count);
+    for (const auto& chunk : page.WebChunks)
+        if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) WriteChunk(buffer, *chunk);
+    WriteInt32(buffer, 4);
+    WriteInt32(buffer, kEndMarkerKind);
+    WriteFixed(buffer, kPageFileTrailer);
+    return bytes;
+}
+
+bool WritePageFile(const QString& path, const TPage& page, const QString& styleName, const QImage& snapshot,
+                   QString* error) {
+    const auto fail = [&](const QString& file) {
+        if (error) *error = QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(file));
+        return false;
+    };
+    const QImage picture = snapshot.isNull() ? CapturePageSnapshot(page) : snapshot;
+    const QString picturePath = SnapshotPath(path);
+
+    // Both files are complete under temporary names before either replaces
+    // its old version. The snapshot goes first: if it cannot be written the
+    // old document and picture both stay.
+    QSaveFile document(path);
+    if (!document.open(QIODevice::WriteOnly)) return fail(path);
+    document.write(PageFileBytes(page, styleName));
+    QSaveFile pictureFile(picturePath);
+    if (!pictureFile.open(QIODevice::WriteOnly) || !picture.save(&pictureFile, "BMP") || !pictureFile.commit())
+        return fail(picturePath);
+    if (!document.commit()) return fail(path);
+    return true;
+}
+
+// ---- Reading ----------------------------------------------------------------
+
+namespace {
+
+quint8 LowByte(qint32 value) {
+    return quint8(value & 0xFF);
+}
+
+bool ReadAlign(TBinReader& in, quint8& align) {
+    qint32 v = 0;
+    if (!in.ReadInt32(v)) return false;
+    align = LowByte(v);  // only the lowest byte counts
+    return true;
+}
+
+bool ReadRecord(TBinReader& in, TWebChunk& c) {
+    switch (c.Kind) {
+        case bkPara: {
+            auto& b = *c.Para;
+            return in.ReadStr(b.Paragraph) && ReadAlign(in, b.Align) && in.ReadByte(b.NewLine);
+        }
+        case bkLink: {
+            auto& b = *c.Link;
+            return in.ReadStr(b.PreText) && in.ReadStr(b.URL) && in.ReadStr(b.LinkText) && in.ReadStr(b.PostText) &&
+                   ReadAlign(in, b.Align) && in.ReadByte(b.NewLine);
+        }
+        case bkImage: {
+            auto& b = *c.Image;
+            return in.ReadStr(b.FileName) && in.ReadStr(b.ImgHeight) && in.ReadStr(b.ImgWidth) &&
+                   in.ReadStr(b.AltText) && in.ReadStr(b.ImgLink) && ReadAlign(in, b.Align) && in.ReadByte(b.NewLine);
+        }
+        case bkHeading: {
+            auto& b = *c.Heading;
+            return in.ReadStr(b.HeadSize) && in.ReadStr(b.HeadText) && ReadAlign(in, b.Align);
+        }
+        case bkEmail: {
+            auto& b = *c.Email;
+            return in.ReadStr(b.Address) && in.ReadStr(b.PreText) && in.ReadStr(b.LinkText) &&
+                   in.ReadStr(b.PostText) && ReadAlign(in, b.Align) && in.ReadByte(b.NewLine);
+        }
+        case bkLine: {
+            auto& b = *c.Line;
+            return in.ReadStr(b.LineWidth) && in.ReadStr(b.Thickness);
+        }
+        default: return false;
+    }
+}
+
+TPageReadFault FaultOf(const TBinReader& in) {
+    switch (in.Fault()) {
+        case TBinReader::TFault::StringPastEnd: return TPageReadFault::StringPastEnd;
+        case TBinReader::TFault::StringTooLong: return TPageReadFault::StringTooLong;
+        default: return TPageReadFault::Truncated;
+    }
+}
+
+int Digit(char c) {
+    return (c >= '0' && c <= '9') ? c - '0' : -1;
+}
+
+// What the header and version say about a file.
+struct THeaderCheck {
+    TPageReadResult result = TPageReadResult::Ok;
+    TPageReadFault fault = TPageReadFault::None;
+    QByteArray versionText;
+    int major = -1;
+    int minor = -1;
+};
+
+THeaderCheck CheckHeader(TBinReader& in) {
+    THeaderCheck h;
+    QByteArray header;
+    // A file shorter than the header (an empty file too) is simply not a page.
+    if (!in.ReadFixed(qMin<qint64>(kPageFileHeader.size(), in.Remaining()), header) || header != kPageFileHeader) {
+        h.result = TPageReadResult::NotAPage;
+        h.fault = TPageReadFault::BadHeader;
+        return h;
+    }
+    if (!in.ReadFixed(kPageFileVersion.size(), h.versionText)) {
+        h.result = TPageReadResult::Damaged;
+        h.fault = TPageReadFault::Truncated;
+        return h;
+    }
+    // First character the major version, last two the minor version.
+    const QByteArray& v = h.versionText;
+    const int major = Digit(v[0]), minorHigh = Digit(v[2]), minorLow = Digit(v[3]);
+    if (major < 0 || minorHigh < 0 || minorLow < 0) {
+        h.result = TPageReadResult::NotAPage;
+        h.fault = TPageReadFault::BadVersionText;
+        return h;
+    }
+    h.major = major;
+    h.minor = minorHigh * 10 + minorLow;
+    if (major != 1) {
+        h.result = TPageReadResult::NotAPage;
+        h.fault = TPageReadFault::WrongMajorVersion;
+    }
+    return h;
+}
+
+QString Printable(const QByteArray& bytes) {
+    QString s = QString::fromLatin1(bytes);
+    for (QChar& c : s)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QLatin1Char('?');
+    return s;
+}
+
+QString DescribeOutcome(const QString& path, const TPageReadOutcome& o, const QByteArray& versionText, qint32 kind) {
+    const QString name = QDir::toNativeSeparators(path);
+    switch (o.Fault) {
+        case TPageReadFault::None: return QString();
+        case TPageReadFault::CannotOpen: return QStringLiteral("Cannot open file %1.").arg(name);
+        case TPageReadFault::BadHeader: return QStringLiteral("%1 is not a Tarvo page.").arg(name);
+        case TPageReadFault::BadVersionText:
+            return QStringLiteral("%1 is not a Tarvo page: its version \"%2\" is not a version number.")
+                .arg(name, Printable(versionText));
+        case TPageReadFault::WrongMajorVersion:
+            return QStringLiteral("%1 is a Tarvo page of version %2, which this Tarvo cannot read.")
+                .arg(name, Printable(versionText));
+        default: break;
+    }
+    QString what;
+    switch (o.Fault) {
+        case TPageReadFault::EndMarkerEarly: what = QStringLiteral("the blocks end early"); break;
+        case TPageReadFault::UnknownBlock: what = QStringLiteral("a block of unknown kind %1").arg(kind); break;
+        case TPageReadFault::StringPastEnd: what = QStringLiteral("a text runs past the end of the file"); break;
+        case TPageReadFault::StringTooLong: what = QStringLiteral("a text is impossibly long"); break;
+        default: what = QStringLiteral("the file ends early"); break;
+    }
+    return QStringLiteral("%1 is damaged (%2); %3 of %4 blocks were read.")
+        .arg(name, what)
+        .arg(o.BlocksRead)
+        .arg(qMax(o.BlockCount, o.BlocksRead));
+}
+
+}  // namespace
+
+std::unique_ptr<TWebChunk> ReadChunk(TBinReader& in, TLoadStatus& status, qint32* kind) {
+    qint32 k = 0;
+    if (!in.ReadInt32(k)) {
+        status = lsTruncated;
+        return nullptr;
+    }
+    if (kind) *kind = k;
+    if (k == kEndMarkerKind) {
+        status = lsEndMarker;
+        return nullptr;
+    }
+    if (k < 0 || k >= kBlockKindCount) {
+        status = lsUnknownBlock;
+        return nullptr;
+    }
+    // Not NewChunkForKind: the picture holder is the window's business
+    // (LoadChunk), and the reader must also work without a GUI.
+    auto chunk = std::make_unique<TWebChunk>();
+    chunk->Kind = k;
+    chunk->AllocateRecord();
+    if (!ReadRecord(in, *chunk)) {
+        status = lsTruncated;
+        return nullptr;
+    }
+    return chunk;
+}
+
+TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::function<void(int index)>& chunkLoaded) {
+    TPageReadOutcome o;
+    QByteArray versionText;
+    qint32 lastKind = 0;
+    const auto finish = [&](TPageReadResult result, TPageReadFault fault) {
+        o.Result = result;
+        o.Fault = fault;
+        o.Message = DescribeOutcome(path, o, versionText, lastKind);
+        return o;
+    };
+
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return finish(TPageReadResult::Unreadable, TPageReadFault::CannotOpen);
+    TBinReader in(file);
+
+    const THeaderCheck h = CheckHeader(in);
+    versionText = h.versionText;
+    o.MajorVersion = h.major;
+    o.MinorVersion = h.minor;
+    if (h.result != TPageReadResult::Ok) return finish(h.result, h.fault);
+
+    if (o.MinorVersion > 0) {
+        if (!in.ReadStr(o.StyleName)) return finish(TPageReadResult::Damaged, FaultOf(in));
+        o.HasStyleName = true;
+    }
+    if (o.MinorVersion > 2) {
+        QString title;
+        if (!in.ReadStr(title)) return finish(TPageReadResult::Damaged, FaultOf(in));
+        page.PageTitle = title;
+        o.HasTitle = true;
+    }
+    qint32 count = 0;
+    if (!in.ReadInt32(count)) return finish(TPageReadResult::Damaged, FaultOf(in));
+    o.BlockCount = qMax(0, count);
+
+    // Each block takes at least four bytes, so a hostile count ends at the
+    // end of the file.
+    for (qint32 i = 0; i < count; ++i) {
+        auto chunk = ReadChunk(in, o.LoadStatus, &lastKind);
+        if (!chunk) {
+            if (o.LoadStatus == lsEndMarker) return finish(TPageReadResult::Damaged, TPageReadFault::EndMarkerEarly);
+            if (o.LoadStatus == lsUnknownBlock) return finish(TPageReadResult::Damaged, TPageReadFault::UnknownBlock);
+            return finish(TPageReadResult::Damaged, FaultOf(in));
+        }
+        page.WebChunks.push_back(std::move(chunk));
+        ++o.BlocksRead;
+        if (chunkLoaded) chunkLoaded(page.Count() - 1);
+    }
+    // A file cut off inside its end marker or trailer is truncated too; what
+    // stands there otherwise is not checked.
+    if (in.Remaining() < 8 + kPageFileTrailer.size()) {
+        o.LoadStatus = lsTruncated;
+        return finish(TPageReadResult::Damaged, TPageReadFault::Truncated);
+    }
+    return finish(TPageReadResult::Ok, TPageReadFault::None);
+}
+
+QImage ReadThumbnail(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return QImage();
+    TBinReader in(file);
+    if (CheckHeader(in).result != TPageReadResult::Ok) return QImage();
+    const QString picture = SnapshotPath(path);
+    if (!QFileInfo::exists(picture)) return QImage();
+    return QImage(picture, "BMP");
+}

@@ -1,0 +1,181 @@
+#include "app/Utils.h"
+#include "html/PageGenerator.h"
+#include "model/WebBlocks.h"
+
+#include <QtTest>
+
+namespace {
+
+const QString kHead = QStringLiteral(
+    "<HTML>\r\n<HEAD>\r\n<TITLE>%1</TITLE>\r\n"
+    "<META NAME=\"Generator\" CONTENT=\"Tarvo V1.0 (Win95)\">\r\n"
+    "<META NAME=\"Description\" CONTENT=\"Tarvo Document\">\r\n</HEAD>\r\n<BODY>\r\n");
+const QString kTail = QStringLiteral("</BODY>\r\n</HTML>\r\n");
+
+// A chunk without its canvas picture: the generator needs only the record.
+std::unique_ptr<TWebChunk> Chunk(int kind) {
+    auto c = std::make_unique<TWebChunk>();
+    c->Kind = kind;
+    c->AllocateRecord();
+    return c;
+}
+
+QString Emit(TWebChunk& c) {
+    BuildBlockHTML(c);
+    return c.HTML;
+}
+
+}  // namespace
+
+class TestPageGen : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyPageWithAndWithoutLogo();
+    void blocksAreFollowedByAnExtraLineBreakAndStoreTheirHTML();
+    void paragraph();
+    void linkAndEmail();
+    void image_data();
+    void image();
+    void headingAndLine();
+    void damagedValues();
+    void fieldsAndTitleAreInsertedUnescaped();
+};
+
+void TestPageGen::emptyPageWithAndWithoutLogo() {
+    TPage page;
+    QCOMPARE(BuildPageHTML(page, false), kHead.arg(TPage::DefaultTitle) + kTail);
+    const QString logo = QStringLiteral(
+        "<CENTER><BR><BR><A HREF=\"http://www.tarvo.example/\"><IMG SRC=\"graphics/button.gif\"></A></CENTER>\r\n");
+    QCOMPARE(BuildPageHTML(page, true), kHead.arg(TPage::DefaultTitle) + logo + kTail);
+    QCOMPARE(LogoLine() + CRLF, logo);
+    page.PageTitle.clear();
+    QVERIFY(BuildPageHTML(page, false).contains(QStringLiteral("<TITLE></TITLE>\r\n")));
+}
+
+void TestPageGen::blocksAreFollowedByAnExtraLineBreakAndStoreTheirHTML() {
+    TPage page;
+    page.WebChunks.push_back(Chunk(bkLink));  // a new link block
+    page.WebChunks.push_back(Chunk(bkLine));
+    page.Chunk(1)->HTML = QStringLiteral("stale");
+    const QString link = QStringLiteral(" <A HREF=\"http://\"></A> \r\n");
+    const QString line = QStringLiteral("<HR SIZE=6>\r\n");
+    QCOMPARE(BuildPageHTML(page, false), kHead.arg(TPage::DefaultTitle) + link + CRLF + line + CRLF + kTail);
+    QCOMPARE(page.Chunk(0)->HTML, link);
+    QCOMPARE(page.Chunk(1)->HTML, line);
+}
+
+void TestPageGen::paragraph() {
+    auto c = Chunk(bkPara);
+    c->Para->Paragraph = QStringLiteral("first\r\nsecond");
+    c->Para->Align = alCenter;
+    c->Para->NewLine = 1;
+    QCOMPARE(Emit(*c), QStringLiteral("<P ALIGN=Center>\r\nfirst<BR>\r\nsecond</P>\r\n<BR>\r\n"));
+    // A lone line feed gets no tag; no alignment means no P element.
+    c->Para->Paragraph = QStringLiteral("a\nb\r\n");
+    c->Para->Align = alNone;
+    c->Para->NewLine = 0;
+    QCOMPARE(Emit(*c), QStringLiteral("a\nb<BR>\r\n"));
+    c->Para->Paragraph.clear();
+    QCOMPARE(Emit(*c), QString());
+}
+
+void TestPageGen::linkAndEmail() {
+    auto link = Chunk(bkLink);
+    *link->Link = {QStringLiteral("See"), QStringLiteral("http://x.example/"), QStringLiteral("here"),
+                   QStringLiteral("now."), alCenter, 1};
+    QCOMPARE(Emit(*link), QStringLiteral("<DIV ALIGN=Center>\r\nSee <A HREF=\"http://x.example/\">here</A> now.\r\n"
+                                         "</DIV>\r\n<BR>\r\n"));
+    auto mail = Chunk(bkEmail);
+    *mail->Email = {QStringLiteral("Write"), QStringLiteral("me@x.example"), QStringLiteral("me"),
+                    QStringLiteral("today"), alCenter, 1};
+    // Unlike the link, no line break after the closing DIV.
+    QCOMPARE(Emit(*mail), QStringLiteral("<DIV ALIGN=Center>\r\nWrite <A HREF=\"mailto:me@x.example\">me</A> today\r\n"
+                                         "</DIV><BR>\r\n"));
+    *mail->Email = {};
+    QCOMPARE(Emit(*mail), QStringLiteral(" <A HREF=\"mailto:\"></A> \r\n"));
+}
+
+void TestPageGen::image_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<int>("align");
+    QTest::addColumn<QString>("alt");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("default link is no link") << "http://" << "" << "" << 0 << ""
+                                             << "<IMG SRC=\"graphics/a b.gif\">\r\n";
+    QTest::newRow("empty link") << "" << "10" << "" << 1 << ""
+                                << "<IMG SRC=\"graphics/a b.gif\" HEIGHT=10 ALIGN=Left>\r\n";
+    QTest::newRow("right, sizes, alt") << "" << "10" << "20" << 3 << "Cat"
+                                       << "<IMG SRC=\"graphics/a b.gif\" HEIGHT=10 WIDTH=20 ALIGN=Right ALT=\"Cat\">\r\n";
+    QTest::newRow("centred and linked")
+        << "http://y.example/" << "" << "5" << 2 << ""
+        << "<CENTER>\r\n<A HREF=\"http://y.example/\">\r\n<IMG SRC=\"graphics/a b.gif\" WIDTH=5>\r\n</A>\r\n"
+           "</CENTER>\r\n";
+    QTest::newRow("bad code") << "" << "" << "" << 7 << "" << "<IMG SRC=\"graphics/a b.gif\">\r\n";
+}
+
+void TestPageGen::image() {
+    QFETCH(QString, link);
+    QFETCH(QString, height);
+    QFETCH(QString, width);
+    QFETCH(int, align);
+    QFETCH(QString, alt);
+    QFETCH(QString, expected);
+    auto c = Chunk(bkImage);
+    *c->Image = {QStringLiteral("graphics\\a b.gif"), height, width, alt, link, quint8(align), 0};
+    QCOMPARE(Emit(*c), expected);
+    c->Image->NewLine = 1;
+    QCOMPARE(Emit(*c), expected + QStringLiteral("<BR>\r\n"));
+}
+
+void TestPageGen::headingAndLine() {
+    auto h = Chunk(bkHeading);
+    *h->Heading = {QStringLiteral("3 (Large)"), QStringLiteral("Hello"), alNone, 1};
+    // The heading's own new-line flag writes nothing.
+    QCOMPARE(Emit(*h), QStringLiteral("<H3>Hello</H3>\r\n"));
+    h->Heading->Align = alRight;
+    QCOMPARE(Emit(*h), QStringLiteral("<H3 ALIGN=Right>Hello</H3>\r\n"));
+    auto l = Chunk(bkLine);
+    *l->Line = {QStringLiteral("50%"), QStringLiteral("2 (Thinner)")};
+    QCOMPARE(Emit(*l), QStringLiteral("<HR WIDTH=50%% SIZE=2>\r\n"));
+}
+
+void TestPageGen::damagedValues() {
+    // Only a damaged document can hold these.
+    auto p = Chunk(bkPara);
+    p->Para->Paragraph = QStringLiteral("x");
+    p->Para->Align = 9;
+    QCOMPARE(Emit(*p), QStringLiteral("<P ALIGN=>\r\nx</P>\r\n"));
+    QCOMPARE(AlignName(0), QString());
+    QCOMPARE(AlignName(-1), QString());
+    auto h = Chunk(bkHeading);
+    h->Heading->HeadSize.clear();
+    QCOMPARE(Emit(*h), QStringLiteral("<H1></H1>\r\n"));
+    auto l = Chunk(bkLine);
+    l->Line->Thickness.clear();
+    QCOMPARE(Emit(*l), QStringLiteral("<HR SIZE=6>\r\n"));
+    // An unknown kind, or a chunk without its record, keeps its old text.
+    TWebChunk odd;
+    odd.Kind = 42;
+    odd.HTML = QStringLiteral("kept");
+    QCOMPARE(Emit(odd), QStringLiteral("kept"));
+    TWebChunk bare;
+    bare.Kind = bkLink;
+    bare.HTML = QStringLiteral("kept too");
+    QCOMPARE(Emit(bare), QStringLiteral("kept too"));
+}
+
+void TestPageGen::fieldsAndTitleAreInsertedUnescaped() {
+    TPage page;
+    page.PageTitle = QStringLiteral("Caf\u00e9 <b>&</b> \u20ac");
+    auto c = Chunk(bkPara);
+    c->Para->Paragraph = QStringLiteral("<i>\"quoted\"</i> \u2019");
+    page.WebChunks.push_back(std::move(c));
+    const QByteArray bytes = ToAnsi(BuildPageHTML(page, false));
+    QVERIFY(bytes.contains("<TITLE>Caf\xe9 <b>&</b> \x80</TITLE>\r\n"));
+    QVERIFY(bytes.contains("<BODY>\r\n<i>\"quoted\"</i> \x92\r\n</BODY>"));
+}
+
+QTEST_GUILESS_MAIN(TestPageGen)
+#include "test_pagegen.moc"

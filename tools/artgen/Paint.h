@@ -1,0 +1,74 @@
+// Drawing helpers shared by every picture: the palette, fonts, soft shadows
+// and the glossy rounded shapes that give the artwork one look.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+namespace art {
+
+// One palette for everything.
+namespace pal {
+inline const QColor sky{0x3b, 0xa7, 0xf0};
+inline const QColor orange{0xff, 0x9a, 0x1f};
+inline const QColor leaf{0x4c, 0xc3, 0x5a};
+inline const QColor grape{0x8e, 0x5c, 0xe6};
+inline const QColor berry{0xf2, 0x55, 0x7a};
+inline const QColor teal{0x1f, 0xbf, 0xb8};
+inline const QColor sun{0xff, 0xd2, 0x3f};
+inline const QColor ink{0x24, 0x32, 0x4a};
+inline const QColor cream{0xff, 0xf8, 0xec};
+inline const QColor paper{0xff, 0xff, 0xff};
+inline const QColor night{0x1b, 0x1f, 0x4a};
+}  // namespace pal
+
+// A transparent ARGB canvas of the given size.
+QImage canvas(int w, int h, QColor fill = Qt::transparent);
+
+// Painter with anti-aliasing switched on for shapes, text and images.
+void smooth(QPainter& p);
+
+QFont font(qreal pixelSize, bool bold = true, bool italic = false);
+
+QColor mix(const QColor& a, const QColor& b, qreal t);
+QColor withAlpha(QColor c, int alpha);
+
+// Box blur of an ARGB32 premultiplied image (three passes look Gaussian).
+QImage blurred(const QImage& src, int radius);
+
+// Draws a blurred shadow of the path, offset by (dx, dy).
+void shadow(QPainter& p, const QPainterPath& path, qreal dx, qreal dy, int blur,
+            QColor colour = QColor(0, 0, 0, 90));
+
+// Soft glow around the path (a shadow without offset, in a bright colour).
+void glow(QPainter& p, const QPainterPath& path, int blur, QColor colour);
+
+QPainterPath rounded(const QRectF& r, qreal radius);
+
+// A glossy shape: vertical gradient from a light top to a deeper bottom,
+// a thin darker rim and a soft highlight over the upper half.
+void glossy(QPainter& p, const QPainterPath& path, QColor base, qreal rim = 1.0);
+
+// Text helpers. The text is centred in the rectangle.
+void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, QColor c,
+          int flags = Qt::AlignCenter);
+// Text with a soft dark (or light) halo for readability on colour.
+void textHalo(QPainter& p, const QRectF& r, const QString& s, const QFont& f, QColor c,
+              QColor halo, int flags = Qt::AlignCenter);
+
+// A five-pointed star centred at c.
+QPainterPath star(QPointF c, qreal outer, qreal inner, int points = 5, qreal turn = 0);
+
+// Little icons used on blocks, titles and elsewhere, drawn in a box.
+enum class Icon { Paragraph, Link, Image, Heading, Email, Line };
+void icon(QPainter& p, Icon which, const QRectF& box, QColor fg);
+
+// Simple desaturation for disabled looks.
+QImage greyed(const QImage& src, qreal amount);
+
+}  // namespace art
