@@ -21,6 +21,7 @@ class QMenu;
 class QPlainTextEdit;
 class QTimer;
 class TPicture;
+class TViewStage;
 
 // One stage of the work, as shown on the toolbar.
 struct TStageInfo {
@@ -52,6 +53,9 @@ public:
     int PimPosition = 0;              // toolbar segment where the mascot stands
     int WhatsThisContext = 1;
     int LastScrollPos = 0;
+
+    // --- the stage subsystems (created by CreateMainWindow) ---
+    TViewStage* View = nullptr;
 
     // --- controls (named as their objectName) ---
     QFrame* pnlMain = nullptr;
