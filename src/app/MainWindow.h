@@ -8,6 +8,7 @@
 
 #include "model/WebBlocks.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -22,6 +23,7 @@ class QPlainTextEdit;
 class QTimer;
 class TPicture;
 class TViewStage;
+class TFileCommands;
 
 // One stage of the work, as shown on the toolbar.
 struct TStageInfo {
@@ -56,6 +58,7 @@ public:
 
     // --- the stage subsystems (created by CreateMainWindow) ---
     TViewStage* View = nullptr;
+    TFileCommands* Files = nullptr;
 
     // --- controls (named as their objectName) ---
     QFrame* pnlMain = nullptr;
@@ -110,6 +113,11 @@ public:
         std::function<bool()> AskForSave;        // before closing; false: stay open
         std::function<bool(const QString&)> OpenDocument;  // the command-line document
         std::function<void(int)> SelectAndHighlight;       // first block after an open
+        std::function<void()> ClearPage;                   // empties the page and the canvas
+        std::function<void(int)> LoadChunk;                // a block appended by the reader
+        std::function<void()> ShowBlankPanel;              // no block selected
+        std::function<QImage()> RenderSnapshot;            // the page as the viewer shows it
+        std::vector<std::function<void()>> UploadListChanged;  // the page's files changed
         // Stage-specific work of ChangeState, run in order for the stage
         // entered; the argument is the stage being left.
         std::array<std::vector<std::function<void(int)>>, 5> StageEntered;

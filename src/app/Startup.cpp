@@ -3,13 +3,17 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "docs/FileCommands.h"
+#include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 void InitTarvoResources();
 
@@ -17,6 +21,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     auto* w = new TfrmMain(document);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     AttachViewStage(*w);
+    AttachFileCommands(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
@@ -35,7 +40,45 @@ long ResidentKB() {
 
 }  // namespace
 
+namespace {
+
+// The options that answer without opening a window.
+bool IsWindowFreeCommand(int argc, char** argv) {
+    if (argc < 2) return false;
+    const QByteArray first(argv[1]);
+    return first == "--html" || first == "--text" || first == "--render";
+}
+
+// Qt's own notes (about the platform and its folders) would only clutter
+// the one-line messages these commands print.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "tarvo: %s\n", qPrintable(msg));
+        std::abort();
+    }
+}
+
+int RunWindowFreeCommand(int argc, char** argv) {
+    // No window is opened, so no display is needed either.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    QGuiApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tarvo"));
+    app.setOrganizationName(QStringLiteral("Brenfold"));
+    InitTarvoResources();
+    const QStringList args = app.arguments().mid(1);
+    QTextStream err(stderr);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
+    if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
+    err << "tarvo: " << args.constFirst() << " is not available in this build\n";
+    return 1;
+}
+
+}  // namespace
+
 int RunTarvo(int argc, char** argv) {
+    if (IsWindowFreeCommand(argc, argv)) return RunWindowFreeCommand(argc, argv);
     TTarvoApplication app(argc, argv);
     InitTarvoResources();
     const QStringList args = app.arguments().mid(1);
