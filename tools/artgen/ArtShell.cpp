@@ -9,6 +9,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -55,7 +56,23 @@ void drawSegment(QPainter& p, int i, bool lit) {
   const QPainterPath path = segmentPath(i);
   const QColor base = stageColour(i);
   if (lit) {
-    glow(p, path, 8, withAlpha(pal::sun, 230));
+    // The glow fades out towards the ends of the segment's picture, so the
+    // lit picture meets the plain toolbar without a seam.
+    QImage halo = canvas(kBarW, kBarH);
+    {
+      QPainter hp(&halo);
+      glow(hp, path, 8, withAlpha(pal::sun, 230));
+    }
+    const int left = kSegLeft[i], right = std::min(kSegLeft[i] + kSegWidth[i], kBarW) - 1;
+    for (int y = 0; y < kBarH; ++y) {
+      QRgb* line = reinterpret_cast<QRgb*>(halo.scanLine(y));
+      for (int x = 0; x < kBarW; ++x) {
+        const qreal k = std::clamp(std::min(x - left, right - x) / 10.0, 0.0, 1.0);
+        const QRgb c = line[x];
+        line[x] = qRgba(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k), int(qAlpha(c) * k));
+      }
+    }
+    p.drawImage(0, 0, halo);
     glossy(p, path, base, 1.4);
   } else {
     shadow(p, path, 0, 2, 4, QColor(30, 60, 110, 70));
@@ -130,8 +147,9 @@ QImage toolbar(int litStage) {
   p.setBrush(QColor(255, 255, 255, 160));
   for (auto [x, y] : {std::pair{40, 84}, {300, 10}, {470, 88}, {170, 6}})
     p.drawEllipse(QPointF(x, y), 30, 9);
-  for (int i = 0; i < 5; ++i) drawSegment(p, i, i == litStage);
-  // Repaint the lit segment last so its glow lies over its neighbours.
+  // The lit picture is the plain toolbar with one segment drawn lit on top,
+  // so everything outside that segment stays the same pixel for pixel.
+  for (int i = 0; i < 5; ++i) drawSegment(p, i, false);
   if (litStage >= 0) drawSegment(p, litStage, true);
   return img;
 }
@@ -270,10 +288,10 @@ QImage appIcon() {
   p.setBrush(QColor(255, 255, 255, 45));
   p.drawEllipse(QPointF(20, 4), 40, 22);
   p.restore();
-  pageSheet(p, QRectF(14, 10, 30, 40));
+  pageSheet(p, QRectF(11, 9, 30, 40));
   p.save();
-  p.translate(28, 28);
-  p.scale(0.52, 0.52);
+  p.translate(22, 25);
+  p.scale(0.64, 0.64);
   windy(p, false);
   p.restore();
   p.setPen(QPen(QColor(255, 255, 255, 120), 1));

@@ -5,6 +5,7 @@
 #include "Paint.h"
 #include "Shapes.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QtMath>
@@ -194,25 +195,33 @@ QImage rotateArrow(bool right, bool down) {
   disc.addEllipse(c, 21, 21);
   if (!down) shadow(p, disc, 0, 2, 3, QColor(20, 40, 80, 110));
   glossy(p, disc, down ? pal::orange.darker(112) : pal::orange, 1.2);
-  QPainterPath arc;
-  const QRectF box(c.x() - 11, c.y() - 11, 22, 22);
-  QPainter::RenderHints keep = p.renderHints();
+  // Three quarters of a circle, clockwise, with the head at its end; the
+  // left arrow is the mirror image.
   p.save();
   if (!right) {
     p.translate(2 * c.x(), 0);
     p.scale(-1, 1);
   }
-  arc.arcMoveTo(box, 160);
-  arc.arcTo(box, 160, -250);
-  p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
+  const qreal radius = 10.5;
+  auto onCircle = [&](qreal deg) {
+    const qreal a = qDegreesToRadians(deg);
+    return c + QPointF(radius * std::cos(a), -radius * std::sin(a));
+  };
+  QPainterPath arc;
+  const qreal from = 205, to = -45;
+  arc.moveTo(onCircle(from));
+  for (qreal d = from - 5; d >= to; d -= 5) arc.lineTo(onCircle(d));
+  p.setPen(QPen(Qt::white, 3.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPath(arc);
-  const QPointF tip = arc.currentPosition();
-  p.setPen(Qt::NoPen);
+  const QPointF end = onCircle(to);
+  QPointF dir = end - onCircle(to + 8);
+  dir /= std::hypot(dir.x(), dir.y());
+  const QPointF side(-dir.y(), dir.x());
+  p.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::white);
-  p.drawPolygon(QPolygonF{tip + QPointF(-7, -3), tip + QPointF(5, -5), tip + QPointF(0, 6)});
+  p.drawPolygon(QPolygonF{end + dir * 6.5, end + side * 6 - dir * 1.5, end - side * 6 - dir * 1.5});
   p.restore();
-  p.setRenderHints(keep);
   return img;
 }
 
@@ -278,8 +287,10 @@ QImage logoCard(int w, int h, QColor colour, const QString& line1, const QString
   p.drawPath(card);
   const QRectF m(4, (h - 22) / 2.0, 22, 22);
   mark(p, m);
-  text(p, QRectF(27, 4, w - 29, h / 2.0 - 2), line1, font(line1.size() > 7 ? 10 : 11.5),
-       colour.darker(140), Qt::AlignLeft | Qt::AlignBottom);
+  qreal size = 12;
+  while (size > 8 && QFontMetricsF(font(size)).horizontalAdvance(line1) > w - 30) size -= 0.5;
+  text(p, QRectF(27, 4, w - 29, h / 2.0 - 2), line1, font(size), colour.darker(140),
+       Qt::AlignLeft | Qt::AlignBottom);
   text(p, QRectF(27, h / 2.0, w - 29, h / 2.0 - 4), line2, font(9, false), pal::ink,
        Qt::AlignLeft | Qt::AlignTop);
   return img;
@@ -489,11 +500,13 @@ void firework(QPainter& p, const Rocket& r, int frame) {
   const qreal fade = b < 4 ? 1.0 : 1.0 - (b - 3) * 0.28;
   const qreal drop = b * b * 0.6;
   QRadialGradient g(r.burst, radius * 1.2);
-  g.setColorAt(0, withAlpha(r.colour.lighter(150), int(90 * fade)));
+  g.setColorAt(0, withAlpha(r.colour, int(70 * fade)));
   g.setColorAt(1, withAlpha(r.colour, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(g);
+  p.setCompositionMode(QPainter::CompositionMode_Screen);
   p.drawEllipse(r.burst, radius * 1.2, radius * 1.2);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   for (int i = 0; i < 20; ++i) {
     const qreal a = i * 2 * M_PI / 20 + r.launch;
     const QPointF dir(std::cos(a), std::sin(a));
@@ -501,12 +514,12 @@ void firework(QPainter& p, const Rocket& r, int frame) {
     const QPointF tail = r.burst + dir * radius * (b < 2 ? 0.35 : 0.7) + QPointF(0, drop * 0.6);
     QLinearGradient lg(tail, tip);
     lg.setColorAt(0, withAlpha(r.colour, 0));
-    lg.setColorAt(1, withAlpha(r.colour.lighter(130), int(255 * fade)));
-    p.setPen(QPen(QBrush(lg), 2.2, Qt::SolidLine, Qt::RoundCap));
+    lg.setColorAt(1, withAlpha(r.colour, int(255 * fade)));
+    p.setPen(QPen(QBrush(lg), 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(tail, tip);
     p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(QColor(255, 255, 240), int(255 * fade)));
-    p.drawEllipse(tip, 1.4, 1.4);
+    p.setBrush(withAlpha(mix(r.colour, Qt::white, 0.6), int(255 * fade)));
+    p.drawEllipse(tip, 1.6, 1.6);
     if (b >= 4 && i % 3 == 0) sparkle(p, tip + QPointF(0, 5), 3, withAlpha(Qt::white, int(200 * fade)));
   }
 }
@@ -530,7 +543,7 @@ QImage fire(int frame) {
     p.setBrush(QColor(255, 255, 255, a));
     p.drawEllipse(s, 0.9, 0.9);
   }
-  const Rocket rockets[3] = {{QPointF(82, 52), pal::orange.lighter(115), 0},
+  const Rocket rockets[3] = {{QPointF(82, 52), pal::sun, 0},
                              {QPointF(42, 80), pal::berry, 2},
                              {QPointF(122, 72), pal::teal.lighter(130), 4}};
   for (const Rocket& r : rockets) firework(p, r, frame);

@@ -15,6 +15,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace art {
 
@@ -127,9 +128,18 @@ int writeSheet(const QString& file) {
   return sheet.save(file) ? 0 : 1;
 }
 
+// Keeps the build log quiet about the missing runtime folder of a headless
+// build machine; everything else still gets through.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+  if (msg.startsWith(QLatin1String("QStandardPaths:"))) return;
+  std::fprintf(stderr, "%s\n", qPrintable(msg));
+  if (type == QtFatalMsg) std::abort();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  qInstallMessageHandler(quietHandler);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();

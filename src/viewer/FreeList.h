@@ -1,0 +1,25 @@
+#pragma once
+// TFreeList: an ordered list that owns its items and frees them when it is
+// cleared or destroyed.
+
+#include <memory>
+#include <vector>
+
+template <class T>
+class TFreeList {
+public:
+    int count() const { return int(items_.size()); }
+    bool isEmpty() const { return items_.empty(); }
+    T* at(int i) const { return items_[size_t(i)].get(); }
+    T* last() const { return items_.empty() ? nullptr : items_.back().get(); }
+    void add(std::unique_ptr<T> item) { items_.push_back(std::move(item)); }
+    void insert(int i, std::unique_ptr<T> item) { items_.insert(items_.begin() + i, std::move(item)); }
+    // Removes and frees the item at i.
+    void removeAt(int i) { items_.erase(items_.begin() + i); }
+    void clear() { items_.clear(); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    std::vector<std::unique_ptr<T>> items_;
+};

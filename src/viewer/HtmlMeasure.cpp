@@ -1,0 +1,75 @@
+#include "viewer/HtmlMeasure.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+size_t qHash(const TFontSpec& s, size_t seed) {
+    return qHashMulti(seed, s.family, s.pixelSize, s.bold, s.italic, s.underline);
+}
+
+int TMeasurer::fontId(const TFontSpec& spec) {
+    auto it = ids_.constFind(spec);
+    if (it != ids_.constEnd())
+        return it.value();
+    const int id = int(specs_.size());
+    specs_.push_back(spec);
+    metrics_.push_back(TFontMetricsRec());
+    ids_.insert(spec, id);
+    metrics_[size_t(id)] = measureFont(id, spec);
+    return id;
+}
+
+QFont TMeasurer::makeQFont(const TFontSpec& spec) {
+    QFont f(spec.family);
+    f.setPixelSize(qMax(1, spec.pixelSize));
+    f.setBold(spec.bold);
+    f.setItalic(spec.italic);
+    f.setUnderline(spec.underline);
+    f.setKerning(false);
+    // Plain per-character advances: no kerning, no ligatures, so measured
+    // and drawn widths agree.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferNoShaping | QFont::PreferAntialias));
+    return f;
+}
+
+QFont TMeasurer::qfont(int id) const { return makeQFont(spec(id)); }
+
+TFontMetricsRec TQtMeasurer::measureFont(int id, const TFontSpec& spec) {
+    auto a = std::make_unique<Advances>();
+    a->fm = std::make_unique<QFontMetricsF>(makeQFont(spec));
+    for (float& v : a->latin)
+        v = -1;
+    TFontMetricsRec m;
+    m.ascent = qRound(a->fm->ascent());
+    m.descent = qRound(a->fm->descent());
+    m.height = m.ascent + m.descent;
+    m.externalLeading = qMax(0, qRound(a->fm->leading()));
+    if (size_t(id) >= adv_.size())
+        adv_.resize(size_t(id) + 1);
+    adv_[size_t(id)] = std::move(a);
+    return m;
+}
+
+float TQtMeasurer::advance(Advances& a, QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 256) {
+        float& v = a.latin[u];
+        if (v < 0)
+            v = float(a.fm->horizontalAdvance(c));
+        return v;
+    }
+    auto it = a.others.constFind(u);
+    if (it != a.others.constEnd())
+        return it.value();
+    const float v = float(a.fm->horizontalAdvance(c));
+    a.others.insert(u, v);
+    return v;
+}
+
+int TQtMeasurer::width(int id, const QChar* s, int n) {
+    Advances& a = *adv_[size_t(id)];
+    double w = 0;
+    for (int i = 0; i < n; ++i)
+        w += advance(a, s[i]);
+    return int(std::lround(w));
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The parser: reads tokens and builds the document's sections through a
+// small set of calls (start a section, add text, add an image, change the
+// font, append the section). It never rejects a document.
+
+#include "viewer/HtmlSections.h"
+#include "viewer/HtmlTokens.h"
+
+#include <bitset>
+#include <memory>
+#include <vector>
+
+class TCell;
+class TSectionList;
+
+class THtmlParser {
+public:
+    explicit THtmlParser(TSectionList& list);
+    ~THtmlParser();
+
+    // Parses the whole text into the section list (appending to it).
+    // Returns the error message ("" when none); what was read before an
+    // error is kept.
+    QString Parse(const QString& text);
+
+    QString Title;
+    QString Base;
+
+    static constexpr int MaxFonts = 25;
+    static constexpr int MaxListDepth = 40;
+
+private:
+    using TermSet = std::bitset<SymCount>;
+
+    TSectionList& List;
+    THtmlTokenizer* T = nullptr;
+    TCell* Cell = nullptr;
+    std::unique_ptr<TSection> Section;
+    std::vector<TMyFont> FontStack;
+    QString CurrentURL;
+    bool Bold = false, Italic = false, Underline = false;
+    int SScript = 0;       // 0 normal, 1 subscript, 2 superscript
+    int Justify = 1;       // default justification
+    int BaseFontSize = 3;  // BASEFONT size, 1..7
+    bool InPre = false;
+    int ListDepth = 0;
+
+    int sy() const;
+    void Next();
+    const TAttribute* attr(Attr a) const;
+
+    TMyFont runFont() const;
+    void newSection(int level, int justify);
+    void appendSection();
+    void changeFont();
+    void pushFont(const TMyFont& f);
+    void popFont();
+
+    static bool isListStart(int sy);
+    static bool isListEnd(int sy);
+    static bool isCommon(int sy);
+    // Font and style tags shared by the common handler and PRE; true when
+    // the token was one of them. Reads no token.
+    bool applyStyle(int sy);
+
+    void DoBody(const TermSet& term);
+    void DoBodyTag();
+    void DoCommon(int level);
+    void DoP(int level);
+    void DoBR(int level);
+    void DoA(int level);
+    void DoFont(bool isBase);
+    void DoBigSmall(bool big);
+    void DoHR();
+    void DoLists(int level, int kind, const TermSet& term);
+    void DoPre(int level);
+    void DoMap(bool inPre);
+};

@@ -1,0 +1,267 @@
+// Section construction, text and font runs, spacing sections, copying and
+// searching. Line layout and hit tests are in SectionLayout.cpp, drawing in
+// SectionDraw.cpp.
+#include "viewer/HtmlSections.h"
+
+#include "viewer/HtmlTokens.h"
+#include "viewer/IndentManager.h"
+#include "viewer/SectionList.h"
+
+#include <algorithm>
+
+namespace {
+// Heights of spacing sections scale with the document font size.
+int scaled(const TSectionList* list, int px) { return list ? px * list->FontSize / 12 : px; }
+}  // namespace
+
+// ---- TSectionBase ---------------------------------------------------------
+
+void TSectionBase::CopyToClipboard(QString&, int, int) const {}
+
+int TSectionBase::DrawLogic(TMeasurer&, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) {
+    StartCurs = Curs;
+    YValue = Y;
+    DrawHeight = SectionHeight;
+    MaxWidth = IMgr.Width;
+    return SectionHeight;
+}
+
+int TSectionBase::Draw(TDrawContext&, int, int Y) { return Y + SectionHeight; }
+bool TSectionBase::GetURL(TMeasurer&, int, int, QString&) const { return false; }
+int TSectionBase::FindCursor(TMeasurer&, int, int, int&, int&) const { return -1; }
+int TSectionBase::FindString(int, const QString&, bool) const { return -1; }
+bool TSectionBase::CursorToXY(TMeasurer&, int, int&, int&) const { return false; }
+void TSectionBase::UpdateFonts() { UpdateSpacing(); }
+
+void TSectionBase::MinMaxWidth(TMeasurer&, int& Min, int& Max) {
+    Min = 0;
+    Max = 0;
+}
+
+// ---- spacing sections -----------------------------------------------------
+
+namespace {
+// A zero-length section is copied as one empty line when the selection
+// runs across it.
+void copyEmptyLine(const TSectionBase& s, QString& out, int selB, int selE) {
+    if (selB < s.StartCurs && s.StartCurs < selE)
+        out += QStringLiteral("\r\n");
+}
+}  // namespace
+
+void TParagraphSpace::UpdateSpacing() { SectionHeight = scaled(ParentSectionList, 14); }
+void TParagraphSpace::CopyToClipboard(QString& out, int selB, int selE) const {
+    copyEmptyLine(*this, out, selB, selE);
+}
+
+void THeadingSpace::UpdateSpacing() {
+    static const int kHeights[6] = {16, 12, 10, 8, 6, 4};
+    const int h = (Level >= 1 && Level <= 6) ? kHeights[Level - 1] : 8;
+    SectionHeight = scaled(ParentSectionList, h);
+}
+void THeadingSpace::CopyToClipboard(QString& out, int selB, int selE) const {
+    copyEmptyLine(*this, out, selB, selE);
+}
+
+void THorzLine::UpdateSpacing() { SectionHeight = scaled(ParentSectionList, 20) + Size - 2; }
+void THorzLine::CopyToClipboard(QString& out, int selB, int selE) const {
+    copyEmptyLine(*this, out, selB, selE);
+}
+
+int THorzLine::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) {
+    Left = IMgr.LeftIndent(Y) - IMgr.LfEdge;
+    Right = IMgr.RightSide(Y) - IMgr.LfEdge;
+    return TSectionBase::DrawLogic(m, Y, Curs, MaxWidth, IMgr);
+}
+
+// ---- TSection ---------------------------------------------------------------
+
+TSection::TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
+                   const QString& url)
+    : TSectionBase(list), ListLevel(level), Indent(level * 35), SectionFont(font), Justify(justify) {
+    TFontObj f;
+    f.Pos = 0;
+    f.TheFont = font;
+    f.SScript = sscript;
+    f.UrlTarget = url;
+    Fonts.push_back(f);
+}
+
+void TSection::AddText(const QString& S) {
+    if (S.isEmpty() || Len > MaxSectionText)
+        return;
+    qsizetype start = 0;
+    if (S[0] == QLatin1Char(' ')) {
+        bool drop = Len == 0 || Buff[Len - 1] == QLatin1Char(' ');
+        if (!drop && Len <= Images.count()) {
+            // Only floating images so far: text starts beside them.
+            drop = true;
+            for (int i = 0; i < Len && drop; ++i) {
+                const TImageObj* img = Buff[i] == QChar(ImageCode) ? imageAt(i) : nullptr;
+                drop = img && img->floating();
+            }
+        }
+        if (drop)
+            start = 1;
+    }
+    if (start >= S.size())
+        return;
+    Buff.append(S.constData() + start, S.size() - start);
+    Len = int(Buff.size());
+}
+
+void TPreFormated::AddText(const QString& S) {
+    if (S.isEmpty() || Len > MaxSectionText)
+        return;
+    Buff += S;
+    Len = int(Buff.size());
+}
+
+void TSection::ChangeFont(const TMyFont& font, int sscript, const QString& url) {
+    TFontObj* last = &Fonts.back();
+    if (last->Pos != Len) {
+        Fonts.push_back(TFontObj());
+        last = &Fonts.back();
+        last->Pos = Len;
+    }
+    last->TheFont = font;
+    last->SScript = sscript;
+    last->UrlTarget = url;
+    last->FontId = -1;
+}
+
+void TSection::AddImage(const TAttributeList& attrs) {
+    if (Len > MaxSectionText)
+        return;
+    Images.add(std::make_unique<TImageObj>(Len, attrs));
+    Buff += QChar(ImageCode);
+    Len = int(Buff.size());
+}
+
+int TSection::fontIndexAt(int index) const {
+    // The run with the greatest Pos not beyond index.
+    auto it = std::upper_bound(Fonts.begin(), Fonts.end(), index,
+                               [](int i, const TFontObj& f) { return i < f.Pos; });
+    return it == Fonts.begin() ? 0 : int(it - Fonts.begin()) - 1;
+}
+
+const TFontObj& TSection::fontAt(int index) const { return Fonts[size_t(fontIndexAt(index))]; }
+
+TImageObj* TSection::imageAt(int pos) const {
+    int lo = 0, hi = Images.count();
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (Images.at(mid)->Pos < pos)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo < Images.count() && Images.at(lo)->Pos == pos ? Images.at(lo) : nullptr;
+}
+
+static TFontSpec specOf(const TMyFont& font, int fontSize) {
+    TFontSpec spec;
+    spec.family = font.name;
+    const int points = font.nominal * fontSize / 12;
+    spec.pixelSize = qBound(1, (points * 96 + 36) / 72, 2000);
+    spec.bold = font.bold;
+    spec.italic = font.italic;
+    spec.underline = font.underline;
+    return spec;
+}
+
+void TSection::resolveFonts(TMeasurer& m) {
+    const int fontSize = ParentSectionList ? ParentSectionList->FontSize : 12;
+    for (TFontObj& f : Fonts) {
+        if (f.FontId >= 0 && f.IdOwner == &m)
+            continue;
+        if (SectionFontId < 0 || f.IdOwner != &m)
+            SectionFontId = m.fontId(specOf(SectionFont, fontSize));
+        f.FontId = m.fontId(specOf(f.TheFont, fontSize));
+        f.IdOwner = &m;
+        const TFontMetricsRec& r = m.metrics(f.FontId);
+        f.tmHeight = r.height;
+        f.FontHeight = r.height + r.externalLeading;
+        f.Ascent = r.ascent;
+        f.Descent = r.descent;
+        f.Overhang = r.overhang;
+    }
+}
+
+void TSection::UpdateFonts() {
+    const TSectionList* list = ParentSectionList;
+    if (!list)
+        return;
+    auto apply = [list](TMyFont& font, bool hot) {
+        font.name = font.fixedPitch ? list->PreFontName : list->FontName;
+        font.color = hot ? list->HotSpotColor : list->FontColor;
+    };
+    for (TFontObj& f : Fonts) {
+        apply(f.TheFont, !f.UrlTarget.isEmpty());
+        f.FontId = -1;
+    }
+    apply(SectionFont, false);
+    SectionFontId = -1;
+}
+
+void TSection::CopyToClipboard(QString& out, int selB, int selE) const {
+    for (const LineRec& line : Lines) {
+        const int ls = StartCurs + line.Start;
+        const int le = ls + line.Ln;
+        if (le <= selB || ls >= selE)
+            continue;
+        const int a = std::max(selB, ls);
+        const int b = std::min(selE, le);
+        if (a == ls)
+            out += QString(3 * (std::max(0, line.LineIndent) / 35), QLatin1Char(' '));
+        for (int i = a; i < b; ++i) {
+            const QChar c = Buff[i - StartCurs];
+            if (c != QChar(ImageCode) && c != QChar(FormCode))
+                out += c;
+        }
+        out += QStringLiteral("\r\n");
+    }
+}
+
+int TSection::FindString(int From, const QString& S, bool MatchCase) const {
+    if (S.isEmpty())
+        return -1;
+    const int start = std::max(0, From - StartCurs);
+    if (start >= Len)
+        return -1;
+    const qsizetype i = Buff.indexOf(S, start, MatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    return i < 0 ? -1 : StartCurs + int(i);
+}
+
+void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
+    resolveFonts(m);
+    int floats = 0, widestImage = 0;
+    for (const auto& img : Images) {
+        img->DrawLogic(*ParentSectionList, !fontAt(img->Pos).UrlTarget.isEmpty(), 0, 0);
+        if (img->floating())
+            floats += img->ImageWidth;
+        else
+            widestImage = std::max(widestImage, img->ImageWidth);
+    }
+    int widestWord = 0;
+    int i = 0;
+    while (i < Len) {
+        while (i < Len && (Buff[i] == QLatin1Char(' ') || Buff[i] == QChar(ImageCode) ||
+                           Buff[i] == QChar(FormCode)))
+            ++i;
+        const int start = i;
+        while (i < Len && Buff[i] != QLatin1Char(' ') && Buff[i] != QChar(ImageCode) &&
+               Buff[i] != QChar(FormCode))
+            ++i;
+        if (i > start)
+            widestWord = std::max(widestWord, textWidth(m, start, i));
+    }
+    Max = floats + textWidth(m, 0, Len) + Indent;
+    Min = std::max(widestImage, widestWord + floats) + Indent;
+}
+
+void TPreFormated::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
+    resolveFonts(m);
+    Max = textWidth(m, 0, Len) + Indent;
+    Min = std::min(500, Max);
+}

@@ -1,0 +1,206 @@
+#pragma once
+// The sections of a document: paragraph-like text sections (with list item
+// and preformatted kinds), vertical spaces and horizontal rules. Each lays
+// itself out to a width (DrawLogic), draws itself, and answers hit tests.
+// Layout and hit tests measure only through TMeasurer; drawing lives in
+// SectionDraw.cpp.
+
+#include "viewer/FreeList.h"
+#include "viewer/HtmlImages.h"
+#include "viewer/HtmlMeasure.h"
+
+#include <QColor>
+#include <QString>
+#include <vector>
+
+class IndentManager;
+class TSectionList;
+struct TDrawContext;
+
+constexpr char16_t ImageCode = 4;  // placeholder of an inline image
+constexpr char16_t FormCode = 2;   // placeholder of a form control
+constexpr int MaxSectionText = 20000;  // characters; text beyond is dropped
+
+// A font as the parser builds it: nominal size in points, before the
+// document's font size scales it.
+struct TMyFont {
+    QString name;
+    int nominal = 12;  // pt, at a document font size of 12
+    bool fixedPitch = false;
+    bool bold = false, italic = false, underline = false;
+    QColor color = Qt::black;
+};
+
+// One font run: from Pos to the next run's Pos.
+struct TFontObj {
+    int Pos = 0;
+    TMyFont TheFont;
+    int SScript = 0;  // 0 normal, 1 subscript, 2 superscript
+    QString UrlTarget;
+    // Resolved against a measurer by layout:
+    int FontId = -1;
+    const TMeasurer* IdOwner = nullptr;
+    int FontHeight = 0;  // px, height + external leading
+    int tmHeight = 0;    // px
+    int Ascent = 0;      // px
+    int Overhang = 0;    // px
+    int Descent = 0;     // px
+};
+
+struct LineRec {
+    int Start = 0;        // index into the section's text
+    int Ln = 0;           // characters
+    int SpaceBefore = 0;  // px, above the text (taller images, clear space)
+    int SpaceAfter = 0;   // px
+    int LineHt = 0;       // px, tallest font of the line
+    int DrawHeight = 0;   // px, >= the line's flow height when a float hangs below
+    int Descent = 0;      // px, of the tallest font
+    int LineIndent = 0;   // px, X of the first character in cell coordinates
+    int Top = 0;          // px, document Y of the line's top
+    int TextWidth = 0;    // px, without trailing spaces
+};
+
+class TSectionBase {
+public:
+    explicit TSectionBase(TSectionList* list) : ParentSectionList(list) {}
+    virtual ~TSectionBase() = default;
+
+    TSectionList* ParentSectionList;
+    int SectionHeight = 0;  // px, height taken in the flow
+    int DrawHeight = 0;     // px, height drawn (floats may hang below)
+    int YValue = 0;         // px, document Y of the top
+    int StartCurs = 0;      // index of its first character in the document
+    int Len = 0;            // characters
+
+    virtual void CopyToClipboard(QString& out, int selB, int selE) const;
+    // Lays out at document Y; returns the height taken in the flow.
+    virtual int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr);
+    // Draws with the cell's left edge at X and its top at Y (document
+    // coordinates); returns the Y of the next section.
+    virtual int Draw(TDrawContext& dc, int X, int Y);
+    virtual bool GetURL(TMeasurer& m, int X, int Y, QString& URL) const;
+    virtual int FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const;
+    virtual int FindString(int From, const QString& S, bool MatchCase) const;
+    virtual bool CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const;
+    virtual void UpdateFonts();
+    virtual void UpdateSpacing() {}
+    virtual void MinMaxWidth(TMeasurer& m, int& Min, int& Max);
+};
+
+class TParagraphSpace : public TSectionBase {
+public:
+    using TSectionBase::TSectionBase;
+    void UpdateSpacing() override;
+    void CopyToClipboard(QString& out, int selB, int selE) const override;
+};
+
+class THeadingSpace : public TSectionBase {
+public:
+    THeadingSpace(TSectionList* list, int level) : TSectionBase(list), Level(level) {}
+    int Level;
+    void UpdateSpacing() override;
+    void CopyToClipboard(QString& out, int selB, int selE) const override;
+};
+
+class THorzLine : public TSectionBase {
+public:
+    THorzLine(TSectionList* list, int size, int width, bool percent)
+        : TSectionBase(list), Size(size), Width(width), Percent(percent) {}
+    int Size;      // px, 1..20
+    int Width;     // px or percent; -1 when not given
+    bool Percent;
+    int Left = 0, Right = 0;  // px, the margins at its top, from layout
+    void UpdateSpacing() override;
+    void CopyToClipboard(QString& out, int selB, int selE) const override;
+    int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) override;
+    int Draw(TDrawContext& dc, int X, int Y) override;
+};
+
+class TSection : public TSectionBase {
+public:
+    TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
+             const QString& url);
+
+    QString Buff;  // the text; ImageCode / FormCode mark images and controls
+    std::vector<TFontObj> Fonts;
+    TFreeList<TImageObj> Images;
+    int ListLevel = 0;
+    int Indent = 0;  // px, ListLevel x 35
+    std::vector<LineRec> Lines;
+    TMyFont SectionFont;
+    int SectionFontId = -1;  // SectionFont resolved by layout
+    int ListType = 0;  // 0 none, 1 numbered, 2 bulleted, 3 definition
+    int ListNumber = 0;
+    bool Plain = false;  // bulleted item without a bullet
+    int Justify = 1;     // 1 left, 2 center, 3 right
+    int ClearAttr = 0;   // 0 none, 1 left, 2 right, 3 both
+    int LeftIndentAtTop = 0;  // px
+    bool Preformatted = false;
+
+    virtual void AddText(const QString& S);
+    // Ends the current run at the text's end and starts one in this font.
+    void ChangeFont(const TMyFont& font, int sscript, const QString& url);
+    void AddImage(const class TAttributeList& attrs);
+    const TFontObj& fontAt(int index) const;
+    int fontIndexAt(int index) const;
+    TImageObj* imageAt(int pos) const;
+    void resolveFonts(TMeasurer& m);
+
+    void CopyToClipboard(QString& out, int selB, int selE) const override;
+    int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) override;
+    int Draw(TDrawContext& dc, int X, int Y) override;
+    bool GetURL(TMeasurer& m, int X, int Y, QString& URL) const override;
+    int FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const override;
+    int FindString(int From, const QString& S, bool MatchCase) const override;
+    bool CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const override;
+    void UpdateFonts() override;
+    void MinMaxWidth(TMeasurer& m, int& Min, int& Max) override;
+
+    // Width in px of text [from, to) (images and controls included).
+    int textWidth(TMeasurer& m, int from, int to) const;
+    // X in cell coordinates of character `index` in line `line`.
+    int xOfChar(TMeasurer& m, const LineRec& line, int index) const;
+
+private:
+    int fitRun(TMeasurer& m, const TFontObj& f, int from, int to, int room) const;
+    int charIndexAtX(TMeasurer& m, const LineRec& line, int X) const;
+};
+
+class TPreFormated : public TSection {
+public:
+    TPreFormated(TSectionList* list, int level, const TMyFont& font, int sscript, const QString& url)
+        : TSection(list, level, 1, font, sscript, url) {
+        Preformatted = true;
+    }
+    void AddText(const QString& S) override;
+    int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) override;
+    void MinMaxWidth(TMeasurer& m, int& Min, int& Max) override;
+};
+
+class TUListItem : public TSection {
+public:
+    TUListItem(TSectionList* list, int level, bool plain, const TMyFont& font, int sscript,
+               const QString& url)
+        : TSection(list, level, 1, font, sscript, url) {
+        ListType = 2;
+        Plain = plain;
+    }
+};
+
+class TDListItem : public TUListItem {
+public:
+    TDListItem(TSectionList* list, int level, const TMyFont& font, int sscript, const QString& url)
+        : TUListItem(list, level, false, font, sscript, url) {
+        ListType = 3;
+    }
+};
+
+class TOListItem : public TUListItem {
+public:
+    TOListItem(TSectionList* list, int level, int number, const TMyFont& font, int sscript,
+               const QString& url)
+        : TUListItem(list, level, false, font, sscript, url) {
+        ListType = 1;
+        ListNumber = number;
+    }
+};

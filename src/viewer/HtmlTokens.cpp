@@ -1,0 +1,429 @@
+#include "viewer/HtmlTokens.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+struct TagDef {
+    const char* name;
+    bool hasEnd;
+    bool keepsAttr;
+};
+
+// Indexed by Tag.
+constexpr std::array<TagDef, size_t(Tag::Count)> kTags = {{
+    {"HTML", true, false},     {"TITLE", true, false},    {"BODY", true, true},
+    {"HEAD", true, false},     {"B", true, false},        {"I", true, false},
+    {"H", true, true},         {"EM", true, false},       {"STRONG", true, false},
+    {"U", true, false},        {"CITE", true, false},     {"VAR", true, false},
+    {"TT", true, false},       {"CODE", true, false},     {"KBD", true, false},
+    {"SAMP", true, false},     {"OL", true, true},        {"UL", true, true},
+    {"DIR", true, false},      {"MENU", true, false},     {"DL", true, false},
+    {"A", true, true},         {"ADDRESS", true, false},  {"BLOCKQUOTE", true, false},
+    {"PRE", true, false},      {"CENTER", true, false},   {"TABLE", true, true},
+    {"TD", true, true},        {"TH", true, true},        {"CAPTION", true, true},
+    {"FORM", true, true},      {"TEXTAREA", true, true},  {"SELECT", true, true},
+    {"OPTION", true, true},    {"FONT", true, true},      {"SUB", true, false},
+    {"SUP", true, false},      {"BIG", true, false},      {"SMALL", true, false},
+    {"P", true, true},         {"MAP", true, true},       {"LI", false, false},
+    {"BR", false, true},       {"HR", false, true},       {"DD", false, false},
+    {"DT", false, false},      {"IMG", false, true},      {"BASE", false, true},
+    {"TR", false, true},       {"BUTTON", false, false},  {"INPUT", false, true},
+    {"SELECTED", false, false}, {"BASEFONT", false, true}, {"AREA", false, true},
+}};
+
+// Indexed by Attr; VALUE appears a second time in the original order and
+// shares its symbol, so it is listed once.
+constexpr std::array<const char*, size_t(Attr::Unknown)> kAttrs = {{
+    "HREF", "NAME", "SRC", "ALT", "ALIGN", "TEXT", "BGCOLOR", "LINK", "BACKGROUND", "COLSPAN",
+    "ROWSPAN", "BORDER", "CELLPADDING", "CELLSPACING", "VALIGN", "WIDTH", "START", "VALUE",
+    "TYPE", "CHECKBOX", "RADIO", "METHOD", "ACTION", "CHECKED", "SIZE", "MAXLENGTH", "COLS",
+    "ROWS", "MULTIPLE", "SELECTED", "FACE", "COLOR", "TRANSP", "CLEAR", "ISMAP",
+    "BORDERCOLOR", "USEMAP", "SHAPE", "COORDS", "NOHREF", "HEIGHT", "PLAIN",
+}};
+
+// The entity names: 7 named characters, then the Latin-1 letters 192..255
+// ("" for the two codes that are not letters).
+constexpr std::array<const char*, 71> kEntities = {{
+    "amp", "lt", "gt", "quot", "nbsp", "copy", "reg",
+    "Agrave", "Aacute", "Acirc", "Atilde", "Auml", "Aring", "AElig", "Ccedil",
+    "Egrave", "Eacute", "Ecirc", "Euml", "Igrave", "Iacute", "Icirc", "Iuml",
+    "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc", "Otilde", "Ouml", "",
+    "Oslash", "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig",
+    "agrave", "aacute", "acirc", "atilde", "auml", "aring", "aelig", "ccedil",
+    "egrave", "eacute", "ecirc", "euml", "igrave", "iacute", "icirc", "iuml",
+    "eth", "ntilde", "ograve", "oacute", "ocirc", "otilde", "ouml", "",
+    "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml",
+}};
+constexpr char16_t kFirstEntityCodes[7] = {38, 60, 62, 34, 160, 169, 174};
+
+bool equalsAscii(const QString& s, const char* a) {
+    const qsizetype n = qsizetype(std::strlen(a));
+    if (s.size() != n)
+        return false;
+    for (qsizetype i = 0; i < n; ++i)
+        if (s[i].unicode() != char16_t(a[i]))
+            return false;
+    return true;
+}
+
+struct NamedColor {
+    const char* name;
+    QRgb rgb;
+};
+constexpr NamedColor kColors[16] = {
+    {"BLACK", 0x000000},  {"MAROON", 0x800000}, {"GREEN", 0x008000}, {"OLIVE", 0x808000},
+    {"NAVY", 0x000080},   {"PURPLE", 0x800080}, {"TEAL", 0x008080},  {"GRAY", 0x808080},
+    {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},    {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
+    {"BLUE", 0x0000FF},   {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF},  {"WHITE", 0xFFFFFF},
+};
+
+inline bool isUpperLetter(char16_t c) { return c >= 'A' && c <= 'Z'; }
+inline bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
+inline char16_t upcase(char16_t c) { return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c; }
+
+}  // namespace
+
+const TAttribute* TAttributeList::find(Attr which) const {
+    for (const TAttribute& a : items_)
+        if (a.Which == which)
+            return &a;
+    return nullptr;
+}
+
+int TextToInt(const QString& text) {
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    return ok ? v : 0;
+}
+
+std::optional<QColor> ParseColor(const QString& value) {
+    const QString up = value.left(10).toUpper();
+    for (const NamedColor& c : kColors)
+        if (equalsAscii(up, c.name))
+            return QColor::fromRgb(c.rgb);
+    QString hex = value;
+    const qsizetype hash = hex.indexOf(QLatin1Char('#'));
+    if (hash >= 0)
+        hex.remove(hash, 1);
+    if (hex.isEmpty() || hex.size() > 8)
+        return std::nullopt;
+    bool ok = false;
+    const uint v = hex.toUInt(&ok, 16);
+    if (!ok || v > 0xFFFFFF)
+        return std::nullopt;
+    return QColor::fromRgb(QRgb(v));
+}
+
+int ParseAlign(const QString& value, int def, int significant) {
+    const QString v = value.left(significant).toLower();
+    if (v == QLatin1String("left"))
+        return 1;
+    if (v == QLatin1String("center"))
+        return 2;
+    if (v == QLatin1String("right"))
+        return 3;
+    return def;
+}
+
+int ParseVAlign(const QString& value, int def) {
+    const QString v = value.toLower();
+    if (v == QLatin1String("top"))
+        return 0;
+    if (v == QLatin1String("middle"))
+        return 1;
+    if (v == QLatin1String("bottom"))
+        return 2;
+    return def;
+}
+
+char16_t LookupEntity(const QString& name) {
+    if (name.isEmpty())
+        return 0;
+    for (size_t i = 0; i < kEntities.size(); ++i) {
+        if (!*kEntities[i] || !equalsAscii(name, kEntities[i]))
+            continue;
+        if (i < 7)
+            return kFirstEntityCodes[i];
+        return char16_t(184 + (i + 1));  // entry n (from 1) gives 184 + n
+    }
+    return 0;
+}
+
+THtmlTokenizer::THtmlTokenizer(const QString& text) : src_(text.constData()), len_(text.size()) {}
+
+char16_t THtmlTokenizer::raw() {
+    if (pos_ >= len_)
+        return EofCh;
+    return src_[pos_++].unicode();
+}
+
+char16_t THtmlTokenizer::nextRaw() {
+    if (havePushBack_) {
+        havePushBack_ = false;
+        return pushBack_;
+    }
+    return raw();
+}
+
+void THtmlTokenizer::GetCh() {
+    for (;;) {
+        char16_t c = nextRaw();
+        if (c == 10 || c == 13) {
+            const char16_t partner = c == 10 ? 13 : 10;
+            const char16_t n = nextRaw();
+            if (n != partner)
+                push(n);
+            c = CR;
+        } else if (c == 9) {
+            c = ' ';
+        } else if (c == '<') {
+            const char16_t n = nextRaw();
+            if (n == '!') {
+                skipComment();
+                continue;
+            }
+            push(n);
+        }
+        LCh = c;
+        Ch = upcase(c);
+        return;
+    }
+}
+
+// After "<!": a comment "<!-- ... -->" (ended by "--", optional white
+// space, ">") or a declaration up to the next ">".
+void THtmlTokenizer::skipComment() {
+    static const char* kOpen = "Open Comment at End of HTML File";
+    char16_t c = nextRaw();
+    if (c == '-') {
+        c = nextRaw();
+        if (c == '-') {
+            int dashes = 0;
+            for (;;) {
+                c = nextRaw();
+                if (c == EofCh)
+                    throw THtmlParseError(kOpen);
+                if (c == '-') {
+                    ++dashes;
+                    continue;
+                }
+                if (dashes >= 2) {
+                    while (c == ' ' || c == 9 || c == 10 || c == 13) {
+                        c = nextRaw();
+                        if (c == EofCh)
+                            throw THtmlParseError(kOpen);
+                    }
+                    if (c == '>')
+                        return;
+                    dashes = c == '-' ? 1 : 0;
+                    continue;
+                }
+                dashes = 0;
+            }
+        }
+    }
+    while (c != '>') {
+        if (c == EofCh)
+            throw THtmlParseError(kOpen);
+        c = nextRaw();
+    }
+}
+
+void THtmlTokenizer::SkipWhiteSpace() {
+    while (Ch == ' ' || Ch == CR)
+        GetCh();
+}
+
+void THtmlTokenizer::Next() {
+    Token.resize(0);
+    if (Ch == EofCh) {
+        Sy = EofSy;
+        return;
+    }
+    if (Ch == '<') {
+        DoTag();
+        return;
+    }
+    if (Ch == '&') {
+        DoAmpersand();
+        Sy = TextSy;
+        return;
+    }
+    while (Token.size() < 100) {
+        const char16_t c = Ch;
+        if (c <= 12 || (c >= 14 && c <= 31) || c == '&' || c == '<' || c == '>')
+            break;
+        if (!InPre && (c == ' ' || c == CR)) {
+            Token += QLatin1Char(' ');
+            SkipWhiteSpace();
+        } else {
+            Token += QChar(LCh);
+            GetCh();
+        }
+    }
+    if (!Token.isEmpty()) {
+        Sy = TextSy;
+        return;
+    }
+    Token = QChar(LCh);
+    Sy = OtherChar;
+    GetCh();
+}
+
+void THtmlTokenizer::DoAmpersand() {
+    Token.resize(0);
+    GetCh();  // past "&"
+    if (Ch == '#') {
+        GetCh();
+        QString digits;
+        while (digits.size() < 4 && isDigit(Ch)) {
+            digits += QChar(Ch);
+            GetCh();
+        }
+        const bool fifth = digits.size() == 4 && isDigit(Ch);
+        bool semi = false;
+        if (!fifth && Ch == ';') {
+            semi = true;
+            GetCh();
+        }
+        const int code = digits.toInt();
+        if (!fifth && !digits.isEmpty() && code < 256 && (code == 9 || code == 10 || code >= 32)) {
+            Token = QChar(char16_t(code));
+        } else {
+            Token = QStringLiteral("&#") + digits;
+            if (semi)
+                Token += QLatin1Char(';');
+        }
+        return;
+    }
+    if (isUpperLetter(Ch)) {
+        QString name;
+        while (name.size() < 7 && isUpperLetter(Ch)) {
+            name += QChar(LCh);
+            GetCh();
+        }
+        if (name.size() == 7) {
+            Token = QLatin1Char('&') + name;
+            return;
+        }
+        bool semi = false;
+        if (Ch == ';') {
+            semi = true;
+            GetCh();
+        }
+        const char16_t c = LookupEntity(name);
+        if (c) {
+            Token = QChar(c);
+        } else {
+            Token = QLatin1Char('&') + name;
+            if (semi)
+                Token += QLatin1Char(';');
+        }
+        return;
+    }
+    Token = QStringLiteral("&");
+}
+
+void THtmlTokenizer::DoTag() {
+    GetCh();  // past "<"
+    bool end = false;
+    if (Ch == '/') {
+        end = true;
+        GetCh();
+    }
+    name_.resize(0);
+    while (isUpperLetter(Ch)) {
+        if (name_.size() < 150)
+            name_ += QChar(Ch);
+        GetCh();
+    }
+    Sy = CommandSy;
+    Value = 0;
+    int tag = -1;
+    for (size_t i = 0; i < kTags.size(); ++i)
+        if (equalsAscii(name_, kTags[i].name)) {
+            tag = int(i);
+            break;
+        }
+    if (tag >= 0 && (!end || kTags[size_t(tag)].hasEnd))
+        Sy = end ? E(Tag(tag)) : S(Tag(tag));
+    SkipWhiteSpace();
+    if (tag == int(Tag::H) && Sy != CommandSy) {
+        if (Ch >= '1' && Ch <= '6') {
+            Value = Ch - '0';
+            GetCh();
+        } else {
+            Sy = CommandSy;  // "H" alone, or H0 / H7: not a heading
+        }
+    }
+    readAttributes(Sy != CommandSy && kTags[size_t(tag)].keepsAttr, tag == int(Tag::H));
+    while (Ch != '>' && Ch != EofCh)
+        GetCh();
+    if (Ch == '>')
+        GetCh();
+}
+
+void THtmlTokenizer::readAttributes(bool keep, bool) {
+    if (keep)
+        Attributes.clear();
+    for (;;) {
+        SkipWhiteSpace();
+        if (!isUpperLetter(Ch))
+            return;
+        name_.resize(0);
+        while (isUpperLetter(Ch)) {
+            if (name_.size() < 150)
+                name_ += QChar(Ch);
+            GetCh();
+        }
+        TAttribute a;
+        for (size_t i = 0; i < kAttrs.size(); ++i)
+            if (equalsAscii(name_, kAttrs[i])) {
+                a.Which = Attr(i);
+                break;
+            }
+        SkipWhiteSpace();
+        a.Value = a.Which == Attr::BORDER ? 1 : 0;
+        if (Ch == '=') {
+            GetCh();
+            SkipWhiteSpace();
+            if (LCh == '"' || LCh == '\'') {
+                const char16_t q = LCh;
+                GetCh();
+                while (LCh != q && Ch != '>' && Ch != EofCh) {
+                    if (LCh != CR)
+                        a.Name += QChar(LCh);
+                    GetCh();
+                }
+                if (LCh == q)
+                    GetCh();
+                QString t = a.Name;
+                if (t.endsWith(QLatin1Char('%')))
+                    t.chop(1);
+                a.Value = TextToInt(t);
+            } else if (Ch == '+' || Ch == '-' || isDigit(Ch)) {
+                a.Name += QChar(LCh);
+                GetCh();
+                while (isDigit(Ch) || (Ch >= 'A' && Ch <= 'F')) {
+                    a.Name += QChar(Ch);
+                    GetCh();
+                }
+                SkipWhiteSpace();
+                a.Value = TextToInt(a.Name);
+                if (Ch == '%') {
+                    a.Name += QLatin1Char('%');
+                    GetCh();
+                }
+            } else {
+                while (Ch != ' ' && Ch != CR && Ch != EofCh && Ch != '>') {
+                    a.Name += QChar(LCh);
+                    GetCh();
+                }
+            }
+        }
+        if (keep)
+            Attributes.add(std::move(a));
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+// What drawing needs besides the sections: the painter, the measurer, the
+// clip rectangle and the shift from document to device Y.
+
+#include "viewer/HtmlMeasure.h"
+
+#include <QFont>
+#include <QHash>
+#include <QPainter>
+#include <QRect>
+
+class TSectionList;
+
+struct TDrawContext {
+    QPainter& p;
+    TMeasurer& m;
+    QRect clip;   // device coordinates
+    int yShift;   // device Y = document Y + yShift
+    const TSectionList& list;
+    QHash<int, QFont> fonts;
+
+    const QFont& font(int id) {
+        auto it = fonts.find(id);
+        if (it == fonts.end())
+            it = fonts.insert(id, m.qfont(id));
+        return it.value();
+    }
+    // Whether a vertical span [top, top + height) of document Y meets the clip.
+    bool meets(int top, int height) const {
+        const int t = top + yShift;
+        return t < clip.bottom() + 1 && t + height > clip.top();
+    }
+};

@@ -1,0 +1,180 @@
+#include "viewer/SectionList.h"
+
+#include "viewer/SectionDraw.h"
+
+#include <algorithm>
+
+// ---- TCell ------------------------------------------------------------------
+
+void TCell::Add(std::unique_ptr<TSectionBase> section) {
+    if (!section)
+        return;
+    if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->Len == 0)
+        pre->AddText(QStringLiteral(" "));
+    section->ParentSectionList = MasterList;
+    section->UpdateSpacing();
+    add(std::move(section));
+}
+
+void TCell::CopyToClipboard(QString& out, int selB, int selE) const {
+    for (const auto& s : *this)
+        s->CopyToClipboard(out, selB, selE);
+}
+
+void TCell::UpdateFonts() {
+    for (const auto& s : *this)
+        s->UpdateFonts();
+}
+
+int TCell::DoLogic(TMeasurer& m, int Y, int Width_, int& Curs, int& MaxWidth) {
+    Width = Width_;
+    LastY = Y;
+    StartCurs = Curs;
+    IMgr.Clear();
+    IMgr.Reset(0, Width_);
+    IMgr.Width = Width_;
+    int height = 0;
+    for (int i = 0; i < count();) {
+        TSectionBase* s = at(i);
+        int sw = 0;
+        try {
+            IMgr.Prune(Y + height);
+            height += s->DrawLogic(m, Y + height, Curs, sw, IMgr);
+        } catch (const std::exception& e) {
+            if (MasterList->OnError)
+                MasterList->OnError(QString::fromUtf8(e.what()));
+            MasterList->ForgetSection(s);
+            removeAt(i);
+            continue;
+        }
+        MaxWidth = std::max(MaxWidth, sw);
+        ++i;
+    }
+    Len = Curs - StartCurs;
+    return std::max(height, IMgr.ImageBottom() - Y);
+}
+
+void TCell::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
+    Min = Max = 0;
+    for (const auto& s : *this) {
+        int mn = 0, mx = 0;
+        s->MinMaxWidth(m, mn, mx);
+        Min = std::max(Min, mn);
+        Max = std::max(Max, mx);
+    }
+}
+
+int TCell::Draw(TDrawContext& dc, int X, int Y) {
+    for (const auto& s : *this) {
+        const int top = s->YValue + dc.yShift;
+        if (top > dc.clip.bottom())
+            break;  // sections come in document order
+        if (dc.meets(s->YValue, std::max(s->DrawHeight, s->SectionHeight)))
+            s->Draw(dc, X, s->YValue);
+    }
+    return Y + (isEmpty() ? 0 : last()->YValue + last()->SectionHeight - Y);
+}
+
+TSectionBase* TCell::FindSectionAtPosition(int Y, int& Top, int& Index) const {
+    // The last section starting at or above Y.
+    int lo = 0, hi = count();
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (at(mid)->YValue <= Y)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    for (int i = lo - 1; i >= 0; --i) {
+        TSectionBase* s = at(i);
+        if (Y < s->YValue + s->SectionHeight) {
+            Top = s->YValue;
+            Index = i;
+            return s;
+        }
+        if (s->SectionHeight > 0)
+            break;
+    }
+    return nullptr;
+}
+
+bool TCell::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
+    for (const auto& s : *this) {
+        if (s->YValue > Y)
+            break;
+        if (Y < s->YValue + std::max(s->DrawHeight, s->SectionHeight) && s->GetURL(m, X, Y, URL))
+            return true;
+    }
+    return false;
+}
+
+int TCell::FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const {
+    int top = 0, index = 0;
+    const TSectionBase* s = FindSectionAtPosition(Y, top, index);
+    return s ? s->FindCursor(m, X, Y, LineY, LineHt) : -1;
+}
+
+int TCell::FindString(int From, const QString& S, bool MatchCase) const {
+    for (const auto& s : *this) {
+        if (s->StartCurs + s->Len <= From)
+            continue;
+        const int r = s->FindString(From, S, MatchCase);
+        if (r >= 0)
+            return r;
+    }
+    return -1;
+}
+
+bool TCell::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
+    for (const auto& s : *this)
+        if (s->Len > 0 && Index >= s->StartCurs && Index <= s->StartCurs + s->Len &&
+            s->CursorToXY(m, Index, X, Y))
+            return true;
+    return false;
+}
+
+// ---- TSectionList -----------------------------------------------------------
+
+void TSectionList::SetBackground(const QColor& c) {
+    Background = c;
+    BackgroundChosen = true;
+    if (OnBackgroundChange)
+        OnBackgroundChange(c);
+}
+
+int TSectionList::Draw(QPainter& p, TMeasurer& m, const QRect& clip, int X, int Y) {
+    TDrawContext dc{p, m, clip, Y - YOff, *this, {}};
+    p.save();
+    p.setClipRect(clip);
+    const int next = TCell::Draw(dc, X, Y);
+    p.restore();
+    return next;
+}
+
+QString TSectionList::CopyToClipboard() const {
+    QString out;
+    if (SelB < SelE)
+        TCell::CopyToClipboard(out, SelB, SelE);
+    return out;
+}
+
+const TMapItem* TSectionList::FindMap(const QString& name) const {
+    for (const auto& map : MapList)
+        if (map->MapName == name)
+            return map.get();
+    return nullptr;
+}
+
+void TSectionList::ForgetSection(const TSectionBase* s) {
+    for (auto it = NameList.begin(); it != NameList.end();)
+        it = it.value() == s ? NameList.erase(it) : std::next(it);
+}
+
+void TSectionList::Clear() {
+    clear();
+    NameList.clear();
+    MapList.clear();
+    BackgroundImageName.clear();
+    SelB = SelE = 0;
+    YOff = 0;
+}

@@ -1,0 +1,97 @@
+#pragma once
+// TCell: an ordered list of sections with its own indent manager, laid
+// out and drawn as a column. TSectionList: the whole document, holding the
+// document-wide defaults, the selection, anchors and image maps.
+
+#include "viewer/FreeList.h"
+#include "viewer/HtmlSections.h"
+#include "viewer/IndentManager.h"
+
+#include <QColor>
+#include <QImage>
+#include <QMap>
+#include <QRect>
+#include <functional>
+#include <stdexcept>
+
+class QPainter;
+
+// An error raised while laying out one section: the section is dropped
+// and the message reported.
+struct THtmlLayoutError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class TCell : public TFreeList<TSectionBase> {
+public:
+    explicit TCell(TSectionList* master) : MasterList(master) {}
+    virtual ~TCell() = default;
+
+    TSectionList* MasterList;
+    IndentManager IMgr;
+    int LastY = 0;      // px, document Y of the last layout
+    int StartCurs = 0;  // first character index
+    int Len = 0;        // characters
+    int Width = 0;      // px, width of the last layout
+
+    // Appends a section: an empty preformatted line gets one space, and the
+    // section computes its spacing. A null section is ignored.
+    void Add(std::unique_ptr<TSectionBase> section);
+    void CopyToClipboard(QString& out, int selB, int selE) const;
+    void UpdateFonts();
+    // Lays out every section; returns the height (px).
+    virtual int DoLogic(TMeasurer& m, int Y, int Width, int& Curs, int& MaxWidth);
+    virtual void MinMaxWidth(TMeasurer& m, int& Min, int& Max);
+    virtual int Draw(TDrawContext& dc, int X, int Y);
+    virtual bool GetURL(TMeasurer& m, int X, int Y, QString& URL) const;
+    // The section holding document Y, with its top and index; null if none.
+    TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;
+    int FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const;
+    int FindString(int From, const QString& S, bool MatchCase) const;
+    bool CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const;
+};
+
+class TSectionList : public TCell {
+public:
+    static QColor DefaultBackground() { return QColor(0xC0, 0xC0, 0xC0); }
+
+    TSectionList() : TCell(this) {}
+
+    // Document defaults (the viewer's Def* properties).
+    QString FontName = QStringLiteral("Times New Roman");
+    QString PreFontName = QStringLiteral("Courier New");
+    int FontSize = 12;  // pt; every nominal size scales by FontSize / 12
+    QColor FontColor = Qt::black;
+    QColor HotSpotColor = Qt::blue;
+    QColor Background = DefaultBackground();
+    bool BackgroundChosen = false;  // BGCOLOR or the owner chose the colour
+    QString BackgroundImageName;
+    bool ShowImages = false;
+    bool Printing = false;  // never set by the program
+
+    int YOff = 0;  // px, vertical scroll offset used by Draw
+    int SelB = 0, SelE = 0;  // selection [SelB, SelE) as character indexes
+
+    QMap<QString, TSectionBase*> NameList;  // upper-cased anchor names
+    TFreeList<TMapItem> MapList;
+
+    // Hooks for the owner: pictures by SRC (a null image: not obtained),
+    // a message for a section dropped from layout, background colour set.
+    std::function<QImage(const QString&)> ImageRequest;
+    std::function<void(const QString&)> OnError;
+    std::function<void(const QColor&)> OnBackgroundChange;
+
+    void SetBackground(const QColor& c);
+    // Draws the part of the document inside `clip` (device coordinates);
+    // document point (x, y) lands at (X + x, Y + y - YOff).
+    int Draw(QPainter& p, TMeasurer& m, const QRect& clip, int X, int Y);
+    using TCell::Draw;
+    // The selected text, lines ended by CR LF.
+    QString CopyToClipboard() const;
+    using TCell::CopyToClipboard;
+    const TMapItem* FindMap(const QString& name) const;
+    // Forgets anchors that point at a section about to be freed.
+    void ForgetSection(const TSectionBase* s);
+    // Frees everything and returns to an empty document (defaults kept).
+    void Clear();
+};
