@@ -45,6 +45,9 @@ void TestMainWindow::init() {
     env_ = std::make_unique<TTestEnv>();
     QVERIFY(env_->ok());
     w_ = CreateMainWindow();
+    // These tests are about the switch itself: saving before the Send stage
+    // always succeeds here.
+    w_->hooks.SaveDocument = [] { return true; };
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }
@@ -119,7 +122,7 @@ void TestMainWindow::logoSegmentAndRightButtonDoNothing() {
 void TestMainWindow::clickDuringWalkIsIgnored() {
     QSignalSpy spy(w_, &TfrmMain::stageChanged);
     // A second click arrives while the mascot walks to stage 3.
-    QTimer::singleShot(60, this, [this] {
+    QTimer::singleShot(60, w_, [this] {
         QVERIFY(w_->SwitchingStage);
         clickToolbar(150);
     });
