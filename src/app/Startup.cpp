@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "model/BuildCanvas.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,6 +16,7 @@ void InitTarvoResources();
 TfrmMain* CreateMainWindow(const QString& document) {
     auto* w = new TfrmMain(document);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
+    AttachBuildStage(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
