@@ -214,7 +214,7 @@ void TPropertyPanels::CreateLinkPanel() {
     txtLinkLink = AddEdit(p, "txtLinkLink", QRect(8, 153, kInner, kEditHeight), 54);
     AddLabel(p, "lblLinkPost", QStringLiteral("Any other text to follow this link?"), QRect(8, 176, kInner, 14), 55);
     txtLinkPost = AddEdit(p, "txtLinkPost", QRect(8, 191, kInner, kEditHeight), 55);
-    AddExampleLine(p, "lblLink", QStringLiteral("e.g. Text before link"), QStringLiteral("www.my-own-page.com"),
+    AddExampleLine(p, "lblLink", QStringLiteral("e.g. Text before link"), QStringLiteral("www.mypage.com"),
                    QStringLiteral("text after link."), 218);
     linkButtons = AddButtonRow(p, "spdLink", false);
 }
