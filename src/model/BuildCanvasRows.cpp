@@ -190,6 +190,9 @@ void TBuildCanvas::ShredWebBlock(TWebBlock* picture) {
     CanvasRows.erase(CanvasRows.begin() + s);
     page_.DeleteChunk(k);
     page_.CurrentIndex = -1;
+    // A shredded block is a change of the page like any other: without the
+    // flag, closing would drop the deletion without asking to save.
+    page_.PageChanged = true;
 
     if (count == ShownRows && page_.Chunk(first + ShownRows - 1)) {
         RefreshRows(s, k, true);  // the next block moves into view at the bottom
@@ -217,6 +220,7 @@ void TBuildCanvas::ShredOutOfView(int chunkIndex, int first) {
     // showing the same blocks, and the lit row stays lit.
     page_.DeleteChunk(chunkIndex);
     page_.CurrentIndex = -1;
+    page_.PageChanged = true;
     if (chunkIndex < first) --first;
     first = std::clamp(first, 0, std::max(0, page_.Count() - RowCount()));
     RefreshRows(0, first, false);

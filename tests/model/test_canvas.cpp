@@ -243,6 +243,7 @@ void TestCanvas::shredderOnlyOnRow8LeftOfToolboxEdge() {
     PlayedSounds().clear();
     shred(c->CanvasRows[0]);
     QCOMPARE(s.order(), (QStringList{"b1", "b2"}));
+    QVERIFY(s.page().PageChanged);  // so that closing asks to save
     QCOMPARE(s.shown(), (QList<int>{0, 1}));
     QCOMPARE(PlayedSounds(), (QStringList{"wavclick1", "wavshred"}));
     QCOMPARE(s.page().CurrentIndex, 0);  // the block that moved into the freed row
