@@ -164,6 +164,15 @@ void TBuildCanvas::LoadChunk(int index, bool allocate) {
 }
 
 void TBuildCanvas::ClearPage() {
+    // A page block still being carried belongs to the old page: drop it
+    // without a trace, so its release cannot touch the new page.
+    if (DraggedBlock) {
+        DraggedBlock->hide();
+        DraggedBlock->deleteLater();
+        DraggedBlock = nullptr;
+    }
+    DraggingBlock = false;
+    StopAutoScroll();
     for (TWebBlock* row : CanvasRows) delete row;
     CanvasRows.clear();
     page_.ClearChunks();
