@@ -6,6 +6,7 @@
 #include "docs/FileCommands.h"
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
+#include "model/BuildCanvas.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,11 +16,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-void InitTarvoResources();
+#include "TarvoResources.h"
 
 TfrmMain* CreateMainWindow(const QString& document) {
     auto* w = new TfrmMain(document);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
+    AttachBuildStage(*w);
     AttachViewStage(*w);
     AttachFileCommands(*w);
     w->ShowRedPill(TfrmMain::stChoose);

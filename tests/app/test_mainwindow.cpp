@@ -13,7 +13,7 @@
 #include <memory>
 #include <stdexcept>
 
-void InitTarvoResources();
+#include "TarvoResources.h"
 
 class TestMainWindow : public QObject {
     Q_OBJECT

@@ -17,7 +17,7 @@
 #include <QtTest>
 #include <memory>
 
-void InitTarvoResources();
+#include "TarvoResources.h"
 
 // Answers the hand-edit warning: ticks "Don't show this screen again." when
 // asked, then presses Yes or No.
