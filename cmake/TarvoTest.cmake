@@ -9,6 +9,6 @@ function(tarvo_add_test name)
   target_link_libraries(${name} PRIVATE tarvo_testsupport ${T_LIBS} Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVO_DATA_SOURCE=${CMAKE_SOURCE_DIR}/data;TARVO_BIN_DIR=${TARVO_OUT_DIR};TARVO_TEST_SOURCE=${CMAKE_SOURCE_DIR}/tests"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVO_MUTE=1;TARVO_DATA_SOURCE=${CMAKE_SOURCE_DIR}/data;TARVO_BIN_DIR=${TARVO_OUT_DIR};TARVO_TEST_SOURCE=${CMAKE_SOURCE_DIR}/tests"
     TIMEOUT 600)
 endfunction()

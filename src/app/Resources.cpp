@@ -1,5 +1,7 @@
 #include "app/Resources.h"
 
+#include "TarvoResources.h"
+
 #include <QApplication>
 #include <QAudioDevice>
 #include <QFile>
@@ -95,12 +97,11 @@ namespace {
 struct CursorEntry {
     int number;
     const char* name;
-    int hotX, hotY;
 };
 constexpr CursorEntry kCursors[] = {
-    {5, "Cursor_Hand", 6, 0},
-    {12, "Hand_Open", 15, 15},
-    {13, "Hand_Closed", 15, 15},
+    {5, "Cursor_Hand"},
+    {12, "Hand_Open"},
+    {13, "Hand_Closed"},
 };
 
 QHash<int, QCursor>& CursorTable() {
@@ -114,8 +115,10 @@ int g_screenCursor = 0;
 
 void RegisterCursors() {
     for (const CursorEntry& c : kCursors) {
-        QPixmap pm(QStringLiteral(":/cursors/") + QLatin1String(c.name) + QStringLiteral(".png"));
-        CursorTable().insert(c.number, pm.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pm, c.hotX, c.hotY));
+        const QString name = QLatin1String(c.name);
+        QPixmap pm(QStringLiteral(":/cursors/") + name + QStringLiteral(".png"));
+        const QPoint hot = TarvoCursorHotSpot(name);
+        CursorTable().insert(c.number, pm.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pm, hot.x(), hot.y()));
     }
 }
 

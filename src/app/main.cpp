@@ -1,5 +1,3 @@
-#include <QApplication>
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
-}
+#include "app/Startup.h"
+
+int main(int argc, char** argv) { return RunTarvo(argc, argv); }

@@ -1,0 +1,22 @@
+#include "app/Application.h"
+
+namespace {
+int g_discarded = 0;
+}
+
+TTarvoApplication::TTarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Tarvo"));
+    setOrganizationName(QStringLiteral("Brenfold"));
+    setApplicationDisplayName(QStringLiteral("Tarvo"));
+}
+
+bool TTarvoApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ++g_discarded;
+        return false;
+    }
+}
+
+int TTarvoApplication::DiscardedExceptions() { return g_discarded; }

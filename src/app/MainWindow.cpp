@@ -1,0 +1,273 @@
+#include "app/MainWindow.h"
+
+#include "app/AppPaths.h"
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/UserDialogs.h"
+#include "app/Utils.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+TfrmMain* g_mainWindow = nullptr;
+
+const QColor kSilver(192, 192, 192);
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shape shape = QFrame::NoFrame,
+                  QFrame::Shadow shadow = QFrame::Plain, int lineWidth = 1) {
+    auto* f = new QFrame(parent);
+    f->setObjectName(QLatin1String(name));
+    f->setGeometry(geometry);
+    f->setFrameShape(shape);
+    f->setFrameShadow(shadow);
+    f->setLineWidth(lineWidth);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+QTimer* MakeTimer(QObject* parent, const char* name, int interval, bool enabled) {
+    auto* t = new QTimer(parent);
+    t->setObjectName(QLatin1String(name));
+    t->setInterval(interval);
+    if (enabled) t->start();
+    return t;
+}
+
+}  // namespace
+
+TfrmMain* MainWindow() { return g_mainWindow; }
+
+TfrmMain::TfrmMain(const QString& commandLineDocument, QWidget* parent)
+    : QMainWindow(parent), commandLineDocument_(commandLineDocument) {
+    g_mainWindow = this;
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tarvo"));
+    setWindowIcon(QIcon(ResourceBitmap(QStringLiteral("AppIcon"))));
+    // A single border with a minimise button and no maximise box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(11);
+    setFont(f);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kSilver);
+    pal.setColor(QPalette::Button, kSilver);
+    setPalette(pal);
+
+    CreateMenu();
+    CreateControls();
+    CreateTimers();
+    WireControls();
+
+    // What happens when the window is created, in this order.
+    CurrentStage = stChoose;
+    WhatsThisContext = 1;
+    LastScrollPos = 0;
+    TolveyPalette = screen() && screen()->depth() <= 8;
+    PaintEmDan();
+    DeletePreviewFile();
+    // The first switch, to the Choose stage, happens once the subsystems
+    // have installed their hooks (see StartUp in the program's entry).
+}
+
+TfrmMain::~TfrmMain() {
+    if (g_mainWindow == this) g_mainWindow = nullptr;
+}
+
+void TfrmMain::CreateMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menMain"));
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto add = [](QMenu* menu, const char* name, const QString& text) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    mnuFileNew = add(mnuFile, "mnuFileNew", QStringLiteral("&New"));
+    menFileOpen = add(mnuFile, "menFileOpen", QStringLiteral("&Open"));
+    menFileSave = add(mnuFile, "menFileSave", QStringLiteral("&Save"));
+    menFileSaveAs = add(mnuFile, "menFileSaveAs", QStringLiteral("Save &As"));
+    menFileMake = add(mnuFile, "menFileMake", QStringLiteral("&Make Template"));
+    ExternalPreview1 = add(mnuFile, "ExternalPreview1", QStringLiteral("External Preview"));
+    mnuFile->addSeparator();
+    menFileExit = add(mnuFile, "menFileExit", QStringLiteral("&Exit"));
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpTopics = add(mnuHelp, "mnuHelpTopics", QStringLiteral("&Help Topics"));
+    mnuHelp->addSeparator();
+    menHelpAbout = add(mnuHelp, "menHelpAbout", QStringLiteral("&About"));
+}
+
+void TfrmMain::CreateControls() {
+    pnlMain = MakePanel(this, "pnlMain", QRect(0, 0, 632, 436));
+    setCentralWidget(pnlMain);
+    // The client area keeps its designed size.
+    pnlMain->setFixedSize(632, 436);
+
+    pnlTopPim = MakePanel(pnlMain, "pnlTopPim", QRect(7, 2, 620, 95), QFrame::Panel, QFrame::Sunken, 2);
+    picToolbar = new TPicture(pnlTopPim, QStringLiteral("picToolbar"));
+    picToolbar->setGeometry(0, 0, 620, 96);
+    picRedPill = new TPicture(pnlTopPim, QStringLiteral("picRedPill"));
+    picRedPill->setGeometry(0, 0, kStages[0].width, 96);
+    // The lit segment lies over the toolbar; clicks on it are toolbar clicks.
+    picRedPill->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picWindy = new QWidget(pnlTopPim);
+    picWindy->setObjectName(QStringLiteral("picWindy"));
+    picWindy->setGeometry(kStages[0].mascotLeft, 10, 64, 59);
+    picWindy->hide();
+    imgWindyPim = new TPicture(this, QStringLiteral("imgWindyPim"));
+    imgWindyPim->hide();
+    imgWindyPimB = new TPicture(this, QStringLiteral("imgWindyPimB"));
+    imgWindyPimB->hide();
+
+    pnlChoose = MakePanel(pnlMain, "pnlChoose", QRect(0, 96, 629, 294));
+    pnlBuild = MakePanel(pnlMain, "pnlBuild", QRect(4, 95, 625, 297));
+    pnlView = MakePanel(pnlMain, "pnlView", QRect(0, 96, 629, 294));
+    pnlSend = MakePanel(pnlMain, "pnlSend", QRect(0, 96, 629, 294));
+    for (QFrame* p : {pnlChoose, pnlBuild, pnlView, pnlSend}) p->hide();
+
+    lblBuildRight = new QLabel(QStringLiteral("Drag Web Blocks over, then up/down to create your page layout."), pnlBuild);
+    lblBuildRight->setObjectName(QStringLiteral("lblBuildRight"));
+    lblBuildRight->setGeometry(9, 2, 320, 16);
+    lblBuildLeft = new QLabel(QStringLiteral("Fill in the appropriate details to complete your Web Block."), pnlBuild);
+    lblBuildLeft->setObjectName(QStringLiteral("lblBuildLeft"));
+    lblBuildLeft->setGeometry(338, 2, 285, 16);
+
+    Panel3 = MakePanel(pnlMain, "Panel3", QRect(0, 436 - 44, 632, 44));
+    pnlLower = MakePanel(Panel3, "pnlLower", QRect(11, 2, 613, 41));
+    imgView = new TPicture(pnlLower, QStringLiteral("imgView"));
+    imgView->setGeometry(24, 10, 54, 20);
+    imgLogo = new TPicture(pnlLower, QStringLiteral("imgLogo"));
+    imgLogo->move(118, 3);
+    imgExit = new TPicture(pnlLower, QStringLiteral("imgExit"));
+    imgExit->setGeometry(538, 10, 51, 18);
+    imgExit->setToolTip(QStringLiteral("Click here to leave Tarvo."));
+
+    memBuzzsaw = new QPlainTextEdit(pnlMain);
+    memBuzzsaw->setObjectName(QStringLiteral("memBuzzsaw"));
+    memBuzzsaw->setPlainText(QStringLiteral("Page_Buzz1\nPage_Buzz2\nPage_Buzz3\nPage_Buzz4\n"
+                                            "Page_Buzz5\nPage_Buzz6\nPage_Buzz7\nPage_Buzz8"));
+    memBuzzsaw->setEnabled(false);
+    memBuzzsaw->hide();
+    tmpMemo = new QPlainTextEdit(pnlMain);
+    tmpMemo->setObjectName(QStringLiteral("tmpMemo"));
+    tmpMemo->hide();
+}
+
+void TfrmMain::CreateTimers() {
+    timInit = MakeTimer(this, "timInit", 1000, true);
+    timAnim = MakeTimer(this, "timAnim", 10, false);
+    timUp = MakeTimer(this, "timUp", 250, false);
+    timDown = MakeTimer(this, "timDown", 250, false);
+    timShredder = MakeTimer(this, "timShredder", 100, false);
+    timTopPim = MakeTimer(this, "timTopPim", 25, false);
+    timWebAn = MakeTimer(this, "timWebAn", 250, false);
+    timFlashPage = MakeTimer(this, "timFlashPage", 500, false);
+    timUpload = MakeTimer(this, "timUpload", 50, false);
+}
+
+void TfrmMain::WireControls() {
+    connect(timInit, &QTimer::timeout, this, &TfrmMain::timInitTimer);
+    connect(picToolbar, &TPicture::mouseReleased, this,
+            [this](QMouseEvent* e) { ToolbarRelease(int(e->position().x()), e->button()); });
+    connect(imgExit, &TPicture::mousePressed, this, [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton) imgExit->ShowBitmap(QStringLiteral("Exit_Dn"), true);
+    });
+    connect(imgExit, &TPicture::mouseReleased, this, [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton) imgExit->ShowBitmap(QStringLiteral("Exit_Up"), true);
+    });
+    connect(imgExit, &TPicture::clicked, this, &QWidget::close);
+    connect(menFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(menHelpAbout, &QAction::triggered, this, [this] {
+        Dialogs().Tell(this, QStringLiteral("About Tarvo"),
+                       QStringLiteral("Tarvo 1.0\n\nBuild your own web page: choose a page, build it, "
+                                      "view it and send it."),
+                       TMsgIcon::Information);
+    });
+}
+
+void TfrmMain::PaintEmDan() {
+    DrawToolbar();
+    imgLogo->ShowBitmap(QStringLiteral("Logo"));
+    imgView->ShowBitmap(QStringLiteral("Max_Dis"), true);
+    imgExit->ShowBitmap(QStringLiteral("Exit_Up"), true);
+    imgWindyPim->ShowBitmap(QStringLiteral("Windy_Right"));
+    imgWindyPimB->ShowBitmap(QStringLiteral("Windy_Left"));
+    RegisterCursors();
+}
+
+void TfrmMain::DrawToolbar() {
+    toolbarPixmap_ = ResourceBitmap(QStringLiteral("Toolbar"));
+    picToolbar->setPixmap(toolbarPixmap_);
+}
+
+void TfrmMain::DeletePreviewFile() {
+    const QString dir = HTMLDir();
+    if (!QDir::setCurrent(dir)) return;
+    const QString preview = JoinPath(dir, QStringLiteral("~tmpprvw.html"));
+    if (QFile::exists(preview)) QFile::remove(preview);
+}
+
+void TfrmMain::timInitTimer() {
+    // Each tick toggles the hint: hidden for half a second, shown for one.
+    const bool show = lblBuildRight->isHidden();
+    lblBuildRight->setVisible(show);
+    timInit->setInterval(show ? 1000 : 500);
+}
+
+void TfrmMain::StopHintBlink() {
+    timInit->stop();
+    lblBuildRight->show();
+}
+
+QString TfrmMain::ApplicationTitle() const { return QStringLiteral("Tarvo"); }
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (hooks.AskForSave && !hooks.AskForSave()) {
+        event->ignore();
+        return;
+    }
+    DeletePreviewFile();
+    event->accept();
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        QTimer::singleShot(0, this, &TfrmMain::FormShow);
+    }
+}
+
+void TfrmMain::FormShow() {
+    if (commandLineDocument_.isEmpty()) return;
+    const QString doc = commandLineDocument_;
+    commandLineDocument_.clear();
+    Page.LoadingDocument = true;
+    Page.FillingPanel = true;
+    if (hooks.OpenDocument) hooks.OpenDocument(doc);
+    if (Page.Count() > 0 && hooks.SelectAndHighlight) hooks.SelectAndHighlight(0);
+    Page.LoadingDocument = false;
+    if (!OpeningFromGallery) ShowRedPill(stBuild);
+    Page.FillingPanel = false;
+}
+
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !RealizingPalette) RefreshPalette();
+    return QMainWindow::event(event);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) { QMainWindow::keyPressEvent(event); }

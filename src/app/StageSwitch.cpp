@@ -1,0 +1,148 @@
+// The stage switch of the main window: ShowRedPill, ChangeState, the
+// toolbar, window locking and the palette refresh.
+
+#include "app/MainWindow.h"
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/UserDialogs.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QTimer>
+
+const TStageInfo kStages[5] = {
+    {"Toolbutt1", 146, 0, 24},
+    {"Toolbutt2", 170, 103, 156},
+    {"Toolbutt3", 170, 230, 284},
+    {"Toolbutt4", 170, 354, 408},
+    {"Toolbutt5", 140, 481, 532},
+};
+
+void TfrmMain::ToolbarRelease(int x, Qt::MouseButton button) {
+    // The fifth segment (the logo) does nothing, and neither does a click
+    // while the mascot is still walking.
+    if (button != Qt::LeftButton || x < 0 || x > 480 || SwitchingStage) return;
+    ShowRedPill(x / 140);
+}
+
+void TfrmMain::ShowRedPill(int s) {
+    if (s < stChoose || s > stSent) return;
+    // Leaving the Choose stage opens the gallery entry that is selected.
+    if (CurrentStage == stChoose && !Page.FillingPanel && hooks.GallerySelected && hooks.GallerySelected()) {
+        OpeningFromGallery = true;
+        if (hooks.OpenGalleryEntry) hooks.OpenGalleryEntry();
+        OpeningFromGallery = false;
+    }
+    if (s == stSend && hooks.SaveDocument && !hooks.SaveDocument()) return;
+    if (s == stBuild && hooks.HTMLEditAccepted && hooks.HTMLEditAccepted()) {
+        const auto answer = Dialogs().Ask(this, ApplicationTitle(),
+                                          QStringLiteral("You have made changes to your HTML. If you go back now, "
+                                                         "you will lose these changes. Do you want to go back?"),
+                                          TMsgIcon::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) return;
+    }
+
+    SwitchingStage = true;
+    picRedPill->hide();
+    WalkThePim(s);
+
+    LockWindow(this);
+    DrawToolbar();
+    const TStageInfo& info = kStages[s];
+    picRedPill->setPixmap(ResourceBitmap(QLatin1String(info.picture)));
+    picRedPill->setGeometry(info.left, 0, info.width, 96);
+    picRedPill->raise();
+    picRedPill->show();
+    picRedPill->repaint();
+
+    ChangeState(s);
+    LockWindow(nullptr);
+    SwitchingStage = false;
+}
+
+void TfrmMain::ChangeState(int s) {
+    const int from = CurrentStage;
+    // Common beginning.
+    imgView->setToolTip(QString());
+    imgView->ShowBitmap(QStringLiteral("Max_Dis"), true);
+    timFlashPage->stop();
+    ExternalPreview1->setEnabled(true);
+    LockWindow(this);
+
+    auto showOnly = [this](QFrame* panel) {
+        for (QFrame* p : {pnlChoose, pnlBuild, pnlView, pnlSend})
+            if (p != panel) p->hide();
+        panel->show();
+        panel->raise();
+    };
+
+    switch (s) {
+        case stChoose:
+            ExternalPreview1->setEnabled(false);
+            for (auto& work : hooks.StageEntered[stChoose]) work(from);
+            showOnly(pnlChoose);
+            break;
+        case stBuild:
+            if (from == stChoose && hooks.GallerySelected && hooks.GallerySelected()) {
+                OpeningFromGallery = true;
+                if (hooks.OpenGalleryEntry) hooks.OpenGalleryEntry();
+                OpeningFromGallery = false;
+            }
+            if (Page.DocFileName.isEmpty()) setWindowTitle(ApplicationTitle() + QStringLiteral(" - Untitled"));
+            showOnly(pnlBuild);
+            for (auto& work : hooks.StageEntered[stBuild]) work(from);
+            break;
+        case stView:
+            imgView->setToolTip(QStringLiteral("Click here to toggle your preview size from normal to full screen."));
+            imgView->ShowBitmap(QStringLiteral("Max_Up"), true);
+            pnlBuild->hide();
+            pnlChoose->hide();
+            for (auto& work : hooks.StageEntered[stView]) work(from);
+            pnlView->show();
+            pnlView->raise();
+            pnlSend->hide();
+            break;
+        case stSend:
+            for (auto& work : hooks.StageEntered[stSend]) work(from);
+            showOnly(pnlSend);
+            timFlashPage->start();
+            break;
+        case stSent:
+            for (auto& work : hooks.StageEntered[stSent]) work(from);
+            break;
+        default:
+            break;
+    }
+
+    // Common end.
+    CurrentStage = s;
+    for (auto& work : hooks.StageChanged) work();
+    LockWindow(nullptr);
+    RefreshPalette();
+    emit stageChanged(s);
+}
+
+void TfrmMain::LockWindow(QWidget* window) {
+    if (window) {
+        // One window at a time, as the system allows.
+        if (locked_ && locked_ != window) locked_->setUpdatesEnabled(true);
+        locked_ = window;
+        window->setUpdatesEnabled(false);
+        return;
+    }
+    if (locked_) {
+        locked_->setUpdatesEnabled(true);
+        locked_->update();
+        locked_ = nullptr;
+    }
+    RefreshPalette();
+}
+
+void TfrmMain::RefreshPalette() {
+    // Only displays of 256 colours or fewer need their palette realised;
+    // Qt maps colours itself, so a repaint is all that is left to do.
+    if (!TolveyPalette || RealizingPalette) return;
+    RealizingPalette = true;
+    update();
+    RealizingPalette = false;
+}

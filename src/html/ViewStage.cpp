@@ -1,0 +1,295 @@
+#include "html/ViewStage.h"
+
+#include "app/AppPaths.h"
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+#include "app/Utils.h"
+#include "html/BodyStyle.h"
+#include "html/HtmlWarn.h"
+#include "html/PageGenerator.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+
+namespace {
+
+QFont BoldArial(int pixels) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    return f;
+}
+
+// Sets a flag for the duration of one write.
+struct TFlagGuard {
+    bool& flag;
+    bool old;
+    explicit TFlagGuard(bool& f) : flag(f), old(f) { flag = true; }
+    ~TFlagGuard() { flag = old; }
+};
+
+}  // namespace
+
+TViewStage* AttachViewStage(TfrmMain& window) {
+    auto* stage = new TViewStage(window);
+    window.View = stage;
+    return stage;
+}
+
+TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
+    setObjectName(QStringLiteral("ViewStage"));
+    CreateControls();
+
+    connect(memHTML, &QPlainTextEdit::textChanged, this, &TViewStage::memHTMLChange);
+    connect(txtTitle, &QLineEdit::textChanged, this, &TViewStage::txtTitleChange);
+    connect(chkLogo, &QCheckBox::toggled, this, &TViewStage::chkLogoClick);
+    connect(lstStyles, &QListWidget::itemClicked, this, &TViewStage::lstStylesClick);
+    connect(btnEditStyle, &QPushButton::clicked, this, &TViewStage::btnEditStyleClick);
+    connect(pagePreview, &QTabWidget::currentChanged, this, &TViewStage::pagePreviewChange);
+
+    auto emptyEditor = [this](int) { SetHTMLText(QString()); };
+    w_.hooks.StageEntered[TfrmMain::stChoose].push_back(emptyEditor);
+    w_.hooks.StageEntered[TfrmMain::stBuild].push_back(emptyEditor);
+    w_.hooks.StageEntered[TfrmMain::stView].push_back([this](int from) { EnterView(from); });
+    w_.hooks.StageEntered[TfrmMain::stSend].push_back([this](int from) { EnterSend(from); });
+    w_.hooks.StageChanged.push_back([this] {
+        TFlagGuard g(w_.SettingTitle);
+        txtTitle->setText(w_.Page.PageTitle);
+    });
+    w_.hooks.HTMLEditAccepted = [this] { return HTMLEditAccepted; };
+
+    LoadStyles();
+    ShowStyles();
+}
+
+void TViewStage::CreateControls() {
+    QFrame* pnl = w_.pnlView;
+    lblPreDesc = new QLabel(QStringLiteral("Click the Web tab to preview your page.  You can change the look by "
+                                           "returning to 'Build Your Page', or click on HTML to see the code Tarvo has "
+                                           "created.  If you know HTML, you can change the code to change your page.  "
+                                           "If not - learn it right here!"),
+                            pnl);
+    lblPreDesc->setObjectName(QStringLiteral("lblPreDesc"));
+    lblPreDesc->setGeometry(8, 0, 613, 26);
+    lblPreDesc->setWordWrap(true);
+    lblPreDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    lblPageTitle = new QLabel(QStringLiteral("Page Title:"), pnl);
+    lblPageTitle->setObjectName(QStringLiteral("lblPageTitle"));
+    lblPageTitle->setFont(BoldArial(19));
+    lblPageTitle->setGeometry(12, 26, 110, 22);
+    txtTitle = new QLineEdit(pnl);
+    txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    txtTitle->setGeometry(126, 27, 494, 20);
+
+    pagePreview = new QTabWidget(pnl);
+    pagePreview->setObjectName(QStringLiteral("pagePreview"));
+    // The tab row sits above the designed 209 pixels of the page control.
+    pagePreview->setGeometry(8, 49, 617, 203);
+    tabWebView = new QWidget;
+    tabWebView->setObjectName(QStringLiteral("tabWebView"));
+    tabHTML = new QWidget;
+    tabHTML->setObjectName(QStringLiteral("tabHTML"));
+    pagePreview->addTab(tabWebView, QStringLiteral("Web"));
+    pagePreview->addTab(tabHTML, QStringLiteral("HTML"));
+
+    ctlHTML = new QWidget(tabWebView);
+    ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
+    ctlHTML->setGeometry(0, 0, 609, 181);
+    ctlHTML->setAutoFillBackground(true);
+    ctlHTML->setCursor(Qt::IBeamCursor);
+
+    memHTML = new QPlainTextEdit(tabHTML);
+    memHTML->setObjectName(QStringLiteral("memHTML"));
+    memHTML->setGeometry(0, 0, 609, 181);
+    memHTML->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memHTML->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setPixelSize(12);
+    memHTML->setFont(mono);
+
+    Panel1 = new QFrame(pnl);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(11, 253, 613, 41);
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    lblStyle = new QLabel(QStringLiteral("Style"), Panel1);
+    lblStyle->setObjectName(QStringLiteral("lblStyle"));
+    lblStyle->setFont(BoldArial(19));
+    lblStyle->setGeometry(8, 9, 56, 22);
+    lstStyles = new QListWidget(Panel1);
+    lstStyles->setObjectName(QStringLiteral("lstStyles"));
+    lstStyles->setGeometry(66, 4, 436, 33);
+    // A list in six columns: items run down each column, then across.
+    lstStyles->setFlow(QListView::TopToBottom);
+    lstStyles->setWrapping(true);
+    lstStyles->setResizeMode(QListView::Adjust);
+    lstStyles->setGridSize(QSize(72, 14));
+    lstStyles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    btnEditStyle = new QPushButton(QStringLiteral("Edit Styles"), Panel1);
+    btnEditStyle->setObjectName(QStringLiteral("btnEditStyle"));
+    btnEditStyle->setGeometry(512, 7, 92, 27);
+
+    chkLogo = new QCheckBox(QStringLiteral("Insert Tarvo Logo"), w_.pnlSend);
+    chkLogo->setObjectName(QStringLiteral("chkLogo"));
+    chkLogo->setGeometry(16, 262, 160, 20);
+    chkLogo->setChecked(true);
+}
+
+QString TViewStage::HTMLText() const {
+    QString t = memHTML->toPlainText();
+    t.replace(QLatin1Char('\n'), CRLF);
+    return t;
+}
+
+void TViewStage::SetHTMLText(const QString& text) {
+    TFlagGuard g(w_.HTMLUpdating);
+    memHTML->setPlainText(text);
+}
+
+QString TViewStage::PageHTMLPath() const {
+    const QString name = StripExtension(QFileInfo(w_.Page.DocFileName).fileName());
+    return JoinPath(HTMLDir(), name + QStringLiteral(".html"));
+}
+
+bool TViewStage::SaveFromHTML(const QString& path) const {
+    // Written beside the old file and renamed over it, so a failed write
+    // never destroys the last good page.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(ToAnsi(HTMLText()));
+    return f.commit();
+}
+
+void TViewStage::SetHTMLView() {
+    ctlHTML->setParent(tabWebView);
+    ctlHTML->setGeometry(0, 0, 609, 181);
+    ctlHTML->show();
+    ctlHTML->raise();
+    pagePreview->setCurrentWidget(tabWebView);
+}
+
+QString TViewStage::PreviewConversion(const QString& text) {
+    QString t = ReplaceAllNoCase(text, QStringLiteral("<DIV"), QStringLiteral("<P"));
+    t = ReplaceAllNoCase(t, QStringLiteral("</DIV><BR>"), QStringLiteral("</P>"));
+    return ReplaceAllNoCase(t, QStringLiteral("</DIV>"), QStringLiteral("</P>"));
+}
+
+void TViewStage::ShowRover() {
+    TFlagGuard busy(RoverBusy);
+    if (!lstStyles->currentItem() && lstStyles->count() > 0) lstStyles->setCurrentRow(0);
+    AddBodyDef();
+    const QString preview = JoinPath(HTMLDir(), QStringLiteral("~tmpprvw.html"));
+    SaveFromHTML(preview);
+    if (LoadViewer) LoadViewer(preview, PreviewConversion(HTMLText()));
+    HTMLEditAccepted = false;
+}
+
+void TViewStage::EnterView(int from) {
+    if (from == TfrmMain::stSend || from == TfrmMain::stSent) {
+        // Back from sending: the text stands as it was, hand edits included.
+        if (LoadViewer) LoadViewer(QString(), HTMLText());
+    } else {
+        SetHTMLText(BuildPageHTML(w_.Page, chkLogo->isChecked()));
+        ShowRover();
+    }
+    SetHTMLView();
+}
+
+void TViewStage::EnterSend(int) {
+    const QString text = HTMLText();
+    if (text.isEmpty() || text == QLatin1String("<BODY>")) {
+        SetHTMLText(BuildPageHTML(w_.Page, chkLogo->isChecked()));
+        ShowRover();
+        SaveFromHTML(PageHTMLPath());
+    }
+}
+
+void TViewStage::memHTMLChange() {
+    if (w_.HTMLUpdating || UndoingHTML || HTMLEditAccepted) return;
+    if (!ReadSettingBool(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowHTMLWarning),
+                         true))
+        return;
+    if (AskHTMLWarning(&w_)) {
+        HTMLEditAccepted = true;
+        return;
+    }
+    TFlagGuard g(UndoingHTML);
+    memHTML->undo();
+}
+
+void TViewStage::pagePreviewChange(int index) {
+    if (pagePreview->widget(index) != tabWebView) return;
+    if (LoadViewer) LoadViewer(QString(), PreviewConversion(HTMLText()));
+}
+
+void TViewStage::txtTitleChange() {
+    if (w_.Page.FillingPanel || w_.SettingTitle) return;
+    w_.Page.PageTitle = txtTitle->text();
+    SetHTMLText(ReplaceTitle(HTMLText(), w_.Page.PageTitle));
+    w_.Page.PageChanged = true;
+}
+
+void TViewStage::chkLogoClick() {
+    TFlagGuard g(w_.HTMLUpdating);
+    const QString text = HTMLText();
+    memHTML->setPlainText(chkLogo->isChecked() ? InsertLogo(text) : RemoveLogo(text));
+    SaveFromHTML(PageHTMLPath());
+    // The upload list is rebuilt here once the upload stage exists.
+}
+
+void TViewStage::LoadStyles() { LoadStyleList(StylesDataPath(), StyleList); }
+
+void TViewStage::ShowStyles() {
+    lstStyles->clear();
+    lstStyles->addItem(kNoStyleName);
+    for (const auto& s : StyleList) lstStyles->addItem(s->StyleName);
+}
+
+QString TViewStage::SelectedStyleName() const {
+    const QListWidgetItem* item = lstStyles->currentItem();
+    return item ? item->text() : kNoStyleName;
+}
+
+void TViewStage::SelectStyleByName(const QString& name) {
+    lstStyles->setCurrentRow(0);
+    const int index = StyleListBoxIndex(StyleList, name);
+    if (index >= 0) lstStyles->setCurrentRow(index);
+}
+
+void TViewStage::AddBodyDef() {
+    const int row = lstStyles->currentRow();
+    if (row < 0) return;
+    const TStyleChunk* style = row == 0 || row > int(StyleList.size()) ? nullptr : StyleList[size_t(row - 1)].get();
+    SetHTMLText(::AddBodyDef(HTMLText(), style));
+    if (!RoverBusy) ShowRover();
+}
+
+void TViewStage::lstStylesClick() {
+    if (w_.Page.LoadingDocument || w_.Page.FillingPanel) return;
+    lstStyles->setEnabled(false);
+    AddBodyDef();
+    w_.Page.PageChanged = true;
+    lstStyles->setEnabled(true);
+    lstStyles->setFocus();
+}
+
+void TViewStage::btnEditStyleClick() {
+    if (!lstStyles->currentItem()) lstStyles->setCurrentRow(0);
+    const QString remembered = SelectedStyleName();
+    if (RunStyleWizard) RunStyleWizard();
+    LoadStyles();
+    ShowStyles();
+    const int index = StyleListBoxIndex(StyleList, remembered);
+    lstStyles->setCurrentRow(index >= 0 ? index : 0);
+    AddBodyDef();
+}

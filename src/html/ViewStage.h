@@ -1,0 +1,102 @@
+#pragma once
+// The View stage: the title box, the preview page control with the viewer
+// ("Web") and the HTML editor ("HTML"), the style list, and the logo box on
+// the Send stage's panel. The HTML editor holds the page's working HTML
+// between the stages; this class keeps the rules for hand edits.
+
+#include "styles/StyleList.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class TfrmMain;
+
+class TViewStage : public QObject {
+    Q_OBJECT
+public:
+    explicit TViewStage(TfrmMain& window);
+
+    // --- controls ---
+    QLabel* lblPreDesc = nullptr;
+    QLabel* lblPageTitle = nullptr;
+    QLineEdit* txtTitle = nullptr;
+    QTabWidget* pagePreview = nullptr;
+    QWidget* tabWebView = nullptr;
+    QWidget* tabHTML = nullptr;
+    QWidget* ctlHTML = nullptr;  // the viewer on the "Web" tab
+    QPlainTextEdit* memHTML = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* lblStyle = nullptr;
+    QListWidget* lstStyles = nullptr;
+    QPushButton* btnEditStyle = nullptr;
+    QCheckBox* chkLogo = nullptr;  // "Insert Tarvo Logo", on the Send panel
+
+    TStyleList StyleList;
+
+    // --- hand-edit state ---
+    bool UndoingHTML = false;
+    bool HTMLEditAccepted = false;  // the user accepted hand edits since the last refresh
+    bool RoverBusy = false;         // a preview refresh is running
+
+    // The editor's text with CR LF line breaks.
+    QString HTMLText() const;
+    // Writes the editor's text as the program (no hand-edit warning).
+    void SetHTMLText(const QString& text);
+
+    // The page's HTML file: in the HTML folder, the document's name without
+    // its extension, then ".html" (".html" alone while untitled).
+    QString PageHTMLPath() const;
+    // Writes the editor's whole text to `path` exactly; a failure leaves an
+    // old file there as it was and is not reported.
+    bool SaveFromHTML(const QString& path) const;
+    // The "Web" tab active, the viewer on it at 0, 0, 609 x 181.
+    void SetHTMLView();
+    // Refreshes the preview from the editor (style into the BODY tag, the
+    // preview file, the viewer).
+    void ShowRover();
+    // The page text for the viewer: DIV alignment turned into paragraphs.
+    static QString PreviewConversion(const QString& text);
+
+    // --- the style list ---
+    void LoadStyles();
+    void ShowStyles();
+    // Puts the selected style's BODY tag into the editor's text.
+    void AddBodyDef();
+    // The text of the selected item ("[None]" when nothing is selected).
+    QString SelectedStyleName() const;
+    // Selects "[None]", then the item whose text is `name` (letter case
+    // ignored) when there is one.
+    void SelectStyleByName(const QString& name);
+
+    // Loads the viewer from a file and/or text; installed by the viewer.
+    std::function<void(const QString& file, const QString& text)> LoadViewer;
+    // Runs the style wizard; installed when the wizard exists.
+    std::function<void()> RunStyleWizard;
+
+private:
+    void CreateControls();
+    void memHTMLChange();
+    void txtTitleChange();
+    void chkLogoClick();
+    void lstStylesClick();
+    void btnEditStyleClick();
+    void pagePreviewChange(int index);
+    void EnterView(int from);
+    void EnterSend(int from);
+
+    TfrmMain& w_;
+};
+
+// Creates the View stage on the main window and plugs it into the stage
+// switch.
+TViewStage* AttachViewStage(TfrmMain& window);

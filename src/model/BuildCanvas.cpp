@@ -1,0 +1,210 @@
+// The build canvas: its controls, its wiring into the main window, and the
+// page-level operations (select, load, clear) that other parts call.
+
+#include "model/BuildCanvas.h"
+
+#include "app/MainWindow.h"
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/WhatsThis.h"
+#include "model/PropertyPanels.h"
+#include "model/WebBlock.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
+
+using namespace canvas;
+
+TBuildCanvas::TBuildCanvas(TfrmMain& window) : QObject(&window), w_(window), page_(window.Page) {
+    setObjectName(QStringLiteral("BuildCanvas"));
+    CreateControls();
+    panels_ = new TPropertyPanels(window);
+    WireControls();
+}
+
+TBuildCanvas::~TBuildCanvas() = default;
+
+void TBuildCanvas::CreateControls() {
+    pnlToolBox = new QFrame(w_.pnlBuild);
+    pnlToolBox->setObjectName(QStringLiteral("pnlToolBox"));
+    pnlToolBox->setGeometry(9, 19, 301, 273);
+    pnlToolBox->setFrameShape(QFrame::NoFrame);
+
+    imgBackground = new TPicture(pnlToolBox, QStringLiteral("imgBackground"));
+    imgBackground->setGeometry(0, 1, 300, 272);
+    imgBackground->setPixmap(ResourceBitmap(QStringLiteral("Page_Back")));
+
+    // The toolbox blocks, each at home with its home top as Tag.
+    for (int kind = 0; kind < kBlockKindCount; ++kind) {
+        auto* brick = new TPicture(pnlToolBox, BrickName(kind));
+        const int homeTop = FirstRowTop + kind * BlockHeight;
+        brick->Tag = homeTop;
+        brick->setGeometry(HomeLeft, homeTop, BlockWidth, BlockHeight);
+        brick->setPixmap(ResourceBitmap(KindPictureName(kind)));
+        brick->setCursor(ScreenCursor(12));
+    }
+    imgBrPara = Brick(bkPara);
+    imgBrLink = Brick(bkLink);
+    imgBrImage = Brick(bkImage);
+    imgBrHeading = Brick(bkHeading);
+    imgBrEmail = Brick(bkEmail);
+    imgBrLine = Brick(bkLine);
+
+    lblBuildBlocks = new QLabel(QStringLiteral(" Web Blocks"), pnlToolBox);
+    lblBuildBlocks->setObjectName(QStringLiteral("lblBuildBlocks"));
+    lblBuildBlocks->move(17, 136);
+    lblBuildBlocks->adjustSize();
+    lblDelete = new QLabel(QStringLiteral("Delete Web Block"), pnlToolBox);
+    lblDelete->setObjectName(QStringLiteral("lblDelete"));
+    lblDelete->move(3, 223);
+    lblDelete->adjustSize();
+    for (QLabel* l : {lblBuildBlocks, lblDelete}) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->adjustSize();
+    }
+
+    imgShredderBack = new TPicture(pnlToolBox, QStringLiteral("imgShredderBack"));
+    imgShredderBack->setGeometry(-10, 248, 96, 24);
+    imgShredderBack->setPixmap(ResourceBitmap(QStringLiteral("Page_BuzzBack")));
+    imgShredder = new TPicture(pnlToolBox, QStringLiteral("imgShredder"));
+    imgShredder->setGeometry(7, 238, 78, 34);
+    imgShredder->hide();
+
+    ScrollBar1 = new QScrollBar(Qt::Vertical, w_.pnlBuild);
+    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
+    ScrollBar1->setGeometry(315, 20, 18, 271);
+    ScrollBar1->setRange(0, 0);
+    ScrollBar1->setSingleStep(1);
+    ScrollBar1->setPageStep(ShownRows);
+    ScrollBar1->setFocusPolicy(Qt::NoFocus);
+    ScrollBar1->hide();
+
+    // The hints above the canvas and above the panels.
+    w_.lblBuildRight->setGeometry(9, 2, 320, 16);
+    w_.lblBuildLeft->setGeometry(TPropertyPanels::PanelLeft, 2, 287, 16);
+}
+
+void TBuildCanvas::WireControls() {
+    for (int kind = 0; kind < kBlockKindCount; ++kind) {
+        TPicture* brick = Brick(kind);
+        connect(brick, &TPicture::mousePressed, this, [this, brick](QMouseEvent* e) { BrickMouseDown(brick, e); });
+        connect(brick, &TPicture::mouseMoved, this, [this, brick](QMouseEvent* e) { DragBrick(brick, e); });
+        connect(brick, &TPicture::mouseReleased, this, [this, brick](QMouseEvent* e) { DropBrick(brick, e); });
+    }
+    auto helpOnRightRelease = [this](TPicture* picture, int context) {
+        connect(picture, &TPicture::mouseReleased, this, [picture, context](QMouseEvent* e) {
+            if (e->button() == Qt::RightButton) ShowWhatsThis(picture, context);
+        });
+    };
+    helpOnRightRelease(imgBackground, 11);
+    helpOnRightRelease(imgShredder, 30);
+    helpOnRightRelease(imgShredderBack, 30);
+
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TBuildCanvas::ScrollBar1Change);
+    connect(w_.timAnim, &QTimer::timeout, this, &TBuildCanvas::timAnimTimer);
+    connect(w_.timUp, &QTimer::timeout, this, &TBuildCanvas::timUpTimer);
+    connect(w_.timDown, &QTimer::timeout, this, &TBuildCanvas::timDownTimer);
+    connect(w_.timShredder, &QTimer::timeout, this, &TBuildCanvas::timShredderTimer);
+
+    w_.hooks.SelectAndHighlight = [this](int index) {
+        SelectBlock(index);
+        HighLightBlock(index);
+    };
+    w_.hooks.ClearPage = [this] { ClearPage(); };
+    w_.hooks.LoadChunk = [this](int index) { LoadChunk(index, false); };
+    w_.hooks.ShowBlankPanel = [this] {
+        panels_->ShowPanel(-1);
+        panels_->pnlBlank->raise();
+    };
+    // Entering the Build stage puts the shredder in front of the canvas.
+    w_.hooks.StageEntered[TfrmMain::stBuild].push_back([this](int) {
+        imgShredderBack->raise();
+        imgShredder->raise();
+    });
+}
+
+TPicture* TBuildCanvas::Brick(int kind) const {
+    return pnlToolBox ? pnlToolBox->findChild<TPicture*>(BrickName(kind), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+TWebBlock* TBuildCanvas::NewRow(int chunkIndex, int slot) {
+    auto* row = new TWebBlock(&page_, pnlToolBox);
+    row->setProperty("Tag", 11);
+    connect(row, &TWebBlock::pressed, this, &TBuildCanvas::BlockMouseDown);
+    connect(row, &TWebBlock::moved, this, &TBuildCanvas::BlockMouseMove);
+    connect(row, &TWebBlock::released, this, &TBuildCanvas::BlockMouseUp);
+    ShowRow(row, chunkIndex, slot);
+    return row;
+}
+
+void TBuildCanvas::ShowRow(TWebBlock* row, int chunkIndex, int slot) {
+    row->ChunkIndex = chunkIndex;
+    row->SlotIndex = slot;
+    if (const TWebChunk* chunk = page_.Chunk(chunkIndex)) row->setPixmap(chunk->Picture);
+    row->move(ColumnLeft, RowTop(slot));
+    row->show();
+}
+
+void TBuildCanvas::SelectBlock(int index) {
+    if (!page_.Chunk(index)) return;
+    page_.CurrentIndex = index;
+    panels_->FillPanel();
+}
+
+void TBuildCanvas::LoadChunk(int index, bool allocate) {
+    TWebChunk* chunk = page_.Chunk(index);
+    if (!chunk || chunk->Kind < 0 || chunk->Kind >= kBlockKindCount) return;
+    if (allocate) chunk->AllocateRecord();
+    chunk->Picture = ResourceBitmap(KindPictureName(chunk->Kind));
+    // The reader appends blocks in order, so the first eight get the rows.
+    if (index < ShownRows && index == RowCount()) {
+        CanvasRows.push_back(NewRow(index, index));
+        w_.StopHintBlink();
+    }
+    UpdateScrollBar();
+}
+
+void TBuildCanvas::ClearPage() {
+    // A page block still being carried belongs to the old page: drop it
+    // without a trace, so its release cannot touch the new page.
+    if (DraggedBlock) {
+        DraggedBlock->hide();
+        DraggedBlock->deleteLater();
+        DraggedBlock = nullptr;
+    }
+    DraggingBlock = false;
+    StopAutoScroll();
+    for (TWebBlock* row : CanvasRows) delete row;
+    CanvasRows.clear();
+    page_.ClearChunks();
+    HighlightedSlot = 0;
+    SetScrollQuietly(0);
+    ScrollBar1->setMaximum(0);
+    ScrollBar1->hide();
+    panels_->ShowPanel(-1);
+    panels_->pnlBlank->raise();
+}
+
+void TBuildCanvas::UpdateScrollBar() {
+    // The maximum is left as it was when the bar hides.
+    if (page_.Count() > ShownRows) {
+        ScrollBar1->setMaximum(page_.Count() - ShownRows);
+        ScrollBar1->show();
+    } else {
+        ScrollBar1->hide();
+    }
+}
+
+TBuildCanvas* AttachBuildStage(TfrmMain& window) {
+    if (TBuildCanvas* existing = BuildCanvasOf(window)) return existing;
+    return new TBuildCanvas(window);
+}
+
+TBuildCanvas* BuildCanvasOf(TfrmMain& window) {
+    return window.findChild<TBuildCanvas*>(QStringLiteral("BuildCanvas"), Qt::FindDirectChildrenOnly);
+}

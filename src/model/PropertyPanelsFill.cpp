@@ -1,0 +1,216 @@
+// The property panels at work: which panel shows, filling a panel from the
+// current block, and writing every change back into the block.
+
+#include "model/PropertyPanels.h"
+
+#include "app/MainWindow.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+namespace {
+
+// The paragraph record keeps CR LF line breaks; the editor shows plain ones.
+QString ToEditorText(const QString& paragraph) { return QString(paragraph).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString FromEditorText(const QString& text) { return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")); }
+
+}  // namespace
+
+void TPropertyPanels::ShowPanel(int kind) {
+    for (QFrame* p : {pnlPara, pnlLink, pnlImage, pnlHeading, pnlEmail, pnlLine, pnlBlank}) p->hide();
+    const TButtonRow* rows[] = {&paraButtons, &linkButtons, &imageButtons, &headButtons, &emailButtons};
+    if (kind >= 0 && kind <= bkEmail) SetAlign(*rows[kind], alNone);
+    QFrame* panels[] = {pnlPara, pnlLink, pnlImage, pnlHeading, pnlEmail, pnlLine};
+    QFrame* shown = kind >= 0 && kind < kBlockKindCount ? panels[kind] : pnlBlank;
+    shown->show();
+    shown->raise();
+}
+
+QFrame* TPropertyPanels::VisiblePanel() const {
+    for (QFrame* p : {pnlPara, pnlLink, pnlImage, pnlHeading, pnlEmail, pnlLine, pnlBlank})
+        if (!p->isHidden()) return p;
+    return nullptr;
+}
+
+void TPropertyPanels::FillPanel() {
+    const TWebChunk* chunk = page_.CurrentChunk();
+    if (!chunk) return;
+    switch (chunk->Kind) {
+        case bkPara: FillParaPanel(); break;
+        case bkLink: FillLinkPanel(); break;
+        case bkImage: FillImagePanel(); break;
+        case bkHeading: FillHeadingPanel(); break;
+        case bkEmail: FillEmailPanel(); break;
+        case bkLine: FillLinePanel(); break;
+        default: ShowPanel(-1); break;
+    }
+}
+
+// Filling shows what the record holds; it never marks the page changed by
+// itself (only the list rule below changes a record).
+
+void TPropertyPanels::FillParaPanel() {
+    const TBlockPara r = *page_.CurrentChunk()->Para;
+    filling_ = true;
+    ShowPanel(bkPara);
+    const QString text = ToEditorText(r.Paragraph);
+    if (txtParagraph->toPlainText() != text) txtParagraph->setPlainText(text);
+    SetAlign(paraButtons, r.Align);
+    paraButtons.newLine->setChecked(r.NewLine != 0);
+    filling_ = false;
+    Focus(txtParagraph);
+}
+
+void TPropertyPanels::FillLinkPanel() {
+    const TBlockLink r = *page_.CurrentChunk()->Link;
+    filling_ = true;
+    ShowPanel(bkLink);
+    SetText(txtLinkPre, r.PreText);
+    SetText(txtLinkURL, r.URL);
+    SetText(txtLinkLink, r.LinkText);
+    SetText(txtLinkPost, r.PostText);
+    SetAlign(linkButtons, r.Align);
+    linkButtons.newLine->setChecked(r.NewLine != 0);
+    filling_ = false;
+    Focus(txtLinkURL);
+}
+
+void TPropertyPanels::FillImagePanel() {
+    const TBlockImage r = *page_.CurrentChunk()->Image;
+    filling_ = true;
+    ShowPanel(bkImage);
+    SetText(txtImgFileName, r.FileName);
+    SetText(txtImgHeight, r.ImgHeight);
+    SetText(txtImgWidth, r.ImgWidth);
+    SetAlign(imageButtons, r.Align);
+    imageButtons.newLine->setChecked(r.NewLine != 0);
+    SetText(txtImgDesc, r.AltText);
+    SetText(txtImgLink, r.ImgLink);
+    filling_ = false;
+    Focus(txtImgFileName);
+}
+
+void TPropertyPanels::FillHeadingPanel() {
+    const TBlockHeading r = *page_.CurrentChunk()->Heading;
+    filling_ = true;
+    ShowPanel(bkHeading);
+    SelectListItem(cmbHeadSize, r.HeadSize, &TPropertyPanels::cmbHeadSizeChange);
+    SetText(txtHeading, r.HeadText);
+    SetAlign(headButtons, r.Align);
+    // The new-line button keeps its state from one heading to the next.
+    filling_ = false;
+    Focus(txtHeading);
+}
+
+void TPropertyPanels::FillEmailPanel() {
+    const TBlockEmail r = *page_.CurrentChunk()->Email;
+    filling_ = true;
+    ShowPanel(bkEmail);
+    SetText(txtEmailPre, r.PreText);
+    SetText(txtEmail, r.Address);
+    SetText(txtEmailLink, r.LinkText);
+    SetText(txtEmailPost, r.PostText);
+    SetAlign(emailButtons, r.Align);
+    emailButtons.newLine->setChecked(r.NewLine != 0);
+    filling_ = false;
+    Focus(txtEmail);
+}
+
+void TPropertyPanels::FillLinePanel() {
+    const TBlockLine r = *page_.CurrentChunk()->Line;
+    filling_ = true;
+    ShowPanel(bkLine);
+    SetText(txtLineWidth, r.LineWidth);
+    SelectListItem(cmbLineThick, r.Thickness, &TPropertyPanels::cmbLineThickChange);
+    filling_ = false;
+    Focus(txtLineWidth);
+}
+
+void TPropertyPanels::SetText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) edit->setText(text);
+}
+
+void TPropertyPanels::SetAlign(const TButtonRow& row, int align) {
+    row.left->setChecked(align == alLeft);
+    row.center->setChecked(align == alCenter);
+    row.right->setChecked(align == alRight);
+}
+
+void TPropertyPanels::SelectListItem(QComboBox* list, const QString& text, void (TPropertyPanels::*change)()) {
+    const int index = list->findText(text, Qt::MatchFixedString);  // letter case ignored
+    if (index >= 0) {
+        list->setCurrentIndex(index);
+        return;
+    }
+    // A value that is not in the list becomes the first item, stored as if
+    // the user had chosen it.
+    list->setCurrentIndex(0);
+    const bool wasFilling = filling_;
+    filling_ = false;
+    (this->*change)();
+    filling_ = wasFilling;
+}
+
+void TPropertyPanels::Focus(QWidget* control) {
+    if (!page_.LoadingDocument) control->setFocus();
+}
+
+// --- change handlers ---
+
+bool TPropertyPanels::Editing() const { return !filling_ && !page_.FillingPanel && page_.CurrentChunk(); }
+
+void TPropertyPanels::Store(const std::function<void(TWebChunk&)>& write) {
+    if (!Editing()) return;
+    write(*page_.CurrentChunk());
+    page_.PageChanged = true;
+}
+
+void TPropertyPanels::BindEdit(QLineEdit* edit, std::function<QString*(TWebChunk&)> field) {
+    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+        Store([&](TWebChunk& c) {
+            if (QString* f = field(c)) *f = text;
+        });
+    });
+}
+
+void TPropertyPanels::AlignClick(const TButtonRow& row, QToolButton* button, std::function<quint8*(TWebChunk&)> align) {
+    // At most one button of the group is down; all may be up.
+    for (QToolButton* b : {row.left, row.center, row.right})
+        if (b != button) b->setChecked(false);
+    const quint8 code = !button->isChecked() ? alNone : button == row.left ? alLeft : button == row.center ? alCenter : alRight;
+    Store([&](TWebChunk& c) {
+        if (quint8* a = align(c)) *a = code;
+    });
+}
+
+void TPropertyPanels::BindButtons(const TButtonRow& row, std::function<quint8*(TWebChunk&)> align,
+                                  std::function<quint8*(TWebChunk&)> newLine) {
+    for (QToolButton* b : {row.left, row.center, row.right})
+        connect(b, &QToolButton::clicked, this, [this, row, b, align] { AlignClick(row, b, align); });
+    connect(row.newLine, &QToolButton::clicked, this, [this, newLine](bool down) {
+        Store([&](TWebChunk& c) {
+            if (quint8* n = newLine(c)) *n = down ? 1 : 0;
+        });
+    });
+}
+
+void TPropertyPanels::txtParagraphChange() {
+    Store([this](TWebChunk& c) {
+        if (c.Para) c.Para->Paragraph = FromEditorText(txtParagraph->toPlainText());
+    });
+}
+
+void TPropertyPanels::cmbHeadSizeChange() {
+    Store([this](TWebChunk& c) {
+        if (c.Heading) c.Heading->HeadSize = cmbHeadSize->currentText();
+    });
+}
+
+void TPropertyPanels::cmbLineThickChange() {
+    Store([this](TWebChunk& c) {
+        if (c.Line) c.Line->Thickness = cmbLineThick->currentText();
+    });
+}

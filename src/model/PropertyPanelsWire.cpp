@@ -1,0 +1,107 @@
+// The property panels' wiring: which record field each control writes, the
+// image file button, and "What's This?" on a right click.
+
+#include "model/PropertyPanels.h"
+
+#include "app/AppPaths.h"
+#include "app/MainWindow.h"
+#include "app/UserDialogs.h"
+#include "app/Utils.h"
+#include "app/WhatsThis.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+void TPropertyPanels::WireControls() {
+    connect(txtParagraph, &QPlainTextEdit::textChanged, this, &TPropertyPanels::txtParagraphChange);
+    BindButtons(paraButtons, [](TWebChunk& c) { return c.Para ? &c.Para->Align : nullptr; },
+                [](TWebChunk& c) { return c.Para ? &c.Para->NewLine : nullptr; });
+
+    BindEdit(txtLinkURL, [](TWebChunk& c) { return c.Link ? &c.Link->URL : nullptr; });
+    BindEdit(txtLinkPre, [](TWebChunk& c) { return c.Link ? &c.Link->PreText : nullptr; });
+    BindEdit(txtLinkLink, [](TWebChunk& c) { return c.Link ? &c.Link->LinkText : nullptr; });
+    BindEdit(txtLinkPost, [](TWebChunk& c) { return c.Link ? &c.Link->PostText : nullptr; });
+    BindButtons(linkButtons, [](TWebChunk& c) { return c.Link ? &c.Link->Align : nullptr; },
+                [](TWebChunk& c) { return c.Link ? &c.Link->NewLine : nullptr; });
+
+    BindEdit(txtImgFileName, [](TWebChunk& c) { return c.Image ? &c.Image->FileName : nullptr; });
+    BindEdit(txtImgHeight, [](TWebChunk& c) { return c.Image ? &c.Image->ImgHeight : nullptr; });
+    BindEdit(txtImgWidth, [](TWebChunk& c) { return c.Image ? &c.Image->ImgWidth : nullptr; });
+    BindEdit(txtImgDesc, [](TWebChunk& c) { return c.Image ? &c.Image->AltText : nullptr; });
+    BindEdit(txtImgLink, [](TWebChunk& c) { return c.Image ? &c.Image->ImgLink : nullptr; });
+    BindButtons(imageButtons, [](TWebChunk& c) { return c.Image ? &c.Image->Align : nullptr; },
+                [](TWebChunk& c) { return c.Image ? &c.Image->NewLine : nullptr; });
+    connect(spdImgFile, &QToolButton::clicked, this, &TPropertyPanels::spdImgFileClick);
+
+    BindEdit(txtHeading, [](TWebChunk& c) { return c.Heading ? &c.Heading->HeadText : nullptr; });
+    connect(cmbHeadSize, &QComboBox::activated, this, &TPropertyPanels::cmbHeadSizeChange);
+    BindButtons(headButtons, [](TWebChunk& c) { return c.Heading ? &c.Heading->Align : nullptr; },
+                [](TWebChunk& c) { return c.Heading ? &c.Heading->NewLine : nullptr; });
+
+    BindEdit(txtEmail, [](TWebChunk& c) { return c.Email ? &c.Email->Address : nullptr; });
+    BindEdit(txtEmailPre, [](TWebChunk& c) { return c.Email ? &c.Email->PreText : nullptr; });
+    BindEdit(txtEmailLink, [](TWebChunk& c) { return c.Email ? &c.Email->LinkText : nullptr; });
+    BindEdit(txtEmailPost, [](TWebChunk& c) { return c.Email ? &c.Email->PostText : nullptr; });
+    BindButtons(emailButtons, [](TWebChunk& c) { return c.Email ? &c.Email->Align : nullptr; },
+                [](TWebChunk& c) { return c.Email ? &c.Email->NewLine : nullptr; });
+
+    BindEdit(txtLineWidth, [](TWebChunk& c) { return c.Line ? &c.Line->LineWidth : nullptr; });
+    connect(cmbLineThick, &QComboBox::activated, this, &TPropertyPanels::cmbLineThickChange);
+}
+
+void TPropertyPanels::spdImgFileClick() {
+    const QString graphics = JoinPath(HTMLDir(), QStringLiteral("graphics"));
+    TFileRequest request;
+    request.caption = QStringLiteral("Open");
+    request.filters = QStringLiteral("JPG Files (*.jpg);;GIF Files (*.gif)");
+    request.folder = graphics;
+    const QString chosen = Dialogs().OpenFile(&w_, request);
+    if (chosen.isEmpty()) return;
+
+    // Pictures live in the pages' graphics folder under a name without
+    // spaces, in lower case, so the page refers to them the same way on
+    // every server.
+    const QString name = ReplaceAllNoCase(QFileInfo(chosen).fileName(), QStringLiteral(" "), QString()).toLower();
+    const QString target = JoinPath(graphics, name);
+    if (chosen != target) {
+        // Copy beside the target first, so a failed copy leaves an existing
+        // picture of that name as it was.
+        QDir().mkpath(graphics);
+        const QString part = target + QStringLiteral(".part");
+        QFile::remove(part);
+        if (QFile::copy(chosen, part)) {
+            QFile::remove(target);
+            if (!QFile::rename(part, target)) QFile::remove(part);
+        }
+    }
+    QImageReader reader(target);
+    const QSize size = reader.size().isValid() ? reader.size() : reader.read().size();
+
+    txtImgFileName->setText(QStringLiteral("graphics\\") + name);
+    if (size.isValid() && !size.isEmpty()) {
+        txtImgHeight->setText(QString::number(size.height()));
+        txtImgWidth->setText(QString::number(size.width()));
+    }
+}
+
+bool TPropertyPanels::eventFilter(QObject* watched, QEvent* event) {
+    // A right-button release on a label, picture, button or panel (and on
+    // the e-mail edits) asks for its "What's This?" topic.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (me->button() == Qt::RightButton && widget && widget->property("Tag").isValid()) {
+            ShowWhatsThis(widget, widget->property("Tag").toInt());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

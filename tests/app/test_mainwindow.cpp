@@ -1,0 +1,244 @@
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/Startup.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <stdexcept>
+
+#include "TarvoResources.h"
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTarvoResources(); }
+    void init();
+    void cleanup();
+
+    void startsInChooseStage();
+    void toolbarSegmentsSwitchStages();
+    void logoSegmentAndRightButtonDoNothing();
+    void clickDuringWalkIsIgnored();
+    void sameStageRunsChangeStateAgain();
+    void mascotWalkPositions();
+    void refusedSwitchesLeaveEverything();
+    void handEditQuestion();
+    void hintBlinksUntilStopped();
+    void exitPictureClosesWindow();
+    void exceptionInHandlerIsDiscarded();
+
+private:
+    void clickToolbar(int x, Qt::MouseButton button = Qt::LeftButton);
+    QFrame* visibleStagePanel() const;
+    std::unique_ptr<TTestEnv> env_;
+    TfrmMain* w_ = nullptr;
+};
+
+void TestMainWindow::init() {
+    env_ = std::make_unique<TTestEnv>();
+    QVERIFY(env_->ok());
+    w_ = CreateMainWindow();
+    // These tests are about the switch itself: saving before the Send stage
+    // always succeeds here.
+    w_->hooks.SaveDocument = [] { return true; };
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_));
+}
+
+void TestMainWindow::cleanup() {
+    delete w_;
+    w_ = nullptr;
+    env_.reset();
+}
+
+void TestMainWindow::clickToolbar(int x, Qt::MouseButton button) {
+    QTest::mouseClick(w_->picToolbar, button, Qt::NoModifier, QPoint(x, 40));
+}
+
+QFrame* TestMainWindow::visibleStagePanel() const {
+    QFrame* shown = nullptr;
+    for (QFrame* p : {w_->pnlChoose, w_->pnlBuild, w_->pnlView, w_->pnlSend}) {
+        if (!p->isHidden()) {
+            if (shown) return nullptr;  // more than one
+            shown = p;
+        }
+    }
+    return shown;
+}
+
+void TestMainWindow::startsInChooseStage() {
+    QCOMPARE(w_->CurrentStage, 0);
+    QCOMPARE(visibleStagePanel(), w_->pnlChoose);
+    QCOMPARE(w_->picRedPill->geometry(), QRect(0, 0, 146, 96));
+    QVERIFY(!w_->ExternalPreview1->isEnabled());
+    QCOMPARE(w_->Page.PageTitle, QString("Tarvo Version 1.0 Document"));
+    QCOMPARE(w_->pnlMain->size(), QSize(632, 436));
+    // Every timer is there by name with its interval.
+    const QList<QPair<const char*, int>> timers = {{"timInit", 1000}, {"timAnim", 10},     {"timUp", 250},
+                                                   {"timDown", 250},  {"timShredder", 100}, {"timTopPim", 25},
+                                                   {"timWebAn", 250}, {"timFlashPage", 500}, {"timUpload", 50}};
+    for (const auto& [name, interval] : timers) {
+        auto* t = w_->findChild<QTimer*>(name);
+        QVERIFY2(t, name);
+        QCOMPARE(t->interval(), interval);
+    }
+}
+
+void TestMainWindow::toolbarSegmentsSwitchStages() {
+    const QList<QPair<int, int>> cases = {{150, 1}, {279, 1}, {280, 2}, {419, 2}, {420, 3}, {480, 3}, {0, 0}, {139, 0}};
+    QFrame* panels[] = {w_->pnlChoose, w_->pnlBuild, w_->pnlView, w_->pnlSend};
+    for (const auto& [x, stage] : cases) {
+        clickToolbar(x);
+        QCOMPARE(w_->CurrentStage, stage);
+        QCOMPARE(visibleStagePanel(), panels[stage]);
+        QCOMPARE(w_->picRedPill->x(), kStages[stage].left);
+        QCOMPARE(w_->picRedPill->width(), kStages[stage].width);
+        QVERIFY(!w_->SwitchingStage);
+    }
+    // The View stage enables the preview toggle picture and its hint.
+    clickToolbar(300);
+    QVERIFY(!w_->imgView->toolTip().isEmpty());
+    clickToolbar(200);
+    QVERIFY(w_->imgView->toolTip().isEmpty());
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
+}
+
+void TestMainWindow::logoSegmentAndRightButtonDoNothing() {
+    QSignalSpy spy(w_, &TfrmMain::stageChanged);
+    clickToolbar(481);
+    clickToolbar(600);
+    clickToolbar(200, Qt::RightButton);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(w_->CurrentStage, 0);
+}
+
+void TestMainWindow::clickDuringWalkIsIgnored() {
+    QSignalSpy spy(w_, &TfrmMain::stageChanged);
+    // A second click arrives while the mascot walks to stage 3.
+    QTimer::singleShot(60, w_, [this] {
+        QVERIFY(w_->SwitchingStage);
+        clickToolbar(150);
+    });
+    clickToolbar(450);
+    QCOMPARE(w_->CurrentStage, 3);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestMainWindow::sameStageRunsChangeStateAgain() {
+    int choose = 0;
+    w_->hooks.StageEntered[0].push_back([&choose](int) { ++choose; });
+    clickToolbar(10);
+    clickToolbar(10);
+    QCOMPARE(choose, 2);
+    QCOMPARE(w_->PimPosition, 0);
+    // A switch to the same stage plays the glide and nothing else moves.
+    PlayedSounds().clear();
+    clickToolbar(10);
+    QCOMPARE(PlayedSounds(), QStringList{"wavglide"});
+}
+
+void TestMainWindow::mascotWalkPositions() {
+    clickToolbar(450);  // 0 -> 3: three segments of ten steps
+    QCOMPARE(w_->PimPosition, 3);
+    // Each segment starts from its own stand, so the last one decides.
+    QCOMPARE(w_->picWindy->x(), 284 + 12 * 10);
+    clickToolbar(150);  // 3 -> 1 walks left
+    QCOMPARE(w_->PimPosition, 1);
+    QCOMPARE(w_->picWindy->x(), 284 - 12 * 10);
+    clickToolbar(10);
+    QCOMPARE(w_->PimPosition, 0);
+    QCOMPARE(w_->picWindy->x(), 156 - 13 * 10);
+}
+
+void TestMainWindow::refusedSwitchesLeaveEverything() {
+    bool saveResult = false;
+    int saves = 0;
+    w_->hooks.SaveDocument = [&] {
+        ++saves;
+        return saveResult;
+    };
+    clickToolbar(150);
+    QCOMPARE(w_->CurrentStage, 1);
+    clickToolbar(450);
+    QCOMPARE(saves, 1);
+    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(visibleStagePanel(), w_->pnlBuild);
+    QCOMPARE(w_->picRedPill->x(), kStages[1].left);
+    QCOMPARE(w_->PimPosition, 1);
+    saveResult = true;
+    clickToolbar(450);
+    QCOMPARE(w_->CurrentStage, 3);
+}
+
+void TestMainWindow::handEditQuestion() {
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    bool edited = true;
+    w_->hooks.HTMLEditAccepted = [&edited] { return edited; };
+    clickToolbar(300);
+    QCOMPARE(w_->CurrentStage, 2);
+    QVERIFY(dialogs->shown.isEmpty());  // only the way back to building asks
+    dialogs->answers << QMessageBox::No;
+    clickToolbar(150);
+    QCOMPARE(w_->CurrentStage, 2);
+    QCOMPARE(dialogs->lastText(), QString("You have made changes to your HTML. If you go back now, you will lose "
+                                          "these changes. Do you want to go back?"));
+    dialogs->answers << QMessageBox::Yes;
+    clickToolbar(150);
+    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(dialogs->shown.size(), 2);
+    QCOMPARE(dialogs->unexpected, 0);
+}
+
+void TestMainWindow::hintBlinksUntilStopped() {
+    clickToolbar(150);
+    QVERIFY(w_->timInit->isActive());
+    const bool before = w_->lblBuildRight->isHidden();
+    QTRY_VERIFY_WITH_TIMEOUT(w_->lblBuildRight->isHidden() != before, 2500);
+    w_->StopHintBlink();
+    QVERIFY(!w_->timInit->isActive());
+    QVERIFY(!w_->lblBuildRight->isHidden());
+}
+
+void TestMainWindow::exitPictureClosesWindow() {
+    bool asked = false;
+    w_->hooks.AskForSave = [&asked] {
+        asked = true;
+        return false;  // the user cancels: the window stays
+    };
+    QTest::mouseClick(w_->imgExit, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    QVERIFY(asked);
+    QVERIFY(w_->isVisible());
+    w_->hooks.AskForSave = [] { return true; };
+    QTest::mouseClick(w_->imgExit, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    QVERIFY(!w_->isVisible());
+}
+
+void TestMainWindow::exceptionInHandlerIsDiscarded() {
+    int after = 0;
+    w_->hooks.StageEntered[1].push_back([](int) { throw std::runtime_error("boom"); });
+    w_->hooks.StageEntered[1].push_back([&after](int) { ++after; });
+    const int before = TTarvoApplication::DiscardedExceptions();
+    clickToolbar(150);
+    // The handler stopped where the exception arose; the program goes on.
+    QCOMPARE(TTarvoApplication::DiscardedExceptions(), before + 1);
+    QCOMPARE(after, 0);
+    w_->SwitchingStage = false;
+    w_->LockWindow(nullptr);
+    w_->hooks.StageEntered[1].clear();
+    clickToolbar(300);
+    QCOMPARE(w_->CurrentStage, 2);
+}
+
+int main(int argc, char** argv) {
+    TTarvoApplication app(argc, argv);
+    TestMainWindow t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "test_mainwindow.moc"

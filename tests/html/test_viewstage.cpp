@@ -1,0 +1,262 @@
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "app/Utils.h"
+#include "html/HtmlWarn.h"
+#include "html/ViewStage.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+#include <memory>
+
+#include "TarvoResources.h"
+
+// Answers the hand-edit warning: ticks "Don't show this screen again." when
+// asked, then presses Yes or No.
+static std::function<int(QDialog*)> Answer(bool yes, bool dontShowAgain = false) {
+    return [yes, dontShowAgain](QDialog* d) {
+        auto* warn = qobject_cast<TfrmHTMLWarn*>(d);
+        if (!warn) return int(QDialog::Rejected);
+        if (dontShowAgain) warn->chkHTML->setChecked(true);
+        (yes ? warn->btnJoy : warn->Button1)->click();
+        return d->result();
+    };
+}
+
+class TestViewStage : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTarvoResources(); }
+    void init();
+    void cleanup();
+
+    void enteringViewFillsEditorFromBlocks();
+    void firstKeystrokeWarnsAndNoUndoesIt();
+    void yesLetsKeysThroughUntilRefresh();
+    void dontShowAgainWithEitherAnswer();
+    void programmaticWritesNeverWarn();
+    void goingBackToBuildAsks();
+    void sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty();
+    void saveFromHTMLIsExactAndSafe();
+    void pageHTMLPathForUntitledAndTitled();
+    void warningDialogLooksAsDesigned();
+
+private:
+    void toStage(int stage) { w_->ShowRedPill(stage); }
+    void typeInEditor(const QString& text);
+    std::unique_ptr<TTestEnv> env_;
+    TScriptedDialogs* dialogs_ = nullptr;
+    TfrmMain* w_ = nullptr;
+    TViewStage* v_ = nullptr;
+};
+
+void TestViewStage::init() {
+    env_ = std::make_unique<TTestEnv>();
+    QVERIFY(env_->ok());
+    dialogs_ = static_cast<TScriptedDialogs*>(&Dialogs());
+    {
+        TTarvoReg reg;
+        reg.OpenSection(QString(), true);
+    }
+    w_ = CreateMainWindow();
+    v_ = w_->View;
+    QVERIFY(v_);
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_));
+    auto heading = NewChunkForKind(bkHeading);
+    heading->Heading->HeadText = "Hello";
+    w_->Page.InsertChunk(0, std::move(heading));
+}
+
+void TestViewStage::cleanup() {
+    delete w_;
+    w_ = nullptr;
+    env_.reset();
+}
+
+void TestViewStage::typeInEditor(const QString& text) {
+    v_->pagePreview->setCurrentWidget(v_->tabHTML);
+    v_->memHTML->setFocus();
+    v_->memHTML->moveCursor(QTextCursor::End);
+    QTest::keyClicks(v_->memHTML, text);
+}
+
+void TestViewStage::enteringViewFillsEditorFromBlocks() {
+    toStage(1);
+    QVERIFY(v_->HTMLText().isEmpty());
+    toStage(2);
+    const QString html = v_->HTMLText();
+    QVERIFY(html.contains("Hello"));
+    QVERIFY(html.contains("<BODY>\r\n"));
+    QVERIFY(html.endsWith("</HTML>\r\n"));
+    QVERIFY(!html.contains(QRegularExpression("[^\r]\n")));  // CR LF throughout
+    QCOMPARE(v_->pagePreview->currentWidget(), v_->tabWebView);
+    QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
+    QCOMPARE(v_->txtTitle->text(), QString("Tarvo Version 1.0 Document"));
+    // The preview file is written from the editor.
+    QString preview;
+    LoadFileText(JoinPath(env_->appDir(), "HTMLFiles/~tmpprvw.html"), preview);
+    QCOMPARE(preview, html);
+    QVERIFY(dialogs_->shown.isEmpty());
+}
+
+void TestViewStage::firstKeystrokeWarnsAndNoUndoesIt() {
+    toStage(2);
+    const QString before = v_->HTMLText();
+    dialogs_->runs << Answer(false);
+    typeInEditor("x");
+    QCOMPARE(dialogs_->shown.size(), 1);
+    QCOMPARE(dialogs_->shown[0].caption, QString("HTML Change Alert"));
+    QCOMPARE(v_->HTMLText(), before);
+    QVERIFY(!v_->HTMLEditAccepted);
+    dialogs_->runs << Answer(false);
+    typeInEditor("y");
+    QCOMPARE(dialogs_->shown.size(), 2);
+    QCOMPARE(v_->HTMLText(), before);
+    QCOMPARE(dialogs_->unexpected, 0);
+}
+
+void TestViewStage::yesLetsKeysThroughUntilRefresh() {
+    toStage(2);
+    const QString before = v_->HTMLText();
+    dialogs_->runs << Answer(true);
+    typeInEditor("abc");
+    QCOMPARE(dialogs_->shown.size(), 1);
+    QCOMPARE(v_->HTMLText(), before + "abc");
+    QVERIFY(v_->HTMLEditAccepted);
+    // A refresh (choosing a style) warns again on the next key.
+    v_->lstStyles->setCurrentRow(0);
+    v_->AddBodyDef();
+    QVERIFY(!v_->HTMLEditAccepted);
+    dialogs_->runs << Answer(false);
+    typeInEditor("d");
+    QCOMPARE(dialogs_->shown.size(), 2);
+    QCOMPARE(v_->HTMLText(), before + "abc");
+}
+
+void TestViewStage::dontShowAgainWithEitherAnswer() {
+    toStage(2);
+    const QString before = v_->HTMLText();
+    dialogs_->runs << Answer(false, true);
+    typeInEditor("x");
+    QCOMPARE(v_->HTMLText(), before);  // No still undoes the edit
+    QCOMPARE(ReadSettingBool("General", "ShowHTMLWarning", true), false);
+    typeInEditor("yz");  // never asked again; the edits stay but are not "accepted"
+    QCOMPARE(dialogs_->shown.size(), 1);
+    QCOMPARE(v_->HTMLText(), before + "yz");
+    QVERIFY(!v_->HTMLEditAccepted);
+    // So going back to building asks nothing and drops them.
+    toStage(1);
+    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(dialogs_->shown.size(), 1);
+
+    // The other answer with the box ticked, in a fresh store.
+    WriteSetting("General", "ShowHTMLWarning", "1");
+    toStage(2);
+    dialogs_->runs << Answer(true, true);
+    typeInEditor("q");
+    QVERIFY(v_->HTMLEditAccepted);
+    QCOMPARE(ReadSettingBool("General", "ShowHTMLWarning", true), false);
+}
+
+void TestViewStage::programmaticWritesNeverWarn() {
+    toStage(2);
+    v_->txtTitle->setFocus();
+    QTest::keyClicks(v_->txtTitle, "!");
+    QVERIFY(v_->HTMLText().contains("<TITLE>Tarvo Version 1.0 Document!</TITLE>"));
+    QVERIFY(w_->Page.PageChanged);
+    v_->chkLogo->setChecked(false);
+    v_->chkLogo->setChecked(true);
+    v_->lstStyles->setCurrentRow(0);
+    v_->AddBodyDef();
+    toStage(2);
+    QVERIFY(dialogs_->shown.isEmpty());
+}
+
+void TestViewStage::goingBackToBuildAsks() {
+    toStage(2);
+    dialogs_->runs << Answer(true);
+    typeInEditor("<!-- mine -->");
+    dialogs_->answers << QMessageBox::No;
+    toStage(1);
+    QCOMPARE(w_->CurrentStage, 2);
+    QVERIFY(v_->HTMLText().contains("<!-- mine -->"));
+    dialogs_->answers << QMessageBox::Yes;
+    toStage(1);
+    QCOMPARE(w_->CurrentStage, 1);
+    QVERIFY(v_->HTMLText().isEmpty());
+    QCOMPARE(dialogs_->unexpected, 0);
+}
+
+void TestViewStage::sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty() {
+    w_->hooks.SaveDocument = [] { return true; };
+    // Straight from building: the editor is empty, so the page is built
+    // and written to its HTML file.
+    toStage(1);
+    toStage(3);
+    const QString built = v_->HTMLText();
+    QVERIFY(built.contains("Hello"));
+    QString file;
+    LoadFileText(v_->PageHTMLPath(), file);
+    QCOMPARE(file, built);
+    // From the View stage with hand edits: kept, and kept again going back.
+    toStage(2);
+    dialogs_->runs << Answer(true);
+    typeInEditor("<!-- mine -->");
+    toStage(3);
+    QVERIFY(v_->HTMLText().endsWith("<!-- mine -->"));
+    toStage(2);
+    QVERIFY(v_->HTMLText().endsWith("<!-- mine -->"));
+}
+
+void TestViewStage::saveFromHTMLIsExactAndSafe() {
+    toStage(2);
+    v_->SetHTMLText(QString::fromUtf8("<P>Caf\u00E9 \u20AC</P>\r\nlast line"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.html");
+    QVERIFY(v_->SaveFromHTML(path));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("<P>Caf\xE9 \x80</P>\r\nlast line"));
+    f.close();
+    // A target that cannot be written leaves the old file as it was.
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    v_->SetHTMLText("new text");
+    const bool wrote = v_->SaveFromHTML(path);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (wrote) QSKIP("the folder stays writable for this user (running as root)");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("<P>Caf\xE9 \x80</P>\r\nlast line"));
+}
+
+void TestViewStage::pageHTMLPathForUntitledAndTitled() {
+    QCOMPARE(v_->PageHTMLPath(), JoinPath(JoinPath(env_->appDir(), "HTMLFiles"), ".html"));
+    w_->Page.DocFileName = JoinPath(env_->appDir(), "save/My Page.tve");
+    QCOMPARE(v_->PageHTMLPath(), JoinPath(JoinPath(env_->appDir(), "HTMLFiles"), "My Page.html"));
+}
+
+void TestViewStage::warningDialogLooksAsDesigned() {
+    TfrmHTMLWarn dlg;
+    QCOMPARE(dlg.size(), QSize(344, 140));
+    QCOMPARE(dlg.windowTitle(), QString("HTML Change Alert"));
+    QCOMPARE(dlg.btnJoy->text(), QString("&Yes"));
+    QCOMPARE(dlg.Button1->text(), QString("&No"));
+    QCOMPARE(dlg.chkHTML->text(), QString("Don't show this screen again."));
+    QVERIFY(!dlg.chkHTML->isChecked());
+    QVERIFY(!dlg.AnsweredYes());
+}
+
+int main(int argc, char** argv) {
+    TTarvoApplication app(argc, argv);
+    TestViewStage t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "test_viewstage.moc"

@@ -1,0 +1,441 @@
+// The property panels: what they show for the current block, what every
+// edit writes into it, the list and button rules, and the image picker.
+
+#include "BuildStageHelpers.h"
+#include "app/AppPaths.h"
+#include "app/Application.h"
+#include "app/Utils.h"
+#include "app/WhatsThis.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "TarvoResources.h"
+
+namespace {
+
+// A GIF of w x h pixels (every pixel colour 0), made by hand because Qt
+// reads GIF files but does not write them. Each pixel is sent after a clear
+// code, so the codes stay 3 bits wide.
+QByteArray MakeGif(int w, int h) {
+    QByteArray g("GIF89a");
+    auto u16 = [&g](int v) {
+        g.append(char(v & 0xff));
+        g.append(char(v >> 8));
+    };
+    u16(w);
+    u16(h);
+    g.append(char(0x80)).append(char(0)).append(char(0));
+    g.append("\xff\x00\x00\x00\x00\xff", 6);
+    g.append(',');
+    u16(0);
+    u16(0);
+    u16(w);
+    u16(h);
+    g.append(char(0)).append(char(2));
+    QByteArray data;
+    quint32 acc = 0;
+    int bits = 0;
+    auto put = [&](quint32 code) {
+        acc |= code << bits;
+        bits += 3;
+        while (bits >= 8) {
+            data.append(char(acc & 0xff));
+            acc >>= 8;
+            bits -= 8;
+        }
+    };
+    for (int i = 0; i < w * h; ++i) {
+        put(4);
+        put(0);
+    }
+    put(5);
+    if (bits) data.append(char(acc & 0xff));
+    for (int i = 0; i < data.size(); i += 255) {
+        const int n = std::min<int>(255, int(data.size()) - i);
+        g.append(char(n)).append(data.mid(i, n));
+    }
+    g.append(char(0)).append(';');
+    return g;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+}  // namespace
+
+class TestPanels : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTarvoResources(); }
+    void init() { QVERIFY(s.open()); }
+    void cleanup() { s.close(); }
+
+    void panelsLayOutTheirControls();
+    void fillAndEditEachKind();
+    void headingAndLineListRules();
+    void alignmentAndNewLineButtons();
+    void selectingDoesNotMarkPageChanged();
+    void imagePickerCopiesIntoGraphics();
+    void rightReleaseAsksForHelp();
+
+private:
+    void select(int index) {
+        QTest::mouseClick(s.canvas->CanvasRows[size_t(index - s.canvas->FirstShown())], Qt::LeftButton,
+                          Qt::NoModifier, QPoint(40, 10));
+    }
+    TBuildStage s;
+};
+
+void TestPanels::panelsLayOutTheirControls() {
+    TPropertyPanels& p = s.panels();
+    const QRect frame(338, 20, 281, 273);
+    for (QFrame* panel : {p.pnlPara, p.pnlLink, p.pnlImage, p.pnlHeading, p.pnlEmail, p.pnlLine, p.pnlBlank}) {
+        QCOMPARE(panel->geometry(), frame);
+        QCOMPARE(panel->parentWidget(), s.w->pnlBuild);
+        // Every control lies inside its panel and none covers another.
+        const QList<QWidget*> controls = panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (int i = 0; i < controls.size(); ++i) {
+            QVERIFY2(QRect(0, 0, 281, 273).contains(controls[i]->geometry()), qPrintable(controls[i]->objectName()));
+            for (int j = i + 1; j < controls.size(); ++j)
+                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                         qPrintable(controls[i]->objectName() + " / " + controls[j]->objectName()));
+        }
+    }
+    QCOMPARE(p.txtParagraph->size(), QSize(254, 119));
+    QCOMPARE(p.txtImgFileName->width(), 235);
+    QCOMPARE(p.spdImgFile->size(), QSize(21, 21));
+    QVERIFY(p.spdImgFile->x() > p.txtImgFileName->geometry().right());
+    QCOMPARE(p.txtImgHeight->y(), p.txtImgWidth->y());
+    for (const auto* row : {&p.paraButtons, &p.linkButtons, &p.imageButtons, &p.headButtons, &p.emailButtons}) {
+        for (QToolButton* b : {row->left, row->center, row->right}) {
+            QCOMPARE(b->size(), QSize(25, 25));
+            QCOMPARE(b->y(), 240);
+        }
+        QCOMPARE(row->newLine->size(), QSize(24, 24));
+        QCOMPARE(row->newLine->toolTip(), QString("Start new line for next block"));
+    }
+    QCOMPARE(p.paraButtons.left->toolTip(), QString("Align Left"));
+    QCOMPARE(p.emailButtons.left->toolTip(), QString("Left Align"));
+    QCOMPARE(p.emailButtons.center->toolTip(), QString("Center Align"));
+    QVERIFY(!p.pnlLine->findChild<QToolButton*>());
+
+    // The texts, leading spaces included.
+    const QList<QPair<const char*, const char*>> texts = {
+        {"lblLinkURL", " What is the URL of the page you wish to link to?"},
+        {"lblLinkLink", " What is the text to click on?"},
+        {"lblImgWidth", " Width :"},
+        {"lblImgHeight", "Height :"},
+        {"Label4", " What is the URL of the page you wish to link to?"},
+        {"Label6", "Add an image to your page.  Images help to liven up a Web Page."},
+        {"lblHeadSize", " What is the size of the heading?"},
+        {"lblEmailDesc", " When readers of your page click on this link, it pops up an e-mail screen pre-addressed "
+                         "to you or anyone you choose."},
+        {"lblEmailAddr", " What is the e-mail address?"},
+        {"lblEmailLink", " What is the text to click on for the e-mail link?"},
+        {"lblParaDesc", "You can align this block of text to the left, center or right of the page. Just enter your "
+                        "paragraph text in the field below. "},
+        {"lblLinkEG1", "e.g. Text before link"},
+        {"lblEmailEG2", "text to click on"},
+        {"lblLineThick", "Thickness"},
+    };
+    for (const auto& [name, text] : texts) {
+        auto* label = s.w->pnlBuild->findChild<QLabel*>(name);
+        QVERIFY2(label, name);
+        QCOMPARE(label->text(), QString(text));
+    }
+    QCOMPARE(p.cmbHeadSize->count(), 6);
+    QCOMPARE(p.cmbLineThick->itemText(0), QString("6 (Thickest)"));
+}
+
+void TestPanels::fillAndEditEachKind() {
+    TPropertyPanels& p = s.panels();
+    for (int kind = 0; kind < kBlockKindCount; ++kind) s.load(kind);
+    s.page().Chunk(0)->Para->Paragraph = QStringLiteral("one\r\ntwo");
+    s.page().Chunk(1)->Link->LinkText = QStringLiteral("Click");
+    s.page().Chunk(2)->Image->ImgWidth = QStringLiteral("12");
+    s.page().Chunk(3)->Heading->HeadText = QStringLiteral("Welcome");
+    s.page().Chunk(4)->Email->Address = QStringLiteral("me@example.org");
+    s.page().Chunk(5)->Line->LineWidth = QStringLiteral("50");
+
+    select(0);
+    QCOMPARE(p.VisiblePanel(), p.pnlPara);
+    QCOMPARE(p.txtParagraph->toPlainText(), QString("one\ntwo"));
+    QCOMPARE(s.w->focusWidget(), p.txtParagraph);
+    QVERIFY(!s.page().PageChanged);
+    p.txtParagraph->moveCursor(QTextCursor::End);
+    QTest::keyClick(p.txtParagraph, Qt::Key_Return);
+    QTest::keyClicks(p.txtParagraph, "three");
+    QCOMPARE(s.page().Chunk(0)->Para->Paragraph, QString("one\r\ntwo\r\nthree"));
+    QVERIFY(s.page().PageChanged);
+
+    select(1);
+    QCOMPARE(p.VisiblePanel(), p.pnlLink);
+    QCOMPARE(p.txtLinkURL->text(), QString("http://"));
+    QCOMPARE(p.txtLinkLink->text(), QString("Click"));
+    QCOMPARE(s.w->focusWidget(), p.txtLinkURL);
+    QTest::keyClicks(p.txtLinkURL, "example.org");
+    QTest::keyClicks(p.txtLinkPre, "See ");
+    QTest::keyClicks(p.txtLinkPost, " now");
+    const TBlockLink& link = *s.page().Chunk(1)->Link;
+    QCOMPARE(link.URL, QString("http://example.org"));
+    QCOMPARE(link.PreText, QString("See "));
+    QCOMPARE(link.PostText, QString(" now"));
+
+    select(2);
+    QCOMPARE(p.VisiblePanel(), p.pnlImage);
+    QCOMPARE(p.txtImgWidth->text(), QString("12"));
+    QCOMPARE(s.w->focusWidget(), p.txtImgFileName);
+    QTest::keyClicks(p.txtImgHeight, "4x");  // stored as typed
+    QTest::keyClicks(p.txtImgDesc, "A cat");
+    QCOMPARE(s.page().Chunk(2)->Image->ImgHeight, QString("4x"));
+    QCOMPARE(s.page().Chunk(2)->Image->AltText, QString("A cat"));
+
+    select(3);
+    QCOMPARE(p.VisiblePanel(), p.pnlHeading);
+    QCOMPARE(p.txtHeading->text(), QString("Welcome"));
+    QCOMPARE(s.w->focusWidget(), p.txtHeading);
+    QTest::keyClicks(p.txtHeading, "!");
+    QCOMPARE(s.page().Chunk(3)->Heading->HeadText, QString("Welcome!"));
+
+    select(4);
+    QCOMPARE(p.VisiblePanel(), p.pnlEmail);
+    QCOMPARE(p.txtEmail->text(), QString("me@example.org"));
+    QCOMPARE(s.w->focusWidget(), p.txtEmail);
+    QTest::keyClicks(p.txtEmailLink, "Write");
+    QCOMPARE(s.page().Chunk(4)->Email->LinkText, QString("Write"));
+
+    select(5);
+    QCOMPARE(p.VisiblePanel(), p.pnlLine);
+    QCOMPARE(p.txtLineWidth->text(), QString("50"));
+    QCOMPARE(s.w->focusWidget(), p.txtLineWidth);
+    p.txtLineWidth->clear();
+    QCOMPARE(s.page().Chunk(5)->Line->LineWidth, QString());  // empty stays empty: full width
+
+    // The other records were not touched by these edits.
+    QCOMPARE(s.page().Chunk(0)->Para->Paragraph, QString("one\r\ntwo\r\nthree"));
+    QCOMPARE(s.page().Chunk(3)->Heading->HeadText, QString("Welcome!"));
+
+    // While a page is being loaded the focus stays where it is.
+    s.page().LoadingDocument = true;
+    select(0);
+    QCOMPARE(s.w->focusWidget(), p.txtLineWidth);
+    s.page().LoadingDocument = false;
+}
+
+void TestPanels::headingAndLineListRules() {
+    TPropertyPanels& p = s.panels();
+    for (int i = 0; i < 3; ++i) s.load(bkHeading);
+    s.load(bkLine);
+    s.page().Chunk(0)->Heading->HeadSize = QStringLiteral("3 (large)");
+    s.page().Chunk(1)->Heading->HeadSize = QStringLiteral("9 (Huge)");
+    s.page().Chunk(3)->Line->Thickness = QStringLiteral("thick");
+
+    select(0);
+    QCOMPARE(p.cmbHeadSize->currentText(), QString("3 (Large)"));  // letter case ignored
+    QCOMPARE(s.page().Chunk(0)->Heading->HeadSize, QString("3 (large)"));
+    QVERIFY(!s.page().PageChanged);
+    // A value that is not in the list becomes the first item, stored.
+    select(1);
+    QCOMPARE(p.cmbHeadSize->currentText(), QString("1 (Largest)"));
+    QCOMPARE(s.page().Chunk(1)->Heading->HeadSize, QString("1 (Largest)"));
+    QVERIFY(s.page().PageChanged);
+    select(3);
+    QCOMPARE(p.cmbLineThick->currentText(), QString("6 (Thickest)"));
+    QCOMPARE(s.page().Chunk(3)->Line->Thickness, QString("6 (Thickest)"));
+
+    // The user's choice is stored.
+    p.cmbLineThick->setFocus();
+    QTest::keyClick(p.cmbLineThick, Qt::Key_Down);
+    QCOMPARE(s.page().Chunk(3)->Line->Thickness, QString("5 (Thicker)"));
+    select(2);
+    QTest::keyClick(p.cmbHeadSize, Qt::Key_Down);
+    QCOMPARE(s.page().Chunk(2)->Heading->HeadSize, QString("2 (Larger)"));
+
+    // The heading's new-line button keeps its state from one heading to the
+    // next; only the heading it was pressed for records it.
+    QTest::mouseClick(p.headButtons.newLine, Qt::LeftButton);
+    QCOMPARE(int(s.page().Chunk(2)->Heading->NewLine), 1);
+    select(0);
+    QVERIFY(p.headButtons.newLine->isChecked());
+    QCOMPARE(int(s.page().Chunk(0)->Heading->NewLine), 0);
+}
+
+void TestPanels::alignmentAndNewLineButtons() {
+    TPropertyPanels& p = s.panels();
+    s.load(bkPara);
+    s.load(bkPara);
+    s.load(bkLink);
+    s.page().Chunk(1)->Para->Align = alRight;
+    s.page().Chunk(1)->Para->NewLine = 1;
+    select(0);
+    const TBlockPara& para = *s.page().Chunk(0)->Para;
+    QTest::mouseClick(p.paraButtons.left, Qt::LeftButton);
+    QCOMPARE(int(para.Align), 1);
+    QVERIFY(p.paraButtons.left->isChecked());
+    QTest::mouseClick(p.paraButtons.center, Qt::LeftButton);
+    QCOMPARE(int(para.Align), 2);
+    QVERIFY(!p.paraButtons.left->isChecked());
+    QVERIFY(p.paraButtons.center->isChecked());
+    // Pressing the button that is down releases it: no alignment.
+    QTest::mouseClick(p.paraButtons.center, Qt::LeftButton);
+    QCOMPARE(int(para.Align), 0);
+    QVERIFY(!p.paraButtons.left->isChecked() && !p.paraButtons.center->isChecked() && !p.paraButtons.right->isChecked());
+    QTest::mouseClick(p.paraButtons.newLine, Qt::LeftButton);
+    QCOMPARE(int(para.NewLine), 1);
+    QTest::mouseClick(p.paraButtons.newLine, Qt::LeftButton);
+    QCOMPARE(int(para.NewLine), 0);
+
+    select(1);
+    QVERIFY(p.paraButtons.right->isChecked());
+    QVERIFY(!p.paraButtons.left->isChecked());
+    QVERIFY(p.paraButtons.newLine->isChecked());
+    QCOMPARE(int(para.Align), 0);
+
+    // Showing a panel releases its alignment buttons, not its new-line button.
+    p.linkButtons.left->setChecked(true);
+    p.linkButtons.newLine->setChecked(true);
+    p.ShowPanel(bkLink);
+    QVERIFY(!p.linkButtons.left->isChecked());
+    QVERIFY(p.linkButtons.newLine->isChecked());
+    p.ShowPanel(bkLine);
+    QCOMPARE(p.VisiblePanel(), p.pnlLine);
+    p.ShowPanel(42);
+    QCOMPARE(p.VisiblePanel(), p.pnlBlank);
+}
+
+void TestPanels::selectingDoesNotMarkPageChanged() {
+    TPropertyPanels& p = s.panels();
+    s.loadParagraphs(2);
+    s.load(bkEmail);
+    s.load(bkEmail);
+    s.page().Chunk(2)->Email->Address = QStringLiteral("a@b.c");
+    // Showing other texts is not a change of the page.
+    select(1);
+    select(3);
+    select(2);
+    QVERIFY(!s.page().PageChanged);
+    QCOMPARE(s.page().Chunk(0)->Para->Paragraph, QString("b0"));
+    QCOMPARE(s.page().Chunk(1)->Para->Paragraph, QString("b1"));
+    QCOMPARE(s.page().Chunk(3)->Email->Address, QString());
+    QTest::keyClicks(p.txtEmail, "x");
+    QVERIFY(s.page().PageChanged);
+    QCOMPARE(s.page().Chunk(2)->Email->Address, QString("a@b.cx"));
+
+    // While the program loads or clears a page, the handlers store nothing.
+    s.page().PageChanged = false;
+    s.page().FillingPanel = true;
+    QTest::keyClicks(p.txtEmail, "y");
+    QCOMPARE(s.page().Chunk(2)->Email->Address, QString("a@b.cx"));
+    QVERIFY(!s.page().PageChanged);
+    s.page().FillingPanel = false;
+
+    // With no block current nothing is written anywhere.
+    s.canvas->ClearPage();
+    p.txtEmail->setText(QStringLiteral("z"));
+    QVERIFY(!s.page().PageChanged);
+}
+
+void TestPanels::imagePickerCopiesIntoGraphics() {
+    TPropertyPanels& p = s.panels();
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    QTemporaryDir elsewhere;
+    const QString photo = elsewhere.filePath("My Photo.GIF");
+    QVERIFY(WriteFile(photo, MakeGif(40, 30)));
+    s.load(bkImage);
+    select(0);
+    const QString graphics = JoinPath(HTMLDir(), "graphics");
+    const QString target = JoinPath(graphics, "myphoto.gif");
+
+    dialogs->fileNames << photo;
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(dialogs->fileRequests.size(), 1);
+    QCOMPARE(dialogs->fileRequests[0].folder, graphics);
+    QCOMPARE(dialogs->fileRequests[0].filters, QString("JPG Files (*.jpg);;GIF Files (*.gif)"));
+    QVERIFY(dialogs->fileRequests[0].fileName.isEmpty());
+    QVERIFY(QFile::exists(target));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\myphoto.gif"));
+    QCOMPARE(p.txtImgHeight->text(), QString("30"));
+    QCOMPARE(p.txtImgWidth->text(), QString("40"));
+    const TBlockImage& image = *s.page().Chunk(0)->Image;
+    QCOMPARE(image.FileName, QString("graphics\\myphoto.gif"));
+    QCOMPARE(image.ImgHeight, QString("30"));
+    QCOMPARE(image.ImgWidth, QString("40"));
+    QVERIFY(s.page().PageChanged);
+
+    // Choosing the picture in its place copies nothing and reads its size.
+    p.txtImgHeight->clear();
+    dialogs->fileNames << target;
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgHeight->text(), QString("30"));
+    QCOMPARE(QDir(graphics).entryList(QDir::Files).filter("myphoto").size(), 1);
+
+    // A picture of the same name replaces the copy.
+    QTemporaryDir other;
+    QVERIFY(WriteFile(other.filePath("my photo.gif"), MakeGif(10, 20)));
+    dialogs->fileNames << other.filePath("my photo.gif");
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgHeight->text(), QString("20"));
+    QCOMPARE(p.txtImgWidth->text(), QString("10"));
+
+    // A file that is no picture: the name is taken, the size boxes keep theirs.
+    QVERIFY(WriteFile(elsewhere.filePath("Not A Picture.JPG"), "hello"));
+    dialogs->fileNames << elsewhere.filePath("Not A Picture.JPG");
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\notapicture.jpg"));
+    QCOMPARE(p.txtImgHeight->text(), QString("20"));
+    QCOMPARE(p.txtImgWidth->text(), QString("10"));
+
+    // Cancelled: nothing changes.
+    s.page().PageChanged = false;
+    dialogs->fileNames << QString();
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(image.FileName, QString("graphics\\notapicture.jpg"));
+    QVERIFY(!s.page().PageChanged);
+    QCOMPARE(dialogs->unexpected, 0);
+}
+
+void TestPanels::rightReleaseAsksForHelp() {
+    TPropertyPanels& p = s.panels();
+    auto rightClick = [this](const char* name, QPoint at = QPoint(3, 3)) {
+        auto* widget = s.w->pnlBuild->findChild<QWidget*>(name);
+        QVERIFY2(widget, name);
+        QTest::mouseClick(widget, Qt::RightButton, Qt::NoModifier, at);
+    };
+    const QList<QPair<int, QList<QPair<const char*, int>>>> cases = {
+        {bkPara, {{"lblParaPara", 50}, {"spdParaLeft", 92}, {"spdParaRight", 93}, {"spdParaCenter", 94},
+                  {"spdParaReturn", 95}, {"Label2", 12}, {"pnlPara", 12}}},
+        {bkLink, {{"lblLinkURL", 53}, {"lblLinkPost", 55}}},
+        {bkHeading, {{"imgHeadingT", 15}, {"lblHeadSize", 44}}},
+        {bkEmail, {{"txtEmail", 62}, {"txtEmailPost", 64}, {"lblEmailPre", 61}}},
+        {bkLine, {{"pnlLine", 17}, {"lblLineWidth", 47}}},
+    };
+    for (const auto& [kind, controls] : cases) {
+        p.ShowPanel(kind);
+        for (const auto& [name, context] : controls) {
+            ShowWhatsThis(nullptr, 0);
+            rightClick(name);
+            QCOMPARE(LastWhatsThisContext(), context);
+        }
+    }
+    // The other edits keep their own right-click behaviour.
+    p.ShowPanel(bkLink);
+    ShowWhatsThis(nullptr, 0);
+    rightClick("txtLinkURL");
+    QCOMPARE(LastWhatsThisContext(), 0);
+}
+
+int main(int argc, char** argv) {
+    TTarvoApplication app(argc, argv);
+    TestPanels t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "test_panels.moc"
