@@ -78,13 +78,13 @@ int THorzLine::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMa
 
 TSection::TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
                    const QString& url)
-    : TSectionBase(list), ListLevel(level), Indent(level * 35), SectionFont(font), Justify(justify) {
+    : TSectionBase(list), ListLevel(level), Indent(level * 35), Justify(justify) {
     TFontObj f;
     f.Pos = 0;
-    f.TheFont = font;
-    f.SScript = sscript;
-    f.UrlTarget = url;
+    f.Font = list->InternFont(font, sscript, !url.isEmpty());
+    f.Url = list->InternUrl(url);
     Fonts.push_back(f);
+    SectionFont = f.Font;
 }
 
 void TSection::AddText(const QString& S) {
@@ -124,10 +124,8 @@ void TSection::ChangeFont(const TMyFont& font, int sscript, const QString& url) 
         last = &Fonts.back();
         last->Pos = Len;
     }
-    last->TheFont = font;
-    last->SScript = sscript;
-    last->UrlTarget = url;
-    last->FontId = -1;
+    last->Font = ParentSectionList->InternFont(font, sscript, !url.isEmpty());
+    last->Url = ParentSectionList->InternUrl(url);
 }
 
 void TSection::AddImage(const TAttributeList& attrs) {
@@ -145,7 +143,18 @@ int TSection::fontIndexAt(int index) const {
     return it == Fonts.begin() ? 0 : int(it - Fonts.begin()) - 1;
 }
 
-const TFontObj& TSection::fontAt(int index) const { return Fonts[size_t(fontIndexAt(index))]; }
+const TRunFont& TSection::runFont(const TFontObj& run) const {
+    return ParentSectionList->RunFonts[size_t(run.Font)];
+}
+
+const TRunFont& TSection::fontAt(int index) const { return runFont(Fonts[size_t(fontIndexAt(index))]); }
+
+const TRunFont& TSection::sectionFont() const { return ParentSectionList->RunFonts[size_t(SectionFont)]; }
+
+QString TSection::urlAt(int index) const {
+    const int u = Fonts[size_t(fontIndexAt(index))].Url;
+    return u < 0 ? QString() : ParentSectionList->Urls[u];
+}
 
 TImageObj* TSection::imageAt(int pos) const {
     int lo = 0, hi = Images.count();
@@ -159,50 +168,7 @@ TImageObj* TSection::imageAt(int pos) const {
     return lo < Images.count() && Images.at(lo)->Pos == pos ? Images.at(lo) : nullptr;
 }
 
-static TFontSpec specOf(const TMyFont& font, int fontSize) {
-    TFontSpec spec;
-    spec.family = font.name;
-    const int points = font.nominal * fontSize / 12;
-    spec.pixelSize = qBound(1, (points * 96 + 36) / 72, 2000);
-    spec.bold = font.bold;
-    spec.italic = font.italic;
-    spec.underline = font.underline;
-    return spec;
-}
-
-void TSection::resolveFonts(TMeasurer& m) {
-    const int fontSize = ParentSectionList ? ParentSectionList->FontSize : 12;
-    for (TFontObj& f : Fonts) {
-        if (f.FontId >= 0 && f.IdOwner == &m)
-            continue;
-        if (SectionFontId < 0 || f.IdOwner != &m)
-            SectionFontId = m.fontId(specOf(SectionFont, fontSize));
-        f.FontId = m.fontId(specOf(f.TheFont, fontSize));
-        f.IdOwner = &m;
-        const TFontMetricsRec& r = m.metrics(f.FontId);
-        f.tmHeight = r.height;
-        f.FontHeight = r.height + r.externalLeading;
-        f.Ascent = r.ascent;
-        f.Descent = r.descent;
-        f.Overhang = r.overhang;
-    }
-}
-
-void TSection::UpdateFonts() {
-    const TSectionList* list = ParentSectionList;
-    if (!list)
-        return;
-    auto apply = [list](TMyFont& font, bool hot) {
-        font.name = font.fixedPitch ? list->PreFontName : list->FontName;
-        font.color = hot ? list->HotSpotColor : list->FontColor;
-    };
-    for (TFontObj& f : Fonts) {
-        apply(f.TheFont, !f.UrlTarget.isEmpty());
-        f.FontId = -1;
-    }
-    apply(SectionFont, false);
-    SectionFontId = -1;
-}
+void TSection::resolveFonts(TMeasurer& m) { ParentSectionList->ResolveFonts(m); }
 
 void TSection::CopyToClipboard(QString& out, int selB, int selE) const {
     for (const LineRec& line : Lines) {
@@ -237,7 +203,7 @@ void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     resolveFonts(m);
     int floats = 0, widestImage = 0;
     for (const auto& img : Images) {
-        img->DrawLogic(*ParentSectionList, !fontAt(img->Pos).UrlTarget.isEmpty(), 0, 0);
+        img->DrawLogic(*ParentSectionList, !urlAt(img->Pos).isEmpty(), 0, 0);
         if (img->floating())
             floats += img->ImageWidth;
         else

@@ -31,12 +31,13 @@ struct TMyFont {
     QColor color = Qt::black;
 };
 
-// One font run: from Pos to the next run's Pos.
-struct TFontObj {
-    int Pos = 0;
+// One distinct run font of the document. Runs share these through the
+// section list's font table, so a long document holds a few dozen fonts,
+// not one per run, and each is measured once.
+struct TRunFont {
     TMyFont TheFont;
-    int SScript = 0;  // 0 normal, 1 subscript, 2 superscript
-    QString UrlTarget;
+    int SScript = 0;   // 0 normal, 1 subscript, 2 superscript
+    bool Hot = false;  // used by linked runs (coloured as hot spots)
     // Resolved against a measurer by layout:
     int FontId = -1;
     const TMeasurer* IdOwner = nullptr;
@@ -45,6 +46,13 @@ struct TFontObj {
     int Ascent = 0;      // px
     int Overhang = 0;    // px
     int Descent = 0;     // px
+};
+
+// One font run: from Pos to the next run's Pos.
+struct TFontObj {
+    int Pos = 0;
+    int Font = 0;  // index into the section list's font table
+    int Url = -1;  // index into the section list's URL table; -1: none
 };
 
 struct LineRec {
@@ -127,8 +135,7 @@ public:
     int ListLevel = 0;
     int Indent = 0;  // px, ListLevel x 35
     std::vector<LineRec> Lines;
-    TMyFont SectionFont;
-    int SectionFontId = -1;  // SectionFont resolved by layout
+    int SectionFont = 0;  // the font it started with (list numbers), in the font table
     int ListType = 0;  // 0 none, 1 numbered, 2 bulleted, 3 definition
     int ListNumber = 0;
     bool Plain = false;  // bulleted item without a bullet
@@ -141,7 +148,12 @@ public:
     // Ends the current run at the text's end and starts one in this font.
     void ChangeFont(const TMyFont& font, int sscript, const QString& url);
     void AddImage(const class TAttributeList& attrs);
-    const TFontObj& fontAt(int index) const;
+    // The font of character `index`: of the run with the greatest Pos not beyond it.
+    const TRunFont& fontAt(int index) const;
+    const TRunFont& runFont(const TFontObj& run) const;
+    const TRunFont& sectionFont() const;
+    // The hot-spot URL of character `index`, "" when none.
+    QString urlAt(int index) const;
     int fontIndexAt(int index) const;
     TImageObj* imageAt(int pos) const;
     void resolveFonts(TMeasurer& m);
@@ -153,7 +165,6 @@ public:
     int FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const override;
     int FindString(int From, const QString& S, bool MatchCase) const override;
     bool CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const override;
-    void UpdateFonts() override;
     void MinMaxWidth(TMeasurer& m, int& Min, int& Max) override;
 
     // Width in px of text [from, to) (images and controls included).
@@ -162,7 +173,7 @@ public:
     int xOfChar(TMeasurer& m, const LineRec& line, int index) const;
 
 private:
-    int fitRun(TMeasurer& m, const TFontObj& f, int from, int to, int room) const;
+    int fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const;
     int charIndexAtX(TMeasurer& m, const LineRec& line, int X) const;
 };
 

@@ -110,11 +110,11 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
         const int baseline = top + line.SpaceBefore + line.LineHt - line.Descent;
 
         if (li == 0 && ListType == 1) {
-            const int id = SectionFontId;
+            const int id = sectionFont().FontId;
             const QString num = QString::number(ListNumber) + QLatin1Char('.');
             const int w = m.width(id, num.constData(), int(num.size()));
             p.setFont(dc.font(id));
-            p.setPen(SectionFont.color);
+            p.setPen(sectionFont().TheFont.color);
             p.drawText(QPoint(X + LeftIndentAtTop - 5 - w, baseline), num);
         } else if (li == 0 && ListType == 2 && !Plain) {
             const int cy = top + line.SpaceBefore + line.LineHt / 2;
@@ -164,7 +164,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
             const int lim = std::min(end, fontEnd);
             while (e < lim && b[e] != QChar(ImageCode) && b[e] != QChar(FormCode) && e != selB && e != selE)
                 ++e;
-            const TFontObj& f = Fonts[size_t(fi)];
+            const TRunFont& f = runFont(Fonts[size_t(fi)]);
             const int w = m.width(f.FontId, b + i, e - i) - f.Overhang;
             int by = baseline;
             if (f.SScript == 1)

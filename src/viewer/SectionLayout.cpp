@@ -50,7 +50,7 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
             continue;
         }
         const int e = pieceEnd(*this, i, to);
-        const TFontObj& f = fontAt(i);
+        const TRunFont& f = fontAt(i);
         w += m.width(f.FontId, Buff.constData() + i, e - i) - f.Overhang;
         i = e;
     }
@@ -59,7 +59,7 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
 
 // How many characters of [from, to) fit into `room` px: a galloping
 // search for an upper bound, then one binary search on the text extent.
-int TSection::fitRun(TMeasurer& m, const TFontObj& f, int from, int to, int room) const {
+int TSection::fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const {
     const int n = to - from;
     const QChar* s = Buff.constData() + from;
     auto w = [&](int k) { return m.width(f.FontId, s, k) - f.Overhang; };
@@ -97,11 +97,11 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     LeftIndentAtTop = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     MaxWidth = IMgr.Width;
     for (const auto& img : Images) {
-        const TFontObj& f = fontAt(img->Pos);
+        const TRunFont& f = fontAt(img->Pos);
         int altW = 0;
         if (!img->Alt.isEmpty())
             altW = m.width(f.FontId, img->Alt.constData(), int(img->Alt.size()));
-        img->DrawLogic(*ParentSectionList, !f.UrlTarget.isEmpty(), altW, f.FontHeight);
+        img->DrawLogic(*ParentSectionList, !urlAt(img->Pos).isEmpty(), altW, f.FontHeight);
         MaxWidth = std::max(MaxWidth, img->ImageWidth + Indent);
     }
 
@@ -159,7 +159,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
                 continue;
             }
             const int e = pieceEnd(*this, i, Len);
-            const TFontObj& f = fontAt(i);
+            const TRunFont& f = fontAt(i);
             int n = fitRun(m, f, i, e, avail - x);
             if (n == e - i) {
                 x += m.width(f.FontId, b + i, n) - f.Overhang;
@@ -200,7 +200,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
         // 3. Height: the tallest font of the line, then taller images.
         int fi = fontIndexAt(pos);
         do {
-            const TFontObj& f = Fonts[size_t(fi)];
+            const TRunFont& f = runFont(Fonts[size_t(fi)]);
             if (f.FontHeight > line.LineHt) {
                 line.LineHt = f.FontHeight;
                 line.Descent = f.Descent;
@@ -251,7 +251,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
                 continue;
             img->LayoutX = line.LineIndent + textWidth(m, pos, img->Pos);
             if (img->ObjAlign == TImageObj::AMiddle) {
-                const TFontObj& f = fontAt(img->Pos);
+                const TRunFont& f = fontAt(img->Pos);
                 img->LayoutY = baseline + f.Descent - f.FontHeight / 2 - img->ImageHeight / 2;
             } else if (img->ObjAlign == TImageObj::ABottom) {
                 img->LayoutY = baseline - img->ImageHeight + 1;
@@ -339,7 +339,7 @@ bool TSection::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
                         img->ImageHeight - 2 * bd);
         if (!box.contains(X, Y))
             continue;
-        const QString url = fontAt(img->Pos).UrlTarget;
+        const QString url = urlAt(img->Pos);
         const int ix = X - box.left(), iy = Y - box.top();
         if (img->UseMap) {
             if (const TMapItem* map = ParentSectionList->FindMap(img->MapName))
@@ -361,11 +361,8 @@ bool TSection::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
     for (int i = line->Start; i < end; ++i) {
         x += textWidth(m, i, i + 1);
         if (X < x) {
-            const TFontObj& f = fontAt(i);
-            if (f.UrlTarget.isEmpty())
-                return false;
-            URL = f.UrlTarget;
-            return true;
+            URL = urlAt(i);
+            return !URL.isEmpty();
         }
     }
     return false;

@@ -11,6 +11,11 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
         return;
     if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->Len == 0)
         pre->AddText(QStringLiteral(" "));
+    if (auto* text = dynamic_cast<TSection*>(section.get())) {
+        // The section is complete: give back what growing left over.
+        text->Buff.squeeze();
+        text->Fonts.shrink_to_fit();
+    }
     section->ParentSectionList = MasterList;
     section->UpdateSpacing();
     add(std::move(section));
@@ -27,6 +32,7 @@ void TCell::UpdateFonts() {
 }
 
 int TCell::DoLogic(TMeasurer& m, int Y, int Width_, int& Curs, int& MaxWidth) {
+    MasterList->ResolveFonts(m);
     Width = Width_;
     LastY = Y;
     StartCurs = Curs;
@@ -170,8 +176,78 @@ void TSectionList::ForgetSection(const TSectionBase* s) {
         it = it.value() == s ? NameList.erase(it) : std::next(it);
 }
 
+TSectionList::FontKey TSectionList::fontKey(const TMyFont& f, int sscript, bool hot) {
+    const uint flags = uint(f.fixedPitch) | uint(f.bold) << 1 | uint(f.italic) << 2 |
+                       uint(f.underline) << 3 | uint(hot) << 4 | uint(sscript & 3) << 5;
+    return FontKey{f.name, f.nominal, flags, f.color.rgba()};
+}
+
+int TSectionList::InternFont(const TMyFont& font, int sscript, bool hot) {
+    const FontKey key = fontKey(font, sscript, hot);
+    auto it = fontIndex_.constFind(key);
+    if (it != fontIndex_.constEnd())
+        return it.value();
+    TRunFont f;
+    f.TheFont = font;
+    f.SScript = sscript;
+    f.Hot = hot;
+    RunFonts.push_back(f);
+    const int i = int(RunFonts.size()) - 1;
+    fontIndex_.insert(key, i);
+    return i;
+}
+
+int TSectionList::InternUrl(const QString& url) {
+    if (url.isEmpty())
+        return -1;
+    auto it = urlIndex_.constFind(url);
+    if (it != urlIndex_.constEnd())
+        return it.value();
+    Urls.append(url);
+    urlIndex_.insert(url, int(Urls.size()) - 1);
+    return int(Urls.size()) - 1;
+}
+
+void TSectionList::ResolveFonts(TMeasurer& m) {
+    for (TRunFont& f : RunFonts) {
+        if (f.FontId >= 0 && f.IdOwner == &m)
+            continue;
+        TFontSpec spec;
+        spec.family = f.TheFont.name;
+        const int points = f.TheFont.nominal * FontSize / 12;
+        spec.pixelSize = qBound(1, (points * 96 + 36) / 72, 2000);  // pt at 96 dpi
+        spec.bold = f.TheFont.bold;
+        spec.italic = f.TheFont.italic;
+        spec.underline = f.TheFont.underline;
+        f.FontId = m.fontId(spec);
+        f.IdOwner = &m;
+        const TFontMetricsRec& r = m.metrics(f.FontId);
+        f.tmHeight = r.height;
+        f.FontHeight = r.height + r.externalLeading;
+        f.Ascent = r.ascent;
+        f.Descent = r.descent;
+        f.Overhang = r.overhang;
+    }
+}
+
+void TSectionList::UpdateFonts() {
+    fontIndex_.clear();
+    for (size_t i = 0; i < RunFonts.size(); ++i) {
+        TRunFont& f = RunFonts[i];
+        f.TheFont.name = f.TheFont.fixedPitch ? PreFontName : FontName;
+        f.TheFont.color = f.Hot ? HotSpotColor : FontColor;
+        f.FontId = -1;
+        fontIndex_.insert(fontKey(f.TheFont, f.SScript, f.Hot), int(i));
+    }
+    TCell::UpdateFonts();
+}
+
 void TSectionList::Clear() {
     clear();
+    RunFonts.clear();
+    Urls.clear();
+    fontIndex_.clear();
+    urlIndex_.clear();
     NameList.clear();
     MapList.clear();
     BackgroundImageName.clear();

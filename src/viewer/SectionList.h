@@ -9,7 +9,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QHash>
 #include <QMap>
+#include <QStringList>
 #include <QRect>
 #include <functional>
 #include <stdexcept>
@@ -75,6 +77,18 @@ public:
     QMap<QString, TSectionBase*> NameList;  // upper-cased anchor names
     TFreeList<TMapItem> MapList;
 
+    // The distinct run fonts and hot-spot URLs of the document; runs hold
+    // indexes into these.
+    std::vector<TRunFont> RunFonts;
+    QStringList Urls;
+    int InternFont(const TMyFont& font, int sscript, bool hot);
+    int InternUrl(const QString& url);  // -1 for ""
+    // Measures every run font not yet measured with `m`.
+    void ResolveFonts(TMeasurer& m);
+    // Re-applies the defaults (names, size, colours) to every run font and
+    // recomputes the spacing sections.
+    void UpdateFonts();
+
     // Hooks for the owner: pictures by SRC (a null image: not obtained),
     // a message for a section dropped from layout, background colour set.
     std::function<QImage(const QString&)> ImageRequest;
@@ -94,4 +108,23 @@ public:
     void ForgetSection(const TSectionBase* s);
     // Frees everything and returns to an empty document (defaults kept).
     void Clear();
+
+    struct FontKey {
+        QString name;
+        int nominal;
+        uint flags;  // fixed pitch, bold, italic, underline, hot, script
+        QRgb color;
+        bool operator==(const FontKey& o) const {
+            return nominal == o.nominal && flags == o.flags && color == o.color && name == o.name;
+        }
+    };
+
+private:
+    QHash<FontKey, int> fontIndex_;  // run font -> index
+    QHash<QString, int> urlIndex_;
+    static FontKey fontKey(const TMyFont& f, int sscript, bool hot);
 };
+
+inline size_t qHash(const TSectionList::FontKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.name, k.nominal, k.flags, k.color);
+}

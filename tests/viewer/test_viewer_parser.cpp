@@ -144,7 +144,7 @@ void TestViewerParser::bodyAttributes() {
     QCOMPARE(l.BackgroundImageName, QString("b.gif"));
     // Text before BODY went with the dropped section.
     QCOMPARE(sectionTexts(*doc).join("|"), QString("x"));
-    QCOMPARE(sectionWith(*doc, "x")->Fonts[0].TheFont.color, QColor(Qt::red));
+    QCOMPARE(sectionWith(*doc, "x")->fontAt(0).TheFont.color, QColor(Qt::red));
     // A second BODY changes nothing once sections exist.
     auto doc2 = fixedDoc("<p>a<body bgcolor=red>b");
     QVERIFY(!doc2->list().BackgroundChosen);
@@ -289,10 +289,10 @@ void TestViewerParser::anchorsAndLinks() {
     const TSection* s = sectionWith(*doc, "start");
     QCOMPARE(doc->list().NameList.value("TOP"), static_cast<const TSectionBase*>(s));
     QVERIFY(doc->list().NameList.contains("MID"));
-    QCOMPARE(s->fontAt(int(s->Buff.indexOf("link"))).UrlTarget, QString("b.html#x"));
+    QCOMPARE(s->urlAt(int(s->Buff.indexOf("link"))), QString("b.html#x"));
     QVERIFY(s->fontAt(int(s->Buff.indexOf("link"))).TheFont.underline);
     QCOMPARE(s->fontAt(int(s->Buff.indexOf("link"))).TheFont.color, QColor(Qt::blue));
-    QVERIFY(s->fontAt(int(s->Buff.indexOf("plain"))).UrlTarget.isEmpty());
+    QVERIFY(s->urlAt(int(s->Buff.indexOf("plain"))).isEmpty());
     QVERIFY(!s->fontAt(int(s->Buff.indexOf("plain"))).TheFont.underline);
     // An anchor in a section dropped by BODY is forgotten.
     auto doc2 = fixedDoc("<a name=gone>x</a><body>y");
