@@ -37,7 +37,8 @@ void drawNotObtained(QPainter& p, const QRect& box) {
     p.restore();
 }
 
-void drawImage(TDrawContext& dc, const TImageObj& img, int x, int y, const QColor& fontColor) {
+void drawImage(TDrawContext& dc, const TImageObj& img, int x, int y, const TRunFont& font) {
+    const QColor fontColor = font.TheFont.color;
     QPainter& p = dc.p;
     const int bd = img.HasBorder ? 1 : 0;
     const QRect pic(x + bd, y + bd, img.ObjWidth, img.ObjHeight);
@@ -47,6 +48,7 @@ void drawImage(TDrawContext& dc, const TImageObj& img, int x, int y, const QColo
         drawNotObtained(p, pic);
         if (!img.Alt.isEmpty()) {
             p.setPen(fontColor);
+            p.setFont(dc.font(font.FontId));
             const QRect text(pic.right() + 3, y, img.ImageWidth - img.ObjWidth - 2 * bd - 2,
                              img.ImageHeight);
             p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, img.Alt);
@@ -100,7 +102,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
     for (const auto& img : Images)
         if (img->floating() && dc.meets(img->LayoutY, img->ImageHeight))
             drawImage(dc, *img, X + img->LayoutX, img->LayoutY + dc.yShift,
-                      fontAt(img->Pos).TheFont.color);
+                      fontAt(img->Pos));
 
     for (size_t li = 0; li < Lines.size(); ++li) {
         const LineRec& line = Lines[li];
@@ -147,7 +149,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
             if (b[i] == QChar(ImageCode)) {
                 const TImageObj* img = imageAt(i);
                 if (img && !img->floating()) {
-                    drawImage(dc, *img, x, img->LayoutY + dc.yShift, fontAt(i).TheFont.color);
+                    drawImage(dc, *img, x, img->LayoutY + dc.yShift, fontAt(i));
                     x += img->ImageWidth;
                 }
                 ++i;

@@ -45,7 +45,10 @@ int TCell::DoLogic(TMeasurer& m, int Y, int Width_, int& Curs, int& MaxWidth) {
         int sw = 0;
         try {
             IMgr.Prune(Y + height);
-            height += s->DrawLogic(m, Y + height, Curs, sw, IMgr);
+            // Saturate far below int overflow: absurd inputs (thousands of
+            // 10000 px images) stack up at the limit instead.
+            const qint64 h = s->DrawLogic(m, Y + height, Curs, sw, IMgr);
+            height = int(std::min<qint64>(height + h, MaxDocumentHeight));
         } catch (const std::exception& e) {
             if (MasterList->OnError)
                 MasterList->OnError(QString::fromUtf8(e.what()));

@@ -26,6 +26,8 @@ struct THtmlLayoutError : std::runtime_error {
 
 class TCell : public TFreeList<TSectionBase> {
 public:
+    static constexpr int MaxDocumentHeight = 1000000000;  // px
+
     explicit TCell(TSectionList* master) : MasterList(master) {}
     virtual ~TCell() = default;
 
@@ -95,6 +97,7 @@ public:
     std::function<void(const QString&)> OnError;
     std::function<void(const QColor&)> OnBackgroundChange;
 
+    void SetYOffset(int y) { YOff = y; }
     void SetBackground(const QColor& c);
     // Draws the part of the document inside `clip` (device coordinates);
     // document point (x, y) lands at (X + x, Y + y - YOff).
