@@ -209,6 +209,12 @@ void TestViewerLayout::spacingScalesWithFontSize() {
         if (!dynamic_cast<TSection*>(s.get()))
             heights << s->SectionHeight;
     QCOMPARE(heights, (QList<int>{28, 24, 24, 42}));
+    // Nominal sizes scale by FontSize / 12: 12 pt becomes 24 pt, 32 px at 96 dpi.
+    const TRunFont& body = sectionWith(d, "b")->fontAt(0);
+    QCOMPARE(d.measurer().spec(body.FontId).pixelSize, 32);
+    const TRunFont& head = sectionWith(d, "c")->fontAt(0);
+    QCOMPARE(d.measurer().spec(head.FontId).pixelSize, 48);  // H2: 18 pt -> 36 pt
+    QVERIFY(d.measurer().spec(head.FontId).bold);
 }
 
 void TestViewerLayout::minMaxWidth() {
