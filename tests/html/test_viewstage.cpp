@@ -6,6 +6,7 @@
 #include "app/Utils.h"
 #include "html/HtmlWarn.h"
 #include "html/ViewStage.h"
+#include "app/PictureControl.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -48,6 +49,7 @@ private slots:
     void saveFromHTMLIsExactAndSafe();
     void pageHTMLPathForUntitledAndTitled();
     void warningDialogLooksAsDesigned();
+    void previewSizeToggle();
 
 private:
     void toStage(int stage) { w_->ShowRedPill(stage); }
@@ -252,6 +254,29 @@ void TestViewStage::warningDialogLooksAsDesigned() {
     QCOMPARE(dlg.chkHTML->text(), QString("Don't show this screen again."));
     QVERIFY(!dlg.chkHTML->isChecked());
     QVERIFY(!dlg.AnsweredYes());
+}
+
+void TestViewStage::previewSizeToggle() {
+    // Outside the View stage the picture does nothing.
+    toStage(1);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!v_->FullPreview());
+    toStage(2);
+    // Not on the HTML tab either.
+    v_->pagePreview->setCurrentWidget(v_->tabHTML);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!v_->FullPreview());
+    v_->pagePreview->setCurrentWidget(v_->tabWebView);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(v_->FullPreview());
+    QCOMPARE(v_->ctlHTML->parentWidget(), w_->pnlMain);
+    QTRY_COMPARE(v_->ctlHTML->width(), w_->pnlMain->width() - 4);
+    QCOMPARE(v_->ctlHTML->height(), w_->pnlMain->height() - 44 - 2);
+    QCOMPARE(w_->Panel3->geometry().bottom(), w_->pnlMain->height() - 1);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!v_->FullPreview());
+    QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
+    QTRY_COMPARE(w_->pnlMain->size(), QSize(632, 436));
 }
 
 int main(int argc, char** argv) {
