@@ -5,6 +5,7 @@
 #include "app/PictureControl.h"
 #include "app/Settings.h"
 #include "app/Utils.h"
+#include "app/WhatsThis.h"
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
 #include "html/PageGenerator.h"
@@ -23,6 +24,8 @@
 #include <QTabWidget>
 
 namespace {
+
+constexpr int kStylesHelpContext = 31;
 
 QFont BoldArial(int pixels) {
     QFont f(QStringLiteral("Arial"));
@@ -80,14 +83,23 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     });
     w_.hooks.HTMLEditAccepted = [this] { return HTMLEditAccepted; };
 
-    // The full-size preview follows the window's size.
+    // The full-size preview follows the window's size; a right-button
+    // release on the style controls asks "What's This?".
     w_.pnlMain->installEventFilter(this);
+    lstStyles->viewport()->installEventFilter(this);
+    btnEditStyle->installEventFilter(this);
 
     LoadStyles();
     ShowStyles();
 }
 
 bool TViewStage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
+        (watched == lstStyles->viewport() || watched == btnEditStyle)) {
+        ShowWhatsThis(watched == btnEditStyle ? static_cast<QWidget*>(btnEditStyle) : lstStyles, kStylesHelpContext);
+        return true;
+    }
     if (watched == w_.pnlMain && event->type() == QEvent::Resize && FullPreview())
         ctlHTML->setGeometry(2, 2, w_.pnlMain->width() - 4, w_.pnlMain->height() - w_.Panel3->height() - 2);
     return QObject::eventFilter(watched, event);
