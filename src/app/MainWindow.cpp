@@ -114,8 +114,10 @@ void TfrmMain::CreateMenu() {
 void TfrmMain::CreateControls() {
     pnlMain = MakePanel(this, "pnlMain", QRect(0, 0, 632, 436));
     setCentralWidget(pnlMain);
-    // The client area keeps its designed size.
+    // The client area keeps its designed size (but for the full-size
+    // preview); the bottom bar stays at its bottom.
     pnlMain->setFixedSize(632, 436);
+    pnlMain->installEventFilter(this);
 
     pnlTopPim = MakePanel(pnlMain, "pnlTopPim", QRect(7, 2, 620, 95), QFrame::Panel, QFrame::Sunken, 2);
     picToolbar = new TPicture(pnlTopPim, QStringLiteral("picToolbar"));
@@ -268,6 +270,26 @@ void TfrmMain::FormShow() {
 bool TfrmMain::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && !RealizingPalette) RefreshPalette();
     return QMainWindow::event(event);
+}
+
+void TfrmMain::SetFullClient(bool full) {
+    if (full) {
+        pnlMain->setMinimumSize(632, 436);
+        pnlMain->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showMaximized();
+    } else {
+        showNormal();
+        pnlMain->setFixedSize(632, 436);
+        adjustSize();
+    }
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pnlMain && event->type() == QEvent::Resize && Panel3) {
+        Panel3->setGeometry(0, pnlMain->height() - 44, pnlMain->width(), 44);
+        pnlLower->move((Panel3->width() - pnlLower->width()) / 2, pnlLower->y());
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) { QMainWindow::keyPressEvent(event); }

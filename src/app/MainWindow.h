@@ -141,6 +141,10 @@ public:
     // Stops the start-up hint for good, leaving it visible.
     void StopHintBlink();
 
+    // Lets the client area grow with a maximised window (the full-size
+    // preview) or keeps it at its designed size.
+    void SetFullClient(bool full);
+
     // The caption: the application's title, " - " and the document name.
     QString ApplicationTitle() const;
 
@@ -158,6 +162,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -89,6 +90,12 @@ int RunTarvo(int argc, char** argv) {
     TfrmSplash splash;
     splash.Run();
     TfrmMain* main = CreateMainWindow(document);
+    // Centred on the screen, as the splash was.
+    main->adjustSize();
+    if (QScreen* screen = main->screen()) {
+        const QRect frame = main->frameGeometry();
+        main->move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
     main->show();
     splash.hide();
 

@@ -2,8 +2,10 @@
 
 #include "app/AppPaths.h"
 #include "app/MainWindow.h"
+#include "app/PictureControl.h"
 #include "app/Settings.h"
 #include "app/Utils.h"
+#include "app/WhatsThis.h"
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
 #include "html/PageGenerator.h"
@@ -15,12 +17,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTabWidget>
 
 namespace {
+
+constexpr int kStylesHelpContext = 31;
 
 QFont BoldArial(int pixels) {
     QFont f(QStringLiteral("Arial"));
@@ -55,6 +60,17 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     connect(lstStyles, &QListWidget::itemClicked, this, &TViewStage::lstStylesClick);
     connect(btnEditStyle, &QPushButton::clicked, this, &TViewStage::btnEditStyleClick);
     connect(pagePreview, &QTabWidget::currentChanged, this, &TViewStage::pagePreviewChange);
+    connect(w_.imgView, &TPicture::mousePressed, this, [this](QMouseEvent* e) {
+        if (e->button() != Qt::LeftButton || !PreviewToggleWorks()) return;
+        w_.imgView->ShowBitmap(FullPreview() ? QStringLiteral("Min_Dn") : QStringLiteral("Max_Dn"), true);
+    });
+    connect(w_.imgView, &TPicture::mouseReleased, this, [this](QMouseEvent* e) {
+        if (e->button() != Qt::LeftButton || !PreviewToggleWorks()) return;
+        w_.imgView->ShowBitmap(FullPreview() ? QStringLiteral("Min_Up") : QStringLiteral("Max_Up"), true);
+    });
+    connect(w_.imgView, &TPicture::clicked, this, [this] {
+        if (PreviewToggleWorks()) TogglePreviewSize();
+    });
 
     auto emptyEditor = [this](int) { SetHTMLText(QString()); };
     w_.hooks.StageEntered[TfrmMain::stChoose].push_back(emptyEditor);
@@ -67,8 +83,26 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     });
     w_.hooks.HTMLEditAccepted = [this] { return HTMLEditAccepted; };
 
+    // The full-size preview follows the window's size; a right-button
+    // release on the style controls asks "What's This?".
+    w_.pnlMain->installEventFilter(this);
+    lstStyles->viewport()->installEventFilter(this);
+    btnEditStyle->installEventFilter(this);
+
     LoadStyles();
     ShowStyles();
+}
+
+bool TViewStage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
+        (watched == lstStyles->viewport() || watched == btnEditStyle)) {
+        ShowWhatsThis(watched == btnEditStyle ? static_cast<QWidget*>(btnEditStyle) : lstStyles, kStylesHelpContext);
+        return true;
+    }
+    if (watched == w_.pnlMain && event->type() == QEvent::Resize && FullPreview())
+        ctlHTML->setGeometry(2, 2, w_.pnlMain->width() - 4, w_.pnlMain->height() - w_.Panel3->height() - 2);
+    return QObject::eventFilter(watched, event);
 }
 
 void TViewStage::CreateControls() {
@@ -168,6 +202,31 @@ bool TViewStage::SaveFromHTML(const QString& path) const {
     if (!f.open(QIODevice::WriteOnly)) return false;
     f.write(ToAnsi(HTMLText()));
     return f.commit();
+}
+
+bool TViewStage::FullPreview() const { return ctlHTML->parentWidget() == w_.pnlMain; }
+
+bool TViewStage::PreviewToggleWorks() const {
+    return w_.CurrentStage == TfrmMain::stView && (FullPreview() || pagePreview->currentWidget() == tabWebView);
+}
+
+void TViewStage::TogglePreviewSize() {
+    if (!FullPreview()) {
+        w_.SetFullClient(true);
+        ctlHTML->setParent(w_.pnlMain);
+        ctlHTML->setGeometry(2, 2, w_.pnlMain->width() - 4, w_.pnlMain->height() - w_.Panel3->height() - 2);
+        ctlHTML->show();
+        ctlHTML->raise();
+        w_.imgView->ShowBitmap(QStringLiteral("Min_Up"), true);
+    } else {
+        w_.SetFullClient(false);
+        ctlHTML->setParent(tabWebView);
+        ctlHTML->setGeometry(0, 0, 609, 181);
+        ctlHTML->show();
+        w_.imgView->ShowBitmap(QStringLiteral("Max_Up"), true);
+    }
+    w_.pnlLower->move((w_.Panel3->width() - w_.pnlLower->width()) / 2, w_.pnlLower->y());
+    ShowRover();
 }
 
 void TViewStage::SetHTMLView() {

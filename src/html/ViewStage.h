@@ -64,6 +64,10 @@ public:
     // Refreshes the preview from the editor (style into the BODY tag, the
     // preview file, the viewer).
     void ShowRover();
+    // The viewer shown over the whole window, or back on its tab.
+    bool FullPreview() const;
+    void TogglePreviewSize();
+
     // The page text for the viewer: DIV alignment turned into paragraphs.
     static QString PreviewConversion(const QString& text);
 
@@ -83,6 +87,9 @@ public:
     // Runs the style wizard; installed when the wizard exists.
     std::function<void()> RunStyleWizard;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateControls();
     void memHTMLChange();
@@ -92,6 +99,7 @@ private:
     void btnEditStyleClick();
     void pagePreviewChange(int index);
     void EnterView(int from);
+    bool PreviewToggleWorks() const;
     void EnterSend(int from);
 
     TfrmMain& w_;

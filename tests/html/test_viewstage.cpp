@@ -6,6 +6,9 @@
 #include "app/Utils.h"
 #include "html/HtmlWarn.h"
 #include "html/ViewStage.h"
+#include "app/WhatsThis.h"
+#include "styles/StyleList.h"
+#include "app/PictureControl.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -48,6 +51,9 @@ private slots:
     void saveFromHTMLIsExactAndSafe();
     void pageHTMLPathForUntitledAndTitled();
     void warningDialogLooksAsDesigned();
+    void previewSizeToggle();
+    void logoBoxRewritesThePageFile();
+    void styleListAndTheWizard();
 
 private:
     void toStage(int stage) { w_->ShowRedPill(stage); }
@@ -252,6 +258,102 @@ void TestViewStage::warningDialogLooksAsDesigned() {
     QCOMPARE(dlg.chkHTML->text(), QString("Don't show this screen again."));
     QVERIFY(!dlg.chkHTML->isChecked());
     QVERIFY(!dlg.AnsweredYes());
+}
+
+void TestViewStage::previewSizeToggle() {
+    // Outside the View stage the picture does nothing.
+    toStage(1);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!v_->FullPreview());
+    toStage(2);
+    // Not on the HTML tab either.
+    v_->pagePreview->setCurrentWidget(v_->tabHTML);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!v_->FullPreview());
+    v_->pagePreview->setCurrentWidget(v_->tabWebView);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(v_->FullPreview());
+    QCOMPARE(v_->ctlHTML->parentWidget(), w_->pnlMain);
+    QTRY_COMPARE(v_->ctlHTML->width(), w_->pnlMain->width() - 4);
+    QCOMPARE(v_->ctlHTML->height(), w_->pnlMain->height() - 44 - 2);
+    QCOMPARE(w_->Panel3->geometry().bottom(), w_->pnlMain->height() - 1);
+    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!v_->FullPreview());
+    QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
+    QTRY_COMPARE(w_->pnlMain->size(), QSize(632, 436));
+}
+
+void TestViewStage::logoBoxRewritesThePageFile() {
+    toStage(2);
+    w_->Page.PageChanged = false;
+    const QString path = v_->PageHTMLPath();
+    v_->chkLogo->setChecked(false);
+    QString file;
+    LoadFileText(path, file);
+    QCOMPARE(file, v_->HTMLText());
+    QVERIFY(!file.contains("graphics/button.gif"));
+    v_->chkLogo->setChecked(true);
+    LoadFileText(path, file);
+    QVERIFY(file.contains("graphics/button.gif"));
+    QVERIFY(file.indexOf("button.gif") < file.indexOf("</BODY>"));
+    // A text without "</BODY>" is left as it is, but the file is written.
+    v_->SetHTMLText("<P>hand made</P>");
+    QFile::remove(path);
+    v_->chkLogo->setChecked(false);
+    v_->chkLogo->setChecked(true);
+    LoadFileText(path, file);
+    QCOMPARE(file, QString("<P>hand made</P>\r\n"));
+    QVERIFY(!w_->Page.PageChanged);
+    QVERIFY(dialogs_->shown.isEmpty());
+}
+
+void TestViewStage::styleListAndTheWizard() {
+    TStyleList styles;
+    for (const char* name : {"Sky", "Grass", "Sky"}) {
+        auto s = std::make_unique<TStyleChunk>();
+        s->StyleName = name;
+        s->BackColor = 0x00FF8000;
+        styles.push_back(std::move(s));
+    }
+    QVERIFY(WriteStylesToFile(StylesDataPath(), styles));
+    v_->LoadStyles();
+    v_->ShowStyles();
+    QCOMPARE(v_->lstStyles->count(), 4);
+    QCOMPARE(v_->lstStyles->item(0)->text(), QString("[None]"));
+    toStage(2);
+    // A click picks the style and marks the page changed.
+    w_->Page.PageChanged = false;
+    const QRect grass = v_->lstStyles->visualItemRect(v_->lstStyles->item(2));
+    QTest::mouseClick(v_->lstStyles->viewport(), Qt::LeftButton, Qt::NoModifier, grass.center());
+    QCOMPARE(v_->SelectedStyleName(), QString("Grass"));
+    QVERIFY(v_->HTMLText().contains("<BODY BGCOLOR=\"#0080FF\""));
+    QVERIFY(w_->Page.PageChanged);
+    // After the wizard: reselected by name without regard to case; the
+    // first of two equal names; a renamed style gives "[None]".
+    v_->lstStyles->setCurrentRow(3);
+    v_->RunStyleWizard = [] {
+        TStyleList list;
+        LoadStyleList(StylesDataPath(), list);
+        list[0]->StyleName = "SKY";
+        WriteStylesToFile(StylesDataPath(), list);
+    };
+    v_->btnEditStyle->click();
+    QCOMPARE(v_->lstStyles->currentRow(), 1);
+    v_->lstStyles->setCurrentRow(2);
+    v_->RunStyleWizard = [] {
+        TStyleList list;
+        LoadStyleList(StylesDataPath(), list);
+        list[1]->StyleName = "Meadow";
+        WriteStylesToFile(StylesDataPath(), list);
+    };
+    w_->Page.PageChanged = false;
+    v_->btnEditStyle->click();
+    QCOMPARE(v_->lstStyles->currentRow(), 0);
+    QVERIFY(v_->HTMLText().contains("<BODY>"));
+    QVERIFY(!w_->Page.PageChanged);
+    // The right button asks "What's This?" for the list.
+    QTest::mouseClick(v_->lstStyles->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
+    QCOMPARE(LastWhatsThisContext(), 31);
 }
 
 int main(int argc, char** argv) {

@@ -1,0 +1,333 @@
+#include "TestSupport.h"
+#include "TarvoResources.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "app/Utils.h"
+#include "docs/FileCommands.h"
+#include "docs/PageFile.h"
+#include "docs/SaveInfo.h"
+#include "html/ViewStage.h"
+#include "model/BuildCanvas.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Presses OK on the save hint, ticking "Don't show this screen again." when asked.
+std::function<int(QDialog*)> OkOnHint(bool dontShowAgain = false) {
+    return [dontShowAgain](QDialog* d) {
+        auto* hint = qobject_cast<TfrmSaveInfo*>(d);
+        if (!hint) return int(QDialog::Rejected);
+        hint->chkShow->setChecked(dontShowAgain);
+        hint->btnJoy->click();
+        return d->result();
+    };
+}
+
+}  // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTarvoResources(); }
+    void init();
+    void cleanup();
+
+    void unchangedPageAsksNothing();
+    void noDiscardsCancelAborts();
+    void saveShowsHintThenDialog();
+    void saveOnTitledPage();
+    void templatesStayUntitled();
+    void sendStageDemandsSave();
+    void makeTemplateNamesTheCaption();
+    void failedSaveKeepsNameAndChange();
+    void roundTripThroughTheWindow();
+    void commandLineDocumentAtStart();
+    void commandLineExitStatuses();
+
+private:
+    QString writeDocument(const QString& name, const QString& heading, const QString& style = "[None]");
+    void addHeading(const QString& text);
+    std::unique_ptr<TTestEnv> env_;
+    TScriptedDialogs* d_ = nullptr;
+    TfrmMain* w_ = nullptr;
+    TFileCommands* f_ = nullptr;
+};
+
+void TestFileCommands::init() {
+    env_ = std::make_unique<TTestEnv>();
+    QVERIFY(env_->ok());
+    d_ = static_cast<TScriptedDialogs*>(&Dialogs());
+    TTarvoReg reg;
+    reg.OpenSection(QString(), true);
+    w_ = CreateMainWindow();
+    f_ = w_->Files;
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_));
+}
+
+void TestFileCommands::cleanup() {
+    w_->hooks.AskForSave = nullptr;  // no question while the window goes
+    delete w_;
+    w_ = nullptr;
+    env_.reset();
+}
+
+QString TestFileCommands::writeDocument(const QString& name, const QString& heading, const QString& style) {
+    TPage page;
+    auto c = NewChunkForKind(bkHeading);
+    c->Heading->HeadText = heading;
+    page.InsertChunk(0, std::move(c));
+    page.InsertChunk(1, NewChunkForKind(bkLine));
+    page.PageTitle = heading + " title";
+    const QString path = JoinPath(env_->appDir(), name);
+    if (!WritePageFile(path, page, style, QImage())) return QString();
+    return path;
+}
+
+void TestFileCommands::addHeading(const QString& text) {
+    auto c = NewChunkForKind(bkHeading);
+    c->Heading->HeadText = text;
+    const int i = w_->Page.InsertChunk(w_->Page.Count(), std::move(c));
+    w_->hooks.LoadChunk(i);
+    w_->Page.PageChanged = true;
+}
+
+void TestFileCommands::unchangedPageAsksNothing() {
+    const QString doc = writeDocument("save/a.tve", "A");
+    f_->mnuFileNewClick();
+    QCOMPARE(w_->CurrentStage, 1);
+    d_->fileNames << doc;
+    f_->menFileOpenClick();
+    QCOMPARE(w_->Page.DocFileName, doc);
+    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(w_->Page.Count(), 2);
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - a.tve"));
+    QVERIFY(w_->close());
+    // Only the open dialog was shown.
+    QCOMPARE(d_->shown.size(), 1);
+    QCOMPARE(d_->shown[0].kind, QString("open"));
+    QCOMPARE(d_->fileRequests[0].filters, QString("Tarvo Files (*.tve);;Tarvo Template (*.tvt)"));
+    QCOMPARE(d_->fileRequests[0].folder, JoinPath(env_->appDir(), "save"));
+}
+
+void TestFileCommands::noDiscardsCancelAborts() {
+    addHeading("mine");
+    d_->answers << QMessageBox::Cancel;
+    f_->mnuFileNewClick();
+    QCOMPARE(w_->Page.Count(), 1);
+    QVERIFY(w_->Page.PageChanged);
+    QCOMPARE(d_->lastText(), QString("Do you want to save the changes to your Tarvo File?"));
+    d_->answers << QMessageBox::Cancel;
+    QVERIFY(!w_->close());
+    QVERIFY(w_->isVisible());
+    d_->answers << QMessageBox::No;
+    f_->mnuFileNewClick();
+    QCOMPARE(w_->Page.Count(), 0);
+    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
+    QCOMPARE(d_->unexpected, 0);
+}
+
+void TestFileCommands::saveShowsHintThenDialog() {
+    addHeading("mine");
+    const QString path = JoinPath(env_->appDir(), "save/mine.tve");
+    d_->runs << OkOnHint(true);
+    d_->fileNames << path;
+    f_->menFileSaveClick();
+    QCOMPARE(d_->shown[0].kind, QString("run"));
+    QCOMPARE(d_->shown[0].caption, QString("File Save Information"));
+    QCOMPARE(d_->shown[1].kind, QString("save"));
+    QCOMPARE(d_->fileRequests[0].filters, QString("Tarvo Files (*.tve)"));
+    QCOMPARE(d_->fileRequests[0].defaultSuffix, QString("tve"));
+    QVERIFY(QFile::exists(path));
+    QVERIFY(QFile::exists(path + ".bmp"));
+    QCOMPARE(w_->Page.DocFileName, path);
+    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(ReadSettingBool("General", "SaveInfo", true), false);
+    // Switched off: the next first save goes straight to the dialog.
+    d_->shown.clear();
+    f_->mnuFileNewClick();
+    addHeading("second");
+    d_->fileNames << JoinPath(env_->appDir(), "save/second.tve");
+    f_->menFileSaveClick();
+    QCOMPARE(d_->shown.size(), 1);
+    QCOMPARE(d_->shown[0].kind, QString("save"));
+    QCOMPARE(d_->unexpected, 0);
+}
+
+void TestFileCommands::saveOnTitledPage() {
+    const QString doc = writeDocument("save/t.tve", "T");
+    f_->OpenDocument(doc);
+    addHeading("more");
+    f_->menFileSaveClick();  // the file exists: written silently
+    QVERIFY(d_->shown.isEmpty());
+    TPage back;
+    QCOMPARE(ReadPageFile(doc, back).Result, TPageReadResult::Ok);
+    QCOMPARE(back.Count(), 3);
+    // Its file deleted meanwhile: like the first save, in the document's folder.
+    QFile::remove(doc);
+    addHeading("again");
+    d_->runs << OkOnHint();
+    d_->fileNames << QString();  // cancelled
+    f_->menFileSaveClick();
+    QCOMPARE(d_->shown.size(), 2);
+    QCOMPARE(d_->fileRequests[0].folder, JoinPath(env_->appDir(), "save"));
+    QVERIFY(d_->fileRequests[0].fileName.isEmpty());
+    QVERIFY(w_->Page.PageChanged);
+}
+
+void TestFileCommands::templatesStayUntitled() {
+    const QString tpl = writeDocument("template/club.tvt", "Club", "[None]");
+    f_->DoTemplate(tpl, false);
+    QCOMPARE(w_->CurrentStage, 1);
+    QVERIFY(w_->Page.DocFileName.isEmpty());
+    QCOMPARE(w_->Page.Count(), 2);
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
+    // The second filter opens even a document as a template.
+    const QString doc = writeDocument("save/d.tve", "D");
+    d_->fileNames << doc;
+    d_->filterIndexes << 1;
+    f_->menFileOpenClick();
+    QVERIFY(w_->Page.DocFileName.isEmpty());
+    QCOMPARE(w_->Page.PageTitle, QString("D title"));
+    // Saving asks for a name in the save folder.
+    addHeading("x");
+    d_->runs << OkOnHint();
+    d_->fileNames << QString();
+    f_->menFileSaveAsClick();
+    QCOMPARE(d_->fileRequests.last().folder, JoinPath(env_->appDir(), "save"));
+    QCOMPARE(d_->unexpected, 0);
+}
+
+void TestFileCommands::sendStageDemandsSave() {
+    addHeading("mine");
+    w_->ShowRedPill(1);
+    d_->runs << OkOnHint();
+    d_->fileNames << QString();
+    w_->ShowRedPill(3);
+    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(d_->shown[0].text, QString("Before uploading this file, you will need to save the Tarvo File."));
+    // Saved now: the Send stage is entered and the page's HTML file written.
+    d_->runs << OkOnHint();
+    const QString path = JoinPath(env_->appDir(), "save/index.tve");
+    d_->fileNames << path;
+    w_->ShowRedPill(3);
+    QCOMPARE(w_->CurrentStage, 3);
+    QVERIFY(QFile::exists(JoinPath(env_->appDir(), "HTMLFiles/index.html")));
+    // A titled page with changes: OK saves, Cancel stays.
+    w_->ShowRedPill(1);
+    addHeading("later");
+    d_->answers << QMessageBox::Cancel;
+    w_->ShowRedPill(3);
+    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(d_->lastText(), QString("Before uploading this file, you will need to save changes to the Tarvo File."));
+    d_->answers << QMessageBox::Ok;
+    d_->fileNames << path;
+    w_->ShowRedPill(3);
+    QCOMPARE(w_->CurrentStage, 3);
+    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(d_->unexpected, 0);
+}
+
+void TestFileCommands::makeTemplateNamesTheCaption() {
+    addHeading("t");
+    const QString path = JoinPath(env_->appDir(), "template/party.tvt");
+    d_->fileNames << path;
+    f_->menFileMakeClick();
+    QCOMPARE(d_->fileRequests[0].filters, QString("Tarvo Template (*.tvt)"));
+    QCOMPARE(d_->fileRequests[0].folder, JoinPath(env_->appDir(), "template"));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - party.tvt"));
+    QCOMPARE(w_->Page.DocFileName, path);
+}
+
+void TestFileCommands::failedSaveKeepsNameAndChange() {
+    const QString doc = writeDocument("save/keep.tve", "Keep");
+    f_->OpenDocument(doc);
+    addHeading("unsaved");
+    const QString bad = JoinPath(env_->appDir(), "no such folder/x.tve");
+    QVERIFY(!f_->SaveBuilder(bad));
+    QCOMPARE(w_->Page.DocFileName, doc);
+    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(d_->lastText().startsWith("Cannot create file"));
+    // And Save As through a failing save reports no success.
+    d_->runs << OkOnHint();
+    d_->fileNames << bad;
+    QVERIFY(!f_->FileSaveAs());
+}
+
+void TestFileCommands::roundTripThroughTheWindow() {
+    // Blocks, title and style survive save and open.
+    addHeading("Round");
+    auto link = NewChunkForKind(bkLink);
+    link->Link->URL = "http://example.org/";
+    link->Link->LinkText = "there";
+    w_->hooks.LoadChunk(w_->Page.InsertChunk(1, std::move(link)));
+    w_->Page.PageTitle = "My title";
+    w_->View->lstStyles->setCurrentRow(w_->View->lstStyles->count() - 1);
+    const QString style = w_->View->SelectedStyleName();
+    const QString path = JoinPath(env_->appDir(), "save/round.tve");
+    QVERIFY(f_->SaveBuilder(path));
+    f_->FileNew();
+    QCOMPARE(w_->View->SelectedStyleName(), QString("[None]"));
+    f_->DoTemplate(path, true);
+    QCOMPARE(w_->Page.Count(), 2);
+    QCOMPARE(w_->Page.Chunk(1)->Link->URL, QString("http://example.org/"));
+    QCOMPARE(w_->Page.PageTitle, QString("My title"));
+    QCOMPARE(w_->View->SelectedStyleName(), style);
+    QCOMPARE(w_->Page.CurrentIndex, 0);
+    QVERIFY(!w_->Page.PageChanged);
+}
+
+void TestFileCommands::commandLineDocumentAtStart() {
+    const QString doc = writeDocument("save/start.tve", "Start");
+    delete w_;
+    w_ = CreateMainWindow(doc);
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_));
+    QTRY_COMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->Page.DocFileName, doc);
+    QCOMPARE(w_->Page.CurrentIndex, 0);
+    QVERIFY(!w_->Page.PageChanged);
+    QVERIFY(!w_->Page.FillingPanel);
+}
+
+void TestFileCommands::commandLineExitStatuses() {
+    const QString tarvo = JoinPath(qEnvironmentVariable("TARVO_BIN_DIR"), "tarvo");
+    if (!QFile::exists(tarvo)) QSKIP("the program is not built beside the tests");
+    auto run = [&](const QStringList& args, QByteArray* out = nullptr) {
+        QProcess p;
+        p.start(tarvo, args);
+        p.waitForFinished(30000);
+        if (out) *out = p.readAllStandardOutput();
+        return p.exitCode();
+    };
+    const QString doc = writeDocument("save/cli.tve", "Cli");
+    QByteArray html;
+    QCOMPARE(run({"--html", doc}, &html), 0);
+    QVERIFY(html.contains("Cli"));
+    QVERIFY(html.endsWith("</HTML>\r\n"));
+    QCOMPARE(run({"--html"}), 1);
+    QCOMPARE(run({"--html", JoinPath(env_->appDir(), "missing.tve")}), 2);
+    QFile junk(JoinPath(env_->appDir(), "junk.tve"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a page at all");
+    junk.close();
+    QCOMPARE(run({"--html", junk.fileName()}), 3);
+}
+
+int main(int argc, char** argv) {
+    TTarvoApplication app(argc, argv);
+    TestFileCommands t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "test_filecommands.moc"
