@@ -37,6 +37,13 @@ QString THtmlDocument::parse(const QString& html, const QString& baseFolder) {
     return error;
 }
 
+QString THtmlDocument::parseLines(const QStringList& lines, const QString& baseFolder) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QLatin1Char('\r');
+    return parse(text, baseFolder);
+}
+
 QString THtmlDocument::parseFile(const QString& fileName) {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {

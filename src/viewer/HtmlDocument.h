@@ -26,6 +26,8 @@ public:
     // names later. Returns the parser's error message, "" when none; the
     // part read before an error is kept.
     QString parse(const QString& html, const QString& baseFolder = QString());
+    // Text lines, each followed by a line end (an editor's lines).
+    QString parseLines(const QStringList& lines, const QString& baseFolder = QString());
     // Reads a file as Windows-1252 text. An unreadable file gives
     // "Can't locate file: " + name and an empty document.
     QString parseFile(const QString& fileName);

@@ -255,6 +255,10 @@ void TestViewerParser::preformattedLines() {
     QVERIFY(c->fontAt(int(c->Buff.indexOf('d'))).TheFont.bold);
     QCOMPARE(c->fontAt(0).TheFont.nominal, 10);
     QVERIFY(!sectionWith(*doc, "after")->fontAt(0).TheFont.fixedPitch);
+    // Text lines each end a line.
+    THtmlDocument lines(std::make_unique<TFixedMeasurer>());
+    lines.parseLines({"<pre>one", "two</pre>", "three"});
+    QCOMPARE(sectionTexts(lines), QStringList({"", "one", "two", "three "}));
 }
 
 void TestViewerParser::lists() {
