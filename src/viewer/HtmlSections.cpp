@@ -178,8 +178,13 @@ void TSection::CopyToClipboard(QString& out, int selB, int selE) const {
             continue;
         const int a = std::max(selB, ls);
         const int b = std::min(selE, le);
-        if (a == ls)
-            out += QString(3 * (std::max(0, line.LineIndent) / 35), QLatin1Char(' '));
+        if (a == ls) {
+            // Three spaces per 35 px of indent, at most as many as the
+            // deepest list gives, so floats far to the left cannot make the
+            // copy grow beyond the text itself.
+            const int spaces = std::min(3 * (std::max(0, line.LineIndent) / 35), MaxCopyIndent);
+            out += QString(spaces, QLatin1Char(' '));
+        }
         for (int i = a; i < b; ++i) {
             const QChar c = Buff[i - StartCurs];
             if (c != QChar(ImageCode) && c != QChar(FormCode))

@@ -20,6 +20,7 @@ struct TDrawContext;
 constexpr char16_t ImageCode = 4;  // placeholder of an inline image
 constexpr char16_t FormCode = 2;   // placeholder of a form control
 constexpr int MaxSectionText = 20000;  // characters; text beyond is dropped
+constexpr int MaxCopyIndent = 120;     // spaces before a copied line, at most
 
 // A font as the parser builds it: nominal size in points, before the
 // document's font size scales it.

@@ -114,6 +114,13 @@ void TestViewerHitTest::copiedText() {
     QCOMPARE(d->copyText(), QString("t\r\n"));
     d->setSelection(5, 5);
     QCOMPARE(d->copyText(), QString());
+    // Indentation from floats far to the left stays bounded.
+    QString floats;
+    for (int i = 0; i < 100; ++i)
+        floats += "<img width=100 height=50 align=left>";
+    auto f = fixedDoc(floats + "x", 300);
+    f->selectAll();
+    QCOMPARE(f->copyText(), QString(MaxCopyIndent, ' ') + "x\r\n");
     // Wrapped lines are copied line by line, keeping their spaces.
     auto w = fixedDoc("aaa bbb ccc", 40);
     w->selectAll();
