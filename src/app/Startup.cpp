@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "docs/FileCommands.h"
+#include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 
@@ -22,6 +23,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     AttachViewStage(*w);
     AttachFileCommands(*w);
+    AttachGallery(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
