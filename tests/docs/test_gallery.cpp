@@ -225,6 +225,15 @@ void TestGallery::doubleClickAsksAboutUnsavedChanges() {
     QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
     QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Welcome to the Miller Family Page"));
     QCOMPARE(dialogs_->unexpected, 0);
+
+    // Yes, then a cancelled Save As: the open goes on all the same.
+    w_->ShowRedPill(TfrmMain::stChoose);
+    change();
+    dialogs_->answers = {QMessageBox::Yes};
+    dialogs_->fileNames = {QString()};
+    doubleClick(entry("CV"));
+    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
+    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Alex Morgan"));
 }
 
 void TestGallery::templateStaysUntitledSavedPageBecomesDocument() {
@@ -257,6 +266,9 @@ void TestGallery::rightReleaseOffersMenuOrWhatsThis() {
     for (QAction* a : g_->popFiles->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{"&Delete", "Re&name", "-", "What's This?"}));
     g_->popFiles->hide();
+    ShowWhatsThis(nullptr, 0);
+    g_->WhatsThis1->trigger();
+    QCOMPARE(LastWhatsThisContext(), 20);
 }
 
 void TestGallery::deleteAsksAndLeavesTheOpenPageAlone() {
