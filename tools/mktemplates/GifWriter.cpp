@@ -1,6 +1,8 @@
 #include "GifWriter.h"
 
 #include <QByteArray>
+#include <QHash>
+#include <algorithm>
 #include <QSaveFile>
 
 namespace {
@@ -31,10 +33,30 @@ struct TBitPacker {
     }
 };
 
+// The palette: the 256 most frequent colours, so the flat fills of a drawing
+// stay exact and only the odd edge shade is mapped to its nearest colour
+// (without dithering, which would speckle the fills).
+QList<QRgb> Palette(const QImage& image) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) ++counts[line[x] | 0xFF000000u];
+    }
+    QList<QPair<int, QRgb>> byCount;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) byCount.append({it.value(), it.key()});
+    std::sort(byCount.begin(), byCount.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    QList<QRgb> table;
+    for (int i = 0; i < byCount.size() && i < 256; ++i) table.append(byCount[i].second);
+    return table;
+}
+
 }  // namespace
 
 bool WriteGif(const QImage& source, const QString& path) {
-    const QImage img = source.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither | Qt::PreferDither);
+    const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
+    const QImage img = rgb.convertToFormat(QImage::Format_Indexed8, Palette(rgb), Qt::ThresholdDither);
     if (img.isNull()) return false;
     QList<QRgb> table = img.colorTable();
     while (table.size() < 256) table.append(qRgb(0, 0, 0));

@@ -368,9 +368,14 @@ QImage MadeWithButton() {
     QLinearGradient g(0, 0, 0, 31);
     g.setColorAt(0, QColor(0x4F, 0xA3, 0xF7));
     g.setColorAt(1, QColor(0x1E, 0x5F, 0xC8));
-    p.setPen(QPen(QColor(0x16, 0x3E, 0x86), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 87, 30), 5, 5);
+    // Square corners, so the button sits cleanly on any page colour.
+    p.fillRect(img.rect(), g);
+    p.setPen(QColor(0x9C, 0xCB, 0xFF));
+    p.drawLine(1, 1, 86, 1);
+    p.drawLine(1, 1, 1, 29);
+    p.setPen(QColor(0x16, 0x3E, 0x86));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, 87, 30);
     QFont small(QStringLiteral("Liberation Sans"));
     small.setPixelSize(9);
     small.setBold(true);
