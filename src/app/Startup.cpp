@@ -8,6 +8,7 @@
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "viewer/ViewerCommand.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -76,8 +77,9 @@ int RunWindowFreeCommand(int argc, char** argv) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
-    err << "tarvo: " << args.constFirst() << " is not available in this build\n";
-    return 1;
+    const int rc = RunViewerCommand(args, out, err);
+    out.flush();
+    return rc;
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ void TImageObj::DrawLogic(TSectionList& list, bool inHotSpot, int altWidth, int 
     if (!Measured) {
         Measured = true;
         if (list.ShowImages && list.ImageRequest && !Source.isEmpty()) {
-            Image = list.ImageRequest(Source);
+            Image = list.ImageRequest(Source, Transparent);
             Obtained = !Image.isNull();
         }
     }

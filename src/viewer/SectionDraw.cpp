@@ -3,6 +3,7 @@
 #include "viewer/SectionDraw.h"
 
 #include "viewer/HtmlSections.h"
+#include "viewer/ImageCache.h"
 #include "viewer/SectionList.h"
 
 #include <algorithm>
@@ -16,24 +17,19 @@ bool whiteWithoutImage(const TSectionList& list) {
            (list.BackgroundImageName.isEmpty() || !list.ShowImages);
 }
 
-// The stand-in for a picture that could not be obtained: a small framed
-// picture with a red cross, at the box's top-left.
-void drawNotObtained(QPainter& p, const QRect& box) {
+// The stand-in for a picture that could not be obtained (or for every
+// picture while pictures are off): a framed box with the stand-in picture
+// at its top-left.
+void drawNotObtained(QPainter& p, const QRect& box, bool imagesShown) {
     p.save();
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.setBrush(Qt::NoBrush);
     p.drawRect(box.adjusted(0, 0, -1, -1));
-    const QRect icon(box.left() + 2, box.top() + 2, std::min(16, box.width() - 4),
-                     std::min(16, box.height() - 4));
-    if (icon.width() > 4 && icon.height() > 4) {
-        p.fillRect(icon, QColor(0xF4, 0xF4, 0xF4));
-        p.setPen(QColor(0x60, 0x60, 0x60));
-        p.drawRect(icon.adjusted(0, 0, -1, -1));
-        p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2));
-        const QRect in = icon.adjusted(4, 4, -4, -4);
-        p.drawLine(in.topLeft(), in.bottomRight());
-        p.drawLine(in.topRight(), in.bottomLeft());
-    }
+    const QImage& pic = ViewerPlaceholder(imagesShown ? PictureNotObtained : PictureImagesOff);
+    const QRect icon(box.left() + 2, box.top() + 2, std::min(pic.width(), box.width() - 4),
+                     std::min(pic.height(), box.height() - 4));
+    if (icon.width() > 4 && icon.height() > 4)
+        p.drawImage(icon.topLeft(), pic, QRect(0, 0, icon.width(), icon.height()));
     p.restore();
 }
 
@@ -45,7 +41,7 @@ void drawImage(TDrawContext& dc, const TImageObj& img, int x, int y, const TRunF
     if (img.Obtained) {
         p.drawImage(pic, img.Image);
     } else {
-        drawNotObtained(p, pic);
+        drawNotObtained(p, pic, dc.list.ShowImages);
         if (!img.Alt.isEmpty()) {
             p.setPen(fontColor);
             p.setFont(dc.font(font.FontId));

@@ -91,9 +91,10 @@ public:
     // recomputes the spacing sections.
     void UpdateFonts();
 
-    // Hooks for the owner: pictures by SRC (a null image: not obtained),
+    // Hooks for the owner: pictures by SRC and whether the IMG asks for
+    // transparency (a null image: not obtained),
     // a message for a section dropped from layout, background colour set.
-    std::function<QImage(const QString&)> ImageRequest;
+    std::function<QImage(const QString&, bool)> ImageRequest;
     std::function<void(const QString&)> OnError;
     std::function<void(const QColor&)> OnBackgroundChange;
 

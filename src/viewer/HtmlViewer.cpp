@@ -1,0 +1,526 @@
+// The viewer control: construction, properties, loading, layout, scroll
+// bars, keys and history. Painting is in HtmlViewerPaint.cpp, the mouse
+// and links in HtmlViewerMouse.cpp.
+#include "viewer/HtmlViewer.h"
+
+#include "viewer/HtmlSections.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+constexpr int kVSmall = 16;  // px, vertical line step
+constexpr int kHSmall = 15;  // px, horizontal step
+constexpr int kMaxFontName = 31;
+
+// Shows the busy cursor for the life of the object.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+}  // namespace
+
+QString ExpandHtmlFilename(const QString& name, const QString& base, const QString& folder) {
+    const auto fromUrl = [](QString s) {
+        s = s.trimmed();
+        if (s.contains(QLatin1Char('/'))) {
+            if (s.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
+                s.remove(0, 7);  // "file:///home/..." keeps its root "/"
+            // A drive letter written "C|" in old URLs.
+            if (s.size() > 2 && s[0] == QLatin1Char('/') && s[2] == QLatin1Char('|'))
+                s.remove(0, 1);
+        }
+        s.replace(QLatin1Char('|'), QLatin1Char(':'));
+        s.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return s;
+    };
+    QString result = fromUrl(name);
+    if (result.isEmpty())
+        return result;
+    const bool absolute = QDir::isAbsolutePath(result) ||
+                          (result.size() > 1 && result[1] == QLatin1Char(':'));
+    if (absolute || base.compare(QLatin1String("DosPath"), Qt::CaseInsensitive) == 0)
+        return result;
+    QString dir = base.isEmpty() ? folder : fromUrl(base);
+    // A BASE naming a document resolves against that document's folder.
+    if (!base.isEmpty() && !dir.endsWith(QLatin1Char('/')))
+        dir = QFileInfo(dir).path();
+    if (dir.isEmpty())
+        return result;
+    return QDir::cleanPath(QDir(dir).filePath(result));
+}
+
+THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("HTMLViewer"));
+    panel_ = new TPaintPanel(this);
+    panel_->move(1, 1);
+    vbar_ = new QScrollBar(Qt::Vertical, this);
+    vbar_->setSingleStep(kVSmall);
+    vbar_->setFocusPolicy(Qt::NoFocus);
+    vbar_->hide();
+    hbar_ = new QScrollBar(Qt::Horizontal, this);
+    hbar_->setSingleStep(kHSmall);
+    hbar_->setFocusPolicy(Qt::NoFocus);
+    hbar_->hide();
+    scrollWidth_ = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vbar_);
+    connect(vbar_, &QScrollBar::valueChanged, this, [this](int v) {
+        if (v != vpos_) {
+            setFocus();
+            applyVertical(v);
+        }
+    });
+    connect(hbar_, &QScrollBar::valueChanged, this, [this](int v) {
+        if (v != hpos_) {
+            setFocus();
+            setHorizontal(v);
+        }
+    });
+    autoScrollTimer_ = new QTimer(this);
+    autoScrollTimer_->setInterval(100);
+    connect(autoScrollTimer_, &QTimer::timeout, this, &THTMLViewer::AutoScrollTick);
+
+    TSectionList& list = doc_.list();
+    list.ImageRequest = [this](const QString& src, bool transp) { return requestImage(src, transp); };
+    list.OnBackgroundChange = [this](const QColor&) { panel_->update(); };
+    cache_.SetCacheCount(imageCacheCount_);
+    defBackground_ = TSectionList::DefaultBackground();
+    list.Background = defBackground_;
+
+    setCursor(Qt::IBeamCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    resize(150, 150);
+}
+
+THTMLViewer::~THTMLViewer() = default;
+
+QWidget* THTMLViewer::paintPanel() const { return panel_; }
+
+// ---- properties ---------------------------------------------------------
+
+void THTMLViewer::setViewImages(bool on) {
+    TSectionList& list = doc_.list();
+    if (on == list.ShowImages || busy_)
+        return;
+    BusyCursor cursor;
+    busy_ = true;
+    list.ShowImages = on;
+    if (!isEmptyDocument()) {
+        const int pos = GetPosition();
+        resetImages();
+        Layout();
+        SetPosition(pos);
+        panel_->update();
+    }
+    busy_ = false;
+    fetchBackground();
+}
+
+void THTMLViewer::setDefBackground(const QColor& c) {
+    if (busy_)
+        return;
+    defBackground_ = c;
+    doc_.list().SetBackground(c);
+    panel_->update();
+}
+
+void THTMLViewer::setBorderStyle(THTMLBorderStyle s) {
+    if (s != borderStyle_) {
+        borderStyle_ = s;
+        update();
+    }
+}
+
+void THTMLViewer::setHistoryMaxCount(int n) {
+    if (n < 0 || n == historyMaxCount_)
+        return;
+    if (n < historyMaxCount_)
+        ClearHistory();
+    historyMaxCount_ = n;
+}
+
+void THTMLViewer::setDefFontName(const QString& name) {
+    const QString n = name.left(kMaxFontName);
+    if (n.compare(doc_.list().FontName, Qt::CaseInsensitive) == 0)
+        return;
+    doc_.list().FontName = n;
+    doc_.updateFonts();
+    if (!isEmptyDocument())
+        Reformat();
+    panel_->update();
+}
+
+void THTMLViewer::setDefPreFontName(const QString& name) {
+    const QString n = name.left(kMaxFontName);
+    if (n.compare(doc_.list().PreFontName, Qt::CaseInsensitive) == 0)
+        return;
+    doc_.list().PreFontName = n;
+    doc_.updateFonts();
+    if (!isEmptyDocument())
+        Reformat();
+    panel_->update();
+}
+
+void THTMLViewer::setDefFontSize(int size) {
+    doc_.list().FontSize = std::max(6, size);
+    doc_.updateFonts();
+    if (!isEmptyDocument())
+        Reformat();
+    panel_->update();
+}
+
+void THTMLViewer::setDefFontColor(const QColor& c) {
+    doc_.list().FontColor = c;
+    doc_.updateFonts();
+    panel_->update();
+}
+
+void THTMLViewer::setDefHotSpotColor(const QColor& c) {
+    doc_.list().HotSpotColor = c;
+    doc_.updateFonts();
+    panel_->update();
+}
+
+void THTMLViewer::setImageCacheCount(int n) {
+    n = std::clamp(n, 0, 20);
+    if (n != imageCacheCount_) {
+        imageCacheCount_ = n;
+        cache_.SetCacheCount(n);
+    }
+}
+
+void THTMLViewer::setNoSelect(bool on) {
+    noSelect_ = on;
+    if (on) {
+        doc_.list().SelB = doc_.list().SelE = -1;
+        panel_->update();
+    }
+}
+
+void THTMLViewer::setScrollBars(TScrollStyle s) {
+    if (s == scrollBars_)
+        return;
+    scrollBars_ = s;
+    Layout();
+    ScrollTo(vpos_);
+    update();
+}
+
+// ---- loading ------------------------------------------------------------
+
+bool THTMLViewer::isEmptyDocument() const { return doc_.list().count() == 0; }
+
+void THTMLViewer::prepareLoad() {
+    TSectionList& list = doc_.list();
+    list.Clear();
+    cache_.PurgeCache();
+    list.Background = defBackground_;
+    list.BackgroundChosen = false;
+    doc_.updateFonts();
+    selLast_ = 0;
+    selAnchor_ = -1;
+    background_ = QImage();
+}
+
+QString THTMLViewer::LoadFromFile(const QString& fileName) {
+    if (busy_ || fileName.trimmed().isEmpty())
+        return QString();
+    const QString oldFile = currentFile_, oldTitle = title_;
+    const int oldPos = GetPosition();
+    const QString error = LoadFile(fileName);
+    if (currentFile_ != oldFile)
+        AddToHistory(oldFile, oldTitle, oldPos);
+    return error;
+}
+
+QString THTMLViewer::LoadFile(const QString& fileName) {
+    BusyCursor cursor;
+    const int hash = fileName.indexOf(QLatin1Char('#'));
+    const QString dest = hash >= 0 ? fileName.mid(hash + 1) : QString();
+    const QString file = hash >= 0 ? fileName.left(hash) : fileName;
+    if (!QFileInfo(file).isFile())
+        return QStringLiteral("Can't locate file: ") + file;
+    busy_ = true;
+    prepareLoad();
+    const QString error = doc_.parseFile(file);
+    const QString oldFile = currentFile_;
+    currentFile_ = QFileInfo(file).absoluteFilePath();
+    FinishLoad();
+    if (!dest.isEmpty()) {
+        PositionTo(dest);
+    } else if (currentFile_ != oldFile) {
+        ScrollTo(0);
+        setHorizontal(0);
+    } else {
+        ScrollTo(vpos_);  // same file: keep the place, within the new length
+    }
+    panel_->update();
+    busy_ = false;
+    return error;
+}
+
+QString THTMLViewer::LoadStrings(const QStringList& lines, const QString& folder) {
+    const bool wasBusy = busy_;
+    busy_ = true;
+    prepareLoad();
+    currentFile_.clear();
+    stringsFolder_ = folder;
+    const QString error = doc_.parseLines(lines, folder);
+    FinishLoad();
+    ScrollTo(0);
+    setHorizontal(0);
+    panel_->update();
+    busy_ = wasBusy;
+    return error;
+}
+
+void THTMLViewer::FinishLoad() {
+    title_ = doc_.title();
+    base_ = doc_.base();
+    Layout();
+    fetchBackground();
+}
+
+void THTMLViewer::Clear() {
+    if (busy_)
+        return;
+    doc_.list().Clear();
+    base_.clear();
+    title_.clear();
+    maxVert_ = maxHorz_ = 0;
+    vpos_ = hpos_ = 0;
+    vbar_->setRange(0, 0);
+    vbar_->hide();
+    vbar_->resize(vbar_->width(), panel_->height());
+    hbar_->hide();
+    selLast_ = 0;
+    selAnchor_ = -1;
+    background_ = QImage();
+    update();
+    panel_->update();
+}
+
+QString THTMLViewer::HTMLExpandFilename(const QString& name) const {
+    const QString folder =
+        currentFile_.isEmpty() ? stringsFolder_ : QFileInfo(currentFile_).path();
+    return ExpandHtmlFilename(name, base_, folder);
+}
+
+QImage THTMLViewer::requestImage(const QString& src, bool transparent) {
+    int t = transparent ? TrBottomLeft : TrNone;
+    return cache_.GetTheBitmap(src, t, OnBitmapRequest,
+                               [this](const QString& n) { return HTMLExpandFilename(n); });
+}
+
+void THTMLViewer::fetchBackground() {
+    const TSectionList& list = doc_.list();
+    background_ = QImage();
+    if (list.ShowImages && !list.BackgroundImageName.isEmpty())
+        background_ = requestImage(list.BackgroundImageName, false);
+    panel_->update();
+}
+
+void THTMLViewer::resetImages() {
+    // Pictures are fetched when first measured; switching pictures on or off
+    // has them fetched (or set aside) again.
+    for (const auto& s : doc_.list())
+        if (auto* t = dynamic_cast<TSection*>(s.get()))
+            for (const auto& img : t->Images) {
+                img->Measured = false;
+                img->Obtained = false;
+                img->Image = QImage();
+            }
+}
+
+// ---- layout and scroll bars -----------------------------------------------
+
+void THTMLViewer::Layout() {
+    maxHorz_ = 0;
+    if (OnProcessing)
+        OnProcessing(true);
+    processing_ = true;
+    int w = width() - 20;
+    if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
+        w -= scrollWidth_;
+    try {
+        doc_.layout(std::max(w, 1));
+        maxVert_ = doc_.documentHeight();
+        maxHorz_ = doc_.maxWidth();
+    } catch (const std::exception&) {
+        maxVert_ = doc_.documentHeight();
+    }
+    ArrangeScrollBars();
+    processing_ = false;
+    if (OnProcessing)
+        OnProcessing(false);
+}
+
+void THTMLViewer::ArrangeScrollBars() {
+    const int H = height(), W = width(), S = scrollWidth_;
+    const bool hAllowed = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
+    bool vShow = false, hShow = false;
+    if (scrollBars_ == ssNone || scrollBars_ == ssHorizontal) {
+        hShow = scrollBars_ == ssHorizontal && W < maxHorz_ + 20;
+    } else {
+        vShow = maxVert_ >= H - 2 ||
+                (hAllowed && maxVert_ >= H - S - 2 && W - S < maxHorz_ + 20);
+        hShow = hAllowed && (W < maxHorz_ + 20 || (vShow && W - S < maxHorz_ + 20));
+    }
+    const int IW = vShow ? W - S : W;
+    const int panelW = std::max(0, IW - 2);
+    const int panelH = std::max(0, hShow ? H - S - 2 : H - 2);
+    panel_->setGeometry(1, 1, panelW, panelH);
+
+    hMax_ = std::max(0, std::max(maxHorz_ + 20, IW - 2));
+    hbar_->setGeometry(1, H - S - 1, panelW, S);
+    hbar_->setPageStep(std::max(1, IW - 20));
+    hbar_->setRange(0, std::max(0, hMax_ - panelW));
+    hbar_->setVisible(hShow);
+
+    vbar_->setGeometry(W - S - 1, 1, S, panelH);
+    vbar_->setPageStep(std::max(1, panelH - kVSmall));
+    {
+        const QSignalBlocker block(vbar_);
+        vbar_->setRange(0, std::max(0, maxVert_ - panelH));
+        vbar_->setValue(vpos_);
+    }
+    vbar_->setVisible(vShow);
+}
+
+void THTMLViewer::applyVertical(int y) {
+    y = std::max(0, std::min(y, maxVert_ - panel_->height()));
+    vpos_ = y;
+    doc_.list().SetYOffset(y);
+    {
+        const QSignalBlocker block(vbar_);
+        vbar_->setValue(y);
+    }
+    panel_->update();
+}
+
+void THTMLViewer::ScrollTo(int y) { applyVertical(y); }
+
+void THTMLViewer::setHorizontal(int x) {
+    x = std::max(0, std::min(x, hMax_ - panel_->width()));
+    hpos_ = x;
+    {
+        const QSignalBlocker block(hbar_);
+        hbar_->setValue(x);
+    }
+    panel_->update();
+}
+
+int THTMLViewer::GetPosition() const {
+    int top = 0, index = 0;
+    const TSectionBase* s = doc_.list().FindSectionAtPosition(vpos_, top, index);
+    if (!s)
+        return 0;
+    return (index << 16) | ((vpos_ - top) & 0xFFFF);
+}
+
+void THTMLViewer::SetPosition(int pos) {
+    const int index = pos >> 16;
+    const TSectionList& list = doc_.list();
+    if (index < 0 || index >= list.count())
+        return;
+    ScrollTo(list.at(index)->YValue + (pos & 0xFFFF));
+}
+
+void THTMLViewer::Reformat() {
+    if (busy_)
+        return;
+    busy_ = true;
+    const int pos = GetPosition();
+    Layout();
+    SetPosition(pos);
+    busy_ = false;
+}
+
+void THTMLViewer::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (width() == laidOutWidth_) {
+        ArrangeScrollBars();
+    } else {
+        eraseBackground_ = true;
+        Reformat();
+        laidOutWidth_ = width();
+    }
+    if (maxVert_ < panel_->height())
+        SetPosition(0);
+    else
+        ScrollTo(vpos_);
+    setHorizontal(hpos_);
+    update();
+}
+
+void THTMLViewer::keyPressEvent(QKeyEvent* e) {
+    int y = vpos_;
+    switch (e->key()) {
+    case Qt::Key_PageUp: y -= vbar_->pageStep(); break;
+    case Qt::Key_PageDown: y += vbar_->pageStep(); break;
+    case Qt::Key_Up: y -= kVSmall; break;
+    case Qt::Key_Down: y += kVSmall; break;
+    case Qt::Key_Home: y = 0; break;
+    case Qt::Key_End: y = maxVert_; break;
+    case Qt::Key_Left: setHorizontal(hpos_ - kHSmall); return;
+    case Qt::Key_Right: setHorizontal(hpos_ + kHSmall); return;
+    default: QWidget::keyPressEvent(e); return;
+    }
+    ScrollTo(y);
+}
+
+// ---- history ---------------------------------------------------------------
+
+void THTMLViewer::AddToHistory(const QString& oldFile, const QString& oldTitle, int oldPos) {
+    if (historyMaxCount_ < 1 || currentFile_.isEmpty())
+        return;
+    const int pos = GetPosition();
+    if (oldFile == currentFile_ && oldPos == pos)
+        return;
+    if (!history_.isEmpty() && !oldFile.isEmpty()) {
+        history_[historyIndex_] = oldFile;
+        historyPos_[historyIndex_] = oldPos;
+        titleHistory_[historyIndex_] = oldTitle;
+        history_.erase(history_.begin(), history_.begin() + historyIndex_);
+        historyPos_.erase(historyPos_.begin(), historyPos_.begin() + historyIndex_);
+        titleHistory_.erase(titleHistory_.begin(), titleHistory_.begin() + historyIndex_);
+    }
+    historyIndex_ = 0;
+    history_.prepend(currentFile_);
+    historyPos_.prepend(pos);
+    titleHistory_.prepend(title_);
+    if (history_.size() > historyMaxCount_) {
+        history_.removeAt(historyMaxCount_);
+        historyPos_.removeAt(historyMaxCount_);
+        titleHistory_.removeAt(historyMaxCount_);
+    }
+    if (OnHistoryChange)
+        OnHistoryChange();
+}
+
+void THTMLViewer::ClearHistory() {
+    const bool had = !history_.isEmpty();
+    history_.clear();
+    historyPos_.clear();
+    titleHistory_.clear();
+    historyIndex_ = 0;
+    if (had && OnHistoryChange)
+        OnHistoryChange();
+}
+
+void THTMLViewer::SubmitForm(const QString& action, const QString& method,
+                             const QStringList& results) {
+    if (!OnFormSubmit)
+        return;
+    // Fired from the event loop, after the control that submitted is done.
+    QTimer::singleShot(0, this, [this, action, method, results] {
+        if (OnFormSubmit)
+            OnFormSubmit(action, method, results);
+    });
+}

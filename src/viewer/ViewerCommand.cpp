@@ -1,0 +1,156 @@
+#include "viewer/ViewerCommand.h"
+
+#include "viewer/HtmlDocument.h"
+#include "viewer/HtmlViewer.h"
+#include "viewer/ImageCache.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTextStream>
+#include <algorithm>
+
+namespace {
+// A picture taller than this is cut there: beyond it the memory for one
+// image would grow without bound with the document.
+constexpr qint64 kMaxRenderPixels = 150'000'000;
+constexpr int kMinWidth = 40, kMaxWidth = 10000;  // px
+
+// Lets `doc` fetch its pictures from files beside it while it is alive.
+struct PictureSource {
+    TStringBitmapList cache;
+    THtmlDocument& doc;
+    explicit PictureSource(THtmlDocument& d) : doc(d) {
+        doc.list().ShowImages = true;
+        doc.list().ImageRequest = [this](const QString& src, bool transp) { return get(src, transp); };
+    }
+    ~PictureSource() { doc.list().ImageRequest = nullptr; }
+    QImage get(const QString& src, bool transp) {
+        int t = transp ? TrBottomLeft : TrNone;
+        return cache.GetTheBitmap(src, t, TGetBitmapFn(), [this](const QString& n) {
+            return ExpandHtmlFilename(n, doc.base(), doc.baseFolder());
+        });
+    }
+};
+
+void paintBackground(QPainter& p, const QRect& r, const QColor& color, const QImage& tile) {
+    if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0) {
+        p.fillRect(r, color);
+        return;
+    }
+    for (int y = 0; y < r.bottom() + 1; y += tile.height())
+        for (int x = 0; x < r.right() + 1; x += tile.width())
+            p.drawImage(x, y, tile);
+}
+
+QImage renderWith(THtmlDocument& doc, PictureSource& pictures, int width, int height) {
+    width = std::clamp(width, kMinWidth, kMaxWidth);
+    doc.layout(width - 20);
+    if (height <= 0)
+        height = std::max(1, doc.documentHeight());
+    height = int(std::min<qint64>(height, kMaxRenderPixels / width));
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    QImage tile;
+    if (!doc.list().BackgroundImageName.isEmpty())
+        tile = pictures.get(doc.list().BackgroundImageName, false);
+    QPainter p(&image);
+    paintBackground(p, image.rect(), doc.list().Background, tile);
+    doc.list().SetYOffset(0);
+    doc.draw(p, QRect(10, 0, width - 10, height), QPoint(10, 0));
+    return image;
+}
+
+QImage renderSized(THtmlDocument& doc, QSize size) {
+    PictureSource pictures(doc);
+    return renderWith(doc, pictures, size.width(), std::max(1, size.height()));
+}
+}  // namespace
+
+QImage RenderHtmlDocument(THtmlDocument& doc, int width, int height) {
+    PictureSource pictures(doc);
+    return renderWith(doc, pictures, width, height);
+}
+
+QImage RenderHtmlFile(const QString& fileName, QSize size, QString* error) {
+    THtmlDocument doc;
+    const QString e = doc.parseFile(fileName);
+    if (error)
+        *error = e;
+    return renderSized(doc, size);
+}
+
+QImage RenderHtmlLines(const QStringList& lines, const QString& folder, QSize size, QString* error) {
+    THtmlDocument doc;
+    QString dir = folder;
+    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    const QString e = doc.parseLines(lines, dir);
+    if (error)
+        *error = e;
+    return renderSized(doc, size);
+}
+
+int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
+    const bool render = args.value(0) == QLatin1String("--render");
+    QString file, png;
+    int width = 600;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--width") && i + 1 < args.size()) {
+            bool ok = false;
+            width = args[++i].toInt(&ok);
+            if (!ok || width < kMinWidth || width > kMaxWidth) {
+                err << "tarvo: --width wants a number from " << kMinWidth << " to " << kMaxWidth
+                    << "\n";
+                return 1;
+            }
+        } else if (a == QLatin1String("-o") && i + 1 < args.size()) {
+            png = args[++i];
+        } else if (file.isEmpty() && !a.startsWith(QLatin1Char('-'))) {
+            file = a;
+        } else {
+            file.clear();
+            break;
+        }
+    }
+    if (file.isEmpty() || (render && png.isEmpty())) {
+        err << (render ? "usage: tarvo --render HTMLFILE -o PNG [--width N]\n"
+                       : "usage: tarvo --text HTMLFILE [--width N]\n");
+        return 1;
+    }
+    QFile in(file);
+    if (!QFileInfo(file).isFile() || !in.open(QIODevice::ReadOnly)) {
+        err << "tarvo: Can't locate file: " << file << "\n";
+        return 2;
+    }
+    in.close();
+
+    THtmlDocument doc;
+    const QString parseError = doc.parseFile(file);
+    int status = 0;
+    if (render) {
+        PictureSource pictures(doc);
+        const QImage image = renderWith(doc, pictures, width, 0);
+        if (image.height() < doc.documentHeight())
+            err << "tarvo: the picture is cut at " << image.height() << " of "
+                << doc.documentHeight() << " pixels\n";
+        QImageWriter writer(png, "png");
+        if (image.isNull() || !writer.write(image)) {
+            err << "tarvo: cannot write " << png << ": " << writer.errorString() << "\n";
+            return 3;
+        }
+    } else {
+        doc.layout(width - 20);
+        doc.selectAll();
+        out.write(doc.copyText().toUtf8());
+    }
+    if (!parseError.isEmpty()) {
+        err << "tarvo: " << parseError << "\n";
+        status = 4;
+    }
+    err.flush();
+    return status;
+}
