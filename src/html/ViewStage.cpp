@@ -9,6 +9,8 @@
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
 #include "html/PageGenerator.h"
+#include "viewer/HtmlViewer.h"
+#include "viewer/ViewerCommand.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -82,6 +84,7 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
         txtTitle->setText(w_.Page.PageTitle);
     });
     w_.hooks.HTMLEditAccepted = [this] { return HTMLEditAccepted; };
+    w_.hooks.RenderSnapshot = [this] { return PageRendering(); };
 
     // The full-size preview follows the window's size; a right-button
     // release on the style controls asks "What's This?".
@@ -136,11 +139,16 @@ void TViewStage::CreateControls() {
     pagePreview->addTab(tabWebView, QStringLiteral("Web"));
     pagePreview->addTab(tabHTML, QStringLiteral("HTML"));
 
-    ctlHTML = new QWidget(tabWebView);
+    ctlHTML = new THTMLViewer(tabWebView);
     ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
     ctlHTML->setGeometry(0, 0, 609, 181);
-    ctlHTML->setAutoFillBackground(true);
     ctlHTML->setCursor(Qt::IBeamCursor);
+    ctlHTML->setViewImages(true);
+    ctlHTML->setDefBackground(QColor(192, 192, 192));
+    ctlHTML->setBorderStyle(htSingle);
+    ctlHTML->setHistoryMaxCount(0);
+    ctlHTML->setDefFontName(QStringLiteral("Times New Roman"));
+    ctlHTML->setDefPreFontName(QStringLiteral("Courier New"));
 
     memHTML = new QPlainTextEdit(tabHTML);
     memHTML->setObjectName(QStringLiteral("memHTML"));
@@ -249,14 +257,37 @@ void TViewStage::ShowRover() {
     AddBodyDef();
     const QString preview = JoinPath(HTMLDir(), QStringLiteral("~tmpprvw.html"));
     SaveFromHTML(preview);
-    if (LoadViewer) LoadViewer(preview, PreviewConversion(HTMLText()));
+    LoadViewer(preview, PreviewConversion(HTMLText()));
     HTMLEditAccepted = false;
+}
+
+void TViewStage::LoadViewer(const QString& file, const QString& text) {
+    if (!file.isEmpty()) ctlHTML->LoadFromFile(file);
+    QStringList lines = text.split(CRLF);
+    if (!lines.isEmpty() && lines.constLast().isEmpty()) lines.removeLast();
+    ctlHTML->LoadStrings(lines, HTMLDir());
+}
+
+QImage TViewStage::PageRendering() {
+    // The page as it stands in the editor; an empty editor (the Build
+    // stage) is rendered from the blocks without being filled, so that it
+    // never holds text older than the blocks.
+    QString text = HTMLText();
+    if (text.isEmpty()) {
+        const TStyleChunk* style = nullptr;
+        const int row = lstStyles->currentRow();
+        if (row > 0 && row <= int(StyleList.size())) style = StyleList[size_t(row - 1)].get();
+        text = ::AddBodyDef(BuildPageHTML(w_.Page, chkLogo->isChecked()), style);
+    }
+    QStringList lines = PreviewConversion(text).split(CRLF);
+    const QSize size(w_.pnlMain->width() - 4, w_.pnlMain->height() - 10);
+    return RenderHtmlLines(lines, HTMLDir(), size);
 }
 
 void TViewStage::EnterView(int from) {
     if (from == TfrmMain::stSend || from == TfrmMain::stSent) {
         // Back from sending: the text stands as it was, hand edits included.
-        if (LoadViewer) LoadViewer(QString(), HTMLText());
+        LoadViewer(QString(), HTMLText());
     } else {
         SetHTMLText(BuildPageHTML(w_.Page, chkLogo->isChecked()));
         ShowRover();
@@ -288,7 +319,7 @@ void TViewStage::memHTMLChange() {
 
 void TViewStage::pagePreviewChange(int index) {
     if (pagePreview->widget(index) != tabWebView) return;
-    if (LoadViewer) LoadViewer(QString(), PreviewConversion(HTMLText()));
+    LoadViewer(QString(), PreviewConversion(HTMLText()));
 }
 
 void TViewStage::txtTitleChange() {

@@ -6,6 +6,7 @@
 
 #include "styles/StyleList.h"
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -19,6 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+class THTMLViewer;
 class TfrmMain;
 
 class TViewStage : public QObject {
@@ -33,7 +35,7 @@ public:
     QTabWidget* pagePreview = nullptr;
     QWidget* tabWebView = nullptr;
     QWidget* tabHTML = nullptr;
-    QWidget* ctlHTML = nullptr;  // the viewer on the "Web" tab
+    THTMLViewer* ctlHTML = nullptr;  // the viewer on the "Web" tab
     QPlainTextEdit* memHTML = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* lblStyle = nullptr;
@@ -82,8 +84,9 @@ public:
     // ignored) when there is one.
     void SelectStyleByName(const QString& name);
 
-    // Loads the viewer from a file and/or text; installed by the viewer.
-    std::function<void(const QString& file, const QString& text)> LoadViewer;
+    // The page as the viewer shows it over the whole main panel, for the
+    // document's snapshot.
+    QImage PageRendering();
     // Runs the style wizard; installed when the wizard exists.
     std::function<void()> RunStyleWizard;
 
@@ -100,6 +103,9 @@ private:
     void pagePreviewChange(int index);
     void EnterView(int from);
     bool PreviewToggleWorks() const;
+    // Loads the viewer from the preview file (when given), then from the
+    // converted text's lines.
+    void LoadViewer(const QString& file, const QString& text);
     void EnterSend(int from);
 
     TfrmMain& w_;

@@ -6,6 +6,7 @@
 #include "app/Utils.h"
 #include "html/HtmlWarn.h"
 #include "html/ViewStage.h"
+#include "viewer/HtmlViewer.h"
 #include "app/WhatsThis.h"
 #include "styles/StyleList.h"
 #include "app/PictureControl.h"
@@ -112,6 +113,9 @@ void TestViewStage::enteringViewFillsEditorFromBlocks() {
     LoadFileText(JoinPath(env_->appDir(), "HTMLFiles/~tmpprvw.html"), preview);
     QCOMPARE(preview, html);
     QVERIFY(dialogs_->shown.isEmpty());
+    // The viewer shows the page.
+    v_->ctlHTML->SelectAll();
+    QVERIFY(v_->ctlHTML->SelectedText().contains("Hello"));
 }
 
 void TestViewStage::firstKeystrokeWarnsAndNoUndoesIt() {
@@ -221,6 +225,15 @@ void TestViewStage::sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty() {
     QVERIFY(v_->HTMLText().endsWith("<!-- mine -->"));
     toStage(2);
     QVERIFY(v_->HTMLText().endsWith("<!-- mine -->"));
+    // The Web tab shows hand edits at once.
+    v_->pagePreview->setCurrentWidget(v_->tabHTML);
+    QTextCursor at = v_->memHTML->document()->find("</BODY>");
+    at.setPosition(at.selectionStart());
+    v_->memHTML->setTextCursor(at);
+    QTest::keyClicks(v_->memHTML, "<P>Handmade words</P>");
+    v_->pagePreview->setCurrentWidget(v_->tabWebView);
+    v_->ctlHTML->SelectAll();
+    QVERIFY(v_->ctlHTML->SelectedText().contains("Handmade words"));
 }
 
 void TestViewStage::saveFromHTMLIsExactAndSafe() {
