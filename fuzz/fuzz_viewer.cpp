@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     THtmlDocument doc;
     doc.list().ShowImages = true;
-    doc.list().ImageRequest = [](const QString& src) {
+    doc.list().ImageRequest = [](const QString& src, bool) {
         // Some sources "exist" so both picture paths are taken.
         return src.size() % 2 ? QImage(7, 5, QImage::Format_RGB32) : QImage();
     };

@@ -10,7 +10,7 @@ out="${FUZZ_BUILD:-$root/build-fuzz}"
 seconds="${1:-60}"
 shift || true
 mkdir -p "$out" "$here/crashers"
-qt="$(pkg-config --cflags --libs Qt6Gui Qt6Core)"
+qt="$(pkg-config --cflags --libs Qt6Widgets Qt6Gui Qt6Core)"
 if [ ! -x "$out/fuzz_viewer" ] || [ -n "$(find "$root/src/viewer" "$here/fuzz_viewer.cpp" -newer "$out/fuzz_viewer")" ]; then
   clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address -I"$root/src" \
     "$here/fuzz_viewer.cpp" "$root"/src/viewer/*.cpp $qt -o "$out/fuzz_viewer"
