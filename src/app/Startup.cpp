@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "docs/FileCommands.h"
+#include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
@@ -26,6 +27,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachBuildStage(*w);
     AttachViewStage(*w);
     AttachFileCommands(*w);
+    AttachGallery(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }

@@ -148,13 +148,17 @@ int LastPos(int start, const QString& text, const QString& part) {
     return 0;
 }
 
-QString ReplaceAll(const QString& text, const QString& part, const QString& replacement) {
+namespace {
+
+// Replaces every occurrence left to right; the inserted text is never
+// searched again, so a replacement that contains the part cannot loop.
+QString ReplaceEvery(const QString& text, const QString& part, const QString& replacement, Qt::CaseSensitivity cs) {
     if (part.isEmpty()) return text;
     QString out;
     out.reserve(text.size());
     int from = 0;
     for (;;) {
-        const int at = text.indexOf(part, from, Qt::CaseSensitive);
+        const int at = text.indexOf(part, from, cs);
         if (at < 0) break;
         out += QStringView(text).mid(from, at - from);
         out += replacement;
@@ -164,21 +168,14 @@ QString ReplaceAll(const QString& text, const QString& part, const QString& repl
     return out;
 }
 
+}  // namespace
+
+QString ReplaceAll(const QString& text, const QString& part, const QString& replacement) {
+    return ReplaceEvery(text, part, replacement, Qt::CaseSensitive);
+}
+
 QString ReplaceAllNoCase(const QString& text, const QString& part, const QString& replacement) {
-    // The inserted text is never searched again, so a replacement that
-    // contains the part cannot loop.
-    if (part.isEmpty()) return text;
-    QString out;
-    int from = 0;
-    for (;;) {
-        const int at = text.indexOf(part, from, Qt::CaseInsensitive);
-        if (at < 0) break;
-        out += QStringView(text).mid(from, at - from);
-        out += replacement;
-        from = at + part.size();
-    }
-    out += QStringView(text).mid(from);
-    return out;
+    return ReplaceEvery(text, part, replacement, Qt::CaseInsensitive);
 }
 
 QString StripQuotes(const QString& text) {

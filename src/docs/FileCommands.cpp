@@ -21,6 +21,17 @@ const QString kTemplateFilter = QStringLiteral("Tarvo Template (*.tvt)");
 
 }  // namespace
 
+QString TFileCommands::AskSavePath(const QString& caption, const QString& folder, const QString& fileName,
+                                   bool isTemplate) {
+    TFileRequest req;
+    req.caption = caption;
+    req.folder = folder;
+    req.fileName = fileName;
+    req.filters = isTemplate ? kTemplateFilter : kDocumentFilter;
+    req.defaultSuffix = isTemplate ? QStringLiteral("tvt") : QStringLiteral("tve");
+    return Dialogs().SaveFile(&w_, req);
+}
+
 TFileCommands* AttachFileCommands(TfrmMain& window) {
     auto* files = new TFileCommands(window);
     window.Files = files;
@@ -89,13 +100,7 @@ bool TFileCommands::SaveBuilder(const QString& path) {
 
 bool TFileCommands::FileSaveAs() {
     ShowSaveInfoIfWanted(&w_);
-    TFileRequest req;
-    req.caption = QStringLiteral("Save As");
-    req.folder = StartFolder();
-    req.fileName = w_.Page.DocFileName;
-    req.filters = kDocumentFilter;
-    req.defaultSuffix = QStringLiteral("tve");
-    const QString path = Dialogs().SaveFile(&w_, req);
+    const QString path = AskSavePath(QStringLiteral("Save As"), StartFolder(), w_.Page.DocFileName, false);
     if (path.isEmpty()) return false;
     // A save that failed is no save: the caller must not go on as if the
     // page were safe on disk.
@@ -106,13 +111,7 @@ bool TFileCommands::FileSaveAs() {
 }
 
 bool TFileCommands::SaveChanges() {
-    TFileRequest req;
-    req.caption = QStringLiteral("Save");
-    req.folder = SaveFolder();
-    req.fileName = w_.Page.DocFileName;
-    req.filters = kDocumentFilter;
-    req.defaultSuffix = QStringLiteral("tve");
-    const QString path = Dialogs().SaveFile(&w_, req);
+    const QString path = AskSavePath(QStringLiteral("Save"), SaveFolder(), w_.Page.DocFileName, false);
     if (path.isEmpty()) return false;
     return SaveBuilder(path);
 }
@@ -225,12 +224,7 @@ void TFileCommands::menFileSaveClick() {
         return;
     }
     ShowSaveInfoIfWanted(&w_);
-    TFileRequest req;
-    req.caption = QStringLiteral("Save");
-    req.folder = StartFolder();
-    req.filters = kDocumentFilter;
-    req.defaultSuffix = QStringLiteral("tve");
-    const QString path = Dialogs().SaveFile(&w_, req);
+    const QString path = AskSavePath(QStringLiteral("Save"), StartFolder(), QString(), false);
     if (!path.isEmpty()) SaveBuilder(path);
 }
 
@@ -241,11 +235,6 @@ void TFileCommands::menFileSaveAsClick() {
 }
 
 void TFileCommands::menFileMakeClick() {
-    TFileRequest req;
-    req.caption = QStringLiteral("Make Template");
-    req.folder = TemplateFolder();
-    req.filters = kTemplateFilter;
-    req.defaultSuffix = QStringLiteral("tvt");
-    const QString path = Dialogs().SaveFile(&w_, req);
+    const QString path = AskSavePath(QStringLiteral("Make Template"), TemplateFolder(), QString(), true);
     if (!path.isEmpty()) SaveBuilder(path);
 }

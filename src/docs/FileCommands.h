@@ -46,6 +46,8 @@ private:
     void ReadInto(const QString& path);
     void ClearForOpen();
     QString StartFolder() const;
+    // The save dialog for a document or a template; "" when cancelled.
+    QString AskSavePath(const QString& caption, const QString& folder, const QString& fileName, bool isTemplate);
 
     TfrmMain& w_;
 };

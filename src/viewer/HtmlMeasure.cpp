@@ -3,11 +3,11 @@
 #include <QFontMetricsF>
 #include <cmath>
 
-size_t qHash(const TFontSpec& s, size_t seed) {
+size_t qHash(const TFontDesc& s, size_t seed) {
     return qHashMulti(seed, s.family, s.pixelSize, s.bold, s.italic, s.underline);
 }
 
-int TMeasurer::fontId(const TFontSpec& spec) {
+int TMeasurer::fontId(const TFontDesc& spec) {
     auto it = ids_.constFind(spec);
     if (it != ids_.constEnd())
         return it.value();
@@ -19,7 +19,7 @@ int TMeasurer::fontId(const TFontSpec& spec) {
     return id;
 }
 
-QFont TMeasurer::makeQFont(const TFontSpec& spec) {
+QFont TMeasurer::makeQFont(const TFontDesc& spec) {
     QFont f(spec.family);
     f.setPixelSize(qMax(1, spec.pixelSize));
     f.setBold(spec.bold);
@@ -34,7 +34,7 @@ QFont TMeasurer::makeQFont(const TFontSpec& spec) {
 
 QFont TMeasurer::qfont(int id) const { return makeQFont(spec(id)); }
 
-TFontMetricsRec TQtMeasurer::measureFont(int id, const TFontSpec& spec) {
+TFontMetricsRec TQtMeasurer::measureFont(int id, const TFontDesc& spec) {
     auto a = std::make_unique<Advances>();
     a->fm = std::make_unique<QFontMetricsF>(makeQFont(spec));
     for (float& v : a->latin)

@@ -12,18 +12,18 @@
 #include <memory>
 #include <vector>
 
-struct TFontSpec {
+struct TFontDesc {
     QString family;
     int pixelSize = 16;  // px
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    bool operator==(const TFontSpec& o) const {
+    bool operator==(const TFontDesc& o) const {
         return pixelSize == o.pixelSize && bold == o.bold && italic == o.italic &&
                underline == o.underline && family == o.family;
     }
 };
-size_t qHash(const TFontSpec& s, size_t seed = 0);
+size_t qHash(const TFontDesc& s, size_t seed = 0);
 
 struct TFontMetricsRec {
     int height = 0;           // px, ascent + descent
@@ -36,22 +36,22 @@ struct TFontMetricsRec {
 class TMeasurer {
 public:
     virtual ~TMeasurer() = default;
-    // Interns a font; the same spec always gives the same id.
-    int fontId(const TFontSpec& spec);
-    const TFontSpec& spec(int id) const { return specs_[size_t(id)]; }
+    // Interns a font; the same description always gives the same id.
+    int fontId(const TFontDesc& spec);
+    const TFontDesc& spec(int id) const { return specs_[size_t(id)]; }
     const TFontMetricsRec& metrics(int id) const { return metrics_[size_t(id)]; }
     // Width in px of n characters drawn in one font, less its overhang.
     virtual int width(int id, const QChar* s, int n) = 0;
     // The Qt font that draws a font id.
     QFont qfont(int id) const;
-    static QFont makeQFont(const TFontSpec& spec);
+    static QFont makeQFont(const TFontDesc& spec);
 
 protected:
-    virtual TFontMetricsRec measureFont(int id, const TFontSpec& spec) = 0;
+    virtual TFontMetricsRec measureFont(int id, const TFontDesc& spec) = 0;
 
 private:
-    QHash<TFontSpec, int> ids_;
-    std::vector<TFontSpec> specs_;
+    QHash<TFontDesc, int> ids_;
+    std::vector<TFontDesc> specs_;
     std::vector<TFontMetricsRec> metrics_;
 };
 
@@ -63,7 +63,7 @@ public:
     int width(int id, const QChar* s, int n) override;
 
 protected:
-    TFontMetricsRec measureFont(int id, const TFontSpec& spec) override;
+    TFontMetricsRec measureFont(int id, const TFontDesc& spec) override;
 
 private:
     struct Advances {
@@ -84,7 +84,7 @@ public:
     int width(int, const QChar*, int n) override { return n * advance_; }
 
 protected:
-    TFontMetricsRec measureFont(int, const TFontSpec&) override {
+    TFontMetricsRec measureFont(int, const TFontDesc&) override {
         TFontMetricsRec m;
         m.height = height_;
         m.ascent = height_ - descent_;

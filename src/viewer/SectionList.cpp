@@ -215,7 +215,7 @@ void TSectionList::ResolveFonts(TMeasurer& m) {
     for (TRunFont& f : RunFonts) {
         if (f.FontId >= 0 && f.IdOwner == &m)
             continue;
-        TFontSpec spec;
+        TFontDesc spec;
         spec.family = f.TheFont.name;
         const int points = f.TheFont.nominal * FontSize / 12;
         spec.pixelSize = qBound(1, (points * 96 + 36) / 72, 2000);  // pt at 96 dpi

@@ -23,7 +23,7 @@ void TestViewerRealFonts::namesResolveToMetricTwins() {
                                                   {"Arial", "Liberation Sans"},
                                                   {"Courier New", "Liberation Mono"}};
     for (const auto& [name, twin] : twins) {
-        TFontSpec spec;
+        TFontDesc spec;
         spec.family = name;
         QCOMPARE(QFontInfo(TMeasurer::makeQFont(spec)).family(), twin);
     }
