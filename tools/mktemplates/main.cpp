@@ -36,7 +36,7 @@ QImage RenderPage(TPage& page, const TStyleChunk* style, const QString& htmlDir)
     const QString html = AddBodyDef(BuildPageHTML(page, true), style);
     THtmlDocument doc;
     doc.list().ShowImages = true;
-    doc.list().ImageRequest = [htmlDir](const QString& source) {
+    doc.list().ImageRequest = [htmlDir](const QString& source, bool) {
         return QImage(QDir(htmlDir).filePath(QString(source).replace(QLatin1Char('\\'), QLatin1Char('/'))));
     };
     doc.parse(html, htmlDir + QLatin1Char('/'));
