@@ -35,8 +35,9 @@ QString ExpandHtmlFilename(const QString& name, const QString& base, const QStri
             // A drive letter written "C|" in old URLs.
             if (s.size() > 2 && s[0] == QLatin1Char('/') && s[2] == QLatin1Char('|'))
                 s.remove(0, 1);
+            if (s.size() > 1 && s[1] == QLatin1Char('|'))
+                s[1] = QLatin1Char(':');
         }
-        s.replace(QLatin1Char('|'), QLatin1Char(':'));
         s.replace(QLatin1Char('\\'), QLatin1Char('/'));
         return s;
     };

@@ -184,6 +184,23 @@ private slots:
         QVERIFY(!v.imageCache().find("pic.png"));  // the file is not tried
     }
 
+    void picturesSwitchedOnAndOff() {
+        THTMLViewer v;
+        v.resize(300, 200);
+        loadInViewer(v, "<IMG SRC=pic.png> text");
+        const TImageObj* img = firstImage(v.document());
+        QVERIFY(img && !img->Obtained);
+        QCOMPARE(v.imageCache().decodes(), 0);  // nothing is read while pictures are off
+        const int before = v.MaxVert();
+        v.setViewImages(true);
+        img = firstImage(v.document());
+        QVERIFY(img->Obtained);
+        QCOMPARE(QSize(img->ObjWidth, img->ObjHeight), QSize(80, 60));
+        QVERIFY(v.MaxVert() > before);  // laid out again with the real size
+        v.setViewImages(false);
+        QVERIFY(!firstImage(v.document())->Obtained);
+    }
+
     void imageMaps() {
         THtmlDocument doc;
         doc.parse("<MAP NAME=m>"
