@@ -127,6 +127,7 @@ void THTMLViewer::setDefBackground(const QColor& c) {
     if (busy_)
         return;
     defBackground_ = c;
+    defBackgroundChosen_ = true;
     doc_.list().SetBackground(c);
     panel_->update();
 }
@@ -222,7 +223,7 @@ void THTMLViewer::prepareLoad() {
     list.Clear();
     cache_.PurgeCache();
     list.Background = defBackground_;
-    list.BackgroundChosen = false;
+    list.BackgroundChosen = defBackgroundChosen_;
     doc_.updateFonts();
     selLast_ = 0;
     selAnchor_ = -1;
@@ -448,7 +449,6 @@ void THTMLViewer::resizeEvent(QResizeEvent* e) {
     if (width() == laidOutWidth_) {
         ArrangeScrollBars();
     } else {
-        eraseBackground_ = true;
         Reformat();
         laidOutWidth_ = width();
     }
