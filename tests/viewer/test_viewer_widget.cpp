@@ -285,6 +285,21 @@ private slots:
         QTRY_COMPARE(got, QStringList({"go.htm", "GET", "a=1"}));
     }
 
+    void borderAndRightButton() {
+        auto v = shown(120, 80);
+        v->setBorderStyle(htSingle);
+        QImage shot = v->grab().toImage();
+        QCOMPARE(QColor(shot.pixel(0, 40)), v->palette().color(QPalette::ButtonText));
+        v->setBorderStyle(htNone);
+        shot = v->grab().toImage();
+        QCOMPARE(QColor(shot.pixel(0, 40)), v->palette().color(QPalette::Window));
+
+        QList<Qt::MouseButton> released;
+        v->RightMouseUp = [&](Qt::MouseButton b, Qt::KeyboardModifiers, int, int) { released << b; };
+        QTest::mouseRelease(v.get(), Qt::RightButton, {}, QPoint(0, 0));
+        QCOMPARE(released, QList<Qt::MouseButton>({Qt::RightButton}));
+    }
+
     void expandsFileNames() {
         QCOMPARE(ExpandHtmlFilename("pics\\a.gif", "", "/site"), QString("/site/pics/a.gif"));
         QCOMPARE(ExpandHtmlFilename(" file:///tmp/Page.htm ", "", "/site"), QString("/tmp/Page.htm"));
