@@ -199,6 +199,11 @@ private slots:
         QVERIFY(v.MaxVert() > before);  // laid out again with the real size
         v.setViewImages(false);
         QVERIFY(!firstImage(v.document())->Obtained);
+
+        // Text lines find their pictures in the folder given with them.
+        v.setViewImages(true);
+        v.LoadStrings({"<IMG SRC=\"pic.png\">"}, dir_.path());
+        QVERIFY(firstImage(v.document())->Obtained);
     }
 
     void imageMaps() {
