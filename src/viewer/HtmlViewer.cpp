@@ -35,8 +35,9 @@ QString ExpandHtmlFilename(const QString& name, const QString& base, const QStri
             // A drive letter written "C|" in old URLs.
             if (s.size() > 2 && s[0] == QLatin1Char('/') && s[2] == QLatin1Char('|'))
                 s.remove(0, 1);
+            if (s.size() > 1 && s[1] == QLatin1Char('|'))
+                s[1] = QLatin1Char(':');
         }
-        s.replace(QLatin1Char('|'), QLatin1Char(':'));
         s.replace(QLatin1Char('\\'), QLatin1Char('/'));
         return s;
     };
@@ -126,6 +127,7 @@ void THTMLViewer::setDefBackground(const QColor& c) {
     if (busy_)
         return;
     defBackground_ = c;
+    defBackgroundChosen_ = true;
     doc_.list().SetBackground(c);
     panel_->update();
 }
@@ -221,7 +223,7 @@ void THTMLViewer::prepareLoad() {
     list.Clear();
     cache_.PurgeCache();
     list.Background = defBackground_;
-    list.BackgroundChosen = false;
+    list.BackgroundChosen = defBackgroundChosen_;
     doc_.updateFonts();
     selLast_ = 0;
     selAnchor_ = -1;
@@ -447,7 +449,6 @@ void THTMLViewer::resizeEvent(QResizeEvent* e) {
     if (width() == laidOutWidth_) {
         ArrangeScrollBars();
     } else {
-        eraseBackground_ = true;
         Reformat();
         laidOutWidth_ = width();
     }

@@ -172,9 +172,9 @@ private:
     int laidOutWidth_ = -1;  // px
     QPoint lastMouse_;       // panel coordinates, last seen while dragging
     QImage background_;      // the BODY picture, tiled behind the text
-    bool eraseBackground_ = false;
 
     QColor defBackground_;
+    bool defBackgroundChosen_ = false;  // the owner set DefBackground
     THTMLBorderStyle borderStyle_ = htFocused;
     int historyMaxCount_ = 0;
     int imageCacheCount_ = 5;

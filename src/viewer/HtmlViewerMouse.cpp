@@ -4,8 +4,21 @@
 
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QTimer>
+
+namespace {
+// The pointing hand over links: the program's own when its pictures are
+// linked in, else the system's.
+const QCursor& hotSpotCursor() {
+    static const QCursor cursor = [] {
+        const QPixmap hand(QStringLiteral(":/cursors/Cursor_Hand.png"));
+        return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 13, 1);
+    }();
+    return cursor;
+}
+}  // namespace
 
 QPoint THTMLViewer::toDocument(int x, int y) const { return QPoint(x - 10 + hpos_, y + vpos_); }
 
@@ -29,7 +42,7 @@ void THTMLViewer::HTMLMouseMove(QMouseEvent* e) {
     const QPoint pt = e->position().toPoint();
     const QPoint d = toDocument(pt.x(), pt.y());
     const QString url = doc_.urlAt(d.x(), d.y());
-    panel_->setCursor(url.isEmpty() ? cursor() : QCursor(Qt::PointingHandCursor));
+    panel_->setCursor(url.isEmpty() ? cursor() : hotSpotCursor());
     if (url != hotSpotURL_) {
         hotSpotURL_ = url;
         if (OnHotSpotCovered)

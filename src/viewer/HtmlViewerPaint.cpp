@@ -39,7 +39,6 @@ void TPaintPanel::mouseMoveEvent(QMouseEvent* e) { viewer_->HTMLMouseMove(e); }
 void TPaintPanel::mouseReleaseEvent(QMouseEvent* e) { viewer_->HTMLMouseUp(e); }
 
 void THTMLViewer::HTMLPaint(QPainter& p, const QRect& clip) {
-    eraseBackground_ = false;
     TSectionList& list = doc_.list();
     if (list.ShowImages && !background_.isNull() && background_.width() > 0 &&
         background_.height() > 0) {

@@ -1,0 +1,149 @@
+// Times Tarvo's viewer against QTextDocument on the same files, in one
+// process: load (parse and lay out), a re-layout after a width change, and
+// the painting of the first 600 x 400 screen. Prints medians of several
+// runs, the heap each engine adds by loading, and Tarvo's figures as
+// ratios of QTextDocument's.
+//
+//   bench_viewer [FILE...]   (default: the Bash manual and a 1 MB page)
+
+#include "Html32Generator.h"
+#include "viewer/HtmlDocument.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <malloc.h>
+#include <memory>
+#include <vector>
+
+namespace {
+constexpr int kRuns = 7;
+constexpr int kWidth = 600, kNarrow = 450, kScreenH = 400;  // px
+
+struct Figures {
+    double load = 0, relayout = 0, paint = 0;  // ms, medians
+    double heapMB = 0;                         // MB added by one loaded document
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double heapBytes() {
+    const struct mallinfo2 mi = mallinfo2();
+    return double(mi.uordblks + mi.hblkhd);
+}
+
+double ms(const std::function<void()>& f) {
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+Figures timeTarvo(const QString& html, const QString& folder) {
+    std::vector<double> load, relayout, paint;
+    QImage screen(kWidth, kScreenH, QImage::Format_RGB32);
+    Figures f;
+    for (int i = 0; i < kRuns; ++i) {
+        const double before = heapBytes();
+        auto doc = std::make_unique<THtmlDocument>();
+        load.push_back(ms([&] {
+            doc->parse(html, folder);
+            doc->layout(kWidth - 20);
+        }));
+        if (i == kRuns - 1)  // after one-time caches (fonts) are filled
+            f.heapMB = (heapBytes() - before) / 1e6;
+        relayout.push_back(ms([&] { doc->layout(kNarrow - 20); }));
+        doc->layout(kWidth - 20);
+        paint.push_back(ms([&] {
+            QPainter p(&screen);
+            p.fillRect(screen.rect(), doc->list().Background);
+            doc->draw(p, QRect(10, 0, kWidth - 10, kScreenH), QPoint(10, 0));
+        }));
+    }
+    f.load = median(load);
+    f.relayout = median(relayout);
+    f.paint = median(paint);
+    return f;
+}
+
+Figures timeQt(const QString& html) {
+    std::vector<double> load, relayout, paint;
+    QImage screen(kWidth, kScreenH, QImage::Format_RGB32);
+    Figures f;
+    for (int i = 0; i < kRuns; ++i) {
+        const double before = heapBytes();
+        auto doc = std::make_unique<QTextDocument>();
+        load.push_back(ms([&] {
+            doc->setHtml(html);
+            doc->setTextWidth(kWidth);
+            (void)doc->documentLayout()->documentSize();
+        }));
+        if (i == kRuns - 1)  // after one-time caches (fonts) are filled
+            f.heapMB = (heapBytes() - before) / 1e6;
+        relayout.push_back(ms([&] {
+            doc->setTextWidth(kNarrow);
+            (void)doc->documentLayout()->documentSize();
+        }));
+        doc->setTextWidth(kWidth);
+        (void)doc->documentLayout()->documentSize();
+        paint.push_back(ms([&] {
+            QPainter p(&screen);
+            p.fillRect(screen.rect(), Qt::white);
+            doc->drawContents(&p, QRectF(0, 0, kWidth, kScreenH));
+        }));
+    }
+    f.load = median(load);
+    f.relayout = median(relayout);
+    f.paint = median(paint);
+    return f;
+}
+
+void report(const QString& name, qsizetype bytes, const QString& html, const QString& folder) {
+    const Figures t = timeTarvo(html, folder);
+    const Figures q = timeQt(html);
+    std::printf("%s (%lld bytes), medians of %d runs\n", qPrintable(name), (long long)bytes, kRuns);
+    std::printf("  %-22s %10s %14s %8s\n", "", "Tarvo", "QTextDocument", "ratio");
+    const auto row = [](const char* what, double a, double b, const char* unit) {
+        std::printf("  %-22s %8.2f %s %11.2f %s %8.3f\n", what, a, unit, b, unit, b > 0 ? a / b : 0.0);
+    };
+    row("load and layout", t.load, q.load, "ms");
+    row("re-layout 600->450", t.relayout, q.relayout, "ms");
+    row("paint 600x400", t.paint, q.paint, "ms");
+    row("heap added", t.heapMB, q.heapMB, "MB");
+    std::printf("  targets: load <= 0.333, re-layout <= 0.333, paint <= 5 ms, heap <= 0.333\n\n");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QStringList files = app.arguments().mid(1);
+    if (files.isEmpty())
+        files << QStringLiteral("/usr/share/doc/bash/bashref.html");
+    for (const QString& name : files) {
+        QFile f(name);
+        if (!f.open(QIODevice::ReadOnly)) {
+            std::printf("%s: not found (Debian package bash-doc), skipped\n\n", qPrintable(name));
+            continue;
+        }
+        const QByteArray bytes = f.readAll();
+        report(name, bytes.size(), DecodeWindows1252(bytes), QFileInfo(name).absolutePath() + '/');
+    }
+    if (app.arguments().size() == 1) {
+        const QString page = GenerateHtml32(1 << 20);
+        report(QStringLiteral("synthetic HTML 3.2 page"), page.size(), page, QString());
+    }
+    return 0;
+}

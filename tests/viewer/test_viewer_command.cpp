@@ -1,0 +1,124 @@
+// The --text and --render commands, called directly and through the program.
+#include "viewer/ViewerCommand.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtTest>
+
+class TestViewerCommand : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    struct Result {
+        int rc;
+        QByteArray out;
+        QString err;
+    };
+    static Result run(const QStringList& args) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        QString err;
+        QTextStream errStream(&err);
+        const int rc = RunViewerCommand(args, out, errStream);
+        errStream.flush();
+        return {rc, out.data(), err};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        write("page.htm", "<TITLE>T</TITLE><H1>Caf\xe9</H1><P>Hello <B>world</B>");
+        write("broken.htm", "<P>Before<!-- never closed <P>After");
+    }
+
+    void textIsWhatTheViewerCopies() {
+        const Result r = run({"--text", path("page.htm")});
+        QCOMPARE(r.rc, 0);
+        QCOMPARE(r.err, QString());
+        const QString text = QString::fromUtf8(r.out);
+        QVERIFY2(text.contains(QString::fromUtf8("Café")), qPrintable(text));
+        QVERIFY(text.contains("Hello world"));
+    }
+
+    void missingFileAndBadArguments() {
+        Result r = run({"--text", path("gone.htm")});
+        QCOMPARE(r.rc, 2);
+        QCOMPARE(r.err, "tarvo: Can't locate file: " + path("gone.htm") + "\n");
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(run({"--render", path("page.htm")}).rc, 1);  // no -o
+        QCOMPARE(run({"--text", path("page.htm"), "--width", "abc"}).rc, 1);
+        QCOMPARE(run({"--text", path("page.htm"), "--width", "99999999"}).rc, 1);
+        QCOMPARE(run({"--render", path("page.htm"), "-o", path("no/such/dir/x.png")}).rc, 3);
+    }
+
+    void parseErrorStillWritesWhatWasRead() {
+        const Result r = run({"--text", path("broken.htm")});
+        QCOMPARE(r.rc, 4);
+        QVERIFY(QString::fromUtf8(r.out).contains("Before"));
+        QVERIFY(!QString::fromUtf8(r.out).contains("After"));
+        QVERIFY(r.err.startsWith("tarvo: "));
+        QCOMPARE(r.err.count('\n'), 1);
+    }
+
+    void renderIsTheWholeDocument() {
+        const QString png = path("out.png");
+        QCOMPARE(run({"--render", path("page.htm"), "-o", png, "--width", "320"}).rc, 0);
+        const QImage img(png);
+        QCOMPARE(img.width(), 320);
+        QVERIFY(img.height() > 40 && img.height() < 200);
+        // Text sits right of the 10-pixel margin, on the grey background.
+        QCOMPARE(QColor(img.pixel(5, img.height() / 2)), QColor(0xC0, 0xC0, 0xC0));
+        bool ink = false;
+        for (int y = 0; y < img.height() && !ink; ++y)
+            for (int x = 10; x < 100 && !ink; ++x)
+                ink = qGray(img.pixel(x, y)) < 80;
+        QVERIFY(ink);
+
+        const QImage snap = RenderHtmlFile(path("page.htm"), QSize(200, 100));
+        QCOMPARE(snap.size(), QSize(200, 100));
+        QString error;
+        const QImage lines = RenderHtmlLines({"<BODY BGCOLOR=white>", "hi"}, dir_.path(),
+                                             QSize(120, 50), &error);
+        QCOMPARE(error, QString());
+        QCOMPARE(QColor(lines.pixel(119, 49)), QColor(Qt::white));
+    }
+
+    void theProgramAnswersWithoutAWindow() {
+        const QString bin = qEnvironmentVariable("TARVO_BIN_DIR") + "/tarvo";
+        if (!QFile::exists(bin))
+            QSKIP("the program is not built");
+        QProcess p;
+        p.start(bin, {"--text", path("page.htm"), "--width", "400"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::fromUtf8("Café")));
+
+        p.start(bin, {"--text", path("broken.htm")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 4);
+        QVERIFY(p.readAllStandardOutput().contains("Before"));
+
+        p.start(bin, {"--render", path("gone.htm"), "-o", path("x.png")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 2);
+        QCOMPARE(p.readAllStandardError().count('\n'), 1);
+
+        p.start(bin, {"--render", path("page.htm"), "-o", path("p.png"), "--width", "250"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(QImage(path("p.png")).width(), 250);
+    }
+};
+
+QTEST_MAIN(TestViewerCommand)
+#include "test_viewer_command.moc"
