@@ -2,6 +2,7 @@
 // image file button, and "What's This?" on a right click.
 
 #include "model/PropertyPanels.h"
+#include "viewer/ImageCache.h"
 
 #include "app/AppPaths.h"
 #include "app/MainWindow.h"
@@ -14,7 +15,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -82,8 +82,8 @@ void TPropertyPanels::spdImgFileClick() {
             if (!QFile::rename(part, target)) QFile::remove(part);
         }
     }
-    QImageReader reader(target);
-    const QSize size = reader.size().isValid() ? reader.size() : reader.read().size();
+    // The viewer's own loader, so the sizes are those the page will show.
+    const QSize size = LoadImage(target).size();
 
     txtImgFileName->setText(QStringLiteral("graphics\\") + name);
     if (size.isValid() && !size.isEmpty()) {
