@@ -333,7 +333,10 @@ void TViewStage::chkLogoClick() {
     TFlagGuard g(w_.HTMLUpdating);
     const QString text = HTMLText();
     memHTML->setPlainText(chkLogo->isChecked() ? InsertLogo(text) : RemoveLogo(text));
-    SaveFromHTML(PageHTMLPath());
+    // An empty editor (the Choose and Build stages, or a page being opened
+    // or started anew) holds no page: writing it would empty the page's
+    // last good HTML file.
+    if (!text.isEmpty()) SaveFromHTML(PageHTMLPath());
     // The upload list is rebuilt here once the upload stage exists.
 }
 

@@ -318,6 +318,13 @@ void TestViewStage::logoBoxRewritesThePageFile() {
     QCOMPARE(file, QString("<P>hand made</P>\r\n"));
     QVERIFY(!w_->Page.PageChanged);
     QVERIFY(dialogs_->shown.isEmpty());
+    // Opening or starting a page ticks the box again while the editor is
+    // empty: the page's file keeps what it holds.
+    v_->chkLogo->setChecked(false);
+    toStage(1);
+    v_->chkLogo->setChecked(true);
+    LoadFileText(path, file);
+    QCOMPARE(file, QString("<P>hand made</P>\r\n"));
 }
 
 void TestViewStage::styleListAndTheWizard() {
