@@ -53,6 +53,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
     return b;
 }
 
+QWidget* AddPage(QStackedWidget* pages, const char* name) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addWidget(page);
+    return page;
+}
+
 const QString kUploadToHost = QStringLiteral(" \"Upload to Host\"");
 
 constexpr int kPageWidth = 362;
@@ -103,9 +110,7 @@ void TfrmServerWizard::CreatePages() {
 }
 
 void TfrmServerWizard::CreateStartPage() {
-    tab1 = new QWidget;
-    tab1->setObjectName(QStringLiteral("tab1"));
-    pgcWizard->addWidget(tab1);
+    tab1 = AddPage(pgcWizard, "tab1");
     lblIntro = MakeLabel(tab1, "lblIntro",
                          QStringLiteral("This Wizard aids you in the construction of a server list. This list is used "
                                         "to allow you to easily transfer your files to the internet."),
@@ -132,9 +137,7 @@ void TfrmServerWizard::CreateStartPage() {
 }
 
 void TfrmServerWizard::CreateDetailsPage() {
-    tab2 = new QWidget;
-    tab2->setObjectName(QStringLiteral("tab2"));
-    pgcWizard->addWidget(tab2);
+    tab2 = AddPage(pgcWizard, "tab2");
     lblName = MakeLabel(tab2, "lblName", QStringLiteral("Enter a description for your Server e.g. My Web Server"),
                         QRect(0, 0, kPageWidth, 16));
     txtName = Make<QLineEdit>(tab2, "txtName", QRect(0, 17, kPageWidth, 21));
@@ -162,9 +165,7 @@ void TfrmServerWizard::CreateDetailsPage() {
 }
 
 void TfrmServerWizard::CreateAdvancedPage() {
-    tab3 = new QWidget;
-    tab3->setObjectName(QStringLiteral("tab3"));
-    pgcWizard->addWidget(tab3);
+    tab3 = AddPage(pgcWizard, "tab3");
     grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 150));
     grpAdvanced->setTitle(QStringLiteral("Advanced Server Details"));
     lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
@@ -178,9 +179,7 @@ void TfrmServerWizard::CreateAdvancedPage() {
 }
 
 void TfrmServerWizard::CreateListPage() {
-    tab4 = new QWidget;
-    tab4->setObjectName(QStringLiteral("tab4"));
-    pgcWizard->addWidget(tab4);
+    tab4 = AddPage(pgcWizard, "tab4");
     lblModDesc = MakeLabel(tab4, "lblModDesc",
                            QStringLiteral("To edit a server in the list below, select  the server and then click the "
                                           "Next button. The order of the servers in the list below, will be the same "
