@@ -90,12 +90,13 @@ QStringList ServerNames() {
     return names;
 }
 
-tWWWServerType ReadServer(const QString& name) {
+namespace {
+
+// The server `name` from `reg`, which has "WWWServers" open.
+tWWWServerType ReadServerFrom(const TTarvoReg& reg, const QStringList& keys, const QString& name) {
     tWWWServerType server;
-    if (name.isEmpty() || !TTarvoReg::RootExists()) return server;
-    TTarvoReg reg;
     const QString key = KeyForName(name);
-    if (!reg.OpenSection(kServers, false) || !reg.KeyExists(key)) return server;
+    if (name.isEmpty() || !keys.contains(key)) return server;
     const QString at = key + QLatin1Char('/');
     server.Name = name;
     server.Address = reg.ReadString(at + kAddress);
@@ -106,10 +107,22 @@ tWWWServerType ReadServer(const QString& name) {
     return server;
 }
 
+}  // namespace
+
+tWWWServerType ReadServer(const QString& name) {
+    TTarvoReg reg;
+    if (name.isEmpty() || !TTarvoReg::RootExists() || !reg.OpenSection(kServers, false)) return {};
+    return ReadServerFrom(reg, reg.GetKeyNames(), name);
+}
+
 void LoadServerList(TServerList& list) {
     list.clear();
-    for (const QString& name : ServerNames()) {
-        auto server = std::make_unique<tWWWServerType>(ReadServer(name));
+    const QStringList names = ServerNames();
+    TTarvoReg reg;
+    if (names.isEmpty() || !reg.OpenSection(kServers, false)) return;
+    const QStringList keys = reg.GetKeyNames();
+    for (const QString& name : names) {
+        auto server = std::make_unique<tWWWServerType>(ReadServerFrom(reg, keys, name));
         if (!server->Name.isEmpty()) list.push_back(std::move(server));
     }
 }
@@ -131,8 +144,11 @@ void SaveServerList(const TServerList& list) {
     if (!reg.OpenSection(QString(), true)) return;
     reg.DeleteKey(kServers);
     QStringList order;
+    // One open "WWWServers" serves every record (opening reads the store).
+    bool open = false;
     for (const auto& s : list) {
-        if (s->Name.isEmpty() || !reg.OpenSection(kServers, true)) continue;
+        if (s->Name.isEmpty()) continue;
+        if (!open && !(open = reg.OpenSection(kServers, true))) return;
         const QString key = KeyForName(s->Name);
         if (!order.contains(key)) order << key;
         const QString at = key + QLatin1Char('/');
@@ -142,8 +158,10 @@ void SaveServerList(const TServerList& list) {
         reg.WriteString(at + kPassword, ScramblePassword(s->Password, TScrambleMode::ENC));
         reg.WriteString(at + kURL, s->URL);
     }
-    if (!order.isEmpty() && reg.OpenSection(kServers, true)) reg.WriteString(kOrder, order.join(QLatin1Char('/')));
-    if (!lastServer.isEmpty() && reg.OpenSection(kServers, true)) reg.WriteString(kLastServer, lastServer);
+    if (!lastServer.isEmpty() && !open) open = reg.OpenSection(kServers, true);
+    if (!open) return;
+    if (!order.isEmpty()) reg.WriteString(kOrder, order.join(QLatin1Char('/')));
+    if (!lastServer.isEmpty()) reg.WriteString(kLastServer, lastServer);
     reg.Sync();
 }
 
