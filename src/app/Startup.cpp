@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Application.h"
+#include "app/HelpSystem.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "docs/FileCommands.h"
@@ -28,6 +29,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachViewStage(*w);
     AttachFileCommands(*w);
     AttachGallery(*w);
+    AttachHelp(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
