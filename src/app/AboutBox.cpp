@@ -54,10 +54,10 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     txtHehe->setGeometry(10, 257, 100, 20);
     connect(txtHehe, &QLineEdit::textChanged, this, &TfrmAbout::txtHeheChange);
 
-    // Clicks on the pictures and labels close the box as clicks on it do.
-    for (QWidget* child : {static_cast<QWidget*>(imgAbout), static_cast<QWidget*>(imgVB),
-                           static_cast<QWidget*>(lblCredit), static_cast<QWidget*>(lblVersion)})
-        child->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A click on either picture closes the box, as one on the box or its
+    // labels (which pass the mouse on to it) does.
+    for (TPicture* picture : {imgAbout, imgVB})
+        connect(picture, &TPicture::mousePressed, this, [this](QMouseEvent*) { accept(); });
 }
 
 void TfrmAbout::txtHeheChange(const QString& text) {

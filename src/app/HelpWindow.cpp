@@ -55,6 +55,8 @@ QString FirstParagraph(const QString& html) {
     if (!s.hasMatch()) return QString();
     const int textStart = s.capturedStart();
     const QRegularExpressionMatch e = end.match(html, s.capturedEnd());
+    if (e.hasMatch() && e.captured().startsWith(QLatin1String("</P"), Qt::CaseInsensitive))
+        return html.mid(textStart, e.capturedEnd() - textStart);
     const int textEnd = e.hasMatch() ? e.capturedStart() : html.size();
     return html.mid(textStart, textEnd - textStart).trimmed() + QStringLiteral("</P>");
 }
