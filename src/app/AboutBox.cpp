@@ -63,7 +63,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 void TfrmAbout::txtHeheChange(const QString& text) {
     if (text != QLatin1String(kTriggerWord)) return;
     lblVersion->setGeometry(0, lblVersion->y(), width(), lblVersion->height());
-    lblVersion->setText(QStringLiteral("The slab band strikes up, just for you: ") + QLatin1String(kTriggerWord) +
+    lblVersion->setText(QStringLiteral("Party time! You said the magic word: ") + QLatin1String(kTriggerWord) +
                         QLatin1Char('!'));
     lblCredit->hide();
     imgAbout->hide();

@@ -103,7 +103,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(btnBack, &QPushButton::clicked, this, &THelpWindow::GoBack);
     connect(btnForward, &QPushButton::clicked, this, &THelpWindow::GoForward);
 
-    resize(600, 520);
+    resize(660, 540);
     UpdateButtons();
 }
 
