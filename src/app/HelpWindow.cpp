@@ -155,21 +155,16 @@ void THelpWindow::FollowLink(const QString& url) {
     ShowFile(ctlHelp->HTMLExpandFilename(file) + place);
 }
 
-void THelpWindow::GoBack() {
-    if (back_.isEmpty()) return;
-    forward_.append(Here());
-    const TPlace to = back_.takeLast();
-    Load(to.file);
-    ctlHelp->ScrollTo(to.position);
-    UpdateButtons();
-}
+void THelpWindow::GoBack() { Step(back_, forward_); }
 
-void THelpWindow::GoForward() {
-    if (forward_.isEmpty()) return;
-    back_.append(Here());
-    const TPlace to = forward_.takeLast();
-    Load(to.file);
-    ctlHelp->ScrollTo(to.position);
+void THelpWindow::GoForward() { Step(forward_, back_); }
+
+void THelpWindow::Step(QList<TPlace>& from, QList<TPlace>& to) {
+    if (from.isEmpty()) return;
+    to.append(Here());
+    const TPlace place = from.takeLast();
+    Load(place.file);
+    ctlHelp->ScrollTo(place.position);
     UpdateButtons();
 }
 

@@ -62,6 +62,8 @@ private:
     bool Load(const QString& target);
     void Present();
     TPlace Here() const;
+    // Back or forward: to the latest place of `from`, this one onto `to`.
+    void Step(QList<TPlace>& from, QList<TPlace>& to);
     void UpdateButtons();
 };
 
