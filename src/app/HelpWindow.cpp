@@ -175,6 +175,21 @@ void THelpWindow::UpdateButtons() {
 
 void THelpWindow::Present() {
     if (isMinimized()) showNormal();
+    if (!placed_) {
+        // First shown: beside the window that asked, or as far to the right
+        // of the screen as it goes, so that the program stays in sight.
+        placed_ = true;
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        if (QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            QPoint at = area.center() - QPoint(width() / 2, height() / 2);
+            if (owner) {
+                const QRect frame = owner->frameGeometry();
+                at = QPoint(std::min(frame.right() + 8, area.right() - width()), frame.top());
+            }
+            move(std::max(at.x(), area.left()), std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        }
+    }
     show();
     raise();
     activateWindow();

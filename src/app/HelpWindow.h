@@ -55,6 +55,7 @@ private:
         int position = 0;  // px, vertical scroll position
     };
     QList<TPlace> back_, forward_;
+    bool placed_ = false;
 
     // A clicked link: another help page, or a place in this one.
     void FollowLink(const QString& url);
