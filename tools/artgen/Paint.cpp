@@ -8,11 +8,37 @@
 
 namespace art {
 
+namespace {
+qreal g_scale = 1.0;
+}
+
+void setScale(qreal scale) { g_scale = scale; }
+qreal scale() { return g_scale; }
+
 QImage canvas(int w, int h, QColor fill) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  QImage img(std::max(1, qRound(w * g_scale)), std::max(1, qRound(h * g_scale)),
+             QImage::Format_ARGB32_Premultiplied);
+  img.setDevicePixelRatio(g_scale);
   img.fill(fill);
   return img;
 }
+
+QImage painted(int w, int h, const std::function<void(QPainter&)>& paint) {
+  QImage img = canvas(w, h);
+  QPainter p(&img);
+  paint(p);
+  return img;
+}
+
+QImage crop(const QImage& img, const QRect& logical) {
+  const qreal s = img.devicePixelRatio();
+  QImage part = img.copy(QRect(qRound(logical.x() * s), qRound(logical.y() * s),
+                               qRound(logical.width() * s), qRound(logical.height() * s)));
+  part.setDevicePixelRatio(s);
+  return part;
+}
+
+QSize logicalSize(const QImage& img) { return img.deviceIndependentSize().toSize(); }
 
 void smooth(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
@@ -86,7 +112,7 @@ QImage blurred(const QImage& src, int radius) {
       px[3] = qAlpha(line[x]);
     }
   }
-  const int r = std::max(1, radius / 2);
+  const int r = std::max(1, int(radius * img.devicePixelRatio()) / 2);
   for (int pass = 0; pass < 3; ++pass) {
     boxPass(ch, w, h, r, true);
     boxPass(ch, w, h, r, false);
