@@ -285,11 +285,16 @@ void paintAppIcon(QPainter& p) {
   g.setColorAt(0, QColor(0x5e, 0xc0, 0xff));
   g.setColorAt(1, pal::grape);
   p.fillPath(tile, g);
-  // The sheen is cut to the tile as a path, not by clipping, so the icon
-  // also comes out right as SVG.
   QPainterPath sheen;
   sheen.addEllipse(QPointF(20, 4), 40, 22);
-  p.fillPath(sheen.intersected(tile), QColor(255, 255, 255, 45));
+  if (toSvg(p)) {
+    p.fillPath(sheen.intersected(tile), QColor(255, 255, 255, 45));
+  } else {
+    p.save();
+    p.setClipPath(tile);
+    p.fillPath(sheen, QColor(255, 255, 255, 45));
+    p.restore();
+  }
   pageSheet(p, QRectF(11, 9, 30, 40));
   p.save();
   p.translate(22, 25);

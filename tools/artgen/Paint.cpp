@@ -1,6 +1,7 @@
 #include "Paint.h"
 
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QtMath>
 
 #include <algorithm>
@@ -39,6 +40,8 @@ QImage crop(const QImage& img, const QRect& logical) {
 }
 
 QSize logicalSize(const QImage& img) { return img.deviceIndependentSize().toSize(); }
+
+bool toSvg(QPainter& p) { return p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG; }
 
 void smooth(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
@@ -158,7 +161,8 @@ void glossy(QPainter& p, const QPainterPath& path, QColor base, qreal rim) {
   g.setColorAt(1.0, base.darker(118));
   p.save();
   p.fillPath(path, g);
-  p.setClipPath(path);
+  const bool svg = toSvg(p);
+  if (!svg) p.setClipPath(path);
   QPainterPath shine;
   shine.addRoundedRect(QRectF(b.left() + b.width() * 0.04, b.top() + 1, b.width() * 0.92,
                               b.height() * 0.46),
@@ -166,7 +170,7 @@ void glossy(QPainter& p, const QPainterPath& path, QColor base, qreal rim) {
   QLinearGradient sg(b.topLeft(), QPointF(b.left(), b.top() + b.height() * 0.5));
   sg.setColorAt(0, QColor(255, 255, 255, 120));
   sg.setColorAt(1, QColor(255, 255, 255, 10));
-  p.fillPath(shine, sg);
+  p.fillPath(svg ? shine.intersected(path) : shine, sg);
   p.restore();
   if (rim > 0) {
     p.save();

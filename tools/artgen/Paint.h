@@ -49,6 +49,10 @@ QImage crop(const QImage& img, const QRect& logical);
 // The size of a picture in logical pixels.
 QSize logicalSize(const QImage& img);
 
+// Whether the painter writes an SVG file, which knows no clipping: shapes
+// painted there are cut to their outline as paths instead.
+bool toSvg(QPainter& p);
+
 // Painter with anti-aliasing switched on for shapes, text and images.
 void smooth(QPainter& p);
 

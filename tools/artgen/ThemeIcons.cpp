@@ -64,9 +64,10 @@ bool writeThemeIcons(const QString& outDir) {
     const QString dir = QStringLiteral("hicolor/scalable/%1").arg(QLatin1String(icon.context));
     out.mkpath(dir);
     const QString path = out.filePath(dir + "/" + icon.name + ".svg");
-    // The soft shadows are pictures even in the SVG; drawn at four times
-    // the design size they stay smooth up to the largest icon.
-    setScale(4);
+    // The soft shadows stay pictures in the SVG, at the design's own
+    // resolution (being blurred, they lose nothing when enlarged): the SVG
+    // painter places a picture by its pixel size, whatever its pixel ratio.
+    setScale(1);
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(QSize(icon.designSize, icon.designSize));
