@@ -195,12 +195,6 @@ void TfrmMain::WireControls() {
     });
     connect(imgExit, &TPicture::clicked, this, &QWidget::close);
     connect(menFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(menHelpAbout, &QAction::triggered, this, [this] {
-        Dialogs().Tell(this, QStringLiteral("About Tarvo"),
-                       QStringLiteral("Tarvo 1.0\n\nBuild your own web page: choose a page, build it, "
-                                      "view it and send it."),
-                       TMsgIcon::Information);
-    });
 }
 
 void TfrmMain::PaintEmDan() {

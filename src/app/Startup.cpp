@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Application.h"
+#include "app/HelpSystem.h"
 #include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
@@ -31,6 +32,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachFileCommands(*w);
     AttachGallery(*w);
     AttachServerBox(*w);
+    AttachHelp(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
