@@ -81,6 +81,16 @@ int TSection::fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room
     return lo;
 }
 
+void TSection::measureImages(TMeasurer& m) {
+    for (const auto& img : Images) {
+        const TRunFont& f = fontAt(img->Pos);
+        int altW = 0;
+        if (!img->Alt.isEmpty())
+            altW = m.width(f.FontId, img->Alt.constData(), int(img->Alt.size()));
+        img->DrawLogic(*ParentSectionList, !urlAt(img->Pos).isEmpty(), altW, f.FontHeight);
+    }
+}
+
 int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) {
     StartCurs = Curs;
     SectionHeight = 0;
@@ -96,14 +106,9 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     }
     LeftIndentAtTop = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     MaxWidth = IMgr.Width;
-    for (const auto& img : Images) {
-        const TRunFont& f = fontAt(img->Pos);
-        int altW = 0;
-        if (!img->Alt.isEmpty())
-            altW = m.width(f.FontId, img->Alt.constData(), int(img->Alt.size()));
-        img->DrawLogic(*ParentSectionList, !urlAt(img->Pos).isEmpty(), altW, f.FontHeight);
+    measureImages(m);
+    for (const auto& img : Images)
         MaxWidth = std::max(MaxWidth, img->ImageWidth + Indent);
-    }
 
     const QChar* b = Buff.constData();
     std::vector<TImageObj*> pending;

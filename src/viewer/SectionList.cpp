@@ -2,7 +2,15 @@
 
 #include "viewer/SectionDraw.h"
 
+#include <QSet>
 #include <algorithm>
+
+void ForEachSection(const TCell& cell, const std::function<void(TSectionBase&)>& f) {
+    for (const auto& s : cell) {
+        f(*s);
+        s->ForEachCell([&f](TCell& inner) { ForEachSection(inner, f); });
+    }
+}
 
 // ---- TCell ------------------------------------------------------------------
 
@@ -12,6 +20,10 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
     if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->Len == 0)
         pre->AddText(QStringLiteral(" "));
     if (auto* text = dynamic_cast<TSection*>(section.get())) {
+        // An empty text section takes no room and shows nothing, unless it
+        // clears floats or an anchor names it.
+        if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
+            return;
         // The section is complete: give back what growing left over.
         text->Buff.squeeze();
         text->Fonts.shrink_to_fit();
@@ -107,6 +119,18 @@ TSectionBase* TCell::FindSectionAtPosition(int Y, int& Top, int& Index) const {
     return nullptr;
 }
 
+void TCell::MoveBy(int dy, int dcurs) {
+    LastY += dy;
+    StartCurs += dcurs;
+    for (const auto& s : *this)
+        s->MoveBy(dy, dcurs);
+}
+
+void TCell::ResetImages() {
+    for (const auto& s : *this)
+        s->ResetImages();
+}
+
 bool TCell::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
     for (const auto& s : *this) {
         if (s->YValue > Y)
@@ -175,8 +199,14 @@ const TMapItem* TSectionList::FindMap(const QString& name) const {
 }
 
 void TSectionList::ForgetSection(const TSectionBase* s) {
+    if (NameList.isEmpty())
+        return;
+    QSet<const TSectionBase*> gone{s};
+    s->ForEachCell([&gone](TCell& cell) {
+        ForEachSection(cell, [&gone](TSectionBase& inner) { gone.insert(&inner); });
+    });
     for (auto it = NameList.begin(); it != NameList.end();)
-        it = it.value() == s ? NameList.erase(it) : std::next(it);
+        it = gone.contains(it.value()) ? NameList.erase(it) : std::next(it);
 }
 
 TSectionList::FontKey TSectionList::fontKey(const TMyFont& f, int sscript, bool hot) {
