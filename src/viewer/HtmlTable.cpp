@@ -578,23 +578,27 @@ int ThtmlTable::FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) 
 }
 
 bool ThtmlTable::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
-    if (Caption && Caption->Cell->Len > 0 && Index >= Caption->Cell->StartCurs &&
-        Index <= Caption->Cell->StartCurs + Caption->Cell->Len &&
-        Caption->Cell->CursorToXY(m, Index, X, Y)) {
-        X += Left;
+    // The cell holding the character; an index at a cell's end is the
+    // next cell's start, unless no cell follows.
+    auto tryCell = [&](const TCell& cell, int dx, bool atEnd) {
+        if (cell.Len == 0 || Index < cell.StartCurs || Index > cell.StartCurs + cell.Len - (atEnd ? 0 : 1) ||
+            !cell.CursorToXY(m, Index, X, Y))
+            return false;
+        X += dx;
         return true;
-    }
-    for (const auto& row : Rows)
-        for (int j = 0; j < row->count(); ++j) {
-            const TCellObj* c = row->at(j);
-            if (c->filler() || c->Cell->Len == 0 || Index < c->Cell->StartCurs ||
-                Index > c->Cell->StartCurs + c->Cell->Len)
-                continue;
-            if (c->Cell->CursorToXY(m, Index, X, Y)) {
-                X += Left + RowIndent + contentX(j);
-                return true;
+    };
+    for (const bool atEnd : {false, true}) {
+        if (Caption && TopCaption && tryCell(*Caption->Cell, Left, atEnd))
+            return true;
+        for (const auto& row : Rows)
+            for (int j = 0; j < row->count(); ++j) {
+                const TCellObj* c = row->at(j);
+                if (!c->filler() && tryCell(*c->Cell, Left + RowIndent + contentX(j), atEnd))
+                    return true;
             }
-        }
+        if (Caption && !TopCaption && tryCell(*Caption->Cell, Left, atEnd))
+            return true;
+    }
     return false;
 }
 

@@ -159,10 +159,13 @@ int TCell::FindString(int From, const QString& S, bool MatchCase) const {
 }
 
 bool TCell::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
-    for (const auto& s : *this)
-        if (s->Len > 0 && Index >= s->StartCurs && Index <= s->StartCurs + s->Len &&
-            s->CursorToXY(m, Index, X, Y))
-            return true;
+    // An index at a section's end is the next section's start, unless no
+    // section follows.
+    for (const bool atEnd : {false, true})
+        for (const auto& s : *this)
+            if (s->Len > 0 && Index >= s->StartCurs && Index <= s->StartCurs + s->Len - (atEnd ? 0 : 1) &&
+                s->CursorToXY(m, Index, X, Y))
+                return true;
     return false;
 }
 
