@@ -8,6 +8,7 @@
 #include "viewer/FreeList.h"
 #include "viewer/HtmlImages.h"
 #include "viewer/HtmlMeasure.h"
+#include "viewer/SectionText.h"
 
 #include <QColor>
 #include <QString>
@@ -140,7 +141,8 @@ public:
     TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
              const QString& url);
 
-    QString Buff;  // the text; ImageCode / FormCode mark images and controls
+    TSectionText Buff;  // the text; ImageCode / FormCode mark images and controls
+    QString text() const { return Buff.toString(); }
     std::vector<TFontObj> Fonts;
     TFreeList<TImageObj> Images;
     int ListLevel = 0;

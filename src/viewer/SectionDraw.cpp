@@ -96,7 +96,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
     resolveFonts(m);
     const bool selecting = !list.Printing && list.SelB < list.SelE;
     const int selB = list.SelB - StartCurs, selE = list.SelE - StartCurs;
-    const QChar* b = Buff.constData();
+    const TSectionText& b = Buff;
 
     // Floating images hang beside the text; draw them when they show.
     for (const auto& img : Images)
@@ -167,7 +167,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
             while (e < lim && b[e] != QChar(ImageCode) && b[e] != QChar(FormCode) && e != selB && e != selE)
                 ++e;
             const TRunFont& f = runFont(Fonts[size_t(fi)]);
-            const int w = m.width(f.FontId, b + i, e - i) - f.Overhang;
+            const int w = b.width(m, f.FontId, i, e - i) - f.Overhang;
             int by = baseline;
             if (f.SScript == 1)
                 by += f.Descent / 2 + 1;
@@ -182,7 +182,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
             if (x < dc.clip.right() + 1 && x + w > dc.clip.left()) {
                 p.setFont(dc.font(f.FontId));
                 p.setPen(color);
-                p.drawText(QPoint(x - f.Overhang / 2, by), QString::fromRawData(b + i, e - i));
+                p.drawText(QPoint(x - f.Overhang / 2, by), b.mid(i, e - i));
             }
             x += w;
             i = e;

@@ -26,7 +26,7 @@ static int pieceEnd(const TSection& s, int i, int limit) {
         end = std::min(end, s.Fonts[size_t(fi + 1)].Pos);
     if (s.Images.isEmpty())
         return std::max(end, i + 1);
-    const QChar* b = s.Buff.constData();
+    const TSectionText& b = s.Buff;
     for (int k = i; k < end; ++k)
         if (isPlaceholder(b[k]))
             return k == i ? i + 1 : k;
@@ -51,7 +51,7 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
         }
         const int e = pieceEnd(*this, i, to);
         const TRunFont& f = fontAt(i);
-        w += m.width(f.FontId, Buff.constData() + i, e - i) - f.Overhang;
+        w += Buff.width(m, f.FontId, i, e - i) - f.Overhang;
         i = e;
     }
     return w;
@@ -60,9 +60,17 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
 // How many characters of [from, to) fit into `room` px: a galloping
 // search for an upper bound, then one binary search on the text extent.
 int TSection::fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const {
-    const int n = to - from;
-    const QChar* s = Buff.constData() + from;
+    const int total = to - from;
+    // Characters are seldom narrower than a pixel: decode only as many as
+    // could fit, and all of them when even those fit.
+    int n = std::min<qint64>(total, qint64(std::max(room, 0)) + f.Overhang + 1);
+    TSectionText::Buffer buf;
+    const QChar* s = Buff.chars(from, n, buf);
     auto w = [&](int k) { return m.width(f.FontId, s, k) - f.Overhang; };
+    if (n < total && w(n) <= room) {
+        n = total;
+        s = Buff.chars(from, n, buf);
+    }
     int lo = 0, hi = std::min(n, 32);
     while (w(hi) <= room) {
         if (hi == n)
@@ -110,7 +118,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     for (const auto& img : Images)
         MaxWidth = std::max(MaxWidth, img->ImageWidth + Indent);
 
-    const QChar* b = Buff.constData();
+    const TSectionText& b = Buff;
     std::vector<TImageObj*> pending;
     int pos = 0;
     int imgIdx = 0;  // first image not before the current line
@@ -167,7 +175,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
             const TRunFont& f = fontAt(i);
             int n = fitRun(m, f, i, e, avail - x);
             if (n == e - i) {
-                x += m.width(f.FontId, b + i, n) - f.Overhang;
+                x += b.width(m, f.FontId, i, n) - f.Overhang;
                 i = e;
                 empty = false;
                 continue;

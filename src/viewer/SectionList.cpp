@@ -48,7 +48,9 @@ int TCell::DoLogic(TMeasurer& m, int Y, int Width_, int& Curs, int& MaxWidth) {
     Width = Width_;
     LastY = Y;
     StartCurs = Curs;
-    IMgr.Clear();
+    // The margins matter only while laying out, so the indent manager lives
+    // for this pass alone (cells do not carry one each).
+    IndentManager IMgr;
     IMgr.Reset(0, Width_);
     IMgr.Width = Width_;
     int height = 0;

@@ -37,7 +37,6 @@ public:
     virtual ~TCell() = default;
 
     TSectionList* MasterList;
-    IndentManager IMgr;
     int LastY = 0;      // px, document Y of the last layout
     int StartCurs = 0;  // first character index
     int Len = 0;        // characters

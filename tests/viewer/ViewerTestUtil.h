@@ -23,7 +23,7 @@ inline QStringList sectionTexts(const THtmlDocument& doc) {
     QStringList out;
     for (const auto& s : doc.list())
         if (auto* t = dynamic_cast<const TSection*>(s.get()))
-            out << t->Buff;
+            out << t->text();
     return out;
 }
 
@@ -39,7 +39,7 @@ inline QString shown(const QString& html) {
 inline TSection* sectionWith(const THtmlDocument& doc, const QString& text) {
     TSection* found = nullptr;
     ForEachSection(doc.list(), [&](TSectionBase& s) {
-        if (auto* t = dynamic_cast<TSection*>(&s); t && !found && t->Buff.contains(text))
+        if (auto* t = dynamic_cast<TSection*>(&s); t && !found && t->text().contains(text))
             found = t;
     });
     return found;

@@ -176,7 +176,7 @@ void TestViewerParser::fontColour() {
                         "<font color=0000FF>d</font><font color=nosuch>b</font>"
                         "<font color=navy>o<font color=zzz>i</font>c</font>");
     const TSection* s = sectionWith(*doc, "n");
-    auto colourOf = [s](QChar c) { return s->fontAt(int(s->Buff.indexOf(c))).TheFont.color; };
+    auto colourOf = [s](QChar c) { return s->fontAt(int(s->text().indexOf(c))).TheFont.color; };
     QCOMPARE(colourOf('n'), QColor(Qt::red));
     QCOMPARE(colourOf('h'), QColor(0, 255, 0));
     QCOMPARE(colourOf('d'), QColor(0, 0, 255));
@@ -193,7 +193,7 @@ void TestViewerParser::fontSizes() {
                         "<tt>j</tt><pre><font size=1>k</font><big>l</big></pre>");
     auto size = [&](QChar c) {
         const TSection* s = sectionWith(*doc, QString(c));
-        return s->fontAt(int(s->Buff.indexOf(c))).TheFont.nominal;
+        return s->fontAt(int(s->text().indexOf(c))).TheFont.nominal;
     };
     QCOMPARE(size('a'), 8);
     QCOMPARE(size('b'), 36);
@@ -208,8 +208,8 @@ void TestViewerParser::fontSizes() {
     QCOMPARE(size('k'), 7);   // PRE table
     QCOMPARE(size('l'), 12);  // PRE 10 -> 12
     const TSection* j = sectionWith(*doc, "j");
-    QVERIFY(j->fontAt(int(j->Buff.indexOf('j'))).TheFont.fixedPitch);
-    QCOMPARE(j->fontAt(int(j->Buff.indexOf('j'))).TheFont.name, QString("Courier New"));
+    QVERIFY(j->fontAt(int(j->text().indexOf('j'))).TheFont.fixedPitch);
+    QCOMPARE(j->fontAt(int(j->text().indexOf('j'))).TheFont.name, QString("Courier New"));
 }
 
 void TestViewerParser::headingsAndStyles() {
@@ -226,7 +226,7 @@ void TestViewerParser::headingsAndStyles() {
     QCOMPARE(space->Level, 1);
     QCOMPARE(space->SectionHeight, 16);
     const TSection* t = sectionWith(*doc, "text");
-    auto font = [t](const QString& piece) { return t->fontAt(int(t->Buff.indexOf(piece))); };
+    auto font = [t](const QString& piece) { return t->fontAt(int(t->text().indexOf(piece))); };
     QCOMPARE(font("text").TheFont.nominal, 12);
     QVERIFY(!font("text").TheFont.bold);
     QVERIFY(font("bbi").TheFont.bold);
@@ -246,14 +246,14 @@ void TestViewerParser::preformattedLines() {
     QStringList pre;
     for (const auto& s : doc->list())
         if (auto* p = dynamic_cast<TPreFormated*>(s.get()))
-            pre << p->Buff;
+            pre << p->text();
     // Every line is a section; an empty one holds one space.
     QCOMPARE(pre, QStringList({"a  b", " ", " c & d", "e", " "}));
     for (const auto& s : doc->list())
         if (dynamic_cast<TPreFormated*>(s.get()))
             QCOMPARE(s->SectionHeight, 20);
     const TSection* c = sectionWith(*doc, "c & d");
-    QVERIFY(c->fontAt(int(c->Buff.indexOf('d'))).TheFont.bold);
+    QVERIFY(c->fontAt(int(c->text().indexOf('d'))).TheFont.bold);
     QCOMPARE(c->fontAt(0).TheFont.nominal, 10);
     QVERIFY(!sectionWith(*doc, "after")->fontAt(0).TheFont.fixedPitch);
     // Text lines each end a line.
@@ -294,11 +294,11 @@ void TestViewerParser::anchorsAndLinks() {
     const TSection* s = sectionWith(*doc, "start");
     QCOMPARE(doc->list().NameList.value("TOP"), static_cast<const TSectionBase*>(s));
     QVERIFY(doc->list().NameList.contains("MID"));
-    QCOMPARE(s->urlAt(int(s->Buff.indexOf("link"))), QString("b.html#x"));
-    QVERIFY(s->fontAt(int(s->Buff.indexOf("link"))).TheFont.underline);
-    QCOMPARE(s->fontAt(int(s->Buff.indexOf("link"))).TheFont.color, QColor(Qt::blue));
-    QVERIFY(s->urlAt(int(s->Buff.indexOf("plain"))).isEmpty());
-    QVERIFY(!s->fontAt(int(s->Buff.indexOf("plain"))).TheFont.underline);
+    QCOMPARE(s->urlAt(int(s->text().indexOf("link"))), QString("b.html#x"));
+    QVERIFY(s->fontAt(int(s->text().indexOf("link"))).TheFont.underline);
+    QCOMPARE(s->fontAt(int(s->text().indexOf("link"))).TheFont.color, QColor(Qt::blue));
+    QVERIFY(s->urlAt(int(s->text().indexOf("plain"))).isEmpty());
+    QVERIFY(!s->fontAt(int(s->text().indexOf("plain"))).TheFont.underline);
     // An anchor in a section dropped by BODY is forgotten.
     auto doc2 = fixedDoc("<a name=gone>x</a><body>y");
     QVERIFY(!doc2->list().NameList.contains("GONE"));
@@ -317,7 +317,7 @@ void TestViewerParser::imagesAndMaps() {
     QVERIFY(s);
     QCOMPARE(s->Images.count(), 1);
     const TImageObj* img = s->Images.at(0);
-    QCOMPARE(s->Buff, QString("a ") + QChar(ImageCode) + " b");
+    QCOMPARE(s->text(), QString("a ") + QChar(ImageCode) + " b");
     QCOMPARE(img->ObjAlign, int(TImageObj::ALeft));
     QCOMPARE(img->SpecWidth, 0);  // HEIGHT 0: natural size for both
     QCOMPARE(img->MapName, QString("NAV"));

@@ -30,7 +30,7 @@ QStringList rowTexts(const TCellList& row) {
             QStringList parts;
             for (const auto& s : *c->Cell)
                 if (auto* t = dynamic_cast<const TSection*>(s.get()))
-                    parts << t->Buff;
+                    parts << t->text();
             out << parts.join('|');
         }
     return out;

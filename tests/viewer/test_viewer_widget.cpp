@@ -313,7 +313,7 @@ private slots:
         QCOMPARE(list.FontColor, QColor(Qt::darkGreen));
         QCOMPARE(list.HotSpotColor, QColor(Qt::blue));
         QCOMPARE(list.Background, v.DefBackground());
-        const QString text = static_cast<const TSection*>(list.at(0))->Buff;
+        const QString text = static_cast<const TSection*>(list.at(0))->text();
         const TSection* s = static_cast<const TSection*>(list.at(0));
         QCOMPARE(s->fontAt(0).TheFont.color, QColor(Qt::darkGreen));
         QCOMPARE(s->fontAt(int(text.indexOf('m'))).TheFont.color, QColor(Qt::blue));
