@@ -11,6 +11,7 @@ packages=(
   python3 python3-pyftpdlib
   clang libclang-rt-14-dev
   bash-doc
+  lynx
 )
 
 missing=()

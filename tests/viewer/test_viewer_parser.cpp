@@ -29,6 +29,7 @@ private slots:
     void anchorsAndLinks();
     void imagesAndMaps();
     void hostileNestingStaysBounded();
+    void textKeepsEveryCharacter();
 };
 
 void TestViewerParser::characterAndEntityRules_data() {
@@ -355,6 +356,20 @@ void TestViewerParser::hostileNestingStaysBounded() {
         big->selectAll();
         QCOMPARE(big->copyText().count('w'), words.count('w'));
     }
+}
+
+void TestViewerParser::textKeepsEveryCharacter() {
+    // Text is kept one byte a character while the code page has them; a
+    // character it lacks (typed in the editor) is kept all the same.
+    const QString cp1252 = QString::fromUtf8("caf\u00e9 \u20ac \u201cq\u201d");
+    QCOMPARE(shown(cp1252), cp1252);
+    const QString other = QString::fromUtf8("\u0109u \u00e9 \u4e2d");
+    QCOMPARE(shown("ab " + other + " cd"), "ab " + other + " cd");
+    QCOMPARE(shown("&#128;x"), QString(QChar(0x80)) + "x");  // not the euro of byte 128
+    auto d = fixedDoc("abc " + other, 1000);
+    d->selectAll();
+    QCOMPARE(d->copyText(), "abc " + other + "\r\n");
+    QCOMPARE(d->findString(0, QString::fromUtf8("\u4e2d"), true), 4 + 5);
 }
 
 QTEST_MAIN(TestViewerParser)
