@@ -57,36 +57,17 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
     return w;
 }
 
-// How many characters of [from, to) fit into `room` px: a galloping
-// search for an upper bound, then one binary search on the text extent.
+// How many characters of [from, to) fit into `room` px.
 int TSection::fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const {
     const int total = to - from;
     // Characters are seldom narrower than a pixel: decode only as many as
     // could fit, and all of them when even those fit.
-    int n = std::min<qint64>(total, qint64(std::max(room, 0)) + f.Overhang + 1);
+    const int n = std::min<qint64>(total, qint64(std::max(room, 0)) + f.Overhang + 1);
     TSectionText::Buffer buf;
-    const QChar* s = Buff.chars(from, n, buf);
-    auto w = [&](int k) { return m.width(f.FontId, s, k) - f.Overhang; };
-    if (n < total && w(n) <= room) {
-        n = total;
-        s = Buff.chars(from, n, buf);
-    }
-    int lo = 0, hi = std::min(n, 32);
-    while (w(hi) <= room) {
-        if (hi == n)
-            return n;
-        lo = hi;
-        hi = std::min(n, hi * 2);
-    }
-    // w(lo) <= room < w(hi)
-    while (hi - lo > 1) {
-        const int mid = (lo + hi) / 2;
-        if (w(mid) <= room)
-            lo = mid;
-        else
-            hi = mid;
-    }
-    return lo;
+    const int k = m.fit(f.FontId, Buff.chars(from, n, buf), n, room, f.Overhang);
+    if (k < n || n == total)
+        return k;
+    return m.fit(f.FontId, Buff.chars(from, total, buf), total, room, f.Overhang);
 }
 
 void TSection::measureImages(TMeasurer& m) {
