@@ -28,9 +28,9 @@ void TSectionText::append(const QChar* s, qsizetype n) {
     if (n <= 0)
         return;
     if (!wide_) {
-        const qsizetype old = narrow_.size();
-        narrow_.resize(old + n);
-        char* out = narrow_.data() + old;
+        const qsizetype old = data_.size();
+        data_.resize(old + n);
+        char* out = data_.data() + old;
         qsizetype i = 0;
         for (; i < n; ++i)
             if (!encode(s[i], out[i]))
@@ -38,37 +38,37 @@ void TSectionText::append(const QChar* s, qsizetype n) {
         if (i == n)
             return;
         // A character without a byte: from here on two bytes a character.
-        narrow_.resize(old);
-        wideText_ = mid(0);
-        narrow_ = QByteArray();
+        data_.resize(old);
+        const QString sofar = mid(0);
+        data_ = QByteArray(reinterpret_cast<const char*>(sofar.constData()), sofar.size() * 2);
         wide_ = true;
     }
-    wideText_.append(s, n);
+    data_.append(reinterpret_cast<const char*>(s), n * 2);
 }
 
 QString TSectionText::mid(int from, int n) const {
     if (wide_)
-        return wideText_.mid(from, n);
+        return QStringView(wide(), size()).mid(from, n < 0 ? -1 : n).toString();
     const int end = n < 0 ? size() : std::min(size(), from + n);
     QString out(std::max(0, end - from), Qt::Uninitialized);
     QChar* o = out.data();
     for (int i = from; i < end; ++i)
-        *o++ = decode(uchar(narrow_[i]));
+        *o++ = decode(uchar(data_[i]));
     return out;
 }
 
 qsizetype TSectionText::indexOf(const QString& s, int from, Qt::CaseSensitivity cs) const {
     if (wide_)
-        return wideText_.indexOf(s, from, cs);
+        return QStringView(wide(), size()).indexOf(s, from, cs);
     // The text is short (a section), so decoding it to search is cheap.
     return mid(0).indexOf(s, from, cs);
 }
 
 const QChar* TSectionText::chars(int from, int n, Buffer& buf) const {
     if (wide_)
-        return wideText_.constData() + from;
+        return wide() + from;
     buf.resize(n);
-    const char* in = narrow_.constData() + from;
+    const char* in = data_.constData() + from;
     for (int i = 0; i < n; ++i)
         buf[i] = decode(uchar(in[i]));
     return buf.constData();

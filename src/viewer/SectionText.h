@@ -15,9 +15,9 @@ class TSectionText {
 public:
     using Buffer = QVarLengthArray<QChar, 256>;
 
-    int size() const { return int(wide_ ? wideText_.size() : narrow_.size()); }
+    int size() const { return int(wide_ ? data_.size() / 2 : data_.size()); }
     bool isEmpty() const { return size() == 0; }
-    QChar operator[](int i) const { return wide_ ? wideText_[i] : decode(uchar(narrow_[i])); }
+    QChar operator[](int i) const { return wide_ ? wide()[i] : decode(uchar(data_[i])); }
     QChar at(int i) const { return (*this)[i]; }
 
     void append(const QChar* s, qsizetype n);
@@ -29,7 +29,7 @@ public:
         append(&c, 1);
         return *this;
     }
-    void squeeze() { wide_ ? wideText_.squeeze() : narrow_.squeeze(); }
+    void squeeze() { data_.squeeze(); }
 
     QString mid(int from, int n = -1) const;
     QString toString() const { return mid(0); }
@@ -42,7 +42,6 @@ public:
         Buffer buf;
         return m.width(fontId, chars(from, n, buf), n);
     }
-    qsizetype bytes() const { return wide_ ? wideText_.capacity() * 2 : narrow_.capacity(); }
 
     static QChar decode(uchar c) { return c >= 0x80 && c <= 0x9F ? kHigh[c - 0x80] : QChar(c); }
     // The Windows-1252 byte of c; false when the code page has none.
@@ -50,7 +49,9 @@ public:
 
 private:
     static const QChar kHigh[32];  // 0x80..0x9F
-    QByteArray narrow_;
-    QString wideText_;
+    // One byte a character, or (wide) two: UTF-16 in the same array, so a
+    // section pays for one array either way.
+    QByteArray data_;
     bool wide_ = false;
+    const QChar* wide() const { return reinterpret_cast<const QChar*>(data_.constData()); }
 };
