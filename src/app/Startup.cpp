@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/Resources.h"
 #include "app/SplashWindow.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
@@ -90,6 +91,7 @@ int RunTarvo(int argc, char** argv) {
     if (IsWindowFreeCommand(argc, argv)) return RunWindowFreeCommand(argc, argv);
     TTarvoApplication app(argc, argv);
     InitTarvoResources();
+    app.setWindowIcon(ProgramIcon());
     const QStringList args = app.arguments().mid(1);
     const QString document = args.isEmpty() ? QString() : args.constFirst();
 
