@@ -2,12 +2,14 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/Resources.h"
 #include "app/SplashWindow.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "upload/ServerBox.h"
 #include "upload/UploadCommand.h"
 #include "viewer/ViewerCommand.h"
 
@@ -29,6 +31,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachViewStage(*w);
     AttachFileCommands(*w);
     AttachGallery(*w);
+    AttachServerBox(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
@@ -93,6 +96,7 @@ int RunTarvo(int argc, char** argv) {
     if (IsWindowFreeCommand(argc, argv)) return RunWindowFreeCommand(argc, argv);
     TTarvoApplication app(argc, argv);
     InitTarvoResources();
+    app.setWindowIcon(ProgramIcon());
     const QStringList args = app.arguments().mid(1);
     const QString document = args.isEmpty() ? QString() : args.constFirst();
 

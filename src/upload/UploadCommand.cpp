@@ -4,6 +4,7 @@
 #include "app/Utils.h"
 #include "docs/HtmlCommand.h"
 #include "upload/FtpClient.h"
+#include "upload/ServerList.h"
 #include "upload/UploadSequence.h"
 
 #include <QDir>
@@ -46,6 +47,31 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
     return !o.document.isEmpty() && (!o.url.isEmpty() || !o.server.isEmpty());
 }
 
+// The entry of the user's server list of that name (the same letter case
+// first, then any); an address may carry its port as "host:port".
+bool TargetOfServer(const QString& name, TUploadTarget& target) {
+    TServerList list;
+    LoadServerList(list);
+    const tWWWServerType* found = nullptr;
+    for (const auto& s : list)
+        if (s->Name == name) found = s.get();
+    for (const auto& s : list)
+        if (!found && s->Name.compare(name, Qt::CaseInsensitive) == 0) found = s.get();
+    if (!found) return false;
+    target.Address = found->Address.trimmed();
+    const int colon = target.Address.lastIndexOf(QLatin1Char(':'));
+    bool isPort = false;
+    const int port = colon > 0 && target.Address.count(QLatin1Char(':')) == 1 ? target.Address.mid(colon + 1).toInt(&isPort) : 0;
+    if (isPort && port > 0 && port < 65536) {
+        target.Port = port;
+        target.Address.truncate(colon);
+    }
+    target.Directory = found->Directory;
+    target.UserName = found->UserName;
+    target.Password = found->Password;
+    return true;
+}
+
 }  // namespace
 
 bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
@@ -74,7 +100,7 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
         err << kUsage << Qt::endl;
         return ucUsage;
     }
-    if (!o.server.isEmpty()) {
+    if (!o.server.isEmpty() && !TargetOfServer(o.server, target)) {
         err << "tarvo: no WWW server named \"" << o.server << "\" in the server list" << Qt::endl;
         return ucUsage;
     }

@@ -2,6 +2,9 @@
 // local server, a closed port and a listener that never answers.
 #include "FtpTestServer.h"
 #include "TestSupport.h"
+#include "upload/ServerList.h"
+
+#include <QSettings>
 
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -79,6 +82,20 @@ private slots:
         for (const char* pic : {"graphics/house.png", "graphics/button.gif"})
             QCOMPARE(server.read(QStringLiteral("public_html/site/") + pic), ReadFile(env.appDir() + "/HTMLFiles/" + pic));
         QVERIFY(QFileInfo(server.path("public_html/site/backgrnd")).isDir());
+
+        // An entry of the user's server list.
+        TServerList list;
+        auto entry = std::make_unique<tWWWServerType>();
+        entry->Name = "My Web Server";
+        entry->Address = QStringLiteral("127.0.0.1:%1").arg(server.port());
+        entry->Directory = "public_html";
+        entry->UserName = TFtpTestServer::kUser;
+        entry->Password = TFtpTestServer::kPassword;
+        list.push_back(std::move(entry));
+        SaveServerList(list);
+        const TResult named = Tarvo(env, {"--upload", doc, "--server", "My Web Server"});
+        QCOMPARE(named.status, 0);
+        QCOMPARE(server.read("public_html/graphics/button.gif"), ReadFile(env.appDir() + "/HTMLFiles/graphics/button.gif"));
 
         // Without the logo its picture is not sent.
         const TResult n = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server)});
