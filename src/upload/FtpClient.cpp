@@ -502,17 +502,22 @@ int TFtpClient::Cancel() {
     return 0;
 }
 
-int TFtpClient::ChangeDirectory(const QString& folder) {
+bool TFtpClient::FolderRequestAllowed(const QString& folder) {
     if (!connected_) {
         LastError = ftpNotConnected;
         lastErrorText_ = QStringLiteral("There is no connection to the server.");
-        return LastError;
+        return false;
     }
     if (HasLineBreak(folder)) {
         LastError = CURLE_URL_MALFORMAT;
         lastErrorText_ = QStringLiteral("The folder name holds a line break.");
-        return LastError;
+        return false;
     }
+    return true;
+}
+
+int TFtpClient::ChangeDirectory(const QString& folder) {
+    if (!FolderRequestAllowed(folder)) return LastError;
     Request r;
     r.kind = Request::ChangeDir;
     r.folder = JoinRemote(folder);
@@ -532,16 +537,7 @@ int TFtpClient::ChangeDirectory(const QString& folder) {
 }
 
 int TFtpClient::MakeDirectory(const QString& folder) {
-    if (!connected_) {
-        LastError = ftpNotConnected;
-        lastErrorText_ = QStringLiteral("There is no connection to the server.");
-        return LastError;
-    }
-    if (HasLineBreak(folder)) {
-        LastError = CURLE_URL_MALFORMAT;
-        lastErrorText_ = QStringLiteral("The folder name holds a line break.");
-        return LastError;
-    }
+    if (!FolderRequestAllowed(folder)) return LastError;
     Request r;
     r.kind = Request::MakeDir;
     r.folder = JoinRemote(folder);

@@ -88,6 +88,8 @@ private:
     int Run(Request request);
     void Finished(int error, const QString& text, bool connected);
     QString JoinRemote(const QString& folder) const;
+    // A connection is open and the folder name is safe to send.
+    bool FolderRequestAllowed(const QString& folder);
 
     std::unique_ptr<Worker> worker_;
     QString cwd_;
