@@ -11,6 +11,7 @@
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
 #include "upload/ServerBox.h"
+#include "upload/UploadCommand.h"
 #include "viewer/ViewerCommand.h"
 
 #include <QElapsedTimer>
@@ -57,7 +58,7 @@ namespace {
 bool IsWindowFreeCommand(int argc, char** argv) {
     if (argc < 2) return false;
     const QByteArray first(argv[1]);
-    return first == "--html" || first == "--text" || first == "--render";
+    return first == "--html" || first == "--text" || first == "--render" || first == "--upload";
 }
 
 // Qt's own notes (about the platform and its folders) would only clutter
@@ -82,6 +83,10 @@ int RunWindowFreeCommand(int argc, char** argv) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
+    if (args.constFirst() == QLatin1String("--upload")) {
+        QTextStream lines(stdout);
+        return RunUploadCommand(args, lines, err);
+    }
     const int rc = RunViewerCommand(args, out, err);
     out.flush();
     return rc;
