@@ -85,11 +85,16 @@ void TPropertyPanels::spdImgFileClick() {
     // The viewer's own loader, so the sizes are those the page will show.
     const QSize size = LoadImage(target).size();
 
+    // The name and the size are one change of the block.
+    emit editGroupEnded();
+    editSource_ = spdImgFile;
     txtImgFileName->setText(QStringLiteral("graphics\\") + name);
     if (size.isValid() && !size.isEmpty()) {
         txtImgHeight->setText(QString::number(size.height()));
         txtImgWidth->setText(QString::number(size.width()));
     }
+    editSource_ = nullptr;
+    emit editGroupEnded();
 }
 
 bool TPropertyPanels::eventFilter(QObject* watched, QEvent* event) {
