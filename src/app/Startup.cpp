@@ -8,6 +8,7 @@
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "styles/StyleWizard.h"
 #include "viewer/ViewerCommand.h"
 
 #include <QElapsedTimer>
@@ -28,6 +29,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachViewStage(*w);
     AttachFileCommands(*w);
     AttachGallery(*w);
+    AttachStyleWizard(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }

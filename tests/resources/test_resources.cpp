@@ -49,7 +49,7 @@ const Picture kBitmaps[] = {
     {"Wizard_Style", 130, 250}, {"Wizard_Server", 130, 250}, {"Upload_Window", 64, 64},
     {"Glyph_AlignLeft", 16, 16}, {"Glyph_AlignCenter", 16, 16}, {"Glyph_AlignRight", 16, 16},
     {"Glyph_NewLine", 16, 16}, {"Glyph_Browse", 16, 16}, {"Glyph_Back", 16, 16},
-    {"Glyph_Next", 16, 16},
+    {"Glyph_Next", 16, 16}, {"Glyph_Up", 16, 16}, {"Glyph_Down", 16, 16},
 };
 
 const Picture kCursors[] = {{"Cursor_Hand", 32, 32}, {"Hand_Open", 32, 32}, {"Hand_Closed", 32, 32}};
