@@ -8,6 +8,8 @@ TTarvoApplication::TTarvoApplication(int& argc, char** argv) : QApplication(argc
     setApplicationName(QStringLiteral("Tarvo"));
     setOrganizationName(QStringLiteral("Brenfold"));
     setApplicationDisplayName(QStringLiteral("Tarvo"));
+    // The desktop entry's name, so the desktop matches the window to it.
+    setDesktopFileName(QStringLiteral("tarvo"));
 }
 
 bool TTarvoApplication::notify(QObject* receiver, QEvent* event) {

@@ -54,7 +54,9 @@ TfrmMain::TfrmMain(const QString& commandLineDocument, QWidget* parent)
     g_mainWindow = this;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarvo"));
-    setWindowIcon(QIcon(ResourceBitmap(QStringLiteral("AppIcon"))));
+    // Every window and dialog of the program carries the program icon.
+    QApplication::setWindowIcon(ProgramIcon());
+    setWindowIcon(ProgramIcon());
     // A single border with a minimise button and no maximise box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -24,6 +24,7 @@ class QTimer;
 class TPicture;
 class TViewStage;
 class TFileCommands;
+class TServerBox;
 
 // One stage of the work, as shown on the toolbar.
 struct TStageInfo {
@@ -59,6 +60,7 @@ public:
     // --- the stage subsystems (created by CreateMainWindow) ---
     TViewStage* View = nullptr;
     TFileCommands* Files = nullptr;
+    TServerBox* Servers = nullptr;  // the Send stage's server box
 
     // --- controls (named as their objectName) ---
     QFrame* pnlMain = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/Resources.h"
 #include "app/SplashWindow.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
@@ -9,6 +10,7 @@
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
 #include "styles/StyleWizard.h"
+#include "upload/ServerBox.h"
 #include "viewer/ViewerCommand.h"
 
 #include <QElapsedTimer>
@@ -30,6 +32,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachFileCommands(*w);
     AttachGallery(*w);
     AttachStyleWizard(*w);
+    AttachServerBox(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
@@ -90,6 +93,7 @@ int RunTarvo(int argc, char** argv) {
     if (IsWindowFreeCommand(argc, argv)) return RunWindowFreeCommand(argc, argv);
     TTarvoApplication app(argc, argv);
     InitTarvoResources();
+    app.setWindowIcon(ProgramIcon());
     const QStringList args = app.arguments().mid(1);
     const QString document = args.isEmpty() ? QString() : args.constFirst();
 

@@ -197,19 +197,45 @@ QImage glyph(int which) {
       p.drawPath(front);
       break;
     }
-    default: {  // wizard back (5) and next (6), list up (7) and down (8): round arrows
+    default: {  // wizard back (5) and next (6): round arrows
       const bool next = which == 6;
       QPainterPath disc;
       disc.addEllipse(QPointF(8, 8), 7, 7);
-      glossy(p, disc, next ? pal::leaf : which >= 7 ? pal::orange : pal::sky, 1);
+      glossy(p, disc, next ? pal::leaf : pal::sky, 1);
       p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      // The chevron points right; back, up and down turn it about the centre.
-      p.translate(8, 8);
-      p.rotate(which == 5 ? 180 : which == 7 ? -90 : which == 8 ? 90 : 0);
-      p.drawPolyline(QPolygonF{QPointF(-2, -3.5), QPointF(1.5, 0), QPointF(-2, 3.5)});
+      const qreal s = next ? 1 : -1;
+      p.drawPolyline(QPolygonF{QPointF(8 - 2 * s, 4.5), QPointF(8 + 1.5 * s, 8),
+                               QPointF(8 - 2 * s, 11.5)});
       break;
     }
   }
+  return img;
+}
+
+// 24 x 24 arrows of the server wizard's list: move the chosen server up or
+// down. A round orange button with a white arrow, like the wizard glyphs.
+QImage moveArrow(bool up) {
+  QImage img = canvas(24, 24);
+  QPainter p(&img);
+  smooth(p);
+  QPainterPath disc;
+  disc.addEllipse(QPointF(12, 12), 10.5, 10.5);
+  shadow(p, disc, 0, 1, 2, QColor(20, 40, 80, 90));
+  glossy(p, disc, pal::orange, 1);
+  p.translate(12, 12);
+  if (!up) p.rotate(180);
+  QPainterPath arrow;
+  arrow.moveTo(0, -7);
+  arrow.lineTo(6.5, 0);
+  arrow.lineTo(2.5, 0);
+  arrow.lineTo(2.5, 6.5);
+  arrow.lineTo(-2.5, 6.5);
+  arrow.lineTo(-2.5, 0);
+  arrow.lineTo(-6.5, 0);
+  arrow.closeSubpath();
+  p.setPen(QPen(pal::orange.darker(140), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::white);
+  p.drawPath(arrow);
   return img;
 }
 
@@ -221,9 +247,11 @@ void addDialogArt(Catalog& c) {
   c.push_back({"Upload_Window", Kind::Bitmap, uploadWindow, {}});
   const char* const names[] = {"Glyph_AlignLeft", "Glyph_AlignCenter", "Glyph_AlignRight",
                                "Glyph_NewLine",   "Glyph_Browse",      "Glyph_Back",
-                               "Glyph_Next",      "Glyph_Up",          "Glyph_Down"};
-  for (int i = 0; i < 9; ++i)
+                               "Glyph_Next"};
+  for (int i = 0; i < 7; ++i)
     c.push_back({QString::fromLatin1(names[i]), Kind::Bitmap, [i] { return glyph(i); }, {}});
+  c.push_back({"Glyph_Up", Kind::Bitmap, [] { return moveArrow(true); }, {}});
+  c.push_back({"Glyph_Down", Kind::Bitmap, [] { return moveArrow(false); }, {}});
 }
 
 }  // namespace art
