@@ -10,6 +10,7 @@
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "styles/StyleWizard.h"
 #include "upload/ServerBox.h"
 #include "upload/UploadCommand.h"
 #include "viewer/ViewerCommand.h"
@@ -32,6 +33,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachViewStage(*w);
     AttachFileCommands(*w);
     AttachGallery(*w);
+    AttachStyleWizard(*w);
     AttachServerBox(*w);
     AttachHelp(*w);
     w->ShowRedPill(TfrmMain::stChoose);

@@ -72,15 +72,8 @@ void TPropertyPanels::spdImgFileClick() {
     const QString name = ReplaceAllNoCase(QFileInfo(chosen).fileName(), QStringLiteral(" "), QString()).toLower();
     const QString target = JoinPath(graphics, name);
     if (chosen != target) {
-        // Copy beside the target first, so a failed copy leaves an existing
-        // picture of that name as it was.
         QDir().mkpath(graphics);
-        const QString part = target + QStringLiteral(".part");
-        QFile::remove(part);
-        if (QFile::copy(chosen, part)) {
-            QFile::remove(target);
-            if (!QFile::rename(part, target)) QFile::remove(part);
-        }
+        ReplaceFileWithCopy(chosen, target);
     }
     // The viewer's own loader, so the sizes are those the page will show.
     const QSize size = LoadImage(target).size();
