@@ -59,7 +59,9 @@ QToolButton* AddGlyphButton(QWidget* parent, const char* name, const QString& gl
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(r);
-    b->setIcon(QIcon(ResourceBitmap(glyph)));
+    const QPixmap picture = ResourceBitmap(glyph);
+    b->setIcon(QIcon(picture));
+    if (!picture.isNull()) b->setIconSize(picture.size());
     b->setAutoRaise(false);
     return b;
 }
@@ -297,11 +299,11 @@ void TfrmStyleWiz::CreatePage3() {
     lstStyles = new QListWidget(tab3);
     lstStyles->setObjectName(QStringLiteral("lstStyles"));
     lstStyles->setGeometry(152, 76, 262, 150);
-    spbUp = AddGlyphButton(tab3, "spbUp", QStringLiteral("Glyph_Up"), QRect(436, 90, 30, 28));
+    spbUp = AddGlyphButton(tab3, "spbUp", QStringLiteral("Glyph_Up"), QRect(435, 88, 32, 32));
     butDelete = new QPushButton(QStringLiteral("&Delete"), tab3);
     butDelete->setObjectName(QStringLiteral("butDelete"));
     butDelete->setGeometry(422, 137, 58, 27);
-    spbDown = AddGlyphButton(tab3, "spbDown", QStringLiteral("Glyph_Down"), QRect(436, 183, 30, 28));
+    spbDown = AddGlyphButton(tab3, "spbDown", QStringLiteral("Glyph_Down"), QRect(435, 181, 32, 32));
     lblModify = AddLabel(tab3, "lblModify", QStringLiteral("To modify the details of the Style, select a Style, and click NEXT"),
                          QRect(152, 234, 336, 30));
     lblDelete = AddLabel(tab3, "lblDelete", QStringLiteral("Click FINISH to return to Tarvo."), QRect(152, 234, 336, 30));
