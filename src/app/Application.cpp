@@ -7,7 +7,7 @@ int g_discarded = 0;
 TTarvoApplication::TTarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tarvo"));
     setOrganizationName(QStringLiteral("Brenfold"));
-    setApplicationDisplayName(QStringLiteral("Tarvo"));
+    // No display name: Qt would append it to every caption.
 }
 
 bool TTarvoApplication::notify(QObject* receiver, QEvent* event) {
