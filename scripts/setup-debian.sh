@@ -11,6 +11,8 @@ packages=(
   python3 python3-pyftpdlib
   clang libclang-rt-14-dev
   bash-doc
+  qt6-svg-dev desktop-file-utils appstream shared-mime-info
+  lynx
 )
 
 missing=()

@@ -8,6 +8,8 @@ TTarvoApplication::TTarvoApplication(int& argc, char** argv) : QApplication(argc
     setApplicationName(QStringLiteral("Tarvo"));
     setOrganizationName(QStringLiteral("Brenfold"));
     // No display name: Qt would append it to every caption.
+    // The desktop entry's name, so the desktop matches the window to it.
+    setDesktopFileName(QStringLiteral("tarvo"));
 }
 
 bool TTarvoApplication::notify(QObject* receiver, QEvent* event) {

@@ -24,6 +24,7 @@ class QTimer;
 class TPicture;
 class TViewStage;
 class TFileCommands;
+class TServerBox;
 
 // One stage of the work, as shown on the toolbar.
 struct TStageInfo {
@@ -59,6 +60,7 @@ public:
     // --- the stage subsystems (created by CreateMainWindow) ---
     TViewStage* View = nullptr;
     TFileCommands* Files = nullptr;
+    TServerBox* Servers = nullptr;  // the Send stage's server box
 
     // --- controls (named as their objectName) ---
     QFrame* pnlMain = nullptr;
@@ -93,6 +95,7 @@ public:
     QTimer* timUpload = nullptr;
 
     QMenu* mnuFile = nullptr;
+    QMenu* mnuEdit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* menFileOpen = nullptr;
@@ -101,6 +104,8 @@ public:
     QAction* menFileMake = nullptr;
     QAction* ExternalPreview1 = nullptr;
     QAction* menFileExit = nullptr;
+    QAction* menEditUndo = nullptr;
+    QAction* menEditRedo = nullptr;
     QAction* mnuHelpTopics = nullptr;
     QAction* menHelpAbout = nullptr;
 

@@ -78,7 +78,10 @@ bool TTarvoReg::ValueExists(const QString& name) const {
 
 QString TTarvoReg::ReadString(const QString& name) const {
     if (!open_) return {};
-    return settings_->value(path(name)).toString();
+    const QVariant value = settings_->value(path(name));
+    // A value with "," typed into the file by hand comes back as a list.
+    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 void TTarvoReg::WriteString(const QString& name, const QString& text) {

@@ -7,6 +7,7 @@
 #include "docs/PageFile.h"
 #include "docs/SaveInfo.h"
 #include "html/ViewStage.h"
+#include "model/PageHistory.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -99,6 +100,7 @@ bool TFileCommands::SaveBuilder(const QString& path) {
         return false;
     }
     w_.Page.PageChanged = false;
+    MarkPageSaved(w_);
     w_.Page.DocFileName = path;
     UpdateCaption();
     if (w_.CurrentStage == TfrmMain::stSend)

@@ -7,6 +7,7 @@
 #include "app/PictureControl.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/HelpCalls.h"
 #include "app/WhatsThis.h"
 #include "docs/Gallery.h"
 #include "docs/PageFile.h"
@@ -268,9 +269,12 @@ void TestGallery::rightReleaseOffersMenuOrWhatsThis() {
     for (QAction* a : g_->popFiles->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{"&Delete", "Re&name", "-", "What's This?"}));
     g_->popFiles->hide();
-    ShowWhatsThis(nullptr, 0);
+    // The entry menu's own "What's This?" shows the list's pop-up topic.
+    const int requests = HelpRequestCount();
     g_->WhatsThis1->trigger();
-    QCOMPARE(LastWhatsThisContext(), 20);
+    QCOMPARE(HelpRequestCount(), requests + 1);
+    QCOMPARE(LastHelpRequest().call, THelpCall::ContextPopup);
+    QCOMPARE(LastHelpRequest().context, 20);
 }
 
 void TestGallery::deleteAsksAndLeavesTheOpenPageAlone() {

@@ -212,6 +212,33 @@ QImage glyph(int which) {
   return img;
 }
 
+// 24 x 24 arrows of the server wizard's list: move the chosen server up or
+// down. A round orange button with a white arrow, like the wizard glyphs.
+QImage moveArrow(bool up) {
+  QImage img = canvas(24, 24);
+  QPainter p(&img);
+  smooth(p);
+  QPainterPath disc;
+  disc.addEllipse(QPointF(12, 12), 10.5, 10.5);
+  shadow(p, disc, 0, 1, 2, QColor(20, 40, 80, 90));
+  glossy(p, disc, pal::orange, 1);
+  p.translate(12, 12);
+  if (!up) p.rotate(180);
+  QPainterPath arrow;
+  arrow.moveTo(0, -7);
+  arrow.lineTo(6.5, 0);
+  arrow.lineTo(2.5, 0);
+  arrow.lineTo(2.5, 6.5);
+  arrow.lineTo(-2.5, 6.5);
+  arrow.lineTo(-2.5, 0);
+  arrow.lineTo(-6.5, 0);
+  arrow.closeSubpath();
+  p.setPen(QPen(pal::orange.darker(140), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::white);
+  p.drawPath(arrow);
+  return img;
+}
+
 }  // namespace
 
 void addDialogArt(Catalog& c) {
@@ -223,6 +250,8 @@ void addDialogArt(Catalog& c) {
                                "Glyph_Next"};
   for (int i = 0; i < 7; ++i)
     c.push_back({QString::fromLatin1(names[i]), Kind::Bitmap, [i] { return glyph(i); }, {}});
+  c.push_back({"Glyph_Up", Kind::Bitmap, [] { return moveArrow(true); }, {}});
+  c.push_back({"Glyph_Down", Kind::Bitmap, [] { return moveArrow(false); }, {}});
 }
 
 }  // namespace art

@@ -1,0 +1,63 @@
+#include "upload/ServerBox.h"
+
+#include "app/MainWindow.h"
+#include "upload/ServerWizard.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+TServerBox* AttachServerBox(TfrmMain& window) {
+    LoadServerList(ServerList());
+    auto* box = new TServerBox(window);
+    window.Servers = box;
+    return box;
+}
+
+TServerBox::TServerBox(TfrmMain& window) : QObject(&window), w_(window) {
+    setObjectName(QStringLiteral("ServerBox"));
+    lblServers = new QLabel(QStringLiteral("WWW Server to Upload to:"), w_.pnlSend);
+    lblServers->setObjectName(QStringLiteral("lblServers"));
+    lblServers->setGeometry(16, 10, 170, 16);
+    cmbServers = new QComboBox(w_.pnlSend);
+    cmbServers->setObjectName(QStringLiteral("cmbServers"));
+    cmbServers->setGeometry(16, 28, 170, 22);
+    spdEditWWW = new QToolButton(w_.pnlSend);
+    spdEditWWW->setObjectName(QStringLiteral("spdEditWWW"));
+    spdEditWWW->setText(QStringLiteral("Edit WWW Server List"));
+    spdEditWWW->setGeometry(16, 56, 170, 25);
+
+    // Only the user's picks are remembered (activated is not sent when the
+    // program selects).
+    connect(cmbServers, &QComboBox::activated, this, &TServerBox::cmbServersChange);
+    connect(spdEditWWW, &QToolButton::clicked, this, &TServerBox::spdEditWWWClick);
+    w_.hooks.StageEntered[TfrmMain::stSend].push_back([this](int) { FillServerCombo(); });
+}
+
+void TServerBox::FillServerCombo() {
+    const QSignalBlocker quiet(cmbServers);
+    cmbServers->clear();
+    for (const auto& s : ServerList()) cmbServers->addItem(s->Name);
+    if (cmbServers->count() == 0) return;
+    const QString last = ReadLastServer();
+    int index = -1;
+    if (!last.isEmpty()) index = cmbServers->findText(last, Qt::MatchFixedString);  // no regard to case
+    cmbServers->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+void TServerBox::cmbServersChange(int index) {
+    if (index >= 0) WriteLastServer(cmbServers->itemText(index));
+}
+
+void TServerBox::spdEditWWWClick() {
+    RunServerWizard(&w_);
+    FillServerCombo();
+}
+
+const tWWWServerType* TServerBox::SelectedServer() const {
+    const int index = cmbServers->currentIndex();
+    const TServerList& list = ServerList();
+    return index >= 0 && size_t(index) < list.size() ? list[size_t(index)].get() : nullptr;
+}

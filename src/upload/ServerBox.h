@@ -1,0 +1,40 @@
+#pragma once
+// The server box of the Send stage: "WWW Server to Upload to:" with the
+// program's server list, and the button that opens the server wizard. The
+// choice is remembered as "LastServer".
+
+#include "upload/ServerList.h"
+
+#include <QObject>
+
+class QComboBox;
+class QLabel;
+class QToolButton;
+class TfrmMain;
+
+class TServerBox : public QObject {
+    Q_OBJECT
+public:
+    explicit TServerBox(TfrmMain& window);
+
+    QLabel* lblServers = nullptr;
+    QComboBox* cmbServers = nullptr;
+    QToolButton* spdEditWWW = nullptr;  // "Edit WWW Server List"
+
+    // Refills the box from ServerList() and selects the remembered server
+    // (letter case ignored), else the first. Writes nothing.
+    void FillServerCombo();
+    // The user picked an entry: it is remembered.
+    void cmbServersChange(int index);
+    // Runs the server wizard, then refills the box.
+    void spdEditWWWClick();
+
+    // The ServerList() record chosen in the box; null when the box is empty.
+    const tWWWServerType* SelectedServer() const;
+
+private:
+    TfrmMain& w_;
+};
+
+// Reads the server list and puts the server box on the Send panel.
+TServerBox* AttachServerBox(TfrmMain& window);

@@ -1,0 +1,268 @@
+// The server wizard's window: its pages, controls and wiring. The page flow
+// and the handlers are in ServerWizardFlow.cpp.
+#include "upload/ServerWizard.h"
+
+#include "app/HelpCalls.h"
+#include "app/PictureControl.h"
+#include "app/UserDialogs.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+
+// The password edit shows "*" for every character, whatever the style.
+class TStarPasswordStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+template <class T>
+T* Make(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* l = Make<QLabel>(parent, name, geometry);
+    l->setText(text);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    auto* b = Make<QPushButton>(parent, name, geometry);
+    b->setText(text);
+    // Enter in an edit presses no button behind the user's back.
+    b->setAutoDefault(false);
+    return b;
+}
+
+QWidget* AddPage(QStackedWidget* pages, const char* name) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addWidget(page);
+    return page;
+}
+
+const QString kUploadToHost = QStringLiteral(" \"Upload to Host\"");
+
+constexpr int kPageWidth = 362;
+
+}  // namespace
+
+TfrmServerWizard::TfrmServerWizard(TServerList& serverList, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      serverList_(serverList) {
+    setObjectName(QStringLiteral("frmServerWizard"));
+    setWindowTitle(QStringLiteral("Edit WWW Server List Wizard"));
+    setFixedSize(520, 318);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    setFont(f);
+
+    CreatePages();
+    CreateButtons();
+    WireControls();
+
+    // FormCreate: a fresh record, add mode, the start page, the copies.
+    newServer_ = std::make_unique<tWWWServerType>();
+    EditServer = newServer_.get();
+    WizardMode = wmAdd;
+    pgcWizard->setCurrentWidget(tab1);
+    Filling = true;
+    EditList = CopyServerList(serverList_);
+    Filling = false;
+    LoadWWWList();
+    AdvancedSeen = false;
+    ListChanged = false;
+    cmbServerType->setCurrentIndex(cmbServerType->findText(QStringLiteral("Generic")));
+    UpdateButtons();
+}
+
+TfrmServerWizard::~TfrmServerWizard() = default;
+
+void TfrmServerWizard::CreatePages() {
+    imgWizard = new TPicture(this, QStringLiteral("imgWizard"));
+    imgWizard->move(10, 10);
+    imgWizard->ShowBitmap(QStringLiteral("Wizard_Server"));
+
+    pgcWizard = Make<QStackedWidget>(this, "pgcWizard", QRect(150, 10, kPageWidth, 252));
+    CreateStartPage();
+    CreateDetailsPage();
+    CreateAdvancedPage();
+    CreateListPage();
+}
+
+void TfrmServerWizard::CreateStartPage() {
+    tab1 = AddPage(pgcWizard, "tab1");
+    lblIntro = MakeLabel(tab1, "lblIntro",
+                         QStringLiteral("This Wizard aids you in the construction of a server list. This list is used "
+                                        "to allow you to easily transfer your files to the internet."),
+                         QRect(0, 0, kPageWidth, 48));
+    QFont bold = lblIntro->font();
+    bold.setBold(true);
+    lblIntro->setFont(bold);
+    lblServerIs = MakeLabel(tab1, "lblServerIs",
+                            QStringLiteral("A Server is a computer that is connected to the internet. This is the "
+                                           "computer that you 'Logon' to when you are surfing. Apart from this, there "
+                                           "is nothing all that special about a Server. "),
+                            QRect(0, 54, kPageWidth, 48));
+    rbAdd = Make<QRadioButton>(tab1, "rbAdd", QRect(12, 110, 340, 22));
+    rbAdd->setText(QStringLiteral("Add new server details to the server list."));
+    rbAdd->setChecked(true);
+    rbModify = Make<QRadioButton>(tab1, "rbModify", QRect(12, 134, 340, 22));
+    rbModify->setText(QStringLiteral("Modify server settings."));
+    rbDelete = Make<QRadioButton>(tab1, "rbDelete", QRect(12, 158, 340, 22));
+    rbDelete->setText(QStringLiteral("Delete a server from the server list."));
+    lblHelpHint = MakeLabel(tab1, "lblHelpHint",
+                            QStringLiteral("If you don't know the address of your server, or are confused by all this "
+                                           "terminology, then press the HELP button. "),
+                            QRect(0, 196, kPageWidth, 32));
+}
+
+void TfrmServerWizard::CreateDetailsPage() {
+    tab2 = AddPage(pgcWizard, "tab2");
+    lblName = MakeLabel(tab2, "lblName", QStringLiteral("Enter a description for your Server e.g. My Web Server"),
+                        QRect(0, 0, kPageWidth, 16));
+    txtName = Make<QLineEdit>(tab2, "txtName", QRect(0, 17, kPageWidth, 21));
+    lblAddress = MakeLabel(tab2, "lblAddress",
+                           QStringLiteral("Enter your Server's address e.g. ftp.yourisp.com"),
+                           QRect(0, 44, kPageWidth, 16));
+    txtAddress = Make<QLineEdit>(tab2, "txtAddress", QRect(0, 61, kPageWidth, 21));
+    lblLogin = MakeLabel(tab2, "lblLogin",
+                         QStringLiteral("Enter your 'Login' name. This name is supplied to you by your Internet "
+                                        "Service Provider. (ISP)"),
+                         QRect(0, 88, kPageWidth, 30));
+    txtLogin = Make<QLineEdit>(tab2, "txtLogin", QRect(0, 119, kPageWidth, 21));
+    lblPassword = MakeLabel(tab2, "lblPassword", QStringLiteral("Enter your password. (given to you by your ISP)"),
+                            QRect(0, 146, kPageWidth, 16));
+    txtPassword = Make<QLineEdit>(tab2, "txtPassword", QRect(0, 163, kPageWidth, 21));
+    txtPassword->setEchoMode(QLineEdit::Password);
+    auto* stars = new TStarPasswordStyle;
+    stars->setParent(txtPassword);
+    txtPassword->setStyle(stars);
+    lblServerType = MakeLabel(tab2, "lblServerType", QStringLiteral("Select Internet Service Provider"),
+                              QRect(0, 196, 190, 16));
+    cmbServerType = Make<QComboBox>(tab2, "cmbServerType", QRect(0, 213, 190, 22));
+    cmbServerType->addItem(QStringLiteral("Generic"));
+    butAdvanced = MakeButton(tab2, "butAdvanced", QStringLiteral("&Advanced"), QRect(kPageWidth - 90, 211, 90, 26));
+}
+
+void TfrmServerWizard::CreateAdvancedPage() {
+    tab3 = AddPage(pgcWizard, "tab3");
+    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 150));
+    grpAdvanced->setTitle(QStringLiteral("Advanced Server Details"));
+    lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
+                             QStringLiteral("Enter the Directory that your server looks in for your HTML files. "
+                                            "(Usually www or public_html)"),
+                             QRect(10, 22, kPageWidth - 20, 30));
+    txtDirectory = Make<QLineEdit>(grpAdvanced, "txtDirectory", QRect(10, 54, kPageWidth - 20, 21));
+    lblURL = MakeLabel(grpAdvanced, "lblURL", QStringLiteral("Full URL for your Web Site:"),
+                       QRect(10, 88, kPageWidth - 20, 16));
+    txtURL = Make<QLineEdit>(grpAdvanced, "txtURL", QRect(10, 106, kPageWidth - 20, 21));
+}
+
+void TfrmServerWizard::CreateListPage() {
+    tab4 = AddPage(pgcWizard, "tab4");
+    lblModDesc = MakeLabel(tab4, "lblModDesc",
+                           QStringLiteral("To edit a server in the list below, select  the server and then click the "
+                                          "Next button. The order of the servers in the list below, will be the same "
+                                          "in as the Server List in") +
+                               kUploadToHost,
+                           QRect(0, 0, kPageWidth, 46));
+    lblDelDesc = MakeLabel(tab4, "lblDelDesc",
+                           QStringLiteral("To delete a server in the list below, select  the server and then click on "
+                                          "the DELETE button. The order of the servers in the list below, will be the "
+                                          "same in as the Server List in") +
+                               kUploadToHost,
+                           QRect(0, 0, kPageWidth, 46));
+    lstServers = Make<QListWidget>(tab4, "lstServers", QRect(0, 50, 296, 158));
+    const auto arrow = [&](const char* name, const char* glyph, int top) {
+        auto* b = Make<QToolButton>(tab4, name, QRect(306, top, 40, 40));
+        b->setIcon(QIcon(QStringLiteral(":/bitmaps/%1.png").arg(QLatin1String(glyph))));
+        b->setIconSize(QSize(24, 24));
+        b->setAutoRaise(false);
+        return b;
+    };
+    spbUp = arrow("spbUp", "Glyph_Up", 50);
+    butDelete = MakeButton(tab4, "butDelete", QStringLiteral("&Delete"), QRect(302, 116, 60, 26));
+    spbDown = arrow("spbDown", "Glyph_Down", 168);
+    lblModify = MakeLabel(tab4, "lblModify",
+                          QStringLiteral("To modify the address of the Server, select a server, and click NEXT"),
+                          QRect(0, 216, kPageWidth, 32));
+    lblDelete = MakeLabel(tab4, "lblDelete", QStringLiteral("Click FINISH to return to Tarvo."),
+                          QRect(0, 216, kPageWidth, 32));
+    for (QWidget* w : {static_cast<QWidget*>(lblModDesc), static_cast<QWidget*>(lblDelDesc),
+                       static_cast<QWidget*>(lblModify), static_cast<QWidget*>(lblDelete)})
+        w->hide();
+}
+
+void TfrmServerWizard::CreateButtons() {
+    const int top = height() - 40;
+    butHelp = MakeButton(this, "butHelp", QStringLiteral("&Help"), QRect(10, top, 76, 27));
+    butBack = MakeButton(this, "butBack", QStringLiteral("&<< Back"), QRect(0, top, 84, 27));
+    butBack->setIcon(QIcon(QStringLiteral(":/bitmaps/Glyph_Back.png")));
+    butBack->setEnabled(false);
+    butNext = MakeButton(this, "butNext", QStringLiteral("Next >&>"), QRect(0, top, 84, 27));
+    butNext->setIcon(QIcon(QStringLiteral(":/bitmaps/Glyph_Next.png")));
+    butNext->setLayoutDirection(Qt::RightToLeft);  // the arrow after the words
+    butFinish = MakeButton(this, "butFinish", QStringLiteral("&Finish"), QRect(0, top, 84, 27));
+    butFinish->hide();
+    butCancel = MakeButton(this, "butCancel", QStringLiteral("&Cancel"), QRect(0, top, 84, 27));
+}
+
+void TfrmServerWizard::WireControls() {
+    connect(rbAdd, &QRadioButton::toggled, this, [this](bool on) { if (on) WizardMode = wmAdd; });
+    connect(rbModify, &QRadioButton::toggled, this, [this](bool on) { if (on) WizardMode = wmModify; });
+    connect(rbDelete, &QRadioButton::toggled, this, [this](bool on) { if (on) WizardMode = wmDelete; });
+
+    const auto store = [this](QLineEdit* edit, QString tWWWServerType::*field) {
+        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) { StoreField(field, text); });
+    };
+    store(txtName, &tWWWServerType::Name);
+    store(txtAddress, &tWWWServerType::Address);
+    store(txtDirectory, &tWWWServerType::Directory);
+    store(txtLogin, &tWWWServerType::UserName);
+    store(txtPassword, &tWWWServerType::Password);
+    store(txtURL, &tWWWServerType::URL);
+
+    connect(cmbServerType, &QComboBox::currentIndexChanged, this, [this] { cmbServerTypeChange(); });
+    connect(butAdvanced, &QPushButton::clicked, this, &TfrmServerWizard::butAdvancedClick);
+    // A click or the arrow keys: the chosen server's details are shown.
+    connect(lstServers, &QListWidget::itemSelectionChanged, this, &TfrmServerWizard::lstServersClick);
+    connect(lstServers, &QListWidget::itemDoubleClicked, this, [this] {
+        // Acts as Next wherever Next is offered.
+        if (!butNext->isHidden() && butNext->isEnabled()) butNextClick();
+    });
+    connect(spbUp, &QToolButton::clicked, this, &TfrmServerWizard::spbUpClick);
+    connect(spbDown, &QToolButton::clicked, this, &TfrmServerWizard::spbDownClick);
+    connect(butDelete, &QPushButton::clicked, this, &TfrmServerWizard::butDeleteClick);
+
+    connect(butHelp, &QPushButton::clicked, this, [this] { ShowHelp(this, THelpCall::Context, 79); });
+    connect(butBack, &QPushButton::clicked, this, &TfrmServerWizard::butBackClick);
+    connect(butNext, &QPushButton::clicked, this, &TfrmServerWizard::butNextClick);
+    connect(butFinish, &QPushButton::clicked, this, &TfrmServerWizard::butFinishClick);
+    // Cancel, Escape and the close box: nothing is saved.
+    connect(butCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void RunServerWizard(QWidget* parent) {
+    TfrmServerWizard wizard(ServerList(), parent);
+    Dialogs().Run(&wizard);
+}

@@ -1,0 +1,134 @@
+#pragma once
+// The server wizard: adds a WWW server, changes one, deletes servers and
+// reorders the list. It works on a deep copy of the list it is given and
+// replaces that list (and the stored one) only when the user saves.
+//
+// Pages, without tabs: tab1 start (the mode), tab2 details, tab3 advanced
+// details, tab4 the list.
+
+#include "upload/ServerList.h"
+
+#include <QDialog>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+class TPicture;
+
+class TfrmServerWizard : public QDialog {
+    Q_OBJECT
+public:
+    enum Mode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
+
+    // `serverList` is the list that saving replaces.
+    explicit TfrmServerWizard(TServerList& serverList, QWidget* parent = nullptr);
+    ~TfrmServerWizard() override;
+
+    // --- state ---
+    TServerList EditList;                 // deep copies of the server list
+    tWWWServerType* EditServer = nullptr;  // a new record (add) or one of EditList
+    int WizardMode = wmAdd;
+    bool ListChanged = false;
+    bool Filling = false;      // the program fills the edits; handlers store nothing
+    bool AdvancedSeen = false;  // the advanced page was shown in this run
+
+    // --- controls ---
+    TPicture* imgWizard = nullptr;
+    QStackedWidget* pgcWizard = nullptr;
+    QWidget* tab1 = nullptr;
+    QWidget* tab2 = nullptr;
+    QWidget* tab3 = nullptr;
+    QWidget* tab4 = nullptr;
+    // tab1
+    QLabel* lblIntro = nullptr;
+    QLabel* lblServerIs = nullptr;
+    QRadioButton* rbAdd = nullptr;
+    QRadioButton* rbModify = nullptr;
+    QRadioButton* rbDelete = nullptr;
+    QLabel* lblHelpHint = nullptr;
+    // tab2
+    QLabel* lblName = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLabel* lblAddress = nullptr;
+    QLineEdit* txtAddress = nullptr;
+    QLabel* lblLogin = nullptr;
+    QLineEdit* txtLogin = nullptr;
+    QLabel* lblPassword = nullptr;
+    QLineEdit* txtPassword = nullptr;
+    QLabel* lblServerType = nullptr;
+    QComboBox* cmbServerType = nullptr;
+    QPushButton* butAdvanced = nullptr;
+    // tab3
+    QGroupBox* grpAdvanced = nullptr;
+    QLabel* lblDirectory = nullptr;
+    QLineEdit* txtDirectory = nullptr;
+    QLabel* lblURL = nullptr;
+    QLineEdit* txtURL = nullptr;
+    // tab4
+    QLabel* lblModDesc = nullptr;
+    QLabel* lblDelDesc = nullptr;
+    QListWidget* lstServers = nullptr;
+    QToolButton* spbUp = nullptr;
+    QPushButton* butDelete = nullptr;
+    QToolButton* spbDown = nullptr;
+    QLabel* lblModify = nullptr;
+    QLabel* lblDelete = nullptr;
+    // the button row
+    QPushButton* butHelp = nullptr;
+    QPushButton* butBack = nullptr;
+    QPushButton* butNext = nullptr;
+    QPushButton* butFinish = nullptr;
+    QPushButton* butCancel = nullptr;
+
+    // --- the wizard's operations ---
+    void LoadWWWList();
+    void ClearServer();
+    void ClearFields();
+    void ShowMyDetails();
+    QString BuildURL() const;
+    bool CheckFields();
+    // Asks whether to save when something changed; false keeps the wizard open.
+    bool AskForSave();
+    void WriteServerInfo();
+
+    void butNextClick();
+    void butBackClick();
+    void butFinishClick();
+    void butAdvancedClick();
+    void butDeleteClick();
+    void spbUpClick();
+    void spbDownClick();
+    void lstServersClick();
+    void cmbServerTypeChange();
+
+private:
+    void CreatePages();
+    void CreateStartPage();
+    void CreateDetailsPage();
+    void CreateAdvancedPage();
+    void CreateListPage();
+    void CreateButtons();
+    void WireControls();
+    void StoreField(QString tWWWServerType::*field, const QString& text);
+    void SetTextFilled(QLineEdit* edit, const QString& text);
+    void ShowFinish();
+    void ShowDirectory(bool proposeOnlyInAdd);
+    void UpdateButtons();
+    void MoveSelected(int step);
+    int SelectedIndex() const;  // into EditList; -1 when none
+    void GoTo(QWidget* page);
+
+    TServerList& serverList_;
+    std::unique_ptr<tWWWServerType> newServer_;  // EditServer before Finish appends it
+    std::vector<int> rows_;                      // lstServers row -> EditList index
+};
+
+// Runs the wizard on the program's server list (through the dialog seam).
+void RunServerWizard(QWidget* parent);

@@ -1,0 +1,310 @@
+// The server wizard's page flow and handlers.
+#include "upload/ServerWizard.h"
+
+#include "app/UserDialogs.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+const QString kPublicHtml = QStringLiteral("public_html");
+const QString kGeneric = QStringLiteral("Generic");
+}  // namespace
+
+// --- the records behind the edits ---
+
+void TfrmServerWizard::StoreField(QString tWWWServerType::*field, const QString& text) {
+    if (Filling || !EditServer) return;
+    EditServer->*field = text;
+    ListChanged = true;
+}
+
+// Puts `text` into `edit` as the user would type it: the record follows,
+// also when the edit showed that text already (no change signal then).
+void TfrmServerWizard::SetTextFilled(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    static const std::pair<QLineEdit* TfrmServerWizard::*, QString tWWWServerType::*> fields[] = {
+        {&TfrmServerWizard::txtName, &tWWWServerType::Name},
+        {&TfrmServerWizard::txtAddress, &tWWWServerType::Address},
+        {&TfrmServerWizard::txtDirectory, &tWWWServerType::Directory},
+        {&TfrmServerWizard::txtLogin, &tWWWServerType::UserName},
+        {&TfrmServerWizard::txtPassword, &tWWWServerType::Password},
+        {&TfrmServerWizard::txtURL, &tWWWServerType::URL},
+    };
+    for (const auto& [e, field] : fields)
+        if (this->*e == edit && EditServer && EditServer->*field != text) StoreField(field, text);
+}
+
+void TfrmServerWizard::LoadWWWList() {
+    lstServers->clear();
+    rows_.clear();
+    for (size_t i = 0; i < EditList.size(); ++i) {
+        if (EditList[i]->Name.isEmpty()) continue;
+        lstServers->addItem(EditList[i]->Name);
+        rows_.push_back(int(i));
+    }
+    lstServers->setCurrentRow(-1);
+}
+
+int TfrmServerWizard::SelectedIndex() const {
+    const QList<QListWidgetItem*> items = lstServers->selectedItems();
+    if (items.isEmpty()) return -1;
+    const int row = lstServers->row(items.constFirst());
+    return row >= 0 && size_t(row) < rows_.size() ? rows_[size_t(row)] : -1;
+}
+
+void TfrmServerWizard::ClearServer() {
+    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) SetTextFilled(e, QString());
+    cmbServerType->setCurrentIndex(cmbServerType->findText(kGeneric));
+    SetTextFilled(txtDirectory, kPublicHtml);
+    // Clearing the details page of a new server counts as a change.
+    ListChanged = true;
+}
+
+void TfrmServerWizard::ClearFields() {
+    Filling = true;
+    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) e->clear();
+    txtDirectory->setText(kPublicHtml);
+    Filling = false;
+}
+
+void TfrmServerWizard::ShowMyDetails() {
+    Filling = true;
+    txtName->setText(EditServer->Name);
+    txtAddress->setText(EditServer->Address);
+    txtDirectory->setText(EditServer->Directory);
+    txtLogin->setText(EditServer->UserName);
+    txtPassword->setText(EditServer->Password);
+    txtURL->setText(EditServer->URL.isEmpty() ? BuildURL() : EditServer->URL);
+    Filling = false;
+}
+
+QString TfrmServerWizard::BuildURL() const {
+    return QStringLiteral("http://") + EditServer->Address + QStringLiteral("/~") + EditServer->UserName +
+           QLatin1Char('/');
+}
+
+bool TfrmServerWizard::CheckFields() {
+    const std::pair<QLineEdit*, const char*> checks[] = {
+        {txtName, "Please enter a valid description for your server."},
+        {txtAddress, "Please enter a valid address for your server."},
+        {txtLogin, "Please enter a valid login name for your server."},
+    };
+    for (const auto& [edit, message] : checks) {
+        if (!edit->text().isEmpty()) continue;
+        Dialogs().Tell(this, QStringLiteral("Tarvo"), QString::fromLatin1(message), TMsgIcon::Warning);
+        edit->setFocus();
+        return false;
+    }
+    return true;
+}
+
+// txtDirectory shows the record's folder, or "public_html" for none (in add
+// mode only, when `onlyInAdd`).
+void TfrmServerWizard::ShowDirectory(bool onlyInAdd) {
+    QString dir = EditServer->Directory;
+    if (dir.isEmpty() && (!onlyInAdd || WizardMode == wmAdd)) dir = kPublicHtml;
+    SetTextFilled(txtDirectory, dir);
+}
+
+// --- the pages ---
+
+void TfrmServerWizard::GoTo(QWidget* page) { pgcWizard->setCurrentWidget(page); }
+
+void TfrmServerWizard::ShowFinish() {
+    butFinish->show();
+    butNext->hide();
+}
+
+// Next is offered beside Finish only on a new server's details page (it
+// leads to the list); in modify mode it waits for a server to be chosen.
+// The visible buttons stand right-aligned, so Finish takes Next's place.
+void TfrmServerWizard::UpdateButtons() {
+    QWidget* page = pgcWizard->currentWidget();
+    if (page == tab2 && WizardMode == wmAdd) {
+        butFinish->show();
+        butNext->show();
+    } else if (!butFinish->isHidden()) {
+        butNext->hide();
+    }
+    butNext->setEnabled(!(page == tab4 && WizardMode == wmModify && SelectedIndex() < 0));
+    int x = width() - 10;
+    for (QPushButton* b : {butCancel, butFinish, butNext, butBack}) {
+        if (b->isHidden()) continue;
+        x -= b->width();
+        b->move(x, b->y());
+        x -= 6;
+    }
+}
+
+void TfrmServerWizard::butNextClick() {
+    QWidget* page = pgcWizard->currentWidget();
+    butBack->setEnabled(true);
+    butDelete->show();
+    lblModify->hide();
+    lblDelete->hide();
+    if (page == tab1) {
+        if (WizardMode == wmAdd) {
+            newServer_ = std::make_unique<tWWWServerType>();
+            EditServer = newServer_.get();
+            ClearServer();
+            GoTo(tab2);
+            txtName->setFocus();
+            ShowFinish();
+        } else if (WizardMode == wmModify) {
+            butDelete->hide();
+            lblDelDesc->hide();
+            lblModify->show();
+            lblModDesc->show();
+            GoTo(tab4);
+        } else {
+            lblModDesc->hide();
+            lblDelDesc->show();
+            lblDelete->show();
+            GoTo(tab4);
+            ShowFinish();
+        }
+    } else if (page == tab2) {
+        if (WizardMode == wmAdd && CheckFields()) {
+            if (txtURL->text().isEmpty()) SetTextFilled(txtURL, BuildURL());
+            ShowDirectory(false);
+            GoTo(tab4);
+            ShowFinish();
+        }
+    } else if (page == tab4) {
+        GoTo(tab2);
+        txtName->setFocus();
+        ShowFinish();
+    }
+    UpdateButtons();
+}
+
+void TfrmServerWizard::butBackClick() {
+    QWidget* page = pgcWizard->currentWidget();
+    butNext->show();
+    butFinish->hide();
+    butDelete->hide();
+    for (QLabel* l : {lblModify, lblDelete, lblDelDesc, lblModDesc}) l->hide();
+    if (page == tab3) {
+        GoTo(tab2);
+        txtName->setFocus();
+        ShowFinish();
+    } else if (page == tab4) {
+        if (WizardMode == wmAdd) {
+            GoTo(tab2);
+            txtName->setFocus();
+        } else {
+            GoTo(tab1);
+        }
+    } else if (page == tab2) {
+        if (WizardMode == wmAdd) {
+            GoTo(tab1);
+        } else if (WizardMode == wmModify) {
+            lblModDesc->show();
+            lblModify->show();
+            GoTo(tab4);
+        } else {
+            // Back to the list to delete from, never stuck on this page.
+            butDelete->show();
+            lblDelDesc->show();
+            lblDelete->show();
+            GoTo(tab4);
+            ShowFinish();
+        }
+    }
+    if (pgcWizard->currentWidget() == tab1) butBack->setEnabled(false);
+    UpdateButtons();
+}
+
+void TfrmServerWizard::butFinishClick() {
+    if (WizardMode == wmAdd) {
+        if (!AdvancedSeen) EditServer->URL = BuildURL();
+        // Appended once, however often Finish is pressed.
+        if (newServer_ && EditServer == newServer_.get()) {
+            EditList.push_back(std::move(newServer_));
+            LoadWWWList();
+        }
+    }
+    if (AskForSave()) accept();
+}
+
+bool TfrmServerWizard::AskForSave() {
+    if (!ListChanged) return true;
+    const auto answer = Dialogs().Ask(this, QStringLiteral("WWW Server List Changed"),
+                                      QStringLiteral("Do you want to save the changes to your WWW Server List?"),
+                                      TMsgIcon::Question,
+                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) WriteServerInfo();
+    return true;
+}
+
+void TfrmServerWizard::WriteServerInfo() {
+    serverList_.clear();
+    for (const auto& s : EditList)
+        if (!s->Name.isEmpty()) serverList_.push_back(std::make_unique<tWWWServerType>(*s));
+    SaveServerList(serverList_);
+    ListChanged = false;
+}
+
+// --- the details and the list ---
+
+void TfrmServerWizard::butAdvancedClick() {
+    if (!CheckFields()) return;
+    grpAdvanced->setEnabled(cmbServerType->currentText() == kGeneric);
+    if (WizardMode == wmAdd && txtURL->text().isEmpty()) SetTextFilled(txtURL, BuildURL());
+    ShowDirectory(true);
+    GoTo(tab3);
+    AdvancedSeen = true;
+    UpdateButtons();
+}
+
+void TfrmServerWizard::cmbServerTypeChange() {
+    const bool generic = cmbServerType->currentText() == kGeneric;
+    grpAdvanced->setEnabled(generic);
+    if (generic && EditServer) ShowDirectory(false);
+}
+
+void TfrmServerWizard::lstServersClick() {
+    const int index = SelectedIndex();
+    if (index < 0) return;
+    EditServer = EditList[size_t(index)].get();
+    ShowMyDetails();
+    UpdateButtons();
+}
+
+void TfrmServerWizard::MoveSelected(int step) {
+    const int index = SelectedIndex();
+    if (index < 0) return;
+    const int row = lstServers->row(lstServers->selectedItems().constFirst());
+    const int to = row + step;
+    if (to < 0 || to >= lstServers->count()) return;
+    std::swap(EditList[size_t(rows_[size_t(row)])], EditList[size_t(rows_[size_t(to)])]);
+    LoadWWWList();
+    // The moved server stays chosen (by its place: two names may differ
+    // only in letter case).
+    lstServers->setCurrentRow(to);
+    ListChanged = true;
+    UpdateButtons();
+}
+
+void TfrmServerWizard::spbUpClick() { MoveSelected(-1); }
+void TfrmServerWizard::spbDownClick() { MoveSelected(+1); }
+
+void TfrmServerWizard::butDeleteClick() {
+    const int index = SelectedIndex();
+    if (index < 0) return;
+    EditList.erase(EditList.begin() + index);
+    ClearFields();
+    newServer_ = std::make_unique<tWWWServerType>();
+    EditServer = newServer_.get();
+    LoadWWWList();
+    ListChanged = true;
+    UpdateButtons();
+}

@@ -1,0 +1,429 @@
+#include "TestSupport.h"
+#include "app/HelpCalls.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "upload/ServerBox.h"
+#include "upload/ServerWizard.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+void Click(QAbstractButton* b) {
+    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName()));
+    // A radio button takes clicks on its circle and words only.
+    if (qobject_cast<QRadioButton*>(b)) QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    else QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void Type(QLineEdit* e, const QString& text) {
+    e->setFocus();
+    QTest::keyClicks(e, text);
+}
+
+void ClickRow(QListWidget* list, int row, bool twice = false) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+TServerList Servers(std::initializer_list<const char*> names) {
+    TServerList list;
+    for (const char* n : names) {
+        auto s = std::make_unique<tWWWServerType>();
+        s->Name = n;
+        s->Address = QString("ftp.%1.example").arg(n).toLower();
+        s->Directory = "www";
+        s->UserName = "jo";
+        s->Password = "pw";
+        list.push_back(std::move(s));
+    }
+    return list;
+}
+
+QStringList Names(const TServerList& list) {
+    QStringList names;
+    for (const auto& s : list) names << s->Name;
+    return names;
+}
+
+// Start page, add mode, Next; then the details typed in.
+void EnterNewServer(TfrmServerWizard& w, const QString& name, const QString& address, const QString& login,
+                    const QString& password) {
+    Click(w.rbAdd);
+    Click(w.butNext);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+    Type(w.txtName, name);
+    Type(w.txtAddress, address);
+    Type(w.txtLogin, login);
+    Type(w.txtPassword, password);
+}
+
+bool StoreHasServers() {
+    QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Brenfold", "Tarvo");
+    raw.beginGroup("WWWServers");
+    return !raw.childGroups().isEmpty();
+}
+
+}  // namespace
+
+class TestServerWizard : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { env_ = std::make_unique<TTestEnv>(); }
+    void cleanup() { env_.reset(); }
+
+    void addWithoutTheAdvancedPage();
+    void addWithATypedURL();
+    void checkFieldsMessages();
+    void modifyAChosenServer();
+    void reorderAndDelete();
+    void finishAsksOnlyAfterChanges();
+    void cancelAndEscapeSaveNothing();
+    void backTableAndHelp();
+    void sendStageBoxRemembersTheUsersPick();
+    void serversSurviveARestart();
+
+private:
+    std::unique_ptr<TTestEnv> env_;
+    TScriptedDialogs* dialogs() { return static_cast<TScriptedDialogs*>(&Dialogs()); }
+};
+
+void TestServerWizard::addWithoutTheAdvancedPage() {
+    TServerList list = Servers({"First"});
+    TfrmServerWizard w(list);
+    w.show();
+    QCOMPARE(w.windowTitle(), QString("Edit WWW Server List Wizard"));
+    QVERIFY(!w.butBack->isEnabled());
+    QVERIFY(!w.butFinish->isVisible());
+    EnterNewServer(w, "My Web Server", "ftp.isp.example", "jo", "s3cret");
+    QCOMPARE(w.txtPassword->echoMode(), QLineEdit::Password);
+    QCOMPARE(w.txtPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, w.txtPassword),
+             int('*'));
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(dialogs()->shown.size(), 1);
+    QCOMPARE(dialogs()->shown[0].caption, QString("WWW Server List Changed"));
+    QCOMPARE(dialogs()->shown[0].text, QString("Do you want to save the changes to your WWW Server List?"));
+    QCOMPARE(Names(list), QStringList({"First", "My Web Server"}));
+    const tWWWServerType added = ReadServer("My Web Server");
+    QCOMPARE(added.URL, QString("http://ftp.isp.example/~jo/"));
+    QCOMPARE(added.Directory, QString("public_html"));
+    QCOMPARE(added.Password, QString("s3cret"));
+    QCOMPARE(*list[1], added);
+    QCOMPARE(ServerNames(), QStringList({"First", "My Web Server"}));
+}
+
+void TestServerWizard::addWithATypedURL() {
+    TServerList list;
+    TfrmServerWizard w(list);
+    w.show();
+    EnterNewServer(w, "Club", "club.example", "ann", "");
+    Click(w.butAdvanced);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab3);
+    QVERIFY(w.grpAdvanced->isEnabled());
+    QCOMPARE(w.txtURL->text(), QString("http://club.example/~ann/"));
+    QCOMPARE(w.txtDirectory->text(), QString("public_html"));
+    w.txtURL->selectAll();
+    Type(w.txtURL, "http://club.example/members/ann/");
+    w.txtDirectory->selectAll();
+    Type(w.txtDirectory, "www");
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    const tWWWServerType added = ReadServer("Club");
+    QCOMPARE(added.URL, QString("http://club.example/members/ann/"));
+    QCOMPARE(added.Directory, QString("www"));
+    QCOMPARE(added.Password, QString());
+    QCOMPARE(list.size(), size_t(1));
+}
+
+void TestServerWizard::checkFieldsMessages() {
+    TServerList list;
+    TfrmServerWizard w(list);
+    w.show();
+    Click(w.butNext);
+    // Next stays on the details page of a new server, beside Finish.
+    QVERIFY(w.butNext->isVisible() && w.butFinish->isVisible());
+    Click(w.butNext);
+    QCOMPARE(dialogs()->lastText(), QString("Please enter a valid description for your server."));
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+    Type(w.txtName, "S");
+    Click(w.butAdvanced);
+    QCOMPARE(dialogs()->lastText(), QString("Please enter a valid address for your server."));
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+    Type(w.txtAddress, "a.example");
+    Click(w.butNext);
+    QCOMPARE(dialogs()->lastText(), QString("Please enter a valid login name for your server."));
+    QCOMPARE(dialogs()->shown.size(), 3);
+    // The password may stay empty: Next goes on to the list.
+    Type(w.txtLogin, "jo");
+    Click(w.butNext);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
+    QCOMPARE(w.txtDirectory->text(), QString("public_html"));
+    QCOMPARE(w.txtURL->text(), QString("http://a.example/~jo/"));
+    QVERIFY(w.butFinish->isVisible() && !w.butNext->isVisible());
+    QCOMPARE(dialogs()->shown.size(), 3);
+}
+
+void TestServerWizard::modifyAChosenServer() {
+    TServerList list = Servers({"One", "Two", "Three"});
+    list[1]->URL.clear();
+    TfrmServerWizard w(list);
+    w.show();
+    Click(w.rbModify);
+    Click(w.butNext);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
+    QVERIFY(w.lblModDesc->isVisible() && w.lblModify->isVisible());
+    QVERIFY(!w.lblDelDesc->isVisible() && !w.butDelete->isVisible());
+    QVERIFY(w.lblModDesc->text().endsWith("Server List in \"Upload to Host\""));
+    QCOMPARE(w.lstServers->count(), 3);
+    // Nothing chosen yet: Next waits for a server.
+    QVERIFY(w.butNext->isVisible() && !w.butNext->isEnabled());
+    ClickRow(w.lstServers, 1, true);  // a double click acts as Next
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+    QCOMPARE(w.txtName->text(), QString("Two"));
+    QCOMPARE(w.txtPassword->text(), QString("pw"));
+    QCOMPARE(w.txtURL->text(), QString("http://ftp.two.example/~jo/"));  // made, not stored
+    QVERIFY(!w.ListChanged);
+    w.txtAddress->selectAll();
+    Type(w.txtAddress, "ftp.new.example");
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    QCOMPARE(Names(list), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(list[1]->Address, QString("ftp.new.example"));
+    QCOMPARE(list[1]->URL, QString());
+    QCOMPARE(ReadServer("Two").Address, QString("ftp.new.example"));
+    QCOMPARE(ReadServer("One").Address, QString("ftp.one.example"));
+}
+
+void TestServerWizard::reorderAndDelete() {
+    TServerList list = Servers({"A", "B", "C", "D"});
+    TfrmServerWizard w(list);
+    w.show();
+    Click(w.rbDelete);
+    Click(w.butNext);
+    QVERIFY(w.lblDelDesc->isVisible() && w.lblDelete->isVisible() && w.butDelete->isVisible());
+    QVERIFY(w.butFinish->isVisible() && !w.butNext->isVisible());
+    // Nothing moves past either end.
+    ClickRow(w.lstServers, 0);
+    Click(w.spbUp);
+    QVERIFY(!w.ListChanged);
+    ClickRow(w.lstServers, 3);
+    Click(w.spbDown);
+    QVERIFY(!w.ListChanged);
+    // D up to the top, one place at a time, staying chosen.
+    for (int i = 0; i < 3; ++i) Click(w.spbUp);
+    QCOMPARE(w.lstServers->currentItem()->text(), QString("D"));
+    QCOMPARE(Names(w.EditList), QStringList({"D", "A", "B", "C"}));
+    // A down to the bottom.
+    ClickRow(w.lstServers, 1);
+    Click(w.spbDown);
+    Click(w.spbDown);
+    QCOMPARE(Names(w.EditList), QStringList({"D", "B", "C", "A"}));
+    ClickRow(w.lstServers, 2);
+    Click(w.butDelete);
+    QCOMPARE(w.lstServers->count(), 3);
+    QVERIFY(w.lstServers->selectedItems().isEmpty());
+    QCOMPARE(w.txtName->text(), QString());
+    QCOMPARE(w.txtDirectory->text(), QString("public_html"));
+    QCOMPARE(Names(list), QStringList({"A", "B", "C", "D"}));  // not before saving
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    QCOMPARE(Names(list), QStringList({"D", "B", "A"}));
+    TServerList loaded;
+    LoadServerList(loaded);
+    QCOMPARE(Names(loaded), QStringList({"D", "B", "A"}));
+}
+
+void TestServerWizard::finishAsksOnlyAfterChanges() {
+    TServerList list = Servers({"A"});
+    {
+        // Delete mode, nothing deleted: no question, nothing written.
+        TfrmServerWizard w(list);
+        w.show();
+        Click(w.rbDelete);
+        Click(w.butNext);
+        Click(w.butFinish);
+        QVERIFY(!w.isVisible());
+        QVERIFY(dialogs()->shown.isEmpty());
+        QVERIFY(!StoreHasServers());
+    }
+    // Add mode: the question always comes. Cancel stays, No closes unsaved,
+    // and the new server is appended once however often Finish is pressed.
+    TfrmServerWizard w(list);
+    w.show();
+    Click(w.butNext);
+    Type(w.txtName, "New");
+    dialogs()->answers << QMessageBox::Cancel << QMessageBox::No;
+    Click(w.butFinish);
+    QVERIFY(w.isVisible());
+    Click(w.butFinish);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(dialogs()->shown.size(), 2);
+    QCOMPARE(Names(w.EditList), QStringList({"A", "New"}));
+    QCOMPARE(Names(list), QStringList({"A"}));
+    QVERIFY(!StoreHasServers());
+}
+
+void TestServerWizard::cancelAndEscapeSaveNothing() {
+    TServerList list = Servers({"A", "B"});
+    for (bool escape : {false, true}) {
+        TfrmServerWizard w(list);
+        w.show();
+        Click(w.rbDelete);
+        Click(w.butNext);
+        ClickRow(w.lstServers, 0);
+        Click(w.butDelete);
+        QVERIFY(w.ListChanged);
+        if (escape) QTest::keyClick(&w, Qt::Key_Escape);
+        else Click(w.butCancel);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Rejected));
+    }
+    QVERIFY(dialogs()->shown.isEmpty());
+    QCOMPARE(Names(list), QStringList({"A", "B"}));
+    QVERIFY(!StoreHasServers());
+}
+
+void TestServerWizard::backTableAndHelp() {
+    TServerList list = Servers({"A", "B"});
+    TfrmServerWizard w(list);
+    w.show();
+    const int helpCalls = HelpRequestCount();
+    Click(w.butHelp);
+    QCOMPARE(HelpRequestCount(), helpCalls + 1);
+    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
+    QCOMPARE(LastHelpRequest().context, 79);
+
+    // Add: advanced page back to details (Finish), details back to start.
+    EnterNewServer(w, "N", "n.example", "jo", "");
+    Click(w.butAdvanced);
+    Click(w.butBack);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+    QVERIFY(w.butFinish->isVisible());
+    Click(w.butBack);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab1);
+    QVERIFY(!w.butBack->isEnabled());
+    QVERIFY(w.butNext->isVisible() && !w.butFinish->isVisible());
+
+    // Modify: details back to the list, list back to the start.
+    Click(w.rbModify);
+    Click(w.butNext);
+    ClickRow(w.lstServers, 0);
+    Click(w.butNext);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+    QCOMPARE(w.txtName->text(), QString("A"));
+    QVERIFY(w.butFinish->isVisible() && !w.butNext->isVisible());
+    Click(w.butBack);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
+    QVERIFY(w.lblModDesc->isVisible() && w.lblModify->isVisible() && !w.butDelete->isVisible());
+    Click(w.butBack);
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab1);
+    QVERIFY(!w.butBack->isEnabled());
+}
+
+void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
+    TServerList stored = Servers({"Alpha", "Beta", "Gamma"});
+    SaveServerList(stored);
+    WriteLastServer("bETA");  // letter case does not count
+    std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+    TServerBox* box = w->Servers;
+    QVERIFY(box);
+    QCOMPARE(w->findChild<QComboBox*>("cmbServers"), box->cmbServers);
+    QVERIFY(w->findChild<QToolButton*>("spdEditWWW"));
+    QCOMPARE(box->spdEditWWW->text(), QString("Edit WWW Server List"));
+    w->show();
+    w->ChangeState(TfrmMain::stSend);
+    QCOMPARE(box->cmbServers->count(), 3);
+    QCOMPARE(box->cmbServers->currentText(), QString("Beta"));
+    QCOMPARE(box->SelectedServer()->Address, QString("ftp.beta.example"));
+    QCOMPARE(ReadLastServer(), QString("bETA"));  // selecting by program writes nothing
+
+    box->cmbServers->setFocus();
+    QTest::keyClick(box->cmbServers, Qt::Key_Down);
+    QCOMPARE(box->cmbServers->currentText(), QString("Gamma"));
+    QCOMPARE(ReadLastServer(), QString("Gamma"));
+
+    // The wizard deletes Gamma: the name stays remembered, the first is chosen.
+    dialogs()->runs << [this](QDialog* d) {
+        auto* wiz = qobject_cast<TfrmServerWizard*>(d);
+        wiz->show();
+        Click(wiz->rbDelete);
+        Click(wiz->butNext);
+        ClickRow(wiz->lstServers, 2);
+        Click(wiz->butDelete);
+        dialogs()->answers << QMessageBox::Yes;
+        Click(wiz->butFinish);
+        return wiz->result();
+    };
+    Click(box->spdEditWWW);
+    QCOMPARE(dialogs()->unexpected, 0);
+    QCOMPARE(ReadLastServer(), QString("Gamma"));
+    QCOMPARE(box->cmbServers->count(), 2);
+    QCOMPARE(box->cmbServers->currentIndex(), 0);
+    QCOMPARE(Names(ServerList()), QStringList({"Alpha", "Beta"}));
+}
+
+void TestServerWizard::serversSurviveARestart() {
+    {
+        std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+        w->show();
+        w->ChangeState(TfrmMain::stSend);
+        QCOMPARE(w->Servers->cmbServers->count(), 0);
+        // Two servers added, the second moved to the top.
+        for (const char* name : {"Zulu", "Kilo"}) {
+            dialogs()->runs << [this, name](QDialog* d) {
+                auto* wiz = qobject_cast<TfrmServerWizard*>(d);
+                wiz->show();
+                EnterNewServer(*wiz, name, "ftp.example", "jo", "pw");
+                dialogs()->answers << QMessageBox::Yes;
+                Click(wiz->butFinish);
+                return wiz->result();
+            };
+            Click(w->Servers->spdEditWWW);
+        }
+        dialogs()->runs << [this](QDialog* d) {
+            auto* wiz = qobject_cast<TfrmServerWizard*>(d);
+            wiz->show();
+            Click(wiz->rbModify);
+            Click(wiz->butNext);
+            ClickRow(wiz->lstServers, 1);
+            Click(wiz->spbUp);
+            dialogs()->answers << QMessageBox::Yes;
+            Click(wiz->butNext);
+            Click(wiz->butFinish);
+            return wiz->result();
+        };
+        Click(w->Servers->spdEditWWW);
+        QCOMPARE(dialogs()->unexpected, 0);
+        QComboBox* box = w->Servers->cmbServers;
+        QCOMPARE(box->count(), 2);
+        QCOMPARE(box->itemText(0), QString("Kilo"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);  // the user picks Zulu
+    }
+    ServerList().clear();
+    std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+    w->show();
+    w->ChangeState(TfrmMain::stSend);
+    QComboBox* box = w->Servers->cmbServers;
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->itemText(0), QString("Kilo"));
+    QCOMPARE(box->itemText(1), QString("Zulu"));
+    QCOMPARE(box->currentText(), QString("Zulu"));
+    QCOMPARE(w->Servers->SelectedServer()->Password, QString("pw"));
+}
+
+QTEST_MAIN(TestServerWizard)
+#include "test_serverwizard.moc"
