@@ -227,14 +227,16 @@ void TestGallery::doubleClickAsksAboutUnsavedChanges() {
     QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Welcome to the Miller Family Page"));
     QCOMPARE(dialogs_->unexpected, 0);
 
-    // Yes, then a cancelled Save As: the open goes on all the same.
+    // Yes, then a cancelled Save As: the open stops and the page is kept.
     w_->ShowRedPill(TfrmMain::stChoose);
     change();
+    const int blocks = w_->Page.Count();
     dialogs_->answers = {QMessageBox::Yes};
     dialogs_->fileNames = {QString()};
     doubleClick(entry("CV"));
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Alex Morgan"));
+    QCOMPARE(w_->CurrentStage, int(TfrmMain::stChoose));
+    QVERIFY(w_->Page.PageChanged);
+    QCOMPARE(w_->Page.Count(), blocks);
 }
 
 void TestGallery::templateStaysUntitledSavedPageBecomesDocument() {
