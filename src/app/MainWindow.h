@@ -95,6 +95,7 @@ public:
     QTimer* timUpload = nullptr;
 
     QMenu* mnuFile = nullptr;
+    QMenu* mnuEdit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* menFileOpen = nullptr;
@@ -103,6 +104,8 @@ public:
     QAction* menFileMake = nullptr;
     QAction* ExternalPreview1 = nullptr;
     QAction* menFileExit = nullptr;
+    QAction* menEditUndo = nullptr;
+    QAction* menEditRedo = nullptr;
     QAction* mnuHelpTopics = nullptr;
     QAction* menHelpAbout = nullptr;
 

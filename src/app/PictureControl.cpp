@@ -13,7 +13,7 @@ void TPicture::ShowBitmap(const QString& name, bool keepSize) {
     const QPixmap pm = ResourceBitmap(name);
     if (pm.isNull()) return;
     setPixmap(pm);
-    if (!keepSize) resize(pm.size());
+    if (!keepSize) resize(pm.deviceIndependentSize().toSize());
 }
 
 void TPicture::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QAudioDevice>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QMediaDevices>
@@ -12,13 +13,29 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+bool UseDoubleSizePictures() { return qGuiApp && qGuiApp->devicePixelRatio() > 1.0; }
+
+QPixmap LoadResourcePicture(const QString& path) {
+    if (UseDoubleSizePictures()) {
+        QString twin = path;
+        twin.insert(twin.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        QPixmap pm(twin);
+        if (!pm.isNull()) {
+            pm.setDevicePixelRatio(2);
+            return pm;
+        }
+    }
+    return QPixmap(path);
+}
+
 QPixmap ResourceBitmap(const QString& name) {
     if (name.isEmpty()) return QPixmap();
     static QHash<QString, QPixmap> cache;
-    auto it = cache.constFind(name);
+    const QString key = UseDoubleSizePictures() ? name + QStringLiteral("@2x") : name;
+    auto it = cache.constFind(key);
     if (it != cache.constEnd()) return *it;
-    QPixmap pm(QStringLiteral(":/bitmaps/") + name + QStringLiteral(".png"));
-    cache.insert(name, pm);
+    const QPixmap pm = LoadResourcePicture(QStringLiteral(":/bitmaps/") + name + QStringLiteral(".png"));
+    cache.insert(key, pm);
     return pm;
 }
 
@@ -32,10 +49,16 @@ void DrawResourceBitmap(QWidget* picture, const QString& name, int x, int y) {
     if (!label) return;
     const QPixmap pm = ResourceBitmap(name);
     if (pm.isNull()) return;
+    // Sizes in logical pixels; the canvas takes the picture's pixel ratio, so
+    // a double-size picture stays sharp.
     QPixmap canvas = label->pixmap();
-    const QSize need(std::max(label->width(), x + pm.width()), std::max(label->height(), y + pm.height()));
-    if (canvas.isNull() || canvas.width() < need.width() || canvas.height() < need.height()) {
-        QPixmap grown(need);
+    const QSize size = pm.deviceIndependentSize().toSize();
+    const QSize have = canvas.deviceIndependentSize().toSize();
+    const QSize need(std::max(label->width(), x + size.width()), std::max(label->height(), y + size.height()));
+    if (canvas.isNull() || have.width() < need.width() || have.height() < need.height() ||
+        canvas.devicePixelRatio() != pm.devicePixelRatio()) {
+        QPixmap grown(need * pm.devicePixelRatio());
+        grown.setDevicePixelRatio(pm.devicePixelRatio());
         grown.fill(Qt::transparent);
         if (!canvas.isNull()) {
             QPainter p(&grown);
@@ -49,6 +72,15 @@ void DrawResourceBitmap(QWidget* picture, const QString& name, int x, int y) {
         p.drawPixmap(x, y, pm);
     }
     label->setPixmap(canvas);
+}
+
+QIcon ProgramIcon() {
+    // Both sizes, whatever the screen: the desktop picks from them for its
+    // task bar and window lists too.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/bitmaps/AppIcon.png"));
+    icon.addFile(QStringLiteral(":/bitmaps/AppIcon@2x.png"));
+    return icon;
 }
 
 QStringList& PlayedSounds() {
@@ -116,6 +148,8 @@ int g_screenCursor = 0;
 void RegisterCursors() {
     for (const CursorEntry& c : kCursors) {
         const QString name = QLatin1String(c.name);
+        // Cursors stay at their own size: the X cursor takes the picture's
+        // pixels and the hot spot as they are.
         QPixmap pm(QStringLiteral(":/cursors/") + name + QStringLiteral(".png"));
         const QPoint hot = TarvoCursorHotSpot(name);
         CursorTable().insert(c.number, pm.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pm, hot.x(), hot.y()));

@@ -4,6 +4,7 @@
 // ":/cursors/NAME.png"); an unknown name draws or plays nothing.
 
 #include <QCursor>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -11,13 +12,25 @@
 class QPainter;
 class QWidget;
 
-// The picture of that name; a null pixmap when there is none.
+// The picture of that name; a null pixmap when there is none. On a screen
+// with more than one device pixel per logical pixel it is the picture drawn
+// at twice the size, with a device pixel ratio of 2 (so it keeps its
+// logical size: use deviceIndependentSize(), not size()).
 QPixmap ResourceBitmap(const QString& name);
+// Whether pictures come at twice the size (the application's device pixel
+// ratio is above 1).
+bool UseDoubleSizePictures();
+// A resource picture by its path (":/bitmaps/NAME.png"), its "@2x" twin
+// when UseDoubleSizePictures().
+QPixmap LoadResourcePicture(const QString& path);
 // Draws the named picture with its top-left corner at (x, y).
 void DrawResourceBitmap(QPainter& painter, const QString& name, int x, int y);
 // Draws the named picture into a picture control (a QLabel) at (0, 0),
 // keeping what it showed outside the picture.
 void DrawResourceBitmap(QWidget* picture, const QString& name, int x = 0, int y = 0);
+
+// The program icon ("AppIcon" at both sizes).
+QIcon ProgramIcon();
 
 // Plays the named WAVE sound asynchronously, cutting off the one playing.
 // Names are matched without regard to letter case. Silent when the name is

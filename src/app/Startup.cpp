@@ -1,14 +1,18 @@
 #include "app/Startup.h"
 
 #include "app/Application.h"
+#include "app/HelpSystem.h"
 #include "app/MainWindow.h"
+#include "app/Resources.h"
 #include "app/SplashWindow.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "styles/StyleWizard.h"
 #include "upload/ServerBox.h"
+#include "upload/UploadCommand.h"
 #include "viewer/ViewerCommand.h"
 
 #include <QElapsedTimer>
@@ -29,7 +33,9 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachViewStage(*w);
     AttachFileCommands(*w);
     AttachGallery(*w);
+    AttachStyleWizard(*w);
     AttachServerBox(*w);
+    AttachHelp(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
@@ -54,7 +60,7 @@ namespace {
 bool IsWindowFreeCommand(int argc, char** argv) {
     if (argc < 2) return false;
     const QByteArray first(argv[1]);
-    return first == "--html" || first == "--text" || first == "--render";
+    return first == "--html" || first == "--text" || first == "--render" || first == "--upload";
 }
 
 // Qt's own notes (about the platform and its folders) would only clutter
@@ -79,6 +85,10 @@ int RunWindowFreeCommand(int argc, char** argv) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
+    if (args.constFirst() == QLatin1String("--upload")) {
+        QTextStream lines(stdout);
+        return RunUploadCommand(args, lines, err);
+    }
     const int rc = RunViewerCommand(args, out, err);
     out.flush();
     return rc;
@@ -90,6 +100,7 @@ int RunTarvo(int argc, char** argv) {
     if (IsWindowFreeCommand(argc, argv)) return RunWindowFreeCommand(argc, argv);
     TTarvoApplication app(argc, argv);
     InitTarvoResources();
+    app.setWindowIcon(ProgramIcon());
     const QStringList args = app.arguments().mid(1);
     const QString document = args.isEmpty() ? QString() : args.constFirst();
 

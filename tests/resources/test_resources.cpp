@@ -186,8 +186,19 @@ private slots:
     QFETCH(QString, overlay);
     QFETCH(QString, base);
     QFETCH(QPoint, at);
+    // The pictures drawn at twice the size meet alike, at twice the place.
+    for (const char* twin : {"", "@2x"}) {
+      const int scale = *twin ? 2 : 1;
+      overlayMeets(QString(overlay + twin), QString(base + twin), at * scale);
+      if (QTest::currentTestFailed()) return;
+    }
+  }
+
+private:
+  void overlayMeets(const QString& overlay, const QString& base, QPoint at) {
     const QImage top = QImage(":/bitmaps/" + overlay + ".png").convertToFormat(QImage::Format_ARGB32);
     const QImage under = QImage(":/bitmaps/" + base + ".png").convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!top.isNull() && !under.isNull());
     QVERIFY(QRect(QPoint(), under.size()).contains(QRect(at, top.size())));
     for (int y = 0; y < top.height(); ++y)
       for (int x = 0; x < top.width(); ++x) {
@@ -197,6 +208,7 @@ private slots:
       }
   }
 
+private slots:
   // The shredder frames stand on the shredder: apart from their top row,
   // where the block goes in, their edges are the canvas with the shredder
   // on it (canvas picture at 0, 1; shredder at -10, 248; frames at 7, 238).

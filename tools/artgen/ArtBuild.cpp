@@ -260,7 +260,7 @@ QImage shredderFrame(int n) {
     p.drawLine(QPointF(x - 6 + shake, y - 3), QPointF(x - 3 + shake, y - 5));
   }
   p.end();
-  return scene.copy(kShredderAt.x(), kShredderAt.y(), 78, 34);
+  return crop(scene, QRect(kShredderAt.x(), kShredderAt.y(), 78, 34));
 }
 
 }  // namespace

@@ -64,10 +64,13 @@ void drawSegment(QPainter& p, int i, bool lit) {
       glow(hp, path, 8, withAlpha(pal::sun, 230));
     }
     const int left = kSegLeft[i], right = std::min(kSegLeft[i] + kSegWidth[i], kBarW) - 1;
-    for (int y = 0; y < kBarH; ++y) {
+    const qreal s = halo.devicePixelRatio();
+    for (int y = 0; y < halo.height(); ++y) {
       QRgb* line = reinterpret_cast<QRgb*>(halo.scanLine(y));
-      for (int x = 0; x < kBarW; ++x) {
-        const qreal k = std::clamp(std::min(x - left, right - x) / 10.0, 0.0, 1.0);
+      for (int x = 0; x < halo.width(); ++x) {
+        // Distances in logical pixels, so both scales fade alike.
+        const qreal lx = s == 1 ? x : (x + 0.5) / s - 0.5;
+        const qreal k = std::clamp(std::min(lx - left, right - lx) / 10.0, 0.0, 1.0);
         const QRgb c = line[x];
         line[x] = qRgba(int(qRed(c) * k), int(qGreen(c) * k), int(qBlue(c) * k), int(qAlpha(c) * k));
       }
@@ -154,7 +157,7 @@ QImage toolbar(int litStage) {
   return img;
 }
 
-QImage toolbutt(int i) { return toolbar(i).copy(kSegLeft[i], 0, kSegWidth[i], kBarH); }
+QImage toolbutt(int i) { return crop(toolbar(i), QRect(kSegLeft[i], 0, kSegWidth[i], kBarH)); }
 
 QImage logo() {
   QImage img = canvas(376, 36);
@@ -272,9 +275,9 @@ QImage splash() {
   return img;
 }
 
-QImage appIcon() {
-  QImage img = canvas(64, 64);
-  QPainter p(&img);
+}  // namespace
+
+void paintAppIcon(QPainter& p) {
   smooth(p);
   const QPainterPath tile = rounded(QRectF(3, 3, 58, 58), 14);
   shadow(p, tile, 0, 1.5, 3, QColor(20, 30, 60, 110));
@@ -282,12 +285,16 @@ QImage appIcon() {
   g.setColorAt(0, QColor(0x5e, 0xc0, 0xff));
   g.setColorAt(1, pal::grape);
   p.fillPath(tile, g);
-  p.save();
-  p.setClipPath(tile);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(255, 255, 255, 45));
-  p.drawEllipse(QPointF(20, 4), 40, 22);
-  p.restore();
+  QPainterPath sheen;
+  sheen.addEllipse(QPointF(20, 4), 40, 22);
+  if (toSvg(p)) {
+    p.fillPath(sheen.intersected(tile), QColor(255, 255, 255, 45));
+  } else {
+    p.save();
+    p.setClipPath(tile);
+    p.fillPath(sheen, QColor(255, 255, 255, 45));
+    p.restore();
+  }
   pageSheet(p, QRectF(11, 9, 30, 40));
   p.save();
   p.translate(22, 25);
@@ -297,8 +304,11 @@ QImage appIcon() {
   p.setPen(QPen(QColor(255, 255, 255, 120), 1));
   p.setBrush(Qt::NoBrush);
   p.drawPath(tile);
-  return img;
 }
+
+namespace {
+
+QImage appIcon() { return painted(64, 64, paintAppIcon); }
 
 // A pill-shaped bottom-bar button with a symbol and a word.
 QImage pillButton(int w, int h, QColor base, const QString& word, bool down,

@@ -30,11 +30,13 @@ QImage preview() {
   return img;
 }
 
-// Gallery list icons: a template (a page layout with a magic star) and a
-// saved page (a finished page with a green tick).
-QImage listIcon(bool saved) {
-  QImage img = canvas(32, 32);
-  QPainter p(&img);
+}  // namespace
+
+// Gallery list icons, also the desktop's document icons: a template (a page
+// layout with a magic star) and a saved page (a finished page with a green
+// tick).
+
+void paintDocumentIcon(QPainter& p, bool saved) {
   smooth(p);
   if (saved) {
     pageSheet(p, QRectF(4, 2, 22, 28));
@@ -62,7 +64,12 @@ QImage listIcon(bool saved) {
     shadow(p, s, 0, 1, 2, QColor(20, 40, 80, 90));
     glossy(p, s, pal::sun, 1);
   }
-  return img;
+}
+
+namespace {
+
+QImage listIcon(bool saved) {
+  return painted(32, 32, [saved](QPainter& p) { paintDocumentIcon(p, saved); });
 }
 
 // The viewer's stand-ins: a small landscape picture, crossed out when the

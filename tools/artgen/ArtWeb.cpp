@@ -182,12 +182,12 @@ QImage scene(qreal phase) {
 }
 
 QImage webBack() { return scene(0); }
-QImage webRotate(int k) { return scene(kPeriod * k / 5.0).copy(kRotateRect); }
+QImage webRotate(int k) { return crop(scene(kPeriod * k / 5.0), kRotateRect); }
 
 // A round arrow button: clockwise for the right one.
 QImage rotateArrow(bool right, bool down) {
   const QRect place = right ? kRightArrow : kLeftArrow;
-  QImage img = webBack().copy(place);
+  QImage img = crop(webBack(), place);
   QPainter p(&img);
   smooth(p);
   const QPointF c(place.width() / 2.0, place.height() / 2.0 + (down ? 1 : 0));
@@ -267,7 +267,7 @@ void sendPage(QPainter& p, const QRectF& r, bool flash) {
 }
 
 QImage webPage(bool flash) {
-  QImage img = webBack().copy(kSendPage);
+  QImage img = crop(webBack(), kSendPage);
   QPainter p(&img);
   smooth(p);
   sendPage(p, QRectF(0, 1, 71, 92), flash);
@@ -416,7 +416,7 @@ QImage uploadSprite(int k) {
   QImage img = canvas(sizes[k].width(), sizes[k].height());
   QPainter p(&img);
   smooth(p);
-  const qreal w = img.width(), h = img.height();
+  const qreal w = sizes[k].width(), h = sizes[k].height();
   switch (k) {
     case 0: {  // the page jumps up out of its place
       for (int i = 0; i < 3; ++i) {
@@ -574,7 +574,7 @@ QImage uploadFrame(int k) {
   static const QPoint at[9] = {{297, 32}, {312, 81}, {309, 81}, {308, 80}, {290, 80},
                                {274, 79}, {271, 79}, {250, 80}, {209, 72}};
   const QImage sprite = uploadSprite(k);
-  QImage img = webBack().copy(QRect(at[k], sprite.size()));
+  QImage img = crop(webBack(), QRect(at[k], logicalSize(sprite)));
   QPainter p(&img);
   p.drawImage(0, 0, sprite);
   return img;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPoint>
 #include <QString>
 
@@ -30,5 +31,15 @@ void addSmallArt(Catalog& c);   // gallery pictures, viewer placeholders, cursor
 void addDialogArt(Catalog& c);  // wizard and upload window pictures, button glyphs
 
 Catalog fullCatalog();
+
+// The icons the desktop shows, painted on any painter (a picture or an SVG
+// file) in a square of their design size: the program's (64) and its two
+// document types' (32, the gallery's list icons).
+void paintAppIcon(QPainter& p);
+void paintDocumentIcon(QPainter& p, bool savedPage);
+
+// Writes the icon theme folder OUTDIR/hicolor: each icon as PNG at the usual
+// sizes and as scalable SVG. False when a file cannot be written.
+bool writeThemeIcons(const QString& outDir);
 
 }  // namespace art

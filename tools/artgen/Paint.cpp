@@ -1,6 +1,7 @@
 #include "Paint.h"
 
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QtMath>
 
 #include <algorithm>
@@ -8,11 +9,39 @@
 
 namespace art {
 
+namespace {
+qreal g_scale = 1.0;
+}
+
+void setScale(qreal scale) { g_scale = scale; }
+qreal scale() { return g_scale; }
+
 QImage canvas(int w, int h, QColor fill) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  QImage img(std::max(1, qRound(w * g_scale)), std::max(1, qRound(h * g_scale)),
+             QImage::Format_ARGB32_Premultiplied);
+  img.setDevicePixelRatio(g_scale);
   img.fill(fill);
   return img;
 }
+
+QImage painted(int w, int h, const std::function<void(QPainter&)>& paint) {
+  QImage img = canvas(w, h);
+  QPainter p(&img);
+  paint(p);
+  return img;
+}
+
+QImage crop(const QImage& img, const QRect& logical) {
+  const qreal s = img.devicePixelRatio();
+  QImage part = img.copy(QRect(qRound(logical.x() * s), qRound(logical.y() * s),
+                               qRound(logical.width() * s), qRound(logical.height() * s)));
+  part.setDevicePixelRatio(s);
+  return part;
+}
+
+QSize logicalSize(const QImage& img) { return img.deviceIndependentSize().toSize(); }
+
+bool toSvg(QPainter& p) { return p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG; }
 
 void smooth(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
@@ -86,7 +115,7 @@ QImage blurred(const QImage& src, int radius) {
       px[3] = qAlpha(line[x]);
     }
   }
-  const int r = std::max(1, radius / 2);
+  const int r = std::max(1, int(radius * img.devicePixelRatio()) / 2);
   for (int pass = 0; pass < 3; ++pass) {
     boxPass(ch, w, h, r, true);
     boxPass(ch, w, h, r, false);
@@ -132,7 +161,8 @@ void glossy(QPainter& p, const QPainterPath& path, QColor base, qreal rim) {
   g.setColorAt(1.0, base.darker(118));
   p.save();
   p.fillPath(path, g);
-  p.setClipPath(path);
+  const bool svg = toSvg(p);
+  if (!svg) p.setClipPath(path);
   QPainterPath shine;
   shine.addRoundedRect(QRectF(b.left() + b.width() * 0.04, b.top() + 1, b.width() * 0.92,
                               b.height() * 0.46),
@@ -140,7 +170,7 @@ void glossy(QPainter& p, const QPainterPath& path, QColor base, qreal rim) {
   QLinearGradient sg(b.topLeft(), QPointF(b.left(), b.top() + b.height() * 0.5));
   sg.setColorAt(0, QColor(255, 255, 255, 120));
   sg.setColorAt(1, QColor(255, 255, 255, 10));
-  p.fillPath(shine, sg);
+  p.fillPath(svg ? shine.intersected(path) : shine, sg);
   p.restore();
   if (rim > 0) {
     p.save();

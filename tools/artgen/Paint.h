@@ -10,6 +10,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 namespace art {
 
 // One palette for everything.
@@ -27,8 +29,29 @@ inline const QColor paper{0xff, 0xff, 0xff};
 inline const QColor night{0x1b, 0x1f, 0x4a};
 }  // namespace pal
 
-// A transparent ARGB canvas of the given size.
+// Every picture is drawn in its own logical pixels, once at scale 1 and
+// once at scale 2 (for high-DPI screens); icons are also drawn at other
+// scales. canvas() makes an image of the logical size times the current
+// scale with that device pixel ratio, so a painter on it keeps working in
+// logical pixels and the same drawing code makes every size.
+void setScale(qreal scale);
+qreal scale();
+
+// A transparent ARGB canvas of the given logical size at the current scale.
 QImage canvas(int w, int h, QColor fill = Qt::transparent);
+
+// A canvas of that logical size with `paint` drawn on it.
+QImage painted(int w, int h, const std::function<void(QPainter&)>& paint);
+
+// The part of a picture given in logical pixels (QImage::copy counts
+// device pixels); keeps the device pixel ratio.
+QImage crop(const QImage& img, const QRect& logical);
+// The size of a picture in logical pixels.
+QSize logicalSize(const QImage& img);
+
+// Whether the painter writes an SVG file, which knows no clipping: shapes
+// painted there are cut to their outline as paths instead.
+bool toSvg(QPainter& p);
 
 // Painter with anti-aliasing switched on for shapes, text and images.
 void smooth(QPainter& p);
@@ -38,7 +61,8 @@ QFont font(qreal pixelSize, bool bold = true, bool italic = false);
 QColor mix(const QColor& a, const QColor& b, qreal t);
 QColor withAlpha(QColor c, int alpha);
 
-// Box blur of an ARGB32 premultiplied image (three passes look Gaussian).
+// Box blur of an ARGB32 premultiplied image (three passes look Gaussian);
+// the radius is in logical pixels.
 QImage blurred(const QImage& src, int radius);
 
 // Draws a blurred shadow of the path, offset by (dx, dy).

@@ -1,7 +1,9 @@
 // artgen: draws every named picture, cursor and sound of the program.
 //
-//   artgen OUTDIR          writes OUTDIR/bitmaps/*.png, cursors/*.png,
-//                          sounds/*.wav and OUTDIR/tarvo_art.qrc
+//   artgen OUTDIR          writes OUTDIR/bitmaps/*.png, cursors/*.png (each
+//                          also as NAME@2x.png, drawn at twice the size for
+//                          high-DPI screens), sounds/*.wav, OUTDIR/tarvo_art.qrc
+//                          and the desktop's icon theme OUTDIR/icons/hicolor
 //   artgen --sheet FILE    writes a contact sheet of all pictures, with the
 //                          toolbar shown once per lit segment
 #include "Catalog.h"
@@ -52,15 +54,30 @@ int writeAll(const QString& outDir) {
     q << "<qresource prefix=\"/" << folderOf(kind) << "\">\n";
     for (const art::Entry& e : art::fullCatalog()) {
       if (e.kind != kind) continue;
-      QImage img = e.draw().convertToFormat(QImage::Format_ARGB32);
-      if (kind == art::Kind::Cursor)
-        img.setText("HotSpot", QStringLiteral("%1,%2").arg(e.hotSpot.x()).arg(e.hotSpot.y()));
-      const QString rel = folderOf(kind) + "/" + e.name + ".png";
-      if (!img.save(out.filePath(rel), "PNG")) {
-        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(out.filePath(rel)));
-        return 1;
+      // Qt's "@2x" naming: QIcon finds the twin itself, and a picture
+      // loaded under that name carries a device pixel ratio of 2.
+      QSize plain;
+      for (int scale : {1, 2}) {
+        art::setScale(scale);
+        QImage img = e.draw().convertToFormat(QImage::Format_ARGB32);
+        art::setScale(1);
+        if (scale == 1) plain = img.size();
+        if (img.size() != plain * scale) {
+          std::fprintf(stderr, "artgen: %s is %dx%d at scale 2, not twice %dx%d (draw it on art::canvas)\n",
+                       qPrintable(e.name), img.width(), img.height(), plain.width(), plain.height());
+          return 1;
+        }
+        img.setDevicePixelRatio(1);
+        if (kind == art::Kind::Cursor)
+          img.setText("HotSpot", QStringLiteral("%1,%2").arg(e.hotSpot.x() * scale).arg(e.hotSpot.y() * scale));
+        const QString file = e.name + (scale == 2 ? "@2x.png" : ".png");
+        const QString rel = folderOf(kind) + "/" + file;
+        if (!img.save(out.filePath(rel), "PNG")) {
+          std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(out.filePath(rel)));
+          return 1;
+        }
+        q << "  <file alias=\"" << file << "\">" << rel << "</file>\n";
       }
-      q << "  <file alias=\"" << e.name << ".png\">" << rel << "</file>\n";
     }
     q << "</qresource>\n";
   }
@@ -75,6 +92,7 @@ int writeAll(const QString& outDir) {
   }
   q << "</qresource>\n</RCC>\n";
   q.flush();
+  if (!art::writeThemeIcons(out.filePath("icons"))) return 1;
   return writeFile(out.filePath("tarvo_art.qrc"), qrc.toUtf8()) ? 0 : 1;
 }
 

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# test_install.sh BUILD_DIR
+# Installs the build into a temporary prefix, starts the installed program
+# on an installed template, and checks the desktop entry, the AppStream
+# metadata, the MIME type and the icons the desktop will use.
+set -euo pipefail
+build="$1"
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+prefix="$tmp/usr"
+fails=0
+fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share="$prefix/share"
+
+# The program, started from the install folder with a home of its own,
+# fills the user's data folder from share/tarvo and writes a page's HTML.
+[ -x "$prefix/bin/tarvo" ] || fail "bin/tarvo missing"
+templates=("$share"/tarvo/template/*.tvt)
+[ -f "${templates[0]}" ] || fail "no template installed in share/tarvo/template"
+for d in HTMLFiles/graphics HTMLFiles/backgrnd template save Help; do
+  [ -d "$share/tarvo/$d" ] || fail "share/tarvo/$d missing"
+done
+[ -f "$share/tarvo/Styles.data" ] || fail "share/tarvo/Styles.data missing"
+home="$tmp/home"
+mkdir -p "$home"
+if HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+   "$prefix/bin/tarvo" --html "${templates[0]}" -o "$tmp/page.html" 2>"$tmp/err"; then
+  grep -qi "<html" "$tmp/page.html" || fail "--html wrote no page"
+else
+  fail "installed tarvo --html failed: $(cat "$tmp/err")"
+fi
+userdir="$home/.local/share/Brenfold/Tarvo"
+[ -f "$userdir/Styles.data" ] && [ -d "$userdir/template" ] && [ -d "$userdir/HTMLFiles/graphics" ] ||
+  fail "the user's data folder was not filled from share/tarvo"
+cmp -s "$share/tarvo/Styles.data" "$userdir/Styles.data" || fail "Styles.data differs in the user's folder"
+
+# Desktop entry and AppStream metadata: the validators say nothing.
+desktop="$share/applications/tarvo.desktop"
+out="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $out"
+[ -z "$out" ] || fail "desktop-file-validate: $out"
+metainfo=("$share"/metainfo/*.metainfo.xml)
+if out="$(appstreamcli validate --no-net "${metainfo[0]}" 2>&1)"; then
+  if grep -qE '^(W|E):' <<<"$out"; then fail "appstreamcli: $out"; fi
+else
+  fail "appstreamcli: $out"
+fi
+
+# The MIME file is XML naming both extensions; the desktop entry offers
+# exactly its types; every icon named is installed at every size.
+python3 - "$share" <<'PY' || fails=$((fails + 1))
+import configparser, sys, xml.etree.ElementTree as ET
+from pathlib import Path
+share = Path(sys.argv[1])
+ns = {"m": "http://www.freedesktop.org/standards/shared-mime-info"}
+root = ET.parse(share / "mime/packages/tarvo.xml").getroot()
+types = {t.get("type"): t for t in root.findall("m:mime-type", ns)}
+globs = {t: [g.get("pattern") for g in e.findall("m:glob", ns)] for t, e in types.items()}
+bad = []
+if sorted(p for ps in globs.values() for p in ps) != ["*.tve", "*.tvt"]:
+    bad.append(f"MIME globs are {globs}")
+for t, e in types.items():
+    if not e.findall("m:magic/m:match", ns):
+        bad.append(f"{t} has no magic")
+entry = configparser.ConfigParser(interpolation=None)
+entry.optionxform = str
+entry.read(share / "applications/tarvo.desktop")
+d = entry["Desktop Entry"]
+offered = {m for m in d["MimeType"].split(";") if m}
+if offered != set(types):
+    bad.append(f"desktop entry offers {offered}, MIME file has {set(types)}")
+if d["Exec"] != "tarvo %f" or d["Icon"] != "tarvo":
+    bad.append(f"Exec/Icon are {d['Exec']!r}/{d['Icon']!r}")
+meta = ET.parse(next((share / "metainfo").glob("*.metainfo.xml"))).getroot()
+if meta.findtext("launchable") != "tarvo.desktop":
+    bad.append("metainfo launches " + str(meta.findtext("launchable")))
+icons = [("apps", "tarvo")] + [("mimetypes", t.replace("/", "-")) for t in types]
+for context, name in icons:
+    for size in (16, 22, 24, 32, 48, 64, 128, 256):
+        png = share / f"icons/hicolor/{size}x{size}/{context}/{name}.png"
+        data = png.read_bytes() if png.exists() else b""
+        if data[:8] != b"\x89PNG\r\n\x1a\n" or int.from_bytes(data[16:20], "big") != size:
+            bad.append(f"{png} missing or not {size} px")
+    svg = share / f"icons/hicolor/scalable/{context}/{name}.svg"
+    if not svg.exists() or ET.parse(svg).getroot().tag != "{http://www.w3.org/2000/svg}svg":
+        bad.append(f"{svg} missing or not SVG")
+for b in bad:
+    print("FAIL:", b)
+sys.exit(1 if bad else 0)
+PY
+
+# Only the shipped files: nothing of the build's own (programs, tests).
+extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|share/(tarvo|applications|icons|mime|metainfo)/)' || true)"
+[ -z "$extra" ] || fail "unexpected files installed: $extra"
+
+[ "$fails" -eq 0 ] && echo "install checks passed"
+exit "$fails"
