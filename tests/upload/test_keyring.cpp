@@ -68,10 +68,11 @@ private slots:
         env.insert("XDG_RUNTIME_DIR", home_.path());
         env.insert("XDG_DATA_HOME", home_.path() + "/data");
         keyring_.setProcessEnvironment(env);
-        // An empty password on standard input makes and unlocks the login
+        // A password on standard input makes and unlocks the login
         // collection without asking anybody.
         keyring_.start("gnome-keyring-daemon", {"--foreground", "--unlock", "--components=secrets"});
         QVERIFY(keyring_.waitForStarted());
+        keyring_.write("tarvo-test");
         keyring_.closeWriteChannel();
         bool up = false;
         for (int i = 0; i < 100 && !up; ++i) {
