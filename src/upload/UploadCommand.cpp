@@ -58,17 +58,7 @@ bool TargetOfServer(const QString& name, TUploadTarget& target) {
     for (const auto& s : list)
         if (!found && s->Name.compare(name, Qt::CaseInsensitive) == 0) found = s.get();
     if (!found) return false;
-    target.Address = found->Address.trimmed();
-    const int colon = target.Address.lastIndexOf(QLatin1Char(':'));
-    bool isPort = false;
-    const int port = colon > 0 && target.Address.count(QLatin1Char(':')) == 1 ? target.Address.mid(colon + 1).toInt(&isPort) : 0;
-    if (isPort && port > 0 && port < 65536) {
-        target.Port = port;
-        target.Address.truncate(colon);
-    }
-    target.Directory = found->Directory;
-    target.UserName = found->UserName;
-    target.Password = found->Password;
+    target = UploadTargetOf(*found);
     return true;
 }
 

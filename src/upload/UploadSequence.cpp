@@ -1,8 +1,25 @@
 #include "upload/UploadSequence.h"
 
 #include "upload/FtpClient.h"
+#include "upload/ServerList.h"
 
 #include <QObject>
+
+TUploadTarget UploadTargetOf(const tWWWServerType& server) {
+    TUploadTarget target;
+    target.Address = server.Address.trimmed();
+    const int colon = target.Address.lastIndexOf(QLatin1Char(':'));
+    bool isPort = false;
+    const int port = colon > 0 && target.Address.count(QLatin1Char(':')) == 1 ? target.Address.mid(colon + 1).toInt(&isPort) : 0;
+    if (isPort && port > 0 && port < 65536) {
+        target.Port = port;
+        target.Address.truncate(colon);
+    }
+    target.Directory = server.Directory;
+    target.UserName = server.UserName;
+    target.Password = server.Password;
+    return target;
+}
 
 TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files)
     : ftp_(ftp), target_(target), files_(std::move(files)) {}

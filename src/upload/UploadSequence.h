@@ -12,6 +12,7 @@
 #include <vector>
 
 class TFtpClient;
+struct tWWWServerType;
 
 // The server an upload goes to, as plain data.
 struct TUploadTarget {
@@ -21,6 +22,10 @@ struct TUploadTarget {
     QString UserName;
     QString Password;
 };
+
+// The target of an entry of the server list; its address may carry the
+// port as "host:port".
+TUploadTarget UploadTargetOf(const tWWWServerType& server);
 
 enum class TUploadOutcome {
     Done,
