@@ -29,6 +29,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return l;
 }
 
+// The dialogs' own font, so the texts fit the same on every desktop.
+void UseDialogFont(QWidget* w) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    w->setFont(f);
+}
+
 void CenterOnScreen(QWidget* w) {
     if (QScreen* s = QGuiApplication::primaryScreen()) w->move(s->geometry().center() - w->rect().center());
 }
@@ -42,6 +49,7 @@ TfrmUpload::TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> fi
     setObjectName(QStringLiteral("frmUpload"));
     setWindowTitle(QStringLiteral("Uploading Files to Web Server"));
     setFixedSize(372, 150);
+    UseDialogFont(this);
 
     imgUpload = new TPicture(this, QStringLiteral("imgUpload"));
     imgUpload->setGeometry(14, 14, 64, 64);
@@ -173,44 +181,46 @@ void TfrmUpload::closeEvent(QCloseEvent* event) {
 TfrmJoy::TfrmJoy(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmJoy"));
     setWindowTitle(QStringLiteral("Upload Successful"));
-    setFixedSize(500, 234);
+    UseDialogFont(this);
 
     imgFire = new TPicture(this, QStringLiteral("imgFire"));
     imgFire->setGeometry(12, 12, 160, 160);
     imgFire->setStyleSheet(QStringLiteral("background: black;"));
 
-    auto text = [this](const char* name, const QString& s, int top, int height) {
-        QLabel* l = MakeLabel(this, name, s, QRect(186, top, 302, height));
+    // The texts stacked beside the picture, each as tall as it needs.
+    int top = 10;
+    auto text = [this, &top](const char* name, const QString& s, bool bold = false) {
+        QLabel* l = MakeLabel(this, name, s, QRect(186, top, 318, 20));
+        QFont f = l->font();
+        f.setBold(bold);
+        l->setFont(f);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->resize(318, l->heightForWidth(318));
+        top += l->height() + 8;
         return l;
     };
     lblCongrats = text("lblCongrats",
-                       QStringLiteral("Congratulations, your page has been successfully uploaded to the Internet."),
-                       10, 34);
-    QFont bold = lblCongrats->font();
-    bold.setBold(true);
-    lblCongrats->setFont(bold);
+                       QStringLiteral("Congratulations, your page has been successfully uploaded to the Internet."), true);
     lblView = text("lblView",
                    QStringLiteral("If you click on your page under the magnifying glass you can view your page using "
                                   "your favorite Web Browser. And after that why not rotate the web and check out the "
-                                  "Web Pages of the people who helped you get on the Internet."),
-                   46, 64);
+                                  "Web Pages of the people who helped you get on the Internet."));
     lblTrouble = text("lblTrouble",
                       QStringLiteral("If for some reason you can't click on your page to go and see your page on the "
                                      "Web, your ISP may have a non-standard upload proceedure or you don't have a Web "
-                                     "Browser on your system."),
-                      112, 50);
+                                     "Browser on your system."));
     lblContact = text("lblContact",
-                      QStringLiteral("In both cases you need to contact your ISP for help to see your page on the Web."),
-                      164, 34);
+                      QStringLiteral("In both cases you need to contact your ISP for help to see your page on the Web."));
+    const int bottom = qMax(top, 180);
+    setFixedSize(516, bottom + 40);
 
     chkShow = new QCheckBox(QStringLiteral("Don't show this screen again."), this);
     chkShow->setObjectName(QStringLiteral("chkShow"));
-    chkShow->setGeometry(12, 200, 220, 20);
+    chkShow->setGeometry(12, bottom + 8, 220, 20);
     butOK = new QPushButton(QStringLiteral("&OK"), this);
     butOK->setObjectName(QStringLiteral("butOK"));
-    butOK->setGeometry(410, 198, 78, 27);
+    butOK->setGeometry(426, bottom + 4, 78, 27);
     butOK->setDefault(true);
     connect(butOK, &QPushButton::clicked, this, &TfrmJoy::butOKClick);
 
