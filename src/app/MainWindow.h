@@ -123,7 +123,7 @@ public:
         std::function<void()> ShowBlankPanel;              // no block selected
         std::function<QImage()> RenderSnapshot;            // the page as the viewer shows it
         std::vector<std::function<void()>> UploadListChanged;  // the page's files changed
-        std::vector<std::function<void()>> UploadSucceeded;    // after a successful upload, before stage 4
+        std::vector<std::function<void()>> UploadSucceeded;    // after a successful upload, once stage 4 is lit
         // Stage-specific work of ChangeState, run in order for the stage
         // entered; the argument is the stage being left.
         std::array<std::vector<std::function<void(int)>>, 5> StageEntered;

@@ -12,6 +12,7 @@
 #include "model/BuildCanvas.h"
 #include "styles/StyleWizard.h"
 #include "upload/ServerBox.h"
+#include "upload/SendPanel.h"
 #include "upload/UploadCommand.h"
 #include "viewer/ViewerCommand.h"
 
@@ -35,6 +36,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachGallery(*w);
     AttachStyleWizard(*w);
     AttachServerBox(*w);
+    AttachSendPanel(*w);
     AttachHelp(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;

@@ -337,7 +337,8 @@ void TViewStage::chkLogoClick() {
     // or started anew) holds no page: writing it would empty the page's
     // last good HTML file.
     if (!text.isEmpty()) SaveFromHTML(PageHTMLPath());
-    // The upload list is rebuilt here once the upload stage exists.
+    // The logo's picture is sent with the page, or no longer.
+    for (auto& work : w_.hooks.UploadListChanged) work();
 }
 
 void TViewStage::LoadStyles() { LoadStyleList(StylesDataPath(), StyleList); }

@@ -1,6 +1,7 @@
 #include "upload/UploadSequence.h"
 
 #include "upload/FtpClient.h"
+#include "upload/ServerList.h"
 
 #include <QObject>
 

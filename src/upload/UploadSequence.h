@@ -13,6 +13,7 @@
 #include <vector>
 
 class TFtpClient;
+struct tWWWServerType;
 
 // The server an upload goes to, as plain data.
 struct TUploadTarget {

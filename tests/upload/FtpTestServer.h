@@ -59,6 +59,9 @@ private:
                                              home_.path(), QLatin1String(kUser), QLatin1String(kPassword)} +
                                  extra;
         process_.setProcessChannelMode(QProcess::SeparateChannels);
+        // Not the test's own folder: the program may have entered a folder
+        // that a finished test has already removed.
+        process_.setWorkingDirectory(home_.path());
         // Debian's own python3, where the server library is installed.
         process_.start(QStringLiteral("/usr/bin/python3"), args);
         if (!process_.waitForStarted(10000)) return;

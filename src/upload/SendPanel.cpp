@@ -1,0 +1,172 @@
+#include "upload/SendPanel.h"
+
+#include "app/AppPaths.h"
+#include "app/MainWindow.h"
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/UserDialogs.h"
+#include "app/Utils.h"
+#include "upload/ServerBox.h"
+#include "upload/UploadWindow.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+
+#include "upload/FtpClient.h"
+
+namespace {
+
+// Where each frame of the flight is drawn, on the Send panel.
+struct TFlightFrame {
+    const char* picture;
+    int x, y;
+};
+constexpr TFlightFrame kFlight[9] = {
+    {"Web_Upload1", 489, 102}, {"Web_Upload2", 504, 151}, {"Web_Upload3", 501, 151},
+    {"Web_Upload4", 500, 150}, {"Web_Upload5", 482, 150}, {"Web_Upload6", 466, 149},
+    {"Web_Upload7", 463, 149}, {"Web_Upload8", 442, 150}, {"Web_Upload9", 401, 142},
+};
+
+}  // namespace
+
+TSendPanel* AttachSendPanel(TfrmMain& window) { return new TSendPanel(window); }
+
+TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
+    setObjectName(QStringLiteral("SendPanel"));
+    lblFiles = new QLabel(QStringLiteral("Files to upload to the server:"), w_.pnlSend);
+    lblFiles->setObjectName(QStringLiteral("lblFiles"));
+    lblFiles->setGeometry(16, 90, 170, 16);
+    lstFiles = new QListWidget(w_.pnlSend);
+    lstFiles->setObjectName(QStringLiteral("lstFiles"));
+    lstFiles->setGeometry(16, 108, 170, 148);
+    lstFiles->setEnabled(false);
+
+    imgUpload = new TPicture(w_.pnlSend, QStringLiteral("imgUpload"));
+    imgUpload->setGeometry(512, 184, 71, 93);
+    imgUpload->ShowBitmap(QStringLiteral("Web_Page"), true);
+    imgUpload->setCursor(ScreenCursor(5));
+    imgUpload->Tag = 40;  // not 0: the first flash step shows the bright page
+    connect(imgUpload, &TPicture::clicked, this, &TSendPanel::imgUploadClick);
+
+    ftp = new TFtpClient(this);
+    ftp->setObjectName(QStringLiteral("ftp"));
+
+    connect(w_.timFlashPage, &QTimer::timeout, this, &TSendPanel::timFlashPageTimer);
+    connect(w_.timUpload, &QTimer::timeout, this, &TSendPanel::timUploadTimer);
+
+    w_.hooks.StageEntered[TfrmMain::stSend].push_back([this](int) {
+        imgUpload->show();
+        imgUpload->raise();
+        BuildUploadList();
+        UpdateFileList();
+    });
+    w_.hooks.UploadListChanged.push_back([this] {
+        BuildUploadList();
+        UpdateFileList();
+    });
+    w_.installEventFilter(this);
+}
+
+QString TSendPanel::PageFile() const {
+    if (w_.Page.DocFileName.isEmpty()) return QString();
+    return JoinPath(HTMLDir(), PageFileName(w_.Page.DocFileName));
+}
+
+void TSendPanel::BuildUploadList() {
+    // An unsaved page has no files to send: what an earlier page listed
+    // must not stay on show.
+    const QString page = PageFile();
+    Uploads = page.isEmpty() ? UploadList() : BuildUploadListFromFile(page);
+}
+
+void TSendPanel::UpdateFileList() {
+    lstFiles->clear();
+    for (const ResourceDetail& r : Uploads) lstFiles->addItem(r.Remote);
+    if (!w_.Page.DocFileName.isEmpty()) lstFiles->addItem(PageFileName(w_.Page.DocFileName));
+}
+
+void TSendPanel::timFlashPageTimer() {
+    imgUpload->ShowBitmap(imgUpload->Tag != 0 ? QStringLiteral("Web_PageFlash") : QStringLiteral("Web_Page"), true);
+    imgUpload->repaint();
+    imgUpload->Tag = imgUpload->Tag == 0 ? 1 : 0;
+}
+
+void TSendPanel::imgUploadClick() {
+    // One upload at a time: clicks during the flight are not a second one.
+    if (w_.timUpload->isActive() || UploadAnimFrame != 0) return;
+    if (!w_.Servers || w_.Servers->cmbServers->count() == 0) {
+        Dialogs().Tell(&w_, w_.ApplicationTitle(),
+                       QStringLiteral("There is no WWW server to upload your page to yet.\n\nClick \"Edit WWW Server "
+                                      "List\" and enter the details your Internet provider gave you, then click your "
+                                      "page again."),
+                       TMsgIcon::Information);
+        return;
+    }
+    if (w_.Page.DocFileName.isEmpty()) {
+        Dialogs().Tell(&w_, w_.ApplicationTitle(),
+                       QStringLiteral("Please save your page first.\n\nThe upload sends the page as it was last "
+                                      "saved, so it needs a name on your computer."),
+                       TMsgIcon::Information);
+        return;
+    }
+    imgUpload->ShowBitmap(QStringLiteral("Web_Page"), true);
+    imgUpload->Tag = 1;  // the next flash step shows the bright page
+    w_.timUpload->start();
+}
+
+void TSendPanel::timUploadTimer() {
+    // The flight is drawn into the web picture of the panel.
+    auto* web = w_.pnlSend->findChild<TPicture*>(QStringLiteral("imgWebBack"));
+    if (UploadAnimFrame >= 9) {
+        if (web) {
+            DrawResourceBitmap(web, QStringLiteral("Web_Back"), 0, 0);
+            web->repaint();
+        }
+        UploadAnimFrame = 0;
+        w_.timUpload->stop();
+        UploadDone(UploadFiles());
+        return;
+    }
+    const TFlightFrame& f = kFlight[UploadAnimFrame];
+    if (UploadAnimFrame == 0) {
+        imgUpload->hide();
+        PlayResourceSound(QStringLiteral("wavUpload"));
+    }
+    if (web) {
+        w_.LockWindow(&w_);
+        DrawResourceBitmap(web, QStringLiteral("Web_Back"), 0, 0);
+        DrawResourceBitmap(web, QLatin1String(f.picture), f.x - web->x(), f.y - web->y());
+        w_.LockWindow(nullptr);
+        web->repaint();
+    }
+    ++UploadAnimFrame;
+}
+
+bool TSendPanel::UploadFiles() {
+    const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
+    if (!server) return false;
+    TfrmUpload upload(*server, MakeUploadPlan(HTMLDir(), PageFile(), Uploads), &w_);
+    Dialogs().Run(&upload);
+    return upload.UploadOK;
+}
+
+void TSendPanel::UploadDone(bool ok) {
+    if (!ok) {
+        imgUpload->show();
+        return;
+    }
+    w_.ShowRedPill(TfrmMain::stSent);
+    ShowJoyIfWanted(&w_);
+    for (auto& work : w_.hooks.UploadSucceeded) work();
+}
+
+bool TSendPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &w_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        ftp->Cancel();
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The upload half of the Send stage: the list of files that go to the
+// server, the flashing page picture that starts the upload, the short
+// flight of the page into the web, and what follows the upload.
+
+#include "upload/UploadList.h"
+
+#include <QObject>
+
+class QLabel;
+class QListWidget;
+class TFtpClient;
+class TPicture;
+class TfrmMain;
+
+class TSendPanel : public QObject {
+    Q_OBJECT
+public:
+    explicit TSendPanel(TfrmMain& window);
+
+    // --- controls on the Send panel ---
+    QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
+    QListWidget* lstFiles = nullptr;  // display only
+    TPicture* imgUpload = nullptr;    // the page picture; a click uploads
+    // The main window's own FTP client: it takes part in no transfer and
+    // is what Escape in the main window cancels.
+    TFtpClient* ftp = nullptr;
+
+    // --- state ---
+    UploadList Uploads;      // the files the saved page references
+    int UploadAnimFrame = 0;  // 0 idle, else the next frame of the flight
+
+    // The page file of the document ("" while it has never been saved).
+    QString PageFile() const;
+    void BuildUploadList();
+    void UpdateFileList();
+    void imgUploadClick();
+    void timFlashPageTimer();
+    void timUploadTimer();
+    // Runs the upload window for the chosen server; true when every file
+    // was sent.
+    bool UploadFiles();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void UploadDone(bool ok);
+    TfrmMain& w_;
+};
+
+// Puts the file list and the page picture on the Send panel.
+TSendPanel* AttachSendPanel(TfrmMain& window);

@@ -1,0 +1,270 @@
+#include "upload/UploadWindow.h"
+
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/Settings.h"
+#include "app/UserDialogs.h"
+#include "upload/FtpClient.h"
+#include "upload/ServerList.h"
+#include "upload/TrustQuestion.h"
+#include "upload/UploadSequence.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Tarvo");
+const QString kUploadError = QStringLiteral("An error has occurred uploading the files to your Web server.");
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& at) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(at);
+    return l;
+}
+
+// The dialogs' own font, so the texts fit the same on every desktop.
+void UseDialogFont(QWidget* w) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    w->setFont(f);
+}
+
+void CenterOnScreen(QWidget* w) {
+    if (QScreen* s = QGuiApplication::primaryScreen()) w->move(s->geometry().center() - w->rect().center());
+}
+
+}  // namespace
+
+TfrmUpload::TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> files, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      UploadServer(server),
+      files_(std::move(files)) {
+    setObjectName(QStringLiteral("frmUpload"));
+    setWindowTitle(QStringLiteral("Uploading Files to Web Server"));
+    setFixedSize(372, 150);
+    UseDialogFont(this);
+
+    imgUpload = new TPicture(this, QStringLiteral("imgUpload"));
+    imgUpload->setGeometry(14, 14, 64, 64);
+    imgUpload->ShowBitmap(QStringLiteral("Upload_Window"), true);
+
+    lblProgress = MakeLabel(this, "lblProgress", QStringLiteral("Upload Progress:"), QRect(94, 12, 264, 16));
+    pbProgress = new QProgressBar(this);
+    pbProgress->setObjectName(QStringLiteral("pbProgress"));
+    pbProgress->setGeometry(94, 30, 264, 18);
+    pbProgress->setRange(0, 100);
+    pbProgress->setValue(0);
+    pbProgress->setTextVisible(false);
+
+    lblStatus = MakeLabel(this, "lblStatus", QStringLiteral("FTP Status:"), QRect(94, 58, 264, 16));
+    lblFTPStatus = MakeLabel(this, "lblFTPStatus", QString(), QRect(94, 76, 264, 20));
+    lblFTPStatus->setFrameShape(QFrame::Panel);
+    lblFTPStatus->setFrameShadow(QFrame::Sunken);
+
+    butCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    butCancel->setObjectName(QStringLiteral("butCancel"));
+    butCancel->setGeometry(146, 112, 80, 27);
+    connect(butCancel, &QPushButton::clicked, this, &TfrmUpload::butCancelClick);
+
+    ftp = new TFtpClient(this);
+    ftp->setObjectName(QStringLiteral("ftp"));
+    connect(ftp, &TFtpClient::OnDisconnect, this, [this] { SetStatus(QStringLiteral("Disconnected from Web Server.")); });
+
+    timInit = new QTimer(this);
+    timInit->setObjectName(QStringLiteral("timInit"));
+    timInit->setInterval(100);
+    connect(timInit, &QTimer::timeout, this, &TfrmUpload::RunUpload);
+    timInit->start();
+
+    CenterOnScreen(this);
+}
+
+TfrmUpload::~TfrmUpload() = default;
+
+void TfrmUpload::SetStatus(const QString& text) { lblFTPStatus->setText(QLatin1Char(' ') + text); }
+
+void TfrmUpload::TellFailure(const QString& message, const QString& detail) {
+    Dialogs().Tell(this, kCaption, detail.isEmpty() ? message : message + QStringLiteral("\n\n") + detail,
+                   TMsgIcon::Warning);
+}
+
+bool TfrmUpload::ConnectToServer() {
+    if (upload_->ConnectToServer()) return true;
+    if (Cancelled) return false;
+    // Declined at the trust question (or warned of a changed host key):
+    // the user has been told already.
+    if (upload_->WasUntrusted()) return false;
+    if (upload_->Outcome() == TUploadOutcome::LoginFailed) {
+        TellFailure(LoginFailedText, upload_->Detail());
+    } else if (upload_->Outcome() == TUploadOutcome::FolderFailed) {
+        TellFailure(QStringLiteral("Couldn't change to the specified directory.\r\rPlease check your directory "
+                                   "details and try again."),
+                    upload_->Detail());
+    }
+    return false;
+}
+
+bool TfrmUpload::SendFiles() {
+    if (upload_->SendFiles()) return true;
+    if (Cancelled) return false;
+    // A picture that did not go is told as well: the page on the server
+    // would show a hole where it belongs.
+    const QString detail = upload_->Outcome() == TUploadOutcome::FileFailed
+                               ? QStringLiteral("These files were not sent:\n") + failedFiles_.join(QLatin1Char('\n'))
+                               : upload_->Detail();
+    TellFailure(kUploadError, detail);
+    return false;
+}
+
+void TfrmUpload::RunUpload() {
+    timInit->stop();
+    if (running_ || upload_ || Cancelled) return;
+    running_ = true;
+    upload_ = std::make_unique<TUploadSequence>(*ftp, UploadTargetOf(UploadServer), files_);
+    upload_->Status = [this](const QString& text) { SetStatus(text); };
+    upload_->Progress = [this](int value, int maximum) {
+        pbProgress->setMaximum(qMax(1, maximum));
+        pbProgress->setValue(value);
+    };
+    // An untrusted certificate or host key is the user's to decide; a key
+    // trusted is kept with the server so the next upload asks nothing.
+    upload_->AskTrust = [this](const TTrustQuestion& q) { return AskToTrustServer(this, q); };
+    upload_->Trusted = [this](const TUploadTarget& t) {
+        UploadServer.TrustedKey = t.TrustedKey;
+        UploadServer.HostKey = t.HostKey;
+        SaveServerTrust(UploadServer);
+    };
+    upload_->FileDone = [this](const TUploadFile& file, bool sent, const QString& why) {
+        if (!sent && !Cancelled) failedFiles_ << file.Remote + QStringLiteral(": ") + why;
+    };
+    if (ConnectToServer() && !Cancelled && SendFiles()) UploadOK = true;
+    running_ = false;
+    close();
+}
+
+void TfrmUpload::butCancelClick() {
+    if (Cancelled) return;
+    Cancelled = true;
+    if (upload_) upload_->Cancel();
+    if (ftp->Connected()) ftp->Disconnect();
+    ftp->Cancel();
+    ftp->Cleanup();
+    SetStatus(QStringLiteral("Connection to Web Server cancelled."));
+    UploadOK = false;
+    QCoreApplication::processEvents();
+    close();
+}
+
+void TfrmUpload::reject() {
+    if (running_ && !Cancelled) {
+        butCancelClick();
+        return;
+    }
+    QDialog::reject();
+}
+
+void TfrmUpload::FormClose() {
+    if (ftp->Connected()) ftp->Disconnect();
+    ftp->Cleanup();
+    QCoreApplication::processEvents();
+}
+
+void TfrmUpload::closeEvent(QCloseEvent* event) {
+    // Closed by the window system while sending: that is a cancel.
+    if (running_ && !Cancelled) {
+        event->ignore();
+        butCancelClick();
+        return;
+    }
+    FormClose();
+    QDialog::closeEvent(event);
+}
+
+// --- the success dialog ---
+
+TfrmJoy::TfrmJoy(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("frmJoy"));
+    setWindowTitle(QStringLiteral("Upload Successful"));
+    UseDialogFont(this);
+
+    imgFire = new TPicture(this, QStringLiteral("imgFire"));
+    imgFire->setGeometry(12, 12, 160, 160);
+    imgFire->setStyleSheet(QStringLiteral("background: black;"));
+
+    // The texts stacked beside the picture, each as tall as it needs.
+    int top = 10;
+    auto text = [this, &top](const char* name, const QString& s, bool bold = false) {
+        QLabel* l = MakeLabel(this, name, s, QRect(186, top, 318, 20));
+        QFont f = l->font();
+        f.setBold(bold);
+        l->setFont(f);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->resize(318, l->heightForWidth(318));
+        top += l->height() + 8;
+        return l;
+    };
+    lblCongrats = text("lblCongrats",
+                       QStringLiteral("Congratulations, your page has been successfully uploaded to the Internet."), true);
+    lblView = text("lblView",
+                   QStringLiteral("If you click on your page under the magnifying glass you can view your page using "
+                                  "your favorite Web Browser. And after that why not rotate the web and check out the "
+                                  "Web Pages of the people who helped you get on the Internet."));
+    lblTrouble = text("lblTrouble",
+                      QStringLiteral("If for some reason you can't click on your page to go and see your page on the "
+                                     "Web, your ISP may have a non-standard upload proceedure or you don't have a Web "
+                                     "Browser on your system."));
+    lblContact = text("lblContact",
+                      QStringLiteral("In both cases you need to contact your ISP for help to see your page on the Web."));
+    const int bottom = qMax(top, 180);
+    setFixedSize(516, bottom + 40);
+
+    chkShow = new QCheckBox(QStringLiteral("Don't show this screen again."), this);
+    chkShow->setObjectName(QStringLiteral("chkShow"));
+    chkShow->setGeometry(12, bottom + 8, 220, 20);
+    butOK = new QPushButton(QStringLiteral("&OK"), this);
+    butOK->setObjectName(QStringLiteral("butOK"));
+    butOK->setGeometry(426, bottom + 4, 78, 27);
+    butOK->setDefault(true);
+    connect(butOK, &QPushButton::clicked, this, &TfrmJoy::butOKClick);
+
+    timFire = new QTimer(this);
+    timFire->setObjectName(QStringLiteral("timFire"));
+    timFire->setInterval(200);
+    connect(timFire, &QTimer::timeout, this, &TfrmJoy::timFireTimer);
+    // The first frame is drawn at once, so the picture is never empty.
+    timFireTimer();
+    timFire->start();
+
+    CenterOnScreen(this);
+}
+
+void TfrmJoy::timFireTimer() {
+    if (FireFrame == 0) PlayResourceSound(QStringLiteral("wavWorks"));
+    DrawResourceBitmap(imgFire, QStringLiteral("Fire%1").arg(FireFrame + 1), 0, 0);
+    imgFire->repaint();
+    FireFrame = FireFrame >= 10 ? 0 : FireFrame + 1;
+}
+
+void TfrmJoy::butOKClick() {
+    if (chkShow->isChecked())
+        WriteSetting(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowJoy),
+                     QStringLiteral("No"));
+    accept();
+}
+
+void ShowJoyIfWanted(QWidget* parent) {
+    if (!ReadSettingBool(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowJoy), true))
+        return;
+    TfrmJoy joy(parent);
+    Dialogs().Run(&joy);
+}

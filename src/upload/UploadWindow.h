@@ -1,0 +1,93 @@
+#pragma once
+// The upload window, which sends the page and its files to the chosen
+// server through its own FTP client while the user watches the progress
+// (and may cancel), and the congratulation shown after a successful upload.
+
+#include "upload/ServerList.h"
+#include "upload/UploadList.h"
+
+#include <QDialog>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class TFtpClient;
+class TPicture;
+class TUploadSequence;
+
+class TfrmUpload : public QDialog {
+    Q_OBJECT
+public:
+    // `files`: the page first, then the files it references.
+    TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> files, QWidget* parent = nullptr);
+    ~TfrmUpload() override;
+
+    // --- state ---
+    tWWWServerType UploadServer;
+    bool Cancelled = false;
+    bool UploadOK = false;
+    const QString LoginFailedText = QStringLiteral("Couldn't log in.  Please check that the Login and Password are correct.");
+
+    // --- controls ---
+    TPicture* imgUpload = nullptr;
+    QLabel* lblProgress = nullptr;  // "Upload Progress:"
+    QProgressBar* pbProgress = nullptr;
+    QLabel* lblStatus = nullptr;    // "FTP Status:"
+    QLabel* lblFTPStatus = nullptr;
+    QPushButton* butCancel = nullptr;
+    TFtpClient* ftp = nullptr;
+    QTimer* timInit = nullptr;
+
+    // Shows a space followed by `text` in the status line.
+    void SetStatus(const QString& text);
+    // Connects, logs in, makes and enters the server's folder; tells the
+    // user what went wrong unless the upload was cancelled.
+    bool ConnectToServer();
+    // Sends the page and its files, then disconnects.
+    bool SendFiles();
+    // Both, from the first tick of timInit; the window closes afterwards.
+    void RunUpload();
+    void butCancelClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Escape cancels the upload rather than just hiding the window.
+    void reject() override;
+
+private:
+    void FormClose();
+    // A message of the upload, with what went wrong below it.
+    void TellFailure(const QString& message, const QString& detail);
+
+    std::vector<TUploadFile> files_;
+    std::unique_ptr<TUploadSequence> upload_;
+    QStringList failedFiles_;  // "graphics/a.gif: why" of each file not sent
+    bool running_ = false;
+};
+
+// "Upload Successful": the congratulation with its fireworks.
+class TfrmJoy : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmJoy(QWidget* parent = nullptr);
+
+    QLabel* lblCongrats = nullptr;
+    QLabel* lblView = nullptr;
+    QLabel* lblTrouble = nullptr;
+    QLabel* lblContact = nullptr;
+    TPicture* imgFire = nullptr;
+    QCheckBox* chkShow = nullptr;  // "Don't show this screen again."
+    QPushButton* butOK = nullptr;
+    QTimer* timFire = nullptr;
+    int FireFrame = 0;  // the next frame of the fireworks
+
+    void timFireTimer();
+    void butOKClick();
+};
+
+// Shows TfrmJoy unless the user asked not to see it again.
+void ShowJoyIfWanted(QWidget* parent);

@@ -1,0 +1,310 @@
+// The Send stage's upload through the real windows, against a real local
+// FTP server: the click on the page picture, the upload window, its
+// messages and Cancel, and the success dialog.
+#include "FtpTestServer.h"
+#include "TestSupport.h"
+#include "app/MainWindow.h"
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "docs/FileCommands.h"
+#include "html/ViewStage.h"
+#include "upload/FtpClient.h"
+#include "upload/SendPanel.h"
+#include "upload/ServerBox.h"
+#include "upload/ServerList.h"
+#include "upload/UploadWindow.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "TarvoResources.h"
+
+class TestUploadWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TTestEnv> env_;
+    TScriptedDialogs* dialogs_ = nullptr;
+
+    static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    static QByteArray Read(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static QByteArray Pattern(int size) {
+        QByteArray b(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i) b[i] = char((i * 7 + 3) & 0xFF);
+        return b;
+    }
+    static tWWWServerType Server(const TFtpTestServer& s, const QString& dir,
+                                 const QString& password = QLatin1String(TFtpTestServer::kPassword)) {
+        return {"Local test server", QStringLiteral("127.0.0.1:%1").arg(s.port()), dir,
+                QLatin1String(TFtpTestServer::kUser), password, "http://127.0.0.1/"};
+    }
+    static void StoreServers(const std::vector<tWWWServerType>& servers) {
+        TServerList list;
+        for (const auto& s : servers) list.push_back(std::make_unique<tWWWServerType>(s));
+        SaveServerList(list);
+        ServerList().clear();
+    }
+    // A saved page with two pictures, open in a new main window on the
+    // Send stage.
+    std::unique_ptr<TfrmMain> WindowOnSendStage() {
+        const QString doc = env_->appDir() + "/save/my page.tve";
+        QFile::copy(env_->appDir() + "/template/Family.tvt", doc);
+        std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
+        w->Files->OpenDocument(doc);
+        w->ShowRedPill(TfrmMain::stSend);
+        return w;
+    }
+    static TSendPanel* Panel(TfrmMain& w) { return w.findChild<TSendPanel*>("SendPanel"); }
+    // Runs the upload window as the user sees it; `during` is called on it
+    // once it shows.
+    static int RunUploadWindow(QDialog* d, const std::function<void(TfrmUpload*)>& during = {}) {
+        auto* up = qobject_cast<TfrmUpload*>(d);
+        if (!up) return -1;
+        if (during) QTimer::singleShot(0, up, [up, during] { during(up); });
+        return up->exec();
+    }
+
+private slots:
+    void initTestCase() { InitTarvoResources(); }
+    void init() {
+        env_ = std::make_unique<TTestEnv>();
+        QVERIFY(env_->ok());
+        dialogs_ = static_cast<TScriptedDialogs*>(&Dialogs());
+        TTarvoReg reg;
+        reg.OpenSection(QString(), true);
+        PlayedSounds().clear();
+    }
+    void cleanup() {
+        ServerList().clear();
+        env_.reset();
+    }
+
+    void wholeUploadFromTheFlashingPageToTheFireworks() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        StoreServers({Server(server, "public_html/site")});
+        auto w = WindowOnSendStage();
+        QVERIFY(w);
+        TSendPanel* send = Panel(*w);
+        QVERIFY(send);
+        QCOMPARE(w->CurrentStage, int(TfrmMain::stSend));
+        QCOMPARE(send->lstFiles->count(), 3);
+        QCOMPARE(send->lstFiles->item(0)->text(), QString("graphics/house.png"));
+        QCOMPARE(send->lstFiles->item(1)->text(), QString("graphics/button.gif"));
+        QCOMPARE(send->lstFiles->item(2)->text(), QString("my page.html"));
+        QVERIFY(!send->lstFiles->isEnabled());
+        QCOMPARE(send->imgUpload->geometry(), QRect(512, 184, 71, 93));
+        QVERIFY(send->imgUpload->isVisible());
+        // The page flashes: the bright picture first, then the plain one.
+        const QImage plain = ResourceBitmap("Web_Page").toImage(), bright = ResourceBitmap("Web_PageFlash").toImage();
+        QVERIFY(plain != bright);
+        QTRY_COMPARE_WITH_TIMEOUT(send->imgUpload->pixmap().toImage(), bright, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(send->imgUpload->pixmap().toImage(), plain, 2000);
+
+        int succeeded = 0;
+        w->hooks.UploadSucceeded.push_back([&] {
+            QCOMPARE(w->CurrentStage, int(TfrmMain::stSent));
+            ++succeeded;
+        });
+        QStringList statuses;
+        int progressMax = 0, progressValue = 0;
+        dialogs_->runs << [&](QDialog* d) {
+            return RunUploadWindow(d, [&](TfrmUpload* up) {
+                QCOMPARE(up->windowTitle(), QString("Uploading Files to Web Server"));
+                connect(up->pbProgress, &QProgressBar::valueChanged, up, [&, up](int v) {
+                    progressValue = v;
+                    progressMax = up->pbProgress->maximum();
+                });
+                connect(up->ftp, &TFtpClient::OnDisconnect, up, [&, up] { statuses << up->lblFTPStatus->text(); });
+            });
+        };
+        dialogs_->runs << [&](QDialog* d) {
+            auto* joy = qobject_cast<TfrmJoy*>(d);
+            if (!joy) return -1;
+            joy->show();
+            statuses << joy->windowTitle() << joy->lblCongrats->text();
+            QTest::qWait(450);  // two more frames of the fireworks
+            Click(joy->chkShow);
+            Click(joy->butOK);
+            return joy->result();
+        };
+        Click(send->imgUpload);
+        QVERIFY(w->timUpload->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded, 1, 5000);
+        QCOMPARE(dialogs_->unexpected, 0);
+        QCOMPARE(statuses, (QStringList{" Disconnected from Web Server.", "Upload Successful",
+                                        "Congratulations, your page has been successfully uploaded to the Internet."}));
+        QVERIFY(progressMax > 0);
+        QCOMPARE(progressValue, progressMax);
+        QCOMPARE(PlayedSounds().count("wavupload"), 1);
+        QVERIFY(PlayedSounds().count("wavworks") >= 1);
+        QCOMPARE(send->UploadAnimFrame, 0);
+        QVERIFY(!send->imgUpload->isVisible());
+        // Byte for byte on the server, the page under its name without spaces.
+        QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/button.gif", "public_html/site/graphics/house.png",
+                                              "public_html/site/mypage.html"}));
+        const QString html = env_->appDir() + "/HTMLFiles/";
+        QCOMPARE(server.read("public_html/site/mypage.html"), Read(html + "my page.html"));
+        QCOMPARE(server.read("public_html/site/graphics/house.png"), Read(html + "graphics/house.png"));
+        QCOMPARE(server.read("public_html/site/graphics/button.gif"), Read(html + "graphics/button.gif"));
+        QVERIFY(!server.read("public_html/site/graphics/house.png").isEmpty());
+
+        // Ticked "Don't show this screen again.": the next upload ends
+        // without the dialog.
+        QVERIFY(!ReadSettingBool("General", "ShowJoy", true));
+        w->ShowRedPill(TfrmMain::stSend);
+        QVERIFY(send->imgUpload->isVisible());
+        dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
+        Click(send->imgUpload);
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded, 2, 20000);
+        QCOMPARE(dialogs_->unexpected, 0);
+        QCOMPARE(dialogs_->runs.size(), 0);
+    }
+
+    void clickRulesAndTheLogoBox() {
+        auto w = WindowOnSendStage();
+        QVERIFY(w);
+        TSendPanel* send = Panel(*w);
+        // No server yet: told so, nothing starts.
+        Click(send->imgUpload);
+        QVERIFY(!w->timUpload->isActive());
+        QCOMPARE(dialogs_->shown.size(), 1);
+        QVERIFY(dialogs_->lastText().contains("no WWW server"));
+
+        // The logo box takes the logo's picture out of the list and puts it
+        // back, through the page file on disk.
+        const QStringList withLogo = {send->lstFiles->item(0)->text(), send->lstFiles->item(1)->text()};
+        const int before = send->lstFiles->count();
+        Click(w->View->chkLogo);
+        QVERIFY(!w->View->chkLogo->isChecked());
+        QCOMPARE(send->lstFiles->count(), before - 1);
+        QVERIFY(!Read(send->PageFile()).contains("button.gif"));
+        Click(w->View->chkLogo);
+        QCOMPARE(send->lstFiles->count(), before);
+        QCOMPARE(send->lstFiles->item(1)->text(), withLogo.at(1));
+
+        // A page that has no name any more: asked to save first.
+        StoreServers({{"Somewhere", "ftp.example", "", "jo", "pw", ""}});
+        LoadServerList(ServerList());
+        w->Servers->FillServerCombo();
+        w->Page.DocFileName.clear();
+        send->BuildUploadList();
+        send->UpdateFileList();
+        QCOMPARE(send->lstFiles->count(), 0);
+        Click(send->imgUpload);
+        QVERIFY(!w->timUpload->isActive());
+        QCOMPARE(dialogs_->shown.size(), 2);
+        QVERIFY(dialogs_->lastText().contains("save your page first"));
+        QCOMPARE(dialogs_->unexpected, 0);
+    }
+
+    void failuresAreToldExactlyWithTheReason() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        QTemporaryDir local;
+        QFile page(local.filePath("p.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<HTML></HTML>\r\n");
+        page.close();
+        const std::vector<TUploadFile> plan = {{page.fileName(), "p.html", false}};
+        QFile blocker(server.path("blocked"));  // a file where the folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        struct TCase {
+            tWWWServerType server;
+            std::vector<TUploadFile> plan;
+            QString message;
+            QString reason;  // part of the line below the message
+        };
+        const QString missing = local.filePath("graphics/gone.gif");
+        const TCase cases[] = {
+            {Server(server, "", "wrong"), plan,
+             "Couldn't log in.  Please check that the Login and Password are correct.", "530"},
+            {Server(server, "blocked/site"), plan,
+             "Couldn't change to the specified directory.\r\rPlease check your directory details and try again.", ""},
+            {Server(server, "site"), {plan[0], {missing, "graphics/gone.gif", true}},
+             "An error has occurred uploading the files to your Web server.", "graphics/gone.gif"},
+            {{"Closed", "127.0.0.1:1", "", "a", "b", ""}, plan,
+             "Couldn't log in.  Please check that the Login and Password are correct.", ""},
+        };
+        for (const TCase& c : cases) {
+            dialogs_->shown.clear();
+            TfrmUpload up(c.server, c.plan);
+            QCOMPARE(up.LoginFailedText, cases[0].message);
+            up.exec();
+            QVERIFY(!up.UploadOK);
+            QCOMPARE(dialogs_->shown.size(), 1);
+            const QString text = dialogs_->lastText();
+            QVERIFY2(text.startsWith(c.message + "\n\n"), qPrintable(text));
+            const QString below = text.mid(c.message.size() + 2);
+            QVERIFY2(!below.trimmed().isEmpty() && below.contains(c.reason), qPrintable(below));
+            QVERIFY(!up.ftp->Connected());
+        }
+        // The page went before the missing picture was found missing.
+        QCOMPARE(server.read("site/p.html"), QByteArray("<HTML></HTML>\r\n"));
+    }
+
+    void cancelDuringALargeTransferLeavesTheOldFileWhole() {
+        TFtpTestServer server(400 * 1024);  // 400 KiB a second
+        QVERIFY(server.ok());
+        const QByteArray old = "the old picture";
+        {
+            QFile f(server.path("big.gif"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(old);
+        }
+        QTemporaryDir local;
+        QFile page(local.filePath("p.html")), big(local.filePath("big.gif"));
+        QVERIFY(page.open(QIODevice::WriteOnly) && big.open(QIODevice::WriteOnly));
+        page.write("<HTML></HTML>");
+        big.write(Pattern(8 * 1024 * 1024));
+        page.close();
+        big.close();
+        TfrmUpload up(Server(server, ""), {{page.fileName(), "p.html", false}, {big.fileName(), "big.gif", true}});
+        qint64 answeredMs = -1;
+        int valueAtCancel = 0;
+        QElapsedTimer clock;
+        // Cancel once the bar has moved within the big file.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &up, [&] {
+            const int step = up.pbProgress->maximum() / 2;
+            if (step > 0 && up.pbProgress->value() > step + step / 20 && !up.Cancelled) {
+                valueAtCancel = up.pbProgress->value();
+                clock.start();
+                Click(up.butCancel);
+            }
+        });
+        connect(&up, &QDialog::finished, &up, [&] { answeredMs = clock.isValid() ? clock.elapsed() : -1; });
+        poll.start(20);
+        QElapsedTimer total;
+        total.start();
+        up.exec();
+        poll.stop();
+        QVERIFY2(up.Cancelled, qPrintable(dialogs_->texts().join('|')));
+        QVERIFY(!up.UploadOK);
+        QVERIFY(valueAtCancel > 0);
+        QVERIFY2(answeredMs >= 0 && answeredMs < 1000, qPrintable(QString::number(answeredMs)));
+        QVERIFY(total.elapsed() < 15000);
+        QCOMPARE(up.lblFTPStatus->text(), QString(" Connection to Web Server cancelled."));
+        QCOMPARE(dialogs_->shown.size(), 0);  // a cancel is no failure to tell
+        QTRY_COMPARE_WITH_TIMEOUT(server.read("big.gif"), old, 3000);
+        QVERIFY(!server.files().join(" ").contains(".tarvo-upload"));
+        QVERIFY(!up.ftp->Connected());
+    }
+};
+
+QTEST_MAIN(TestUploadWindow)
+#include "test_uploadwindow.moc"
