@@ -9,6 +9,8 @@
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "preview/BrowserPreview.h"
+#include "preview/SendWeb.h"
 #include "upload/ServerBox.h"
 #include "viewer/ViewerCommand.h"
 
@@ -31,6 +33,8 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachFileCommands(*w);
     AttachGallery(*w);
     AttachServerBox(*w);
+    AttachBrowserPreview(*w);
+    AttachSendWeb(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
