@@ -1,7 +1,7 @@
 #pragma once
 // Makes a synthetic HTML 3.2 page of about `bytes` bytes: headings,
 // paragraphs with bold, italic, links and font changes, lists, preformatted
-// blocks and rules. The same seed always gives the same page.
+// blocks, tables and rules. The same seed always gives the same page.
 
 #include <QString>
 #include <cstdint>
@@ -41,7 +41,7 @@ inline QString GenerateHtml32(qsizetype bytes, uint32_t seed = 12345) {
         html += QStringLiteral("<H2><A NAME=\"s%1\">Section %1</A></H2>\n").arg(++section);
         for (int p = 0, n = 2 + int(next(4)); p < n; ++p)
             html += QStringLiteral("<P>") + sentence(30 + int(next(60))) + QLatin1Char('\n');
-        switch (next(4)) {
+        switch (next(5)) {
         case 0:
             html += QStringLiteral("<UL>\n");
             for (int i = 0, n = 3 + int(next(5)); i < n; ++i)
@@ -60,6 +60,18 @@ inline QString GenerateHtml32(qsizetype bytes, uint32_t seed = 12345) {
                 html += QStringLiteral("  line %1: value = %2;\n").arg(i).arg(next(10000));
             html += QStringLiteral("</PRE>\n");
             break;
+        case 3: {
+            html += next(2) ? QStringLiteral("<TABLE BORDER=1 WIDTH=90%>\n") : QStringLiteral("<TABLE>\n");
+            const int cols = 2 + int(next(3));
+            for (int r = 0, n = 3 + int(next(6)); r < n; ++r) {
+                html += QStringLiteral("<TR>");
+                for (int c = 0; c < cols; ++c)
+                    html += (r == 0 ? QStringLiteral("<TH>") : QStringLiteral("<TD>")) + sentence(2 + int(next(10)));
+                html += QLatin1Char('\n');
+            }
+            html += QStringLiteral("</TABLE>\n");
+            break;
+        }
         default:
             html += QStringLiteral("<HR>\n<CENTER>") + sentence(8) + QStringLiteral("</CENTER>\n");
         }

@@ -2,7 +2,8 @@
 // process: load (parse and lay out), a re-layout after a width change, and
 // the painting of the first 600 x 400 screen. Prints medians of several
 // runs, the heap each engine adds by loading, and Tarvo's figures as
-// ratios of QTextDocument's.
+// ratios of QTextDocument's; then the whole-process time of `tarvo --text`
+// on the Bash manual beside `lynx -dump` of it.
 //
 //   bench_viewer [FILE...]   (default: the Bash manual and a 1 MB page)
 
@@ -16,6 +17,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <algorithm>
 #include <cstdio>
@@ -125,6 +128,39 @@ void report(const QString& name, qsizetype bytes, const QString& html, const QSt
 }
 }  // namespace
 
+// Whole-process time (ms, median) of a command writing to /dev/null.
+double processMs(const QString& program, const QStringList& args) {
+    std::vector<double> runs;
+    for (int i = 0; i < kRuns; ++i) {
+        QProcess p;
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.setStandardErrorFile(QProcess::nullDevice());
+        QElapsedTimer t;
+        t.start();
+        p.start(program, args);
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+            return -1;
+        runs.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return median(runs);
+}
+
+// `tarvo --text` of a page beside `lynx -dump` of it, whole processes.
+void reportText(const QString& file) {
+    const QString tarvo = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/tarvo");
+    const QString lynx = QStandardPaths::findExecutable(QStringLiteral("lynx"));
+    if (!QFileInfo(tarvo).isExecutable() || lynx.isEmpty() || !QFileInfo::exists(file)) {
+        std::printf("tarvo --text against lynx -dump: skipped (needs build/bin/tarvo, Debian lynx and %s)\n",
+                    qPrintable(file));
+        return;
+    }
+    const double t = processMs(tarvo, {QStringLiteral("--text"), file});
+    const double l = processMs(lynx, {QStringLiteral("-dump"), QStringLiteral("-nolist"), file});
+    std::printf("%s, whole process, medians of %d runs\n", qPrintable(file), kRuns);
+    std::printf("  tarvo --text %8.2f ms   lynx -dump %8.2f ms   ratio %6.3f   (target <= 1.0)\n", t, l,
+                l > 0 ? t / l : 0.0);
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                     : qgetenv("QT_QPA_PLATFORM"));
@@ -144,6 +180,7 @@ int main(int argc, char** argv) {
     if (app.arguments().size() == 1) {
         const QString page = GenerateHtml32(1 << 20);
         report(QStringLiteral("synthetic HTML 3.2 page"), page.size(), page, QString());
+        reportText(files.first());
     }
     return 0;
 }

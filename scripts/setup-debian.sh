@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   bash-doc
   qt6-svg-dev desktop-file-utils appstream shared-mime-info
+  lynx
 )
 
 missing=()

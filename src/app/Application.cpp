@@ -7,7 +7,7 @@ int g_discarded = 0;
 TTarvoApplication::TTarvoApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Tarvo"));
     setOrganizationName(QStringLiteral("Brenfold"));
-    setApplicationDisplayName(QStringLiteral("Tarvo"));
+    // No display name: Qt would append it to every caption.
     // The desktop entry's name, so the desktop matches the window to it.
     setDesktopFileName(QStringLiteral("tarvo"));
 }

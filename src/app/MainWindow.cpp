@@ -106,6 +106,15 @@ void TfrmMain::CreateMenu() {
     ExternalPreview1 = add(mnuFile, "ExternalPreview1", QStringLiteral("External Preview"));
     mnuFile->addSeparator();
     menFileExit = add(mnuFile, "menFileExit", QStringLiteral("&Exit"));
+    // The page's undo history names its steps in these items and enables them.
+    mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    menEditUndo = add(mnuEdit, "menEditUndo", QStringLiteral("&Undo"));
+    menEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menEditUndo->setEnabled(false);
+    menEditRedo = add(mnuEdit, "menEditRedo", QStringLiteral("&Redo"));
+    menEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menEditRedo->setEnabled(false);
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpTopics = add(mnuHelp, "mnuHelpTopics", QStringLiteral("&Help Topics"));
@@ -195,12 +204,6 @@ void TfrmMain::WireControls() {
     });
     connect(imgExit, &TPicture::clicked, this, &QWidget::close);
     connect(menFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(menHelpAbout, &QAction::triggered, this, [this] {
-        Dialogs().Tell(this, QStringLiteral("About Tarvo"),
-                       QStringLiteral("Tarvo 1.0\n\nBuild your own web page: choose a page, build it, "
-                                      "view it and send it."),
-                       TMsgIcon::Information);
-    });
 }
 
 void TfrmMain::PaintEmDan() {

@@ -102,6 +102,7 @@ public:
     QTimer* timUpload = nullptr;
 
     QMenu* mnuFile = nullptr;
+    QMenu* mnuEdit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* menFileOpen = nullptr;
@@ -110,6 +111,8 @@ public:
     QAction* menFileMake = nullptr;
     QAction* ExternalPreview1 = nullptr;
     QAction* menFileExit = nullptr;
+    QAction* menEditUndo = nullptr;
+    QAction* menEditRedo = nullptr;
     QAction* mnuHelpTopics = nullptr;
     QAction* menHelpAbout = nullptr;
 

@@ -42,7 +42,16 @@ void TfrmMain::ShowRedPill(int s) {
         if (answer != QMessageBox::Yes) return;
     }
 
-    SwitchingStage = true;
+    // Released on every way out of the switch, an exception included, so
+    // the toolbar never stays dead.
+    struct TSwitchGuard {
+        TfrmMain& w;
+        explicit TSwitchGuard(TfrmMain& window) : w(window) { w.SwitchingStage = true; }
+        ~TSwitchGuard() {
+            w.LockWindow(nullptr);
+            w.SwitchingStage = false;
+        }
+    } guard(*this);
     picRedPill->hide();
     WalkThePim(s);
 
@@ -56,8 +65,6 @@ void TfrmMain::ShowRedPill(int s) {
     picRedPill->repaint();
 
     ChangeState(s);
-    LockWindow(nullptr);
-    SwitchingStage = false;
 }
 
 void TfrmMain::ChangeState(int s) {

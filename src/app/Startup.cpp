@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Application.h"
+#include "app/HelpSystem.h"
 #include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
@@ -11,7 +12,9 @@
 #include "model/BuildCanvas.h"
 #include "preview/BrowserPreview.h"
 #include "preview/SendWeb.h"
+#include "styles/StyleWizard.h"
 #include "upload/ServerBox.h"
+#include "upload/UploadCommand.h"
 #include "viewer/ViewerCommand.h"
 
 #include <QElapsedTimer>
@@ -32,9 +35,11 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachViewStage(*w);
     AttachFileCommands(*w);
     AttachGallery(*w);
+    AttachStyleWizard(*w);
     AttachServerBox(*w);
     AttachBrowserPreview(*w);
     AttachSendWeb(*w);
+    AttachHelp(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
@@ -59,7 +64,7 @@ namespace {
 bool IsWindowFreeCommand(int argc, char** argv) {
     if (argc < 2) return false;
     const QByteArray first(argv[1]);
-    return first == "--html" || first == "--text" || first == "--render";
+    return first == "--html" || first == "--text" || first == "--render" || first == "--upload";
 }
 
 // Qt's own notes (about the platform and its folders) would only clutter
@@ -84,6 +89,10 @@ int RunWindowFreeCommand(int argc, char** argv) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
+    if (args.constFirst() == QLatin1String("--upload")) {
+        QTextStream lines(stdout);
+        return RunUploadCommand(args, lines, err);
+    }
     const int rc = RunViewerCommand(args, out, err);
     out.flush();
     return rc;

@@ -98,6 +98,16 @@ QString ResolveReference(const QString& baseFile, const QString& reference) {
     return result;
 }
 
+bool ReplaceFileWithCopy(const QString& from, const QString& to) {
+    const QString part = to + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!QFile::copy(from, part)) return false;
+    QFile::remove(to);
+    if (QFile::rename(part, to)) return true;
+    QFile::remove(part);
+    return false;
+}
+
 void LoadFileText(const QString& fileName, QString& target) {
     QFile f(fileName);
     if (!f.exists() || !f.open(QIODevice::ReadOnly)) return;

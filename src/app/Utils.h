@@ -32,6 +32,10 @@ QString RelativePath(const QString& baseFile, const QString& target);
 // into a local path beside `baseFile`. Absolute references come back as
 // they are.
 QString ResolveReference(const QString& baseFile, const QString& reference);
+// Copies `from` over `to`, replacing a file of that name. The copy is made
+// beside the target first, so a failed copy leaves an existing file as it
+// was. True on success.
+bool ReplaceFileWithCopy(const QString& from, const QString& to);
 // The file's whole text (Windows-1252) with every line ending in CR LF; the
 // target is left alone when the file does not exist.
 void LoadFileText(const QString& fileName, QString& target);

@@ -1,16 +1,23 @@
 #include "app/WhatsThis.h"
 
+#include "app/HelpSystem.h"
 #include "app/MainWindow.h"
+#include "app/PictureControl.h"
+
+#include <QCursor>
 
 namespace {
 int g_lastContext = 0;
 }
 
 void ShowWhatsThis(QWidget* source, int context) {
-    Q_UNUSED(source);
     g_lastContext = context;
     if (TfrmMain* w = MainWindow()) w->WhatsThisContext = context;
+    if (source)
+        if (THelpSystem* help = THelpSystem::Instance()) help->PopupWhatsThis(source, QCursor::pos());
 }
+
+void ShowBrickWhatsThis(TPicture* brick) { ShowWhatsThis(brick, BrickWhatsThisContext(brick->Tag)); }
 
 int LastWhatsThisContext() { return g_lastContext; }
 

@@ -1,13 +1,17 @@
 #pragma once
 // The "What's This?" entry point: a right-button release on a control asks
-// for the help topic of that control. The pop-up menu and the help topics
-// are shown by the help window; until it is wired in, the request is only
-// remembered (the main window's WhatsThisContext and LastWhatsThisContext).
+// for the help topic of that control. The main window's help system pops up
+// its "What's This?" menu at the mouse; choosing the item shows the topic.
 
 class QWidget;
+class TPicture;
 
-// Asks for the "What's This?" topic `context` of `source`.
+// Asks for the "What's This?" topic `context` of `source`: remembers the
+// context (the main window's WhatsThisContext) and, for a control, pops up
+// the menu at the mouse.
 void ShowWhatsThis(QWidget* source, int context);
+// The same for a toolbox block, whose context follows from its kind.
+void ShowBrickWhatsThis(TPicture* brick);
 // The context of the latest request; 0 before the first (for tests).
 int LastWhatsThisContext();
 // The help context of a toolbox block from its home top (its Tag): the

@@ -7,6 +7,7 @@
 #include "docs/PageFile.h"
 #include "docs/SaveInfo.h"
 #include "html/ViewStage.h"
+#include "model/PageHistory.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -52,9 +53,7 @@ TFileCommands::TFileCommands(TfrmMain& window) : QObject(&window), w_(window) {
         return true;
     };
     w_.hooks.AskForSave = [this] {
-        const auto answer = AskForSave();
-        if (answer == QMessageBox::Yes) FileSaveAs();
-        return answer != QMessageBox::Cancel;
+        return SavedOrDiscarded();
     };
 }
 
@@ -80,6 +79,16 @@ QMessageBox::StandardButton TFileCommands::AskForSave() {
                          QMessageBox::Yes);
 }
 
+bool TFileCommands::SavedOrDiscarded() {
+    // A save dialog cancelled after Yes, or a save that failed, keeps the
+    // page just as Cancel does: the command must not discard it.
+    switch (AskForSave()) {
+        case QMessageBox::Yes: return FileSaveAs();
+        case QMessageBox::Cancel: return false;
+        default: return true;
+    }
+}
+
 bool TFileCommands::SaveBuilder(const QString& path) {
     const QImage rendering = w_.hooks.RenderSnapshot ? w_.hooks.RenderSnapshot() : QImage();
     const QImage snapshot = CapturePageSnapshot(w_.Page, rendering);
@@ -91,6 +100,7 @@ bool TFileCommands::SaveBuilder(const QString& path) {
         return false;
     }
     w_.Page.PageChanged = false;
+    MarkPageSaved(w_);
     w_.Page.DocFileName = path;
     UpdateCaption();
     if (w_.CurrentStage == TfrmMain::stSend)
@@ -145,20 +155,23 @@ void TFileCommands::ClearForOpen() {
     w_.Page.PageChanged = false;
 }
 
-void TFileCommands::ReadInto(const QString& path) {
-    if (!QFile::exists(path)) return;
+TPageReadResult TFileCommands::ReadInto(const QString& path) {
+    if (!QFile::exists(path)) return TPageReadResult::Unreadable;
     const TPageReadOutcome outcome = ReadPageFile(path, w_.Page, [this](int index) {
         if (w_.hooks.LoadChunk) w_.hooks.LoadChunk(index);
     });
     if (w_.View) w_.View->SelectStyleByName(outcome.HasStyleName ? outcome.StyleName : QStringLiteral("[None]"));
     if (outcome.Fault == TPageReadFault::BadVersionText)
         Dialogs().Tell(&w_, w_.ApplicationTitle(), outcome.Message, TMsgIcon::Warning);
+    return outcome.Result;
 }
 
 void TFileCommands::OpenDocument(const QString& path) {
     ClearForOpen();
     if (!QFile::exists(path)) return;
-    ReadInto(path);
+    // A file that is not a page, or a damaged one, never names the page:
+    // the next Save would overwrite it with what little was read.
+    if (ReadInto(path) != TPageReadResult::Ok) return;
     w_.Page.DocFileName = path;
     UpdateCaption();
 }
@@ -187,9 +200,7 @@ void TFileCommands::DoTemplate(const QString& path, bool isSavedPage) {
     w_.Page.LoadingDocument = true;
     w_.Page.FillingPanel = true;
     if (w_.View) w_.View->SelectStyleByName(QStringLiteral("[None]"));
-    const auto answer = AskForSave();
-    if (answer == QMessageBox::Yes) FileSaveAs();
-    if (answer != QMessageBox::Cancel) {
+    if (SavedOrDiscarded()) {
         if (isSavedPage) OpenDocument(path);
         else LoadTemplate(path);
         if (w_.Page.Count() > 0 && w_.hooks.SelectAndHighlight) w_.hooks.SelectAndHighlight(0);
@@ -200,9 +211,7 @@ void TFileCommands::DoTemplate(const QString& path, bool isSavedPage) {
 }
 
 void TFileCommands::mnuFileNewClick() {
-    const auto answer = AskForSave();
-    if (answer == QMessageBox::Yes) FileSaveAs();
-    if (answer != QMessageBox::Cancel) FileNew();
+    if (SavedOrDiscarded()) FileNew();
 }
 
 void TFileCommands::menFileOpenClick() {

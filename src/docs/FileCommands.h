@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+enum class TPageReadResult;
+
 class TfrmMain;
 
 class TFileCommands : public QObject {
@@ -16,6 +18,9 @@ public:
 
     // Yes, No or Cancel; No without asking when nothing changed.
     QMessageBox::StandardButton AskForSave();
+    // The question before discarding the page: true when the page was
+    // saved or the user chose to discard it; false keeps the page.
+    bool SavedOrDiscarded();
     // Writes the page to `path`; on success it becomes the document.
     bool SaveBuilder(const QString& path);
     bool FileSaveAs();
@@ -43,7 +48,7 @@ public:
 
 private:
     // Empties the page and reads `path` into it (when it exists).
-    void ReadInto(const QString& path);
+    TPageReadResult ReadInto(const QString& path);
     void ClearForOpen();
     QString StartFolder() const;
     // The save dialog for a document or a template; "" when cancelled.

@@ -3,6 +3,7 @@
 
 #include "docs/Gallery.h"
 
+#include "app/HelpCalls.h"
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
@@ -37,7 +38,7 @@ void TGallery::lvTemplatesMouseUp(Qt::MouseButton button, const QPoint& globalPo
     }
 }
 
-void TGallery::WhatsThis1Click() { ShowWhatsThis(lvTemplates, kListContext); }
+void TGallery::WhatsThis1Click() { ShowHelp(lvTemplates, THelpCall::ContextPopup, kListContext); }
 
 void TGallery::Delete1Click() {
     const QListWidgetItem* item = SelectedEntry();

@@ -63,20 +63,10 @@ bool WriteOutput(const TOptions& o, const QByteArray& bytes, QIODevice& out, QSt
 
 }  // namespace
 
-int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
-    TOptions o;
-    if (!ParseArgs(args, o)) {
-        err << kUsage << Qt::endl;
-        return hcUsage;
-    }
-
+QString PageHtmlOfDocument(const QString& document, bool logo, TPageReadOutcome& read) {
     TPage page;
-    const TPageReadOutcome read = ReadPageFile(o.document, page);
-    if (read.Result == TPageReadResult::Unreadable || read.Result == TPageReadResult::NotAPage) {
-        err << "tarvo: " << read.Message << Qt::endl;
-        return read.Result == TPageReadResult::Unreadable ? hcUnreadable : hcNotAPage;
-    }
-
+    read = ReadPageFile(document, page);
+    if (read.Result == TPageReadResult::Unreadable || read.Result == TPageReadResult::NotAPage) return QString();
     // The style list box holds "[None]" and the styles; "[None]" is selected,
     // then the stored style when the list has it.
     TStyleList styles;
@@ -87,8 +77,22 @@ int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
         if (index >= 0) selected = index;
     }
     const TStyleChunk* style = StyleForListBoxIndex(styles, selected);
+    return AddBodyDef(BuildPageHTML(page, logo), style);
+}
 
-    const QString html = AddBodyDef(BuildPageHTML(page, o.logo), style);
+int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
+    TOptions o;
+    if (!ParseArgs(args, o)) {
+        err << kUsage << Qt::endl;
+        return hcUsage;
+    }
+
+    TPageReadOutcome read;
+    const QString html = PageHtmlOfDocument(o.document, o.logo, read);
+    if (read.Result == TPageReadResult::Unreadable || read.Result == TPageReadResult::NotAPage) {
+        err << "tarvo: " << read.Message << Qt::endl;
+        return read.Result == TPageReadResult::Unreadable ? hcUnreadable : hcNotAPage;
+    }
     QString error;
     if (!WriteOutput(o, ToAnsi(html), out, error)) {
         err << "tarvo: " << error << Qt::endl;

@@ -2,6 +2,8 @@
 // `tarvo --html DOCUMENT [--no-logo] [-o FILE]`: the page's HTML as the
 // preview stage would hold it, without opening a window.
 
+#include "docs/PageFile.h"
+
 #include <QStringList>
 
 class QIODevice;
@@ -23,3 +25,9 @@ enum THtmlCommandStatus : int {
 // CR LF, nothing added) to `out` or to FILE. Messages go to `err`, one line
 // each. Needs no GUI.
 int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err);
+
+// The page's HTML as `--html` prints it: the document read as Open reads it,
+// the page built (with the logo when `logo`), the stored style's BODY tag
+// put in. `read` tells how the reading went; the text is empty when the
+// document could not be read as a page.
+QString PageHtmlOfDocument(const QString& document, bool logo, TPageReadOutcome& read);

@@ -7,6 +7,7 @@
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/WhatsThis.h"
+#include "model/PageHistory.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlock.h"
 
@@ -188,6 +189,7 @@ void TBuildCanvas::ClearPage() {
     ScrollBar1->hide();
     panels_->ShowPanel(-1);
     panels_->pnlBlank->raise();
+    emit pageCleared();
 }
 
 void TBuildCanvas::UpdateScrollBar() {
@@ -202,7 +204,9 @@ void TBuildCanvas::UpdateScrollBar() {
 
 TBuildCanvas* AttachBuildStage(TfrmMain& window) {
     if (TBuildCanvas* existing = BuildCanvasOf(window)) return existing;
-    return new TBuildCanvas(window);
+    auto* canvas = new TBuildCanvas(window);
+    new TPageHistory(*canvas);
+    return canvas;
 }
 
 TBuildCanvas* BuildCanvasOf(TfrmMain& window) {

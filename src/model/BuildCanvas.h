@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <memory>
 #include <vector>
 
 class QFrame;
@@ -21,7 +22,7 @@ class TPage;
 class TPicture;
 class TPropertyPanels;
 class TWebBlock;
-class TWebChunk;
+struct TWebChunk;
 
 namespace canvas {
 inline constexpr int BlockWidth = 95;
@@ -84,6 +85,17 @@ public:
     void AnimateShredder();
     void ReturnBrickHome(TPicture* brick);
 
+    // --- the page changes of undo and redo: each changes the page, then
+    // shows the block concerned on the canvas, lit and selected ---
+    void InsertBlockAt(int index, std::unique_ptr<TWebChunk> chunk);
+    void MoveBlockTo(int from, int to);
+    // Takes block `index` out of the page; the block that moves into its
+    // place (or the one above) becomes current, or none on an empty page.
+    std::unique_ptr<TWebChunk> RemoveBlockAt(int index);
+    // Rebuilds the rows so that block `index` is in view (keeping the view
+    // where it is when it already shows it), lights it and selects it.
+    void ShowBlock(int index);
+
     // --- mouse handlers of the toolbox blocks and the page rows ---
     void BrickMouseDown(TPicture* brick, QMouseEvent* event);
     void DragBrick(TPicture* brick, QMouseEvent* event);
@@ -100,6 +112,17 @@ public:
     void timShredderTimer();
 
     TPropertyPanels& Panels() { return *panels_; }
+
+signals:
+    // Reported before the page changes, for the undo history. A block of
+    // `kind` is inserted at `index`; a block moves; a block is shredded.
+    void blockInserting(int index, int kind);
+    void blockMoving(int from, int to);
+    void blockShredding(int index);
+    // The page was cleared (New, Open, the gallery).
+    void pageCleared();
+
+public:
     TfrmMain& Window() { return w_; }
 
     // --- controls (named as their objectName) ---

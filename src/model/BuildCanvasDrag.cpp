@@ -84,7 +84,7 @@ void TBuildCanvas::DragBrick(TPicture* brick, QMouseEvent* event) {
 
 void TBuildCanvas::DropBrick(TPicture* brick, QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
-        if (!DraggingBrick) ShowWhatsThis(brick, BrickWhatsThisContext(brick->Tag));
+        if (!DraggingBrick) ShowBrickWhatsThis(brick);
         return;
     }
     if (event->button() != Qt::LeftButton) return;

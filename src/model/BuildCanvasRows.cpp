@@ -115,6 +115,7 @@ void TBuildCanvas::AddBlockFromBrick(TPicture* brick) {
     int r = PageRowOfTop(brick->y());
     int n = 0;
     const int rows = RowCount();
+    emit blockInserting(r > rows - 1 ? page_.Count() : CanvasRows[size_t(r)]->ChunkIndex, chunk->Kind);
     if (r > rows - 1) {
         // Below the last row: appended at the end of the page.
         r = std::min(rows, ShownRows - 1);
@@ -155,6 +156,7 @@ void TBuildCanvas::ArrayDrop(TWebBlock* picture) {
         const int e = CanvasRows[size_t(r)]->ChunkIndex;
         const int f = picture->ChunkIndex;
         if (e != f) {
+            emit blockMoving(f, e);
             // Down it lands after the target, up before it; the view stays.
             page_.MoveChunk(f, e);
             const int first = e - r;
@@ -173,6 +175,7 @@ void TBuildCanvas::ShredWebBlock(TWebBlock* picture) {
     int s = picture->SlotIndex;
     const int k = picture->ChunkIndex;
     if (!page_.Chunk(k)) return;
+    emit blockShredding(k);
     // When the view scrolled during the drag, the rows are rebuilt from the
     // view as it is now, so that it keeps agreeing with the scroll bar.
     const int shown = FirstShown();

@@ -92,6 +92,14 @@ public:
 
     TButtonRow paraButtons, linkButtons, imageButtons, headButtons, emailButtons;
 
+signals:
+    // Reported around every change a control writes into the current
+    // block, for the undo history.
+    void fieldEditing(QObject* control);
+    void fieldEdited(QObject* control);
+    // The edits since the last report belong to one step and no later one.
+    void editGroupEnded();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -123,7 +131,7 @@ private:
     // Stores the change in the current block and marks the page changed,
     // unless the program itself is filling the panel or loading a page.
     bool Editing() const;
-    void Store(const std::function<void(TWebChunk&)>& write);
+    void Store(QObject* control, const std::function<void(TWebChunk&)>& write);
 
     // Fill helpers.
     void SetText(QLineEdit* edit, const QString& text);
@@ -134,4 +142,5 @@ private:
     TfrmMain& w_;
     TPage& page_;
     bool filling_ = false;  // a fill function is writing the controls
+    QObject* editSource_ = nullptr;  // reported as the control of the edits it makes
 };

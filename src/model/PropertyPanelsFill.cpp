@@ -162,15 +162,18 @@ void TPropertyPanels::Focus(QWidget* control) {
 
 bool TPropertyPanels::Editing() const { return !filling_ && !page_.FillingPanel && page_.CurrentChunk(); }
 
-void TPropertyPanels::Store(const std::function<void(TWebChunk&)>& write) {
+void TPropertyPanels::Store(QObject* control, const std::function<void(TWebChunk&)>& write) {
     if (!Editing()) return;
+    QObject* source = editSource_ ? editSource_ : control;
+    emit fieldEditing(source);
     write(*page_.CurrentChunk());
     page_.PageChanged = true;
+    emit fieldEdited(source);
 }
 
 void TPropertyPanels::BindEdit(QLineEdit* edit, std::function<QString*(TWebChunk&)> field) {
-    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
-        Store([&](TWebChunk& c) {
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, field](const QString& text) {
+        Store(edit, [&](TWebChunk& c) {
             if (QString* f = field(c)) *f = text;
         });
     });
@@ -181,7 +184,7 @@ void TPropertyPanels::AlignClick(const TButtonRow& row, QToolButton* button, std
     for (QToolButton* b : {row.left, row.center, row.right})
         if (b != button) b->setChecked(false);
     const quint8 code = !button->isChecked() ? alNone : button == row.left ? alLeft : button == row.center ? alCenter : alRight;
-    Store([&](TWebChunk& c) {
+    Store(button, [&](TWebChunk& c) {
         if (quint8* a = align(c)) *a = code;
     });
 }
@@ -190,27 +193,27 @@ void TPropertyPanels::BindButtons(const TButtonRow& row, std::function<quint8*(T
                                   std::function<quint8*(TWebChunk&)> newLine) {
     for (QToolButton* b : {row.left, row.center, row.right})
         connect(b, &QToolButton::clicked, this, [this, row, b, align] { AlignClick(row, b, align); });
-    connect(row.newLine, &QToolButton::clicked, this, [this, newLine](bool down) {
-        Store([&](TWebChunk& c) {
+    connect(row.newLine, &QToolButton::clicked, this, [this, button = row.newLine, newLine](bool down) {
+        Store(button, [&](TWebChunk& c) {
             if (quint8* n = newLine(c)) *n = down ? 1 : 0;
         });
     });
 }
 
 void TPropertyPanels::txtParagraphChange() {
-    Store([this](TWebChunk& c) {
+    Store(txtParagraph, [this](TWebChunk& c) {
         if (c.Para) c.Para->Paragraph = FromEditorText(txtParagraph->toPlainText());
     });
 }
 
 void TPropertyPanels::cmbHeadSizeChange() {
-    Store([this](TWebChunk& c) {
+    Store(cmbHeadSize, [this](TWebChunk& c) {
         if (c.Heading) c.Heading->HeadSize = cmbHeadSize->currentText();
     });
 }
 
 void TPropertyPanels::cmbLineThickChange() {
-    Store([this](TWebChunk& c) {
+    Store(cmbLineThick, [this](TWebChunk& c) {
         if (c.Line) c.Line->Thickness = cmbLineThick->currentText();
     });
 }

@@ -72,24 +72,22 @@ void TPropertyPanels::spdImgFileClick() {
     const QString name = ReplaceAllNoCase(QFileInfo(chosen).fileName(), QStringLiteral(" "), QString()).toLower();
     const QString target = JoinPath(graphics, name);
     if (chosen != target) {
-        // Copy beside the target first, so a failed copy leaves an existing
-        // picture of that name as it was.
         QDir().mkpath(graphics);
-        const QString part = target + QStringLiteral(".part");
-        QFile::remove(part);
-        if (QFile::copy(chosen, part)) {
-            QFile::remove(target);
-            if (!QFile::rename(part, target)) QFile::remove(part);
-        }
+        ReplaceFileWithCopy(chosen, target);
     }
     // The viewer's own loader, so the sizes are those the page will show.
     const QSize size = LoadImage(target).size();
 
+    // The name and the size are one change of the block.
+    emit editGroupEnded();
+    editSource_ = spdImgFile;
     txtImgFileName->setText(QStringLiteral("graphics\\") + name);
     if (size.isValid() && !size.isEmpty()) {
         txtImgHeight->setText(QString::number(size.height()));
         txtImgWidth->setText(QString::number(size.width()));
     }
+    editSource_ = nullptr;
+    emit editGroupEnded();
 }
 
 bool TPropertyPanels::eventFilter(QObject* watched, QEvent* event) {

@@ -25,6 +25,7 @@ struct TBlockPara {
     QString Paragraph;  // lines separated by CR LF
     quint8 Align = alNone;
     quint8 NewLine = 0;
+    bool operator==(const TBlockPara&) const = default;
 };
 
 struct TBlockLink {
@@ -34,6 +35,7 @@ struct TBlockLink {
     QString PostText;
     quint8 Align = alNone;
     quint8 NewLine = 0;
+    bool operator==(const TBlockLink&) const = default;
 };
 
 struct TBlockImage {
@@ -44,6 +46,7 @@ struct TBlockImage {
     QString ImgLink = QStringLiteral("http://");  // "http://" alone means no link
     quint8 Align = alNone;
     quint8 NewLine = 0;
+    bool operator==(const TBlockImage&) const = default;
 };
 
 struct TBlockHeading {
@@ -51,6 +54,7 @@ struct TBlockHeading {
     QString HeadText;
     quint8 Align = alNone;
     quint8 NewLine = 0;  // set by the panel; not generated and not stored
+    bool operator==(const TBlockHeading&) const = default;
 };
 
 struct TBlockEmail {
@@ -60,11 +64,13 @@ struct TBlockEmail {
     QString PostText;
     quint8 Align = alNone;
     quint8 NewLine = 0;
+    bool operator==(const TBlockEmail&) const = default;
 };
 
 struct TBlockLine {
     QString LineWidth;                                   // percent as typed; empty is full width
     QString Thickness = QStringLiteral("6 (Thickest)");  // only the first character is used
+    bool operator==(const TBlockLine&) const = default;
 };
 
 // One block of the page. Exactly the record that matches Kind is set.

@@ -1,6 +1,7 @@
 #include "viewer/HtmlImages.h"
 
 #include "viewer/HtmlTokens.h"
+#include "viewer/ImageCache.h"
 #include "viewer/SectionList.h"
 
 #include <algorithm>
@@ -56,8 +57,10 @@ void TImageObj::DrawLogic(TSectionList& list, bool inHotSpot, int altWidth, int 
         ObjHeight = SpecHeight > 0 ? SpecHeight : std::min(Image.height(), kMaxImageSide);
         HasBorder = inHotSpot && !NoBorder;
     } else {
-        ObjWidth = SpecWidth > 0 ? SpecWidth : NotObtainedWidth;
-        ObjHeight = SpecHeight > 0 ? SpecHeight : NotObtainedHeight;
+        const QImage& standIn =
+            ViewerPlaceholder(list.ShowImages ? PictureNotObtained : PictureImagesOff);
+        ObjWidth = SpecWidth > 0 ? SpecWidth : standIn.width();
+        ObjHeight = SpecHeight > 0 ? SpecHeight : standIn.height();
         HasBorder = !Alt.isEmpty() || inHotSpot;
     }
     ImageWidth = ObjWidth + (HasBorder ? 2 : 0);

@@ -1,7 +1,7 @@
 #pragma once
 // Inline and floating images of a text section, and client-side image maps.
 // Until pictures are fetched, an image occupies its WIDTH x HEIGHT (or the
-// size of the "not obtained" picture) and draws that picture.
+// size of the stand-in picture) and draws the stand-in.
 
 #include <QImage>
 #include <QPolygon>
@@ -16,9 +16,6 @@ class TMeasurer;
 class TImageObj {
 public:
     enum Align { ATop = 0, AMiddle = 1, ABottom = 2, ALeft = 3, ARight = 4 };
-    static constexpr int NotObtainedWidth = 20;   // px
-    static constexpr int NotObtainedHeight = 20;  // px
-
     TImageObj(int pos, const TAttributeList& attrs);
 
     int Pos = 0;  // character index of its placeholder in the section

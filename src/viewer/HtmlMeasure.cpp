@@ -1,5 +1,7 @@
 #include "viewer/HtmlMeasure.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <cmath>
 
@@ -64,6 +66,39 @@ float TQtMeasurer::advance(Advances& a, QChar c) {
     const float v = float(a.fm->horizontalAdvance(c));
     a.others.insert(u, v);
     return v;
+}
+
+// A galloping search for an upper bound, then one binary search on the
+// text extent.
+int TMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
+    auto w = [&](int k) { return width(id, s, k) - overhang; };
+    int lo = 0, hi = std::min(n, 32);
+    while (w(hi) <= room) {
+        if (hi == n)
+            return n;
+        lo = hi;
+        hi = std::min(n, hi * 2);
+    }
+    // w(lo) <= room < w(hi)
+    while (hi - lo > 1) {
+        const int mid = (lo + hi) / 2;
+        if (w(mid) <= room)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+int TQtMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
+    Advances& a = *adv_[size_t(id)];
+    double w = 0;
+    for (int i = 0; i < n; ++i) {
+        w += advance(a, s[i]);
+        if (int(std::lround(w)) - overhang > room)
+            return i;
+    }
+    return n;
 }
 
 int TQtMeasurer::width(int id, const QChar* s, int n) {

@@ -42,6 +42,9 @@ public:
     const TFontMetricsRec& metrics(int id) const { return metrics_[size_t(id)]; }
     // Width in px of n characters drawn in one font, less its overhang.
     virtual int width(int id, const QChar* s, int n) = 0;
+    // How many of the n characters fit into `room` px: the most k with
+    // width(k) - overhang <= room.
+    virtual int fit(int id, const QChar* s, int n, int room, int overhang);
     // The Qt font that draws a font id.
     QFont qfont(int id) const;
     static QFont makeQFont(const TFontDesc& spec);
@@ -61,6 +64,8 @@ private:
 class TQtMeasurer : public TMeasurer {
 public:
     int width(int id, const QChar* s, int n) override;
+    // One pass, character by character, the sum of advances as width does it.
+    int fit(int id, const QChar* s, int n, int room, int overhang) override;
 
 protected:
     TFontMetricsRec measureFont(int id, const TFontDesc& spec) override;

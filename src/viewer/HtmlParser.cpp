@@ -67,6 +67,18 @@ void THtmlParser::appendSection() {
     Section.reset();
 }
 
+void THtmlParser::continueIfFull() {
+    if (!Section || Section->Len <= MaxSectionText)
+        return;
+    const bool pre = Section->Preformatted;
+    const int level = Section->ListLevel, justify = Section->Justify;
+    appendSection();
+    if (pre)
+        Section = std::make_unique<TPreFormated>(&List, level, runFont(), SScript, CurrentURL);
+    else
+        newSection(level, justify);  // a list item goes on without a second marker
+}
+
 void THtmlParser::changeFont() {
     if (Section)
         Section->ChangeFont(runFont(), SScript, CurrentURL);
@@ -170,7 +182,6 @@ void THtmlParser::DoBody(const TermSet& term) {
             if (s == S(Tag::BLOCKQUOTE))
                 appendSection();
             DoLists(1, s, term);
-            Next();
         } else if (isCommon(s)) {
             DoCommon(0);
         } else if (term.test(size_t(s))) {
@@ -262,6 +273,7 @@ void THtmlParser::DoCommon(int level) {
     case S(Tag::IMG):
         if (!Section)
             newSection(level, Justify);
+        continueIfFull();
         Section->AddImage(T->Attributes);
         break;
     case S(Tag::A):
@@ -277,14 +289,18 @@ void THtmlParser::DoCommon(int level) {
     case TextSy:
         if (!Section)
             newSection(level, Justify);
+        continueIfFull();
         Section->AddText(T->Token);
         break;
     case S(Tag::MAP):
         DoMap(false);
         return;
+    case S(Tag::TABLE):
+        DoTable(level);
+        return;
     default:
-        // Tables and form controls are read but not built yet; BUTTON and
-        // SELECTED do nothing.
+        // Form controls are read but not built yet; BUTTON and SELECTED do
+        // nothing.
         break;
     }
     Next();
@@ -335,8 +351,10 @@ void THtmlParser::DoA(int level) {
             if (!Section)
                 newSection(level, Justify);
             const QString key = a.Name.toUpper();
-            if (!List.NameList.contains(key))
+            if (!List.NameList.contains(key)) {
                 List.NameList.insert(key, Section.get());
+                Section->Anchored = true;
+            }
         }
     }
 }
@@ -406,7 +424,8 @@ void THtmlParser::DoHR() {
 
 void THtmlParser::DoLists(int level, int kind, const TermSet& term) {
     if (ListDepth >= MaxListDepth) {
-        return;  // too deep: the tag is ignored
+        Next();  // too deep: the tag is ignored
+        return;
     }
     ++ListDepth;
     int number = 1;
@@ -419,6 +438,7 @@ void THtmlParser::DoLists(int level, int kind, const TermSet& term) {
     Next();
     if (isListEnd(sy())) {
         --ListDepth;
+        Next();
         return;
     }
     int content = level;
@@ -442,13 +462,15 @@ void THtmlParser::DoLists(int level, int kind, const TermSet& term) {
             if (s == S(Tag::BLOCKQUOTE))
                 appendSection();
             DoLists(level + 1, s, term);
-            Next();
         } else if (s == S(Tag::HR)) {
             DoHR();
         } else if (isCommon(s)) {
+            // A table right after LI keeps the item (and its marker).
+            if (s == S(Tag::TABLE) && Section && Section->Len == 0)
+                Section->AddSpace();
             DoCommon(content);
         } else if (term.test(size_t(s))) {
-            --ListDepth;
+            --ListDepth;  // the caller's token: left for the caller
             return;
         } else {
             Next();
@@ -456,6 +478,8 @@ void THtmlParser::DoLists(int level, int kind, const TermSet& term) {
     }
     appendSection();
     --ListDepth;
+    if (sy() != EofSy)
+        Next();  // the list's end tag
 }
 
 void THtmlParser::DoPre(int level) {
@@ -473,6 +497,7 @@ void THtmlParser::DoPre(int level) {
     QString text;
     auto flush = [&] {
         if (!text.isEmpty()) {
+            continueIfFull();
             Section->AddText(text);
             text.resize(0);
         }
@@ -503,6 +528,7 @@ void THtmlParser::DoPre(int level) {
                     T->GetCh();
             } else if (s == S(Tag::IMG)) {
                 flush();
+                continueIfFull();
                 Section->AddImage(T->Attributes);
             } else if (s == S(Tag::A) || s == E(Tag::A)) {
                 flush();

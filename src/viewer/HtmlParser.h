@@ -28,6 +28,7 @@ public:
 
     static constexpr int MaxFonts = 25;
     static constexpr int MaxListDepth = 40;
+    static constexpr int MaxTableDepth = 16;  // tables inside tables
 
 private:
     using TermSet = std::bitset<SymCount>;
@@ -44,6 +45,7 @@ private:
     int BaseFontSize = 3;  // BASEFONT size, 1..7
     bool InPre = false;
     int ListDepth = 0;
+    int TableDepth = 0;
 
     int sy() const;
     void Next();
@@ -52,6 +54,9 @@ private:
     TMyFont runFont() const;
     void newSection(int level, int justify);
     void appendSection();
+    // Appends a full section and goes on in a new one of the same kind, so
+    // that no text is dropped.
+    void continueIfFull();
     void changeFont();
     void pushFont(const TMyFont& f);
     void popFont();
@@ -72,7 +77,10 @@ private:
     void DoFont(bool isBase);
     void DoBigSmall(bool big);
     void DoHR();
+    // Reads its own end tag; stops without reading on a token of `term`.
     void DoLists(int level, int kind, const TermSet& term);
     void DoPre(int level);
     void DoMap(bool inPre);
+    // Reads the whole table and appends it to the current cell.
+    void DoTable(int level);
 };

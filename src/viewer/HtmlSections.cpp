@@ -38,6 +38,11 @@ void TSectionBase::MinMaxWidth(TMeasurer&, int& Min, int& Max) {
     Max = 0;
 }
 
+void TSectionBase::MoveBy(int dy, int dcurs) {
+    YValue += dy;
+    StartCurs += dcurs;
+}
+
 // ---- spacing sections -----------------------------------------------------
 
 namespace {
@@ -170,6 +175,22 @@ TImageObj* TSection::imageAt(int pos) const {
 
 void TSection::resolveFonts(TMeasurer& m) { ParentSectionList->ResolveFonts(m); }
 
+void TSection::MoveBy(int dy, int dcurs) {
+    TSectionBase::MoveBy(dy, dcurs);
+    for (LineRec& l : Lines)
+        l.Top += dy;
+    for (const auto& img : Images)
+        img->LayoutY += dy;
+}
+
+void TSection::ResetImages() {
+    for (const auto& img : Images) {
+        img->Measured = false;
+        img->Obtained = false;
+        img->Image = QImage();
+    }
+}
+
 void TSection::CopyToClipboard(QString& out, int selB, int selE) const {
     for (const LineRec& line : Lines) {
         const int ls = StartCurs + line.Start;
@@ -206,9 +227,9 @@ int TSection::FindString(int From, const QString& S, bool MatchCase) const {
 
 void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     resolveFonts(m);
+    measureImages(m);
     int floats = 0, widestImage = 0;
     for (const auto& img : Images) {
-        img->DrawLogic(*ParentSectionList, !urlAt(img->Pos).isEmpty(), 0, 0);
         if (img->floating())
             floats += img->ImageWidth;
         else

@@ -8,12 +8,15 @@
 #include "viewer/FreeList.h"
 #include "viewer/HtmlImages.h"
 #include "viewer/HtmlMeasure.h"
+#include "viewer/SectionText.h"
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class IndentManager;
+class TCell;
 class TSectionList;
 struct TDrawContext;
 
@@ -80,6 +83,7 @@ public:
     int YValue = 0;         // px, document Y of the top
     int StartCurs = 0;      // index of its first character in the document
     int Len = 0;            // characters
+    bool Anchored = false;  // an anchor name points here: kept even when empty
 
     virtual void CopyToClipboard(QString& out, int selB, int selE) const;
     // Lays out at document Y; returns the height taken in the flow.
@@ -94,6 +98,13 @@ public:
     virtual void UpdateFonts();
     virtual void UpdateSpacing() {}
     virtual void MinMaxWidth(TMeasurer& m, int& Min, int& Max);
+    // Moves a laid-out section down by dy px and its characters by dcurs
+    // (a table cell is laid out once, then moved to its place).
+    virtual void MoveBy(int dy, int dcurs);
+    // Forgets the pictures, so the next layout fetches (or sets aside) them.
+    virtual void ResetImages() {}
+    // The cells a section holds (a table's), for walks through the document.
+    virtual void ForEachCell(const std::function<void(TCell&)>&) const {}
 };
 
 class TParagraphSpace : public TSectionBase {
@@ -130,7 +141,8 @@ public:
     TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
              const QString& url);
 
-    QString Buff;  // the text; ImageCode / FormCode mark images and controls
+    TSectionText Buff;  // the text; ImageCode / FormCode mark images and controls
+    QString text() const { return Buff.toString(); }
     std::vector<TFontObj> Fonts;
     TFreeList<TImageObj> Images;
     int ListLevel = 0;
@@ -146,6 +158,11 @@ public:
     bool Preformatted = false;
 
     virtual void AddText(const QString& S);
+    // One space, also at the start (which AddText drops).
+    void AddSpace() {
+        Buff += QLatin1Char(' ');
+        Len = int(Buff.size());
+    }
     // Ends the current run at the text's end and starts one in this font.
     void ChangeFont(const TMyFont& font, int sscript, const QString& url);
     void AddImage(const class TAttributeList& attrs);
@@ -158,6 +175,8 @@ public:
     int fontIndexAt(int index) const;
     TImageObj* imageAt(int pos) const;
     void resolveFonts(TMeasurer& m);
+    // Finds every image's picture and box, ALT text included.
+    void measureImages(TMeasurer& m);
 
     void CopyToClipboard(QString& out, int selB, int selE) const override;
     int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) override;
@@ -167,6 +186,8 @@ public:
     int FindString(int From, const QString& S, bool MatchCase) const override;
     bool CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const override;
     void MinMaxWidth(TMeasurer& m, int& Min, int& Max) override;
+    void MoveBy(int dy, int dcurs) override;
+    void ResetImages() override;
 
     // Width in px of text [from, to) (images and controls included).
     int textWidth(TMeasurer& m, int from, int to) const;

@@ -58,14 +58,16 @@ constexpr std::array<const char*, 71> kEntities = {{
 }};
 constexpr char16_t kFirstEntityCodes[7] = {38, 60, 62, 34, 160, 169, 174};
 
+// Tables are searched name by name, so a mismatch must be cheap: most end
+// at the first character.
 bool equalsAscii(const QString& s, const char* a) {
-    const qsizetype n = qsizetype(std::strlen(a));
-    if (s.size() != n)
-        return false;
-    for (qsizetype i = 0; i < n; ++i)
-        if (s[i].unicode() != char16_t(a[i]))
+    const QChar* p = s.constData();
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    for (; i < n; ++i)
+        if (a[i] == 0 || p[i].unicode() != char16_t(uchar(a[i])))
             return false;
-    return true;
+    return a[i] == 0;
 }
 
 struct NamedColor {

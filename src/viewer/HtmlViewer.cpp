@@ -9,10 +9,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kVSmall = 16;  // px, vertical line step
@@ -89,6 +91,7 @@ THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent) {
     TSectionList& list = doc_.list();
     list.ImageRequest = [this](const QString& src, bool transp) { return requestImage(src, transp); };
     list.OnBackgroundChange = [this](const QColor&) { panel_->update(); };
+    list.OnError = [this](const QString& message) { layoutErrors_ << message; };
     cache_.SetCacheCount(imageCacheCount_);
     defBackground_ = TSectionList::DefaultBackground();
     list.Background = defBackground_;
@@ -178,12 +181,14 @@ void THTMLViewer::setDefFontSize(int size) {
 }
 
 void THTMLViewer::setDefFontColor(const QColor& c) {
+    defFontColor_ = c;
     doc_.list().FontColor = c;
     doc_.updateFonts();
     panel_->update();
 }
 
 void THTMLViewer::setDefHotSpotColor(const QColor& c) {
+    defHotSpotColor_ = c;
     doc_.list().HotSpotColor = c;
     doc_.updateFonts();
     panel_->update();
@@ -218,13 +223,19 @@ void THTMLViewer::setScrollBars(TScrollStyle s) {
 
 bool THTMLViewer::isEmptyDocument() const { return doc_.list().count() == 0; }
 
-void THTMLViewer::prepareLoad() {
+void THTMLViewer::restoreDefaults() {
     TSectionList& list = doc_.list();
-    list.Clear();
-    cache_.PurgeCache();
     list.Background = defBackground_;
     list.BackgroundChosen = defBackgroundChosen_;
+    list.FontColor = defFontColor_;
+    list.HotSpotColor = defHotSpotColor_;
     doc_.updateFonts();
+}
+
+void THTMLViewer::prepareLoad() {
+    doc_.list().Clear();
+    cache_.PurgeCache();
+    restoreDefaults();
     selLast_ = 0;
     selAnchor_ = -1;
     background_ = QImage();
@@ -293,6 +304,7 @@ void THTMLViewer::Clear() {
     if (busy_)
         return;
     doc_.list().Clear();
+    restoreDefaults();
     base_.clear();
     title_.clear();
     maxVert_ = maxHorz_ = 0;
@@ -330,14 +342,8 @@ void THTMLViewer::fetchBackground() {
 
 void THTMLViewer::resetImages() {
     // Pictures are fetched when first measured; switching pictures on or off
-    // has them fetched (or set aside) again.
-    for (const auto& s : doc_.list())
-        if (auto* t = dynamic_cast<TSection*>(s.get()))
-            for (const auto& img : t->Images) {
-                img->Measured = false;
-                img->Obtained = false;
-                img->Image = QImage();
-            }
+    // has them fetched (or set aside) again, in table cells too.
+    doc_.list().ResetImages();
 }
 
 // ---- layout and scroll bars -----------------------------------------------
@@ -361,6 +367,17 @@ void THTMLViewer::Layout() {
     processing_ = false;
     if (OnProcessing)
         OnProcessing(false);
+    tellLayoutErrors();
+}
+
+void THTMLViewer::tellLayoutErrors() {
+    const QStringList errors = std::exchange(layoutErrors_, QStringList());
+    for (const QString& message : errors) {
+        if (OnLayoutError)
+            OnLayoutError(message);
+        else
+            QMessageBox::critical(this, QStringLiteral("Error"), message, QMessageBox::Ok);
+    }
 }
 
 void THTMLViewer::ArrangeScrollBars() {

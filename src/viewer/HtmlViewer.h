@@ -63,6 +63,10 @@ public:
     std::function<void()> OnHistoryChange;
     std::function<void(bool on)> OnProcessing;
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> RightMouseUp;
+    // A section dropped from layout because of an error (a table with too
+    // many columns): told once, after the layout pass. When unset, the
+    // viewer shows the message in an error box with an OK button.
+    std::function<void(const QString& message)> OnLayoutError;
 
     // Loading. Each returns "" or the error: "Can't locate file: NAME" for
     // a missing file (nothing changes), or the parser's message (what was
@@ -103,9 +107,9 @@ public:
     void setDefPreFontName(const QString& name);
     int DefFontSize() const { return doc_.list().FontSize; }
     void setDefFontSize(int size);
-    QColor DefFontColor() const { return doc_.list().FontColor; }
+    QColor DefFontColor() const { return defFontColor_; }
     void setDefFontColor(const QColor& c);
-    QColor DefHotSpotColor() const { return doc_.list().HotSpotColor; }
+    QColor DefHotSpotColor() const { return defHotSpotColor_; }
     void setDefHotSpotColor(const QColor& c);
     int ImageCacheCount() const { return imageCacheCount_; }
     void setImageCacheCount(int n);
@@ -172,8 +176,13 @@ private:
     int laidOutWidth_ = -1;  // px
     QPoint lastMouse_;       // panel coordinates, last seen while dragging
     QImage background_;      // the BODY picture, tiled behind the text
+    QStringList layoutErrors_;  // collected during a layout pass, then told
 
     QColor defBackground_;
+    // The text and link colours every load starts from; a page's BODY
+    // TEXT and LINK change only the document's copies.
+    QColor defFontColor_ = Qt::black;
+    QColor defHotSpotColor_ = Qt::blue;
     bool defBackgroundChosen_ = false;  // the owner set DefBackground
     THTMLBorderStyle borderStyle_ = htFocused;
     int historyMaxCount_ = 0;
@@ -183,9 +192,11 @@ private:
 
     QString LoadFile(const QString& fileName);
     void prepareLoad();
+    void restoreDefaults();
     void FinishLoad();
     void Layout();
     void ArrangeScrollBars();
+    void tellLayoutErrors();
     void applyVertical(int y);
     void setHorizontal(int x);
     void AddToHistory(const QString& oldFile, const QString& oldTitle, int oldPos);

@@ -40,14 +40,15 @@ void TPaintPanel::mouseReleaseEvent(QMouseEvent* e) { viewer_->HTMLMouseUp(e); }
 
 void THTMLViewer::HTMLPaint(QPainter& p, const QRect& clip) {
     TSectionList& list = doc_.list();
+    // The colour first: a see-through picture shows it, never what the
+    // panel held before.
+    p.fillRect(clip, list.Background);
     if (list.ShowImages && !background_.isNull() && background_.width() > 0 &&
         background_.height() > 0) {
         p.save();
         p.setClipRect(clip);
         tileBackground(p, background_, clip, hpos_, vpos_);
         p.restore();
-    } else {
-        p.fillRect(clip, list.Background);
     }
     if (processing_)
         return;

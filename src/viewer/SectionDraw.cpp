@@ -8,24 +8,28 @@
 
 #include <algorithm>
 
-namespace {
-const QColor kShadow(0x80, 0x80, 0x80);     // 3D shadow edge
-const QColor kHighlight(0xFF, 0xFF, 0xFF);  // 3D highlight edge
-
-bool whiteWithoutImage(const TSectionList& list) {
-    return list.Background == QColor(Qt::white) &&
-           (list.BackgroundImageName.isEmpty() || !list.ShowImages);
+QColor LightEdge(const TSectionList& list) {
+    const bool whiteWithoutImage = list.Background == QColor(Qt::white) &&
+                                   (list.BackgroundImageName.isEmpty() || !list.ShowImages);
+    return whiteWithoutImage ? QColor(0xC0, 0xC0, 0xC0) : kHighlight;
 }
 
+namespace {
+
 // The stand-in for a picture that could not be obtained (or for every
-// picture while pictures are off): a framed box with the stand-in picture
-// at its top-left.
+// picture while pictures are off): the stand-in picture itself at its own
+// size, else a framed box with the picture at its top-left.
 void drawNotObtained(QPainter& p, const QRect& box, bool imagesShown) {
+    const QImage& standIn = ViewerPlaceholder(imagesShown ? PictureNotObtained : PictureImagesOff);
+    if (box.size() == standIn.size()) {
+        p.drawImage(box.topLeft(), standIn);
+        return;
+    }
     p.save();
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.setBrush(Qt::NoBrush);
     p.drawRect(box.adjusted(0, 0, -1, -1));
-    const QImage& pic = ViewerPlaceholder(imagesShown ? PictureNotObtained : PictureImagesOff);
+    const QImage& pic = standIn;
     const QRect icon(box.left() + 2, box.top() + 2, std::min(pic.width(), box.width() - 4),
                      std::min(pic.height(), box.height() - 4));
     if (icon.width() > 4 && icon.height() > 4)
@@ -75,7 +79,7 @@ int THorzLine::Draw(TDrawContext& dc, int X, int Y) {
     }
     if (x2 <= x1)
         return Y + SectionHeight;
-    const QColor light = whiteWithoutImage(dc.list) ? QColor(0xC0, 0xC0, 0xC0) : kHighlight;
+    const QColor light = LightEdge(dc.list);
     QPainter& p = dc.p;
     const int h = std::max(1, Size);
     p.fillRect(x1, top + h - 1, x2 - x1, 1, light);  // bottom
@@ -92,7 +96,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
     resolveFonts(m);
     const bool selecting = !list.Printing && list.SelB < list.SelE;
     const int selB = list.SelB - StartCurs, selE = list.SelE - StartCurs;
-    const QChar* b = Buff.constData();
+    const TSectionText& b = Buff;
 
     // Floating images hang beside the text; draw them when they show.
     for (const auto& img : Images)
@@ -163,7 +167,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
             while (e < lim && b[e] != QChar(ImageCode) && b[e] != QChar(FormCode) && e != selB && e != selE)
                 ++e;
             const TRunFont& f = runFont(Fonts[size_t(fi)]);
-            const int w = m.width(f.FontId, b + i, e - i) - f.Overhang;
+            const int w = b.width(m, f.FontId, i, e - i) - f.Overhang;
             int by = baseline;
             if (f.SScript == 1)
                 by += f.Descent / 2 + 1;
@@ -178,7 +182,7 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
             if (x < dc.clip.right() + 1 && x + w > dc.clip.left()) {
                 p.setFont(dc.font(f.FontId));
                 p.setPen(color);
-                p.drawText(QPoint(x - f.Overhang / 2, by), QString::fromRawData(b + i, e - i));
+                p.drawText(QPoint(x - f.Overhang / 2, by), b.mid(i, e - i));
             }
             x += w;
             i = e;

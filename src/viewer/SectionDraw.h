@@ -11,6 +11,13 @@
 
 class TSectionList;
 
+// The edges of grooves and frames.
+inline const QColor kShadow(0x80, 0x80, 0x80);     // 3D shadow edge
+inline const QColor kHighlight(0xFF, 0xFF, 0xFF);  // 3D highlight edge
+// The light edge: silver on a white page without a background picture
+// (white would not show), else the highlight.
+QColor LightEdge(const TSectionList& list);
+
 struct TDrawContext {
     QPainter& p;
     TMeasurer& m;

@@ -26,7 +26,7 @@ static int pieceEnd(const TSection& s, int i, int limit) {
         end = std::min(end, s.Fonts[size_t(fi + 1)].Pos);
     if (s.Images.isEmpty())
         return std::max(end, i + 1);
-    const QChar* b = s.Buff.constData();
+    const TSectionText& b = s.Buff;
     for (int k = i; k < end; ++k)
         if (isPlaceholder(b[k]))
             return k == i ? i + 1 : k;
@@ -51,34 +51,33 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
         }
         const int e = pieceEnd(*this, i, to);
         const TRunFont& f = fontAt(i);
-        w += m.width(f.FontId, Buff.constData() + i, e - i) - f.Overhang;
+        w += Buff.width(m, f.FontId, i, e - i) - f.Overhang;
         i = e;
     }
     return w;
 }
 
-// How many characters of [from, to) fit into `room` px: a galloping
-// search for an upper bound, then one binary search on the text extent.
+// How many characters of [from, to) fit into `room` px.
 int TSection::fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const {
-    const int n = to - from;
-    const QChar* s = Buff.constData() + from;
-    auto w = [&](int k) { return m.width(f.FontId, s, k) - f.Overhang; };
-    int lo = 0, hi = std::min(n, 32);
-    while (w(hi) <= room) {
-        if (hi == n)
-            return n;
-        lo = hi;
-        hi = std::min(n, hi * 2);
+    const int total = to - from;
+    // Characters are seldom narrower than a pixel: decode only as many as
+    // could fit, and all of them when even those fit.
+    const int n = std::min<qint64>(total, qint64(std::max(room, 0)) + f.Overhang + 1);
+    TSectionText::Buffer buf;
+    const int k = m.fit(f.FontId, Buff.chars(from, n, buf), n, room, f.Overhang);
+    if (k < n || n == total)
+        return k;
+    return m.fit(f.FontId, Buff.chars(from, total, buf), total, room, f.Overhang);
+}
+
+void TSection::measureImages(TMeasurer& m) {
+    for (const auto& img : Images) {
+        const TRunFont& f = fontAt(img->Pos);
+        int altW = 0;
+        if (!img->Alt.isEmpty())
+            altW = m.width(f.FontId, img->Alt.constData(), int(img->Alt.size()));
+        img->DrawLogic(*ParentSectionList, !urlAt(img->Pos).isEmpty(), altW, f.FontHeight);
     }
-    // w(lo) <= room < w(hi)
-    while (hi - lo > 1) {
-        const int mid = (lo + hi) / 2;
-        if (w(mid) <= room)
-            lo = mid;
-        else
-            hi = mid;
-    }
-    return lo;
 }
 
 int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) {
@@ -96,16 +95,11 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     }
     LeftIndentAtTop = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     MaxWidth = IMgr.Width;
-    for (const auto& img : Images) {
-        const TRunFont& f = fontAt(img->Pos);
-        int altW = 0;
-        if (!img->Alt.isEmpty())
-            altW = m.width(f.FontId, img->Alt.constData(), int(img->Alt.size()));
-        img->DrawLogic(*ParentSectionList, !urlAt(img->Pos).isEmpty(), altW, f.FontHeight);
+    measureImages(m);
+    for (const auto& img : Images)
         MaxWidth = std::max(MaxWidth, img->ImageWidth + Indent);
-    }
 
-    const QChar* b = Buff.constData();
+    const TSectionText& b = Buff;
     std::vector<TImageObj*> pending;
     int pos = 0;
     int imgIdx = 0;  // first image not before the current line
@@ -162,7 +156,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
             const TRunFont& f = fontAt(i);
             int n = fitRun(m, f, i, e, avail - x);
             if (n == e - i) {
-                x += m.width(f.FontId, b + i, n) - f.Overhang;
+                x += b.width(m, f.FontId, i, n) - f.Overhang;
                 i = e;
                 empty = false;
                 continue;

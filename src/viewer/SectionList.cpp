@@ -2,7 +2,15 @@
 
 #include "viewer/SectionDraw.h"
 
+#include <QSet>
 #include <algorithm>
+
+void ForEachSection(const TCell& cell, const std::function<void(TSectionBase&)>& f) {
+    for (const auto& s : cell) {
+        f(*s);
+        s->ForEachCell([&f](TCell& inner) { ForEachSection(inner, f); });
+    }
+}
 
 // ---- TCell ------------------------------------------------------------------
 
@@ -12,6 +20,10 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
     if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->Len == 0)
         pre->AddText(QStringLiteral(" "));
     if (auto* text = dynamic_cast<TSection*>(section.get())) {
+        // An empty text section takes no room and shows nothing, unless it
+        // clears floats or an anchor names it.
+        if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
+            return;
         // The section is complete: give back what growing left over.
         text->Buff.squeeze();
         text->Fonts.shrink_to_fit();
@@ -36,7 +48,9 @@ int TCell::DoLogic(TMeasurer& m, int Y, int Width_, int& Curs, int& MaxWidth) {
     Width = Width_;
     LastY = Y;
     StartCurs = Curs;
-    IMgr.Clear();
+    // The margins matter only while laying out, so the indent manager lives
+    // for this pass alone (cells do not carry one each).
+    IndentManager IMgr;
     IMgr.Reset(0, Width_);
     IMgr.Width = Width_;
     int height = 0;
@@ -107,6 +121,18 @@ TSectionBase* TCell::FindSectionAtPosition(int Y, int& Top, int& Index) const {
     return nullptr;
 }
 
+void TCell::MoveBy(int dy, int dcurs) {
+    LastY += dy;
+    StartCurs += dcurs;
+    for (const auto& s : *this)
+        s->MoveBy(dy, dcurs);
+}
+
+void TCell::ResetImages() {
+    for (const auto& s : *this)
+        s->ResetImages();
+}
+
 bool TCell::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
     for (const auto& s : *this) {
         if (s->YValue > Y)
@@ -135,10 +161,13 @@ int TCell::FindString(int From, const QString& S, bool MatchCase) const {
 }
 
 bool TCell::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
-    for (const auto& s : *this)
-        if (s->Len > 0 && Index >= s->StartCurs && Index <= s->StartCurs + s->Len &&
-            s->CursorToXY(m, Index, X, Y))
-            return true;
+    // An index at a section's end is the next section's start, unless no
+    // section follows.
+    for (const bool atEnd : {false, true})
+        for (const auto& s : *this)
+            if (s->Len > 0 && Index >= s->StartCurs && Index <= s->StartCurs + s->Len - (atEnd ? 0 : 1) &&
+                s->CursorToXY(m, Index, X, Y))
+                return true;
     return false;
 }
 
@@ -175,8 +204,14 @@ const TMapItem* TSectionList::FindMap(const QString& name) const {
 }
 
 void TSectionList::ForgetSection(const TSectionBase* s) {
+    if (NameList.isEmpty())
+        return;
+    QSet<const TSectionBase*> gone{s};
+    s->ForEachCell([&gone](TCell& cell) {
+        ForEachSection(cell, [&gone](TSectionBase& inner) { gone.insert(&inner); });
+    });
     for (auto it = NameList.begin(); it != NameList.end();)
-        it = it.value() == s ? NameList.erase(it) : std::next(it);
+        it = gone.contains(it.value()) ? NameList.erase(it) : std::next(it);
 }
 
 TSectionList::FontKey TSectionList::fontKey(const TMyFont& f, int sscript, bool hot) {

@@ -17,6 +17,11 @@
 #include <stdexcept>
 
 class QPainter;
+class TCell;
+
+// Calls f on every section of the cell and, depth first, of the cells
+// inside its tables.
+void ForEachSection(const TCell& cell, const std::function<void(TSectionBase&)>& f);
 
 // An error raised while laying out one section: the section is dropped
 // and the message reported.
@@ -32,7 +37,6 @@ public:
     virtual ~TCell() = default;
 
     TSectionList* MasterList;
-    IndentManager IMgr;
     int LastY = 0;      // px, document Y of the last layout
     int StartCurs = 0;  // first character index
     int Len = 0;        // characters
@@ -47,6 +51,9 @@ public:
     virtual int DoLogic(TMeasurer& m, int Y, int Width, int& Curs, int& MaxWidth);
     virtual void MinMaxWidth(TMeasurer& m, int& Min, int& Max);
     virtual int Draw(TDrawContext& dc, int X, int Y);
+    // Moves the laid-out sections down by dy px and their characters by dcurs.
+    void MoveBy(int dy, int dcurs);
+    void ResetImages();
     virtual bool GetURL(TMeasurer& m, int X, int Y, QString& URL) const;
     // The section holding document Y, with its top and index; null if none.
     TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;
@@ -108,7 +115,8 @@ public:
     QString CopyToClipboard() const;
     using TCell::CopyToClipboard;
     const TMapItem* FindMap(const QString& name) const;
-    // Forgets anchors that point at a section about to be freed.
+    // Forgets anchors that point at a section about to be freed, or at any
+    // section inside it (a table's cells).
     void ForgetSection(const TSectionBase* s);
     // Frees everything and returns to an empty document (defaults kept).
     void Clear();

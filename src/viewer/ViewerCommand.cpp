@@ -35,10 +35,9 @@ struct PictureSource {
 };
 
 void paintBackground(QPainter& p, const QRect& r, const QColor& color, const QImage& tile) {
-    if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0) {
-        p.fillRect(r, color);
+    p.fillRect(r, color);  // under see-through pixels of the picture
+    if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0)
         return;
-    }
     for (int y = 0; y < r.bottom() + 1; y += tile.height())
         for (int x = 0; x < r.right() + 1; x += tile.width())
             p.drawImage(x, y, tile);

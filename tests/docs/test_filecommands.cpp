@@ -49,6 +49,8 @@ private slots:
     void sendStageDemandsSave();
     void makeTemplateNamesTheCaption();
     void failedSaveKeepsNameAndChange();
+    void cancelledOrFailedSaveKeepsThePage();
+    void damagedFileStaysUntitled();
     void roundTripThroughTheWindow();
     void commandLineDocumentAtStart();
     void commandLineExitStatuses();
@@ -263,6 +265,56 @@ void TestFileCommands::failedSaveKeepsNameAndChange() {
     d_->runs << OkOnHint();
     d_->fileNames << bad;
     QVERIFY(!f_->FileSaveAs());
+}
+
+void TestFileCommands::cancelledOrFailedSaveKeepsThePage() {
+    addHeading("mine");
+    // New: Yes, then the save dialog cancelled.
+    d_->answers << QMessageBox::Yes;
+    d_->runs << OkOnHint();
+    d_->fileNames << QString();
+    f_->mnuFileNewClick();
+    QCOMPARE(w_->Page.Count(), 1);
+    QVERIFY(w_->Page.PageChanged);
+    // New: Yes, then a save that fails (a plain file stands where the
+    // folder should be, which even root cannot get past).
+    QFile blocker(JoinPath(env_->appDir(), "blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    d_->answers << QMessageBox::Yes;
+    d_->runs << OkOnHint();
+    d_->fileNames << JoinPath(env_->appDir(), "blocker/x.tve");
+    f_->mnuFileNewClick();
+    QCOMPARE(w_->Page.Count(), 1);
+    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(d_->lastText().startsWith("Cannot create file"));
+    // Close: Yes, then the save dialog cancelled: the window stays open.
+    d_->answers << QMessageBox::Yes;
+    d_->runs << OkOnHint();
+    d_->fileNames << QString();
+    QVERIFY(!w_->close());
+    QVERIFY(w_->isVisible());
+    QCOMPARE(w_->Page.Count(), 1);
+    QCOMPARE(d_->unexpected, 0);
+}
+
+void TestFileCommands::damagedFileStaysUntitled() {
+    const QString junk = JoinPath(env_->appDir(), "save/junk.tve");
+    QFile f(junk);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("not a page at all");
+    f.close();
+    f_->OpenDocument(junk);
+    QVERIFY(w_->Page.DocFileName.isEmpty());
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
+    // A page cut off in its blocks is damaged too.
+    const QString doc = writeDocument("save/cut.tve", "Cut");
+    QFile cut(doc);
+    QVERIFY(cut.open(QIODevice::ReadWrite));
+    cut.resize(cut.size() - 30);
+    cut.close();
+    f_->OpenDocument(doc);
+    QVERIFY(w_->Page.DocFileName.isEmpty());
 }
 
 void TestFileCommands::roundTripThroughTheWindow() {

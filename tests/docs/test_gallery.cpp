@@ -7,6 +7,7 @@
 #include "app/PictureControl.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/HelpCalls.h"
 #include "app/WhatsThis.h"
 #include "docs/Gallery.h"
 #include "docs/PageFile.h"
@@ -226,14 +227,16 @@ void TestGallery::doubleClickAsksAboutUnsavedChanges() {
     QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Welcome to the Miller Family Page"));
     QCOMPARE(dialogs_->unexpected, 0);
 
-    // Yes, then a cancelled Save As: the open goes on all the same.
+    // Yes, then a cancelled Save As: the open stops and the page is kept.
     w_->ShowRedPill(TfrmMain::stChoose);
     change();
+    const int blocks = w_->Page.Count();
     dialogs_->answers = {QMessageBox::Yes};
     dialogs_->fileNames = {QString()};
     doubleClick(entry("CV"));
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Alex Morgan"));
+    QCOMPARE(w_->CurrentStage, int(TfrmMain::stChoose));
+    QVERIFY(w_->Page.PageChanged);
+    QCOMPARE(w_->Page.Count(), blocks);
 }
 
 void TestGallery::templateStaysUntitledSavedPageBecomesDocument() {
@@ -266,9 +269,12 @@ void TestGallery::rightReleaseOffersMenuOrWhatsThis() {
     for (QAction* a : g_->popFiles->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{"&Delete", "Re&name", "-", "What's This?"}));
     g_->popFiles->hide();
-    ShowWhatsThis(nullptr, 0);
+    // The entry menu's own "What's This?" shows the list's pop-up topic.
+    const int requests = HelpRequestCount();
     g_->WhatsThis1->trigger();
-    QCOMPARE(LastWhatsThisContext(), 20);
+    QCOMPARE(HelpRequestCount(), requests + 1);
+    QCOMPARE(LastHelpRequest().call, THelpCall::ContextPopup);
+    QCOMPARE(LastHelpRequest().context, 20);
 }
 
 void TestGallery::deleteAsksAndLeavesTheOpenPageAlone() {

@@ -36,8 +36,9 @@ QString TScriptedDialogs::OpenFile(QWidget*, TFileRequest& request) { return nex
 
 QString TScriptedDialogs::SaveFile(QWidget*, TFileRequest& request) { return nextFile(QStringLiteral("save"), request); }
 
-std::optional<QColor> TScriptedDialogs::PickColor(QWidget*, const QColor&) {
+std::optional<QColor> TScriptedDialogs::PickColor(QWidget*, const QColor& initial) {
     shown.append({QStringLiteral("color"), QString(), QString()});
+    colorInitials.append(initial);
     if (colors.isEmpty()) {
         ++unexpected;
         return std::nullopt;

@@ -27,6 +27,7 @@ public:
     QList<int> filterIndexes;     // chosen filter per file dialog (default: the one offered)
     QList<TFileRequest> fileRequests;  // what each file dialog was asked with
     QList<std::optional<QColor>> colors;
+    QList<QColor> colorInitials;  // the colour each colour dialog was preset with
     // Each script receives the dialog (already built, not shown) and returns
     // its result; it may tick boxes or fill fields first.
     QList<std::function<int(QDialog*)>> runs;

@@ -23,7 +23,7 @@ inline QStringList sectionTexts(const THtmlDocument& doc) {
     QStringList out;
     for (const auto& s : doc.list())
         if (auto* t = dynamic_cast<const TSection*>(s.get()))
-            out << t->Buff;
+            out << t->text();
     return out;
 }
 
@@ -35,10 +35,12 @@ inline QString shown(const QString& html) {
     return parts.join(QLatin1Char('|'));
 }
 
-// The first text section holding `text`.
+// The first text section holding `text`, table cells included.
 inline TSection* sectionWith(const THtmlDocument& doc, const QString& text) {
-    for (const auto& s : doc.list())
-        if (auto* t = dynamic_cast<TSection*>(s.get()); t && t->Buff.contains(text))
-            return t;
-    return nullptr;
+    TSection* found = nullptr;
+    ForEachSection(doc.list(), [&](TSectionBase& s) {
+        if (auto* t = dynamic_cast<TSection*>(&s); t && !found && t->text().contains(text))
+            found = t;
+    });
+    return found;
 }

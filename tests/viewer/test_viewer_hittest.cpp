@@ -136,7 +136,7 @@ void TestViewerHitTest::changedDefaultsRecolourEverything() {
     l.PreFontName = "Mono";
     d->updateFonts();
     const TSection* s = sectionWith(*d, "red");
-    auto at = [s](const QString& t) { return s->fontAt(int(s->Buff.indexOf(t))).TheFont; };
+    auto at = [s](const QString& t) { return s->fontAt(int(s->text().indexOf(t))).TheFont; };
     QCOMPARE(at("red").color, QColor(Qt::darkGreen));
     QCOMPARE(at("red").name, QString("Verdana"));
     QCOMPARE(at("link").color, QColor(Qt::magenta));

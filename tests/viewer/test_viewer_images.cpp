@@ -164,6 +164,37 @@ private slots:
         QVERIFY(!ViewerPlaceholder(PictureImagesOff).isNull());
     }
 
+    void standInsTakeTheSizeOfTheirPicture() {
+        THTMLViewer v;
+        loadInViewer(v, "<IMG SRC=pic.png> <IMG SRC=gone.png WIDTH=33 HEIGHT=22>");
+        const TSection* s = static_cast<const TSection*>(v.document().list().at(0));
+        QCOMPARE(QSize(s->Images.at(0)->ObjWidth, s->Images.at(0)->ObjHeight),
+                 ViewerPlaceholder(PictureImagesOff).size());
+        QCOMPARE(QSize(s->Images.at(1)->ObjWidth, s->Images.at(1)->ObjHeight), QSize(33, 22));
+        v.setViewImages(true);
+        loadInViewer(v, "<IMG SRC=gone.png>");
+        const TImageObj* img = firstImage(v.document());
+        QCOMPARE(QSize(img->ObjWidth, img->ObjHeight), ViewerPlaceholder(PictureNotObtained).size());
+    }
+
+    void picturesInCellsFollowTheSwitch() {
+        THTMLViewer v;
+        v.resize(300, 200);
+        loadInViewer(v, "<TABLE><TR><TD><TABLE><TR><TD><IMG SRC=pic.png></TABLE></TABLE>");
+        const TImageObj* img = nullptr;
+        ForEachSection(v.document().list(), [&](TSectionBase& s) {
+            if (auto* t = dynamic_cast<TSection*>(&s); t && t->Images.count())
+                img = t->Images.at(0);
+        });
+        QVERIFY(img && !img->Obtained);
+        v.setViewImages(true);
+        QVERIFY(img->Obtained);
+        QCOMPARE(img->ObjWidth, 80);
+        QVERIFY(v.MaxVert() >= 60);
+        v.setViewImages(false);
+        QVERIFY(!img->Obtained);
+    }
+
     void ownerSuppliesPictures() {
         THTMLViewer v;
         v.setViewImages(true);

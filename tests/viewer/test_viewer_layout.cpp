@@ -17,7 +17,7 @@ struct Line {
 QList<Line> linesOf(const TSection* s) {
     QList<Line> out;
     for (const LineRec& l : s->Lines)
-        out.append({s->Buff.mid(l.Start, l.Ln), l.LineIndent});
+        out.append({s->text().mid(l.Start, l.Ln), l.LineIndent});
     return out;
 }
 QImage render(THtmlDocument& doc, int w, int h, QColor bg = Qt::white) {
@@ -138,7 +138,7 @@ void TestViewerLayout::floatingImages() {
     // The text that follows starts beside the right image.
     auto d2 = fixedDoc("<img width=30 height=30 align=right>a <p>b", 300);
     QCOMPARE(sectionWith(*d2, "b")->Lines[0].LineIndent, 0);
-    QCOMPARE(sectionWith(*d2, "a")->Buff, QString(QChar(ImageCode)) + "a ");
+    QCOMPARE(sectionWith(*d2, "a")->text(), QString(QChar(ImageCode)) + "a ");
 }
 
 void TestViewerLayout::brClear() {

@@ -1,6 +1,7 @@
 // The reader and parser: characters, entities, comments, tags and
 // attributes, fonts, and what each tag builds.
 #include "ViewerTestUtil.h"
+#include "viewer/ImageCache.h"
 #include "viewer/HtmlParser.h"
 #include "viewer/HtmlTokens.h"
 
@@ -28,6 +29,7 @@ private slots:
     void anchorsAndLinks();
     void imagesAndMaps();
     void hostileNestingStaysBounded();
+    void textKeepsEveryCharacter();
 };
 
 void TestViewerParser::characterAndEntityRules_data() {
@@ -72,7 +74,7 @@ void TestViewerParser::unterminatedCommentKeepsTextBefore() {
     QString error;
     auto doc = fixedDoc("<p>shown text<!-- never closed <b>lost</b>", 1000, &error);
     QCOMPARE(error, QString("Open Comment at End of HTML File"));
-    QCOMPARE(sectionTexts(*doc).join("|"), QString("|shown text"));
+    QCOMPARE(sectionTexts(*doc).join("|"), QString("shown text"));
     // A declaration cut off by the end of input raises the same error.
     fixedDoc("x<!DOCTYPE", 1000, &error);
     QCOMPARE(error, QString("Open Comment at End of HTML File"));
@@ -175,7 +177,7 @@ void TestViewerParser::fontColour() {
                         "<font color=0000FF>d</font><font color=nosuch>b</font>"
                         "<font color=navy>o<font color=zzz>i</font>c</font>");
     const TSection* s = sectionWith(*doc, "n");
-    auto colourOf = [s](QChar c) { return s->fontAt(int(s->Buff.indexOf(c))).TheFont.color; };
+    auto colourOf = [s](QChar c) { return s->fontAt(int(s->text().indexOf(c))).TheFont.color; };
     QCOMPARE(colourOf('n'), QColor(Qt::red));
     QCOMPARE(colourOf('h'), QColor(0, 255, 0));
     QCOMPARE(colourOf('d'), QColor(0, 0, 255));
@@ -192,7 +194,7 @@ void TestViewerParser::fontSizes() {
                         "<tt>j</tt><pre><font size=1>k</font><big>l</big></pre>");
     auto size = [&](QChar c) {
         const TSection* s = sectionWith(*doc, QString(c));
-        return s->fontAt(int(s->Buff.indexOf(c))).TheFont.nominal;
+        return s->fontAt(int(s->text().indexOf(c))).TheFont.nominal;
     };
     QCOMPARE(size('a'), 8);
     QCOMPARE(size('b'), 36);
@@ -207,8 +209,8 @@ void TestViewerParser::fontSizes() {
     QCOMPARE(size('k'), 7);   // PRE table
     QCOMPARE(size('l'), 12);  // PRE 10 -> 12
     const TSection* j = sectionWith(*doc, "j");
-    QVERIFY(j->fontAt(int(j->Buff.indexOf('j'))).TheFont.fixedPitch);
-    QCOMPARE(j->fontAt(int(j->Buff.indexOf('j'))).TheFont.name, QString("Courier New"));
+    QVERIFY(j->fontAt(int(j->text().indexOf('j'))).TheFont.fixedPitch);
+    QCOMPARE(j->fontAt(int(j->text().indexOf('j'))).TheFont.name, QString("Courier New"));
 }
 
 void TestViewerParser::headingsAndStyles() {
@@ -225,7 +227,7 @@ void TestViewerParser::headingsAndStyles() {
     QCOMPARE(space->Level, 1);
     QCOMPARE(space->SectionHeight, 16);
     const TSection* t = sectionWith(*doc, "text");
-    auto font = [t](const QString& piece) { return t->fontAt(int(t->Buff.indexOf(piece))); };
+    auto font = [t](const QString& piece) { return t->fontAt(int(t->text().indexOf(piece))); };
     QCOMPARE(font("text").TheFont.nominal, 12);
     QVERIFY(!font("text").TheFont.bold);
     QVERIFY(font("bbi").TheFont.bold);
@@ -245,20 +247,20 @@ void TestViewerParser::preformattedLines() {
     QStringList pre;
     for (const auto& s : doc->list())
         if (auto* p = dynamic_cast<TPreFormated*>(s.get()))
-            pre << p->Buff;
+            pre << p->text();
     // Every line is a section; an empty one holds one space.
     QCOMPARE(pre, QStringList({"a  b", " ", " c & d", "e", " "}));
     for (const auto& s : doc->list())
         if (dynamic_cast<TPreFormated*>(s.get()))
             QCOMPARE(s->SectionHeight, 20);
     const TSection* c = sectionWith(*doc, "c & d");
-    QVERIFY(c->fontAt(int(c->Buff.indexOf('d'))).TheFont.bold);
+    QVERIFY(c->fontAt(int(c->text().indexOf('d'))).TheFont.bold);
     QCOMPARE(c->fontAt(0).TheFont.nominal, 10);
     QVERIFY(!sectionWith(*doc, "after")->fontAt(0).TheFont.fixedPitch);
     // Text lines each end a line.
     THtmlDocument lines(std::make_unique<TFixedMeasurer>());
     lines.parseLines({"<pre>one", "two</pre>", "three"});
-    QCOMPARE(sectionTexts(lines), QStringList({"", "one", "two", "three "}));
+    QCOMPARE(sectionTexts(lines), QStringList({"one", "two", "three "}));
 }
 
 void TestViewerParser::lists() {
@@ -293,11 +295,11 @@ void TestViewerParser::anchorsAndLinks() {
     const TSection* s = sectionWith(*doc, "start");
     QCOMPARE(doc->list().NameList.value("TOP"), static_cast<const TSectionBase*>(s));
     QVERIFY(doc->list().NameList.contains("MID"));
-    QCOMPARE(s->urlAt(int(s->Buff.indexOf("link"))), QString("b.html#x"));
-    QVERIFY(s->fontAt(int(s->Buff.indexOf("link"))).TheFont.underline);
-    QCOMPARE(s->fontAt(int(s->Buff.indexOf("link"))).TheFont.color, QColor(Qt::blue));
-    QVERIFY(s->urlAt(int(s->Buff.indexOf("plain"))).isEmpty());
-    QVERIFY(!s->fontAt(int(s->Buff.indexOf("plain"))).TheFont.underline);
+    QCOMPARE(s->urlAt(int(s->text().indexOf("link"))), QString("b.html#x"));
+    QVERIFY(s->fontAt(int(s->text().indexOf("link"))).TheFont.underline);
+    QCOMPARE(s->fontAt(int(s->text().indexOf("link"))).TheFont.color, QColor(Qt::blue));
+    QVERIFY(s->urlAt(int(s->text().indexOf("plain"))).isEmpty());
+    QVERIFY(!s->fontAt(int(s->text().indexOf("plain"))).TheFont.underline);
     // An anchor in a section dropped by BODY is forgotten.
     auto doc2 = fixedDoc("<a name=gone>x</a><body>y");
     QVERIFY(!doc2->list().NameList.contains("GONE"));
@@ -316,11 +318,11 @@ void TestViewerParser::imagesAndMaps() {
     QVERIFY(s);
     QCOMPARE(s->Images.count(), 1);
     const TImageObj* img = s->Images.at(0);
-    QCOMPARE(s->Buff, QString("a ") + QChar(ImageCode) + " b");
+    QCOMPARE(s->text(), QString("a ") + QChar(ImageCode) + " b");
     QCOMPARE(img->ObjAlign, int(TImageObj::ALeft));
     QCOMPARE(img->SpecWidth, 0);  // HEIGHT 0: natural size for both
     QCOMPARE(img->MapName, QString("NAV"));
-    QCOMPARE(img->ObjWidth, TImageObj::NotObtainedWidth);
+    QCOMPARE(img->ObjWidth, ViewerPlaceholder(PictureImagesOff).width());
 }
 
 void TestViewerParser::hostileNestingStaysBounded() {
@@ -334,9 +336,40 @@ void TestViewerParser::hostileNestingStaysBounded() {
         if (auto* t = dynamic_cast<TSection*>(s.get()))
             deepest = std::max(deepest, t->ListLevel);
     QCOMPARE(deepest, THtmlParser::MaxListDepth);
-    // One paragraph never holds much more than 20000 characters.
-    auto big = fixedDoc(QString(50000, 'w').replace(QRegularExpression("w{9}"), "wwwwwwww "), 400);
-    QVERIFY(sectionTexts(*big).join("").size() <= MaxSectionText + 100);
+    // One section never holds much more than 20000 characters; a longer
+    // paragraph, PRE line or table cell goes on in the next section, with
+    // nothing dropped (on screen or copied).
+    const QString words = QString(50000, 'w').replace(QRegularExpression("w{9}"), "wwwwwwww ");
+    for (const QString& html : {words, "<pre>" + words + "</pre>", "<table><tr><td>" + words + "</table>",
+                                "<ul><li>" + words + "</ul>"}) {
+        auto big = fixedDoc(html, 400);
+        int total = 0, bullets = 0;
+        ForEachSection(big->list(), [&](TSectionBase& s) {
+            if (auto* t = dynamic_cast<TSection*>(&s)) {
+                QVERIFY(t->Len <= MaxSectionText + 200);
+                total += t->Len;
+                bullets += t->ListType == 2;
+            }
+        });
+        QCOMPARE(total, words.size());
+        QVERIFY(bullets <= 1);
+        big->selectAll();
+        QCOMPARE(big->copyText().count('w'), words.count('w'));
+    }
+}
+
+void TestViewerParser::textKeepsEveryCharacter() {
+    // Text is kept one byte a character while the code page has them; a
+    // character it lacks (typed in the editor) is kept all the same.
+    const QString cp1252 = QString::fromUtf8("caf\u00e9 \u20ac \u201cq\u201d");
+    QCOMPARE(shown(cp1252), cp1252);
+    const QString other = QString::fromUtf8("\u0109u \u00e9 \u4e2d");
+    QCOMPARE(shown("ab " + other + " cd"), "ab " + other + " cd");
+    QCOMPARE(shown("&#128;x"), QString(QChar(0x80)) + "x");  // not the euro of byte 128
+    auto d = fixedDoc("abc " + other, 1000);
+    d->selectAll();
+    QCOMPARE(d->copyText(), "abc " + other + "\r\n");
+    QCOMPARE(d->findString(0, QString::fromUtf8("\u4e2d"), true), 4 + 5);
 }
 
 QTEST_MAIN(TestViewerParser)

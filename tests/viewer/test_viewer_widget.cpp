@@ -1,6 +1,7 @@
 // The viewer control with real mouse and key events: scrolling, loading,
 // following links, selection, history and its properties.
 #include "viewer/HtmlViewer.h"
+#include "viewer/ViewerCommand.h"
 
 #include <QFile>
 #include <QScrollBar>
@@ -298,6 +299,60 @@ private slots:
         v->RightMouseUp = [&](Qt::MouseButton b, Qt::KeyboardModifiers, int, int) { released << b; };
         QTest::mouseRelease(v.get(), Qt::RightButton, {}, QPoint(0, 0));
         QCOMPARE(released, QList<Qt::MouseButton>({Qt::RightButton}));
+    }
+
+    void everyLoadStartsFromTheDefaults() {
+        THTMLViewer v;
+        v.setDefFontColor(Qt::darkGreen);
+        v.LoadStrings({"<BODY TEXT=white LINK=yellow BGCOLOR=black>x <A HREF=a.htm>l</A>"});
+        QCOMPARE(v.DefFontColor(), QColor(Qt::darkGreen));  // the property, not the page
+        QCOMPARE(v.DefHotSpotColor(), QColor(Qt::blue));
+        QCOMPARE(v.document().list().FontColor, QColor(Qt::white));
+        v.LoadStrings({"y <A HREF=b.htm>m</A>"});
+        const TSectionList& list = v.document().list();
+        QCOMPARE(list.FontColor, QColor(Qt::darkGreen));
+        QCOMPARE(list.HotSpotColor, QColor(Qt::blue));
+        QCOMPARE(list.Background, v.DefBackground());
+        const QString text = static_cast<const TSection*>(list.at(0))->text();
+        const TSection* s = static_cast<const TSection*>(list.at(0));
+        QCOMPARE(s->fontAt(0).TheFont.color, QColor(Qt::darkGreen));
+        QCOMPARE(s->fontAt(int(text.indexOf('m'))).TheFont.color, QColor(Qt::blue));
+        // Emptying the viewer also goes back to the defaults.
+        v.LoadStrings({"<BODY TEXT=red>z"});
+        v.Clear();
+        QCOMPARE(v.document().list().FontColor, QColor(Qt::darkGreen));
+    }
+
+    void layoutErrorsAreToldOnce() {
+        QString cells;
+        for (int i = 0; i < 31; ++i)
+            cells += "<TD>c";
+        THTMLViewer v;
+        v.resize(300, 200);
+        QStringList told;
+        v.OnLayoutError = [&](const QString& m) { told << m; };
+        v.LoadStrings({"before<TABLE><TR>" + cells + "</TABLE>after"});
+        QCOMPARE(told, QStringList{"Table has too many Columns"});
+        QVERIFY(v.document().findString(0, "after", true) >= 0);
+        v.resize(200, 200);  // laid out again: the table is gone, nothing more told
+        QCOMPARE(told.size(), 1);
+    }
+
+    void seeThroughBackgroundShowsTheColour() {
+        QImage clear(8, 8, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        QVERIFY(clear.save(path("clear.png")));
+        write("clear.htm", "<BODY BGCOLOR=yellow BACKGROUND=clear.png>x");
+        auto v = shown(200, 120);
+        v->setViewImages(true);
+        QVERIFY(v->LoadFromFile(path("clear.htm")).isEmpty());
+        for (int round = 0; round < 2; ++round) {
+            const QImage shot = v->paintPanel()->grab().toImage();
+            QCOMPARE(QColor(shot.pixel(150, 100)), QColor(Qt::yellow));
+            QTest::keyClick(v.get(), Qt::Key_Down);
+        }
+        const QImage rendered = RenderHtmlFile(path("clear.htm"), QSize(100, 50));
+        QCOMPARE(QColor(rendered.pixel(90, 40)), QColor(Qt::yellow));
     }
 
     void expandsFileNames() {

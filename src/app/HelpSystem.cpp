@@ -1,0 +1,221 @@
+#include "app/HelpSystem.h"
+
+#include "app/AboutBox.h"
+#include "app/HelpCalls.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "app/UserDialogs.h"
+#include "app/WhatsThis.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+
+THelpSystem* g_instance = nullptr;
+
+struct TNamedContext {
+    const char* name;
+    int context;
+};
+
+// F1: the edit controls and lists with a topic of their own, and the six
+// property panels, whose topic explains any control on them that has none.
+constexpr TNamedContext kHelpContexts[] = {
+    {"cmbHeadSize", 44},   {"txtHeading", 45},    {"txtImgFileName", 56}, {"txtImgHeight", 57},
+    {"txtImgWidth", 57},   {"txtImgDesc", 59},    {"txtLinkURL", 53},     {"txtLinkPre", 52},
+    {"txtLinkLink", 54},   {"txtLinkPost", 55},   {"txtParagraph", 50},   {"txtLineWidth", 47},
+    {"cmbLineThick", 48},  {"txtEmail", 62},      {"txtEmailPre", 61},    {"txtEmailLink", 63},
+    {"txtEmailPost", 64},  {"lstStyles", 31},     {"memHTML", 32},        {"lstFiles", 41},
+    {"ctlHTML", 21},       {"pnlPara", 12},       {"pnlLink", 13},        {"pnlImage", 14},
+    {"pnlHeading", 15},    {"pnlEmail", 16},      {"pnlLine", 17},
+};
+
+// "What's This?" on a right-button release, for the main window's pictures
+// and lists that do not ask for it themselves (the canvas, the property
+// panels, the style controls and the gallery list do).
+constexpr TNamedContext kWhatsThisContexts[] = {
+    {"Panel2", 71},   {"imgPreView", 71}, {"imgFrontPim", 71}, {"imgWebBack", 75},
+    {"lstFiles", 41}, {"imgUpload", 40},  {"imgView", 76},     {"imgExit", 87},
+};
+
+int ContextByName(const TNamedContext* table, size_t count, const QString& name) {
+    for (size_t i = 0; i < count; ++i)
+        if (name == QLatin1String(table[i].name)) return table[i].context;
+    return 0;
+}
+
+// The control a mouse event on `widget` belongs to: a list's viewport
+// stands for the list.
+QWidget* ControlOf(QWidget* widget) {
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget->parentWidget()))
+        if (area->viewport() == widget) return area;
+    return widget;
+}
+
+}  // namespace
+
+void AssignHelpContext(QWidget* mainWindow) {
+    if (!mainWindow) return;
+    // The stage controls all live on the client area; wizards and dialogs
+    // owned by the window keep their own names out of this.
+    auto* main = qobject_cast<QMainWindow*>(mainWindow);
+    QWidget* root = main && main->centralWidget() ? main->centralWidget() : mainWindow;
+    for (const TNamedContext& entry : kHelpContexts)
+        for (QWidget* control : root->findChildren<QWidget*>(QLatin1String(entry.name)))
+            control->setProperty("HelpContext", entry.context);
+}
+
+int HelpContextOf(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        const int context = w->property("HelpContext").toInt();
+        if (context > 0) return context;
+        if (w->isWindow()) break;
+    }
+    return 0;
+}
+
+THelpSystem::THelpSystem(TfrmMain& w) : QObject(&w), w_(w) {
+    setObjectName(QStringLiteral("HelpSystem"));
+    g_instance = this;
+
+    popWhatsThis = new QMenu(&w);
+    popWhatsThis->setObjectName(QStringLiteral("popWhatsThis"));
+    popMenWhatsThis = popWhatsThis->addAction(QStringLiteral("What's This?"));
+    popMenWhatsThis->setObjectName(QStringLiteral("popMenWhatsThis"));
+    connect(popMenWhatsThis, &QAction::triggered, this, &THelpSystem::popMenWhatsThisClick);
+
+    connect(w.mnuHelpTopics, &QAction::triggered, this, [this] { ShowHelp(&w_, THelpCall::Contents); });
+    connect(w.menHelpAbout, &QAction::triggered, this, &THelpSystem::menHelpAboutClick);
+
+    AssignHelpContext(&w);
+    SetHelpHandler([this](QWidget* source, THelpCall call, int context) { Show(source, int(call), context); });
+    qApp->installEventFilter(this);
+}
+
+THelpSystem::~THelpSystem() {
+    if (g_instance == this) {
+        g_instance = nullptr;
+        SetHelpHandler({});
+    }
+}
+
+THelpSystem* THelpSystem::Instance() { return g_instance; }
+
+THelpWindow* THelpSystem::HelpWindow() const { return helpWindow_; }
+
+THelpPopup* THelpSystem::HelpPopup() const { return popup_; }
+
+void THelpSystem::PopupWhatsThis(QWidget* source, const QPoint& globalPos) {
+    whatsThisSource_ = source;
+    whatsThisPos_ = globalPos;
+    popWhatsThis->popup(globalPos);
+}
+
+void THelpSystem::popMenWhatsThisClick() {
+    const int context = w_.WhatsThisContext;
+    // The style list's topic is a whole page (it also explains the style
+    // wizard), too much for a pop-up.
+    const THelpCall call = context == 31 ? THelpCall::Context : THelpCall::ContextPopup;
+    ShowHelp(whatsThisSource_ ? whatsThisSource_.data() : &w_, call, context);
+}
+
+void THelpSystem::HelpKey(QWidget* focused) {
+    AssignHelpContext(&w_);  // controls made after the window are included
+    const int context = HelpContextOf(focused);
+    if (context > 0) ShowHelp(focused, THelpCall::Context, context);
+    else ShowHelp(focused, THelpCall::Contents);
+}
+
+void THelpSystem::menHelpAboutClick() {
+    TfrmAbout about(&w_);
+    QCoreApplication::processEvents();
+    Dialogs().Run(&about);
+}
+
+THelpWindow* THelpSystem::WindowFor(QWidget*) {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal && modal != helpWindow_ ? modal : &w_;
+    if (!helpWindow_) helpWindow_ = new THelpWindow(owner);
+    else MoveHelpWindowTo(owner);
+    helpOwner_ = owner == &w_ ? nullptr : owner;
+    return helpWindow_;
+}
+
+void THelpSystem::MoveHelpWindowTo(QWidget* owner) {
+    if (helpWindow_->parentWidget() == owner) return;
+    const QRect geometry = helpWindow_->geometry();
+    const bool visible = helpWindow_->isVisible();
+    helpWindow_->setParent(owner, Qt::Window);
+    helpWindow_->setGeometry(geometry);
+    if (visible) helpWindow_->show();
+}
+
+void THelpSystem::Show(QWidget* source, int call, int context) {
+    switch (THelpCall(call)) {
+        case THelpCall::Contents:
+            WindowFor(source)->ShowContents();
+            break;
+        case THelpCall::Context:
+            WindowFor(source)->ShowTopic(context);
+            break;
+        case THelpCall::ContextPopup: {
+            if (!HasHelpTopic(context)) {
+                WindowFor(source)->ShowContents();
+                break;
+            }
+            QWidget* window = source ? source->window() : &w_;
+            if (popup_ && popup_->parentWidget() != window) delete popup_;
+            if (!popup_) popup_ = new THelpPopup(window);
+            const QPoint at = source && source == whatsThisSource_ ? whatsThisPos_ : QCursor::pos();
+            popup_->ShowTopic(HelpTopicFile(context), at);
+            break;
+        }
+    }
+}
+
+bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && widget && !key->isAutoRepeat() &&
+                !dynamic_cast<THelpPopup*>(widget->window())) {
+                HelpKey(QApplication::focusWidget() ? QApplication::focusWidget() : widget);
+                return true;
+            }
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (mouse->button() != Qt::RightButton || !widget || !w_.isAncestorOf(widget)) break;
+            QWidget* control = ControlOf(widget);
+            const int context = ContextByName(kWhatsThisContexts, std::size(kWhatsThisContexts), control->objectName());
+            if (context > 0) {
+                ShowWhatsThis(control, context);
+                return true;
+            }
+            break;
+        }
+        case QEvent::Hide:
+            // The modal window holding the help window goes away: the help
+            // window stays, now the main window's again.
+            if (helpOwner_ && watched == helpOwner_ && helpWindow_) {
+                helpOwner_ = nullptr;
+                MoveHelpWindowTo(&w_);
+            }
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AttachHelp(TfrmMain& w) { new THelpSystem(w); }

@@ -1,0 +1,70 @@
+#pragma once
+// Help for the main window: the handler behind ShowHelp (the help window and
+// the pop-up topics), the "What's This?" menu, F1 on a focused control, the
+// "&Help" menu and the About box.
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+class QAction;
+class QMenu;
+class QWidget;
+class TfrmMain;
+class THelpPopup;
+class THelpWindow;
+
+class THelpSystem : public QObject {
+public:
+    explicit THelpSystem(TfrmMain& w);
+    ~THelpSystem() override;
+
+    // The help system of the main window (null before it exists).
+    static THelpSystem* Instance();
+
+    // Pops up "What's This?" at `globalPos` for `source`; WhatsThisContext
+    // already holds the context.
+    void PopupWhatsThis(QWidget* source, const QPoint& globalPos);
+    // The choice of the one menu item.
+    void popMenWhatsThisClick();
+    // F1: the topic of the focused control (its own help context or that of
+    // the nearest control around it that has one), else the contents.
+    void HelpKey(QWidget* focused);
+    // "&About": the About box, modal.
+    void menHelpAboutClick();
+
+    // The windows, made when first needed (null before).
+    THelpWindow* HelpWindow() const;
+    THelpPopup* HelpPopup() const;
+
+    QMenu* popWhatsThis = nullptr;
+    QAction* popMenWhatsThis = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Show(QWidget* source, int call, int context);
+    // The help window, owned by the window that is modal at the moment, so
+    // a wizard's help can be read (and scrolled) while the wizard waits.
+    THelpWindow* WindowFor(QWidget* source);
+    // Gives the help window another owner, keeping its place and visibility.
+    void MoveHelpWindowTo(QWidget* owner);
+
+    TfrmMain& w_;
+    QPointer<THelpWindow> helpWindow_;
+    QPointer<THelpPopup> popup_;
+    QPointer<QWidget> whatsThisSource_;
+    QPointer<QWidget> helpOwner_;  // the modal window that holds the help window
+    QPoint whatsThisPos_;
+};
+
+// Sets the help context (for F1) of the main window's edit controls, as a
+// "HelpContext" property; the same number is their "What's This?" context.
+void AssignHelpContext(QWidget* mainWindow);
+// The help context F1 uses for `widget`: its own, else that of the nearest
+// control around it; 0 when none has one.
+int HelpContextOf(QWidget* widget);
+
+// Creates the main window's help system and installs it as the help handler.
+void AttachHelp(TfrmMain& w);

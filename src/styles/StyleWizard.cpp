@@ -1,0 +1,597 @@
+#include "styles/StyleWizard.h"
+
+#include "app/AppPaths.h"
+#include "app/HelpCalls.h"
+#include "app/MainWindow.h"
+#include "app/Resources.h"
+#include "app/UserDialogs.h"
+#include "app/Utils.h"
+#include "html/ViewStage.h"
+#include "viewer/HtmlViewer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <algorithm>
+
+namespace {
+
+constexpr int kStyleWizardHelpContext = 31;
+
+QColor ToQColor(quint32 c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+quint32 FromQColor(const QColor& c) { return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16; }
+
+// Sets a flag for as long as the program fills controls itself.
+struct TFlagGuard {
+    bool& flag;
+    bool old;
+    explicit TFlagGuard(bool& f) : flag(f), old(f) { flag = true; }
+    ~TFlagGuard() { flag = old; }
+};
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r, bool wrap = true) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setWordWrap(wrap);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QLabel* AddWizardPicture(QWidget* page, const char* name) {
+    auto* img = new QLabel(page);
+    img->setObjectName(QLatin1String(name));
+    img->setGeometry(8, 8, 130, 250);
+    img->setPixmap(ResourceBitmap(QStringLiteral("Wizard_Style")));
+    return img;
+}
+
+QToolButton* AddGlyphButton(QWidget* parent, const char* name, const QString& glyph, const QRect& r) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(r);
+    const QPixmap picture = ResourceBitmap(glyph);
+    b->setIcon(QIcon(picture));
+    if (!picture.isNull()) b->setIconSize(picture.size());
+    b->setAutoRaise(false);
+    return b;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+TColorPanel::TColorPanel(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    SetColor(0);
+}
+
+void TColorPanel::SetColor(quint32 color) {
+    color_ = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(color));
+    setPalette(p);
+    update();
+}
+
+void TColorPanel::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+    QFrame::mouseReleaseEvent(e);
+}
+
+void TColorPanel::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(e);
+}
+
+// ---------------------------------------------------------------------------
+
+QString StyleSampleHTML(const TStyleChunk& style, const QString& image) {
+    auto quoted = [](quint32 c) { return QLatin1Char('"') + ColorToHTML(c) + QLatin1Char('"'); };
+    QString body = QStringLiteral("<BODY");
+    if (!image.isEmpty()) body += QStringLiteral(" BACKGROUND=\"") + image + QLatin1Char('"');
+    body += QStringLiteral(" BGCOLOR=") + quoted(style.BackColor) + QStringLiteral(" TEXT=") +
+            quoted(style.TextColor) + QStringLiteral(" LINK=") + quoted(style.LinkColor) +
+            QStringLiteral(" ALINK=") + quoted(style.ALinkColor) + QStringLiteral(" VLINK=") +
+            quoted(style.VLinkColor) + QLatin1Char('>');
+    auto font = [&](const char* lead, quint32 c, const char* text) {
+        return QLatin1String(lead) + QStringLiteral("<FONT COLOR=") + quoted(c) + QStringLiteral("> ") +
+               QLatin1String(text) + QStringLiteral(" </FONT>");
+    };
+    const QStringList lines = {
+        QStringLiteral("<HTML>"),
+        body,
+        QStringLiteral("<CENTER><BOLD>"),
+        font("<P><BR><BR><BR>", style.TextColor, "Document Text"),
+        font("<P> ", style.LinkColor, "Standard Link"),
+        font("<P> ", style.ALinkColor, "Active Link"),
+        font("<P> ", style.VLinkColor, "Visited Link"),
+        QStringLiteral("</CENTER></BOLD>"),
+        QStringLiteral("</BODY>"),
+        QStringLiteral("</HTML>"),
+    };
+    return lines.join(CRLF);
+}
+
+// ---------------------------------------------------------------------------
+
+TfrmStyleWiz::TfrmStyleWiz(const TStyleList& styles, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmStyleWiz"));
+    setWindowTitle(QStringLiteral("Tarvo Style Wizard"));
+    setFixedSize(500, 318);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    setFont(f);
+
+    PageControl1 = new QStackedWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, 500, 268);
+    CreatePage1();
+    CreatePage2();
+    CreatePage3();
+    CreateButtons();
+
+    StartNewStyle();
+    ClearStyle();
+    WizardMode = wmAdd;
+    ListChanged = false;
+    PageControl1->setCurrentWidget(tab1);
+    {
+        TFlagGuard g(Filling);
+        EditList = CopyStyleList(styles);
+        for (const auto& s : EditList) lstStyles->addItem(s->StyleName);
+        lstStyles->setCurrentRow(-1);
+    }
+
+    connect(txtStyleName, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtStyleNameChange);
+    connect(txtImgFilename, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtImgFilenameChange);
+    connect(spdImgFile, &QToolButton::clicked, this, &TfrmStyleWiz::spdImgFileClick);
+    connect(btnClearImage, &QPushButton::clicked, this, &TfrmStyleWiz::btnClearImageClick);
+    // A click or a key that moves the selection both pick the style.
+    connect(lstStyles, &QListWidget::currentRowChanged, this, &TfrmStyleWiz::lstStylesClick);
+    connect(spbUp, &QToolButton::clicked, this, &TfrmStyleWiz::spbUpClick);
+    connect(spbDown, &QToolButton::clicked, this, &TfrmStyleWiz::spbDownClick);
+    connect(butDelete, &QPushButton::clicked, this, &TfrmStyleWiz::butDeleteClick);
+    connect(btnNext, &QPushButton::clicked, this, &TfrmStyleWiz::btnNextClick);
+    connect(btnBack, &QPushButton::clicked, this, &TfrmStyleWiz::btnBackClick);
+    connect(btnFinish, &QPushButton::clicked, this, &TfrmStyleWiz::btnFinishClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { ShowHelp(this, THelpCall::Context, kStyleWizardHelpContext); });
+    connect(radAdd, &QRadioButton::toggled, this, [this](bool on) { if (on) WizardMode = wmAdd; });
+    connect(radModify, &QRadioButton::toggled, this, [this](bool on) { if (on) WizardMode = wmModify; });
+    connect(radDelete, &QRadioButton::toggled, this, [this](bool on) { if (on) WizardMode = wmDelete; });
+}
+
+TfrmStyleWiz::~TfrmStyleWiz() = default;
+
+void TfrmStyleWiz::CreatePage1() {
+    tab1 = new QWidget;
+    tab1->setObjectName(QStringLiteral("tab1"));
+    PageControl1->addWidget(tab1);
+    imgWizard1 = AddWizardPicture(tab1, "imgWizard1");
+    QLabel* head = AddLabel(tab1, "lblWelcome",
+                            QStringLiteral("This Wizard helps you to create your own Styles to use with your Tarvo Web Pages"),
+                            QRect(152, 10, 336, 40));
+    QFont bold = head->font();
+    bold.setBold(true);
+    bold.setPixelSize(14);
+    head->setFont(bold);
+    AddLabel(tab1, "lblHowTo",
+             QStringLiteral("To create a Tarvo Style, you need to choose a combination of background image and text "
+                            "colours. Or you might just choose the colours to use without a background image."),
+             QRect(152, 58, 336, 48));
+    AddLabel(tab1, "lblHelpHint",
+             QStringLiteral("You can press the HELP button at any time if you aren't sure of anything."),
+             QRect(152, 112, 336, 32));
+    AddLabel(tab1, "lblClickNext", QStringLiteral("To add a style to your list, click  NEXT."), QRect(152, 150, 336, 18));
+    radAdd = new QRadioButton(QStringLiteral("Add new Style to the Style list."), tab1);
+    radAdd->setObjectName(QStringLiteral("radAdd"));
+    radAdd->setGeometry(164, 184, 320, 22);
+    radAdd->setChecked(true);
+    radModify = new QRadioButton(QStringLiteral("Modify a Style."), tab1);
+    radModify->setObjectName(QStringLiteral("radModify"));
+    radModify->setGeometry(164, 208, 320, 22);
+    radDelete = new QRadioButton(QStringLiteral("Delete a Style from the Style list."), tab1);
+    radDelete->setObjectName(QStringLiteral("radDelete"));
+    radDelete->setGeometry(164, 232, 320, 22);
+}
+
+TColorPanel* TfrmStyleWiz::AddColorPanel(QWidget* parent, const char* name, const QString& label, int x, int y,
+                                         quint32 TStyleChunk::*field) {
+    auto* pnl = new TColorPanel(parent);
+    pnl->setObjectName(QLatin1String(name));
+    pnl->setGeometry(x, y, 30, 22);
+    QLabel* l = AddLabel(parent, QStringLiteral("lbl") + QLatin1String(name + 3), label, QRect(x + 36, y + 3, 120, 18), false);
+    l->setBuddy(pnl);
+    connect(pnl, &TColorPanel::clicked, this, [this, pnl, field] {
+        const std::optional<QColor> chosen = Dialogs().PickColor(this, ToQColor(EditStyle->*field));
+        if (!chosen || !chosen->isValid()) return;
+        EditStyle->*field = FromQColor(*chosen);
+        pnl->SetColor(EditStyle->*field);
+        ListChanged = true;
+        RefreshHTML();
+    });
+    return pnl;
+}
+
+void TfrmStyleWiz::CreatePage2() {
+    tab2 = new QWidget;
+    tab2->setObjectName(QStringLiteral("tab2"));
+    PageControl1->addWidget(tab2);
+
+    ctlHTML = new THTMLViewer(tab2);
+    ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
+    ctlHTML->setGeometry(8, 8, 125, 225);
+    ctlHTML->setScrollBars(ssNone);
+    ctlHTML->setNoSelect(true);
+    ctlHTML->setDefFontName(QStringLiteral("Arial"));
+    ctlHTML->setDefFontSize(11);
+    ctlHTML->setDefBackground(ToQColor(0xC0C0C0));
+    ctlHTML->setHistoryMaxCount(0);
+    ctlHTML->setViewImages(true);
+    ctlHTML->setBorderStyle(htSingle);
+    ctlHTML->setFocusPolicy(Qt::NoFocus);
+
+    QLabel* lblName = AddLabel(tab2, "lblStyleName",
+                               QStringLiteral("Enter a description for your Style e.g. My Groovy Style"),
+                               QRect(145, 8, 347, 18), false);
+    txtStyleName = new QLineEdit(tab2);
+    txtStyleName->setObjectName(QStringLiteral("txtStyleName"));
+    txtStyleName->setGeometry(145, 27, 347, 22);
+    lblName->setBuddy(txtStyleName);
+
+    grpBackground = new QGroupBox(QStringLiteral("Background Properties"), tab2);
+    grpBackground->setObjectName(QStringLiteral("grpBackground"));
+    grpBackground->setGeometry(145, 56, 347, 102);
+    AddLabel(grpBackground, "lblChooseImage", QStringLiteral("Choose a background image for your style."),
+             QRect(10, 20, 327, 18), false);
+    txtImgFilename = new QLineEdit(grpBackground);
+    txtImgFilename->setObjectName(QStringLiteral("txtImgFilename"));
+    txtImgFilename->setGeometry(10, 40, 297, 22);
+    txtImgFilename->setReadOnly(true);
+    spdImgFile = AddGlyphButton(grpBackground, "spdImgFile", QStringLiteral("Glyph_Browse"), QRect(311, 39, 26, 24));
+    pnlBack = AddColorPanel(grpBackground, "pnlBack", QStringLiteral("Background Colour"), 10, 70,
+                            &TStyleChunk::BackColor);
+    btnClearImage = new QPushButton(QStringLiteral("Clear Image"), grpBackground);
+    btnClearImage->setObjectName(QStringLiteral("btnClearImage"));
+    btnClearImage->setGeometry(249, 68, 88, 26);
+
+    grpColours = new QGroupBox(QStringLiteral("Text/Link Colours"), tab2);
+    grpColours->setObjectName(QStringLiteral("grpColours"));
+    grpColours->setGeometry(145, 164, 347, 80);
+    pnlDoc = AddColorPanel(grpColours, "pnlDoc", QStringLiteral("Document Text"), 10, 22, &TStyleChunk::TextColor);
+    pnlStandard = AddColorPanel(grpColours, "pnlStandard", QStringLiteral("Standard Link"), 176, 22,
+                                &TStyleChunk::LinkColor);
+    pnlActive = AddColorPanel(grpColours, "pnlActive", QStringLiteral("Active Link"), 10, 50, &TStyleChunk::ALinkColor);
+    pnlVisited = AddColorPanel(grpColours, "pnlVisited", QStringLiteral("Visited Link"), 176, 50,
+                               &TStyleChunk::VLinkColor);
+}
+
+void TfrmStyleWiz::CreatePage3() {
+    tab3 = new QWidget;
+    tab3->setObjectName(QStringLiteral("tab3"));
+    PageControl1->addWidget(tab3);
+    imgWizard3 = AddWizardPicture(tab3, "imgWizard3");
+    AddLabel(tab3, "lblListHint",
+             QStringLiteral("To delete or move a style in the list below, select  the list and then click on the "
+                            "DELETE button, or one of the arrows. The order of the styles in the list below will be "
+                            "the same in the 'Styles' Section of your Tarvo preview page."),
+             QRect(152, 8, 336, 64));
+    lstStyles = new QListWidget(tab3);
+    lstStyles->setObjectName(QStringLiteral("lstStyles"));
+    lstStyles->setGeometry(152, 76, 262, 150);
+    spbUp = AddGlyphButton(tab3, "spbUp", QStringLiteral("Glyph_Up"), QRect(435, 88, 32, 32));
+    butDelete = new QPushButton(QStringLiteral("&Delete"), tab3);
+    butDelete->setObjectName(QStringLiteral("butDelete"));
+    butDelete->setGeometry(422, 137, 58, 27);
+    spbDown = AddGlyphButton(tab3, "spbDown", QStringLiteral("Glyph_Down"), QRect(435, 181, 32, 32));
+    lblModify = AddLabel(tab3, "lblModify", QStringLiteral("To modify the details of the Style, select a Style, and click NEXT"),
+                         QRect(152, 234, 336, 30));
+    lblDelete = AddLabel(tab3, "lblDelete", QStringLiteral("Click FINISH to return to Tarvo."), QRect(152, 234, 336, 30));
+    lblModify->hide();
+    lblDelete->hide();
+}
+
+void TfrmStyleWiz::CreateButtons() {
+    auto* rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("bvlButtons"));
+    rule->setGeometry(8, 270, 484, 2);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    auto button = [this](const char* name, const QString& text, int x) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(x, 280, 76, 27);
+        b->setAutoDefault(false);
+        return b;
+    };
+    btnHelp = button("btnHelp", QStringLiteral("&Help"), 8);
+    btnBack = button("btnBack", QStringLiteral("&<< Back"), 248);
+    btnNext = button("btnNext", QStringLiteral("Next >&>"), 328);
+    btnFinish = button("btnFinish", QStringLiteral("&Finish"), 328);
+    btnCancel = button("btnCancel", QStringLiteral("&Cancel"), 416);
+    btnBack->setEnabled(false);
+    btnFinish->hide();
+}
+
+// ---------------------------------------------------------------------------
+
+void TfrmStyleWiz::SetDefaultColors(TStyleChunk& style) {
+    style.BackColor = 0xC0C0C0;   // silver
+    style.TextColor = 0x000000;   // black
+    style.LinkColor = 0xFF0000;   // blue
+    style.ALinkColor = 0x0000FF;  // red
+    style.VLinkColor = 0xFF00FF;  // fuchsia
+}
+
+void TfrmStyleWiz::StartNewStyle() {
+    NewStyle = std::make_unique<TStyleChunk>(BlankStyle);
+    EditStyle = NewStyle.get();
+}
+
+void TfrmStyleWiz::ClearStyle() {
+    TFlagGuard g(Filling);
+    txtStyleName->clear();
+    txtImgFilename->clear();
+    SetDefaultColors(*EditStyle);
+    pnlBack->SetColor(EditStyle->BackColor);
+    pnlDoc->SetColor(EditStyle->TextColor);
+    pnlStandard->SetColor(EditStyle->LinkColor);
+    pnlActive->SetColor(EditStyle->ALinkColor);
+    pnlVisited->SetColor(EditStyle->VLinkColor);
+}
+
+void TfrmStyleWiz::ShowMyDetails() {
+    TFlagGuard g(Filling);
+    txtStyleName->setText(EditStyle->StyleName);
+    txtImgFilename->setText(EditStyle->BackImage);
+    pnlBack->SetColor(EditStyle->BackColor);
+    pnlDoc->SetColor(EditStyle->TextColor);
+    pnlStandard->SetColor(EditStyle->LinkColor);
+    pnlActive->SetColor(EditStyle->ALinkColor);
+    pnlVisited->SetColor(EditStyle->VLinkColor);
+}
+
+QString TfrmStyleWiz::CreateHTML() const { return StyleSampleHTML(*EditStyle, txtImgFilename->text()); }
+
+void TfrmStyleWiz::RefreshHTML() {
+    // Given the HTML folder, the viewer finds the background picture under
+    // its stored relative name; no file is written and the process's
+    // current folder stays as it is.
+    ctlHTML->LoadStrings(CreateHTML().split(CRLF), HTMLDir());
+}
+
+// ---------------------------------------------------------------------------
+
+void TfrmStyleWiz::txtStyleNameChange(const QString& text) {
+    if (Filling) return;
+    EditStyle->StyleName = text;
+    ListChanged = true;
+    // A renamed record of the list shows its new name there too.
+    const auto it = std::find_if(EditList.begin(), EditList.end(), [this](const auto& s) { return s.get() == EditStyle; });
+    if (it != EditList.end())
+        if (QListWidgetItem* item = lstStyles->item(int(it - EditList.begin()))) item->setText(text);
+}
+
+void TfrmStyleWiz::txtImgFilenameChange(const QString& text) {
+    if (Filling) return;
+    EditStyle->BackImage = text;
+    ListChanged = true;
+}
+
+void TfrmStyleWiz::spdImgFileClick() {
+    const QString folder = JoinPath(HTMLDir(), QStringLiteral("backgrnd"));
+    TFileRequest request;
+    request.caption = QStringLiteral("Open");
+    request.filters = QStringLiteral("JPG Files (*.jpg);;GIF Files (*.gif)");
+    request.folder = folder;
+    const QString chosen = Dialogs().OpenFile(this, request);
+    if (chosen.isEmpty()) return;
+    const QString name = QFileInfo(chosen).fileName();
+    const QString target = JoinPath(folder, name);
+    // A picture already in the folder (under any spelling of its path) is
+    // used where it lies.
+    const QString chosenReal = QFileInfo(chosen).canonicalFilePath();
+    const bool inPlace = chosen == target || (!chosenReal.isEmpty() && chosenReal == QFileInfo(target).canonicalFilePath());
+    if (!inPlace) {
+        QDir().mkpath(folder);
+        ReplaceFileWithCopy(chosen, target);
+    }
+    txtImgFilename->setText(QStringLiteral("backgrnd\\") + name);
+    RefreshHTML();
+}
+
+void TfrmStyleWiz::btnClearImageClick() {
+    txtImgFilename->clear();
+    RefreshHTML();
+}
+
+void TfrmStyleWiz::lstStylesClick() {
+    const int row = lstStyles->currentRow();
+    if (Filling || row < 0 || row >= int(EditList.size())) return;
+    EditStyle = EditList[size_t(row)].get();
+    ShowMyDetails();
+}
+
+void TfrmStyleWiz::MoveSelected(int step) {
+    const int row = lstStyles->currentRow();
+    const int to = row + step;
+    if (row < 0 || to < 0 || to >= lstStyles->count() || to >= int(EditList.size())) return;
+    {
+        TFlagGuard g(Filling);
+        QListWidgetItem* item = lstStyles->takeItem(row);
+        lstStyles->insertItem(to, item);
+        std::swap(EditList[size_t(row)], EditList[size_t(to)]);
+        // The moved item's text, first match regardless of letter case.
+        const QString text = item->text();
+        for (int i = 0; i < lstStyles->count(); ++i)
+            if (lstStyles->item(i)->text().compare(text, Qt::CaseInsensitive) == 0) {
+                lstStyles->setCurrentRow(i);
+                break;
+            }
+    }
+    lstStylesClick();
+    ListChanged = true;
+}
+
+void TfrmStyleWiz::spbUpClick() { MoveSelected(-1); }
+void TfrmStyleWiz::spbDownClick() { MoveSelected(+1); }
+
+void TfrmStyleWiz::butDeleteClick() {
+    const int row = lstStyles->currentRow();
+    if (row < 0 || row >= int(EditList.size())) return;
+    {
+        TFlagGuard g(Filling);
+        delete lstStyles->takeItem(row);
+        EditList.erase(EditList.begin() + row);
+        lstStyles->setCurrentRow(-1);
+        StartNewStyle();
+        ClearStyle();
+    }
+    ListChanged = true;
+}
+
+// ---------------------------------------------------------------------------
+
+void TfrmStyleWiz::btnNextClick() {
+    QWidget* page = PageControl1->currentWidget();
+    btnBack->setEnabled(true);
+    btnNext->show();
+    btnFinish->hide();
+    butDelete->show();
+    lblModify->hide();
+    lblDelete->hide();
+    auto finishReplacesNext = [this] {
+        btnNext->hide();
+        btnFinish->show();
+    };
+    if (page == tab1) {
+        if (WizardMode == wmAdd) {
+            StartNewStyle();
+            ClearStyle();
+            PageControl1->setCurrentWidget(tab2);
+            RefreshHTML();
+            finishReplacesNext();
+            txtStyleName->setFocus();
+        } else if (WizardMode == wmModify) {
+            butDelete->hide();
+            lblModify->show();
+            PageControl1->setCurrentWidget(tab3);
+        } else {
+            lblDelete->show();
+            PageControl1->setCurrentWidget(tab3);
+            btnBack->setEnabled(false);
+            finishReplacesNext();
+        }
+    } else if (page == tab3) {
+        const int row = lstStyles->currentRow();
+        if (row < 0 || row >= int(EditList.size())) {
+            // The list page as it was, with its own button and label.
+            butDelete->setVisible(WizardMode == wmDelete);
+            lblModify->setVisible(WizardMode == wmModify);
+            Dialogs().Tell(this, QString(), QStringLiteral("Please select a Style to edit before continuing."),
+                           TMsgIcon::Information);
+            return;
+        }
+        lstStylesClick();
+        PageControl1->setCurrentWidget(tab2);
+        finishReplacesNext();
+        RefreshHTML();
+    }
+}
+
+void TfrmStyleWiz::btnBackClick() {
+    QWidget* page = PageControl1->currentWidget();
+    btnNext->show();
+    btnFinish->hide();
+    butDelete->hide();
+    lblModify->hide();
+    lblDelete->hide();
+    if (page == tab1) {
+        btnBack->setEnabled(false);
+    } else if (page == tab2) {
+        if (WizardMode == wmModify) {
+            lblModify->show();
+            PageControl1->setCurrentWidget(tab3);
+        } else {
+            PageControl1->setCurrentWidget(tab1);
+        }
+    } else if (page == tab3) {
+        PageControl1->setCurrentWidget(tab1);
+    }
+    if (PageControl1->currentWidget() == tab1) btnBack->setEnabled(false);
+}
+
+QMessageBox::StandardButton TfrmStyleWiz::AskForSave() {
+    if (!ListChanged) return QMessageBox::No;
+    return Dialogs().Ask(this, QStringLiteral("Style List Changed"),
+                         QStringLiteral("Do you want to save the changes to your Style List?"), TMsgIcon::Question,
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+void TfrmStyleWiz::btnFinishClick() {
+    if (WizardMode == wmAdd) {
+        if (txtStyleName->text().isEmpty()) {
+            Dialogs().Tell(this, QString(),
+                           QStringLiteral("Sorry. You must give this Style a name before you can add it to your Style "
+                                          "List."),
+                           TMsgIcon::Information);
+            txtStyleName->setFocus();
+            return;
+        }
+        // Appended once, however often Finish is pressed; the list page
+        // shows it too, so its rows stay those of EditList.
+        if (NewStyle && EditStyle == NewStyle.get()) {
+            EditList.push_back(std::move(NewStyle));
+            TFlagGuard g(Filling);
+            lstStyles->addItem(EditStyle->StyleName);
+        }
+    }
+    switch (AskForSave()) {
+        case QMessageBox::Yes: {
+            QString error;
+            if (!WriteStylesToFile(StylesDataPath(), EditList, &error)) {
+                // The old file is still there; the edits stay open so the
+                // user can try again or give up.
+                Dialogs().Tell(this, QStringLiteral("Style List Changed"),
+                               QStringLiteral("Your Style List could not be saved.\n%1").arg(error),
+                               TMsgIcon::Warning);
+                return;
+            }
+            accept();
+            break;
+        }
+        case QMessageBox::No: accept(); break;
+        default: break;  // Cancel: the wizard stays open
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+void AttachStyleWizard(TfrmMain& window) {
+    TViewStage* view = window.View;
+    if (!view) return;
+    view->RunStyleWizard = [&window, view] {
+        TfrmStyleWiz wizard(view->StyleList, &window);
+        Dialogs().Run(&wizard);
+    };
+}

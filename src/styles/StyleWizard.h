@@ -1,0 +1,146 @@
+#pragma once
+// The style wizard: adds a style to the user's style list, changes one,
+// deletes styles and reorders the list. It works on copies of the list's
+// records, shows the colours in a small sample page as the user goes, and on
+// Finish asks whether to write "Styles.data". The main window reads the file
+// again afterwards.
+
+#include "styles/StyleList.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QMessageBox>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+class THTMLViewer;
+class TfrmMain;
+
+// A panel showing one colour; a click (or Space) asks for another.
+class TColorPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit TColorPanel(QWidget* parent);
+    void SetColor(quint32 color);  // 0x00BBGGRR
+    quint32 Color() const { return color_; }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    quint32 color_ = 0;
+};
+
+// The sample page of a style: ten lines joined by CR LF (none after the
+// last), colours as six hexadecimal digits without "#", the image path as
+// given (with backslashes) and left out when empty.
+QString StyleSampleHTML(const TStyleChunk& style, const QString& image);
+
+class TfrmStyleWiz : public QDialog {
+    Q_OBJECT
+public:
+    enum TWizardMode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
+
+    // Copies every record of `styles`; the list itself is never changed.
+    explicit TfrmStyleWiz(const TStyleList& styles, QWidget* parent = nullptr);
+    ~TfrmStyleWiz() override;
+
+    // --- controls ---
+    QStackedWidget* PageControl1 = nullptr;
+    QWidget* tab1 = nullptr;
+    QWidget* tab2 = nullptr;
+    QWidget* tab3 = nullptr;
+    QPushButton* btnHelp = nullptr;
+    QPushButton* btnBack = nullptr;
+    QPushButton* btnNext = nullptr;
+    QPushButton* btnFinish = nullptr;
+    QPushButton* btnCancel = nullptr;
+    // tab1
+    QLabel* imgWizard1 = nullptr;
+    QRadioButton* radAdd = nullptr;
+    QRadioButton* radModify = nullptr;
+    QRadioButton* radDelete = nullptr;
+    // tab2
+    THTMLViewer* ctlHTML = nullptr;
+    QLineEdit* txtStyleName = nullptr;
+    QGroupBox* grpBackground = nullptr;
+    QLineEdit* txtImgFilename = nullptr;
+    QToolButton* spdImgFile = nullptr;
+    QPushButton* btnClearImage = nullptr;
+    TColorPanel* pnlBack = nullptr;
+    QGroupBox* grpColours = nullptr;
+    TColorPanel* pnlDoc = nullptr;
+    TColorPanel* pnlStandard = nullptr;
+    TColorPanel* pnlActive = nullptr;
+    TColorPanel* pnlVisited = nullptr;
+    // tab3
+    QLabel* imgWizard3 = nullptr;
+    QListWidget* lstStyles = nullptr;
+    QToolButton* spbUp = nullptr;
+    QPushButton* butDelete = nullptr;
+    QToolButton* spbDown = nullptr;
+    QLabel* lblModify = nullptr;
+    QLabel* lblDelete = nullptr;
+
+    // --- wizard state ---
+    TStyleList EditList;               // copies of the style list's records
+    const TStyleChunk BlankStyle{QString(), QString(), 0, 0, 0, 0, 0};
+    TStyleChunk* EditStyle = nullptr;  // NewStyle, or a record of EditList
+    int WizardMode = wmAdd;
+    bool ListChanged = false;
+    bool Filling = false;
+
+    // The sample page's text for EditStyle and the image edit.
+    QString CreateHTML() const;
+    // Shows the sample in ctlHTML.
+    void RefreshHTML();
+    // Empties the edits; panels and EditStyle's colours to a new style's.
+    void ClearStyle();
+    // Puts EditStyle into the edits and panels.
+    void ShowMyDetails();
+    // Yes, No or Cancel; No without asking when nothing changed.
+    QMessageBox::StandardButton AskForSave();
+
+    // The colours a new style starts with.
+    static void SetDefaultColors(TStyleChunk& style);
+
+private:
+    void CreatePage1();
+    void CreatePage2();
+    void CreatePage3();
+    void CreateButtons();
+    TColorPanel* AddColorPanel(QWidget* parent, const char* name, const QString& label, int x, int y,
+                               quint32 TStyleChunk::*field);
+
+    void btnNextClick();
+    void btnBackClick();
+    void btnFinishClick();
+    void txtStyleNameChange(const QString& text);
+    void txtImgFilenameChange(const QString& text);
+    void spdImgFileClick();
+    void btnClearImageClick();
+    void lstStylesClick();
+    void spbUpClick();
+    void spbDownClick();
+    void butDeleteClick();
+    void MoveSelected(int step);
+    // A fresh record from BlankStyle becomes EditStyle.
+    void StartNewStyle();
+
+    std::unique_ptr<TStyleChunk> NewStyle;  // EditStyle while it is no EditList record
+};
+
+// Fills the View stage's "Edit Styles" hook: runs the wizard modally on the
+// window's style list.
+void AttachStyleWizard(TfrmMain& window);

@@ -1,0 +1,579 @@
+#include "upload/FtpClient.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QPointer>
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// The transfer library is set up once for the whole process.
+void GlobalInitOnce() {
+    static const bool done = [] {
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+        return true;
+    }();
+    (void)done;
+}
+
+// The longest a worker sleeps between two looks at its transfer. The
+// library's own blocking call sleeps up to a second at a time, and on some
+// passive-mode transfers over a reused connection it sleeps that whole
+// second before it opens the data connection, because at that step it
+// waits for no socket and sets no timer. Driving the transfer ourselves
+// with short waits removes that stall.
+constexpr int kPollMs = 5;
+
+// How long a cancelled upload may spend removing its temporary file.
+constexpr long kCleanupBudgetMs = 700;
+
+QByteArray EncodeSegments(const QString& folder) {
+    QByteArray out;
+    const QStringList parts = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& p : parts) out += QUrl::toPercentEncoding(p) + '/';
+    return out;
+}
+
+// The URL path of a remote folder: relative folders start at the login
+// folder, absolute ones at the root ("%2F" makes the first step "CWD /").
+QByteArray FolderPath(const QString& folder) {
+    if (folder.startsWith(QLatin1Char('/'))) return "/%2F" + EncodeSegments(folder);
+    return "/" + EncodeSegments(folder);
+}
+
+// The host as the URL needs it: a typed "ftp://" and trailing "/" dropped,
+// IPv6 addresses in brackets, international names in their ASCII form.
+QByteArray HostPart(const QString& typed) {
+    QString host = typed.trimmed();
+    if (host.startsWith(QLatin1String("ftp://"), Qt::CaseInsensitive)) host = host.mid(6);
+    while (host.endsWith(QLatin1Char('/'))) host.chop(1);
+    if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('[')))
+        return "[" + host.toLatin1() + "]";
+    const QByteArray ace = QUrl::toAce(host);
+    return ace.isEmpty() ? QUrl::toPercentEncoding(host) : ace;
+}
+
+bool HasLineBreak(const QString& s) {
+    return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')) || s.contains(QChar(0));
+}
+
+}  // namespace
+
+// One operation for the worker.
+struct TFtpClient::Request {
+    enum Kind { Connect, MakeDir, ChangeDir, Send, Disconnect } kind = Connect;
+    QString host;
+    int port = 21;
+    QString user, password;
+    int timeout = 30;
+    QString folder;      // the remote folder the operation works in
+    QString localFile;   // Send
+    QString remoteName;  // Send: the file's name in `folder`
+    bool binary = true;
+    quint64 generation = 0;
+};
+
+struct TFtpClient::Worker {
+    explicit Worker(TFtpClient* owner) : owner(owner) {
+        GlobalInitOnce();
+        thread = std::thread([this] { Loop(); });
+    }
+    ~Worker() {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            stopping = true;
+        }
+        wake.notify_all();
+        thread.join();
+        Release();
+    }
+
+    void Post(Request r) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            queue.push_back(std::move(r));
+        }
+        wake.notify_all();
+    }
+
+    // --- on the worker thread ---
+    void Loop() {
+        for (;;) {
+            Request r;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                wake.wait(lock, [this] { return stopping.load() || !queue.empty(); });
+                if (stopping) return;
+                r = std::move(queue.front());
+                queue.pop_front();
+            }
+            Execute(r);
+        }
+    }
+
+    void Release() {
+        if (multi && easy) curl_multi_remove_handle(multi, easy);
+        if (easy) curl_easy_cleanup(easy);
+        if (multi) curl_multi_cleanup(multi);  // closes the cached connection (QUIT)
+        easy = nullptr;
+        multi = nullptr;
+    }
+
+    static size_t OnReply(char* data, size_t size, size_t count, void* self) {
+        auto* w = static_cast<Worker*>(self);
+        std::string line(data, size * count);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        // Replies start with a three-digit code; keep the last one whole.
+        if (line.size() >= 3 && isdigit(uchar(line[0])) && isdigit(uchar(line[1])) && isdigit(uchar(line[2])))
+            w->lastReply = line;
+        return size * count;
+    }
+
+    static int OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t ultotal, curl_off_t ulnow) {
+        auto* w = static_cast<Worker*>(self);
+        if (w->stopping || (!w->cleaningUp && w->abortGeneration == w->currentGeneration)) return 1;
+        if (w->sending && ulnow != w->lastReported) {
+            const auto now = std::chrono::steady_clock::now();
+            if (ulnow == ultotal || now - w->lastReportTime > std::chrono::milliseconds(50)) {
+                w->lastReported = ulnow;
+                w->lastReportTime = now;
+                QPointer<TFtpClient> owner(w->owner);
+                const qint64 sent = ulnow, total = ultotal;
+                QMetaObject::invokeMethod(
+                    w->owner, [owner, sent, total] { if (owner) emit owner->Progress(sent, total); },
+                    Qt::QueuedConnection);
+            }
+        }
+        return 0;
+    }
+
+    static size_t OnRead(char* buffer, size_t size, size_t count, void* file) {
+        return std::fread(buffer, size, count, static_cast<FILE*>(file));
+    }
+
+    void Common(const Request& r, const QByteArray& path) {
+        curl_easy_reset(easy);
+        url = "ftp://" + HostPart(r.host) + ":" + QByteArray::number(r.port) + path;
+        user = r.user.toUtf8();
+        password = r.password.toUtf8();
+        curl_easy_setopt(easy, CURLOPT_URL, url.constData());
+        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
+        curl_easy_setopt(easy, CURLOPT_USERNAME, user.constData());
+        curl_easy_setopt(easy, CURLOPT_PASSWORD, password.constData());
+        curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
+        curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Worker::OnReply);
+        curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+        curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &Worker::OnProgress);
+        curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
+        // Bounded waits: connecting and logging in, each reply, and a
+        // transfer in which nothing moves.
+        const long t = r.timeout;
+        curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, t);
+        curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, t);
+        curl_easy_setopt(easy, CURLOPT_ACCEPTTIMEOUT_MS, t * 1000);
+        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, t);
+        // Passive mode, which works behind routers; the data connection
+        // goes to the control connection's address whatever the server
+        // says in its PASV reply.
+        curl_easy_setopt(easy, CURLOPT_FTP_USE_EPSV, 1L);
+        curl_easy_setopt(easy, CURLOPT_FTP_SKIP_PASV_IP, 1L);
+        curl_easy_setopt(easy, CURLOPT_TCP_KEEPALIVE, 1L);
+        errorBuffer[0] = 0;
+        lastReply.clear();
+        sending = false;
+        lastReported = -1;
+    }
+
+    // Runs the prepared transfer to its end with short waits; the code of
+    // its outcome.
+    CURLcode Perform() {
+        curl_multi_add_handle(multi, easy);
+        CURLcode result = CURLE_OK;
+        int running = 1;
+        while (running) {
+            if (curl_multi_perform(multi, &running) != CURLM_OK) {
+                result = CURLE_FAILED_INIT;
+                break;
+            }
+            if (!running) break;
+            curl_multi_poll(multi, nullptr, 0, kPollMs, nullptr);
+        }
+        int left = 0;
+        while (CURLMsg* m = curl_multi_info_read(multi, &left))
+            if (m->msg == CURLMSG_DONE && m->easy_handle == easy) result = m->data.result;
+        curl_multi_remove_handle(multi, easy);
+        long os = 0;
+        curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &os);
+        osErrno = int(os);
+        return result;
+    }
+
+    // Whether the control connection is still open after an operation
+    // ended with `rc`: errors the server answered keep it; failures of the
+    // connection itself, and a cancelled transfer, close it.
+    static bool ConnectionAlive(const Request& r, CURLcode rc) {
+        switch (rc) {
+            case CURLE_OK:
+            case CURLE_REMOTE_ACCESS_DENIED:
+            case CURLE_UPLOAD_FAILED:
+            case CURLE_QUOTE_ERROR:
+            case CURLE_REMOTE_FILE_NOT_FOUND:
+            case CURLE_REMOTE_DISK_FULL:
+            case CURLE_FTP_COULDNT_SET_TYPE:
+            case CURLE_READ_ERROR:
+                return r.kind != Request::Connect || rc == CURLE_OK;
+            default:
+                return false;
+        }
+    }
+
+    void Execute(const Request& r) {
+        currentGeneration = r.generation;
+        int error = 0;
+        QString text;
+        bool alive = false;
+        if (r.kind == Request::Disconnect) {
+            Release();
+        } else {
+            if (!multi) multi = curl_multi_init();
+            if (!easy) easy = curl_easy_init();
+            const CURLcode rc = r.kind == Request::Send ? Send(r) : Folder(r);
+            alive = ConnectionAlive(r, rc);
+            if (rc != CURLE_OK) {
+                error = int(rc);
+                text = PlainWords(rc);
+            } else if (sendError) {
+                error = sendError;
+                text = sendErrorText;
+            }
+        }
+        sendError = 0;
+        const bool cancelled = abortGeneration == r.generation;
+        if (cancelled && error == 0 && r.kind != Request::Disconnect) {
+            error = CURLE_ABORTED_BY_CALLBACK;
+            text = PlainWords(CURLE_ABORTED_BY_CALLBACK);
+        }
+        QPointer<TFtpClient> owner(this->owner);
+        const quint64 generation = r.generation;
+        QMetaObject::invokeMethod(
+            this->owner,
+            [owner, error, text, alive, generation] {
+                if (owner && owner->generation_ == generation) owner->Finished(error, text, alive);
+            },
+            Qt::QueuedConnection);
+    }
+
+    // Connect, MakeDir and ChangeDir: a request that transfers nothing on
+    // the folder's URL, so the library logs in and walks into the folder.
+    CURLcode Folder(const Request& r) {
+        Common(r, FolderPath(r.folder));
+        curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        if (r.kind == Request::MakeDir)
+            curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
+        return Perform();
+    }
+
+    CURLcode Send(const Request& r) {
+        FILE* file = std::fopen(QFile::encodeName(r.localFile).constData(), "rb");
+        if (!file) {
+            sendError = ftpLocalFileMissing;
+            sendErrorText = QStringLiteral("the file %1 could not be read").arg(r.localFile);
+            return CURLE_OK;
+        }
+        std::fseek(file, 0, SEEK_END);
+        const long size = std::ftell(file);
+        std::fseek(file, 0, SEEK_SET);
+
+        const QString temp = QStringLiteral(".tarvo-upload.") + r.remoteName;
+        Common(r, FolderPath(r.folder) + QUrl::toPercentEncoding(temp));
+        curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Worker::OnRead);
+        curl_easy_setopt(easy, CURLOPT_READDATA, file);
+        curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
+        curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, r.binary ? 0L : 1L);
+        curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
+        // Complete: renamed over the real name in the same folder.
+        const QByteArray rnfr = "RNFR " + temp.toUtf8(), rnto = "RNTO " + r.remoteName.toUtf8();
+        curl_slist* rename = curl_slist_append(nullptr, rnfr.constData());
+        rename = curl_slist_append(rename, rnto.constData());
+        curl_easy_setopt(easy, CURLOPT_POSTQUOTE, rename);
+        sending = true;
+        const CURLcode rc = Perform();
+        sending = false;
+        curl_easy_setopt(easy, CURLOPT_POSTQUOTE, nullptr);
+        curl_slist_free_all(rename);
+        std::fclose(file);
+        if (rc != CURLE_OK) {
+            const std::string reply = lastReply;
+            const std::string buffer = errorBuffer;
+            RemoveTemporary(r, temp, rc);
+            lastReply = reply;
+            std::snprintf(errorBuffer, sizeof errorBuffer, "%s", buffer.c_str());
+        }
+        return rc;
+    }
+
+    // After a failed or cancelled transfer: the temporary file is removed
+    // where the server allows, within a short budget when cancelled.
+    void RemoveTemporary(const Request& r, const QString& temp, CURLcode why) {
+        const bool wasCancelled = abortGeneration == r.generation;
+        cleaningUp = true;
+        Common(r, FolderPath(r.folder));
+        curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        const QByteArray dele = "*DELE " + temp.toUtf8();
+        curl_slist* cmd = curl_slist_append(nullptr, dele.constData());
+        curl_easy_setopt(easy, CURLOPT_POSTQUOTE, cmd);
+        if (wasCancelled || why == CURLE_ABORTED_BY_CALLBACK) {
+            curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, kCleanupBudgetMs);
+            curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, kCleanupBudgetMs);
+        }
+        // A connection that timed out gets no second wait.
+        if (why == CURLE_OPERATION_TIMEDOUT) curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, kCleanupBudgetMs);
+        Perform();
+        curl_easy_setopt(easy, CURLOPT_POSTQUOTE, nullptr);
+        curl_slist_free_all(cmd);
+        cleaningUp = false;
+    }
+
+    QString Reply() const { return QString::fromUtf8(lastReply.c_str()).trimmed(); }
+
+    QString PlainWords(CURLcode rc) const {
+        const QString detail = QString::fromUtf8(errorBuffer).trimmed();
+        const QString reply = Reply();
+        switch (rc) {
+            case CURLE_COULDNT_CONNECT:
+                if (osErrno == ECONNREFUSED || detail.contains(QLatin1String("refused"), Qt::CaseInsensitive))
+                    return QStringLiteral("The connection was refused.");
+                return QStringLiteral("The server could not be reached.");
+            case CURLE_COULDNT_RESOLVE_HOST:
+                return QStringLiteral("The server's name could not be found.");
+            case CURLE_OPERATION_TIMEDOUT:
+            case CURLE_FTP_ACCEPT_TIMEOUT:
+                return QStringLiteral("The server did not answer.");
+            case CURLE_ABORTED_BY_CALLBACK:
+                return QStringLiteral("The upload was cancelled.");
+            case CURLE_GOT_NOTHING:
+            case CURLE_RECV_ERROR:
+            case CURLE_SEND_ERROR:
+                return QStringLiteral("The server closed the connection.");
+            case CURLE_READ_ERROR:
+                return QStringLiteral("A file could not be read.");
+            case CURLE_URL_MALFORMAT:
+                return QStringLiteral("The server's address is not valid.");
+            default:
+                break;
+        }
+        if (!reply.isEmpty()) return QStringLiteral("The server replied: %1").arg(reply);
+        if (!detail.isEmpty()) return detail + QLatin1Char('.');
+        return QString::fromUtf8(curl_easy_strerror(rc)) + QLatin1Char('.');
+    }
+
+    TFtpClient* owner;
+    std::thread thread;
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<Request> queue;
+    std::atomic<bool> stopping{false};
+    // The operation to abandon: Cancel names the one running by its number,
+    // so a late Cancel never touches the next operation.
+    std::atomic<quint64> abortGeneration{0};
+    std::atomic<quint64> currentGeneration{0};
+    std::atomic<bool> cleaningUp{false};
+
+    CURLM* multi = nullptr;
+    CURL* easy = nullptr;
+    QByteArray url, user, password;  // kept alive while the handle uses them
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    std::string lastReply;
+    bool sending = false;
+    curl_off_t lastReported = -1;
+    std::chrono::steady_clock::time_point lastReportTime;
+    int osErrno = 0;  // of the last transfer
+    int sendError = 0;
+    QString sendErrorText;
+};
+
+TFtpClient::TFtpClient(QObject* parent) : QObject(parent), worker_(std::make_unique<Worker>(this)) {}
+
+TFtpClient::~TFtpClient() {
+    worker_.reset();
+}
+
+bool TFtpClient::Connected() const { return connected_; }
+
+QString TFtpClient::JoinRemote(const QString& folder) const {
+    QString f = folder.trimmed();
+    f.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (f.startsWith(QLatin1Char('/')) || cwd_.isEmpty()) return f;
+    if (f.isEmpty()) return cwd_;
+    return cwd_ + QLatin1Char('/') + f;
+}
+
+int TFtpClient::Run(Request r) {
+    if (busy_) {
+        LastError = ftpBusy;
+        lastErrorText_ = QStringLiteral("Another operation is still running.");
+        return LastError;
+    }
+    r.host = HostAddress;
+    r.port = Port;
+    r.user = UserName;
+    r.password = Password;
+    r.timeout = qMax(1, TimeoutSeconds);
+    r.generation = ++generation_;
+    busy_ = true;
+    worker_->Post(r);
+    if (!Blocking) return 0;
+    QEventLoop loop;
+    QPointer<QEventLoop> guard(&loop);
+    const auto done = connect(this, &TFtpClient::OperationDone, &loop, &QEventLoop::quit);
+    if (busy_) loop.exec();
+    disconnect(done);
+    return LastError;
+}
+
+void TFtpClient::Finished(int error, const QString& text, bool alive) {
+    busy_ = false;
+    LastError = error;
+    if (error) lastErrorText_ = text;
+    const bool was = connected_;
+    connected_ = alive;
+    emit OperationDone(error);
+    if (was && !connected_) emit OnDisconnect();
+}
+
+int TFtpClient::Connect() {
+    if (HasLineBreak(HostAddress) || HasLineBreak(UserName) || HasLineBreak(Password)) {
+        LastError = CURLE_URL_MALFORMAT;
+        lastErrorText_ = QStringLiteral("The server details hold a line break.");
+        return LastError;
+    }
+    cwd_.clear();
+    Request r;
+    r.kind = Request::Connect;
+    return Run(r);
+}
+
+int TFtpClient::Disconnect() {
+    // An operation in progress is abandoned first, so closing never waits
+    // for a transfer.
+    const bool abandoned = busy_;
+    if (abandoned) Cancel();
+    const bool was = connected_;
+    connected_ = false;
+    Request r;
+    r.kind = Request::Disconnect;
+    // The disconnect follows the abandoned operation in the worker's queue
+    // and is waited for whatever Blocking says.
+    const bool blocking = Blocking;
+    Blocking = true;
+    busy_ = false;
+    const int keep = LastError;
+    Run(r);
+    Blocking = blocking;
+    LastError = keep;
+    if (abandoned) {
+        LastError = CURLE_ABORTED_BY_CALLBACK;
+        lastErrorText_ = QStringLiteral("The upload was cancelled.");
+    }
+    cwd_.clear();
+    connected_ = false;
+    if (was) emit OnDisconnect();
+    return 0;
+}
+
+int TFtpClient::Cancel() {
+    if (busy_) worker_->abortGeneration = generation_;
+    return 0;
+}
+
+bool TFtpClient::FolderRequestAllowed(const QString& folder) {
+    if (!connected_) {
+        LastError = ftpNotConnected;
+        lastErrorText_ = QStringLiteral("There is no connection to the server.");
+        return false;
+    }
+    if (HasLineBreak(folder)) {
+        LastError = CURLE_URL_MALFORMAT;
+        lastErrorText_ = QStringLiteral("The folder name holds a line break.");
+        return false;
+    }
+    return true;
+}
+
+int TFtpClient::ChangeDirectory(const QString& folder) {
+    if (!FolderRequestAllowed(folder)) return LastError;
+    Request r;
+    r.kind = Request::ChangeDir;
+    r.folder = JoinRemote(folder);
+    Run(r);
+    if (!Blocking) {
+        // The folder becomes current when the operation succeeds.
+        const QString target = r.folder;
+        auto* once = new QObject(this);
+        connect(this, &TFtpClient::OperationDone, once, [this, target, once](int error) {
+            if (!error) cwd_ = target;
+            once->deleteLater();
+        });
+    } else if (LastError == 0) {
+        cwd_ = r.folder;
+    }
+    return LastError;
+}
+
+int TFtpClient::MakeDirectory(const QString& folder) {
+    if (!FolderRequestAllowed(folder)) return LastError;
+    Request r;
+    r.kind = Request::MakeDir;
+    r.folder = JoinRemote(folder);
+    return Run(r);
+}
+
+void TFtpClient::SetAction(int action) {
+    if (action != actSend) {
+        LastError = ftpBadAction;
+        lastErrorText_ = QStringLiteral("Unknown action %1.").arg(action);
+        return;
+    }
+    if (!connected_) {
+        LastError = ftpNotConnected;
+        lastErrorText_ = QStringLiteral("There is no connection to the server.");
+        return;
+    }
+    QString remote = RemoteFile;
+    remote.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const int slash = remote.lastIndexOf(QLatin1Char('/'));
+    const QString name = remote.mid(slash + 1);
+    if (name.isEmpty() || HasLineBreak(remote) || name == QLatin1String(".") || name == QLatin1String("..")) {
+        LastError = CURLE_URL_MALFORMAT;
+        lastErrorText_ = QStringLiteral("The remote name \"%1\" is not a file name.").arg(RemoteFile);
+        return;
+    }
+    Request r;
+    r.kind = Request::Send;
+    r.folder = slash >= 0 ? JoinRemote(remote.left(slash)) : cwd_;
+    r.remoteName = name;
+    r.localFile = LocalFile;
+    r.binary = Binary;
+    Run(r);
+}
+
+int TFtpClient::Cleanup() {
+    if (connected_ || busy_) Disconnect();
+    return 0;
+}

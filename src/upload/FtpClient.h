@@ -1,0 +1,100 @@
+#pragma once
+// The FTP client of the upload: one control connection to one server,
+// reused for every operation until Disconnect. Every network operation runs
+// on a worker thread of its own; with `Blocking` set (what the upload uses)
+// the call returns when the operation has finished, while the caller's
+// event loop keeps running, so progress moves, Cancel is answered and the
+// window never freezes.
+//
+// A file is sent under a temporary name in its remote folder and renamed
+// over the real name once it is complete, so a failed or cancelled transfer
+// never leaves half a file under the real name.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+// Values of LastError besides 0 (none) and the transfer library's own codes.
+enum TFtpError : int {
+    ftpNotConnected = 1001,     // an operation needs a connection that is not open
+    ftpLocalFileMissing = 1002, // LocalFile cannot be opened
+    ftpBadAction = 1003,        // an Action value this client does not know
+    ftpBusy = 1004,             // another operation is still running
+};
+
+class TFtpClient : public QObject {
+    Q_OBJECT
+public:
+    explicit TFtpClient(QObject* parent = nullptr);
+    ~TFtpClient() override;
+
+    // --- properties ---
+    QString HostAddress;   // host name or address
+    int Port = 21;
+    QString UserName;
+    QString Password;
+    bool Blocking = true;  // calls return when their operation has finished
+    QString LocalFile;     // local path of the next transfer
+    QString RemoteFile;    // its remote name, relative to the current remote folder
+    bool Binary = true;    // false: text (ASCII) transfer
+    int LastError = 0;     // error of the last operation, 0 none
+    // Every wait on the server is bounded by this many seconds: connecting,
+    // each reply, and a transfer in which no byte moves.
+    int TimeoutSeconds = 30;
+
+    enum { actSend = 6 };
+    // Setting 6 sends LocalFile to the server as RemoteFile.
+    void SetAction(int action);
+    bool Connected() const;
+    // The remote folder the operations are relative to, as given to
+    // ChangeDirectory ("" the login folder).
+    QString CurrentDirectory() const { return cwd_; }
+    // What went wrong in the last failed operation, in plain words: the
+    // server's reply, or "the server did not answer", ...
+    QString LastErrorText() const { return lastErrorText_; }
+    // Whether an operation is running (for Blocking false).
+    bool Busy() const { return busy_; }
+
+    // --- methods (results are LastError) ---
+    // Connects to HostAddress and logs in with UserName and Password.
+    int Connect();
+    // Closes the connection (abandoning an operation in progress); raises
+    // OnDisconnect when one was open.
+    int Disconnect();
+    // Abandons the operation in progress; returns at once.
+    int Cancel();
+    // Makes `folder` (relative to the current remote folder, or absolute
+    // with a leading "/") the current remote folder; it must exist.
+    int ChangeDirectory(const QString& folder);
+    // Creates `folder` with every missing level above it; an existing
+    // folder is no error.
+    int MakeDirectory(const QString& folder);
+    // Disconnects and releases the client's resources.
+    int Cleanup();
+
+signals:
+    // The connection was closed, whatever closed it.
+    void OnDisconnect();
+    // Bytes sent of the file in transfer, and its size.
+    void Progress(qint64 sent, qint64 total);
+    // An operation finished (with Blocking false, the moment to read
+    // LastError).
+    void OperationDone(int error);
+
+private:
+    struct Worker;
+    struct Request;
+    int Run(Request request);
+    void Finished(int error, const QString& text, bool connected);
+    QString JoinRemote(const QString& folder) const;
+    // A connection is open and the folder name is safe to send.
+    bool FolderRequestAllowed(const QString& folder);
+
+    std::unique_ptr<Worker> worker_;
+    QString cwd_;
+    QString lastErrorText_;
+    bool connected_ = false;
+    bool busy_ = false;
+    quint64 generation_ = 0;  // of the operation waited for
+};

@@ -1,0 +1,125 @@
+#include "upload/UploadList.h"
+
+#include "app/Utils.h"
+
+#include <QFileInfo>
+
+QString PageFileName(const QString& docFileName) {
+    return StripExtension(QFileInfo(docFileName).fileName()) + QStringLiteral(".html");
+}
+
+namespace {
+
+// Comments that hold tags are cut out, from their "<" through "-->", so
+// that commented-out tags send no files.
+QString WithoutTagComments(const QString& text) {
+    QString t = text;
+    int from = 0;
+    for (;;) {
+        const int open = t.indexOf(QLatin1String("<!--"), from);
+        if (open < 0) break;
+        const int close = t.indexOf(QLatin1String("-->"), open + 4);
+        if (close < 0) break;
+        const QStringView inside = QStringView(t).mid(open + 4, close - open - 4);
+        if (inside.contains(QLatin1Char('<')) && inside.contains(QLatin1Char('>'))) {
+            t.remove(open, close + 3 - open);
+            from = open;
+        } else {
+            from = close + 3;
+        }
+    }
+    return t;
+}
+
+// Values that name something on the web, not a file beside the page.
+bool IsWebAddress(const QString& value) {
+    const int scheme = value.indexOf(QLatin1String("://"));
+    if (scheme < 0) return false;
+    return !value.contains(QLatin1String("file:///"), Qt::CaseInsensitive);
+}
+
+// file:///C|/folder/pic.gif: the drive's "|" becomes ":"; without a drive
+// the path is taken from the root.
+QString LocalFromFileUrl(const QString& value) {
+    QString path = value.mid(value.indexOf(QLatin1String("file:///"), 0, Qt::CaseInsensitive) + 8);
+    if (path.size() > 1 && path[1] == QLatin1Char('|')) {
+        path[1] = QLatin1Char(':');
+#ifndef Q_OS_WIN
+        path = path.mid(2);  // no drives here: the path from the root
+#endif
+    } else {
+        path.prepend(QLatin1Char('/'));
+    }
+    path.replace(QLatin1Char('/'), PathSep());
+    path.replace(QLatin1Char('\\'), PathSep());
+    return path;
+}
+
+}  // namespace
+
+UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
+    UploadList list;
+    const QString text = WithoutTagComments(pageText);
+    auto add = [&](const QString& value) {
+        ResourceDetail d;
+        if (value.contains(QLatin1String("file:///"), Qt::CaseInsensitive)) {
+            d.Local = LocalFromFileUrl(value);
+            // A name relative to the server folder: the file's own name.
+            d.Remote = QFileInfo(d.Local).fileName();
+        } else {
+            d.Local = ResolveReference(pageFile, value);
+            d.Remote = value;
+            d.Remote.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        }
+        for (const ResourceDetail& e : list)
+            if (e.Local == d.Local) return;
+        list.push_back(d);
+    };
+    for (const QString& name : {QStringLiteral("src"), QStringLiteral("background")}) {
+        QString rest = text;
+        for (;;) {
+            const int at = rest.indexOf(name, 0, Qt::CaseInsensitive);
+            if (at < 0) break;
+            const QString value = GetTagAttribute(rest, name);
+            rest = rest.mid(at + name.size() + value.size());
+            if (value.isEmpty() || IsWebAddress(value)) continue;
+            add(value);
+        }
+    }
+    return list;
+}
+
+UploadList BuildUploadListFromFile(const QString& pageFile) {
+    QString text;
+    LoadFileText(pageFile, text);
+    return BuildUploadList(text, pageFile);
+}
+
+bool IsBinaryTransfer(const QString& fileName) {
+    const QString ext = QFileInfo(fileName).suffix().toLower();
+    static const QStringList text = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("txt"),
+                                     QStringLiteral("doc"), QStringLiteral("shtml")};
+    return !text.contains(ext);
+}
+
+std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& pageFile, const UploadList& list) {
+    std::vector<TUploadFile> plan;
+    TUploadFile page;
+    page.Local = pageFile;
+    page.Remote = QFileInfo(pageFile).fileName().remove(QLatin1Char(' '));
+    page.Binary = IsBinaryTransfer(page.Local);
+    plan.push_back(page);
+    for (const ResourceDetail& e : list) {
+        TUploadFile f;
+        f.Remote = e.Remote.toLower();
+        // The program keeps its copies of pictures in lower case; a file
+        // that exists only under its written name is still found.
+        QString lower = f.Remote;
+        lower.replace(QLatin1Char('/'), PathSep());
+        f.Local = JoinPath(htmlDir, lower);
+        if (!QFileInfo::exists(f.Local) && QFileInfo::exists(e.Local)) f.Local = e.Local;
+        f.Binary = IsBinaryTransfer(f.Local);
+        plan.push_back(f);
+    }
+    return plan;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The one upload sequence, shared by the upload window and the command
+// line: connect and log in, make and enter the server folder, make
+// "graphics" and "backgrnd", send the page and then its files, disconnect.
+// It talks to nobody: the caller shows its status texts and turns its
+// outcome into messages or an exit status.
+
+#include "upload/UploadList.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class TFtpClient;
+
+// The server an upload goes to, as plain data.
+struct TUploadTarget {
+    QString Address;
+    int Port = 21;
+    QString Directory;  // "" the login folder
+    QString UserName;
+    QString Password;
+};
+
+enum class TUploadOutcome {
+    Done,
+    LoginFailed,   // the server cannot be reached or refuses the log-in
+    FolderFailed,  // the server folder cannot be made or entered
+    PageFailed,    // the page could not be sent; nothing else was
+    FileFailed,    // one or more of the other files could not be sent
+    Cancelled,
+};
+
+class TUploadSequence {
+public:
+    TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files);
+
+    // Status texts as the upload goes ("Connecting to ...").
+    std::function<void(const QString&)> Status;
+    // Progress: `value` of `maximum`; one hundred steps per file, moving
+    // within each file as its bytes go.
+    std::function<void(int value, int maximum)> Progress;
+    // Each file after its transfer.
+    std::function<void(const TUploadFile&, bool sent, const QString& whyNot)> FileDone;
+
+    // Connects, logs in, makes and enters the folder. False on failure
+    // (Outcome and Detail tell which and why).
+    bool ConnectToServer();
+    // Sends the files and disconnects. False when any file failed.
+    bool SendFiles();
+    // Both, as the upload window runs them.
+    bool Run();
+
+    // Abandons the upload: the file in transfer is left under its
+    // temporary name (removed where the server allows), nothing more is
+    // sent.
+    void Cancel();
+    bool Cancelled() const { return cancelled_; }
+
+    TUploadOutcome Outcome() const { return outcome_; }
+    // What went wrong, in plain words ("" when nothing did).
+    QString Detail() const { return detail_; }
+    const std::vector<TUploadFile>& Files() const { return files_; }
+
+private:
+    void SetStatus(const QString& text);
+    void SetTransferMode(const QString& localFile);
+    bool SendOne(const TUploadFile& file);
+    void Fail(TUploadOutcome outcome);
+
+    TFtpClient& ftp_;
+    TUploadTarget target_;
+    std::vector<TUploadFile> files_;
+    TUploadOutcome outcome_ = TUploadOutcome::Done;
+    QString detail_;
+    bool cancelled_ = false;
+    int done_ = 0;  // files finished, for the progress
+};

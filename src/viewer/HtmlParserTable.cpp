@@ -1,0 +1,133 @@
+// The parser's table loop: rows, cells and the caption of one TABLE, each
+// cell's content read by the body loop into the cell's own section list.
+#include "viewer/HtmlParser.h"
+
+#include "viewer/HtmlTable.h"
+
+namespace {
+// The tokens that end a cell's content.
+const std::bitset<SymCount>& cellEnds() {
+    static const std::bitset<SymCount> set = [] {
+        std::bitset<SymCount> t;
+        for (int s : {E(Tag::TABLE), S(Tag::TD), E(Tag::TD), S(Tag::TR), S(Tag::TH), E(Tag::TH),
+                      S(Tag::CAPTION), E(Tag::CAPTION)})
+            t.set(size_t(s));
+        return t;
+    }();
+    return set;
+}
+
+bool isBlank(const QString& s) {
+    for (QChar c : s)
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+// Row ALIGN: left 1, center 2, right 3, else none.
+int rowAlign(const TAttributeList& attrs) {
+    const TAttribute* a = attrs.find(Attr::ALIGN);
+    return a ? ParseAlign(a->Name, 0, 9) : 0;
+}
+}  // namespace
+
+void THtmlParser::DoTable(int level) {
+    if (TableDepth >= MaxTableDepth) {
+        Next();  // too deep: the tag is ignored, its cells join the cell around
+        return;
+    }
+    ++TableDepth;
+    appendSection();
+    TCell* const outer = Cell;
+    const int outerJustify = Justify;
+    const bool oldBold = Bold, oldItalic = Italic, oldUnderline = Underline;
+    auto table = std::make_unique<ThtmlTable>(&List, T->Attributes, Justify, level);
+    auto row = std::make_unique<TCellList>();
+    std::unique_ptr<TCellObj> cell;  // the open cell
+    int rowJustify = 0, rowVAlign = 1;
+    bool cellsSeen = false;
+
+    auto finishCell = [&] {
+        if (!cell)
+            return;
+        appendSection();
+        row->add(std::move(cell));
+        Cell = outer;
+    };
+    auto finishRow = [&] {
+        if (!row->isEmpty())
+            table->Rows.add(std::move(row));
+        row = std::make_unique<TCellList>();
+    };
+    // Content read by the body loop into `into` until a cell-ending token.
+    auto readInto = [&](TCell* into) {
+        Cell = into;
+        DoBody(cellEnds());
+        appendSection();
+        Cell = outer;
+    };
+
+    Next();
+    while (sy() != E(Tag::TABLE) && sy() != EofSy) {
+        const int s = sy();
+        if (s == S(Tag::TD) || s == S(Tag::TH)) {
+            finishCell();
+            const bool head = s == S(Tag::TH);
+            Justify = rowJustify ? rowJustify : head ? 2 : 1;
+            if (const TAttribute* a = attr(Attr::ALIGN))
+                Justify = ParseAlign(a->Name, Justify, 9);
+            Bold = head;
+            int valign = rowVAlign;
+            if (const TAttribute* a = attr(Attr::VALIGN))
+                valign = ParseVAlign(a->Name, valign);
+            cell = std::make_unique<TCellObj>(&List, T->Attributes, valign);
+            cellsSeen = true;
+            Next();
+            readInto(cell->Cell.get());
+        } else if (s == E(Tag::TD) || s == E(Tag::TH)) {
+            finishCell();
+            Next();
+        } else if (s == S(Tag::TR)) {
+            if (cellsSeen) {
+                finishCell();
+                finishRow();
+            }
+            rowJustify = rowAlign(T->Attributes);
+            rowVAlign = 1;
+            if (const TAttribute* a = attr(Attr::VALIGN))
+                rowVAlign = ParseVAlign(a->Name, 1);
+            Next();
+        } else if (s == S(Tag::CAPTION)) {
+            finishCell();
+            const TAttribute* a = attr(Attr::ALIGN);
+            table->TopCaption = !(a && a->Name.compare(QLatin1String("bottom"), Qt::CaseInsensitive) == 0);
+            table->Caption = std::make_unique<TCellObj>(&List, TAttributeList(), 1);
+            Justify = 2;
+            Bold = oldBold;
+            Next();
+            readInto(table->Caption->Cell.get());
+            if (sy() == E(Tag::CAPTION))
+                Next();
+        } else if ((s == TextSy && !isBlank(T->Token)) ||
+                   (s != TextSy && (isCommon(s) || isListStart(s) || s == S(Tag::HR) ||
+                                    s == S(Tag::BLOCKQUOTE)))) {
+            // Outside any cell: shown before the table, as the cell around has it.
+            finishCell();
+            Justify = outerJustify;
+            Bold = oldBold;
+            readInto(outer);
+        } else {
+            Next();
+        }
+    }
+    finishCell();
+    finishRow();
+    Cell = outer;
+    outer->Add(std::move(table));
+    Bold = oldBold;
+    Italic = oldItalic;
+    Underline = oldUnderline;
+    Justify = outerJustify;
+    --TableDepth;
+    Next();
+}

@@ -1,0 +1,616 @@
+// Tables: spans and fillers, column widths, row heights, placement, hit
+// tests, searching and copying. Every cell is a list of sections laid out
+// once at its width and then moved to its place.
+#include "viewer/HtmlTable.h"
+
+#include "viewer/HtmlTokens.h"
+#include "viewer/IndentManager.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+constexpr int kMaxSpan = 100000;      // ROWSPAN beyond this is cut here first
+constexpr int kMaxWidthPx = 32000;    // px, a WIDTH in pixels at most
+constexpr int kMinFreeColumn = 40;    // px, a column without a width in an all-absolute table
+constexpr int kNoRoom = 30000;        // px, natural width when percentages leave none
+
+int clampHeight(qint64 h) { return int(std::clamp<qint64>(h, 0, TCell::MaxDocumentHeight)); }
+
+// WIDTH of TABLE, TD or TH: pixels, or a percentage 1..100.
+void readWidth(const TAttributeList& attrs, int& width, bool& percent) {
+    const TAttribute* a = attrs.find(Attr::WIDTH);
+    if (!a || a->Value <= 0)
+        return;
+    percent = a->Name.contains(QLatin1Char('%'));
+    width = percent ? std::min(a->Value, 100) : std::min(a->Value, kMaxWidthPx);
+}
+
+int sum(const std::vector<int>& v, size_t from, size_t to) {
+    return std::accumulate(v.begin() + qsizetype(from), v.begin() + qsizetype(to), 0);
+}
+
+// Shares `total` among the entries in proportion to `weights` (equally
+// when they sum to 0), so that the shares add up to `total`.
+std::vector<int> share(int total, const std::vector<int>& weights) {
+    std::vector<int> out(weights.size(), 0);
+    if (weights.empty() || total <= 0)
+        return out;
+    const qint64 wsum = std::accumulate(weights.begin(), weights.end(), qint64(0));
+    qint64 given = 0;
+    for (size_t i = 0; i < weights.size(); ++i) {
+        const qint64 part = wsum > 0 ? qint64(total) * weights[i] / wsum : total / qint64(weights.size());
+        out[i] = int(part);
+        given += part;
+    }
+    out.back() += int(total - given);  // what rounding left over
+    return out;
+}
+}  // namespace
+
+// ---- construction -------------------------------------------------------------
+
+TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, int valign)
+    : Cell(std::make_unique<TCell>(master)), VAlign(valign) {
+    if (const TAttribute* a = attrs.find(Attr::COLSPAN); a && a->Value > 1)
+        ColSpan = std::min(a->Value, ThtmlTable::MaxCols + 1);
+    if (const TAttribute* a = attrs.find(Attr::ROWSPAN); a && a->Value > 1)
+        RowSpan = std::min(a->Value, kMaxSpan);
+    readWidth(attrs, SpecWd, SpecWdPercent);
+    if (const TAttribute* a = attrs.find(Attr::BGCOLOR))
+        if (auto c = ParseColor(a->Name))
+            BgColor = *c;
+}
+
+void TCellObj::contentMinMax(TMeasurer& m, int& Min, int& Max) {
+    if (MinW < 0) {
+        if (Cell)
+            Cell->MinMaxWidth(m, MinW, MaxW);
+        else
+            MinW = MaxW = 0;
+    }
+    Min = MinW;
+    Max = MaxW;
+}
+
+ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, int justify, int level)
+    : TSectionBase(list), Justify(justify), ListLevel(level) {
+    if (const TAttribute* a = attrs.find(Attr::BORDER))
+        Border = a->Value > 0;
+    if (const TAttribute* a = attrs.find(Attr::ALIGN)) {
+        const QString v = a->Name.toUpper();
+        if (v == QLatin1String("CENTER"))
+            Justify = 2;
+        else if (v == QLatin1String("RIGHT"))
+            Justify = 3;
+    }
+    readWidth(attrs, SpecWidth, SpecWidthPercent);
+    // One pixel more than asked, so that 0 still leaves one.
+    if (const TAttribute* a = attrs.find(Attr::CELLPADDING))
+        CellPadding = std::clamp(a->Value, 0, 49) + 1;
+    if (const TAttribute* a = attrs.find(Attr::CELLSPACING))
+        CellSpacing = std::clamp(a->Value, 0, 39) + 1;
+    if (const TAttribute* a = attrs.find(Attr::BGCOLOR))
+        if (auto c = ParseColor(a->Name))
+            BgColor = *c;
+    if (const TAttribute* a = attrs.find(Attr::BORDERCOLOR))
+        if (auto c = ParseColor(a->Name))
+            BorderColor = *c;
+}
+
+// ---- spans --------------------------------------------------------------------
+
+void ThtmlTable::InitSpans() {
+    if (Initialized)
+        return;
+    Initialized = true;
+    for (const auto& row : Rows) {
+        for (int j = row->count() - 1; j >= 0; --j) {
+            TCellObj* c = row->at(j);
+            if (BgColor.isValid() && !c->BgColor.isValid())
+                c->BgColor = BgColor;
+            // Column fillers carry the cell's row span, so that the rows
+            // below are covered in every column the cell spans.
+            for (int k = 1; k < c->ColSpan; ++k) {
+                auto f = std::make_unique<TCellObj>();
+                f->ColSpan = 0;
+                f->RowSpan = c->RowSpan;
+                row->insert(j + 1, std::move(f));
+            }
+        }
+    }
+    const int rows = Rows.count();
+    for (int i = 0; i < rows; ++i) {
+        TCellList* row = Rows.at(i);
+        for (int j = 0; j < row->count(); ++j) {
+            TCellObj* c = row->at(j);
+            c->RowSpan = std::min(c->RowSpan, rows - i);
+            for (int k = 1; k < c->RowSpan; ++k) {
+                TCellList* below = Rows.at(i + k);
+                auto f = std::make_unique<TCellObj>();
+                f->ColSpan = 0;
+                f->RowSpan = 0;
+                if (j < below->count())
+                    below->insert(j, std::move(f));
+                else
+                    below->add(std::move(f));
+            }
+            if (row->count() > MaxCols)
+                break;  // too many columns already; no need to go on
+        }
+    }
+    NumCols = 0;
+    bool anyWidth = false, anyPercent = false;
+    for (const auto& row : Rows) {
+        NumCols = std::max(NumCols, row->count());
+        for (const auto& c : *row)
+            if (c->SpecWd > 0) {
+                anyWidth = true;
+                anyPercent = anyPercent || c->SpecWdPercent;
+            }
+    }
+    TooManyCols = NumCols > MaxCols;
+    AllAbsolute = anyWidth && !anyPercent;
+}
+
+// ---- column widths --------------------------------------------------------------
+
+int ThtmlTable::colX(int j) const { return sum(Widths, 0, size_t(std::clamp(j, 0, int(Widths.size())))); }
+
+void ThtmlTable::absoluteWidths(std::vector<int>& w) const {
+    w.assign(size_t(NumCols), 0);
+    for (int k = 1; k <= NumCols; ++k) {
+        for (const auto& row : Rows) {
+            for (int j = 0; j < row->count(); ++j) {
+                const TCellObj* c = row->at(j);
+                if (c->ColSpan != k)
+                    continue;
+                const int end = std::min(j + k, NumCols);
+                if (k == 1) {
+                    w[size_t(j)] = std::max(w[size_t(j)], c->SpecWd);
+                    continue;
+                }
+                int known = 0, unknown = 0;
+                for (int x = j; x < end; ++x)
+                    w[size_t(x)] > 0 ? known += w[size_t(x)] : ++unknown;
+                if (c->SpecWd <= 0 && known <= 0)
+                    continue;
+                if (unknown > 0) {
+                    for (int x = j; x < end; ++x)
+                        if (w[size_t(x)] == 0)
+                            w[size_t(x)] = std::max(0, (c->SpecWd - known) / unknown);
+                } else if (known < c->SpecWd) {
+                    for (int x = j; x < end; ++x)
+                        w[size_t(x)] = int(qint64(w[size_t(x)]) * c->SpecWd / known);
+                }
+            }
+        }
+    }
+}
+
+void ThtmlTable::gatherColumns(TMeasurer& m, Columns& c) {
+    const size_t n = size_t(NumCols);
+    c.min.assign(n, 0);
+    c.max.assign(n, 0);
+    c.pct.assign(n, 0);
+    const int extra = 2 * CellPadding + CellSpacing;
+    for (int k = 1; k <= NumCols; ++k) {
+        for (const auto& row : Rows) {
+            for (int j = 0; j < row->count(); ++j) {
+                TCellObj* cell = row->at(j);
+                if (cell->ColSpan != k)
+                    continue;
+                int mn = 0, mx = 0;
+                cell->contentMinMax(m, mn, mx);
+                mn += extra;
+                mx += extra;
+                // Here every WIDTH counts as a percentage.
+                const int pct = std::clamp(cell->SpecWd, 0, 100);
+                const size_t a = size_t(j), b = size_t(std::min(j + k, NumCols));
+                if (k == 1) {
+                    c.min[a] = std::max(c.min[a], mn);
+                    c.max[a] = std::max(c.max[a], mx);
+                    c.pct[a] = std::max(c.pct[a], pct);
+                    continue;
+                }
+                int known = 0, unknown = 0;
+                for (size_t x = a; x < b; ++x)
+                    c.pct[x] > 0 ? known += c.pct[x] : ++unknown;
+                if (pct > 0 || known > 0) {
+                    if (unknown > 0 && pct > known) {
+                        for (size_t x = a; x < b; ++x)
+                            if (c.pct[x] == 0)
+                                c.pct[x] = (pct - known) / unknown;
+                    } else if (unknown == 0 && known < pct) {
+                        for (size_t x = a; x < b; ++x)
+                            c.pct[x] = c.pct[x] * pct / known;
+                    }
+                    const int all = std::max(pct, sum(c.pct, a, b));
+                    if (all <= 0)
+                        continue;
+                    for (size_t x = a; x < b; ++x) {
+                        c.max[x] = std::max(c.max[x], int(qint64(mx) * c.pct[x] / all));
+                        c.min[x] = std::max(c.min[x], int(qint64(mn) * c.pct[x] / all));
+                    }
+                } else {
+                    const std::vector<int> curMax(c.max.begin() + qsizetype(a), c.max.begin() + qsizetype(b));
+                    const std::vector<int> curMin(c.min.begin() + qsizetype(a), c.min.begin() + qsizetype(b));
+                    const std::vector<int> maxShare = share(mx, curMax), minShare = share(mn, curMin);
+                    for (size_t x = a; x < b; ++x) {
+                        c.max[x] = std::max(c.max[x], maxShare[x - a]);
+                        c.min[x] = std::max(c.min[x], minShare[x - a]);
+                    }
+                }
+            }
+        }
+    }
+    for (size_t x = 0; x < n; ++x)
+        c.max[x] = std::max(c.max[x], c.min[x]);
+}
+
+int ThtmlTable::captionMin(TMeasurer& m) {
+    if (!Caption)
+        return 0;
+    int mn = 0, mx = 0;
+    Caption->contentMinMax(m, mn, mx);
+    return mn;
+}
+
+std::vector<int> ThtmlTable::findWidths(TMeasurer& m, int avail) {
+    const size_t n = size_t(NumCols);
+    std::vector<int> w(n, 0);
+    if (n == 0)
+        return w;
+    int target = avail;
+    if (SpecWidth > 0)
+        target = SpecWidthPercent ? int(qint64(avail) * SpecWidth / 100) : SpecWidth;
+    const int TW = std::max(target - CellSpacing, 20);
+
+    if (AllAbsolute) {
+        absoluteWidths(w);
+        int zeros = 0;
+        for (int x : w)
+            zeros += x == 0;
+        if (zeros > 0) {
+            const int each = std::max(kMinFreeColumn, (TW - sum(w, 0, n)) / zeros);
+            for (int& x : w)
+                if (x == 0)
+                    x = each;
+        }
+        return w;
+    }
+
+    Columns c;
+    gatherColumns(m, c);
+    int sumMin = sum(c.min, 0, n);
+    if (sumMin >= TW)
+        return c.min;
+
+    int pctSum = sum(c.pct, 0, n);
+    if ((pctSum >= 1 && pctSum <= 100) || SpecWidth > 0) {
+        qint64 natural = 0, othersMax = 0;
+        for (size_t x = 0; x < n; ++x) {
+            if (c.pct[x] > 0)
+                natural = std::max(natural, qint64(c.max[x]) * 100 / c.pct[x]);
+            else
+                othersMax += c.max[x];
+        }
+        if (pctSum < 100)
+            natural = std::max(natural, othersMax * 100 / (100 - pctSum));
+        else if (othersMax > 0)
+            natural = kNoRoom;
+        if (TW >= natural) {
+            const int W = SpecWidth > 0 ? TW : int(natural);
+            int used = 0;
+            std::vector<int> weights;
+            for (size_t x = 0; x < n; ++x)
+                if (c.pct[x] > 0) {
+                    w[x] = int(qint64(W) * c.pct[x] / 100);
+                    used += w[x];
+                } else {
+                    weights.push_back(c.max[x]);
+                }
+            const std::vector<int> rest = share(std::max(0, W - used), weights);
+            for (size_t x = 0, k = 0; x < n; ++x)
+                if (c.pct[x] == 0)
+                    w[x] = rest[k++];
+            return w;
+        }
+        // Percentages that do not fit are cut back, a column at a time.
+        for (int round = 0; round <= NumCols + 1; ++round) {
+            for (size_t x = 0; x < n; ++x)
+                if (c.pct[x] > 0 && qint64(TW) * c.pct[x] / 100 - 1 < c.min[x])
+                    c.pct[x] = 0;
+            qint64 shares = 0, othersMin = 0;
+            for (size_t x = 0; x < n; ++x)
+                c.pct[x] > 0 ? shares += qint64(TW) * c.pct[x] / 100 : othersMin += c.min[x];
+            if (shares > 0 && shares + othersMin > TW && round <= NumCols) {
+                for (size_t x = 0; x < n; ++x)
+                    c.pct[x] = int(c.pct[x] * std::max<qint64>(0, TW - othersMin) / shares);
+                continue;
+            }
+            for (size_t x = 0; x < n; ++x)
+                if (c.pct[x] > 0)
+                    c.min[x] = c.max[x] = std::max(c.min[x], int(qint64(TW) * c.pct[x] / 100));
+            break;
+        }
+        sumMin = sum(c.min, 0, n);
+        if (sumMin >= TW)
+            return c.min;
+    }
+
+    const int sumMax = sum(c.max, 0, n);
+    if (TW < sumMax && sumMax != sumMin) {
+        for (size_t x = 0; x < n; ++x)
+            w[x] = c.min[x] + int(qint64(c.max[x] - c.min[x]) * (TW - sumMin) / (sumMax - sumMin));
+        return w;
+    }
+    return c.max;
+}
+
+void ThtmlTable::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
+    InitSpans();
+    if (TooManyCols) {
+        Min = Max = 0;  // dropped when laid out
+        return;
+    }
+    if (minMaxCache_ < 0) {
+        const size_t n = size_t(NumCols);
+        int mn = 0, mx = 0;
+        if (AllAbsolute) {
+            std::vector<int> w;
+            absoluteWidths(w);
+            for (int& x : w)
+                if (x == 0)
+                    x = kMinFreeColumn;
+            mn = mx = sum(w, 0, n);
+        } else {
+            Columns c;
+            gatherColumns(m, c);
+            mn = sum(c.min, 0, n);
+            mx = sum(c.max, 0, n);
+        }
+        mn += CellSpacing;
+        mx += CellSpacing;
+        if (SpecWidth > 0 && !SpecWidthPercent) {
+            mn = std::max(mn, SpecWidth);
+            mx = std::max(mx, SpecWidth);
+        }
+        const int cap = captionMin(m);
+        minMaxCache_ = std::max(mn, cap);
+        maxCache_ = std::max(mx, cap);
+    }
+    Min = minMaxCache_;
+    Max = maxCache_;
+}
+
+// ---- layout -----------------------------------------------------------------------
+
+int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) {
+    InitSpans();
+    if (TooManyCols)
+        throw THtmlLayoutError("Table has too many Columns");
+    StartCurs = Curs;
+    YValue = Y;
+    IMgr.SetLevel(Y, ListLevel);
+    const int left = IMgr.LeftIndent(Y) - IMgr.LfEdge;
+    const int avail = IMgr.RightSide(Y) - IMgr.LeftIndent(Y);
+    Widths = findWidths(m, avail);
+    TableWidth = CellSpacing + sum(Widths, 0, Widths.size());
+    OuterWidth = std::max(TableWidth, captionMin(m));
+
+    // Each cell once, at its width; its place comes below.
+    const int rows = Rows.count();
+    const int extra = 2 * CellPadding + CellSpacing;
+    for (const auto& row : Rows) {
+        row->RowHeight = 0;
+        for (int j = 0; j < row->count(); ++j) {
+            TCellObj* c = row->at(j);
+            if (c->filler())
+                continue;
+            c->Wd = sum(Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
+            int curs = 0, mw = 0;
+            c->VSize = c->Cell->DoLogic(m, 0, std::max(1, c->Wd - extra), curs, mw);
+        }
+    }
+    // Row heights: spans in increasing size.
+    for (int k = 1; k <= rows; ++k) {
+        for (int i = 0; i + k <= rows; ++i) {
+            TCellList* row = Rows.at(i);
+            for (const auto& c : *row) {
+                if (c->filler() || c->RowSpan != k)
+                    continue;
+                const qint64 need = qint64(c->VSize) + extra;
+                if (k == 1) {
+                    row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, need));
+                    continue;
+                }
+                qint64 have = 0;
+                for (int r = i; r < i + k; ++r)
+                    have += Rows.at(r)->RowHeight;
+                if (have < need)
+                    for (int r = i; r < i + k; ++r)
+                        Rows.at(r)->RowHeight = clampHeight(Rows.at(r)->RowHeight + (need - have) / k + 1);
+            }
+        }
+    }
+
+    // Placement between the margins; rows centred under a wider caption.
+    int indent = 0;
+    if (OuterWidth < avail) {
+        if (Justify == 2)
+            indent = (avail - OuterWidth) / 2;
+        else if (Justify == 3)
+            indent = avail - OuterWidth;
+    }
+    Left = left + indent;
+    RowIndent = (OuterWidth - TableWidth) / 2;
+
+    qint64 y = Y;
+    CaptionHeight = 0;
+    auto layCaption = [&] {
+        int mw = 0;
+        CaptionHeight = Caption->Cell->DoLogic(m, int(y), OuterWidth, Curs, mw);
+        y += CaptionHeight;
+    };
+    if (Caption && TopCaption)
+        layCaption();
+    RowsTop = clampHeight(y);
+    for (int i = 0; i < rows; ++i) {
+        TCellList* row = Rows.at(i);
+        for (const auto& c : *row) {
+            if (c->filler())
+                continue;
+            qint64 ht = 0;
+            for (int r = i; r < i + c->RowSpan; ++r)
+                ht += Rows.at(r)->RowHeight;
+            c->Ht = clampHeight(ht);
+            const int room = std::max(0, c->Ht - c->VSize - extra);
+            c->YIndent = c->VAlign == 0 ? 0 : c->VAlign == 1 ? room / 2 : room;
+            const int top = clampHeight(y + CellSpacing + CellPadding + c->YIndent);
+            c->Cell->MoveBy(top - c->Cell->LastY, Curs - c->Cell->StartCurs);
+            Curs += c->Cell->Len;
+        }
+        y += row->RowHeight;
+    }
+    RowsHeight = clampHeight(y - RowsTop);
+    y += CellSpacing;
+    if (Caption && !TopCaption)
+        layCaption();
+
+    Len = Curs - StartCurs;
+    SectionHeight = DrawHeight = clampHeight(y - Y);
+    MaxWidth = Left + OuterWidth;
+    return SectionHeight;
+}
+
+void ThtmlTable::MoveBy(int dy, int dcurs) {
+    TSectionBase::MoveBy(dy, dcurs);
+    RowsTop += dy;
+    if (Caption)
+        Caption->Cell->MoveBy(dy, dcurs);
+    for (const auto& row : Rows)
+        for (const auto& c : *row)
+            if (!c->filler())
+                c->Cell->MoveBy(dy, dcurs);
+}
+
+void ThtmlTable::UpdateFonts() {
+    minMaxCache_ = maxCache_ = -1;
+    ForEachCell([](TCell& cell) { cell.UpdateFonts(); });
+    auto forget = [](TCellObj& c) { c.MinW = c.MaxW = -1; };
+    if (Caption)
+        forget(*Caption);
+    for (const auto& row : Rows)
+        for (const auto& c : *row)
+            forget(*c);
+}
+
+void ThtmlTable::ResetImages() {
+    ForEachCell([](TCell& cell) { cell.ResetImages(); });
+    UpdateFonts();  // sizes of pictures change the widths
+}
+
+void ThtmlTable::ForEachCell(const std::function<void(TCell&)>& f) const {
+    if (Caption && TopCaption)
+        f(*Caption->Cell);
+    for (const auto& row : Rows)
+        for (const auto& c : *row)
+            if (!c->filler())
+                f(*c->Cell);
+    if (Caption && !TopCaption)
+        f(*Caption->Cell);
+}
+
+// ---- hit tests, search, copy -------------------------------------------------------
+
+const TCellObj* ThtmlTable::cellAt(int X, int Y, int& col, int& rowTop) const {
+    // Rows from the top down to Y: a cell spanning rows from above may
+    // reach the point. A box takes the spacing above and left of it.
+    int top = RowsTop;
+    for (const auto& row : Rows) {
+        if (top > Y)
+            break;
+        int x = 0;
+        for (int j = 0; j < row->count(); ++j) {
+            const TCellObj* c = row->at(j);
+            if (!c->filler() && X >= x && X < x + c->Wd && Y < top + c->Ht) {
+                col = j;
+                rowTop = top;
+                return c;
+            }
+            x += j < NumCols ? Widths[size_t(j)] : 0;
+        }
+        top += row->RowHeight;
+    }
+    return nullptr;
+}
+
+bool ThtmlTable::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
+    if (Y < YValue || Y >= YValue + SectionHeight)
+        return false;
+    if (Caption && (TopCaption ? Y < RowsTop : Y >= RowsTop + RowsHeight + CellSpacing))
+        return Caption->Cell->GetURL(m, X - Left, Y, URL);
+    int col = 0, top = 0;
+    const TCellObj* c = cellAt(X - Left - RowIndent, Y, col, top);
+    return c && c->Cell->GetURL(m, X - Left - RowIndent - contentX(col), Y, URL);
+}
+
+int ThtmlTable::FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const {
+    if (Caption && (TopCaption ? Y < RowsTop : Y >= RowsTop + RowsHeight + CellSpacing)) {
+        const int r = Caption->Cell->FindCursor(m, X - Left, Y, LineY, LineHt);
+        return r >= 0 ? r : Caption->Cell->StartCurs + (TopCaption ? Caption->Cell->Len : 0);
+    }
+    int col = 0, top = 0;
+    const int rx = X - Left - RowIndent;
+    const TCellObj* c = cellAt(std::clamp(rx, 0, std::max(0, TableWidth - CellSpacing - 1)),
+                               std::clamp(Y, RowsTop, std::max(RowsTop, RowsTop + RowsHeight - 1)), col, top);
+    if (!c)
+        return -1;
+    const int r = c->Cell->FindCursor(m, rx - contentX(col), Y, LineY, LineHt);
+    if (r >= 0)
+        return r;
+    // Beside the content: the cell's start above it, its end below.
+    LineY = Y;
+    LineHt = 1;
+    const int contentTop = top + CellSpacing + CellPadding + c->YIndent;
+    return c->Cell->StartCurs + (Y < contentTop ? 0 : c->Cell->Len);
+}
+
+bool ThtmlTable::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
+    // The cell holding the character; an index at a cell's end is the
+    // next cell's start, unless no cell follows.
+    auto tryCell = [&](const TCell& cell, int dx, bool atEnd) {
+        if (cell.Len == 0 || Index < cell.StartCurs || Index > cell.StartCurs + cell.Len - (atEnd ? 0 : 1) ||
+            !cell.CursorToXY(m, Index, X, Y))
+            return false;
+        X += dx;
+        return true;
+    };
+    for (const bool atEnd : {false, true}) {
+        if (Caption && TopCaption && tryCell(*Caption->Cell, Left, atEnd))
+            return true;
+        for (const auto& row : Rows)
+            for (int j = 0; j < row->count(); ++j) {
+                const TCellObj* c = row->at(j);
+                if (!c->filler() && tryCell(*c->Cell, Left + RowIndent + contentX(j), atEnd))
+                    return true;
+            }
+        if (Caption && !TopCaption && tryCell(*Caption->Cell, Left, atEnd))
+            return true;
+    }
+    return false;
+}
+
+int ThtmlTable::FindString(int From, const QString& S, bool MatchCase) const {
+    int found = -1;
+    ForEachCell([&](TCell& cell) {
+        if (found < 0 && cell.StartCurs + cell.Len > From)
+            found = cell.FindString(From, S, MatchCase);
+    });
+    return found;
+}
+
+void ThtmlTable::CopyToClipboard(QString& out, int selB, int selE) const {
+    ForEachCell([&](TCell& cell) { cell.CopyToClipboard(out, selB, selE); });
+}

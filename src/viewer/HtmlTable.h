@@ -1,0 +1,110 @@
+#pragma once
+// Tables: a table is one section of its cell's list. It holds rows of
+// cells, each cell a list of sections laid out like the document itself,
+// and an optional caption. Layout (column widths, row heights, placement),
+// hit tests and copying are in HtmlTable.cpp; drawing in TableDraw.cpp.
+
+#include "viewer/SectionList.h"
+
+#include <QColor>
+#include <memory>
+#include <vector>
+
+class TAttributeList;
+
+// One cell of a row. A cell covered by another cell's span is a filler:
+// ColSpan 0 and no cell of its own (row fillers also have RowSpan 0).
+class TCellObj {
+public:
+    // A filler.
+    TCellObj() = default;
+    // A cell made from the attributes of TD, TH or CAPTION.
+    TCellObj(TSectionList* master, const TAttributeList& attrs, int valign);
+
+    std::unique_ptr<TCell> Cell;  // null for fillers
+    int ColSpan = 1, RowSpan = 1;
+    int Wd = 0, Ht = 0;   // px, the box: widths of its columns, heights of its rows
+    int VSize = 0;        // px, height of the content
+    int VAlign = 1;       // 0 top, 1 middle, 2 bottom
+    int YIndent = 0;      // px, content offset for VAlign
+    int SpecWd = 0;       // px or percent (WIDTH); 0 when not given
+    bool SpecWdPercent = false;
+    QColor BgColor;       // BGCOLOR; invalid when none
+    // Cached content widths (px); -1 until measured.
+    int MinW = -1, MaxW = -1;
+
+    bool filler() const { return ColSpan == 0; }
+    bool hasContent() const { return Cell && !Cell->isEmpty(); }
+    void contentMinMax(TMeasurer& m, int& Min, int& Max);
+};
+
+class TCellList : public TFreeList<TCellObj> {
+public:
+    int RowHeight = 0;  // px
+};
+
+class ThtmlTable : public TSectionBase {
+public:
+    static constexpr int MaxCols = 30;
+
+    // `justify` is the default justification where the table starts,
+    // `level` the list level it stands in.
+    ThtmlTable(TSectionList* list, const TAttributeList& attrs, int justify, int level);
+
+    TFreeList<TCellList> Rows;
+    std::unique_ptr<TCellObj> Caption;
+    bool TopCaption = true;
+
+    bool Initialized = false;  // spans and fillers done
+    bool TooManyCols = false;
+    bool Border = false;
+    int Justify = 1;           // 1 left, 2 center, 3 right
+    int ListLevel = 0;
+    int SpecWidth = 0;         // px or percent (WIDTH); 0 when not given
+    bool SpecWidthPercent = false;
+    int CellPadding = 2;       // px
+    int CellSpacing = 3;       // px
+    QColor BgColor, BorderColor;  // invalid when not given
+    int NumCols = 0;
+    bool AllAbsolute = false;  // some cell has a WIDTH and none is a percentage
+
+    std::vector<int> Widths;   // px, per column, from the last layout
+    int TableWidth = 0;        // px, CellSpacing + the column widths
+    int OuterWidth = 0;        // px, TableWidth or the caption's minimum
+    int Left = 0;              // px, table's left edge in its cell's coordinates
+    int RowIndent = 0;         // px, rows' offset under a wider caption
+    int CaptionHeight = 0;     // px
+    int RowsTop = 0;           // px, document Y of the first row
+    int RowsHeight = 0;        // px, the rows without the last spacing
+
+    void CopyToClipboard(QString& out, int selB, int selE) const override;
+    int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) override;
+    int Draw(TDrawContext& dc, int X, int Y) override;
+    bool GetURL(TMeasurer& m, int X, int Y, QString& URL) const override;
+    int FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const override;
+    int FindString(int From, const QString& S, bool MatchCase) const override;
+    bool CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const override;
+    void UpdateFonts() override;
+    void MinMaxWidth(TMeasurer& m, int& Min, int& Max) override;
+    void MoveBy(int dy, int dcurs) override;
+    void ResetImages() override;
+    void ForEachCell(const std::function<void(TCell&)>& f) const override;
+
+    // Spans: fillers, colours passed down, the column count. Once.
+    void InitSpans();
+
+private:
+    struct Columns {
+        std::vector<int> min, max, pct;  // px, px, percent
+    };
+    int minMaxCache_ = -1, maxCache_ = -1;  // px, MinMaxWidth; -1 until measured
+
+    void gatherColumns(TMeasurer& m, Columns& c);
+    void absoluteWidths(std::vector<int>& w) const;
+    std::vector<int> findWidths(TMeasurer& m, int avail);
+    int captionMin(TMeasurer& m);
+    int colX(int j) const;  // px, left of column j from the rows' left
+    // The cell whose box holds (X, Y), X from the rows' left edge.
+    const TCellObj* cellAt(int X, int Y, int& col, int& rowTop) const;
+    int contentX(int col) const { return colX(col) + CellSpacing + CellPadding; }
+};

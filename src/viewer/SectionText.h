@@ -1,0 +1,57 @@
+#pragma once
+// The characters of a text section. The pages this program shows are
+// 8-bit (Windows-1252), so the text is kept one byte a character in that
+// code page; a character the code page lacks (from text lines typed in an
+// editor) switches the section to two bytes a character. Either way it
+// reads as UTF-16 characters.
+
+#include "viewer/HtmlMeasure.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVarLengthArray>
+
+class TSectionText {
+public:
+    using Buffer = QVarLengthArray<QChar, 256>;
+
+    int size() const { return int(wide_ ? data_.size() / 2 : data_.size()); }
+    bool isEmpty() const { return size() == 0; }
+    QChar operator[](int i) const { return wide_ ? wide()[i] : decode(uchar(data_[i])); }
+    QChar at(int i) const { return (*this)[i]; }
+
+    void append(const QChar* s, qsizetype n);
+    TSectionText& operator+=(const QString& s) {
+        append(s.constData(), s.size());
+        return *this;
+    }
+    TSectionText& operator+=(QChar c) {
+        append(&c, 1);
+        return *this;
+    }
+    void squeeze() { data_.squeeze(); }
+
+    QString mid(int from, int n = -1) const;
+    QString toString() const { return mid(0); }
+    qsizetype indexOf(const QString& s, int from, Qt::CaseSensitivity cs) const;
+    // Characters [from, from + n) as UTF-16: a pointer into the text, or
+    // into `buf` holding them.
+    const QChar* chars(int from, int n, Buffer& buf) const;
+    // Width in px of [from, from + n) in one font.
+    int width(TMeasurer& m, int fontId, int from, int n) const {
+        Buffer buf;
+        return m.width(fontId, chars(from, n, buf), n);
+    }
+
+    static QChar decode(uchar c) { return c >= 0x80 && c <= 0x9F ? kHigh[c - 0x80] : QChar(c); }
+    // The Windows-1252 byte of c; false when the code page has none.
+    static bool encode(QChar c, char& byte);
+
+private:
+    static const QChar kHigh[32];  // 0x80..0x9F
+    // One byte a character, or (wide) two: UTF-16 in the same array, so a
+    // section pays for one array either way.
+    QByteArray data_;
+    bool wide_ = false;
+    const QChar* wide() const { return reinterpret_cast<const QChar*>(data_.constData()); }
+};

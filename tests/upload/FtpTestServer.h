@@ -1,0 +1,76 @@
+#pragma once
+// A real FTP server for a test: pyftpdlib run by the system's own python3
+// on 127.0.0.1 on a free port, with one user and a temporary home folder.
+// Started by the constructor, stopped by the destructor.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TFtpTestServer {
+public:
+    static constexpr const char* kUser = "webuser";
+    static constexpr const char* kPassword = "s3cret pass";
+
+    // `readLimit` > 0 slows every upload to that many bytes a second.
+    explicit TFtpTestServer(int readLimit = 0) {
+        QStringList args = {QString::fromLocal8Bit(qgetenv("TARVO_TEST_SOURCE")) + QStringLiteral("/upload/ftpserver.py"),
+                            home_.path(), QLatin1String(kUser), QLatin1String(kPassword)};
+        if (readLimit > 0) args << QString::number(readLimit);
+        process_.setProcessChannelMode(QProcess::SeparateChannels);
+        // Debian's own python3, where the server library is installed.
+        process_.start(QStringLiteral("/usr/bin/python3"), args);
+        if (!process_.waitForStarted(10000)) return;
+        QByteArray line;
+        for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
+            process_.waitForReadyRead(200);
+            line += process_.readAllStandardOutput();
+        }
+        const auto m = QRegularExpression(QStringLiteral("port (\\d+)")).match(QString::fromLatin1(line));
+        if (m.hasMatch()) port_ = m.captured(1).toInt();
+    }
+    ~TFtpTestServer() {
+        process_.terminate();
+        if (!process_.waitForFinished(3000)) process_.kill();
+        process_.waitForFinished(3000);
+    }
+    bool ok() const { return port_ > 0; }
+    int port() const { return port_; }
+    QString home() const { return home_.path(); }
+    QString path(const QString& name) const { return home_.filePath(name); }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Every file below the home folder, relative, sorted.
+    QStringList files() const {
+        QStringList out;
+        collect(QDir(home_.path()), QString(), out);
+        out.sort();
+        return out;
+    }
+    // The server's log (on its standard error).
+    QString log() {
+        log_ += QString::fromLocal8Bit(process_.readAllStandardError());
+        return log_;
+    }
+    int sessions() { return int(log().count(QStringLiteral("FTP session opened"))); }
+
+private:
+    static void collect(const QDir& dir, const QString& prefix, QStringList& out) {
+        for (const QFileInfo& fi : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+            if (fi.isDir())
+                collect(QDir(fi.filePath()), prefix + fi.fileName() + QLatin1Char('/'), out);
+            else
+                out << prefix + fi.fileName();
+        }
+    }
+    QTemporaryDir home_;
+    QProcess process_;
+    QString log_;
+    int port_ = 0;
+};

@@ -1,0 +1,183 @@
+// `tarvo --upload`: what it sends and its exit statuses, against a real
+// local server, a closed port and a listener that never answers.
+#include "FtpTestServer.h"
+#include "TestSupport.h"
+#include "upload/ServerList.h"
+
+#include <QSettings>
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+
+#include <csignal>
+
+class TestUploadCommand : public QObject {
+    Q_OBJECT
+
+    struct TResult {
+        int status = -1;
+        QString out, err;
+        qint64 ms = 0;
+    };
+
+    // Runs the program in `env`'s folder; `whileRunning` is called once it
+    // has written `waitFor` to standard error.
+    TResult Tarvo(const TTestEnv& env, const QStringList& args, const QString& waitFor = QString(),
+                  const std::function<void(QProcess&)>& whileRunning = {}) {
+        QProcess p;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("TARVO_APPDIR", env.appDir());
+        e.insert("XDG_CONFIG_HOME", env.configDir());
+        p.setProcessEnvironment(e);
+        QElapsedTimer t;
+        t.start();
+        p.start(QString::fromLocal8Bit(qgetenv("TARVO_BIN_DIR")) + "/tarvo", args);
+        TResult r;
+        if (!waitFor.isEmpty()) {
+            QByteArray err;
+            while (p.state() != QProcess::NotRunning && !err.contains(waitFor.toUtf8())) {
+                p.waitForReadyRead(100);
+                err += p.readAllStandardError();
+            }
+            r.err = QString::fromUtf8(err);
+            if (whileRunning) whileRunning(p);
+        }
+        p.waitForFinished(120000);
+        r.ms = t.elapsed();
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err += QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+    static QString Document(const TTestEnv& env) {
+        const QString doc = env.appDir() + "/save/my page.tve";
+        QFile::copy(env.appDir() + "/template/Family.tvt", doc);
+        return doc;
+    }
+    static QString Url(const TFtpTestServer& s, const QString& dir = QString(), const QString& pass = "s3cret%20pass") {
+        return QStringLiteral("ftp://webuser:%1@127.0.0.1:%2/%3").arg(pass).arg(s.port()).arg(dir);
+    }
+    static QByteArray ReadFile(const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void sendsThePageAndItsPicturesByteForByte() {
+        TTestEnv env;
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        const QString doc = Document(env);
+        const TResult r = Tarvo(env, {"--upload", doc, "--to", Url(server, "public_html/site")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("mypage.html\ngraphics/house.png\ngraphics/button.gif\n"));
+        // The page is what --html prints, written where the Send stage reads it.
+        QProcess html;
+        html.start(QString::fromLocal8Bit(qgetenv("TARVO_BIN_DIR")) + "/tarvo", {"--html", doc});
+        html.waitForFinished();
+        const QByteArray page = html.readAllStandardOutput();
+        QVERIFY(page.contains("graphics/button.gif"));
+        QCOMPARE(ReadFile(env.appDir() + "/HTMLFiles/my page.html"), page);
+        QCOMPARE(server.read("public_html/site/mypage.html"), page);
+        for (const char* pic : {"graphics/house.png", "graphics/button.gif"})
+            QCOMPARE(server.read(QStringLiteral("public_html/site/") + pic), ReadFile(env.appDir() + "/HTMLFiles/" + pic));
+        QVERIFY(QFileInfo(server.path("public_html/site/backgrnd")).isDir());
+
+        // An entry of the user's server list.
+        TServerList list;
+        auto entry = std::make_unique<tWWWServerType>();
+        entry->Name = "My Web Server";
+        entry->Address = QStringLiteral("127.0.0.1:%1").arg(server.port());
+        entry->Directory = "public_html";
+        entry->UserName = TFtpTestServer::kUser;
+        entry->Password = TFtpTestServer::kPassword;
+        list.push_back(std::move(entry));
+        SaveServerList(list);
+        const TResult named = Tarvo(env, {"--upload", doc, "--server", "My Web Server"});
+        QCOMPARE(named.status, 0);
+        QCOMPARE(server.read("public_html/graphics/button.gif"), ReadFile(env.appDir() + "/HTMLFiles/graphics/button.gif"));
+
+        // Without the logo its picture is not sent.
+        const TResult n = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server)});
+        QCOMPARE(n.status, 0);
+        QCOMPARE(n.out, QStringLiteral("mypage.html\ngraphics/house.png\n"));
+    }
+
+    void exitStatuses() {
+        TTestEnv env;
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        const QString doc = Document(env);
+        QCOMPARE(Tarvo(env, {"--upload", doc}).status, 1);
+        QCOMPARE(Tarvo(env, {"--upload", doc, "--to", "http://x/"}).status, 1);
+        QCOMPARE(Tarvo(env, {"--upload", doc, "--server", "Nobody's"}).status, 1);
+        QCOMPARE(Tarvo(env, {"--upload", env.appDir() + "/save/none.tve", "--to", Url(server)}).status, 2);
+
+        const TResult login = Tarvo(env, {"--upload", doc, "--to", Url(server, "", "wrong")});
+        QCOMPARE(login.status, 5);
+        QVERIFY(login.err.contains("530"));
+        QVERIFY(login.out.isEmpty());
+
+        QFile blocker(server.path("blocked"));
+        blocker.open(QIODevice::WriteOnly);
+        blocker.close();
+        QCOMPARE(Tarvo(env, {"--upload", doc, "--to", Url(server, "blocked/www")}).status, 6);
+
+        // A missing picture: the others are still sent.
+        QFile::remove(env.appDir() + "/HTMLFiles/graphics/house.png");
+        const TResult missing = Tarvo(env, {"--upload", doc, "--to", Url(server, "m")});
+        QCOMPARE(missing.status, 7);
+        QCOMPARE(missing.out, QStringLiteral("mypage.html\ngraphics/button.gif\n"));
+        QVERIFY(missing.err.contains("graphics/house.png was not sent"));
+    }
+
+    void unreachableServers() {
+        TTestEnv env;
+        const QString doc = Document(env);
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const int closed = probe.serverPort();
+        probe.close();
+        const TResult refused = Tarvo(env, {"--upload", doc, "--to", QStringLiteral("ftp://u:p@127.0.0.1:%1/").arg(closed)});
+        QCOMPARE(refused.status, 5);
+        QVERIFY(refused.err.contains("The connection was refused."));
+        QVERIFY(refused.ms < 5000);
+
+        // Accepts and never answers: bounded by the 30-second wait.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const TResult mute = Tarvo(env, {"--upload", doc, "--to", QStringLiteral("ftp://u:p@127.0.0.1:%1/").arg(silent.serverPort())});
+        QCOMPARE(mute.status, 5);
+        QVERIFY(mute.err.contains("The server did not answer."));
+        QVERIFY2(mute.ms > 25000 && mute.ms < 40000, qPrintable(QString::number(mute.ms)));
+    }
+
+    void terminatedMidTransferLeavesNoHalfFile() {
+        TTestEnv env;
+        TFtpTestServer server(300 * 1024);
+        QVERIFY(server.ok());
+        const QString doc = Document(env);
+        // A large picture in place of the house.
+        QFile big(env.appDir() + "/HTMLFiles/graphics/house.png");
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write(QByteArray(6 << 20, 'x'));
+        big.close();
+        QDir().mkpath(server.path("graphics"));
+        QFile old(server.path("graphics/house.png"));
+        old.open(QIODevice::WriteOnly);
+        old.write("old house");
+        old.close();
+        const TResult r = Tarvo(env, {"--upload", doc, "--to", Url(server)}, "Uploading files",
+                                [](QProcess& p) {
+                                    QTest::qWait(1500);
+                                    ::kill(pid_t(p.processId()), SIGTERM);
+                                });
+        QCOMPARE(r.status, 8);
+        QCOMPARE(r.out, QStringLiteral("mypage.html\n"));
+        QCOMPARE(server.read("graphics/house.png"), QByteArray("old house"));
+        QTRY_COMPARE(server.files(), (QStringList{"graphics/house.png", "mypage.html"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUploadCommand)
+#include "test_uploadcommand.moc"

@@ -1,0 +1,67 @@
+// The upload list and plan: which files a page sends and under what names.
+#include "app/Utils.h"
+#include "upload/UploadList.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestUploadList : public QObject {
+    Q_OBJECT
+    static QStringList Remotes(const UploadList& l) {
+        QStringList r;
+        for (const auto& e : l) r << e.Remote;
+        return r;
+    }
+private slots:
+    void referencesAreListedOnceInScanOrder() {
+        const QString page = QStringLiteral("/site/HTMLFiles/page.html");
+        const QString html = QStringLiteral(
+            "<BODY BACKGROUND=\"backgrnd/paper.jpg\">\r\n"
+            "<IMG SRC=\"graphics/Logo.GIF\"><img src=graphics/b.png alt=x>\r\n"
+            "<IMG SRC=\"http://example.com/x.gif\"><IMG SRC=\"https://example.com/y.gif\">\r\n"
+            "<IMG SRC=\"\"><IMG SRC=\"graphics/Logo.GIF\">\r\n"
+            "<!-- <IMG SRC=\"graphics/hidden.gif\"> -->\r\n"
+            "<!-- a plain remark --><IMG SRC=\"graphics/after.gif\">\r\n");
+        const UploadList l = BuildUploadList(html, page);
+        QCOMPARE(Remotes(l), (QStringList{"graphics/Logo.GIF", "graphics/b.png", "graphics/after.gif",
+                                          "backgrnd/paper.jpg"}));
+        QCOMPARE(l[0].Local, QStringLiteral("/site/HTMLFiles/graphics/Logo.GIF"));
+        QCOMPARE(l[0].FileKind, QStringLiteral("gif/jpg"));
+    }
+
+    void fileUrlsNameLocalFiles() {
+        const UploadList l = BuildUploadList(QStringLiteral("<IMG SRC=\"file:///C|/pics/Me.gif\">"),
+                                             QStringLiteral("/h/page.html"));
+        QCOMPARE(l.size(), size_t(1));
+        QCOMPARE(l[0].Local, QStringLiteral("/pics/Me.gif"));
+        QCOMPARE(l[0].Remote, QStringLiteral("Me.gif"));
+    }
+
+    void planNamesAndModes() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("graphics"));
+        QFile(dir.filePath(QStringLiteral("graphics/logo.gif"))).open(QIODevice::WriteOnly);
+        QFile(dir.filePath(QStringLiteral("graphics/Only.PNG"))).open(QIODevice::WriteOnly);
+        const QString page = dir.filePath(QStringLiteral("my page.html"));
+        const UploadList l = BuildUploadList(
+            QStringLiteral("<IMG SRC=\"graphics/Logo.GIF\"><IMG SRC=\"graphics/Only.PNG\"><A HREF=x><IMG SRC=notes.TXT>"),
+            page);
+        const auto plan = MakeUploadPlan(dir.path(), page, l);
+        QCOMPARE(plan.size(), size_t(4));
+        QCOMPARE(plan[0].Remote, QStringLiteral("mypage.html"));
+        QCOMPARE(plan[0].Local, page);
+        QVERIFY(!plan[0].Binary);
+        QCOMPARE(plan[1].Remote, QStringLiteral("graphics/logo.gif"));
+        QCOMPARE(plan[1].Local, dir.filePath(QStringLiteral("graphics/logo.gif")));
+        QVERIFY(plan[1].Binary);
+        // Only found under its written name.
+        QCOMPARE(plan[2].Remote, QStringLiteral("graphics/only.png"));
+        QCOMPARE(plan[2].Local, dir.filePath(QStringLiteral("graphics/Only.PNG")));
+        QVERIFY(!plan[3].Binary);
+        QCOMPARE(PageFileName(QStringLiteral("/x/save/my page.tve")), QStringLiteral("my page.html"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUploadList)
+#include "test_uploadlist.moc"
