@@ -17,9 +17,10 @@
 
 // Real, lasting pages that help someone who has just published a page:
 // learning HTML, checking a page for mistakes, a free home for it, making
-// it secure, and making it work for everyone. None of them advertises.
+// it secure, and making it work for everyone. None of them carries
+// advertising.
 const std::array<TPartnerSite, 5> kPartnerSites = {{
-    {"Web_Partner1", "MDN Web Docs", "https://developer.mozilla.org/en-US/docs/Learn"},
+    {"Web_Partner1", "The Odin Project", "https://www.theodinproject.com/"},
     {"Web_Partner2", "the W3C Validator", "https://validator.w3.org/"},
     {"Web_Partner3", "Neocities", "https://neocities.org/"},
     {"Web_Partner4", "Let's Encrypt", "https://letsencrypt.org/getting-started/"},
