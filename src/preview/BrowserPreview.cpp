@@ -27,8 +27,11 @@ TBrowserPreview::TBrowserPreview(TfrmMain& window) : QObject(&window), w_(window
     w_.ExecFile->OnFail = [this](TExecFile&) { ExecFileFail(); };
     connect(w_.ExternalPreview1, &QAction::triggered, this, &TBrowserPreview::ExternalPreview1Click);
     if (w_.View)
-        w_.View->ctlHTML->RightMouseUp = [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-            Dialogs().Tell(&w_, w_.ApplicationTitle(), QStringLiteral("joy"), TMsgIcon::None);
+        // The viewer reports every button's release here; only the right
+        // button's says "joy" (a left click selects text or follows a link).
+        w_.View->ctlHTML->RightMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+            if (button == Qt::RightButton)
+                Dialogs().Tell(&w_, w_.ApplicationTitle(), QStringLiteral("joy"), TMsgIcon::None);
         };
 }
 

@@ -7,8 +7,8 @@
 #include "app/Utils.h"
 #include "preview/BrowserPreview.h"
 #include "upload/ServerBox.h"
+#include "upload/UploadList.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -198,8 +198,10 @@ QString TSendWeb::MakerAddress() {
 QString TSendWeb::YourPageAddress() const {
     const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
     if (!server) return QString();
-    QString address = JoinURL(server->URL, QFileInfo(w_.Page.DocFileName).fileName());
-    address = StripExtension(address) + QStringLiteral(".html");
+    // The page's name as the upload sends it; its extension is replaced
+    // within the file name only, so a name without one never cuts the
+    // server's address at a dot.
+    const QString address = JoinURL(server->URL, PageFileName(w_.Page.DocFileName));
     return ReplaceAll(address, QStringLiteral(" "), QString());
 }
 
