@@ -3,6 +3,7 @@
 // their clicks open (through the redirect page, with a recording script in
 // place of the desktop's opener).
 
+#include "LauncherSeam.h"
 #include "TestSupport.h"
 #include "app/AppPaths.h"
 #include "app/MainWindow.h"
@@ -71,8 +72,8 @@ private:
     QString openedAddress();
 
     std::unique_ptr<TTestEnv> env_;
-    QTemporaryDir bin_;
-    QByteArray oldPath_;
+    std::unique_ptr<TLauncherSeam> seam_;
+    int opened_ = 0;  // starts of the opener seen so far
     TScriptedDialogs* dialogs_ = nullptr;
     TfrmMain* w_ = nullptr;
     TSendWeb* web_ = nullptr;
@@ -82,16 +83,9 @@ void TestSendWeb::init() {
     env_ = std::make_unique<TTestEnv>();
     QVERIFY(env_->ok());
     dialogs_ = static_cast<TScriptedDialogs*>(&Dialogs());
-    // The desktop's opener: a script that only notes it was asked.
-    oldPath_ = qgetenv("PATH");
-    {
-        QFile opener(bin_.filePath("xdg-open"));
-        QVERIFY(opener.open(QIODevice::WriteOnly));
-        opener.write("#!/bin/sh\necho \"$1\" >> '" + bin_.filePath("opened.log").toLocal8Bit() + "'\n");
-        opener.close();
-        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    qputenv("PATH", bin_.path().toLocal8Bit() + ':' + oldPath_);
+    seam_ = std::make_unique<TLauncherSeam>();
+    seam_->AddRecorder("xdg-open");
+    opened_ = 0;
 
     TServerList servers;
     for (auto [name, url] : {std::pair{"Home", "http://home.example/~jo/"}, {"Club", "http://club.example/members/jo"}}) {
@@ -118,7 +112,7 @@ void TestSendWeb::init() {
 void TestSendWeb::cleanup() {
     delete w_;
     w_ = nullptr;
-    qputenv("PATH", oldPath_);
+    seam_.reset();
     env_.reset();
 }
 
@@ -149,11 +143,8 @@ void TestSendWeb::upload() {
 }
 
 QString TestSendWeb::openedAddress() {
-    for (int waited = 0; !QFile::exists(bin_.filePath("opened.log")) && waited < 5000; waited += 10) QTest::qWait(10);
-    QString log;
-    LoadFileText(bin_.filePath("opened.log"), log);
-    QFile::remove(bin_.filePath("opened.log"));
-    if (log.trimmed() != PreviewFileName()) return "opener got " + log;
+    const QStringList opened = seam_->Arguments(++opened_);
+    if (opened.size() != opened_ || opened.constLast() != PreviewFileName()) return "opener got " + opened.join('|');
     QString page;
     LoadFileText(PreviewFileName(), page);
     const int at = page.indexOf("URL=") + 4;
@@ -273,7 +264,7 @@ void TestSendWeb::yourPageAddressFromChosenServer() {
     QTest::mouseClick(web_->imgYourPage, Qt::LeftButton);
     QTest::qWait(200);
     QVERIFY(!QFile::exists(PreviewFileName()));
-    QVERIFY(!QFile::exists(bin_.filePath("opened.log")));
+    QCOMPARE(seam_->Starts(), 0);
 
     upload();
     QTest::mouseClick(web_->imgYourPage, Qt::LeftButton);
