@@ -24,6 +24,9 @@ class QTimer;
 class TPicture;
 class TViewStage;
 class TFileCommands;
+class TExecFile;
+class TBrowserPreview;
+class TSendWeb;
 class TServerBox;
 
 // One stage of the work, as shown on the toolbar.
@@ -61,6 +64,10 @@ public:
     TViewStage* View = nullptr;
     TFileCommands* Files = nullptr;
     TServerBox* Servers = nullptr;  // the Send stage's server box
+    TBrowserPreview* Browser = nullptr;  // the page and addresses in the browser
+    TSendWeb* Web = nullptr;             // the Send stage's web and its links
+    TExecFile* ExecFile = nullptr;       // the launcher the browser is started with
+    bool Uploaded = false;               // an upload has succeeded since the program started
 
     // --- controls (named as their objectName) ---
     QFrame* pnlMain = nullptr;

@@ -10,6 +10,8 @@
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "preview/BrowserPreview.h"
+#include "preview/SendWeb.h"
 #include "styles/StyleWizard.h"
 #include "upload/ServerBox.h"
 #include "upload/SendPanel.h"
@@ -36,6 +38,8 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachGallery(*w);
     AttachStyleWizard(*w);
     AttachServerBox(*w);
+    AttachBrowserPreview(*w);
+    AttachSendWeb(*w);
     AttachSendPanel(*w);
     AttachHelp(*w);
     w->ShowRedPill(TfrmMain::stChoose);

@@ -311,58 +311,65 @@ void foldMark(QPainter& p, QRectF r) {
                           r.topLeft() + QPointF(16, 11)});
 }
 
-void wingMark(QPainter& p, QRectF r) {
+// An angle-bracket tag: learning HTML.
+void tagMark(QPainter& p, QRectF r) {
   glossy(p, rounded(r, 11), pal::sky, 1);
-  QPainterPath w;
-  w.moveTo(r.left() + 3, r.center().y() + 3);
-  w.quadTo(r.center().x(), r.top() + 2, r.right() - 3, r.top() + 6);
-  w.quadTo(r.center().x(), r.center().y() + 1, r.left() + 3, r.center().y() + 3);
-  p.setPen(Qt::NoPen);
-  p.setBrush(Qt::white);
-  p.drawPath(w);
-}
-
-void pondMark(QPainter& p, QRectF r) {
-  glossy(p, rounded(r, 11), pal::teal, 1);
+  const QPointF c = r.center();
+  p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(Qt::white, 1.6));
-  for (int i = 1; i <= 3; ++i) p.drawEllipse(r.center(), i * 3.0, i * 1.6);
+  p.drawPolyline(QPolygonF{c + QPointF(-3, -5), c + QPointF(-7.5, 0), c + QPointF(-3, 5)});
+  p.drawPolyline(QPolygonF{c + QPointF(3, -5), c + QPointF(7.5, 0), c + QPointF(3, 5)});
+  p.drawLine(c + QPointF(1.5, -6), c + QPointF(-1.5, 6));
 }
 
-void hillMark(QPainter& p, QRectF r) {
-  glossy(p, rounded(r, 6), pal::leaf, 1);
-  QPainterPath h;
-  h.moveTo(r.left() + 2, r.bottom() - 4);
-  h.quadTo(r.left() + 8, r.top() + 5, r.center().x() + 1, r.bottom() - 8);
-  h.quadTo(r.right() - 5, r.top() + 9, r.right() - 2, r.bottom() - 4);
-  h.closeSubpath();
+// A tick: a page checked for mistakes.
+void tickMark(QPainter& p, QRectF r) {
+  glossy(p, rounded(r, 11), pal::leaf, 1);
+  const QPointF c = r.center();
+  p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPolyline(QPolygonF{c + QPointF(-6, 0), c + QPointF(-2, 4.5), c + QPointF(6.5, -5)});
+}
+
+// A little house: a home for the page.
+void houseMark(QPainter& p, QRectF r) {
+  glossy(p, rounded(r, 6), pal::teal, 1);
+  const QPointF c = r.center();
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::white);
-  p.drawPath(h);
+  p.drawPolygon(QPolygonF{c + QPointF(-8, -0.5), c + QPointF(0, -8), c + QPointF(8, -0.5)});
+  p.drawRect(QRectF(c + QPointF(-5.5, -1), QSizeF(11, 8)));
+  p.setBrush(pal::teal);
+  p.drawRect(QRectF(c + QPointF(-1.8, 2), QSizeF(3.6, 5)));
 }
 
-void sunMark(QPainter& p, QRectF r) {
-  p.setPen(QPen(pal::orange, 2, Qt::SolidLine, Qt::RoundCap));
-  for (int i = 0; i < 8; ++i) {
-    const qreal a = i * M_PI / 4;
-    p.drawLine(r.center() + QPointF(7.5 * std::cos(a), 7.5 * std::sin(a)),
-               r.center() + QPointF(10.5 * std::cos(a), 10.5 * std::sin(a)));
-  }
-  QPainterPath d;
-  d.addEllipse(r.center(), 6, 6);
-  glossy(p, d, pal::sun, 1);
+// A padlock: a secure site.
+void lockMark(QPainter& p, QRectF r) {
+  glossy(p, rounded(r, 11), pal::orange, 1);
+  const QPointF c = r.center();
+  p.setPen(QPen(Qt::white, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(c + QPointF(-4, -8), QSizeF(8, 9)), 0, 180 * 16);
+  p.drawLine(c + QPointF(-4, -3.5), c + QPointF(-4, -1));
+  p.drawLine(c + QPointF(4, -3.5), c + QPointF(4, -1));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawRoundedRect(QRectF(c + QPointF(-6.5, -1.5), QSizeF(13, 9.5)), 2, 2);
+  p.setBrush(pal::orange);
+  p.drawEllipse(c + QPointF(0, 3), 1.6, 1.6);
 }
 
-void leafMark(QPainter& p, QRectF r) {
+// A figure with open arms: a page that works for everyone.
+void personMark(QPainter& p, QRectF r) {
   glossy(p, rounded(r, 11), pal::berry, 1);
-  QPainterPath leaf;
-  leaf.moveTo(r.left() + 5, r.bottom() - 5);
-  leaf.cubicTo(r.left() + 4, r.top() + 6, r.right() - 6, r.top() + 4, r.right() - 4, r.top() + 4);
-  leaf.cubicTo(r.right() - 4, r.bottom() - 8, r.left() + 10, r.bottom() - 4, r.left() + 5,
-               r.bottom() - 5);
+  const QPointF c = r.center();
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::white);
-  p.drawPath(leaf);
+  p.drawEllipse(c + QPointF(0, -6), 2.4, 2.4);
+  p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawLine(c + QPointF(-7, -2.5), c + QPointF(7, -2.5));
+  p.drawLine(c + QPointF(0, -2.5), c + QPointF(0, 2));
+  p.drawPolyline(QPolygonF{c + QPointF(-4, 8), c + QPointF(0, 2), c + QPointF(4, 8)});
 }
 
 QImage yourPage() {
@@ -600,11 +607,12 @@ void addWebArt(Catalog& c) {
     QColor colour;
     void (*mark)(QPainter&, QRectF);
   };
-  static const Partner partners[5] = {{"Kestrel", "Net", pal::sky, wingMark},
-                                      {"Pixel", "Pond", pal::teal, pondMark},
-                                      {"Hilltop", "Hosting", pal::leaf, hillMark},
-                                      {"Sunbeam", "Web", pal::orange, sunMark},
-                                      {"Maple", "Mail", pal::berry, leafMark}};
+  // The partner sites of the Send stage's web, in the order of the magnifier.
+  static const Partner partners[5] = {{"Odin", "Project", pal::sky, tagMark},
+                                      {"W3C", "Validator", pal::leaf, tickMark},
+                                      {"Neocities", "free host", pal::teal, houseMark},
+                                      {"Let's", "Encrypt", pal::orange, lockMark},
+                                      {"W3C", "Access", pal::berry, personMark}};
   for (int i = 0; i < 5; ++i)
     c.push_back({QStringLiteral("Web_Partner%1").arg(i + 1), Kind::Bitmap,
                  [i] {

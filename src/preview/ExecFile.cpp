@@ -1,0 +1,125 @@
+#include "preview/ExecFile.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// The nice value of each priority class; raising the priority needs the
+// right to do so and is silently left at normal without it.
+int NiceValue(TExecFile::TPriority p) {
+    switch (p) {
+        case TExecFile::pcIdle: return 19;
+        case TExecFile::pcHigh: return -5;
+        case TExecFile::pcRealTime: return -15;
+        default: return 0;
+    }
+}
+#endif
+
+// The program the desktop opens documents and addresses with.
+QString AssociationProgram() {
+#ifdef Q_OS_WIN
+    return QStandardPaths::findExecutable(QStringLiteral("explorer"));
+#elif defined(Q_OS_MACOS)
+    return QStandardPaths::findExecutable(QStringLiteral("open"));
+#else
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+#endif
+}
+
+// Why `program` cannot be started, as an errno value.
+int StartError(const QString& program) {
+    const QString found = program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
+    const QFileInfo info(found);
+    if (found.isEmpty() || !info.exists()) return ENOENT;
+    if (!info.isExecutable() || info.isDir()) return EACCES;
+    return ENOEXEC;
+}
+
+}  // namespace
+
+TExecFile::TExecFile(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("ExecFile")); }
+
+bool TExecFile::Start(const QString& program, const QStringList& arguments) {
+    if (program.isEmpty()) return false;
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+#ifdef Q_OS_UNIX
+    const int nice = NiceValue(Priority);
+    if (nice != 0) process.setChildProcessModifier([nice] { setpriority(PRIO_PROCESS, 0, nice); });
+#endif
+    if (!Wait) {
+        qint64 pid = 0;
+        if (!process.startDetached(&pid)) {
+            LastErrorText = process.errorString();
+            return false;
+        }
+        ProcessId = pid;
+        return true;
+    }
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start();
+    if (!process.waitForStarted(-1)) {
+        LastErrorText = process.errorString();
+        return false;
+    }
+    ProcessId = process.processId();
+    if (WaitStyle == wSuspend) {
+        process.waitForFinished(-1);
+    } else {
+        // Events go on being handled; the program quitting ends the wait.
+        QEventLoop loop;
+        connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        connect(qApp, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
+        if (process.state() != QProcess::NotRunning) loop.exec();
+        if (process.state() != QProcess::NotRunning) process.waitForFinished(-1);
+    }
+    return true;
+}
+
+bool TExecFile::Execute() {
+    ProcessId = 0;
+    LastError = 0;
+    LastErrorText.clear();
+    const QStringList params = QProcess::splitCommand(Parameters);
+    // The command line as a program: a file of that name (spaces in its
+    // path included), else a command whose first word is the program.
+    QString program;
+    QStringList arguments;
+    if (QFileInfo(CommandLine).isFile()) {
+        program = CommandLine;
+        arguments = params;
+    } else {
+        arguments = QProcess::splitCommand(CommandLine + QLatin1Char(' ') + Parameters);
+        if (!arguments.isEmpty()) program = arguments.takeFirst();
+    }
+    bool started = QFileInfo(program).isDir() ? false : Start(program, arguments);
+    int error = started ? 0 : StartError(program);
+    if (!started && Associate) {
+        // The document goes to its program as one argument, whatever
+        // spaces its path holds.
+        AssociatedProgram = AssociationProgram();
+        if (AssociatedProgram.isEmpty()) {
+            error = ENOENT;
+        } else {
+            started = Start(AssociatedProgram, QStringList{CommandLine} + params);
+            if (!started) error = StartError(AssociatedProgram);
+        }
+    }
+    if (started) return true;
+    LastError = error;
+    if (OnFail) OnFail(*this);
+    return false;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The launcher's seam for tests: scripts on PATH that stand in for the
+// programs it starts (the desktop's opener among them) and write down what
+// they were given. No browser is ever started.
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A folder put in front of PATH holding scripts that write their arguments,
+// one a line, to a log. Removed, and PATH restored, with the object.
+class TLauncherSeam {
+public:
+    TLauncherSeam() : oldPath_(qgetenv("PATH")) { qputenv("PATH", dir_.path().toLocal8Bit() + ':' + oldPath_); }
+    ~TLauncherSeam() { qputenv("PATH", oldPath_); }
+
+    // A program named `name` that records its arguments, after `delay`
+    // seconds when given.
+    QString AddRecorder(const QString& name, const QString& delay = QString()) {
+        const QString path = dir_.filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly)) return QString();
+        QByteArray script = "#!/bin/sh\n";
+        if (!delay.isEmpty()) script += "sleep " + delay.toLatin1() + "\n";
+        script += "for a in \"$@\"; do printf '%s\\n' \"$a\"; done >> '" + Log().toLocal8Bit() + "'\n";
+        script += "echo . >> '" + Log().toLocal8Bit() + ".done'\n";
+        f.write(script);
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    // Only this folder on PATH: no opener of the desktop can be found.
+    void Isolate() { qputenv("PATH", dir_.path().toLocal8Bit()); }
+
+    QString Log() const { return dir_.filePath("launched.log"); }
+    // The arguments of the recorded starts, once `starts` have finished
+    // (detached starts end on their own time).
+    QStringList Arguments(int starts = 1) const {
+        QElapsedTimer t;
+        t.start();
+        while (ReadBytes(Log() + ".done").count('\n') < starts && t.elapsed() < 5000) QTest::qWait(10);
+        return QString::fromLocal8Bit(ReadBytes(Log())).split('\n', Qt::SkipEmptyParts);
+    }
+    int Starts() const { return int(ReadBytes(Log() + ".done").count('\n')); }
+    QString Folder() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray oldPath_;
+};
