@@ -268,7 +268,7 @@ void TfrmMain::FormShow() {
     if (hooks.OpenDocument) hooks.OpenDocument(doc);
     if (Page.Count() > 0 && hooks.SelectAndHighlight) hooks.SelectAndHighlight(0);
     Page.LoadingDocument = false;
-    if (!OpeningFromGallery) ShowRedPill(stBuild);
+    if (!OpeningFromGallery) ShowRedPill(stBuild, false);
     Page.FillingPanel = false;
 }
 

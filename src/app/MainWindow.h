@@ -6,6 +6,7 @@
 // classes of their own that build their controls on the stage panels and
 // plug their work into the stage switch through the hooks below.
 
+#include "docs/PageSession.h"
 #include "model/WebBlocks.h"
 
 #include <QImage>
@@ -47,7 +48,9 @@ public:
     ~TfrmMain() override;
 
     // --- page and window state ---
-    TPage Page;
+    // The page as a document, with the rules of the file commands.
+    TPageSession Session;
+    TPage& Page = Session.Page;
     int CurrentStage = stChoose;
     bool SwitchingStage = false;      // a stage switch is walking the mascot
     bool OpeningFromGallery = false;  // a stage switch opens the gallery entry
@@ -141,7 +144,9 @@ public:
     // --- the stage switch ---
     // The only way to change the stage: asks what must be asked, walks the
     // mascot, lights the segment and prepares the stage's panels.
-    void ShowRedPill(int stage);
+    // `openGalleryEntry` false: the program's own switch, which leaves a
+    // selected gallery entry alone.
+    void ShowRedPill(int stage, bool openGalleryEntry = true);
     void ChangeState(int stage);
     // The mascot walk along the toolbar to the segment of `stage`.
     void WalkThePim(int stage);

@@ -25,13 +25,14 @@ void TfrmMain::ToolbarRelease(int x, Qt::MouseButton button) {
     ShowRedPill(x / 140);
 }
 
-void TfrmMain::ShowRedPill(int s) {
+void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
     if (s < stChoose || s > stSent) return;
-    // Leaving the Choose stage opens the gallery entry that is selected.
-    if (CurrentStage == stChoose && !Page.FillingPanel && hooks.GallerySelected && hooks.GallerySelected()) {
-        OpeningFromGallery = true;
+    // The user leaving the Choose stage opens the gallery entry that is
+    // selected, once; the program's own switches (New, Open) never do.
+    if (openGalleryEntry && CurrentStage == stChoose && !Page.FillingPanel && hooks.GallerySelected &&
+        hooks.GallerySelected()) {
+        TFlagScope opening(OpeningFromGallery);
         if (hooks.OpenGalleryEntry) hooks.OpenGalleryEntry();
-        OpeningFromGallery = false;
     }
     if (s == stSend && hooks.SaveDocument && !hooks.SaveDocument()) return;
     if (s == stBuild && hooks.HTMLEditAccepted && hooks.HTMLEditAccepted()) {
@@ -90,11 +91,6 @@ void TfrmMain::ChangeState(int s) {
             showOnly(pnlChoose);
             break;
         case stBuild:
-            if (from == stChoose && hooks.GallerySelected && hooks.GallerySelected()) {
-                OpeningFromGallery = true;
-                if (hooks.OpenGalleryEntry) hooks.OpenGalleryEntry();
-                OpeningFromGallery = false;
-            }
             if (Page.DocFileName.isEmpty()) setWindowTitle(ApplicationTitle() + QStringLiteral(" - Untitled"));
             showOnly(pnlBuild);
             for (auto& work : hooks.StageEntered[stBuild]) work(from);

@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
 
 #include "TarvoResources.h"
 
@@ -102,9 +103,60 @@ int RunWindowFreeCommand(int argc, char** argv) {
 
 }  // namespace
 
+namespace {
+
+const char kNeedsDisplay[] =
+    "tarvo: needs a graphical display; without one, use --html, --text or --render for scripts\n";
+
+// True when the windowing system Qt would use has no display to talk to.
+bool DisplayMissing() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (platform.isEmpty()) return x11 && wayland;
+    if (platform.startsWith("xcb")) return x11;
+    if (platform.startsWith("wayland")) return wayland;
+    return false;
+}
+
+// While the application connects to the display, Qt's notes are held back:
+// when it cannot connect, the one line above is all the user sees.
+QtMessageHandler g_previousHandler = nullptr;
+QList<std::tuple<QtMsgType, QString>> g_heldMessages;
+
+void HoldMessages(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    if (type == QtFatalMsg) {
+        std::fputs(kNeedsDisplay, stderr);
+        std::_Exit(1);
+    }
+    g_heldMessages.append({type, msg});
+}
+
+void ReleaseMessages() {
+    qInstallMessageHandler(g_previousHandler);
+    for (const auto& [type, msg] : std::as_const(g_heldMessages)) {
+        const QByteArray text = msg.toLocal8Bit();
+        switch (type) {
+            case QtDebugMsg: qDebug("%s", text.constData()); break;
+            case QtInfoMsg: qInfo("%s", text.constData()); break;
+            case QtWarningMsg: qWarning("%s", text.constData()); break;
+            default: qCritical("%s", text.constData()); break;
+        }
+    }
+    g_heldMessages.clear();
+}
+
+}  // namespace
+
 int RunTarvo(int argc, char** argv) {
     if (IsWindowFreeCommand(argc, argv)) return RunWindowFreeCommand(argc, argv);
+    if (DisplayMissing()) {
+        std::fputs(kNeedsDisplay, stderr);
+        return 1;
+    }
+    g_previousHandler = qInstallMessageHandler(HoldMessages);
     TTarvoApplication app(argc, argv);
+    ReleaseMessages();
     InitTarvoResources();
     app.setWindowIcon(ProgramIcon());
     const QStringList args = app.arguments().mid(1);

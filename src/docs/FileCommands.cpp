@@ -1,19 +1,11 @@
 #include "docs/FileCommands.h"
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
-#include "app/Utils.h"
-#include "docs/PageFile.h"
 #include "docs/SaveInfo.h"
-#include "html/ViewStage.h"
 #include "model/PageHistory.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -21,6 +13,61 @@ const QString kDocumentFilter = QStringLiteral("Tarvo Files (*.tve)");
 const QString kTemplateFilter = QStringLiteral("Tarvo Template (*.tvt)");
 
 }  // namespace
+
+TFileCommands* AttachFileCommands(TfrmMain& window) {
+    auto* files = new TFileCommands(window);
+    window.Files = files;
+    return files;
+}
+
+TFileCommands::TFileCommands(TfrmMain& window) : QObject(&window), w_(window), s_(window.Session) {
+    setObjectName(QStringLiteral("FileCommands"));
+    connect(w_.mnuFileNew, &QAction::triggered, this, &TFileCommands::mnuFileNewClick);
+    connect(w_.menFileOpen, &QAction::triggered, this, &TFileCommands::menFileOpenClick);
+    connect(w_.menFileSave, &QAction::triggered, this, &TFileCommands::menFileSaveClick);
+    connect(w_.menFileSaveAs, &QAction::triggered, this, &TFileCommands::menFileSaveAsClick);
+    connect(w_.menFileMake, &QAction::triggered, this, &TFileCommands::menFileMakeClick);
+
+    s_.User = this;
+    s_.ClearBlocks = [this] {
+        if (w_.hooks.ClearPage) w_.hooks.ClearPage();
+        else w_.Page.ClearChunks();
+    };
+    s_.ChunkLoaded = [this](int index) {
+        if (w_.hooks.LoadChunk) w_.hooks.LoadChunk(index);
+    };
+    s_.RenderPage = [this] { return w_.hooks.RenderSnapshot ? w_.hooks.RenderSnapshot() : QImage(); };
+    s_.NameChanged = [this] { UpdateCaption(); };
+    s_.DocumentWritten = [this] {
+        MarkPageSaved(w_);
+        if (w_.CurrentStage == TfrmMain::stSend)
+            for (auto& work : w_.hooks.UploadListChanged) work();
+    };
+    s_.SavedAs = [this] {
+        for (auto& work : w_.hooks.UploadListChanged) work();
+    };
+
+    w_.hooks.SaveDocument = [this] { return SaveDocument(); };
+    w_.hooks.OpenDocument = [this](const QString& path) {
+        OpenDocument(path);
+        return true;
+    };
+    w_.hooks.AskForSave = [this] { return SavedOrDiscarded(); };
+}
+
+// ---- What the session asks ---------------------------------------------------------
+
+TSaveAnswer TFileCommands::AskSaveChanges() {
+    switch (Dialogs().Ask(&w_, w_.ApplicationTitle(),
+                          QStringLiteral("Do you want to save the changes to your Tarvo File?"), TMsgIcon::Question,
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+        case QMessageBox::Yes: return TSaveAnswer::Yes;
+        case QMessageBox::No: return TSaveAnswer::No;
+        default: return TSaveAnswer::Cancel;
+    }
+}
+
+void TFileCommands::ShowSaveHint() { ShowSaveInfoIfWanted(&w_); }
 
 QString TFileCommands::AskSavePath(const QString& caption, const QString& folder, const QString& fileName,
                                    bool isTemplate) {
@@ -33,181 +80,68 @@ QString TFileCommands::AskSavePath(const QString& caption, const QString& folder
     return Dialogs().SaveFile(&w_, req);
 }
 
-TFileCommands* AttachFileCommands(TfrmMain& window) {
-    auto* files = new TFileCommands(window);
-    window.Files = files;
-    return files;
-}
-
-TFileCommands::TFileCommands(TfrmMain& window) : QObject(&window), w_(window) {
-    setObjectName(QStringLiteral("FileCommands"));
-    connect(w_.mnuFileNew, &QAction::triggered, this, &TFileCommands::mnuFileNewClick);
-    connect(w_.menFileOpen, &QAction::triggered, this, &TFileCommands::menFileOpenClick);
-    connect(w_.menFileSave, &QAction::triggered, this, &TFileCommands::menFileSaveClick);
-    connect(w_.menFileSaveAs, &QAction::triggered, this, &TFileCommands::menFileSaveAsClick);
-    connect(w_.menFileMake, &QAction::triggered, this, &TFileCommands::menFileMakeClick);
-
-    w_.hooks.SaveDocument = [this] { return SaveDocument(); };
-    w_.hooks.OpenDocument = [this](const QString& path) {
-        OpenDocument(path);
+bool TFileCommands::ConfirmSaveBeforeUpload(bool untitled) {
+    if (untitled) {
+        Dialogs().Tell(&w_, w_.ApplicationTitle(),
+                       QStringLiteral("Before uploading this file, you will need to save the Tarvo File."),
+                       TMsgIcon::Warning);
         return true;
-    };
-    w_.hooks.AskForSave = [this] {
-        return SavedOrDiscarded();
-    };
+    }
+    return Dialogs().Ask(&w_, w_.ApplicationTitle(),
+                         QStringLiteral("Before uploading this file, you will need to save changes to the Tarvo File."),
+                         TMsgIcon::Warning, QMessageBox::Ok | QMessageBox::Cancel,
+                         QMessageBox::Ok) == QMessageBox::Ok;
 }
 
-QString TFileCommands::SaveFolder() const { return JoinPath(AppDir(), QStringLiteral("save")); }
-QString TFileCommands::TemplateFolder() const { return JoinPath(AppDir(), QStringLiteral("template")); }
-
-QString TFileCommands::StartFolder() const {
-    const QString folder = QFileInfo(w_.Page.DocFileName).absolutePath();
-    if (!w_.Page.DocFileName.isEmpty() && QFileInfo(folder).isDir()) return QDir::toNativeSeparators(folder);
-    return SaveFolder();
+bool TFileCommands::Show(const TSessionOutcome& outcome) {
+    if (!outcome.message.isEmpty())
+        Dialogs().Tell(&w_, w_.ApplicationTitle(), outcome.message,
+                       outcome.kind == TSessionOutcome::Failed ? TMsgIcon::Critical : TMsgIcon::Warning);
+    return outcome.done();
 }
+
+// ---- The commands ------------------------------------------------------------------
+
+QString TFileCommands::SaveFolder() const { return s_.SaveFolder(); }
+QString TFileCommands::TemplateFolder() const { return s_.TemplateFolder(); }
 
 void TFileCommands::UpdateCaption() {
-    const QString name = QFileInfo(w_.Page.DocFileName).fileName();
-    w_.setWindowTitle(w_.ApplicationTitle() + QStringLiteral(" - ") +
-                      (w_.Page.DocFileName.isEmpty() ? QStringLiteral("Untitled") : name));
+    w_.setWindowTitle(w_.ApplicationTitle() + QStringLiteral(" - ") + s_.DocumentName());
 }
 
 QMessageBox::StandardButton TFileCommands::AskForSave() {
     if (!w_.Page.PageChanged) return QMessageBox::No;
-    return Dialogs().Ask(&w_, w_.ApplicationTitle(), QStringLiteral("Do you want to save the changes to your Tarvo File?"),
-                         TMsgIcon::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                         QMessageBox::Yes);
-}
-
-bool TFileCommands::SavedOrDiscarded() {
-    // A save dialog cancelled after Yes, or a save that failed, keeps the
-    // page just as Cancel does: the command must not discard it.
-    switch (AskForSave()) {
-        case QMessageBox::Yes: return FileSaveAs();
-        case QMessageBox::Cancel: return false;
-        default: return true;
+    switch (AskSaveChanges()) {
+        case TSaveAnswer::Yes: return QMessageBox::Yes;
+        case TSaveAnswer::No: return QMessageBox::No;
+        case TSaveAnswer::Cancel: break;
     }
+    return QMessageBox::Cancel;
 }
 
-bool TFileCommands::SaveBuilder(const QString& path) {
-    const QImage rendering = w_.hooks.RenderSnapshot ? w_.hooks.RenderSnapshot() : QImage();
-    const QImage snapshot = CapturePageSnapshot(w_.Page, rendering);
-    const QString style = w_.View ? w_.View->SelectedStyleName() : QStringLiteral("[None]");
-    QString error;
-    if (!WritePageFile(path, w_.Page, style, snapshot, &error)) {
-        // The page keeps its old name and stays marked changed.
-        Dialogs().Tell(&w_, w_.ApplicationTitle(), error, TMsgIcon::Critical);
-        return false;
-    }
-    w_.Page.PageChanged = false;
-    MarkPageSaved(w_);
-    w_.Page.DocFileName = path;
-    UpdateCaption();
-    if (w_.CurrentStage == TfrmMain::stSend)
-        for (auto& work : w_.hooks.UploadListChanged) work();
-    return true;
-}
-
-bool TFileCommands::FileSaveAs() {
-    ShowSaveInfoIfWanted(&w_);
-    const QString path = AskSavePath(QStringLiteral("Save As"), StartFolder(), w_.Page.DocFileName, false);
-    if (path.isEmpty()) return false;
-    // A save that failed is no save: the caller must not go on as if the
-    // page were safe on disk.
-    if (!SaveBuilder(path)) return false;
-    if (w_.View) w_.View->SaveFromHTML(w_.View->PageHTMLPath());
-    for (auto& work : w_.hooks.UploadListChanged) work();
-    return true;
-}
-
-bool TFileCommands::SaveChanges() {
-    const QString path = AskSavePath(QStringLiteral("Save"), SaveFolder(), w_.Page.DocFileName, false);
-    if (path.isEmpty()) return false;
-    return SaveBuilder(path);
-}
-
-bool TFileCommands::SaveDocument() {
-    bool result = false;
-    if (w_.Page.DocFileName.isEmpty()) {
-        Dialogs().Tell(&w_, w_.ApplicationTitle(),
-                       QStringLiteral("Before uploading this file, you will need to save the Tarvo File."),
-                       TMsgIcon::Warning);
-        result = FileSaveAs();
-    } else if (!w_.Page.PageChanged) {
-        result = true;
-    } else {
-        const auto answer = Dialogs().Ask(
-            &w_, w_.ApplicationTitle(),
-            QStringLiteral("Before uploading this file, you will need to save changes to the Tarvo File."),
-            TMsgIcon::Warning, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
-        result = answer == QMessageBox::Ok && SaveChanges();
-    }
-    if (result && w_.View) w_.View->SaveFromHTML(w_.View->PageHTMLPath());
-    return result;
-}
-
-void TFileCommands::ClearForOpen() {
-    if (w_.View) w_.View->chkLogo->setChecked(true);
-    if (w_.hooks.ClearPage) w_.hooks.ClearPage();
-    else w_.Page.ClearChunks();
-    w_.Page.DocFileName.clear();
-    UpdateCaption();
-    w_.Page.PageChanged = false;
-}
-
-TPageReadResult TFileCommands::ReadInto(const QString& path) {
-    if (!QFile::exists(path)) return TPageReadResult::Unreadable;
-    const TPageReadOutcome outcome = ReadPageFile(path, w_.Page, [this](int index) {
-        if (w_.hooks.LoadChunk) w_.hooks.LoadChunk(index);
-    });
-    if (w_.View) w_.View->SelectStyleByName(outcome.HasStyleName ? outcome.StyleName : QStringLiteral("[None]"));
-    if (outcome.Fault == TPageReadFault::BadVersionText)
-        Dialogs().Tell(&w_, w_.ApplicationTitle(), outcome.Message, TMsgIcon::Warning);
-    return outcome.Result;
-}
-
-void TFileCommands::OpenDocument(const QString& path) {
-    ClearForOpen();
-    if (!QFile::exists(path)) return;
-    // A file that is not a page, or a damaged one, never names the page:
-    // the next Save would overwrite it with what little was read.
-    if (ReadInto(path) != TPageReadResult::Ok) return;
-    w_.Page.DocFileName = path;
-    UpdateCaption();
-}
-
-void TFileCommands::LoadTemplate(const QString& path) {
-    // The page stays untitled, so a plain Save never overwrites the template.
-    ClearForOpen();
-    ReadInto(path);
-}
+bool TFileCommands::SavedOrDiscarded() { return Show(s_.SavedOrDiscarded()); }
+bool TFileCommands::SaveBuilder(const QString& path) { return Show(s_.SaveBuilder(path)); }
+bool TFileCommands::FileSaveAs() { return Show(s_.SaveAs()); }
+bool TFileCommands::SaveChanges() { return Show(s_.SaveChanges()); }
+bool TFileCommands::SaveDocument() { return Show(s_.SaveDocument()); }
+void TFileCommands::OpenDocument(const QString& path) { Show(s_.OpenDocument(path)); }
+void TFileCommands::LoadTemplate(const QString& path) { Show(s_.LoadTemplate(path)); }
 
 void TFileCommands::FileNew() {
-    w_.Page.FillingPanel = true;
-    if (w_.View) w_.View->chkLogo->setChecked(true);
-    if (w_.hooks.ClearPage) w_.hooks.ClearPage();
-    else w_.Page.ClearChunks();
-    w_.Page.DocFileName.clear();
-    UpdateCaption();
-    w_.Page.PageChanged = false;
-    if (w_.View) w_.View->SelectStyleByName(QStringLiteral("[None]"));
-    w_.Page.FillingPanel = false;
-    w_.ShowRedPill(TfrmMain::stBuild);
+    s_.FileNew();
+    // The program's own switch: a gallery entry still selected in the
+    // Choose stage must not replace the empty page.
+    w_.ShowRedPill(TfrmMain::stBuild, false);
     if (w_.hooks.ShowBlankPanel) w_.hooks.ShowBlankPanel();
 }
 
 void TFileCommands::DoTemplate(const QString& path, bool isSavedPage) {
-    w_.Page.LoadingDocument = true;
-    w_.Page.FillingPanel = true;
-    if (w_.View) w_.View->SelectStyleByName(QStringLiteral("[None]"));
-    if (SavedOrDiscarded()) {
-        if (isSavedPage) OpenDocument(path);
-        else LoadTemplate(path);
-        if (w_.Page.Count() > 0 && w_.hooks.SelectAndHighlight) w_.hooks.SelectAndHighlight(0);
-        if (!w_.OpeningFromGallery) w_.ShowRedPill(TfrmMain::stBuild);
-    }
-    w_.Page.LoadingDocument = false;
-    w_.Page.FillingPanel = false;
+    TFlagScope loading(w_.Page.LoadingDocument);
+    TFlagScope filling(w_.Page.FillingPanel);
+    if (!Show(s_.Open(path, isSavedPage))) return;
+    if (w_.Page.Count() > 0 && w_.hooks.SelectAndHighlight) w_.hooks.SelectAndHighlight(0);
+    // Opened from the gallery, the user's own switch goes on by itself.
+    if (!w_.OpeningFromGallery) w_.ShowRedPill(TfrmMain::stBuild, false);
 }
 
 void TFileCommands::mnuFileNewClick() {
@@ -227,15 +161,7 @@ void TFileCommands::menFileOpenClick() {
     DoTemplate(path, req.filterIndex == 0);
 }
 
-void TFileCommands::menFileSaveClick() {
-    if (!w_.Page.DocFileName.isEmpty() && QFile::exists(w_.Page.DocFileName)) {
-        SaveBuilder(w_.Page.DocFileName);
-        return;
-    }
-    ShowSaveInfoIfWanted(&w_);
-    const QString path = AskSavePath(QStringLiteral("Save"), StartFolder(), QString(), false);
-    if (!path.isEmpty()) SaveBuilder(path);
-}
+void TFileCommands::menFileSaveClick() { Show(s_.Save()); }
 
 void TFileCommands::menFileSaveAsClick() {
     FileSaveAs();
@@ -243,7 +169,4 @@ void TFileCommands::menFileSaveAsClick() {
         if (w_.CurrentStage == TfrmMain::stChoose) work(TfrmMain::stChoose);
 }
 
-void TFileCommands::menFileMakeClick() {
-    const QString path = AskSavePath(QStringLiteral("Make Template"), TemplateFolder(), QString(), true);
-    if (!path.isEmpty()) SaveBuilder(path);
-}
+void TFileCommands::menFileMakeClick() { Show(s_.MakeTemplate()); }

@@ -1,17 +1,17 @@
 #pragma once
-// The File menu: new, open, save, save as, make template; the question
-// about unsaved changes; the saving the Send stage demands; and opening a
-// document or template into the page.
+// The File menu on the main window: it asks the user what the page session
+// needs to know (through Dialogs()), runs the session's file commands and
+// shows their outcome. The rules themselves live in TPageSession.
+
+#include "docs/PageSession.h"
 
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 
-enum class TPageReadResult;
-
 class TfrmMain;
 
-class TFileCommands : public QObject {
+class TFileCommands : public QObject, public TSessionUser {
     Q_OBJECT
 public:
     explicit TFileCommands(TfrmMain& window);
@@ -29,6 +29,7 @@ public:
     bool SaveDocument();
     void OpenDocument(const QString& path);
     void LoadTemplate(const QString& path);
+    // An empty untitled page in the Build stage.
     void FileNew();
     // Opens a file as the current page and goes to the Build stage.
     void DoTemplate(const QString& path, bool isSavedPage);
@@ -46,15 +47,19 @@ public:
     QString SaveFolder() const;
     QString TemplateFolder() const;
 
+    // --- TSessionUser ---
+    TSaveAnswer AskSaveChanges() override;
+    void ShowSaveHint() override;
+    QString AskSavePath(const QString& caption, const QString& folder, const QString& fileName,
+                        bool isTemplate) override;
+    bool ConfirmSaveBeforeUpload(bool untitled) override;
+
 private:
-    // Empties the page and reads `path` into it (when it exists).
-    TPageReadResult ReadInto(const QString& path);
-    void ClearForOpen();
-    QString StartFolder() const;
-    // The save dialog for a document or a template; "" when cancelled.
-    QString AskSavePath(const QString& caption, const QString& folder, const QString& fileName, bool isTemplate);
+    // Shows a failure or a warning; true when the outcome is Done.
+    bool Show(const TSessionOutcome& outcome);
 
     TfrmMain& w_;
+    TPageSession& s_;
 };
 
 TFileCommands* AttachFileCommands(TfrmMain& window);

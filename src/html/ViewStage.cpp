@@ -1,6 +1,7 @@
 #include "html/ViewStage.h"
 
 #include "app/AppPaths.h"
+#include "app/EditorText.h"
 #include "app/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Settings.h"
@@ -59,6 +60,8 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     connect(memHTML, &QPlainTextEdit::textChanged, this, &TViewStage::memHTMLChange);
     connect(txtTitle, &QLineEdit::textChanged, this, &TViewStage::txtTitleChange);
     connect(chkLogo, &QCheckBox::toggled, this, &TViewStage::chkLogoClick);
+    connect(lstStyles, &QListWidget::currentRowChanged, this,
+            [this] { w_.Session.StyleName = SelectedStyleName(); });
     connect(lstStyles, &QListWidget::itemClicked, this, &TViewStage::lstStylesClick);
     connect(btnEditStyle, &QPushButton::clicked, this, &TViewStage::btnEditStyleClick);
     connect(pagePreview, &QTabWidget::currentChanged, this, &TViewStage::pagePreviewChange);
@@ -85,6 +88,17 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     });
     w_.hooks.HTMLEditAccepted = [this] { return HTMLEditAccepted; };
     w_.hooks.RenderSnapshot = [this] { return PageRendering(); };
+
+    // The page session holds the page's HTML, style and logo; these
+    // controls show them.
+    TPageSession& session = w_.Session;
+    session.Styles = &StyleList;
+    session.StyleChanged = [this] { SelectStyleByName(w_.Session.StyleName); };
+    session.LogoChanged = [this] { chkLogo->setChecked(w_.Session.Logo()); };
+    session.HTMLChanged = [this] {
+        TFlagGuard g(w_.HTMLUpdating);
+        ShowInEditor(memHTML, w_.Session.HTML());
+    };
 
     // The full-size preview follows the window's size; a right-button
     // release on the style controls asks "What's This?".
@@ -187,21 +201,15 @@ void TViewStage::CreateControls() {
     chkLogo->setChecked(true);
 }
 
-QString TViewStage::HTMLText() const {
-    QString t = memHTML->toPlainText();
-    t.replace(QLatin1Char('\n'), CRLF);
-    return t;
-}
+QString TViewStage::HTMLText() const { return w_.Session.HTML(); }
 
 void TViewStage::SetHTMLText(const QString& text) {
     TFlagGuard g(w_.HTMLUpdating);
-    memHTML->setPlainText(text);
+    w_.Session.SetHTML(text);
+    ShowInEditor(memHTML, text);
 }
 
-QString TViewStage::PageHTMLPath() const {
-    const QString name = StripExtension(QFileInfo(w_.Page.DocFileName).fileName());
-    return JoinPath(HTMLDir(), name + QStringLiteral(".html"));
-}
+QString TViewStage::PageHTMLPath() const { return w_.Session.PageHTMLPath(); }
 
 bool TViewStage::SaveFromHTML(const QString& path) const {
     // Written beside the old file and renamed over it, so a failed write
@@ -272,14 +280,7 @@ QImage TViewStage::PageRendering() {
     // The page as it stands in the editor; an empty editor (the Build
     // stage) is rendered from the blocks without being filled, so that it
     // never holds text older than the blocks.
-    QString text = HTMLText();
-    if (text.isEmpty()) {
-        const TStyleChunk* style = nullptr;
-        const int row = lstStyles->currentRow();
-        if (row > 0 && row <= int(StyleList.size())) style = StyleList[size_t(row - 1)].get();
-        text = ::AddBodyDef(BuildPageHTML(w_.Page, chkLogo->isChecked()), style);
-    }
-    QStringList lines = PreviewConversion(text).split(CRLF);
+    QStringList lines = PreviewConversion(w_.Session.PageHTMLText()).split(CRLF);
     const QSize size(w_.pnlMain->width() - 4, w_.pnlMain->height() - 10);
     return RenderHtmlLines(lines, HTMLDir(), size);
 }
@@ -289,7 +290,7 @@ void TViewStage::EnterView(int from) {
         // Back from sending: the text stands as it was, hand edits included.
         LoadViewer(QString(), HTMLText());
     } else {
-        SetHTMLText(BuildPageHTML(w_.Page, chkLogo->isChecked()));
+        SetHTMLText(BuildPageHTML(w_.Page, w_.Session.Logo()));
         ShowRover();
     }
     SetHTMLView();
@@ -298,14 +299,20 @@ void TViewStage::EnterView(int from) {
 void TViewStage::EnterSend(int) {
     const QString text = HTMLText();
     if (text.isEmpty() || text == QLatin1String("<BODY>")) {
-        SetHTMLText(BuildPageHTML(w_.Page, chkLogo->isChecked()));
+        SetHTMLText(BuildPageHTML(w_.Page, w_.Session.Logo()));
         ShowRover();
         SaveFromHTML(PageHTMLPath());
     }
 }
 
 void TViewStage::memHTMLChange() {
-    if (w_.HTMLUpdating || UndoingHTML || HTMLEditAccepted) return;
+    // The program's own writes have set the session's text already.
+    if (w_.HTMLUpdating) return;
+    // The session's text changes only where the editor's did: line breaks
+    // and non-breaking spaces elsewhere stay as they were.
+    const QString before = w_.Session.HTML();
+    w_.Session.SetHTML(ApplyEditorChange(before, EditorContents(memHTML), CRLF));
+    if (UndoingHTML || HTMLEditAccepted) return;
     if (!ReadSettingBool(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowHTMLWarning),
                          true))
         return;
@@ -315,6 +322,7 @@ void TViewStage::memHTMLChange() {
     }
     TFlagGuard g(UndoingHTML);
     memHTML->undo();
+    w_.Session.SetHTML(before);
 }
 
 void TViewStage::pagePreviewChange(int index) {
@@ -330,13 +338,9 @@ void TViewStage::txtTitleChange() {
 }
 
 void TViewStage::chkLogoClick() {
-    TFlagGuard g(w_.HTMLUpdating);
-    const QString text = HTMLText();
-    memHTML->setPlainText(chkLogo->isChecked() ? InsertLogo(text) : RemoveLogo(text));
-    // An empty editor (the Choose and Build stages, or a page being opened
-    // or started anew) holds no page: writing it would empty the page's
-    // last good HTML file.
-    if (!text.isEmpty()) SaveFromHTML(PageHTMLPath());
+    // The session puts the logo line into a page held in the editor (or
+    // takes it out) and writes the page's HTML file.
+    w_.Session.SetLogo(chkLogo->isChecked());
     // The logo's picture is sent with the page, or no longer.
     for (auto& work : w_.hooks.UploadListChanged) work();
 }

@@ -3,21 +3,15 @@
 
 #include "model/PropertyPanels.h"
 
+#include "app/EditorText.h"
 #include "app/MainWindow.h"
+#include "app/Utils.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
-
-namespace {
-
-// The paragraph record keeps CR LF line breaks; the editor shows plain ones.
-QString ToEditorText(const QString& paragraph) { return QString(paragraph).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-QString FromEditorText(const QString& text) { return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")); }
-
-}  // namespace
 
 void TPropertyPanels::ShowPanel(int kind) {
     for (QFrame* p : {pnlPara, pnlLink, pnlImage, pnlHeading, pnlEmail, pnlLine, pnlBlank}) p->hide();
@@ -56,8 +50,7 @@ void TPropertyPanels::FillParaPanel() {
     const TBlockPara r = *page_.CurrentChunk()->Para;
     filling_ = true;
     ShowPanel(bkPara);
-    const QString text = ToEditorText(r.Paragraph);
-    if (txtParagraph->toPlainText() != text) txtParagraph->setPlainText(text);
+    if (EditorContents(txtParagraph) != EditorForm(r.Paragraph)) ShowInEditor(txtParagraph, r.Paragraph);
     SetAlign(paraButtons, r.Align);
     paraButtons.newLine->setChecked(r.NewLine != 0);
     filling_ = false;
@@ -202,7 +195,9 @@ void TPropertyPanels::BindButtons(const TButtonRow& row, std::function<quint8*(T
 
 void TPropertyPanels::txtParagraphChange() {
     Store(txtParagraph, [this](TWebChunk& c) {
-        if (c.Para) c.Para->Paragraph = FromEditorText(txtParagraph->toPlainText());
+        // Only what the user changed changes: the record's own line breaks
+        // and non-breaking spaces stay; new lines are CR LF.
+        if (c.Para) c.Para->Paragraph = ApplyEditorChange(c.Para->Paragraph, EditorContents(txtParagraph), CRLF);
     });
 }
 

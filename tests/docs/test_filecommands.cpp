@@ -375,6 +375,26 @@ void TestFileCommands::commandLineExitStatuses() {
     junk.write("not a page at all");
     junk.close();
     QCOMPARE(run({"--html", junk.fileName()}), 3);
+
+    // Without a display: one line naming the script options, status 1,
+    // both when no display is named and when the named one is not there.
+    for (const QString& display : {QString(), QStringLiteral(":97")}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        if (display.isEmpty()) env.remove("DISPLAY");
+        else env.insert("DISPLAY", display);
+        p.setProcessEnvironment(env);
+        p.start(tarvo, {});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        const QByteArray err = p.readAllStandardError();
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.contains("graphical display") && err.contains("--html") && err.contains("--render"),
+                 err.constData());
+    }
 }
 
 int main(int argc, char** argv) {

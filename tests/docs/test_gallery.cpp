@@ -39,6 +39,7 @@ private slots:
     void deleteAsksAndLeavesTheOpenPageAlone();
     void renameMovesSnapshotAndRefusesHarm();
     void leavingChooseOpensTheSelectedEntry();
+    void newIgnoresTheSelectedEntry();
     void shippedTemplatesReadBackClean();
 
 private:
@@ -362,6 +363,29 @@ void TestGallery::leavingChooseOpensTheSelectedEntry() {
     QTRY_COMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
     QVERIFY(w_->Page.DocFileName.isEmpty());
     QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("You're Invited!"));
+    QCOMPARE(dialogs_->unexpected, 0);
+}
+
+void TestGallery::newIgnoresTheSelectedEntry() {
+    // The user's own switch opens the selected entry, and only once.
+    int opened = 0;
+    const auto open = w_->hooks.OpenGalleryEntry;
+    w_->hooks.OpenGalleryEntry = [&] {
+        ++opened;
+        open();
+    };
+    click(entry("Invitation"));
+    QTest::mouseClick(w_->picToolbar, Qt::LeftButton, {}, QPoint(200, 50));
+    QTRY_COMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
+    QCOMPARE(opened, 1);
+    // File > New in the Choose stage with an entry selected: an empty page.
+    w_->ShowRedPill(TfrmMain::stChoose);
+    click(entry("Invitation"));
+    w_->mnuFileNew->trigger();
+    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
+    QCOMPARE(opened, 1);
+    QCOMPARE(w_->Page.Count(), 0);
+    QCOMPARE(w_->windowTitle(), QStringLiteral("Tarvo - Untitled"));
     QCOMPARE(dialogs_->unexpected, 0);
 }
 

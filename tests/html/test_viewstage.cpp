@@ -45,6 +45,7 @@ private slots:
     void enteringViewFillsEditorFromBlocks();
     void firstKeystrokeWarnsAndNoUndoesIt();
     void yesLetsKeysThroughUntilRefresh();
+    void handEditsKeepTheRestExactly();
     void dontShowAgainWithEitherAnswer();
     void programmaticWritesNeverWarn();
     void goingBackToBuildAsks();
@@ -150,6 +151,24 @@ void TestViewStage::yesLetsKeysThroughUntilRefresh() {
     typeInEditor("d");
     QCOMPARE(dialogs_->shown.size(), 2);
     QCOMPARE(v_->HTMLText(), before + "abc");
+}
+
+void TestViewStage::handEditsKeepTheRestExactly() {
+    // A hand edit changes only what was typed: non-breaking spaces and
+    // lone line breaks elsewhere stay, and a refused edit restores the text.
+    toStage(2);
+    const QString text = QString::fromLatin1("<P>a\xA0" "b</P>\r<P>c</P>\n</BODY>\r\n");
+    v_->SetHTMLText(text);
+    dialogs_->runs << Answer(false);
+    typeInEditor("x");
+    QCOMPARE(v_->HTMLText(), text);
+    dialogs_->runs << Answer(true);
+    typeInEditor("y");
+    QCOMPARE(v_->HTMLText(), text + "y");
+    QVERIFY(v_->SaveFromHTML(v_->PageHTMLPath()));
+    QFile f(v_->PageHTMLPath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("<P>a\xA0" "b</P>\r<P>c</P>\n</BODY>\r\ny"));
 }
 
 void TestViewStage::dontShowAgainWithEitherAnswer() {

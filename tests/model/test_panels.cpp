@@ -81,6 +81,7 @@ private slots:
 
     void panelsLayOutTheirControls();
     void fillAndEditEachKind();
+    void typedTextKeptExactly();
     void headingAndLineListRules();
     void alignmentAndNewLineButtons();
     void selectingDoesNotMarkPageChanged();
@@ -229,6 +230,26 @@ void TestPanels::fillAndEditEachKind() {
     select(0);
     QCOMPARE(s.w->focusWidget(), p.txtLineWidth);
     s.page().LoadingDocument = false;
+}
+
+void TestPanels::typedTextKeptExactly() {
+    // A non-breaking space, a lone CR and a lone LF survive a keystroke
+    // elsewhere in the paragraph; only the typed letter is new.
+    TPropertyPanels& p = s.panels();
+    s.load();
+    const QString text = QString::fromLatin1("a\xA0" "b\rc\nd\r\ne");
+    s.page().Chunk(0)->Para->Paragraph = text;
+    select(0);
+    p.txtParagraph->moveCursor(QTextCursor::End);
+    QTest::keyClick(p.txtParagraph, Qt::Key_X);
+    QCOMPARE(s.page().Chunk(0)->Para->Paragraph, text + "x");
+    p.txtParagraph->moveCursor(QTextCursor::Start);
+    QTest::keyClick(p.txtParagraph, Qt::Key_Delete);
+    QCOMPARE(s.page().Chunk(0)->Para->Paragraph, text.mid(1) + "x");
+    // A line break typed in the middle is CR LF; the others stay.
+    QTest::keyClick(p.txtParagraph, Qt::Key_Right);
+    QTest::keyClick(p.txtParagraph, Qt::Key_Return);
+    QCOMPARE(s.page().Chunk(0)->Para->Paragraph, QString::fromLatin1("\xA0\r\nb\rc\nd\r\nex"));
 }
 
 void TestPanels::headingAndLineListRules() {

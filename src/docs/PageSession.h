@@ -1,0 +1,138 @@
+#pragma once
+// The page being worked on as a document: its blocks and title, its file
+// name, whether it changed, the chosen style and logo, and its HTML as the
+// View stage holds it; with the rules of the file commands that create,
+// open and save it. No widgets: the windows ask the user (through
+// TSessionUser), call the session and show the outcome it returns.
+
+#include "model/WebBlocks.h"
+#include "styles/StyleList.h"
+
+#include <QImage>
+#include <QString>
+#include <functional>
+
+// How an operation ended. A cancelled or failed save stops the command that
+// needed it, and the page stays as it was.
+struct TSessionOutcome {
+    enum Kind { Done, Cancelled, Failed };
+    Kind kind = Done;
+    // Failed: why ("Cannot create file ..."). Done: a warning to show, if any.
+    QString message;
+
+    bool done() const { return kind == Done; }
+    static TSessionOutcome Ok(const QString& warning = QString()) { return {Done, warning}; }
+    static TSessionOutcome Cancel() { return {Cancelled, QString()}; }
+    static TSessionOutcome Fail(const QString& why) { return {Failed, why}; }
+};
+
+// Sets a flag (FillingPanel, LoadingDocument, ...) for as long as the
+// object lives, whatever the way out.
+struct TFlagScope {
+    bool& flag;
+    bool old;
+    explicit TFlagScope(bool& f) : flag(f), old(f) { flag = true; }
+    ~TFlagScope() { flag = old; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+};
+
+enum class TSaveAnswer { Yes, No, Cancel };
+
+// What the session asks of the person at the keyboard.
+class TSessionUser {
+public:
+    virtual ~TSessionUser() = default;
+    // "Do you want to save the changes to your Tarvo File?"
+    virtual TSaveAnswer AskSaveChanges() = 0;
+    // The hint before a page's first save (when the setting wants it).
+    virtual void ShowSaveHint() = 0;
+    // A document or template save dialog; "" when cancelled.
+    virtual QString AskSavePath(const QString& caption, const QString& folder, const QString& fileName,
+                                bool isTemplate) = 0;
+    // The warning before the Send stage: for an untitled page an OK-only
+    // notice (the answer does not count), for a changed one OK or Cancel.
+    virtual bool ConfirmSaveBeforeUpload(bool untitled) = 0;
+};
+
+class TPageSession {
+public:
+    TPage Page;  // blocks, PageTitle, DocFileName, PageChanged
+    QString StyleName = kNoStyleName;  // the style list's text of the chosen style
+    const TStyleList* Styles = nullptr;  // where StyleName is looked up
+    TSessionUser* User = nullptr;
+
+    // --- what the windows plug in ---
+    std::function<void()> ClearBlocks;         // empties the page and its canvas
+    std::function<void(int)> ChunkLoaded;      // a block appended by the reader
+    std::function<QImage()> RenderPage;        // the page as the viewer shows it
+    std::function<void()> NameChanged;         // DocFileName changed: the caption
+    std::function<void()> StyleChanged;        // the session chose StyleName itself
+    std::function<void()> LogoChanged;         // the session set Logo itself
+    std::function<void()> HTMLChanged;         // the session rewrote HTML itself
+    std::function<void()> DocumentWritten;     // after every successful document write
+    std::function<void()> SavedAs;             // after Save As wrote the page's files
+
+    // --- the logo and the HTML ---
+    bool Logo() const { return logo_; }
+    // Puts the logo line into the page's HTML or takes it out; a page in
+    // the editor is then written to its HTML file.
+    void SetLogo(bool on);
+    // The page's HTML as the View stage holds it; empty in the Choose and
+    // Build stages, where the blocks are the page.
+    const QString& HTML() const { return html_; }
+    void SetHTML(const QString& text) { html_ = text; }
+    // The page's real HTML: the held text when it holds the page, else the
+    // page made from the blocks with the chosen style and logo (what the
+    // View stage would show).
+    QString PageHTMLText();
+    // The page's HTML file: in the HTML folder, the document's name without
+    // its extension, then ".html" (".html" alone while untitled).
+    QString PageHTMLPath() const;
+    // Writes the page's real HTML to `path` (temporary file, then rename).
+    bool WritePageHTML(const QString& path);
+    // The chosen style (null for "[None]" or a name not in the list).
+    const TStyleChunk* ChosenStyle() const;
+
+    // --- names and folders ---
+    // The caption's document part: the file name, or "Untitled".
+    QString DocumentName() const;
+    QString SaveFolder() const;
+    QString TemplateFolder() const;
+    // Where save dialogs start: the document's folder when it exists.
+    QString StartFolder() const;
+
+    // --- the file commands ---
+    // The question before discarding changes: Done when the page was saved
+    // or may be discarded (asks nothing when unchanged).
+    TSessionOutcome SavedOrDiscarded();
+    TSessionOutcome New();
+    // Opens a document (isDocument) or a template after the question.
+    TSessionOutcome Open(const QString& path, bool isDocument);
+    TSessionOutcome Save();
+    TSessionOutcome SaveAs();
+    TSessionOutcome MakeTemplate();
+    // Before the Send stage: the page must be saved; then its HTML file is
+    // written. Anything but Done stays where it is.
+    TSessionOutcome SaveDocument();
+    // Closing the window: Done when it may close.
+    TSessionOutcome Close() { return SavedOrDiscarded(); }
+
+    // --- the steps the commands are made of ---
+    TSessionOutcome SaveBuilder(const QString& path);
+    TSessionOutcome SaveChanges();
+    void FileNew();
+    TSessionOutcome OpenDocument(const QString& path);
+    TSessionOutcome LoadTemplate(const QString& path);
+
+private:
+    void ClearForOpen();
+    void SetName(const QString& path);
+    void ChooseStyle(const QString& name);
+    // Reads `path` into the cleared page; true when it was a page.
+    bool ReadInto(const QString& path, QString* warning);
+    QString AskPath(const QString& caption, const QString& folder, const QString& name, bool isTemplate) const;
+
+    bool logo_ = true;
+    QString html_;
+};

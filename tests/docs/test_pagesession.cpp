@@ -1,0 +1,253 @@
+// The page session's file-command rules, without any window: every way
+// through the question, the save dialogs and failing writes.
+
+#include "TestSupport.h"
+#include "TarvoResources.h"
+#include "app/AppPaths.h"
+#include "app/Utils.h"
+#include "docs/PageFile.h"
+#include "docs/PageSession.h"
+#include "html/BodyStyle.h"
+#include "html/PageGenerator.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Answers the session's questions from queues and counts what it asked.
+struct TScriptedUser : TSessionUser {
+    QList<TSaveAnswer> answers;
+    QStringList paths;  // "" cancels the dialog
+    QStringList asked;  // "question", "hint", "save:CAPTION", "upload"
+    TSaveAnswer AskSaveChanges() override {
+        asked << "question";
+        return answers.isEmpty() ? TSaveAnswer::Cancel : answers.takeFirst();
+    }
+    void ShowSaveHint() override { asked << "hint"; }
+    QString AskSavePath(const QString& caption, const QString&, const QString&, bool) override {
+        asked << "save:" + caption;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+    bool ConfirmSaveBeforeUpload(bool) override {
+        asked << "upload";
+        return true;
+    }
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestPageSession : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTarvoResources(); }
+    void init();
+    void cleanup();
+
+    void questionBeforeDiscarding_data();
+    void questionBeforeDiscarding();
+    void saveRules();
+    void pageFileFromTheBlocks();
+    void heldHTMLWrittenExactly();
+
+private:
+    void addHeading(const QString& text);
+    QString blockedPath() const;
+    std::unique_ptr<TTestEnv> env_;
+    std::unique_ptr<TPageSession> s_;
+    TScriptedUser user_;
+    TStyleList styles_;
+};
+
+void TestPageSession::init() {
+    env_ = std::make_unique<TTestEnv>();
+    QVERIFY(env_->ok());
+    s_ = std::make_unique<TPageSession>();
+    user_ = TScriptedUser();
+    s_->User = &user_;
+    styles_.clear();
+    auto sky = std::make_unique<TStyleChunk>();
+    sky->StyleName = "Sky";
+    sky->BackColor = 0x00FF8000;
+    styles_.push_back(std::move(sky));
+    s_->Styles = &styles_;
+}
+
+void TestPageSession::cleanup() {
+    s_.reset();
+    env_.reset();
+}
+
+void TestPageSession::addHeading(const QString& text) {
+    auto chunk = NewChunkForKind(bkHeading);
+    chunk->Heading->HeadText = text;
+    s_->Page.InsertChunk(s_->Page.Count(), std::move(chunk));
+    s_->Page.PageChanged = true;
+}
+
+QString TestPageSession::blockedPath() const {
+    // A plain file where the folder should be stops even root.
+    QFile blocker(JoinPath(env_->appDir(), "blocker"));
+    if (blocker.open(QIODevice::WriteOnly)) blocker.close();
+    return JoinPath(env_->appDir(), "blocker/page.tve");
+}
+
+void TestPageSession::questionBeforeDiscarding_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");  // TSaveAnswer
+    QTest::addColumn<QString>("path");  // for Yes: "" cancels, "blocked" fails
+    QTest::addColumn<int>("kind");      // TSessionOutcome::Kind
+    for (const char* command : {"new", "open", "close"}) {
+        const QString c = QString::fromLatin1(command);
+        auto row = [&](const char* name, TSaveAnswer answer, const char* path, TSessionOutcome::Kind kind) {
+            QTest::addRow("%s %s", command, name) << c << int(answer) << QString::fromLatin1(path) << int(kind);
+        };
+        row("yes, saved", TSaveAnswer::Yes, "save/mine.tve", TSessionOutcome::Done);
+        row("yes, dialog cancelled", TSaveAnswer::Yes, "", TSessionOutcome::Cancelled);
+        row("yes, write failed", TSaveAnswer::Yes, "blocked", TSessionOutcome::Failed);
+        row("no", TSaveAnswer::No, "", TSessionOutcome::Done);
+        row("cancel", TSaveAnswer::Cancel, "", TSessionOutcome::Cancelled);
+    }
+}
+
+void TestPageSession::questionBeforeDiscarding() {
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(QString, path);
+    QFETCH(int, kind);
+    // Something to open: a saved page with one block.
+    TPage other;
+    auto chunk = NewChunkForKind(bkHeading);
+    chunk->Heading->HeadText = "other";
+    other.InsertChunk(0, std::move(chunk));
+    const QString otherPath = JoinPath(env_->appDir(), "save/other.tve");
+    QVERIFY(WritePageFile(otherPath, other, kNoStyleName, QImage()));
+
+    addHeading("mine");
+    addHeading("unsaved");
+    user_.answers << TSaveAnswer(answer);
+    if (answer == int(TSaveAnswer::Yes))
+        user_.paths << (path == "blocked" ? blockedPath() : path.isEmpty() ? QString() : JoinPath(env_->appDir(), path));
+
+    TSessionOutcome outcome;
+    if (command == "new") outcome = s_->New();
+    else if (command == "open") outcome = s_->Open(otherPath, true);
+    else outcome = s_->Close();
+
+    QCOMPARE(int(outcome.kind), kind);
+    QCOMPARE(user_.asked.constFirst(), QString("question"));
+    QVERIFY(!s_->Page.FillingPanel && !s_->Page.LoadingDocument);
+    if (kind == TSessionOutcome::Failed) QVERIFY(outcome.message.startsWith("Cannot create file"));
+    if (kind != TSessionOutcome::Done) {
+        // The page stays exactly as it was: blocks, no name, still changed.
+        QCOMPARE(s_->Page.Count(), 2);
+        QVERIFY(s_->Page.DocFileName.isEmpty());
+        QVERIFY(s_->Page.PageChanged);
+        return;
+    }
+    if (answer == int(TSaveAnswer::Yes)) {
+        TPage back;
+        QCOMPARE(ReadPageFile(JoinPath(env_->appDir(), path), back).Result, TPageReadResult::Ok);
+        QCOMPARE(back.Count(), 2);
+    }
+    const int blocks = command == "new" ? 0 : command == "open" ? 1 : 2;
+    QCOMPARE(s_->Page.Count(), blocks);
+    if (command == "open") QCOMPARE(s_->Page.DocFileName, otherPath);
+    if (command != "close") QVERIFY(!s_->Page.PageChanged);
+    // An unchanged page asks nothing.
+    user_.asked.clear();
+    s_->Page.PageChanged = false;
+    QVERIFY(s_->New().done());
+    QVERIFY(user_.asked.isEmpty());
+}
+
+void TestPageSession::saveRules() {
+    addHeading("saved");
+    // Untitled: the hint and the dialog; a cancelled dialog changes nothing.
+    QCOMPARE(int(s_->Save().kind), int(TSessionOutcome::Cancelled));
+    QCOMPARE(user_.asked, QStringList({"hint", "save:Save"}));
+    QVERIFY(s_->Page.PageChanged);
+    // A failed write keeps the page untitled and changed.
+    user_.paths << blockedPath();
+    QCOMPARE(int(s_->Save().kind), int(TSessionOutcome::Failed));
+    QVERIFY(s_->Page.DocFileName.isEmpty());
+    QVERIFY(s_->Page.PageChanged);
+    const QString path = JoinPath(env_->appDir(), "save/page.tve");
+    user_.paths << path;
+    QVERIFY(s_->Save().done());
+    QCOMPARE(s_->Page.DocFileName, path);
+    QVERIFY(!s_->Page.PageChanged);
+    QCOMPARE(s_->DocumentName(), QString("page.tve"));
+    // Titled and on disk: written silently.
+    user_.asked.clear();
+    s_->Page.PageChanged = true;
+    QVERIFY(s_->Save().done());
+    QVERIFY(user_.asked.isEmpty());
+    // Its file deleted meanwhile: asked for again, as a first save.
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(int(s_->Save().kind), int(TSessionOutcome::Cancelled));
+    QCOMPARE(user_.asked, QStringList({"hint", "save:Save"}));
+    // Save As failing keeps the old name.
+    user_.paths << blockedPath();
+    QCOMPARE(int(s_->SaveAs().kind), int(TSessionOutcome::Failed));
+    QCOMPARE(s_->Page.DocFileName, path);
+    // A template opened stays untitled; Make Template names the page.
+    const QString tvt = JoinPath(env_->appDir(), "template/mine.tvt");
+    user_.paths << tvt;
+    QVERIFY(s_->MakeTemplate().done());
+    QVERIFY(s_->LoadTemplate(tvt).done());
+    QVERIFY(s_->Page.DocFileName.isEmpty());
+    QCOMPARE(s_->Page.Count(), 1);
+}
+
+void TestPageSession::pageFileFromTheBlocks() {
+    // In the Choose and Build stages nothing holds the HTML: the page file
+    // is made from the blocks with the chosen style and logo.
+    addHeading("Hello there");
+    s_->StyleName = "sky";  // the list's letter case does not matter
+    s_->SetLogo(false);
+    QVERIFY(s_->HTML().isEmpty());
+    user_.paths << JoinPath(env_->appDir(), "save/hello.tve");
+    QVERIFY(s_->SaveAs().done());
+    const QByteArray html = ReadAll(JoinPath(HTMLDir(), "hello.html"));
+    QCOMPARE(html, ToAnsi(AddBodyDef(BuildPageHTML(s_->Page, false), styles_[0].get())));
+    QVERIFY(html.contains("Hello there"));
+    QVERIFY(html.contains(ToAnsi(BodyTagFor(styles_[0].get()))));
+    // The stored style is the chosen one.
+    TPage back;
+    QCOMPARE(ReadPageFile(s_->Page.DocFileName, back).StyleName, QString("sky"));
+    // Before the Send stage the same holds for a titled, unchanged page.
+    QVERIFY(QFile::remove(JoinPath(HTMLDir(), "hello.html")));
+    QVERIFY(s_->SaveDocument().done());
+    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "hello.html")), html);
+}
+
+void TestPageSession::heldHTMLWrittenExactly() {
+    // Text held from the View stage (hand edits, non-breaking spaces, lone
+    // line breaks) is written byte for byte, and the logo goes in and out
+    // of it without touching the rest.
+    addHeading("x");
+    const QString held = QString::fromLatin1("<HTML>\r\n<BODY>a\xA0" "b\rc\nd\r\n</BODY>\r\n</HTML>\r\n");
+    s_->SetHTML(held);
+    user_.paths << JoinPath(env_->appDir(), "save/held.tve");
+    QVERIFY(s_->SaveAs().done());
+    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), ToAnsi(held));
+    s_->SetLogo(false);
+    QCOMPARE(s_->HTML(), RemoveLogo(held));
+    s_->SetLogo(true);
+    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), ToAnsi(InsertLogo(RemoveLogo(held))));
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TestPageSession t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "test_pagesession.moc"
