@@ -99,13 +99,21 @@ void TFormControlObj::Draw(QPainter& p, int x, int y) {
         p.restore();
         return;
     }
+    // Only the part inside the clip: a control can be far larger than the
+    // picture.
+    QRect part(x, y, Width, Height);
+    if (p.hasClipping())
+        part &= p.clipBoundingRect().toAlignedRect();
+    if (part.isEmpty())
+        return;
     std::unique_ptr<QWidget> w(MakeWidget(nullptr, false));
     if (!w)
         return;
     w->setAttribute(Qt::WA_DontShowOnScreen);
     w->setFont(TMeasurer::makeQFont(FontDesc()));
     w->resize(Width, Height);
-    w->render(&p, QPoint(x, y), QRegion(), QWidget::DrawChildren);
+    w->ensurePolished();
+    w->render(&p, part.topLeft(), QRegion(part.translated(-x, -y)), QWidget::DrawChildren);
 }
 
 // ---- hidden -----------------------------------------------------------------
@@ -304,6 +312,19 @@ void TListBoxFormControlObj::SetHeightWidth(TMeasurer& m) {
     const int rows = Rows > 0 ? Rows : std::clamp(int(Options.size()), 1, 8);
     Width = std::min(LongestOption, kMaxChars) * a.width + 15;
     Height = rows * a.height;
+    if (auto* l = qobject_cast<QListWidget*>(TheControl.data()))
+        FitRows(l);
+}
+
+void TListBoxFormControlObj::FitRows(QListWidget* l) const {
+    if (Height <= 0)
+        return;
+    // Rows as tall as the letter the height was measured with, so the list
+    // shows the rows it was sized for.
+    const int rows = Rows > 0 ? Rows : std::clamp(int(Options.size()), 1, 8);
+    const int rowHeight = std::max(1, (Height - 2 * l->frameWidth()) / rows);
+    for (int i = 0; i < l->count(); ++i)
+        l->item(i)->setSizeHint(QSize(0, rowHeight));
 }
 
 QWidget* TListBoxFormControlObj::MakeWidget(QWidget* parent, bool live) {
@@ -311,8 +332,10 @@ QWidget* TListBoxFormControlObj::MakeWidget(QWidget* parent, bool live) {
     l->setObjectName(Name);
     l->setSelectionMode(Multiple ? QAbstractItemView::ExtendedSelection
                                  : QAbstractItemView::SingleSelection);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const TOptionObj& o : Options)
         l->addItem(o.Text);
+    FitRows(l);
     UpdateWidget(l);
     if (live)
         QObject::connect(l, &QListWidget::itemSelectionChanged, l, [this, l] {

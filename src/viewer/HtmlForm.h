@@ -19,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+class QListWidget;
 class QPainter;
 class TAttributeList;
 class TSectionList;
@@ -179,6 +180,7 @@ public:
 protected:
     QWidget* MakeWidget(QWidget* parent, bool live) override;
     void UpdateWidget(QWidget* w) override;
+    void FitRows(QListWidget* l) const;
 };
 
 // Any other SELECT: a drop-down list with one selected item.

@@ -5,6 +5,7 @@
 #include "ViewerTestUtil.h"
 #include "viewer/HtmlForm.h"
 #include "viewer/HtmlViewer.h"
+#include "viewer/ViewerCommand.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -327,6 +328,39 @@ private slots:
             order << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(order, QStringList({"first", "second", "third", "fourth", "fifth"}));
+    }
+
+    void pictureLooksLikeTheScreen() {
+        // The same page in the viewer (real widgets) and drawn off-screen
+        // (widgets rendered into the picture). A shown text area's scroll
+        // bar may differ by a few pixels; a missing or misplaced control
+        // differs by hundreds.
+        const QString html = "<body bgcolor=white>Pick <input type=checkbox checked> and "
+                             "<input type=radio checked><select name=s><option>one<option selected>two</select>"
+                             "<p><select size=2 multiple><option>a<option selected>b</select>"
+                             "<textarea rows=2 cols=8>x\ny</textarea><input type=submit value=Go>";
+        Submitted got;
+        auto v = viewerWith(html, got, 402, 200);
+        QVERIFY(v);
+        v->setScrollBars(ssNone);
+        v->setFocus();
+        QTest::qWait(20);
+        const QImage screen = v->paintPanel()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        THtmlDocument doc;
+        doc.parse(html);
+        const QImage picture = RenderHtmlDocument(doc, 402, screen.height())
+                                   .convertToFormat(QImage::Format_RGB32)
+                                   .copy(0, 0, screen.width(), screen.height());
+        QCOMPARE(picture.size(), screen.size());
+        int differing = 0;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                differing += screen.pixel(x, y) != picture.pixel(x, y);
+        if (differing > 60) {
+            screen.save(QDir::temp().filePath("forms-screen.png"));
+            picture.save(QDir::temp().filePath("forms-picture.png"));
+            QFAIL("the picture differs from the screen; see forms-screen.png and forms-picture.png");
+        }
     }
 
     void reloadingFreesTheWidgets() {
