@@ -503,8 +503,12 @@ ThtmlForm* TFormList::NewForm(TSectionList* list, const TAttributeList* attrs) {
 
 void TFormList::SetHeightWidth(TMeasurer& m) {
     for (const auto& f : Forms)
-        for (const auto& c : f->Controls)
+        for (const auto& c : f->Controls) {
             c->SetHeightWidth(m);
+            // The preformatted font may have changed since the widget was made.
+            if (c->TheControl)
+                c->TheControl->setFont(TMeasurer::makeQFont(c->FontDesc()));
+        }
     // Lines move with a new layout: controls whose line is not drawn again
     // must not stay where they were.
     ScrollStarted();

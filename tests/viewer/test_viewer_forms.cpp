@@ -368,6 +368,9 @@ private slots:
         auto v = viewerWith("<input name=a><textarea></textarea>", got);
         QVERIFY(v);
         QCOMPARE(widgets<QLineEdit>(*v).size(), 1);
+        // Edits follow the preformatted font.
+        v->setDefPreFontName("Some Mono");
+        QCOMPARE(widgets<QLineEdit>(*v).value(0)->font().family(), QString("Some Mono"));
         v->LoadStrings({"<select><option>x</select>"});
         QCOMPARE(widgets<QLineEdit>(*v).size(), 0);
         QCOMPARE(widgets<QPlainTextEdit>(*v).size(), 0);
