@@ -2,17 +2,18 @@
 // and copying. Nothing may crash, hang or grow without bound.
 #include "viewer/HtmlDocument.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
 #include <cstdlib>
 
-static QGuiApplication* app = nullptr;
+// Widgets, so that form controls are rendered as in the program.
+static QApplication* app = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    app = new QGuiApplication(*argc, *argv);
+    app = new QApplication(*argc, *argv);
     return 0;
 }
 

@@ -20,6 +20,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextStream>
@@ -83,7 +84,8 @@ int RunWindowFreeCommand(int argc, char** argv) {
     // No window is opened, so no display is needed either.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
-    QGuiApplication app(argc, argv);
+    // Widgets (not windows): pages with form controls render them.
+    QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Tarvo"));
     app.setOrganizationName(QStringLiteral("Brenfold"));
     InitTarvoResources();

@@ -58,6 +58,7 @@ void THtmlDocument::layout(int width) {
     width_ = width;
     int curs = 0;
     maxWidth_ = 0;
+    list_.FormList.SetHeightWidth(*measurer_);
     height_ = list_.DoLogic(*measurer_, 0, width, curs, maxWidth_);
 }
 

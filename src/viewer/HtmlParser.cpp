@@ -298,9 +298,21 @@ void THtmlParser::DoCommon(int level) {
     case S(Tag::TABLE):
         DoTable(level);
         return;
+    case S(Tag::FORM):
+    case E(Tag::FORM):
+        DoForm(s == S(Tag::FORM));
+        break;
+    case S(Tag::INPUT):
+        DoInput(level);
+        break;
+    case S(Tag::SELECT):
+        DoSelect(level);
+        break;
+    case S(Tag::TEXTAREA):
+        DoTextArea(level);
+        break;
     default:
-        // Form controls are read but not built yet; BUTTON and SELECTED do
-        // nothing.
+        // /TEXTAREA alone, BUTTON and SELECTED do nothing.
         break;
     }
     Next();
@@ -541,6 +553,16 @@ void THtmlParser::DoPre(int level) {
                 }
             } else if (s == S(Tag::MAP)) {
                 DoMap(true);
+            } else if (s == S(Tag::FORM) || s == E(Tag::FORM)) {
+                DoForm(s == S(Tag::FORM));
+            } else if (s == S(Tag::INPUT) || s == S(Tag::SELECT) || s == S(Tag::TEXTAREA)) {
+                flush();
+                if (s == S(Tag::INPUT))
+                    DoInput(level);
+                else if (s == S(Tag::SELECT))
+                    DoSelect(level);
+                else
+                    DoTextArea(level);
             } else {
                 flush();
                 applyStyle(s);  // font and style tags; others are ignored

@@ -11,6 +11,8 @@
 #include <vector>
 
 class TCell;
+class TFormControlObj;
+class ThtmlForm;
 class TSectionList;
 
 class THtmlParser {
@@ -46,6 +48,7 @@ private:
     bool InPre = false;
     int ListDepth = 0;
     int TableDepth = 0;
+    ThtmlForm* Form = nullptr;  // the current form
 
     int sy() const;
     void Next();
@@ -83,4 +86,13 @@ private:
     void DoMap(bool inPre);
     // Reads the whole table and appends it to the current cell.
     void DoTable(int level);
+    // FORM and /FORM; INPUT, SELECT (up to /SELECT) and TEXTAREA (its
+    // content read as typed up to its end tag). Each leaves the reader
+    // after what it consumed, reading no further token.
+    void DoForm(bool start);
+    void DoInput(int level);
+    void DoSelect(int level);
+    void DoTextArea(int level);
+    ThtmlForm* currentForm();
+    void addControl(int level, std::unique_ptr<TFormControlObj> c);
 };

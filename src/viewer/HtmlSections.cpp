@@ -3,6 +3,7 @@
 // SectionDraw.cpp.
 #include "viewer/HtmlSections.h"
 
+#include "viewer/HtmlForm.h"
 #include "viewer/HtmlTokens.h"
 #include "viewer/IndentManager.h"
 #include "viewer/SectionList.h"
@@ -235,6 +236,8 @@ void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
         else
             widestImage = std::max(widestImage, img->ImageWidth);
     }
+    for (const TFormControlObj* c : FormControls)
+        widestImage = std::max(widestImage, c->Width);
     int widestWord = 0;
     int i = 0;
     while (i < Len) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 class IndentManager;
+class TFormControlObj;
 class TCell;
 class TSectionList;
 struct TDrawContext;
@@ -166,6 +167,11 @@ public:
     // Ends the current run at the text's end and starts one in this font.
     void ChangeFont(const TMyFont& font, int sscript, const QString& url);
     void AddImage(const class TAttributeList& attrs);
+    // Form controls in text order (their forms own them).
+    std::vector<TFormControlObj*> FormControls;
+    // Adds the control's placeholder to the text.
+    void AddControl(TFormControlObj* c);
+    TFormControlObj* controlAt(int pos) const;
     // The font of character `index`: of the run with the greatest Pos not beyond it.
     const TRunFont& fontAt(int index) const;
     const TRunFont& runFont(const TFontObj& run) const;

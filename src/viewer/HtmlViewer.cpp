@@ -92,6 +92,9 @@ THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent) {
     list.ImageRequest = [this](const QString& src, bool transp) { return requestImage(src, transp); };
     list.OnBackgroundChange = [this](const QColor&) { panel_->update(); };
     list.OnError = [this](const QString& message) { layoutErrors_ << message; };
+    list.FormList.Panel = panel_;
+    list.FormList.SubmitCallback = [this](const QString& action, const QString& method,
+                                          const QStringList& results) { SubmitForm(action, method, results); };
     cache_.SetCacheCount(imageCacheCount_);
     defBackground_ = TSectionList::DefaultBackground();
     list.Background = defBackground_;

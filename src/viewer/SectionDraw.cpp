@@ -156,6 +156,11 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
                 continue;
             }
             if (b[i] == QChar(FormCode)) {
+                if (TFormControlObj* c = controlAt(i)) {
+                    const int bottom = baseline + line.Descent - (c->OnBaseline ? line.Descent : 0);
+                    c->Draw(p, x, bottom - c->Height);
+                    x += c->Width;
+                }
                 ++i;
                 continue;
             }

@@ -1,5 +1,6 @@
 // Line breaking and hit testing of text sections. A line is a range over
 // the section's text, rebuilt by every layout.
+#include "viewer/HtmlForm.h"
 #include "viewer/HtmlSections.h"
 #include "viewer/IndentManager.h"
 #include "viewer/SectionList.h"
@@ -9,6 +10,12 @@
 namespace {
 inline bool isPlaceholder(QChar c) { return c == QChar(ImageCode) || c == QChar(FormCode); }
 inline bool isSpace(QChar c) { return c == QLatin1Char(' '); }
+
+// The first control at or after text position `pos`.
+auto firstControlFrom(const std::vector<TFormControlObj*>& controls, int pos) {
+    return std::lower_bound(controls.begin(), controls.end(), pos,
+                            [](const TFormControlObj* c, int p) { return c->Pos < p; });
+}
 
 int clearSpace(const IndentManager& IMgr, int clearAttr, int Y) {
     if (clearAttr == 0)
@@ -24,7 +31,7 @@ static int pieceEnd(const TSection& s, int i, int limit) {
     int end = limit;
     if (size_t(fi + 1) < s.Fonts.size())
         end = std::min(end, s.Fonts[size_t(fi + 1)].Pos);
-    if (s.Images.isEmpty())
+    if (s.Images.isEmpty() && s.FormControls.empty())
         return std::max(end, i + 1);
     const TSectionText& b = s.Buff;
     for (int k = i; k < end; ++k)
@@ -46,6 +53,8 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
             continue;
         }
         if (c == QChar(FormCode)) {
+            if (const TFormControlObj* ctl = controlAt(i))
+                w += ctl->Width;
             ++i;
             continue;
         }
@@ -98,6 +107,8 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     measureImages(m);
     for (const auto& img : Images)
         MaxWidth = std::max(MaxWidth, img->ImageWidth + Indent);
+    for (const TFormControlObj* c : FormControls)
+        MaxWidth = std::max(MaxWidth, c->Width + Indent);
 
     const TSectionText& b = Buff;
     std::vector<TImageObj*> pending;
@@ -148,6 +159,13 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
                 continue;
             }
             if (c == QChar(FormCode)) {
+                const TFormControlObj* ctl = controlAt(i);
+                const int w = ctl ? ctl->Width : 0;
+                if (!empty && x + w > avail) {
+                    full = true;
+                    break;
+                }
+                x += w;
                 ++i;
                 empty = false;
                 continue;
@@ -221,6 +239,11 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
                 before = std::max(before, h + line.Descent - line.LineHt);
             }
         }
+        // A control stands with its bottom on the line's bottom, or on the
+        // baseline.
+        for (auto it = firstControlFrom(FormControls, pos); it != FormControls.end() && (*it)->Pos < end; ++it)
+            if (const TFormControlObj* c = *it)
+                before = std::max(before, c->Height - line.LineHt + (c->OnBaseline ? line.Descent : 0));
         line.SpaceBefore = clear + before;
 
         // 4. Where the line starts.

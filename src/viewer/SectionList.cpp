@@ -186,6 +186,7 @@ int TSectionList::Draw(QPainter& p, TMeasurer& m, const QRect& clip, int X, int 
     p.setClipRect(clip);
     const int next = TCell::Draw(dc, X, Y);
     p.restore();
+    FormList.HideUndrawn();
     return next;
 }
 
@@ -288,6 +289,7 @@ void TSectionList::Clear() {
     urlIndex_.clear();
     NameList.clear();
     MapList.clear();
+    FormList.Clear();
     BackgroundImageName.clear();
     SelB = SelE = 0;
     YOff = 0;

@@ -4,6 +4,7 @@
 // document-wide defaults, the selection, anchors and image maps.
 
 #include "viewer/FreeList.h"
+#include "viewer/HtmlForm.h"
 #include "viewer/HtmlSections.h"
 #include "viewer/IndentManager.h"
 
@@ -85,6 +86,7 @@ public:
 
     QMap<QString, TSectionBase*> NameList;  // upper-cased anchor names
     TFreeList<TMapItem> MapList;
+    TFormList FormList;
 
     // The distinct run fonts and hot-spot URLs of the document; runs hold
     // indexes into these.
@@ -105,7 +107,10 @@ public:
     std::function<void(const QString&)> OnError;
     std::function<void(const QColor&)> OnBackgroundChange;
 
-    void SetYOffset(int y) { YOff = y; }
+    void SetYOffset(int y) {
+        YOff = y;
+        FormList.ScrollStarted();
+    }
     void SetBackground(const QColor& c);
     // Draws the part of the document inside `clip` (device coordinates);
     // document point (x, y) lands at (X + x, Y + y - YOff).
