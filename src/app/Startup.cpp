@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/ProgramKeys.h"
 
 #include "app/Application.h"
 #include "app/HelpSystem.h"
@@ -36,6 +37,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachStyleWizard(*w);
     AttachServerBox(*w);
     AttachHelp(*w);
+    AttachProgramKeys(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
