@@ -14,11 +14,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTreeView>
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -85,6 +87,10 @@ void NameControls(QWidget* root) {
             if (QLabel* label = LabelOf(w)) name = Spoken(label->text());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             name = Spoken(button->text());
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            QStringList pages;
+            for (int i = 0; i < tabs->count(); ++i) pages << Spoken(tabs->tabText(i));
+            name = pages.join(QStringLiteral(", "));
         } else if (!qobject_cast<TPicture*>(w)) {
             continue;
         }
@@ -118,6 +124,7 @@ void AttachProgramKeys(TfrmMain& w) {
     auto update = [&w, items, sent](int stage) {
         if (stage < TfrmMain::stSend) *sent = false;
         items[TfrmMain::stSent]->setEnabled(*sent && stage >= TfrmMain::stSend);
+        w.picRedPill->setAccessibleName(QStringLiteral("Current stage: ") + QLatin1String(kStageItems[stage].spoken));
         NameControls(&w);
     };
     QObject::connect(&w, &TfrmMain::stageChanged, &w, update);
@@ -137,5 +144,12 @@ void AttachProgramKeys(TfrmMain& w) {
     w.imgExit->setAccessibleName(QStringLiteral("Exit"));
     w.imgView->setAccessibleName(QStringLiteral("Preview size"));
     w.imgLogo->setAccessibleName(QStringLiteral("Tarvo"));
+    // Controls that neither a label nor a text of their own names.
+    const std::pair<const char*, const char*> named[] = {
+        {"ctlHTML", "Page preview"},
+        {"memHTML", "HTML of the page"},
+    };
+    for (const auto& [object, name] : named)
+        if (auto* control = w.findChild<QWidget*>(QLatin1String(object))) control->setAccessibleName(QLatin1String(name));
     NameControls(&w);
 }

@@ -28,7 +28,8 @@ QString BlockSummary(const TWebChunk& chunk) {
     else if (chunk.Image) text = chunk.Image->FileName;
     else if (chunk.Heading) text = chunk.Heading->HeadText;
     else if (chunk.Email) text = chunk.Email->Address;
-    else if (chunk.Line) text = chunk.Line->LineWidth.isEmpty() ? QString() : chunk.Line->LineWidth + QLatin1Char('%');
+    else if (chunk.Line)
+        text = chunk.Line->LineWidth.isEmpty() ? QStringLiteral("full width") : chunk.Line->LineWidth + QLatin1Char('%');
     return text.simplified();
 }
 
