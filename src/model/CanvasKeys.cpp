@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QToolButton>
 
 using namespace canvas;
 
@@ -110,6 +111,16 @@ TCanvasKeys::TCanvasKeys(TBuildCanvas& canvas) : QObject(&canvas), canvas_(canva
 
 void TCanvasKeys::WirePanels() {
     TPropertyPanels& panels = canvas_.Panels();
+    // Tab leaves the paragraph for the next field instead of typing a tab
+    // (which the page would show as a space anyway), and the buttons of the
+    // panels are reached with Tab and pressed with Space; a mouse click
+    // still leaves the focus where it is.
+    panels.txtParagraph->setTabChangesFocus(true);
+    for (const auto* row : {&panels.paraButtons, &panels.linkButtons, &panels.imageButtons, &panels.headButtons,
+                            &panels.emailButtons})
+        for (QToolButton* b : {row->left, row->center, row->right, row->newLine})
+            if (b) b->setFocusPolicy(Qt::TabFocus);
+    panels.spdImgFile->setFocusPolicy(Qt::TabFocus);
     for (QFrame* panel : {panels.pnlPara, panels.pnlLink, panels.pnlImage, panels.pnlHeading, panels.pnlEmail,
                           panels.pnlLine}) {
         for (auto* w : panel->findChildren<QWidget*>())

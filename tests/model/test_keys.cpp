@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QToolButton>
 
 #include "TarvoResources.h"
 
@@ -24,6 +25,7 @@ private slots:
 
     void keyboardPageEqualsMousePage();
     void keysWaitForTheMouse();
+    void tabOrderFollowsTheScreen();
     void stageKeysGoThroughTheSwitch();
     void everyControlIsNamed();
 
@@ -163,6 +165,31 @@ void TestKeys::keysWaitForTheMouse() {
     press(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(s.order(), (QStringList{"b0", "b1", "b2"}));
     QVERIFY(!s.page().PageChanged);
+}
+
+void TestKeys::tabOrderFollowsTheScreen() {
+    s.loadParagraphs(2);
+    activate();
+    keys().fcsToolBox->setFocus();
+    TPropertyPanels& p = s.panels();
+    const QList<QWidget*> expected{keys().fcsToolBox, keys().fcsPageColumn, p.txtParagraph,
+                                   p.paraButtons.left, p.paraButtons.center, p.paraButtons.right,
+                                   p.paraButtons.newLine, keys().fcsToolBox};
+    QList<QWidget*> visited{QApplication::focusWidget()};
+    for (int i = 1; i < expected.size(); ++i) {
+        press(Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+    }
+    QCOMPARE(visited, expected);
+    QCOMPARE(p.txtParagraph->toPlainText(), QStringLiteral("b0"));  // Tab typed nothing
+    // A panel button pressed with Space is a change like a click.
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), p.paraButtons.center);
+    press(Qt::Key_Space);
+    QCOMPARE(s.page().Chunk(0)->Para->Align, quint8(alCenter));
+    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo Align Paragraph"));
 }
 
 void TestKeys::stageKeysGoThroughTheSwitch() {
