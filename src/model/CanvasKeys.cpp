@@ -121,6 +121,14 @@ void TCanvasKeys::WirePanels() {
         for (QToolButton* b : {row->left, row->center, row->right, row->newLine})
             if (b) b->setFocusPolicy(Qt::TabFocus);
     panels.spdImgFile->setFocusPolicy(Qt::TabFocus);
+    // A row tells what its block says, also after the block was edited.
+    connect(&panels, &TPropertyPanels::fieldEdited, this, [this] {
+        const TPage& page = canvas_.Window().Page;
+        const TWebChunk* chunk = page.CurrentChunk();
+        for (TWebBlock* row : canvas_.CanvasRows)
+            if (chunk && row->ChunkIndex == page.CurrentIndex) row->setAccessibleDescription(BlockSummary(*chunk));
+        UpdateFocusFrame();
+    });
     for (QFrame* panel : {panels.pnlPara, panels.pnlLink, panels.pnlImage, panels.pnlHeading, panels.pnlEmail,
                           panels.pnlLine}) {
         for (auto* w : panel->findChildren<QWidget*>())

@@ -134,6 +134,7 @@ void TestKeys::keyboardPageEqualsMousePage() {
     press(Qt::Key_Escape);
     QCOMPARE(QApplication::focusWidget(), keys().fcsPageColumn);
     QCOMPARE(keys().fcsPageColumn->accessibleName(), QStringLiteral("Heading block: Welcome, 4 of 5"));
+    QCOMPARE(c->CanvasRows[3]->accessibleDescription(), QStringLiteral("Welcome"));
     QCOMPARE(viewHtml(), byMouse);
     QVERIFY(!keys().shpFocusFrame->isVisible());
 }
