@@ -3,7 +3,8 @@
 // (a page block dragged onto the shredder) and one scroll step, each on
 // pages of 100, 1,000 and 10,000 blocks, with the view in the middle of the
 // page. Every step is a full gesture of real mouse events followed by the
-// repaint it causes. Prints the time per step; the goal is a time that does
+// repaint it causes. Undo and redo are timed on the shreds made beforehand,
+// one Edit menu command per step. Prints the time per step; the goal is a time that does
 // not grow with the page (within 2x from 100 to 10,000 blocks).
 
 #include "app/Application.h"
@@ -11,6 +12,7 @@
 #include "app/PictureControl.h"
 #include "app/Startup.h"
 #include "model/BuildCanvas.h"
+#include "model/PageHistory.h"
 #include "model/WebBlock.h"
 
 #include <QDir>
@@ -18,6 +20,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QAction>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -91,9 +94,23 @@ public:
         w_.timShredder->stop();
         c_.imgShredder->hide();
     }
+    // Shreds `count` blocks for undo and redo to take back and do again.
+    void PrepareHistory(int count) {
+        for (int i = 0; i < count; ++i) {
+            Shred(i);
+            Settle();
+        }
+    }
+    void Undo(int) { Command(w_.menEditUndo); }
+    void Redo(int) { Command(w_.menEditRedo); }
     void Scroll(int i) { c_.ScrollBar1->setValue(c_.ScrollBar1->value() + (i % 2 ? -1 : 1)); }
 
 private:
+    void Command(QAction* action) {
+        action->trigger();
+        w_.timShredder->stop();
+        c_.imgShredder->hide();
+    }
     void Settle() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -120,24 +137,33 @@ int main(int argc, char** argv) {
     TBench bench(*w, *c);
 
     const int sizes[] = {100, 1000, 10000};
-    const char* names[] = {"insert", "move", "shred", "scroll"};
+    const char* names[] = {"insert", "move", "shred", "scroll", "undo", "redo"};
+    constexpr int total = kSteps * kRounds;
+    static_assert(total <= TPageHistory::MaxSteps);
     std::map<std::pair<int, int>, double> us;
     std::printf("%-8s %12s %12s %12s\n", "step", "100 blocks", "1,000", "10,000");
-    for (int op = 0; op < 4; ++op) {
+    for (int op = 0; op < 6; ++op) {
         for (int size : sizes) {
-            bench.MakePage(size + (op == 2 ? kSteps * kRounds : 0));  // shredding shrinks the page
+            // Shredding shrinks the page; undo is timed on shreds made
+            // beforehand, redo on those shreds undone.
+            bench.MakePage(op == 2 || op >= 4 ? size + total : size);
+            if (op >= 4) bench.PrepareHistory(total);
+            if (op == 5)
+                for (int i = 0; i < total; ++i) bench.Undo(i);
             us[{op, size}] = bench.Time([&](int i) {
                 switch (op) {
                     case 0: bench.Insert(i); break;
                     case 1: bench.Move(i); break;
                     case 2: bench.Shred(i); break;
-                    default: bench.Scroll(i); break;
+                    case 3: bench.Scroll(i); break;
+                    case 4: bench.Undo(i); break;
+                    default: bench.Redo(i); break;
                 }
             });
             // Every gesture did what it should.
-            const int expected = op == 0 ? size + kSteps * kRounds : size;
-            if (w->Page.Count() != expected || (op != 3 && !w->Page.PageChanged)) {
-                std::fprintf(stderr, "%s on %d blocks: the page has %d blocks, not %d\n", names[op], size,
+            const int expected = op == 0 || op == 4 ? size + total : size;
+            if (w->Page.Count() != expected || (op != 3 && w->Page.PageChanged != (op != 4))) {
+                std::fprintf(stderr, "%s on %d blocks: the page has %d blocks, not %d, or the wrong changed flag\n", names[op], size,
                              w->Page.Count(), expected);
                 return 1;
             }

@@ -182,6 +182,21 @@ void THelpSystem::Show(QWidget* source, int call, int context) {
 
 bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::ShortcutOverride: {
+            // F1 is also the key of "Help Topics"; on a control with a topic
+            // of its own the key press goes on to the control, below.
+            auto* key = static_cast<QKeyEvent*>(event);
+            QWidget* focused = QApplication::focusWidget();
+            if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && focused && watched == focused &&
+                !dynamic_cast<THelpPopup*>(focused->window())) {
+                AssignHelpContext(&w_);
+                if (HelpContextOf(focused) > 0) {
+                    key->accept();
+                    return true;
+                }
+            }
+            break;
+        }
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             auto* widget = qobject_cast<QWidget*>(watched);

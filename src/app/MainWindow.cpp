@@ -120,6 +120,12 @@ void TfrmMain::CreateMenu() {
     mnuHelpTopics = add(mnuHelp, "mnuHelpTopics", QStringLiteral("&Help Topics"));
     mnuHelp->addSeparator();
     menHelpAbout = add(mnuHelp, "menHelpAbout", QStringLiteral("&About"));
+    // The usual keys of the file commands and of help, shown in the menu.
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    menFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    menFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    menFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuHelpTopics->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void TfrmMain::CreateControls() {

@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/ProgramKeys.h"
 
 #include "app/Application.h"
 #include "app/HelpSystem.h"
@@ -44,6 +45,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachSendWeb(*w);
     AttachSendPanel(*w);
     AttachHelp(*w);
+    AttachProgramKeys(*w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }

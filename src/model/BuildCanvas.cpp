@@ -7,6 +7,7 @@
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/WhatsThis.h"
+#include "model/CanvasKeys.h"
 #include "model/PageHistory.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlock.h"
@@ -22,8 +23,10 @@ using namespace canvas;
 TBuildCanvas::TBuildCanvas(TfrmMain& window) : QObject(&window), w_(window), page_(window.Page) {
     setObjectName(QStringLiteral("BuildCanvas"));
     CreateControls();
+    keys_ = new TCanvasKeys(*this);
     panels_ = new TPropertyPanels(window);
     WireControls();
+    keys_->WirePanels();
 }
 
 TBuildCanvas::~TBuildCanvas() = default;
@@ -46,6 +49,7 @@ void TBuildCanvas::CreateControls() {
         brick->setGeometry(HomeLeft, homeTop, BlockWidth, BlockHeight);
         brick->setPixmap(ResourceBitmap(KindPictureName(kind)));
         brick->setCursor(ScreenCursor(12));
+        brick->setAccessibleName(QStringLiteral("Toolbox: ") + BlockKindName(kind));
     }
     imgBrPara = Brick(bkPara);
     imgBrLink = Brick(bkLink);
@@ -146,7 +150,11 @@ TWebBlock* TBuildCanvas::NewRow(int chunkIndex, int slot) {
 void TBuildCanvas::ShowRow(TWebBlock* row, int chunkIndex, int slot) {
     row->ChunkIndex = chunkIndex;
     row->SlotIndex = slot;
-    if (const TWebChunk* chunk = page_.Chunk(chunkIndex)) row->setPixmap(chunk->Picture);
+    if (const TWebChunk* chunk = page_.Chunk(chunkIndex)) {
+        row->setPixmap(chunk->Picture);
+        row->setAccessibleName(BlockKindName(chunk->Kind));
+        row->setAccessibleDescription(BlockSummary(*chunk));
+    }
     row->move(ColumnLeft, RowTop(slot));
     row->show();
 }

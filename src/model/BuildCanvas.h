@@ -21,6 +21,7 @@ class TfrmMain;
 class TPage;
 class TPicture;
 class TPropertyPanels;
+class TCanvasKeys;
 class TWebBlock;
 struct TWebChunk;
 
@@ -95,6 +96,18 @@ public:
     // Rebuilds the rows so that block `index` is in view (keeping the view
     // where it is when it already shows it), lights it and selects it.
     void ShowBlock(int index);
+
+    // --- the page changes of the keyboard, made as the mouse makes them
+    // (with their sounds and the changed flag); nothing while a block is
+    // carried by the mouse ---
+    bool Carrying() const;
+    // A block of `kind` below the selected one, selected.
+    void KeyInsert(int kind);
+    // The selected block `places` up (negative) or down.
+    void KeyMove(int places);
+    void KeyShred();
+    void KeySelect(int index);
+    TCanvasKeys& Keys() { return *keys_; }
 
     // --- mouse handlers of the toolbox blocks and the page rows ---
     void BrickMouseDown(TPicture* brick, QMouseEvent* event);
@@ -179,6 +192,7 @@ private:
     TfrmMain& w_;
     TPage& page_;
     TPropertyPanels* panels_ = nullptr;
+    TCanvasKeys* keys_ = nullptr;
     TWebBlock* pressedRow_ = nullptr;  // a row pressed with the left button, for its click
     bool clickCancelled_ = false;      // the press became a drag
     bool scrollQuiet_ = false;

@@ -5,6 +5,9 @@
 #include "model/PageHistory.h"
 
 #include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 #include "TarvoResources.h"
@@ -18,6 +21,9 @@ private slots:
 
     void shredUndoneAndRedone();
     void typingIsOneStep();
+    void moveUndoneAndRedone();
+    void savedStateByEditMenu();
+    void newEmptiesHistory();
 
 private:
     TBuildStage s;
@@ -58,6 +64,83 @@ void TestHistory::typingIsOneStep() {
     QCOMPARE(edit->toPlainText(), QStringLiteral("b0"));
     QVERIFY(!s.page().PageChanged);
     QVERIFY(!s.w->menEditUndo->isEnabled());
+}
+
+// Chooses `item` of the Edit menu with the mouse: a click on the menu bar,
+// then one on the item.
+static void ChooseFromEditMenu(TfrmMain* w, QAction* item) {
+    QMenuBar* bar = w->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->mnuEdit->menuAction()).center());
+    QTRY_VERIFY(w->mnuEdit->isVisible());
+    QTest::mouseClick(w->mnuEdit, Qt::LeftButton, {}, w->mnuEdit->actionGeometry(item).center());
+    QTRY_VERIFY(!w->mnuEdit->isVisible());
+}
+
+void TestHistory::moveUndoneAndRedone() {
+    s.loadParagraphs(4);
+    DropRowAt(s.canvas, 0, 199, 2 * 31 + 1);
+    QCOMPARE(s.order(), (QStringList{"b1", "b2", "b0", "b3"}));
+    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo Move Paragraph"));
+    s.w->activateWindow();
+    QTest::keyClick(s.w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s.order(), (QStringList{"b0", "b1", "b2", "b3"}));
+    QCOMPARE(s.page().CurrentIndex, 0);
+    QCOMPARE(s.panels().txtParagraph->toPlainText(), QStringLiteral("b0"));
+    QCOMPARE(s.w->menEditRedo->text(), QStringLiteral("&Redo Move Paragraph"));
+    QTest::keyClick(s.w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(s.order(), (QStringList{"b1", "b2", "b0", "b3"}));
+    QCOMPARE(s.page().CurrentIndex, 2);
+    QCOMPARE(s.shown(), (QList<int>{0, 1, 2, 3}));
+    QVERIFY(s.page().PageChanged);
+}
+
+void TestHistory::savedStateByEditMenu() {
+    // A page with a file of its own, saved after one shred.
+    s.loadParagraphs(3);
+    const QString path = s.env->appDir() + QStringLiteral("/mine.tve");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    s.page().DocFileName = path;
+    DropRowAt(s.canvas, 0, 50, 255);
+    QVERIFY(s.page().PageChanged);
+    s.w->activateWindow();
+    QTest::keyClick(s.w, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!s.page().PageChanged);
+    QVERIFY(QFileInfo(path).size() > 0);
+    QVERIFY(s.w->menEditUndo->isEnabled());  // saving keeps the history
+
+    DropRowAt(s.canvas, 0, 50, 255);
+    QCOMPARE(s.order(), (QStringList{"b2"}));
+    ChooseFromEditMenu(s.w, s.w->menEditUndo);
+    QCOMPARE(s.order(), (QStringList{"b1", "b2"}));
+    QVERIFY(!s.page().PageChanged);  // the state on disk
+    ChooseFromEditMenu(s.w, s.w->menEditUndo);
+    QCOMPARE(s.order(), (QStringList{"b0", "b1", "b2"}));
+    QVERIFY(s.page().PageChanged);  // before the save: differs from the file
+    QVERIFY(!s.w->menEditUndo->isEnabled());
+    ChooseFromEditMenu(s.w, s.w->menEditRedo);
+    QVERIFY(!s.page().PageChanged);
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    dialogs->shown.clear();
+    QVERIFY(s.w->close());
+    QVERIFY(dialogs->shown.isEmpty());  // nothing to save, nothing asked
+}
+
+void TestHistory::newEmptiesHistory() {
+    s.loadParagraphs(2);
+    DropRowAt(s.canvas, 0, 50, 255);
+    QVERIFY(s.w->menEditUndo->isEnabled());
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    dialogs->answers << QMessageBox::No;  // do not save the changes
+    s.w->activateWindow();
+    QTest::keyClick(s.w, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(s.page().Count(), 0);
+    QVERIFY(!s.w->menEditUndo->isEnabled());
+    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo"));
+    QTest::keyClick(s.w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s.page().Count(), 0);
+    QVERIFY(!s.page().PageChanged);
 }
 
 QTEST_MAIN(TestHistory)
