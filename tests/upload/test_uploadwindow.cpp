@@ -42,10 +42,22 @@ class TestUploadWindow : public QObject {
         for (int i = 0; i < size; ++i) b[i] = char((i * 7 + 3) & 0xFF);
         return b;
     }
+    // A plain FTP record with its six fields.
+    static tWWWServerType Record(const QString& name, const QString& address, const QString& dir,
+                                 const QString& user, const QString& password, const QString& url) {
+        tWWWServerType r;
+        r.Name = name;
+        r.Address = address;
+        r.Directory = dir;
+        r.UserName = user;
+        r.Password = password;
+        r.URL = url;
+        return r;
+    }
     static tWWWServerType Server(const TFtpTestServer& s, const QString& dir,
                                  const QString& password = QLatin1String(TFtpTestServer::kPassword)) {
-        return {"Local test server", QStringLiteral("127.0.0.1:%1").arg(s.port()), dir,
-                QLatin1String(TFtpTestServer::kUser), password, "http://127.0.0.1/"};
+        return Record("Local test server", QStringLiteral("127.0.0.1:%1").arg(s.port()), dir,
+                      QLatin1String(TFtpTestServer::kUser), password, "http://127.0.0.1/");
     }
     static void StoreServers(const std::vector<tWWWServerType>& servers) {
         TServerList list;
@@ -196,7 +208,7 @@ private slots:
         QCOMPARE(send->lstFiles->item(1)->text(), withLogo.at(1));
 
         // A page that has no name any more: asked to save first.
-        StoreServers({{"Somewhere", "ftp.example", "", "jo", "pw", ""}});
+        StoreServers({Record("Somewhere", "ftp.example", "", "jo", "pw", "")});
         LoadServerList(ServerList());
         w->Servers->FillServerCombo();
         w->Page.DocFileName.clear();
@@ -237,7 +249,7 @@ private slots:
              "Couldn't change to the specified directory.\r\rPlease check your directory details and try again.", ""},
             {Server(server, "site"), {plan[0], {missing, "graphics/gone.gif", true}},
              "An error has occurred uploading the files to your Web server.", "graphics/gone.gif"},
-            {{"Closed", "127.0.0.1:1", "", "a", "b", ""}, plan,
+            {Record("Closed", "127.0.0.1:1", "", "a", "b", ""), plan,
              "Couldn't log in.  Please check that the Login and Password are correct.", ""},
         };
         for (const TCase& c : cases) {
