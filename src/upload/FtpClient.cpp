@@ -1,21 +1,26 @@
 #include "upload/FtpClient.h"
 
+#include <QCryptographicHash>
 #include <QEventLoop>
 #include <QFile>
 #include <QPointer>
 #include <QUrl>
 
 #include <curl/curl.h>
+#include <openssl/pem.h>
+#include <openssl/x509.h>
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -47,17 +52,86 @@ QByteArray EncodeSegments(const QString& folder) {
 }
 
 // The URL path of a remote folder: relative folders start at the login
-// folder, absolute ones at the root ("%2F" makes the first step "CWD /").
-QByteArray FolderPath(const QString& folder) {
-    if (folder.startsWith(QLatin1Char('/'))) return "/%2F" + EncodeSegments(folder);
+// folder, absolute ones at the root. Over FTP "%2F" makes the first step
+// "CWD /"; over SFTP every path is absolute and "~" is the login folder.
+QByteArray FolderPath(TSecurity security, const QString& folder) {
+    const bool absolute = folder.startsWith(QLatin1Char('/'));
+    if (security == TSecurity::SFTP) return (absolute ? "/" : "/~/") + EncodeSegments(folder);
+    if (absolute) return "/%2F" + EncodeSegments(folder);
     return "/" + EncodeSegments(folder);
 }
 
-// The host as the URL needs it: a typed "ftp://" and trailing "/" dropped,
+// A remote path for an SFTP command ("rm", "rename", "mkdir"), quoted so
+// that spaces and quotes in names survive; relative paths start at the
+// login folder.
+QByteArray SftpPath(const QString& folder, const QString& name) {
+    QString path = folder;
+    while (path.endsWith(QLatin1Char('/')) && path.size() > 1) path.chop(1);
+    if (!name.isEmpty()) path = path.isEmpty() ? name : path + QLatin1Char('/') + name;
+    if (path.isEmpty()) path = QStringLiteral(".");
+    QByteArray out = "\"";
+    for (const char c : path.toUtf8()) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+// A key as the program shows and stores it: "sha256//<base64>" for the
+// public key of a certificate (the form the transfer library pins),
+// "SHA256:<base64>" without padding for an SSH host key.
+QString CertificateKeyFingerprint(const QByteArray& pem) {
+    BIO* bio = BIO_new_mem_buf(pem.constData(), int(pem.size()));
+    X509* cert = bio ? PEM_read_bio_X509(bio, nullptr, nullptr, nullptr) : nullptr;
+    QString out;
+    if (cert) {
+        unsigned char* der = nullptr;
+        const int len = i2d_X509_PUBKEY(X509_get_X509_PUBKEY(cert), &der);
+        if (len > 0) {
+            const QByteArray hash = QCryptographicHash::hash(
+                QByteArrayView(reinterpret_cast<const char*>(der), len), QCryptographicHash::Sha256);
+            out = QStringLiteral("sha256//") + QString::fromLatin1(hash.toBase64());
+        }
+        OPENSSL_free(der);
+        X509_free(cert);
+    }
+    if (bio) BIO_free(bio);
+    return out;
+}
+
+QString HostKeyFingerprint(const char* key, size_t len) {
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArrayView(key, qsizetype(len)), QCryptographicHash::Sha256);
+    return QStringLiteral("SHA256:") +
+           QString::fromLatin1(hash.toBase64(QByteArray::Base64Encoding | QByteArray::OmitTrailingEquals));
+}
+
+// What is wrong with a certificate, from the library's report of a failed
+// verification.
+QString CertificateProblem(const QString& detail) {
+    const auto has = [&](const char* word) { return detail.contains(QLatin1String(word), Qt::CaseInsensitive); };
+    if (has("expired")) return QStringLiteral("The server's certificate has expired.");
+    if (has("not yet valid")) return QStringLiteral("The server's certificate is not valid yet.");
+    if (has("self-signed") || has("self signed"))
+        return QStringLiteral("The server's certificate is signed only by the server itself.");
+    if (has("subject name") || has("does not match") || has("host name"))
+        return QStringLiteral("The server's certificate was made for another name.");
+    if (has("issuer") || has("unknown ca"))
+        return QStringLiteral("The server's certificate comes from an authority this computer does not know.");
+    return QStringLiteral("The server's certificate could not be verified.");
+}
+
+// A public key no server has: pinning it lets a connection stop right
+// after the TLS handshake, before the log-in, with the certificate read.
+constexpr const char* kProbePin = "sha256//AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA=";
+
+// The host as the URL needs it: a typed "ftp://" (or "ftps://", "sftp://")
+// and trailing "/" dropped,
 // IPv6 addresses in brackets, international names in their ASCII form.
 QByteArray HostPart(const QString& typed) {
     QString host = typed.trimmed();
-    if (host.startsWith(QLatin1String("ftp://"), Qt::CaseInsensitive)) host = host.mid(6);
+    for (const char* scheme : {"ftp://", "ftps://", "sftp://"})
+        if (host.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) host = host.mid(int(std::strlen(scheme)));
     while (host.endsWith(QLatin1Char('/'))) host.chop(1);
     if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('[')))
         return "[" + host.toLatin1() + "]";
@@ -76,6 +150,8 @@ struct TFtpClient::Request {
     enum Kind { Connect, MakeDir, ChangeDir, Send, Disconnect } kind = Connect;
     QString host;
     int port = 21;
+    TSecurity security = TSecurity::FTP;
+    QString trustedKey, hostKey;
     QString user, password;
     int timeout = 30;
     QString folder;      // the remote folder the operation works in
@@ -83,6 +159,14 @@ struct TFtpClient::Request {
     QString remoteName;  // Send: the file's name in `folder`
     bool binary = true;
     quint64 generation = 0;
+};
+
+struct TFtpClient::Outcome {
+    int error;
+    QString text;
+    bool alive;
+    QString fingerprint, problem;
+    bool changed;
 };
 
 struct TFtpClient::Worker {
@@ -159,17 +243,57 @@ struct TFtpClient::Worker {
         return 0;
     }
 
+    static size_t OnDiscard(char*, size_t size, size_t count, void*) { return size * count; }
+
+    static int OnHostKey(void* self, int, const char* key, size_t len) {
+        auto* w = static_cast<Worker*>(self);
+        w->seenHostKey = HostKeyFingerprint(key, len);
+        return !w->expectedHostKey.isEmpty() && w->seenHostKey == w->expectedHostKey ? CURLKHMATCH_OK
+                                                                                     : CURLKHMATCH_MISMATCH;
+    }
+
     static size_t OnRead(char* buffer, size_t size, size_t count, void* file) {
         return std::fread(buffer, size, count, static_cast<FILE*>(file));
     }
 
-    void Common(const Request& r, const QByteArray& path) {
+    // How an FTPS connection's certificate is checked.
+    enum class Check { Store, Pinned, Probe };
+
+    void Common(const Request& r, const QByteArray& path, Check check = Check::Store) {
         curl_easy_reset(easy);
-        url = "ftp://" + HostPart(r.host) + ":" + QByteArray::number(r.port) + path;
+        const bool sftp = r.security == TSecurity::SFTP;
+        url = (sftp ? "sftp://" : "ftp://") + HostPart(r.host) + ":" + QByteArray::number(r.port) + path;
         user = r.user.toUtf8();
         password = r.password.toUtf8();
         curl_easy_setopt(easy, CURLOPT_URL, url.constData());
-        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
+        curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, sftp ? "sftp" : "ftp");
+        curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Worker::OnDiscard);
+        if (sftp) {
+            curl_easy_setopt(easy, CURLOPT_SSH_AUTH_TYPES, long(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD));
+            expectedHostKey = r.hostKey;
+            curl_easy_setopt(easy, CURLOPT_SSH_HOSTKEYFUNCTION, &Worker::OnHostKey);
+            curl_easy_setopt(easy, CURLOPT_SSH_HOSTKEYDATA, this);
+        } else if (r.security == TSecurity::FTPS) {
+            // Explicit TLS: AUTH TLS on the usual port, then the log-in and
+            // every data connection encrypted; a server that cannot is
+            // refused rather than spoken to in plain text.
+            curl_easy_setopt(easy, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+            curl_easy_setopt(easy, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+            // The library reads neither variable by itself.
+            caFile = qgetenv("SSL_CERT_FILE");
+            caPath = qgetenv("SSL_CERT_DIR");
+            if (!caFile.isEmpty()) curl_easy_setopt(easy, CURLOPT_CAINFO, caFile.constData());
+            if (!caPath.isEmpty()) curl_easy_setopt(easy, CURLOPT_CAPATH, caPath.constData());
+            if (check != Check::Store) {
+                // The key alone decides: the certificate the user trusted
+                // is accepted whoever signed it and whatever name it has.
+                pin = check == Check::Pinned ? r.trustedKey.toLatin1() : QByteArray(kProbePin);
+                curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 0L);
+                curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 0L);
+                curl_easy_setopt(easy, CURLOPT_PINNEDPUBLICKEY, pin.constData());
+                curl_easy_setopt(easy, CURLOPT_CERTINFO, 1L);
+            }
+        }
         curl_easy_setopt(easy, CURLOPT_USERNAME, user.constData());
         curl_easy_setopt(easy, CURLOPT_PASSWORD, password.constData());
         curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
@@ -194,6 +318,7 @@ struct TFtpClient::Worker {
         curl_easy_setopt(easy, CURLOPT_FTP_SKIP_PASV_IP, 1L);
         curl_easy_setopt(easy, CURLOPT_TCP_KEEPALIVE, 1L);
         errorBuffer[0] = 0;
+        seenHostKey.clear();
         lastReply.clear();
         sending = false;
         lastReported = -1;
@@ -236,6 +361,7 @@ struct TFtpClient::Worker {
             case CURLE_REMOTE_DISK_FULL:
             case CURLE_FTP_COULDNT_SET_TYPE:
             case CURLE_READ_ERROR:
+            case CURLE_SSH:
                 return r.kind != Request::Connect || rc == CURLE_OK;
             default:
                 return false;
@@ -252,9 +378,13 @@ struct TFtpClient::Worker {
         } else {
             if (!multi) multi = curl_multi_init();
             if (!easy) easy = curl_easy_init();
+            untrusted = false;
             const CURLcode rc = r.kind == Request::Send ? Send(r) : Folder(r);
             alive = ConnectionAlive(r, rc);
-            if (rc != CURLE_OK) {
+            if (untrusted) {
+                error = ftpUntrusted;
+                text = problem;
+            } else if (rc != CURLE_OK) {
                 error = int(rc);
                 text = PlainWords(rc);
             } else if (sendError) {
@@ -270,22 +400,105 @@ struct TFtpClient::Worker {
         }
         QPointer<TFtpClient> owner(this->owner);
         const quint64 generation = r.generation;
+        const Outcome outcome{error, text, alive, untrusted ? fingerprint : QString(), untrusted ? problem : QString(),
+                              untrusted && changed};
         QMetaObject::invokeMethod(
             this->owner,
-            [owner, error, text, alive, generation] {
-                if (owner && owner->generation_ == generation) owner->Finished(error, text, alive);
+            [owner, outcome, generation] {
+                if (owner && owner->generation_ == generation) owner->Finished(outcome);
             },
             Qt::QueuedConnection);
+    }
+
+    // The certificate key of the server just met, from the library's
+    // certificate report.
+    QString ServerCertificateKey() {
+        curl_certinfo* info = nullptr;
+        if (curl_easy_getinfo(easy, CURLINFO_CERTINFO, &info) != CURLE_OK || !info || info->num_of_certs < 1)
+            return QString();
+        for (curl_slist* e = info->certinfo[0]; e; e = e->next)
+            if (std::strncmp(e->data, "Cert:", 5) == 0) return CertificateKeyFingerprint(QByteArray(e->data + 5));
+        return QString();
+    }
+
+    // Logs in to an FTPS server. A certificate the store verifies is
+    // enough; one it does not is accepted when its key is the one the user
+    // trusted; otherwise the certificate is read without logging in, for
+    // the question.
+    CURLcode ConnectTls(const Request& r, const QByteArray& path) {
+        Common(r, path, check);
+        curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        CURLcode rc = Perform();
+        if (rc != CURLE_PEER_FAILED_VERIFICATION) return rc;
+        const QString why = CertificateProblem(QString::fromUtf8(errorBuffer));
+        if (!r.trustedKey.isEmpty()) {
+            check = Check::Pinned;
+            Common(r, path, check);
+            curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+            rc = Perform();
+            if (rc != CURLE_SSL_PINNEDPUBKEYNOTMATCH) return rc;
+            changed = true;
+        } else {
+            Common(r, path, Check::Probe);
+            curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+            rc = Perform();
+            changed = false;
+        }
+        check = Check::Store;
+        fingerprint = ServerCertificateKey();
+        problem = changed ? QStringLiteral("The server's certificate is not the one you trusted before. ") + why
+                          : why;
+        untrusted = true;
+        return rc == CURLE_OK ? CURLE_PEER_FAILED_VERIFICATION : rc;
+    }
+
+    // After a refused SFTP host key: the question's facts.
+    void HostKeyRefused(const Request& r) {
+        fingerprint = seenHostKey;
+        changed = !r.hostKey.isEmpty();
+        problem = changed ? QStringLiteral("The server's host key has changed since you trusted it. Someone may be "
+                                           "intercepting the connection, or the server was set up anew.")
+                          : QStringLiteral("This is the first connection to this server, and its host key is not "
+                                           "known yet.");
+        untrusted = true;
     }
 
     // Connect, MakeDir and ChangeDir: a request that transfers nothing on
     // the folder's URL, so the library logs in and walks into the folder.
     CURLcode Folder(const Request& r) {
-        Common(r, FolderPath(r.folder));
+        if (r.kind == Request::Connect) {
+            check = Check::Store;
+            if (r.security == TSecurity::FTPS) return ConnectTls(r, FolderPath(r.security, r.folder));
+        }
+        if (r.security == TSecurity::SFTP) return SftpFolder(r);
+        Common(r, FolderPath(r.security, r.folder), check);
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
         if (r.kind == Request::MakeDir)
             curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
         return Perform();
+    }
+
+    // Over SFTP a folder is made level by level (a level that exists is no
+    // error) and then listed, which fails when it is not there.
+    CURLcode SftpFolder(const Request& r) {
+        Common(r, FolderPath(r.security, r.folder));
+        curl_slist* cmds = nullptr;
+        std::vector<QByteArray> keep;
+        if (r.kind == Request::MakeDir) {
+            QString level = r.folder.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
+            for (const QString& part : r.folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+                level = level.isEmpty() || level == QLatin1String("/") ? level + part : level + QLatin1Char('/') + part;
+                keep.push_back("*mkdir " + SftpPath(level, QString()));
+                cmds = curl_slist_append(cmds, keep.back().constData());
+            }
+            curl_easy_setopt(easy, CURLOPT_QUOTE, cmds);
+        }
+        if (r.kind == Request::Connect) curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        const CURLcode rc = Perform();
+        curl_easy_setopt(easy, CURLOPT_QUOTE, nullptr);
+        curl_slist_free_all(cmds);
+        if (rc == CURLE_PEER_FAILED_VERIFICATION && !seenHostKey.isEmpty()) HostKeyRefused(r);
+        return rc;
     }
 
     CURLcode Send(const Request& r) {
@@ -300,17 +513,24 @@ struct TFtpClient::Worker {
         std::fseek(file, 0, SEEK_SET);
 
         const QString temp = QStringLiteral(".tarvo-upload.") + r.remoteName;
-        Common(r, FolderPath(r.folder) + QUrl::toPercentEncoding(temp));
+        Common(r, FolderPath(r.security, r.folder) + QUrl::toPercentEncoding(temp), check);
         curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Worker::OnRead);
         curl_easy_setopt(easy, CURLOPT_READDATA, file);
         curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
-        curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, r.binary ? 0L : 1L);
+        // SFTP has no text mode: the library would turn line ends into CR LF
+        // on the way, so files go as they are.
+        curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, r.binary || r.security == TSecurity::SFTP ? 0L : 1L);
         curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
-        // Complete: renamed over the real name in the same folder.
-        const QByteArray rnfr = "RNFR " + temp.toUtf8(), rnto = "RNTO " + r.remoteName.toUtf8();
-        curl_slist* rename = curl_slist_append(nullptr, rnfr.constData());
-        rename = curl_slist_append(rename, rnto.constData());
+        // Complete: renamed over the real name in the same folder. SFTP
+        // servers refuse to rename onto an existing file, so the old one is
+        // removed right before (a missing one is no error).
+        const bool sftp = r.security == TSecurity::SFTP;
+        const QByteArray first = sftp ? "*rm " + SftpPath(r.folder, r.remoteName) : "RNFR " + temp.toUtf8();
+        const QByteArray second = sftp ? "rename " + SftpPath(r.folder, temp) + " " + SftpPath(r.folder, r.remoteName)
+                                       : "RNTO " + r.remoteName.toUtf8();
+        curl_slist* rename = curl_slist_append(nullptr, first.constData());
+        rename = curl_slist_append(rename, second.constData());
         curl_easy_setopt(easy, CURLOPT_POSTQUOTE, rename);
         sending = true;
         const CURLcode rc = Perform();
@@ -333,9 +553,10 @@ struct TFtpClient::Worker {
     void RemoveTemporary(const Request& r, const QString& temp, CURLcode why) {
         const bool wasCancelled = abortGeneration == r.generation;
         cleaningUp = true;
-        Common(r, FolderPath(r.folder));
+        Common(r, FolderPath(r.security, r.folder), check);
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
-        const QByteArray dele = "*DELE " + temp.toUtf8();
+        const QByteArray dele =
+            r.security == TSecurity::SFTP ? "*rm " + SftpPath(r.folder, temp) : "*DELE " + temp.toUtf8();
         curl_slist* cmd = curl_slist_append(nullptr, dele.constData());
         curl_easy_setopt(easy, CURLOPT_POSTQUOTE, cmd);
         if (wasCancelled || why == CURLE_ABORTED_BY_CALLBACK) {
@@ -375,6 +596,14 @@ struct TFtpClient::Worker {
                 return QStringLiteral("A file could not be read.");
             case CURLE_URL_MALFORMAT:
                 return QStringLiteral("The server's address is not valid.");
+            case CURLE_USE_SSL_FAILED:
+                return QStringLiteral("This server does not offer encrypted FTP. Choose \"FTP (not encrypted)\" "
+                                      "or \"SFTP (over SSH)\" if your host offers either.");
+            case CURLE_SSL_CONNECT_ERROR:
+                return QStringLiteral("The encrypted connection could not be set up: %1.").arg(detail);
+            case CURLE_LOGIN_DENIED:
+                if (reply.isEmpty()) return QStringLiteral("The server refused the user name or password.");
+                break;
             default:
                 break;
         }
@@ -398,7 +627,15 @@ struct TFtpClient::Worker {
     CURLM* multi = nullptr;
     CURL* easy = nullptr;
     QByteArray url, user, password;  // kept alive while the handle uses them
+    QByteArray caFile, caPath, pin;
     char errorBuffer[CURL_ERROR_SIZE] = {};
+    // Trust: how the open FTPS connection was accepted (later requests
+    // must ask for the same so that it is reused), the host key expected
+    // and met over SFTP, and the facts of a refusal.
+    Check check = Check::Store;
+    QString expectedHostKey, seenHostKey;
+    bool untrusted = false, changed = false;
+    QString fingerprint, problem;
     std::string lastReply;
     bool sending = false;
     curl_off_t lastReported = -1;
@@ -434,6 +671,9 @@ int TFtpClient::Run(Request r) {
     r.port = Port;
     r.user = UserName;
     r.password = Password;
+    r.security = Security;
+    r.trustedKey = TrustedKey.trimmed();
+    r.hostKey = HostKey.trimmed();
     r.timeout = qMax(1, TimeoutSeconds);
     r.generation = ++generation_;
     busy_ = true;
@@ -447,13 +687,16 @@ int TFtpClient::Run(Request r) {
     return LastError;
 }
 
-void TFtpClient::Finished(int error, const QString& text, bool alive) {
+void TFtpClient::Finished(const Outcome& o) {
     busy_ = false;
-    LastError = error;
-    if (error) lastErrorText_ = text;
+    LastError = o.error;
+    if (o.error) lastErrorText_ = o.text;
+    peerFingerprint_ = o.fingerprint;
+    trustProblem_ = o.problem;
+    keyChanged_ = o.changed;
     const bool was = connected_;
-    connected_ = alive;
-    emit OperationDone(error);
+    connected_ = o.alive;
+    emit OperationDone(o.error);
     if (was && !connected_) emit OnDisconnect();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The FTP client of the upload: one control connection to one server,
-// reused for every operation until Disconnect. Every network operation runs
+// reused for every operation until Disconnect. It speaks plain FTP, FTP
+// with explicit TLS on the control and data connections (FTPS), or SFTP,
+// as `Security` says. Every network operation runs
 // on a worker thread of its own; with `Blocking` set (what the upload uses)
 // the call returns when the operation has finished, while the caller's
 // event loop keeps running, so progress moves, Cancel is answered and the
@@ -9,6 +11,16 @@
 // A file is sent under a temporary name in its remote folder and renamed
 // over the real name once it is complete, so a failed or cancelled transfer
 // never leaves half a file under the real name.
+//
+// Trust: an FTPS server's certificate must verify against the system's
+// certificate store (or the authorities named by SSL_CERT_FILE and
+// SSL_CERT_DIR), or its public key must be `TrustedKey`. An SFTP server's
+// host key must be `HostKey`; with none yet the first contact is refused
+// too, so that the user can decide. Either refusal ends Connect with
+// ftpUntrusted, and PeerFingerprint names the key the server showed, in
+// the form TrustedKey or HostKey takes it.
+
+#include "upload/ServerList.h"
 
 #include <QObject>
 #include <QString>
@@ -21,6 +33,7 @@ enum TFtpError : int {
     ftpLocalFileMissing = 1002, // LocalFile cannot be opened
     ftpBadAction = 1003,        // an Action value this client does not know
     ftpBusy = 1004,             // another operation is still running
+    ftpUntrusted = 1005,        // the server's certificate or host key is not trusted
 };
 
 class TFtpClient : public QObject {
@@ -42,6 +55,9 @@ public:
     // Every wait on the server is bounded by this many seconds: connecting,
     // each reply, and a transfer in which no byte moves.
     int TimeoutSeconds = 30;
+    TSecurity Security = TSecurity::FTP;
+    QString TrustedKey;  // FTPS: "sha256//<base64>", a public key accepted without the store
+    QString HostKey;     // SFTP: "SHA256:<base64>", the host key accepted
 
     enum { actSend = 6 };
     // Setting 6 sends LocalFile to the server as RemoteFile.
@@ -53,6 +69,12 @@ public:
     // What went wrong in the last failed operation, in plain words: the
     // server's reply, or "the server did not answer", ...
     QString LastErrorText() const { return lastErrorText_; }
+    // After ftpUntrusted: the fingerprint of the key the server showed, why
+    // it is not trusted in plain words, and whether it differs from the key
+    // trusted before (a changed SFTP host key or FTPS certificate key).
+    QString PeerFingerprint() const { return peerFingerprint_; }
+    QString TrustProblem() const { return trustProblem_; }
+    bool KeyChanged() const { return keyChanged_; }
     // Whether an operation is running (for Blocking false).
     bool Busy() const { return busy_; }
 
@@ -86,7 +108,8 @@ private:
     struct Worker;
     struct Request;
     int Run(Request request);
-    void Finished(int error, const QString& text, bool connected);
+    struct Outcome;
+    void Finished(const Outcome& outcome);
     QString JoinRemote(const QString& folder) const;
     // A connection is open and the folder name is safe to send.
     bool FolderRequestAllowed(const QString& folder);
@@ -94,6 +117,8 @@ private:
     std::unique_ptr<Worker> worker_;
     QString cwd_;
     QString lastErrorText_;
+    QString peerFingerprint_, trustProblem_;
+    bool keyChanged_ = false;
     bool connected_ = false;
     bool busy_ = false;
     quint64 generation_ = 0;  // of the operation waited for

@@ -2,6 +2,9 @@
 
 #include "app/Settings.h"
 #include "app/Utils.h"
+#include "upload/Keyring.h"
+
+#include <QSet>
 
 namespace {
 
@@ -13,6 +16,11 @@ const QString kDirectory = QStringLiteral("Directory");
 const QString kUserName = QStringLiteral("UserName");
 const QString kPassword = QStringLiteral("Password");
 const QString kURL = QStringLiteral("URL");
+const QString kSecurity = QStringLiteral("Security");
+const QString kTrustedKey = QStringLiteral("TrustedKey");
+const QString kHostKey = QStringLiteral("HostKey");
+const QString kPasswordStore = QStringLiteral("PasswordStore");
+const QString kInKeyring = QStringLiteral("Keyring");
 
 // The fixed key of the password scrambling: 19 printable characters.
 constexpr char kScrambleKey[] = "Tarvo*Web~Blocks!42";
@@ -62,6 +70,52 @@ QString NameForKey(const QString& key) {
 
 }  // namespace
 
+QString SecurityName(TSecurity security) {
+    switch (security) {
+    case TSecurity::FTPS: return QStringLiteral("FTPS");
+    case TSecurity::SFTP: return QStringLiteral("SFTP");
+    case TSecurity::FTP: break;
+    }
+    return QStringLiteral("FTP");
+}
+
+TSecurity SecurityFromName(const QString& name) {
+    if (name.compare(QLatin1String("FTPS"), Qt::CaseInsensitive) == 0) return TSecurity::FTPS;
+    if (name.compare(QLatin1String("SFTP"), Qt::CaseInsensitive) == 0) return TSecurity::SFTP;
+    return TSecurity::FTP;
+}
+
+int DefaultPort(TSecurity security) { return security == TSecurity::SFTP ? 22 : 21; }
+
+bool SplitAddress(const QString& address, int defaultPort, QString& host, int& port) {
+    const QString text = address.trimmed();
+    QString portText;
+    if (text.startsWith(QLatin1Char('['))) {
+        // [IPv6 address] with an optional :port after it
+        const qsizetype close = text.indexOf(QLatin1Char(']'));
+        if (close < 0) return false;
+        host = text.mid(1, close - 1);
+        const QString rest = text.mid(close + 1);
+        if (!rest.isEmpty()) {
+            if (!rest.startsWith(QLatin1Char(':'))) return false;
+            portText = rest.mid(1);
+        }
+    } else if (text.count(QLatin1Char(':')) == 1) {
+        const qsizetype colon = text.indexOf(QLatin1Char(':'));
+        host = text.left(colon);
+        portText = text.mid(colon + 1);
+    } else {
+        host = text;  // a name, or an IPv6 address without brackets and port
+    }
+    port = defaultPort;
+    if (!portText.isNull()) {
+        bool ok = false;
+        port = portText.toInt(&ok);
+        if (!ok || port < 1 || port > 65535) return false;
+    }
+    return !host.isEmpty();
+}
+
 TServerList& ServerList() {
     static TServerList list;
     return list;
@@ -102,10 +156,82 @@ tWWWServerType ReadServerFrom(const TTarvoReg& reg, const QStringList& keys, con
     server.Address = reg.ReadString(at + kAddress);
     server.Directory = reg.ReadString(at + kDirectory);
     server.UserName = reg.ReadString(at + kUserName);
-    server.Password = ScramblePassword(reg.ReadString(at + kPassword), TScrambleMode::DEC);
+    if (reg.ReadString(at + kPasswordStore) == kInKeyring)
+        server.KeyringName = name;
+    else
+        server.Password = ScramblePassword(reg.ReadString(at + kPassword), TScrambleMode::DEC);
     server.URL = reg.ReadString(at + kURL);
+    server.Security = SecurityFromName(reg.ReadString(at + kSecurity));
+    server.TrustedKey = reg.ReadString(at + kTrustedKey);
+    server.HostKey = reg.ReadString(at + kHostKey);
     return server;
 }
+
+void WriteOrDelete(TTarvoReg& reg, const QString& name, const QString& text) {
+    if (text.isEmpty())
+        reg.DeleteValue(name);
+    else
+        reg.WriteString(name, text);
+}
+
+}  // namespace
+
+void FetchPassword(tWWWServerType& server) {
+    if (server.KeyringName.isEmpty()) return;
+    server.Password = Keyring::Read(server.KeyringName).value_or(QString());
+    server.KeyringName.clear();
+}
+
+void SaveServerTrust(const tWWWServerType& server) {
+    TTarvoReg reg;
+    if (server.Name.isEmpty() || !TTarvoReg::RootExists() || !reg.OpenSection(kServers, false)) return;
+    const QString key = KeyForName(server.Name);
+    if (!reg.KeyExists(key)) return;
+    const QString at = key + QLatin1Char('/');
+    WriteOrDelete(reg, at + kTrustedKey, server.TrustedKey);
+    WriteOrDelete(reg, at + kHostKey, server.HostKey);
+    reg.Sync();
+}
+
+namespace {
+
+// The names whose passwords the keyring holds, as the store says now.
+QSet<QString> NamesInKeyring() {
+    QSet<QString> names;
+    TTarvoReg reg;
+    if (!TTarvoReg::RootExists() || !reg.OpenSection(kServers, false)) return names;
+    for (const QString& key : reg.GetKeyNames())
+        if (reg.ReadString(key + QLatin1Char('/') + kPasswordStore) == kInKeyring) names.insert(NameForKey(key));
+    return names;
+}
+
+// Brings the keyring in line with `list` before the settings are written:
+// the passwords of renamed servers are read under their old names first (so
+// that two servers that swap names keep their own), then every password held
+// in memory is written under its server's name. Returns the names whose
+// passwords the keyring now holds. Records whose password was read hold it
+// in memory afterwards.
+QSet<QString> StorePasswords(const TServerList& list) {
+    for (const auto& s : list)
+        if (!s->Name.isEmpty() && !s->KeyringName.isEmpty() && s->KeyringName != s->Name) FetchPassword(*s);
+    QSet<QString> inKeyring;
+    bool keyringUp = true;  // after the first refusal the store is not asked again
+    for (const auto& s : list) {
+        if (s->Name.isEmpty()) continue;
+        if (!s->KeyringName.isEmpty()) {
+            inKeyring.insert(s->Name);  // there already, under this name
+            continue;
+        }
+        inKeyring.remove(s->Name);  // a later record of the same name decides anew
+        if (s->Password.isEmpty() || !keyringUp) continue;
+        if (Keyring::Write(s->Name, s->Password))
+            inKeyring.insert(s->Name);
+        else
+            keyringUp = false;
+    }
+    return inKeyring;
+}
+
 
 }  // namespace
 
@@ -140,6 +266,8 @@ void WriteLastServer(const QString& name) {
 
 void SaveServerList(const TServerList& list) {
     const QString lastServer = ReadLastServer();
+    const QSet<QString> wasInKeyring = NamesInKeyring();
+    const QSet<QString> inKeyring = StorePasswords(list);
     TTarvoReg reg;
     if (!reg.OpenSection(QString(), true)) return;
     reg.DeleteKey(kServers);
@@ -155,9 +283,22 @@ void SaveServerList(const TServerList& list) {
         reg.WriteString(at + kAddress, s->Address);
         reg.WriteString(at + kDirectory, s->Directory);
         reg.WriteString(at + kUserName, s->UserName);
-        reg.WriteString(at + kPassword, ScramblePassword(s->Password, TScrambleMode::ENC));
+        if (inKeyring.contains(s->Name)) {
+            reg.DeleteValue(at + kPassword);
+            reg.WriteString(at + kPasswordStore, kInKeyring);
+        } else {
+            reg.WriteString(at + kPassword, ScramblePassword(s->Password, TScrambleMode::ENC));
+            reg.DeleteValue(at + kPasswordStore);
+        }
         reg.WriteString(at + kURL, s->URL);
+        reg.WriteString(at + kSecurity, SecurityName(s->Security));
+        WriteOrDelete(reg, at + kTrustedKey, s->TrustedKey);
+        WriteOrDelete(reg, at + kHostKey, s->HostKey);
     }
+    // Entries of servers that were deleted, renamed or that now keep their
+    // password in the settings.
+    for (const QString& name : wasInKeyring)
+        if (!inKeyring.contains(name)) Keyring::Remove(name);
     if (!lastServer.isEmpty() && !open) open = reg.OpenSection(kServers, true);
     if (!open) return;
     if (!order.isEmpty()) reg.WriteString(kOrder, order.join(QLatin1Char('/')));

@@ -6,7 +6,12 @@
 //   LastServer=<the name last chosen in the Send stage's box>
 //   Order=<the servers' names in the user's order, joined by "/">
 //   [WWWServers/<Name>]
-//   Address=, Directory=, UserName=, Password=<scrambled>, URL=
+//   Address=<host or host:port>, Directory=, UserName=, URL=
+//   Password=<scrambled>            only when the password is not in the keyring
+//   PasswordStore=Keyring           the password is in the desktop's keyring
+//   Security=FTP|FTPS|SFTP          missing: FTP (lists written before it)
+//   TrustedKey=sha256//<base64>     FTPS: the certificate key the user trusted
+//   HostKey=SHA256:<base64>         SFTP: the host key met on first contact
 //
 // The store gives sub-sections back sorted, so the user's order is kept in
 // "Order"; a list written without it loads in the store's order. A name
@@ -18,7 +23,14 @@
 #include <memory>
 #include <vector>
 
-// One server. The password is plain in memory and scrambled in the store.
+// How a server is reached.
+enum class TSecurity { FTP, FTPS, SFTP };
+QString SecurityName(TSecurity security);              // "FTP", "FTPS", "SFTP"
+TSecurity SecurityFromName(const QString& name);       // anything unknown: FTP
+int DefaultPort(TSecurity security);                   // 21, 21, 22
+
+// One server. The password is plain in memory; in the store it is in the
+// desktop's keyring where there is one, else scrambled in the settings.
 struct tWWWServerType {
     QString Name;       // the description shown in the lists; identifies the server
     QString Address;    // host name or address of the FTP server
@@ -26,6 +38,14 @@ struct tWWWServerType {
     QString UserName;
     QString Password;
     QString URL;        // the user's site, where the uploaded page can be seen
+    TSecurity Security = TSecurity::FTP;
+    QString TrustedKey;  // FTPS: pinned public key of a certificate the user trusted
+    QString HostKey;     // SFTP: the host key fingerprint trusted on first contact
+    // The name under which the keyring holds this record's password while
+    // it has not been read yet ("" when Password holds it). Reading waits
+    // for the keyring, so it happens only when the password is needed
+    // (FetchPassword), not when the list is loaded.
+    QString KeyringName;
 
     bool operator==(const tWWWServerType&) const = default;
 };
@@ -51,12 +71,27 @@ QStringList ServerNames();
 // whose six fields are all empty. Creates nothing.
 tWWWServerType ReadServer(const QString& name);
 
+// Reads the password of `server` from the keyring when it is still there
+// (an entry the keyring has lost reads as empty).
+void FetchPassword(tWWWServerType& server);
+
+// Writes the trust values (TrustedKey, HostKey) of `server` into its stored
+// record, leaving everything else as it is.
+void SaveServerTrust(const tWWWServerType& server);
+
+// The host and port of an address typed as "host", "host:port" or, for an
+// IPv6 address, "[addr]:port". False when the port is not 1 to 65535 or the
+// host is empty; a missing port gives `defaultPort`.
+bool SplitAddress(const QString& address, int defaultPort, QString& host, int& port);
+
 // Empties `list` and fills it with every stored server, in order.
 void LoadServerList(TServerList& list);
 
-// Replaces the stored list by `list` (records with an empty name are left
-// out; of two with the same name the later one's fields are stored, at the
-// first one's place). "LastServer" is kept as it was, even when no server of
+// Replaces the stored list by `list`. Passwords go to the keyring where
+// there is one (else scrambled into the settings); the keyring entries of
+// renamed and deleted servers are moved or removed. Records with an empty
+// name are left out; of two with the same name the later one's fields are
+// stored, at the first one's place. "LastServer" is kept as it was, even when no server of
 // that name remains. Failures are silent.
 void SaveServerList(const TServerList& list);
 

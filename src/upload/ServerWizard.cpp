@@ -166,7 +166,7 @@ void TfrmServerWizard::CreateDetailsPage() {
 
 void TfrmServerWizard::CreateAdvancedPage() {
     tab3 = AddPage(pgcWizard, "tab3");
-    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 150));
+    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 180));
     grpAdvanced->setTitle(QStringLiteral("Advanced Server Details"));
     lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
                              QStringLiteral("Enter the Directory that your server looks in for your HTML files. "
@@ -176,6 +176,11 @@ void TfrmServerWizard::CreateAdvancedPage() {
     lblURL = MakeLabel(grpAdvanced, "lblURL", QStringLiteral("Full URL for your Web Site:"),
                        QRect(10, 88, kPageWidth - 20, 16));
     txtURL = Make<QLineEdit>(grpAdvanced, "txtURL", QRect(10, 106, kPageWidth - 20, 21));
+    lblConnection = MakeLabel(grpAdvanced, "lblConnection", QStringLiteral("Connection:"), QRect(10, 142, 80, 16));
+    cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
+    // In the order of TSecurity.
+    cmbConnection->addItems({QStringLiteral("FTP (not encrypted)"), QStringLiteral("FTP with TLS (FTPS)"),
+                             QStringLiteral("SFTP (over SSH)")});
 }
 
 void TfrmServerWizard::CreateListPage() {
@@ -242,6 +247,7 @@ void TfrmServerWizard::WireControls() {
     store(txtPassword, &tWWWServerType::Password);
     store(txtURL, &tWWWServerType::URL);
 
+    connect(cmbConnection, &QComboBox::currentIndexChanged, this, [this] { cmbConnectionChange(); });
     connect(cmbServerType, &QComboBox::currentIndexChanged, this, [this] { cmbServerTypeChange(); });
     connect(butAdvanced, &QPushButton::clicked, this, &TfrmServerWizard::butAdvancedClick);
     // A click or the arrow keys: the chosen server's details are shown.

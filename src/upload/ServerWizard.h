@@ -71,6 +71,8 @@ public:
     QLineEdit* txtDirectory = nullptr;
     QLabel* lblURL = nullptr;
     QLineEdit* txtURL = nullptr;
+    QLabel* lblConnection = nullptr;
+    QComboBox* cmbConnection = nullptr;  // entries in the order of TSecurity
     // tab4
     QLabel* lblModDesc = nullptr;
     QLabel* lblDelDesc = nullptr;
@@ -107,6 +109,7 @@ public:
     void spbDownClick();
     void lstServersClick();
     void cmbServerTypeChange();
+    void cmbConnectionChange();
 
 private:
     void CreatePages();
@@ -118,6 +121,7 @@ private:
     void WireControls();
     void StoreField(QString tWWWServerType::*field, const QString& text);
     void SetTextFilled(QLineEdit* edit, const QString& text);
+    void ShowConnection(TSecurity security);
     void ShowFinish();
     void ShowDirectory(bool proposeOnlyInAdd);
     void UpdateButtons();

@@ -22,6 +22,30 @@ const QString kGeneric = QStringLiteral("Generic");
 void TfrmServerWizard::StoreField(QString tWWWServerType::*field, const QString& text) {
     if (Filling || !EditServer) return;
     EditServer->*field = text;
+    if (field == &tWWWServerType::Password) EditServer->KeyringName.clear();
+    // What was trusted belongs to the host it was met on.
+    if (field == &tWWWServerType::Address) {
+        EditServer->TrustedKey.clear();
+        EditServer->HostKey.clear();
+    }
+    ListChanged = true;
+}
+
+// Selects the entry of `security` in cmbConnection without storing it.
+void TfrmServerWizard::ShowConnection(TSecurity security) {
+    const bool filling = Filling;
+    Filling = true;
+    cmbConnection->setCurrentIndex(int(security));
+    Filling = filling;
+}
+
+void TfrmServerWizard::cmbConnectionChange() {
+    if (Filling || !EditServer) return;
+    const auto security = TSecurity(cmbConnection->currentIndex());
+    if (security == EditServer->Security) return;
+    EditServer->Security = security;
+    EditServer->TrustedKey.clear();
+    EditServer->HostKey.clear();
     ListChanged = true;
 }
 
@@ -63,6 +87,9 @@ void TfrmServerWizard::ClearServer() {
     for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) SetTextFilled(e, QString());
     cmbServerType->setCurrentIndex(cmbServerType->findText(kGeneric));
     SetTextFilled(txtDirectory, kPublicHtml);
+    // A new server is encrypted unless the user chooses otherwise.
+    EditServer->Security = TSecurity::FTPS;
+    ShowConnection(TSecurity::FTPS);
     // Clearing the details page of a new server counts as a change.
     ListChanged = true;
 }
@@ -71,10 +98,12 @@ void TfrmServerWizard::ClearFields() {
     Filling = true;
     for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) e->clear();
     txtDirectory->setText(kPublicHtml);
+    cmbConnection->setCurrentIndex(int(TSecurity::FTPS));
     Filling = false;
 }
 
 void TfrmServerWizard::ShowMyDetails() {
+    FetchPassword(*EditServer);  // the edit shows it (as stars)
     Filling = true;
     txtName->setText(EditServer->Name);
     txtAddress->setText(EditServer->Address);
@@ -82,11 +111,17 @@ void TfrmServerWizard::ShowMyDetails() {
     txtLogin->setText(EditServer->UserName);
     txtPassword->setText(EditServer->Password);
     txtURL->setText(EditServer->URL.isEmpty() ? BuildURL() : EditServer->URL);
+    cmbConnection->setCurrentIndex(int(EditServer->Security));
     Filling = false;
 }
 
 QString TfrmServerWizard::BuildURL() const {
-    return QStringLiteral("http://") + EditServer->Address + QStringLiteral("/~") + EditServer->UserName +
+    // The web site is on the usual web port, whatever port uploads go to.
+    QString host;
+    int port = 0;
+    if (!SplitAddress(EditServer->Address, DefaultPort(EditServer->Security), host, port)) host = EditServer->Address;
+    if (host.contains(QLatin1Char(':'))) host = QLatin1Char('[') + host + QLatin1Char(']');
+    return QStringLiteral("http://") + host + QStringLiteral("/~") + EditServer->UserName +
            QLatin1Char('/');
 }
 
@@ -97,7 +132,12 @@ bool TfrmServerWizard::CheckFields() {
         {txtLogin, "Please enter a valid login name for your server."},
     };
     for (const auto& [edit, message] : checks) {
-        if (!edit->text().isEmpty()) continue;
+        QString host;
+        int port = 0;
+        // An address must also have a usable port when it names one.
+        const bool bad = edit->text().isEmpty() ||
+                         (edit == txtAddress && !SplitAddress(edit->text(), DefaultPort(TSecurity::FTP), host, port));
+        if (!bad) continue;
         Dialogs().Tell(this, QStringLiteral("Tarvo"), QString::fromLatin1(message), TMsgIcon::Warning);
         edit->setFocus();
         return false;

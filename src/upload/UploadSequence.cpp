@@ -20,16 +20,56 @@ void TUploadSequence::Fail(TUploadOutcome outcome) {
     }
 }
 
-bool TUploadSequence::ConnectToServer() {
-    ftp_.LastError = 0;
-    SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+TUploadTarget UploadTargetOf(tWWWServerType server) {
+    FetchPassword(server);
+    TUploadTarget target;
+    if (!SplitAddress(server.Address, DefaultPort(server.Security), target.Address, target.Port)) {
+        // Left for the connection to report as not valid.
+        target.Address = server.Address.trimmed();
+        target.Port = DefaultPort(server.Security);
+    }
+    target.Directory = server.Directory;
+    target.UserName = server.UserName;
+    target.Password = server.Password;
+    target.Security = server.Security;
+    target.TrustedKey = server.TrustedKey;
+    target.HostKey = server.HostKey;
+    return target;
+}
+
+void TUploadSequence::Login() {
     ftp_.HostAddress = target_.Address;
     ftp_.Port = target_.Port;
     ftp_.UserName = target_.UserName;
     ftp_.Password = target_.Password;
+    ftp_.Security = target_.Security;
+    ftp_.TrustedKey = target_.TrustedKey;
+    ftp_.HostKey = target_.HostKey;
     ftp_.LastError = 0;
     ftp_.Blocking = true;
     ftp_.Connect();
+}
+
+// After a log-in refused for an untrusted key: asks, and on "trust" keeps
+// the key in the target. True when the log-in is to be tried again.
+bool TUploadSequence::TrustAsked() {
+    untrusted_ = true;
+    question_ = TTrustQuestion{target_.Security, target_.Address, ftp_.TrustProblem(), ftp_.PeerFingerprint(),
+                               ftp_.KeyChanged()};
+    if (!AskTrust || !AskTrust(question_) || cancelled_) return false;
+    (target_.Security == TSecurity::SFTP ? target_.HostKey : target_.TrustedKey) = question_.Fingerprint;
+    if (Trusted) Trusted(target_);
+    untrusted_ = false;
+    return true;
+}
+
+bool TUploadSequence::ConnectToServer() {
+    ftp_.LastError = 0;
+    untrusted_ = false;
+    SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+    Login();
+    if (ftp_.LastError == ftpUntrusted && !cancelled_ && TrustAsked()) Login();
+    if (ftp_.LastError == ftpUntrusted) untrusted_ = true;
     if (cancelled_ || ftp_.LastError > 0) {
         Fail(TUploadOutcome::LoginFailed);
         ftp_.LastError = 0;

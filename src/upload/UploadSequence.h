@@ -5,6 +5,7 @@
 // It talks to nobody: the caller shows its status texts and turns its
 // outcome into messages or an exit status.
 
+#include "upload/ServerList.h"
 #include "upload/UploadList.h"
 
 #include <QString>
@@ -20,6 +21,26 @@ struct TUploadTarget {
     QString Directory;  // "" the login folder
     QString UserName;
     QString Password;
+    TSecurity Security = TSecurity::FTP;
+    QString TrustedKey;  // FTPS: the certificate key trusted besides the store
+    QString HostKey;     // SFTP: the host key trusted
+};
+
+// The upload target of a stored server: its address split into host and
+// port (the connection kind's usual port when none is typed), its password
+// read from the keyring where it is kept there.
+TUploadTarget UploadTargetOf(tWWWServerType server);
+
+// A server whose certificate or host key is not trusted, for the question.
+struct TTrustQuestion {
+    TSecurity Security = TSecurity::FTP;
+    QString Address;
+    QString Problem;      // what is wrong, in plain words
+    QString Fingerprint;  // of the key the server showed
+    // The key differs from one trusted before. A changed SFTP host key is
+    // refused with a warning, not asked about.
+    bool Changed = false;
+    bool CanTrust() const { return !(Changed && Security == TSecurity::SFTP) && !Fingerprint.isEmpty(); }
 };
 
 enum class TUploadOutcome {
@@ -42,6 +63,12 @@ public:
     std::function<void(int value, int maximum)> Progress;
     // Each file after its transfer.
     std::function<void(const TUploadFile&, bool sent, const QString& whyNot)> FileDone;
+    // Asked when the server's certificate or host key is not trusted; true
+    // trusts the key shown (the connection is then made again with it).
+    std::function<bool(const TTrustQuestion&)> AskTrust;
+    // Told after the user trusted a key, with the target holding it, so
+    // that the caller can keep it with the server.
+    std::function<void(const TUploadTarget&)> Trusted;
 
     // Connects, logs in, makes and enters the folder. False on failure
     // (Outcome and Detail tell which and why).
@@ -61,12 +88,19 @@ public:
     // What went wrong, in plain words ("" when nothing did).
     QString Detail() const { return detail_; }
     const std::vector<TUploadFile>& Files() const { return files_; }
+    const TUploadTarget& Target() const { return target_; }
+    // The log-in failed because the server's key is not trusted; the
+    // question asked (or that would have been asked) is Untrusted().
+    bool WasUntrusted() const { return untrusted_; }
+    const TTrustQuestion& Untrusted() const { return question_; }
 
 private:
     void SetStatus(const QString& text);
     void SetTransferMode(const QString& localFile);
     bool SendOne(const TUploadFile& file);
     void Fail(TUploadOutcome outcome);
+    void Login();
+    bool TrustAsked();
 
     TFtpClient& ftp_;
     TUploadTarget target_;
@@ -74,5 +108,7 @@ private:
     TUploadOutcome outcome_ = TUploadOutcome::Done;
     QString detail_;
     bool cancelled_ = false;
+    bool untrusted_ = false;
+    TTrustQuestion question_;
     int done_ = 0;  // files finished, for the progress
 };

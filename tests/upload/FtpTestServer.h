@@ -18,21 +18,13 @@ public:
 
     // `readLimit` > 0 slows every upload to that many bytes a second.
     explicit TFtpTestServer(int readLimit = 0) {
-        QStringList args = {QString::fromLocal8Bit(qgetenv("TARVO_TEST_SOURCE")) + QStringLiteral("/upload/ftpserver.py"),
-                            home_.path(), QLatin1String(kUser), QLatin1String(kPassword)};
-        if (readLimit > 0) args << QString::number(readLimit);
-        process_.setProcessChannelMode(QProcess::SeparateChannels);
-        // Debian's own python3, where the server library is installed.
-        process_.start(QStringLiteral("/usr/bin/python3"), args);
-        if (!process_.waitForStarted(10000)) return;
-        QByteArray line;
-        for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
-            process_.waitForReadyRead(200);
-            line += process_.readAllStandardOutput();
-        }
-        const auto m = QRegularExpression(QStringLiteral("port (\\d+)")).match(QString::fromLatin1(line));
-        if (m.hasMatch()) port_ = m.captured(1).toInt();
+        QStringList extra;
+        if (readLimit > 0) extra << QString::number(readLimit);
+        start(QStringLiteral("ftpserver.py"), extra);
     }
+    // Another server script of this folder, run as SCRIPT HOME USER
+    // PASSWORD EXTRA...
+    TFtpTestServer(const QString& script, const QStringList& extra) { start(script, extra); }
     ~TFtpTestServer() {
         process_.terminate();
         if (!process_.waitForFinished(3000)) process_.kill();
@@ -61,6 +53,23 @@ public:
     int sessions() { return int(log().count(QStringLiteral("FTP session opened"))); }
 
 private:
+    void start(const QString& script, const QStringList& extra) {
+        const QStringList args = QStringList{QString::fromLocal8Bit(qgetenv("TARVO_TEST_SOURCE")) +
+                                                 QStringLiteral("/upload/") + script,
+                                             home_.path(), QLatin1String(kUser), QLatin1String(kPassword)} +
+                                 extra;
+        process_.setProcessChannelMode(QProcess::SeparateChannels);
+        // Debian's own python3, where the server library is installed.
+        process_.start(QStringLiteral("/usr/bin/python3"), args);
+        if (!process_.waitForStarted(10000)) return;
+        QByteArray line;
+        for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
+            process_.waitForReadyRead(200);
+            line += process_.readAllStandardOutput();
+        }
+        const auto m = QRegularExpression(QStringLiteral("port (\\d+)")).match(QString::fromLatin1(line));
+        if (m.hasMatch()) port_ = m.captured(1).toInt();
+    }
     static void collect(const QDir& dir, const QString& prefix, QStringList& out) {
         for (const QFileInfo& fi : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
             if (fi.isDir())

@@ -93,6 +93,7 @@ private slots:
     void backTableAndHelp();
     void sendStageBoxRemembersTheUsersPick();
     void serversSurviveARestart();
+    void connectionKinds();
 
 private:
     std::unique_ptr<TTestEnv> env_;
@@ -426,4 +427,45 @@ void TestServerWizard::serversSurviveARestart() {
 }
 
 QTEST_MAIN(TestServerWizard)
+// A new server starts at FTPS; the kind picked in "Connection:" is stored,
+// and picking another forgets the keys trusted for the old one.
+void TestServerWizard::connectionKinds() {
+    TServerList list;
+    TfrmServerWizard w(list);
+    w.show();
+    EnterNewServer(w, "Host", "sftp.host.example:2222", "jo", "pw");
+    Click(w.butAdvanced);
+    QCOMPARE(w.cmbConnection->currentText(), QString("FTP with TLS (FTPS)"));
+    QCOMPARE(w.cmbConnection->count(), 3);
+    w.cmbConnection->setFocus();
+    QTest::keyClick(w.cmbConnection, Qt::Key_Down);
+    QCOMPARE(w.cmbConnection->currentText(), QString("SFTP (over SSH)"));
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    tWWWServerType added = ReadServer("Host");
+    QCOMPARE(added.Security, TSecurity::SFTP);
+    QCOMPARE(added.Address, QString("sftp.host.example:2222"));
+    added.HostKey = "SHA256:known";
+    SaveServerTrust(added);
+    QCOMPARE(ReadServer("Host").HostKey, QString("SHA256:known"));
+
+    LoadServerList(list);
+    TfrmServerWizard again(list);
+    again.show();
+    Click(again.rbModify);
+    Click(again.butNext);
+    ClickRow(again.lstServers, 0);
+    Click(again.butNext);
+    Click(again.butAdvanced);
+    QCOMPARE(again.cmbConnection->currentText(), QString("SFTP (over SSH)"));
+    again.cmbConnection->setFocus();
+    QTest::keyClick(again.cmbConnection, Qt::Key_Up);
+    dialogs()->answers << QMessageBox::Yes;
+    Click(again.butFinish);
+    const tWWWServerType changed = ReadServer("Host");
+    QCOMPARE(changed.Security, TSecurity::FTPS);
+    QVERIFY(changed.HostKey.isEmpty());
+    QCOMPARE(dialogs()->unexpected, 0);
+}
+
 #include "test_serverwizard.moc"

@@ -1,6 +1,7 @@
 // `tarvo --upload`: what it sends and its exit statuses, against a real
 // local server, a closed port and a listener that never answers.
 #include "FtpTestServer.h"
+#include "TestCertificates.h"
 #include "TestSupport.h"
 #include "upload/ServerList.h"
 
@@ -101,6 +102,58 @@ private slots:
         const TResult n = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server)});
         QCOMPARE(n.status, 0);
         QCOMPARE(n.out, QStringLiteral("mypage.html\ngraphics/house.png\n"));
+    }
+
+    // ftps:// and sftp:// in --to: an untrusted key ends with status 5 and
+    // its fingerprint, --trust with that fingerprint accepts it.
+    void secureAddressesAndTrust() {
+        TTestEnv env;
+        TCertificates certs;
+        QVERIFY(certs.ok());
+        QTemporaryDir keys;
+        TFtpTestServer ftps("ftpsserver.py", certs.Server("self"));
+        TFtpTestServer sftp("sftpserver.py", {keys.filePath("host")});
+        QVERIFY(ftps.ok() && sftp.ok());
+        const QString doc = Document(env);
+        for (TFtpTestServer* s : {&ftps, &sftp}) {
+            const QString url = QStringLiteral("%1://webuser:s3cret%20pass@127.0.0.1:%2/www")
+                                    .arg(s == &ftps ? "ftps" : "sftp")
+                                    .arg(s->port());
+            const TResult refused = Tarvo(env, {"--upload", doc, "--to", url});
+            QCOMPARE(refused.status, 5);
+            QVERIFY(refused.out.isEmpty());
+            const auto m = QRegularExpression("--trust (\\S+)").match(refused.err);
+            QVERIFY2(m.hasMatch(), qPrintable(refused.err));
+            QVERIFY(s->files().isEmpty());
+            QCOMPARE(Tarvo(env, {"--upload", doc, "--to", url, "--trust", "sha256//other"}).status, 5);
+
+            const TResult trusted = Tarvo(env, {"--upload", doc, "--to", url, "--trust", m.captured(1)});
+            QCOMPARE(trusted.status, 0);
+            QCOMPARE(trusted.out, QStringLiteral("mypage.html\ngraphics/house.png\ngraphics/button.gif\n"));
+            QCOMPARE(s->read("www/graphics/house.png"), ReadFile(env.appDir() + "/HTMLFiles/graphics/house.png"));
+            QCOMPARE(s->read("www/mypage.html"), ReadFile(env.appDir() + "/HTMLFiles/my page.html"));
+        }
+    }
+
+    // A server list written before connection kinds existed: no
+    // "Security", the password scrambled in the settings. It uploads over
+    // plain FTP.
+    void listWrittenBeforeConnectionKinds() {
+        TTestEnv env;
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        {
+            QSettings raw(QSettings::NativeFormat, QSettings::UserScope, "Brenfold", "Tarvo");
+            raw.setValue("WWWServers/Order", "Old");
+            raw.setValue("WWWServers/Old/Address", QStringLiteral("127.0.0.1:%1").arg(server.port()));
+            raw.setValue("WWWServers/Old/Directory", "site");
+            raw.setValue("WWWServers/Old/UserName", TFtpTestServer::kUser);
+            raw.setValue("WWWServers/Old/Password", ScramblePassword(TFtpTestServer::kPassword, TScrambleMode::ENC));
+        }
+        QCOMPARE(ReadServer("Old").Security, TSecurity::FTP);
+        const TResult r = Tarvo(env, {"--upload", Document(env), "--server", "Old"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(server.read("site/mypage.html"), ReadFile(env.appDir() + "/HTMLFiles/my page.html"));
     }
 
     void exitStatuses() {

@@ -1,0 +1,40 @@
+# A local FTP server with explicit TLS for the upload tests:
+# ftpsserver.py HOME USER PASSWORD CERT KEY. Listens on 127.0.0.1 on a free
+# port, prints "port N" once it listens, and serves until it is stopped.
+# Log-in and data connections must be encrypted.
+import logging
+import sys
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import TLS_DTPHandler, TLS_FTPHandler
+from pyftpdlib.servers import FTPServer
+
+logging.basicConfig(level=logging.DEBUG, format="%(message)s")
+home, user, password, cert, key = sys.argv[1:6]
+authorizer = DummyAuthorizer()
+authorizer.add_user(user, password, home, perm="elradfmwMT")
+
+
+class DataHandler(TLS_DTPHandler):
+    # pyftpdlib 1.5.7 drops a data connection whose TLS handshake starts
+    # before the upload command has been read: while the handshake runs the
+    # handler must stay readable, or the client's first bytes are lost.
+    def readable(self):
+        if getattr(self, "_ssl_accepting", False):
+            return True
+        return super().readable()
+
+
+class Handler(TLS_FTPHandler):
+    pass
+
+
+Handler.authorizer = authorizer
+Handler.certfile = cert
+Handler.keyfile = key
+Handler.tls_control_required = True
+Handler.tls_data_required = True
+Handler.dtp_handler = DataHandler
+server = FTPServer(("127.0.0.1", 0), Handler)
+print("port %d" % server.address[1], flush=True)
+server.serve_forever()

@@ -1,0 +1,150 @@
+// Server passwords and the desktop's secret store. Built twice: with
+// KEYRING_SERVICE the test starts its own session bus and a secret service
+// (gnome-keyring-daemon) for the passwords; without it the bus names a
+// socket that does not exist, as on a machine without a desktop session,
+// and the scrambled setting is the fallback.
+#include "TestSupport.h"
+#include "upload/Keyring.h"
+#include "upload/ServerList.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QSettings Raw() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenfold", "Tarvo"); }
+
+QByteArray SettingsFile() {
+    QFile f(Raw().fileName());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void SaveOne(const QString& name, const QString& password) {
+    TServerList list;
+    auto s = std::make_unique<tWWWServerType>();
+    s->Name = name;
+    s->Address = "ftp.example";
+    s->UserName = "jo";
+    s->Password = password;
+    list.push_back(std::move(s));
+    SaveServerList(list);
+}
+
+const QString kSecret = QStringLiteral("kEy-r1ng pass");
+
+}  // namespace
+
+class TestKeyring : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir home_;
+    QProcess bus_, keyring_;
+
+private slots:
+    void initTestCase() {
+#ifdef KEYRING_SERVICE
+        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty() ||
+            QStandardPaths::findExecutable("gnome-keyring-daemon").isEmpty())
+            QSKIP("dbus-daemon or gnome-keyring-daemon is not installed");
+        bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY(bus_.waitForStarted());
+        QByteArray address;
+        for (int i = 0; i < 50 && !address.contains('\n'); ++i) {
+            bus_.waitForReadyRead(100);
+            address += bus_.readAllStandardOutput();
+        }
+        address = address.trimmed();
+        QVERIFY(!address.isEmpty());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromLatin1(address));
+        env.insert("HOME", home_.path());
+        env.insert("XDG_RUNTIME_DIR", home_.path());
+        env.insert("XDG_DATA_HOME", home_.path() + "/data");
+        keyring_.setProcessEnvironment(env);
+        // A password on standard input makes and unlocks the login
+        // collection without asking anybody.
+        keyring_.start("gnome-keyring-daemon", {"--foreground", "--unlock", "--components=secrets"});
+        QVERIFY(keyring_.waitForStarted());
+        keyring_.write("tarvo-test");
+        keyring_.closeWriteChannel();
+        bool up = false;
+        for (int i = 0; i < 100 && !up; ++i) {
+            QTest::qWait(100);
+            up = QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.secrets");
+        }
+        QVERIFY2(up, "the secret service did not start");
+#else
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tarvo-test-bus");
+#endif
+    }
+
+    void cleanupTestCase() {
+        for (QProcess* p : {&keyring_, &bus_}) {
+            if (p->state() == QProcess::NotRunning) continue;
+            p->terminate();
+            if (!p->waitForFinished(3000)) p->kill();
+            p->waitForFinished(3000);
+        }
+    }
+
+#ifdef KEYRING_SERVICE
+    void passwordLivesInTheKeyringOnly() {
+        TTestEnv env;
+        SaveOne("Home", kSecret);
+        QCOMPARE(Raw().value("WWWServers/Home/PasswordStore").toString(), QStringLiteral("Keyring"));
+        QVERIFY(!Raw().contains("WWWServers/Home/Password"));
+        QVERIFY(!SettingsFile().contains(kSecret.toUtf8()));
+        QVERIFY(!SettingsFile().contains(ScramblePassword(kSecret, TScrambleMode::ENC).toUtf8()));
+        QCOMPARE(Keyring::Read("Home"), std::optional<QString>(kSecret));
+
+        // Read only when needed.
+        tWWWServerType s = ReadServer("Home");
+        QVERIFY(s.Password.isEmpty());
+        FetchPassword(s);
+        QCOMPARE(s.Password, kSecret);
+    }
+
+    void renamingAndDeletingMoveThePassword() {
+        TTestEnv env;
+        SaveOne("Old name", kSecret);
+        TServerList list;
+        LoadServerList(list);
+        QCOMPARE(list.size(), size_t(1));
+        list[0]->Name = "New name";
+        SaveServerList(list);
+        QCOMPARE(Keyring::Read("New name"), std::optional<QString>(kSecret));
+        QVERIFY(!Keyring::Read("Old name").has_value());
+        tWWWServerType s = ReadServer("New name");
+        FetchPassword(s);
+        QCOMPARE(s.Password, kSecret);
+
+        SaveServerList(TServerList());
+        QVERIFY(!Keyring::Read("New name").has_value());
+    }
+#else
+    void withoutAStoreThePasswordIsScrambledInTheSettings() {
+        TTestEnv env;
+        QElapsedTimer t;
+        t.start();
+        SaveOne("Home", kSecret);
+        // A missing store is found out at once, not after a long wait.
+        QVERIFY(t.elapsed() < 5000);
+        QVERIFY(!Raw().contains("WWWServers/Home/PasswordStore"));
+        QCOMPARE(Raw().value("WWWServers/Home/Password").toString(), ScramblePassword(kSecret, TScrambleMode::ENC));
+        QVERIFY(!SettingsFile().contains(kSecret.toUtf8()));
+        tWWWServerType s = ReadServer("Home");
+        QCOMPARE(s.Password, kSecret);
+        QVERIFY(s.KeyringName.isEmpty());
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(TestKeyring)
+#include "test_keyring.moc"
