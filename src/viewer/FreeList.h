@@ -23,3 +23,26 @@ public:
 private:
     std::vector<std::unique_ptr<T>> items_;
 };
+
+// A TFreeList that takes one pointer while empty, for lists that most of
+// their owners never fill.
+template <class T>
+class TSparseFreeList {
+    using Iterator = typename std::vector<std::unique_ptr<T>>::const_iterator;
+
+public:
+    int count() const { return list_ ? list_->count() : 0; }
+    bool isEmpty() const { return !list_ || list_->isEmpty(); }
+    T* at(int i) const { return list_->at(i); }
+    void add(std::unique_ptr<T> item) {
+        if (!list_)
+            list_ = std::make_unique<TFreeList<T>>();
+        list_->add(std::move(item));
+    }
+    void clear() { list_.reset(); }
+    Iterator begin() const { return list_ ? list_->begin() : Iterator(); }
+    Iterator end() const { return list_ ? list_->end() : Iterator(); }
+
+private:
+    std::unique_ptr<TFreeList<T>> list_;
+};

@@ -92,10 +92,13 @@ int TMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
 
 int TQtMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
     Advances& a = *adv_[size_t(id)];
+    // lround(w) - overhang > room, without rounding at every character:
+    // for w >= 0, lround(w) > k exactly when w >= k + 0.5.
+    const double limit = double(room) + double(overhang) + 0.5;
     double w = 0;
     for (int i = 0; i < n; ++i) {
         w += advance(a, s[i]);
-        if (int(std::lround(w)) - overhang > room)
+        if (w >= limit)
             return i;
     }
     return n;

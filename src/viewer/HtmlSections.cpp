@@ -207,12 +207,17 @@ void TSection::CopyToClipboard(QString& out, int selB, int selE) const {
             const int spaces = std::min(3 * (std::max(0, line.LineIndent) / 35), MaxCopyIndent);
             out += QString(spaces, QLatin1Char(' '));
         }
-        for (int i = a; i < b; ++i) {
-            const QChar c = Buff[i - StartCurs];
-            if (c != QChar(ImageCode) && c != QChar(FormCode))
-                out += c;
+        // The characters in stretches between image and control marks.
+        TSectionText::Buffer buf;
+        const QChar* s = Buff.chars(a - StartCurs, b - a, buf);
+        int from = 0;
+        for (int i = 0; i <= b - a; ++i) {
+            if (i == b - a || s[i] == QChar(ImageCode) || s[i] == QChar(FormCode)) {
+                out.append(s + from, i - from);
+                from = i + 1;
+            }
         }
-        out += QStringLiteral("\r\n");
+        out += QLatin1String("\r\n");
     }
 }
 

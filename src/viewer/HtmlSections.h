@@ -12,6 +12,7 @@
 
 #include <QColor>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -142,21 +143,23 @@ public:
     TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
              const QString& url);
 
+    // The small fields first and narrow, so that they fill what the base
+    // leaves of its last word: a long page holds thousands of sections.
+    bool Plain = false;  // bulleted item without a bullet
+    bool Preformatted = false;
+    std::int8_t ListType = 0;  // 0 none, 1 numbered, 2 bulleted, 3 definition
     TSectionText Buff;  // the text; ImageCode / FormCode mark images and controls
     QString text() const { return Buff.toString(); }
     std::vector<TFontObj> Fonts;
-    TFreeList<TImageObj> Images;
+    TSparseFreeList<TImageObj> Images;
+    std::vector<LineRec> Lines;
     int ListLevel = 0;
     int Indent = 0;  // px, ListLevel x 35
-    std::vector<LineRec> Lines;
     int SectionFont = 0;  // the font it started with (list numbers), in the font table
-    int ListType = 0;  // 0 none, 1 numbered, 2 bulleted, 3 definition
     int ListNumber = 0;
-    bool Plain = false;  // bulleted item without a bullet
-    int Justify = 1;     // 1 left, 2 center, 3 right
-    int ClearAttr = 0;   // 0 none, 1 left, 2 right, 3 both
     int LeftIndentAtTop = 0;  // px
-    bool Preformatted = false;
+    std::int8_t Justify = 1;    // 1 left, 2 center, 3 right
+    std::int8_t ClearAttr = 0;  // 0 none, 1 left, 2 right, 3 both
 
     virtual void AddText(const QString& S);
     // One space, also at the start (which AddText drops).

@@ -301,6 +301,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     if (ListLevel > 0)
         SectionHeight = std::max(SectionHeight, IMgr.GetLevelClear() - Y0);
     DrawHeight = std::max(SectionHeight, IMgr.ImageBottom() - Y0);
+    Lines.shrink_to_fit();  // kept until the next layout
     return SectionHeight;
 }
 

@@ -192,8 +192,11 @@ int TSectionList::Draw(QPainter& p, TMeasurer& m, const QRect& clip, int X, int 
 
 QString TSectionList::CopyToClipboard() const {
     QString out;
-    if (SelB < SelE)
+    if (SelB < SelE) {
+        // The characters, and room for line ends and indents.
+        out.reserve(qsizetype(SelE - SelB) + (SelE - SelB) / 8);
         TCell::CopyToClipboard(out, SelB, SelE);
+    }
     return out;
 }
 

@@ -1,5 +1,8 @@
 #include "viewer/SectionText.h"
 
+#include <algorithm>
+#include <cstring>
+
 // 0x80..0x9F differ from Latin-1; the five unassigned codes keep their
 // Latin-1 control characters (as the file reader decodes them).
 const QChar TSectionText::kHigh[32] = {
@@ -24,26 +27,55 @@ bool TSectionText::encode(QChar c, char& byte) {
     return false;
 }
 
+void TSectionText::reserveBytes(qsizetype bytes, bool exact) {
+    if (bytes <= qsizetype(cap_) && !exact)
+        return;
+    qsizetype cap = exact ? bytes : std::max<qsizetype>(bytes, qsizetype(cap_) + cap_ / 2 + 16);
+    cap = std::min<qsizetype>(cap, 0x7FFFFFFF);
+    if (cap < bytes)
+        qBadAlloc();
+    if (cap == 0) {
+        std::free(data_);
+        data_ = nullptr;
+    } else {
+        char* p = static_cast<char*>(std::realloc(data_, size_t(cap)));
+        if (!p)
+            qBadAlloc();
+        data_ = p;
+    }
+    cap_ = unsigned(cap);
+}
+
+void TSectionText::squeeze() {
+    if (qsizetype(cap_) > bytes_)
+        reserveBytes(bytes_, true);
+}
+
 void TSectionText::append(const QChar* s, qsizetype n) {
     if (n <= 0)
         return;
     if (!wide_) {
-        const qsizetype old = data_.size();
-        data_.resize(old + n);
-        char* out = data_.data() + old;
+        const qsizetype old = bytes_;
+        reserveBytes(old + n);
+        char* out = data_ + old;
         qsizetype i = 0;
         for (; i < n; ++i)
             if (!encode(s[i], out[i]))
                 break;
-        if (i == n)
+        if (i == n) {
+            bytes_ = int(old + n);
             return;
+        }
         // A character without a byte: from here on two bytes a character.
-        data_.resize(old);
         const QString sofar = mid(0);
-        data_ = QByteArray(reinterpret_cast<const char*>(sofar.constData()), sofar.size() * 2);
-        wide_ = true;
+        reserveBytes(sofar.size() * 2 + n * 2);
+        std::memcpy(data_, sofar.constData(), size_t(sofar.size()) * 2);
+        bytes_ = int(sofar.size() * 2);
+        wide_ = 1;
     }
-    data_.append(reinterpret_cast<const char*>(s), n * 2);
+    reserveBytes(bytes_ + n * 2);
+    std::memcpy(data_ + bytes_, s, size_t(n) * 2);
+    bytes_ += int(n * 2);
 }
 
 QString TSectionText::mid(int from, int n) const {
@@ -68,7 +100,7 @@ const QChar* TSectionText::chars(int from, int n, Buffer& buf) const {
     if (wide_)
         return wide() + from;
     buf.resize(n);
-    const char* in = data_.constData() + from;
+    const char* in = data_ + from;
     for (int i = 0; i < n; ++i)
         buf[i] = decode(uchar(in[i]));
     return buf.constData();

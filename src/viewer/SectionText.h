@@ -3,19 +3,26 @@
 // 8-bit (Windows-1252), so the text is kept one byte a character in that
 // code page; a character the code page lacks (from text lines typed in an
 // editor) switches the section to two bytes a character. Either way it
-// reads as UTF-16 characters.
+// reads as UTF-16 characters. The array is the section's own block of
+// exactly the characters' size (after squeeze), without a shared header,
+// since a long page holds thousands of sections.
 
 #include "viewer/HtmlMeasure.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QVarLengthArray>
+#include <cstdlib>
 
 class TSectionText {
 public:
     using Buffer = QVarLengthArray<QChar, 256>;
 
-    int size() const { return int(wide_ ? data_.size() / 2 : data_.size()); }
+    TSectionText() : cap_(0), wide_(0) {}
+    ~TSectionText() { std::free(data_); }
+    TSectionText(const TSectionText&) = delete;
+    TSectionText& operator=(const TSectionText&) = delete;
+
+    int size() const { return wide_ ? bytes_ / 2 : bytes_; }
     bool isEmpty() const { return size() == 0; }
     QChar operator[](int i) const { return wide_ ? wide()[i] : decode(uchar(data_[i])); }
     QChar at(int i) const { return (*this)[i]; }
@@ -29,7 +36,8 @@ public:
         append(&c, 1);
         return *this;
     }
-    void squeeze() { data_.squeeze(); }
+    // Gives back what growing left over.
+    void squeeze();
 
     QString mid(int from, int n = -1) const;
     QString toString() const { return mid(0); }
@@ -51,7 +59,11 @@ private:
     static const QChar kHigh[32];  // 0x80..0x9F
     // One byte a character, or (wide) two: UTF-16 in the same array, so a
     // section pays for one array either way.
-    QByteArray data_;
-    bool wide_ = false;
-    const QChar* wide() const { return reinterpret_cast<const QChar*>(data_.constData()); }
+    char* data_ = nullptr;
+    int bytes_ = 0;        // used
+    unsigned cap_ : 31;    // bytes allocated
+    unsigned wide_ : 1;
+    const QChar* wide() const { return reinterpret_cast<const QChar*>(data_); }
+    // Room for `bytes` bytes in all, growing by half as much again.
+    void reserveBytes(qsizetype bytes, bool exact = false);
 };

@@ -370,6 +370,16 @@ void TestViewerParser::textKeepsEveryCharacter() {
     d->selectAll();
     QCOMPARE(d->copyText(), "abc " + other + "\r\n");
     QCOMPARE(d->findString(0, QString::fromUtf8("\u4e2d"), true), 4 + 5);
+    // A long section that grows through many appends and turns two bytes a
+    // character far into its text keeps what came before and after.
+    QString words;
+    for (int i = 0; i < 800; ++i)
+        words += QString::number(i) + (i == 500 ? QString::fromUtf8(" \u4e2d ") : QStringLiteral(" "));
+    QCOMPARE(shown(words).trimmed(), words.trimmed());
+    // Pictures take no place in copied text; the text around them is kept.
+    auto pics = fixedDoc("ab<img src=x.gif alt=A>cd<img src=y.gif> ef", 1000);
+    pics->selectAll();
+    QCOMPARE(pics->copyText(), QString("abcd ef\r\n"));
 }
 
 QTEST_MAIN(TestViewerParser)
