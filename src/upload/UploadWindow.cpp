@@ -142,6 +142,13 @@ void TfrmUpload::RunUpload() {
         UploadServer.TrustedKey = t.TrustedKey;
         UploadServer.HostKey = t.HostKey;
         SaveServerTrust(UploadServer);
+        // The list in memory too, or the next upload of this run would ask
+        // again.
+        for (auto& server : ServerList())
+            if (server && server->Name == UploadServer.Name) {
+                server->TrustedKey = t.TrustedKey;
+                server->HostKey = t.HostKey;
+            }
     };
     upload_->FileDone = [this](const TUploadFile& file, bool sent, const QString& why) {
         if (!sent && !Cancelled) failedFiles_ << file.Remote + QStringLiteral(": ") + why;

@@ -185,6 +185,45 @@ private slots:
         QCOMPARE(dialogs_->runs.size(), 0);
     }
 
+    // An SFTP server met for the first time: the upload window asks, the
+    // user trusts it, the files go, and the key is kept with the server so
+    // the next upload asks nothing.
+    void untrustedServerIsAskedAboutAndItsKeyKept() {
+        QTemporaryDir keys;
+        TFtpTestServer server(QStringLiteral("sftpserver.py"), {keys.filePath(QStringLiteral("host"))});
+        QVERIFY(server.ok());
+        tWWWServerType record = Server(server, QString());
+        record.Security = TSecurity::SFTP;
+        StoreServers({record});
+        auto w = WindowOnSendStage();
+        QVERIFY(w);
+        TSendPanel* send = Panel(*w);
+        int succeeded = 0;
+        w->hooks.UploadSucceeded.push_back([&] { ++succeeded; });
+        WriteSetting("General", "ShowJoy", "No");
+        dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
+        dialogs_->runs << [](QDialog* d) {
+            auto* trust = d->findChild<QPushButton*>(QStringLiteral("btnTrust"));
+            if (!trust) return -1;
+            trust->click();
+            return 0;
+        };
+        Click(send->imgUpload);
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded, 1, 20000);
+        QCOMPARE(dialogs_->unexpected, 0);
+        QCOMPARE(dialogs_->shown.size(), 2);
+        QCOMPARE(dialogs_->shown[1].text, QStringLiteral("dlgTrustServer"));
+        QCOMPARE(server.read(QStringLiteral("mypage.html")), Read(env_->appDir() + "/HTMLFiles/my page.html"));
+        QVERIFY(ReadServer(record.Name).HostKey.startsWith(QLatin1String("SHA256:")));
+
+        w->ShowRedPill(TfrmMain::stSend);
+        dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
+        Click(send->imgUpload);
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded, 2, 20000);
+        QCOMPARE(dialogs_->shown.size(), 3);
+        QCOMPARE(dialogs_->unexpected, 0);
+    }
+
     void clickRulesAndTheLogoBox() {
         auto w = WindowOnSendStage();
         QVERIFY(w);
