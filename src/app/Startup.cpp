@@ -21,6 +21,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -33,7 +34,9 @@
 #include "TarvoResources.h"
 
 TfrmMain* CreateMainWindow(const QString& document) {
-    auto* w = new TfrmMain(document);
+    // A relative name is the user's, from the folder the program started
+    // in; the window changes folder before it opens the document.
+    auto* w = new TfrmMain(document.isEmpty() ? document : QFileInfo(document).absoluteFilePath());
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     AttachBuildStage(*w);
     AttachViewStage(*w);

@@ -351,6 +351,23 @@ void TestFileCommands::commandLineDocumentAtStart() {
     QCOMPARE(w_->Page.CurrentIndex, 0);
     QVERIFY(!w_->Page.PageChanged);
     QVERIFY(!w_->Page.FillingPanel);
+
+    // A name relative to the folder the program was started in ("tarvo
+    // page.tve" from a shell elsewhere) opens that file, not one of that
+    // name in the program's folders.
+    QTemporaryDir elsewhere;
+    const QString there = elsewhere.filePath("there.tve");
+    QVERIFY(QFile::copy(doc, there));
+    const QString started = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    delete w_;
+    w_ = CreateMainWindow("there.tve");
+    QDir::setCurrent(started);
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_));
+    QTRY_COMPARE(w_->CurrentStage, 1);
+    QCOMPARE(QFileInfo(w_->Page.DocFileName).canonicalFilePath(), QFileInfo(there).canonicalFilePath());
+    QCOMPARE(w_->Page.CurrentIndex, 0);
 }
 
 void TestFileCommands::commandLineExitStatuses() {
