@@ -28,6 +28,8 @@ constexpr TOtherFormat kOtherFormats[] = {
 // Decoding a picture of more pixels than this for a web-sized copy asks
 // the reader for a smaller picture straight away (far less memory).
 constexpr qint64 kDirectDecodePixels = 50'000'000;
+// Side of the sample on which a photo is told from a drawing.
+constexpr int kSampleSide = 400;
 
 bool Supported(const char* format) { return QImageReader::supportedImageFormats().contains(QByteArray(format)); }
 
@@ -100,8 +102,8 @@ struct TEncoded {
 
 // The picture as the web should carry it: upright, at most kWebMaxSide
 // when `shrink`, PNG when it has see-through pixels, JPEG for a photo that
-// was a JPEG, and otherwise whichever of the two is clearly smaller
-// (drawings stay PNG). Empty when the picture cannot be decoded.
+// was a JPEG, and otherwise JPEG only where it is clearly smaller (so
+// drawings stay PNG). Empty when the picture cannot be decoded.
 TEncoded Reencode(const QString& source, const TPictureFacts& facts, bool shrink) {
     QImage image = Decode(source, facts, shrink);
     if (image.isNull()) return {};
@@ -118,12 +120,13 @@ TEncoded Reencode(const QString& source, const TPictureFacts& facts, bool shrink
         out.format = "jpeg";
         out.bytes = Encode(image.convertToFormat(QImage::Format_RGB32), out.format);
     } else {
+        // Judged on a small sample (every few pixels, so a drawing keeps its
+        // flat colours): a photo packs far better as JPEG, a drawing as PNG.
         const QImage opaque = image.convertToFormat(QImage::Format_RGB32);
-        const QByteArray png = Encode(opaque, "png");
-        const QByteArray jpeg = Encode(opaque, "jpeg");
-        const bool photo = !jpeg.isEmpty() && (png.isEmpty() || jpeg.size() * 2 < png.size());
-        out.format = photo ? "jpeg" : "png";
-        out.bytes = photo ? jpeg : png;
+        const QImage sample = opaque.scaled(kSampleSide, kSampleSide, Qt::KeepAspectRatio, Qt::FastTransformation);
+        const qsizetype jpeg = Encode(sample, "jpeg").size(), png = Encode(sample, "png").size();
+        out.format = jpeg > 0 && jpeg * 2 < png ? "jpeg" : "png";
+        out.bytes = Encode(opaque, out.format);
     }
     if (out.bytes.isEmpty()) return {};
     return out;

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -96,7 +97,10 @@ std::optional<TImportedPicture> ImportChosenPicture(QWidget* parent, const QStri
         if (!answer) return std::nullopt;
         how = *answer;
     }
-    TImportedPicture picture = ImportPicture(chosen, folder, name, how);
+    // Making a web-sized copy of a big photo takes a moment.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const TImportedPicture picture = ImportPicture(chosen, folder, name, how);
+    QGuiApplication::restoreOverrideCursor();
     if (!picture.ok) {
         Dialogs().Tell(parent, QStringLiteral("Picture"),
                        QStringLiteral("The picture could not be copied into the folder \"") +
