@@ -239,7 +239,7 @@ void TPropertyPanels::CreateImagePanel() {
     txtImgHeight = AddEdit(p, "txtImgHeight", QRect(54, 100, 60, kEditHeight), 57);
     AddLabel(p, "lblImgWidth", QStringLiteral(" Width :"), QRect(132, 103, 44, 14), 57);
     txtImgWidth = AddEdit(p, "txtImgWidth", QRect(178, 100, 60, kEditHeight), 57);
-    AddLabel(p, "lblImgAlt", QStringLiteral("Text description of the image :"), QRect(8, 126, kInner, 14), 59);
+    AddLabel(p, "lblImgAlt", QStringLiteral("Text description of the image :"), QRect(8, 126, 190, 14), 59);
     txtImgDesc = AddEdit(p, "txtImgDesc", QRect(8, 141, kInner, kEditHeight), 59);
     txtImgDesc->setPlaceholderText(QStringLiteral("What the picture shows, in a few words"));
     lblImgAltWarn = AddLabel(p, "lblImgAltWarn", QStringLiteral("\u26A0 Needed"), QRect(200, 126, 73, 14), 59);

@@ -530,6 +530,7 @@ void TestPanels::picturesMadeWebSized() {
     select(0);
     const QString graphics = JoinPath(HTMLDir(), "graphics");
     QVERIFY(p.lblImgAltWarn->isVisible());
+    TTarvoReg().OpenRoot(true);  // as the splash window makes it
 
     // The phone photo, made web-sized: upright, 1600 pixels high, a JPEG
     // without the camera's metadata; the original untouched.
