@@ -51,5 +51,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.tarvo.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The page pictures and saved pages' snapshots are lettered in Liberation
 # Sans; without it they fall back to another sans-serif font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-image-formats-plugins")
 include(CPack)

@@ -12,7 +12,7 @@ packages=(
   dbus-daemon gnome-keyring openssl
   clang libclang-rt-14-dev
   bash-doc
-  qt6-svg-dev desktop-file-utils appstream shared-mime-info
+  qt6-svg-dev qt6-image-formats-plugins desktop-file-utils appstream shared-mime-info
   lynx
 )
 

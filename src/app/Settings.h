@@ -15,6 +15,7 @@ inline constexpr const char* General = "General";
 inline constexpr const char* SaveInfo = "SaveInfo";
 inline constexpr const char* ShowJoy = "ShowJoy";
 inline constexpr const char* ShowHTMLWarning = "ShowHTMLWarning";
+inline constexpr const char* WebSizedPictures = "WebSizedPictures";  // "Yes"/"No": the answer for every picture
 inline constexpr const char* WWWServers = "WWWServers";
 inline constexpr const char* LastServer = "LastServer";
 }  // namespace SettingKeys

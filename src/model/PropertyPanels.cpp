@@ -239,14 +239,24 @@ void TPropertyPanels::CreateImagePanel() {
     txtImgHeight = AddEdit(p, "txtImgHeight", QRect(54, 100, 60, kEditHeight), 57);
     AddLabel(p, "lblImgWidth", QStringLiteral(" Width :"), QRect(132, 103, 44, 14), 57);
     txtImgWidth = AddEdit(p, "txtImgWidth", QRect(178, 100, 60, kEditHeight), 57);
-    AddLabel(p, "lblImgAlt", QStringLiteral("Text description of the image :"), QRect(8, 126, kInner, 14), 59);
+    AddLabel(p, "lblImgAlt", QStringLiteral("Text description of the image :"), QRect(8, 126, 190, 14), 59);
     txtImgDesc = AddEdit(p, "txtImgDesc", QRect(8, 141, kInner, kEditHeight), 59);
+    txtImgDesc->setPlaceholderText(QStringLiteral("What the picture shows, in a few words"));
+    lblImgAltWarn = AddLabel(p, "lblImgAltWarn", QStringLiteral("\u26A0 Needed"), QRect(200, 126, 73, 14), 59);
+    lblImgAltWarn->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblImgAltWarn->setStyleSheet(QStringLiteral("color: #B00000"));
+    lblImgAltWarn->setToolTip(QStringLiteral("Screen readers read this description to people who cannot see the "
+                                             "picture, and browsers show it when the picture does not load."));
     AddLabel(p, "Label5",
              QStringLiteral("You can make this image a link to another Web Page. Just type in the URL below."),
              QRect(8, 166, kInner, 28));
     AddLabel(p, "Label4", QStringLiteral(" What is the URL of the page you wish to link to?"), QRect(8, 196, kInner, 14), 53);
     txtImgLink = AddEdit(p, "txtImgLink", QRect(8, 211, kInner, kEditHeight), 53);
     imageButtons = AddButtonRow(p, "spdImage", false);
+    lblImgInfo = AddLabel(p, "lblImgInfo", QString(), QRect(128, kButtonTop - 2, kInner - 120, 30));
+    QFont small = lblImgInfo->font();
+    small.setPixelSize(10);
+    lblImgInfo->setFont(small);
 }
 
 void TPropertyPanels::CreateHeadingPanel() {

@@ -44,8 +44,12 @@ public:
     void FillLinePanel();
 
     // The image file button: picks a picture, copies it into the pages'
-    // graphics folder and fills in its name and size.
+    // graphics folder (web-sized when the user wants) and fills in its name
+    // and size.
     void spdImgFileClick();
+    // Shows the size of the Image block's picture in pixels and bytes, and
+    // the warning when the block has no text description.
+    void ShowImageInfo();
 
     // The panel that is visible (null when none is).
     QFrame* VisiblePanel() const;
@@ -81,6 +85,8 @@ public:
     QLineEdit* txtImgWidth = nullptr;
     QLineEdit* txtImgDesc = nullptr;
     QLineEdit* txtImgLink = nullptr;
+    QLabel* lblImgInfo = nullptr;      // the picture's size in pixels and bytes
+    QLabel* lblImgAltWarn = nullptr;   // shown while there is no text description
     QLineEdit* txtHeading = nullptr;
     QComboBox* cmbHeadSize = nullptr;
     QLineEdit* txtEmail = nullptr;
@@ -143,4 +149,7 @@ private:
     TPage& page_;
     bool filling_ = false;  // a fill function is writing the controls
     QObject* editSource_ = nullptr;  // reported as the control of the edits it makes
+    // What the image button did to the picture it last put in the folder
+    // ("web-sized from 6.1 MB"), shown while a block names that picture.
+    QString importedPath_, importedNote_;
 };

@@ -82,6 +82,7 @@ void TPropertyPanels::FillImagePanel() {
     imageButtons.newLine->setChecked(r.NewLine != 0);
     SetText(txtImgDesc, r.AltText);
     SetText(txtImgLink, r.ImgLink);
+    ShowImageInfo();
     filling_ = false;
     Focus(txtImgFileName);
 }

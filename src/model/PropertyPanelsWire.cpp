@@ -2,6 +2,7 @@
 // image file button, and "What's This?" on a right click.
 
 #include "model/PropertyPanels.h"
+#include "model/PictureQuestion.h"
 #include "viewer/ImageCache.h"
 
 #include "app/AppPaths.h"
@@ -11,10 +12,9 @@
 #include "app/WhatsThis.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -40,6 +40,9 @@ void TPropertyPanels::WireControls() {
     BindButtons(imageButtons, [](TWebChunk& c) { return c.Image ? &c.Image->Align : nullptr; },
                 [](TWebChunk& c) { return c.Image ? &c.Image->NewLine : nullptr; });
     connect(spdImgFile, &QToolButton::clicked, this, &TPropertyPanels::spdImgFileClick);
+    connect(txtImgFileName, &QLineEdit::textChanged, this, &TPropertyPanels::ShowImageInfo);
+    connect(txtImgDesc, &QLineEdit::textChanged, this,
+            [this](const QString& text) { lblImgAltWarn->setVisible(text.trimmed().isEmpty()); });
 
     BindEdit(txtHeading, [](TWebChunk& c) { return c.Heading ? &c.Heading->HeadText : nullptr; });
     connect(cmbHeadSize, &QComboBox::activated, this, &TPropertyPanels::cmbHeadSizeChange);
@@ -61,7 +64,7 @@ void TPropertyPanels::spdImgFileClick() {
     const QString graphics = JoinPath(HTMLDir(), QStringLiteral("graphics"));
     TFileRequest request;
     request.caption = QStringLiteral("Open");
-    request.filters = QStringLiteral("JPG Files (*.jpg);;GIF Files (*.gif)");
+    request.filters = PictureDialogFilters();
     request.folder = graphics;
     const QString chosen = Dialogs().OpenFile(&w_, request);
     if (chosen.isEmpty()) return;
@@ -70,24 +73,38 @@ void TPropertyPanels::spdImgFileClick() {
     // spaces, in lower case, so the page refers to them the same way on
     // every server.
     const QString name = ReplaceAllNoCase(QFileInfo(chosen).fileName(), QStringLiteral(" "), QString()).toLower();
-    const QString target = JoinPath(graphics, name);
-    if (chosen != target) {
-        QDir().mkpath(graphics);
-        ReplaceFileWithCopy(chosen, target);
-    }
+    const std::optional<TImportedPicture> picture = ImportChosenPicture(&w_, chosen, graphics, name);
+    if (!picture) return;
     // The viewer's own loader, so the sizes are those the page will show.
-    const QSize size = LoadImage(target).size();
+    const QSize size = LoadImage(picture->path).size();
+
+    importedPath_ = picture->path;
+    importedNote_.clear();
+    const QString was = DescribeBytes(picture->originalBytes);
+    if (picture->webSized) importedNote_ = QStringLiteral("web-sized from ") + was;
+    else if (picture->converted) importedNote_ = QStringLiteral("converted, was ") + was;
 
     // The name and the size are one change of the block.
     emit editGroupEnded();
     editSource_ = spdImgFile;
-    txtImgFileName->setText(QStringLiteral("graphics\\") + name);
+    txtImgFileName->setText(QStringLiteral("graphics\\") + picture->name);
     if (size.isValid() && !size.isEmpty()) {
         txtImgHeight->setText(QString::number(size.height()));
         txtImgWidth->setText(QString::number(size.width()));
     }
     editSource_ = nullptr;
     emit editGroupEnded();
+    ShowImageInfo();
+}
+
+void TPropertyPanels::ShowImageInfo() {
+    const QString path = PicturePathInFolder(HTMLDir(), txtImgFileName->text());
+    const TPictureFacts facts = path.isEmpty() ? TPictureFacts() : ReadPictureFacts(path);
+    QString info = facts.readable ? DescribePicture(facts.size, facts.bytes) : QString();
+    if (!info.isEmpty() && path == importedPath_ && !importedNote_.isEmpty())
+        info += QStringLiteral(" (") + importedNote_ + QLatin1Char(')');
+    lblImgInfo->setText(info);
+    lblImgAltWarn->setVisible(txtImgDesc->text().trimmed().isEmpty());
 }
 
 bool TPropertyPanels::eventFilter(QObject* watched, QEvent* event) {

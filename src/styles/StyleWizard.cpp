@@ -7,6 +7,7 @@
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "html/ViewStage.h"
+#include "model/PictureQuestion.h"
 #include "viewer/HtmlViewer.h"
 
 #include <QDir>
@@ -274,6 +275,10 @@ void TfrmStyleWiz::CreatePage2() {
     btnClearImage = new QPushButton(QStringLiteral("Clear Image"), grpBackground);
     btnClearImage->setObjectName(QStringLiteral("btnClearImage"));
     btnClearImage->setGeometry(249, 68, 88, 26);
+    lblImgInfo = AddLabel(grpBackground, "lblImgInfo", QString(), QRect(146, 66, 100, 30), false);
+    QFont small = lblImgInfo->font();
+    small.setPixelSize(10);
+    lblImgInfo->setFont(small);
 
     grpColours = new QGroupBox(QStringLiteral("Text/Link Colours"), tab2);
     grpColours->setObjectName(QStringLiteral("grpColours"));
@@ -352,6 +357,7 @@ void TfrmStyleWiz::ClearStyle() {
     TFlagGuard g(Filling);
     txtStyleName->clear();
     txtImgFilename->clear();
+    lblImgInfo->clear();
     SetDefaultColors(*EditStyle);
     pnlBack->SetColor(EditStyle->BackColor);
     pnlDoc->SetColor(EditStyle->TextColor);
@@ -364,6 +370,7 @@ void TfrmStyleWiz::ShowMyDetails() {
     TFlagGuard g(Filling);
     txtStyleName->setText(EditStyle->StyleName);
     txtImgFilename->setText(EditStyle->BackImage);
+    lblImgInfo->clear();
     pnlBack->SetColor(EditStyle->BackColor);
     pnlDoc->SetColor(EditStyle->TextColor);
     pnlStandard->SetColor(EditStyle->LinkColor);
@@ -402,26 +409,26 @@ void TfrmStyleWiz::spdImgFileClick() {
     const QString folder = JoinPath(HTMLDir(), QStringLiteral("backgrnd"));
     TFileRequest request;
     request.caption = QStringLiteral("Open");
-    request.filters = QStringLiteral("JPG Files (*.jpg);;GIF Files (*.gif)");
+    request.filters = PictureDialogFilters();
     request.folder = folder;
     const QString chosen = Dialogs().OpenFile(this, request);
     if (chosen.isEmpty()) return;
-    const QString name = QFileInfo(chosen).fileName();
-    const QString target = JoinPath(folder, name);
-    // A picture already in the folder (under any spelling of its path) is
-    // used where it lies.
-    const QString chosenReal = QFileInfo(chosen).canonicalFilePath();
-    const bool inPlace = chosen == target || (!chosenReal.isEmpty() && chosenReal == QFileInfo(target).canonicalFilePath());
-    if (!inPlace) {
-        QDir().mkpath(folder);
-        ReplaceFileWithCopy(chosen, target);
-    }
-    txtImgFilename->setText(QStringLiteral("backgrnd\\") + name);
+    // A picture already in the folder is used where it lies (its bytes are
+    // those of the file of its name); another one never replaces a file.
+    const std::optional<TImportedPicture> picture =
+        ImportChosenPicture(this, chosen, folder, QFileInfo(chosen).fileName());
+    if (!picture) return;
+    txtImgFilename->setText(QStringLiteral("backgrnd\\") + picture->name);
+    // Two short lines: the size in pixels, then in bytes (and before).
+    QString info = DescribePicture(picture->size, picture->bytes).replace(QStringLiteral(", "), QStringLiteral("\n"));
+    if (picture->webSized || picture->converted) info += QStringLiteral(", was ") + DescribeBytes(picture->originalBytes);
+    lblImgInfo->setText(info);
     RefreshHTML();
 }
 
 void TfrmStyleWiz::btnClearImageClick() {
     txtImgFilename->clear();
+    lblImgInfo->clear();
     RefreshHTML();
 }
 

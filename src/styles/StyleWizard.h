@@ -78,6 +78,7 @@ public:
     QLineEdit* txtImgFilename = nullptr;
     QToolButton* spdImgFile = nullptr;
     QPushButton* btnClearImage = nullptr;
+    QLabel* lblImgInfo = nullptr;  // the size of the picture just chosen
     TColorPanel* pnlBack = nullptr;
     QGroupBox* grpColours = nullptr;
     TColorPanel* pnlDoc = nullptr;

@@ -13,6 +13,8 @@ constexpr qint64 kMaxPixels = 40'000'000;
 QImage decode(const QString& fileName, const char* format) {
     QImageReader reader(fileName, format);
     reader.setDecideFormatFromContent(false);
+    // Shown the way up the file asks for (EXIF orientation), as browsers do.
+    reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
         return QImage();

@@ -4,15 +4,22 @@
 #include "BuildStageHelpers.h"
 #include "app/AppPaths.h"
 #include "app/Application.h"
+#include "app/Settings.h"
 #include "app/Utils.h"
 #include "app/WhatsThis.h"
+#include "model/PictureQuestion.h"
+#include "viewer/ImageCache.h"
 
+#include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -65,9 +72,81 @@ QByteArray MakeGif(int w, int h) {
     return g;
 }
 
+// An APP1 "Exif" segment as a phone camera writes one (big-endian TIFF):
+// the orientation in the first directory, which also points to an Exif
+// directory holding the camera's serial number and to a GPS directory
+// holding a latitude.
+QByteArray ExifSegment(quint16 orientation) {
+    QByteArray t("MM");
+    auto u16 = [&t](quint32 v) { t.append(char((v >> 8) & 0xff)).append(char(v & 0xff)); };
+    auto u32 = [&](quint32 v) { u16(v >> 16), u16(v & 0xffff); };
+    const quint32 exifDir = 8 + 2 + 3 * 12 + 4, serial = exifDir + 2 + 12 + 4, gpsDir = serial + 12,
+                  latitude = gpsDir + 2 + 2 * 12 + 4;
+    u16(42), u32(8);
+    u16(3);
+    u16(0x0112), u16(3), u32(1), u16(orientation), u16(0);
+    u16(0x8769), u16(4), u32(1), u32(exifDir);
+    u16(0x8825), u16(4), u32(1), u32(gpsDir);
+    u32(0);
+    u16(1), u16(0xA431), u16(2), u32(12), u32(serial), u32(0);
+    t.append("SN-77001234\0", 12);
+    u16(2);
+    u16(0x0001), u16(2), u32(2), t.append("N\0\0\0", 4);
+    u16(0x0002), u16(5), u32(3), u32(latitude), u32(0);
+    for (quint32 v : {60u, 1u, 10u, 1u, 0u, 1u}) u32(v);
+    const QByteArray body = QByteArray("Exif\0\0", 6) + t;
+    QByteArray segment("\xff\xe1", 2);
+    segment.append(char((body.size() + 2) >> 8)).append(char((body.size() + 2) & 0xff));
+    return segment + body;
+}
+
+// A phone photo: 4000 x 3000 pixels stored lying on its side (orientation
+// 6, to be turned a quarter clockwise), with a red band along the stored
+// left edge, which is the top of the photo the right way up.
+QByteArray MakePhonePhoto() {
+    QImage stored(4000, 3000, QImage::Format_RGB32);
+    quint32 noise = 12345;
+    for (int y = 0; y < stored.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(stored.scanLine(y));
+        for (int x = 0; x < stored.width(); ++x) {
+            noise = noise * 1103515245u + 12345u;
+            const int n = int((noise >> 16) & 15);
+            line[x] = x < 400 ? qRgb(220, 20 + n, 20) : qRgb(40 + x / 40 + n, 90 + y / 40 + n, 160 + n);
+        }
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!stored.save(&buffer, "jpeg", 92)) return {};
+    // After the JFIF segment, as cameras put it.
+    const int after = 4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5]));
+    return jpeg.left(after) + ExifSegment(6) + jpeg.mid(after);
+}
+
+bool RedAt(const QImage& image, int x, int y) {
+    const QColor c = image.pixelColor(x, y);
+    return c.red() > 180 && c.green() < 80 && c.blue() < 80;
+}
+
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Answers the web-size question with one of its buttons, ticking "the same
+// for every picture" first when `always`.
+std::function<int(QDialog*)> AnswerWebSize(const char* button, bool always = false) {
+    return [button, always](QDialog* dialog) {
+        if (!qobject_cast<TfrmWebSize*>(dialog)) return int(QDialog::Rejected);
+        dialog->findChild<QCheckBox*>("chkWebSizeAlways")->setChecked(always);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        return dialog->result();
+    };
 }
 
 }  // namespace
@@ -86,6 +165,7 @@ private slots:
     void alignmentAndNewLineButtons();
     void selectingDoesNotMarkPageChanged();
     void imagePickerCopiesIntoGraphics();
+    void picturesMadeWebSized();
     void rightReleaseAsksForHelp();
 
 private:
@@ -381,7 +461,10 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(dialogs->fileRequests.size(), 1);
     QCOMPARE(dialogs->fileRequests[0].folder, graphics);
-    QCOMPARE(dialogs->fileRequests[0].filters, QString("JPG Files (*.jpg);;GIF Files (*.gif)"));
+    // Every picture a user has: the web's formats and the others Qt reads.
+    const QStringList filters = dialogs->fileRequests[0].filters.split(";;");
+    QVERIFY(filters[0].startsWith("Pictures (*.jpg *.jpeg *.png *.gif *.bmp"));
+    QVERIFY(filters.contains("PNG Files (*.png)") && filters.contains("BMP Files (*.bmp)"));
     QVERIFY(dialogs->fileRequests[0].fileName.isEmpty());
     QVERIFY(QFile::exists(target));
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\myphoto.gif"));
@@ -400,21 +483,32 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QCOMPARE(p.txtImgHeight->text(), QString("30"));
     QCOMPARE(QDir(graphics).entryList(QDir::Files).filter("myphoto").size(), 1);
 
-    // A picture of the same name replaces the copy.
+    // Another picture of the same name gets a name of its own; so does one
+    // named like a shipped picture, which stays as it was.
     QTemporaryDir other;
     QVERIFY(WriteFile(other.filePath("my photo.gif"), MakeGif(10, 20)));
     dialogs->fileNames << other.filePath("my photo.gif");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\myphoto-2.gif"));
     QCOMPARE(p.txtImgHeight->text(), QString("20"));
     QCOMPARE(p.txtImgWidth->text(), QString("10"));
+    QCOMPARE(LoadImage(target).size(), QSize(40, 30));
+    const QString shipped = JoinPath(graphics, "button.gif");
+    const QByteArray shippedBytes = ReadAll(shipped);
+    QVERIFY(!shippedBytes.isEmpty());
+    QVERIFY(WriteFile(other.filePath("Button.gif"), MakeGif(7, 7)));
+    dialogs->fileNames << other.filePath("Button.gif");
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\button-2.gif"));
+    QCOMPARE(ReadAll(shipped), shippedBytes);
 
     // A file that is no picture: the name is taken, the size boxes keep theirs.
     QVERIFY(WriteFile(elsewhere.filePath("Not A Picture.JPG"), "hello"));
     dialogs->fileNames << elsewhere.filePath("Not A Picture.JPG");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\notapicture.jpg"));
-    QCOMPARE(p.txtImgHeight->text(), QString("20"));
-    QCOMPARE(p.txtImgWidth->text(), QString("10"));
+    QCOMPARE(p.txtImgHeight->text(), QString("7"));
+    QCOMPARE(p.txtImgWidth->text(), QString("7"));
 
     // Cancelled: nothing changes.
     s.page().PageChanged = false;
@@ -422,6 +516,87 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(image.FileName, QString("graphics\\notapicture.jpg"));
     QVERIFY(!s.page().PageChanged);
+    QCOMPARE(dialogs->unexpected, 0);
+}
+
+void TestPanels::picturesMadeWebSized() {
+    TPropertyPanels& p = s.panels();
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    QTemporaryDir camera;
+    const QString photo = camera.filePath("Phone Photo.JPG");
+    const QByteArray original = MakePhonePhoto();
+    QVERIFY(WriteFile(photo, original));
+    s.load(bkImage);
+    select(0);
+    const QString graphics = JoinPath(HTMLDir(), "graphics");
+    QVERIFY(p.lblImgAltWarn->isVisible());
+    TTarvoReg().OpenRoot(true);  // as the splash window makes it
+
+    // The phone photo, made web-sized: upright, 1600 pixels high, a JPEG
+    // without the camera's metadata; the original untouched.
+    dialogs->fileNames << photo;
+    dialogs->runs << AnswerWebSize("btnWebSized");
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\phonephoto.jpg"));
+    QCOMPARE(p.txtImgWidth->text(), QString("1200"));
+    QCOMPARE(p.txtImgHeight->text(), QString("1600"));
+    const QString webCopy = JoinPath(graphics, "phonephoto.jpg");
+    const QByteArray web = ReadAll(webCopy);
+    QVERIFY2(web.size() * 10 < original.size(), qPrintable(QString::number(web.size())));
+    QVERIFY(!web.contains("Exif") && !web.contains("SN-77001234"));
+    const QImage upright(webCopy);
+    QCOMPARE(upright.size(), QSize(1200, 1600));
+    QVERIFY(RedAt(upright, 600, 40) && !RedAt(upright, 600, 1560) && !RedAt(upright, 40, 800));
+    QCOMPARE(ReadAll(photo), original);
+    QVERIFY(p.lblImgInfo->text().startsWith(QString::fromUtf8("1200 \u00D7 1600 pixels, ")));
+    QVERIFY(p.lblImgInfo->text().endsWith(" (web-sized from " + DescribeBytes(original.size()) + ")"));
+    p.txtImgDesc->setText("Our garden");
+    QVERIFY(!p.lblImgAltWarn->isVisible());
+
+    // A drawing with see-through parts stays a PNG with them; this time
+    // the answer holds for every picture.
+    QImage drawing(2400, 1200, QImage::Format_ARGB32);
+    drawing.fill(Qt::transparent);
+    QPainter(&drawing).fillRect(0, 0, 1200, 1200, QColor(0, 0, 255));
+    QVERIFY(drawing.save(camera.filePath("logo.png")));
+    dialogs->fileNames << camera.filePath("logo.png");
+    dialogs->runs << AnswerWebSize("btnWebSized", true);
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\logo.png"));
+    const QImage logo(JoinPath(graphics, "logo.png"));
+    QCOMPARE(logo.size(), QSize(1600, 800));
+    QCOMPARE(logo.pixelColor(400, 400), QColor(0, 0, 255));
+    QCOMPARE(logo.pixelColor(1200, 400).alpha(), 0);
+
+    // Not asked again: a small GIF goes as it is, a BMP becomes a PNG.
+    QVERIFY(WriteFile(camera.filePath("dot.gif"), MakeGif(12, 9)));
+    QImage bmp(300, 200, QImage::Format_RGB32);
+    bmp.fill(QColor(255, 200, 0));
+    QVERIFY(bmp.save(camera.filePath("Sun.bmp")));
+    dialogs->fileNames << camera.filePath("dot.gif") << camera.filePath("Sun.bmp");
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(ReadAll(JoinPath(graphics, "dot.gif")), MakeGif(12, 9));
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\sun.png"));
+    QCOMPARE(QImage(JoinPath(graphics, "sun.png")).pixelColor(150, 100), QColor(255, 200, 0));
+
+    // Keeping originals from now on: the photo's bytes go beside the web
+    // copy under a name of their own, and the viewer shows them upright;
+    // chosen again, the same bytes are reused.
+    WriteSetting(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::WebSizedPictures), "No");
+    dialogs->fileNames << photo << photo;
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\phonephoto-2.jpg"));
+    QCOMPARE(ReadAll(JoinPath(graphics, "phonephoto-2.jpg")), original);
+    QCOMPARE(ReadAll(webCopy), web);
+    const QImage shown = LoadImage(JoinPath(graphics, "phonephoto-2.jpg"));
+    QCOMPARE(shown.size(), QSize(3000, 4000));
+    QVERIFY(RedAt(shown, 1500, 100) && !RedAt(shown, 1500, 3900));
+    QCOMPARE(p.txtImgWidth->text(), QString("3000"));
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\phonephoto-2.jpg"));
+    QCOMPARE(QDir(graphics).entryList({"phonephoto*"}).size(), 2);
+    QCOMPARE(dialogs->runs.size(), 0);
     QCOMPARE(dialogs->unexpected, 0);
 }
 

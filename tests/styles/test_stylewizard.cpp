@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/Utils.h"
 #include "html/ViewStage.h"
+#include "model/PictureImport.h"
 #include "styles/StyleList.h"
 #include "styles/StyleWizard.h"
 #include "viewer/HtmlViewer.h"
@@ -319,7 +320,7 @@ void TestStyleWizard::backgroundPictureCopyAndSample() {
     dialogs_->fileNames = {inPlace, orange, ""};
     Click(wiz_->spdImgFile);
     const TFileRequest& asked = dialogs_->fileRequests.constFirst();
-    QCOMPARE(asked.filters, QString("JPG Files (*.jpg);;GIF Files (*.gif)"));
+    QVERIFY(asked.filters.startsWith("Pictures (*.jpg *.jpeg *.png *.gif *.bmp"));
     QCOMPARE(QDir(asked.folder).canonicalPath(), QDir(backgrnd).canonicalPath());
     QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\green.png"));
     QCOMPARE(wiz_->EditStyle->BackImage, QString("backgrnd\\green.png"));
@@ -328,16 +329,18 @@ void TestStyleWizard::backgroundPictureCopyAndSample() {
     // The sample finds the picture beside the HTML folder's pages.
     QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(0, 200, 0));
 
-    // From elsewhere: copied over the file of that name.
+    // From elsewhere, where the folder has another file of that name: a
+    // name of its own, and the other file stays.
     Click(wiz_->spdImgFile);
-    QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\orange.png"));
-    QCOMPARE(QImage(JoinPath(backgrnd, "orange.png")).pixelColor(5, 5), QColor(255, 128, 0));
-    QVERIFY(!QFile::exists(JoinPath(backgrnd, "orange.png.part")));
+    QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\orange-2.png"));
+    QCOMPARE(QImage(JoinPath(backgrnd, "orange-2.png")).pixelColor(5, 5), QColor(255, 128, 0));
+    QCOMPARE(ReadAll(JoinPath(backgrnd, "orange.png")), QByteArray("not a picture"));
     QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(255, 128, 0));
+    QCOMPARE(wiz_->lblImgInfo->text(), QString::fromUtf8("40 \u00D7 40 pixels\n") + DescribeBytes(QFileInfo(orange).size()));
 
     // A cancelled dialog keeps the picture; "Clear Image" removes it.
     Click(wiz_->spdImgFile);
-    QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\orange.png"));
+    QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\orange-2.png"));
     Click(wiz_->btnClearImage);
     QCOMPARE(wiz_->EditStyle->BackImage, QString());
     QVERIFY(!wiz_->CreateHTML().contains("BACKGROUND"));
