@@ -14,8 +14,9 @@
 #     (gnome-keyring-daemon, its login collection unlocked with the
 #     password "tarvo-test") is started on that bus the first time a test
 #     asks for it; without, the bus offers no secret service at all.
-# WORLD is emptied first and removed after a passing test; after a failing
-# one it is kept for a look and its place is printed.
+# A WORLD left by an earlier run is emptied first (any other existing
+# folder is refused). WORLD is removed after a passing test; after a
+# failing one it is kept for a look and its place is printed.
 #
 # Usage: private-world.sh [--keyring] WORLD COMMAND [ARGUMENT...]
 set -u
@@ -43,8 +44,14 @@ if [ $keyring = 1 ]; then
     fail "gnome-keyring-daemon is not installed (scripts/setup-debian.sh installs it)"
 fi
 
-rm -rf "$world"
+# Only a world left by an earlier run is emptied, never another folder.
+if [ -e "$world" ]; then
+  [ -e "$world/.tarvo-test-world" ] || [ -z "$(ls -A "$world" 2>/dev/null)" ] ||
+    fail "$world exists and is not a test world; not touching it"
+  rm -rf "$world"
+fi
 mkdir -p "$world"/{home,config,data,cache,state,tmp,services} || fail "cannot make $world"
+touch "$world/.tarvo-test-world"
 world=$(cd "$world" && pwd)
 # Sockets live in the runtime folder; a socket's path is limited to 107
 # bytes, so a deep build folder gets a short runtime folder in /tmp.
