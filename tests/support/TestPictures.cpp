@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -46,7 +47,12 @@ QString CompareWithStoredPicture(const QImage& drawn, const QString& storedPath,
         return got.save(storedPath) ? QString() : QStringLiteral("cannot write ") + storedPath;
     const QImage want = QImage(storedPath).convertToFormat(QImage::Format_RGB32);
     if (want.isNull()) return QStringLiteral("no stored picture ") + storedPath;
-    if (got == want) return QString();
+    if (got == want) {
+        // Pictures left by an earlier failure no longer apply.
+        const QDir dir(FailedPicturesFolder());
+        for (const char* part : {"-drawn.png", "-expected.png", "-difference.png"}) QFile::remove(dir.filePath(name + part));
+        return QString();
+    }
     int differing = 0;
     for (int y = 0; y < qMin(got.height(), want.height()); ++y)
         for (int x = 0; x < qMin(got.width(), want.width()); ++x) differing += got.pixel(x, y) != want.pixel(x, y);
