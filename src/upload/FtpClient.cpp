@@ -645,7 +645,10 @@ struct TFtpClient::Worker {
     QString sendErrorText;
 };
 
-TFtpClient::TFtpClient(QObject* parent) : QObject(parent), worker_(std::make_unique<Worker>(this)) {}
+TFtpClient::TFtpClient(QObject* parent) : QObject(parent), worker_(std::make_unique<Worker>(this)) {
+    // Tests shorten the wait for a server that does not answer.
+    if (const int seconds = qEnvironmentVariableIntValue("TARVO_SERVER_TIMEOUT"); seconds > 0) TimeoutSeconds = seconds;
+}
 
 TFtpClient::~TFtpClient() {
     worker_.reset();

@@ -200,7 +200,7 @@ void TestMainWindow::hintBlinksUntilStopped() {
     clickToolbar(150);
     QVERIFY(w_->timInit->isActive());
     const bool before = w_->lblBuildRight->isHidden();
-    QTRY_VERIFY_WITH_TIMEOUT(w_->lblBuildRight->isHidden() != before, 2500);
+    QTRY_VERIFY_WITH_TIMEOUT(w_->lblBuildRight->isHidden() != before, 30000);
     w_->StopHintBlink();
     QVERIFY(!w_->timInit->isActive());
     QVERIFY(!w_->lblBuildRight->isHidden());

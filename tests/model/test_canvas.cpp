@@ -321,7 +321,7 @@ void TestCanvas::shreddingAfterAutoScrollKeepsViewWithScrollBar() {
     StartDrag(row);
     DragTo(row, 199, 255);
     QVERIFY(s.w->timDown->isActive());
-    QTRY_COMPARE_WITH_TIMEOUT(c->FirstShown(), 2, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(c->FirstShown() >= 2, 30000);
     DragTo(row, 150, 255);
     DragTo(row, 50, 255);
     QVERIFY(!s.w->timDown->isActive());
@@ -337,7 +337,7 @@ void TestCanvas::shreddingAfterAutoScrollKeepsViewWithScrollBar() {
     const QString carried = s.page().Chunk(row->ChunkIndex)->Para->Paragraph;
     StartDrag(row);
     DragTo(row, 199, 255);
-    QTRY_COMPARE_WITH_TIMEOUT(c->FirstShown(), 5, 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(c->FirstShown() >= 5, 30000);
     QStringList before;
     for (TWebBlock* r : c->CanvasRows) before << s.page().Chunk(r->ChunkIndex)->Para->Paragraph;
     DragTo(row, 150, 255);

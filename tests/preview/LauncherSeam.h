@@ -46,7 +46,7 @@ public:
     QStringList Arguments(int starts = 1) const {
         QElapsedTimer t;
         t.start();
-        while (ReadBytes(Log() + ".done").count('\n') < starts && t.elapsed() < 5000) QTest::qWait(10);
+        while (ReadBytes(Log() + ".done").count('\n') < starts && t.elapsed() < 60000) QTest::qWait(10);
         return QString::fromLocal8Bit(ReadBytes(Log())).split('\n', Qt::SkipEmptyParts);
     }
     int Starts() const { return int(ReadBytes(Log() + ".done").count('\n')); }

@@ -125,7 +125,7 @@ void TestSendWeb::toSendStage() {
 
 void TestSendWeb::turn(bool left) {
     QTest::mouseClick(left ? web_->imgUploadLeft : web_->imgUploadRight, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!w_->timWebAn->isActive(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w_->timWebAn->isActive(), 30000);
 }
 
 QString TestSendWeb::visibleLogo() const {

@@ -91,6 +91,10 @@ TTestEnv::TTestEnv() {
     QFile::remove(QDir(app_.path()).filePath(QStringLiteral("tarvo")));
     qputenv("TARVO_APPDIR", app_.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    // Run by hand, outside the private world ctest gives each suite, the
+    // test must not reach the user's secret store: no session bus then.
+    if (qEnvironmentVariableIsEmpty("TARVO_PRIVATE_WORLD"))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tarvo-test-bus");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
     ResetAppDir();

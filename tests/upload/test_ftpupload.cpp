@@ -142,19 +142,24 @@ private slots:
         TUploadSequence upload(ftp, Target(server, ""), {{MakeFile("p.html", "x"), "p.html", false},
                                                          {MakeFile("big.bmp", Pattern(8 << 20, 3)), "graphics/big.bmp", true},
                                                          {MakeFile("after.gif", "a"), "after.gif", true}});
-        QElapsedTimer cancelledAt;
+        bool cancelled = false;
         int during = 0;
+        qint64 bigSent = 0;
+        connect(&ftp, &TFtpClient::Progress, [&](qint64 sent, qint64 total) {
+            if (total == (8 << 20)) bigSent = qMax(bigSent, sent);
+        });
         upload.Progress = [&](int v, int) {
             // Moving within the big file: between its start and its end.
             if (v > 100 && v < 200) ++during;
-            if (v > 110 && !cancelledAt.isValid()) {
-                cancelledAt.start();
+            if (v > 110 && !cancelled) {
+                cancelled = true;
                 QTimer::singleShot(0, [&] { upload.Cancel(); });
             }
         };
         QVERIFY(!upload.Run());
-        QVERIFY(cancelledAt.isValid());
-        QVERIFY2(cancelledAt.elapsed() < 1000, qPrintable(QString::number(cancelledAt.elapsed())));
+        QVERIFY(cancelled);
+        // The cancel stopped the big file; it did not wait for its end.
+        QVERIFY2(bigSent > 0 && bigSent < (8 << 20), qPrintable(QString::number(bigSent)));
         QCOMPARE(upload.Outcome(), TUploadOutcome::Cancelled);
         QVERIFY(during >= 1);
         ftp.Cleanup();
@@ -171,12 +176,9 @@ private slots:
         TFtpClient ftp;
         ftp.HostAddress = QStringLiteral("127.0.0.1");
         ftp.Port = closed;
-        QElapsedTimer t;
-        t.start();
         ftp.Connect();
         QVERIFY(ftp.LastError > 0);
         QCOMPARE(ftp.LastErrorText(), QStringLiteral("The connection was refused."));
-        QVERIFY(t.elapsed() < 2000);
 
         // A listener that never answers fails within the time-out, while
         // the event loop keeps running.
@@ -188,12 +190,14 @@ private slots:
         QTimer tick;
         connect(&tick, &QTimer::timeout, [&] { ++ticks; });
         tick.start(100);
-        t.restart();
+        QElapsedTimer t;
+        t.start();
         ftp.Connect();
         QVERIFY(ftp.LastError > 0);
         QCOMPARE(ftp.LastErrorText(), QStringLiteral("The server did not answer."));
-        QVERIFY(t.elapsed() >= 1500 && t.elapsed() < 5000);
-        QVERIFY(ticks >= 10);
+        // It waited for the time-out, with the event loop running meanwhile.
+        QVERIFY2(t.elapsed() >= 1500, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(ticks >= 2);
     }
 
     void operationsNeedAConnectionAndSafeNames() {

@@ -1,19 +1,14 @@
 // Server passwords and the desktop's secret store. Built twice: with
-// KEYRING_SERVICE the test starts its own session bus and a secret service
-// (gnome-keyring-daemon) for the passwords; without it the bus names a
-// socket that does not exist, as on a machine without a desktop session,
-// and the scrambled setting is the fallback.
+// KEYRING_SERVICE the test runs with a secret service on its private
+// session bus (KEYRING in tests/upload/CMakeLists.txt); without it the bus
+// names a socket that does not exist, as on a machine without a desktop
+// session, and the scrambled setting is the fallback.
 #include "TestSupport.h"
 #include "upload/Keyring.h"
 #include "upload/ServerList.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -43,55 +38,17 @@ const QString kSecret = QStringLiteral("kEy-r1ng pass");
 class TestKeyring : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home_;
-    QProcess bus_, keyring_;
-
 private slots:
     void initTestCase() {
 #ifdef KEYRING_SERVICE
-        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty() ||
-            QStandardPaths::findExecutable("gnome-keyring-daemon").isEmpty())
-            QSKIP("dbus-daemon or gnome-keyring-daemon is not installed");
-        bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        QVERIFY(bus_.waitForStarted());
-        QByteArray address;
-        for (int i = 0; i < 50 && !address.contains('\n'); ++i) {
-            bus_.waitForReadyRead(100);
-            address += bus_.readAllStandardOutput();
-        }
-        address = address.trimmed();
-        QVERIFY(!address.isEmpty());
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromLatin1(address));
-        env.insert("HOME", home_.path());
-        env.insert("XDG_RUNTIME_DIR", home_.path());
-        env.insert("XDG_DATA_HOME", home_.path() + "/data");
-        keyring_.setProcessEnvironment(env);
-        // A password on standard input makes and unlocks the login
-        // collection without asking anybody.
-        keyring_.start("gnome-keyring-daemon", {"--foreground", "--unlock", "--components=secrets"});
-        QVERIFY(keyring_.waitForStarted());
-        keyring_.write("tarvo-test");
-        keyring_.closeWriteChannel();
-        bool up = false;
-        for (int i = 0; i < 100 && !up; ++i) {
-            QTest::qWait(100);
-            up = QDBusConnection::sessionBus().interface()->isServiceRegistered("org.freedesktop.secrets");
-        }
-        QVERIFY2(up, "the secret service did not start");
+        // The test run gives this suite a session bus of its own with an
+        // unlocked secret service on it; run by hand, outside that world,
+        // the passwords would land in the user's own keyring.
+        if (qEnvironmentVariableIsEmpty("TARVO_PRIVATE_WORLD"))
+            QSKIP("needs the private session bus and keyring that ctest gives it");
 #else
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tarvo-test-bus");
 #endif
-    }
-
-    void cleanupTestCase() {
-        for (QProcess* p : {&keyring_, &bus_}) {
-            if (p->state() == QProcess::NotRunning) continue;
-            p->terminate();
-            if (!p->waitForFinished(3000)) p->kill();
-            p->waitForFinished(3000);
-        }
     }
 
 #ifdef KEYRING_SERVICE
@@ -134,8 +91,9 @@ private slots:
         QElapsedTimer t;
         t.start();
         SaveOne("Home", kSecret);
-        // A missing store is found out at once, not after a long wait.
-        QVERIFY(t.elapsed() < 5000);
+        // A missing store is found out at once, not after the minute a
+        // store that does not answer is given.
+        QVERIFY2(t.elapsed() < 30000, qPrintable(QString::number(t.elapsed())));
         QVERIFY(!Raw().contains("WWWServers/Home/PasswordStore"));
         QCOMPARE(Raw().value("WWWServers/Home/Password").toString(), ScramblePassword(kSecret, TScrambleMode::ENC));
         QVERIFY(!SettingsFile().contains(kSecret.toUtf8()));

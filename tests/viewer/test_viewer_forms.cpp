@@ -2,6 +2,7 @@
 // fixed measurer (every character 10 px, lines 20 px, descent 4), and the
 // viewer's real widgets driven with clicks and keys: submission strings,
 // radio groups, reset, placement, hiding after a scroll and Tab order.
+#include "TestPictures.h"
 #include "ViewerTestUtil.h"
 #include "viewer/HtmlForm.h"
 #include "viewer/HtmlViewer.h"
@@ -356,11 +357,9 @@ private slots:
         for (int y = 0; y < screen.height(); ++y)
             for (int x = 0; x < screen.width(); ++x)
                 differing += screen.pixel(x, y) != picture.pixel(x, y);
-        if (differing > 60) {
-            screen.save(QDir::temp().filePath("forms-screen.png"));
-            picture.save(QDir::temp().filePath("forms-picture.png"));
-            QFAIL("the picture differs from the screen; see forms-screen.png and forms-picture.png");
-        }
+        if (differing > 60)
+            QFAIL(qPrintable("the picture differs from the screen; see forms-screen-drawn.png and "
+                             "forms-screen-difference.png in " + SaveFailedPictures("forms-screen", picture, screen)));
     }
 
     void reloadingFreesTheWidgets() {

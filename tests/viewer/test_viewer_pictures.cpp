@@ -1,7 +1,8 @@
 // Pictures of small reference pages (tests/viewer/tables) compared with the
-// stored PNGs beside them, pixel for pixel. A picture that differs is saved
-// as NAME-FAILED.png there for a person to look at. With
-// TARVO_UPDATE_PICTURES=1 the stored pictures are written afresh.
+// stored PNGs beside them, pixel for pixel. A picture that differs is left
+// with a difference picture in the failed-pictures folder the message names.
+// With TARVO_UPDATE_PICTURES=1 the stored pictures are written afresh.
+#include "TestPictures.h"
 #include "viewer/HtmlDocument.h"
 #include "viewer/ViewerCommand.h"
 
@@ -40,22 +41,8 @@ void TestViewerPictures::pagesLookAsStored() {
     const QImage got = RenderHtmlDocument(doc, width, 0).convertToFormat(QImage::Format_RGB32);
     QVERIFY(!got.isNull());
     const QString name = QString::fromLatin1(QTest::currentDataTag());
-    const QString stored = dir.filePath(name + ".png");
-    if (qEnvironmentVariableIntValue("TARVO_UPDATE_PICTURES") == 1) {
-        QVERIFY(got.save(stored));
-        return;
-    }
-    const QImage want = QImage(stored).convertToFormat(QImage::Format_RGB32);
-    QVERIFY2(!want.isNull(), qPrintable("no stored picture " + stored));
-    if (got != want) {
-        got.save(dir.filePath(name + "-FAILED.png"));
-        QFAIL(qPrintable(QString("%1 differs from %2 (%3 x %4 against %5 x %6); see %1-FAILED.png")
-                             .arg(name, stored)
-                             .arg(got.width())
-                             .arg(got.height())
-                             .arg(want.width())
-                             .arg(want.height())));
-    }
+    const QString failure = CompareWithStoredPicture(got, dir.filePath(name + ".png"), name);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 QTEST_MAIN(TestViewerPictures)

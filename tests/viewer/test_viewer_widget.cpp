@@ -212,7 +212,7 @@ private slots:
         QWidget* panel = v->paintPanel();
         QTest::mousePress(panel, Qt::LeftButton, {}, pointOf(*v, "Top"));
         QTest::mouseMove(panel, QPoint(50, v->height() + 40));
-        QTRY_VERIFY_WITH_TIMEOUT(v->VPosition() >= 8, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(v->VPosition() >= 8, 30000);
         QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(50, v->height() + 40));
         const int stopped = v->VPosition();
         QTest::qWait(250);
