@@ -38,6 +38,7 @@ QString ErrnoReason(int code) {
 
 TWriteOutcome Failed(const QString& path, const QString& fallback) {
     const int code = errno;
+    if (QFileInfo(path).isDir()) return {false, ErrnoReason(EISDIR)};
     QString reason = FolderReason(path);
     if (reason.isEmpty()) reason = ErrnoReason(code);
     if (reason.isEmpty()) reason = fallback;

@@ -187,10 +187,12 @@ void TestViewStage::dontShowAgainWithEitherAnswer() {
     QCOMPARE(dialogs_->shown.size(), 1);
     QCOMPARE(v_->HTMLText(), before + "yz");
     QVERIFY(!v_->HTMLEditAccepted);
-    // So going back to building asks nothing and drops them.
+    // They are still the user's: going back to building asks first.
+    dialogs_->answers << QMessageBox::Yes;
     toStage(1);
     QCOMPARE(w_->CurrentStage, 1);
-    QCOMPARE(dialogs_->shown.size(), 1);
+    QCOMPARE(dialogs_->shown.size(), 2);
+    QVERIFY(v_->HTMLText().isEmpty());
 
     // The other answer with the box ticked, in a fresh store.
     WriteSetting("General", "ShowHTMLWarning", "1");
@@ -234,6 +236,7 @@ void TestViewStage::handEditNeverLostWithoutAQuestion() {
     const QString path = JoinPath(env_->appDir(), "save/edited.tve");
     dialogs_->fileNames << path;
     QVERIFY(w_->Files->FileSaveAs());
+    dialogs_->unexpected = 0;  // the first save's hint
     toStage(2);
     dialogs_->runs << Answer(true);
     typeInEditor("<!-- mine -->");
