@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     const qsizetype startLength = w->Page.Chunk(0)->Heading->HeadText.size();
 
     constexpr int kKeys = 600;
-    std::vector<double> keyMs;
+    std::vector<double> keyMs, saveMs;
     qint64 longestSaveUs = 0;
     int saves = 0;
     QElapsedTimer clock;
@@ -75,7 +75,10 @@ int main(int argc, char** argv) {
         QCoreApplication::sendEvent(box, &release);
         QCoreApplication::processEvents();
         keyMs.push_back(clock.nsecsElapsed() / 1e6);
-        if (autosave->LastPauseMicroseconds() != before) ++saves;
+        if (autosave->LastPauseMicroseconds() != before) {
+            ++saves;
+            saveMs.push_back(autosave->LastPauseMicroseconds() / 1000.0);
+        }
         longestSaveUs = std::max(longestSaveUs, autosave->LastPauseMicroseconds());
     }
     autosave->WaitForWrites();
@@ -91,7 +94,9 @@ int main(int argc, char** argv) {
                 saved.size());
     std::printf("longest pause while typing: %.2f ms (goal under 16 ms)\n", sorted.back());
     std::printf("median keystroke: %.3f ms\n", sorted[sorted.size() / 2]);
-    std::printf("automatic save on the GUI thread (longest): %.2f ms\n", longestSaveUs / 1000.0);
+    std::sort(saveMs.begin(), saveMs.end());
+    std::printf("automatic save on the GUI thread: median %.2f ms, longest %.2f ms\n",
+                saveMs.empty() ? 0.0 : saveMs[saveMs.size() / 2], longestSaveUs / 1000.0);
     delete w;
     return 0;
 }
