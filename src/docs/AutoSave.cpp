@@ -131,6 +131,13 @@ void TAutoSave::SaveNow() {
 void TAutoSave::OfferRecovery() {
     const QDir folder(Folder());
     const QString own = QString::number(QCoreApplication::applicationPid());
+    // Locks of processes that ended with nothing to recover.
+    for (const QFileInfo& lock : folder.entryInfoList({QStringLiteral("*.lock")}, QDir::Files)) {
+        if (lock.completeBaseName() == own || QFile::exists(folder.filePath(lock.completeBaseName() + QStringLiteral(".info"))))
+            continue;
+        TProcessLock theirs;
+        if (theirs.TryLock(lock.absoluteFilePath())) QFile::remove(lock.absoluteFilePath());
+    }
     for (const QFileInfo& info : folder.entryInfoList({QStringLiteral("*.info")}, QDir::Files, QDir::Time)) {
         const QString base = info.completeBaseName();
         if (base == own) continue;

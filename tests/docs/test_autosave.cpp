@@ -161,6 +161,7 @@ void TestAutoSave::noDiscardsAndNormalCloseLeavesNothing() {
     autosave->OfferRecovery();
     QCOMPARE(dialogs_->shown.size(), 1);
     QCOMPARE(w_->Page.Count(), 0);
+    // The dead process's lock goes too; this process's stays.
     QCOMPARE(Leftovers(), QStringList({QString::number(QCoreApplication::applicationPid()) + ".lock"}));
     autosave->OfferRecovery();
     QCOMPARE(dialogs_->shown.size(), 1);
