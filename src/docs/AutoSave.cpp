@@ -133,8 +133,8 @@ void TAutoSave::OfferRecovery() {
     const QString own = QString::number(QCoreApplication::applicationPid());
     // Locks of processes that ended with nothing to recover.
     for (const QFileInfo& lock : folder.entryInfoList({QStringLiteral("*.lock")}, QDir::Files)) {
-        if (lock.completeBaseName() == own || QFile::exists(folder.filePath(lock.completeBaseName() + QStringLiteral(".info"))))
-            continue;
+        const QString base = lock.completeBaseName();
+        if (base == own || QFile::exists(folder.filePath(base + QStringLiteral(".info")))) continue;
         TProcessLock theirs;
         if (theirs.TryLock(lock.absoluteFilePath())) QFile::remove(lock.absoluteFilePath());
     }
