@@ -35,7 +35,9 @@ void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
         if (hooks.OpenGalleryEntry) hooks.OpenGalleryEntry();
     }
     if (s == stSend && hooks.SaveDocument && !hooks.SaveDocument()) return;
-    if (s == stBuild && hooks.HTMLEditAccepted && hooks.HTMLEditAccepted()) {
+    // Back to the blocks, hand edits to the HTML are lost: asked first.
+    if ((s == stBuild || s == stChoose) && CurrentStage >= stView && hooks.HTMLEditAccepted &&
+        hooks.HTMLEditAccepted()) {
         const auto answer = Dialogs().Ask(this, ApplicationTitle(),
                                           QStringLiteral("You have made changes to your HTML. If you go back now, "
                                                          "you will lose these changes. Do you want to go back?"),

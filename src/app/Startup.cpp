@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
+#include "docs/AutoSave.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
@@ -185,6 +186,10 @@ int RunTarvo(int argc, char** argv) {
     }
     main->show();
     splash.hide();
+    // Work left by a Tarvo that ended without closing is offered once the
+    // command-line document is open.
+    TAutoSave* autosave = AttachAutoSave(*main);
+    QTimer::singleShot(0, autosave, &TAutoSave::OfferRecovery);
 
     // The start-up benchmark: report when the window is up, then leave.
     if (qEnvironmentVariableIsSet("TARVO_BENCH_STARTUP")) {

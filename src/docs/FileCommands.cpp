@@ -6,6 +6,7 @@
 #include "model/PageHistory.h"
 
 #include <QAction>
+#include <QDir>
 
 namespace {
 
@@ -91,6 +92,20 @@ bool TFileCommands::ConfirmSaveBeforeUpload(bool untitled) {
                          QStringLiteral("Before uploading this file, you will need to save changes to the Tarvo File."),
                          TMsgIcon::Warning, QMessageBox::Ok | QMessageBox::Cancel,
                          QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+TDiskChangeAnswer TFileCommands::AskDiskChanged(const QString& path) {
+    const QString text =
+        QStringLiteral("%1 was changed on the disk by another program or Tarvo window since you opened or saved "
+                       "it here.\n\nYes: save your page under another name and keep both.\nNo: overwrite the file "
+                       "with your page.\nCancel: do not save.")
+            .arg(QDir::toNativeSeparators(path));
+    switch (Dialogs().Ask(&w_, w_.ApplicationTitle(), text, TMsgIcon::Warning,
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+        case QMessageBox::Yes: return TDiskChangeAnswer::KeepBoth;
+        case QMessageBox::No: return TDiskChangeAnswer::Overwrite;
+        default: return TDiskChangeAnswer::Cancel;
+    }
 }
 
 bool TFileCommands::Show(const TSessionOutcome& outcome) {

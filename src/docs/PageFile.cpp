@@ -1,4 +1,5 @@
 #include "docs/PageFile.h"
+#include "docs/SafeWrite.h"
 
 #include "docs/BinaryIO.h"
 #include "model/WebBlocks.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString SnapshotPath(const QString& documentPath) {
     return documentPath + QStringLiteral(".bmp");
@@ -105,24 +105,25 @@ QByteArray PageFileBytes(const TPage& page, const QString& styleName) {
 
 bool WritePageFile(const QString& path, const TPage& page, const QString& styleName, const QImage& snapshot,
                    QString* error) {
-    const auto fail = [&](const QString& file) {
-        if (error) *error = QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(file));
-        return false;
-    };
     const QImage picture = snapshot.isNull() ? CapturePageSnapshot(page) : snapshot;
     const QString picturePath = SnapshotPath(path);
-
-    // Both files are complete under temporary names before either replaces
-    // its old version. The snapshot goes first: if it cannot be written the
-    // old document and picture both stay.
-    QSaveFile document(path);
-    if (!document.open(QIODevice::WriteOnly)) return fail(path);
-    document.write(PageFileBytes(page, styleName));
-    QSaveFile pictureFile(picturePath);
-    if (!pictureFile.open(QIODevice::WriteOnly) || !picture.save(&pictureFile, "BMP") || !pictureFile.commit())
-        return fail(picturePath);
-    if (!document.commit()) return fail(path);
-    return true;
+    QByteArray pictureBytes;
+    {
+        QBuffer buffer(&pictureBytes);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "BMP");
+    }
+    // The snapshot goes first: if it cannot be written the old document
+    // and picture both stay. Each file is complete before it replaces the
+    // old one.
+    QString target = picturePath;
+    TWriteOutcome written = WriteFileChecked(picturePath, pictureBytes);
+    if (written.ok) {
+        target = path;
+        written = WriteFileChecked(path, PageFileBytes(page, styleName));
+    }
+    if (!written.ok && error) *error = written.Message(target);
+    return written.ok;
 }
 
 // ---- Reading ----------------------------------------------------------------

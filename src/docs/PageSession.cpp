@@ -3,13 +3,14 @@
 #include "app/AppPaths.h"
 #include "app/Utils.h"
 #include "docs/PageFile.h"
+#include "docs/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QDateTime>
 
 namespace {
 
@@ -21,17 +22,23 @@ void Run(const std::function<void()>& f) {
 
 // ---- The logo and the HTML -------------------------------------------------------
 
-void TPageSession::SetLogo(bool on) {
-    if (logo_ == on) return;
+TSessionOutcome TPageSession::SetLogo(bool on) {
+    if (logo_ == on) return TSessionOutcome::Ok();
     logo_ = on;
     Run(LogoChanged);
     // An empty text (the Choose and Build stages, or a page being opened or
     // started anew) holds no page: writing it would empty the page's last
     // good HTML file.
-    if (html_.isEmpty()) return;
+    if (html_.isEmpty()) return TSessionOutcome::Ok();
     html_ = on ? InsertLogo(html_) : RemoveLogo(html_);
     Run(HTMLChanged);
-    WritePageHTML(PageHTMLPath());
+    return WritePageHTML(PageHTMLPath());
+}
+
+void TPageSession::DropHTML() {
+    html_.clear();
+    HandEdited = false;
+    Run(HTMLChanged);
 }
 
 const TStyleChunk* TPageSession::ChosenStyle() const {
@@ -49,13 +56,9 @@ QString TPageSession::PageHTMLPath() const {
     return JoinPath(HTMLDir(), name + QStringLiteral(".html"));
 }
 
-bool TPageSession::WritePageHTML(const QString& path) {
-    // Written beside the old file and renamed over it, so a failed write
-    // never destroys the last good page.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(ToAnsi(PageHTMLText()));
-    return f.commit();
+TSessionOutcome TPageSession::WritePageHTML(const QString& path) {
+    const TWriteOutcome written = WriteFileChecked(path, ToAnsi(PageHTMLText()));
+    return written.ok ? TSessionOutcome::Ok() : TSessionOutcome::Fail(written.Message(path));
 }
 
 // ---- Names and folders -------------------------------------------------------------
@@ -90,14 +93,45 @@ QString TPageSession::AskPath(const QString& caption, const QString& folder, con
 
 // ---- Saving ----------------------------------------------------------------------
 
+void TPageSession::StampDisk() {
+    QFileInfo info(Page.DocFileName);
+    info.refresh();
+    const bool known = !Page.DocFileName.isEmpty() && info.isFile();
+    diskSize_ = known ? info.size() : -1;
+    diskTime_ = known ? info.lastModified().toMSecsSinceEpoch() : -1;
+}
+
+bool TPageSession::DiskChanged() const {
+    if (diskSize_ < 0 || Page.DocFileName.isEmpty()) return false;
+    const QFileInfo info(Page.DocFileName);
+    // A file deleted since is written again without a question.
+    if (!info.isFile()) return false;
+    return info.size() != diskSize_ || info.lastModified().toMSecsSinceEpoch() != diskTime_;
+}
+
 TSessionOutcome TPageSession::SaveBuilder(const QString& path) {
+    if (path == Page.DocFileName && DiskChanged()) {
+        switch (User ? User->AskDiskChanged(path) : TDiskChangeAnswer::Cancel) {
+            case TDiskChangeAnswer::Overwrite: break;
+            case TDiskChangeAnswer::KeepBoth: {
+                const QString other = AskPath(QStringLiteral("Save As"), StartFolder(), QString(), false);
+                if (other.isEmpty() || other == path) return TSessionOutcome::Cancel();
+                return SaveBuilder(other);
+            }
+            case TDiskChangeAnswer::Cancel: return TSessionOutcome::Cancel();
+        }
+    }
     const QImage snapshot = CapturePageSnapshot(Page, RenderPage ? RenderPage() : QImage());
     QString error;
     // On failure the page keeps its old name and stays marked changed.
     if (!WritePageFile(path, Page, StyleName, snapshot, &error)) return TSessionOutcome::Fail(error);
     Page.PageChanged = false;
     SetName(path);
+    StampDisk();
     Run(DocumentWritten);
+    // Hand edits live only in the page's HTML file: they are written with
+    // the document, so a save keeps them.
+    if (HandEdited) return WritePageHTML(PageHTMLPath());
     return TSessionOutcome::Ok();
 }
 
@@ -107,9 +141,9 @@ TSessionOutcome TPageSession::SaveAs() {
     if (path.isEmpty()) return TSessionOutcome::Cancel();
     const TSessionOutcome saved = SaveBuilder(path);
     if (!saved.done()) return saved;
-    WritePageHTML(PageHTMLPath());
+    const TSessionOutcome html = HandEdited ? saved : WritePageHTML(PageHTMLPath());
     Run(SavedAs);
-    return saved;
+    return html;
 }
 
 TSessionOutcome TPageSession::SaveChanges() {
@@ -140,7 +174,9 @@ TSessionOutcome TPageSession::SaveDocument() {
     } else if (Page.PageChanged) {
         result = User && User->ConfirmSaveBeforeUpload(false) ? SaveChanges() : TSessionOutcome::Cancel();
     }
-    if (result.done()) WritePageHTML(PageHTMLPath());
+    // The Send stage uploads this file: it is not entered unless the file
+    // was written whole.
+    if (result.done()) result = WritePageHTML(PageHTMLPath());
     return result;
 }
 
@@ -159,11 +195,15 @@ TSessionOutcome TPageSession::SavedOrDiscarded() {
 // ---- New and open ------------------------------------------------------------------
 
 void TPageSession::ClearForOpen() {
+    // The old page's HTML never outlives it: with it gone, resetting the
+    // logo writes nothing, least of all into the next page's file.
+    DropHTML();
     SetLogo(true);
     if (ClearBlocks) ClearBlocks();
     else Page.ClearChunks();
     Page.PageChanged = false;
     SetName(QString());
+    StampDisk();
 }
 
 void TPageSession::FileNew() {
@@ -178,36 +218,48 @@ TSessionOutcome TPageSession::New() {
     return asked;
 }
 
-bool TPageSession::ReadInto(const QString& path, QString* warning) {
-    if (!QFile::exists(path)) return false;
+TSessionOutcome TPageSession::CheckReadable(const QString& path) const {
+    TPage scratch;
+    const TPageReadOutcome outcome = ReadPageFile(path, scratch);
+    if (outcome.Result == TPageReadResult::Ok) return TSessionOutcome::Ok();
+    return TSessionOutcome::Fail(outcome.Message + QStringLiteral(" Your page was kept as it was."));
+}
+
+void TPageSession::ReadInto(const QString& path) {
     const TPageReadOutcome outcome = ReadPageFile(path, Page, [this](int index) {
         if (ChunkLoaded) ChunkLoaded(index);
     });
     ChooseStyle(outcome.HasStyleName ? outcome.StyleName : kNoStyleName);
-    if (outcome.Fault == TPageReadFault::BadVersionText) *warning = outcome.Message;
-    return outcome.Result == TPageReadResult::Ok;
 }
 
 TSessionOutcome TPageSession::OpenDocument(const QString& path) {
+    // A missing, foreign or damaged file is told, and the current page
+    // stays: it never becomes an empty page under the file's name.
+    const TSessionOutcome readable = CheckReadable(path);
+    if (!readable.done()) return readable;
     ClearForOpen();
-    QString warning;
-    // A file that is not a page, or a damaged one, never names the page:
-    // the next Save would overwrite it with what little was read.
-    if (ReadInto(path, &warning)) SetName(path);
-    return TSessionOutcome::Ok(warning);
+    ReadInto(path);
+    SetName(path);
+    StampDisk();
+    return TSessionOutcome::Ok();
 }
 
 TSessionOutcome TPageSession::LoadTemplate(const QString& path) {
+    const TSessionOutcome readable = CheckReadable(path);
+    if (!readable.done()) return readable;
     // The page stays untitled, so a plain Save never overwrites the template.
     ClearForOpen();
-    QString warning;
-    ReadInto(path, &warning);
-    return TSessionOutcome::Ok(warning);
+    ReadInto(path);
+    return TSessionOutcome::Ok();
 }
 
 TSessionOutcome TPageSession::Open(const QString& path, bool isDocument) {
     TFlagScope loading(Page.LoadingDocument);
     TFlagScope filling(Page.FillingPanel);
+    // Checked before the question: a file that cannot be opened costs the
+    // current page nothing.
+    const TSessionOutcome readable = CheckReadable(path);
+    if (!readable.done()) return readable;
     const TSessionOutcome asked = SavedOrDiscarded();
     if (!asked.done()) return asked;
     return isDocument ? OpenDocument(path) : LoadTemplate(path);

@@ -38,6 +38,8 @@ struct TFlagScope {
 };
 
 enum class TSaveAnswer { Yes, No, Cancel };
+// The document changed on the disk since it was opened or saved here.
+enum class TDiskChangeAnswer { KeepBoth, Overwrite, Cancel };
 
 // What the session asks of the person at the keyboard.
 class TSessionUser {
@@ -53,6 +55,12 @@ public:
     // The warning before the Send stage: for an untitled page an OK-only
     // notice (the answer does not count), for a changed one OK or Cancel.
     virtual bool ConfirmSaveBeforeUpload(bool untitled) = 0;
+    // Another program or window changed `path` since this page was read or
+    // written: keep both (save under a new name), overwrite, or cancel.
+    virtual TDiskChangeAnswer AskDiskChanged(const QString& path) {
+        Q_UNUSED(path);
+        return TDiskChangeAnswer::Cancel;
+    }
 };
 
 class TPageSession {
@@ -77,11 +85,18 @@ public:
     bool Logo() const { return logo_; }
     // Puts the logo line into the page's HTML or takes it out; a page in
     // the editor is then written to its HTML file.
-    void SetLogo(bool on);
+    // Fails when the page's HTML file could not be written.
+    TSessionOutcome SetLogo(bool on);
     // The page's HTML as the View stage holds it; empty in the Choose and
     // Build stages, where the blocks are the page.
     const QString& HTML() const { return html_; }
     void SetHTML(const QString& text) { html_ = text; }
+    // The held HTML was edited by hand in the View stage: it is the user's
+    // work, kept until the user agrees to lose it, and written with the
+    // page. Cleared when the HTML is made from the blocks again.
+    bool HandEdited = false;
+    // Drops the held HTML (hand edits included) and shows the empty text.
+    void DropHTML();
     // The page's real HTML: the held text when it holds the page, else the
     // page made from the blocks with the chosen style and logo (what the
     // View stage would show).
@@ -89,8 +104,9 @@ public:
     // The page's HTML file: in the HTML folder, the document's name without
     // its extension, then ".html" (".html" alone while untitled).
     QString PageHTMLPath() const;
-    // Writes the page's real HTML to `path` (temporary file, then rename).
-    bool WritePageHTML(const QString& path);
+    // Writes the page's real HTML to `path` (temporary file, then rename);
+    // a failure keeps the old file and says which file and why.
+    TSessionOutcome WritePageHTML(const QString& path);
     // The chosen style (null for "[None]" or a name not in the list).
     const TStyleChunk* ChosenStyle() const;
 
@@ -129,10 +145,19 @@ private:
     void ClearForOpen();
     void SetName(const QString& path);
     void ChooseStyle(const QString& name);
-    // Reads `path` into the cleared page; true when it was a page.
-    bool ReadInto(const QString& path, QString* warning);
+    // Done when `path` reads as a whole page; else why not. Reads into a
+    // scratch page, so the current page is untouched.
+    TSessionOutcome CheckReadable(const QString& path) const;
+    // Reads `path` (checked readable) into the cleared page.
+    void ReadInto(const QString& path);
+    // Remembers the document file's size and time as read or written here.
+    void StampDisk();
+    bool DiskChanged() const;
     QString AskPath(const QString& caption, const QString& folder, const QString& name, bool isTemplate) const;
 
     bool logo_ = true;
     QString html_;
+    // The document file as this session last read or wrote it.
+    qint64 diskSize_ = -1;
+    qint64 diskTime_ = -1;
 };

@@ -5,7 +5,9 @@
 #include "app/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Settings.h"
+#include "app/UserDialogs.h"
 #include "app/Utils.h"
+#include "docs/SafeWrite.h"
 #include "app/WhatsThis.h"
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
@@ -23,7 +25,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 
 namespace {
@@ -77,7 +78,9 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
         if (PreviewToggleWorks()) TogglePreviewSize();
     });
 
-    auto emptyEditor = [this](int) { SetHTMLText(QString()); };
+    // The blocks are the page again (the stage switch asked before hand
+    // edits were given up).
+    auto emptyEditor = [this](int) { w_.Session.DropHTML(); };
     w_.hooks.StageEntered[TfrmMain::stChoose].push_back(emptyEditor);
     w_.hooks.StageEntered[TfrmMain::stBuild].push_back(emptyEditor);
     w_.hooks.StageEntered[TfrmMain::stView].push_back([this](int from) { EnterView(from); });
@@ -86,7 +89,7 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
         TFlagGuard g(w_.SettingTitle);
         txtTitle->setText(w_.Page.PageTitle);
     });
-    w_.hooks.HTMLEditAccepted = [this] { return HTMLEditAccepted; };
+    w_.hooks.HTMLEditAccepted = [this] { return w_.Session.HandEdited; };
     w_.hooks.RenderSnapshot = [this] { return PageRendering(); };
 
     // The page session holds the page's HTML, style and logo; these
@@ -211,13 +214,13 @@ void TViewStage::SetHTMLText(const QString& text) {
 
 QString TViewStage::PageHTMLPath() const { return w_.Session.PageHTMLPath(); }
 
-bool TViewStage::SaveFromHTML(const QString& path) const {
-    // Written beside the old file and renamed over it, so a failed write
-    // never destroys the last good page.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(ToAnsi(HTMLText()));
-    return f.commit();
+bool TViewStage::SaveFromHTML(const QString& path) const { return WriteHTMLFile(path, HTMLText()); }
+
+bool TViewStage::WriteHTMLFile(const QString& path, const QString& text) const {
+    const TWriteOutcome written = WriteFileChecked(path, ToAnsi(text));
+    if (!written.ok)
+        Dialogs().Tell(&w_, w_.ApplicationTitle(), written.Message(path), TMsgIcon::Critical);
+    return written.ok;
 }
 
 bool TViewStage::FullPreview() const { return ctlHTML->parentWidget() == w_.pnlMain; }
@@ -263,9 +266,11 @@ void TViewStage::ShowRover() {
     TFlagGuard busy(RoverBusy);
     if (!lstStyles->currentItem() && lstStyles->count() > 0) lstStyles->setCurrentRow(0);
     AddBodyDef();
+    // The viewer's own copy: a failure to write it loses nothing (the
+    // viewer shows the text itself), so it is not told.
     const QString preview = JoinPath(HTMLDir(), QStringLiteral("~tmpprvw.html"));
-    SaveFromHTML(preview);
-    LoadViewer(preview, PreviewConversion(HTMLText()));
+    const bool written = WriteFileChecked(preview, ToAnsi(HTMLText())).ok;
+    LoadViewer(written ? preview : QString(), PreviewConversion(HTMLText()));
     HTMLEditAccepted = false;
 }
 
@@ -291,14 +296,17 @@ void TViewStage::EnterView(int from) {
         LoadViewer(QString(), HTMLText());
     } else {
         SetHTMLText(BuildPageHTML(w_.Page, w_.Session.Logo()));
+        w_.Session.HandEdited = false;
         ShowRover();
     }
     SetHTMLView();
 }
 
-void TViewStage::EnterSend(int) {
+void TViewStage::EnterSend(int from) {
     const QString text = HTMLText();
-    if (text.isEmpty() || text == QLatin1String("<BODY>")) {
+    // From the Choose and Build stages the blocks are the page, whatever
+    // text an earlier command left behind.
+    if (from < TfrmMain::stView || text.isEmpty() || text == QLatin1String("<BODY>")) {
         SetHTMLText(BuildPageHTML(w_.Page, w_.Session.Logo()));
         ShowRover();
         SaveFromHTML(PageHTMLPath());
@@ -312,13 +320,20 @@ void TViewStage::memHTMLChange() {
     // and non-breaking spaces elsewhere stay as they were.
     const QString before = w_.Session.HTML();
     w_.Session.SetHTML(ApplyEditorChange(before, EditorContents(memHTML), CRLF));
-    if (UndoingHTML || HTMLEditAccepted) return;
-    if (!ReadSettingBool(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowHTMLWarning),
+    if (UndoingHTML) return;
+    // A hand edit is the user's work from here on: the page has changed,
+    // and nothing drops it without a question.
+    const auto keep = [this] {
+        w_.Session.HandEdited = true;
+        w_.Page.PageChanged = true;
+    };
+    if (HTMLEditAccepted ||
+        !ReadSettingBool(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowHTMLWarning),
                          true))
-        return;
+        return keep();
     if (AskHTMLWarning(&w_)) {
         HTMLEditAccepted = true;
-        return;
+        return keep();
     }
     TFlagGuard g(UndoingHTML);
     memHTML->undo();
@@ -340,7 +355,8 @@ void TViewStage::txtTitleChange() {
 void TViewStage::chkLogoClick() {
     // The session puts the logo line into a page held in the editor (or
     // takes it out) and writes the page's HTML file.
-    w_.Session.SetLogo(chkLogo->isChecked());
+    const TSessionOutcome written = w_.Session.SetLogo(chkLogo->isChecked());
+    if (!written.done()) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.message, TMsgIcon::Critical);
     // The logo's picture is sent with the page, or no longer.
     for (auto& work : w_.hooks.UploadListChanged) work();
 }
@@ -358,7 +374,10 @@ QString TViewStage::SelectedStyleName() const {
     return item ? item->text() : kNoStyleName;
 }
 
-void TViewStage::SelectStyleByName(const QString& name) {
+void TViewStage::SelectStyleByName(const QString& wanted) {
+    // A copy: `wanted` may be the session's StyleName, which selecting row 0
+    // sets to "[None]" before the wanted row is found.
+    const QString name = wanted;
     lstStyles->setCurrentRow(0);
     const int index = StyleListBoxIndex(StyleList, name);
     if (index >= 0) lstStyles->setCurrentRow(index);
@@ -366,7 +385,9 @@ void TViewStage::SelectStyleByName(const QString& name) {
 
 void TViewStage::AddBodyDef() {
     const int row = lstStyles->currentRow();
-    if (row < 0) return;
+    // No text: the blocks are the page (the Choose and Build stages), and
+    // the chosen style goes in when the page is made from them.
+    if (row < 0 || HTMLText().isEmpty()) return;
     const TStyleChunk* style = row == 0 || row > int(StyleList.size()) ? nullptr : StyleList[size_t(row - 1)].get();
     SetHTMLText(::AddBodyDef(HTMLText(), style));
     if (!RoverBusy) ShowRover();

@@ -59,8 +59,10 @@ public:
     // its extension, then ".html" (".html" alone while untitled).
     QString PageHTMLPath() const;
     // Writes the editor's whole text to `path` exactly; a failure leaves an
-    // old file there as it was and is not reported.
+    // old file there as it was and is told to the user.
     bool SaveFromHTML(const QString& path) const;
+    // Writes `text` to `path` the same way.
+    bool WriteHTMLFile(const QString& path, const QString& text) const;
     // The "Web" tab active, the viewer on it at 0, 0, 609 x 181.
     void SetHTMLView();
     // Refreshes the preview from the editor (style into the BODY tag, the

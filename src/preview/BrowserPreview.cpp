@@ -41,14 +41,15 @@ void TBrowserPreview::ExternalPreview1Click() {
     TViewStage* view = w_.View;
     if (!view) return;
     QString target = PreviewFile();
+    QString text = view->HTMLText();
     if (w_.CurrentStage < TfrmMain::stView) {
-        // Built afresh from the blocks, without the style, and left in the
-        // editor.
-        view->SetHTMLText(BuildPageHTML(w_.Page, view->chkLogo->isChecked()));
+        // Built afresh from the blocks, without the style, for this preview
+        // only: the page's HTML stays made from the blocks.
+        text = BuildPageHTML(w_.Page, view->chkLogo->isChecked());
     } else if (!w_.Page.DocFileName.isEmpty()) {
         target = view->PageHTMLPath();
     }
-    view->SaveFromHTML(target);
+    if (!view->WriteHTMLFile(target, text)) return;
     w_.ExecFile->CommandLine = target;
     w_.ExecFile->Execute();
 }

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <QTemporaryDir>
 #include <memory>
 #include <stdexcept>
 
@@ -225,10 +226,20 @@ void TestMainWindow::exceptionInHandlerIsDiscarded() {
     w_->hooks.StageEntered[1].push_back([](int) { throw std::runtime_error("boom"); });
     w_->hooks.StageEntered[1].push_back([&after](int) { ++after; });
     const int before = TTarvoApplication::DiscardedExceptions();
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     clickToolbar(150);
     // The handler stopped where the exception arose; the program goes on.
     QCOMPARE(TTarvoApplication::DiscardedExceptions(), before + 1);
     QCOMPARE(after, 0);
+    // It left one line in the user's data folder, naming the handler.
+    QFile log(ExceptionLogPath());
+    QVERIFY(log.fileName().startsWith(data.path()));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = log.readAll().split('\n');
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains("TPicture picToolbar, MouseButtonRelease: boom"), lines[0].constData());
     // The switch released its guards on the way out: the toolbar works.
     QVERIFY(!w_->SwitchingStage);
     QVERIFY(w_->updatesEnabled());

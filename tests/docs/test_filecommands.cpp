@@ -299,6 +299,8 @@ void TestFileCommands::cancelledOrFailedSaveKeepsThePage() {
 }
 
 void TestFileCommands::damagedFileStaysUntitled() {
+    // A foreign or damaged file is told, and the page on screen stays.
+    addHeading("Mine");
     const QString junk = JoinPath(env_->appDir(), "save/junk.tve");
     QFile f(junk);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -306,7 +308,9 @@ void TestFileCommands::damagedFileStaysUntitled() {
     f.close();
     f_->OpenDocument(junk);
     QVERIFY(w_->Page.DocFileName.isEmpty());
-    QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
+    QCOMPARE(w_->Page.Count(), 1);
+    QCOMPARE(d_->lastText(),
+             QDir::toNativeSeparators(junk) + " is not a Tarvo page. Your page was kept as it was.");
     // A page cut off in its blocks is damaged too.
     const QString doc = writeDocument("save/cut.tve", "Cut");
     QFile cut(doc);
@@ -315,6 +319,8 @@ void TestFileCommands::damagedFileStaysUntitled() {
     cut.close();
     f_->OpenDocument(doc);
     QVERIFY(w_->Page.DocFileName.isEmpty());
+    QCOMPARE(w_->Page.Count(), 1);
+    QVERIFY(d_->lastText().contains("is damaged"));
 }
 
 void TestFileCommands::roundTripThroughTheWindow() {

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "docs/BinaryIO.h"
 #include "docs/PageFile.h"
+#include "docs/SafeWrite.h"
 #include "model/WebBlocks.h"
 
 #include <QDir>
@@ -297,12 +298,26 @@ void TestPageFile::failedSaveKeepsOldFiles() {
     page.PageTitle = "changed";
     QString error;
     QVERIFY(!WritePageFile(path, page, "[None]", QImage(), &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path + ".bmp")));
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: a folder of that name is in the way.")
+                        .arg(QDir::toNativeSeparators(path + ".bmp")));
+    QCOMPARE(ReadAll(path), oldDocument);
+    // A disk that fills part way through the document: every byte is
+    // counted, the cut-off file never replaces the old one.
+    QVERIFY(QDir(path + ".bmp").removeRecursively());
+    SetWriteLimitForTests(100);
+    const bool cut = WritePageFile(path, page, "[None]", QImage(), &error);
+    SetWriteLimitForTests(-1);
+    QVERIFY(!cut);
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: the disk is full.").arg(QDir::toNativeSeparators(path + ".bmp")));
     QCOMPARE(ReadAll(path), oldDocument);
     // No temporary files are left behind.
     QCOMPARE(QDir(QDir(env.appDir()).filePath("save")).entryList(QDir::Files), QStringList{"page.tve"});
     QVERIFY(!WritePageFile(QDir(env.appDir()).filePath("nowhere/page.tve"), page, "[None]", QImage(), &error));
     QVERIFY(error.startsWith("Cannot create file"));
+    // A file standing where a folder must be: which one is said.
+    QVERIFY(WriteAll(QDir(env.appDir()).filePath("blocked"), "x"));
+    QVERIFY(!WritePageFile(QDir(env.appDir()).filePath("blocked/page.tve"), page, "[None]", QImage(), &error));
+    QVERIFY2(error.contains("blocked\" is a file, not a folder"), qPrintable(error));
 }
 
 QTEST_MAIN(TestPageFile)

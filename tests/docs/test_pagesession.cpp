@@ -7,10 +7,12 @@
 #include "app/Utils.h"
 #include "docs/PageFile.h"
 #include "docs/PageSession.h"
+#include "docs/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 #include <memory>
@@ -35,6 +37,11 @@ struct TScriptedUser : TSessionUser {
         asked << "upload";
         return true;
     }
+    QList<TDiskChangeAnswer> diskAnswers;
+    TDiskChangeAnswer AskDiskChanged(const QString&) override {
+        asked << "disk";
+        return diskAnswers.isEmpty() ? TDiskChangeAnswer::Cancel : diskAnswers.takeFirst();
+    }
 };
 
 QByteArray ReadAll(const QString& path) {
@@ -56,6 +63,9 @@ private slots:
     void saveRules();
     void pageFileFromTheBlocks();
     void heldHTMLWrittenExactly();
+    void unreadableFileKeepsThePage();
+    void fileChangedOnDiskIsAskedAbout();
+    void pageHTMLWriteFailureStopsTheSendStage();
 
 private:
     void addHeading(const QString& text);
@@ -243,6 +253,115 @@ void TestPageSession::heldHTMLWrittenExactly() {
     QCOMPARE(s_->HTML(), RemoveLogo(held));
     s_->SetLogo(true);
     QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), ToAnsi(InsertLogo(RemoveLogo(held))));
+}
+
+void TestPageSession::unreadableFileKeepsThePage() {
+    addHeading("mine");
+    const QString good = JoinPath(env_->appDir(), "save/good.tve");
+    QVERIFY(WritePageFile(good, s_->Page, kNoStyleName, QImage()));
+    const QByteArray bytes = ReadAll(good);
+    const QString foreign = JoinPath(env_->appDir(), "save/notes.tve");
+    const QString damaged = JoinPath(env_->appDir(), "save/cut.tve");
+    for (const auto& [path, content] : {std::pair{foreign, QByteArray("just some text")},
+                                        std::pair{damaged, bytes.left(bytes.size() - 30)}}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    const QString missing = JoinPath(env_->appDir(), "save/gone.tve");
+    addHeading("unsaved");
+    for (const QString& path : {foreign, damaged, missing}) {
+        for (const bool fromCommandLine : {false, true}) {
+            const TSessionOutcome outcome = fromCommandLine ? s_->OpenDocument(path) : s_->Open(path, true);
+            QCOMPARE(int(outcome.kind), int(TSessionOutcome::Failed));
+            QVERIFY2(outcome.message.contains(QDir::toNativeSeparators(path)), qPrintable(outcome.message));
+            QVERIFY(outcome.message.endsWith("Your page was kept as it was."));
+            // Nothing asked, nothing lost: the page, unnamed and changed.
+            QVERIFY(user_.asked.isEmpty());
+            QCOMPARE(s_->Page.Count(), 2);
+            QVERIFY(s_->Page.DocFileName.isEmpty());
+            QVERIFY(s_->Page.PageChanged);
+        }
+    }
+    QVERIFY(s_->Open(foreign, true).message.contains("is not a Tarvo page"));
+    QVERIFY(s_->Open(damaged, true).message.contains("is damaged"));
+}
+
+void TestPageSession::fileChangedOnDiskIsAskedAbout() {
+    // Two windows on one document: the later save asks first.
+    const QString path = JoinPath(env_->appDir(), "save/shared.tve");
+    addHeading("first window");
+    user_.paths << path;
+    QVERIFY(s_->SaveAs().done());
+    TPageSession other;
+    TScriptedUser otherUser;
+    other.User = &otherUser;
+    QVERIFY(other.Open(path, true).done());
+    QTest::qWait(20);  // a later modification time than the first save
+    auto chunk = NewChunkForKind(bkHeading);
+    chunk->Heading->HeadText = "second window";
+    other.Page.InsertChunk(1, std::move(chunk));
+    other.Page.PageChanged = true;
+    QVERIFY(other.Save().done());
+    QVERIFY(otherUser.asked.isEmpty());
+    const QByteArray theirs = ReadAll(path);
+
+    addHeading("more from the first");
+    user_.asked.clear();
+    user_.diskAnswers << TDiskChangeAnswer::Cancel;
+    QCOMPARE(int(s_->Save().kind), int(TSessionOutcome::Cancelled));
+    QCOMPARE(user_.asked, QStringList({"disk"}));
+    QCOMPARE(ReadAll(path), theirs);
+    QVERIFY(s_->Page.PageChanged);
+    // Keep both: this page goes to a new name, the other file stays.
+    const QString copy = JoinPath(env_->appDir(), "save/shared copy.tve");
+    user_.diskAnswers << TDiskChangeAnswer::KeepBoth;
+    user_.paths << copy;
+    QVERIFY(s_->Save().done());
+    QCOMPARE(ReadAll(path), theirs);
+    QCOMPARE(s_->Page.DocFileName, copy);
+    // Overwrite: asked once, then this window's save is the new reference.
+    QVERIFY(s_->OpenDocument(path).done());
+    QTest::qWait(20);
+    QVERIFY(other.Save().done());
+    addHeading("overwrite");
+    user_.asked.clear();
+    user_.diskAnswers << TDiskChangeAnswer::Overwrite;
+    QVERIFY(s_->Save().done());
+    s_->Page.PageChanged = true;
+    QVERIFY(s_->Save().done());
+    QCOMPARE(user_.asked, QStringList({"disk"}));
+    TPage back;
+    QVERIFY(ReadPageFile(path, back).Result == TPageReadResult::Ok);
+    QCOMPARE(back.Count(), 3);
+}
+
+void TestPageSession::pageHTMLWriteFailureStopsTheSendStage() {
+    addHeading("to send");
+    user_.paths << JoinPath(env_->appDir(), "save/send.tve");
+    QVERIFY(s_->SaveAs().done());
+    const QString html = JoinPath(HTMLDir(), "send.html");
+    const QByteArray good = ReadAll(html);
+    QVERIFY(!good.isEmpty());
+    // A disk that fills part way: the cut file never replaces the page.
+    addHeading("more");
+    const QString document = JoinPath(env_->appDir(), "save/send.tve");
+    user_.paths << document;
+    SetWriteLimitForTests(64);
+    const TSessionOutcome full = s_->SaveDocument();
+    SetWriteLimitForTests(-1);
+    QCOMPARE(int(full.kind), int(TSessionOutcome::Failed));
+    QCOMPARE(full.message, QStringLiteral("Cannot create file %1: the disk is full.")
+                                .arg(QDir::toNativeSeparators(document + ".bmp")));
+    QCOMPARE(ReadAll(html), good);
+    // The document saved, the page's HTML file blocked by a folder.
+    QVERIFY(QFile::remove(html));
+    QVERIFY(QDir().mkpath(html));
+    user_.paths << document;
+    const TSessionOutcome blocked = s_->SaveDocument();
+    QCOMPARE(int(blocked.kind), int(TSessionOutcome::Failed));
+    QCOMPARE(blocked.message, QStringLiteral("Cannot create file %1: a folder of that name is in the way.")
+                                  .arg(QDir::toNativeSeparators(html)));
 }
 
 int main(int argc, char** argv) {

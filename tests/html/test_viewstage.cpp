@@ -6,6 +6,9 @@
 #include "app/Utils.h"
 #include "html/HtmlWarn.h"
 #include "html/ViewStage.h"
+#include "docs/FileCommands.h"
+#include "docs/PageFile.h"
+#include "docs/SafeWrite.h"
 #include "viewer/HtmlViewer.h"
 #include "app/WhatsThis.h"
 #include "styles/StyleList.h"
@@ -49,6 +52,8 @@ private slots:
     void dontShowAgainWithEitherAnswer();
     void programmaticWritesNeverWarn();
     void goingBackToBuildAsks();
+    void handEditNeverLostWithoutAQuestion();
+    void openedPageKeepsItsStyle();
     void sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty();
     void saveFromHTMLIsExactAndSafe();
     void pageHTMLPathForUntitledAndTitled();
@@ -182,10 +187,12 @@ void TestViewStage::dontShowAgainWithEitherAnswer() {
     QCOMPARE(dialogs_->shown.size(), 1);
     QCOMPARE(v_->HTMLText(), before + "yz");
     QVERIFY(!v_->HTMLEditAccepted);
-    // So going back to building asks nothing and drops them.
+    // They are still the user's: going back to building asks first.
+    dialogs_->answers << QMessageBox::Yes;
     toStage(1);
     QCOMPARE(w_->CurrentStage, 1);
-    QCOMPARE(dialogs_->shown.size(), 1);
+    QCOMPARE(dialogs_->shown.size(), 2);
+    QVERIFY(v_->HTMLText().isEmpty());
 
     // The other answer with the box ticked, in a fresh store.
     WriteSetting("General", "ShowHTMLWarning", "1");
@@ -223,6 +230,79 @@ void TestViewStage::goingBackToBuildAsks() {
     QCOMPARE(w_->CurrentStage, 1);
     QVERIFY(v_->HTMLText().isEmpty());
     QCOMPARE(dialogs_->unexpected, 0);
+}
+
+void TestViewStage::handEditNeverLostWithoutAQuestion() {
+    const QString path = JoinPath(env_->appDir(), "save/edited.tve");
+    dialogs_->fileNames << path;
+    QVERIFY(w_->Files->FileSaveAs());
+    dialogs_->unexpected = 0;  // the first save's hint
+    toStage(2);
+    dialogs_->runs << Answer(true);
+    typeInEditor("<!-- mine -->");
+    QVERIFY(w_->Page.PageChanged);
+    // A style click and the preview size toggle refresh the preview; the
+    // edit stays, and still counts as the user's.
+    QTest::mouseClick(v_->lstStyles->viewport(), Qt::LeftButton, {},
+                      v_->lstStyles->visualItemRect(v_->lstStyles->item(1)).center());
+    v_->TogglePreviewSize();
+    v_->TogglePreviewSize();
+    QVERIFY(v_->HTMLText().contains("<!-- mine -->"));
+    const QString question = "You have made changes to your HTML. If you go back now, you will lose these changes. "
+                             "Do you want to go back?";
+    for (const int stage : {1, 0}) {
+        dialogs_->shown.clear();
+        dialogs_->answers << QMessageBox::No;
+        toStage(stage);
+        QCOMPARE(w_->CurrentStage, 2);
+        QCOMPARE(dialogs_->lastText(), question);
+    }
+    // Closing asks to save.
+    dialogs_->answers << QMessageBox::Cancel;
+    QVERIFY(!w_->close());
+    QCOMPARE(dialogs_->lastText(), QString("Do you want to save the changes to your Tarvo File?"));
+    // Save writes the edit into the page's HTML file with the document.
+    w_->Files->menFileSaveClick();
+    QVERIFY(!w_->Page.PageChanged);
+    QString file;
+    LoadFileText(v_->PageHTMLPath(), file);
+    QVERIFY(file.contains("<!-- mine -->"));
+    QVERIFY(v_->HTMLText().contains("<!-- mine -->"));
+    // New from the View stage, the old page's text never reaches a file
+    // again: the logo reset has nothing to write.
+    v_->chkLogo->setChecked(false);
+    LoadFileText(v_->PageHTMLPath(), file);
+    w_->Page.PageChanged = true;
+    dialogs_->answers << QMessageBox::No;
+    w_->Files->mnuFileNewClick();
+    QCOMPARE(w_->CurrentStage, 1);
+    QVERIFY(v_->HTMLText().isEmpty());
+    QString after;
+    LoadFileText(JoinPath(env_->appDir(), "HTMLFiles/edited.html"), after);
+    QCOMPARE(after, file);
+    QVERIFY(!QFile::exists(JoinPath(env_->appDir(), "HTMLFiles/.html")));
+    QCOMPARE(dialogs_->unexpected, 0);
+}
+
+void TestViewStage::openedPageKeepsItsStyle() {
+    // A page saved with a style has it in the View stage however it is
+    // opened, and the next save keeps it.
+    const QString path = JoinPath(env_->appDir(), "save/styled.tve");
+    const QString style = v_->lstStyles->item(2)->text();
+    w_->Session.StyleName = style;
+    dialogs_->fileNames << path;
+    QVERIFY(w_->Files->FileSaveAs());
+    for (const int from : {0, 2}) {
+        toStage(from);
+        w_->Files->DoTemplate(path, true);
+        toStage(2);
+        QCOMPARE(v_->SelectedStyleName(), style);
+        QVERIFY(v_->HTMLText().contains("<BODY "));
+        w_->Page.PageChanged = true;
+        w_->Files->menFileSaveClick();
+        TPage back;
+        QCOMPARE(ReadPageFile(path, back).StyleName, style);
+    }
 }
 
 void TestViewStage::sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty() {
@@ -265,12 +345,14 @@ void TestViewStage::saveFromHTMLIsExactAndSafe() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("<P>Caf\xE9 \x80</P>\r\nlast line"));
     f.close();
-    // A target that cannot be written leaves the old file as it was.
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    // A disk that fills part way leaves the old file as it was, and says so.
     v_->SetHTMLText("new text");
+    SetWriteLimitForTests(3);
     const bool wrote = v_->SaveFromHTML(path);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (wrote) QSKIP("the folder stays writable for this user (running as root)");
+    SetWriteLimitForTests(-1);
+    QVERIFY(!wrote);
+    QCOMPARE(dialogs_->lastText(),
+             QStringLiteral("Cannot create file %1: the disk is full.").arg(QDir::toNativeSeparators(path)));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("<P>Caf\xE9 \x80</P>\r\nlast line"));
 }

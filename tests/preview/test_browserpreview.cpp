@@ -181,9 +181,20 @@ void TestBrowserPreview::externalPreviewInBuildUsesGeneratedPageWithoutStyle() {
     const QString generated = BuildPageHTML(w_->Page, w_->View->chkLogo->isChecked());
     QVERIFY(generated.contains("Hello there"));
     QCOMPARE(ReadBytes(preview), ToAnsi(generated));
-    QCOMPARE(w_->View->HTMLText(), generated);
     QCOMPARE(seam_->Arguments(), QStringList({preview}));
     QVERIFY(dialogs_->shown.isEmpty());  // no hand-edit warning, no failure
+    // The preview's text stays out of the page: a block edit, then the Send
+    // stage writes the page as it now is, with its style.
+    QVERIFY(w_->View->HTMLText().isEmpty());
+    w_->Page.Chunk(0)->Heading->HeadText = "Edited after the preview";
+    w_->Page.PageChanged = true;
+    w_->hooks.SaveDocument = [this] { return w_->Session.WritePageHTML(w_->Session.PageHTMLPath()).done(); };
+    w_->ShowRedPill(TfrmMain::stSend);
+    QCOMPARE(w_->CurrentStage, int(TfrmMain::stSend));
+    const QByteArray sent = ReadBytes(w_->Session.PageHTMLPath());
+    QVERIFY(sent.contains("Edited after the preview"));
+    QVERIFY(!sent.contains("Hello there"));
+    QVERIFY(sent.contains("<BODY "));
 }
 
 void TestBrowserPreview::externalPreviewInViewWritesEditorTextToPageFile() {
