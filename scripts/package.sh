@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds Tarvo, makes the Debian package (build/tarvo_VERSION_ARCH.deb and
+# its debug symbols, tarvo-dbgsym_VERSION_ARCH.ddeb) and checks it with
+# lintian: the script fails on any lintian error, and on any warning that
+# README.md does not explain (the list below).
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$here/scripts/build.sh"
+if ! command -v lintian >/dev/null; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian >/dev/null
+fi
+cd "$here/build"
+rm -f tarvo_*.deb tarvo-dbgsym_*.ddeb
+cpack -G DEB >/dev/null
+deb="$(ls tarvo_*.deb)"
+echo "== $deb: $(du -h "$deb" | cut -f1); program $(dpkg-deb --fsys-tarfile "$deb" | tar -tvf - ./usr/bin/tarvo | awk '{print $3}') bytes"
+# Warnings README.md explains (see "The Debian package" there).
+explained='^(W: tarvo: (no-manual-page|initial-upload-closes-no-bugs)|W: tarvo: debian-changelog-line-too-long)'
+out="$(lintian --no-tag-display-limit "$deb" 2>&1 || true)"
+[ -z "$out" ] || echo "$out"
+if grep -q '^E:' <<<"$out"; then
+  echo "lintian found errors"
+  exit 1
+fi
+unexplained="$(grep '^W:' <<<"$out" | grep -vE "$explained" || true)"
+if [ -n "$unexplained" ]; then
+  echo "lintian warnings README.md does not explain:"
+  echo "$unexplained"
+  exit 1
+fi
+echo "lintian: no errors, no unexplained warnings"
