@@ -12,8 +12,9 @@ include(GNUInstallDirs)
 install(TARGETS tarvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(TARVO_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tarvo)
+# The save folder is the user's alone: an install has none.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${TARVO_INSTALL_DATADIR}
-        PATTERN .gitkeep EXCLUDE)
+        PATTERN .gitkeep EXCLUDE PATTERN save EXCLUDE)
 # What the build makes into the program folder (tools/mktemplates and any
 # generator that appends its outputs to this global property), each
 # file at its place there. Only these: pages a user saved in the build
@@ -62,7 +63,7 @@ set(CPACK_PACKAGE_NAME tarvo)
 set(CPACK_PACKAGE_VENDOR "Brenfold Software")
 set(CPACK_PACKAGE_CONTACT "Brenfold Software <tarvo@tarvo.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "web page builder for beginners")
-set(CPACK_PACKAGE_DESCRIPTION "Tarvo leads you through five stages: choose a page, build it from\nWeb Blocks with the mouse, view it, send it to your web server.")
+set(CPACK_PACKAGE_DESCRIPTION "Tarvo leads you through five stages: choose a page, build it from\nWeb Blocks with the mouse or the keyboard, view it, send it to your\nweb server over FTPS, SFTP or FTP.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -22,7 +22,7 @@ share="$prefix/share"
 [ -x "$prefix/bin/tarvo" ] || fail "bin/tarvo missing"
 templates=("$share"/tarvo/template/*.tvt)
 [ -f "${templates[0]}" ] || fail "no template installed in share/tarvo/template"
-for d in HTMLFiles/graphics HTMLFiles/backgrnd template save Help; do
+for d in HTMLFiles/graphics HTMLFiles/backgrnd template Help; do
   [ -d "$share/tarvo/$d" ] || fail "share/tarvo/$d missing"
 done
 [ -f "$share/tarvo/Styles.data" ] || fail "share/tarvo/Styles.data missing"
