@@ -32,3 +32,10 @@ if [ -n "$unexplained" ]; then
   exit 1
 fi
 echo "lintian: no errors, no unexplained warnings"
+# The manual page as man shows it, with groff's warnings.
+if command -v man >/dev/null; then
+  dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/man/man1/tarvo.1.gz | gunzip >tarvo.1.check
+  warnings="$(MANWIDTH=80 man --warnings -l tarvo.1.check 2>&1 >/dev/null || true)"
+  rm -f tarvo.1.check
+  [ -z "$warnings" ] || { echo "man tarvo: $warnings"; exit 1; }
+fi

@@ -66,7 +66,8 @@ TCommandLine ParseCommandLine(const QStringList& args) {
     // --help and --version win wherever they stand before "--".
     for (const QString& arg : args) {
         if (arg == QLatin1String("--")) break;
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("-?")) {
+        if (arg == QLatin1String("--help") || arg == QLatin1String("--help-all") || arg == QLatin1String("-h") ||
+            arg == QLatin1String("-?")) {
             result.action = TCommandLine::ShowHelp;
             return result;
         }
