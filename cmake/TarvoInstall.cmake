@@ -47,6 +47,7 @@ foreach(pair "tarvo.1;tarvo.1.gz" "changelog;changelog.gz")
   list(APPEND TARVO_DOC_FILES ${TARVO_DOC_GEN}/${gz})
 endforeach()
 add_custom_target(tarvo_docs ALL DEPENDS ${TARVO_DOC_FILES})
+add_dependencies(tarvo tarvo_docs)
 install(FILES ${TARVO_DOC_GEN}/tarvo.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${TARVO_DOC_GEN}/changelog.gz ${TARVO_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarvo)
 
