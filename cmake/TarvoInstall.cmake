@@ -57,8 +57,7 @@ install(FILES ${TARVO_DOC_GEN}/changelog.gz ${TARVO_PACKAGING}/copyright DESTINA
 # that depend on them (libqt6gui6, libqt6multimedia6). The desktop's menu,
 # icon and MIME caches are refreshed by the triggers of the packages that
 # own them, so the package needs no scripts of its own. The program is
-# stripped in the package; its debug symbols go into tarvo-dbgsym (a .ddeb
-# beside it), and the build folder keeps the unstripped program.
+# stripped in the package; the build folder keeps it with debug symbols.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvo)
 set(CPACK_PACKAGE_VENDOR "Brenfold Software")
@@ -70,7 +69,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 # The page pictures and saved pages' snapshots are lettered in Liberation
 # Sans; without it they fall back to another sans-serif font.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Tarvo, makes the Debian package (build/tarvo_VERSION_ARCH.deb and
-# its debug symbols, tarvo-dbgsym_VERSION_ARCH.ddeb) and checks it with
+# Builds Tarvo, makes the Debian package (build/tarvo_VERSION_ARCH.deb) and
+# checks it with
 # lintian: the script fails on any lintian error, and on any warning that
 # README.md does not explain (the list below).
 set -euo pipefail
@@ -12,7 +12,7 @@ if ! command -v lintian >/dev/null; then
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian >/dev/null
 fi
 cd "$here/build"
-rm -f tarvo_*.deb tarvo-dbgsym_*.ddeb
+rm -f tarvo_*.deb
 cpack -G DEB >/dev/null
 deb="$(ls tarvo_*.deb)"
 echo "== $deb: $(du -h "$deb" | cut -f1); program $(dpkg-deb --fsys-tarfile "$deb" | tar -tvf - ./usr/bin/tarvo | awk '{print $3}') bytes"
