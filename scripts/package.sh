@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Builds Tarvo, makes the Debian package (build/tarvo_VERSION_ARCH.deb) and
-# checks it with
-# lintian: the script fails on any lintian error, and on any warning that
+# checks it with lintian: the script fails on any lintian error, and on any warning that
 # README.md does not explain (the list below).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
