@@ -18,10 +18,8 @@
 
 namespace {
 
-QString HelpFolder() { return JoinPath(AppDir(), QStringLiteral("Help")); }
-
 QString ContextFile(int context) {
-    return JoinPath(HelpFolder(), QString::number(context) + QStringLiteral(".html"));
+    return JoinPath(HelpDir(), QString::number(context) + QStringLiteral(".html"));
 }
 
 // Splits "file#place" into the file and "#place".
@@ -133,7 +131,7 @@ bool THelpWindow::Load(const QString& target) {
         if (!ctlHelp->CurrentFile().isEmpty()) return false;
         ctlHelp->LoadStrings({QStringLiteral("<HTML><BODY><H3>Tarvo Help</H3>"),
                               QStringLiteral("<P>The help pages were not found. They belong in the folder ") +
-                                  QDir::toNativeSeparators(HelpFolder()) +
+                                  QDir::toNativeSeparators(HelpDir()) +
                                   QStringLiteral(" beside the program.</P></BODY></HTML>")});
         return false;
     }

@@ -51,7 +51,7 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt:
 TfrmSplash::~TfrmSplash() = default;
 
 void TfrmSplash::Run() {
-    const QString avi = JoinPath(AppDir(), QStringLiteral("splash.avi"));
+    const QString avi = JoinPath(ShippedDir(), QStringLiteral("splash.avi"));
     if (QFile::exists(avi)) {
         auto* video = new QVideoWidget(this);
         video->setObjectName(QStringLiteral("memAVI"));

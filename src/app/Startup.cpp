@@ -2,6 +2,7 @@
 #include "app/ProgramKeys.h"
 
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/HelpSystem.h"
 #include "app/MainWindow.h"
 #include "app/Resources.h"
@@ -70,11 +71,10 @@ long ResidentKB() {
 
 namespace {
 
-// The options that answer without opening a window.
-bool IsWindowFreeCommand(int argc, char** argv) {
-    if (argc < 2) return false;
-    const QByteArray first(argv[1]);
-    return first == "--html" || first == "--text" || first == "--render" || first == "--upload";
+QStringList ArgumentList(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    return args;
 }
 
 // Qt's own notes (about the platform and its folders) would only clutter
@@ -162,7 +162,15 @@ void ReleaseMessages() {
 }  // namespace
 
 int RunTarvo(int argc, char** argv) {
-    if (IsWindowFreeCommand(argc, argv)) return RunWindowFreeCommand(argc, argv);
+    // Qt's own options (-platform, -style, ...) are taken out by the
+    // application below; the first look needs no display.
+    TCommandLine line = ParseCommandLine(ArgumentList(argc, argv));
+    switch (line.action) {
+        case TCommandLine::ShowHelp: std::fputs(qPrintable(CommandLineHelp()), stdout); return 0;
+        case TCommandLine::ShowVersion: std::fputs(qPrintable(VersionText()), stdout); return 0;
+        case TCommandLine::RunCommand: return RunWindowFreeCommand(argc, argv);
+        default: break;
+    }
     if (DisplayMissing()) {
         std::fputs(kNeedsDisplay, stderr);
         return 1;
@@ -172,8 +180,12 @@ int RunTarvo(int argc, char** argv) {
     ReleaseMessages();
     InitTarvoResources();
     app.setWindowIcon(ProgramIcon());
-    const QStringList args = app.arguments().mid(1);
-    const QString document = args.isEmpty() ? QString() : args.constFirst();
+    line = ParseCommandLine(app.arguments().mid(1));
+    if (line.action == TCommandLine::Wrong) {
+        std::fprintf(stderr, "tarvo: %s\nTry 'tarvo --help'.\n", qPrintable(line.error));
+        return 1;
+    }
+    const QString document = line.document;
 
     TfrmSplash splash;
     splash.Run();

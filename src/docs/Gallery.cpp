@@ -12,10 +12,12 @@
 #include "docs/PageFile.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QSet>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -169,22 +171,35 @@ bool TGallery::IsSavedPage(const QListWidgetItem* item) {
 void TGallery::GetTemplates() {
     ++generation_;
     lvTemplates->clear();
-    AddFolder(JoinPath(AppDir(), QStringLiteral("template")), QStringLiteral("*.tvt"), kTemplateIcon);
-    AddFolder(JoinPath(AppDir(), QStringLiteral("save")), QStringLiteral("*.tve"), kSavedPageIcon);
+    AddFolders(TemplateFolders(), QStringLiteral("*.tvt"), kTemplateIcon);
+    AddFolders({JoinPath(AppDir(), QStringLiteral("save"))}, QStringLiteral("*.tve"), kSavedPageIcon);
     if (lvTemplates->count() > 0) lvTemplates->scrollToItem(lvTemplates->item(0));
     lvTemplates->setCurrentItem(nullptr);
     lvTemplates->clearSelection();
 }
 
-void TGallery::AddFolder(const QString& folder, const QString& pattern, int icon) {
-    // The folder becomes the process's current folder, so the names found
-    // are made absolute against it; a missing folder adds nothing.
-    if (!QDir::setCurrent(folder)) return;
+void TGallery::AddFolders(const QStringList& folders, const QString& pattern, int icon) {
+    // The first folder becomes the process's current folder, so the names
+    // found are made absolute against it; a missing folder adds nothing. A
+    // name found in an earlier folder hides the same name in a later one.
+    bool current = false;
+    QFileInfoList found;
+    QSet<QString> names;
+    for (const QString& folder : folders) {
+        if (!current && QDir::setCurrent(folder)) current = true;
+        const QFileInfoList files = QDir(folder).entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
+        for (const QFileInfo& file : files)
+            if (!names.contains(file.fileName())) {
+                names.insert(file.fileName());
+                found << file;
+            }
+    }
     // Names in alphabetical order, letter case ignored, as a desktop file
     // system lists them; hidden and system files count as well.
-    const QFileInfoList found =
-        QDir(folder).entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : found) {
+    std::stable_sort(found.begin(), found.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+    });
+    for (const QFileInfo& file : std::as_const(found)) {
         auto* item = new QListWidgetItem(ilstTemplates[icon], StripExtension(file.fileName()));
         item->setData(kPathRole, QDir::toNativeSeparators(file.absoluteFilePath()));
         item->setData(kIconRole, icon);

@@ -87,7 +87,7 @@ public:
 private:
     void CreateControls();
     void WireControls();
-    void AddFolder(const QString& folder, const QString& pattern, int icon);
+    void AddFolders(const QStringList& folders, const QString& pattern, int icon);
     // Moves the file of an entry to its new name; see Rename1Click.
     void MoveEntryFiles(const QString& oldPath, const QString& newCaption);
 

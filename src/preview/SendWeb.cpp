@@ -191,7 +191,7 @@ void TSendWeb::DisplayMagnifier() {
 }
 
 QString TSendWeb::MakerAddress() {
-    return QUrl::fromLocalFile(JoinPath(JoinPath(AppDir(), QStringLiteral("Help")), QStringLiteral("home.html")))
+    return QUrl::fromLocalFile(JoinPath(HelpDir(), QStringLiteral("home.html")))
         .toString();
 }
 

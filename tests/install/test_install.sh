@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# test_install.sh BUILD_DIR
-# Installs the build into a temporary prefix, starts the installed program
-# on an installed template, and checks the desktop entry, the AppStream
-# metadata, the MIME type and the icons the desktop will use.
+# test_install.sh BUILD_DIR SOURCE_DIR
+# Installs the build (stripped) into a temporary prefix, starts the installed
+# program on an installed template, checks its options without a display,
+# its manual page and documents, the desktop entry, the AppStream metadata,
+# the MIME type and the icons the desktop will use, and what a newer install
+# does to a user's folder.
 set -euo pipefail
 build="$1"
+source="$2"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 prefix="$tmp/usr"
 fails=0
 fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$build" --prefix "$prefix" --strip >/dev/null
 share="$prefix/share"
 
 # The program, started from the install folder with a home of its own,
@@ -19,7 +22,7 @@ share="$prefix/share"
 [ -x "$prefix/bin/tarvo" ] || fail "bin/tarvo missing"
 templates=("$share"/tarvo/template/*.tvt)
 [ -f "${templates[0]}" ] || fail "no template installed in share/tarvo/template"
-for d in HTMLFiles/graphics HTMLFiles/backgrnd template save Help; do
+for d in HTMLFiles/graphics HTMLFiles/backgrnd template Help; do
   [ -d "$share/tarvo/$d" ] || fail "share/tarvo/$d missing"
 done
 [ -f "$share/tarvo/Styles.data" ] || fail "share/tarvo/Styles.data missing"
@@ -32,9 +35,44 @@ else
   fail "installed tarvo --html failed: $(cat "$tmp/err")"
 fi
 userdir="$home/.local/share/Brenfold/Tarvo"
-[ -f "$userdir/Styles.data" ] && [ -d "$userdir/template" ] && [ -d "$userdir/HTMLFiles/graphics" ] ||
-  fail "the user's data folder was not filled from share/tarvo"
+[ -f "$userdir/Styles.data" ] && [ -d "$userdir/save" ] && [ -d "$userdir/HTMLFiles/graphics" ] ||
+  fail "the user's data folder was not made from share/tarvo"
 cmp -s "$share/tarvo/Styles.data" "$userdir/Styles.data" || fail "Styles.data differs in the user's folder"
+# Help and templates are read from the install, never copied.
+[ ! -e "$userdir/Help" ] && [ -z "$(ls "$userdir/template")" ] || fail "help or templates copied to the user's folder"
+
+# A newer install: a changed shipped picture reaches the user, a style file
+# the user changed stays the user's, the user's saved page is untouched.
+pictures=("$share"/tarvo/HTMLFiles/graphics/*)
+picture="${pictures[0]#"$share/tarvo/"}"
+echo "the user's style" >>"$userdir/Styles.data"
+cp "$userdir/Styles.data" "$tmp/styles.mine"
+echo page >"$userdir/save/mine.tve"
+chmod u+w "$share/tarvo/Styles.data" "$share/tarvo/$picture"
+echo "a newer style" >>"$share/tarvo/Styles.data"
+printf 'newer' >>"$share/tarvo/$picture"
+HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+  "$prefix/bin/tarvo" --html "${templates[0]}" -o "$tmp/page2.html" 2>/dev/null || fail "second start failed"
+cmp -s "$tmp/styles.mine" "$userdir/Styles.data" || fail "the user's changed Styles.data was replaced"
+cmp -s "$share/tarvo/$picture" "$userdir/$picture" || fail "the newer $picture did not reach the user"
+[ "$(cat "$userdir/save/mine.tve")" = page ] || fail "the user's saved page changed"
+
+# --help and --version print and exit without a display; the window's
+# arguments are checked; the manual page, copyright and changelog are there.
+noscreen=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+out="$("${noscreen[@]}" "$prefix/bin/tarvo" --help)" || fail "--help failed"
+for word in "Usage: tarvo" --html --text --render --upload --to --server --trust --no-logo --width "Exit status"; do
+  grep -qF -- "$word" <<<"$out" || fail "--help does not mention $word"
+done
+# The version is the changelog's latest.
+version="$(dpkg-parsechangelog -l "$source/packaging/changelog" -S Version)"
+[ "$("${noscreen[@]}" "$prefix/bin/tarvo" --version)" = "tarvo $version" ] || fail "--version is not tarvo $version"
+status=0
+"$prefix/bin/tarvo" --no-such-option 2>"$tmp/err" || status=$?
+[ "$status" -eq 1 ] && grep -q "no-such-option" "$tmp/err" || fail "an unknown option gave status $status: $(cat "$tmp/err")"
+zcat "$share/man/man1/tarvo.1.gz" | grep -q "^\.SH EXIT STATUS" || fail "the manual page is missing or incomplete"
+[ -s "$share/doc/tarvo/copyright" ] && [ -s "$share/doc/tarvo/changelog.gz" ] || fail "copyright or changelog missing"
+file -L "$prefix/bin/tarvo" | grep -q ", stripped" || fail "the installed program is not stripped"
 
 # Desktop entry and AppStream metadata: the validators say nothing.
 desktop="$share/applications/tarvo.desktop"
@@ -42,6 +80,7 @@ out="$(desktop-file-validate "$desktop" 2>&1)" || fail "desktop-file-validate: $
 [ -z "$out" ] || fail "desktop-file-validate: $out"
 metainfo=("$share"/metainfo/*.metainfo.xml)
 if out="$(appstreamcli validate --no-net "${metainfo[0]}" 2>&1)"; then
+  if grep -q "tarvo.example" "${metainfo[0]}"; then fail "metainfo names a host that does not resolve"; fi
   if grep -qE '^(W|E):' <<<"$out"; then fail "appstreamcli: $out"; fi
 else
   fail "appstreamcli: $out"
@@ -91,7 +130,7 @@ sys.exit(1 if bad else 0)
 PY
 
 # Only the shipped files: nothing of the build's own (programs, tests).
-extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|share/(tarvo|applications|icons|mime|metainfo)/)' || true)"
+extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|share/(tarvo|applications|icons|mime|metainfo|man/man1/tarvo\.1\.gz|doc/tarvo/(copyright|changelog\.gz))($|/))' || true)"
 [ -z "$extra" ] || fail "unexpected files installed: $extra"
 
 [ "$fails" -eq 0 ] && echo "install checks passed"

@@ -1,0 +1,122 @@
+// How the program starts: its command line, and what an install brings into
+// the user's folder when it is new and when it is upgraded.
+#include "app/AppPaths.h"
+#include "app/CommandLine.h"
+#include "app/Utils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+bool Write(const QString& path, const QByteArray& data) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
+}
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+}  // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine();
+    void upgradeKeepsTheUsersChanges();
+    void folderOfAnOlderInstall();
+};
+
+void TestStartup::commandLine() {
+    auto parse = [](const QStringList& args) { return ParseCommandLine(args); };
+    QCOMPARE(parse({}).action, TCommandLine::OpenWindow);
+    QCOMPARE(parse({"my page.tve"}).document, QString("my page.tve"));
+    // A document whose name starts with a dash follows "--".
+    QCOMPARE(parse({"--", "-odd.tve"}).document, QString("-odd.tve"));
+    QCOMPARE(parse({"--", "--help"}).action, TCommandLine::OpenWindow);
+    QCOMPARE(parse({"page.tve", "--help"}).action, TCommandLine::ShowHelp);
+    QCOMPARE(parse({"--upload", "x.tve", "-h"}).action, TCommandLine::ShowHelp);
+    QCOMPARE(parse({"--version"}).action, TCommandLine::ShowVersion);
+    // The commands check their own arguments, as they always did.
+    QCOMPARE(parse({"--text", "a.html", "--bogus"}).action, TCommandLine::RunCommand);
+    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"a.tve", "b.tve"}, QStringList{"a.tve", "--html"},
+                                     QStringList{"--no-logo", "a.tve"}, QStringList{"--width", "40"}}) {
+        const TCommandLine line = parse(wrong);
+        QVERIFY2(line.action == TCommandLine::Wrong && !line.error.isEmpty(), qPrintable(wrong.join(' ')));
+    }
+    const QString help = CommandLineHelp();
+    for (const char* word : {"Usage: tarvo", "--html <DOCUMENT>", "--upload <DOCUMENT>", "--trust", "--version", "Exit status"})
+        QVERIFY2(help.contains(QLatin1String(word)), word);
+}
+
+void TestStartup::upgradeKeepsTheUsersChanges() {
+    QTemporaryDir root;
+    const QString shipped = root.filePath("share/tarvo"), user = root.filePath("user");
+    const QString picture = "HTMLFiles/graphics/bullet.gif";
+    QVERIFY(Write(JoinPath(shipped, "Styles.data"), "styles 1"));
+    QVERIFY(Write(JoinPath(shipped, picture), "bullet 1"));
+    QVERIFY(Write(JoinPath(shipped, "template/Home.tvt"), "template 1"));
+    QVERIFY(Write(JoinPath(shipped, "Help/index.html"), "help 1"));
+    UpdateUserData(shipped, user);
+    QCOMPARE(Read(JoinPath(user, "Styles.data")), QByteArray("styles 1"));
+    QCOMPARE(Read(JoinPath(user, picture)), QByteArray("bullet 1"));
+    // Help and templates stay in the install; the user's folders exist.
+    QVERIFY(!QFile::exists(JoinPath(user, "Help")));
+    QVERIFY(QDir(JoinPath(user, "template")).isEmpty());
+    QVERIFY(QFileInfo(JoinPath(user, "save")).isDir());
+
+    // Version 2 changes the picture and the styles; the user changed the
+    // styles too and saved a page.
+    QVERIFY(Write(JoinPath(user, "Styles.data"), "my styles"));
+    QVERIFY(Write(JoinPath(user, "save/mine.tve"), "my page"));
+    QVERIFY(Write(JoinPath(shipped, "Styles.data"), "styles 2"));
+    QVERIFY(Write(JoinPath(shipped, picture), "bullet 2"));
+    QVERIFY(Write(JoinPath(shipped, "HTMLFiles/backgrnd/new.gif"), "new 2"));
+    UpdateUserData(shipped, user);
+    QCOMPARE(Read(JoinPath(user, "Styles.data")), QByteArray("my styles"));
+    QCOMPARE(Read(JoinPath(user, picture)), QByteArray("bullet 2"));
+    QCOMPARE(Read(JoinPath(user, "HTMLFiles/backgrnd/new.gif")), QByteArray("new 2"));
+    QCOMPARE(Read(JoinPath(user, "save/mine.tve")), QByteArray("my page"));
+
+    // Version 3: the picture the user has now changed stays too.
+    QVERIFY(Write(JoinPath(user, picture), "my bullet"));
+    QVERIFY(Write(JoinPath(shipped, picture), "bullet 3"));
+    UpdateUserData(shipped, user);
+    QCOMPARE(Read(JoinPath(user, picture)), QByteArray("my bullet"));
+}
+
+void TestStartup::folderOfAnOlderInstall() {
+    // Older installs copied everything into the user's folder and kept no
+    // record of what they copied.
+    QTemporaryDir root;
+    const QString shipped = root.filePath("share/tarvo"), user = root.filePath("user");
+    const QString picture = "HTMLFiles/graphics/bullet.gif";
+    QVERIFY(Write(JoinPath(shipped, "template/Home.tvt"), "home"));
+    QVERIFY(Write(JoinPath(shipped, "template/Club.tvt"), "club 2"));
+    QVERIFY(Write(JoinPath(shipped, "Styles.data"), "styles 2"));
+    QVERIFY(Write(JoinPath(shipped, picture), "bullet 1"));
+    QVERIFY(Write(JoinPath(user, "template/Home.tvt"), "home"));
+    QVERIFY(Write(JoinPath(user, "template/Club.tvt"), "club as changed"));
+    QVERIFY(Write(JoinPath(user, "template/Mine.tvt"), "the user's own"));
+    QVERIFY(Write(JoinPath(user, "Styles.data"), "styles 1 or the user's"));
+    QVERIFY(Write(JoinPath(user, picture), "bullet 1"));
+    UpdateUserData(shipped, user);
+    // The plain copy goes, so that the shipped template shows; what may be
+    // the user's work stays.
+    QVERIFY(!QFile::exists(JoinPath(user, "template/Home.tvt")));
+    QCOMPARE(Read(JoinPath(user, "template/Club.tvt")), QByteArray("club as changed"));
+    QCOMPARE(Read(JoinPath(user, "template/Mine.tvt")), QByteArray("the user's own"));
+    QCOMPARE(Read(JoinPath(user, "Styles.data")), QByteArray("styles 1 or the user's"));
+    // The copy that matched is recorded now: the next version replaces it.
+    QVERIFY(Write(JoinPath(shipped, picture), "bullet 2"));
+    UpdateUserData(shipped, user);
+    QCOMPARE(Read(JoinPath(user, picture)), QByteArray("bullet 2"));
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "test_startup.moc"
