@@ -197,6 +197,12 @@ void TfrmServerWizard::CreateListPage() {
                                           "same in as the Server List in") +
                                kUploadToHost,
                            QRect(0, 0, kPageWidth, 46));
+    lblAddDesc = MakeLabel(tab4, "lblAddDesc",
+                           QStringLiteral("Your new server is selected at the end of the list below. To change its "
+                                          "place, click the arrows. The order of the servers in the list below will "
+                                          "be the same as in the Server List in") +
+                               kUploadToHost,
+                           QRect(0, 0, kPageWidth, 46));
     lstServers = Make<QListWidget>(tab4, "lstServers", QRect(0, 50, 296, 158));
     const auto arrow = [&](const char* name, const char* glyph, int top) {
         auto* b = Make<QToolButton>(tab4, name, QRect(306, top, 40, 40));
@@ -213,9 +219,7 @@ void TfrmServerWizard::CreateListPage() {
                           QRect(0, 216, kPageWidth, 32));
     lblDelete = MakeLabel(tab4, "lblDelete", QStringLiteral("Click FINISH to return to Tarvo."),
                           QRect(0, 216, kPageWidth, 32));
-    for (QWidget* w : {static_cast<QWidget*>(lblModDesc), static_cast<QWidget*>(lblDelDesc),
-                       static_cast<QWidget*>(lblModify), static_cast<QWidget*>(lblDelete)})
-        w->hide();
+    for (QLabel* l : {lblModDesc, lblDelDesc, lblAddDesc, lblModify, lblDelete}) l->hide();
 }
 
 void TfrmServerWizard::CreateButtons() {
@@ -268,7 +272,8 @@ void TfrmServerWizard::WireControls() {
     connect(butCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void RunServerWizard(QWidget* parent) {
+QString RunServerWizard(QWidget* parent) {
     TfrmServerWizard wizard(ServerList(), parent);
     Dialogs().Run(&wizard);
+    return wizard.AddedServer;
 }
