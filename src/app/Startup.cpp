@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
+#include "app/WheelGuard.h"
 #include "docs/AutoSave.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
@@ -50,6 +51,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachSendPanel(*w);
     AttachHelp(*w);
     AttachProgramKeys(*w);
+    GuardWheels(w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }

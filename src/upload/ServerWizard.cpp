@@ -2,9 +2,11 @@
 // and the handlers are in ServerWizardFlow.cpp.
 #include "upload/ServerWizard.h"
 
+#include "app/WheelGuard.h"
 #include "app/HelpCalls.h"
 #include "app/PictureControl.h"
 #include "app/UserDialogs.h"
+#include "app/WheelGuard.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -79,6 +81,7 @@ TfrmServerWizard::TfrmServerWizard(TServerList& serverList, QWidget* parent)
     CreatePages();
     CreateButtons();
     WireControls();
+    GuardWheels(this);
 
     // FormCreate: a fresh record, add mode, the start page, the copies.
     newServer_ = std::make_unique<tWWWServerType>();
