@@ -19,9 +19,9 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
     setFont(f);
 
     lblText = new QLabel(QStringLiteral("If this is your first Web Page, and you want it to be the default page that "
-                                        "people see when they visit your Web Site, you should save this this file "
-                                        "under the name 'Index'. This will create a file called 'Index.html' on your "
-                                        "Web Server."),
+                                        "people see when they visit your Web Site, you should save this file under "
+                                        "the name 'index'. This will create a file called 'index.html' on your Web "
+                                        "Server."),
                          this);
     lblText->setObjectName(QStringLiteral("lblText"));
     lblText->setGeometry(10, 6, 329, 64);
