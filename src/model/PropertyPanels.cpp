@@ -183,11 +183,11 @@ void TPropertyPanels::AddExampleLine(QWidget* panel, const char* prefix, const Q
 void TPropertyPanels::CreateParaPanel() {
     QFrame* p = pnlPara = MakePanel("pnlPara", 12);
     AddTitle(p, bkPara, "imgParagraphT");
-    AddLabel(p, "Label2", QStringLiteral("A paragraph will appear as a block of plain text."), QRect(8, 30, kInner, 14));
+    AddLabel(p, "Label2", QStringLiteral("A paragraph will appear as a block of text."), QRect(8, 30, kInner, 14));
     AddLabel(p, "lblParaDesc",
-             QStringLiteral("You can align this block of text to the left, center or right of the page. Just enter "
-                            "your paragraph text in the field below. "),
-             QRect(8, 48, kInner, 40));
+             QStringLiteral("You can align this block of text to the left, center or right of the page. Type your "
+                            "text in the field below; you can use simple HTML tags here."),
+             QRect(8, 46, kInner, 48));
     AddLabel(p, "lblParaPara", QStringLiteral("Type your paragraph text here:"), QRect(8, 96, kInner, 14), 50);
     txtParagraph = new QPlainTextEdit(p);
     txtParagraph->setObjectName(QStringLiteral("txtParagraph"));

@@ -223,8 +223,8 @@ void TestPanels::panelsLayOutTheirControls() {
                          "to you or anyone you choose."},
         {"lblEmailAddr", " What is the e-mail address?"},
         {"lblEmailLink", " What is the text to click on for the e-mail link?"},
-        {"lblParaDesc", "You can align this block of text to the left, center or right of the page. Just enter your "
-                        "paragraph text in the field below. "},
+        {"lblParaDesc", "You can align this block of text to the left, center or right of the page. Type your text "
+                        "in the field below; you can use simple HTML tags here."},
         {"lblLinkEG1", "e.g. Text before link"},
         {"lblEmailEG2", "text to click on"},
         {"lblLineThick", "Thickness"},
