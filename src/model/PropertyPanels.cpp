@@ -265,7 +265,7 @@ void TPropertyPanels::CreateHeadingPanel() {
     AddLabel(p, "lblHeadDesc", QStringLiteral("The heading is the title for your page or a section of the page."),
              QRect(8, 30, kInner, 28));
     AddLabel(p, "Label1",
-             QStringLiteral("People often use H1 (the biggest size) headings at the start, then smaler ones for the "
+             QStringLiteral("People often use H1 (the biggest size) headings at the start, then smaller ones for the "
                             "rest.  But you can use different sizes for any effects you want, anywhere you want."),
              QRect(8, 62, kInner, 56));
     AddLabel(p, "lblHeadHeading", QStringLiteral("Heading text:"), QRect(8, 126, kInner, 14), 45);
@@ -312,7 +312,7 @@ void TPropertyPanels::CreateLinePanel() {
     AddLabel(p, "Label3", QStringLiteral("Create a horizontal line for design effect."), QRect(8, 30, kInner, 14));
     AddLabel(p, "lblLineDesc1",
              QStringLiteral("If you leave the boxes blank, the line will appear all the way (100%) across the page.  "
-                            "Lines are a good way to seperate your page contents, for example, separating a picture "
+                            "Lines are a good way to separate your page contents, for example, separating a picture "
                             "from some text."),
              QRect(8, 50, kInner, 70));
     AddLabel(p, "lblLineWidth", QStringLiteral("How wide is this line (as a percentage of the page)"),
