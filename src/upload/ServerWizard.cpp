@@ -148,6 +148,10 @@ void TfrmServerWizard::CreateDetailsPage() {
                            QStringLiteral("Enter your Server's address e.g. ftp.yourisp.com"),
                            QRect(0, 44, kPageWidth, 16));
     txtAddress = Make<QLineEdit>(tab2, "txtAddress", QRect(0, 61, kPageWidth, 21));
+    // A port other than the usual one goes after the address.
+    txtAddress->setPlaceholderText(QStringLiteral("ftp.yourisp.com, or ftp.yourisp.com:2222 for another port"));
+    txtAddress->setToolTip(QStringLiteral("If your provider names a port, add it after a colon, e.g. "
+                                          "ftp.yourisp.com:2222. Without one the usual port is used."));
     lblLogin = MakeLabel(tab2, "lblLogin",
                          QStringLiteral("Enter your 'Login' name. This name is supplied to you by your Internet "
                                         "Service Provider. (ISP)"),
