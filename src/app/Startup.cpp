@@ -7,6 +7,7 @@
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
 #include "app/WheelGuard.h"
+#include "app/WindowSize.h"
 #include "docs/AutoSave.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
@@ -51,6 +52,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachSendPanel(*w);
     AttachHelp(*w);
     AttachProgramKeys(*w);
+    AttachWindowSizeMenu(*w);
     GuardWheels(w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
@@ -170,6 +172,7 @@ int RunTarvo(int argc, char** argv) {
         return 1;
     }
     g_previousHandler = qInstallMessageHandler(HoldMessages);
+    PrepareWindowSize(argc, argv);
     TTarvoApplication app(argc, argv);
     ReleaseMessages();
     InitTarvoResources();
