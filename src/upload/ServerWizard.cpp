@@ -2,7 +2,6 @@
 // and the handlers are in ServerWizardFlow.cpp.
 #include "upload/ServerWizard.h"
 
-#include "app/WheelGuard.h"
 #include "app/HelpCalls.h"
 #include "app/PictureControl.h"
 #include "app/UserDialogs.h"
