@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/Startup.h"
 #include "app/WindowSize.h"
