@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
