@@ -346,10 +346,7 @@ void TfrmServerWizard::lstServersClick() {
     const int index = SelectedIndex();
     // While a server is added the list only shows where it goes: the
     // details stay those of the new server.
-    if (index < 0 || WizardMode == wmAdd) {
-        UpdateButtons();
-        return;
-    }
+    if (index < 0 || WizardMode == wmAdd) return;
     EditServer = EditList[size_t(index)].get();
     ShowMyDetails();
     UpdateButtons();

@@ -111,10 +111,11 @@ private slots:
             const QPointF at(50, 50);
             QWheelEvent e(at, panel->mapToGlobal(at), pixels, angle, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
-            QApplication::sendEvent(panel, &e);
-            return e.isAccepted();
+            // The viewer is where the panel passes a wheel it does not take
+            // (Qt passes on only the window system's own wheel events).
+            QApplication::sendEvent(v.get(), &e);
         };
-        QVERIFY(wheel({}, {0, -120}));
+        wheel({}, {0, -120});
         QCOMPARE(v->VPosition(), QApplication::wheelScrollLines() * 16);
         wheel({}, {0, 240});
         QCOMPARE(v->VPosition(), 0);
