@@ -106,7 +106,10 @@ void TSendPanel::BuildUploadList() {
 void TSendPanel::UpdateFileList() {
     lstFiles->clear();
     for (const ResourceDetail& r : Uploads) lstFiles->addItem(r.Remote);
-    if (!w_.Page.DocFileName.isEmpty()) lstFiles->addItem(SentPageName(w_.Page.DocFileName));
+    if (w_.Page.DocFileName.isEmpty()) return;
+    // The page's own file, or the name it goes up as when that was chosen.
+    const QString sent = SentPageName(w_.Page.DocFileName);
+    lstFiles->addItem(sent == QLatin1String("index.html") ? sent : PageFileName(w_.Page.DocFileName));
 }
 
 void TSendPanel::timFlashPageTimer() {
