@@ -4,6 +4,7 @@
 #include "app/HelpCalls.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "app/PictureControl.h"
 #include "app/UserDialogs.h"
 #include "app/WhatsThis.h"
 
@@ -93,6 +94,13 @@ THelpSystem::THelpSystem(TfrmMain& w) : QObject(&w), w_(w) {
 
     connect(w.mnuHelpTopics, &QAction::triggered, this, [this] { ShowHelp(&w_, THelpCall::Contents); });
     connect(w.menHelpAbout, &QAction::triggered, this, &THelpSystem::menHelpAboutClick);
+    // Beside Help Topics, with the desktop's usual key.
+    mnuHelpWhatsThis = new QAction(QStringLiteral("What's &This?"), w.mnuHelp);
+    mnuHelpWhatsThis->setObjectName(QStringLiteral("mnuHelpWhatsThis"));
+    mnuHelpWhatsThis->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    const QList<QAction*> helpItems = w.mnuHelp->actions();
+    w.mnuHelp->insertAction(helpItems.value(1), mnuHelpWhatsThis);
+    connect(mnuHelpWhatsThis, &QAction::triggered, this, &THelpSystem::mnuHelpWhatsThisClick);
 
     AssignHelpContext(&w);
     SetHelpHandler([this](QWidget* source, THelpCall call, int context) { Show(source, int(call), context); });
@@ -131,6 +139,32 @@ void THelpSystem::HelpKey(QWidget* focused) {
     const int context = HelpContextOf(focused);
     if (context > 0) ShowHelp(focused, THelpCall::Context, context);
     else ShowHelp(focused, THelpCall::Contents);
+}
+
+int THelpSystem::WhatsThisContextOf(QWidget* widget) {
+    for (QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget()) {
+        QWidget* control = ControlOf(w);
+        int context = ContextByName(kWhatsThisContexts, std::size(kWhatsThisContexts), control->objectName());
+        if (context == 0 && control->objectName().startsWith(QLatin1String("imgBr")))
+            if (auto* brick = qobject_cast<TPicture*>(control)) context = BrickWhatsThisContext(brick->Tag);
+        if (context == 0) context = control->property("Tag").toInt();
+        if (context == 0) context = control->property("HelpContext").toInt();
+        if (context > 0) return context;
+    }
+    return 0;
+}
+
+void THelpSystem::mnuHelpWhatsThisClick() {
+    if (whatsThisMode_) return;
+    AssignHelpContext(&w_);
+    whatsThisMode_ = true;
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+}
+
+void THelpSystem::EndWhatsThisMode() {
+    if (!whatsThisMode_) return;
+    whatsThisMode_ = false;
+    QApplication::restoreOverrideCursor();
 }
 
 void THelpSystem::menHelpAboutClick() {
@@ -181,6 +215,38 @@ void THelpSystem::Show(QWidget* source, int call, int context) {
 }
 
 bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
+    if (whatsThisMode_ || eatRelease_) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick: {
+                if (!widget || !whatsThisMode_) break;
+                EndWhatsThisMode();
+                eatRelease_ = true;
+                if (!w_.isAncestorOf(widget)) return true;
+                const int context = WhatsThisContextOf(widget);
+                QWidget* control = ControlOf(widget);
+                whatsThisSource_ = control;
+                whatsThisPos_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+                w_.WhatsThisContext = context;
+                if (context == 0) ShowHelp(control, THelpCall::Contents);
+                else ShowHelp(control, context == 31 ? THelpCall::Context : THelpCall::ContextPopup, context);
+                return true;
+            }
+            case QEvent::MouseButtonRelease:
+                if (!eatRelease_) break;
+                eatRelease_ = false;
+                return true;
+            case QEvent::KeyPress:
+                if (whatsThisMode_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+                    EndWhatsThisMode();
+                    return true;
+                }
+                break;
+            default:
+                break;
+        }
+    }
     switch (event->type()) {
         case QEvent::ShortcutOverride: {
             // F1 is also the key of "Help Topics"; on a control with a topic

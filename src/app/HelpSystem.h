@@ -32,6 +32,13 @@ public:
     void HelpKey(QWidget* focused);
     // "&About": the About box, modal.
     void menHelpAboutClick();
+    // "What's &This?" (Shift+F1): the next click on a control of the main
+    // window shows that control's topic instead of acting; Escape cancels.
+    void mnuHelpWhatsThisClick();
+    bool InWhatsThisMode() const { return whatsThisMode_; }
+    // The "What's This?" topic of `widget` (or of the control around it);
+    // 0 when none has one.
+    static int WhatsThisContextOf(QWidget* widget);
 
     // The windows, made when first needed (null before).
     THelpWindow* HelpWindow() const;
@@ -39,6 +46,7 @@ public:
 
     QMenu* popWhatsThis = nullptr;
     QAction* popMenWhatsThis = nullptr;
+    QAction* mnuHelpWhatsThis = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +65,9 @@ private:
     QPointer<QWidget> whatsThisSource_;
     QPointer<QWidget> helpOwner_;  // the modal window that holds the help window
     QPoint whatsThisPos_;
+    bool whatsThisMode_ = false;
+    bool eatRelease_ = false;  // the release of the click that ended the mode
+    void EndWhatsThisMode();
 };
 
 // Sets the help context (for F1) of the main window's edit controls, as a

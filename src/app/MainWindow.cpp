@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -72,6 +73,9 @@ TfrmMain::TfrmMain(const QString& commandLineDocument, QWidget* parent)
     CreateControls();
     CreateTimers();
     WireControls();
+    // A window of fixed size: nothing to maximise but for the full-size
+    // preview (SetFullClient).
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // What happens when the window is created, in this order.
     CurrentStage = stChoose;
@@ -285,12 +289,16 @@ bool TfrmMain::event(QEvent* event) {
 
 void TfrmMain::SetFullClient(bool full) {
     if (full) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         pnlMain->setMinimumSize(632, 436);
         pnlMain->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showMaximized();
     } else {
         showNormal();
         pnlMain->setFixedSize(632, 436);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
         adjustSize();
     }
 }

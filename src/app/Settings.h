@@ -16,6 +16,10 @@ inline constexpr const char* SaveInfo = "SaveInfo";
 inline constexpr const char* ShowJoy = "ShowJoy";
 inline constexpr const char* ShowHTMLWarning = "ShowHTMLWarning";
 inline constexpr const char* WebSizedPictures = "WebSizedPictures";  // "Yes"/"No": the answer for every picture
+// The window size in per cent: "100", "150" or "200".
+inline constexpr const char* WindowSize = "WindowSize";
+// "Yes" or "No": a page named Index in capitals goes up as index.html.
+inline constexpr const char* IndexInSmallLetters = "IndexInSmallLetters";
 inline constexpr const char* WWWServers = "WWWServers";
 inline constexpr const char* LastServer = "LastServer";
 }  // namespace SettingKeys

@@ -7,6 +7,8 @@
 #include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
+#include "app/WheelGuard.h"
+#include "app/WindowSize.h"
 #include "docs/AutoSave.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
@@ -51,6 +53,8 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachSendPanel(*w);
     AttachHelp(*w);
     AttachProgramKeys(*w);
+    AttachWindowSizeMenu(*w);
+    GuardWheels(w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
 }
@@ -176,6 +180,7 @@ int RunTarvo(int argc, char** argv) {
         return 1;
     }
     g_previousHandler = qInstallMessageHandler(HoldMessages);
+    PrepareWindowSize(argc, argv);
     TTarvoApplication app(argc, argv);
     ReleaseMessages();
     InitTarvoResources();

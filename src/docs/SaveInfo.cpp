@@ -1,9 +1,11 @@
 #include "docs/SaveInfo.h"
 
+#include "app/HelpCalls.h"
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -19,9 +21,9 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
     setFont(f);
 
     lblText = new QLabel(QStringLiteral("If this is your first Web Page, and you want it to be the default page that "
-                                        "people see when they visit your Web Site, you should save this this file "
-                                        "under the name 'Index'. This will create a file called 'Index.html' on your "
-                                        "Web Server."),
+                                        "people see when they visit your Web Site, you should save this file under "
+                                        "the name 'index'. This will create a file called 'index.html' on your Web "
+                                        "Server."),
                          this);
     lblText->setObjectName(QStringLiteral("lblText"));
     lblText->setGeometry(10, 6, 329, 64);
@@ -34,6 +36,7 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
     lblLink->setAlignment(Qt::AlignHCenter);
     lblLink->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     lblLink->setCursor(Qt::PointingHandCursor);
+    lblLink->installEventFilter(this);
 
     chkShow = new QCheckBox(QStringLiteral("Don't show this screen again."), this);
     chkShow->setObjectName(QStringLiteral("chkShow"));
@@ -50,6 +53,15 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
     });
 
     if (QScreen* s = QGuiApplication::primaryScreen()) move(s->geometry().center() - rect().center());
+}
+
+bool TfrmSaveInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblLink && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ShowHelp(this, THelpCall::Context, 102);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ShowSaveInfoIfWanted(QWidget* parent) {

@@ -17,6 +17,10 @@ public:
     QLabel* lblLink = nullptr;  // "Click here for a tutorial creating links."
     QCheckBox* chkShow = nullptr;
     QPushButton* btnJoy = nullptr;  // "&OK"
+
+protected:
+    // A click on lblLink opens the links tutorial.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // Shows the hint modally (through the dialog seam) when the "SaveInfo"

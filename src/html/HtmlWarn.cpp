@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -26,7 +27,7 @@ TfrmHTMLWarn::TfrmHTMLWarn(QWidget* parent)
                                             "file. Do you still want to make changes to your HTML?"),
                              this);
     text2->setObjectName(QStringLiteral("lblText2"));
-    text2->setGeometry(8, 50, 328, 42);
+    text2->setGeometry(8, 50, 328, 36);
     for (QLabel* l : {text1, text2}) {
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -34,17 +35,45 @@ TfrmHTMLWarn::TfrmHTMLWarn(QWidget* parent)
 
     chkHTML = new QCheckBox(QStringLiteral("Don't show this screen again."), this);
     chkHTML->setObjectName(QStringLiteral("chkHTML"));
-    chkHTML->setGeometry(10, 108, 180, 20);
+    // A line of its own, so that the whole label shows in any font.
+    chkHTML->setGeometry(10, 88, 326, 20);
     btnJoy = new QPushButton(QStringLiteral("&Yes"), this);
     btnJoy->setObjectName(QStringLiteral("btnJoy"));
-    btnJoy->setGeometry(196, 104, 66, 26);
+    btnJoy->setGeometry(196, 110, 66, 26);
     Button1 = new QPushButton(QStringLiteral("&No"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(270, 104, 66, 26);
+    Button1->setGeometry(270, 110, 66, 26);
+    // The alert opens while the user types: no key answers it by chance.
+    for (QPushButton* b : {btnJoy, Button1}) b->setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
     connect(btnJoy, &QPushButton::clicked, this, [this] { Answer(true); });
     connect(Button1, &QPushButton::clicked, this, [this] { Answer(false); });
 
     if (QScreen* s = QGuiApplication::primaryScreen()) move(s->geometry().center() - rect().center());
+}
+
+void TfrmHTMLWarn::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Keys go to the alert itself, which keeps them, until the user moves
+    // to a button with Tab or answers with the mouse or Alt+Y / Alt+N.
+    setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmHTMLWarn::keyPressEvent(QKeyEvent* e) {
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (button && enter) {
+        button->click();
+        return;
+    }
+    const bool meant = e->key() == Qt::Key_Escape || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab ||
+                       (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
+    if (meant) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    typed_.append({e->key(), e->modifiers(), e->text()});
+    e->accept();
 }
 
 void TfrmHTMLWarn::Answer(bool yes) {
@@ -54,8 +83,9 @@ void TfrmHTMLWarn::Answer(bool yes) {
     done(yes ? QDialog::Accepted : QDialog::Rejected);
 }
 
-bool AskHTMLWarning(QWidget* parent) {
+bool AskHTMLWarning(QWidget* parent, QList<TTypedKey>* typed) {
     TfrmHTMLWarn dlg(parent);
     Dialogs().Run(&dlg);
+    if (typed) *typed = dlg.TypedKeys();
     return dlg.AnsweredYes();
 }

@@ -16,9 +16,11 @@
 #include "viewer/ViewerCommand.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -331,8 +333,21 @@ void TViewStage::memHTMLChange() {
         !ReadSettingBool(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowHTMLWarning),
                          true))
         return keep();
-    if (AskHTMLWarning(&w_)) {
+    QList<TTypedKey> typed;
+    if (AskHTMLWarning(&w_, &typed)) {
         HTMLEditAccepted = true;
+        // What the user typed while the alert was up goes on into the text,
+        // once the key that opened the alert is done with.
+        if (!typed.isEmpty())
+            QMetaObject::invokeMethod(
+                memHTML,
+                [edit = memHTML, typed] {
+                    for (const TTypedKey& k : typed) {
+                        QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, k.text);
+                        QCoreApplication::sendEvent(edit, &press);
+                    }
+                },
+                Qt::QueuedConnection);
         return keep();
     }
     TFlagGuard g(UndoingHTML);

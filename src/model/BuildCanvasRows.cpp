@@ -128,10 +128,11 @@ void TBuildCanvas::AddBlockFromBrick(TPicture* brick) {
     } else {
         RefreshRows(r, n, false);
         if (r == ShownRows - 1) {
-            // A drop on the last row scrolls one step when the bar allows it;
-            // the block then on the last row is selected.
+            // A drop on the last row scrolls one step when the bar allows it,
+            // so the block pushed down stays in view. The new block stays the
+            // selected one, on whichever row it now stands.
             ScrollBar1->setValue(ScrollBar1->value() + 1);
-            n = CanvasRows.back()->ChunkIndex;
+            r = n - FirstShown();
         }
     }
     page_.PageChanged = true;

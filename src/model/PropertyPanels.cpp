@@ -183,11 +183,11 @@ void TPropertyPanels::AddExampleLine(QWidget* panel, const char* prefix, const Q
 void TPropertyPanels::CreateParaPanel() {
     QFrame* p = pnlPara = MakePanel("pnlPara", 12);
     AddTitle(p, bkPara, "imgParagraphT");
-    AddLabel(p, "Label2", QStringLiteral("A paragraph will appear as a block of plain text."), QRect(8, 30, kInner, 14));
+    AddLabel(p, "Label2", QStringLiteral("A paragraph will appear as a block of text."), QRect(8, 30, kInner, 14));
     AddLabel(p, "lblParaDesc",
-             QStringLiteral("You can align this block of text to the left, center or right of the page. Just enter "
-                            "your paragraph text in the field below. "),
-             QRect(8, 48, kInner, 40));
+             QStringLiteral("You can align this block of text to the left, center or right of the page. Type your "
+                            "text in the field below; you can use simple HTML tags here."),
+             QRect(8, 46, kInner, 48));
     AddLabel(p, "lblParaPara", QStringLiteral("Type your paragraph text here:"), QRect(8, 96, kInner, 14), 50);
     txtParagraph = new QPlainTextEdit(p);
     txtParagraph->setObjectName(QStringLiteral("txtParagraph"));
@@ -265,7 +265,7 @@ void TPropertyPanels::CreateHeadingPanel() {
     AddLabel(p, "lblHeadDesc", QStringLiteral("The heading is the title for your page or a section of the page."),
              QRect(8, 30, kInner, 28));
     AddLabel(p, "Label1",
-             QStringLiteral("People often use H1 (the biggest size) headings at the start, then smaler ones for the "
+             QStringLiteral("People often use H1 (the biggest size) headings at the start, then smaller ones for the "
                             "rest.  But you can use different sizes for any effects you want, anywhere you want."),
              QRect(8, 62, kInner, 56));
     AddLabel(p, "lblHeadHeading", QStringLiteral("Heading text:"), QRect(8, 126, kInner, 14), 45);
@@ -312,7 +312,7 @@ void TPropertyPanels::CreateLinePanel() {
     AddLabel(p, "Label3", QStringLiteral("Create a horizontal line for design effect."), QRect(8, 30, kInner, 14));
     AddLabel(p, "lblLineDesc1",
              QStringLiteral("If you leave the boxes blank, the line will appear all the way (100%) across the page.  "
-                            "Lines are a good way to seperate your page contents, for example, separating a picture "
+                            "Lines are a good way to separate your page contents, for example, separating a picture "
                             "from some text."),
              QRect(8, 50, kInner, 70));
     AddLabel(p, "lblLineWidth", QStringLiteral("How wide is this line (as a percentage of the page)"),

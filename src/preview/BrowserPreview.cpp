@@ -11,7 +11,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cstring>
 
 TBrowserPreview* AttachBrowserPreview(TfrmMain& window) {
     auto* preview = new TBrowserPreview(window);
@@ -80,7 +83,20 @@ void TBrowserPreview::OpenURLInBrowser(const QString& address) {
 }
 
 void TBrowserPreview::ExecFileFail() {
-    Dialogs().Tell(&w_, w_.ApplicationTitle(),
-                   QStringLiteral("There has been an error previewing this site with your Web Browser."),
-                   TMsgIcon::None);
+    // What is missing, and where the page is, so it can be opened by hand.
+    const TExecFile& exec = *w_.ExecFile;
+    QString text = QStringLiteral("There has been an error previewing this site with your Web Browser.");
+    if (exec.AssociatedProgram.isEmpty())
+        text += QStringLiteral("\n\nNo program that opens web pages was found on this computer. Install a web "
+                               "browser (and the xdg-utils package, which starts it), then try again.");
+    else
+        text += QStringLiteral("\n\nThe program that starts your web browser (%1) could not be run: %2. Check that "
+                               "a web browser is installed and chosen as the default one.")
+                    .arg(exec.AssociatedProgram,
+                         exec.LastErrorText.isEmpty() ? QString::fromLocal8Bit(std::strerror(exec.LastError))
+                                                      : exec.LastErrorText);
+    if (!exec.CommandLine.isEmpty() && QFileInfo(exec.CommandLine).isFile())
+        text += QStringLiteral("\n\nYou can open the page in a browser yourself; it is here:\n") +
+                QDir::toNativeSeparators(exec.CommandLine);
+    Dialogs().Tell(&w_, w_.ApplicationTitle(), text, TMsgIcon::Warning);
 }

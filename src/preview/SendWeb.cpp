@@ -6,6 +6,7 @@
 #include "app/Resources.h"
 #include "app/Utils.h"
 #include "preview/BrowserPreview.h"
+#include "upload/SendPanel.h"
 #include "upload/ServerBox.h"
 #include "upload/UploadList.h"
 
@@ -201,7 +202,7 @@ QString TSendWeb::YourPageAddress() const {
     // The page's name as the upload sends it; its extension is replaced
     // within the file name only, so a name without one never cuts the
     // server's address at a dot.
-    const QString address = JoinURL(server->URL, PageFileName(w_.Page.DocFileName));
+    const QString address = JoinURL(server->URL, SentPageName(w_.Page.DocFileName));
     return ReplaceAll(address, QStringLiteral(" "), QString());
 }
 

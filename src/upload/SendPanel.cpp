@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
+#include "app/Settings.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "upload/ServerBox.h"
@@ -31,7 +32,26 @@ constexpr TFlightFrame kFlight[9] = {
     {"Web_Upload7", 463, 149}, {"Web_Upload8", 442, 150}, {"Web_Upload9", 401, 142},
 };
 
+// "Index.html" and the like: the start page, but not as servers that tell
+// capital and small letters apart look for it.
+bool IsCapitalIndex(const QString& name) {
+    const QString lower = QStringLiteral("index.html");
+    return name != lower && name.compare(lower, Qt::CaseInsensitive) == 0;
+}
+
+QString IndexAnswer() {
+    TTarvoReg reg;
+    if (!reg.OpenSection(QString::fromLatin1(SettingKeys::General), false)) return QString();
+    return reg.ReadString(QString::fromLatin1(SettingKeys::IndexInSmallLetters));
+}
+
 }  // namespace
+
+QString SentPageName(const QString& docFileName) {
+    const QString name = PageFileName(docFileName).remove(QLatin1Char(' '));
+    if (IsCapitalIndex(name) && IndexAnswer() == QLatin1String("Yes")) return QStringLiteral("index.html");
+    return name;
+}
 
 TSendPanel* AttachSendPanel(TfrmMain& window) { return new TSendPanel(window); }
 
@@ -86,7 +106,10 @@ void TSendPanel::BuildUploadList() {
 void TSendPanel::UpdateFileList() {
     lstFiles->clear();
     for (const ResourceDetail& r : Uploads) lstFiles->addItem(r.Remote);
-    if (!w_.Page.DocFileName.isEmpty()) lstFiles->addItem(PageFileName(w_.Page.DocFileName));
+    if (w_.Page.DocFileName.isEmpty()) return;
+    // The page's own file, or the name it goes up as when that was chosen.
+    const QString sent = SentPageName(w_.Page.DocFileName);
+    lstFiles->addItem(sent == QLatin1String("index.html") ? sent : PageFileName(w_.Page.DocFileName));
 }
 
 void TSendPanel::timFlashPageTimer() {
@@ -113,6 +136,7 @@ void TSendPanel::imgUploadClick() {
                        TMsgIcon::Information);
         return;
     }
+    AskAboutIndexName();
     imgUpload->ShowBitmap(QStringLiteral("Web_Page"), true);
     imgUpload->Tag = 1;  // the next flash step shows the bright page
     w_.timUpload->start();
@@ -149,9 +173,27 @@ void TSendPanel::timUploadTimer() {
 bool TSendPanel::UploadFiles() {
     const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
     if (!server) return false;
-    TfrmUpload upload(*server, MakeUploadPlan(HTMLDir(), PageFile(), Uploads), &w_);
+    std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), PageFile(), Uploads);
+    if (!plan.empty()) plan.front().Remote = SentPageName(w_.Page.DocFileName);
+    TfrmUpload upload(*server, plan, &w_);
     Dialogs().Run(&upload);
     return upload.UploadOK;
+}
+
+// Asked once: the answer holds for every later upload of such a page.
+void TSendPanel::AskAboutIndexName() {
+    const QString name = PageFileName(w_.Page.DocFileName).remove(QLatin1Char(' '));
+    if (!IsCapitalIndex(name) || !IndexAnswer().isEmpty()) return;
+    const auto answer = Dialogs().Ask(
+        &w_, w_.ApplicationTitle(),
+        QStringLiteral("Your page will be sent as \"%1\". Web servers show the page called \"index.html\", in small "
+                       "letters, to people who visit your site, and many of them tell capital and small letters "
+                       "apart: visitors may not find your page.\n\nSend it as \"index.html\" instead?")
+            .arg(name),
+        TMsgIcon::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    WriteSetting(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::IndexInSmallLetters),
+                 answer == QMessageBox::Yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+    UpdateFileList();
 }
 
 void TSendPanel::UploadDone(bool ok) {

@@ -46,8 +46,14 @@ protected:
 
 private:
     void UploadDone(bool ok);
+    void AskAboutIndexName();
     TfrmMain& w_;
 };
+
+// The name the page of `docFileName` is sent under: its HTML file's name
+// without spaces, or "index.html" for a page named Index in other letters
+// when the user chose so.
+QString SentPageName(const QString& docFileName);
 
 // Puts the file list and the page picture on the Send panel.
 TSendPanel* AttachSendPanel(TfrmMain& window);

@@ -52,8 +52,16 @@ void TServerBox::cmbServersChange(int index) {
 }
 
 void TServerBox::spdEditWWWClick() {
-    RunServerWizard(&w_);
+    const QString added = RunServerWizard(&w_);
     FillServerCombo();
+    // The server just added is the one the user means to send to.
+    const int index = added.isEmpty() ? -1 : cmbServers->findText(added, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) return;
+    {
+        const QSignalBlocker quiet(cmbServers);
+        cmbServers->setCurrentIndex(index);
+    }
+    WriteLastServer(added);
 }
 
 const tWWWServerType* TServerBox::SelectedServer() const {

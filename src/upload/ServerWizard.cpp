@@ -5,6 +5,7 @@
 #include "app/HelpCalls.h"
 #include "app/PictureControl.h"
 #include "app/UserDialogs.h"
+#include "app/WheelGuard.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -79,6 +80,7 @@ TfrmServerWizard::TfrmServerWizard(TServerList& serverList, QWidget* parent)
     CreatePages();
     CreateButtons();
     WireControls();
+    GuardWheels(this);
 
     // FormCreate: a fresh record, add mode, the start page, the copies.
     newServer_ = std::make_unique<tWWWServerType>();
@@ -145,6 +147,10 @@ void TfrmServerWizard::CreateDetailsPage() {
                            QStringLiteral("Enter your Server's address e.g. ftp.yourisp.com"),
                            QRect(0, 44, kPageWidth, 16));
     txtAddress = Make<QLineEdit>(tab2, "txtAddress", QRect(0, 61, kPageWidth, 21));
+    // A port other than the usual one goes after the address.
+    txtAddress->setPlaceholderText(QStringLiteral("ftp.yourisp.com, or ftp.yourisp.com:2222 for another port"));
+    txtAddress->setToolTip(QStringLiteral("If your provider names a port, add it after a colon, e.g. "
+                                          "ftp.yourisp.com:2222. Without one the usual port is used."));
     lblLogin = MakeLabel(tab2, "lblLogin",
                          QStringLiteral("Enter your 'Login' name. This name is supplied to you by your Internet "
                                         "Service Provider. (ISP)"),
@@ -197,6 +203,12 @@ void TfrmServerWizard::CreateListPage() {
                                           "same in as the Server List in") +
                                kUploadToHost,
                            QRect(0, 0, kPageWidth, 46));
+    lblAddDesc = MakeLabel(tab4, "lblAddDesc",
+                           QStringLiteral("Your new server is selected at the end of the list below. To change its "
+                                          "place, click the arrows. The order of the servers in the list below will "
+                                          "be the same as in the Server List in") +
+                               kUploadToHost,
+                           QRect(0, 0, kPageWidth, 46));
     lstServers = Make<QListWidget>(tab4, "lstServers", QRect(0, 50, 296, 158));
     const auto arrow = [&](const char* name, const char* glyph, int top) {
         auto* b = Make<QToolButton>(tab4, name, QRect(306, top, 40, 40));
@@ -213,9 +225,7 @@ void TfrmServerWizard::CreateListPage() {
                           QRect(0, 216, kPageWidth, 32));
     lblDelete = MakeLabel(tab4, "lblDelete", QStringLiteral("Click FINISH to return to Tarvo."),
                           QRect(0, 216, kPageWidth, 32));
-    for (QWidget* w : {static_cast<QWidget*>(lblModDesc), static_cast<QWidget*>(lblDelDesc),
-                       static_cast<QWidget*>(lblModify), static_cast<QWidget*>(lblDelete)})
-        w->hide();
+    for (QLabel* l : {lblModDesc, lblDelDesc, lblAddDesc, lblModify, lblDelete}) l->hide();
 }
 
 void TfrmServerWizard::CreateButtons() {
@@ -268,7 +278,8 @@ void TfrmServerWizard::WireControls() {
     connect(butCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void RunServerWizard(QWidget* parent) {
+QString RunServerWizard(QWidget* parent) {
     TfrmServerWizard wizard(ServerList(), parent);
     Dialogs().Run(&wizard);
+    return wizard.AddedServer;
 }

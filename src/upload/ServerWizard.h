@@ -38,6 +38,7 @@ public:
     bool ListChanged = false;
     bool Filling = false;      // the program fills the edits; handlers store nothing
     bool AdvancedSeen = false;  // the advanced page was shown in this run
+    QString AddedServer;        // the name of the server added, once saved
 
     // --- controls ---
     TPicture* imgWizard = nullptr;
@@ -76,6 +77,7 @@ public:
     // tab4
     QLabel* lblModDesc = nullptr;
     QLabel* lblDelDesc = nullptr;
+    QLabel* lblAddDesc = nullptr;  // above the list when a new server joins it
     QListWidget* lstServers = nullptr;
     QToolButton* spbUp = nullptr;
     QPushButton* butDelete = nullptr;
@@ -128,11 +130,15 @@ private:
     void MoveSelected(int step);
     int SelectedIndex() const;  // into EditList; -1 when none
     void GoTo(QWidget* page);
+    void JoinNewServer();
+    void LeaveNewServer();
 
     TServerList& serverList_;
-    std::unique_ptr<tWWWServerType> newServer_;  // EditServer before Finish appends it
+    std::unique_ptr<tWWWServerType> newServer_;  // EditServer before it joins EditList
+    tWWWServerType* joined_ = nullptr;           // the new server, once in EditList
     std::vector<int> rows_;                      // lstServers row -> EditList index
 };
 
-// Runs the wizard on the program's server list (through the dialog seam).
-void RunServerWizard(QWidget* parent);
+// Runs the wizard on the program's server list (through the dialog seam);
+// returns the name of the server added and saved, else "".
+QString RunServerWizard(QWidget* parent);

@@ -214,6 +214,7 @@ void TfrmServerWizard::butNextClick() {
         if (WizardMode == wmAdd && CheckFields()) {
             if (txtURL->text().isEmpty()) SetTextFilled(txtURL, BuildURL());
             ShowDirectory(false);
+            JoinNewServer();
             GoTo(tab4);
             ShowFinish();
         }
@@ -230,7 +231,7 @@ void TfrmServerWizard::butBackClick() {
     butNext->show();
     butFinish->hide();
     butDelete->hide();
-    for (QLabel* l : {lblModify, lblDelete, lblDelDesc, lblModDesc}) l->hide();
+    for (QLabel* l : {lblModify, lblDelete, lblDelDesc, lblModDesc, lblAddDesc}) l->hide();
     if (page == tab3) {
         GoTo(tab2);
         txtName->setFocus();
@@ -244,6 +245,7 @@ void TfrmServerWizard::butBackClick() {
         }
     } else if (page == tab2) {
         if (WizardMode == wmAdd) {
+            LeaveNewServer();
             GoTo(tab1);
         } else if (WizardMode == wmModify) {
             lblModDesc->show();
@@ -267,6 +269,7 @@ void TfrmServerWizard::butFinishClick() {
         if (!AdvancedSeen) EditServer->URL = BuildURL();
         // Appended once, however often Finish is pressed.
         if (newServer_ && EditServer == newServer_.get()) {
+            joined_ = newServer_.get();
             EditList.push_back(std::move(newServer_));
             LoadWWWList();
         }
@@ -291,6 +294,34 @@ void TfrmServerWizard::WriteServerInfo() {
         if (!s->Name.isEmpty()) serverList_.push_back(std::make_unique<tWWWServerType>(*s));
     SaveServerList(serverList_);
     ListChanged = false;
+    for (const auto& s : EditList)
+        if (s.get() == joined_) AddedServer = s->Name;
+}
+
+// The server being added joins the end of the list, chosen, so that the
+// list page shows it and its arrows can give it its place.
+void TfrmServerWizard::JoinNewServer() {
+    if (newServer_ && EditServer == newServer_.get()) {
+        joined_ = newServer_.get();
+        EditList.push_back(std::move(newServer_));
+    }
+    LoadWWWList();
+    for (size_t row = 0; row < rows_.size(); ++row)
+        if (EditList[size_t(rows_[row])].get() == joined_) lstServers->setCurrentRow(int(row));
+    butDelete->hide();
+    lblAddDesc->show();
+}
+
+// Going back to the start page gives up the server being added.
+void TfrmServerWizard::LeaveNewServer() {
+    for (auto it = EditList.begin(); it != EditList.end(); ++it) {
+        if (it->get() != joined_) continue;
+        newServer_ = std::move(*it);
+        EditList.erase(it);
+        break;
+    }
+    joined_ = nullptr;
+    LoadWWWList();
 }
 
 // --- the details and the list ---
@@ -313,7 +344,9 @@ void TfrmServerWizard::cmbServerTypeChange() {
 
 void TfrmServerWizard::lstServersClick() {
     const int index = SelectedIndex();
-    if (index < 0) return;
+    // While a server is added the list only shows where it goes: the
+    // details stay those of the new server.
+    if (index < 0 || WizardMode == wmAdd) return;
     EditServer = EditList[size_t(index)].get();
     ShowMyDetails();
     UpdateButtons();
@@ -340,6 +373,7 @@ void TfrmServerWizard::spbDownClick() { MoveSelected(+1); }
 void TfrmServerWizard::butDeleteClick() {
     const int index = SelectedIndex();
     if (index < 0) return;
+    if (EditList[size_t(index)].get() == joined_) joined_ = nullptr;
     EditList.erase(EditList.begin() + index);
     ClearFields();
     newServer_ = std::make_unique<tWWWServerType>();

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 
@@ -494,6 +495,22 @@ void THTMLViewer::keyPressEvent(QKeyEvent* e) {
     default: QWidget::keyPressEvent(e); return;
     }
     ScrollTo(y);
+}
+
+void THTMLViewer::wheelEvent(QWheelEvent* e) {
+    // A touchpad tells pixels; a wheel tells eighths of a degree, 120 to a
+    // notch, which moves the desktop's lines per notch (three by default).
+    QPoint pixels = e->pixelDelta();
+    if (pixels.isNull()) {
+        const int lines = QApplication::wheelScrollLines();
+        const QPoint angle = e->angleDelta();
+        pixels = QPoint(angle.x() * lines * kHSmall / 120, angle.y() * lines * kVSmall / 120);
+    }
+    if (pixels.y() != 0)
+        ScrollTo(vpos_ - pixels.y());
+    if (pixels.x() != 0)
+        setHorizontal(hpos_ - pixels.x());
+    e->accept();
 }
 
 // ---- history ---------------------------------------------------------------

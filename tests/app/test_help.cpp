@@ -34,6 +34,7 @@ private slots:
     void cleanup() { s.close(); }
 
     void rightReleaseOffersWhatsThis();
+    void whatsThisFromTheHelpMenu();
     void noWhatsThisDuringADrag();
     void popupShowsFirstParagraphAndCloses();
     void styleListAsksForTheWholeTopic();
@@ -113,6 +114,29 @@ void TestHelp::rightReleaseOffersWhatsThis() {
     QVERIFY(popFiles && popFiles->isVisible());
     popFiles->hide();
     Q_UNUSED(first);
+}
+
+void TestHelp::whatsThisFromTheHelpMenu() {
+    QAction* item = help()->mnuHelpWhatsThis;
+    QVERIFY(item && s.w->mnuHelp->actions().contains(item));
+    QCOMPARE(item->text(), QString("What's &This?"));
+    QCOMPARE(item->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    // The next click shows the clicked control's topic instead of acting.
+    item->trigger();
+    QVERIFY(help()->InWhatsThisMode());
+    QTest::mouseClick(s.w->imgExit, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!help()->InWhatsThisMode());
+    QVERIFY(s.w->isVisible());
+    QCOMPARE(LastHelpRequest().call, THelpCall::ContextPopup);
+    QCOMPARE(LastHelpRequest().context, 87);
+    item->trigger();
+    QTest::mouseClick(s.canvas->imgBrLink, Qt::LeftButton, Qt::NoModifier, QPoint(40, 10));
+    QCOMPARE(LastHelpRequest().context, 13);
+    QVERIFY(!s.canvas->DraggingBrick);
+    // Escape leaves the mode; clicks act again.
+    item->trigger();
+    QTest::keyClick(s.w, Qt::Key_Escape);
+    QVERIFY(!help()->InWhatsThisMode());
 }
 
 void TestHelp::noWhatsThisDuringADrag() {

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "TarvoResources.h"
 #include "app/Application.h"
+#include "app/HelpCalls.h"
 #include "app/MainWindow.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -142,9 +144,17 @@ void TestFileCommands::noDiscardsCancelAborts() {
 void TestFileCommands::saveShowsHintThenDialog() {
     addHeading("mine");
     const QString path = JoinPath(env_->appDir(), "save/mine.tve");
-    d_->runs << OkOnHint(true);
+    // The tutorial link opens its topic.
+    const int helpCalls = HelpRequestCount();
+    d_->runs << [](QDialog* d) {
+        if (auto* hint = qobject_cast<TfrmSaveInfo*>(d)) QTest::mouseClick(hint->lblLink, Qt::LeftButton);
+        return OkOnHint(true)(d);
+    };
     d_->fileNames << path;
     f_->menFileSaveClick();
+    QCOMPARE(HelpRequestCount(), helpCalls + 1);
+    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
+    QCOMPARE(LastHelpRequest().context, 102);
     QCOMPARE(d_->shown[0].kind, QString("run"));
     QCOMPARE(d_->shown[0].caption, QString("File Save Information"));
     QCOMPARE(d_->shown[1].kind, QString("save"));

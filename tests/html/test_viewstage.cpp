@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QApplication>
 #include <QtTest>
 #include <memory>
 
@@ -48,6 +49,7 @@ private slots:
     void enteringViewFillsEditorFromBlocks();
     void firstKeystrokeWarnsAndNoUndoesIt();
     void yesLetsKeysThroughUntilRefresh();
+    void keysTypedAtTheAlertGoOnIntoTheText();
     void handEditsKeepTheRestExactly();
     void dontShowAgainWithEitherAnswer();
     void programmaticWritesNeverWarn();
@@ -156,6 +158,26 @@ void TestViewStage::yesLetsKeysThroughUntilRefresh() {
     typeInEditor("d");
     QCOMPARE(dialogs_->shown.size(), 2);
     QCOMPARE(v_->HTMLText(), before + "abc");
+}
+
+void TestViewStage::keysTypedAtTheAlertGoOnIntoTheText() {
+    toStage(2);
+    const QString before = v_->HTMLText();
+    // The user types on while the alert opens: letters, a space and Enter
+    // reach it before they notice it; none of them answers it.
+    dialogs_->runs << [](QDialog* d) {
+        d->show();
+        QWidget* target = d->focusWidget() ? d->focusWidget() : d;
+        QTest::keyClicks(target, "bc d");
+        QTest::keyClick(target, Qt::Key_Return);
+        if (!d->isVisible()) return int(QDialog::Rejected);
+        qobject_cast<TfrmHTMLWarn*>(d)->btnJoy->click();
+        return d->result();
+    };
+    typeInEditor("a");
+    QCOMPARE(dialogs_->shown.size(), 1);
+    QVERIFY(v_->HTMLEditAccepted);
+    QTRY_COMPARE(v_->HTMLText(), before + "abc d\r\n");
 }
 
 void TestViewStage::handEditsKeepTheRestExactly() {
@@ -370,6 +392,10 @@ void TestViewStage::warningDialogLooksAsDesigned() {
     QCOMPARE(dlg.btnJoy->text(), QString("&Yes"));
     QCOMPARE(dlg.Button1->text(), QString("&No"));
     QCOMPARE(dlg.chkHTML->text(), QString("Don't show this screen again."));
+    // The whole label shows, clear of the buttons.
+    QVERIFY(dlg.chkHTML->sizeHint().width() <= dlg.chkHTML->width());
+    QVERIFY(dlg.rect().contains(dlg.chkHTML->geometry()));
+    QVERIFY(!dlg.chkHTML->geometry().intersects(dlg.btnJoy->geometry()));
     QVERIFY(!dlg.chkHTML->isChecked());
     QVERIFY(!dlg.AnsweredYes());
 }

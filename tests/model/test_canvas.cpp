@@ -119,12 +119,14 @@ void TestCanvas::dropOnLastRowOfFullColumn() {
     s.loadParagraphs(10);
     DropBrickAt(c->imgBrImage, 199, 7 * 32 + 2);
     QCOMPARE(s.page().Chunk(7)->Kind, int(bkImage));
-    // One step down; the block pushed down onto row 7 is the selected one.
+    // One step down, so the block pushed down shows on row 7; the new block
+    // (now on row 6) is the selected one and its fields are shown.
     QCOMPARE(s.shown(), TBuildStage::range(1, 8));
     QCOMPARE(c->ScrollBar1->value(), 1);
-    QCOMPARE(s.page().CurrentIndex, 8);
     QCOMPARE(s.page().Chunk(8)->Para->Paragraph, QString("b7"));
-    QCOMPARE(c->HighlightedSlot, 7);
+    QCOMPARE(s.page().CurrentIndex, 7);
+    QCOMPARE(c->HighlightedSlot, 6);
+    QCOMPARE(s.panels().VisiblePanel(), s.panels().pnlImage);
     QTRY_VERIFY(!c->DraggingBrick);
 
     // At the end of the page the view cannot step: the new block is selected.

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "TarvoResources.h"
 
@@ -222,8 +223,8 @@ void TestPanels::panelsLayOutTheirControls() {
                          "to you or anyone you choose."},
         {"lblEmailAddr", " What is the e-mail address?"},
         {"lblEmailLink", " What is the text to click on for the e-mail link?"},
-        {"lblParaDesc", "You can align this block of text to the left, center or right of the page. Just enter your "
-                        "paragraph text in the field below. "},
+        {"lblParaDesc", "You can align this block of text to the left, center or right of the page. Type your text "
+                        "in the field below; you can use simple HTML tags here."},
         {"lblLinkEG1", "e.g. Text before link"},
         {"lblEmailEG2", "text to click on"},
         {"lblLineThick", "Thickness"},
@@ -359,6 +360,14 @@ void TestPanels::headingAndLineListRules() {
     QTest::keyClick(p.cmbLineThick, Qt::Key_Down);
     QCOMPARE(s.page().Chunk(3)->Line->Thickness, QString("5 (Thicker)"));
     select(2);
+    // The wheel passing over the box, without a click, changes nothing.
+    const QString size = p.cmbHeadSize->currentText();
+    QVERIFY(!p.cmbHeadSize->hasFocus());
+    const QPointF at(20, 10);
+    QWheelEvent wheel(at, p.cmbHeadSize->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(p.cmbHeadSize, &wheel);
+    QCOMPARE(p.cmbHeadSize->currentText(), size);
     QTest::keyClick(p.cmbHeadSize, Qt::Key_Down);
     QCOMPARE(s.page().Chunk(2)->Heading->HeadSize, QString("2 (Larger)"));
 

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -233,8 +234,12 @@ void TestBrowserPreview::failingBrowserShowsTheMessage() {
     w_ = CreateMainWindow();
     w_->ShowRedPill(TfrmMain::stBuild);
     w_->ExternalPreview1->trigger();
-    QCOMPARE(dialogs_->texts(),
-             QStringList({"There has been an error previewing this site with your Web Browser."}));
+    // What is missing, and where the page is, to open it by hand.
+    QCOMPARE(dialogs_->texts().size(), 1);
+    const QString text = dialogs_->lastText();
+    QVERIFY(text.startsWith("There has been an error previewing this site with your Web Browser.\n\n"));
+    QVERIFY(text.contains("No program that opens web pages was found"));
+    QVERIFY(text.endsWith("it is here:\n" + QDir::toNativeSeparators(TBrowserPreview::PreviewFile())));
     // The page was written all the same.
     QVERIFY(QFile::exists(TBrowserPreview::PreviewFile()));
 }

@@ -84,6 +84,7 @@ private slots:
     void cleanup() { env_.reset(); }
 
     void addWithoutTheAdvancedPage();
+    void nextShowsTheNewServerInTheList();
     void addWithATypedURL();
     void checkFieldsMessages();
     void modifyAChosenServer();
@@ -124,6 +125,45 @@ void TestServerWizard::addWithoutTheAdvancedPage() {
     QCOMPARE(added.Password, QString("s3cret"));
     QCOMPARE(*list[1], added);
     QCOMPARE(ServerNames(), QStringList({"First", "My Web Server"}));
+}
+
+void TestServerWizard::nextShowsTheNewServerInTheList() {
+    TServerList list = Servers({"First", "Second"});
+    TfrmServerWizard w(list);
+    w.show();
+    EnterNewServer(w, "Mine", "ftp.mine.example", "jo", "pw");
+    Click(w.butNext);
+    // The list page shows the new server, chosen, under words that say so.
+    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
+    QCOMPARE(w.lstServers->count(), 3);
+    QCOMPARE(w.lstServers->currentItem()->text(), QString("Mine"));
+    QVERIFY(w.lblAddDesc->isVisible() && !w.lblModDesc->isVisible() && !w.lblDelDesc->isVisible());
+    QVERIFY(!w.butDelete->isVisible());
+    Click(w.spbUp);
+    Click(w.spbUp);
+    // Clicking another server only shows where the new one goes.
+    ClickRow(w.lstServers, 2);
+    QCOMPARE(w.EditServer->Name, QString("Mine"));
+    // Back to the details and on again: still one new server.
+    Click(w.butBack);
+    QCOMPARE(w.txtName->text(), QString("Mine"));
+    Click(w.butNext);
+    QCOMPARE(w.lstServers->count(), 3);
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    QCOMPARE(Names(list), QStringList({"Mine", "First", "Second"}));
+    QCOMPARE(w.AddedServer, QString("Mine"));
+
+    // Back from the details to the start page gives the new server up.
+    TfrmServerWizard again(list);
+    again.show();
+    EnterNewServer(again, "Gone", "g.example", "jo", "");
+    Click(again.butNext);
+    Click(again.butBack);
+    Click(again.butBack);
+    Click(again.rbModify);
+    Click(again.butNext);
+    QCOMPARE(again.lstServers->count(), 3);
 }
 
 void TestServerWizard::addWithATypedURL() {
@@ -374,6 +414,21 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
     QCOMPARE(box->cmbServers->count(), 2);
     QCOMPARE(box->cmbServers->currentIndex(), 0);
     QCOMPARE(Names(ServerList()), QStringList({"Alpha", "Beta"}));
+
+    // A server added in the wizard is the one chosen afterwards.
+    dialogs()->runs << [this](QDialog* d) {
+        auto* wiz = qobject_cast<TfrmServerWizard*>(d);
+        wiz->show();
+        EnterNewServer(*wiz, "Delta", "ftp.delta.example", "jo", "pw");
+        dialogs()->answers << QMessageBox::Yes;
+        Click(wiz->butFinish);
+        return wiz->result();
+    };
+    Click(box->spdEditWWW);
+    QCOMPARE(dialogs()->unexpected, 0);
+    QCOMPARE(box->cmbServers->currentText(), QString("Delta"));
+    QCOMPARE(box->SelectedServer()->Address, QString("ftp.delta.example"));
+    QCOMPARE(ReadLastServer(), QString("Delta"));
 }
 
 void TestServerWizard::serversSurviveARestart() {

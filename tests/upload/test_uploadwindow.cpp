@@ -10,6 +10,7 @@
 #include "app/Startup.h"
 #include "docs/FileCommands.h"
 #include "html/ViewStage.h"
+#include "preview/SendWeb.h"
 #include "upload/FtpClient.h"
 #include "upload/SendPanel.h"
 #include "upload/ServerBox.h"
@@ -350,6 +351,46 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(server.read("big.gif"), old, 30000);
         QVERIFY(!server.files().join(" ").contains(".tarvo-upload"));
         QVERIFY(!up.ftp->Connected());
+    }
+
+    // A page saved as "Index": asked once, then sent and listed as
+    // index.html, which the site's address finds.
+    void capitalIndexGoesUpInSmallLetters() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        StoreServers({Server(server, "site")});
+        const QString doc = env_->appDir() + "/save/Index.tve";
+        QVERIFY(QFile::copy(env_->appDir() + "/template/Family.tvt", doc));
+        std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->Files->OpenDocument(doc);
+        w->ShowRedPill(TfrmMain::stSend);
+        TSendPanel* send = Panel(*w);
+        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("Index.html"));
+        WriteSetting("General", "ShowJoy", "No");
+        auto asked = [this] {
+            int n = 0;
+            for (const auto& shown : dialogs_->shown) n += shown.kind == "ask";
+            return n;
+        };
+        dialogs_->answers << QMessageBox::Yes;
+        dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
+        Click(send->imgUpload);
+        QCOMPARE(asked(), 1);
+        QVERIFY(dialogs_->shown[0].text.contains("Send it as \"index.html\" instead?"));
+        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("index.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 20000);
+        QVERIFY(server.files().contains("site/index.html"));
+        QVERIFY(!server.files().contains("site/Index.html"));
+        QCOMPARE(w->Web->YourPageAddress(), QString("http://127.0.0.1/index.html"));
+        // Not asked again.
+        w->ShowRedPill(TfrmMain::stSend);
+        dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
+        Click(send->imgUpload);
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 20000);
+        QCOMPARE(asked(), 1);
+        QCOMPARE(dialogs_->unexpected, 0);
     }
 };
 

@@ -3,9 +3,11 @@
 #include "viewer/HtmlViewer.h"
 #include "viewer/ViewerCommand.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -96,6 +98,29 @@ private slots:
         v->resize(200, v->MaxVert() + 100);
         QCOMPARE(v->VPosition(), 0);
         QVERIFY(!v->verticalBar()->isVisible());
+    }
+
+    // The wheel over the page scrolls it without a click first: three lines
+    // a notch, and a touchpad by its own pixels.
+    void wheelScrollsWithoutFocus() {
+        auto v = shown();
+        QCOMPARE(v->LoadFromFile(path("long.htm")), QString());
+        QWidget* panel = v->paintPanel();
+        QVERIFY(!v->hasFocus());
+        auto wheel = [&](QPoint pixels, QPoint angle) {
+            const QPointF at(50, 50);
+            QWheelEvent e(at, panel->mapToGlobal(at), pixels, angle, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            // The viewer is where the panel passes a wheel it does not take
+            // (Qt passes on only the window system's own wheel events).
+            QApplication::sendEvent(v.get(), &e);
+        };
+        wheel({}, {0, -120});
+        QCOMPARE(v->VPosition(), QApplication::wheelScrollLines() * 16);
+        wheel({}, {0, 240});
+        QCOMPARE(v->VPosition(), 0);
+        wheel({0, -37}, {0, -90});
+        QCOMPARE(v->VPosition(), 37);
     }
 
     void positionAcrossLoads() {

@@ -1,0 +1,80 @@
+// The window size: stored per user, applied through Qt's scaling when the
+// program starts, chosen again in View > Window Size.
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/PictureControl.h"
+#include "app/Resources.h"
+#include "app/Startup.h"
+#include "app/WindowSize.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QtTest>
+#include <memory>
+
+#include "TarvoResources.h"
+
+class TestWindowSize : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InitTarvoResources(); }
+    void storedSizeAppliedAtStart();
+    void choosingASizeIsKeptForTheNextStart();
+    void firstStartFitsTheScreen();
+};
+
+void TestWindowSize::storedSizeAppliedAtStart() {
+    // main() stored 200 % before the application was made.
+    QCOMPARE(CurrentWindowSize(), 200);
+    QCOMPARE(qApp->devicePixelRatio(), 2.0);
+    std::unique_ptr<TfrmMain> w(CreateMainWindow());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    // The same layout, twice the pixels, pictures at their double size.
+    QCOMPARE(w->pnlMain->size(), QSize(632, 436));
+    const QPixmap shot = w->grab();
+    QCOMPARE(shot.devicePixelRatio(), 2.0);
+    QCOMPARE(shot.size(), w->size() * 2);
+    QCOMPARE(w->picToolbar->pixmap().devicePixelRatio(), 2.0);
+    auto* item = w->findChild<QAction*>("mnuViewSize200");
+    QVERIFY(item && item->isChecked());
+    // A window of fixed size: nothing to maximise.
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+}
+
+void TestWindowSize::choosingASizeIsKeptForTheNextStart() {
+    auto* dialogs = InstallScriptedDialogs();
+    std::unique_ptr<TfrmMain> w(CreateMainWindow());
+    w->findChild<QAction*>("mnuViewSize150")->trigger();
+    QCOMPARE(StoredWindowSize(), 150);
+    QCOMPARE(dialogs->shown.size(), 1);
+    QVERIFY(dialogs->lastText().contains("the next time it starts"));
+    QVERIFY(w->findChild<QAction*>("mnuViewSize150")->isChecked());
+    // Back to the size it runs at: nothing to tell.
+    w->findChild<QAction*>("mnuViewSize200")->trigger();
+    QCOMPARE(StoredWindowSize(), 200);
+    QCOMPARE(dialogs->shown.size(), 1);
+}
+
+void TestWindowSize::firstStartFitsTheScreen() {
+    QCOMPARE(FittingWindowSize(600), 100);
+    QCOMPARE(FittingWindowSize(768), 100);
+    QCOMPARE(FittingWindowSize(1080), 150);
+    QCOMPARE(FittingWindowSize(1200), 150);
+    QCOMPARE(FittingWindowSize(1440), 200);
+    QCOMPARE(FittingWindowSize(2160), 200);
+}
+
+int main(int argc, char** argv) {
+    TTestEnv env;
+    if (!env.ok()) return 1;
+    qunsetenv("QT_SCALE_FACTOR");
+    StoreWindowSize(200);
+    PrepareWindowSize(argc, argv);
+    TTarvoApplication app(argc, argv);
+    TestWindowSize test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_windowsize.moc"
