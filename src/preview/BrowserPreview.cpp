@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
+#include <QSaveFile>
 
 TBrowserPreview* AttachBrowserPreview(TfrmMain& window) {
     auto* preview = new TBrowserPreview(window);
@@ -48,7 +48,11 @@ void TBrowserPreview::ExternalPreview1Click() {
     } else if (!w_.Page.DocFileName.isEmpty()) {
         target = view->PageHTMLPath();
     }
-    view->SaveFromHTML(target);
+    // A page that could not be written is reported, not opened stale.
+    if (!view->SaveFromHTML(target)) {
+        ExecFileFail();
+        return;
+    }
     w_.ExecFile->CommandLine = target;
     w_.ExecFile->Execute();
 }
@@ -69,12 +73,17 @@ QString TBrowserPreview::RedirectPage(const QString& address) {
 }
 
 void TBrowserPreview::OpenURLInBrowser(const QString& address) {
-    QFile f(PreviewFileName());
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        f.write(ToAnsi(RedirectPage(address)));
-        f.close();
+    // Written in a folder only this user can write, so nobody else's file
+    // of that name can stand in for it; a page that cannot be written is
+    // reported, never replaced by whatever is there.
+    const QString page = PreviewFileName();
+    QSaveFile f(page);
+    if (page.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(ToAnsi(RedirectPage(address))) < 0 ||
+        !f.commit()) {
+        ExecFileFail();
+        return;
     }
-    w_.ExecFile->CommandLine = PreviewFileName();
+    w_.ExecFile->CommandLine = page;
     w_.ExecFile->Execute();
 }
 

@@ -89,11 +89,32 @@ bool TExecFile::Start(const QString& program, const QStringList& arguments) {
     return true;
 }
 
+bool TExecFile::IsDocument(const QString& path) {
+    static const QStringList documents = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("shtml"),
+                                          QStringLiteral("xhtml")};
+    return documents.contains(QFileInfo(path).suffix().toLower());
+}
+
 bool TExecFile::Execute() {
     ProcessId = 0;
     LastError = 0;
     LastErrorText.clear();
     const QStringList params = QProcess::splitCommand(Parameters);
+    // A page is a document, never a program, whatever its permissions say:
+    // it goes to the program the desktop opens pages with, or nowhere.
+    if (IsDocument(CommandLine)) {
+        bool started = false;
+        int error = ENOENT;
+        AssociatedProgram = AssociationProgram();
+        if (Associate && !AssociatedProgram.isEmpty()) {
+            started = Start(AssociatedProgram, QStringList{CommandLine} + params);
+            if (!started) error = StartError(AssociatedProgram);
+        }
+        if (started) return true;
+        LastError = error;
+        if (OnFail) OnFail(*this);
+        return false;
+    }
     // The command line as a program: a file of that name (spaces in its
     // path included), else a command whose first word is the program.
     QString program;

@@ -85,7 +85,11 @@ void TSendPanel::BuildUploadList() {
 
 void TSendPanel::UpdateFileList() {
     lstFiles->clear();
-    for (const ResourceDetail& r : Uploads) lstFiles->addItem(r.Remote);
+    // A refused reference is listed with why it will not be sent.
+    for (const ResourceDetail& r : Uploads)
+        lstFiles->addItem(r.State == TUploadState::Refused
+                              ? r.Remote + QStringLiteral(" (not sent: ") + r.Reason + QLatin1Char(')')
+                              : r.Remote);
     if (!w_.Page.DocFileName.isEmpty()) lstFiles->addItem(PageFileName(w_.Page.DocFileName));
 }
 

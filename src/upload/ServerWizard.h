@@ -132,6 +132,7 @@ private:
     TServerList& serverList_;
     std::unique_ptr<tWWWServerType> newServer_;  // EditServer before Finish appends it
     std::vector<int> rows_;                      // lstServers row -> EditList index
+    quint64 passwordRead_ = 0;                   // the keyring read the password edit waits for
 };
 
 // Runs the wizard on the program's server list (through the dialog seam).
