@@ -100,23 +100,11 @@ bool TExecFile::Execute() {
     LastError = 0;
     LastErrorText.clear();
     const QStringList params = QProcess::splitCommand(Parameters);
-    // A page is a document, never a program, whatever its permissions say:
-    // it goes to the program the desktop opens pages with, or nowhere.
-    if (IsDocument(CommandLine)) {
-        bool started = false;
-        int error = ENOENT;
-        AssociatedProgram = AssociationProgram();
-        if (Associate && !AssociatedProgram.isEmpty()) {
-            started = Start(AssociatedProgram, QStringList{CommandLine} + params);
-            if (!started) error = StartError(AssociatedProgram);
-        }
-        if (started) return true;
-        LastError = error;
-        if (OnFail) OnFail(*this);
-        return false;
-    }
     // The command line as a program: a file of that name (spaces in its
-    // path included), else a command whose first word is the program.
+    // path included), else a command whose first word is the program. A
+    // page is a document, never a program, whatever its permissions say:
+    // it goes only to the program the desktop opens pages with.
+    const bool document = IsDocument(CommandLine);
     QString program;
     QStringList arguments;
     if (QFileInfo(CommandLine).isFile()) {
@@ -126,8 +114,8 @@ bool TExecFile::Execute() {
         arguments = QProcess::splitCommand(CommandLine + QLatin1Char(' ') + Parameters);
         if (!arguments.isEmpty()) program = arguments.takeFirst();
     }
-    bool started = QFileInfo(program).isDir() ? false : Start(program, arguments);
-    int error = started ? 0 : StartError(program);
+    bool started = document || QFileInfo(program).isDir() ? false : Start(program, arguments);
+    int error = started ? 0 : document ? ENOENT : StartError(program);
     if (!started && Associate) {
         // The document goes to its program as one argument, whatever
         // spaces its path holds.
