@@ -235,7 +235,7 @@ struct TFtpClient::Worker {
 
     static int OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t ultotal, curl_off_t ulnow) {
         auto* w = static_cast<Worker*>(self);
-        if (w->stopping || (!w->cleaningUp && w->abortGeneration == w->currentGeneration)) return 1;
+        if (w->stopping || (!w->cleaningUp && w->currentGeneration <= w->abortGeneration)) return 1;
         if (w->sending && ulnow != w->lastReported) {
             const auto now = std::chrono::steady_clock::now();
             if (ulnow == ultotal || now - w->lastReportTime > std::chrono::milliseconds(50)) {
@@ -401,7 +401,7 @@ struct TFtpClient::Worker {
             }
         }
         sendError = 0;
-        const bool cancelled = abortGeneration == r.generation;
+        const bool cancelled = r.generation <= abortGeneration;
         if (cancelled && error == 0 && r.kind != Request::Disconnect) {
             error = CURLE_ABORTED_BY_CALLBACK;
             text = PlainWords(CURLE_ABORTED_BY_CALLBACK);
@@ -565,7 +565,7 @@ struct TFtpClient::Worker {
     // After a failed or cancelled transfer: the temporary file is removed
     // where the server allows, within a short budget when cancelled.
     void RemoveTemporary(const Request& r, const QString& temp, CURLcode why) {
-        const bool wasCancelled = abortGeneration == r.generation;
+        const bool wasCancelled = r.generation <= abortGeneration;
         cleaningUp = true;
         Common(r, FolderPath(r.security, r.folder), check);
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
@@ -636,8 +636,9 @@ struct TFtpClient::Worker {
     std::mutex doneMutex;
     std::condition_variable doneWake;
     std::optional<Outcome> lastDone;
-    // The operation to abandon: Cancel names the one running by its number,
-    // so a late Cancel never touches the next operation.
+    // Operations up to this number are abandoned: Cancel names the last one
+    // posted, so it also covers one still running before a queued
+    // Disconnect, and never touches an operation posted after it.
     std::atomic<quint64> abortGeneration{0};
     std::atomic<quint64> currentGeneration{0};
     std::atomic<bool> cleaningUp{false};

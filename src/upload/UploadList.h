@@ -16,7 +16,7 @@ struct ResourceDetail {
                        // a refused entry keeps the reference as written
     QString FileKind = QStringLiteral("gif/jpg");
     TUploadState State = TUploadState::ToSend;
-    QString Reason;    // why it is refused
+    QString Reason{};  // why it is refused
 };
 using UploadList = std::vector<ResourceDetail>;
 
@@ -38,7 +38,7 @@ struct TUploadFile {
     QString Local;    // the file read
     QString Remote;   // relative to the server folder
     bool Binary = true;
-    QString Refused;  // why it is not sent ("" when it is sent)
+    QString Refused{};  // why it is not sent ("" when it is sent)
 };
 
 // Whether a file is sent in binary: all but .html .htm .txt .doc .shtml.

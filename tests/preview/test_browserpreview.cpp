@@ -280,7 +280,7 @@ void TestBrowserPreview::plantedPagesAreNeverRun() {
     // The page went to the opener from a folder only this user can enter.
     const QString page = PreviewFileName();
     QVERIFY(!page.startsWith(shared.path()));
-    QCOMPARE(QFileInfo(QFileInfo(page).path()).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions());
+    QVERIFY(!(QFileInfo(QFileInfo(page).path()).permissions() & (QFile::WriteGroup | QFile::WriteOther)));
     QCOMPARE(seam_->Arguments(), QStringList({page}));
     QVERIFY(ReadBytes(page).contains("URL=http://example.com/"));
     QVERIFY(ReadBytes(planted).startsWith("#!/bin/sh"));

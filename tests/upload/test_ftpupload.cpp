@@ -78,8 +78,8 @@ private slots:
         ftp.Blocking = true;
         QCOMPARE(ftp.Connect(), 0);
         ftp.LocalFile = secret;
-        for (const QString& name : {"../x.txt", "/x.txt", "graphics/../../x.txt", "a\\..\\..\\x.txt"}) {
-            ftp.RemoteFile = name;
+        for (const char* name : {"../x.txt", "/x.txt", "graphics/../../x.txt", "a\\..\\..\\x.txt"}) {
+            ftp.RemoteFile = QString::fromUtf8(name);
             ftp.SetAction(TFtpClient::actSend);
             QCOMPARE(ftp.LastError, int(ftpOutside));
         }
