@@ -115,7 +115,7 @@ bool TExecFile::Execute() {
         if (!arguments.isEmpty()) program = arguments.takeFirst();
     }
     bool started = document || QFileInfo(program).isDir() ? false : Start(program, arguments);
-    int error = started ? 0 : document ? ENOENT : StartError(program);
+    int error = started ? 0 : document ? EACCES : StartError(program);
     if (!started && Associate) {
         // The document goes to its program as one argument, whatever
         // spaces its path holds.

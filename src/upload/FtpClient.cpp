@@ -740,7 +740,9 @@ void TFtpClient::Finished(const Outcome& o) {
     const bool was = connected_;
     connected_ = o.alive;
     emit OperationDone(o.error);
-    if (was && !connected_) emit OnDisconnect();
+    // Lost by this operation (a Disconnect made from OperationDone has
+    // told already).
+    if (was && !o.alive) emit OnDisconnect();
 }
 
 int TFtpClient::Connect() {

@@ -190,6 +190,9 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     watch.stop();
     sigaction(SIGINT, &oldInt, nullptr);
     sigaction(SIGTERM, &oldTerm, nullptr);
+    // Waits (bounded) for the client's last work, such as removing the
+    // temporary file of a cancelled transfer, before the program ends.
+    ftp.Blocking = true;
     ftp.Cleanup();
 
     switch (upload.Outcome()) {

@@ -284,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUploadCommand)
+QTEST_MAIN(TestUploadCommand)
 #include "test_uploadcommand.moc"

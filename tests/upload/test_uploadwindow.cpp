@@ -408,7 +408,8 @@ private slots:
         QCOMPARE(up.lblFTPStatus->text(), QString(" Connection to Web Server cancelled."));
         QCOMPARE(dialogs_->shown.size(), 0);  // a cancel is no failure to tell
         QTRY_COMPARE_WITH_TIMEOUT(server.read("big.gif"), old, 3000);
-        QVERIFY(!server.files().join(" ").contains(".tarvo-upload"));
+        // The temporary file is removed behind the closed window.
+        QTRY_VERIFY_WITH_TIMEOUT(!server.files().join(" ").contains(".tarvo-upload"), 5000);
         QVERIFY(!up.ftp->Connected());
     }
 };
