@@ -1,7 +1,10 @@
 #include "app/Utils.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 QChar PathSep() { return QDir::separator(); }
 
@@ -30,7 +33,30 @@ QString GetTempFolder() {
     return t;
 }
 
-QString PreviewFileName() { return JoinPath(GetTempFolder(), QStringLiteral("~tvxpreview.html")); }
+QString PrivateTempFolder() {
+    // Where the desktop gives each user a runtime folder of their own, that
+    // is the place (Qt checks that it belongs to the user and that no one
+    // else may enter it).
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty()) return QDir::toNativeSeparators(runtime);
+    }
+    // Otherwise a folder made for this run, which only this user may enter
+    // (the shared temporary folder is anybody's), removed at exit.
+    static QTemporaryDir* own = [] {
+        auto* dir = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/tarvo-XXXXXX"));
+        if (dir->isValid())
+            QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qAddPostRoutine([] { delete own; });
+        return dir;
+    }();
+    return own->isValid() ? QDir::toNativeSeparators(own->path()) : QString();
+}
+
+QString PreviewFileName() {
+    const QString folder = PrivateTempFolder();
+    return folder.isEmpty() ? QString() : JoinPath(folder, QStringLiteral("~tvxpreview.html"));
+}
 
 namespace {
 
@@ -70,32 +96,53 @@ QString RelativePath(const QString& baseFile, const QString& target) {
     return prefix + tgt;
 }
 
-QString ResolveReference(const QString& baseFile, const QString& reference) {
-    const QChar sep = PathSep();
-    QString ref = reference;
-    ref.replace(QLatin1Char('/'), sep);
-    ref.replace(QLatin1Char('\\'), sep);
-    ref = StripQuotes(ref);
-    if (ref.size() > 1 && ref[1] == QLatin1Char(':')) return ref;
-#ifndef Q_OS_WIN
-    if (ref.startsWith(sep)) return ref;
-#endif
-    QString start = baseFile.left(baseFile.lastIndexOf(sep) + 1);
-    const int split = ref.lastIndexOf(sep);
-    QString refFolder = split >= 0 ? ref.left(split + 1) : QString();
-    const QString file = split >= 0 ? ref.mid(split + 1) : ref;
-    while (refFolder.startsWith(QLatin1String(".."))) {
-        refFolder.remove(0, 3);
-        // Cut the start folder before the last separator that precedes its
-        // final character.
-        const int cut = start.lastIndexOf(sep, start.size() - 2);
-        if (cut < 0) break;
-        start = start.left(cut);
+namespace {
+
+// The path a reference names, with "/" separators: surrounding quotes
+// removed, "\\" read as "/".
+QString ReferencePath(const QString& reference) {
+    QString ref = StripQuotes(reference.trimmed());
+    ref.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return ref;
+}
+
+const QString kOutsideFolder = QStringLiteral("outside the page's folder");
+
+}  // namespace
+
+TResolvedReference ResolveReference(const QString& baseFile, const QString& reference) {
+    TResolvedReference out;
+    const QString ref = ReferencePath(reference);
+    const bool fileUrl = ref.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
+    const bool drive = ref.size() > 1 && ref[1] == QLatin1Char(':');
+    if (ref.isEmpty() || fileUrl || drive || ref.startsWith(QLatin1Char('/'))) {
+        out.Refusal = kOutsideFolder;
+        return out;
     }
-    QString result = start + sep + refFolder + sep + file;
-    const QString dbl = QString(sep) + sep;
-    while (result.contains(dbl)) result.replace(dbl, QString(sep));
-    return result;
+    // Steps are taken one by one: "graphics/../../x" climbs out as surely
+    // as "../x" does.
+    QStringList inside;
+    for (const QString& part : ref.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String(".")) continue;
+        if (part == QLatin1String("..")) {
+            if (inside.isEmpty()) {
+                out.Refusal = kOutsideFolder;
+                return out;
+            }
+            inside.removeLast();
+            continue;
+        }
+        inside << part;
+    }
+    if (inside.isEmpty()) {
+        out.Refusal = kOutsideFolder;
+        return out;
+    }
+    out.Inside = inside.join(QLatin1Char('/'));
+    const QChar sep = PathSep();
+    const QString folder = baseFile.left(baseFile.lastIndexOf(sep) + 1);
+    out.Local = folder + inside.join(sep);
+    return out;
 }
 
 bool ReplaceFileWithCopy(const QString& from, const QString& to) {

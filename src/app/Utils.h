@@ -24,14 +24,27 @@ QString JoinURL(const QString& base, const QString& name);
 QString StripExtension(const QString& fileName);
 // The system's temporary folder, with a trailing separator.
 QString GetTempFolder();
-// The file the external-browser preview writes.
+// A folder only this user can write, for the temporary files Tarvo hands to
+// other programs: the per-user runtime folder where the desktop provides
+// one, else a private folder made for this run (removed at exit). Empty
+// when neither can be had.
+QString PrivateTempFolder();
+// The redirect page the browser is sent through, in the private folder.
 QString PreviewFileName();
 // `target` as seen from the folder of `baseFile`, with ".." steps.
 QString RelativePath(const QString& baseFile, const QString& target);
-// A file reference taken from a page (relative, with "/" or "\"), turned
-// into a local path beside `baseFile`. Absolute references come back as
-// they are.
-QString ResolveReference(const QString& baseFile, const QString& reference);
+// A file reference taken from a page, resolved against the page's folder:
+// the file it names inside that folder (or a folder below it), or a
+// refusal with its reason. Absolute paths, drive letters, "file:" URLs and
+// references that climb out of the folder are refused, so a page never
+// reaches the user's other files.
+struct TResolvedReference {
+    QString Local;    // full local path ("" when refused)
+    QString Inside;   // the path below the page's folder, with "/" separators
+    QString Refusal;  // why it is refused ("" when it is not)
+    bool Refused() const { return !Refusal.isEmpty(); }
+};
+TResolvedReference ResolveReference(const QString& baseFile, const QString& reference);
 // Copies `from` over `to`, replacing a file of that name. The copy is made
 // beside the target first, so a failed copy leaves an existing file as it
 // was. True on success.

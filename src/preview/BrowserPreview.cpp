@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
+#include <QSaveFile>
 
 TBrowserPreview* AttachBrowserPreview(TfrmMain& window) {
     auto* preview = new TBrowserPreview(window);
@@ -73,12 +74,17 @@ QString TBrowserPreview::RedirectPage(const QString& address) {
 }
 
 void TBrowserPreview::OpenURLInBrowser(const QString& address) {
-    QFile f(PreviewFileName());
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        f.write(ToAnsi(RedirectPage(address)));
-        f.close();
+    // Written in a folder only this user can write, so nobody else's file
+    // of that name can stand in for it; a page that cannot be written is
+    // reported, never replaced by whatever is there.
+    const QString page = PreviewFileName();
+    QSaveFile f(page);
+    if (page.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(ToAnsi(RedirectPage(address))) < 0 ||
+        !f.commit()) {
+        ExecFileFail();
+        return;
     }
-    w_.ExecFile->CommandLine = PreviewFileName();
+    w_.ExecFile->CommandLine = page;
     w_.ExecFile->Execute();
 }
 

@@ -89,13 +89,22 @@ bool TExecFile::Start(const QString& program, const QStringList& arguments) {
     return true;
 }
 
+bool TExecFile::IsDocument(const QString& path) {
+    static const QStringList documents = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("shtml"),
+                                          QStringLiteral("xhtml")};
+    return documents.contains(QFileInfo(path).suffix().toLower());
+}
+
 bool TExecFile::Execute() {
     ProcessId = 0;
     LastError = 0;
     LastErrorText.clear();
     const QStringList params = QProcess::splitCommand(Parameters);
     // The command line as a program: a file of that name (spaces in its
-    // path included), else a command whose first word is the program.
+    // path included), else a command whose first word is the program. A
+    // page is a document, never a program, whatever its permissions say:
+    // it goes only to the program the desktop opens pages with.
+    const bool document = IsDocument(CommandLine);
     QString program;
     QStringList arguments;
     if (QFileInfo(CommandLine).isFile()) {
@@ -105,8 +114,8 @@ bool TExecFile::Execute() {
         arguments = QProcess::splitCommand(CommandLine + QLatin1Char(' ') + Parameters);
         if (!arguments.isEmpty()) program = arguments.takeFirst();
     }
-    bool started = QFileInfo(program).isDir() ? false : Start(program, arguments);
-    int error = started ? 0 : StartError(program);
+    bool started = document || QFileInfo(program).isDir() ? false : Start(program, arguments);
+    int error = started ? 0 : document ? EACCES : StartError(program);
     if (!started && Associate) {
         // The document goes to its program as one argument, whatever
         // spaces its path holds.

@@ -42,8 +42,12 @@ public:
     // The process id of the last start (0 when nothing was started).
     qint64 ProcessId = 0;
 
-    // Starts the command line; true when a process was started.
+    // Starts the command line; true when a process was started. A page (an
+    // .html, .htm, .shtml or .xhtml file) is never started as a program:
+    // with Associate it goes to the desktop's opener, without it nothing
+    // starts.
     bool Execute();
+    static bool IsDocument(const QString& path);
 
 private:
     bool Start(const QString& program, const QStringList& arguments);

@@ -1,7 +1,6 @@
 #include "upload/FtpClient.h"
 
 #include <QCryptographicHash>
-#include <QEventLoop>
 #include <QFile>
 #include <QPointer>
 #include <QUrl>
@@ -19,6 +18,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -139,6 +139,13 @@ QByteArray HostPart(const QString& typed) {
     return ace.isEmpty() ? QUrl::toPercentEncoding(host) : ace;
 }
 
+// A remote path with a ".." step, which could lead above the folder it
+// starts from.
+bool ClimbsUp(QString path) {
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path.split(QLatin1Char('/')).contains(QLatin1String(".."));
+}
+
 bool HasLineBreak(const QString& s) {
     return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n')) || s.contains(QChar(0));
 }
@@ -167,6 +174,7 @@ struct TFtpClient::Outcome {
     bool alive;
     QString fingerprint, problem;
     bool changed;
+    quint64 generation;
 };
 
 struct TFtpClient::Worker {
@@ -227,7 +235,7 @@ struct TFtpClient::Worker {
 
     static int OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t ultotal, curl_off_t ulnow) {
         auto* w = static_cast<Worker*>(self);
-        if (w->stopping || (!w->cleaningUp && w->abortGeneration == w->currentGeneration)) return 1;
+        if (w->stopping || (!w->cleaningUp && w->currentGeneration <= w->abortGeneration)) return 1;
         if (w->sending && ulnow != w->lastReported) {
             const auto now = std::chrono::steady_clock::now();
             if (ulnow == ultotal || now - w->lastReportTime > std::chrono::milliseconds(50)) {
@@ -393,19 +401,25 @@ struct TFtpClient::Worker {
             }
         }
         sendError = 0;
-        const bool cancelled = abortGeneration == r.generation;
+        const bool cancelled = r.generation <= abortGeneration;
         if (cancelled && error == 0 && r.kind != Request::Disconnect) {
             error = CURLE_ABORTED_BY_CALLBACK;
             text = PlainWords(CURLE_ABORTED_BY_CALLBACK);
         }
         QPointer<TFtpClient> owner(this->owner);
         const quint64 generation = r.generation;
-        const Outcome outcome{error, text, alive, untrusted ? fingerprint : QString(), untrusted ? problem : QString(),
-                              untrusted && changed};
+        const Outcome outcome{error,      text, alive, untrusted ? fingerprint : QString(), untrusted ? problem : QString(),
+                              untrusted && changed, generation};
+        {
+            // For a caller that blocks until the operation is over.
+            std::lock_guard<std::mutex> lock(doneMutex);
+            lastDone = outcome;
+        }
+        doneWake.notify_all();
         QMetaObject::invokeMethod(
             this->owner,
-            [owner, outcome, generation] {
-                if (owner && owner->generation_ == generation) owner->Finished(outcome);
+            [owner, outcome] {
+                if (owner && owner->generation_ == outcome.generation) owner->Finished(outcome);
             },
             Qt::QueuedConnection);
     }
@@ -551,7 +565,7 @@ struct TFtpClient::Worker {
     // After a failed or cancelled transfer: the temporary file is removed
     // where the server allows, within a short budget when cancelled.
     void RemoveTemporary(const Request& r, const QString& temp, CURLcode why) {
-        const bool wasCancelled = abortGeneration == r.generation;
+        const bool wasCancelled = r.generation <= abortGeneration;
         cleaningUp = true;
         Common(r, FolderPath(r.security, r.folder), check);
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
@@ -618,8 +632,13 @@ struct TFtpClient::Worker {
     std::condition_variable wake;
     std::deque<Request> queue;
     std::atomic<bool> stopping{false};
-    // The operation to abandon: Cancel names the one running by its number,
-    // so a late Cancel never touches the next operation.
+    // The outcome of the last operation, for Blocking waits.
+    std::mutex doneMutex;
+    std::condition_variable doneWake;
+    std::optional<Outcome> lastDone;
+    // Operations up to this number are abandoned: Cancel names the last one
+    // posted, so it also covers one still running before a queued
+    // Disconnect, and never touches an operation posted after it.
     std::atomic<quint64> abortGeneration{0};
     std::atomic<quint64> currentGeneration{0};
     std::atomic<bool> cleaningUp{false};
@@ -656,6 +675,19 @@ TFtpClient::~TFtpClient() {
 
 bool TFtpClient::Connected() const { return connected_; }
 
+TFtpClient::TReach TFtpClient::Reach() const {
+    switch (LastError) {
+        case CURLE_COULDNT_CONNECT:
+            return lastErrorText_.contains(QLatin1String("refused")) ? TReach::Refused : TReach::NoAnswer;
+        case CURLE_COULDNT_RESOLVE_HOST:
+            return TReach::NotFound;
+        case CURLE_OPERATION_TIMEDOUT:
+            return TReach::NoAnswer;
+        default:
+            return TReach::Reached;
+    }
+}
+
 QString TFtpClient::JoinRemote(const QString& folder) const {
     QString f = folder.trimmed();
     f.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -665,7 +697,9 @@ QString TFtpClient::JoinRemote(const QString& folder) const {
 }
 
 int TFtpClient::Run(Request r) {
-    if (busy_) {
+    // A closing connection is no obstacle: the worker takes requests in
+    // order, so the next one starts after it.
+    if (busy_ && !closing_) {
         LastError = ftpBusy;
         lastErrorText_ = QStringLiteral("Another operation is still running.");
         return LastError;
@@ -680,27 +714,38 @@ int TFtpClient::Run(Request r) {
     r.timeout = qMax(1, TimeoutSeconds);
     r.generation = ++generation_;
     busy_ = true;
+    closing_ = r.kind == Request::Disconnect;
     worker_->Post(r);
     if (!Blocking) return 0;
-    QEventLoop loop;
-    QPointer<QEventLoop> guard(&loop);
-    const auto done = connect(this, &TFtpClient::OperationDone, &loop, &QEventLoop::quit);
-    if (busy_) loop.exec();
-    disconnect(done);
+    // Blocking: this thread waits for the worker (no event loop runs);
+    // the outcome's queued copy is dropped when it arrives.
+    Outcome outcome;
+    {
+        std::unique_lock<std::mutex> lock(worker_->doneMutex);
+        worker_->doneWake.wait(lock, [&] { return worker_->lastDone && worker_->lastDone->generation == r.generation; });
+        outcome = *worker_->lastDone;
+    }
+    Finished(outcome);
     return LastError;
 }
 
 void TFtpClient::Finished(const Outcome& o) {
+    if (o.generation <= finished_) return;
+    finished_ = o.generation;
     busy_ = false;
     LastError = o.error;
     if (o.error) lastErrorText_ = o.text;
     peerFingerprint_ = o.fingerprint;
     trustProblem_ = o.problem;
     keyChanged_ = o.changed;
+    if (pendingCwd_ && !o.error) cwd_ = *pendingCwd_;
+    pendingCwd_.reset();
     const bool was = connected_;
     connected_ = o.alive;
     emit OperationDone(o.error);
-    if (was && !connected_) emit OnDisconnect();
+    // Lost by this operation (a Disconnect made from OperationDone has
+    // told already).
+    if (was && !o.alive) emit OnDisconnect();
 }
 
 int TFtpClient::Connect() {
@@ -716,29 +761,17 @@ int TFtpClient::Connect() {
 }
 
 int TFtpClient::Disconnect() {
-    // An operation in progress is abandoned first, so closing never waits
-    // for a transfer.
-    const bool abandoned = busy_;
-    if (abandoned) Cancel();
+    // An operation in progress is abandoned, so closing never waits for a
+    // transfer; the connection is closed on the worker after it.
+    if (busy_) Cancel();
     const bool was = connected_;
     connected_ = false;
+    cwd_.clear();
+    pendingCwd_.reset();
+    busy_ = false;
     Request r;
     r.kind = Request::Disconnect;
-    // The disconnect follows the abandoned operation in the worker's queue
-    // and is waited for whatever Blocking says.
-    const bool blocking = Blocking;
-    Blocking = true;
-    busy_ = false;
-    const int keep = LastError;
     Run(r);
-    Blocking = blocking;
-    LastError = keep;
-    if (abandoned) {
-        LastError = CURLE_ABORTED_BY_CALLBACK;
-        lastErrorText_ = QStringLiteral("The upload was cancelled.");
-    }
-    cwd_.clear();
-    connected_ = false;
     if (was) emit OnDisconnect();
     return 0;
 }
@@ -759,6 +792,11 @@ bool TFtpClient::FolderRequestAllowed(const QString& folder) {
         lastErrorText_ = QStringLiteral("The folder name holds a line break.");
         return false;
     }
+    if (ClimbsUp(folder)) {
+        LastError = ftpOutside;
+        lastErrorText_ = QStringLiteral("The folder \"%1\" is not allowed: it climbs out with \"..\".").arg(folder);
+        return false;
+    }
     return true;
 }
 
@@ -767,19 +805,9 @@ int TFtpClient::ChangeDirectory(const QString& folder) {
     Request r;
     r.kind = Request::ChangeDir;
     r.folder = JoinRemote(folder);
-    Run(r);
-    if (!Blocking) {
-        // The folder becomes current when the operation succeeds.
-        const QString target = r.folder;
-        auto* once = new QObject(this);
-        connect(this, &TFtpClient::OperationDone, once, [this, target, once](int error) {
-            if (!error) cwd_ = target;
-            once->deleteLater();
-        });
-    } else if (LastError == 0) {
-        cwd_ = r.folder;
-    }
-    return LastError;
+    // The folder becomes current when the operation succeeds.
+    pendingCwd_ = r.folder;
+    return Run(r);
 }
 
 int TFtpClient::MakeDirectory(const QString& folder) {
@@ -808,6 +836,13 @@ void TFtpClient::SetAction(int action) {
     if (name.isEmpty() || HasLineBreak(remote) || name == QLatin1String(".") || name == QLatin1String("..")) {
         LastError = CURLE_URL_MALFORMAT;
         lastErrorText_ = QStringLiteral("The remote name \"%1\" is not a file name.").arg(RemoteFile);
+        return;
+    }
+    // A file lands inside the current remote folder or a folder below it,
+    // never above it nor anywhere from the root.
+    if (remote.startsWith(QLatin1Char('/')) || ClimbsUp(remote)) {
+        LastError = ftpOutside;
+        lastErrorText_ = QStringLiteral("The remote name \"%1\" is outside the server folder.").arg(RemoteFile);
         return;
     }
     Request r;

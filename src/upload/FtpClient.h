@@ -26,6 +26,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 // Values of LastError besides 0 (none) and the transfer library's own codes.
 enum TFtpError : int {
@@ -34,6 +35,7 @@ enum TFtpError : int {
     ftpBadAction = 1003,        // an Action value this client does not know
     ftpBusy = 1004,             // another operation is still running
     ftpUntrusted = 1005,        // the server's certificate or host key is not trusted
+    ftpOutside = 1006,          // a remote name or folder climbs out with "..", or a name starts at "/"
 };
 
 class TFtpClient : public QObject {
@@ -47,7 +49,7 @@ public:
     int Port = 21;
     QString UserName;
     QString Password;
-    bool Blocking = true;  // calls return when their operation has finished
+    bool Blocking = true;  // calls return when their operation has finished (the thread waits)
     QString LocalFile;     // local path of the next transfer
     QString RemoteFile;    // its remote name, relative to the current remote folder
     bool Binary = true;    // false: text (ASCII) transfer
@@ -77,17 +79,23 @@ public:
     bool KeyChanged() const { return keyChanged_; }
     // Whether an operation is running (for Blocking false).
     bool Busy() const { return busy_; }
+    // Whether the last failed operation reached the server at all: it
+    // refused the connection, its name is unknown, or it did not answer
+    // (so a failed log-in is not the password's fault).
+    enum class TReach { Reached, Refused, NotFound, NoAnswer };
+    TReach Reach() const;
 
     // --- methods (results are LastError) ---
     // Connects to HostAddress and logs in with UserName and Password.
     int Connect();
     // Closes the connection (abandoning an operation in progress); raises
-    // OnDisconnect when one was open.
+    // OnDisconnect when one was open. Returns at once unless Blocking.
     int Disconnect();
     // Abandons the operation in progress; returns at once.
     int Cancel();
     // Makes `folder` (relative to the current remote folder, or absolute
-    // with a leading "/") the current remote folder; it must exist.
+    // with a leading "/", as the user's server folder may be) the current
+    // remote folder when the operation succeeds; it must exist.
     int ChangeDirectory(const QString& folder);
     // Creates `folder` with every missing level above it; an existing
     // folder is no error.
@@ -121,5 +129,8 @@ private:
     bool keyChanged_ = false;
     bool connected_ = false;
     bool busy_ = false;
+    bool closing_ = false;  // the operation running is a Disconnect
     quint64 generation_ = 0;  // of the operation waited for
+    quint64 finished_ = 0;    // the last operation whose outcome was taken
+    std::optional<QString> pendingCwd_;  // the folder a running ChangeDirectory enters
 };

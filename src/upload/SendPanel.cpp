@@ -105,7 +105,11 @@ void TSendPanel::BuildUploadList() {
 
 void TSendPanel::UpdateFileList() {
     lstFiles->clear();
-    for (const ResourceDetail& r : Uploads) lstFiles->addItem(r.Remote);
+    // A refused reference is listed with why it will not be sent.
+    for (const ResourceDetail& r : Uploads)
+        lstFiles->addItem(r.State == TUploadState::Refused
+                              ? r.Remote + QStringLiteral(" (not sent: ") + r.Reason + QLatin1Char(')')
+                              : r.Remote);
     if (w_.Page.DocFileName.isEmpty()) return;
     // The page's own file, or the name it goes up as when that was chosen.
     const QString sent = SentPageName(w_.Page.DocFileName);

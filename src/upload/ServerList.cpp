@@ -4,6 +4,9 @@
 #include "app/Utils.h"
 #include "upload/Keyring.h"
 
+#include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
 #include <QSet>
 
 namespace {
@@ -21,6 +24,7 @@ const QString kTrustedKey = QStringLiteral("TrustedKey");
 const QString kHostKey = QStringLiteral("HostKey");
 const QString kPasswordStore = QStringLiteral("PasswordStore");
 const QString kInKeyring = QStringLiteral("Keyring");
+const QString kKeyringEntry = QStringLiteral("KeyringEntry");
 
 // The fixed key of the password scrambling: 19 printable characters.
 constexpr char kScrambleKey[] = "Tarvo*Web~Blocks!42";
@@ -156,9 +160,10 @@ tWWWServerType ReadServerFrom(const TTarvoReg& reg, const QStringList& keys, con
     server.Address = reg.ReadString(at + kAddress);
     server.Directory = reg.ReadString(at + kDirectory);
     server.UserName = reg.ReadString(at + kUserName);
-    if (reg.ReadString(at + kPasswordStore) == kInKeyring)
-        server.KeyringName = name;
-    else
+    if (reg.ReadString(at + kPasswordStore) == kInKeyring) {
+        server.KeyringName = reg.ReadString(at + kKeyringEntry);
+        if (server.KeyringName.isEmpty()) server.KeyringName = name;
+    } else
         server.Password = ScramblePassword(reg.ReadString(at + kPassword), TScrambleMode::DEC);
     server.URL = reg.ReadString(at + kURL);
     server.Security = SecurityFromName(reg.ReadString(at + kSecurity));
@@ -176,10 +181,21 @@ void WriteOrDelete(TTarvoReg& reg, const QString& name, const QString& text) {
 
 }  // namespace
 
-void FetchPassword(tWWWServerType& server) {
-    if (server.KeyringName.isEmpty()) return;
-    server.Password = Keyring::Read(server.KeyringName).value_or(QString());
+bool TakePasswordReply(tWWWServerType& server, const Keyring::TReply& reply) {
+    if (server.KeyringName.isEmpty()) return true;
+    // A store that did not answer leaves the record pointing at its entry,
+    // so that the next save keeps the password the store holds.
+    if (reply.Result == Keyring::TResult::Failed) return false;
+    server.Password = reply.Password;
     server.KeyringName.clear();
+    return true;
+}
+
+bool FetchPassword(tWWWServerType& server, QString* why) {
+    if (server.KeyringName.isEmpty()) return true;
+    const Keyring::TReply reply = Keyring::Read(server.KeyringName);
+    if (why) *why = reply.Error;
+    return TakePasswordReply(server, reply);
 }
 
 void SaveServerTrust(const tWWWServerType& server) {
@@ -195,43 +211,79 @@ void SaveServerTrust(const tWWWServerType& server) {
 
 namespace {
 
-// The names whose passwords the keyring holds, as the store says now.
-QSet<QString> NamesInKeyring() {
-    QSet<QString> names;
+// The keyring entries the stored servers' passwords are in, as the store
+// says now.
+QSet<QString> EntriesInKeyring() {
+    QSet<QString> entries;
     TTarvoReg reg;
-    if (!TTarvoReg::RootExists() || !reg.OpenSection(kServers, false)) return names;
-    for (const QString& key : reg.GetKeyNames())
-        if (reg.ReadString(key + QLatin1Char('/') + kPasswordStore) == kInKeyring) names.insert(NameForKey(key));
-    return names;
+    if (!TTarvoReg::RootExists() || !reg.OpenSection(kServers, false)) return entries;
+    for (const QString& key : reg.GetKeyNames()) {
+        const QString at = key + QLatin1Char('/');
+        if (reg.ReadString(at + kPasswordStore) != kInKeyring) continue;
+        const QString entry = reg.ReadString(at + kKeyringEntry);
+        entries.insert(entry.isEmpty() ? NameForKey(key) : entry);
+    }
+    return entries;
 }
 
-// Brings the keyring in line with `list` before the settings are written:
-// the passwords of renamed servers are read under their old names first (so
-// that two servers that swap names keep their own), then every password held
-// in memory is written under its server's name. Returns the names whose
-// passwords the keyring now holds. Records whose password was read hold it
-// in memory afterwards.
-QSet<QString> StorePasswords(const TServerList& list) {
+// After the keyring took the password of `name`: the settings point there
+// and drop the scrambled copy, unless that server was saved anew meanwhile.
+void PasswordMovedToKeyring(const QString& name, const QString& entry, const QString& scrambled) {
+    TTarvoReg reg;
+    if (!TTarvoReg::RootExists() || !reg.OpenSection(kServers, false)) return;
+    const QString key = KeyForName(name);
+    if (!reg.KeyExists(key)) return;
+    const QString at = key + QLatin1Char('/');
+    if (reg.ReadString(at + kPasswordStore) == kInKeyring || reg.ReadString(at + kPassword) != scrambled) return;
+    reg.DeleteValue(at + kPassword);
+    reg.WriteString(at + kPasswordStore, kInKeyring);
+    WriteOrDelete(reg, at + kKeyringEntry, entry == name ? QString() : entry);
+    reg.Sync();
+}
+
+// What a save asks of the keyring, decided before the settings are written.
+struct TKeyringPlan {
+    // Records whose password the keyring holds and was not read: the entry
+    // each keeps (a renamed server keeps its old entry).
+    QHash<QString, QString> kept;  // server name -> entry
+    // Passwords to put in: server name -> (entry, password).
+    QHash<QString, std::pair<QString, QString>> writes;
+};
+
+TKeyringPlan PlanKeyring(const TServerList& list) {
+    TKeyringPlan plan;
+    QSet<QString> used;
     for (const auto& s : list)
-        if (!s->Name.isEmpty() && !s->KeyringName.isEmpty() && s->KeyringName != s->Name) FetchPassword(*s);
-    QSet<QString> inKeyring;
-    bool keyringUp = true;  // after the first refusal the store is not asked again
+        if (!s->Name.isEmpty() && !s->KeyringName.isEmpty()) used.insert(s->KeyringName);
     for (const auto& s : list) {
         if (s->Name.isEmpty()) continue;
+        // A later record of the same name decides anew.
+        plan.kept.remove(s->Name);
+        plan.writes.remove(s->Name);
         if (!s->KeyringName.isEmpty()) {
-            inKeyring.insert(s->Name);  // there already, under this name
+            plan.kept.insert(s->Name, s->KeyringName);
             continue;
         }
-        inKeyring.remove(s->Name);  // a later record of the same name decides anew
-        if (s->Password.isEmpty() || !keyringUp) continue;
-        if (Keyring::Write(s->Name, s->Password))
-            inKeyring.insert(s->Name);
-        else
-            keyringUp = false;
+        if (s->Password.isEmpty()) continue;
+        // Under the server's name, unless another server's kept entry has
+        // that name.
+        QString entry = s->Name;
+        for (int n = 2; used.contains(entry); ++n) entry = s->Name + QStringLiteral(" (%1)").arg(n);
+        used.insert(entry);
+        plan.writes.insert(s->Name, {entry, s->Password});
     }
-    return inKeyring;
+    return plan;
 }
 
+// The object the keyring's answers to a save come back to.
+QObject* SaveContext() {
+    static QPointer<QObject> context;
+    if (!context) {
+        context = new QObject(QCoreApplication::instance());
+        context->setObjectName(QStringLiteral("ServerListKeyring"));
+    }
+    return context;
+}
 
 }  // namespace
 
@@ -266,8 +318,8 @@ void WriteLastServer(const QString& name) {
 
 void SaveServerList(const TServerList& list) {
     const QString lastServer = ReadLastServer();
-    const QSet<QString> wasInKeyring = NamesInKeyring();
-    const QSet<QString> inKeyring = StorePasswords(list);
+    const QSet<QString> wasInKeyring = EntriesInKeyring();
+    const TKeyringPlan plan = PlanKeyring(list);
     TTarvoReg reg;
     if (!reg.OpenSection(QString(), true)) return;
     reg.DeleteKey(kServers);
@@ -283,27 +335,46 @@ void SaveServerList(const TServerList& list) {
         reg.WriteString(at + kAddress, s->Address);
         reg.WriteString(at + kDirectory, s->Directory);
         reg.WriteString(at + kUserName, s->UserName);
-        if (inKeyring.contains(s->Name)) {
+        const auto kept = plan.kept.constFind(s->Name);
+        if (kept != plan.kept.constEnd()) {
             reg.DeleteValue(at + kPassword);
             reg.WriteString(at + kPasswordStore, kInKeyring);
+            WriteOrDelete(reg, at + kKeyringEntry, *kept == s->Name ? QString() : *kept);
         } else {
+            // Scrambled until the keyring has taken it, and for good where
+            // there is no keyring.
             reg.WriteString(at + kPassword, ScramblePassword(s->Password, TScrambleMode::ENC));
             reg.DeleteValue(at + kPasswordStore);
+            reg.DeleteValue(at + kKeyringEntry);
         }
         reg.WriteString(at + kURL, s->URL);
         reg.WriteString(at + kSecurity, SecurityName(s->Security));
         WriteOrDelete(reg, at + kTrustedKey, s->TrustedKey);
         WriteOrDelete(reg, at + kHostKey, s->HostKey);
     }
-    // Entries of servers that were deleted, renamed or that now keep their
-    // password in the settings.
-    for (const QString& name : wasInKeyring)
-        if (!inKeyring.contains(name)) Keyring::Remove(name);
     if (!lastServer.isEmpty() && !open) open = reg.OpenSection(kServers, true);
-    if (!open) return;
-    if (!order.isEmpty()) reg.WriteString(kOrder, order.join(QLatin1Char('/')));
-    if (!lastServer.isEmpty()) reg.WriteString(kLastServer, lastServer);
-    reg.Sync();
+    if (open) {
+        if (!order.isEmpty()) reg.WriteString(kOrder, order.join(QLatin1Char('/')));
+        if (!lastServer.isEmpty()) reg.WriteString(kLastServer, lastServer);
+        reg.Sync();
+    }
+
+    // The keyring works on its own thread, after the settings are safe:
+    // each password it takes leaves the settings, and the entries of
+    // servers deleted, renamed or keeping their password in the settings
+    // now are removed. Nothing waits for it.
+    QSet<QString> stillUsed;
+    for (const QString& entry : plan.kept) stillUsed.insert(entry);
+    for (auto w = plan.writes.constBegin(); w != plan.writes.constEnd(); ++w) {
+        const QString name = w.key(), entry = w->first;
+        stillUsed.insert(entry);
+        const QString scrambled = ScramblePassword(w->second, TScrambleMode::ENC);
+        Keyring::WriteAsync(entry, w->second, SaveContext(), [name, entry, scrambled](const Keyring::TReply& r) {
+            if (r.Result == Keyring::TResult::Ok) PasswordMovedToKeyring(name, entry, scrambled);
+        });
+    }
+    for (const QString& entry : wasInKeyring)
+        if (!stillUsed.contains(entry)) Keyring::RemoveAsync(entry, SaveContext(), [](const Keyring::TReply&) {});
 }
 
 QString ScramblePassword(const QString& text, TScrambleMode mode) {

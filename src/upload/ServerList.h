@@ -9,6 +9,7 @@
 //   Address=<host or host:port>, Directory=, UserName=, URL=
 //   Password=<scrambled>            only when the password is not in the keyring
 //   PasswordStore=Keyring           the password is in the desktop's keyring
+//   KeyringEntry=<entry>            its entry there, when not the server's name
 //   Security=FTP|FTPS|SFTP          missing: FTP (lists written before it)
 //   TrustedKey=sha256//<base64>     FTPS: the certificate key the user trusted
 //   HostKey=SHA256:<base64>         SFTP: the host key met on first contact
@@ -41,10 +42,9 @@ struct tWWWServerType {
     TSecurity Security = TSecurity::FTP;
     QString TrustedKey;  // FTPS: pinned public key of a certificate the user trusted
     QString HostKey;     // SFTP: the host key fingerprint trusted on first contact
-    // The name under which the keyring holds this record's password while
-    // it has not been read yet ("" when Password holds it). Reading waits
-    // for the keyring, so it happens only when the password is needed
-    // (FetchPassword), not when the list is loaded.
+    // The entry under which the keyring holds this record's password while
+    // it has not been read yet ("" when Password holds it). The keyring is
+    // asked only when the password is needed, not when the list is loaded.
     QString KeyringName;
 
     bool operator==(const tWWWServerType&) const = default;
@@ -71,9 +71,18 @@ QStringList ServerNames();
 // whose six fields are all empty. Creates nothing.
 tWWWServerType ReadServer(const QString& name);
 
-// Reads the password of `server` from the keyring when it is still there
-// (an entry the keyring has lost reads as empty).
-void FetchPassword(tWWWServerType& server);
+namespace Keyring {
+struct TReply;
+}
+
+// Takes the keyring's answer to a read of `server`'s entry: the password,
+// or empty when the keyring has lost the entry. A keyring that failed to
+// answer changes nothing and gives false: the record still names its entry,
+// so a later save keeps the password the keyring holds.
+bool TakePasswordReply(tWWWServerType& server, const Keyring::TReply& reply);
+// The same, waiting (bounded) for the keyring: for callers without a window.
+// `why` receives the keyring's reason on failure.
+bool FetchPassword(tWWWServerType& server, QString* why = nullptr);
 
 // Writes the trust values (TrustedKey, HostKey) of `server` into its stored
 // record, leaving everything else as it is.
@@ -87,9 +96,12 @@ bool SplitAddress(const QString& address, int defaultPort, QString& host, int& p
 // Empties `list` and fills it with every stored server, in order.
 void LoadServerList(TServerList& list);
 
-// Replaces the stored list by `list`. Passwords go to the keyring where
-// there is one (else scrambled into the settings); the keyring entries of
-// renamed and deleted servers are moved or removed. Records with an empty
+// Replaces the stored list by `list`. The settings are written at once, each
+// password read into memory scrambled; the keyring then takes those
+// passwords on its own thread, and each it takes leaves the settings (where
+// there is no keyring they stay scrambled there). Passwords the keyring
+// holds and nobody read stay where they are; the entries of deleted servers
+// are removed. Records with an empty
 // name are left out; of two with the same name the later one's fields are
 // stored, at the first one's place. "LastServer" is kept as it was, even when no server of
 // that name remains. Failures are silent.

@@ -137,6 +137,7 @@ private:
     std::unique_ptr<tWWWServerType> newServer_;  // EditServer before it joins EditList
     tWWWServerType* joined_ = nullptr;           // the new server, once in EditList
     std::vector<int> rows_;                      // lstServers row -> EditList index
+    quint64 passwordRead_ = 0;                   // the keyring read the password edit waits for
 };
 
 // Runs the wizard on the program's server list (through the dialog seam);

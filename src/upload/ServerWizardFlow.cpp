@@ -2,6 +2,7 @@
 #include "upload/ServerWizard.h"
 
 #include "app/UserDialogs.h"
+#include "upload/Keyring.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -103,7 +104,27 @@ void TfrmServerWizard::ClearFields() {
 }
 
 void TfrmServerWizard::ShowMyDetails() {
-    FetchPassword(*EditServer);  // the edit shows it (as stars)
+    // The password is asked of the keyring on its own thread; the edit
+    // says so meanwhile and shows it (as stars) when it comes.
+    const quint64 read = ++passwordRead_;
+    txtPassword->setPlaceholderText(QString());
+    if (!EditServer->KeyringName.isEmpty()) {
+        txtPassword->setPlaceholderText(QStringLiteral("Reading the password from the keyring..."));
+        tWWWServerType* server = EditServer;
+        const QString entry = server->KeyringName;
+        Keyring::ReadAsync(entry, this, [this, read, server, entry](const Keyring::TReply& reply) {
+            if (read != passwordRead_ || EditServer != server || server->KeyringName != entry) return;
+            if (!TakePasswordReply(*server, reply)) {
+                txtPassword->setPlaceholderText(
+                    QStringLiteral("The keyring did not give the password; it stays there unless you type a new one."));
+                return;
+            }
+            txtPassword->setPlaceholderText(QString());
+            Filling = true;
+            txtPassword->setText(server->Password);
+            Filling = false;
+        });
+    }
     Filling = true;
     txtName->setText(EditServer->Name);
     txtAddress->setText(EditServer->Address);

@@ -17,8 +17,12 @@
 
 namespace {
 
-const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp)://USER:PASSWORD@HOST[:PORT][/DIRECTORY] | "
-                           "--server NAME) [--trust FINGERPRINT] [--no-logo]";
+const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp)://USER@HOST[:PORT][/DIRECTORY] | "
+                           "--server NAME) [--password-stdin] [--trust FINGERPRINT] [--no-logo]";
+
+// The password for --to, when neither the address nor standard input
+// gives one.
+const char* const kPasswordVariable = "TARVO_PASSWORD";
 
 volatile std::sig_atomic_t g_stopSignal = 0;
 
@@ -27,6 +31,7 @@ extern "C" void OnStopSignal(int) { g_stopSignal = 1; }
 struct TOptions {
     QString document, url, server, trust;
     bool logo = true;
+    bool passwordStdin = false;
 };
 
 bool ParseArgs(const QStringList& args, TOptions& o) {
@@ -35,6 +40,8 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
         const QString& a = args[i];
         if (a == QLatin1String("--no-logo")) {
             o.logo = false;
+        } else if (a == QLatin1String("--password-stdin")) {
+            o.passwordStdin = true;
         } else if (a == QLatin1String("--to") || a == QLatin1String("--server")) {
             if (!o.url.isEmpty() || !o.server.isEmpty() || i + 1 >= args.size() || args[i + 1].isEmpty()) return false;
             (a == QLatin1String("--to") ? o.url : o.server) = args[++i];
@@ -52,7 +59,7 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
 
 // The entry of the user's server list of that name (the same letter case
 // first, then any).
-bool TargetOfServer(const QString& name, TUploadTarget& target) {
+bool TargetOfServer(const QString& name, tWWWServerType& server) {
     TServerList list;
     LoadServerList(list);
     const tWWWServerType* found = nullptr;
@@ -61,8 +68,16 @@ bool TargetOfServer(const QString& name, TUploadTarget& target) {
     for (const auto& s : list)
         if (!found && s->Name.compare(name, Qt::CaseInsensitive) == 0) found = s.get();
     if (!found) return false;
-    target = UploadTargetOf(*found);
+    server = *found;
     return true;
+}
+
+// The first line of standard input, without its line break.
+QString PasswordFromStdin() {
+    QTextStream in(stdin);
+    QString line = in.readLine();
+    while (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    return line;
 }
 
 }  // namespace
@@ -101,9 +116,29 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
         err << kUsage << Qt::endl;
         return ucUsage;
     }
-    if (!o.server.isEmpty() && !TargetOfServer(o.server, target)) {
+    if (!o.url.isEmpty() && !target.Password.isEmpty())
+        err << "tarvo: note: a password in the address can be read by other users of this computer; use "
+               "--password-stdin or "
+            << kPasswordVariable << " instead" << Qt::endl;
+    tWWWServerType server;
+    if (!o.server.isEmpty() && !TargetOfServer(o.server, server)) {
         err << "tarvo: no WWW server named \"" << o.server << "\" in the server list" << Qt::endl;
         return ucUsage;
+    }
+    if (o.passwordStdin) {
+        target.Password = server.Password = PasswordFromStdin();
+        server.KeyringName.clear();
+    } else if (!o.url.isEmpty() && target.Password.isEmpty()) {
+        target.Password = qEnvironmentVariable(kPasswordVariable);
+    }
+    if (!o.server.isEmpty()) {
+        QString why;
+        if (!FetchPassword(server, &why)) {
+            err << "tarvo: could not read the password of \"" << server.Name << "\" from the keyring: " << why
+                << Qt::endl;
+            return ucLogin;
+        }
+        target = UploadTargetOf(server);
     }
 
     // The page's HTML exactly as --html makes it, written where the Send
@@ -150,10 +185,14 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     });
     watch.start();
 
+    // The sequence runs in this event loop; nothing else is waiting.
     upload.Run();
     watch.stop();
     sigaction(SIGINT, &oldInt, nullptr);
     sigaction(SIGTERM, &oldTerm, nullptr);
+    // Waits (bounded) for the client's last work, such as removing the
+    // temporary file of a cancelled transfer, before the program ends.
+    ftp.Blocking = true;
     ftp.Cleanup();
 
     switch (upload.Outcome()) {

@@ -1,6 +1,9 @@
 #pragma once
-// `tarvo --upload DOCUMENT (--to URL | --server NAME) [--no-logo]`: the Send
-// stage's upload without a window, through the same upload sequence.
+// `tarvo --upload DOCUMENT (--to URL | --server NAME) [--password-stdin]
+// [--trust FINGERPRINT] [--no-logo]`: the Send stage's upload without a
+// window, through the same upload sequence. The password: the first line of
+// standard input with --password-stdin, else the one in the address (--to),
+// else TARVO_PASSWORD (--to), else the server list's (--server).
 
 #include <QStringList>
 
@@ -12,7 +15,7 @@ enum TUploadCommandStatus : int {
     ucDocument = 2,   // the document is missing, unreadable or damaged
     ucLogin = 5,      // the server cannot be reached or the log-in fails
     ucFolder = 6,     // the server folder cannot be made or entered
-    ucFile = 7,       // a file could not be sent
+    ucFile = 7,       // a file could not be sent, or a reference was refused
     ucCancelled = 8,  // SIGINT or SIGTERM
 };
 

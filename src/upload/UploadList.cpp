@@ -31,28 +31,14 @@ QString WithoutTagComments(const QString& text) {
     return t;
 }
 
-// Values that name something on the web, not a file beside the page.
+// Values that name something on the web, not a file beside the page: an
+// address with a scheme other than "file", or one that starts with "//".
 bool IsWebAddress(const QString& value) {
-    const int scheme = value.indexOf(QLatin1String("://"));
+    const QString v = value.trimmed();
+    if (v.startsWith(QLatin1String("//"))) return true;
+    const int scheme = v.indexOf(QLatin1String("://"));
     if (scheme < 0) return false;
-    return !value.contains(QLatin1String("file:///"), Qt::CaseInsensitive);
-}
-
-// file:///C|/folder/pic.gif: the drive's "|" becomes ":"; without a drive
-// the path is taken from the root.
-QString LocalFromFileUrl(const QString& value) {
-    QString path = value.mid(value.indexOf(QLatin1String("file:///"), 0, Qt::CaseInsensitive) + 8);
-    if (path.size() > 1 && path[1] == QLatin1Char('|')) {
-        path[1] = QLatin1Char(':');
-#ifndef Q_OS_WIN
-        path = path.mid(2);  // no drives here: the path from the root
-#endif
-    } else {
-        path.prepend(QLatin1Char('/'));
-    }
-    path.replace(QLatin1Char('/'), PathSep());
-    path.replace(QLatin1Char('\\'), PathSep());
-    return path;
+    return !v.left(scheme).trimmed().startsWith(QLatin1String("file"), Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -62,17 +48,18 @@ UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
     const QString text = WithoutTagComments(pageText);
     auto add = [&](const QString& value) {
         ResourceDetail d;
-        if (value.contains(QLatin1String("file:///"), Qt::CaseInsensitive)) {
-            d.Local = LocalFromFileUrl(value);
-            // A name relative to the server folder: the file's own name.
-            d.Remote = QFileInfo(d.Local).fileName();
-        } else {
-            d.Local = ResolveReference(pageFile, value);
+        const TResolvedReference ref = ResolveReference(pageFile, value);
+        if (ref.Refused()) {
+            d.State = TUploadState::Refused;
+            d.Reason = ref.Refusal;
             d.Remote = value;
-            d.Remote.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        } else {
+            d.Local = ref.Local;
+            d.Remote = ref.Inside;
         }
         for (const ResourceDetail& e : list)
-            if (e.Local == d.Local) return;
+            if (e.State == d.State && (d.State == TUploadState::Refused ? e.Remote == d.Remote : e.Local == d.Local))
+                return;
         list.push_back(d);
     };
     for (const QString& name : {QStringLiteral("src"), QStringLiteral("background")}) {
@@ -111,6 +98,12 @@ std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& p
     plan.push_back(page);
     for (const ResourceDetail& e : list) {
         TUploadFile f;
+        if (e.State == TUploadState::Refused) {
+            f.Remote = e.Remote;
+            f.Refused = e.Reason;
+            plan.push_back(f);
+            continue;
+        }
         f.Remote = e.Remote.toLower();
         // The program keeps its copies of pictures in lower case; a file
         // that exists only under its written name is still found.

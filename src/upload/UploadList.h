@@ -5,10 +5,18 @@
 #include <QString>
 #include <vector>
 
+// A referenced file is sent, or refused with its reason (a reference that
+// points outside the page's folder); refused files stay in the list so
+// that the user sees them and the upload reports them.
+enum class TUploadState { ToSend, Refused };
+
 struct ResourceDetail {
-    QString Local;     // full local path of the file
-    QString Remote;    // its name relative to the server folder, with "/"
+    QString Local;     // full local path of the file ("" when refused)
+    QString Remote;    // its name relative to the server folder, with "/";
+                       // a refused entry keeps the reference as written
     QString FileKind = QStringLiteral("gif/jpg");
+    TUploadState State = TUploadState::ToSend;
+    QString Reason{};  // why it is refused
 };
 using UploadList = std::vector<ResourceDetail>;
 
@@ -18,17 +26,19 @@ QString PageFileName(const QString& docFileName);
 
 // The files the page text references (the page file is `pageFile`):
 // comments holding tags are skipped, "src" then "background" values are
-// scanned, empty values and web addresses skipped, file:/// values name a
-// local file, others are resolved beside the page; each local file once.
+// scanned, empty values and web addresses skipped, the others resolved
+// inside the page's folder (ResolveReference); each local file once, each
+// refused reference once.
 UploadList BuildUploadList(const QString& pageText, const QString& pageFile);
 // The same from the page file on disk (a missing file lists nothing).
 UploadList BuildUploadListFromFile(const QString& pageFile);
 
-// One file to send.
+// One file of the upload.
 struct TUploadFile {
-    QString Local;   // the file read
-    QString Remote;  // relative to the server folder
+    QString Local;    // the file read
+    QString Remote;   // relative to the server folder
     bool Binary = true;
+    QString Refused{};  // why it is not sent ("" when it is sent)
 };
 
 // Whether a file is sent in binary: all but .html .htm .txt .doc .shtml.
@@ -37,5 +47,6 @@ bool IsBinaryTransfer(const QString& fileName);
 // The page first, under its name without spaces, then each listed file
 // under its reference in lower case, read from the HTML folder under that
 // lower-case name (or, where no such file exists, from the path the
-// reference resolves to).
+// reference resolves to). Refused entries keep their place in the plan,
+// as files not to send.
 std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& pageFile, const UploadList& list);

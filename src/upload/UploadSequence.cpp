@@ -3,26 +3,31 @@
 #include "upload/FtpClient.h"
 #include "upload/ServerList.h"
 
-#include <QObject>
+#include <QEventLoop>
 
-TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files)
-    : ftp_(ftp), target_(target), files_(std::move(files)) {}
+TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
+                                 QObject* parent)
+    : QObject(parent), ftp_(ftp), target_(target), files_(std::move(files)) {}
+
+TUploadSequence::~TUploadSequence() {
+    disconnect(done_);
+    disconnect(progress_);
+}
 
 void TUploadSequence::SetStatus(const QString& text) {
     if (Status) Status(text);
 }
 
-void TUploadSequence::Fail(TUploadOutcome outcome) {
+void TUploadSequence::Fail(TUploadOutcome outcome, const QString& detail) {
     if (cancelled_) outcome = TUploadOutcome::Cancelled;
     // The first failure is the one reported.
     if (outcome_ == TUploadOutcome::Done) {
         outcome_ = outcome;
-        if (!cancelled_) detail_ = ftp_.LastErrorText();
+        if (!cancelled_) detail_ = detail;
     }
 }
 
-TUploadTarget UploadTargetOf(tWWWServerType server) {
-    FetchPassword(server);
+TUploadTarget UploadTargetOf(const tWWWServerType& server) {
     TUploadTarget target;
     if (!SplitAddress(server.Address, DefaultPort(server.Security), target.Address, target.Port)) {
         // Left for the connection to report as not valid.
@@ -38,6 +43,32 @@ TUploadTarget UploadTargetOf(tWWWServerType server) {
     return target;
 }
 
+void TUploadSequence::Start() {
+    if (step_ != Step::Idle) return;
+    ftp_.Blocking = false;
+    done_ = connect(&ftp_, &TFtpClient::OperationDone, this, &TUploadSequence::OperationDone);
+    // Within a file, the bar moves with its bytes.
+    progress_ = connect(&ftp_, &TFtpClient::Progress, this, [this](qint64 sent, qint64 total) {
+        if (step_ == Step::Sending && Progress && total > 0)
+            Progress(int(next_) * 100 + int(sent * 100 / total), int(files_.size()) * 100);
+    });
+    ftp_.LastError = 0;
+    untrusted_ = false;
+    step_ = Step::Connecting;
+    SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+    Login();
+}
+
+bool TUploadSequence::Run() {
+    Start();
+    if (Running()) {
+        QEventLoop loop;
+        connect(this, &TUploadSequence::Finished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return outcome_ == TUploadOutcome::Done && !cancelled_;
+}
+
 void TUploadSequence::Login() {
     ftp_.HostAddress = target_.Address;
     ftp_.Port = target_.Port;
@@ -47,8 +78,9 @@ void TUploadSequence::Login() {
     ftp_.TrustedKey = target_.TrustedKey;
     ftp_.HostKey = target_.HostKey;
     ftp_.LastError = 0;
-    ftp_.Blocking = true;
     ftp_.Connect();
+    // Refused before anything was sent: no OperationDone will come.
+    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
 }
 
 // After a log-in refused for an untrusted key: asks, and on "trust" keeps
@@ -64,90 +96,130 @@ bool TUploadSequence::TrustAsked() {
     return true;
 }
 
-bool TUploadSequence::ConnectToServer() {
-    ftp_.LastError = 0;
-    untrusted_ = false;
-    SetStatus(QStringLiteral("Connecting to ") + target_.Address);
-    Login();
-    if (ftp_.LastError == ftpUntrusted && !cancelled_ && TrustAsked()) Login();
-    if (ftp_.LastError == ftpUntrusted) untrusted_ = true;
-    if (cancelled_ || ftp_.LastError > 0) {
-        Fail(TUploadOutcome::LoginFailed);
-        ftp_.LastError = 0;
-        return false;
-    }
-    SetStatus(QStringLiteral("Connecting to ") + target_.Address);
-    if (!target_.Directory.isEmpty() && !cancelled_) {
-        ftp_.MakeDirectory(target_.Directory);
-        ftp_.LastError = 0;
-        ftp_.ChangeDirectory(target_.Directory);
-    }
-    if (cancelled_ || ftp_.LastError > 0) {
-        Fail(TUploadOutcome::FolderFailed);
-        ftp_.Cancel();
-        return false;
-    }
-    return true;
+void TUploadSequence::EnterFolder() {
+    step_ = Step::MakingFolder;
+    ftp_.MakeDirectory(target_.Directory);
+    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
 }
 
-void TUploadSequence::SetTransferMode(const QString& localFile) {
-    const bool binary = IsBinaryTransfer(localFile);
-    if (ftp_.Binary != binary) ftp_.Binary = binary;
+void TUploadSequence::OperationDone(int error) {
+    if (cancelled_ || !Running()) return;
+    switch (step_) {
+        case Step::Connecting:
+        case Step::Reconnecting:
+            if (error == ftpUntrusted && step_ == Step::Connecting && TrustAsked()) {
+                if (cancelled_) return;
+                step_ = Step::Reconnecting;
+                Login();
+                return;
+            }
+            if (error) {
+                untrusted_ = error == ftpUntrusted;
+                reach_ = ftp_.Reach();
+                Fail(TUploadOutcome::LoginFailed, ftp_.LastErrorText());
+                Finish();
+                return;
+            }
+            SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+            if (!target_.Directory.isEmpty()) {
+                EnterFolder();
+                return;
+            }
+            break;
+        case Step::MakingFolder:
+            // An existing folder is no error; entering it tells.
+            step_ = Step::EnteringFolder;
+            ftp_.LastError = 0;
+            ftp_.ChangeDirectory(target_.Directory);
+            if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+            return;
+        case Step::EnteringFolder:
+            if (error) {
+                Fail(TUploadOutcome::FolderFailed, ftp_.LastErrorText());
+                Finish();
+                return;
+            }
+            break;
+        case Step::MakingGraphics:
+            step_ = Step::MakingBackgrounds;
+            ftp_.MakeDirectory(QStringLiteral("backgrnd"));
+            if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+            return;
+        case Step::MakingBackgrounds:
+            ftp_.LastError = 0;
+            next_ = 0;
+            step_ = Step::Sending;
+            SendNext();
+            return;
+        case Step::Sending: {
+            const TUploadFile& file = files_[next_];
+            const QString why = error ? ftp_.LastErrorText() : QString();
+            ++next_;
+            if (Progress) Progress(int(next_) * 100, int(files_.size()) * 100);
+            if (FileDone) FileDone(file, !error, why);
+            if (error && next_ == 1) {
+                // Without the page nothing else is worth sending.
+                Fail(TUploadOutcome::PageFailed, why);
+                Finish();
+                return;
+            }
+            // The other files are all tried; the first failure is reported.
+            if (error) Fail(TUploadOutcome::FileFailed, why);
+            SendNext();
+            return;
+        }
+        default:
+            return;
+    }
+    // Logged in and in the folder: the files.
+    if (Progress) Progress(0, int(files_.size()) * 100);
+    SetStatus(QStringLiteral("Uploading files to Web Server..."));
+    step_ = Step::MakingGraphics;
+    ftp_.MakeDirectory(QStringLiteral("graphics"));
+    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
 }
 
-bool TUploadSequence::SendOne(const TUploadFile& file) {
+void TUploadSequence::SendNext() {
+    // Refused files are told in their turn and never reach the client.
+    while (next_ < files_.size() && !files_[next_].Refused.isEmpty()) {
+        const TUploadFile& file = files_[next_++];
+        if (Progress) Progress(int(next_) * 100, int(files_.size()) * 100);
+        if (FileDone) FileDone(file, false, file.Refused);
+        Fail(TUploadOutcome::FileFailed, file.Remote + QStringLiteral(": ") + file.Refused);
+    }
+    if (next_ >= files_.size()) {
+        if (files_.empty()) Fail(TUploadOutcome::PageFailed, QStringLiteral("There is no page to send."));
+        Finish();
+        return;
+    }
+    const TUploadFile& file = files_[next_];
     ftp_.LastError = 0;
     ftp_.LocalFile = file.Local;
     ftp_.RemoteFile = file.Remote;
-    SetTransferMode(ftp_.LocalFile);
+    const bool binary = IsBinaryTransfer(file.Local);
+    if (ftp_.Binary != binary) ftp_.Binary = binary;
     ftp_.SetAction(TFtpClient::actSend);
-    const bool ok = ftp_.LastError == 0 && !cancelled_;
-    ++done_;
-    if (Progress) Progress(done_ * 100, int(files_.size()) * 100);
-    if (FileDone) FileDone(file, ok, ok ? QString() : ftp_.LastErrorText());
-    return ok;
+    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
 }
 
-bool TUploadSequence::SendFiles() {
-    const int maximum = int(files_.size()) * 100;
-    done_ = 0;
-    if (Progress) Progress(0, maximum);
-    SetStatus(QStringLiteral("Uploading files to Web Server..."));
-    // Within a file, the bar moves with its bytes.
-    const auto connection = QObject::connect(&ftp_, &TFtpClient::Progress, [this, maximum](qint64 sent, qint64 total) {
-        if (Progress && total > 0) Progress(done_ * 100 + int(sent * 100 / total), maximum);
-    });
-    ftp_.MakeDirectory(QStringLiteral("graphics"));
-    ftp_.MakeDirectory(QStringLiteral("backgrnd"));
-    ftp_.LastError = 0;
-
-    bool ok = !files_.empty() && !cancelled_ && SendOne(files_.front());
-    if (!ok) {
-        Fail(TUploadOutcome::PageFailed);
-    } else {
-        // The other files are all tried; the first failure is reported.
-        for (size_t i = 1; i < files_.size() && !cancelled_; ++i)
-            if (!SendOne(files_[i])) {
-                ok = false;
-                Fail(TUploadOutcome::FileFailed);
-            }
-        if (cancelled_ && ok) {
-            ok = false;
-            Fail(TUploadOutcome::Cancelled);
-        }
-    }
-    QObject::disconnect(connection);
-    if (!cancelled_) {
-        SetStatus(QStringLiteral("Disconnecting from Web Server..."));
-        ftp_.Disconnect();
-        SetStatus(QStringLiteral("Upload Completed."));
-    }
-    return ok;
+void TUploadSequence::Finish() {
+    if (!Running()) return;
+    const bool sending = step_ == Step::Sending;
+    step_ = Step::Over;
+    disconnect(done_);
+    disconnect(progress_);
+    // Closing never waits: an operation still running is abandoned.
+    if (sending && !cancelled_) SetStatus(QStringLiteral("Disconnecting from Web Server..."));
+    ftp_.Disconnect();
+    if (sending && !cancelled_) SetStatus(QStringLiteral("Upload Completed."));
+    emit Finished(outcome_ == TUploadOutcome::Done && !cancelled_);
 }
-
-bool TUploadSequence::Run() { return ConnectToServer() && !cancelled_ && SendFiles(); }
 
 void TUploadSequence::Cancel() {
+    if (cancelled_) return;
     cancelled_ = true;
+    outcome_ = TUploadOutcome::Cancelled;
+    detail_.clear();
     ftp_.Cancel();
+    Finish();
 }

@@ -5,14 +5,15 @@
 // It talks to nobody: the caller shows its status texts and turns its
 // outcome into messages or an exit status.
 
+#include "upload/FtpClient.h"
 #include "upload/ServerList.h"
 #include "upload/UploadList.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <vector>
 
-class TFtpClient;
 struct tWWWServerType;
 
 // The server an upload goes to, as plain data.
@@ -28,9 +29,10 @@ struct TUploadTarget {
 };
 
 // The upload target of a stored server: its address split into host and
-// port (the connection kind's usual port when none is typed), its password
-// read from the keyring where it is kept there.
-TUploadTarget UploadTargetOf(tWWWServerType server);
+// port (the connection kind's usual port when none is typed). The password
+// is the record's: read it from the keyring first (FetchPassword,
+// TakePasswordReply) where it is kept there.
+TUploadTarget UploadTargetOf(const tWWWServerType& server);
 
 // A server whose certificate or host key is not trusted, for the question.
 struct TTrustQuestion {
@@ -53,16 +55,24 @@ enum class TUploadOutcome {
     Cancelled,
 };
 
-class TUploadSequence {
+// The upload as one asynchronous sequence: each step starts the client's
+// next operation and returns; the client's OperationDone moves it on. Cancel,
+// a failure and the end all finish it in one place (Finish), which
+// disconnects without waiting and emits Finished.
+class TUploadSequence : public QObject {
+    Q_OBJECT
 public:
-    TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files);
+    TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
+                    QObject* parent = nullptr);
+    ~TUploadSequence() override;
 
     // Status texts as the upload goes ("Connecting to ...").
     std::function<void(const QString&)> Status;
     // Progress: `value` of `maximum`; one hundred steps per file, moving
     // within each file as its bytes go.
     std::function<void(int value, int maximum)> Progress;
-    // Each file after its transfer.
+    // Each file after its transfer, and each refused file when its turn
+    // comes (not sent, with the reason).
     std::function<void(const TUploadFile&, bool sent, const QString& whyNot)> FileDone;
     // Asked when the server's certificate or host key is not trusted; true
     // trusts the key shown (the connection is then made again with it).
@@ -71,17 +81,17 @@ public:
     // that the caller can keep it with the server.
     std::function<void(const TUploadTarget&)> Trusted;
 
-    // Connects, logs in, makes and enters the folder. False on failure
-    // (Outcome and Detail tell which and why).
-    bool ConnectToServer();
-    // Sends the files and disconnects. False when any file failed.
-    bool SendFiles();
-    // Both, as the upload window runs them.
+    // Starts the upload and returns at once: connect and log in, make and
+    // enter the folder, send the files, disconnect. Finished tells the end.
+    void Start();
+    // Starts it and waits in an event loop of its own until it ends: for
+    // callers that have no event loop running (the command line, tests).
     bool Run();
+    bool Running() const { return step_ != Step::Idle && step_ != Step::Over; }
 
-    // Abandons the upload: the file in transfer is left under its
+    // Abandons the upload at once: the file in transfer is left under its
     // temporary name (removed where the server allows), nothing more is
-    // sent.
+    // sent, and Finished comes before Cancel returns.
     void Cancel();
     bool Cancelled() const { return cancelled_; }
 
@@ -93,23 +103,36 @@ public:
     // The log-in failed because the server's key is not trusted; the
     // question asked (or that would have been asked) is Untrusted().
     bool WasUntrusted() const { return untrusted_; }
+    // After LoginFailed: whether the server was reached at all.
+    TFtpClient::TReach Reach() const { return reach_; }
     const TTrustQuestion& Untrusted() const { return question_; }
 
+signals:
+    // The upload is over: true when every file was sent.
+    void Finished(bool ok);
+
 private:
+    enum class Step { Idle, Connecting, Reconnecting, MakingFolder, EnteringFolder, MakingGraphics, MakingBackgrounds,
+                      Sending, Over };
     void SetStatus(const QString& text);
-    void SetTransferMode(const QString& localFile);
-    bool SendOne(const TUploadFile& file);
-    void Fail(TUploadOutcome outcome);
+    void OperationDone(int error);
     void Login();
     bool TrustAsked();
+    void EnterFolder();
+    void SendNext();
+    void Fail(TUploadOutcome outcome, const QString& detail);
+    void Finish();
 
     TFtpClient& ftp_;
     TUploadTarget target_;
     std::vector<TUploadFile> files_;
+    Step step_ = Step::Idle;
+    size_t next_ = 0;  // the file in transfer (Sending) or to send next
     TUploadOutcome outcome_ = TUploadOutcome::Done;
     QString detail_;
     bool cancelled_ = false;
     bool untrusted_ = false;
+    TFtpClient::TReach reach_ = TFtpClient::TReach::Reached;
     TTrustQuestion question_;
-    int done_ = 0;  // files finished, for the progress
+    QMetaObject::Connection done_, progress_;
 };

@@ -5,13 +5,13 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 #include "upload/FtpClient.h"
+#include "upload/Keyring.h"
 #include "upload/ServerList.h"
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -97,38 +97,31 @@ void TfrmUpload::TellFailure(const QString& message, const QString& detail) {
                    TMsgIcon::Warning);
 }
 
-bool TfrmUpload::ConnectToServer() {
-    if (upload_->ConnectToServer()) return true;
-    if (Cancelled) return false;
-    // Declined at the trust question (or warned of a changed host key):
-    // the user has been told already.
-    if (upload_->WasUntrusted()) return false;
-    if (upload_->Outcome() == TUploadOutcome::LoginFailed) {
-        TellFailure(LoginFailedText, upload_->Detail());
-    } else if (upload_->Outcome() == TUploadOutcome::FolderFailed) {
-        TellFailure(QStringLiteral("Couldn't change to the specified directory.\r\rPlease check your directory "
-                                   "details and try again."),
-                    upload_->Detail());
-    }
-    return false;
-}
-
-bool TfrmUpload::SendFiles() {
-    if (upload_->SendFiles()) return true;
-    if (Cancelled) return false;
-    // A picture that did not go is told as well: the page on the server
-    // would show a hole where it belongs.
-    const QString detail = upload_->Outcome() == TUploadOutcome::FileFailed
-                               ? QStringLiteral("These files were not sent:\n") + failedFiles_.join(QLatin1Char('\n'))
-                               : upload_->Detail();
-    TellFailure(kUploadError, detail);
-    return false;
-}
-
 void TfrmUpload::RunUpload() {
     timInit->stop();
     if (running_ || upload_ || Cancelled) return;
     running_ = true;
+    if (UploadServer.KeyringName.isEmpty()) {
+        StartSequence();
+        return;
+    }
+    // The password is asked of the keyring on its own thread; the window
+    // says so, and Cancel works, while it is waiting.
+    SetStatus(QStringLiteral("Reading the password from the keyring..."));
+    Keyring::ReadAsync(UploadServer.KeyringName, this, [this](const Keyring::TReply& reply) {
+        if (Cancelled) return;
+        if (!TakePasswordReply(UploadServer, reply)) {
+            TellFailure(QStringLiteral("Couldn't read the password of this server from the keyring."),
+                        reply.Error + QStringLiteral("\n\nUnlock the keyring, or type the password again in the "
+                                                     "server list, and try again."));
+            Finish(false);
+            return;
+        }
+        StartSequence();
+    });
+}
+
+void TfrmUpload::StartSequence() {
     upload_ = std::make_unique<TUploadSequence>(*ftp, UploadTargetOf(UploadServer), files_);
     upload_->Status = [this](const QString& text) { SetStatus(text); };
     upload_->Progress = [this](int value, int maximum) {
@@ -153,7 +146,67 @@ void TfrmUpload::RunUpload() {
     upload_->FileDone = [this](const TUploadFile& file, bool sent, const QString& why) {
         if (!sent && !Cancelled) failedFiles_ << file.Remote + QStringLiteral(": ") + why;
     };
-    if (ConnectToServer() && !Cancelled && SendFiles()) UploadOK = true;
+    connect(upload_.get(), &TUploadSequence::Finished, this, &TfrmUpload::SequenceFinished);
+    upload_->Start();
+}
+
+void TfrmUpload::SequenceFinished(bool ok) {
+    if (Cancelled) return;
+    if (!ok) TellOutcome();
+    Finish(ok);
+}
+
+void TfrmUpload::TellOutcome() {
+    // Declined at the trust question (or warned of a changed host key):
+    // the user has been told already.
+    if (upload_->WasUntrusted()) return;
+    switch (upload_->Outcome()) {
+        case TUploadOutcome::LoginFailed: {
+            // A server that was never reached is no fault of the password.
+            const QString server = upload_->Target().Address;
+            switch (upload_->Reach()) {
+                case TFtpClient::TReach::Refused:
+                    TellFailure(QStringLiteral("The server %1 refused the connection: check the address and port.")
+                                    .arg(server),
+                                upload_->Detail());
+                    return;
+                case TFtpClient::TReach::NotFound:
+                    TellFailure(QStringLiteral("The server %1 could not be found: check the address and port.")
+                                    .arg(server),
+                                upload_->Detail());
+                    return;
+                case TFtpClient::TReach::NoAnswer:
+                    TellFailure(QStringLiteral("The server %1 did not answer: check the address and port, or try "
+                                               "again later.")
+                                    .arg(server),
+                                upload_->Detail());
+                    return;
+                case TFtpClient::TReach::Reached:
+                    TellFailure(LoginFailedText, upload_->Detail());
+                    return;
+            }
+            return;
+        }
+        case TUploadOutcome::FolderFailed:
+            TellFailure(QStringLiteral("Couldn't change to the specified directory.\r\rPlease check your directory "
+                                       "details and try again."),
+                        upload_->Detail());
+            return;
+        case TUploadOutcome::FileFailed:
+            // A picture that did not go is told as well: the page on the
+            // server would show a hole where it belongs.
+            TellFailure(kUploadError,
+                        QStringLiteral("These files were not sent:\n") + failedFiles_.join(QLatin1Char('\n')));
+            return;
+        default:
+            TellFailure(kUploadError, upload_->Detail());
+            return;
+    }
+}
+
+// The one end of every upload: the window closes with its result.
+void TfrmUpload::Finish(bool ok) {
+    UploadOK = ok && !Cancelled;
     running_ = false;
     close();
 }
@@ -161,14 +214,12 @@ void TfrmUpload::RunUpload() {
 void TfrmUpload::butCancelClick() {
     if (Cancelled) return;
     Cancelled = true;
+    // The sequence disconnects without waiting; a keyring read still out
+    // is dropped when it comes.
     if (upload_) upload_->Cancel();
-    if (ftp->Connected()) ftp->Disconnect();
-    ftp->Cancel();
     ftp->Cleanup();
     SetStatus(QStringLiteral("Connection to Web Server cancelled."));
-    UploadOK = false;
-    QCoreApplication::processEvents();
-    close();
+    Finish(false);
 }
 
 void TfrmUpload::reject() {
@@ -179,12 +230,6 @@ void TfrmUpload::reject() {
     QDialog::reject();
 }
 
-void TfrmUpload::FormClose() {
-    if (ftp->Connected()) ftp->Disconnect();
-    ftp->Cleanup();
-    QCoreApplication::processEvents();
-}
-
 void TfrmUpload::closeEvent(QCloseEvent* event) {
     // Closed by the window system while sending: that is a cancel.
     if (running_ && !Cancelled) {
@@ -192,7 +237,7 @@ void TfrmUpload::closeEvent(QCloseEvent* event) {
         butCancelClick();
         return;
     }
-    FormClose();
+    ftp->Cleanup();
     QDialog::closeEvent(event);
 }
 

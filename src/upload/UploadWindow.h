@@ -44,12 +44,10 @@ public:
 
     // Shows a space followed by `text` in the status line.
     void SetStatus(const QString& text);
-    // Connects, logs in, makes and enters the server's folder; tells the
-    // user what went wrong unless the upload was cancelled.
-    bool ConnectToServer();
-    // Sends the page and its files, then disconnects.
-    bool SendFiles();
-    // Both, from the first tick of timInit; the window closes afterwards.
+    // From the first tick of timInit: reads the password from the keyring
+    // where it is kept there, then starts the upload sequence. Nothing here
+    // waits; the window closes when the sequence finishes (and tells what
+    // went wrong), or at once on Cancel.
     void RunUpload();
     void butCancelClick();
 
@@ -59,7 +57,10 @@ protected:
     void reject() override;
 
 private:
-    void FormClose();
+    void StartSequence();
+    void SequenceFinished(bool ok);
+    void TellOutcome();
+    void Finish(bool ok);
     // A message of the upload, with what went wrong below it.
     void TellFailure(const QString& message, const QString& detail);
 

@@ -58,12 +58,18 @@ void TestUtils::relativePath() {
 
 void TestUtils::resolveReference() {
     const QString base = N("/P/HTMLFiles/page.html");
-    QCOMPARE(ResolveReference(base, "../graphics/logo.gif"), N("/P/graphics/logo.gif"));
-    QCOMPARE(ResolveReference(base, "graphics\\logo.gif"), N("/P/HTMLFiles/graphics/logo.gif"));
-    QCOMPARE(ResolveReference(base, "\"pic.gif\""), N("/P/HTMLFiles/pic.gif"));
-    QCOMPARE(ResolveReference(base, "../../a/b.gif"), N("/a/b.gif"));
-    QCOMPARE(ResolveReference(base, "D:\\pics\\x.gif"), QString("D:") + N("/pics/x.gif"));
-    QCOMPARE(ResolveReference(base, N("/abs/x.gif")), N("/abs/x.gif"));
+    auto inside = [&](const QString& ref) { return ResolveReference(base, ref).Local; };
+    QCOMPARE(inside("graphics\\logo.gif"), N("/P/HTMLFiles/graphics/logo.gif"));
+    QCOMPARE(inside("\"pic.gif\""), N("/P/HTMLFiles/pic.gif"));
+    QCOMPARE(inside("a/../graphics/./x.gif"), N("/P/HTMLFiles/graphics/x.gif"));
+    QCOMPARE(ResolveReference(base, "a/../graphics/./x.gif").Inside, QString("graphics/x.gif"));
+    // Nothing outside the page's folder, however it is written.
+    for (const char* ref : {"../graphics/logo.gif", "../../a/b.gif", "graphics/../../x", "D:\\pics\\x.gif", "/abs/x.gif",
+                            "\\\\server\\share\\x.gif", "file:///etc/passwd", "FILE:x.gif", "", "graphics/.."}) {
+        const TResolvedReference r = ResolveReference(base, ref);
+        QVERIFY2(r.Refused() && r.Local.isEmpty(), ref);
+        QCOMPARE(r.Refusal, QString("outside the page's folder"));
+    }
 }
 
 void TestUtils::substrings() {

@@ -51,6 +51,7 @@ private slots:
     void externalPreviewInViewWritesEditorTextToPageFile();
     void failingBrowserShowsTheMessage();
     void redirectPageCarriesAddressUnchanged();
+    void plantedPagesAreNeverRun();
     void rightReleaseOverPreviewSaysJoy();
 
 private:
@@ -267,6 +268,46 @@ void TestBrowserPreview::redirectPageCarriesAddressUnchanged() {
     QVERIFY(ReadBytes(PreviewFileName()).contains("URL=x\">\r\n<title>"));
     QVERIFY(!ReadBytes(PreviewFileName()).contains("example"));
     QCOMPARE(seam_->Arguments(2), QStringList({PreviewFileName(), PreviewFileName()}));
+    QVERIFY(dialogs_->shown.isEmpty());
+}
+
+void TestBrowserPreview::plantedPagesAreNeverRun() {
+    // Another user's program under the redirect page's name in the shared
+    // temporary folder, and a page that is itself executable.
+    QTemporaryDir shared;
+    struct TTmpDir {
+        QByteArray old = qgetenv("TMPDIR");
+        ~TTmpDir() { old.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", old); }
+    } restore;
+    qputenv("TMPDIR", shared.path().toLocal8Bit());
+    const QString ran = shared.filePath("ran");
+    auto plant = [&](const QString& path) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\necho ran >> '" + ran.toLocal8Bit() + "'\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+    };
+    const QString planted = JoinPath(GetTempFolder(), "~tvxpreview.html");
+    plant(planted);
+    seam_->AddRecorder("xdg-open");
+    w_ = CreateMainWindow();
+    w_->Browser->OpenURLInBrowser("http://example.com/");
+    // The page went to the opener from a folder only this user can enter.
+    const QString page = PreviewFileName();
+    QVERIFY(!page.startsWith(shared.path()));
+    QVERIFY(!(QFileInfo(QFileInfo(page).path()).permissions() & (QFile::WriteGroup | QFile::WriteOther)));
+    QCOMPARE(seam_->Arguments(), QStringList({page}));
+    QVERIFY(ReadBytes(page).contains("URL=http://example.com/"));
+    QVERIFY(ReadBytes(planted).startsWith("#!/bin/sh"));
+
+    TExecFile exec;
+    exec.CommandLine = planted;
+    QVERIFY(!exec.Execute());  // without Associate a page starts nothing
+    exec.Associate = true;
+    QVERIFY(exec.Execute());
+    QCOMPARE(seam_->Arguments(2), QStringList({page, planted}));
+    QVERIFY(!QFile::exists(ran));
     QVERIFY(dialogs_->shown.isEmpty());
 }
 

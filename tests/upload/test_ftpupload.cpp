@@ -1,7 +1,10 @@
 // The FTP client and the upload sequence against a real local server.
 #include "FtpTestServer.h"
 #include "upload/FtpClient.h"
+#include "upload/UploadList.h"
 #include "upload/UploadSequence.h"
+
+#include <QSignalSpy>
 
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -36,6 +39,79 @@ class TestFtpUpload : public QObject {
     }
 
 private slots:
+    void referencesOutsideThePageAreRefusedTheRestSent() {
+        // Secrets planted where hostile references point: above the HTML
+        // folder, and by absolute path and file: URL.
+        const QString secret = MakeFile("secret.txt", "private key");
+        const QString page = MakeFile("HTMLFiles/page.html", "");
+        MakeFile("HTMLFiles/graphics/ok.gif", "ok");
+        const QString text = "<IMG SRC=\"" + secret + "\"><IMG SRC=\"../secret.txt\">"
+                             "<IMG SRC=\"graphics/../../secret.txt\"><IMG SRC=\"file://" + secret + "\">"
+                             "<IMG SRC=\"graphics/./ok.gif\"><BODY BACKGROUND=\"..\\secret.txt\">";
+        const UploadList list = BuildUploadList(text, page);
+        QStringList refused;
+        for (const ResourceDetail& d : list)
+            if (d.State == TUploadState::Refused) refused << d.Remote + " " + d.Reason;
+        QCOMPARE(refused, (QStringList{secret + " outside the page's folder", "../secret.txt outside the page's folder",
+                                       "graphics/../../secret.txt outside the page's folder",
+                                       "file://" + secret + " outside the page's folder",
+                                       "..\\secret.txt outside the page's folder"}));
+
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        TFtpClient ftp;
+        TUploadSequence upload(ftp, Target(server, "public_html/site"),
+                               MakeUploadPlan(QFileInfo(page).path(), page, list));
+        QStringList told;
+        upload.FileDone = [&](const TUploadFile& f, bool sent, const QString& why) {
+            told << f.Remote + (sent ? QString() : " - " + why);
+        };
+        QVERIFY(!upload.Run());
+        QCOMPARE(upload.Outcome(), TUploadOutcome::FileFailed);
+        QCOMPARE(told.size(), 7);
+        QVERIFY(told.contains("graphics/ok.gif"));
+        QVERIFY(told.contains("../secret.txt - outside the page's folder"));
+        // Nothing outside the server folder, no secret anywhere.
+        QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/ok.gif", "public_html/site/page.html"}));
+
+        // The client itself refuses names and folders that climb out.
+        ftp.Blocking = true;
+        QCOMPARE(ftp.Connect(), 0);
+        ftp.LocalFile = secret;
+        for (const char* name : {"../x.txt", "/x.txt", "graphics/../../x.txt", "a\\..\\..\\x.txt"}) {
+            ftp.RemoteFile = QString::fromUtf8(name);
+            ftp.SetAction(TFtpClient::actSend);
+            QCOMPARE(ftp.LastError, int(ftpOutside));
+        }
+        QCOMPARE(ftp.ChangeDirectory("public_html/../.."), int(ftpOutside));
+        QCOMPARE(ftp.MakeDirectory("../up"), int(ftpOutside));
+        QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/ok.gif", "public_html/site/page.html"}));
+    }
+
+    void cancelAnswersAtOnceWhileTheServerStalls() {
+        // A listener that never answers: the log-in waits on it.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        TFtpClient ftp;
+        TUploadTarget t;
+        t.Address = "127.0.0.1";
+        t.Port = silent.serverPort();
+        TUploadSequence upload(ftp, t, {{MakeFile("p.html", "x"), "p.html", false}});
+        QSignalSpy finished(&upload, &TUploadSequence::Finished);
+        upload.Start();
+        QVERIFY(upload.Running());
+        QTest::qWait(300);
+        QVERIFY(upload.Running());
+        QElapsedTimer t0;
+        t0.start();
+        upload.Cancel();
+        // Over before Cancel returns; the client's destruction (which ends
+        // its worker) is measured too.
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(upload.Outcome(), TUploadOutcome::Cancelled);
+        qInfo("cancel answered after %lld ms", t0.elapsed());
+    }
+
     void wholeUploadOverOneConnection() {
         TFtpTestServer server;
         QVERIFY(server.ok());
@@ -192,7 +268,10 @@ private slots:
         tick.start(100);
         QElapsedTimer t;
         t.start();
+        ftp.Blocking = false;
+        QSignalSpy done(&ftp, &TFtpClient::OperationDone);
         ftp.Connect();
+        QVERIFY(done.wait(10000));
         QVERIFY(ftp.LastError > 0);
         QCOMPARE(ftp.LastErrorText(), QStringLiteral("The server did not answer."));
         // It waited for the time-out, with the event loop running meanwhile.

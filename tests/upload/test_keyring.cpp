@@ -4,12 +4,30 @@
 // names a socket that does not exist, as on a machine without a desktop
 // session, and the scrambled setting is the fallback.
 #include "TestSupport.h"
+#include "app/UserDialogs.h"
 #include "upload/Keyring.h"
 #include "upload/ServerList.h"
+#include "upload/ServerWizard.h"
+#include "upload/UploadWindow.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -33,6 +51,13 @@ void SaveOne(const QString& name, const QString& password) {
 
 const QString kSecret = QStringLiteral("kEy-r1ng pass");
 
+// The secret service on this suite's private bus, as the bus knows it.
+pid_t KeyringPid() {
+    const QDBusReply<uint> pid =
+        QDBusConnection::sessionBus().interface()->servicePid(QStringLiteral("org.freedesktop.secrets"));
+    return pid.isValid() ? pid_t(pid.value()) : 0;
+}
+
 }  // namespace
 
 class TestKeyring : public QObject {
@@ -55,35 +80,99 @@ private slots:
     void passwordLivesInTheKeyringOnly() {
         TTestEnv env;
         SaveOne("Home", kSecret);
-        QCOMPARE(Raw().value("WWWServers/Home/PasswordStore").toString(), QStringLiteral("Keyring"));
+        // The keyring takes it on its own thread; the settings then drop it.
+        QTRY_COMPARE_WITH_TIMEOUT(Raw().value("WWWServers/Home/PasswordStore").toString(), QStringLiteral("Keyring"),
+                                  20000);
         QVERIFY(!Raw().contains("WWWServers/Home/Password"));
         QVERIFY(!SettingsFile().contains(kSecret.toUtf8()));
         QVERIFY(!SettingsFile().contains(ScramblePassword(kSecret, TScrambleMode::ENC).toUtf8()));
-        QCOMPARE(Keyring::Read("Home"), std::optional<QString>(kSecret));
+        QCOMPARE(Keyring::Read("Home").Password, kSecret);
 
         // Read only when needed.
         tWWWServerType s = ReadServer("Home");
         QVERIFY(s.Password.isEmpty());
-        FetchPassword(s);
+        QVERIFY(FetchPassword(s));
         QCOMPARE(s.Password, kSecret);
     }
 
-    void renamingAndDeletingMoveThePassword() {
+    void renamingKeepsTheEntryAndDeletingRemovesIt() {
         TTestEnv env;
         SaveOne("Old name", kSecret);
+        QTRY_COMPARE_WITH_TIMEOUT(Raw().value("WWWServers/Old name/PasswordStore").toString(),
+                                  QStringLiteral("Keyring"), 20000);
         TServerList list;
         LoadServerList(list);
         QCOMPARE(list.size(), size_t(1));
         list[0]->Name = "New name";
         SaveServerList(list);
-        QCOMPARE(Keyring::Read("New name"), std::optional<QString>(kSecret));
-        QVERIFY(!Keyring::Read("Old name").has_value());
         tWWWServerType s = ReadServer("New name");
-        FetchPassword(s);
+        QVERIFY(FetchPassword(s));
         QCOMPARE(s.Password, kSecret);
 
         SaveServerList(TServerList());
-        QVERIFY(!Keyring::Read("New name").has_value());
+        QTRY_COMPARE_WITH_TIMEOUT(int(Keyring::Read("Old name").Result), int(Keyring::TResult::NotFound), 20000);
+    }
+
+    // A keyring that stops answering (stopped, as one behind its unlock
+    // prompt would be): the wizard stays responsive and says what it waits
+    // for, the read fails after its bound, and saving then keeps the
+    // password the keyring holds.
+    void aStalledKeyringFreezesNothingAndLosesNothing() {
+        TTestEnv env;
+        SaveOne("Home", kSecret);
+        QTRY_COMPARE_WITH_TIMEOUT(Raw().value("WWWServers/Home/PasswordStore").toString(), QStringLiteral("Keyring"),
+                                  20000);
+        qputenv("TARVO_KEYRING_WAIT_MS", "1500");
+        const pid_t keyring = KeyringPid();
+        QVERIFY(keyring > 0);
+        ::kill(keyring, SIGSTOP);
+        TServerList list;
+        LoadServerList(list);
+        {
+            TfrmServerWizard w(list);
+            w.show();
+            QTest::mouseClick(w.rbModify, Qt::LeftButton, {}, QPoint(8, w.rbModify->height() / 2));
+            QTest::mouseClick(w.butNext, Qt::LeftButton);
+            const QPoint row = w.lstServers->visualItemRect(w.lstServers->item(0)).center();
+            QTest::mouseClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
+            QTest::mouseDClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
+            QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+            QCOMPARE(w.txtPassword->placeholderText(), QStringLiteral("Reading the password from the keyring..."));
+            // The window answers while the keyring does not.
+            QTest::keyClicks(w.txtLogin, "x");
+            QCOMPARE(w.txtLogin->text(), QStringLiteral("jox"));
+            QTRY_VERIFY_WITH_TIMEOUT(w.txtPassword->placeholderText().startsWith("The keyring did not give"), 10000);
+            QCOMPARE(w.txtPassword->text(), QString());
+            static_cast<TScriptedDialogs*>(&Dialogs())->answers << QMessageBox::Yes;
+            QTest::mouseClick(w.butFinish, Qt::LeftButton);
+        }
+        {
+            // The upload window waits for the password the same way, and
+            // Cancel closes it at once.
+            TfrmUpload up(ReadServer("Home"), {{"p.html", "p.html", false}});
+            QElapsedTimer clock;
+            qint64 answeredMs = -1;
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, &up, [&] {
+                if (!clock.isValid() && up.lblFTPStatus->text() == " Reading the password from the keyring...") {
+                    clock.start();
+                    QTest::mouseClick(up.butCancel, Qt::LeftButton);
+                }
+            });
+            connect(&up, &QDialog::finished, &up, [&] { answeredMs = clock.isValid() ? clock.elapsed() : -1; });
+            poll.start(20);
+            up.exec();
+            QVERIFY(up.Cancelled && !up.UploadOK);
+            QVERIFY2(answeredMs >= 0 && answeredMs < 5000, qPrintable(QString::number(answeredMs)));
+            qInfo("the upload window closed %lld ms after Cancel while the keyring stalled", answeredMs);
+        }
+        ::kill(keyring, SIGCONT);
+        qunsetenv("TARVO_KEYRING_WAIT_MS");
+        QCOMPARE(Raw().value("WWWServers/Home/UserName").toString(), QStringLiteral("jox"));
+        QCOMPARE(Raw().value("WWWServers/Home/PasswordStore").toString(), QStringLiteral("Keyring"));
+        tWWWServerType s = ReadServer("Home");
+        QVERIFY(FetchPassword(s));
+        QCOMPARE(s.Password, kSecret);
     }
 #else
     void withoutAStoreThePasswordIsScrambledInTheSettings() {
@@ -100,9 +189,24 @@ private slots:
         tWWWServerType s = ReadServer("Home");
         QCOMPARE(s.Password, kSecret);
         QVERIFY(s.KeyringName.isEmpty());
+
+        // A password said to be in a keyring that cannot be reached: the
+        // read fails, and a save keeps pointing there rather than storing
+        // an empty password over it.
+        Raw().setValue("WWWServers/Home/PasswordStore", "Keyring");
+        Raw().remove("WWWServers/Home/Password");
+        TServerList list;
+        LoadServerList(list);
+        QString why;
+        QVERIFY(!FetchPassword(*list[0], &why));
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(list[0]->KeyringName, QStringLiteral("Home"));
+        SaveServerList(list);
+        QCOMPARE(Raw().value("WWWServers/Home/PasswordStore").toString(), QStringLiteral("Keyring"));
+        QVERIFY(!Raw().contains("WWWServers/Home/Password"));
     }
 #endif
 };
 
-QTEST_GUILESS_MAIN(TestKeyring)
+QTEST_MAIN(TestKeyring)
 #include "test_keyring.moc"

@@ -93,6 +93,32 @@ class TestSecureUpload : public QObject {
 private slots:
     void initTestCase() { QVERIFY(certs_.ok()); }
 
+    void sftpSendsNothingFromOutsideThePageNorAboveTheFolder() {
+        TFtpTestServer server("sftpserver.py", SftpArgs("outside"));
+        QVERIFY(server.ok());
+        // A file the server would delete first if a name could climb out.
+        QFile above(server.path("keep.txt"));
+        QVERIFY(above.open(QIODevice::WriteOnly));
+        above.write("kept");
+        above.close();
+        std::vector<TUploadFile> files = Files();
+        const QString secret = local_.filePath("p.html");
+        files.push_back({secret, "../keep.txt", false});  // a name that climbs: refused by the client
+        files.push_back({QString(), "/etc/passwd", true, "outside the page's folder"});
+        TFtpClient ftp;
+        TUploadSequence upload(ftp, Target(server, TSecurity::SFTP, "site"), files);
+        upload.AskTrust = [](const TTrustQuestion&) { return true; };
+        QStringList notSent;
+        upload.FileDone = [&](const TUploadFile& f, bool sent, const QString&) {
+            if (!sent) notSent << f.Remote;
+        };
+        QVERIFY(!upload.Run());
+        QCOMPARE(upload.Outcome(), TUploadOutcome::FileFailed);
+        QCOMPARE(notSent, (QStringList{"../keep.txt", "/etc/passwd"}));
+        QCOMPARE(server.read("keep.txt"), QByteArray("kept"));
+        QCOMPARE(server.files(), (QStringList{"keep.txt", "site/graphics/a.gif", "site/mypage.html"}));
+    }
+
     void ftpsSelfSignedIsAskedAboutThenPinned() {
         TFtpTestServer server("ftpsserver.py", certs_.Server("self"));
         QVERIFY(server.ok());

@@ -3,6 +3,8 @@
 #include "FtpTestServer.h"
 #include "TestCertificates.h"
 #include "TestSupport.h"
+#include "docs/PageFile.h"
+#include "model/WebBlocks.h"
 #include "upload/ServerList.h"
 
 #include <QSettings>
@@ -64,6 +66,56 @@ class TestUploadCommand : public QObject {
     }
 
 private slots:
+    // A page from a stranger whose text points at files outside the HTML
+    // folder: none is read or sent, each is named on standard error, the
+    // rest still goes, and the status is 7. The password comes privately.
+    void refusedReferencesAndAPrivatePassword() {
+        TTestEnv env;
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        const QString secret = env.appDir() + "/secret.txt";
+        QFile f(secret);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("private");
+        f.close();
+        TPage page;
+        page.InsertChunk(0, NewChunkForKind(bkPara));
+        page.Chunk(0)->Para->Paragraph = "<IMG SRC=\"../secret.txt\"><IMG SRC=\"" + secret +
+                                       "\"><IMG SRC=\"graphics/button.gif\">";
+        const QString doc = env.appDir() + "/save/hostile.tve";
+        QVERIFY(WritePageFile(doc, page, QString(), QImage()));
+
+        QProcess p;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("TARVO_APPDIR", env.appDir());
+        e.insert("XDG_CONFIG_HOME", env.configDir());
+        p.setProcessEnvironment(e);
+        p.start(QString::fromLocal8Bit(qgetenv("TARVO_BIN_DIR")) + "/tarvo",
+                {"--upload", doc, "--no-logo", "--password-stdin", "--to",
+                 QStringLiteral("ftp://webuser@127.0.0.1:%1/www").arg(server.port())});
+        p.write("s3cret pass\n");
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(120000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QCOMPARE(p.exitCode(), 7);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), QStringLiteral("hostile.html\ngraphics/button.gif\n"));
+        QVERIFY2(err.contains("tarvo: ../secret.txt was not sent: outside the page's folder\n"), qPrintable(err));
+        QVERIFY2(err.contains("tarvo: " + secret + " was not sent: outside the page's folder\n"), qPrintable(err));
+        QCOMPARE(server.files(), (QStringList{"www/graphics/button.gif", "www/hostile.html"}));
+
+        // The password from the environment; one in the address is warned about.
+        e.insert("TARVO_PASSWORD", "s3cret pass");
+        p.setProcessEnvironment(e);
+        p.start(QString::fromLocal8Bit(qgetenv("TARVO_BIN_DIR")) + "/tarvo",
+                {"--upload", Document(env), "--to", QStringLiteral("ftp://webuser@127.0.0.1:%1/env").arg(server.port())});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(QFileInfo::exists(server.path("env/mypage.html")));
+        const TResult inUrl = Tarvo(env, {"--upload", Document(env), "--to", Url(server, "url")});
+        QCOMPARE(inUrl.status, 0);
+        QVERIFY(inUrl.err.contains("--password-stdin"));
+    }
+
     void sendsThePageAndItsPicturesByteForByte() {
         TTestEnv env;
         TFtpTestServer server;
@@ -236,5 +288,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUploadCommand)
+QTEST_MAIN(TestUploadCommand)
 #include "test_uploadcommand.moc"

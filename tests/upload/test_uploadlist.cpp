@@ -30,12 +30,27 @@ private slots:
         QCOMPARE(l[0].FileKind, QStringLiteral("gif/jpg"));
     }
 
-    void fileUrlsNameLocalFiles() {
-        const UploadList l = BuildUploadList(QStringLiteral("<IMG SRC=\"file:///C|/pics/Me.gif\">"),
-                                             QStringLiteral("/h/page.html"));
-        QCOMPARE(l.size(), size_t(1));
-        QCOMPARE(l[0].Local, QStringLiteral("/pics/Me.gif"));
-        QCOMPARE(l[0].Remote, QStringLiteral("Me.gif"));
+    void referencesOutsideTheFolderAreKeptAsRefused() {
+        const QString page = QStringLiteral("/h/HTMLFiles/page.html");
+        const UploadList l = BuildUploadList(
+            QStringLiteral("<IMG SRC=\"file:///C|/pics/Me.gif\"><IMG SRC=\"C:\\x.gif\"><IMG SRC=\"//cdn.example/a.gif\">"
+                           "<IMG SRC=\"a/../../b.gif\"><IMG SRC=\"../b.gif\"><IMG SRC=\"a/../b.gif\"><IMG SRC=\"../b.gif\">"),
+            page);
+        // A web address without a scheme is not a file; each refusal once.
+        QCOMPARE(Remotes(l), (QStringList{"file:///C|/pics/Me.gif", "C:\\x.gif", "a/../../b.gif", "../b.gif", "b.gif"}));
+        for (size_t i = 0; i < 4; ++i) {
+            QCOMPARE(l[i].State, TUploadState::Refused);
+            QCOMPARE(l[i].Reason, QStringLiteral("outside the page's folder"));
+            QVERIFY(l[i].Local.isEmpty());
+        }
+        QCOMPARE(l[4].State, TUploadState::ToSend);
+        QCOMPARE(l[4].Local, QStringLiteral("/h/HTMLFiles/b.gif"));
+        // The plan keeps them, as files not to send.
+        const auto plan = MakeUploadPlan(QStringLiteral("/h/HTMLFiles"), page, l);
+        QCOMPARE(plan.size(), size_t(6));
+        QCOMPARE(plan[1].Refused, QStringLiteral("outside the page's folder"));
+        QVERIFY(plan[1].Local.isEmpty());
+        QVERIFY(plan[5].Refused.isEmpty());
     }
 
     void planNamesAndModes() {

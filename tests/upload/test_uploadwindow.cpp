@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTimer>
 
 #include "TarvoResources.h"
@@ -288,8 +289,9 @@ private slots:
              "Couldn't change to the specified directory.\r\rPlease check your directory details and try again.", ""},
             {Server(server, "site"), {plan[0], {missing, "graphics/gone.gif", true}},
              "An error has occurred uploading the files to your Web server.", "graphics/gone.gif"},
+            // A closed port is not blamed on the password.
             {Record("Closed", "127.0.0.1:1", "", "a", "b", ""), plan,
-             "Couldn't log in.  Please check that the Login and Password are correct.", ""},
+             "The server 127.0.0.1 refused the connection: check the address and port.", "refused"},
         };
         for (const TCase& c : cases) {
             dialogs_->shown.clear();
@@ -306,6 +308,60 @@ private slots:
         }
         // The page went before the missing picture was found missing.
         QCOMPARE(server.read("site/p.html"), QByteArray("<HTML></HTML>\r\n"));
+    }
+
+    // A page that points outside its folder: the list shows why a file
+    // will not go, the upload sends the rest and names it in its report.
+    void refusedReferencesAreListedAndReported() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        StoreServers({Server(server, "site")});
+        auto w = WindowOnSendStage();
+        QVERIFY(w);
+        TSendPanel* send = Panel(*w);
+        QFile page(env_->appDir() + "/HTMLFiles/my page.html");
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<HTML><IMG SRC=\"../Styles.data\"><IMG SRC=\"graphics/button.gif\"></HTML>");
+        page.close();
+        send->BuildUploadList();
+        send->UpdateFileList();
+        QCOMPARE(send->lstFiles->item(0)->text(), QString("../Styles.data (not sent: outside the page's folder)"));
+        dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
+        Click(send->imgUpload);
+        QTRY_VERIFY_WITH_TIMEOUT(dialogs_->lastText().contains("not sent"), 20000);
+        QVERIFY2(dialogs_->lastText().endsWith("These files were not sent:\n../Styles.data: outside the page's folder"),
+                 qPrintable(dialogs_->lastText()));
+        QCOMPARE(server.files(), (QStringList{"site/graphics/button.gif", "site/mypage.html"}));
+        QCOMPARE(w->CurrentStage, int(TfrmMain::stSend));
+    }
+
+    // A server that accepts the connection and then says nothing: Cancel
+    // still closes the window at once (the figure is printed).
+    void cancelAnswersWhileTheServerStalls() {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        QTemporaryDir local;
+        QFile page(local.filePath("p.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        TfrmUpload up(Record("Silent", QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), "", "u", "p", ""),
+                      {{page.fileName(), "p.html", false}});
+        QElapsedTimer clock;
+        qint64 answeredMs = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &up, [&] {
+            if (!clock.isValid() && silent.hasPendingConnections()) {
+                clock.start();
+                Click(up.butCancel);
+            }
+        });
+        connect(&up, &QDialog::finished, &up, [&] { answeredMs = clock.isValid() ? clock.elapsed() : -1; });
+        poll.start(20);
+        up.exec();
+        QVERIFY(up.Cancelled && !up.UploadOK);
+        QVERIFY2(answeredMs >= 0 && answeredMs < 5000, qPrintable(QString::number(answeredMs)));
+        qInfo("the window closed %lld ms after Cancel while the server stalled", answeredMs);
+        QCOMPARE(dialogs_->shown.size(), 0);
     }
 
     void cancelDuringALargeTransferLeavesTheOldFileWhole() {
@@ -349,7 +405,8 @@ private slots:
         QCOMPARE(up.lblFTPStatus->text(), QString(" Connection to Web Server cancelled."));
         QCOMPARE(dialogs_->shown.size(), 0);  // a cancel is no failure to tell
         QTRY_COMPARE_WITH_TIMEOUT(server.read("big.gif"), old, 30000);
-        QVERIFY(!server.files().join(" ").contains(".tarvo-upload"));
+        // The temporary file is removed behind the closed window.
+        QTRY_VERIFY_WITH_TIMEOUT(!server.files().join(" ").contains(".tarvo-upload"), 30000);
         QVERIFY(!up.ftp->Connected());
     }
 
