@@ -53,6 +53,7 @@ public:
     QString AskSavePath(const QString& caption, const QString& folder, const QString& fileName,
                         bool isTemplate) override;
     bool ConfirmSaveBeforeUpload(bool untitled) override;
+    bool AcceptPageBytes(const TPageBytes& page) override;
 
 private:
     // Shows a failure or a warning; true when the outcome is Done.

@@ -23,7 +23,9 @@ const T& RecordOrDefault(const std::unique_ptr<T>& record) {
 }
 }  // namespace
 
-void WriteChunk(QIODevice& dev, const TWebChunk& chunk) {
+bool WriteChunk(QIODevice& dev, const TWebChunk& chunk, TStrCoding coding) {
+    bool fits = true;
+    const auto WriteStr = [&](QIODevice& d, const QString& text) { fits = ::WriteStr(d, text, coding) && fits; };
     WriteInt32(dev, chunk.Kind);
     switch (chunk.Kind) {
         case bkPara: {
@@ -81,25 +83,38 @@ void WriteChunk(QIODevice& dev, const TWebChunk& chunk) {
         }
         default: break;
     }
+    return fits;
 }
 
-QByteArray PageFileBytes(const TPage& page, const QString& styleName) {
-    QByteArray bytes;
+namespace {
+
+// The document in one coding; false when a string did not fit it.
+bool PageFileBytesIn(const TPage& page, const QString& styleName, TStrCoding coding, QByteArray& bytes) {
+    bytes.clear();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     WriteFixed(buffer, kPageFileHeader);
-    WriteFixed(buffer, kPageFileVersion);
-    WriteStr(buffer, styleName);
-    WriteStr(buffer, page.PageTitle);
+    WriteFixed(buffer, coding == TStrCoding::Utf8 ? kPageFileVersionUtf8 : kPageFileVersion);
+    bool fits = WriteStr(buffer, styleName, coding);
+    fits = WriteStr(buffer, page.PageTitle, coding) && fits;
     qint32 count = 0;
     for (const auto& chunk : page.WebChunks)
         if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) ++count;
     WriteInt32(buffer, count);
     for (const auto& chunk : page.WebChunks)
-        if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) WriteChunk(buffer, *chunk);
+        if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) fits = WriteChunk(buffer, *chunk, coding) && fits;
     WriteInt32(buffer, 4);
     WriteInt32(buffer, kEndMarkerKind);
     WriteFixed(buffer, kPageFileTrailer);
+    return fits;
+}
+
+}  // namespace
+
+QByteArray PageFileBytes(const TPage& page, const QString& styleName) {
+    QByteArray bytes;
+    if (!PageFileBytesIn(page, styleName, TStrCoding::Ansi, bytes))
+        PageFileBytesIn(page, styleName, TStrCoding::Utf8, bytes);
     return bytes;
 }
 
@@ -311,6 +326,8 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     o.MinorVersion = h.minor;
     if (h.result != TPageReadResult::Ok) return finish(h.result, h.fault);
 
+    // Version 1.04 and later hold UTF-8; older ones Windows-1252.
+    if (o.MinorVersion >= kUtf8MinorVersion) in.SetCoding(TStrCoding::Utf8);
     if (o.MinorVersion > 0) {
         if (!in.ReadStr(o.StyleName)) return finish(TPageReadResult::Damaged, FaultOf(in));
         o.HasStyleName = true;

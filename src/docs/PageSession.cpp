@@ -52,9 +52,11 @@ QString TPageSession::PageHTMLPath() const {
 bool TPageSession::WritePageHTML(const QString& path) {
     // Written beside the old file and renamed over it, so a failed write
     // never destroys the last good page.
+    const TPageBytes page = EncodePageHTML(PageHTMLText());
+    if (!page.Fits() && !(User && User->AcceptPageBytes(page))) return false;
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(ToAnsi(PageHTMLText()));
+    f.write(page.Bytes);
     return f.commit();
 }
 

@@ -5,6 +5,7 @@
 // open and save it. No widgets: the windows ask the user (through
 // TSessionUser), call the session and show the outcome it returns.
 
+#include "html/PageEncoding.h"
 #include "model/WebBlocks.h"
 #include "styles/StyleList.h"
 
@@ -53,6 +54,10 @@ public:
     // The warning before the Send stage: for an untitled page an OK-only
     // notice (the answer does not count), for a changed one OK or Cancel.
     virtual bool ConfirmSaveBeforeUpload(bool untitled) = 0;
+    // The page's HTML declares a charset that cannot hold one of its
+    // characters: may it be written as UTF-8 (see AcceptPageBytes)? Without
+    // a person to ask, the HTML file is not written.
+    virtual bool AcceptPageBytes(const TPageBytes&) { return false; }
 };
 
 class TPageSession {
@@ -89,7 +94,9 @@ public:
     // The page's HTML file: in the HTML folder, the document's name without
     // its extension, then ".html" (".html" alone while untitled).
     QString PageHTMLPath() const;
-    // Writes the page's real HTML to `path` (temporary file, then rename).
+    // Writes the page's real HTML to `path` (temporary file, then rename),
+    // as EncodePageHTML gives it; a page its charset cannot hold is written
+    // only when the user accepts UTF-8.
     bool WritePageHTML(const QString& path);
     // The chosen style (null for "[None]" or a name not in the list).
     const TStyleChunk* ChosenStyle() const;

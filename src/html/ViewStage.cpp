@@ -9,6 +9,7 @@
 #include "app/WhatsThis.h"
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
+#include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
 #include "viewer/HtmlViewer.h"
 #include "viewer/ViewerCommand.h"
@@ -211,12 +212,14 @@ void TViewStage::SetHTMLText(const QString& text) {
 
 QString TViewStage::PageHTMLPath() const { return w_.Session.PageHTMLPath(); }
 
-bool TViewStage::SaveFromHTML(const QString& path) const {
+bool TViewStage::SaveFromHTML(const QString& path, bool ask) const {
     // Written beside the old file and renamed over it, so a failed write
     // never destroys the last good page.
+    const TPageBytes page = EncodePageHTML(HTMLText());
+    if (ask && !AcceptPageBytes(&w_, w_.ApplicationTitle(), page)) return false;
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(ToAnsi(HTMLText()));
+    f.write(page.Bytes);
     return f.commit();
 }
 
@@ -264,7 +267,9 @@ void TViewStage::ShowRover() {
     if (!lstStyles->currentItem() && lstStyles->count() > 0) lstStyles->setCurrentRow(0);
     AddBodyDef();
     const QString preview = JoinPath(HTMLDir(), QStringLiteral("~tmpprvw.html"));
-    SaveFromHTML(preview);
+    // The preview is a passing copy: a page its charset cannot hold is
+    // shown in UTF-8 without a question, which comes when the page is saved.
+    SaveFromHTML(preview, false);
     LoadViewer(preview, PreviewConversion(HTMLText()));
     HTMLEditAccepted = false;
 }

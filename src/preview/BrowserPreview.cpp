@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
+#include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
 #include "html/ViewStage.h"
 #include "preview/ExecFile.h"
@@ -71,7 +72,7 @@ QString TBrowserPreview::RedirectPage(const QString& address) {
 void TBrowserPreview::OpenURLInBrowser(const QString& address) {
     QFile f(PreviewFileName());
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        f.write(ToAnsi(RedirectPage(address)));
+        f.write(EncodePageHTML(RedirectPage(address)).Bytes);
         f.close();
     }
     w_.ExecFile->CommandLine = PreviewFileName();

@@ -1,6 +1,7 @@
 #include "upload/UploadList.h"
 
 #include "app/Utils.h"
+#include "viewer/HtmlEncoding.h"
 
 #include <QFileInfo>
 
@@ -67,8 +68,9 @@ UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
             // A name relative to the server folder: the file's own name.
             d.Remote = QFileInfo(d.Local).fileName();
         } else {
-            d.Local = ResolveReference(pageFile, value);
-            d.Remote = value;
+            // "caf%C3%A9.png" is the file "café.png", here and on the server.
+            d.Local = ResolveReference(pageFile, FileNameOfReference(value));
+            d.Remote = FileNameOfReference(value);
             d.Remote.replace(QLatin1Char('\\'), QLatin1Char('/'));
         }
         for (const ResourceDetail& e : list)

@@ -67,6 +67,7 @@ private slots:
     void byteLayout();
     void everyKindRoundTrips();
     void olderMinorVersions();
+    void anyCharacterMakesVersion104();
     void notAPageDocument_data();
     void notAPageDocument();
     void damageKeepsEarlierBlocksAndNextReadIsClean();
@@ -148,6 +149,38 @@ void TestPageFile::olderMinorVersions() {
     QCOMPARE(o.Result, TPageReadResult::Ok);
     QCOMPARE(p.PageTitle, QString());
     QCOMPARE(p.Chunk(0)->Heading->Align, quint8(2));
+}
+
+void TestPageFile::anyCharacterMakesVersion104() {
+    TTestEnv env;
+    const QString line = QString::fromUtf8("Zo\u00EB's caf\u00E9 \u2014 \u0141\u00F3d\u017A, \u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC, "
+                                           "\u0420\u0443\u0441\u0441\u043A\u0438\u0439, \u65E5\u672C\u8A9E \U0001F600");
+    TPage page;
+    FillEveryKind(page);
+    page.PageTitle = line;
+    page.Chunk(3)->Heading->HeadText = line;
+    page.Chunk(2)->Image->FileName = QString::fromUtf8("graphics\\caf\u00E9\u65E5\u672C.png");
+    const QByteArray bytes = PageFileBytes(page, line);
+    // The same layout, every string its UTF-8 bytes with their count.
+    QVERIFY(bytes.startsWith("Tarvo File1.04" + Str(line.toUtf8()) + Str(line.toUtf8()) + Int32(6)));
+    QVERIFY(bytes.endsWith(kTail));
+    TPage back;
+    const TPageReadOutcome o = ReadBytes(bytes, back);
+    QCOMPARE(o.Result, TPageReadResult::Ok);
+    QCOMPARE(o.StyleName, line);
+    QCOMPARE(back.PageTitle, line);
+    QCOMPARE(back.Chunk(3)->Heading->HeadText, line);
+    QCOMPARE(PageFileBytes(back, line), bytes);
+
+    // A document of an earlier version holds Windows-1252: its letters stay.
+    TPage old;
+    QCOMPARE(ReadBytes("Tarvo File1.03" + Str("Caf\xe9") + Str("Zo\xeb \x80") + Int32(1) + Int32(3) + Str("1") +
+                           Str("\x93\xe9\x94") + Int32(0) + kTail,
+                       old)
+                 .Result,
+             TPageReadResult::Ok);
+    QCOMPARE(old.PageTitle, QString::fromUtf8("Zo\u00EB \u20AC"));
+    QCOMPARE(old.Chunk(0)->Heading->HeadText, QString::fromUtf8("\u201C\u00E9\u201D"));
 }
 
 void TestPageFile::notAPageDocument_data() {

@@ -56,14 +56,20 @@ void TestServerList::allSixFieldsSurviveSaveAndLoad() {
     other->Directory.clear();
     other->URL = "http://club.example/";
     list.push_back(std::move(other));
+    auto greek = Server(QString::fromUtf8("\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC/\u65E5\u672C"),
+                        QString::fromUtf8("\u03BA\u03C9\u03B4\u03B9\u03BA\u03CC\u03C2"));
+    greek->UserName = QString::fromUtf8("\u0393\u03B9\u03AC\u03BD\u03BD\u03B7\u03C2");
+    greek->Directory = QString::fromUtf8("\u03C3\u03B5\u03BB\u03AF\u03B4\u03B5\u03C2");
+    list.push_back(std::move(greek));
     SaveServerList(list);
 
     TServerList loaded;
     loaded.push_back(Server("stale"));  // loading empties the list first
     LoadServerList(loaded);
-    QCOMPARE(loaded.size(), size_t(2));
+    QCOMPARE(loaded.size(), size_t(3));
     QCOMPARE(*loaded[0], *list[0]);
     QCOMPARE(*loaded[1], *list[1]);
+    QCOMPARE(*loaded[2], *list[2]);
     // The layout of the store: one sub-section per server with five values.
     QSettings raw = Raw();
     QCOMPARE(raw.value("WWWServers/My Web Server/Address").toString(), QString("ftp.my web server.example"));
@@ -202,6 +208,7 @@ void TestServerList::scrambleRoundTrip_data() {
     QTest::newRow("a key character") << "T" << 1;  // scrambles to byte 0
     QTest::newRow("longer than the key") << "correct horse battery staple 2026!" << 33;
     QTest::newRow("8-bit") << QString::fromUtf8("caf\u00e9\u20ac") << 4;
+    QTest::newRow("greek and emoji") << QString::fromUtf8("\u03BA\u03C9\u03B4\u03B9\u03BA\u03CC\u03C2 \U0001F600") << 21;
 }
 
 void TestServerList::scrambleRoundTrip() {
