@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <iterator>
 
 QChar PathSep() { return QDir::separator(); }
 

@@ -85,7 +85,7 @@ TPageBytes EncodePageHTML(const QString& html) {
         page.Unfit = FirstUnfit(html, [&charset](const QString& c) {
             QStringEncoder e(charset.toLatin1().constData(), QStringEncoder::Flag::Stateless);
             if (!e.isValid()) return false;
-            (void)e.encode(c);
+            const QByteArray bytes = e.encode(c);
             return !e.hasError();
         });
     }

@@ -18,7 +18,7 @@ const QRegularExpression& CharsetPattern() {
 
 bool IsValidUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    const QString text = decoder.decode(bytes);
     return !decoder.hasError();
 }
 
