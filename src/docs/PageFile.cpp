@@ -25,33 +25,34 @@ const T& RecordOrDefault(const std::unique_ptr<T>& record) {
 
 bool WriteChunk(QIODevice& dev, const TWebChunk& chunk, TStrCoding coding) {
     bool fits = true;
-    const auto WriteStr = [&](QIODevice& d, const QString& text) { fits = ::WriteStr(d, text, coding) && fits; };
+    // Every string in the one coding, noting whether each fitted.
+    const auto Str = [&](QIODevice& d, const QString& text) { fits = WriteStr(d, text, coding) && fits; };
     WriteInt32(dev, chunk.Kind);
     switch (chunk.Kind) {
         case bkPara: {
             const auto& b = RecordOrDefault(chunk.Para);
-            WriteStr(dev, b.Paragraph);
+            Str(dev, b.Paragraph);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
         }
         case bkLink: {
             const auto& b = RecordOrDefault(chunk.Link);
-            WriteStr(dev, b.PreText);
-            WriteStr(dev, b.URL);
-            WriteStr(dev, b.LinkText);
-            WriteStr(dev, b.PostText);
+            Str(dev, b.PreText);
+            Str(dev, b.URL);
+            Str(dev, b.LinkText);
+            Str(dev, b.PostText);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
         }
         case bkImage: {
             const auto& b = RecordOrDefault(chunk.Image);
-            WriteStr(dev, b.FileName);
-            WriteStr(dev, b.ImgHeight);
-            WriteStr(dev, b.ImgWidth);
-            WriteStr(dev, b.AltText);
-            WriteStr(dev, b.ImgLink);
+            Str(dev, b.FileName);
+            Str(dev, b.ImgHeight);
+            Str(dev, b.ImgWidth);
+            Str(dev, b.AltText);
+            Str(dev, b.ImgLink);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
@@ -59,26 +60,26 @@ bool WriteChunk(QIODevice& dev, const TWebChunk& chunk, TStrCoding coding) {
         case bkHeading: {
             // The heading's new-line flag is not stored.
             const auto& b = RecordOrDefault(chunk.Heading);
-            WriteStr(dev, b.HeadSize);
-            WriteStr(dev, b.HeadText);
+            Str(dev, b.HeadSize);
+            Str(dev, b.HeadText);
             WriteInt32(dev, b.Align);
             break;
         }
         case bkEmail: {
             // The address comes first here, unlike the record's own order.
             const auto& b = RecordOrDefault(chunk.Email);
-            WriteStr(dev, b.Address);
-            WriteStr(dev, b.PreText);
-            WriteStr(dev, b.LinkText);
-            WriteStr(dev, b.PostText);
+            Str(dev, b.Address);
+            Str(dev, b.PreText);
+            Str(dev, b.LinkText);
+            Str(dev, b.PostText);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
         }
         case bkLine: {
             const auto& b = RecordOrDefault(chunk.Line);
-            WriteStr(dev, b.LineWidth);
-            WriteStr(dev, b.Thickness);
+            Str(dev, b.LineWidth);
+            Str(dev, b.Thickness);
             break;
         }
         default: break;

@@ -175,8 +175,8 @@ void TestPageGen::fieldsAndTitleAreInsertedUnescaped() {
     c->Para->Paragraph = QStringLiteral("<i>\"quoted\"</i> \u2019");
     page.WebChunks.push_back(std::move(c));
     const QString html = BuildPageHTML(page, false);
-    QVERIFY(html.contains(QStringLiteral("<TITLE>Caf\u00e9 <b>&</b> \u20ac</TITLE>\r\n")));
-    QVERIFY(html.contains(QStringLiteral("<BODY>\r\n<i>\"quoted\"</i> \u2019\r\n</BODY>")));
+    QVERIFY(html.contains(QStringLiteral("<TITLE>Café <b>&</b> €</TITLE>\r\n")));
+    QVERIFY(html.contains(QStringLiteral("<BODY>\r\n<i>\"quoted\"</i> ’\r\n</BODY>")));
 }
 
 void TestPageGen::pageBytesKeepEveryCharacter() {
@@ -188,7 +188,7 @@ void TestPageGen::pageBytesKeepEveryCharacter() {
     QCOMPARE(EncodePageHTML(ascii).Bytes, ascii.toLatin1());
 
     // Any other character: UTF-8, declared before the title.
-    const QString line = QString::fromUtf8("Zo\u00EB's caf\u00E9 \u2014 \u0141\u00F3d\u017A, \u65E5\u672C\u8A9E \U0001F600");
+    const QString line = QString::fromUtf8("Zoë's café — Łódź, 日本語 😀");
     page.PageTitle = line;
     const QString html = BuildPageHTML(page, false);
     QCOMPARE(html, QString(kHead.arg(line) + kTail).replace("<TITLE>", kUtf8MetaLine + "\r\n<TITLE>"));
@@ -202,14 +202,14 @@ void TestPageGen::pageBytesKeepEveryCharacter() {
 
     // A declared charset is kept while it can hold the page; when it cannot,
     // the page comes as UTF-8 with its declaration changed, for the user to accept.
-    const QString latin = QStringLiteral("<HTML><HEAD><meta charset=\"Windows-1252\"><TITLE>Caf\u00e9</TITLE>");
+    const QString latin = QStringLiteral("<HTML><HEAD><meta charset=\"Windows-1252\"><TITLE>Café</TITLE>");
     out = EncodePageHTML(latin);
     QVERIFY(out.Fits());
     QCOMPARE(out.Bytes, QByteArray("<HTML><HEAD><meta charset=\"Windows-1252\"><TITLE>Caf\xe9</TITLE>"));
     out = EncodePageHTML(latin + line);
     QVERIFY(!out.Fits());
     QCOMPARE(out.Charset, QString("windows-1252"));
-    QCOMPARE(out.Unfit, QString::fromUtf8("\u0141"));
+    QCOMPARE(out.Unfit, QString::fromUtf8("Ł"));
     QCOMPARE(out.Bytes, QString(latin + line).replace("Windows-1252", "utf-8").toUtf8());
 }
 

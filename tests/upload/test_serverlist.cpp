@@ -56,10 +56,10 @@ void TestServerList::allSixFieldsSurviveSaveAndLoad() {
     other->Directory.clear();
     other->URL = "http://club.example/";
     list.push_back(std::move(other));
-    auto greek = Server(QString::fromUtf8("\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC/\u65E5\u672C"),
-                        QString::fromUtf8("\u03BA\u03C9\u03B4\u03B9\u03BA\u03CC\u03C2"));
-    greek->UserName = QString::fromUtf8("\u0393\u03B9\u03AC\u03BD\u03BD\u03B7\u03C2");
-    greek->Directory = QString::fromUtf8("\u03C3\u03B5\u03BB\u03AF\u03B4\u03B5\u03C2");
+    auto greek = Server(QString::fromUtf8("Ελληνικά/日本"),
+                        QString::fromUtf8("κωδικός"));
+    greek->UserName = QString::fromUtf8("Γιάννης");
+    greek->Directory = QString::fromUtf8("σελίδες");
     list.push_back(std::move(greek));
     SaveServerList(list);
 
@@ -208,7 +208,7 @@ void TestServerList::scrambleRoundTrip_data() {
     QTest::newRow("a key character") << "T" << 1;  // scrambles to byte 0
     QTest::newRow("longer than the key") << "correct horse battery staple 2026!" << 33;
     QTest::newRow("8-bit") << QString::fromUtf8("caf\u00e9\u20ac") << 4;
-    QTest::newRow("greek and emoji") << QString::fromUtf8("\u03BA\u03C9\u03B4\u03B9\u03BA\u03CC\u03C2 \U0001F600") << 21;
+    QTest::newRow("greek and emoji") << QString::fromUtf8("κωδικός 😀") << 21;
 }
 
 void TestServerList::scrambleRoundTrip() {
