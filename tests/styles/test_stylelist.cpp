@@ -66,7 +66,7 @@ void TestStyleList::roundTripOfNamesColoursAndEmptyTexts() {
     QVERIFY(WriteStylesToFile(path, list));
     const QByteArray bytes = ReadAll(path);
     // The empty name and image are -1 with no bytes; unnamed values use "$".
-    QVERIFY(bytes.startsWith(Int32(2) + Int32(-1) + Int32(-1) + Str("$00123456") + Str("clWindow") +
+    QVERIFY(bytes.startsWith(Int32(3) + Int32(-1) + Int32(-1) + Str("$00123456") + Str("clWindow") +
                              Str("clNone") + Str("$000080FF") + Str("$FFFFFFFF")));
     // Windows-1252 as before where it holds the text; marked UTF-8 where not.
     QVERIFY(bytes.contains(Str("Caf\xe9 \x80")));
