@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libcurl4-openssl-dev qtkeychain-qt6-dev libssl-dev
-  fonts-liberation2
+  fonts-liberation2 fonts-droid-fallback fonts-symbola
   python3 python3-pyftpdlib python3-openssl python3-asyncssh
   dbus-daemon gnome-keyring openssl
   clang libclang-rt-14-dev

@@ -1,10 +1,15 @@
 #include "app/Utils.h"
 
+#include "viewer/HtmlDocument.h"
+#include "viewer/HtmlEncoding.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <iterator>
 
 QChar PathSep() { return QDir::separator(); }
 
@@ -158,7 +163,7 @@ bool ReplaceFileWithCopy(const QString& from, const QString& to) {
 void LoadFileText(const QString& fileName, QString& target) {
     QFile f(fileName);
     if (!f.exists() || !f.open(QIODevice::ReadOnly)) return;
-    const QString text = FromAnsi(f.readAll());
+    const QString text = DecodeHtmlBytes(f.readAll());
     // Every line, the last one included, ends in CR LF.
     QString out;
     out.reserve(text.size() + text.size() / 16);
@@ -322,13 +327,41 @@ QByteArray ToAnsi(const QString& text) {
     return out;
 }
 
-QString FromAnsi(const QByteArray& bytes) {
+QString FromAnsi(const QByteArray& bytes) { return DecodeWindows1252(bytes); }
+
+bool FitsAnsi(QStringView text) {
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) continue;
+        if (std::find(std::begin(kCp1252High), std::end(kCp1252High), c) == std::end(kCp1252High)) return false;
+    }
+    return true;
+}
+
+namespace {
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+}  // namespace
+
+QByteArray ToStoredText(const QString& text) {
+    return FitsAnsi(text) ? ToAnsi(text) : kUtf8Mark + text.toUtf8();
+}
+
+QString FromStoredText(const QByteArray& bytes) {
+    return bytes.startsWith(kUtf8Mark) ? QString::fromUtf8(bytes.mid(kUtf8Mark.size())) : FromAnsi(bytes);
+}
+
+QString ReferenceForFile(const QString& fileName) {
+    QString ref = fileName;
+    ref.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QByteArray bytes = ref.toUtf8();
+    if (bytes.size() == ref.size()) return ref;  // all ASCII
     QString out;
-    out.resize(bytes.size());
-    QChar* d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const uchar b = uchar(bytes[i]);
-        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    out.reserve(bytes.size() * 3);
+    for (const char b : bytes) {
+        if (uchar(b) < 0x80)
+            out += QLatin1Char(b);
+        else
+            out += QLatin1Char('%') + QString::number(uchar(b), 16).toUpper();
     }
     return out;
 }

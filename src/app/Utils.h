@@ -49,8 +49,10 @@ TResolvedReference ResolveReference(const QString& baseFile, const QString& refe
 // beside the target first, so a failed copy leaves an existing file as it
 // was. True on success.
 bool ReplaceFileWithCopy(const QString& from, const QString& to);
-// The file's whole text (Windows-1252) with every line ending in CR LF; the
-// target is left alone when the file does not exist.
+// The HTML file's whole text, decoded as the viewer decodes it (a
+// byte-order mark, a declared charset, else UTF-8 when valid and
+// Windows-1252 otherwise), with every line ending in CR LF; the target is
+// left alone when the file does not exist.
 void LoadFileText(const QString& fileName, QString& target);
 
 QString MidStr(const QString& text, int start, int count);
@@ -74,6 +76,21 @@ QString GetTagAttribute(const QString& tagText, const QString& name);
 // "RRGGBB" from a colour held as 0x00BBGGRR.
 QString ColorToHTML(quint32 color);
 
-// Windows-1252 conversions used for every file the program writes or reads.
+// Windows-1252, the text of the files of earlier versions. ToAnsi is only
+// for text that FitsAnsi: a character without a byte becomes "?".
+bool FitsAnsi(QStringView text);
 QByteArray ToAnsi(const QString& text);
 QString FromAnsi(const QByteArray& bytes);
+
+// Text kept in a format that has no version of its own (the strings of
+// Styles.data, the scrambled password): Windows-1252 when every character
+// fits, as earlier versions wrote it; otherwise a UTF-8 byte-order mark and
+// UTF-8, which earlier versions read as three odd characters and the rest.
+QByteArray ToStoredText(const QString& text);
+QString FromStoredText(const QByteArray& bytes);
+
+// A picture's file name as the page refers to it: "\" becomes "/", and
+// every character outside ASCII becomes the percent escapes of its UTF-8
+// bytes, the name a web server finds the file under ("graphics\café.png"
+// gives "graphics/caf%C3%A9.png"). ASCII names stay as they are.
+QString ReferenceForFile(const QString& fileName);

@@ -20,10 +20,20 @@ void WriteFixed(QIODevice& dev, const QByteArray& text) {
     dev.write(text);
 }
 
-void WriteStr(QIODevice& dev, const QString& text) {
-    const QByteArray bytes = ToAnsi(text);
+bool WriteStr(QIODevice& dev, const QString& text, TStrCoding coding) {
+    bool fits = true;
+    QByteArray bytes;
+    switch (coding) {
+        case TStrCoding::Ansi:
+            fits = FitsAnsi(text);
+            bytes = ToAnsi(text);
+            break;
+        case TStrCoding::Utf8: bytes = text.toUtf8(); break;
+        case TStrCoding::Marked: bytes = ToStoredText(text); break;
+    }
     WriteInt32(dev, qint32(bytes.size() - 1));
     dev.write(bytes);
+    return fits;
 }
 
 qint64 TBinReader::Remaining() const {
@@ -78,6 +88,10 @@ bool TBinReader::ReadStr(QString& text) {
     }
     QByteArray bytes;
     if (!Take(length, bytes, TFault::StringPastEnd)) return false;
-    text = FromAnsi(bytes);
+    switch (coding_) {
+        case TStrCoding::Ansi: text = FromAnsi(bytes); break;
+        case TStrCoding::Utf8: text = QString::fromUtf8(bytes); break;
+        case TStrCoding::Marked: text = FromStoredText(bytes); break;
+    }
     return true;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The primitives of the page document and the style file: little-endian
-// int32, single bytes, fixed texts, and strings stored as their length
-// minus one followed by their Windows-1252 bytes (an empty string is -1 and
-// no bytes).
+// int32, single bytes, fixed texts, and strings stored as their length in
+// bytes minus one followed by their bytes (an empty string is -1 and no
+// bytes). The bytes of a string are Windows-1252, UTF-8, or (in a file
+// without a version) either, told apart by a leading UTF-8 byte-order mark.
 //
 // The reader never reads past the end of its device and never allocates
 // more than the device still holds: a string whose length runs past the
@@ -17,7 +18,17 @@ void WriteInt32(QIODevice& dev, qint32 value);
 void WriteByte(QIODevice& dev, quint8 value);
 // The bytes of a literal, without length or terminator.
 void WriteFixed(QIODevice& dev, const QByteArray& text);
-void WriteStr(QIODevice& dev, const QString& text);
+
+// How the bytes of a string stand for its characters.
+enum class TStrCoding {
+    Ansi,    // Windows-1252: documents of version 1.03 and older
+    Utf8,    // UTF-8: documents of version 1.04
+    Marked,  // ToStoredText / FromStoredText (app/Utils.h): Styles.data
+};
+// Returns false when `coding` is Ansi and a character has no Windows-1252
+// byte (it is written as "?"); the caller then writes the file again in a
+// coding that holds every character.
+bool WriteStr(QIODevice& dev, const QString& text, TStrCoding coding = TStrCoding::Ansi);
 
 // The longest string a reader accepts, in bytes; a longer one can only come
 // from a damaged or hostile file.
@@ -32,7 +43,9 @@ public:
         StringTooLong, // a string's length is above kMaxStoredString
     };
 
-    explicit TBinReader(QIODevice& dev) : dev_(dev) {}
+    explicit TBinReader(QIODevice& dev, TStrCoding coding = TStrCoding::Ansi) : dev_(dev), coding_(coding) {}
+    // The coding of the strings read from here on.
+    void SetCoding(TStrCoding coding) { coding_ = coding; }
 
     // Each returns false, and leaves its target alone, when the value is
     // not complete; the fault stays set and every later read fails too.
@@ -51,5 +64,6 @@ private:
     bool Take(qint64 count, QByteArray& bytes, TFault faultIfShort);
 
     QIODevice& dev_;
+    TStrCoding coding_;
     TFault fault_ = TFault::None;
 };

@@ -81,6 +81,10 @@ QString TFileCommands::AskSavePath(const QString& caption, const QString& folder
     return Dialogs().SaveFile(&w_, req);
 }
 
+bool TFileCommands::AcceptPageBytes(const TPageBytes& page) {
+    return ::AcceptPageBytes(&w_, w_.ApplicationTitle(), page);
+}
+
 bool TFileCommands::ConfirmSaveBeforeUpload(bool untitled) {
     if (untitled) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),

@@ -54,6 +54,7 @@ public:
                         bool isTemplate) override;
     bool ConfirmSaveBeforeUpload(bool untitled) override;
     TDiskChangeAnswer AskDiskChanged(const QString& path) override;
+    bool AcceptPageBytes(const TPageBytes& page) override;
 
 private:
     // Shows a failure or a warning; true when the outcome is Done.

@@ -3,6 +3,7 @@
 #include "app/Utils.h"
 #include "docs/PageFile.h"
 #include "html/BodyStyle.h"
+#include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
 #include "model/WebBlocks.h"
 #include "styles/StyleList.h"
@@ -94,7 +95,7 @@ int RunHtmlCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
         return read.Result == TPageReadResult::Unreadable ? hcUnreadable : hcNotAPage;
     }
     QString error;
-    if (!WriteOutput(o, ToAnsi(html), out, error)) {
+    if (!WriteOutput(o, EncodePageHTML(html).Bytes, out, error)) {
         err << "tarvo: " << error << Qt::endl;
         return hcUnreadable;
     }

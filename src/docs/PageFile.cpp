@@ -23,33 +23,36 @@ const T& RecordOrDefault(const std::unique_ptr<T>& record) {
 }
 }  // namespace
 
-void WriteChunk(QIODevice& dev, const TWebChunk& chunk) {
+bool WriteChunk(QIODevice& dev, const TWebChunk& chunk, TStrCoding coding) {
+    bool fits = true;
+    // Every string in the one coding, noting whether each fitted.
+    const auto Str = [&](QIODevice& d, const QString& text) { fits = WriteStr(d, text, coding) && fits; };
     WriteInt32(dev, chunk.Kind);
     switch (chunk.Kind) {
         case bkPara: {
             const auto& b = RecordOrDefault(chunk.Para);
-            WriteStr(dev, b.Paragraph);
+            Str(dev, b.Paragraph);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
         }
         case bkLink: {
             const auto& b = RecordOrDefault(chunk.Link);
-            WriteStr(dev, b.PreText);
-            WriteStr(dev, b.URL);
-            WriteStr(dev, b.LinkText);
-            WriteStr(dev, b.PostText);
+            Str(dev, b.PreText);
+            Str(dev, b.URL);
+            Str(dev, b.LinkText);
+            Str(dev, b.PostText);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
         }
         case bkImage: {
             const auto& b = RecordOrDefault(chunk.Image);
-            WriteStr(dev, b.FileName);
-            WriteStr(dev, b.ImgHeight);
-            WriteStr(dev, b.ImgWidth);
-            WriteStr(dev, b.AltText);
-            WriteStr(dev, b.ImgLink);
+            Str(dev, b.FileName);
+            Str(dev, b.ImgHeight);
+            Str(dev, b.ImgWidth);
+            Str(dev, b.AltText);
+            Str(dev, b.ImgLink);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
@@ -57,49 +60,62 @@ void WriteChunk(QIODevice& dev, const TWebChunk& chunk) {
         case bkHeading: {
             // The heading's new-line flag is not stored.
             const auto& b = RecordOrDefault(chunk.Heading);
-            WriteStr(dev, b.HeadSize);
-            WriteStr(dev, b.HeadText);
+            Str(dev, b.HeadSize);
+            Str(dev, b.HeadText);
             WriteInt32(dev, b.Align);
             break;
         }
         case bkEmail: {
             // The address comes first here, unlike the record's own order.
             const auto& b = RecordOrDefault(chunk.Email);
-            WriteStr(dev, b.Address);
-            WriteStr(dev, b.PreText);
-            WriteStr(dev, b.LinkText);
-            WriteStr(dev, b.PostText);
+            Str(dev, b.Address);
+            Str(dev, b.PreText);
+            Str(dev, b.LinkText);
+            Str(dev, b.PostText);
             WriteInt32(dev, b.Align);
             WriteByte(dev, b.NewLine);
             break;
         }
         case bkLine: {
             const auto& b = RecordOrDefault(chunk.Line);
-            WriteStr(dev, b.LineWidth);
-            WriteStr(dev, b.Thickness);
+            Str(dev, b.LineWidth);
+            Str(dev, b.Thickness);
             break;
         }
         default: break;
     }
+    return fits;
 }
 
-QByteArray PageFileBytes(const TPage& page, const QString& styleName) {
-    QByteArray bytes;
+namespace {
+
+// The document in one coding; false when a string did not fit it.
+bool PageFileBytesIn(const TPage& page, const QString& styleName, TStrCoding coding, QByteArray& bytes) {
+    bytes.clear();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     WriteFixed(buffer, kPageFileHeader);
-    WriteFixed(buffer, kPageFileVersion);
-    WriteStr(buffer, styleName);
-    WriteStr(buffer, page.PageTitle);
+    WriteFixed(buffer, coding == TStrCoding::Utf8 ? kPageFileVersionUtf8 : kPageFileVersion);
+    bool fits = WriteStr(buffer, styleName, coding);
+    fits = WriteStr(buffer, page.PageTitle, coding) && fits;
     qint32 count = 0;
     for (const auto& chunk : page.WebChunks)
         if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) ++count;
     WriteInt32(buffer, count);
     for (const auto& chunk : page.WebChunks)
-        if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) WriteChunk(buffer, *chunk);
+        if (chunk && chunk->Kind >= 0 && chunk->Kind < kBlockKindCount) fits = WriteChunk(buffer, *chunk, coding) && fits;
     WriteInt32(buffer, 4);
     WriteInt32(buffer, kEndMarkerKind);
     WriteFixed(buffer, kPageFileTrailer);
+    return fits;
+}
+
+}  // namespace
+
+QByteArray PageFileBytes(const TPage& page, const QString& styleName) {
+    QByteArray bytes;
+    if (!PageFileBytesIn(page, styleName, TStrCoding::Ansi, bytes))
+        PageFileBytesIn(page, styleName, TStrCoding::Utf8, bytes);
     return bytes;
 }
 
@@ -312,6 +328,8 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     o.MinorVersion = h.minor;
     if (h.result != TPageReadResult::Ok) return finish(h.result, h.fault);
 
+    // Version 1.04 and later hold UTF-8; older ones Windows-1252.
+    if (o.MinorVersion >= kUtf8MinorVersion) in.SetCoding(TStrCoding::Utf8);
     if (o.MinorVersion > 0) {
         if (!in.ReadStr(o.StyleName)) return finish(TPageReadResult::Damaged, FaultOf(in));
         o.HasStyleName = true;

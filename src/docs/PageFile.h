@@ -1,9 +1,15 @@
 #pragma once
 // The page document (.tve) and template (.tvt) file: one binary format of a
-// fixed header, the version "1.03", the style name, the title and the blocks
-// in page order, closed by an end marker and a trailer. Beside every file
+// fixed header, the version, the style name, the title and the blocks in
+// page order, closed by an end marker and a trailer. Version "1.03" holds
+// its strings in Windows-1252 and is written whenever every string fits
+// that; otherwise the file is version "1.04", the same layout with UTF-8
+// strings (a reader of 1.03 opens it with the wrong letters outside ASCII,
+// but opens it). Bytes after the trailer are not read. Beside every file
 // written lies its snapshot picture, "<document>.bmp" (196 x 229), which the
 // gallery shows.
+
+#include "docs/BinaryIO.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -11,13 +17,14 @@
 #include <functional>
 #include <memory>
 
-class TBinReader;
 class TPage;
 class QIODevice;
 struct TWebChunk;
 
 inline const QByteArray kPageFileHeader = QByteArrayLiteral("Tarvo File");
 inline const QByteArray kPageFileVersion = QByteArrayLiteral("1.03");
+inline const QByteArray kPageFileVersionUtf8 = QByteArrayLiteral("1.04");
+inline constexpr int kUtf8MinorVersion = 4;
 inline const QByteArray kPageFileTrailer = QByteArrayLiteral("End of Tarvo File >=)");
 inline constexpr int kEndMarkerKind = -1;  // written after the marker value 4
 inline constexpr int kSnapshotWidth = 196;
@@ -30,7 +37,8 @@ QString SnapshotPath(const QString& documentPath);
 
 // One block: its kind as int32, then its fields in file order. A chunk that
 // lacks the record of its kind is written with that kind's defaults.
-void WriteChunk(QIODevice& dev, const TWebChunk& chunk);
+// Returns false when a string did not fit `coding` (see WriteStr).
+bool WriteChunk(QIODevice& dev, const TWebChunk& chunk, TStrCoding coding = TStrCoding::Ansi);
 
 // The whole document as bytes. `styleName` is the text of the selected item
 // of the style list box ("[None]" for no style). Chunks of a kind outside

@@ -57,7 +57,9 @@ QString TPageSession::PageHTMLPath() const {
 }
 
 TSessionOutcome TPageSession::WritePageHTML(const QString& path) {
-    const TWriteOutcome written = WriteFileChecked(path, ToAnsi(PageHTMLText()));
+    const TPageBytes page = EncodePageHTML(PageHTMLText());
+    if (!page.Fits() && !(User && User->AcceptPageBytes(page))) return TSessionOutcome::Cancel();
+    const TWriteOutcome written = WriteFileChecked(path, page.Bytes);
     return written.ok ? TSessionOutcome::Ok() : TSessionOutcome::Fail(written.Message(path));
 }
 

@@ -5,6 +5,7 @@
 // open and save it. No widgets: the windows ask the user (through
 // TSessionUser), call the session and show the outcome it returns.
 
+#include "html/PageEncoding.h"
 #include "model/WebBlocks.h"
 #include "styles/StyleList.h"
 
@@ -61,6 +62,10 @@ public:
         Q_UNUSED(path);
         return TDiskChangeAnswer::Cancel;
     }
+    // The page's HTML declares a charset that cannot hold one of its
+    // characters: may it be written as UTF-8 (see AcceptPageBytes)? Without
+    // a person to ask, the HTML file is not written.
+    virtual bool AcceptPageBytes(const TPageBytes&) { return false; }
 };
 
 class TPageSession {
@@ -104,8 +109,10 @@ public:
     // The page's HTML file: in the HTML folder, the document's name without
     // its extension, then ".html" (".html" alone while untitled).
     QString PageHTMLPath() const;
-    // Writes the page's real HTML to `path` (temporary file, then rename);
-    // a failure keeps the old file and says which file and why.
+    // Writes the page's real HTML to `path` (temporary file, then rename),
+    // as EncodePageHTML gives it; a failure keeps the old file and says which
+    // file and why; a page its charset cannot hold is written only when the
+    // user accepts UTF-8 (cancelled otherwise).
     TSessionOutcome WritePageHTML(const QString& path);
     // The chosen style (null for "[None]" or a name not in the list).
     const TStyleChunk* ChosenStyle() const;

@@ -34,9 +34,7 @@ QString ColorAttribute(const char* name, quint32 color) {
 QString BuildBodyWithStyle(const TStyleChunk& style) {
     QString tag = QStringLiteral("<BODY");
     if (!style.BackImage.isEmpty()) {
-        QString image = style.BackImage.toLower();
-        image.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        tag += QStringLiteral(" BACKGROUND=\"") + image + QStringLiteral("\"");
+        tag += QStringLiteral(" BACKGROUND=\"") + ReferenceForFile(style.BackImage.toLower()) + QStringLiteral("\"");
     }
     tag += ColorAttribute("BGCOLOR", style.BackColor);
     tag += ColorAttribute("TEXT", style.TextColor);

@@ -1,6 +1,7 @@
 #include "html/PageGenerator.h"
 
 #include "app/Utils.h"
+#include "html/PageEncoding.h"
 #include "model/WebBlocks.h"
 
 const QString kLogoText = QStringLiteral("<BR><BR><A HREF=\"") + kMakerSiteURL +
@@ -71,9 +72,7 @@ QString ImageHTML(const TBlockImage& b) {
     QString s;
     if (b.Align == alCenter) s += QStringLiteral("<CENTER>") + CRLF;
     if (linked) s += QStringLiteral("<A HREF=\"") + b.ImgLink + QStringLiteral("\">") + CRLF;
-    QString file = b.FileName;
-    file.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    s += QStringLiteral("<IMG SRC=\"") + file + QStringLiteral("\"");
+    s += QStringLiteral("<IMG SRC=\"") + ReferenceForFile(b.FileName) + QStringLiteral("\"");
     if (!b.ImgHeight.isEmpty()) s += QStringLiteral(" HEIGHT=") + b.ImgHeight;
     if (!b.ImgWidth.isEmpty()) s += QStringLiteral(" WIDTH=") + b.ImgWidth;
     // Centring is the CENTER element around the image, never an attribute.
@@ -148,5 +147,5 @@ QString BuildPageHTML(TPage& page, bool withLogo) {
     if (withLogo) s += LogoLine() + CRLF;
     s += QStringLiteral("</BODY>") + CRLF;
     s += QStringLiteral("</HTML>") + CRLF;
-    return s;
+    return DeclareUtf8(s);
 }

@@ -27,5 +27,8 @@ void BuildBlockHTML(TWebChunk& chunk);
 
 // The whole page: head with the page title, a bare BODY tag, every block's
 // text followed by one extra CR LF, the logo line when `withLogo`, and the
-// closing tags. Rewrites the HTML field of every chunk and nothing else.
+// closing tags. A page with any character outside ASCII says in its head
+// that it is UTF-8 (DeclareUtf8). A picture's file name is written as
+// ReferenceForFile gives it. Rewrites the HTML field of every chunk and
+// nothing else.
 QString BuildPageHTML(TPage& page, bool withLogo);

@@ -11,6 +11,7 @@
 #include "app/WhatsThis.h"
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
+#include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
 #include "viewer/HtmlViewer.h"
 #include "viewer/ViewerCommand.h"
@@ -216,10 +217,12 @@ void TViewStage::SetHTMLText(const QString& text) {
 
 QString TViewStage::PageHTMLPath() const { return w_.Session.PageHTMLPath(); }
 
-bool TViewStage::SaveFromHTML(const QString& path) const { return WriteHTMLFile(path, HTMLText()); }
+bool TViewStage::SaveFromHTML(const QString& path, bool ask) const { return WriteHTMLFile(path, HTMLText(), ask); }
 
-bool TViewStage::WriteHTMLFile(const QString& path, const QString& text) const {
-    const TWriteOutcome written = WriteFileChecked(path, ToAnsi(text));
+bool TViewStage::WriteHTMLFile(const QString& path, const QString& text, bool ask) const {
+    const TPageBytes page = EncodePageHTML(text);
+    if (ask && !AcceptPageBytes(&w_, w_.ApplicationTitle(), page)) return false;
+    const TWriteOutcome written = WriteFileChecked(path, page.Bytes);
     if (!written.ok)
         Dialogs().Tell(&w_, w_.ApplicationTitle(), written.Message(path), TMsgIcon::Critical);
     return written.ok;
@@ -271,7 +274,9 @@ void TViewStage::ShowRover() {
     // The viewer's own copy: a failure to write it loses nothing (the
     // viewer shows the text itself), so it is not told.
     const QString preview = JoinPath(HTMLDir(), QStringLiteral("~tmpprvw.html"));
-    const bool written = WriteFileChecked(preview, ToAnsi(HTMLText())).ok;
+    // The preview is a passing copy: a page its charset cannot hold is
+    // shown in UTF-8 without a question, which comes when the page is saved.
+    const bool written = WriteFileChecked(preview, EncodePageHTML(HTMLText()).Bytes).ok;
     LoadViewer(written ? preview : QString(), PreviewConversion(HTMLText()));
     HTMLEditAccepted = false;
 }

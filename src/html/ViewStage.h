@@ -58,11 +58,13 @@ public:
     // The page's HTML file: in the HTML folder, the document's name without
     // its extension, then ".html" (".html" alone while untitled).
     QString PageHTMLPath() const;
-    // Writes the editor's whole text to `path` exactly; a failure leaves an
-    // old file there as it was and is told to the user.
-    bool SaveFromHTML(const QString& path) const;
+    // Writes the editor's whole text to `path` as EncodePageHTML gives it; a
+    // failure leaves an old file there as it was and is told to the user.
+    // When the page's charset cannot hold a character it is written in
+    // UTF-8, after the question of AcceptPageBytes when `ask`.
+    bool SaveFromHTML(const QString& path, bool ask = true) const;
     // Writes `text` to `path` the same way.
-    bool WriteHTMLFile(const QString& path, const QString& text) const;
+    bool WriteHTMLFile(const QString& path, const QString& text, bool ask = true) const;
     // The "Web" tab active, the viewer on it at 0, 0, 609 x 181.
     void SetHTMLView();
     // Refreshes the preview from the editor (style into the BODY tag, the

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
+#include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
 #include "html/ViewStage.h"
 #include "preview/ExecFile.h"
@@ -79,7 +80,7 @@ void TBrowserPreview::OpenURLInBrowser(const QString& address) {
     // reported, never replaced by whatever is there.
     const QString page = PreviewFileName();
     QSaveFile f(page);
-    if (page.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(ToAnsi(RedirectPage(address))) < 0 ||
+    if (page.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(EncodePageHTML(RedirectPage(address)).Bytes) < 0 ||
         !f.commit()) {
         ExecFileFail();
         return;

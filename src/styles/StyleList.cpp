@@ -82,7 +82,7 @@ bool LoadStyleList(const QString& path, TStyleList& list) {
     list.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    TBinReader in(file);
+    TBinReader in(file, TStrCoding::Marked);
     qint32 count = 0;
     if (!in.ReadInt32(count)) return false;
     // Records are added only when complete; the loop ends at the first fault,
@@ -107,8 +107,8 @@ bool WriteStylesToFile(const QString& path, const TStyleList& list, QString* err
     }
     WriteInt32(file, qint32(list.size()));
     for (const auto& style : list) {
-        WriteStr(file, style->StyleName);
-        WriteStr(file, style->BackImage);
+        WriteStr(file, style->StyleName, TStrCoding::Marked);
+        WriteStr(file, style->BackImage, TStrCoding::Marked);
         WriteStr(file, ColorToText(style->BackColor));
         WriteStr(file, ColorToText(style->TextColor));
         WriteStr(file, ColorToText(style->LinkColor));

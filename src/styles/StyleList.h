@@ -1,7 +1,8 @@
 #pragma once
 // The user's named page styles and their file "Styles.data" in the program
 // folder: a signed int32 count, then per style seven strings (name,
-// background image, and the five colours as text).
+// background image, and the five colours as text). A string that
+// Windows-1252 cannot hold is stored as a UTF-8 byte-order mark and UTF-8.
 
 #include <QString>
 #include <memory>

@@ -379,7 +379,7 @@ void SaveServerList(const TServerList& list) {
 
 QString ScramblePassword(const QString& text, TScrambleMode mode) {
     if (mode == TScrambleMode::ENC) {
-        const QByteArray bytes = XorWithKey(ToAnsi(text));
+        const QByteArray bytes = XorWithKey(ToStoredText(text));
         QStringList numbers;
         for (char b : bytes) numbers << QString::number(quint8(b));
         QString out = numbers.join(QLatin1Char(','));
@@ -399,5 +399,5 @@ QString ScramblePassword(const QString& text, TScrambleMode mode) {
         if (!ok || value > 255) return text;
         bytes += char(value);
     }
-    return FromAnsi(XorWithKey(bytes));
+    return FromStoredText(XorWithKey(bytes));
 }

@@ -113,7 +113,8 @@ QString ReadLastServer();
 void WriteLastServer(const QString& name);
 
 // Passwords as stored: "ENC" turns a plain password into decimal byte
-// numbers joined by ",", "DEC" turns them back. A text without "," decodes
+// numbers joined by ",", "DEC" turns them back. The bytes are those of
+// ToStoredText (app/Utils.h), so any character survives. A text without "," decodes
 // to itself, as does one that is not a list of byte numbers. A one-character
 // password is encoded with a trailing "," so that it decodes as itself.
 enum class TScrambleMode { ENC, DEC };

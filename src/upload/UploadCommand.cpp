@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/Utils.h"
 #include "docs/HtmlCommand.h"
+#include "html/PageEncoding.h"
 #include "upload/FtpClient.h"
 #include "upload/ServerList.h"
 #include "upload/UploadSequence.h"
@@ -151,7 +152,7 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     }
     const QString pageFile = JoinPath(HTMLDir(), PageFileName(o.document));
     QSaveFile save(pageFile);
-    if (!save.open(QIODevice::WriteOnly) || save.write(ToAnsi(html)) < 0 || !save.commit()) {
+    if (!save.open(QIODevice::WriteOnly) || save.write(EncodePageHTML(html).Bytes) < 0 || !save.commit()) {
         err << "tarvo: cannot write " << QDir::toNativeSeparators(pageFile) << ": " << save.errorString() << Qt::endl;
         return ucDocument;
     }

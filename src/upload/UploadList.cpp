@@ -1,6 +1,7 @@
 #include "upload/UploadList.h"
 
 #include "app/Utils.h"
+#include "viewer/HtmlEncoding.h"
 
 #include <QFileInfo>
 
@@ -48,7 +49,8 @@ UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
     const QString text = WithoutTagComments(pageText);
     auto add = [&](const QString& value) {
         ResourceDetail d;
-        const TResolvedReference ref = ResolveReference(pageFile, value);
+        const TResolvedReference ref = ResolveReference(pageFile, FileNameOfReference(value));
+        // "caf%C3%A9.png" is the file "café.png", here and on the server.
         if (ref.Refused()) {
             d.State = TUploadState::Refused;
             d.Reason = ref.Refusal;

@@ -1,5 +1,6 @@
 #include "viewer/HtmlDocument.h"
 
+#include "viewer/HtmlEncoding.h"
 #include "viewer/HtmlParser.h"
 
 #include <QFile>
@@ -51,7 +52,7 @@ QString THtmlDocument::parseFile(const QString& fileName) {
         return QStringLiteral("Can't locate file: ") + fileName;
     }
     const QString folder = fileName.left(fileName.lastIndexOf(QLatin1Char('/')) + 1);
-    return parse(DecodeWindows1252(f.readAll()), folder);
+    return parse(DecodeHtmlBytes(f.readAll()), folder);
 }
 
 void THtmlDocument::layout(int width) {

@@ -3,6 +3,7 @@
 // and links in HtmlViewerMouse.cpp.
 #include "viewer/HtmlViewer.h"
 
+#include "viewer/HtmlEncoding.h"
 #include "viewer/HtmlSections.h"
 
 #include <QApplication>
@@ -31,7 +32,8 @@ struct BusyCursor {
 
 QString ExpandHtmlFilename(const QString& name, const QString& base, const QString& folder) {
     const auto fromUrl = [](QString s) {
-        s = s.trimmed();
+        // "caf%C3%A9.png" names the file "café.png", as on a web server.
+        s = FileNameOfReference(s.trimmed());
         if (s.contains(QLatin1Char('/'))) {
             if (s.startsWith(QLatin1String("file://"), Qt::CaseInsensitive))
                 s.remove(0, 7);  // "file:///home/..." keeps its root "/"

@@ -22,7 +22,7 @@ private slots:
     void stripQuotesAndTagAttribute();
     void colorToHTML();
     void loadFileText();
-    void ansiRoundTrip();
+    void ansiAndStoredText();
 };
 
 void TestUtils::joinPathAndUrl() {
@@ -139,19 +139,40 @@ void TestUtils::loadFileText() {
     QCOMPARE(text, QString("untouched"));
     LoadFileText(path, text);
     QCOMPARE(text, QString("one\r\ntwo\r\nthree\r\nfour\u00E9\r\n"));
+    // Valid UTF-8 is read as UTF-8.
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QString::fromUtf8("café 日").toUtf8());
+    f.close();
+    LoadFileText(path, text);
+    QCOMPARE(text, QString::fromUtf8("café 日\r\n"));
 }
 
-void TestUtils::ansiRoundTrip() {
+void TestUtils::ansiAndStoredText() {
     const QString text = QString::fromUtf8("Caf\u00E9 \u20AC \u201Cquoted\u201D \u2022");
     const QByteArray bytes = ToAnsi(text);
     QCOMPARE(bytes.size(), text.size());
     QCOMPARE(bytes, QByteArray("Caf\xE9 \x80 \x93quoted\x94 \x95"));
     QCOMPARE(FromAnsi(bytes), text);
-    // A character the code page cannot hold becomes "?".
-    QCOMPARE(ToAnsi(QString::fromUtf8("\u4E2D")), QByteArray("?"));
+    QVERIFY(FitsAnsi(text));
     QByteArray all;
     for (int b = 0; b < 256; ++b) all.append(char(b));
     QCOMPARE(ToAnsi(FromAnsi(all)), all);
+    QVERIFY(FitsAnsi(FromAnsi(all)));
+
+    // Stored text: Windows-1252 bytes as before when they can hold it,
+    // otherwise marked UTF-8; every character comes back.
+    QCOMPARE(ToStoredText(text), bytes);
+    QCOMPARE(FromStoredText(bytes), text);
+    for (const char* s : {"中", "Ελληνικά", "Łódź 😀"}) {
+        const QString other = QString::fromUtf8(s);
+        QVERIFY(!FitsAnsi(other));
+        QCOMPARE(ToStoredText(other), "\xEF\xBB\xBF" + other.toUtf8());
+        QCOMPARE(FromStoredText(ToStoredText(other)), other);
+    }
+
+    // A picture's reference: ASCII as it stands, anything else escaped.
+    QCOMPARE(ReferenceForFile("graphics\\my pic&1.gif"), QString("graphics/my pic&1.gif"));
+    QCOMPARE(ReferenceForFile(QString::fromUtf8("graphics\\café日.png")), QString("graphics/caf%C3%A9%E6%97%A5.png"));
 }
 
 QTEST_MAIN(TestUtils)

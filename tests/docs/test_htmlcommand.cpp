@@ -84,11 +84,13 @@ void TestHtmlCommand::writesThePageWithLogoAndStoredStyle() {
     QCOMPARE(r.status, 0);
     QCOMPARE(r.err, QString());
     const TStyleChunk ocean = Ocean();
-    const QByteArray expected = ToAnsi(AddBodyDef(BuildPageHTML(page, true), &ocean));
+    const QByteArray expected = AddBodyDef(BuildPageHTML(page, true), &ocean).toUtf8();
     QCOMPARE(r.out, expected);
     QVERIFY(r.out.contains("<BODY BACKGROUND=\"backgrnd/sea.jpg\" BGCOLOR=\"#CCEEFF\""));
-    QVERIFY(r.out.contains("<TITLE>Mine</TITLE>\r\n"));
-    QVERIFY(r.out.contains("<H1>Caf\xe9</H1>\r\n\r\na<BR>\r\nb\r\n"));
+    // Not ASCII: UTF-8, and the head says so.
+    QVERIFY(r.out.contains("<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n"
+                           "<TITLE>Mine</TITLE>\r\n"));
+    QVERIFY(r.out.contains("<H1>Caf\xc3\xa9</H1>\r\n\r\na<BR>\r\nb\r\n"));
     QVERIFY(r.out.contains(ToAnsi(LogoLine())));
     QVERIFY(r.out.endsWith("</BODY>\r\n</HTML>\r\n"));
 }
@@ -104,7 +106,7 @@ void TestHtmlCommand::noLogoUnknownStyleAndOutputFile() {
     QVERIFY(r.out.isEmpty());
     QFile f(outFile);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), ToAnsi(BuildPageHTML(page, false)));
+    QCOMPARE(f.readAll(), BuildPageHTML(page, false).toUtf8());
     // An output file that cannot be written is an error of its own.
     const TRun bad = Run({"--html", path, "-o", QDir(env.appDir()).filePath("nowhere/out.html")});
     QCOMPARE(bad.status, 2);
@@ -155,7 +157,7 @@ void TestHtmlCommand::missingNotAPageAndDamaged() {
     r = Run({"--html", path});
     QCOMPARE(r.status, 4);
     page.WebChunks.pop_back();
-    QCOMPARE(r.out, ToAnsi(BuildPageHTML(page, true)));
+    QCOMPARE(r.out, BuildPageHTML(page, true).toUtf8());
     QVERIFY(r.err.startsWith("tarvo: warning: "));
     QCOMPARE(r.err.count('\n'), 1);
 }

@@ -68,6 +68,7 @@ private slots:
     void byteLayout();
     void everyKindRoundTrips();
     void olderMinorVersions();
+    void anyCharacterMakesVersion104();
     void notAPageDocument_data();
     void notAPageDocument();
     void damageKeepsEarlierBlocksAndNextReadIsClean();
@@ -149,6 +150,38 @@ void TestPageFile::olderMinorVersions() {
     QCOMPARE(o.Result, TPageReadResult::Ok);
     QCOMPARE(p.PageTitle, QString());
     QCOMPARE(p.Chunk(0)->Heading->Align, quint8(2));
+}
+
+void TestPageFile::anyCharacterMakesVersion104() {
+    TTestEnv env;
+    const QString line = QString::fromUtf8("Zoë's café — Łódź, Ελληνικά, "
+                                           "Русский, 日本語 😀");
+    TPage page;
+    FillEveryKind(page);
+    page.PageTitle = line;
+    page.Chunk(3)->Heading->HeadText = line;
+    page.Chunk(2)->Image->FileName = QString::fromUtf8("graphics\\café日本.png");
+    const QByteArray bytes = PageFileBytes(page, line);
+    // The same layout, every string its UTF-8 bytes with their count.
+    QVERIFY(bytes.startsWith("Tarvo File1.04" + Str(line.toUtf8()) + Str(line.toUtf8()) + Int32(6)));
+    QVERIFY(bytes.endsWith(kTail));
+    TPage back;
+    const TPageReadOutcome o = ReadBytes(bytes, back);
+    QCOMPARE(o.Result, TPageReadResult::Ok);
+    QCOMPARE(o.StyleName, line);
+    QCOMPARE(back.PageTitle, line);
+    QCOMPARE(back.Chunk(3)->Heading->HeadText, line);
+    QCOMPARE(PageFileBytes(back, line), bytes);
+
+    // A document of an earlier version holds Windows-1252: its letters stay.
+    TPage old;
+    QCOMPARE(ReadBytes("Tarvo File1.03" + Str("Caf\xe9") + Str("Zo\xeb \x80") + Int32(1) + Int32(3) + Str("1") +
+                           Str("\x93\xe9\x94") + Int32(0) + kTail,
+                       old)
+                 .Result,
+             TPageReadResult::Ok);
+    QCOMPARE(old.PageTitle, QString::fromUtf8("Zoë €"));
+    QCOMPARE(old.Chunk(0)->Heading->HeadText, QString::fromUtf8("“é”"));
 }
 
 void TestPageFile::notAPageDocument_data() {

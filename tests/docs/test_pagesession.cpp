@@ -42,6 +42,11 @@ struct TScriptedUser : TSessionUser {
         asked << "disk";
         return diskAnswers.isEmpty() ? TDiskChangeAnswer::Cancel : diskAnswers.takeFirst();
     }
+    bool acceptUtf8 = false;
+    bool AcceptPageBytes(const TPageBytes& page) override {
+        asked << "charset:" + page.Charset + ":" + page.Unfit;
+        return acceptUtf8;
+    }
 };
 
 QByteArray ReadAll(const QString& path) {
@@ -248,11 +253,29 @@ void TestPageSession::heldHTMLWrittenExactly() {
     s_->SetHTML(held);
     user_.paths << JoinPath(env_->appDir(), "save/held.tve");
     QVERIFY(s_->SaveAs().done());
-    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), ToAnsi(held));
+    // The non-breaking space makes it UTF-8, declared at its start.
+    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), (kUtf8MetaLine + CRLF + held).toUtf8());
     s_->SetLogo(false);
     QCOMPARE(s_->HTML(), RemoveLogo(held));
     s_->SetLogo(true);
-    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), ToAnsi(InsertLogo(RemoveLogo(held))));
+    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), EncodePageHTML(InsertLogo(RemoveLogo(held))).Bytes);
+
+    // Hand-edited HTML that names a charset is written in it; when the
+    // charset cannot hold a character, the user decides before anything is
+    // written: No keeps the last file, Yes writes UTF-8 and says so.
+    const QString latin = QString::fromUtf8("<HTML><HEAD><META charset=iso-8859-1></HEAD><BODY>Café ");
+    const QString path = JoinPath(HTMLDir(), "held.html");
+    s_->SetHTML(latin);
+    QVERIFY(s_->WritePageHTML(path).done());
+    QCOMPARE(ReadAll(path), ToAnsi(latin));
+    user_.asked.clear();
+    s_->SetHTML(latin + QString::fromUtf8("日本"));
+    QCOMPARE(int(s_->WritePageHTML(path).kind), int(TSessionOutcome::Cancelled));
+    QCOMPARE(user_.asked, QStringList{QString::fromUtf8("charset:iso-8859-1:日")});
+    QCOMPARE(ReadAll(path), ToAnsi(latin));
+    user_.acceptUtf8 = true;
+    QVERIFY(s_->WritePageHTML(path).done());
+    QCOMPARE(ReadAll(path), QString(latin + QString::fromUtf8("日本")).replace("iso-8859-1", "utf-8").toUtf8());
 }
 
 void TestPageSession::unreadableFileKeepsThePage() {

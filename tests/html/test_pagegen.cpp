@@ -1,4 +1,5 @@
 #include "app/Utils.h"
+#include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
 #include "model/WebBlocks.h"
 
@@ -39,6 +40,7 @@ private slots:
     void headingAndLine();
     void damagedValues();
     void fieldsAndTitleAreInsertedUnescaped();
+    void pageBytesKeepEveryCharacter();
 };
 
 void TestPageGen::emptyPageWithAndWithoutLogo() {
@@ -172,9 +174,43 @@ void TestPageGen::fieldsAndTitleAreInsertedUnescaped() {
     auto c = Chunk(bkPara);
     c->Para->Paragraph = QStringLiteral("<i>\"quoted\"</i> \u2019");
     page.WebChunks.push_back(std::move(c));
-    const QByteArray bytes = ToAnsi(BuildPageHTML(page, false));
-    QVERIFY(bytes.contains("<TITLE>Caf\xe9 <b>&</b> \x80</TITLE>\r\n"));
-    QVERIFY(bytes.contains("<BODY>\r\n<i>\"quoted\"</i> \x92\r\n</BODY>"));
+    const QString html = BuildPageHTML(page, false);
+    QVERIFY(html.contains(QStringLiteral("<TITLE>Café <b>&</b> €</TITLE>\r\n")));
+    QVERIFY(html.contains(QStringLiteral("<BODY>\r\n<i>\"quoted\"</i> ’\r\n</BODY>")));
+}
+
+void TestPageGen::pageBytesKeepEveryCharacter() {
+    // All ASCII: the bytes of earlier versions, no charset line.
+    TPage page;
+    page.PageTitle = QStringLiteral("Plain");
+    const QString ascii = BuildPageHTML(page, false);
+    QCOMPARE(ascii, kHead.arg("Plain") + kTail);
+    QCOMPARE(EncodePageHTML(ascii).Bytes, ascii.toLatin1());
+
+    // Any other character: UTF-8, declared before the title.
+    const QString line = QString::fromUtf8("Zoë's café — Łódź, 日本語 😀");
+    page.PageTitle = line;
+    const QString html = BuildPageHTML(page, false);
+    QCOMPARE(html, QString(kHead.arg(line) + kTail).replace("<TITLE>", kUtf8MetaLine + "\r\n<TITLE>"));
+    TPageBytes out = EncodePageHTML(html);
+    QVERIFY(out.Fits());
+    QCOMPARE(out.Bytes, html.toUtf8());
+    // Text typed into the HTML by hand gets the line at its writing.
+    const QString typed = QString(kHead.arg("Plain") + kTail).replace("<BODY>", "<BODY>" + line);
+    QCOMPARE(EncodePageHTML(typed).Bytes, DeclareUtf8(typed).toUtf8());
+    QVERIFY(DeclareUtf8(typed).contains(kUtf8MetaLine + "\r\n<TITLE>Plain"));
+
+    // A declared charset is kept while it can hold the page; when it cannot,
+    // the page comes as UTF-8 with its declaration changed, for the user to accept.
+    const QString latin = QStringLiteral("<HTML><HEAD><meta charset=\"Windows-1252\"><TITLE>Café</TITLE>");
+    out = EncodePageHTML(latin);
+    QVERIFY(out.Fits());
+    QCOMPARE(out.Bytes, QByteArray("<HTML><HEAD><meta charset=\"Windows-1252\"><TITLE>Caf\xe9</TITLE>"));
+    out = EncodePageHTML(latin + line);
+    QVERIFY(!out.Fits());
+    QCOMPARE(out.Charset, QString("windows-1252"));
+    QCOMPARE(out.Unfit, QString::fromUtf8("Ł"));
+    QCOMPARE(out.Bytes, QString(latin + line).replace("Windows-1252", "utf-8").toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestPageGen)

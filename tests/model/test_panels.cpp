@@ -511,6 +511,16 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\button-2.gif"));
     QCOMPARE(ReadAll(shipped), shippedBytes);
 
+    // Letters of any language are kept.
+    const QString cafe = other.filePath(QString::fromUtf8("Café 日本.gif"));
+    QVERIFY(WriteFile(cafe, MakeGif(7, 7)));
+    p.txtImgHeight->clear();
+    dialogs->fileNames << cafe;
+    QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
+    QCOMPARE(image.FileName, QString::fromUtf8("graphics\\café日本.gif"));
+    QVERIFY(QFile::exists(JoinPath(graphics, QString::fromUtf8("café日本.gif"))));
+    QCOMPARE(p.txtImgHeight->text(), QString("7"));
+
     // A file that is no picture: the name is taken, the size boxes keep theirs.
     QVERIFY(WriteFile(elsewhere.filePath("Not A Picture.JPG"), "hello"));
     dialogs->fileNames << elsewhere.filePath("Not A Picture.JPG");

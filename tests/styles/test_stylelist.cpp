@@ -60,17 +60,21 @@ void TestStyleList::roundTripOfNamesColoursAndEmptyTexts() {
     TStyleList list;
     list.push_back(Style("", "", 0x00123456, 0x80000005, 0x1FFFFFFF, 0x000080FF, 0xFFFFFFFF));
     list.push_back(Style(QStringLiteral("Caf\u00e9 \u20ac"), "backgrnd\\a.gif", 0xFFFFFF, 0, 0, 0, 0));
+    const QString greek = QString::fromUtf8("Ελληνικά 😀");
+    list.push_back(Style(greek, "backgrnd\\" + greek + ".png", 0, 0, 0, 0, 0));
     const QString path = StylesDataPath();
     QVERIFY(WriteStylesToFile(path, list));
     const QByteArray bytes = ReadAll(path);
     // The empty name and image are -1 with no bytes; unnamed values use "$".
-    QVERIFY(bytes.startsWith(Int32(2) + Int32(-1) + Int32(-1) + Str("$00123456") + Str("clWindow") +
+    QVERIFY(bytes.startsWith(Int32(3) + Int32(-1) + Int32(-1) + Str("$00123456") + Str("clWindow") +
                              Str("clNone") + Str("$000080FF") + Str("$FFFFFFFF")));
+    // Windows-1252 as before where it holds the text; marked UTF-8 where not.
     QVERIFY(bytes.contains(Str("Caf\xe9 \x80")));
+    QVERIFY(bytes.contains(Str("\xEF\xBB\xBF" + greek.toUtf8())));
     TStyleList back;
     QVERIFY(LoadStyleList(path, back));
-    QCOMPARE(back.size(), size_t(2));
-    for (size_t i = 0; i < 2; ++i) {
+    QCOMPARE(back.size(), size_t(3));
+    for (size_t i = 0; i < 3; ++i) {
         const TStyleChunk &a = *list[i], &b = *back[i];
         QCOMPARE(b.StyleName, a.StyleName);
         QCOMPARE(b.BackImage, a.BackImage);

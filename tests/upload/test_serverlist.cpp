@@ -56,14 +56,20 @@ void TestServerList::allSixFieldsSurviveSaveAndLoad() {
     other->Directory.clear();
     other->URL = "http://club.example/";
     list.push_back(std::move(other));
+    auto greek = Server(QString::fromUtf8("Ελληνικά/日本"),
+                        QString::fromUtf8("κωδικός"));
+    greek->UserName = QString::fromUtf8("Γιάννης");
+    greek->Directory = QString::fromUtf8("σελίδες");
+    list.push_back(std::move(greek));
     SaveServerList(list);
 
     TServerList loaded;
     loaded.push_back(Server("stale"));  // loading empties the list first
     LoadServerList(loaded);
-    QCOMPARE(loaded.size(), size_t(2));
+    QCOMPARE(loaded.size(), size_t(3));
     QCOMPARE(*loaded[0], *list[0]);
     QCOMPARE(*loaded[1], *list[1]);
+    QCOMPARE(*loaded[2], *list[2]);
     // The layout of the store: one sub-section per server with five values.
     QSettings raw = Raw();
     QCOMPARE(raw.value("WWWServers/My Web Server/Address").toString(), QString("ftp.my web server.example"));
@@ -202,6 +208,7 @@ void TestServerList::scrambleRoundTrip_data() {
     QTest::newRow("a key character") << "T" << 1;  // scrambles to byte 0
     QTest::newRow("longer than the key") << "correct horse battery staple 2026!" << 33;
     QTest::newRow("8-bit") << QString::fromUtf8("caf\u00e9\u20ac") << 4;
+    QTest::newRow("greek and emoji") << QString::fromUtf8("κωδικός 😀") << 21;
 }
 
 void TestServerList::scrambleRoundTrip() {

@@ -156,6 +156,46 @@ private slots:
         QCOMPARE(n.out, QStringLiteral("mypage.html\ngraphics/house.png\n"));
     }
 
+    // A page in many languages, with a picture whose name has such letters
+    // (as the image button keeps it), saved and sent: every character
+    // arrives, and the picture lies where the page's reference points.
+    void anyLanguageAndPictureNameArrive() {
+        TTestEnv env;
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        const QString line = QString::fromUtf8("Zoë's café — Łódź, Ελληνικά, Русский, 日本語 😀");
+        const QString picture = QString::fromUtf8("café日本.png");
+        QVERIFY(QDir().mkpath(env.appDir() + "/HTMLFiles/graphics"));
+        QFile pic(env.appDir() + "/HTMLFiles/graphics/" + picture);
+        QVERIFY(pic.open(QIODevice::WriteOnly));
+        pic.write("picture bytes");
+        pic.close();
+        TPage page;
+        page.PageTitle = line;
+        for (int kind : {bkHeading, bkPara, bkImage}) {
+            auto c = std::make_unique<TWebChunk>();
+            c->Kind = kind;
+            c->AllocateRecord();
+            page.WebChunks.push_back(std::move(c));
+        }
+        page.Chunk(0)->Heading->HeadText = line;
+        page.Chunk(1)->Para->Paragraph = line;
+        page.Chunk(2)->Image->FileName = "graphics\\" + picture;
+        const QString doc = env.appDir() + "/save/" + line.left(5) + ".tve";
+        QVERIFY(WritePageFile(doc, page, "[None]", QImage(1, 1, QImage::Format_RGB32)));
+
+        const TResult r = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server)});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString::fromUtf8("Zoë's.html\ngraphics/") + picture + "\n");
+        QCOMPARE(server.read("graphics/" + picture), QByteArray("picture bytes"));
+        const QByteArray sent = server.read(QString::fromUtf8("Zoë's.html"));
+        QVERIFY(sent.contains("<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n"
+                              "<TITLE>" + line.toUtf8() + "</TITLE>"));
+        QVERIFY(sent.contains("<H1>" + line.toUtf8() + "</H1>"));
+        QVERIFY(sent.contains("\r\n" + line.toUtf8() + "\r\n"));
+        QVERIFY(sent.contains("<IMG SRC=\"graphics/caf%C3%A9%E6%97%A5%E6%9C%AC.png\">"));
+    }
+
     // ftps:// and sftp:// in --to: an untrusted key ends with status 5 and
     // its fingerprint, --trust with that fingerprint accepts it.
     void secureAddressesAndTrust() {

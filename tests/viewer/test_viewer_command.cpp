@@ -50,6 +50,31 @@ private slots:
         QVERIFY(text.contains("Hello world"));
     }
 
+    // The bytes are read in the encoding they declare; undeclared, as UTF-8
+    // when they are valid UTF-8 and as Windows-1252 otherwise.
+    void textIsReadInItsEncoding() {
+        const QByteArray utf8 = QString::fromUtf8("Zoë Łódź 日本語 😀").toUtf8();
+        const struct {
+            const char* name;
+            QByteArray bytes;
+            QString text;
+        } pages[] = {
+            {"utf8.htm", "<P>" + utf8, QString::fromUtf8(utf8)},
+            {"bom.htm", "\xEF\xBB\xBF<P>" + utf8, QString::fromUtf8(utf8)},
+            {"declared.htm", "<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
+                             "</HEAD><P>caf\xC3\xA9 \x80",
+             QString::fromUtf8("cafÃ© €")},
+            {"meta-utf8.htm", "<meta charset='UTF-8'><P>caf\xC3\xA9", QString::fromUtf8("café")},
+            {"latin.htm", "<P>Zo\xEB caf\xE9 \x93", QString::fromUtf8("Zoë café “")},
+        };
+        for (const auto& page : pages) {
+            write(page.name, page.bytes);
+            const Result r = run({"--text", path(page.name)});
+            QCOMPARE(r.rc, 0);
+            QCOMPARE(QString::fromUtf8(r.out).trimmed(), page.text);
+        }
+    }
+
     void missingFileAndBadArguments() {
         Result r = run({"--text", path("gone.htm")});
         QCOMPARE(r.rc, 2);
