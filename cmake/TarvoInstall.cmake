@@ -72,5 +72,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 # The page pictures and saved pages' snapshots are lettered in Liberation
 # Sans; without it they fall back to another sans-serif font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core, fonts-droid-fallback, fonts-symbola, qt6-image-formats-plugins")
 include(CPack)
