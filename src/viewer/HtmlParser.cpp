@@ -28,6 +28,7 @@ QString THtmlParser::Parse(const QString& text) {
     FontStack.assign(1, base);
     Cell = &List;
     Justify = 1;
+    WidgetsMade = 0;
     newSection(0, 1);
     QString error;
     try {
@@ -195,8 +196,11 @@ void THtmlParser::DoBody(const TermSet& term) {
 
 void THtmlParser::DoBodyTag() {
     if (Cell->isEmpty()) {
-        if (Section)
-            List.ForgetSection(Section.get());
+        // The section begun so far starts again in the body's colours; one
+        // holding anchors is kept (empty), so that they stay valid without
+        // a walk over every anchor.
+        if (Section && Section->Anchored)
+            appendSection();
         Section.reset();
         if (const TAttribute* a = attr(Attr::TEXT))
             if (auto c = ParseColor(a->Name)) {

@@ -49,6 +49,8 @@ private:
     int ListDepth = 0;
     int TableDepth = 0;
     ThtmlForm* Form = nullptr;  // the current form
+    static constexpr int kWidgetsAtOnce = 100;  // controls given widgets while parsing
+    int WidgetsMade = 0;
 
     int sy() const;
     void Next();
