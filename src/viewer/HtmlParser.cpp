@@ -29,6 +29,7 @@ QString THtmlParser::Parse(const QString& text) {
     Cell = &List;
     Justify = 1;
     WidgetsMade = 0;
+    SectionAnchors.clear();
     newSection(0, 1);
     QString error;
     try {
@@ -66,6 +67,7 @@ void THtmlParser::appendSection() {
     if (Section)
         Cell->Add(std::move(Section));
     Section.reset();
+    SectionAnchors.clear();
 }
 
 void THtmlParser::continueIfFull() {
@@ -196,11 +198,12 @@ void THtmlParser::DoBody(const TermSet& term) {
 
 void THtmlParser::DoBodyTag() {
     if (Cell->isEmpty()) {
-        // The section begun so far starts again in the body's colours; one
-        // holding anchors is kept (empty), so that they stay valid without
-        // a walk over every anchor.
-        if (Section && Section->Anchored)
-            appendSection();
+        // What was read before BODY is dropped, with the anchors made in
+        // it (only those: no walk over every anchor of the page).
+        for (const QString& key : SectionAnchors)
+            if (List.NameList.value(key) == Section.get())
+                List.NameList.remove(key);
+        SectionAnchors.clear();
         Section.reset();
         if (const TAttribute* a = attr(Attr::TEXT))
             if (auto c = ParseColor(a->Name)) {
@@ -369,6 +372,7 @@ void THtmlParser::DoA(int level) {
             const QString key = a.Name.toUpper();
             if (!List.NameList.contains(key)) {
                 List.NameList.insert(key, Section.get());
+                SectionAnchors.push_back(key);
                 Section->Anchored = true;
             }
         }

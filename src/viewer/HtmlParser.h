@@ -39,6 +39,7 @@ private:
     THtmlTokenizer* T = nullptr;
     TCell* Cell = nullptr;
     std::unique_ptr<TSection> Section;
+    std::vector<QString> SectionAnchors;  // anchor names made in Section
     std::vector<TMyFont> FontStack;
     QString CurrentURL;
     bool Bold = false, Italic = false, Underline = false;
