@@ -3,12 +3,15 @@
 // the painting of the first 600 x 400 screen. Prints medians of several
 // runs, the heap each engine adds by loading, and Tarvo's figures as
 // ratios of QTextDocument's; then the whole-process time of `tarvo --text`
-// on the Bash manual beside `lynx -dump` of it.
+// on the Bash manual beside `lynx -dump` of it; last, pathological pages
+// (huge spans, many rows, controls, BODY tags among anchors) in a viewer
+// widget beside a plain page of the same size.
 //
 //   bench_viewer [FILE...]   (default: the Bash manual and a 1 MB page)
 
 #include "Html32Generator.h"
 #include "viewer/HtmlDocument.h"
+#include "viewer/HtmlViewer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -161,6 +164,64 @@ void reportText(const QString& file) {
                 l > 0 ? t / l : 0.0);
 }
 
+namespace {
+// Seconds to load `html` into a viewer of 600 px, lay it out again at
+// 450 px and paint its first screen: what a preview of the page costs.
+double viewerSeconds(const QString& html) {
+    THTMLViewer v;
+    v.OnLayoutError = [](const QString&) {};  // no modal box in a benchmark
+    v.resize(kWidth, kScreenH);
+    QElapsedTimer t;
+    t.start();
+    v.LoadStrings(html.split(QLatin1Char('\n')));
+    v.resize(kNarrow, kScreenH);
+    (void)v.paintPanel()->grab();
+    return double(t.nsecsElapsed()) / 1e9;
+}
+
+// Plain paragraphs of about `bytes` bytes.
+QString plainPage(qsizetype bytes) {
+    QString s = QStringLiteral("<html><body>\n");
+    while (s.size() < bytes)
+        s += QStringLiteral("A plain line of text without any table in it.<br>\n");
+    return s;
+}
+
+QString repeated(const QString& head, const QString& unit, int n, const QString& tail) {
+    QString s = head;
+    s.reserve(head.size() + unit.size() * n + tail.size());
+    for (int i = 0; i < n; ++i)
+        s += unit;
+    return s + tail;
+}
+
+void reportPathological() {
+    struct Page {
+        const char* name;
+        QString html;
+    };
+    QString anchors = QStringLiteral("<table><tr><td>\n");
+    for (int i = 0; i < 40000; ++i)
+        anchors += QStringLiteral("<a name=n%1>x</a><body>\n").arg(i);
+    anchors += QStringLiteral("</table>");
+    const Page pages[] = {
+        {"colspan row (8,000 cells)", repeated("<table><tr>", "<td colspan=31>x\n", 8000, "</table>")},
+        {"40,000-row table", repeated("<table>", "<tr><td>a<td>bb<td>ccc<td>dd<td>e\n", 40000, "</table>")},
+        {"20,000 controls", repeated("<form>", "<input name=a>\n", 20000, "</form>")},
+        {"anchors with BODY tags", anchors},
+    };
+    std::printf("\npathological pages: seconds to load in a viewer, re-layout and paint\n");
+    std::printf("  %-28s %9s %9s %9s %8s\n", "", "bytes", "page s", "plain s", "ratio");
+    for (const Page& p : pages) {
+        const double t = viewerSeconds(p.html);
+        const double plain = viewerSeconds(plainPage(p.html.size()));
+        std::printf("  %-28s %9lld %9.3f %9.3f %8.2f\n", p.name, (long long)p.html.size(), t, plain,
+                    plain > 0 ? t / plain : 0.0);
+    }
+    std::printf("  target: each within 3x of the plain page of its size\n");
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                     : qgetenv("QT_QPA_PLATFORM"));
@@ -182,5 +243,6 @@ int main(int argc, char** argv) {
         report(QStringLiteral("synthetic HTML 3.2 page"), page.size(), page, QString());
         reportText(files.first());
     }
+    reportPathological();
     return 0;
 }

@@ -1,5 +1,6 @@
-// libFuzzer target: any bytes go through parse, layout, drawing, hit tests
-// and copying. Nothing may crash, hang or grow without bound.
+// libFuzzer target: any bytes go through parse, layout, drawing, hit tests,
+// anchors and copying. Nothing may crash, read freed memory, hang or grow
+// without bound (fuzz/run.sh sets the time limit per input).
 #include "viewer/HtmlDocument.h"
 
 #include <QApplication>
@@ -43,6 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int c = doc.cursorAt(y % width, y);
         doc.cursorToXY(c, x, yy);
     }
+    // Every anchor still points at a live section (a click on "#name"
+    // scrolls to it).
+    volatile int anchorY = 0;
+    for (const TSectionBase* s : doc.list().NameList)
+        anchorY = anchorY + s->YValue;
     doc.findString(0, QStringLiteral("a"), false);
     doc.setSelection(doc.textLength() / 3, doc.textLength());
     volatile qsizetype n = doc.copyText().size();

@@ -3,6 +3,7 @@
 // cleared or destroyed.
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 template <class T>
@@ -17,6 +18,9 @@ public:
     // Removes and frees the item at i.
     void removeAt(int i) { items_.erase(items_.begin() + i); }
     void clear() { items_.clear(); }
+    // Hands over every item, leaving the list empty.
+    std::vector<std::unique_ptr<T>> takeAll() { return std::exchange(items_, {}); }
+    void swapItems(TFreeList& other) { items_.swap(other.items_); }
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 

@@ -79,6 +79,8 @@ void TFormControlObj::CreateWidget(QWidget* panel) {
 
 void TFormControlObj::Draw(QPainter& p, int x, int y) {
     ShowIt = true;
+    if (!TheControl && MasterList->FormList.Panel)
+        CreateWidget(MasterList->FormList.Panel);
     if (TheControl) {
         if (TheControl->size() != QSize(Width, Height))
             TheControl->resize(Width, Height);

@@ -28,6 +28,8 @@ QString THtmlParser::Parse(const QString& text) {
     FontStack.assign(1, base);
     Cell = &List;
     Justify = 1;
+    WidgetsMade = 0;
+    SectionAnchors.clear();
     newSection(0, 1);
     QString error;
     try {
@@ -65,6 +67,7 @@ void THtmlParser::appendSection() {
     if (Section)
         Cell->Add(std::move(Section));
     Section.reset();
+    SectionAnchors.clear();
 }
 
 void THtmlParser::continueIfFull() {
@@ -195,8 +198,12 @@ void THtmlParser::DoBody(const TermSet& term) {
 
 void THtmlParser::DoBodyTag() {
     if (Cell->isEmpty()) {
-        if (Section)
-            List.ForgetSection(Section.get());
+        // What was read before BODY is dropped, with the anchors made in
+        // it (only those: no walk over every anchor of the page).
+        for (const QString& key : SectionAnchors)
+            if (List.NameList.value(key) == Section.get())
+                List.NameList.remove(key);
+        SectionAnchors.clear();
         Section.reset();
         if (const TAttribute* a = attr(Attr::TEXT))
             if (auto c = ParseColor(a->Name)) {
@@ -365,6 +372,7 @@ void THtmlParser::DoA(int level) {
             const QString key = a.Name.toUpper();
             if (!List.NameList.contains(key)) {
                 List.NameList.insert(key, Section.get());
+                SectionAnchors.push_back(key);
                 Section->Anchored = true;
             }
         }

@@ -39,6 +39,7 @@ private:
     THtmlTokenizer* T = nullptr;
     TCell* Cell = nullptr;
     std::unique_ptr<TSection> Section;
+    std::vector<QString> SectionAnchors;  // anchor names made in Section
     std::vector<TMyFont> FontStack;
     QString CurrentURL;
     bool Bold = false, Italic = false, Underline = false;
@@ -49,6 +50,8 @@ private:
     int ListDepth = 0;
     int TableDepth = 0;
     ThtmlForm* Form = nullptr;  // the current form
+    static constexpr int kWidgetsAtOnce = 100;  // controls given widgets while parsing
+    int WidgetsMade = 0;
 
     int sy() const;
     void Next();

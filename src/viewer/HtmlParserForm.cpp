@@ -30,8 +30,13 @@ void THtmlParser::addControl(int level, std::unique_ptr<TFormControlObj> c) {
         newSection(level, Justify);
     continueIfFull();
     Section->AddControl(ctl);
-    if (List.FormList.Panel)
+    // The first controls of a page get their widgets now, in page order
+    // (the order Tab follows); the rest get theirs when first drawn, so a
+    // page of thousands of controls costs widgets only for those shown.
+    if (List.FormList.Panel && WidgetsMade < kWidgetsAtOnce) {
+        ++WidgetsMade;
         ctl->CreateWidget(List.FormList.Panel);
+    }
 }
 
 void THtmlParser::DoInput(int level) {

@@ -45,7 +45,6 @@ void THtmlParser::DoTable(int level) {
     auto row = std::make_unique<TCellList>();
     std::unique_ptr<TCellObj> cell;  // the open cell
     int rowJustify = 0, rowVAlign = 1;
-    bool cellsSeen = false;
 
     auto finishCell = [&] {
         if (!cell)
@@ -54,17 +53,30 @@ void THtmlParser::DoTable(int level) {
         row->add(std::move(cell));
         Cell = outer;
     };
+    // A row is open from its TR (or its first cell) to the next TR or the
+    // table's end; an empty one is kept, so that row spans count it.
+    bool rowOpen = false;
     auto finishRow = [&] {
-        if (!row->isEmpty())
+        if (rowOpen)
             table->Rows.add(std::move(row));
         row = std::make_unique<TCellList>();
+        rowOpen = false;
     };
     // Content read by the body loop into `into` until a cell-ending token.
+    // What opened inside (a heading, a link, a font) ends with the cell.
     auto readInto = [&](TCell* into) {
+        const std::vector<TMyFont> fonts = FontStack;
+        const QString url = CurrentURL;
+        const int sscript = SScript;
         Cell = into;
         DoBody(cellEnds());
         appendSection();
         Cell = outer;
+        FontStack = fonts;
+        CurrentURL = url;
+        SScript = sscript;
+        Italic = oldItalic;
+        Underline = oldUnderline;
     };
 
     Next();
@@ -81,17 +93,16 @@ void THtmlParser::DoTable(int level) {
             if (const TAttribute* a = attr(Attr::VALIGN))
                 valign = ParseVAlign(a->Name, valign);
             cell = std::make_unique<TCellObj>(&List, T->Attributes, valign);
-            cellsSeen = true;
+            rowOpen = true;
             Next();
             readInto(cell->Cell.get());
         } else if (s == E(Tag::TD) || s == E(Tag::TH)) {
             finishCell();
             Next();
         } else if (s == S(Tag::TR)) {
-            if (cellsSeen) {
-                finishCell();
-                finishRow();
-            }
+            finishCell();
+            finishRow();
+            rowOpen = true;
             rowJustify = rowAlign(T->Attributes);
             rowVAlign = 1;
             if (const TAttribute* a = attr(Attr::VALIGN))
@@ -100,8 +111,12 @@ void THtmlParser::DoTable(int level) {
         } else if (s == S(Tag::CAPTION)) {
             finishCell();
             const TAttribute* a = attr(Attr::ALIGN);
-            table->TopCaption = !(a && a->Name.compare(QLatin1String("bottom"), Qt::CaseInsensitive) == 0);
-            table->Caption = std::make_unique<TCellObj>(&List, TAttributeList(), 1);
+            // A second caption's content joins the first: freeing the first
+            // would leave its anchors pointing at freed sections.
+            if (!table->Caption) {
+                table->TopCaption = !(a && a->Name.compare(QLatin1String("bottom"), Qt::CaseInsensitive) == 0);
+                table->Caption = std::make_unique<TCellObj>(&List, TAttributeList(), 1);
+            }
             Justify = 2;
             Bold = oldBold;
             Next();

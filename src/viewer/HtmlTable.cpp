@@ -104,29 +104,52 @@ void ThtmlTable::InitSpans() {
     if (Initialized)
         return;
     Initialized = true;
+    // A row wider than MaxCols drops the table, so expansion stops there:
+    // no row is ever made longer than MaxCols + 1 entries, which keeps the
+    // work linear in the page however large the spans.
+    auto tooWide = [this] {
+        TooManyCols = true;
+        NumCols = MaxCols + 1;
+    };
     for (const auto& row : Rows) {
-        for (int j = row->count() - 1; j >= 0; --j) {
+        // Each row rebuilt once: the cell, then its column fillers.
+        TCellList expanded;
+        expanded.RowHeight = row->RowHeight;
+        int width = 0;
+        for (const auto& c : *row)
+            if ((width += c->ColSpan) > MaxCols)
+                return tooWide();
+        for (int j = 0; j < row->count(); ++j) {
             TCellObj* c = row->at(j);
             if (BgColor.isValid() && !c->BgColor.isValid())
                 c->BgColor = BgColor;
+        }
+        for (auto& c : row->takeAll()) {
+            const int span = c->ColSpan, rowSpan = c->RowSpan;
+            expanded.add(std::move(c));
             // Column fillers carry the cell's row span, so that the rows
             // below are covered in every column the cell spans.
-            for (int k = 1; k < c->ColSpan; ++k) {
+            for (int k = 1; k < span; ++k) {
                 auto f = std::make_unique<TCellObj>();
                 f->ColSpan = 0;
-                f->RowSpan = c->RowSpan;
-                row->insert(j + 1, std::move(f));
+                f->RowSpan = rowSpan;
+                expanded.add(std::move(f));
             }
         }
+        row->swapItems(expanded);
     }
     const int rows = Rows.count();
     for (int i = 0; i < rows; ++i) {
         TCellList* row = Rows.at(i);
+        if (row->count() > MaxCols)
+            return tooWide();
         for (int j = 0; j < row->count(); ++j) {
             TCellObj* c = row->at(j);
             c->RowSpan = std::min(c->RowSpan, rows - i);
             for (int k = 1; k < c->RowSpan; ++k) {
                 TCellList* below = Rows.at(i + k);
+                if (below->count() > MaxCols)
+                    return tooWide();
                 auto f = std::make_unique<TCellObj>();
                 f->ColSpan = 0;
                 f->RowSpan = 0;
@@ -135,8 +158,6 @@ void ThtmlTable::InitSpans() {
                 else
                     below->add(std::move(f));
             }
-            if (row->count() > MaxCols)
-                break;  // too many columns already; no need to go on
         }
     }
     NumCols = 0;
@@ -266,6 +287,8 @@ std::vector<int> ThtmlTable::findWidths(TMeasurer& m, int avail) {
         target = SpecWidthPercent ? int(qint64(avail) * SpecWidth / 100) : SpecWidth;
     const int TW = std::max(target - CellSpacing, 20);
 
+    Columns c;
+    gatherColumns(m, c);
     if (AllAbsolute) {
         absoluteWidths(w);
         int zeros = 0;
@@ -277,21 +300,25 @@ std::vector<int> ThtmlTable::findWidths(TMeasurer& m, int avail) {
                 if (x == 0)
                     x = each;
         }
+        // A word wider than its column's WIDTH widens the column.
+        for (size_t x = 0; x < n; ++x)
+            w[x] = std::max(w[x], c.min[x]);
         return w;
     }
 
-    Columns c;
-    gatherColumns(m, c);
     int sumMin = sum(c.min, 0, n);
     if (sumMin >= TW)
         return c.min;
 
     int pctSum = sum(c.pct, 0, n);
     if ((pctSum >= 1 && pctSum <= 100) || SpecWidth > 0) {
+        // Percentages adding up to more than 100 share the table by their
+        // proportions.
+        const qint64 whole = std::max(100, pctSum);
         qint64 natural = 0, othersMax = 0;
         for (size_t x = 0; x < n; ++x) {
             if (c.pct[x] > 0)
-                natural = std::max(natural, qint64(c.max[x]) * 100 / c.pct[x]);
+                natural = std::max(natural, qint64(c.max[x]) * whole / c.pct[x]);
             else
                 othersMax += c.max[x];
         }
@@ -305,11 +332,19 @@ std::vector<int> ThtmlTable::findWidths(TMeasurer& m, int avail) {
             std::vector<int> weights;
             for (size_t x = 0; x < n; ++x)
                 if (c.pct[x] > 0) {
-                    w[x] = int(qint64(W) * c.pct[x] / 100);
+                    w[x] = int(qint64(W) * c.pct[x] / whole);
                     used += w[x];
                 } else {
                     weights.push_back(c.max[x]);
                 }
+            if (weights.empty() && SpecWidth > 0) {
+                // Only percentage columns: what they leave of the table's
+                // WIDTH goes to them in proportion, so the table keeps it.
+                const std::vector<int> more = share(std::max(0, W - used), c.pct);
+                for (size_t x = 0; x < n; ++x)
+                    w[x] += more[x];
+                return w;
+            }
             const std::vector<int> rest = share(std::max(0, W - used), weights);
             for (size_t x = 0, k = 0; x < n; ++x)
                 if (c.pct[x] == 0)
@@ -357,16 +392,15 @@ void ThtmlTable::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     if (minMaxCache_ < 0) {
         const size_t n = size_t(NumCols);
         int mn = 0, mx = 0;
+        Columns c;
+        gatherColumns(m, c);
         if (AllAbsolute) {
             std::vector<int> w;
             absoluteWidths(w);
-            for (int& x : w)
-                if (x == 0)
-                    x = kMinFreeColumn;
+            for (size_t x = 0; x < n; ++x)
+                w[x] = std::max(w[x] ? w[x] : kMinFreeColumn, c.min[x]);
             mn = mx = sum(w, 0, n);
         } else {
-            Columns c;
-            gatherColumns(m, c);
             mn = sum(c.min, 0, n);
             mx = sum(c.max, 0, n);
         }
@@ -413,26 +447,36 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
             c->VSize = c->Cell->DoLogic(m, 0, std::max(1, c->Wd - extra), curs, mw);
         }
     }
-    // Row heights: spans in increasing size.
-    for (int k = 1; k <= rows; ++k) {
-        for (int i = 0; i + k <= rows; ++i) {
-            TCellList* row = Rows.at(i);
-            for (const auto& c : *row) {
-                if (c->filler() || c->RowSpan != k)
-                    continue;
-                const qint64 need = qint64(c->VSize) + extra;
-                if (k == 1) {
-                    row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, need));
-                    continue;
-                }
-                qint64 have = 0;
-                for (int r = i; r < i + k; ++r)
-                    have += Rows.at(r)->RowHeight;
-                if (have < need)
-                    for (int r = i; r < i + k; ++r)
-                        Rows.at(r)->RowHeight = clampHeight(Rows.at(r)->RowHeight + (need - have) / k + 1);
-            }
+    // Row heights: single rows first, then the spanning cells in
+    // increasing span (in page order within one span), each adding what
+    // it lacks evenly over its rows.
+    struct Spanning {
+        int row;
+        TCellObj* cell;
+    };
+    std::vector<Spanning> spanning;
+    for (int i = 0; i < rows; ++i) {
+        TCellList* row = Rows.at(i);
+        for (const auto& c : *row) {
+            if (c->filler())
+                continue;
+            if (c->RowSpan > 1)
+                spanning.push_back({i, c.get()});
+            else
+                row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
         }
+    }
+    std::stable_sort(spanning.begin(), spanning.end(),
+                     [](const Spanning& a, const Spanning& b) { return a.cell->RowSpan < b.cell->RowSpan; });
+    for (const Spanning& s : spanning) {
+        const int k = s.cell->RowSpan;
+        const qint64 need = qint64(s.cell->VSize) + extra;
+        qint64 have = 0;
+        for (int r = s.row; r < s.row + k; ++r)
+            have += Rows.at(r)->RowHeight;
+        if (have < need)
+            for (int r = s.row; r < s.row + k; ++r)
+                Rows.at(r)->RowHeight = clampHeight(Rows.at(r)->RowHeight + (need - have) / k + 1);
     }
 
     // Placement between the margins; rows centred under a wider caption.

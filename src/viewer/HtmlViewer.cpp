@@ -245,6 +245,7 @@ void THTMLViewer::prepareLoad() {
     selLast_ = 0;
     selAnchor_ = -1;
     background_ = QImage();
+    layoutErrorTold_ = false;
 }
 
 QString THTMLViewer::LoadFromFile(const QString& fileName) {
@@ -377,13 +378,16 @@ void THTMLViewer::Layout() {
 }
 
 void THTMLViewer::tellLayoutErrors() {
+    // One message per page at most: a page of many dropped tables, laid
+    // out again on every resize, would otherwise stack up boxes.
     const QStringList errors = std::exchange(layoutErrors_, QStringList());
-    for (const QString& message : errors) {
-        if (OnLayoutError)
-            OnLayoutError(message);
-        else
-            QMessageBox::critical(this, QStringLiteral("Error"), message, QMessageBox::Ok);
-    }
+    if (errors.isEmpty() || layoutErrorTold_)
+        return;
+    layoutErrorTold_ = true;
+    if (OnLayoutError)
+        OnLayoutError(errors.first());
+    else
+        QMessageBox::critical(this, QStringLiteral("Error"), errors.first(), QMessageBox::Ok);
 }
 
 void THTMLViewer::ArrangeScrollBars() {

@@ -64,8 +64,9 @@ public:
     std::function<void(bool on)> OnProcessing;
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> RightMouseUp;
     // A section dropped from layout because of an error (a table with too
-    // many columns): told once, after the layout pass. When unset, the
-    // viewer shows the message in an error box with an OK button.
+    // many columns): told after the layout pass, once per loaded page
+    // however many sections were dropped. When unset, the viewer shows the
+    // message in an error box with an OK button.
     std::function<void(const QString& message)> OnLayoutError;
 
     // Loading. Each returns "" or the error: "Can't locate file: NAME" for
@@ -178,6 +179,7 @@ private:
     QPoint lastMouse_;       // panel coordinates, last seen while dragging
     QImage background_;      // the BODY picture, tiled behind the text
     QStringList layoutErrors_;  // collected during a layout pass, then told
+    bool layoutErrorTold_ = false;  // a layout error shown for this page
 
     QColor defBackground_;
     // The text and link colours every load starts from; a page's BODY

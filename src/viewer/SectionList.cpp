@@ -210,10 +210,19 @@ const TMapItem* TSectionList::FindMap(const QString& name) const {
 void TSectionList::ForgetSection(const TSectionBase* s) {
     if (NameList.isEmpty())
         return;
-    QSet<const TSectionBase*> gone{s};
+    // Only sections holding anchors matter; most dropped sections have
+    // none, and then the anchor list is not walked at all.
+    QSet<const TSectionBase*> gone;
+    if (s->Anchored)
+        gone.insert(s);
     s->ForEachCell([&gone](TCell& cell) {
-        ForEachSection(cell, [&gone](TSectionBase& inner) { gone.insert(&inner); });
+        ForEachSection(cell, [&gone](TSectionBase& inner) {
+            if (inner.Anchored)
+                gone.insert(&inner);
+        });
     });
+    if (gone.isEmpty())
+        return;
     for (auto it = NameList.begin(); it != NameList.end();)
         it = gone.contains(it.value()) ? NameList.erase(it) : std::next(it);
 }

@@ -129,6 +129,11 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
 
     THtmlDocument doc;
     const QString parseError = doc.parseFile(file);
+    QString layoutError;  // the first; one line however many sections dropped
+    doc.list().OnError = [&layoutError](const QString& message) {
+        if (layoutError.isEmpty())
+            layoutError = message;
+    };
     int status = 0;
     if (render) {
         PictureSource pictures(doc);
@@ -146,6 +151,8 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
         doc.selectAll();
         out.write(doc.copyText().toUtf8());
     }
+    if (!layoutError.isEmpty())
+        err << "tarvo: " << layoutError << "\n";
     if (!parseError.isEmpty()) {
         err << "tarvo: " << parseError << "\n";
         status = 4;

@@ -95,6 +95,17 @@ private slots:
         QCOMPARE(r.err.count('\n'), 1);
     }
 
+    void droppedTablesAreToldInOneLine() {
+        const QByteArray wide = "<TABLE><TR>" + QByteArray("<TD>c").repeated(31) + "</TABLE>";
+        write("wide.htm", "before" + wide + "middle" + wide + "after");
+        for (const char* mode : {"--text", "--render"}) {
+            const Result r = run({mode, path("wide.htm"), "-o", path("wide.png")});
+            QCOMPARE(r.rc, 0);
+            QCOMPARE(r.err, QString("tarvo: Table has too many Columns\n"));
+        }
+        QVERIFY(QString::fromUtf8(run({"--text", path("wide.htm")}).out).contains("after"));
+    }
+
     void renderIsTheWholeDocument() {
         const QString png = path("out.png");
         QCOMPARE(run({"--render", path("page.htm"), "-o", png, "--width", "320"}).rc, 0);

@@ -314,6 +314,24 @@ private slots:
         QVERIFY(!low->isVisible());
     }
 
+    void manyControlsGetWidgetsWhenDrawn() {
+        // A page of 300 controls: widgets for the first ones at once, for
+        // the rest as they are scrolled into view.
+        Submitted got;
+        QString html = "<form>";
+        for (int i = 0; i < 300; ++i)
+            html += QString("<p><input name=n%1>").arg(i);
+        auto v = viewerWith(html, got, 400, 200);
+        QVERIFY(v);
+        QVERIFY(widgets<QLineEdit>(*v).size() < 300);
+        QVERIFY(!v->paintPanel()->findChild<QLineEdit*>("n299"));
+        v->ScrollTo(v->MaxVert());
+        QTRY_VERIFY(v->paintPanel()->findChild<QLineEdit*>("n299"));
+        QTRY_VERIFY(v->paintPanel()->findChild<QLineEdit*>("n299")->isVisible());
+        QVERIFY(widgets<QLineEdit>(*v).size() < 300);
+        QCOMPARE(v->document().list().FormList.Forms[0]->GetResults(nullptr).size(), 300);
+    }
+
     void tabMovesThroughControlsInDocumentOrder() {
         Submitted got;
         auto v = viewerWith("<input name=first><table><tr><td><input type=checkbox name=second>"

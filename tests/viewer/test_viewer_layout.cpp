@@ -244,6 +244,7 @@ void TestViewerLayout::failingSectionIsDroppedAlone() {
     TSectionBase* badPtr = bad.get();
     d.list().insert(1, std::move(bad));
     d.list().NameList.insert("BAD", badPtr);
+    badPtr->Anchored = true;
     const int count = d.list().count();
     d.layout(300);
     QCOMPARE(messages, QStringList{"Table has too many Columns"});

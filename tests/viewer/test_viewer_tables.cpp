@@ -53,6 +53,12 @@ private slots:
     void nestedTablesAndMinMax();
     void hitTestsSelectionAndCopy();
     void relayoutMovesNothingOut();
+    void anchorsStayOnLiveSections();
+    void percentagesShareTheTableWidth();
+    void wordWiderThanPixelWidthWidensColumn();
+    void cellEndsWhatOpenedInside();
+    void emptyRowKeepsItsPlace();
+    void hugeSpansAreCutAtTheColumnLimit();
 };
 
 void TestViewerTables::cellsSideBySide() {
@@ -69,15 +75,16 @@ void TestViewerTables::cellsSideBySide() {
 
 void TestViewerTables::parserToleratesMalformedTables() {
     // No TR, no /TD, text outside cells (shown before the table), a TR
-    // before any cell only setting defaults, a row with no cells dropped.
+    // before any cell only setting defaults, a row with no cells kept.
     auto d = fixedDoc("<table>before<tr align=right><td>a<td>b<tr><tr><td>c</td>between<td>d"
                       "</table>", 500);
     QCOMPARE(sectionWith(*d, "before")->YValue, 0);
     ThtmlTable* t = tableIn(d->list());
     QVERIFY(t);
-    QCOMPARE(t->Rows.count(), 2);
+    QCOMPARE(t->Rows.count(), 3);
     QCOMPARE(rowTexts(*t->Rows.at(0)), QStringList({"a", "b"}));
-    QCOMPARE(rowTexts(*t->Rows.at(1)), QStringList({"c", "d"}));
+    QCOMPARE(t->Rows.at(1)->count(), 0);
+    QCOMPARE(rowTexts(*t->Rows.at(2)), QStringList({"c", "d"}));
     QVERIFY(sectionWith(*d, "between"));
     QVERIFY(sectionWith(*d, "between")->YValue < t->YValue);
     QCOMPARE(sectionWith(*d, "a")->Justify, 3);  // the row's ALIGN
@@ -286,6 +293,95 @@ void TestViewerTables::relayoutMovesNothingOut() {
     // Anchors in cells scroll to the cell's place in the document.
     auto a = fixedDoc("<table><tr><td>a<br>b<br>c<td><a name=here>here</a></table>", 600);
     QCOMPARE(a->list().NameList.value("HERE")->YValue, at(*a, "here").y());
+}
+
+void TestViewerTables::anchorsStayOnLiveSections() {
+    // A second caption joins the first; a BODY tag in a cell drops the
+    // anchor made before it in that cell. Every anchor left points at a
+    // section of the page.
+    auto d = fixedDoc("<table><caption><a name=one>one</a></caption><caption><a name=two>two</a>"
+                      "</caption><tr><td><a name=gone></a><body text=red><a name=three>x</table>", 500);
+    QSet<const TSectionBase*> live;
+    ForEachSection(d->list(), [&](TSectionBase& s) { live.insert(&s); });
+    QCOMPARE(d->list().NameList.size(), 3);
+    for (const TSectionBase* s : d->list().NameList)
+        QVERIFY(live.contains(s));
+    QVERIFY(at(*d, "two").y() > at(*d, "one").y());  // both captions shown
+}
+
+void TestViewerTables::percentagesShareTheTableWidth() {
+    // The table keeps its WIDTH: percentages over 100 share it by their
+    // proportions, percentages under 100 are widened in proportion.
+    for (const char* cells : {"<td width=80%>a<td width=80%>b", "<td width=25%>a<td width=25%>b",
+                              "<td width=20%>a<td width=60%>b"}) {
+        auto d = fixedDoc(QString("<table width=400><tr>") + cells + "</table>", 1000);
+        ThtmlTable* t = tableIn(d->list());
+        QCOMPARE(t->TableWidth, 400);
+        if (QByteArray(cells).contains("20%"))
+            QVERIFY(std::abs(t->Widths[1] - 3 * t->Widths[0]) <= 3);
+        else
+            QVERIFY(std::abs(t->Widths[0] - t->Widths[1]) <= 1);
+    }
+}
+
+void TestViewerTables::wordWiderThanPixelWidthWidensColumn() {
+    // WIDTH=50 on every cell: a 200 px word widens its column instead of
+    // running over the next cell.
+    auto d = fixedDoc("<table><tr><td width=50>" + QString(20, 'w') + "<td width=50>x</table>", 500);
+    ThtmlTable* t = tableIn(d->list());
+    QVERIFY(t->AllAbsolute);
+    QCOMPARE(t->Widths, (std::vector<int>{207, 50}));
+    QVERIFY(at(*d, "x").x() >= 200 + 7);
+    int mn = 0, mx = 0;
+    t->MinMaxWidth(d->measurer(), mn, mx);
+    QCOMPARE(mn, 3 + 207 + 50);
+}
+
+void TestViewerTables::cellEndsWhatOpenedInside() {
+    auto d = fixedDoc("<table><tr><td><h2>head<a href=u.htm><i>link<td>next</table>after", 500);
+    for (const char* text : {"next", "after"}) {
+        const TSection* s = sectionWith(*d, text);
+        QVERIFY(s);
+        QCOMPARE(s->fontAt(0).TheFont.nominal, 12);
+        QVERIFY(!s->fontAt(0).TheFont.bold && !s->fontAt(0).TheFont.italic);
+        QCOMPARE(s->urlAt(0), QString());
+    }
+    const TSection* link = sectionWith(*d, "link");
+    QCOMPARE(link->urlAt(int(link->text().indexOf("link"))), QString("u.htm"));
+}
+
+void TestViewerTables::emptyRowKeepsItsPlace() {
+    // The ROWSPAN=2 cell covers the empty row, so c starts the third row
+    // in the first column.
+    auto d = fixedDoc("<table><tr><td rowspan=2>a<td>b<tr><tr><td>c<td>d</table>", 500);
+    ThtmlTable* t = tableIn(d->list());
+    QCOMPARE(t->Rows.count(), 3);
+    QCOMPARE(at(*d, "c").x(), at(*d, "a").x());
+    QCOMPARE(at(*d, "d").x(), at(*d, "b").x());
+    QVERIFY(at(*d, "c").y() > at(*d, "a").y());
+}
+
+void TestViewerTables::hugeSpansAreCutAtTheColumnLimit() {
+    // Thousands of wide cells in one row and rows under huge ROWSPANs: the
+    // fillers stop at the column limit, and both tables are dropped.
+    QString page = "<table><tr>";
+    for (int i = 0; i < 3000; ++i)
+        page += "<td colspan=31 rowspan=99999>x";
+    page += "</table><table>";
+    for (int i = 0; i < 300; ++i)
+        page += "<tr><td rowspan=99999>a<td>b";
+    page += "</table>";
+    THtmlDocument d(std::make_unique<TFixedMeasurer>());
+    d.parse(page);
+    ThtmlTable* wide = tableIn(d.list());
+    ThtmlTable* tall = tableIn(d.list(), 1);
+    wide->InitSpans();
+    tall->InitSpans();
+    QVERIFY(wide->TooManyCols);
+    QVERIFY(tall->TooManyCols);
+    QCOMPARE(wide->Rows.at(0)->count(), 3000);  // no filler made
+    for (const auto& row : tall->Rows)
+        QVERIFY(row->count() <= ThtmlTable::MaxCols + 1);
 }
 
 QTEST_MAIN(TestViewerTables)
