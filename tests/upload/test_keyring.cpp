@@ -52,7 +52,7 @@ void SaveOne(const QString& name, const QString& password) {
 const QString kSecret = QStringLiteral("kEy-r1ng pass");
 
 // The secret service on this suite's private bus, as the bus knows it.
-pid_t KeyringPid() {
+[[maybe_unused]] pid_t KeyringPid() {
     const QDBusReply<uint> pid =
         QDBusConnection::sessionBus().interface()->servicePid(QStringLiteral("org.freedesktop.secrets"));
     return pid.isValid() ? pid_t(pid.value()) : 0;
