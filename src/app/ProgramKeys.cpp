@@ -81,6 +81,15 @@ QString Spoken(QString text) {
 
 void NameControls(QWidget* root) {
     for (auto* w : root->findChildren<QWidget*>()) {
+        // A text editor's viewport hands its focus on to the editor, and so
+        // reports itself focused too: a screen reader then speaks the
+        // nameless viewport instead of the named field. Without the hand-on
+        // a click still focuses the editor, the viewport's nearest parent
+        // that takes the focus.
+        if (qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTextEdit*>(w)) {
+            QWidget* viewport = static_cast<QAbstractScrollArea*>(w)->viewport();
+            if (viewport->focusProxy() == w) viewport->setFocusProxy(nullptr);
+        }
         if (!w->accessibleName().isEmpty()) continue;
         QString name;
         if (IsField(w)) {

@@ -128,7 +128,12 @@ bool TTarvoReg::DeleteKey(const QString& name) {
     return existed;
 }
 
-void TTarvoReg::Sync() { settings_->sync(); }
+QString TTarvoReg::FileName() const { return QDir::toNativeSeparators(settings_->fileName()); }
+
+bool TTarvoReg::Sync() {
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
 
 void WriteSetting(const QString& section, const QString& name, const QString& text) {
     TTarvoReg reg;

@@ -54,10 +54,13 @@ public:
     bool DeleteKey(const QString& name);
     bool CreateKey(const QString& name);
 
-    // Flushes pending writes to the store.
-    void Sync();
+    // Flushes pending writes to the store; false when the store could not
+    // be written.
+    bool Sync();
 
     static bool RootExists();
+    // Where the store lives, for messages.
+    QString FileName() const;
 
 private:
     QString path(const QString& name) const;

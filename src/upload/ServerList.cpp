@@ -316,19 +316,23 @@ void WriteLastServer(const QString& name) {
     if (reg.OpenSection(kServers, true)) reg.WriteString(kLastServer, name);
 }
 
-void SaveServerList(const TServerList& list) {
+bool SaveServerList(const TServerList& list, QString* error) {
     const QString lastServer = ReadLastServer();
     const QSet<QString> wasInKeyring = EntriesInKeyring();
     const TKeyringPlan plan = PlanKeyring(list);
     TTarvoReg reg;
-    if (!reg.OpenSection(QString(), true)) return;
+    auto failed = [&reg, error] {
+        if (error) *error = QStringLiteral("The settings file %1 could not be written.").arg(reg.FileName());
+        return false;
+    };
+    if (!reg.OpenSection(QString(), true)) return failed();
     reg.DeleteKey(kServers);
     QStringList order;
     // One open "WWWServers" serves every record (opening reads the store).
     bool open = false;
     for (const auto& s : list) {
         if (s->Name.isEmpty()) continue;
-        if (!open && !(open = reg.OpenSection(kServers, true))) return;
+        if (!open && !(open = reg.OpenSection(kServers, true))) return failed();
         const QString key = KeyForName(s->Name);
         if (!order.contains(key)) order << key;
         const QString at = key + QLatin1Char('/');
@@ -356,8 +360,8 @@ void SaveServerList(const TServerList& list) {
     if (open) {
         if (!order.isEmpty()) reg.WriteString(kOrder, order.join(QLatin1Char('/')));
         if (!lastServer.isEmpty()) reg.WriteString(kLastServer, lastServer);
-        reg.Sync();
     }
+    if (!reg.Sync()) return failed();
 
     // The keyring works on its own thread, after the settings are safe:
     // each password it takes leaves the settings, and the entries of
@@ -375,6 +379,7 @@ void SaveServerList(const TServerList& list) {
     }
     for (const QString& entry : wasInKeyring)
         if (!stillUsed.contains(entry)) Keyring::RemoveAsync(entry, SaveContext(), [](const Keyring::TReply&) {});
+    return true;
 }
 
 QString ScramblePassword(const QString& text, TScrambleMode mode) {

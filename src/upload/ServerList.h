@@ -104,8 +104,9 @@ void LoadServerList(TServerList& list);
 // are removed. Records with an empty
 // name are left out; of two with the same name the later one's fields are
 // stored, at the first one's place. "LastServer" is kept as it was, even when no server of
-// that name remains. Failures are silent.
-void SaveServerList(const TServerList& list);
+// that name remains. False when the settings store could not be written;
+// `error` then says why in plain words.
+bool SaveServerList(const TServerList& list, QString* error = nullptr);
 
 // The remembered choice of the Send stage's box ("" when none); reading
 // creates nothing.

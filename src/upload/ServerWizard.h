@@ -100,7 +100,7 @@ public:
     bool CheckFields();
     // Asks whether to save when something changed; false keeps the wizard open.
     bool AskForSave();
-    void WriteServerInfo();
+    bool WriteServerInfo();  // false (and told) when the list could not be saved
 
     void butNextClick();
     void butBackClick();

@@ -305,18 +305,27 @@ bool TfrmServerWizard::AskForSave() {
                                       TMsgIcon::Question,
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::Yes) WriteServerInfo();
+    if (answer == QMessageBox::Yes && !WriteServerInfo()) return false;
     return true;
 }
 
-void TfrmServerWizard::WriteServerInfo() {
-    serverList_.clear();
+bool TfrmServerWizard::WriteServerInfo() {
+    TServerList saved;
     for (const auto& s : EditList)
-        if (!s->Name.isEmpty()) serverList_.push_back(std::make_unique<tWWWServerType>(*s));
-    SaveServerList(serverList_);
+        if (!s->Name.isEmpty()) saved.push_back(std::make_unique<tWWWServerType>(*s));
+    QString error;
+    if (!SaveServerList(saved, &error)) {
+        // The edits stay in the wizard so the user can try again or cancel;
+        // the caller's list stays what the store holds.
+        Dialogs().Tell(this, QStringLiteral("WWW Server List Changed"),
+                       QStringLiteral("Your WWW Server List could not be saved.\n%1").arg(error), TMsgIcon::Warning);
+        return false;
+    }
+    serverList_ = std::move(saved);
     ListChanged = false;
     for (const auto& s : EditList)
         if (s.get() == joined_) AddedServer = s->Name;
+    return true;
 }
 
 // The server being added joins the end of the list, chosen, so that the

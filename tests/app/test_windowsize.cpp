@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -22,6 +24,7 @@ private slots:
     void storedSizeAppliedAtStart();
     void choosingASizeIsKeptForTheNextStart();
     void firstStartFitsTheScreen();
+    void buildHintShowsOnANewPage();
 };
 
 void TestWindowSize::storedSizeAppliedAtStart() {
@@ -64,6 +67,31 @@ void TestWindowSize::firstStartFitsTheScreen() {
     QCOMPARE(FittingWindowSize(1200), 150);
     QCOMPARE(FittingWindowSize(1440), 200);
     QCOMPARE(FittingWindowSize(2160), 200);
+}
+
+void TestWindowSize::buildHintShowsOnANewPage() {
+    std::unique_ptr<TfrmMain> w(CreateMainWindow());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    // To the Build stage by the toolbar, as a user goes there.
+    QTest::mouseClick(w->picToolbar, Qt::LeftButton, Qt::NoModifier, QPoint(150, 40));
+    QTRY_VERIFY_WITH_TIMEOUT(w->CurrentStage == TfrmMain::stBuild && !w->SwitchingStage, 10000);
+    QVERIFY(w->pnlBuild->isVisible());
+    QLabel* hint = w->lblBuildRight;
+    QVERIFY(w->timInit->isActive());
+    // The hint blinks: wait for a shown phase.
+    QTRY_VERIFY_WITH_TIMEOUT(hint->isVisible(), 5000);
+    // Whole, and not under another control.
+    QVERIFY(hint->sizeHint().width() <= hint->width());
+    QVERIFY(hint->sizeHint().height() <= hint->height());
+    QCOMPARE(hint->visibleRegion(), QRegion(hint->rect()));
+    QCOMPARE(w->pnlBuild->childAt(hint->geometry().center()), hint);
+    // And its words are drawn: dark pixels on the grey panel.
+    const QImage shot = w->grab(QRect(hint->mapTo(w.get(), QPoint(0, 0)), hint->size())).toImage();
+    int dark = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) dark += qGray(shot.pixel(x, y)) < 100;
+    QVERIFY(dark > 100);
 }
 
 int main(int argc, char** argv) {

@@ -28,6 +28,7 @@ private slots:
     void tabOrderFollowsTheScreen();
     void stageKeysGoThroughTheSwitch();
     void everyControlIsNamed();
+    void aFieldTakingTheFocusIsTheFocusedObject();
 
 private:
     // Presses a key in the widget that has the focus.
@@ -244,6 +245,32 @@ void TestKeys::everyControlIsNamed() {
     QVERIFY(s.w->findChild<QWidget*>(QStringLiteral("accStage4")));
     QCOMPARE(s.w->findChild<QWidget*>(QStringLiteral("accStage4"))->accessibleName(),
              QStringLiteral("Stage 4: Send it to the Web"));
+}
+
+void TestKeys::aFieldTakingTheFocusIsTheFocusedObject() {
+    s.loadParagraphs(2);
+    activate();
+    keys().fcsPageColumn->setFocus();
+    press(Qt::Key_Return);
+    QPlainTextEdit* editor = s.panels().txtParagraph;
+    QCOMPARE(QApplication::focusWidget(), editor);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    QVERIFY(a);
+    QCOMPARE(a->role(), QAccessible::EditableText);
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Type your paragraph text here"));
+    QVERIFY(a->state().focused);
+    // A screen reader looks for the focused object: the editor is the only
+    // one, not its nameless viewport beside it.
+    for (auto* w : s.w->findChildren<QWidget*>()) {
+        QAccessibleInterface* other = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(w == editor || !other || !other->state().focused,
+                 qPrintable(QStringLiteral("%1 (%2) reports the focus")
+                                .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))));
+    }
+    // A click on the text still puts the focus in the editor.
+    keys().fcsPageColumn->setFocus();
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), editor);
 }
 
 QTEST_MAIN(TestKeys)

@@ -6,6 +6,9 @@
 #include "upload/ServerWizard.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +94,7 @@ private slots:
     void reorderAndDelete();
     void finishAsksOnlyAfterChanges();
     void cancelAndEscapeSaveNothing();
+    void aFailedSaveIsToldAndKeepsTheWizardOpen();
     void backTableAndHelp();
     void sendStageBoxRemembersTheUsersPick();
     void serversSurviveARestart();
@@ -335,6 +339,40 @@ void TestServerWizard::cancelAndEscapeSaveNothing() {
     QVERIFY(dialogs()->shown.isEmpty());
     QCOMPARE(Names(list), QStringList({"A", "B"}));
     QVERIFY(!StoreHasServers());
+}
+
+void TestServerWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
+    // The settings folder is a plain file: nothing can be written there.
+    const QString store = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brenfold", "Tarvo").fileName();
+    const QString folder = QFileInfo(store).absolutePath();
+    QDir(folder).removeRecursively();
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    TServerList list = Servers({"A"});
+    TfrmServerWizard w(list);
+    w.show();
+    Click(w.butNext);
+    Type(w.txtName, "New");
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    QVERIFY(w.isVisible());
+    QCOMPARE(dialogs()->shown.size(), 2);
+    QCOMPARE(dialogs()->shown[1].caption, QString("WWW Server List Changed"));
+    QCOMPARE(dialogs()->lastText(), QString("Your WWW Server List could not be saved.\n"
+                                            "The settings file %1 could not be written.")
+                                        .arg(QDir::toNativeSeparators(store)));
+    QVERIFY(w.ListChanged);
+    QCOMPARE(Names(list), QStringList({"A"}));
+
+    // Once the folder can be made again, the same Finish saves and closes.
+    QVERIFY(QFile::remove(folder));
+    dialogs()->answers << QMessageBox::Yes;
+    Click(w.butFinish);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(Names(list), QStringList({"A", "New"}));
+    QCOMPARE(ServerNames(), QStringList({"A", "New"}));
 }
 
 void TestServerWizard::backTableAndHelp() {
