@@ -39,6 +39,11 @@ struct TUploadFile {
     QString Remote;   // relative to the server folder
     bool Binary = true;
     QString Refused{};  // why it is not sent ("" when it is sent)
+    // Sent before to the same server and folder and not changed here since
+    // (the record of what was sent says so): the upload skips it unless the
+    // server's listing of its folder lacks it or shows another size.
+    bool Unchanged = false;
+    qint64 Size = -1;  // the local file's size in bytes (-1 unknown)
 };
 
 // Whether a file is sent in binary: all but .html .htm .txt .doc .shtml.

@@ -74,6 +74,9 @@ public:
     // Each file after its transfer, and each refused file when its turn
     // comes (not sent, with the reason).
     std::function<void(const TUploadFile&, bool sent, const QString& whyNot)> FileDone;
+    // Each file left out because it is unchanged and the server already
+    // holds it at the same size (nothing was sent).
+    std::function<void(const TUploadFile&)> FileSkipped;
     // Asked when the server's certificate or host key is not trusted; true
     // trusts the key shown (the connection is then made again with it).
     std::function<bool(const TTrustQuestion&)> AskTrust;
