@@ -1,10 +1,13 @@
 #include "preview/ExecFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
@@ -50,11 +53,33 @@ int StartError(const QString& program) {
 
 TExecFile::TExecFile(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("ExecFile")); }
 
-bool TExecFile::Start(const QString& program, const QStringList& arguments) {
+bool TExecFile::Start(const QString& program, const QStringList& arguments, bool watch) {
     if (program.isEmpty()) return false;
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
+    QString statusFile;
+#ifdef Q_OS_UNIX
+    // The opener is started detached (the browser it starts outlives Tarvo),
+    // so its exit status is written to a file in a folder of our own by the
+    // shell that runs it: a status other than 0 means no browser came up.
+    if (watch && !Wait) {
+        if (!statusDir_) statusDir_ = std::make_unique<QTemporaryDir>();
+        if (statusDir_->isValid()) {
+            statusFile = statusDir_->filePath(QStringLiteral("opener-%1.status").arg(++starts_));
+            process.setProgram(QStringLiteral("/bin/sh"));
+            process.setArguments(QStringList{QStringLiteral("-c"),
+                                             QStringLiteral("\"$0\" \"$@\"; echo $? > \"$OPENER_STATUS\""),
+                                             program} +
+                                 arguments);
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("OPENER_STATUS"), statusFile);
+            process.setProcessEnvironment(env);
+        }
+    }
+#else
+    Q_UNUSED(watch);
+#endif
     process.setStandardInputFile(QProcess::nullDevice());
 #ifdef Q_OS_UNIX
     const int nice = NiceValue(Priority);
@@ -67,6 +92,15 @@ bool TExecFile::Start(const QString& program, const QStringList& arguments) {
             return false;
         }
         ProcessId = pid;
+        if (!statusFile.isEmpty()) {
+            watched_.push_back({statusFile, arguments.value(0), QDateTime::currentMSecsSinceEpoch()});
+            if (!watchTimer_) {
+                watchTimer_ = new QTimer(this);
+                watchTimer_->setInterval(200);
+                connect(watchTimer_, &QTimer::timeout, this, &TExecFile::CheckOpeners);
+            }
+            watchTimer_->start();
+        }
         return true;
     }
     process.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -89,6 +123,41 @@ bool TExecFile::Start(const QString& program, const QStringList& arguments) {
     return true;
 }
 
+void TExecFile::CheckOpeners() {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::vector<std::pair<QString, int>> failed;  // document, status
+    for (auto it = watched_.begin(); it != watched_.end();) {
+        QFile status(it->StatusFile);
+        // The status is whole once its line has ended.
+        const QByteArray line = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+        if (line.endsWith('\n')) {
+            bool ok = false;
+            const int code = QString::fromLatin1(line).trimmed().toInt(&ok);
+            status.close();
+            status.remove();
+            if (ok && code != 0) failed.emplace_back(it->Document, code);
+            it = watched_.erase(it);
+        } else if (now - it->Started > OpenerWatchMs) {
+            // Still running after the watch time: the browser is up (an
+            // opener that waits for the browser it started ends only when
+            // the browser closes).
+            it = watched_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (watched_.empty() && watchTimer_) watchTimer_->stop();
+    // Told after the list is settled: the message box runs an event loop of
+    // its own, in which this check can run again.
+    for (const auto& [document, code] : failed) {
+        OpenerStatus = code;
+        CommandLine = document;
+        LastError = 0;
+        LastErrorText.clear();
+        if (OnFail) OnFail(*this);
+    }
+}
+
 bool TExecFile::IsDocument(const QString& path) {
     static const QStringList documents = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("shtml"),
                                           QStringLiteral("xhtml")};
@@ -97,6 +166,7 @@ bool TExecFile::IsDocument(const QString& path) {
 
 bool TExecFile::Execute() {
     ProcessId = 0;
+    OpenerStatus = 0;
     LastError = 0;
     LastErrorText.clear();
     const QStringList params = QProcess::splitCommand(Parameters);
@@ -123,7 +193,7 @@ bool TExecFile::Execute() {
         if (AssociatedProgram.isEmpty()) {
             error = ENOENT;
         } else {
-            started = Start(AssociatedProgram, QStringList{CommandLine} + params);
+            started = Start(AssociatedProgram, QStringList{CommandLine} + params, true);
             if (!started) error = StartError(AssociatedProgram);
         }
     }

@@ -5,7 +5,12 @@
 
 #include <QObject>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QTimer;
 
 class TExecFile : public QObject {
     Q_OBJECT
@@ -41,6 +46,12 @@ public:
     QString AssociatedProgram;
     // The process id of the last start (0 when nothing was started).
     qint64 ProcessId = 0;
+    // The desktop's opener started but soon ended with this status (not 0):
+    // it found no browser, or the browser it started failed. OnFail is told
+    // then too, after Execute has returned true.
+    int OpenerStatus = 0;
+    // How long after its start an opener's failure is still told.
+    int OpenerWatchMs = 20000;
 
     // Starts the command line; true when a process was started. A page (an
     // .html, .htm, .shtml or .xhtml file) is never started as a program:
@@ -50,5 +61,17 @@ public:
     static bool IsDocument(const QString& path);
 
 private:
-    bool Start(const QString& program, const QStringList& arguments);
+    bool Start(const QString& program, const QStringList& arguments, bool watch = false);
+    void CheckOpeners();
+
+    // A detached opener whose exit status is awaited in a file.
+    struct TWatchedStart {
+        QString StatusFile;
+        QString Document;
+        qint64 Started;
+    };
+    std::unique_ptr<QTemporaryDir> statusDir_;
+    std::vector<TWatchedStart> watched_;
+    QTimer* watchTimer_ = nullptr;
+    int starts_ = 0;
 };

@@ -243,6 +243,26 @@ void TestBrowserPreview::failingBrowserShowsTheMessage() {
     QVERIFY(text.endsWith("it is here:\n" + QDir::toNativeSeparators(TBrowserPreview::PreviewFile())));
     // The page was written all the same.
     QVERIFY(QFile::exists(TBrowserPreview::PreviewFile()));
+
+    // An opener that starts but finds no browser (xdg-open's status 3) is
+    // told as well, once it has ended; a quiet one that ends well is not.
+    const QString opener = seam_->Folder() + "/xdg-open";
+    QFile script(opener);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 3\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    w_->ExternalPreview1->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs_->texts().size(), 2, 10000);
+    QVERIFY(dialogs_->lastText().contains("(" + opener + ") found no browser to start"));
+    QVERIFY(dialogs_->lastText().contains("status 3"));
+    QVERIFY(dialogs_->lastText().endsWith("it is here:\n" + QDir::toNativeSeparators(TBrowserPreview::PreviewFile())));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nexit 0\n");
+    script.close();
+    w_->ExternalPreview1->trigger();
+    QTest::qWait(1000);
+    QCOMPARE(dialogs_->texts().size(), 2);
 }
 
 void TestBrowserPreview::redirectPageCarriesAddressUnchanged() {
