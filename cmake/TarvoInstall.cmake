@@ -70,7 +70,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
-# The page pictures and saved pages' snapshots are lettered in Liberation
-# Sans; without it they fall back to another sans-serif font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core, fonts-droid-fallback, fonts-symbola, qt6-image-formats-plugins")
+# The windows are laid out in Arial's measures, which Liberation Sans
+# shares: with a wider face, labels are cut short. The page pictures and
+# snapshots are lettered in it too. The library dependencies found by
+# dpkg-shlibdeps are added to this one.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-droid-fallback, fonts-symbola, qt6-image-formats-plugins")
 include(CPack)

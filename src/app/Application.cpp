@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QMetaEnum>
 #include <QStandardPaths>
 #include <exception>
@@ -31,6 +32,13 @@ TTarvoApplication::TTarvoApplication(int& argc, char** argv) : QApplication(argc
     // No display name: Qt would append it to every caption.
     // The desktop entry's name, so the desktop matches the window to it.
     setDesktopFileName(QStringLiteral("tarvo"));
+    // The windows are laid out in Arial's measures. Where Arial itself is
+    // missing, take a font of the same widths, else another sans-serif
+    // face: the fallback the system would pick for an unknown name can be
+    // a serif face, wider still, which cuts labels short.
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
 }
 
 bool TTarvoApplication::notify(QObject* receiver, QEvent* event) {
