@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Prints the include graph between the folders of src/ and its circles.
+
+An edge A -> B means a file in src/A includes a header of src/B. A circle is
+a path of edges that comes back to where it started (A -> B -> A, or longer).
+The composition root (app/Startup.cpp and app/main.cpp, where every
+subsystem is put together) may include every folder, so its includes are
+left out of the graph.
+
+  include_graph.py            the edges (with the files behind each) and circles
+  include_graph.py --check    fails when a circle appears that the list of
+                              known circles (tools/include-circles.txt) lacks;
+                              says which known ones are gone, to strike them
+"""
+import os
+import re
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SRC = os.path.join(HERE, "..", "src")
+KNOWN = os.path.join(HERE, "include-circles.txt")
+ROOT_FILES = {"app/Startup.cpp", "app/main.cpp"}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+
+
+def edges():
+    folders = sorted(d for d in os.listdir(SRC) if os.path.isdir(os.path.join(SRC, d)))
+    found = {}  # (from, to) -> [files]
+    for folder in folders:
+        for dirpath, _, files in os.walk(os.path.join(SRC, folder)):
+            for name in sorted(files):
+                if not name.endswith((".h", ".cpp")):
+                    continue
+                path = os.path.join(dirpath, name)
+                rel = os.path.relpath(path, SRC).replace(os.sep, "/")
+                if rel in ROOT_FILES:
+                    continue
+                with open(path, encoding="utf-8", errors="replace") as f:
+                    text = f.read()
+                for target in INCLUDE.findall(text):
+                    head = target.split("/")[0]
+                    if "/" in target and head in folders and head != folder:
+                        found.setdefault((folder, head), []).append(rel)
+    return folders, found
+
+
+def circles(folders, found):
+    """Every elementary circle, each once, written from its smallest folder."""
+    out = {}
+    succ = {f: sorted(b for (a, b) in found if a == f) for f in folders}
+
+    def walk(start, node, path, seen):
+        for nxt in succ[node]:
+            if nxt == start:
+                out[" -> ".join(path + [start])] = True
+            elif nxt > start and nxt not in seen:
+                walk(start, nxt, path + [nxt], seen | {nxt})
+
+    for start in folders:
+        walk(start, start, [start], {start})
+    return sorted(out)
+
+
+def main():
+    folders, found = edges()
+    found_circles = circles(folders, found)
+    if "--check" not in sys.argv:
+        for (a, b), files in sorted(found.items()):
+            more = f" and {len(files) - 3} more" if len(files) > 3 else ""
+            print(f"{a} -> {b}: {', '.join(sorted(set(files))[:3])}{more}")
+        print(f"\n{len(found_circles)} circles")
+        for c in found_circles:
+            print("  " + c)
+        return 0
+    with open(KNOWN, encoding="utf-8") as f:
+        known = {line.strip() for line in f if line.strip() and not line.startswith("#")}
+    new = [c for c in found_circles if c not in known]
+    gone = sorted(known - set(found_circles))
+    print(f"include graph of src/: {len(found_circles)} circles, {len(known)} known")
+    for c in gone:
+        print(f"gone (strike it from {os.path.basename(KNOWN)}): {c}")
+    for c in new:
+        print(f"NEW circle: {c}")
+        for a, b in zip(c.split(" -> "), c.split(" -> ")[1:]):
+            print(f"    {a} -> {b}: {', '.join(sorted(set(found[(a, b)]))[:5])}")
+    return 1 if new else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
