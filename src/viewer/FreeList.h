@@ -79,9 +79,12 @@ public:
             block_->size = 0;
     }
     void push_back(const T& item) {
+        // A copy first: `item` may be one of our own records, which the
+        // growth below moves.
+        const T copy = item;
         if (!block_ || block_->size == block_->room)
             grow(block_ ? block_->room + block_->room / 2 + 1 : 1);
-        block_->items()[block_->size++] = item;
+        block_->items()[block_->size++] = copy;
     }
     // Gives back the room beyond the records (all of it when empty).
     void shrink_to_fit() {
