@@ -33,6 +33,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <tuple>
 
 #include "TarvoResources.h"
@@ -94,12 +96,18 @@ int RunWindowFreeCommand(int argc, char** argv) {
     // No window is opened, so no display is needed either.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
-    // Widgets (not windows): pages with form controls render them.
-    QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Tarvo"));
-    app.setOrganizationName(QStringLiteral("Brenfold"));
+    // Widgets (not windows): pages with form controls render them. Text
+    // needs fonts alone, so --text starts the lighter application.
+    const bool textOnly = std::strcmp(argv[1], "--text") == 0;
+    std::unique_ptr<QGuiApplication> app;
+    if (textOnly)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    app->setApplicationName(QStringLiteral("Tarvo"));
+    app->setOrganizationName(QStringLiteral("Brenfold"));
     InitTarvoResources();
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = app->arguments().mid(1);
     QTextStream err(stderr);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;

@@ -1,8 +1,11 @@
 #pragma once
 // TFreeList: an ordered list that owns its items and frees them when it is
-// cleared or destroyed.
+// cleared or destroyed. TPackedArray: a compact array of plain records.
 
+#include <cstdlib>
 #include <memory>
+#include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -49,4 +52,66 @@ public:
 
 private:
     std::unique_ptr<TFreeList<T>> list_;
+};
+
+// A growable array of plain records behind one pointer: the count and the
+// room live in the block with the records, so an empty array costs only
+// the pointer. Sections hold several of these and a long page thousands of
+// sections.
+template <class T>
+class TPackedArray {
+    static_assert(std::is_trivially_copyable_v<T>, "records are moved with realloc");
+
+public:
+    TPackedArray() = default;
+    ~TPackedArray() { std::free(block_); }
+    TPackedArray(const TPackedArray&) = delete;
+    TPackedArray& operator=(const TPackedArray&) = delete;
+
+    size_t size() const { return block_ ? size_t(block_->size) : 0; }
+    bool empty() const { return size() == 0; }
+    T* begin() const { return block_ ? block_->items() : nullptr; }
+    T* end() const { return begin() + size(); }
+    T& operator[](size_t i) const { return begin()[i]; }
+    T& back() const { return begin()[size() - 1]; }
+    void clear() {
+        if (block_)
+            block_->size = 0;
+    }
+    void push_back(const T& item) {
+        // A copy first: `item` may be one of our own records, which the
+        // growth below moves.
+        const T copy = item;
+        if (!block_ || block_->size == block_->room)
+            grow(block_ ? block_->room + block_->room / 2 + 1 : 1);
+        block_->items()[block_->size++] = copy;
+    }
+    // Gives back the room beyond the records (all of it when empty).
+    void shrink_to_fit() {
+        if (block_ && block_->size == 0) {
+            std::free(std::exchange(block_, nullptr));
+        } else if (block_ && block_->size < block_->room) {
+            grow(block_->size);
+        }
+    }
+
+private:
+    struct Block {
+        int size;
+        int room;
+        T* items() { return reinterpret_cast<T*>(this + 1); }
+    };
+    static_assert(alignof(T) <= alignof(Block) || alignof(T) <= sizeof(Block));
+    Block* block_ = nullptr;
+
+    void grow(int room) {
+        void* p = std::realloc(block_, sizeof(Block) + sizeof(T) * size_t(room));
+        if (!p)
+            throw std::bad_alloc();
+        const bool fresh = !block_;
+        block_ = static_cast<Block*>(p);
+        if (fresh)
+            block_->size = 0;
+        block_->room = room;
+    }
 };

@@ -72,6 +72,7 @@ void TFormControlObj::CreateWidget(QWidget* panel) {
     if (!w)
         return;
     TheControl = w;
+    MasterList->FormList.PlaceInTabOrder(*this);
     w->setFont(TMeasurer::makeQFont(FontDesc()));
     w->move(0, -400);  // out of sight until its line is drawn
     w->show();
@@ -501,6 +502,26 @@ void ThtmlForm::EnterPressed() {
 ThtmlForm* TFormList::NewForm(TSectionList* list, const TAttributeList* attrs) {
     Forms.push_back(std::make_unique<ThtmlForm>(list, attrs));
     return Forms.back().get();
+}
+
+void TFormList::PlaceInTabOrder(const TFormControlObj& c) {
+    QWidget* const w = c.TheControl;
+    const auto it = withWidgets_.insert_or_assign(c.Order, w).first;
+    // A new widget joins the end of the window's focus chain; one made when
+    // its line is first drawn (after a scroll, say) belongs elsewhere.
+    for (auto prev = it; prev != withWidgets_.begin();) {
+        --prev;
+        if (prev->second) {
+            QWidget::setTabOrder(prev->second, w);
+            return;
+        }
+    }
+    for (auto next = std::next(it); next != withWidgets_.end(); ++next)
+        if (next->second) {
+            if (QWidget* before = next->second->previousInFocusChain(); before && before != w)
+                QWidget::setTabOrder(before, w);
+            return;
+        }
 }
 
 void TFormList::SetHeightWidth(TMeasurer& m) {

@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,7 @@ public:
     TFormControlObj& operator=(const TFormControlObj&) = delete;
 
     int Pos = 0;  // character index of its placeholder in the section
+    int Order = 0;  // place among the document's controls, for the Tab order
     TSectionList* MasterList;
     ThtmlForm* MyForm;
     QString Value;  // VALUE
@@ -247,13 +249,25 @@ public:
     std::function<void(const QString&, const QString&, const QStringList&)> SubmitCallback;
 
     ThtmlForm* NewForm(TSectionList* list, const TAttributeList* attrs);
+    // The next control's place in the document (TFormControlObj::Order).
+    int NextOrder() { return controlCount_++; }
+    // Puts the control's new widget into the Tab order after the widget of
+    // the control before it in the document, wherever it was made.
+    void PlaceInTabOrder(const TFormControlObj& c);
     // Sizes every control for the next layout.
     void SetHeightWidth(TMeasurer& m);
     // After a scroll: the next draw hides the controls it does not place.
     void ScrollStarted();
     void HideUndrawn();
-    void Clear() { Forms.clear(); }
+    void Clear() {
+        withWidgets_.clear();
+        controlCount_ = 0;
+        Forms.clear();
+    }
 
 private:
     bool checkShown_ = false;
+    int controlCount_ = 0;
+    // The widgets made so far, by their control's Order.
+    std::map<int, QPointer<QWidget>> withWidgets_;
 };

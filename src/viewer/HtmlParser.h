@@ -41,6 +41,9 @@ private:
     std::unique_ptr<TSection> Section;
     std::vector<QString> SectionAnchors;  // anchor names made in Section
     std::vector<TMyFont> FontStack;
+    // The font stack where each open table's current cell began, one per
+    // table depth, kept between cells so that a cell costs no allocation.
+    std::vector<TMyFont> CellFontStacks[MaxTableDepth];
     QString CurrentURL;
     bool Bold = false, Italic = false, Underline = false;
     int SScript = 0;       // 0 normal, 1 subscript, 2 superscript

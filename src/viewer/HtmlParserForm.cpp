@@ -26,6 +26,7 @@ void THtmlParser::addControl(int level, std::unique_ptr<TFormControlObj> c) {
     TFormControlObj* ctl = currentForm()->Add(std::move(c));
     if (ctl->Hidden())
         return;
+    ctl->Order = List.FormList.NextOrder();
     if (!Section)
         newSection(level, Justify);
     continueIfFull();

@@ -64,8 +64,9 @@ void THtmlParser::DoTable(int level) {
     };
     // Content read by the body loop into `into` until a cell-ending token.
     // What opened inside (a heading, a link, a font) ends with the cell.
+    std::vector<TMyFont>& fonts = CellFontStacks[TableDepth - 1];
     auto readInto = [&](TCell* into) {
-        const std::vector<TMyFont> fonts = FontStack;
+        fonts.assign(FontStack.begin(), FontStack.end());
         const QString url = CurrentURL;
         const int sscript = SScript;
         Cell = into;
@@ -95,7 +96,7 @@ void THtmlParser::DoTable(int level) {
             cell = std::make_unique<TCellObj>(&List, T->Attributes, valign);
             rowOpen = true;
             Next();
-            readInto(cell->Cell.get());
+            readInto(&*cell->Cell);
         } else if (s == E(Tag::TD) || s == E(Tag::TH)) {
             finishCell();
             Next();
@@ -120,7 +121,7 @@ void THtmlParser::DoTable(int level) {
             Justify = 2;
             Bold = oldBold;
             Next();
-            readInto(table->Caption->Cell.get());
+            readInto(&*table->Caption->Cell);
             if (sy() == E(Tag::CAPTION))
                 Next();
         } else if ((s == TextSy && !isBlank(T->Token)) ||

@@ -84,7 +84,7 @@ int THorzLine::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMa
 
 TSection::TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
                    const QString& url)
-    : TSectionBase(list), ListLevel(level), Indent(level * 35), Justify(justify) {
+    : TSectionBase(list), Justify(std::uint8_t(std::clamp(justify, 1, 3))), ListLevel(level) {
     TFontObj f;
     f.Pos = 0;
     f.Font = list->InternFont(font, sscript, !url.isEmpty());
@@ -256,12 +256,12 @@ void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
         if (i > start)
             widestWord = std::max(widestWord, textWidth(m, start, i));
     }
-    Max = floats + textWidth(m, 0, Len) + Indent;
-    Min = std::max(widestImage, widestWord + floats) + Indent;
+    Max = floats + textWidth(m, 0, Len) + indent();
+    Min = std::max(widestImage, widestWord + floats) + indent();
 }
 
 void TPreFormated::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     resolveFonts(m);
-    Max = textWidth(m, 0, Len) + Indent;
+    Max = textWidth(m, 0, Len) + indent();
     Min = std::min(500, Max);
 }

@@ -145,21 +145,21 @@ public:
 
     // The small fields first and narrow, so that they fill what the base
     // leaves of its last word: a long page holds thousands of sections.
-    bool Plain = false;  // bulleted item without a bullet
-    bool Preformatted = false;
+    std::uint8_t Plain : 1 = false;  // bulleted item without a bullet
+    std::uint8_t Preformatted : 1 = false;
+    std::uint8_t Justify : 2 = 1;    // 1 left, 2 center, 3 right
+    std::uint8_t ClearAttr : 2 = 0;  // 0 none, 1 left, 2 right, 3 both
     std::int8_t ListType = 0;  // 0 none, 1 numbered, 2 bulleted, 3 definition
     TSectionText Buff;  // the text; ImageCode / FormCode mark images and controls
     QString text() const { return Buff.toString(); }
-    std::vector<TFontObj> Fonts;
+    TPackedArray<TFontObj> Fonts;
     TSparseFreeList<TImageObj> Images;
-    std::vector<LineRec> Lines;
+    TPackedArray<LineRec> Lines;
     int ListLevel = 0;
-    int Indent = 0;  // px, ListLevel x 35
     int SectionFont = 0;  // the font it started with (list numbers), in the font table
     int ListNumber = 0;
     int LeftIndentAtTop = 0;  // px
-    std::int8_t Justify = 1;    // 1 left, 2 center, 3 right
-    std::int8_t ClearAttr = 0;  // 0 none, 1 left, 2 right, 3 both
+    int indent() const { return ListLevel * 35; }  // px
 
     virtual void AddText(const QString& S);
     // One space, also at the start (which AddText drops).
@@ -171,7 +171,7 @@ public:
     void ChangeFont(const TMyFont& font, int sscript, const QString& url);
     void AddImage(const class TAttributeList& attrs);
     // Form controls in text order (their forms own them).
-    std::vector<TFormControlObj*> FormControls;
+    TPackedArray<TFormControlObj*> FormControls;
     // Adds the control's placeholder to the text.
     void AddControl(TFormControlObj* c);
     TFormControlObj* controlAt(int pos) const;

@@ -51,7 +51,7 @@ std::vector<int> share(int total, const std::vector<int>& weights) {
 // ---- construction -------------------------------------------------------------
 
 TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, int valign)
-    : Cell(std::make_unique<TCell>(master)), VAlign(valign) {
+    : Cell(std::in_place, master), VAlign(valign) {
     if (const TAttribute* a = attrs.find(Attr::COLSPAN); a && a->Value > 1)
         ColSpan = std::min(a->Value, ThtmlTable::MaxCols + 1);
     if (const TAttribute* a = attrs.find(Attr::ROWSPAN); a && a->Value > 1)
@@ -124,6 +124,8 @@ void ThtmlTable::InitSpans() {
             if (BgColor.isValid() && !c->BgColor.isValid())
                 c->BgColor = BgColor;
         }
+        if (width == row->count())
+            continue;  // no column spans: nothing to fill
         for (auto& c : row->takeAll()) {
             const int span = c->ColSpan, rowSpan = c->RowSpan;
             expanded.add(std::move(c));
@@ -161,14 +163,17 @@ void ThtmlTable::InitSpans() {
         }
     }
     NumCols = 0;
+    MaxColSpan = 1;
     bool anyWidth = false, anyPercent = false;
     for (const auto& row : Rows) {
         NumCols = std::max(NumCols, row->count());
-        for (const auto& c : *row)
+        for (const auto& c : *row) {
+            MaxColSpan = std::max(MaxColSpan, c->ColSpan);
             if (c->SpecWd > 0) {
                 anyWidth = true;
                 anyPercent = anyPercent || c->SpecWdPercent;
             }
+        }
     }
     TooManyCols = NumCols > MaxCols;
     AllAbsolute = anyWidth && !anyPercent;
@@ -180,7 +185,7 @@ int ThtmlTable::colX(int j) const { return sum(Widths, 0, size_t(std::clamp(j, 0
 
 void ThtmlTable::absoluteWidths(std::vector<int>& w) const {
     w.assign(size_t(NumCols), 0);
-    for (int k = 1; k <= NumCols; ++k) {
+    for (int k = 1; k <= std::min(MaxColSpan, NumCols); ++k) {
         for (const auto& row : Rows) {
             for (int j = 0; j < row->count(); ++j) {
                 const TCellObj* c = row->at(j);
@@ -215,7 +220,7 @@ void ThtmlTable::gatherColumns(TMeasurer& m, Columns& c) {
     c.max.assign(n, 0);
     c.pct.assign(n, 0);
     const int extra = 2 * CellPadding + CellSpacing;
-    for (int k = 1; k <= NumCols; ++k) {
+    for (int k = 1; k <= std::min(MaxColSpan, NumCols); ++k) {
         for (const auto& row : Rows) {
             for (int j = 0; j < row->count(); ++j) {
                 TCellObj* cell = row->at(j);

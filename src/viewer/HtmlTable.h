@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TAttributeList;
@@ -21,7 +22,11 @@ public:
     // A cell made from the attributes of TD, TH or CAPTION.
     TCellObj(TSectionList* master, const TAttributeList& attrs, int valign);
 
-    std::unique_ptr<TCell> Cell;  // null for fillers
+    // The content, held in the cell itself (a table of many small cells
+    // would otherwise pay an allocation more for each); empty for fillers.
+    // Drawing lays out pictures, so a cell reached through a const table
+    // still draws: the content is not part of the cell's constness.
+    mutable std::optional<TCell> Cell;
     int ColSpan = 1, RowSpan = 1;
     int Wd = 0, Ht = 0;   // px, the box: widths of its columns, heights of its rows
     int VSize = 0;        // px, height of the content
@@ -66,6 +71,7 @@ public:
     int CellSpacing = 3;       // px
     QColor BgColor, BorderColor;  // invalid when not given
     int NumCols = 0;
+    int MaxColSpan = 1;        // the widest COLSPAN of a cell
     bool AllAbsolute = false;  // some cell has a WIDTH and none is a percentage
 
     std::vector<int> Widths;   // px, per column, from the last layout

@@ -33,8 +33,8 @@ constexpr std::array<TagDef, size_t(Tag::Count)> kTags = {{
     {"SELECTED", false, false}, {"BASEFONT", false, true}, {"AREA", false, true},
 }};
 
-// Indexed by Attr; VALUE appears a second time in the original order and
-// shares its symbol, so it is listed once.
+// The attribute names in the order of the Attr enumeration, so that the
+// name found at index i is the attribute Attr(i); each name stands once.
 constexpr std::array<const char*, size_t(Attr::Unknown)> kAttrs = {{
     "HREF", "NAME", "SRC", "ALT", "ALIGN", "TEXT", "BGCOLOR", "LINK", "BACKGROUND", "COLSPAN",
     "ROWSPAN", "BORDER", "CELLPADDING", "CELLSPACING", "VALIGN", "WIDTH", "START", "VALUE",

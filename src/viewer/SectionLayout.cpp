@@ -12,7 +12,7 @@ inline bool isPlaceholder(QChar c) { return c == QChar(ImageCode) || c == QChar(
 inline bool isSpace(QChar c) { return c == QLatin1Char(' '); }
 
 // The first control at or after text position `pos`.
-auto firstControlFrom(const std::vector<TFormControlObj*>& controls, int pos) {
+auto firstControlFrom(const TPackedArray<TFormControlObj*>& controls, int pos) {
     return std::lower_bound(controls.begin(), controls.end(), pos,
                             [](const TFormControlObj* c, int p) { return c->Pos < p; });
 }
@@ -106,9 +106,9 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     MaxWidth = IMgr.Width;
     measureImages(m);
     for (const auto& img : Images)
-        MaxWidth = std::max(MaxWidth, img->ImageWidth + Indent);
+        MaxWidth = std::max(MaxWidth, img->ImageWidth + indent());
     for (const TFormControlObj* c : FormControls)
-        MaxWidth = std::max(MaxWidth, c->Width + Indent);
+        MaxWidth = std::max(MaxWidth, c->Width + indent());
 
     const TSectionText& b = Buff;
     std::vector<TImageObj*> pending;
@@ -310,7 +310,7 @@ int TPreFormated::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, Inden
     IMgr.Width = 32000;
     TSection::DrawLogic(m, Y, Curs, MaxWidth, IMgr);
     IMgr.Width = oldWidth;
-    MaxWidth = textWidth(m, 0, Len) + Indent;
+    MaxWidth = textWidth(m, 0, Len) + indent();
     return SectionHeight;
 }
 
@@ -334,7 +334,7 @@ int TSection::charIndexAtX(TMeasurer& m, const LineRec& line, int X) const {
     return line.Ln;
 }
 
-static const LineRec* lineAtY(const std::vector<LineRec>& lines, int Y) {
+static const LineRec* lineAtY(const TPackedArray<LineRec>& lines, int Y) {
     for (const LineRec& l : lines)
         if (Y < l.Top + l.SpaceBefore + l.LineHt + l.SpaceAfter)
             return &l;

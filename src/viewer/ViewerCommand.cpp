@@ -62,6 +62,19 @@ QImage renderWith(THtmlDocument& doc, PictureSource& pictures, int width, int he
     return image;
 }
 
+// Writes `text` as UTF-8 a slice at a time, so that the page's text is not
+// held a second time whole; a slice never ends inside a surrogate pair.
+void writeUtf8(QIODevice& out, const QString& text) {
+    constexpr qsizetype kSlice = 1 << 16;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype n = std::min(kSlice, text.size() - i);
+        if (i + n < text.size() && text.at(i + n - 1).isHighSurrogate())
+            --n;
+        out.write(QStringView(text).mid(i, n).toUtf8());
+        i += n;
+    }
+}
+
 QImage renderSized(THtmlDocument& doc, QSize size) {
     PictureSource pictures(doc);
     return renderWith(doc, pictures, size.width(), std::max(1, size.height()));
@@ -149,7 +162,7 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
     } else {
         doc.layout(width - 20);
         doc.selectAll();
-        out.write(doc.copyText().toUtf8());
+        writeUtf8(out, doc.copyText());
     }
     if (!layoutError.isEmpty())
         err << "tarvo: " << layoutError << "\n";

@@ -50,6 +50,23 @@ private slots:
         QVERIFY(text.contains("Hello world"));
     }
 
+    void longTextKeepsLettersBeyondTheBasicPlane() {
+        // The text is written in slices; a letter of two UTF-16 units must
+        // not be cut in two at a slice's end, whichever place it falls on.
+        const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");
+        for (const QString& prefix : {QString(), QString("a")}) {
+            QString page = "<meta charset=utf-8><p>" + prefix;
+            for (int p = 0; p < 5; ++p)
+                page += "<p>" + face.repeated(9000);
+            write("faces.htm", page.toUtf8());
+            const Result r = run({"--text", path("faces.htm")});
+            QCOMPARE(r.rc, 0);
+            const QString text = QString::fromUtf8(r.out);
+            QVERIFY(!text.contains(QChar::ReplacementCharacter));
+            QCOMPARE(text.count(face), 45000);
+        }
+    }
+
     // The bytes are read in the encoding they declare; undeclared, as UTF-8
     // when they are valid UTF-8 and as Windows-1252 otherwise.
     void textIsReadInItsEncoding() {

@@ -349,6 +349,39 @@ private slots:
         QCOMPARE(order, QStringList({"first", "second", "third", "fourth", "fifth"}));
     }
 
+    void tabKeepsDocumentOrderForWidgetsMadeWhenDrawn() {
+        // Widgets beyond the first ones are made as their lines are drawn:
+        // here the last ones first, then some in the middle, the rest when
+        // the whole page is shown. Tab still walks the page from top to
+        // bottom.
+        Submitted got;
+        const int n = 160;
+        QString html = "<form>";
+        for (int i = 0; i < n; ++i)
+            html += QString("<p><input name=n%1 size=3>").arg(i);
+        auto v = viewerWith(html, got, 400, 200);
+        QVERIFY(v);
+        for (const int y : {v->MaxVert(), v->MaxVert() * 3 / 4, 0}) {
+            v->ScrollTo(y);
+            QTest::qWait(20);
+            v->paintPanel()->repaint();
+        }
+        QVERIFY(widgets<QLineEdit>(*v).size() < n);
+        v->resize(400, v->MaxVert() + 100);
+        QTRY_COMPARE(widgets<QLineEdit>(*v).size(), n);
+        QTRY_VERIFY(v->paintPanel()->findChild<QLineEdit*>(QString("n%1").arg(n - 1))->isVisible());
+        v->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(v.get()));
+        v->paintPanel()->findChild<QLineEdit*>("n0")->setFocus();
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("n0"));
+        for (int i = 1; i < n; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString("n%1").arg(i));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("n%1").arg(n - 2));
+    }
+
     void pictureLooksLikeTheScreen() {
         // The same page in the viewer (real widgets) and drawn off-screen
         // (widgets rendered into the picture). A shown text area's scroll
