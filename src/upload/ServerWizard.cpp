@@ -243,7 +243,8 @@ void TfrmServerWizard::CreateButtons() {
     butFinish = MakeButton(this, "butFinish", QStringLiteral("&Finish"), QRect(0, top, 84, 27));
     butFinish->hide();
     butCancel = MakeButton(this, "butCancel", QStringLiteral("&Cancel"), QRect(0, top, 84, 27));
-    btnTest = MakeButton(this, "btnTest", tr("&Test"), QRect(92, top, 84, 27));
+    // Under the picture, beside the sentence it leads to.
+    btnTest = MakeButton(this, "btnTest", tr("&Test"), QRect(10, 270, 120, 27));
     btnTest->setToolTip(tr("Try these details on the server now: log in, enter the folder, write a small test file "
                            "and remove it again."));
     btnTest->hide();
