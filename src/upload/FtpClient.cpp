@@ -154,7 +154,7 @@ bool HasLineBreak(const QString& s) {
 
 // One operation for the worker.
 struct TFtpClient::Request {
-    enum Kind { Connect, MakeDir, ChangeDir, Send, Disconnect } kind = Connect;
+    enum Kind { Connect, MakeDir, ChangeDir, Send, Disconnect, Remove } kind = Connect;
     QString host;
     int port = 21;
     TSecurity security = TSecurity::FTP;
@@ -165,6 +165,7 @@ struct TFtpClient::Request {
     QString localFile;   // Send
     QString remoteName;  // Send: the file's name in `folder`
     bool binary = true;
+    bool direct = false;  // Send: under the real name, without a rename
     quint64 generation = 0;
 };
 
@@ -387,7 +388,9 @@ struct TFtpClient::Worker {
             if (!multi) multi = curl_multi_init();
             if (!easy) easy = curl_easy_init();
             untrusted = false;
-            const CURLcode rc = r.kind == Request::Send ? Send(r) : Folder(r);
+            const CURLcode rc = r.kind == Request::Send     ? Send(r)
+                                : r.kind == Request::Remove ? Remove(r)
+                                                            : Folder(r);
             alive = ConnectionAlive(r, rc);
             if (untrusted) {
                 error = ftpUntrusted;
@@ -526,7 +529,7 @@ struct TFtpClient::Worker {
         const long size = std::ftell(file);
         std::fseek(file, 0, SEEK_SET);
 
-        const QString temp = QStringLiteral(".tarvo-upload.") + r.remoteName;
+        const QString temp = r.direct ? r.remoteName : QStringLiteral(".tarvo-upload.") + r.remoteName;
         Common(r, FolderPath(r.security, r.folder) + QUrl::toPercentEncoding(temp), check);
         curl_easy_setopt(easy, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(easy, CURLOPT_READFUNCTION, &Worker::OnRead);
@@ -535,7 +538,8 @@ struct TFtpClient::Worker {
         // SFTP has no text mode: the library would turn line ends into CR LF
         // on the way, so files go as they are.
         curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, r.binary || r.security == TSecurity::SFTP ? 0L : 1L);
-        curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
+        // A file written as it is goes only into a folder that exists.
+        if (!r.direct) curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
         // Complete: renamed over the real name in the same folder. SFTP
         // servers refuse to rename onto an existing file, so the old one is
         // removed right before (a missing one is no error).
@@ -545,7 +549,7 @@ struct TFtpClient::Worker {
                                        : "RNTO " + r.remoteName.toUtf8();
         curl_slist* rename = curl_slist_append(nullptr, first.constData());
         rename = curl_slist_append(rename, second.constData());
-        curl_easy_setopt(easy, CURLOPT_POSTQUOTE, rename);
+        if (!r.direct) curl_easy_setopt(easy, CURLOPT_POSTQUOTE, rename);
         sending = true;
         const CURLcode rc = Perform();
         sending = false;
@@ -583,6 +587,21 @@ struct TFtpClient::Worker {
         curl_easy_setopt(easy, CURLOPT_POSTQUOTE, nullptr);
         curl_slist_free_all(cmd);
         cleaningUp = false;
+    }
+
+    // Removes one file of the request's folder; a refusal is an error.
+    CURLcode Remove(const Request& r) {
+        Common(r, FolderPath(r.security, r.folder), check);
+        curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        const QByteArray dele = r.security == TSecurity::SFTP ? "rm " + SftpPath(r.folder, r.remoteName)
+                                                              : "DELE " + r.remoteName.toUtf8();
+        curl_slist* cmd = curl_slist_append(nullptr, dele.constData());
+        curl_easy_setopt(easy, r.security == TSecurity::SFTP ? CURLOPT_QUOTE : CURLOPT_POSTQUOTE, cmd);
+        const CURLcode rc = Perform();
+        curl_easy_setopt(easy, CURLOPT_QUOTE, nullptr);
+        curl_easy_setopt(easy, CURLOPT_POSTQUOTE, nullptr);
+        curl_slist_free_all(cmd);
+        return rc;
     }
 
     QString Reply() const { return QString::fromUtf8(lastReply.c_str()).trimmed(); }
@@ -857,4 +876,42 @@ void TFtpClient::SetAction(int action) {
 int TFtpClient::Cleanup() {
     if (connected_ || busy_) Disconnect();
     return 0;
+}
+
+// --- a file written and removed as it is (the server test) ---
+
+bool TFtpClient::PlainNameAllowed(const QString& name) {
+    if (!connected_) {
+        LastError = ftpNotConnected;
+        lastErrorText_ = QStringLiteral("There is no connection to the server.");
+        return false;
+    }
+    if (name.isEmpty() || HasLineBreak(name) || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name == QLatin1String(".") || name == QLatin1String("..")) {
+        LastError = ftpOutside;
+        lastErrorText_ = QStringLiteral("The remote name \"%1\" is not a plain file name.").arg(name);
+        return false;
+    }
+    return true;
+}
+
+int TFtpClient::PutFile() {
+    if (!PlainNameAllowed(RemoteFile)) return LastError;
+    Request r;
+    r.kind = Request::Send;
+    r.direct = true;
+    r.folder = cwd_;
+    r.remoteName = RemoteFile;
+    r.localFile = LocalFile;
+    r.binary = Binary;
+    return Run(r);
+}
+
+int TFtpClient::RemoveFile(const QString& name) {
+    if (!PlainNameAllowed(name)) return LastError;
+    Request r;
+    r.kind = Request::Remove;
+    r.folder = cwd_;
+    r.remoteName = name;
+    return Run(r);
 }

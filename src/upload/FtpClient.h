@@ -133,4 +133,18 @@ private:
     quint64 generation_ = 0;  // of the operation waited for
     quint64 finished_ = 0;    // the last operation whose outcome was taken
     std::optional<QString> pendingCwd_;  // the folder a running ChangeDirectory enters
+
+    // --- a file written and removed as it is (the server test) ---
+public:
+    // Writes LocalFile as RemoteFile (a plain name) in the current remote
+    // folder directly, with no temporary name and no rename; a failed or
+    // cancelled write removes what arrived.
+    int PutFile();
+    // Removes the file `name` (a plain name) from the current remote folder;
+    // a refusal is an error.
+    int RemoveFile(const QString& name);
+
+private:
+    // The plain file name of a PutFile or RemoveFile, or false (and told).
+    bool PlainNameAllowed(const QString& name);
 };

@@ -6,6 +6,8 @@
 #include "app/PictureControl.h"
 #include "app/UserDialogs.h"
 #include "app/WheelGuard.h"
+#include "upload/FtpClient.h"
+#include "upload/ServerProbe.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -72,7 +74,8 @@ TfrmServerWizard::TfrmServerWizard(TServerList& serverList, QWidget* parent)
       serverList_(serverList) {
     setObjectName(QStringLiteral("frmServerWizard"));
     setWindowTitle(QStringLiteral("Edit WWW Server List Wizard"));
-    setFixedSize(520, 318);
+    // Below the pages, room for the server test's result.
+    setFixedSize(520, 356);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     setFont(f);
@@ -240,6 +243,15 @@ void TfrmServerWizard::CreateButtons() {
     butFinish = MakeButton(this, "butFinish", QStringLiteral("&Finish"), QRect(0, top, 84, 27));
     butFinish->hide();
     butCancel = MakeButton(this, "butCancel", QStringLiteral("&Cancel"), QRect(0, top, 84, 27));
+    // Under the picture, beside the sentence it leads to.
+    btnTest = MakeButton(this, "btnTest", tr("&Test"), QRect(10, 270, 120, 27));
+    btnTest->setToolTip(tr("Try these details on the server now: log in, enter the folder, write a small test file "
+                           "and remove it again."));
+    btnTest->hide();
+    lblTestResult = MakeLabel(this, "lblTestResult", QString(), QRect(150, 266, kPageWidth, 44));
+    lblTestResult->hide();
+    testFtp_ = new TFtpClient(this);
+    testFtp_->setObjectName(QStringLiteral("testFtp"));
 }
 
 void TfrmServerWizard::WireControls() {
@@ -276,6 +288,7 @@ void TfrmServerWizard::WireControls() {
     connect(butFinish, &QPushButton::clicked, this, &TfrmServerWizard::butFinishClick);
     // Cancel, Escape and the close box: nothing is saved.
     connect(butCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnTest, &QPushButton::clicked, this, &TfrmServerWizard::btnTestClick);
 }
 
 QString RunServerWizard(QWidget* parent) {

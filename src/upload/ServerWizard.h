@@ -21,6 +21,9 @@ class QRadioButton;
 class QStackedWidget;
 class QToolButton;
 class TPicture;
+class TFtpClient;
+class TServerProbe;
+struct TUploadTarget;
 
 class TfrmServerWizard : public QDialog {
     Q_OBJECT
@@ -90,6 +93,10 @@ public:
     QPushButton* butNext = nullptr;
     QPushButton* butFinish = nullptr;
     QPushButton* butCancel = nullptr;
+    // The server test, on the pages where the details are typed: the
+    // button (Stop while a test runs) and its one-sentence result.
+    QPushButton* btnTest = nullptr;
+    QLabel* lblTestResult = nullptr;
 
     // --- the wizard's operations ---
     void LoadWWWList();
@@ -112,6 +119,13 @@ public:
     void lstServersClick();
     void cmbServerTypeChange();
     void cmbConnectionChange();
+    void btnTestClick();
+    bool TestRunning() const { return testing_; }
+    // Stops a test in progress (nothing is told).
+    void StopTest();
+
+    // Closing the wizard, however, stops a test in progress.
+    void done(int result) override;
 
 private:
     void CreatePages();
@@ -138,6 +152,13 @@ private:
     tWWWServerType* joined_ = nullptr;           // the new server, once in EditList
     std::vector<int> rows_;                      // lstServers row -> EditList index
     quint64 passwordRead_ = 0;                   // the keyring read the password edit waits for
+    void StartProbe(const TUploadTarget& target, quint64 run);
+    void ShowTestResult(const QString& text);
+    void TestDetailsChanged();
+    TFtpClient* testFtp_ = nullptr;
+    std::unique_ptr<TServerProbe> probe_;
+    quint64 testRun_ = 0;  // the test whose answers are awaited
+    bool testing_ = false;
 };
 
 // Runs the wizard on the program's server list (through the dialog seam);

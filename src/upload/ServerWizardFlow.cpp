@@ -3,6 +3,8 @@
 
 #include "app/UserDialogs.h"
 #include "upload/Keyring.h"
+#include "upload/ServerProbe.h"
+#include "upload/TrustQuestion.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,6 +25,7 @@ const QString kGeneric = QStringLiteral("Generic");
 void TfrmServerWizard::StoreField(QString tWWWServerType::*field, const QString& text) {
     if (Filling || !EditServer) return;
     EditServer->*field = text;
+    if (field != &tWWWServerType::Name && field != &tWWWServerType::URL) TestDetailsChanged();
     if (field == &tWWWServerType::Password) EditServer->KeyringName.clear();
     // What was trusted belongs to the host it was met on.
     if (field == &tWWWServerType::Address) {
@@ -45,6 +48,7 @@ void TfrmServerWizard::cmbConnectionChange() {
     const auto security = TSecurity(cmbConnection->currentIndex());
     if (security == EditServer->Security) return;
     EditServer->Security = security;
+    TestDetailsChanged();
     EditServer->TrustedKey.clear();
     EditServer->HostKey.clear();
     ListChanged = true;
@@ -176,7 +180,11 @@ void TfrmServerWizard::ShowDirectory(bool onlyInAdd) {
 
 // --- the pages ---
 
-void TfrmServerWizard::GoTo(QWidget* page) { pgcWizard->setCurrentWidget(page); }
+void TfrmServerWizard::GoTo(QWidget* page) {
+    // A test belongs to the details pages and the server shown there.
+    if (page != tab2 && page != tab3) StopTest();
+    pgcWizard->setCurrentWidget(page);
+}
 
 void TfrmServerWizard::ShowFinish() {
     butFinish->show();
@@ -195,6 +203,9 @@ void TfrmServerWizard::UpdateButtons() {
         butNext->hide();
     }
     butNext->setEnabled(!(page == tab4 && WizardMode == wmModify && SelectedIndex() < 0));
+    const bool details = page == tab2 || page == tab3;
+    btnTest->setVisible(details);
+    lblTestResult->setVisible(details && !lblTestResult->text().isEmpty());
     int x = width() - 10;
     for (QPushButton* b : {butCancel, butFinish, butNext, butBack}) {
         if (b->isHidden()) continue;
@@ -411,4 +422,99 @@ void TfrmServerWizard::butDeleteClick() {
     LoadWWWList();
     ListChanged = true;
     UpdateButtons();
+}
+
+// --- the server test ---
+
+void TfrmServerWizard::ShowTestResult(const QString& text) {
+    lblTestResult->setText(text);
+    const QWidget* page = pgcWizard->currentWidget();
+    lblTestResult->setVisible(!text.isEmpty() && (page == tab2 || page == tab3));
+}
+
+void TfrmServerWizard::btnTestClick() {
+    if (testing_) {
+        StopTest();
+        ShowTestResult(probe_ && !probe_->Sentence().isEmpty() ? probe_->Sentence() : tr("The test was stopped."));
+        return;
+    }
+    if (!EditServer) return;
+    QString host;
+    int port = 0;
+    if (!SplitAddress(EditServer->Address, DefaultPort(EditServer->Security), host, port)) {
+        ShowTestResult(tr("Type the server's address first, for example ftp.yourisp.com."));
+        txtAddress->setFocus();
+        return;
+    }
+    // What is typed, saved or not.
+    const TUploadTarget target = UploadTargetOf(*EditServer);
+    const quint64 run = ++testRun_;
+    testing_ = true;
+    btnTest->setText(tr("&Stop Test"));
+    probe_.reset();
+    if (EditServer->KeyringName.isEmpty()) {
+        StartProbe(target, run);
+        return;
+    }
+    // The password the entry keeps in the keyring, read on its own thread.
+    ShowTestResult(tr("Reading the password from the keyring..."));
+    Keyring::ReadAsync(EditServer->KeyringName, this, [this, run, target](const Keyring::TReply& reply) {
+        if (run != testRun_ || !testing_) return;
+        if (reply.Result == Keyring::TResult::Failed) {
+            StopTest();
+            ShowTestResult(tr("Tarvo could not read this server's password from the keyring (%1).").arg(reply.Error));
+            return;
+        }
+        TUploadTarget withPassword = target;
+        withPassword.Password = reply.Password;
+        StartProbe(withPassword, run);
+    });
+}
+
+void TfrmServerWizard::StartProbe(const TUploadTarget& target, quint64 run) {
+    probe_ = std::make_unique<TServerProbe>(*testFtp_, target);
+    probe_->Status = [this](const QString& text) { ShowTestResult(text); };
+    probe_->AskTrust = [this](const TTrustQuestion& q) { return AskToTrustServer(this, q); };
+    // A key trusted is kept with the entry, as an upload keeps it, and is
+    // saved with the list.
+    tWWWServerType* server = EditServer;
+    probe_->Trusted = [this, run, server](const TUploadTarget& t) {
+        if (run != testRun_ || EditServer != server) return;
+        server->TrustedKey = t.TrustedKey;
+        server->HostKey = t.HostKey;
+        ListChanged = true;
+    };
+    probe_->AskMakeFolder = [this](const QString& folder) {
+        return Dialogs().Ask(this, tr("Tarvo"),
+                             tr("The folder \"%1\" does not exist on the server. Shall Tarvo make it?").arg(folder),
+                             TMsgIcon::Question, QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::Yes) == QMessageBox::Yes;
+    };
+    connect(probe_.get(), &TServerProbe::Finished, this, [this, run] {
+        if (run != testRun_) return;
+        testing_ = false;
+        btnTest->setText(tr("&Test"));
+        ShowTestResult(probe_->Sentence());
+    });
+    probe_->Start();
+}
+
+void TfrmServerWizard::StopTest() {
+    if (!testing_) return;
+    testing_ = false;
+    ++testRun_;  // answers still on their way are dropped
+    btnTest->setText(tr("&Test"));
+    if (probe_) probe_->Cancel();
+}
+
+// The details under test changed: the test and its result no longer
+// describe them.
+void TfrmServerWizard::TestDetailsChanged() {
+    StopTest();
+    ShowTestResult(QString());
+}
+
+void TfrmServerWizard::done(int result) {
+    StopTest();
+    QDialog::done(result);
 }

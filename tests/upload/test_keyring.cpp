@@ -3,6 +3,7 @@
 // session bus (KEYRING in tests/upload/CMakeLists.txt); without it the bus
 // names a socket that does not exist, as on a machine without a desktop
 // session, and the scrambled setting is the fallback.
+#include "FtpTestServer.h"
 #include "TestSupport.h"
 #include "app/UserDialogs.h"
 #include "upload/Keyring.h"
@@ -173,6 +174,40 @@ private slots:
         tWWWServerType s = ReadServer("Home");
         QVERIFY(FetchPassword(s));
         QCOMPARE(s.Password, kSecret);
+    }
+
+    // The wizard's Test takes the password the entry keeps in the keyring.
+    void theServerTestReadsThePasswordFromTheKeyring() {
+        TTestEnv env;
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        TServerList saved;
+        auto s = std::make_unique<tWWWServerType>();
+        s->Name = "Home";
+        s->Address = QString("127.0.0.1:%1").arg(server.port());
+        s->UserName = TFtpTestServer::kUser;
+        s->Password = TFtpTestServer::kPassword;
+        saved.push_back(std::move(s));
+        SaveServerList(saved);
+        QTRY_COMPARE_WITH_TIMEOUT(Raw().value("WWWServers/Home/PasswordStore").toString(), QStringLiteral("Keyring"),
+                                  20000);
+        TServerList list;
+        LoadServerList(list);
+        QVERIFY(list[0]->Password.isEmpty());
+        TfrmServerWizard w(list);
+        w.show();
+        QTest::mouseClick(w.rbModify, Qt::LeftButton, {}, QPoint(8, w.rbModify->height() / 2));
+        QTest::mouseClick(w.butNext, Qt::LeftButton);
+        const QPoint row = w.lstServers->visualItemRect(w.lstServers->item(0)).center();
+        QTest::mouseClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
+        w.txtDirectory->setText("");
+        QTest::mouseClick(w.btnTest, Qt::LeftButton);
+        QCOMPARE(w.lblTestResult->text(), QStringLiteral("Reading the password from the keyring..."));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.TestRunning(), 20000);
+        QCOMPARE(w.lblTestResult->text(),
+                 QStringLiteral("Tarvo could log in and write to your login folder: this server is ready."));
     }
 #else
     void withoutAStoreThePasswordIsScrambledInTheSettings() {

@@ -1,0 +1,278 @@
+#include "upload/ServerProbe.h"
+
+#include "app/Utils.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <curl/curl.h>
+
+TServerProbe::TServerProbe(TFtpClient& ftp, const TUploadTarget& target, QObject* parent)
+    : QObject(parent), ftp_(ftp), target_(target) {
+    // A name of its own, so that no file of the user's is ever touched.
+    remoteName_ = QStringLiteral("tarvo-test-%1.tmp")
+                      .arg(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFull, 10, 16, QLatin1Char('0'));
+}
+
+TServerProbe::~TServerProbe() {
+    disconnect(done_);
+    if (!localFile_.isEmpty()) QFile::remove(localFile_);
+}
+
+void TServerProbe::Start() {
+    if (step_ != Step::Idle) return;
+    ftp_.Blocking = false;
+    done_ = connect(&ftp_, &TFtpClient::OperationDone, this, &TServerProbe::OperationDone);
+    step_ = Step::Connecting;
+    if (Status) Status(tr("Connecting to %1...").arg(target_.Address));
+    Login();
+}
+
+bool TServerProbe::Run() {
+    Start();
+    if (Running()) {
+        QEventLoop loop;
+        connect(this, &TServerProbe::Finished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return outcome_ == TOutcome::Ready;
+}
+
+template <class F>
+void TServerProbe::Issue(F start) {
+    ftp_.LastError = 0;
+    start();
+    // Refused before anything was sent: no OperationDone will come.
+    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+}
+
+void TServerProbe::Login() {
+    ftp_.HostAddress = target_.Address;
+    ftp_.Port = target_.Port;
+    ftp_.UserName = target_.UserName;
+    ftp_.Password = target_.Password;
+    ftp_.Security = target_.Security;
+    ftp_.TrustedKey = target_.TrustedKey;
+    ftp_.HostKey = target_.HostKey;
+    Issue([this] { ftp_.Connect(); });
+}
+
+bool TServerProbe::TrustAsked() {
+    const TTrustQuestion question{target_.Security, target_.Address, ftp_.TrustProblem(), ftp_.PeerFingerprint(),
+                                  ftp_.KeyChanged()};
+    if (!AskTrust || !AskTrust(question) || cancelled_) return false;
+    (target_.Security == TSecurity::SFTP ? target_.HostKey : target_.TrustedKey) = question.Fingerprint;
+    if (Trusted) Trusted(target_);
+    return true;
+}
+
+void TServerProbe::Enter(Step step) {
+    step_ = step;
+    Issue([this] { ftp_.ChangeDirectory(target_.Directory); });
+}
+
+QString TServerProbe::FolderName() const {
+    return target_.Directory.isEmpty() ? tr("your login folder") : target_.Directory;
+}
+
+// Why the last operation failed, short enough for parentheses: the
+// server's reply code where it gave one, else the client's plain words.
+QString TServerProbe::Reason() const {
+    const QString text = ftp_.LastErrorText();
+    const auto code = QRegularExpression(QStringLiteral("replied: (\\d{3})")).match(text);
+    if (code.hasMatch()) return code.captured(1);
+    QString plain = text.trimmed();
+    while (plain.endsWith(QLatin1Char('.'))) plain.chop(1);
+    return plain;
+}
+
+void TServerProbe::Write() {
+    // The test file is made on this computer first, in the user's own
+    // temporary folder.
+    const QString folder = PrivateTempFolder();
+    localFile_ = folder.isEmpty() ? QString() : QDir(folder).filePath(remoteName_);
+    QFile file(localFile_);
+    if (localFile_.isEmpty() || !file.open(QIODevice::WriteOnly) ||
+        file.write("Tarvo tested whether it may write to this folder. This file is removed at once; if you find "
+                   "it, you may delete it.\r\n") < 0 ||
+        !file.flush()) {
+        Conclude(TOutcome::WriteFailed, tr("Tarvo could log in and enter %1, but could not make its test file on "
+                                           "this computer.")
+                                            .arg(FolderName()));
+        return;
+    }
+    file.close();
+    step_ = Step::Writing;
+    if (Status) Status(tr("Writing a test file to %1...").arg(FolderName()));
+    ftp_.LocalFile = localFile_;
+    ftp_.RemoteFile = remoteName_;
+    ftp_.Binary = true;
+    Issue([this] { ftp_.PutFile(); });
+}
+
+void TServerProbe::OperationDone(int error) {
+    if (cancelled_ || !Running()) return;
+    switch (step_) {
+        case Step::Connecting:
+        case Step::Reconnecting:
+            if (error == ftpUntrusted && step_ == Step::Connecting && TrustAsked()) {
+                if (cancelled_) return;
+                step_ = Step::Reconnecting;
+                Login();
+                return;
+            }
+            if (error == ftpUntrusted) {
+                Conclude(TOutcome::Untrusted,
+                         target_.Security == TSecurity::SFTP
+                             ? tr("Tarvo did not log in: the server's host key is not trusted.")
+                             : tr("Tarvo did not log in: the server's certificate is not trusted."));
+                return;
+            }
+            if (error) {
+                const QString server = target_.Address;
+                switch (ftp_.Reach()) {
+                    case TFtpClient::TReach::Refused:
+                        Conclude(TOutcome::Unreachable, tr("The server %1 refused the connection on port %2: check "
+                                                           "the address and port.")
+                                                            .arg(server)
+                                                            .arg(target_.Port));
+                        return;
+                    case TFtpClient::TReach::NotFound:
+                        Conclude(TOutcome::Unreachable,
+                                 tr("The server %1 could not be found: check the address.").arg(server));
+                        return;
+                    case TFtpClient::TReach::NoAnswer:
+                        Conclude(TOutcome::Unreachable, tr("The server %1 did not answer on port %2: check the "
+                                                           "address and port, or try again later.")
+                                                            .arg(server)
+                                                            .arg(target_.Port));
+                        return;
+                    case TFtpClient::TReach::Reached:
+                        break;
+                }
+                // Only the server's own refusal of the log-in is the
+                // password's fault.
+                if (error == CURLE_LOGIN_DENIED) {
+                    Conclude(TOutcome::LoginRefused, tr("The server %1 refused the login name or password: check "
+                                                        "both.")
+                                                         .arg(server));
+                    return;
+                }
+                Conclude(TOutcome::LoginFailed,
+                         tr("Tarvo reached %1 but could not log in (%2).").arg(server, Reason()));
+                return;
+            }
+            if (target_.Directory.isEmpty()) {
+                Write();
+                return;
+            }
+            if (Status) Status(tr("Entering the folder %1...").arg(target_.Directory));
+            Enter(Step::EnteringFolder);
+            return;
+        case Step::EnteringFolder: {
+            if (!error) {
+                Write();
+                return;
+            }
+            // A folder the server says is not there (and a connection that
+            // is still open): the user decides whether it is made.
+            const bool missing =
+                (error == CURLE_REMOTE_ACCESS_DENIED || error == CURLE_REMOTE_FILE_NOT_FOUND) && ftp_.Connected();
+            if (!missing) {
+                Conclude(TOutcome::FolderFailed, tr("Tarvo could log in but could not enter the folder %1 (%2).")
+                                                     .arg(target_.Directory, Reason()));
+                return;
+            }
+            // The server's code, where it gave one, for the user's host.
+            const QString why = Reason();
+            const bool coded = QRegularExpression(QStringLiteral("^\\d{3}$")).match(why).hasMatch();
+            if (!AskMakeFolder || !AskMakeFolder(target_.Directory)) {
+                if (cancelled_) return;
+                Conclude(TOutcome::FolderMissing,
+                         coded ? tr("Tarvo could log in, but the folder %1 does not exist (%2) and was not made.")
+                                     .arg(target_.Directory, why)
+                               : tr("Tarvo could log in, but the folder %1 does not exist and was not made.")
+                                     .arg(target_.Directory));
+                return;
+            }
+            if (cancelled_) return;
+            step_ = Step::MakingFolder;
+            if (Status) Status(tr("Making the folder %1...").arg(target_.Directory));
+            Issue([this] { ftp_.MakeDirectory(target_.Directory); });
+            return;
+        }
+        case Step::MakingFolder:
+            if (error && !ftp_.Connected()) {
+                Conclude(TOutcome::FolderFailed,
+                         tr("Tarvo could not make the folder %1 (%2).").arg(target_.Directory, Reason()));
+                return;
+            }
+            if (error) {
+                Conclude(TOutcome::FolderNotMade, tr("The folder %1 does not exist and the server refused to make "
+                                                     "it (%2).")
+                                                      .arg(target_.Directory, Reason()));
+                return;
+            }
+            Enter(Step::EnteringMade);
+            return;
+        case Step::EnteringMade:
+            if (error) {
+                Conclude(TOutcome::FolderFailed, tr("Tarvo made the folder %1 but could not enter it (%2).")
+                                                     .arg(target_.Directory, Reason()));
+                return;
+            }
+            Write();
+            return;
+        case Step::Writing:
+            if (error) {
+                Conclude(TOutcome::WriteFailed, tr("Tarvo could log in and enter %1, but the server refused to let "
+                                                   "it write there (%2).")
+                                                    .arg(FolderName(), Reason()));
+                return;
+            }
+            step_ = Step::Removing;
+            if (Status) Status(tr("Removing the test file..."));
+            Issue([this] { ftp_.RemoveFile(remoteName_); });
+            return;
+        case Step::Removing:
+            if (error) {
+                Conclude(TOutcome::RemoveFailed, tr("Tarvo could write to %1, but could not remove its test file %2 "
+                                                    "(%3): please remove it yourself.")
+                                                     .arg(FolderName(), remoteName_, Reason()));
+                return;
+            }
+            Conclude(TOutcome::Ready, tr("Tarvo could log in and write to %1: this server is ready.").arg(FolderName()));
+            return;
+        default:
+            return;
+    }
+}
+
+// The one end of every test: the connection is closed without waiting.
+void TServerProbe::Conclude(TOutcome outcome, const QString& sentence) {
+    if (!Running()) return;
+    step_ = Step::Over;
+    outcome_ = outcome;
+    sentence_ = sentence;
+    disconnect(done_);
+    ftp_.Disconnect();
+    if (!localFile_.isEmpty()) QFile::remove(localFile_);
+    localFile_.clear();
+    emit Finished(outcome_ == TOutcome::Ready);
+}
+
+void TServerProbe::Cancel() {
+    if (!Running() || cancelled_) return;
+    cancelled_ = true;
+    // Stopped between writing the test file and removing it, the file may
+    // still be there: the user is told its name. (A write that is abandoned
+    // removes what arrived.)
+    const bool mayBeLeft = step_ == Step::Removing;
+    ftp_.Cancel();
+    Conclude(TOutcome::Cancelled, mayBeLeft ? tr("The test was stopped; its test file %1 may be left in %2.")
+                                                  .arg(remoteName_, FolderName())
+                                            : tr("The test was stopped."));
+}
