@@ -20,7 +20,9 @@
 #include "upload/UploadSequence.h"
 #include "upload/UploadWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QLabel>
@@ -260,6 +262,7 @@ private slots:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->Files->OpenDocument(home);
+        w->ShowRedPill(TfrmMain::stBuild);
         auto* panels = w->findChild<TPropertyPanels*>();
         QVERIFY(panels);
         const QStringList links = {"about%20us.html", "contact.html"};
@@ -318,6 +321,16 @@ private slots:
                                         "graphics/button.gif" + u, "graphics/contact.png" + c, "home.html" + u}));
         QCOMPARE(text("graphics/contact.png"), QString("graphics/contact.png (changed)"));
         QVERIFY(send->lblSendSize->text().startsWith("To send: 1 of 6 files"));
+        // File > Export Site... writes the same files as the upload sent.
+        QTemporaryDir out;
+        dialogs_->fileNames << out.path();
+        send->menFileExport->trigger();
+        QCOMPARE(dialogs_->fileRequests.constLast().chooseFolder, true);
+        QVERIFY(dialogs_->lastText().contains(": 6 files"));
+        for (const QString& f : server.files()) QCOMPARE(Read(out.path() + f.mid(4)), Read(Html(f.mid(5))));
+        QCOMPARE(FilesBelow(out.path()).size(), 6);
+        QVERIFY(w->mnuFile->actions().contains(send->menFileExport));
+
         send->chkSendAll->setChecked(true);
         QCOMPARE(text("contact.html"), QString("contact.html (sent again)"));
         QVERIFY(send->lblSendSize->text().startsWith("To send: 6 of 6 files"));
