@@ -2,16 +2,12 @@
 
 #include "app/AppPaths.h"
 #include "app/Utils.h"
-#include "docs/HtmlCommand.h"
-#include "html/PageEncoding.h"
 #include "upload/FtpClient.h"
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/SiteExport.h"
 #include "upload/UploadSequence.h"
 
-#include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QTimer>
 #include <QUrl>
@@ -171,7 +167,6 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
             err << "tarvo: " << f.Remote << " was not sent: " << why << Qt::endl;
         }
     };
-
     upload.FileSkipped = [&record](const TUploadFile& f) { record.RecordSent(f); };
 
     // SIGINT and SIGTERM cancel: the file in transfer is abandoned under its
