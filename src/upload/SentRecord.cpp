@@ -51,7 +51,14 @@ std::vector<TSendState> TSentRecord::Classify(std::vector<TUploadFile>& plan, bo
             states.push_back(f.Missing ? TSendState::Missing : TSendState::Refused);
             continue;
         }
-        f.Size = QFileInfo(f.Local).size();
+        const QFileInfo local(f.Local);
+        if (!local.isFile()) {
+            // A picture the page names but the folder lacks: the upload
+            // will tell it failed; the list says so beforehand.
+            states.push_back(TSendState::Missing);
+            continue;
+        }
+        f.Size = local.size();
         const auto it = files_.constFind(f.Remote);
         if (it == files_.constEnd()) {
             states.push_back(TSendState::New);

@@ -26,7 +26,8 @@ public:
 
     // Sets each file's Size, marks as Unchanged each one the record holds
     // with the same content under the same name, and tells the state of
-    // every file. With `all` nothing is Unchanged (everything is sent).
+    // every file (Missing also for a file to send that does not exist).
+    // With `all` nothing is Unchanged (everything is sent).
     std::vector<TSendState> Classify(std::vector<TUploadFile>& plan, bool all) const;
 
     // Notes a file that is now on the server as it is here: call it for

@@ -201,6 +201,11 @@ private slots:
             if (files[i].Remote == "graphics/contact.png") QCOMPARE(states[i], TSendState::Changed);
             if (files[i].Refused.isEmpty()) QCOMPARE(files[i].Size, QFileInfo(files[i].Local).size());
         }
+        QVERIFY(QFile::remove(Html("graphics/about.png")));
+        files = plan();
+        states = TSentRecord(target).Classify(files, true);
+        QCOMPARE(count(states, TSendState::Missing), 2);  // the page and now a picture
+        QVERIFY(Write(Html("graphics/about.png"), "about-picture"));
         files = plan();
         states = TSentRecord(target).Classify(files, true);
         QCOMPARE(count(states, TSendState::Unchanged), 5);
