@@ -19,14 +19,16 @@ const QList<TOptionSpec>& Options() {
         {{QStringLiteral("html")}, "DOCUMENT", "Print the page's HTML (or write it with -o), without a window.", true},
         {{QStringLiteral("text")}, "HTMLFILE", "Print the text the viewer copies from an HTML file.", true},
         {{QStringLiteral("render")}, "HTMLFILE", "Draw an HTML file as the viewer shows it into the PNG named by -o.", true},
-        {{QStringLiteral("upload")}, "DOCUMENT", "Send the page and every file it references to a server, without a window.", true},
+        {{QStringLiteral("upload")}, "DOCUMENT", "Send the page, the pages it links to and every file they reference to a server, without a window.", true},
+        {{QStringLiteral("export")}, "DOCUMENT", "Write the page, its linked pages and their files into the folder DIR given after it, as an upload sends them.", true},
         {{QStringLiteral("o")}, "FILE", "The file --html or --render writes.", false},
         {{QStringLiteral("width")}, "N", "The width in pixels for --text and --render (40 to 10000, default 600).", false},
-        {{QStringLiteral("no-logo")}, nullptr, "Leave the Tarvo logo out of the page (--html, --upload).", false},
+        {{QStringLiteral("no-logo")}, nullptr, "Leave the Tarvo logo out of the page (--html, --upload, --export).", false},
         {{QStringLiteral("to")}, "URL", "--upload: ftp://, ftps:// or sftp://USER@HOST[:PORT][/DIRECTORY] (the password from --password-stdin or TARVO_PASSWORD).", false},
         {{QStringLiteral("server")}, "NAME", "--upload: the server of that name in your server list.", false},
         {{QStringLiteral("password-stdin")}, nullptr, "--upload: read the password from the first line of standard input.", false},
         {{QStringLiteral("trust")}, "FINGERPRINT", "--upload: accept the server key with this fingerprint once.", false},
+        {{QStringLiteral("all")}, nullptr, "--upload: send every file, also those unchanged since the last upload to that server and folder.", false},
     };
     return options;
 }
@@ -38,7 +40,7 @@ const char kCommands[] =
     "4 the page has a parse error (--text, --render); 5 the server cannot be\n"
     "reached, the log-in fails or its key is not trusted; 6 the server folder\n"
     "cannot be made or entered; 7 a file could not be sent; 8 the upload was\n"
-    "cancelled. See tarvo(1).\n";
+    "cancelled; for --export, 7 a file could not be written. See tarvo(1).\n";
 
 void Fill(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Tarvo, a web page builder for beginners."));

@@ -20,6 +20,7 @@
 #include "styles/StyleWizard.h"
 #include "upload/ServerBox.h"
 #include "upload/SendPanel.h"
+#include "upload/SiteExport.h"
 #include "upload/UploadCommand.h"
 #include "viewer/ViewerCommand.h"
 
@@ -112,9 +113,10 @@ int RunWindowFreeCommand(int argc, char** argv) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
-    if (args.constFirst() == QLatin1String("--upload")) {
+    if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export")) {
         QTextStream lines(stdout);
-        return RunUploadCommand(args, lines, err);
+        return args.constFirst() == QLatin1String("--upload") ? RunUploadCommand(args, lines, err)
+                                                              : RunExportCommand(args, lines, err);
     }
     const int rc = RunViewerCommand(args, out, err);
     out.flush();

@@ -68,7 +68,8 @@ void TQtDialogs::Tell(QWidget* parent, const QString& caption, const QString& te
 QString TQtDialogs::OpenFile(QWidget* parent, TFileRequest& request) {
     QFileDialog dlg(parent);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setFileMode(request.chooseFolder ? QFileDialog::Directory : QFileDialog::ExistingFile);
+    if (request.chooseFolder) dlg.setOption(QFileDialog::ShowDirsOnly);
     SetUpFileDialog(dlg, request);
     return RunFileDialog(dlg, request);
 }

@@ -22,6 +22,7 @@ struct TFileRequest {
     QString filters;         // "Tarvo Files (*.tve);;Tarvo Templates (*.tvt)"
     int filterIndex = 0;     // in: the filter shown first; out: the filter chosen (0-based)
     QString defaultSuffix;   // added when the typed name has no extension
+    bool chooseFolder = false;  // OpenFile: a folder is chosen, not a file
 };
 
 class TUserDialogs {

@@ -155,11 +155,17 @@ TSessionOutcome TPageSession::SaveChanges() {
 }
 
 TSessionOutcome TPageSession::Save() {
-    if (!Page.DocFileName.isEmpty() && QFile::exists(Page.DocFileName)) return SaveBuilder(Page.DocFileName);
-    if (User) User->ShowSaveHint();
-    const QString path = AskPath(QStringLiteral("Save"), StartFolder(), QString(), false);
-    if (path.isEmpty()) return TSessionOutcome::Cancel();
-    return SaveBuilder(path);
+    QString path = Page.DocFileName;
+    if (path.isEmpty() || !QFile::exists(path)) {
+        if (User) User->ShowSaveHint();
+        path = AskPath(QStringLiteral("Save"), StartFolder(), QString(), false);
+        if (path.isEmpty()) return TSessionOutcome::Cancel();
+    }
+    const TSessionOutcome saved = SaveBuilder(path);
+    // The page's HTML file goes with it, as Save As writes it: a page that
+    // links to this one sends it as it was last saved. (SaveBuilder has
+    // written hand edits already.)
+    return saved.done() && !HandEdited ? WritePageHTML(PageHTMLPath()) : saved;
 }
 
 TSessionOutcome TPageSession::MakeTemplate() {

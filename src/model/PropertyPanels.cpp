@@ -207,7 +207,12 @@ void TPropertyPanels::CreateLinkPanel() {
                             "you enter."),
              QRect(8, 30, kInner, 28));
     AddLabel(p, "lblLinkURL", QStringLiteral(" What is the URL of the page you wish to link to?"), QRect(8, 62, kInner, 14), 53);
-    txtLinkURL = AddEdit(p, "txtLinkURL", QRect(8, 77, kInner, kEditHeight), 53);
+    txtLinkURL = AddEdit(p, "txtLinkURL", QRect(8, 77, 150, kEditHeight), 53);
+    cmbLinkPages = new QComboBox(p);
+    cmbLinkPages->setObjectName(QStringLiteral("cmbLinkPages"));
+    cmbLinkPages->setGeometry(8 + 150 + 4, 76, kInner - 150 - 4, kEditHeight + 2);
+    cmbLinkPages->setToolTip(tr("Link to one of your saved pages"));
+    cmbLinkPages->setProperty("Tag", 53);
     AddLabel(p, "lblLinkPre", QStringLiteral("Any text to display before the link?"), QRect(8, 100, kInner, 14), 52);
     txtLinkPre = AddEdit(p, "txtLinkPre", QRect(8, 115, kInner, kEditHeight), 52);
     AddLabel(p, "lblLinkLink", QStringLiteral(" What is the text to click on?"), QRect(8, 138, kInner, 14), 54);

@@ -38,6 +38,8 @@ public:
     void FillPanel();
     void FillParaPanel();
     void FillLinkPanel();
+    // Lists the saved pages (all but the page itself) in cmbLinkPages.
+    void FillLinkPages();
     void FillImagePanel();
     void FillHeadingPanel();
     void FillEmailPanel();
@@ -76,6 +78,9 @@ public:
     // --- fields ---
     QPlainTextEdit* txtParagraph = nullptr;
     QLineEdit* txtLinkURL = nullptr;
+    // The user's saved pages beside the address: choosing one fills in the
+    // address of its HTML file (and the text to click on, when empty).
+    QComboBox* cmbLinkPages = nullptr;
     QLineEdit* txtLinkPre = nullptr;
     QLineEdit* txtLinkLink = nullptr;
     QLineEdit* txtLinkPost = nullptr;
@@ -132,6 +137,7 @@ private:
                      std::function<quint8*(TWebChunk&)> newLine);
     void AlignClick(const TButtonRow& row, QToolButton* button, std::function<quint8*(TWebChunk&)> align);
     void txtParagraphChange();
+    void cmbLinkPagesChange(int index);
     void cmbHeadSizeChange();
     void cmbLineThickChange();
     // Stores the change in the current block and marks the page changed,

@@ -65,6 +65,7 @@ void TPropertyPanels::FillLinkPanel() {
     SetText(txtLinkURL, r.URL);
     SetText(txtLinkLink, r.LinkText);
     SetText(txtLinkPost, r.PostText);
+    FillLinkPages();
     SetAlign(linkButtons, r.Align);
     linkButtons.newLine->setChecked(r.NewLine != 0);
     filling_ = false;

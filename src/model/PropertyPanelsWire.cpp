@@ -10,8 +10,14 @@
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "app/WhatsThis.h"
+#include "docs/HtmlCommand.h"
+#include "docs/SafeWrite.h"
+#include "html/PageEncoding.h"
+#include "upload/UploadList.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QUrl>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -29,6 +35,7 @@ void TPropertyPanels::WireControls() {
     BindEdit(txtLinkPre, [](TWebChunk& c) { return c.Link ? &c.Link->PreText : nullptr; });
     BindEdit(txtLinkLink, [](TWebChunk& c) { return c.Link ? &c.Link->LinkText : nullptr; });
     BindEdit(txtLinkPost, [](TWebChunk& c) { return c.Link ? &c.Link->PostText : nullptr; });
+    connect(cmbLinkPages, &QComboBox::activated, this, &TPropertyPanels::cmbLinkPagesChange);
     BindButtons(linkButtons, [](TWebChunk& c) { return c.Link ? &c.Link->Align : nullptr; },
                 [](TWebChunk& c) { return c.Link ? &c.Link->NewLine : nullptr; });
 
@@ -58,6 +65,41 @@ void TPropertyPanels::WireControls() {
 
     BindEdit(txtLineWidth, [](TWebChunk& c) { return c.Line ? &c.Line->LineWidth : nullptr; });
     connect(cmbLineThick, &QComboBox::activated, this, &TPropertyPanels::cmbLineThickChange);
+}
+
+void TPropertyPanels::FillLinkPages() {
+    cmbLinkPages->clear();
+    cmbLinkPages->addItem(tr("My pages"));
+    const QString self = QFileInfo(page_.DocFileName).fileName();
+    const QFileInfoList saved = QDir(JoinPath(AppDir(), QStringLiteral("save")))
+                                    .entryInfoList({QStringLiteral("*.tve")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& doc : saved) {
+        if (doc.fileName() == self) continue;
+        cmbLinkPages->addItem(StripExtension(doc.fileName()), doc.absoluteFilePath());
+    }
+    cmbLinkPages->setEnabled(cmbLinkPages->count() > 1);
+    cmbLinkPages->setCurrentIndex(0);
+}
+
+void TPropertyPanels::cmbLinkPagesChange(int index) {
+    const QString doc = cmbLinkPages->itemData(index).toString();
+    cmbLinkPages->setCurrentIndex(0);
+    if (doc.isEmpty() || !page_.CurrentChunk() || !page_.CurrentChunk()->Link) return;
+    // The page's HTML file is what the link names and the upload sends: a
+    // page saved before it ever had one gets it now.
+    const QString html = JoinPath(HTMLDir(), PageFileName(doc));
+    if (!QFileInfo::exists(html)) {
+        TPageReadOutcome read;
+        const QString text = PageHtmlOfDocument(doc, true, read);
+        if (read.Result == TPageReadResult::Ok) {
+            const TWriteOutcome written = WriteFileChecked(html, EncodePageHTML(text).Bytes);
+            if (!written.ok) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.Message(html), TMsgIcon::Warning);
+        }
+    }
+    // "my page.html" is linked as "my%20page.html".
+    txtLinkURL->setText(QString::fromLatin1(QUrl::toPercentEncoding(PageFileName(doc))));
+    if (txtLinkLink->text().trimmed().isEmpty()) txtLinkLink->setText(StripExtension(QFileInfo(doc).fileName()));
+    txtLinkURL->setFocus();
 }
 
 void TPropertyPanels::spdImgFileClick() {

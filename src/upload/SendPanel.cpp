@@ -8,13 +8,21 @@
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "upload/ServerBox.h"
+#include "upload/SiteExport.h"
+#include "upload/UploadSequence.h"
 #include "upload/UploadWindow.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
+#include <QMenu>
 #include <QTimer>
 
 #include "upload/FtpClient.h"
@@ -62,8 +70,25 @@ TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
     lblFiles->setGeometry(16, 90, 170, 16);
     lstFiles = new QListWidget(w_.pnlSend);
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
-    lstFiles->setGeometry(16, 108, 170, 148);
+    lstFiles->setGeometry(16, 108, 170, 118);
     lstFiles->setEnabled(false);
+    lblSendSize = new QLabel(w_.pnlSend);
+    lblSendSize->setObjectName(QStringLiteral("lblSendSize"));
+    lblSendSize->setGeometry(16, 227, 170, 16);
+    chkSendAll = new QCheckBox(tr("Send every file again"), w_.pnlSend);
+    chkSendAll->setObjectName(QStringLiteral("chkSendAll"));
+    chkSendAll->setGeometry(16, 243, 170, 20);
+    connect(chkSendAll, &QCheckBox::toggled, this, &TSendPanel::UpdateFileList);
+    // What goes depends on what went to the chosen server before.
+    if (w_.Servers)
+        connect(w_.Servers->cmbServers, &QComboBox::currentIndexChanged, this, &TSendPanel::UpdateFileList);
+
+    menFileExport = new QAction(tr("&Export Site..."), this);
+    menFileExport->setObjectName(QStringLiteral("menFileExport"));
+    const QList<QAction*> fileActions = w_.mnuFile->actions();
+    const qsizetype after = fileActions.indexOf(w_.ExternalPreview1);
+    w_.mnuFile->insertAction(after >= 0 ? fileActions.value(after + 1) : nullptr, menFileExport);
+    connect(menFileExport, &QAction::triggered, this, &TSendPanel::menFileExportClick);
 
     imgUpload = new TPicture(w_.pnlSend, QStringLiteral("imgUpload"));
     imgUpload->setGeometry(512, 184, 71, 93);
@@ -100,20 +125,81 @@ void TSendPanel::BuildUploadList() {
     // An unsaved page has no files to send: what an earlier page listed
     // must not stay on show.
     const QString page = PageFile();
-    Uploads = page.isEmpty() ? UploadList() : BuildUploadListFromFile(page);
+    Uploads = page.isEmpty() ? UploadList() : BuildSiteList(page);
+}
+
+std::vector<TUploadFile> TSendPanel::MakePlan() const {
+    const QString page = PageFile();
+    std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), page, Uploads);
+    for (TUploadFile& f : plan)
+        if (f.Local == page) f.Remote = SentPageName(w_.Page.DocFileName);
+    return plan;
+}
+
+TSentRecord TSendPanel::ChosenServerRecord() const {
+    const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
+    return TSentRecord(server ? UploadTargetOf(*server) : TUploadTarget());
 }
 
 void TSendPanel::UpdateFileList() {
     lstFiles->clear();
-    // A refused reference is listed with why it will not be sent.
-    for (const ResourceDetail& r : Uploads)
-        lstFiles->addItem(r.State == TUploadState::Refused
-                              ? r.Remote + QStringLiteral(" (not sent: ") + r.Reason + QLatin1Char(')')
-                              : r.Remote);
+    lblSendSize->clear();
+    Plan.clear();
+    States.clear();
     if (w_.Page.DocFileName.isEmpty()) return;
-    // The page's own file, or the name it goes up as when that was chosen.
-    const QString sent = SentPageName(w_.Page.DocFileName);
-    lstFiles->addItem(sent == QLatin1String("index.html") ? sent : PageFileName(w_.Page.DocFileName));
+    Plan = MakePlan();
+    const bool all = chkSendAll->isChecked();
+    States = ChosenServerRecord().Classify(Plan, all);
+
+    const QString page = PageFile();
+    const QFontMetrics metrics(lstFiles->font());
+    const int room = lstFiles->width() - 2 * lstFiles->frameWidth() - 6;
+    int files = 0, going = 0;
+    qint64 bytes = 0;
+    auto add = [&](size_t i) {
+        const TUploadFile& f = Plan[i];
+        // The page's own file, or the name it goes up as when that was chosen.
+        const QString name = f.Local == page && f.Remote != QLatin1String("index.html")
+                                 ? PageFileName(w_.Page.DocFileName)
+                                 : f.Remote;
+        QString state;
+        switch (States[i]) {
+            case TSendState::New: state = tr("new"); break;
+            case TSendState::Changed: state = tr("changed"); break;
+            case TSendState::Unchanged: state = all ? tr("sent again") : tr("unchanged"); break;
+            case TSendState::Missing: state = tr("missing"); break;
+            // A refused reference is listed with why it will not be sent.
+            case TSendState::Refused: state = QStringLiteral("not sent: ") + f.Refused; break;
+        }
+        if (States[i] != TSendState::Refused && States[i] != TSendState::Missing) {
+            ++files;
+            if (all || States[i] != TSendState::Unchanged) {
+                ++going;
+                bytes += qMax<qint64>(0, f.Size);
+            }
+        }
+        // The state stays in sight: a long name gives way in its middle
+        // (a reason for not sending is too long for that, and is left whole).
+        const QString suffix = QStringLiteral(" (") + state + QLatin1Char(')');
+        const bool elide = States[i] != TSendState::Refused;
+        const int nameRoom = qMax(metrics.horizontalAdvance(QStringLiteral("WWW...WWW")),
+                                  room - metrics.horizontalAdvance(suffix));
+        auto* item = new QListWidgetItem((elide ? metrics.elidedText(name, Qt::ElideMiddle, nameRoom) : name) + suffix,
+                                         lstFiles);
+        item->setData(Qt::UserRole, name);
+        item->setData(Qt::UserRole + 1, int(States[i]));
+        item->setToolTip(name + suffix);
+    };
+    // The files first and the page last, as the visitor's page goes up
+    // after what it shows.
+    for (size_t i = 0; i < Plan.size(); ++i)
+        if (Plan[i].Local != page) add(i);
+    for (size_t i = 0; i < Plan.size(); ++i)
+        if (Plan[i].Local == page) add(i);
+    lblSendSize->setText(tr("To send: %1 of %2 files, %3")
+                             .arg(going)
+                             .arg(files)
+                             .arg(QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat)));
 }
 
 void TSendPanel::timFlashPageTimer() {
@@ -177,11 +263,45 @@ void TSendPanel::timUploadTimer() {
 bool TSendPanel::UploadFiles() {
     const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
     if (!server) return false;
-    std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), PageFile(), Uploads);
-    if (!plan.empty()) plan.front().Remote = SentPageName(w_.Page.DocFileName);
+    // The site as it is now, each file checked against what went to this
+    // server and folder before.
+    BuildUploadList();
+    std::vector<TUploadFile> plan = MakePlan();
+    TSentRecord record(UploadTargetOf(*server));
+    record.Classify(plan, chkSendAll->isChecked());
     TfrmUpload upload(*server, plan, &w_);
+    upload.Record = &record;
     Dialogs().Run(&upload);
+    QString unsaved;
+    if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
+    UpdateFileList();
     return upload.UploadOK;
+}
+
+void TSendPanel::menFileExportClick() {
+    // The export writes the page as saved, like an upload.
+    if (!w_.hooks.SaveDocument || !w_.hooks.SaveDocument()) return;
+    TFileRequest request;
+    request.caption = tr("Export Site");
+    request.folder = QDir::homePath();
+    request.chooseFolder = true;
+    const QString folder = Dialogs().OpenFile(&w_, request);
+    if (folder.isEmpty()) return;
+    BuildUploadList();
+    const TExportResult result = ExportSite(MakePlan(), folder);
+    UpdateFileList();
+    if (result.ok()) {
+        Dialogs().Tell(&w_, w_.ApplicationTitle(),
+                       tr("Your site is in %1: %2 files, ready to send to your web server by hand.")
+                           .arg(QDir::toNativeSeparators(folder))
+                           .arg(result.Written.size()),
+                       TMsgIcon::Information);
+        return;
+    }
+    Dialogs().Tell(&w_, w_.ApplicationTitle(),
+                   tr("These files of your site were not written to %1:\n\n%2")
+                       .arg(QDir::toNativeSeparators(folder), result.Failed.join(QLatin1Char('\n'))),
+                   TMsgIcon::Warning);
 }
 
 // Asked once: the answer holds for every later upload of such a page.

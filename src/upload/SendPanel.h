@@ -1,12 +1,17 @@
 #pragma once
 // The upload half of the Send stage: the list of files that go to the
-// server, the flashing page picture that starts the upload, the short
-// flight of the page into the web, and what follows the upload.
+// server with what becomes of each, the flashing page picture that starts
+// the upload, the short flight of the page into the web, and what follows
+// the upload. File > Export Site... lives here too: it writes what an
+// upload would send.
 
+#include "upload/SentRecord.h"
 #include "upload/UploadList.h"
 
 #include <QObject>
 
+class QAction;
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class TFtpClient;
@@ -21,13 +26,20 @@ public:
     // --- controls on the Send panel ---
     QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
     QListWidget* lstFiles = nullptr;  // display only
+    QLabel* lblSendSize = nullptr;    // how many files, and how much, will go
+    QCheckBox* chkSendAll = nullptr;  // send the unchanged files as well
+    QAction* menFileExport = nullptr;  // File > Export Site...
     TPicture* imgUpload = nullptr;    // the page picture; a click uploads
     // The main window's own FTP client: it takes part in no transfer and
     // is what Escape in the main window cancels.
     TFtpClient* ftp = nullptr;
 
     // --- state ---
-    UploadList Uploads;      // the files the saved page references
+    UploadList Uploads;      // the files of the saved page's site
+    // The upload as the list shows it: each file with what becomes of it
+    // on the chosen server.
+    std::vector<TUploadFile> Plan;
+    std::vector<TSendState> States;
     int UploadAnimFrame = 0;  // 0 idle, else the next frame of the flight
 
     // The page file of the document ("" while it has never been saved).
@@ -40,6 +52,9 @@ public:
     // Runs the upload window for the chosen server; true when every file
     // was sent.
     bool UploadFiles();
+    // File > Export Site...: saves the page when it must be, asks for a
+    // folder and writes the site into it.
+    void menFileExportClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +62,12 @@ protected:
 private:
     void UploadDone(bool ok);
     void AskAboutIndexName();
+    // The upload plan of the page's site, the page under the name it is
+    // sent as.
+    std::vector<TUploadFile> MakePlan() const;
+    // The record of what went to the chosen server (none chosen: an empty
+    // one, so everything is new).
+    TSentRecord ChosenServerRecord() const;
     TfrmMain& w_;
 };
 

@@ -2,14 +2,12 @@
 
 #include "app/AppPaths.h"
 #include "app/Utils.h"
-#include "docs/HtmlCommand.h"
-#include "html/PageEncoding.h"
 #include "upload/FtpClient.h"
+#include "upload/SentRecord.h"
 #include "upload/ServerList.h"
+#include "upload/SiteExport.h"
 #include "upload/UploadSequence.h"
 
-#include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QTimer>
 #include <QUrl>
@@ -19,7 +17,7 @@
 namespace {
 
 const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp)://USER@HOST[:PORT][/DIRECTORY] | "
-                           "--server NAME) [--password-stdin] [--trust FINGERPRINT] [--no-logo]";
+                           "--server NAME) [--password-stdin] [--trust FINGERPRINT] [--no-logo] [--all]";
 
 // The password for --to, when neither the address nor standard input
 // gives one.
@@ -33,6 +31,7 @@ struct TOptions {
     QString document, url, server, trust;
     bool logo = true;
     bool passwordStdin = false;
+    bool all = false;
 };
 
 bool ParseArgs(const QStringList& args, TOptions& o) {
@@ -41,6 +40,8 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
         const QString& a = args[i];
         if (a == QLatin1String("--no-logo")) {
             o.logo = false;
+        } else if (a == QLatin1String("--all")) {
+            o.all = true;
         } else if (a == QLatin1String("--password-stdin")) {
             o.passwordStdin = true;
         } else if (a == QLatin1String("--to") || a == QLatin1String("--server")) {
@@ -144,32 +145,29 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
 
     // The page's HTML exactly as --html makes it, written where the Send
     // stage finds it.
-    TPageReadOutcome read;
-    const QString html = PageHtmlOfDocument(o.document, o.logo, read);
-    if (read.Result != TPageReadResult::Ok) {
-        err << "tarvo: " << read.Message << Qt::endl;
-        return ucDocument;
-    }
-    const QString pageFile = JoinPath(HTMLDir(), PageFileName(o.document));
-    QSaveFile save(pageFile);
-    if (!save.open(QIODevice::WriteOnly) || save.write(EncodePageHTML(html).Bytes) < 0 || !save.commit()) {
-        err << "tarvo: cannot write " << QDir::toNativeSeparators(pageFile) << ": " << save.errorString() << Qt::endl;
-        return ucDocument;
-    }
+    const QString pageFile = WriteDocumentPage(o.document, o.logo, err);
+    if (pageFile.isEmpty()) return ucDocument;
 
+    // The page's site; what the record of this server and folder holds as
+    // sent is marked unchanged, unless everything is to go again.
+    std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), pageFile, BuildSiteList(pageFile));
+    TSentRecord record(target);
+    record.Classify(plan, o.all);
     TFtpClient ftp;
-    TUploadSequence upload(ftp, target, MakeUploadPlan(HTMLDir(), pageFile, BuildUploadListFromFile(pageFile)));
+    TUploadSequence upload(ftp, target, plan);
     upload.Status = [&err](const QString& text) { err << text << Qt::endl; };
     // Never asks: a key the user named with --trust is accepted, any other
     // untrusted one ends the upload with its fingerprint on standard error.
     upload.AskTrust = [&o](const TTrustQuestion& q) { return !o.trust.isEmpty() && q.Fingerprint == o.trust; };
     upload.FileDone = [&](const TUploadFile& f, bool sent, const QString& why) {
         if (sent) {
+            record.RecordSent(f);
             out << f.Remote << Qt::endl;
         } else if (!upload.Cancelled()) {
             err << "tarvo: " << f.Remote << " was not sent: " << why << Qt::endl;
         }
     };
+    upload.FileSkipped = [&record](const TUploadFile& f) { record.RecordSent(f); };
 
     // SIGINT and SIGTERM cancel: the file in transfer is abandoned under its
     // temporary name.
@@ -195,6 +193,8 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     // temporary file of a cancelled transfer, before the program ends.
     ftp.Blocking = true;
     ftp.Cleanup();
+    QString unsaved;
+    if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
 
     switch (upload.Outcome()) {
         case TUploadOutcome::Done:

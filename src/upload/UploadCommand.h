@@ -1,7 +1,8 @@
 #pragma once
 // `tarvo --upload DOCUMENT (--to URL | --server NAME) [--password-stdin]
-// [--trust FINGERPRINT] [--no-logo]`: the Send stage's upload without a
-// window, through the same upload sequence. The password: the first line of
+// [--trust FINGERPRINT] [--no-logo] [--all]`: the Send stage's upload
+// without a window, through the same upload sequence; --all sends the files
+// the record of earlier uploads holds as unchanged as well. The password: the first line of
 // standard input with --password-stdin, else the one in the address (--to),
 // else TARVO_PASSWORD (--to), else the server list's (--server).
 

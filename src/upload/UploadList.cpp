@@ -3,7 +3,12 @@
 #include "app/Utils.h"
 #include "viewer/HtmlEncoding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
 
 QString PageFileName(const QString& docFileName) {
     return StripExtension(QFileInfo(docFileName).fileName()) + QStringLiteral(".html");
@@ -42,15 +47,37 @@ bool IsWebAddress(const QString& value) {
     return !v.left(scheme).trimmed().startsWith(QLatin1String("file"), Qt::CaseInsensitive);
 }
 
-}  // namespace
+// A reference written in a page of the subfolder `folder` ("" the page's
+// own folder, else "more/") as a path from the page's folder. A reference
+// that is absolute (or names a drive or scheme) is kept as written, and
+// refused as such.
+QString FromFolder(const QString& folder, const QString& reference) {
+    if (folder.isEmpty()) return reference;
+    QString r = StripQuotes(reference.trimmed());
+    r.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const qsizetype colon = r.indexOf(QLatin1Char(':')), slash = r.indexOf(QLatin1Char('/'));
+    if (r.startsWith(QLatin1Char('/')) || (colon >= 0 && (slash < 0 || colon < slash))) return reference;
+    return folder + r;
+}
 
-UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
-    UploadList list;
-    const QString text = WithoutTagComments(pageText);
+// The folder part of a path below the page's folder: "more/" for
+// "more/contact.html", "" for "about.html".
+QString FolderOf(const QString& inside) { return inside.left(inside.lastIndexOf(QLatin1Char('/')) + 1); }
+
+// A local file is listed once, and so is a refused reference.
+bool Listed(const UploadList& list, const ResourceDetail& d) {
+    return std::any_of(list.begin(), list.end(), [&](const ResourceDetail& e) {
+        return e.State == d.State && (d.State == TUploadState::Refused ? e.Remote == d.Remote : e.Local == d.Local);
+    });
+}
+
+// Adds the files `text` (a page in `folder`, comments already cut out)
+// references to `list`, each local file and each refused reference once.
+void AddReferences(UploadList& list, const QString& text, const QString& pageFile, const QString& folder) {
     auto add = [&](const QString& value) {
         ResourceDetail d;
-        const TResolvedReference ref = ResolveReference(pageFile, FileNameOfReference(value));
         // "caf%C3%A9.png" is the file "café.png", here and on the server.
+        const TResolvedReference ref = ResolveReference(pageFile, FromFolder(folder, FileNameOfReference(value)));
         if (ref.Refused()) {
             d.State = TUploadState::Refused;
             d.Reason = ref.Refusal;
@@ -59,10 +86,7 @@ UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
             d.Local = ref.Local;
             d.Remote = ref.Inside;
         }
-        for (const ResourceDetail& e : list)
-            if (e.State == d.State && (d.State == TUploadState::Refused ? e.Remote == d.Remote : e.Local == d.Local))
-                return;
-        list.push_back(d);
+        if (!Listed(list, d)) list.push_back(d);
     };
     for (const QString& name : {QStringLiteral("src"), QStringLiteral("background")}) {
         QString rest = text;
@@ -75,6 +99,13 @@ UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
             add(value);
         }
     }
+}
+
+}  // namespace
+
+UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
+    UploadList list;
+    AddReferences(list, WithoutTagComments(pageText), pageFile, QString());
     return list;
 }
 
@@ -82,6 +113,70 @@ UploadList BuildUploadListFromFile(const QString& pageFile) {
     QString text;
     LoadFileText(pageFile, text);
     return BuildUploadList(text, pageFile);
+}
+
+QStringList PageLinks(const QString& pageText) {
+    static const QRegularExpression anchor(
+        QStringLiteral("<a\\s[^>]*?\\bhref\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>\"']+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    QStringList links;
+    const QString text = WithoutTagComments(pageText);
+    for (auto it = anchor.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString link = m.captured(1) + m.captured(2) + m.captured(3);
+        link = link.trimmed();
+        const qsizetype cut = link.indexOf(QRegularExpression(QStringLiteral("[#?]")));
+        if (cut >= 0) link.truncate(cut);
+        if (link.isEmpty() || link.startsWith(QLatin1String("//")) || link.startsWith(QLatin1String("\\\\")) ||
+            scheme.match(link).hasMatch())
+            continue;
+        link = FileNameOfReference(link);
+        const QString suffix = QFileInfo(link).suffix().toLower();
+        if (suffix != QLatin1String("html") && suffix != QLatin1String("htm")) continue;
+        if (!links.contains(link)) links << link;
+    }
+    return links;
+}
+
+UploadList BuildSiteList(const QString& pageFile) {
+    UploadList list;
+    // Pages still to read: the local file and its folder below the page's.
+    std::vector<std::pair<QString, QString>> pages{{pageFile, QString()}};
+    // Pages are followed once each by what they are on disk, so a folder
+    // that links to itself cannot make the walk endless.
+    QSet<QString> followed{QFileInfo(pageFile).canonicalFilePath()};
+    for (size_t next = 0; next < pages.size(); ++next) {
+        const auto [file, folder] = pages[next];
+        QString text;
+        LoadFileText(file, text);
+        text = WithoutTagComments(text);
+        AddReferences(list, text, pageFile, folder);
+        for (const QString& link : PageLinks(text)) {
+            const TResolvedReference ref = ResolveReference(pageFile, FromFolder(folder, link));
+            ResourceDetail d;
+            d.FileKind = QStringLiteral("html");
+            if (ref.Refused()) {
+                d.State = TUploadState::Refused;
+                d.Reason = ref.Refusal;
+                d.Remote = link;
+            } else {
+                const QString canonical = QFileInfo(ref.Local).canonicalFilePath();
+                if (ref.Local == pageFile || (!canonical.isEmpty() && followed.contains(canonical))) continue;
+                followed.insert(canonical);
+                d.Local = ref.Local;
+                d.Remote = ref.Inside;
+                if (!QFileInfo(ref.Local).isFile()) {
+                    d.State = TUploadState::Missing;
+                    d.Reason = QCoreApplication::translate("UploadList", "the page does not exist");
+                }
+            }
+            if (Listed(list, d)) continue;
+            list.push_back(d);
+            if (d.State == TUploadState::ToSend) pages.emplace_back(d.Local, FolderOf(d.Remote));
+        }
+    }
+    return list;
 }
 
 bool IsBinaryTransfer(const QString& fileName) {
@@ -100,9 +195,18 @@ std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& p
     plan.push_back(page);
     for (const ResourceDetail& e : list) {
         TUploadFile f;
-        if (e.State == TUploadState::Refused) {
+        if (e.State != TUploadState::ToSend) {
             f.Remote = e.Remote;
             f.Refused = e.Reason;
+            f.Missing = e.State == TUploadState::Missing;
+            plan.push_back(f);
+            continue;
+        }
+        if (e.FileKind == QLatin1String("html")) {
+            // A linked page goes up under the name its link gives it.
+            f.Local = e.Local;
+            f.Remote = e.Remote;
+            f.Binary = false;
             plan.push_back(f);
             continue;
         }

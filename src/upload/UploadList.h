@@ -3,20 +3,22 @@
 // the plan of one upload: every file with its local path and remote name.
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // A referenced file is sent, or refused with its reason (a reference that
-// points outside the page's folder); refused files stay in the list so
-// that the user sees them and the upload reports them.
-enum class TUploadState { ToSend, Refused };
+// points outside the page's folder), or missing (a linked page of the HTML
+// folder that does not exist); refused and missing files stay in the list
+// so that the user sees them and the upload reports them.
+enum class TUploadState { ToSend, Refused, Missing };
 
 struct ResourceDetail {
     QString Local;     // full local path of the file ("" when refused)
     QString Remote;    // its name relative to the server folder, with "/";
                        // a refused entry keeps the reference as written
-    QString FileKind = QStringLiteral("gif/jpg");
+    QString FileKind = QStringLiteral("gif/jpg");  // "html" for a linked page
     TUploadState State = TUploadState::ToSend;
-    QString Reason{};  // why it is refused
+    QString Reason{};  // why it is refused or missing
 };
 using UploadList = std::vector<ResourceDetail>;
 
@@ -33,12 +35,27 @@ UploadList BuildUploadList(const QString& pageText, const QString& pageFile);
 // The same from the page file on disk (a missing file lists nothing).
 UploadList BuildUploadListFromFile(const QString& pageFile);
 
+// The local pages a page's text links to: the HREF of each A tag, with its
+// #fragment and ?query removed and percent escapes decoded, when it names
+// an .html or .htm file. Addresses with a scheme (http:, mailto:, any) or
+// starting with "//" are not local; tags inside comments do not count.
+QStringList PageLinks(const QString& pageText);
+
+// The site of a page: the files the page references, then the pages it
+// links to (as "html" entries) with the files they reference, following
+// their links in turn. Each file is listed once, cycles end where they
+// meet a listed page, and every reference is resolved below the page's
+// folder: nothing outside it is read. A link to a page that does not exist
+// is listed as Missing.
+UploadList BuildSiteList(const QString& pageFile);
+
 // One file of the upload.
 struct TUploadFile {
     QString Local;    // the file read
     QString Remote;   // relative to the server folder
     bool Binary = true;
     QString Refused{};  // why it is not sent ("" when it is sent)
+    bool Missing = false;  // a linked page that does not exist (Refused says so)
     // Sent before to the same server and folder and not changed here since
     // (the record of what was sent says so): the upload skips it unless the
     // server's listing of its folder lacks it or shows another size.
@@ -52,6 +69,7 @@ bool IsBinaryTransfer(const QString& fileName);
 // The page first, under its name without spaces, then each listed file
 // under its reference in lower case, read from the HTML folder under that
 // lower-case name (or, where no such file exists, from the path the
-// reference resolves to). Refused entries keep their place in the plan,
-// as files not to send.
+// reference resolves to); a linked page keeps the name its link gives it.
+// Refused and missing entries keep their place in the plan, as files not
+// to send.
 std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& pageFile, const UploadList& list);

@@ -6,6 +6,7 @@
 #include "app/UserDialogs.h"
 #include "upload/FtpClient.h"
 #include "upload/Keyring.h"
+#include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
@@ -144,7 +145,11 @@ void TfrmUpload::StartSequence() {
             }
     };
     upload_->FileDone = [this](const TUploadFile& file, bool sent, const QString& why) {
+        if (sent && Record) Record->RecordSent(file);
         if (!sent && !Cancelled) failedFiles_ << file.Remote + QStringLiteral(": ") + why;
+    };
+    upload_->FileSkipped = [this](const TUploadFile& file) {
+        if (Record) Record->RecordSent(file);
     };
     connect(upload_.get(), &TUploadSequence::Finished, this, &TfrmUpload::SequenceFinished);
     upload_->Start();

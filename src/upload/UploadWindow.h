@@ -17,6 +17,7 @@ class QPushButton;
 class QTimer;
 class TFtpClient;
 class TPicture;
+class TSentRecord;
 class TUploadSequence;
 
 class TfrmUpload : public QDialog {
@@ -30,6 +31,9 @@ public:
     tWWWServerType UploadServer;
     bool Cancelled = false;
     bool UploadOK = false;
+    // Told of each file sent, and each one skipped as already on the
+    // server (none when null).
+    TSentRecord* Record = nullptr;
     const QString LoginFailedText = QStringLiteral("Couldn't log in.  Please check that the Login and Password are correct.");
 
     // --- controls ---

@@ -242,6 +242,10 @@ void TestPageSession::pageFileFromTheBlocks() {
     QVERIFY(QFile::remove(JoinPath(HTMLDir(), "hello.html")));
     QVERIFY(s_->SaveDocument().done());
     QCOMPARE(ReadAll(JoinPath(HTMLDir(), "hello.html")), html);
+    // A plain Save writes it too, so a page linking here sends it as saved.
+    addHeading("Changed since");
+    QVERIFY(s_->Save().done());
+    QVERIFY(ReadAll(JoinPath(HTMLDir(), "hello.html")).contains("Changed since"));
 }
 
 void TestPageSession::heldHTMLWrittenExactly() {

@@ -113,9 +113,9 @@ private slots:
         QVERIFY(send);
         QCOMPARE(w->CurrentStage, int(TfrmMain::stSend));
         QCOMPARE(send->lstFiles->count(), 3);
-        QCOMPARE(send->lstFiles->item(0)->text(), QString("graphics/house.png"));
-        QCOMPARE(send->lstFiles->item(1)->text(), QString("graphics/button.gif"));
-        QCOMPARE(send->lstFiles->item(2)->text(), QString("my page.html"));
+        QCOMPARE(send->lstFiles->item(0)->text(), QString("graphics/house.png (new)"));
+        QCOMPARE(send->lstFiles->item(1)->text(), QString("graphics/button.gif (new)"));
+        QCOMPARE(send->lstFiles->item(2)->text(), QString("my page.html (new)"));
         QVERIFY(!send->lstFiles->isEnabled());
         QCOMPARE(send->imgUpload->geometry(), QRect(512, 184, 71, 93));
         QVERIFY(send->imgUpload->isVisible());
@@ -424,7 +424,7 @@ private slots:
         w->Files->OpenDocument(doc);
         w->ShowRedPill(TfrmMain::stSend);
         TSendPanel* send = Panel(*w);
-        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("Index.html"));
+        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("Index.html (new)"));
         WriteSetting("General", "ShowJoy", "No");
         auto asked = [this] {
             int n = 0;
@@ -436,7 +436,7 @@ private slots:
         Click(send->imgUpload);
         QCOMPARE(asked(), 1);
         QVERIFY(dialogs_->shown[0].text.contains("Send it as \"index.html\" instead?"));
-        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("index.html"));
+        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("index.html (new)"));
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 20000);
         QVERIFY(server.files().contains("site/index.html"));
         QVERIFY(!server.files().contains("site/Index.html"));

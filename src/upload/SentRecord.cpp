@@ -1,0 +1,103 @@
+#include "upload/SentRecord.h"
+
+#include "docs/SafeWrite.h"
+#include "upload/UploadSequence.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+QString SentRecordFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("sent"));
+}
+
+QByteArray ContentHash(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&f)) return QByteArray();
+    return hash.result().toHex();
+}
+
+TSentRecord::TSentRecord(const TUploadTarget& target) {
+    key_ = QStringLiteral("%1://%2@%3:%4/%5")
+               .arg(SecurityName(target.Security), target.UserName, target.Address)
+               .arg(target.Port)
+               .arg(target.Directory);
+    const QByteArray name = QCryptographicHash::hash(key_.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
+    path_ = QDir(SentRecordFolder()).filePath(QString::fromLatin1(name) + QStringLiteral(".json"));
+    QFile f(path_);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    const QJsonObject root = QJsonDocument::fromJson(f.readAll()).object();
+    if (root.value(QStringLiteral("server")).toString() != key_) return;
+    const QJsonObject files = root.value(QStringLiteral("files")).toObject();
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        const QJsonObject e = it.value().toObject();
+        files_.insert(it.key(), {qint64(e.value(QStringLiteral("size")).toDouble(-1)),
+                                 e.value(QStringLiteral("sha256")).toString().toLatin1()});
+    }
+}
+
+std::vector<TSendState> TSentRecord::Classify(std::vector<TUploadFile>& plan, bool all) const {
+    std::vector<TSendState> states;
+    for (TUploadFile& f : plan) {
+        f.Unchanged = false;
+        if (!f.Refused.isEmpty()) {
+            states.push_back(f.Missing ? TSendState::Missing : TSendState::Refused);
+            continue;
+        }
+        const QFileInfo local(f.Local);
+        if (!local.isFile()) {
+            // A picture the page names but the folder lacks: the upload
+            // will tell it failed; the list says so beforehand.
+            states.push_back(TSendState::Missing);
+            continue;
+        }
+        f.Size = local.size();
+        const auto it = files_.constFind(f.Remote);
+        if (it == files_.constEnd()) {
+            states.push_back(TSendState::New);
+            continue;
+        }
+        // The content decides, not the time: the page's HTML is written
+        // afresh before every upload.
+        const QByteArray hash = ContentHash(f.Local);
+        const bool same = !hash.isEmpty() && it->hash == hash && it->size == f.Size;
+        f.Unchanged = same && !all;
+        states.push_back(same ? TSendState::Unchanged : TSendState::Changed);
+    }
+    return states;
+}
+
+void TSentRecord::RecordSent(const TUploadFile& file) {
+    if (!file.Refused.isEmpty() || file.Remote.isEmpty()) return;
+    files_.insert(file.Remote, {QFileInfo(file.Local).size(), ContentHash(file.Local)});
+    noted_ = true;
+}
+
+bool TSentRecord::Save(QString* error) {
+    if (!noted_) return true;
+    QJsonObject files;
+    for (auto it = files_.constBegin(); it != files_.constEnd(); ++it)
+        files.insert(it.key(), QJsonObject{{QStringLiteral("size"), double(it->size)},
+                                           {QStringLiteral("sha256"), QString::fromLatin1(it->hash)}});
+    const QJsonObject root{{QStringLiteral("server"), key_}, {QStringLiteral("files"), files}};
+    QDir().mkpath(SentRecordFolder());
+    const TWriteOutcome written = WriteFileChecked(path_, QJsonDocument(root).toJson());
+    if (written.ok) {
+        noted_ = false;
+        return true;
+    }
+    // An old record would now tell of files that are no longer on the
+    // server as they were: without it, the next upload sends everything.
+    QFile::remove(path_);
+    if (error)
+        *error = written.Message(path_) + QLatin1Char(' ') +
+                 QCoreApplication::translate("TSentRecord", "The next upload sends every file again.");
+    return false;
+}
