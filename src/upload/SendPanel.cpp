@@ -178,7 +178,7 @@ bool TSendPanel::UploadFiles() {
     const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
     if (!server) return false;
     std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), PageFile(), Uploads);
-    if (!plan.empty()) plan.front().Remote = SentPageName(w_.Page.DocFileName);
+    if (!plan.empty()) plan.back().Remote = SentPageName(w_.Page.DocFileName);
     TfrmUpload upload(*server, plan, &w_);
     Dialogs().Run(&upload);
     return upload.UploadOK;

@@ -196,6 +196,11 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     ftp.Blocking = true;
     ftp.Cleanup();
 
+    if (upload.SkippedCount() > 0)
+        err << "tarvo: " << upload.SkippedCount() << " unchanged files already on the server were not sent again"
+            << Qt::endl;
+    // After a cancel or a failure part way: what the server holds now.
+    if (const QString state = upload.ServerState(); !state.isEmpty()) err << "tarvo: " << state << Qt::endl;
     switch (upload.Outcome()) {
         case TUploadOutcome::Done:
             return ucOk;
@@ -203,7 +208,12 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
             err << "tarvo: the upload was cancelled" << Qt::endl;
             return ucCancelled;
         case TUploadOutcome::LoginFailed:
-            err << "tarvo: could not log in to " << target.Address << ": " << upload.Detail() << Qt::endl;
+            // A server never reached is no matter of the log-in.
+            if (upload.Reach() != TFtpClient::TReach::Reached)
+                err << "tarvo: could not connect to " << target.Address << " (check the address and port): "
+                    << upload.Detail() << Qt::endl;
+            else
+                err << "tarvo: could not log in to " << target.Address << ": " << upload.Detail() << Qt::endl;
             if (upload.WasUntrusted())
                 err << "tarvo: the server's key is " << upload.Untrusted().Fingerprint
                     << "; to trust it, run again with --trust " << upload.Untrusted().Fingerprint << Qt::endl;

@@ -286,6 +286,10 @@ private slots:
         const TResult refused = Tarvo(env, {"--upload", doc, "--to", QStringLiteral("ftp://u:p@127.0.0.1:%1/").arg(closed)});
         QCOMPARE(refused.status, 5);
         QVERIFY(refused.err.contains("The connection was refused."));
+        // Not reached: no word of the log-in.
+        QVERIFY2(refused.err.contains("could not connect to 127.0.0.1 (check the address and port)") &&
+                     !refused.err.contains("log in"),
+                 qPrintable(refused.err));
 
         // Accepts and never answers: bounded by the server wait (30 seconds,
         // made 2 here through TARVO_SERVER_TIMEOUT).
