@@ -352,6 +352,18 @@ void TUploadSequence::ListNext() {
             if (FileSkipped) FileSkipped(f);
         }
     }
+    // The folders the program keeps pictures in are made as well, and no
+    // folder the server folder's listing shows is made again.
+    for (const char* kept : {"graphics", "backgrnd"})
+        if (std::find(toMake_.begin(), toMake_.end(), QLatin1String(kept)) == toMake_.end())
+            toMake_.push_back(QLatin1String(kept));
+    if (!listed_.empty() && listed_.front().first.isEmpty()) {
+        const std::vector<TRemoteEntry>& top = listed_.front().second;
+        std::erase_if(toMake_, [&](const QString& folder) {
+            return std::any_of(top.begin(), top.end(), [&](const TRemoteEntry& e) { return e.Folder && e.Name == folder; });
+        });
+    }
+    std::sort(toMake_.begin(), toMake_.end());
     ShowProgress();
     step_ = Step::MakingFolders;
     folderAt_ = 0;
