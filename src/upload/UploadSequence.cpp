@@ -256,7 +256,11 @@ void TUploadSequence::InFolder() {
     toList_ = withUnchanged;
     for (const QString& folder : folders)
         if (std::find(toList_.begin(), toList_.end(), folder) == toList_.end()) toMake_.push_back(folder);
-    const int extra = qMin(kMaxConnections - 1, toSend / kFilesPerExtraConnection);
+    // Over SFTP one connection already keeps several requests in flight,
+    // and every further one costs a key exchange: it stays at one.
+    const int extra = target_.Security == TSecurity::SFTP
+                          ? 0
+                          : qMin(kMaxConnections - 1, toSend / kFilesPerExtraConnection);
     for (int i = 0; i < extra; ++i) OpenExtraLanes();
     step_ = Step::Listing;
     folderAt_ = 0;

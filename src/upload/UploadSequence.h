@@ -70,7 +70,8 @@ class TUploadSequence : public QObject {
     Q_OBJECT
 public:
     // Connections used at most at once (the first one included) when
-    // enough files are to go; a server that refuses more gets fewer.
+    // enough files are to go over FTP or FTPS; a server that refuses more
+    // gets fewer.
     static constexpr int kMaxConnections = 3;
 
     TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
