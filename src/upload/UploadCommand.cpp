@@ -8,6 +8,7 @@
 #include "upload/ServerList.h"
 #include "upload/UploadSequence.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QTextStream>
@@ -197,7 +198,10 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     ftp.Cleanup();
 
     if (upload.SkippedCount() > 0)
-        err << "tarvo: " << upload.SkippedCount() << " unchanged files already on the server were not sent again"
+        err << "tarvo: "
+            << QCoreApplication::translate("UploadCommand",
+                                           "%1 unchanged files already on the server were not sent again")
+                   .arg(upload.SkippedCount())
             << Qt::endl;
     // After a cancel or a failure part way: what the server holds now.
     if (const QString state = upload.ServerState(); !state.isEmpty()) err << "tarvo: " << state << Qt::endl;
@@ -210,8 +214,11 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
         case TUploadOutcome::LoginFailed:
             // A server never reached is no matter of the log-in.
             if (upload.Reach() != TFtpClient::TReach::Reached)
-                err << "tarvo: could not connect to " << target.Address << " (check the address and port): "
-                    << upload.Detail() << Qt::endl;
+                err << "tarvo: "
+                    << QCoreApplication::translate("UploadCommand",
+                                                   "could not connect to %1 (check the address and port): %2")
+                           .arg(target.Address, upload.Detail())
+                    << Qt::endl;
             else
                 err << "tarvo: could not log in to " << target.Address << ": " << upload.Detail() << Qt::endl;
             if (upload.WasUntrusted())
