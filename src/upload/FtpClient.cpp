@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -40,6 +41,9 @@ void GlobalInitOnce() {
 // waits for no socket and sets no timer. Driving the transfer ourselves
 // with short waits removes that stall.
 constexpr int kPollMs = 5;
+
+// The most a folder listing may hold (a web site's folder needs far less).
+constexpr qsizetype kMaxListingBytes = 8 << 20;
 
 // How long a cancelled upload may spend removing its temporary file.
 constexpr long kCleanupBudgetMs = 700;
@@ -152,9 +156,99 @@ bool HasLineBreak(const QString& s) {
 
 }  // namespace
 
+namespace {
+
+// "type=file;size=12;modify=20240101100000; name": the facts, then a space
+// and the name.
+std::optional<TRemoteEntry> FactsEntry(const QByteArray& line) {
+    const qsizetype space = line.indexOf(' ');
+    if (space < 0) return std::nullopt;
+    TRemoteEntry e;
+    e.Name = QString::fromUtf8(line.mid(space + 1));
+    bool typed = false;
+    for (const QByteArray& fact : line.left(space).split(';')) {
+        const qsizetype eq = fact.indexOf('=');
+        if (eq < 0) continue;
+        const QByteArray key = fact.left(eq).toLower(), value = fact.mid(eq + 1).toLower();
+        if (key == "type") {
+            typed = true;
+            if (value == "dir")
+                e.Folder = true;
+            else if (value != "file")
+                return std::nullopt;  // "cdir", "pdir", links and devices
+        } else if (key == "size") {
+            bool ok = false;
+            const qint64 size = value.toLongLong(&ok);
+            if (ok && size >= 0) e.Size = size;
+        }
+    }
+    if (!typed) return std::nullopt;
+    return e;
+}
+
+// "-rw-r--r--  1 owner group  12345 Jan 31 10:00 name" (or a year for the
+// time; owner and group may hold spaces or be missing): the size is the
+// number right before the date.
+std::optional<TRemoteEntry> UnixEntry(const QString& line) {
+    static const QRegularExpression form(QStringLiteral(
+        R"(^([-dl])[-rwxsStTlL]{9}\S*\s.*?(\d+)\s+[A-Za-z]{3}\s+\d{1,2}\s+(?:\d{1,2}:\d{2}|\d{4})\s(.+)$)"));
+    const QRegularExpressionMatch m = form.match(line);
+    if (!m.hasMatch()) return std::nullopt;
+    TRemoteEntry e;
+    e.Folder = m.capturedView(1) == QLatin1String("d");
+    e.Name = m.captured(3);
+    if (m.capturedView(1) == QLatin1String("l")) {
+        // A link names its target after " -> "; it is no file of ours.
+        const qsizetype arrow = e.Name.indexOf(QLatin1String(" -> "));
+        if (arrow >= 0) e.Name.truncate(arrow);
+        e.Size = -1;
+        return e;
+    }
+    bool ok = false;
+    const qint64 size = m.capturedView(2).toLongLong(&ok);
+    if (ok) e.Size = size;
+    return e;
+}
+
+// "01-31-24  10:00AM       12345 name" or "... <DIR> name".
+std::optional<TRemoteEntry> DosEntry(const QString& line) {
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\d{2}-\d{2}-\d{2,4}\s+\d{1,2}:\d{2}\s*(?:[AaPp][Mm])?\s+(<DIR>|\d+)\s+(.+)$)"));
+    const QRegularExpressionMatch m = form.match(line);
+    if (!m.hasMatch()) return std::nullopt;
+    TRemoteEntry e;
+    e.Name = m.captured(2);
+    e.Folder = m.capturedView(1) == QLatin1String("<DIR>");
+    if (!e.Folder) e.Size = m.capturedView(1).toLongLong();
+    return e;
+}
+
+}  // namespace
+
+std::vector<TRemoteEntry> ParseListing(const QByteArray& text, bool facts) {
+    std::vector<TRemoteEntry> out;
+    for (QByteArray line : text.split('\n')) {
+        while (line.endsWith('\r')) line.chop(1);
+        if (line.isEmpty() || line.size() > 4096) continue;
+        std::optional<TRemoteEntry> e;
+        if (facts) {
+            e = FactsEntry(line);
+        } else {
+            const QString s = QString::fromUtf8(line);
+            e = UnixEntry(s);
+            if (!e) e = DosEntry(s);
+        }
+        if (!e || e->Name.isEmpty() || e->Name == QLatin1String(".") || e->Name == QLatin1String("..") ||
+            e->Name.contains(QLatin1Char('/')) || HasLineBreak(e->Name))
+            continue;
+        out.push_back(*e);
+    }
+    return out;
+}
+
 // One operation for the worker.
 struct TFtpClient::Request {
-    enum Kind { Connect, MakeDir, ChangeDir, Send, Disconnect, Remove } kind = Connect;
+    enum Kind { Connect, MakeDir, ChangeDir, Send, List, Disconnect, Remove } kind = Connect;
     QString host;
     int port = 21;
     TSecurity security = TSecurity::FTP;
@@ -176,6 +270,7 @@ struct TFtpClient::Outcome {
     QString fingerprint, problem;
     bool changed;
     quint64 generation;
+    std::vector<TRemoteEntry> listing;
 };
 
 struct TFtpClient::Worker {
@@ -372,6 +467,10 @@ struct TFtpClient::Worker {
             case CURLE_READ_ERROR:
             case CURLE_SSH:
                 return r.kind != Request::Connect || rc == CURLE_OK;
+            case CURLE_WRITE_ERROR:
+                // A listing cut short for its size: the library drops the
+                // connection and the next operation opens a new one.
+                return r.kind == Request::List;
             default:
                 return false;
         }
@@ -388,7 +487,9 @@ struct TFtpClient::Worker {
             if (!multi) multi = curl_multi_init();
             if (!easy) easy = curl_easy_init();
             untrusted = false;
+            listing.clear();
             const CURLcode rc = r.kind == Request::Send     ? Send(r)
+                                : r.kind == Request::List   ? List(r)
                                 : r.kind == Request::Remove ? Remove(r)
                                                             : Folder(r);
             alive = ConnectionAlive(r, rc);
@@ -411,8 +512,9 @@ struct TFtpClient::Worker {
         }
         QPointer<TFtpClient> owner(this->owner);
         const quint64 generation = r.generation;
-        const Outcome outcome{error,      text, alive, untrusted ? fingerprint : QString(), untrusted ? problem : QString(),
-                              untrusted && changed, generation};
+        Outcome outcome{error,      text, alive, untrusted ? fingerprint : QString(), untrusted ? problem : QString(),
+                        untrusted && changed, generation, {}};
+        if (r.kind == Request::List && error == 0) outcome.listing = ParseListing(listing, useFacts);
         {
             // For a caller that blocks until the operation is over.
             std::lock_guard<std::mutex> lock(doneMutex);
@@ -441,28 +543,34 @@ struct TFtpClient::Worker {
     // Logs in to an FTPS server. A certificate the store verifies is
     // enough; one it does not is accepted when its key is the one the user
     // trusted; otherwise the certificate is read without logging in, for
-    // the question.
+    // the question. With a trusted key the key is tried first, so that the
+    // usual case costs one connection, not a refused one before it.
     CURLcode ConnectTls(const Request& r, const QByteArray& path) {
+        QString pinnedSeen;
+        if (!r.trustedKey.isEmpty()) {
+            check = Check::Pinned;
+            Common(r, path, check);
+            curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+            const CURLcode rc = Perform();
+            if (rc != CURLE_SSL_PINNEDPUBKEYNOTMATCH) return rc;
+            pinnedSeen = ServerCertificateKey();
+        }
+        check = Check::Store;
         Common(r, path, check);
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
         CURLcode rc = Perform();
         if (rc != CURLE_PEER_FAILED_VERIFICATION) return rc;
         const QString why = CertificateProblem(QString::fromUtf8(errorBuffer));
-        if (!r.trustedKey.isEmpty()) {
-            check = Check::Pinned;
-            Common(r, path, check);
-            curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
-            rc = Perform();
-            if (rc != CURLE_SSL_PINNEDPUBKEYNOTMATCH) return rc;
-            changed = true;
+        changed = !r.trustedKey.isEmpty();
+        if (changed) {
+            fingerprint = pinnedSeen;
         } else {
             Common(r, path, Check::Probe);
             curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
             rc = Perform();
-            changed = false;
+            fingerprint = ServerCertificateKey();
         }
         check = Check::Store;
-        fingerprint = ServerCertificateKey();
         problem = changed ? QStringLiteral("The server's certificate is not the one you trusted before. ") + why
                           : why;
         untrusted = true;
@@ -485,6 +593,7 @@ struct TFtpClient::Worker {
     CURLcode Folder(const Request& r) {
         if (r.kind == Request::Connect) {
             check = Check::Store;
+            noFacts = false;
             if (r.security == TSecurity::FTPS) return ConnectTls(r, FolderPath(r.security, r.folder));
         }
         if (r.security == TSecurity::SFTP) return SftpFolder(r);
@@ -516,6 +625,47 @@ struct TFtpClient::Worker {
         curl_slist_free_all(cmds);
         if (rc == CURLE_PEER_FAILED_VERIFICATION && !seenHostKey.isEmpty()) HostKeyRefused(r);
         return rc;
+    }
+
+    static size_t OnListing(char* data, size_t size, size_t count, void* self) {
+        auto* w = static_cast<Worker*>(self);
+        const size_t n = size * count;
+        // A listing longer than any folder of a web site ends the call.
+        if (w->listing.size() + qsizetype(n) > kMaxListingBytes) return 0;
+        w->listing.append(data, qsizetype(n));
+        return n;
+    }
+
+    // The folder's listing into `listing`: the machine-readable MLSD where
+    // the server knows it (asked once per connection), else LIST. The
+    // whole call is bounded in time as well as in size.
+    CURLcode List(const Request& r) {
+        const bool ftp = r.security != TSecurity::SFTP;
+        for (;;) {
+            useFacts = ftp && !noFacts;
+            Common(r, FolderPath(r.security, r.folder), check);
+            curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Worker::OnListing);
+            curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+            curl_easy_setopt(easy, CURLOPT_TIMEOUT, long(r.timeout) * 2);
+            if (useFacts) curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, "MLSD");
+            listing.clear();
+            const CURLcode rc = Perform();
+            curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, nullptr);
+            // "500 Unknown command" and its kin: the server lists only the
+            // plain way.
+            const bool unknown = lastReply.size() >= 3 && lastReply[0] == '5' && lastReply[1] == '0' &&
+                                 (lastReply[2] == '0' || lastReply[2] == '1' || lastReply[2] == '2' ||
+                                  lastReply[2] == '4');
+            if (rc != CURLE_OK && useFacts && unknown) {
+                noFacts = true;
+                continue;
+            }
+            if (rc == CURLE_WRITE_ERROR) {
+                std::snprintf(errorBuffer, sizeof errorBuffer, "the folder's listing is too long");
+                lastReply.clear();
+            }
+            return rc;
+        }
     }
 
     CURLcode Send(const Request& r) {
@@ -681,6 +831,9 @@ struct TFtpClient::Worker {
     int osErrno = 0;  // of the last transfer
     int sendError = 0;
     QString sendErrorText;
+    QByteArray listing;     // of the running List
+    bool useFacts = false;  // it asked for MLSD
+    bool noFacts = false;   // this connection's server does not know MLSD
 };
 
 TFtpClient::TFtpClient(QObject* parent) : QObject(parent), worker_(std::make_unique<Worker>(this)) {
@@ -758,6 +911,7 @@ void TFtpClient::Finished(const Outcome& o) {
     trustProblem_ = o.problem;
     keyChanged_ = o.changed;
     if (pendingCwd_ && !o.error) cwd_ = *pendingCwd_;
+    listing_ = o.listing;
     pendingCwd_.reset();
     const bool was = connected_;
     connected_ = o.alive;
@@ -833,6 +987,15 @@ int TFtpClient::MakeDirectory(const QString& folder) {
     if (!FolderRequestAllowed(folder)) return LastError;
     Request r;
     r.kind = Request::MakeDir;
+    r.folder = JoinRemote(folder);
+    return Run(r);
+}
+
+int TFtpClient::ListDirectory(const QString& folder) {
+    listing_.clear();
+    if (!FolderRequestAllowed(folder)) return LastError;
+    Request r;
+    r.kind = Request::List;
     r.folder = JoinRemote(folder);
     return Run(r);
 }

@@ -27,6 +27,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // Values of LastError besides 0 (none) and the transfer library's own codes.
 enum TFtpError : int {
@@ -37,6 +38,19 @@ enum TFtpError : int {
     ftpUntrusted = 1005,        // the server's certificate or host key is not trusted
     ftpOutside = 1006,          // a remote name or folder climbs out with "..", or a name starts at "/"
 };
+
+// One entry of a server folder's listing.
+struct TRemoteEntry {
+    QString Name;
+    qint64 Size = -1;  // -1 where the listing gives none
+    bool Folder = false;
+};
+
+// The entries of a folder listing as servers send it: machine-readable
+// facts ("type=file;size=12; name"), or the Unix ("-rw-r--r-- 1 u g 12 Jan 1
+// 10:00 name") or DOS ("01-31-24 10:00AM 12 name") form of a plain listing.
+// Lines in no known form, "." and "..", and names with a "/" are left out.
+std::vector<TRemoteEntry> ParseListing(const QByteArray& text, bool facts);
 
 class TFtpClient : public QObject {
     Q_OBJECT
@@ -100,6 +114,12 @@ public:
     // Creates `folder` with every missing level above it; an existing
     // folder is no error.
     int MakeDirectory(const QString& folder);
+    // Lists `folder` (relative to the current remote folder; "" itself):
+    // Listing() then holds its files and folders. A folder that does not
+    // exist fails like ChangeDirectory. The listing is bounded in size and
+    // time: a server that sends too much or never ends it fails the call.
+    int ListDirectory(const QString& folder);
+    const std::vector<TRemoteEntry>& Listing() const { return listing_; }
     // Disconnects and releases the client's resources.
     int Cleanup();
 
@@ -133,6 +153,7 @@ private:
     quint64 generation_ = 0;  // of the operation waited for
     quint64 finished_ = 0;    // the last operation whose outcome was taken
     std::optional<QString> pendingCwd_;  // the folder a running ChangeDirectory enters
+    std::vector<TRemoteEntry> listing_;  // the last folder listing read
 
     // --- a file written and removed as it is (the server test) ---
 public:

@@ -8,6 +8,7 @@
 #include "upload/SiteExport.h"
 #include "upload/UploadSequence.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <QTimer>
 #include <QUrl>
@@ -196,6 +197,14 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     QString unsaved;
     if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
 
+    if (upload.SkippedCount() > 0)
+        err << "tarvo: "
+            << QCoreApplication::translate("UploadCommand",
+                                           "%1 unchanged files already on the server were not sent again")
+                   .arg(upload.SkippedCount())
+            << Qt::endl;
+    // After a cancel or a failure part way: what the server holds now.
+    if (const QString state = upload.ServerState(); !state.isEmpty()) err << "tarvo: " << state << Qt::endl;
     switch (upload.Outcome()) {
         case TUploadOutcome::Done:
             return ucOk;
@@ -203,7 +212,15 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
             err << "tarvo: the upload was cancelled" << Qt::endl;
             return ucCancelled;
         case TUploadOutcome::LoginFailed:
-            err << "tarvo: could not log in to " << target.Address << ": " << upload.Detail() << Qt::endl;
+            // A server never reached is no matter of the log-in.
+            if (upload.Reach() != TFtpClient::TReach::Reached)
+                err << "tarvo: "
+                    << QCoreApplication::translate("UploadCommand",
+                                                   "could not connect to %1 (check the address and port): %2")
+                           .arg(target.Address, upload.Detail())
+                    << Qt::endl;
+            else
+                err << "tarvo: could not log in to " << target.Address << ": " << upload.Detail() << Qt::endl;
             if (upload.WasUntrusted())
                 err << "tarvo: the server's key is " << upload.Untrusted().Fingerprint
                     << "; to trust it, run again with --trust " << upload.Untrusted().Fingerprint << Qt::endl;

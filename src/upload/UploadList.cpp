@@ -188,11 +188,6 @@ bool IsBinaryTransfer(const QString& fileName) {
 
 std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& pageFile, const UploadList& list) {
     std::vector<TUploadFile> plan;
-    TUploadFile page;
-    page.Local = pageFile;
-    page.Remote = QFileInfo(pageFile).fileName().remove(QLatin1Char(' '));
-    page.Binary = IsBinaryTransfer(page.Local);
-    plan.push_back(page);
     for (const ResourceDetail& e : list) {
         TUploadFile f;
         if (e.State != TUploadState::ToSend) {
@@ -220,5 +215,12 @@ std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& p
         f.Binary = IsBinaryTransfer(f.Local);
         plan.push_back(f);
     }
+    // The page the visitor opens goes last, once everything it shows is
+    // there.
+    TUploadFile page;
+    page.Local = pageFile;
+    page.Remote = QFileInfo(pageFile).fileName().remove(QLatin1Char(' '));
+    page.Binary = IsBinaryTransfer(page.Local);
+    plan.push_back(page);
     return plan;
 }

@@ -66,10 +66,10 @@ struct TUploadFile {
 // Whether a file is sent in binary: all but .html .htm .txt .doc .shtml.
 bool IsBinaryTransfer(const QString& fileName);
 
-// The page first, under its name without spaces, then each listed file
-// under its reference in lower case, read from the HTML folder under that
-// lower-case name (or, where no such file exists, from the path the
-// reference resolves to); a linked page keeps the name its link gives it.
-// Refused and missing entries keep their place in the plan, as files not
-// to send.
+// Each listed file under its reference in lower case, read from the HTML
+// folder under that lower-case name (or, where no such file exists, from
+// the path the reference resolves to; a linked page keeps the name its link
+// gives it), then the page last, under its name without spaces: the upload
+// sends the plan's last entry only after the others. Refused and missing
+// entries keep their place in the plan, as files not to send.
 std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& pageFile, const UploadList& list);

@@ -4,14 +4,56 @@
 #include "upload/ServerList.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <optional>
+
+struct TUploadSequence::TLane {
+    enum class State { Connecting, Entering, Ready, Closed };
+    TFtpClient* ftp = nullptr;
+    std::unique_ptr<TFtpClient> own;  // an extra connection of the sequence
+    State state = State::Ready;
+    std::optional<size_t> file;  // in transfer
+    int partial = 0;             // of that file, in hundredths
+    QMetaObject::Connection done, progress;
+};
+
+namespace {
+
+// The folder part of a remote name ("" for one in the server folder).
+QString FolderOf(const QString& remote) {
+    const qsizetype slash = remote.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : remote.left(slash);
+}
+
+QString NameOf(const QString& remote) { return remote.mid(remote.lastIndexOf(QLatin1Char('/')) + 1); }
+
+// Failures that belong to the file itself (missing here, a name the client
+// refuses), not to the server: they do not hold the page back.
+bool LocalFailure(int error) {
+    return error == ftpLocalFileMissing || error == ftpOutside || error == ftpBadAction;
+}
+
+// Extra connections pay for their log-in from this many files on.
+constexpr int kFilesPerExtraConnection = 4;
+
+}  // namespace
 
 TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
                                  QObject* parent)
-    : QObject(parent), ftp_(ftp), target_(target), files_(std::move(files)) {}
+    : QObject(parent), ftp_(ftp), target_(target), files_(std::move(files)) {
+    state_.assign(files_.size(), FileState::Pending);
+}
 
 TUploadSequence::~TUploadSequence() {
     disconnect(done_);
     disconnect(progress_);
+    for (auto& lane : lanes_) {
+        disconnect(lane->done);
+        disconnect(lane->progress);
+        if (lane->own) lane->own->Disconnect();
+    }
 }
 
 void TUploadSequence::SetStatus(const QString& text) {
@@ -47,10 +89,16 @@ void TUploadSequence::Start() {
     if (step_ != Step::Idle) return;
     ftp_.Blocking = false;
     done_ = connect(&ftp_, &TFtpClient::OperationDone, this, &TUploadSequence::OperationDone);
+    auto first = std::make_unique<TLane>();
+    first->ftp = &ftp_;
+    TLane* lane = first.get();
+    lanes_.push_back(std::move(first));
     // Within a file, the bar moves with its bytes.
-    progress_ = connect(&ftp_, &TFtpClient::Progress, this, [this](qint64 sent, qint64 total) {
-        if (step_ == Step::Sending && Progress && total > 0)
-            Progress(int(next_) * 100 + int(sent * 100 / total), int(files_.size()) * 100);
+    progress_ = connect(&ftp_, &TFtpClient::Progress, this, [this, lane](qint64 sent, qint64 total) {
+        if (lane->file && total > 0) {
+            lane->partial = int(qMin<qint64>(99, sent * 100 / total));
+            ShowProgress();
+        }
     });
     ftp_.LastError = 0;
     untrusted_ = false;
@@ -102,6 +150,14 @@ void TUploadSequence::EnterFolder() {
     if (!ftp_.Busy()) OperationDone(ftp_.LastError);
 }
 
+void TUploadSequence::ShowProgress() {
+    if (!Progress) return;
+    int value = done_count_ * 100;
+    for (const auto& lane : lanes_)
+        if (lane->file) value += lane->partial;
+    Progress(value, int(files_.size()) * 100);
+}
+
 void TUploadSequence::OperationDone(int error) {
     if (cancelled_ || !Running()) return;
     switch (step_) {
@@ -125,7 +181,8 @@ void TUploadSequence::OperationDone(int error) {
                 EnterFolder();
                 return;
             }
-            break;
+            InFolder();
+            return;
         case Step::MakingFolder:
             // An existing folder is no error; entering it tells.
             step_ = Step::EnteringFolder;
@@ -139,75 +196,347 @@ void TUploadSequence::OperationDone(int error) {
                 Finish();
                 return;
             }
-            break;
-        case Step::MakingGraphics:
-            step_ = Step::MakingBackgrounds;
-            ftp_.MakeDirectory(QStringLiteral("backgrnd"));
-            if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+            InFolder();
             return;
-        case Step::MakingBackgrounds:
-            ftp_.LastError = 0;
-            next_ = 0;
-            step_ = Step::Sending;
-            SendNext();
-            return;
-        case Step::Sending: {
-            const TUploadFile& file = files_[next_];
-            const QString why = error ? ftp_.LastErrorText() : QString();
-            ++next_;
-            if (Progress) Progress(int(next_) * 100, int(files_.size()) * 100);
-            if (FileDone) FileDone(file, !error, why);
-            if (error && next_ == 1) {
-                // Without the page nothing else is worth sending.
-                Fail(TUploadOutcome::PageFailed, why);
+        case Step::Listing: {
+            const QString& folder = toList_[folderAt_++];
+            if (!error) {
+                listed_.emplace_back(folder, ftp_.Listing());
+            } else if (!ftp_.Connected()) {
+                Fail(TUploadOutcome::FileFailed, ftp_.LastErrorText());
                 Finish();
                 return;
+            } else if (!folder.isEmpty()) {
+                // Not there (or not listable): made, and all its files sent.
+                toMake_.push_back(folder);
             }
-            // The other files are all tried; the first failure is reported.
-            if (error) Fail(TUploadOutcome::FileFailed, why);
-            SendNext();
+            ListNext();
             return;
         }
+        case Step::MakingFolders:
+            // A folder that cannot be made fails its files, which tell why.
+            ++folderAt_;
+            MakeNext();
+            return;
+        case Step::Sending:
+        case Step::SendingPage:
+            LaneDone(*lanes_.front(), error);
+            return;
         default:
             return;
     }
-    // Logged in and in the folder: the files.
-    if (Progress) Progress(0, int(files_.size()) * 100);
-    SetStatus(QStringLiteral("Uploading files to Web Server..."));
-    step_ = Step::MakingGraphics;
-    ftp_.MakeDirectory(QStringLiteral("graphics"));
-    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
 }
 
-void TUploadSequence::SendNext() {
-    // Refused files are told in their turn and never reach the client.
-    while (next_ < files_.size() && !files_[next_].Refused.isEmpty()) {
-        const TUploadFile& file = files_[next_++];
-        if (Progress) Progress(int(next_) * 100, int(files_.size()) * 100);
+// Logged in and in the server folder: which folders to look at and which
+// to make, and the extra connections opened meanwhile.
+void TUploadSequence::InFolder() {
+    reachedFiles_ = true;
+    ShowProgress();
+    SetStatus(QStringLiteral("Uploading files to Web Server..."));
+    // The server folder itself is always looked at: whether an old page is
+    // there is what a cancel or a failure has to tell.
+    std::vector<QString> folders, withUnchanged{QString()};
+    int toSend = 0;
+    for (size_t i = 0; i < files_.size(); ++i) {
+        const TUploadFile& f = files_[i];
+        if (!f.Refused.isEmpty()) continue;
+        const QString folder = FolderOf(f.Remote);
+        if (!folder.isEmpty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+        if (f.Unchanged) {
+            if (std::find(withUnchanged.begin(), withUnchanged.end(), folder) == withUnchanged.end())
+                withUnchanged.push_back(folder);
+        } else if (i + 1 < files_.size()) {
+            ++toSend;
+        }
+    }
+    // Parents before their subfolders.
+    std::sort(withUnchanged.begin(), withUnchanged.end());
+    std::sort(folders.begin(), folders.end());
+    toList_ = withUnchanged;
+    for (const QString& folder : folders)
+        if (std::find(toList_.begin(), toList_.end(), folder) == toList_.end()) toMake_.push_back(folder);
+    // Over SFTP one connection already keeps several requests in flight,
+    // and every further one costs a key exchange: it stays at one.
+    const int extra = target_.Security == TSecurity::SFTP
+                          ? 0
+                          : qMin(kMaxConnections - 1, toSend / kFilesPerExtraConnection);
+    for (int i = 0; i < extra; ++i) OpenExtraLanes();
+    step_ = Step::Listing;
+    folderAt_ = 0;
+    ListNext();
+}
+
+// One more connection beside the first, logged in and in the server
+// folder while the first one lists and makes folders.
+void TUploadSequence::OpenExtraLanes() {
+    auto lane = std::make_unique<TLane>();
+    lane->own = std::make_unique<TFtpClient>();
+    lane->ftp = lane->own.get();
+    lane->state = TLane::State::Connecting;
+    TLane* l = lane.get();
+    TFtpClient& ftp = *lane->own;
+    ftp.Blocking = false;
+    ftp.TimeoutSeconds = ftp_.TimeoutSeconds;
+    ftp.HostAddress = target_.Address;
+    ftp.Port = target_.Port;
+    ftp.UserName = target_.UserName;
+    ftp.Password = target_.Password;
+    ftp.Security = target_.Security;
+    ftp.TrustedKey = target_.TrustedKey;
+    ftp.HostKey = target_.HostKey;
+    lane->done = connect(&ftp, &TFtpClient::OperationDone, this, [this, l](int error) { ExtraDone(*l, error); });
+    lane->progress = connect(&ftp, &TFtpClient::Progress, this, [this, l](qint64 sent, qint64 total) {
+        if (l->file && total > 0) {
+            l->partial = int(qMin<qint64>(99, sent * 100 / total));
+            ShowProgress();
+        }
+    });
+    lanes_.push_back(std::move(lane));
+    ftp.Connect();
+    if (!ftp.Busy()) l->state = TLane::State::Closed;
+}
+
+void TUploadSequence::ExtraDone(TLane& lane, int error) {
+    if (cancelled_ || !Running()) return;
+    switch (lane.state) {
+        case TLane::State::Connecting:
+        case TLane::State::Entering:
+            // A server that takes no more connections: the others carry on.
+            if (error) {
+                lane.state = TLane::State::Closed;
+                lane.ftp->Disconnect();
+                break;
+            }
+            if (lane.state == TLane::State::Connecting && !target_.Directory.isEmpty()) {
+                lane.state = TLane::State::Entering;
+                lane.ftp->ChangeDirectory(target_.Directory);
+                if (!lane.ftp->Busy()) ExtraDone(lane, lane.ftp->LastError);
+                return;
+            }
+            lane.state = TLane::State::Ready;
+            break;
+        case TLane::State::Ready:
+            if (lane.file) {
+                LaneDone(lane, error);
+                return;
+            }
+            break;
+        case TLane::State::Closed:
+            return;
+    }
+    if (step_ == Step::Sending) Dispatch();
+}
+
+void TUploadSequence::ListNext() {
+    if (folderAt_ < toList_.size()) {
+        ftp_.LastError = 0;
+        ftp_.ListDirectory(toList_[folderAt_]);
+        if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+        return;
+    }
+    // A file sent before is skipped when its folder's listing shows it at
+    // the same size; missing or of another size, it goes again.
+    const QString page = files_.empty() ? QString() : files_.back().Remote;
+    for (const auto& [folder, entries] : listed_) {
+        for (const TRemoteEntry& e : entries)
+            if (!e.Folder && folder.isEmpty() && e.Name == page) oldPageThere_ = true;
+        for (size_t i = 0; i < files_.size(); ++i) {
+            TUploadFile& f = files_[i];
+            if (!f.Unchanged || !f.Refused.isEmpty() || FolderOf(f.Remote) != folder) continue;
+            if (f.Size < 0) f.Size = QFileInfo(f.Local).size();
+            const QString name = NameOf(f.Remote);
+            const bool there = std::any_of(entries.begin(), entries.end(), [&](const TRemoteEntry& e) {
+                return !e.Folder && e.Name == name && e.Size == f.Size && f.Size >= 0;
+            });
+            if (!there) continue;
+            state_[i] = FileState::Skipped;
+            ++skipped_;
+            ++done_count_;
+            if (FileSkipped) FileSkipped(f);
+        }
+    }
+    // The folders the program keeps pictures in are made as well, and no
+    // folder the server folder's listing shows is made again.
+    for (const char* kept : {"graphics", "backgrnd"})
+        if (std::find(toMake_.begin(), toMake_.end(), QLatin1String(kept)) == toMake_.end())
+            toMake_.push_back(QLatin1String(kept));
+    if (!listed_.empty() && listed_.front().first.isEmpty()) {
+        const std::vector<TRemoteEntry>& top = listed_.front().second;
+        std::erase_if(toMake_, [&](const QString& folder) {
+            return std::any_of(top.begin(), top.end(), [&](const TRemoteEntry& e) { return e.Folder && e.Name == folder; });
+        });
+    }
+    std::sort(toMake_.begin(), toMake_.end());
+    ShowProgress();
+    step_ = Step::MakingFolders;
+    folderAt_ = 0;
+    MakeNext();
+}
+
+void TUploadSequence::MakeNext() {
+    if (folderAt_ < toMake_.size()) {
+        ftp_.LastError = 0;
+        ftp_.MakeDirectory(toMake_[folderAt_]);
+        if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+        return;
+    }
+    StartSending();
+}
+
+void TUploadSequence::StartSending() {
+    ftp_.LastError = 0;
+    step_ = Step::Sending;
+    // Refused files are told first and never reach the client.
+    for (size_t i = 0; i < files_.size(); ++i) {
+        const TUploadFile& file = files_[i];
+        if (file.Refused.isEmpty()) {
+            if (state_[i] == FileState::Pending && i + 1 < files_.size()) queue_.push_back(i);
+            continue;
+        }
+        state_[i] = FileState::Failed;
+        ++done_count_;
         if (FileDone) FileDone(file, false, file.Refused);
         Fail(TUploadOutcome::FileFailed, file.Remote + QStringLiteral(": ") + file.Refused);
     }
-    if (next_ >= files_.size()) {
-        if (files_.empty()) Fail(TUploadOutcome::PageFailed, QStringLiteral("There is no page to send."));
+    ShowProgress();
+    if (files_.empty()) {
+        Fail(TUploadOutcome::PageFailed, QStringLiteral("There is no page to send."));
         Finish();
         return;
     }
-    const TUploadFile& file = files_[next_];
-    ftp_.LastError = 0;
-    ftp_.LocalFile = file.Local;
-    ftp_.RemoteFile = file.Remote;
+    // The queue is taken from its front.
+    std::reverse(queue_.begin(), queue_.end());
+    Dispatch();
+}
+
+void TUploadSequence::Dispatch() {
+    if (cancelled_ || step_ != Step::Sending) return;
+    bool busy = false, waiting = false;
+    for (auto& lane : lanes_) {
+        if (lane->state == TLane::State::Ready && !lane->file && !queue_.empty()) {
+            const size_t next = queue_.back();
+            queue_.pop_back();
+            SendOn(*lane, next);
+            if (step_ != Step::Sending) return;
+        }
+        if (lane->file) busy = true;
+        if (lane->state == TLane::State::Connecting || lane->state == TLane::State::Entering) waiting = true;
+    }
+    if (!queue_.empty()) {
+        const bool first = lanes_.front()->state == TLane::State::Ready;
+        if (busy || first || waiting) return;
+        // Every connection is gone: what is left cannot be sent.
+        for (const size_t i : queue_) {
+            state_[i] = FileState::Failed;
+            ++done_count_;
+            if (FileDone) FileDone(files_[i], false, ftp_.LastErrorText());
+        }
+        queue_.clear();
+        serverFailed_ = true;
+    }
+    if (busy) return;
+    // The extra connections have done their part.
+    for (auto& lane : lanes_)
+        if (lane->own && lane->state != TLane::State::Closed) {
+            lane->state = TLane::State::Closed;
+            lane->own->Disconnect();
+        }
+    const size_t page = files_.size() - 1;
+    if (state_[page] != FileState::Pending || !files_[page].Refused.isEmpty()) {
+        Finish();
+        return;
+    }
+    // The page only once all it shows has arrived; after a failure the old
+    // page stays, and with it a site that is whole.
+    if (serverFailed_ || lanes_.front()->state != TLane::State::Ready || !ftp_.Connected()) {
+        Finish();
+        return;
+    }
+    step_ = Step::SendingPage;
+    SendOn(*lanes_.front(), page);
+}
+
+void TUploadSequence::SendOn(TLane& lane, size_t index) {
+    const TUploadFile& file = files_[index];
+    TFtpClient& ftp = *lane.ftp;
+    lane.file = index;
+    lane.partial = 0;
+    ftp.LastError = 0;
+    ftp.LocalFile = file.Local;
+    ftp.RemoteFile = file.Remote;
     const bool binary = IsBinaryTransfer(file.Local);
-    if (ftp_.Binary != binary) ftp_.Binary = binary;
-    ftp_.SetAction(TFtpClient::actSend);
-    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+    if (ftp.Binary != binary) ftp.Binary = binary;
+    ftp.SetAction(TFtpClient::actSend);
+    if (!ftp.Busy()) {
+        if (&ftp == &ftp_)
+            OperationDone(ftp.LastError);
+        else
+            ExtraDone(lane, ftp.LastError);
+    }
+}
+
+void TUploadSequence::LaneDone(TLane& lane, int error) {
+    if (!lane.file) return;
+    const size_t index = *lane.file;
+    lane.file.reset();
+    lane.partial = 0;
+    const TUploadFile& file = files_[index];
+    const QString why = error ? lane.ftp->LastErrorText() : QString();
+    state_[index] = error ? FileState::Failed : FileState::Sent;
+    ++done_count_;
+    ShowProgress();
+    if (FileDone) FileDone(file, !error, why);
+    if (cancelled_ || !Running()) return;
+    if (error) {
+        if (!LocalFailure(error)) serverFailed_ = true;
+        Fail(index + 1 == files_.size() ? TUploadOutcome::PageFailed : TUploadOutcome::FileFailed,
+             file.Remote + QStringLiteral(": ") + why);
+        if (!lane.ftp->Connected()) {
+            lane.state = TLane::State::Closed;
+        }
+    }
+    if (step_ == Step::SendingPage) {
+        Finish();
+        return;
+    }
+    Dispatch();
+}
+
+QString TUploadSequence::ServerState() const {
+    if (files_.empty() || !reachedFiles_) return QString();
+    const size_t page = files_.size() - 1;
+    if (state_[page] == FileState::Sent || state_[page] == FileState::Skipped) return QString();
+    int sent = 0, meant = 0;
+    for (size_t i = 0; i < page; ++i) {
+        if (state_[i] == FileState::Skipped || !files_[i].Refused.isEmpty()) continue;
+        ++meant;
+        if (state_[i] == FileState::Sent) ++sent;
+    }
+    if (oldPageThere_)
+        return meant == 0 ? tr("Your old page is still on the server; no other file was sent.")
+                          : tr("Your old page is still on the server; %1 of %2 new files were sent.").arg(sent).arg(meant);
+    return meant == 0 ? tr("Your page was not sent, and no other file was.")
+                      : tr("Your page was not sent (the server shows what it showed before); %1 of %2 other files "
+                           "were sent.")
+                            .arg(sent)
+                            .arg(meant);
 }
 
 void TUploadSequence::Finish() {
     if (!Running()) return;
-    const bool sending = step_ == Step::Sending;
+    const bool sending = reachedFiles_;
     step_ = Step::Over;
     disconnect(done_);
     disconnect(progress_);
+    for (auto& lane : lanes_) {
+        if (!lane->own) continue;
+        disconnect(lane->done);
+        disconnect(lane->progress);
+        if (cancelled_) lane->own->Cancel();
+        lane->own->Disconnect();
+        lane->state = TLane::State::Closed;
+    }
     // Closing never waits: an operation still running is abandoned.
     if (sending && !cancelled_) SetStatus(QStringLiteral("Disconnecting from Web Server..."));
     ftp_.Disconnect();

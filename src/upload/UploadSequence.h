@@ -1,7 +1,12 @@
 #pragma once
 // The one upload sequence, shared by the upload window and the command
-// line: connect and log in, make and enter the server folder, make
-// "graphics" and "backgrnd", send the page and then its files, disconnect.
+// line: connect and log in, make and enter the server folder, list the
+// folders that hold files sent before and skip what the server still holds
+// at the same size, make every other folder the files go to (and
+// "graphics" and "backgrnd") that the listing does not show, send the
+// pictures and linked pages, then the page the visitor opens (the plan's
+// last entry) once everything it shows has arrived, and disconnect.
+// Several files may travel at once over up to kMaxConnections connections.
 // It talks to nobody: the caller shows its status texts and turns its
 // outcome into messages or an exit status.
 
@@ -12,6 +17,8 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <utility>
 #include <vector>
 
 struct tWWWServerType;
@@ -50,7 +57,7 @@ enum class TUploadOutcome {
     Done,
     LoginFailed,   // the server cannot be reached or refuses the log-in
     FolderFailed,  // the server folder cannot be made or entered
-    PageFailed,    // the page could not be sent; nothing else was
+    PageFailed,    // the page could not be sent (the files before it were)
     FileFailed,    // one or more of the other files could not be sent
     Cancelled,
 };
@@ -62,6 +69,11 @@ enum class TUploadOutcome {
 class TUploadSequence : public QObject {
     Q_OBJECT
 public:
+    // Connections used at most at once (the first one included) when
+    // enough files are to go over FTP or FTPS; a server that refuses more
+    // gets fewer.
+    static constexpr int kMaxConnections = 3;
+
     TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
                     QObject* parent = nullptr);
     ~TUploadSequence() override;
@@ -109,20 +121,39 @@ public:
     // After LoginFailed: whether the server was reached at all.
     TFtpClient::TReach Reach() const { return reach_; }
     const TTrustQuestion& Untrusted() const { return question_; }
+    // After a cancel or a failure: what the server now holds, in one
+    // sentence ("Your old page is still on the server; 3 of 7 new files
+    // were sent."); "" when the page arrived or nothing could have changed.
+    QString ServerState() const;
+    // Files left out because the server already held them.
+    int SkippedCount() const { return skipped_; }
 
 signals:
     // The upload is over: true when every file was sent.
     void Finished(bool ok);
 
 private:
-    enum class Step { Idle, Connecting, Reconnecting, MakingFolder, EnteringFolder, MakingGraphics, MakingBackgrounds,
-                      Sending, Over };
+    enum class Step { Idle, Connecting, Reconnecting, MakingFolder, EnteringFolder, Listing, MakingFolders, Sending,
+                      SendingPage, Over };
+    enum class FileState { Pending, Skipped, Sent, Failed };
+    // One connection that sends files: the caller's client, or one of the
+    // sequence's own opened beside it.
+    struct TLane;
     void SetStatus(const QString& text);
     void OperationDone(int error);
     void Login();
     bool TrustAsked();
     void EnterFolder();
-    void SendNext();
+    void InFolder();
+    void OpenExtraLanes();
+    void ExtraDone(TLane& lane, int error);
+    void ListNext();
+    void MakeNext();
+    void StartSending();
+    void Dispatch();
+    void SendOn(TLane& lane, size_t file);
+    void LaneDone(TLane& lane, int error);
+    void ShowProgress();
     void Fail(TUploadOutcome outcome, const QString& detail);
     void Finish();
 
@@ -130,7 +161,17 @@ private:
     TUploadTarget target_;
     std::vector<TUploadFile> files_;
     Step step_ = Step::Idle;
-    size_t next_ = 0;  // the file in transfer (Sending) or to send next
+    std::vector<FileState> state_;
+    std::vector<std::unique_ptr<TLane>> lanes_;  // the caller's client first
+    std::vector<size_t> queue_;                  // files waiting for a connection (not the page)
+    std::vector<QString> toList_, toMake_;       // remote folders
+    size_t folderAt_ = 0;
+    std::vector<std::pair<QString, std::vector<TRemoteEntry>>> listed_;
+    int done_count_ = 0;  // files finished, skipped or refused
+    int skipped_ = 0;
+    bool serverFailed_ = false;  // a file failed on the server's side: the page is held back
+    bool reachedFiles_ = false;  // logged in and in the folder
+    bool oldPageThere_ = false;  // the listing showed a page of the same name
     TUploadOutcome outcome_ = TUploadOutcome::Done;
     QString detail_;
     bool cancelled_ = false;

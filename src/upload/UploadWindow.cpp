@@ -94,8 +94,10 @@ TfrmUpload::~TfrmUpload() = default;
 void TfrmUpload::SetStatus(const QString& text) { lblFTPStatus->setText(QLatin1Char(' ') + text); }
 
 void TfrmUpload::TellFailure(const QString& message, const QString& detail) {
-    Dialogs().Tell(this, kCaption, detail.isEmpty() ? message : message + QStringLiteral("\n\n") + detail,
-                   TMsgIcon::Warning);
+    QString text = detail.isEmpty() ? message : message + QStringLiteral("\n\n") + detail;
+    // Stopped part way: what the server holds now.
+    if (upload_ && !upload_->ServerState().isEmpty()) text += QStringLiteral("\n\n") + upload_->ServerState();
+    Dialogs().Tell(this, kCaption, text, TMsgIcon::Warning);
 }
 
 void TfrmUpload::RunUpload() {
@@ -225,6 +227,10 @@ void TfrmUpload::butCancelClick() {
     ftp->Cleanup();
     SetStatus(QStringLiteral("Connection to Web Server cancelled."));
     Finish(false);
+    // Cancelled part way: what the server holds now (nothing to say when
+    // the cancel came before any file could go).
+    if (upload_ && !upload_->ServerState().isEmpty())
+        Dialogs().Tell(this, kCaption, upload_->ServerState(), TMsgIcon::Information);
 }
 
 void TfrmUpload::reject() {

@@ -23,7 +23,7 @@ class TUploadSequence;
 class TfrmUpload : public QDialog {
     Q_OBJECT
 public:
-    // `files`: the page first, then the files it references.
+    // `files`: the plan of the upload, the page last (MakeUploadPlan).
     TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> files, QWidget* parent = nullptr);
     ~TfrmUpload() override;
 

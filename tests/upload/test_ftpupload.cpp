@@ -88,6 +88,129 @@ private slots:
         QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/ok.gif", "public_html/site/page.html"}));
     }
 
+    void listingsInEveryFormAreReadAndOddLinesLeftOut() {
+        const auto entries = [](const QByteArray& text, bool facts) {
+            QStringList out;
+            for (const TRemoteEntry& e : ParseListing(text, facts))
+                out << QStringLiteral("%1|%2%3").arg(e.Name).arg(e.Size).arg(e.Folder ? "/" : "");
+            return out;
+        };
+        QCOMPARE(entries("type=cdir;size=4096; .\r\ntype=pdir; ..\r\n"
+                         "type=file;size=1234;modify=20240101100000; my page.html\r\n"
+                         "Type=DIR;Modify=20240101; graphics\r\n"
+                         "type=OS.unix=symlink;size=9; link\r\nsize=5; untyped\r\n"
+                         "type=file;size=-3; odd.gif\r\ntype=file;size=1; a/b.gif\r\n",
+                         true),
+                 (QStringList{"my page.html|1234", "graphics|-1/", "odd.gif|-1"}));
+        QCOMPARE(entries("total 12\n"
+                         "-rw-r--r--    1 web      web        102400 Dec  8 20:00 pic 1.gif\n"
+                         "drwxr-xr-x    2 web      web          4096 Jan 31  2023 graphics\n"
+                         "-rw-r--r--    1 Domain Users  77 Mar  1 09:05 owner with spaces.gif\n"
+                         "-rw-r--r-- 1 0 0 61 Dec 08 20:00 caf\xc3\xa9.png\n"
+                         "lrwxrwxrwx    1 web web 11 Dec  8 20:00 index.html -> other.html\n"
+                         "01-31-24  10:00AM               12345 dos name.gif\r\n"
+                         "01-31-2024  10:00PM       <DIR>          folder\r\n"
+                         "-rw-r--r-- 1 0 0 5 Dec 08 20:00 ..\ngarbage\n",
+                         false),
+                 (QStringList{"pic 1.gif|102400", "graphics|4096/", "owner with spaces.gif|77",
+                              QString::fromUtf8("caf\xc3\xa9.png|61"), "index.html|-1", "dos name.gif|12345",
+                              "folder|-1/"}));
+        // A listing of one endless line, or of junk, lists nothing.
+        QVERIFY(ParseListing(QByteArray(9 << 20, 'x'), false).empty());
+        QVERIFY(ParseListing(QByteArray(1 << 20, '\n') + "type=file", true).empty());
+    }
+
+    // The page after every picture (server log order), several connections
+    // at once; the second upload sends only what the server lacks.
+    void onlyWhatTheServerLacksIsSentAndThePageComesLast() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        std::vector<TUploadFile> plan;
+        for (int i = 0; i < 12; ++i) {
+            const QString name = QStringLiteral("pic%1.gif").arg(i);
+            plan.push_back({MakeFile("site/" + name, Pattern(3000 + i, char(i))),
+                            (i == 11 ? "more/deep/" : "graphics/") + name, true});
+        }
+        plan.push_back({MakeFile("site/p.html", "<HTML>new</HTML>"), "p.html", false});
+        const auto upload = [&](QStringList& sent, QStringList& skipped) {
+            TFtpClient ftp;
+            TUploadSequence up(ftp, Target(server, "www"), plan);
+            up.FileDone = [&](const TUploadFile& f, bool ok, const QString& why) { sent << f.Remote + (ok ? "" : why); };
+            up.FileSkipped = [&](const TUploadFile& f) { skipped << f.Remote; };
+            return up.Run();
+        };
+        QStringList sent, skipped;
+        QVERIFY(upload(sent, skipped));
+        QCOMPARE(sent.size(), 13);
+        QCOMPARE(sent.last(), QStringLiteral("p.html"));
+        QVERIFY(skipped.isEmpty());
+        QCOMPARE(server.read("www/more/deep/pic11.gif"), Pattern(3011, char(11)));
+        QCOMPARE(server.files().size(), 13);
+        // The page is stored only after the last picture has its name.
+        const QString log = server.log();
+        const qsizetype page = log.indexOf("STOR .tarvo-upload.p.html");
+        QVERIFY(page > 0);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY2(log.indexOf(QStringLiteral("RNTO pic%1.gif").arg(i)) < page, qPrintable(log));
+        QCOMPARE(server.sessions(), 3);
+
+        // By hand on the server: one picture deleted, another of another
+        // size. Everything is marked as sent before.
+        QVERIFY(QFile::remove(server.path("www/graphics/pic3.gif")));
+        QFile changed(server.path("www/more/deep/pic11.gif"));
+        QVERIFY(changed.open(QIODevice::WriteOnly));
+        changed.write("other");
+        changed.close();
+        for (TUploadFile& f : plan) f.Unchanged = true;
+        const qsizetype before = server.log().size();
+        sent.clear();
+        QVERIFY(upload(sent, skipped));
+        QCOMPARE(sent, (QStringList{"graphics/pic3.gif", "more/deep/pic11.gif"}));
+        QCOMPARE(skipped.size(), 11);
+        QVERIFY(skipped.contains("p.html"));
+        QCOMPARE(server.read("www/graphics/pic3.gif"), Pattern(3003, 3));
+        QCOMPARE(server.read("www/more/deep/pic11.gif"), Pattern(3011, char(11)));
+        QCOMPARE(server.log().mid(before).count("<- STOR "), 2);
+    }
+
+    void aServerTakingOneConnectionGetsEverythingOverIt() {
+        TFtpTestServer server(QStringLiteral("ftpserver.py"), {"0", "0", "1"});
+        QVERIFY(server.ok());
+        std::vector<TUploadFile> plan;
+        for (int i = 0; i < 10; ++i)
+            plan.push_back({MakeFile(QStringLiteral("one/%1.gif").arg(i), Pattern(100, char(i))),
+                            QStringLiteral("graphics/%1.gif").arg(i), true});
+        plan.push_back({MakeFile("one/p.html", "x"), "p.html", false});
+        TFtpClient ftp;
+        TUploadSequence up(ftp, Target(server, ""), plan);
+        QVERIFY2(up.Run(), qPrintable(up.Detail()));
+        QCOMPARE(server.files().size(), 11);
+    }
+
+    // A file the server refuses part way: the page is held back, the old one
+    // stays, and the sentence says so.
+    void aFailurePartWayKeepsTheOldPage() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        QDir().mkpath(server.path("www"));
+        for (const char* name : {"www/p.html", "www/blocked"}) {
+            QFile f(server.path(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old page");
+        }
+        const std::vector<TUploadFile> plan = {{MakeFile("fail/ok.gif", "ok"), "ok.gif", true},
+                                               {MakeFile("fail/x.gif", "x"), "blocked/x.gif", true},
+                                               {MakeFile("fail/p.html", "new page"), "p.html", false}};
+        TFtpClient ftp;
+        TUploadSequence up(ftp, Target(server, "www"), plan);
+        QVERIFY(!up.Run());
+        QCOMPARE(up.Outcome(), TUploadOutcome::FileFailed);
+        QVERIFY2(up.Detail().startsWith("blocked/x.gif: "), qPrintable(up.Detail()));
+        QCOMPARE(server.read("www/p.html"), QByteArray("old page"));
+        QCOMPARE(server.read("www/ok.gif"), QByteArray("ok"));
+        QCOMPARE(up.ServerState(), QStringLiteral("Your old page is still on the server; 1 of 2 new files were sent."));
+    }
+
     void cancelAnswersAtOnceWhileTheServerStalls() {
         // A listener that never answers: the log-in waits on it.
         QTcpServer silent;
@@ -117,9 +240,9 @@ private slots:
         QVERIFY(server.ok());
         const QByteArray page = "<HTML>\r\n<IMG SRC=\"graphics/a.gif\">\r\n</HTML>\r\n";
         const QByteArray a = Pattern(150000, 1), b = Pattern(7, 2);
-        std::vector<TUploadFile> files = {{MakeFile("p.html", page), "mypage.html", false},
-                                          {MakeFile("graphics/a.gif", a), "graphics/a.gif", true},
-                                          {MakeFile("backgrnd/b.jpg", b), "backgrnd/b.jpg", true}};
+        std::vector<TUploadFile> files = {{MakeFile("graphics/a.gif", a), "graphics/a.gif", true},
+                                          {MakeFile("backgrnd/b.jpg", b), "backgrnd/b.jpg", true},
+                                          {MakeFile("p.html", page), "mypage.html", false}};
         TFtpClient ftp;
         TUploadSequence upload(ftp, Target(server, "public_html/site"), files);
         QStringList status;
@@ -158,11 +281,10 @@ private slots:
         old.write("old");
         old.close();
         TFtpClient ftp;
-        TUploadSequence upload(ftp, Target(server, ""), {{MakeFile("p.html", "x"), "p.html", false},
-                                                         {MakeFile("x.gif", "new"), "x.gif", true}});
+        TUploadSequence upload(ftp, Target(server, ""), {{MakeFile("x.gif", "new"), "x.gif", true},
+                                                         {MakeFile("p.html", "x"), "p.html", false}});
         QVERIFY(upload.Run());
         QCOMPARE(server.read("x.gif"), QByteArray("new"));
-        QVERIFY(server.files().contains("graphics/") == false);
         QCOMPARE(server.files(), (QStringList{"p.html", "x.gif"}));
         QVERIFY(QFileInfo(server.path("graphics")).isDir());
     }
@@ -194,15 +316,16 @@ private slots:
         TFtpClient ftp;
         QStringList sent;
         TUploadSequence upload(ftp, Target(server, "www"),
-                               {{MakeFile("p.html", "x"), "p.html", false},
-                                {local_.filePath("missing.gif"), "graphics/missing.gif", true},
-                                {MakeFile("ok.gif", "ok"), "graphics/ok.gif", true}});
+                               {{local_.filePath("missing.gif"), "graphics/missing.gif", true},
+                                {MakeFile("ok.gif", "ok"), "graphics/ok.gif", true},
+                                {MakeFile("p.html", "x"), "p.html", false}});
         upload.FileDone = [&](const TUploadFile& f, bool ok, const QString&) { if (ok) sent << f.Remote; };
         QVERIFY(!upload.Run());
         QCOMPARE(upload.Outcome(), TUploadOutcome::FileFailed);
         QVERIFY(upload.Detail().contains("missing.gif"));
-        // The others are still sent.
-        QCOMPARE(sent, (QStringList{"p.html", "graphics/ok.gif"}));
+        // The others are still sent, the page too: a file missing here
+        // could never be sent, so it holds nothing back.
+        QCOMPARE(sent, (QStringList{"graphics/ok.gif", "p.html"}));
         QCOMPARE(server.read("www/graphics/ok.gif"), QByteArray("ok"));
     }
 
@@ -215,9 +338,9 @@ private slots:
         old.write("the old picture");
         old.close();
         TFtpClient ftp;
-        TUploadSequence upload(ftp, Target(server, ""), {{MakeFile("p.html", "x"), "p.html", false},
+        TUploadSequence upload(ftp, Target(server, ""), {{MakeFile("before.gif", "a"), "before.gif", true},
                                                          {MakeFile("big.bmp", Pattern(8 << 20, 3)), "graphics/big.bmp", true},
-                                                         {MakeFile("after.gif", "a"), "after.gif", true}});
+                                                         {MakeFile("p.html", "x"), "p.html", false}});
         bool cancelled = false;
         int during = 0;
         qint64 bigSent = 0;
@@ -240,7 +363,10 @@ private slots:
         QVERIFY(during >= 1);
         ftp.Cleanup();
         QCOMPARE(server.read("graphics/big.bmp"), QByteArray("the old picture"));
-        QTRY_COMPARE(server.files(), (QStringList{"graphics/big.bmp", "p.html"}));
+        // Nor was the page sent after the cancel.
+        QTRY_COMPARE(server.files(), (QStringList{"before.gif", "graphics/big.bmp"}));
+        QCOMPARE(upload.ServerState(), QStringLiteral("Your page was not sent (the server shows what it showed "
+                                                      "before); 1 of 2 other files were sent."));
     }
 
     void boundedWaits() {

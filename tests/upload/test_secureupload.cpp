@@ -44,7 +44,7 @@ class TestSecureUpload : public QObject {
         p.write(page_);
         a.open(QIODevice::WriteOnly);
         a.write(picture_);
-        return {{p.fileName(), "mypage.html", false}, {a.fileName(), "graphics/a.gif", true}};
+        return {{a.fileName(), "graphics/a.gif", true}, {p.fileName(), "mypage.html", false}};
     }
     static TUploadTarget Target(const TFtpTestServer& s, TSecurity security, const QString& dir = "my site") {
         TUploadTarget t;
@@ -71,11 +71,15 @@ class TestSecureUpload : public QObject {
         QString trusted;  // the key handed to Trusted
         TUploadOutcome outcome = TUploadOutcome::Done;
         QString detail;
+        int sent = 0, skipped = 0;
     };
-    TRun Upload(const TUploadTarget& target, bool answer) {
+    // `unchanged`: every file marked as sent before.
+    TRun Upload(const TUploadTarget& target, bool answer, bool unchanged = false) {
         TFtpClient ftp;
         ftp.TimeoutSeconds = 10;
-        TUploadSequence upload(ftp, target, Files());
+        std::vector<TUploadFile> files = Files();
+        for (TUploadFile& f : files) f.Unchanged = unchanged;
+        TUploadSequence upload(ftp, target, files);
         TRun r;
         upload.AskTrust = [&](const TTrustQuestion& q) {
             r.asked << q;
@@ -84,7 +88,9 @@ class TestSecureUpload : public QObject {
         upload.Trusted = [&](const TUploadTarget& t) {
             r.trusted = target.Security == TSecurity::SFTP ? t.HostKey : t.TrustedKey;
         };
+        upload.FileDone = [&](const TUploadFile&, bool sent, const QString&) { r.sent += sent; };
         r.ok = upload.Run();
+        r.skipped = upload.SkippedCount();
         r.outcome = upload.Outcome();
         r.detail = upload.Detail();
         return r;
@@ -103,8 +109,10 @@ private slots:
         above.close();
         std::vector<TUploadFile> files = Files();
         const QString secret = local_.filePath("p.html");
-        files.push_back({secret, "../keep.txt", false});  // a name that climbs: refused by the client
-        files.push_back({QString(), "/etc/passwd", true, "outside the page's folder"});
+        // Before the page: a name that climbs (refused by the client) and a
+        // reference refused before.
+        files.insert(files.begin(), {secret, "../keep.txt", false});
+        files.insert(files.begin(), {QString(), "/etc/passwd", true, "outside the page's folder"});
         TFtpClient ftp;
         TUploadSequence upload(ftp, Target(server, TSecurity::SFTP, "site"), files);
         upload.AskTrust = [](const TTrustQuestion&) { return true; };
@@ -114,9 +122,17 @@ private slots:
         };
         QVERIFY(!upload.Run());
         QCOMPARE(upload.Outcome(), TUploadOutcome::FileFailed);
-        QCOMPARE(notSent, (QStringList{"../keep.txt", "/etc/passwd"}));
+        QCOMPARE(notSent, (QStringList{"/etc/passwd", "../keep.txt"}));
         QCOMPARE(server.read("keep.txt"), QByteArray("kept"));
         QCOMPARE(server.files(), (QStringList{"keep.txt", "site/graphics/a.gif", "site/mypage.html"}));
+
+        // Again with every file sent before: the SFTP listing shows both.
+        TUploadTarget known = Target(server, TSecurity::SFTP, "site");
+        known.HostKey = upload.Target().HostKey;
+        const TRun unchanged = Upload(known, false, true);
+        QVERIFY2(unchanged.ok, qPrintable(unchanged.detail));
+        QCOMPARE(unchanged.sent, 0);
+        QCOMPARE(unchanged.skipped, 2);
     }
 
     void ftpsSelfSignedIsAskedAboutThenPinned() {
@@ -144,10 +160,19 @@ private slots:
         // With the key kept, no question; the upload replaces the files.
         TUploadTarget pinned = Target(server, TSecurity::FTPS);
         pinned.TrustedKey = q.Fingerprint;
+        const int sessions = server.sessions();
         TRun again = Upload(pinned, false);
         QVERIFY2(again.ok, qPrintable(again.detail));
         QVERIFY(again.asked.isEmpty());
         VerifyArrived(server);
+        // The kept key is tried first: one connection, none refused before.
+        QCOMPARE(server.sessions(), sessions + 1);
+        // Sent before and still there: nothing goes, over the encrypted
+        // listing.
+        const TRun unchanged = Upload(pinned, false, true);
+        QVERIFY2(unchanged.ok, qPrintable(unchanged.detail));
+        QCOMPARE(unchanged.sent, 0);
+        QCOMPARE(unchanged.skipped, 2);
         // Every command went over TLS, data included.
         QVERIFY(server.log().contains("AUTH TLS"));
         QVERIFY(server.log().contains("PROT P"));

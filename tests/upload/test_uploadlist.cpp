@@ -48,8 +48,9 @@ private slots:
         // The plan keeps them, as files not to send.
         const auto plan = MakeUploadPlan(QStringLiteral("/h/HTMLFiles"), page, l);
         QCOMPARE(plan.size(), size_t(6));
-        QCOMPARE(plan[1].Refused, QStringLiteral("outside the page's folder"));
-        QVERIFY(plan[1].Local.isEmpty());
+        QCOMPARE(plan[0].Refused, QStringLiteral("outside the page's folder"));
+        QVERIFY(plan[0].Local.isEmpty());
+        QVERIFY(plan[4].Refused.isEmpty());
         QVERIFY(plan[5].Refused.isEmpty());
     }
 
@@ -64,16 +65,17 @@ private slots:
             page);
         const auto plan = MakeUploadPlan(dir.path(), page, l);
         QCOMPARE(plan.size(), size_t(4));
-        QCOMPARE(plan[0].Remote, QStringLiteral("mypage.html"));
-        QCOMPARE(plan[0].Local, page);
-        QVERIFY(!plan[0].Binary);
-        QCOMPARE(plan[1].Remote, QStringLiteral("graphics/logo.gif"));
-        QCOMPARE(plan[1].Local, dir.filePath(QStringLiteral("graphics/logo.gif")));
-        QVERIFY(plan[1].Binary);
-        // Only found under its written name.
-        QCOMPARE(plan[2].Remote, QStringLiteral("graphics/only.png"));
-        QCOMPARE(plan[2].Local, dir.filePath(QStringLiteral("graphics/Only.PNG")));
+        // The page last, after everything it shows.
+        QCOMPARE(plan[3].Remote, QStringLiteral("mypage.html"));
+        QCOMPARE(plan[3].Local, page);
         QVERIFY(!plan[3].Binary);
+        QCOMPARE(plan[0].Remote, QStringLiteral("graphics/logo.gif"));
+        QCOMPARE(plan[0].Local, dir.filePath(QStringLiteral("graphics/logo.gif")));
+        QVERIFY(plan[0].Binary);
+        // Only found under its written name.
+        QCOMPARE(plan[1].Remote, QStringLiteral("graphics/only.png"));
+        QCOMPARE(plan[1].Local, dir.filePath(QStringLiteral("graphics/Only.PNG")));
+        QVERIFY(!plan[2].Binary);
         QCOMPARE(PageFileName(QStringLiteral("/x/save/my page.tve")), QStringLiteral("my page.html"));
     }
 };
