@@ -131,8 +131,9 @@ void TSendPanel::BuildUploadList() {
 std::vector<TUploadFile> TSendPanel::MakePlan() const {
     const QString page = PageFile();
     std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), page, Uploads);
-    for (TUploadFile& f : plan)
-        if (f.Local == page) f.Remote = SentPageName(w_.Page.DocFileName);
+    // The page the visitor opens is the plan's last entry; a copy of it
+    // that a link names otherwise keeps the link's name.
+    if (!plan.empty() && plan.back().Local == page) plan.back().Remote = SentPageName(w_.Page.DocFileName);
     return plan;
 }
 

@@ -145,7 +145,8 @@ UploadList BuildSiteList(const QString& pageFile) {
     std::vector<std::pair<QString, QString>> pages{{pageFile, QString()}};
     // Pages are followed once each by what they are on disk, so a folder
     // that links to itself cannot make the walk endless.
-    QSet<QString> followed{QFileInfo(pageFile).canonicalFilePath()};
+    const QString start = QFileInfo(pageFile).canonicalFilePath();
+    QSet<QString> followed{start};
     for (size_t next = 0; next < pages.size(); ++next) {
         const auto [file, folder] = pages[next];
         QString text;
@@ -162,7 +163,18 @@ UploadList BuildSiteList(const QString& pageFile) {
                 d.Remote = link;
             } else {
                 const QString canonical = QFileInfo(ref.Local).canonicalFilePath();
-                if (ref.Local == pageFile || (!canonical.isEmpty() && followed.contains(canonical))) continue;
+                if (ref.Local == pageFile || (!canonical.isEmpty() && canonical == start)) {
+                    // A link back to the page itself. The page goes up under
+                    // its name without spaces; where a link names it as it
+                    // is here ("my%20page.html"), a copy goes up under that
+                    // name too, so that the link works on the server.
+                    d.Local = pageFile;
+                    d.Remote = ref.Inside;
+                    if (d.Remote != QFileInfo(pageFile).fileName().remove(QLatin1Char(' ')) && !Listed(list, d))
+                        list.push_back(d);
+                    continue;
+                }
+                if (!canonical.isEmpty() && followed.contains(canonical)) continue;
                 followed.insert(canonical);
                 d.Local = ref.Local;
                 d.Remote = ref.Inside;

@@ -164,6 +164,17 @@ private slots:
         QCOMPARE(Tarvo({"--export", doc}, data.path()).status, 1);
     }
 
+    // A page whose name has spaces goes up without them; a link back to it
+    // by its own name gets a copy under that name, so the link works there.
+    void linkBackToAPageNamedWithSpaces() {
+        QVERIFY(Write(Html("my home.html"), "<A HREF=\"about.html\">About</A>"));
+        QVERIFY(Write(Html("about.html"), "<A HREF=\"my%20home.html\">Home</A> <A HREF=\"about.html\">me</A>"));
+        const auto plan = MakeUploadPlan(Html(), Html("my home.html"), BuildSiteList(Html("my home.html")));
+        QStringList remote;
+        for (const TUploadFile& f : plan) remote << f.Remote + (f.Local == Html("my home.html") ? " (page)" : "");
+        QCOMPARE(remote, QStringList({"about.html", "my home.html (page)", "myhome.html (page)"}));
+    }
+
     // Unchanged means the same content under the same name on the same
     // server entry; --all and the check box send it anyway; a record that
     // cannot be written is told and taken away.
