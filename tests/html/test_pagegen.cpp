@@ -7,6 +7,7 @@
 #include "html/PageGenerator.h"
 #include "html/PhoneFit.h"
 #include "model/WebBlocks.h"
+#include "viewer/StyleHints.h"
 
 #include <QDir>
 #include <QtTest>
@@ -49,6 +50,7 @@ private slots:
     void pageBytesKeepEveryCharacter();
     void phoneLinesGoIntoTheHeadAndComeOutAgain();
     void shippedPagesAreWrittenAsBefore();
+    void viewerTakesOnlyThePictureWidthRule();
 };
 
 void TestPageGen::emptyPageWithAndWithoutLogo() {
@@ -274,6 +276,18 @@ void TestPageGen::shippedPagesAreWrittenAsBefore() {
         QVERIFY2(stored.open(QIODevice::ReadOnly), qPrintable(stored.fileName()));
         QCOMPARE(EncodePageHTML(html).Bytes, stored.readAll());
     }
+}
+
+void TestPageGen::viewerTakesOnlyThePictureWidthRule() {
+    QVERIFY(AsksImagesWithinWidth("<HEAD>\r\n" + PhoneFitLines() + "\r\n</HEAD>"));
+    QVERIFY(AsksImagesWithinWidth("<style>p { color: red } P, img{MAX-WIDTH:100%}</style>"));
+    QVERIFY(!AsksImagesWithinWidth("<P>IMG { max-width: 100% }</P>"));
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG.small { max-width: 100% }</STYLE>"));
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG { max-width: 50% }</STYLE>"));
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>@media print { IMG { max-width: 100% } }</STYLE>"));
+    // Unclosed rules and elements by the hundred thousand are read in one pass.
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>" + QString("IMG {").repeated(200000)));
+    QVERIFY(!AsksImagesWithinWidth(QString("<STYLE>").repeated(200000)));
 }
 
 QTEST_GUILESS_MAIN(TestPageGen)
