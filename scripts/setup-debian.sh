@@ -14,6 +14,7 @@ packages=(
   bash-doc
   qt6-svg-dev qt6-image-formats-plugins desktop-file-utils appstream shared-mime-info
   lynx
+  chromium
 )
 
 missing=()

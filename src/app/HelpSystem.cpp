@@ -35,7 +35,8 @@ constexpr TNamedContext kHelpContexts[] = {
     {"cmbLineThick", 48},  {"txtEmail", 62},      {"txtEmailPre", 61},    {"txtEmailLink", 63},
     {"txtEmailPost", 64},  {"lstStyles", 31},     {"memHTML", 32},        {"lstFiles", 41},
     {"ctlHTML", 21},       {"pnlPara", 12},       {"pnlLink", 13},        {"pnlImage", 14},
-    {"pnlHeading", 15},    {"pnlEmail", 16},      {"pnlLine", 17},
+    {"pnlHeading", 15},    {"pnlEmail", 16},      {"pnlLine", 17},       {"chkFitPhone", 21},
+    {"btnPhoneView", 21},  {"btnDesktopView", 21},
 };
 
 // "What's This?" on a right-button release, for the main window's pictures

@@ -170,12 +170,18 @@ bool TAutoSave::Recover(const QString& base) {
     const QString document =
         f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readLine()).trimmed() : QString();
     TPageSession& s = w_.Session;
-    const TSessionOutcome opened = s.Open(base + QStringLiteral(".tve"), false);
+    const QString saved = base + QStringLiteral(".tve");
+    const TSessionOutcome opened = s.Open(saved, false);
     if (!opened.done()) {
         if (!opened.message.isEmpty())
             Dialogs().Tell(&w_, w_.ApplicationTitle(), opened.message, TMsgIcon::Critical);
         return false;
     }
+    // Opened as a template would be, the page is a new one; its choices are
+    // the ones it was saved with.
+    TPage stored;
+    ReadPageFile(saved, stored);
+    s.SetFitPhone(stored.FitPhone);
     // The page is the document it was, with changes not yet saved there.
     s.Page.DocFileName = document;
     if (s.NameChanged) s.NameChanged();

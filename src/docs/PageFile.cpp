@@ -107,6 +107,12 @@ bool PageFileBytesIn(const TPage& page, const QString& styleName, TStrCoding cod
     WriteInt32(buffer, 4);
     WriteInt32(buffer, kEndMarkerKind);
     WriteFixed(buffer, kPageFileTrailer);
+    const quint8 options = page.FitPhone ? kOptionFitPhone : 0;
+    if (options != 0) {
+        WriteFixed(buffer, kPageOptionsTag);
+        WriteInt32(buffer, 1);
+        WriteByte(buffer, options);
+    }
     return fits;
 }
 
@@ -242,6 +248,18 @@ THeaderCheck CheckHeader(TBinReader& in) {
     return h;
 }
 
+// The flags of the options section where `in` stands (right after the
+// trailer); 0 when there is none or it is cut off.
+quint8 ReadOptions(TBinReader& in) {
+    QByteArray tag;
+    qint32 count = 0;
+    quint8 flags = 0;
+    if (in.Remaining() < kPageOptionsTag.size() + 4 + 1 || !in.ReadFixed(kPageOptionsTag.size(), tag) ||
+        tag != kPageOptionsTag || !in.ReadInt32(count) || count < 1 || count > in.Remaining() || !in.ReadByte(flags))
+        return 0;
+    return flags;
+}
+
 QString Printable(const QByteArray& bytes) {
     QString s = QString::fromLatin1(bytes);
     for (QChar& c : s)
@@ -327,6 +345,7 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     o.MajorVersion = h.major;
     o.MinorVersion = h.minor;
     if (h.result != TPageReadResult::Ok) return finish(h.result, h.fault);
+    page.FitPhone = false;
 
     // Version 1.04 and later hold UTF-8; older ones Windows-1252.
     if (o.MinorVersion >= kUtf8MinorVersion) in.SetCoding(TStrCoding::Utf8);
@@ -359,10 +378,12 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     }
     // A file cut off inside its end marker or trailer is truncated too; what
     // stands there otherwise is not checked.
-    if (in.Remaining() < 8 + kPageFileTrailer.size()) {
+    QByteArray closing;
+    if (!in.ReadFixed(8 + kPageFileTrailer.size(), closing)) {
         o.LoadStatus = lsTruncated;
         return finish(TPageReadResult::Damaged, TPageReadFault::Truncated);
     }
+    page.FitPhone = (ReadOptions(in) & kOptionFitPhone) != 0;
     return finish(TPageReadResult::Ok, TPageReadFault::None);
 }
 

@@ -5,7 +5,13 @@
 // its strings in Windows-1252 and is written whenever every string fits
 // that; otherwise the file is version "1.04", the same layout with UTF-8
 // strings (a reader of 1.03 opens it with the wrong letters outside ASCII,
-// but opens it). Bytes after the trailer are not read. Beside every file
+// but opens it). After the trailer may stand the page options: the text
+// kPageOptionsTag, an int32 count N and N bytes, the first of which holds
+// flags (kOptionFitPhone). They are written only when an option is on, so
+// a page with every option off is the very file earlier versions wrote;
+// readers of those versions stop at the trailer and open the page without
+// them. A missing, cut off or unknown options section reads as every
+// option off and is no fault. Beside every file
 // written lies its snapshot picture, "<document>.bmp" (196 x 229), which the
 // gallery shows.
 
@@ -27,6 +33,8 @@ inline const QByteArray kPageFileVersionUtf8 = QByteArrayLiteral("1.04");
 inline constexpr int kUtf8MinorVersion = 4;
 inline const QByteArray kPageFileTrailer = QByteArrayLiteral("End of Tarvo File >=)");
 inline constexpr int kEndMarkerKind = -1;  // written after the marker value 4
+inline const QByteArray kPageOptionsTag = QByteArrayLiteral("Page options");
+inline constexpr quint8 kOptionFitPhone = 0x01;  // TPage::FitPhone
 inline constexpr int kSnapshotWidth = 196;
 inline constexpr int kSnapshotHeight = 229;
 
@@ -104,7 +112,8 @@ struct TPageReadOutcome {
 std::unique_ptr<TWebChunk> ReadChunk(TBinReader& in, TLoadStatus& status, qint32* kind = nullptr);
 
 // Reads a document into `page`, which the caller has cleared: sets
-// PageTitle when the file stores one and appends the blocks to WebChunks,
+// PageTitle when the file stores one, FitPhone as the options say (off
+// without them) and appends the blocks to WebChunks,
 // calling `chunkLoaded(index)` right after each is appended. Never reads
 // past the end of the file or allocates more than it holds.
 //

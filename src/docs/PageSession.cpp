@@ -6,6 +6,7 @@
 #include "docs/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
+#include "html/PhoneFit.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,15 @@ TSessionOutcome TPageSession::SetLogo(bool on) {
     html_ = on ? InsertLogo(html_) : RemoveLogo(html_);
     Run(HTMLChanged);
     return WritePageHTML(PageHTMLPath());
+}
+
+void TPageSession::SetFitPhone(bool on) {
+    if (Page.FitPhone == on) return;
+    Page.FitPhone = on;
+    Run(FitPhoneChanged);
+    if (html_.isEmpty()) return;
+    html_ = on ? WithPhoneFit(html_) : WithoutPhoneFit(html_);
+    Run(HTMLChanged);
 }
 
 void TPageSession::DropHTML() {
@@ -207,6 +217,7 @@ void TPageSession::ClearForOpen() {
     // logo writes nothing, least of all into the next page's file.
     DropHTML();
     SetLogo(true);
+    SetFitPhone(true);
     if (ClearBlocks) ClearBlocks();
     else Page.ClearChunks();
     Page.PageChanged = false;
@@ -237,6 +248,7 @@ void TPageSession::ReadInto(const QString& path) {
     const TPageReadOutcome outcome = ReadPageFile(path, Page, [this](int index) {
         if (ChunkLoaded) ChunkLoaded(index);
     });
+    Run(FitPhoneChanged);
     ChooseStyle(outcome.HasStyleName ? outcome.StyleName : kNoStyleName);
 }
 
@@ -256,8 +268,10 @@ TSessionOutcome TPageSession::LoadTemplate(const QString& path) {
     const TSessionOutcome readable = CheckReadable(path);
     if (!readable.done()) return readable;
     // The page stays untitled, so a plain Save never overwrites the template.
+    // It is a new page, made to fit phone screens whatever the template says.
     ClearForOpen();
     ReadInto(path);
+    SetFitPhone(true);
     return TSessionOutcome::Ok();
 }
 

@@ -70,7 +70,10 @@ public:
 
 class TPageSession {
 public:
-    TPage Page;  // blocks, PageTitle, DocFileName, PageChanged
+    // A fresh session's page is a new page: it fits phone screens.
+    TPageSession() { Page.FitPhone = true; }
+
+    TPage Page;  // blocks, PageTitle, DocFileName, PageChanged, FitPhone
     QString StyleName = kNoStyleName;  // the style list's text of the chosen style
     const TStyleList* Styles = nullptr;  // where StyleName is looked up
     TSessionUser* User = nullptr;
@@ -82,6 +85,7 @@ public:
     std::function<void()> NameChanged;         // DocFileName changed: the caption
     std::function<void()> StyleChanged;        // the session chose StyleName itself
     std::function<void()> LogoChanged;         // the session set Logo itself
+    std::function<void()> FitPhoneChanged;     // Page.FitPhone set by the session or the reader
     std::function<void()> HTMLChanged;         // the session rewrote HTML itself
     std::function<void()> DocumentWritten;     // after every successful document write
     std::function<void()> SavedAs;             // after Save As wrote the page's files
@@ -92,6 +96,10 @@ public:
     // the editor is then written to its HTML file.
     // Fails when the page's HTML file could not be written.
     TSessionOutcome SetLogo(bool on);
+    // "Fit phone screens": sets Page.FitPhone and puts the phone lines into
+    // the held HTML or takes them out (WithPhoneFit, WithoutPhoneFit). The
+    // caller marks the page changed when the user asked for it.
+    void SetFitPhone(bool on);
     // The page's HTML as the View stage holds it; empty in the Choose and
     // Build stages, where the blocks are the page.
     const QString& HTML() const { return html_; }
@@ -129,6 +137,8 @@ public:
     // The question before discarding changes: Done when the page was saved
     // or may be discarded (asks nothing when unchanged).
     TSessionOutcome SavedOrDiscarded();
+    // A new page fits phone screens; a document keeps the choice it was
+    // saved with, and a page started from a template fits them.
     TSessionOutcome New();
     // Opens a document (isDocument) or a template after the question.
     TSessionOutcome Open(const QString& path, bool isDocument);

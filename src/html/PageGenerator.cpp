@@ -2,6 +2,7 @@
 
 #include "app/Utils.h"
 #include "html/PageEncoding.h"
+#include "html/PhoneFit.h"
 #include "model/WebBlocks.h"
 
 const QString kLogoText = QStringLiteral("<BR><BR><A HREF=\"") + kMakerSiteURL +
@@ -136,6 +137,7 @@ QString BuildPageHTML(TPage& page, bool withLogo) {
     s += QStringLiteral("<TITLE>") + page.PageTitle + QStringLiteral("</TITLE>") + CRLF;
     s += QStringLiteral("<META NAME=\"Generator\" CONTENT=\"Tarvo V1.0 (Win95)\">") + CRLF;
     s += QStringLiteral("<META NAME=\"Description\" CONTENT=\"Tarvo Document\">") + CRLF;
+    if (page.FitPhone) s += PhoneFitLines() + CRLF;
     s += QStringLiteral("</HEAD>") + CRLF;
     s += QStringLiteral("<BODY>") + CRLF;
     for (auto& chunk : page.WebChunks) {

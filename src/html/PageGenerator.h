@@ -25,7 +25,8 @@ QString AlignName(int code);
 // leaves the field as it was.
 void BuildBlockHTML(TWebChunk& chunk);
 
-// The whole page: head with the page title, a bare BODY tag, every block's
+// The whole page: head with the page title (and the phone lines of
+// PhoneFitLines when the page's FitPhone is on), a bare BODY tag, every block's
 // text followed by one extra CR LF, the logo line when `withLogo`, and the
 // closing tags. A page with any character outside ASCII says in its head
 // that it is UTF-8 (DeclareUtf8). A picture's file name is written as

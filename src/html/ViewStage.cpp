@@ -21,13 +21,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace {
@@ -64,6 +67,9 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     connect(memHTML, &QPlainTextEdit::textChanged, this, &TViewStage::memHTMLChange);
     connect(txtTitle, &QLineEdit::textChanged, this, &TViewStage::txtTitleChange);
     connect(chkLogo, &QCheckBox::toggled, this, &TViewStage::chkLogoClick);
+    connect(chkFitPhone, &QCheckBox::toggled, this, &TViewStage::chkFitPhoneClick);
+    connect(btnDesktopView, &QPushButton::clicked, this, [this] { SetPhoneView(false); });
+    connect(btnPhoneView, &QPushButton::clicked, this, [this] { SetPhoneView(true); });
     connect(lstStyles, &QListWidget::currentRowChanged, this,
             [this] { w_.Session.StyleName = SelectedStyleName(); });
     connect(lstStyles, &QListWidget::itemClicked, this, &TViewStage::lstStylesClick);
@@ -91,6 +97,10 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     w_.hooks.StageChanged.push_back([this] {
         TFlagGuard g(w_.SettingTitle);
         txtTitle->setText(w_.Page.PageTitle);
+        // The width switch works where the preview size picture does.
+        const bool view = w_.CurrentStage == TfrmMain::stView;
+        btnDesktopView->setEnabled(view);
+        btnPhoneView->setEnabled(view);
     });
     w_.hooks.HTMLEditAccepted = [this] { return w_.Session.HandEdited; };
     w_.hooks.RenderSnapshot = [this] { return PageRendering(); };
@@ -101,6 +111,11 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     session.Styles = &StyleList;
     session.StyleChanged = [this] { SelectStyleByName(w_.Session.StyleName); };
     session.LogoChanged = [this] { chkLogo->setChecked(w_.Session.Logo()); };
+    session.FitPhoneChanged = [this] {
+        const QSignalBlocker quiet(chkFitPhone);
+        chkFitPhone->setChecked(w_.Page.FitPhone);
+    };
+    session.FitPhoneChanged();
     session.HTMLChanged = [this] {
         TFlagGuard g(w_.HTMLUpdating);
         ShowInEditor(memHTML, w_.Session.HTML());
@@ -123,8 +138,7 @@ bool TViewStage::eventFilter(QObject* watched, QEvent* event) {
         ShowWhatsThis(watched == btnEditStyle ? static_cast<QWidget*>(btnEditStyle) : lstStyles, kStylesHelpContext);
         return true;
     }
-    if (watched == w_.pnlMain && event->type() == QEvent::Resize && FullPreview())
-        ctlHTML->setGeometry(2, 2, w_.pnlMain->width() - 4, w_.pnlMain->height() - w_.Panel3->height() - 2);
+    if (watched == w_.pnlMain && event->type() == QEvent::Resize && FullPreview()) PlaceViewer();
     return QObject::eventFilter(watched, event);
 }
 
@@ -146,7 +160,12 @@ void TViewStage::CreateControls() {
     lblPageTitle->setGeometry(12, 26, 110, 22);
     txtTitle = new QLineEdit(pnl);
     txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    txtTitle->setGeometry(126, 27, 494, 20);
+    txtTitle->setGeometry(126, 27, 334, 20);
+    chkFitPhone = new QCheckBox(tr("Fit phone screens"), pnl);
+    chkFitPhone->setObjectName(QStringLiteral("chkFitPhone"));
+    chkFitPhone->setGeometry(470, 27, 150, 20);
+    chkFitPhone->setToolTip(tr("Lay the page out at the width of a phone's screen, with pictures no wider "
+                               "than the screen. Desktop browsers show it as before."));
 
     pagePreview = new QTabWidget(pnl);
     pagePreview->setObjectName(QStringLiteral("pagePreview"));
@@ -205,6 +224,29 @@ void TViewStage::CreateControls() {
     chkLogo->setObjectName(QStringLiteral("chkLogo"));
     chkLogo->setGeometry(16, 262, 160, 20);
     chkLogo->setChecked(true);
+
+    // The width switch sits in the tab row, right of the tabs: the row
+    // below the panels is full (preview size, logo, Exit).
+    auto* widths = new QWidget;
+    widths->setObjectName(QStringLiteral("pnlPreviewWidth"));
+    auto* row = new QHBoxLayout(widths);
+    row->setContentsMargins(0, 0, 2, 0);
+    row->setSpacing(2);
+    auto viewButton = [widths, row](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, widths);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setCheckable(true);
+        b->setAutoExclusive(true);
+        b->setEnabled(false);
+        row->addWidget(b);
+        return b;
+    };
+    btnDesktopView = viewButton("btnDesktopView", tr("Desktop"));
+    btnPhoneView = viewButton("btnPhoneView", tr("Phone"));
+    pagePreview->setCornerWidget(widths, Qt::TopRightCorner);
+    btnDesktopView->setChecked(true);
+    btnDesktopView->setToolTip(tr("Show the preview as wide as a desktop window allows."));
+    btnPhoneView->setToolTip(tr("Show the preview at the width of a phone's screen."));
 }
 
 QString TViewStage::HTMLText() const { return w_.Session.HTML(); }
@@ -234,18 +276,57 @@ bool TViewStage::PreviewToggleWorks() const {
     return w_.CurrentStage == TfrmMain::stView && (FullPreview() || pagePreview->currentWidget() == tabWebView);
 }
 
+bool TViewStage::PhoneView() const { return btnPhoneView->isChecked(); }
+
+void TViewStage::SetPhoneView(bool phone) {
+    (phone ? btnPhoneView : btnDesktopView)->setChecked(true);
+    PlaceViewer();
+}
+
+void TViewStage::PlaceViewer() {
+    // The place: the whole main panel above the lower row, or the tab.
+    const QRect place = FullPreview()
+                            ? QRect(2, 2, w_.pnlMain->width() - 4, w_.pnlMain->height() - w_.Panel3->height() - 2)
+                            : QRect(0, 0, 609, 181);
+    QRect r = place;
+    if (PhoneView() && place.width() > kPhoneViewWidth) {
+        r.setWidth(kPhoneViewWidth);
+        r.moveLeft(place.left() + (place.width() - kPhoneViewWidth) / 2);
+    }
+    ctlHTML->setGeometry(r);
+    // At full size a plain backdrop covers the stage around a phone-wide
+    // preview.
+    if (!phoneBackdrop_) {
+        phoneBackdrop_ = new QWidget(w_.pnlMain);
+        phoneBackdrop_->setObjectName(QStringLiteral("pnlPhoneBackdrop"));
+        phoneBackdrop_->setAutoFillBackground(true);
+        QPalette dark = phoneBackdrop_->palette();
+        dark.setColor(QPalette::Window, QColor(96, 96, 96));
+        phoneBackdrop_->setPalette(dark);
+        phoneBackdrop_->hide();
+    }
+    if (FullPreview() && r != place) {
+        phoneBackdrop_->setGeometry(place);
+        phoneBackdrop_->show();
+        phoneBackdrop_->raise();
+        ctlHTML->raise();
+    } else {
+        phoneBackdrop_->hide();
+    }
+}
+
 void TViewStage::TogglePreviewSize() {
     if (!FullPreview()) {
         w_.SetFullClient(true);
         ctlHTML->setParent(w_.pnlMain);
-        ctlHTML->setGeometry(2, 2, w_.pnlMain->width() - 4, w_.pnlMain->height() - w_.Panel3->height() - 2);
+        PlaceViewer();
         ctlHTML->show();
         ctlHTML->raise();
         w_.imgView->ShowBitmap(QStringLiteral("Min_Up"), true);
     } else {
         w_.SetFullClient(false);
         ctlHTML->setParent(tabWebView);
-        ctlHTML->setGeometry(0, 0, 609, 181);
+        PlaceViewer();
         ctlHTML->show();
         w_.imgView->ShowBitmap(QStringLiteral("Max_Up"), true);
     }
@@ -255,7 +336,7 @@ void TViewStage::TogglePreviewSize() {
 
 void TViewStage::SetHTMLView() {
     ctlHTML->setParent(tabWebView);
-    ctlHTML->setGeometry(0, 0, 609, 181);
+    PlaceViewer();
     ctlHTML->show();
     ctlHTML->raise();
     pagePreview->setCurrentWidget(tabWebView);
@@ -379,6 +460,15 @@ void TViewStage::chkLogoClick() {
     if (!written.done()) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.message, TMsgIcon::Critical);
     // The logo's picture is sent with the page, or no longer.
     for (auto& work : w_.hooks.UploadListChanged) work();
+}
+
+void TViewStage::chkFitPhoneClick() {
+    if (w_.Page.FillingPanel || chkFitPhone->isChecked() == w_.Page.FitPhone) return;
+    // The session puts the phone lines into a page held in the editor (or
+    // takes them out); the choice is saved with the document.
+    w_.Session.SetFitPhone(chkFitPhone->isChecked());
+    w_.Page.PageChanged = true;
+    if (w_.CurrentStage == TfrmMain::stView && !HTMLText().isEmpty()) ShowRover();
 }
 
 void TViewStage::LoadStyles() { LoadStyleList(StylesDataPath(), StyleList); }

@@ -32,6 +32,7 @@ public:
     QLabel* lblPreDesc = nullptr;
     QLabel* lblPageTitle = nullptr;
     QLineEdit* txtTitle = nullptr;
+    QCheckBox* chkFitPhone = nullptr;  // "Fit phone screens", the page's FitPhone
     QTabWidget* pagePreview = nullptr;
     QWidget* tabWebView = nullptr;
     QWidget* tabHTML = nullptr;
@@ -42,6 +43,11 @@ public:
     QListWidget* lstStyles = nullptr;
     QPushButton* btnEditStyle = nullptr;
     QCheckBox* chkLogo = nullptr;  // "Insert Tarvo Logo", on the Send panel
+    // The preview's width, right of the tabs: "Desktop" (the viewer as wide
+    // as its place) or "Phone" (kPhoneViewWidth, centred).
+    QPushButton* btnDesktopView = nullptr;
+    QPushButton* btnPhoneView = nullptr;
+    static constexpr int kPhoneViewWidth = 390;
 
     TStyleList StyleList;
 
@@ -73,6 +79,9 @@ public:
     // The viewer shown over the whole window, or back on its tab.
     bool FullPreview() const;
     void TogglePreviewSize();
+    // The preview at a phone's width, centred in its place, or back.
+    bool PhoneView() const;
+    void SetPhoneView(bool phone);
 
     // The page text for the viewer: DIV alignment turned into paragraphs.
     static QString PreviewConversion(const QString& text);
@@ -102,6 +111,10 @@ private:
     void memHTMLChange();
     void txtTitleChange();
     void chkLogoClick();
+    void chkFitPhoneClick();
+    // Puts the viewer where it belongs: on its tab or over the main panel,
+    // as wide as its place or at a phone's width.
+    void PlaceViewer();
     void lstStylesClick();
     void btnEditStyleClick();
     void pagePreviewChange(int index);
@@ -113,6 +126,7 @@ private:
     void EnterSend(int from);
 
     TfrmMain& w_;
+    QWidget* phoneBackdrop_ = nullptr;
 };
 
 // Creates the View stage on the main window and plugs it into the stage

@@ -155,7 +155,7 @@ void TPageHistory::UpdateActions() {
 }
 
 TPageHistory::TExtras TPageHistory::Extras() const {
-    return {page_.PageTitle, w_.View ? w_.View->SelectedStyleName() : QString()};
+    return {page_.PageTitle, w_.View ? w_.View->SelectedStyleName() : QString(), page_.FitPhone};
 }
 
 void TPageHistory::NoteUnchangedState() {
@@ -166,7 +166,8 @@ void TPageHistory::NoteUnchangedState() {
 
 void TPageHistory::SettleChangedFlag() {
     // Back at the state on disk, the page is unchanged, unless something the
-    // history does not keep (the title, the style) differs from then.
+    // history does not keep (the title, the style, the phone choice)
+    // differs from then.
     page_.PageChanged = !(pos_ == savedPos_ && savedExtras_ && *savedExtras_ == Extras());
 }
 

@@ -68,9 +68,11 @@ protected:
 
 private:
     struct TStep;
-    // What the file keeps beside the blocks: the title and the style.
+    // What the file keeps beside the blocks: the title, the style and the
+    // phone choice.
     struct TExtras {
         QString title, style;
+        bool fitPhone = false;
         bool operator==(const TExtras&) const = default;
     };
 

@@ -119,6 +119,10 @@ public:
     QString DocFileName;  // full path; empty while untitled
     bool PageChanged = false;
     int CurrentIndex = -1;  // the block the property panel shows; -1 none
+    // "Fit phone screens": the page's head asks phones to show it at their
+    // own width (see html/PhoneFit.h). Stored with the document; a document
+    // that does not store it, and a page made in code, has it off.
+    bool FitPhone = false;
 
     // True while the program itself opens, loads or clears a page: every
     // field-change handler does nothing meanwhile.
@@ -137,6 +141,6 @@ public:
     void MoveChunk(int from, int to);
     void DeleteChunk(int index);
     // Disposes every chunk and resets the title; keeps the document name,
-    // the changed flag and the logo option.
+    // the changed flag, the logo option and FitPhone.
     void ClearChunks();
 };

@@ -1,4 +1,5 @@
 #include "viewer/HtmlDocument.h"
+#include "viewer/StyleHints.h"
 
 #include "viewer/HtmlEncoding.h"
 #include "viewer/HtmlParser.h"
@@ -29,6 +30,7 @@ THtmlDocument::~THtmlDocument() = default;
 
 QString THtmlDocument::parse(const QString& html, const QString& baseFolder) {
     list_.Clear();
+    list_.FitImagesToWidth = AsksImagesWithinWidth(html);
     folder_ = baseFolder;
     THtmlParser parser(list_);
     const QString error = parser.Parse(html);

@@ -71,6 +71,16 @@ void TImageObj::DrawLogic(TSectionList& list, bool inHotSpot, int altWidth, int 
     }
 }
 
+void TImageObj::FitWithin(int room) {
+    const int border = HasBorder ? 2 : 0;
+    if (!Obtained || room <= border || ImageWidth <= room || ObjWidth <= 0) return;
+    const int width = room - border;
+    ObjHeight = std::max(1, int(qint64(ObjHeight) * width / ObjWidth));
+    ObjWidth = width;
+    ImageWidth = ObjWidth + border;
+    ImageHeight = ObjHeight + border;
+}
+
 void TMapItem::AddArea(const TAttributeList& attrs) {
     Area area;
     if (const TAttribute* a = attrs.find(Attr::HREF))

@@ -38,6 +38,9 @@ public:
     // Finds the picture (once) and the box size. `inHotSpot`: the image
     // sits in a linked font run; `altWidth`/`altHeight`: ALT text size.
     void DrawLogic(TSectionList& list, bool inHotSpot, int altWidth, int altHeight);
+    // A picture wider than `room` px is scaled down to it, keeping its
+    // proportions; a smaller one, or a stand-in, stays as it is.
+    void FitWithin(int room);
 };
 
 // One client-side map: its areas are tried in order.

@@ -105,6 +105,9 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     LeftIndentAtTop = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     MaxWidth = IMgr.Width;
     measureImages(m);
+    if (ParentSectionList->FitImagesToWidth)
+        for (const auto& img : Images)
+            img->FitWithin(IMgr.Width - Indent);
     for (const auto& img : Images)
         MaxWidth = std::max(MaxWidth, img->ImageWidth + indent());
     for (const TFormControlObj* c : FormControls)

@@ -79,6 +79,8 @@ public:
     bool BackgroundChosen = false;  // BGCOLOR or the owner chose the colour
     QString BackgroundImageName;
     bool ShowImages = false;
+    // The page asks for pictures no wider than their place (StyleHints.h).
+    bool FitImagesToWidth = false;
     bool Printing = false;  // never set by the program
 
     int YOff = 0;  // px, vertical scroll offset used by Draw

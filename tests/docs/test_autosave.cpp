@@ -32,6 +32,8 @@ int RunChild(int argc, char** argv) {
     TfrmMain* w = CreateMainWindow();
     w->show();
     w->Files->FileNew();
+    // Not the choice a new page starts with: the work brings its own back.
+    w->Session.SetFitPhone(false);
     w->Page.InsertChunk(0, NewChunkForKind(bkHeading));
     w->hooks.LoadChunk(0);
     w->hooks.SelectAndHighlight(0);
@@ -135,6 +137,7 @@ void TestAutoSave::killedWorkIsOfferedAndBroughtBack() {
     QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, kTyped);
     QVERIFY(w_->Page.PageChanged);
     QVERIFY(w_->Page.DocFileName.isEmpty());
+    QVERIFY(!w_->Page.FitPhone);
     QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
     // Taken over: the dead process's files are gone, the page is this
     // process's work now, and a normal close leaves nothing.

@@ -76,6 +76,7 @@ private slots:
     void hostileBytes();
     void snapshotBesideTheDocument();
     void failedSaveKeepsOldFiles();
+    void phoneChoiceAfterTheTrailer();
 };
 
 void TestPageFile::byteLayout() {
@@ -351,6 +352,51 @@ void TestPageFile::failedSaveKeepsOldFiles() {
     QVERIFY(WriteAll(QDir(env.appDir()).filePath("blocked"), "x"));
     QVERIFY(!WritePageFile(QDir(env.appDir()).filePath("blocked/page.tve"), page, "[None]", QImage(), &error));
     QVERIFY2(error.contains("blocked\" is a file, not a folder"), qPrintable(error));
+}
+
+void TestPageFile::phoneChoiceAfterTheTrailer() {
+    TTestEnv env;
+    TPage page;
+    FillEveryKind(page);
+    const QByteArray off = PageFileBytes(page, "Sky");
+    QVERIFY(off.endsWith(kTail));
+    // On: the file as before plus the options after the trailer.
+    page.FitPhone = true;
+    const QByteArray on = PageFileBytes(page, "Sky");
+    QCOMPARE(on, off + "Page options" + Int32(1) + "\x01");
+    TPage back;
+    TPageReadOutcome o = ReadBytes(on, back);
+    QCOMPARE(o.Result, TPageReadResult::Ok);
+    QVERIFY(back.FitPhone);
+    QCOMPARE(back.Count(), 6);
+    QCOMPARE(PageFileBytes(back, "Sky"), on);
+
+    // A file without options (every earlier document and template), or with
+    // options cut off, hostile or unknown, reads as off and is no fault; a
+    // later version's longer options keep the flag.
+    const QList<QPair<QByteArray, bool>> tails = {
+        {"", false},
+        {"Page opt", false},
+        {"Page options" + Int32(1), false},
+        {"Page options" + Int32(0x7fffffff) + "\x01", false},
+        {"Page options" + Int32(-5) + "\x01", false},
+        {"Page options" + Int32(0) + "\x01", false},
+        {"Page options" + Int32(1) + "\x02", false},
+        {"Other things" + Int32(1) + "\x01", false},
+        {"Page options" + Int32(3) + QByteArray("\x03\x00\xff", 3) + "more", true},
+    };
+    for (const auto& [tail, fits] : tails) {
+        TPage read;
+        read.FitPhone = !fits;  // the reader sets it either way
+        o = ReadBytes(off + tail, read);
+        QCOMPARE(o.Result, TPageReadResult::Ok);
+        QCOMPARE(read.FitPhone, fits);
+        QCOMPARE(read.Count(), 6);
+    }
+    // Damage before the trailer is still damage.
+    TPage cut;
+    QCOMPARE(ReadBytes(on.left(off.size() - 3), cut).Result, TPageReadResult::Damaged);
+    QVERIFY(!cut.FitPhone);
 }
 
 QTEST_MAIN(TestPageFile)

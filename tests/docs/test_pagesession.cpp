@@ -10,6 +10,7 @@
 #include "docs/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
+#include "html/PhoneFit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,6 +72,7 @@ private slots:
     void unreadableFileKeepsThePage();
     void fileChangedOnDiskIsAskedAbout();
     void pageHTMLWriteFailureStopsTheSendStage();
+    void phoneChoiceOfNewOpenedAndStartedPages();
 
 private:
     void addHeading(const QString& text);
@@ -389,6 +391,53 @@ void TestPageSession::pageHTMLWriteFailureStopsTheSendStage() {
     QCOMPARE(int(blocked.kind), int(TSessionOutcome::Failed));
     QCOMPARE(blocked.message, QStringLiteral("Cannot create file %1: a folder of that name is in the way.")
                                   .arg(QDir::toNativeSeparators(html)));
+}
+
+void TestPageSession::phoneChoiceOfNewOpenedAndStartedPages() {
+    QList<bool> shown;
+    s_->FitPhoneChanged = [&] { shown << s_->Page.FitPhone; };
+    // A fresh page fits phones.
+    QVERIFY(s_->Page.FitPhone);
+    // A document written before the choice existed (no options) opens off,
+    // and the check box is told.
+    TPage old;
+    old.PageTitle = "Old";
+    const QString oldPath = JoinPath(env_->appDir(), "save/old.tve");
+    QVERIFY(WritePageFile(oldPath, old, kNoStyleName, QImage()));
+    QVERIFY(s_->OpenDocument(oldPath).done());
+    QVERIFY(!s_->Page.FitPhone);
+    QCOMPARE(shown.constLast(), false);
+    // Switched on in the View stage: the held page gains the phone lines;
+    // saved and opened again, it keeps the choice.
+    s_->SetHTML(BuildPageHTML(s_->Page, false));
+    s_->SetFitPhone(true);
+    QVERIFY(s_->HTML().contains(kViewportMetaLine));
+    QCOMPARE(shown.constLast(), true);
+    s_->Page.PageChanged = true;
+    QVERIFY(s_->Save().done());
+    s_->DropHTML();
+    QVERIFY(s_->OpenDocument(oldPath).done());
+    QVERIFY(s_->Page.FitPhone);
+    QVERIFY(s_->PageHTMLText().contains(kViewportMetaLine));
+    // Off again, saved: the file is as the old version wrote it.
+    s_->SetHTML(BuildPageHTML(s_->Page, false));
+    s_->SetFitPhone(false);
+    QVERIFY(!s_->HTML().contains(kViewportMetaLine));
+    s_->Page.PageChanged = true;
+    QVERIFY(s_->Save().done());
+    QVERIFY(ReadAll(oldPath).endsWith("End of Tarvo File >=)"));
+    QVERIFY(s_->OpenDocument(oldPath).done());
+    QVERIFY(!s_->Page.FitPhone);
+    // A page started from a template, or anew, fits phones.
+    const QString templatePath = JoinPath(env_->appDir(), "template/old.tvt");
+    QVERIFY(WritePageFile(templatePath, old, kNoStyleName, QImage()));
+    QVERIFY(s_->LoadTemplate(templatePath).done());
+    QVERIFY(s_->Page.FitPhone);
+    QCOMPARE(shown.constLast(), true);
+    QVERIFY(s_->OpenDocument(oldPath).done());
+    s_->FileNew();
+    QVERIFY(s_->Page.FitPhone);
+    QCOMPARE(shown.constLast(), true);
 }
 
 int main(int argc, char** argv) {

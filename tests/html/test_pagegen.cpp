@@ -1,8 +1,15 @@
+#include "TestSupport.h"
+#include "app/AppPaths.h"
 #include "app/Utils.h"
+#include "docs/HtmlCommand.h"
+#include "docs/PageFile.h"
 #include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
+#include "html/PhoneFit.h"
 #include "model/WebBlocks.h"
+#include "viewer/StyleHints.h"
 
+#include <QDir>
 #include <QtTest>
 
 namespace {
@@ -41,6 +48,9 @@ private slots:
     void damagedValues();
     void fieldsAndTitleAreInsertedUnescaped();
     void pageBytesKeepEveryCharacter();
+    void phoneLinesGoIntoTheHeadAndComeOutAgain();
+    void shippedPagesAreWrittenAsBefore();
+    void viewerTakesOnlyThePictureWidthRule();
 };
 
 void TestPageGen::emptyPageWithAndWithoutLogo() {
@@ -211,6 +221,73 @@ void TestPageGen::pageBytesKeepEveryCharacter() {
     QCOMPARE(out.Charset, QString("windows-1252"));
     QCOMPARE(out.Unfit, QString::fromUtf8("Ł"));
     QCOMPARE(out.Bytes, QString(latin + line).replace("Windows-1252", "utf-8").toUtf8());
+}
+
+void TestPageGen::phoneLinesGoIntoTheHeadAndComeOutAgain() {
+    TPage page;
+    auto image = Chunk(bkImage);
+    image->Image->FileName = "graphics\\wide.png";
+    page.WebChunks.push_back(std::move(image));
+    const QString off = BuildPageHTML(page, true);
+    page.FitPhone = true;
+    const QString on = BuildPageHTML(page, true);
+    // The lines stand right before the end of the head, in the generator's
+    // style; nothing else of the page differs.
+    const QString lines = PhoneFitLines() + CRLF;
+    QVERIFY(lines.startsWith(kViewportMetaLine + CRLF));
+    QVERIFY(lines.endsWith(QStringLiteral("</STYLE>\r\n")));
+    QVERIFY(!lines.contains(QRegularExpression("[^\r]\n")));
+    QCOMPARE(on, QString(off).insert(off.indexOf("</HEAD>"), lines));
+    // The view stage's switch on held text: in and out again, once.
+    QCOMPARE(WithPhoneFit(off), on);
+    QCOMPARE(WithPhoneFit(on), on);
+    QCOMPARE(WithoutPhoneFit(on), off);
+    QCOMPARE(WithoutPhoneFit(off), off);
+    // A text without the generator's head end is left alone.
+    QCOMPARE(WithPhoneFit("<p>hand made</p>"), QString("<p>hand made</p>"));
+    // A page needing UTF-8 declares it before its title as before, and the
+    // phone lines after the generator's own META lines.
+    page.PageTitle = QString::fromUtf8("Café");
+    const QString utf8 = BuildPageHTML(page, false);
+    QVERIFY(utf8.indexOf(kUtf8MetaLine) < utf8.indexOf("<TITLE>"));
+    QVERIFY(utf8.indexOf("Tarvo Document") < utf8.indexOf(kViewportMetaLine));
+    QCOMPARE(utf8.count(kViewportMetaLine), 1);
+}
+
+void TestPageGen::shippedPagesAreWrittenAsBefore() {
+    // Every shipped template and saved page, with the logo as --html writes
+    // it: the bytes stored in tests/html/shipped, made by the version before
+    // pages could fit phone screens. A new shipped page needs its file
+    // there (tarvo --html PAGE -o NAME.html).
+    TTestEnv env;
+    QVERIFY(env.ok());
+    const QDir expected(qEnvironmentVariable("TARVO_TEST_SOURCE") + "/html/shipped");
+    QStringList documents;
+    for (const QString& folder : TemplateFolders())
+        for (const QFileInfo& f : QDir(folder).entryInfoList({"*.tvt"}, QDir::Files)) documents << f.absoluteFilePath();
+    for (const QFileInfo& f : QDir(JoinPath(AppDir(), "save")).entryInfoList({"*.tve"}, QDir::Files))
+        documents << f.absoluteFilePath();
+    QVERIFY2(documents.size() >= 8, qPrintable(documents.join(", ")));
+    for (const QString& document : documents) {
+        TPageReadOutcome read;
+        const QString html = PageHtmlOfDocument(document, true, read);
+        QCOMPARE(read.Result, TPageReadResult::Ok);
+        QFile stored(expected.filePath(QFileInfo(document).completeBaseName() + ".html"));
+        QVERIFY2(stored.open(QIODevice::ReadOnly), qPrintable(stored.fileName()));
+        QCOMPARE(EncodePageHTML(html).Bytes, stored.readAll());
+    }
+}
+
+void TestPageGen::viewerTakesOnlyThePictureWidthRule() {
+    QVERIFY(AsksImagesWithinWidth("<HEAD>\r\n" + PhoneFitLines() + "\r\n</HEAD>"));
+    QVERIFY(AsksImagesWithinWidth("<style>p { color: red } P, img{MAX-WIDTH:100%}</style>"));
+    QVERIFY(!AsksImagesWithinWidth("<P>IMG { max-width: 100% }</P>"));
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG.small { max-width: 100% }</STYLE>"));
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG { max-width: 50% }</STYLE>"));
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>@media print { IMG { max-width: 100% } }</STYLE>"));
+    // Unclosed rules and elements by the hundred thousand are read in one pass.
+    QVERIFY(!AsksImagesWithinWidth("<STYLE>" + QString("IMG {").repeated(200000)));
+    QVERIFY(!AsksImagesWithinWidth(QString("<STYLE>").repeated(200000)));
 }
 
 QTEST_GUILESS_MAIN(TestPageGen)

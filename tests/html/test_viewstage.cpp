@@ -13,6 +13,8 @@
 #include "app/WhatsThis.h"
 #include "styles/StyleList.h"
 #include "app/PictureControl.h"
+#include "app/AppPaths.h"
+#include "html/PhoneFit.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -63,6 +65,8 @@ private slots:
     void previewSizeToggle();
     void logoBoxRewritesThePageFile();
     void styleListAndTheWizard();
+    void fitPhoneBox();
+    void phoneViewShowsAWidePictureWithinItsWidth();
 
 private:
     void toStage(int stage) { w_->ShowRedPill(stage); }
@@ -506,6 +510,80 @@ void TestViewStage::styleListAndTheWizard() {
     // The right button asks "What's This?" for the list.
     QTest::mouseClick(v_->lstStyles->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
     QCOMPARE(LastWhatsThisContext(), 31);
+}
+
+void TestViewStage::fitPhoneBox() {
+    // A new page fits phones: the box is ticked and the lines are in the head.
+    QCOMPARE(v_->chkFitPhone->text(), QString("Fit phone screens"));
+    QVERIFY(v_->chkFitPhone->isChecked());
+    toStage(2);
+    QVERIFY(v_->HTMLText().contains(kViewportMetaLine));
+    // Cleared: out of the editor's text, the page is changed, and the
+    // document will say so. Ticked again: back in, once.
+    w_->Page.PageChanged = false;
+    v_->chkFitPhone->click();
+    QVERIFY(!w_->Page.FitPhone);
+    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(!v_->HTMLText().contains(kViewportMetaLine));
+    QVERIFY(!v_->memHTML->toPlainText().contains("viewport"));
+    v_->chkFitPhone->click();
+    QCOMPARE(v_->HTMLText().count(kViewportMetaLine), 1);
+    QVERIFY(dialogs_->shown.isEmpty());
+    // The box follows the page the session opens.
+    TPage old;
+    const QString path = JoinPath(AppDir(), "save/old.tve");
+    QVERIFY(WritePageFile(path, old, kNoStyleName, QImage()));
+    toStage(1);
+    w_->hooks.OpenDocument(path);
+    QVERIFY(!v_->chkFitPhone->isChecked());
+}
+
+void TestViewStage::phoneViewShowsAWidePictureWithinItsWidth() {
+    QImage wide(1200, 600, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    QVERIFY(wide.save(JoinPath(HTMLDir(), "graphics/wide.png")));
+    auto image = NewChunkForKind(bkImage);
+    image->Image->FileName = "graphics\\wide.png";
+    image->Image->ImgWidth = "1200";
+    image->Image->ImgHeight = "600";
+    w_->Page.InsertChunk(0, std::move(image));
+    // Outside the View stage the switch does nothing.
+    QVERIFY(!v_->btnPhoneView->isEnabled());
+    toStage(2);
+    QVERIFY(v_->btnPhoneView->isEnabled());
+    QVERIFY(v_->btnDesktopView->isChecked());
+    QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
+    v_->btnPhoneView->click();
+    QVERIFY(v_->PhoneView());
+    QCOMPARE(v_->ctlHTML->geometry(), QRect((609 - 390) / 2, 0, 390, 181));
+    // The red picture's box in the viewer's picture.
+    const auto redBox = [this] {
+        const QImage shot = v_->ctlHTML->grab().toImage();
+        QRect box;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixel(x, y) == qRgb(255, 0, 0)) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    // Scaled down to the width the page has.
+    QTRY_VERIFY(redBox().isValid());
+    QRect box = redBox();
+    QVERIFY2(box.width() > 300 && box.right() < 390 - 16, qPrintable(QString::number(box.width())));
+    // Without the page's style block, the picture keeps its stated size.
+    v_->chkFitPhone->click();
+    QVERIFY(!w_->Page.FitPhone);
+    QTRY_VERIFY(redBox().isValid());
+    box = redBox();
+    QVERIFY(box.right() >= 390 - 20);
+    // Full size keeps the phone's width, centred; Desktop fills the place.
+    v_->chkFitPhone->click();
+    v_->TogglePreviewSize();
+    QTRY_COMPARE(v_->ctlHTML->width(), 390);
+    QCOMPARE(v_->ctlHTML->x(), 2 + (w_->pnlMain->width() - 4 - 390) / 2);
+    v_->btnDesktopView->click();
+    QCOMPARE(v_->ctlHTML->width(), w_->pnlMain->width() - 4);
+    v_->TogglePreviewSize();
+    QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
 }
 
 int main(int argc, char** argv) {

@@ -1,0 +1,11 @@
+#pragma once
+// The little the viewer takes from a page's style sheets: it has no style
+// engine and skips STYLE elements (pages wrap their rules in a comment), but
+// a page that asks for pictures no wider than their place ("IMG {
+// max-width: 100% }") gets them scaled down to the width it is shown at.
+
+#include <QString>
+
+// True when a STYLE element of `html` has a rule for IMG alone whose
+// declarations include "max-width: 100%" (letter case and spaces aside).
+bool AsksImagesWithinWidth(const QString& html);
