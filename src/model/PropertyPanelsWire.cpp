@@ -11,6 +11,7 @@
 #include "app/Utils.h"
 #include "app/WhatsThis.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -63,7 +64,7 @@ void TPropertyPanels::WireControls() {
 void TPropertyPanels::spdImgFileClick() {
     const QString graphics = JoinPath(HTMLDir(), QStringLiteral("graphics"));
     TFileRequest request;
-    request.caption = QStringLiteral("Open");
+    request.caption = QCoreApplication::translate("PropertyPanelsWire", "Open");
     request.filters = PictureDialogFilters();
     request.folder = graphics;
     const QString chosen = Dialogs().OpenFile(&w_, request);
@@ -81,8 +82,8 @@ void TPropertyPanels::spdImgFileClick() {
     importedPath_ = picture->path;
     importedNote_.clear();
     const QString was = DescribeBytes(picture->originalBytes);
-    if (picture->webSized) importedNote_ = QStringLiteral("web-sized from ") + was;
-    else if (picture->converted) importedNote_ = QStringLiteral("converted, was ") + was;
+    if (picture->webSized) importedNote_ = QCoreApplication::translate("PropertyPanelsWire", "web-sized from ") + was;
+    else if (picture->converted) importedNote_ = QCoreApplication::translate("PropertyPanelsWire", "converted, was ") + was;
 
     // The name and the size are one change of the block.
     emit editGroupEnded();
