@@ -3,6 +3,7 @@
 #include "upload/FtpClient.h"
 #include "upload/ServerList.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 
 TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
@@ -55,7 +56,7 @@ void TUploadSequence::Start() {
     ftp_.LastError = 0;
     untrusted_ = false;
     step_ = Step::Connecting;
-    SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+    SetStatus(QCoreApplication::translate("UploadSequence", "Connecting to ") + target_.Address);
     Login();
 }
 
@@ -120,7 +121,7 @@ void TUploadSequence::OperationDone(int error) {
                 Finish();
                 return;
             }
-            SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+            SetStatus(QCoreApplication::translate("UploadSequence", "Connecting to ") + target_.Address);
             if (!target_.Directory.isEmpty()) {
                 EnterFolder();
                 return;
@@ -173,7 +174,7 @@ void TUploadSequence::OperationDone(int error) {
     }
     // Logged in and in the folder: the files.
     if (Progress) Progress(0, int(files_.size()) * 100);
-    SetStatus(QStringLiteral("Uploading files to Web Server..."));
+    SetStatus(QCoreApplication::translate("UploadSequence", "Uploading files to Web Server..."));
     step_ = Step::MakingGraphics;
     ftp_.MakeDirectory(QStringLiteral("graphics"));
     if (!ftp_.Busy()) OperationDone(ftp_.LastError);
@@ -188,7 +189,7 @@ void TUploadSequence::SendNext() {
         Fail(TUploadOutcome::FileFailed, file.Remote + QStringLiteral(": ") + file.Refused);
     }
     if (next_ >= files_.size()) {
-        if (files_.empty()) Fail(TUploadOutcome::PageFailed, QStringLiteral("There is no page to send."));
+        if (files_.empty()) Fail(TUploadOutcome::PageFailed, QCoreApplication::translate("UploadSequence", "There is no page to send."));
         Finish();
         return;
     }
@@ -209,9 +210,9 @@ void TUploadSequence::Finish() {
     disconnect(done_);
     disconnect(progress_);
     // Closing never waits: an operation still running is abandoned.
-    if (sending && !cancelled_) SetStatus(QStringLiteral("Disconnecting from Web Server..."));
+    if (sending && !cancelled_) SetStatus(QCoreApplication::translate("UploadSequence", "Disconnecting from Web Server..."));
     ftp_.Disconnect();
-    if (sending && !cancelled_) SetStatus(QStringLiteral("Upload Completed."));
+    if (sending && !cancelled_) SetStatus(QCoreApplication::translate("UploadSequence", "Upload Completed."));
     emit Finished(outcome_ == TUploadOutcome::Done && !cancelled_);
 }
 

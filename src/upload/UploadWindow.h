@@ -30,7 +30,7 @@ public:
     tWWWServerType UploadServer;
     bool Cancelled = false;
     bool UploadOK = false;
-    const QString LoginFailedText = QStringLiteral("Couldn't log in.  Please check that the Login and Password are correct.");
+    const QString LoginFailedText = tr("Couldn't log in.  Please check that the Login and Password are correct.");
 
     // --- controls ---
     TPicture* imgUpload = nullptr;
