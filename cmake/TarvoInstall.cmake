@@ -71,6 +71,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 # The page pictures and saved pages' snapshots are lettered in Liberation
-# Sans; without it they fall back to another sans-serif font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core, fonts-droid-fallback, fonts-symbola, qt6-image-formats-plugins")
+# Sans; without it they fall back to another sans-serif font. Qt's own
+# translations give the standard buttons (Yes, No, Cancel) in the user's
+# language. Building needs qt6-tools-dev and qt6-l10n-tools (lrelease).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core, fonts-droid-fallback, fonts-symbola, qt6-image-formats-plugins, qt6-translations-l10n")
 include(CPack)
