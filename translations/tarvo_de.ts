@@ -1022,7 +1022,7 @@ Abbrechen: nicht speichern.</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation>Vorschau:</translation>
+        <translation>Ansicht:</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1048,7 +1048,7 @@ Abbrechen: nicht speichern.</translation>
     <name>TSendPanel</name>
     <message>
         <source>Files to upload to the server:</source>
-        <translation>Dateien zum Hochladen auf den Server:</translation>
+        <translation>Dateien zum Hochladen:</translation>
     </message>
     <message>
         <source> (not sent: </source>
@@ -1083,7 +1083,7 @@ Stattdessen als „index.html“ senden?</translation>
     <name>TViewStage</name>
     <message>
         <source>Click the Web tab to preview your page.  You can change the look by returning to &apos;Build Your Page&apos;, or click on HTML to see the code Tarvo has created.  If you know HTML, you can change the code to change your page.  If not - learn it right here!</source>
-        <translation>Klicken Sie auf den Reiter Web, um Ihre Seite anzusehen.  Das Aussehen ändern Sie in „Seite bauen“; unter HTML sehen Sie den Code, den Tarvo erzeugt hat.  Wenn Sie HTML kennen, können Sie den Code ändern.  Wenn nicht – lernen Sie es gleich hier!</translation>
+        <translation>Auf dem Reiter Web sehen Sie Ihre Seite.  Das Aussehen ändern Sie in „Seite bauen“; unter HTML steht der Code von Tarvo.  Wenn Sie HTML kennen, können Sie ihn ändern – sonst lernen Sie es hier!</translation>
     </message>
     <message>
         <source>Page Title:</source>
@@ -1201,7 +1201,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>Fill in the appropriate details to complete your Web Block.</source>
-        <translation>Füllen Sie die Angaben aus, um den Baustein fertigzustellen.</translation>
+        <translation>Füllen Sie die Angaben zum Baustein aus.</translation>
     </message>
     <message>
         <source>Click here to leave Tarvo.</source>
