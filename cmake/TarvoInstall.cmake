@@ -73,7 +73,9 @@ set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 # The windows are laid out in Arial's measures, which Liberation Sans
 # shares: with a wider face, labels are cut short. The page pictures and
 # snapshots are lettered in it too. The library dependencies found by
-# dpkg-shlibdeps are added to this one.
+# dpkg-shlibdeps are added to this one. Qt's own translations give the
+# standard buttons (Yes, No, Cancel) in the user's language. Building needs
+# qt6-tools-dev and qt6-l10n-tools (lrelease).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-droid-fallback, fonts-symbola, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-droid-fallback, fonts-symbola, qt6-image-formats-plugins, qt6-translations-l10n")
 include(CPack)

@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   bash-doc
   qt6-svg-dev qt6-image-formats-plugins desktop-file-utils appstream shared-mime-info
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   lynx
   chromium
 )

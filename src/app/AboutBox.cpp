@@ -3,6 +3,7 @@
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -29,7 +30,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(11);
-    lblCredit = new QLabel(QStringLiteral("Made with care by Brenfold Software for everyone who wants a page of their own."),
+    lblCredit = new QLabel(QCoreApplication::translate("AboutBox", "Made with care by Brenfold Software for everyone who wants a page of their own."),
                            this);
     lblCredit->setObjectName(QStringLiteral("lblCredit"));
     lblCredit->setFont(arial);
@@ -37,7 +38,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     lblCredit->setWordWrap(true);
     lblCredit->setGeometry(10, 164, kClientWidth - 20, 30);
 
-    lblVersion = new QLabel(QStringLiteral("Version 1.03"), this);
+    lblVersion = new QLabel(QCoreApplication::translate("AboutBox", "Version 1.03"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     QFont arial10(QStringLiteral("Arial"));
     arial10.setPointSize(10);
@@ -63,7 +64,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 void TfrmAbout::txtHeheChange(const QString& text) {
     if (text != QLatin1String(kTriggerWord)) return;
     lblVersion->setGeometry(0, lblVersion->y(), width(), lblVersion->height());
-    lblVersion->setText(QStringLiteral("Party time! You said the magic word: ") + QLatin1String(kTriggerWord) +
+    lblVersion->setText(QCoreApplication::translate("AboutBox", "Party time! You said the magic word: ") + QLatin1String(kTriggerWord) +
                         QLatin1Char('!'));
     lblCredit->hide();
     imgAbout->hide();

@@ -8,6 +8,7 @@
 #include "app/UserDialogs.h"
 #include "app/WhatsThis.h"
 
+#include <QCoreApplication>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
@@ -89,14 +90,14 @@ THelpSystem::THelpSystem(TfrmMain& w) : QObject(&w), w_(w) {
 
     popWhatsThis = new QMenu(&w);
     popWhatsThis->setObjectName(QStringLiteral("popWhatsThis"));
-    popMenWhatsThis = popWhatsThis->addAction(QStringLiteral("What's This?"));
+    popMenWhatsThis = popWhatsThis->addAction(QCoreApplication::translate("HelpSystem", "What's This?"));
     popMenWhatsThis->setObjectName(QStringLiteral("popMenWhatsThis"));
     connect(popMenWhatsThis, &QAction::triggered, this, &THelpSystem::popMenWhatsThisClick);
 
     connect(w.mnuHelpTopics, &QAction::triggered, this, [this] { ShowHelp(&w_, THelpCall::Contents); });
     connect(w.menHelpAbout, &QAction::triggered, this, &THelpSystem::menHelpAboutClick);
     // Beside Help Topics, with the desktop's usual key.
-    mnuHelpWhatsThis = new QAction(QStringLiteral("What's &This?"), w.mnuHelp);
+    mnuHelpWhatsThis = new QAction(QCoreApplication::translate("HelpSystem", "What's &This?"), w.mnuHelp);
     mnuHelpWhatsThis->setObjectName(QStringLiteral("mnuHelpWhatsThis"));
     mnuHelpWhatsThis->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     const QList<QAction*> helpItems = w.mnuHelp->actions();

@@ -5,6 +5,7 @@
 #include "app/Utils.h"
 #include "viewer/HtmlViewer.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -63,7 +64,7 @@ QString FirstParagraph(const QString& html) {
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Tarvo Help"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Tarvo Help"));
     setWindowIcon(QIcon(ResourceBitmap(QStringLiteral("AppIcon"))));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -77,9 +78,9 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         buttons->addWidget(b);
         return b;
     };
-    btnContents = makeButton("btnContents", QStringLiteral("&Contents"));
-    btnBack = makeButton("btnBack", QStringLiteral("&Back"));
-    btnForward = makeButton("btnForward", QStringLiteral("&Forward"));
+    btnContents = makeButton("btnContents", QCoreApplication::translate("HelpWindow", "&Contents"));
+    btnBack = makeButton("btnBack", QCoreApplication::translate("HelpWindow", "&Back"));
+    btnForward = makeButton("btnForward", QCoreApplication::translate("HelpWindow", "&Forward"));
     buttons->addStretch(1);
 
     ctlHelp = new THTMLViewer(this);
@@ -129,10 +130,8 @@ bool THelpWindow::Load(const QString& target) {
         // Only the contents page itself can be missing here: say where the
         // help should be rather than show an empty window.
         if (!ctlHelp->CurrentFile().isEmpty()) return false;
-        ctlHelp->LoadStrings({QStringLiteral("<HTML><BODY><H3>Tarvo Help</H3>"),
-                              QStringLiteral("<P>The help pages were not found. They belong in the folder ") +
-                                  QDir::toNativeSeparators(HelpDir()) +
-                                  QStringLiteral(" beside the program.</P></BODY></HTML>")});
+        ctlHelp->LoadStrings({QStringLiteral("<HTML><BODY><H3>") + QCoreApplication::translate("HelpWindow", "Tarvo Help") + QStringLiteral("</H3>"),
+                              QStringLiteral("<P>") + QCoreApplication::translate("HelpWindow", "The help pages were not found. They belong in the folder %1 beside the program.").arg(QDir::toNativeSeparators(HelpDir()).toHtmlEscaped()) + QStringLiteral("</P></BODY></HTML>")});
         return false;
     }
     const QString absolute = QFileInfo(file).absoluteFilePath();
@@ -229,7 +228,7 @@ void THelpPopup::ShowTopic(const QString& topicFile, const QPoint& globalPos) {
     QString html;
     LoadFileText(topicFile, html);
     shown_ = FirstParagraph(html);
-    if (shown_.isEmpty()) shown_ = QStringLiteral("<P>There is no help for this item.</P>");
+    if (shown_.isEmpty()) shown_ = QStringLiteral("<P>") + QCoreApplication::translate("HelpWindow", "There is no help for this item.") + QStringLiteral("</P>");
     const int inner = kPopupWidth - 2 * kPopupMargin;
     ctlPopup->setGeometry(kPopupMargin, kPopupMargin, inner, 400);
     ctlPopup->LoadStrings({QStringLiteral("<HTML><BODY>"), shown_, QStringLiteral("</BODY></HTML>")},

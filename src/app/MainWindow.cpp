@@ -95,35 +95,35 @@ TfrmMain::~TfrmMain() {
 void TfrmMain::CreateMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menMain"));
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile = bar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     auto add = [](QMenu* menu, const char* name, const QString& text) {
         QAction* a = menu->addAction(text);
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    mnuFileNew = add(mnuFile, "mnuFileNew", QStringLiteral("&New"));
-    menFileOpen = add(mnuFile, "menFileOpen", QStringLiteral("&Open"));
-    menFileSave = add(mnuFile, "menFileSave", QStringLiteral("&Save"));
-    menFileSaveAs = add(mnuFile, "menFileSaveAs", QStringLiteral("Save &As"));
-    menFileMake = add(mnuFile, "menFileMake", QStringLiteral("&Make Template"));
-    ExternalPreview1 = add(mnuFile, "ExternalPreview1", QStringLiteral("External Preview"));
+    mnuFileNew = add(mnuFile, "mnuFileNew", tr("&New"));
+    menFileOpen = add(mnuFile, "menFileOpen", tr("&Open"));
+    menFileSave = add(mnuFile, "menFileSave", tr("&Save"));
+    menFileSaveAs = add(mnuFile, "menFileSaveAs", tr("Save &As"));
+    menFileMake = add(mnuFile, "menFileMake", tr("&Make Template"));
+    ExternalPreview1 = add(mnuFile, "ExternalPreview1", tr("External Preview"));
     mnuFile->addSeparator();
-    menFileExit = add(mnuFile, "menFileExit", QStringLiteral("&Exit"));
+    menFileExit = add(mnuFile, "menFileExit", tr("&Exit"));
     // The page's undo history names its steps in these items and enables them.
-    mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = bar->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    menEditUndo = add(mnuEdit, "menEditUndo", QStringLiteral("&Undo"));
+    menEditUndo = add(mnuEdit, "menEditUndo", tr("&Undo"));
     menEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     menEditUndo->setEnabled(false);
-    menEditRedo = add(mnuEdit, "menEditRedo", QStringLiteral("&Redo"));
+    menEditRedo = add(mnuEdit, "menEditRedo", tr("&Redo"));
     menEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     menEditRedo->setEnabled(false);
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = bar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpTopics = add(mnuHelp, "mnuHelpTopics", QStringLiteral("&Help Topics"));
+    mnuHelpTopics = add(mnuHelp, "mnuHelpTopics", tr("&Help Topics"));
     mnuHelp->addSeparator();
-    menHelpAbout = add(mnuHelp, "menHelpAbout", QStringLiteral("&About"));
+    menHelpAbout = add(mnuHelp, "menHelpAbout", tr("&About"));
     // The usual keys of the file commands and of help, shown in the menu.
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     menFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -162,10 +162,10 @@ void TfrmMain::CreateControls() {
     pnlSend = MakePanel(pnlMain, "pnlSend", QRect(0, 96, 629, 294));
     for (QFrame* p : {pnlChoose, pnlBuild, pnlView, pnlSend}) p->hide();
 
-    lblBuildRight = new QLabel(QStringLiteral("Drag Web Blocks over, then up/down to create your page layout."), pnlBuild);
+    lblBuildRight = new QLabel(tr("Drag Web Blocks over, then up/down to create your page layout."), pnlBuild);
     lblBuildRight->setObjectName(QStringLiteral("lblBuildRight"));
     lblBuildRight->setGeometry(9, 2, 320, 16);
-    lblBuildLeft = new QLabel(QStringLiteral("Fill in the appropriate details to complete your Web Block."), pnlBuild);
+    lblBuildLeft = new QLabel(tr("Fill in the appropriate details to complete your Web Block."), pnlBuild);
     lblBuildLeft->setObjectName(QStringLiteral("lblBuildLeft"));
     lblBuildLeft->setGeometry(338, 2, 285, 16);
 
@@ -177,7 +177,7 @@ void TfrmMain::CreateControls() {
     imgLogo->move(118, 3);
     imgExit = new TPicture(pnlLower, QStringLiteral("imgExit"));
     imgExit->setGeometry(538, 10, 51, 18);
-    imgExit->setToolTip(QStringLiteral("Click here to leave Tarvo."));
+    imgExit->setToolTip(tr("Click here to leave Tarvo."));
 
     memBuzzsaw = new QPlainTextEdit(pnlMain);
     memBuzzsaw->setObjectName(QStringLiteral("memBuzzsaw"));

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/PictureControl.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -31,11 +32,11 @@ struct TStageItem {
 };
 // The words of the toolbar's arrows; the fifth segment shows the logo.
 const TStageItem kStageItems[5] = {
-    {"menStageChoose", "&Choose a Page", "Choose a page"},
-    {"menStageBuild", "&Build your Page", "Build your page"},
-    {"menStageView", "&View your Page", "View your page"},
-    {"menStageSend", "&Send it to the Web", "Send it to the Web"},
-    {"menStageSent", "S&ent", "Sent"},
+    {"menStageChoose", QT_TRANSLATE_NOOP("ProgramKeys", "&Choose a Page"), QT_TRANSLATE_NOOP("ProgramKeys", "Choose a page")},
+    {"menStageBuild", QT_TRANSLATE_NOOP("ProgramKeys", "&Build your Page"), QT_TRANSLATE_NOOP("ProgramKeys", "Build your page")},
+    {"menStageView", QT_TRANSLATE_NOOP("ProgramKeys", "&View your Page"), QT_TRANSLATE_NOOP("ProgramKeys", "View your page")},
+    {"menStageSend", QT_TRANSLATE_NOOP("ProgramKeys", "&Send it to the Web"), QT_TRANSLATE_NOOP("ProgramKeys", "Send it to the Web")},
+    {"menStageSent", QT_TRANSLATE_NOOP("ProgramKeys", "S&ent"), QT_TRANSLATE_NOOP("ProgramKeys", "Sent")},
 };
 
 bool IsField(const QWidget* w) {
@@ -110,12 +111,12 @@ void NameControls(QWidget* root) {
 
 void AttachProgramKeys(TfrmMain& w) {
     // The stage menu, between "&Edit" and "&Help".
-    auto* menu = new QMenu(QStringLiteral("&Stage"), &w);
+    auto* menu = new QMenu(QCoreApplication::translate("ProgramKeys", "&Stage"), &w);
     menu->setObjectName(QStringLiteral("mnuStage"));
     w.menuBar()->insertMenu(w.mnuHelp->menuAction(), menu);
     QAction* items[5] = {};
     for (int stage = 0; stage < 5; ++stage) {
-        QAction* item = menu->addAction(QLatin1String(kStageItems[stage].text));
+        QAction* item = menu->addAction(QCoreApplication::translate("ProgramKeys", kStageItems[stage].text));
         item->setObjectName(QLatin1String(kStageItems[stage].name));
         item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + stage)));
         items[stage] = item;
@@ -133,32 +134,32 @@ void AttachProgramKeys(TfrmMain& w) {
     auto update = [&w, items, sent](int stage) {
         if (stage < TfrmMain::stSend) *sent = false;
         items[TfrmMain::stSent]->setEnabled(*sent && stage >= TfrmMain::stSend);
-        w.picRedPill->setAccessibleName(QStringLiteral("Current stage: ") + QLatin1String(kStageItems[stage].spoken));
+        w.picRedPill->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Current stage: ") + QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken));
         NameControls(&w);
     };
     QObject::connect(&w, &TfrmMain::stageChanged, &w, update);
     update(w.CurrentStage);
 
     // The toolbar is one picture; a stand-in over each arrow tells its stage.
-    w.picToolbar->setAccessibleName(QStringLiteral("Stages"));
+    w.picToolbar->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Stages"));
     for (int stage = 0; stage < 5; ++stage) {
         auto* arrow = new QWidget(w.picToolbar);
         arrow->setObjectName(QStringLiteral("accStage%1").arg(stage + 1));
         arrow->setGeometry(kStages[stage].left, 0, kStages[stage].width, 96);
         arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
         arrow->setFocusPolicy(Qt::NoFocus);
-        arrow->setAccessibleName(QStringLiteral("Stage %1: %2").arg(stage + 1).arg(QLatin1String(kStageItems[stage].spoken)));
+        arrow->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Stage %1: %2").arg(stage + 1).arg(QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken)));
         arrow->setAccessibleDescription(QStringLiteral("Ctrl+%1").arg(stage + 1));
     }
-    w.imgExit->setAccessibleName(QStringLiteral("Exit"));
-    w.imgView->setAccessibleName(QStringLiteral("Preview size"));
+    w.imgExit->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Exit"));
+    w.imgView->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Preview size"));
     w.imgLogo->setAccessibleName(QStringLiteral("Tarvo"));
     // Controls that neither a label nor a text of their own names.
     const std::pair<const char*, const char*> named[] = {
-        {"ctlHTML", "Page preview"},
-        {"memHTML", "HTML of the page"},
+        {"ctlHTML", QT_TRANSLATE_NOOP("ProgramKeys", "Page preview")},
+        {"memHTML", QT_TRANSLATE_NOOP("ProgramKeys", "HTML of the page")},
     };
     for (const auto& [object, name] : named)
-        if (auto* control = w.findChild<QWidget*>(QLatin1String(object))) control->setAccessibleName(QLatin1String(name));
+        if (auto* control = w.findChild<QWidget*>(QLatin1String(object))) control->setAccessibleName(QCoreApplication::translate("ProgramKeys", name));
     NameControls(&w);
 }

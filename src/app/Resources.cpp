@@ -28,13 +28,24 @@ QPixmap LoadResourcePicture(const QString& path) {
     return QPixmap(path);
 }
 
+namespace {
+QString g_pictureLanguage;
+}
+
+void SetPictureLanguage(const QString& language) { g_pictureLanguage = language; }
+
 QPixmap ResourceBitmap(const QString& name) {
     if (name.isEmpty()) return QPixmap();
     static QHash<QString, QPixmap> cache;
-    const QString key = UseDoubleSizePictures() ? name + QStringLiteral("@2x") : name;
+    QString key = UseDoubleSizePictures() ? name + QStringLiteral("@2x") : name;
+    if (!g_pictureLanguage.isEmpty()) key = g_pictureLanguage + QLatin1Char('/') + key;
     auto it = cache.constFind(key);
     if (it != cache.constEnd()) return *it;
-    const QPixmap pm = LoadResourcePicture(QStringLiteral(":/bitmaps/") + name + QStringLiteral(".png"));
+    // A picture with words in it has a twin in the interface's language.
+    const QString twin = QStringLiteral(":/bitmaps/%1/%2.png").arg(g_pictureLanguage, name);
+    const QPixmap pm = !g_pictureLanguage.isEmpty() && QFile::exists(twin)
+                           ? LoadResourcePicture(twin)
+                           : LoadResourcePicture(QStringLiteral(":/bitmaps/") + name + QStringLiteral(".png"));
     cache.insert(key, pm);
     return pm;
 }

@@ -17,6 +17,9 @@ class QWidget;
 // at twice the size, with a device pixel ratio of 2 (so it keeps its
 // logical size: use deviceIndependentSize(), not size()).
 QPixmap ResourceBitmap(const QString& name);
+// The language ("de") whose pictures ResourceBitmap prefers, where a picture
+// with words has a twin in it; empty for English.
+void SetPictureLanguage(const QString& language);
 // Whether pictures come at twice the size (the application's device pixel
 // ratio is above 1).
 bool UseDoubleSizePictures();

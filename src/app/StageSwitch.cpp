@@ -6,6 +6,7 @@
 #include "app/Resources.h"
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QFrame>
 #include <QTimer>
@@ -39,7 +40,7 @@ void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
     if ((s == stBuild || s == stChoose) && CurrentStage >= stView && hooks.HTMLEditAccepted &&
         hooks.HTMLEditAccepted()) {
         const auto answer = Dialogs().Ask(this, ApplicationTitle(),
-                                          QStringLiteral("You have made changes to your HTML. If you go back now, "
+                                          QCoreApplication::translate("StageSwitch", "You have made changes to your HTML. If you go back now, "
                                                          "you will lose these changes. Do you want to go back?"),
                                           TMsgIcon::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) return;
@@ -93,12 +94,12 @@ void TfrmMain::ChangeState(int s) {
             showOnly(pnlChoose);
             break;
         case stBuild:
-            if (Page.DocFileName.isEmpty()) setWindowTitle(ApplicationTitle() + QStringLiteral(" - Untitled"));
+            if (Page.DocFileName.isEmpty()) setWindowTitle(ApplicationTitle() + QCoreApplication::translate("StageSwitch", " - Untitled"));
             showOnly(pnlBuild);
             for (auto& work : hooks.StageEntered[stBuild]) work(from);
             break;
         case stView:
-            imgView->setToolTip(QStringLiteral("Click here to toggle your preview size from normal to full screen."));
+            imgView->setToolTip(QCoreApplication::translate("StageSwitch", "Click here to toggle your preview size from normal to full screen."));
             imgView->ShowBitmap(QStringLiteral("Max_Up"), true);
             pnlBuild->hide();
             pnlChoose->hide();

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
+#include "app/Translations.h"
 #include "app/WheelGuard.h"
 #include "app/WindowSize.h"
 #include "docs/AutoSave.h"
@@ -194,6 +195,9 @@ int RunTarvo(int argc, char** argv) {
     TTarvoApplication app(argc, argv);
     ReleaseMessages();
     InitTarvoResources();
+    // The interface in the user's language; the command-line messages
+    // above and below stay English, as scripts read them.
+    InstallTranslations(app);
     app.setWindowIcon(ProgramIcon());
     line = ParseCommandLine(app.arguments().mid(1));
     if (line.action == TCommandLine::Wrong) {

@@ -111,7 +111,7 @@ QString ReferencePath(const QString& reference) {
     return ref;
 }
 
-const QString kOutsideFolder = QStringLiteral("outside the page's folder");
+QString OutsideFolder() { return QCoreApplication::translate("Utils", "outside the page's folder"); }
 
 }  // namespace
 
@@ -121,7 +121,7 @@ TResolvedReference ResolveReference(const QString& baseFile, const QString& refe
     const bool fileUrl = ref.startsWith(QLatin1String("file:"), Qt::CaseInsensitive);
     const bool drive = ref.size() > 1 && ref[1] == QLatin1Char(':');
     if (ref.isEmpty() || fileUrl || drive || ref.startsWith(QLatin1Char('/'))) {
-        out.Refusal = kOutsideFolder;
+        out.Refusal = OutsideFolder();
         return out;
     }
     // Steps are taken one by one: "graphics/../../x" climbs out as surely
@@ -131,7 +131,7 @@ TResolvedReference ResolveReference(const QString& baseFile, const QString& refe
         if (part == QLatin1String(".")) continue;
         if (part == QLatin1String("..")) {
             if (inside.isEmpty()) {
-                out.Refusal = kOutsideFolder;
+                out.Refusal = OutsideFolder();
                 return out;
             }
             inside.removeLast();
@@ -140,7 +140,7 @@ TResolvedReference ResolveReference(const QString& baseFile, const QString& refe
         inside << part;
     }
     if (inside.isEmpty()) {
-        out.Refusal = kOutsideFolder;
+        out.Refusal = OutsideFolder();
         return out;
     }
     out.Inside = inside.join(QLatin1Char('/'));

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -76,9 +77,9 @@ int CurrentWindowSize() {
 }
 
 QMenu* AttachWindowSizeMenu(TfrmMain& w) {
-    auto* view = new QMenu(QStringLiteral("&View"), &w);
+    auto* view = new QMenu(QCoreApplication::translate("WindowSize", "&View"), &w);
     view->setObjectName(QStringLiteral("mnuView"));
-    QMenu* sizes = view->addMenu(QStringLiteral("Window &Size"));
+    QMenu* sizes = view->addMenu(QCoreApplication::translate("WindowSize", "Window &Size"));
     sizes->setObjectName(QStringLiteral("mnuViewSize"));
     auto* group = new QActionGroup(sizes);
     group->setExclusive(true);
@@ -95,7 +96,7 @@ QMenu* AttachWindowSizeMenu(TfrmMain& w) {
             StoreWindowSize(size);
             if (size == running || size == before) return;
             Dialogs().Tell(&w, w.ApplicationTitle(),
-                           QStringLiteral("Tarvo will open at the new window size, %1 %, the next time it starts. "
+                           QCoreApplication::translate("WindowSize", "Tarvo will open at the new window size, %1 %, the next time it starts. "
                                           "Close Tarvo and start it again to see it now.")
                                .arg(size),
                            TMsgIcon::Information);

@@ -151,8 +151,8 @@ void TAutoSave::OfferRecovery() {
         const QString document = lines.value(0);
         const QDateTime when = QDateTime::fromString(lines.value(1), Qt::ISODateWithMs).toLocalTime();
         const QString name =
-            document.isEmpty() ? QStringLiteral("an untitled page") : QStringLiteral("\"%1\"").arg(QFileInfo(document).fileName());
-        const QString text = QStringLiteral("Tarvo was not closed normally. Your work on %1 was saved automatically on "
+            document.isEmpty() ? QCoreApplication::translate("AutoSave", "an untitled page") : QStringLiteral("\"%1\"").arg(QFileInfo(document).fileName());
+        const QString text = QCoreApplication::translate("AutoSave", "Tarvo was not closed normally. Your work on %1 was saved automatically on "
                                             "%2.\n\nDo you want to bring it back?")
                                  .arg(name, QLocale().toString(when, QLocale::LongFormat));
         const auto answer = Dialogs().Ask(&w_, w_.ApplicationTitle(), text, TMsgIcon::Question,

@@ -5,13 +5,14 @@
 #include "docs/SaveInfo.h"
 #include "model/PageHistory.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 
 namespace {
 
-const QString kDocumentFilter = QStringLiteral("Tarvo Files (*.tve)");
-const QString kTemplateFilter = QStringLiteral("Tarvo Template (*.tvt)");
+QString DocumentFilter() { return QCoreApplication::translate("TFileCommands", "Tarvo Files (*.tve)"); }
+QString TemplateFilter() { return QCoreApplication::translate("TFileCommands", "Tarvo Template (*.tvt)"); }
 
 }  // namespace
 
@@ -60,7 +61,7 @@ TFileCommands::TFileCommands(TfrmMain& window) : QObject(&window), w_(window), s
 
 TSaveAnswer TFileCommands::AskSaveChanges() {
     switch (Dialogs().Ask(&w_, w_.ApplicationTitle(),
-                          QStringLiteral("Do you want to save the changes to your Tarvo File?"), TMsgIcon::Question,
+                          tr("Do you want to save the changes to your Tarvo File?"), TMsgIcon::Question,
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
         case QMessageBox::Yes: return TSaveAnswer::Yes;
         case QMessageBox::No: return TSaveAnswer::No;
@@ -76,7 +77,7 @@ QString TFileCommands::AskSavePath(const QString& caption, const QString& folder
     req.caption = caption;
     req.folder = folder;
     req.fileName = fileName;
-    req.filters = isTemplate ? kTemplateFilter : kDocumentFilter;
+    req.filters = isTemplate ? TemplateFilter() : DocumentFilter();
     req.defaultSuffix = isTemplate ? QStringLiteral("tvt") : QStringLiteral("tve");
     return Dialogs().SaveFile(&w_, req);
 }
@@ -88,19 +89,19 @@ bool TFileCommands::AcceptPageBytes(const TPageBytes& page) {
 bool TFileCommands::ConfirmSaveBeforeUpload(bool untitled) {
     if (untitled) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),
-                       QStringLiteral("Before uploading this file, you will need to save the Tarvo File."),
+                       tr("Before uploading this file, you will need to save the Tarvo File."),
                        TMsgIcon::Warning);
         return true;
     }
     return Dialogs().Ask(&w_, w_.ApplicationTitle(),
-                         QStringLiteral("Before uploading this file, you will need to save changes to the Tarvo File."),
+                         tr("Before uploading this file, you will need to save changes to the Tarvo File."),
                          TMsgIcon::Warning, QMessageBox::Ok | QMessageBox::Cancel,
                          QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 TDiskChangeAnswer TFileCommands::AskDiskChanged(const QString& path) {
     const QString text =
-        QStringLiteral("%1 was changed on the disk by another program or Tarvo window since you opened or saved "
+        tr("%1 was changed on the disk by another program or Tarvo window since you opened or saved "
                        "it here.\n\nYes: save your page under another name and keep both.\nNo: overwrite the file "
                        "with your page.\nCancel: do not save.")
             .arg(QDir::toNativeSeparators(path));
@@ -169,9 +170,9 @@ void TFileCommands::mnuFileNewClick() {
 
 void TFileCommands::menFileOpenClick() {
     TFileRequest req;
-    req.caption = QStringLiteral("Open");
+    req.caption = tr("Open");
     req.folder = SaveFolder();
-    req.filters = kDocumentFilter + QStringLiteral(";;") + kTemplateFilter;
+    req.filters = DocumentFilter() + QStringLiteral(";;") + TemplateFilter();
     req.filterIndex = 0;
     req.defaultSuffix = QStringLiteral("tve");
     const QString path = Dialogs().OpenFile(&w_, req);

@@ -61,7 +61,7 @@ TGallery::TGallery(TfrmMain& window) : QObject(&window), w_(window) {
 void TGallery::CreateControls() {
     QFrame* pnl = w_.pnlChoose;
 
-    lblChooseDesc1 = MakeLabel(pnl, "lblChooseDesc1", QStringLiteral("Welcome to Tarvo, the easy way to the Web!"),
+    lblChooseDesc1 = MakeLabel(pnl, "lblChooseDesc1", tr("Welcome to Tarvo, the easy way to the Web!"),
                                QRect(0, 6, 629, 17));
     QFont bold = lblChooseDesc1->font();
     bold.setBold(true);
@@ -70,7 +70,7 @@ void TGallery::CreateControls() {
     lblChooseDesc1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     lblChooseDesc2 = MakeLabel(pnl, "lblChooseDesc2",
-                               QStringLiteral("You can choose a pre-designed page template below, or skip straight to "
+                               tr("You can choose a pre-designed page template below, or skip straight to "
                                               "'build your page' and design your page from scratch.  (You can change "
                                               "any page, any time, by moving WebBlocks.)"),
                                QRect(40, 23, 549, 28));
@@ -83,7 +83,7 @@ void TGallery::CreateControls() {
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    lblChoosePages = MakeLabel(pnl, "lblChoosePages", QStringLiteral(" Web Pages:"), QRect(11, 60, 64, 15));
+    lblChoosePages = MakeLabel(pnl, "lblChoosePages", tr(" Web Pages:"), QRect(11, 60, 64, 15));
 
     ilstTemplates[kTemplateIcon] = QIcon(ResourceBitmap(QStringLiteral("Icon_Template")));
     ilstTemplates[kSavedPageIcon] = QIcon(ResourceBitmap(QStringLiteral("Icon_Page")));
@@ -92,7 +92,7 @@ void TGallery::CreateControls() {
     lvTemplates->setObjectName(QStringLiteral("lvTemplates"));
     lvTemplates->setGeometry(76, 60, 197, 221);
     lvTemplates->setProperty("Tag", kListContext);
-    lvTemplates->setToolTip(QStringLiteral("Select your file to open."));
+    lvTemplates->setToolTip(tr("Select your file to open."));
     lvTemplates->setViewMode(QListView::ListMode);
     lvTemplates->setIconSize(QSize(32, 32));
     lvTemplates->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -102,7 +102,7 @@ void TGallery::CreateControls() {
     lvTemplates->setTextElideMode(Qt::ElideRight);
     lvTemplates->setContextMenuPolicy(Qt::NoContextMenu);
 
-    lblChoosePreview = MakeLabel(pnl, "lblChoosePreview", QStringLiteral("Preview:"), QRect(318, 60, 46, 15));
+    lblChoosePreview = MakeLabel(pnl, "lblChoosePreview", tr("Preview:"), QRect(318, 60, 46, 15));
 
     Panel2 = new QFrame(pnl);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -127,12 +127,12 @@ void TGallery::CreateControls() {
 
     popFiles = new QMenu(&w_);
     popFiles->setObjectName(QStringLiteral("popFiles"));
-    Delete1 = popFiles->addAction(QStringLiteral("&Delete"));
+    Delete1 = popFiles->addAction(tr("&Delete"));
     Delete1->setObjectName(QStringLiteral("Delete1"));
-    Rename1 = popFiles->addAction(QStringLiteral("Re&name"));
+    Rename1 = popFiles->addAction(tr("Re&name"));
     Rename1->setObjectName(QStringLiteral("Rename1"));
     popFiles->addSeparator();
-    WhatsThis1 = popFiles->addAction(QStringLiteral("What's This?"));
+    WhatsThis1 = popFiles->addAction(tr("What's This?"));
     WhatsThis1->setObjectName(QStringLiteral("WhatsThis1"));
 }
 

@@ -47,7 +47,7 @@ void TGallery::Delete1Click() {
     const QString name = StripExtension(QFileInfo(path).fileName());
     const auto answer = Dialogs().Ask(
         &w_, w_.ApplicationTitle(),
-        QStringLiteral("Are you sure you want to delete the Tarvo file \"") + name + QStringLiteral("\"?"),
+        QCoreApplication::translate("GalleryMenu", "Are you sure you want to delete the Tarvo file \"%1\"?").arg(name),
         TMsgIcon::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
     // The page being built is left alone, even when it was read from this file.

@@ -4,6 +4,7 @@
 #include "docs/BinaryIO.h"
 #include "model/WebBlocks.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -271,25 +272,25 @@ QString DescribeOutcome(const QString& path, const TPageReadOutcome& o, const QB
     const QString name = QDir::toNativeSeparators(path);
     switch (o.Fault) {
         case TPageReadFault::None: return QString();
-        case TPageReadFault::CannotOpen: return QStringLiteral("Cannot open file %1.").arg(name);
-        case TPageReadFault::BadHeader: return QStringLiteral("%1 is not a Tarvo page.").arg(name);
+        case TPageReadFault::CannotOpen: return QCoreApplication::translate("PageFile", "Cannot open file %1.").arg(name);
+        case TPageReadFault::BadHeader: return QCoreApplication::translate("PageFile", "%1 is not a Tarvo page.").arg(name);
         case TPageReadFault::BadVersionText:
-            return QStringLiteral("%1 is not a Tarvo page: its version \"%2\" is not a version number.")
+            return QCoreApplication::translate("PageFile", "%1 is not a Tarvo page: its version \"%2\" is not a version number.")
                 .arg(name, Printable(versionText));
         case TPageReadFault::WrongMajorVersion:
-            return QStringLiteral("%1 is a Tarvo page of version %2, which this Tarvo cannot read.")
+            return QCoreApplication::translate("PageFile", "%1 is a Tarvo page of version %2, which this Tarvo cannot read.")
                 .arg(name, Printable(versionText));
         default: break;
     }
     QString what;
     switch (o.Fault) {
-        case TPageReadFault::EndMarkerEarly: what = QStringLiteral("the blocks end early"); break;
-        case TPageReadFault::UnknownBlock: what = QStringLiteral("a block of unknown kind %1").arg(kind); break;
-        case TPageReadFault::StringPastEnd: what = QStringLiteral("a text runs past the end of the file"); break;
-        case TPageReadFault::StringTooLong: what = QStringLiteral("a text is impossibly long"); break;
-        default: what = QStringLiteral("the file ends early"); break;
+        case TPageReadFault::EndMarkerEarly: what = QCoreApplication::translate("PageFile", "the blocks end early"); break;
+        case TPageReadFault::UnknownBlock: what = QCoreApplication::translate("PageFile", "a block of unknown kind %1").arg(kind); break;
+        case TPageReadFault::StringPastEnd: what = QCoreApplication::translate("PageFile", "a text runs past the end of the file"); break;
+        case TPageReadFault::StringTooLong: what = QCoreApplication::translate("PageFile", "a text is impossibly long"); break;
+        default: what = QCoreApplication::translate("PageFile", "the file ends early"); break;
     }
-    return QStringLiteral("%1 is damaged (%2); %3 of %4 blocks were read.")
+    return QCoreApplication::translate("PageFile", "%1 is damaged (%2); %3 of %4 blocks were read.")
         .arg(name, what)
         .arg(o.BlocksRead)
         .arg(qMax(o.BlockCount, o.BlocksRead));

@@ -8,6 +8,7 @@
 #include "html/PageGenerator.h"
 #include "html/PhoneFit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,7 @@ TSessionOutcome TPageSession::WritePageHTML(const QString& path) {
 // ---- Names and folders -------------------------------------------------------------
 
 QString TPageSession::DocumentName() const {
-    return Page.DocFileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(Page.DocFileName).fileName();
+    return Page.DocFileName.isEmpty() ? QCoreApplication::translate("PageSession", "Untitled") : QFileInfo(Page.DocFileName).fileName();
 }
 
 QString TPageSession::SaveFolder() const { return JoinPath(AppDir(), QStringLiteral("save")); }
@@ -126,7 +127,7 @@ TSessionOutcome TPageSession::SaveBuilder(const QString& path) {
         switch (User ? User->AskDiskChanged(path) : TDiskChangeAnswer::Cancel) {
             case TDiskChangeAnswer::Overwrite: break;
             case TDiskChangeAnswer::KeepBoth: {
-                const QString other = AskPath(QStringLiteral("Save As"), StartFolder(), QString(), false);
+                const QString other = AskPath(QCoreApplication::translate("PageSession", "Save As"), StartFolder(), QString(), false);
                 if (other.isEmpty() || other == path) return TSessionOutcome::Cancel();
                 return SaveBuilder(other);
             }
@@ -149,7 +150,7 @@ TSessionOutcome TPageSession::SaveBuilder(const QString& path) {
 
 TSessionOutcome TPageSession::SaveAs() {
     if (User) User->ShowSaveHint();
-    const QString path = AskPath(QStringLiteral("Save As"), StartFolder(), Page.DocFileName, false);
+    const QString path = AskPath(QCoreApplication::translate("PageSession", "Save As"), StartFolder(), Page.DocFileName, false);
     if (path.isEmpty()) return TSessionOutcome::Cancel();
     const TSessionOutcome saved = SaveBuilder(path);
     if (!saved.done()) return saved;
@@ -159,7 +160,7 @@ TSessionOutcome TPageSession::SaveAs() {
 }
 
 TSessionOutcome TPageSession::SaveChanges() {
-    const QString path = AskPath(QStringLiteral("Save"), SaveFolder(), Page.DocFileName, false);
+    const QString path = AskPath(QCoreApplication::translate("PageSession", "Save"), SaveFolder(), Page.DocFileName, false);
     if (path.isEmpty()) return TSessionOutcome::Cancel();
     return SaveBuilder(path);
 }
@@ -168,7 +169,7 @@ TSessionOutcome TPageSession::Save() {
     QString path = Page.DocFileName;
     if (path.isEmpty() || !QFile::exists(path)) {
         if (User) User->ShowSaveHint();
-        path = AskPath(QStringLiteral("Save"), StartFolder(), QString(), false);
+        path = AskPath(QCoreApplication::translate("PageSession", "Save"), StartFolder(), QString(), false);
         if (path.isEmpty()) return TSessionOutcome::Cancel();
     }
     const TSessionOutcome saved = SaveBuilder(path);
@@ -179,7 +180,7 @@ TSessionOutcome TPageSession::Save() {
 }
 
 TSessionOutcome TPageSession::MakeTemplate() {
-    const QString path = AskPath(QStringLiteral("Make Template"), TemplateFolder(), QString(), true);
+    const QString path = AskPath(QCoreApplication::translate("PageSession", "Make Template"), TemplateFolder(), QString(), true);
     if (path.isEmpty()) return TSessionOutcome::Cancel();
     return SaveBuilder(path);
 }
@@ -241,7 +242,7 @@ TSessionOutcome TPageSession::CheckReadable(const QString& path) const {
     TPage scratch;
     const TPageReadOutcome outcome = ReadPageFile(path, scratch);
     if (outcome.Result == TPageReadResult::Ok) return TSessionOutcome::Ok();
-    return TSessionOutcome::Fail(outcome.Message + QStringLiteral(" Your page was kept as it was."));
+    return TSessionOutcome::Fail(outcome.Message + QCoreApplication::translate("PageSession", " Your page was kept as it was."));
 }
 
 void TPageSession::ReadInto(const QString& path) {

@@ -1,5 +1,6 @@
 #include "docs/SafeWrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,9 +17,9 @@ QString FolderReason(const QString& path) {
     while (!folder.absoluteFilePath().isEmpty() && !folder.exists() && !folder.isRoot())
         folder = QFileInfo(folder.absolutePath());
     if (folder.exists() && !folder.isDir())
-        return QStringLiteral("\"%1\" is a file, not a folder").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return QCoreApplication::translate("SafeWrite", "\"%1\" is a file, not a folder").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (!QFileInfo(QFileInfo(path).absolutePath()).exists())
-        return QStringLiteral("the folder \"%1\" does not exist")
+        return QCoreApplication::translate("SafeWrite", "the folder \"%1\" does not exist")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     return QString();
 }
@@ -26,12 +27,12 @@ QString FolderReason(const QString& path) {
 QString ErrnoReason(int code) {
     switch (code) {
         case ENOSPC:
-        case EDQUOT: return QStringLiteral("the disk is full");
+        case EDQUOT: return QCoreApplication::translate("SafeWrite", "the disk is full");
         case EACCES:
-        case EPERM: return QStringLiteral("you are not allowed to write there");
-        case EROFS: return QStringLiteral("the disk can only be read");
-        case EISDIR: return QStringLiteral("a folder of that name is in the way");
-        case EIO: return QStringLiteral("the disk reported an error");
+        case EPERM: return QCoreApplication::translate("SafeWrite", "you are not allowed to write there");
+        case EROFS: return QCoreApplication::translate("SafeWrite", "the disk can only be read");
+        case EISDIR: return QCoreApplication::translate("SafeWrite", "a folder of that name is in the way");
+        case EIO: return QCoreApplication::translate("SafeWrite", "the disk reported an error");
         default: return code ? QString::fromLocal8Bit(std::strerror(code)) : QString();
     }
 }
@@ -48,7 +49,7 @@ TWriteOutcome Failed(const QString& path, const QString& fallback) {
 }  // namespace
 
 QString TWriteOutcome::Message(const QString& path) const {
-    return QStringLiteral("Cannot create file %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("SafeWrite", "Cannot create file %1: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
 void SetWriteLimitForTests(qint64 bytes) { g_writeLimit = bytes; }

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QGuiApplication>
@@ -14,13 +15,13 @@
 TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmSaveInfo"));
-    setWindowTitle(QStringLiteral("File Save Information"));
+    setWindowTitle(QCoreApplication::translate("SaveInfo", "File Save Information"));
     setFixedSize(349, 144);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     setFont(f);
 
-    lblText = new QLabel(QStringLiteral("If this is your first Web Page, and you want it to be the default page that "
+    lblText = new QLabel(QCoreApplication::translate("SaveInfo", "If this is your first Web Page, and you want it to be the default page that "
                                         "people see when they visit your Web Site, you should save this file under "
                                         "the name 'index'. This will create a file called 'index.html' on your Web "
                                         "Server."),
@@ -30,7 +31,7 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
     lblText->setWordWrap(true);
     lblText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    lblLink = new QLabel(QStringLiteral("Click here for a tutorial creating links."), this);
+    lblLink = new QLabel(QCoreApplication::translate("SaveInfo", "Click here for a tutorial creating links."), this);
     lblLink->setObjectName(QStringLiteral("lblLink"));
     lblLink->setGeometry(10, 74, 329, 18);
     lblLink->setAlignment(Qt::AlignHCenter);
@@ -38,10 +39,10 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
     lblLink->setCursor(Qt::PointingHandCursor);
     lblLink->installEventFilter(this);
 
-    chkShow = new QCheckBox(QStringLiteral("Don't show this screen again."), this);
+    chkShow = new QCheckBox(QCoreApplication::translate("SaveInfo", "Don't show this screen again."), this);
     chkShow->setObjectName(QStringLiteral("chkShow"));
     chkShow->setGeometry(12, 110, 200, 20);
-    btnJoy = new QPushButton(QStringLiteral("&OK"), this);
+    btnJoy = new QPushButton(QCoreApplication::translate("SaveInfo", "&OK"), this);
     btnJoy->setObjectName(QStringLiteral("btnJoy"));
     btnJoy->setGeometry(262, 106, 76, 27);
     btnJoy->setDefault(true);

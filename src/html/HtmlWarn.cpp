@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,17 +14,17 @@
 TfrmHTMLWarn::TfrmHTMLWarn(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmHTMLWarn"));
-    setWindowTitle(QStringLiteral("HTML Change Alert"));
+    setWindowTitle(QCoreApplication::translate("HtmlWarn", "HTML Change Alert"));
     setFixedSize(344, 140);
     setModal(true);
 
-    auto* text1 = new QLabel(QStringLiteral("If you make changes to your HTML directly, they will appear in your Web "
+    auto* text1 = new QLabel(QCoreApplication::translate("HtmlWarn", "If you make changes to your HTML directly, they will appear in your Web "
                                             "Page. However, if you move back to 'Build Your Page', these changes will "
                                             "be lost."),
                              this);
     text1->setObjectName(QStringLiteral("lblText1"));
     text1->setGeometry(8, 6, 328, 42);
-    auto* text2 = new QLabel(QStringLiteral("Any changes you make here will not appear next time you load your Tarvo "
+    auto* text2 = new QLabel(QCoreApplication::translate("HtmlWarn", "Any changes you make here will not appear next time you load your Tarvo "
                                             "file. Do you still want to make changes to your HTML?"),
                              this);
     text2->setObjectName(QStringLiteral("lblText2"));
@@ -33,14 +34,14 @@ TfrmHTMLWarn::TfrmHTMLWarn(QWidget* parent)
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
-    chkHTML = new QCheckBox(QStringLiteral("Don't show this screen again."), this);
+    chkHTML = new QCheckBox(QCoreApplication::translate("HtmlWarn", "Don't show this screen again."), this);
     chkHTML->setObjectName(QStringLiteral("chkHTML"));
     // A line of its own, so that the whole label shows in any font.
     chkHTML->setGeometry(10, 88, 326, 20);
-    btnJoy = new QPushButton(QStringLiteral("&Yes"), this);
+    btnJoy = new QPushButton(QCoreApplication::translate("HtmlWarn", "&Yes"), this);
     btnJoy->setObjectName(QStringLiteral("btnJoy"));
     btnJoy->setGeometry(196, 110, 66, 26);
-    Button1 = new QPushButton(QStringLiteral("&No"), this);
+    Button1 = new QPushButton(QCoreApplication::translate("HtmlWarn", "&No"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(270, 110, 66, 26);
     // The alert opens while the user types: no key answers it by chance.

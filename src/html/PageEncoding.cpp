@@ -4,6 +4,7 @@
 #include "app/Utils.h"
 #include "viewer/HtmlEncoding.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 
 namespace {
@@ -97,7 +98,7 @@ TPageBytes EncodePageHTML(const QString& html) {
 bool AcceptPageBytes(QWidget* parent, const QString& caption, const TPageBytes& page) {
     if (page.Fits()) return true;
     const QString text =
-        QStringLiteral("This page's HTML says its character set is \"%1\", which cannot hold \"%2\".\n\n"
+        QCoreApplication::translate("PageEncoding", "This page's HTML says its character set is \"%1\", which cannot hold \"%2\".\n\n"
                        "Write the page in UTF-8 instead (its character set line is changed to say so)? "
                        "If you answer No, the page's HTML file is not written.")
             .arg(page.Charset, page.Unfit);

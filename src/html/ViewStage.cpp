@@ -144,7 +144,7 @@ bool TViewStage::eventFilter(QObject* watched, QEvent* event) {
 
 void TViewStage::CreateControls() {
     QFrame* pnl = w_.pnlView;
-    lblPreDesc = new QLabel(QStringLiteral("Click the Web tab to preview your page.  You can change the look by "
+    lblPreDesc = new QLabel(tr("Click the Web tab to preview your page.  You can change the look by "
                                            "returning to 'Build Your Page', or click on HTML to see the code Tarvo has "
                                            "created.  If you know HTML, you can change the code to change your page.  "
                                            "If not - learn it right here!"),
@@ -154,7 +154,7 @@ void TViewStage::CreateControls() {
     lblPreDesc->setWordWrap(true);
     lblPreDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    lblPageTitle = new QLabel(QStringLiteral("Page Title:"), pnl);
+    lblPageTitle = new QLabel(tr("Page Title:"), pnl);
     lblPageTitle->setObjectName(QStringLiteral("lblPageTitle"));
     lblPageTitle->setFont(BoldArial(19));
     lblPageTitle->setGeometry(12, 26, 110, 22);
@@ -175,7 +175,7 @@ void TViewStage::CreateControls() {
     tabWebView->setObjectName(QStringLiteral("tabWebView"));
     tabHTML = new QWidget;
     tabHTML->setObjectName(QStringLiteral("tabHTML"));
-    pagePreview->addTab(tabWebView, QStringLiteral("Web"));
+    pagePreview->addTab(tabWebView, tr("Web"));
     pagePreview->addTab(tabHTML, QStringLiteral("HTML"));
 
     ctlHTML = new THTMLViewer(tabWebView);
@@ -203,7 +203,7 @@ void TViewStage::CreateControls() {
     Panel1->setGeometry(11, 253, 613, 41);
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Raised);
-    lblStyle = new QLabel(QStringLiteral("Style"), Panel1);
+    lblStyle = new QLabel(tr("Style"), Panel1);
     lblStyle->setObjectName(QStringLiteral("lblStyle"));
     lblStyle->setFont(BoldArial(19));
     lblStyle->setGeometry(8, 9, 56, 22);
@@ -216,11 +216,11 @@ void TViewStage::CreateControls() {
     lstStyles->setResizeMode(QListView::Adjust);
     lstStyles->setGridSize(QSize(72, 14));
     lstStyles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    btnEditStyle = new QPushButton(QStringLiteral("Edit Styles"), Panel1);
+    btnEditStyle = new QPushButton(tr("Edit Styles"), Panel1);
     btnEditStyle->setObjectName(QStringLiteral("btnEditStyle"));
     btnEditStyle->setGeometry(512, 7, 92, 27);
 
-    chkLogo = new QCheckBox(QStringLiteral("Insert Tarvo Logo"), w_.pnlSend);
+    chkLogo = new QCheckBox(tr("Insert Tarvo Logo"), w_.pnlSend);
     chkLogo->setObjectName(QStringLiteral("chkLogo"));
     chkLogo->setGeometry(16, 262, 160, 20);
     chkLogo->setChecked(true);

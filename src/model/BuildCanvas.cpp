@@ -12,6 +12,7 @@
 #include "model/PropertyPanels.h"
 #include "model/WebBlock.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -49,7 +50,7 @@ void TBuildCanvas::CreateControls() {
         brick->setGeometry(HomeLeft, homeTop, BlockWidth, BlockHeight);
         brick->setPixmap(ResourceBitmap(KindPictureName(kind)));
         brick->setCursor(ScreenCursor(12));
-        brick->setAccessibleName(QStringLiteral("Toolbox: ") + BlockKindName(kind));
+        brick->setAccessibleName(QCoreApplication::translate("BuildCanvas", "Toolbox: ") + BlockKindName(kind));
     }
     imgBrPara = Brick(bkPara);
     imgBrLink = Brick(bkLink);
@@ -58,11 +59,11 @@ void TBuildCanvas::CreateControls() {
     imgBrEmail = Brick(bkEmail);
     imgBrLine = Brick(bkLine);
 
-    lblBuildBlocks = new QLabel(QStringLiteral(" Web Blocks"), pnlToolBox);
+    lblBuildBlocks = new QLabel(QCoreApplication::translate("BuildCanvas", " Web Blocks"), pnlToolBox);
     lblBuildBlocks->setObjectName(QStringLiteral("lblBuildBlocks"));
     lblBuildBlocks->move(17, 136);
     lblBuildBlocks->adjustSize();
-    lblDelete = new QLabel(QStringLiteral("Delete Web Block"), pnlToolBox);
+    lblDelete = new QLabel(QCoreApplication::translate("BuildCanvas", "Delete Web Block"), pnlToolBox);
     lblDelete->setObjectName(QStringLiteral("lblDelete"));
     lblDelete->move(3, 223);
     lblDelete->adjustSize();

@@ -8,6 +8,7 @@
 #include "model/PropertyPanels.h"
 #include "model/WebBlock.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
@@ -20,7 +21,7 @@
 
 using namespace canvas;
 
-QString BlockKindName(int kind) { return KindDisplayName(kind) + QStringLiteral(" block"); }
+QString BlockKindName(int kind) { return KindDisplayName(kind) + QCoreApplication::translate("CanvasKeys", " block"); }
 
 QString BlockSummary(const TWebChunk& chunk) {
     QString text;
@@ -30,7 +31,7 @@ QString BlockSummary(const TWebChunk& chunk) {
     else if (chunk.Heading) text = chunk.Heading->HeadText;
     else if (chunk.Email) text = chunk.Email->Address;
     else if (chunk.Line)
-        text = chunk.Line->LineWidth.isEmpty() ? QStringLiteral("full width") : chunk.Line->LineWidth + QLatin1Char('%');
+        text = chunk.Line->LineWidth.isEmpty() ? QCoreApplication::translate("CanvasKeys", "full width") : chunk.Line->LineWidth + QLatin1Char('%');
     return text.simplified();
 }
 
@@ -91,10 +92,10 @@ TCanvasKeys::TCanvasKeys(TBuildCanvas& canvas) : QObject(&canvas), canvas_(canva
         return w;
     };
     fcsToolBox = stop("fcsToolBox", QRect(0, 0, ToolboxEdge, kBlockKindCount * BlockHeight + 2),
-                      QStringLiteral("Up and Down choose a kind of block; Enter puts one on the page below the "
+                      QCoreApplication::translate("CanvasKeys", "Up and Down choose a kind of block; Enter puts one on the page below the "
                                      "selected block."));
     fcsPageColumn = stop("fcsPageColumn", QRect(ColumnLeft - 2, 0, BlockWidth + 4, RowTop(ShownRows)),
-                         QStringLiteral("Up and Down select a block, Alt+Up and Alt+Down move it, Delete shreds it, "
+                         QCoreApplication::translate("CanvasKeys", "Up and Down select a block, Alt+Up and Alt+Down move it, Delete shreds it, "
                                         "Enter edits it."));
     shpFocusFrame = new QFrame(canvas_.pnlToolBox);
     shpFocusFrame->setObjectName(QStringLiteral("shpFocusFrame"));
@@ -226,12 +227,12 @@ void TCanvasKeys::UpdateFocusFrame() {
     const TPage& page = canvas_.Window().Page;
     QRect around;
     // The stops speak of what they act on.
-    const QString toolName = QStringLiteral("Toolbox: ") + BlockKindName(toolKind_);
-    QString pageName = QStringLiteral("Page: empty");
+    const QString toolName = QCoreApplication::translate("CanvasKeys", "Toolbox: ") + BlockKindName(toolKind_);
+    QString pageName = QCoreApplication::translate("CanvasKeys", "Page: empty");
     if (const TWebChunk* chunk = page.CurrentChunk()) {
         const QString summary = BlockSummary(*chunk);
         pageName = BlockKindName(chunk->Kind) + (summary.isEmpty() ? QString() : QStringLiteral(": ") + summary) +
-                   QStringLiteral(", %1 of %2").arg(page.CurrentIndex + 1).arg(page.Count());
+                   QCoreApplication::translate("CanvasKeys", ", %1 of %2").arg(page.CurrentIndex + 1).arg(page.Count());
     }
     auto rename = [](QWidget* w, const QString& name) {
         if (w->accessibleName() == name) return;

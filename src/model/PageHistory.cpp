@@ -6,6 +6,7 @@
 #include "model/PropertyPanels.h"
 #include "model/WebBlocks.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
@@ -70,8 +71,11 @@ std::unique_ptr<TWebChunk> CloneChunk(const TWebChunk& chunk) {
 }
 
 QString KindDisplayName(int kind) {
-    static const char* const names[kBlockKindCount] = {"Paragraph", "Link", "Image", "Heading", "E-mail Link", "Line"};
-    return kind >= 0 && kind < kBlockKindCount ? QLatin1String(names[kind]) : QString();
+    static const char* const names[kBlockKindCount] = {
+        QT_TRANSLATE_NOOP("PageHistory", "Paragraph"), QT_TRANSLATE_NOOP("PageHistory", "Link"),
+        QT_TRANSLATE_NOOP("PageHistory", "Image"),     QT_TRANSLATE_NOOP("PageHistory", "Heading"),
+        QT_TRANSLATE_NOOP("PageHistory", "E-mail Link"), QT_TRANSLATE_NOOP("PageHistory", "Line")};
+    return kind >= 0 && kind < kBlockKindCount ? QCoreApplication::translate("PageHistory", names[kind]) : QString();
 }
 
 struct TPageHistory::TStep {
@@ -150,8 +154,8 @@ void TPageHistory::UpdateActions() {
         action->setText(name.isEmpty() ? verb : verb + QLatin1Char(' ') + name);
         action->setEnabled(enabled);
     };
-    show(w_.menEditUndo, QStringLiteral("&Undo"), UndoName(), build && CanUndo());
-    show(w_.menEditRedo, QStringLiteral("&Redo"), RedoName(), build && CanRedo());
+    show(w_.menEditUndo, QCoreApplication::translate("PageHistory", "&Undo"), UndoName(), build && CanUndo());
+    show(w_.menEditRedo, QCoreApplication::translate("PageHistory", "&Redo"), RedoName(), build && CanRedo());
 }
 
 TPageHistory::TExtras TPageHistory::Extras() const {
@@ -210,7 +214,7 @@ void TPageHistory::BlockInserting(int index, int kind) {
     auto step = std::make_unique<TStep>();
     step->kind = TStep::Insert;
     step->index = index;
-    step->name = QStringLiteral("Insert ") + KindDisplayName(kind);
+    step->name = QCoreApplication::translate("PageHistory", "Insert ") + KindDisplayName(kind);
     Push(std::move(step));
 }
 
@@ -221,7 +225,7 @@ void TPageHistory::BlockMoving(int from, int to) {
     step->kind = TStep::Move;
     step->index = from;
     step->to = to;
-    step->name = QStringLiteral("Move ") + KindDisplayName(chunk->Kind);
+    step->name = QCoreApplication::translate("PageHistory", "Move ") + KindDisplayName(chunk->Kind);
     Push(std::move(step));
 }
 
@@ -231,7 +235,7 @@ void TPageHistory::BlockShredding(int index) {
     auto step = std::make_unique<TStep>();
     step->kind = TStep::Shred;
     step->index = index;
-    step->name = QStringLiteral("Shred ") + KindDisplayName(chunk->Kind);
+    step->name = QCoreApplication::translate("PageHistory", "Shred ") + KindDisplayName(chunk->Kind);
     step->chunk = CloneChunk(*chunk);
     Push(std::move(step));
 }
@@ -257,11 +261,11 @@ void TPageHistory::FieldEditing(QObject* control) {
     const QString kind = KindDisplayName(chunk->Kind);
     const QString name = control ? control->objectName() : QString();
     if (qobject_cast<QToolButton*>(control) && name.endsWith(QLatin1String("Return")))
-        step->name = QStringLiteral("New Line after ") + kind;
+        step->name = QCoreApplication::translate("PageHistory", "New Line after ") + kind;
     else if (qobject_cast<QToolButton*>(control) && !step->open)
-        step->name = QStringLiteral("Align ") + kind;
+        step->name = QCoreApplication::translate("PageHistory", "Align ") + kind;
     else
-        step->name = QStringLiteral("Edit ") + kind;
+        step->name = QCoreApplication::translate("PageHistory", "Edit ") + kind;
     pending_ = std::move(step);
 }
 

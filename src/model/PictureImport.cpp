@@ -1,5 +1,6 @@
 #include "model/PictureImport.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -20,9 +21,9 @@ struct TOtherFormat {
     const char* filter;
 };
 constexpr TOtherFormat kOtherFormats[] = {
-    {"bmp", "BMP Files (*.bmp)"},
-    {"webp", "WebP Files (*.webp)"},
-    {"tiff", "TIFF Files (*.tif *.tiff)"},
+    {"bmp", QT_TRANSLATE_NOOP("PictureImport", "BMP Files (*.bmp)")},
+    {"webp", QT_TRANSLATE_NOOP("PictureImport", "WebP Files (*.webp)")},
+    {"tiff", QT_TRANSLATE_NOOP("PictureImport", "TIFF Files (*.tif *.tiff)")},
 };
 
 // Decoding a picture of more pixels than this for a web-sized copy asks
@@ -240,24 +241,24 @@ QString PictureDialogFilters() {
     for (const TOtherFormat& f : kOtherFormats) {
         if (!Supported(f.format)) continue;
         for (const QString& ext : Extensions(f.format)) patterns << QStringLiteral("*.") + ext;
-        others << QString::fromLatin1(f.filter);
+        others << QCoreApplication::translate("PictureImport", f.filter);
     }
-    QStringList filters = {QStringLiteral("Pictures (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'),
-                           QStringLiteral("JPEG Files (*.jpg *.jpeg)"), QStringLiteral("PNG Files (*.png)"),
-                           QStringLiteral("GIF Files (*.gif)")};
+    QStringList filters = {QCoreApplication::translate("PictureImport", "Pictures (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'),
+                           QCoreApplication::translate("PictureImport", "JPEG Files (*.jpg *.jpeg)"), QCoreApplication::translate("PictureImport", "PNG Files (*.png)"),
+                           QCoreApplication::translate("PictureImport", "GIF Files (*.gif)")};
     return (filters + others).join(QStringLiteral(";;"));
 }
 
 QString DescribeBytes(qint64 bytes) {
-    if (bytes < 1024) return QString::number(bytes) + QStringLiteral(" bytes");
-    if (bytes < 1024 * 1024) return QString::number((bytes + 512) / 1024) + QStringLiteral(" KB");
-    return QString::number(double(bytes) / (1024 * 1024), 'f', 1) + QStringLiteral(" MB");
+    if (bytes < 1024) return QString::number(bytes) + QCoreApplication::translate("PictureImport", " bytes");
+    if (bytes < 1024 * 1024) return QString::number((bytes + 512) / 1024) + QCoreApplication::translate("PictureImport", " KB");
+    return QString::number(double(bytes) / (1024 * 1024), 'f', 1) + QCoreApplication::translate("PictureImport", " MB");
 }
 
 QString DescribePicture(const QSize& size, qint64 bytes) {
     if (!size.isValid() || size.isEmpty()) return DescribeBytes(bytes);
     return QString::number(size.width()) + QStringLiteral(" \u00D7 ") + QString::number(size.height()) +
-           QStringLiteral(" pixels, ") + DescribeBytes(bytes);
+           QCoreApplication::translate("PictureImport", " pixels, ") + DescribeBytes(bytes);
 }
 
 QString PicturePathInFolder(const QString& pageFolder, const QString& reference) {

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGuiApplication>
@@ -31,30 +32,30 @@ QString RememberedAnswer() {
 TfrmWebSize::TfrmWebSize(QWidget* parent, const TPictureFacts& facts)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmWebSize"));
-    setWindowTitle(QStringLiteral("Picture for the Web"));
+    setWindowTitle(QCoreApplication::translate("PictureQuestion", "Picture for the Web"));
     setModal(true);
 
     lblWebSize = new QLabel(this);
     lblWebSize->setObjectName(QStringLiteral("lblWebSize"));
     lblWebSize->setWordWrap(true);
     lblWebSize->setText(
-        QStringLiteral("This picture is %1 \u00D7 %2 pixels and %3")
+        QCoreApplication::translate("PictureQuestion", "This picture is %1 \u00D7 %2 pixels and %3")
             .arg(facts.size.width())
             .arg(facts.size.height())
             .arg(DescribeBytes(facts.bytes)) +
-        QStringLiteral(": a page that carries it is slow to send to your web server and slow to open on a "
+        QCoreApplication::translate("PictureQuestion", ": a page that carries it is slow to send to your web server and slow to open on a "
                        "phone.\n\nA web-sized copy is at most %1 pixels wide and high, turned the right way up and "
                        "saved for the web, without hidden details such as where a photo was taken. Your original "
                        "file stays as it is.")
             .arg(kWebMaxSide));
     lblWebSize->setMinimumWidth(400);
 
-    chkWebSizeAlways = new QCheckBox(QStringLiteral("Do the same for every picture from now on"), this);
+    chkWebSizeAlways = new QCheckBox(QCoreApplication::translate("PictureQuestion", "Do the same for every picture from now on"), this);
     chkWebSizeAlways->setObjectName(QStringLiteral("chkWebSizeAlways"));
-    btnWebSized = new QPushButton(QStringLiteral("Make pictures web-sized (recommended)"), this);
+    btnWebSized = new QPushButton(QCoreApplication::translate("PictureQuestion", "Make pictures web-sized (recommended)"), this);
     btnWebSized->setObjectName(QStringLiteral("btnWebSized"));
     btnWebSized->setDefault(true);
-    btnKeepOriginal = new QPushButton(QStringLiteral("Keep the original"), this);
+    btnKeepOriginal = new QPushButton(QCoreApplication::translate("PictureQuestion", "Keep the original"), this);
     btnKeepOriginal->setObjectName(QStringLiteral("btnKeepOriginal"));
     connect(btnWebSized, &QPushButton::clicked, this, [this] { Answer(WebSized); });
     connect(btnKeepOriginal, &QPushButton::clicked, this, [this] { Answer(KeepOriginal); });
@@ -102,9 +103,9 @@ std::optional<TImportedPicture> ImportChosenPicture(QWidget* parent, const QStri
     const TImportedPicture picture = ImportPicture(chosen, folder, name, how);
     QGuiApplication::restoreOverrideCursor();
     if (!picture.ok) {
-        Dialogs().Tell(parent, QStringLiteral("Picture"),
-                       QStringLiteral("The picture could not be copied into the folder \"") +
-                           QDir::toNativeSeparators(folder) + QStringLiteral("\"."),
+        Dialogs().Tell(parent, QCoreApplication::translate("PictureQuestion", "Picture"),
+                       QCoreApplication::translate("PictureQuestion", "The picture could not be copied into the folder \"%1\".")
+                           .arg(QDir::toNativeSeparators(folder)),
                        TMsgIcon::Warning);
         return std::nullopt;
     }

@@ -8,6 +8,7 @@
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -147,12 +148,12 @@ TPropertyPanels::TButtonRow TPropertyPanels::AddButtonRow(QWidget* panel, const 
         return b;
     };
     TButtonRow row;
-    row.left = make("Left", emailHints ? QStringLiteral("Left Align") : QStringLiteral("Align Left"), Glyph::Left,
+    row.left = make("Left", emailHints ? QCoreApplication::translate("PropertyPanels", "Left Align") : QCoreApplication::translate("PropertyPanels", "Align Left"), Glyph::Left,
                     QRect(kMargin, kButtonTop, 25, 25), 92);
-    row.center = make("Center", emailHints ? QStringLiteral("Center Align") : QStringLiteral("Align Center"),
+    row.center = make("Center", emailHints ? QCoreApplication::translate("PropertyPanels", "Center Align") : QCoreApplication::translate("PropertyPanels", "Align Center"),
                       Glyph::Center, QRect(kMargin + 25, kButtonTop, 25, 25), 94);
-    row.right = make("Right", QStringLiteral("Align Right"), Glyph::Right, QRect(kMargin + 50, kButtonTop, 25, 25), 93);
-    row.newLine = make("Return", QStringLiteral("Start new line for next block"), Glyph::NewLine,
+    row.right = make("Right", QCoreApplication::translate("PropertyPanels", "Align Right"), Glyph::Right, QRect(kMargin + 50, kButtonTop, 25, 25), 93);
+    row.newLine = make("Return", QCoreApplication::translate("PropertyPanels", "Start new line for next block"), Glyph::NewLine,
                        QRect(kMargin + 90, kButtonTop, 24, 24), 95);
     return row;
 }
@@ -183,12 +184,12 @@ void TPropertyPanels::AddExampleLine(QWidget* panel, const char* prefix, const Q
 void TPropertyPanels::CreateParaPanel() {
     QFrame* p = pnlPara = MakePanel("pnlPara", 12);
     AddTitle(p, bkPara, "imgParagraphT");
-    AddLabel(p, "Label2", QStringLiteral("A paragraph will appear as a block of text."), QRect(8, 30, kInner, 14));
+    AddLabel(p, "Label2", QCoreApplication::translate("PropertyPanels", "A paragraph will appear as a block of text."), QRect(8, 30, kInner, 14));
     AddLabel(p, "lblParaDesc",
-             QStringLiteral("You can align this block of text to the left, center or right of the page. Type your "
+             QCoreApplication::translate("PropertyPanels", "You can align this block of text to the left, center or right of the page. Type your "
                             "text in the field below; you can use simple HTML tags here."),
              QRect(8, 46, kInner, 48));
-    AddLabel(p, "lblParaPara", QStringLiteral("Type your paragraph text here:"), QRect(8, 96, kInner, 14), 50);
+    AddLabel(p, "lblParaPara", QCoreApplication::translate("PropertyPanels", "Type your paragraph text here:"), QRect(8, 96, kInner, 14), 50);
     txtParagraph = new QPlainTextEdit(p);
     txtParagraph->setObjectName(QStringLiteral("txtParagraph"));
     txtParagraph->setGeometry(13, 112, 254, 119);
@@ -203,33 +204,33 @@ void TPropertyPanels::CreateLinkPanel() {
     QFrame* p = pnlLink = MakePanel("pnlLink", 13);
     AddTitle(p, bkLink, "imgLinkT");
     AddLabel(p, "lblLInkDesc",
-             QStringLiteral("When readers of your page click on this link, it takes them to any web site whose URL "
+             QCoreApplication::translate("PropertyPanels", "When readers of your page click on this link, it takes them to any web site whose URL "
                             "you enter."),
              QRect(8, 30, kInner, 28));
-    AddLabel(p, "lblLinkURL", QStringLiteral(" What is the URL of the page you wish to link to?"), QRect(8, 62, kInner, 14), 53);
+    AddLabel(p, "lblLinkURL", QCoreApplication::translate("PropertyPanels", " What is the URL of the page you wish to link to?"), QRect(8, 62, kInner, 14), 53);
     txtLinkURL = AddEdit(p, "txtLinkURL", QRect(8, 77, 150, kEditHeight), 53);
     cmbLinkPages = new QComboBox(p);
     cmbLinkPages->setObjectName(QStringLiteral("cmbLinkPages"));
     cmbLinkPages->setGeometry(8 + 150 + 4, 76, kInner - 150 - 4, kEditHeight + 2);
     cmbLinkPages->setToolTip(tr("Link to one of your saved pages"));
     cmbLinkPages->setProperty("Tag", 53);
-    AddLabel(p, "lblLinkPre", QStringLiteral("Any text to display before the link?"), QRect(8, 100, kInner, 14), 52);
+    AddLabel(p, "lblLinkPre", QCoreApplication::translate("PropertyPanels", "Any text to display before the link?"), QRect(8, 100, kInner, 14), 52);
     txtLinkPre = AddEdit(p, "txtLinkPre", QRect(8, 115, kInner, kEditHeight), 52);
-    AddLabel(p, "lblLinkLink", QStringLiteral(" What is the text to click on?"), QRect(8, 138, kInner, 14), 54);
+    AddLabel(p, "lblLinkLink", QCoreApplication::translate("PropertyPanels", " What is the text to click on?"), QRect(8, 138, kInner, 14), 54);
     txtLinkLink = AddEdit(p, "txtLinkLink", QRect(8, 153, kInner, kEditHeight), 54);
-    AddLabel(p, "lblLinkPost", QStringLiteral("Any other text to follow this link?"), QRect(8, 176, kInner, 14), 55);
+    AddLabel(p, "lblLinkPost", QCoreApplication::translate("PropertyPanels", "Any other text to follow this link?"), QRect(8, 176, kInner, 14), 55);
     txtLinkPost = AddEdit(p, "txtLinkPost", QRect(8, 191, kInner, kEditHeight), 55);
-    AddExampleLine(p, "lblLink", QStringLiteral("e.g. Text before link"), QStringLiteral("www.mypage.com"),
-                   QStringLiteral("text after link."), 218);
+    AddExampleLine(p, "lblLink", QCoreApplication::translate("PropertyPanels", "e.g. Text before link"), QStringLiteral("www.mypage.com"),
+                   QCoreApplication::translate("PropertyPanels", "text after link."), 218);
     linkButtons = AddButtonRow(p, "spdLink", false);
 }
 
 void TPropertyPanels::CreateImagePanel() {
     QFrame* p = pnlImage = MakePanel("pnlImage", 14);
     AddTitle(p, bkImage, "imgImageT");
-    AddLabel(p, "Label6", QStringLiteral("Add an image to your page.  Images help to liven up a Web Page."),
+    AddLabel(p, "Label6", QCoreApplication::translate("PropertyPanels", "Add an image to your page.  Images help to liven up a Web Page."),
              QRect(8, 30, kInner, 28));
-    AddLabel(p, "lblImgFilename", QStringLiteral("Enter the location of your image file :"), QRect(8, 60, kInner, 14), 56);
+    AddLabel(p, "lblImgFilename", QCoreApplication::translate("PropertyPanels", "Enter the location of your image file :"), QRect(8, 60, kInner, 14), 56);
     txtImgFileName = AddEdit(p, "txtImgFileName", QRect(8, 75, 235, kEditHeight), 56);
     spdImgFile = new QToolButton(p);
     spdImgFile->setObjectName(QStringLiteral("spdImgFile"));
@@ -237,25 +238,25 @@ void TPropertyPanels::CreateImagePanel() {
     spdImgFile->setIcon(MakeGlyph(Glyph::Folder));
     spdImgFile->setIconSize(QSize(17, 17));
     spdImgFile->setFocusPolicy(Qt::NoFocus);
-    spdImgFile->setToolTip(QStringLiteral("Choose an image file"));
+    spdImgFile->setToolTip(QCoreApplication::translate("PropertyPanels", "Choose an image file"));
     spdImgFile->setProperty("Tag", 56);
     spdImgFile->installEventFilter(this);
-    AddLabel(p, "lblImgHeight", QStringLiteral("Height :"), QRect(8, 103, 44, 14), 57);
+    AddLabel(p, "lblImgHeight", QCoreApplication::translate("PropertyPanels", "Height :"), QRect(8, 103, 44, 14), 57);
     txtImgHeight = AddEdit(p, "txtImgHeight", QRect(54, 100, 60, kEditHeight), 57);
-    AddLabel(p, "lblImgWidth", QStringLiteral(" Width :"), QRect(132, 103, 44, 14), 57);
+    AddLabel(p, "lblImgWidth", QCoreApplication::translate("PropertyPanels", " Width :"), QRect(132, 103, 44, 14), 57);
     txtImgWidth = AddEdit(p, "txtImgWidth", QRect(178, 100, 60, kEditHeight), 57);
-    AddLabel(p, "lblImgAlt", QStringLiteral("Text description of the image :"), QRect(8, 126, 190, 14), 59);
+    AddLabel(p, "lblImgAlt", QCoreApplication::translate("PropertyPanels", "Text description of the image :"), QRect(8, 126, 190, 14), 59);
     txtImgDesc = AddEdit(p, "txtImgDesc", QRect(8, 141, kInner, kEditHeight), 59);
-    txtImgDesc->setPlaceholderText(QStringLiteral("What the picture shows, in a few words"));
-    lblImgAltWarn = AddLabel(p, "lblImgAltWarn", QStringLiteral("\u26A0 Needed"), QRect(200, 126, 73, 14), 59);
+    txtImgDesc->setPlaceholderText(QCoreApplication::translate("PropertyPanels", "What the picture shows, in a few words"));
+    lblImgAltWarn = AddLabel(p, "lblImgAltWarn", QCoreApplication::translate("PropertyPanels", "\u26A0 Needed"), QRect(200, 126, 73, 14), 59);
     lblImgAltWarn->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblImgAltWarn->setStyleSheet(QStringLiteral("color: #B00000"));
-    lblImgAltWarn->setToolTip(QStringLiteral("Screen readers read this description to people who cannot see the "
+    lblImgAltWarn->setToolTip(QCoreApplication::translate("PropertyPanels", "Screen readers read this description to people who cannot see the "
                                              "picture, and browsers show it when the picture does not load."));
     AddLabel(p, "Label5",
-             QStringLiteral("You can make this image a link to another Web Page. Just type in the URL below."),
+             QCoreApplication::translate("PropertyPanels", "You can make this image a link to another Web Page. Just type in the URL below."),
              QRect(8, 166, kInner, 28));
-    AddLabel(p, "Label4", QStringLiteral(" What is the URL of the page you wish to link to?"), QRect(8, 196, kInner, 14), 53);
+    AddLabel(p, "Label4", QCoreApplication::translate("PropertyPanels", " What is the URL of the page you wish to link to?"), QRect(8, 196, kInner, 14), 53);
     txtImgLink = AddEdit(p, "txtImgLink", QRect(8, 211, kInner, kEditHeight), 53);
     imageButtons = AddButtonRow(p, "spdImage", false);
     lblImgInfo = AddLabel(p, "lblImgInfo", QString(), QRect(128, kButtonTop - 2, kInner - 120, 30));
@@ -267,19 +268,19 @@ void TPropertyPanels::CreateImagePanel() {
 void TPropertyPanels::CreateHeadingPanel() {
     QFrame* p = pnlHeading = MakePanel("pnlHeading", 15);
     AddTitle(p, bkHeading, "imgHeadingT");
-    AddLabel(p, "lblHeadDesc", QStringLiteral("The heading is the title for your page or a section of the page."),
+    AddLabel(p, "lblHeadDesc", QCoreApplication::translate("PropertyPanels", "The heading is the title for your page or a section of the page."),
              QRect(8, 30, kInner, 28));
     AddLabel(p, "Label1",
-             QStringLiteral("People often use H1 (the biggest size) headings at the start, then smaller ones for the "
+             QCoreApplication::translate("PropertyPanels", "People often use H1 (the biggest size) headings at the start, then smaller ones for the "
                             "rest.  But you can use different sizes for any effects you want, anywhere you want."),
              QRect(8, 62, kInner, 56));
-    AddLabel(p, "lblHeadHeading", QStringLiteral("Heading text:"), QRect(8, 126, kInner, 14), 45);
+    AddLabel(p, "lblHeadHeading", QCoreApplication::translate("PropertyPanels", "Heading text:"), QRect(8, 126, kInner, 14), 45);
     txtHeading = AddEdit(p, "txtHeading", QRect(8, 141, kInner, kEditHeight), 45);
-    AddLabel(p, "lblHeadSize", QStringLiteral(" What is the size of the heading?"), QRect(8, 172, kInner, 14), 44);
+    AddLabel(p, "lblHeadSize", QCoreApplication::translate("PropertyPanels", " What is the size of the heading?"), QRect(8, 172, kInner, 14), 44);
     cmbHeadSize = new QComboBox(p);
     cmbHeadSize->setObjectName(QStringLiteral("cmbHeadSize"));
     cmbHeadSize->setGeometry(8, 187, 140, 21);
-    for (const char* item : kHeadSizes) cmbHeadSize->addItem(QLatin1String(item));
+    for (const char* item : kHeadSizes) cmbHeadSize->addItem(QCoreApplication::translate("WebBlocks", item), QLatin1String(item));
     cmbHeadSize->setProperty("Tag", 44);
     headButtons = AddButtonRow(p, "spdHead", false);
 }
@@ -288,20 +289,20 @@ void TPropertyPanels::CreateEmailPanel() {
     QFrame* p = pnlEmail = MakePanel("pnlEmail", 16);
     AddTitle(p, bkEmail, "imgEmailT");
     AddLabel(p, "lblEmailDesc",
-             QStringLiteral(" When readers of your page click on this link, it pops up an e-mail screen "
+             QCoreApplication::translate("PropertyPanels", " When readers of your page click on this link, it pops up an e-mail screen "
                             "pre-addressed to you or anyone you choose."),
              QRect(8, 28, kInner, 42));
-    AddLabel(p, "lblEmailAddr", QStringLiteral(" What is the e-mail address?"), QRect(8, 72, kInner, 14), 62);
+    AddLabel(p, "lblEmailAddr", QCoreApplication::translate("PropertyPanels", " What is the e-mail address?"), QRect(8, 72, kInner, 14), 62);
     txtEmail = AddEdit(p, "txtEmail", QRect(8, 87, kInner, kEditHeight), 62);
-    AddLabel(p, "lblEmailPre", QStringLiteral("Any text to appear before the e-mail link?"), QRect(8, 110, kInner, 14), 61);
+    AddLabel(p, "lblEmailPre", QCoreApplication::translate("PropertyPanels", "Any text to appear before the e-mail link?"), QRect(8, 110, kInner, 14), 61);
     txtEmailPre = AddEdit(p, "txtEmailPre", QRect(8, 125, kInner, kEditHeight), 61);
-    AddLabel(p, "lblEmailLink", QStringLiteral(" What is the text to click on for the e-mail link?"),
+    AddLabel(p, "lblEmailLink", QCoreApplication::translate("PropertyPanels", " What is the text to click on for the e-mail link?"),
              QRect(8, 148, kInner, 14), 63);
     txtEmailLink = AddEdit(p, "txtEmailLink", QRect(8, 163, kInner, kEditHeight), 63);
-    AddLabel(p, "lblEmailPost", QStringLiteral("Any other text to follow this e-mail link?"), QRect(8, 186, kInner, 14), 64);
+    AddLabel(p, "lblEmailPost", QCoreApplication::translate("PropertyPanels", "Any other text to follow this e-mail link?"), QRect(8, 186, kInner, 14), 64);
     txtEmailPost = AddEdit(p, "txtEmailPost", QRect(8, 201, kInner, kEditHeight), 64);
-    AddExampleLine(p, "lblEmail", QStringLiteral("e.g. Text before"), QStringLiteral("text to click on"),
-                   QStringLiteral("text after."), 224);
+    AddExampleLine(p, "lblEmail", QCoreApplication::translate("PropertyPanels", "e.g. Text before"), QCoreApplication::translate("PropertyPanels", "text to click on"),
+                   QCoreApplication::translate("PropertyPanels", "text after."), 224);
     // Unlike the other edits, the e-mail edits answer a right click with
     // "What's This?" instead of the edit menu.
     for (QLineEdit* e : {txtEmail, txtEmailPre, txtEmailLink, txtEmailPost}) {
@@ -314,19 +315,19 @@ void TPropertyPanels::CreateEmailPanel() {
 void TPropertyPanels::CreateLinePanel() {
     QFrame* p = pnlLine = MakePanel("pnlLine", 17);
     AddTitle(p, bkLine, "imgLineT");
-    AddLabel(p, "Label3", QStringLiteral("Create a horizontal line for design effect."), QRect(8, 30, kInner, 14));
+    AddLabel(p, "Label3", QCoreApplication::translate("PropertyPanels", "Create a horizontal line for design effect."), QRect(8, 30, kInner, 14));
     AddLabel(p, "lblLineDesc1",
-             QStringLiteral("If you leave the boxes blank, the line will appear all the way (100%) across the page.  "
+             QCoreApplication::translate("PropertyPanels", "If you leave the boxes blank, the line will appear all the way (100%) across the page.  "
                             "Lines are a good way to separate your page contents, for example, separating a picture "
                             "from some text."),
              QRect(8, 50, kInner, 70));
-    AddLabel(p, "lblLineWidth", QStringLiteral("How wide is this line (as a percentage of the page)"),
+    AddLabel(p, "lblLineWidth", QCoreApplication::translate("PropertyPanels", "How wide is this line (as a percentage of the page)"),
              QRect(8, 128, kInner, 14), 47);
     txtLineWidth = AddEdit(p, "txtLineWidth", QRect(8, 143, 60, kEditHeight), 47);
-    AddLabel(p, "lblLineThick", QStringLiteral("Thickness"), QRect(8, 174, kInner, 14), 48);
+    AddLabel(p, "lblLineThick", QCoreApplication::translate("PropertyPanels", "Thickness"), QRect(8, 174, kInner, 14), 48);
     cmbLineThick = new QComboBox(p);
     cmbLineThick->setObjectName(QStringLiteral("cmbLineThick"));
     cmbLineThick->setGeometry(8, 189, 140, 21);
-    for (const char* item : kLineThicknesses) cmbLineThick->addItem(QLatin1String(item));
+    for (const char* item : kLineThicknesses) cmbLineThick->addItem(QCoreApplication::translate("WebBlocks", item), QLatin1String(item));
     cmbLineThick->setProperty("Tag", 48);
 }

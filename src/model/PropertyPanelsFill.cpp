@@ -135,7 +135,9 @@ void TPropertyPanels::SetAlign(const TButtonRow& row, int align) {
 }
 
 void TPropertyPanels::SelectListItem(QComboBox* list, const QString& text, void (TPropertyPanels::*change)()) {
-    const int index = list->findText(text, Qt::MatchFixedString);  // letter case ignored
+    // The items' data are the texts a page file keeps (the shown texts may be
+    // translated); letter case is ignored.
+    const int index = list->findData(text, Qt::UserRole, Qt::MatchFixedString);
     if (index >= 0) {
         list->setCurrentIndex(index);
         return;
@@ -205,12 +207,12 @@ void TPropertyPanels::txtParagraphChange() {
 
 void TPropertyPanels::cmbHeadSizeChange() {
     Store(cmbHeadSize, [this](TWebChunk& c) {
-        if (c.Heading) c.Heading->HeadSize = cmbHeadSize->currentText();
+        if (c.Heading) c.Heading->HeadSize = cmbHeadSize->currentData().toString();
     });
 }
 
 void TPropertyPanels::cmbLineThickChange() {
     Store(cmbLineThick, [this](TWebChunk& c) {
-        if (c.Line) c.Line->Thickness = cmbLineThick->currentText();
+        if (c.Line) c.Line->Thickness = cmbLineThick->currentData().toString();
     });
 }

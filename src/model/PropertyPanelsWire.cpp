@@ -15,6 +15,7 @@
 #include "html/PageEncoding.h"
 #include "upload/UploadList.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QUrl>
@@ -105,7 +106,7 @@ void TPropertyPanels::cmbLinkPagesChange(int index) {
 void TPropertyPanels::spdImgFileClick() {
     const QString graphics = JoinPath(HTMLDir(), QStringLiteral("graphics"));
     TFileRequest request;
-    request.caption = QStringLiteral("Open");
+    request.caption = QCoreApplication::translate("PropertyPanelsWire", "Open");
     request.filters = PictureDialogFilters();
     request.folder = graphics;
     const QString chosen = Dialogs().OpenFile(&w_, request);
@@ -123,8 +124,8 @@ void TPropertyPanels::spdImgFileClick() {
     importedPath_ = picture->path;
     importedNote_.clear();
     const QString was = DescribeBytes(picture->originalBytes);
-    if (picture->webSized) importedNote_ = QStringLiteral("web-sized from ") + was;
-    else if (picture->converted) importedNote_ = QStringLiteral("converted, was ") + was;
+    if (picture->webSized) importedNote_ = QCoreApplication::translate("PropertyPanelsWire", "web-sized from ") + was;
+    else if (picture->converted) importedNote_ = QCoreApplication::translate("PropertyPanelsWire", "converted, was ") + was;
 
     // The name and the size are one change of the block.
     emit editGroupEnded();

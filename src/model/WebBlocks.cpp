@@ -6,10 +6,12 @@
 
 const QString TPage::DefaultTitle = QStringLiteral("Tarvo Version 1.0 Document");
 
-const char* const kHeadSizes[6] = {"1 (Largest)", "2 (Larger)", "3 (Large)",
-                                   "4 (Small)",   "5 (Smaller)", "6 (Smallest)"};
-const char* const kLineThicknesses[6] = {"6 (Thickest)", "5 (Thicker)", "4 (Thick)",
-                                         "3 (Thin)",     "2 (Thinner)", "1 (Thinnest)"};
+const char* const kHeadSizes[6] = {QT_TRANSLATE_NOOP("WebBlocks", "1 (Largest)"), QT_TRANSLATE_NOOP("WebBlocks", "2 (Larger)"),
+                                   QT_TRANSLATE_NOOP("WebBlocks", "3 (Large)"),   QT_TRANSLATE_NOOP("WebBlocks", "4 (Small)"),
+                                   QT_TRANSLATE_NOOP("WebBlocks", "5 (Smaller)"), QT_TRANSLATE_NOOP("WebBlocks", "6 (Smallest)")};
+const char* const kLineThicknesses[6] = {QT_TRANSLATE_NOOP("WebBlocks", "6 (Thickest)"), QT_TRANSLATE_NOOP("WebBlocks", "5 (Thicker)"),
+                                         QT_TRANSLATE_NOOP("WebBlocks", "4 (Thick)"),    QT_TRANSLATE_NOOP("WebBlocks", "3 (Thin)"),
+                                         QT_TRANSLATE_NOOP("WebBlocks", "2 (Thinner)"),  QT_TRANSLATE_NOOP("WebBlocks", "1 (Thinnest)")};
 
 namespace {
 const char* const kBrickNames[kBlockKindCount] = {"imgBrPara",    "imgBrLink",  "imgBrImage",

@@ -10,6 +10,7 @@
 #include "preview/ExecFile.h"
 #include "viewer/HtmlViewer.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -92,9 +93,9 @@ void TBrowserPreview::OpenURLInBrowser(const QString& address) {
 void TBrowserPreview::ExecFileFail() {
     // What is missing, and where the page is, so it can be opened by hand.
     const TExecFile& exec = *w_.ExecFile;
-    QString text = QStringLiteral("There has been an error previewing this site with your Web Browser.");
+    QString text = QCoreApplication::translate("BrowserPreview", "There has been an error previewing this site with your Web Browser.");
     if (exec.AssociatedProgram.isEmpty())
-        text += QStringLiteral("\n\nNo program that opens web pages was found on this computer. Install a web "
+        text += QCoreApplication::translate("BrowserPreview", "\n\nNo program that opens web pages was found on this computer. Install a web "
                                "browser (and the xdg-utils package, which starts it), then try again.");
     else if (exec.OpenerStatus != 0)
         text += QStringLiteral("\n\nThe program that starts your web browser (%1) found no browser to start, or the "
@@ -103,13 +104,13 @@ void TBrowserPreview::ExecFileFail() {
                     .arg(exec.AssociatedProgram)
                     .arg(exec.OpenerStatus);
     else
-        text += QStringLiteral("\n\nThe program that starts your web browser (%1) could not be run: %2. Check that "
+        text += QCoreApplication::translate("BrowserPreview", "\n\nThe program that starts your web browser (%1) could not be run: %2. Check that "
                                "a web browser is installed and chosen as the default one.")
                     .arg(exec.AssociatedProgram,
                          exec.LastErrorText.isEmpty() ? QString::fromLocal8Bit(std::strerror(exec.LastError))
                                                       : exec.LastErrorText);
     if (!exec.CommandLine.isEmpty() && QFileInfo(exec.CommandLine).isFile())
-        text += QStringLiteral("\n\nYou can open the page in a browser yourself; it is here:\n") +
+        text += QCoreApplication::translate("BrowserPreview", "\n\nYou can open the page in a browser yourself; it is here:\n") +
                 QDir::toNativeSeparators(exec.CommandLine);
     Dialogs().Tell(&w_, w_.ApplicationTitle(), text, TMsgIcon::Warning);
 }

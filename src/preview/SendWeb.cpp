@@ -10,6 +10,7 @@
 #include "upload/ServerBox.h"
 #include "upload/UploadList.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,10 +23,10 @@
 // advertising.
 const std::array<TPartnerSite, 5> kPartnerSites = {{
     {"Web_Partner1", "The Odin Project", "https://www.theodinproject.com/"},
-    {"Web_Partner2", "the W3C Validator", "https://validator.w3.org/"},
+    {"Web_Partner2", QT_TRANSLATE_NOOP("SendWeb", "the W3C Validator"), "https://validator.w3.org/"},
     {"Web_Partner3", "Neocities", "https://neocities.org/"},
     {"Web_Partner4", "Let's Encrypt", "https://letsencrypt.org/getting-started/"},
-    {"Web_Partner5", "the W3C on Accessibility", "https://www.w3.org/WAI/fundamentals/accessibility-intro/"},
+    {"Web_Partner5", QT_TRANSLATE_NOOP("SendWeb", "the W3C on Accessibility"), "https://www.w3.org/WAI/fundamentals/accessibility-intro/"},
 }};
 
 namespace {
@@ -99,7 +100,7 @@ void TSendWeb::CreateControls() {
     imgUploadRight->setGeometry(548, 70, 53, 55);
     imgUploadRight->ShowBitmap(QStringLiteral("Web_RightUp"), true);
     auto rotateLabel = [pnl](const char* name, int left) {
-        auto* l = new QLabel(QStringLiteral("Rotate Web"), pnl);
+        auto* l = new QLabel(QCoreApplication::translate("SendWeb", "Rotate Web"), pnl);
         l->setObjectName(QLatin1String(name));
         l->setGeometry(left - 12, 126, 77, 14);
         l->setAlignment(Qt::AlignHCenter);
@@ -177,14 +178,14 @@ void TSendWeb::DisplayMagnifier() {
     QString caption;
     if (MagnifierPage == 0) {
         logo = imgBrenfoldPage;
-        caption = QStringLiteral("Click the logo to visit Brenfold Software");
+        caption = QCoreApplication::translate("SendWeb", "Click the logo to visit Brenfold Software");
     } else if (MagnifierPage == kYourPage) {
         logo = imgYourPage;
-        caption = QStringLiteral("Click the logo to view your Web Page");
+        caption = QCoreApplication::translate("SendWeb", "Click the logo to view your Web Page");
     } else {
         logo = imgPartnerPage[size_t(MagnifierPage - 1)];
-        caption = QStringLiteral("Click the logo to visit ") +
-                  QString::fromUtf8(kPartnerSites[size_t(MagnifierPage - 1)].name);
+        caption = QCoreApplication::translate("SendWeb", "Click the logo to visit %1")
+                      .arg(QCoreApplication::translate("SendWeb", kPartnerSites[size_t(MagnifierPage - 1)].name));
     }
     logo->show();
     logo->raise();

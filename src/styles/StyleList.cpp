@@ -4,6 +4,7 @@
 #include "app/Utils.h"
 #include "docs/BinaryIO.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -102,7 +103,7 @@ bool LoadStyleList(const QString& path, TStyleList& list) {
 bool WriteStylesToFile(const QString& path, const TStyleList& list, QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = QStringLiteral("Cannot create file %1").arg(path);
+        if (error) *error = QCoreApplication::translate("StyleList", "Cannot create file %1").arg(path);
         return false;
     }
     WriteInt32(file, qint32(list.size()));
@@ -116,7 +117,7 @@ bool WriteStylesToFile(const QString& path, const TStyleList& list, QString* err
         WriteStr(file, ColorToText(style->VLinkColor));
     }
     if (!file.commit()) {
-        if (error) *error = QStringLiteral("Cannot write file %1: %2").arg(path, file.errorString());
+        if (error) *error = QCoreApplication::translate("StyleList", "Cannot write file %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 #include "model/PictureQuestion.h"
 #include "viewer/HtmlViewer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -114,16 +115,16 @@ QString StyleSampleHTML(const TStyleChunk& style, const QString& image) {
             quoted(style.VLinkColor) + QLatin1Char('>');
     auto font = [&](const char* lead, quint32 c, const char* text) {
         return QLatin1String(lead) + QStringLiteral("<FONT COLOR=") + quoted(c) + QStringLiteral("> ") +
-               QLatin1String(text) + QStringLiteral(" </FONT>");
+               QCoreApplication::translate("TfrmStyleWiz", text).toHtmlEscaped() + QStringLiteral(" </FONT>");
     };
     const QStringList lines = {
         QStringLiteral("<HTML>"),
         body,
         QStringLiteral("<CENTER><BOLD>"),
-        font("<P><BR><BR><BR>", style.TextColor, "Document Text"),
-        font("<P> ", style.LinkColor, "Standard Link"),
-        font("<P> ", style.ALinkColor, "Active Link"),
-        font("<P> ", style.VLinkColor, "Visited Link"),
+        font("<P><BR><BR><BR>", style.TextColor, QT_TRANSLATE_NOOP("TfrmStyleWiz", "Document Text")),
+        font("<P> ", style.LinkColor, QT_TRANSLATE_NOOP("TfrmStyleWiz", "Standard Link")),
+        font("<P> ", style.ALinkColor, QT_TRANSLATE_NOOP("TfrmStyleWiz", "Active Link")),
+        font("<P> ", style.VLinkColor, QT_TRANSLATE_NOOP("TfrmStyleWiz", "Visited Link")),
         QStringLiteral("</CENTER></BOLD>"),
         QStringLiteral("</BODY>"),
         QStringLiteral("</HTML>"),
@@ -136,7 +137,7 @@ QString StyleSampleHTML(const TStyleChunk& style, const QString& image) {
 TfrmStyleWiz::TfrmStyleWiz(const TStyleList& styles, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmStyleWiz"));
-    setWindowTitle(QStringLiteral("Tarvo Style Wizard"));
+    setWindowTitle(tr("Tarvo Style Wizard"));
     setFixedSize(500, 318);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
@@ -190,28 +191,28 @@ void TfrmStyleWiz::CreatePage1() {
     PageControl1->addWidget(tab1);
     imgWizard1 = AddWizardPicture(tab1, "imgWizard1");
     QLabel* head = AddLabel(tab1, "lblWelcome",
-                            QStringLiteral("This Wizard helps you to create your own Styles to use with your Tarvo Web Pages"),
+                            tr("This Wizard helps you to create your own Styles to use with your Tarvo Web Pages"),
                             QRect(152, 10, 336, 40));
     QFont bold = head->font();
     bold.setBold(true);
     bold.setPixelSize(14);
     head->setFont(bold);
     AddLabel(tab1, "lblHowTo",
-             QStringLiteral("To create a Tarvo Style, you need to choose a combination of background image and text "
+             tr("To create a Tarvo Style, you need to choose a combination of background image and text "
                             "colours. Or you might just choose the colours to use without a background image."),
              QRect(152, 58, 336, 48));
     AddLabel(tab1, "lblHelpHint",
-             QStringLiteral("You can press the HELP button at any time if you aren't sure of anything."),
+             tr("You can press the HELP button at any time if you aren't sure of anything."),
              QRect(152, 112, 336, 32));
-    AddLabel(tab1, "lblClickNext", QStringLiteral("To add a style to your list, click  NEXT."), QRect(152, 150, 336, 18));
-    radAdd = new QRadioButton(QStringLiteral("Add new Style to the Style list."), tab1);
+    AddLabel(tab1, "lblClickNext", tr("To add a style to your list, click  NEXT."), QRect(152, 150, 336, 18));
+    radAdd = new QRadioButton(tr("Add new Style to the Style list."), tab1);
     radAdd->setObjectName(QStringLiteral("radAdd"));
     radAdd->setGeometry(164, 184, 320, 22);
     radAdd->setChecked(true);
-    radModify = new QRadioButton(QStringLiteral("Modify a Style."), tab1);
+    radModify = new QRadioButton(tr("Modify a Style."), tab1);
     radModify->setObjectName(QStringLiteral("radModify"));
     radModify->setGeometry(164, 208, 320, 22);
-    radDelete = new QRadioButton(QStringLiteral("Delete a Style from the Style list."), tab1);
+    radDelete = new QRadioButton(tr("Delete a Style from the Style list."), tab1);
     radDelete->setObjectName(QStringLiteral("radDelete"));
     radDelete->setGeometry(164, 232, 320, 22);
 }
@@ -253,26 +254,26 @@ void TfrmStyleWiz::CreatePage2() {
     ctlHTML->setFocusPolicy(Qt::NoFocus);
 
     QLabel* lblName = AddLabel(tab2, "lblStyleName",
-                               QStringLiteral("Enter a description for your Style e.g. My Groovy Style"),
+                               tr("Enter a description for your Style e.g. My Groovy Style"),
                                QRect(145, 8, 347, 18), false);
     txtStyleName = new QLineEdit(tab2);
     txtStyleName->setObjectName(QStringLiteral("txtStyleName"));
     txtStyleName->setGeometry(145, 27, 347, 22);
     lblName->setBuddy(txtStyleName);
 
-    grpBackground = new QGroupBox(QStringLiteral("Background Properties"), tab2);
+    grpBackground = new QGroupBox(tr("Background Properties"), tab2);
     grpBackground->setObjectName(QStringLiteral("grpBackground"));
     grpBackground->setGeometry(145, 56, 347, 102);
-    AddLabel(grpBackground, "lblChooseImage", QStringLiteral("Choose a background image for your style."),
+    AddLabel(grpBackground, "lblChooseImage", tr("Choose a background image for your style."),
              QRect(10, 20, 327, 18), false);
     txtImgFilename = new QLineEdit(grpBackground);
     txtImgFilename->setObjectName(QStringLiteral("txtImgFilename"));
     txtImgFilename->setGeometry(10, 40, 297, 22);
     txtImgFilename->setReadOnly(true);
     spdImgFile = AddGlyphButton(grpBackground, "spdImgFile", QStringLiteral("Glyph_Browse"), QRect(311, 39, 26, 24));
-    pnlBack = AddColorPanel(grpBackground, "pnlBack", QStringLiteral("Background Colour"), 10, 70,
+    pnlBack = AddColorPanel(grpBackground, "pnlBack", tr("Background Colour"), 10, 70,
                             &TStyleChunk::BackColor);
-    btnClearImage = new QPushButton(QStringLiteral("Clear Image"), grpBackground);
+    btnClearImage = new QPushButton(tr("Clear Image"), grpBackground);
     btnClearImage->setObjectName(QStringLiteral("btnClearImage"));
     btnClearImage->setGeometry(249, 68, 88, 26);
     lblImgInfo = AddLabel(grpBackground, "lblImgInfo", QString(), QRect(146, 66, 100, 30), false);
@@ -280,14 +281,14 @@ void TfrmStyleWiz::CreatePage2() {
     small.setPixelSize(10);
     lblImgInfo->setFont(small);
 
-    grpColours = new QGroupBox(QStringLiteral("Text/Link Colours"), tab2);
+    grpColours = new QGroupBox(tr("Text/Link Colours"), tab2);
     grpColours->setObjectName(QStringLiteral("grpColours"));
     grpColours->setGeometry(145, 164, 347, 80);
-    pnlDoc = AddColorPanel(grpColours, "pnlDoc", QStringLiteral("Document Text"), 10, 22, &TStyleChunk::TextColor);
-    pnlStandard = AddColorPanel(grpColours, "pnlStandard", QStringLiteral("Standard Link"), 176, 22,
+    pnlDoc = AddColorPanel(grpColours, "pnlDoc", tr("Document Text"), 10, 22, &TStyleChunk::TextColor);
+    pnlStandard = AddColorPanel(grpColours, "pnlStandard", tr("Standard Link"), 176, 22,
                                 &TStyleChunk::LinkColor);
-    pnlActive = AddColorPanel(grpColours, "pnlActive", QStringLiteral("Active Link"), 10, 50, &TStyleChunk::ALinkColor);
-    pnlVisited = AddColorPanel(grpColours, "pnlVisited", QStringLiteral("Visited Link"), 176, 50,
+    pnlActive = AddColorPanel(grpColours, "pnlActive", tr("Active Link"), 10, 50, &TStyleChunk::ALinkColor);
+    pnlVisited = AddColorPanel(grpColours, "pnlVisited", tr("Visited Link"), 176, 50,
                                &TStyleChunk::VLinkColor);
 }
 
@@ -297,7 +298,7 @@ void TfrmStyleWiz::CreatePage3() {
     PageControl1->addWidget(tab3);
     imgWizard3 = AddWizardPicture(tab3, "imgWizard3");
     AddLabel(tab3, "lblListHint",
-             QStringLiteral("To delete or move a style in the list below, select  the list and then click on the "
+             tr("To delete or move a style in the list below, select  the list and then click on the "
                             "DELETE button, or one of the arrows. The order of the styles in the list below will be "
                             "the same in the 'Styles' Section of your Tarvo preview page."),
              QRect(152, 8, 336, 64));
@@ -305,13 +306,13 @@ void TfrmStyleWiz::CreatePage3() {
     lstStyles->setObjectName(QStringLiteral("lstStyles"));
     lstStyles->setGeometry(152, 76, 262, 150);
     spbUp = AddGlyphButton(tab3, "spbUp", QStringLiteral("Glyph_Up"), QRect(435, 88, 32, 32));
-    butDelete = new QPushButton(QStringLiteral("&Delete"), tab3);
+    butDelete = new QPushButton(tr("&Delete"), tab3);
     butDelete->setObjectName(QStringLiteral("butDelete"));
     butDelete->setGeometry(422, 137, 58, 27);
     spbDown = AddGlyphButton(tab3, "spbDown", QStringLiteral("Glyph_Down"), QRect(435, 181, 32, 32));
-    lblModify = AddLabel(tab3, "lblModify", QStringLiteral("To modify the details of the Style, select a Style, and click NEXT"),
+    lblModify = AddLabel(tab3, "lblModify", tr("To modify the details of the Style, select a Style, and click NEXT"),
                          QRect(152, 234, 336, 30));
-    lblDelete = AddLabel(tab3, "lblDelete", QStringLiteral("Click FINISH to return to Tarvo."), QRect(152, 234, 336, 30));
+    lblDelete = AddLabel(tab3, "lblDelete", tr("Click FINISH to return to Tarvo."), QRect(152, 234, 336, 30));
     lblModify->hide();
     lblDelete->hide();
 }
@@ -329,11 +330,11 @@ void TfrmStyleWiz::CreateButtons() {
         b->setAutoDefault(false);
         return b;
     };
-    btnHelp = button("btnHelp", QStringLiteral("&Help"), 8);
-    btnBack = button("btnBack", QStringLiteral("&<< Back"), 248);
-    btnNext = button("btnNext", QStringLiteral("Next >&>"), 328);
-    btnFinish = button("btnFinish", QStringLiteral("&Finish"), 328);
-    btnCancel = button("btnCancel", QStringLiteral("&Cancel"), 416);
+    btnHelp = button("btnHelp", tr("&Help"), 8);
+    btnBack = button("btnBack", tr("&<< Back"), 248);
+    btnNext = button("btnNext", tr("Next >&>"), 328);
+    btnFinish = button("btnFinish", tr("&Finish"), 328);
+    btnCancel = button("btnCancel", tr("&Cancel"), 416);
     btnBack->setEnabled(false);
     btnFinish->hide();
 }
@@ -408,7 +409,7 @@ void TfrmStyleWiz::txtImgFilenameChange(const QString& text) {
 void TfrmStyleWiz::spdImgFileClick() {
     const QString folder = JoinPath(HTMLDir(), QStringLiteral("backgrnd"));
     TFileRequest request;
-    request.caption = QStringLiteral("Open");
+    request.caption = tr("Open");
     request.filters = PictureDialogFilters();
     request.folder = folder;
     const QString chosen = Dialogs().OpenFile(this, request);
@@ -421,7 +422,7 @@ void TfrmStyleWiz::spdImgFileClick() {
     txtImgFilename->setText(QStringLiteral("backgrnd\\") + picture->name);
     // Two short lines: the size in pixels, then in bytes (and before).
     QString info = DescribePicture(picture->size, picture->bytes).replace(QStringLiteral(", "), QStringLiteral("\n"));
-    if (picture->webSized || picture->converted) info += QStringLiteral(", was ") + DescribeBytes(picture->originalBytes);
+    if (picture->webSized || picture->converted) info += tr(", was ") + DescribeBytes(picture->originalBytes);
     lblImgInfo->setText(info);
     RefreshHTML();
 }
@@ -515,7 +516,7 @@ void TfrmStyleWiz::btnNextClick() {
             // The list page as it was, with its own button and label.
             butDelete->setVisible(WizardMode == wmDelete);
             lblModify->setVisible(WizardMode == wmModify);
-            Dialogs().Tell(this, QString(), QStringLiteral("Please select a Style to edit before continuing."),
+            Dialogs().Tell(this, QString(), tr("Please select a Style to edit before continuing."),
                            TMsgIcon::Information);
             return;
         }
@@ -550,8 +551,8 @@ void TfrmStyleWiz::btnBackClick() {
 
 QMessageBox::StandardButton TfrmStyleWiz::AskForSave() {
     if (!ListChanged) return QMessageBox::No;
-    return Dialogs().Ask(this, QStringLiteral("Style List Changed"),
-                         QStringLiteral("Do you want to save the changes to your Style List?"), TMsgIcon::Question,
+    return Dialogs().Ask(this, tr("Style List Changed"),
+                         tr("Do you want to save the changes to your Style List?"), TMsgIcon::Question,
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
 }
 
@@ -559,7 +560,7 @@ void TfrmStyleWiz::btnFinishClick() {
     if (WizardMode == wmAdd) {
         if (txtStyleName->text().isEmpty()) {
             Dialogs().Tell(this, QString(),
-                           QStringLiteral("Sorry. You must give this Style a name before you can add it to your Style "
+                           tr("Sorry. You must give this Style a name before you can add it to your Style "
                                           "List."),
                            TMsgIcon::Information);
             txtStyleName->setFocus();
@@ -579,8 +580,8 @@ void TfrmStyleWiz::btnFinishClick() {
             if (!WriteStylesToFile(StylesDataPath(), EditList, &error)) {
                 // The old file is still there; the edits stay open so the
                 // user can try again or give up.
-                Dialogs().Tell(this, QStringLiteral("Style List Changed"),
-                               QStringLiteral("Your Style List could not be saved.\n%1").arg(error),
+                Dialogs().Tell(this, tr("Style List Changed"),
+                               tr("Your Style List could not be saved.\n%1").arg(error),
                                TMsgIcon::Warning);
                 return;
             }

@@ -1,5 +1,6 @@
 #include "upload/FtpClient.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QPointer>
@@ -114,15 +115,15 @@ QString HostKeyFingerprint(const char* key, size_t len) {
 // verification.
 QString CertificateProblem(const QString& detail) {
     const auto has = [&](const char* word) { return detail.contains(QLatin1String(word), Qt::CaseInsensitive); };
-    if (has("expired")) return QStringLiteral("The server's certificate has expired.");
-    if (has("not yet valid")) return QStringLiteral("The server's certificate is not valid yet.");
+    if (has("expired")) return QCoreApplication::translate("FtpClient", "The server's certificate has expired.");
+    if (has("not yet valid")) return QCoreApplication::translate("FtpClient", "The server's certificate is not valid yet.");
     if (has("self-signed") || has("self signed"))
-        return QStringLiteral("The server's certificate is signed only by the server itself.");
+        return QCoreApplication::translate("FtpClient", "The server's certificate is signed only by the server itself.");
     if (has("subject name") || has("does not match") || has("host name"))
-        return QStringLiteral("The server's certificate was made for another name.");
+        return QCoreApplication::translate("FtpClient", "The server's certificate was made for another name.");
     if (has("issuer") || has("unknown ca"))
-        return QStringLiteral("The server's certificate comes from an authority this computer does not know.");
-    return QStringLiteral("The server's certificate could not be verified.");
+        return QCoreApplication::translate("FtpClient", "The server's certificate comes from an authority this computer does not know.");
+    return QCoreApplication::translate("FtpClient", "The server's certificate could not be verified.");
 }
 
 // A public key no server has: pinning it lets a connection stop right
@@ -571,7 +572,7 @@ struct TFtpClient::Worker {
             fingerprint = ServerCertificateKey();
         }
         check = Check::Store;
-        problem = changed ? QStringLiteral("The server's certificate is not the one you trusted before. ") + why
+        problem = changed ? QCoreApplication::translate("FtpClient", "The server's certificate is not the one you trusted before. ") + why
                           : why;
         untrusted = true;
         return rc == CURLE_OK ? CURLE_PEER_FAILED_VERIFICATION : rc;
@@ -581,9 +582,9 @@ struct TFtpClient::Worker {
     void HostKeyRefused(const Request& r) {
         fingerprint = seenHostKey;
         changed = !r.hostKey.isEmpty();
-        problem = changed ? QStringLiteral("The server's host key has changed since you trusted it. Someone may be "
+        problem = changed ? QCoreApplication::translate("FtpClient", "The server's host key has changed since you trusted it. Someone may be "
                                            "intercepting the connection, or the server was set up anew.")
-                          : QStringLiteral("This is the first connection to this server, and its host key is not "
+                          : QCoreApplication::translate("FtpClient", "This is the first connection to this server, and its host key is not "
                                            "known yet.");
         untrusted = true;
     }
@@ -672,7 +673,7 @@ struct TFtpClient::Worker {
         FILE* file = std::fopen(QFile::encodeName(r.localFile).constData(), "rb");
         if (!file) {
             sendError = ftpLocalFileMissing;
-            sendErrorText = QStringLiteral("the file %1 could not be read").arg(r.localFile);
+            sendErrorText = QCoreApplication::translate("FtpClient", "the file %1 could not be read").arg(r.localFile);
             return CURLE_OK;
         }
         std::fseek(file, 0, SEEK_END);
@@ -762,35 +763,35 @@ struct TFtpClient::Worker {
         switch (rc) {
             case CURLE_COULDNT_CONNECT:
                 if (osErrno == ECONNREFUSED || detail.contains(QLatin1String("refused"), Qt::CaseInsensitive))
-                    return QStringLiteral("The connection was refused.");
-                return QStringLiteral("The server could not be reached.");
+                    return QCoreApplication::translate("FtpClient", "The connection was refused.");
+                return QCoreApplication::translate("FtpClient", "The server could not be reached.");
             case CURLE_COULDNT_RESOLVE_HOST:
-                return QStringLiteral("The server's name could not be found.");
+                return QCoreApplication::translate("FtpClient", "The server's name could not be found.");
             case CURLE_OPERATION_TIMEDOUT:
             case CURLE_FTP_ACCEPT_TIMEOUT:
-                return QStringLiteral("The server did not answer.");
+                return QCoreApplication::translate("FtpClient", "The server did not answer.");
             case CURLE_ABORTED_BY_CALLBACK:
-                return QStringLiteral("The upload was cancelled.");
+                return QCoreApplication::translate("FtpClient", "The upload was cancelled.");
             case CURLE_GOT_NOTHING:
             case CURLE_RECV_ERROR:
             case CURLE_SEND_ERROR:
-                return QStringLiteral("The server closed the connection.");
+                return QCoreApplication::translate("FtpClient", "The server closed the connection.");
             case CURLE_READ_ERROR:
-                return QStringLiteral("A file could not be read.");
+                return QCoreApplication::translate("FtpClient", "A file could not be read.");
             case CURLE_URL_MALFORMAT:
-                return QStringLiteral("The server's address is not valid.");
+                return QCoreApplication::translate("FtpClient", "The server's address is not valid.");
             case CURLE_USE_SSL_FAILED:
-                return QStringLiteral("This server does not offer encrypted FTP. Choose \"FTP (not encrypted)\" "
+                return QCoreApplication::translate("FtpClient", "This server does not offer encrypted FTP. Choose \"FTP (not encrypted)\" "
                                       "or \"SFTP (over SSH)\" if your host offers either.");
             case CURLE_SSL_CONNECT_ERROR:
-                return QStringLiteral("The encrypted connection could not be set up: %1.").arg(detail);
+                return QCoreApplication::translate("FtpClient", "The encrypted connection could not be set up: %1.").arg(detail);
             case CURLE_LOGIN_DENIED:
-                if (reply.isEmpty()) return QStringLiteral("The server refused the user name or password.");
+                if (reply.isEmpty()) return QCoreApplication::translate("FtpClient", "The server refused the user name or password.");
                 break;
             default:
                 break;
         }
-        if (!reply.isEmpty()) return QStringLiteral("The server replied: %1").arg(reply);
+        if (!reply.isEmpty()) return QCoreApplication::translate("FtpClient", "The server replied: %1").arg(reply);
         if (!detail.isEmpty()) return detail + QLatin1Char('.');
         return QString::fromUtf8(curl_easy_strerror(rc)) + QLatin1Char('.');
     }
@@ -873,7 +874,7 @@ int TFtpClient::Run(Request r) {
     // order, so the next one starts after it.
     if (busy_ && !closing_) {
         LastError = ftpBusy;
-        lastErrorText_ = QStringLiteral("Another operation is still running.");
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "Another operation is still running.");
         return LastError;
     }
     r.host = HostAddress;
@@ -924,7 +925,7 @@ void TFtpClient::Finished(const Outcome& o) {
 int TFtpClient::Connect() {
     if (HasLineBreak(HostAddress) || HasLineBreak(UserName) || HasLineBreak(Password)) {
         LastError = CURLE_URL_MALFORMAT;
-        lastErrorText_ = QStringLiteral("The server details hold a line break.");
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "The server details hold a line break.");
         return LastError;
     }
     cwd_.clear();
@@ -957,17 +958,17 @@ int TFtpClient::Cancel() {
 bool TFtpClient::FolderRequestAllowed(const QString& folder) {
     if (!connected_) {
         LastError = ftpNotConnected;
-        lastErrorText_ = QStringLiteral("There is no connection to the server.");
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "There is no connection to the server.");
         return false;
     }
     if (HasLineBreak(folder)) {
         LastError = CURLE_URL_MALFORMAT;
-        lastErrorText_ = QStringLiteral("The folder name holds a line break.");
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "The folder name holds a line break.");
         return false;
     }
     if (ClimbsUp(folder)) {
         LastError = ftpOutside;
-        lastErrorText_ = QStringLiteral("The folder \"%1\" is not allowed: it climbs out with \"..\".").arg(folder);
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "The folder \"%1\" is not allowed: it climbs out with \"..\".").arg(folder);
         return false;
     }
     return true;
@@ -1003,12 +1004,12 @@ int TFtpClient::ListDirectory(const QString& folder) {
 void TFtpClient::SetAction(int action) {
     if (action != actSend) {
         LastError = ftpBadAction;
-        lastErrorText_ = QStringLiteral("Unknown action %1.").arg(action);
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "Unknown action %1.").arg(action);
         return;
     }
     if (!connected_) {
         LastError = ftpNotConnected;
-        lastErrorText_ = QStringLiteral("There is no connection to the server.");
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "There is no connection to the server.");
         return;
     }
     QString remote = RemoteFile;
@@ -1017,14 +1018,14 @@ void TFtpClient::SetAction(int action) {
     const QString name = remote.mid(slash + 1);
     if (name.isEmpty() || HasLineBreak(remote) || name == QLatin1String(".") || name == QLatin1String("..")) {
         LastError = CURLE_URL_MALFORMAT;
-        lastErrorText_ = QStringLiteral("The remote name \"%1\" is not a file name.").arg(RemoteFile);
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a file name.").arg(RemoteFile);
         return;
     }
     // A file lands inside the current remote folder or a folder below it,
     // never above it nor anywhere from the root.
     if (remote.startsWith(QLatin1Char('/')) || ClimbsUp(remote)) {
         LastError = ftpOutside;
-        lastErrorText_ = QStringLiteral("The remote name \"%1\" is outside the server folder.").arg(RemoteFile);
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "The remote name \"%1\" is outside the server folder.").arg(RemoteFile);
         return;
     }
     Request r;

@@ -78,7 +78,7 @@ private:
         });
         QTimer::singleShot(Keyring::WaitMs(), this, [finish] {
             Keyring::TReply reply;
-            reply.Error = QStringLiteral("The keyring did not answer.");
+            reply.Error = QCoreApplication::translate("Keyring", "The keyring did not answer.");
             finish(reply);
         });
         job->start();
@@ -151,7 +151,7 @@ void Ask(TKind kind, const QString& name, const QString& password, QObject* cont
     };
     QTimer::singleShot(Keyring::WaitMs() + 1000, context, [deliver] {
         Keyring::TReply reply;
-        reply.Error = QStringLiteral("The keyring did not answer.");
+        reply.Error = QCoreApplication::translate("Keyring", "The keyring did not answer.");
         deliver(reply);
     });
     TKeyringThread::Instance().Post(std::move(task));
@@ -168,7 +168,7 @@ Keyring::TReply AskAndWait(TKind kind, const QString& name, const QString& passw
     TKeyringThread::Instance().Post(std::move(task));
     if (answer.wait_for(std::chrono::milliseconds(Keyring::WaitMs() + 1000)) != std::future_status::ready) {
         Keyring::TReply reply;
-        reply.Error = QStringLiteral("The keyring did not answer.");
+        reply.Error = QCoreApplication::translate("Keyring", "The keyring did not answer.");
         return reply;
     }
     return answer.get();

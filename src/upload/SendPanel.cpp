@@ -65,7 +65,7 @@ TSendPanel* AttachSendPanel(TfrmMain& window) { return new TSendPanel(window); }
 
 TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
     setObjectName(QStringLiteral("SendPanel"));
-    lblFiles = new QLabel(QStringLiteral("Files to upload to the server:"), w_.pnlSend);
+    lblFiles = new QLabel(tr("Files to upload to the server:"), w_.pnlSend);
     lblFiles->setObjectName(QStringLiteral("lblFiles"));
     lblFiles->setGeometry(16, 90, 170, 16);
     lstFiles = new QListWidget(w_.pnlSend);
@@ -214,7 +214,7 @@ void TSendPanel::imgUploadClick() {
     if (w_.timUpload->isActive() || UploadAnimFrame != 0) return;
     if (!w_.Servers || w_.Servers->cmbServers->count() == 0) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),
-                       QStringLiteral("There is no WWW server to upload your page to yet.\n\nClick \"Edit WWW Server "
+                       tr("There is no WWW server to upload your page to yet.\n\nClick \"Edit WWW Server "
                                       "List\" and enter the details your Internet provider gave you, then click your "
                                       "page again."),
                        TMsgIcon::Information);
@@ -222,7 +222,7 @@ void TSendPanel::imgUploadClick() {
     }
     if (w_.Page.DocFileName.isEmpty()) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),
-                       QStringLiteral("Please save your page first.\n\nThe upload sends the page as it was last "
+                       tr("Please save your page first.\n\nThe upload sends the page as it was last "
                                       "saved, so it needs a name on your computer."),
                        TMsgIcon::Information);
         return;
@@ -311,7 +311,7 @@ void TSendPanel::AskAboutIndexName() {
     if (!IsCapitalIndex(name) || !IndexAnswer().isEmpty()) return;
     const auto answer = Dialogs().Ask(
         &w_, w_.ApplicationTitle(),
-        QStringLiteral("Your page will be sent as \"%1\". Web servers show the page called \"index.html\", in small "
+        tr("Your page will be sent as \"%1\". Web servers show the page called \"index.html\", in small "
                        "letters, to people who visit your site, and many of them tell capital and small letters "
                        "apart: visitors may not find your page.\n\nSend it as \"index.html\" instead?")
             .arg(name),

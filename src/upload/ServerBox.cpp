@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "upload/ServerWizard.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -18,7 +19,7 @@ TServerBox* AttachServerBox(TfrmMain& window) {
 
 TServerBox::TServerBox(TfrmMain& window) : QObject(&window), w_(window) {
     setObjectName(QStringLiteral("ServerBox"));
-    lblServers = new QLabel(QStringLiteral("WWW Server to Upload to:"), w_.pnlSend);
+    lblServers = new QLabel(QCoreApplication::translate("ServerBox", "WWW Server to Upload to:"), w_.pnlSend);
     lblServers->setObjectName(QStringLiteral("lblServers"));
     lblServers->setGeometry(16, 10, 170, 16);
     cmbServers = new QComboBox(w_.pnlSend);
@@ -26,7 +27,7 @@ TServerBox::TServerBox(TfrmMain& window) : QObject(&window), w_(window) {
     cmbServers->setGeometry(16, 28, 170, 22);
     spdEditWWW = new QToolButton(w_.pnlSend);
     spdEditWWW->setObjectName(QStringLiteral("spdEditWWW"));
-    spdEditWWW->setText(QStringLiteral("Edit WWW Server List"));
+    spdEditWWW->setText(QCoreApplication::translate("ServerBox", "Edit WWW Server List"));
     spdEditWWW->setGeometry(16, 56, 170, 25);
 
     // Only the user's picks are remembered (activated is not sent when the

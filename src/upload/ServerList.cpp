@@ -322,7 +322,7 @@ bool SaveServerList(const TServerList& list, QString* error) {
     const TKeyringPlan plan = PlanKeyring(list);
     TTarvoReg reg;
     auto failed = [&reg, error] {
-        if (error) *error = QStringLiteral("The settings file %1 could not be written.").arg(reg.FileName());
+        if (error) *error = QCoreApplication::translate("ServerList", "The settings file %1 could not be written.").arg(reg.FileName());
         return false;
     };
     if (!reg.OpenSection(QString(), true)) return failed();

@@ -9,6 +9,7 @@
 #include "upload/FtpClient.h"
 #include "upload/ServerProbe.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,7 +64,7 @@ QWidget* AddPage(QStackedWidget* pages, const char* name) {
     return page;
 }
 
-const QString kUploadToHost = QStringLiteral(" \"Upload to Host\"");
+QString UploadToHost() { return QCoreApplication::translate("TfrmServerWizard", " \"Upload to Host\""); }
 
 constexpr int kPageWidth = 362;
 
@@ -73,7 +74,7 @@ TfrmServerWizard::TfrmServerWizard(TServerList& serverList, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       serverList_(serverList) {
     setObjectName(QStringLiteral("frmServerWizard"));
-    setWindowTitle(QStringLiteral("Edit WWW Server List Wizard"));
+    setWindowTitle(tr("Edit WWW Server List Wizard"));
     // Below the pages, room for the server test's result.
     setFixedSize(520, 356);
     QFont f(QStringLiteral("Arial"));
@@ -96,7 +97,7 @@ TfrmServerWizard::TfrmServerWizard(TServerList& serverList, QWidget* parent)
     LoadWWWList();
     AdvancedSeen = false;
     ListChanged = false;
-    cmbServerType->setCurrentIndex(cmbServerType->findText(QStringLiteral("Generic")));
+    cmbServerType->setCurrentIndex(cmbServerType->findText(tr("Generic")));
     UpdateButtons();
 }
 
@@ -117,100 +118,100 @@ void TfrmServerWizard::CreatePages() {
 void TfrmServerWizard::CreateStartPage() {
     tab1 = AddPage(pgcWizard, "tab1");
     lblIntro = MakeLabel(tab1, "lblIntro",
-                         QStringLiteral("This Wizard aids you in the construction of a server list. This list is used "
+                         tr("This Wizard aids you in the construction of a server list. This list is used "
                                         "to allow you to easily transfer your files to the internet."),
                          QRect(0, 0, kPageWidth, 48));
     QFont bold = lblIntro->font();
     bold.setBold(true);
     lblIntro->setFont(bold);
     lblServerIs = MakeLabel(tab1, "lblServerIs",
-                            QStringLiteral("A Server is a computer that is connected to the internet. This is the "
+                            tr("A Server is a computer that is connected to the internet. This is the "
                                            "computer that you 'Logon' to when you are surfing. Apart from this, there "
                                            "is nothing all that special about a Server. "),
                             QRect(0, 54, kPageWidth, 48));
     rbAdd = Make<QRadioButton>(tab1, "rbAdd", QRect(12, 110, 340, 22));
-    rbAdd->setText(QStringLiteral("Add new server details to the server list."));
+    rbAdd->setText(tr("Add new server details to the server list."));
     rbAdd->setChecked(true);
     rbModify = Make<QRadioButton>(tab1, "rbModify", QRect(12, 134, 340, 22));
-    rbModify->setText(QStringLiteral("Modify server settings."));
+    rbModify->setText(tr("Modify server settings."));
     rbDelete = Make<QRadioButton>(tab1, "rbDelete", QRect(12, 158, 340, 22));
-    rbDelete->setText(QStringLiteral("Delete a server from the server list."));
+    rbDelete->setText(tr("Delete a server from the server list."));
     lblHelpHint = MakeLabel(tab1, "lblHelpHint",
-                            QStringLiteral("If you don't know the address of your server, or are confused by all this "
+                            tr("If you don't know the address of your server, or are confused by all this "
                                            "terminology, then press the HELP button. "),
                             QRect(0, 196, kPageWidth, 32));
 }
 
 void TfrmServerWizard::CreateDetailsPage() {
     tab2 = AddPage(pgcWizard, "tab2");
-    lblName = MakeLabel(tab2, "lblName", QStringLiteral("Enter a description for your Server e.g. My Web Server"),
+    lblName = MakeLabel(tab2, "lblName", tr("Enter a description for your Server e.g. My Web Server"),
                         QRect(0, 0, kPageWidth, 16));
     txtName = Make<QLineEdit>(tab2, "txtName", QRect(0, 17, kPageWidth, 21));
     lblAddress = MakeLabel(tab2, "lblAddress",
-                           QStringLiteral("Enter your Server's address e.g. ftp.yourisp.com"),
+                           tr("Enter your Server's address e.g. ftp.yourisp.com"),
                            QRect(0, 44, kPageWidth, 16));
     txtAddress = Make<QLineEdit>(tab2, "txtAddress", QRect(0, 61, kPageWidth, 21));
     // A port other than the usual one goes after the address.
-    txtAddress->setPlaceholderText(QStringLiteral("ftp.yourisp.com, or ftp.yourisp.com:2222 for another port"));
-    txtAddress->setToolTip(QStringLiteral("If your provider names a port, add it after a colon, e.g. "
+    txtAddress->setPlaceholderText(tr("ftp.yourisp.com, or ftp.yourisp.com:2222 for another port"));
+    txtAddress->setToolTip(tr("If your provider names a port, add it after a colon, e.g. "
                                           "ftp.yourisp.com:2222. Without one the usual port is used."));
     lblLogin = MakeLabel(tab2, "lblLogin",
-                         QStringLiteral("Enter your 'Login' name. This name is supplied to you by your Internet "
+                         tr("Enter your 'Login' name. This name is supplied to you by your Internet "
                                         "Service Provider. (ISP)"),
                          QRect(0, 88, kPageWidth, 30));
     txtLogin = Make<QLineEdit>(tab2, "txtLogin", QRect(0, 119, kPageWidth, 21));
-    lblPassword = MakeLabel(tab2, "lblPassword", QStringLiteral("Enter your password. (given to you by your ISP)"),
+    lblPassword = MakeLabel(tab2, "lblPassword", tr("Enter your password. (given to you by your ISP)"),
                             QRect(0, 146, kPageWidth, 16));
     txtPassword = Make<QLineEdit>(tab2, "txtPassword", QRect(0, 163, kPageWidth, 21));
     txtPassword->setEchoMode(QLineEdit::Password);
     auto* stars = new TStarPasswordStyle;
     stars->setParent(txtPassword);
     txtPassword->setStyle(stars);
-    lblServerType = MakeLabel(tab2, "lblServerType", QStringLiteral("Select Internet Service Provider"),
+    lblServerType = MakeLabel(tab2, "lblServerType", tr("Select Internet Service Provider"),
                               QRect(0, 196, 190, 16));
     cmbServerType = Make<QComboBox>(tab2, "cmbServerType", QRect(0, 213, 190, 22));
-    cmbServerType->addItem(QStringLiteral("Generic"));
-    butAdvanced = MakeButton(tab2, "butAdvanced", QStringLiteral("&Advanced"), QRect(kPageWidth - 90, 211, 90, 26));
+    cmbServerType->addItem(tr("Generic"));
+    butAdvanced = MakeButton(tab2, "butAdvanced", tr("&Advanced"), QRect(kPageWidth - 90, 211, 90, 26));
 }
 
 void TfrmServerWizard::CreateAdvancedPage() {
     tab3 = AddPage(pgcWizard, "tab3");
     grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 180));
-    grpAdvanced->setTitle(QStringLiteral("Advanced Server Details"));
+    grpAdvanced->setTitle(tr("Advanced Server Details"));
     lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
-                             QStringLiteral("Enter the Directory that your server looks in for your HTML files. "
+                             tr("Enter the Directory that your server looks in for your HTML files. "
                                             "(Usually www or public_html)"),
                              QRect(10, 22, kPageWidth - 20, 30));
     txtDirectory = Make<QLineEdit>(grpAdvanced, "txtDirectory", QRect(10, 54, kPageWidth - 20, 21));
-    lblURL = MakeLabel(grpAdvanced, "lblURL", QStringLiteral("Full URL for your Web Site:"),
+    lblURL = MakeLabel(grpAdvanced, "lblURL", tr("Full URL for your Web Site:"),
                        QRect(10, 88, kPageWidth - 20, 16));
     txtURL = Make<QLineEdit>(grpAdvanced, "txtURL", QRect(10, 106, kPageWidth - 20, 21));
-    lblConnection = MakeLabel(grpAdvanced, "lblConnection", QStringLiteral("Connection:"), QRect(10, 142, 80, 16));
+    lblConnection = MakeLabel(grpAdvanced, "lblConnection", tr("Connection:"), QRect(10, 142, 80, 16));
     cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
     // In the order of TSecurity.
-    cmbConnection->addItems({QStringLiteral("FTP (not encrypted)"), QStringLiteral("FTP with TLS (FTPS)"),
-                             QStringLiteral("SFTP (over SSH)")});
+    cmbConnection->addItems({tr("FTP (not encrypted)"), tr("FTP with TLS (FTPS)"),
+                             tr("SFTP (over SSH)")});
 }
 
 void TfrmServerWizard::CreateListPage() {
     tab4 = AddPage(pgcWizard, "tab4");
     lblModDesc = MakeLabel(tab4, "lblModDesc",
-                           QStringLiteral("To edit a server in the list below, select  the server and then click the "
+                           tr("To edit a server in the list below, select  the server and then click the "
                                           "Next button. The order of the servers in the list below, will be the same "
                                           "in as the Server List in") +
-                               kUploadToHost,
+                               UploadToHost(),
                            QRect(0, 0, kPageWidth, 46));
     lblDelDesc = MakeLabel(tab4, "lblDelDesc",
-                           QStringLiteral("To delete a server in the list below, select  the server and then click on "
+                           tr("To delete a server in the list below, select  the server and then click on "
                                           "the DELETE button. The order of the servers in the list below, will be the "
                                           "same in as the Server List in") +
-                               kUploadToHost,
+                               UploadToHost(),
                            QRect(0, 0, kPageWidth, 46));
     lblAddDesc = MakeLabel(tab4, "lblAddDesc",
-                           QStringLiteral("Your new server is selected at the end of the list below. To change its "
+                           tr("Your new server is selected at the end of the list below. To change its "
                                           "place, click the arrows. The order of the servers in the list below will "
                                           "be the same as in the Server List in") +
-                               kUploadToHost,
+                               UploadToHost(),
                            QRect(0, 0, kPageWidth, 46));
     lstServers = Make<QListWidget>(tab4, "lstServers", QRect(0, 50, 296, 158));
     const auto arrow = [&](const char* name, const char* glyph, int top) {
@@ -221,28 +222,28 @@ void TfrmServerWizard::CreateListPage() {
         return b;
     };
     spbUp = arrow("spbUp", "Glyph_Up", 50);
-    butDelete = MakeButton(tab4, "butDelete", QStringLiteral("&Delete"), QRect(302, 116, 60, 26));
+    butDelete = MakeButton(tab4, "butDelete", tr("&Delete"), QRect(302, 116, 60, 26));
     spbDown = arrow("spbDown", "Glyph_Down", 168);
     lblModify = MakeLabel(tab4, "lblModify",
-                          QStringLiteral("To modify the address of the Server, select a server, and click NEXT"),
+                          tr("To modify the address of the Server, select a server, and click NEXT"),
                           QRect(0, 216, kPageWidth, 32));
-    lblDelete = MakeLabel(tab4, "lblDelete", QStringLiteral("Click FINISH to return to Tarvo."),
+    lblDelete = MakeLabel(tab4, "lblDelete", tr("Click FINISH to return to Tarvo."),
                           QRect(0, 216, kPageWidth, 32));
     for (QLabel* l : {lblModDesc, lblDelDesc, lblAddDesc, lblModify, lblDelete}) l->hide();
 }
 
 void TfrmServerWizard::CreateButtons() {
     const int top = height() - 40;
-    butHelp = MakeButton(this, "butHelp", QStringLiteral("&Help"), QRect(10, top, 76, 27));
-    butBack = MakeButton(this, "butBack", QStringLiteral("&<< Back"), QRect(0, top, 84, 27));
+    butHelp = MakeButton(this, "butHelp", tr("&Help"), QRect(10, top, 76, 27));
+    butBack = MakeButton(this, "butBack", tr("&<< Back"), QRect(0, top, 84, 27));
     butBack->setIcon(QIcon(QStringLiteral(":/bitmaps/Glyph_Back.png")));
     butBack->setEnabled(false);
-    butNext = MakeButton(this, "butNext", QStringLiteral("Next >&>"), QRect(0, top, 84, 27));
+    butNext = MakeButton(this, "butNext", tr("Next >&>"), QRect(0, top, 84, 27));
     butNext->setIcon(QIcon(QStringLiteral(":/bitmaps/Glyph_Next.png")));
     butNext->setLayoutDirection(Qt::RightToLeft);  // the arrow after the words
-    butFinish = MakeButton(this, "butFinish", QStringLiteral("&Finish"), QRect(0, top, 84, 27));
+    butFinish = MakeButton(this, "butFinish", tr("&Finish"), QRect(0, top, 84, 27));
     butFinish->hide();
-    butCancel = MakeButton(this, "butCancel", QStringLiteral("&Cancel"), QRect(0, top, 84, 27));
+    butCancel = MakeButton(this, "butCancel", tr("&Cancel"), QRect(0, top, 84, 27));
     // Under the picture, beside the sentence it leads to.
     btnTest = MakeButton(this, "btnTest", tr("&Test"), QRect(10, 270, 120, 27));
     btnTest->setToolTip(tr("Try these details on the server now: log in, enter the folder, write a small test file "

@@ -6,6 +6,7 @@
 #include "upload/ServerProbe.h"
 #include "upload/TrustQuestion.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +18,7 @@
 
 namespace {
 const QString kPublicHtml = QStringLiteral("public_html");
-const QString kGeneric = QStringLiteral("Generic");
+QString Generic() { return QCoreApplication::translate("TfrmServerWizard", "Generic"); }
 }  // namespace
 
 // --- the records behind the edits ---
@@ -90,7 +91,7 @@ int TfrmServerWizard::SelectedIndex() const {
 
 void TfrmServerWizard::ClearServer() {
     for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) SetTextFilled(e, QString());
-    cmbServerType->setCurrentIndex(cmbServerType->findText(kGeneric));
+    cmbServerType->setCurrentIndex(cmbServerType->findText(Generic()));
     SetTextFilled(txtDirectory, kPublicHtml);
     // A new server is encrypted unless the user chooses otherwise.
     EditServer->Security = TSecurity::FTPS;
@@ -113,14 +114,14 @@ void TfrmServerWizard::ShowMyDetails() {
     const quint64 read = ++passwordRead_;
     txtPassword->setPlaceholderText(QString());
     if (!EditServer->KeyringName.isEmpty()) {
-        txtPassword->setPlaceholderText(QStringLiteral("Reading the password from the keyring..."));
+        txtPassword->setPlaceholderText(QCoreApplication::translate("ServerWizardFlow", "Reading the password from the keyring..."));
         tWWWServerType* server = EditServer;
         const QString entry = server->KeyringName;
         Keyring::ReadAsync(entry, this, [this, read, server, entry](const Keyring::TReply& reply) {
             if (read != passwordRead_ || EditServer != server || server->KeyringName != entry) return;
             if (!TakePasswordReply(*server, reply)) {
                 txtPassword->setPlaceholderText(
-                    QStringLiteral("The keyring did not give the password; it stays there unless you type a new one."));
+                    QCoreApplication::translate("ServerWizardFlow", "The keyring did not give the password; it stays there unless you type a new one."));
                 return;
             }
             txtPassword->setPlaceholderText(QString());
@@ -152,9 +153,9 @@ QString TfrmServerWizard::BuildURL() const {
 
 bool TfrmServerWizard::CheckFields() {
     const std::pair<QLineEdit*, const char*> checks[] = {
-        {txtName, "Please enter a valid description for your server."},
-        {txtAddress, "Please enter a valid address for your server."},
-        {txtLogin, "Please enter a valid login name for your server."},
+        {txtName, QT_TRANSLATE_NOOP("TfrmServerWizard", "Please enter a valid description for your server.")},
+        {txtAddress, QT_TRANSLATE_NOOP("TfrmServerWizard", "Please enter a valid address for your server.")},
+        {txtLogin, QT_TRANSLATE_NOOP("TfrmServerWizard", "Please enter a valid login name for your server.")},
     };
     for (const auto& [edit, message] : checks) {
         QString host;
@@ -163,7 +164,7 @@ bool TfrmServerWizard::CheckFields() {
         const bool bad = edit->text().isEmpty() ||
                          (edit == txtAddress && !SplitAddress(edit->text(), DefaultPort(TSecurity::FTP), host, port));
         if (!bad) continue;
-        Dialogs().Tell(this, QStringLiteral("Tarvo"), QString::fromLatin1(message), TMsgIcon::Warning);
+        Dialogs().Tell(this, QStringLiteral("Tarvo"), tr(message), TMsgIcon::Warning);
         edit->setFocus();
         return false;
     }
@@ -311,8 +312,8 @@ void TfrmServerWizard::butFinishClick() {
 
 bool TfrmServerWizard::AskForSave() {
     if (!ListChanged) return true;
-    const auto answer = Dialogs().Ask(this, QStringLiteral("WWW Server List Changed"),
-                                      QStringLiteral("Do you want to save the changes to your WWW Server List?"),
+    const auto answer = Dialogs().Ask(this, QCoreApplication::translate("ServerWizardFlow", "WWW Server List Changed"),
+                                      QCoreApplication::translate("ServerWizardFlow", "Do you want to save the changes to your WWW Server List?"),
                                       TMsgIcon::Question,
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel) return false;
@@ -328,8 +329,8 @@ bool TfrmServerWizard::WriteServerInfo() {
     if (!SaveServerList(saved, &error)) {
         // The edits stay in the wizard so the user can try again or cancel;
         // the caller's list stays what the store holds.
-        Dialogs().Tell(this, QStringLiteral("WWW Server List Changed"),
-                       QStringLiteral("Your WWW Server List could not be saved.\n%1").arg(error), TMsgIcon::Warning);
+        Dialogs().Tell(this, QCoreApplication::translate("ServerWizardFlow", "WWW Server List Changed"),
+                       QCoreApplication::translate("ServerWizardFlow", "Your WWW Server List could not be saved.\n%1").arg(error), TMsgIcon::Warning);
         return false;
     }
     serverList_ = std::move(saved);
@@ -369,7 +370,7 @@ void TfrmServerWizard::LeaveNewServer() {
 
 void TfrmServerWizard::butAdvancedClick() {
     if (!CheckFields()) return;
-    grpAdvanced->setEnabled(cmbServerType->currentText() == kGeneric);
+    grpAdvanced->setEnabled(cmbServerType->currentText() == Generic());
     if (WizardMode == wmAdd && txtURL->text().isEmpty()) SetTextFilled(txtURL, BuildURL());
     ShowDirectory(true);
     GoTo(tab3);
@@ -378,7 +379,7 @@ void TfrmServerWizard::butAdvancedClick() {
 }
 
 void TfrmServerWizard::cmbServerTypeChange() {
-    const bool generic = cmbServerType->currentText() == kGeneric;
+    const bool generic = cmbServerType->currentText() == Generic();
     grpAdvanced->setEnabled(generic);
     if (generic && EditServer) ShowDirectory(false);
 }

@@ -3,15 +3,16 @@
 #include "app/UserDialogs.h"
 #include "upload/UploadSequence.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 bool AskToTrustServer(QWidget* parent, const TTrustQuestion& q) {
-    const QString caption = QStringLiteral("Is this the right server?");
-    const QString key = q.Security == TSecurity::SFTP ? QStringLiteral("host key") : QStringLiteral("certificate key");
+    const QString caption = QCoreApplication::translate("TrustQuestion", "Is this the right server?");
+    const QString key = q.Security == TSecurity::SFTP ? QCoreApplication::translate("TrustQuestion", "host key") : QCoreApplication::translate("TrustQuestion", "certificate key");
     if (!q.CanTrust()) {
         Dialogs().Tell(parent, caption,
-                       QStringLiteral("%1\n\nThe server at %2 now shows the %3\n%4\n\nThe upload was stopped. Ask your "
+                       QCoreApplication::translate("TrustQuestion", "%1\n\nThe server at %2 now shows the %3\n%4\n\nThe upload was stopped. Ask your "
                                       "host whether the server's key was changed; if it was, remove the server's "
                                       "entry and make it again.")
                            .arg(q.Problem, q.Address, key, q.Fingerprint),
@@ -19,14 +20,14 @@ bool AskToTrustServer(QWidget* parent, const TTrustQuestion& q) {
         return false;
     }
     QMessageBox box(QMessageBox::Warning, caption,
-                    QStringLiteral("%1\n\nThe server at %2 shows the %3\n%4\n\nTrust it only if you expected this, "
+                    QCoreApplication::translate("TrustQuestion", "%1\n\nThe server at %2 shows the %3\n%4\n\nTrust it only if you expected this, "
                                    "for instance because your host told you this fingerprint.")
                         .arg(q.Problem, q.Address, key, q.Fingerprint),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("dlgTrustServer"));
-    QPushButton* trust = box.addButton(QStringLiteral("Trust this server from now on"), QMessageBox::AcceptRole);
+    QPushButton* trust = box.addButton(QCoreApplication::translate("TrustQuestion", "Trust this server from now on"), QMessageBox::AcceptRole);
     trust->setObjectName(QStringLiteral("btnTrust"));
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(QCoreApplication::translate("TrustQuestion", "Cancel"), QMessageBox::RejectRole);
     cancel->setObjectName(QStringLiteral("btnCancel"));
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);

@@ -3,6 +3,7 @@
 #include "upload/FtpClient.h"
 #include "upload/ServerList.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 
@@ -103,7 +104,7 @@ void TUploadSequence::Start() {
     ftp_.LastError = 0;
     untrusted_ = false;
     step_ = Step::Connecting;
-    SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+    SetStatus(QCoreApplication::translate("UploadSequence", "Connecting to ") + target_.Address);
     Login();
 }
 
@@ -176,7 +177,7 @@ void TUploadSequence::OperationDone(int error) {
                 Finish();
                 return;
             }
-            SetStatus(QStringLiteral("Connecting to ") + target_.Address);
+            SetStatus(QCoreApplication::translate("UploadSequence", "Connecting to ") + target_.Address);
             if (!target_.Directory.isEmpty()) {
                 EnterFolder();
                 return;
@@ -232,7 +233,7 @@ void TUploadSequence::OperationDone(int error) {
 void TUploadSequence::InFolder() {
     reachedFiles_ = true;
     ShowProgress();
-    SetStatus(QStringLiteral("Uploading files to Web Server..."));
+    SetStatus(QCoreApplication::translate("UploadSequence", "Uploading files to Web Server..."));
     // The server folder itself is always looked at: whether an old page is
     // there is what a cancel or a failure has to tell.
     std::vector<QString> folders, withUnchanged{QString()};
@@ -401,7 +402,7 @@ void TUploadSequence::StartSending() {
     }
     ShowProgress();
     if (files_.empty()) {
-        Fail(TUploadOutcome::PageFailed, QStringLiteral("There is no page to send."));
+        Fail(TUploadOutcome::PageFailed, QCoreApplication::translate("UploadSequence", "There is no page to send."));
         Finish();
         return;
     }
@@ -538,9 +539,9 @@ void TUploadSequence::Finish() {
         lane->state = TLane::State::Closed;
     }
     // Closing never waits: an operation still running is abandoned.
-    if (sending && !cancelled_) SetStatus(QStringLiteral("Disconnecting from Web Server..."));
+    if (sending && !cancelled_) SetStatus(QCoreApplication::translate("UploadSequence", "Disconnecting from Web Server..."));
     ftp_.Disconnect();
-    if (sending && !cancelled_) SetStatus(QStringLiteral("Upload Completed."));
+    if (sending && !cancelled_) SetStatus(QCoreApplication::translate("UploadSequence", "Upload Completed."));
     emit Finished(outcome_ == TUploadOutcome::Done && !cancelled_);
 }
 

@@ -11,6 +11,7 @@
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -23,7 +24,7 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Tarvo");
-const QString kUploadError = QStringLiteral("An error has occurred uploading the files to your Web server.");
+QString UploadError() { return QCoreApplication::translate("TfrmUpload", "An error has occurred uploading the files to your Web server."); }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& at) {
     auto* l = new QLabel(text, parent);
@@ -50,7 +51,7 @@ TfrmUpload::TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> fi
       UploadServer(server),
       files_(std::move(files)) {
     setObjectName(QStringLiteral("frmUpload"));
-    setWindowTitle(QStringLiteral("Uploading Files to Web Server"));
+    setWindowTitle(tr("Uploading Files to Web Server"));
     setFixedSize(372, 150);
     UseDialogFont(this);
 
@@ -58,7 +59,7 @@ TfrmUpload::TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> fi
     imgUpload->setGeometry(14, 14, 64, 64);
     imgUpload->ShowBitmap(QStringLiteral("Upload_Window"), true);
 
-    lblProgress = MakeLabel(this, "lblProgress", QStringLiteral("Upload Progress:"), QRect(94, 12, 264, 16));
+    lblProgress = MakeLabel(this, "lblProgress", tr("Upload Progress:"), QRect(94, 12, 264, 16));
     pbProgress = new QProgressBar(this);
     pbProgress->setObjectName(QStringLiteral("pbProgress"));
     pbProgress->setGeometry(94, 30, 264, 18);
@@ -66,19 +67,19 @@ TfrmUpload::TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> fi
     pbProgress->setValue(0);
     pbProgress->setTextVisible(false);
 
-    lblStatus = MakeLabel(this, "lblStatus", QStringLiteral("FTP Status:"), QRect(94, 58, 264, 16));
+    lblStatus = MakeLabel(this, "lblStatus", tr("FTP Status:"), QRect(94, 58, 264, 16));
     lblFTPStatus = MakeLabel(this, "lblFTPStatus", QString(), QRect(94, 76, 264, 20));
     lblFTPStatus->setFrameShape(QFrame::Panel);
     lblFTPStatus->setFrameShadow(QFrame::Sunken);
 
-    butCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    butCancel = new QPushButton(tr("Cancel"), this);
     butCancel->setObjectName(QStringLiteral("butCancel"));
     butCancel->setGeometry(146, 112, 80, 27);
     connect(butCancel, &QPushButton::clicked, this, &TfrmUpload::butCancelClick);
 
     ftp = new TFtpClient(this);
     ftp->setObjectName(QStringLiteral("ftp"));
-    connect(ftp, &TFtpClient::OnDisconnect, this, [this] { SetStatus(QStringLiteral("Disconnected from Web Server.")); });
+    connect(ftp, &TFtpClient::OnDisconnect, this, [this] { SetStatus(tr("Disconnected from Web Server.")); });
 
     timInit = new QTimer(this);
     timInit->setObjectName(QStringLiteral("timInit"));
@@ -110,12 +111,12 @@ void TfrmUpload::RunUpload() {
     }
     // The password is asked of the keyring on its own thread; the window
     // says so, and Cancel works, while it is waiting.
-    SetStatus(QStringLiteral("Reading the password from the keyring..."));
+    SetStatus(tr("Reading the password from the keyring..."));
     Keyring::ReadAsync(UploadServer.KeyringName, this, [this](const Keyring::TReply& reply) {
         if (Cancelled) return;
         if (!TakePasswordReply(UploadServer, reply)) {
-            TellFailure(QStringLiteral("Couldn't read the password of this server from the keyring."),
-                        reply.Error + QStringLiteral("\n\nUnlock the keyring, or type the password again in the "
+            TellFailure(tr("Couldn't read the password of this server from the keyring."),
+                        reply.Error + tr("\n\nUnlock the keyring, or type the password again in the "
                                                      "server list, and try again."));
             Finish(false);
             return;
@@ -173,17 +174,17 @@ void TfrmUpload::TellOutcome() {
             const QString server = upload_->Target().Address;
             switch (upload_->Reach()) {
                 case TFtpClient::TReach::Refused:
-                    TellFailure(QStringLiteral("The server %1 refused the connection: check the address and port.")
+                    TellFailure(tr("The server %1 refused the connection: check the address and port.")
                                     .arg(server),
                                 upload_->Detail());
                     return;
                 case TFtpClient::TReach::NotFound:
-                    TellFailure(QStringLiteral("The server %1 could not be found: check the address and port.")
+                    TellFailure(tr("The server %1 could not be found: check the address and port.")
                                     .arg(server),
                                 upload_->Detail());
                     return;
                 case TFtpClient::TReach::NoAnswer:
-                    TellFailure(QStringLiteral("The server %1 did not answer: check the address and port, or try "
+                    TellFailure(tr("The server %1 did not answer: check the address and port, or try "
                                                "again later.")
                                     .arg(server),
                                 upload_->Detail());
@@ -195,18 +196,18 @@ void TfrmUpload::TellOutcome() {
             return;
         }
         case TUploadOutcome::FolderFailed:
-            TellFailure(QStringLiteral("Couldn't change to the specified directory.\r\rPlease check your directory "
+            TellFailure(tr("Couldn't change to the specified directory.\r\rPlease check your directory "
                                        "details and try again."),
                         upload_->Detail());
             return;
         case TUploadOutcome::FileFailed:
             // A picture that did not go is told as well: the page on the
             // server would show a hole where it belongs.
-            TellFailure(kUploadError,
-                        QStringLiteral("These files were not sent:\n") + failedFiles_.join(QLatin1Char('\n')));
+            TellFailure(UploadError(),
+                        tr("These files were not sent:\n") + failedFiles_.join(QLatin1Char('\n')));
             return;
         default:
-            TellFailure(kUploadError, upload_->Detail());
+            TellFailure(UploadError(), upload_->Detail());
             return;
     }
 }
@@ -225,7 +226,7 @@ void TfrmUpload::butCancelClick() {
     // is dropped when it comes.
     if (upload_) upload_->Cancel();
     ftp->Cleanup();
-    SetStatus(QStringLiteral("Connection to Web Server cancelled."));
+    SetStatus(tr("Connection to Web Server cancelled."));
     Finish(false);
     // Cancelled part way: what the server holds now (nothing to say when
     // the cancel came before any file could go).
@@ -256,7 +257,7 @@ void TfrmUpload::closeEvent(QCloseEvent* event) {
 
 TfrmJoy::TfrmJoy(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmJoy"));
-    setWindowTitle(QStringLiteral("Upload Successful"));
+    setWindowTitle(tr("Upload Successful"));
     UseDialogFont(this);
 
     imgFire = new TPicture(this, QStringLiteral("imgFire"));
@@ -277,24 +278,24 @@ TfrmJoy::TfrmJoy(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
         return l;
     };
     lblCongrats = text("lblCongrats",
-                       QStringLiteral("Congratulations, your page has been successfully uploaded to the Internet."), true);
+                       tr("Congratulations, your page has been successfully uploaded to the Internet."), true);
     lblView = text("lblView",
-                   QStringLiteral("If you click on your page under the magnifying glass you can view your page using "
+                   tr("If you click on your page under the magnifying glass you can view your page using "
                                   "your favorite Web Browser. And after that why not rotate the web and check out the "
                                   "Web Pages of the people who helped you get on the Internet."));
     lblTrouble = text("lblTrouble",
-                      QStringLiteral("If for some reason you can't click on your page to go and see your page on the "
+                      tr("If for some reason you can't click on your page to go and see your page on the "
                                      "Web, your ISP may have a non-standard upload proceedure or you don't have a Web "
                                      "Browser on your system."));
     lblContact = text("lblContact",
-                      QStringLiteral("In both cases you need to contact your ISP for help to see your page on the Web."));
+                      tr("In both cases you need to contact your ISP for help to see your page on the Web."));
     const int bottom = qMax(top, 180);
     setFixedSize(516, bottom + 40);
 
-    chkShow = new QCheckBox(QStringLiteral("Don't show this screen again."), this);
+    chkShow = new QCheckBox(tr("Don't show this screen again."), this);
     chkShow->setObjectName(QStringLiteral("chkShow"));
     chkShow->setGeometry(12, bottom + 8, 220, 20);
-    butOK = new QPushButton(QStringLiteral("&OK"), this);
+    butOK = new QPushButton(tr("&OK"), this);
     butOK->setObjectName(QStringLiteral("butOK"));
     butOK->setGeometry(426, bottom + 4, 78, 27);
     butOK->setDefault(true);

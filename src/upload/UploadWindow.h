@@ -34,7 +34,7 @@ public:
     // Told of each file sent, and each one skipped as already on the
     // server (none when null).
     TSentRecord* Record = nullptr;
-    const QString LoginFailedText = QStringLiteral("Couldn't log in.  Please check that the Login and Password are correct.");
+    const QString LoginFailedText = tr("Couldn't log in.  Please check that the Login and Password are correct.");
 
     // --- controls ---
     TPicture* imgUpload = nullptr;

@@ -4,6 +4,7 @@
 #include "viewer/HtmlEncoding.h"
 #include "viewer/HtmlParser.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 
@@ -51,7 +52,7 @@ QString THtmlDocument::parseFile(const QString& fileName) {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly)) {
         list_.Clear();
-        return QStringLiteral("Can't locate file: ") + fileName;
+        return QCoreApplication::translate("HtmlDocument", "Can't locate file: ") + fileName;
     }
     const QString folder = fileName.left(fileName.lastIndexOf(QLatin1Char('/')) + 1);
     return parse(DecodeHtmlBytes(f.readAll()), folder);

@@ -6,6 +6,7 @@
 #include "viewer/HtmlEncoding.h"
 #include "viewer/HtmlSections.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -265,7 +266,7 @@ QString THTMLViewer::LoadFile(const QString& fileName) {
     const QString dest = hash >= 0 ? fileName.mid(hash + 1) : QString();
     const QString file = hash >= 0 ? fileName.left(hash) : fileName;
     if (!QFileInfo(file).isFile())
-        return QStringLiteral("Can't locate file: ") + file;
+        return QCoreApplication::translate("HtmlViewer", "Can't locate file: ") + file;
     busy_ = true;
     prepareLoad();
     const QString error = doc_.parseFile(file);
@@ -387,7 +388,7 @@ void THTMLViewer::tellLayoutErrors() {
     if (OnLayoutError)
         OnLayoutError(errors.first());
     else
-        QMessageBox::critical(this, QStringLiteral("Error"), errors.first(), QMessageBox::Ok);
+        QMessageBox::critical(this, QCoreApplication::translate("THTMLViewer", "Error"), errors.first(), QMessageBox::Ok);
 }
 
 void THTMLViewer::ArrangeScrollBars() {

@@ -5,6 +5,7 @@
 #include "Paint.h"
 #include "Shapes.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QtMath>
@@ -56,8 +57,12 @@ QImage block(const BlockKind& k, bool highlighted) {
   p.setBrush(QColor(255, 255, 255, 235));
   p.drawRoundedRect(chip, 4, 4);
   icon(p, k.icon, chip.adjusted(2, 2, -2, -2), k.colour.darker(125));
-  textHalo(p, QRectF(23, 0, 62, 22), QString::fromLatin1(k.label), font(12), Qt::white,
-           k.colour.darker(180), Qt::AlignVCenter | Qt::AlignLeft);
+  // A longer word (another language's) is set smaller to stay clear of the grip.
+  const QString label = say(QString::fromLatin1(k.label));
+  qreal size = 12;
+  while (size > 9 && QFontMetricsF(font(size)).horizontalAdvance(label) > 60) size -= 0.5;
+  textHalo(p, QRectF(23, 0, 62, 22), label, font(size), Qt::white, k.colour.darker(180),
+           Qt::AlignVCenter | Qt::AlignLeft);
   // Grip dots: this can be picked up.
   p.setBrush(QColor(255, 255, 255, 170));
   for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(88, 6.5 + i * 4.5), 1.2, 1.2);
@@ -74,7 +79,7 @@ QImage panelTitle(const BlockKind& k) {
   p.setBrush(QColor(255, 255, 255, 235));
   p.drawEllipse(QRectF(2.5, 2, 12, 12));
   icon(p, k.icon, QRectF(4.5, 4, 8, 8), k.colour.darker(125));
-  textHalo(p, QRectF(17, 0, 64, 16), QString::fromLatin1(k.label), font(11), Qt::white,
+  textHalo(p, QRectF(17, 0, 64, 16), say(QString::fromLatin1(k.label)), font(11), Qt::white,
            k.colour.darker(180), Qt::AlignVCenter | Qt::AlignLeft);
   return img;
 }

@@ -113,13 +113,13 @@ void drawSegment(QPainter& p, int i, bool lit) {
     const QRectF word(cx - 60, 52, 120, 22);
     const QRectF hint(cx - 60, 71, 120, 14);
     if (lit) {
-      textHalo(p, word, QString::fromLatin1(kStageWord[i]), font(19), Qt::white,
+      textHalo(p, word, say(QString::fromLatin1(kStageWord[i])), font(19), Qt::white,
                base.darker(170));
-      textHalo(p, hint, QString::fromLatin1(kStageHint[i]), font(11, false), Qt::white,
+      textHalo(p, hint, say(QString::fromLatin1(kStageHint[i])), font(11, false), Qt::white,
                base.darker(170));
     } else {
-      text(p, word, QString::fromLatin1(kStageWord[i]), font(19), base.darker(150));
-      text(p, hint, QString::fromLatin1(kStageHint[i]), font(11, false), base.darker(160));
+      text(p, word, say(QString::fromLatin1(kStageWord[i])), font(19), base.darker(150));
+      text(p, hint, say(QString::fromLatin1(kStageHint[i])), font(11, false), base.darker(160));
     }
   } else {
     // The logo segment; lit it celebrates a finished upload.
@@ -131,9 +131,9 @@ void drawSegment(QPainter& p, int i, bool lit) {
     wordmark(p, QRectF(514, 24, 100, 40), 31);
     const QRectF hint(500, 66, 118, 16);
     if (lit)
-      textHalo(p, hint, QStringLiteral("Sent! Well done"), font(12), Qt::white, base.darker(170));
+      textHalo(p, hint, say(QStringLiteral("Sent! Well done")), font(12), Qt::white, base.darker(170));
     else
-      text(p, hint, QStringLiteral("web pages made easy"), font(10.5, false), pal::ink);
+      text(p, hint, say(QStringLiteral("web pages made easy")), font(10.5, false), pal::ink);
   }
 }
 
@@ -173,7 +173,7 @@ QImage logo() {
   windy(p, true);
   p.restore();
   wordmark(p, QRectF(52, 0, 110, 36), 30);
-  text(p, QRectF(148, 2, 226, 34), QStringLiteral("Build your own Web page!"), font(15, true, true),
+  text(p, QRectF(148, 2, 226, 34), say(QStringLiteral("Build your own Web page!")), font(15, true, true),
        pal::ink, Qt::AlignVCenter | Qt::AlignLeft);
   return img;
 }
@@ -330,7 +330,7 @@ QImage pillButton(int w, int h, QColor base, const QString& word, bool down,
   }
   const QRectF sym(r.left() + 5, r.top() + (r.height() - 11) / 2, 11, 11);
   symbol(p, sym, Qt::white);
-  textHalo(p, QRectF(sym.right() + 1, r.top(), r.right() - sym.right() - 4, r.height()), word,
+  textHalo(p, QRectF(sym.right() + 1, r.top(), r.right() - sym.right() - 4, r.height()), say(word),
            font(11), Qt::white, base.darker(170));
   return img;
 }
@@ -400,7 +400,7 @@ QImage aboutPicture() {
   windy(p, true);
   p.restore();
   wordmark(p, QRectF(140, 16, 200, 60), 52);
-  text(p, QRectF(120, 78, 240, 22), QStringLiteral("Your own Web page, step by step"),
+  text(p, QRectF(120, 78, 240, 22), say(QStringLiteral("Your own Web page, step by step")),
        font(14, true, true), pal::ink);
   for (int i = 0; i < 4; ++i) {
     const QRectF b(150 + i * 50, 104, 40, 22);

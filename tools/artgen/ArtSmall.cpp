@@ -25,8 +25,8 @@ QImage preview() {
   p.scale(0.62, 0.62);
   windy(p, false);
   p.restore();
-  text(p, QRectF(0, 72, 83, 13), QStringLiteral("Click a page"), font(11), pal::grape.darker(120));
-  text(p, QRectF(0, 85, 83, 12), QStringLiteral("to see it here"), font(10, false), pal::ink);
+  text(p, QRectF(0, 72, 83, 13), say(QStringLiteral("Click a page")), font(11), pal::grape.darker(120));
+  text(p, QRectF(0, 85, 83, 12), say(QStringLiteral("to see it here")), font(10, false), pal::ink);
   return img;
 }
 

@@ -11,7 +11,48 @@ namespace art {
 
 namespace {
 qreal g_scale = 1.0;
+QString g_language;
+
+// The German words of the pictures. Each must fit where the English one
+// stands (the contact sheet of "artgen --sheet" shows them).
+const std::pair<const char*, const char*> kGerman[] = {
+    {"Choose", "Wählen"},
+    {"a page", "eine Seite"},
+    {"Build", "Bauen"},
+    {"your page", "Ihre Seite"},
+    {"View", "Ansehen"},
+    {"Send", "Senden"},
+    {"it to the Web", "ins Web"},
+    {"Sent! Well done", "Gesendet! Super"},
+    {"web pages made easy", "Web ganz einfach"},
+    {"Build your own Web page!", "Ihre eigene Webseite!"},
+    {"Your own Web page, step by step", "Ihre eigene Webseite, Schritt für Schritt"},
+    {"Paragraph", "Absatz"},
+    {"Link", "Link"},
+    {"Image", "Bild"},
+    {"Heading", "Überschrift"},
+    {"E-mail", "E-Mail"},
+    {"Line", "Linie"},
+    {"Full", "Groß"},
+    {"Small", "Klein"},
+    {"Exit", "Ende"},
+    {"Click a page", "Seite anklicken"},
+    {"to see it here", "für die Vorschau"},
+    {"Send!", "Senden!"},
+    {"You", "Sie"},
+};
+}  // namespace
+
+void setLanguage(const QString& language) { g_language = language; }
+
+QString say(const QString& english) {
+  if (g_language == QLatin1String("de"))
+    for (const auto& [en, de] : kGerman)
+      if (english == QLatin1String(en)) return QString::fromUtf8(de);
+  return english;
 }
+
+QStringList languages() { return {QStringLiteral("de")}; }
 
 void setScale(qreal scale) { g_scale = scale; }
 qreal scale() { return g_scale; }

@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -36,6 +37,14 @@ inline const QColor night{0x1b, 0x1f, 0x4a};
 // logical pixels and the same drawing code makes every size.
 void setScale(qreal scale);
 qreal scale();
+
+// The words drawn into pictures. say() gives a word in the current language
+// ("" for English, or "de"); artgen draws each lettered picture once more
+// per language, and the program shows that twin when its interface is in
+// that language. languages() lists the languages beside English.
+void setLanguage(const QString& language);
+QString say(const QString& english);
+QStringList languages();
 
 // A transparent ARGB canvas of the given logical size at the current scale.
 QImage canvas(int w, int h, QColor fill = Qt::transparent);

@@ -4,8 +4,10 @@
 //                          also as NAME@2x.png, drawn at twice the size for
 //                          high-DPI screens), sounds/*.wav, OUTDIR/tarvo_art.qrc
 //                          and the desktop's icon theme OUTDIR/icons/hicolor
-//   artgen --sheet FILE    writes a contact sheet of all pictures, with the
-//                          toolbar shown once per lit segment
+//                          and, for pictures with words, bitmaps/LANG/*.png
+//                          in each other language (see art::say)
+//   artgen --sheet FILE [LANG]  writes a contact sheet of all pictures, with
+//                          the toolbar shown once per lit segment
 #include "Catalog.h"
 #include "Paint.h"
 #include "Sounds.h"
@@ -44,6 +46,39 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
   return f.commit();
 }
 
+// The pictures with words in them drawn again in each other language, as
+// bitmaps/LANG/NAME.png (and its double), for those that come out
+// different: the program shows these when its interface is in LANG.
+bool writeLetteredTwins(const QDir& out, QTextStream& q) {
+  const art::Catalog catalog = art::fullCatalog();
+  for (const QString& language : art::languages()) {
+    out.mkpath("bitmaps/" + language);
+    for (const art::Entry& e : catalog) {
+      if (e.kind != art::Kind::Bitmap) continue;
+      art::setLanguage(language);
+      const QImage translated = e.draw();
+      art::setLanguage(QString());
+      if (translated == e.draw()) continue;
+      for (int scale : {1, 2}) {
+        art::setScale(scale);
+        art::setLanguage(language);
+        QImage img = e.draw().convertToFormat(QImage::Format_ARGB32);
+        art::setLanguage(QString());
+        art::setScale(1);
+        img.setDevicePixelRatio(1);
+        const QString file = language + "/" + e.name + (scale == 2 ? "@2x.png" : ".png");
+        const QString rel = "bitmaps/" + file;
+        if (!img.save(out.filePath(rel), "PNG")) {
+          std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(out.filePath(rel)));
+          return false;
+        }
+        q << "  <file alias=\"" << file << "\">" << rel << "</file>\n";
+      }
+    }
+  }
+  return true;
+}
+
 int writeAll(const QString& outDir) {
   QDir out(outDir);
   for (const char* sub : {"bitmaps", "cursors", "sounds"}) out.mkpath(sub);
@@ -79,6 +114,7 @@ int writeAll(const QString& outDir) {
         q << "  <file alias=\"" << file << "\">" << rel << "</file>\n";
       }
     }
+    if (kind == art::Kind::Bitmap && !writeLetteredTwins(out, q)) return 1;
     q << "</qresource>\n";
   }
   q << "<qresource prefix=\"/sounds\">\n";
@@ -162,8 +198,11 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
-  if (args.size() == 3 && args[1] == "--sheet") return writeSheet(args[2]);
+  if ((args.size() == 3 || args.size() == 4) && args[1] == "--sheet") {
+    if (args.size() == 4) art::setLanguage(args[3]);
+    return writeSheet(args[2]);
+  }
   if (args.size() == 2 && !args[1].startsWith("-")) return writeAll(args[1]);
-  std::fprintf(stderr, "usage: artgen OUTDIR | artgen --sheet FILE.png\n");
+  std::fprintf(stderr, "usage: artgen OUTDIR | artgen --sheet FILE.png [LANGUAGE]\n");
   return 2;
 }
