@@ -938,6 +938,13 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
 </context>
 <context>
+    <name>SiteExport</name>
+    <message>
+        <source>outside the chosen folder</source>
+        <translation>außerhalb des gewählten Ordners</translation>
+    </message>
+</context>
+<context>
     <name>StageSwitch</name>
     <message>
         <source>You have made changes to your HTML. If you go back now, you will lose these changes. Do you want to go back?</source>
@@ -1045,14 +1052,21 @@ Abbrechen: nicht speichern.</translation>
     </message>
 </context>
 <context>
+    <name>TPropertyPanels</name>
+    <message>
+        <source>Link to one of your saved pages</source>
+        <translation>Auf eine Ihrer gespeicherten Seiten verweisen</translation>
+    </message>
+    <message>
+        <source>My pages</source>
+        <translation>Meine Seiten</translation>
+    </message>
+</context>
+<context>
     <name>TSendPanel</name>
     <message>
         <source>Files to upload to the server:</source>
         <translation>Dateien zum Hochladen:</translation>
-    </message>
-    <message>
-        <source> (not sent: </source>
-        <translation> (nicht gesendet: </translation>
     </message>
     <message>
         <source>There is no WWW server to upload your page to yet.
@@ -1077,6 +1091,183 @@ Send it as &quot;index.html&quot; instead?</source>
         <translation>Ihre Seite wird als „%1“ gesendet. Webserver zeigen Besuchern Ihrer Website die Seite namens „index.html“ in Kleinbuchstaben, und viele unterscheiden Groß- und Kleinschreibung: Besucher finden Ihre Seite vielleicht nicht.
 
 Stattdessen als „index.html“ senden?</translation>
+    </message>
+    <message>
+        <source>Send every file again</source>
+        <translation>Alle Dateien erneut senden</translation>
+    </message>
+    <message>
+        <source>&amp;Export Site...</source>
+        <translation>Website &amp;exportieren …</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>sent again</source>
+        <translation>erneut gesendet</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>To send: %1 of %2 files, %3</source>
+        <translation>Zu senden: %1 von %2 Dateien, %3</translation>
+    </message>
+    <message>
+        <source>Export Site</source>
+        <translation>Website exportieren</translation>
+    </message>
+    <message>
+        <source>Your site is in %1: %2 files, ready to send to your web server by hand.</source>
+        <translation>Ihre Website liegt in %1: %2 Dateien, bereit, von Hand auf Ihren Webserver geladen zu werden.</translation>
+    </message>
+    <message>
+        <source>These files of your site were not written to %1:
+
+%2</source>
+        <translation>Diese Dateien Ihrer Website wurden nicht nach %1 geschrieben:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>TSentRecord</name>
+    <message>
+        <source>The next upload sends every file again.</source>
+        <translation>Beim nächsten Hochladen werden alle Dateien erneut gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>TServerProbe</name>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbinde mit %1 …</translation>
+    </message>
+    <message>
+        <source>your login folder</source>
+        <translation>Ihren Anmeldeordner</translation>
+    </message>
+    <message>
+        <source>Tarvo could log in and enter %1, but could not make its test file on this computer.</source>
+        <translation>Tarvo konnte sich anmelden und %1 öffnen, aber seine Testdatei auf diesem Computer nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Writing a test file to %1...</source>
+        <translation>Schreibe eine Testdatei nach %1 …</translation>
+    </message>
+    <message>
+        <source>Tarvo did not log in: the server&apos;s host key is not trusted.</source>
+        <translation>Tarvo hat sich nicht angemeldet: Dem Host-Schlüssel des Servers wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>Tarvo did not log in: the server&apos;s certificate is not trusted.</source>
+        <translation>Tarvo hat sich nicht angemeldet: Dem Zertifikat des Servers wird nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the connection on port %2: check the address and port.</source>
+        <translation>Der Server %1 hat die Verbindung auf Port %2 abgelehnt: Prüfen Sie Adresse und Port.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be found: check the address.</source>
+        <translation>Der Server %1 wurde nicht gefunden: Prüfen Sie die Adresse.</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer on port %2: check the address and port, or try again later.</source>
+        <translation>Der Server %1 hat auf Port %2 nicht geantwortet: Prüfen Sie Adresse und Port oder versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the login name or password: check both.</source>
+        <translation>Der Server %1 hat den Anmeldenamen oder das Passwort abgelehnt: Prüfen Sie beides.</translation>
+    </message>
+    <message>
+        <source>Tarvo reached %1 but could not log in (%2).</source>
+        <translation>Tarvo hat %1 erreicht, konnte sich aber nicht anmelden (%2).</translation>
+    </message>
+    <message>
+        <source>Entering the folder %1...</source>
+        <translation>Öffne den Ordner %1 …</translation>
+    </message>
+    <message>
+        <source>Tarvo could log in but could not enter the folder %1 (%2).</source>
+        <translation>Tarvo konnte sich anmelden, aber den Ordner %1 nicht öffnen (%2).</translation>
+    </message>
+    <message>
+        <source>Tarvo could log in, but the folder %1 does not exist (%2) and was not made.</source>
+        <translation>Tarvo konnte sich anmelden, aber der Ordner %1 existiert nicht (%2) und wurde nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>Tarvo could log in, but the folder %1 does not exist and was not made.</source>
+        <translation>Tarvo konnte sich anmelden, aber der Ordner %1 existiert nicht und wurde nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>Making the folder %1...</source>
+        <translation>Lege den Ordner %1 an …</translation>
+    </message>
+    <message>
+        <source>Tarvo could not make the folder %1 (%2).</source>
+        <translation>Tarvo konnte den Ordner %1 nicht anlegen (%2).</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and the server refused to make it (%2).</source>
+        <translation>Der Ordner %1 existiert nicht, und der Server hat abgelehnt, ihn anzulegen (%2).</translation>
+    </message>
+    <message>
+        <source>Tarvo made the folder %1 but could not enter it (%2).</source>
+        <translation>Tarvo hat den Ordner %1 angelegt, konnte ihn aber nicht öffnen (%2).</translation>
+    </message>
+    <message>
+        <source>Tarvo could log in and enter %1, but the server refused to let it write there (%2).</source>
+        <translation>Tarvo konnte sich anmelden und %1 öffnen, aber der Server hat das Schreiben dort abgelehnt (%2).</translation>
+    </message>
+    <message>
+        <source>Removing the test file...</source>
+        <translation>Entferne die Testdatei …</translation>
+    </message>
+    <message>
+        <source>Tarvo could write to %1, but could not remove its test file %2 (%3): please remove it yourself.</source>
+        <translation>Tarvo konnte nach %1 schreiben, aber seine Testdatei %2 nicht entfernen (%3): Bitte entfernen Sie sie selbst.</translation>
+    </message>
+    <message>
+        <source>Tarvo could log in and write to %1: this server is ready.</source>
+        <translation>Tarvo konnte sich anmelden und nach %1 schreiben: Dieser Server ist bereit.</translation>
+    </message>
+    <message>
+        <source>The test was stopped; its test file %1 may be left in %2.</source>
+        <translation>Der Test wurde angehalten; seine Testdatei %1 ist womöglich in %2 geblieben.</translation>
+    </message>
+    <message>
+        <source>The test was stopped.</source>
+        <translation>Der Test wurde angehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>TUploadSequence</name>
+    <message>
+        <source>Your old page is still on the server; no other file was sent.</source>
+        <translation>Ihre alte Seite ist noch auf dem Server; keine andere Datei wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Your old page is still on the server; %1 of %2 new files were sent.</source>
+        <translation>Ihre alte Seite ist noch auf dem Server; %1 von %2 neuen Dateien wurden gesendet.</translation>
+    </message>
+    <message>
+        <source>Your page was not sent, and no other file was.</source>
+        <translation>Ihre Seite wurde nicht gesendet, und auch keine andere Datei.</translation>
+    </message>
+    <message>
+        <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
+        <translation>Ihre Seite wurde nicht gesendet (der Server zeigt, was er vorher zeigte); %1 von %2 anderen Dateien wurden gesendet.</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1295,30 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Insert Tarvo Logo</source>
         <translation>Tarvo-Logo einfügen</translation>
+    </message>
+    <message>
+        <source>Fit phone screens</source>
+        <translation>Für Handys anpassen</translation>
+    </message>
+    <message>
+        <source>Lay the page out at the width of a phone&apos;s screen, with pictures no wider than the screen. Desktop browsers show it as before.</source>
+        <translation>Die Seite in der Breite eines Handybildschirms darstellen, Bilder nicht breiter als der Bildschirm. Desktop-Browser zeigen sie wie bisher.</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Handy</translation>
+    </message>
+    <message>
+        <source>Show the preview as wide as a desktop window allows.</source>
+        <translation>Die Vorschau so breit zeigen, wie ein Desktop-Fenster es erlaubt.</translation>
+    </message>
+    <message>
+        <source>Show the preview at the width of a phone&apos;s screen.</source>
+        <translation>Die Vorschau in der Breite eines Handybildschirms zeigen.</translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1576,42 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Please enter a valid login name for your server.</source>
         <translation>Bitte geben Sie einen gültigen Anmeldenamen für Ihren Server ein.</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>Try these details on the server now: log in, enter the folder, write a small test file and remove it again.</source>
+        <translation>Diese Angaben jetzt am Server ausprobieren: anmelden, den Ordner öffnen, eine kleine Testdatei schreiben und wieder entfernen.</translation>
+    </message>
+    <message>
+        <source>The test was stopped.</source>
+        <translation>Der Test wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>Type the server&apos;s address first, for example ftp.yourisp.com.</source>
+        <translation>Geben Sie zuerst die Adresse des Servers ein, zum Beispiel ftp.ihranbieter.de.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Test</source>
+        <translation>Test &amp;anhalten</translation>
+    </message>
+    <message>
+        <source>Reading the password from the keyring...</source>
+        <translation>Passwort wird aus dem Schlüsselbund gelesen …</translation>
+    </message>
+    <message>
+        <source>Tarvo could not read this server&apos;s password from the keyring (%1).</source>
+        <translation>Tarvo konnte das Passwort dieses Servers nicht aus dem Schlüsselbund lesen (%1).</translation>
+    </message>
+    <message>
+        <source>Tarvo</source>
+        <translation>Tarvo</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist on the server. Shall Tarvo make it?</source>
+        <translation>Der Ordner „%1“ existiert nicht auf dem Server. Soll Tarvo ihn anlegen?</translation>
     </message>
 </context>
 <context>
@@ -1626,6 +1877,24 @@ Vertrauen Sie ihm nur, wenn Sie das erwartet haben, etwa weil Ihr Anbieter Ihnen
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>UploadCommand</name>
+    <message>
+        <source>%1 unchanged files already on the server were not sent again</source>
+        <translation>%1 unveränderte Dateien, die schon auf dem Server sind, wurden nicht erneut gesendet</translation>
+    </message>
+    <message>
+        <source>could not connect to %1 (check the address and port): %2</source>
+        <translation>keine Verbindung zu %1 (prüfen Sie Adresse und Port): %2</translation>
+    </message>
+</context>
+<context>
+    <name>UploadList</name>
+    <message>
+        <source>the page does not exist</source>
+        <translation>die Seite existiert nicht</translation>
     </message>
 </context>
 <context>
