@@ -132,6 +132,9 @@ public:
         std::function<void(int)> LoadChunk;                // a block appended by the reader
         std::function<void()> ShowBlankPanel;              // no block selected
         std::function<QImage()> RenderSnapshot;            // the page as the viewer shows it
+        // The file name a link to the saved document names (its page's HTML
+        // file, written where it is missing; "" when there is none).
+        std::function<QString(const QString& document)> LinkedPageFile;
         std::vector<std::function<void()>> UploadListChanged;  // the page's files changed
         std::vector<std::function<void()>> UploadSucceeded;    // after a successful upload, once stage 4 is lit
         // Stage-specific work of ChangeState, run in order for the stage

@@ -10,10 +10,6 @@
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "app/WhatsThis.h"
-#include "docs/HtmlCommand.h"
-#include "docs/SafeWrite.h"
-#include "html/PageEncoding.h"
-#include "upload/UploadList.h"
 
 #include <QCoreApplication>
 #include <QComboBox>
@@ -86,19 +82,10 @@ void TPropertyPanels::cmbLinkPagesChange(int index) {
     const QString doc = cmbLinkPages->itemData(index).toString();
     cmbLinkPages->setCurrentIndex(0);
     if (doc.isEmpty() || !page_.CurrentChunk() || !page_.CurrentChunk()->Link) return;
-    // The page's HTML file is what the link names and the upload sends: a
-    // page saved before it ever had one gets it now.
-    const QString html = JoinPath(HTMLDir(), PageFileName(doc));
-    if (!QFileInfo::exists(html)) {
-        TPageReadOutcome read;
-        const QString text = PageHtmlOfDocument(doc, true, read);
-        if (read.Result == TPageReadResult::Ok) {
-            const TWriteOutcome written = WriteFileChecked(html, EncodePageHTML(text).Bytes);
-            if (!written.ok) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.Message(html), TMsgIcon::Warning);
-        }
-    }
+    const QString file = w_.hooks.LinkedPageFile ? w_.hooks.LinkedPageFile(doc) : QString();
+    if (file.isEmpty()) return;
     // "my page.html" is linked as "my%20page.html".
-    txtLinkURL->setText(QString::fromLatin1(QUrl::toPercentEncoding(PageFileName(doc))));
+    txtLinkURL->setText(QString::fromLatin1(QUrl::toPercentEncoding(file)));
     if (txtLinkLink->text().trimmed().isEmpty()) txtLinkLink->setText(StripExtension(QFileInfo(doc).fileName()));
     txtLinkURL->setFocus();
 }

@@ -7,6 +7,9 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
+#include "docs/HtmlCommand.h"
+#include "docs/SafeWrite.h"
+#include "html/PageEncoding.h"
 #include "upload/ServerBox.h"
 #include "upload/SiteExport.h"
 #include "upload/UploadSequence.h"
@@ -16,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -65,6 +69,21 @@ TSendPanel* AttachSendPanel(TfrmMain& window) { return new TSendPanel(window); }
 
 TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
     setObjectName(QStringLiteral("SendPanel"));
+    // A link to a saved page names its HTML file, which the upload sends:
+    // a page saved before it ever had one gets it now.
+    w_.hooks.LinkedPageFile = [this](const QString& doc) {
+        const QString name = PageFileName(doc);
+        const QString html = JoinPath(HTMLDir(), name);
+        if (!QFileInfo::exists(html)) {
+            TPageReadOutcome read;
+            const QString text = PageHtmlOfDocument(doc, true, read);
+            if (read.Result == TPageReadResult::Ok) {
+                const TWriteOutcome written = WriteFileChecked(html, EncodePageHTML(text).Bytes);
+                if (!written.ok) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.Message(html), TMsgIcon::Warning);
+            }
+        }
+        return name;
+    };
     lblFiles = new QLabel(tr("Files to upload to the server:"), w_.pnlSend);
     lblFiles->setObjectName(QStringLiteral("lblFiles"));
     lblFiles->setGeometry(16, 90, 170, 16);

@@ -107,7 +107,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     measureImages(m);
     if (ParentSectionList->FitImagesToWidth)
         for (const auto& img : Images)
-            img->FitWithin(IMgr.Width - Indent);
+            img->FitWithin(IMgr.Width - indent());
     for (const auto& img : Images)
         MaxWidth = std::max(MaxWidth, img->ImageWidth + indent());
     for (const TFormControlObj* c : FormControls)
