@@ -63,6 +63,14 @@ You can open the page in a browser yourself; it is here:
 Sie können die Seite selbst in einem Browser öffnen; sie liegt hier:
 </translation>
     </message>
+    <message>
+        <source>
+
+The program that starts your web browser (%1) found no browser to start, or the browser did not start (it ended with status %2). Check that a web browser is installed and chosen as the default one.</source>
+        <translation>
+
+Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten gefunden, oder der Browser ist nicht gestartet (es endete mit Status %2). Prüfen Sie, ob ein Webbrowser installiert und als Standardbrowser gewählt ist.</translation>
+    </message>
 </context>
 <context>
     <name>BuildCanvas</name>
@@ -231,6 +239,10 @@ Sie können die Seite selbst in einem Browser öffnen; sie liegt hier:
     <message>
         <source>The remote name &quot;%1&quot; is outside the server folder.</source>
         <translation>Der entfernte Name „%1“ liegt außerhalb des Serverordners.</translation>
+    </message>
+    <message>
+        <source>The remote name &quot;%1&quot; is not a plain file name.</source>
+        <translation>Der entfernte Name „%1“ ist kein einfacher Dateiname.</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1151,10 @@ Stattdessen als „index.html“ senden?</translation>
         <translation>Diese Dateien Ihrer Website wurden nicht nach %1 geschrieben:
 
 %2</translation>
+    </message>
+    <message>
+        <source>not sent: </source>
+        <translation>nicht gesendet: </translation>
     </message>
 </context>
 <context>

@@ -98,7 +98,7 @@ void TBrowserPreview::ExecFileFail() {
         text += QCoreApplication::translate("BrowserPreview", "\n\nNo program that opens web pages was found on this computer. Install a web "
                                "browser (and the xdg-utils package, which starts it), then try again.");
     else if (exec.OpenerStatus != 0)
-        text += QStringLiteral("\n\nThe program that starts your web browser (%1) found no browser to start, or the "
+        text += QCoreApplication::translate("BrowserPreview", "\n\nThe program that starts your web browser (%1) found no browser to start, or the "
                                "browser did not start (it ended with status %2). Check that a web browser is "
                                "installed and chosen as the default one.")
                     .arg(exec.AssociatedProgram)

@@ -1047,13 +1047,13 @@ int TFtpClient::Cleanup() {
 bool TFtpClient::PlainNameAllowed(const QString& name) {
     if (!connected_) {
         LastError = ftpNotConnected;
-        lastErrorText_ = QStringLiteral("There is no connection to the server.");
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "There is no connection to the server.");
         return false;
     }
     if (name.isEmpty() || HasLineBreak(name) || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name == QLatin1String(".") || name == QLatin1String("..")) {
         LastError = ftpOutside;
-        lastErrorText_ = QStringLiteral("The remote name \"%1\" is not a plain file name.").arg(name);
+        lastErrorText_ = QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a plain file name.").arg(name);
         return false;
     }
     return true;

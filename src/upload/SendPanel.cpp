@@ -189,7 +189,7 @@ void TSendPanel::UpdateFileList() {
             case TSendState::Unchanged: state = all ? tr("sent again") : tr("unchanged"); break;
             case TSendState::Missing: state = tr("missing"); break;
             // A refused reference is listed with why it will not be sent.
-            case TSendState::Refused: state = QStringLiteral("not sent: ") + f.Refused; break;
+            case TSendState::Refused: state = tr("not sent: ") + f.Refused; break;
         }
         if (States[i] != TSendState::Refused && States[i] != TSendState::Missing) {
             ++files;
