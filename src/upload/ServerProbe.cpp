@@ -50,13 +50,7 @@ void TServerProbe::Issue(F start) {
 }
 
 void TServerProbe::Login() {
-    ftp_.HostAddress = target_.Address;
-    ftp_.Port = target_.Port;
-    ftp_.UserName = target_.UserName;
-    ftp_.Password = target_.Password;
-    ftp_.Security = target_.Security;
-    ftp_.TrustedKey = target_.TrustedKey;
-    ftp_.HostKey = target_.HostKey;
+    ApplyTarget(ftp_, target_);
     Issue([this] { ftp_.Connect(); });
 }
 

@@ -41,6 +41,16 @@ constexpr int kFilesPerExtraConnection = 4;
 
 }  // namespace
 
+void ApplyTarget(TFtpClient& ftp, const TUploadTarget& target) {
+    ftp.HostAddress = target.Address;
+    ftp.Port = target.Port;
+    ftp.UserName = target.UserName;
+    ftp.Password = target.Password;
+    ftp.Security = target.Security;
+    ftp.TrustedKey = target.TrustedKey;
+    ftp.HostKey = target.HostKey;
+}
+
 TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
                                  QObject* parent)
     : QObject(parent), ftp_(ftp), target_(target), files_(std::move(files)) {
@@ -119,13 +129,7 @@ bool TUploadSequence::Run() {
 }
 
 void TUploadSequence::Login() {
-    ftp_.HostAddress = target_.Address;
-    ftp_.Port = target_.Port;
-    ftp_.UserName = target_.UserName;
-    ftp_.Password = target_.Password;
-    ftp_.Security = target_.Security;
-    ftp_.TrustedKey = target_.TrustedKey;
-    ftp_.HostKey = target_.HostKey;
+    ApplyTarget(ftp_, target_);
     ftp_.LastError = 0;
     ftp_.Connect();
     // Refused before anything was sent: no OperationDone will come.
@@ -279,13 +283,7 @@ void TUploadSequence::OpenExtraLanes() {
     TFtpClient& ftp = *lane->own;
     ftp.Blocking = false;
     ftp.TimeoutSeconds = ftp_.TimeoutSeconds;
-    ftp.HostAddress = target_.Address;
-    ftp.Port = target_.Port;
-    ftp.UserName = target_.UserName;
-    ftp.Password = target_.Password;
-    ftp.Security = target_.Security;
-    ftp.TrustedKey = target_.TrustedKey;
-    ftp.HostKey = target_.HostKey;
+    ApplyTarget(ftp, target_);
     lane->done = connect(&ftp, &TFtpClient::OperationDone, this, [this, l](int error) { ExtraDone(*l, error); });
     lane->progress = connect(&ftp, &TFtpClient::Progress, this, [this, l](qint64 sent, qint64 total) {
         if (l->file && total > 0) {

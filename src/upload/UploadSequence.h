@@ -41,6 +41,10 @@ struct TUploadTarget {
 // TakePasswordReply) where it is kept there.
 TUploadTarget UploadTargetOf(const tWWWServerType& server);
 
+// Points the client at the target: address, port, log-in, kind of
+// connection and the keys trusted.
+void ApplyTarget(TFtpClient& ftp, const TUploadTarget& target);
+
 // A server whose certificate or host key is not trusted, for the question.
 struct TTrustQuestion {
     TSecurity Security = TSecurity::FTP;
