@@ -24,6 +24,17 @@ class DataHandler(TLS_DTPHandler):
             return True
         return super().readable()
 
+    # pyftpdlib reads at most one TLS record at a time. Records that came in
+    # together wait inside the TLS layer, where select() does not see them,
+    # so when the client's close came next they were lost and the upload
+    # still got its 226 (seen on a loaded machine as a shortened file).
+    # Read on while any are waiting.
+    def handle_read(self):
+        super().handle_read()
+        while (not self._closed and self.receive and not getattr(self, "_ssl_accepting", False)
+               and hasattr(self.socket, "pending") and self.socket.pending() > 0):
+            super().handle_read()
+
 
 class Handler(TLS_FTPHandler):
     pass
