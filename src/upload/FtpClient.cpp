@@ -264,13 +264,11 @@ struct TFtpClient::Request {
     quint64 generation = 0;
 };
 
-struct TFtpClient::Outcome {
-    int error;
-    QString text;
-    bool alive;
-    QString fingerprint, problem;
-    bool changed;
-    quint64 generation;
+// What the worker hands back for one operation.
+struct TFtpClient::Result {
+    TFtpOutcome outcome;
+    bool alive = false;  // the connection is still open
+    quint64 generation = 0;
     std::vector<TRemoteEntry> listing;
 };
 
@@ -479,12 +477,9 @@ struct TFtpClient::Worker {
 
     void Execute(const Request& r) {
         currentGeneration = r.generation;
-        int error = 0;
-        QString text;
-        bool alive = false;
-        if (r.kind == Request::Disconnect) {
-            Release();
-        } else {
+        Result result;
+        TFtpOutcome& o = result.outcome;
+        if (r.kind != Request::Disconnect) {
             if (!multi) multi = curl_multi_init();
             if (!easy) easy = curl_easy_init();
             untrusted = false;
@@ -493,41 +488,79 @@ struct TFtpClient::Worker {
                                 : r.kind == Request::List   ? List(r)
                                 : r.kind == Request::Remove ? Remove(r)
                                                             : Folder(r);
-            alive = ConnectionAlive(r, rc);
+            result.alive = ConnectionAlive(r, rc);
             if (untrusted) {
-                error = ftpUntrusted;
-                text = problem;
+                o.Kind = changed ? TFtpOutcome::TKind::KeyChanged : TFtpOutcome::TKind::KeyUnknown;
+                o.Message = problem;
+                o.Fingerprint = fingerprint;
             } else if (rc != CURLE_OK) {
-                error = int(rc);
-                text = PlainWords(rc);
-            } else if (sendError) {
-                error = sendError;
-                text = sendErrorText;
+                o.Kind = KindOf(rc);
+                o.Message = PlainWords(rc, o.Reply);
+            } else if (!sendErrorText.isEmpty()) {
+                o.Kind = TFtpOutcome::TKind::LocalFile;
+                o.Message = sendErrorText;
             }
+        } else {
+            Release();
         }
-        sendError = 0;
+        sendErrorText.clear();
         const bool cancelled = r.generation <= abortGeneration;
-        if (cancelled && error == 0 && r.kind != Request::Disconnect) {
-            error = CURLE_ABORTED_BY_CALLBACK;
-            text = PlainWords(CURLE_ABORTED_BY_CALLBACK);
+        if (cancelled && o.Ok() && r.kind != Request::Disconnect) {
+            o.Kind = TFtpOutcome::TKind::Cancelled;
+            o.Message = PlainWords(CURLE_ABORTED_BY_CALLBACK, o.Reply);
         }
-        QPointer<TFtpClient> owner(this->owner);
-        const quint64 generation = r.generation;
-        Outcome outcome{error,      text, alive, untrusted ? fingerprint : QString(), untrusted ? problem : QString(),
-                        untrusted && changed, generation, {}};
-        if (r.kind == Request::List && error == 0) outcome.listing = ParseListing(listing, useFacts);
+        result.generation = r.generation;
+        if (r.kind == Request::List && o.Ok()) result.listing = ParseListing(listing, useFacts);
         {
-            // For a caller that blocks until the operation is over.
+            // For a caller that waits until the worker is done.
             std::lock_guard<std::mutex> lock(doneMutex);
-            lastDone = outcome;
+            lastDone = r.generation;
         }
         doneWake.notify_all();
+        QPointer<TFtpClient> owner(this->owner);
         QMetaObject::invokeMethod(
             this->owner,
-            [owner, outcome] {
-                if (owner && owner->generation_ == outcome.generation) owner->Finished(outcome);
+            [owner, result = std::move(result)] {
+                if (owner && owner->generation_ == result.generation) owner->Finished(result);
             },
             Qt::QueuedConnection);
+    }
+
+    // The kind of failure a code of the transfer library stands for.
+    TFtpOutcome::TKind KindOf(CURLcode rc) const {
+        using K = TFtpOutcome::TKind;
+        switch (rc) {
+            case CURLE_OK:
+                return K::Done;
+            case CURLE_COULDNT_CONNECT:
+                return ConnectionRefused() ? K::Refused : K::NoAnswer;
+            case CURLE_COULDNT_RESOLVE_HOST:
+                return K::NotFound;
+            case CURLE_OPERATION_TIMEDOUT:
+            case CURLE_FTP_ACCEPT_TIMEOUT:
+                return K::NoAnswer;
+            case CURLE_LOGIN_DENIED:
+                return K::LoginRefused;
+            case CURLE_REMOTE_ACCESS_DENIED:
+            case CURLE_REMOTE_FILE_NOT_FOUND:
+                return K::Missing;
+            case CURLE_UPLOAD_FAILED:
+            case CURLE_QUOTE_ERROR:
+            case CURLE_REMOTE_DISK_FULL:
+            case CURLE_FTP_COULDNT_SET_TYPE:
+            case CURLE_SSH:
+                return K::ServerRefused;
+            case CURLE_READ_ERROR:
+                return K::LocalFile;
+            case CURLE_ABORTED_BY_CALLBACK:
+                return K::Cancelled;
+            default:
+                return K::Failed;
+        }
+    }
+
+    bool ConnectionRefused() const {
+        return osErrno == ECONNREFUSED || QString::fromUtf8(errorBuffer).contains(QLatin1String("refused"), Qt::CaseInsensitive);
     }
 
     // The certificate key of the server just met, from the library's
@@ -672,7 +705,6 @@ struct TFtpClient::Worker {
     CURLcode Send(const Request& r) {
         FILE* file = std::fopen(QFile::encodeName(r.localFile).constData(), "rb");
         if (!file) {
-            sendError = ftpLocalFileMissing;
             sendErrorText = QCoreApplication::translate("FtpClient", "the file %1 could not be read").arg(r.localFile);
             return CURLE_OK;
         }
@@ -757,12 +789,14 @@ struct TFtpClient::Worker {
 
     QString Reply() const { return QString::fromUtf8(lastReply.c_str()).trimmed(); }
 
-    QString PlainWords(CURLcode rc) const {
+    // The outcome's message; `quoted` the server's reply where the message
+    // quotes it.
+    QString PlainWords(CURLcode rc, QString& quoted) const {
         const QString detail = QString::fromUtf8(errorBuffer).trimmed();
         const QString reply = Reply();
         switch (rc) {
             case CURLE_COULDNT_CONNECT:
-                if (osErrno == ECONNREFUSED || detail.contains(QLatin1String("refused"), Qt::CaseInsensitive))
+                if (ConnectionRefused())
                     return QCoreApplication::translate("FtpClient", "The connection was refused.");
                 return QCoreApplication::translate("FtpClient", "The server could not be reached.");
             case CURLE_COULDNT_RESOLVE_HOST:
@@ -791,7 +825,10 @@ struct TFtpClient::Worker {
             default:
                 break;
         }
-        if (!reply.isEmpty()) return QCoreApplication::translate("FtpClient", "The server replied: %1").arg(reply);
+        if (!reply.isEmpty()) {
+            quoted = reply;
+            return QCoreApplication::translate("FtpClient", "The server replied: %1").arg(reply);
+        }
         if (!detail.isEmpty()) return detail + QLatin1Char('.');
         return QString::fromUtf8(curl_easy_strerror(rc)) + QLatin1Char('.');
     }
@@ -802,10 +839,10 @@ struct TFtpClient::Worker {
     std::condition_variable wake;
     std::deque<Request> queue;
     std::atomic<bool> stopping{false};
-    // The outcome of the last operation, for Blocking waits.
+    // The last operation done, for DisconnectAndWait.
     std::mutex doneMutex;
     std::condition_variable doneWake;
-    std::optional<Outcome> lastDone;
+    quint64 lastDone = 0;
     // Operations up to this number are abandoned: Cancel names the last one
     // posted, so it also covers one still running before a queued
     // Disconnect, and never touches an operation posted after it.
@@ -830,8 +867,7 @@ struct TFtpClient::Worker {
     curl_off_t lastReported = -1;
     std::chrono::steady_clock::time_point lastReportTime;
     int osErrno = 0;  // of the last transfer
-    int sendError = 0;
-    QString sendErrorText;
+    QString sendErrorText;  // the file to send could not be opened
     QByteArray listing;     // of the running List
     bool useFacts = false;  // it asked for MLSD
     bool noFacts = false;   // this connection's server does not know MLSD
@@ -848,19 +884,6 @@ TFtpClient::~TFtpClient() {
 
 bool TFtpClient::Connected() const { return connected_; }
 
-TFtpClient::TReach TFtpClient::Reach() const {
-    switch (LastError) {
-        case CURLE_COULDNT_CONNECT:
-            return lastErrorText_.contains(QLatin1String("refused")) ? TReach::Refused : TReach::NoAnswer;
-        case CURLE_COULDNT_RESOLVE_HOST:
-            return TReach::NotFound;
-        case CURLE_OPERATION_TIMEDOUT:
-            return TReach::NoAnswer;
-        default:
-            return TReach::Reached;
-    }
-}
-
 QString TFtpClient::JoinRemote(const QString& folder) const {
     QString f = folder.trimmed();
     f.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -869,75 +892,74 @@ QString TFtpClient::JoinRemote(const QString& folder) const {
     return cwd_ + QLatin1Char('/') + f;
 }
 
-int TFtpClient::Run(Request r) {
+void TFtpClient::Refuse(TFtpOutcome::TKind kind, const QString& message, const TFtpDone& done) {
+    TFtpOutcome o;
+    o.Kind = kind;
+    o.Message = message;
+    if (done) done(o);
+}
+
+bool TFtpClient::RefuseWhileBusy(const TFtpDone& done) {
     // A closing connection is no obstacle: the worker takes requests in
     // order, so the next one starts after it.
-    if (busy_ && !closing_) {
-        LastError = ftpBusy;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "Another operation is still running.");
-        return LastError;
-    }
-    r.host = HostAddress;
-    r.port = Port;
-    r.user = UserName;
-    r.password = Password;
-    r.security = Security;
-    r.trustedKey = TrustedKey.trimmed();
-    r.hostKey = HostKey.trimmed();
+    if (!busy_ || closing_) return false;
+    Refuse(TFtpOutcome::TKind::Busy, QCoreApplication::translate("FtpClient", "Another operation is still running."),
+           done);
+    return true;
+}
+
+void TFtpClient::Run(Request r, QObject* context, std::function<void(const Result&)> done) {
+    r.host = login_.Host;
+    r.port = login_.Port;
+    r.user = login_.UserName;
+    r.password = login_.Password;
+    r.security = login_.Security;
+    r.trustedKey = login_.TrustedKey.trimmed();
+    r.hostKey = login_.HostKey.trimmed();
     r.timeout = qMax(1, TimeoutSeconds);
     r.generation = ++generation_;
     busy_ = true;
     closing_ = r.kind == Request::Disconnect;
+    context_ = context;
+    hasContext_ = context != nullptr;
+    done_ = std::move(done);
     worker_->Post(r);
-    if (!Blocking) return 0;
-    // Blocking: this thread waits for the worker (no event loop runs);
-    // the outcome's queued copy is dropped when it arrives.
-    Outcome outcome;
-    {
-        std::unique_lock<std::mutex> lock(worker_->doneMutex);
-        worker_->doneWake.wait(lock, [&] { return worker_->lastDone && worker_->lastDone->generation == r.generation; });
-        outcome = *worker_->lastDone;
-    }
-    Finished(outcome);
-    return LastError;
 }
 
-void TFtpClient::Finished(const Outcome& o) {
-    if (o.generation <= finished_) return;
-    finished_ = o.generation;
+void TFtpClient::Finished(const Result& result) {
+    if (result.generation <= finished_) return;
+    finished_ = result.generation;
     busy_ = false;
-    LastError = o.error;
-    if (o.error) lastErrorText_ = o.text;
-    peerFingerprint_ = o.fingerprint;
-    trustProblem_ = o.problem;
-    keyChanged_ = o.changed;
-    if (pendingCwd_ && !o.error) cwd_ = *pendingCwd_;
-    listing_ = o.listing;
+    if (pendingCwd_ && result.outcome.Ok()) cwd_ = *pendingCwd_;
     pendingCwd_.reset();
     const bool was = connected_;
-    connected_ = o.alive;
-    emit OperationDone(o.error);
-    // Lost by this operation (a Disconnect made from OperationDone has
-    // told already).
-    if (was && !o.alive) emit OnDisconnect();
+    connected_ = result.alive;
+    const std::function<void(const Result&)> done = std::exchange(done_, nullptr);
+    const bool contextAlive = !hasContext_ || context_;
+    if (done && contextAlive) done(result);
+    // Lost by this operation (a Disconnect made in `done` has told
+    // already).
+    if (was && !result.alive) emit OnDisconnect();
 }
 
-int TFtpClient::Connect() {
-    if (HasLineBreak(HostAddress) || HasLineBreak(UserName) || HasLineBreak(Password)) {
-        LastError = CURLE_URL_MALFORMAT;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "The server details hold a line break.");
-        return LastError;
+void TFtpClient::Connect(const TFtpLogin& login, QObject* context, TFtpDone done) {
+    if (HasLineBreak(login.Host) || HasLineBreak(login.UserName) || HasLineBreak(login.Password)) {
+        Refuse(TFtpOutcome::TKind::BadName,
+               QCoreApplication::translate("FtpClient", "The server details hold a line break."), done);
+        return;
     }
+    if (RefuseWhileBusy(done)) return;
+    login_ = login;
     cwd_.clear();
     Request r;
     r.kind = Request::Connect;
-    return Run(r);
+    Run(r, context, [done](const Result& r) { done(r.outcome); });
 }
 
-int TFtpClient::Disconnect() {
+void TFtpClient::Disconnect() {
     // An operation in progress is abandoned, so closing never waits for a
     // transfer; the connection is closed on the worker after it.
-    if (busy_) Cancel();
+    Cancel();
     const bool was = connected_;
     connected_ = false;
     cwd_.clear();
@@ -945,137 +967,133 @@ int TFtpClient::Disconnect() {
     busy_ = false;
     Request r;
     r.kind = Request::Disconnect;
-    Run(r);
+    Run(r, nullptr, nullptr);
     if (was) emit OnDisconnect();
-    return 0;
 }
 
-int TFtpClient::Cancel() {
+void TFtpClient::DisconnectAndWait() {
+    if (connected_ || busy_) Disconnect();
+    // Waits (no event loop runs) for the worker to finish what is posted.
+    const quint64 last = generation_;
+    std::unique_lock<std::mutex> lock(worker_->doneMutex);
+    worker_->doneWake.wait(lock, [&] { return worker_->lastDone >= last; });
+}
+
+void TFtpClient::Cancel() {
     if (busy_) worker_->abortGeneration = generation_;
-    return 0;
 }
 
-bool TFtpClient::FolderRequestAllowed(const QString& folder) {
+QString TFtpClient::FolderRefusal(const QString& folder, TFtpOutcome::TKind& kind) const {
+    kind = TFtpOutcome::TKind::BadName;
     if (!connected_) {
-        LastError = ftpNotConnected;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "There is no connection to the server.");
-        return false;
+        kind = TFtpOutcome::TKind::NotConnected;
+        return QCoreApplication::translate("FtpClient", "There is no connection to the server.");
     }
-    if (HasLineBreak(folder)) {
-        LastError = CURLE_URL_MALFORMAT;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "The folder name holds a line break.");
-        return false;
-    }
-    if (ClimbsUp(folder)) {
-        LastError = ftpOutside;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "The folder \"%1\" is not allowed: it climbs out with \"..\".").arg(folder);
-        return false;
-    }
-    return true;
+    if (HasLineBreak(folder)) return QCoreApplication::translate("FtpClient", "The folder name holds a line break.");
+    if (ClimbsUp(folder))
+        return QCoreApplication::translate("FtpClient", "The folder \"%1\" is not allowed: it climbs out with \"..\".")
+            .arg(folder);
+    return QString();
 }
 
-int TFtpClient::ChangeDirectory(const QString& folder) {
-    if (!FolderRequestAllowed(folder)) return LastError;
+void TFtpClient::ChangeFolder(const QString& folder, QObject* context, TFtpDone done) {
+    TFtpOutcome::TKind kind;
+    if (const QString why = FolderRefusal(folder, kind); !why.isEmpty()) return Refuse(kind, why, done);
+    if (RefuseWhileBusy(done)) return;
     Request r;
     r.kind = Request::ChangeDir;
     r.folder = JoinRemote(folder);
     // The folder becomes current when the operation succeeds.
     pendingCwd_ = r.folder;
-    return Run(r);
+    Run(r, context, [done](const Result& result) { done(result.outcome); });
 }
 
-int TFtpClient::MakeDirectory(const QString& folder) {
-    if (!FolderRequestAllowed(folder)) return LastError;
+void TFtpClient::MakeFolder(const QString& folder, QObject* context, TFtpDone done) {
+    TFtpOutcome::TKind kind;
+    if (const QString why = FolderRefusal(folder, kind); !why.isEmpty()) return Refuse(kind, why, done);
+    if (RefuseWhileBusy(done)) return;
     Request r;
     r.kind = Request::MakeDir;
     r.folder = JoinRemote(folder);
-    return Run(r);
+    Run(r, context, [done](const Result& result) { done(result.outcome); });
 }
 
-int TFtpClient::ListDirectory(const QString& folder) {
-    listing_.clear();
-    if (!FolderRequestAllowed(folder)) return LastError;
+void TFtpClient::ListFolder(const QString& folder, QObject* context, TFtpListDone done) {
+    TFtpOutcome::TKind kind;
+    if (const QString why = FolderRefusal(folder, kind); !why.isEmpty())
+        return Refuse(kind, why, [done](const TFtpOutcome& o) { done(o, {}); });
+    if (RefuseWhileBusy([done](const TFtpOutcome& o) { done(o, {}); })) return;
     Request r;
     r.kind = Request::List;
     r.folder = JoinRemote(folder);
-    return Run(r);
+    Run(r, context, [done](const Result& result) { done(result.outcome, result.listing); });
 }
 
-void TFtpClient::SetAction(int action) {
-    if (action != actSend) {
-        LastError = ftpBadAction;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "Unknown action %1.").arg(action);
-        return;
-    }
-    if (!connected_) {
-        LastError = ftpNotConnected;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "There is no connection to the server.");
-        return;
-    }
-    QString remote = RemoteFile;
+void TFtpClient::SendFile(const QString& localFile, const QString& remoteName, bool binary, QObject* context,
+                          TFtpDone done) {
+    if (!connected_)
+        return Refuse(TFtpOutcome::TKind::NotConnected,
+                      QCoreApplication::translate("FtpClient", "There is no connection to the server."), done);
+    QString remote = remoteName;
     remote.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const int slash = remote.lastIndexOf(QLatin1Char('/'));
     const QString name = remote.mid(slash + 1);
-    if (name.isEmpty() || HasLineBreak(remote) || name == QLatin1String(".") || name == QLatin1String("..")) {
-        LastError = CURLE_URL_MALFORMAT;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a file name.").arg(RemoteFile);
-        return;
-    }
+    if (name.isEmpty() || HasLineBreak(remote) || name == QLatin1String(".") || name == QLatin1String(".."))
+        return Refuse(TFtpOutcome::TKind::BadName,
+                      QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a file name.").arg(remoteName),
+                      done);
     // A file lands inside the current remote folder or a folder below it,
     // never above it nor anywhere from the root.
-    if (remote.startsWith(QLatin1Char('/')) || ClimbsUp(remote)) {
-        LastError = ftpOutside;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "The remote name \"%1\" is outside the server folder.").arg(RemoteFile);
-        return;
-    }
+    if (remote.startsWith(QLatin1Char('/')) || ClimbsUp(remote))
+        return Refuse(TFtpOutcome::TKind::BadName,
+                      QCoreApplication::translate("FtpClient", "The remote name \"%1\" is outside the server folder.")
+                          .arg(remoteName),
+                      done);
+    if (RefuseWhileBusy(done)) return;
     Request r;
     r.kind = Request::Send;
     r.folder = slash >= 0 ? JoinRemote(remote.left(slash)) : cwd_;
     r.remoteName = name;
-    r.localFile = LocalFile;
-    r.binary = Binary;
-    Run(r);
-}
-
-int TFtpClient::Cleanup() {
-    if (connected_ || busy_) Disconnect();
-    return 0;
+    r.localFile = localFile;
+    r.binary = binary;
+    Run(r, context, [done](const Result& result) { done(result.outcome); });
 }
 
 // --- a file written and removed as it is (the server test) ---
 
-bool TFtpClient::PlainNameAllowed(const QString& name) {
+QString TFtpClient::PlainNameRefusal(const QString& name, TFtpOutcome::TKind& kind) const {
+    kind = TFtpOutcome::TKind::BadName;
     if (!connected_) {
-        LastError = ftpNotConnected;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "There is no connection to the server.");
-        return false;
+        kind = TFtpOutcome::TKind::NotConnected;
+        return QCoreApplication::translate("FtpClient", "There is no connection to the server.");
     }
     if (name.isEmpty() || HasLineBreak(name) || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        name == QLatin1String(".") || name == QLatin1String("..")) {
-        LastError = ftpOutside;
-        lastErrorText_ = QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a plain file name.").arg(name);
-        return false;
-    }
-    return true;
+        name == QLatin1String(".") || name == QLatin1String(".."))
+        return QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a plain file name.").arg(name);
+    return QString();
 }
 
-int TFtpClient::PutFile() {
-    if (!PlainNameAllowed(RemoteFile)) return LastError;
+void TFtpClient::WriteFile(const QString& localFile, const QString& name, QObject* context, TFtpDone done) {
+    TFtpOutcome::TKind kind;
+    if (const QString why = PlainNameRefusal(name, kind); !why.isEmpty()) return Refuse(kind, why, done);
+    if (RefuseWhileBusy(done)) return;
     Request r;
     r.kind = Request::Send;
     r.direct = true;
     r.folder = cwd_;
-    r.remoteName = RemoteFile;
-    r.localFile = LocalFile;
-    r.binary = Binary;
-    return Run(r);
+    r.remoteName = name;
+    r.localFile = localFile;
+    r.binary = true;
+    Run(r, context, [done](const Result& result) { done(result.outcome); });
 }
 
-int TFtpClient::RemoveFile(const QString& name) {
-    if (!PlainNameAllowed(name)) return LastError;
+void TFtpClient::RemoveFile(const QString& name, QObject* context, TFtpDone done) {
+    TFtpOutcome::TKind kind;
+    if (const QString why = PlainNameRefusal(name, kind); !why.isEmpty()) return Refuse(kind, why, done);
+    if (RefuseWhileBusy(done)) return;
     Request r;
     r.kind = Request::Remove;
     r.folder = cwd_;
     r.remoteName = name;
-    return Run(r);
+    Run(r, context, [done](const Result& result) { done(result.outcome); });
 }

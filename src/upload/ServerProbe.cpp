@@ -6,9 +6,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
-#include <curl/curl.h>
 
 TServerProbe::TServerProbe(TFtpClient& ftp, const TUploadTarget& target, QObject* parent)
     : QObject(parent), ftp_(ftp), target_(target) {
@@ -18,17 +16,17 @@ TServerProbe::TServerProbe(TFtpClient& ftp, const TUploadTarget& target, QObject
 }
 
 TServerProbe::~TServerProbe() {
-    disconnect(done_);
+    login_.Stop();
     if (!localFile_.isEmpty()) QFile::remove(localFile_);
 }
 
 void TServerProbe::Start() {
     if (step_ != Step::Idle) return;
-    ftp_.Blocking = false;
-    done_ = connect(&ftp_, &TFtpClient::OperationDone, this, &TServerProbe::OperationDone);
     step_ = Step::Connecting;
     if (Status) Status(tr("Connecting to %1...").arg(target_.Address));
-    Login();
+    login_.AskTrust = AskTrust;
+    login_.Trusted = Trusted;
+    login_.Start(ftp_, target_, this, Next());
 }
 
 bool TServerProbe::Run() {
@@ -41,44 +39,24 @@ bool TServerProbe::Run() {
     return outcome_ == TOutcome::Ready;
 }
 
-template <class F>
-void TServerProbe::Issue(F start) {
-    ftp_.LastError = 0;
-    start();
-    // Refused before anything was sent: no OperationDone will come.
-    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
-}
-
-void TServerProbe::Login() {
-    ApplyTarget(ftp_, target_);
-    Issue([this] { ftp_.Connect(); });
-}
-
-bool TServerProbe::TrustAsked() {
-    const TTrustQuestion question{target_.Security, target_.Address, ftp_.TrustProblem(), ftp_.PeerFingerprint(),
-                                  ftp_.KeyChanged()};
-    if (!AskTrust || !AskTrust(question) || cancelled_) return false;
-    (target_.Security == TSecurity::SFTP ? target_.HostKey : target_.TrustedKey) = question.Fingerprint;
-    if (Trusted) Trusted(target_);
-    return true;
+TFtpDone TServerProbe::Next() {
+    return [this](const TFtpOutcome& outcome) { OperationDone(outcome); };
 }
 
 void TServerProbe::Enter(Step step) {
     step_ = step;
-    Issue([this] { ftp_.ChangeDirectory(target_.Directory); });
+    ftp_.ChangeFolder(target_.Directory, this, Next());
 }
 
 QString TServerProbe::FolderName() const {
     return target_.Directory.isEmpty() ? tr("your login folder") : target_.Directory;
 }
 
-// Why the last operation failed, short enough for parentheses: the
-// server's reply code where it gave one, else the client's plain words.
-QString TServerProbe::Reason() const {
-    const QString text = ftp_.LastErrorText();
-    const auto code = QRegularExpression(QStringLiteral("replied: (\\d{3})")).match(text);
-    if (code.hasMatch()) return code.captured(1);
-    QString plain = text.trimmed();
+// Why an operation failed, short enough for parentheses: the server's
+// reply code where it gave one, else the client's plain words.
+QString TServerProbe::Reason(const TFtpOutcome& outcome) {
+    if (!outcome.Reply.isEmpty()) return outcome.Reply.left(3);
+    QString plain = outcome.Message.trimmed();
     while (plain.endsWith(QLatin1Char('.'))) plain.chop(1);
     return plain;
 }
@@ -101,24 +79,15 @@ void TServerProbe::Write() {
     file.close();
     step_ = Step::Writing;
     if (Status) Status(tr("Writing a test file to %1...").arg(FolderName()));
-    ftp_.LocalFile = localFile_;
-    ftp_.RemoteFile = remoteName_;
-    ftp_.Binary = true;
-    Issue([this] { ftp_.PutFile(); });
+    ftp_.WriteFile(localFile_, remoteName_, this, Next());
 }
 
-void TServerProbe::OperationDone(int error) {
+void TServerProbe::OperationDone(const TFtpOutcome& outcome) {
     if (cancelled_ || !Running()) return;
+    const bool error = !outcome.Ok();
     switch (step_) {
         case Step::Connecting:
-        case Step::Reconnecting:
-            if (error == ftpUntrusted && step_ == Step::Connecting && TrustAsked()) {
-                if (cancelled_) return;
-                step_ = Step::Reconnecting;
-                Login();
-                return;
-            }
-            if (error == ftpUntrusted) {
+            if (outcome.Untrusted()) {
                 Conclude(TOutcome::Untrusted,
                          target_.Security == TSecurity::SFTP
                              ? tr("Tarvo did not log in: the server's host key is not trusted.")
@@ -127,36 +96,36 @@ void TServerProbe::OperationDone(int error) {
             }
             if (error) {
                 const QString server = target_.Address;
-                switch (ftp_.Reach()) {
-                    case TFtpClient::TReach::Refused:
+                switch (outcome.Kind) {
+                    case TFtpOutcome::TKind::Refused:
                         Conclude(TOutcome::Unreachable, tr("The server %1 refused the connection on port %2: check "
                                                            "the address and port.")
                                                             .arg(server)
                                                             .arg(target_.Port));
                         return;
-                    case TFtpClient::TReach::NotFound:
+                    case TFtpOutcome::TKind::NotFound:
                         Conclude(TOutcome::Unreachable,
                                  tr("The server %1 could not be found: check the address.").arg(server));
                         return;
-                    case TFtpClient::TReach::NoAnswer:
+                    case TFtpOutcome::TKind::NoAnswer:
                         Conclude(TOutcome::Unreachable, tr("The server %1 did not answer on port %2: check the "
                                                            "address and port, or try again later.")
                                                             .arg(server)
                                                             .arg(target_.Port));
                         return;
-                    case TFtpClient::TReach::Reached:
+                    default:
                         break;
                 }
                 // Only the server's own refusal of the log-in is the
                 // password's fault.
-                if (error == CURLE_LOGIN_DENIED) {
+                if (outcome.Kind == TFtpOutcome::TKind::LoginRefused) {
                     Conclude(TOutcome::LoginRefused, tr("The server %1 refused the login name or password: check "
                                                         "both.")
                                                          .arg(server));
                     return;
                 }
                 Conclude(TOutcome::LoginFailed,
-                         tr("Tarvo reached %1 but could not log in (%2).").arg(server, Reason()));
+                         tr("Tarvo reached %1 but could not log in (%2).").arg(server, Reason(outcome)));
                 return;
             }
             if (target_.Directory.isEmpty()) {
@@ -173,16 +142,15 @@ void TServerProbe::OperationDone(int error) {
             }
             // A folder the server says is not there (and a connection that
             // is still open): the user decides whether it is made.
-            const bool missing =
-                (error == CURLE_REMOTE_ACCESS_DENIED || error == CURLE_REMOTE_FILE_NOT_FOUND) && ftp_.Connected();
+            const bool missing = outcome.Kind == TFtpOutcome::TKind::Missing && ftp_.Connected();
             if (!missing) {
                 Conclude(TOutcome::FolderFailed, tr("Tarvo could log in but could not enter the folder %1 (%2).")
-                                                     .arg(target_.Directory, Reason()));
+                                                     .arg(target_.Directory, Reason(outcome)));
                 return;
             }
             // The server's code, where it gave one, for the user's host.
-            const QString why = Reason();
-            const bool coded = QRegularExpression(QStringLiteral("^\\d{3}$")).match(why).hasMatch();
+            const QString why = Reason(outcome);
+            const bool coded = !outcome.Reply.isEmpty();
             if (!AskMakeFolder || !AskMakeFolder(target_.Directory)) {
                 if (cancelled_) return;
                 Conclude(TOutcome::FolderMissing,
@@ -195,19 +163,19 @@ void TServerProbe::OperationDone(int error) {
             if (cancelled_) return;
             step_ = Step::MakingFolder;
             if (Status) Status(tr("Making the folder %1...").arg(target_.Directory));
-            Issue([this] { ftp_.MakeDirectory(target_.Directory); });
+            ftp_.MakeFolder(target_.Directory, this, Next());
             return;
         }
         case Step::MakingFolder:
             if (error && !ftp_.Connected()) {
                 Conclude(TOutcome::FolderFailed,
-                         tr("Tarvo could not make the folder %1 (%2).").arg(target_.Directory, Reason()));
+                         tr("Tarvo could not make the folder %1 (%2).").arg(target_.Directory, Reason(outcome)));
                 return;
             }
             if (error) {
                 Conclude(TOutcome::FolderNotMade, tr("The folder %1 does not exist and the server refused to make "
                                                      "it (%2).")
-                                                      .arg(target_.Directory, Reason()));
+                                                      .arg(target_.Directory, Reason(outcome)));
                 return;
             }
             Enter(Step::EnteringMade);
@@ -215,7 +183,7 @@ void TServerProbe::OperationDone(int error) {
         case Step::EnteringMade:
             if (error) {
                 Conclude(TOutcome::FolderFailed, tr("Tarvo made the folder %1 but could not enter it (%2).")
-                                                     .arg(target_.Directory, Reason()));
+                                                     .arg(target_.Directory, Reason(outcome)));
                 return;
             }
             Write();
@@ -224,18 +192,18 @@ void TServerProbe::OperationDone(int error) {
             if (error) {
                 Conclude(TOutcome::WriteFailed, tr("Tarvo could log in and enter %1, but the server refused to let "
                                                    "it write there (%2).")
-                                                    .arg(FolderName(), Reason()));
+                                                    .arg(FolderName(), Reason(outcome)));
                 return;
             }
             step_ = Step::Removing;
             if (Status) Status(tr("Removing the test file..."));
-            Issue([this] { ftp_.RemoveFile(remoteName_); });
+            ftp_.RemoveFile(remoteName_, this, Next());
             return;
         case Step::Removing:
             if (error) {
                 Conclude(TOutcome::RemoveFailed, tr("Tarvo could write to %1, but could not remove its test file %2 "
                                                     "(%3): please remove it yourself.")
-                                                     .arg(FolderName(), remoteName_, Reason()));
+                                                     .arg(FolderName(), remoteName_, Reason(outcome)));
                 return;
             }
             Conclude(TOutcome::Ready, tr("Tarvo could log in and write to %1: this server is ready.").arg(FolderName()));
@@ -251,7 +219,7 @@ void TServerProbe::Conclude(TOutcome outcome, const QString& sentence) {
     step_ = Step::Over;
     outcome_ = outcome;
     sentence_ = sentence;
-    disconnect(done_);
+    login_.Stop();
     ftp_.Disconnect();
     if (!localFile_.isEmpty()) QFile::remove(localFile_);
     localFile_.clear();

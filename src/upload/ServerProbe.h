@@ -6,8 +6,8 @@
 // not. Nothing else on the server changes: no rename, no folder but the one
 // the user agreed to.
 //
-// Like the upload, one asynchronous sequence on the client's OperationDone:
-// nothing waits in a nested event loop, so the window that runs it stays
+// Like the upload, one asynchronous sequence on the outcomes of the
+// client's operations: nothing waits in a nested event loop, so the window that runs it stays
 // usable and Cancel is answered at once.
 
 #include "upload/FtpClient.h"
@@ -67,20 +67,15 @@ signals:
     void Finished(bool ready);
 
 private:
-    enum class Step { Idle, Connecting, Reconnecting, EnteringFolder, MakingFolder, EnteringMade, Writing, Removing,
-                      Over };
-    void OperationDone(int error);
-    void Login();
-    bool TrustAsked();
+    enum class Step { Idle, Connecting, EnteringFolder, MakingFolder, EnteringMade, Writing, Removing, Over };
+    void OperationDone(const TFtpOutcome& outcome);
+    // The next outcome goes to OperationDone.
+    TFtpDone Next();
     void Enter(Step step);
     void Write();
     void Conclude(TOutcome outcome, const QString& sentence);
-    // Calls `start` and answers at once what it refused before reaching the
-    // server.
-    template <class F>
-    void Issue(F start);
     QString FolderName() const;
-    QString Reason() const;
+    static QString Reason(const TFtpOutcome& outcome);
 
     TFtpClient& ftp_;
     TUploadTarget target_;
@@ -90,5 +85,5 @@ private:
     QString localFile_;   // the test file's content on this computer
     QString remoteName_;  // and its name on the server
     bool cancelled_ = false;
-    QMetaObject::Connection done_;
+    TTrustingLogin login_;
 };

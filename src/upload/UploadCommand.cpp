@@ -192,8 +192,7 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     sigaction(SIGTERM, &oldTerm, nullptr);
     // Waits (bounded) for the client's last work, such as removing the
     // temporary file of a cancelled transfer, before the program ends.
-    ftp.Blocking = true;
-    ftp.Cleanup();
+    ftp.DisconnectAndWait();
     QString unsaved;
     if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
 
@@ -213,7 +212,7 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
             return ucCancelled;
         case TUploadOutcome::LoginFailed:
             // A server never reached is no matter of the log-in.
-            if (upload.Reach() != TFtpClient::TReach::Reached)
+            if (upload.LoginFailure().Unreached())
                 err << "tarvo: "
                     << QCoreApplication::translate("UploadCommand",
                                                    "could not connect to %1 (check the address and port): %2")

@@ -17,7 +17,8 @@ struct TUploadSequence::TLane {
     State state = State::Ready;
     std::optional<size_t> file;  // in transfer
     int partial = 0;             // of that file, in hundredths
-    QMetaObject::Connection done, progress;
+    QString lastError;  // the message of its last failure
+    QMetaObject::Connection progress;
 };
 
 namespace {
@@ -30,10 +31,10 @@ QString FolderOf(const QString& remote) {
 
 QString NameOf(const QString& remote) { return remote.mid(remote.lastIndexOf(QLatin1Char('/')) + 1); }
 
-// Failures that belong to the file itself (missing here, a name the client
-// refuses), not to the server: they do not hold the page back.
-bool LocalFailure(int error) {
-    return error == ftpLocalFileMissing || error == ftpOutside || error == ftpBadAction;
+// Failures that belong to the file itself (unreadable here, a name the
+// client refuses), not to the server: they do not hold the page back.
+bool LocalFailure(const TFtpOutcome& outcome) {
+    return outcome.Kind == TFtpOutcome::TKind::LocalFile || outcome.Kind == TFtpOutcome::TKind::BadName;
 }
 
 // Extra connections pay for their log-in from this many files on.
@@ -41,14 +42,44 @@ constexpr int kFilesPerExtraConnection = 4;
 
 }  // namespace
 
-void ApplyTarget(TFtpClient& ftp, const TUploadTarget& target) {
-    ftp.HostAddress = target.Address;
-    ftp.Port = target.Port;
-    ftp.UserName = target.UserName;
-    ftp.Password = target.Password;
-    ftp.Security = target.Security;
-    ftp.TrustedKey = target.TrustedKey;
-    ftp.HostKey = target.HostKey;
+TFtpLogin LoginOf(const TUploadTarget& target) {
+    TFtpLogin login;
+    login.Host = target.Address;
+    login.Port = target.Port;
+    login.UserName = target.UserName;
+    login.Password = target.Password;
+    login.Security = target.Security;
+    login.TrustedKey = target.TrustedKey;
+    login.HostKey = target.HostKey;
+    return login;
+}
+
+void TTrustingLogin::Start(TFtpClient& ftp, TUploadTarget& target, QObject* context, TFtpDone done) {
+    ftp_ = &ftp;
+    target_ = &target;
+    context_ = context;
+    done_ = std::move(done);
+    stopped_ = false;
+    Try(true);
+}
+
+void TTrustingLogin::Try(bool mayAsk) {
+    ftp_->Connect(LoginOf(*target_), context_, [this, mayAsk](const TFtpOutcome& outcome) {
+        if (stopped_) return;
+        if (outcome.Untrusted()) {
+            question_ = TTrustQuestion{target_->Security, target_->Address, outcome.Message, outcome.Fingerprint,
+                                       outcome.Kind == TFtpOutcome::TKind::KeyChanged};
+            const bool trust = mayAsk && AskTrust && AskTrust(question_);
+            if (stopped_) return;
+            if (trust) {
+                (target_->Security == TSecurity::SFTP ? target_->HostKey : target_->TrustedKey) = question_.Fingerprint;
+                if (Trusted) Trusted(*target_);
+                Try(false);
+                return;
+            }
+        }
+        done_(outcome);
+    });
 }
 
 TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
@@ -58,10 +89,9 @@ TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, s
 }
 
 TUploadSequence::~TUploadSequence() {
-    disconnect(done_);
+    login_.Stop();
     disconnect(progress_);
     for (auto& lane : lanes_) {
-        disconnect(lane->done);
         disconnect(lane->progress);
         if (lane->own) lane->own->Disconnect();
     }
@@ -98,8 +128,6 @@ TUploadTarget UploadTargetOf(const tWWWServerType& server) {
 
 void TUploadSequence::Start() {
     if (step_ != Step::Idle) return;
-    ftp_.Blocking = false;
-    done_ = connect(&ftp_, &TFtpClient::OperationDone, this, &TUploadSequence::OperationDone);
     auto first = std::make_unique<TLane>();
     first->ftp = &ftp_;
     TLane* lane = first.get();
@@ -111,11 +139,12 @@ void TUploadSequence::Start() {
             ShowProgress();
         }
     });
-    ftp_.LastError = 0;
     untrusted_ = false;
     step_ = Step::Connecting;
     SetStatus(QCoreApplication::translate("UploadSequence", "Connecting to ") + target_.Address);
-    Login();
+    login_.AskTrust = AskTrust;
+    login_.Trusted = Trusted;
+    login_.Start(ftp_, target_, this, Next());
 }
 
 bool TUploadSequence::Run() {
@@ -128,31 +157,13 @@ bool TUploadSequence::Run() {
     return outcome_ == TUploadOutcome::Done && !cancelled_;
 }
 
-void TUploadSequence::Login() {
-    ApplyTarget(ftp_, target_);
-    ftp_.LastError = 0;
-    ftp_.Connect();
-    // Refused before anything was sent: no OperationDone will come.
-    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
-}
-
-// After a log-in refused for an untrusted key: asks, and on "trust" keeps
-// the key in the target. True when the log-in is to be tried again.
-bool TUploadSequence::TrustAsked() {
-    untrusted_ = true;
-    question_ = TTrustQuestion{target_.Security, target_.Address, ftp_.TrustProblem(), ftp_.PeerFingerprint(),
-                               ftp_.KeyChanged()};
-    if (!AskTrust || !AskTrust(question_) || cancelled_) return false;
-    (target_.Security == TSecurity::SFTP ? target_.HostKey : target_.TrustedKey) = question_.Fingerprint;
-    if (Trusted) Trusted(target_);
-    untrusted_ = false;
-    return true;
+TFtpDone TUploadSequence::Next() {
+    return [this](const TFtpOutcome& outcome) { OperationDone(outcome); };
 }
 
 void TUploadSequence::EnterFolder() {
     step_ = Step::MakingFolder;
-    ftp_.MakeDirectory(target_.Directory);
-    if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+    ftp_.MakeFolder(target_.Directory, this, Next());
 }
 
 void TUploadSequence::ShowProgress() {
@@ -163,21 +174,16 @@ void TUploadSequence::ShowProgress() {
     Progress(value, int(files_.size()) * 100);
 }
 
-void TUploadSequence::OperationDone(int error) {
+void TUploadSequence::OperationDone(const TFtpOutcome& outcome) {
     if (cancelled_ || !Running()) return;
+    const bool error = !outcome.Ok();
+    if (error) lanes_.front()->lastError = outcome.Message;
     switch (step_) {
         case Step::Connecting:
-        case Step::Reconnecting:
-            if (error == ftpUntrusted && step_ == Step::Connecting && TrustAsked()) {
-                if (cancelled_) return;
-                step_ = Step::Reconnecting;
-                Login();
-                return;
-            }
             if (error) {
-                untrusted_ = error == ftpUntrusted;
-                reach_ = ftp_.Reach();
-                Fail(TUploadOutcome::LoginFailed, ftp_.LastErrorText());
+                untrusted_ = outcome.Untrusted();
+                loginFailure_ = outcome;
+                Fail(TUploadOutcome::LoginFailed, outcome.Message);
                 Finish();
                 return;
             }
@@ -191,33 +197,16 @@ void TUploadSequence::OperationDone(int error) {
         case Step::MakingFolder:
             // An existing folder is no error; entering it tells.
             step_ = Step::EnteringFolder;
-            ftp_.LastError = 0;
-            ftp_.ChangeDirectory(target_.Directory);
-            if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+            ftp_.ChangeFolder(target_.Directory, this, Next());
             return;
         case Step::EnteringFolder:
             if (error) {
-                Fail(TUploadOutcome::FolderFailed, ftp_.LastErrorText());
+                Fail(TUploadOutcome::FolderFailed, outcome.Message);
                 Finish();
                 return;
             }
             InFolder();
             return;
-        case Step::Listing: {
-            const QString& folder = toList_[folderAt_++];
-            if (!error) {
-                listed_.emplace_back(folder, ftp_.Listing());
-            } else if (!ftp_.Connected()) {
-                Fail(TUploadOutcome::FileFailed, ftp_.LastErrorText());
-                Finish();
-                return;
-            } else if (!folder.isEmpty()) {
-                // Not there (or not listable): made, and all its files sent.
-                toMake_.push_back(folder);
-            }
-            ListNext();
-            return;
-        }
         case Step::MakingFolders:
             // A folder that cannot be made fails its files, which tell why.
             ++folderAt_;
@@ -225,7 +214,7 @@ void TUploadSequence::OperationDone(int error) {
             return;
         case Step::Sending:
         case Step::SendingPage:
-            LaneDone(*lanes_.front(), error);
+            LaneDone(*lanes_.front(), outcome);
             return;
         default:
             return;
@@ -281,10 +270,7 @@ void TUploadSequence::OpenExtraLanes() {
     lane->state = TLane::State::Connecting;
     TLane* l = lane.get();
     TFtpClient& ftp = *lane->own;
-    ftp.Blocking = false;
     ftp.TimeoutSeconds = ftp_.TimeoutSeconds;
-    ApplyTarget(ftp, target_);
-    lane->done = connect(&ftp, &TFtpClient::OperationDone, this, [this, l](int error) { ExtraDone(*l, error); });
     lane->progress = connect(&ftp, &TFtpClient::Progress, this, [this, l](qint64 sent, qint64 total) {
         if (l->file && total > 0) {
             l->partial = int(qMin<qint64>(99, sent * 100 / total));
@@ -292,12 +278,13 @@ void TUploadSequence::OpenExtraLanes() {
         }
     });
     lanes_.push_back(std::move(lane));
-    ftp.Connect();
-    if (!ftp.Busy()) l->state = TLane::State::Closed;
+    ftp.Connect(LoginOf(target_), this, [this, l](const TFtpOutcome& outcome) { ExtraDone(*l, outcome); });
 }
 
-void TUploadSequence::ExtraDone(TLane& lane, int error) {
+void TUploadSequence::ExtraDone(TLane& lane, const TFtpOutcome& outcome) {
     if (cancelled_ || !Running()) return;
+    const bool error = !outcome.Ok();
+    if (error) lane.lastError = outcome.Message;
     switch (lane.state) {
         case TLane::State::Connecting:
         case TLane::State::Entering:
@@ -309,15 +296,16 @@ void TUploadSequence::ExtraDone(TLane& lane, int error) {
             }
             if (lane.state == TLane::State::Connecting && !target_.Directory.isEmpty()) {
                 lane.state = TLane::State::Entering;
-                lane.ftp->ChangeDirectory(target_.Directory);
-                if (!lane.ftp->Busy()) ExtraDone(lane, lane.ftp->LastError);
+                TLane* l = &lane;
+                lane.ftp->ChangeFolder(target_.Directory, this,
+                                       [this, l](const TFtpOutcome& outcome) { ExtraDone(*l, outcome); });
                 return;
             }
             lane.state = TLane::State::Ready;
             break;
         case TLane::State::Ready:
             if (lane.file) {
-                LaneDone(lane, error);
+                LaneDone(lane, outcome);
                 return;
             }
             break;
@@ -327,11 +315,29 @@ void TUploadSequence::ExtraDone(TLane& lane, int error) {
     if (step_ == Step::Sending) Dispatch();
 }
 
+void TUploadSequence::Listed(const TFtpOutcome& outcome, const std::vector<TRemoteEntry>& entries) {
+    if (cancelled_ || !Running()) return;
+    const QString& folder = toList_[folderAt_++];
+    if (outcome.Ok()) {
+        listed_.emplace_back(folder, entries);
+    } else if (!ftp_.Connected()) {
+        lanes_.front()->lastError = outcome.Message;
+        Fail(TUploadOutcome::FileFailed, outcome.Message);
+        Finish();
+        return;
+    } else if (!folder.isEmpty()) {
+        // Not there (or not listable): made, and all its files sent.
+        toMake_.push_back(folder);
+    }
+    ListNext();
+}
+
 void TUploadSequence::ListNext() {
     if (folderAt_ < toList_.size()) {
-        ftp_.LastError = 0;
-        ftp_.ListDirectory(toList_[folderAt_]);
-        if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+        ftp_.ListFolder(toList_[folderAt_], this,
+                        [this](const TFtpOutcome& outcome, const std::vector<TRemoteEntry>& entries) {
+                            Listed(outcome, entries);
+                        });
         return;
     }
     // A file sent before is skipped when its folder's listing shows it at
@@ -375,16 +381,13 @@ void TUploadSequence::ListNext() {
 
 void TUploadSequence::MakeNext() {
     if (folderAt_ < toMake_.size()) {
-        ftp_.LastError = 0;
-        ftp_.MakeDirectory(toMake_[folderAt_]);
-        if (!ftp_.Busy()) OperationDone(ftp_.LastError);
+        ftp_.MakeFolder(toMake_[folderAt_], this, Next());
         return;
     }
     StartSending();
 }
 
 void TUploadSequence::StartSending() {
-    ftp_.LastError = 0;
     step_ = Step::Sending;
     // Refused files are told first and never reach the client.
     for (size_t i = 0; i < files_.size(); ++i) {
@@ -429,7 +432,7 @@ void TUploadSequence::Dispatch() {
         for (const size_t i : queue_) {
             state_[i] = FileState::Failed;
             ++done_count_;
-            if (FileDone) FileDone(files_[i], false, ftp_.LastErrorText());
+            if (FileDone) FileDone(files_[i], false, lanes_.front()->lastError);
         }
         queue_.clear();
         serverFailed_ = true;
@@ -458,37 +461,34 @@ void TUploadSequence::Dispatch() {
 
 void TUploadSequence::SendOn(TLane& lane, size_t index) {
     const TUploadFile& file = files_[index];
-    TFtpClient& ftp = *lane.ftp;
     lane.file = index;
     lane.partial = 0;
-    ftp.LastError = 0;
-    ftp.LocalFile = file.Local;
-    ftp.RemoteFile = file.Remote;
-    const bool binary = IsBinaryTransfer(file.Local);
-    if (ftp.Binary != binary) ftp.Binary = binary;
-    ftp.SetAction(TFtpClient::actSend);
-    if (!ftp.Busy()) {
-        if (&ftp == &ftp_)
-            OperationDone(ftp.LastError);
-        else
-            ExtraDone(lane, ftp.LastError);
-    }
+    TLane* l = &lane;
+    const bool first = lane.ftp == &ftp_;
+    lane.ftp->SendFile(file.Local, file.Remote, IsBinaryTransfer(file.Local), this,
+                       [this, l, first](const TFtpOutcome& outcome) {
+                           if (first)
+                               OperationDone(outcome);
+                           else
+                               ExtraDone(*l, outcome);
+                       });
 }
 
-void TUploadSequence::LaneDone(TLane& lane, int error) {
+void TUploadSequence::LaneDone(TLane& lane, const TFtpOutcome& outcome) {
     if (!lane.file) return;
     const size_t index = *lane.file;
     lane.file.reset();
     lane.partial = 0;
     const TUploadFile& file = files_[index];
-    const QString why = error ? lane.ftp->LastErrorText() : QString();
+    const bool error = !outcome.Ok();
+    const QString why = outcome.Message;
     state_[index] = error ? FileState::Failed : FileState::Sent;
     ++done_count_;
     ShowProgress();
     if (FileDone) FileDone(file, !error, why);
     if (cancelled_ || !Running()) return;
     if (error) {
-        if (!LocalFailure(error)) serverFailed_ = true;
+        if (!LocalFailure(outcome)) serverFailed_ = true;
         Fail(index + 1 == files_.size() ? TUploadOutcome::PageFailed : TUploadOutcome::FileFailed,
              file.Remote + QStringLiteral(": ") + why);
         if (!lane.ftp->Connected()) {
@@ -526,11 +526,10 @@ void TUploadSequence::Finish() {
     if (!Running()) return;
     const bool sending = reachedFiles_;
     step_ = Step::Over;
-    disconnect(done_);
+    login_.Stop();
     disconnect(progress_);
     for (auto& lane : lanes_) {
         if (!lane->own) continue;
-        disconnect(lane->done);
         disconnect(lane->progress);
         if (cancelled_) lane->own->Cancel();
         lane->own->Disconnect();

@@ -41,9 +41,9 @@ struct TUploadTarget {
 // TakePasswordReply) where it is kept there.
 TUploadTarget UploadTargetOf(const tWWWServerType& server);
 
-// Points the client at the target: address, port, log-in, kind of
-// connection and the keys trusted.
-void ApplyTarget(TFtpClient& ftp, const TUploadTarget& target);
+// Where and as whom the client logs in for the target: address, port,
+// log-in, kind of connection and the keys trusted.
+TFtpLogin LoginOf(const TUploadTarget& target);
 
 // A server whose certificate or host key is not trusted, for the question.
 struct TTrustQuestion {
@@ -57,6 +57,36 @@ struct TTrustQuestion {
     bool CanTrust() const { return !(Changed && Security == TSecurity::SFTP) && !Fingerprint.isEmpty(); }
 };
 
+// The log-in of the upload and of the server test: connects to the target;
+// when the server's certificate or host key is not trusted, asks once
+// (AskTrust), and a key the user trusts goes into the target, Trusted is
+// told, and the log-in is made again with it.
+class TTrustingLogin {
+public:
+    std::function<bool(const TTrustQuestion&)> AskTrust;
+    std::function<void(const TUploadTarget&)> Trusted;
+
+    // Logs `ftp` in to `target`, which keeps a key trusted on the way;
+    // `done` gets the outcome of the last try (on behalf of `context`).
+    void Start(TFtpClient& ftp, TUploadTarget& target, QObject* context, TFtpDone done);
+    // Nothing more is tried or told: the owner has stopped (a question
+    // answered after that leads nowhere).
+    void Stop() { stopped_ = true; }
+    // After an untrusted key: the question asked, or that would have been
+    // asked.
+    const TTrustQuestion& Question() const { return question_; }
+
+private:
+    void Try(bool mayAsk);
+
+    TFtpClient* ftp_ = nullptr;
+    TUploadTarget* target_ = nullptr;
+    QObject* context_ = nullptr;
+    TFtpDone done_;
+    bool stopped_ = false;
+    TTrustQuestion question_;
+};
+
 enum class TUploadOutcome {
     Done,
     LoginFailed,   // the server cannot be reached or refuses the log-in
@@ -67,7 +97,7 @@ enum class TUploadOutcome {
 };
 
 // The upload as one asynchronous sequence: each step starts the client's
-// next operation and returns; the client's OperationDone moves it on. Cancel,
+// next operation and returns; its outcome moves the sequence on. Cancel,
 // a failure and the end all finish it in one place (Finish), which
 // disconnects without waiting and emits Finished.
 class TUploadSequence : public QObject {
@@ -122,9 +152,10 @@ public:
     // The log-in failed because the server's key is not trusted; the
     // question asked (or that would have been asked) is Untrusted().
     bool WasUntrusted() const { return untrusted_; }
-    // After LoginFailed: whether the server was reached at all.
-    TFtpClient::TReach Reach() const { return reach_; }
-    const TTrustQuestion& Untrusted() const { return question_; }
+    // After LoginFailed: how the client's log-in failed (Refused, NotFound
+    // and NoAnswer: the server was never reached).
+    const TFtpOutcome& LoginFailure() const { return loginFailure_; }
+    const TTrustQuestion& Untrusted() const { return login_.Question(); }
     // After a cancel or a failure: what the server now holds, in one
     // sentence ("Your old page is still on the server; 3 of 7 new files
     // were sent."); "" when the page arrived or nothing could have changed.
@@ -137,26 +168,27 @@ signals:
     void Finished(bool ok);
 
 private:
-    enum class Step { Idle, Connecting, Reconnecting, MakingFolder, EnteringFolder, Listing, MakingFolders, Sending,
+    enum class Step { Idle, Connecting, MakingFolder, EnteringFolder, Listing, MakingFolders, Sending,
                       SendingPage, Over };
     enum class FileState { Pending, Skipped, Sent, Failed };
     // One connection that sends files: the caller's client, or one of the
     // sequence's own opened beside it.
     struct TLane;
     void SetStatus(const QString& text);
-    void OperationDone(int error);
-    void Login();
-    bool TrustAsked();
+    void OperationDone(const TFtpOutcome& outcome);
+    // The next outcome of the first connection goes to OperationDone.
+    TFtpDone Next();
     void EnterFolder();
     void InFolder();
     void OpenExtraLanes();
-    void ExtraDone(TLane& lane, int error);
+    void ExtraDone(TLane& lane, const TFtpOutcome& outcome);
+    void Listed(const TFtpOutcome& outcome, const std::vector<TRemoteEntry>& entries);
     void ListNext();
     void MakeNext();
     void StartSending();
     void Dispatch();
     void SendOn(TLane& lane, size_t file);
-    void LaneDone(TLane& lane, int error);
+    void LaneDone(TLane& lane, const TFtpOutcome& outcome);
     void ShowProgress();
     void Fail(TUploadOutcome outcome, const QString& detail);
     void Finish();
@@ -180,7 +212,7 @@ private:
     QString detail_;
     bool cancelled_ = false;
     bool untrusted_ = false;
-    TFtpClient::TReach reach_ = TFtpClient::TReach::Reached;
-    TTrustQuestion question_;
-    QMetaObject::Connection done_, progress_;
+    TFtpOutcome loginFailure_;
+    TTrustingLogin login_;
+    QMetaObject::Connection progress_;
 };

@@ -172,24 +172,24 @@ void TfrmUpload::TellOutcome() {
         case TUploadOutcome::LoginFailed: {
             // A server that was never reached is no fault of the password.
             const QString server = upload_->Target().Address;
-            switch (upload_->Reach()) {
-                case TFtpClient::TReach::Refused:
+            switch (upload_->LoginFailure().Kind) {
+                case TFtpOutcome::TKind::Refused:
                     TellFailure(tr("The server %1 refused the connection: check the address and port.")
                                     .arg(server),
                                 upload_->Detail());
                     return;
-                case TFtpClient::TReach::NotFound:
+                case TFtpOutcome::TKind::NotFound:
                     TellFailure(tr("The server %1 could not be found: check the address and port.")
                                     .arg(server),
                                 upload_->Detail());
                     return;
-                case TFtpClient::TReach::NoAnswer:
+                case TFtpOutcome::TKind::NoAnswer:
                     TellFailure(tr("The server %1 did not answer: check the address and port, or try "
                                                "again later.")
                                     .arg(server),
                                 upload_->Detail());
                     return;
-                case TFtpClient::TReach::Reached:
+                default:
                     TellFailure(LoginFailedText, upload_->Detail());
                     return;
             }
@@ -225,7 +225,7 @@ void TfrmUpload::butCancelClick() {
     // The sequence disconnects without waiting; a keyring read still out
     // is dropped when it comes.
     if (upload_) upload_->Cancel();
-    ftp->Cleanup();
+    ftp->Disconnect();
     SetStatus(tr("Connection to Web Server cancelled."));
     Finish(false);
     // Cancelled part way: what the server holds now (nothing to say when
@@ -249,7 +249,7 @@ void TfrmUpload::closeEvent(QCloseEvent* event) {
         butCancelClick();
         return;
     }
-    ftp->Cleanup();
+    ftp->Disconnect();
     QDialog::closeEvent(event);
 }
 

@@ -4,11 +4,42 @@
 #include "upload/UploadList.h"
 #include "upload/UploadSequence.h"
 
-#include <QSignalSpy>
-
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTimer>
+
+#include <optional>
+
+namespace {
+
+// Starts one operation of the client, handing it `done`, and waits (with
+// the event loop running) for its outcome.
+template <class Start>
+TFtpOutcome Await(Start start) {
+    std::optional<TFtpOutcome> got;
+    QEventLoop loop;
+    start([&](const TFtpOutcome& o) {
+        got = o;
+        loop.quit();
+    });
+    if (!got) loop.exec();
+    return *got;
+}
+
+TFtpLogin Login(int port, const QString& password = QLatin1String(TFtpTestServer::kPassword)) {
+    TFtpLogin login;
+    login.Host = QStringLiteral("127.0.0.1");
+    login.Port = port;
+    login.UserName = QLatin1String(TFtpTestServer::kUser);
+    login.Password = password;
+    return login;
+}
+
+using K = TFtpOutcome::TKind;
+
+}  // namespace
 
 class TestFtpUpload : public QObject {
     Q_OBJECT
@@ -75,16 +106,13 @@ private slots:
         QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/ok.gif", "public_html/site/page.html"}));
 
         // The client itself refuses names and folders that climb out.
-        ftp.Blocking = true;
-        QCOMPARE(ftp.Connect(), 0);
-        ftp.LocalFile = secret;
+        QVERIFY(Await([&](TFtpDone d) { ftp.Connect(Login(server.port()), this, d); }).Ok());
         for (const char* name : {"../x.txt", "/x.txt", "graphics/../../x.txt", "a\\..\\..\\x.txt"}) {
-            ftp.RemoteFile = QString::fromUtf8(name);
-            ftp.SetAction(TFtpClient::actSend);
-            QCOMPARE(ftp.LastError, int(ftpOutside));
+            const TFtpOutcome o = Await([&](TFtpDone d) { ftp.SendFile(secret, QString::fromUtf8(name), true, this, d); });
+            QCOMPARE(o.Kind, K::BadName);
         }
-        QCOMPARE(ftp.ChangeDirectory("public_html/../.."), int(ftpOutside));
-        QCOMPARE(ftp.MakeDirectory("../up"), int(ftpOutside));
+        QCOMPARE(Await([&](TFtpDone d) { ftp.ChangeFolder("public_html/../..", this, d); }).Kind, K::BadName);
+        QCOMPARE(Await([&](TFtpDone d) { ftp.MakeFolder("../up", this, d); }).Kind, K::BadName);
         QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/ok.gif", "public_html/site/page.html"}));
     }
 
@@ -361,7 +389,7 @@ private slots:
         QVERIFY2(bigSent > 0 && bigSent < (8 << 20), qPrintable(QString::number(bigSent)));
         QCOMPARE(upload.Outcome(), TUploadOutcome::Cancelled);
         QVERIFY(during >= 1);
-        ftp.Cleanup();
+        ftp.DisconnectAndWait();
         QCOMPARE(server.read("graphics/big.bmp"), QByteArray("the old picture"));
         // Nor was the page sent after the cancel.
         QTRY_COMPARE(server.files(), (QStringList{"before.gif", "graphics/big.bmp"}));
@@ -376,17 +404,14 @@ private slots:
         const int closed = probe.serverPort();
         probe.close();
         TFtpClient ftp;
-        ftp.HostAddress = QStringLiteral("127.0.0.1");
-        ftp.Port = closed;
-        ftp.Connect();
-        QVERIFY(ftp.LastError > 0);
-        QCOMPARE(ftp.LastErrorText(), QStringLiteral("The connection was refused."));
+        TFtpOutcome o = Await([&](TFtpDone d) { ftp.Connect(Login(closed), this, d); });
+        QCOMPARE(o.Kind, K::Refused);
+        QCOMPARE(o.Message, QStringLiteral("The connection was refused."));
 
         // A listener that never answers fails within the time-out, while
         // the event loop keeps running.
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
-        ftp.Port = silent.serverPort();
         ftp.TimeoutSeconds = 2;
         int ticks = 0;
         QTimer tick;
@@ -394,12 +419,9 @@ private slots:
         tick.start(100);
         QElapsedTimer t;
         t.start();
-        ftp.Blocking = false;
-        QSignalSpy done(&ftp, &TFtpClient::OperationDone);
-        ftp.Connect();
-        QVERIFY(done.wait(10000));
-        QVERIFY(ftp.LastError > 0);
-        QCOMPARE(ftp.LastErrorText(), QStringLiteral("The server did not answer."));
+        o = Await([&](TFtpDone d) { ftp.Connect(Login(silent.serverPort()), this, d); });
+        QCOMPARE(o.Kind, K::NoAnswer);
+        QCOMPARE(o.Message, QStringLiteral("The server did not answer."));
         // It waited for the time-out, with the event loop running meanwhile.
         QVERIFY2(t.elapsed() >= 1500, qPrintable(QString::number(t.elapsed())));
         QVERIFY(ticks >= 2);
@@ -409,25 +431,74 @@ private slots:
         TFtpTestServer server;
         QVERIFY(server.ok());
         TFtpClient ftp;
-        ftp.ChangeDirectory(QStringLiteral("x"));
-        QCOMPARE(ftp.LastError, int(ftpNotConnected));
-        ftp.HostAddress = QStringLiteral("127.0.0.1");
-        ftp.Port = server.port();
-        ftp.UserName = QLatin1String(TFtpTestServer::kUser);
-        ftp.Password = QLatin1String(TFtpTestServer::kPassword);
-        QCOMPARE(ftp.Connect(), 0);
+        TFtpOutcome o = Await([&](TFtpDone d) { ftp.ChangeFolder(QStringLiteral("x"), this, d); });
+        QCOMPARE(o.Kind, K::NotConnected);
+        QCOMPARE(o.Message, QStringLiteral("There is no connection to the server."));
+        QVERIFY(Await([&](TFtpDone d) { ftp.Connect(Login(server.port()), this, d); }).Ok());
         QVERIFY(ftp.Connected());
         // A name with a line break would smuggle a command to the server.
-        ftp.LocalFile = MakeFile("n.gif", "n");
-        ftp.RemoteFile = QStringLiteral("a.gif\r\nDELE p.html");
-        ftp.SetAction(TFtpClient::actSend);
-        QVERIFY(ftp.LastError > 0);
+        const QString local = MakeFile("n.gif", "n");
+        o = Await([&](TFtpDone d) { ftp.SendFile(local, QStringLiteral("a.gif\r\nDELE p.html"), true, this, d); });
+        QCOMPARE(o.Kind, K::BadName);
         QVERIFY(server.files().isEmpty());
         int disconnects = 0;
         connect(&ftp, &TFtpClient::OnDisconnect, [&] { ++disconnects; });
         ftp.Disconnect();
         QCOMPARE(disconnects, 1);
         QVERIFY(!ftp.Connected());
+    }
+
+    // What each failure is, for callers that act on it, and the server's
+    // reply that its message quotes.
+    void failuresTellTheirKindAndTheServersReply() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        TFtpClient ftp;
+        TFtpOutcome o = Await([&](TFtpDone d) { ftp.Connect(Login(server.port(), "wrong"), this, d); });
+        QCOMPARE(o.Kind, K::LoginRefused);
+        QVERIFY2(o.Reply.startsWith("530"), qPrintable(o.Reply));
+        QCOMPARE(o.Message, "The server replied: " + o.Reply);
+        QVERIFY(!o.Unreached() && !ftp.Connected());
+
+        QVERIFY(Await([&](TFtpDone d) { ftp.Connect(Login(server.port()), this, d); }).Ok());
+        o = Await([&](TFtpDone d) { ftp.ChangeFolder("nowhere", this, d); });
+        QCOMPARE(o.Kind, K::Missing);
+        QVERIFY2(o.Reply.startsWith("550"), qPrintable(o.Reply));
+        QVERIFY(ftp.Connected());
+        QCOMPARE(ftp.CurrentFolder(), QString());
+        std::vector<TRemoteEntry> listed{{"stale", 1, false}};
+        o = Await([&](TFtpDone d) {
+            ftp.ListFolder("nowhere", this, [&, d](const TFtpOutcome& r, const std::vector<TRemoteEntry>& e) {
+                listed = e;
+                d(r);
+            });
+        });
+        QCOMPARE(o.Kind, K::Missing);
+        QVERIFY(listed.empty());
+        o = Await([&](TFtpDone d) { ftp.RemoveFile("absent.gif", this, d); });
+        QCOMPARE(o.Kind, K::ServerRefused);
+        QVERIFY2(o.Reply.startsWith("550"), qPrintable(o.Reply));
+        const QString missing = local_.filePath("not-here.gif");
+        o = Await([&](TFtpDone d) { ftp.SendFile(missing, "a.gif", true, this, d); });
+        QCOMPARE(o.Kind, K::LocalFile);
+        QCOMPARE(o.Message, "the file " + missing + " could not be read");
+
+        // One operation at a time: a second is refused at once, the first
+        // goes on; an outcome whose receiver is gone is not delivered.
+        const QString big = MakeFile("big.bin", Pattern(1 << 20, 3));
+        std::optional<TFtpOutcome> first;
+        {
+            QObject gone;
+            ftp.MakeFolder("made", &gone, [&](const TFtpOutcome& r) { first = r; });
+        }
+        o = Await([&](TFtpDone d) { ftp.SendFile(big, "big.bin", true, this, d); });
+        QCOMPARE(o.Kind, K::Busy);
+        QCOMPARE(o.Message, QStringLiteral("Another operation is still running."));
+        QTRY_VERIFY(!ftp.Busy());
+        QVERIFY(!first);
+        QVERIFY(QFileInfo(server.path("made")).isDir());
+        QVERIFY(Await([&](TFtpDone d) { ftp.SendFile(big, "made/big.bin", true, this, d); }).Ok());
+        QCOMPARE(server.read("made/big.bin"), Pattern(1 << 20, 3));
     }
 };
 
