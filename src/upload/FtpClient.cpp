@@ -559,8 +559,11 @@ struct TFtpClient::Worker {
         }
     }
 
+    // The last connection attempt was turned away (the library's own
+    // words, never the translated message, tell it besides the error).
     bool ConnectionRefused() const {
-        return osErrno == ECONNREFUSED || QString::fromUtf8(errorBuffer).contains(QLatin1String("refused"), Qt::CaseInsensitive);
+        return osErrno == ECONNREFUSED ||
+               QString::fromUtf8(errorBuffer).contains(QLatin1String("refused"), Qt::CaseInsensitive);
     }
 
     // The certificate key of the server just met, from the library's
@@ -909,7 +912,7 @@ bool TFtpClient::RefuseWhileBusy(const TFtpDone& done) {
 }
 
 void TFtpClient::Run(Request r, QObject* context, std::function<void(const Result&)> done) {
-    r.host = login_.Host;
+    r.host = login_.Address;
     r.port = login_.Port;
     r.user = login_.UserName;
     r.password = login_.Password;
@@ -943,7 +946,7 @@ void TFtpClient::Finished(const Result& result) {
 }
 
 void TFtpClient::Connect(const TFtpLogin& login, QObject* context, TFtpDone done) {
-    if (HasLineBreak(login.Host) || HasLineBreak(login.UserName) || HasLineBreak(login.Password)) {
+    if (HasLineBreak(login.Address) || HasLineBreak(login.UserName) || HasLineBreak(login.Password)) {
         Refuse(TFtpOutcome::TKind::BadName,
                QCoreApplication::translate("FtpClient", "The server details hold a line break."), done);
         return;
@@ -1040,7 +1043,8 @@ void TFtpClient::SendFile(const QString& localFile, const QString& remoteName, b
     const QString name = remote.mid(slash + 1);
     if (name.isEmpty() || HasLineBreak(remote) || name == QLatin1String(".") || name == QLatin1String(".."))
         return Refuse(TFtpOutcome::TKind::BadName,
-                      QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a file name.").arg(remoteName),
+                      QCoreApplication::translate("FtpClient", "The remote name \"%1\" is not a file name.")
+                          .arg(remoteName),
                       done);
     // A file lands inside the current remote folder or a folder below it,
     // never above it nor anywhere from the root.

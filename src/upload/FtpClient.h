@@ -48,7 +48,7 @@ std::vector<TRemoteEntry> ParseListing(const QByteArray& text, bool facts);
 
 // Where and as whom the client logs in.
 struct TFtpLogin {
-    QString Host;  // host name or address
+    QString Address;  // host name or address
     int Port = 21;
     QString UserName;
     QString Password;

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-
 TServerProbe::TServerProbe(TFtpClient& ftp, const TUploadTarget& target, QObject* parent)
     : QObject(parent), ftp_(ftp), target_(target) {
     // A name of its own, so that no file of the user's is ever touched.

@@ -17,7 +17,6 @@ struct TUploadSequence::TLane {
     State state = State::Ready;
     std::optional<size_t> file;  // in transfer
     int partial = 0;             // of that file, in hundredths
-    QString lastError;  // the message of its last failure
     QMetaObject::Connection progress;
 };
 
@@ -42,18 +41,6 @@ constexpr int kFilesPerExtraConnection = 4;
 
 }  // namespace
 
-TFtpLogin LoginOf(const TUploadTarget& target) {
-    TFtpLogin login;
-    login.Host = target.Address;
-    login.Port = target.Port;
-    login.UserName = target.UserName;
-    login.Password = target.Password;
-    login.Security = target.Security;
-    login.TrustedKey = target.TrustedKey;
-    login.HostKey = target.HostKey;
-    return login;
-}
-
 void TTrustingLogin::Start(TFtpClient& ftp, TUploadTarget& target, QObject* context, TFtpDone done) {
     ftp_ = &ftp;
     target_ = &target;
@@ -64,7 +51,7 @@ void TTrustingLogin::Start(TFtpClient& ftp, TUploadTarget& target, QObject* cont
 }
 
 void TTrustingLogin::Try(bool mayAsk) {
-    ftp_->Connect(LoginOf(*target_), context_, [this, mayAsk](const TFtpOutcome& outcome) {
+    ftp_->Connect(*target_, context_, [this, mayAsk](const TFtpOutcome& outcome) {
         if (stopped_) return;
         if (outcome.Untrusted()) {
             question_ = TTrustQuestion{target_->Security, target_->Address, outcome.Message, outcome.Fingerprint,
@@ -177,7 +164,7 @@ void TUploadSequence::ShowProgress() {
 void TUploadSequence::OperationDone(const TFtpOutcome& outcome) {
     if (cancelled_ || !Running()) return;
     const bool error = !outcome.Ok();
-    if (error) lanes_.front()->lastError = outcome.Message;
+    if (error) lastError_ = outcome.Message;
     switch (step_) {
         case Step::Connecting:
             if (error) {
@@ -278,13 +265,12 @@ void TUploadSequence::OpenExtraLanes() {
         }
     });
     lanes_.push_back(std::move(lane));
-    ftp.Connect(LoginOf(target_), this, [this, l](const TFtpOutcome& outcome) { ExtraDone(*l, outcome); });
+    ftp.Connect(target_, this, [this, l](const TFtpOutcome& outcome) { ExtraDone(*l, outcome); });
 }
 
 void TUploadSequence::ExtraDone(TLane& lane, const TFtpOutcome& outcome) {
     if (cancelled_ || !Running()) return;
     const bool error = !outcome.Ok();
-    if (error) lane.lastError = outcome.Message;
     switch (lane.state) {
         case TLane::State::Connecting:
         case TLane::State::Entering:
@@ -318,10 +304,10 @@ void TUploadSequence::ExtraDone(TLane& lane, const TFtpOutcome& outcome) {
 void TUploadSequence::Listed(const TFtpOutcome& outcome, const std::vector<TRemoteEntry>& entries) {
     if (cancelled_ || !Running()) return;
     const QString& folder = toList_[folderAt_++];
+    if (!outcome.Ok()) lastError_ = outcome.Message;
     if (outcome.Ok()) {
         listed_.emplace_back(folder, entries);
     } else if (!ftp_.Connected()) {
-        lanes_.front()->lastError = outcome.Message;
         Fail(TUploadOutcome::FileFailed, outcome.Message);
         Finish();
         return;
@@ -432,7 +418,7 @@ void TUploadSequence::Dispatch() {
         for (const size_t i : queue_) {
             state_[i] = FileState::Failed;
             ++done_count_;
-            if (FileDone) FileDone(files_[i], false, lanes_.front()->lastError);
+            if (FileDone) FileDone(files_[i], false, lastError_);
         }
         queue_.clear();
         serverFailed_ = true;

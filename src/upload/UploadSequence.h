@@ -23,16 +23,10 @@
 
 struct tWWWServerType;
 
-// The server an upload goes to, as plain data.
-struct TUploadTarget {
-    QString Address;
-    int Port = 21;
+// The server an upload goes to, as plain data: where and as whom the
+// client logs in, and the folder.
+struct TUploadTarget : TFtpLogin {
     QString Directory;  // "" the login folder
-    QString UserName;
-    QString Password;
-    TSecurity Security = TSecurity::FTP;
-    QString TrustedKey;  // FTPS: the certificate key trusted besides the store
-    QString HostKey;     // SFTP: the host key trusted
 };
 
 // The upload target of a stored server: its address split into host and
@@ -40,10 +34,6 @@ struct TUploadTarget {
 // is the record's: read it from the keyring first (FetchPassword,
 // TakePasswordReply) where it is kept there.
 TUploadTarget UploadTargetOf(const tWWWServerType& server);
-
-// Where and as whom the client logs in for the target: address, port,
-// log-in, kind of connection and the keys trusted.
-TFtpLogin LoginOf(const TUploadTarget& target);
 
 // A server whose certificate or host key is not trusted, for the question.
 struct TTrustQuestion {
@@ -213,6 +203,7 @@ private:
     bool cancelled_ = false;
     bool untrusted_ = false;
     TFtpOutcome loginFailure_;
+    QString lastError_;  // the message of the first connection's last failure
     TTrustingLogin login_;
     QMetaObject::Connection progress_;
 };

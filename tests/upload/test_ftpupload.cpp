@@ -30,7 +30,7 @@ TFtpOutcome Await(Start start) {
 
 TFtpLogin Login(int port, const QString& password = QLatin1String(TFtpTestServer::kPassword)) {
     TFtpLogin login;
-    login.Host = QStringLiteral("127.0.0.1");
+    login.Address = QStringLiteral("127.0.0.1");
     login.Port = port;
     login.UserName = QLatin1String(TFtpTestServer::kUser);
     login.Password = password;
@@ -108,7 +108,8 @@ private slots:
         // The client itself refuses names and folders that climb out.
         QVERIFY(Await([&](TFtpDone d) { ftp.Connect(Login(server.port()), this, d); }).Ok());
         for (const char* name : {"../x.txt", "/x.txt", "graphics/../../x.txt", "a\\..\\..\\x.txt"}) {
-            const TFtpOutcome o = Await([&](TFtpDone d) { ftp.SendFile(secret, QString::fromUtf8(name), true, this, d); });
+            const TFtpOutcome o =
+                Await([&](TFtpDone d) { ftp.SendFile(secret, QString::fromUtf8(name), true, this, d); });
             QCOMPARE(o.Kind, K::BadName);
         }
         QCOMPARE(Await([&](TFtpDone d) { ftp.ChangeFolder("public_html/../..", this, d); }).Kind, K::BadName);

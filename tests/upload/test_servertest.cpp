@@ -6,6 +6,7 @@
 #include "FtpTestServer.h"
 #include "TestCertificates.h"
 #include "TestSupport.h"
+#include "app/Translations.h"
 #include "upload/FtpClient.h"
 #include "upload/ServerProbe.h"
 #include "upload/ServerWizard.h"
@@ -18,6 +19,7 @@
 #include <QStackedWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTranslator>
 
 namespace {
 
@@ -138,6 +140,19 @@ private slots:
         QCOMPARE(refused.Sentence(), QString("The server 127.0.0.1 refused the connection on port %1: check the "
                                              "address and port.")
                                          .arg(nowhere.Port));
+
+        // In German as well: what the failure is does not hang on the
+        // English wording of its message.
+        QTranslator german;
+        QVERIFY(german.load(TranslationsDir() + "/tarvo_de.qm"));
+        QCoreApplication::installTranslator(&german);
+        TServerProbe refusedDe(ftp, nowhere);
+        QVERIFY(!refusedDe.Run());
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(refusedDe.Sentence(), german.translate("TServerProbe", "The server %1 refused the connection on port "
+                                                                        "%2: check the address and port.")
+                                           .arg("127.0.0.1")
+                                           .arg(nowhere.Port));
     }
 
     void aMissingFolderIsMadeOnlyAfterYes_data() {
@@ -186,6 +201,15 @@ private slots:
         QVERIFY(!notMade.Run());
         QCOMPARE(notMade.Sentence(),
                  QString("The folder public_html does not exist and the server refused to make it (550)."));
+        // The server's code in German too, not the whole German message.
+        QTranslator german;
+        QVERIFY(german.load(TranslationsDir() + "/tarvo_de.qm"));
+        QCoreApplication::installTranslator(&german);
+        TServerProbe notMadeDe(ftp, Target(readOnly, TSecurity::FTP, "public_html"));
+        notMadeDe.AskMakeFolder = [](const QString&) { return true; };
+        QVERIFY(!notMadeDe.Run());
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY2(notMadeDe.Sentence().endsWith("(550)."), qPrintable(notMadeDe.Sentence()));
         // Nor to write.
         QVERIFY(QDir(readOnly.home()).mkdir("www"));
         TServerProbe notWritten(ftp, Target(readOnly, TSecurity::FTP, "www"));
