@@ -240,7 +240,7 @@ void TestServerWizard::modifyAChosenServer() {
     QCOMPARE(w.txtName->text(), QString("Two"));
     QCOMPARE(w.txtPassword->text(), QString("pw"));
     QCOMPARE(w.txtURL->text(), QString("http://ftp.two.example/~jo/"));  // made, not stored
-    QVERIFY(!w.ListChanged);
+    QVERIFY(!w.EditList.Dirty());
     w.txtAddress->selectAll();
     Type(w.txtAddress, "ftp.new.example");
     dialogs()->answers << QMessageBox::Yes;
@@ -263,25 +263,25 @@ void TestServerWizard::reorderAndDelete() {
     // Nothing moves past either end.
     ClickRow(w.lstServers, 0);
     Click(w.spbUp);
-    QVERIFY(!w.ListChanged);
+    QVERIFY(!w.EditList.Dirty());
     ClickRow(w.lstServers, 3);
     Click(w.spbDown);
-    QVERIFY(!w.ListChanged);
+    QVERIFY(!w.EditList.Dirty());
     // D up to the top, one place at a time, staying chosen.
     for (int i = 0; i < 3; ++i) Click(w.spbUp);
     QCOMPARE(w.lstServers->currentItem()->text(), QString("D"));
-    QCOMPARE(Names(w.EditList), QStringList({"D", "A", "B", "C"}));
+    QCOMPARE(Names(w.EditList.Items()), QStringList({"D", "A", "B", "C"}));
     // A down to the bottom.
     ClickRow(w.lstServers, 1);
     Click(w.spbDown);
     Click(w.spbDown);
-    QCOMPARE(Names(w.EditList), QStringList({"D", "B", "C", "A"}));
+    QCOMPARE(Names(w.EditList.Items()), QStringList({"D", "B", "C", "A"}));
     ClickRow(w.lstServers, 2);
     Click(w.butDelete);
     QCOMPARE(w.lstServers->count(), 3);
-    QVERIFY(w.lstServers->selectedItems().isEmpty());
-    QCOMPARE(w.txtName->text(), QString());
-    QCOMPARE(w.txtDirectory->text(), QString("public_html"));
+    // The next server is chosen, its details shown.
+    QCOMPARE(w.lstServers->currentItem()->text(), QString("A"));
+    QCOMPARE(w.txtName->text(), QString("A"));
     QCOMPARE(Names(list), QStringList({"A", "B", "C", "D"}));  // not before saving
     dialogs()->answers << QMessageBox::Yes;
     Click(w.butFinish);
@@ -316,7 +316,7 @@ void TestServerWizard::finishAsksOnlyAfterChanges() {
     Click(w.butFinish);
     QVERIFY(!w.isVisible());
     QCOMPARE(dialogs()->shown.size(), 2);
-    QCOMPARE(Names(w.EditList), QStringList({"A", "New"}));
+    QCOMPARE(Names(w.EditList.Items()), QStringList({"A", "New"}));
     QCOMPARE(Names(list), QStringList({"A"}));
     QVERIFY(!StoreHasServers());
 }
@@ -330,7 +330,7 @@ void TestServerWizard::cancelAndEscapeSaveNothing() {
         Click(w.butNext);
         ClickRow(w.lstServers, 0);
         Click(w.butDelete);
-        QVERIFY(w.ListChanged);
+        QVERIFY(w.EditList.Dirty());
         if (escape) QTest::keyClick(&w, Qt::Key_Escape);
         else Click(w.butCancel);
         QVERIFY(!w.isVisible());
@@ -363,7 +363,7 @@ void TestServerWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
     QCOMPARE(dialogs()->lastText(), QString("Your WWW Server List could not be saved.\n"
                                             "The settings file %1 could not be written.")
                                         .arg(QDir::toNativeSeparators(store)));
-    QVERIFY(w.ListChanged);
+    QVERIFY(w.EditList.Dirty());
     QCOMPARE(Names(list), QStringList({"A"}));
 
     // Once the folder can be made again, the same Finish saves and closes.
