@@ -147,7 +147,7 @@ void TestStyleWizard::addWithNameAndColoursThenSave() {
     QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(0xC0, 0xC0, 0xC0));
 
     QTest::keyClicks(wiz_->txtStyleName, "Night Sky");
-    QVERIFY(wiz_->ListChanged);
+    QVERIFY(wiz_->EditList.Dirty());
     // A dark background with white text; the dialogs start at the field's colour.
     dialogs_->colors = {QColor(0x10, 0x20, 0x40), QColor(Qt::white), std::nullopt};
     Click(wiz_->pnlBack);
@@ -196,7 +196,7 @@ void TestStyleWizard::finishWithoutNameAndCancelling() {
     QVERIFY(wiz_->isVisible());
     QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
     QCOMPARE(QApplication::focusWidget(), wiz_->txtStyleName);
-    QCOMPARE(wiz_->EditList.size(), styles_.size());
+    QCOMPARE(wiz_->EditList.Items().size(), styles_.size());
 
     // Back to the start page and forth again gives a fresh style.
     QTest::keyClicks(wiz_->txtStyleName, "Draft");
@@ -244,20 +244,20 @@ void TestStyleWizard::movesAtTheEndsChangeNothing() {
     Click(wiz_->spbUp);
     wiz_->lstStyles->setCurrentRow(int(before.size()) - 1);
     Click(wiz_->spbDown);
-    QVERIFY(!wiz_->ListChanged);
-    QCOMPARE(Names(wiz_->EditList), before);
+    QVERIFY(!wiz_->EditList.Dirty());
+    QCOMPARE(Names(wiz_->EditList.Items()), before);
     QCOMPARE(ListBoxTexts(wiz_->lstStyles), before);
 
     // A real move: the last one up twice; the selection follows it.
     Click(wiz_->spbUp);
     Click(wiz_->spbUp);
-    QVERIFY(wiz_->ListChanged);
+    QVERIFY(wiz_->EditList.Dirty());
     QStringList moved = before;
     moved.move(before.size() - 1, before.size() - 3);
-    QCOMPARE(Names(wiz_->EditList), moved);
+    QCOMPARE(Names(wiz_->EditList.Items()), moved);
     QCOMPARE(ListBoxTexts(wiz_->lstStyles), moved);
     QCOMPARE(wiz_->lstStyles->currentRow(), int(before.size()) - 3);
-    QCOMPARE(wiz_->EditStyle, wiz_->EditList[before.size() - 3].get());
+    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(int(before.size() - 3)));
     dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
     TStyleList saved;
@@ -278,7 +278,7 @@ void TestStyleWizard::deletingEveryStyleWritesCountZero() {
         QTRY_COMPARE(wiz_->lstStyles->count(), left - 1);
     }
     QCOMPARE(wiz_->lstStyles->count(), 0);
-    QVERIFY(wiz_->EditList.empty());
+    QVERIFY(wiz_->EditList.Items().empty());
     // Nothing selected: Delete does nothing more.
     Click(wiz_->butDelete);
     QCOMPARE(wiz_->EditStyle->StyleName, QString());
@@ -363,7 +363,7 @@ void TestStyleWizard::modifyModeNeedsASelection() {
     QTest::keyClick(wiz_->lstStyles, Qt::Key_Down);
     if (wiz_->lstStyles->currentRow() == 0) QTest::keyClick(wiz_->lstStyles, Qt::Key_Down);
     QCOMPARE(wiz_->lstStyles->currentRow(), 1);
-    QVERIFY(!wiz_->ListChanged);
+    QVERIFY(!wiz_->EditList.Dirty());
     Click(wiz_->btnNext);
     QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
     const TStyleChunk& second = *styles_[1];
@@ -371,7 +371,7 @@ void TestStyleWizard::modifyModeNeedsASelection() {
     QCOMPARE(wiz_->txtImgFilename->text(), second.BackImage);
     QCOMPARE(wiz_->pnlStandard->Color(), second.LinkColor);
     QCOMPARE(wiz_->CreateHTML(), StyleSampleHTML(second, second.BackImage));
-    QVERIFY(!wiz_->ListChanged);
+    QVERIFY(!wiz_->EditList.Dirty());
 
     // Renamed: the list page shows the new name on the way back.
     wiz_->txtStyleName->selectAll();
