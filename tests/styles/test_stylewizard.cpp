@@ -68,7 +68,8 @@ private slots:
     void addWithNameAndColoursThenSave();
     void finishWithoutNameAndCancelling();
     void unchangedDeleteModeClosesWithoutQuestion();
-    void movesAtTheEndsChangeNothing();
+    void movesFollowTheStyleNotItsName();
+    void aFailedSaveIsToldAndKeepsTheWizardOpen();
     void deletingEveryStyleWritesCountZero();
     void backgroundPictureCopyAndSample();
     void modifyModeNeedsASelection();
@@ -227,42 +228,68 @@ void TestStyleWizard::unchangedDeleteModeClosesWithoutQuestion() {
     QVERIFY(wiz_->butDelete->isVisible() && wiz_->btnFinish->isVisible() && !wiz_->btnBack->isEnabled());
     // Picking a style shows it but changes nothing.
     Click(wiz_->lstStyles->viewport());
+    QVERIFY(!wiz_->EditList.Dirty());
     Click(wiz_->btnFinish);
     QVERIFY(!wiz_->isVisible());
     QVERIFY(dialogs_->shown.isEmpty());
     QCOMPARE(ReadAll(StylesDataPath()), file);
 }
 
-void TestStyleWizard::movesAtTheEndsChangeNothing() {
+// The arrows and Delete go to the list model (whose rules test_listedit
+// checks); the list shows the moved style chosen by its place, also beside
+// a style whose name differs only in letter case.
+void TestStyleWizard::movesFollowTheStyleNotItsName() {
+    TStyleList three;
+    for (const char* name : {"Sky", "Sea", "sky"}) {
+        three.push_back(std::make_unique<TStyleChunk>());
+        three.back()->StyleName = name;
+    }
+    QVERIFY(WriteStylesToFile(StylesDataPath(), three));
     openWizard();
-    const QStringList before = Names(styles_);
-    QVERIFY(before.size() >= 3);
     Click(wiz_->radDelete);
     Click(wiz_->btnNext);
-    wiz_->lstStyles->setFocus();
-    wiz_->lstStyles->setCurrentRow(0);
+    wiz_->lstStyles->setCurrentRow(2);
     Click(wiz_->spbUp);
-    wiz_->lstStyles->setCurrentRow(int(before.size()) - 1);
-    Click(wiz_->spbDown);
-    QVERIFY(!wiz_->EditList.Dirty());
-    QCOMPARE(Names(wiz_->EditList.Items()), before);
-    QCOMPARE(ListBoxTexts(wiz_->lstStyles), before);
-
-    // A real move: the last one up twice; the selection follows it.
+    QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"Sky", "sky", "Sea"}));
+    QCOMPARE(wiz_->lstStyles->currentRow(), 1);
+    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(1));
     Click(wiz_->spbUp);
-    Click(wiz_->spbUp);
-    QVERIFY(wiz_->EditList.Dirty());
-    QStringList moved = before;
-    moved.move(before.size() - 1, before.size() - 3);
-    QCOMPARE(Names(wiz_->EditList.Items()), moved);
-    QCOMPARE(ListBoxTexts(wiz_->lstStyles), moved);
-    QCOMPARE(wiz_->lstStyles->currentRow(), int(before.size()) - 3);
-    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(int(before.size() - 3)));
+    QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"sky", "Sky", "Sea"}));
+    QCOMPARE(wiz_->lstStyles->currentRow(), 0);
+    // Deleted: the next style is chosen and shown.
+    Click(wiz_->butDelete);
+    QCOMPARE(wiz_->lstStyles->currentRow(), 0);
+    QCOMPARE(wiz_->lstStyles->currentItem()->text(), QString("Sky"));
+    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(0));
     dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
     TStyleList saved;
     LoadStyleList(StylesDataPath(), saved);
-    QCOMPARE(Names(saved), moved);
+    QCOMPARE(Names(saved), QStringList({"Sky", "Sea"}));
+}
+
+void TestStyleWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
+    openWizard();
+    const QStringList before = Names(styles_);
+    Click(wiz_->btnNext);
+    QTest::keyClicks(wiz_->txtStyleName, "Kept");
+    // A folder where the file goes: nothing can be written there.
+    QVERIFY(QFile::remove(StylesDataPath()) && QDir().mkdir(StylesDataPath()));
+    dialogs_->answers = {QMessageBox::Yes};
+    Click(wiz_->btnFinish);
+    QVERIFY(wiz_->isVisible());
+    QCOMPARE(dialogs_->shown.size(), 2);
+    QCOMPARE(dialogs_->shown.constLast().caption, QString("Style List Changed"));
+    QCOMPARE(dialogs_->lastText(), "Your Style List could not be saved.\nCannot create file " + StylesDataPath());
+    QVERIFY(wiz_->EditList.Dirty());
+    // Once the file can be written, the same Finish saves and closes.
+    QVERIFY(QDir().rmdir(StylesDataPath()));
+    dialogs_->answers = {QMessageBox::Yes};
+    Click(wiz_->btnFinish);
+    QVERIFY(!wiz_->isVisible());
+    TStyleList saved;
+    QVERIFY(LoadStyleList(StylesDataPath(), saved));
+    QCOMPARE(Names(saved), before + QStringList{"Kept"});
 }
 
 void TestStyleWizard::deletingEveryStyleWritesCountZero() {
@@ -279,9 +306,6 @@ void TestStyleWizard::deletingEveryStyleWritesCountZero() {
     }
     QCOMPARE(wiz_->lstStyles->count(), 0);
     QVERIFY(wiz_->EditList.Items().empty());
-    // Nothing selected: Delete does nothing more.
-    Click(wiz_->butDelete);
-    QCOMPARE(wiz_->EditStyle->StyleName, QString());
     dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
     QCOMPARE(ReadAll(StylesDataPath()), QByteArray("\0\0\0\0", 4));
