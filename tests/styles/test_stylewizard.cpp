@@ -67,10 +67,8 @@ private slots:
     void sampleTextByteForByte();
     void addWithNameAndColoursThenSave();
     void finishWithoutNameAndCancelling();
-    void unchangedDeleteModeClosesWithoutQuestion();
-    void movesFollowTheStyleNotItsName();
+    void listPage();
     void aFailedSaveIsToldAndKeepsTheWizardOpen();
-    void deletingEveryStyleWritesCountZero();
     void backgroundPictureCopyAndSample();
     void modifyModeNeedsASelection();
     void editStylesFromTheViewStage();
@@ -217,28 +215,10 @@ void TestStyleWizard::finishWithoutNameAndCancelling() {
     QCOMPARE(ReadAll(StylesDataPath()), file);
 }
 
-void TestStyleWizard::unchangedDeleteModeClosesWithoutQuestion() {
-    const QByteArray file = ReadAll(StylesDataPath());
-    openWizard();
-    Click(wiz_->radDelete);
-    QCOMPARE(wiz_->WizardMode, int(TfrmStyleWiz::wmDelete));
-    Click(wiz_->btnNext);
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab3);
-    QVERIFY(wiz_->lblDelete->isVisible() && wiz_->lblModify->isHidden());
-    QVERIFY(wiz_->butDelete->isVisible() && wiz_->btnFinish->isVisible() && !wiz_->btnBack->isEnabled());
-    // Picking a style shows it but changes nothing.
-    Click(wiz_->lstStyles->viewport());
-    QVERIFY(!wiz_->EditList.Dirty());
-    Click(wiz_->btnFinish);
-    QVERIFY(!wiz_->isVisible());
-    QVERIFY(dialogs_->shown.isEmpty());
-    QCOMPARE(ReadAll(StylesDataPath()), file);
-}
-
-// The arrows and Delete go to the list model (whose rules test_listedit
-// checks); the list shows the moved style chosen by its place, also beside
-// a style whose name differs only in letter case.
-void TestStyleWizard::movesFollowTheStyleNotItsName() {
+// The list page forwards the arrows and Delete (also Alt+D) to the list
+// model, whose rules test_listedit checks. It shows the moved style chosen
+// by its place, also beside a style whose name differs only in letter case.
+void TestStyleWizard::listPage() {
     TStyleList three;
     for (const char* name : {"Sky", "Sea", "sky"}) {
         three.push_back(std::make_unique<TStyleChunk>());
@@ -247,8 +227,16 @@ void TestStyleWizard::movesFollowTheStyleNotItsName() {
     QVERIFY(WriteStylesToFile(StylesDataPath(), three));
     openWizard();
     Click(wiz_->radDelete);
+    QCOMPARE(wiz_->WizardMode, int(TfrmStyleWiz::wmDelete));
     Click(wiz_->btnNext);
-    wiz_->lstStyles->setCurrentRow(2);
+    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab3);
+    QVERIFY(wiz_->lblDelete->isVisible() && wiz_->lblModify->isHidden());
+    QVERIFY(wiz_->butDelete->isVisible() && wiz_->btnFinish->isVisible() && !wiz_->btnBack->isEnabled());
+    // Picking a style shows it but changes nothing.
+    QTest::mouseClick(wiz_->lstStyles->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      wiz_->lstStyles->visualItemRect(wiz_->lstStyles->item(2)).center());
+    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(2));
+    QVERIFY(!wiz_->EditList.Dirty());
     Click(wiz_->spbUp);
     QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"Sky", "sky", "Sea"}));
     QCOMPARE(wiz_->lstStyles->currentRow(), 1);
@@ -256,16 +244,21 @@ void TestStyleWizard::movesFollowTheStyleNotItsName() {
     Click(wiz_->spbUp);
     QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"sky", "Sky", "Sea"}));
     QCOMPARE(wiz_->lstStyles->currentRow(), 0);
-    // Deleted: the next style is chosen and shown.
-    Click(wiz_->butDelete);
-    QCOMPARE(wiz_->lstStyles->currentRow(), 0);
+    // Deleted with the keyboard (through the window, so the key goes by the
+    // shortcut map; the button clicks itself a moment later): the next
+    // style is chosen and shown, until none is left.
+    QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(wiz_->lstStyles->count(), 2);
     QCOMPARE(wiz_->lstStyles->currentItem()->text(), QString("Sky"));
     QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(0));
+    for (int left = 1; left >= 0; --left) {
+        QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(wiz_->lstStyles->count(), left);
+    }
     dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
-    TStyleList saved;
-    LoadStyleList(StylesDataPath(), saved);
-    QCOMPARE(Names(saved), QStringList({"Sky", "Sea"}));
+    QVERIFY(!wiz_->isVisible());
+    QCOMPARE(ReadAll(StylesDataPath()), QByteArray("\0\0\0\0", 4));
 }
 
 void TestStyleWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
@@ -290,28 +283,6 @@ void TestStyleWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
     TStyleList saved;
     QVERIFY(LoadStyleList(StylesDataPath(), saved));
     QCOMPARE(Names(saved), before + QStringList{"Kept"});
-}
-
-void TestStyleWizard::deletingEveryStyleWritesCountZero() {
-    openWizard();
-    Click(wiz_->radDelete);
-    Click(wiz_->btnNext);
-    // The Delete key of the button, with the keyboard.
-    // (through the window, so the key goes by the shortcut map; the button
-    // then clicks itself a moment later).
-    for (int left = int(styles_.size()); left > 0; --left) {
-        wiz_->lstStyles->setCurrentRow(0);
-        QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(wiz_->lstStyles->count(), left - 1);
-    }
-    QCOMPARE(wiz_->lstStyles->count(), 0);
-    QVERIFY(wiz_->EditList.Items().empty());
-    dialogs_->answers = {QMessageBox::Yes};
-    Click(wiz_->btnFinish);
-    QCOMPARE(ReadAll(StylesDataPath()), QByteArray("\0\0\0\0", 4));
-    TStyleList saved;
-    QVERIFY(LoadStyleList(StylesDataPath(), saved));
-    QVERIFY(saved.empty());
 }
 
 void TestStyleWizard::backgroundPictureCopyAndSample() {
