@@ -52,10 +52,10 @@ TSaveOutcome TListEditCore::Save() {
 
 TFinishOutcome TListEditCore::Finish(const std::function<TAnswer()>& ask) {
     if (!dirty_) return {true, QString()};
-    switch (ask ? ask() : TListEditCore::TAnswer::Save) {
-        case TListEditCore::TAnswer::Cancel: return {false, QString()};
-        case TListEditCore::TAnswer::Discard: return {true, QString()};
-        case TListEditCore::TAnswer::Save: break;
+    switch (ask ? ask() : TAnswer::Save) {
+        case TAnswer::Cancel: return {false, QString()};
+        case TAnswer::Discard: return {true, QString()};
+        case TAnswer::Save: break;
     }
     const TSaveOutcome saved = Save();
     return {saved.Ok, saved.Ok ? QString() : saved.Message};

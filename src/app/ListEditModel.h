@@ -46,6 +46,8 @@ public:
     int Current() const { return current_; }
     bool Dirty() const { return dirty_; }
     int Count() const { return ItemCount(); }
+    // Whether the list shows the item at `index` (false outside the list).
+    bool Listed(int index) const { return IsListed(index); }
 
     // Chooses the item at `index`; -1, a place outside the list or an
     // unlisted item chooses none.
@@ -85,7 +87,6 @@ protected:
     // Sets the current place without telling (the caller tells).
     void SetCurrentQuietly(int index) { current_ = index; }
     void SetClean() { dirty_ = false; }
-    void SetDirty() { dirty_ = true; }
 
 private:
     int NearestListed(int from, int step) const;  // -1 for none
@@ -129,7 +130,7 @@ public:
     // Appends `item` and makes it current.
     int Add(std::unique_ptr<T> item) {
         items_.push_back(std::move(item));
-        SetDirty();
+        MarkDirty();
         emit ItemsChanged();
         Select(int(items_.size()) - 1);
         return int(items_.size()) - 1;

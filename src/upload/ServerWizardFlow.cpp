@@ -6,8 +6,8 @@
 #include "upload/ServerProbe.h"
 #include "upload/TrustQuestion.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,7 +83,7 @@ void TfrmServerWizard::LoadWWWList() {
         rows_.clear();
         const TServerList& list = EditList.Items();
         for (size_t i = 0; i < list.size(); ++i) {
-            if (list[i]->Name.isEmpty()) continue;
+            if (!EditList.Listed(int(i))) continue;
             lstServers->addItem(list[i]->Name);
             rows_.push_back(int(i));
         }
