@@ -38,8 +38,13 @@ function(tarvo_add_test name)
   add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE tarvo_testsupport ${T_LIBS} Qt6::Test)
-  # Generous bounds for every QTRY_ wait (see the header).
-  target_compile_options(${name} PRIVATE -include ${CMAKE_SOURCE_DIR}/tests/support/TestWaits.h)
+  # Qt's headers and the generous bounds for every QTRY_ wait
+  # (tests/support/TestWaits.h) come first in every file, precompiled once.
+  # Qt Test's definitions of the suite's own folders (only QFINDTESTDATA
+  # reads them, and the suites find their data through TARVO_TEST_SOURCE)
+  # would keep the shared header from being used.
+  target_precompile_headers(${name} REUSE_FROM tarvo_test_pch)
+  target_compile_options(${name} PRIVATE -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR)
   set(keyring "")
   if(T_KEYRING)
     set(keyring KEYRING)

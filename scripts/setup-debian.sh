@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libcurl4-openssl-dev qtkeychain-qt6-dev libssl-dev
   fonts-liberation2 fonts-droid-fallback fonts-symbola

@@ -154,21 +154,34 @@ TfrmStyleWiz::TfrmStyleWiz(const TStyleList& styles, QWidget* parent)
     StartNewStyle();
     ClearStyle();
     WizardMode = wmAdd;
-    ListChanged = false;
     PageControl1->setCurrentWidget(tab1);
-    {
-        TFlagGuard g(Filling);
-        EditList = CopyStyleList(styles);
-        for (const auto& s : EditList) lstStyles->addItem(s->StyleName);
-        lstStyles->setCurrentRow(-1);
-    }
+    // Every style is listed, a nameless one too: styles are kept by their
+    // place in the file, and names need not be unique.
+    EditList.SetSaver([this](const TStyleList& list) -> TSaveOutcome {
+        QString error;
+        // The old file is still there after a failure.
+        if (!WriteStylesToFile(StylesDataPath(), list, &error))
+            return TSaveOutcome::Failed(tr("Your Style List could not be saved.\n%1").arg(error));
+        return {};
+    });
+    connect(&EditList, &TListEditCore::ItemsChanged, this, &TfrmStyleWiz::LoadStyleRows);
+    connect(&EditList, &TListEditCore::ItemChanged, this, [this](int index) {
+        if (QListWidgetItem* item = lstStyles->item(index)) item->setText(EditList.At(index)->StyleName);
+    });
+    connect(&EditList, &TListEditCore::CurrentChanged, this, [this] {
+        ShowCurrentRow();
+        lstStylesClick();
+    });
+    EditList.SetItems(CopyStyleList(styles));
 
     connect(txtStyleName, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtStyleNameChange);
     connect(txtImgFilename, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtImgFilenameChange);
     connect(spdImgFile, &QToolButton::clicked, this, &TfrmStyleWiz::spdImgFileClick);
     connect(btnClearImage, &QPushButton::clicked, this, &TfrmStyleWiz::btnClearImageClick);
     // A click or a key that moves the selection both pick the style.
-    connect(lstStyles, &QListWidget::currentRowChanged, this, &TfrmStyleWiz::lstStylesClick);
+    connect(lstStyles, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!Filling) EditList.Select(row);
+    });
     connect(spbUp, &QToolButton::clicked, this, &TfrmStyleWiz::spbUpClick);
     connect(spbDown, &QToolButton::clicked, this, &TfrmStyleWiz::spbDownClick);
     connect(butDelete, &QPushButton::clicked, this, &TfrmStyleWiz::butDeleteClick);
@@ -229,7 +242,7 @@ TColorPanel* TfrmStyleWiz::AddColorPanel(QWidget* parent, const char* name, cons
         if (!chosen || !chosen->isValid()) return;
         EditStyle->*field = FromQColor(*chosen);
         pnl->SetColor(EditStyle->*field);
-        ListChanged = true;
+        EditList.MarkDirty();
         RefreshHTML();
     });
     return pnl;
@@ -393,17 +406,16 @@ void TfrmStyleWiz::RefreshHTML() {
 void TfrmStyleWiz::txtStyleNameChange(const QString& text) {
     if (Filling) return;
     EditStyle->StyleName = text;
-    ListChanged = true;
     // A renamed record of the list shows its new name there too.
-    const auto it = std::find_if(EditList.begin(), EditList.end(), [this](const auto& s) { return s.get() == EditStyle; });
-    if (it != EditList.end())
-        if (QListWidgetItem* item = lstStyles->item(int(it - EditList.begin()))) item->setText(text);
+    const int index = EditList.IndexOf(EditStyle);
+    if (index >= 0) EditList.ItemEdited(index);
+    else EditList.MarkDirty();
 }
 
 void TfrmStyleWiz::txtImgFilenameChange(const QString& text) {
     if (Filling) return;
     EditStyle->BackImage = text;
-    ListChanged = true;
+    EditList.MarkDirty();
 }
 
 void TfrmStyleWiz::spdImgFileClick() {
@@ -433,49 +445,41 @@ void TfrmStyleWiz::btnClearImageClick() {
     RefreshHTML();
 }
 
+void TfrmStyleWiz::LoadStyleRows() {
+    {
+        TFlagGuard g(Filling);
+        lstStyles->clear();
+        for (const auto& s : EditList.Items()) lstStyles->addItem(s->StyleName);
+    }
+    ShowCurrentRow();
+}
+
+// Chooses the row of EditList's current style (by its place: names need
+// not be unique), or none.
+void TfrmStyleWiz::ShowCurrentRow() {
+    TFlagGuard g(Filling);
+    lstStyles->setCurrentRow(EditList.Current());
+}
+
 void TfrmStyleWiz::lstStylesClick() {
-    const int row = lstStyles->currentRow();
-    if (Filling || row < 0 || row >= int(EditList.size())) return;
-    EditStyle = EditList[size_t(row)].get();
+    TStyleChunk* chosen = EditList.CurrentItem();
+    // The style shown already (moved, or just added) keeps its edits as
+    // they are.
+    if (!chosen || chosen == EditStyle) return;
+    EditStyle = chosen;
     ShowMyDetails();
 }
 
-void TfrmStyleWiz::MoveSelected(int step) {
-    const int row = lstStyles->currentRow();
-    const int to = row + step;
-    if (row < 0 || to < 0 || to >= lstStyles->count() || to >= int(EditList.size())) return;
-    {
-        TFlagGuard g(Filling);
-        QListWidgetItem* item = lstStyles->takeItem(row);
-        lstStyles->insertItem(to, item);
-        std::swap(EditList[size_t(row)], EditList[size_t(to)]);
-        // The moved item's text, first match regardless of letter case.
-        const QString text = item->text();
-        for (int i = 0; i < lstStyles->count(); ++i)
-            if (lstStyles->item(i)->text().compare(text, Qt::CaseInsensitive) == 0) {
-                lstStyles->setCurrentRow(i);
-                break;
-            }
-    }
-    lstStylesClick();
-    ListChanged = true;
-}
-
-void TfrmStyleWiz::spbUpClick() { MoveSelected(-1); }
-void TfrmStyleWiz::spbDownClick() { MoveSelected(+1); }
+void TfrmStyleWiz::spbUpClick() { EditList.MoveUp(); }
+void TfrmStyleWiz::spbDownClick() { EditList.MoveDown(); }
 
 void TfrmStyleWiz::butDeleteClick() {
-    const int row = lstStyles->currentRow();
-    if (row < 0 || row >= int(EditList.size())) return;
-    {
-        TFlagGuard g(Filling);
-        delete lstStyles->takeItem(row);
-        EditList.erase(EditList.begin() + row);
-        lstStyles->setCurrentRow(-1);
-        StartNewStyle();
-        ClearStyle();
-    }
-    ListChanged = true;
+    if (!EditList.CurrentItem()) return;
+    // The details let go of the style before it goes; the next one, if
+    // any, is chosen and shown.
+    StartNewStyle();
+    ClearStyle();
+    EditList.RemoveCurrent();
 }
 
 // ---------------------------------------------------------------------------
@@ -511,8 +515,10 @@ void TfrmStyleWiz::btnNextClick() {
             finishReplacesNext();
         }
     } else if (page == tab3) {
-        const int row = lstStyles->currentRow();
-        if (row < 0 || row >= int(EditList.size())) {
+        // Unlike the server wizard, whose Next waits disabled for a choice,
+        // Next here says what is missing: each wizard keeps the way its
+        // users know.
+        if (!EditList.CurrentItem()) {
             // The list page as it was, with its own button and label.
             butDelete->setVisible(WizardMode == wmDelete);
             lblModify->setVisible(WizardMode == wmModify);
@@ -549,11 +555,19 @@ void TfrmStyleWiz::btnBackClick() {
     if (PageControl1->currentWidget() == tab1) btnBack->setEnabled(false);
 }
 
-QMessageBox::StandardButton TfrmStyleWiz::AskForSave() {
-    if (!ListChanged) return QMessageBox::No;
-    return Dialogs().Ask(this, tr("Style List Changed"),
-                         tr("Do you want to save the changes to your Style List?"), TMsgIcon::Question,
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+bool TfrmStyleWiz::AskForSave() {
+    const TFinishOutcome outcome = EditList.Finish([this] {
+        const auto answer = Dialogs().Ask(this, tr("Style List Changed"),
+                                          tr("Do you want to save the changes to your Style List?"), TMsgIcon::Question,
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        return answer == QMessageBox::Yes ? TListEditCore::TAnswer::Save
+               : answer == QMessageBox::No ? TListEditCore::TAnswer::Discard
+                                           : TListEditCore::TAnswer::Cancel;
+    });
+    // A failed save keeps the edits open so the user can try again or give up.
+    if (!outcome.Message.isEmpty())
+        Dialogs().Tell(this, tr("Style List Changed"), outcome.Message, TMsgIcon::Warning);
+    return outcome.Close;
 }
 
 void TfrmStyleWiz::btnFinishClick() {
@@ -566,31 +580,10 @@ void TfrmStyleWiz::btnFinishClick() {
             txtStyleName->setFocus();
             return;
         }
-        // Appended once, however often Finish is pressed; the list page
-        // shows it too, so its rows stay those of EditList.
-        if (NewStyle && EditStyle == NewStyle.get()) {
-            EditList.push_back(std::move(NewStyle));
-            TFlagGuard g(Filling);
-            lstStyles->addItem(EditStyle->StyleName);
-        }
+        // Appended once, however often Finish is pressed.
+        if (NewStyle && EditStyle == NewStyle.get()) EditList.Add(std::move(NewStyle));
     }
-    switch (AskForSave()) {
-        case QMessageBox::Yes: {
-            QString error;
-            if (!WriteStylesToFile(StylesDataPath(), EditList, &error)) {
-                // The old file is still there; the edits stay open so the
-                // user can try again or give up.
-                Dialogs().Tell(this, tr("Style List Changed"),
-                               tr("Your Style List could not be saved.\n%1").arg(error),
-                               TMsgIcon::Warning);
-                return;
-            }
-            accept();
-            break;
-        }
-        case QMessageBox::No: accept(); break;
-        default: break;  // Cancel: the wizard stays open
-    }
+    if (AskForSave()) accept();
 }
 
 // ---------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 // Finish asks whether to write "Styles.data". The main window reads the file
 // again afterwards.
 
+#include "app/ListEditModel.h"
 #include "styles/StyleList.h"
 
 #include <QDialog>
@@ -95,11 +96,12 @@ public:
     QLabel* lblDelete = nullptr;
 
     // --- wizard state ---
-    TStyleList EditList;               // copies of the style list's records
+    // Copies of the style list's records, with the chosen style and the
+    // unsaved-changes flag; lstStyles shows it.
+    TListEditModel<TStyleChunk> EditList;
     const TStyleChunk BlankStyle{QString(), QString(), 0, 0, 0, 0, 0};
     TStyleChunk* EditStyle = nullptr;  // NewStyle, or a record of EditList
     int WizardMode = wmAdd;
-    bool ListChanged = false;
     bool Filling = false;
 
     // The sample page's text for EditStyle and the image edit.
@@ -110,8 +112,9 @@ public:
     void ClearStyle();
     // Puts EditStyle into the edits and panels.
     void ShowMyDetails();
-    // Yes, No or Cancel; No without asking when nothing changed.
-    QMessageBox::StandardButton AskForSave();
+    // Asks whether to save when something changed; false keeps the wizard
+    // open (also after a failed save, which is told).
+    bool AskForSave();
 
     // The colours a new style starts with.
     static void SetDefaultColors(TStyleChunk& style);
@@ -135,7 +138,8 @@ private:
     void spbUpClick();
     void spbDownClick();
     void butDeleteClick();
-    void MoveSelected(int step);
+    void LoadStyleRows();  // lstStyles shows EditList, the current style chosen
+    void ShowCurrentRow();
     // A fresh record from BlankStyle becomes EditStyle.
     void StartNewStyle();
 

@@ -91,12 +91,14 @@ TfrmServerWizard::TfrmServerWizard(TServerList& serverList, QWidget* parent)
     EditServer = newServer_.get();
     WizardMode = wmAdd;
     pgcWizard->setCurrentWidget(tab1);
+    // A server without a name is not shown (nor saved): the store keeps
+    // servers under their names.
+    EditList.SetListed([](const tWWWServerType& s) { return !s.Name.isEmpty(); });
+    EditList.SetSaver([this](const TServerList& list) { return WriteServerInfo(list); });
     Filling = true;
-    EditList = CopyServerList(serverList_);
+    EditList.SetItems(CopyServerList(serverList_));
     Filling = false;
-    LoadWWWList();
     AdvancedSeen = false;
-    ListChanged = false;
     cmbServerType->setCurrentIndex(cmbServerType->findText(tr("Generic")));
     UpdateButtons();
 }
@@ -273,8 +275,17 @@ void TfrmServerWizard::WireControls() {
     connect(cmbConnection, &QComboBox::currentIndexChanged, this, [this] { cmbConnectionChange(); });
     connect(cmbServerType, &QComboBox::currentIndexChanged, this, [this] { cmbServerTypeChange(); });
     connect(butAdvanced, &QPushButton::clicked, this, &TfrmServerWizard::butAdvancedClick);
-    // A click or the arrow keys: the chosen server's details are shown.
-    connect(lstServers, &QListWidget::itemSelectionChanged, this, &TfrmServerWizard::lstServersClick);
+    // A click or the arrow keys choose the server; the list, the choice and
+    // the details shown follow EditList.
+    connect(lstServers, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!showingList_) EditList.Select(RowIndex());
+    });
+    connect(&EditList, &TListEditCore::ItemsChanged, this, &TfrmServerWizard::LoadWWWList);
+    connect(&EditList, &TListEditCore::ItemChanged, this, &TfrmServerWizard::LoadWWWList);
+    connect(&EditList, &TListEditCore::CurrentChanged, this, [this] {
+        ShowCurrentRow();
+        lstServersClick();
+    });
     connect(lstServers, &QListWidget::itemDoubleClicked, this, [this] {
         // Acts as Next wherever Next is offered.
         if (!butNext->isHidden() && butNext->isEnabled()) butNextClick();

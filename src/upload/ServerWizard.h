@@ -6,6 +6,7 @@
 // Pages, without tabs: tab1 start (the mode), tab2 details, tab3 advanced
 // details, tab4 the list.
 
+#include "app/ListEditModel.h"
 #include "upload/ServerList.h"
 
 #include <QDialog>
@@ -35,10 +36,11 @@ public:
     ~TfrmServerWizard() override;
 
     // --- state ---
-    TServerList EditList;                 // deep copies of the server list
+    // Deep copies of the server list, with the chosen server and the
+    // unsaved-changes flag; lstServers shows it.
+    TListEditModel<tWWWServerType> EditList;
     tWWWServerType* EditServer = nullptr;  // a new record (add) or one of EditList
     int WizardMode = wmAdd;
-    bool ListChanged = false;
     bool Filling = false;      // the program fills the edits; handlers store nothing
     bool AdvancedSeen = false;  // the advanced page was shown in this run
     QString AddedServer;        // the name of the server added, once saved
@@ -99,15 +101,16 @@ public:
     QLabel* lblTestResult = nullptr;
 
     // --- the wizard's operations ---
+    // Shows EditList in lstServers, the current server chosen.
     void LoadWWWList();
     void ClearServer();
     void ClearFields();
     void ShowMyDetails();
     QString BuildURL() const;
     bool CheckFields();
-    // Asks whether to save when something changed; false keeps the wizard open.
+    // Asks whether to save when something changed; false keeps the wizard
+    // open (also after a failed save, which is told).
     bool AskForSave();
-    bool WriteServerInfo();  // false (and told) when the list could not be saved
 
     void butNextClick();
     void butBackClick();
@@ -141,8 +144,9 @@ private:
     void ShowFinish();
     void ShowDirectory(bool proposeOnlyInAdd);
     void UpdateButtons();
-    void MoveSelected(int step);
-    int SelectedIndex() const;  // into EditList; -1 when none
+    void ShowCurrentRow();      // lstServers follows EditList's current server
+    int RowIndex() const;       // EditList's index of lstServers' chosen row; -1 when none
+    TSaveOutcome WriteServerInfo(const TServerList& list);
     void GoTo(QWidget* page);
     void JoinNewServer();
     void LeaveNewServer();
@@ -151,6 +155,7 @@ private:
     std::unique_ptr<tWWWServerType> newServer_;  // EditServer before it joins EditList
     tWWWServerType* joined_ = nullptr;           // the new server, once in EditList
     std::vector<int> rows_;                      // lstServers row -> EditList index
+    bool showingList_ = false;                   // lstServers is being filled by the program
     quint64 passwordRead_ = 0;                   // the keyring read the password edit waits for
     void StartProbe(const TUploadTarget& target, quint64 run);
     void ShowTestResult(const QString& text);

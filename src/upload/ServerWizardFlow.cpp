@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 const QString kPublicHtml = QStringLiteral("public_html");
@@ -33,7 +35,10 @@ void TfrmServerWizard::StoreField(QString tWWWServerType::*field, const QString&
         EditServer->TrustedKey.clear();
         EditServer->HostKey.clear();
     }
-    ListChanged = true;
+    // A server of the list that is renamed shows its new name there.
+    const int index = EditList.IndexOf(EditServer);
+    if (field == &tWWWServerType::Name && index >= 0) EditList.ItemEdited(index);
+    else EditList.MarkDirty();
 }
 
 // Selects the entry of `security` in cmbConnection without storing it.
@@ -52,7 +57,7 @@ void TfrmServerWizard::cmbConnectionChange() {
     TestDetailsChanged();
     EditServer->TrustedKey.clear();
     EditServer->HostKey.clear();
-    ListChanged = true;
+    EditList.MarkDirty();
 }
 
 // Puts `text` into `edit` as the user would type it: the record follows,
@@ -72,17 +77,31 @@ void TfrmServerWizard::SetTextFilled(QLineEdit* edit, const QString& text) {
 }
 
 void TfrmServerWizard::LoadWWWList() {
-    lstServers->clear();
-    rows_.clear();
-    for (size_t i = 0; i < EditList.size(); ++i) {
-        if (EditList[i]->Name.isEmpty()) continue;
-        lstServers->addItem(EditList[i]->Name);
-        rows_.push_back(int(i));
+    {
+        const QSignalBlocker quiet(lstServers);
+        lstServers->clear();
+        rows_.clear();
+        const TServerList& list = EditList.Items();
+        for (size_t i = 0; i < list.size(); ++i) {
+            if (!EditList.Listed(int(i))) continue;
+            lstServers->addItem(list[i]->Name);
+            rows_.push_back(int(i));
+        }
     }
-    lstServers->setCurrentRow(-1);
+    ShowCurrentRow();
 }
 
-int TfrmServerWizard::SelectedIndex() const {
+// Chooses the row of EditList's current server (by its place: two names
+// may differ only in letter case), or none.
+void TfrmServerWizard::ShowCurrentRow() {
+    showingList_ = true;
+    const auto row = std::find(rows_.begin(), rows_.end(), EditList.Current());
+    lstServers->setCurrentRow(row == rows_.end() ? -1 : int(row - rows_.begin()));
+    if (row == rows_.end()) lstServers->clearSelection();
+    showingList_ = false;
+}
+
+int TfrmServerWizard::RowIndex() const {
     const QList<QListWidgetItem*> items = lstServers->selectedItems();
     if (items.isEmpty()) return -1;
     const int row = lstServers->row(items.constFirst());
@@ -97,7 +116,7 @@ void TfrmServerWizard::ClearServer() {
     EditServer->Security = TSecurity::FTPS;
     ShowConnection(TSecurity::FTPS);
     // Clearing the details page of a new server counts as a change.
-    ListChanged = true;
+    EditList.MarkDirty();
 }
 
 void TfrmServerWizard::ClearFields() {
@@ -203,7 +222,7 @@ void TfrmServerWizard::UpdateButtons() {
     } else if (!butFinish->isHidden()) {
         butNext->hide();
     }
-    butNext->setEnabled(!(page == tab4 && WizardMode == wmModify && SelectedIndex() < 0));
+    butNext->setEnabled(!(page == tab4 && WizardMode == wmModify && EditList.Current() < 0));
     const bool details = page == tab2 || page == tab3;
     btnTest->setVisible(details);
     lblTestResult->setVisible(details && !lblTestResult->text().isEmpty());
@@ -303,41 +322,42 @@ void TfrmServerWizard::butFinishClick() {
         // Appended once, however often Finish is pressed.
         if (newServer_ && EditServer == newServer_.get()) {
             joined_ = newServer_.get();
-            EditList.push_back(std::move(newServer_));
-            LoadWWWList();
+            EditList.Add(std::move(newServer_));
         }
     }
     if (AskForSave()) accept();
 }
 
 bool TfrmServerWizard::AskForSave() {
-    if (!ListChanged) return true;
-    const auto answer = Dialogs().Ask(this, QCoreApplication::translate("ServerWizardFlow", "WWW Server List Changed"),
-                                      QCoreApplication::translate("ServerWizardFlow", "Do you want to save the changes to your WWW Server List?"),
-                                      TMsgIcon::Question,
-                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::Yes && !WriteServerInfo()) return false;
-    return true;
+    const TFinishOutcome outcome = EditList.Finish([this] {
+        const auto answer = Dialogs().Ask(this, QCoreApplication::translate("ServerWizardFlow", "WWW Server List Changed"),
+                                          QCoreApplication::translate("ServerWizardFlow", "Do you want to save the changes to your WWW Server List?"),
+                                          TMsgIcon::Question,
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        return answer == QMessageBox::Yes ? TListEditCore::TAnswer::Save
+               : answer == QMessageBox::No ? TListEditCore::TAnswer::Discard
+                                           : TListEditCore::TAnswer::Cancel;
+    });
+    // A failed save keeps the edits in the wizard so the user can try again
+    // or cancel; the caller's list stays what the store holds.
+    if (!outcome.Message.isEmpty())
+        Dialogs().Tell(this, QCoreApplication::translate("ServerWizardFlow", "WWW Server List Changed"), outcome.Message,
+                       TMsgIcon::Warning);
+    return outcome.Close;
 }
 
-bool TfrmServerWizard::WriteServerInfo() {
+TSaveOutcome TfrmServerWizard::WriteServerInfo(const TServerList& list) {
     TServerList saved;
-    for (const auto& s : EditList)
+    for (const auto& s : list)
         if (!s->Name.isEmpty()) saved.push_back(std::make_unique<tWWWServerType>(*s));
     QString error;
-    if (!SaveServerList(saved, &error)) {
-        // The edits stay in the wizard so the user can try again or cancel;
-        // the caller's list stays what the store holds.
-        Dialogs().Tell(this, QCoreApplication::translate("ServerWizardFlow", "WWW Server List Changed"),
-                       QCoreApplication::translate("ServerWizardFlow", "Your WWW Server List could not be saved.\n%1").arg(error), TMsgIcon::Warning);
-        return false;
-    }
+    if (!SaveServerList(saved, &error))
+        return TSaveOutcome::Failed(
+            QCoreApplication::translate("ServerWizardFlow", "Your WWW Server List could not be saved.\n%1").arg(error));
     serverList_ = std::move(saved);
-    ListChanged = false;
-    for (const auto& s : EditList)
+    for (const auto& s : list)
         if (s.get() == joined_) AddedServer = s->Name;
-    return true;
+    return {};
 }
 
 // The server being added joins the end of the list, chosen, so that the
@@ -345,25 +365,19 @@ bool TfrmServerWizard::WriteServerInfo() {
 void TfrmServerWizard::JoinNewServer() {
     if (newServer_ && EditServer == newServer_.get()) {
         joined_ = newServer_.get();
-        EditList.push_back(std::move(newServer_));
+        EditList.Add(std::move(newServer_));
+    } else {
+        EditList.Select(EditList.IndexOf(joined_));
     }
-    LoadWWWList();
-    for (size_t row = 0; row < rows_.size(); ++row)
-        if (EditList[size_t(rows_[row])].get() == joined_) lstServers->setCurrentRow(int(row));
     butDelete->hide();
     lblAddDesc->show();
 }
 
 // Going back to the start page gives up the server being added.
 void TfrmServerWizard::LeaveNewServer() {
-    for (auto it = EditList.begin(); it != EditList.end(); ++it) {
-        if (it->get() != joined_) continue;
-        newServer_ = std::move(*it);
-        EditList.erase(it);
-        break;
-    }
+    if (std::unique_ptr<tWWWServerType> taken = EditList.Take(EditList.IndexOf(joined_))) newServer_ = std::move(taken);
     joined_ = nullptr;
-    LoadWWWList();
+    EditList.Select(-1);
 }
 
 // --- the details and the list ---
@@ -385,44 +399,28 @@ void TfrmServerWizard::cmbServerTypeChange() {
 }
 
 void TfrmServerWizard::lstServersClick() {
-    const int index = SelectedIndex();
+    tWWWServerType* chosen = EditList.CurrentItem();
     // While a server is added the list only shows where it goes: the
     // details stay those of the new server.
-    if (index < 0 || WizardMode == wmAdd) return;
-    EditServer = EditList[size_t(index)].get();
+    if (!chosen || WizardMode == wmAdd) return;
+    EditServer = chosen;
     ShowMyDetails();
     UpdateButtons();
 }
 
-void TfrmServerWizard::MoveSelected(int step) {
-    const int index = SelectedIndex();
-    if (index < 0) return;
-    const int row = lstServers->row(lstServers->selectedItems().constFirst());
-    const int to = row + step;
-    if (to < 0 || to >= lstServers->count()) return;
-    std::swap(EditList[size_t(rows_[size_t(row)])], EditList[size_t(rows_[size_t(to)])]);
-    LoadWWWList();
-    // The moved server stays chosen (by its place: two names may differ
-    // only in letter case).
-    lstServers->setCurrentRow(to);
-    ListChanged = true;
-    UpdateButtons();
-}
-
-void TfrmServerWizard::spbUpClick() { MoveSelected(-1); }
-void TfrmServerWizard::spbDownClick() { MoveSelected(+1); }
+void TfrmServerWizard::spbUpClick() { EditList.MoveUp(); }
+void TfrmServerWizard::spbDownClick() { EditList.MoveDown(); }
 
 void TfrmServerWizard::butDeleteClick() {
-    const int index = SelectedIndex();
-    if (index < 0) return;
-    if (EditList[size_t(index)].get() == joined_) joined_ = nullptr;
-    EditList.erase(EditList.begin() + index);
+    tWWWServerType* chosen = EditList.CurrentItem();
+    if (!chosen) return;
+    if (chosen == joined_) joined_ = nullptr;
+    // The details let go of the server before it goes; the next one, if
+    // any, is chosen and shown.
     ClearFields();
     newServer_ = std::make_unique<tWWWServerType>();
     EditServer = newServer_.get();
-    LoadWWWList();
-    ListChanged = true;
-    UpdateButtons();
+    EditList.RemoveCurrent();
 }
 
 // --- the server test ---
@@ -483,7 +481,7 @@ void TfrmServerWizard::StartProbe(const TUploadTarget& target, quint64 run) {
         if (run != testRun_ || EditServer != server) return;
         server->TrustedKey = t.TrustedKey;
         server->HostKey = t.HostKey;
-        ListChanged = true;
+        EditList.MarkDirty();
     };
     probe_->AskMakeFolder = [this](const QString& folder) {
         return Dialogs().Ask(this, tr("Tarvo"),

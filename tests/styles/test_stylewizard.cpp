@@ -67,9 +67,8 @@ private slots:
     void sampleTextByteForByte();
     void addWithNameAndColoursThenSave();
     void finishWithoutNameAndCancelling();
-    void unchangedDeleteModeClosesWithoutQuestion();
-    void movesAtTheEndsChangeNothing();
-    void deletingEveryStyleWritesCountZero();
+    void listPage();
+    void aFailedSaveIsToldAndKeepsTheWizardOpen();
     void backgroundPictureCopyAndSample();
     void modifyModeNeedsASelection();
     void editStylesFromTheViewStage();
@@ -147,7 +146,7 @@ void TestStyleWizard::addWithNameAndColoursThenSave() {
     QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(0xC0, 0xC0, 0xC0));
 
     QTest::keyClicks(wiz_->txtStyleName, "Night Sky");
-    QVERIFY(wiz_->ListChanged);
+    QVERIFY(wiz_->EditList.Dirty());
     // A dark background with white text; the dialogs start at the field's colour.
     dialogs_->colors = {QColor(0x10, 0x20, 0x40), QColor(Qt::white), std::nullopt};
     Click(wiz_->pnlBack);
@@ -196,7 +195,7 @@ void TestStyleWizard::finishWithoutNameAndCancelling() {
     QVERIFY(wiz_->isVisible());
     QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
     QCOMPARE(QApplication::focusWidget(), wiz_->txtStyleName);
-    QCOMPARE(wiz_->EditList.size(), styles_.size());
+    QCOMPARE(wiz_->EditList.Items().size(), styles_.size());
 
     // Back to the start page and forth again gives a fresh style.
     QTest::keyClicks(wiz_->txtStyleName, "Draft");
@@ -216,8 +215,16 @@ void TestStyleWizard::finishWithoutNameAndCancelling() {
     QCOMPARE(ReadAll(StylesDataPath()), file);
 }
 
-void TestStyleWizard::unchangedDeleteModeClosesWithoutQuestion() {
-    const QByteArray file = ReadAll(StylesDataPath());
+// The list page forwards the arrows and Delete (also Alt+D) to the list
+// model, whose rules test_listedit checks. It shows the moved style chosen
+// by its place, also beside a style whose name differs only in letter case.
+void TestStyleWizard::listPage() {
+    TStyleList three;
+    for (const char* name : {"Sky", "Sea", "sky"}) {
+        three.push_back(std::make_unique<TStyleChunk>());
+        three.back()->StyleName = name;
+    }
+    QVERIFY(WriteStylesToFile(StylesDataPath(), three));
     openWizard();
     Click(wiz_->radDelete);
     QCOMPARE(wiz_->WizardMode, int(TfrmStyleWiz::wmDelete));
@@ -226,68 +233,56 @@ void TestStyleWizard::unchangedDeleteModeClosesWithoutQuestion() {
     QVERIFY(wiz_->lblDelete->isVisible() && wiz_->lblModify->isHidden());
     QVERIFY(wiz_->butDelete->isVisible() && wiz_->btnFinish->isVisible() && !wiz_->btnBack->isEnabled());
     // Picking a style shows it but changes nothing.
-    Click(wiz_->lstStyles->viewport());
+    QTest::mouseClick(wiz_->lstStyles->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      wiz_->lstStyles->visualItemRect(wiz_->lstStyles->item(2)).center());
+    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(2));
+    QVERIFY(!wiz_->EditList.Dirty());
+    Click(wiz_->spbUp);
+    QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"Sky", "sky", "Sea"}));
+    QCOMPARE(wiz_->lstStyles->currentRow(), 1);
+    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(1));
+    Click(wiz_->spbUp);
+    QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"sky", "Sky", "Sea"}));
+    QCOMPARE(wiz_->lstStyles->currentRow(), 0);
+    // Deleted with the keyboard (through the window, so the key goes by the
+    // shortcut map; the button clicks itself a moment later): the next
+    // style is chosen and shown, until none is left.
+    QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(wiz_->lstStyles->count(), 2);
+    QCOMPARE(wiz_->lstStyles->currentItem()->text(), QString("Sky"));
+    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(0));
+    for (int left = 1; left >= 0; --left) {
+        QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(wiz_->lstStyles->count(), left);
+    }
+    dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
     QVERIFY(!wiz_->isVisible());
-    QVERIFY(dialogs_->shown.isEmpty());
-    QCOMPARE(ReadAll(StylesDataPath()), file);
+    QCOMPARE(ReadAll(StylesDataPath()), QByteArray("\0\0\0\0", 4));
 }
 
-void TestStyleWizard::movesAtTheEndsChangeNothing() {
+void TestStyleWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
     openWizard();
     const QStringList before = Names(styles_);
-    QVERIFY(before.size() >= 3);
-    Click(wiz_->radDelete);
     Click(wiz_->btnNext);
-    wiz_->lstStyles->setFocus();
-    wiz_->lstStyles->setCurrentRow(0);
-    Click(wiz_->spbUp);
-    wiz_->lstStyles->setCurrentRow(int(before.size()) - 1);
-    Click(wiz_->spbDown);
-    QVERIFY(!wiz_->ListChanged);
-    QCOMPARE(Names(wiz_->EditList), before);
-    QCOMPARE(ListBoxTexts(wiz_->lstStyles), before);
-
-    // A real move: the last one up twice; the selection follows it.
-    Click(wiz_->spbUp);
-    Click(wiz_->spbUp);
-    QVERIFY(wiz_->ListChanged);
-    QStringList moved = before;
-    moved.move(before.size() - 1, before.size() - 3);
-    QCOMPARE(Names(wiz_->EditList), moved);
-    QCOMPARE(ListBoxTexts(wiz_->lstStyles), moved);
-    QCOMPARE(wiz_->lstStyles->currentRow(), int(before.size()) - 3);
-    QCOMPARE(wiz_->EditStyle, wiz_->EditList[before.size() - 3].get());
+    QTest::keyClicks(wiz_->txtStyleName, "Kept");
+    // A folder where the file goes: nothing can be written there.
+    QVERIFY(QFile::remove(StylesDataPath()) && QDir().mkdir(StylesDataPath()));
     dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
-    TStyleList saved;
-    LoadStyleList(StylesDataPath(), saved);
-    QCOMPARE(Names(saved), moved);
-}
-
-void TestStyleWizard::deletingEveryStyleWritesCountZero() {
-    openWizard();
-    Click(wiz_->radDelete);
-    Click(wiz_->btnNext);
-    // The Delete key of the button, with the keyboard.
-    // (through the window, so the key goes by the shortcut map; the button
-    // then clicks itself a moment later).
-    for (int left = int(styles_.size()); left > 0; --left) {
-        wiz_->lstStyles->setCurrentRow(0);
-        QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(wiz_->lstStyles->count(), left - 1);
-    }
-    QCOMPARE(wiz_->lstStyles->count(), 0);
-    QVERIFY(wiz_->EditList.empty());
-    // Nothing selected: Delete does nothing more.
-    Click(wiz_->butDelete);
-    QCOMPARE(wiz_->EditStyle->StyleName, QString());
+    QVERIFY(wiz_->isVisible());
+    QCOMPARE(dialogs_->shown.size(), 2);
+    QCOMPARE(dialogs_->shown.constLast().caption, QString("Style List Changed"));
+    QCOMPARE(dialogs_->lastText(), "Your Style List could not be saved.\nCannot create file " + StylesDataPath());
+    QVERIFY(wiz_->EditList.Dirty());
+    // Once the file can be written, the same Finish saves and closes.
+    QVERIFY(QDir().rmdir(StylesDataPath()));
     dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
-    QCOMPARE(ReadAll(StylesDataPath()), QByteArray("\0\0\0\0", 4));
+    QVERIFY(!wiz_->isVisible());
     TStyleList saved;
     QVERIFY(LoadStyleList(StylesDataPath(), saved));
-    QVERIFY(saved.empty());
+    QCOMPARE(Names(saved), before + QStringList{"Kept"});
 }
 
 void TestStyleWizard::backgroundPictureCopyAndSample() {
@@ -363,7 +358,7 @@ void TestStyleWizard::modifyModeNeedsASelection() {
     QTest::keyClick(wiz_->lstStyles, Qt::Key_Down);
     if (wiz_->lstStyles->currentRow() == 0) QTest::keyClick(wiz_->lstStyles, Qt::Key_Down);
     QCOMPARE(wiz_->lstStyles->currentRow(), 1);
-    QVERIFY(!wiz_->ListChanged);
+    QVERIFY(!wiz_->EditList.Dirty());
     Click(wiz_->btnNext);
     QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
     const TStyleChunk& second = *styles_[1];
@@ -371,7 +366,7 @@ void TestStyleWizard::modifyModeNeedsASelection() {
     QCOMPARE(wiz_->txtImgFilename->text(), second.BackImage);
     QCOMPARE(wiz_->pnlStandard->Color(), second.LinkColor);
     QCOMPARE(wiz_->CreateHTML(), StyleSampleHTML(second, second.BackImage));
-    QVERIFY(!wiz_->ListChanged);
+    QVERIFY(!wiz_->EditList.Dirty());
 
     // Renamed: the list page shows the new name on the way back.
     wiz_->txtStyleName->selectAll();
