@@ -3,6 +3,8 @@
 // on 127.0.0.1 on a free port, with one user and a temporary home folder.
 // Started by the constructor, stopped by the destructor.
 
+#include "upload/UploadSequence.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,18 @@ public:
     bool ok() const { return port_ > 0; }
     int port() const { return port_; }
     QString home() const { return home_.path(); }
+    // This server as an upload target: its user, logging in to `dir`.
+    TUploadTarget Target(TSecurity security, const QString& dir,
+                         const QString& password = QLatin1String(kPassword)) const {
+        TUploadTarget t;
+        t.Address = QStringLiteral("127.0.0.1");
+        t.Port = port_;
+        t.Directory = dir;
+        t.UserName = QLatin1String(kUser);
+        t.Password = password;
+        t.Security = security;
+        return t;
+    }
     QString path(const QString& name) const { return home_.filePath(name); }
     QByteArray read(const QString& name) const {
         QFile f(path(name));

@@ -59,14 +59,9 @@ class TestFtpUpload : public QObject {
         for (int i = 0; i < size; ++i) b[i] = char((i * 31 + seed) & 0xFF);
         return b;
     }
-    static TUploadTarget Target(const TFtpTestServer& s, const QString& dir, const QString& password = QLatin1String(TFtpTestServer::kPassword)) {
-        TUploadTarget t;
-        t.Address = QStringLiteral("127.0.0.1");
-        t.Port = s.port();
-        t.Directory = dir;
-        t.UserName = QLatin1String(TFtpTestServer::kUser);
-        t.Password = password;
-        return t;
+    static TUploadTarget Target(const TFtpTestServer& s, const QString& dir,
+                                const QString& password = QLatin1String(TFtpTestServer::kPassword)) {
+        return s.Target(TSecurity::FTP, dir, password);
     }
 
 private slots:

@@ -47,14 +47,7 @@ class TestSecureUpload : public QObject {
         return {{a.fileName(), "graphics/a.gif", true}, {p.fileName(), "mypage.html", false}};
     }
     static TUploadTarget Target(const TFtpTestServer& s, TSecurity security, const QString& dir = "my site") {
-        TUploadTarget t;
-        t.Address = "127.0.0.1";
-        t.Port = s.port();
-        t.Directory = dir;
-        t.UserName = TFtpTestServer::kUser;
-        t.Password = TFtpTestServer::kPassword;
-        t.Security = security;
-        return t;
+        return s.Target(security, dir);
     }
     // The page and its picture arrived whole in `dir`, nothing else.
     void VerifyArrived(const TFtpTestServer& s, const QString& dir = "my site") {

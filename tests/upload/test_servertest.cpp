@@ -60,14 +60,7 @@ QStringList Changes(TFtpTestServer& server) {
 
 TUploadTarget Target(const TFtpTestServer& s, TSecurity security, const QString& dir,
                      const QString& password = TFtpTestServer::kPassword) {
-    TUploadTarget t;
-    t.Address = "127.0.0.1";
-    t.Port = s.port();
-    t.Directory = dir;
-    t.UserName = TFtpTestServer::kUser;
-    t.Password = password;
-    t.Security = security;
-    return t;
+    return s.Target(security, dir, password);
 }
 
 }  // namespace
