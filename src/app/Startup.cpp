@@ -8,6 +8,7 @@
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
 #include "app/Translations.h"
+#include "app/UserDialogs.h"
 #include "app/WheelGuard.h"
 #include "app/WindowSize.h"
 #include "docs/AutoSave.h"
@@ -16,6 +17,7 @@
 #include "docs/HtmlCommand.h"
 #include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "model/PageHistory.h"
 #include "preview/BrowserPreview.h"
 #include "preview/SendWeb.h"
 #include "styles/StyleWizard.h"
@@ -47,10 +49,16 @@ TfrmMain* CreateMainWindow(const QString& document) {
     auto* w = new TfrmMain(document.isEmpty() ? document : QFileInfo(document).absoluteFilePath());
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     AttachBuildStage(*w);
+    PageHistoryOf(*w)->StyleName = [w] { return w->Session.StyleName; };
     AttachViewStage(*w);
     AttachFileCommands(*w);
     AttachGallery(*w);
-    AttachStyleWizard(*w);
+    // The View stage's "Edit Styles" runs the wizard modally on its style list.
+    if (TViewStage* view = w->View)
+        view->RunStyleWizard = [w, view] {
+            TfrmStyleWiz wizard(view->StyleList, w);
+            Dialogs().Run(&wizard);
+        };
     AttachServerBox(*w);
     AttachBrowserPreview(*w);
     AttachSendWeb(*w);

@@ -1,7 +1,6 @@
 #include "model/PageHistory.h"
 
 #include "app/MainWindow.h"
-#include "html/ViewStage.h"
 #include "model/BuildCanvas.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlocks.h"
@@ -159,7 +158,7 @@ void TPageHistory::UpdateActions() {
 }
 
 TPageHistory::TExtras TPageHistory::Extras() const {
-    return {page_.PageTitle, w_.View ? w_.View->SelectedStyleName() : QString(), page_.FitPhone};
+    return {page_.PageTitle, StyleName ? StyleName() : QString(), page_.FitPhone};
 }
 
 void TPageHistory::NoteUnchangedState() {

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,10 @@ public:
     QString RedoName() const;
     int UndoCount() const { return pos_; }
     int RedoCount() const { return int(steps_.size()) - pos_; }
+
+    // The page's chosen style name (kept beside the page, not in it); the
+    // composition root points it at the page's session.
+    std::function<QString()> StyleName;
 
     void Undo();
     void Redo();
