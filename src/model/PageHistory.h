@@ -26,7 +26,7 @@
 class QAction;
 class QWidget;
 class TBuildCanvas;
-class TfrmMain;
+class TStageHost;
 class TPage;
 struct TWebChunk;
 
@@ -102,7 +102,7 @@ private:
     void InterceptEditorUndo();
 
     TBuildCanvas& canvas_;
-    TfrmMain& w_;
+    TStageHost& w_;
     TPage& page_;
     std::deque<std::unique_ptr<TStep>> steps_;
     int pos_ = 0;        // steps done; steps_[pos_..] can be redone
@@ -114,6 +114,6 @@ private:
 };
 
 // The history of the page of `window` (null before the Build stage exists).
-TPageHistory* PageHistoryOf(TfrmMain& window);
+TPageHistory* PageHistoryOf(TStageHost& window);
 // Saving calls this: the page as it stands is the one on disk.
-void MarkPageSaved(TfrmMain& window);
+void MarkPageSaved(TStageHost& window);

@@ -10,12 +10,12 @@
 class QComboBox;
 class QLabel;
 class QToolButton;
-class TfrmMain;
+class TStageHost;
 
 class TServerBox : public QObject {
     Q_OBJECT
 public:
-    explicit TServerBox(TfrmMain& window);
+    explicit TServerBox(TStageHost& window);
 
     QLabel* lblServers = nullptr;
     QComboBox* cmbServers = nullptr;
@@ -33,8 +33,8 @@ public:
     const tWWWServerType* SelectedServer() const;
 
 private:
-    TfrmMain& w_;
+    TStageHost& w_;
 };
 
 // Reads the server list and puts the server box on the Send panel.
-TServerBox* AttachServerBox(TfrmMain& window);
+TServerBox* AttachServerBox(TStageHost& window);
