@@ -89,6 +89,16 @@ TfrmMain::TfrmMain(const QString& commandLineDocument, QWidget* parent)
 
 TfrmMain::~TfrmMain() {
     if (g_mainWindow == this) g_mainWindow = nullptr;
+    // The stage subsystems go while the window they see is still whole:
+    // left to QObject, they would go after this destructor, and the events
+    // of the closing window would reach their filters through a TStageHost
+    // that is no longer there.
+    hooks_ = {};
+    parts_ = {};
+    QList<QPointer<QObject>> parts;
+    for (QObject* child : children())
+        if (!child->isWidgetType() && !qobject_cast<QLayout*>(child)) parts.append(child);
+    for (const QPointer<QObject>& part : std::as_const(parts)) delete part.data();
 }
 
 void TfrmMain::CreateMenu() {
