@@ -70,7 +70,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     parts.Servers = AttachServerBox(*w);
     parts.Browser = AttachBrowserPreview(*w, session.Page, parts.View);
     parts.Web = AttachSendWeb(*w, session.Page, parts.Servers, parts.Browser);
-    AttachSendPanel(*w, session.Page, parts.Servers);
+    AttachSendPanel(*w, session.Page, parts.Servers, parts.Web->imgWebBack);
     w->SetParts(parts);
     AttachHelp(*w);
     AttachProgramKeys(*w);

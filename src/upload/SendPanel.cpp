@@ -66,12 +66,12 @@ QString SentPageName(const QString& docFileName) {
     return name;
 }
 
-TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* servers) {
-    return new TSendPanel(window, page, servers);
+TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture) {
+    return new TSendPanel(window, page, servers, flightPicture);
 }
 
-TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers)
-    : QObject(&window), w_(window), page_(page), servers_(servers) {
+TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture)
+    : QObject(&window), w_(window), page_(page), servers_(servers), flightPicture_(flightPicture) {
     setObjectName(QStringLiteral("SendPanel"));
     // A link to a saved page names its HTML file, which the upload sends:
     // a page saved before it ever had one gets it now.
@@ -104,7 +104,7 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     connect(chkSendAll, &QCheckBox::toggled, this, &TSendPanel::UpdateFileList);
     // What goes depends on what went to the chosen server before.
     if (servers_)
-        connect(servers_->cmbServers, &QComboBox::currentIndexChanged, this, &TSendPanel::UpdateFileList);
+        connect(servers_, &TServerBox::serverChanged, this, &TSendPanel::UpdateFileList);
 
     menFileExport = new QAction(tr("&Export Site..."), this);
     menFileExport->setObjectName(QStringLiteral("menFileExport"));
@@ -238,7 +238,7 @@ void TSendPanel::timFlashPageTimer() {
 void TSendPanel::imgUploadClick() {
     // One upload at a time: clicks during the flight are not a second one.
     if (timUpload->isActive() || UploadAnimFrame != 0) return;
-    if (!servers_ || servers_->cmbServers->count() == 0) {
+    if (!servers_ || servers_->ServerCount() == 0) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),
                        tr("There is no WWW server to upload your page to yet.\n\nClick \"Edit WWW Server "
                                       "List\" and enter the details your Internet provider gave you, then click your "
@@ -261,7 +261,7 @@ void TSendPanel::imgUploadClick() {
 
 void TSendPanel::timUploadTimer() {
     // The flight is drawn into the web picture of the panel.
-    auto* web = w_.StagePanel(TStageHost::stSend)->findChild<TPicture*>(QStringLiteral("imgWebBack"));
+    TPicture* web = flightPicture_;
     if (UploadAnimFrame >= 9) {
         if (web) {
             DrawResourceBitmap(web, QStringLiteral("Web_Back"), 0, 0);

@@ -24,7 +24,7 @@ class TStageHost;
 class TSendPanel : public QObject {
     Q_OBJECT
 public:
-    TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers);
+    TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture);
 
     // --- controls on the Send panel ---
     QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
@@ -74,6 +74,7 @@ private:
     TStageHost& w_;
     const TPage& page_;
     TServerBox* servers_;   // the server box the upload goes to (null: none)
+    TPicture* flightPicture_;  // the Send stage's web, the flight is drawn into (null: none)
     QTimer* timUpload = nullptr;  // the upload's flight
 };
 
@@ -82,5 +83,6 @@ private:
 // when the user chose so.
 QString SentPageName(const QString& docFileName);
 
-// Puts the file list and the page picture on the Send panel.
-TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* servers);
+// Puts the file list and the page picture on the Send panel; the upload's
+// flight is drawn into `flightPicture`.
+TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture);

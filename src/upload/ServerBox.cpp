@@ -32,6 +32,7 @@ TServerBox::TServerBox(TStageHost& window) : QObject(&window), w_(window) {
     // Only the user's picks are remembered (activated is not sent when the
     // program selects).
     connect(cmbServers, &QComboBox::activated, this, &TServerBox::cmbServersChange);
+    connect(cmbServers, &QComboBox::currentIndexChanged, this, &TServerBox::serverChanged);
     connect(spdEditWWW, &QToolButton::clicked, this, &TServerBox::spdEditWWWClick);
     w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int) { FillServerCombo(); });
 }
@@ -69,3 +70,5 @@ const tWWWServerType* TServerBox::SelectedServer() const {
     const TServerList& list = ServerList();
     return index >= 0 && size_t(index) < list.size() ? list[size_t(index)].get() : nullptr;
 }
+
+int TServerBox::ServerCount() const { return cmbServers->count(); }

@@ -31,6 +31,12 @@ public:
 
     // The ServerList() record chosen in the box; null when the box is empty.
     const tWWWServerType* SelectedServer() const;
+    // How many servers the box offers.
+    int ServerCount() const;
+
+signals:
+    // Another entry of the box is current (picked, or the box refilled).
+    void serverChanged();
 
 private:
     TStageHost& w_;
