@@ -8,8 +8,9 @@
 // goal is a longest pause under 16 ms.
 
 #include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
+#include "main/Startup.h"
 #include "docs/AutoSave.h"
 #include "model/BuildCanvas.h"
 #include "model/WebBlock.h"
@@ -45,19 +46,19 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kBlocks; ++i) {
         auto chunk = NewChunkForKind(i == 0 ? int(bkHeading) : i % kBlockKindCount);
         if (chunk->Heading) chunk->Heading->HeadText = QStringLiteral("Heading number %1 of the long page").arg(i);
-        w->Page.InsertChunk(i, std::move(chunk));
+        w->Page().InsertChunk(i, std::move(chunk));
         canvas->LoadChunk(i, false);
     }
-    w->hooks.SelectAndHighlight(0);
+    w->Hooks().SelectAndHighlight(0);
     auto* box = w->findChild<QLineEdit*>(QStringLiteral("txtHeading"));
     if (!box || !box->isVisible()) {
         std::fprintf(stderr, "bench_autosave: the heading box is not shown\n");
         return 1;
     }
     box->setFocus();
-    TAutoSave* autosave = AttachAutoSave(*w);
+    TAutoSave* autosave = AttachAutoSave(*w, w->Session());
     QCoreApplication::processEvents();
-    const qsizetype startLength = w->Page.Chunk(0)->Heading->HeadText.size();
+    const qsizetype startLength = w->Page().Chunk(0)->Heading->HeadText.size();
 
     constexpr int kKeys = 600;
     std::vector<double> keyMs, saveMs;
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
         longestSaveUs = std::max(longestSaveUs, autosave->LastPauseMicroseconds());
     }
     autosave->WaitForWrites();
-    if (w->Page.Chunk(0)->Heading->HeadText.size() != startLength + kKeys) {
+    if (w->Page().Chunk(0)->Heading->HeadText.size() != startLength + kKeys) {
         std::fprintf(stderr, "bench_autosave: the keystrokes did not reach the page\n");
         return 1;
     }

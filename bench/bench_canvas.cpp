@@ -8,9 +8,10 @@
 // not grow with the page (within 2x from 100 to 10,000 blocks).
 
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "model/BuildCanvas.h"
 #include "model/PageHistory.h"
 #include "model/WebBlock.h"
@@ -55,12 +56,12 @@ public:
     void MakePage(int blocks) {
         c_.ClearPage();
         for (int i = 0; i < blocks; ++i) {
-            w_.Page.InsertChunk(i, NewChunkForKind(i % kBlockKindCount));
+            w_.Page().InsertChunk(i, NewChunkForKind(i % kBlockKindCount));
             c_.LoadChunk(i, false);
         }
         c_.ScrollBar1->setValue(blocks / 2);
         c_.HighLightBlock(0);
-        w_.Page.PageChanged = false;
+        w_.Page().PageChanged = false;
         Settle();
     }
 
@@ -84,14 +85,14 @@ public:
         TPicture* brick = c_.imgBrPara;
         Drag(brick, {QPoint(150, brick->y()), QPoint(199, 3 * 32 + 2)});
         // The block slides home in the background; finish it at once.
-        w_.timAnim->stop();
+        w_.findChild<QTimer*>(QStringLiteral("timAnim"))->stop();
         while (c_.DraggingBrick) c_.timAnimTimer();
     }
     void Move(int) { Drag(c_.CanvasRows[1], {QPoint(199, 5 * 31 + 1)}); }
     void Shred(int) {
         TWebBlock* row = c_.CanvasRows[2];
         Drag(row, {QPoint(150, 255), QPoint(50, 255)});
-        w_.timShredder->stop();
+        w_.findChild<QTimer*>(QStringLiteral("timShredder"))->stop();
         c_.imgShredder->hide();
     }
     // Shreds `count` blocks for undo and redo to take back and do again.
@@ -101,14 +102,14 @@ public:
             Settle();
         }
     }
-    void Undo(int) { Command(w_.menEditUndo); }
-    void Redo(int) { Command(w_.menEditRedo); }
+    void Undo(int) { Command(w_.findChild<QAction*>(QStringLiteral("menEditUndo"))); }
+    void Redo(int) { Command(w_.findChild<QAction*>(QStringLiteral("menEditRedo"))); }
     void Scroll(int i) { c_.ScrollBar1->setValue(c_.ScrollBar1->value() + (i % 2 ? -1 : 1)); }
 
 private:
     void Command(QAction* action) {
         action->trigger();
-        w_.timShredder->stop();
+        w_.findChild<QTimer*>(QStringLiteral("timShredder"))->stop();
         c_.imgShredder->hide();
     }
     void Settle() {
@@ -162,9 +163,9 @@ int main(int argc, char** argv) {
             });
             // Every gesture did what it should.
             const int expected = op == 0 || op == 4 ? size + total : size;
-            if (w->Page.Count() != expected || (op != 3 && w->Page.PageChanged != (op != 4))) {
+            if (w->Page().Count() != expected || (op != 3 && w->Page().PageChanged != (op != 4))) {
                 std::fprintf(stderr, "%s on %d blocks: the page has %d blocks, not %d, or the wrong changed flag\n", names[op], size,
-                             w->Page.Count(), expected);
+                             w->Page().Count(), expected);
                 return 1;
             }
         }

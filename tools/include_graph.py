@@ -3,14 +3,13 @@
 
 An edge A -> B means a file in src/A includes a header of src/B. A circle is
 a path of edges that comes back to where it started (A -> B -> A, or longer).
-The composition root (app/Startup.cpp and app/main.cpp, where every
-subsystem is put together) may include every folder, so its includes are
-left out of the graph.
+The composition root, src/main/ (the main window and the program's start,
+where every subsystem is put together), may include every folder, so its
+includes are left out of the graph; no other folder may include it.
 
   include_graph.py            the edges (with the files behind each) and circles
-  include_graph.py --check    fails when a circle appears that the list of
-                              known circles (tools/include-circles.txt) lacks;
-                              says which known ones are gone, to strike them
+  include_graph.py --check    fails on any circle, and on any file outside
+                              src/main/ that includes a header of src/main/
 """
 import os
 import re
@@ -18,8 +17,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SRC = os.path.join(HERE, "..", "src")
-KNOWN = os.path.join(HERE, "include-circles.txt")
-ROOT_FILES = {"app/Startup.cpp", "app/main.cpp"}
+ROOT = "main"
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 
@@ -33,7 +31,7 @@ def edges():
                     continue
                 path = os.path.join(dirpath, name)
                 rel = os.path.relpath(path, SRC).replace(os.sep, "/")
-                if rel in ROOT_FILES:
+                if folder == ROOT:
                     continue
                 with open(path, encoding="utf-8", errors="replace") as f:
                     text = f.read()
@@ -72,18 +70,15 @@ def main():
         for c in found_circles:
             print("  " + c)
         return 0
-    with open(KNOWN, encoding="utf-8") as f:
-        known = {line.strip() for line in f if line.strip() and not line.startswith("#")}
-    new = [c for c in found_circles if c not in known]
-    gone = sorted(known - set(found_circles))
-    print(f"include graph of src/: {len(found_circles)} circles, {len(known)} known")
-    for c in gone:
-        print(f"gone (strike it from {os.path.basename(KNOWN)}): {c}")
-    for c in new:
-        print(f"NEW circle: {c}")
+    into_root = sorted(set(f for (a, b), files in found.items() if b == ROOT for f in files))
+    print(f"include graph of src/: {len(found_circles)} circles, {len(into_root)} files including {ROOT}/")
+    for c in found_circles:
+        print(f"circle: {c}")
         for a, b in zip(c.split(" -> "), c.split(" -> ")[1:]):
             print(f"    {a} -> {b}: {', '.join(sorted(set(found[(a, b)]))[:5])}")
-    return 1 if new else 0
+    for f in into_root:
+        print(f"{f} includes the composition root {ROOT}/")
+    return 1 if found_circles or into_root else 0
 
 
 if __name__ == "__main__":

@@ -3,7 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpCalls.h"
 #include "app/HelpWindow.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
 #include "app/PictureControl.h"
 #include "app/UserDialogs.h"
 #include "app/WhatsThis.h"
@@ -84,7 +84,7 @@ int HelpContextOf(QWidget* widget) {
     return 0;
 }
 
-THelpSystem::THelpSystem(TfrmMain& w) : QObject(&w), w_(w) {
+THelpSystem::THelpSystem(TStageHost& w) : QObject(&w), w_(w) {
     setObjectName(QStringLiteral("HelpSystem"));
     g_instance = this;
 
@@ -94,14 +94,14 @@ THelpSystem::THelpSystem(TfrmMain& w) : QObject(&w), w_(w) {
     popMenWhatsThis->setObjectName(QStringLiteral("popMenWhatsThis"));
     connect(popMenWhatsThis, &QAction::triggered, this, &THelpSystem::popMenWhatsThisClick);
 
-    connect(w.mnuHelpTopics, &QAction::triggered, this, [this] { ShowHelp(&w_, THelpCall::Contents); });
-    connect(w.menHelpAbout, &QAction::triggered, this, &THelpSystem::menHelpAboutClick);
+    connect(w.MenuItem(TStageHost::TMenuItem::HelpTopics), &QAction::triggered, this, [this] { ShowHelp(&w_, THelpCall::Contents); });
+    connect(w.MenuItem(TStageHost::TMenuItem::HelpAbout), &QAction::triggered, this, &THelpSystem::menHelpAboutClick);
     // Beside Help Topics, with the desktop's usual key.
-    mnuHelpWhatsThis = new QAction(QCoreApplication::translate("HelpSystem", "What's &This?"), w.mnuHelp);
+    mnuHelpWhatsThis = new QAction(QCoreApplication::translate("HelpSystem", "What's &This?"), w.HelpMenu());
     mnuHelpWhatsThis->setObjectName(QStringLiteral("mnuHelpWhatsThis"));
     mnuHelpWhatsThis->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    const QList<QAction*> helpItems = w.mnuHelp->actions();
-    w.mnuHelp->insertAction(helpItems.value(1), mnuHelpWhatsThis);
+    const QList<QAction*> helpItems = w.HelpMenu()->actions();
+    w.HelpMenu()->insertAction(helpItems.value(1), mnuHelpWhatsThis);
     connect(mnuHelpWhatsThis, &QAction::triggered, this, &THelpSystem::mnuHelpWhatsThisClick);
 
     AssignHelpContext(&w);
@@ -129,7 +129,7 @@ void THelpSystem::PopupWhatsThis(QWidget* source, const QPoint& globalPos) {
 }
 
 void THelpSystem::popMenWhatsThisClick() {
-    const int context = w_.WhatsThisContext;
+    const int context = WhatsThisContext;
     // The style list's topic is a whole page (it also explains the style
     // wizard), too much for a pop-up.
     const THelpCall call = context == 31 ? THelpCall::Context : THelpCall::ContextPopup;
@@ -230,7 +230,7 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
                 QWidget* control = ControlOf(widget);
                 whatsThisSource_ = control;
                 whatsThisPos_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-                w_.WhatsThisContext = context;
+                WhatsThisContext = context;
                 if (context == 0) ShowHelp(control, THelpCall::Contents);
                 else ShowHelp(control, context == 31 ? THelpCall::Context : THelpCall::ContextPopup, context);
                 return true;
@@ -301,4 +301,4 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void AttachHelp(TfrmMain& w) { new THelpSystem(w); }
+void AttachHelp(TStageHost& w) { new THelpSystem(w); }

@@ -10,17 +10,20 @@
 class QAction;
 class QMenu;
 class QWidget;
-class TfrmMain;
+class TStageHost;
 class THelpPopup;
 class THelpWindow;
 
 class THelpSystem : public QObject {
 public:
-    explicit THelpSystem(TfrmMain& w);
+    explicit THelpSystem(TStageHost& w);
     ~THelpSystem() override;
 
     // The help system of the main window (null before it exists).
     static THelpSystem* Instance();
+
+    // The "What's This?" topic asked for last (1 before any).
+    int WhatsThisContext = 1;
 
     // Pops up "What's This?" at `globalPos` for `source`; WhatsThisContext
     // already holds the context.
@@ -59,7 +62,7 @@ private:
     // Gives the help window another owner, keeping its place and visibility.
     void MoveHelpWindowTo(QWidget* owner);
 
-    TfrmMain& w_;
+    TStageHost& w_;
     QPointer<THelpWindow> helpWindow_;
     QPointer<THelpPopup> popup_;
     QPointer<QWidget> whatsThisSource_;
@@ -78,4 +81,4 @@ void AssignHelpContext(QWidget* mainWindow);
 int HelpContextOf(QWidget* widget);
 
 // Creates the main window's help system and installs it as the help handler.
-void AttachHelp(TfrmMain& w);
+void AttachHelp(TStageHost& w);

@@ -1,7 +1,6 @@
 #include "app/WhatsThis.h"
 
 #include "app/HelpSystem.h"
-#include "app/MainWindow.h"
 #include "app/PictureControl.h"
 
 #include <QCursor>
@@ -12,7 +11,7 @@ int g_lastContext = 0;
 
 void ShowWhatsThis(QWidget* source, int context) {
     g_lastContext = context;
-    if (TfrmMain* w = MainWindow()) w->WhatsThisContext = context;
+    if (THelpSystem* help = THelpSystem::Instance()) help->WhatsThisContext = context;
     if (source)
         if (THelpSystem* help = THelpSystem::Instance()) help->PopupWhatsThis(source, QCursor::pos());
 }

@@ -1,6 +1,8 @@
 #include "docs/AutoSave.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "docs/PageSession.h"
+#include "model/WebBlocks.h"
 #include "app/UserDialogs.h"
 #include "docs/PageFile.h"
 #include "docs/SafeWrite.h"
@@ -53,13 +55,14 @@ void TProcessLock::Unlock() {
     fd_ = -1;
 }
 
-TAutoSave* AttachAutoSave(TfrmMain& window) { return new TAutoSave(window); }
+TAutoSave* AttachAutoSave(TStageHost& window, TPageSession& session) { return new TAutoSave(window, session); }
 
 QString TAutoSave::Folder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
 }
 
-TAutoSave::TAutoSave(TfrmMain& window) : QObject(&window), w_(window) {
+TAutoSave::TAutoSave(TStageHost& window, TPageSession& session)
+    : QObject(&window), w_(window), session_(session) {
     setObjectName(QStringLiteral("AutoSave"));
     writer_.setMaxThreadCount(1);
     QDir().mkpath(Folder());
@@ -101,7 +104,7 @@ void TAutoSave::WaitForWrites() { writer_.waitForDone(); }
 void TAutoSave::SaveNow() {
     QElapsedTimer clock;
     clock.start();
-    const TPageSession& s = w_.Session;
+    const TPageSession& s = session_;
     if (!s.Page.PageChanged) {
         // Saved or untouched: there is nothing to bring back.
         if (!lastWritten_.isEmpty()) {
@@ -169,7 +172,7 @@ bool TAutoSave::Recover(const QString& base) {
     QFile f(base + QStringLiteral(".info"));
     const QString document =
         f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readLine()).trimmed() : QString();
-    TPageSession& s = w_.Session;
+    TPageSession& s = session_;
     const QString saved = base + QStringLiteral(".tve");
     const TSessionOutcome opened = s.Open(saved, false);
     if (!opened.done()) {
@@ -186,8 +189,8 @@ bool TAutoSave::Recover(const QString& base) {
     s.Page.DocFileName = document;
     if (s.NameChanged) s.NameChanged();
     s.Page.PageChanged = true;
-    if (w_.Page.Count() > 0 && w_.hooks.SelectAndHighlight) w_.hooks.SelectAndHighlight(0);
-    w_.ShowRedPill(TfrmMain::stBuild, false);
+    if (session_.Page.Count() > 0 && w_.Hooks().SelectAndHighlight) w_.Hooks().SelectAndHighlight(0);
+    w_.ShowRedPill(TStageHost::stBuild, false);
     SaveNow();
     return true;
 }

@@ -15,7 +15,8 @@
 #include <QThreadPool>
 
 class QTimer;
-class TfrmMain;
+class TPageSession;
+class TStageHost;
 
 // A lock that lives exactly as long as its process: the system lets go of
 // it when the process ends, however it ends (a kill included).
@@ -38,7 +39,7 @@ class TAutoSave : public QObject {
 public:
     // Starts the timer: every minute, or every $TARVO_AUTOSAVE_MS
     // milliseconds (a seam for tests and the benchmark).
-    explicit TAutoSave(TfrmMain& window);
+    TAutoSave(TStageHost& window, TPageSession& session);
     // A normal close: nothing is left to recover.
     ~TAutoSave() override;
 
@@ -64,7 +65,8 @@ private:
     void RemoveOwnFiles();
     bool Recover(const QString& base);
 
-    TfrmMain& w_;
+    TStageHost& w_;
+    TPageSession& session_;
     QTimer* timer_ = nullptr;
     TProcessLock lock_;
     QThreadPool writer_;
@@ -73,4 +75,4 @@ private:
 };
 
 // Creates the automatic save for the main window (owned by the window).
-TAutoSave* AttachAutoSave(TfrmMain& window);
+TAutoSave* AttachAutoSave(TStageHost& window, TPageSession& session);

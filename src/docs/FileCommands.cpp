@@ -1,6 +1,7 @@
 #include "docs/FileCommands.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/UserDialogs.h"
 #include "docs/SaveInfo.h"
 #include "model/PageHistory.h"
@@ -16,45 +17,44 @@ QString TemplateFilter() { return QCoreApplication::translate("TFileCommands", "
 
 }  // namespace
 
-TFileCommands* AttachFileCommands(TfrmMain& window) {
-    auto* files = new TFileCommands(window);
-    window.Files = files;
-    return files;
+TFileCommands* AttachFileCommands(TStageHost& window, TPageSession& session) {
+    return new TFileCommands(window, session);
 }
 
-TFileCommands::TFileCommands(TfrmMain& window) : QObject(&window), w_(window), s_(window.Session) {
+TFileCommands::TFileCommands(TStageHost& window, TPageSession& session)
+    : QObject(&window), w_(window), s_(session) {
     setObjectName(QStringLiteral("FileCommands"));
-    connect(w_.mnuFileNew, &QAction::triggered, this, &TFileCommands::mnuFileNewClick);
-    connect(w_.menFileOpen, &QAction::triggered, this, &TFileCommands::menFileOpenClick);
-    connect(w_.menFileSave, &QAction::triggered, this, &TFileCommands::menFileSaveClick);
-    connect(w_.menFileSaveAs, &QAction::triggered, this, &TFileCommands::menFileSaveAsClick);
-    connect(w_.menFileMake, &QAction::triggered, this, &TFileCommands::menFileMakeClick);
+    connect(w_.MenuItem(TStageHost::TMenuItem::FileNew), &QAction::triggered, this, &TFileCommands::mnuFileNewClick);
+    connect(w_.MenuItem(TStageHost::TMenuItem::FileOpen), &QAction::triggered, this, &TFileCommands::menFileOpenClick);
+    connect(w_.MenuItem(TStageHost::TMenuItem::FileSave), &QAction::triggered, this, &TFileCommands::menFileSaveClick);
+    connect(w_.MenuItem(TStageHost::TMenuItem::FileSaveAs), &QAction::triggered, this, &TFileCommands::menFileSaveAsClick);
+    connect(w_.MenuItem(TStageHost::TMenuItem::FileMake), &QAction::triggered, this, &TFileCommands::menFileMakeClick);
 
     s_.User = this;
     s_.ClearBlocks = [this] {
-        if (w_.hooks.ClearPage) w_.hooks.ClearPage();
-        else w_.Page.ClearChunks();
+        if (w_.Hooks().ClearPage) w_.Hooks().ClearPage();
+        else s_.Page.ClearChunks();
     };
     s_.ChunkLoaded = [this](int index) {
-        if (w_.hooks.LoadChunk) w_.hooks.LoadChunk(index);
+        if (w_.Hooks().LoadChunk) w_.Hooks().LoadChunk(index);
     };
-    s_.RenderPage = [this] { return w_.hooks.RenderSnapshot ? w_.hooks.RenderSnapshot() : QImage(); };
+    s_.RenderPage = [this] { return w_.Hooks().RenderSnapshot ? w_.Hooks().RenderSnapshot() : QImage(); };
     s_.NameChanged = [this] { UpdateCaption(); };
     s_.DocumentWritten = [this] {
         MarkPageSaved(w_);
-        if (w_.CurrentStage == TfrmMain::stSend)
-            for (auto& work : w_.hooks.UploadListChanged) work();
+        if (w_.CurrentStage() == TStageHost::stSend)
+            for (auto& work : w_.Hooks().UploadListChanged) work();
     };
     s_.SavedAs = [this] {
-        for (auto& work : w_.hooks.UploadListChanged) work();
+        for (auto& work : w_.Hooks().UploadListChanged) work();
     };
 
-    w_.hooks.SaveDocument = [this] { return SaveDocument(); };
-    w_.hooks.OpenDocument = [this](const QString& path) {
+    w_.Hooks().SaveDocument = [this] { return SaveDocument(); };
+    w_.Hooks().OpenDocument = [this](const QString& path) {
         OpenDocument(path);
         return true;
     };
-    w_.hooks.AskForSave = [this] { return SavedOrDiscarded(); };
+    w_.Hooks().AskForSave = [this] { return SavedOrDiscarded(); };
 }
 
 // ---- What the session asks ---------------------------------------------------------
@@ -130,7 +130,7 @@ void TFileCommands::UpdateCaption() {
 }
 
 QMessageBox::StandardButton TFileCommands::AskForSave() {
-    if (!w_.Page.PageChanged) return QMessageBox::No;
+    if (!s_.Page.PageChanged) return QMessageBox::No;
     switch (AskSaveChanges()) {
         case TSaveAnswer::Yes: return QMessageBox::Yes;
         case TSaveAnswer::No: return QMessageBox::No;
@@ -151,17 +151,17 @@ void TFileCommands::FileNew() {
     s_.FileNew();
     // The program's own switch: a gallery entry still selected in the
     // Choose stage must not replace the empty page.
-    w_.ShowRedPill(TfrmMain::stBuild, false);
-    if (w_.hooks.ShowBlankPanel) w_.hooks.ShowBlankPanel();
+    w_.ShowRedPill(TStageHost::stBuild, false);
+    if (w_.Hooks().ShowBlankPanel) w_.Hooks().ShowBlankPanel();
 }
 
 void TFileCommands::DoTemplate(const QString& path, bool isSavedPage) {
-    TFlagScope loading(w_.Page.LoadingDocument);
-    TFlagScope filling(w_.Page.FillingPanel);
+    TFlagScope loading(s_.Page.LoadingDocument);
+    TFlagScope filling(s_.Page.FillingPanel);
     if (!Show(s_.Open(path, isSavedPage))) return;
-    if (w_.Page.Count() > 0 && w_.hooks.SelectAndHighlight) w_.hooks.SelectAndHighlight(0);
+    if (s_.Page.Count() > 0 && w_.Hooks().SelectAndHighlight) w_.Hooks().SelectAndHighlight(0);
     // Opened from the gallery, the user's own switch goes on by itself.
-    if (!w_.OpeningFromGallery) w_.ShowRedPill(TfrmMain::stBuild, false);
+    if (!w_.OpeningFromGallery()) w_.ShowRedPill(TStageHost::stBuild, false);
 }
 
 void TFileCommands::mnuFileNewClick() {
@@ -185,8 +185,8 @@ void TFileCommands::menFileSaveClick() { Show(s_.Save()); }
 
 void TFileCommands::menFileSaveAsClick() {
     FileSaveAs();
-    for (auto& work : w_.hooks.StageEntered[TfrmMain::stChoose])
-        if (w_.CurrentStage == TfrmMain::stChoose) work(TfrmMain::stChoose);
+    for (auto& work : w_.Hooks().StageEntered[TStageHost::stChoose])
+        if (w_.CurrentStage() == TStageHost::stChoose) work(TStageHost::stChoose);
 }
 
 void TFileCommands::menFileMakeClick() { Show(s_.MakeTemplate()); }

@@ -9,12 +9,12 @@
 #include <QObject>
 #include <QString>
 
-class TfrmMain;
+class TStageHost;
 
 class TFileCommands : public QObject, public TSessionUser {
     Q_OBJECT
 public:
-    explicit TFileCommands(TfrmMain& window);
+    TFileCommands(TStageHost& window, TPageSession& session);
 
     // Yes, No or Cancel; No without asking when nothing changed.
     QMessageBox::StandardButton AskForSave();
@@ -60,8 +60,8 @@ private:
     // Shows a failure or a warning; true when the outcome is Done.
     bool Show(const TSessionOutcome& outcome);
 
-    TfrmMain& w_;
+    TStageHost& w_;
     TPageSession& s_;
 };
 
-TFileCommands* AttachFileCommands(TfrmMain& window);
+TFileCommands* AttachFileCommands(TStageHost& window, TPageSession& session);

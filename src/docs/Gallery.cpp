@@ -4,7 +4,8 @@
 #include "docs/Gallery.h"
 
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/Utils.h"
@@ -49,9 +50,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 }  // namespace
 
-TGallery* AttachGallery(TfrmMain& window) { return new TGallery(window); }
+TGallery* AttachGallery(TStageHost& window, TFileCommands* files) { return new TGallery(window, files); }
 
-TGallery::TGallery(TfrmMain& window) : QObject(&window), w_(window) {
+TGallery::TGallery(TStageHost& window, TFileCommands* files) : QObject(&window), w_(window), files_(files) {
     setObjectName(QStringLiteral("Gallery"));
     CreateControls();
     WireControls();
@@ -59,7 +60,7 @@ TGallery::TGallery(TfrmMain& window) : QObject(&window), w_(window) {
 }
 
 void TGallery::CreateControls() {
-    QFrame* pnl = w_.pnlChoose;
+    QFrame* pnl = w_.StagePanel(TStageHost::stChoose);
 
     lblChooseDesc1 = MakeLabel(pnl, "lblChooseDesc1", tr("Welcome to Tarvo, the easy way to the Web!"),
                                QRect(0, 6, 629, 17));
@@ -140,16 +141,16 @@ void TGallery::WireControls() {
     connect(lvTemplates, &TGalleryList::mouseReleased, this, &TGallery::lvTemplatesMouseUp);
     connect(lvTemplates, &TGalleryList::doubleClicked, this, &TGallery::lvTemplatesDblClick);
     connect(lvTemplates->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            [this] { w_.RenamingEntry = false; });
+            [this] { RenamingEntry = false; });
     connect(Delete1, &QAction::triggered, this, &TGallery::Delete1Click);
     connect(Rename1, &QAction::triggered, this, &TGallery::Rename1Click);
     connect(WhatsThis1, &QAction::triggered, this, &TGallery::WhatsThis1Click);
 
-    w_.hooks.GallerySelected = [this] { return SelectedEntry() != nullptr; };
-    w_.hooks.OpenGalleryEntry = [this] {
+    w_.Hooks().GallerySelected = [this] { return SelectedEntry() != nullptr; };
+    w_.Hooks().OpenGalleryEntry = [this] {
         if (const QListWidgetItem* item = SelectedEntry()) DoTemplate(EntryPath(item), IsSavedPage(item));
     };
-    w_.hooks.StageEntered[TfrmMain::stChoose].push_back([this](int) {
+    w_.Hooks().StageEntered[TStageHost::stChoose].push_back([this](int) {
         ShowIdlePicture();
         GetTemplates();
     });
@@ -227,7 +228,7 @@ void TGallery::ShowPreview(const QString& path) {
 }
 
 void TGallery::DoTemplate(const QString& path, bool isSavedPage) {
-    if (w_.Files) w_.Files->DoTemplate(path, isSavedPage);
+    if (files_) files_->DoTemplate(path, isSavedPage);
 }
 
 void TGallery::lvTemplatesClick() {

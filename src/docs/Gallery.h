@@ -14,7 +14,8 @@ class QFrame;
 class QLabel;
 class QMenu;
 class TPicture;
-class TfrmMain;
+class TFileCommands;
+class TStageHost;
 
 // The list view of the gallery: a list that reports the mouse releases and
 // double clicks the gallery acts on.
@@ -42,7 +43,10 @@ public:
     static constexpr int kPathRole = Qt::UserRole;
     static constexpr int kIconRole = Qt::UserRole + 1;
 
-    explicit TGallery(TfrmMain& window);
+    TGallery(TStageHost& window, TFileCommands* files);
+
+    // True while an entry's name is edited in place.
+    bool RenamingEntry = false;
 
     // --- controls ---
     QLabel* lblChooseDesc1 = nullptr;
@@ -91,8 +95,9 @@ private:
     // Moves the file of an entry to its new name; see Rename1Click.
     void MoveEntryFiles(const QString& oldPath, const QString& newCaption);
 
-    TfrmMain& w_;
+    TStageHost& w_;
+    TFileCommands* files_;
     int generation_ = 0;  // counts list rebuilds (a rename waits across them)
 };
 
-TGallery* AttachGallery(TfrmMain& window);
+TGallery* AttachGallery(TStageHost& window, TFileCommands* files);

@@ -4,7 +4,8 @@
 #include "docs/Gallery.h"
 
 #include "app/HelpCalls.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "app/WhatsThis.h"
@@ -69,13 +70,13 @@ void TGallery::Rename1Click() {
     // on an accepted edit, on a cancelled one (Escape), and when the editor
     // goes away because the list was rebuilt meanwhile.
     item->setFlags(item->flags() | Qt::ItemIsEditable);
-    w_.RenamingEntry = true;
+    RenamingEntry = true;
     lvTemplates->editItem(item);
     QPointer<QWidget> editor = lvTemplates->indexWidget(lvTemplates->model()->index(lvTemplates->row(item), 0));
     QPointer<TGalleryList> list = lvTemplates;
-    while (w_.RenamingEntry && list && generation_ == generation && editor && !editor->isHidden())
+    while (RenamingEntry && list && generation_ == generation && editor && !editor->isHidden())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    w_.RenamingEntry = false;
+    RenamingEntry = false;
     // A rebuilt list no longer holds the item.
     if (!list || generation_ != generation) return;
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);

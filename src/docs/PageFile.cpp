@@ -1,7 +1,7 @@
 #include "docs/PageFile.h"
 #include "docs/SafeWrite.h"
 
-#include "docs/BinaryIO.h"
+#include "app/BinaryIO.h"
 #include "model/WebBlocks.h"
 
 #include <QCoreApplication>

@@ -15,7 +15,7 @@
 // written lies its snapshot picture, "<document>.bmp" (196 x 229), which the
 // gallery shows.
 
-#include "docs/BinaryIO.h"
+#include "app/BinaryIO.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -3,7 +3,8 @@
 
 #include "model/BuildCanvas.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/WhatsThis.h"
@@ -16,16 +17,17 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
 
 using namespace canvas;
 
-TBuildCanvas::TBuildCanvas(TfrmMain& window) : QObject(&window), w_(window), page_(window.Page) {
+TBuildCanvas::TBuildCanvas(TStageHost& window, TPage& page) : QObject(&window), w_(window), page_(page) {
     setObjectName(QStringLiteral("BuildCanvas"));
     CreateControls();
     keys_ = new TCanvasKeys(*this);
-    panels_ = new TPropertyPanels(window);
+    panels_ = new TPropertyPanels(window, page);
     WireControls();
     keys_->WirePanels();
 }
@@ -33,7 +35,7 @@ TBuildCanvas::TBuildCanvas(TfrmMain& window) : QObject(&window), w_(window), pag
 TBuildCanvas::~TBuildCanvas() = default;
 
 void TBuildCanvas::CreateControls() {
-    pnlToolBox = new QFrame(w_.pnlBuild);
+    pnlToolBox = new QFrame(w_.StagePanel(TStageHost::stBuild));
     pnlToolBox->setObjectName(QStringLiteral("pnlToolBox"));
     pnlToolBox->setGeometry(9, 19, 301, 273);
     pnlToolBox->setFrameShape(QFrame::NoFrame);
@@ -81,7 +83,7 @@ void TBuildCanvas::CreateControls() {
     imgShredder->setGeometry(7, 238, 78, 34);
     imgShredder->hide();
 
-    ScrollBar1 = new QScrollBar(Qt::Vertical, w_.pnlBuild);
+    ScrollBar1 = new QScrollBar(Qt::Vertical, w_.StagePanel(TStageHost::stBuild));
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     ScrollBar1->setGeometry(315, 20, 18, 271);
     ScrollBar1->setRange(0, 0);
@@ -90,9 +92,27 @@ void TBuildCanvas::CreateControls() {
     ScrollBar1->setFocusPolicy(Qt::NoFocus);
     ScrollBar1->hide();
 
+    // The timers belong to the window, where their names are looked up.
+    auto timer = [this](const char* name, int interval) {
+        auto* t = new QTimer(&w_);
+        t->setObjectName(QLatin1String(name));
+        t->setInterval(interval);
+        return t;
+    };
+    timAnim = timer("timAnim", 10);
+    timUp = timer("timUp", 250);
+    timDown = timer("timDown", 250);
+    timShredder = timer("timShredder", 100);
+    memBuzzsaw = new QPlainTextEdit(w_.StagePanel(TStageHost::stBuild));
+    memBuzzsaw->setObjectName(QStringLiteral("memBuzzsaw"));
+    memBuzzsaw->setPlainText(QStringLiteral("Page_Buzz1\nPage_Buzz2\nPage_Buzz3\nPage_Buzz4\n"
+                                            "Page_Buzz5\nPage_Buzz6\nPage_Buzz7\nPage_Buzz8"));
+    memBuzzsaw->setEnabled(false);
+    memBuzzsaw->hide();
+
     // The hints above the canvas and above the panels.
-    w_.lblBuildRight->setGeometry(9, 2, 320, 16);
-    w_.lblBuildLeft->setGeometry(TPropertyPanels::PanelLeft, 2, 287, 16);
+    w_.BuildHint(true)->setGeometry(9, 2, 320, 16);
+    w_.BuildHint(false)->setGeometry(TPropertyPanels::PanelLeft, 2, 287, 16);
 }
 
 void TBuildCanvas::WireControls() {
@@ -112,23 +132,23 @@ void TBuildCanvas::WireControls() {
     helpOnRightRelease(imgShredderBack, 30);
 
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TBuildCanvas::ScrollBar1Change);
-    connect(w_.timAnim, &QTimer::timeout, this, &TBuildCanvas::timAnimTimer);
-    connect(w_.timUp, &QTimer::timeout, this, &TBuildCanvas::timUpTimer);
-    connect(w_.timDown, &QTimer::timeout, this, &TBuildCanvas::timDownTimer);
-    connect(w_.timShredder, &QTimer::timeout, this, &TBuildCanvas::timShredderTimer);
+    connect(timAnim, &QTimer::timeout, this, &TBuildCanvas::timAnimTimer);
+    connect(timUp, &QTimer::timeout, this, &TBuildCanvas::timUpTimer);
+    connect(timDown, &QTimer::timeout, this, &TBuildCanvas::timDownTimer);
+    connect(timShredder, &QTimer::timeout, this, &TBuildCanvas::timShredderTimer);
 
-    w_.hooks.SelectAndHighlight = [this](int index) {
+    w_.Hooks().SelectAndHighlight = [this](int index) {
         SelectBlock(index);
         HighLightBlock(index);
     };
-    w_.hooks.ClearPage = [this] { ClearPage(); };
-    w_.hooks.LoadChunk = [this](int index) { LoadChunk(index, false); };
-    w_.hooks.ShowBlankPanel = [this] {
+    w_.Hooks().ClearPage = [this] { ClearPage(); };
+    w_.Hooks().LoadChunk = [this](int index) { LoadChunk(index, false); };
+    w_.Hooks().ShowBlankPanel = [this] {
         panels_->ShowPanel(-1);
         panels_->pnlBlank->raise();
     };
     // Entering the Build stage puts the shredder in front of the canvas.
-    w_.hooks.StageEntered[TfrmMain::stBuild].push_back([this](int) {
+    w_.Hooks().StageEntered[TStageHost::stBuild].push_back([this](int) {
         imgShredderBack->raise();
         imgShredder->raise();
     });
@@ -211,13 +231,13 @@ void TBuildCanvas::UpdateScrollBar() {
     }
 }
 
-TBuildCanvas* AttachBuildStage(TfrmMain& window) {
+TBuildCanvas* AttachBuildStage(TStageHost& window, TPage& page) {
     if (TBuildCanvas* existing = BuildCanvasOf(window)) return existing;
-    auto* canvas = new TBuildCanvas(window);
+    auto* canvas = new TBuildCanvas(window, page);
     new TPageHistory(*canvas);
     return canvas;
 }
 
-TBuildCanvas* BuildCanvasOf(TfrmMain& window) {
+TBuildCanvas* BuildCanvasOf(TStageHost& window) {
     return window.findChild<TBuildCanvas*>(QStringLiteral("BuildCanvas"), Qt::FindDirectChildrenOnly);
 }

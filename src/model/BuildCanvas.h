@@ -16,8 +16,10 @@
 class QFrame;
 class QLabel;
 class QMouseEvent;
+class QPlainTextEdit;
 class QScrollBar;
-class TfrmMain;
+class QTimer;
+class TStageHost;
 class TPage;
 class TPicture;
 class TPropertyPanels;
@@ -50,7 +52,7 @@ constexpr int BrickRowOfTop(int top) { return top / (RowPitch + FirstRowTop); }
 class TBuildCanvas : public QObject {
     Q_OBJECT
 public:
-    explicit TBuildCanvas(TfrmMain& window);
+    TBuildCanvas(TStageHost& window, TPage& page);
     ~TBuildCanvas() override;
 
     // --- the page model operations other parts call ---
@@ -136,7 +138,8 @@ signals:
     void pageCleared();
 
 public:
-    TfrmMain& Window() { return w_; }
+    TStageHost& Window() { return w_; }
+    TPage& Page() { return page_; }
 
     // --- controls (named as their objectName) ---
     QFrame* pnlToolBox = nullptr;
@@ -170,6 +173,8 @@ public:
 
     // The six toolbox blocks by kind.
     TPicture* Brick(int kind) const;
+    // The scroll bar's position the rows were last moved to.
+    int LastScrollPos() const { return lastScrollPos_; }
 
 private:
     void CreateControls();
@@ -189,17 +194,25 @@ private:
     void GrabAtTopCentre(QWidget* control);
     void ShredOutOfView(int chunkIndex, int first);
 
-    TfrmMain& w_;
+    TStageHost& w_;
     TPage& page_;
     TPropertyPanels* panels_ = nullptr;
     TCanvasKeys* keys_ = nullptr;
     TWebBlock* pressedRow_ = nullptr;  // a row pressed with the left button, for its click
     bool clickCancelled_ = false;      // the press became a drag
     bool scrollQuiet_ = false;
+    int lastScrollPos_ = 0;
+    // The canvas's timers: a dragged block's slide back, scrolling while a
+    // block is dragged over the top or bottom row, the shredder's frames.
+    QTimer* timAnim = nullptr;
+    QTimer* timUp = nullptr;
+    QTimer* timDown = nullptr;
+    QTimer* timShredder = nullptr;
+    QPlainTextEdit* memBuzzsaw = nullptr;  // the shredder's frames, one picture name a line
 };
 
 // Builds the canvas and the property panels on the Build stage of `window`
 // and plugs them into its stage switch.
-TBuildCanvas* AttachBuildStage(TfrmMain& window);
+TBuildCanvas* AttachBuildStage(TStageHost& window, TPage& page);
 // The canvas of `window` (null before AttachBuildStage).
-TBuildCanvas* BuildCanvasOf(TfrmMain& window);
+TBuildCanvas* BuildCanvasOf(TStageHost& window);

@@ -4,7 +4,8 @@
 
 #include "model/BuildCanvas.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/WhatsThis.h"
@@ -110,7 +111,7 @@ void TBuildCanvas::DropBrick(TPicture* brick, QMouseEvent* event) {
 void TBuildCanvas::ReturnBrickHome(TPicture* brick) {
     ReturningBrick = brick;
     brick->move(HomeLeft - SlideDistance, brick->Tag);
-    w_.timAnim->start();
+    timAnim->start();
     StopAutoScroll();
 }
 
@@ -124,7 +125,7 @@ void TBuildCanvas::timAnimTimer() {
     }
     for (int kind = 0; kind < kBlockKindCount; ++kind)
         if (TPicture* b = Brick(kind)) b->move(HomeLeft, b->Tag);
-    w_.timAnim->stop();
+    timAnim->stop();
     BrickReturning = false;
     DraggingBrick = false;
     ReturningBrick = nullptr;

@@ -3,7 +3,8 @@
 
 #include "model/BuildCanvas.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "model/PropertyPanels.h"
@@ -54,13 +55,13 @@ bool TBuildCanvas::ScrollRowsUp() {
 
 void TBuildCanvas::ScrollBar1Change(int position) {
     if (scrollQuiet_) {
-        w_.LastScrollPos = position;
+        lastScrollPos_ = position;
         return;
     }
     // A change of one place scrolls one row. When the thumb jumps several
     // places at once the view follows it all the way, so the bar always
     // tells which blocks are shown; the result is that of single steps.
-    const int steps = position - w_.LastScrollPos;
+    const int steps = position - lastScrollPos_;
     w_.LockWindow(&w_);
     if (steps == 1) {
         ScrollRowsDown();
@@ -76,7 +77,7 @@ void TBuildCanvas::ScrollBar1Change(int position) {
             HighLightBlock(std::clamp(litBlock - target, 0, RowCount() - 1));
         }
     }
-    w_.LastScrollPos = position;
+    lastScrollPos_ = position;
     w_.LockWindow(nullptr);
 }
 
@@ -84,12 +85,12 @@ void TBuildCanvas::SetScrollQuietly(int position) {
     scrollQuiet_ = true;
     ScrollBar1->setValue(position);
     scrollQuiet_ = false;
-    w_.LastScrollPos = ScrollBar1->value();
+    lastScrollPos_ = ScrollBar1->value();
 }
 
 void TBuildCanvas::StopAutoScroll() {
-    w_.timUp->stop();
-    w_.timDown->stop();
+    timUp->stop();
+    timDown->stop();
 }
 
 void TBuildCanvas::AutoScrollForRow(int row, int oldLeft) {
@@ -98,8 +99,8 @@ void TBuildCanvas::AutoScrollForRow(int row, int oldLeft) {
         if (!on) t->stop();
         else if (!t->isActive()) t->start();
     };
-    enable(w_.timUp, row == 0);
-    enable(w_.timDown, row == ShownRows && oldLeft > ScrollLeft);
+    enable(timUp, row == 0);
+    enable(timDown, row == ShownRows && oldLeft > ScrollLeft);
 }
 
 void TBuildCanvas::timUpTimer() { ScrollBar1->setValue(ScrollBar1->value() - 1); }
@@ -238,9 +239,9 @@ void TBuildCanvas::ShredOutOfView(int chunkIndex, int first) {
 }
 
 void TBuildCanvas::AnimateShredder() {
-    w_.timShredder->setInterval(125);
+    timShredder->setInterval(125);
     imgShredder->Tag = 0;
-    w_.timShredder->start();
+    timShredder->start();
 }
 
 void TBuildCanvas::timShredderTimer() {
@@ -249,10 +250,10 @@ void TBuildCanvas::timShredderTimer() {
         imgShredderBack->raise();
         imgShredder->hide();
         imgShredder->Tag = 0;
-        w_.timShredder->stop();
+        timShredder->stop();
     } else {
         imgShredder->show();
-        const QString frame = w_.memBuzzsaw->document()->findBlockByNumber(imgShredder->Tag).text().trimmed();
+        const QString frame = memBuzzsaw->document()->findBlockByNumber(imgShredder->Tag).text().trimmed();
         imgShredder->setPixmap(ResourceBitmap(frame));
         imgShredder->Tag = imgShredder->Tag + 1;
     }

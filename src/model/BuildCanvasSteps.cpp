@@ -4,7 +4,8 @@
 
 #include "model/BuildCanvas.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlock.h"
 

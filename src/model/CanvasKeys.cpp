@@ -1,6 +1,7 @@
 #include "model/CanvasKeys.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "model/BuildCanvas.h"
@@ -105,7 +106,7 @@ TCanvasKeys::TCanvasKeys(TBuildCanvas& canvas) : QObject(&canvas), canvas_(canva
     shpFocusFrame->hide();
     connect(qApp, &QApplication::focusChanged, this, [this] {
         // Not while the window goes (its page is already gone then).
-        if (MainWindow() == &canvas_.Window()) UpdateFocusFrame();
+        if (StageHost() == &canvas_.Window()) UpdateFocusFrame();
     });
     UpdateFocusFrame();
 }
@@ -124,7 +125,7 @@ void TCanvasKeys::WirePanels() {
     panels.spdImgFile->setFocusPolicy(Qt::TabFocus);
     // A row tells what its block says, also after the block was edited.
     connect(&panels, &TPropertyPanels::fieldEdited, this, [this] {
-        const TPage& page = canvas_.Window().Page;
+        const TPage& page = canvas_.Page();
         const TWebChunk* chunk = page.CurrentChunk();
         for (TWebBlock* row : canvas_.CanvasRows)
             if (chunk && row->ChunkIndex == page.CurrentIndex) row->setAccessibleDescription(BlockSummary(*chunk));
@@ -139,7 +140,7 @@ void TCanvasKeys::WirePanels() {
 
 QWidget* TCanvasKeys::FirstField() const {
     TPropertyPanels& p = canvas_.Panels();
-    const TWebChunk* chunk = canvas_.Window().Page.CurrentChunk();
+    const TWebChunk* chunk = canvas_.Page().CurrentChunk();
     if (!chunk) return nullptr;
     switch (chunk->Kind) {
         case bkPara: return p.txtParagraph;
@@ -193,7 +194,7 @@ bool TCanvasKeys::ToolboxKey(int key, Qt::KeyboardModifiers mods) {
 }
 
 bool TCanvasKeys::PageKey(int key, Qt::KeyboardModifiers mods) {
-    TPage& page = canvas_.Window().Page;
+    TPage& page = canvas_.Page();
     const bool moving = mods == Qt::AltModifier || mods == Qt::ControlModifier;
     if (mods != Qt::NoModifier && !(moving && (key == Qt::Key_Up || key == Qt::Key_Down))) return false;
     const int current = page.CurrentIndex;
@@ -224,7 +225,7 @@ bool TCanvasKeys::PageKey(int key, Qt::KeyboardModifiers mods) {
 }
 
 void TCanvasKeys::UpdateFocusFrame() {
-    const TPage& page = canvas_.Window().Page;
+    const TPage& page = canvas_.Page();
     QRect around;
     // The stops speak of what they act on.
     const QString toolName = QCoreApplication::translate("CanvasKeys", "Toolbox: ") + BlockKindName(toolKind_);

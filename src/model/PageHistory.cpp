@@ -1,7 +1,6 @@
 #include "model/PageHistory.h"
 
-#include "app/MainWindow.h"
-#include "html/ViewStage.h"
+#include "app/StageHost.h"
 #include "model/BuildCanvas.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlocks.h"
@@ -92,7 +91,7 @@ struct TPageHistory::TStep {
 };
 
 TPageHistory::TPageHistory(TBuildCanvas& canvas)
-    : QObject(&canvas), canvas_(canvas), w_(canvas.Window()), page_(canvas.Window().Page) {
+    : QObject(&canvas), canvas_(canvas), w_(canvas.Window()), page_(canvas.Page()) {
     setObjectName(QStringLiteral("PageHistory"));
     connect(&canvas_, &TBuildCanvas::blockInserting, this, &TPageHistory::BlockInserting);
     connect(&canvas_, &TBuildCanvas::blockMoving, this, &TPageHistory::BlockMoving);
@@ -105,9 +104,9 @@ TPageHistory::TPageHistory(TBuildCanvas& canvas)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
         if (pos_ > 0 && steps_[size_t(pos_ - 1)]->control == old) CloseTyping();
     });
-    if (w_.menEditUndo) connect(w_.menEditUndo, &QAction::triggered, this, &TPageHistory::Undo);
-    if (w_.menEditRedo) connect(w_.menEditRedo, &QAction::triggered, this, &TPageHistory::Redo);
-    connect(&w_, &TfrmMain::stageChanged, this, [this] {
+    if (w_.MenuItem(TStageHost::TMenuItem::EditUndo)) connect(w_.MenuItem(TStageHost::TMenuItem::EditUndo), &QAction::triggered, this, &TPageHistory::Undo);
+    if (w_.MenuItem(TStageHost::TMenuItem::EditRedo)) connect(w_.MenuItem(TStageHost::TMenuItem::EditRedo), &QAction::triggered, this, &TPageHistory::Redo);
+    connect(&w_, &TStageHost::stageChanged, this, [this] {
         CloseTyping();
         UpdateActions();
     });
@@ -120,8 +119,8 @@ TPageHistory::~TPageHistory() = default;
 void TPageHistory::InterceptEditorUndo() {
     // The panels' text fields have an undo of their own that knows nothing
     // of the blocks; their undo and redo keys go to the page's history.
-    for (auto* edit : w_.pnlBuild->findChildren<QLineEdit*>()) edit->installEventFilter(this);
-    for (auto* edit : w_.pnlBuild->findChildren<QPlainTextEdit*>()) edit->installEventFilter(this);
+    for (auto* edit : w_.StagePanel(TStageHost::stBuild)->findChildren<QLineEdit*>()) edit->installEventFilter(this);
+    for (auto* edit : w_.StagePanel(TStageHost::stBuild)->findChildren<QPlainTextEdit*>()) edit->installEventFilter(this);
 }
 
 bool TPageHistory::eventFilter(QObject* watched, QEvent* event) {
@@ -144,22 +143,22 @@ QString TPageHistory::RedoName() const { return CanRedo() ? steps_[size_t(pos_)]
 
 bool TPageHistory::Allowed() const {
     const bool carrying = canvas_.DraggingBlock || (canvas_.DraggingBrick && !canvas_.ReturningBrick);
-    return w_.CurrentStage == TfrmMain::stBuild && !carrying && !page_.FillingPanel;
+    return w_.CurrentStage() == TStageHost::stBuild && !carrying && !page_.FillingPanel;
 }
 
 void TPageHistory::UpdateActions() {
-    const bool build = w_.CurrentStage == TfrmMain::stBuild;
+    const bool build = w_.CurrentStage() == TStageHost::stBuild;
     auto show = [](QAction* action, const QString& verb, const QString& name, bool enabled) {
         if (!action) return;
         action->setText(name.isEmpty() ? verb : verb + QLatin1Char(' ') + name);
         action->setEnabled(enabled);
     };
-    show(w_.menEditUndo, QCoreApplication::translate("PageHistory", "&Undo"), UndoName(), build && CanUndo());
-    show(w_.menEditRedo, QCoreApplication::translate("PageHistory", "&Redo"), RedoName(), build && CanRedo());
+    show(w_.MenuItem(TStageHost::TMenuItem::EditUndo), QCoreApplication::translate("PageHistory", "&Undo"), UndoName(), build && CanUndo());
+    show(w_.MenuItem(TStageHost::TMenuItem::EditRedo), QCoreApplication::translate("PageHistory", "&Redo"), RedoName(), build && CanRedo());
 }
 
 TPageHistory::TExtras TPageHistory::Extras() const {
-    return {page_.PageTitle, w_.View ? w_.View->SelectedStyleName() : QString(), page_.FitPhone};
+    return {page_.PageTitle, StyleName ? StyleName() : QString(), page_.FitPhone};
 }
 
 void TPageHistory::NoteUnchangedState() {
@@ -338,12 +337,12 @@ void TPageHistory::Apply(TStep& step, bool undo) {
     applying_ = false;
 }
 
-TPageHistory* PageHistoryOf(TfrmMain& window) {
+TPageHistory* PageHistoryOf(TStageHost& window) {
     TBuildCanvas* canvas = BuildCanvasOf(window);
     return canvas ? canvas->findChild<TPageHistory*>(QStringLiteral("PageHistory"), Qt::FindDirectChildrenOnly)
                   : nullptr;
 }
 
-void MarkPageSaved(TfrmMain& window) {
+void MarkPageSaved(TStageHost& window) {
     if (TPageHistory* history = PageHistoryOf(window)) history->MarkSaved();
 }

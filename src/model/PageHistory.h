@@ -19,13 +19,14 @@
 #include <QPointer>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QAction;
 class QWidget;
 class TBuildCanvas;
-class TfrmMain;
+class TStageHost;
 class TPage;
 struct TWebChunk;
 
@@ -53,6 +54,10 @@ public:
     QString RedoName() const;
     int UndoCount() const { return pos_; }
     int RedoCount() const { return int(steps_.size()) - pos_; }
+
+    // The page's chosen style name (kept beside the page, not in it); the
+    // composition root points it at the page's session.
+    std::function<QString()> StyleName;
 
     void Undo();
     void Redo();
@@ -97,7 +102,7 @@ private:
     void InterceptEditorUndo();
 
     TBuildCanvas& canvas_;
-    TfrmMain& w_;
+    TStageHost& w_;
     TPage& page_;
     std::deque<std::unique_ptr<TStep>> steps_;
     int pos_ = 0;        // steps done; steps_[pos_..] can be redone
@@ -109,6 +114,6 @@ private:
 };
 
 // The history of the page of `window` (null before the Build stage exists).
-TPageHistory* PageHistoryOf(TfrmMain& window);
+TPageHistory* PageHistoryOf(TStageHost& window);
 // Saving calls this: the page as it stands is the one on disk.
-void MarkPageSaved(TfrmMain& window);
+void MarkPageSaved(TStageHost& window);

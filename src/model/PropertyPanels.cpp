@@ -4,7 +4,8 @@
 
 #include "model/PropertyPanels.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 
@@ -75,7 +76,7 @@ QIcon MakeGlyph(Glyph g) {
 
 }  // namespace
 
-TPropertyPanels::TPropertyPanels(TfrmMain& window) : QObject(&window), w_(window), page_(window.Page) {
+TPropertyPanels::TPropertyPanels(TStageHost& window, TPage& page) : QObject(&window), w_(window), page_(page) {
     setObjectName(QStringLiteral("PropertyPanels"));
     CreateParaPanel();
     CreateLinkPanel();
@@ -89,7 +90,7 @@ TPropertyPanels::TPropertyPanels(TfrmMain& window) : QObject(&window), w_(window
 }
 
 QFrame* TPropertyPanels::MakePanel(const char* name, int tag) {
-    auto* panel = new QFrame(w_.pnlBuild);
+    auto* panel = new QFrame(w_.StagePanel(TStageHost::stBuild));
     panel->setObjectName(QLatin1String(name));
     panel->setGeometry(PanelLeft, PanelTop, PanelWidth, PanelHeight);
     panel->setFrameShape(QFrame::Panel);

@@ -16,7 +16,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QToolButton;
 class QWidget;
-class TfrmMain;
+class TStageHost;
 class TPage;
 class TPicture;
 class TWebChunk;
@@ -29,7 +29,7 @@ public:
     static constexpr int PanelWidth = 281;
     static constexpr int PanelHeight = 273;
 
-    explicit TPropertyPanels(TfrmMain& window);
+    TPropertyPanels(TStageHost& window, TPage& page);
 
     // Hides every panel, releases the alignment buttons of kinds 0..4 and
     // shows the panel of `kind` (the blank panel for any other value).
@@ -151,7 +151,7 @@ private:
     void SelectListItem(QComboBox* list, const QString& text, void (TPropertyPanels::*change)());
     void Focus(QWidget* control);
 
-    TfrmMain& w_;
+    TStageHost& w_;
     TPage& page_;
     bool filling_ = false;  // a fill function is writing the controls
     QObject* editSource_ = nullptr;  // reported as the control of the edits it makes

@@ -4,7 +4,8 @@
 #include "model/PropertyPanels.h"
 
 #include "app/EditorText.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/Utils.h"
 
 #include <QComboBox>

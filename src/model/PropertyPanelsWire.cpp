@@ -6,7 +6,8 @@
 #include "viewer/ImageCache.h"
 
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "app/WhatsThis.h"
@@ -82,7 +83,7 @@ void TPropertyPanels::cmbLinkPagesChange(int index) {
     const QString doc = cmbLinkPages->itemData(index).toString();
     cmbLinkPages->setCurrentIndex(0);
     if (doc.isEmpty() || !page_.CurrentChunk() || !page_.CurrentChunk()->Link) return;
-    const QString file = w_.hooks.LinkedPageFile ? w_.hooks.LinkedPageFile(doc) : QString();
+    const QString file = w_.Hooks().LinkedPageFile ? w_.Hooks().LinkedPageFile(doc) : QString();
     if (file.isEmpty()) return;
     // "my page.html" is linked as "my%20page.html".
     txtLinkURL->setText(QString::fromLatin1(QUrl::toPercentEncoding(file)));

@@ -1,12 +1,13 @@
 #include "preview/BrowserPreview.h"
 
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
-#include "html/ViewStage.h"
+#include "model/WebBlocks.h"
+#include "preview/ViewStage.h"
 #include "preview/ExecFile.h"
 #include "viewer/HtmlViewer.h"
 
@@ -19,45 +20,44 @@
 #include <cstring>
 #include <QSaveFile>
 
-TBrowserPreview* AttachBrowserPreview(TfrmMain& window) {
-    auto* preview = new TBrowserPreview(window);
-    window.Browser = preview;
-    return preview;
+TBrowserPreview* AttachBrowserPreview(TStageHost& window, TPage& page, TViewStage* view) {
+    return new TBrowserPreview(window, page, view);
 }
 
-TBrowserPreview::TBrowserPreview(TfrmMain& window) : QObject(&window), w_(window) {
+TBrowserPreview::TBrowserPreview(TStageHost& window, TPage& page, TViewStage* view)
+    : QObject(&window), w_(window), page_(page), view_(view) {
     setObjectName(QStringLiteral("BrowserPreview"));
-    w_.ExecFile = new TExecFile(&w_);
-    w_.ExecFile->Associate = true;
-    w_.ExecFile->Wait = false;
-    w_.ExecFile->OnFail = [this](TExecFile&) { ExecFileFail(); };
-    connect(w_.ExternalPreview1, &QAction::triggered, this, &TBrowserPreview::ExternalPreview1Click);
-    if (w_.View)
+    ExecFile = new TExecFile(&w_);
+    ExecFile->Associate = true;
+    ExecFile->Wait = false;
+    ExecFile->OnFail = [this](TExecFile&) { ExecFileFail(); };
+    connect(w_.MenuItem(TStageHost::TMenuItem::ExternalPreview), &QAction::triggered, this, &TBrowserPreview::ExternalPreview1Click);
+    if (view_)
         // The viewer reports every button's release here; only the right
         // button's says "joy" (a left click selects text or follows a link).
-        w_.View->ctlHTML->RightMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+        view_->ctlHTML->RightMouseUp.push_back([this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
             if (button == Qt::RightButton)
                 Dialogs().Tell(&w_, w_.ApplicationTitle(), QStringLiteral("joy"), TMsgIcon::None);
-        };
+        });
 }
 
 QString TBrowserPreview::PreviewFile() { return JoinPath(HTMLDir(), QStringLiteral("~tmpprvw.html")); }
 
 void TBrowserPreview::ExternalPreview1Click() {
-    TViewStage* view = w_.View;
+    TViewStage* view = view_;
     if (!view) return;
     QString target = PreviewFile();
     QString text = view->HTMLText();
-    if (w_.CurrentStage < TfrmMain::stView) {
+    if (w_.CurrentStage() < TStageHost::stView) {
         // Built afresh from the blocks, without the style, for this preview
         // only: the page's HTML stays made from the blocks.
-        text = BuildPageHTML(w_.Page, view->chkLogo->isChecked());
-    } else if (!w_.Page.DocFileName.isEmpty()) {
+        text = BuildPageHTML(page_, view->chkLogo->isChecked());
+    } else if (!page_.DocFileName.isEmpty()) {
         target = view->PageHTMLPath();
     }
     if (!view->WriteHTMLFile(target, text)) return;
-    w_.ExecFile->CommandLine = target;
-    w_.ExecFile->Execute();
+    ExecFile->CommandLine = target;
+    ExecFile->Execute();
 }
 
 QString TBrowserPreview::RedirectPage(const QString& address) {
@@ -86,13 +86,13 @@ void TBrowserPreview::OpenURLInBrowser(const QString& address) {
         ExecFileFail();
         return;
     }
-    w_.ExecFile->CommandLine = page;
-    w_.ExecFile->Execute();
+    ExecFile->CommandLine = page;
+    ExecFile->Execute();
 }
 
 void TBrowserPreview::ExecFileFail() {
     // What is missing, and where the page is, so it can be opened by hand.
-    const TExecFile& exec = *w_.ExecFile;
+    const TExecFile& exec = *ExecFile;
     QString text = QCoreApplication::translate("BrowserPreview", "There has been an error previewing this site with your Web Browser.");
     if (exec.AssociatedProgram.isEmpty())
         text += QCoreApplication::translate("BrowserPreview", "\n\nNo program that opens web pages was found on this computer. Install a web "

@@ -8,12 +8,14 @@
 #include <QString>
 
 class TExecFile;
-class TfrmMain;
+class TPage;
+class TStageHost;
+class TViewStage;
 
 class TBrowserPreview : public QObject {
     Q_OBJECT
 public:
-    explicit TBrowserPreview(TfrmMain& window);
+    TBrowserPreview(TStageHost& window, TPage& page, TViewStage* view);
 
     // The File menu's "External Preview": the page in the browser.
     void ExternalPreview1Click();
@@ -27,9 +29,14 @@ public:
     // The redirect page's text for `address`, exactly as written.
     static QString RedirectPage(const QString& address);
 
+    // The launcher the browser is started with.
+    TExecFile* ExecFile = nullptr;
+
 private:
-    TfrmMain& w_;
+    TStageHost& w_;
+    TPage& page_;
+    TViewStage* view_;  // the View stage, whose HTML is previewed (null: no preview)
 };
 
 // Creates the main window's launcher and its browser commands.
-TBrowserPreview* AttachBrowserPreview(TfrmMain& window);
+TBrowserPreview* AttachBrowserPreview(TStageHost& window, TPage& page, TViewStage* view);

@@ -1,10 +1,11 @@
 #include "preview/SendWeb.h"
 
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/Utils.h"
+#include "model/WebBlocks.h"
 #include "preview/BrowserPreview.h"
 #include "upload/SendPanel.h"
 #include "upload/ServerBox.h"
@@ -45,21 +46,23 @@ TPicture* MakeLogo(QWidget* parent, const char* name, const char* picture, const
 
 }  // namespace
 
-TSendWeb* AttachSendWeb(TfrmMain& window) {
-    auto* web = new TSendWeb(window);
-    window.Web = web;
-    return web;
+TSendWeb* AttachSendWeb(TStageHost& window, const TPage& page, TServerBox* servers, TBrowserPreview* browser) {
+    return new TSendWeb(window, page, servers, browser);
 }
 
-TSendWeb::TSendWeb(TfrmMain& window) : QObject(&window), w_(window) {
+TSendWeb::TSendWeb(TStageHost& window, const TPage& page, TServerBox* servers, TBrowserPreview* browser)
+    : QObject(&window), w_(window), page_(page), servers_(servers), browser_(browser) {
     setObjectName(QStringLiteral("SendWeb"));
     CreateControls();
     WireArrow(imgUploadLeft, true);
     WireArrow(imgUploadRight, false);
-    connect(w_.timWebAn, &QTimer::timeout, this, [this] { RotateLeft ? MoveWebLeft() : MoveWebRight(); });
+    timWebAn = new QTimer(&w_);  // the window's, where its name is looked up
+    timWebAn->setObjectName(QStringLiteral("timWebAn"));
+    timWebAn->setInterval(250);
+    connect(timWebAn, &QTimer::timeout, this, [this] { RotateLeft ? MoveWebLeft() : MoveWebRight(); });
 
     auto open = [this](const QString& address) {
-        if (w_.Browser) w_.Browser->OpenURLInBrowser(address);
+        if (browser_) browser_->OpenURLInBrowser(address);
     };
     connect(imgBrenfoldPage, &TPicture::clicked, this, [open] { open(MakerAddress()); });
     for (size_t i = 0; i < kPartnerSites.size(); ++i)
@@ -69,24 +72,24 @@ TSendWeb::TSendWeb(TfrmMain& window) : QObject(&window), w_(window) {
 
     // The user's page leaves the magnifier with every stage switch but the
     // one that the upload itself makes.
-    for (int s = TfrmMain::stChoose; s <= TfrmMain::stSend; ++s)
-        w_.hooks.StageEntered[size_t(s)].push_back([this](int) { imgYourPage->hide(); });
-    w_.hooks.StageEntered[TfrmMain::stSend].push_back([this](int) {
+    for (int s = TStageHost::stChoose; s <= TStageHost::stSend; ++s)
+        w_.Hooks().StageEntered[size_t(s)].push_back([this](int) { imgYourPage->hide(); });
+    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int) {
         MagnifierPage = -1;
         imgWebBack->lower();
     });
-    w_.hooks.StageEntered[TfrmMain::stSent].push_back([this](int) {
-        if (w_.Uploaded) DisplayMagnifier();
+    w_.Hooks().StageEntered[TStageHost::stSent].push_back([this](int) {
+        if (Uploaded) DisplayMagnifier();
     });
-    w_.hooks.UploadSucceeded.push_back([this] {
-        w_.Uploaded = true;
+    w_.Hooks().UploadSucceeded.push_back([this] {
+        Uploaded = true;
         MagnifierPage = kYourPage;
         DisplayMagnifier();
     });
 }
 
 void TSendWeb::CreateControls() {
-    QFrame* pnl = w_.pnlSend;
+    QFrame* pnl = w_.StagePanel(TStageHost::stSend);
     imgWebBack = new TPicture(pnl, QStringLiteral("imgWebBack"));
     imgWebBack->setGeometry(192, 70, 420, 210);
     imgWebBack->Tag = 75;
@@ -137,7 +140,7 @@ void TSendWeb::WireArrow(TPicture* arrow, bool left) {
     // are left; the frame count goes on.
     connect(arrow, &TPicture::clicked, this, [this, left] {
         RotateLeft = left;
-        w_.timWebAn->start();
+        timWebAn->start();
         PlayResourceSound(QStringLiteral("wavWebTurn"));
     });
 }
@@ -156,7 +159,7 @@ void TSendWeb::MoveWeb(bool left) {
     } else {
         DrawResourceBitmap(imgWebBack, QStringLiteral("Web_Back"), 0, 0);
         RotateFrame = 0;
-        w_.timWebAn->stop();
+        timWebAn->stop();
         MagnifierPage += left ? -1 : 1;
         DisplayMagnifier();
     }
@@ -171,8 +174,8 @@ void TSendWeb::HideLogos() {
 }
 
 void TSendWeb::DisplayMagnifier() {
-    if (MagnifierPage < 0) MagnifierPage = w_.Uploaded ? kYourPage : kYourPage - 1;
-    if (MagnifierPage > kYourPage || (MagnifierPage == kYourPage && !w_.Uploaded)) MagnifierPage = 0;
+    if (MagnifierPage < 0) MagnifierPage = Uploaded ? kYourPage : kYourPage - 1;
+    if (MagnifierPage > kYourPage || (MagnifierPage == kYourPage && !Uploaded)) MagnifierPage = 0;
     HideLogos();
     TPicture* logo = nullptr;
     QString caption;
@@ -198,17 +201,17 @@ QString TSendWeb::MakerAddress() {
 }
 
 QString TSendWeb::YourPageAddress() const {
-    const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
+    const tWWWServerType* server = servers_ ? servers_->SelectedServer() : nullptr;
     if (!server) return QString();
     // The page's name as the upload sends it; its extension is replaced
     // within the file name only, so a name without one never cuts the
     // server's address at a dot.
-    const QString address = JoinURL(server->URL, SentPageName(w_.Page.DocFileName));
+    const QString address = JoinURL(server->URL, SentPageName(page_.DocFileName));
     return ReplaceAll(address, QStringLiteral(" "), QString());
 }
 
 void TSendWeb::imgYourPageClick() {
-    if (!w_.Uploaded) return;
+    if (!Uploaded) return;
     const QString address = YourPageAddress();
-    if (!address.isEmpty() && w_.Browser) w_.Browser->OpenURLInBrowser(address);
+    if (!address.isEmpty() && browser_) browser_->OpenURLInBrowser(address);
 }

@@ -10,7 +10,11 @@
 
 class QLabel;
 class TPicture;
-class TfrmMain;
+class QTimer;
+class TBrowserPreview;
+class TPage;
+class TServerBox;
+class TStageHost;
 
 // A site the magnifier can show.
 struct TPartnerSite {
@@ -24,7 +28,7 @@ extern const std::array<TPartnerSite, 5> kPartnerSites;
 class TSendWeb : public QObject {
     Q_OBJECT
 public:
-    explicit TSendWeb(TfrmMain& window);
+    TSendWeb(TStageHost& window, const TPage& page, TServerBox* servers, TBrowserPreview* browser);
 
     // --- controls on the Send panel ---
     TPicture* imgWebBack = nullptr;
@@ -41,6 +45,8 @@ public:
     int MagnifierPage = -1;  // -1 none, 0 the maker, 1 to 5 partners, 6 the user's page
     bool RotateLeft = false;
     int RotateFrame = 0;     // the next frame of the rotation, 0 to 4
+    bool Uploaded = false;   // an upload has succeeded since the program started
+    QTimer* timWebAn = nullptr;  // the rotation
 
     // Shows the logo of MagnifierPage, after wrapping it.
     void DisplayMagnifier();
@@ -61,9 +67,12 @@ private:
     void HideLogos();
     void imgYourPageClick();
 
-    TfrmMain& w_;
+    TStageHost& w_;
+    const TPage& page_;
+    TServerBox* servers_;        // the server box the page went to (null: none)
+    TBrowserPreview* browser_;   // opens addresses (null: nothing opens)
 };
 
 // Puts the web on the Send panel and plugs it into the stage switch and
 // the upload.
-TSendWeb* AttachSendWeb(TfrmMain& window);
+TSendWeb* AttachSendWeb(TStageHost& window, const TPage& page, TServerBox* servers, TBrowserPreview* browser);

@@ -2,7 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Utils.h"
-#include "docs/BinaryIO.h"
+#include "app/BinaryIO.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,11 +2,9 @@
 
 #include "app/AppPaths.h"
 #include "app/HelpCalls.h"
-#include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
-#include "html/ViewStage.h"
 #include "model/PictureQuestion.h"
 #include "viewer/HtmlViewer.h"
 
@@ -584,15 +582,4 @@ void TfrmStyleWiz::btnFinishClick() {
         if (NewStyle && EditStyle == NewStyle.get()) EditList.Add(std::move(NewStyle));
     }
     if (AskForSave()) accept();
-}
-
-// ---------------------------------------------------------------------------
-
-void AttachStyleWizard(TfrmMain& window) {
-    TViewStage* view = window.View;
-    if (!view) return;
-    view->RunStyleWizard = [&window, view] {
-        TfrmStyleWiz wizard(view->StyleList, &window);
-        Dialogs().Run(&wizard);
-    };
 }

@@ -22,7 +22,6 @@ class QRadioButton;
 class QStackedWidget;
 class QToolButton;
 class THTMLViewer;
-class TfrmMain;
 
 // A panel showing one colour; a click (or Space) asks for another.
 class TColorPanel : public QFrame {
@@ -145,7 +144,3 @@ private:
 
     std::unique_ptr<TStyleChunk> NewStyle;  // EditStyle while it is no EditList record
 };
-
-// Fills the View stage's "Edit Styles" hook: runs the wizard modally on the
-// window's style list.
-void AttachStyleWizard(TfrmMain& window);

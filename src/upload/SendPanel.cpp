@@ -1,7 +1,7 @@
 #include "upload/SendPanel.h"
 
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/Settings.h"
@@ -10,6 +10,7 @@
 #include "docs/HtmlCommand.h"
 #include "docs/SafeWrite.h"
 #include "html/PageEncoding.h"
+#include "model/WebBlocks.h"
 #include "upload/ServerBox.h"
 #include "upload/SiteExport.h"
 #include "upload/UploadSequence.h"
@@ -65,13 +66,16 @@ QString SentPageName(const QString& docFileName) {
     return name;
 }
 
-TSendPanel* AttachSendPanel(TfrmMain& window) { return new TSendPanel(window); }
+TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture) {
+    return new TSendPanel(window, page, servers, flightPicture);
+}
 
-TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
+TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture)
+    : QObject(&window), w_(window), page_(page), servers_(servers), flightPicture_(flightPicture) {
     setObjectName(QStringLiteral("SendPanel"));
     // A link to a saved page names its HTML file, which the upload sends:
     // a page saved before it ever had one gets it now.
-    w_.hooks.LinkedPageFile = [this](const QString& doc) {
+    w_.Hooks().LinkedPageFile = [this](const QString& doc) {
         const QString name = PageFileName(doc);
         const QString html = JoinPath(HTMLDir(), name);
         if (!QFileInfo::exists(html)) {
@@ -84,32 +88,32 @@ TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
         }
         return name;
     };
-    lblFiles = new QLabel(tr("Files to upload to the server:"), w_.pnlSend);
+    lblFiles = new QLabel(tr("Files to upload to the server:"), w_.StagePanel(TStageHost::stSend));
     lblFiles->setObjectName(QStringLiteral("lblFiles"));
     lblFiles->setGeometry(16, 90, 170, 16);
-    lstFiles = new QListWidget(w_.pnlSend);
+    lstFiles = new QListWidget(w_.StagePanel(TStageHost::stSend));
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
     lstFiles->setGeometry(16, 108, 170, 118);
     lstFiles->setEnabled(false);
-    lblSendSize = new QLabel(w_.pnlSend);
+    lblSendSize = new QLabel(w_.StagePanel(TStageHost::stSend));
     lblSendSize->setObjectName(QStringLiteral("lblSendSize"));
     lblSendSize->setGeometry(16, 227, 170, 16);
-    chkSendAll = new QCheckBox(tr("Send every file again"), w_.pnlSend);
+    chkSendAll = new QCheckBox(tr("Send every file again"), w_.StagePanel(TStageHost::stSend));
     chkSendAll->setObjectName(QStringLiteral("chkSendAll"));
     chkSendAll->setGeometry(16, 243, 170, 20);
     connect(chkSendAll, &QCheckBox::toggled, this, &TSendPanel::UpdateFileList);
     // What goes depends on what went to the chosen server before.
-    if (w_.Servers)
-        connect(w_.Servers->cmbServers, &QComboBox::currentIndexChanged, this, &TSendPanel::UpdateFileList);
+    if (servers_)
+        connect(servers_, &TServerBox::serverChanged, this, &TSendPanel::UpdateFileList);
 
     menFileExport = new QAction(tr("&Export Site..."), this);
     menFileExport->setObjectName(QStringLiteral("menFileExport"));
-    const QList<QAction*> fileActions = w_.mnuFile->actions();
-    const qsizetype after = fileActions.indexOf(w_.ExternalPreview1);
-    w_.mnuFile->insertAction(after >= 0 ? fileActions.value(after + 1) : nullptr, menFileExport);
+    const QList<QAction*> fileActions = w_.FileMenu()->actions();
+    const qsizetype after = fileActions.indexOf(w_.MenuItem(TStageHost::TMenuItem::ExternalPreview));
+    w_.FileMenu()->insertAction(after >= 0 ? fileActions.value(after + 1) : nullptr, menFileExport);
     connect(menFileExport, &QAction::triggered, this, &TSendPanel::menFileExportClick);
 
-    imgUpload = new TPicture(w_.pnlSend, QStringLiteral("imgUpload"));
+    imgUpload = new TPicture(w_.StagePanel(TStageHost::stSend), QStringLiteral("imgUpload"));
     imgUpload->setGeometry(512, 184, 71, 93);
     imgUpload->ShowBitmap(QStringLiteral("Web_Page"), true);
     imgUpload->setCursor(ScreenCursor(5));
@@ -119,16 +123,19 @@ TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
     ftp = new TFtpClient(this);
     ftp->setObjectName(QStringLiteral("ftp"));
 
-    connect(w_.timFlashPage, &QTimer::timeout, this, &TSendPanel::timFlashPageTimer);
-    connect(w_.timUpload, &QTimer::timeout, this, &TSendPanel::timUploadTimer);
+    connect(&w_, &TStageHost::sendStageTick, this, &TSendPanel::timFlashPageTimer);
+    timUpload = new QTimer(&w_);  // the window's, where its name is looked up
+    timUpload->setObjectName(QStringLiteral("timUpload"));
+    timUpload->setInterval(50);
+    connect(timUpload, &QTimer::timeout, this, &TSendPanel::timUploadTimer);
 
-    w_.hooks.StageEntered[TfrmMain::stSend].push_back([this](int) {
+    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int) {
         imgUpload->show();
         imgUpload->raise();
         BuildUploadList();
         UpdateFileList();
     });
-    w_.hooks.UploadListChanged.push_back([this] {
+    w_.Hooks().UploadListChanged.push_back([this] {
         BuildUploadList();
         UpdateFileList();
     });
@@ -136,8 +143,8 @@ TSendPanel::TSendPanel(TfrmMain& window) : QObject(&window), w_(window) {
 }
 
 QString TSendPanel::PageFile() const {
-    if (w_.Page.DocFileName.isEmpty()) return QString();
-    return JoinPath(HTMLDir(), PageFileName(w_.Page.DocFileName));
+    if (page_.DocFileName.isEmpty()) return QString();
+    return JoinPath(HTMLDir(), PageFileName(page_.DocFileName));
 }
 
 void TSendPanel::BuildUploadList() {
@@ -152,12 +159,12 @@ std::vector<TUploadFile> TSendPanel::MakePlan() const {
     std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), page, Uploads);
     // The page the visitor opens is the plan's last entry; a copy of it
     // that a link names otherwise keeps the link's name.
-    if (!plan.empty() && plan.back().Local == page) plan.back().Remote = SentPageName(w_.Page.DocFileName);
+    if (!plan.empty() && plan.back().Local == page) plan.back().Remote = SentPageName(page_.DocFileName);
     return plan;
 }
 
 TSentRecord TSendPanel::ChosenServerRecord() const {
-    const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
+    const tWWWServerType* server = servers_ ? servers_->SelectedServer() : nullptr;
     return TSentRecord(server ? UploadTargetOf(*server) : TUploadTarget());
 }
 
@@ -166,7 +173,7 @@ void TSendPanel::UpdateFileList() {
     lblSendSize->clear();
     Plan.clear();
     States.clear();
-    if (w_.Page.DocFileName.isEmpty()) return;
+    if (page_.DocFileName.isEmpty()) return;
     Plan = MakePlan();
     const bool all = chkSendAll->isChecked();
     States = ChosenServerRecord().Classify(Plan, all);
@@ -180,7 +187,7 @@ void TSendPanel::UpdateFileList() {
         const TUploadFile& f = Plan[i];
         // The page's own file, or the name it goes up as when that was chosen.
         const QString name = f.Local == page && f.Remote != QLatin1String("index.html")
-                                 ? PageFileName(w_.Page.DocFileName)
+                                 ? PageFileName(page_.DocFileName)
                                  : f.Remote;
         QString state;
         switch (States[i]) {
@@ -230,8 +237,8 @@ void TSendPanel::timFlashPageTimer() {
 
 void TSendPanel::imgUploadClick() {
     // One upload at a time: clicks during the flight are not a second one.
-    if (w_.timUpload->isActive() || UploadAnimFrame != 0) return;
-    if (!w_.Servers || w_.Servers->cmbServers->count() == 0) {
+    if (timUpload->isActive() || UploadAnimFrame != 0) return;
+    if (!servers_ || servers_->ServerCount() == 0) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),
                        tr("There is no WWW server to upload your page to yet.\n\nClick \"Edit WWW Server "
                                       "List\" and enter the details your Internet provider gave you, then click your "
@@ -239,7 +246,7 @@ void TSendPanel::imgUploadClick() {
                        TMsgIcon::Information);
         return;
     }
-    if (w_.Page.DocFileName.isEmpty()) {
+    if (page_.DocFileName.isEmpty()) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),
                        tr("Please save your page first.\n\nThe upload sends the page as it was last "
                                       "saved, so it needs a name on your computer."),
@@ -249,19 +256,19 @@ void TSendPanel::imgUploadClick() {
     AskAboutIndexName();
     imgUpload->ShowBitmap(QStringLiteral("Web_Page"), true);
     imgUpload->Tag = 1;  // the next flash step shows the bright page
-    w_.timUpload->start();
+    timUpload->start();
 }
 
 void TSendPanel::timUploadTimer() {
     // The flight is drawn into the web picture of the panel.
-    auto* web = w_.pnlSend->findChild<TPicture*>(QStringLiteral("imgWebBack"));
+    TPicture* web = flightPicture_;
     if (UploadAnimFrame >= 9) {
         if (web) {
             DrawResourceBitmap(web, QStringLiteral("Web_Back"), 0, 0);
             web->repaint();
         }
         UploadAnimFrame = 0;
-        w_.timUpload->stop();
+        timUpload->stop();
         UploadDone(UploadFiles());
         return;
     }
@@ -281,7 +288,7 @@ void TSendPanel::timUploadTimer() {
 }
 
 bool TSendPanel::UploadFiles() {
-    const tWWWServerType* server = w_.Servers ? w_.Servers->SelectedServer() : nullptr;
+    const tWWWServerType* server = servers_ ? servers_->SelectedServer() : nullptr;
     if (!server) return false;
     // The site as it is now, each file checked against what went to this
     // server and folder before.
@@ -300,7 +307,7 @@ bool TSendPanel::UploadFiles() {
 
 void TSendPanel::menFileExportClick() {
     // The export writes the page as saved, like an upload.
-    if (!w_.hooks.SaveDocument || !w_.hooks.SaveDocument()) return;
+    if (!w_.Hooks().SaveDocument || !w_.Hooks().SaveDocument()) return;
     TFileRequest request;
     request.caption = tr("Export Site");
     request.folder = QDir::homePath();
@@ -326,7 +333,7 @@ void TSendPanel::menFileExportClick() {
 
 // Asked once: the answer holds for every later upload of such a page.
 void TSendPanel::AskAboutIndexName() {
-    const QString name = PageFileName(w_.Page.DocFileName).remove(QLatin1Char(' '));
+    const QString name = PageFileName(page_.DocFileName).remove(QLatin1Char(' '));
     if (!IsCapitalIndex(name) || !IndexAnswer().isEmpty()) return;
     const auto answer = Dialogs().Ask(
         &w_, w_.ApplicationTitle(),
@@ -345,9 +352,9 @@ void TSendPanel::UploadDone(bool ok) {
         imgUpload->show();
         return;
     }
-    w_.ShowRedPill(TfrmMain::stSent);
+    w_.ShowRedPill(TStageHost::stSent);
     ShowJoyIfWanted(&w_);
-    for (auto& work : w_.hooks.UploadSucceeded) work();
+    for (auto& work : w_.Hooks().UploadSucceeded) work();
 }
 
 bool TSendPanel::eventFilter(QObject* watched, QEvent* event) {

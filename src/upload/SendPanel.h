@@ -16,12 +16,15 @@ class QLabel;
 class QListWidget;
 class TFtpClient;
 class TPicture;
-class TfrmMain;
+class QTimer;
+class TPage;
+class TServerBox;
+class TStageHost;
 
 class TSendPanel : public QObject {
     Q_OBJECT
 public:
-    explicit TSendPanel(TfrmMain& window);
+    TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture);
 
     // --- controls on the Send panel ---
     QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
@@ -68,7 +71,11 @@ private:
     // The record of what went to the chosen server (none chosen: an empty
     // one, so everything is new).
     TSentRecord ChosenServerRecord() const;
-    TfrmMain& w_;
+    TStageHost& w_;
+    const TPage& page_;
+    TServerBox* servers_;   // the server box the upload goes to (null: none)
+    TPicture* flightPicture_;  // the Send stage's web, the flight is drawn into (null: none)
+    QTimer* timUpload = nullptr;  // the upload's flight
 };
 
 // The name the page of `docFileName` is sent under: its HTML file's name
@@ -76,5 +83,6 @@ private:
 // when the user chose so.
 QString SentPageName(const QString& docFileName);
 
-// Puts the file list and the page picture on the Send panel.
-TSendPanel* AttachSendPanel(TfrmMain& window);
+// Puts the file list and the page picture on the Send panel; the upload's
+// flight is drawn into `flightPicture`.
+TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture);

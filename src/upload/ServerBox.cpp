@@ -1,6 +1,7 @@
 #include "upload/ServerBox.h"
 
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "upload/ServerWizard.h"
 
 #include <QCoreApplication>
@@ -10,22 +11,20 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-TServerBox* AttachServerBox(TfrmMain& window) {
+TServerBox* AttachServerBox(TStageHost& window) {
     LoadServerList(ServerList());
-    auto* box = new TServerBox(window);
-    window.Servers = box;
-    return box;
+    return new TServerBox(window);
 }
 
-TServerBox::TServerBox(TfrmMain& window) : QObject(&window), w_(window) {
+TServerBox::TServerBox(TStageHost& window) : QObject(&window), w_(window) {
     setObjectName(QStringLiteral("ServerBox"));
-    lblServers = new QLabel(QCoreApplication::translate("ServerBox", "WWW Server to Upload to:"), w_.pnlSend);
+    lblServers = new QLabel(QCoreApplication::translate("ServerBox", "WWW Server to Upload to:"), w_.StagePanel(TStageHost::stSend));
     lblServers->setObjectName(QStringLiteral("lblServers"));
     lblServers->setGeometry(16, 10, 170, 16);
-    cmbServers = new QComboBox(w_.pnlSend);
+    cmbServers = new QComboBox(w_.StagePanel(TStageHost::stSend));
     cmbServers->setObjectName(QStringLiteral("cmbServers"));
     cmbServers->setGeometry(16, 28, 170, 22);
-    spdEditWWW = new QToolButton(w_.pnlSend);
+    spdEditWWW = new QToolButton(w_.StagePanel(TStageHost::stSend));
     spdEditWWW->setObjectName(QStringLiteral("spdEditWWW"));
     spdEditWWW->setText(QCoreApplication::translate("ServerBox", "Edit WWW Server List"));
     spdEditWWW->setGeometry(16, 56, 170, 25);
@@ -33,8 +32,9 @@ TServerBox::TServerBox(TfrmMain& window) : QObject(&window), w_(window) {
     // Only the user's picks are remembered (activated is not sent when the
     // program selects).
     connect(cmbServers, &QComboBox::activated, this, &TServerBox::cmbServersChange);
+    connect(cmbServers, &QComboBox::currentIndexChanged, this, &TServerBox::serverChanged);
     connect(spdEditWWW, &QToolButton::clicked, this, &TServerBox::spdEditWWWClick);
-    w_.hooks.StageEntered[TfrmMain::stSend].push_back([this](int) { FillServerCombo(); });
+    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int) { FillServerCombo(); });
 }
 
 void TServerBox::FillServerCombo() {
@@ -70,3 +70,5 @@ const tWWWServerType* TServerBox::SelectedServer() const {
     const TServerList& list = ServerList();
     return index >= 0 && size_t(index) < list.size() ? list[size_t(index)].get() : nullptr;
 }
+
+int TServerBox::ServerCount() const { return cmbServers->count(); }

@@ -10,12 +10,12 @@
 class QComboBox;
 class QLabel;
 class QToolButton;
-class TfrmMain;
+class TStageHost;
 
 class TServerBox : public QObject {
     Q_OBJECT
 public:
-    explicit TServerBox(TfrmMain& window);
+    explicit TServerBox(TStageHost& window);
 
     QLabel* lblServers = nullptr;
     QComboBox* cmbServers = nullptr;
@@ -31,10 +31,16 @@ public:
 
     // The ServerList() record chosen in the box; null when the box is empty.
     const tWWWServerType* SelectedServer() const;
+    // How many servers the box offers.
+    int ServerCount() const;
+
+signals:
+    // Another entry of the box is current (picked, or the box refilled).
+    void serverChanged();
 
 private:
-    TfrmMain& w_;
+    TStageHost& w_;
 };
 
 // Reads the server list and puts the server box on the Send panel.
-TServerBox* AttachServerBox(TfrmMain& window);
+TServerBox* AttachServerBox(TStageHost& window);

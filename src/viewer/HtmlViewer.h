@@ -19,6 +19,7 @@
 #include <QVector>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class QScrollBar;
 class QTimer;
@@ -62,7 +63,8 @@ public:
         OnFormSubmit;
     std::function<void()> OnHistoryChange;
     std::function<void(bool on)> OnProcessing;
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> RightMouseUp;
+    // Every listener hears each button's release, in the order they were added.
+    std::vector<std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>> RightMouseUp;
     // A section dropped from layout because of an error (a table with too
     // many columns): told after the layout pass, once per loaded page
     // however many sections were dropped. When unset, the viewer shows the

@@ -79,8 +79,8 @@ void THTMLViewer::HTMLMouseUp(QMouseEvent* e) {
 
 void THTMLViewer::mouseReleaseEvent(QMouseEvent* e) {
     QWidget::mouseReleaseEvent(e);
-    if (RightMouseUp)
-        RightMouseUp(e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
+    for (const auto& listener : RightMouseUp)
+        listener(e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
 }
 
 void THTMLViewer::ExtendSelection(int x, int y) {

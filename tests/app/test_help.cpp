@@ -73,20 +73,20 @@ void TestHelp::rightReleaseOffersWhatsThis() {
     // A property panel's label.
     s.panels().ShowPanel(bkPara);
     QVERIFY(rightClickPopsUp(s.w->findChild<QLabel*>("lblParaPara")));
-    QCOMPARE(s.w->WhatsThisContext, 50);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 50);
     // Toolbox blocks, by kind.
     QVERIFY(rightClickPopsUp(s.canvas->imgBrEmail, QPoint(40, 10)));
-    QCOMPARE(s.w->WhatsThisContext, 16);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 16);
     QVERIFY(rightClickPopsUp(s.canvas->imgBrLine, QPoint(40, 10)));
-    QCOMPARE(s.w->WhatsThisContext, 17);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 17);
     // The shredder.
     QVERIFY(rightClickPopsUp(s.canvas->imgShredder, QPoint(20, 10)));
-    QCOMPARE(s.w->WhatsThisContext, 30);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 30);
     // The window's own pictures.
-    QVERIFY(rightClickPopsUp(s.w->imgExit));
-    QCOMPARE(s.w->WhatsThisContext, 87);
-    QVERIFY(rightClickPopsUp(s.w->imgView));
-    QCOMPARE(s.w->WhatsThisContext, 76);
+    QVERIFY(rightClickPopsUp(s.w->findChild<TPicture*>(QStringLiteral("imgExit"))));
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 87);
+    QVERIFY(rightClickPopsUp(s.w->findChild<TPicture*>(QStringLiteral("imgView"))));
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 76);
     // An ordinary edit keeps its own right-click behaviour.
     s.panels().ShowPanel(bkLink);
     QVERIFY(!rightClickPopsUp(s.w->findChild<QWidget*>("txtLinkURL")));
@@ -102,9 +102,9 @@ void TestHelp::rightReleaseOffersWhatsThis() {
     const QPoint empty(3, list->viewport()->height() - 3);
     QVERIFY(!list->itemAt(empty));
     QVERIFY(rightClickPopsUp(list->viewport(), empty));
-    QCOMPARE(s.w->WhatsThisContext, 20);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 20);
     QVERIFY(rightClickPopsUp(s.w->findChild<QWidget*>("imgFrontPim"), QPoint(10, 10)));
-    QCOMPARE(s.w->WhatsThisContext, 71);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 71);
     const QRect first = list->visualItemRect(list->item(0));
     list->scrollToTop();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
@@ -118,13 +118,13 @@ void TestHelp::rightReleaseOffersWhatsThis() {
 
 void TestHelp::whatsThisFromTheHelpMenu() {
     QAction* item = help()->mnuHelpWhatsThis;
-    QVERIFY(item && s.w->mnuHelp->actions().contains(item));
+    QVERIFY(item && s.w->findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions().contains(item));
     QCOMPARE(item->text(), QString("What's &This?"));
     QCOMPARE(item->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     // The next click shows the clicked control's topic instead of acting.
     item->trigger();
     QVERIFY(help()->InWhatsThisMode());
-    QTest::mouseClick(s.w->imgExit, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(s.w->findChild<TPicture*>(QStringLiteral("imgExit")), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QVERIFY(!help()->InWhatsThisMode());
     QVERIFY(s.w->isVisible());
     QCOMPARE(LastHelpRequest().call, THelpCall::ContextPopup);
@@ -146,14 +146,14 @@ void TestHelp::noWhatsThisDuringADrag() {
     StartDrag(row);
     DragTo(row, 199, 40);
     QVERIFY(s.canvas->DraggingBlock);
-    s.w->WhatsThisContext = 1;
+    THelpSystem::Instance()->WhatsThisContext = 1;
     QTest::mouseRelease(row, Qt::RightButton, Qt::NoModifier, QPoint(30, 8));
     QVERIFY(!help()->popWhatsThis->isVisible());
-    QCOMPARE(s.w->WhatsThisContext, 1);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 1);
     Release(row);
     // Once the drag is over, the row asks again.
     QVERIFY(rightClickPopsUp(s.canvas->CanvasRows[0], QPoint(40, 10)));
-    QCOMPARE(s.w->WhatsThisContext, 11);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 11);
 
     TPicture* brick = s.canvas->imgBrHeading;
     StartDrag(brick);
@@ -184,7 +184,7 @@ void TestHelp::popupShowsFirstParagraphAndCloses() {
     QTest::keyClick(popup, Qt::Key_A);
     QVERIFY(!popup->isVisible());
     // ... and so does a click on its text.
-    ShowHelp(s.w->imgExit, THelpCall::ContextPopup, 87);
+    ShowHelp(s.w->findChild<TPicture*>(QStringLiteral("imgExit")), THelpCall::ContextPopup, 87);
     popup = help()->HelpPopup();
     QVERIFY(popup->isVisible());
     QVERIFY(popup->Shown().contains("close Tarvo"));
@@ -194,10 +194,10 @@ void TestHelp::popupShowsFirstParagraphAndCloses() {
 
 void TestHelp::styleListAsksForTheWholeTopic() {
     s.w->ChangeState(TfrmMain::stView);
-    auto* styles = s.w->pnlView->findChild<QListWidget*>("lstStyles");
+    auto* styles = s.w->findChild<QFrame*>(QStringLiteral("pnlView"))->findChild<QListWidget*>("lstStyles");
     QVERIFY(styles);
     QVERIFY(rightClickPopsUp(styles->viewport()));
-    QCOMPARE(s.w->WhatsThisContext, 31);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 31);
     help()->popMenWhatsThis->trigger();
     QCOMPARE(LastHelpRequest().call, THelpCall::Context);
     QVERIFY(helpWindow() && helpWindow()->isVisible());
@@ -233,7 +233,7 @@ void TestHelp::f1OpensTheFocusedControlsTopic() {
     QCOMPARE(shownFile(), QString("14.html"));
 
     // "&Help Topics": the contents.
-    s.w->mnuHelpTopics->trigger();
+    s.w->findChild<QAction*>(QStringLiteral("mnuHelpTopics"))->trigger();
     QCOMPARE(LastHelpRequest().call, THelpCall::Contents);
     QCOMPARE(shownFile(), QString("index.html"));
 }
@@ -287,7 +287,7 @@ void TestHelp::contextWithoutTopicOpensContents() {
     QCOMPARE(shownFile(), QString("index.html"));
     helpWindow()->hide();
     // A pop-up for it: the contents too, in the window.
-    ShowHelp(s.w->imgExit, THelpCall::ContextPopup, 998);
+    ShowHelp(s.w->findChild<TPicture*>(QStringLiteral("imgExit")), THelpCall::ContextPopup, 998);
     QVERIFY(helpWindow()->isVisible());
     QCOMPARE(shownFile(), QString("index.html"));
     QVERIFY(!help()->HelpPopup() || !help()->HelpPopup()->isVisible());
@@ -373,7 +373,7 @@ void TestHelp::aboutBoxFromTheMenuClosesOnClick() {
         closedByClick = closedByClick && !about->isVisible();
         return about->result();
     };
-    s.w->menHelpAbout->trigger();
+    s.w->findChild<QAction*>(QStringLiteral("menHelpAbout"))->trigger();
     QCOMPARE(caption, QString("Tarvo"));
     QVERIFY(closedByClick);
     QCOMPARE(dialogs->unexpected, 0);

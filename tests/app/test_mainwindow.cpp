@@ -1,9 +1,10 @@
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -48,7 +49,7 @@ void TestMainWindow::init() {
     w_ = CreateMainWindow();
     // These tests are about the switch itself: saving before the Send stage
     // always succeeds here.
-    w_->hooks.SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument = [] { return true; };
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }
@@ -60,12 +61,12 @@ void TestMainWindow::cleanup() {
 }
 
 void TestMainWindow::clickToolbar(int x, Qt::MouseButton button) {
-    QTest::mouseClick(w_->picToolbar, button, Qt::NoModifier, QPoint(x, 40));
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("picToolbar")), button, Qt::NoModifier, QPoint(x, 40));
 }
 
 QFrame* TestMainWindow::visibleStagePanel() const {
     QFrame* shown = nullptr;
-    for (QFrame* p : {w_->pnlChoose, w_->pnlBuild, w_->pnlView, w_->pnlSend}) {
+    for (QFrame* p : {w_->findChild<QFrame*>(QStringLiteral("pnlChoose")), w_->findChild<QFrame*>(QStringLiteral("pnlBuild")), w_->findChild<QFrame*>(QStringLiteral("pnlView")), w_->findChild<QFrame*>(QStringLiteral("pnlSend"))}) {
         if (!p->isHidden()) {
             if (shown) return nullptr;  // more than one
             shown = p;
@@ -75,12 +76,12 @@ QFrame* TestMainWindow::visibleStagePanel() const {
 }
 
 void TestMainWindow::startsInChooseStage() {
-    QCOMPARE(w_->CurrentStage, 0);
-    QCOMPARE(visibleStagePanel(), w_->pnlChoose);
-    QCOMPARE(w_->picRedPill->geometry(), QRect(0, 0, 146, 96));
-    QVERIFY(!w_->ExternalPreview1->isEnabled());
-    QCOMPARE(w_->Page.PageTitle, QString("Tarvo Version 1.0 Document"));
-    QCOMPARE(w_->pnlMain->size(), QSize(632, 436));
+    QCOMPARE(w_->CurrentStage(), 0);
+    QCOMPARE(visibleStagePanel(), w_->findChild<QFrame*>(QStringLiteral("pnlChoose")));
+    QCOMPARE(w_->findChild<TPicture*>(QStringLiteral("picRedPill"))->geometry(), QRect(0, 0, 146, 96));
+    QVERIFY(!w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->isEnabled());
+    QCOMPARE(w_->Page().PageTitle, QString("Tarvo Version 1.0 Document"));
+    QCOMPARE(w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->size(), QSize(632, 436));
     // Every timer is there by name with its interval.
     const QList<QPair<const char*, int>> timers = {{"timInit", 1000}, {"timAnim", 10},     {"timUp", 250},
                                                    {"timDown", 250},  {"timShredder", 100}, {"timTopPim", 25},
@@ -94,20 +95,20 @@ void TestMainWindow::startsInChooseStage() {
 
 void TestMainWindow::toolbarSegmentsSwitchStages() {
     const QList<QPair<int, int>> cases = {{150, 1}, {279, 1}, {280, 2}, {419, 2}, {420, 3}, {480, 3}, {0, 0}, {139, 0}};
-    QFrame* panels[] = {w_->pnlChoose, w_->pnlBuild, w_->pnlView, w_->pnlSend};
+    QFrame* panels[] = {w_->findChild<QFrame*>(QStringLiteral("pnlChoose")), w_->findChild<QFrame*>(QStringLiteral("pnlBuild")), w_->findChild<QFrame*>(QStringLiteral("pnlView")), w_->findChild<QFrame*>(QStringLiteral("pnlSend"))};
     for (const auto& [x, stage] : cases) {
         clickToolbar(x);
-        QCOMPARE(w_->CurrentStage, stage);
+        QCOMPARE(w_->CurrentStage(), stage);
         QCOMPARE(visibleStagePanel(), panels[stage]);
-        QCOMPARE(w_->picRedPill->x(), kStages[stage].left);
-        QCOMPARE(w_->picRedPill->width(), kStages[stage].width);
-        QVERIFY(!w_->SwitchingStage);
+        QCOMPARE(w_->findChild<TPicture*>(QStringLiteral("picRedPill"))->x(), kStages[stage].left);
+        QCOMPARE(w_->findChild<TPicture*>(QStringLiteral("picRedPill"))->width(), kStages[stage].width);
+        QVERIFY(!w_->SwitchingStage());
     }
     // The View stage enables the preview toggle picture and its hint.
     clickToolbar(300);
-    QVERIFY(!w_->imgView->toolTip().isEmpty());
+    QVERIFY(!w_->findChild<TPicture*>(QStringLiteral("imgView"))->toolTip().isEmpty());
     clickToolbar(200);
-    QVERIFY(w_->imgView->toolTip().isEmpty());
+    QVERIFY(w_->findChild<TPicture*>(QStringLiteral("imgView"))->toolTip().isEmpty());
     QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
 }
 
@@ -117,28 +118,28 @@ void TestMainWindow::logoSegmentAndRightButtonDoNothing() {
     clickToolbar(600);
     clickToolbar(200, Qt::RightButton);
     QCOMPARE(spy.count(), 0);
-    QCOMPARE(w_->CurrentStage, 0);
+    QCOMPARE(w_->CurrentStage(), 0);
 }
 
 void TestMainWindow::clickDuringWalkIsIgnored() {
     QSignalSpy spy(w_, &TfrmMain::stageChanged);
     // A second click arrives while the mascot walks to stage 3.
     QTimer::singleShot(60, w_, [this] {
-        QVERIFY(w_->SwitchingStage);
+        QVERIFY(w_->SwitchingStage());
         clickToolbar(150);
     });
     clickToolbar(450);
-    QCOMPARE(w_->CurrentStage, 3);
+    QCOMPARE(w_->CurrentStage(), 3);
     QCOMPARE(spy.count(), 1);
 }
 
 void TestMainWindow::sameStageRunsChangeStateAgain() {
     int choose = 0;
-    w_->hooks.StageEntered[0].push_back([&choose](int) { ++choose; });
+    w_->Hooks().StageEntered[0].push_back([&choose](int) { ++choose; });
     clickToolbar(10);
     clickToolbar(10);
     QCOMPARE(choose, 2);
-    QCOMPARE(w_->PimPosition, 0);
+    QCOMPARE(w_->PimPosition(), 0);
     // A switch to the same stage plays the glide and nothing else moves.
     PlayedSounds().clear();
     clickToolbar(10);
@@ -147,84 +148,84 @@ void TestMainWindow::sameStageRunsChangeStateAgain() {
 
 void TestMainWindow::mascotWalkPositions() {
     clickToolbar(450);  // 0 -> 3: three segments of ten steps
-    QCOMPARE(w_->PimPosition, 3);
+    QCOMPARE(w_->PimPosition(), 3);
     // Each segment starts from its own stand, so the last one decides.
-    QCOMPARE(w_->picWindy->x(), 284 + 12 * 10);
+    QCOMPARE(w_->findChild<QWidget*>(QStringLiteral("picWindy"))->x(), 284 + 12 * 10);
     clickToolbar(150);  // 3 -> 1 walks left
-    QCOMPARE(w_->PimPosition, 1);
-    QCOMPARE(w_->picWindy->x(), 284 - 12 * 10);
+    QCOMPARE(w_->PimPosition(), 1);
+    QCOMPARE(w_->findChild<QWidget*>(QStringLiteral("picWindy"))->x(), 284 - 12 * 10);
     clickToolbar(10);
-    QCOMPARE(w_->PimPosition, 0);
-    QCOMPARE(w_->picWindy->x(), 156 - 13 * 10);
+    QCOMPARE(w_->PimPosition(), 0);
+    QCOMPARE(w_->findChild<QWidget*>(QStringLiteral("picWindy"))->x(), 156 - 13 * 10);
 }
 
 void TestMainWindow::refusedSwitchesLeaveEverything() {
     bool saveResult = false;
     int saves = 0;
-    w_->hooks.SaveDocument = [&] {
+    w_->Hooks().SaveDocument = [&] {
         ++saves;
         return saveResult;
     };
     clickToolbar(150);
-    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
     clickToolbar(450);
     QCOMPARE(saves, 1);
-    QCOMPARE(w_->CurrentStage, 1);
-    QCOMPARE(visibleStagePanel(), w_->pnlBuild);
-    QCOMPARE(w_->picRedPill->x(), kStages[1].left);
-    QCOMPARE(w_->PimPosition, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
+    QCOMPARE(visibleStagePanel(), w_->findChild<QFrame*>(QStringLiteral("pnlBuild")));
+    QCOMPARE(w_->findChild<TPicture*>(QStringLiteral("picRedPill"))->x(), kStages[1].left);
+    QCOMPARE(w_->PimPosition(), 1);
     saveResult = true;
     clickToolbar(450);
-    QCOMPARE(w_->CurrentStage, 3);
+    QCOMPARE(w_->CurrentStage(), 3);
 }
 
 void TestMainWindow::handEditQuestion() {
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
     bool edited = true;
-    w_->hooks.HTMLEditAccepted = [&edited] { return edited; };
+    w_->Hooks().HTMLEditAccepted = [&edited] { return edited; };
     clickToolbar(300);
-    QCOMPARE(w_->CurrentStage, 2);
+    QCOMPARE(w_->CurrentStage(), 2);
     QVERIFY(dialogs->shown.isEmpty());  // only the way back to building asks
     dialogs->answers << QMessageBox::No;
     clickToolbar(150);
-    QCOMPARE(w_->CurrentStage, 2);
+    QCOMPARE(w_->CurrentStage(), 2);
     QCOMPARE(dialogs->lastText(), QString("You have made changes to your HTML. If you go back now, you will lose "
                                           "these changes. Do you want to go back?"));
     dialogs->answers << QMessageBox::Yes;
     clickToolbar(150);
-    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
     QCOMPARE(dialogs->shown.size(), 2);
     QCOMPARE(dialogs->unexpected, 0);
 }
 
 void TestMainWindow::hintBlinksUntilStopped() {
     clickToolbar(150);
-    QVERIFY(w_->timInit->isActive());
-    const bool before = w_->lblBuildRight->isHidden();
-    QTRY_VERIFY_WITH_TIMEOUT(w_->lblBuildRight->isHidden() != before, 30000);
+    QVERIFY(w_->findChild<QTimer*>(QStringLiteral("timInit"))->isActive());
+    const bool before = w_->findChild<QLabel*>(QStringLiteral("lblBuildRight"))->isHidden();
+    QTRY_VERIFY_WITH_TIMEOUT(w_->findChild<QLabel*>(QStringLiteral("lblBuildRight"))->isHidden() != before, 30000);
     w_->StopHintBlink();
-    QVERIFY(!w_->timInit->isActive());
-    QVERIFY(!w_->lblBuildRight->isHidden());
+    QVERIFY(!w_->findChild<QTimer*>(QStringLiteral("timInit"))->isActive());
+    QVERIFY(!w_->findChild<QLabel*>(QStringLiteral("lblBuildRight"))->isHidden());
 }
 
 void TestMainWindow::exitPictureClosesWindow() {
     bool asked = false;
-    w_->hooks.AskForSave = [&asked] {
+    w_->Hooks().AskForSave = [&asked] {
         asked = true;
         return false;  // the user cancels: the window stays
     };
-    QTest::mouseClick(w_->imgExit, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgExit")), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     QVERIFY(asked);
     QVERIFY(w_->isVisible());
-    w_->hooks.AskForSave = [] { return true; };
-    QTest::mouseClick(w_->imgExit, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    w_->Hooks().AskForSave = [] { return true; };
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgExit")), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     QVERIFY(!w_->isVisible());
 }
 
 void TestMainWindow::exceptionInHandlerIsDiscarded() {
     int after = 0;
-    w_->hooks.StageEntered[1].push_back([](int) { throw std::runtime_error("boom"); });
-    w_->hooks.StageEntered[1].push_back([&after](int) { ++after; });
+    w_->Hooks().StageEntered[1].push_back([](int) { throw std::runtime_error("boom"); });
+    w_->Hooks().StageEntered[1].push_back([&after](int) { ++after; });
     const int before = TTarvoApplication::DiscardedExceptions();
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
@@ -241,11 +242,11 @@ void TestMainWindow::exceptionInHandlerIsDiscarded() {
     QCOMPARE(lines.size(), 2);
     QVERIFY2(lines[0].contains("TPicture picToolbar, MouseButtonRelease: boom"), lines[0].constData());
     // The switch released its guards on the way out: the toolbar works.
-    QVERIFY(!w_->SwitchingStage);
+    QVERIFY(!w_->SwitchingStage());
     QVERIFY(w_->updatesEnabled());
-    w_->hooks.StageEntered[1].clear();
+    w_->Hooks().StageEntered[1].clear();
     clickToolbar(300);
-    QCOMPARE(w_->CurrentStage, 2);
+    QCOMPARE(w_->CurrentStage(), 2);
 }
 
 int main(int argc, char** argv) {

@@ -3,10 +3,11 @@
 // (German); each test expects what the language it was started in asks for.
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "app/Translations.h"
 #include "styles/StyleWizard.h"
 #include "upload/ServerList.h"
@@ -124,7 +125,7 @@ void TestTranslation::init() {
     QVERIFY(env_->ok());
     QCOMPARE(InstallTranslations(*qApp), StartedInGerman() ? QStringLiteral("de") : QString());
     w_ = CreateMainWindow();
-    w_->hooks.SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument = [] { return true; };
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }
@@ -164,7 +165,7 @@ void TestTranslation::mainWindowInStartLanguage() {
     for (QAction* a : w_->menuBar()->actions()) menus << a->text();
     QCOMPARE(menus, de ? QStringList({"&Datei", "&Bearbeiten", "&Schritt", "&Ansicht", "&Hilfe"})
                        : QStringList({"&File", "&Edit", "&Stage", "&View", "&Help"}));
-    QCOMPARE(w_->menEditUndo->text(), de ? QStringLiteral("&Rückgängig") : QStringLiteral("&Undo"));
+    QCOMPARE(w_->findChild<QAction*>(QStringLiteral("menEditUndo"))->text(), de ? QStringLiteral("&Rückgängig") : QStringLiteral("&Undo"));
     auto* stage = w_->findChild<QAction*>(QStringLiteral("menStageBuild"));
     QVERIFY(stage);
     QCOMPARE(stage->text(), de ? QStringLiteral("Seite &bauen") : QStringLiteral("&Build your Page"));
@@ -172,7 +173,7 @@ void TestTranslation::mainWindowInStartLanguage() {
     auto* arrow = w_->findChild<QWidget*>(QStringLiteral("accStage2"));
     QVERIFY(arrow);
     QCOMPARE(arrow->accessibleName(), de ? QStringLiteral("Schritt 2: Seite bauen") : QStringLiteral("Stage 2: Build your page"));
-    const QImage shown = w_->picToolbar->pixmap().toImage();
+    const QImage shown = w_->findChild<TPicture*>(QStringLiteral("picToolbar"))->pixmap().toImage();
     const QImage english(QStringLiteral(":/bitmaps/Toolbar.png"));
     const QImage german(QStringLiteral(":/bitmaps/de/Toolbar.png"));
     QVERIFY(!german.isNull());
@@ -209,7 +210,7 @@ void TestTranslation::noEnglishTextLeftInGerman() {
     // Each stage with its panels, then the wizards of the Send and View stages.
     for (int stage : {TfrmMain::stChoose, TfrmMain::stBuild, TfrmMain::stView, TfrmMain::stSend}) {
         w_->ShowRedPill(stage, false);
-        QTRY_COMPARE(w_->CurrentStage, stage);
+        QTRY_COMPARE(w_->CurrentStage(), stage);
         check(w_);
     }
     TServerList servers;

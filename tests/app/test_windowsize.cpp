@@ -2,11 +2,12 @@
 // program starts, chosen again in View > Window Size.
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
-#include "app/Startup.h"
-#include "app/WindowSize.h"
+#include "main/Startup.h"
+#include "main/WindowSize.h"
 
 #include <QAction>
 #include <QFrame>
@@ -35,11 +36,11 @@ void TestWindowSize::storedSizeAppliedAtStart() {
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     // The same layout, twice the pixels, pictures at their double size.
-    QCOMPARE(w->pnlMain->size(), QSize(632, 436));
+    QCOMPARE(w->findChild<QFrame*>(QStringLiteral("pnlMain"))->size(), QSize(632, 436));
     const QPixmap shot = w->grab();
     QCOMPARE(shot.devicePixelRatio(), 2.0);
     QCOMPARE(shot.size(), w->size() * 2);
-    QCOMPARE(w->picToolbar->pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(w->findChild<TPicture*>(QStringLiteral("picToolbar"))->pixmap().devicePixelRatio(), 2.0);
     auto* item = w->findChild<QAction*>("mnuViewSize200");
     QVERIFY(item && item->isChecked());
     // A window of fixed size: nothing to maximise.
@@ -74,18 +75,18 @@ void TestWindowSize::buildHintShowsOnANewPage() {
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     // To the Build stage by the toolbar, as a user goes there.
-    QTest::mouseClick(w->picToolbar, Qt::LeftButton, Qt::NoModifier, QPoint(150, 40));
-    QTRY_VERIFY_WITH_TIMEOUT(w->CurrentStage == TfrmMain::stBuild && !w->SwitchingStage, 10000);
-    QVERIFY(w->pnlBuild->isVisible());
-    QLabel* hint = w->lblBuildRight;
-    QVERIFY(w->timInit->isActive());
+    QTest::mouseClick(w->findChild<TPicture*>(QStringLiteral("picToolbar")), Qt::LeftButton, Qt::NoModifier, QPoint(150, 40));
+    QTRY_VERIFY_WITH_TIMEOUT(w->CurrentStage() == TfrmMain::stBuild && !w->SwitchingStage(), 10000);
+    QVERIFY(w->findChild<QFrame*>(QStringLiteral("pnlBuild"))->isVisible());
+    QLabel* hint = w->findChild<QLabel*>(QStringLiteral("lblBuildRight"));
+    QVERIFY(w->findChild<QTimer*>(QStringLiteral("timInit"))->isActive());
     // The hint blinks: wait for a shown phase.
     QTRY_VERIFY_WITH_TIMEOUT(hint->isVisible(), 5000);
     // Whole, and not under another control.
     QVERIFY(hint->sizeHint().width() <= hint->width());
     QVERIFY(hint->sizeHint().height() <= hint->height());
     QCOMPARE(hint->visibleRegion(), QRegion(hint->rect()));
-    QCOMPARE(w->pnlBuild->childAt(hint->geometry().center()), hint);
+    QCOMPARE(w->findChild<QFrame*>(QStringLiteral("pnlBuild"))->childAt(hint->geometry().center()), hint);
     // And its words are drawn: dark pixels on the grey panel.
     const QImage shot = w->grab(QRect(hint->mapTo(w.get(), QPoint(0, 0)), hint->size())).toImage();
     int dark = 0;

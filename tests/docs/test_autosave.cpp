@@ -5,8 +5,9 @@
 #include "TestSupport.h"
 #include "TarvoResources.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
+#include "main/Startup.h"
 #include "docs/AutoSave.h"
 #include "docs/FileCommands.h"
 #include "model/WebBlock.h"
@@ -31,17 +32,17 @@ int RunChild(int argc, char** argv) {
     InitTarvoResources();
     TfrmMain* w = CreateMainWindow();
     w->show();
-    w->Files->FileNew();
+    w->Files()->FileNew();
     // Not the choice a new page starts with: the work brings its own back.
-    w->Session.SetFitPhone(false);
-    w->Page.InsertChunk(0, NewChunkForKind(bkHeading));
-    w->hooks.LoadChunk(0);
-    w->hooks.SelectAndHighlight(0);
+    w->Session().SetFitPhone(false);
+    w->Page().InsertChunk(0, NewChunkForKind(bkHeading));
+    w->Hooks().LoadChunk(0);
+    w->Hooks().SelectAndHighlight(0);
     auto* box = w->findChild<QLineEdit*>(QStringLiteral("txtHeading"));
     if (!box) return 3;
     box->setFocus();
     QTest::keyClicks(box, kTyped);
-    AttachAutoSave(*w);
+    AttachAutoSave(*w, w->Session());
     const QString info =
         QDir(TAutoSave::Folder()).filePath(QString::number(QCoreApplication::applicationPid()) + QStringLiteral(".info"));
     if (!QTest::qWaitFor([&] { return QFile::exists(info); }, 60000)) return 4;
@@ -49,7 +50,7 @@ int RunChild(int argc, char** argv) {
     std::fflush(stdout);
     if (qgetenv(kChildMode) == "close") {
         // Closed normally, the changes given up ("No").
-        w->hooks.AskForSave = [] { return true; };
+        w->Hooks().AskForSave = [] { return true; };
         w->close();
         delete w;
         return 0;
@@ -113,7 +114,7 @@ bool TestAutoSave::StartChild(QProcess& child, const char* mode) {
 }
 
 void TestAutoSave::killedWorkIsOfferedAndBroughtBack() {
-    TAutoSave* autosave = AttachAutoSave(*w_);
+    TAutoSave* autosave = AttachAutoSave(*w_, w_->Session());
     QProcess child;
     QVERIFY(StartChild(child, "kill"));
     // While that Tarvo runs, its work is its own: nothing is offered.
@@ -133,12 +134,12 @@ void TestAutoSave::killedWorkIsOfferedAndBroughtBack() {
                                  "automatically on "),
              qPrintable(question));
     QVERIFY(question.endsWith("Do you want to bring it back?"));
-    QCOMPARE(w_->Page.Count(), 1);
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, kTyped);
-    QVERIFY(w_->Page.PageChanged);
-    QVERIFY(w_->Page.DocFileName.isEmpty());
-    QVERIFY(!w_->Page.FitPhone);
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
+    QCOMPARE(w_->Page().Count(), 1);
+    QCOMPARE(w_->Page().Chunk(0)->Heading->HeadText, kTyped);
+    QVERIFY(w_->Page().PageChanged);
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QVERIFY(!w_->Page().FitPhone);
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
     // Taken over: the dead process's files are gone, the page is this
     // process's work now, and a normal close leaves nothing.
     for (const QString& name : Leftovers()) QVERIFY2(!name.startsWith(base), qPrintable(name));
@@ -159,11 +160,11 @@ void TestAutoSave::noDiscardsAndNormalCloseLeavesNothing() {
     QVERIFY(StartChild(child, "kill"));
     ::kill(pid_t(child.processId()), SIGKILL);
     QVERIFY(child.waitForFinished(30000));
-    TAutoSave* autosave = AttachAutoSave(*w_);
+    TAutoSave* autosave = AttachAutoSave(*w_, w_->Session());
     dialogs_->answers << QMessageBox::No;
     autosave->OfferRecovery();
     QCOMPARE(dialogs_->shown.size(), 1);
-    QCOMPARE(w_->Page.Count(), 0);
+    QCOMPARE(w_->Page().Count(), 0);
     // The dead process's lock goes too; this process's stays.
     QCOMPARE(Leftovers(), QStringList({QString::number(QCoreApplication::applicationPid()) + ".lock"}));
     autosave->OfferRecovery();

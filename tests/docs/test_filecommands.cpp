@@ -2,14 +2,15 @@
 #include "TarvoResources.h"
 #include "app/Application.h"
 #include "app/HelpCalls.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "app/Utils.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
 #include "docs/SaveInfo.h"
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 #include "model/BuildCanvas.h"
 
 #include <QCheckBox>
@@ -73,13 +74,13 @@ void TestFileCommands::init() {
     TTarvoReg reg;
     reg.OpenSection(QString(), true);
     w_ = CreateMainWindow();
-    f_ = w_->Files;
+    f_ = w_->Files();
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }
 
 void TestFileCommands::cleanup() {
-    w_->hooks.AskForSave = nullptr;  // no question while the window goes
+    w_->Hooks().AskForSave = nullptr;  // no question while the window goes
     delete w_;
     w_ = nullptr;
     env_.reset();
@@ -100,20 +101,20 @@ QString TestFileCommands::writeDocument(const QString& name, const QString& head
 void TestFileCommands::addHeading(const QString& text) {
     auto c = NewChunkForKind(bkHeading);
     c->Heading->HeadText = text;
-    const int i = w_->Page.InsertChunk(w_->Page.Count(), std::move(c));
-    w_->hooks.LoadChunk(i);
-    w_->Page.PageChanged = true;
+    const int i = w_->Page().InsertChunk(w_->Page().Count(), std::move(c));
+    w_->Hooks().LoadChunk(i);
+    w_->Page().PageChanged = true;
 }
 
 void TestFileCommands::unchangedPageAsksNothing() {
     const QString doc = writeDocument("save/a.tve", "A");
     f_->mnuFileNewClick();
-    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
     d_->fileNames << doc;
     f_->menFileOpenClick();
-    QCOMPARE(w_->Page.DocFileName, doc);
-    QVERIFY(!w_->Page.PageChanged);
-    QCOMPARE(w_->Page.Count(), 2);
+    QCOMPARE(w_->Page().DocFileName, doc);
+    QVERIFY(!w_->Page().PageChanged);
+    QCOMPARE(w_->Page().Count(), 2);
     QCOMPARE(w_->windowTitle(), QString("Tarvo - a.tve"));
     QVERIFY(w_->close());
     // Only the open dialog was shown.
@@ -127,16 +128,16 @@ void TestFileCommands::noDiscardsCancelAborts() {
     addHeading("mine");
     d_->answers << QMessageBox::Cancel;
     f_->mnuFileNewClick();
-    QCOMPARE(w_->Page.Count(), 1);
-    QVERIFY(w_->Page.PageChanged);
+    QCOMPARE(w_->Page().Count(), 1);
+    QVERIFY(w_->Page().PageChanged);
     QCOMPARE(d_->lastText(), QString("Do you want to save the changes to your Tarvo File?"));
     d_->answers << QMessageBox::Cancel;
     QVERIFY(!w_->close());
     QVERIFY(w_->isVisible());
     d_->answers << QMessageBox::No;
     f_->mnuFileNewClick();
-    QCOMPARE(w_->Page.Count(), 0);
-    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(w_->Page().Count(), 0);
+    QVERIFY(!w_->Page().PageChanged);
     QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
     QCOMPARE(d_->unexpected, 0);
 }
@@ -162,8 +163,8 @@ void TestFileCommands::saveShowsHintThenDialog() {
     QCOMPARE(d_->fileRequests[0].defaultSuffix, QString("tve"));
     QVERIFY(QFile::exists(path));
     QVERIFY(QFile::exists(path + ".bmp"));
-    QCOMPARE(w_->Page.DocFileName, path);
-    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(w_->Page().DocFileName, path);
+    QVERIFY(!w_->Page().PageChanged);
     QCOMPARE(ReadSettingBool("General", "SaveInfo", true), false);
     // Switched off: the next first save goes straight to the dialog.
     d_->shown.clear();
@@ -194,23 +195,23 @@ void TestFileCommands::saveOnTitledPage() {
     QCOMPARE(d_->shown.size(), 2);
     QCOMPARE(d_->fileRequests[0].folder, JoinPath(env_->appDir(), "save"));
     QVERIFY(d_->fileRequests[0].fileName.isEmpty());
-    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(w_->Page().PageChanged);
 }
 
 void TestFileCommands::templatesStayUntitled() {
     const QString tpl = writeDocument("template/club.tvt", "Club", "[None]");
     f_->DoTemplate(tpl, false);
-    QCOMPARE(w_->CurrentStage, 1);
-    QVERIFY(w_->Page.DocFileName.isEmpty());
-    QCOMPARE(w_->Page.Count(), 2);
+    QCOMPARE(w_->CurrentStage(), 1);
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QCOMPARE(w_->Page().Count(), 2);
     QCOMPARE(w_->windowTitle(), QString("Tarvo - Untitled"));
     // The second filter opens even a document as a template.
     const QString doc = writeDocument("save/d.tve", "D");
     d_->fileNames << doc;
     d_->filterIndexes << 1;
     f_->menFileOpenClick();
-    QVERIFY(w_->Page.DocFileName.isEmpty());
-    QCOMPARE(w_->Page.PageTitle, QString("D title"));
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QCOMPARE(w_->Page().PageTitle, QString("D title"));
     // Saving asks for a name in the save folder.
     addHeading("x");
     d_->runs << OkOnHint();
@@ -226,27 +227,27 @@ void TestFileCommands::sendStageDemandsSave() {
     d_->runs << OkOnHint();
     d_->fileNames << QString();
     w_->ShowRedPill(3);
-    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
     QCOMPARE(d_->shown[0].text, QString("Before uploading this file, you will need to save the Tarvo File."));
     // Saved now: the Send stage is entered and the page's HTML file written.
     d_->runs << OkOnHint();
     const QString path = JoinPath(env_->appDir(), "save/index.tve");
     d_->fileNames << path;
     w_->ShowRedPill(3);
-    QCOMPARE(w_->CurrentStage, 3);
+    QCOMPARE(w_->CurrentStage(), 3);
     QVERIFY(QFile::exists(JoinPath(env_->appDir(), "HTMLFiles/index.html")));
     // A titled page with changes: OK saves, Cancel stays.
     w_->ShowRedPill(1);
     addHeading("later");
     d_->answers << QMessageBox::Cancel;
     w_->ShowRedPill(3);
-    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
     QCOMPARE(d_->lastText(), QString("Before uploading this file, you will need to save changes to the Tarvo File."));
     d_->answers << QMessageBox::Ok;
     d_->fileNames << path;
     w_->ShowRedPill(3);
-    QCOMPARE(w_->CurrentStage, 3);
-    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(w_->CurrentStage(), 3);
+    QVERIFY(!w_->Page().PageChanged);
     QCOMPARE(d_->unexpected, 0);
 }
 
@@ -259,7 +260,7 @@ void TestFileCommands::makeTemplateNamesTheCaption() {
     QCOMPARE(d_->fileRequests[0].folder, JoinPath(env_->appDir(), "template"));
     QVERIFY(QFile::exists(path));
     QCOMPARE(w_->windowTitle(), QString("Tarvo - party.tvt"));
-    QCOMPARE(w_->Page.DocFileName, path);
+    QCOMPARE(w_->Page().DocFileName, path);
 }
 
 void TestFileCommands::failedSaveKeepsNameAndChange() {
@@ -268,8 +269,8 @@ void TestFileCommands::failedSaveKeepsNameAndChange() {
     addHeading("unsaved");
     const QString bad = JoinPath(env_->appDir(), "no such folder/x.tve");
     QVERIFY(!f_->SaveBuilder(bad));
-    QCOMPARE(w_->Page.DocFileName, doc);
-    QVERIFY(w_->Page.PageChanged);
+    QCOMPARE(w_->Page().DocFileName, doc);
+    QVERIFY(w_->Page().PageChanged);
     QVERIFY(d_->lastText().startsWith("Cannot create file"));
     // And Save As through a failing save reports no success.
     d_->runs << OkOnHint();
@@ -284,8 +285,8 @@ void TestFileCommands::cancelledOrFailedSaveKeepsThePage() {
     d_->runs << OkOnHint();
     d_->fileNames << QString();
     f_->mnuFileNewClick();
-    QCOMPARE(w_->Page.Count(), 1);
-    QVERIFY(w_->Page.PageChanged);
+    QCOMPARE(w_->Page().Count(), 1);
+    QVERIFY(w_->Page().PageChanged);
     // New: Yes, then a save that fails (a plain file stands where the
     // folder should be, which even root cannot get past).
     QFile blocker(JoinPath(env_->appDir(), "blocker"));
@@ -295,8 +296,8 @@ void TestFileCommands::cancelledOrFailedSaveKeepsThePage() {
     d_->runs << OkOnHint();
     d_->fileNames << JoinPath(env_->appDir(), "blocker/x.tve");
     f_->mnuFileNewClick();
-    QCOMPARE(w_->Page.Count(), 1);
-    QVERIFY(w_->Page.PageChanged);
+    QCOMPARE(w_->Page().Count(), 1);
+    QVERIFY(w_->Page().PageChanged);
     QVERIFY(d_->lastText().startsWith("Cannot create file"));
     // Close: Yes, then the save dialog cancelled: the window stays open.
     d_->answers << QMessageBox::Yes;
@@ -304,7 +305,7 @@ void TestFileCommands::cancelledOrFailedSaveKeepsThePage() {
     d_->fileNames << QString();
     QVERIFY(!w_->close());
     QVERIFY(w_->isVisible());
-    QCOMPARE(w_->Page.Count(), 1);
+    QCOMPARE(w_->Page().Count(), 1);
     QCOMPARE(d_->unexpected, 0);
 }
 
@@ -317,8 +318,8 @@ void TestFileCommands::damagedFileStaysUntitled() {
     f.write("not a page at all");
     f.close();
     f_->OpenDocument(junk);
-    QVERIFY(w_->Page.DocFileName.isEmpty());
-    QCOMPARE(w_->Page.Count(), 1);
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QCOMPARE(w_->Page().Count(), 1);
     QCOMPARE(d_->lastText(),
              QDir::toNativeSeparators(junk) + " is not a Tarvo page. Your page was kept as it was.");
     // A page cut off in its blocks is damaged too.
@@ -328,8 +329,8 @@ void TestFileCommands::damagedFileStaysUntitled() {
     cut.resize(cut.size() - 30);
     cut.close();
     f_->OpenDocument(doc);
-    QVERIFY(w_->Page.DocFileName.isEmpty());
-    QCOMPARE(w_->Page.Count(), 1);
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QCOMPARE(w_->Page().Count(), 1);
     QVERIFY(d_->lastText().contains("is damaged"));
 }
 
@@ -339,21 +340,21 @@ void TestFileCommands::roundTripThroughTheWindow() {
     auto link = NewChunkForKind(bkLink);
     link->Link->URL = "http://example.org/";
     link->Link->LinkText = "there";
-    w_->hooks.LoadChunk(w_->Page.InsertChunk(1, std::move(link)));
-    w_->Page.PageTitle = "My title";
-    w_->View->lstStyles->setCurrentRow(w_->View->lstStyles->count() - 1);
-    const QString style = w_->View->SelectedStyleName();
+    w_->Hooks().LoadChunk(w_->Page().InsertChunk(1, std::move(link)));
+    w_->Page().PageTitle = "My title";
+    w_->View()->lstStyles->setCurrentRow(w_->View()->lstStyles->count() - 1);
+    const QString style = w_->View()->SelectedStyleName();
     const QString path = JoinPath(env_->appDir(), "save/round.tve");
     QVERIFY(f_->SaveBuilder(path));
     f_->FileNew();
-    QCOMPARE(w_->View->SelectedStyleName(), QString("[None]"));
+    QCOMPARE(w_->View()->SelectedStyleName(), QString("[None]"));
     f_->DoTemplate(path, true);
-    QCOMPARE(w_->Page.Count(), 2);
-    QCOMPARE(w_->Page.Chunk(1)->Link->URL, QString("http://example.org/"));
-    QCOMPARE(w_->Page.PageTitle, QString("My title"));
-    QCOMPARE(w_->View->SelectedStyleName(), style);
-    QCOMPARE(w_->Page.CurrentIndex, 0);
-    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(w_->Page().Count(), 2);
+    QCOMPARE(w_->Page().Chunk(1)->Link->URL, QString("http://example.org/"));
+    QCOMPARE(w_->Page().PageTitle, QString("My title"));
+    QCOMPARE(w_->View()->SelectedStyleName(), style);
+    QCOMPARE(w_->Page().CurrentIndex, 0);
+    QVERIFY(!w_->Page().PageChanged);
 }
 
 void TestFileCommands::commandLineDocumentAtStart() {
@@ -362,11 +363,11 @@ void TestFileCommands::commandLineDocumentAtStart() {
     w_ = CreateMainWindow(doc);
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
-    QTRY_COMPARE(w_->CurrentStage, 1);
-    QCOMPARE(w_->Page.DocFileName, doc);
-    QCOMPARE(w_->Page.CurrentIndex, 0);
-    QVERIFY(!w_->Page.PageChanged);
-    QVERIFY(!w_->Page.FillingPanel);
+    QTRY_COMPARE(w_->CurrentStage(), 1);
+    QCOMPARE(w_->Page().DocFileName, doc);
+    QCOMPARE(w_->Page().CurrentIndex, 0);
+    QVERIFY(!w_->Page().PageChanged);
+    QVERIFY(!w_->Page().FillingPanel);
 
     // A name relative to the folder the program was started in ("tarvo
     // page.tve" from a shell elsewhere) opens that file, not one of that
@@ -381,9 +382,9 @@ void TestFileCommands::commandLineDocumentAtStart() {
     QDir::setCurrent(started);
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
-    QTRY_COMPARE(w_->CurrentStage, 1);
-    QCOMPARE(QFileInfo(w_->Page.DocFileName).canonicalFilePath(), QFileInfo(there).canonicalFilePath());
-    QCOMPARE(w_->Page.CurrentIndex, 0);
+    QTRY_COMPARE(w_->CurrentStage(), 1);
+    QCOMPARE(QFileInfo(w_->Page().DocFileName).canonicalFilePath(), QFileInfo(there).canonicalFilePath());
+    QCOMPARE(w_->Page().CurrentIndex, 0);
 }
 
 void TestFileCommands::commandLineExitStatuses() {

@@ -3,10 +3,11 @@
 
 #include "TestSupport.h"
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "app/HelpCalls.h"
 #include "app/WhatsThis.h"
 #include "docs/Gallery.h"
@@ -115,7 +116,7 @@ void TestGallery::rename(QListWidgetItem* item, const std::function<void(QLineEd
     click(item);
     bool edited = false;
     QTimer::singleShot(0, this, [&] {
-        QVERIFY(w_->RenamingEntry);
+        QVERIFY(g_->RenamingEntry);
         auto* editor = g_->lvTemplates->viewport()->findChild<QLineEdit*>();
         if (!editor) editor = g_->lvTemplates->findChild<QLineEdit*>();
         QVERIFY(editor);
@@ -124,7 +125,7 @@ void TestGallery::rename(QListWidgetItem* item, const std::function<void(QLineEd
     });
     g_->Rename1->trigger();
     QVERIFY(edited);
-    QVERIFY(!w_->RenamingEntry);
+    QVERIFY(!g_->RenamingEntry);
 }
 
 void TestGallery::listsTemplatesThenSavedPages() {
@@ -193,28 +194,28 @@ void TestGallery::previewShowsSnapshotOrKeepsWhatItShowed() {
 void TestGallery::doubleClickAsksAboutUnsavedChanges() {
     const QString question = QStringLiteral("Do you want to save the changes to your Tarvo File?");
     auto change = [this] {
-        w_->Page.InsertChunk(0, NewChunkForKind(bkPara));
-        w_->Page.PageChanged = true;
+        w_->Page().InsertChunk(0, NewChunkForKind(bkPara));
+        w_->Page().PageChanged = true;
     };
     change();
     // Cancel keeps the page and stays in Choose.
     dialogs_->answers = {QMessageBox::Cancel};
     doubleClick(entry("Shop"));
     QCOMPARE(dialogs_->texts(), QStringList{question});
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stChoose));
-    QCOMPARE(w_->Page.Count(), 1);
-    QVERIFY(w_->Page.PageChanged);
-    QVERIFY(!w_->Page.FillingPanel);
-    QVERIFY(!w_->Page.LoadingDocument);
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stChoose));
+    QCOMPARE(w_->Page().Count(), 1);
+    QVERIFY(w_->Page().PageChanged);
+    QVERIFY(!w_->Page().FillingPanel);
+    QVERIFY(!w_->Page().LoadingDocument);
 
     // No discards the changes and opens the template.
     dialogs_->shown.clear();
     dialogs_->answers = {QMessageBox::No};
     doubleClick(entry("Shop"));
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
-    QVERIFY(w_->Page.Count() > 1);
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("The Corner Shop"));
-    QVERIFY(!w_->Page.PageChanged);
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
+    QVERIFY(w_->Page().Count() > 1);
+    QCOMPARE(w_->Page().Chunk(0)->Heading->HeadText, QStringLiteral("The Corner Shop"));
+    QVERIFY(!w_->Page().PageChanged);
 
     // Yes saves first (Save As), then opens.
     w_->ShowRedPill(TfrmMain::stChoose);
@@ -224,34 +225,34 @@ void TestGallery::doubleClickAsksAboutUnsavedChanges() {
     dialogs_->fileNames = {savePath("kept.tve")};
     doubleClick(entry("Family"));
     QVERIFY(QFile::exists(savePath("kept.tve")));
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Welcome to the Miller Family Page"));
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
+    QCOMPARE(w_->Page().Chunk(0)->Heading->HeadText, QStringLiteral("Welcome to the Miller Family Page"));
     QCOMPARE(dialogs_->unexpected, 0);
 
     // Yes, then a cancelled Save As: the open stops and the page is kept.
     w_->ShowRedPill(TfrmMain::stChoose);
     change();
-    const int blocks = w_->Page.Count();
+    const int blocks = w_->Page().Count();
     dialogs_->answers = {QMessageBox::Yes};
     dialogs_->fileNames = {QString()};
     doubleClick(entry("CV"));
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stChoose));
-    QVERIFY(w_->Page.PageChanged);
-    QCOMPARE(w_->Page.Count(), blocks);
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stChoose));
+    QVERIFY(w_->Page().PageChanged);
+    QCOMPARE(w_->Page().Count(), blocks);
 }
 
 void TestGallery::templateStaysUntitledSavedPageBecomesDocument() {
     doubleClick(entry("CV"));
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
-    QVERIFY(w_->Page.DocFileName.isEmpty());
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
+    QVERIFY(w_->Page().DocFileName.isEmpty());
     QVERIFY(w_->windowTitle().endsWith(QStringLiteral(" - Untitled")));
 
     w_->ShowRedPill(TfrmMain::stChoose);
     doubleClick(entry("my page"));
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
-    QCOMPARE(w_->Page.DocFileName, QDir::toNativeSeparators(savePath("my page.tve")));
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
+    QCOMPARE(w_->Page().DocFileName, QDir::toNativeSeparators(savePath("my page.tve")));
     QCOMPARE(w_->windowTitle(), QStringLiteral("Tarvo - my page.tve"));
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Mine"));
+    QCOMPARE(w_->Page().Chunk(0)->Heading->HeadText, QStringLiteral("Mine"));
     QCOMPARE(dialogs_->unexpected, 0);
 }
 
@@ -280,7 +281,7 @@ void TestGallery::rightReleaseOffersMenuOrWhatsThis() {
 
 void TestGallery::deleteAsksAndLeavesTheOpenPageAlone() {
     doubleClick(entry("my page"));
-    const QString doc = w_->Page.DocFileName;
+    const QString doc = w_->Page().DocFileName;
     w_->ShowRedPill(TfrmMain::stChoose);
     click(entry("my page"));
 
@@ -294,9 +295,9 @@ void TestGallery::deleteAsksAndLeavesTheOpenPageAlone() {
     QVERIFY(!QFile::exists(savePath("my page.tve")));
     QVERIFY(!QFile::exists(savePath("my page.tve.bmp")));
     QVERIFY(!entry("my page"));
-    QCOMPARE(w_->Page.DocFileName, doc);
-    QCOMPARE(w_->Page.Count(), 1);
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("Mine"));
+    QCOMPARE(w_->Page().DocFileName, doc);
+    QCOMPARE(w_->Page().Count(), 1);
+    QCOMPARE(w_->Page().Chunk(0)->Heading->HeadText, QStringLiteral("Mine"));
 }
 
 void TestGallery::renameMovesSnapshotAndRefusesHarm() {
@@ -353,38 +354,38 @@ void TestGallery::renameMovesSnapshotAndRefusesHarm() {
 void TestGallery::leavingChooseOpensTheSelectedEntry() {
     click(entry("my page"));
     w_->ShowRedPill(TfrmMain::stView);
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stView));
-    QCOMPARE(w_->Page.DocFileName, QDir::toNativeSeparators(savePath("my page.tve")));
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stView));
+    QCOMPARE(w_->Page().DocFileName, QDir::toNativeSeparators(savePath("my page.tve")));
 
     // Through the toolbar, with a template selected, to Build.
     w_->ShowRedPill(TfrmMain::stChoose);
     click(entry("Invitation"));
-    QTest::mouseClick(w_->picToolbar, Qt::LeftButton, {}, QPoint(200, 50));
-    QTRY_COMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
-    QVERIFY(w_->Page.DocFileName.isEmpty());
-    QCOMPARE(w_->Page.Chunk(0)->Heading->HeadText, QStringLiteral("You're Invited!"));
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("picToolbar")), Qt::LeftButton, {}, QPoint(200, 50));
+    QTRY_COMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QCOMPARE(w_->Page().Chunk(0)->Heading->HeadText, QStringLiteral("You're Invited!"));
     QCOMPARE(dialogs_->unexpected, 0);
 }
 
 void TestGallery::newIgnoresTheSelectedEntry() {
     // The user's own switch opens the selected entry, and only once.
     int opened = 0;
-    const auto open = w_->hooks.OpenGalleryEntry;
-    w_->hooks.OpenGalleryEntry = [&] {
+    const auto open = w_->Hooks().OpenGalleryEntry;
+    w_->Hooks().OpenGalleryEntry = [&] {
         ++opened;
         open();
     };
     click(entry("Invitation"));
-    QTest::mouseClick(w_->picToolbar, Qt::LeftButton, {}, QPoint(200, 50));
-    QTRY_COMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("picToolbar")), Qt::LeftButton, {}, QPoint(200, 50));
+    QTRY_COMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
     QCOMPARE(opened, 1);
     // File > New in the Choose stage with an entry selected: an empty page.
     w_->ShowRedPill(TfrmMain::stChoose);
     click(entry("Invitation"));
-    w_->mnuFileNew->trigger();
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stBuild));
+    w_->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
     QCOMPARE(opened, 1);
-    QCOMPARE(w_->Page.Count(), 0);
+    QCOMPARE(w_->Page().Count(), 0);
     QCOMPARE(w_->windowTitle(), QStringLiteral("Tarvo - Untitled"));
     QCOMPARE(dialogs_->unexpected, 0);
 }

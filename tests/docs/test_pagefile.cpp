@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "docs/BinaryIO.h"
+#include "app/BinaryIO.h"
 #include "docs/PageFile.h"
 #include "docs/SafeWrite.h"
 #include "model/WebBlocks.h"

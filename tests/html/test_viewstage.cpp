@@ -1,11 +1,12 @@
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "app/Utils.h"
 #include "html/HtmlWarn.h"
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
 #include "docs/SafeWrite.h"
@@ -86,13 +87,13 @@ void TestViewStage::init() {
         reg.OpenSection(QString(), true);
     }
     w_ = CreateMainWindow();
-    v_ = w_->View;
+    v_ = w_->View();
     QVERIFY(v_);
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
     auto heading = NewChunkForKind(bkHeading);
     heading->Heading->HeadText = "Hello";
-    w_->Page.InsertChunk(0, std::move(heading));
+    w_->Page().InsertChunk(0, std::move(heading));
 }
 
 void TestViewStage::cleanup() {
@@ -219,7 +220,7 @@ void TestViewStage::dontShowAgainWithEitherAnswer() {
     // They are still the user's: going back to building asks first.
     dialogs_->answers << QMessageBox::Yes;
     toStage(1);
-    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
     QCOMPARE(dialogs_->shown.size(), 2);
     QVERIFY(v_->HTMLText().isEmpty());
 
@@ -237,7 +238,7 @@ void TestViewStage::programmaticWritesNeverWarn() {
     v_->txtTitle->setFocus();
     QTest::keyClicks(v_->txtTitle, "!");
     QVERIFY(v_->HTMLText().contains("<TITLE>Tarvo Version 1.0 Document!</TITLE>"));
-    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(w_->Page().PageChanged);
     v_->chkLogo->setChecked(false);
     v_->chkLogo->setChecked(true);
     v_->lstStyles->setCurrentRow(0);
@@ -252,11 +253,11 @@ void TestViewStage::goingBackToBuildAsks() {
     typeInEditor("<!-- mine -->");
     dialogs_->answers << QMessageBox::No;
     toStage(1);
-    QCOMPARE(w_->CurrentStage, 2);
+    QCOMPARE(w_->CurrentStage(), 2);
     QVERIFY(v_->HTMLText().contains("<!-- mine -->"));
     dialogs_->answers << QMessageBox::Yes;
     toStage(1);
-    QCOMPARE(w_->CurrentStage, 1);
+    QCOMPARE(w_->CurrentStage(), 1);
     QVERIFY(v_->HTMLText().isEmpty());
     QCOMPARE(dialogs_->unexpected, 0);
 }
@@ -264,12 +265,12 @@ void TestViewStage::goingBackToBuildAsks() {
 void TestViewStage::handEditNeverLostWithoutAQuestion() {
     const QString path = JoinPath(env_->appDir(), "save/edited.tve");
     dialogs_->fileNames << path;
-    QVERIFY(w_->Files->FileSaveAs());
+    QVERIFY(w_->Files()->FileSaveAs());
     dialogs_->unexpected = 0;  // the first save's hint
     toStage(2);
     dialogs_->runs << Answer(true);
     typeInEditor("<!-- mine -->");
-    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(w_->Page().PageChanged);
     // A style click and the preview size toggle refresh the preview; the
     // edit stays, and still counts as the user's.
     QTest::mouseClick(v_->lstStyles->viewport(), Qt::LeftButton, {},
@@ -283,7 +284,7 @@ void TestViewStage::handEditNeverLostWithoutAQuestion() {
         dialogs_->shown.clear();
         dialogs_->answers << QMessageBox::No;
         toStage(stage);
-        QCOMPARE(w_->CurrentStage, 2);
+        QCOMPARE(w_->CurrentStage(), 2);
         QCOMPARE(dialogs_->lastText(), question);
     }
     // Closing asks to save.
@@ -291,8 +292,8 @@ void TestViewStage::handEditNeverLostWithoutAQuestion() {
     QVERIFY(!w_->close());
     QCOMPARE(dialogs_->lastText(), QString("Do you want to save the changes to your Tarvo File?"));
     // Save writes the edit into the page's HTML file with the document.
-    w_->Files->menFileSaveClick();
-    QVERIFY(!w_->Page.PageChanged);
+    w_->Files()->menFileSaveClick();
+    QVERIFY(!w_->Page().PageChanged);
     QString file;
     LoadFileText(v_->PageHTMLPath(), file);
     QVERIFY(file.contains("<!-- mine -->"));
@@ -301,10 +302,10 @@ void TestViewStage::handEditNeverLostWithoutAQuestion() {
     // again: the logo reset has nothing to write.
     v_->chkLogo->setChecked(false);
     LoadFileText(v_->PageHTMLPath(), file);
-    w_->Page.PageChanged = true;
+    w_->Page().PageChanged = true;
     dialogs_->answers << QMessageBox::No;
-    w_->Files->mnuFileNewClick();
-    QCOMPARE(w_->CurrentStage, 1);
+    w_->Files()->mnuFileNewClick();
+    QCOMPARE(w_->CurrentStage(), 1);
     QVERIFY(v_->HTMLText().isEmpty());
     QString after;
     LoadFileText(JoinPath(env_->appDir(), "HTMLFiles/edited.html"), after);
@@ -318,24 +319,24 @@ void TestViewStage::openedPageKeepsItsStyle() {
     // opened, and the next save keeps it.
     const QString path = JoinPath(env_->appDir(), "save/styled.tve");
     const QString style = v_->lstStyles->item(2)->text();
-    w_->Session.StyleName = style;
+    w_->Session().StyleName = style;
     dialogs_->fileNames << path;
-    QVERIFY(w_->Files->FileSaveAs());
+    QVERIFY(w_->Files()->FileSaveAs());
     for (const int from : {0, 2}) {
         toStage(from);
-        w_->Files->DoTemplate(path, true);
+        w_->Files()->DoTemplate(path, true);
         toStage(2);
         QCOMPARE(v_->SelectedStyleName(), style);
         QVERIFY(v_->HTMLText().contains("<BODY "));
-        w_->Page.PageChanged = true;
-        w_->Files->menFileSaveClick();
+        w_->Page().PageChanged = true;
+        w_->Files()->menFileSaveClick();
         TPage back;
         QCOMPARE(ReadPageFile(path, back).StyleName, style);
     }
 }
 
 void TestViewStage::sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty() {
-    w_->hooks.SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument = [] { return true; };
     // Straight from building: the editor is empty, so the page is built
     // and written to its HTML file.
     toStage(1);
@@ -390,7 +391,7 @@ void TestViewStage::saveFromHTMLIsExactAndSafe() {
 
 void TestViewStage::pageHTMLPathForUntitledAndTitled() {
     QCOMPARE(v_->PageHTMLPath(), JoinPath(JoinPath(env_->appDir(), "HTMLFiles"), ".html"));
-    w_->Page.DocFileName = JoinPath(env_->appDir(), "save/My Page.tve");
+    w_->Page().DocFileName = JoinPath(env_->appDir(), "save/My Page.tve");
     QCOMPARE(v_->PageHTMLPath(), JoinPath(JoinPath(env_->appDir(), "HTMLFiles"), "My Page.html"));
 }
 
@@ -412,29 +413,29 @@ void TestViewStage::warningDialogLooksAsDesigned() {
 void TestViewStage::previewSizeToggle() {
     // Outside the View stage the picture does nothing.
     toStage(1);
-    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgView")), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QVERIFY(!v_->FullPreview());
     toStage(2);
     // Not on the HTML tab either.
     v_->pagePreview->setCurrentWidget(v_->tabHTML);
-    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgView")), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QVERIFY(!v_->FullPreview());
     v_->pagePreview->setCurrentWidget(v_->tabWebView);
-    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgView")), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QVERIFY(v_->FullPreview());
-    QCOMPARE(v_->ctlHTML->parentWidget(), w_->pnlMain);
-    QTRY_COMPARE(v_->ctlHTML->width(), w_->pnlMain->width() - 4);
-    QCOMPARE(v_->ctlHTML->height(), w_->pnlMain->height() - 44 - 2);
-    QCOMPARE(w_->Panel3->geometry().bottom(), w_->pnlMain->height() - 1);
-    QTest::mouseClick(w_->imgView, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(v_->ctlHTML->parentWidget(), w_->findChild<QFrame*>(QStringLiteral("pnlMain")));
+    QTRY_COMPARE(v_->ctlHTML->width(), w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->width() - 4);
+    QCOMPARE(v_->ctlHTML->height(), w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->height() - 44 - 2);
+    QCOMPARE(w_->findChild<QFrame*>(QStringLiteral("Panel3"))->geometry().bottom(), w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->height() - 1);
+    QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgView")), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QVERIFY(!v_->FullPreview());
     QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
-    QTRY_COMPARE(w_->pnlMain->size(), QSize(632, 436));
+    QTRY_COMPARE(w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->size(), QSize(632, 436));
 }
 
 void TestViewStage::logoBoxRewritesThePageFile() {
     toStage(2);
-    w_->Page.PageChanged = false;
+    w_->Page().PageChanged = false;
     const QString path = v_->PageHTMLPath();
     v_->chkLogo->setChecked(false);
     QString file;
@@ -452,7 +453,7 @@ void TestViewStage::logoBoxRewritesThePageFile() {
     v_->chkLogo->setChecked(true);
     LoadFileText(path, file);
     QCOMPARE(file, QString("<P>hand made</P>\r\n"));
-    QVERIFY(!w_->Page.PageChanged);
+    QVERIFY(!w_->Page().PageChanged);
     QVERIFY(dialogs_->shown.isEmpty());
     // Opening or starting a page ticks the box again while the editor is
     // empty: the page's file keeps what it holds.
@@ -478,12 +479,12 @@ void TestViewStage::styleListAndTheWizard() {
     QCOMPARE(v_->lstStyles->item(0)->text(), QString("[None]"));
     toStage(2);
     // A click picks the style and marks the page changed.
-    w_->Page.PageChanged = false;
+    w_->Page().PageChanged = false;
     const QRect grass = v_->lstStyles->visualItemRect(v_->lstStyles->item(2));
     QTest::mouseClick(v_->lstStyles->viewport(), Qt::LeftButton, Qt::NoModifier, grass.center());
     QCOMPARE(v_->SelectedStyleName(), QString("Grass"));
     QVERIFY(v_->HTMLText().contains("<BODY BGCOLOR=\"#0080FF\""));
-    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(w_->Page().PageChanged);
     // After the wizard: reselected by name without regard to case; the
     // first of two equal names; a renamed style gives "[None]".
     v_->lstStyles->setCurrentRow(3);
@@ -502,11 +503,11 @@ void TestViewStage::styleListAndTheWizard() {
         list[1]->StyleName = "Meadow";
         WriteStylesToFile(StylesDataPath(), list);
     };
-    w_->Page.PageChanged = false;
+    w_->Page().PageChanged = false;
     v_->btnEditStyle->click();
     QCOMPARE(v_->lstStyles->currentRow(), 0);
     QVERIFY(v_->HTMLText().contains("<BODY>"));
-    QVERIFY(!w_->Page.PageChanged);
+    QVERIFY(!w_->Page().PageChanged);
     // The right button asks "What's This?" for the list.
     QTest::mouseClick(v_->lstStyles->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
     QCOMPARE(LastWhatsThisContext(), 31);
@@ -520,10 +521,10 @@ void TestViewStage::fitPhoneBox() {
     QVERIFY(v_->HTMLText().contains(kViewportMetaLine));
     // Cleared: out of the editor's text, the page is changed, and the
     // document will say so. Ticked again: back in, once.
-    w_->Page.PageChanged = false;
+    w_->Page().PageChanged = false;
     v_->chkFitPhone->click();
-    QVERIFY(!w_->Page.FitPhone);
-    QVERIFY(w_->Page.PageChanged);
+    QVERIFY(!w_->Page().FitPhone);
+    QVERIFY(w_->Page().PageChanged);
     QVERIFY(!v_->HTMLText().contains(kViewportMetaLine));
     QVERIFY(!v_->memHTML->toPlainText().contains("viewport"));
     v_->chkFitPhone->click();
@@ -534,7 +535,7 @@ void TestViewStage::fitPhoneBox() {
     const QString path = JoinPath(AppDir(), "save/old.tve");
     QVERIFY(WritePageFile(path, old, kNoStyleName, QImage()));
     toStage(1);
-    w_->hooks.OpenDocument(path);
+    w_->Hooks().OpenDocument(path);
     QVERIFY(!v_->chkFitPhone->isChecked());
 }
 
@@ -546,7 +547,7 @@ void TestViewStage::phoneViewShowsAWidePictureWithinItsWidth() {
     image->Image->FileName = "graphics\\wide.png";
     image->Image->ImgWidth = "1200";
     image->Image->ImgHeight = "600";
-    w_->Page.InsertChunk(0, std::move(image));
+    w_->Page().InsertChunk(0, std::move(image));
     // Outside the View stage the switch does nothing.
     QVERIFY(!v_->btnPhoneView->isEnabled());
     toStage(2);
@@ -571,7 +572,7 @@ void TestViewStage::phoneViewShowsAWidePictureWithinItsWidth() {
     QVERIFY2(box.width() > 300 && box.right() < 390 - 16, qPrintable(QString::number(box.width())));
     // Without the page's style block, the picture keeps its stated size.
     v_->chkFitPhone->click();
-    QVERIFY(!w_->Page.FitPhone);
+    QVERIFY(!w_->Page().FitPhone);
     QTRY_VERIFY(redBox().isValid());
     box = redBox();
     QVERIFY(box.right() >= 390 - 20);
@@ -579,9 +580,9 @@ void TestViewStage::phoneViewShowsAWidePictureWithinItsWidth() {
     v_->chkFitPhone->click();
     v_->TogglePreviewSize();
     QTRY_COMPARE(v_->ctlHTML->width(), 390);
-    QCOMPARE(v_->ctlHTML->x(), 2 + (w_->pnlMain->width() - 4 - 390) / 2);
+    QCOMPARE(v_->ctlHTML->x(), 2 + (w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->width() - 4 - 390) / 2);
     v_->btnDesktopView->click();
-    QCOMPARE(v_->ctlHTML->width(), w_->pnlMain->width() - 4);
+    QCOMPARE(v_->ctlHTML->width(), w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->width() - 4);
     v_->TogglePreviewSize();
     QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
 }

@@ -3,9 +3,10 @@
 // the files' first bytes), and the program icon on its windows.
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/Resources.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "app/Utils.h"
 #include "docs/PageFile.h"
 #include "model/WebBlocks.h"

@@ -2,10 +2,11 @@
 // the size and is shown at its own logical size, pixel for pixel.
 #include "TestSupport.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 
 #include <QDirIterator>
 #include <QLabel>
@@ -132,14 +133,14 @@ void TestHiDpi::mainWindowKeepsItsLayout() {
     std::unique_ptr<TfrmMain> w(CreateMainWindow());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    QCOMPARE(w->picToolbar->geometry(), QRect(0, 0, 620, 96));
+    QCOMPARE(w->findChild<TPicture*>(QStringLiteral("picToolbar"))->geometry(), QRect(0, 0, 620, 96));
     auto* logo = w->findChild<TPicture*>(QStringLiteral("imgLogo"));
     QVERIFY(logo);
     QCOMPARE(logo->size(), QSize(376, 36));
     // A step of the mascot's walk composes a fresh toolbar at full sharpness.
     w->WalkThePim(1);
-    QCOMPARE(w->PimPosition, 1);
-    const QPixmap bar = w->picToolbar->pixmap();
+    QCOMPARE(w->PimPosition(), 1);
+    const QPixmap bar = w->findChild<TPicture*>(QStringLiteral("picToolbar"))->pixmap();
     QCOMPARE(bar.devicePixelRatio(), 2.0);
     QCOMPARE(bar.deviceIndependentSize().toSize(), QSize(620, 96));
     const QImage barImg = bar.toImage();

@@ -4,9 +4,10 @@
 // made of real presses, moves and releases on the canvas controls.
 
 #include "TestSupport.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "model/BuildCanvas.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlock.h"
@@ -38,7 +39,7 @@ struct TBuildStage {
         canvas = nullptr;
         env.reset();
     }
-    TPage& page() { return w->Page; }
+    TPage& page() { return w->Page(); }
     TPropertyPanels& panels() { return canvas->Panels(); }
 
     // Appends a block as the document reader does; paragraphs are named

@@ -4,6 +4,7 @@
 #include "BuildStageHelpers.h"
 #include "app/Application.h"
 #include "app/Resources.h"
+#include "app/HelpSystem.h"
 #include "app/WhatsThis.h"
 
 #include <QFrame>
@@ -60,7 +61,7 @@ void TestCanvas::shred(TWebBlock* row) {
 void TestCanvas::dropAppendsOnEmptyPageAndBelowLastRow() {
     TBuildCanvas* c = s.canvas;
     PlayedSounds().clear();
-    QVERIFY(s.w->timInit->isActive());
+    QVERIFY(s.w->findChild<QTimer*>(QStringLiteral("timInit"))->isActive());
     DropBrickAt(c->imgBrHeading, 199, 5 * 32 + 5);  // row 5 of an empty page
     QCOMPARE(s.page().Count(), 1);
     QCOMPARE(s.page().Chunk(0)->Kind, int(bkHeading));
@@ -70,8 +71,8 @@ void TestCanvas::dropAppendsOnEmptyPageAndBelowLastRow() {
     QCOMPARE(s.panels().VisiblePanel(), s.panels().pnlHeading);
     QCOMPARE(PlayedSounds(), (QStringList{"wavclick1", "wavclick2"}));
     // The hint stops blinking for good, visible.
-    QVERIFY(!s.w->timInit->isActive());
-    QVERIFY(!s.w->lblBuildRight->isHidden());
+    QVERIFY(!s.w->findChild<QTimer*>(QStringLiteral("timInit"))->isActive());
+    QVERIFY(!s.w->findChild<QLabel*>(QStringLiteral("lblBuildRight"))->isHidden());
     QCOMPARE(CurrentScreenCursor(), 0);
     QTRY_VERIFY(!c->DraggingBrick);
     QCOMPARE(c->imgBrHeading->pos(), QPoint(1, 67));
@@ -149,7 +150,7 @@ void TestCanvas::releaseOutsidePageSendsBlockHome() {
     Release(brick);
     QCOMPARE(brick->pos(), QPoint(1, 23));
     QVERIFY(!c->DraggingBrick);
-    QVERIFY(!s.w->timAnim->isActive());
+    QVERIFY(!s.w->findChild<QTimer*>(QStringLiteral("timAnim"))->isActive());
 
     // Once out of the column it snaps to rows and cannot go back in.
     StartDrag(brick);
@@ -161,9 +162,9 @@ void TestCanvas::releaseOutsidePageSendsBlockHome() {
     QCOMPARE(s.page().Count(), 0);
     // It slides in from the left edge in ten steps.
     QCOMPARE(brick->pos(), QPoint(-99, 23));
-    QVERIFY(s.w->timAnim->isActive());
-    QCOMPARE(s.w->timAnim->interval(), 10);
-    s.w->timAnim->stop();
+    QVERIFY(s.w->findChild<QTimer*>(QStringLiteral("timAnim"))->isActive());
+    QCOMPARE(s.w->findChild<QTimer*>(QStringLiteral("timAnim"))->interval(), 10);
+    s.w->findChild<QTimer*>(QStringLiteral("timAnim"))->stop();
     for (int i = 0; i < 9; ++i) c->timAnimTimer();
     QCOMPARE(brick->x(), -9);
     QVERIFY(c->BrickReturning && c->DraggingBrick);
@@ -253,9 +254,9 @@ void TestCanvas::shredderOnlyOnRow8LeftOfToolboxEdge() {
     QCOMPARE(CurrentScreenCursor(), 0);
 
     // Eight frames of 125 ms, gone on the ninth tick.
-    QVERIFY(s.w->timShredder->isActive());
-    QCOMPARE(s.w->timShredder->interval(), 125);
-    s.w->timShredder->stop();
+    QVERIFY(s.w->findChild<QTimer*>(QStringLiteral("timShredder"))->isActive());
+    QCOMPARE(s.w->findChild<QTimer*>(QStringLiteral("timShredder"))->interval(), 125);
+    s.w->findChild<QTimer*>(QStringLiteral("timShredder"))->stop();
     for (int i = 0; i < 8; ++i) {
         c->timShredderTimer();
         QVERIFY(!c->imgShredder->isHidden());
@@ -322,11 +323,11 @@ void TestCanvas::shreddingAfterAutoScrollKeepsViewWithScrollBar() {
     TWebBlock* row = c->CanvasRows[2];
     StartDrag(row);
     DragTo(row, 199, 255);
-    QVERIFY(s.w->timDown->isActive());
+    QVERIFY(s.w->findChild<QTimer*>(QStringLiteral("timDown"))->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(c->FirstShown() >= 2, 30000);
     DragTo(row, 150, 255);
     DragTo(row, 50, 255);
-    QVERIFY(!s.w->timDown->isActive());
+    QVERIFY(!s.w->findChild<QTimer*>(QStringLiteral("timDown"))->isActive());
     Release(row);
     QCOMPARE(s.page().Count(), 13);
     QVERIFY(!s.order().contains("b2"));
@@ -379,7 +380,7 @@ void TestCanvas::scrollBarMovesView() {
     QCOMPARE(s.shown(), TBuildStage::range(2, 8));
     c->timUpTimer();
     QCOMPARE(s.shown(), TBuildStage::range(1, 8));
-    QCOMPARE(s.w->LastScrollPos, 1);
+    QCOMPARE(s.canvas->LastScrollPos(), 1);
 }
 
 void TestCanvas::modifierKeysNeverDrag() {
@@ -429,7 +430,7 @@ void TestCanvas::clickSelectsAndRightReleaseAsksForHelp() {
     QCOMPARE(LastWhatsThisContext(), 30);
     QTest::mouseClick(c->imgBackground, Qt::RightButton, Qt::NoModifier, QPoint(250, 10));
     QCOMPARE(LastWhatsThisContext(), 11);
-    QCOMPARE(s.w->WhatsThisContext, 11);
+    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 11);
 }
 
 void TestCanvas::loadAndClearPage() {
@@ -438,8 +439,8 @@ void TestCanvas::loadAndClearPage() {
     QCOMPARE(s.shown(), TBuildStage::range(0, 8));
     QVERIFY(!c->ScrollBar1->isHidden());
     QCOMPARE(c->ScrollBar1->maximum(), 2);
-    QVERIFY(!s.w->timInit->isActive());
-    s.w->hooks.SelectAndHighlight(4);
+    QVERIFY(!s.w->findChild<QTimer*>(QStringLiteral("timInit"))->isActive());
+    s.w->Hooks().SelectAndHighlight(4);
     QCOMPARE(s.page().CurrentIndex, 4);
     QCOMPARE(c->HighlightedSlot, 4);
     QCOMPARE(s.panels().VisiblePanel(), s.panels().pnlEmail);

@@ -38,7 +38,7 @@ void TestHistory::shredUndoneAndRedone() {
     DragTo(row, 50, 255);
     Release(row);
     QCOMPARE(s.order(), (QStringList{"b0", "b2"}));
-    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo Shred Paragraph"));
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->text(), QStringLiteral("&Undo Shred Paragraph"));
     s.w->activateWindow();
     QTest::keyClick(s.w, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(s.order(), (QStringList{"b0", "b1", "b2"}));
@@ -49,7 +49,7 @@ void TestHistory::shredUndoneAndRedone() {
     QTest::keyClick(s.w, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(s.order(), (QStringList{"b0", "b2"}));
     QVERIFY(s.page().PageChanged);
-    QVERIFY(!s.w->menEditRedo->isEnabled());
+    QVERIFY(!s.w->findChild<QAction*>(QStringLiteral("menEditRedo"))->isEnabled());
 }
 
 void TestHistory::typingIsOneStep() {
@@ -63,30 +63,30 @@ void TestHistory::typingIsOneStep() {
     QCOMPARE(s.page().Chunk(0)->Para->Paragraph, QStringLiteral("b0"));
     QCOMPARE(edit->toPlainText(), QStringLiteral("b0"));
     QVERIFY(!s.page().PageChanged);
-    QVERIFY(!s.w->menEditUndo->isEnabled());
+    QVERIFY(!s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->isEnabled());
 }
 
 // Chooses `item` of the Edit menu with the mouse: a click on the menu bar,
 // then one on the item.
 static void ChooseFromEditMenu(TfrmMain* w, QAction* item) {
     QMenuBar* bar = w->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->mnuEdit->menuAction()).center());
-    QTRY_VERIFY(w->mnuEdit->isVisible());
-    QTest::mouseClick(w->mnuEdit, Qt::LeftButton, {}, w->mnuEdit->actionGeometry(item).center());
-    QTRY_VERIFY(!w->mnuEdit->isVisible());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(w->findChild<QMenu*>(QStringLiteral("mnuEdit"))->menuAction()).center());
+    QTRY_VERIFY(w->findChild<QMenu*>(QStringLiteral("mnuEdit"))->isVisible());
+    QTest::mouseClick(w->findChild<QMenu*>(QStringLiteral("mnuEdit")), Qt::LeftButton, {}, w->findChild<QMenu*>(QStringLiteral("mnuEdit"))->actionGeometry(item).center());
+    QTRY_VERIFY(!w->findChild<QMenu*>(QStringLiteral("mnuEdit"))->isVisible());
 }
 
 void TestHistory::moveUndoneAndRedone() {
     s.loadParagraphs(4);
     DropRowAt(s.canvas, 0, 199, 2 * 31 + 1);
     QCOMPARE(s.order(), (QStringList{"b1", "b2", "b0", "b3"}));
-    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo Move Paragraph"));
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->text(), QStringLiteral("&Undo Move Paragraph"));
     s.w->activateWindow();
     QTest::keyClick(s.w, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(s.order(), (QStringList{"b0", "b1", "b2", "b3"}));
     QCOMPARE(s.page().CurrentIndex, 0);
     QCOMPARE(s.panels().txtParagraph->toPlainText(), QStringLiteral("b0"));
-    QCOMPARE(s.w->menEditRedo->text(), QStringLiteral("&Redo Move Paragraph"));
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menEditRedo"))->text(), QStringLiteral("&Redo Move Paragraph"));
     QTest::keyClick(s.w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(s.order(), (QStringList{"b1", "b2", "b0", "b3"}));
     QCOMPARE(s.page().CurrentIndex, 2);
@@ -108,18 +108,18 @@ void TestHistory::savedStateByEditMenu() {
     QTest::keyClick(s.w, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!s.page().PageChanged);
     QVERIFY(QFileInfo(path).size() > 0);
-    QVERIFY(s.w->menEditUndo->isEnabled());  // saving keeps the history
+    QVERIFY(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->isEnabled());  // saving keeps the history
 
     DropRowAt(s.canvas, 0, 50, 255);
     QCOMPARE(s.order(), (QStringList{"b2"}));
-    ChooseFromEditMenu(s.w, s.w->menEditUndo);
+    ChooseFromEditMenu(s.w, s.w->findChild<QAction*>(QStringLiteral("menEditUndo")));
     QCOMPARE(s.order(), (QStringList{"b1", "b2"}));
     QVERIFY(!s.page().PageChanged);  // the state on disk
-    ChooseFromEditMenu(s.w, s.w->menEditUndo);
+    ChooseFromEditMenu(s.w, s.w->findChild<QAction*>(QStringLiteral("menEditUndo")));
     QCOMPARE(s.order(), (QStringList{"b0", "b1", "b2"}));
     QVERIFY(s.page().PageChanged);  // before the save: differs from the file
-    QVERIFY(!s.w->menEditUndo->isEnabled());
-    ChooseFromEditMenu(s.w, s.w->menEditRedo);
+    QVERIFY(!s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->isEnabled());
+    ChooseFromEditMenu(s.w, s.w->findChild<QAction*>(QStringLiteral("menEditRedo")));
     QVERIFY(!s.page().PageChanged);
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
     dialogs->shown.clear();
@@ -130,14 +130,14 @@ void TestHistory::savedStateByEditMenu() {
 void TestHistory::newEmptiesHistory() {
     s.loadParagraphs(2);
     DropRowAt(s.canvas, 0, 50, 255);
-    QVERIFY(s.w->menEditUndo->isEnabled());
+    QVERIFY(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->isEnabled());
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
     dialogs->answers << QMessageBox::No;  // do not save the changes
     s.w->activateWindow();
     QTest::keyClick(s.w, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(s.page().Count(), 0);
-    QVERIFY(!s.w->menEditUndo->isEnabled());
-    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo"));
+    QVERIFY(!s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->isEnabled());
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->text(), QStringLiteral("&Undo"));
     QTest::keyClick(s.w, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(s.page().Count(), 0);
     QVERIFY(!s.page().PageChanged);

@@ -2,9 +2,9 @@
 // key events sent to the widget that has the focus.
 
 #include "BuildStageHelpers.h"
-#include "app/ProgramKeys.h"
+#include "main/ProgramKeys.h"
 #include "app/Resources.h"
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 #include "model/CanvasKeys.h"
 
 #include <QAccessible>
@@ -45,8 +45,8 @@ private:
     // The HTML the View stage shows for the page.
     QString viewHtml() {
         press(Qt::Key_3, Qt::ControlModifier);
-        if (s.w->CurrentStage != TfrmMain::stView) return QStringLiteral("(not in View)");
-        return s.w->View->memHTML->toPlainText();
+        if (s.w->CurrentStage() != TfrmMain::stView) return QStringLiteral("(not in View)");
+        return s.w->View()->memHTML->toPlainText();
     }
     QList<int> kinds() {
         QList<int> k;
@@ -101,7 +101,7 @@ void TestKeys::keyboardPageEqualsMousePage() {
     QCOMPARE(kinds(), (QList<int>{0, 1, 2, 3, 4, 5}));
     QVERIFY(s.page().PageChanged);
     QCOMPARE(PlayedSounds().count(QStringLiteral("wavclick2")), 6);
-    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo Insert Line"));
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->text(), QStringLiteral("&Undo Insert Line"));
 
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), keys().fcsPageColumn);
@@ -125,7 +125,7 @@ void TestKeys::keyboardPageEqualsMousePage() {
     QCOMPARE(kinds(), (QList<int>{bkLine, bkPara, bkLink, bkHeading, bkEmail}));
     QCOMPARE(s.page().CurrentChunk()->Kind, int(bkHeading));  // the block that took its place
     QCOMPARE(PlayedSounds(), QStringList{"wavshred"});
-    QVERIFY(s.w->timShredder->isActive());
+    QVERIFY(s.w->findChild<QTimer*>(QStringLiteral("timShredder"))->isActive());
     QCOMPARE(QApplication::focusWidget(), keys().fcsPageColumn);
     QCOMPARE(keys().shpFocusFrame->geometry().center(), c->CanvasRows[3]->geometry().center());
 
@@ -163,7 +163,7 @@ void TestKeys::keysWaitForTheMouse() {
     keys().fcsPageColumn->setFocus();
     press(Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(s.order(), (QStringList{"b0", "b2", "b1"}));
-    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo Move Paragraph"));
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->text(), QStringLiteral("&Undo Move Paragraph"));
     press(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(s.order(), (QStringList{"b0", "b1", "b2"}));
     QVERIFY(!s.page().PageChanged);
@@ -191,7 +191,7 @@ void TestKeys::tabOrderFollowsTheScreen() {
     QCOMPARE(QApplication::focusWidget(), p.paraButtons.center);
     press(Qt::Key_Space);
     QCOMPARE(s.page().Chunk(0)->Para->Align, quint8(alCenter));
-    QCOMPARE(s.w->menEditUndo->text(), QStringLiteral("&Undo Align Paragraph"));
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menEditUndo"))->text(), QStringLiteral("&Undo Align Paragraph"));
 }
 
 void TestKeys::stageKeysGoThroughTheSwitch() {
@@ -199,25 +199,25 @@ void TestKeys::stageKeysGoThroughTheSwitch() {
     QAction* stage3 = s.w->findChild<QAction*>(QStringLiteral("menStageView"));
     QVERIFY(stage3);
     QCOMPARE(stage3->shortcut(), QKeySequence(QStringLiteral("Ctrl+3")));
-    QCOMPARE(s.w->menFileSaveAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    QCOMPARE(s.w->findChild<QAction*>(QStringLiteral("menFileSaveAs"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     press(Qt::Key_3, Qt::ControlModifier);
-    QCOMPARE(s.w->CurrentStage, int(TfrmMain::stView));
-    QVERIFY(s.w->pnlView->isVisible());
+    QCOMPARE(s.w->CurrentStage(), int(TfrmMain::stView));
+    QVERIFY(s.w->findChild<QFrame*>(QStringLiteral("pnlView"))->isVisible());
     // The Send stage asks for the page to be saved first; cancelled, the
     // stage stays.
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
     dialogs->answers << QMessageBox::Cancel << QMessageBox::Cancel;
     dialogs->fileNames << QString() << QString();
     press(Qt::Key_4, Qt::ControlModifier);
-    QCOMPARE(s.w->CurrentStage, int(TfrmMain::stView));
+    QCOMPARE(s.w->CurrentStage(), int(TfrmMain::stView));
     // Nothing was sent: there is no Sent stage to go to.
     press(Qt::Key_5, Qt::ControlModifier);
-    QCOMPARE(s.w->CurrentStage, int(TfrmMain::stView));
+    QCOMPARE(s.w->CurrentStage(), int(TfrmMain::stView));
     press(Qt::Key_2, Qt::ControlModifier);
-    QCOMPARE(s.w->CurrentStage, int(TfrmMain::stBuild));
-    QVERIFY(s.w->pnlBuild->isVisible());
+    QCOMPARE(s.w->CurrentStage(), int(TfrmMain::stBuild));
+    QVERIFY(s.w->findChild<QFrame*>(QStringLiteral("pnlBuild"))->isVisible());
     press(Qt::Key_1, Qt::ControlModifier);
-    QCOMPARE(s.w->CurrentStage, int(TfrmMain::stChoose));
+    QCOMPARE(s.w->CurrentStage(), int(TfrmMain::stChoose));
 }
 
 void TestKeys::everyControlIsNamed() {
@@ -225,7 +225,7 @@ void TestKeys::everyControlIsNamed() {
     activate();
     for (int stage : {TfrmMain::stChoose, TfrmMain::stBuild, TfrmMain::stView}) {
         s.w->ShowRedPill(stage);
-        QCOMPARE(s.w->CurrentStage, stage);
+        QCOMPARE(s.w->CurrentStage(), stage);
         for (auto* w : s.w->findChildren<QWidget*>()) {
             // Controls: what takes the focus, the page rows, and the pictures
             // that answer the mouse (they show a cursor or a hint of their own).

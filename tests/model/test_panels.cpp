@@ -182,7 +182,7 @@ void TestPanels::panelsLayOutTheirControls() {
     const QRect frame(338, 20, 281, 273);
     for (QFrame* panel : {p.pnlPara, p.pnlLink, p.pnlImage, p.pnlHeading, p.pnlEmail, p.pnlLine, p.pnlBlank}) {
         QCOMPARE(panel->geometry(), frame);
-        QCOMPARE(panel->parentWidget(), s.w->pnlBuild);
+        QCOMPARE(panel->parentWidget(), s.w->findChild<QFrame*>(QStringLiteral("pnlBuild")));
         // Every control lies inside its panel and none covers another.
         const QList<QWidget*> controls = panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         for (int i = 0; i < controls.size(); ++i) {
@@ -230,7 +230,7 @@ void TestPanels::panelsLayOutTheirControls() {
         {"lblLineThick", "Thickness"},
     };
     for (const auto& [name, text] : texts) {
-        auto* label = s.w->pnlBuild->findChild<QLabel*>(name);
+        auto* label = s.w->findChild<QFrame*>(QStringLiteral("pnlBuild"))->findChild<QLabel*>(name);
         QVERIFY2(label, name);
         QCOMPARE(label->text(), QString(text));
     }
@@ -622,7 +622,7 @@ void TestPanels::picturesMadeWebSized() {
 void TestPanels::rightReleaseAsksForHelp() {
     TPropertyPanels& p = s.panels();
     auto rightClick = [this](const char* name, QPoint at = QPoint(3, 3)) {
-        auto* widget = s.w->pnlBuild->findChild<QWidget*>(name);
+        auto* widget = s.w->findChild<QFrame*>(QStringLiteral("pnlBuild"))->findChild<QWidget*>(name);
         QVERIFY2(widget, name);
         QTest::mouseClick(widget, Qt::RightButton, Qt::NoModifier, at);
     };

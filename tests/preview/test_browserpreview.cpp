@@ -4,12 +4,13 @@
 
 #include "LauncherSeam.h"
 #include "TestSupport.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "app/Utils.h"
 #include "html/PageGenerator.h"
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 #include "model/WebBlocks.h"
 #include "preview/BrowserPreview.h"
 #include "preview/ExecFile.h"
@@ -167,33 +168,33 @@ void TestBrowserPreview::externalPreviewInBuildUsesGeneratedPageWithoutStyle() {
     w_ = CreateMainWindow();
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
-    QVERIFY(w_->ExecFile && w_->ExecFile->Associate && !w_->ExecFile->Wait);
-    QVERIFY(!w_->ExternalPreview1->isEnabled());  // stage 0
+    QVERIFY(w_->Browser()->ExecFile && w_->Browser()->ExecFile->Associate && !w_->Browser()->ExecFile->Wait);
+    QVERIFY(!w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->isEnabled());  // stage 0
 
     auto heading = NewChunkForKind(bkHeading);
     heading->Heading->HeadText = "Hello there";
-    w_->Page.InsertChunk(0, std::move(heading));
+    w_->Page().InsertChunk(0, std::move(heading));
     w_->ShowRedPill(TfrmMain::stBuild);
-    QVERIFY(w_->ExternalPreview1->isEnabled());
+    QVERIFY(w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->isEnabled());
     // A style chosen earlier stays out of what the build stage shows.
-    ClickStyle(w_->View->lstStyles, 1);
-    w_->ExternalPreview1->trigger();
+    ClickStyle(w_->View()->lstStyles, 1);
+    w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->trigger();
 
     const QString preview = TBrowserPreview::PreviewFile();
-    const QString generated = BuildPageHTML(w_->Page, w_->View->chkLogo->isChecked());
+    const QString generated = BuildPageHTML(w_->Page(), w_->View()->chkLogo->isChecked());
     QVERIFY(generated.contains("Hello there"));
     QCOMPARE(ReadBytes(preview), ToAnsi(generated));
     QCOMPARE(seam_->Arguments(), QStringList({preview}));
     QVERIFY(dialogs_->shown.isEmpty());  // no hand-edit warning, no failure
     // The preview's text stays out of the page: a block edit, then the Send
     // stage writes the page as it now is, with its style.
-    QVERIFY(w_->View->HTMLText().isEmpty());
-    w_->Page.Chunk(0)->Heading->HeadText = "Edited after the preview";
-    w_->Page.PageChanged = true;
-    w_->hooks.SaveDocument = [this] { return w_->Session.WritePageHTML(w_->Session.PageHTMLPath()).done(); };
+    QVERIFY(w_->View()->HTMLText().isEmpty());
+    w_->Page().Chunk(0)->Heading->HeadText = "Edited after the preview";
+    w_->Page().PageChanged = true;
+    w_->Hooks().SaveDocument = [this] { return w_->Session().WritePageHTML(w_->Session().PageHTMLPath()).done(); };
     w_->ShowRedPill(TfrmMain::stSend);
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stSend));
-    const QByteArray sent = ReadBytes(w_->Session.PageHTMLPath());
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stSend));
+    const QByteArray sent = ReadBytes(w_->Session().PageHTMLPath());
     QVERIFY(sent.contains("Edited after the preview"));
     QVERIFY(!sent.contains("Hello there"));
     QVERIFY(sent.contains("<BODY "));
@@ -206,35 +207,35 @@ void TestBrowserPreview::externalPreviewInViewWritesEditorTextToPageFile() {
     QVERIFY(QTest::qWaitForWindowExposed(w_));
     auto heading = NewChunkForKind(bkHeading);
     heading->Heading->HeadText = "Words";
-    w_->Page.InsertChunk(0, std::move(heading));
+    w_->Page().InsertChunk(0, std::move(heading));
     w_->ShowRedPill(TfrmMain::stBuild);
     w_->ShowRedPill(TfrmMain::stView);
-    ClickStyle(w_->View->lstStyles, 1);
-    QVERIFY(w_->View->HTMLText().contains("<BODY "));  // the style went into the BODY tag
+    ClickStyle(w_->View()->lstStyles, 1);
+    QVERIFY(w_->View()->HTMLText().contains("<BODY "));  // the style went into the BODY tag
 
     // Untitled: the preview file.
-    w_->ExternalPreview1->trigger();
+    w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->trigger();
     QCOMPARE(seam_->Arguments(1), QStringList({TBrowserPreview::PreviewFile()}));
 
     // Named, with a hand edit: the editor's text, exactly, in the page's
     // own file, which goes to the browser.
-    w_->Page.DocFileName = JoinPath(env_->appDir(), "save/My Page.tvx");
-    QString text = w_->View->HTMLText();
+    w_->Page().DocFileName = JoinPath(env_->appDir(), "save/My Page.tvx");
+    QString text = w_->View()->HTMLText();
     text.replace("</BODY>", "<P>By hand</P>\r\n</BODY>");
-    w_->View->SetHTMLText(text);
-    w_->ExternalPreview1->trigger();
+    w_->View()->SetHTMLText(text);
+    w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->trigger();
     const QString pageFile = JoinPath(env_->appDir(), "HTMLFiles/My Page.html");
-    QCOMPARE(w_->View->PageHTMLPath(), pageFile);
+    QCOMPARE(w_->View()->PageHTMLPath(), pageFile);
     QCOMPARE(ReadBytes(pageFile), ToAnsi(text));
     QCOMPARE(seam_->Arguments(2).mid(1), QStringList({pageFile}));
-    QCOMPARE(w_->View->HTMLText(), text);
+    QCOMPARE(w_->View()->HTMLText(), text);
 }
 
 void TestBrowserPreview::failingBrowserShowsTheMessage() {
     seam_->Isolate();
     w_ = CreateMainWindow();
     w_->ShowRedPill(TfrmMain::stBuild);
-    w_->ExternalPreview1->trigger();
+    w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->trigger();
     // What is missing, and where the page is, to open it by hand.
     QCOMPARE(dialogs_->texts().size(), 1);
     const QString text = dialogs_->lastText();
@@ -252,7 +253,7 @@ void TestBrowserPreview::failingBrowserShowsTheMessage() {
     script.write("#!/bin/sh\nexit 3\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    w_->ExternalPreview1->trigger();
+    w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(dialogs_->texts().size(), 2, 10000);
     QVERIFY(dialogs_->lastText().contains("(" + opener + ") found no browser to start"));
     QVERIFY(dialogs_->lastText().contains("status 3"));
@@ -260,7 +261,7 @@ void TestBrowserPreview::failingBrowserShowsTheMessage() {
     QVERIFY(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\nexit 0\n");
     script.close();
-    w_->ExternalPreview1->trigger();
+    w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->trigger();
     QTest::qWait(1000);
     QCOMPARE(dialogs_->texts().size(), 2);
 }
@@ -270,7 +271,7 @@ void TestBrowserPreview::redirectPageCarriesAddressUnchanged() {
     w_ = CreateMainWindow();
     QFile::remove(PreviewFileName());
     const QString address = "http://www.example.com/~jo/my page.html?a=\"b\"&c='d'";
-    w_->Browser->OpenURLInBrowser(address);
+    w_->Browser()->OpenURLInBrowser(address);
     QCOMPARE(ReadBytes(PreviewFileName()),
              QByteArray("<html>\r\n"
                         "<head><meta http-equiv=\"refresh\" content=\"0; URL="
@@ -284,7 +285,7 @@ void TestBrowserPreview::redirectPageCarriesAddressUnchanged() {
     QCOMPARE(seam_->Arguments(), QStringList({PreviewFileName()}));
     QVERIFY(PreviewFileName().endsWith("/~tvxpreview.html"));
     // A shorter address replaces the whole file.
-    w_->Browser->OpenURLInBrowser("x");
+    w_->Browser()->OpenURLInBrowser("x");
     QVERIFY(ReadBytes(PreviewFileName()).contains("URL=x\">\r\n<title>"));
     QVERIFY(!ReadBytes(PreviewFileName()).contains("example"));
     QCOMPARE(seam_->Arguments(2), QStringList({PreviewFileName(), PreviewFileName()}));
@@ -312,7 +313,7 @@ void TestBrowserPreview::plantedPagesAreNeverRun() {
     plant(planted);
     seam_->AddRecorder("xdg-open");
     w_ = CreateMainWindow();
-    w_->Browser->OpenURLInBrowser("http://example.com/");
+    w_->Browser()->OpenURLInBrowser("http://example.com/");
     // The page went to the opener from a folder only this user can enter.
     const QString page = PreviewFileName();
     QVERIFY(!page.startsWith(shared.path()));
@@ -337,7 +338,7 @@ void TestBrowserPreview::rightReleaseOverPreviewSaysJoy() {
     QVERIFY(QTest::qWaitForWindowExposed(w_));
     w_->ShowRedPill(TfrmMain::stBuild);
     w_->ShowRedPill(TfrmMain::stView);
-    THTMLViewer* viewer = w_->View->ctlHTML;
+    THTMLViewer* viewer = w_->View()->ctlHTML;
     QTest::mouseClick(viewer, Qt::LeftButton, {}, QPoint(40, 40));
     QVERIFY(dialogs_->shown.isEmpty());
     QTest::mouseClick(viewer, Qt::RightButton, {}, QPoint(40, 40));

@@ -6,10 +6,11 @@
 #include "LauncherSeam.h"
 #include "TestSupport.h"
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "app/Utils.h"
 #include "model/WebBlocks.h"
 #include "preview/SendWeb.h"
@@ -98,13 +99,13 @@ void TestSendWeb::init() {
     SaveServerList(servers);
 
     w_ = CreateMainWindow();
-    web_ = w_->Web;
+    web_ = w_->Web();
     QVERIFY(web_);
-    w_->hooks.SaveDocument = [] { return true; };
-    w_->Page.DocFileName = JoinPath(env_->appDir(), "save/My Page.tvx");
+    w_->Hooks().SaveDocument = [] { return true; };
+    w_->Page().DocFileName = JoinPath(env_->appDir(), "save/My Page.tvx");
     auto heading = NewChunkForKind(bkHeading);
     heading->Heading->HeadText = "Hello";
-    w_->Page.InsertChunk(0, std::move(heading));
+    w_->Page().InsertChunk(0, std::move(heading));
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }
@@ -119,13 +120,13 @@ void TestSendWeb::cleanup() {
 void TestSendWeb::toSendStage() {
     w_->ShowRedPill(TfrmMain::stBuild);
     w_->ShowRedPill(TfrmMain::stSend);
-    QCOMPARE(w_->CurrentStage, int(TfrmMain::stSend));
+    QCOMPARE(w_->CurrentStage(), int(TfrmMain::stSend));
     QCOMPARE(web_->MagnifierPage, -1);
 }
 
 void TestSendWeb::turn(bool left) {
     QTest::mouseClick(left ? web_->imgUploadLeft : web_->imgUploadRight, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!w_->timWebAn->isActive(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w_->findChild<QTimer*>(QStringLiteral("timWebAn"))->isActive(), 30000);
 }
 
 QString TestSendWeb::visibleLogo() const {
@@ -138,7 +139,7 @@ QString TestSendWeb::visibleLogo() const {
 }
 
 void TestSendWeb::upload() {
-    for (auto& hook : w_->hooks.UploadSucceeded) hook();
+    for (auto& hook : w_->Hooks().UploadSucceeded) hook();
     w_->ShowRedPill(TfrmMain::stSent);
 }
 
@@ -155,10 +156,10 @@ void TestSendWeb::rotationFramesTicksAndDirectionChange() {
     toSendStage();
     QCOMPARE(web_->imgWebBack->geometry(), QRect(192, 70, 420, 210));
     QCOMPARE(WebPicture(web_->imgWebBack), QString("Web_Back"));
-    QCOMPARE(w_->timWebAn->interval(), 250);
+    QCOMPARE(w_->findChild<QTimer*>(QStringLiteral("timWebAn"))->interval(), 250);
 
     QStringList frames;
-    connect(w_->timWebAn, &QTimer::timeout, this, [&] { frames << WebPicture(web_->imgWebBack); });
+    connect(w_->findChild<QTimer*>(QStringLiteral("timWebAn")), &QTimer::timeout, this, [&] { frames << WebPicture(web_->imgWebBack); });
     // The arrow goes down with the button and up again.
     QTest::mousePress(web_->imgUploadRight, Qt::LeftButton);
     QVERIFY(ShowsPicture(web_->imgUploadRight, "Web_RightDn"));
@@ -166,8 +167,8 @@ void TestSendWeb::rotationFramesTicksAndDirectionChange() {
     QTest::mouseRelease(web_->imgUploadRight, Qt::LeftButton);
     QVERIFY(ShowsPicture(web_->imgUploadRight, "Web_RightUp"));
     QCOMPARE(PlayedSounds(), QStringList({"wavwebturn"}));
-    QVERIFY(w_->timWebAn->isActive());
-    QTRY_VERIFY(!w_->timWebAn->isActive());
+    QVERIFY(w_->findChild<QTimer*>(QStringLiteral("timWebAn"))->isActive());
+    QTRY_VERIFY(!w_->findChild<QTimer*>(QStringLiteral("timWebAn"))->isActive());
     QCOMPARE(frames, QStringList({"Web_Rotate1", "Web_Rotate2", "Web_Rotate3", "Web_Rotate4", "Web_Back"}));
     QCOMPARE(web_->MagnifierPage, 0);
     QCOMPARE(visibleLogo(), QString("imgBrenfoldPage"));
@@ -182,7 +183,7 @@ void TestSendWeb::rotationFramesTicksAndDirectionChange() {
     QCOMPARE(visibleLogo(), QString());
     QTRY_COMPARE(frames.size(), 2);
     QTest::mouseClick(web_->imgUploadRight, Qt::LeftButton);
-    QTRY_VERIFY(!w_->timWebAn->isActive());
+    QTRY_VERIFY(!w_->findChild<QTimer*>(QStringLiteral("timWebAn"))->isActive());
     QCOMPARE(frames, QStringList({"Web_Rotate4", "Web_Rotate3", "Web_Rotate3", "Web_Rotate4", "Web_Back"}));
     QCOMPARE(web_->MagnifierPage, 1);
     QCOMPARE(web_->RotateFrame, 0);
@@ -192,7 +193,7 @@ void TestSendWeb::rotationFramesTicksAndDirectionChange() {
 
 void TestSendWeb::cycleBeforeAndAfterUpload() {
     toSendStage();
-    w_->timWebAn->setInterval(1);
+    w_->findChild<QTimer*>(QStringLiteral("timWebAn"))->setInterval(1);
     QCOMPARE(visibleLogo(), QString());
     QCOMPARE(web_->lblMag->geometry().topLeft(), QPoint(301, 264));
     // Left first: the last partner, before an upload.
@@ -212,7 +213,7 @@ void TestSendWeb::cycleBeforeAndAfterUpload() {
     // After the upload the magnifier shows the user's page, which now takes
     // its place in the cycle of seven.
     upload();
-    QVERIFY(w_->Uploaded);
+    QVERIFY(w_->Web()->Uploaded);
     QCOMPARE(web_->MagnifierPage, 6);
     QCOMPARE(visibleLogo(), QString("imgYourPage"));
     QCOMPARE(web_->lblMag->text(), QString("Click the logo to view your Web Page"));
@@ -238,7 +239,7 @@ void TestSendWeb::cycleBeforeAndAfterUpload() {
 
 void TestSendWeb::logosOpenTheirAddresses() {
     toSendStage();
-    w_->timWebAn->setInterval(1);
+    w_->findChild<QTimer*>(QStringLiteral("timWebAn"))->setInterval(1);
     turn(false);
     QCOMPARE(web_->imgBrenfoldPage->cursor().shape(), ScreenCursor(5).shape());
     QTest::mouseClick(web_->imgBrenfoldPage, Qt::LeftButton);
@@ -271,7 +272,7 @@ void TestSendWeb::yourPageAddressFromChosenServer() {
     QCOMPARE(openedAddress(), QString("http://home.example/~jo/MyPage.html"));
     // The server chosen at the time of the click counts, not the one the
     // page went to; its address gets the slash it lacks.
-    w_->Servers->cmbServers->setCurrentIndex(1);
+    w_->Servers()->cmbServers->setCurrentIndex(1);
     QTest::mouseClick(web_->imgYourPage, Qt::LeftButton);
     QCOMPARE(openedAddress(), QString("http://club.example/members/jo/MyPage.html"));
 }

@@ -2,10 +2,11 @@
 #include "app/AppPaths.h"
 #include "app/Application.h"
 #include "app/HelpCalls.h"
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
+#include "main/Startup.h"
 #include "app/Utils.h"
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 #include "model/PictureImport.h"
 #include "styles/StyleList.h"
 #include "styles/StyleWizard.h"
@@ -393,7 +394,7 @@ void TestStyleWizard::editStylesFromTheViewStage() {
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     w->ShowRedPill(TfrmMain::stView);
-    TViewStage* v = w->View;
+    TViewStage* v = w->View();
     const int count = v->lstStyles->count();
     QVERIFY(count > 1);
     v->lstStyles->setCurrentRow(1);

@@ -1,7 +1,8 @@
 #include "TestSupport.h"
 #include "app/HelpCalls.h"
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
+#include "main/Startup.h"
 #include "upload/ServerBox.h"
 #include "upload/ServerWizard.h"
 
@@ -394,7 +395,7 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
     SaveServerList(stored);
     WriteLastServer("bETA");  // letter case does not count
     std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
-    TServerBox* box = w->Servers;
+    TServerBox* box = w->Servers();
     QVERIFY(box);
     QCOMPARE(w->findChild<QComboBox*>("cmbServers"), box->cmbServers);
     QVERIFY(w->findChild<QToolButton*>("spdEditWWW"));
@@ -451,7 +452,7 @@ void TestServerWizard::serversSurviveARestart() {
         std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
         w->show();
         w->ChangeState(TfrmMain::stSend);
-        QCOMPARE(w->Servers->cmbServers->count(), 0);
+        QCOMPARE(w->Servers()->cmbServers->count(), 0);
         // Two servers added, the second moved to the top.
         for (const char* name : {"Zulu", "Kilo"}) {
             dialogs()->runs << [this, name](QDialog* d) {
@@ -462,7 +463,7 @@ void TestServerWizard::serversSurviveARestart() {
                 Click(wiz->butFinish);
                 return wiz->result();
             };
-            Click(w->Servers->spdEditWWW);
+            Click(w->Servers()->spdEditWWW);
         }
         dialogs()->runs << [this](QDialog* d) {
             auto* wiz = qobject_cast<TfrmServerWizard*>(d);
@@ -476,9 +477,9 @@ void TestServerWizard::serversSurviveARestart() {
             Click(wiz->butFinish);
             return wiz->result();
         };
-        Click(w->Servers->spdEditWWW);
+        Click(w->Servers()->spdEditWWW);
         QCOMPARE(dialogs()->unexpected, 0);
-        QComboBox* box = w->Servers->cmbServers;
+        QComboBox* box = w->Servers()->cmbServers;
         QCOMPARE(box->count(), 2);
         QCOMPARE(box->itemText(0), QString("Kilo"));
         box->setFocus();
@@ -488,12 +489,12 @@ void TestServerWizard::serversSurviveARestart() {
     std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
     w->show();
     w->ChangeState(TfrmMain::stSend);
-    QComboBox* box = w->Servers->cmbServers;
+    QComboBox* box = w->Servers()->cmbServers;
     QCOMPARE(box->count(), 2);
     QCOMPARE(box->itemText(0), QString("Kilo"));
     QCOMPARE(box->itemText(1), QString("Zulu"));
     QCOMPARE(box->currentText(), QString("Zulu"));
-    QCOMPARE(w->Servers->SelectedServer()->Password, QString("pw"));
+    QCOMPARE(w->Servers()->SelectedServer()->Password, QString("pw"));
 }
 
 QTEST_MAIN(TestServerWizard)

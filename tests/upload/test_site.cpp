@@ -4,9 +4,10 @@
 #include "FtpTestServer.h"
 #include "TestSupport.h"
 #include "app/AppPaths.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
 #include "docs/SafeWrite.h"
@@ -277,29 +278,29 @@ private slots:
         std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        w->Files->OpenDocument(home);
+        w->Files()->OpenDocument(home);
         w->ShowRedPill(TfrmMain::stBuild);
         auto* panels = w->findChild<TPropertyPanels*>();
         QVERIFY(panels);
         const QStringList links = {"about%20us.html", "contact.html"};
         for (int i = 0; i < 2; ++i) {
-            w->hooks.SelectAndHighlight(i);
+            w->Hooks().SelectAndHighlight(i);
             QCOMPARE(panels->VisiblePanel(), panels->pnlLink);
             QComboBox* pages = panels->cmbLinkPages;
             QCOMPARE(pages->count(), 3);  // not the page itself
             QCOMPARE(pages->itemText(1), QString("about us"));
             emit pages->activated(i + 1);
             QCOMPARE(panels->txtLinkURL->text(), links[i]);
-            QCOMPARE(w->Page.Chunk(i)->Link->URL, links[i]);
+            QCOMPARE(w->Page().Chunk(i)->Link->URL, links[i]);
             QCOMPARE(pages->currentIndex(), 0);
         }
-        QCOMPARE(w->Page.Chunk(0)->Link->LinkText, QString("about us"));
+        QCOMPARE(w->Page().Chunk(0)->Link->LinkText, QString("about us"));
         QVERIFY(QFileInfo::exists(Html("about us.html")));  // made from the saved page when chosen
 
         dialogs_->answers << QMessageBox::Ok;  // save the changed page before sending
         dialogs_->fileNames << home;
         w->ShowRedPill(TfrmMain::stSend);
-        QVERIFY2(w->CurrentStage == TfrmMain::stSend, qPrintable(dialogs_->texts().join("|")));
+        QVERIFY2(w->CurrentStage() == TfrmMain::stSend, qPrintable(dialogs_->texts().join("|")));
         TSendPanel* send = w->findChild<TSendPanel*>("SendPanel");
         auto listed = [&] {
             QStringList out;
@@ -327,7 +328,7 @@ private slots:
         dialogs_->runs << [](QDialog* d) { return d->exec(); };
         dialogs_->runs << [](QDialog*) { return 0; };  // the congratulation
         QTest::mouseClick(send->imgUpload, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         QCOMPARE(server.files(), (QStringList{"site/about us.html", "site/contact.html", "site/graphics/about.png",
                                               "site/graphics/button.gif", "site/graphics/contact.png", "site/home.html"}));
 
@@ -345,7 +346,7 @@ private slots:
         QVERIFY(dialogs_->lastText().contains(": 6 files"));
         for (const QString& f : server.files()) QCOMPARE(Read(out.path() + f.mid(4)), Read(Html(f.mid(5))));
         QCOMPARE(FilesBelow(out.path()).size(), 6);
-        QVERIFY(w->mnuFile->actions().contains(send->menFileExport));
+        QVERIFY(w->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions().contains(send->menFileExport));
 
         send->chkSendAll->setChecked(true);
         QCOMPARE(text("contact.html"), QString("contact.html (sent again)"));

@@ -3,13 +3,14 @@
 // messages and Cancel, and the success dialog.
 #include "FtpTestServer.h"
 #include "TestSupport.h"
-#include "app/MainWindow.h"
+#include "docs/PageSession.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "docs/FileCommands.h"
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 #include "preview/SendWeb.h"
 #include "upload/FtpClient.h"
 #include "upload/SendPanel.h"
@@ -74,7 +75,7 @@ class TestUploadWindow : public QObject {
         std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get())) return nullptr;
-        w->Files->OpenDocument(doc);
+        w->Files()->OpenDocument(doc);
         w->ShowRedPill(TfrmMain::stSend);
         return w;
     }
@@ -111,7 +112,7 @@ private slots:
         QVERIFY(w);
         TSendPanel* send = Panel(*w);
         QVERIFY(send);
-        QCOMPARE(w->CurrentStage, int(TfrmMain::stSend));
+        QCOMPARE(w->CurrentStage(), int(TfrmMain::stSend));
         QCOMPARE(send->lstFiles->count(), 3);
         QCOMPARE(send->lstFiles->item(0)->text(), QString("graphics/house.png (new)"));
         QCOMPARE(send->lstFiles->item(1)->text(), QString("graphics/button.gif (new)"));
@@ -126,8 +127,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(send->imgUpload->pixmap().toImage(), plain, 30000);
 
         int succeeded = 0;
-        w->hooks.UploadSucceeded.push_back([&] {
-            QCOMPARE(w->CurrentStage, int(TfrmMain::stSent));
+        w->Hooks().UploadSucceeded.push_back([&] {
+            QCOMPARE(w->CurrentStage(), int(TfrmMain::stSent));
             ++succeeded;
         });
         QStringList statuses;
@@ -153,8 +154,8 @@ private slots:
             return joy->result();
         };
         Click(send->imgUpload);
-        QVERIFY(w->timUpload->isActive());
-        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 60000);
+        QVERIFY(w->findChild<QTimer*>(QStringLiteral("timUpload"))->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         QTRY_COMPARE_WITH_TIMEOUT(succeeded, 1, 30000);
         QCOMPARE(dialogs_->unexpected, 0);
         QCOMPARE(statuses, (QStringList{" Disconnected from Web Server.", "Upload Successful",
@@ -200,7 +201,7 @@ private slots:
         QVERIFY(w);
         TSendPanel* send = Panel(*w);
         int succeeded = 0;
-        w->hooks.UploadSucceeded.push_back([&] { ++succeeded; });
+        w->Hooks().UploadSucceeded.push_back([&] { ++succeeded; });
         WriteSetting("General", "ShowJoy", "No");
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
         dialogs_->runs << [](QDialog* d) {
@@ -231,7 +232,7 @@ private slots:
         TSendPanel* send = Panel(*w);
         // No server yet: told so, nothing starts.
         Click(send->imgUpload);
-        QVERIFY(!w->timUpload->isActive());
+        QVERIFY(!w->findChild<QTimer*>(QStringLiteral("timUpload"))->isActive());
         QCOMPARE(dialogs_->shown.size(), 1);
         QVERIFY(dialogs_->lastText().contains("no WWW server"));
 
@@ -239,24 +240,24 @@ private slots:
         // back, through the page file on disk.
         const QStringList withLogo = {send->lstFiles->item(0)->text(), send->lstFiles->item(1)->text()};
         const int before = send->lstFiles->count();
-        Click(w->View->chkLogo);
-        QVERIFY(!w->View->chkLogo->isChecked());
+        Click(w->View()->chkLogo);
+        QVERIFY(!w->View()->chkLogo->isChecked());
         QCOMPARE(send->lstFiles->count(), before - 1);
         QVERIFY(!Read(send->PageFile()).contains("button.gif"));
-        Click(w->View->chkLogo);
+        Click(w->View()->chkLogo);
         QCOMPARE(send->lstFiles->count(), before);
         QCOMPARE(send->lstFiles->item(1)->text(), withLogo.at(1));
 
         // A page that has no name any more: asked to save first.
         StoreServers({Record("Somewhere", "ftp.example", "", "jo", "pw", "")});
         LoadServerList(ServerList());
-        w->Servers->FillServerCombo();
-        w->Page.DocFileName.clear();
+        w->Servers()->FillServerCombo();
+        w->Page().DocFileName.clear();
         send->BuildUploadList();
         send->UpdateFileList();
         QCOMPARE(send->lstFiles->count(), 0);
         Click(send->imgUpload);
-        QVERIFY(!w->timUpload->isActive());
+        QVERIFY(!w->findChild<QTimer*>(QStringLiteral("timUpload"))->isActive());
         QCOMPARE(dialogs_->shown.size(), 2);
         QVERIFY(dialogs_->lastText().contains("save your page first"));
         QCOMPARE(dialogs_->unexpected, 0);
@@ -333,7 +334,7 @@ private slots:
         QVERIFY2(dialogs_->lastText().endsWith("These files were not sent:\n../Styles.data: outside the page's folder"),
                  qPrintable(dialogs_->lastText()));
         QCOMPARE(server.files(), (QStringList{"site/graphics/button.gif", "site/mypage.html"}));
-        QCOMPARE(w->CurrentStage, int(TfrmMain::stSend));
+        QCOMPARE(w->CurrentStage(), int(TfrmMain::stSend));
     }
 
     // A server that accepts the connection and then says nothing: Cancel
@@ -424,7 +425,7 @@ private slots:
         std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        w->Files->OpenDocument(doc);
+        w->Files()->OpenDocument(doc);
         w->ShowRedPill(TfrmMain::stSend);
         TSendPanel* send = Panel(*w);
         QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("Index.html (new)"));
@@ -440,15 +441,15 @@ private slots:
         QCOMPARE(asked(), 1);
         QVERIFY(dialogs_->shown[0].text.contains("Send it as \"index.html\" instead?"));
         QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("index.html (new)"));
-        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 20000);
         QVERIFY(server.files().contains("site/index.html"));
         QVERIFY(!server.files().contains("site/Index.html"));
-        QCOMPARE(w->Web->YourPageAddress(), QString("http://127.0.0.1/index.html"));
+        QCOMPARE(w->Web()->YourPageAddress(), QString("http://127.0.0.1/index.html"));
         // Not asked again.
         w->ShowRedPill(TfrmMain::stSend);
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
         Click(send->imgUpload);
-        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage, int(TfrmMain::stSent), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 20000);
         QCOMPARE(asked(), 1);
         QCOMPARE(dialogs_->unexpected, 0);
     }

@@ -321,7 +321,7 @@ private slots:
         QCOMPARE(QColor(shot.pixel(0, 40)), v->palette().color(QPalette::Window));
 
         QList<Qt::MouseButton> released;
-        v->RightMouseUp = [&](Qt::MouseButton b, Qt::KeyboardModifiers, int, int) { released << b; };
+        v->RightMouseUp.push_back([&](Qt::MouseButton b, Qt::KeyboardModifiers, int, int) { released << b; });
         QTest::mouseRelease(v.get(), Qt::RightButton, {}, QPoint(0, 0));
         QCOMPARE(released, QList<Qt::MouseButton>({Qt::RightButton}));
     }

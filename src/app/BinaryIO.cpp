@@ -1,4 +1,4 @@
-#include "docs/BinaryIO.h"
+#include "app/BinaryIO.h"
 
 #include "app/Utils.h"
 

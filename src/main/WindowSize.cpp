@@ -1,6 +1,6 @@
-#include "app/WindowSize.h"
+#include "main/WindowSize.h"
 
-#include "app/MainWindow.h"
+#include "main/MainWindow.h"
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 
@@ -102,6 +102,6 @@ QMenu* AttachWindowSizeMenu(TfrmMain& w) {
                            TMsgIcon::Information);
         });
     }
-    w.menuBar()->insertMenu(w.mnuHelp->menuAction(), view);
+    w.menuBar()->insertMenu(w.HelpMenu()->menuAction(), view);
     return view;
 }

@@ -1,3 +1,3 @@
-#include "app/Startup.h"
+#include "main/Startup.h"
 
 int main(int argc, char** argv) { return RunTarvo(argc, argv); }

@@ -1,21 +1,24 @@
-#include "app/Startup.h"
-#include "app/ProgramKeys.h"
+#include "main/Startup.h"
+#include "main/ProgramKeys.h"
 
 #include "app/Application.h"
+#include "docs/PageSession.h"
 #include "app/CommandLine.h"
 #include "app/HelpSystem.h"
-#include "app/MainWindow.h"
+#include "main/MainWindow.h"
 #include "app/Resources.h"
 #include "app/SplashWindow.h"
 #include "app/Translations.h"
+#include "app/UserDialogs.h"
 #include "app/WheelGuard.h"
-#include "app/WindowSize.h"
+#include "main/WindowSize.h"
 #include "docs/AutoSave.h"
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 #include "model/BuildCanvas.h"
+#include "model/PageHistory.h"
 #include "preview/BrowserPreview.h"
 #include "preview/SendWeb.h"
 #include "styles/StyleWizard.h"
@@ -46,15 +49,29 @@ TfrmMain* CreateMainWindow(const QString& document) {
     // in; the window changes folder before it opens the document.
     auto* w = new TfrmMain(document.isEmpty() ? document : QFileInfo(document).absoluteFilePath());
     w->setAttribute(Qt::WA_DeleteOnClose, false);
-    AttachBuildStage(*w);
-    AttachViewStage(*w);
-    AttachFileCommands(*w);
-    AttachGallery(*w);
-    AttachStyleWizard(*w);
-    AttachServerBox(*w);
-    AttachBrowserPreview(*w);
-    AttachSendWeb(*w);
-    AttachSendPanel(*w);
+    // The subsystems meet only here: each gets the page (or its session) and
+    // the subsystems it uses. The order matters where one subsystem needs
+    // another (the gallery the file commands, the browser preview the View
+    // stage, the web the server box and the browser) and where several add
+    // work to the same stage: that work runs in this order (on the Send
+    // stage: the server box fills before the file list reads it).
+    TPageSession& session = w->Session();
+    TStageParts parts;
+    AttachBuildStage(*w, session.Page);
+    PageHistoryOf(*w)->StyleName = [&session] { return session.StyleName; };
+    parts.View = AttachViewStage(*w, session);
+    parts.Files = AttachFileCommands(*w, session);
+    AttachGallery(*w, parts.Files);
+    // The View stage's "Edit Styles" runs the wizard modally on its style list.
+    parts.View->RunStyleWizard = [w, view = parts.View] {
+        TfrmStyleWiz wizard(view->StyleList, w);
+        Dialogs().Run(&wizard);
+    };
+    parts.Servers = AttachServerBox(*w);
+    parts.Browser = AttachBrowserPreview(*w, session.Page, parts.View);
+    parts.Web = AttachSendWeb(*w, session.Page, parts.Servers, parts.Browser);
+    AttachSendPanel(*w, session.Page, parts.Servers, parts.Web->imgWebBack);
+    w->SetParts(parts);
     AttachHelp(*w);
     AttachProgramKeys(*w);
     AttachWindowSizeMenu(*w);
@@ -219,7 +236,7 @@ int RunTarvo(int argc, char** argv) {
     splash.hide();
     // Work left by a Tarvo that ended without closing is offered once the
     // command-line document is open.
-    TAutoSave* autosave = AttachAutoSave(*main);
+    TAutoSave* autosave = AttachAutoSave(*main, main->Session());
     QTimer::singleShot(0, autosave, &TAutoSave::OfferRecovery);
 
     // The start-up benchmark: report when the window is up, then leave.

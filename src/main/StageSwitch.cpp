@@ -1,10 +1,11 @@
 // The stage switch of the main window: ShowRedPill, ChangeState, the
 // toolbar, window locking and the palette refresh.
 
-#include "app/MainWindow.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 #include "app/UserDialogs.h"
+#include "docs/PageSession.h"
 
 #include <QCoreApplication>
 #include <QAction>
@@ -22,7 +23,7 @@ const TStageInfo kStages[5] = {
 void TfrmMain::ToolbarRelease(int x, Qt::MouseButton button) {
     // The fifth segment (the logo) does nothing, and neither does a click
     // while the mascot is still walking.
-    if (button != Qt::LeftButton || x < 0 || x > 480 || SwitchingStage) return;
+    if (button != Qt::LeftButton || x < 0 || x > 480 || switchingStage_) return;
     ShowRedPill(x / 140);
 }
 
@@ -30,15 +31,15 @@ void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
     if (s < stChoose || s > stSent) return;
     // The user leaving the Choose stage opens the gallery entry that is
     // selected, once; the program's own switches (New, Open) never do.
-    if (openGalleryEntry && CurrentStage == stChoose && !Page.FillingPanel && hooks.GallerySelected &&
-        hooks.GallerySelected()) {
-        TFlagScope opening(OpeningFromGallery);
-        if (hooks.OpenGalleryEntry) hooks.OpenGalleryEntry();
+    if (openGalleryEntry && currentStage_ == stChoose && !Page().FillingPanel && hooks_.GallerySelected &&
+        hooks_.GallerySelected()) {
+        TFlagScope opening(openingFromGallery_);
+        if (hooks_.OpenGalleryEntry) hooks_.OpenGalleryEntry();
     }
-    if (s == stSend && hooks.SaveDocument && !hooks.SaveDocument()) return;
+    if (s == stSend && hooks_.SaveDocument && !hooks_.SaveDocument()) return;
     // Back to the blocks, hand edits to the HTML are lost: asked first.
-    if ((s == stBuild || s == stChoose) && CurrentStage >= stView && hooks.HTMLEditAccepted &&
-        hooks.HTMLEditAccepted()) {
+    if ((s == stBuild || s == stChoose) && currentStage_ >= stView && hooks_.HTMLEditAccepted &&
+        hooks_.HTMLEditAccepted()) {
         const auto answer = Dialogs().Ask(this, ApplicationTitle(),
                                           QCoreApplication::translate("StageSwitch", "You have made changes to your HTML. If you go back now, "
                                                          "you will lose these changes. Do you want to go back?"),
@@ -50,10 +51,10 @@ void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
     // the toolbar never stays dead.
     struct TSwitchGuard {
         TfrmMain& w;
-        explicit TSwitchGuard(TfrmMain& window) : w(window) { w.SwitchingStage = true; }
+        explicit TSwitchGuard(TfrmMain& window) : w(window) { w.switchingStage_ = true; }
         ~TSwitchGuard() {
             w.LockWindow(nullptr);
-            w.SwitchingStage = false;
+            w.switchingStage_ = false;
         }
     } guard(*this);
     picRedPill->hide();
@@ -72,7 +73,7 @@ void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
 }
 
 void TfrmMain::ChangeState(int s) {
-    const int from = CurrentStage;
+    const int from = currentStage_;
     // Common beginning.
     imgView->setToolTip(QString());
     imgView->ShowBitmap(QStringLiteral("Max_Dis"), true);
@@ -90,39 +91,39 @@ void TfrmMain::ChangeState(int s) {
     switch (s) {
         case stChoose:
             ExternalPreview1->setEnabled(false);
-            for (auto& work : hooks.StageEntered[stChoose]) work(from);
+            for (auto& work : hooks_.StageEntered[stChoose]) work(from);
             showOnly(pnlChoose);
             break;
         case stBuild:
-            if (Page.DocFileName.isEmpty()) setWindowTitle(ApplicationTitle() + QCoreApplication::translate("StageSwitch", " - Untitled"));
+            if (Page().DocFileName.isEmpty()) setWindowTitle(ApplicationTitle() + QCoreApplication::translate("StageSwitch", " - Untitled"));
             showOnly(pnlBuild);
-            for (auto& work : hooks.StageEntered[stBuild]) work(from);
+            for (auto& work : hooks_.StageEntered[stBuild]) work(from);
             break;
         case stView:
             imgView->setToolTip(QCoreApplication::translate("StageSwitch", "Click here to toggle your preview size from normal to full screen."));
             imgView->ShowBitmap(QStringLiteral("Max_Up"), true);
             pnlBuild->hide();
             pnlChoose->hide();
-            for (auto& work : hooks.StageEntered[stView]) work(from);
+            for (auto& work : hooks_.StageEntered[stView]) work(from);
             pnlView->show();
             pnlView->raise();
             pnlSend->hide();
             break;
         case stSend:
-            for (auto& work : hooks.StageEntered[stSend]) work(from);
+            for (auto& work : hooks_.StageEntered[stSend]) work(from);
             showOnly(pnlSend);
             timFlashPage->start();
             break;
         case stSent:
-            for (auto& work : hooks.StageEntered[stSent]) work(from);
+            for (auto& work : hooks_.StageEntered[stSent]) work(from);
             break;
         default:
             break;
     }
 
     // Common end.
-    CurrentStage = s;
-    for (auto& work : hooks.StageChanged) work();
+    currentStage_ = s;
+    for (auto& work : hooks_.StageChanged) work();
     LockWindow(nullptr);
     RefreshPalette();
     emit stageChanged(s);
@@ -147,8 +148,8 @@ void TfrmMain::LockWindow(QWidget* window) {
 void TfrmMain::RefreshPalette() {
     // Only displays of 256 colours or fewer need their palette realised;
     // Qt maps colours itself, so a repaint is all that is left to do.
-    if (!TolveyPalette || RealizingPalette) return;
-    RealizingPalette = true;
+    if (!tolveyPalette_ || realizingPalette_) return;
+    realizingPalette_ = true;
     update();
-    RealizingPalette = false;
+    realizingPalette_ = false;
 }

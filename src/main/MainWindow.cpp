@@ -1,4 +1,5 @@
-#include "app/MainWindow.h"
+#include "main/MainWindow.h"
+#include "docs/PageSession.h"
 
 #include "app/AppPaths.h"
 #include "app/PictureControl.h"
@@ -51,7 +52,7 @@ QTimer* MakeTimer(QObject* parent, const char* name, int interval, bool enabled)
 TfrmMain* MainWindow() { return g_mainWindow; }
 
 TfrmMain::TfrmMain(const QString& commandLineDocument, QWidget* parent)
-    : QMainWindow(parent), commandLineDocument_(commandLineDocument) {
+    : TStageHost(parent), session_(std::make_unique<TPageSession>()), commandLineDocument_(commandLineDocument) {
     g_mainWindow = this;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarvo"));
@@ -78,10 +79,8 @@ TfrmMain::TfrmMain(const QString& commandLineDocument, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // What happens when the window is created, in this order.
-    CurrentStage = stChoose;
-    WhatsThisContext = 1;
-    LastScrollPos = 0;
-    TolveyPalette = screen() && screen()->depth() <= 8;
+    currentStage_ = stChoose;
+    tolveyPalette_ = screen() && screen()->depth() <= 8;
     PaintEmDan();
     DeletePreviewFile();
     // The first switch, to the Choose stage, happens once the subsystems
@@ -90,6 +89,16 @@ TfrmMain::TfrmMain(const QString& commandLineDocument, QWidget* parent)
 
 TfrmMain::~TfrmMain() {
     if (g_mainWindow == this) g_mainWindow = nullptr;
+    // The stage subsystems go while the window they see is still whole:
+    // left to QObject, they would go after this destructor, and the events
+    // of the closing window would reach their filters through a TStageHost
+    // that is no longer there.
+    hooks_ = {};
+    parts_ = {};
+    QList<QPointer<QObject>> parts;
+    for (QObject* child : children())
+        if (!child->isWidgetType() && !qobject_cast<QLayout*>(child)) parts.append(child);
+    for (const QPointer<QObject>& part : std::as_const(parts)) delete part.data();
 }
 
 void TfrmMain::CreateMenu() {
@@ -179,12 +188,6 @@ void TfrmMain::CreateControls() {
     imgExit->setGeometry(538, 10, 51, 18);
     imgExit->setToolTip(tr("Click here to leave Tarvo."));
 
-    memBuzzsaw = new QPlainTextEdit(pnlMain);
-    memBuzzsaw->setObjectName(QStringLiteral("memBuzzsaw"));
-    memBuzzsaw->setPlainText(QStringLiteral("Page_Buzz1\nPage_Buzz2\nPage_Buzz3\nPage_Buzz4\n"
-                                            "Page_Buzz5\nPage_Buzz6\nPage_Buzz7\nPage_Buzz8"));
-    memBuzzsaw->setEnabled(false);
-    memBuzzsaw->hide();
     tmpMemo = new QPlainTextEdit(pnlMain);
     tmpMemo->setObjectName(QStringLiteral("tmpMemo"));
     tmpMemo->hide();
@@ -192,18 +195,13 @@ void TfrmMain::CreateControls() {
 
 void TfrmMain::CreateTimers() {
     timInit = MakeTimer(this, "timInit", 1000, true);
-    timAnim = MakeTimer(this, "timAnim", 10, false);
-    timUp = MakeTimer(this, "timUp", 250, false);
-    timDown = MakeTimer(this, "timDown", 250, false);
-    timShredder = MakeTimer(this, "timShredder", 100, false);
     timTopPim = MakeTimer(this, "timTopPim", 25, false);
-    timWebAn = MakeTimer(this, "timWebAn", 250, false);
     timFlashPage = MakeTimer(this, "timFlashPage", 500, false);
-    timUpload = MakeTimer(this, "timUpload", 50, false);
 }
 
 void TfrmMain::WireControls() {
     connect(timInit, &QTimer::timeout, this, &TfrmMain::timInitTimer);
+    connect(timFlashPage, &QTimer::timeout, this, &TStageHost::sendStageTick);
     connect(picToolbar, &TPicture::mouseReleased, this,
             [this](QMouseEvent* e) { ToolbarRelease(int(e->position().x()), e->button()); });
     connect(imgExit, &TPicture::mousePressed, this, [this](QMouseEvent* e) {
@@ -252,8 +250,39 @@ void TfrmMain::StopHintBlink() {
 
 QString TfrmMain::ApplicationTitle() const { return QStringLiteral("Tarvo"); }
 
+TPage& TfrmMain::Page() { return session_->Page; }
+
+QFrame* TfrmMain::StagePanel(int stage) const {
+    switch (stage) {
+        case stChoose: return pnlChoose;
+        case stBuild: return pnlBuild;
+        case stView: return pnlView;
+        default: return pnlSend;
+    }
+}
+
+int TfrmMain::BottomBarHeight() const { return Panel3->height(); }
+
+void TfrmMain::CenterBottomBar() { pnlLower->move((Panel3->width() - pnlLower->width()) / 2, pnlLower->y()); }
+
+QAction* TfrmMain::MenuItem(TMenuItem item) const {
+    switch (item) {
+        case TMenuItem::FileNew: return mnuFileNew;
+        case TMenuItem::FileOpen: return menFileOpen;
+        case TMenuItem::FileSave: return menFileSave;
+        case TMenuItem::FileSaveAs: return menFileSaveAs;
+        case TMenuItem::FileMake: return menFileMake;
+        case TMenuItem::ExternalPreview: return ExternalPreview1;
+        case TMenuItem::EditUndo: return menEditUndo;
+        case TMenuItem::EditRedo: return menEditRedo;
+        case TMenuItem::HelpTopics: return mnuHelpTopics;
+        case TMenuItem::HelpAbout: return menHelpAbout;
+    }
+    return nullptr;
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (hooks.AskForSave && !hooks.AskForSave()) {
+    if (hooks_.AskForSave && !hooks_.AskForSave()) {
         event->ignore();
         return;
     }
@@ -273,17 +302,17 @@ void TfrmMain::FormShow() {
     if (commandLineDocument_.isEmpty()) return;
     const QString doc = commandLineDocument_;
     commandLineDocument_.clear();
-    Page.LoadingDocument = true;
-    Page.FillingPanel = true;
-    if (hooks.OpenDocument) hooks.OpenDocument(doc);
-    if (Page.Count() > 0 && hooks.SelectAndHighlight) hooks.SelectAndHighlight(0);
-    Page.LoadingDocument = false;
-    if (!OpeningFromGallery) ShowRedPill(stBuild, false);
-    Page.FillingPanel = false;
+    Page().LoadingDocument = true;
+    Page().FillingPanel = true;
+    if (hooks_.OpenDocument) hooks_.OpenDocument(doc);
+    if (Page().Count() > 0 && hooks_.SelectAndHighlight) hooks_.SelectAndHighlight(0);
+    Page().LoadingDocument = false;
+    if (!openingFromGallery_) ShowRedPill(stBuild, false);
+    Page().FillingPanel = false;
 }
 
 bool TfrmMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !RealizingPalette) RefreshPalette();
+    if (event->type() == QEvent::WindowActivate && !realizingPalette_) RefreshPalette();
     return QMainWindow::event(event);
 }
 
@@ -306,7 +335,7 @@ void TfrmMain::SetFullClient(bool full) {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pnlMain && event->type() == QEvent::Resize && Panel3) {
         Panel3->setGeometry(0, pnlMain->height() - 44, pnlMain->width(), 44);
-        pnlLower->move((Panel3->width() - pnlLower->width()) / 2, pnlLower->y());
+        CenterBottomBar();
     }
     return QMainWindow::eventFilter(watched, event);
 }

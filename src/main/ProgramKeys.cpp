@@ -1,6 +1,6 @@
-#include "app/ProgramKeys.h"
+#include "main/ProgramKeys.h"
 
-#include "app/MainWindow.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 
 #include <QCoreApplication>
@@ -113,7 +113,7 @@ void AttachProgramKeys(TfrmMain& w) {
     // The stage menu, between "&Edit" and "&Help".
     auto* menu = new QMenu(QCoreApplication::translate("ProgramKeys", "&Stage"), &w);
     menu->setObjectName(QStringLiteral("mnuStage"));
-    w.menuBar()->insertMenu(w.mnuHelp->menuAction(), menu);
+    w.menuBar()->insertMenu(w.HelpMenu()->menuAction(), menu);
     QAction* items[5] = {};
     for (int stage = 0; stage < 5; ++stage) {
         QAction* item = menu->addAction(QCoreApplication::translate("ProgramKeys", kStageItems[stage].text));
@@ -123,27 +123,28 @@ void AttachProgramKeys(TfrmMain& w) {
         QObject::connect(item, &QAction::triggered, &w, [&w, stage] {
             // As a toolbar click: not while the mascot walks, nor while a
             // mouse button is held (a block being dragged).
-            if (w.SwitchingStage || QApplication::mouseButtons() != Qt::NoButton || stage == w.CurrentStage) return;
+            if (w.SwitchingStage() || QApplication::mouseButtons() != Qt::NoButton || stage == w.CurrentStage()) return;
             w.ShowRedPill(stage);
         });
     }
     // The Sent stage follows a finished upload only: it is there to be
     // reached again from the Send stage after one, never before.
     auto sent = std::make_shared<bool>(false);
-    w.hooks.UploadSucceeded.push_back([sent] { *sent = true; });
+    w.Hooks().UploadSucceeded.push_back([sent] { *sent = true; });
     auto update = [&w, items, sent](int stage) {
         if (stage < TfrmMain::stSend) *sent = false;
         items[TfrmMain::stSent]->setEnabled(*sent && stage >= TfrmMain::stSend);
-        w.picRedPill->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Current stage: ") + QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken));
+        w.findChild<TPicture*>(QStringLiteral("picRedPill"))->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Current stage: ") + QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken));
         NameControls(&w);
     };
     QObject::connect(&w, &TfrmMain::stageChanged, &w, update);
-    update(w.CurrentStage);
+    update(w.CurrentStage());
 
     // The toolbar is one picture; a stand-in over each arrow tells its stage.
-    w.picToolbar->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Stages"));
+    auto* toolbar = w.findChild<TPicture*>(QStringLiteral("picToolbar"));
+    toolbar->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Stages"));
     for (int stage = 0; stage < 5; ++stage) {
-        auto* arrow = new QWidget(w.picToolbar);
+        auto* arrow = new QWidget(toolbar);
         arrow->setObjectName(QStringLiteral("accStage%1").arg(stage + 1));
         arrow->setGeometry(kStages[stage].left, 0, kStages[stage].width, 96);
         arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -151,9 +152,9 @@ void AttachProgramKeys(TfrmMain& w) {
         arrow->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Stage %1: %2").arg(stage + 1).arg(QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken)));
         arrow->setAccessibleDescription(QStringLiteral("Ctrl+%1").arg(stage + 1));
     }
-    w.imgExit->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Exit"));
-    w.imgView->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Preview size"));
-    w.imgLogo->setAccessibleName(QStringLiteral("Tarvo"));
+    w.findChild<TPicture*>(QStringLiteral("imgExit"))->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Exit"));
+    w.FullSizeButton()->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Preview size"));
+    w.findChild<TPicture*>(QStringLiteral("imgLogo"))->setAccessibleName(QStringLiteral("Tarvo"));
     // Controls that neither a label nor a text of their own names.
     const std::pair<const char*, const char*> named[] = {
         {"ctlHTML", QT_TRANSLATE_NOOP("ProgramKeys", "Page preview")},

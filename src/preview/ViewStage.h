@@ -21,12 +21,13 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 class THTMLViewer;
-class TfrmMain;
+class TPageSession;
+class TStageHost;
 
 class TViewStage : public QObject {
     Q_OBJECT
 public:
-    explicit TViewStage(TfrmMain& window);
+    TViewStage(TStageHost& window, TPageSession& session);
 
     // --- controls ---
     QLabel* lblPreDesc = nullptr;
@@ -125,10 +126,13 @@ private:
     void LoadViewer(const QString& file, const QString& text);
     void EnterSend(int from);
 
-    TfrmMain& w_;
+    TStageHost& w_;
+    TPageSession& session_;
     QWidget* phoneBackdrop_ = nullptr;
+    bool settingTitle_ = false;  // the program writes txtTitle itself
+    bool htmlUpdating_ = false;  // the program writes the HTML editor itself
 };
 
 // Creates the View stage on the main window and plugs it into the stage
 // switch.
-TViewStage* AttachViewStage(TfrmMain& window);
+TViewStage* AttachViewStage(TStageHost& window, TPageSession& session);

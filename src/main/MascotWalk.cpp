@@ -1,6 +1,6 @@
 // The mascot that glides along the toolbar to the stage the user picks.
 
-#include "app/MainWindow.h"
+#include "main/MainWindow.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 
@@ -11,9 +11,9 @@
 
 void TfrmMain::WalkThePim(int stage) {
     PlayResourceSound(QStringLiteral("wavGlide"));
-    if (stage == PimPosition) return;
-    if (stage > PimPosition) MovePimUp(PimPosition, stage);
-    else MovePimDown(PimPosition, stage);
+    if (stage == pimPosition_) return;
+    if (stage > pimPosition_) MovePimUp(pimPosition_, stage);
+    else MovePimDown(pimPosition_, stage);
 }
 
 void TfrmMain::MovePimUp(int from, int to) {
@@ -34,7 +34,7 @@ void TfrmMain::MovePimUp(int from, int to) {
         if (!self) return;
     }
     if (from + 1 != to) MovePimUp(from + 1, to);
-    PimPosition = to;
+    pimPosition_ = to;
 }
 
 void TfrmMain::MovePimDown(int from, int to) {
@@ -55,7 +55,7 @@ void TfrmMain::MovePimDown(int from, int to) {
         if (!self) return;
     }
     if (from != to + 1) MovePimDown(from - 1, to);
-    PimPosition = to;
+    pimPosition_ = to;
 }
 
 void TfrmMain::PimStep(int left, bool right) {

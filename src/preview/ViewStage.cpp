@@ -1,14 +1,16 @@
-#include "html/ViewStage.h"
+#include "preview/ViewStage.h"
 
 #include "app/AppPaths.h"
 #include "app/EditorText.h"
-#include "app/MainWindow.h"
+#include "app/StageHost.h"
+#include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "docs/SafeWrite.h"
 #include "app/WhatsThis.h"
+#include "docs/PageSession.h"
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
 #include "html/PageEncoding.h"
@@ -54,13 +56,10 @@ struct TFlagGuard {
 
 }  // namespace
 
-TViewStage* AttachViewStage(TfrmMain& window) {
-    auto* stage = new TViewStage(window);
-    window.View = stage;
-    return stage;
-}
+TViewStage* AttachViewStage(TStageHost& window, TPageSession& session) { return new TViewStage(window, session); }
 
-TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
+TViewStage::TViewStage(TStageHost& window, TPageSession& session)
+    : QObject(&window), w_(window), session_(session) {
     setObjectName(QStringLiteral("ViewStage"));
     CreateControls();
 
@@ -71,59 +70,58 @@ TViewStage::TViewStage(TfrmMain& window) : QObject(&window), w_(window) {
     connect(btnDesktopView, &QPushButton::clicked, this, [this] { SetPhoneView(false); });
     connect(btnPhoneView, &QPushButton::clicked, this, [this] { SetPhoneView(true); });
     connect(lstStyles, &QListWidget::currentRowChanged, this,
-            [this] { w_.Session.StyleName = SelectedStyleName(); });
+            [this] { session_.StyleName = SelectedStyleName(); });
     connect(lstStyles, &QListWidget::itemClicked, this, &TViewStage::lstStylesClick);
     connect(btnEditStyle, &QPushButton::clicked, this, &TViewStage::btnEditStyleClick);
     connect(pagePreview, &QTabWidget::currentChanged, this, &TViewStage::pagePreviewChange);
-    connect(w_.imgView, &TPicture::mousePressed, this, [this](QMouseEvent* e) {
+    connect(w_.FullSizeButton(), &TPicture::mousePressed, this, [this](QMouseEvent* e) {
         if (e->button() != Qt::LeftButton || !PreviewToggleWorks()) return;
-        w_.imgView->ShowBitmap(FullPreview() ? QStringLiteral("Min_Dn") : QStringLiteral("Max_Dn"), true);
+        w_.FullSizeButton()->ShowBitmap(FullPreview() ? QStringLiteral("Min_Dn") : QStringLiteral("Max_Dn"), true);
     });
-    connect(w_.imgView, &TPicture::mouseReleased, this, [this](QMouseEvent* e) {
+    connect(w_.FullSizeButton(), &TPicture::mouseReleased, this, [this](QMouseEvent* e) {
         if (e->button() != Qt::LeftButton || !PreviewToggleWorks()) return;
-        w_.imgView->ShowBitmap(FullPreview() ? QStringLiteral("Min_Up") : QStringLiteral("Max_Up"), true);
+        w_.FullSizeButton()->ShowBitmap(FullPreview() ? QStringLiteral("Min_Up") : QStringLiteral("Max_Up"), true);
     });
-    connect(w_.imgView, &TPicture::clicked, this, [this] {
+    connect(w_.FullSizeButton(), &TPicture::clicked, this, [this] {
         if (PreviewToggleWorks()) TogglePreviewSize();
     });
 
     // The blocks are the page again (the stage switch asked before hand
     // edits were given up).
-    auto emptyEditor = [this](int) { w_.Session.DropHTML(); };
-    w_.hooks.StageEntered[TfrmMain::stChoose].push_back(emptyEditor);
-    w_.hooks.StageEntered[TfrmMain::stBuild].push_back(emptyEditor);
-    w_.hooks.StageEntered[TfrmMain::stView].push_back([this](int from) { EnterView(from); });
-    w_.hooks.StageEntered[TfrmMain::stSend].push_back([this](int from) { EnterSend(from); });
-    w_.hooks.StageChanged.push_back([this] {
-        TFlagGuard g(w_.SettingTitle);
-        txtTitle->setText(w_.Page.PageTitle);
+    auto emptyEditor = [this](int) { session_.DropHTML(); };
+    w_.Hooks().StageEntered[TStageHost::stChoose].push_back(emptyEditor);
+    w_.Hooks().StageEntered[TStageHost::stBuild].push_back(emptyEditor);
+    w_.Hooks().StageEntered[TStageHost::stView].push_back([this](int from) { EnterView(from); });
+    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int from) { EnterSend(from); });
+    w_.Hooks().StageChanged.push_back([this] {
+        TFlagGuard g(settingTitle_);
+        txtTitle->setText(session_.Page.PageTitle);
         // The width switch works where the preview size picture does.
-        const bool view = w_.CurrentStage == TfrmMain::stView;
+        const bool view = w_.CurrentStage() == TStageHost::stView;
         btnDesktopView->setEnabled(view);
         btnPhoneView->setEnabled(view);
     });
-    w_.hooks.HTMLEditAccepted = [this] { return w_.Session.HandEdited; };
-    w_.hooks.RenderSnapshot = [this] { return PageRendering(); };
+    w_.Hooks().HTMLEditAccepted = [this] { return session_.HandEdited; };
+    w_.Hooks().RenderSnapshot = [this] { return PageRendering(); };
 
     // The page session holds the page's HTML, style and logo; these
     // controls show them.
-    TPageSession& session = w_.Session;
-    session.Styles = &StyleList;
-    session.StyleChanged = [this] { SelectStyleByName(w_.Session.StyleName); };
-    session.LogoChanged = [this] { chkLogo->setChecked(w_.Session.Logo()); };
-    session.FitPhoneChanged = [this] {
+    session_.Styles = &StyleList;
+    session_.StyleChanged = [this] { SelectStyleByName(session_.StyleName); };
+    session_.LogoChanged = [this] { chkLogo->setChecked(session_.Logo()); };
+    session_.FitPhoneChanged = [this] {
         const QSignalBlocker quiet(chkFitPhone);
-        chkFitPhone->setChecked(w_.Page.FitPhone);
+        chkFitPhone->setChecked(session_.Page.FitPhone);
     };
-    session.FitPhoneChanged();
-    session.HTMLChanged = [this] {
-        TFlagGuard g(w_.HTMLUpdating);
-        ShowInEditor(memHTML, w_.Session.HTML());
+    session_.FitPhoneChanged();
+    session_.HTMLChanged = [this] {
+        TFlagGuard g(htmlUpdating_);
+        ShowInEditor(memHTML, session_.HTML());
     };
 
     // The full-size preview follows the window's size; a right-button
     // release on the style controls asks "What's This?".
-    w_.pnlMain->installEventFilter(this);
+    w_.ClientArea()->installEventFilter(this);
     lstStyles->viewport()->installEventFilter(this);
     btnEditStyle->installEventFilter(this);
 
@@ -138,12 +136,12 @@ bool TViewStage::eventFilter(QObject* watched, QEvent* event) {
         ShowWhatsThis(watched == btnEditStyle ? static_cast<QWidget*>(btnEditStyle) : lstStyles, kStylesHelpContext);
         return true;
     }
-    if (watched == w_.pnlMain && event->type() == QEvent::Resize && FullPreview()) PlaceViewer();
+    if (watched == w_.ClientArea() && event->type() == QEvent::Resize && FullPreview()) PlaceViewer();
     return QObject::eventFilter(watched, event);
 }
 
 void TViewStage::CreateControls() {
-    QFrame* pnl = w_.pnlView;
+    QFrame* pnl = w_.StagePanel(TStageHost::stView);
     lblPreDesc = new QLabel(tr("Click the Web tab to preview your page.  You can change the look by "
                                            "returning to 'Build Your Page', or click on HTML to see the code Tarvo has "
                                            "created.  If you know HTML, you can change the code to change your page.  "
@@ -220,7 +218,7 @@ void TViewStage::CreateControls() {
     btnEditStyle->setObjectName(QStringLiteral("btnEditStyle"));
     btnEditStyle->setGeometry(512, 7, 92, 27);
 
-    chkLogo = new QCheckBox(tr("Insert Tarvo Logo"), w_.pnlSend);
+    chkLogo = new QCheckBox(tr("Insert Tarvo Logo"), w_.StagePanel(TStageHost::stSend));
     chkLogo->setObjectName(QStringLiteral("chkLogo"));
     chkLogo->setGeometry(16, 262, 160, 20);
     chkLogo->setChecked(true);
@@ -249,15 +247,15 @@ void TViewStage::CreateControls() {
     btnPhoneView->setToolTip(tr("Show the preview at the width of a phone's screen."));
 }
 
-QString TViewStage::HTMLText() const { return w_.Session.HTML(); }
+QString TViewStage::HTMLText() const { return session_.HTML(); }
 
 void TViewStage::SetHTMLText(const QString& text) {
-    TFlagGuard g(w_.HTMLUpdating);
-    w_.Session.SetHTML(text);
+    TFlagGuard g(htmlUpdating_);
+    session_.SetHTML(text);
     ShowInEditor(memHTML, text);
 }
 
-QString TViewStage::PageHTMLPath() const { return w_.Session.PageHTMLPath(); }
+QString TViewStage::PageHTMLPath() const { return session_.PageHTMLPath(); }
 
 bool TViewStage::SaveFromHTML(const QString& path, bool ask) const { return WriteHTMLFile(path, HTMLText(), ask); }
 
@@ -270,10 +268,10 @@ bool TViewStage::WriteHTMLFile(const QString& path, const QString& text, bool as
     return written.ok;
 }
 
-bool TViewStage::FullPreview() const { return ctlHTML->parentWidget() == w_.pnlMain; }
+bool TViewStage::FullPreview() const { return ctlHTML->parentWidget() == w_.ClientArea(); }
 
 bool TViewStage::PreviewToggleWorks() const {
-    return w_.CurrentStage == TfrmMain::stView && (FullPreview() || pagePreview->currentWidget() == tabWebView);
+    return w_.CurrentStage() == TStageHost::stView && (FullPreview() || pagePreview->currentWidget() == tabWebView);
 }
 
 bool TViewStage::PhoneView() const { return btnPhoneView->isChecked(); }
@@ -286,7 +284,7 @@ void TViewStage::SetPhoneView(bool phone) {
 void TViewStage::PlaceViewer() {
     // The place: the whole main panel above the lower row, or the tab.
     const QRect place = FullPreview()
-                            ? QRect(2, 2, w_.pnlMain->width() - 4, w_.pnlMain->height() - w_.Panel3->height() - 2)
+                            ? QRect(2, 2, w_.ClientArea()->width() - 4, w_.ClientArea()->height() - w_.BottomBarHeight() - 2)
                             : QRect(0, 0, 609, 181);
     QRect r = place;
     if (PhoneView() && place.width() > kPhoneViewWidth) {
@@ -297,7 +295,7 @@ void TViewStage::PlaceViewer() {
     // At full size a plain backdrop covers the stage around a phone-wide
     // preview.
     if (!phoneBackdrop_) {
-        phoneBackdrop_ = new QWidget(w_.pnlMain);
+        phoneBackdrop_ = new QWidget(w_.ClientArea());
         phoneBackdrop_->setObjectName(QStringLiteral("pnlPhoneBackdrop"));
         phoneBackdrop_->setAutoFillBackground(true);
         QPalette dark = phoneBackdrop_->palette();
@@ -318,19 +316,19 @@ void TViewStage::PlaceViewer() {
 void TViewStage::TogglePreviewSize() {
     if (!FullPreview()) {
         w_.SetFullClient(true);
-        ctlHTML->setParent(w_.pnlMain);
+        ctlHTML->setParent(w_.ClientArea());
         PlaceViewer();
         ctlHTML->show();
         ctlHTML->raise();
-        w_.imgView->ShowBitmap(QStringLiteral("Min_Up"), true);
+        w_.FullSizeButton()->ShowBitmap(QStringLiteral("Min_Up"), true);
     } else {
         w_.SetFullClient(false);
         ctlHTML->setParent(tabWebView);
         PlaceViewer();
         ctlHTML->show();
-        w_.imgView->ShowBitmap(QStringLiteral("Max_Up"), true);
+        w_.FullSizeButton()->ShowBitmap(QStringLiteral("Max_Up"), true);
     }
-    w_.pnlLower->move((w_.Panel3->width() - w_.pnlLower->width()) / 2, w_.pnlLower->y());
+    w_.CenterBottomBar();
     ShowRover();
 }
 
@@ -373,18 +371,18 @@ QImage TViewStage::PageRendering() {
     // The page as it stands in the editor; an empty editor (the Build
     // stage) is rendered from the blocks without being filled, so that it
     // never holds text older than the blocks.
-    QStringList lines = PreviewConversion(w_.Session.PageHTMLText()).split(CRLF);
-    const QSize size(w_.pnlMain->width() - 4, w_.pnlMain->height() - 10);
+    QStringList lines = PreviewConversion(session_.PageHTMLText()).split(CRLF);
+    const QSize size(w_.ClientArea()->width() - 4, w_.ClientArea()->height() - 10);
     return RenderHtmlLines(lines, HTMLDir(), size);
 }
 
 void TViewStage::EnterView(int from) {
-    if (from == TfrmMain::stSend || from == TfrmMain::stSent) {
+    if (from == TStageHost::stSend || from == TStageHost::stSent) {
         // Back from sending: the text stands as it was, hand edits included.
         LoadViewer(QString(), HTMLText());
     } else {
-        SetHTMLText(BuildPageHTML(w_.Page, w_.Session.Logo()));
-        w_.Session.HandEdited = false;
+        SetHTMLText(BuildPageHTML(session_.Page, session_.Logo()));
+        session_.HandEdited = false;
         ShowRover();
     }
     SetHTMLView();
@@ -394,8 +392,8 @@ void TViewStage::EnterSend(int from) {
     const QString text = HTMLText();
     // From the Choose and Build stages the blocks are the page, whatever
     // text an earlier command left behind.
-    if (from < TfrmMain::stView || text.isEmpty() || text == QLatin1String("<BODY>")) {
-        SetHTMLText(BuildPageHTML(w_.Page, w_.Session.Logo()));
+    if (from < TStageHost::stView || text.isEmpty() || text == QLatin1String("<BODY>")) {
+        SetHTMLText(BuildPageHTML(session_.Page, session_.Logo()));
         ShowRover();
         SaveFromHTML(PageHTMLPath());
     }
@@ -403,17 +401,17 @@ void TViewStage::EnterSend(int from) {
 
 void TViewStage::memHTMLChange() {
     // The program's own writes have set the session's text already.
-    if (w_.HTMLUpdating) return;
+    if (htmlUpdating_) return;
     // The session's text changes only where the editor's did: line breaks
     // and non-breaking spaces elsewhere stay as they were.
-    const QString before = w_.Session.HTML();
-    w_.Session.SetHTML(ApplyEditorChange(before, EditorContents(memHTML), CRLF));
+    const QString before = session_.HTML();
+    session_.SetHTML(ApplyEditorChange(before, EditorContents(memHTML), CRLF));
     if (UndoingHTML) return;
     // A hand edit is the user's work from here on: the page has changed,
     // and nothing drops it without a question.
     const auto keep = [this] {
-        w_.Session.HandEdited = true;
-        w_.Page.PageChanged = true;
+        session_.HandEdited = true;
+        session_.Page.PageChanged = true;
     };
     if (HTMLEditAccepted ||
         !ReadSettingBool(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::ShowHTMLWarning),
@@ -438,7 +436,7 @@ void TViewStage::memHTMLChange() {
     }
     TFlagGuard g(UndoingHTML);
     memHTML->undo();
-    w_.Session.SetHTML(before);
+    session_.SetHTML(before);
 }
 
 void TViewStage::pagePreviewChange(int index) {
@@ -447,28 +445,28 @@ void TViewStage::pagePreviewChange(int index) {
 }
 
 void TViewStage::txtTitleChange() {
-    if (w_.Page.FillingPanel || w_.SettingTitle) return;
-    w_.Page.PageTitle = txtTitle->text();
-    SetHTMLText(ReplaceTitle(HTMLText(), w_.Page.PageTitle));
-    w_.Page.PageChanged = true;
+    if (session_.Page.FillingPanel || settingTitle_) return;
+    session_.Page.PageTitle = txtTitle->text();
+    SetHTMLText(ReplaceTitle(HTMLText(), session_.Page.PageTitle));
+    session_.Page.PageChanged = true;
 }
 
 void TViewStage::chkLogoClick() {
     // The session puts the logo line into a page held in the editor (or
     // takes it out) and writes the page's HTML file.
-    const TSessionOutcome written = w_.Session.SetLogo(chkLogo->isChecked());
+    const TSessionOutcome written = session_.SetLogo(chkLogo->isChecked());
     if (!written.done()) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.message, TMsgIcon::Critical);
     // The logo's picture is sent with the page, or no longer.
-    for (auto& work : w_.hooks.UploadListChanged) work();
+    for (auto& work : w_.Hooks().UploadListChanged) work();
 }
 
 void TViewStage::chkFitPhoneClick() {
-    if (w_.Page.FillingPanel || chkFitPhone->isChecked() == w_.Page.FitPhone) return;
+    if (session_.Page.FillingPanel || chkFitPhone->isChecked() == session_.Page.FitPhone) return;
     // The session puts the phone lines into a page held in the editor (or
     // takes them out); the choice is saved with the document.
-    w_.Session.SetFitPhone(chkFitPhone->isChecked());
-    w_.Page.PageChanged = true;
-    if (w_.CurrentStage == TfrmMain::stView && !HTMLText().isEmpty()) ShowRover();
+    session_.SetFitPhone(chkFitPhone->isChecked());
+    session_.Page.PageChanged = true;
+    if (w_.CurrentStage() == TStageHost::stView && !HTMLText().isEmpty()) ShowRover();
 }
 
 void TViewStage::LoadStyles() { LoadStyleList(StylesDataPath(), StyleList); }
@@ -504,10 +502,10 @@ void TViewStage::AddBodyDef() {
 }
 
 void TViewStage::lstStylesClick() {
-    if (w_.Page.LoadingDocument || w_.Page.FillingPanel) return;
+    if (session_.Page.LoadingDocument || session_.Page.FillingPanel) return;
     lstStyles->setEnabled(false);
     AddBodyDef();
-    w_.Page.PageChanged = true;
+    session_.Page.PageChanged = true;
     lstStyles->setEnabled(true);
     lstStyles->setFocus();
 }

@@ -1,0 +1,101 @@
+#pragma once
+// What the stage subsystems see of the main window: the panels they build
+// their controls on, the stage switch, the hooks they plug their work into,
+// and the few menu items they answer. The main window (in src/main/)
+// implements it; the subsystems never see the window itself, and the page
+// and the other subsystems they need are handed to them when they are
+// attached.
+
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class TPicture;
+
+// The work the stage subsystems plug into the stage switch and into one
+// another. A single function is filled by its one owner; a list takes every
+// subsystem that wants to hear of the event, in the order they were attached.
+struct TStageHooks {
+    std::function<bool()> GallerySelected;   // a gallery entry is selected
+    std::function<void()> OpenGalleryEntry;  // opens it (as a saved page or template)
+    std::function<bool()> SaveDocument;      // before the Send stage; false: stay
+    std::function<bool()> HTMLEditAccepted;  // the HTML was edited by hand
+    std::function<bool()> AskForSave;        // before closing; false: stay open
+    std::function<bool(const QString&)> OpenDocument;  // the command-line document
+    std::function<void(int)> SelectAndHighlight;       // first block after an open
+    std::function<void()> ClearPage;                   // empties the page and the canvas
+    std::function<void(int)> LoadChunk;                // a block appended by the reader
+    std::function<void()> ShowBlankPanel;              // no block selected
+    std::function<QImage()> RenderSnapshot;            // the page as the viewer shows it
+    // The file name a link to the saved document names (its page's HTML
+    // file, written where it is missing; "" when there is none).
+    std::function<QString(const QString& document)> LinkedPageFile;
+    std::vector<std::function<void()>> UploadListChanged;  // the page's files changed
+    std::vector<std::function<void()>> UploadSucceeded;    // after a successful upload, once stage 4 is lit
+    // Stage-specific work of the stage switch, run in order for the stage
+    // entered; the argument is the stage being left.
+    std::array<std::vector<std::function<void(int)>>, 5> StageEntered;
+    // Runs at the end of every stage switch (title box, ...).
+    std::vector<std::function<void()>> StageChanged;
+};
+
+class TStageHost : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Stage { stChoose = 0, stBuild = 1, stView = 2, stSend = 3, stSent = 4 };
+    // The menu items a subsystem answers.
+    enum class TMenuItem { FileNew, FileOpen, FileSave, FileSaveAs, FileMake, ExternalPreview, EditUndo, EditRedo,
+                           HelpTopics, HelpAbout };
+
+    explicit TStageHost(QWidget* parent = nullptr);
+    ~TStageHost() override;
+
+    virtual TStageHooks& Hooks() = 0;
+    virtual int CurrentStage() const = 0;
+    // The only way to change the stage: asks what must be asked, walks the
+    // mascot, lights the segment and prepares the stage's panels.
+    // `openGalleryEntry` false: the program's own switch, which leaves a
+    // selected gallery entry alone.
+    virtual void ShowRedPill(int stage, bool openGalleryEntry = true) = 0;
+    // True while a stage switch opens the selected gallery entry.
+    virtual bool OpeningFromGallery() const = 0;
+    // Suspends drawing of `window`, or resumes the suspended one (nullptr).
+    virtual void LockWindow(QWidget* window) = 0;
+    // The caption: the application's title, " - " and the document name.
+    virtual QString ApplicationTitle() const = 0;
+
+    // The panel the controls of `stage` are built on (stSent: the Send panel).
+    virtual QFrame* StagePanel(int stage) const = 0;
+    // The client area below the menu; the full-size preview covers it.
+    virtual QFrame* ClientArea() const = 0;
+    // Lets the client area grow with a maximised window (the full-size
+    // preview) or keeps it at its designed size.
+    virtual void SetFullClient(bool full) = 0;
+    virtual int BottomBarHeight() const = 0;
+    // Puts the bottom bar's controls back in its middle.
+    virtual void CenterBottomBar() = 0;
+    // The bottom bar's button that toggles the full-size preview.
+    virtual TPicture* FullSizeButton() const = 0;
+    // The Build stage's two hints above the canvas and the property panels.
+    virtual QLabel* BuildHint(bool right) const = 0;
+    // Stops the start-up hint for good, leaving it visible.
+    virtual void StopHintBlink() = 0;
+    virtual QMenu* FileMenu() const = 0;
+    virtual QMenu* HelpMenu() const = 0;
+    virtual QAction* MenuItem(TMenuItem item) const = 0;
+
+signals:
+    void stageChanged(int stage);
+    // Ticks while the Send stage is shown (its page picture flashes).
+    void sendStageTick();
+};
+
+// The application-wide main window (null before it exists).
+TStageHost* StageHost();
