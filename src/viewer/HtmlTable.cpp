@@ -64,7 +64,7 @@ TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, int valign
 
 TCellArena::~TCellArena() {
     for (size_t b = 0; b < blocks_.size(); ++b) {
-        const int n = b + 1 == blocks_.size() ? used_ : kBlock;
+        const int n = b + 1 == blocks_.size() ? used_ : blockSize(b);
         for (int i = 0; i < n; ++i)
             blocks_[b][i].~TCellObj();
         ::operator delete(blocks_[b]);

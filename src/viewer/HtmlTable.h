@@ -7,6 +7,7 @@
 #include "viewer/SectionList.h"
 
 #include <QColor>
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -68,8 +69,8 @@ public:
 
     template <class... Args>
     TCellObj* make(Args&&... args) {
-        if (blocks_.empty() || used_ == kBlock) {
-            blocks_.push_back(static_cast<TCellObj*>(::operator new(sizeof(TCellObj) * kBlock)));
+        if (blocks_.empty() || used_ == blockSize(blocks_.size() - 1)) {
+            blocks_.push_back(static_cast<TCellObj*>(::operator new(sizeof(TCellObj) * blockSize(blocks_.size()))));
             used_ = 0;
         }
         TCellObj* c = new (blocks_.back() + used_) TCellObj(std::forward<Args>(args)...);
@@ -78,7 +79,8 @@ public:
     }
 
 private:
-    static constexpr int kBlock = 64;
+    // Blocks grow from 4 cells to 64, so a small table wastes little.
+    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 4); }
     std::vector<TCellObj*> blocks_;
     int used_ = 0;  // cells made in the last block
 };
