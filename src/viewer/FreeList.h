@@ -2,6 +2,7 @@
 // TFreeList: an ordered list that owns its items and frees them when it is
 // cleared or destroyed. TPackedArray: a compact array of plain records.
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -14,6 +15,11 @@
 // room live in the block with the records, so an empty array costs only
 // the pointer. Sections hold several of these and a long page thousands of
 // sections.
+// Bytes the C library's allocator takes for a block of `bytes` (a word of
+// its own and steps of 16, at least 32), so that shrinking a block that
+// would stay as large is skipped.
+constexpr size_t AllocatedSize(size_t bytes) { return std::max<size_t>(32, (bytes + 8 + 15) & ~size_t(15)); }
+
 template <class T>
 class TPackedArray {
     static_assert(std::is_trivially_copyable_v<T>, "records are moved with realloc");
@@ -56,13 +62,21 @@ public:
             grow(block_ ? block_->room + block_->room / 2 + 1 : 1);
         block_->items()[block_->size++] = copy;
     }
-    // Gives back the room beyond the records (all of it when empty).
+    // Gives back the room beyond the records (all of it when empty), when
+    // the allocator would take less for fewer.
     void shrink_to_fit() {
         if (block_ && block_->size == 0) {
             std::free(std::exchange(block_, nullptr));
-        } else if (block_ && block_->size < block_->room) {
+        } else if (block_ && block_->size < block_->room &&
+                   AllocatedSize(sizeof(Block) + sizeof(T) * size_t(block_->size)) <
+                       AllocatedSize(sizeof(Block) + sizeof(T) * size_t(block_->room))) {
             grow(block_->size);
         }
+    }
+    // Room for at least n records.
+    void reserve(size_t n) {
+        if (n > size_t(block_ ? block_->room : 0))
+            grow(int(n));
     }
 
 private:

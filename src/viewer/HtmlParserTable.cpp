@@ -4,6 +4,7 @@
 
 #include "viewer/HtmlTable.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -59,9 +60,12 @@ void THtmlParser::DoTable(int level) {
     // table's end; an empty one is kept, so that row spans count it.
     bool rowOpen = false;
     auto finishRow = [&] {
+        // The next row most likely has as many cells as this one.
+        const int cells = row->count();
         if (rowOpen)
             table->Rows.add(std::move(row));
         row = std::make_unique<TCellList>();
+        row->reserve(std::min(cells, ThtmlTable::MaxCols));
         rowOpen = false;
     };
     // Content read by the body loop into `into` until a cell-ending token.

@@ -79,8 +79,9 @@ public:
     }
 
 private:
-    // Blocks grow from 4 cells to 64, so a small table wastes little.
-    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 4); }
+    // Blocks grow from 4 cells to 256, so a small table wastes little and
+    // a large one asks the allocator seldom.
+    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 6); }
     std::vector<TCellObj*> blocks_;
     int used_ = 0;  // cells made in the last block
 };
@@ -94,6 +95,7 @@ public:
     bool isEmpty() const { return cells_.empty(); }
     TCellObj* at(int i) const { return cells_[size_t(i)].p; }
     void add(TCellObj* c) { cells_.push_back({c}); }
+    void reserve(int n) { cells_.reserve(size_t(n)); }
     void insert(int i, TCellObj* c) { cells_.insert(size_t(i), {c}); }
     void swapItems(TCellList& other) { cells_.swap(other.cells_); }
     const TItemPtr<TCellObj>* begin() const { return cells_.begin(); }
