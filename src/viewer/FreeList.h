@@ -11,15 +11,15 @@
 #include <utility>
 #include <vector>
 
-// A growable array of plain records behind one pointer: the count and the
-// room live in the block with the records, so an empty array costs only
-// the pointer. Sections hold several of these and a long page thousands of
-// sections.
 // Bytes the C library's allocator takes for a block of `bytes` (a word of
 // its own and steps of 16, at least 32), so that shrinking a block that
 // would stay as large is skipped.
 constexpr size_t AllocatedSize(size_t bytes) { return std::max<size_t>(32, (bytes + 8 + 15) & ~size_t(15)); }
 
+// A growable array of plain records behind one pointer: the count and the
+// room live in the block with the records, so an empty array costs only
+// the pointer. Sections hold several of these and a long page thousands of
+// sections.
 template <class T>
 class TPackedArray {
     static_assert(std::is_trivially_copyable_v<T>, "records are moved with realloc");
@@ -141,15 +141,6 @@ public:
         for (const TItemPtr<T>& item : items_)
             delete item.p;
         items_.reset();
-    }
-    // Hands over every item, leaving the list empty.
-    std::vector<std::unique_ptr<T>> takeAll() {
-        std::vector<std::unique_ptr<T>> out;
-        out.reserve(items_.size());
-        for (const TItemPtr<T>& item : items_)
-            out.emplace_back(item.p);
-        items_.reset();
-        return out;
     }
     void swapItems(TFreeList& other) { items_.swap(other.items_); }
     const TItemPtr<T>* begin() const { return items_.begin(); }
