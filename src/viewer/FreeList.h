@@ -2,57 +2,19 @@
 // TFreeList: an ordered list that owns its items and frees them when it is
 // cleared or destroyed. TPackedArray: a compact array of plain records.
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
-template <class T>
-class TFreeList {
-public:
-    int count() const { return int(items_.size()); }
-    bool isEmpty() const { return items_.empty(); }
-    T* at(int i) const { return items_[size_t(i)].get(); }
-    T* last() const { return items_.empty() ? nullptr : items_.back().get(); }
-    void add(std::unique_ptr<T> item) { items_.push_back(std::move(item)); }
-    void insert(int i, std::unique_ptr<T> item) { items_.insert(items_.begin() + i, std::move(item)); }
-    // Removes and frees the item at i.
-    void removeAt(int i) { items_.erase(items_.begin() + i); }
-    void clear() { items_.clear(); }
-    // Hands over every item, leaving the list empty.
-    std::vector<std::unique_ptr<T>> takeAll() { return std::exchange(items_, {}); }
-    void swapItems(TFreeList& other) { items_.swap(other.items_); }
-    auto begin() const { return items_.begin(); }
-    auto end() const { return items_.end(); }
-
-private:
-    std::vector<std::unique_ptr<T>> items_;
-};
-
-// A TFreeList that takes one pointer while empty, for lists that most of
-// their owners never fill.
-template <class T>
-class TSparseFreeList {
-    using Iterator = typename std::vector<std::unique_ptr<T>>::const_iterator;
-
-public:
-    int count() const { return list_ ? list_->count() : 0; }
-    bool isEmpty() const { return !list_ || list_->isEmpty(); }
-    T* at(int i) const { return list_->at(i); }
-    void add(std::unique_ptr<T> item) {
-        if (!list_)
-            list_ = std::make_unique<TFreeList<T>>();
-        list_->add(std::move(item));
-    }
-    void clear() { list_.reset(); }
-    Iterator begin() const { return list_ ? list_->begin() : Iterator(); }
-    Iterator end() const { return list_ ? list_->end() : Iterator(); }
-
-private:
-    std::unique_ptr<TFreeList<T>> list_;
-};
+// Bytes the C library's allocator takes for a block of `bytes` (a word of
+// its own and steps of 16, at least 32), so that shrinking a block that
+// would stay as large is skipped.
+constexpr size_t AllocatedSize(size_t bytes) { return std::max<size_t>(32, (bytes + 8 + 15) & ~size_t(15)); }
 
 // A growable array of plain records behind one pointer: the count and the
 // room live in the block with the records, so an empty array costs only
@@ -78,6 +40,20 @@ public:
         if (block_)
             block_->size = 0;
     }
+    // Frees the records and their room.
+    void reset() { std::free(std::exchange(block_, nullptr)); }
+    void swap(TPackedArray& other) { std::swap(block_, other.block_); }
+    void insert(size_t i, const T& item) {
+        push_back(item);
+        T* a = begin();
+        std::memmove(static_cast<void*>(a + i + 1), static_cast<const void*>(a + i), sizeof(T) * (size() - 1 - i));
+        a[i] = item;
+    }
+    void erase(size_t i) {
+        T* a = begin();
+        std::memmove(static_cast<void*>(a + i), static_cast<const void*>(a + i + 1), sizeof(T) * (size() - 1 - i));
+        --block_->size;
+    }
     void push_back(const T& item) {
         // A copy first: `item` may be one of our own records, which the
         // growth below moves.
@@ -86,13 +62,21 @@ public:
             grow(block_ ? block_->room + block_->room / 2 + 1 : 1);
         block_->items()[block_->size++] = copy;
     }
-    // Gives back the room beyond the records (all of it when empty).
+    // Gives back the room beyond the records (all of it when empty), when
+    // the allocator would take less for fewer.
     void shrink_to_fit() {
         if (block_ && block_->size == 0) {
             std::free(std::exchange(block_, nullptr));
-        } else if (block_ && block_->size < block_->room) {
+        } else if (block_ && block_->size < block_->room &&
+                   AllocatedSize(sizeof(Block) + sizeof(T) * size_t(block_->size)) <
+                       AllocatedSize(sizeof(Block) + sizeof(T) * size_t(block_->room))) {
             grow(block_->size);
         }
+    }
+    // Room for at least n records.
+    void reserve(size_t n) {
+        if (n > size_t(block_ ? block_->room : 0))
+            grow(int(n));
     }
 
 private:
@@ -114,4 +98,78 @@ private:
             block_->size = 0;
         block_->room = room;
     }
+};
+
+// An item of a list of pointers, read like a unique_ptr.
+template <class T>
+struct TItemPtr {
+    T* p;
+    T* get() const { return p; }
+    T* operator->() const { return p; }
+    T& operator*() const { return *p; }
+    explicit operator bool() const { return p != nullptr; }
+};
+
+template <class T>
+class TFreeList {
+public:
+    TFreeList() = default;
+    ~TFreeList() { clear(); }
+    TFreeList(const TFreeList&) = delete;
+    TFreeList& operator=(const TFreeList&) = delete;
+
+    int count() const { return int(items_.size()); }
+    bool isEmpty() const { return items_.empty(); }
+    T* at(int i) const { return items_[size_t(i)].p; }
+    T* last() const { return items_.empty() ? nullptr : items_.back().p; }
+    void add(std::unique_ptr<T> item) {
+        items_.push_back({item.get()});
+        item.release();
+    }
+    void insert(int i, std::unique_ptr<T> item) {
+        items_.insert(size_t(i), {item.get()});
+        item.release();
+    }
+    // Removes and frees the item at i.
+    void removeAt(int i) {
+        T* item = items_[size_t(i)].p;
+        items_.erase(size_t(i));
+        delete item;
+    }
+    // Frees every item, first to last, and the room that held them.
+    void clear() {
+        for (const TItemPtr<T>& item : items_)
+            delete item.p;
+        items_.reset();
+    }
+    void swapItems(TFreeList& other) { items_.swap(other.items_); }
+    const TItemPtr<T>* begin() const { return items_.begin(); }
+    const TItemPtr<T>* end() const { return items_.end(); }
+
+private:
+    // One pointer wide: a table of many small cells holds a list in each.
+    TPackedArray<TItemPtr<T>> items_;
+};
+
+// A TFreeList that takes one pointer while empty, for lists that most of
+// their owners never fill.
+template <class T>
+class TSparseFreeList {
+    using Iterator = const TItemPtr<T>*;
+
+public:
+    int count() const { return list_ ? list_->count() : 0; }
+    bool isEmpty() const { return !list_ || list_->isEmpty(); }
+    T* at(int i) const { return list_->at(i); }
+    void add(std::unique_ptr<T> item) {
+        if (!list_)
+            list_ = std::make_unique<TFreeList<T>>();
+        list_->add(std::move(item));
+    }
+    void clear() { list_.reset(); }
+    Iterator begin() const { return list_ ? list_->begin() : Iterator(); }
+    Iterator end() const { return list_ ? list_->end() : Iterator(); }
+
+private:
+    std::unique_ptr<TFreeList<T>> list_;
 };

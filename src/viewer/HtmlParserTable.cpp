@@ -4,6 +4,9 @@
 
 #include "viewer/HtmlTable.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 // The tokens that end a cell's content.
 const std::bitset<SymCount>& cellEnds() {
@@ -43,23 +46,26 @@ void THtmlParser::DoTable(int level) {
     const bool oldBold = Bold, oldItalic = Italic, oldUnderline = Underline;
     auto table = std::make_unique<ThtmlTable>(&List, T->Attributes, Justify, level);
     auto row = std::make_unique<TCellList>();
-    std::unique_ptr<TCellObj> cell;  // the open cell
+    TCellObj* cell = nullptr;  // the open cell, made in the table's arena
     int rowJustify = 0, rowVAlign = 1;
 
     auto finishCell = [&] {
         if (!cell)
             return;
         appendSection();
-        row->add(std::move(cell));
+        row->add(std::exchange(cell, nullptr));
         Cell = outer;
     };
     // A row is open from its TR (or its first cell) to the next TR or the
     // table's end; an empty one is kept, so that row spans count it.
     bool rowOpen = false;
     auto finishRow = [&] {
+        // The next row most likely has as many cells as this one.
+        const int cells = row->count();
         if (rowOpen)
             table->Rows.add(std::move(row));
         row = std::make_unique<TCellList>();
+        row->reserve(std::min(cells, ThtmlTable::MaxCols));
         rowOpen = false;
     };
     // Content read by the body loop into `into` until a cell-ending token.
@@ -93,7 +99,7 @@ void THtmlParser::DoTable(int level) {
             int valign = rowVAlign;
             if (const TAttribute* a = attr(Attr::VALIGN))
                 valign = ParseVAlign(a->Name, valign);
-            cell = std::make_unique<TCellObj>(&List, T->Attributes, valign);
+            cell = table->Cells.make(&List, T->Attributes, valign);
             rowOpen = true;
             Next();
             readInto(&*cell->Cell);

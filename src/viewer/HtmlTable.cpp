@@ -51,24 +51,29 @@ std::vector<int> share(int total, const std::vector<int>& weights) {
 // ---- construction -------------------------------------------------------------
 
 TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, int valign)
-    : Cell(std::in_place, master), VAlign(valign) {
+    : Cell(master), VAlign(std::uint8_t(std::clamp(valign, 0, 2))) {
     if (const TAttribute* a = attrs.find(Attr::COLSPAN); a && a->Value > 1)
         ColSpan = std::min(a->Value, ThtmlTable::MaxCols + 1);
     if (const TAttribute* a = attrs.find(Attr::ROWSPAN); a && a->Value > 1)
         RowSpan = std::min(a->Value, kMaxSpan);
     readWidth(attrs, SpecWd, SpecWdPercent);
     if (const TAttribute* a = attrs.find(Attr::BGCOLOR))
-        if (auto c = ParseColor(a->Name))
-            BgColor = *c;
+        if (auto c = ParseColor(a->Name); c && c->alpha() > 0)
+            BgColor = c->rgba();
+}
+
+TCellArena::~TCellArena() {
+    for (size_t b = 0; b < blocks_.size(); ++b) {
+        const int n = b + 1 == blocks_.size() ? used_ : blockSize(b);
+        for (int i = 0; i < n; ++i)
+            blocks_[b][i].~TCellObj();
+        ::operator delete(blocks_[b]);
+    }
 }
 
 void TCellObj::contentMinMax(TMeasurer& m, int& Min, int& Max) {
-    if (MinW < 0) {
-        if (Cell)
-            Cell->MinMaxWidth(m, MinW, MaxW);
-        else
-            MinW = MaxW = 0;
-    }
+    if (MinW < 0)
+        Cell->MinMaxWidth(m, MinW, MaxW);
     Min = MinW;
     Max = MaxW;
 }
@@ -121,21 +126,20 @@ void ThtmlTable::InitSpans() {
                 return tooWide();
         for (int j = 0; j < row->count(); ++j) {
             TCellObj* c = row->at(j);
-            if (BgColor.isValid() && !c->BgColor.isValid())
-                c->BgColor = BgColor;
+            if (BgColor.isValid() && BgColor.alpha() > 0 && !c->hasBgColor())
+                c->BgColor = BgColor.rgba();
         }
         if (width == row->count())
             continue;  // no column spans: nothing to fill
-        for (auto& c : row->takeAll()) {
-            const int span = c->ColSpan, rowSpan = c->RowSpan;
-            expanded.add(std::move(c));
+        for (const auto& c : *row) {
+            expanded.add(c.get());
             // Column fillers carry the cell's row span, so that the rows
             // below are covered in every column the cell spans.
-            for (int k = 1; k < span; ++k) {
-                auto f = std::make_unique<TCellObj>();
+            for (int k = 1; k < c->ColSpan; ++k) {
+                TCellObj* f = Cells.make();
                 f->ColSpan = 0;
-                f->RowSpan = rowSpan;
-                expanded.add(std::move(f));
+                f->RowSpan = c->RowSpan;
+                expanded.add(f);
             }
         }
         row->swapItems(expanded);
@@ -152,13 +156,13 @@ void ThtmlTable::InitSpans() {
                 TCellList* below = Rows.at(i + k);
                 if (below->count() > MaxCols)
                     return tooWide();
-                auto f = std::make_unique<TCellObj>();
+                TCellObj* f = Cells.make();
                 f->ColSpan = 0;
                 f->RowSpan = 0;
                 if (j < below->count())
-                    below->insert(j, std::move(f));
+                    below->insert(j, f);
                 else
-                    below->add(std::move(f));
+                    below->add(f);
             }
         }
     }
@@ -438,9 +442,13 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     TableWidth = CellSpacing + sum(Widths, 0, Widths.size());
     OuterWidth = std::max(TableWidth, captionMin(m));
 
-    // Each cell once, at its width; its place comes below.
+    // Each cell once, at its width; its place comes below. A cell already
+    // laid out at the same width with the same fonts and pictures keeps its
+    // lines (a window made narrower seldom changes every column).
     const int rows = Rows.count();
     const int extra = 2 * CellPadding + CellSpacing;
+    const bool sameMeasurer = laidWith_ == &m;
+    laidWith_ = &m;
     for (const auto& row : Rows) {
         row->RowHeight = 0;
         for (int j = 0; j < row->count(); ++j) {
@@ -448,8 +456,11 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
             if (c->filler())
                 continue;
             c->Wd = sum(Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
+            const int width = std::max(1, c->Wd - extra);
+            if (sameMeasurer && c->Cell->Width == width)
+                continue;
             int curs = 0, mw = 0;
-            c->VSize = c->Cell->DoLogic(m, 0, std::max(1, c->Wd - extra), curs, mw);
+            c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
         }
     }
     // Row heights: single rows first, then the spanning cells in
@@ -547,6 +558,8 @@ void ThtmlTable::MoveBy(int dy, int dcurs) {
 void ThtmlTable::UpdateFonts() {
     minMaxCache_ = maxCache_ = -1;
     ForEachCell([](TCell& cell) { cell.UpdateFonts(); });
+    // Widths measured and lines laid out with the old fonts are stale.
+    laidWith_ = nullptr;
     auto forget = [](TCellObj& c) { c.MinW = c.MaxW = -1; };
     if (Caption)
         forget(*Caption);

@@ -7,7 +7,10 @@
 #include "viewer/SectionList.h"
 
 #include <QColor>
+#include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -18,34 +21,88 @@ class TAttributeList;
 class TCellObj {
 public:
     // A filler.
-    TCellObj() = default;
+    TCellObj() : Cell(nullptr) {}
     // A cell made from the attributes of TD, TH or CAPTION.
     TCellObj(TSectionList* master, const TAttributeList& attrs, int valign);
 
     // The content, held in the cell itself (a table of many small cells
     // would otherwise pay an allocation more for each); empty for fillers.
-    // Drawing lays out pictures, so a cell reached through a const table
-    // still draws: the content is not part of the cell's constness.
-    mutable std::optional<TCell> Cell;
+    // Read like a pointer: *Cell, Cell->.
+    class Content {
+    public:
+        explicit Content(TSectionList* master) : cell_(master) {}
+        TCell& operator*() const { return cell_; }
+        TCell* operator->() const { return &cell_; }
+
+    private:
+        // Drawing lays out pictures, so a cell reached through a const
+        // table still draws: the content is not part of its constness.
+        mutable TCell cell_;
+    };
+    Content Cell;
     int ColSpan = 1, RowSpan = 1;
     int Wd = 0, Ht = 0;   // px, the box: widths of its columns, heights of its rows
     int VSize = 0;        // px, height of the content
-    int VAlign = 1;       // 0 top, 1 middle, 2 bottom
     int YIndent = 0;      // px, content offset for VAlign
     int SpecWd = 0;       // px or percent (WIDTH); 0 when not given
-    bool SpecWdPercent = false;
-    QColor BgColor;       // BGCOLOR; invalid when none
     // Cached content widths (px); -1 until measured.
     int MinW = -1, MaxW = -1;
+    QRgb BgColor = 0;     // BGCOLOR, opaque; 0 (transparent) when none
+    std::uint8_t VAlign = 1;  // 0 top, 1 middle, 2 bottom
+    bool SpecWdPercent = false;
 
     bool filler() const { return ColSpan == 0; }
-    bool hasContent() const { return Cell && !Cell->isEmpty(); }
+    bool hasContent() const { return !Cell->isEmpty(); }
+    bool hasBgColor() const { return qAlpha(BgColor) != 0; }
     void contentMinMax(TMeasurer& m, int& Min, int& Max);
 };
 
-class TCellList : public TFreeList<TCellObj> {
+// The cells of one table, in blocks of many: a table of thousands of
+// small cells pays one allocation per block, not per cell, and its rows
+// are walked through neighbouring memory. Cells keep their address.
+class TCellArena {
+public:
+    TCellArena() = default;
+    ~TCellArena();
+    TCellArena(const TCellArena&) = delete;
+    TCellArena& operator=(const TCellArena&) = delete;
+
+    template <class... Args>
+    TCellObj* make(Args&&... args) {
+        if (blocks_.empty() || used_ == blockSize(blocks_.size() - 1)) {
+            blocks_.push_back(static_cast<TCellObj*>(::operator new(sizeof(TCellObj) * blockSize(blocks_.size()))));
+            used_ = 0;
+        }
+        TCellObj* c = new (blocks_.back() + used_) TCellObj(std::forward<Args>(args)...);
+        ++used_;
+        return c;
+    }
+
+private:
+    // Blocks grow from 4 cells to 256, so a small table wastes little and
+    // a large one asks the allocator seldom.
+    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 6); }
+    std::vector<TCellObj*> blocks_;
+    int used_ = 0;  // cells made in the last block
+};
+
+// One row: the table's cells in column order (the arena owns them).
+class TCellList {
 public:
     int RowHeight = 0;  // px
+
+    int count() const { return int(cells_.size()); }
+    bool isEmpty() const { return cells_.empty(); }
+    TCellObj* at(int i) const { return cells_[size_t(i)].p; }
+    void add(TCellObj* c) { cells_.push_back({c}); }
+    void reserve(int n) { cells_.reserve(size_t(n)); }
+    void insert(int i, TCellObj* c) { cells_.insert(size_t(i), {c}); }
+    void swapItems(TCellList& other) { cells_.swap(other.cells_); }
+    const TItemPtr<TCellObj>* begin() const { return cells_.begin(); }
+    const TItemPtr<TCellObj>* end() const { return cells_.end(); }
+
+private:
+    TPackedArray<TItemPtr<TCellObj>> cells_;
 };
 
 class ThtmlTable : public TSectionBase {
@@ -56,6 +113,7 @@ public:
     // `level` the list level it stands in.
     ThtmlTable(TSectionList* list, const TAttributeList& attrs, int justify, int level);
 
+    TCellArena Cells;  // every cell of the rows, fillers included
     TFreeList<TCellList> Rows;
     std::unique_ptr<TCellObj> Caption;
     bool TopCaption = true;
@@ -104,6 +162,9 @@ private:
         std::vector<int> min, max, pct;  // px, px, percent
     };
     int minMaxCache_ = -1, maxCache_ = -1;  // px, MinMaxWidth; -1 until measured
+    // The measurer the cells were last laid out with; null after a change
+    // of fonts or pictures.
+    const TMeasurer* laidWith_ = nullptr;
 
     void gatherColumns(TMeasurer& m, Columns& c);
     void absoluteWidths(std::vector<int>& w) const;

@@ -260,6 +260,10 @@ int TSectionList::InternUrl(const QString& url) {
 }
 
 void TSectionList::ResolveFonts(TMeasurer& m) {
+    // Every cell and section asks before it measures: answered at once
+    // when nothing was added since the last call with the same measurer.
+    if (resolvedFor_ == &m && resolvedCount_ == RunFonts.size())
+        return;
     for (TRunFont& f : RunFonts) {
         if (f.FontId >= 0 && f.IdOwner == &m)
             continue;
@@ -279,10 +283,13 @@ void TSectionList::ResolveFonts(TMeasurer& m) {
         f.Descent = r.descent;
         f.Overhang = r.overhang;
     }
+    resolvedFor_ = &m;
+    resolvedCount_ = RunFonts.size();
 }
 
 void TSectionList::UpdateFonts() {
     fontIndex_.clear();
+    resolvedFor_ = nullptr;
     for (size_t i = 0; i < RunFonts.size(); ++i) {
         TRunFont& f = RunFonts[i];
         f.TheFont.name = f.TheFont.fixedPitch ? PreFontName : FontName;
@@ -296,6 +303,7 @@ void TSectionList::UpdateFonts() {
 void TSectionList::Clear() {
     clear();
     RunFonts.clear();
+    resolvedFor_ = nullptr;
     Urls.clear();
     fontIndex_.clear();
     urlIndex_.clear();

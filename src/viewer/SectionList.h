@@ -140,6 +140,9 @@ public:
 
 private:
     QHash<FontKey, int> fontIndex_;  // run font -> index
+    // The measurer the first resolvedCount_ run fonts were measured with.
+    const TMeasurer* resolvedFor_ = nullptr;
+    size_t resolvedCount_ = 0;
     QHash<QString, int> urlIndex_;
     static FontKey fontKey(const TMyFont& f, int sscript, bool hot);
 };

@@ -1,5 +1,7 @@
 #include "viewer/SectionText.h"
 
+#include "viewer/FreeList.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -47,7 +49,7 @@ void TSectionText::reserveBytes(qsizetype bytes, bool exact) {
 }
 
 void TSectionText::squeeze() {
-    if (qsizetype(cap_) > bytes_)
+    if (bytes_ == 0 || AllocatedSize(size_t(bytes_)) < AllocatedSize(cap_))
         reserveBytes(bytes_, true);
 }
 

@@ -46,8 +46,8 @@ int ThtmlTable::Draw(TDrawContext& dc, int X, int Y) {
             if (!c->filler() && c->hasContent() && dc.meets(top, c->Ht + CellSpacing)) {
                 const QRect box(QPoint(x + CellSpacing, top + CellSpacing + dc.yShift),
                                 QPoint(x + c->Wd - 1, top + c->Ht - 1 + dc.yShift));
-                if (c->BgColor.isValid() && box.isValid())
-                    p.fillRect(box, c->BgColor);
+                if (c->hasBgColor() && box.isValid())
+                    p.fillRect(box, QColor::fromRgba(c->BgColor));
                 c->Cell->Draw(dc, x + CellSpacing + CellPadding, top + CellSpacing + CellPadding + c->YIndent);
                 if (Border)
                     frame(p, box.left(), box.top(), box.right() + 1, box.bottom() + 1, kShadow, light);

@@ -2,6 +2,7 @@
 // ends where layout measured it, and a large real page lays out and draws
 // (its picture is written beside the test for a person to look at).
 #include "viewer/HtmlDocument.h"
+#include "viewer/HtmlTable.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,6 +17,7 @@ private slots:
     void namesResolveToMetricTwins();
     void drawnTextEndsWhereMeasured();
     void bashManual();
+    void tableCellsFollowAFontChange();
 };
 
 void TestViewerRealFonts::namesResolveToMetricTwins() {
@@ -94,6 +96,24 @@ void TestViewerRealFonts::bashManual() {
     doc.selectAll();
     const QString text = doc.copyText();
     QVERIFY(text.contains("This is Edition 5.2, last updated 19 September 2022"));
+}
+
+// A cell laid out again at the same width keeps its lines, unless the
+// fonts changed: then its rows grow with the text.
+void TestViewerRealFonts::tableCellsFollowAFontChange() {
+    THtmlDocument doc;
+    doc.parse("<table><tr><td width=300>one line<td width=200>a<br>b</table>");
+    doc.layout(600);
+    const auto* table = dynamic_cast<const ThtmlTable*>(doc.list().at(0));
+    QVERIFY(table);
+    const int small = table->SectionHeight;
+    doc.layout(600);
+    QCOMPARE(table->SectionHeight, small);
+    doc.list().FontSize = 24;
+    doc.updateFonts();
+    doc.layout(600);
+    QCOMPARE(table->Widths, (std::vector<int>{300, 200}));  // the same widths as before
+    QVERIFY2(table->SectionHeight > small * 3 / 2, qPrintable(QString::number(table->SectionHeight)));
 }
 
 QTEST_MAIN(TestViewerRealFonts)
