@@ -9,11 +9,9 @@
 #include "model/WebBlocks.h"
 #include "preview/ViewStage.h"
 #include "preview/ExecFile.h"
-#include "viewer/HtmlViewer.h"
 
 #include <QCoreApplication>
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +33,7 @@ TBrowserPreview::TBrowserPreview(TStageHost& window, TPage& page, TViewStage* vi
     if (view_)
         // The viewer reports every button's release here; only the right
         // button's says "joy" (a left click selects text or follows a link).
-        view_->ctlHTML->RightMouseUp.push_back([this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+        view_->OnPreviewMouseUp([this](Qt::MouseButton button) {
             if (button == Qt::RightButton)
                 Dialogs().Tell(&w_, w_.ApplicationTitle(), QStringLiteral("joy"), TMsgIcon::None);
         });
@@ -51,7 +49,7 @@ void TBrowserPreview::ExternalPreview1Click() {
     if (w_.CurrentStage() < TStageHost::stView) {
         // Built afresh from the blocks, without the style, for this preview
         // only: the page's HTML stays made from the blocks.
-        text = BuildPageHTML(page_, view->chkLogo->isChecked());
+        text = BuildPageHTML(page_, view->WithLogo());
     } else if (!page_.DocFileName.isEmpty()) {
         target = view->PageHTMLPath();
     }

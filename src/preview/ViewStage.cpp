@@ -520,3 +520,10 @@ void TViewStage::btnEditStyleClick() {
     lstStyles->setCurrentRow(index >= 0 ? index : 0);
     AddBodyDef();
 }
+
+bool TViewStage::WithLogo() const { return chkLogo && chkLogo->isChecked(); }
+
+void TViewStage::OnPreviewMouseUp(std::function<void(Qt::MouseButton)> listener) {
+    ctlHTML->RightMouseUp.push_back(
+        [listener = std::move(listener)](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) { listener(button); });
+}

@@ -57,6 +57,11 @@ public:
     bool HTMLEditAccepted = false;  // the user accepted hand edits since the last refresh
     bool RoverBusy = false;         // a preview refresh is running
 
+    // Whether the page is written with the Tarvo logo ("Insert Tarvo Logo").
+    bool WithLogo() const;
+    // Adds a listener to every mouse button released over the preview.
+    void OnPreviewMouseUp(std::function<void(Qt::MouseButton)> listener);
+
     // The editor's text with CR LF line breaks.
     QString HTMLText() const;
     // Writes the editor's text as the program (no hand-edit warning).
