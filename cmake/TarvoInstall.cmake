@@ -10,6 +10,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS tarvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tarvo_program LIBRARY DESTINATION ${TARVO_PROGRAM_LIBRARY_DIR})
 
 set(TARVO_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tarvo)
 # The save folder is the user's alone: an install has none.

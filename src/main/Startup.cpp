@@ -32,14 +32,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <tuple>
 
 #include "TarvoResources.h"
@@ -102,31 +100,17 @@ QStringList ArgumentList(int argc, char** argv) {
     return args;
 }
 
-// Qt's own notes (about the platform and its folders) would only clutter
-// the one-line messages these commands print.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& msg) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "tarvo: %s\n", qPrintable(msg));
-        std::abort();
-    }
-}
-
 int RunWindowFreeCommand(int argc, char** argv) {
-    // No window is opened, so no display is needed either.
+    if (std::strcmp(argv[1], "--text") == 0) RunTextProcess(argc, argv);
+    // No window is opened, so no display is needed either. Widgets (not
+    // windows): pages with form controls render them.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
-    // Widgets (not windows): pages with form controls render them. Text
-    // needs fonts alone, so --text starts the lighter application.
-    const bool textOnly = std::strcmp(argv[1], "--text") == 0;
-    std::unique_ptr<QGuiApplication> app;
-    if (textOnly)
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    else
-        app = std::make_unique<QApplication>(argc, argv);
-    app->setApplicationName(QStringLiteral("Tarvo"));
-    app->setOrganizationName(QStringLiteral("Brenfold"));
+    qInstallMessageHandler(QuietCommandMessages);
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Tarvo"));
+    app.setOrganizationName(QStringLiteral("Brenfold"));
     InitTarvoResources();
-    const QStringList args = app->arguments().mid(1);
+    const QStringList args = app.arguments().mid(1);
     QTextStream err(stderr);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;

@@ -6,10 +6,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTextStream>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 // A picture taller than this is cut there: beyond it the memory for one
@@ -172,4 +175,31 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
     }
     err.flush();
     return status;
+}
+
+void QuietCommandMessages(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "tarvo: %s\n", qPrintable(msg));
+        std::abort();
+    }
+}
+
+void RunTextProcess(int argc, char** argv) {
+    // No window is opened, so no display is needed either.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietCommandMessages);
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    QFile out;
+    int rc = 2;
+    if (out.open(stdout, QIODevice::WriteOnly)) {
+        rc = RunViewerCommand(app.arguments().mid(1), out, err);
+        out.flush();
+        out.close();
+    }
+    err.flush();
+    // The document and Qt's font and platform state would only be freed
+    // page by page before the process ends: leave at once instead.
+    std::fflush(nullptr);
+    std::_Exit(rc);
 }

@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <QtGlobal>
+
 class QIODevice;
+class QMessageLogContext;
 class QTextStream;
 class THtmlDocument;
 
@@ -27,3 +30,14 @@ QImage RenderHtmlLines(const QStringList& lines, const QString& folder, QSize si
 // 3 the picture could not be written, 4 the document has a parse error
 // (what was read is still written).
 int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err);
+
+// Message handler for the window-free commands: Qt's own notes (about the
+// platform and its folders) would only clutter the one-line messages they
+// print; a fatal one is still told before the process ends.
+void QuietCommandMessages(QtMsgType type, const QMessageLogContext& context, const QString& msg);
+
+// The whole `tarvo --text ...` process: an offscreen application that has
+// fonts alone (no widgets, no window), the text on standard output, and an
+// exit at once without freeing the document. Ends the process with the
+// status of RunViewerCommand.
+[[noreturn]] void RunTextProcess(int argc, char** argv);
