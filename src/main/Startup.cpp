@@ -101,7 +101,10 @@ QStringList ArgumentList(int argc, char** argv) {
 }
 
 int RunWindowFreeCommand(int argc, char** argv) {
-    if (std::strcmp(argv[1], "--text") == 0) RunTextProcess(argc, argv);
+    if (std::strcmp(argv[1], "--text") == 0) {
+        InitTarvoResources();  // the viewer's stand-in pictures
+        RunTextProcess(argc, argv);
+    }
     // No window is opened, so no display is needed either. Widgets (not
     // windows): pages with form controls render them.
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -7,6 +7,8 @@
 
 #include "viewer/ViewerCommand.h"
 
+#include "TarvoResources.h"
+
 #include <QFileInfo>
 #include <QLibrary>
 #include <QStringList>
@@ -27,7 +29,10 @@ QString LauncherFolder(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "--text") == 0) RunTextProcess(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--text") == 0) {
+        InitTarvoResources();  // the viewer's stand-in pictures
+        RunTextProcess(argc, argv);
+    }
 
     const QString folder = LauncherFolder(argv[0]);
     const QString name = QStringLiteral(TARVO_PROGRAM_LIBRARY);

@@ -1,6 +1,7 @@
 #include "viewer/HtmlTokens.h"
 
 #include <array>
+#include <iterator>
 #include <cstring>
 
 namespace {
@@ -60,7 +61,7 @@ constexpr char16_t kFirstEntityCodes[7] = {38, 60, 62, 34, 160, 169, 174};
 
 // Tables are searched name by name, so a mismatch must be cheap: most end
 // at the first character.
-bool equalsAscii(const QString& s, const char* a) {
+bool equalsAscii(QStringView s, const char* a) {
     const QChar* p = s.constData();
     const qsizetype n = s.size();
     qsizetype i = 0;
@@ -263,19 +264,24 @@ void THtmlTokenizer::Next() {
         Sy = TextSy;
         return;
     }
-    while (Token.size() < 100) {
+    // A text run of up to 100 characters, gathered here and appended at
+    // once: most of a page is text, and a call per character shows.
+    char16_t run[100];
+    qsizetype n = 0;
+    while (n < qsizetype(std::size(run))) {
         const char16_t c = Ch;
         if (c <= 12 || (c >= 14 && c <= 31) || c == '&' || c == '<' || c == '>')
             break;
         if (!InPre && (c == ' ' || c == CR)) {
-            Token += QLatin1Char(' ');
+            run[n++] = ' ';
             SkipWhiteSpace();
         } else {
-            Token += QChar(LCh);
+            run[n++] = LCh;
             GetCh();
         }
     }
-    if (!Token.isEmpty()) {
+    if (n > 0) {
+        Token.append(reinterpret_cast<const QChar*>(run), n);
         Sy = TextSy;
         return;
     }
@@ -345,17 +351,12 @@ void THtmlTokenizer::DoTag() {
         end = true;
         GetCh();
     }
-    name_.resize(0);
-    while (isUpperLetter(Ch)) {
-        if (name_.size() < 150)
-            name_ += QChar(Ch);
-        GetCh();
-    }
+    const QStringView name = readName();
     Sy = CommandSy;
     Value = 0;
     int tag = -1;
     for (size_t i = 0; i < kTags.size(); ++i)
-        if (equalsAscii(name_, kTags[i].name)) {
+        if (equalsAscii(name, kTags[i].name)) {
             tag = int(i);
             break;
         }
@@ -377,6 +378,17 @@ void THtmlTokenizer::DoTag() {
         GetCh();
 }
 
+// A tag or attribute name (upper-cased letters), up to 150 of them kept.
+QStringView THtmlTokenizer::readName() {
+    qsizetype n = 0;
+    while (isUpperLetter(Ch)) {
+        if (n < qsizetype(std::size(nameBuf_)))
+            nameBuf_[n++] = Ch;
+        GetCh();
+    }
+    return QStringView(nameBuf_, n);
+}
+
 void THtmlTokenizer::readAttributes(bool keep, bool) {
     if (keep)
         Attributes.clear();
@@ -384,15 +396,10 @@ void THtmlTokenizer::readAttributes(bool keep, bool) {
         SkipWhiteSpace();
         if (!isUpperLetter(Ch))
             return;
-        name_.resize(0);
-        while (isUpperLetter(Ch)) {
-            if (name_.size() < 150)
-                name_ += QChar(Ch);
-            GetCh();
-        }
+        const QStringView name = readName();
         TAttribute a;
         for (size_t i = 0; i < kAttrs.size(); ++i)
-            if (equalsAscii(name_, kAttrs[i])) {
+            if (equalsAscii(name, kAttrs[i])) {
                 a.Which = Attr(i);
                 break;
             }
@@ -404,11 +411,13 @@ void THtmlTokenizer::readAttributes(bool keep, bool) {
             if (LCh == '"' || LCh == '\'') {
                 const char16_t q = LCh;
                 GetCh();
+                value_.clear();
                 while (LCh != q && Ch != '>' && Ch != EofCh) {
                     if (LCh != CR)
-                        a.Name += QChar(LCh);
+                        value_.append(LCh);
                     GetCh();
                 }
+                a.Name = QString(reinterpret_cast<const QChar*>(value_.constData()), value_.size());
                 if (LCh == q)
                     GetCh();
                 QString t = a.Name;

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QVarLengthArray>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -103,7 +104,9 @@ private:
     qsizetype pos_ = 0;
     char16_t pushBack_ = 0;
     bool havePushBack_ = false;
-    QString name_;  // scratch for tag and attribute names
+    QStringView readName();
+    char16_t nameBuf_[150];               // scratch for tag and attribute names
+    QVarLengthArray<char16_t, 256> value_;  // scratch for a quoted attribute value
 
     char16_t raw();
     char16_t nextRaw();

@@ -34,6 +34,8 @@ if HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.confi
 else
   fail "installed tarvo --html failed: $(cat "$tmp/err")"
 fi
+"$prefix/bin/tarvo" --text "$tmp/page.html" >"$tmp/page.txt" 2>"$tmp/err" && [ -s "$tmp/page.txt" ] ||
+  fail "installed tarvo --text failed: $(cat "$tmp/err")"
 userdir="$home/.local/share/Brenfold/Tarvo"
 [ -f "$userdir/Styles.data" ] && [ -d "$userdir/save" ] && [ -d "$userdir/HTMLFiles/graphics" ] ||
   fail "the user's data folder was not made from share/tarvo"
@@ -72,7 +74,9 @@ status=0
 [ "$status" -eq 1 ] && grep -q "no-such-option" "$tmp/err" || fail "an unknown option gave status $status: $(cat "$tmp/err")"
 zcat "$share/man/man1/tarvo.1.gz" | grep -q "^\.SH EXIT STATUS" || fail "the manual page is missing or incomplete"
 [ -s "$share/doc/tarvo/copyright" ] && [ -s "$share/doc/tarvo/changelog.gz" ] || fail "copyright or changelog missing"
-file -L "$prefix/bin/tarvo" | grep -q ", stripped" || fail "the installed program is not stripped"
+for f in bin/tarvo lib/tarvo/libtarvo-program.so; do
+  file -L "$prefix/$f" | grep -q ", stripped" || fail "the installed $f is not stripped"
+done
 
 # Desktop entry and AppStream metadata: the validators say nothing.
 desktop="$share/applications/tarvo.desktop"
@@ -130,7 +134,7 @@ sys.exit(1 if bad else 0)
 PY
 
 # Only the shipped files: nothing of the build's own (programs, tests).
-extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|share/(tarvo|applications|icons|mime|metainfo|man/man1/tarvo\.1\.gz|doc/tarvo/(copyright|changelog\.gz))($|/))' || true)"
+extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|lib/tarvo/libtarvo-program\.so|share/(tarvo|applications|icons|mime|metainfo|man/man1/tarvo\.1\.gz|doc/tarvo/(copyright|changelog\.gz))($|/))' || true)"
 [ -z "$extra" ] || fail "unexpected files installed: $extra"
 
 [ "$fails" -eq 0 ] && echo "install checks passed"

@@ -1,8 +1,11 @@
 // The --text and --render commands, called directly and through the program.
 #include "viewer/ViewerCommand.h"
 
+#include "TarvoResources.h"
+
 #include <QBuffer>
 #include <QFile>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -170,6 +173,36 @@ private slots:
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(QImage(path("p.png")).width(), 250);
+    }
+
+    // --text is done by the launcher alone; every other command needs the
+    // program library, and its absence is told in one line.
+    void textNeedsNoProgramLibrary() {
+        const QString bin = qEnvironmentVariable("TARVO_BIN_DIR") + "/tarvo";
+        if (!QFile::exists(bin))
+            QSKIP("the program is not built");
+        QDir(dir_.path()).mkpath("alone/bin");
+        const QString alone = path("alone/bin/tarvo");
+        QVERIFY(QFile::copy(bin, alone));
+        // The same text as the viewer gives in the program, stand-in
+        // picture of a missing image included.
+        write("pic.htm", "<CENTER><A HREF=\"x\"><IMG SRC=\"gone.gif\"></A></CENTER><P>Caf\xe9");
+        InitTarvoResources();
+        const Result expected = run({"--text", path("pic.htm")});
+        QCOMPARE(expected.rc, 0);
+        QProcess p;
+        p.start(alone, {"--text", path("pic.htm")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.readAllStandardOutput(), expected.out);
+
+        p.start(alone, {"--render", path("page.htm"), "-o", path("q.png")});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        const QByteArray err = p.readAllStandardError();
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.contains("program library"), err.constData());
+        QVERIFY(!QFile::exists(path("q.png")));
     }
 };
 
