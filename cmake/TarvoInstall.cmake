@@ -1,6 +1,7 @@
 # `cmake --install` and the Debian package.
 #
-# Layout under the prefix: bin/tarvo; the shipped data (what build/bin holds
+# Layout under the prefix: bin/tarvo and the program library it loads
+# (lib/<multiarch>/tarvo/libtarvo-program.so); the shipped data (what build/bin holds
 # beside the program: templates, styles, pictures, the help and the HTML
 # folder) in share/tarvo, which the program reads from there (and copies
 # only the HTML folder's pictures and Styles.data into the user's data

@@ -74,8 +74,13 @@ status=0
 [ "$status" -eq 1 ] && grep -q "no-such-option" "$tmp/err" || fail "an unknown option gave status $status: $(cat "$tmp/err")"
 zcat "$share/man/man1/tarvo.1.gz" | grep -q "^\.SH EXIT STATUS" || fail "the manual page is missing or incomplete"
 [ -s "$share/doc/tarvo/copyright" ] && [ -s "$share/doc/tarvo/changelog.gz" ] || fail "copyright or changelog missing"
-for f in bin/tarvo lib/tarvo/libtarvo-program.so; do
-  file -L "$prefix/$f" | grep -q ", stripped" || fail "the installed $f is not stripped"
+library=""
+for f in "$prefix"/lib/*/tarvo/libtarvo-program.so "$prefix"/lib/tarvo/libtarvo-program.so; do
+  [ -e "$f" ] && library="$f"
+done
+[ -n "$library" ] || fail "the program library is not installed"
+for f in "$prefix/bin/tarvo" $library; do
+  file -L "$f" | grep -q ", stripped" || fail "the installed ${f#"$prefix"/} is not stripped"
 done
 
 # Desktop entry and AppStream metadata: the validators say nothing.
@@ -134,7 +139,7 @@ sys.exit(1 if bad else 0)
 PY
 
 # Only the shipped files: nothing of the build's own (programs, tests).
-extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|lib/tarvo/libtarvo-program\.so|share/(tarvo|applications|icons|mime|metainfo|man/man1/tarvo\.1\.gz|doc/tarvo/(copyright|changelog\.gz))($|/))' || true)"
+extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|lib/([^/]+/)?tarvo/libtarvo-program\.so|share/(tarvo|applications|icons|mime|metainfo|man/man1/tarvo\.1\.gz|doc/tarvo/(copyright|changelog\.gz))($|/))' || true)"
 [ -z "$extra" ] || fail "unexpected files installed: $extra"
 
 [ "$fails" -eq 0 ] && echo "install checks passed"
