@@ -17,6 +17,13 @@ int scaled(const TSectionList* list, int px) { return list ? px * list->FontSize
 
 // ---- TSectionBase ---------------------------------------------------------
 
+void TSectionBase::operator delete(TSectionBase* s, std::destroying_delete_t) {
+    TArena& arena = s->ParentSectionList->Arena;
+    const size_t bytes = size_t(s->PieceUnits) * 8;
+    s->~TSectionBase();
+    arena.recycle(s, bytes);
+}
+
 void TSectionBase::CopyToClipboard(QString&, int, int) const {}
 
 int TSectionBase::DrawLogic(TMeasurer&, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) {

@@ -5,6 +5,7 @@
 // Layout and hit tests measure only through TMeasurer; drawing lives in
 // SectionDraw.cpp.
 
+#include "viewer/Arena.h"
 #include "viewer/FreeList.h"
 #include "viewer/HtmlImages.h"
 #include "viewer/HtmlMeasure.h"
@@ -14,6 +15,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <vector>
 
 class IndentManager;
@@ -79,6 +81,16 @@ public:
     explicit TSectionBase(TSectionList* list) : ParentSectionList(list) {}
     virtual ~TSectionBase() = default;
 
+    // Sections live in their document's arena (Arena.h), made through
+    // TSectionList::MakeSection. Deleting one runs its destructor and
+    // recycles its piece (the parser drops many empty sections), so the
+    // delete takes the piece's size and arena before destroying it. No
+    // section holds anything aligned more strictly than a pointer.
+    static void* operator new(size_t bytes, TArena& arena) { return arena.allocate(bytes, alignof(void*)); }
+    static void operator delete(void* p, TArena& arena) { arena.abandon(p, sizeof(TSectionBase)); }
+    static void operator delete(TSectionBase* s, std::destroying_delete_t);
+    static void* operator new(size_t) = delete;
+
     TSectionList* ParentSectionList;
     int SectionHeight = 0;  // px, height taken in the flow
     int DrawHeight = 0;     // px, height drawn (floats may hang below)
@@ -86,6 +98,7 @@ public:
     int StartCurs = 0;      // index of its first character in the document
     int Len = 0;            // characters
     bool Anchored = false;  // an anchor name points here: kept even when empty
+    std::uint8_t PieceUnits = 0;  // its size in the arena, in steps of 8 bytes
 
     virtual void CopyToClipboard(QString& out, int selB, int selE) const;
     // Lays out at document Y; returns the height taken in the flow.

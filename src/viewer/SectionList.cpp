@@ -25,8 +25,8 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
         if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
             return;
         // The section is complete: give back what growing left over.
-        text->Buff.squeeze();
-        text->Fonts.shrink_to_fit();
+        text->Buff.moveTo(MasterList->Arena);
+        text->Fonts.moveTo(MasterList->Arena);
     }
     section->ParentSectionList = MasterList;
     section->UpdateSpacing();
@@ -302,6 +302,7 @@ void TSectionList::UpdateFonts() {
 
 void TSectionList::Clear() {
     clear();
+    Arena.clear();
     RunFonts.clear();
     resolvedFor_ = nullptr;
     Urls.clear();

@@ -68,6 +68,20 @@ public:
     static QColor DefaultBackground() { return QColor(0xC0, 0xC0, 0xC0); }
 
     TSectionList() : TCell(this) {}
+    // The sections go before the arena that holds them.
+    ~TSectionList() override { clear(); }
+
+    // The sections of the document, and the text and font runs of each
+    // finished text section (Arena.h).
+    TArena Arena;
+    template <class T, class... Args>
+    std::unique_ptr<T> MakeSection(Args&&... args) {
+        static_assert(alignof(T) <= alignof(void*) && sizeof(T) % 8 == 0 && sizeof(T) / 8 <= 255);
+        std::unique_ptr<T> s(new (Arena) T(std::forward<Args>(args)...));
+        s->ParentSectionList = this;
+        s->PieceUnits = std::uint8_t(sizeof(T) / 8);
+        return s;
+    }
 
     // Document defaults (the viewer's Def* properties).
     QString FontName = QStringLiteral("Times New Roman");
