@@ -33,7 +33,7 @@ TArena::Block* TArena::newBlock(size_t size) {
 void* TArena::allocate(size_t bytes, size_t align) {
     if (kGap)
         align = std::max<size_t>(align, 8);  // the sanitizer poisons in steps of 8
-    if (align <= 8 && recyclable(bytes)) {
+    if (align <= 8 && recycles(bytes)) {
         if (void*& head = recycled_[bytes / 8 - 1]; head) {
             void* p = head;
             head = *static_cast<void**>(p);
@@ -71,7 +71,7 @@ void* TArena::allocate(size_t bytes, size_t align) {
 }
 
 void TArena::recycle(void* p, size_t bytes) {
-    if (recyclable(bytes) && reinterpret_cast<std::uintptr_t>(p) % 8 == 0) {
+    if (recycles(bytes) && reinterpret_cast<std::uintptr_t>(p) % 8 == 0) {
         void*& head = recycled_[bytes / 8 - 1];
         *static_cast<void**>(p) = head;
         head = p;

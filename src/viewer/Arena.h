@@ -34,12 +34,16 @@ public:
     void* allocate(size_t bytes, size_t align);
     // Gives back a piece of this arena, to be handed out again.
     void recycle(void* p, size_t bytes);
+    // Whether a piece of `bytes` given back is handed out again (pieces of
+    // up to 512 bytes, in steps of 8, not under AddressSanitizer).
+    static bool recycles(size_t bytes) { return kGap == 0 && bytes % 8 == 0 && bytes >= 8 && bytes <= 8 * kRecycledSizes; }
     // Gives back a piece of an arena, unused until that arena's `clear`.
     static void abandon(void* p, size_t bytes);
     // Frees every block; every piece handed out is gone.
     void clear();
 
 private:
+    static constexpr size_t kRecycledSizes = 64;
     struct Block {
         Block* next;
         size_t size;  // bytes after the header
@@ -52,9 +56,7 @@ private:
     static constexpr size_t kGap = 0;
 #endif
     // Recycled pieces of 8, 16, ... bytes, each holding the next.
-    static constexpr size_t kRecycledSizes = 32;
     void* recycled_[kRecycledSizes] = {};
-    static bool recyclable(size_t bytes) { return kGap == 0 && bytes % 8 == 0 && bytes >= 8 && bytes <= 8 * kRecycledSizes; }
     Block* blocks_ = nullptr;  // the block being filled first
     char* next_ = nullptr;     // its first free byte
     char* end_ = nullptr;

@@ -97,6 +97,35 @@ public:
         block_->room = block_->size;
         block_->inArena = 1;
     }
+    // Replaces the records with a copy of `from`'s, at exactly their size:
+    // in `arena` when it recycles pieces that small (records that change
+    // with every layout), else in a block of their own.
+    void assign(const TPackedArray& from, TArena& arena) {
+        const size_t n = from.size();
+        if (!block_ || size_t(block_->room) != n || n == 0) {
+            release(arena);
+            if (n == 0)
+                return;
+            const size_t bytes = sizeof(Block) + sizeof(T) * n;
+            const bool inArena = TArena::recycles(bytes);
+            void* p = inArena ? arena.allocate(bytes, 8) : std::malloc(bytes);
+            if (!p)
+                throw std::bad_alloc();
+            block_ = static_cast<Block*>(p);
+            block_->room = int(n);
+            block_->inArena = inArena;
+        }
+        block_->size = int(n);
+        std::memcpy(static_cast<void*>(block_->items()), static_cast<const void*>(from.begin()), sizeof(T) * n);
+    }
+    // Frees the records, recycling a piece of `arena`.
+    void release(TArena& arena) {
+        if (block_ && block_->inArena)
+            arena.recycle(block_, sizeof(Block) + sizeof(T) * size_t(block_->room));
+        else
+            std::free(block_);
+        block_ = nullptr;
+    }
     // Room for at least n records.
     void reserve(size_t n) {
         if (n > size_t(block_ ? block_->room : 0))
@@ -186,6 +215,8 @@ public:
         items_.reset();
     }
     void swapItems(TFreeList& other) { items_.swap(other.items_); }
+    // Moves the list (not its items) into `arena` (TPackedArray::moveTo).
+    void moveListTo(TArena& arena) { items_.moveTo(arena); }
     const TItemPtr<T>* begin() const { return items_.begin(); }
     const TItemPtr<T>* end() const { return items_.end(); }
 

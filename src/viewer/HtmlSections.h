@@ -120,6 +120,8 @@ public:
     virtual void ResetImages() {}
     // The cells a section holds (a table's), for walks through the document.
     virtual void ForEachCell(const std::function<void(TCell&)>&) const {}
+    // The document is parsed: lists that stay as they are move into `arena`.
+    virtual void FinishParse(TArena&) {}
 };
 
 class TParagraphSpace : public TSectionBase {

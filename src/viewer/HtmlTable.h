@@ -98,6 +98,7 @@ public:
     void reserve(int n) { cells_.reserve(size_t(n)); }
     void insert(int i, TCellObj* c) { cells_.insert(size_t(i), {c}); }
     void swapItems(TCellList& other) { cells_.swap(other.cells_); }
+    void moveListTo(TArena& arena) { cells_.moveTo(arena); }
     const TItemPtr<TCellObj>* begin() const { return cells_.begin(); }
     const TItemPtr<TCellObj>* end() const { return cells_.end(); }
 
@@ -153,6 +154,7 @@ public:
     void MoveBy(int dy, int dcurs) override;
     void ResetImages() override;
     void ForEachCell(const std::function<void(TCell&)>& f) const override;
+    void FinishParse(TArena& arena) override;
 
     // Spans: fillers, colours passed down, the column count. Once.
     void InitSpans();

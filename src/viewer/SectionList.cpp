@@ -33,6 +33,12 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
     add(std::move(section));
 }
 
+void TCell::FinishParse(TArena& arena) {
+    moveListTo(arena);
+    for (const auto& s : *this)
+        s->FinishParse(arena);
+}
+
 void TCell::CopyToClipboard(QString& out, int selB, int selE) const {
     for (const auto& s : *this)
         s->CopyToClipboard(out, selB, selE);
@@ -298,6 +304,14 @@ void TSectionList::UpdateFonts() {
         fontIndex_.insert(fontKey(f.TheFont, f.SScript, f.Hot), int(i));
     }
     TCell::UpdateFonts();
+}
+
+void TSectionList::FinishParse() {
+    // Finding a URL's index matters while runs are made; later runs (none
+    // are made after parsing) would only repeat a URL.
+    urlIndex_ = {};
+    Urls.squeeze();
+    TCell::FinishParse(Arena);
 }
 
 void TSectionList::Clear() {

@@ -55,6 +55,9 @@ public:
     // Moves the laid-out sections down by dy px and their characters by dcurs.
     void MoveBy(int dy, int dcurs);
     void ResetImages();
+    // The document is parsed: the list of sections, and the lists inside
+    // them, move into `arena` (they change little after).
+    void FinishParse(TArena& arena);
     virtual bool GetURL(TMeasurer& m, int X, int Y, QString& URL) const;
     // The section holding document Y, with its top and index; null if none.
     TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;
@@ -74,6 +77,9 @@ public:
     // The sections of the document, and the text and font runs of each
     // finished text section (Arena.h).
     TArena Arena;
+    // Where a text section gathers its lines while it is laid out; freed
+    // after each layout of the document.
+    TPackedArray<LineRec> LineScratch;
     template <class T, class... Args>
     std::unique_ptr<T> MakeSection(Args&&... args) {
         static_assert(alignof(T) <= alignof(void*) && sizeof(T) % 8 == 0 && sizeof(T) / 8 <= 255);
@@ -139,6 +145,10 @@ public:
     // Forgets anchors that point at a section about to be freed, or at any
     // section inside it (a table's cells).
     void ForgetSection(const TSectionBase* s);
+    // The document is parsed: gives back what only parsing needed, and
+    // moves the lists of sections into the arena.
+    void FinishParse();
+    using TCell::FinishParse;
     // Frees everything and returns to an empty document (defaults kept).
     void Clear();
 
