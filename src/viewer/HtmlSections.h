@@ -56,11 +56,17 @@ struct TRunFont {
     int Descent = 0;     // px
 };
 
+// The font and hot-spot URL of runs; runs share these through the section
+// list's style table, so a run is two numbers, not three.
+struct TRunStyle {
+    int Font = 0;  // index into the section list's font table
+    int Url = -1;  // index into the section list's URL table; -1: none
+};
+
 // One font run: from Pos to the next run's Pos.
 struct TFontObj {
     int Pos = 0;
-    int Font = 0;  // index into the section list's font table
-    int Url = -1;  // index into the section list's URL table; -1: none
+    int Style = 0;  // index into the section list's style table
 };
 
 struct LineRec {

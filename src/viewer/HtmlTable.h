@@ -79,9 +79,10 @@ public:
     }
 
 private:
-    // Blocks grow from 4 cells to 256, so a small table wastes little and
-    // a large one asks the allocator seldom.
-    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 6); }
+    // Blocks grow from 4 cells to 32 (about 3 KB), so neither a small table
+    // nor the last block of a large one leaves much room unused, and a
+    // large one asks the allocator seldom.
+    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 3); }
     std::vector<TCellObj*> blocks_;
     int used_ = 0;  // cells made in the last block
 };

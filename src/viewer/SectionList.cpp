@@ -254,6 +254,18 @@ int TSectionList::InternFont(const TMyFont& font, int sscript, bool hot) {
     return i;
 }
 
+int TSectionList::InternStyle(const TMyFont& font, int sscript, const QString& url) {
+    const TRunStyle style{InternFont(font, sscript, !url.isEmpty()), InternUrl(url)};
+    const quint64 key = quint64(uint(style.Font)) << 32 | uint(style.Url + 1);
+    auto it = styleIndex_.constFind(key);
+    if (it != styleIndex_.constEnd())
+        return it.value();
+    RunStyles.push_back(style);
+    const int i = int(RunStyles.size()) - 1;
+    styleIndex_.insert(key, i);
+    return i;
+}
+
 int TSectionList::InternUrl(const QString& url) {
     if (url.isEmpty())
         return -1;
@@ -307,10 +319,12 @@ void TSectionList::UpdateFonts() {
 }
 
 void TSectionList::FinishParse() {
-    // Finding a URL's index matters while runs are made; later runs (none
-    // are made after parsing) would only repeat a URL.
+    // Finding a URL's or a style's index matters while runs are made; later
+    // runs (none are made after parsing) would only repeat one.
     urlIndex_ = {};
+    styleIndex_ = {};
     Urls.squeeze();
+    RunStyles.shrink_to_fit();
     TCell::FinishParse(Arena);
 }
 
@@ -322,6 +336,8 @@ void TSectionList::Clear() {
     Urls.clear();
     fontIndex_.clear();
     urlIndex_.clear();
+    RunStyles.clear();
+    styleIndex_.clear();
     NameList.clear();
     MapList.clear();
     FormList.Clear();

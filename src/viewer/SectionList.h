@@ -116,6 +116,8 @@ public:
     QStringList Urls;
     int InternFont(const TMyFont& font, int sscript, bool hot);
     int InternUrl(const QString& url);  // -1 for ""
+    std::vector<TRunStyle> RunStyles;
+    int InternStyle(const TMyFont& font, int sscript, const QString& url);
     // Measures every run font not yet measured with `m`.
     void ResolveFonts(TMeasurer& m);
     // Re-applies the defaults (names, size, colours) to every run font and
@@ -168,6 +170,7 @@ private:
     const TMeasurer* resolvedFor_ = nullptr;
     size_t resolvedCount_ = 0;
     QHash<QString, int> urlIndex_;
+    QHash<quint64, int> styleIndex_;  // font << 32 | (url + 1) -> index
     static FontKey fontKey(const TMyFont& f, int sscript, bool hot);
 };
 
