@@ -18,6 +18,11 @@ int scaled(const TSectionList* list, int px) { return list ? px * list->FontSize
 // ---- TSectionBase ---------------------------------------------------------
 
 void TSectionBase::operator delete(TSectionBase* s, std::destroying_delete_t) {
+    if (s->PieceUnits == 0) {
+        s->~TSectionBase();
+        ::operator delete(s);
+        return;
+    }
     TArena& arena = s->ParentSectionList->Arena;
     const size_t bytes = size_t(s->PieceUnits) * 8;
     s->~TSectionBase();

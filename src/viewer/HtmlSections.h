@@ -87,15 +87,17 @@ public:
     explicit TSectionBase(TSectionList* list) : ParentSectionList(list) {}
     virtual ~TSectionBase() = default;
 
-    // Sections live in their document's arena (Arena.h), made through
-    // TSectionList::MakeSection. Deleting one runs its destructor and
-    // recycles its piece (the parser drops many empty sections), so the
-    // delete takes the piece's size and arena before destroying it. No
-    // section holds anything aligned more strictly than a pointer.
+    // The parser makes sections in their document's arena (Arena.h),
+    // through TSectionList::MakeSection; one made with a plain `new` comes
+    // from the allocator. Deleting one runs its destructor and gives its
+    // memory back, recycling an arena piece (the parser drops many empty
+    // sections), so the delete reads the piece's size and arena before
+    // destroying it. No section holds anything aligned more strictly than a
+    // pointer.
     static void* operator new(size_t bytes, TArena& arena) { return arena.allocate(bytes, alignof(void*)); }
+    static void* operator new(size_t bytes) { return ::operator new(bytes); }
     static void operator delete(void* p, TArena& arena) { arena.abandon(p, sizeof(TSectionBase)); }
     static void operator delete(TSectionBase* s, std::destroying_delete_t);
-    static void* operator new(size_t) = delete;
 
     TSectionList* ParentSectionList;
     int SectionHeight = 0;  // px, height taken in the flow
@@ -104,7 +106,7 @@ public:
     int StartCurs = 0;      // index of its first character in the document
     int Len = 0;            // characters
     bool Anchored = false;  // an anchor name points here: kept even when empty
-    std::uint8_t PieceUnits = 0;  // its size in the arena, in steps of 8 bytes
+    std::uint8_t PieceUnits = 0;  // its size in the arena, in steps of 8 bytes; 0: not in one
 
     virtual void CopyToClipboard(QString& out, int selB, int selE) const;
     // Lays out at document Y; returns the height taken in the flow.

@@ -24,7 +24,8 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
         // clears floats or an anchor names it.
         if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
             return;
-        // The section is complete: give back what growing left over.
+        // The section is complete: its text and runs move into the arena,
+        // at exactly their size.
         text->Buff.moveTo(MasterList->Arena);
         text->Fonts.moveTo(MasterList->Arena);
     }
