@@ -1,6 +1,5 @@
 #include "viewer/SectionText.h"
 
-
 #include <algorithm>
 #include <cstring>
 
