@@ -2,6 +2,8 @@
 // TFreeList: an ordered list that owns its items and frees them when it is
 // cleared or destroyed. TPackedArray: a compact array of plain records.
 
+#include "viewer/Arena.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +28,7 @@ class TPackedArray {
 
 public:
     TPackedArray() = default;
-    ~TPackedArray() { std::free(block_); }
+    ~TPackedArray() { freeBlock(); }
     TPackedArray(const TPackedArray&) = delete;
     TPackedArray& operator=(const TPackedArray&) = delete;
 
@@ -41,7 +43,10 @@ public:
             block_->size = 0;
     }
     // Frees the records and their room.
-    void reset() { std::free(std::exchange(block_, nullptr)); }
+    void reset() {
+        freeBlock();
+        block_ = nullptr;
+    }
     void swap(TPackedArray& other) { std::swap(block_, other.block_); }
     void insert(size_t i, const T& item) {
         push_back(item);
@@ -65,13 +70,61 @@ public:
     // Gives back the room beyond the records (all of it when empty), when
     // the allocator would take less for fewer.
     void shrink_to_fit() {
-        if (block_ && block_->size == 0) {
-            std::free(std::exchange(block_, nullptr));
+        if (block_ && block_->inArena) {
+            return;
+        } else if (block_ && block_->size == 0) {
+            reset();
         } else if (block_ && block_->size < block_->room &&
                    AllocatedSize(sizeof(Block) + sizeof(T) * size_t(block_->size)) <
                        AllocatedSize(sizeof(Block) + sizeof(T) * size_t(block_->room))) {
             grow(block_->size);
         }
+    }
+    // Moves the records into `arena`, at exactly their size (none when
+    // empty). Growing later moves them back out.
+    void moveTo(TArena& arena) {
+        if (!block_ || block_->inArena)
+            return;
+        if (block_->size == 0) {
+            reset();
+            return;
+        }
+        const size_t bytes = sizeof(Block) + sizeof(T) * size_t(block_->size);
+        auto* b = static_cast<Block*>(arena.allocate(bytes, alignof(Block)));
+        std::memcpy(static_cast<void*>(b), block_, bytes);
+        std::free(block_);
+        block_ = b;
+        block_->room = block_->size;
+        block_->inArena = 1;
+    }
+    // Replaces the records with a copy of `from`'s, at exactly their size:
+    // in `arena` when it recycles pieces that small (records that change
+    // with every layout), else in a block of their own.
+    void assign(const TPackedArray& from, TArena& arena) {
+        const size_t n = from.size();
+        if (!block_ || size_t(block_->room) != n || n == 0) {
+            release(arena);
+            if (n == 0)
+                return;
+            const size_t bytes = sizeof(Block) + sizeof(T) * n;
+            const bool inArena = TArena::recycles(bytes);
+            void* p = inArena ? arena.allocate(bytes, 8) : std::malloc(bytes);
+            if (!p)
+                throw std::bad_alloc();
+            block_ = static_cast<Block*>(p);
+            block_->room = int(n);
+            block_->inArena = inArena;
+        }
+        block_->size = int(n);
+        std::memcpy(static_cast<void*>(block_->items()), static_cast<const void*>(from.begin()), sizeof(T) * n);
+    }
+    // Frees the records, recycling a piece of `arena`.
+    void release(TArena& arena) {
+        if (block_ && block_->inArena)
+            arena.recycle(block_, sizeof(Block) + sizeof(T) * size_t(block_->room));
+        else
+            std::free(block_);
+        block_ = nullptr;
     }
     // Room for at least n records.
     void reserve(size_t n) {
@@ -82,14 +135,26 @@ public:
 private:
     struct Block {
         int size;
-        int room;
+        int room : 31;
+        unsigned inArena : 1;  // a piece of an arena (moveTo), not the allocator's
         T* items() { return reinterpret_cast<T*>(this + 1); }
     };
     static_assert(alignof(T) <= alignof(Block) || alignof(T) <= sizeof(Block));
     Block* block_ = nullptr;
 
     void grow(int room) {
-        void* p = std::realloc(block_, sizeof(Block) + sizeof(T) * size_t(room));
+        const size_t bytes = sizeof(Block) + sizeof(T) * size_t(room);
+        void* p;
+        if (block_ && block_->inArena) {
+            // Out of the arena into a block of its own.
+            p = std::malloc(bytes);
+            if (!p)
+                throw std::bad_alloc();
+            std::memcpy(p, block_, sizeof(Block) + sizeof(T) * size_t(block_->size));
+            freeBlock();
+        } else {
+            p = std::realloc(block_, bytes);
+        }
         if (!p)
             throw std::bad_alloc();
         const bool fresh = !block_;
@@ -97,6 +162,13 @@ private:
         if (fresh)
             block_->size = 0;
         block_->room = room;
+        block_->inArena = 0;
+    }
+    void freeBlock() {
+        if (block_ && block_->inArena)
+            TArena::abandon(block_, sizeof(Block) + sizeof(T) * size_t(block_->room));
+        else
+            std::free(block_);
     }
 };
 
@@ -143,6 +215,8 @@ public:
         items_.reset();
     }
     void swapItems(TFreeList& other) { items_.swap(other.items_); }
+    // Moves the list (not its items) into `arena` (TPackedArray::moveTo).
+    void moveListTo(TArena& arena) { items_.moveTo(arena); }
     const TItemPtr<T>* begin() const { return items_.begin(); }
     const TItemPtr<T>* end() const { return items_.end(); }
 

@@ -35,6 +35,7 @@ QString THtmlDocument::parse(const QString& html, const QString& baseFolder) {
     folder_ = baseFolder;
     THtmlParser parser(list_);
     const QString error = parser.Parse(html);
+    list_.FinishParse();
     title_ = parser.Title;
     base_ = parser.Base;
     width_ = height_ = maxWidth_ = 0;
@@ -64,6 +65,7 @@ void THtmlDocument::layout(int width) {
     maxWidth_ = 0;
     list_.FormList.SetHeightWidth(*measurer_);
     height_ = list_.DoLogic(*measurer_, 0, width, curs, maxWidth_);
+    list_.LineScratch.reset();
 }
 
 void THtmlDocument::draw(QPainter& p, const QRect& clip, QPoint origin) {

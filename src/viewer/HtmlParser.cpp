@@ -60,7 +60,7 @@ TMyFont THtmlParser::runFont() const {
 }
 
 void THtmlParser::newSection(int level, int justify) {
-    Section = std::make_unique<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
+    Section = List.MakeSection<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
 }
 
 void THtmlParser::appendSection() {
@@ -77,7 +77,7 @@ void THtmlParser::continueIfFull() {
     const int level = Section->ListLevel, justify = Section->Justify;
     appendSection();
     if (pre)
-        Section = std::make_unique<TPreFormated>(&List, level, runFont(), SScript, CurrentURL);
+        Section = List.MakeSection<TPreFormated>(&List, level, runFont(), SScript, CurrentURL);
     else
         newSection(level, justify);  // a list item goes on without a second marker
 }
@@ -218,7 +218,7 @@ void THtmlParser::DoBodyTag() {
                 List.SetBackground(*c);
         if (const TAttribute* a = attr(Attr::BACKGROUND))
             List.BackgroundImageName = a->Name;
-        Section = std::make_unique<TSection>(&List, 0, Justify, FontStack.front(), 0, QString());
+        Section = List.MakeSection<TSection>(&List, 0, Justify, FontStack.front(), 0, QString());
     }
     Next();
 }
@@ -244,7 +244,7 @@ void THtmlParser::DoCommon(int level) {
             f.nominal = kHeadingSizes[T->Value - 1];
             f.bold = true;
             pushFont(f);
-            Cell->Add(std::make_unique<THeadingSpace>(&List, T->Value));
+            Cell->Add(List.MakeSection<THeadingSpace>(&List, T->Value));
             const TAttribute* a = attr(Attr::ALIGN);
             newSection(level, a ? ParseAlign(a->Name, Justify) : Justify);
         }
@@ -252,7 +252,7 @@ void THtmlParser::DoCommon(int level) {
     case E(Tag::H):
         if (FontStack.size() > 1) {
             appendSection();
-            Cell->Add(std::make_unique<THeadingSpace>(&List, T->Value));
+            Cell->Add(List.MakeSection<THeadingSpace>(&List, T->Value));
             popFont();
         }
         break;
@@ -332,7 +332,7 @@ void THtmlParser::DoP(int level) {
     };
     int j = sy() == S(Tag::P) ? alignOf() : Justify;
     appendSection();
-    Cell->Add(std::make_unique<TParagraphSpace>(&List));
+    Cell->Add(List.MakeSection<TParagraphSpace>(&List));
     for (;;) {
         T->SkipWhiteSpace();
         Next();
@@ -438,7 +438,7 @@ void THtmlParser::DoHR() {
         width = a->Value;
         percent = a->Name.contains(QLatin1Char('%'));
     }
-    Cell->Add(std::make_unique<THorzLine>(&List, size, width, percent));
+    Cell->Add(List.MakeSection<THorzLine>(&List, size, width, percent));
     Next();
 }
 
@@ -467,16 +467,16 @@ void THtmlParser::DoLists(int level, int kind, const TermSet& term) {
         if (s == S(Tag::LI)) {
             appendSection();
             if (kind == S(Tag::OL))
-                Section = std::make_unique<TOListItem>(&List, level, number < kMaxListNumber ? number++ : number,
+                Section = List.MakeSection<TOListItem>(&List, level, number < kMaxListNumber ? number++ : number,
                                                        runFont(), SScript, CurrentURL);
             else
-                Section = std::make_unique<TUListItem>(&List, level, plain, runFont(), SScript, CurrentURL);
+                Section = List.MakeSection<TUListItem>(&List, level, plain, runFont(), SScript, CurrentURL);
             content = level;
             Next();
         } else if (s == S(Tag::DT) || s == S(Tag::DD)) {
             appendSection();
             content = s == S(Tag::DT) ? level - 1 : level;
-            Section = std::make_unique<TDListItem>(&List, content, runFont(), SScript, CurrentURL);
+            Section = List.MakeSection<TDListItem>(&List, content, runFont(), SScript, CurrentURL);
             Next();
         } else if (isListStart(s) || s == S(Tag::BLOCKQUOTE)) {
             if (s == S(Tag::BLOCKQUOTE))
@@ -510,7 +510,7 @@ void THtmlParser::DoPre(int level) {
     f.fixedPitch = true;
     pushFont(f);
     auto newPre = [&] {
-        Section = std::make_unique<TPreFormated>(&List, level, runFont(), SScript, CurrentURL);
+        Section = List.MakeSection<TPreFormated>(&List, level, runFont(), SScript, CurrentURL);
     };
     newPre();
     InPre = T->InPre = true;

@@ -44,7 +44,7 @@ void THtmlParser::DoTable(int level) {
     TCell* const outer = Cell;
     const int outerJustify = Justify;
     const bool oldBold = Bold, oldItalic = Italic, oldUnderline = Underline;
-    auto table = std::make_unique<ThtmlTable>(&List, T->Attributes, Justify, level);
+    auto table = List.MakeSection<ThtmlTable>(&List, T->Attributes, Justify, level);
     auto row = std::make_unique<TCellList>();
     TCellObj* cell = nullptr;  // the open cell, made in the table's arena
     int rowJustify = 0, rowVAlign = 1;

@@ -17,6 +17,18 @@ int scaled(const TSectionList* list, int px) { return list ? px * list->FontSize
 
 // ---- TSectionBase ---------------------------------------------------------
 
+void TSectionBase::operator delete(TSectionBase* s, std::destroying_delete_t) {
+    if (s->PieceUnits == 0) {
+        s->~TSectionBase();
+        ::operator delete(s);
+        return;
+    }
+    TArena& arena = s->ParentSectionList->Arena;
+    const size_t bytes = size_t(s->PieceUnits) * 8;
+    s->~TSectionBase();
+    arena.recycle(s, bytes);
+}
+
 void TSectionBase::CopyToClipboard(QString&, int, int) const {}
 
 int TSectionBase::DrawLogic(TMeasurer&, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) {
@@ -87,10 +99,9 @@ TSection::TSection(TSectionList* list, int level, int justify, const TMyFont& fo
     : TSectionBase(list), Justify(std::uint8_t(std::clamp(justify, 1, 3))), ListLevel(level) {
     TFontObj f;
     f.Pos = 0;
-    f.Font = list->InternFont(font, sscript, !url.isEmpty());
-    f.Url = list->InternUrl(url);
+    f.Style = list->InternStyle(font, sscript, url);
     Fonts.push_back(f);
-    SectionFont = f.Font;
+    SectionFont = list->RunStyles[size_t(f.Style)].Font;
 }
 
 void TSection::AddText(const QString& S) {
@@ -130,8 +141,7 @@ void TSection::ChangeFont(const TMyFont& font, int sscript, const QString& url) 
         last = &Fonts.back();
         last->Pos = Len;
     }
-    last->Font = ParentSectionList->InternFont(font, sscript, !url.isEmpty());
-    last->Url = ParentSectionList->InternUrl(url);
+    last->Style = ParentSectionList->InternStyle(font, sscript, url);
 }
 
 void TSection::AddImage(const TAttributeList& attrs) {
@@ -150,7 +160,8 @@ int TSection::fontIndexAt(int index) const {
 }
 
 const TRunFont& TSection::runFont(const TFontObj& run) const {
-    return ParentSectionList->RunFonts[size_t(run.Font)];
+    const TSectionList* list = ParentSectionList;
+    return list->RunFonts[size_t(list->RunStyles[size_t(run.Style)].Font)];
 }
 
 const TRunFont& TSection::fontAt(int index) const { return runFont(Fonts[size_t(fontIndexAt(index))]); }
@@ -158,7 +169,7 @@ const TRunFont& TSection::fontAt(int index) const { return runFont(Fonts[size_t(
 const TRunFont& TSection::sectionFont() const { return ParentSectionList->RunFonts[size_t(SectionFont)]; }
 
 QString TSection::urlAt(int index) const {
-    const int u = Fonts[size_t(fontIndexAt(index))].Url;
+    const int u = ParentSectionList->RunStyles[size_t(Fonts[size_t(fontIndexAt(index))].Style)].Url;
     return u < 0 ? QString() : ParentSectionList->Urls[u];
 }
 

@@ -5,6 +5,7 @@
 // Layout and hit tests measure only through TMeasurer; drawing lives in
 // SectionDraw.cpp.
 
+#include "viewer/Arena.h"
 #include "viewer/FreeList.h"
 #include "viewer/HtmlImages.h"
 #include "viewer/HtmlMeasure.h"
@@ -14,6 +15,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <vector>
 
 class IndentManager;
@@ -54,11 +56,17 @@ struct TRunFont {
     int Descent = 0;     // px
 };
 
+// The font and hot-spot URL of runs; runs share these through the section
+// list's style table, so a run is two numbers, not three.
+struct TRunStyle {
+    int Font = 0;  // index into the section list's font table
+    int Url = -1;  // index into the section list's URL table; -1: none
+};
+
 // One font run: from Pos to the next run's Pos.
 struct TFontObj {
     int Pos = 0;
-    int Font = 0;  // index into the section list's font table
-    int Url = -1;  // index into the section list's URL table; -1: none
+    int Style = 0;  // index into the section list's style table
 };
 
 struct LineRec {
@@ -79,6 +87,18 @@ public:
     explicit TSectionBase(TSectionList* list) : ParentSectionList(list) {}
     virtual ~TSectionBase() = default;
 
+    // The parser makes sections in their document's arena (Arena.h),
+    // through TSectionList::MakeSection; one made with a plain `new` comes
+    // from the allocator. Deleting one runs its destructor and gives its
+    // memory back, recycling an arena piece (the parser drops many empty
+    // sections), so the delete reads the piece's size and arena before
+    // destroying it. No section holds anything aligned more strictly than a
+    // pointer.
+    static void* operator new(size_t bytes, TArena& arena) { return arena.allocate(bytes, alignof(void*)); }
+    static void* operator new(size_t bytes) { return ::operator new(bytes); }
+    static void operator delete(void* p, TArena& arena) { arena.abandon(p, sizeof(TSectionBase)); }
+    static void operator delete(TSectionBase* s, std::destroying_delete_t);
+
     TSectionList* ParentSectionList;
     int SectionHeight = 0;  // px, height taken in the flow
     int DrawHeight = 0;     // px, height drawn (floats may hang below)
@@ -86,6 +106,7 @@ public:
     int StartCurs = 0;      // index of its first character in the document
     int Len = 0;            // characters
     bool Anchored = false;  // an anchor name points here: kept even when empty
+    std::uint8_t PieceUnits = 0;  // its size in the arena, in steps of 8 bytes; 0: not in one
 
     virtual void CopyToClipboard(QString& out, int selB, int selE) const;
     // Lays out at document Y; returns the height taken in the flow.
@@ -107,6 +128,8 @@ public:
     virtual void ResetImages() {}
     // The cells a section holds (a table's), for walks through the document.
     virtual void ForEachCell(const std::function<void(TCell&)>&) const {}
+    // The document is parsed: lists that stay as they are move into `arena`.
+    virtual void FinishParse(TArena&) {}
 };
 
 class TParagraphSpace : public TSectionBase {

@@ -676,3 +676,11 @@ int ThtmlTable::FindString(int From, const QString& S, bool MatchCase) const {
 void ThtmlTable::CopyToClipboard(QString& out, int selB, int selE) const {
     ForEachCell([&](TCell& cell) { cell.CopyToClipboard(out, selB, selE); });
 }
+
+void ThtmlTable::FinishParse(TArena& arena) {
+    InitSpans();  // the fillers first: the rows are complete after
+    for (const auto& row : Rows)
+        row->moveListTo(arena);
+    Rows.moveListTo(arena);
+    ForEachCell([&arena](TCell& cell) { cell.FinishParse(arena); });
+}

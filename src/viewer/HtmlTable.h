@@ -79,9 +79,10 @@ public:
     }
 
 private:
-    // Blocks grow from 4 cells to 256, so a small table wastes little and
-    // a large one asks the allocator seldom.
-    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 6); }
+    // Blocks grow from 4 cells to 32 (about 3 KB), so neither a small table
+    // nor the last block of a large one leaves much room unused, and a
+    // large one asks the allocator seldom.
+    static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 3); }
     std::vector<TCellObj*> blocks_;
     int used_ = 0;  // cells made in the last block
 };
@@ -98,6 +99,7 @@ public:
     void reserve(int n) { cells_.reserve(size_t(n)); }
     void insert(int i, TCellObj* c) { cells_.insert(size_t(i), {c}); }
     void swapItems(TCellList& other) { cells_.swap(other.cells_); }
+    void moveListTo(TArena& arena) { cells_.moveTo(arena); }
     const TItemPtr<TCellObj>* begin() const { return cells_.begin(); }
     const TItemPtr<TCellObj>* end() const { return cells_.end(); }
 
@@ -153,6 +155,7 @@ public:
     void MoveBy(int dy, int dcurs) override;
     void ResetImages() override;
     void ForEachCell(const std::function<void(TCell&)>& f) const override;
+    void FinishParse(TArena& arena) override;
 
     // Spans: fillers, colours passed down, the column count. Once.
     void InitSpans();

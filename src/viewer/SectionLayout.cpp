@@ -93,6 +93,10 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     StartCurs = Curs;
     SectionHeight = 0;
     Lines.clear();
+    // The lines are gathered in the document's scratch array, then kept at
+    // exactly their number.
+    TPackedArray<LineRec>& lines = ParentSectionList->LineScratch;
+    lines.clear();
     YValue = Y;
     IMgr.SetLevel(Y, ListLevel);
     resolveFonts(m);
@@ -290,7 +294,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
                 IMgr.Update(Y, *img);
                 img->LayoutY = Y;
             }
-        Lines.push_back(line);
+        lines.push_back(line);
         pos = end;
         first = false;
     }
@@ -304,7 +308,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     if (ListLevel > 0)
         SectionHeight = std::max(SectionHeight, IMgr.GetLevelClear() - Y0);
     DrawHeight = std::max(SectionHeight, IMgr.ImageBottom() - Y0);
-    Lines.shrink_to_fit();  // kept until the next layout
+    Lines.assign(lines, ParentSectionList->Arena);  // kept until the next layout
     return SectionHeight;
 }
 

@@ -24,13 +24,20 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
         // clears floats or an anchor names it.
         if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
             return;
-        // The section is complete: give back what growing left over.
-        text->Buff.squeeze();
-        text->Fonts.shrink_to_fit();
+        // The section is complete: its text and runs move into the arena,
+        // at exactly their size.
+        text->Buff.moveTo(MasterList->Arena);
+        text->Fonts.moveTo(MasterList->Arena);
     }
     section->ParentSectionList = MasterList;
     section->UpdateSpacing();
     add(std::move(section));
+}
+
+void TCell::FinishParse(TArena& arena) {
+    moveListTo(arena);
+    for (const auto& s : *this)
+        s->FinishParse(arena);
 }
 
 void TCell::CopyToClipboard(QString& out, int selB, int selE) const {
@@ -248,6 +255,18 @@ int TSectionList::InternFont(const TMyFont& font, int sscript, bool hot) {
     return i;
 }
 
+int TSectionList::InternStyle(const TMyFont& font, int sscript, const QString& url) {
+    const TRunStyle style{InternFont(font, sscript, !url.isEmpty()), InternUrl(url)};
+    const quint64 key = quint64(uint(style.Font)) << 32 | uint(style.Url + 1);
+    auto it = styleIndex_.constFind(key);
+    if (it != styleIndex_.constEnd())
+        return it.value();
+    RunStyles.push_back(style);
+    const int i = int(RunStyles.size()) - 1;
+    styleIndex_.insert(key, i);
+    return i;
+}
+
 int TSectionList::InternUrl(const QString& url) {
     if (url.isEmpty())
         return -1;
@@ -300,13 +319,26 @@ void TSectionList::UpdateFonts() {
     TCell::UpdateFonts();
 }
 
+void TSectionList::FinishParse() {
+    // Finding a URL's or a style's index matters while runs are made; later
+    // runs (none are made after parsing) would only repeat one.
+    urlIndex_ = {};
+    styleIndex_ = {};
+    Urls.squeeze();
+    RunStyles.shrink_to_fit();
+    TCell::FinishParse(Arena);
+}
+
 void TSectionList::Clear() {
     clear();
+    Arena.clear();
     RunFonts.clear();
     resolvedFor_ = nullptr;
     Urls.clear();
     fontIndex_.clear();
     urlIndex_.clear();
+    RunStyles.clear();
+    styleIndex_.clear();
     NameList.clear();
     MapList.clear();
     FormList.Clear();

@@ -55,6 +55,9 @@ public:
     // Moves the laid-out sections down by dy px and their characters by dcurs.
     void MoveBy(int dy, int dcurs);
     void ResetImages();
+    // The document is parsed: the list of sections, and the lists inside
+    // them, move into `arena` (they change little after).
+    void FinishParse(TArena& arena);
     virtual bool GetURL(TMeasurer& m, int X, int Y, QString& URL) const;
     // The section holding document Y, with its top and index; null if none.
     TSectionBase* FindSectionAtPosition(int Y, int& Top, int& Index) const;
@@ -68,6 +71,23 @@ public:
     static QColor DefaultBackground() { return QColor(0xC0, 0xC0, 0xC0); }
 
     TSectionList() : TCell(this) {}
+    // The sections go before the arena that holds them.
+    ~TSectionList() override { clear(); }
+
+    // The sections of the document, and the text and font runs of each
+    // finished text section (Arena.h).
+    TArena Arena;
+    // Where a text section gathers its lines while it is laid out; freed
+    // after each layout of the document.
+    TPackedArray<LineRec> LineScratch;
+    template <class T, class... Args>
+    std::unique_ptr<T> MakeSection(Args&&... args) {
+        static_assert(alignof(T) <= alignof(void*) && sizeof(T) % 8 == 0 && sizeof(T) / 8 <= 255);
+        std::unique_ptr<T> s(new (Arena) T(std::forward<Args>(args)...));
+        s->ParentSectionList = this;
+        s->PieceUnits = std::uint8_t(sizeof(T) / 8);
+        return s;
+    }
 
     // Document defaults (the viewer's Def* properties).
     QString FontName = QStringLiteral("Times New Roman");
@@ -96,6 +116,8 @@ public:
     QStringList Urls;
     int InternFont(const TMyFont& font, int sscript, bool hot);
     int InternUrl(const QString& url);  // -1 for ""
+    std::vector<TRunStyle> RunStyles;
+    int InternStyle(const TMyFont& font, int sscript, const QString& url);
     // Measures every run font not yet measured with `m`.
     void ResolveFonts(TMeasurer& m);
     // Re-applies the defaults (names, size, colours) to every run font and
@@ -125,6 +147,10 @@ public:
     // Forgets anchors that point at a section about to be freed, or at any
     // section inside it (a table's cells).
     void ForgetSection(const TSectionBase* s);
+    // The document is parsed: gives back what only parsing needed, and
+    // moves the lists of sections into the arena.
+    void FinishParse();
+    using TCell::FinishParse;
     // Frees everything and returns to an empty document (defaults kept).
     void Clear();
 
@@ -144,6 +170,7 @@ private:
     const TMeasurer* resolvedFor_ = nullptr;
     size_t resolvedCount_ = 0;
     QHash<QString, int> urlIndex_;
+    QHash<quint64, int> styleIndex_;  // font << 32 | (url + 1) -> index
     static FontKey fontKey(const TMyFont& f, int sscript, bool hot);
 };
 

@@ -1,7 +1,5 @@
 #include "viewer/SectionText.h"
 
-#include "viewer/FreeList.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -29,28 +27,54 @@ bool TSectionText::encode(QChar c, char& byte) {
     return false;
 }
 
+void TSectionText::freeData() {
+    if (inArena_)
+        TArena::abandon(data_, size_t(bytes_));
+    else
+        std::free(data_);
+}
+
 void TSectionText::reserveBytes(qsizetype bytes, bool exact) {
     if (bytes <= qsizetype(cap_) && !exact)
         return;
     qsizetype cap = exact ? bytes : std::max<qsizetype>(bytes, qsizetype(cap_) + cap_ / 2 + 16);
-    cap = std::min<qsizetype>(cap, 0x7FFFFFFF);
+    cap = std::min<qsizetype>(cap, 0x3FFFFFFF);
     if (cap < bytes)
         qBadAlloc();
     if (cap == 0) {
-        std::free(data_);
+        freeData();
         data_ = nullptr;
+    } else if (inArena_) {
+        // Out of the arena into a block of its own.
+        char* p = static_cast<char*>(std::malloc(size_t(cap)));
+        if (!p)
+            qBadAlloc();
+        std::memcpy(p, data_, size_t(bytes_));
+        freeData();
+        data_ = p;
     } else {
         char* p = static_cast<char*>(std::realloc(data_, size_t(cap)));
         if (!p)
             qBadAlloc();
         data_ = p;
     }
+    inArena_ = 0;
     cap_ = unsigned(cap);
 }
 
-void TSectionText::squeeze() {
-    if (bytes_ == 0 || AllocatedSize(size_t(bytes_)) < AllocatedSize(cap_))
-        reserveBytes(bytes_, true);
+void TSectionText::moveTo(TArena& arena) {
+    if (inArena_)
+        return;
+    if (bytes_ == 0) {
+        reserveBytes(0, true);
+        return;
+    }
+    char* p = static_cast<char*>(arena.allocate(size_t(bytes_), wide_ ? alignof(QChar) : 1));
+    std::memcpy(p, data_, size_t(bytes_));
+    std::free(data_);
+    data_ = p;
+    cap_ = 0;
+    inArena_ = 1;
 }
 
 void TSectionText::append(const QChar* s, qsizetype n) {

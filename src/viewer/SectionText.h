@@ -3,10 +3,11 @@
 // 8-bit (Windows-1252), so the text is kept one byte a character in that
 // code page; a character the code page lacks (from text lines typed in an
 // editor) switches the section to two bytes a character. Either way it
-// reads as UTF-16 characters. The array is the section's own block of
-// exactly the characters' size (after squeeze), without a shared header,
-// since a long page holds thousands of sections.
+// reads as UTF-16 characters. The array has no shared header, since a
+// long page holds thousands of sections; once the section is finished it
+// moves into the document's arena (moveTo), at exactly its size.
 
+#include "viewer/Arena.h"
 #include "viewer/HtmlMeasure.h"
 
 #include <QString>
@@ -17,8 +18,8 @@ class TSectionText {
 public:
     using Buffer = QVarLengthArray<QChar, 256>;
 
-    TSectionText() : cap_(0), wide_(0) {}
-    ~TSectionText() { std::free(data_); }
+    TSectionText() : cap_(0), wide_(0), inArena_(0) {}
+    ~TSectionText() { freeData(); }
     TSectionText(const TSectionText&) = delete;
     TSectionText& operator=(const TSectionText&) = delete;
 
@@ -36,8 +37,9 @@ public:
         append(&c, 1);
         return *this;
     }
-    // Gives back what growing left over.
-    void squeeze();
+    // Moves the characters into `arena`, at exactly their size. Appending
+    // later moves them back out.
+    void moveTo(TArena& arena);
 
     QString mid(int from, int n = -1) const;
     QString toString() const { return mid(0); }
@@ -61,8 +63,10 @@ private:
     // section pays for one array either way.
     char* data_ = nullptr;
     int bytes_ = 0;        // used
-    unsigned cap_ : 31;    // bytes allocated
+    unsigned cap_ : 30;    // bytes allocated; 0 while in an arena
     unsigned wide_ : 1;
+    unsigned inArena_ : 1;  // data_ is a piece of an arena, not the allocator's
+    void freeData();
     const QChar* wide() const { return reinterpret_cast<const QChar*>(data_); }
     // Room for `bytes` bytes in all, growing by half as much again.
     void reserveBytes(qsizetype bytes, bool exact = false);
