@@ -31,6 +31,14 @@ public:
     ~TPackedArray() { freeBlock(); }
     TPackedArray(const TPackedArray&) = delete;
     TPackedArray& operator=(const TPackedArray&) = delete;
+    TPackedArray(TPackedArray&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
+    TPackedArray& operator=(TPackedArray&& other) noexcept {
+        if (this != &other) {
+            freeBlock();
+            block_ = std::exchange(other.block_, nullptr);
+        }
+        return *this;
+    }
 
     size_t size() const { return block_ ? size_t(block_->size) : 0; }
     bool empty() const { return size() == 0; }

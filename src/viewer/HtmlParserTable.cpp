@@ -63,8 +63,8 @@ void THtmlParser::DoTable(int level) {
         // The next row most likely has as many cells as this one.
         const int cells = row->count();
         if (rowOpen)
-            table->Rows.add(std::move(row));
-        row = std::make_unique<TCellList>();
+            table->Rows.add(std::move(*row));
+        *row = TCellList();
         row->reserve(std::min(cells, ThtmlTable::MaxCols));
         rowOpen = false;
     };

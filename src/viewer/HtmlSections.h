@@ -82,6 +82,7 @@ struct LineRec {
     int TextWidth = 0;    // px, without trailing spaces
 };
 
+class TSection;
 class TSectionBase {
 public:
     explicit TSectionBase(TSectionList* list) : ParentSectionList(list) {}
@@ -130,6 +131,9 @@ public:
     virtual void ForEachCell(const std::function<void(TCell&)>&) const {}
     // The document is parsed: lists that stay as they are move into `arena`.
     virtual void FinishParse(TArena&) {}
+    // The section as a text section (preformatted ones included), else
+    // null: asked for every section added, where a dynamic_cast shows.
+    virtual TSection* asText() { return nullptr; }
 };
 
 class TParagraphSpace : public TSectionBase {
@@ -165,6 +169,7 @@ class TSection : public TSectionBase {
 public:
     TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
              const QString& url);
+    TSection* asText() override { return this; }
 
     // The small fields first and narrow, so that they fill what the base
     // leaves of its last word: a long page holds thousands of sections.

@@ -105,7 +105,7 @@ ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, int just
 
 // ---- spans --------------------------------------------------------------------
 
-void ThtmlTable::InitSpans() {
+void ThtmlTable::InitSpans(TArena* arena) {
     if (Initialized)
         return;
     Initialized = true;
@@ -116,21 +116,23 @@ void ThtmlTable::InitSpans() {
         TooManyCols = true;
         NumCols = MaxCols + 1;
     };
+    // Two passes over the cells, each doing all it can for a row while the
+    // row's cells are at hand: a large table does not fit the processor's
+    // caches, and every further pass would fetch it from memory again.
+    const bool tableColor = BgColor.isValid() && BgColor.alpha() > 0;
     for (const auto& row : Rows) {
-        // Each row rebuilt once: the cell, then its column fillers.
-        TCellList expanded;
-        expanded.RowHeight = row->RowHeight;
         int width = 0;
-        for (const auto& c : *row)
+        for (const auto& c : *row) {
             if ((width += c->ColSpan) > MaxCols)
                 return tooWide();
-        for (int j = 0; j < row->count(); ++j) {
-            TCellObj* c = row->at(j);
-            if (BgColor.isValid() && BgColor.alpha() > 0 && !c->hasBgColor())
+            if (tableColor && !c->hasBgColor())
                 c->BgColor = BgColor.rgba();
         }
         if (width == row->count())
             continue;  // no column spans: nothing to fill
+        // The row rebuilt once: each cell, then its column fillers.
+        TCellList expanded;
+        expanded.RowHeight = row->RowHeight;
         for (const auto& c : *row) {
             expanded.add(c.get());
             // Column fillers carry the cell's row span, so that the rows
@@ -144,13 +146,27 @@ void ThtmlTable::InitSpans() {
         }
         row->swapItems(expanded);
     }
+    // Row spans, top down: when row i is reached, the rows above have put
+    // their fillers into it, so it is complete and counts for the columns
+    // (and, after parsing, moves into the arena).
+    NumCols = 0;
+    MaxColSpan = 1;
+    bool anyWidth = false, anyPercent = false;
     const int rows = Rows.count();
     for (int i = 0; i < rows; ++i) {
         TCellList* row = Rows.at(i);
         if (row->count() > MaxCols)
             return tooWide();
+        NumCols = std::max(NumCols, row->count());
         for (int j = 0; j < row->count(); ++j) {
             TCellObj* c = row->at(j);
+            MaxColSpan = std::max(MaxColSpan, c->ColSpan);
+            if (c->SpecWd > 0) {
+                anyWidth = true;
+                anyPercent = anyPercent || c->SpecWdPercent;
+            }
+            if (arena && !c->filler())
+                c->Cell->FinishParse(*arena);
             c->RowSpan = std::min(c->RowSpan, rows - i);
             for (int k = 1; k < c->RowSpan; ++k) {
                 TCellList* below = Rows.at(i + k);
@@ -165,19 +181,8 @@ void ThtmlTable::InitSpans() {
                     below->add(f);
             }
         }
-    }
-    NumCols = 0;
-    MaxColSpan = 1;
-    bool anyWidth = false, anyPercent = false;
-    for (const auto& row : Rows) {
-        NumCols = std::max(NumCols, row->count());
-        for (const auto& c : *row) {
-            MaxColSpan = std::max(MaxColSpan, c->ColSpan);
-            if (c->SpecWd > 0) {
-                anyWidth = true;
-                anyPercent = anyPercent || c->SpecWdPercent;
-            }
-        }
+        if (arena)
+            row->moveListTo(*arena);
     }
     TooManyCols = NumCols > MaxCols;
     AllAbsolute = anyWidth && !anyPercent;
@@ -449,23 +454,10 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     const int extra = 2 * CellPadding + CellSpacing;
     const bool sameMeasurer = laidWith_ == &m;
     laidWith_ = &m;
-    for (const auto& row : Rows) {
-        row->RowHeight = 0;
-        for (int j = 0; j < row->count(); ++j) {
-            TCellObj* c = row->at(j);
-            if (c->filler())
-                continue;
-            c->Wd = sum(Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
-            const int width = std::max(1, c->Wd - extra);
-            if (sameMeasurer && c->Cell->Width == width)
-                continue;
-            int curs = 0, mw = 0;
-            c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
-        }
-    }
-    // Row heights: single rows first, then the spanning cells in
-    // increasing span (in page order within one span), each adding what
-    // it lacks evenly over its rows.
+    // Row heights: single rows first (in the same pass, while the row's
+    // cells are at hand), then the spanning cells in increasing span (in
+    // page order within one span), each adding what it lacks evenly over
+    // its rows.
     struct Spanning {
         int row;
         TCellObj* cell;
@@ -473,11 +465,19 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     std::vector<Spanning> spanning;
     for (int i = 0; i < rows; ++i) {
         TCellList* row = Rows.at(i);
-        for (const auto& c : *row) {
+        row->RowHeight = 0;
+        for (int j = 0; j < row->count(); ++j) {
+            TCellObj* c = row->at(j);
             if (c->filler())
                 continue;
+            c->Wd = sum(Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
+            const int width = std::max(1, c->Wd - extra);
+            if (!sameMeasurer || c->Cell->Width != width) {
+                int curs = 0, mw = 0;
+                c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
+            }
             if (c->RowSpan > 1)
-                spanning.push_back({i, c.get()});
+                spanning.push_back({i, c});
             else
                 row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
         }
@@ -678,9 +678,10 @@ void ThtmlTable::CopyToClipboard(QString& out, int selB, int selE) const {
 }
 
 void ThtmlTable::FinishParse(TArena& arena) {
-    InitSpans();  // the fillers first: the rows are complete after
-    for (const auto& row : Rows)
-        row->moveListTo(arena);
-    Rows.moveListTo(arena);
-    ForEachCell([&arena](TCell& cell) { cell.FinishParse(arena); });
+    // The fillers first: each row is complete, and moves with its cells'
+    // contents into the arena, as the spans pass leaves it.
+    InitSpans(&arena);
+    Rows.squeeze();
+    if (Caption)
+        Caption->Cell->FinishParse(arena);
 }

@@ -82,6 +82,46 @@ constexpr NamedColor kColors[16] = {
     {"BLUE", 0x0000FF},   {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF},  {"WHITE", 0xFFFFFF},
 };
 
+// The indices of a name table's entries by their first letter, so that a
+// name is compared with the few entries that start like it, not with all:
+// a page is mostly tags, and their names are looked up one by one.
+template <size_t N>
+struct ByFirstLetter {
+    std::array<std::array<quint8, N>, 26> index{};
+    std::array<quint8, 26> count{};
+    explicit ByFirstLetter(const std::array<const char*, N>& names) {
+        for (size_t i = 0; i < N; ++i) {
+            const char first = names[i][0];
+            if (first >= 'A' && first <= 'Z') {
+                const size_t l = size_t(first - 'A');
+                index[l][count[l]++] = quint8(i);
+            }
+        }
+    }
+};
+
+// The entry of `names` equal to `name`, or -1.
+template <size_t N>
+int findName(const ByFirstLetter<N>& table, const std::array<const char*, N>& names, QStringView name) {
+    if (name.isEmpty() || name[0] < u'A' || name[0] > u'Z')
+        return -1;
+    const size_t l = size_t(name[0].unicode() - u'A');
+    for (size_t k = 0; k < table.count[l]; ++k) {
+        const size_t i = table.index[l][k];
+        if (equalsAscii(name, names[i]))
+            return int(i);
+    }
+    return -1;
+}
+
+constexpr std::array<const char*, size_t(Tag::Count)> tagNames() {
+    std::array<const char*, size_t(Tag::Count)> names{};
+    for (size_t i = 0; i < names.size(); ++i)
+        names[i] = kTags[i].name;
+    return names;
+}
+constexpr std::array<const char*, size_t(Tag::Count)> kTagNames = tagNames();
+
 inline bool isUpperLetter(char16_t c) { return c >= 'A' && c <= 'Z'; }
 inline bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
 inline char16_t upcase(char16_t c) { return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c; }
@@ -354,12 +394,8 @@ void THtmlTokenizer::DoTag() {
     const QStringView name = readName();
     Sy = CommandSy;
     Value = 0;
-    int tag = -1;
-    for (size_t i = 0; i < kTags.size(); ++i)
-        if (equalsAscii(name, kTags[i].name)) {
-            tag = int(i);
-            break;
-        }
+    static const ByFirstLetter<kTagNames.size()> tags(kTagNames);
+    const int tag = findName(tags, kTagNames, name);
     if (tag >= 0 && (!end || kTags[size_t(tag)].hasEnd))
         Sy = end ? E(Tag(tag)) : S(Tag(tag));
     SkipWhiteSpace();
@@ -397,12 +433,10 @@ void THtmlTokenizer::readAttributes(bool keep, bool) {
         if (!isUpperLetter(Ch))
             return;
         const QStringView name = readName();
+        static const ByFirstLetter<kAttrs.size()> attrs(kAttrs);
         TAttribute a;
-        for (size_t i = 0; i < kAttrs.size(); ++i)
-            if (equalsAscii(name, kAttrs[i])) {
-                a.Which = Attr(i);
-                break;
-            }
+        if (const int i = findName(attrs, kAttrs, name); i >= 0)
+            a.Which = Attr(i);
         SkipWhiteSpace();
         a.Value = a.Which == Attr::BORDER ? 1 : 0;
         if (Ch == '=') {

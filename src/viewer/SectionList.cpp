@@ -17,9 +17,10 @@ void ForEachSection(const TCell& cell, const std::function<void(TSectionBase&)>&
 void TCell::Add(std::unique_ptr<TSectionBase> section) {
     if (!section)
         return;
-    if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->Len == 0)
-        pre->AddText(QStringLiteral(" "));
-    if (auto* text = dynamic_cast<TSection*>(section.get())) {
+    if (TSection* text = section->asText()) {
+        // An empty preformatted section keeps its line.
+        if (text->Preformatted && text->Len == 0)
+            text->AddText(QStringLiteral(" "));
         // An empty text section takes no room and shows nothing, unless it
         // clears floats or an anchor names it.
         if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
