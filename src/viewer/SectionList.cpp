@@ -257,6 +257,18 @@ int TSectionList::InternFont(const TMyFont& font, int sscript, bool hot) {
 }
 
 int TSectionList::InternStyle(const TMyFont& font, int sscript, const QString& url) {
+    // Text mostly goes on in the style it had: the last one answers without
+    // hashing the font's name.
+    FontKey key = fontKey(font, sscript, !url.isEmpty());
+    if (lastStyle_ >= 0 && key == lastStyleKey_ && url == lastStyleUrl_)
+        return lastStyle_;
+    lastStyle_ = findStyle(font, sscript, url);
+    lastStyleKey_ = std::move(key);
+    lastStyleUrl_ = url;
+    return lastStyle_;
+}
+
+int TSectionList::findStyle(const TMyFont& font, int sscript, const QString& url) {
     const TRunStyle style{InternFont(font, sscript, !url.isEmpty()), InternUrl(url)};
     const quint64 key = quint64(uint(style.Font)) << 32 | uint(style.Url + 1);
     auto it = styleIndex_.constFind(key);
@@ -309,6 +321,7 @@ void TSectionList::ResolveFonts(TMeasurer& m) {
 
 void TSectionList::UpdateFonts() {
     fontIndex_.clear();
+    lastStyle_ = -1;
     resolvedFor_ = nullptr;
     for (size_t i = 0; i < RunFonts.size(); ++i) {
         TRunFont& f = RunFonts[i];
@@ -325,6 +338,9 @@ void TSectionList::FinishParse() {
     // runs (none are made after parsing) would only repeat one.
     urlIndex_ = {};
     styleIndex_ = {};
+    lastStyle_ = -1;
+    lastStyleKey_ = {};
+    lastStyleUrl_ = QString();
     Urls.squeeze();
     RunStyles.shrink_to_fit();
     TCell::FinishParse(Arena);
@@ -340,6 +356,7 @@ void TSectionList::Clear() {
     urlIndex_.clear();
     RunStyles.clear();
     styleIndex_.clear();
+    lastStyle_ = -1;
     NameList.clear();
     MapList.clear();
     FormList.Clear();

@@ -171,6 +171,11 @@ private:
     size_t resolvedCount_ = 0;
     QHash<QString, int> urlIndex_;
     QHash<quint64, int> styleIndex_;  // font << 32 | (url + 1) -> index
+    // The style InternStyle gave last, and what it was asked for.
+    int lastStyle_ = -1;
+    FontKey lastStyleKey_{};
+    QString lastStyleUrl_;
+    int findStyle(const TMyFont& font, int sscript, const QString& url);
     static FontKey fontKey(const TMyFont& f, int sscript, bool hot);
 };
 
