@@ -229,10 +229,6 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <translation>Der Ordner „%1“ ist nicht erlaubt: Er verlässt mit „..“ den Ordner.</translation>
     </message>
     <message>
-        <source>Unknown action %1.</source>
-        <translation>Unbekannte Aktion %1.</translation>
-    </message>
-    <message>
         <source>The remote name &quot;%1&quot; is not a file name.</source>
         <translation>Der entfernte Name „%1“ ist kein Dateiname.</translation>
     </message>
@@ -1893,6 +1889,20 @@ Vertrauen Sie ihm nur, wenn Sie das erwartet haben, etwa weil Ihr Anbieter Ihnen
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1
+
+The server at %2 now shows the %3
+%4
+
+The test was stopped. Ask your host whether the server&apos;s key was changed; if it was, remove the server&apos;s entry and make it again.</source>
+        <translation>%1
+
+Der Server unter %2 zeigt jetzt den %3
+%4
+
+Der Test wurde angehalten. Fragen Sie Ihren Anbieter, ob der Schlüssel des Servers geändert wurde; falls ja, entfernen Sie den Eintrag des Servers und legen Sie ihn neu an.</translation>
     </message>
 </context>
 <context>

@@ -473,7 +473,7 @@ void TfrmServerWizard::btnTestClick() {
 void TfrmServerWizard::StartProbe(const TUploadTarget& target, quint64 run) {
     probe_ = std::make_unique<TServerProbe>(*testFtp_, target);
     probe_->Status = [this](const QString& text) { ShowTestResult(text); };
-    probe_->AskTrust = [this](const TTrustQuestion& q) { return AskToTrustServer(this, q); };
+    probe_->AskTrust = [this](const TTrustQuestion& q) { return AskToTrustServer(this, q, TTrustAsker::ServerTest); };
     // A key trusted is kept with the entry, as an upload keeps it, and is
     // saved with the list.
     tWWWServerType* server = EditServer;

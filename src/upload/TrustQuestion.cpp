@@ -7,16 +7,19 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-bool AskToTrustServer(QWidget* parent, const TTrustQuestion& q) {
+bool AskToTrustServer(QWidget* parent, const TTrustQuestion& q, TTrustAsker asker) {
     const QString caption = QCoreApplication::translate("TrustQuestion", "Is this the right server?");
     const QString key = q.Security == TSecurity::SFTP ? QCoreApplication::translate("TrustQuestion", "host key") : QCoreApplication::translate("TrustQuestion", "certificate key");
     if (!q.CanTrust()) {
-        Dialogs().Tell(parent, caption,
-                       QCoreApplication::translate("TrustQuestion", "%1\n\nThe server at %2 now shows the %3\n%4\n\nThe upload was stopped. Ask your "
-                                      "host whether the server's key was changed; if it was, remove the server's "
-                                      "entry and make it again.")
-                           .arg(q.Problem, q.Address, key, q.Fingerprint),
-                       TMsgIcon::Warning);
+        const QString text =
+            asker == TTrustAsker::ServerTest
+                ? QCoreApplication::translate("TrustQuestion", "%1\n\nThe server at %2 now shows the %3\n%4\n\nThe test was stopped. Ask your "
+                                              "host whether the server's key was changed; if it was, remove the server's "
+                                              "entry and make it again.")
+                : QCoreApplication::translate("TrustQuestion", "%1\n\nThe server at %2 now shows the %3\n%4\n\nThe upload was stopped. Ask your "
+                                              "host whether the server's key was changed; if it was, remove the server's "
+                                              "entry and make it again.");
+        Dialogs().Tell(parent, caption, text.arg(q.Problem, q.Address, key, q.Fingerprint), TMsgIcon::Warning);
         return false;
     }
     QMessageBox box(QMessageBox::Warning, caption,

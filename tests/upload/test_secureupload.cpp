@@ -333,6 +333,11 @@ private slots:
         QVERIFY(!AskToTrustServer(nullptr, changed));
         QCOMPARE(dialogs->shown.last().kind, QStringLiteral("tell"));
         QVERIFY(dialogs->shown.last().text.contains("SHA256:abc"));
+        QVERIFY(dialogs->shown.last().text.contains("The upload was stopped."));
+        // Met by the server test, the warning speaks of the test.
+        QVERIFY(!AskToTrustServer(nullptr, changed, TTrustAsker::ServerTest));
+        QVERIFY(dialogs->shown.last().text.contains("The test was stopped."));
+        QVERIFY(!dialogs->shown.last().text.contains("upload"));
         QCOMPARE(dialogs->unexpected, 0);
     }
 };
