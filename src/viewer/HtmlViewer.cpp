@@ -336,8 +336,11 @@ QString THTMLViewer::HTMLExpandFilename(const QString& name) const {
 
 QImage THTMLViewer::requestImage(const QString& src, bool transparent) {
     int t = transparent ? TrBottomLeft : TrNone;
-    return cache_.GetTheBitmap(src, t, OnBitmapRequest,
-                               [this](const QString& n) { return HTMLExpandFilename(n); });
+    QImage image = cache_.GetTheBitmap(src, t, OnBitmapRequest,
+                                       [this](const QString& n) { return HTMLExpandFilename(n); });
+    if (cache_.TakeBudgetNote())
+        layoutErrors_ << TStringBitmapList::BudgetMessage();
+    return image;
 }
 
 void THTMLViewer::fetchBackground() {

@@ -1,5 +1,6 @@
 #include "viewer/ImageCache.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -114,22 +115,67 @@ QImage LoadImageWithMask(const QString& fileName, int& transparent, QImage& mask
     return mask.isNull() ? QImage() : image;
 }
 
+qint64 TBitmapItem::Pixels() const {
+    const auto pixels = [](const QImage& i) { return qint64(i.width()) * i.height(); };
+    return pixels(MImage) + (Shown.cacheKey() == MImage.cacheKey() ? 0 : pixels(Shown));
+}
+
+QString TStringBitmapList::FileKey(const QString& fileName) {
+    const QString trimmed = fileName.trimmed();
+    return trimmed.isEmpty() ? QString() : QFileInfo(trimmed).canonicalFilePath();
+}
+
+bool TStringBitmapList::Admit(TBitmapItem& item) {
+    if (item.Document == document_)
+        return true;
+    const qint64 pixels = item.Pixels();
+    if (used_ + pixels > budget_)
+        return false;
+    used_ += pixels;
+    item.Document = document_;
+    return true;
+}
+
+bool TStringBitmapList::TakeBudgetNote() {
+    if (!refused_ || noted_)
+        return false;
+    noted_ = true;
+    return true;
+}
+
+QString TStringBitmapList::BudgetMessage() {
+    return QCoreApplication::translate("HtmlViewer",
+                                       "Some pictures are not shown: together they would take more memory than "
+                                       "one page may use.");
+}
+
 QImage TStringBitmapList::GetTheBitmap(const QString& name, int& transparent,
                                        const TGetBitmapFn& request,
                                        const std::function<QString(const QString&)>& expand) {
-    const QString key = Key(name);
+    if (name.trimmed().isEmpty())
+        return QImage();
+    // Owner's pictures and files never share a key: a real path starts
+    // with "/", an owner's key with "?".
+    const QString file = request ? QString() : expand ? expand(name) : name.trimmed();
+    const QString key = request ? QLatin1Char('?') + Key(name) : FileKey(file);
     if (key.isEmpty())
         return QImage();
     if (auto it = items_.find(key); it != items_.end()) {
         TBitmapItem& item = *it->second;
         item.AccessCount = 0;
+        if (!Admit(item)) {
+            refused_ = true;
+            return QImage();
+        }
         if (item.Transp == TrColor) {
             transparent = TrColor;
         } else if (transparent == TrBottomLeft && item.Mask.isNull()) {
             item.Mask = MakeMask(item.MImage);
             if (!item.Mask.isNull()) {
                 item.Transp = TrBottomLeft;
+                const qint64 before = item.Pixels();
                 item.Shown = ApplyMask(item.MImage, item.Mask);
+                used_ += item.Pixels() - before;
             }
         }
         return item.Shown;
@@ -147,8 +193,15 @@ QImage TStringBitmapList::GetTheBitmap(const QString& name, int& transparent,
             mask = MakeMask(image);
         }
     } else {
+        // The header tells the size: a picture that cannot fit is not
+        // decoded at all.
+        const QSize size = QImageReader(key).size();
+        if (size.isValid() && used_ + qint64(size.width()) * size.height() > budget_) {
+            refused_ = true;
+            return QImage();
+        }
         ++decodes_;
-        image = LoadImageWithMask(expand ? expand(name) : name.trimmed(), transparent, mask);
+        image = LoadImageWithMask(key, transparent, mask);
         if (image.isNull())
             return QImage();
     }
@@ -157,6 +210,10 @@ QImage TStringBitmapList::GetTheBitmap(const QString& name, int& transparent,
     item->MImage = image;
     item->Mask = mask;
     item->Shown = ApplyMask(image, mask);
+    if (!Admit(*item)) {
+        refused_ = true;
+        return QImage();
+    }
     const QImage shown = item->Shown;
     items_[key] = std::move(item);
     return shown;
@@ -169,6 +226,9 @@ void TStringBitmapList::PurgeCache() {
         else
             ++it;
     }
+    ++document_;
+    used_ = 0;
+    refused_ = noted_ = false;
 }
 
 void TStringBitmapList::SetCacheCount(int n) {
@@ -178,7 +238,9 @@ void TStringBitmapList::SetCacheCount(int n) {
 }
 
 const TBitmapItem* TStringBitmapList::find(const QString& name) const {
-    auto it = items_.find(Key(name));
+    auto it = items_.find(FileKey(name));
+    if (it == items_.end())
+        it = items_.find(QLatin1Char('?') + Key(name));
     return it == items_.end() ? nullptr : it->second.get();
 }
 

@@ -16,8 +16,10 @@
 
 namespace {
 // A picture taller than this is cut there: beyond it the memory for one
-// image would grow without bound with the document.
-constexpr qint64 kMaxRenderPixels = 150'000'000;
+// image would grow without bound with the document. With the pictures a
+// page may hold decoded beside it, it keeps one render within a few
+// hundred megabytes.
+constexpr qint64 kMaxRenderPixels = 50'000'000;
 constexpr int kMinWidth = 40, kMaxWidth = 10000;  // px
 
 // Lets `doc` fetch its pictures from files beside it while it is alive.
@@ -31,9 +33,12 @@ struct PictureSource {
     ~PictureSource() { doc.list().ImageRequest = nullptr; }
     QImage get(const QString& src, bool transp) {
         int t = transp ? TrBottomLeft : TrNone;
-        return cache.GetTheBitmap(src, t, TGetBitmapFn(), [this](const QString& n) {
+        QImage image = cache.GetTheBitmap(src, t, TGetBitmapFn(), [this](const QString& n) {
             return ExpandHtmlFilename(n, doc.base(), doc.baseFolder());
         });
+        if (cache.TakeBudgetNote() && doc.list().OnError)
+            doc.list().OnError(TStringBitmapList::BudgetMessage());
+        return image;
     }
 };
 

@@ -5,11 +5,17 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestViewerCommand : public QObject {
     Q_OBJECT
@@ -173,6 +179,39 @@ private slots:
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(QImage(path("p.png")).width(), 250);
+    }
+
+    // One large picture named in 24 ways is decoded once: the render's
+    // peak memory, read from the finished child, stays far below what 24
+    // copies would take (130 MB each).
+    void onePictureNamedManyWaysIsDecodedOnce() {
+        const QString bin = qEnvironmentVariable("TARVO_BIN_DIR") + "/tarvo";
+        if (!QFile::exists(bin))
+            QSKIP("the program is not built");
+        {
+            QImage big(5700, 5700, QImage::Format_RGB32);
+            QVERIFY(!big.isNull());
+            big.fill(QColor(200, 120, 40));
+            QVERIFY(big.save(path("big.png"), "PNG"));
+        }
+        QByteArray page;
+        for (int i = 0; i < 24; ++i)
+            page += "<IMG SRC=\"" + QByteArray("./").repeated(i) + "big.png\">";
+        write("big.htm", page);
+        const QByteArray program = bin.toLocal8Bit(), file = path("big.htm").toLocal8Bit(),
+                         png = path("big-out.png").toLocal8Bit();
+        char* argv[] = {const_cast<char*>(program.constData()), const_cast<char*>("--render"),
+                        const_cast<char*>(file.constData()), const_cast<char*>("-o"),
+                        const_cast<char*>(png.constData()), nullptr};
+        pid_t pid = 0;
+        QCOMPARE(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
+        int status = 0;
+        rusage usage = {};
+        QCOMPARE(wait4(pid, &status, 0, &usage), pid);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(QImageReader(path("big-out.png")).size().width(), 600);
+        QVERIFY2(usage.ru_maxrss < 400 * 1024, qPrintable(QString("%1 kB").arg(usage.ru_maxrss)));
     }
 
     // --text is done by the launcher alone; every other command needs the

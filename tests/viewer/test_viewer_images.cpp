@@ -3,6 +3,7 @@
 #include "viewer/HtmlViewer.h"
 #include "viewer/ImageCache.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,14 +55,46 @@ private slots:
         writeFile(path("broken.png"), QByteArray("\x89PNG\r\n\x1a\nnot really a picture", 28));
     }
 
-    void sameSourceInAnotherCaseIsOneCacheEntry() {
+    void everySpellingOfOneFileIsOneEntry() {
+        QVERIFY(QDir().mkpath(path("sub")));
+        QFile::remove(path("link.png"));
+        QVERIFY(QFile::link(path("pic.png"), path("link.png")));
         THTMLViewer v;
         v.setViewImages(true);
-        QCOMPARE(loadInViewer(v, "<IMG SRC=\"pic.png\"> <IMG SRC=\"  PIC.PNG \"> <IMG SRC=pic.PNG>"),
+        QCOMPARE(loadInViewer(v, "<IMG SRC=\"pic.png\"> <IMG SRC=\" ./pic.png \"> <IMG SRC=././pic.png>"
+                                 "<IMG SRC=sub/../pic.png><IMG SRC=\"" + path("pic.png") + "\"><IMG SRC=link.png>"),
                  QString());
         QCOMPARE(v.imageCache().count(), 1);
         QCOMPARE(v.imageCache().decodes(), 1);
-        QVERIFY(v.imageCache().find(" pic.png"));
+        QVERIFY(v.imageCache().find(path("sub/../pic.png")));
+        // Another letter case is another file name, here none.
+        loadInViewer(v, "<IMG SRC=PIC.PNG>");
+        QVERIFY(!firstImage(v.document())->Obtained);
+    }
+
+    void aDocumentsPicturesHaveAPixelBudget() {
+        writePng(path("pic2.png"), 80, 60);
+        writePng(path("pic3.png"), 80, 60);
+        THTMLViewer v;
+        v.setViewImages(true);
+        v.imageCache().SetPixelBudget(2 * 80 * 60);
+        QStringList told;
+        v.OnLayoutError = [&](const QString& m) { told << m; };
+        loadInViewer(v, "<IMG SRC=pic.png><IMG SRC=pic2.png><IMG SRC=pic3.png><IMG SRC=./pic.png>"
+                        "<IMG SRC=pic3.png WIDTH=9 HEIGHT=9>");
+        const TSection* s = static_cast<const TSection*>(v.document().list().at(0));
+        QList<bool> obtained;
+        for (int i = 0; i < s->Images.count(); ++i) obtained << s->Images.at(i)->Obtained;
+        QCOMPARE(obtained, (QList<bool>{true, true, false, true, false}));
+        QCOMPARE(v.imageCache().decodes(), 2);  // the third is never decoded
+        QCOMPARE(told, QStringList{TStringBitmapList::BudgetMessage()});
+        // Each document has the whole budget; kept pictures count again.
+        told.clear();
+        loadInViewer(v, "<IMG SRC=pic3.png><IMG SRC=pic.png><IMG SRC=pic2.png>");
+        s = static_cast<const TSection*>(v.document().list().at(0));
+        QVERIFY(s->Images.at(0)->Obtained && s->Images.at(1)->Obtained && !s->Images.at(2)->Obtained);
+        QCOMPARE(v.imageCache().PixelsInUse(), 2 * 80 * 60);
+        QCOMPARE(told.size(), 1);
     }
 
     void cacheCountDecidesHowLongPicturesStay() {
