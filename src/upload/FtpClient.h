@@ -45,6 +45,12 @@ struct TRemoteEntry {
 // Lines in no known form, "." and "..", and names with a "/" are left out.
 std::vector<TRemoteEntry> ParseListing(const QByteArray& text, bool facts);
 
+// A server's words as they may be shown in a window or on a terminal:
+// without control characters and escape sequences (a reply could
+// otherwise clear the screen or draw a prompt of its own), without marks
+// that turn the direction of text, and at most 500 characters long.
+QString ShownServerText(QStringView text);
+
 
 // Where and as whom the client logs in.
 struct TFtpLogin {

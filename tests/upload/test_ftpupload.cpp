@@ -12,6 +12,10 @@
 
 #include <optional>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // Starts one operation of the client, handing it `done`, and waits (with
@@ -87,7 +91,7 @@ private slots:
         QVERIFY(server.ok());
         TFtpClient ftp;
         TUploadSequence upload(ftp, Target(server, "public_html/site"),
-                               MakeUploadPlan(QFileInfo(page).path(), page, list));
+                               MakeUploadPlan(page, list));
         QStringList told;
         upload.FileDone = [&](const TUploadFile& f, bool sent, const QString& why) {
             told << f.Remote + (sent ? QString() : " - " + why);
@@ -142,6 +146,30 @@ private slots:
         // A listing of one endless line, or of junk, lists nothing.
         QVERIFY(ParseListing(QByteArray(9 << 20, 'x'), false).empty());
         QVERIFY(ParseListing(QByteArray(1 << 20, '\n') + "type=file", true).empty());
+    }
+
+    // A hostile server's plain listing: 2000 lines of 4000 digits each (as
+    // much as a listing may hold) in no known form, then one entry. A
+    // pattern that backtracks spent seconds of processor time on it; read
+    // in one pass per line it is over long before the child's bound of 5
+    // seconds of processor time.
+    void hostileListingIsReadInOnePass() {
+        QByteArray listing;
+        const QByteArray digits(4000, '7');
+        for (int i = 0; i < 2000; ++i) listing += "-rw-r--r-- 1 " + digits + "\r\n";
+        listing += "-rw-r--r-- 1 web web 12 Jan 31 2023 last.gif\r\n";
+        const pid_t pid = fork();
+        QVERIFY(pid >= 0);
+        if (pid == 0) {
+            const rlimit cpu = {5, 5};
+            setrlimit(RLIMIT_CPU, &cpu);
+            const std::vector<TRemoteEntry> entries = ParseListing(listing, false);
+            _exit(entries.size() == 1 && entries[0].Name == QLatin1String("last.gif") && entries[0].Size == 12 ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(pid, &status, 0), pid);
+        QVERIFY2(WIFEXITED(status), "stopped: the listing took more than 5 seconds of processor time");
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
     // The page after every picture (server log order), several connections
