@@ -117,8 +117,8 @@ bool MakeDocument(const QString& appDir, const QString& doc, const QString& pref
 // One upload of the page's plan by the sequence in this process; with
 // `unchanged` every file is marked as sent before. The time in ms, or -1
 // when it failed (or, unchanged, sent anything).
-double InProcess(const TUploadTarget& target, const QString& htmlDir, const QString& pageFile, bool unchanged) {
-    std::vector<TUploadFile> plan = MakeUploadPlan(htmlDir, pageFile, BuildUploadListFromFile(pageFile));
+double InProcess(const TUploadTarget& target, const QString& pageFile, bool unchanged) {
+    std::vector<TUploadFile> plan = MakeUploadPlan(pageFile, BuildUploadListFromFile(pageFile));
     for (TUploadFile& f : plan) f.Unchanged = unchanged;
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, plan);
@@ -290,8 +290,8 @@ int main(int argc, char** argv) {
             std::vector<double> first, second;
             for (int r = 0; r < runs; ++r) {
                 target.Directory = QStringLiteral("u%1").arg(r);
-                const double a = InProcess(target, appDir + "/HTMLFiles", pageFile, false);
-                const double b = InProcess(target, appDir + "/HTMLFiles", pageFile, true);
+                const double a = InProcess(target, pageFile, false);
+                const double b = InProcess(target, pageFile, true);
                 ok = ok && a > 0 && b > 0;
                 first.push_back(a);
                 second.push_back(b);

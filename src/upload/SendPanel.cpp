@@ -156,7 +156,7 @@ void TSendPanel::BuildUploadList() {
 
 std::vector<TUploadFile> TSendPanel::MakePlan() const {
     const QString page = PageFile();
-    std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), page, Uploads);
+    std::vector<TUploadFile> plan = MakeUploadPlan(page, Uploads);
     // The page the visitor opens is the plan's last entry; a copy of it
     // that a link names otherwise keeps the link's name.
     if (!plan.empty() && plan.back().Local == page) plan.back().Remote = SentPageName(page_.DocFileName);

@@ -76,7 +76,7 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     const QString pageFile = WriteDocumentPage(positional[0], logo, err);
     if (pageFile.isEmpty()) return ucDocument;
     const TExportResult result =
-        ExportSite(MakeUploadPlan(HTMLDir(), pageFile, BuildSiteList(pageFile)), positional[1]);
+        ExportSite(MakeUploadPlan(pageFile, BuildSiteList(pageFile)), positional[1]);
     for (const QString& name : result.Written) out << name << Qt::endl;
     for (const QString& failure : result.Failed) err << "tarvo: not written: " << failure << Qt::endl;
     return result.ok() ? ucOk : ucFile;

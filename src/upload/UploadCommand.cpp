@@ -151,7 +151,7 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
 
     // The page's site; what the record of this server and folder holds as
     // sent is marked unchanged, unless everything is to go again.
-    std::vector<TUploadFile> plan = MakeUploadPlan(HTMLDir(), pageFile, BuildSiteList(pageFile));
+    std::vector<TUploadFile> plan = MakeUploadPlan(pageFile, BuildSiteList(pageFile));
     TSentRecord record(target);
     record.Classify(plan, o.all);
     TFtpClient ftp;

@@ -198,7 +198,7 @@ bool IsBinaryTransfer(const QString& fileName) {
     return !text.contains(ext);
 }
 
-std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& pageFile, const UploadList& list) {
+std::vector<TUploadFile> MakeUploadPlan(const QString& pageFile, const UploadList& list) {
     std::vector<TUploadFile> plan;
     for (const ResourceDetail& e : list) {
         TUploadFile f;
@@ -209,22 +209,23 @@ std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& p
             plan.push_back(f);
             continue;
         }
-        if (e.FileKind == QLatin1String("html")) {
-            // A linked page goes up under the name its link gives it.
-            f.Local = e.Local;
-            f.Remote = e.Remote;
-            f.Binary = false;
-            plan.push_back(f);
-            continue;
+        // Every file goes up under the name the page gives it: nearly every
+        // server tells letter cases apart, and the page must find it there.
+        f.Remote = e.Remote;
+        f.Local = e.Local;
+        f.Binary = e.FileKind != QLatin1String("html") && IsBinaryTransfer(f.Local);
+        if (e.FileKind != QLatin1String("html") && !QFileInfo(f.Local).isFile()) {
+            // Earlier versions kept their copies of pictures in lower case
+            // whatever the page wrote: such a copy is sent under the
+            // page's name.
+            const TResolvedReference copy = ResolveReference(pageFile, e.Remote.toLower());
+            if (!copy.Refused() && QFileInfo(copy.Local).isFile()) f.Local = copy.Local;
         }
-        f.Remote = e.Remote.toLower();
-        // The program keeps its copies of pictures in lower case; a file
-        // that exists only under its written name is still found.
-        QString lower = f.Remote;
-        lower.replace(QLatin1Char('/'), PathSep());
-        f.Local = JoinPath(htmlDir, lower);
-        if (!QFileInfo::exists(f.Local) && QFileInfo::exists(e.Local)) f.Local = e.Local;
-        f.Binary = IsBinaryTransfer(f.Local);
+        if (!QFileInfo(f.Local).isFile()) {
+            // Left out before anything is made on the server for it.
+            f.Refused = QCoreApplication::translate("UploadList", "the file does not exist");
+            f.Missing = true;
+        }
         plan.push_back(f);
     }
     // The page the visitor opens goes last, once everything it shows is

@@ -66,10 +66,10 @@ struct TUploadFile {
 // Whether a file is sent in binary: all but .html .htm .txt .doc .shtml.
 bool IsBinaryTransfer(const QString& fileName);
 
-// Each listed file under its reference in lower case, read from the HTML
-// folder under that lower-case name (or, where no such file exists, from
-// the path the reference resolves to; a linked page keeps the name its link
-// gives it), then the page last, under its name without spaces: the upload
-// sends the plan's last entry only after the others. Refused and missing
-// entries keep their place in the plan, as files not to send.
-std::vector<TUploadFile> MakeUploadPlan(const QString& htmlDir, const QString& pageFile, const UploadList& list);
+// Each listed file under the name its reference gives it (a picture the
+// folder lacks under that name is read from a copy of the name in lower
+// case, as earlier versions kept them), then the page last, under its name
+// without spaces: the upload sends the plan's last entry only after the
+// others. Refused and missing entries (a file that exists under neither
+// name) keep their place in the plan, as files not to send.
+std::vector<TUploadFile> MakeUploadPlan(const QString& pageFile, const UploadList& list);

@@ -524,7 +524,10 @@ void TUploadSequence::Finish() {
     // Closing never waits: an operation still running is abandoned.
     if (sending && !cancelled_) SetStatus(QCoreApplication::translate("UploadSequence", "Disconnecting from Web Server..."));
     ftp_.Disconnect();
-    if (sending && !cancelled_) SetStatus(QCoreApplication::translate("UploadSequence", "Upload Completed."));
+    // Only a whole upload is completed: after a failure the caller tells
+    // what went wrong instead.
+    if (sending && !cancelled_ && outcome_ == TUploadOutcome::Done)
+        SetStatus(QCoreApplication::translate("UploadSequence", "Upload Completed."));
     emit Finished(outcome_ == TUploadOutcome::Done && !cancelled_);
 }
 

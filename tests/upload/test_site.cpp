@@ -170,7 +170,7 @@ private slots:
     void linkBackToAPageNamedWithSpaces() {
         QVERIFY(Write(Html("my home.html"), "<A HREF=\"about.html\">About</A>"));
         QVERIFY(Write(Html("about.html"), "<A HREF=\"my%20home.html\">Home</A> <A HREF=\"about.html\">me</A>"));
-        const auto plan = MakeUploadPlan(Html(), Html("my home.html"), BuildSiteList(Html("my home.html")));
+        const auto plan = MakeUploadPlan(Html("my home.html"), BuildSiteList(Html("my home.html")));
         QStringList remote;
         for (const TUploadFile& f : plan) remote << f.Remote + (f.Local == Html("my home.html") ? " (page)" : "");
         QCOMPARE(remote, QStringList({"about.html", "my home.html (page)", "myhome.html (page)"}));
@@ -182,7 +182,7 @@ private slots:
     void recordClassifiesByContentPerServerFolder() {
         WriteLinkedPages();
         QVERIFY(Write(Html("home.html"), "<IMG SRC=\"graphics/home.png\"><A HREF=\"about.html\">About</A>"));
-        const auto plan = [&] { return MakeUploadPlan(Html(), Html("home.html"), BuildSiteList(Html("home.html"))); };
+        const auto plan = [&] { return MakeUploadPlan(Html("home.html"), BuildSiteList(Html("home.html"))); };
         TUploadTarget target;
         target.Address = "example.com";
         target.UserName = "me";

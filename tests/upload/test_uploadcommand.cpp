@@ -196,6 +196,78 @@ private slots:
         QVERIFY(sent.contains("<IMG SRC=\"graphics/caf%C3%A9%E6%97%A5%E6%9C%AC.png\">"));
     }
 
+    // Pictures named in mixed case go up and out under the names the page
+    // writes, so that a case-sensitive server serves each by its reference;
+    // a lower-case copy (as earlier versions kept them) stands in for a
+    // written name without a file. The next upload sends nothing again.
+    void mixedCasePicturesKeepThePagesNames() {
+        TTestEnv env;
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        const QString graphics = env.appDir() + "/HTMLFiles/graphics/";
+        const QMap<QString, QByteArray> files{{"Photo.PNG", "photo bytes"}, {"old.gif", "old copy"}};
+        for (auto it = files.begin(); it != files.end(); ++it) {
+            QFile f(graphics + it.key());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(it.value());
+        }
+        TPage page;
+        for (const char* name : {"graphics\\Photo.PNG", "graphics\\Old.GIF"}) {
+            auto c = std::make_unique<TWebChunk>();
+            c->Kind = bkImage;
+            c->AllocateRecord();
+            c->Image->FileName = name;
+            page.WebChunks.push_back(std::move(c));
+        }
+        const QString doc = env.appDir() + "/save/cases.tve";
+        QVERIFY(WritePageFile(doc, page, "[None]", QImage(1, 1, QImage::Format_RGB32)));
+
+        const TResult r = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server, "www")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("graphics/Photo.PNG\ngraphics/Old.GIF\ncases.html\n"));
+        const QTemporaryDir exported;
+        QCOMPARE(Tarvo(env, {"--export", doc, exported.path()}).status, 0);
+        // Each reference of the sent page fetches its picture, on the
+        // server and in the exported folder.
+        const QString sent = QString::fromUtf8(server.read("www/cases.html"));
+        QStringList references;
+        for (auto it = QRegularExpression("SRC=\"([^\"]+)\"").globalMatch(sent); it.hasNext();)
+            references << it.next().captured(1);
+        QCOMPARE(references, (QStringList{"graphics/Photo.PNG", "graphics/Old.GIF"}));
+        const QList<QByteArray> bytes{"photo bytes", "old copy"};
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(server.read("www/" + references[i]), bytes[i]);
+            QCOMPARE(ReadFile(exported.path() + "/" + references[i]), bytes[i]);
+        }
+        const TResult again = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server, "www")});
+        QCOMPARE(again.status, 0);
+        QCOMPARE(again.out, QString());
+    }
+
+    // A hostile server's reply reaches the terminal without its escape
+    // sequences; a failed upload never ends as completed; a picture the
+    // folder lacks makes no folder on the server.
+    void hostileRepliesAndMissingPictures() {
+        TTestEnv env;
+        TFtpTestServer server("hostileserver.py", {});
+        QVERIFY(server.ok());
+        TPage page;
+        page.InsertChunk(0, NewChunkForKind(bkPara));
+        const QString deep = QString("d/").repeated(40) + "x.png";
+        page.Chunk(0)->Para->Paragraph = "<IMG SRC=\"graphics/button.gif\"><IMG SRC=\"" + deep + "\">";
+        const QString doc = env.appDir() + "/save/hostile.tve";
+        QVERIFY(WritePageFile(doc, page, QString(), QImage()));
+        const TResult r = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server, "www")});
+        QCOMPARE(r.status, 7);
+        QVERIFY2(r.err.contains("tarvo: graphics/button.gif was not sent: The server replied: 550 Password:\n"),
+                 qPrintable(r.err));
+        QVERIFY2(r.err.contains("tarvo: " + deep + " was not sent: the file does not exist\n"), qPrintable(r.err));
+        for (const char c : {'\x1b', '\x07', '\x9b'}) QVERIFY(!r.err.contains(QChar::fromLatin1(c)));
+        QVERIFY(!r.err.contains("Upload Completed."));
+        QVERIFY(QFileInfo(server.path("www/graphics")).isDir());
+        QVERIFY(!QFileInfo::exists(server.path("www/d")));
+    }
+
     // ftps:// and sftp:// in --to: an untrusted key ends with status 5 and
     // its fingerprint, --trust with that fingerprint accepts it.
     void secureAddressesAndTrust() {

@@ -46,11 +46,13 @@ private slots:
         QCOMPARE(l[4].State, TUploadState::ToSend);
         QCOMPARE(l[4].Local, QStringLiteral("/h/HTMLFiles/b.gif"));
         // The plan keeps them, as files not to send.
-        const auto plan = MakeUploadPlan(QStringLiteral("/h/HTMLFiles"), page, l);
+        const auto plan = MakeUploadPlan(page, l);
         QCOMPARE(plan.size(), size_t(6));
         QCOMPARE(plan[0].Refused, QStringLiteral("outside the page's folder"));
         QVERIFY(plan[0].Local.isEmpty());
-        QVERIFY(plan[4].Refused.isEmpty());
+        // A file the folder lacks is left out too, before anything is made for it.
+        QVERIFY(plan[4].Missing);
+        QCOMPARE(plan[4].Refused, QStringLiteral("the file does not exist"));
         QVERIFY(plan[5].Refused.isEmpty());
     }
 
@@ -59,22 +61,25 @@ private slots:
         QDir(dir.path()).mkpath(QStringLiteral("graphics"));
         QFile(dir.filePath(QStringLiteral("graphics/logo.gif"))).open(QIODevice::WriteOnly);
         QFile(dir.filePath(QStringLiteral("graphics/Only.PNG"))).open(QIODevice::WriteOnly);
+        QFile(dir.filePath(QStringLiteral("notes.TXT"))).open(QIODevice::WriteOnly);
         const QString page = dir.filePath(QStringLiteral("my page.html"));
         const UploadList l = BuildUploadList(
             QStringLiteral("<IMG SRC=\"graphics/Logo.GIF\"><IMG SRC=\"graphics/Only.PNG\"><A HREF=x><IMG SRC=notes.TXT>"),
             page);
-        const auto plan = MakeUploadPlan(dir.path(), page, l);
+        const auto plan = MakeUploadPlan(page, l);
         QCOMPARE(plan.size(), size_t(4));
         // The page last, after everything it shows.
         QCOMPARE(plan[3].Remote, QStringLiteral("mypage.html"));
         QCOMPARE(plan[3].Local, page);
         QVERIFY(!plan[3].Binary);
-        QCOMPARE(plan[0].Remote, QStringLiteral("graphics/logo.gif"));
+        // Every file under the name the page writes; a copy in lower case
+        // stands in for a written name that has no file.
+        QCOMPARE(plan[0].Remote, QStringLiteral("graphics/Logo.GIF"));
         QCOMPARE(plan[0].Local, dir.filePath(QStringLiteral("graphics/logo.gif")));
         QVERIFY(plan[0].Binary);
-        // Only found under its written name.
-        QCOMPARE(plan[1].Remote, QStringLiteral("graphics/only.png"));
+        QCOMPARE(plan[1].Remote, QStringLiteral("graphics/Only.PNG"));
         QCOMPARE(plan[1].Local, dir.filePath(QStringLiteral("graphics/Only.PNG")));
+        QCOMPARE(plan[2].Remote, QStringLiteral("notes.TXT"));
         QVERIFY(!plan[2].Binary);
         QCOMPARE(PageFileName(QStringLiteral("/x/save/my page.tve")), QStringLiteral("my page.html"));
     }
