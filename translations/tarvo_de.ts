@@ -299,6 +299,10 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>Can&apos;t locate file: </source>
         <translation>Datei nicht gefunden: </translation>
     </message>
+    <message>
+        <source>Some pictures are not shown: together they would take more memory than one page may use.</source>
+        <translation>Einige Bilder werden nicht gezeigt: zusammen bräuchten sie mehr Speicher, als eine Seite nutzen darf.</translation>
+    </message>
 </context>
 <context>
     <name>HtmlWarn</name>
@@ -1921,6 +1925,10 @@ Der Test wurde angehalten. Fragen Sie Ihren Anbieter, ob der Schlüssel des Serv
     <message>
         <source>the page does not exist</source>
         <translation>die Seite existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
     </message>
 </context>
 <context>
