@@ -8,7 +8,7 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "app/WhatsThis.h"
 #include "docs/PageSession.h"
 #include "html/BodyStyle.h"

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "app/BinaryIO.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "model/WebBlocks.h"
 
 #include <QDir>
@@ -338,12 +338,23 @@ void TestPageFile::failedSaveKeepsOldFiles() {
     // A disk that fills part way through the document: every byte is
     // counted, the cut-off file never replaces the old one.
     QVERIFY(QDir(path + ".bmp").removeRecursively());
+    const QString fullDisk = "The disk is full: your page was not saved; the last saved version is kept.";
     SetWriteLimitForTests(100);
     const bool cut = WritePageFile(path, page, "[None]", QImage(), &error);
     SetWriteLimitForTests(-1);
     QVERIFY(!cut);
-    QCOMPARE(error, QStringLiteral("Cannot create file %1: the disk is full.").arg(QDir::toNativeSeparators(path + ".bmp")));
+    QCOMPARE(error, fullDisk);
     QCOMPARE(ReadAll(path), oldDocument);
+    // A disk that fills only when the buffered bytes are flushed, or at the
+    // rename: the same.
+    for (TWriteStep step : {TWriteStep::Flush, TWriteStep::Rename}) {
+        SetWriteFailureForTests(step);
+        const bool failed = !WritePageFile(path, page, "[None]", QImage(), &error);
+        SetWriteFailureForTests(TWriteStep::None);
+        QVERIFY(failed);
+        QCOMPARE(error, fullDisk);
+        QCOMPARE(ReadAll(path), oldDocument);
+    }
     // No temporary files are left behind.
     QCOMPARE(QDir(QDir(env.appDir()).filePath("save")).entryList(QDir::Files), QStringList{"page.tve"});
     QVERIFY(!WritePageFile(QDir(env.appDir()).filePath("nowhere/page.tve"), page, "[None]", QImage(), &error));

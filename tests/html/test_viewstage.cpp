@@ -9,7 +9,7 @@
 #include "preview/ViewStage.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "viewer/HtmlViewer.h"
 #include "app/WhatsThis.h"
 #include "styles/StyleList.h"

@@ -10,7 +10,7 @@
 #include "main/Startup.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlocks.h"
 #include "upload/SendPanel.h"
