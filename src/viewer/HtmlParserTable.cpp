@@ -131,8 +131,7 @@ void THtmlParser::DoTable(int level) {
             if (sy() == E(Tag::CAPTION))
                 Next();
         } else if ((s == TextSy && !isBlank(T->Token)) ||
-                   (s != TextSy && (isCommon(s) || isListStart(s) || s == S(Tag::HR) ||
-                                    s == S(Tag::BLOCKQUOTE)))) {
+                   (s != TextSy && (isCommon(s) || isListStart(s) || s == S(Tag::HR)))) {
             // Outside any cell: shown before the table, as the cell around has it.
             finishCell();
             Justify = outerJustify;

@@ -12,26 +12,13 @@ struct TagDef {
     bool keepsAttr;
 };
 
-// Indexed by Tag.
+// The tokenizer's columns of the tag table, indexed by Tag.
+constexpr bool End = true, NoEnd = false;
+constexpr bool Attrs = true, NoAttrs = false;
 constexpr std::array<TagDef, size_t(Tag::Count)> kTags = {{
-    {"HTML", true, false},     {"TITLE", true, false},    {"BODY", true, true},
-    {"HEAD", true, false},     {"B", true, false},        {"I", true, false},
-    {"H", true, true},         {"EM", true, false},       {"STRONG", true, false},
-    {"U", true, false},        {"CITE", true, false},     {"VAR", true, false},
-    {"TT", true, false},       {"CODE", true, false},     {"KBD", true, false},
-    {"SAMP", true, false},     {"OL", true, true},        {"UL", true, true},
-    {"DIR", true, false},      {"MENU", true, false},     {"DL", true, false},
-    {"A", true, true},         {"ADDRESS", true, false},  {"BLOCKQUOTE", true, false},
-    {"PRE", true, false},      {"CENTER", true, false},   {"TABLE", true, true},
-    {"TD", true, true},        {"TH", true, true},        {"CAPTION", true, true},
-    {"FORM", true, true},      {"TEXTAREA", true, true},  {"SELECT", true, true},
-    {"OPTION", true, true},    {"FONT", true, true},      {"SUB", true, false},
-    {"SUP", true, false},      {"BIG", true, false},      {"SMALL", true, false},
-    {"P", true, true},         {"MAP", true, true},       {"LI", false, false},
-    {"BR", false, true},       {"HR", false, true},       {"DD", false, false},
-    {"DT", false, false},      {"IMG", false, true},      {"BASE", false, true},
-    {"TR", false, true},       {"BUTTON", false, false},  {"INPUT", false, true},
-    {"SELECTED", false, false}, {"BASEFONT", false, true}, {"AREA", false, true},
+#define TARVO_TAG_DEF(name, end, attrs, ...) {#name, end, attrs},
+    TARVO_HTML_TAGS(TARVO_TAG_DEF)
+#undef TARVO_TAG_DEF
 }};
 
 // The attribute names in the order of the Attr enumeration, so that the

@@ -4,6 +4,8 @@
 // attributes). It never rejects input; the only error it raises is an
 // unterminated comment.
 
+#include "viewer/HtmlTags.h"
+
 #include <QColor>
 #include <QString>
 #include <QVarLengthArray>
@@ -11,13 +13,12 @@
 #include <stdexcept>
 #include <vector>
 
-// Tags the viewer knows, in table order. Each has a start symbol and, when
-// the tag has an end form, an end symbol.
+// Tags the viewer knows, in the order of their table (HtmlTags.h). Each has
+// a start symbol and, when the tag has an end form, an end symbol.
 enum class Tag {
-    HTML, TITLE, BODY, HEAD, B, I, H, EM, STRONG, U, CITE, VAR, TT, CODE, KBD, SAMP,
-    OL, UL, DIR, MENU, DL, A, ADDRESS, BLOCKQUOTE, PRE, CENTER, TABLE, TD, TH, CAPTION,
-    FORM, TEXTAREA, SELECT, OPTION, FONT, SUB, SUP, BIG, SMALL, P, MAP,
-    LI, BR, HR, DD, DT, IMG, BASE, TR, BUTTON, INPUT, SELECTED, BASEFONT, AREA,
+#define TARVO_TAG_ENUM(name, ...) name,
+    TARVO_HTML_TAGS(TARVO_TAG_ENUM)
+#undef TARVO_TAG_ENUM
     Count
 };
 
