@@ -336,7 +336,7 @@ void TestViewStage::openedPageKeepsItsStyle() {
 }
 
 void TestViewStage::sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty() {
-    w_->Hooks().SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument.replace([] { return true; });
     // Straight from building: the editor is empty, so the page is built
     // and written to its HTML file.
     toStage(1);
