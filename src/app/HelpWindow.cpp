@@ -83,14 +83,10 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     btnForward = makeButton("btnForward", QCoreApplication::translate("HelpWindow", "&Forward"));
     buttons->addStretch(1);
 
-    ctlHelp = new THTMLViewer(this);
+    ctlHelp = new THTMLViewer(*this, this);
     ctlHelp->setObjectName(QStringLiteral("ctlHelp"));
     SetupViewer(ctlHelp);
     ctlHelp->setBorderStyle(htSingle);
-    ctlHelp->OnHotSpotClick = [this](const QString& url, bool& handled) {
-        handled = true;
-        FollowLink(url);
-    };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -210,7 +206,7 @@ THelpPopup::THelpPopup(QWidget* parent) : QFrame(parent, Qt::Popup) {
     pal.setColor(QPalette::Window, kPopupColour);
     setPalette(pal);
 
-    ctlPopup = new THTMLViewer(this);
+    ctlPopup = new THTMLViewer(*this, this);
     ctlPopup->setObjectName(QStringLiteral("ctlPopup"));
     SetupViewer(ctlPopup);
     ctlPopup->setDefBackground(kPopupColour);
@@ -221,7 +217,6 @@ THelpPopup::THelpPopup(QWidget* parent) : QFrame(parent, Qt::Popup) {
     // Every click and key closes the pop-up, wherever it lands.
     ctlPopup->installEventFilter(this);
     ctlPopup->paintPanel()->installEventFilter(this);
-    ctlPopup->OnHotSpotClick = [](const QString&, bool& handled) { handled = true; };
 }
 
 void THelpPopup::ShowTopic(const QString& topicFile, const QPoint& globalPos) {
@@ -274,3 +269,28 @@ bool THelpPopup::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate && isVisible()) hide();
     return QFrame::event(event);
 }
+
+// ---- what the viewers ask ---------------------------------------------------
+// The help's own pages: pictures come from their files, and a page the
+// viewer cannot lay out whole is shown as far as it goes.
+
+bool THelpWindow::HotSpotClicked(const QString& url) {
+    FollowLink(url);
+    return true;
+}
+void THelpWindow::HotSpotCovered(const QString&) {}
+bool THelpWindow::PictureWanted(const QString&, QImage&, QColor&) { return false; }
+void THelpWindow::FormSubmitted(const QString&, const QString&, const QStringList&) {}
+void THelpWindow::HistoryChanged() {}  // the window keeps its own
+void THelpWindow::ProcessingChanged(bool) {}
+void THelpWindow::MouseReleased(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void THelpWindow::LayoutFailed(const QString&) {}
+
+bool THelpPopup::HotSpotClicked(const QString&) { return true; }
+void THelpPopup::HotSpotCovered(const QString&) {}
+bool THelpPopup::PictureWanted(const QString&, QImage&, QColor&) { return false; }
+void THelpPopup::FormSubmitted(const QString&, const QString&, const QStringList&) {}
+void THelpPopup::HistoryChanged() {}
+void THelpPopup::ProcessingChanged(bool) {}
+void THelpPopup::MouseReleased(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void THelpPopup::LayoutFailed(const QString&) {}

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "viewer/ViewerHost.h"
+
 class QPushButton;
 class THTMLViewer;
 
@@ -27,7 +29,8 @@ bool HasHelpTopic(int context);
 // kept. Empty when the text has no paragraph.
 QString FirstParagraph(const QString& html);
 
-class THelpWindow : public QWidget {
+// Each window is the host of its viewer (the private base).
+class THelpWindow : public QWidget, private THtmlViewerHost {
 public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
@@ -66,9 +69,19 @@ private:
     // Back or forward: to the latest place of `from`, this one onto `to`.
     void Step(QList<TPlace>& from, QList<TPlace>& to);
     void UpdateButtons();
+
+    // What the viewer asks: links are followed here.
+    void HotSpotCovered(const QString& url) override;
+    bool HotSpotClicked(const QString& url) override;
+    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
+    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
+    void HistoryChanged() override;
+    void ProcessingChanged(bool on) override;
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void LayoutFailed(const QString& message) override;
 };
 
-class THelpPopup : public QFrame {
+class THelpPopup : public QFrame, private THtmlViewerHost {
 public:
     explicit THelpPopup(QWidget* parent = nullptr);
 
@@ -87,4 +100,14 @@ protected:
 
 private:
     QString shown_;
+
+    // What the viewer asks: a link in a pop-up leads nowhere.
+    void HotSpotCovered(const QString& url) override;
+    bool HotSpotClicked(const QString& url) override;
+    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
+    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
+    void HistoryChanged() override;
+    void ProcessingChanged(bool on) override;
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void LayoutFailed(const QString& message) override;
 };

@@ -95,9 +95,7 @@ public:
     // sections), so the delete reads the piece's size and arena before
     // destroying it. No section holds anything aligned more strictly than a
     // pointer.
-    static void* operator new(size_t bytes, TArena& arena) { return arena.allocate(bytes, alignof(void*)); }
     static void* operator new(size_t bytes) { return ::operator new(bytes); }
-    static void operator delete(void* p, TArena& arena) { arena.abandon(p, sizeof(TSectionBase)); }
     static void operator delete(TSectionBase* s, std::destroying_delete_t);
 
     TSectionList* ParentSectionList;

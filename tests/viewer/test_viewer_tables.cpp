@@ -3,6 +3,7 @@
 // searching and copying. Default padding is 2 and spacing 3, so a cell
 // needs its content + 7 px each way.
 #include "ViewerTestUtil.h"
+#include "RecordingHosts.h"
 #include "viewer/HtmlTable.h"
 
 #include <QtTest>
@@ -222,8 +223,9 @@ void TestViewerTables::tooManyColumnsIsToldAndDropped() {
     for (int i = 0; i < 31; ++i)
         cells += "<td>c";
     THtmlDocument d(std::make_unique<TFixedMeasurer>());
-    QStringList told;
-    d.list().OnError = [&](const QString& m) { told << m; };
+    TRecordingDocumentHost host;
+    d.list().setHost(host);
+    QStringList& told = host.dropped;
     d.parse("before<table><tr><td><a name=inside>in</a>" + cells + "</table>after"
             "<table><tr>" + cells.mid(4) + "</table>");
     d.layout(500);
