@@ -9,6 +9,7 @@
 #include "viewer/SectionList.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 // Heights of spacing sections scale with the document font size.
@@ -25,6 +26,7 @@ void TSectionBase::operator delete(TSectionBase* s, std::destroying_delete_t) {
     }
     TArena& arena = s->ParentSectionList->Arena;
     const size_t bytes = size_t(s->PieceUnits) * 8;
+    assert(bytes >= sizeof(TSectionBase) && "a section larger than its arena piece");
     s->~TSectionBase();
     arena.recycle(s, bytes);
 }
