@@ -31,10 +31,10 @@ QString THtmlParser::Parse(const QString& text) {
     base.color = List.FontColor;
     FontStack.assign(1, base);
     Cell = &List;
-    Justify = 1;
+    Justify = jsLeft;
     WidgetsMade = 0;
     SectionAnchors.clear();
-    newSection(0, 1);
+    newSection(0, jsLeft);
     QString error;
     try {
         T->GetCh();
@@ -63,7 +63,7 @@ TMyFont THtmlParser::runFont() const {
     return f;
 }
 
-void THtmlParser::newSection(int level, int justify) {
+void THtmlParser::newSection(int level, TJustify justify) {
     Section = List.MakeSection<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
 }
 
@@ -78,7 +78,8 @@ void THtmlParser::continueIfFull() {
     if (!Section || Section->Len <= MaxSectionText)
         return;
     const bool pre = Section->Preformatted;
-    const int level = Section->ListLevel, justify = Section->Justify;
+    const int level = Section->ListLevel;
+    const TJustify justify = Section->Justify;
     appendSection();
     if (pre)
         Section = List.MakeSection<TPreFormated>(&List, level, runFont(), SScript, CurrentURL);
@@ -286,13 +287,13 @@ void THtmlParser::AddressEnd(int) {
 
 void THtmlParser::CenterOpen(int level) {
     appendSection();
-    Justify = 2;
+    Justify = jsCenter;
     newSection(level, Justify);
 }
 
 void THtmlParser::CenterEnd(int level) {
     appendSection();
-    Justify = 1;
+    Justify = jsLeft;
     newSection(level, Justify);
 }
 
@@ -316,7 +317,7 @@ void THtmlParser::DoP(int level) {
         const TAttribute* a = attr(Attr::ALIGN);
         return a ? ParseAlign(a->Name, Justify) : Justify;
     };
-    int j = sy() == S(Tag::P) ? alignOf() : Justify;
+    TJustify j = sy() == S(Tag::P) ? alignOf() : Justify;
     appendSection();
     Cell->Add(List.MakeSection<TParagraphSpace>(&List));
     for (;;) {
@@ -333,12 +334,12 @@ void THtmlParser::DoP(int level) {
 }
 
 void THtmlParser::DoBR(int level) {
-    const int j = Section ? Section->Justify : Justify;
+    const TJustify j = Section ? Section->Justify : Justify;
     appendSection();
     newSection(level, j);
     if (const TAttribute* a = attr(Attr::CLEAR)) {
         const QString v = a->Name.toLower();
-        Section->ClearAttr = v == QLatin1String("left") ? 1 : v == QLatin1String("right") ? 2 : 3;
+        Section->ClearAttr = v == QLatin1String("left") ? clLeft : v == QLatin1String("right") ? clRight : clBoth;
     }
     Next();
 }

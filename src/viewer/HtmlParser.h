@@ -47,7 +47,7 @@ private:
     QString CurrentURL;
     bool Bold = false, Italic = false, Underline = false;
     int SScript = 0;       // 0 normal, 1 subscript, 2 superscript
-    int Justify = 1;       // default justification
+    TJustify Justify = jsLeft;  // default justification
     int BaseFontSize = 3;  // BASEFONT size, 1..7
     bool InPre = false;
     int ListDepth = 0;
@@ -61,7 +61,7 @@ private:
     const TAttribute* attr(Attr a) const;
 
     TMyFont runFont() const;
-    void newSection(int level, int justify);
+    void newSection(int level, TJustify justify);
     void appendSection();
     // Appends a full section and goes on in a new one of the same kind, so
     // that no text is dropped.

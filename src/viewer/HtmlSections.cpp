@@ -96,9 +96,9 @@ int THorzLine::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMa
 
 // ---- TSection ---------------------------------------------------------------
 
-TSection::TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
+TSection::TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, int sscript,
                    const QString& url)
-    : TSectionBase(list), Justify(std::uint8_t(std::clamp(justify, 1, 3))), ListLevel(level) {
+    : TSectionBase(list), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
     TFontObj f;
     f.Pos = 0;
     f.Style = list->InternStyle(font, sscript, url);

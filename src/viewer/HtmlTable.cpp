@@ -50,8 +50,8 @@ std::vector<int> share(int total, const std::vector<int>& weights) {
 
 // ---- construction -------------------------------------------------------------
 
-TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, int valign)
-    : Cell(master), VAlign(std::uint8_t(std::clamp(valign, 0, 2))) {
+TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, TVAlign valign)
+    : Cell(master), VAlign(valign) {
     if (const TAttribute* a = attrs.find(Attr::COLSPAN); a && a->Value > 1)
         ColSpan = std::min(a->Value, ThtmlTable::MaxCols + 1);
     if (const TAttribute* a = attrs.find(Attr::ROWSPAN); a && a->Value > 1)
@@ -78,16 +78,16 @@ void TCellObj::contentMinMax(TMeasurer& m, int& Min, int& Max) {
     Max = MaxW;
 }
 
-ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, int justify, int level)
-    : TSectionBase(list), Justify(justify), ListLevel(level) {
+ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify justify, int level)
+    : TSectionBase(list), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
     if (const TAttribute* a = attrs.find(Attr::BORDER))
         Border = a->Value > 0;
     if (const TAttribute* a = attrs.find(Attr::ALIGN)) {
         const QString v = a->Name.toUpper();
         if (v == QLatin1String("CENTER"))
-            Justify = 2;
+            Justify = jsCenter;
         else if (v == QLatin1String("RIGHT"))
-            Justify = 3;
+            Justify = jsRight;
     }
     readWidth(attrs, SpecWidth, SpecWidthPercent);
     // One pixel more than asked, so that 0 still leaves one.
@@ -498,9 +498,9 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     // Placement between the margins; rows centred under a wider caption.
     int indent = 0;
     if (OuterWidth < avail) {
-        if (Justify == 2)
+        if (Justify == jsCenter)
             indent = (avail - OuterWidth) / 2;
-        else if (Justify == 3)
+        else if (Justify == jsRight)
             indent = avail - OuterWidth;
     }
     Left = left + indent;
@@ -526,7 +526,7 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
                 ht += Rows.at(r)->RowHeight;
             c->Ht = clampHeight(ht);
             const int room = std::max(0, c->Ht - c->VSize - extra);
-            c->YIndent = c->VAlign == 0 ? 0 : c->VAlign == 1 ? room / 2 : room;
+            c->YIndent = c->VAlign == vaTop ? 0 : c->VAlign == vaMiddle ? room / 2 : room;
             const int top = clampHeight(y + CellSpacing + CellPadding + c->YIndent);
             c->Cell->MoveBy(top - c->Cell->LastY, Curs - c->Cell->StartCurs);
             Curs += c->Cell->Len;

@@ -23,7 +23,7 @@ public:
     // A filler.
     TCellObj() : Cell(nullptr) {}
     // A cell made from the attributes of TD, TH or CAPTION.
-    TCellObj(TSectionList* master, const TAttributeList& attrs, int valign);
+    TCellObj(TSectionList* master, const TAttributeList& attrs, TVAlign valign);
 
     // The content, held in the cell itself (a table of many small cells
     // would otherwise pay an allocation more for each); empty for fillers.
@@ -48,7 +48,7 @@ public:
     // Cached content widths (px); -1 until measured.
     int MinW = -1, MaxW = -1;
     QRgb BgColor = 0;     // BGCOLOR, opaque; 0 (transparent) when none
-    std::uint8_t VAlign = 1;  // 0 top, 1 middle, 2 bottom
+    TVAlign VAlign = vaMiddle;
     bool SpecWdPercent = false;
 
     bool filler() const { return ColSpan == 0; }
@@ -147,7 +147,7 @@ public:
 
     // `justify` is the default justification where the table starts,
     // `level` the list level it stands in.
-    ThtmlTable(TSectionList* list, const TAttributeList& attrs, int justify, int level);
+    ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify justify, int level);
 
     TCellArena Cells;  // every cell of the rows, fillers included
     TRowList Rows;
@@ -157,7 +157,7 @@ public:
     bool Initialized = false;  // spans and fillers done
     bool TooManyCols = false;
     bool Border = false;
-    int Justify = 1;           // 1 left, 2 center, 3 right
+    TJustify Justify = jsLeft;
     int ListLevel = 0;
     int SpecWidth = 0;         // px or percent (WIDTH); 0 when not given
     bool SpecWidthPercent = false;

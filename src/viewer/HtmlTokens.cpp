@@ -146,25 +146,25 @@ std::optional<QColor> ParseColor(const QString& value) {
     return QColor::fromRgb(QRgb(v));
 }
 
-int ParseAlign(const QString& value, int def, int significant) {
+TJustify ParseAlign(const QString& value, TJustify def, int significant) {
     const QString v = value.left(significant).toLower();
     if (v == QLatin1String("left"))
-        return 1;
+        return jsLeft;
     if (v == QLatin1String("center"))
-        return 2;
+        return jsCenter;
     if (v == QLatin1String("right"))
-        return 3;
+        return jsRight;
     return def;
 }
 
-int ParseVAlign(const QString& value, int def) {
+TVAlign ParseVAlign(const QString& value, TVAlign def) {
     const QString v = value.toLower();
     if (v == QLatin1String("top"))
-        return 0;
+        return vaTop;
     if (v == QLatin1String("middle"))
-        return 1;
+        return vaMiddle;
     if (v == QLatin1String("bottom"))
-        return 2;
+        return vaBottom;
     return def;
 }
 

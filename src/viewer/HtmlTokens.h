@@ -4,6 +4,7 @@
 // attributes). It never rejects input; the only error it raises is an
 // unterminated comment.
 
+#include "viewer/HtmlCodes.h"
 #include "viewer/HtmlTags.h"
 
 #include <QColor>
@@ -61,11 +62,11 @@ struct THtmlParseError : std::runtime_error {
 
 // Colour from a name (16 known) or RRGGBB hex, with or without one "#".
 std::optional<QColor> ParseColor(const QString& value);
-// "left" 1, "center" 2, "right" 3 on the first `significant` characters;
+// "left", "center" or "right" on the first `significant` characters;
 // anything else gives `def`.
-int ParseAlign(const QString& value, int def, int significant = 10);
-// "top" 0, "middle" 1, "bottom" 2; anything else gives `def`.
-int ParseVAlign(const QString& value, int def);
+TJustify ParseAlign(const QString& value, TJustify def, int significant = 10);
+// "top", "middle" or "bottom"; anything else gives `def`.
+TVAlign ParseVAlign(const QString& value, TVAlign def);
 // Latin-1 character for an entity name (case-sensitive), or 0.
 char16_t LookupEntity(const QString& name);
 // The integer in text (optional sign, decimal digits), or 0 when the text

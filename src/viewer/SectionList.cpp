@@ -23,7 +23,7 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
             text->AddText(QStringLiteral(" "));
         // An empty text section takes no room and shows nothing, unless it
         // clears floats or an anchor names it.
-        if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
+        if (text->Len == 0 && text->ClearAttr == clNone && !text->Anchored)
             return;
         // The section is complete: its text and runs move into the arena,
         // at exactly their size.

@@ -147,10 +147,10 @@ void TestViewerLayout::brClear() {
                       "<br clear=left>x", 400);
     QCOMPARE(sectionWith(*d, "still")->Lines[0].LineIndent, 55);
     const TSection* below = sectionWith(*d, "below");
-    QCOMPARE(below->ClearAttr, 3);
+    QCOMPARE(below->ClearAttr, clBoth);
     QCOMPARE(below->Lines[0].Top + below->Lines[0].SpaceBefore, 101);
     QCOMPARE(below->Lines[0].LineIndent, 0);
-    QCOMPARE(sectionWith(*d, "x")->ClearAttr, 1);
+    QCOMPARE(sectionWith(*d, "x")->ClearAttr, clLeft);
     QCOMPARE(sectionWith(*d, "x")->Lines[0].SpaceBefore, 0);  // nothing left to clear
 }
 

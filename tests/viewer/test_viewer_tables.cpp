@@ -88,8 +88,8 @@ void TestViewerTables::parserToleratesMalformedTables() {
     QCOMPARE(rowTexts(*t->Rows.at(2)), QStringList({"c", "d"}));
     QVERIFY(sectionWith(*d, "between"));
     QVERIFY(sectionWith(*d, "between")->YValue < t->YValue);
-    QCOMPARE(sectionWith(*d, "a")->Justify, 3);  // the row's ALIGN
-    QCOMPARE(sectionWith(*d, "c")->Justify, 1);
+    QCOMPARE(sectionWith(*d, "a")->Justify, jsRight);  // the row's ALIGN
+    QCOMPARE(sectionWith(*d, "c")->Justify, jsLeft);
     // An unclosed table at the end of the input still shows.
     auto open = fixedDoc("<table><tr><td>x<td>y", 500);
     QCOMPARE(rowTexts(*tableIn(open->list())->Rows.at(0)), QStringList({"x", "y"}));
@@ -189,9 +189,9 @@ void TestViewerTables::verticalAlignmentAndHeaders() {
     auto h = fixedDoc("<table><tr><th>head<th align=left>l<tr><td>wide cell<td>wide</table>", 500);
     const TSection* head = sectionWith(*h, "head");
     QVERIFY(head->fontAt(0).TheFont.bold);
-    QCOMPARE(head->Justify, 2);
+    QCOMPARE(head->Justify, jsCenter);
     QCOMPARE(head->Lines[0].LineIndent, (90 - 40) / 2);
-    QCOMPARE(sectionWith(*h, "l")->Justify, 1);
+    QCOMPARE(sectionWith(*h, "l")->Justify, jsLeft);
     QVERIFY(!sectionWith(*h, "wide cell")->fontAt(0).TheFont.bold);
 }
 
