@@ -190,7 +190,7 @@ void ThtmlTable::InitSpans(TArena* arena) {
 
 // ---- column widths --------------------------------------------------------------
 
-int ThtmlTable::colX(int j) const { return sum(Widths, 0, size_t(std::clamp(j, 0, int(Widths.size())))); }
+int ThtmlTable::colX(int j) const { return sum(Placed.Widths, 0, size_t(std::clamp(j, 0, int(Placed.Widths.size())))); }
 
 void ThtmlTable::absoluteWidths(std::vector<int>& w) const {
     w.assign(size_t(NumCols), 0);
@@ -443,9 +443,9 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     IMgr.SetLevel(Y, ListLevel);
     const int left = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     const int avail = IMgr.RightSide(Y) - IMgr.LeftIndent(Y);
-    Widths = findWidths(m, avail);
-    TableWidth = CellSpacing + sum(Widths, 0, Widths.size());
-    OuterWidth = std::max(TableWidth, captionMin(m));
+    Placed.Widths = findWidths(m, avail);
+    Placed.TableWidth = CellSpacing + sum(Placed.Widths, 0, Placed.Widths.size());
+    Placed.OuterWidth = std::max(Placed.TableWidth, captionMin(m));
 
     // Each cell once, at its width; its place comes below. A cell already
     // laid out at the same width with the same fonts and pictures keeps its
@@ -470,7 +470,7 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
             TCellObj* c = row->at(j);
             if (c->filler())
                 continue;
-            c->Wd = sum(Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
+            c->Wd = sum(Placed.Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
             const int width = std::max(1, c->Wd - extra);
             if (!sameMeasurer || c->Cell->Width != width) {
                 int curs = 0, mw = 0;
@@ -497,25 +497,25 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
 
     // Placement between the margins; rows centred under a wider caption.
     int indent = 0;
-    if (OuterWidth < avail) {
+    if (Placed.OuterWidth < avail) {
         if (Justify == jsCenter)
-            indent = (avail - OuterWidth) / 2;
+            indent = (avail - Placed.OuterWidth) / 2;
         else if (Justify == jsRight)
-            indent = avail - OuterWidth;
+            indent = avail - Placed.OuterWidth;
     }
-    Left = left + indent;
-    RowIndent = (OuterWidth - TableWidth) / 2;
+    Placed.Left = left + indent;
+    Placed.RowIndent = (Placed.OuterWidth - Placed.TableWidth) / 2;
 
     qint64 y = Y;
-    CaptionHeight = 0;
+    Placed.CaptionHeight = 0;
     auto layCaption = [&] {
         int mw = 0;
-        CaptionHeight = Caption->Cell->DoLogic(m, int(y), OuterWidth, Curs, mw);
-        y += CaptionHeight;
+        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
+        y += Placed.CaptionHeight;
     };
     if (Caption && TopCaption)
         layCaption();
-    RowsTop = clampHeight(y);
+    Placed.RowsTop = clampHeight(y);
     for (int i = 0; i < rows; ++i) {
         TCellList* row = Rows.at(i);
         for (const auto& c : *row) {
@@ -533,20 +533,20 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
         }
         y += row->RowHeight;
     }
-    RowsHeight = clampHeight(y - RowsTop);
+    Placed.RowsHeight = clampHeight(y - Placed.RowsTop);
     y += CellSpacing;
     if (Caption && !TopCaption)
         layCaption();
 
     Len = Curs - StartCurs;
     SectionHeight = DrawHeight = clampHeight(y - Y);
-    MaxWidth = Left + OuterWidth;
+    MaxWidth = Placed.Left + Placed.OuterWidth;
     return SectionHeight;
 }
 
 void ThtmlTable::MoveBy(int dy, int dcurs) {
     TSectionBase::MoveBy(dy, dcurs);
-    RowsTop += dy;
+    Placed.RowsTop += dy;
     if (Caption)
         Caption->Cell->MoveBy(dy, dcurs);
     for (const auto& row : Rows)
@@ -558,7 +558,7 @@ void ThtmlTable::MoveBy(int dy, int dcurs) {
 void ThtmlTable::UpdateFonts() {
     minMaxCache_ = maxCache_ = -1;
     ForEachCell([](TCell& cell) { cell.UpdateFonts(); });
-    // Widths measured and lines laid out with the old fonts are stale.
+    // Placed.Widths measured and lines laid out with the old fonts are stale.
     laidWith_ = nullptr;
     auto forget = [](TCellObj& c) { c.MinW = c.MaxW = -1; };
     if (Caption)
@@ -589,7 +589,7 @@ void ThtmlTable::ForEachCell(const std::function<void(TCell&)>& f) const {
 const TCellObj* ThtmlTable::cellAt(int X, int Y, int& col, int& rowTop) const {
     // Rows from the top down to Y: a cell spanning rows from above may
     // reach the point. A box takes the spacing above and left of it.
-    int top = RowsTop;
+    int top = Placed.RowsTop;
     for (const auto& row : Rows) {
         if (top > Y)
             break;
@@ -601,7 +601,7 @@ const TCellObj* ThtmlTable::cellAt(int X, int Y, int& col, int& rowTop) const {
                 rowTop = top;
                 return c;
             }
-            x += j < NumCols ? Widths[size_t(j)] : 0;
+            x += j < NumCols ? Placed.Widths[size_t(j)] : 0;
         }
         top += row->RowHeight;
     }
@@ -611,22 +611,22 @@ const TCellObj* ThtmlTable::cellAt(int X, int Y, int& col, int& rowTop) const {
 bool ThtmlTable::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
     if (Y < YValue || Y >= YValue + SectionHeight)
         return false;
-    if (Caption && (TopCaption ? Y < RowsTop : Y >= RowsTop + RowsHeight + CellSpacing))
-        return Caption->Cell->GetURL(m, X - Left, Y, URL);
+    if (Caption && (TopCaption ? Y < Placed.RowsTop : Y >= Placed.RowsTop + Placed.RowsHeight + CellSpacing))
+        return Caption->Cell->GetURL(m, X - Placed.Left, Y, URL);
     int col = 0, top = 0;
-    const TCellObj* c = cellAt(X - Left - RowIndent, Y, col, top);
-    return c && c->Cell->GetURL(m, X - Left - RowIndent - contentX(col), Y, URL);
+    const TCellObj* c = cellAt(X - Placed.Left - Placed.RowIndent, Y, col, top);
+    return c && c->Cell->GetURL(m, X - Placed.Left - Placed.RowIndent - contentX(col), Y, URL);
 }
 
 int ThtmlTable::FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const {
-    if (Caption && (TopCaption ? Y < RowsTop : Y >= RowsTop + RowsHeight + CellSpacing)) {
-        const int r = Caption->Cell->FindCursor(m, X - Left, Y, LineY, LineHt);
+    if (Caption && (TopCaption ? Y < Placed.RowsTop : Y >= Placed.RowsTop + Placed.RowsHeight + CellSpacing)) {
+        const int r = Caption->Cell->FindCursor(m, X - Placed.Left, Y, LineY, LineHt);
         return r >= 0 ? r : Caption->Cell->StartCurs + (TopCaption ? Caption->Cell->Len : 0);
     }
     int col = 0, top = 0;
-    const int rx = X - Left - RowIndent;
-    const TCellObj* c = cellAt(std::clamp(rx, 0, std::max(0, TableWidth - CellSpacing - 1)),
-                               std::clamp(Y, RowsTop, std::max(RowsTop, RowsTop + RowsHeight - 1)), col, top);
+    const int rx = X - Placed.Left - Placed.RowIndent;
+    const TCellObj* c = cellAt(std::clamp(rx, 0, std::max(0, Placed.TableWidth - CellSpacing - 1)),
+                               std::clamp(Y, Placed.RowsTop, std::max(Placed.RowsTop, Placed.RowsTop + Placed.RowsHeight - 1)), col, top);
     if (!c)
         return -1;
     const int r = c->Cell->FindCursor(m, rx - contentX(col), Y, LineY, LineHt);
@@ -650,15 +650,15 @@ bool ThtmlTable::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
         return true;
     };
     for (const bool atEnd : {false, true}) {
-        if (Caption && TopCaption && tryCell(*Caption->Cell, Left, atEnd))
+        if (Caption && TopCaption && tryCell(*Caption->Cell, Placed.Left, atEnd))
             return true;
         for (const auto& row : Rows)
             for (int j = 0; j < row->count(); ++j) {
                 const TCellObj* c = row->at(j);
-                if (!c->filler() && tryCell(*c->Cell, Left + RowIndent + contentX(j), atEnd))
+                if (!c->filler() && tryCell(*c->Cell, Placed.Left + Placed.RowIndent + contentX(j), atEnd))
                     return true;
             }
-        if (Caption && !TopCaption && tryCell(*Caption->Cell, Left, atEnd))
+        if (Caption && !TopCaption && tryCell(*Caption->Cell, Placed.Left, atEnd))
             return true;
     }
     return false;

@@ -168,14 +168,18 @@ public:
     int MaxColSpan = 1;        // the widest COLSPAN of a cell
     bool AllAbsolute = false;  // some cell has a WIDTH and none is a percentage
 
-    std::vector<int> Widths;   // px, per column, from the last layout
-    int TableWidth = 0;        // px, CellSpacing + the column widths
-    int OuterWidth = 0;        // px, TableWidth or the caption's minimum
-    int Left = 0;              // px, table's left edge in its cell's coordinates
-    int RowIndent = 0;         // px, rows' offset under a wider caption
-    int CaptionHeight = 0;     // px
-    int RowsTop = 0;           // px, document Y of the first row
-    int RowsHeight = 0;        // px, the rows without the last spacing
+    // What the last layout made of the table, apart from what was parsed.
+    struct TPlaced {
+        std::vector<int> Widths;  // px, per column
+        int TableWidth = 0;       // px, CellSpacing + the column widths
+        int OuterWidth = 0;       // px, TableWidth or the caption's minimum
+        int Left = 0;             // px, table's left edge in its cell's coordinates
+        int RowIndent = 0;        // px, rows' offset under a wider caption
+        int CaptionHeight = 0;    // px
+        int RowsTop = 0;          // px, document Y of the first row
+        int RowsHeight = 0;       // px, the rows without the last spacing
+    };
+    TPlaced Placed;
 
     void CopyToClipboard(QString& out, int selB, int selE) const override;
     int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) override;
