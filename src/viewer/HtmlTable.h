@@ -31,13 +31,13 @@ public:
     class Content {
     public:
         explicit Content(TSectionList* master) : cell_(master) {}
-        TCell& operator*() const { return cell_; }
-        TCell* operator->() const { return &cell_; }
+        TCell& operator*() { return cell_; }
+        TCell* operator->() { return &cell_; }
+        const TCell& operator*() const { return cell_; }
+        const TCell* operator->() const { return &cell_; }
 
     private:
-        // Drawing lays out pictures, so a cell reached through a const
-        // table still draws: the content is not part of its constness.
-        mutable TCell cell_;
+        TCell cell_;
     };
     Content Cell;
     int ColSpan = 1, RowSpan = 1;

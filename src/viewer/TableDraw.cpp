@@ -42,7 +42,7 @@ int ThtmlTable::Draw(TDrawContext& dc, int X, int Y) {
             break;  // rows come in order; spans reach only downwards
         int x = xr;
         for (int j = 0; j < row->count(); ++j) {
-            const TCellObj* c = row->at(j);
+            TCellObj* c = row->at(j);
             if (!c->filler() && c->hasContent() && dc.meets(top, c->Ht + CellSpacing)) {
                 const QRect box(QPoint(x + CellSpacing, top + CellSpacing + dc.yShift),
                                 QPoint(x + c->Wd - 1, top + c->Ht - 1 + dc.yShift));
