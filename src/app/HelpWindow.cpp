@@ -83,7 +83,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     btnForward = makeButton("btnForward", QCoreApplication::translate("HelpWindow", "&Forward"));
     buttons->addStretch(1);
 
-    ctlHelp = new THTMLViewer(*this, this);
+    ctlHelp = new THTMLViewer(host_, this);
     ctlHelp->setObjectName(QStringLiteral("ctlHelp"));
     SetupViewer(ctlHelp);
     ctlHelp->setBorderStyle(htSingle);
@@ -206,7 +206,7 @@ THelpPopup::THelpPopup(QWidget* parent) : QFrame(parent, Qt::Popup) {
     pal.setColor(QPalette::Window, kPopupColour);
     setPalette(pal);
 
-    ctlPopup = new THTMLViewer(*this, this);
+    ctlPopup = new THTMLViewer(host_, this);
     ctlPopup->setObjectName(QStringLiteral("ctlPopup"));
     SetupViewer(ctlPopup);
     ctlPopup->setDefBackground(kPopupColour);
@@ -271,26 +271,16 @@ bool THelpPopup::event(QEvent* event) {
 }
 
 // ---- what the viewers ask ---------------------------------------------------
-// The help's own pages: pictures come from their files, and a page the
-// viewer cannot lay out whole is shown as far as it goes.
 
-bool THelpWindow::HotSpotClicked(const QString& url) {
-    FollowLink(url);
+bool THelpViewerHost::HotSpotClicked(const QString& url) {
+    if (window_)
+        window_->FollowLink(url);
     return true;
 }
-void THelpWindow::HotSpotCovered(const QString&) {}
-bool THelpWindow::PictureWanted(const QString&, QImage&, QColor&) { return false; }
-void THelpWindow::FormSubmitted(const QString&, const QString&, const QStringList&) {}
-void THelpWindow::HistoryChanged() {}  // the window keeps its own
-void THelpWindow::ProcessingChanged(bool) {}
-void THelpWindow::MouseReleased(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void THelpWindow::LayoutFailed(const QString&) {}
-
-bool THelpPopup::HotSpotClicked(const QString&) { return true; }
-void THelpPopup::HotSpotCovered(const QString&) {}
-bool THelpPopup::PictureWanted(const QString&, QImage&, QColor&) { return false; }
-void THelpPopup::FormSubmitted(const QString&, const QString&, const QStringList&) {}
-void THelpPopup::HistoryChanged() {}
-void THelpPopup::ProcessingChanged(bool) {}
-void THelpPopup::MouseReleased(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void THelpPopup::LayoutFailed(const QString&) {}
+void THelpViewerHost::HotSpotCovered(const QString&) {}
+bool THelpViewerHost::PictureWanted(const QString&, QImage&, QColor&) { return false; }
+void THelpViewerHost::FormSubmitted(const QString&, const QString&, const QStringList&) {}
+void THelpViewerHost::HistoryChanged() {}
+void THelpViewerHost::ProcessingChanged(bool) {}
+void THelpViewerHost::MouseReleased(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void THelpViewerHost::LayoutFailed(const QString&) {}

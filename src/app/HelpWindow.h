@@ -18,6 +18,7 @@
 
 class QPushButton;
 class THTMLViewer;
+class THelpWindow;
 
 // The topic file of a help context; the contents page when the context has
 // no topic of its own.
@@ -29,8 +30,27 @@ bool HasHelpTopic(int context);
 // kept. Empty when the text has no paragraph.
 QString FirstParagraph(const QString& html);
 
-// Each window is the host of its viewer (the private base).
-class THelpWindow : public QWidget, private THtmlViewerHost {
+// What the help's viewers ask: pictures come from their files and nothing
+// is told; a link is followed by the help window and leads nowhere in a
+// pop-up. The help keeps its own history.
+class THelpViewerHost final : public THtmlViewerHost {
+public:
+    explicit THelpViewerHost(THelpWindow* window) : window_(window) {}  // null: a pop-up
+
+    void HotSpotCovered(const QString& url) override;
+    bool HotSpotClicked(const QString& url) override;
+    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
+    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
+    void HistoryChanged() override;
+    void ProcessingChanged(bool on) override;
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void LayoutFailed(const QString& message) override;
+
+private:
+    THelpWindow* window_;
+};
+
+class THelpWindow : public QWidget {
 public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
@@ -53,6 +73,8 @@ public:
     QPushButton* btnForward = nullptr;
 
 private:
+    friend class THelpViewerHost;
+    THelpViewerHost host_{this};
     struct TPlace {
         QString file;
         int position = 0;  // px, vertical scroll position
@@ -69,19 +91,9 @@ private:
     // Back or forward: to the latest place of `from`, this one onto `to`.
     void Step(QList<TPlace>& from, QList<TPlace>& to);
     void UpdateButtons();
-
-    // What the viewer asks: links are followed here.
-    void HotSpotCovered(const QString& url) override;
-    bool HotSpotClicked(const QString& url) override;
-    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
-    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
-    void HistoryChanged() override;
-    void ProcessingChanged(bool on) override;
-    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
-    void LayoutFailed(const QString& message) override;
 };
 
-class THelpPopup : public QFrame, private THtmlViewerHost {
+class THelpPopup : public QFrame {
 public:
     explicit THelpPopup(QWidget* parent = nullptr);
 
@@ -99,15 +111,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    THelpViewerHost host_{nullptr};
     QString shown_;
-
-    // What the viewer asks: a link in a pop-up leads nowhere.
-    void HotSpotCovered(const QString& url) override;
-    bool HotSpotClicked(const QString& url) override;
-    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
-    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
-    void HistoryChanged() override;
-    void ProcessingChanged(bool on) override;
-    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
-    void LayoutFailed(const QString& message) override;
 };

@@ -251,7 +251,7 @@ void TfrmStyleWiz::CreatePage2() {
     tab2->setObjectName(QStringLiteral("tab2"));
     PageControl1->addWidget(tab2);
 
-    ctlHTML = new THTMLViewer(*this, tab2);
+    ctlHTML = new THTMLViewer(tab2);
     ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
     ctlHTML->setGeometry(8, 8, 125, 225);
     ctlHTML->setScrollBars(ssNone);
@@ -583,14 +583,3 @@ void TfrmStyleWiz::btnFinishClick() {
     }
     if (AskForSave()) accept();
 }
-
-// ---- what the sample's viewer asks --------------------------------------------
-
-void TfrmStyleWiz::HotSpotCovered(const QString&) {}
-bool TfrmStyleWiz::HotSpotClicked(const QString&) { return false; }
-bool TfrmStyleWiz::PictureWanted(const QString&, QImage&, QColor&) { return false; }
-void TfrmStyleWiz::FormSubmitted(const QString&, const QString&, const QStringList&) {}
-void TfrmStyleWiz::HistoryChanged() {}
-void TfrmStyleWiz::ProcessingChanged(bool) {}
-void TfrmStyleWiz::MouseReleased(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmStyleWiz::LayoutFailed(const QString&) {}

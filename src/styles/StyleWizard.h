@@ -7,7 +7,6 @@
 
 #include "app/ListEditModel.h"
 #include "styles/StyleList.h"
-#include "viewer/ViewerHost.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -48,8 +47,7 @@ private:
 // given (with backslashes) and left out when empty.
 QString StyleSampleHTML(const TStyleChunk& style, const QString& image);
 
-// The wizard is the host of its sample's viewer (the private base).
-class TfrmStyleWiz : public QDialog, private THtmlViewerHost {
+class TfrmStyleWiz : public QDialog {
     Q_OBJECT
 public:
     enum TWizardMode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
@@ -121,17 +119,6 @@ public:
     static void SetDefaultColors(TStyleChunk& style);
 
 private:
-    // What the sample's viewer asks: nothing is answered, the sample is a
-    // still picture of the style.
-    void HotSpotCovered(const QString& url) override;
-    bool HotSpotClicked(const QString& url) override;
-    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
-    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
-    void HistoryChanged() override;
-    void ProcessingChanged(bool on) override;
-    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
-    void LayoutFailed(const QString& message) override;
-
     void CreatePage1();
     void CreatePage2();
     void CreatePage3();
