@@ -212,11 +212,11 @@ private:
     void resetImages();
     bool isEmptyDocument() const;
     QImage requestImage(const QString& src, bool transparent);
+    QPoint toDocument(int x, int y) const;  // panel point -> document point
 
     // What the document asks of the viewer.
     QImage PictureFor(const QString& source, bool transparent) override;
     void SectionDropped(const QString& message) override;
     void BackgroundChanged(const QColor& colour) override;
     void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
-    QPoint toDocument(int x, int y) const;  // panel point -> document point
 };
