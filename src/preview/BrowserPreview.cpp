@@ -33,7 +33,7 @@ TBrowserPreview::TBrowserPreview(TStageHost& window, TPage& page, TViewStage* vi
     if (view_)
         // The viewer reports every button's release here; only the right
         // button's says "joy" (a left click selects text or follows a link).
-        view_->OnPreviewMouseUp([this](Qt::MouseButton button) {
+        connect(view_, &TViewStage::previewMouseReleased, this, [this](Qt::MouseButton button) {
             if (button == Qt::RightButton)
                 Dialogs().Tell(&w_, w_.ApplicationTitle(), QStringLiteral("joy"), TMsgIcon::None);
         });

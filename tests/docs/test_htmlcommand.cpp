@@ -30,10 +30,6 @@ TRun Run(const QStringList& args) {
     return r;
 }
 
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // A page with a heading and a paragraph, stored with the given style name.
 QString SavePage(const QString& folder, const QString& styleName, TPage& page) {
@@ -139,7 +135,7 @@ void TestHtmlCommand::missingNotAPageAndDamaged() {
     const QString outFile = QDir(env.appDir()).filePath("out.html");
     const QString odd = QDir(dir).filePath("odd.tve");
     for (const QByteArray& bytes : {QByteArray("Hello"), QByteArray("Tarvo File1.x3"), QByteArray("Tarvo File3.03")}) {
-        QVERIFY(WriteAll(odd, bytes));
+        QVERIFY(WriteFileBytes(odd, bytes));
         r = Run({"--html", odd, "-o", outFile});
         QCOMPARE(r.status, 2);
         QVERIFY(!QFile::exists(outFile));
