@@ -56,8 +56,11 @@ private slots:
 void TestPageGen::emptyPageWithAndWithoutLogo() {
     TPage page;
     QCOMPARE(BuildPageHTML(page, false), kHead.arg(TPage::DefaultTitle) + kTail);
+    // The logo is the picture alone with its words: the build names no
+    // project address, and a page never links to one that does not answer.
+    QVERIFY(ProjectSiteURL().isEmpty());
     const QString logo = QStringLiteral(
-        "<CENTER><BR><BR><A HREF=\"http://www.tarvo.example/\"><IMG SRC=\"graphics/button.gif\"></A></CENTER>\r\n");
+        "<CENTER><BR><BR><IMG SRC=\"graphics/button.gif\" WIDTH=88 HEIGHT=31 ALT=\"Made with Tarvo\"></CENTER>\r\n");
     QCOMPARE(BuildPageHTML(page, true), kHead.arg(TPage::DefaultTitle) + logo + kTail);
     QCOMPARE(LogoLine() + CRLF, logo);
     page.PageTitle.clear();
