@@ -127,7 +127,7 @@ QString IconLink(const QString& title, const QColor& background, const QColor& t
                    "text-anchor='middle' fill='%1'>%2</text>")
                    .arg(text.name(), letter.toHtmlEscaped());
     svg += QStringLiteral("</svg>");
-    return kIconLinkStart + QString::fromLatin1(QUrl::toPercentEncoding(svg, "/:='<> ")) + QStringLiteral("\">");
+    return kIconLinkStart + QString::fromLatin1(QUrl::toPercentEncoding(svg, "/:='")) + QStringLiteral("\">");
 }
 
 QString ReadableLayoutLines() {
