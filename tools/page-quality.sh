@@ -69,7 +69,7 @@ PARA, LINK, IMAGE, HEADING, EMAIL, LINE = range(6)
 chunks = [
     i32(HEADING) + s('1 (Largest)') + s('Chór Świętej Cecylii w Łodzi') + i32(2),
     i32(PARA) + s('Śpiewamy razem od 1998 roku. Próby są w każdy czwartek o 19:00 w sali parafialnej.') + i32(1) + bytes([0]),
-    i32(IMAGE) + s('graphics\\flowers.png') + s('') + s('') + s('Nasz chór po koncercie') + s('http://') + i32(2) + bytes([0]),
+    i32(IMAGE) + s('graphics\\beach.jpg') + s('') + s('') + s('Nasz chór po koncercie') + s('http://') + i32(2) + bytes([0]),
     i32(PARA) + s('Zapraszamy nowe głosy: soprany, alty, tenory i basy. Nie trzeba znać nut.') + i32(1) + bytes([0]),
     i32(LINK) + s('Nasz kalendarz jest na') + s('https://example.com/kalendarz') + s('stronie parafii') + s('.') + i32(1) + bytes([0]),
     i32(LINE) + s('90') + s('2'),
