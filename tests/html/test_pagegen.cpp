@@ -10,6 +10,7 @@
 #include "html/PhoneFit.h"
 #include "model/WebBlocks.h"
 #include "styles/StyleList.h"
+#include "viewer/HtmlDocument.h"
 #include "viewer/StyleHints.h"
 #include "viewer/ViewerCommand.h"
 
@@ -298,6 +299,24 @@ void TestPageGen::viewerTakesOnlyThePictureWidthRule() {
     QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG.small { max-width: 100% }</STYLE>"));
     QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG { max-width: 50% }</STYLE>"));
     QVERIFY(!AsksImagesWithinWidth("<STYLE>@media print { IMG { max-width: 100% } }</STYLE>"));
+    // The readable layout's column, and only a rule for BODY alone.
+    QCOMPARE(AsksReadingColumn("<HEAD>\r\n" + ReadableLayoutLines() + "\r\n</HEAD>"), 42.0);
+    QVERIFY(AsksImagesWithinWidth(ReadableLayoutLines()));
+    QCOMPARE(AsksReadingColumn("<P>BODY { max-width: 42em }</P>"), 0.0);
+    QCOMPARE(AsksReadingColumn("<STYLE>BODY.wide { max-width: 80em }</STYLE>"), 0.0);
+    QCOMPARE(AsksReadingColumn("<STYLE>BODY { max-width: 600px }</STYLE>"), 0.0);
+    // The viewer lays such a page out in that column, centred in a wide window.
+    const auto firstLetterX = [](const QString& html) {
+        THtmlDocument doc;
+        doc.parse(html, QString());
+        doc.layout(1000);
+        int x = -1, y = -1;
+        return doc.cursorToXY(0, x, y) ? x : -1;
+    };
+    const QString text = "<BODY>\r\n" + QString("Words to read. ").repeated(60) + "\r\n</BODY>";
+    const int plain = firstLetterX("<HTML><HEAD></HEAD>" + text + "</HTML>");
+    const int column = firstLetterX("<HTML><HEAD>" + ReadableLayoutLines() + "</HEAD>" + text + "</HTML>");
+    QVERIFY2(plain >= 0 && plain < 20 && column >= 140 && column <= 200, qPrintable(QString("%1 %2").arg(plain).arg(column)));
     // Unclosed rules and elements by the hundred thousand are read in one pass.
     QVERIFY(!AsksImagesWithinWidth("<STYLE>" + QString("IMG {").repeated(200000)));
     QVERIFY(!AsksImagesWithinWidth(QString("<STYLE>").repeated(200000)));
