@@ -13,6 +13,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,12 @@ public:
     QWidget* tabHTML = nullptr;
     THTMLViewer* ctlHTML = nullptr;  // the viewer on the "Web" tab
     QPlainTextEdit* memHTML = nullptr;
+    // The "Page" tab: the page options of a standards page.
+    QWidget* tabPageOptions = nullptr;
+    QComboBox* cmbPageLanguage = nullptr;  // item data: the language tag; "" for a page written before
+    QLineEdit* txtPageDescription = nullptr;
+    QLabel* lblDescriptionCount = nullptr;  // "12 / 160"
+    QCheckBox* chkReadableLayout = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* lblStyle = nullptr;
     QListWidget* lstStyles = nullptr;
@@ -122,6 +129,10 @@ private:
     void txtTitleChange();
     void chkLogoClick();
     void chkFitPhoneClick();
+    // Shows the page's options in the "Page" tab.
+    void ShowPageOptions();
+    // The user changed an option on the "Page" tab.
+    void PageOptionEdited();
     // Puts the viewer where it belongs: on its tab or over the main panel,
     // as wide as its place or at a phone's width.
     void PlaceViewer();

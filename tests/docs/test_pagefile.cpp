@@ -396,6 +396,30 @@ void TestPageFile::phoneChoiceAfterTheTrailer() {
         QCOMPARE(read.FitPhone, fits);
         QCOMPARE(read.Count(), 6);
     }
+    // A standards page: the flags, then its language and description in
+    // UTF-8, read back as written.
+    TPage standards;
+    FillEveryKind(standards);
+    standards.Language = "pl";
+    standards.Description = QString::fromUtf8("Chór śpiewa w czwartki.");
+    standards.ReadableLayout = true;
+    const QByteArray withLanguage = PageFileBytes(standards, "Sky");
+    const QByteArray description = standards.Description.toUtf8();
+    const QByteArray section = QByteArray("\x02", 1) + Int32(1) + "pl" + Int32(qint32(description.size()) - 1) + description;
+    QCOMPARE(withLanguage, off + "Page options" + Int32(qint32(section.size())) + section);
+    TPage again;
+    QCOMPARE(ReadBytes(withLanguage, again).Result, TPageReadResult::Ok);
+    QCOMPARE(again.Language, QString("pl"));
+    QCOMPARE(again.Description, standards.Description);
+    QVERIFY(again.ReadableLayout && !again.FitPhone);
+    QCOMPARE(PageFileBytes(again, "Sky"), withLanguage);
+    // A language that is no language tag would go into the page's HTML as
+    // it stands: it is not taken, and the page reads as one written before.
+    const QByteArray hostile = QByteArray("\x02", 1) + Int32(7) + "x\"><b>ab" + Int32(-1);
+    TPage foreign;
+    QCOMPARE(ReadBytes(off + "Page options" + Int32(hostile.size()) + hostile, foreign).Result, TPageReadResult::Ok);
+    QVERIFY(foreign.Language.isEmpty() && !foreign.Standards() && foreign.ReadableLayout);
+
     // Damage before the trailer is still damage.
     TPage cut;
     QCOMPARE(ReadBytes(on.left(off.size() - 3), cut).Result, TPageReadResult::Damaged);

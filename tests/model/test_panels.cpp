@@ -478,12 +478,16 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QCOMPARE(image.ImgWidth, QString("40"));
     QVERIFY(s.page().PageChanged);
 
-    // Choosing the picture in its place copies nothing and reads its size.
+    // Choosing the picture in its place copies nothing and reads its size;
+    // its words stay.
+    p.txtImgDesc->setText("A football");
     p.txtImgHeight->clear();
     dialogs->fileNames << target;
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgHeight->text(), QString("30"));
     QCOMPARE(QDir(graphics).entryList(QDir::Files).filter("myphoto").size(), 1);
+    QCOMPARE(image.AltText, QString("A football"));
+    QVERIFY(p.lblImgAltWarn->isHidden());
 
     // Another picture of the same name gets a name of its own; so does one
     // named like a shipped picture, which stays as it was.
@@ -492,6 +496,10 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     dialogs->fileNames << other.filePath("my photo.gif");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\myphoto-2.gif"));
+    // Another picture does not keep the old one's words: the text is
+    // empty and the warning asks for new ones.
+    QCOMPARE(image.AltText, QString());
+    QVERIFY(p.txtImgDesc->text().isEmpty() && !p.lblImgAltWarn->isHidden());
     QCOMPARE(p.txtImgHeight->text(), QString("20"));
     QCOMPARE(p.txtImgWidth->text(), QString("10"));
     QCOMPARE(LoadImage(target).size(), QSize(40, 30));
