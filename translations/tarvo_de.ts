@@ -1336,6 +1336,34 @@ Stattdessen als „index.html“ senden?</translation>
         <source>Show the preview at the width of a phone&apos;s screen.</source>
         <translation>Die Vorschau in der Breite eines Handybildschirms zeigen.</translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Sprache der Seite:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>One sentence about the page for search engines and link previews. Left empty, the first sentence of the page&apos;s first paragraph is used.</source>
+        <translation>Ein Satz über die Seite für Suchmaschinen und Linkvorschauen. Bleibt das Feld leer, wird der erste Satz des ersten Absatzes der Seite verwendet.</translation>
+    </message>
+    <message>
+        <source>Readable layout</source>
+        <translation>Gut lesbares Layout</translation>
+    </message>
+    <message>
+        <source>Set the text in a centred column of reading width, in the system&apos;s sans-serif font, with pictures no wider than the column.</source>
+        <translation>Setzt den Text in eine zentrierte Spalte in Lesebreite, in der serifenlosen Schrift des Systems, mit Bildern nicht breiter als die Spalte.</translation>
+    </message>
+    <message>
+        <source>(none, as written before)</source>
+        <translation>(keine, wie bisher geschrieben)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmJoy</name>

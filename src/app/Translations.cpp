@@ -63,6 +63,12 @@ QString ChooseTranslation(const QStringList& languages, const QString& folder) {
 
 QString TranslationsDir() { return JoinPath(ShippedDir(), QStringLiteral("translations")); }
 
+QString InterfaceLanguage() {
+    if (!g_own) return QStringLiteral("en");
+    const QString language = g_own->language().section(QLatin1Char('_'), 0, 0);
+    return language.isEmpty() ? QStringLiteral("en") : language;
+}
+
 QString InstallTranslations(QCoreApplication& app) {
     for (QTranslator** t : {&g_own, &g_qt}) {
         if (*t) app.removeTranslator(*t);

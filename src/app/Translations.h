@@ -24,6 +24,10 @@ QString ChooseTranslation(const QStringList& languages, const QString& folder);
 // again replaces what an earlier call loaded.
 QString InstallTranslations(QCoreApplication& app);
 
+// The language of the interface as a language tag: "de" while the German
+// translation is installed, "en" without a translation.
+QString InterfaceLanguage();
+
 // Where the interface's translations are: "translations" beside the
 // shipped data.
 QString TranslationsDir();

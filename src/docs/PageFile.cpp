@@ -1,5 +1,5 @@
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 
 #include "app/BinaryIO.h"
 #include "model/WebBlocks.h"
@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 QString SnapshotPath(const QString& documentPath) {
     return documentPath + QStringLiteral(".bmp");
@@ -108,11 +109,19 @@ bool PageFileBytesIn(const TPage& page, const QString& styleName, TStrCoding cod
     WriteInt32(buffer, 4);
     WriteInt32(buffer, kEndMarkerKind);
     WriteFixed(buffer, kPageFileTrailer);
-    const quint8 options = page.FitPhone ? kOptionFitPhone : 0;
-    if (options != 0) {
+    const quint8 flags = (page.FitPhone ? kOptionFitPhone : 0) | (page.ReadableLayout ? kOptionReadable : 0);
+    if (flags != 0 || page.Standards()) {
+        QByteArray options;
+        QBuffer out(&options);
+        out.open(QIODevice::WriteOnly);
+        WriteByte(out, flags);
+        if (page.Standards()) {
+            WriteStr(out, page.Language, TStrCoding::Utf8);
+            WriteStr(out, page.Description, TStrCoding::Utf8);
+        }
         WriteFixed(buffer, kPageOptionsTag);
-        WriteInt32(buffer, 1);
-        WriteByte(buffer, options);
+        WriteInt32(buffer, qint32(options.size()));
+        WriteFixed(buffer, options);
     }
     return fits;
 }
@@ -145,7 +154,9 @@ bool WritePageFile(const QString& path, const TPage& page, const QString& styleN
         target = path;
         written = WriteFileChecked(path, PageFileBytes(page, styleName));
     }
-    if (!written.ok && error) *error = written.Message(target);
+    if (!written.ok && error)
+        *error = written.diskFull ? QCoreApplication::translate("PageFile", "The disk is full: your page was not saved; the last saved version is kept.")
+                                  : written.Message(target);
     return written.ok;
 }
 
@@ -249,16 +260,33 @@ THeaderCheck CheckHeader(TBinReader& in) {
     return h;
 }
 
-// The flags of the options section where `in` stands (right after the
-// trailer); 0 when there is none or it is cut off.
-quint8 ReadOptions(TBinReader& in) {
+// The options section where `in` stands (right after the trailer) into
+// `page`; every option off when there is none or it is cut off. A language
+// or description cut off or unreadable leaves both empty.
+void ReadOptions(TBinReader& in, TPage& page) {
     QByteArray tag;
     qint32 count = 0;
-    quint8 flags = 0;
+    QByteArray options;
     if (in.Remaining() < kPageOptionsTag.size() + 4 + 1 || !in.ReadFixed(kPageOptionsTag.size(), tag) ||
-        tag != kPageOptionsTag || !in.ReadInt32(count) || count < 1 || count > in.Remaining() || !in.ReadByte(flags))
-        return 0;
-    return flags;
+        tag != kPageOptionsTag || !in.ReadInt32(count) || count < 1 || count > in.Remaining() ||
+        !in.ReadFixed(count, options))
+        return;
+    QBuffer buffer(&options);
+    buffer.open(QIODevice::ReadOnly);
+    TBinReader section(buffer, TStrCoding::Utf8);
+    quint8 flags = 0;
+    section.ReadByte(flags);
+    page.FitPhone = (flags & kOptionFitPhone) != 0;
+    page.ReadableLayout = (flags & kOptionReadable) != 0;
+    QString language, description;
+    // The language goes into the page's HTML tag as it stands: a text that
+    // is no language tag (letters, digits and hyphens) is not taken.
+    static const QRegularExpression tagPattern(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
+    if (section.Remaining() > 0 && section.ReadStr(language) && section.ReadStr(description) &&
+        tagPattern.match(language).hasMatch()) {
+        page.Language = language;
+        page.Description = description;
+    }
 }
 
 QString Printable(const QByteArray& bytes) {
@@ -347,6 +375,9 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     o.MinorVersion = h.minor;
     if (h.result != TPageReadResult::Ok) return finish(h.result, h.fault);
     page.FitPhone = false;
+    page.ReadableLayout = false;
+    page.Language.clear();
+    page.Description.clear();
 
     // Version 1.04 and later hold UTF-8; older ones Windows-1252.
     if (o.MinorVersion >= kUtf8MinorVersion) in.SetCoding(TStrCoding::Utf8);
@@ -384,7 +415,7 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
         o.LoadStatus = lsTruncated;
         return finish(TPageReadResult::Damaged, TPageReadFault::Truncated);
     }
-    page.FitPhone = (ReadOptions(in) & kOptionFitPhone) != 0;
+    ReadOptions(in, page);
     return finish(TPageReadResult::Ok, TPageReadFault::None);
 }
 

@@ -7,7 +7,9 @@
 // strings (a reader of 1.03 opens it with the wrong letters outside ASCII,
 // but opens it). After the trailer may stand the page options: the text
 // kPageOptionsTag, an int32 count N and N bytes, the first of which holds
-// flags (kOptionFitPhone). They are written only when an option is on, so
+// flags (kOptionFitPhone, kOptionReadable); on a page with a language the
+// flags are followed by the language and the description, each as a string
+// of UTF-8 (int32 length, bytes). They are written only when an option is on, so
 // a page with every option off is the very file earlier versions wrote;
 // readers of those versions stop at the trailer and open the page without
 // them. A missing, cut off or unknown options section reads as every
@@ -35,6 +37,7 @@ inline const QByteArray kPageFileTrailer = QByteArrayLiteral("End of Tarvo File 
 inline constexpr int kEndMarkerKind = -1;  // written after the marker value 4
 inline const QByteArray kPageOptionsTag = QByteArrayLiteral("Page options");
 inline constexpr quint8 kOptionFitPhone = 0x01;  // TPage::FitPhone
+inline constexpr quint8 kOptionReadable = 0x02;  // TPage::ReadableLayout
 inline constexpr int kSnapshotWidth = 196;
 inline constexpr int kSnapshotHeight = 229;
 
@@ -112,8 +115,9 @@ struct TPageReadOutcome {
 std::unique_ptr<TWebChunk> ReadChunk(TBinReader& in, TLoadStatus& status, qint32* kind = nullptr);
 
 // Reads a document into `page`, which the caller has cleared: sets
-// PageTitle when the file stores one, FitPhone as the options say (off
-// without them) and appends the blocks to WebChunks,
+// PageTitle when the file stores one, FitPhone, ReadableLayout, Language
+// and Description as the options say (off and empty without them) and
+// appends the blocks to WebChunks,
 // calling `chunkLoaded(index)` right after each is appended. Never reads
 // past the end of the file or allocates more than it holds.
 //

@@ -1,9 +1,10 @@
 #include "docs/PageSession.h"
 
 #include "app/AppPaths.h"
+#include "app/Translations.h"
 #include "app/Utils.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
 #include "html/PhoneFit.h"
@@ -44,6 +45,26 @@ void TPageSession::SetFitPhone(bool on) {
     if (html_.isEmpty()) return;
     html_ = on ? WithPhoneFit(html_) : WithoutPhoneFit(html_);
     Run(HTMLChanged);
+}
+
+void TPageSession::SetPageOptions(const QString& language, const QString& description, bool readable) {
+    if (Page.Language == language && Page.Description == description && Page.ReadableLayout == readable) return;
+    // A page written before gets a language with its first option: from
+    // then on it is a standards page.
+    Page.Language = language.isEmpty() ? InterfaceLanguage() : language;
+    Page.Description = description;
+    Page.ReadableLayout = readable;
+    // Text edited by hand is the user's: the options take effect when the
+    // page is made from its blocks again.
+    if (html_.isEmpty() || HandEdited) return;
+    html_ = AddBodyDef(BuildPageHTML(Page, logo_), ChosenStyle());
+    Run(HTMLChanged);
+}
+
+void TPageSession::StartNewPageOptions() {
+    Page.Language = InterfaceLanguage();
+    Page.ReadableLayout = true;
+    Run(PageOptionsChanged);
 }
 
 void TPageSession::DropHTML() {
@@ -219,6 +240,8 @@ void TPageSession::ClearForOpen() {
     DropHTML();
     SetLogo(true);
     SetFitPhone(true);
+    Page.Description.clear();
+    StartNewPageOptions();
     if (ClearBlocks) ClearBlocks();
     else Page.ClearChunks();
     Page.PageChanged = false;
@@ -250,6 +273,7 @@ void TPageSession::ReadInto(const QString& path) {
         if (ChunkLoaded) ChunkLoaded(index);
     });
     Run(FitPhoneChanged);
+    Run(PageOptionsChanged);
     ChooseStyle(outcome.HasStyleName ? outcome.StyleName : kNoStyleName);
 }
 
@@ -273,6 +297,7 @@ TSessionOutcome TPageSession::LoadTemplate(const QString& path) {
     ClearForOpen();
     ReadInto(path);
     SetFitPhone(true);
+    if (!Page.Standards()) StartNewPageOptions();
     return TSessionOutcome::Ok();
 }
 

@@ -70,8 +70,12 @@ public:
 
 class TPageSession {
 public:
-    // A fresh session's page is a new page: it fits phone screens.
-    TPageSession() { Page.FitPhone = true; }
+    // A fresh session's page is a new page: it fits phone screens and has
+    // the page options of a new page.
+    TPageSession() {
+        Page.FitPhone = true;
+        StartNewPageOptions();
+    }
 
     TPage Page;  // blocks, PageTitle, DocFileName, PageChanged, FitPhone
     QString StyleName = kNoStyleName;  // the style list's text of the chosen style
@@ -86,6 +90,7 @@ public:
     std::function<void()> StyleChanged;        // the session chose StyleName itself
     std::function<void()> LogoChanged;         // the session set Logo itself
     std::function<void()> FitPhoneChanged;     // Page.FitPhone set by the session or the reader
+    std::function<void()> PageOptionsChanged;  // Language, Description or ReadableLayout set by the session or the reader
     std::function<void()> HTMLChanged;         // the session rewrote HTML itself
     std::function<void()> DocumentWritten;     // after every successful document write
     std::function<void()> SavedAs;             // after Save As wrote the page's files
@@ -100,6 +105,13 @@ public:
     // the held HTML or takes them out (WithPhoneFit, WithoutPhoneFit). The
     // caller marks the page changed when the user asked for it.
     void SetFitPhone(bool on);
+    // The page options the user chose: language (empty: the interface's),
+    // description and readable layout. A page that had no language has one
+    // from now on. The held HTML is made again from the blocks unless it was
+    // edited by hand. The caller marks the page changed.
+    void SetPageOptions(const QString& language, const QString& description, bool readable);
+    // A new page's options: the interface's language, the readable layout.
+    void StartNewPageOptions();
     // The page's HTML as the View stage holds it; empty in the Choose and
     // Build stages, where the blocks are the page.
     const QString& HTML() const { return html_; }
@@ -137,8 +149,10 @@ public:
     // The question before discarding changes: Done when the page was saved
     // or may be discarded (asks nothing when unchanged).
     TSessionOutcome SavedOrDiscarded();
-    // A new page fits phone screens; a document keeps the choice it was
-    // saved with, and a page started from a template fits them.
+    // A new page fits phone screens and has a new page's options; a
+    // document keeps the choices it was saved with, and a page started from
+    // a template fits phone screens and has a new page's options unless the
+    // template has its own.
     TSessionOutcome New();
     // Opens a document (isDocument) or a template after the question.
     TSessionOutcome Open(const QString& path, bool isDocument);
@@ -158,6 +172,20 @@ public:
     TSessionOutcome OpenDocument(const QString& path);
     TSessionOutcome LoadTemplate(const QString& path);
 
+    // The document file's size and time as this session last read or wrote
+    // it; a later save asks when the file on the disk no longer matches.
+    struct TDiskStamp {
+        qint64 size = -1;
+        qint64 time = -1;
+    };
+    TDiskStamp DiskStamp() const { return {diskSize_, diskTime_}; }
+    void SetDiskStamp(TDiskStamp stamp) {
+        diskSize_ = stamp.size;
+        diskTime_ = stamp.time;
+    }
+    // Takes the stamp from the file as it is on the disk now.
+    void StampDisk();
+
 private:
     void ClearForOpen();
     void SetName(const QString& path);
@@ -167,8 +195,6 @@ private:
     TSessionOutcome CheckReadable(const QString& path) const;
     // Reads `path` (checked readable) into the cleared page.
     void ReadInto(const QString& path);
-    // Remembers the document file's size and time as read or written here.
-    void StampDisk();
     bool DiskChanged() const;
     QString AskPath(const QString& caption, const QString& folder, const QString& name, bool isTemplate) const;
 

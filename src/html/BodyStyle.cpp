@@ -2,6 +2,7 @@
 
 #include "app/Utils.h"
 #include "html/PageGenerator.h"
+#include "html/PageHead.h"
 #include "styles/StyleList.h"
 
 QString ReplaceBetween(const QString& text, const QString& startMark, const QString& endMark,
@@ -50,13 +51,47 @@ QString BodyTagFor(const TStyleChunk* style) {
     return ReplaceAll(BuildBodyWithStyle(*style), CRLF, QString());
 }
 
+namespace {
+
+// The text of the first TITLE element; empty without one.
+QString TitleOf(const QString& text) {
+    const qsizetype start = text.indexOf(QStringLiteral("<TITLE>"), 0, Qt::CaseSensitive);
+    if (start < 0) return QString();
+    const qsizetype end = text.indexOf(QStringLiteral("</TITLE>"), start, Qt::CaseSensitive);
+    return end < 0 ? QString() : text.mid(start + 7, end - start - 7);
+}
+
+// The first generated line that starts with `start` (up to its ">")
+// replaced by `line`; a text without one comes back as it is.
+QString ReplaceLine(const QString& text, const QString& start, const QString& line) {
+    const qsizetype at = text.indexOf(start, 0, Qt::CaseSensitive);
+    if (at < 0) return text;
+    const qsizetype end = text.indexOf(QLatin1Char('>'), at);
+    if (end < 0) return text;
+    return text.left(at) + line + text.mid(end + 1);
+}
+
+QColor ColorOf(quint32 colorRef) {
+    return QColor(int(colorRef & 0xFF), int((colorRef >> 8) & 0xFF), int((colorRef >> 16) & 0xFF));
+}
+
+}  // namespace
+
 QString AddBodyDef(const QString& text, const TStyleChunk* style) {
-    return ReplaceEnclosed(text, QStringLiteral("<BODY"), QStringLiteral(">"), BodyTagFor(style));
+    const QString body = ReplaceEnclosed(text, QStringLiteral("<BODY"), QStringLiteral(">"), BodyTagFor(style));
+    // A standards page's icon is drawn in the style's colours: its text
+    // colour behind the background colour's letter.
+    const QColor back = style ? ColorOf(style->TextColor) : kDefaultIconBackground;
+    const QColor letter = style ? ColorOf(style->BackColor) : kDefaultIconText;
+    return ReplaceLine(body, kIconLinkStart, IconLink(TitleOf(body), back, letter));
 }
 
 QString ReplaceTitle(const QString& text, const QString& title) {
-    return ReplaceEnclosed(text, QStringLiteral("<TITLE>"), QStringLiteral("</TITLE>"),
-                           QStringLiteral("<TITLE>") + title + QStringLiteral("</TITLE>"));
+    const QString titled = ReplaceEnclosed(text, QStringLiteral("<TITLE>"), QStringLiteral("</TITLE>"),
+                                           QStringLiteral("<TITLE>") + title + QStringLiteral("</TITLE>"));
+    // The social card names the page as the title does.
+    const QString card = QStringLiteral("<META PROPERTY=\"og:title\" CONTENT=\"");
+    return ReplaceLine(titled, card, card + AttributeText(PlainTextOf(title)) + QStringLiteral("\">"));
 }
 
 QString InsertLogo(const QString& text) {
@@ -73,8 +108,10 @@ QString InsertLogo(const QString& text) {
 
 QString RemoveLogo(const QString& text) {
     // Only the whole line as generated; any hand edit of it keeps it.
-    const QString line = LogoLine();
-    const qsizetype at = text.indexOf(line, 0, Qt::CaseSensitive);
-    if (at < 0) return text;
-    return text.left(at) + text.mid(at + line.size());
+    // The line as versions before wrote it counts as generated too.
+    for (const QString& line : {LogoLine(), kOldLogoLine}) {
+        const qsizetype at = text.indexOf(line, 0, Qt::CaseSensitive);
+        if (at >= 0) return text.left(at) + text.mid(at + line.size());
+    }
+    return text;
 }

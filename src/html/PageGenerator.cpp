@@ -1,15 +1,25 @@
 #include "html/PageGenerator.h"
 
+#include "app/AppPaths.h"
 #include "app/Utils.h"
 #include "html/PageEncoding.h"
+#include "html/PageHead.h"
 #include "html/PhoneFit.h"
+#include "model/PictureImport.h"
 #include "model/WebBlocks.h"
 
-const QString kLogoText = QStringLiteral("<BR><BR><A HREF=\"") + kMakerSiteURL +
-                          QStringLiteral("\"><IMG SRC=\"graphics/button.gif\"></A>");
+QString ProjectSiteURL() { return QStringLiteral(TARVO_PROJECT_URL); }
+
+QString LogoText() {
+    const QString picture = QStringLiteral(
+        "<IMG SRC=\"graphics/button.gif\" WIDTH=88 HEIGHT=31 ALT=\"Made with Tarvo\">");
+    const QString site = ProjectSiteURL();
+    if (site.isEmpty()) return QStringLiteral("<BR><BR>") + picture;
+    return QStringLiteral("<BR><BR><A HREF=\"") + site + QStringLiteral("\">") + picture + QStringLiteral("</A>");
+}
 
 QString LogoLine() {
-    return QStringLiteral("<CENTER>") + kLogoText + QStringLiteral("</CENTER>");
+    return QStringLiteral("<CENTER>") + LogoText() + QStringLiteral("</CENTER>");
 }
 
 QString AlignName(int code) {
@@ -67,18 +77,55 @@ QString EmailHTML(const TBlockEmail& b) {
     return s;
 }
 
-QString ImageHTML(const TBlockImage& b) {
+// What the generator knows of a standards page while it writes a picture.
+struct TStandardsImage {
+    QString folder;     // where the page's pictures are found
+    bool lazy = false;  // below the first screen: loaded when scrolled near
+};
+
+// The stated size as written: both when given; the one missing worked out
+// from the picture's own proportions; both from the picture when neither
+// is given or a given one is no number.
+void CompleteSize(const TBlockImage& b, const QString& folder, QString& width, QString& height) {
+    width = b.ImgWidth.trimmed();
+    height = b.ImgHeight.trimmed();
+    bool wOk = false, hOk = false;
+    const int w = width.toInt(&wOk), h = height.toInt(&hOk);
+    if (wOk && hOk && w > 0 && h > 0) return;
+    const QString path = PicturePathInFolder(folder, b.FileName);
+    const TPictureFacts facts = path.isEmpty() ? TPictureFacts() : ReadPictureFacts(path);
+    if (!facts.readable || facts.size.isEmpty()) return;
+    const QSize natural = facts.size;
+    if (wOk && w > 0) height = QString::number(qMax(1, int(qRound64(double(w) * natural.height() / natural.width()))));
+    else if (hOk && h > 0) width = QString::number(qMax(1, int(qRound64(double(h) * natural.width() / natural.height()))));
+    else {
+        width = QString::number(natural.width());
+        height = QString::number(natural.height());
+    }
+}
+
+QString ImageHTML(const TBlockImage& b, const TStandardsImage* standards = nullptr) {
     // "http://" alone is the default of a new block and means no link.
     const bool linked = !b.ImgLink.isEmpty() && b.ImgLink != QLatin1String("http://");
     QString s;
     if (b.Align == alCenter) s += QStringLiteral("<CENTER>") + CRLF;
     if (linked) s += QStringLiteral("<A HREF=\"") + b.ImgLink + QStringLiteral("\">") + CRLF;
     s += QStringLiteral("<IMG SRC=\"") + ReferenceForFile(b.FileName) + QStringLiteral("\"");
-    if (!b.ImgHeight.isEmpty()) s += QStringLiteral(" HEIGHT=") + b.ImgHeight;
-    if (!b.ImgWidth.isEmpty()) s += QStringLiteral(" WIDTH=") + b.ImgWidth;
+    QString width = b.ImgWidth, height = b.ImgHeight;
+    if (standards) CompleteSize(b, standards->folder, width, height);
+    if (!height.isEmpty()) s += QStringLiteral(" HEIGHT=") + height;
+    if (!width.isEmpty()) s += QStringLiteral(" WIDTH=") + width;
     // Centring is the CENTER element around the image, never an attribute.
     if (b.Align == alLeft || b.Align == alRight) s += QStringLiteral(" ALIGN=") + AlignName(b.Align);
-    if (!b.AltText.isEmpty()) s += QStringLiteral(" ALT=\"") + b.AltText + QStringLiteral("\"");
+    if (standards) {
+        // Every picture has its words on a standards page; none given yet
+        // (the panel still says it is needed) is an empty text, so a
+        // reader skips the picture instead of reading its file name.
+        s += QStringLiteral(" ALT=\"") + AttributeText(PlainTextOf(b.AltText)) + QStringLiteral("\"");
+        if (standards->lazy) s += QStringLiteral(" LOADING=\"lazy\"");
+    } else if (!b.AltText.isEmpty()) {
+        s += QStringLiteral(" ALT=\"") + b.AltText + QStringLiteral("\"");
+    }
     s += QStringLiteral(">") + CRLF;
     if (linked) s += QStringLiteral("</A>") + CRLF;
     if (b.Align == alCenter) s += QStringLiteral("</CENTER>") + CRLF;
@@ -130,7 +177,59 @@ void BuildBlockHTML(TWebChunk& chunk) {
     }
 }
 
-QString BuildPageHTML(TPage& page, bool withLogo) {
+namespace {
+
+// About how far down a phone's screen a block reaches, in pixels: enough
+// to tell the pictures of the first screen from those below it.
+int EstimatedHeight(const TWebChunk& chunk) {
+    switch (chunk.Kind) {
+        case bkHeading: return 48;
+        case bkPara: return chunk.Para ? 24 * int(1 + chunk.Para->Paragraph.size() / 40) + 16 : 0;
+        case bkImage: {
+            const int h = chunk.Image ? chunk.Image->ImgHeight.toInt() : 0;
+            const int w = chunk.Image ? chunk.Image->ImgWidth.toInt() : 0;
+            // A picture wider than a phone is drawn smaller.
+            return w > 360 && h > 0 ? h * 360 / w : (h > 0 ? h : 200);
+        }
+        default: return 32;
+    }
+}
+
+// The pictures that start below this many pixels load lazily.
+constexpr int kFirstScreen = 900;
+
+QString StandardsPageHTML(TPage& page, bool withLogo, const QString& pictureFolder) {
+    const QString folder = pictureFolder.isEmpty() ? HTMLDir() : pictureFolder;
+    QString s;
+    s += QStringLiteral("<!DOCTYPE html>") + CRLF;
+    s += QStringLiteral("<HTML LANG=\"") + page.Language + QStringLiteral("\">") + CRLF;
+    s += QStringLiteral("<HEAD>") + CRLF;
+    s += StandardsHeadLines(page, kDefaultIconBackground, kDefaultIconText);
+    if (page.FitPhone) s += PhoneFitLines() + CRLF;
+    s += QStringLiteral("</HEAD>") + CRLF;
+    s += QStringLiteral("<BODY>") + CRLF;
+    int top = 0;
+    for (auto& chunk : page.WebChunks) {
+        if (!chunk) continue;
+        if (chunk->Kind == bkImage && chunk->Image) {
+            const TStandardsImage standards{folder, top > kFirstScreen};
+            chunk->HTML = ImageHTML(*chunk->Image, &standards);
+        } else {
+            BuildBlockHTML(*chunk);
+        }
+        top += EstimatedHeight(*chunk);
+        s += chunk->HTML + CRLF;
+    }
+    if (withLogo) s += LogoLine() + CRLF;
+    s += QStringLiteral("</BODY>") + CRLF;
+    s += QStringLiteral("</HTML>") + CRLF;
+    return s;
+}
+
+}  // namespace
+
+QString BuildPageHTML(TPage& page, bool withLogo, const QString& pictureFolder) {
+    if (page.Standards()) return StandardsPageHTML(page, withLogo, pictureFolder);
     QString s;
     s += QStringLiteral("<HTML>") + CRLF;
     s += QStringLiteral("<HEAD>") + CRLF;

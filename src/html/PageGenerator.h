@@ -8,14 +8,19 @@
 class TPage;
 struct TWebChunk;
 
-// The address of the maker's web site that the logo links to.
-inline const QString kMakerSiteURL = QStringLiteral("http://www.tarvo.example/");
-// The logo text: the anchor to the maker's site around the button picture.
-// The generator writes it, and the logo box of the View stage inserts and
-// removes exactly this text, so both must use this one constant.
-extern const QString kLogoText;
-// The whole logo line without its line break: "<CENTER>" + kLogoText + "</CENTER>".
+// The project's web address the logo links to, as the build was configured
+// (TARVO_PROJECT_URL); empty, the default, for no link.
+QString ProjectSiteURL();
+// The logo text: the button picture with its words, inside a link to the
+// project's site when the build names one. The generator writes it, and the
+// logo box of the View stage inserts and removes exactly this text.
+QString LogoText();
+// The whole logo line without its line break: "<CENTER>" + LogoText() + "</CENTER>".
 QString LogoLine();
+// The logo line as versions before wrote it, a link to an address that does
+// not answer around a picture without words: RemoveLogo takes it out too.
+inline const QString kOldLogoLine = QStringLiteral(
+    "<CENTER><BR><BR><A HREF=\"http://www.tarvo.example/\"><IMG SRC=\"graphics/button.gif\"></A></CENTER>");
 
 // "Left", "Center" or "Right" for the codes 1, 2 and 3; "" for any other.
 QString AlignName(int code);
@@ -32,4 +37,12 @@ void BuildBlockHTML(TWebChunk& chunk);
 // that it is UTF-8 (DeclareUtf8). A picture's file name is written as
 // ReferenceForFile gives it. Rewrites the HTML field of every chunk and
 // nothing else.
-QString BuildPageHTML(TPage& page, bool withLogo);
+//
+// A page with a language (TPage::Standards) is written in standards mode:
+// "<!DOCTYPE html>" first, its language on the HTML tag, the head of
+// StandardsHeadLines (html/PageHead.h; the icon in the default colours
+// until AddBodyDef gives it the style's), and every picture with its ALT
+// text (empty when not given), its WIDTH and HEIGHT (read from the
+// picture's file in `pictureFolder` when the block leaves them out) and,
+// below the first screen, lazy loading.
+QString BuildPageHTML(TPage& page, bool withLogo, const QString& pictureFolder = QString());

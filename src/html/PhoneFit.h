@@ -8,8 +8,8 @@
 // sheets (the program's own viewer among them) skip them as text.
 //
 // On a desktop browser the page looks as without them: a picture keeps its
-// stated size unless the window is narrower than the picture, and a stated
-// HEIGHT gives way to the picture's own proportions only below 800 pixels.
+// stated size unless the window is narrower than the picture, and then
+// keeps its proportions.
 
 #include <QString>
 
@@ -19,11 +19,14 @@ inline const QString kViewportMetaLine =
 // The lines the generator puts right before "</HEAD>", joined by CR LF,
 // without a line break after the last.
 QString PhoneFitLines();
+// The lines as earlier versions wrote them, which kept a stated HEIGHT on
+// windows wider than 800 pixels and so squashed a scaled picture there.
+QString OldPhoneFitLines();
 
 // The page with PhoneFitLines() and a CR LF put before its "</HEAD>" (the
 // generator's mark, letter case as written), unless it holds them already
-// or has no such mark.
+// or has no such mark; OldPhoneFitLines in it are replaced by them.
 QString WithPhoneFit(const QString& html);
-// The page without those lines and their line break, when it holds them
-// exactly as written; otherwise as it is.
+// The page without those lines (or the old ones) and their line break,
+// when it holds them exactly as written; otherwise as it is.
 QString WithoutPhoneFit(const QString& html);

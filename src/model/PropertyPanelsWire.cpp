@@ -118,7 +118,12 @@ void TPropertyPanels::spdImgFileClick() {
     // The name and the size are one change of the block.
     emit editGroupEnded();
     editSource_ = spdImgFile;
-    txtImgFileName->setText(QStringLiteral("graphics\\") + picture->name);
+    const QString file = QStringLiteral("graphics\\") + picture->name;
+    // Another picture needs words of its own: the old text described the
+    // old picture, so it is emptied and the warning asks for new words.
+    if (file.compare(txtImgFileName->text().replace(QLatin1Char('/'), QLatin1Char('\\')), Qt::CaseInsensitive) != 0)
+        txtImgDesc->clear();
+    txtImgFileName->setText(file);
     if (size.isValid() && !size.isEmpty()) {
         txtImgHeight->setText(QString::number(size.height()));
         txtImgWidth->setText(QString::number(size.width()));

@@ -123,6 +123,19 @@ public:
     // own width (see html/PhoneFit.h). Stored with the document; a document
     // that does not store it, and a page made in code, has it off.
     bool FitPhone = false;
+    // The page's language as a language tag ("pl"). A page made since pages
+    // carry it has one; a page written before has none and is written as it
+    // always was, until the user gives it one (or another page option
+    // below). With a language the page is written in standards mode, with
+    // its description, a word for every picture, an icon and a social card.
+    QString Language;
+    // One sentence for search engines and link previews; empty means the
+    // first sentence of the page's first paragraph.
+    QString Description;
+    // "Readable layout": the text stands in a centred column of reading
+    // width (see html/ReadableLayout.h).
+    bool ReadableLayout = false;
+    bool Standards() const { return !Language.isEmpty(); }
 
     // True while the program itself opens, loads or clears a page: every
     // field-change handler does nothing meanwhile.
@@ -141,6 +154,6 @@ public:
     void MoveChunk(int from, int to);
     void DeleteChunk(int index);
     // Disposes every chunk and resets the title; keeps the document name,
-    // the changed flag, the logo option and FitPhone.
+    // the changed flag, the logo option and the page options.
     void ClearChunks();
 };

@@ -8,17 +8,19 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "app/WhatsThis.h"
 #include "docs/PageSession.h"
 #include "html/BodyStyle.h"
 #include "html/HtmlWarn.h"
 #include "html/PageEncoding.h"
 #include "html/PageGenerator.h"
+#include "html/PageHead.h"
 #include "viewer/HtmlViewer.h"
 #include "viewer/ViewerCommand.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +35,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <utility>
 #include <QTabWidget>
 
 namespace {
@@ -114,6 +118,11 @@ TViewStage::TViewStage(TStageHost& window, TPageSession& session)
         chkFitPhone->setChecked(session_.Page.FitPhone);
     };
     session_.FitPhoneChanged();
+    session_.PageOptionsChanged = [this] { ShowPageOptions(); };
+    ShowPageOptions();
+    connect(cmbPageLanguage, &QComboBox::activated, this, &TViewStage::PageOptionEdited);
+    connect(txtPageDescription, &QLineEdit::textEdited, this, &TViewStage::PageOptionEdited);
+    connect(chkReadableLayout, &QCheckBox::clicked, this, &TViewStage::PageOptionEdited);
     session_.HTMLChanged = [this] {
         TFlagGuard g(htmlUpdating_);
         ShowInEditor(memHTML, session_.HTML());
@@ -175,8 +184,38 @@ void TViewStage::CreateControls() {
     tabHTML->setObjectName(QStringLiteral("tabHTML"));
     pagePreview->addTab(tabWebView, tr("Web"));
     pagePreview->addTab(tabHTML, QStringLiteral("HTML"));
+    tabPageOptions = new QWidget;
+    tabPageOptions->setObjectName(QStringLiteral("tabPageOptions"));
+    pagePreview->addTab(tabPageOptions, tr("Page"));
+    auto* lblLanguage = new QLabel(tr("Language of the page:"), tabPageOptions);
+    lblLanguage->setObjectName(QStringLiteral("lblPageLanguage"));
+    lblLanguage->setGeometry(8, 10, 170, 22);
+    cmbPageLanguage = new QComboBox(tabPageOptions);
+    cmbPageLanguage->setObjectName(QStringLiteral("cmbPageLanguage"));
+    cmbPageLanguage->setGeometry(180, 10, 200, 22);
+    for (const TPageLanguage& l : PageLanguages())
+        cmbPageLanguage->addItem(QString::fromUtf8(l.name), QString::fromLatin1(l.tag));
+    lblLanguage->setBuddy(cmbPageLanguage);
+    auto* lblDescription = new QLabel(tr("Description:"), tabPageOptions);
+    lblDescription->setObjectName(QStringLiteral("lblPageDescription"));
+    lblDescription->setGeometry(8, 44, 170, 22);
+    txtPageDescription = new QLineEdit(tabPageOptions);
+    txtPageDescription->setObjectName(QStringLiteral("txtPageDescription"));
+    txtPageDescription->setGeometry(180, 44, 340, 22);
+    txtPageDescription->setMaxLength(kDescriptionMaxLength);
+    txtPageDescription->setToolTip(tr("One sentence about the page for search engines and link previews. "
+                                      "Left empty, the first sentence of the page's first paragraph is used."));
+    lblDescription->setBuddy(txtPageDescription);
+    lblDescriptionCount = new QLabel(tabPageOptions);
+    lblDescriptionCount->setObjectName(QStringLiteral("lblDescriptionCount"));
+    lblDescriptionCount->setGeometry(526, 44, 76, 22);
+    chkReadableLayout = new QCheckBox(tr("Readable layout"), tabPageOptions);
+    chkReadableLayout->setObjectName(QStringLiteral("chkReadableLayout"));
+    chkReadableLayout->setGeometry(180, 78, 300, 22);
+    chkReadableLayout->setToolTip(tr("Set the text in a centred column of reading width, in the system's "
+                                     "sans-serif font, with pictures no wider than the column."));
 
-    ctlHTML = new THTMLViewer(tabWebView);
+    ctlHTML = new THTMLViewer(*this, tabWebView);
     ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
     ctlHTML->setGeometry(0, 0, 609, 181);
     ctlHTML->setCursor(Qt::IBeamCursor);
@@ -469,6 +508,39 @@ void TViewStage::chkFitPhoneClick() {
     if (w_.CurrentStage() == TStageHost::stView && !HTMLText().isEmpty()) ShowRover();
 }
 
+void TViewStage::ShowPageOptions() {
+    const QSignalBlocker a(cmbPageLanguage), b(txtPageDescription), c(chkReadableLayout);
+    const TPage& page = session_.Page;
+    // A page written before has no language: the list says so until one
+    // is chosen.
+    const int old = cmbPageLanguage->findData(QString());
+    if (page.Language.isEmpty() && old < 0) cmbPageLanguage->insertItem(0, tr("(none, as written before)"), QString());
+    if (!page.Language.isEmpty() && old >= 0) cmbPageLanguage->removeItem(old);
+    int index = cmbPageLanguage->findData(page.Language);
+    if (index < 0) {
+        // A language outside the list, from a page made elsewhere: shown by its tag.
+        cmbPageLanguage->addItem(page.Language, page.Language);
+        index = cmbPageLanguage->count() - 1;
+    }
+    cmbPageLanguage->setCurrentIndex(index);
+    if (txtPageDescription->text() != page.Description) txtPageDescription->setText(page.Description);
+    txtPageDescription->setPlaceholderText(page.Description.isEmpty() ? PageDescription(page) : QString());
+    lblDescriptionCount->setText(QStringLiteral("%1 / %2").arg(page.Description.size()).arg(kDescriptionMaxLength));
+    chkReadableLayout->setChecked(page.ReadableLayout);
+}
+
+void TViewStage::PageOptionEdited() {
+    if (session_.Page.FillingPanel) return;
+    const QString language = cmbPageLanguage->currentData().toString();
+    // The first option changed on a page written before turns on the
+    // readable layout with it, as a new page has it.
+    const bool readable = session_.Page.Standards() || sender() == chkReadableLayout ? chkReadableLayout->isChecked() : true;
+    session_.SetPageOptions(language, txtPageDescription->text(), readable);
+    session_.Page.PageChanged = true;
+    ShowPageOptions();
+    if (w_.CurrentStage() == TStageHost::stView && !HTMLText().isEmpty()) ShowRover();
+}
+
 void TViewStage::LoadStyles() { LoadStyleList(StylesDataPath(), StyleList); }
 
 void TViewStage::ShowStyles() {
@@ -523,7 +595,28 @@ void TViewStage::btnEditStyleClick() {
 
 bool TViewStage::WithLogo() const { return chkLogo && chkLogo->isChecked(); }
 
-void TViewStage::OnPreviewMouseUp(std::function<void(Qt::MouseButton)> listener) {
-    ctlHTML->RightMouseUp.push_back(
-        [listener = std::move(listener)](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) { listener(button); });
+// ---- what the preview's viewer asks ------------------------------------------
+// Links, pictures and forms of the previewed page behave as the viewer
+// handles them by itself; the preview keeps no history.
+
+void TViewStage::HotSpotCovered(const QString&) {}
+bool TViewStage::HotSpotClicked(const QString&) { return false; }
+bool TViewStage::PictureWanted(const QString&, QImage&, QColor&) { return false; }
+void TViewStage::FormSubmitted(const QString&, const QString&, const QStringList&) {}
+void TViewStage::HistoryChanged() {}
+void TViewStage::ProcessingChanged(bool) {}
+
+void TViewStage::MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+    emit previewMouseReleased(button);
+}
+
+void TViewStage::LayoutFailed(const QString& message) {
+    // Told after the layout (which may run inside a resize) is done, and
+    // once for a refresh, which loads the viewer twice.
+    if (std::exchange(layoutFailureTold_, true))
+        return;
+    QTimer::singleShot(0, this, [this, message] {
+        layoutFailureTold_ = false;
+        Dialogs().Tell(&w_, QCoreApplication::translate("THTMLViewer", "Error"), message, TMsgIcon::Critical);
+    });
 }

@@ -5,6 +5,7 @@
 // between the stages; this class keeps the rules for hand edits.
 
 #include "styles/StyleList.h"
+#include "viewer/ViewerHost.h"
 
 #include <QImage>
 #include <QObject>
@@ -12,6 +13,7 @@
 #include <functional>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -24,7 +26,8 @@ class THTMLViewer;
 class TPageSession;
 class TStageHost;
 
-class TViewStage : public QObject {
+// The preview is the host of its viewer (the private base).
+class TViewStage : public QObject, private THtmlViewerHost {
     Q_OBJECT
 public:
     TViewStage(TStageHost& window, TPageSession& session);
@@ -39,6 +42,12 @@ public:
     QWidget* tabHTML = nullptr;
     THTMLViewer* ctlHTML = nullptr;  // the viewer on the "Web" tab
     QPlainTextEdit* memHTML = nullptr;
+    // The "Page" tab: the page options of a standards page.
+    QWidget* tabPageOptions = nullptr;
+    QComboBox* cmbPageLanguage = nullptr;  // item data: the language tag; "" for a page written before
+    QLineEdit* txtPageDescription = nullptr;
+    QLabel* lblDescriptionCount = nullptr;  // "12 / 160"
+    QCheckBox* chkReadableLayout = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* lblStyle = nullptr;
     QListWidget* lstStyles = nullptr;
@@ -59,8 +68,6 @@ public:
 
     // Whether the page is written with the Tarvo logo ("Insert Tarvo Logo").
     bool WithLogo() const;
-    // Adds a listener to every mouse button released over the preview.
-    void OnPreviewMouseUp(std::function<void(Qt::MouseButton)> listener);
 
     // The editor's text with CR LF line breaks.
     QString HTMLText() const;
@@ -109,6 +116,10 @@ public:
     // Runs the style wizard; installed when the wizard exists.
     std::function<void()> RunStyleWizard;
 
+signals:
+    // A mouse button was released over the preview.
+    void previewMouseReleased(Qt::MouseButton button);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -118,6 +129,10 @@ private:
     void txtTitleChange();
     void chkLogoClick();
     void chkFitPhoneClick();
+    // Shows the page's options in the "Page" tab.
+    void ShowPageOptions();
+    // The user changed an option on the "Page" tab.
+    void PageOptionEdited();
     // Puts the viewer where it belongs: on its tab or over the main panel,
     // as wide as its place or at a phone's width.
     void PlaceViewer();
@@ -131,11 +146,22 @@ private:
     void LoadViewer(const QString& file, const QString& text);
     void EnterSend(int from);
 
+    // What the preview's viewer asks.
+    void HotSpotCovered(const QString& url) override;
+    bool HotSpotClicked(const QString& url) override;
+    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
+    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
+    void HistoryChanged() override;
+    void ProcessingChanged(bool on) override;
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void LayoutFailed(const QString& message) override;
+
     TStageHost& w_;
     TPageSession& session_;
     QWidget* phoneBackdrop_ = nullptr;
     bool settingTitle_ = false;  // the program writes txtTitle itself
     bool htmlUpdating_ = false;  // the program writes the HTML editor itself
+    bool layoutFailureTold_ = false;  // a dropped section is being told
 };
 
 // Creates the View stage on the main window and plugs it into the stage

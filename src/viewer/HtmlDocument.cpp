@@ -32,6 +32,7 @@ THtmlDocument::~THtmlDocument() = default;
 QString THtmlDocument::parse(const QString& html, const QString& baseFolder) {
     list_.Clear();
     list_.FitImagesToWidth = AsksImagesWithinWidth(html);
+    columnEms_ = AsksReadingColumn(html);
     folder_ = baseFolder;
     THtmlParser parser(list_);
     const QString error = parser.Parse(html);
@@ -63,27 +64,36 @@ void THtmlDocument::layout(int width) {
     width_ = width;
     int curs = 0;
     maxWidth_ = 0;
+    // A page that asks for a reading column is laid out that wide (an em
+    // being the default font's size: points of 1/72 inch at 96 pixels per
+    // inch) and centred in the width.
+    int column = width;
+    if (columnEms_ > 0) column = std::min(width, std::max(1, int(columnEms_ * list_.FontSize * 4 / 3)));
+    columnOffset_ = (width - column) / 2;
     list_.FormList.SetHeightWidth(*measurer_);
-    height_ = list_.DoLogic(*measurer_, 0, width, curs, maxWidth_);
+    height_ = list_.DoLogic(*measurer_, 0, column, curs, maxWidth_);
+    if (columnOffset_ > 0) maxWidth_ += columnOffset_;
     list_.LineScratch.reset();
 }
 
 void THtmlDocument::draw(QPainter& p, const QRect& clip, QPoint origin) {
-    list_.Draw(p, *measurer_, clip, origin.x(), origin.y());
+    list_.Draw(p, *measurer_, clip, origin.x() + columnOffset_, origin.y());
 }
 
 QString THtmlDocument::urlAt(int x, int y) {
     QString url;
-    return list_.GetURL(*measurer_, x, y, url) ? url : QString();
+    return list_.GetURL(*measurer_, x - columnOffset_, y, url) ? url : QString();
 }
 
 int THtmlDocument::cursorAt(int x, int y) {
     int lineY = 0, lineHt = 0;
-    return list_.FindCursor(*measurer_, x, y, lineY, lineHt);
+    return list_.FindCursor(*measurer_, x - columnOffset_, y, lineY, lineHt);
 }
 
 bool THtmlDocument::cursorToXY(int index, int& x, int& y) {
-    return list_.CursorToXY(*measurer_, index, x, y);
+    const bool found = list_.CursorToXY(*measurer_, index, x, y);
+    if (found) x += columnOffset_;
+    return found;
 }
 
 int THtmlDocument::findString(int from, const QString& s, bool matchCase) {

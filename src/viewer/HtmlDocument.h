@@ -66,6 +66,8 @@ private:
     TSectionList list_;
     QString title_, base_, folder_;
     int width_ = 0, height_ = 0, maxWidth_ = 0;
+    double columnEms_ = 0;  // the reading column the page asks for; 0 none
+    int columnOffset_ = 0;  // its left edge in the laid-out width
 };
 
 // Windows-1252 bytes to text.

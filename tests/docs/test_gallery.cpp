@@ -371,10 +371,10 @@ void TestGallery::newIgnoresTheSelectedEntry() {
     // The user's own switch opens the selected entry, and only once.
     int opened = 0;
     const auto open = w_->Hooks().OpenGalleryEntry;
-    w_->Hooks().OpenGalleryEntry = [&] {
+    w_->Hooks().OpenGalleryEntry.replace([&] {
         ++opened;
         open();
-    };
+    });
     click(entry("Invitation"));
     QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("picToolbar")), Qt::LeftButton, {}, QPoint(200, 50));
     QTRY_COMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));
@@ -402,7 +402,9 @@ void TestGallery::shippedTemplatesReadBackClean() {
             QVERIFY2(!QImage(bin.filePath("HTMLFiles/" + QString(s->BackImage).replace('\\', '/'))).isNull(),
                      qPrintable(s->BackImage));
     }
-    QCOMPARE(QImage(bin.filePath("HTMLFiles/graphics/button.gif")).size(), QSize(88, 31));
+    // The pages' pictures are drawn at twice the size the pages show them
+    // at (sharp on a screen of two device pixels per pixel).
+    QCOMPARE(QImage(bin.filePath("HTMLFiles/graphics/button.gif")).size(), QSize(2 * 88, 2 * 31));
 
     const QFileInfoList templates = QDir(bin.filePath("template")).entryInfoList({"*.tvt"}, QDir::Files);
     QVERIFY(templates.size() >= 8);
@@ -417,7 +419,9 @@ void TestGallery::shippedTemplatesReadBackClean() {
             kinds << chunk->Kind;
             if (chunk->Kind == bkImage) {
                 const QString image = bin.filePath("HTMLFiles/" + QString(chunk->Image->FileName).replace('\\', '/'));
-                QVERIFY2(!QImage(image).isNull(), qPrintable(file.fileName() + ": " + chunk->Image->FileName));
+                const QImage picture(image);
+                QVERIFY2(!picture.isNull(), qPrintable(file.fileName() + ": " + chunk->Image->FileName));
+                QCOMPARE(picture.size(), 2 * QSize(chunk->Image->ImgWidth.toInt(), chunk->Image->ImgHeight.toInt()));
             }
         }
         QVERIFY2(kinds.size() >= 4, qPrintable(file.fileName()));

@@ -92,7 +92,7 @@ void TestBodyStyle::logoInsertAndRemove() {
     QCOMPARE(RemoveLogo(edited), edited);
     // A line whose closing tag was edited away stays, and so does the rest.
     edited = with;
-    edited.replace(kLogoText + "</CENTER>", kLogoText);
+    edited.replace(LogoText() + "</CENTER>", LogoText());
     QCOMPARE(RemoveLogo(edited), edited);
 }
 

@@ -4,12 +4,21 @@
 #include "docs/HtmlCommand.h"
 #include "docs/PageFile.h"
 #include "html/PageEncoding.h"
+#include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
+#include "html/PageHead.h"
 #include "html/PhoneFit.h"
 #include "model/WebBlocks.h"
+#include "styles/StyleList.h"
+#include "viewer/HtmlDocument.h"
 #include "viewer/StyleHints.h"
+#include "viewer/ViewerCommand.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
@@ -51,13 +60,18 @@ private slots:
     void phoneLinesGoIntoTheHeadAndComeOutAgain();
     void shippedPagesAreWrittenAsBefore();
     void viewerTakesOnlyThePictureWidthRule();
+    void standardsPageCarriesWhatTheWebRates();
+    void descriptionAndIcon();
 };
 
 void TestPageGen::emptyPageWithAndWithoutLogo() {
     TPage page;
     QCOMPARE(BuildPageHTML(page, false), kHead.arg(TPage::DefaultTitle) + kTail);
+    // The logo is the picture alone with its words: the build names no
+    // project address, and a page never links to one that does not answer.
+    QVERIFY(ProjectSiteURL().isEmpty());
     const QString logo = QStringLiteral(
-        "<CENTER><BR><BR><A HREF=\"http://www.tarvo.example/\"><IMG SRC=\"graphics/button.gif\"></A></CENTER>\r\n");
+        "<CENTER><BR><BR><IMG SRC=\"graphics/button.gif\" WIDTH=88 HEIGHT=31 ALT=\"Made with Tarvo\"></CENTER>\r\n");
     QCOMPARE(BuildPageHTML(page, true), kHead.arg(TPage::DefaultTitle) + logo + kTail);
     QCOMPARE(LogoLine() + CRLF, logo);
     page.PageTitle.clear();
@@ -285,10 +299,135 @@ void TestPageGen::viewerTakesOnlyThePictureWidthRule() {
     QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG.small { max-width: 100% }</STYLE>"));
     QVERIFY(!AsksImagesWithinWidth("<STYLE>IMG { max-width: 50% }</STYLE>"));
     QVERIFY(!AsksImagesWithinWidth("<STYLE>@media print { IMG { max-width: 100% } }</STYLE>"));
+    // The readable layout's column, and only a rule for BODY alone.
+    QCOMPARE(AsksReadingColumn("<HEAD>\r\n" + ReadableLayoutLines() + "\r\n</HEAD>"), 42.0);
+    QVERIFY(AsksImagesWithinWidth(ReadableLayoutLines()));
+    QCOMPARE(AsksReadingColumn("<P>BODY { max-width: 42em }</P>"), 0.0);
+    QCOMPARE(AsksReadingColumn("<STYLE>BODY.wide { max-width: 80em }</STYLE>"), 0.0);
+    QCOMPARE(AsksReadingColumn("<STYLE>BODY { max-width: 600px }</STYLE>"), 0.0);
+    // The viewer lays such a page out in that column, centred in a wide window.
+    const auto firstLetterX = [](const QString& html) {
+        THtmlDocument doc;
+        doc.parse(html, QString());
+        doc.layout(1000);
+        int x = -1, y = -1;
+        return doc.cursorToXY(0, x, y) ? x : -1;
+    };
+    const QString text = "<BODY>\r\n" + QString("Words to read. ").repeated(60) + "\r\n</BODY>";
+    const int plain = firstLetterX("<HTML><HEAD></HEAD>" + text + "</HTML>");
+    const int column = firstLetterX("<HTML><HEAD>" + ReadableLayoutLines() + "</HEAD>" + text + "</HTML>");
+    QVERIFY2(plain >= 0 && plain < 20 && column >= 140 && column <= 200, qPrintable(QString("%1 %2").arg(plain).arg(column)));
     // Unclosed rules and elements by the hundred thousand are read in one pass.
     QVERIFY(!AsksImagesWithinWidth("<STYLE>" + QString("IMG {").repeated(200000)));
     QVERIFY(!AsksImagesWithinWidth(QString("<STYLE>").repeated(200000)));
 }
 
-QTEST_GUILESS_MAIN(TestPageGen)
+void TestPageGen::standardsPageCarriesWhatTheWebRates() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("graphics"));
+    QVERIFY(QImage(300, 200, QImage::Format_RGB32).save(dir.filePath("graphics/choir.png")));
+    TPage page;
+    page.Language = "pl";
+    page.FitPhone = true;
+    page.ReadableLayout = true;
+    page.PageTitle = QString::fromUtf8("Chór \"Cecylia\"");
+    auto heading = Chunk(bkHeading);
+    heading->Heading->HeadText = QString::fromUtf8("Chór");
+    page.InsertChunk(0, std::move(heading));
+    auto para = Chunk(bkPara);
+    para->Para->Paragraph = QString::fromUtf8("Śpiewamy od 1998 roku. Próby w czwartki.");
+    page.InsertChunk(1, std::move(para));
+    // A picture without a stated size or words, and one far down the page
+    // with half its size stated and words with a quote in them.
+    auto first = Chunk(bkImage);
+    first->Image->FileName = "graphics\\choir.png";
+    page.InsertChunk(2, std::move(first));
+    auto tall = Chunk(bkPara);
+    tall->Para->Paragraph = QString("words ").repeated(800);
+    page.InsertChunk(3, std::move(tall));
+    auto second = Chunk(bkImage);
+    second->Image->FileName = "graphics\\choir.png";
+    second->Image->ImgWidth = "150";
+    second->Image->AltText = "Our \"best\" concert";
+    page.InsertChunk(4, std::move(second));
+
+    const QString html = BuildPageHTML(page, true, dir.path());
+    QVERIFY(html.startsWith("<!DOCTYPE html>\r\n<HTML LANG=\"pl\">\r\n<HEAD>\r\n<META CHARSET=\"utf-8\">\r\n<TITLE>"));
+    static const QRegularExpression generator("<META NAME=\"Generator\" CONTENT=\"Tarvo [0-9]+\\.[0-9]+[^\"]*\">");
+    QVERIFY(generator.match(html).hasMatch());
+    QVERIFY(!html.contains("Tarvo Document") && !html.contains("Win95"));
+    QVERIFY(html.contains(QString::fromUtf8("<META NAME=\"Description\" CONTENT=\"Śpiewamy od 1998 roku.\">")));
+    QVERIFY(html.contains(QString::fromUtf8("<META PROPERTY=\"og:title\" CONTENT=\"Chór &quot;Cecylia&quot;\">")));
+    QVERIFY(html.contains("<META PROPERTY=\"og:image\" CONTENT=\"graphics/choir.png\">"));
+    QVERIFY(html.contains(kViewportMetaLine));
+    QVERIFY(html.contains(ReadableLayoutLines()));
+    // Every picture has ALT, WIDTH and HEIGHT; only the one below the
+    // first screen loads lazily; the logo has its words and no link.
+    QVERIFY(html.contains("<IMG SRC=\"graphics/choir.png\" HEIGHT=200 WIDTH=300 ALT=\"\">"));
+    QVERIFY(html.contains("<IMG SRC=\"graphics/choir.png\" HEIGHT=100 WIDTH=150 ALT=\"Our &quot;best&quot; concert\" LOADING=\"lazy\">"));
+    QVERIFY(html.contains("ALT=\"Made with Tarvo\"") && !html.contains("<A HREF=\"http://www.tarvo.example"));
+    static const QRegularExpression img("<IMG\\b[^>]*>");
+    for (auto it = img.globalMatch(html); it.hasNext();) {
+        const QString tag = it.next().captured();
+        QVERIFY2(tag.contains(" ALT=\"") && tag.contains(" WIDTH=") && tag.contains(" HEIGHT="), qPrintable(tag));
+    }
+    // The bytes are UTF-8 as the page says, without a second declaration.
+    const QByteArray bytes = EncodePageHTML(html).Bytes;
+    QCOMPARE(bytes, html.toUtf8());
+    QVERIFY(!html.contains(kUtf8MetaLine));
+
+    // The viewer reads the new head without showing any of it.
+    QFile file(dir.filePath("page.html"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QString errors;
+    QTextStream err(&errors);
+    QCOMPARE(RunViewerCommand({"--text", file.fileName()}, out, err), 0);
+    const QString text = QString::fromUtf8(out.data()).trimmed();
+    QVERIFY2(!text.contains("DOCTYPE") && !text.contains("max-width") && !text.contains("svg"), qPrintable(text.left(300)));
+    QVERIFY(text.startsWith(QString::fromUtf8("Chór")));
+
+    // The logo remover knows the line of earlier versions and today's.
+    QCOMPARE(RemoveLogo("a" + kOldLogoLine + "\r\nb"), QString("a\r\nb"));
+    QCOMPARE(RemoveLogo("a" + LogoLine() + "\r\nb"), QString("a\r\nb"));
+}
+
+void TestPageGen::descriptionAndIcon() {
+    TPage page;
+    page.Language = "en";
+    // No paragraph: no description line at all, never "Tarvo Document".
+    QVERIFY(!BuildPageHTML(page, false).contains("NAME=\"Description\""));
+    auto para = Chunk(bkPara);
+    para->Para->Paragraph = "<B>Fish &amp; chips</B> every Friday! " + QString("Long words ").repeated(30);
+    page.InsertChunk(0, std::move(para));
+    QCOMPARE(PageDescription(page), QString("Fish & chips every Friday!"));
+    page.Chunk(0)->Para->Paragraph = QString("word ").repeated(100);
+    const QString cut = PageDescription(page);
+    QVERIFY(cut.size() <= kDescriptionMaxLength && cut.endsWith(QChar(0x2026)) && !cut.contains("wor\u2026"));
+    page.Description = "  Our   own words.  ";
+    QCOMPARE(PageDescription(page), QString("Our own words."));
+
+    // The icon: the title's first letter, drawn in the style's colours
+    // once the style is put in; nothing in it ends the tag early.
+    page.PageTitle = QString::fromUtf8("élan");
+    const QString html = BuildPageHTML(page, false);
+    QVERIFY(html.contains(kIconLinkStart));
+    TStyleChunk style;
+    style.BackColor = 0x00FFFFFF;
+    style.TextColor = 0x00102030;  // #302010
+    const QString styled = AddBodyDef(html, &style);
+    QCOMPARE(styled.count(kIconLinkStart), 1);
+    const qsizetype at = styled.indexOf(kIconLinkStart);
+    const QString line = styled.mid(at, styled.indexOf('\r', at) - at);
+    QVERIFY(line.endsWith("\">") && line.count('>') == 1 && line.count('<') == 1);
+    const QString svg = QUrl::fromPercentEncoding(line.toUtf8());
+    QVERIFY2(svg.contains("fill='#302010'") && svg.contains("fill='#ffffff'>" + QString::fromUtf8("É")), qPrintable(svg));
+    // A page written before has none of this.
+    page.Language.clear();
+    QVERIFY(!BuildPageHTML(page, false).contains("LINK REL"));
+}
+
+QTEST_MAIN(TestPageGen)
 #include "test_pagegen.moc"

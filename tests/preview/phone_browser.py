@@ -7,7 +7,10 @@ page's measurements as one line of JSON:
    "images": [[w, h, naturalW, naturalH], ...]}
 
 textHeight is the height of the shortest line box of the first paragraph.
-Usage: phone_browser.py CHROMIUM FILE [SCREENSHOT.png]
+Usage: phone_browser.py [--desktop WIDTH] CHROMIUM FILE [SCREENSHOT.png]
+With --desktop the page is shown as a desktop window WIDTH pixels wide
+(scale 1, no mobile viewport) instead, and "column" gives the width of the
+BODY's content box.
 Talks to the browser over its DevTools pipe (file descriptors 3 and 4).
 """
 import base64
@@ -29,6 +32,7 @@ MEASURE = """(() => {
     document: document.documentElement.scrollWidth,
     fontSize: parseFloat(getComputedStyle(p).fontSize),
     textHeight: lines.length ? Math.min(...lines) : 0,
+    column: document.body.getBoundingClientRect().width,
     images: Array.from(document.images).map(i => [i.width, i.height, i.naturalWidth, i.naturalHeight]),
   });
 })()"""
@@ -88,18 +92,22 @@ class Browser:
 
 
 def main():
-    if len(sys.argv) < 3:
+    args = sys.argv[1:]
+    metrics = {'width': 390, 'height': 844, 'deviceScaleFactor': 3, 'mobile': True}
+    if len(args) > 1 and args[0] == '--desktop':
+        metrics = {'width': int(args[1]), 'height': 800, 'deviceScaleFactor': 1, 'mobile': False}
+        args = args[2:]
+    if len(args) < 2:
         print(__doc__, file=sys.stderr)
         return 2
-    chromium, page = sys.argv[1], os.path.abspath(sys.argv[2])
+    chromium, page = args[0], os.path.abspath(args[1])
     with tempfile.TemporaryDirectory() as profile:
         b = Browser(chromium, profile)
         try:
             targets = b.send('Target.getTargets')['targetInfos']
             target = next(t['targetId'] for t in targets if t['type'] == 'page')
             s = b.send('Target.attachToTarget', {'targetId': target, 'flatten': True})['sessionId']
-            b.send('Emulation.setDeviceMetricsOverride',
-                   {'width': 390, 'height': 844, 'deviceScaleFactor': 3, 'mobile': True}, s)
+            b.send('Emulation.setDeviceMetricsOverride', metrics, s)
             b.send('Page.navigate', {'url': 'file://' + page}, s)
             deadline = time.time() + 30
             while time.time() < deadline:
@@ -109,9 +117,9 @@ def main():
                 time.sleep(0.1)
             result = b.send('Runtime.evaluate', {'expression': MEASURE, 'returnByValue': True}, s)
             print(result['result']['value'])
-            if len(sys.argv) > 3:
+            if len(args) > 2:
                 shot = b.send('Page.captureScreenshot', {'format': 'png'}, s)
-                with open(sys.argv[3], 'wb') as f:
+                with open(args[2], 'wb') as f:
                     f.write(base64.b64decode(shot['data']))
         finally:
             b.close()

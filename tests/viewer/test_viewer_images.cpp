@@ -1,4 +1,5 @@
 // Pictures: the cache, transparency, sizes, stand-ins and image maps.
+#include "RecordingHosts.h"
 #include "viewer/HtmlDocument.h"
 #include "viewer/HtmlViewer.h"
 #include "viewer/ImageCache.h"
@@ -75,11 +76,11 @@ private slots:
     void aDocumentsPicturesHaveAPixelBudget() {
         writePng(path("pic2.png"), 80, 60);
         writePng(path("pic3.png"), 80, 60);
-        THTMLViewer v;
+        TRecordingViewerHost host;
+        THTMLViewer v(host, nullptr);
         v.setViewImages(true);
         v.imageCache().SetPixelBudget(2 * 80 * 60);
-        QStringList told;
-        v.OnLayoutError = [&](const QString& m) { told << m; };
+        QStringList& told = host.layoutErrors;
         loadInViewer(v, "<IMG SRC=pic.png><IMG SRC=pic2.png><IMG SRC=pic3.png><IMG SRC=./pic.png>"
                         "<IMG SRC=pic3.png WIDTH=9 HEIGHT=9>");
         const TSection* s = static_cast<const TSection*>(v.document().list().at(0));
@@ -229,16 +230,18 @@ private slots:
     }
 
     void ownerSuppliesPictures() {
-        THTMLViewer v;
+        TRecordingViewerHost host;
+        THTMLViewer v(host, nullptr);
         v.setViewImages(true);
-        QStringList asked;
-        v.OnBitmapRequest = [&](const QString& src, QImage& bmp, QColor& color) {
-            asked << src;
+        const QStringList& asked = host.pictures;
+        // The host answers for every picture; pic.png it leaves out.
+        host.supplyPicture = [](const QString& src, QImage& bmp, QColor& color) {
             if (src == QLatin1String("given")) {
                 bmp = QImage(10, 10, QImage::Format_RGB32);
                 bmp.fill(Qt::yellow);
                 color = Qt::yellow;
             }
+            return true;
         };
         loadInViewer(v, "<IMG SRC=given> <IMG SRC=pic.png>");
         QCOMPARE(asked, QStringList({"given", "pic.png"}));
@@ -246,6 +249,11 @@ private slots:
         QVERIFY(item);
         QCOMPARE(item->Transp, int(TrColor));
         QVERIFY(!v.imageCache().find("pic.png"));  // the file is not tried
+
+        // A picture the host leaves alone is read from its file.
+        host.supplyPicture = nullptr;
+        loadInViewer(v, "<IMG SRC=pic.png>");
+        QVERIFY(firstImage(v.document())->Obtained);
     }
 
     void picturesSwitchedOnAndOff() {

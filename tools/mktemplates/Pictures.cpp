@@ -12,13 +12,31 @@
 
 namespace {
 
+// Pictures for pages are drawn at twice the size they are shown at, so
+// they are sharp on screens of two device pixels per pixel; the pages state
+// the shown size. Canvas and Smooth make the one drawing code serve both.
+int g_scale = 1;
+
 QImage Canvas(int w, int h, const QColor& fill) {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * g_scale, h * g_scale, QImage::Format_RGB32);
     img.fill(fill);
     return img;
 }
 
-void Smooth(QPainter& p) { p.setRenderHint(QPainter::Antialiasing); }
+void Smooth(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(g_scale, g_scale);
+}
+
+// The picture of `draw` at twice its size.
+std::function<QImage()> Doubled(QImage (*draw)()) {
+    return [draw] {
+        g_scale = 2;
+        QImage img = draw();
+        g_scale = 1;
+        return img;
+    };
+}
 
 // Something drawn at (x, y) and again shifted by the tile's size, so that
 // shapes crossing an edge continue on the opposite side.
@@ -506,15 +524,15 @@ QImage StarsTile() {
 
 const std::vector<TShippedPicture>& ShippedPictures() {
     static const std::vector<TShippedPicture> pictures = {
-        {QStringLiteral("graphics/button.gif"), MadeWithButton},
-        {QStringLiteral("graphics/landscape.jpg"), Landscape},
-        {QStringLiteral("graphics/beach.jpg"), Beach},
-        {QStringLiteral("graphics/cake.png"), Cake},
-        {QStringLiteral("graphics/football.gif"), Football},
-        {QStringLiteral("graphics/portrait.png"), Portrait},
-        {QStringLiteral("graphics/house.png"), House},
-        {QStringLiteral("graphics/shop.png"), Shop},
-        {QStringLiteral("graphics/flowers.png"), Flowers},
+        {QStringLiteral("graphics/button.gif"), Doubled(MadeWithButton)},
+        {QStringLiteral("graphics/landscape.jpg"), Doubled(Landscape)},
+        {QStringLiteral("graphics/beach.jpg"), Doubled(Beach)},
+        {QStringLiteral("graphics/cake.png"), Doubled(Cake)},
+        {QStringLiteral("graphics/football.gif"), Doubled(Football)},
+        {QStringLiteral("graphics/portrait.png"), Doubled(Portrait)},
+        {QStringLiteral("graphics/house.png"), Doubled(House)},
+        {QStringLiteral("graphics/shop.png"), Doubled(Shop)},
+        {QStringLiteral("graphics/flowers.png"), Doubled(Flowers)},
         {QStringLiteral("backgrnd/sky.jpg"), SkyTile},
         {QStringLiteral("backgrnd/paper.png"), PaperTile},
         {QStringLiteral("backgrnd/dots.gif"), DotsTile},
