@@ -51,7 +51,13 @@ TFileCommands::TFileCommands(TStageHost& window, TPageSession& session)
 
     w_.Hooks().SaveDocument = [this] { return SaveDocument(); };
     w_.Hooks().OpenDocument = [this](const QString& path) {
-        OpenDocument(path);
+        // A template handed over by the command line or the file manager is
+        // opened as the gallery opens it: a new untitled page with its
+        // content, so a Save asks for a name and never writes over it.
+        if (QFileInfo(path).suffix().compare(QLatin1String("tvt"), Qt::CaseInsensitive) == 0)
+            LoadTemplate(path);
+        else
+            OpenDocument(path);
         return true;
     };
     w_.Hooks().AskForSave = [this] { return SavedOrDiscarded(); };
