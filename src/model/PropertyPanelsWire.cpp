@@ -37,7 +37,12 @@ void TPropertyPanels::WireControls() {
     BindButtons(linkButtons, [](TWebChunk& c) { return c.Link ? &c.Link->Align : nullptr; },
                 [](TWebChunk& c) { return c.Link ? &c.Link->NewLine : nullptr; });
 
-    BindEdit(txtImgFileName, [](TWebChunk& c) { return c.Image ? &c.Image->FileName : nullptr; });
+    // The name shows with "/" and is stored in the page's own form.
+    connect(txtImgFileName, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Store(txtImgFileName, [&](TWebChunk& c) {
+            if (c.Image) c.Image->FileName = StoredPictureReference(text, c.Image->FileName);
+        });
+    });
     BindEdit(txtImgHeight, [](TWebChunk& c) { return c.Image ? &c.Image->ImgHeight : nullptr; });
     BindEdit(txtImgWidth, [](TWebChunk& c) { return c.Image ? &c.Image->ImgWidth : nullptr; });
     BindEdit(txtImgDesc, [](TWebChunk& c) { return c.Image ? &c.Image->AltText : nullptr; });
@@ -118,7 +123,7 @@ void TPropertyPanels::spdImgFileClick() {
     // The name and the size are one change of the block.
     emit editGroupEnded();
     editSource_ = spdImgFile;
-    txtImgFileName->setText(QStringLiteral("graphics\\") + picture->name);
+    txtImgFileName->setText(QStringLiteral("graphics/") + picture->name);
     if (size.isValid() && !size.isEmpty()) {
         txtImgHeight->setText(QString::number(size.height()));
         txtImgWidth->setText(QString::number(size.width()));

@@ -33,6 +33,7 @@ public:
     QLabel* lblPreDesc = nullptr;
     QLabel* lblPageTitle = nullptr;
     QLineEdit* txtTitle = nullptr;
+    QLabel* lblTitleHint = nullptr;  // inside txtTitle: the title is still the template's
     QCheckBox* chkFitPhone = nullptr;  // "Fit phone screens", the page's FitPhone
     QTabWidget* pagePreview = nullptr;
     QWidget* tabWebView = nullptr;
@@ -116,6 +117,10 @@ private:
     void CreateControls();
     void memHTMLChange();
     void txtTitleChange();
+    // Shows the page's title in txtTitle (the one it goes out with) and
+    // whether it is still its template's.
+    void ShowTitle();
+    void ShowTitleHint();
     void chkLogoClick();
     void chkFitPhoneClick();
     // Puts the viewer where it belongs: on its tab or over the main panel,
