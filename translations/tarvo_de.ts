@@ -671,11 +671,11 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>When readers of your page click on this link, it takes them to any web site whose URL you enter.</source>
-        <translation>Wenn Leser Ihrer Seite auf diesen Link klicken, gelangen sie zu der Website, deren URL Sie eingeben.</translation>
+        <translation>Dieser Link führt Leser Ihrer Seite zur Website mit der URL, die Sie eingeben.</translation>
     </message>
     <message>
         <source> What is the URL of the page you wish to link to?</source>
-        <translation> Wie lautet die URL der Seite, auf die Sie verlinken möchten?</translation>
+        <translation> URL der Seite, auf die der Link führen soll:</translation>
     </message>
     <message>
         <source>Any text to display before the link?</source>
@@ -735,7 +735,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>You can make this image a link to another Web Page. Just type in the URL below.</source>
-        <translation>Sie können dieses Bild zu einem Link auf eine andere Webseite machen. Geben Sie unten einfach die URL ein.</translation>
+        <translation>Das Bild kann auf eine andere Webseite verlinken: Geben Sie unten die URL ein.</translation>
     </message>
     <message>
         <source>The heading is the title for your page or a section of the page.</source>
@@ -810,7 +810,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>web-sized from </source>
-        <translation>webgerecht verkleinert von </translation>
+        <translation>verkleinert von </translation>
     </message>
     <message>
         <source>converted, was </source>
@@ -1499,7 +1499,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>Enter a description for your Server e.g. My Web Server</source>
-        <translation>Geben Sie eine Beschreibung für Ihren Server ein, z. B. Mein Webserver</translation>
+        <translation>Beschreibung Ihres Servers, z. B. Mein Webserver</translation>
     </message>
     <message>
         <source>Enter your Server&apos;s address e.g. ftp.yourisp.com</source>
@@ -1686,7 +1686,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>To add a style to your list, click  NEXT.</source>
-        <translation>Um Ihrer Liste einen Stil hinzuzufügen, klicken Sie auf WEITER.</translation>
+        <translation>Für einen neuen Stil klicken Sie auf WEITER.</translation>
     </message>
     <message>
         <source>Add new Style to the Style list.</source>
@@ -1702,7 +1702,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>Enter a description for your Style e.g. My Groovy Style</source>
-        <translation>Geben Sie eine Beschreibung für Ihren Stil ein, z. B. Mein toller Stil</translation>
+        <translation>Beschreibung Ihres Stils, z. B. Mein toller Stil</translation>
     </message>
     <message>
         <source>Background Properties</source>
@@ -1959,7 +1959,7 @@ Der Test wurde angehalten. Fragen Sie Ihren Anbieter, ob der Schlüssel des Serv
     </message>
     <message>
         <source>Uploading files to Web Server...</source>
-        <translation>Dateien werden auf den Webserver hochgeladen …</translation>
+        <translation>Dateien werden hochgeladen …</translation>
     </message>
     <message>
         <source>There is no page to send.</source>

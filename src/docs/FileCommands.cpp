@@ -104,7 +104,10 @@ bool TFileCommands::ConfirmSaveBeforeUpload(bool untitled) {
     // the user chose to be asked no more.
     const QString general = QString::fromLatin1(SettingKeys::General);
     const QString key = QString::fromLatin1(SettingKeys::SaveBeforeSend);
-    if (ReadSettingBool(general, key, false)) return true;
+    {
+        TTarvoReg reg;
+        if (reg.OpenSection(general, false) && reg.ReadString(key) == QLatin1String("Yes")) return true;
+    }
     QMessageBox box(QMessageBox::Question, w_.ApplicationTitle(),
                     tr("Your page has changes that are not saved yet. Tarvo saves them to \"%1\" and then "
                        "sends the page.")
@@ -116,7 +119,13 @@ bool TFileCommands::ConfirmSaveBeforeUpload(bool untitled) {
     always->setObjectName(QStringLiteral("chkAlwaysSave"));
     box.setCheckBox(always);
     if (Dialogs().Run(&box) != QMessageBox::Save) return false;
-    if (always->isChecked()) WriteSetting(general, key, QStringLiteral("Yes"));
+    if (always->isChecked()) {
+        TTarvoReg reg;
+        if (reg.OpenSection(general, true)) {
+            reg.WriteString(key, QStringLiteral("Yes"));
+            reg.Sync();
+        }
+    }
     return true;
 }
 

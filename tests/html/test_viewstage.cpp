@@ -241,7 +241,7 @@ void TestViewStage::programmaticWritesNeverWarn() {
     toStage(2);
     v_->txtTitle->setFocus();
     QTest::keyClicks(v_->txtTitle, "!");
-    QVERIFY(v_->HTMLText().contains("<TITLE>Tarvo Version 1.0 Document!</TITLE>"));
+    QVERIFY(v_->HTMLText().contains("<TITLE>Hello!</TITLE>"));
     QVERIFY(w_->Page().PageChanged);
     v_->chkLogo->setChecked(false);
     v_->chkLogo->setChecked(true);
@@ -401,7 +401,7 @@ void TestViewStage::pageHTMLPathForUntitledAndTitled() {
 
 void TestViewStage::warningDialogLooksAsDesigned() {
     TfrmHTMLWarn dlg;
-    QCOMPARE(dlg.size(), QSize(344, 140));
+    QCOMPARE(dlg.size(), QSize(344, 148));
     QCOMPARE(dlg.windowTitle(), QString("HTML Change Alert"));
     QCOMPARE(dlg.btnJoy->text(), QString("&Yes"));
     QCOMPARE(dlg.Button1->text(), QString("&No"));

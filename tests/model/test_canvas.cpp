@@ -386,9 +386,12 @@ void TestCanvas::scrollBarMovesView() {
     QTest::mouseClick(c->ScrollBar1, Qt::LeftButton, Qt::NoModifier, QPoint(arrows.width() / 2, 4));
     QTRY_COMPARE(c->FirstShown(), 0);
     QCOMPARE(s.page().CurrentIndex, 3);
-    // The mouse wheel over the column scrolls it a row a notch.
-    const auto wheel = [&](QWidget* over, int delta) {
-        const QPointF at(10, 10);
+    // The mouse wheel over the column scrolls it a row a notch. (A wheel
+    // turned over a row reaches the column the row is on; an event sent
+    // by hand is not passed on, so it goes to the column itself.)
+    const auto wheel = [&](QWidget* row, int delta) {
+        QWidget* over = row->parentWidget();
+        const QPointF at = row->geometry().center();
         QWheelEvent e(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
         QApplication::sendEvent(over, &e);
