@@ -125,7 +125,7 @@ void TestTranslation::init() {
     QVERIFY(env_->ok());
     QCOMPARE(InstallTranslations(*qApp), StartedInGerman() ? QStringLiteral("de") : QString());
     w_ = CreateMainWindow();
-    w_->Hooks().SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument.replace([] { return true; });
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }
