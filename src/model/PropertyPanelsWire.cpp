@@ -126,7 +126,7 @@ void TPropertyPanels::spdImgFileClick() {
     const QString file = QStringLiteral("graphics/") + picture->name;
     // Another picture needs words of its own: the old text described the
     // old picture, so it is emptied and the warning asks for new words.
-    if (file.compare(txtImgFileName->text().replace(QLatin1Char('\'), QLatin1Char('/')), Qt::CaseInsensitive) != 0)
+    if (file.compare(txtImgFileName->text().replace(QLatin1Char('\\'), QLatin1Char('/')), Qt::CaseInsensitive) != 0)
         txtImgDesc->clear();
     txtImgFileName->setText(file);
     if (size.isValid() && !size.isEmpty()) {
