@@ -391,6 +391,10 @@ Die Seite stattdessen in UTF-8 schreiben (die Zeichensatzzeile wird entsprechend
         <source>%1 is damaged (%2); %3 of %4 blocks were read.</source>
         <translation>%1 ist beschädigt (%2); %3 von %4 Bausteinen wurden gelesen.</translation>
     </message>
+    <message>
+        <source>The disk is full: your page was not saved; the last saved version is kept.</source>
+        <translation>Der Datenträger ist voll: Ihre Seite wurde nicht gespeichert; die zuletzt gespeicherte Fassung bleibt erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>PageHistory</name>
@@ -675,11 +679,11 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>When readers of your page click on this link, it takes them to any web site whose URL you enter.</source>
-        <translation>Wenn Leser Ihrer Seite auf diesen Link klicken, gelangen sie zu der Website, deren URL Sie eingeben.</translation>
+        <translation>Dieser Link führt Leser Ihrer Seite zur Website mit der URL, die Sie eingeben.</translation>
     </message>
     <message>
         <source> What is the URL of the page you wish to link to?</source>
-        <translation> Wie lautet die URL der Seite, auf die Sie verlinken möchten?</translation>
+        <translation> URL der Seite, auf die der Link führen soll:</translation>
     </message>
     <message>
         <source>Any text to display before the link?</source>
@@ -739,7 +743,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>You can make this image a link to another Web Page. Just type in the URL below.</source>
-        <translation>Sie können dieses Bild zu einem Link auf eine andere Webseite machen. Geben Sie unten einfach die URL ein.</translation>
+        <translation>Das Bild kann auf eine andere Webseite verlinken: Geben Sie unten die URL ein.</translation>
     </message>
     <message>
         <source>The heading is the title for your page or a section of the page.</source>
@@ -814,7 +818,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>web-sized from </source>
-        <translation>webgerecht verkleinert von </translation>
+        <translation>verkleinert von </translation>
     </message>
     <message>
         <source>converted, was </source>
@@ -823,34 +827,6 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
 </context>
 <context>
     <name>SafeWrite</name>
-    <message>
-        <source>&quot;%1&quot; is a file, not a folder</source>
-        <translation>„%1“ ist eine Datei, kein Ordner</translation>
-    </message>
-    <message>
-        <source>the folder &quot;%1&quot; does not exist</source>
-        <translation>der Ordner „%1“ existiert nicht</translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation>der Datenträger ist voll</translation>
-    </message>
-    <message>
-        <source>you are not allowed to write there</source>
-        <translation>Sie dürfen dort nicht schreiben</translation>
-    </message>
-    <message>
-        <source>the disk can only be read</source>
-        <translation>der Datenträger ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>a folder of that name is in the way</source>
-        <translation>ein Ordner dieses Namens ist im Weg</translation>
-    </message>
-    <message>
-        <source>the disk reported an error</source>
-        <translation>der Datenträger meldete einen Fehler</translation>
-    </message>
     <message>
         <source>Cannot create file %1: %2.</source>
         <translation>Die Datei %1 kann nicht erstellt werden: %2.</translation>
@@ -970,13 +946,13 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <source>Click here to toggle your preview size from normal to full screen.</source>
         <translation>Hier klicken, um die Vorschau zwischen normaler Größe und Vollbild umzuschalten.</translation>
     </message>
+    <message>
+        <source>Full: shows the preview of your page across the whole window. It works on the View stage.</source>
+        <translation>Groß: zeigt die Vorschau Ihrer Seite im ganzen Fenster. Das geht im Schritt „Seite ansehen“.</translation>
+    </message>
 </context>
 <context>
     <name>StyleList</name>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Die Datei %1 kann nicht erstellt werden</translation>
-    </message>
     <message>
         <source>Cannot write file %1: %2</source>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
@@ -1001,10 +977,6 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <translation>Bevor Sie diese Datei hochladen, müssen Sie die Tarvo-Datei speichern.</translation>
     </message>
     <message>
-        <source>Before uploading this file, you will need to save changes to the Tarvo File.</source>
-        <translation>Bevor Sie diese Datei hochladen, müssen Sie die Änderungen an der Tarvo-Datei speichern.</translation>
-    </message>
-    <message>
         <source>%1 was changed on the disk by another program or Tarvo window since you opened or saved it here.
 
 Yes: save your page under another name and keep both.
@@ -1019,6 +991,22 @@ Abbrechen: nicht speichern.</translation>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Your page has changes that are not saved yet. Tarvo saves them to &quot;%1&quot; and then sends the page.</source>
+        <translation>Ihre Seite hat Änderungen, die noch nicht gespeichert sind. Tarvo speichert sie in „%1“ und sendet dann die Seite.</translation>
+    </message>
+    <message>
+        <source>Always save before sending, without asking</source>
+        <translation>Vor dem Senden immer ohne Rückfrage speichern</translation>
+    </message>
+    <message>
+        <source>Tarvo page</source>
+        <translation>Tarvo-Seite</translation>
+    </message>
+    <message>
+        <source>Tarvo template</source>
+        <translation>Tarvo-Vorlage</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1144,18 @@ Stattdessen als „index.html“ senden?</translation>
         <source>not sent: </source>
         <translation>nicht gesendet: </translation>
     </message>
+    <message>
+        <source>%1 already holds files of these names with other contents:
+
+%2
+
+Do you want to replace them?</source>
+        <translation>%1 enthält schon Dateien dieser Namen mit anderem Inhalt:
+
+%2
+
+Möchten Sie sie ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>TSentRecord</name>
@@ -1266,6 +1266,10 @@ Stattdessen als „index.html“ senden?</translation>
         <source>The test was stopped.</source>
         <translation>Der Test wurde angehalten.</translation>
     </message>
+    <message>
+        <source>Tarvo could log in and enter %1, but could not write a file there (%2).</source>
+        <translation>Tarvo konnte sich anmelden und %1 öffnen, aber dort keine Datei schreiben (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TUploadSequence</name>
@@ -1364,6 +1368,14 @@ Stattdessen als „index.html“ senden?</translation>
         <source>(none, as written before)</source>
         <translation>(keine, wie bisher geschrieben)</translation>
     </message>
+    <message>
+        <source>the template&apos;s title</source>
+        <translation>Titel der Vorlage</translation>
+    </message>
+    <message>
+        <source>This is still the title of the template your page was made from. Type your page&apos;s own title here.</source>
+        <translation>Das ist noch der Titel der Vorlage, aus der Ihre Seite entstand. Geben Sie hier den eigenen Titel Ihrer Seite ein.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmJoy</name>
@@ -1380,20 +1392,20 @@ Stattdessen als „index.html“ senden?</translation>
         <translation>Wenn Sie unter der Lupe auf Ihre Seite klicken, sehen Sie sie in Ihrem Lieblingsbrowser. Und danach drehen Sie doch das Web und besuchen die Webseiten derer, die Ihnen ins Internet geholfen haben.</translation>
     </message>
     <message>
-        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload proceedure or you don&apos;t have a Web Browser on your system.</source>
-        <translation>Wenn Sie aus irgendeinem Grund Ihre Seite im Web nicht durch Anklicken ansehen können, hat Ihr Anbieter vielleicht ein besonderes Verfahren zum Hochladen, oder auf Ihrem System ist kein Webbrowser installiert.</translation>
-    </message>
-    <message>
-        <source>In both cases you need to contact your ISP for help to see your page on the Web.</source>
-        <translation>In beiden Fällen wenden Sie sich an Ihren Anbieter, damit Sie Ihre Seite im Web sehen können.</translation>
-    </message>
-    <message>
         <source>Don&apos;t show this screen again.</source>
         <translation>Dieses Fenster nicht mehr zeigen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload procedure or you don&apos;t have a Web Browser on your system.</source>
+        <translation>Wenn Sie Ihre Seite aus irgendeinem Grund nicht anklicken können, um sie im Web anzusehen, hat Ihr Provider vielleicht ein besonderes Verfahren zum Hochladen, oder auf Ihrem System ist kein Webbrowser installiert.</translation>
+    </message>
+    <message>
+        <source>If your system has a Web Browser, contact your ISP for help to see your page on the Web.</source>
+        <translation>Hat Ihr System einen Webbrowser, hilft Ihnen Ihr Provider, Ihre Seite im Web zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -1470,10 +1482,6 @@ Stattdessen als „index.html“ senden?</translation>
 <context>
     <name>TfrmServerWizard</name>
     <message>
-        <source> &quot;Upload to Host&quot;</source>
-        <translation> „Auf den Host hochladen“</translation>
-    </message>
-    <message>
         <source>Edit WWW Server List Wizard</source>
         <translation>Assistent für die WWW-Serverliste</translation>
     </message>
@@ -1507,7 +1515,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>Enter a description for your Server e.g. My Web Server</source>
-        <translation>Geben Sie eine Beschreibung für Ihren Server ein, z. B. Mein Webserver</translation>
+        <translation>Beschreibung Ihres Servers, z. B. Mein Webserver</translation>
     </message>
     <message>
         <source>Enter your Server&apos;s address e.g. ftp.yourisp.com</source>
@@ -1564,18 +1572,6 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>SFTP (over SSH)</source>
         <translation>SFTP (über SSH)</translation>
-    </message>
-    <message>
-        <source>To edit a server in the list below, select  the server and then click the Next button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Um einen Server zu bearbeiten, wählen Sie ihn unten aus und klicken auf Weiter. Die Reihenfolge der Server unten ist dieselbe wie in der Serverliste unter</translation>
-    </message>
-    <message>
-        <source>To delete a server in the list below, select  the server and then click on the DELETE button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Um einen Server zu löschen, wählen Sie ihn unten aus und klicken auf LÖSCHEN. Die Reihenfolge der Server unten ist dieselbe wie in der Serverliste unter</translation>
-    </message>
-    <message>
-        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The order of the servers in the list below will be the same as in the Server List in</source>
-        <translation>Ihr neuer Server ist am Ende der Liste unten ausgewählt. Mit den Pfeilen ändern Sie seinen Platz. Die Reihenfolge der Server unten ist dieselbe wie in der Serverliste unter</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1657,6 +1653,18 @@ Stattdessen als „index.html“ senden?</translation>
         <source>The folder &quot;%1&quot; does not exist on the server. Shall Tarvo make it?</source>
         <translation>Der Ordner „%1“ existiert nicht auf dem Server. Soll Tarvo ihn anlegen?</translation>
     </message>
+    <message>
+        <source>To edit a server in the list below, select the server and then click the Next button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Um einen Server der Liste unten zu bearbeiten, wählen Sie ihn aus und klicken dann auf Weiter. Im Schritt „Ins Web senden“ stehen die Server unter %1 in derselben Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>To delete a server in the list below, select the server and then click the Delete button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Um einen Server der Liste unten zu löschen, wählen Sie ihn aus und klicken dann auf Löschen. Im Schritt „Ins Web senden“ stehen die Server unter %1 in derselben Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Ihr neuer Server ist am Ende der Liste unten ausgewählt. Mit den Pfeilen ändern Sie seinen Platz. Im Schritt „Ins Web senden“ stehen die Server unter %1 in derselben Reihenfolge.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>
@@ -1694,7 +1702,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>To add a style to your list, click  NEXT.</source>
-        <translation>Um Ihrer Liste einen Stil hinzuzufügen, klicken Sie auf WEITER.</translation>
+        <translation>Für einen neuen Stil klicken Sie auf WEITER.</translation>
     </message>
     <message>
         <source>Add new Style to the Style list.</source>
@@ -1710,7 +1718,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>Enter a description for your Style e.g. My Groovy Style</source>
-        <translation>Geben Sie eine Beschreibung für Ihren Stil ein, z. B. Mein toller Stil</translation>
+        <translation>Beschreibung Ihres Stils, z. B. Mein toller Stil</translation>
     </message>
     <message>
         <source>Background Properties</source>
@@ -1871,6 +1879,10 @@ Entsperren Sie den Schlüsselbund oder geben Sie das Passwort in der Serverliste
         <source>Couldn&apos;t log in.  Please check that the Login and Password are correct.</source>
         <translation>Anmeldung fehlgeschlagen.  Bitte prüfen Sie Anmeldename und Passwort.</translation>
     </message>
+    <message>
+        <source>Tarvo reached the server %1 but could not log in.</source>
+        <translation>Tarvo hat den Server %1 erreicht, konnte sich aber nicht anmelden.</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>
@@ -1967,7 +1979,7 @@ Der Test wurde angehalten. Fragen Sie Ihren Anbieter, ob der Schlüssel des Serv
     </message>
     <message>
         <source>Uploading files to Web Server...</source>
-        <translation>Dateien werden auf den Webserver hochgeladen …</translation>
+        <translation>Dateien werden hochgeladen …</translation>
     </message>
     <message>
         <source>There is no page to send.</source>
@@ -2051,8 +2063,16 @@ Der Test wurde angehalten. Fragen Sie Ihren Anbieter, ob der Schlüssel des Serv
         <translation>Fenster&amp;größe</translation>
     </message>
     <message>
-        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Close Tarvo and start it again to see it now.</source>
-        <translation>Tarvo öffnet beim nächsten Start in der neuen Fenstergröße, %1 %. Beenden Sie Tarvo und starten Sie es neu, um sie jetzt zu sehen.</translation>
+        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Restart it now to see it?</source>
+        <translation>Tarvo öffnet beim nächsten Start in der neuen Fenstergröße, %1 %. Jetzt neu starten, um sie zu sehen?</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Jetzt neu starten</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
     </message>
 </context>
 </TS>

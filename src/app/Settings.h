@@ -14,6 +14,8 @@ namespace SettingKeys {
 inline constexpr const char* General = "General";
 inline constexpr const char* SaveInfo = "SaveInfo";
 inline constexpr const char* ShowJoy = "ShowJoy";
+// "Yes": a named page with changes is saved before sending without a question.
+inline constexpr const char* SaveBeforeSend = "SaveBeforeSend";
 inline constexpr const char* ShowHTMLWarning = "ShowHTMLWarning";
 inline constexpr const char* WebSizedPictures = "WebSizedPictures";  // "Yes"/"No": the answer for every picture
 // The window size in per cent: "100", "150" or "200".

@@ -4,6 +4,13 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QTreeView>
 
 namespace {
 
@@ -27,7 +34,61 @@ QString Caption(const QString& caption) {
     return caption.isEmpty() ? QApplication::applicationName() : caption;
 }
 
+// The type column of the file dialog: the request's own names for its
+// extensions, the desktop's for the rest.
+class TTypeNames : public QFileIconProvider {
+public:
+    explicit TTypeNames(QMap<QString, QString> names) : names_(std::move(names)) {}
+    QString type(const QFileInfo& info) const override {
+        const auto it = info.isFile() ? names_.constFind(info.suffix().toLower()) : names_.constEnd();
+        return it != names_.constEnd() ? *it : QFileIconProvider::type(info);
+    }
+
+private:
+    QMap<QString, QString> names_;
+};
+
+// The picture of the file under the cursor, beside the file list.
+void AddPreview(QFileDialog& dlg, const std::function<QString(const QString&)>& pictureOf) {
+    auto* grid = qobject_cast<QGridLayout*>(dlg.layout());
+    if (!grid) return;
+    auto* preview = new QLabel(&dlg);
+    preview->setObjectName(QStringLiteral("lblFilePreview"));
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFixedWidth(210);
+    preview->setMinimumHeight(240);
+    preview->setFrameShape(QFrame::StyledPanel);
+    grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    QObject::connect(&dlg, &QFileDialog::currentChanged, preview, [preview, pictureOf](const QString& file) {
+        const QString picture = QFileInfo(file).isFile() ? pictureOf(file) : QString();
+        const QPixmap pm = picture.isEmpty() ? QPixmap() : QPixmap(picture);
+        if (pm.isNull()) {
+            preview->setPixmap(QPixmap());
+            preview->clear();
+            return;
+        }
+        preview->setPixmap(pm.width() > 200 ? pm.scaledToWidth(200, Qt::SmoothTransformation) : pm);
+    });
+}
+
 void SetUpFileDialog(QFileDialog& dlg, const TFileRequest& r) {
+    // A preview needs Qt's own dialog, whose list it joins.
+    if (r.previewPicture) dlg.setOption(QFileDialog::DontUseNativeDialog);
+    if (!r.typeNames.isEmpty()) {
+        auto* names = new TTypeNames(r.typeNames);
+        dlg.setIconProvider(names);
+        QObject::connect(&dlg, &QObject::destroyed, [names] { delete names; });
+    }
+    if (r.previewPicture) AddPreview(dlg, r.previewPicture);
+    // Wide enough that the size and type columns show whole.
+    dlg.resize(dlg.sizeHint().expandedTo(QSize(r.previewPicture ? 860 : 640, 420)));
+    if (auto* tree = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        tree->header()->setSectionResizeMode(QHeaderView::Interactive);
+        tree->header()->setStretchLastSection(false);
+        tree->header()->resizeSection(0, 260);
+        for (int column = 1; column < tree->header()->count(); ++column)
+            tree->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     dlg.setWindowTitle(r.caption);
     if (!r.folder.isEmpty()) dlg.setDirectory(r.folder);
     if (!r.fileName.isEmpty()) dlg.selectFile(r.fileName);

@@ -6,7 +6,9 @@
 
 #include <QColor>
 #include <QMessageBox>
+#include <QMap>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +25,12 @@ struct TFileRequest {
     int filterIndex = 0;     // in: the filter shown first; out: the filter chosen (0-based)
     QString defaultSuffix;   // added when the typed name has no extension
     bool chooseFolder = false;  // OpenFile: a folder is chosen, not a file
+    // The type column's text per extension ("tve" -> "Tarvo page"), for
+    // files the desktop's type list may not know.
+    QMap<QString, QString> typeNames;
+    // The picture shown beside the list for the file under the cursor (""
+    // none); unset: no preview.
+    std::function<QString(const QString& file)> previewPicture;
 };
 
 class TUserDialogs {

@@ -1,5 +1,7 @@
 #include "app/Utils.h"
 
+#include "app/SafeWrite.h"
+
 #include "viewer/HtmlDocument.h"
 #include "viewer/HtmlEncoding.h"
 
@@ -147,6 +149,13 @@ TResolvedReference ResolveReference(const QString& baseFile, const QString& refe
     const QChar sep = PathSep();
     const QString folder = baseFile.left(baseFile.lastIndexOf(sep) + 1);
     out.Local = folder + inside.join(sep);
+    // Inside by its text is not enough: a link in the folder (to a file, a
+    // folder, or a page elsewhere) must lead inside the folder on the disk
+    // too, or the page would carry the user's other files to the server.
+    if (!folder.isEmpty() && !LiesInsideOnDisk(folder, out.Local)) {
+        out = TResolvedReference();
+        out.Refusal = OutsideFolder();
+    }
     return out;
 }
 

@@ -1,14 +1,18 @@
 #include "docs/FileCommands.h"
 
+#include "app/Settings.h"
 #include "app/StageHost.h"
 #include "model/WebBlocks.h"
 #include "app/UserDialogs.h"
+#include "docs/PageFile.h"
 #include "docs/SaveInfo.h"
 #include "model/PageHistory.h"
 
 #include <QCoreApplication>
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -40,6 +44,7 @@ TFileCommands::TFileCommands(TStageHost& window, TPageSession& session)
     };
     s_.RenderPage = [this] { return w_.Hooks().RenderSnapshot ? w_.Hooks().RenderSnapshot() : QImage(); };
     s_.NameChanged = [this] { UpdateCaption(); };
+    s_.Page.PageChanged.Flipped = [this](bool) { UpdateCaption(); };
     s_.DocumentWritten = [this] {
         MarkPageSaved(w_);
         if (w_.CurrentStage() == TStageHost::stSend)
@@ -51,11 +56,19 @@ TFileCommands::TFileCommands(TStageHost& window, TPageSession& session)
 
     w_.Hooks().SaveDocument = [this] { return SaveDocument(); };
     w_.Hooks().OpenDocument = [this](const QString& path) {
-        OpenDocument(path);
+        // A template handed over by the command line or the file manager is
+        // opened as the gallery opens it: a new untitled page with its
+        // content, so a Save asks for a name and never writes over it.
+        if (QFileInfo(path).suffix().compare(QLatin1String("tvt"), Qt::CaseInsensitive) == 0)
+            LoadTemplate(path);
+        else
+            OpenDocument(path);
         return true;
     };
     w_.Hooks().AskForSave = [this] { return SavedOrDiscarded(); };
 }
+
+TFileCommands::~TFileCommands() { s_.Page.PageChanged.Flipped = nullptr; }
 
 // ---- What the session asks ---------------------------------------------------------
 
@@ -93,10 +106,33 @@ bool TFileCommands::ConfirmSaveBeforeUpload(bool untitled) {
                        TMsgIcon::Warning);
         return true;
     }
-    return Dialogs().Ask(&w_, w_.ApplicationTitle(),
-                         tr("Before uploading this file, you will need to save changes to the Tarvo File."),
-                         TMsgIcon::Warning, QMessageBox::Ok | QMessageBox::Cancel,
-                         QMessageBox::Ok) == QMessageBox::Ok;
+    // A page with a name is saved to that name: one question, or none once
+    // the user chose to be asked no more.
+    const QString general = QString::fromLatin1(SettingKeys::General);
+    const QString key = QString::fromLatin1(SettingKeys::SaveBeforeSend);
+    {
+        TTarvoReg reg;
+        if (reg.OpenSection(general, false) && reg.ReadString(key) == QLatin1String("Yes")) return true;
+    }
+    QMessageBox box(QMessageBox::Question, w_.ApplicationTitle(),
+                    tr("Your page has changes that are not saved yet. Tarvo saves them to \"%1\" and then "
+                       "sends the page.")
+                        .arg(s_.DocumentName()),
+                    QMessageBox::Save | QMessageBox::Cancel, &w_);
+    box.setObjectName(QStringLiteral("msgSaveBeforeSend"));
+    box.setDefaultButton(QMessageBox::Save);
+    auto* always = new QCheckBox(tr("Always save before sending, without asking"), &box);
+    always->setObjectName(QStringLiteral("chkAlwaysSave"));
+    box.setCheckBox(always);
+    if (Dialogs().Run(&box) != QMessageBox::Save) return false;
+    if (always->isChecked()) {
+        TTarvoReg reg;
+        if (reg.OpenSection(general, true)) {
+            reg.WriteString(key, QStringLiteral("Yes"));
+            reg.Sync();
+        }
+    }
+    return true;
 }
 
 TDiskChangeAnswer TFileCommands::AskDiskChanged(const QString& path) {
@@ -126,7 +162,9 @@ QString TFileCommands::SaveFolder() const { return s_.SaveFolder(); }
 QString TFileCommands::TemplateFolder() const { return s_.TemplateFolder(); }
 
 void TFileCommands::UpdateCaption() {
-    w_.setWindowTitle(w_.ApplicationTitle() + QStringLiteral(" - ") + s_.DocumentName());
+    // "*" before the name while the page has changes not saved.
+    const QString mark = s_.Page.PageChanged ? QStringLiteral("*") : QString();
+    w_.setWindowTitle(w_.ApplicationTitle() + QStringLiteral(" - ") + mark + s_.DocumentName());
 }
 
 QMessageBox::StandardButton TFileCommands::AskForSave() {
@@ -175,6 +213,12 @@ void TFileCommands::menFileOpenClick() {
     req.filters = DocumentFilter() + QStringLiteral(";;") + TemplateFilter();
     req.filterIndex = 0;
     req.defaultSuffix = QStringLiteral("tve");
+    req.typeNames = {{QStringLiteral("tve"), tr("Tarvo page")}, {QStringLiteral("tvt"), tr("Tarvo template")}};
+    // Each saved page's snapshot lies beside it.
+    req.previewPicture = [](const QString& file) {
+        const QString snapshot = SnapshotPath(file);
+        return QFileInfo::exists(snapshot) ? snapshot : QString();
+    };
     const QString path = Dialogs().OpenFile(&w_, req);
     if (path.isEmpty()) return;
     // The filter chosen decides, not the file's own extension.

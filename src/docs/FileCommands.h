@@ -15,6 +15,7 @@ class TFileCommands : public QObject, public TSessionUser {
     Q_OBJECT
 public:
     TFileCommands(TStageHost& window, TPageSession& session);
+    ~TFileCommands() override;
 
     // Yes, No or Cancel; No without asking when nothing changed.
     QMessageBox::StandardButton AskForSave();

@@ -212,7 +212,10 @@ TSessionOutcome TPageSession::SaveDocument() {
         if (User) User->ConfirmSaveBeforeUpload(true);
         result = SaveAs();
     } else if (Page.PageChanged) {
-        result = User && User->ConfirmSaveBeforeUpload(false) ? SaveChanges() : TSessionOutcome::Cancel();
+        // Saved to its own name, with no file dialog (unless the file has
+        // gone since).
+        if (!User || !User->ConfirmSaveBeforeUpload(false)) result = TSessionOutcome::Cancel();
+        else result = QFile::exists(Page.DocFileName) ? SaveBuilder(Page.DocFileName) : SaveAs();
     }
     // The Send stage uploads this file: it is not entered unless the file
     // was written whole.
@@ -296,6 +299,8 @@ TSessionOutcome TPageSession::LoadTemplate(const QString& path) {
     // It is a new page, made to fit phone screens whatever the template says.
     ClearForOpen();
     ReadInto(path);
+    // Its title is the template's until the user types one.
+    if (Page.HasOwnTitle()) Page.TemplateTitle = Page.PageTitle;
     SetFitPhone(true);
     if (!Page.Standards()) StartNewPageOptions();
     return TSessionOutcome::Ok();

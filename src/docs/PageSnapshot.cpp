@@ -163,7 +163,7 @@ QImage DrawMiniature(const TPage& page) {
     p.setPen(Qt::white);
     const QFontMetrics fm(f);
     p.drawText(QRect(8, 0, kSnapshotWidth - 16, 22), Qt::AlignVCenter | Qt::AlignLeft,
-               fm.elidedText(page.PageTitle.simplified(), Qt::ElideRight, kSnapshotWidth - 16));
+               fm.elidedText(page.PublishedTitle().simplified(), Qt::ElideRight, kSnapshotWidth - 16));
 
     const int cw = kSnapshotWidth - 2 * kMargin;
     int y = 22 + 10;

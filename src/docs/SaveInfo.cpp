@@ -41,7 +41,7 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget* parent)
 
     chkShow = new QCheckBox(QCoreApplication::translate("SaveInfo", "Don't show this screen again."), this);
     chkShow->setObjectName(QStringLiteral("chkShow"));
-    chkShow->setGeometry(12, 110, 200, 20);
+    chkShow->setGeometry(12, 110, 244, 20);  // up to the button: room for longer words
     btnJoy = new QPushButton(QCoreApplication::translate("SaveInfo", "&OK"), this);
     btnJoy->setObjectName(QStringLiteral("btnJoy"));
     btnJoy->setGeometry(262, 106, 76, 27);

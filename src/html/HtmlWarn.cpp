@@ -15,7 +15,7 @@ TfrmHTMLWarn::TfrmHTMLWarn(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmHTMLWarn"));
     setWindowTitle(QCoreApplication::translate("HtmlWarn", "HTML Change Alert"));
-    setFixedSize(344, 140);
+    setFixedSize(344, 148);
     setModal(true);
 
     auto* text1 = new QLabel(QCoreApplication::translate("HtmlWarn", "If you make changes to your HTML directly, they will appear in your Web "
@@ -28,7 +28,7 @@ TfrmHTMLWarn::TfrmHTMLWarn(QWidget* parent)
                                             "file. Do you still want to make changes to your HTML?"),
                              this);
     text2->setObjectName(QStringLiteral("lblText2"));
-    text2->setGeometry(8, 50, 328, 36);
+    text2->setGeometry(8, 50, 328, 44);  // three lines
     for (QLabel* l : {text1, text2}) {
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -37,13 +37,13 @@ TfrmHTMLWarn::TfrmHTMLWarn(QWidget* parent)
     chkHTML = new QCheckBox(QCoreApplication::translate("HtmlWarn", "Don't show this screen again."), this);
     chkHTML->setObjectName(QStringLiteral("chkHTML"));
     // A line of its own, so that the whole label shows in any font.
-    chkHTML->setGeometry(10, 88, 326, 20);
+    chkHTML->setGeometry(10, 96, 326, 20);
     btnJoy = new QPushButton(QCoreApplication::translate("HtmlWarn", "&Yes"), this);
     btnJoy->setObjectName(QStringLiteral("btnJoy"));
-    btnJoy->setGeometry(196, 110, 66, 26);
+    btnJoy->setGeometry(196, 118, 66, 26);
     Button1 = new QPushButton(QCoreApplication::translate("HtmlWarn", "&No"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(270, 110, 66, 26);
+    Button1->setGeometry(270, 118, 66, 26);
     // The alert opens while the user types: no key answers it by chance.
     for (QPushButton* b : {btnJoy, Button1}) b->setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);

@@ -233,7 +233,7 @@ QString BuildPageHTML(TPage& page, bool withLogo, const QString& pictureFolder) 
     QString s;
     s += QStringLiteral("<HTML>") + CRLF;
     s += QStringLiteral("<HEAD>") + CRLF;
-    s += QStringLiteral("<TITLE>") + page.PageTitle + QStringLiteral("</TITLE>") + CRLF;
+    s += QStringLiteral("<TITLE>") + page.PublishedTitle() + QStringLiteral("</TITLE>") + CRLF;
     s += QStringLiteral("<META NAME=\"Generator\" CONTENT=\"Tarvo V1.0 (Win95)\">") + CRLF;
     s += QStringLiteral("<META NAME=\"Description\" CONTENT=\"Tarvo Document\">") + CRLF;
     if (page.FitPhone) s += PhoneFitLines() + CRLF;

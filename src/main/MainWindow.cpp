@@ -6,6 +6,7 @@
 #include "app/Resources.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
+#include "app/WhatsThis.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,9 @@ namespace {
 TfrmMain* g_mainWindow = nullptr;
 
 const QColor kSilver(192, 192, 192);
+
+// The help topic of the preview size button.
+constexpr int kFullSizeHelpContext = 76;
 
 QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shape shape = QFrame::NoFrame,
                   QFrame::Shadow shadow = QFrame::Plain, int lineWidth = 1) {
@@ -211,6 +215,10 @@ void TfrmMain::WireControls() {
         if (e->button() == Qt::LeftButton) imgExit->ShowBitmap(QStringLiteral("Exit_Up"), true);
     });
     connect(imgExit, &TPicture::clicked, this, &QWidget::close);
+    // The preview size button's "What's This?" (its help topic).
+    connect(imgView, &TPicture::mouseReleased, this, [this](QMouseEvent* e) {
+        if (e->button() == Qt::RightButton) ShowWhatsThis(imgView, kFullSizeHelpContext);
+    });
     connect(menFileExit, &QAction::triggered, this, &QWidget::close);
 }
 

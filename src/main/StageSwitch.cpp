@@ -75,7 +75,10 @@ void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
 void TfrmMain::ChangeState(int s) {
     const int from = currentStage_;
     // Common beginning.
-    imgView->setToolTip(QString());
+    // Greyed out away from the View stage, the button still says what it
+    // is for.
+    imgView->setToolTip(QCoreApplication::translate("StageSwitch", "Full: shows the preview of your page across the "
+                                                                   "whole window. It works on the View stage."));
     imgView->ShowBitmap(QStringLiteral("Max_Dis"), true);
     timFlashPage->stop();
     ExternalPreview1->setEnabled(true);
@@ -95,7 +98,7 @@ void TfrmMain::ChangeState(int s) {
             showOnly(pnlChoose);
             break;
         case stBuild:
-            if (Page().DocFileName.isEmpty()) setWindowTitle(ApplicationTitle() + QCoreApplication::translate("StageSwitch", " - Untitled"));
+            if (Page().DocFileName.isEmpty() && !Page().PageChanged) setWindowTitle(ApplicationTitle() + QCoreApplication::translate("StageSwitch", " - Untitled"));
             showOnly(pnlBuild);
             for (auto& work : hooks_.StageEntered[stBuild]) work(from);
             break;

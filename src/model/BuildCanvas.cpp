@@ -132,6 +132,7 @@ void TBuildCanvas::WireControls() {
     helpOnRightRelease(imgShredderBack, 30);
 
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TBuildCanvas::ScrollBar1Change);
+    pnlToolBox->installEventFilter(this);
     connect(timAnim, &QTimer::timeout, this, &TBuildCanvas::timAnimTimer);
     connect(timUp, &QTimer::timeout, this, &TBuildCanvas::timUpTimer);
     connect(timDown, &QTimer::timeout, this, &TBuildCanvas::timDownTimer);

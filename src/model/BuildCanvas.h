@@ -176,9 +176,16 @@ public:
     // The scroll bar's position the rows were last moved to.
     int LastScrollPos() const { return lastScrollPos_; }
 
+protected:
+    // The mouse wheel over the column of blocks scrolls it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateControls();
     void WireControls();
+    // After the rows scrolled: the selected block stays selected, its row
+    // lit while it is in view, no row lit while it is not.
+    void LightSelectedRow();
     TWebBlock* NewRow(int chunkIndex, int slot);
     void ShowRow(TWebBlock* row, int chunkIndex, int slot);
     void UpdateScrollBar();
@@ -202,6 +209,7 @@ private:
     bool clickCancelled_ = false;      // the press became a drag
     bool scrollQuiet_ = false;
     int lastScrollPos_ = 0;
+    int wheelRest_ = 0;  // eighths of a degree the wheel turned short of a row
     // The canvas's timers: a dragged block's slide back, scrolling while a
     // block is dragged over the top or bottom row, the shredder's frames.
     QTimer* timAnim = nullptr;

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
@@ -41,16 +42,39 @@ void TBuildCanvas::HighLightBlock(int row) {
 bool TBuildCanvas::ScrollRowsDown() {
     if (CanvasRows.empty() || CanvasRows.back()->ChunkIndex >= page_.Count() - 1) return false;
     RefreshRows(0, FirstShown() + 1, RowCount() < ShownRows);
-    // The same block stays lit unless it left the view at the top.
-    HighLightBlock(HighlightedSlot == 0 ? 0 : HighlightedSlot - 1);
+    LightSelectedRow();
     return true;
 }
 
 bool TBuildCanvas::ScrollRowsUp() {
     if (CanvasRows.empty() || FirstShown() == 0) return false;
     RefreshRows(0, FirstShown() - 1, RowCount() < ShownRows);
-    HighLightBlock(HighlightedSlot >= RowCount() - 1 ? RowCount() - 1 : HighlightedSlot + 1);
+    LightSelectedRow();
     return true;
+}
+
+void TBuildCanvas::LightSelectedRow() {
+    for (TWebBlock* r : CanvasRows) r->ClearHighlight();
+    const int slot = page_.CurrentIndex - FirstShown();
+    if (page_.CurrentIndex < 0 || slot < 0 || slot >= RowCount()) return;
+    if (const TWebChunk* chunk = page_.Chunk(page_.CurrentIndex)) {
+        const QPixmap pm = ResourceBitmap(KindPictureName(chunk->Kind) + QStringLiteral("_H"));
+        if (!pm.isNull()) CanvasRows[size_t(slot)]->setPixmap(pm);
+    }
+    HighlightedSlot = slot;
+}
+
+bool TBuildCanvas::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pnlToolBox && event->type() == QEvent::Wheel && ScrollBar1->isVisible()) {
+        // One row a notch (120 eighths of a degree); a fine wheel's small
+        // turns add up.
+        wheelRest_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        const int rows = wheelRest_ / 120;
+        wheelRest_ -= rows * 120;
+        if (rows != 0) ScrollBar1->setValue(ScrollBar1->value() - rows);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TBuildCanvas::ScrollBar1Change(int position) {
@@ -72,9 +96,8 @@ void TBuildCanvas::ScrollBar1Change(int position) {
         const int last = std::max(0, page_.Count() - RowCount());
         const int target = std::clamp(first + steps, 0, last);
         if (target != first) {
-            const int litBlock = first + HighlightedSlot;
             RefreshRows(0, target, false);
-            HighLightBlock(std::clamp(litBlock - target, 0, RowCount() - 1));
+            LightSelectedRow();
         }
     }
     lastScrollPos_ = position;

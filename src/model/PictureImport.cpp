@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLocale>
 #include <QImageReader>
 #include <QImageWriter>
 #include <algorithm>
@@ -251,10 +252,24 @@ QString PictureDialogFilters() {
     return (filters + others).join(QStringLiteral(";;"));
 }
 
+QString ShownPictureReference(const QString& stored) {
+    QString shown = stored;
+    return shown.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+QString StoredPictureReference(const QString& shown, const QString& stored) {
+    if (ShownPictureReference(stored) == shown) return stored;
+    // "http://...", "C:/...", "/home/...": left as typed.
+    if (shown.contains(QLatin1Char(':')) || shown.startsWith(QLatin1Char('/'))) return shown;
+    QString relative = shown;
+    return relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
 QString DescribeBytes(qint64 bytes) {
     if (bytes < 1024) return QString::number(bytes) + QCoreApplication::translate("PictureImport", " bytes");
     if (bytes < 1024 * 1024) return QString::number((bytes + 512) / 1024) + QCoreApplication::translate("PictureImport", " KB");
-    return QString::number(double(bytes) / (1024 * 1024), 'f', 1) + QCoreApplication::translate("PictureImport", " MB");
+    // The decimal point in the locale's form: "6,1 MB" in German.
+    return QLocale().toString(double(bytes) / (1024 * 1024), 'f', 1) + QCoreApplication::translate("PictureImport", " MB");
 }
 
 QString DescribePicture(const QSize& size, qint64 bytes) {

@@ -71,6 +71,15 @@ QString DescribeBytes(qint64 bytes);
 // "1600 × 1200 pixels, 312 KB".
 QString DescribePicture(const QSize& size, qint64 bytes);
 
+// A picture reference as the Image panel shows it: with "/" between the
+// folders, whatever form the page stores ("graphics\photo.jpg" shows as
+// "graphics/photo.jpg").
+QString ShownPictureReference(const QString& stored);
+// The reference to store for `shown`, the text of the panel: `stored` as it
+// is when the shown text is its own; otherwise a relative reference with
+// the page's "\" between folders, an address or absolute path as typed.
+QString StoredPictureReference(const QString& shown, const QString& stored);
+
 // The file a page's picture reference names ("graphics\photo.jpg",
 // relative to the page's folder `pageFolder`); empty when it would lie
 // outside that folder.

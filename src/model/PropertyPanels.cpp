@@ -194,9 +194,11 @@ void TPropertyPanels::CreateParaPanel() {
     txtParagraph = new QPlainTextEdit(p);
     txtParagraph->setObjectName(QStringLiteral("txtParagraph"));
     txtParagraph->setGeometry(13, 112, 254, 119);
-    txtParagraph->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines wrap at the box's width (only on screen: the paragraph
+    // keeps the line breaks the user typed).
+    txtParagraph->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtParagraph->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtParagraph->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtParagraph->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtParagraph->setProperty("Tag", 50);
     paraButtons = AddButtonRow(p, "spdPara", false);
 }

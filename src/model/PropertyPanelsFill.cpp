@@ -5,6 +5,7 @@
 
 #include "app/EditorText.h"
 #include "app/StageHost.h"
+#include "model/PictureImport.h"
 #include "model/WebBlocks.h"
 #include "app/Utils.h"
 
@@ -12,6 +13,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 void TPropertyPanels::ShowPanel(int kind) {
@@ -77,7 +79,7 @@ void TPropertyPanels::FillImagePanel() {
     const TBlockImage r = *page_.CurrentChunk()->Image;
     filling_ = true;
     ShowPanel(bkImage);
-    SetText(txtImgFileName, r.FileName);
+    SetText(txtImgFileName, ShownPictureReference(r.FileName));
     SetText(txtImgHeight, r.ImgHeight);
     SetText(txtImgWidth, r.ImgWidth);
     SetAlign(imageButtons, r.Align);
@@ -178,9 +180,14 @@ void TPropertyPanels::BindEdit(QLineEdit* edit, std::function<QString*(TWebChunk
 }
 
 void TPropertyPanels::AlignClick(const TButtonRow& row, QToolButton* button, std::function<quint8*(TWebChunk&)> align) {
+    // Filling the panel sets each button itself.
+    if (!Editing()) return;
     // At most one button of the group is down; all may be up.
     for (QToolButton* b : {row.left, row.center, row.right})
-        if (b != button) b->setChecked(false);
+        if (b != button) {
+            const QSignalBlocker quiet(b);
+            b->setChecked(false);
+        }
     const quint8 code = !button->isChecked() ? alNone : button == row.left ? alLeft : button == row.center ? alCenter : alRight;
     Store(button, [&](TWebChunk& c) {
         if (quint8* a = align(c)) *a = code;
@@ -189,9 +196,12 @@ void TPropertyPanels::AlignClick(const TButtonRow& row, QToolButton* button, std
 
 void TPropertyPanels::BindButtons(const TButtonRow& row, std::function<quint8*(TWebChunk&)> align,
                                   std::function<quint8*(TWebChunk&)> newLine) {
+    // On toggled, not clicked: an assistive tool presses a checkable
+    // button through its toggle action, which raises no click. (Filling
+    // the panel toggles them too, which Store ignores.)
     for (QToolButton* b : {row.left, row.center, row.right})
-        connect(b, &QToolButton::clicked, this, [this, row, b, align] { AlignClick(row, b, align); });
-    connect(row.newLine, &QToolButton::clicked, this, [this, button = row.newLine, newLine](bool down) {
+        connect(b, &QToolButton::toggled, this, [this, row, b, align] { AlignClick(row, b, align); });
+    connect(row.newLine, &QToolButton::toggled, this, [this, button = row.newLine, newLine](bool down) {
         Store(button, [&](TWebChunk& c) {
             if (quint8* n = newLine(c)) *n = down ? 1 : 0;
         });

@@ -37,7 +37,12 @@ void TPropertyPanels::WireControls() {
     BindButtons(linkButtons, [](TWebChunk& c) { return c.Link ? &c.Link->Align : nullptr; },
                 [](TWebChunk& c) { return c.Link ? &c.Link->NewLine : nullptr; });
 
-    BindEdit(txtImgFileName, [](TWebChunk& c) { return c.Image ? &c.Image->FileName : nullptr; });
+    // The name shows with "/" and is stored in the page's own form.
+    connect(txtImgFileName, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Store(txtImgFileName, [&](TWebChunk& c) {
+            if (c.Image) c.Image->FileName = StoredPictureReference(text, c.Image->FileName);
+        });
+    });
     BindEdit(txtImgHeight, [](TWebChunk& c) { return c.Image ? &c.Image->ImgHeight : nullptr; });
     BindEdit(txtImgWidth, [](TWebChunk& c) { return c.Image ? &c.Image->ImgWidth : nullptr; });
     BindEdit(txtImgDesc, [](TWebChunk& c) { return c.Image ? &c.Image->AltText : nullptr; });
@@ -118,10 +123,10 @@ void TPropertyPanels::spdImgFileClick() {
     // The name and the size are one change of the block.
     emit editGroupEnded();
     editSource_ = spdImgFile;
-    const QString file = QStringLiteral("graphics\\") + picture->name;
+    const QString file = QStringLiteral("graphics/") + picture->name;
     // Another picture needs words of its own: the old text described the
     // old picture, so it is emptied and the warning asks for new words.
-    if (file.compare(txtImgFileName->text().replace(QLatin1Char('/'), QLatin1Char('\\')), Qt::CaseInsensitive) != 0)
+    if (file.compare(txtImgFileName->text().replace(QLatin1Char('\\'), QLatin1Char('/')), Qt::CaseInsensitive) != 0)
         txtImgDesc->clear();
     txtImgFileName->setText(file);
     if (size.isValid() && !size.isEmpty()) {

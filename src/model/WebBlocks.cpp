@@ -1,5 +1,7 @@
 #include "model/WebBlocks.h"
 
+#include <QFileInfo>
+
 #include "app/Resources.h"
 
 #include <algorithm>
@@ -95,4 +97,14 @@ void TPage::ClearChunks() {
     WebChunks.clear();
     CurrentIndex = -1;
     PageTitle = DefaultTitle;
+    TemplateTitle.clear();
+}
+
+bool TPage::HasOwnTitle() const { return PageTitle != DefaultTitle && !PageTitle.trimmed().isEmpty(); }
+
+QString TPage::PublishedTitle() const {
+    if (HasOwnTitle()) return PageTitle;
+    for (const auto& c : WebChunks)
+        if (c && c->Heading && !c->Heading->HeadText.trimmed().isEmpty()) return c->Heading->HeadText.simplified();
+    return DocFileName.isEmpty() ? QString() : QFileInfo(DocFileName).completeBaseName();
 }

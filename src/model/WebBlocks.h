@@ -4,6 +4,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -109,6 +110,24 @@ std::unique_ptr<TWebChunk> NewChunkForKind(int kind);
 // The same for a dropped toolbox block, found from its name.
 std::unique_ptr<TWebChunk> NewChunkForBrick(const QString& brickName);
 
+// The page's changed flag: a bool that tells one listener when it flips
+// (the window's title marks unsaved changes).
+class TChangedFlag {
+public:
+    TChangedFlag& operator=(bool on) {
+        if (on != on_) {
+            on_ = on;
+            if (Flipped) Flipped(on);
+        }
+        return *this;
+    }
+    operator bool() const { return on_; }
+    std::function<void(bool)> Flipped;
+
+private:
+    bool on_ = false;
+};
+
 // The page and its state, owned by the main window.
 class TPage {
 public:
@@ -116,8 +135,11 @@ public:
 
     TWebChunkList WebChunks;
     QString PageTitle = DefaultTitle;
+    // The title the template this page was made from gave it ("" when the
+    // page is not from a template).
+    QString TemplateTitle;
     QString DocFileName;  // full path; empty while untitled
-    bool PageChanged = false;
+    TChangedFlag PageChanged;
     int CurrentIndex = -1;  // the block the property panel shows; -1 none
     // "Fit phone screens": the page's head asks phones to show it at their
     // own width (see html/PhoneFit.h). Stored with the document; a document
@@ -143,6 +165,14 @@ public:
     // True while a page is being loaded: filling a panel does not move the
     // keyboard focus.
     bool LoadingDocument = false;
+
+    // Whether the user (or the template) gave the page a title: not the
+    // program's default, not blank.
+    bool HasOwnTitle() const;
+    // The title the page goes out with: its own, else the text of its first
+    // heading, else the document's name ("" for an untitled page without
+    // a heading).
+    QString PublishedTitle() const;
 
     int Count() const { return int(WebChunks.size()); }
     TWebChunk* Chunk(int index) const;

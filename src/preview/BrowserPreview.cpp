@@ -18,6 +18,8 @@
 #include <cstring>
 #include "app/SafeWrite.h"
 
+#include <QUrl>
+
 TBrowserPreview* AttachBrowserPreview(TStageHost& window, TPage& page, TViewStage* view) {
     return new TBrowserPreview(window, page, view);
 }
@@ -58,7 +60,13 @@ void TBrowserPreview::ExternalPreview1Click() {
     ExecFile->Execute();
 }
 
-QString TBrowserPreview::RedirectPage(const QString& address) {
+QString TBrowserPreview::RedirectPage(const QString& given) {
+    // Only a web address belongs in the page, encoded so that no quote or
+    // angle bracket of it can end the attribute; anything else leads to an
+    // empty page.
+    const QUrl url = QUrl::fromUserInput(given.trimmed());
+    const bool web = url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+    const QString address = web ? QString::fromLatin1(url.toEncoded()).toHtmlEscaped() : QStringLiteral("about:blank");
     const QString q = QStringLiteral("\"");
     const QStringList lines = {
         QStringLiteral("<html>"),

@@ -71,8 +71,14 @@ TViewStage::TViewStage(TStageHost& window, TPageSession& session)
     connect(txtTitle, &QLineEdit::textChanged, this, &TViewStage::txtTitleChange);
     connect(chkLogo, &QCheckBox::toggled, this, &TViewStage::chkLogoClick);
     connect(chkFitPhone, &QCheckBox::toggled, this, &TViewStage::chkFitPhoneClick);
-    connect(btnDesktopView, &QPushButton::clicked, this, [this] { SetPhoneView(false); });
-    connect(btnPhoneView, &QPushButton::clicked, this, [this] { SetPhoneView(true); });
+    // On toggled, not clicked: an assistive tool presses a checkable
+    // button through its toggle action, which raises no click.
+    connect(btnDesktopView, &QPushButton::toggled, this, [this](bool on) {
+        if (on) SetPhoneView(false);
+    });
+    connect(btnPhoneView, &QPushButton::toggled, this, [this](bool on) {
+        if (on) SetPhoneView(true);
+    });
     connect(lstStyles, &QListWidget::currentRowChanged, this,
             [this] { session_.StyleName = SelectedStyleName(); });
     connect(lstStyles, &QListWidget::itemClicked, this, &TViewStage::lstStylesClick);
@@ -98,8 +104,7 @@ TViewStage::TViewStage(TStageHost& window, TPageSession& session)
     w_.Hooks().StageEntered[TStageHost::stView].push_back([this](int from) { EnterView(from); });
     w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int from) { EnterSend(from); });
     w_.Hooks().StageChanged.push_back([this] {
-        TFlagGuard g(settingTitle_);
-        txtTitle->setText(session_.Page.PageTitle);
+        ShowTitle();
         // The width switch works where the preview size picture does.
         const bool view = w_.CurrentStage() == TStageHost::stView;
         btnDesktopView->setEnabled(view);
@@ -168,6 +173,19 @@ void TViewStage::CreateControls() {
     txtTitle = new QLineEdit(pnl);
     txtTitle->setObjectName(QStringLiteral("txtTitle"));
     txtTitle->setGeometry(126, 27, 334, 20);
+    lblTitleHint = new QLabel(tr("the template's title"), txtTitle);
+    lblTitleHint->setObjectName(QStringLiteral("lblTitleHint"));
+    {
+        QFont f = lblTitleHint->font();
+        f.setItalic(true);
+        lblTitleHint->setFont(f);
+        QPalette grey = lblTitleHint->palette();
+        grey.setColor(QPalette::WindowText, QColor(110, 110, 110));
+        lblTitleHint->setPalette(grey);
+        const int width = lblTitleHint->sizeHint().width();
+        lblTitleHint->setGeometry(txtTitle->width() - width - 4, 0, width, txtTitle->height());
+    }
+    lblTitleHint->hide();
     chkFitPhone = new QCheckBox(tr("Fit phone screens"), pnl);
     chkFitPhone->setObjectName(QStringLiteral("chkFitPhone"));
     chkFitPhone->setGeometry(470, 27, 150, 20);
@@ -486,8 +504,29 @@ void TViewStage::pagePreviewChange(int index) {
 void TViewStage::txtTitleChange() {
     if (session_.Page.FillingPanel || settingTitle_) return;
     session_.Page.PageTitle = txtTitle->text();
-    SetHTMLText(ReplaceTitle(HTMLText(), session_.Page.PageTitle));
+    // A box emptied gives the page its first heading's text again.
+    SetHTMLText(ReplaceTitle(HTMLText(), session_.Page.PublishedTitle()));
     session_.Page.PageChanged = true;
+    ShowTitleHint();
+}
+
+void TViewStage::ShowTitle() {
+    {
+        TFlagGuard g(settingTitle_);
+        txtTitle->setText(session_.Page.PublishedTitle());
+    }
+    ShowTitleHint();
+}
+
+void TViewStage::ShowTitleHint() {
+    const TPage& page = session_.Page;
+    const bool template_ = !page.TemplateTitle.isEmpty() && page.PageTitle == page.TemplateTitle;
+    lblTitleHint->setVisible(template_);
+    // The typed text stops short of the hint.
+    txtTitle->setTextMargins(0, 0, template_ ? lblTitleHint->width() + 4 : 0, 0);
+    txtTitle->setToolTip(template_ ? tr("This is still the title of the template your page was made from. Type "
+                                        "your page's own title here.")
+                                   : QString());
 }
 
 void TViewStage::chkLogoClick() {

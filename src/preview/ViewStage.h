@@ -36,6 +36,7 @@ public:
     QLabel* lblPreDesc = nullptr;
     QLabel* lblPageTitle = nullptr;
     QLineEdit* txtTitle = nullptr;
+    QLabel* lblTitleHint = nullptr;  // inside txtTitle: the title is still the template's
     QCheckBox* chkFitPhone = nullptr;  // "Fit phone screens", the page's FitPhone
     QTabWidget* pagePreview = nullptr;
     QWidget* tabWebView = nullptr;
@@ -127,6 +128,10 @@ private:
     void CreateControls();
     void memHTMLChange();
     void txtTitleChange();
+    // Shows the page's title in txtTitle (the one it goes out with) and
+    // whether it is still its template's.
+    void ShowTitle();
+    void ShowTitleHint();
     void chkLogoClick();
     void chkFitPhoneClick();
     // Shows the page's options in the "Page" tab.

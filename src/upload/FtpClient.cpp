@@ -912,6 +912,11 @@ struct TFtpClient::Worker {
 
     QString Reply() const { return ShownServerText(QString::fromUtf8(lastReply.c_str())).trimmed(); }
 
+    // A reply that refuses: its code starts with 4 or 5.
+    static bool IsRefusal(const QString& reply) {
+        return reply.size() >= 3 && (reply[0] == QLatin1Char('4') || reply[0] == QLatin1Char('5'));
+    }
+
     // The outcome's message; `quoted` the server's reply where the message
     // quotes it.
     QString PlainWords(CURLcode rc, QString& quoted) const {
@@ -943,12 +948,15 @@ struct TFtpClient::Worker {
             case CURLE_SSL_CONNECT_ERROR:
                 return QCoreApplication::translate("FtpClient", "The encrypted connection could not be set up: %1.").arg(detail);
             case CURLE_LOGIN_DENIED:
-                if (reply.isEmpty()) return QCoreApplication::translate("FtpClient", "The server refused the user name or password.");
+                if (!IsRefusal(reply)) return QCoreApplication::translate("FtpClient", "The server refused the user name or password.");
                 break;
             default:
                 break;
         }
-        if (!reply.isEmpty()) {
+        // Only a refusal (4xx, 5xx) says why; the last reply before a
+        // failure of another kind is often a success ("200 Type set") and
+        // would blame the server for nothing.
+        if (IsRefusal(reply)) {
             quoted = reply;
             return QCoreApplication::translate("FtpClient", "The server replied: %1").arg(reply);
         }

@@ -93,11 +93,15 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     lblFiles->setGeometry(16, 90, 170, 16);
     lstFiles = new QListWidget(w_.StagePanel(TStageHost::stSend));
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
-    lstFiles->setGeometry(16, 108, 170, 118);
-    lstFiles->setEnabled(false);
+    lstFiles->setGeometry(16, 108, 170, 104);
+    // A list to read, not to choose from; not greyed out as if disabled.
+    lstFiles->setSelectionMode(QAbstractItemView::NoSelection);
     lblSendSize = new QLabel(w_.StagePanel(TStageHost::stSend));
     lblSendSize->setObjectName(QStringLiteral("lblSendSize"));
-    lblSendSize->setGeometry(16, 227, 170, 16);
+    // Two lines: the count and size take more room in some languages.
+    lblSendSize->setGeometry(16, 213, 170, 30);
+    lblSendSize->setWordWrap(true);
+    lblSendSize->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     chkSendAll = new QCheckBox(tr("Send every file again"), w_.StagePanel(TStageHost::stSend));
     chkSendAll->setObjectName(QStringLiteral("chkSendAll"));
     chkSendAll->setGeometry(16, 243, 170, 20);
@@ -205,14 +209,16 @@ void TSendPanel::UpdateFileList() {
                 bytes += qMax<qint64>(0, f.Size);
             }
         }
-        // The state stays in sight: a long name gives way in its middle
-        // (a reason for not sending is too long for that, and is left whole).
+        // The state stays in sight: a name too long for one line with it
+        // gets a line of its own, with the state below, and gives way in its
+        // middle only when even that line is too short (a reason for not
+        // sending is too long for that, and is left whole).
         const QString suffix = QStringLiteral(" (") + state + QLatin1Char(')');
         const bool elide = States[i] != TSendState::Refused;
-        const int nameRoom = qMax(metrics.horizontalAdvance(QStringLiteral("WWW...WWW")),
-                                  room - metrics.horizontalAdvance(suffix));
-        auto* item = new QListWidgetItem((elide ? metrics.elidedText(name, Qt::ElideMiddle, nameRoom) : name) + suffix,
-                                         lstFiles);
+        QString text = name + suffix;
+        if (elide && metrics.horizontalAdvance(text) > room)
+            text = metrics.elidedText(name, Qt::ElideMiddle, room) + QLatin1Char('\n') + suffix.trimmed();
+        auto* item = new QListWidgetItem(text, lstFiles);
         item->setData(Qt::UserRole, name);
         item->setData(Qt::UserRole + 1, int(States[i]));
         item->setToolTip(name + suffix);

@@ -189,9 +189,16 @@ void TServerProbe::OperationDone(const TFtpOutcome& outcome) {
             return;
         case Step::Writing:
             if (error) {
-                Conclude(TOutcome::WriteFailed, tr("Tarvo could log in and enter %1, but the server refused to let "
-                                                   "it write there (%2).")
-                                                    .arg(FolderName(), Reason(outcome)));
+                // A refusal is the server's; anything else (no data
+                // connection, the connection lost) is not blamed on it.
+                const bool refused = outcome.Kind == TFtpOutcome::TKind::ServerRefused ||
+                                     outcome.Kind == TFtpOutcome::TKind::Missing;
+                Conclude(TOutcome::WriteFailed,
+                         refused ? tr("Tarvo could log in and enter %1, but the server refused to let it write "
+                                      "there (%2).")
+                                       .arg(FolderName(), Reason(outcome))
+                                 : tr("Tarvo could log in and enter %1, but could not write a file there (%2).")
+                                       .arg(FolderName(), Reason(outcome)));
                 return;
             }
             step_ = Step::Removing;

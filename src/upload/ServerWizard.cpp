@@ -64,9 +64,15 @@ QWidget* AddPage(QStackedWidget* pages, const char* name) {
     return page;
 }
 
-QString UploadToHost() { return QCoreApplication::translate("TfrmServerWizard", " \"Upload to Host\""); }
-
 constexpr int kPageWidth = 362;
+
+// The label of the Send stage's box of servers, which lists them in the
+// wizard's order, quoted as the user reads it there.
+QString ServerBoxLabel() {
+    QString label = QCoreApplication::translate("ServerBox", "WWW Server to Upload to:");
+    while (label.endsWith(QLatin1Char(':'))) label.chop(1);
+    return QLatin1Char('"') + label.trimmed() + QLatin1Char('"');
+}
 
 }  // namespace
 
@@ -198,22 +204,21 @@ void TfrmServerWizard::CreateAdvancedPage() {
 void TfrmServerWizard::CreateListPage() {
     tab4 = AddPage(pgcWizard, "tab4");
     lblModDesc = MakeLabel(tab4, "lblModDesc",
-                           tr("To edit a server in the list below, select  the server and then click the "
-                                          "Next button. The order of the servers in the list below, will be the same "
-                                          "in as the Server List in") +
-                               UploadToHost(),
+                           tr("To edit a server in the list below, select the server and then click the Next "
+                              "button. The servers are listed in the same order under %1 on the Send stage.")
+                               .arg(ServerBoxLabel()),
                            QRect(0, 0, kPageWidth, 46));
     lblDelDesc = MakeLabel(tab4, "lblDelDesc",
-                           tr("To delete a server in the list below, select  the server and then click on "
-                                          "the DELETE button. The order of the servers in the list below, will be the "
-                                          "same in as the Server List in") +
-                               UploadToHost(),
+                           tr("To delete a server in the list below, select the server and then click the "
+                              "Delete button. The servers are listed in the same order under %1 on the Send "
+                              "stage.")
+                               .arg(ServerBoxLabel()),
                            QRect(0, 0, kPageWidth, 46));
     lblAddDesc = MakeLabel(tab4, "lblAddDesc",
-                           tr("Your new server is selected at the end of the list below. To change its "
-                                          "place, click the arrows. The order of the servers in the list below will "
-                                          "be the same as in the Server List in") +
-                               UploadToHost(),
+                           tr("Your new server is selected at the end of the list below. To change its place, "
+                              "click the arrows. The servers are listed in the same order under %1 on the Send "
+                              "stage.")
+                               .arg(ServerBoxLabel()),
                            QRect(0, 0, kPageWidth, 46));
     lstServers = Make<QListWidget>(tab4, "lstServers", QRect(0, 50, 296, 158));
     const auto arrow = [&](const char* name, const char* glyph, int top) {

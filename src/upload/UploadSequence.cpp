@@ -347,11 +347,8 @@ void TUploadSequence::ListNext() {
             if (FileSkipped) FileSkipped(f);
         }
     }
-    // The folders the program keeps pictures in are made as well, and no
-    // folder the server folder's listing shows is made again.
-    for (const char* kept : {"graphics", "backgrnd"})
-        if (std::find(toMake_.begin(), toMake_.end(), QLatin1String(kept)) == toMake_.end())
-            toMake_.push_back(QLatin1String(kept));
+    // Only folders files go to are made (no empty "backgrnd" for a page
+    // without a background), and none the server folder's listing shows.
     if (!listed_.empty() && listed_.front().first.isEmpty()) {
         const std::vector<TRemoteEntry>& top = listed_.front().second;
         std::erase_if(toMake_, [&](const QString& folder) {

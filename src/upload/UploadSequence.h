@@ -2,8 +2,8 @@
 // The one upload sequence, shared by the upload window and the command
 // line: connect and log in, make and enter the server folder, list the
 // folders that hold files sent before and skip what the server still holds
-// at the same size, make every other folder the files go to (and
-// "graphics" and "backgrnd") that the listing does not show, send the
+// at the same size, make every other folder the files go to that the
+// listing does not show, send the
 // pictures and linked pages, then the page the visitor opens (the plan's
 // last entry) once everything it shows has arrived, and disconnect.
 // Several files may travel at once over up to kMaxConnections connections.

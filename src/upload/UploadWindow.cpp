@@ -149,7 +149,8 @@ void TfrmUpload::StartSequence() {
     };
     upload_->FileDone = [this](const TUploadFile& file, bool sent, const QString& why) {
         if (sent && Record) Record->RecordSent(file);
-        if (!sent && !Cancelled) failedFiles_ << file.Remote + QStringLiteral(": ") + why;
+        if (!sent && !Cancelled)
+            failedFiles_ << (why.isEmpty() ? file.Remote : file.Remote + QStringLiteral(": ") + why);
     };
     upload_->FileSkipped = [this](const TUploadFile& file) {
         if (Record) Record->RecordSent(file);
@@ -189,8 +190,15 @@ void TfrmUpload::TellOutcome() {
                                     .arg(server),
                                 upload_->Detail());
                     return;
-                default:
+                case TFtpOutcome::TKind::LoginRefused:
                     TellFailure(LoginFailedText, upload_->Detail());
+                    return;
+                default:
+                    // Reached, but the log-in failed for another reason
+                    // (no encryption offered, the connection broke): the
+                    // password is not blamed, the detail says why.
+                    TellFailure(tr("Tarvo reached the server %1 but could not log in.").arg(server),
+                                upload_->Detail());
                     return;
             }
             return;
@@ -203,6 +211,12 @@ void TfrmUpload::TellOutcome() {
         case TUploadOutcome::FileFailed:
             // A picture that did not go is told as well: the page on the
             // server would show a hole where it belongs.
+            // Stopped before any file's turn (a folder listing that lost
+            // the connection): no list, but what went wrong.
+            if (failedFiles_.isEmpty()) {
+                TellFailure(UploadError(), upload_->Detail());
+                return;
+            }
             TellFailure(UploadError(),
                         tr("These files were not sent:\n") + failedFiles_.join(QLatin1Char('\n')));
             return;
@@ -285,10 +299,10 @@ TfrmJoy::TfrmJoy(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWi
                                   "Web Pages of the people who helped you get on the Internet."));
     lblTrouble = text("lblTrouble",
                       tr("If for some reason you can't click on your page to go and see your page on the "
-                                     "Web, your ISP may have a non-standard upload proceedure or you don't have a Web "
+                                     "Web, your ISP may have a non-standard upload procedure or you don't have a Web "
                                      "Browser on your system."));
     lblContact = text("lblContact",
-                      tr("In both cases you need to contact your ISP for help to see your page on the Web."));
+                      tr("If your system has a Web Browser, contact your ISP for help to see your page on the Web."));
     const int bottom = qMax(top, 180);
     setFixedSize(516, bottom + 40);
 

@@ -187,9 +187,15 @@ void TestTranslation::messageBoxesInStartLanguage() {
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
     auto* size = w_->findChild<QAction*>(QStringLiteral("mnuViewSize200"));
     QVERIFY(size);
+    QString text;
+    dialogs->runs << [&text](QDialog* d) {
+        text = static_cast<QMessageBox*>(d)->text();
+        return 0;
+    };
     size->trigger();
-    QVERIFY(dialogs->lastText().startsWith(de ? QStringLiteral("Tarvo öffnet beim nächsten Start in der neuen Fenstergröße, 200 %.")
-                                              : QStringLiteral("Tarvo will open at the new window size, 200 %,")));
+    QVERIFY2(text.startsWith(de ? QStringLiteral("Tarvo öffnet beim nächsten Start in der neuen Fenstergröße, 200 %.")
+                                : QStringLiteral("Tarvo will open at the new window size, 200 %,")),
+             qPrintable(text));
     // Qt's standard buttons follow in the same language when Qt's own
     // translation is installed.
     QMessageBox box(QMessageBox::Question, QStringLiteral("Tarvo"), QStringLiteral("?"), QMessageBox::Yes | QMessageBox::No);

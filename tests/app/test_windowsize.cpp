@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -50,24 +52,53 @@ void TestWindowSize::storedSizeAppliedAtStart() {
 void TestWindowSize::choosingASizeIsKeptForTheNextStart() {
     auto* dialogs = InstallScriptedDialogs();
     std::unique_ptr<TfrmMain> w(CreateMainWindow());
+    QStringList started;
+    SetProgramStarter([&started](const QString& program, const QStringList& args) {
+        started << program << args;
+        return true;
+    });
+    // Later: the size waits for the next start.
+    QString text;
+    dialogs->runs << [&text](QDialog* d) {
+        text = static_cast<QMessageBox*>(d)->text();
+        d->findChild<QPushButton*>("butRestartLater")->click();
+        return 0;
+    };
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->findChild<QAction*>("mnuViewSize150")->trigger();
     QCOMPARE(StoredWindowSize(), 150);
     QCOMPARE(dialogs->shown.size(), 1);
-    QVERIFY(dialogs->lastText().contains("the next time it starts"));
+    QVERIFY(text.contains("the next time it starts"));
     QVERIFY(w->findChild<QAction*>("mnuViewSize150")->isChecked());
+    QVERIFY(started.isEmpty() && w->isVisible());
     // Back to the size it runs at: nothing to tell.
     w->findChild<QAction*>("mnuViewSize200")->trigger();
     QCOMPARE(StoredWindowSize(), 200);
     QCOMPARE(dialogs->shown.size(), 1);
+    // Restart now: the window closes and the program starts again.
+    dialogs->runs << [](QDialog* d) {
+        d->findChild<QPushButton*>("butRestartNow")->click();
+        return 0;
+    };
+    w->findChild<QAction*>("mnuViewSize100")->trigger();
+    QCOMPARE(StoredWindowSize(), 100);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(started, QStringList{QCoreApplication::applicationFilePath()});
+    SetProgramStarter({});
 }
 
 void TestWindowSize::firstStartFitsTheScreen() {
-    QCOMPARE(FittingWindowSize(600), 100);
-    QCOMPARE(FittingWindowSize(768), 100);
-    QCOMPARE(FittingWindowSize(1080), 150);
-    QCOMPARE(FittingWindowSize(1200), 150);
-    QCOMPARE(FittingWindowSize(1440), 200);
-    QCOMPARE(FittingWindowSize(2160), 200);
+    // The largest that fits in nine tenths of the screen each way.
+    QCOMPARE(FittingWindowSize(QSize(800, 600)), 100);
+    QCOMPARE(FittingWindowSize(QSize(1280, 720)), 100);
+    QCOMPARE(FittingWindowSize(QSize(1366, 768)), 150);
+    QCOMPARE(FittingWindowSize(QSize(1600, 1000)), 150);
+    QCOMPARE(FittingWindowSize(QSize(1920, 1080)), 200);
+    QCOMPARE(FittingWindowSize(QSize(3840, 2160)), 200);
+    // A narrow screen holds the window back as well.
+    QCOMPARE(FittingWindowSize(QSize(1100, 1280)), 150);
+    QCOMPARE(FittingWindowSize(QSize(900, 1600)), 100);
 }
 
 void TestWindowSize::buildHintShowsOnANewPage() {

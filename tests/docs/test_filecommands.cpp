@@ -98,6 +98,13 @@ QString TestFileCommands::writeDocument(const QString& name, const QString& head
     return path;
 }
 
+namespace {
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}  // namespace
+
 void TestFileCommands::addHeading(const QString& text) {
     auto c = NewChunkForKind(bkHeading);
     c->Heading->HeadText = text;
@@ -236,18 +243,45 @@ void TestFileCommands::sendStageDemandsSave() {
     w_->ShowRedPill(3);
     QCOMPARE(w_->CurrentStage(), 3);
     QVERIFY(QFile::exists(JoinPath(env_->appDir(), "HTMLFiles/index.html")));
-    // A titled page with changes: OK saves, Cancel stays.
+    // A page with a name and changes: the title bar marks them; one
+    // question, and Save writes the page to its name with no file dialog.
     w_->ShowRedPill(1);
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - index.tve"));
     addHeading("later");
-    d_->answers << QMessageBox::Cancel;
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - *index.tve"));
+    QString asked;
+    d_->runs << [&asked](QDialog* d) {
+        asked = static_cast<QMessageBox*>(d)->text();
+        return int(QMessageBox::Cancel);
+    };
     w_->ShowRedPill(3);
     QCOMPARE(w_->CurrentStage(), 1);
-    QCOMPARE(d_->lastText(), QString("Before uploading this file, you will need to save changes to the Tarvo File."));
-    d_->answers << QMessageBox::Ok;
-    d_->fileNames << path;
+    QCOMPARE(asked, QString("Your page has changes that are not saved yet. Tarvo saves them to \"index.tve\" and "
+                            "then sends the page."));
+    const int before = d_->shown.size();
+    d_->runs << [](QDialog*) { return int(QMessageBox::Save); };
     w_->ShowRedPill(3);
     QCOMPARE(w_->CurrentStage(), 3);
+    QCOMPARE(d_->shown.size(), before + 1);
     QVERIFY(!w_->Page().PageChanged);
+    QCOMPARE(w_->windowTitle(), QString("Tarvo - index.tve"));
+    QVERIFY(Bytes(path).contains("later"));
+    // "Always": this time and from now on, no question.
+    w_->ShowRedPill(1);
+    addHeading("always");
+    d_->runs << [](QDialog* d) {
+        d->findChild<QCheckBox*>(QStringLiteral("chkAlwaysSave"))->setChecked(true);
+        return int(QMessageBox::Save);
+    };
+    w_->ShowRedPill(3);
+    QCOMPARE(w_->CurrentStage(), 3);
+    w_->ShowRedPill(1);
+    addHeading("silent");
+    const int quiet = d_->shown.size();
+    w_->ShowRedPill(3);
+    QCOMPARE(w_->CurrentStage(), 3);
+    QCOMPARE(d_->shown.size(), quiet);
+    QVERIFY(Bytes(path).contains("silent"));
     QCOMPARE(d_->unexpected, 0);
 }
 
@@ -385,6 +419,25 @@ void TestFileCommands::commandLineDocumentAtStart() {
     QTRY_COMPARE(w_->CurrentStage(), 1);
     QCOMPARE(QFileInfo(w_->Page().DocFileName).canonicalFilePath(), QFileInfo(there).canonicalFilePath());
     QCOMPARE(w_->Page().CurrentIndex, 0);
+
+    // A template given at the start is a new page made from it: Save asks
+    // for a name and the template stays as it was.
+    const QString tpl = writeDocument("template/club.tvt", "Club", "[None]");
+    const QByteArray shipped = ReadFileBytes(tpl);
+    delete w_;
+    w_ = CreateMainWindow(tpl);
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_));
+    QTRY_COMPARE(w_->CurrentStage(), 1);
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QVERIFY(w_->Page().FitPhone);
+    QVERIFY(w_->Page().Count() > 0);
+    const QString named = JoinPath(env_->appDir(), "save/club page.tve");
+    d_->fileNames << named;
+    QVERIFY(w_->Session().Save().done());
+    QCOMPARE(d_->fileRequests.last().folder, JoinPath(env_->appDir(), "save"));
+    QCOMPARE(w_->Page().DocFileName, named);
+    QCOMPARE(ReadFileBytes(tpl), shipped);
 }
 
 void TestFileCommands::commandLineExitStatuses() {
@@ -412,7 +465,12 @@ void TestFileCommands::commandLineExitStatuses() {
 
     // Without a display: one line naming the script options, status 1,
     // both when no display is named and when the named one is not there.
-    for (const QString& display : {QString(), QStringLiteral(":97")}) {
+    // The absent display is one with neither a socket nor a lock file now.
+    int absent = 97;
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(absent)) ||
+           QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(absent)))
+        ++absent;
+    for (const QString& display : {QString(), QStringLiteral(":%1").arg(absent)}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("WAYLAND_DISPLAY");

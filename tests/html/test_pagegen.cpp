@@ -62,17 +62,18 @@ private slots:
     void viewerTakesOnlyThePictureWidthRule();
     void standardsPageCarriesWhatTheWebRates();
     void descriptionAndIcon();
+    void titleNobodyChoseIsTheFirstHeading();
 };
 
 void TestPageGen::emptyPageWithAndWithoutLogo() {
     TPage page;
-    QCOMPARE(BuildPageHTML(page, false), kHead.arg(TPage::DefaultTitle) + kTail);
+    QCOMPARE(BuildPageHTML(page, false), kHead.arg(QString()) + kTail);
     // The logo is the picture alone with its words: the build names no
     // project address, and a page never links to one that does not answer.
     QVERIFY(ProjectSiteURL().isEmpty());
     const QString logo = QStringLiteral(
         "<CENTER><BR><BR><IMG SRC=\"graphics/button.gif\" WIDTH=88 HEIGHT=31 ALT=\"Made with Tarvo\"></CENTER>\r\n");
-    QCOMPARE(BuildPageHTML(page, true), kHead.arg(TPage::DefaultTitle) + logo + kTail);
+    QCOMPARE(BuildPageHTML(page, true), kHead.arg(QString()) + logo + kTail);
     QCOMPARE(LogoLine() + CRLF, logo);
     page.PageTitle.clear();
     QVERIFY(BuildPageHTML(page, false).contains(QStringLiteral("<TITLE></TITLE>\r\n")));
@@ -85,7 +86,7 @@ void TestPageGen::blocksAreFollowedByAnExtraLineBreakAndStoreTheirHTML() {
     page.Chunk(1)->HTML = QStringLiteral("stale");
     const QString link = QStringLiteral(" <A HREF=\"http://\"></A> \r\n");
     const QString line = QStringLiteral("<HR SIZE=6>\r\n");
-    QCOMPARE(BuildPageHTML(page, false), kHead.arg(TPage::DefaultTitle) + link + CRLF + line + CRLF + kTail);
+    QCOMPARE(BuildPageHTML(page, false), kHead.arg(QString()) + link + CRLF + line + CRLF + kTail);
     QCOMPARE(page.Chunk(0)->HTML, link);
     QCOMPARE(page.Chunk(1)->HTML, line);
 }
@@ -430,4 +431,24 @@ void TestPageGen::descriptionAndIcon() {
 }
 
 QTEST_MAIN(TestPageGen)
+void TestPageGen::titleNobodyChoseIsTheFirstHeading() {
+    TPage page;
+    page.DocFileName = QStringLiteral("/home/u/save/chor.tve");
+    QVERIFY(BuildPageHTML(page, false).contains("<TITLE>chor</TITLE>"));
+    auto para = Chunk(bkPara);
+    para->Para->Paragraph = QStringLiteral("Not a heading");
+    page.WebChunks.push_back(std::move(para));
+    page.WebChunks.push_back(Chunk(bkHeading));  // a heading without text
+    auto heading = Chunk(bkHeading);
+    heading->Heading->HeadText = QStringLiteral("Chór  Parafialny\r\nw Gdańsku");
+    page.WebChunks.push_back(std::move(heading));
+    QVERIFY(BuildPageHTML(page, false).contains(QStringLiteral("<TITLE>Chór Parafialny w Gdańsku</TITLE>")));
+    // One the user typed wins; a blank one counts as none.
+    page.PageTitle = QStringLiteral("Our choir");
+    QVERIFY(BuildPageHTML(page, false).contains("<TITLE>Our choir</TITLE>"));
+    page.PageTitle = QStringLiteral("  ");
+    QVERIFY(BuildPageHTML(page, false).contains(QStringLiteral("<TITLE>Chór Parafialny w Gdańsku</TITLE>")));
+}
+
+QTEST_GUILESS_MAIN(TestPageGen)
 #include "test_pagegen.moc"

@@ -2,6 +2,7 @@
 // the toolbox blocks and page rows of the real main window.
 
 #include "BuildStageHelpers.h"
+#include "app/EditorText.h"
 #include "app/Application.h"
 #include "app/Resources.h"
 #include "app/HelpSystem.h"
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "TarvoResources.h"
 
@@ -359,16 +361,47 @@ void TestCanvas::scrollBarMovesView() {
     QCOMPARE(s.shown(), TBuildStage::range(1, 8));
     QCOMPARE(c->HighlightedSlot, 2);  // the same block stays lit
     QCOMPARE(s.page().CurrentIndex, 3);
-    // A jump of the thumb takes the view all the way with it.
+    // A jump of the thumb takes the view all the way with it; the block
+    // scrolled out of view stays the one selected.
     c->ScrollBar1->setValue(6);
     QCOMPARE(s.shown(), TBuildStage::range(6, 8));
-    QCOMPARE(c->HighlightedSlot, 0);
-    QCOMPARE(s.page().CurrentIndex, 6);
+    QCOMPARE(s.page().CurrentIndex, 3);
+    QCOMPARE(EditorContents(s.panels().txtParagraph), QString("b3"));
     c->ScrollBar1->setValue(c->ScrollBar1->maximum());
     QCOMPARE(s.shown(), TBuildStage::range(12, 8));
     c->ScrollBar1->setValue(0);
     QCOMPARE(s.shown(), TBuildStage::range(0, 8));
-    QCOMPARE(c->HighlightedSlot, 7);
+    QCOMPARE(c->HighlightedSlot, 3);  // lit again in its row
+    QCOMPARE(s.page().CurrentIndex, 3);
+    // The scroll bar's arrows scroll and select nothing else either.
+    const QRect arrows = c->ScrollBar1->rect();
+    QTest::mouseClick(c->ScrollBar1, Qt::LeftButton, Qt::NoModifier, QPoint(arrows.width() / 2, arrows.height() - 4));
+    QTRY_COMPARE(c->FirstShown(), 1);
+    QCOMPARE(s.page().CurrentIndex, 3);
+    QTest::mouseClick(c->ScrollBar1, Qt::LeftButton, Qt::NoModifier, QPoint(arrows.width() / 2, 4));
+    QTRY_COMPARE(c->FirstShown(), 0);
+    QCOMPARE(s.page().CurrentIndex, 3);
+    // The mouse wheel over the column scrolls it a row a notch. (A wheel
+    // turned over a row reaches the column the row is on; an event sent
+    // by hand is not passed on, so it goes to the column itself.)
+    const auto wheel = [&](QWidget* row, int delta) {
+        QWidget* over = row->parentWidget();
+        const QPointF at = row->geometry().center();
+        QWheelEvent e(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &e);
+    };
+    wheel(c->CanvasRows[2], -120);
+    wheel(c->CanvasRows[2], -120);
+    QCOMPARE(c->FirstShown(), 2);
+    QCOMPARE(c->ScrollBar1->value(), 2);
+    wheel(c->CanvasRows[0], -60);  // half a notch: not yet
+    QCOMPARE(c->FirstShown(), 2);
+    wheel(c->CanvasRows[0], -60);
+    QCOMPARE(c->FirstShown(), 3);
+    wheel(c->CanvasRows[0], 360);
+    QCOMPARE(c->FirstShown(), 0);
+    QCOMPARE(s.page().CurrentIndex, 3);
     // The auto-scroll timers step the bar.
     c->timDownTimer();
     c->timDownTimer();

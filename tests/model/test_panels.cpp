@@ -159,6 +159,7 @@ private slots:
     void alignmentAndNewLineButtons();
     void selectingDoesNotMarkPageChanged();
     void imagePickerCopiesIntoGraphics();
+    void pictureNameShowsWithSlashes();
     void picturesMadeWebSized();
     void rightReleaseAsksForHelp();
 
@@ -469,7 +470,7 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QVERIFY(filters.contains("PNG Files (*.png)") && filters.contains("BMP Files (*.bmp)"));
     QVERIFY(dialogs->fileRequests[0].fileName.isEmpty());
     QVERIFY(QFile::exists(target));
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\myphoto.gif"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/myphoto.gif"));
     QCOMPARE(p.txtImgHeight->text(), QString("30"));
     QCOMPARE(p.txtImgWidth->text(), QString("40"));
     const TBlockImage& image = *s.page().Chunk(0)->Image;
@@ -495,7 +496,7 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QVERIFY(WriteFileBytes(other.filePath("my photo.gif"), MakeGif(10, 20)));
     dialogs->fileNames << other.filePath("my photo.gif");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\myphoto-2.gif"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/myphoto-2.gif"));
     // Another picture does not keep the old one's words: the text is
     // empty and the warning asks for new ones.
     QCOMPARE(image.AltText, QString());
@@ -509,7 +510,7 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QVERIFY(WriteFileBytes(other.filePath("Button.gif"), MakeGif(7, 7)));
     dialogs->fileNames << other.filePath("Button.gif");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\button-2.gif"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/button-2.gif"));
     QCOMPARE(ReadFileBytes(shipped), shippedBytes);
 
     // Letters of any language are kept.
@@ -526,7 +527,7 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QVERIFY(WriteFileBytes(elsewhere.filePath("Not A Picture.JPG"), "hello"));
     dialogs->fileNames << elsewhere.filePath("Not A Picture.JPG");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\notapicture.jpg"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/notapicture.jpg"));
     QCOMPARE(p.txtImgHeight->text(), QString("7"));
     QCOMPARE(p.txtImgWidth->text(), QString("7"));
 
@@ -537,6 +538,25 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QCOMPARE(image.FileName, QString("graphics\\notapicture.jpg"));
     QVERIFY(!s.page().PageChanged);
     QCOMPARE(dialogs->unexpected, 0);
+}
+
+void TestPanels::pictureNameShowsWithSlashes() {
+    TPropertyPanels& p = s.panels();
+    s.load(bkImage);
+    s.page().Chunk(0)->Image->FileName = QStringLiteral("graphics\\old.gif");
+    select(0);
+    // Shown with "/", stored as the page had it while unchanged.
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/old.gif"));
+    QVERIFY(!s.page().PageChanged);
+    QCOMPARE(s.page().Chunk(0)->Image->FileName, QString("graphics\\old.gif"));
+    // A name typed goes into the page's own form; an address as typed.
+    p.txtImgFileName->selectAll();
+    QTest::keyClicks(p.txtImgFileName, "graphics/sub/new.gif");
+    QCOMPARE(s.page().Chunk(0)->Image->FileName, QString("graphics\\sub\\new.gif"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/sub/new.gif"));
+    p.txtImgFileName->selectAll();
+    QTest::keyClicks(p.txtImgFileName, "http://pictures.example/a.gif");
+    QCOMPARE(s.page().Chunk(0)->Image->FileName, QString("http://pictures.example/a.gif"));
 }
 
 void TestPanels::picturesMadeWebSized() {
@@ -557,7 +577,7 @@ void TestPanels::picturesMadeWebSized() {
     dialogs->fileNames << photo;
     dialogs->runs << AnswerWebSize("btnWebSized");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\phonephoto.jpg"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/phonephoto.jpg"));
     QCOMPARE(p.txtImgWidth->text(), QString("1200"));
     QCOMPARE(p.txtImgHeight->text(), QString("1600"));
     const QString webCopy = JoinPath(graphics, "phonephoto.jpg");
@@ -582,7 +602,7 @@ void TestPanels::picturesMadeWebSized() {
     dialogs->fileNames << camera.filePath("logo.png");
     dialogs->runs << AnswerWebSize("btnWebSized", true);
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\logo.png"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/logo.png"));
     const QImage logo(JoinPath(graphics, "logo.png"));
     QCOMPARE(logo.size(), QSize(1600, 800));
     QCOMPARE(logo.pixelColor(400, 400), QColor(0, 0, 255));
@@ -597,7 +617,7 @@ void TestPanels::picturesMadeWebSized() {
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(ReadFileBytes(JoinPath(graphics, "dot.gif")), MakeGif(12, 9));
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\sun.png"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/sun.png"));
     QCOMPARE(QImage(JoinPath(graphics, "sun.png")).pixelColor(150, 100), QColor(255, 200, 0));
 
     // Keeping originals from now on: the photo's bytes go beside the web
@@ -606,7 +626,7 @@ void TestPanels::picturesMadeWebSized() {
     WriteSetting(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::WebSizedPictures), "No");
     dialogs->fileNames << photo << photo;
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\phonephoto-2.jpg"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/phonephoto-2.jpg"));
     QCOMPARE(ReadFileBytes(JoinPath(graphics, "phonephoto-2.jpg")), original);
     QCOMPARE(ReadFileBytes(webCopy), web);
     const QImage shown = LoadImage(JoinPath(graphics, "phonephoto-2.jpg"));
@@ -614,7 +634,7 @@ void TestPanels::picturesMadeWebSized() {
     QVERIFY(RedAt(shown, 1500, 100) && !RedAt(shown, 1500, 3900));
     QCOMPARE(p.txtImgWidth->text(), QString("3000"));
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(p.txtImgFileName->text(), QString("graphics\\phonephoto-2.jpg"));
+    QCOMPARE(p.txtImgFileName->text(), QString("graphics/phonephoto-2.jpg"));
     QCOMPARE(QDir(graphics).entryList({"phonephoto*"}).size(), 2);
     QCOMPARE(dialogs->runs.size(), 0);
     QCOMPARE(dialogs->unexpected, 0);

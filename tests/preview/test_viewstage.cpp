@@ -17,7 +17,9 @@
 #include "app/AppPaths.h"
 #include "html/PhoneFit.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QTabBar>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,6 +70,8 @@ private slots:
     void styleListAndTheWizard();
     void fitPhoneBox();
     void phoneViewShowsAWidePictureWithinItsWidth();
+    void accessibleActionsDoWhatClicksDo();
+    void titleStartsAsTheFirstHeading();
     void droppedTableIsToldThroughTheDialogs();
 
 private:
@@ -121,7 +125,7 @@ void TestViewStage::enteringViewFillsEditorFromBlocks() {
     QVERIFY(!html.contains(QRegularExpression("[^\r]\n")));  // CR LF throughout
     QCOMPARE(v_->pagePreview->currentWidget(), v_->tabWebView);
     QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
-    QCOMPARE(v_->txtTitle->text(), QString("Tarvo Version 1.0 Document"));
+    QCOMPARE(v_->txtTitle->text(), QString("Hello"));
     // The preview file is written from the editor.
     QString preview;
     LoadFileText(JoinPath(env_->appDir(), "HTMLFiles/~tmpprvw.html"), preview);
@@ -238,7 +242,7 @@ void TestViewStage::programmaticWritesNeverWarn() {
     toStage(2);
     v_->txtTitle->setFocus();
     QTest::keyClicks(v_->txtTitle, "!");
-    QVERIFY(v_->HTMLText().contains("<TITLE>Tarvo Version 1.0 Document!</TITLE>"));
+    QVERIFY(v_->HTMLText().contains("<TITLE>Hello!</TITLE>"));
     QVERIFY(w_->Page().PageChanged);
     v_->chkLogo->setChecked(false);
     v_->chkLogo->setChecked(true);
@@ -398,7 +402,7 @@ void TestViewStage::pageHTMLPathForUntitledAndTitled() {
 
 void TestViewStage::warningDialogLooksAsDesigned() {
     TfrmHTMLWarn dlg;
-    QCOMPARE(dlg.size(), QSize(344, 140));
+    QCOMPARE(dlg.size(), QSize(344, 148));
     QCOMPARE(dlg.windowTitle(), QString("HTML Change Alert"));
     QCOMPARE(dlg.btnJoy->text(), QString("&Yes"));
     QCOMPARE(dlg.Button1->text(), QString("&No"));
@@ -590,6 +594,79 @@ void TestViewStage::phoneViewShowsAWidePictureWithinItsWidth() {
     QCOMPARE(v_->ctlHTML->width(), w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->width() - 4);
     v_->TogglePreviewSize();
     QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
+}
+
+// An assistive tool presses a button through its accessible action (a
+// checkable one through "Toggle", which raises no click): each button of
+// the stage must then do what a click does.
+void TestViewStage::accessibleActionsDoWhatClicksDo() {
+    toStage(2);
+    int styleWizards = 0;
+    v_->RunStyleWizard = [&styleWizards] { ++styleWizards; };
+    const auto state = [&] {
+        return std::make_tuple(v_->ctlHTML->geometry(), v_->PhoneView(), w_->Page().FitPhone, v_->HTMLText(),
+                               styleWizards);
+    };
+    QList<QAbstractButton*> buttons = w_->findChild<QFrame*>(QStringLiteral("pnlView"))->findChildren<QAbstractButton*>();
+    int tried = 0;
+    for (QAbstractButton* b : buttons) {
+        if (!b->isVisibleTo(w_) || !b->isEnabled() || qobject_cast<QTabBar*>(b->parentWidget())) continue;
+        QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(b);
+        QVERIFY(acc && acc->actionInterface());
+        const QString action = acc->actionInterface()->actionNames().value(0);
+        QVERIFY2(!action.isEmpty(), qPrintable(b->objectName()));
+        // Back to where the stage was: the button of an exclusive group
+        // that was down, or the box as it was.
+        QAbstractButton* down = nullptr;
+        for (QAbstractButton* other : buttons)
+            if (b->autoExclusive() && other->autoExclusive() && other->parentWidget() == b->parentWidget() &&
+                other->isChecked())
+                down = other;
+        const bool wasChecked = b->isChecked();
+        const auto reset = [&] {
+            styleWizards = 0;
+            if (down) QTest::mouseClick(down, Qt::LeftButton);
+            else if (b->isCheckable() && b->isChecked() != wasChecked) QTest::mouseClick(b, Qt::LeftButton);
+        };
+        const auto before = state();
+        QTest::mouseClick(b, Qt::LeftButton);
+        const auto clicked = state();
+        reset();
+        QCOMPARE(state(), before);
+        acc->actionInterface()->doAction(action);
+        // A press is an animated click, which comes a moment later.
+        if (clicked != before) QTRY_VERIFY2(state() == clicked, qPrintable(b->objectName() + " " + action));
+        reset();
+        ++tried;
+    }
+    // Desktop, Phone, Fit phone screens and Edit Styles at least.
+    QVERIFY2(tried >= 4, qPrintable(QString::number(tried)));
+}
+
+void TestViewStage::titleStartsAsTheFirstHeading() {
+    // A new page whose title nobody typed goes out with its first heading.
+    toStage(2);
+    QCOMPARE(v_->txtTitle->text(), QString("Hello"));
+    QVERIFY(v_->HTMLText().contains("<TITLE>Hello</TITLE>"));
+    QVERIFY(!v_->lblTitleHint->isVisibleTo(w_));
+    // Typed, it is the user's own.
+    QTest::keyClicks(v_->txtTitle, " world");
+    QCOMPARE(w_->Page().PageTitle, QString("Hello world"));
+    QVERIFY(v_->HTMLText().contains("<TITLE>Hello world</TITLE>"));
+    // A page made from a template keeps the template's title, and the box
+    // says whose it is until the user types another.
+    toStage(0);
+    w_->Files()->LoadTemplate(JoinPath(env_->appDir(), "template/Family.tvt"));
+    const QString templateTitle = w_->Page().PageTitle;
+    QVERIFY(w_->Page().HasOwnTitle());
+    toStage(2);
+    QCOMPARE(v_->txtTitle->text(), templateTitle);
+    QVERIFY(v_->lblTitleHint->isVisibleTo(w_));
+    QVERIFY(v_->txtTitle->toolTip().contains("template"));
+    v_->txtTitle->selectAll();
+    QTest::keyClicks(v_->txtTitle, "Our family");
+    QVERIFY(!v_->lblTitleHint->isVisibleTo(w_));
+    QVERIFY(v_->HTMLText().contains("<TITLE>Our family</TITLE>"));
 }
 
 void TestViewStage::droppedTableIsToldThroughTheDialogs() {

@@ -338,7 +338,8 @@ private slots:
         QVERIFY(upload.Run());
         QCOMPARE(server.read("x.gif"), QByteArray("new"));
         QCOMPARE(server.files(), (QStringList{"p.html", "x.gif"}));
-        QVERIFY(QFileInfo(server.path("graphics")).isDir());
+        QVERIFY(!QFileInfo::exists(server.path("graphics")));
+        QVERIFY(!QFileInfo::exists(server.path("backgrnd")));
     }
 
     void wrongPasswordIsALoginFailureInPlainWords() {

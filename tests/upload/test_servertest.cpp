@@ -223,6 +223,25 @@ private slots:
         QCOMPARE(noDelete.files(), QStringList{kept.TestFileName()});
     }
 
+    void aSuccessReplyIsNotQuotedAsARefusal() {
+        // The server answers the request for a data connection with a
+        // success code ("227") and no address: the write fails, but the
+        // server refused nothing.
+        TFtpTestServer odd("oddserver.py", {"pasv"});
+        QVERIFY(odd.ok());
+        QVERIFY(QDir(odd.home()).mkdir("www"));
+        TFtpClient ftp;
+        TServerProbe probe(ftp, Target(odd, TSecurity::FTP, "www"));
+        QVERIFY(!probe.Run());
+        QCOMPARE(probe.Outcome(), TServerProbe::TOutcome::WriteFailed);
+        const QString sentence = probe.Sentence();
+        QVERIFY2(sentence.startsWith("Tarvo could log in and enter www, but could not write a file there ("),
+                 qPrintable(sentence));
+        QVERIFY2(!sentence.contains("refused") && !sentence.contains("(227)") && !sentence.contains("(500)"),
+                 qPrintable(sentence));
+        QVERIFY(odd.files().isEmpty());
+    }
+
     void anUntrustedCertificateIsAskedAbout() {
         TCertificates certs;
         QVERIFY(certs.ok());

@@ -231,7 +231,8 @@ void TestServerWizard::modifyAChosenServer() {
     QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
     QVERIFY(w.lblModDesc->isVisible() && w.lblModify->isVisible());
     QVERIFY(!w.lblDelDesc->isVisible() && !w.butDelete->isVisible());
-    QVERIFY(w.lblModDesc->text().endsWith("Server List in \"Upload to Host\""));
+    // It names the label the Send stage shows over the same list.
+    QVERIFY(w.lblModDesc->text().contains("under \"WWW Server to Upload to\" on the Send stage"));
     QCOMPARE(w.lstServers->count(), 3);
     // Nothing chosen yet: Next waits for a server.
     QVERIFY(w.butNext->isVisible() && !w.butNext->isEnabled());

@@ -288,8 +288,8 @@ private slots:
         QCOMPARE(w->Page().Chunk(0)->Link->LinkText, QString("about us"));
         QVERIFY(QFileInfo::exists(Html("about us.html")));  // made from the saved page when chosen
 
-        dialogs_->answers << QMessageBox::Ok;  // save the changed page before sending
-        dialogs_->fileNames << home;
+        // The changed page is saved to its name before sending: one question.
+        dialogs_->runs << [](QDialog*) { return int(QMessageBox::Save); };
         w->ShowRedPill(TfrmMain::stSend);
         QVERIFY2(w->CurrentStage() == TfrmMain::stSend, qPrintable(dialogs_->texts().join("|")));
         TSendPanel* send = w->findChild<TSendPanel*>("SendPanel");

@@ -57,6 +57,10 @@ class TestUploadWindow : public QObject {
         return Record("Local test server", QStringLiteral("127.0.0.1:%1").arg(s.port()), dir,
                       QLatin1String(TFtpTestServer::kUser), password, "http://127.0.0.1/");
     }
+    static tWWWServerType Secure(tWWWServerType s) {
+        s.Security = TSecurity::FTPS;
+        return s;
+    }
     static void StoreServers(const std::vector<tWWWServerType>& servers) {
         TServerList list;
         for (const auto& s : servers) list.push_back(std::make_unique<tWWWServerType>(s));
@@ -113,7 +117,9 @@ private slots:
         QCOMPARE(send->lstFiles->item(0)->text(), QString("graphics/house.png (new)"));
         QCOMPARE(send->lstFiles->item(1)->text(), QString("graphics/button.gif (new)"));
         QCOMPARE(send->lstFiles->item(2)->text(), QString("my page.html (new)"));
-        QVERIFY(!send->lstFiles->isEnabled());
+        // Read, not chosen from, and not greyed out either.
+        QVERIFY(send->lstFiles->isEnabled());
+        QCOMPARE(send->lstFiles->selectionMode(), QAbstractItemView::NoSelection);
         QCOMPARE(send->imgUpload->geometry(), QRect(512, 184, 71, 93));
         QVERIFY(send->imgUpload->isVisible());
         // The page flashes: the bright picture first, then the plain one.
@@ -289,6 +295,9 @@ private slots:
             // A closed port is not blamed on the password.
             {Record("Closed", "127.0.0.1:1", "", "a", "b", ""), plan,
              "The server 127.0.0.1 refused the connection: check the address and port.", "refused"},
+            // Nor is encryption the server does not offer.
+            {Secure(Server(server, "site")), plan, "Tarvo reached the server 127.0.0.1 but could not log in.",
+             "This server does not offer encrypted FTP."},
         };
         for (const TCase& c : cases) {
             dialogs_->shown.clear();
@@ -306,6 +315,19 @@ private slots:
         // A picture missing here holds the page back no more than it could
         // ever be sent: the page still went.
         QCOMPARE(server.read("site/p.html"), QByteArray("<HTML></HTML>\r\n"));
+
+        // The connection lost while looking at the server folder, before
+        // any file's turn: what went wrong, not an empty list of files.
+        TFtpTestServer dropping("oddserver.py", {"droplist"});
+        QVERIFY(dropping.ok());
+        dialogs_->shown.clear();
+        TfrmUpload up(Server(dropping, ""), plan);
+        up.exec();
+        QVERIFY(!up.UploadOK);
+        QCOMPARE(dialogs_->shown.size(), 1);
+        const QString text = dialogs_->lastText();
+        QVERIFY2(text.startsWith(cases[2].message + "\n\nThe server closed the connection."), qPrintable(text));
+        QVERIFY2(!text.contains("were not sent:"), qPrintable(text));
     }
 
     // A page that points outside its folder: the list shows why a file
