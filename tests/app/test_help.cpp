@@ -1,6 +1,7 @@
 #include "../model/BuildStageHelpers.h"
 #include "app/AboutBox.h"
 #include "app/AppPaths.h"
+#include "app/CommandLine.h"
 #include "app/HelpCalls.h"
 #include "app/HelpSystem.h"
 #include "app/HelpWindow.h"
@@ -330,7 +331,7 @@ void TestHelp::aboutBoxTriggerWord() {
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.windowTitle(), QString("Tarvo"));
     QCOMPARE(about.size(), QSize(370, 230));
-    QCOMPARE(about.lblVersion->text(), QString("Version 1.03"));
+    QCOMPARE(about.lblVersion->text(), "Version " + ProgramVersion());
     QVERIFY(about.imgAbout->pixmap().size() == QSize(366, 140));
     QVERIFY(about.txtHehe->y() >= 230);
     QTRY_VERIFY(about.txtHehe->hasFocus());
@@ -340,7 +341,7 @@ void TestHelp::aboutBoxTriggerWord() {
     QVERIFY(about.imgVB->isHidden());
     QTest::keyClicks(about.txtHehe, "x");  // "zorrrrix": not the word
     QVERIFY(about.imgVB->isHidden());
-    QCOMPARE(about.lblVersion->text(), QString("Version 1.03"));
+    QCOMPARE(about.lblVersion->text(), "Version " + ProgramVersion());
     QVERIFY(PlayedSounds().isEmpty());
 
     about.txtHehe->clear();
