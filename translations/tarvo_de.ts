@@ -584,7 +584,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>&amp;Send it to the Web</source>
-        <translation>Ins &amp;Web senden</translation>
+        <translation>&amp;Ins Web senden</translation>
     </message>
     <message>
         <source>Send it to the Web</source>
@@ -1144,7 +1144,7 @@ Stattdessen als „index.html“ senden?</translation>
         <translation>Alle Dateien erneut senden</translation>
     </message>
     <message>
-        <source>&amp;Export Site...</source>
+        <source>E&amp;xport Site...</source>
         <translation>Website &amp;exportieren …</translation>
     </message>
     <message>

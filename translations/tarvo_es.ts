@@ -1144,7 +1144,7 @@ Send it as &quot;index.html&quot; instead?</source>
         <translation>Volver a enviar todos los archivos</translation>
     </message>
     <message>
-        <source>&amp;Export Site...</source>
+        <source>E&amp;xport Site...</source>
         <translation>&amp;Exportar sitio…</translation>
     </message>
     <message>

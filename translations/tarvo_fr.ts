@@ -1144,8 +1144,8 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
         <translation>Renvoyer tous les fichiers</translation>
     </message>
     <message>
-        <source>&amp;Export Site...</source>
-        <translation>&amp;Exporter le site…</translation>
+        <source>E&amp;xport Site...</source>
+        <translation>E&amp;xporter le site…</translation>
     </message>
     <message>
         <source>new</source>

@@ -1144,7 +1144,7 @@ Czy wysłać ją jako „index.html”?</translation>
         <translation>Wyślij ponownie wszystkie pliki</translation>
     </message>
     <message>
-        <source>&amp;Export Site...</source>
+        <source>E&amp;xport Site...</source>
         <translation>&amp;Eksportuj witrynę…</translation>
     </message>
     <message>
