@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/HelpCalls.h"
 #include "app/Resources.h"
+#include "app/ShippedNames.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "model/PictureQuestion.h"
