@@ -178,7 +178,6 @@ namespace {
 // 450 px and paint its first screen: what a preview of the page costs.
 double viewerSeconds(const QString& html) {
     THTMLViewer v;
-    v.OnLayoutError = [](const QString&) {};  // no modal box in a benchmark
     v.resize(kWidth, kScreenH);
     QElapsedTimer t;
     t.start();

@@ -18,14 +18,25 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     return 0;
 }
 
+namespace {
+// Some sources "exist" so both picture paths are taken.
+class TSomePictures final : public THtmlDocumentHost {
+public:
+    QImage PictureFor(const QString& src, bool) override {
+        return src.size() % 2 ? QImage(7, 5, QImage::Format_RGB32) : QImage();
+    }
+    void SectionDropped(const QString&) override {}
+    void BackgroundChanged(const QColor&) override {}
+    void FormSubmitted(const QString&, const QString&, const QStringList&) override {}
+};
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     THtmlDocument doc;
+    TSomePictures pictures;
     doc.list().ShowImages = true;
-    doc.list().ImageRequest = [](const QString& src, bool) {
-        // Some sources "exist" so both picture paths are taken.
-        return src.size() % 2 ? QImage(7, 5, QImage::Format_RGB32) : QImage();
-    };
+    doc.list().setHost(pictures);
     doc.parse(DecodeWindows1252(bytes));
     const int width = size > 0 ? 20 + data[0] * 3 : 300;
     doc.layout(width);

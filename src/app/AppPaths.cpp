@@ -1,5 +1,6 @@
 #include "app/AppPaths.h"
 
+#include "app/SafeWrite.h"
 #include "app/Utils.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -56,10 +56,11 @@ QHash<QString, QByteArray> ReadManifest(const QString& path) {
 void WriteManifest(const QString& path, const QHash<QString, QByteArray>& recorded) {
     QStringList names = recorded.keys();
     names.sort();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return;
-    for (const QString& name : std::as_const(names)) f.write(recorded.value(name) + '\t' + name.toUtf8() + '\n');
-    f.commit();
+    QByteArray bytes;
+    for (const QString& name : std::as_const(names)) bytes += recorded.value(name) + '\t' + name.toUtf8() + '\n';
+    // A manifest that cannot be written keeps the old one: the next start
+    // compares against it again.
+    WriteFileChecked(path, bytes);
 }
 
 bool CopyShipped(const QString& from, const QString& to) {

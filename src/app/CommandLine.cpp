@@ -28,6 +28,7 @@ const QList<TOptionSpec>& Options() {
         {{QStringLiteral("server")}, "NAME", "--upload: the server of that name in your server list.", false},
         {{QStringLiteral("password-stdin")}, nullptr, "--upload: read the password from the first line of standard input.", false},
         {{QStringLiteral("trust")}, "FINGERPRINT", "--upload: accept the server key with this fingerprint once.", false},
+        {{QStringLiteral("force")}, nullptr, "--export: replace files of the folder that hold something else.", false},
         {{QStringLiteral("all")}, nullptr, "--upload: send every file, also those unchanged since the last upload to that server and folder.", false},
     };
     return options;

@@ -94,14 +94,10 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     btnForward = makeButton("btnForward", QCoreApplication::translate("HelpWindow", "&Forward"));
     buttons->addStretch(1);
 
-    ctlHelp = new THTMLViewer(this);
+    ctlHelp = new THTMLViewer(host_, this);
     ctlHelp->setObjectName(QStringLiteral("ctlHelp"));
     SetupViewer(ctlHelp);
     ctlHelp->setBorderStyle(htSingle);
-    ctlHelp->OnHotSpotClick = [this](const QString& url, bool& handled) {
-        handled = true;
-        FollowLink(url);
-    };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -221,7 +217,7 @@ THelpPopup::THelpPopup(QWidget* parent) : QFrame(parent, Qt::Popup) {
     pal.setColor(QPalette::Window, kPopupColour);
     setPalette(pal);
 
-    ctlPopup = new THTMLViewer(this);
+    ctlPopup = new THTMLViewer(host_, this);
     ctlPopup->setObjectName(QStringLiteral("ctlPopup"));
     SetupViewer(ctlPopup);
     ctlPopup->setDefBackground(kPopupColour);
@@ -232,7 +228,6 @@ THelpPopup::THelpPopup(QWidget* parent) : QFrame(parent, Qt::Popup) {
     // Every click and key closes the pop-up, wherever it lands.
     ctlPopup->installEventFilter(this);
     ctlPopup->paintPanel()->installEventFilter(this);
-    ctlPopup->OnHotSpotClick = [](const QString&, bool& handled) { handled = true; };
 }
 
 void THelpPopup::ShowTopic(const QString& topicFile, const QPoint& globalPos) {
@@ -285,3 +280,18 @@ bool THelpPopup::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate && isVisible()) hide();
     return QFrame::event(event);
 }
+
+// ---- what the viewers ask ---------------------------------------------------
+
+bool THelpViewerHost::HotSpotClicked(const QString& url) {
+    if (window_)
+        window_->FollowLink(url);
+    return true;
+}
+void THelpViewerHost::HotSpotCovered(const QString&) {}
+bool THelpViewerHost::PictureWanted(const QString&, QImage&, QColor&) { return false; }
+void THelpViewerHost::FormSubmitted(const QString&, const QString&, const QStringList&) {}
+void THelpViewerHost::HistoryChanged() {}
+void THelpViewerHost::ProcessingChanged(bool) {}
+void THelpViewerHost::MouseReleased(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void THelpViewerHost::LayoutFailed(const QString&) {}

@@ -14,8 +14,11 @@
 #include <QString>
 #include <QWidget>
 
+#include "viewer/ViewerHost.h"
+
 class QPushButton;
 class THTMLViewer;
+class THelpWindow;
 
 // The topic file of a help context; the contents page when the context has
 // no topic of its own.
@@ -26,6 +29,26 @@ bool HasHelpTopic(int context);
 // paragraph (the closing tag, the next block or the end of the body), tags
 // kept. Empty when the text has no paragraph.
 QString FirstParagraph(const QString& html);
+
+// What the help's viewers ask: pictures come from their files and nothing
+// is told; a link is followed by the help window and leads nowhere in a
+// pop-up. The help keeps its own history.
+class THelpViewerHost final : public THtmlViewerHost {
+public:
+    explicit THelpViewerHost(THelpWindow* window) : window_(window) {}  // null: a pop-up
+
+    void HotSpotCovered(const QString& url) override;
+    bool HotSpotClicked(const QString& url) override;
+    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
+    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
+    void HistoryChanged() override;
+    void ProcessingChanged(bool on) override;
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void LayoutFailed(const QString& message) override;
+
+private:
+    THelpWindow* window_;
+};
 
 class THelpWindow : public QWidget {
 public:
@@ -50,6 +73,8 @@ public:
     QPushButton* btnForward = nullptr;
 
 private:
+    friend class THelpViewerHost;
+    THelpViewerHost host_{this};
     struct TPlace {
         QString file;
         int position = 0;  // px, vertical scroll position
@@ -86,5 +111,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    THelpViewerHost host_{nullptr};
     QString shown_;
 };

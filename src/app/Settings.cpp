@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include "app/SafeWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,9 +9,23 @@
 
 namespace {
 
+// The store holds the server list and, without a keyring, the scrambled
+// passwords: its file is the user's alone (0600, in a folder of 0700), and
+// one left open by an earlier version is tightened when it is opened. Qt
+// keeps a file's mode when it writes it again.
+void KeepPrivate(const QSettings& store) {
+    const QFileInfo file(store.fileName());
+    if (!file.isAbsolute()) return;  // a registry
+    if (file.absolutePath().endsWith(QLatin1String("/Brenfold")) && file.absoluteDir().exists())
+        MakePrivateFolder(file.absolutePath());
+    TightenToPrivate(file.absoluteFilePath());
+}
+
 std::unique_ptr<QSettings> OpenStore() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Brenfold"), QStringLiteral("Tarvo"));
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Brenfold"), QStringLiteral("Tarvo"));
+    KeepPrivate(*store);
+    return store;
 }
 
 // Keys that were created but hold nothing yet. QSettings forgets empty groups,
@@ -39,9 +55,10 @@ bool TTarvoReg::OpenRoot(bool create) {
         // Create the store's file so that the root key exists from now on.
         QFileInfo fi(settings_->fileName());
         if (fi.isAbsolute()) {
-            QDir().mkpath(fi.absolutePath());
-            QFile f(fi.absoluteFilePath());
-            if (!f.exists() && !f.open(QIODevice::WriteOnly)) return false;
+            if (fi.absolutePath().endsWith(QLatin1String("/Brenfold")) ? !MakePrivateFolder(fi.absolutePath())
+                                                                      : !QDir().mkpath(fi.absolutePath()))
+                return false;
+            if (!fi.exists() && !WriteFileChecked(fi.absoluteFilePath(), QByteArray(), {QString(), true}).ok) return false;
         }
     }
     key_.clear();

@@ -10,7 +10,10 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <functional>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -19,24 +22,51 @@ class QLabel;
 class QMenu;
 class TPicture;
 
+// A hook that one subsystem fills. A second filler is refused with a
+// std::logic_error instead of silently taking the first one's place; a
+// caller tests an unfilled hook before calling it. Tests that answer in the
+// program's place say so with `replace`.
+template <class Signature>
+class TOneHook;
+template <class R, class... Args>
+class TOneHook<R(Args...)> {
+public:
+    TOneHook& operator=(std::function<R(Args...)> f) {
+        if (f_ && f)
+            throw std::logic_error("a stage hook filled twice");
+        f_ = std::move(f);
+        return *this;
+    }
+    TOneHook& operator=(std::nullptr_t) {
+        f_ = nullptr;
+        return *this;
+    }
+    void replace(std::function<R(Args...)> f) { f_ = std::move(f); }
+    explicit operator bool() const { return bool(f_); }
+    R operator()(Args... args) const { return f_(std::forward<Args>(args)...); }
+
+private:
+    std::function<R(Args...)> f_;
+};
+
 // The work the stage subsystems plug into the stage switch and into one
 // another. A single function is filled by its one owner; a list takes every
 // subsystem that wants to hear of the event, in the order they were attached.
 struct TStageHooks {
-    std::function<bool()> GallerySelected;   // a gallery entry is selected
-    std::function<void()> OpenGalleryEntry;  // opens it (as a saved page or template)
-    std::function<bool()> SaveDocument;      // before the Send stage; false: stay
-    std::function<bool()> HTMLEditAccepted;  // the HTML was edited by hand
-    std::function<bool()> AskForSave;        // before closing; false: stay open
-    std::function<bool(const QString&)> OpenDocument;  // the command-line document
-    std::function<void(int)> SelectAndHighlight;       // first block after an open
-    std::function<void()> ClearPage;                   // empties the page and the canvas
-    std::function<void(int)> LoadChunk;                // a block appended by the reader
-    std::function<void()> ShowBlankPanel;              // no block selected
-    std::function<QImage()> RenderSnapshot;            // the page as the viewer shows it
+    TOneHook<bool()> GallerySelected;   // a gallery entry is selected
+    TOneHook<void()> OpenGalleryEntry;  // opens it (as a saved page or template)
+    TOneHook<bool()> SaveDocument;      // before the Send stage; false: stay
+    TOneHook<bool()> HTMLEditAccepted;  // the HTML was edited by hand
+    TOneHook<bool()> AskForSave;        // before closing; false: stay open
+    TOneHook<bool(const QString&)> OpenDocument;  // the command-line document
+    TOneHook<void(int)> SelectAndHighlight;       // first block after an open
+    TOneHook<void()> ClearPage;                   // empties the page and the canvas
+    TOneHook<void(int)> LoadChunk;                // a block appended by the reader
+    TOneHook<void()> ShowBlankPanel;              // no block selected
+    TOneHook<QImage()> RenderSnapshot;            // the page as the viewer shows it
     // The file name a link to the saved document names (its page's HTML
     // file, written where it is missing; "" when there is none).
-    std::function<QString(const QString& document)> LinkedPageFile;
+    TOneHook<QString(const QString& document)> LinkedPageFile;
     std::vector<std::function<void()>> UploadListChanged;  // the page's files changed
     std::vector<std::function<void()>> UploadSucceeded;    // after a successful upload, once stage 4 is lit
     // Stage-specific work of the stage switch, run in order for the stage

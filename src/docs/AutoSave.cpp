@@ -5,7 +5,8 @@
 #include "model/WebBlocks.h"
 #include "app/UserDialogs.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/AppPaths.h"
+#include "app/SafeWrite.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,9 +32,63 @@ int IntervalMs() {
 }
 
 // The .info file: the document's full path (empty while untitled) on the
-// first line, the time of the save (ISO 8601, UTC) on the second.
-QByteArray InfoBytes(const QString& document) {
-    return document.toUtf8() + '\n' + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8() + '\n';
+// first line, the time of the save (ISO 8601, UTC) on the second, and the
+// document file's size and time (milliseconds) as the session knew them on
+// the third, so a version saved elsewhere meanwhile is noticed.
+QByteArray InfoBytes(const QString& document, TPageSession::TDiskStamp stamp) {
+    return document.toUtf8() + '\n' + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8() + '\n' +
+           QByteArray::number(stamp.size) + ' ' + QByteArray::number(stamp.time) + '\n';
+}
+
+struct TRecoveryInfo {
+    QString document;  // "" when untitled, or when the record names no page of the user's
+    QDateTime when;
+    bool stamped = false;
+    TPageSession::TDiskStamp stamp;
+};
+
+bool Below(const QString& folder, const QString& path) {
+    return !folder.isEmpty() && path.startsWith(folder + QLatin1Char('/'));
+}
+
+// A recovery record is a file anybody with the user's rights could have
+// planted: the page it names is taken only when it is a page document
+// (.tve or .tvt) that lies, links resolved, in the user's home or Tarvo's
+// folder and not among the shipped files. Anything else is recovered as an
+// untitled page, so a Save asks for a name.
+QString TrustedDocument(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isAbsolute()) return QString();
+    const QString suffix = info.suffix().toLower();
+    if (suffix != QLatin1String("tve") && suffix != QLatin1String("tvt")) return QString();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty()) return QString();
+    const QString real = info.exists() ? info.canonicalFilePath() : folder + QLatin1Char('/') + info.fileName();
+    const QString shipped = QFileInfo(ShippedDir()).canonicalFilePath();
+    const QString app = QFileInfo(AppDir()).canonicalFilePath();
+    if (shipped != app && Below(shipped, real)) return QString();
+    if (!Below(QFileInfo(QDir::homePath()).canonicalFilePath(), real) && !Below(app, real)) return QString();
+    return path;
+}
+
+TRecoveryInfo ReadInfo(const QString& path) {
+    TightenToPrivate(path);
+    QFile f(path);
+    // A record is a few lines; a larger file is no record of ours.
+    const QStringList lines = f.open(QIODevice::ReadOnly) && f.size() < 64 * 1024
+                                  ? QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))
+                                  : QStringList();
+    TRecoveryInfo out;
+    out.document = TrustedDocument(lines.value(0));
+    out.when = QDateTime::fromString(lines.value(1), Qt::ISODateWithMs).toLocalTime();
+    const QStringList stamp = lines.value(2).split(QLatin1Char(' '));
+    bool sizeOk = false, timeOk = false;
+    if (stamp.size() == 2) {
+        out.stamp.size = stamp[0].toLongLong(&sizeOk);
+        out.stamp.time = stamp[1].toLongLong(&timeOk);
+    }
+    out.stamped = sizeOk && timeOk;
+    return out;
 }
 
 }  // namespace
@@ -65,7 +120,8 @@ TAutoSave::TAutoSave(TStageHost& window, TPageSession& session)
     : QObject(&window), w_(window), session_(session) {
     setObjectName(QStringLiteral("AutoSave"));
     writer_.setMaxThreadCount(1);
-    QDir().mkpath(Folder());
+    // The recovery copies are the user's pages: only the user may read them.
+    MakePrivateFolder(Folder());
     // Work an earlier process of the same number left behind is still
     // offered: it moves to a name of its own first.
     if (QFile::exists(OwnPath(QStringLiteral(".info")))) {
@@ -120,13 +176,14 @@ void TAutoSave::SaveNow() {
         return;
     }
     lastWritten_ = bytes;
-    const QByteArray info = InfoBytes(s.Page.DocFileName);
+    const QByteArray info = InfoBytes(s.Page.DocFileName, s.DiskStamp());
     const QString page = OwnPath(QStringLiteral(".tve"));
     const QString infoPath = OwnPath(QStringLiteral(".info"));
     // The disk's own pace stays off the GUI thread; one write at a time,
     // in order. The info goes last: a page without it is not offered.
     writer_.start([bytes = std::move(bytes), info, page, infoPath] {
-        if (WriteFileChecked(page, bytes).ok) WriteFileChecked(infoPath, info);
+        const TWriteOptions mine{QString(), true};
+        if (WriteFileChecked(page, bytes, mine).ok) WriteFileChecked(infoPath, info, mine);
     });
     lastPauseUs_ = clock.nsecsElapsed() / 1000;
 }
@@ -148,13 +205,14 @@ void TAutoSave::OfferRecovery() {
         TProcessLock theirs;
         const QString lockPath = folder.filePath(base + QStringLiteral(".lock"));
         if (!theirs.TryLock(lockPath)) continue;
-        QFile f(info.absoluteFilePath());
-        const QStringList lines =
-            f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')) : QStringList();
-        const QString document = lines.value(0);
-        const QDateTime when = QDateTime::fromString(lines.value(1), Qt::ISODateWithMs).toLocalTime();
-        const QString name =
-            document.isEmpty() ? QCoreApplication::translate("AutoSave", "an untitled page") : QStringLiteral("\"%1\"").arg(QFileInfo(document).fileName());
+        const TRecoveryInfo record = ReadInfo(info.absoluteFilePath());
+        TightenToPrivate(folder.filePath(base + QStringLiteral(".tve")));
+        const QString document = record.document;
+        const QDateTime when = record.when;
+        // The whole path: two pages of one name in different folders must
+        // not be mistaken for each other.
+        const QString name = document.isEmpty() ? QCoreApplication::translate("AutoSave", "an untitled page")
+                                                : QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(document));
         const QString text = QCoreApplication::translate("AutoSave", "Tarvo was not closed normally. Your work on %1 was saved automatically on "
                                             "%2.\n\nDo you want to bring it back?")
                                  .arg(name, QLocale().toString(when, QLocale::LongFormat));
@@ -169,9 +227,8 @@ void TAutoSave::OfferRecovery() {
 }
 
 bool TAutoSave::Recover(const QString& base) {
-    QFile f(base + QStringLiteral(".info"));
-    const QString document =
-        f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readLine()).trimmed() : QString();
+    const TRecoveryInfo record = ReadInfo(base + QStringLiteral(".info"));
+    const QString document = record.document;
     TPageSession& s = session_;
     const QString saved = base + QStringLiteral(".tve");
     const TSessionOutcome opened = s.Open(saved, false);
@@ -188,6 +245,11 @@ bool TAutoSave::Recover(const QString& base) {
     // The page is the document it was, with changes not yet saved there.
     s.Page.DocFileName = document;
     if (s.NameChanged) s.NameChanged();
+    // The document as it was on the disk when the work was saved: a version
+    // saved since by another window makes the next Save ask. A record of an
+    // earlier version has no stamp; the file as it is now stands in.
+    if (record.stamped) s.SetDiskStamp(record.stamp);
+    else s.StampDisk();
     s.Page.PageChanged = true;
     if (session_.Page.Count() > 0 && w_.Hooks().SelectAndHighlight) w_.Hooks().SelectAndHighlight(0);
     w_.ShowRedPill(TStageHost::stBuild, false);

@@ -10,7 +10,7 @@
 
 #include <QDir>
 #include <QIODevice>
-#include <QSaveFile>
+#include "app/SafeWrite.h"
 #include <QTextStream>
 
 namespace {
@@ -54,9 +54,9 @@ bool WriteOutput(const TOptions& o, const QByteArray& bytes, QIODevice& out, QSt
         }
         return true;
     }
-    QSaveFile file(o.outFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(o.outFile), file.errorString());
+    const TWriteOutcome written = WriteFileChecked(o.outFile, bytes);
+    if (!written.ok) {
+        error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(o.outFile), written.reason);
         return false;
     }
     return true;

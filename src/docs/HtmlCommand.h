@@ -14,8 +14,12 @@ enum THtmlCommandStatus : int {
     hcOk = 0,
     hcUsage = 1,
     hcUnreadable = 2,  // the document (or the output file) cannot be read or written
-    hcNotAPage = 3,    // nothing is written
-    hcDamaged = 4,     // the HTML of the blocks read before the damage is written
+    // A foreign or damaged file is a document that cannot be read, as the
+    // other commands and the manual page count it: status 2 too. Nothing is
+    // written for a foreign file; for a damaged one the HTML of the blocks
+    // read before the damage is.
+    hcNotAPage = 2,
+    hcDamaged = 2,
 };
 
 // `args` are the program's arguments after its own name, starting with

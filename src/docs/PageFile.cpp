@@ -1,5 +1,5 @@
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 
 #include "app/BinaryIO.h"
 #include "model/WebBlocks.h"
@@ -145,7 +145,9 @@ bool WritePageFile(const QString& path, const TPage& page, const QString& styleN
         target = path;
         written = WriteFileChecked(path, PageFileBytes(page, styleName));
     }
-    if (!written.ok && error) *error = written.Message(target);
+    if (!written.ok && error)
+        *error = written.diskFull ? QCoreApplication::translate("PageFile", "The disk is full: your page was not saved; the last saved version is kept.")
+                                  : written.Message(target);
     return written.ok;
 }
 

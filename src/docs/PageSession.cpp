@@ -3,7 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/Utils.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
 #include "html/PhoneFit.h"

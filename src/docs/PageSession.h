@@ -158,6 +158,20 @@ public:
     TSessionOutcome OpenDocument(const QString& path);
     TSessionOutcome LoadTemplate(const QString& path);
 
+    // The document file's size and time as this session last read or wrote
+    // it; a later save asks when the file on the disk no longer matches.
+    struct TDiskStamp {
+        qint64 size = -1;
+        qint64 time = -1;
+    };
+    TDiskStamp DiskStamp() const { return {diskSize_, diskTime_}; }
+    void SetDiskStamp(TDiskStamp stamp) {
+        diskSize_ = stamp.size;
+        diskTime_ = stamp.time;
+    }
+    // Takes the stamp from the file as it is on the disk now.
+    void StampDisk();
+
 private:
     void ClearForOpen();
     void SetName(const QString& path);
@@ -167,8 +181,6 @@ private:
     TSessionOutcome CheckReadable(const QString& path) const;
     // Reads `path` (checked readable) into the cleared page.
     void ReadInto(const QString& path);
-    // Remembers the document file's size and time as read or written here.
-    void StampDisk();
     bool DiskChanged() const;
     QString AskPath(const QString& caption, const QString& folder, const QString& name, bool isTemplate) const;
 

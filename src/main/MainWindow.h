@@ -84,6 +84,14 @@ public:
     TServerBox* Servers() const { return parts_.Servers; }
     TBrowserPreview* Browser() const { return parts_.Browser; }
     TSendWeb* Web() const { return parts_.Web; }
+    // The window's own pictures that the program's keys describe.
+    struct TNamedPictures {
+        TPicture* toolbar;
+        TPicture* redPill;
+        TPicture* exit;
+        TPicture* logo;
+    };
+    TNamedPictures Pictures() const { return {picToolbar, picRedPill, imgExit, imgLogo}; }
 
     // --- the stage switch ---
     void ChangeState(int stage);

@@ -2,6 +2,8 @@
 
 #include "main/MainWindow.h"
 #include "app/PictureControl.h"
+#include "preview/ViewStage.h"
+#include "viewer/HtmlViewer.h"
 
 #include <QCoreApplication>
 #include <QAbstractButton>
@@ -134,14 +136,14 @@ void AttachProgramKeys(TfrmMain& w) {
     auto update = [&w, items, sent](int stage) {
         if (stage < TfrmMain::stSend) *sent = false;
         items[TfrmMain::stSent]->setEnabled(*sent && stage >= TfrmMain::stSend);
-        w.findChild<TPicture*>(QStringLiteral("picRedPill"))->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Current stage: ") + QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken));
+        w.Pictures().redPill->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Current stage: ") + QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken));
         NameControls(&w);
     };
     QObject::connect(&w, &TfrmMain::stageChanged, &w, update);
     update(w.CurrentStage());
 
     // The toolbar is one picture; a stand-in over each arrow tells its stage.
-    auto* toolbar = w.findChild<TPicture*>(QStringLiteral("picToolbar"));
+    TPicture* toolbar = w.Pictures().toolbar;
     toolbar->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Stages"));
     for (int stage = 0; stage < 5; ++stage) {
         auto* arrow = new QWidget(toolbar);
@@ -152,15 +154,13 @@ void AttachProgramKeys(TfrmMain& w) {
         arrow->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Stage %1: %2").arg(stage + 1).arg(QCoreApplication::translate("ProgramKeys", kStageItems[stage].spoken)));
         arrow->setAccessibleDescription(QStringLiteral("Ctrl+%1").arg(stage + 1));
     }
-    w.findChild<TPicture*>(QStringLiteral("imgExit"))->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Exit"));
+    w.Pictures().exit->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Exit"));
     w.FullSizeButton()->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Preview size"));
-    w.findChild<TPicture*>(QStringLiteral("imgLogo"))->setAccessibleName(QStringLiteral("Tarvo"));
+    w.Pictures().logo->setAccessibleName(QStringLiteral("Tarvo"));
     // Controls that neither a label nor a text of their own names.
-    const std::pair<const char*, const char*> named[] = {
-        {"ctlHTML", QT_TRANSLATE_NOOP("ProgramKeys", "Page preview")},
-        {"memHTML", QT_TRANSLATE_NOOP("ProgramKeys", "HTML of the page")},
-    };
-    for (const auto& [object, name] : named)
-        if (auto* control = w.findChild<QWidget*>(QLatin1String(object))) control->setAccessibleName(QCoreApplication::translate("ProgramKeys", name));
+    if (TViewStage* view = w.View()) {
+        view->ctlHTML->setAccessibleName(QCoreApplication::translate("ProgramKeys", "Page preview"));
+        view->memHTML->setAccessibleName(QCoreApplication::translate("ProgramKeys", "HTML of the page"));
+    }
     NameControls(&w);
 }

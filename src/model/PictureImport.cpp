@@ -1,5 +1,7 @@
 #include "model/PictureImport.h"
 
+#include "app/SafeWrite.h"
+
 #include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -227,8 +228,9 @@ TImportedPicture ImportPicture(const QString& source, const QString& folder, con
     result.path = QDir(folder).filePath(result.name);
     result.bytes = bytes.size();
     if (!result.reused) {
-        QSaveFile out(result.path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) return result;
+        // The picture goes into the page's folder and nowhere else: not
+        // through a link standing there under the free name.
+        if (!WriteFileChecked(result.path, bytes, {folder, false}).ok) return result;
     }
     result.ok = true;
     return result;

@@ -16,7 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
-#include <QSaveFile>
+#include "app/SafeWrite.h"
 
 TBrowserPreview* AttachBrowserPreview(TStageHost& window, TPage& page, TViewStage* view) {
     return new TBrowserPreview(window, page, view);
@@ -33,7 +33,7 @@ TBrowserPreview::TBrowserPreview(TStageHost& window, TPage& page, TViewStage* vi
     if (view_)
         // The viewer reports every button's release here; only the right
         // button's says "joy" (a left click selects text or follows a link).
-        view_->OnPreviewMouseUp([this](Qt::MouseButton button) {
+        connect(view_, &TViewStage::previewMouseReleased, this, [this](Qt::MouseButton button) {
             if (button == Qt::RightButton)
                 Dialogs().Tell(&w_, w_.ApplicationTitle(), QStringLiteral("joy"), TMsgIcon::None);
         });
@@ -78,9 +78,7 @@ void TBrowserPreview::OpenURLInBrowser(const QString& address) {
     // of that name can stand in for it; a page that cannot be written is
     // reported, never replaced by whatever is there.
     const QString page = PreviewFileName();
-    QSaveFile f(page);
-    if (page.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(EncodePageHTML(RedirectPage(address)).Bytes) < 0 ||
-        !f.commit()) {
+    if (page.isEmpty() || !WriteFileChecked(page, EncodePageHTML(RedirectPage(address)).Bytes, {QString(), true}).ok) {
         ExecFileFail();
         return;
     }

@@ -9,7 +9,7 @@
 #include "app/ShippedNames.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "app/WhatsThis.h"
 #include "docs/PageSession.h"
 #include "html/BodyStyle.h"
@@ -34,6 +34,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <utility>
 #include <QTabWidget>
 
 namespace {
@@ -177,7 +179,7 @@ void TViewStage::CreateControls() {
     pagePreview->addTab(tabWebView, tr("Web"));
     pagePreview->addTab(tabHTML, QStringLiteral("HTML"));
 
-    ctlHTML = new THTMLViewer(tabWebView);
+    ctlHTML = new THTMLViewer(*this, tabWebView);
     ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
     ctlHTML->setGeometry(0, 0, 609, 181);
     ctlHTML->setCursor(Qt::IBeamCursor);
@@ -530,7 +532,28 @@ void TViewStage::btnEditStyleClick() {
 
 bool TViewStage::WithLogo() const { return chkLogo && chkLogo->isChecked(); }
 
-void TViewStage::OnPreviewMouseUp(std::function<void(Qt::MouseButton)> listener) {
-    ctlHTML->RightMouseUp.push_back(
-        [listener = std::move(listener)](Qt::MouseButton button, Qt::KeyboardModifiers, int, int) { listener(button); });
+// ---- what the preview's viewer asks ------------------------------------------
+// Links, pictures and forms of the previewed page behave as the viewer
+// handles them by itself; the preview keeps no history.
+
+void TViewStage::HotSpotCovered(const QString&) {}
+bool TViewStage::HotSpotClicked(const QString&) { return false; }
+bool TViewStage::PictureWanted(const QString&, QImage&, QColor&) { return false; }
+void TViewStage::FormSubmitted(const QString&, const QString&, const QStringList&) {}
+void TViewStage::HistoryChanged() {}
+void TViewStage::ProcessingChanged(bool) {}
+
+void TViewStage::MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers, int, int) {
+    emit previewMouseReleased(button);
+}
+
+void TViewStage::LayoutFailed(const QString& message) {
+    // Told after the layout (which may run inside a resize) is done, and
+    // once for a refresh, which loads the viewer twice.
+    if (std::exchange(layoutFailureTold_, true))
+        return;
+    QTimer::singleShot(0, this, [this, message] {
+        layoutFailureTold_ = false;
+        Dialogs().Tell(&w_, QCoreApplication::translate("THTMLViewer", "Error"), message, TMsgIcon::Critical);
+    });
 }

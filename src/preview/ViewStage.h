@@ -5,6 +5,7 @@
 // between the stages; this class keeps the rules for hand edits.
 
 #include "styles/StyleList.h"
+#include "viewer/ViewerHost.h"
 
 #include <QImage>
 #include <QObject>
@@ -24,7 +25,8 @@ class THTMLViewer;
 class TPageSession;
 class TStageHost;
 
-class TViewStage : public QObject {
+// The preview is the host of its viewer (the private base).
+class TViewStage : public QObject, private THtmlViewerHost {
     Q_OBJECT
 public:
     TViewStage(TStageHost& window, TPageSession& session);
@@ -59,8 +61,6 @@ public:
 
     // Whether the page is written with the Tarvo logo ("Insert Tarvo Logo").
     bool WithLogo() const;
-    // Adds a listener to every mouse button released over the preview.
-    void OnPreviewMouseUp(std::function<void(Qt::MouseButton)> listener);
 
     // The editor's text with CR LF line breaks.
     QString HTMLText() const;
@@ -109,6 +109,10 @@ public:
     // Runs the style wizard; installed when the wizard exists.
     std::function<void()> RunStyleWizard;
 
+signals:
+    // A mouse button was released over the preview.
+    void previewMouseReleased(Qt::MouseButton button);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -131,11 +135,22 @@ private:
     void LoadViewer(const QString& file, const QString& text);
     void EnterSend(int from);
 
+    // What the preview's viewer asks.
+    void HotSpotCovered(const QString& url) override;
+    bool HotSpotClicked(const QString& url) override;
+    bool PictureWanted(const QString& source, QImage& picture, QColor& transparent) override;
+    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
+    void HistoryChanged() override;
+    void ProcessingChanged(bool on) override;
+    void MouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) override;
+    void LayoutFailed(const QString& message) override;
+
     TStageHost& w_;
     TPageSession& session_;
     QWidget* phoneBackdrop_ = nullptr;
     bool settingTitle_ = false;  // the program writes txtTitle itself
     bool htmlUpdating_ = false;  // the program writes the HTML editor itself
+    bool layoutFailureTold_ = false;  // a dropped section is being told
 };
 
 // Creates the View stage on the main window and plugs it into the stage

@@ -1,12 +1,14 @@
 #include "styles/StyleList.h"
 
+#include "app/SafeWrite.h"
+
 #include "app/AppPaths.h"
 #include "app/Utils.h"
 #include "app/BinaryIO.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace {
 
@@ -101,11 +103,9 @@ bool LoadStyleList(const QString& path, TStyleList& list) {
 }
 
 bool WriteStylesToFile(const QString& path, const TStyleList& list, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = QCoreApplication::translate("StyleList", "Cannot create file %1").arg(path);
-        return false;
-    }
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
     WriteInt32(file, qint32(list.size()));
     for (const auto& style : list) {
         WriteStr(file, style->StyleName, TStrCoding::Marked);
@@ -116,8 +116,9 @@ bool WriteStylesToFile(const QString& path, const TStyleList& list, QString* err
         WriteStr(file, ColorToText(style->ALinkColor));
         WriteStr(file, ColorToText(style->VLinkColor));
     }
-    if (!file.commit()) {
-        if (error) *error = QCoreApplication::translate("StyleList", "Cannot write file %1: %2").arg(path, file.errorString());
+    const TWriteOutcome written = WriteFileChecked(path, bytes);
+    if (!written.ok) {
+        if (error) *error = QCoreApplication::translate("StyleList", "Cannot write file %1: %2").arg(path, written.reason);
         return false;
     }
     return true;

@@ -8,7 +8,7 @@
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "docs/HtmlCommand.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "html/PageEncoding.h"
 #include "model/WebBlocks.h"
 #include "upload/ServerBox.h"
@@ -315,7 +315,15 @@ void TSendPanel::menFileExportClick() {
     const QString folder = Dialogs().OpenFile(&w_, request);
     if (folder.isEmpty()) return;
     BuildUploadList();
-    const TExportResult result = ExportSite(MakePlan(), folder);
+    const std::vector<TUploadFile> plan = MakePlan();
+    const QStringList replaced = ExportWouldReplace(plan, folder);
+    if (!replaced.isEmpty() &&
+        Dialogs().Ask(&w_, w_.ApplicationTitle(),
+                      tr("%1 already holds files of these names with other contents:\n\n%2\n\nDo you want to replace them?")
+                          .arg(QDir::toNativeSeparators(folder), replaced.join(QLatin1Char('\n'))),
+                      TMsgIcon::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const TExportResult result = ExportSite(plan, folder);
     UpdateFileList();
     if (result.ok()) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),

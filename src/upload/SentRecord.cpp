@@ -1,6 +1,6 @@
 #include "upload/SentRecord.h"
 
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "upload/UploadSequence.h"
 
 #include <QCoreApplication>
@@ -31,6 +31,7 @@ TSentRecord::TSentRecord(const TUploadTarget& target) {
                .arg(target.Directory);
     const QByteArray name = QCryptographicHash::hash(key_.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
     path_ = QDir(SentRecordFolder()).filePath(QString::fromLatin1(name) + QStringLiteral(".json"));
+    TightenToPrivate(path_);
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly)) return;
     const QJsonObject root = QJsonDocument::fromJson(f.readAll()).object();
@@ -87,8 +88,9 @@ bool TSentRecord::Save(QString* error) {
         files.insert(it.key(), QJsonObject{{QStringLiteral("size"), double(it->size)},
                                            {QStringLiteral("sha256"), QString::fromLatin1(it->hash)}});
     const QJsonObject root{{QStringLiteral("server"), key_}, {QStringLiteral("files"), files}};
-    QDir().mkpath(SentRecordFolder());
-    const TWriteOutcome written = WriteFileChecked(path_, QJsonDocument(root).toJson());
+    // What was sent where is the user's business only.
+    MakePrivateFolder(SentRecordFolder());
+    const TWriteOutcome written = WriteFileChecked(path_, QJsonDocument(root).toJson(), {QString(), true});
     if (written.ok) {
         noted_ = false;
         return true;

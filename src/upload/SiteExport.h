@@ -19,13 +19,18 @@ struct TExportResult {
 // the subfolders it needs. Refused and missing files are told, not
 // written; nothing is written outside `folder`.
 TExportResult ExportSite(const std::vector<TUploadFile>& plan, const QString& folder);
+// The remote names of `plan` whose file in `folder` the export would
+// replace with other bytes (or a link standing there), so the user can be
+// asked first.
+QStringList ExportWouldReplace(const std::vector<TUploadFile>& plan, const QString& folder);
 
 // The page of `document` built as `--html` builds it and written into the
 // HTML folder, where the upload and the export read it. Returns its path,
 // or "" after telling `err` why not.
 QString WriteDocumentPage(const QString& document, bool logo, QTextStream& err);
 
-// `args` start with "--export". Each name written goes to `out`, one a
+// `args` start with "--export"; "--force" lets it replace files of the
+// folder that hold something else. Each name written goes to `out`, one a
 // line; what was not written to `err`. Status 0, 1 wrong arguments, 2 the
 // document cannot be read, 7 a file was not written (or a reference was
 // refused, or a linked page is missing).

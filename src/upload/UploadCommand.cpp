@@ -144,8 +144,8 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
         target = UploadTargetOf(server);
     }
 
-    // The page's HTML exactly as --html makes it, written where the Send
-    // stage finds it.
+    // The page's HTML file as the window saved it, or as --html makes it
+    // when there is none as new as the document.
     const QString pageFile = WriteDocumentPage(o.document, o.logo, err);
     if (pageFile.isEmpty()) return ucDocument;
 

@@ -1,6 +1,7 @@
 #include "viewer/Arena.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
@@ -71,6 +72,7 @@ void* TArena::allocate(size_t bytes, size_t align) {
 }
 
 void TArena::recycle(void* p, size_t bytes) {
+    assert(owns(p) && "a piece given back to an arena it does not come from");
     if (recycles(bytes) && reinterpret_cast<std::uintptr_t>(p) % 8 == 0) {
         void*& head = recycled_[bytes / 8 - 1];
         *static_cast<void**>(p) = head;
@@ -92,4 +94,14 @@ void TArena::clear() {
     next_ = end_ = nullptr;
     blockSize_ = kFirstBlock;
     std::fill(std::begin(recycled_), std::end(recycled_), nullptr);
+}
+
+bool TArena::owns(const void* p) const {
+    const char* c = static_cast<const char*>(p);
+    for (const Block* b = blocks_; b; b = b->next) {
+        const char* start = reinterpret_cast<const char*>(b + 1);
+        if (c >= start && c < start + b->size)
+            return true;
+    }
+    return false;
 }

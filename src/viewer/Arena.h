@@ -12,6 +12,23 @@
 // AddressSanitizer nothing is handed out twice, every piece has a poisoned
 // gap after it and a piece given back is poisoned, so overruns and reads
 // through stale pointers are still reported.
+//
+// The rules of the viewer's memory, in one place:
+//  - A section lives in an arena piece only when made by
+//    TSectionList::MakeSection: its class is a multiple of 8 bytes, at most
+//    255 steps of 8 (the size is kept in TSectionBase::PieceUnits) and
+//    aligned no more strictly than a pointer (checked when compiled). Its
+//    delete gives back a piece of exactly that size to its own list's arena.
+//  - TPackedArray (FreeList.h) holds plain records only: they are moved with
+//    memcpy and realloc, never constructed or destroyed. `moveTo` puts the
+//    records into an arena at exactly their size; growing moves them out
+//    again. `release(arena)` gives an arena piece back to be handed out
+//    again and must name the arena the records were moved to; the
+//    destructor `abandon`s a piece instead (it does not know the arena).
+//  - Nothing given back is used again, and an arena's pieces all end with
+//    its `clear`.
+// Builds without NDEBUG check these when memory is given back: a piece
+// that is not the arena's own, a section larger than its piece.
 
 #include <cstddef>
 
@@ -41,6 +58,9 @@ public:
     static void abandon(void* p, size_t bytes);
     // Frees every block; every piece handed out is gone.
     void clear();
+    // Whether `p` lies in a block of this arena (for the checks of debug
+    // builds: it walks every block).
+    bool owns(const void* p) const;
 
 private:
     static constexpr size_t kRecycledSizes = 64;

@@ -126,7 +126,8 @@ public:
         block_->size = int(n);
         std::memcpy(static_cast<void*>(block_->items()), static_cast<const void*>(from.begin()), sizeof(T) * n);
     }
-    // Frees the records, recycling a piece of `arena`.
+    // Frees the records, recycling a piece of `arena`, the one they were
+    // moved to (Arena.h).
     void release(TArena& arena) {
         if (block_ && block_->inArena)
             arena.recycle(block_, sizeof(Block) + sizeof(T) * size_t(block_->room));

@@ -475,9 +475,7 @@ QStringList ThtmlForm::GetResults(const TButtonFormControlObj* submit) const {
 }
 
 void ThtmlForm::Submit(const TButtonFormControlObj* submit) {
-    const auto& callback = MasterList->FormList.SubmitCallback;
-    if (callback)
-        callback(Action, Method, GetResults(submit));
+    MasterList->host().FormSubmitted(Action, Method, GetResults(submit));
 }
 
 void ThtmlForm::ResetControls() {

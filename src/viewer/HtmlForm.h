@@ -245,8 +245,6 @@ public:
     // The viewer's paint panel, where controls get widgets; null for
     // off-screen documents.
     QPointer<QWidget> Panel;
-    // Called with ACTION, METHOD and the results when a form is submitted.
-    std::function<void(const QString&, const QString&, const QStringList&)> SubmitCallback;
 
     ThtmlForm* NewForm(TSectionList* list, const TAttributeList* attrs);
     // The next control's place in the document (TFormControlObj::Order).

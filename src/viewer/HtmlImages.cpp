@@ -47,8 +47,8 @@ TImageObj::TImageObj(int pos, const TAttributeList& attrs) : Pos(pos) {
 void TImageObj::DrawLogic(TSectionList& list, bool inHotSpot, int altWidth, int altHeight) {
     if (!Measured) {
         Measured = true;
-        if (list.ShowImages && list.ImageRequest && !Source.isEmpty()) {
-            Image = list.ImageRequest(Source, Transparent);
+        if (list.ShowImages && !Source.isEmpty()) {
+            Image = list.host().PictureFor(Source, Transparent);
             Obtained = !Image.isNull();
         }
     }

@@ -2,6 +2,10 @@
 
 #include "viewer/SectionList.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 namespace {
 constexpr int kSizes[7] = {8, 10, 12, 14, 18, 24, 36};     // FONT SIZE=1..7, pt
 constexpr int kPreSizes[7] = {7, 8, 10, 12, 15, 20, 30};   // the same inside PRE
@@ -27,10 +31,10 @@ QString THtmlParser::Parse(const QString& text) {
     base.color = List.FontColor;
     FontStack.assign(1, base);
     Cell = &List;
-    Justify = 1;
+    Justify = jsLeft;
     WidgetsMade = 0;
     SectionAnchors.clear();
-    newSection(0, 1);
+    newSection(0, jsLeft);
     QString error;
     try {
         T->GetCh();
@@ -59,7 +63,7 @@ TMyFont THtmlParser::runFont() const {
     return f;
 }
 
-void THtmlParser::newSection(int level, int justify) {
+void THtmlParser::newSection(int level, TJustify justify) {
     Section = List.MakeSection<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
 }
 
@@ -74,7 +78,8 @@ void THtmlParser::continueIfFull() {
     if (!Section || Section->Len <= MaxSectionText)
         return;
     const bool pre = Section->Preformatted;
-    const int level = Section->ListLevel, justify = Section->Justify;
+    const int level = Section->ListLevel;
+    const TJustify justify = Section->Justify;
     appendSection();
     if (pre)
         Section = List.MakeSection<TPreFormated>(&List, level, runFont(), SScript, CurrentURL);
@@ -97,70 +102,76 @@ void THtmlParser::popFont() {
         FontStack.pop_back();
 }
 
-bool THtmlParser::isListStart(int s) {
-    return s == S(Tag::OL) || s == S(Tag::UL) || s == S(Tag::DIR) || s == S(Tag::MENU) ||
-           s == S(Tag::DL);
-}
-
-bool THtmlParser::isListEnd(int s) {
-    return s == E(Tag::OL) || s == E(Tag::UL) || s == E(Tag::DIR) || s == E(Tag::MENU) ||
-           s == E(Tag::DL) || s == E(Tag::BLOCKQUOTE);
-}
-
-bool THtmlParser::isCommon(int s) {
-    static const TermSet set = [] {
-        TermSet t;
-        const Tag both[] = {Tag::P, Tag::H, Tag::B, Tag::STRONG, Tag::I, Tag::EM, Tag::CITE,
-                            Tag::VAR, Tag::U, Tag::SUB, Tag::SUP, Tag::TT, Tag::CODE, Tag::KBD,
-                            Tag::SAMP, Tag::FONT, Tag::BIG, Tag::SMALL, Tag::ADDRESS, Tag::CENTER,
-                            Tag::A, Tag::FORM, Tag::TEXTAREA};
-        for (Tag tag : both) {
-            t.set(size_t(S(tag)));
-            t.set(size_t(E(tag)));
+// The parser's columns of the tag table, by symbol.
+const THtmlParser::Rule& THtmlParser::rule(int s) {
+    static const std::array<Rule, SymCount> rules = [] {
+        struct Row {
+            Handler open, close;
+            PreRule inPre;
+        };
+        const Row rows[] = {
+#define TARVO_TAG_RULE(name, end, attrs, open, close, pre) {&THtmlParser::open, &THtmlParser::close, pre},
+            TARVO_HTML_TAGS(TARVO_TAG_RULE)
+#undef TARVO_TAG_RULE
+        };
+        // These read past their tag (and what belongs to it) themselves.
+        const Handler readOn[] = {&THtmlParser::DoP, &THtmlParser::DoBR, &THtmlParser::DoPre,
+                                  &THtmlParser::DoTable, &THtmlParser::DoMap};
+        const auto ruleOf = [&](Handler h, PreRule pre) {
+            Rule r;
+            r.inPre = pre;
+            r.listStart = r.listEnd = h == &THtmlParser::Lists;
+            if (h != &THtmlParser::Frame && h != &THtmlParser::Lists) {
+                r.handler = h;
+                r.readsOn = std::find(std::begin(readOn), std::end(readOn), h) != std::end(readOn);
+            }
+            return r;
+        };
+        std::array<Rule, SymCount> t{};
+        for (int i = 0; i < int(Tag::Count); ++i) {
+            Rule open = ruleOf(rows[i].open, rows[i].inPre);
+            open.listEnd = false;
+            t[size_t(S(Tag(i)))] = open;
+            Rule close = ruleOf(rows[i].close, rows[i].inPre);
+            close.listStart = false;
+            t[size_t(E(Tag(i)))] = close;
         }
-        const Tag start[] = {Tag::BR, Tag::BASEFONT, Tag::PRE, Tag::IMG, Tag::TABLE, Tag::INPUT,
-                             Tag::SELECT, Tag::MAP, Tag::BUTTON, Tag::SELECTED};
-        for (Tag tag : start)
-            t.set(size_t(S(tag)));
-        t.set(TextSy);
         return t;
     }();
-    return s >= 0 && s < SymCount && set.test(size_t(s));
+    static const Rule none;
+    return s >= 0 && s < SymCount ? rules[size_t(s)] : none;
 }
 
-bool THtmlParser::applyStyle(int s) {
-    switch (s) {
-    case S(Tag::B): case S(Tag::STRONG): Bold = true; break;
-    case E(Tag::B): case E(Tag::STRONG): Bold = false; break;
-    case S(Tag::I): case S(Tag::EM): case S(Tag::CITE): case S(Tag::VAR): Italic = true; break;
-    case E(Tag::I): case E(Tag::EM): case E(Tag::CITE): case E(Tag::VAR): Italic = false; break;
-    case S(Tag::U): Underline = true; break;
-    case E(Tag::U): Underline = false; break;
-    case S(Tag::SUB): SScript = 1; break;
-    case S(Tag::SUP): SScript = 2; break;
-    case E(Tag::SUB): case E(Tag::SUP): SScript = 0; break;
-    case S(Tag::TT): case S(Tag::CODE): case S(Tag::KBD): case S(Tag::SAMP): {
-        TMyFont f = FontStack.back();
-        f.name = List.PreFontName;
-        f.nominal = 10;
-        f.fixedPitch = true;
-        pushFont(f);
-        break;
-    }
-    case E(Tag::TT): case E(Tag::CODE): case E(Tag::KBD): case E(Tag::SAMP):
-    case E(Tag::FONT): case E(Tag::BIG): case E(Tag::SMALL):
-        popFont();
-        break;
-    case S(Tag::FONT): DoFont(false); return true;
-    case S(Tag::BASEFONT): DoFont(true); return true;
-    case S(Tag::BIG): DoBigSmall(true); return true;
-    case S(Tag::SMALL): DoBigSmall(false); return true;
-    default:
-        return false;
-    }
+// ---- style tags ---------------------------------------------------------------
+
+void THtmlParser::BoldOn(int) { Bold = true; changeFont(); }
+void THtmlParser::BoldOff(int) { Bold = false; changeFont(); }
+void THtmlParser::ItalicOn(int) { Italic = true; changeFont(); }
+void THtmlParser::ItalicOff(int) { Italic = false; changeFont(); }
+void THtmlParser::UnderlineOn(int) { Underline = true; changeFont(); }
+void THtmlParser::UnderlineOff(int) { Underline = false; changeFont(); }
+void THtmlParser::SubOn(int) { SScript = 1; changeFont(); }
+void THtmlParser::SupOn(int) { SScript = 2; changeFont(); }
+void THtmlParser::ScriptEnd(int) { SScript = 0; changeFont(); }
+
+void THtmlParser::FixedOn(int) {
+    TMyFont f = FontStack.back();
+    f.name = List.PreFontName;
+    f.nominal = 10;
+    f.fixedPitch = true;
+    pushFont(f);
     changeFont();
-    return true;
 }
+
+void THtmlParser::FontEnd(int) {
+    popFont();
+    changeFont();
+}
+
+void THtmlParser::DoFont(int) { fontTag(false); }
+void THtmlParser::DoBaseFont(int) { fontTag(true); }
+void THtmlParser::DoBig(int) { bigSmall(true); }
+void THtmlParser::DoSmall(int) { bigSmall(false); }
 
 // ---- loops ------------------------------------------------------------------
 
@@ -181,7 +192,7 @@ void THtmlParser::DoBody(const TermSet& term) {
             Next();
         } else if (s == S(Tag::HR)) {
             DoHR();
-        } else if (isListStart(s) || s == S(Tag::BLOCKQUOTE)) {
+        } else if (isListStart(s)) {
             if (s == S(Tag::BLOCKQUOTE))
                 appendSection();
             DoLists(1, s, term);
@@ -225,104 +236,80 @@ void THtmlParser::DoBodyTag() {
 
 void THtmlParser::DoCommon(int level) {
     const int s = sy();
-    if (applyStyle(s)) {
-        Next();
-        return;
-    }
-    switch (s) {
-    case S(Tag::P):
-    case E(Tag::P):
-        DoP(level);
-        return;
-    case S(Tag::BR):
-        DoBR(level);
-        return;
-    case S(Tag::H):
-        if (int(FontStack.size()) < MaxFonts) {
-            appendSection();
-            TMyFont f = FontStack.back();
-            f.nominal = kHeadingSizes[T->Value - 1];
-            f.bold = true;
-            pushFont(f);
-            Cell->Add(List.MakeSection<THeadingSpace>(&List, T->Value));
-            const TAttribute* a = attr(Attr::ALIGN);
-            newSection(level, a ? ParseAlign(a->Name, Justify) : Justify);
-        }
-        break;
-    case E(Tag::H):
-        if (FontStack.size() > 1) {
-            appendSection();
-            Cell->Add(List.MakeSection<THeadingSpace>(&List, T->Value));
-            popFont();
-        }
-        break;
-    case S(Tag::ADDRESS): {
-        appendSection();
-        TMyFont f = FontStack.back();
-        f.italic = true;
-        pushFont(f);
-        newSection(level, Justify);
-        break;
-    }
-    case E(Tag::ADDRESS):
-        appendSection();
-        popFont();
-        break;
-    case S(Tag::CENTER):
-    case E(Tag::CENTER):
-        appendSection();
-        Justify = s == S(Tag::CENTER) ? 2 : 1;
-        newSection(level, Justify);
-        break;
-    case S(Tag::PRE):
-        DoPre(level);
-        return;
-    case S(Tag::IMG):
-        if (!Section)
-            newSection(level, Justify);
-        continueIfFull();
-        Section->AddImage(T->Attributes);
-        break;
-    case S(Tag::A):
-        DoA(level);
-        break;
-    case E(Tag::A):
-        if (!CurrentURL.isEmpty()) {
-            CurrentURL.clear();
-            popFont();
-            changeFont();
-        }
-        break;
-    case TextSy:
+    if (s == TextSy) {
         if (!Section)
             newSection(level, Justify);
         continueIfFull();
         Section->AddText(T->Token);
-        break;
-    case S(Tag::MAP):
-        DoMap(false);
+        Next();
         return;
-    case S(Tag::TABLE):
-        DoTable(level);
-        return;
-    case S(Tag::FORM):
-    case E(Tag::FORM):
-        DoForm(s == S(Tag::FORM));
-        break;
-    case S(Tag::INPUT):
-        DoInput(level);
-        break;
-    case S(Tag::SELECT):
-        DoSelect(level);
-        break;
-    case S(Tag::TEXTAREA):
-        DoTextArea(level);
-        break;
-    default:
-        // /TEXTAREA alone, BUTTON and SELECTED do nothing.
-        break;
     }
-    Next();
+    const Rule& r = rule(s);
+    if (r.handler)
+        (this->*r.handler)(level);
+    if (!r.readsOn)
+        Next();
+}
+
+void THtmlParser::HeadingOpen(int level) {
+    if (int(FontStack.size()) >= MaxFonts)
+        return;
+    appendSection();
+    TMyFont f = FontStack.back();
+    f.nominal = kHeadingSizes[T->Value - 1];
+    f.bold = true;
+    pushFont(f);
+    Cell->Add(List.MakeSection<THeadingSpace>(&List, T->Value));
+    const TAttribute* a = attr(Attr::ALIGN);
+    newSection(level, a ? ParseAlign(a->Name, Justify) : Justify);
+}
+
+void THtmlParser::HeadingEnd(int) {
+    if (FontStack.size() <= 1)
+        return;
+    appendSection();
+    Cell->Add(List.MakeSection<THeadingSpace>(&List, T->Value));
+    popFont();
+}
+
+void THtmlParser::AddressOpen(int level) {
+    appendSection();
+    TMyFont f = FontStack.back();
+    f.italic = true;
+    pushFont(f);
+    newSection(level, Justify);
+}
+
+void THtmlParser::AddressEnd(int) {
+    appendSection();
+    popFont();
+}
+
+void THtmlParser::CenterOpen(int level) {
+    appendSection();
+    Justify = jsCenter;
+    newSection(level, Justify);
+}
+
+void THtmlParser::CenterEnd(int level) {
+    appendSection();
+    Justify = jsLeft;
+    newSection(level, Justify);
+}
+
+void THtmlParser::ImageTag(int level) {
+    if (!Section)
+        newSection(level, Justify);
+    continueIfFull();
+    Section->AddImage(T->Attributes);
+}
+
+void THtmlParser::LinkEnd(int) {
+    if (!CurrentURL.isEmpty()) {
+        CurrentURL.clear();
+        popFont();
+        changeFont();
+    }
 }
 
 void THtmlParser::DoP(int level) {
@@ -330,7 +317,7 @@ void THtmlParser::DoP(int level) {
         const TAttribute* a = attr(Attr::ALIGN);
         return a ? ParseAlign(a->Name, Justify) : Justify;
     };
-    int j = sy() == S(Tag::P) ? alignOf() : Justify;
+    TJustify j = sy() == S(Tag::P) ? alignOf() : Justify;
     appendSection();
     Cell->Add(List.MakeSection<TParagraphSpace>(&List));
     for (;;) {
@@ -347,12 +334,12 @@ void THtmlParser::DoP(int level) {
 }
 
 void THtmlParser::DoBR(int level) {
-    const int j = Section ? Section->Justify : Justify;
+    const TJustify j = Section ? Section->Justify : Justify;
     appendSection();
     newSection(level, j);
     if (const TAttribute* a = attr(Attr::CLEAR)) {
         const QString v = a->Name.toLower();
-        Section->ClearAttr = v == QLatin1String("left") ? 1 : v == QLatin1String("right") ? 2 : 3;
+        Section->ClearAttr = v == QLatin1String("left") ? clLeft : v == QLatin1String("right") ? clRight : clBoth;
     }
     Next();
 }
@@ -379,7 +366,7 @@ void THtmlParser::DoA(int level) {
     }
 }
 
-void THtmlParser::DoFont(bool isBase) {
+void THtmlParser::fontTag(bool isBase) {
     TMyFont f = FontStack.back();
     bool applied = false;
     if (const TAttribute* a = attr(Attr::SIZE)) {
@@ -411,7 +398,7 @@ void THtmlParser::DoFont(bool isBase) {
     }
 }
 
-void THtmlParser::DoBigSmall(bool big) {
+void THtmlParser::bigSmall(bool big) {
     const int* table = InPre ? kPreSizes : kSizes;
     TMyFont f = FontStack.back();
     int entry = 0;  // 1..7, 0 when the size is not in the table
@@ -478,7 +465,7 @@ void THtmlParser::DoLists(int level, int kind, const TermSet& term) {
             content = s == S(Tag::DT) ? level - 1 : level;
             Section = List.MakeSection<TDListItem>(&List, content, runFont(), SScript, CurrentURL);
             Next();
-        } else if (isListStart(s) || s == S(Tag::BLOCKQUOTE)) {
+        } else if (isListStart(s)) {
             if (s == S(Tag::BLOCKQUOTE))
                 appendSection();
             DoLists(level + 1, s, term);
@@ -542,38 +529,15 @@ void THtmlParser::DoPre(int level) {
             const int s = sy();
             if (s == E(Tag::PRE))
                 break;
-            if (s == S(Tag::P) || s == E(Tag::P) || s == S(Tag::BR)) {
+            const Rule& r = rule(s);
+            if (r.inPre == Breaks) {
                 endLine();
                 if (T->Ch == THtmlTokenizer::CR)
                     T->GetCh();
-            } else if (s == S(Tag::IMG)) {
-                flush();
-                continueIfFull();
-                Section->AddImage(T->Attributes);
-            } else if (s == S(Tag::A) || s == E(Tag::A)) {
-                flush();
-                if (s == S(Tag::A)) {
-                    DoA(level);
-                } else if (!CurrentURL.isEmpty()) {
-                    CurrentURL.clear();
-                    popFont();
-                    changeFont();
-                }
-            } else if (s == S(Tag::MAP)) {
-                DoMap(true);
-            } else if (s == S(Tag::FORM) || s == E(Tag::FORM)) {
-                DoForm(s == S(Tag::FORM));
-            } else if (s == S(Tag::INPUT) || s == S(Tag::SELECT) || s == S(Tag::TEXTAREA)) {
-                flush();
-                if (s == S(Tag::INPUT))
-                    DoInput(level);
-                else if (s == S(Tag::SELECT))
-                    DoSelect(level);
-                else
-                    DoTextArea(level);
             } else {
                 flush();
-                applyStyle(s);  // font and style tags; others are ignored
+                if (r.inPre == Runs && r.handler)
+                    (this->*r.handler)(level);
             }
         } else {
             // Control characters are dropped: codes 2 and 4 mark controls
@@ -592,7 +556,8 @@ void THtmlParser::DoPre(int level) {
     Next();
 }
 
-void THtmlParser::DoMap(bool inPre) {
+// Reads the areas up to /MAP; inside PRE the reader stays on /MAP.
+void THtmlParser::DoMap(int) {
     QString name;
     if (const TAttribute* a = attr(Attr::NAME))
         name = a->Name.toUpper();
@@ -605,6 +570,6 @@ void THtmlParser::DoMap(bool inPre) {
     }
     if (sy() == E(Tag::MAP))
         List.MapList.add(std::move(map));
-    if (!inPre)
+    if (!InPre)
         Next();
 }

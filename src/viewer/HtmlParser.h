@@ -47,7 +47,7 @@ private:
     QString CurrentURL;
     bool Bold = false, Italic = false, Underline = false;
     int SScript = 0;       // 0 normal, 1 subscript, 2 superscript
-    int Justify = 1;       // default justification
+    TJustify Justify = jsLeft;  // default justification
     int BaseFontSize = 3;  // BASEFONT size, 1..7
     bool InPre = false;
     int ListDepth = 0;
@@ -61,7 +61,7 @@ private:
     const TAttribute* attr(Attr a) const;
 
     TMyFont runFont() const;
-    void newSection(int level, int justify);
+    void newSection(int level, TJustify justify);
     void appendSection();
     // Appends a full section and goes on in a new one of the same kind, so
     // that no text is dropped.
@@ -70,12 +70,54 @@ private:
     void pushFont(const TMyFont& f);
     void popFont();
 
-    static bool isListStart(int sy);
-    static bool isListEnd(int sy);
-    static bool isCommon(int sy);
-    // Font and style tags shared by the common handler and PRE; true when
-    // the token was one of them. Reads no token.
-    bool applyStyle(int sy);
+    // What the tag table says of a symbol.
+    using Handler = void (THtmlParser::*)(int level);
+    enum PreRule { Breaks, Runs, Skips };
+    struct Rule {
+        Handler handler = nullptr;  // null: not a tag of running text
+        bool readsOn = false;       // the handler reads past its tag itself
+        bool listStart = false, listEnd = false;
+        PreRule inPre = Skips;
+    };
+    static const Rule& rule(int sy);
+    static bool isListStart(int sy) { return rule(sy).listStart; }
+    static bool isListEnd(int sy) { return rule(sy).listEnd; }
+    // Text and the tags of running text, read by DoCommon.
+    static bool isCommon(int sy) { return sy == TextSy || rule(sy).handler != nullptr; }
+
+    // The markers of the tag table: never called.
+    void Frame(int) {}
+    void Lists(int) {}
+    // A tag read past.
+    void Ignore(int) {}
+    // The handlers of running text (HtmlTags.h); each reads no token unless
+    // its rule says it reads on.
+    void BoldOn(int);
+    void BoldOff(int);
+    void ItalicOn(int);
+    void ItalicOff(int);
+    void UnderlineOn(int);
+    void UnderlineOff(int);
+    void SubOn(int);
+    void SupOn(int);
+    void ScriptEnd(int);
+    void FixedOn(int);
+    void FontEnd(int);
+    void DoFont(int);
+    void DoBaseFont(int);
+    void DoBig(int);
+    void DoSmall(int);
+    void HeadingOpen(int level);
+    void HeadingEnd(int);
+    void AddressOpen(int level);
+    void AddressEnd(int);
+    void CenterOpen(int level);
+    void CenterEnd(int level);
+    void ImageTag(int level);
+    void LinkEnd(int);
+    void FormOpen(int);
+    void FormEnd(int);
+    void DoMap(int);
 
     void DoBody(const TermSet& term);
     void DoBodyTag();
@@ -83,19 +125,17 @@ private:
     void DoP(int level);
     void DoBR(int level);
     void DoA(int level);
-    void DoFont(bool isBase);
-    void DoBigSmall(bool big);
+    void fontTag(bool isBase);
+    void bigSmall(bool big);
     void DoHR();
     // Reads its own end tag; stops without reading on a token of `term`.
     void DoLists(int level, int kind, const TermSet& term);
     void DoPre(int level);
-    void DoMap(bool inPre);
     // Reads the whole table and appends it to the current cell.
     void DoTable(int level);
-    // FORM and /FORM; INPUT, SELECT (up to /SELECT) and TEXTAREA (its
-    // content read as typed up to its end tag). Each leaves the reader
-    // after what it consumed, reading no further token.
-    void DoForm(bool start);
+    // INPUT, SELECT (up to /SELECT) and TEXTAREA (its content read as
+    // typed up to its end tag). Each leaves the reader after what it
+    // consumed, reading no further token.
     void DoInput(int level);
     void DoSelect(int level);
     void DoTextArea(int level);

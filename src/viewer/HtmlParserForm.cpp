@@ -10,9 +10,9 @@ constexpr int kMaxOptionText = 80;  // characters
 const QLatin1String kTextAreaEnd("</textarea");
 }  // namespace
 
-void THtmlParser::DoForm(bool start) {
-    Form = start ? List.FormList.NewForm(&List, &T->Attributes) : nullptr;
-}
+void THtmlParser::FormOpen(int) { Form = List.FormList.NewForm(&List, &T->Attributes); }
+
+void THtmlParser::FormEnd(int) { Form = nullptr; }
 
 // A control outside any FORM opens a form without attributes, which then
 // stays the current one.

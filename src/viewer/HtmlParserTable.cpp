@@ -27,10 +27,10 @@ bool isBlank(const QString& s) {
     return true;
 }
 
-// Row ALIGN: left 1, center 2, right 3, else none.
-int rowAlign(const TAttributeList& attrs) {
+// Row ALIGN, jsNone when not given.
+TJustify rowAlign(const TAttributeList& attrs) {
     const TAttribute* a = attrs.find(Attr::ALIGN);
-    return a ? ParseAlign(a->Name, 0, 9) : 0;
+    return a ? ParseAlign(a->Name, jsNone, 9) : jsNone;
 }
 }  // namespace
 
@@ -42,12 +42,13 @@ void THtmlParser::DoTable(int level) {
     ++TableDepth;
     appendSection();
     TCell* const outer = Cell;
-    const int outerJustify = Justify;
+    const TJustify outerJustify = Justify;
     const bool oldBold = Bold, oldItalic = Italic, oldUnderline = Underline;
     auto table = List.MakeSection<ThtmlTable>(&List, T->Attributes, Justify, level);
     auto row = std::make_unique<TCellList>();
     TCellObj* cell = nullptr;  // the open cell, made in the table's arena
-    int rowJustify = 0, rowVAlign = 1;
+    TJustify rowJustify = jsNone;
+    TVAlign rowVAlign = vaMiddle;
 
     auto finishCell = [&] {
         if (!cell)
@@ -92,11 +93,11 @@ void THtmlParser::DoTable(int level) {
         if (s == S(Tag::TD) || s == S(Tag::TH)) {
             finishCell();
             const bool head = s == S(Tag::TH);
-            Justify = rowJustify ? rowJustify : head ? 2 : 1;
+            Justify = rowJustify != jsNone ? rowJustify : head ? jsCenter : jsLeft;
             if (const TAttribute* a = attr(Attr::ALIGN))
                 Justify = ParseAlign(a->Name, Justify, 9);
             Bold = head;
-            int valign = rowVAlign;
+            TVAlign valign = rowVAlign;
             if (const TAttribute* a = attr(Attr::VALIGN))
                 valign = ParseVAlign(a->Name, valign);
             cell = table->Cells.make(&List, T->Attributes, valign);
@@ -111,9 +112,9 @@ void THtmlParser::DoTable(int level) {
             finishRow();
             rowOpen = true;
             rowJustify = rowAlign(T->Attributes);
-            rowVAlign = 1;
+            rowVAlign = vaMiddle;
             if (const TAttribute* a = attr(Attr::VALIGN))
-                rowVAlign = ParseVAlign(a->Name, 1);
+                rowVAlign = ParseVAlign(a->Name, vaMiddle);
             Next();
         } else if (s == S(Tag::CAPTION)) {
             finishCell();
@@ -122,17 +123,16 @@ void THtmlParser::DoTable(int level) {
             // would leave its anchors pointing at freed sections.
             if (!table->Caption) {
                 table->TopCaption = !(a && a->Name.compare(QLatin1String("bottom"), Qt::CaseInsensitive) == 0);
-                table->Caption = std::make_unique<TCellObj>(&List, TAttributeList(), 1);
+                table->Caption = std::make_unique<TCellObj>(&List, TAttributeList(), vaMiddle);
             }
-            Justify = 2;
+            Justify = jsCenter;
             Bold = oldBold;
             Next();
             readInto(&*table->Caption->Cell);
             if (sy() == E(Tag::CAPTION))
                 Next();
         } else if ((s == TextSy && !isBlank(T->Token)) ||
-                   (s != TextSy && (isCommon(s) || isListStart(s) || s == S(Tag::HR) ||
-                                    s == S(Tag::BLOCKQUOTE)))) {
+                   (s != TextSy && (isCommon(s) || isListStart(s) || s == S(Tag::HR)))) {
             // Outside any cell: shown before the table, as the cell around has it.
             finishCell();
             Justify = outerJustify;

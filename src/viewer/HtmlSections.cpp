@@ -9,6 +9,7 @@
 #include "viewer/SectionList.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 // Heights of spacing sections scale with the document font size.
@@ -25,6 +26,7 @@ void TSectionBase::operator delete(TSectionBase* s, std::destroying_delete_t) {
     }
     TArena& arena = s->ParentSectionList->Arena;
     const size_t bytes = size_t(s->PieceUnits) * 8;
+    assert(bytes >= sizeof(TSectionBase) && "a section larger than its arena piece");
     s->~TSectionBase();
     arena.recycle(s, bytes);
 }
@@ -94,9 +96,9 @@ int THorzLine::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMa
 
 // ---- TSection ---------------------------------------------------------------
 
-TSection::TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
+TSection::TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, int sscript,
                    const QString& url)
-    : TSectionBase(list), Justify(std::uint8_t(std::clamp(justify, 1, 3))), ListLevel(level) {
+    : TSectionBase(list), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
     TFontObj f;
     f.Pos = 0;
     f.Style = list->InternStyle(font, sscript, url);

@@ -6,6 +6,7 @@
 // SectionDraw.cpp.
 
 #include "viewer/Arena.h"
+#include "viewer/HtmlCodes.h"
 #include "viewer/FreeList.h"
 #include "viewer/HtmlImages.h"
 #include "viewer/HtmlMeasure.h"
@@ -95,9 +96,7 @@ public:
     // sections), so the delete reads the piece's size and arena before
     // destroying it. No section holds anything aligned more strictly than a
     // pointer.
-    static void* operator new(size_t bytes, TArena& arena) { return arena.allocate(bytes, alignof(void*)); }
     static void* operator new(size_t bytes) { return ::operator new(bytes); }
-    static void operator delete(void* p, TArena& arena) { arena.abandon(p, sizeof(TSectionBase)); }
     static void operator delete(TSectionBase* s, std::destroying_delete_t);
 
     TSectionList* ParentSectionList;
@@ -167,7 +166,7 @@ public:
 
 class TSection : public TSectionBase {
 public:
-    TSection(TSectionList* list, int level, int justify, const TMyFont& font, int sscript,
+    TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, int sscript,
              const QString& url);
     TSection* asText() override { return this; }
 
@@ -175,8 +174,8 @@ public:
     // leaves of its last word: a long page holds thousands of sections.
     std::uint8_t Plain : 1 = false;  // bulleted item without a bullet
     std::uint8_t Preformatted : 1 = false;
-    std::uint8_t Justify : 2 = 1;    // 1 left, 2 center, 3 right
-    std::uint8_t ClearAttr : 2 = 0;  // 0 none, 1 left, 2 right, 3 both
+    TJustify Justify : 2 = jsLeft;
+    TClear ClearAttr : 2 = clNone;
     std::int8_t ListType = 0;  // 0 none, 1 numbered, 2 bulleted, 3 definition
     TSectionText Buff;  // the text; ImageCode / FormCode mark images and controls
     QString text() const { return Buff.toString(); }
@@ -239,7 +238,7 @@ private:
 class TPreFormated : public TSection {
 public:
     TPreFormated(TSectionList* list, int level, const TMyFont& font, int sscript, const QString& url)
-        : TSection(list, level, 1, font, sscript, url) {
+        : TSection(list, level, jsLeft, font, sscript, url) {
         Preformatted = true;
     }
     void AddText(const QString& S) override;
@@ -251,7 +250,7 @@ class TUListItem : public TSection {
 public:
     TUListItem(TSectionList* list, int level, bool plain, const TMyFont& font, int sscript,
                const QString& url)
-        : TSection(list, level, 1, font, sscript, url) {
+        : TSection(list, level, jsLeft, font, sscript, url) {
         ListType = 2;
         Plain = plain;
     }

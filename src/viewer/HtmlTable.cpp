@@ -1,6 +1,7 @@
-// Tables: spans and fillers, column widths, row heights, placement, hit
-// tests, searching and copying. Every cell is a list of sections laid out
-// once at its width and then moved to its place.
+// Tables: spans and fillers, column widths, row heights and placement.
+// Every cell is a list of sections laid out once at its width and then
+// moved to its place. Hit tests, searching and copying are in TableHits.cpp,
+// drawing in TableDraw.cpp.
 #include "viewer/HtmlTable.h"
 
 #include "viewer/HtmlTokens.h"
@@ -50,8 +51,8 @@ std::vector<int> share(int total, const std::vector<int>& weights) {
 
 // ---- construction -------------------------------------------------------------
 
-TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, int valign)
-    : Cell(master), VAlign(std::uint8_t(std::clamp(valign, 0, 2))) {
+TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, TVAlign valign)
+    : Cell(master), VAlign(valign) {
     if (const TAttribute* a = attrs.find(Attr::COLSPAN); a && a->Value > 1)
         ColSpan = std::min(a->Value, ThtmlTable::MaxCols + 1);
     if (const TAttribute* a = attrs.find(Attr::ROWSPAN); a && a->Value > 1)
@@ -78,16 +79,16 @@ void TCellObj::contentMinMax(TMeasurer& m, int& Min, int& Max) {
     Max = MaxW;
 }
 
-ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, int justify, int level)
-    : TSectionBase(list), Justify(justify), ListLevel(level) {
+ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify justify, int level)
+    : TSectionBase(list), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
     if (const TAttribute* a = attrs.find(Attr::BORDER))
         Border = a->Value > 0;
     if (const TAttribute* a = attrs.find(Attr::ALIGN)) {
         const QString v = a->Name.toUpper();
         if (v == QLatin1String("CENTER"))
-            Justify = 2;
+            Justify = jsCenter;
         else if (v == QLatin1String("RIGHT"))
-            Justify = 3;
+            Justify = jsRight;
     }
     readWidth(attrs, SpecWidth, SpecWidthPercent);
     // One pixel more than asked, so that 0 still leaves one.
@@ -190,7 +191,7 @@ void ThtmlTable::InitSpans(TArena* arena) {
 
 // ---- column widths --------------------------------------------------------------
 
-int ThtmlTable::colX(int j) const { return sum(Widths, 0, size_t(std::clamp(j, 0, int(Widths.size())))); }
+int ThtmlTable::colX(int j) const { return sum(Placed.Widths, 0, size_t(std::clamp(j, 0, int(Placed.Widths.size())))); }
 
 void ThtmlTable::absoluteWidths(std::vector<int>& w) const {
     w.assign(size_t(NumCols), 0);
@@ -443,9 +444,9 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     IMgr.SetLevel(Y, ListLevel);
     const int left = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     const int avail = IMgr.RightSide(Y) - IMgr.LeftIndent(Y);
-    Widths = findWidths(m, avail);
-    TableWidth = CellSpacing + sum(Widths, 0, Widths.size());
-    OuterWidth = std::max(TableWidth, captionMin(m));
+    Placed.Widths = findWidths(m, avail);
+    Placed.TableWidth = CellSpacing + sum(Placed.Widths, 0, Placed.Widths.size());
+    Placed.OuterWidth = std::max(Placed.TableWidth, captionMin(m));
 
     // Each cell once, at its width; its place comes below. A cell already
     // laid out at the same width with the same fonts and pictures keeps its
@@ -470,7 +471,7 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
             TCellObj* c = row->at(j);
             if (c->filler())
                 continue;
-            c->Wd = sum(Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
+            c->Wd = sum(Placed.Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
             const int width = std::max(1, c->Wd - extra);
             if (!sameMeasurer || c->Cell->Width != width) {
                 int curs = 0, mw = 0;
@@ -497,25 +498,25 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
 
     // Placement between the margins; rows centred under a wider caption.
     int indent = 0;
-    if (OuterWidth < avail) {
-        if (Justify == 2)
-            indent = (avail - OuterWidth) / 2;
-        else if (Justify == 3)
-            indent = avail - OuterWidth;
+    if (Placed.OuterWidth < avail) {
+        if (Justify == jsCenter)
+            indent = (avail - Placed.OuterWidth) / 2;
+        else if (Justify == jsRight)
+            indent = avail - Placed.OuterWidth;
     }
-    Left = left + indent;
-    RowIndent = (OuterWidth - TableWidth) / 2;
+    Placed.Left = left + indent;
+    Placed.RowIndent = (Placed.OuterWidth - Placed.TableWidth) / 2;
 
     qint64 y = Y;
-    CaptionHeight = 0;
+    Placed.CaptionHeight = 0;
     auto layCaption = [&] {
         int mw = 0;
-        CaptionHeight = Caption->Cell->DoLogic(m, int(y), OuterWidth, Curs, mw);
-        y += CaptionHeight;
+        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
+        y += Placed.CaptionHeight;
     };
     if (Caption && TopCaption)
         layCaption();
-    RowsTop = clampHeight(y);
+    Placed.RowsTop = clampHeight(y);
     for (int i = 0; i < rows; ++i) {
         TCellList* row = Rows.at(i);
         for (const auto& c : *row) {
@@ -526,27 +527,27 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
                 ht += Rows.at(r)->RowHeight;
             c->Ht = clampHeight(ht);
             const int room = std::max(0, c->Ht - c->VSize - extra);
-            c->YIndent = c->VAlign == 0 ? 0 : c->VAlign == 1 ? room / 2 : room;
+            c->YIndent = c->VAlign == vaTop ? 0 : c->VAlign == vaMiddle ? room / 2 : room;
             const int top = clampHeight(y + CellSpacing + CellPadding + c->YIndent);
             c->Cell->MoveBy(top - c->Cell->LastY, Curs - c->Cell->StartCurs);
             Curs += c->Cell->Len;
         }
         y += row->RowHeight;
     }
-    RowsHeight = clampHeight(y - RowsTop);
+    Placed.RowsHeight = clampHeight(y - Placed.RowsTop);
     y += CellSpacing;
     if (Caption && !TopCaption)
         layCaption();
 
     Len = Curs - StartCurs;
     SectionHeight = DrawHeight = clampHeight(y - Y);
-    MaxWidth = Left + OuterWidth;
+    MaxWidth = Placed.Left + Placed.OuterWidth;
     return SectionHeight;
 }
 
 void ThtmlTable::MoveBy(int dy, int dcurs) {
     TSectionBase::MoveBy(dy, dcurs);
-    RowsTop += dy;
+    Placed.RowsTop += dy;
     if (Caption)
         Caption->Cell->MoveBy(dy, dcurs);
     for (const auto& row : Rows)
@@ -558,7 +559,7 @@ void ThtmlTable::MoveBy(int dy, int dcurs) {
 void ThtmlTable::UpdateFonts() {
     minMaxCache_ = maxCache_ = -1;
     ForEachCell([](TCell& cell) { cell.UpdateFonts(); });
-    // Widths measured and lines laid out with the old fonts are stale.
+    // Placed.Widths measured and lines laid out with the old fonts are stale.
     laidWith_ = nullptr;
     auto forget = [](TCellObj& c) { c.MinW = c.MaxW = -1; };
     if (Caption)
@@ -582,99 +583,6 @@ void ThtmlTable::ForEachCell(const std::function<void(TCell&)>& f) const {
                 f(*c->Cell);
     if (Caption && !TopCaption)
         f(*Caption->Cell);
-}
-
-// ---- hit tests, search, copy -------------------------------------------------------
-
-const TCellObj* ThtmlTable::cellAt(int X, int Y, int& col, int& rowTop) const {
-    // Rows from the top down to Y: a cell spanning rows from above may
-    // reach the point. A box takes the spacing above and left of it.
-    int top = RowsTop;
-    for (const auto& row : Rows) {
-        if (top > Y)
-            break;
-        int x = 0;
-        for (int j = 0; j < row->count(); ++j) {
-            const TCellObj* c = row->at(j);
-            if (!c->filler() && X >= x && X < x + c->Wd && Y < top + c->Ht) {
-                col = j;
-                rowTop = top;
-                return c;
-            }
-            x += j < NumCols ? Widths[size_t(j)] : 0;
-        }
-        top += row->RowHeight;
-    }
-    return nullptr;
-}
-
-bool ThtmlTable::GetURL(TMeasurer& m, int X, int Y, QString& URL) const {
-    if (Y < YValue || Y >= YValue + SectionHeight)
-        return false;
-    if (Caption && (TopCaption ? Y < RowsTop : Y >= RowsTop + RowsHeight + CellSpacing))
-        return Caption->Cell->GetURL(m, X - Left, Y, URL);
-    int col = 0, top = 0;
-    const TCellObj* c = cellAt(X - Left - RowIndent, Y, col, top);
-    return c && c->Cell->GetURL(m, X - Left - RowIndent - contentX(col), Y, URL);
-}
-
-int ThtmlTable::FindCursor(TMeasurer& m, int X, int Y, int& LineY, int& LineHt) const {
-    if (Caption && (TopCaption ? Y < RowsTop : Y >= RowsTop + RowsHeight + CellSpacing)) {
-        const int r = Caption->Cell->FindCursor(m, X - Left, Y, LineY, LineHt);
-        return r >= 0 ? r : Caption->Cell->StartCurs + (TopCaption ? Caption->Cell->Len : 0);
-    }
-    int col = 0, top = 0;
-    const int rx = X - Left - RowIndent;
-    const TCellObj* c = cellAt(std::clamp(rx, 0, std::max(0, TableWidth - CellSpacing - 1)),
-                               std::clamp(Y, RowsTop, std::max(RowsTop, RowsTop + RowsHeight - 1)), col, top);
-    if (!c)
-        return -1;
-    const int r = c->Cell->FindCursor(m, rx - contentX(col), Y, LineY, LineHt);
-    if (r >= 0)
-        return r;
-    // Beside the content: the cell's start above it, its end below.
-    LineY = Y;
-    LineHt = 1;
-    const int contentTop = top + CellSpacing + CellPadding + c->YIndent;
-    return c->Cell->StartCurs + (Y < contentTop ? 0 : c->Cell->Len);
-}
-
-bool ThtmlTable::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
-    // The cell holding the character; an index at a cell's end is the
-    // next cell's start, unless no cell follows.
-    auto tryCell = [&](const TCell& cell, int dx, bool atEnd) {
-        if (cell.Len == 0 || Index < cell.StartCurs || Index > cell.StartCurs + cell.Len - (atEnd ? 0 : 1) ||
-            !cell.CursorToXY(m, Index, X, Y))
-            return false;
-        X += dx;
-        return true;
-    };
-    for (const bool atEnd : {false, true}) {
-        if (Caption && TopCaption && tryCell(*Caption->Cell, Left, atEnd))
-            return true;
-        for (const auto& row : Rows)
-            for (int j = 0; j < row->count(); ++j) {
-                const TCellObj* c = row->at(j);
-                if (!c->filler() && tryCell(*c->Cell, Left + RowIndent + contentX(j), atEnd))
-                    return true;
-            }
-        if (Caption && !TopCaption && tryCell(*Caption->Cell, Left, atEnd))
-            return true;
-    }
-    return false;
-}
-
-int ThtmlTable::FindString(int From, const QString& S, bool MatchCase) const {
-    int found = -1;
-    ForEachCell([&](TCell& cell) {
-        if (found < 0 && cell.StartCurs + cell.Len > From)
-            found = cell.FindString(From, S, MatchCase);
-    });
-    return found;
-}
-
-void ThtmlTable::CopyToClipboard(QString& out, int selB, int selE) const {
-    ForEachCell([&](TCell& cell) { cell.CopyToClipboard(out, selB, selE); });
 }
 
 void ThtmlTable::FinishParse(TArena& arena) {

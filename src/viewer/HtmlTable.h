@@ -23,7 +23,7 @@ public:
     // A filler.
     TCellObj() : Cell(nullptr) {}
     // A cell made from the attributes of TD, TH or CAPTION.
-    TCellObj(TSectionList* master, const TAttributeList& attrs, int valign);
+    TCellObj(TSectionList* master, const TAttributeList& attrs, TVAlign valign);
 
     // The content, held in the cell itself (a table of many small cells
     // would otherwise pay an allocation more for each); empty for fillers.
@@ -31,13 +31,13 @@ public:
     class Content {
     public:
         explicit Content(TSectionList* master) : cell_(master) {}
-        TCell& operator*() const { return cell_; }
-        TCell* operator->() const { return &cell_; }
+        TCell& operator*() { return cell_; }
+        TCell* operator->() { return &cell_; }
+        const TCell& operator*() const { return cell_; }
+        const TCell* operator->() const { return &cell_; }
 
     private:
-        // Drawing lays out pictures, so a cell reached through a const
-        // table still draws: the content is not part of its constness.
-        mutable TCell cell_;
+        TCell cell_;
     };
     Content Cell;
     int ColSpan = 1, RowSpan = 1;
@@ -48,7 +48,7 @@ public:
     // Cached content widths (px); -1 until measured.
     int MinW = -1, MaxW = -1;
     QRgb BgColor = 0;     // BGCOLOR, opaque; 0 (transparent) when none
-    std::uint8_t VAlign = 1;  // 0 top, 1 middle, 2 bottom
+    TVAlign VAlign = vaMiddle;
     bool SpecWdPercent = false;
 
     bool filler() const { return ColSpan == 0; }
@@ -147,7 +147,7 @@ public:
 
     // `justify` is the default justification where the table starts,
     // `level` the list level it stands in.
-    ThtmlTable(TSectionList* list, const TAttributeList& attrs, int justify, int level);
+    ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify justify, int level);
 
     TCellArena Cells;  // every cell of the rows, fillers included
     TRowList Rows;
@@ -157,7 +157,7 @@ public:
     bool Initialized = false;  // spans and fillers done
     bool TooManyCols = false;
     bool Border = false;
-    int Justify = 1;           // 1 left, 2 center, 3 right
+    TJustify Justify = jsLeft;
     int ListLevel = 0;
     int SpecWidth = 0;         // px or percent (WIDTH); 0 when not given
     bool SpecWidthPercent = false;
@@ -168,14 +168,18 @@ public:
     int MaxColSpan = 1;        // the widest COLSPAN of a cell
     bool AllAbsolute = false;  // some cell has a WIDTH and none is a percentage
 
-    std::vector<int> Widths;   // px, per column, from the last layout
-    int TableWidth = 0;        // px, CellSpacing + the column widths
-    int OuterWidth = 0;        // px, TableWidth or the caption's minimum
-    int Left = 0;              // px, table's left edge in its cell's coordinates
-    int RowIndent = 0;         // px, rows' offset under a wider caption
-    int CaptionHeight = 0;     // px
-    int RowsTop = 0;           // px, document Y of the first row
-    int RowsHeight = 0;        // px, the rows without the last spacing
+    // What the last layout made of the table, apart from what was parsed.
+    struct TPlaced {
+        std::vector<int> Widths;  // px, per column
+        int TableWidth = 0;       // px, CellSpacing + the column widths
+        int OuterWidth = 0;       // px, TableWidth or the caption's minimum
+        int Left = 0;             // px, table's left edge in its cell's coordinates
+        int RowIndent = 0;        // px, rows' offset under a wider caption
+        int CaptionHeight = 0;    // px
+        int RowsTop = 0;          // px, document Y of the first row
+        int RowsHeight = 0;       // px, the rows without the last spacing
+    };
+    TPlaced Placed;
 
     void CopyToClipboard(QString& out, int selB, int selE) const override;
     int DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentManager& IMgr) override;

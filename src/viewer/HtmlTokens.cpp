@@ -12,26 +12,13 @@ struct TagDef {
     bool keepsAttr;
 };
 
-// Indexed by Tag.
+// The tokenizer's columns of the tag table, indexed by Tag.
+constexpr bool End = true, NoEnd = false;
+constexpr bool Attrs = true, NoAttrs = false;
 constexpr std::array<TagDef, size_t(Tag::Count)> kTags = {{
-    {"HTML", true, false},     {"TITLE", true, false},    {"BODY", true, true},
-    {"HEAD", true, false},     {"B", true, false},        {"I", true, false},
-    {"H", true, true},         {"EM", true, false},       {"STRONG", true, false},
-    {"U", true, false},        {"CITE", true, false},     {"VAR", true, false},
-    {"TT", true, false},       {"CODE", true, false},     {"KBD", true, false},
-    {"SAMP", true, false},     {"OL", true, true},        {"UL", true, true},
-    {"DIR", true, false},      {"MENU", true, false},     {"DL", true, false},
-    {"A", true, true},         {"ADDRESS", true, false},  {"BLOCKQUOTE", true, false},
-    {"PRE", true, false},      {"CENTER", true, false},   {"TABLE", true, true},
-    {"TD", true, true},        {"TH", true, true},        {"CAPTION", true, true},
-    {"FORM", true, true},      {"TEXTAREA", true, true},  {"SELECT", true, true},
-    {"OPTION", true, true},    {"FONT", true, true},      {"SUB", true, false},
-    {"SUP", true, false},      {"BIG", true, false},      {"SMALL", true, false},
-    {"P", true, true},         {"MAP", true, true},       {"LI", false, false},
-    {"BR", false, true},       {"HR", false, true},       {"DD", false, false},
-    {"DT", false, false},      {"IMG", false, true},      {"BASE", false, true},
-    {"TR", false, true},       {"BUTTON", false, false},  {"INPUT", false, true},
-    {"SELECTED", false, false}, {"BASEFONT", false, true}, {"AREA", false, true},
+#define TARVO_TAG_DEF(name, end, attrs, ...) {#name, end, attrs},
+    TARVO_HTML_TAGS(TARVO_TAG_DEF)
+#undef TARVO_TAG_DEF
 }};
 
 // The attribute names in the order of the Attr enumeration, so that the
@@ -159,25 +146,25 @@ std::optional<QColor> ParseColor(const QString& value) {
     return QColor::fromRgb(QRgb(v));
 }
 
-int ParseAlign(const QString& value, int def, int significant) {
+TJustify ParseAlign(const QString& value, TJustify def, int significant) {
     const QString v = value.left(significant).toLower();
     if (v == QLatin1String("left"))
-        return 1;
+        return jsLeft;
     if (v == QLatin1String("center"))
-        return 2;
+        return jsCenter;
     if (v == QLatin1String("right"))
-        return 3;
+        return jsRight;
     return def;
 }
 
-int ParseVAlign(const QString& value, int def) {
+TVAlign ParseVAlign(const QString& value, TVAlign def) {
     const QString v = value.toLower();
     if (v == QLatin1String("top"))
-        return 0;
+        return vaTop;
     if (v == QLatin1String("middle"))
-        return 1;
+        return vaMiddle;
     if (v == QLatin1String("bottom"))
-        return 2;
+        return vaBottom;
     return def;
 }
 

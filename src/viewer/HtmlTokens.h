@@ -4,6 +4,9 @@
 // attributes). It never rejects input; the only error it raises is an
 // unterminated comment.
 
+#include "viewer/HtmlCodes.h"
+#include "viewer/HtmlTags.h"
+
 #include <QColor>
 #include <QString>
 #include <QVarLengthArray>
@@ -11,13 +14,12 @@
 #include <stdexcept>
 #include <vector>
 
-// Tags the viewer knows, in table order. Each has a start symbol and, when
-// the tag has an end form, an end symbol.
+// Tags the viewer knows, in the order of their table (HtmlTags.h). Each has
+// a start symbol and, when the tag has an end form, an end symbol.
 enum class Tag {
-    HTML, TITLE, BODY, HEAD, B, I, H, EM, STRONG, U, CITE, VAR, TT, CODE, KBD, SAMP,
-    OL, UL, DIR, MENU, DL, A, ADDRESS, BLOCKQUOTE, PRE, CENTER, TABLE, TD, TH, CAPTION,
-    FORM, TEXTAREA, SELECT, OPTION, FONT, SUB, SUP, BIG, SMALL, P, MAP,
-    LI, BR, HR, DD, DT, IMG, BASE, TR, BUTTON, INPUT, SELECTED, BASEFONT, AREA,
+#define TARVO_TAG_ENUM(name, ...) name,
+    TARVO_HTML_TAGS(TARVO_TAG_ENUM)
+#undef TARVO_TAG_ENUM
     Count
 };
 
@@ -60,11 +62,11 @@ struct THtmlParseError : std::runtime_error {
 
 // Colour from a name (16 known) or RRGGBB hex, with or without one "#".
 std::optional<QColor> ParseColor(const QString& value);
-// "left" 1, "center" 2, "right" 3 on the first `significant` characters;
+// "left", "center" or "right" on the first `significant` characters;
 // anything else gives `def`.
-int ParseAlign(const QString& value, int def, int significant = 10);
-// "top" 0, "middle" 1, "bottom" 2; anything else gives `def`.
-int ParseVAlign(const QString& value, int def);
+TJustify ParseAlign(const QString& value, TJustify def, int significant = 10);
+// "top", "middle" or "bottom"; anything else gives `def`.
+TVAlign ParseVAlign(const QString& value, TVAlign def);
 // Latin-1 character for an entity name (case-sensitive), or 0.
 char16_t LookupEntity(const QString& name);
 // The integer in text (optional sign, decimal digits), or 0 when the text

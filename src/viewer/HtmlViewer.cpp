@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
@@ -63,7 +62,9 @@ QString ExpandHtmlFilename(const QString& name, const QString& base, const QStri
     return QDir::cleanPath(QDir(dir).filePath(result));
 }
 
-THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent) {
+THTMLViewer::THTMLViewer(QWidget* parent) : THTMLViewer(THtmlViewerHost::Quiet(), parent) {}
+
+THTMLViewer::THTMLViewer(THtmlViewerHost& host, QWidget* parent) : QWidget(parent), host_(&host) {
     setObjectName(QStringLiteral("HTMLViewer"));
     panel_ = new TPaintPanel(this);
     panel_->move(1, 1);
@@ -89,16 +90,13 @@ THTMLViewer::THTMLViewer(QWidget* parent) : QWidget(parent) {
         }
     });
     autoScrollTimer_ = new QTimer(this);
+    autoScrollTimer_->setObjectName(QStringLiteral("timAutoScroll"));
     autoScrollTimer_->setInterval(100);
     connect(autoScrollTimer_, &QTimer::timeout, this, &THTMLViewer::AutoScrollTick);
 
     TSectionList& list = doc_.list();
-    list.ImageRequest = [this](const QString& src, bool transp) { return requestImage(src, transp); };
-    list.OnBackgroundChange = [this](const QColor&) { panel_->update(); };
-    list.OnError = [this](const QString& message) { layoutErrors_ << message; };
+    list.setHost(*this);
     list.FormList.Panel = panel_;
-    list.FormList.SubmitCallback = [this](const QString& action, const QString& method,
-                                          const QStringList& results) { SubmitForm(action, method, results); };
     cache_.SetCacheCount(imageCacheCount_);
     defBackground_ = TSectionList::DefaultBackground();
     list.Background = defBackground_;
@@ -123,7 +121,7 @@ void THTMLViewer::setViewImages(bool on) {
     busy_ = true;
     list.ShowImages = on;
     if (!isEmptyDocument()) {
-        const int pos = GetPosition();
+        const TReadingPosition pos = GetPosition();
         resetImages();
         Layout();
         SetPosition(pos);
@@ -253,7 +251,7 @@ QString THTMLViewer::LoadFromFile(const QString& fileName) {
     if (busy_ || fileName.trimmed().isEmpty())
         return QString();
     const QString oldFile = currentFile_, oldTitle = title_;
-    const int oldPos = GetPosition();
+    const TReadingPosition oldPos = GetPosition();
     const QString error = LoadFile(fileName);
     if (currentFile_ != oldFile)
         AddToHistory(oldFile, oldTitle, oldPos);
@@ -336,8 +334,29 @@ QString THTMLViewer::HTMLExpandFilename(const QString& name) const {
 
 QImage THTMLViewer::requestImage(const QString& src, bool transparent) {
     int t = transparent ? TrBottomLeft : TrNone;
-    return cache_.GetTheBitmap(src, t, OnBitmapRequest,
-                               [this](const QString& n) { return HTMLExpandFilename(n); });
+    const auto expand = [this](const QString& n) { return HTMLExpandFilename(n); };
+    // The host is asked first; a picture it leaves alone is read from its
+    // file. Either way the cache keeps what came.
+    bool supplied = false;
+    const auto ask = [this, &supplied](const QString& source, QImage& picture, QColor& colour) {
+        supplied = host_->PictureWanted(source, picture, colour);
+    };
+    const QImage image = cache_.GetTheBitmap(src, t, ask, expand);
+    if (!image.isNull() || supplied)
+        return image;
+    return cache_.GetTheBitmap(src, t, TGetBitmapFn(), expand);
+}
+
+QImage THTMLViewer::PictureFor(const QString& source, bool transparent) {
+    return requestImage(source, transparent);
+}
+
+void THTMLViewer::SectionDropped(const QString& message) { layoutErrors_ << message; }
+
+void THTMLViewer::BackgroundChanged(const QColor&) { panel_->update(); }
+
+void THTMLViewer::FormSubmitted(const QString& action, const QString& method, const QStringList& results) {
+    SubmitForm(action, method, results);
 }
 
 void THTMLViewer::fetchBackground() {
@@ -358,8 +377,7 @@ void THTMLViewer::resetImages() {
 
 void THTMLViewer::Layout() {
     maxHorz_ = 0;
-    if (OnProcessing)
-        OnProcessing(true);
+    host_->ProcessingChanged(true);
     processing_ = true;
     int w = width() - 20;
     if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
@@ -373,8 +391,7 @@ void THTMLViewer::Layout() {
     }
     ArrangeScrollBars();
     processing_ = false;
-    if (OnProcessing)
-        OnProcessing(false);
+    host_->ProcessingChanged(false);
     tellLayoutErrors();
 }
 
@@ -385,10 +402,7 @@ void THTMLViewer::tellLayoutErrors() {
     if (errors.isEmpty() || layoutErrorTold_)
         return;
     layoutErrorTold_ = true;
-    if (OnLayoutError)
-        OnLayoutError(errors.first());
-    else
-        QMessageBox::critical(this, QCoreApplication::translate("THTMLViewer", "Error"), errors.first(), QMessageBox::Ok);
+    host_->LayoutFailed(errors.first());
 }
 
 void THTMLViewer::ArrangeScrollBars() {
@@ -446,27 +460,26 @@ void THTMLViewer::setHorizontal(int x) {
     panel_->update();
 }
 
-int THTMLViewer::GetPosition() const {
+TReadingPosition THTMLViewer::GetPosition() const {
     int top = 0, index = 0;
     const TSectionBase* s = doc_.list().FindSectionAtPosition(vpos_, top, index);
     if (!s)
-        return 0;
-    return (index << 16) | ((vpos_ - top) & 0xFFFF);
+        return TReadingPosition();
+    return {index, vpos_ - top};
 }
 
-void THTMLViewer::SetPosition(int pos) {
-    const int index = pos >> 16;
+void THTMLViewer::SetPosition(const TReadingPosition& pos) {
     const TSectionList& list = doc_.list();
-    if (index < 0 || index >= list.count())
+    if (pos.section < 0 || pos.section >= list.count())
         return;
-    ScrollTo(list.at(index)->YValue + (pos & 0xFFFF));
+    ScrollTo(list.at(pos.section)->YValue + pos.offset);
 }
 
 void THTMLViewer::Reformat() {
     if (busy_)
         return;
     busy_ = true;
-    const int pos = GetPosition();
+    const TReadingPosition pos = GetPosition();
     Layout();
     SetPosition(pos);
     busy_ = false;
@@ -481,7 +494,7 @@ void THTMLViewer::resizeEvent(QResizeEvent* e) {
         laidOutWidth_ = width();
     }
     if (maxVert_ < panel_->height())
-        SetPosition(0);
+        SetPosition(TReadingPosition());
     else
         ScrollTo(vpos_);
     setHorizontal(hpos_);
@@ -522,50 +535,36 @@ void THTMLViewer::wheelEvent(QWheelEvent* e) {
 
 // ---- history ---------------------------------------------------------------
 
-void THTMLViewer::AddToHistory(const QString& oldFile, const QString& oldTitle, int oldPos) {
+void THTMLViewer::AddToHistory(const QString& oldFile, const QString& oldTitle,
+                               const TReadingPosition& oldPos) {
     if (historyMaxCount_ < 1 || currentFile_.isEmpty())
         return;
-    const int pos = GetPosition();
+    const TReadingPosition pos = GetPosition();
     if (oldFile == currentFile_ && oldPos == pos)
         return;
-    if (!history_.isEmpty() && !oldFile.isEmpty()) {
-        history_[historyIndex_] = oldFile;
-        historyPos_[historyIndex_] = oldPos;
-        titleHistory_[historyIndex_] = oldTitle;
+    if (!history_.empty() && !oldFile.isEmpty()) {
+        history_[historyIndex_] = {oldFile, oldTitle, oldPos};
         history_.erase(history_.begin(), history_.begin() + historyIndex_);
-        historyPos_.erase(historyPos_.begin(), historyPos_.begin() + historyIndex_);
-        titleHistory_.erase(titleHistory_.begin(), titleHistory_.begin() + historyIndex_);
     }
     historyIndex_ = 0;
-    history_.prepend(currentFile_);
-    historyPos_.prepend(pos);
-    titleHistory_.prepend(title_);
-    if (history_.size() > historyMaxCount_) {
-        history_.removeAt(historyMaxCount_);
-        historyPos_.removeAt(historyMaxCount_);
-        titleHistory_.removeAt(historyMaxCount_);
-    }
-    if (OnHistoryChange)
-        OnHistoryChange();
+    history_.insert(history_.begin(), {currentFile_, title_, pos});
+    if (int(history_.size()) > historyMaxCount_)
+        history_.erase(history_.begin() + historyMaxCount_);
+    host_->HistoryChanged();
 }
 
 void THTMLViewer::ClearHistory() {
-    const bool had = !history_.isEmpty();
+    const bool had = !history_.empty();
     history_.clear();
-    historyPos_.clear();
-    titleHistory_.clear();
     historyIndex_ = 0;
-    if (had && OnHistoryChange)
-        OnHistoryChange();
+    if (had)
+        host_->HistoryChanged();
 }
 
 void THTMLViewer::SubmitForm(const QString& action, const QString& method,
                              const QStringList& results) {
-    if (!OnFormSubmit)
-        return;
-    // Fired from the event loop, after the control that submitted is done.
+    // Told from the event loop, after the control that submitted is done.
     QTimer::singleShot(0, this, [this, action, method, results] {
-        if (OnFormSubmit)
-            OnFormSubmit(action, method, results);
+        host_->FormSubmitted(action, method, results);
     });
 }

@@ -7,10 +7,13 @@
 //   viewer->setViewImages(true);
 //   QString error = viewer->LoadFromFile(path + "#top");   // "" when fine
 //   viewer->LoadStrings(memo->toPlainText().split('\n'), pageFolder);
-//   viewer->OnHotSpotClick = [](const QString& url, bool& handled) { ... };
+//
+// What the viewer asks of the window it sits in goes to its host
+// (ViewerHost.h), given when it is made; without one it asks nothing.
 
 #include "viewer/HtmlDocument.h"
 #include "viewer/ImageCache.h"
+#include "viewer/ViewerHost.h"
 
 #include <QColor>
 #include <QImage>
@@ -48,28 +51,22 @@ enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 // `folder`. A `base` of "DosPath" leaves relative names alone.
 QString ExpandHtmlFilename(const QString& name, const QString& base, const QString& folder);
 
-class THTMLViewer : public QWidget {
+// A reading position that survives a new layout: a section of the document
+// and the pixels from its top, whatever the page's length.
+struct TReadingPosition {
+    int section = 0;
+    int offset = 0;  // px
+    bool operator==(const TReadingPosition&) const = default;
+};
+
+class THTMLViewer : public QWidget, private THtmlDocumentHost {
 public:
-    explicit THTMLViewer(QWidget* parent = nullptr);
+    // The host outlives the viewer.
+    THTMLViewer(THtmlViewerHost& host, QWidget* parent);
+    explicit THTMLViewer(QWidget* parent = nullptr);  // the quiet host
     ~THTMLViewer() override;
 
-    // Events. OnHotSpotClick may set `handled` to stop the link being
-    // followed; OnBitmapRequest may supply any picture (and a transparent
-    // colour) instead of the file.
-    std::function<void(const QString& url)> OnHotSpotCovered;
-    std::function<void(const QString& url, bool& handled)> OnHotSpotClick;
-    TGetBitmapFn OnBitmapRequest;
-    std::function<void(const QString& action, const QString& method, const QStringList& results)>
-        OnFormSubmit;
-    std::function<void()> OnHistoryChange;
-    std::function<void(bool on)> OnProcessing;
-    // Every listener hears each button's release, in the order they were added.
-    std::vector<std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)>> RightMouseUp;
-    // A section dropped from layout because of an error (a table with too
-    // many columns): told after the layout pass, once per loaded page
-    // however many sections were dropped. When unset, the viewer shows the
-    // message in an error box with an OK button.
-    std::function<void(const QString& message)> OnLayoutError;
+    THtmlViewerHost& host() const { return *host_; }
 
     // Loading. Each returns "" or the error: "Can't locate file: NAME" for
     // a missing file (nothing changes), or the parser's message (what was
@@ -81,12 +78,12 @@ public:
 
     bool PositionTo(const QString& dest);
     void ScrollTo(int y);
-    int GetPosition() const;
-    void SetPosition(int pos);
+    TReadingPosition GetPosition() const;
+    void SetPosition(const TReadingPosition& pos);
     void Reformat();
     QString HTMLExpandFilename(const QString& name) const;
     void ClearHistory();
-    // Called for a submitted form; OnFormSubmit fires later, from the
+    // Called for a submitted form; the host hears of it later, from the
     // event loop.
     void SubmitForm(const QString& action, const QString& method, const QStringList& results);
     // Follows HotSpotURL.
@@ -126,8 +123,12 @@ public:
     const QString& Base() const { return base_; }
     const QString& CurrentFile() const { return currentFile_; }
     const QString& HotSpotURL() const { return hotSpotURL_; }
-    const QStringList& History() const { return history_; }
-    const QStringList& TitleHistory() const { return titleHistory_; }
+    // Visited files, the newest first; HistoryIndex is the one shown.
+    struct THistoryEntry {
+        QString file, title;
+        TReadingPosition position;  // where the file was left
+    };
+    const std::vector<THistoryEntry>& History() const { return history_; }
     int HistoryIndex() const { return historyIndex_; }
     int MaxVert() const { return maxVert_; }  // px, document height
     int MaxHorz() const { return maxHorz_; }  // px, widest line
@@ -160,6 +161,7 @@ protected:
 private:
     friend class TPaintPanel;
 
+    THtmlViewerHost* host_;
     THtmlDocument doc_;
     TStringBitmapList cache_;
     TPaintPanel* panel_ = nullptr;
@@ -169,8 +171,7 @@ private:
     int scrollWidth_ = 16;  // px
 
     QString title_, base_, currentFile_, hotSpotURL_, stringsFolder_, lastError_;
-    QStringList history_, titleHistory_;
-    QVector<int> historyPos_;
+    std::vector<THistoryEntry> history_;
     int historyIndex_ = 0;
     int maxVert_ = 0, maxHorz_ = 0;  // px
     int vpos_ = 0, hpos_ = 0;        // px
@@ -204,7 +205,7 @@ private:
     void tellLayoutErrors();
     void applyVertical(int y);
     void setHorizontal(int x);
-    void AddToHistory(const QString& oldFile, const QString& oldTitle, int oldPos);
+    void AddToHistory(const QString& oldFile, const QString& oldTitle, const TReadingPosition& oldPos);
     void ExtendSelection(int x, int y);
     void AutoScrollTick();
     void fetchBackground();
@@ -212,4 +213,10 @@ private:
     bool isEmptyDocument() const;
     QImage requestImage(const QString& src, bool transparent);
     QPoint toDocument(int x, int y) const;  // panel point -> document point
+
+    // What the document asks of the viewer.
+    QImage PictureFor(const QString& source, bool transparent) override;
+    void SectionDropped(const QString& message) override;
+    void BackgroundChanged(const QColor& colour) override;
+    void FormSubmitted(const QString& action, const QString& method, const QStringList& results) override;
 };

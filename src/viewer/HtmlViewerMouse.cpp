@@ -45,8 +45,7 @@ void THTMLViewer::HTMLMouseMove(QMouseEvent* e) {
     panel_->setCursor(url.isEmpty() ? cursor() : hotSpotCursor());
     if (url != hotSpotURL_) {
         hotSpotURL_ = url;
-        if (OnHotSpotCovered)
-            OnHotSpotCovered(url);
+        host_->HotSpotCovered(url);
     }
     if (e->buttons() & Qt::LeftButton) {
         lastMouse_ = pt;
@@ -79,8 +78,7 @@ void THTMLViewer::HTMLMouseUp(QMouseEvent* e) {
 
 void THTMLViewer::mouseReleaseEvent(QMouseEvent* e) {
     QWidget::mouseReleaseEvent(e);
-    for (const auto& listener : RightMouseUp)
-        listener(e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
+    host_->MouseReleased(e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
 }
 
 void THTMLViewer::ExtendSelection(int x, int y) {
@@ -125,13 +123,9 @@ void THTMLViewer::SelectAll() {
 
 void THTMLViewer::HotSpotClick() {
     lastError_.clear();
-    if (OnHotSpotClick) {
-        bool handled = false;
-        OnHotSpotClick(hotSpotURL_, handled);
-        if (handled)
-            return;
-    }
-    const int pos = GetPosition();
+    if (host_->HotSpotClicked(hotSpotURL_))
+        return;
+    const TReadingPosition pos = GetPosition();
     const QString url = hotSpotURL_;
     if (url.startsWith(QLatin1Char('#'))) {
         if (PositionTo(url))

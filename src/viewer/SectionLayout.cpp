@@ -17,8 +17,8 @@ auto firstControlFrom(const TPackedArray<TFormControlObj*>& controls, int pos) {
                             [](const TFormControlObj* c, int p) { return c->Pos < p; });
 }
 
-int clearSpace(const IndentManager& IMgr, int clearAttr, int Y) {
-    if (clearAttr == 0)
+int clearSpace(const IndentManager& IMgr, TClear clearAttr, int Y) {
+    if (clearAttr == clNone)
         return 0;
     return std::max(0, IMgr.GetClearY(clearAttr) - Y);
 }
@@ -258,9 +258,9 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
         while (textEnd > pos && isSpace(b[textEnd - 1]))
             --textEnd;
         line.TextWidth = textWidth(m, pos, textEnd);
-        if (Justify == 2 && !Preformatted)
+        if (Justify == jsCenter && !Preformatted)
             line.LineIndent = std::max(lf, (lf + rt - line.TextWidth) / 2);
-        else if (Justify == 3 && !Preformatted)
+        else if (Justify == jsRight && !Preformatted)
             line.LineIndent = std::max(lf, rt - line.TextWidth);
         else
             line.LineIndent = lf;

@@ -23,7 +23,7 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
             text->AddText(QStringLiteral(" "));
         // An empty text section takes no room and shows nothing, unless it
         // clears floats or an anchor names it.
-        if (text->Len == 0 && text->ClearAttr == 0 && !text->Anchored)
+        if (text->Len == 0 && text->ClearAttr == clNone && !text->Anchored)
             return;
         // The section is complete: its text and runs move into the arena,
         // at exactly their size.
@@ -72,8 +72,7 @@ int TCell::DoLogic(TMeasurer& m, int Y, int Width_, int& Curs, int& MaxWidth) {
             const qint64 h = s->DrawLogic(m, Y + height, Curs, sw, IMgr);
             height = int(std::min<qint64>(height + h, MaxDocumentHeight));
         } catch (const std::exception& e) {
-            if (MasterList->OnError)
-                MasterList->OnError(QString::fromUtf8(e.what()));
+            MasterList->host().SectionDropped(QString::fromUtf8(e.what()));
             MasterList->ForgetSection(s);
             removeAt(i);
             continue;
@@ -184,8 +183,7 @@ bool TCell::CursorToXY(TMeasurer& m, int Index, int& X, int& Y) const {
 void TSectionList::SetBackground(const QColor& c) {
     Background = c;
     BackgroundChosen = true;
-    if (OnBackgroundChange)
-        OnBackgroundChange(c);
+    host_->BackgroundChanged(c);
 }
 
 int TSectionList::Draw(QPainter& p, TMeasurer& m, const QRect& clip, int X, int Y) {

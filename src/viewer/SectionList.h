@@ -7,6 +7,7 @@
 #include "viewer/HtmlForm.h"
 #include "viewer/HtmlSections.h"
 #include "viewer/IndentManager.h"
+#include "viewer/ViewerHost.h"
 
 #include <QColor>
 #include <QImage>
@@ -83,7 +84,17 @@ public:
     template <class T, class... Args>
     std::unique_ptr<T> MakeSection(Args&&... args) {
         static_assert(alignof(T) <= alignof(void*) && sizeof(T) % 8 == 0 && sizeof(T) / 8 <= 255);
-        std::unique_ptr<T> s(new (Arena) T(std::forward<Args>(args)...));
+        // A constructor that throws gives the whole piece back, at the
+        // size it was taken.
+        void* piece = Arena.allocate(sizeof(T), alignof(void*));
+        T* made = nullptr;
+        try {
+            made = ::new (piece) T(std::forward<Args>(args)...);
+        } catch (...) {
+            Arena.recycle(piece, sizeof(T));
+            throw;
+        }
+        std::unique_ptr<T> s(made);
         s->ParentSectionList = this;
         s->PieceUnits = std::uint8_t(sizeof(T) / 8);
         return s;
@@ -124,12 +135,10 @@ public:
     // recomputes the spacing sections.
     void UpdateFonts();
 
-    // Hooks for the owner: pictures by SRC and whether the IMG asks for
-    // transparency (a null image: not obtained),
-    // a message for a section dropped from layout, background colour set.
-    std::function<QImage(const QString&, bool)> ImageRequest;
-    std::function<void(const QString&)> OnError;
-    std::function<void(const QColor&)> OnBackgroundChange;
+    // Whoever lays the document out: pictures, dropped sections, the
+    // background colour and submitted forms go to it.
+    THtmlDocumentHost& host() const { return *host_; }
+    void setHost(THtmlDocumentHost& host) { host_ = &host; }
 
     void SetYOffset(int y) {
         YOff = y;
@@ -165,6 +174,7 @@ public:
     };
 
 private:
+    THtmlDocumentHost* host_ = &THtmlDocumentHost::Quiet();
     QHash<FontKey, int> fontIndex_;  // run font -> index
     // The measurer the first resolvedCount_ run fonts were measured with.
     const TMeasurer* resolvedFor_ = nullptr;

@@ -27,22 +27,22 @@ int ThtmlTable::Draw(TDrawContext& dc, int X, int Y) {
     if (!dc.meets(YValue, SectionHeight))
         return Y + SectionHeight;
     QPainter& p = dc.p;
-    const int x0 = X + Left;
+    const int x0 = X + Placed.Left;
     if (Caption && TopCaption)
         Caption->Cell->Draw(dc, x0, YValue);
 
-    const int xr = x0 + RowIndent;
-    const int rowsTop = RowsTop + dc.yShift;
+    const int xr = x0 + Placed.RowIndent;
+    const int rowsTop = Placed.RowsTop + dc.yShift;
     if (BorderColor.isValid())
-        p.fillRect(QRect(xr, rowsTop, TableWidth, RowsHeight + CellSpacing), BorderColor);
+        p.fillRect(QRect(xr, rowsTop, Placed.TableWidth, Placed.RowsHeight + CellSpacing), BorderColor);
     const QColor light = LightEdge(dc.list);
-    int top = RowsTop;
+    int top = Placed.RowsTop;
     for (const auto& row : Rows) {
         if (top + dc.yShift > dc.clip.bottom())
             break;  // rows come in order; spans reach only downwards
         int x = xr;
         for (int j = 0; j < row->count(); ++j) {
-            const TCellObj* c = row->at(j);
+            TCellObj* c = row->at(j);
             if (!c->filler() && c->hasContent() && dc.meets(top, c->Ht + CellSpacing)) {
                 const QRect box(QPoint(x + CellSpacing, top + CellSpacing + dc.yShift),
                                 QPoint(x + c->Wd - 1, top + c->Ht - 1 + dc.yShift));
@@ -52,13 +52,13 @@ int ThtmlTable::Draw(TDrawContext& dc, int X, int Y) {
                 if (Border)
                     frame(p, box.left(), box.top(), box.right() + 1, box.bottom() + 1, kShadow, light);
             }
-            x += j < NumCols ? Widths[size_t(j)] : 0;
+            x += j < NumCols ? Placed.Widths[size_t(j)] : 0;
         }
         top += row->RowHeight;
     }
     if (Border)
-        frame(p, xr, rowsTop, xr + TableWidth, rowsTop + RowsHeight + CellSpacing, light, kShadow);
+        frame(p, xr, rowsTop, xr + Placed.TableWidth, rowsTop + Placed.RowsHeight + CellSpacing, light, kShadow);
     if (Caption && !TopCaption)
-        Caption->Cell->Draw(dc, x0, RowsTop + RowsHeight + CellSpacing);
+        Caption->Cell->Draw(dc, x0, Placed.RowsTop + Placed.RowsHeight + CellSpacing);
     return Y + SectionHeight;
 }

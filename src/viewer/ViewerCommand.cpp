@@ -20,21 +20,35 @@ namespace {
 constexpr qint64 kMaxRenderPixels = 150'000'000;
 constexpr int kMinWidth = 40, kMaxWidth = 10000;  // px
 
-// Lets `doc` fetch its pictures from files beside it while it is alive.
-struct PictureSource {
-    TStringBitmapList cache;
-    THtmlDocument& doc;
+// The host of `doc` while it is alive: pictures from the files beside it,
+// and the first message of a section dropped from layout.
+class PictureSource final : public THtmlDocumentHost {
+public:
     explicit PictureSource(THtmlDocument& d) : doc(d) {
         doc.list().ShowImages = true;
-        doc.list().ImageRequest = [this](const QString& src, bool transp) { return get(src, transp); };
+        doc.list().setHost(*this);
     }
-    ~PictureSource() { doc.list().ImageRequest = nullptr; }
+    ~PictureSource() { doc.list().setHost(THtmlDocumentHost::Quiet()); }
     QImage get(const QString& src, bool transp) {
         int t = transp ? TrBottomLeft : TrNone;
         return cache.GetTheBitmap(src, t, TGetBitmapFn(), [this](const QString& n) {
             return ExpandHtmlFilename(n, doc.base(), doc.baseFolder());
         });
     }
+    const QString& firstDropped() const { return dropped; }
+
+    QImage PictureFor(const QString& source, bool transparent) override { return get(source, transparent); }
+    void SectionDropped(const QString& message) override {
+        if (dropped.isEmpty())
+            dropped = message;  // one line however many sections dropped
+    }
+    void BackgroundChanged(const QColor&) override {}
+    void FormSubmitted(const QString&, const QString&, const QStringList&) override {}
+
+private:
+    TStringBitmapList cache;
+    THtmlDocument& doc;
+    QString dropped;
 };
 
 void paintBackground(QPainter& p, const QRect& r, const QColor& color, const QImage& tile) {
@@ -145,14 +159,11 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
 
     THtmlDocument doc;
     const QString parseError = doc.parseFile(file);
-    QString layoutError;  // the first; one line however many sections dropped
-    doc.list().OnError = [&layoutError](const QString& message) {
-        if (layoutError.isEmpty())
-            layoutError = message;
-    };
+    PictureSource host(doc);
+    doc.list().ShowImages = render;
     int status = 0;
     if (render) {
-        PictureSource pictures(doc);
+        PictureSource& pictures = host;
         const QImage image = renderWith(doc, pictures, width, 0);
         if (image.height() < doc.documentHeight())
             err << "tarvo: the picture is cut at " << image.height() << " of "
@@ -167,8 +178,8 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
         doc.selectAll();
         writeUtf8(out, doc.copyText());
     }
-    if (!layoutError.isEmpty())
-        err << "tarvo: " << layoutError << "\n";
+    if (!host.firstDropped().isEmpty())
+        err << "tarvo: " << host.firstDropped() << "\n";
     if (!parseError.isEmpty()) {
         err << "tarvo: " << parseError << "\n";
         status = 4;

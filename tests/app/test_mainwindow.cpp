@@ -35,6 +35,7 @@ private slots:
     void hintBlinksUntilStopped();
     void exitPictureClosesWindow();
     void exceptionInHandlerIsDiscarded();
+    void hookFilledOnce();
 
 private:
     void clickToolbar(int x, Qt::MouseButton button = Qt::LeftButton);
@@ -49,7 +50,7 @@ void TestMainWindow::init() {
     w_ = CreateMainWindow();
     // These tests are about the switch itself: saving before the Send stage
     // always succeeds here.
-    w_->Hooks().SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument.replace([] { return true; });
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }
@@ -162,10 +163,10 @@ void TestMainWindow::mascotWalkPositions() {
 void TestMainWindow::refusedSwitchesLeaveEverything() {
     bool saveResult = false;
     int saves = 0;
-    w_->Hooks().SaveDocument = [&] {
+    w_->Hooks().SaveDocument.replace([&] {
         ++saves;
         return saveResult;
-    };
+    });
     clickToolbar(150);
     QCOMPARE(w_->CurrentStage(), 1);
     clickToolbar(450);
@@ -182,7 +183,7 @@ void TestMainWindow::refusedSwitchesLeaveEverything() {
 void TestMainWindow::handEditQuestion() {
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
     bool edited = true;
-    w_->Hooks().HTMLEditAccepted = [&edited] { return edited; };
+    w_->Hooks().HTMLEditAccepted.replace([&edited] { return edited; });
     clickToolbar(300);
     QCOMPARE(w_->CurrentStage(), 2);
     QVERIFY(dialogs->shown.isEmpty());  // only the way back to building asks
@@ -210,16 +211,34 @@ void TestMainWindow::hintBlinksUntilStopped() {
 
 void TestMainWindow::exitPictureClosesWindow() {
     bool asked = false;
-    w_->Hooks().AskForSave = [&asked] {
+    w_->Hooks().AskForSave.replace([&asked] {
         asked = true;
         return false;  // the user cancels: the window stays
-    };
+    });
     QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgExit")), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     QVERIFY(asked);
     QVERIFY(w_->isVisible());
-    w_->Hooks().AskForSave = [] { return true; };
+    w_->Hooks().AskForSave.replace([] { return true; });
     QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("imgExit")), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     QVERIFY(!w_->isVisible());
+}
+
+void TestMainWindow::hookFilledOnce() {
+    // The window's subsystems filled SaveDocument; a second filler is refused
+    // and the first stays.
+    TStageHooks& hooks = w_->Hooks();
+    QVERIFY(hooks.SaveDocument);
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, hooks.SaveDocument = [] { return false; });
+    TStageHooks fresh;
+    QVERIFY(!fresh.ClearPage);
+    int cleared = 0;
+    fresh.ClearPage = [&cleared] { ++cleared; };
+    fresh.ClearPage();
+    QCOMPARE(cleared, 1);
+    fresh.ClearPage = nullptr;  // emptied, it may be filled again
+    fresh.ClearPage = [&cleared] { cleared += 10; };
+    fresh.ClearPage();
+    QCOMPARE(cleared, 11);
 }
 
 void TestMainWindow::exceptionInHandlerIsDiscarded() {

@@ -1,5 +1,6 @@
 // How the program starts: its command line, and what an install brings into
 // the user's folder when it is new and when it is upgraded.
+#include "TestSupport.h"
 #include "app/AppPaths.h"
 #include "app/CommandLine.h"
 #include "app/Utils.h"
@@ -11,11 +12,6 @@
 
 namespace {
 
-bool Write(const QString& path, const QByteArray& data) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
-}
 
 QByteArray Read(const QString& path) {
     QFile f(path);
@@ -58,10 +54,10 @@ void TestStartup::upgradeKeepsTheUsersChanges() {
     QTemporaryDir root;
     const QString shipped = root.filePath("share/tarvo"), user = root.filePath("user");
     const QString picture = "HTMLFiles/graphics/bullet.gif";
-    QVERIFY(Write(JoinPath(shipped, "Styles.data"), "styles 1"));
-    QVERIFY(Write(JoinPath(shipped, picture), "bullet 1"));
-    QVERIFY(Write(JoinPath(shipped, "template/Home.tvt"), "template 1"));
-    QVERIFY(Write(JoinPath(shipped, "Help/index.html"), "help 1"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "Styles.data"), "styles 1"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, picture), "bullet 1"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "template/Home.tvt"), "template 1"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "Help/index.html"), "help 1"));
     UpdateUserData(shipped, user);
     QCOMPARE(Read(JoinPath(user, "Styles.data")), QByteArray("styles 1"));
     QCOMPARE(Read(JoinPath(user, picture)), QByteArray("bullet 1"));
@@ -72,11 +68,11 @@ void TestStartup::upgradeKeepsTheUsersChanges() {
 
     // Version 2 changes the picture and the styles; the user changed the
     // styles too and saved a page.
-    QVERIFY(Write(JoinPath(user, "Styles.data"), "my styles"));
-    QVERIFY(Write(JoinPath(user, "save/mine.tve"), "my page"));
-    QVERIFY(Write(JoinPath(shipped, "Styles.data"), "styles 2"));
-    QVERIFY(Write(JoinPath(shipped, picture), "bullet 2"));
-    QVERIFY(Write(JoinPath(shipped, "HTMLFiles/backgrnd/new.gif"), "new 2"));
+    QVERIFY(WriteFileBytes(JoinPath(user, "Styles.data"), "my styles"));
+    QVERIFY(WriteFileBytes(JoinPath(user, "save/mine.tve"), "my page"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "Styles.data"), "styles 2"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, picture), "bullet 2"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "HTMLFiles/backgrnd/new.gif"), "new 2"));
     UpdateUserData(shipped, user);
     QCOMPARE(Read(JoinPath(user, "Styles.data")), QByteArray("my styles"));
     QCOMPARE(Read(JoinPath(user, picture)), QByteArray("bullet 2"));
@@ -84,8 +80,8 @@ void TestStartup::upgradeKeepsTheUsersChanges() {
     QCOMPARE(Read(JoinPath(user, "save/mine.tve")), QByteArray("my page"));
 
     // Version 3: the picture the user has now changed stays too.
-    QVERIFY(Write(JoinPath(user, picture), "my bullet"));
-    QVERIFY(Write(JoinPath(shipped, picture), "bullet 3"));
+    QVERIFY(WriteFileBytes(JoinPath(user, picture), "my bullet"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, picture), "bullet 3"));
     UpdateUserData(shipped, user);
     QCOMPARE(Read(JoinPath(user, picture)), QByteArray("my bullet"));
 }
@@ -96,15 +92,15 @@ void TestStartup::folderOfAnOlderInstall() {
     QTemporaryDir root;
     const QString shipped = root.filePath("share/tarvo"), user = root.filePath("user");
     const QString picture = "HTMLFiles/graphics/bullet.gif";
-    QVERIFY(Write(JoinPath(shipped, "template/Home.tvt"), "home"));
-    QVERIFY(Write(JoinPath(shipped, "template/Club.tvt"), "club 2"));
-    QVERIFY(Write(JoinPath(shipped, "Styles.data"), "styles 2"));
-    QVERIFY(Write(JoinPath(shipped, picture), "bullet 1"));
-    QVERIFY(Write(JoinPath(user, "template/Home.tvt"), "home"));
-    QVERIFY(Write(JoinPath(user, "template/Club.tvt"), "club as changed"));
-    QVERIFY(Write(JoinPath(user, "template/Mine.tvt"), "the user's own"));
-    QVERIFY(Write(JoinPath(user, "Styles.data"), "styles 1 or the user's"));
-    QVERIFY(Write(JoinPath(user, picture), "bullet 1"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "template/Home.tvt"), "home"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "template/Club.tvt"), "club 2"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, "Styles.data"), "styles 2"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, picture), "bullet 1"));
+    QVERIFY(WriteFileBytes(JoinPath(user, "template/Home.tvt"), "home"));
+    QVERIFY(WriteFileBytes(JoinPath(user, "template/Club.tvt"), "club as changed"));
+    QVERIFY(WriteFileBytes(JoinPath(user, "template/Mine.tvt"), "the user's own"));
+    QVERIFY(WriteFileBytes(JoinPath(user, "Styles.data"), "styles 1 or the user's"));
+    QVERIFY(WriteFileBytes(JoinPath(user, picture), "bullet 1"));
     UpdateUserData(shipped, user);
     // The plain copy goes, so that the shipped template shows; what may be
     // the user's work stays.
@@ -113,7 +109,7 @@ void TestStartup::folderOfAnOlderInstall() {
     QCOMPARE(Read(JoinPath(user, "template/Mine.tvt")), QByteArray("the user's own"));
     QCOMPARE(Read(JoinPath(user, "Styles.data")), QByteArray("styles 1 or the user's"));
     // The copy that matched is recorded now: the next version replaces it.
-    QVERIFY(Write(JoinPath(shipped, picture), "bullet 2"));
+    QVERIFY(WriteFileBytes(JoinPath(shipped, picture), "bullet 2"));
     UpdateUserData(shipped, user);
     QCOMPARE(Read(JoinPath(user, picture)), QByteArray("bullet 2"));
 }

@@ -209,7 +209,7 @@ void TestTranslation::init() {
     QVERIFY(env_->ok());
     QCOMPARE(InstallTranslations(*qApp), StartLanguage());
     w_ = CreateMainWindow();
-    w_->Hooks().SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument.replace([] { return true; });
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_));
 }

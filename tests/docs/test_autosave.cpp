@@ -50,7 +50,7 @@ int RunChild(int argc, char** argv) {
     std::fflush(stdout);
     if (qgetenv(kChildMode) == "close") {
         // Closed normally, the changes given up ("No").
-        w->Hooks().AskForSave = [] { return true; };
+        w->Hooks().AskForSave.replace([] { return true; });
         w->close();
         delete w;
         return 0;

@@ -371,10 +371,10 @@ void TestGallery::newIgnoresTheSelectedEntry() {
     // The user's own switch opens the selected entry, and only once.
     int opened = 0;
     const auto open = w_->Hooks().OpenGalleryEntry;
-    w_->Hooks().OpenGalleryEntry = [&] {
+    w_->Hooks().OpenGalleryEntry.replace([&] {
         ++opened;
         open();
-    };
+    });
     click(entry("Invitation"));
     QTest::mouseClick(w_->findChild<TPicture*>(QStringLiteral("picToolbar")), Qt::LeftButton, {}, QPoint(200, 50));
     QTRY_COMPARE(w_->CurrentStage(), int(TfrmMain::stBuild));

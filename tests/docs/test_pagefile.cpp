@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "app/BinaryIO.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "model/WebBlocks.h"
 
 #include <QDir>
@@ -44,19 +44,11 @@ void FillEveryKind(TPage& page) {
     for (auto* c : {&p, &l, &i, &h, &e, &n}) page.WebChunks.push_back(std::move(*c));
 }
 
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Reads bytes through a file, as the program does.
 TPageReadOutcome ReadBytes(const QByteArray& bytes, TPage& page) {
     const QString path = QDir(qEnvironmentVariable("TARVO_APPDIR")).filePath("save/read.tve");
-    if (!WriteAll(path, bytes)) return {};
+    if (!WriteFileBytes(path, bytes)) return {};
     return ReadPageFile(path, page);
 }
 
@@ -105,7 +97,7 @@ void TestPageFile::everyKindRoundTrips() {
     const QString path = QDir(env.appDir()).filePath("save/page.tve");
     QString error;
     QVERIFY2(WritePageFile(path, page, "Sky", QImage(), &error), qPrintable(error));
-    QVERIFY(ReadAll(path).contains("Caf\xe9 \x80"));
+    QVERIFY(ReadFileBytes(path).contains("Caf\xe9 \x80"));
 
     TPage back;
     QList<int> loaded;
@@ -304,7 +296,7 @@ void TestPageFile::snapshotBesideTheDocument() {
     QVERIFY(QFile::exists(path + ".bmp"));
     const QImage thumb = ReadThumbnail(path);
     QCOMPARE(thumb.size(), QSize(196, 229));
-    QVERIFY(ReadAll(path + ".bmp").startsWith("BM"));
+    QVERIFY(ReadFileBytes(path + ".bmp").startsWith("BM"));
     // A rendering of any size is stretched to the snapshot's size.
     QImage rendering(600, 400, QImage::Format_RGB32);
     rendering.fill(Qt::darkCyan);
@@ -312,9 +304,9 @@ void TestPageFile::snapshotBesideTheDocument() {
     QCOMPARE(snap.size(), QSize(196, 229));
     QCOMPARE(snap.pixelColor(100, 100), QColor(Qt::darkCyan));
     // The gallery shows the picture only beside a readable document.
-    QVERIFY(WriteAll(path, "Tarvo File2.03"));
+    QVERIFY(WriteFileBytes(path, "Tarvo File2.03"));
     QVERIFY(ReadThumbnail(path).isNull());
-    QVERIFY(WriteAll(path, "Not Tarvo"));
+    QVERIFY(WriteFileBytes(path, "Not Tarvo"));
     QVERIFY(ReadThumbnail(path).isNull());
 }
 
@@ -324,7 +316,7 @@ void TestPageFile::failedSaveKeepsOldFiles() {
     FillEveryKind(page);
     const QString path = QDir(env.appDir()).filePath("save/page.tve");
     QVERIFY(WritePageFile(path, page, "[None]", QImage()));
-    const QByteArray oldDocument = ReadAll(path);
+    const QByteArray oldDocument = ReadFileBytes(path);
     // The snapshot cannot replace a folder that stands in its place: the save
     // fails, says which file, and the old document stays.
     QVERIFY(QFile::remove(path + ".bmp"));
@@ -334,22 +326,33 @@ void TestPageFile::failedSaveKeepsOldFiles() {
     QVERIFY(!WritePageFile(path, page, "[None]", QImage(), &error));
     QCOMPARE(error, QStringLiteral("Cannot create file %1: a folder of that name is in the way.")
                         .arg(QDir::toNativeSeparators(path + ".bmp")));
-    QCOMPARE(ReadAll(path), oldDocument);
+    QCOMPARE(ReadFileBytes(path), oldDocument);
     // A disk that fills part way through the document: every byte is
     // counted, the cut-off file never replaces the old one.
     QVERIFY(QDir(path + ".bmp").removeRecursively());
+    const QString fullDisk = "The disk is full: your page was not saved; the last saved version is kept.";
     SetWriteLimitForTests(100);
     const bool cut = WritePageFile(path, page, "[None]", QImage(), &error);
     SetWriteLimitForTests(-1);
     QVERIFY(!cut);
-    QCOMPARE(error, QStringLiteral("Cannot create file %1: the disk is full.").arg(QDir::toNativeSeparators(path + ".bmp")));
-    QCOMPARE(ReadAll(path), oldDocument);
+    QCOMPARE(error, fullDisk);
+    QCOMPARE(ReadFileBytes(path), oldDocument);
+    // A disk that fills only when the buffered bytes are flushed, or at the
+    // rename: the same.
+    for (TWriteStep step : {TWriteStep::Flush, TWriteStep::Rename}) {
+        SetWriteFailureForTests(step);
+        const bool failed = !WritePageFile(path, page, "[None]", QImage(), &error);
+        SetWriteFailureForTests(TWriteStep::None);
+        QVERIFY(failed);
+        QCOMPARE(error, fullDisk);
+        QCOMPARE(ReadFileBytes(path), oldDocument);
+    }
     // No temporary files are left behind.
     QCOMPARE(QDir(QDir(env.appDir()).filePath("save")).entryList(QDir::Files), QStringList{"page.tve"});
     QVERIFY(!WritePageFile(QDir(env.appDir()).filePath("nowhere/page.tve"), page, "[None]", QImage(), &error));
     QVERIFY(error.startsWith("Cannot create file"));
     // A file standing where a folder must be: which one is said.
-    QVERIFY(WriteAll(QDir(env.appDir()).filePath("blocked"), "x"));
+    QVERIFY(WriteFileBytes(QDir(env.appDir()).filePath("blocked"), "x"));
     QVERIFY(!WritePageFile(QDir(env.appDir()).filePath("blocked/page.tve"), page, "[None]", QImage(), &error));
     QVERIFY2(error.contains("blocked\" is a file, not a folder"), qPrintable(error));
 }

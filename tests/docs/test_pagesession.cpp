@@ -7,7 +7,7 @@
 #include "app/Utils.h"
 #include "docs/PageFile.h"
 #include "docs/PageSession.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
 #include "html/PhoneFit.h"
@@ -50,10 +50,6 @@ struct TScriptedUser : TSessionUser {
     }
 };
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -233,7 +229,7 @@ void TestPageSession::pageFileFromTheBlocks() {
     QVERIFY(s_->HTML().isEmpty());
     user_.paths << JoinPath(env_->appDir(), "save/hello.tve");
     QVERIFY(s_->SaveAs().done());
-    const QByteArray html = ReadAll(JoinPath(HTMLDir(), "hello.html"));
+    const QByteArray html = ReadFileBytes(JoinPath(HTMLDir(), "hello.html"));
     QCOMPARE(html, ToAnsi(AddBodyDef(BuildPageHTML(s_->Page, false), styles_[0].get())));
     QVERIFY(html.contains("Hello there"));
     QVERIFY(html.contains(ToAnsi(BodyTagFor(styles_[0].get()))));
@@ -243,11 +239,11 @@ void TestPageSession::pageFileFromTheBlocks() {
     // Before the Send stage the same holds for a titled, unchanged page.
     QVERIFY(QFile::remove(JoinPath(HTMLDir(), "hello.html")));
     QVERIFY(s_->SaveDocument().done());
-    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "hello.html")), html);
+    QCOMPARE(ReadFileBytes(JoinPath(HTMLDir(), "hello.html")), html);
     // A plain Save writes it too, so a page linking here sends it as saved.
     addHeading("Changed since");
     QVERIFY(s_->Save().done());
-    QVERIFY(ReadAll(JoinPath(HTMLDir(), "hello.html")).contains("Changed since"));
+    QVERIFY(ReadFileBytes(JoinPath(HTMLDir(), "hello.html")).contains("Changed since"));
 }
 
 void TestPageSession::heldHTMLWrittenExactly() {
@@ -260,11 +256,11 @@ void TestPageSession::heldHTMLWrittenExactly() {
     user_.paths << JoinPath(env_->appDir(), "save/held.tve");
     QVERIFY(s_->SaveAs().done());
     // The non-breaking space makes it UTF-8, declared at its start.
-    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), (kUtf8MetaLine + CRLF + held).toUtf8());
+    QCOMPARE(ReadFileBytes(JoinPath(HTMLDir(), "held.html")), (kUtf8MetaLine + CRLF + held).toUtf8());
     s_->SetLogo(false);
     QCOMPARE(s_->HTML(), RemoveLogo(held));
     s_->SetLogo(true);
-    QCOMPARE(ReadAll(JoinPath(HTMLDir(), "held.html")), EncodePageHTML(InsertLogo(RemoveLogo(held))).Bytes);
+    QCOMPARE(ReadFileBytes(JoinPath(HTMLDir(), "held.html")), EncodePageHTML(InsertLogo(RemoveLogo(held))).Bytes);
 
     // Hand-edited HTML that names a charset is written in it; when the
     // charset cannot hold a character, the user decides before anything is
@@ -273,22 +269,22 @@ void TestPageSession::heldHTMLWrittenExactly() {
     const QString path = JoinPath(HTMLDir(), "held.html");
     s_->SetHTML(latin);
     QVERIFY(s_->WritePageHTML(path).done());
-    QCOMPARE(ReadAll(path), ToAnsi(latin));
+    QCOMPARE(ReadFileBytes(path), ToAnsi(latin));
     user_.asked.clear();
     s_->SetHTML(latin + QString::fromUtf8("日本"));
     QCOMPARE(int(s_->WritePageHTML(path).kind), int(TSessionOutcome::Cancelled));
     QCOMPARE(user_.asked, QStringList{QString::fromUtf8("charset:iso-8859-1:日")});
-    QCOMPARE(ReadAll(path), ToAnsi(latin));
+    QCOMPARE(ReadFileBytes(path), ToAnsi(latin));
     user_.acceptUtf8 = true;
     QVERIFY(s_->WritePageHTML(path).done());
-    QCOMPARE(ReadAll(path), QString(latin + QString::fromUtf8("日本")).replace("iso-8859-1", "utf-8").toUtf8());
+    QCOMPARE(ReadFileBytes(path), QString(latin + QString::fromUtf8("日本")).replace("iso-8859-1", "utf-8").toUtf8());
 }
 
 void TestPageSession::unreadableFileKeepsThePage() {
     addHeading("mine");
     const QString good = JoinPath(env_->appDir(), "save/good.tve");
     QVERIFY(WritePageFile(good, s_->Page, kNoStyleName, QImage()));
-    const QByteArray bytes = ReadAll(good);
+    const QByteArray bytes = ReadFileBytes(good);
     const QString foreign = JoinPath(env_->appDir(), "save/notes.tve");
     const QString damaged = JoinPath(env_->appDir(), "save/cut.tve");
     for (const auto& [path, content] : {std::pair{foreign, QByteArray("just some text")},
@@ -333,21 +329,21 @@ void TestPageSession::fileChangedOnDiskIsAskedAbout() {
     other.Page.PageChanged = true;
     QVERIFY(other.Save().done());
     QVERIFY(otherUser.asked.isEmpty());
-    const QByteArray theirs = ReadAll(path);
+    const QByteArray theirs = ReadFileBytes(path);
 
     addHeading("more from the first");
     user_.asked.clear();
     user_.diskAnswers << TDiskChangeAnswer::Cancel;
     QCOMPARE(int(s_->Save().kind), int(TSessionOutcome::Cancelled));
     QCOMPARE(user_.asked, QStringList({"disk"}));
-    QCOMPARE(ReadAll(path), theirs);
+    QCOMPARE(ReadFileBytes(path), theirs);
     QVERIFY(s_->Page.PageChanged);
     // Keep both: this page goes to a new name, the other file stays.
     const QString copy = JoinPath(env_->appDir(), "save/shared copy.tve");
     user_.diskAnswers << TDiskChangeAnswer::KeepBoth;
     user_.paths << copy;
     QVERIFY(s_->Save().done());
-    QCOMPARE(ReadAll(path), theirs);
+    QCOMPARE(ReadFileBytes(path), theirs);
     QCOMPARE(s_->Page.DocFileName, copy);
     // Overwrite: asked once, then this window's save is the new reference.
     QVERIFY(s_->OpenDocument(path).done());
@@ -370,7 +366,7 @@ void TestPageSession::pageHTMLWriteFailureStopsTheSendStage() {
     user_.paths << JoinPath(env_->appDir(), "save/send.tve");
     QVERIFY(s_->SaveAs().done());
     const QString html = JoinPath(HTMLDir(), "send.html");
-    const QByteArray good = ReadAll(html);
+    const QByteArray good = ReadFileBytes(html);
     QVERIFY(!good.isEmpty());
     // A disk that fills part way: the cut file never replaces the page.
     addHeading("more");
@@ -380,9 +376,8 @@ void TestPageSession::pageHTMLWriteFailureStopsTheSendStage() {
     const TSessionOutcome full = s_->SaveDocument();
     SetWriteLimitForTests(-1);
     QCOMPARE(int(full.kind), int(TSessionOutcome::Failed));
-    QCOMPARE(full.message, QStringLiteral("Cannot create file %1: the disk is full.")
-                                .arg(QDir::toNativeSeparators(document + ".bmp")));
-    QCOMPARE(ReadAll(html), good);
+    QCOMPARE(full.message, QStringLiteral("The disk is full: your page was not saved; the last saved version is kept."));
+    QCOMPARE(ReadFileBytes(html), good);
     // The document saved, the page's HTML file blocked by a folder.
     QVERIFY(QFile::remove(html));
     QVERIFY(QDir().mkpath(html));
@@ -425,7 +420,7 @@ void TestPageSession::phoneChoiceOfNewOpenedAndStartedPages() {
     QVERIFY(!s_->HTML().contains(kViewportMetaLine));
     s_->Page.PageChanged = true;
     QVERIFY(s_->Save().done());
-    QVERIFY(ReadAll(oldPath).endsWith("End of Tarvo File >=)"));
+    QVERIFY(ReadFileBytes(oldPath).endsWith("End of Tarvo File >=)"));
     QVERIFY(s_->OpenDocument(oldPath).done());
     QVERIFY(!s_->Page.FitPhone);
     // A page started from a template, or anew, fits phones.

@@ -10,7 +10,6 @@
 #include <QFrame>
 #include <QDir>
 #include <QPointer>
-#include <QResource>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -36,7 +35,6 @@ private slots:
     void modifierKeysNeverDrag();
     void clickSelectsAndRightReleaseAsksForHelp();
     void loadAndClearPage();
-    void pictures();
 
 private:
     void shred(TWebBlock* row);
@@ -46,9 +44,6 @@ private:
 
 void TestCanvas::initTestCase() {
     InitTarvoResources();
-    // Pictures made outside the build can be lent for a look (see pictures()).
-    const QString art = qEnvironmentVariable("TARVO_ART_RCC");
-    if (!art.isEmpty()) QVERIFY(QResource::registerResource(art));
 }
 
 void TestCanvas::shred(TWebBlock* row) {
@@ -470,52 +465,6 @@ void TestCanvas::loadAndClearPage() {
     s.page().InsertChunk(1, std::move(odd));
     c->LoadChunk(1, true);
     QCOMPARE(s.shown(), QList<int>{0});
-}
-
-// Saves pictures of the window while a person builds a page, for a person
-// to look at: set TARVO_SHOT_DIR to a folder (and TARVO_ART_RCC to a
-// compiled picture resource when the program has none built in).
-void TestCanvas::pictures() {
-    const QString dir = qEnvironmentVariable("TARVO_SHOT_DIR");
-    if (dir.isEmpty()) QSKIP("TARVO_SHOT_DIR is not set");
-    QDir().mkpath(dir);
-    TBuildCanvas* c = s.canvas;
-    auto shot = [&](const char* name) { QVERIFY(s.w->grab().save(QDir(dir).filePath(QString(name) + ".png"))); };
-    shot("00-empty");
-    TPicture* bricks[] = {c->imgBrHeading, c->imgBrPara, c->imgBrImage, c->imgBrLink, c->imgBrEmail, c->imgBrLine};
-    for (TPicture* brick : bricks) {
-        DropBrickAt(brick, 199, 260);
-        QTRY_VERIFY(!c->DraggingBrick);
-    }
-    shot("01-six-kinds");
-    StartDrag(c->imgBrLink);
-    DragTo(c->imgBrLink, 160, 100);
-    shot("02-toolbox-drag");
-    DragTo(c->imgBrLink, 199, 100);
-    Release(c->imgBrLink);
-    QTest::qWait(40);
-    shot("03-sliding-home");
-    QTRY_VERIFY(!c->DraggingBrick);
-    TWebBlock* row = c->CanvasRows[1];
-    StartDrag(row);
-    DragTo(row, 199, 4 * 31 + 3);
-    shot("04-block-drag");
-    DragTo(row, 150, 255);
-    DragTo(row, 40, 255);
-    shot("05-over-shredder");
-    Release(row);
-    QTest::qWait(300);
-    shot("06-shredding");
-    QTRY_VERIFY(c->imgShredder->isHidden());
-    for (int i = 0; i < RowCount(c); ++i) {
-        c->HighLightBlock(i);
-        shot(qPrintable(QString("1%1-panel-%2").arg(i).arg(s.page().Chunk(c->CanvasRows[size_t(i)]->ChunkIndex)->Kind)));
-    }
-    for (int i = 0; i < 10; ++i) s.load(bkPara);
-    c->ScrollBar1->setValue(3);
-    shot("20-scrolled");
-    c->ClearPage();
-    shot("21-cleared");
 }
 
 int main(int argc, char** argv) {

@@ -65,7 +65,7 @@ void TestKeys::keyboardPageEqualsMousePage() {
         QTRY_VERIFY(!c->DraggingBrick);
     }
     DropRowAt(c, 5, 199, 1);
-    QTest::qWait(20);
+    QTRY_VERIFY(!c->DraggingBlock);
     TWebBlock* image = c->CanvasRows[3];
     StartDrag(image);
     DragTo(image, 150, 255);

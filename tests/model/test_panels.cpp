@@ -1,6 +1,7 @@
 // The property panels: what they show for the current block, what every
 // edit writes into it, the list and button rules, and the image picker.
 
+#include "TestSupport.h"
 #include "BuildStageHelpers.h"
 #include "app/AppPaths.h"
 #include "app/Application.h"
@@ -129,15 +130,7 @@ bool RedAt(const QImage& image, int x, int y) {
     return c.red() > 180 && c.green() < 80 && c.blue() < 80;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Answers the web-size question with one of its buttons, ticking "the same
 // for every picture" first when `always`.
@@ -460,7 +453,7 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
     QTemporaryDir elsewhere;
     const QString photo = elsewhere.filePath("My Photo.GIF");
-    QVERIFY(WriteFile(photo, MakeGif(40, 30)));
+    QVERIFY(WriteFileBytes(photo, MakeGif(40, 30)));
     s.load(bkImage);
     select(0);
     const QString graphics = JoinPath(HTMLDir(), "graphics");
@@ -495,7 +488,7 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     // Another picture of the same name gets a name of its own; so does one
     // named like a shipped picture, which stays as it was.
     QTemporaryDir other;
-    QVERIFY(WriteFile(other.filePath("my photo.gif"), MakeGif(10, 20)));
+    QVERIFY(WriteFileBytes(other.filePath("my photo.gif"), MakeGif(10, 20)));
     dialogs->fileNames << other.filePath("my photo.gif");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\myphoto-2.gif"));
@@ -503,17 +496,17 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QCOMPARE(p.txtImgWidth->text(), QString("10"));
     QCOMPARE(LoadImage(target).size(), QSize(40, 30));
     const QString shipped = JoinPath(graphics, "button.gif");
-    const QByteArray shippedBytes = ReadAll(shipped);
+    const QByteArray shippedBytes = ReadFileBytes(shipped);
     QVERIFY(!shippedBytes.isEmpty());
-    QVERIFY(WriteFile(other.filePath("Button.gif"), MakeGif(7, 7)));
+    QVERIFY(WriteFileBytes(other.filePath("Button.gif"), MakeGif(7, 7)));
     dialogs->fileNames << other.filePath("Button.gif");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\button-2.gif"));
-    QCOMPARE(ReadAll(shipped), shippedBytes);
+    QCOMPARE(ReadFileBytes(shipped), shippedBytes);
 
     // Letters of any language are kept.
     const QString cafe = other.filePath(QString::fromUtf8("Café 日本.gif"));
-    QVERIFY(WriteFile(cafe, MakeGif(7, 7)));
+    QVERIFY(WriteFileBytes(cafe, MakeGif(7, 7)));
     p.txtImgHeight->clear();
     dialogs->fileNames << cafe;
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
@@ -522,7 +515,7 @@ void TestPanels::imagePickerCopiesIntoGraphics() {
     QCOMPARE(p.txtImgHeight->text(), QString("7"));
 
     // A file that is no picture: the name is taken, the size boxes keep theirs.
-    QVERIFY(WriteFile(elsewhere.filePath("Not A Picture.JPG"), "hello"));
+    QVERIFY(WriteFileBytes(elsewhere.filePath("Not A Picture.JPG"), "hello"));
     dialogs->fileNames << elsewhere.filePath("Not A Picture.JPG");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\notapicture.jpg"));
@@ -544,7 +537,7 @@ void TestPanels::picturesMadeWebSized() {
     QTemporaryDir camera;
     const QString photo = camera.filePath("Phone Photo.JPG");
     const QByteArray original = MakePhonePhoto();
-    QVERIFY(WriteFile(photo, original));
+    QVERIFY(WriteFileBytes(photo, original));
     s.load(bkImage);
     select(0);
     const QString graphics = JoinPath(HTMLDir(), "graphics");
@@ -560,13 +553,13 @@ void TestPanels::picturesMadeWebSized() {
     QCOMPARE(p.txtImgWidth->text(), QString("1200"));
     QCOMPARE(p.txtImgHeight->text(), QString("1600"));
     const QString webCopy = JoinPath(graphics, "phonephoto.jpg");
-    const QByteArray web = ReadAll(webCopy);
+    const QByteArray web = ReadFileBytes(webCopy);
     QVERIFY2(web.size() * 10 < original.size(), qPrintable(QString::number(web.size())));
     QVERIFY(!web.contains("Exif") && !web.contains("SN-77001234"));
     const QImage upright(webCopy);
     QCOMPARE(upright.size(), QSize(1200, 1600));
     QVERIFY(RedAt(upright, 600, 40) && !RedAt(upright, 600, 1560) && !RedAt(upright, 40, 800));
-    QCOMPARE(ReadAll(photo), original);
+    QCOMPARE(ReadFileBytes(photo), original);
     QVERIFY(p.lblImgInfo->text().startsWith(QString::fromUtf8("1200 \u00D7 1600 pixels, ")));
     QVERIFY(p.lblImgInfo->text().endsWith(" (web-sized from " + DescribeBytes(original.size()) + ")"));
     p.txtImgDesc->setText("Our garden");
@@ -588,13 +581,13 @@ void TestPanels::picturesMadeWebSized() {
     QCOMPARE(logo.pixelColor(1200, 400).alpha(), 0);
 
     // Not asked again: a small GIF goes as it is, a BMP becomes a PNG.
-    QVERIFY(WriteFile(camera.filePath("dot.gif"), MakeGif(12, 9)));
+    QVERIFY(WriteFileBytes(camera.filePath("dot.gif"), MakeGif(12, 9)));
     QImage bmp(300, 200, QImage::Format_RGB32);
     bmp.fill(QColor(255, 200, 0));
     QVERIFY(bmp.save(camera.filePath("Sun.bmp")));
     dialogs->fileNames << camera.filePath("dot.gif") << camera.filePath("Sun.bmp");
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
-    QCOMPARE(ReadAll(JoinPath(graphics, "dot.gif")), MakeGif(12, 9));
+    QCOMPARE(ReadFileBytes(JoinPath(graphics, "dot.gif")), MakeGif(12, 9));
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\sun.png"));
     QCOMPARE(QImage(JoinPath(graphics, "sun.png")).pixelColor(150, 100), QColor(255, 200, 0));
@@ -606,8 +599,8 @@ void TestPanels::picturesMadeWebSized() {
     dialogs->fileNames << photo << photo;
     QTest::mouseClick(p.spdImgFile, Qt::LeftButton);
     QCOMPARE(p.txtImgFileName->text(), QString("graphics\\phonephoto-2.jpg"));
-    QCOMPARE(ReadAll(JoinPath(graphics, "phonephoto-2.jpg")), original);
-    QCOMPARE(ReadAll(webCopy), web);
+    QCOMPARE(ReadFileBytes(JoinPath(graphics, "phonephoto-2.jpg")), original);
+    QCOMPARE(ReadFileBytes(webCopy), web);
     const QImage shown = LoadImage(JoinPath(graphics, "phonephoto-2.jpg"));
     QCOMPARE(shown.size(), QSize(3000, 4000));
     QVERIFY(RedAt(shown, 1500, 100) && !RedAt(shown, 1500, 3900));

@@ -191,7 +191,7 @@ void TestBrowserPreview::externalPreviewInBuildUsesGeneratedPageWithoutStyle() {
     QVERIFY(w_->View()->HTMLText().isEmpty());
     w_->Page().Chunk(0)->Heading->HeadText = "Edited after the preview";
     w_->Page().PageChanged = true;
-    w_->Hooks().SaveDocument = [this] { return w_->Session().WritePageHTML(w_->Session().PageHTMLPath()).done(); };
+    w_->Hooks().SaveDocument.replace([this] { return w_->Session().WritePageHTML(w_->Session().PageHTMLPath()).done(); });
     w_->ShowRedPill(TfrmMain::stSend);
     QCOMPARE(w_->CurrentStage(), int(TfrmMain::stSend));
     const QByteArray sent = ReadBytes(w_->Session().PageHTMLPath());

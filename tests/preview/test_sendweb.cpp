@@ -101,7 +101,7 @@ void TestSendWeb::init() {
     w_ = CreateMainWindow();
     web_ = w_->Web();
     QVERIFY(web_);
-    w_->Hooks().SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument.replace([] { return true; });
     w_->Page().DocFileName = JoinPath(env_->appDir(), "save/My Page.tvx");
     auto heading = NewChunkForKind(bkHeading);
     heading->Heading->HeadText = "Hello";

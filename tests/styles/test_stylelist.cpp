@@ -20,14 +20,6 @@ std::unique_ptr<TStyleChunk> Style(const QString& name, const QString& image, qu
     return std::make_unique<TStyleChunk>(TStyleChunk{name, image, back, text, link, alink, vlink});
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 }  // namespace
 
@@ -51,7 +43,7 @@ void TestStyleList::skyIsWrittenByteForByte() {
     QCOMPARE(StylesDataPath(), QDir(env.appDir()).filePath("Styles.data"));
     const QByteArray expected = Int32(1) + Str("Sky") + Str("backgrnd\\sky.jpg") + Str("clSilver") +
                                 Str("clBlack") + Str("clBlue") + Str("clRed") + Str("clFuchsia");
-    QCOMPARE(ReadAll(StylesDataPath()), expected);
+    QCOMPARE(ReadFileBytes(StylesDataPath()), expected);
     QCOMPARE(expected.mid(4, 7), QByteArray("\x02\0\0\0Sky", 7));
 }
 
@@ -64,7 +56,7 @@ void TestStyleList::roundTripOfNamesColoursAndEmptyTexts() {
     list.push_back(Style(greek, "backgrnd\\" + greek + ".png", 0, 0, 0, 0, 0));
     const QString path = StylesDataPath();
     QVERIFY(WriteStylesToFile(path, list));
-    const QByteArray bytes = ReadAll(path);
+    const QByteArray bytes = ReadFileBytes(path);
     // The empty name and image are -1 with no bytes; unnamed values use "$".
     QVERIFY(bytes.startsWith(Int32(3) + Int32(-1) + Int32(-1) + Str("$00123456") + Str("clWindow") +
                              Str("clNone") + Str("$000080FF") + Str("$FFFFFFFF")));
@@ -113,12 +105,12 @@ void TestStyleList::countZeroNegativeOrMissingFileGiveEmptyList() {
     LoadStyleList(path + ".missing", list);
     QVERIFY(list.empty());
     for (qint32 count : {0, -1, INT32_MIN}) {
-        QVERIFY(WriteAll(path, Int32(count) + Str("x") + Str("") + Str("clRed").repeated(5)));
+        QVERIFY(WriteFileBytes(path, Int32(count) + Str("x") + Str("") + Str("clRed").repeated(5)));
         list.push_back(Style("old", "", 0, 0, 0, 0, 0));
         QVERIFY(LoadStyleList(path, list));
         QVERIFY(list.empty());
     }
-    QVERIFY(WriteAll(path, QByteArray()));
+    QVERIFY(WriteFileBytes(path, QByteArray()));
     QVERIFY(!LoadStyleList(path, list));
     QVERIFY(list.empty());
 }
@@ -130,20 +122,20 @@ void TestStyleList::truncatedFileKeepsCompleteRecords() {
     const QByteArray full = Int32(3) + record + record + record;
     TStyleList list;
     for (qsizetype cut = 0; cut < full.size(); ++cut) {
-        QVERIFY(WriteAll(path, full.left(cut)));
+        QVERIFY(WriteFileBytes(path, full.left(cut)));
         QVERIFY(!LoadStyleList(path, list));
         const qsizetype complete = cut < 4 ? 0 : (cut - 4) / record.size();
         QCOMPARE(qsizetype(list.size()), complete);
     }
     // A hostile count, a string running past the end, or a colour that is no
     // colour end the read with the records before them.
-    QVERIFY(WriteAll(path, Int32(INT32_MAX) + record));
+    QVERIFY(WriteFileBytes(path, Int32(INT32_MAX) + record));
     QVERIFY(!LoadStyleList(path, list));
     QCOMPARE(list.size(), size_t(1));
-    QVERIFY(WriteAll(path, Int32(2) + record + Int32(0x7FFFFFF0) + "x"));
+    QVERIFY(WriteFileBytes(path, Int32(2) + record + Int32(0x7FFFFFF0) + "x"));
     QVERIFY(!LoadStyleList(path, list));
     QCOMPARE(list.size(), size_t(1));
-    QVERIFY(WriteAll(path, Int32(2) + record + Str("B") + Str("") + Str("clRed") + Str("purple") + Str("0").repeated(3)));
+    QVERIFY(WriteFileBytes(path, Int32(2) + record + Str("B") + Str("") + Str("clRed") + Str("purple") + Str("0").repeated(3)));
     QVERIFY(!LoadStyleList(path, list));
     QCOMPARE(list.size(), size_t(1));
 }
@@ -154,7 +146,7 @@ void TestStyleList::failedWriteKeepsOldFile() {
     TStyleList list;
     list.push_back(Style("Kept", "", 0, 0, 0, 0, 0));
     QVERIFY(WriteStylesToFile(path, list));
-    const QByteArray old = ReadAll(path);
+    const QByteArray old = ReadFileBytes(path);
     // A folder that does not exist: the failure is reported.
     const QString elsewhere = QDir(env.appDir()).filePath("gone/Styles.data");
     QString error;
@@ -165,7 +157,7 @@ void TestStyleList::failedWriteKeepsOldFile() {
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(!WriteStylesToFile(folder, list, &error));
     QVERIFY(QFileInfo(folder).isDir());
-    QCOMPARE(ReadAll(path), old);
+    QCOMPARE(ReadFileBytes(path), old);
 }
 
 void TestStyleList::listBoxIndexByName() {

@@ -29,10 +29,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QStringList Names(const TStyleList& list) {
     QStringList out;
@@ -186,7 +182,7 @@ void TestStyleWizard::addWithNameAndColoursThenSave() {
 }
 
 void TestStyleWizard::finishWithoutNameAndCancelling() {
-    const QByteArray file = ReadAll(StylesDataPath());
+    const QByteArray file = ReadFileBytes(StylesDataPath());
     QVERIFY(!file.isEmpty());
     openWizard();
     Click(wiz_->btnNext);
@@ -213,7 +209,7 @@ void TestStyleWizard::finishWithoutNameAndCancelling() {
     QVERIFY(!wiz_->isVisible());
     QCOMPARE(wiz_->result(), int(QDialog::Rejected));
     QCOMPARE(dialogs_->shown.size(), 1);
-    QCOMPARE(ReadAll(StylesDataPath()), file);
+    QCOMPARE(ReadFileBytes(StylesDataPath()), file);
 }
 
 // The list page forwards the arrows and Delete (also Alt+D) to the list
@@ -259,7 +255,7 @@ void TestStyleWizard::listPage() {
     dialogs_->answers = {QMessageBox::Yes};
     Click(wiz_->btnFinish);
     QVERIFY(!wiz_->isVisible());
-    QCOMPARE(ReadAll(StylesDataPath()), QByteArray("\0\0\0\0", 4));
+    QCOMPARE(ReadFileBytes(StylesDataPath()), QByteArray("\0\0\0\0", 4));
 }
 
 void TestStyleWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
@@ -330,7 +326,7 @@ void TestStyleWizard::backgroundPictureCopyAndSample() {
     Click(wiz_->spdImgFile);
     QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\orange-2.png"));
     QCOMPARE(QImage(JoinPath(backgrnd, "orange-2.png")).pixelColor(5, 5), QColor(255, 128, 0));
-    QCOMPARE(ReadAll(JoinPath(backgrnd, "orange.png")), QByteArray("not a picture"));
+    QCOMPARE(ReadFileBytes(JoinPath(backgrnd, "orange.png")), QByteArray("not a picture"));
     QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(255, 128, 0));
     QCOMPARE(wiz_->lblImgInfo->text(), QString::fromUtf8("40 \u00D7 40 pixels\n") + DescribeBytes(QFileInfo(orange).size()));
 
@@ -379,13 +375,13 @@ void TestStyleWizard::modifyModeNeedsASelection() {
     Click(wiz_->btnNext);
     // Finish with No closes and writes nothing; the name check is only for
     // new styles.
-    const QByteArray file = ReadAll(StylesDataPath());
+    const QByteArray file = ReadFileBytes(StylesDataPath());
     wiz_->txtStyleName->clear();
     dialogs_->answers = {QMessageBox::No};
     Click(wiz_->btnFinish);
     QVERIFY(!wiz_->isVisible());
     QCOMPARE(dialogs_->lastText(), QString("Do you want to save the changes to your Style List?"));
-    QCOMPARE(ReadAll(StylesDataPath()), file);
+    QCOMPARE(ReadFileBytes(StylesDataPath()), file);
 }
 
 void TestStyleWizard::editStylesFromTheViewStage() {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 QMessageBox::StandardButton TScriptedDialogs::Ask(QWidget*, const QString& caption, const QString& text, TMsgIcon,
@@ -109,3 +110,14 @@ TTestEnv::~TTestEnv() {
 
 QString TTestEnv::appDir() const { return QDir::toNativeSeparators(app_.path()); }
 QString TTestEnv::configDir() const { return config_.path(); }
+
+QByteArray ReadFileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}

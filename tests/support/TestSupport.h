@@ -67,5 +67,11 @@ private:
     bool ok_ = false;
 };
 
+// The bytes of a file; empty when it cannot be read.
+QByteArray ReadFileBytes(const QString& path);
+// Writes `bytes` as the whole file, making its folder first; true when
+// every byte was written.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes);
+
 // Copies a folder tree; true on success.
 bool CopyFolder(const QString& from, const QString& to);

@@ -10,7 +10,7 @@
 #include "main/Startup.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlocks.h"
 #include "upload/SendPanel.h"
@@ -39,15 +39,6 @@ class TestSite : public QObject {
     TScriptedDialogs* dialogs_ = nullptr;
 
     QString Html(const QString& name = QString()) const { return env_->appDir() + "/HTMLFiles/" + name; }
-    static bool Write(const QString& path, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-    static QByteArray Read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // A saved document whose one paragraph holds `html`.
     QString Document(const QString& name, const QString& html) const {
         TPage page;
@@ -91,20 +82,20 @@ class TestSite : public QObject {
     // folder. Each page has a picture of its own. "loop" is the HTML
     // folder itself.
     void WriteLinkedPages() {
-        QVERIFY(Write(Html("graphics/about.png"), "about-picture"));
-        QVERIFY(Write(Html("graphics/contact.png"), "contact-picture"));
-        QVERIFY(Write(Html("graphics/home.png"), "home-picture"));
-        QVERIFY(Write(Html("about.html"),
+        QVERIFY(WriteFileBytes(Html("graphics/about.png"), "about-picture"));
+        QVERIFY(WriteFileBytes(Html("graphics/contact.png"), "contact-picture"));
+        QVERIFY(WriteFileBytes(Html("graphics/home.png"), "home-picture"));
+        QVERIFY(WriteFileBytes(Html("about.html"),
                       "<IMG SRC=\"graphics/about.png\"><A HREF=\"home.html\">Home</A> "
                       "<a href='more/contact.html#top'>Contact</a> <A HREF=https://example.com/x.html>web</A> "
                       "<A HREF=\"mailto:me@example.com\">mail</A> <A HREF=\"ftp://example.com/f.html\">ftp</A> "
                       "<A HREF=\"loop/about.html\">the same page through a folder that is the folder itself</A>"));
         QVERIFY(QFile::link(Html(), Html("loop")));
-        QVERIFY(Write(Html("more/contact.html"),
+        QVERIFY(WriteFileBytes(Html("more/contact.html"),
                       "<IMG SRC=\"../graphics/contact.png\"><A HREF=\"../about.html?from=contact\">About</A> "
                       "<A HREF=\"../missing.html\">gone</A> <A HREF=\"../../outside.html\">out</A>"));
-        QVERIFY(Write(env_->appDir() + "/outside.html", "<IMG SRC=\"HTMLFiles/graphics/home.png\">"));
-        QVERIFY(Write(Html("secret.html"), "not linked"));
+        QVERIFY(WriteFileBytes(env_->appDir() + "/outside.html", "<IMG SRC=\"HTMLFiles/graphics/home.png\">"));
+        QVERIFY(WriteFileBytes(Html("secret.html"), "not linked"));
     }
 
 private slots:
@@ -160,7 +151,7 @@ private slots:
         QCOMPARE(ex.out, site);
         QVERIFY(ex.err.contains("missing.html: the page does not exist"));
         QCOMPARE(FilesBelow(out.path() + "/site"), site);
-        for (const QString& f : site) QCOMPARE(Read(out.path() + "/site/" + f), server.read("site/" + f));
+        for (const QString& f : site) QCOMPARE(ReadFileBytes(out.path() + "/site/" + f), server.read("site/" + f));
 
         QCOMPARE(Tarvo({"--export", doc}, data.path()).status, 1);
     }
@@ -168,8 +159,8 @@ private slots:
     // A page whose name has spaces goes up without them; a link back to it
     // by its own name gets a copy under that name, so the link works there.
     void linkBackToAPageNamedWithSpaces() {
-        QVERIFY(Write(Html("my home.html"), "<A HREF=\"about.html\">About</A>"));
-        QVERIFY(Write(Html("about.html"), "<A HREF=\"my%20home.html\">Home</A> <A HREF=\"about.html\">me</A>"));
+        QVERIFY(WriteFileBytes(Html("my home.html"), "<A HREF=\"about.html\">About</A>"));
+        QVERIFY(WriteFileBytes(Html("about.html"), "<A HREF=\"my%20home.html\">Home</A> <A HREF=\"about.html\">me</A>"));
         const auto plan = MakeUploadPlan(Html(), Html("my home.html"), BuildSiteList(Html("my home.html")));
         QStringList remote;
         for (const TUploadFile& f : plan) remote << f.Remote + (f.Local == Html("my home.html") ? " (page)" : "");
@@ -181,7 +172,7 @@ private slots:
     // cannot be written is told and taken away.
     void recordClassifiesByContentPerServerFolder() {
         WriteLinkedPages();
-        QVERIFY(Write(Html("home.html"), "<IMG SRC=\"graphics/home.png\"><A HREF=\"about.html\">About</A>"));
+        QVERIFY(WriteFileBytes(Html("home.html"), "<IMG SRC=\"graphics/home.png\"><A HREF=\"about.html\">About</A>"));
         const auto plan = [&] { return MakeUploadPlan(Html(), Html("home.html"), BuildSiteList(Html("home.html"))); };
         TUploadTarget target;
         target.Address = "example.com";
@@ -203,8 +194,8 @@ private slots:
         QVERIFY(!first.FileName().startsWith(env_->appDir()));
 
         // The page written afresh with the same text is still unchanged.
-        QVERIFY(Write(Html("home.html"), Read(Html("home.html"))));
-        QVERIFY(Write(Html("graphics/contact.png"), "contact-picture, new colours"));
+        QVERIFY(WriteFileBytes(Html("home.html"), ReadFileBytes(Html("home.html"))));
+        QVERIFY(WriteFileBytes(Html("graphics/contact.png"), "contact-picture, new colours"));
         files = plan();
         states = TSentRecord(target).Classify(files, false);
         QCOMPARE(count(states, TSendState::Unchanged), 5);
@@ -217,7 +208,7 @@ private slots:
         files = plan();
         states = TSentRecord(target).Classify(files, true);
         QCOMPARE(count(states, TSendState::Missing), 2);  // the page and now a picture
-        QVERIFY(Write(Html("graphics/about.png"), "about-picture"));
+        QVERIFY(WriteFileBytes(Html("graphics/about.png"), "about-picture"));
         files = plan();
         states = TSentRecord(target).Classify(files, true);
         QCOMPARE(count(states, TSendState::Unchanged), 5);
@@ -253,8 +244,8 @@ private slots:
     // the address; the Send stage lists the three pages and their pictures,
     // uploads them, and after one picture changes marks only it.
     void linkPanelListAndSendStageStates() {
-        QVERIFY(Write(Html("graphics/about.png"), "about-picture"));
-        QVERIFY(Write(Html("graphics/contact.png"), "contact-picture"));
+        QVERIFY(WriteFileBytes(Html("graphics/about.png"), "about-picture"));
+        QVERIFY(WriteFileBytes(Html("graphics/contact.png"), "contact-picture"));
         QVERIFY(!Document("about us", "<IMG SRC=\"graphics/about.png\"> <A HREF=\"home.html\">Home</A>").isEmpty());
         QVERIFY(!Document("contact", "<IMG SRC=\"graphics/contact.png\">").isEmpty());
         TPage page;
@@ -332,7 +323,7 @@ private slots:
         QCOMPARE(server.files(), (QStringList{"site/about us.html", "site/contact.html", "site/graphics/about.png",
                                               "site/graphics/button.gif", "site/graphics/contact.png", "site/home.html"}));
 
-        QVERIFY(Write(Html("graphics/contact.png"), "contact-picture, brighter"));
+        QVERIFY(WriteFileBytes(Html("graphics/contact.png"), "contact-picture, brighter"));
         w->ShowRedPill(TfrmMain::stSend);
         QCOMPARE(listed(), (QStringList{"about us.html" + u, "contact.html" + u, "graphics/about.png" + u,
                                         "graphics/button.gif" + u, "graphics/contact.png" + c, "home.html" + u}));
@@ -344,7 +335,7 @@ private slots:
         send->menFileExport->trigger();
         QCOMPARE(dialogs_->fileRequests.constLast().chooseFolder, true);
         QVERIFY(dialogs_->lastText().contains(": 6 files"));
-        for (const QString& f : server.files()) QCOMPARE(Read(out.path() + f.mid(4)), Read(Html(f.mid(5))));
+        for (const QString& f : server.files()) QCOMPARE(ReadFileBytes(out.path() + f.mid(4)), ReadFileBytes(Html(f.mid(5))));
         QCOMPARE(FilesBelow(out.path()).size(), 6);
         QVERIFY(w->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions().contains(send->menFileExport));
 

@@ -60,10 +60,6 @@ class TestUploadCommand : public QObject {
     static QString Url(const TFtpTestServer& s, const QString& dir = QString(), const QString& pass = "s3cret%20pass") {
         return QStringLiteral("ftp://webuser:%1@127.0.0.1:%2/%3").arg(pass).arg(s.port()).arg(dir);
     }
-    static QByteArray ReadFile(const QString& p) {
-        QFile f(p);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
 private slots:
     // A page from a stranger whose text points at files outside the HTML
@@ -130,10 +126,10 @@ private slots:
         html.waitForFinished();
         const QByteArray page = html.readAllStandardOutput();
         QVERIFY(page.contains("graphics/button.gif"));
-        QCOMPARE(ReadFile(env.appDir() + "/HTMLFiles/my page.html"), page);
+        QCOMPARE(ReadFileBytes(env.appDir() + "/HTMLFiles/my page.html"), page);
         QCOMPARE(server.read("public_html/site/mypage.html"), page);
         for (const char* pic : {"graphics/house.png", "graphics/button.gif"})
-            QCOMPARE(server.read(QStringLiteral("public_html/site/") + pic), ReadFile(env.appDir() + "/HTMLFiles/" + pic));
+            QCOMPARE(server.read(QStringLiteral("public_html/site/") + pic), ReadFileBytes(env.appDir() + "/HTMLFiles/" + pic));
         QVERIFY(QFileInfo(server.path("public_html/site/backgrnd")).isDir());
 
         // An entry of the user's server list.
@@ -148,7 +144,7 @@ private slots:
         SaveServerList(list);
         const TResult named = Tarvo(env, {"--upload", doc, "--server", "My Web Server"});
         QCOMPARE(named.status, 0);
-        QCOMPARE(server.read("public_html/graphics/button.gif"), ReadFile(env.appDir() + "/HTMLFiles/graphics/button.gif"));
+        QCOMPARE(server.read("public_html/graphics/button.gif"), ReadFileBytes(env.appDir() + "/HTMLFiles/graphics/button.gif"));
 
         // Without the logo its picture is not sent.
         const TResult n = Tarvo(env, {"--upload", doc, "--no-logo", "--to", Url(server)});
@@ -222,8 +218,8 @@ private slots:
             const TResult trusted = Tarvo(env, {"--upload", doc, "--to", url, "--trust", m.captured(1)});
             QCOMPARE(trusted.status, 0);
             QCOMPARE(trusted.out, QStringLiteral("graphics/house.png\ngraphics/button.gif\nmypage.html\n"));
-            QCOMPARE(s->read("www/graphics/house.png"), ReadFile(env.appDir() + "/HTMLFiles/graphics/house.png"));
-            QCOMPARE(s->read("www/mypage.html"), ReadFile(env.appDir() + "/HTMLFiles/my page.html"));
+            QCOMPARE(s->read("www/graphics/house.png"), ReadFileBytes(env.appDir() + "/HTMLFiles/graphics/house.png"));
+            QCOMPARE(s->read("www/mypage.html"), ReadFileBytes(env.appDir() + "/HTMLFiles/my page.html"));
         }
     }
 
@@ -245,7 +241,7 @@ private slots:
         QCOMPARE(ReadServer("Old").Security, TSecurity::FTP);
         const TResult r = Tarvo(env, {"--upload", Document(env), "--server", "Old"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(server.read("site/mypage.html"), ReadFile(env.appDir() + "/HTMLFiles/my page.html"));
+        QCOMPARE(server.read("site/mypage.html"), ReadFileBytes(env.appDir() + "/HTMLFiles/my page.html"));
     }
 
     void exitStatuses() {

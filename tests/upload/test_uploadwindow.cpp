@@ -35,10 +35,6 @@ class TestUploadWindow : public QObject {
     TScriptedDialogs* dialogs_ = nullptr;
 
     static void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-    static QByteArray Read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     static QByteArray Pattern(int size) {
         QByteArray b(size, Qt::Uninitialized);
         for (int i = 0; i < size; ++i) b[i] = char((i * 7 + 3) & 0xFF);
@@ -170,9 +166,9 @@ private slots:
         QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/button.gif", "public_html/site/graphics/house.png",
                                               "public_html/site/mypage.html"}));
         const QString html = env_->appDir() + "/HTMLFiles/";
-        QCOMPARE(server.read("public_html/site/mypage.html"), Read(html + "my page.html"));
-        QCOMPARE(server.read("public_html/site/graphics/house.png"), Read(html + "graphics/house.png"));
-        QCOMPARE(server.read("public_html/site/graphics/button.gif"), Read(html + "graphics/button.gif"));
+        QCOMPARE(server.read("public_html/site/mypage.html"), ReadFileBytes(html + "my page.html"));
+        QCOMPARE(server.read("public_html/site/graphics/house.png"), ReadFileBytes(html + "graphics/house.png"));
+        QCOMPARE(server.read("public_html/site/graphics/button.gif"), ReadFileBytes(html + "graphics/button.gif"));
         QVERIFY(!server.read("public_html/site/graphics/house.png").isEmpty());
 
         // Ticked "Don't show this screen again.": the next upload ends
@@ -215,7 +211,7 @@ private slots:
         QCOMPARE(dialogs_->unexpected, 0);
         QCOMPARE(dialogs_->shown.size(), 2);
         QCOMPARE(dialogs_->shown[1].text, QStringLiteral("dlgTrustServer"));
-        QCOMPARE(server.read(QStringLiteral("mypage.html")), Read(env_->appDir() + "/HTMLFiles/my page.html"));
+        QCOMPARE(server.read(QStringLiteral("mypage.html")), ReadFileBytes(env_->appDir() + "/HTMLFiles/my page.html"));
         QVERIFY(ReadServer(record.Name).HostKey.startsWith(QLatin1String("SHA256:")));
 
         w->ShowRedPill(TfrmMain::stSend);
@@ -243,7 +239,7 @@ private slots:
         Click(w->View()->chkLogo);
         QVERIFY(!w->View()->chkLogo->isChecked());
         QCOMPARE(send->lstFiles->count(), before - 1);
-        QVERIFY(!Read(send->PageFile()).contains("button.gif"));
+        QVERIFY(!ReadFileBytes(send->PageFile()).contains("button.gif"));
         Click(w->View()->chkLogo);
         QCOMPARE(send->lstFiles->count(), before);
         QCOMPARE(send->lstFiles->item(1)->text(), withLogo.at(1));

@@ -1,4 +1,5 @@
 // Pictures: the cache, transparency, sizes, stand-ins and image maps.
+#include "RecordingHosts.h"
 #include "viewer/HtmlDocument.h"
 #include "viewer/HtmlViewer.h"
 #include "viewer/ImageCache.h"
@@ -196,16 +197,18 @@ private slots:
     }
 
     void ownerSuppliesPictures() {
-        THTMLViewer v;
+        TRecordingViewerHost host;
+        THTMLViewer v(host, nullptr);
         v.setViewImages(true);
-        QStringList asked;
-        v.OnBitmapRequest = [&](const QString& src, QImage& bmp, QColor& color) {
-            asked << src;
+        const QStringList& asked = host.pictures;
+        // The host answers for every picture; pic.png it leaves out.
+        host.supplyPicture = [](const QString& src, QImage& bmp, QColor& color) {
             if (src == QLatin1String("given")) {
                 bmp = QImage(10, 10, QImage::Format_RGB32);
                 bmp.fill(Qt::yellow);
                 color = Qt::yellow;
             }
+            return true;
         };
         loadInViewer(v, "<IMG SRC=given> <IMG SRC=pic.png>");
         QCOMPARE(asked, QStringList({"given", "pic.png"}));
@@ -213,6 +216,11 @@ private slots:
         QVERIFY(item);
         QCOMPARE(item->Transp, int(TrColor));
         QVERIFY(!v.imageCache().find("pic.png"));  // the file is not tried
+
+        // A picture the host leaves alone is read from its file.
+        host.supplyPicture = nullptr;
+        loadInViewer(v, "<IMG SRC=pic.png>");
+        QVERIFY(firstImage(v.document())->Obtained);
     }
 
     void picturesSwitchedOnAndOff() {

@@ -2,6 +2,7 @@
 // descent 4): line breaking, alignment, heights, floats, lists, rules,
 // widths for tables, and drawing.
 #include "ViewerTestUtil.h"
+#include "RecordingHosts.h"
 #include "viewer/SectionDraw.h"
 
 #include <QImage>
@@ -146,10 +147,10 @@ void TestViewerLayout::brClear() {
                       "<br clear=left>x", 400);
     QCOMPARE(sectionWith(*d, "still")->Lines[0].LineIndent, 55);
     const TSection* below = sectionWith(*d, "below");
-    QCOMPARE(below->ClearAttr, 3);
+    QCOMPARE(below->ClearAttr, clBoth);
     QCOMPARE(below->Lines[0].Top + below->Lines[0].SpaceBefore, 101);
     QCOMPARE(below->Lines[0].LineIndent, 0);
-    QCOMPARE(sectionWith(*d, "x")->ClearAttr, 1);
+    QCOMPARE(sectionWith(*d, "x")->ClearAttr, clLeft);
     QCOMPARE(sectionWith(*d, "x")->Lines[0].SpaceBefore, 0);  // nothing left to clear
 }
 
@@ -238,8 +239,9 @@ void TestViewerLayout::minMaxWidth() {
 void TestViewerLayout::failingSectionIsDroppedAlone() {
     THtmlDocument d(std::make_unique<TFixedMeasurer>());
     d.parse("<a name=first>before</a><p>after");
-    QStringList messages;
-    d.list().OnError = [&](const QString& m) { messages << m; };
+    TRecordingDocumentHost host;
+    d.list().setHost(host);
+    const QStringList& messages = host.dropped;
     auto bad = std::make_unique<TFailingSection>(&d.list());
     TSectionBase* badPtr = bad.get();
     d.list().insert(1, std::move(bad));

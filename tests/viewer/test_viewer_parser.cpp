@@ -155,17 +155,17 @@ void TestViewerParser::bodyAttributes() {
 void TestViewerParser::alignment() {
     auto doc = fixedDoc("<div align=center>div</div><center>mid<p>para</center>after"
                         "<p align=RIGHT>right<p align=middle>dflt<br>br<h2 align=center>head</h2>");
-    QCOMPARE(sectionWith(*doc, "div")->Justify, 1);
-    QCOMPARE(sectionWith(*doc, "mid")->Justify, 2);
-    QCOMPARE(sectionWith(*doc, "para")->Justify, 2);
-    QCOMPARE(sectionWith(*doc, "after")->Justify, 1);
-    QCOMPARE(sectionWith(*doc, "right")->Justify, 3);
-    QCOMPARE(sectionWith(*doc, "dflt")->Justify, 1);
-    QCOMPARE(sectionWith(*doc, "br")->Justify, 1);
-    QCOMPARE(sectionWith(*doc, "head")->Justify, 2);
+    QCOMPARE(sectionWith(*doc, "div")->Justify, jsLeft);
+    QCOMPARE(sectionWith(*doc, "mid")->Justify, jsCenter);
+    QCOMPARE(sectionWith(*doc, "para")->Justify, jsCenter);
+    QCOMPARE(sectionWith(*doc, "after")->Justify, jsLeft);
+    QCOMPARE(sectionWith(*doc, "right")->Justify, jsRight);
+    QCOMPARE(sectionWith(*doc, "dflt")->Justify, jsLeft);
+    QCOMPARE(sectionWith(*doc, "br")->Justify, jsLeft);
+    QCOMPARE(sectionWith(*doc, "head")->Justify, jsCenter);
     // Several P in a row make one paragraph space; the last ALIGN wins.
     auto doc2 = fixedDoc("a<p align=right></p> <p align=center>b");
-    QCOMPARE(sectionWith(*doc2, "b")->Justify, 2);
+    QCOMPARE(sectionWith(*doc2, "b")->Justify, jsCenter);
     int spaces = 0;
     for (const auto& s : doc2->list())
         spaces += dynamic_cast<TParagraphSpace*>(s.get()) != nullptr;

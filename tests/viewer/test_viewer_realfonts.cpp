@@ -112,7 +112,7 @@ void TestViewerRealFonts::tableCellsFollowAFontChange() {
     doc.list().FontSize = 24;
     doc.updateFonts();
     doc.layout(600);
-    QCOMPARE(table->Widths, (std::vector<int>{300, 200}));  // the same widths as before
+    QCOMPARE(table->Placed.Widths, (std::vector<int>{300, 200}));  // the same widths as before
     QVERIFY2(table->SectionHeight > small * 3 / 2, qPrintable(QString::number(table->SectionHeight)));
 }
 

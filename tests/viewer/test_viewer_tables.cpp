@@ -3,6 +3,7 @@
 // searching and copying. Default padding is 2 and spacing 3, so a cell
 // needs its content + 7 px each way.
 #include "ViewerTestUtil.h"
+#include "RecordingHosts.h"
 #include "viewer/HtmlTable.h"
 
 #include <QtTest>
@@ -65,8 +66,8 @@ void TestViewerTables::cellsSideBySide() {
     auto d = fixedDoc("<table><tr><td>aaa<td>bb</table>after", 1000);
     ThtmlTable* t = tableIn(d->list());
     QVERIFY(t);
-    QCOMPARE(t->Widths, (std::vector<int>{37, 27}));
-    QCOMPARE(t->TableWidth, 3 + 37 + 27);
+    QCOMPARE(t->Placed.Widths, (std::vector<int>{37, 27}));
+    QCOMPARE(t->Placed.TableWidth, 3 + 37 + 27);
     QCOMPARE(t->SectionHeight, 27 + 3);
     QCOMPARE(at(*d, "aaa"), QPoint(5, 5));
     QCOMPARE(at(*d, "bb"), QPoint(37 + 5, 5));
@@ -87,8 +88,8 @@ void TestViewerTables::parserToleratesMalformedTables() {
     QCOMPARE(rowTexts(*t->Rows.at(2)), QStringList({"c", "d"}));
     QVERIFY(sectionWith(*d, "between"));
     QVERIFY(sectionWith(*d, "between")->YValue < t->YValue);
-    QCOMPARE(sectionWith(*d, "a")->Justify, 3);  // the row's ALIGN
-    QCOMPARE(sectionWith(*d, "c")->Justify, 1);
+    QCOMPARE(sectionWith(*d, "a")->Justify, jsRight);  // the row's ALIGN
+    QCOMPARE(sectionWith(*d, "c")->Justify, jsLeft);
     // An unclosed table at the end of the input still shows.
     auto open = fixedDoc("<table><tr><td>x<td>y", 500);
     QCOMPARE(rowTexts(*tableIn(open->list())->Rows.at(0)), QStringList({"x", "y"}));
@@ -125,38 +126,38 @@ void TestViewerTables::widthsFromPercentAndPixels() {
     for (int page : {600, 800}) {
         auto d = fixedDoc("<table width=50%><tr><td>aaaaaa<td>aa</table>", page);
         ThtmlTable* t = tableIn(d->list());
-        QCOMPARE(t->TableWidth, page / 2);
-        QVERIFY(t->Widths[0] > 2 * t->Widths[1]);
+        QCOMPARE(t->Placed.TableWidth, page / 2);
+        QVERIFY(t->Placed.Widths[0] > 2 * t->Placed.Widths[1]);
     }
     // Cell percentages give columns their share; the rest by maxima.
     auto p = fixedDoc("<table width=400><tr><td width=25%>a<td>bb<td>bb</table>", 1000);
     ThtmlTable* tp = tableIn(p->list());
-    QCOMPARE(tp->TableWidth, 400);
-    QCOMPARE(tp->Widths[0], (400 - 3) * 25 / 100);
-    QCOMPARE(tp->Widths[1], tp->Widths[2] + (tp->Widths[1] - tp->Widths[2]));
-    QVERIFY(std::abs(tp->Widths[1] - tp->Widths[2]) <= 1);
+    QCOMPARE(tp->Placed.TableWidth, 400);
+    QCOMPARE(tp->Placed.Widths[0], (400 - 3) * 25 / 100);
+    QCOMPARE(tp->Placed.Widths[1], tp->Placed.Widths[2] + (tp->Placed.Widths[1] - tp->Placed.Widths[2]));
+    QVERIFY(std::abs(tp->Placed.Widths[1] - tp->Placed.Widths[2]) <= 1);
     // All widths in pixels: taken as given, a column without one gets the
     // width left over (at least 40 px).
     auto a = fixedDoc("<table><tr><td width=100>a<td width=50>b<td>c</table>", 500);
     ThtmlTable* ta = tableIn(a->list());
     QVERIFY(ta->AllAbsolute);
-    QCOMPARE(ta->Widths, (std::vector<int>{100, 50, 500 - 3 - 150}));
+    QCOMPARE(ta->Placed.Widths, (std::vector<int>{100, 50, 500 - 3 - 150}));
     // Without a WIDTH, a table narrower than the page keeps its natural width.
     auto n = fixedDoc("<table><tr><td>a b c d<td>e</table>", 1000);
-    QCOMPARE(tableIn(n->list())->TableWidth, 3 + 77 + 17);
+    QCOMPARE(tableIn(n->list())->Placed.TableWidth, 3 + 77 + 17);
     // Too narrow a page for the maxima: each column gets its minimum (its
     // widest word) and a share of the room left by what more it wants.
     auto w = fixedDoc("<table><tr><td>aaaa bbbb cccc<td>dd ee ff</table>", 100);
     ThtmlTable* tw = tableIn(w->list());
-    QCOMPARE(tw->Widths, (std::vector<int>{47 + 100 * 23 / 160, 27 + 60 * 23 / 160}));
+    QCOMPARE(tw->Placed.Widths, (std::vector<int>{47 + 100 * 23 / 160, 27 + 60 * 23 / 160}));
     auto narrow = fixedDoc("<table><tr><td>aaaa bbbb cccc<td>dd ee ff</table>", 70);
-    QCOMPARE(tableIn(narrow->list())->Widths, (std::vector<int>{47, 27}));
+    QCOMPARE(tableIn(narrow->list())->Placed.Widths, (std::vector<int>{47, 27}));
 }
 
 void TestViewerTables::longWordWidensPastThePage() {
     auto d = fixedDoc("<table><tr><td>" + QString(80, 'w') + "<td>x</table>", 300);
     ThtmlTable* t = tableIn(d->list());
-    QVERIFY(t->Widths[0] >= 807);
+    QVERIFY(t->Placed.Widths[0] >= 807);
     QVERIFY(d->maxWidth() > 800);  // the page scrolls sideways
     QCOMPARE(t->SectionHeight, 27 + 3);
 }
@@ -188,9 +189,9 @@ void TestViewerTables::verticalAlignmentAndHeaders() {
     auto h = fixedDoc("<table><tr><th>head<th align=left>l<tr><td>wide cell<td>wide</table>", 500);
     const TSection* head = sectionWith(*h, "head");
     QVERIFY(head->fontAt(0).TheFont.bold);
-    QCOMPARE(head->Justify, 2);
+    QCOMPARE(head->Justify, jsCenter);
     QCOMPARE(head->Lines[0].LineIndent, (90 - 40) / 2);
-    QCOMPARE(sectionWith(*h, "l")->Justify, 1);
+    QCOMPARE(sectionWith(*h, "l")->Justify, jsLeft);
     QVERIFY(!sectionWith(*h, "wide cell")->fontAt(0).TheFont.bold);
 }
 
@@ -200,16 +201,16 @@ void TestViewerTables::placementAndCaptions() {
                       "<center><table align=left><tr><td>bb</table></center>"
                       "<table align=right><tr><td>cc</table>", 500);
     const int w = 3 + 27;
-    QCOMPARE(tableIn(d->list(), 0)->Left, (500 - w) / 2);
-    QCOMPARE(tableIn(d->list(), 1)->Left, (500 - w) / 2);
-    QCOMPARE(tableIn(d->list(), 2)->Left, 500 - w);
+    QCOMPARE(tableIn(d->list(), 0)->Placed.Left, (500 - w) / 2);
+    QCOMPARE(tableIn(d->list(), 1)->Placed.Left, (500 - w) / 2);
+    QCOMPARE(tableIn(d->list(), 2)->Placed.Left, 500 - w);
     // A bottom caption below the rows; rows centred under a wider caption.
     auto c = fixedDoc("<table><caption align=bottom>a long caption</caption><tr><td>x</table>", 500);
     ThtmlTable* t = tableIn(c->list());
     QVERIFY(!t->TopCaption);
-    QCOMPARE(t->OuterWidth, 70);  // the caption's widest word
-    QCOMPARE(t->RowIndent, (70 - (3 + 17)) / 2);
-    QCOMPARE(at(*c, "x"), QPoint(t->RowIndent + 5, 5));
+    QCOMPARE(t->Placed.OuterWidth, 70);  // the caption's widest word
+    QCOMPARE(t->Placed.RowIndent, (70 - (3 + 17)) / 2);
+    QCOMPARE(at(*c, "x"), QPoint(t->Placed.RowIndent + 5, 5));
     QCOMPARE(at(*c, "a long").y(), 27 + 3);
     QCOMPARE(at(*c, "caption").y(), 27 + 3 + 20);
     QCOMPARE(t->SectionHeight, 27 + 3 + 40);
@@ -222,8 +223,9 @@ void TestViewerTables::tooManyColumnsIsToldAndDropped() {
     for (int i = 0; i < 31; ++i)
         cells += "<td>c";
     THtmlDocument d(std::make_unique<TFixedMeasurer>());
-    QStringList told;
-    d.list().OnError = [&](const QString& m) { told << m; };
+    TRecordingDocumentHost host;
+    d.list().setHost(host);
+    QStringList& told = host.dropped;
     d.parse("before<table><tr><td><a name=inside>in</a>" + cells + "</table>after"
             "<table><tr>" + cells.mid(4) + "</table>");
     d.layout(500);
@@ -251,12 +253,12 @@ void TestViewerTables::nestedTablesAndMinMax() {
     int mn = 0, mx = 0;
     inner->MinMaxWidth(d->measurer(), mn, mx);
     QCOMPARE(mn, 3 + 57 + 17);
-    QCOMPARE(outer->Widths[1], mx + 7);
+    QCOMPARE(outer->Placed.Widths[1], mx + 7);
     QCOMPARE(at(*d, "inner"), QPoint(27 + 5 + 5, 5 + 5));
     // ALT text counts in a cell's width (pictures are off: stand-ins).
     auto alt = fixedDoc("<table><tr><td><img src=none alt=\"alt text here\"><td>x</table>", 1000);
     ThtmlTable* ta = tableIn(alt->list());
-    QVERIFY(ta->Widths[0] >= 130 + 4 + 7);
+    QVERIFY(ta->Placed.Widths[0] >= 130 + 4 + 7);
     int amn = 0, amx = 0;
     sectionWith(*alt, QString(QChar(ImageCode)))->MinMaxWidth(alt->measurer(), amn, amx);
     QVERIFY(amn >= 130);
@@ -316,11 +318,11 @@ void TestViewerTables::percentagesShareTheTableWidth() {
                               "<td width=20%>a<td width=60%>b"}) {
         auto d = fixedDoc(QString("<table width=400><tr>") + cells + "</table>", 1000);
         ThtmlTable* t = tableIn(d->list());
-        QCOMPARE(t->TableWidth, 400);
+        QCOMPARE(t->Placed.TableWidth, 400);
         if (QByteArray(cells).contains("20%"))
-            QVERIFY(std::abs(t->Widths[1] - 3 * t->Widths[0]) <= 3);
+            QVERIFY(std::abs(t->Placed.Widths[1] - 3 * t->Placed.Widths[0]) <= 3);
         else
-            QVERIFY(std::abs(t->Widths[0] - t->Widths[1]) <= 1);
+            QVERIFY(std::abs(t->Placed.Widths[0] - t->Placed.Widths[1]) <= 1);
     }
 }
 
@@ -330,7 +332,7 @@ void TestViewerTables::wordWiderThanPixelWidthWidensColumn() {
     auto d = fixedDoc("<table><tr><td width=50>" + QString(20, 'w') + "<td width=50>x</table>", 500);
     ThtmlTable* t = tableIn(d->list());
     QVERIFY(t->AllAbsolute);
-    QCOMPARE(t->Widths, (std::vector<int>{207, 50}));
+    QCOMPARE(t->Placed.Widths, (std::vector<int>{207, 50}));
     QVERIFY(at(*d, "x").x() >= 200 + 7);
     int mn = 0, mx = 0;
     t->MinMaxWidth(d->measurer(), mn, mx);

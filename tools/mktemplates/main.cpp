@@ -29,16 +29,30 @@ QTextStream& Err() {
     return err;
 }
 
+// Pictures from the HTML folder, by their names in the page.
+class TFolderPictures final : public THtmlDocumentHost {
+public:
+    explicit TFolderPictures(const QString& htmlDir) : htmlDir_(htmlDir) {}
+    QImage PictureFor(const QString& source, bool) override {
+        return QImage(QDir(htmlDir_).filePath(QString(source).replace(QLatin1Char('\\'), QLatin1Char('/'))));
+    }
+    void SectionDropped(const QString&) override {}
+    void BackgroundChanged(const QColor&) override {}
+    void FormSubmitted(const QString&, const QString&, const QStringList&) override {}
+
+private:
+    QString htmlDir_;
+};
+
 // The page as a browser would show its top, at twice the snapshot's size:
 // the style's background colour and tiled picture, then the viewer's
 // drawing of the page with its images.
 QImage RenderPage(TPage& page, const TStyleChunk* style, const QString& htmlDir) {
     const QString html = AddBodyDef(BuildPageHTML(page, true), style);
     THtmlDocument doc;
+    TFolderPictures pictures(htmlDir);
     doc.list().ShowImages = true;
-    doc.list().ImageRequest = [htmlDir](const QString& source, bool) {
-        return QImage(QDir(htmlDir).filePath(QString(source).replace(QLatin1Char('\\'), QLatin1Char('/'))));
-    };
+    doc.list().setHost(pictures);
     doc.parse(html, htmlDir + QLatin1Char('/'));
     const int width = kSnapshotWidth * 2;
     const int height = kSnapshotHeight * 2;

@@ -9,7 +9,7 @@
 #include "preview/ViewStage.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
-#include "docs/SafeWrite.h"
+#include "app/SafeWrite.h"
 #include "viewer/HtmlViewer.h"
 #include "app/WhatsThis.h"
 #include "styles/StyleList.h"
@@ -68,6 +68,7 @@ private slots:
     void styleListAndTheWizard();
     void fitPhoneBox();
     void phoneViewShowsAWidePictureWithinItsWidth();
+    void droppedTableIsToldThroughTheDialogs();
 
 private:
     void toStage(int stage) { w_->ShowRedPill(stage); }
@@ -336,7 +337,7 @@ void TestViewStage::openedPageKeepsItsStyle() {
 }
 
 void TestViewStage::sendStageKeepsHandEditsAndWritesFileOnlyWhenEmpty() {
-    w_->Hooks().SaveDocument = [] { return true; };
+    w_->Hooks().SaveDocument.replace([] { return true; });
     // Straight from building: the editor is empty, so the page is built
     // and written to its HTML file.
     toStage(1);
@@ -585,6 +586,23 @@ void TestViewStage::phoneViewShowsAWidePictureWithinItsWidth() {
     QCOMPARE(v_->ctlHTML->width(), w_->findChild<QFrame*>(QStringLiteral("pnlMain"))->width() - 4);
     v_->TogglePreviewSize();
     QCOMPARE(v_->ctlHTML->geometry(), QRect(0, 0, 609, 181));
+}
+
+void TestViewStage::droppedTableIsToldThroughTheDialogs() {
+    // The viewer opens no box of its own: the View stage tells the user,
+    // once a page, after the layout.
+    toStage(2);
+    QString cells;
+    for (int i = 0; i < 31; ++i) cells += "<TD>c";
+    v_->SetHTMLText("<HTML><BODY>before<TABLE><TR>" + cells + "</TABLE>after</BODY></HTML>\r\n");
+    v_->ShowRover();
+    QVERIFY(dialogs_->shown.isEmpty());  // not from inside the layout
+    QTRY_COMPARE(dialogs_->shown.size(), 1);
+    QCOMPARE(dialogs_->shown[0].kind, QString("tell"));
+    QCOMPARE(dialogs_->shown[0].text, QString("Table has too many Columns"));
+    v_->ctlHTML->resize(300, 181);  // laid out again: nothing more
+    QCoreApplication::processEvents();
+    QCOMPARE(dialogs_->shown.size(), 1);
 }
 
 int main(int argc, char** argv) {
