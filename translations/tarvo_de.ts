@@ -387,6 +387,10 @@ Die Seite stattdessen in UTF-8 schreiben (die Zeichensatzzeile wird entsprechend
         <source>%1 is damaged (%2); %3 of %4 blocks were read.</source>
         <translation>%1 ist beschädigt (%2); %3 von %4 Bausteinen wurden gelesen.</translation>
     </message>
+    <message>
+        <source>The disk is full: your page was not saved; the last saved version is kept.</source>
+        <translation>Der Datenträger ist voll: Ihre Seite wurde nicht gespeichert; die zuletzt gespeicherte Fassung bleibt erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>PageHistory</name>
@@ -820,34 +824,6 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
 <context>
     <name>SafeWrite</name>
     <message>
-        <source>&quot;%1&quot; is a file, not a folder</source>
-        <translation>„%1“ ist eine Datei, kein Ordner</translation>
-    </message>
-    <message>
-        <source>the folder &quot;%1&quot; does not exist</source>
-        <translation>der Ordner „%1“ existiert nicht</translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation>der Datenträger ist voll</translation>
-    </message>
-    <message>
-        <source>you are not allowed to write there</source>
-        <translation>Sie dürfen dort nicht schreiben</translation>
-    </message>
-    <message>
-        <source>the disk can only be read</source>
-        <translation>der Datenträger ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>a folder of that name is in the way</source>
-        <translation>ein Ordner dieses Namens ist im Weg</translation>
-    </message>
-    <message>
-        <source>the disk reported an error</source>
-        <translation>der Datenträger meldete einen Fehler</translation>
-    </message>
-    <message>
         <source>Cannot create file %1: %2.</source>
         <translation>Die Datei %1 kann nicht erstellt werden: %2.</translation>
     </message>
@@ -969,10 +945,6 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
 </context>
 <context>
     <name>StyleList</name>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Die Datei %1 kann nicht erstellt werden</translation>
-    </message>
     <message>
         <source>Cannot write file %1: %2</source>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
@@ -1190,6 +1162,18 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>not sent: </source>
         <translation>nicht gesendet: </translation>
+    </message>
+    <message>
+        <source>%1 already holds files of these names with other contents:
+
+%2
+
+Do you want to replace them?</source>
+        <translation>%1 enthält schon Dateien dieser Namen mit anderem Inhalt:
+
+%2
+
+Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,10 @@ Write the page in UTF-8 instead (its character set line is changed to say so)? I
         <source>%1 is damaged (%2); %3 of %4 blocks were read.</source>
         <translation>%1 está dañado (%2); se leyeron %3 de %4 bloques.</translation>
     </message>
+    <message>
+        <source>The disk is full: your page was not saved; the last saved version is kept.</source>
+        <translation>El disco está lleno: su página no se ha guardado; se conserva la última versión guardada.</translation>
+    </message>
 </context>
 <context>
     <name>PageHistory</name>
@@ -820,34 +824,6 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
 <context>
     <name>SafeWrite</name>
     <message>
-        <source>&quot;%1&quot; is a file, not a folder</source>
-        <translation>«%1» es un archivo, no una carpeta</translation>
-    </message>
-    <message>
-        <source>the folder &quot;%1&quot; does not exist</source>
-        <translation>la carpeta «%1» no existe</translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation>el disco está lleno</translation>
-    </message>
-    <message>
-        <source>you are not allowed to write there</source>
-        <translation>no tiene permiso para escribir ahí</translation>
-    </message>
-    <message>
-        <source>the disk can only be read</source>
-        <translation>el disco es de solo lectura</translation>
-    </message>
-    <message>
-        <source>a folder of that name is in the way</source>
-        <translation>hay una carpeta con ese nombre en medio</translation>
-    </message>
-    <message>
-        <source>the disk reported an error</source>
-        <translation>el disco informó de un error</translation>
-    </message>
-    <message>
         <source>Cannot create file %1: %2.</source>
         <translation>No se puede crear el archivo %1: %2.</translation>
     </message>
@@ -970,10 +946,6 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
 <context>
     <name>StyleList</name>
     <message>
-        <source>Cannot create file %1</source>
-        <translation>No se puede crear el archivo %1</translation>
-    </message>
-    <message>
         <source>Cannot write file %1: %2</source>
         <translation>No se puede escribir el archivo %1: %2</translation>
     </message>
@@ -1076,7 +1048,7 @@ Cancelar: no guardar.</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation>Vista previa:</translation>
+        <translation>Vista:</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1113,7 +1085,7 @@ Cancelar: no guardar.</translation>
     <name>TSendPanel</name>
     <message>
         <source>Files to upload to the server:</source>
-        <translation>Archivos que subir al servidor:</translation>
+        <translation>Archivos por subir:</translation>
     </message>
     <message>
         <source>There is no WWW server to upload your page to yet.
@@ -1190,6 +1162,18 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>not sent: </source>
         <translation>no enviado: </translation>
+    </message>
+    <message>
+        <source>%1 already holds files of these names with other contents:
+
+%2
+
+Do you want to replace them?</source>
+        <translation>%1 ya contiene archivos con estos nombres y otro contenido:
+
+%2
+
+¿Desea reemplazarlos?</translation>
     </message>
 </context>
 <context>
@@ -1325,7 +1309,7 @@ Send it as &quot;index.html&quot; instead?</source>
     <name>TViewStage</name>
     <message>
         <source>Click the Web tab to preview your page.  You can change the look by returning to &apos;Build Your Page&apos;, or click on HTML to see the code Tarvo has created.  If you know HTML, you can change the code to change your page.  If not - learn it right here!</source>
-        <translation>La pestaña Web muestra su página.  Para cambiar su aspecto, vuelva a «Crear su página», o haga clic en HTML para ver el código que ha creado Tarvo.  Si sabe HTML, puede cambiar el código para cambiar su página.  Si no, ¡aprenda aquí mismo!</translation>
+        <translation>La pestaña Web muestra su página.  El aspecto se cambia en «Crear su página»; en HTML está el código de Tarvo.  Si sabe HTML, puede cambiarlo; si no, ¡apréndalo aquí!</translation>
     </message>
     <message>
         <source>Page Title:</source>
@@ -1498,11 +1482,11 @@ Send it as &quot;index.html&quot; instead?</source>
     </message>
     <message>
         <source>Drag Web Blocks over, then up/down to create your page layout.</source>
-        <translation>Arrastre bloques web y súbalos o bájelos para componer la página.</translation>
+        <translation>Arrastre bloques web y ordénelos arriba o abajo.</translation>
     </message>
     <message>
         <source>Fill in the appropriate details to complete your Web Block.</source>
-        <translation>Rellene los datos para completar su bloque web.</translation>
+        <translation>Rellene los datos de su bloque web.</translation>
     </message>
     <message>
         <source>Click here to leave Tarvo.</source>

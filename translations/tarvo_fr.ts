@@ -387,6 +387,10 @@ Write the page in UTF-8 instead (its character set line is changed to say so)? I
         <source>%1 is damaged (%2); %3 of %4 blocks were read.</source>
         <translation>%1 est endommagé (%2) ; %3 blocs sur %4 ont été lus.</translation>
     </message>
+    <message>
+        <source>The disk is full: your page was not saved; the last saved version is kept.</source>
+        <translation>Le disque est plein : votre page n&apos;a pas été enregistrée ; la dernière version enregistrée est conservée.</translation>
+    </message>
 </context>
 <context>
     <name>PageHistory</name>
@@ -820,34 +824,6 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
 <context>
     <name>SafeWrite</name>
     <message>
-        <source>&quot;%1&quot; is a file, not a folder</source>
-        <translation>« %1 » est un fichier, pas un dossier</translation>
-    </message>
-    <message>
-        <source>the folder &quot;%1&quot; does not exist</source>
-        <translation>le dossier « %1 » n&apos;existe pas</translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation>le disque est plein</translation>
-    </message>
-    <message>
-        <source>you are not allowed to write there</source>
-        <translation>vous n&apos;avez pas le droit d&apos;écrire à cet endroit</translation>
-    </message>
-    <message>
-        <source>the disk can only be read</source>
-        <translation>le disque est en lecture seule</translation>
-    </message>
-    <message>
-        <source>a folder of that name is in the way</source>
-        <translation>un dossier de ce nom gêne</translation>
-    </message>
-    <message>
-        <source>the disk reported an error</source>
-        <translation>le disque a signalé une erreur</translation>
-    </message>
-    <message>
         <source>Cannot create file %1: %2.</source>
         <translation>Impossible de créer le fichier %1 : %2.</translation>
     </message>
@@ -969,10 +945,6 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
 </context>
 <context>
     <name>StyleList</name>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Impossible de créer le fichier %1</translation>
-    </message>
     <message>
         <source>Cannot write file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
@@ -1113,7 +1085,7 @@ Annuler : ne pas enregistrer.</translation>
     <name>TSendPanel</name>
     <message>
         <source>Files to upload to the server:</source>
-        <translation>Fichiers à envoyer au serveur :</translation>
+        <translation>Fichiers à envoyer :</translation>
     </message>
     <message>
         <source>There is no WWW server to upload your page to yet.
@@ -1190,6 +1162,18 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>not sent: </source>
         <translation>non envoyé : </translation>
+    </message>
+    <message>
+        <source>%1 already holds files of these names with other contents:
+
+%2
+
+Do you want to replace them?</source>
+        <translation>%1 contient déjà des fichiers de ces noms avec un autre contenu :
+
+%2
+
+Voulez-vous les remplacer ?</translation>
     </message>
 </context>
 <context>
@@ -1325,7 +1309,7 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <name>TViewStage</name>
     <message>
         <source>Click the Web tab to preview your page.  You can change the look by returning to &apos;Build Your Page&apos;, or click on HTML to see the code Tarvo has created.  If you know HTML, you can change the code to change your page.  If not - learn it right here!</source>
-        <translation>L&apos;onglet Web montre l&apos;aperçu de votre page.  Pour changer son aspect, revenez à « Créer votre page », ou cliquez sur HTML pour voir le code créé par Tarvo.  Si vous connaissez le HTML, vous pouvez modifier ce code – sinon, apprenez-le ici même !</translation>
+        <translation>L&apos;onglet Web montre votre page.  Son aspect se change dans « Créer votre page » ; l&apos;onglet HTML montre le code de Tarvo.  Si vous connaissez le HTML, modifiez-le – sinon, apprenez-le ici !</translation>
     </message>
     <message>
         <source>Page Title:</source>
@@ -1498,11 +1482,11 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
     <message>
         <source>Drag Web Blocks over, then up/down to create your page layout.</source>
-        <translation>Faites glisser des blocs Web, puis montez-les ou descendez-les pour composer la page.</translation>
+        <translation>Glissez des blocs Web, puis déplacez-les pour composer la page.</translation>
     </message>
     <message>
         <source>Fill in the appropriate details to complete your Web Block.</source>
-        <translation>Remplissez les informations pour compléter votre bloc Web.</translation>
+        <translation>Remplissez les informations du bloc Web.</translation>
     </message>
     <message>
         <source>Click here to leave Tarvo.</source>

@@ -387,6 +387,10 @@ Czy zapisać stronę w UTF-8 (wiersz z zestawem znaków zostanie odpowiednio zmi
         <source>%1 is damaged (%2); %3 of %4 blocks were read.</source>
         <translation>%1 jest uszkodzony (%2); odczytano bloki: %3 z %4.</translation>
     </message>
+    <message>
+        <source>The disk is full: your page was not saved; the last saved version is kept.</source>
+        <translation>Dysk jest pełny: strony nie zapisano; zachowano ostatnio zapisaną wersję.</translation>
+    </message>
 </context>
 <context>
     <name>PageHistory</name>
@@ -820,34 +824,6 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
 <context>
     <name>SafeWrite</name>
     <message>
-        <source>&quot;%1&quot; is a file, not a folder</source>
-        <translation>„%1” jest plikiem, nie katalogiem</translation>
-    </message>
-    <message>
-        <source>the folder &quot;%1&quot; does not exist</source>
-        <translation>katalog „%1” nie istnieje</translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation>dysk jest pełny</translation>
-    </message>
-    <message>
-        <source>you are not allowed to write there</source>
-        <translation>brak uprawnień do zapisu w tym miejscu</translation>
-    </message>
-    <message>
-        <source>the disk can only be read</source>
-        <translation>dysk jest tylko do odczytu</translation>
-    </message>
-    <message>
-        <source>a folder of that name is in the way</source>
-        <translation>przeszkadza katalog o tej nazwie</translation>
-    </message>
-    <message>
-        <source>the disk reported an error</source>
-        <translation>dysk zgłosił błąd</translation>
-    </message>
-    <message>
         <source>Cannot create file %1: %2.</source>
         <translation>Nie można utworzyć pliku %1: %2.</translation>
     </message>
@@ -969,10 +945,6 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
 </context>
 <context>
     <name>StyleList</name>
-    <message>
-        <source>Cannot create file %1</source>
-        <translation>Nie można utworzyć pliku %1</translation>
-    </message>
     <message>
         <source>Cannot write file %1: %2</source>
         <translation>Nie można zapisać pliku %1: %2</translation>
@@ -1113,7 +1085,7 @@ Anuluj: nie zapisuj.</translation>
     <name>TSendPanel</name>
     <message>
         <source>Files to upload to the server:</source>
-        <translation>Pliki do przesłania na serwer:</translation>
+        <translation>Pliki do wysłania:</translation>
     </message>
     <message>
         <source>There is no WWW server to upload your page to yet.
@@ -1190,6 +1162,18 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>not sent: </source>
         <translation>nie wysłano: </translation>
+    </message>
+    <message>
+        <source>%1 already holds files of these names with other contents:
+
+%2
+
+Do you want to replace them?</source>
+        <translation>%1 zawiera już pliki o tych nazwach z inną zawartością:
+
+%2
+
+Czy je zastąpić?</translation>
     </message>
 </context>
 <context>
@@ -1325,7 +1309,7 @@ Czy wysłać ją jako „index.html”?</translation>
     <name>TViewStage</name>
     <message>
         <source>Click the Web tab to preview your page.  You can change the look by returning to &apos;Build Your Page&apos;, or click on HTML to see the code Tarvo has created.  If you know HTML, you can change the code to change your page.  If not - learn it right here!</source>
-        <translation>Na karcie Web zobaczysz podgląd strony.  Wygląd zmienisz, wracając do kroku „Zbuduj stronę”; kliknij HTML, aby zobaczyć kod utworzony przez Tarvo.  Jeśli znasz HTML, możesz zmienić kod, by zmienić stronę.  Jeśli nie – naucz się go tutaj!</translation>
+        <translation>Na karcie Web widać stronę.  Wygląd zmienisz w kroku „Zbuduj stronę”; na karcie HTML jest kod Tarvo.  Jeśli znasz HTML, możesz go zmienić – jeśli nie, naucz się tutaj!</translation>
     </message>
     <message>
         <source>Page Title:</source>
@@ -1498,11 +1482,11 @@ Czy wysłać ją jako „index.html”?</translation>
     </message>
     <message>
         <source>Drag Web Blocks over, then up/down to create your page layout.</source>
-        <translation>Przeciągnij bloki WWW, a potem przesuwaj je w górę i w dół, by ułożyć stronę.</translation>
+        <translation>Przeciągnij bloki WWW i układaj je w górę lub w dół.</translation>
     </message>
     <message>
         <source>Fill in the appropriate details to complete your Web Block.</source>
-        <translation>Uzupełnij dane, aby dokończyć blok WWW.</translation>
+        <translation>Uzupełnij dane bloku WWW.</translation>
     </message>
     <message>
         <source>Click here to leave Tarvo.</source>
