@@ -481,10 +481,10 @@ void TestHelp::translatedHelpFallsBackToEnglish() {
     QCOMPARE(QFileInfo(hw->CurrentFile()).absolutePath(), QFileInfo(german).absoluteFilePath());
     // The German contents links to 79.html, which is only in English now;
     // the English page links back to German pages.
-    bool handled = false;
-    hw->ctlHelp->OnHotSpotClick("79.html", handled);
+    THelpViewerHost links(hw);
+    links.HotSpotClicked("79.html");
     QCOMPARE(hw->CurrentFile(), QFileInfo(JoinPath(english, "79.html")).absoluteFilePath());
-    hw->ctlHelp->OnHotSpotClick("connection.html", handled);
+    links.HotSpotClicked("connection.html");
     QCOMPARE(hw->CurrentFile(), QFileInfo(JoinPath(german, "connection.html")).absoluteFilePath());
     SetHelpLanguage(QString());
     QCOMPARE(QFileInfo(HelpFile()).absolutePath(), QFileInfo(english).absoluteFilePath());
