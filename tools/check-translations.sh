@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks that every translation in translations/ covers the interface:
-# runs lupdate over src/ into a copy of each tarvo_LANG.ts and fails,
-# listing them, when a text of the program has no finished translation
-# there (a new text, or one left unfinished).
+# Checks that every language of translations/LINGUAS is shipped whole: its
+# translations/tarvo_LANG.ts exists and, after lupdate over src/ into a copy
+# of it, holds a finished translation of every text of the program (a new
+# text, or one left unfinished, fails the check, named with its language);
+# and packaging/tarvo.desktop names and describes the program in it.
 #
 #   tools/check-translations.sh           check only (the test suite runs this)
 #   tools/check-translations.sh --update  bring the .ts files up to date with
@@ -28,6 +29,26 @@ status=0
 shopt -s nullglob
 files=("$root"/translations/tarvo_*.ts)
 [ ${#files[@]} -gt 0 ] || { echo "check-translations: no translations/tarvo_*.ts" >&2; exit 2; }
+languages=$(grep -v '^#' "$root/translations/LINGUAS" | tr -s ' \n' '  ')
+for language in $languages; do
+  if [ ! -f "$root/translations/tarvo_$language.ts" ]; then
+    echo "translations/LINGUAS names $language, but translations/tarvo_$language.ts is missing: every text needs a translation into $language"
+    status=1
+  fi
+  for key in Name GenericName Comment Keywords; do
+    if ! grep -q "^$key\[$language\]=" "$root/packaging/tarvo.desktop"; then
+      echo "packaging/tarvo.desktop: no $key[$language]"
+      status=1
+    fi
+  done
+done
+for ts in "${files[@]}"; do
+  language=$(basename "$ts" .ts); language=${language#tarvo_}
+  case " $languages " in
+    *" $language "*) ;;
+    *) echo "$(basename "$ts"): $language is not listed in translations/LINGUAS"; status=1 ;;
+  esac
+done
 for ts in "${files[@]}"; do
   target=$ts
   if [ $update = 0 ]; then
@@ -57,7 +78,8 @@ for context in ET.parse(path).getroot().iter('context'):
         if kind == 'unfinished' or not (t.text or '').strip():
             left.append('%s: %s' % (ctx, (m.findtext('source') or '').replace('\n', '\\n')))
 if left:
-    print('%s: %d text(s) without a finished translation:' % (name, len(left)))
+    language = name[len('tarvo_'):-len('.ts')]
+    print('%s: %d text(s) without a finished %s translation (context: English text):' % (name, len(left), language))
     for line in left:
         print('  ' + line)
     sys.exit(1)

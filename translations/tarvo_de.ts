@@ -8,12 +8,12 @@
         <translation>Mit Sorgfalt gemacht von Brenfold Software für alle, die eine eigene Seite möchten.</translation>
     </message>
     <message>
-        <source>Version 1.03</source>
-        <translation>Version 1.03</translation>
-    </message>
-    <message>
         <source>Party time! You said the magic word: </source>
         <translation>Party! Sie haben das Zauberwort gesagt: </translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
@@ -592,7 +592,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>&amp;Send it to the Web</source>
-        <translation>Ins &amp;Web senden</translation>
+        <translation>&amp;Ins Web senden</translation>
     </message>
     <message>
         <source>Send it to the Web</source>
@@ -959,6 +959,45 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
 </context>
 <context>
+    <name>StyleNames</name>
+    <message>
+        <source>[None]</source>
+        <translation>[Keiner]</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Himmel</translation>
+    </message>
+    <message>
+        <source>Sunshine</source>
+        <translation>Sonnenschein</translation>
+    </message>
+    <message>
+        <source>Forest</source>
+        <translation>Wald</translation>
+    </message>
+    <message>
+        <source>Ocean</source>
+        <translation>Ozean</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+</context>
+<context>
     <name>TFileCommands</name>
     <message>
         <source>Tarvo Files (*.tve)</source>
@@ -1097,7 +1136,7 @@ Stattdessen als „index.html“ senden?</translation>
         <translation>Alle Dateien erneut senden</translation>
     </message>
     <message>
-        <source>&amp;Export Site...</source>
+        <source>E&amp;xport Site...</source>
         <translation>Website &amp;exportieren …</translation>
     </message>
     <message>
@@ -1378,6 +1417,41 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>TemplateNames</name>
+    <message>
+        <source>CV</source>
+        <translation>Lebenslauf</translation>
+    </message>
+    <message>
+        <source>Club or Team</source>
+        <translation>Verein oder Team</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familie</translation>
+    </message>
+    <message>
+        <source>Hobby</source>
+        <translation>Hobby</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Invitation</source>
+        <translation>Einladung</translation>
+    </message>
+    <message>
+        <source>Photo Album</source>
+        <translation>Fotoalbum</translation>
+    </message>
+    <message>
+        <source>Shop</source>
+        <translation>Laden</translation>
+    </message>
+</context>
+<context>
     <name>TfrmJoy</name>
     <message>
         <source>Upload Successful</source>
@@ -1635,7 +1709,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Stop Test</source>
-        <translation>Test &amp;anhalten</translation>
+        <translation>Test a&amp;nhalten</translation>
     </message>
     <message>
         <source>Reading the password from the keyring...</source>
@@ -1862,10 +1936,6 @@ Entsperren Sie den Schlüsselbund oder geben Sie das Passwort in der Serverliste
         <translation>Der Server %1 hat nicht geantwortet: Prüfen Sie Adresse und Port, oder versuchen Sie es später erneut.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t change to the specified directory.<byte value="xd"/><byte value="xd"/>Please check your directory details and try again.</source>
-        <translation>Das angegebene Verzeichnis konnte nicht geöffnet werden.<byte value="xd"/><byte value="xd"/>Bitte prüfen Sie die Verzeichnisangaben und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source>These files were not sent:
 </source>
         <translation>Diese Dateien wurden nicht gesendet:
@@ -1882,6 +1952,10 @@ Entsperren Sie den Schlüsselbund oder geben Sie das Passwort in der Serverliste
     <message>
         <source>Tarvo reached the server %1 but could not log in.</source>
         <translation>Tarvo hat den Server %1 erreicht, konnte sich aber nicht anmelden.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t change to the specified directory.<byte value="xd"/><byte value="xd"/>Please check your directory details and try again.</source>
+        <translation>Das angegebene Verzeichnis konnte nicht geöffnet werden.<byte value="xd"/><byte value="xd"/>Bitte prüfen Sie die Verzeichnisangaben und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

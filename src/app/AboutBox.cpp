@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "app/CommandLine.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
 
@@ -38,7 +39,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     lblCredit->setWordWrap(true);
     lblCredit->setGeometry(10, 164, kClientWidth - 20, 30);
 
-    lblVersion = new QLabel(QCoreApplication::translate("AboutBox", "Version 1.03"), this);
+    lblVersion = new QLabel(QCoreApplication::translate("AboutBox", "Version %1").arg(ProgramVersion()), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     QFont arial10(QStringLiteral("Arial"));
     arial10.setPointSize(10);

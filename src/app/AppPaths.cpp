@@ -147,7 +147,21 @@ QString HTMLDir() { return JoinPath(AppDir(), QStringLiteral("HTMLFiles")); }
 
 QString HelpDir() { return JoinPath(ShippedDir(), QStringLiteral("Help")); }
 
-QString HelpFile() { return JoinPath(HelpDir(), QStringLiteral("index.html")); }
+namespace {
+QString g_helpLanguage;
+}  // namespace
+
+void SetHelpLanguage(const QString& language) { g_helpLanguage = language; }
+
+QString HelpPage(const QString& name) {
+    if (!g_helpLanguage.isEmpty()) {
+        const QString translated = JoinPath(JoinPath(HelpDir(), g_helpLanguage), name);
+        if (QFileInfo(translated).isFile()) return translated;
+    }
+    return JoinPath(HelpDir(), name);
+}
+
+QString HelpFile() { return HelpPage(QStringLiteral("index.html")); }
 
 QStringList TemplateFolders() {
     QStringList folders{JoinPath(AppDir(), QStringLiteral("template"))};

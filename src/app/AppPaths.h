@@ -20,9 +20,15 @@ QString AppDir();
 QString ShippedDir();
 // JoinPath(AppDir(), "HTMLFiles").
 QString HTMLDir();
-// The help folder (shipped) and its contents page.
+// The help folder (shipped, the English pages) and the contents page in
+// the help's language.
 QString HelpDir();
 QString HelpFile();
+// The help page NAME ("31.html") in the help's language: HelpDir()/LANG/NAME
+// where that page has been translated, else the English HelpDir()/NAME.
+QString HelpPage(const QString& name);
+// The language ("de") of the help pages HelpPage prefers; empty for English.
+void SetHelpLanguage(const QString& language);
 // Where the gallery finds templates: the user's folder first (a template
 // of the user's hides a shipped one of the same name), then the shipped
 // one when it is another folder.

@@ -120,4 +120,6 @@ QString CommandLineHelp() {
     return text + QString::fromLatin1(kCommands);
 }
 
-QString VersionText() { return QStringLiteral("tarvo %1\n").arg(QStringLiteral(TARVO_VERSION)); }
+QString ProgramVersion() { return QStringLiteral(TARVO_VERSION); }
+
+QString VersionText() { return QStringLiteral("tarvo %1\n").arg(ProgramVersion()); }

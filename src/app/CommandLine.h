@@ -20,3 +20,6 @@ TCommandLine ParseCommandLine(const QStringList& args);
 // What --help and --version print.
 QString CommandLineHelp();
 QString VersionText();
+// The program's version: CMake's project() version, which the package, the
+// changelog and the AppStream release carry too.
+QString ProgramVersion();

@@ -20,7 +20,7 @@
 namespace {
 
 QString ContextFile(int context) {
-    return JoinPath(HelpDir(), QString::number(context) + QStringLiteral(".html"));
+    return HelpPage(QString::number(context) + QStringLiteral(".html"));
 }
 
 // Splits "file#place" into the file and "#place".
@@ -36,6 +36,17 @@ void SetupViewer(THTMLViewer* viewer) {
     viewer->setDefPreFontName(QStringLiteral("Courier New"));
     viewer->setDefBackground(Qt::white);
     viewer->setHistoryMaxCount(0);  // the windows keep their own history
+}
+
+// A help page named by a link, in the help's language: a page of the
+// English folder or of a language's folder is looked up by its name (a
+// translated page may link to one not translated yet, and back).
+QString InHelpLanguage(const QString& file) {
+    const QFileInfo info(file);
+    const QString folder = QDir::cleanPath(info.absolutePath());
+    const QString help = QDir::cleanPath(QFileInfo(HelpDir()).absoluteFilePath());
+    if (folder != help && QFileInfo(folder).absolutePath() != help) return file;
+    return HelpPage(info.fileName());
 }
 
 }  // namespace
@@ -145,7 +156,7 @@ void THelpWindow::FollowLink(const QString& url) {
     // Links between help pages only; the help never starts another program.
     if (url.contains(QLatin1String("://")) || url.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) return;
     const auto [file, place] = SplitPlace(url);
-    ShowFile(ctlHelp->HTMLExpandFilename(file) + place);
+    ShowFile(InHelpLanguage(ctlHelp->HTMLExpandFilename(file)) + place);
 }
 
 void THelpWindow::GoBack() { Step(back_, forward_); }

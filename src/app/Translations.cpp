@@ -76,6 +76,7 @@ QString InstallTranslations(QCoreApplication& app) {
         *t = nullptr;
     }
     SetPictureLanguage(QString());
+    SetHelpLanguage(QString());
     const QString file = ChooseTranslation(WantedLanguages(), TranslationsDir());
     if (file.isEmpty()) return QString();
     auto* own = new QTranslator(&app);
@@ -90,6 +91,7 @@ QString InstallTranslations(QCoreApplication& app) {
                                  ? QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1)
                                  : own->language();
     SetPictureLanguage(language.section(QLatin1Char('_'), 0, 0));
+    SetHelpLanguage(language.section(QLatin1Char('_'), 0, 0));
     auto* qt = new QTranslator(&app);
     if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(qt);

@@ -8,6 +8,7 @@
 #include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
+#include "app/ShippedNames.h"
 #include "app/Utils.h"
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
@@ -195,13 +196,19 @@ void TGallery::AddFolders(const QStringList& folders, const QString& pattern, in
                 found << file;
             }
     }
-    // Names in alphabetical order, letter case ignored, as a desktop file
-    // system lists them; hidden and system files count as well.
-    std::stable_sort(found.begin(), found.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+    // A shipped template shows its name in the user's language; the file
+    // keeps its own.
+    auto caption = [icon](const QFileInfo& file) {
+        const QString name = StripExtension(file.fileName());
+        return icon == kTemplateIcon ? ShownTemplateName(name) : name;
+    };
+    // Names in alphabetical order as shown, letter case ignored, as a
+    // desktop file system lists them; hidden and system files count as well.
+    std::stable_sort(found.begin(), found.end(), [&caption](const QFileInfo& a, const QFileInfo& b) {
+        return caption(a).compare(caption(b), Qt::CaseInsensitive) < 0;
     });
     for (const QFileInfo& file : std::as_const(found)) {
-        auto* item = new QListWidgetItem(ilstTemplates[icon], StripExtension(file.fileName()));
+        auto* item = new QListWidgetItem(ilstTemplates[icon], caption(file));
         item->setData(kPathRole, QDir::toNativeSeparators(file.absoluteFilePath()));
         item->setData(kIconRole, icon);
         item->setFlags(item->flags() & ~Qt::ItemIsEditable);

@@ -196,7 +196,7 @@ void TSendWeb::DisplayMagnifier() {
 }
 
 QString TSendWeb::MakerAddress() {
-    return QUrl::fromLocalFile(JoinPath(HelpDir(), QStringLiteral("home.html")))
+    return QUrl::fromLocalFile(HelpPage(QStringLiteral("home.html")))
         .toString();
 }
 

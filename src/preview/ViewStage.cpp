@@ -6,6 +6,7 @@
 #include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Settings.h"
+#include "app/ShippedNames.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "app/SafeWrite.h"
@@ -583,14 +584,20 @@ void TViewStage::PageOptionEdited() {
 void TViewStage::LoadStyles() { LoadStyleList(StylesDataPath(), StyleList); }
 
 void TViewStage::ShowStyles() {
+    // The shipped styles show their names in the user's language; each row
+    // keeps the stored name, which the document records.
     lstStyles->clear();
-    lstStyles->addItem(kNoStyleName);
-    for (const auto& s : StyleList) lstStyles->addItem(s->StyleName);
+    auto add = [this](const QString& name) {
+        auto* item = new QListWidgetItem(ShownStyleName(name), lstStyles);
+        item->setData(Qt::UserRole, name);
+    };
+    add(kNoStyleName);
+    for (const auto& s : StyleList) add(s->StyleName);
 }
 
 QString TViewStage::SelectedStyleName() const {
     const QListWidgetItem* item = lstStyles->currentItem();
-    return item ? item->text() : kNoStyleName;
+    return item ? item->data(Qt::UserRole).toString() : kNoStyleName;
 }
 
 void TViewStage::SelectStyleByName(const QString& wanted) {

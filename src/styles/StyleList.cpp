@@ -118,7 +118,7 @@ bool WriteStylesToFile(const QString& path, const TStyleList& list, QString* err
     }
     const TWriteOutcome written = WriteFileChecked(path, bytes);
     if (!written.ok) {
-        if (error) *error = QCoreApplication::translate("StyleList", "Cannot write file %1: %2").arg(path, written.reason);
+        if (error) *error = written.Message(path);
         return false;
     }
     return true;

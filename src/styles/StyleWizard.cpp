@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/HelpCalls.h"
 #include "app/Resources.h"
+#include "app/ShippedNames.h"
 #include "app/UserDialogs.h"
 #include "app/Utils.h"
 #include "model/PictureQuestion.h"
@@ -164,7 +165,7 @@ TfrmStyleWiz::TfrmStyleWiz(const TStyleList& styles, QWidget* parent)
     });
     connect(&EditList, &TListEditCore::ItemsChanged, this, &TfrmStyleWiz::LoadStyleRows);
     connect(&EditList, &TListEditCore::ItemChanged, this, [this](int index) {
-        if (QListWidgetItem* item = lstStyles->item(index)) item->setText(EditList.At(index)->StyleName);
+        if (QListWidgetItem* item = lstStyles->item(index)) item->setText(ShownStyleName(EditList.At(index)->StyleName));
     });
     connect(&EditList, &TListEditCore::CurrentChanged, this, [this] {
         ShowCurrentRow();
@@ -367,6 +368,7 @@ void TfrmStyleWiz::StartNewStyle() {
 
 void TfrmStyleWiz::ClearStyle() {
     TFlagGuard g(Filling);
+    StoredNameShown.clear();
     txtStyleName->clear();
     txtImgFilename->clear();
     lblImgInfo->clear();
@@ -380,7 +382,8 @@ void TfrmStyleWiz::ClearStyle() {
 
 void TfrmStyleWiz::ShowMyDetails() {
     TFlagGuard g(Filling);
-    txtStyleName->setText(EditStyle->StyleName);
+    StoredNameShown = EditStyle->StyleName;
+    txtStyleName->setText(ShownStyleName(StoredNameShown));
     txtImgFilename->setText(EditStyle->BackImage);
     lblImgInfo->clear();
     pnlBack->SetColor(EditStyle->BackColor);
@@ -403,7 +406,7 @@ void TfrmStyleWiz::RefreshHTML() {
 
 void TfrmStyleWiz::txtStyleNameChange(const QString& text) {
     if (Filling) return;
-    EditStyle->StyleName = text;
+    EditStyle->StyleName = text == ShownStyleName(StoredNameShown) ? StoredNameShown : text;
     // A renamed record of the list shows its new name there too.
     const int index = EditList.IndexOf(EditStyle);
     if (index >= 0) EditList.ItemEdited(index);
@@ -447,7 +450,7 @@ void TfrmStyleWiz::LoadStyleRows() {
     {
         TFlagGuard g(Filling);
         lstStyles->clear();
-        for (const auto& s : EditList.Items()) lstStyles->addItem(s->StyleName);
+        for (const auto& s : EditList.Items()) lstStyles->addItem(ShownStyleName(s->StyleName));
     }
     ShowCurrentRow();
 }

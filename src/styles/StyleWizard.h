@@ -100,6 +100,9 @@ public:
     TListEditModel<TStyleChunk> EditList;
     const TStyleChunk BlankStyle{QString(), QString(), 0, 0, 0, 0, 0};
     TStyleChunk* EditStyle = nullptr;  // NewStyle, or a record of EditList
+    // EditStyle's name when the edits were filled: a shipped style's name
+    // shows translated, and stays stored as it is until the user changes it.
+    QString StoredNameShown;
     int WizardMode = wmAdd;
     bool Filling = false;
 

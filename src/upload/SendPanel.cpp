@@ -110,7 +110,7 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     if (servers_)
         connect(servers_, &TServerBox::serverChanged, this, &TSendPanel::UpdateFileList);
 
-    menFileExport = new QAction(tr("&Export Site..."), this);
+    menFileExport = new QAction(tr("E&xport Site..."), this);
     menFileExport->setObjectName(QStringLiteral("menFileExport"));
     const QList<QAction*> fileActions = w_.FileMenu()->actions();
     const qsizetype after = fileActions.indexOf(w_.MenuItem(TStageHost::TMenuItem::ExternalPreview));

@@ -1,6 +1,7 @@
 #include "../model/BuildStageHelpers.h"
 #include "app/AboutBox.h"
 #include "app/AppPaths.h"
+#include "app/CommandLine.h"
 #include "app/HelpCalls.h"
 #include "app/HelpSystem.h"
 #include "app/HelpWindow.h"
@@ -46,6 +47,7 @@ private slots:
     void aboutBoxFromTheMenuClosesOnClick();
     void firstParagraph();
     void everyContextHasATopicAndEveryLinkResolves();
+    void translatedHelpFallsBackToEnglish();
 
 private:
     THelpSystem* help() { return THelpSystem::Instance(); }
@@ -330,7 +332,7 @@ void TestHelp::aboutBoxTriggerWord() {
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.windowTitle(), QString("Tarvo"));
     QCOMPARE(about.size(), QSize(370, 230));
-    QCOMPARE(about.lblVersion->text(), QString("Version 1.03"));
+    QCOMPARE(about.lblVersion->text(), "Version " + ProgramVersion());
     QVERIFY(about.imgAbout->pixmap().size() == QSize(366, 140));
     QVERIFY(about.txtHehe->y() >= 230);
     QTRY_VERIFY(about.txtHehe->hasFocus());
@@ -340,7 +342,7 @@ void TestHelp::aboutBoxTriggerWord() {
     QVERIFY(about.imgVB->isHidden());
     QTest::keyClicks(about.txtHehe, "x");  // "zorrrrix": not the word
     QVERIFY(about.imgVB->isHidden());
-    QCOMPARE(about.lblVersion->text(), QString("Version 1.03"));
+    QCOMPARE(about.lblVersion->text(), "Version " + ProgramVersion());
     QVERIFY(PlayedSounds().isEmpty());
 
     about.txtHehe->clear();
@@ -406,38 +408,86 @@ void TestHelp::everyContextHasATopicAndEveryLinkResolves() {
         contexts << c;
     for (int c : contexts) QVERIFY2(HasHelpTopic(c), qPrintable(QString("no topic for context %1").arg(c)));
 
-    const QString folder = JoinPath(AppDir(), "Help");
+    // Every page of the English help and of each translated one
+    // (Help/LANG/): its links and pictures resolve within its folder, and a
+    // translated page links to the same pages and pictures as the English
+    // one, of which every page is translated.
+    const QString english = JoinPath(AppDir(), "Help");
+    QStringList folders{english};
+    for (const QString& language : QDir(english).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (language != "pictures") folders << JoinPath(english, language);
+    QVERIFY2(folders.size() >= 2, "no translated help");
     static const QRegularExpression ref(R"re((HREF|SRC)\s*=\s*"([^"]*)")re", QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression name(R"re(NAME\s*=\s*"([^"]*)")re", QRegularExpression::CaseInsensitiveOption);
-    QHash<QString, QSet<QString>> names;
-    QStringList pages;
-    for (QDirIterator it(folder, {"*.html"}); it.hasNext();) {
-        const QString file = it.next();
-        pages << file;
-        QString text;
-        LoadFileText(file, text);
-        for (auto m = name.globalMatch(text); m.hasNext();) names[QFileInfo(file).fileName()] << m.next().captured(1);
-    }
-    QVERIFY(pages.size() >= 42);
-    int links = 0;
-    for (const QString& file : pages) {
-        QString text;
-        LoadFileText(file, text);
-        const QString page = QFileInfo(file).fileName();
-        QVERIFY2(text.contains("<TITLE>") && (text.contains("\"index.html\"") || page == "index.html"), qPrintable(page));
-        QVERIFY2(!FirstParagraph(text).isEmpty(), qPrintable(page));
-        for (auto m = ref.globalMatch(text); m.hasNext();) {
-            const QString url = m.next().captured(2);
-            const QString where = page + ": " + url;
-            QVERIFY2(!url.contains("://") && !url.contains('\\'), qPrintable(where));
-            const QString target = url.section('#', 0, 0), place = url.section('#', 1);
-            const QString targetFile = target.isEmpty() ? page : target;
-            QVERIFY2(QFileInfo(JoinPath(folder, targetFile)).isFile(), qPrintable(where));
-            if (!place.isEmpty()) QVERIFY2(names.value(targetFile).contains(place), qPrintable(where));
-            ++links;
+    QHash<QString, QSet<QString>> englishRefs;
+    for (const QString& folder : folders) {
+        QHash<QString, QSet<QString>> names;
+        QStringList pages;
+        for (QDirIterator it(folder, {"*.html"}); it.hasNext();) {
+            const QString file = it.next();
+            pages << file;
+            QString text;
+            LoadFileText(file, text);
+            for (auto m = name.globalMatch(text); m.hasNext();) names[QFileInfo(file).fileName()] << m.next().captured(1);
         }
+        QVERIFY(pages.size() >= 42);
+        if (folder != english)
+            for (auto it = englishRefs.cbegin(); it != englishRefs.cend(); ++it)
+                QVERIFY2(QFileInfo(JoinPath(folder, it.key())).isFile(),
+                         qPrintable(QString("%1 is not translated in %2").arg(it.key(), folder)));
+        int links = 0;
+        for (const QString& file : pages) {
+            QString text;
+            LoadFileText(file, text);
+            const QString page = QFileInfo(file).fileName();
+            const QString here = folder == english ? page : QFileInfo(folder).fileName() + "/" + page;
+            QVERIFY2(text.contains("<TITLE>") && (text.contains("\"index.html\"") || page == "index.html"), qPrintable(here));
+            QVERIFY2(!FirstParagraph(text).isEmpty(), qPrintable(here));
+            QSet<QString> refs;
+            for (auto m = ref.globalMatch(text); m.hasNext();) {
+                const QString url = m.next().captured(2);
+                const QString where = here + ": " + url;
+                QVERIFY2(!url.contains("://") && !url.contains('\\'), qPrintable(where));
+                const QString target = url.section('#', 0, 0), place = url.section('#', 1);
+                const QString targetFile = target.isEmpty() ? page : target;
+                QVERIFY2(QFileInfo(JoinPath(folder, targetFile)).isFile(), qPrintable(where));
+                if (!place.isEmpty()) QVERIFY2(names.value(targetFile).contains(place), qPrintable(where));
+                refs << url;
+                ++links;
+            }
+            if (folder == english) englishRefs[page] = refs;
+            else QVERIFY2(refs == englishRefs.value(page), qPrintable(here + ": links or pictures differ from the English page"));
+        }
+        QVERIFY(links > 200);
     }
-    QVERIFY(links > 200);
+}
+
+void TestHelp::translatedHelpFallsBackToEnglish() {
+    // German help pages where they exist, else the English ones; links
+    // between pages keep to the German help where it has the page.
+    const QString english = JoinPath(AppDir(), "Help");
+    const QString german = JoinPath(english, "de");
+    SetHelpLanguage("de");
+    QCOMPARE(QFileInfo(HelpTopicFile(31)).absolutePath(), QFileInfo(german).absoluteFilePath());
+    QVERIFY(QFile::remove(JoinPath(german, "79.html")));
+    QCOMPARE(QFileInfo(HelpTopicFile(79)).absolutePath(), QFileInfo(english).absoluteFilePath());
+    QVERIFY(HasHelpTopic(79));
+    QString popup;
+    LoadFileText(HelpTopicFile(31), popup);
+    QVERIFY(FirstParagraph(popup).contains("Stil"));
+
+    ShowHelp(s.w, THelpCall::Contents);
+    THelpWindow* hw = helpWindow();
+    QCOMPARE(QFileInfo(hw->CurrentFile()).absolutePath(), QFileInfo(german).absoluteFilePath());
+    // The German contents links to 79.html, which is only in English now;
+    // the English page links back to German pages.
+    THelpViewerHost links(hw);
+    links.HotSpotClicked("79.html");
+    QCOMPARE(hw->CurrentFile(), QFileInfo(JoinPath(english, "79.html")).absoluteFilePath());
+    links.HotSpotClicked("connection.html");
+    QCOMPARE(hw->CurrentFile(), QFileInfo(JoinPath(german, "connection.html")).absoluteFilePath());
+    SetHelpLanguage(QString());
+    QCOMPARE(QFileInfo(HelpFile()).absolutePath(), QFileInfo(english).absoluteFilePath());
 }
 
 QTEST_MAIN(TestHelp)

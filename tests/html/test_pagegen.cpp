@@ -430,7 +430,6 @@ void TestPageGen::descriptionAndIcon() {
     QVERIFY(!BuildPageHTML(page, false).contains("LINK REL"));
 }
 
-QTEST_MAIN(TestPageGen)
 void TestPageGen::titleNobodyChoseIsTheFirstHeading() {
     TPage page;
     page.DocFileName = QStringLiteral("/home/u/save/chor.tve");
@@ -450,5 +449,5 @@ void TestPageGen::titleNobodyChoseIsTheFirstHeading() {
     QVERIFY(BuildPageHTML(page, false).contains(QStringLiteral("<TITLE>Chór Parafialny w Gdańsku</TITLE>")));
 }
 
-QTEST_GUILESS_MAIN(TestPageGen)
+QTEST_MAIN(TestPageGen)
 #include "test_pagegen.moc"

@@ -69,6 +69,18 @@ done
 # The version is the changelog's latest.
 version="$(dpkg-parsechangelog -l "$source/packaging/changelog" -S Version)"
 [ "$("${noscreen[@]}" "$prefix/bin/tarvo" --version)" = "tarvo $version" ] || fail "--version is not tarvo $version"
+# ... and the AppStream metadata's newest release.
+release="$(python3 -c 'import sys, xml.etree.ElementTree as ET; print(ET.parse(sys.argv[1]).getroot().find("releases/release").get("version"))' "$source/packaging/example.tarvo.Tarvo.metainfo.xml")"
+[ "$release" = "$version" ] || fail "the AppStream metadata's newest release is $release, the changelog's $version"
+# Every shipped language's translation is installed; a translated help
+# has its pictures.
+for language in $(grep -v '^#' "$source/translations/LINGUAS"); do
+  [ -s "$share/tarvo/translations/tarvo_$language.qm" ] || fail "tarvo_$language.qm is not installed"
+  if [ -d "$source/data/Help/$language" ]; then
+    [ -s "$share/tarvo/Help/$language/index.html" ] && [ -s "$share/tarvo/Help/$language/pictures/Toolbar.png" ] ||
+      fail "the $language help or its pictures are not installed"
+  fi
+done
 status=0
 "$prefix/bin/tarvo" --no-such-option 2>"$tmp/err" || status=$?
 [ "$status" -eq 1 ] && grep -q "no-such-option" "$tmp/err" || fail "an unknown option gave status $status: $(cat "$tmp/err")"

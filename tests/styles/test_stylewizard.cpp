@@ -270,7 +270,8 @@ void TestStyleWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
     QVERIFY(wiz_->isVisible());
     QCOMPARE(dialogs_->shown.size(), 2);
     QCOMPARE(dialogs_->shown.constLast().caption, QString("Style List Changed"));
-    QCOMPARE(dialogs_->lastText(), "Your Style List could not be saved.\nCannot create file " + StylesDataPath());
+    QCOMPARE(dialogs_->lastText(), "Your Style List could not be saved.\nCannot create file " + StylesDataPath() +
+                                          ": a folder of that name is in the way.");
     QVERIFY(wiz_->EditList.Dirty());
     // Once the file can be written, the same Finish saves and closes.
     QVERIFY(QDir().rmdir(StylesDataPath()));

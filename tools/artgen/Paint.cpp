@@ -13,46 +13,59 @@ namespace {
 qreal g_scale = 1.0;
 QString g_language;
 
-// The German words of the pictures. Each must fit where the English one
-// stands (the contact sheet of "artgen --sheet" shows them).
-const std::pair<const char*, const char*> kGerman[] = {
-    {"Choose", "Wählen"},
-    {"a page", "eine Seite"},
-    {"Build", "Bauen"},
-    {"your page", "Ihre Seite"},
-    {"View", "Ansehen"},
-    {"Send", "Senden"},
-    {"it to the Web", "ins Web"},
-    {"Sent! Well done", "Gesendet! Super"},
-    {"web pages made easy", "Web ganz einfach"},
-    {"Build your own Web page!", "Ihre eigene Webseite!"},
-    {"Your own Web page, step by step", "Ihre eigene Webseite, Schritt für Schritt"},
-    {"Paragraph", "Absatz"},
-    {"Link", "Link"},
-    {"Image", "Bild"},
-    {"Heading", "Überschrift"},
-    {"E-mail", "E-Mail"},
-    {"Line", "Linie"},
-    {"Full", "Groß"},
-    {"Small", "Klein"},
-    {"Exit", "Ende"},
-    {"Click a page", "Seite anklicken"},
-    {"to see it here", "für die Vorschau"},
-    {"Send!", "Senden!"},
-    {"You", "Sie"},
+// The words of the pictures in each language, in the order of
+// languages(). Each must fit where the English one stands (the contact
+// sheet of "artgen --sheet" shows them).
+constexpr int kLanguages = 4;
+const char* const kLanguageCodes[kLanguages] = {"de", "fr", "es", "pl"};
+struct TWords {
+  const char* english;
+  const char* translated[kLanguages];
+};
+const TWords kWords[] = {
+    {"Choose", {"Wählen", "Choisir", "Elegir", "Wybierz"}},
+    {"a page", {"eine Seite", "une page", "una página", "stronę"}},
+    {"Build", {"Bauen", "Créer", "Crear", "Zbuduj"}},
+    {"your page", {"Ihre Seite", "votre page", "su página", "swoją stronę"}},
+    {"View", {"Ansehen", "Voir", "Ver", "Obejrzyj"}},
+    {"Send", {"Senden", "Envoyer", "Enviar", "Wyślij"}},
+    {"it to the Web", {"ins Web", "sur le Web", "a la Web", "do sieci"}},
+    {"Sent! Well done", {"Gesendet! Super", "Envoyé ! Bravo", "¡Enviado! Bien hecho", "Wysłano! Brawo"}},
+    {"web pages made easy", {"Web ganz einfach", "le Web facile", "la web muy fácil", "WWW po prostu"}},
+    {"Build your own Web page!", {"Ihre eigene Webseite!", "Votre page Web !", "¡Su propia página web!", "Własna strona WWW!"}},
+    {"Your own Web page, step by step", {"Ihre eigene Webseite, Schritt für Schritt", "Votre page Web, pas à pas", "Su página web, paso a paso", "Własna strona WWW krok po kroku"}},
+    {"Paragraph", {"Absatz", "Paragraphe", "Párrafo", "Akapit"}},
+    {"Link", {"Link", "Lien", "Enlace", "Odnośnik"}},
+    {"Image", {"Bild", "Image", "Imagen", "Obraz"}},
+    {"Heading", {"Überschrift", "Titre", "Título", "Nagłówek"}},
+    {"E-mail", {"E-Mail", "E-mail", "Correo", "E-mail"}},
+    {"Line", {"Linie", "Ligne", "Línea", "Linia"}},
+    {"Full", {"Groß", "Grand", "Grande", "Duży"}},
+    {"Small", {"Klein", "Petit", "Pequeño", "Mały"}},
+    {"Exit", {"Ende", "Quitter", "Salir", "Koniec"}},
+    {"Click a page", {"Seite anklicken", "Cliquez une page", "Pulse una página", "Kliknij stronę"}},
+    {"to see it here", {"für die Vorschau", "pour la voir ici", "para verla aquí", "by ją tu zobaczyć"}},
+    {"Send!", {"Senden!", "Envoyer !", "¡Enviar!", "Wyślij!"}},
+    {"You", {"Sie", "Vous", "Usted", "Ty"}},
 };
 }  // namespace
 
 void setLanguage(const QString& language) { g_language = language; }
 
 QString say(const QString& english) {
-  if (g_language == QLatin1String("de"))
-    for (const auto& [en, de] : kGerman)
-      if (english == QLatin1String(en)) return QString::fromUtf8(de);
+  for (int l = 0; l < kLanguages; ++l) {
+    if (g_language != QLatin1String(kLanguageCodes[l])) continue;
+    for (const TWords& words : kWords)
+      if (english == QLatin1String(words.english)) return QString::fromUtf8(words.translated[l]);
+  }
   return english;
 }
 
-QStringList languages() { return {QStringLiteral("de")}; }
+QStringList languages() {
+  QStringList all;
+  for (const char* code : kLanguageCodes) all << QString::fromLatin1(code);
+  return all;
+}
 
 void setScale(qreal scale) { g_scale = scale; }
 qreal scale() { return g_scale; }
