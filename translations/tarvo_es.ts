@@ -296,6 +296,10 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
 <context>
     <name>HtmlViewer</name>
     <message>
+        <source>Some pictures are not shown: together they would take more memory than one page may use.</source>
+        <translation>Algunas imágenes no se muestran: juntas ocuparían más memoria de la que puede usar una página.</translation>
+    </message>
+    <message>
         <source>Can&apos;t locate file: </source>
         <translation>No se encuentra el archivo: </translation>
     </message>
@@ -1976,6 +1980,10 @@ Se detuvo la prueba. Pregunte a su proveedor si se cambió la clave del servidor
 </context>
 <context>
     <name>UploadList</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
     <message>
         <source>the page does not exist</source>
         <translation>la página no existe</translation>

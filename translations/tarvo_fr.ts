@@ -296,6 +296,10 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
 <context>
     <name>HtmlViewer</name>
     <message>
+        <source>Some pictures are not shown: together they would take more memory than one page may use.</source>
+        <translation>Certaines images ne sont pas affichées : ensemble, elles prendraient plus de mémoire qu&apos;une page ne peut en utiliser.</translation>
+    </message>
+    <message>
         <source>Can&apos;t locate file: </source>
         <translation>Fichier introuvable : </translation>
     </message>
@@ -1976,6 +1980,10 @@ Le test a été arrêté. Demandez à votre hébergeur si la clé du serveur a c
 </context>
 <context>
     <name>UploadList</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
     <message>
         <source>the page does not exist</source>
         <translation>la page n&apos;existe pas</translation>

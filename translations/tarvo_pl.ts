@@ -296,6 +296,10 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
 <context>
     <name>HtmlViewer</name>
     <message>
+        <source>Some pictures are not shown: together they would take more memory than one page may use.</source>
+        <translation>Niektóre obrazy nie są pokazane: razem zajęłyby więcej pamięci, niż może użyć jedna strona.</translation>
+    </message>
+    <message>
         <source>Can&apos;t locate file: </source>
         <translation>Nie można znaleźć pliku: </translation>
     </message>
@@ -1976,6 +1980,10 @@ Test został zatrzymany. Zapytaj dostawcę, czy klucz serwera został zmieniony;
 </context>
 <context>
     <name>UploadList</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>plik nie istnieje</translation>
+    </message>
     <message>
         <source>the page does not exist</source>
         <translation>strona nie istnieje</translation>
