@@ -831,6 +831,42 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <source>Cannot create file %1: %2.</source>
         <translation>Die Datei %1 kann nicht erstellt werden: %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder</source>
+        <translation>„%1“ ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>der Ordner „%1“ existiert nicht</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>you are not allowed to write there</source>
+        <translation>Sie dürfen dort nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>der Datenträger kann nur gelesen werden</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>ein Ordner dieses Namens ist im Weg</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger hat einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to another place, and Tarvo does not write through links</source>
+        <translation>„%1“ ist eine Verknüpfung an einen anderen Ort, und Tarvo schreibt nicht durch Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>it would lie outside the folder &quot;%1&quot;</source>
+        <translation>sie läge außerhalb des Ordners „%1“</translation>
+    </message>
 </context>
 <context>
     <name>SaveInfo</name>
@@ -949,13 +985,6 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     <message>
         <source>Full: shows the preview of your page across the whole window. It works on the View stage.</source>
         <translation>Groß: zeigt die Vorschau Ihrer Seite im ganzen Fenster. Das geht im Schritt „Seite ansehen“.</translation>
-    </message>
-</context>
-<context>
-    <name>StyleList</name>
-    <message>
-        <source>Cannot write file %1: %2</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

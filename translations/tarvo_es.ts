@@ -831,6 +831,42 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
         <source>Cannot create file %1: %2.</source>
         <translation>No se puede crear el archivo %1: %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder</source>
+        <translation>«%1» es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>la carpeta «%1» no existe</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>you are not allowed to write there</source>
+        <translation>no tiene permiso para escribir ahí</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>hay una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>el disco ha informado de un error</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to another place, and Tarvo does not write through links</source>
+        <translation>«%1» es un enlace a otro lugar, y Tarvo no escribe a través de enlaces</translation>
+    </message>
+    <message>
+        <source>it would lie outside the folder &quot;%1&quot;</source>
+        <translation>quedaría fuera de la carpeta «%1»</translation>
+    </message>
 </context>
 <context>
     <name>SaveInfo</name>
@@ -946,12 +982,9 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
         <source>Click here to toggle your preview size from normal to full screen.</source>
         <translation>Haga clic aquí para cambiar la vista previa de tamaño normal a pantalla completa.</translation>
     </message>
-</context>
-<context>
-    <name>StyleList</name>
     <message>
-        <source>Cannot write file %1: %2</source>
-        <translation>No se puede escribir el archivo %1: %2</translation>
+        <source>Full: shows the preview of your page across the whole window. It works on the View stage.</source>
+        <translation>Completa: muestra la vista previa de su página en toda la ventana. Funciona en la etapa Ver.</translation>
     </message>
 </context>
 <context>
@@ -1012,10 +1045,6 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
         <translation>Antes de subir este archivo, tiene que guardar el archivo de Tarvo.</translation>
     </message>
     <message>
-        <source>Before uploading this file, you will need to save changes to the Tarvo File.</source>
-        <translation>Antes de subir este archivo, tiene que guardar los cambios en el archivo de Tarvo.</translation>
-    </message>
-    <message>
         <source>%1 was changed on the disk by another program or Tarvo window since you opened or saved it here.
 
 Yes: save your page under another name and keep both.
@@ -1030,6 +1059,22 @@ Cancelar: no guardar.</translation>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Your page has changes that are not saved yet. Tarvo saves them to &quot;%1&quot; and then sends the page.</source>
+        <translation>Su página tiene cambios que aún no se han guardado. Tarvo los guarda en «%1» y después envía la página.</translation>
+    </message>
+    <message>
+        <source>Always save before sending, without asking</source>
+        <translation>Guardar siempre antes de enviar, sin preguntar</translation>
+    </message>
+    <message>
+        <source>Tarvo page</source>
+        <translation>Página de Tarvo</translation>
+    </message>
+    <message>
+        <source>Tarvo template</source>
+        <translation>Plantilla de Tarvo</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1334,10 @@ Do you want to replace them?</source>
         <source>The test was stopped.</source>
         <translation>Se detuvo la prueba.</translation>
     </message>
+    <message>
+        <source>Tarvo could log in and enter %1, but could not write a file there (%2).</source>
+        <translation>Tarvo pudo iniciar sesión y entrar en %1, pero no pudo escribir un archivo allí (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TUploadSequence</name>
@@ -1359,6 +1408,42 @@ Do you want to replace them?</source>
         <source>Show the preview at the width of a phone&apos;s screen.</source>
         <translation>Mostrar la vista previa al ancho de la pantalla de un móvil.</translation>
     </message>
+    <message>
+        <source>the template&apos;s title</source>
+        <translation>título de la plantilla</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Idioma de la página:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>One sentence about the page for search engines and link previews. Left empty, the first sentence of the page&apos;s first paragraph is used.</source>
+        <translation>Una frase sobre la página para los buscadores y las vistas previas de enlaces. Si se deja vacía, se usa la primera frase del primer párrafo de la página.</translation>
+    </message>
+    <message>
+        <source>Readable layout</source>
+        <translation>Diseño legible</translation>
+    </message>
+    <message>
+        <source>Set the text in a centred column of reading width, in the system&apos;s sans-serif font, with pictures no wider than the column.</source>
+        <translation>Coloca el texto en una columna centrada de ancho de lectura, con la fuente sin serifa del sistema y con imágenes no más anchas que la columna.</translation>
+    </message>
+    <message>
+        <source>This is still the title of the template your page was made from. Type your page&apos;s own title here.</source>
+        <translation>Este sigue siendo el título de la plantilla de la que se creó su página. Escriba aquí el título propio de su página.</translation>
+    </message>
+    <message>
+        <source>(none, as written before)</source>
+        <translation>(ninguno, como antes)</translation>
+    </message>
 </context>
 <context>
     <name>TemplateNames</name>
@@ -1410,20 +1495,20 @@ Do you want to replace them?</source>
         <translation>Si hace clic en su página bajo la lupa, podrá verla en su navegador web favorito. Y después, ¿por qué no gira la web y visita las páginas web de quienes le ayudaron a llegar a Internet?</translation>
     </message>
     <message>
-        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload proceedure or you don&apos;t have a Web Browser on your system.</source>
-        <translation>Si por algún motivo no puede hacer clic en su página para verla en la Web, puede que su proveedor tenga un procedimiento de subida especial o que no tenga un navegador web en su sistema.</translation>
-    </message>
-    <message>
-        <source>In both cases you need to contact your ISP for help to see your page on the Web.</source>
-        <translation>En ambos casos, póngase en contacto con su proveedor para que le ayude a ver su página en la Web.</translation>
-    </message>
-    <message>
         <source>Don&apos;t show this screen again.</source>
         <translation>No volver a mostrar esta pantalla.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload procedure or you don&apos;t have a Web Browser on your system.</source>
+        <translation>Si por algún motivo no puede hacer clic en su página para verla en la Web, puede que su proveedor use un procedimiento de envío distinto o que no tenga un navegador web en su sistema.</translation>
+    </message>
+    <message>
+        <source>If your system has a Web Browser, contact your ISP for help to see your page on the Web.</source>
+        <translation>Si su sistema tiene un navegador web, pida ayuda a su proveedor para ver su página en la Web.</translation>
     </message>
 </context>
 <context>
@@ -1499,10 +1584,6 @@ Do you want to replace them?</source>
 </context>
 <context>
     <name>TfrmServerWizard</name>
-    <message>
-        <source> &quot;Upload to Host&quot;</source>
-        <translation> «Subir al servidor»</translation>
-    </message>
     <message>
         <source>Edit WWW Server List Wizard</source>
         <translation>Asistente de la lista de servidores WWW</translation>
@@ -1596,18 +1677,6 @@ Do you want to replace them?</source>
         <translation>SFTP (por SSH)</translation>
     </message>
     <message>
-        <source>To edit a server in the list below, select  the server and then click the Next button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Para editar un servidor de la lista de abajo, selecciónelo y haga clic en Siguiente. El orden de los servidores de abajo será el mismo que en la lista de servidores de</translation>
-    </message>
-    <message>
-        <source>To delete a server in the list below, select  the server and then click on the DELETE button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Para eliminar un servidor de la lista de abajo, selecciónelo y haga clic en el botón ELIMINAR. El orden de los servidores de abajo será el mismo que en la lista de servidores de</translation>
-    </message>
-    <message>
-        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The order of the servers in the list below will be the same as in the Server List in</source>
-        <translation>Su nuevo servidor está seleccionado al final de la lista de abajo. Para cambiar su posición, haga clic en las flechas. El orden de los servidores de abajo será el mismo que en la lista de servidores de</translation>
-    </message>
-    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Eliminar</translation>
     </message>
@@ -1686,6 +1755,18 @@ Do you want to replace them?</source>
     <message>
         <source>The folder &quot;%1&quot; does not exist on the server. Shall Tarvo make it?</source>
         <translation>La carpeta «%1» no existe en el servidor. ¿Desea que Tarvo la cree?</translation>
+    </message>
+    <message>
+        <source>To edit a server in the list below, select the server and then click the Next button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Para editar un servidor de la lista de abajo, selecciónelo y haga clic en el botón Siguiente. Los servidores aparecen en el mismo orden en %1, en la etapa Enviar.</translation>
+    </message>
+    <message>
+        <source>To delete a server in the list below, select the server and then click the Delete button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Para eliminar un servidor de la lista de abajo, selecciónelo y haga clic en el botón Eliminar. Los servidores aparecen en el mismo orden en %1, en la etapa Enviar.</translation>
+    </message>
+    <message>
+        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Su nuevo servidor está seleccionado al final de la lista de abajo. Para cambiar su posición, haga clic en las flechas. Los servidores aparecen en el mismo orden en %1, en la etapa Enviar.</translation>
     </message>
 </context>
 <context>
@@ -1901,6 +1982,10 @@ Desbloquee el llavero, o vuelva a escribir la contraseña en la lista de servido
         <source>Couldn&apos;t change to the specified directory.<byte value="xd"/><byte value="xd"/>Please check your directory details and try again.</source>
         <translation>No se pudo entrar en el directorio indicado.<byte value="xd"/><byte value="xd"/>Compruebe los datos del directorio y vuelva a intentarlo.</translation>
     </message>
+    <message>
+        <source>Tarvo reached the server %1 but could not log in.</source>
+        <translation>Tarvo llegó al servidor %1, pero no pudo iniciar sesión.</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>
@@ -2081,8 +2166,16 @@ Se detuvo la prueba. Pregunte a su proveedor si se cambió la clave del servidor
         <translation>&amp;Tamaño de la ventana</translation>
     </message>
     <message>
-        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Close Tarvo and start it again to see it now.</source>
-        <translation>Tarvo se abrirá con el nuevo tamaño de ventana, %1 %, la próxima vez que se inicie. Cierre Tarvo y vuelva a iniciarlo para verlo ya.</translation>
+        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Restart it now to see it?</source>
+        <translation>Tarvo se abrirá con el nuevo tamaño de ventana, %1 %, la próxima vez que se inicie. ¿Reiniciarlo ahora para verlo?</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Reiniciar ahora</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
     </message>
 </context>
 </TS>

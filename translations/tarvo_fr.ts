@@ -831,6 +831,42 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
         <source>Cannot create file %1: %2.</source>
         <translation>Impossible de créer le fichier %1 : %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder</source>
+        <translation>« %1 » est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>le dossier « %1 » n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>you are not allowed to write there</source>
+        <translation>vous n&apos;avez pas le droit d&apos;écrire à cet endroit</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>un dossier du même nom est déjà là</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>le disque a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to another place, and Tarvo does not write through links</source>
+        <translation>« %1 » est un lien vers un autre emplacement, et Tarvo n&apos;écrit pas à travers les liens</translation>
+    </message>
+    <message>
+        <source>it would lie outside the folder &quot;%1&quot;</source>
+        <translation>il se trouverait hors du dossier « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>SaveInfo</name>
@@ -946,12 +982,9 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
         <source>Click here to toggle your preview size from normal to full screen.</source>
         <translation>Cliquez ici pour passer l&apos;aperçu de la taille normale au plein écran.</translation>
     </message>
-</context>
-<context>
-    <name>StyleList</name>
     <message>
-        <source>Cannot write file %1: %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+        <source>Full: shows the preview of your page across the whole window. It works on the View stage.</source>
+        <translation>Plein écran : affiche l&apos;aperçu de votre page dans toute la fenêtre. Fonctionne à l&apos;étape Afficher.</translation>
     </message>
 </context>
 <context>
@@ -1012,10 +1045,6 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
         <translation>Avant d&apos;envoyer ce fichier, vous devez enregistrer le fichier Tarvo.</translation>
     </message>
     <message>
-        <source>Before uploading this file, you will need to save changes to the Tarvo File.</source>
-        <translation>Avant d&apos;envoyer ce fichier, vous devez enregistrer les modifications du fichier Tarvo.</translation>
-    </message>
-    <message>
         <source>%1 was changed on the disk by another program or Tarvo window since you opened or saved it here.
 
 Yes: save your page under another name and keep both.
@@ -1030,6 +1059,22 @@ Annuler : ne pas enregistrer.</translation>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Your page has changes that are not saved yet. Tarvo saves them to &quot;%1&quot; and then sends the page.</source>
+        <translation>Votre page contient des modifications non enregistrées. Tarvo les enregistre dans « %1 », puis envoie la page.</translation>
+    </message>
+    <message>
+        <source>Always save before sending, without asking</source>
+        <translation>Toujours enregistrer avant l&apos;envoi, sans demander</translation>
+    </message>
+    <message>
+        <source>Tarvo page</source>
+        <translation>Page Tarvo</translation>
+    </message>
+    <message>
+        <source>Tarvo template</source>
+        <translation>Modèle Tarvo</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1334,10 @@ Voulez-vous les remplacer ?</translation>
         <source>The test was stopped.</source>
         <translation>Le test a été arrêté.</translation>
     </message>
+    <message>
+        <source>Tarvo could log in and enter %1, but could not write a file there (%2).</source>
+        <translation>Tarvo a pu se connecter et ouvrir %1, mais n&apos;a pas pu y écrire de fichier (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TUploadSequence</name>
@@ -1359,6 +1408,42 @@ Voulez-vous les remplacer ?</translation>
         <source>Show the preview at the width of a phone&apos;s screen.</source>
         <translation>Afficher l&apos;aperçu à la largeur d&apos;un écran de téléphone.</translation>
     </message>
+    <message>
+        <source>the template&apos;s title</source>
+        <translation>titre du modèle</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Langue de la page :</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>One sentence about the page for search engines and link previews. Left empty, the first sentence of the page&apos;s first paragraph is used.</source>
+        <translation>Une phrase sur la page pour les moteurs de recherche et les aperçus de liens. Vide, la première phrase du premier paragraphe de la page est utilisée.</translation>
+    </message>
+    <message>
+        <source>Readable layout</source>
+        <translation>Mise en page lisible</translation>
+    </message>
+    <message>
+        <source>Set the text in a centred column of reading width, in the system&apos;s sans-serif font, with pictures no wider than the column.</source>
+        <translation>Place le texte dans une colonne centrée de largeur de lecture, dans la police sans empattement du système, avec des images pas plus larges que la colonne.</translation>
+    </message>
+    <message>
+        <source>This is still the title of the template your page was made from. Type your page&apos;s own title here.</source>
+        <translation>C&apos;est encore le titre du modèle dont votre page est issue. Tapez ici le titre de votre page.</translation>
+    </message>
+    <message>
+        <source>(none, as written before)</source>
+        <translation>(aucune, comme auparavant)</translation>
+    </message>
 </context>
 <context>
     <name>TemplateNames</name>
@@ -1410,20 +1495,20 @@ Voulez-vous les remplacer ?</translation>
         <translation>Si vous cliquez sur votre page sous la loupe, vous la verrez dans votre navigateur Web préféré. Et ensuite, pourquoi ne pas faire tourner le Web et découvrir les pages Web de ceux qui vous ont aidé à venir sur Internet ?</translation>
     </message>
     <message>
-        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload proceedure or you don&apos;t have a Web Browser on your system.</source>
-        <translation>Si, pour une raison quelconque, vous ne pouvez pas cliquer sur votre page pour la voir sur le Web, votre fournisseur d&apos;accès utilise peut-être une procédure d&apos;envoi particulière, ou aucun navigateur Web n&apos;est installé sur votre système.</translation>
-    </message>
-    <message>
-        <source>In both cases you need to contact your ISP for help to see your page on the Web.</source>
-        <translation>Dans les deux cas, contactez votre fournisseur d&apos;accès pour qu&apos;il vous aide à voir votre page sur le Web.</translation>
-    </message>
-    <message>
         <source>Don&apos;t show this screen again.</source>
         <translation>Ne plus afficher cet écran.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload procedure or you don&apos;t have a Web Browser on your system.</source>
+        <translation>Si vous ne pouvez pas cliquer sur votre page pour aller la voir sur le Web, votre fournisseur d&apos;accès utilise peut-être une procédure d&apos;envoi particulière, ou aucun navigateur Web n&apos;est installé sur votre système.</translation>
+    </message>
+    <message>
+        <source>If your system has a Web Browser, contact your ISP for help to see your page on the Web.</source>
+        <translation>Si votre système dispose d&apos;un navigateur Web, demandez de l&apos;aide à votre fournisseur d&apos;accès pour voir votre page sur le Web.</translation>
     </message>
 </context>
 <context>
@@ -1499,10 +1584,6 @@ Voulez-vous les remplacer ?</translation>
 </context>
 <context>
     <name>TfrmServerWizard</name>
-    <message>
-        <source> &quot;Upload to Host&quot;</source>
-        <translation> « Envoyer à l&apos;hébergeur »</translation>
-    </message>
     <message>
         <source>Edit WWW Server List Wizard</source>
         <translation>Assistant de la liste des serveurs WWW</translation>
@@ -1596,18 +1677,6 @@ Voulez-vous les remplacer ?</translation>
         <translation>SFTP (par SSH)</translation>
     </message>
     <message>
-        <source>To edit a server in the list below, select  the server and then click the Next button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Pour modifier un serveur de la liste ci-dessous, sélectionnez-le puis cliquez sur Suivant. L&apos;ordre des serveurs ci-dessous sera le même que dans la liste des serveurs de</translation>
-    </message>
-    <message>
-        <source>To delete a server in the list below, select  the server and then click on the DELETE button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Pour supprimer un serveur de la liste ci-dessous, sélectionnez-le puis cliquez sur le bouton SUPPRIMER. L&apos;ordre des serveurs ci-dessous sera le même que dans la liste des serveurs de</translation>
-    </message>
-    <message>
-        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The order of the servers in the list below will be the same as in the Server List in</source>
-        <translation>Votre nouveau serveur est sélectionné à la fin de la liste ci-dessous. Pour changer sa place, cliquez sur les flèches. L&apos;ordre des serveurs ci-dessous sera le même que dans la liste des serveurs de</translation>
-    </message>
-    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
@@ -1686,6 +1755,18 @@ Voulez-vous les remplacer ?</translation>
     <message>
         <source>The folder &quot;%1&quot; does not exist on the server. Shall Tarvo make it?</source>
         <translation>Le dossier « %1 » n&apos;existe pas sur le serveur. Tarvo doit-il le créer ?</translation>
+    </message>
+    <message>
+        <source>To edit a server in the list below, select the server and then click the Next button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Pour modifier un serveur de la liste ci-dessous, sélectionnez-le puis cliquez sur le bouton Suivant. Les serveurs figurent dans le même ordre sous %1 à l&apos;étape Envoyer.</translation>
+    </message>
+    <message>
+        <source>To delete a server in the list below, select the server and then click the Delete button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Pour supprimer un serveur de la liste ci-dessous, sélectionnez-le puis cliquez sur le bouton Supprimer. Les serveurs figurent dans le même ordre sous %1 à l&apos;étape Envoyer.</translation>
+    </message>
+    <message>
+        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Votre nouveau serveur est sélectionné à la fin de la liste ci-dessous. Pour changer sa place, cliquez sur les flèches. Les serveurs figurent dans le même ordre sous %1 à l&apos;étape Envoyer.</translation>
     </message>
 </context>
 <context>
@@ -1901,6 +1982,10 @@ Déverrouillez le trousseau, ou retapez le mot de passe dans la liste des serveu
         <source>Couldn&apos;t change to the specified directory.<byte value="xd"/><byte value="xd"/>Please check your directory details and try again.</source>
         <translation>Impossible d&apos;ouvrir le répertoire indiqué.<byte value="xd"/><byte value="xd"/>Vérifiez les informations du répertoire et réessayez.</translation>
     </message>
+    <message>
+        <source>Tarvo reached the server %1 but could not log in.</source>
+        <translation>Tarvo a atteint le serveur %1 mais n&apos;a pas pu s&apos;y connecter.</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>
@@ -2081,8 +2166,16 @@ Le test a été arrêté. Demandez à votre hébergeur si la clé du serveur a c
         <translation>&amp;Taille de la fenêtre</translation>
     </message>
     <message>
-        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Close Tarvo and start it again to see it now.</source>
-        <translation>Tarvo s&apos;ouvrira à la nouvelle taille de fenêtre, %1 %, au prochain démarrage. Fermez Tarvo et relancez-le pour la voir dès maintenant.</translation>
+        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Restart it now to see it?</source>
+        <translation>Tarvo s&apos;ouvrira à la nouvelle taille de fenêtre, %1 %, au prochain démarrage. Le redémarrer maintenant pour la voir ?</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Redémarrer maintenant</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
     </message>
 </context>
 </TS>

@@ -831,6 +831,42 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
         <source>Cannot create file %1: %2.</source>
         <translation>Nie można utworzyć pliku %1: %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder</source>
+        <translation>„%1” jest plikiem, a nie folderem</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation>folder „%1” nie istnieje</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>you are not allowed to write there</source>
+        <translation>nie masz uprawnień do zapisu w tym miejscu</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>dysk jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>istnieje już folder o tej nazwie</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>dysk zgłosił błąd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to another place, and Tarvo does not write through links</source>
+        <translation>„%1” jest dowiązaniem do innego miejsca, a Tarvo nie zapisuje przez dowiązania</translation>
+    </message>
+    <message>
+        <source>it would lie outside the folder &quot;%1&quot;</source>
+        <translation>znalazłby się poza folderem „%1”</translation>
+    </message>
 </context>
 <context>
     <name>SaveInfo</name>
@@ -946,12 +982,9 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
         <source>Click here to toggle your preview size from normal to full screen.</source>
         <translation>Kliknij tutaj, aby przełączyć podgląd między normalnym rozmiarem a pełnym ekranem.</translation>
     </message>
-</context>
-<context>
-    <name>StyleList</name>
     <message>
-        <source>Cannot write file %1: %2</source>
-        <translation>Nie można zapisać pliku %1: %2</translation>
+        <source>Full: shows the preview of your page across the whole window. It works on the View stage.</source>
+        <translation>Pełny: pokazuje podgląd strony w całym oknie. Działa na etapie Podgląd.</translation>
     </message>
 </context>
 <context>
@@ -1012,10 +1045,6 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
         <translation>Przed przesłaniem tego pliku trzeba zapisać plik Tarvo.</translation>
     </message>
     <message>
-        <source>Before uploading this file, you will need to save changes to the Tarvo File.</source>
-        <translation>Przed przesłaniem tego pliku trzeba zapisać zmiany w pliku Tarvo.</translation>
-    </message>
-    <message>
         <source>%1 was changed on the disk by another program or Tarvo window since you opened or saved it here.
 
 Yes: save your page under another name and keep both.
@@ -1030,6 +1059,22 @@ Anuluj: nie zapisuj.</translation>
     <message>
         <source>Open</source>
         <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Your page has changes that are not saved yet. Tarvo saves them to &quot;%1&quot; and then sends the page.</source>
+        <translation>Strona ma niezapisane zmiany. Tarvo zapisze je w „%1”, a potem wyśle stronę.</translation>
+    </message>
+    <message>
+        <source>Always save before sending, without asking</source>
+        <translation>Zawsze zapisuj przed wysłaniem, bez pytania</translation>
+    </message>
+    <message>
+        <source>Tarvo page</source>
+        <translation>Strona Tarvo</translation>
+    </message>
+    <message>
+        <source>Tarvo template</source>
+        <translation>Szablon Tarvo</translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1334,10 @@ Czy je zastąpić?</translation>
         <source>The test was stopped.</source>
         <translation>Test został zatrzymany.</translation>
     </message>
+    <message>
+        <source>Tarvo could log in and enter %1, but could not write a file there (%2).</source>
+        <translation>Tarvo zalogował się i otworzył %1, ale nie mógł zapisać tam pliku (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TUploadSequence</name>
@@ -1359,6 +1408,42 @@ Czy je zastąpić?</translation>
         <source>Show the preview at the width of a phone&apos;s screen.</source>
         <translation>Pokaż podgląd na szerokość ekranu telefonu.</translation>
     </message>
+    <message>
+        <source>the template&apos;s title</source>
+        <translation>tytuł szablonu</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Language of the page:</source>
+        <translation>Język strony:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Opis:</translation>
+    </message>
+    <message>
+        <source>One sentence about the page for search engines and link previews. Left empty, the first sentence of the page&apos;s first paragraph is used.</source>
+        <translation>Jedno zdanie o stronie dla wyszukiwarek i podglądów linków. Puste pole oznacza pierwsze zdanie pierwszego akapitu strony.</translation>
+    </message>
+    <message>
+        <source>Readable layout</source>
+        <translation>Czytelny układ</translation>
+    </message>
+    <message>
+        <source>Set the text in a centred column of reading width, in the system&apos;s sans-serif font, with pictures no wider than the column.</source>
+        <translation>Układa tekst w wyśrodkowanej kolumnie o szerokości wygodnej do czytania, systemową czcionką bezszeryfową, z obrazami nie szerszymi niż kolumna.</translation>
+    </message>
+    <message>
+        <source>This is still the title of the template your page was made from. Type your page&apos;s own title here.</source>
+        <translation>To wciąż tytuł szablonu, z którego powstała strona. Wpisz tutaj własny tytuł strony.</translation>
+    </message>
+    <message>
+        <source>(none, as written before)</source>
+        <translation>(brak, jak dotąd)</translation>
+    </message>
 </context>
 <context>
     <name>TemplateNames</name>
@@ -1410,20 +1495,20 @@ Czy je zastąpić?</translation>
         <translation>Jeśli klikniesz swoją stronę pod lupą, zobaczysz ją w ulubionej przeglądarce internetowej. A potem może obrócisz sieć i odwiedzisz strony WWW tych, którzy pomogli Ci trafić do internetu?</translation>
     </message>
     <message>
-        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload proceedure or you don&apos;t have a Web Browser on your system.</source>
-        <translation>Jeśli z jakiegoś powodu nie możesz kliknąć strony, aby zobaczyć ją w sieci, dostawca internetu może mieć nietypową procedurę przesyłania albo w systemie nie ma przeglądarki internetowej.</translation>
-    </message>
-    <message>
-        <source>In both cases you need to contact your ISP for help to see your page on the Web.</source>
-        <translation>W obu przypadkach skontaktuj się z dostawcą internetu, aby pomógł Ci zobaczyć stronę w sieci.</translation>
-    </message>
-    <message>
         <source>Don&apos;t show this screen again.</source>
         <translation>Nie pokazuj więcej tego okna.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>If for some reason you can&apos;t click on your page to go and see your page on the Web, your ISP may have a non-standard upload procedure or you don&apos;t have a Web Browser on your system.</source>
+        <translation>Jeśli z jakiegoś powodu nie możesz kliknąć strony, aby zobaczyć ją w sieci, Twój dostawca może mieć nietypową procedurę wysyłania albo w systemie nie ma przeglądarki internetowej.</translation>
+    </message>
+    <message>
+        <source>If your system has a Web Browser, contact your ISP for help to see your page on the Web.</source>
+        <translation>Jeśli w systemie jest przeglądarka internetowa, poproś dostawcę o pomoc w obejrzeniu strony w sieci.</translation>
     </message>
 </context>
 <context>
@@ -1499,10 +1584,6 @@ Czy je zastąpić?</translation>
 </context>
 <context>
     <name>TfrmServerWizard</name>
-    <message>
-        <source> &quot;Upload to Host&quot;</source>
-        <translation> „Prześlij na serwer”</translation>
-    </message>
     <message>
         <source>Edit WWW Server List Wizard</source>
         <translation>Kreator listy serwerów WWW</translation>
@@ -1596,18 +1677,6 @@ Czy je zastąpić?</translation>
         <translation>SFTP (przez SSH)</translation>
     </message>
     <message>
-        <source>To edit a server in the list below, select  the server and then click the Next button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Aby edytować serwer z listy poniżej, zaznacz go i kliknij Dalej. Kolejność serwerów na liście poniżej będzie taka sama jak na liście serwerów w kroku</translation>
-    </message>
-    <message>
-        <source>To delete a server in the list below, select  the server and then click on the DELETE button. The order of the servers in the list below, will be the same in as the Server List in</source>
-        <translation>Aby usunąć serwer z listy poniżej, zaznacz go i kliknij przycisk USUŃ. Kolejność serwerów na liście poniżej będzie taka sama jak na liście serwerów w kroku</translation>
-    </message>
-    <message>
-        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The order of the servers in the list below will be the same as in the Server List in</source>
-        <translation>Nowy serwer jest zaznaczony na końcu listy poniżej. Aby zmienić jego miejsce, klikaj strzałki. Kolejność serwerów na liście poniżej będzie taka sama jak na liście serwerów w kroku</translation>
-    </message>
-    <message>
         <source>&amp;Delete</source>
         <translation>&amp;Usuń</translation>
     </message>
@@ -1686,6 +1755,18 @@ Czy je zastąpić?</translation>
     <message>
         <source>The folder &quot;%1&quot; does not exist on the server. Shall Tarvo make it?</source>
         <translation>Katalog „%1” nie istnieje na serwerze. Czy Tarvo ma go utworzyć?</translation>
+    </message>
+    <message>
+        <source>To edit a server in the list below, select the server and then click the Next button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Aby edytować serwer z poniższej listy, zaznacz go i kliknij przycisk Dalej. Serwery są wymienione w tej samej kolejności w polu %1 na etapie Wysyłanie.</translation>
+    </message>
+    <message>
+        <source>To delete a server in the list below, select the server and then click the Delete button. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Aby usunąć serwer z poniższej listy, zaznacz go i kliknij przycisk Usuń. Serwery są wymienione w tej samej kolejności w polu %1 na etapie Wysyłanie.</translation>
+    </message>
+    <message>
+        <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
+        <translation>Nowy serwer jest zaznaczony na końcu poniższej listy. Aby zmienić jego miejsce, kliknij strzałki. Serwery są wymienione w tej samej kolejności w polu %1 na etapie Wysyłanie.</translation>
     </message>
 </context>
 <context>
@@ -1901,6 +1982,10 @@ Odblokuj bazę kluczy albo wpisz ponownie hasło na liście serwerów i spróbuj
         <source>Couldn&apos;t change to the specified directory.<byte value="xd"/><byte value="xd"/>Please check your directory details and try again.</source>
         <translation>Nie można otworzyć podanego katalogu.<byte value="xd"/><byte value="xd"/>Sprawdź dane katalogu i spróbuj ponownie.</translation>
     </message>
+    <message>
+        <source>Tarvo reached the server %1 but could not log in.</source>
+        <translation>Tarvo połączył się z serwerem %1, ale nie mógł się zalogować.</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>
@@ -2081,8 +2166,16 @@ Test został zatrzymany. Zapytaj dostawcę, czy klucz serwera został zmieniony;
         <translation>&amp;Rozmiar okna</translation>
     </message>
     <message>
-        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Close Tarvo and start it again to see it now.</source>
-        <translation>Przy następnym uruchomieniu Tarvo otworzy się w nowym rozmiarze okna, %1 %. Zamknij Tarvo i uruchom go ponownie, aby zobaczyć go już teraz.</translation>
+        <source>Tarvo will open at the new window size, %1 %, the next time it starts. Restart it now to see it?</source>
+        <translation>Przy następnym uruchomieniu Tarvo otworzy się w nowym rozmiarze okna, %1 %. Uruchomić go ponownie teraz?</translation>
+    </message>
+    <message>
+        <source>Restart now</source>
+        <translation>Uruchom ponownie teraz</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Później</translation>
     </message>
 </context>
 </TS>

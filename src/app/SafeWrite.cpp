@@ -21,17 +21,15 @@ TWriteStep g_failAt = TWriteStep::None;
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString Tr(const char* text) { return QCoreApplication::translate("SafeWrite", text); }
-
 // The first missing or blocked level above `path`, in words.
 QString FolderReason(const QString& path) {
     QFileInfo folder(QFileInfo(path).absolutePath());
     while (!folder.absoluteFilePath().isEmpty() && !folder.exists() && !folder.isRoot())
         folder = QFileInfo(folder.absolutePath());
     if (folder.exists() && !folder.isDir())
-        return Tr("\"%1\" is a file, not a folder").arg(Native(folder.absoluteFilePath()));
+        return QCoreApplication::translate("SafeWrite", "\"%1\" is a file, not a folder").arg(Native(folder.absoluteFilePath()));
     if (!QFileInfo(QFileInfo(path).absolutePath()).exists())
-        return Tr("the folder \"%1\" does not exist").arg(Native(QFileInfo(path).absolutePath()));
+        return QCoreApplication::translate("SafeWrite", "the folder \"%1\" does not exist").arg(Native(QFileInfo(path).absolutePath()));
     return QString();
 }
 
@@ -40,14 +38,14 @@ TWriteOutcome FromErrno(int code) {
     switch (code) {
         case ENOSPC:
         case EDQUOT:
-            out.reason = Tr("the disk is full");
+            out.reason = QCoreApplication::translate("SafeWrite", "the disk is full");
             out.diskFull = true;
             break;
         case EACCES:
-        case EPERM: out.reason = Tr("you are not allowed to write there"); break;
-        case EROFS: out.reason = Tr("the disk can only be read"); break;
-        case EISDIR: out.reason = Tr("a folder of that name is in the way"); break;
-        case EIO: out.reason = Tr("the disk reported an error"); break;
+        case EPERM: out.reason = QCoreApplication::translate("SafeWrite", "you are not allowed to write there"); break;
+        case EROFS: out.reason = QCoreApplication::translate("SafeWrite", "the disk can only be read"); break;
+        case EISDIR: out.reason = QCoreApplication::translate("SafeWrite", "a folder of that name is in the way"); break;
+        case EIO: out.reason = QCoreApplication::translate("SafeWrite", "the disk reported an error"); break;
         default: out.reason = code ? QString::fromLocal8Bit(std::strerror(code)) : QString();
     }
     return out;
@@ -63,11 +61,11 @@ TWriteOutcome Failed(const QString& path, int code, const QString& fallback) {
 }
 
 TWriteOutcome LinkRefused(const QString& link) {
-    return {false, Tr("\"%1\" is a link to another place, and Tarvo does not write through links").arg(Native(link)), false};
+    return {false, QCoreApplication::translate("SafeWrite", "\"%1\" is a link to another place, and Tarvo does not write through links").arg(Native(link)), false};
 }
 
 TWriteOutcome OutsideRefused(const QString& folder) {
-    return {false, Tr("it would lie outside the folder \"%1\"").arg(Native(folder)), false};
+    return {false, QCoreApplication::translate("SafeWrite", "it would lie outside the folder \"%1\"").arg(Native(folder)), false};
 }
 
 // The levels from `within` down to `path`, each a full path; empty when
@@ -263,7 +261,7 @@ TWriteOutcome MakeFolderChecked(const QString& folder, const QString& within) {
         if (IsSymbolicLink(level)) return LinkRefused(level);
         const QFileInfo info(level);
         if (info.isDir()) continue;
-        if (info.exists()) return {false, Tr("\"%1\" is a file, not a folder").arg(Native(level)), false};
+        if (info.exists()) return {false, QCoreApplication::translate("SafeWrite", "\"%1\" is a file, not a folder").arg(Native(level)), false};
         if (!QDir().mkpath(level)) return Failed(level + QStringLiteral("/x"), errno, QString());
     }
     return {};
