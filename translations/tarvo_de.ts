@@ -1768,6 +1768,10 @@ Möchten Sie sie ersetzen?</translation>
         <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
         <translation>Ihr neuer Server ist am Ende der Liste unten ausgewählt. Mit den Pfeilen ändern Sie seinen Platz. Im Schritt „Ins Web senden“ stehen die Server unter %1 in derselben Reihenfolge.</translation>
     </message>
+    <message>
+        <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
+        <translation>Tarvo bewahrt Ihr Passwort im Schlüsselbund des Desktops auf. Wo es keinen gibt, wird es nur verschleiert, nicht verschlüsselt, in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

@@ -1768,6 +1768,10 @@ Do you want to replace them?</source>
         <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
         <translation>Su nuevo servidor está seleccionado al final de la lista de abajo. Para cambiar su posición, haga clic en las flechas. Los servidores aparecen en el mismo orden en %1, en la etapa Enviar.</translation>
     </message>
+    <message>
+        <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
+        <translation>Tarvo guarda su contraseña en el llavero del escritorio. Si no hay ninguno, solo se guarda ofuscada, no cifrada, en un archivo de configuración que solo usted puede leer.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

@@ -1768,6 +1768,10 @@ Voulez-vous les remplacer ?</translation>
         <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
         <translation>Votre nouveau serveur est sélectionné à la fin de la liste ci-dessous. Pour changer sa place, cliquez sur les flèches. Les serveurs figurent dans le même ordre sous %1 à l&apos;étape Envoyer.</translation>
     </message>
+    <message>
+        <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
+        <translation>Tarvo conserve votre mot de passe dans le trousseau du bureau. S&apos;il n&apos;y en a pas, il est seulement brouillé, et non chiffré, dans un fichier de réglages que vous seul pouvez lire.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

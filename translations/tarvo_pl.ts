@@ -1768,6 +1768,10 @@ Czy je zastąpić?</translation>
         <source>Your new server is selected at the end of the list below. To change its place, click the arrows. The servers are listed in the same order under %1 on the Send stage.</source>
         <translation>Nowy serwer jest zaznaczony na końcu poniższej listy. Aby zmienić jego miejsce, kliknij strzałki. Serwery są wymienione w tej samej kolejności w polu %1 na etapie Wysyłanie.</translation>
     </message>
+    <message>
+        <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
+        <translation>Tarvo przechowuje hasło w bazie kluczy pulpitu. Jeśli jej nie ma, hasło jest tylko zamaskowane, a nie zaszyfrowane, w pliku ustawień, który możesz czytać tylko Ty.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

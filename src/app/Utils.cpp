@@ -152,7 +152,7 @@ TResolvedReference ResolveReference(const QString& baseFile, const QString& refe
     // Inside by its text is not enough: a link in the folder (to a file, a
     // folder, or a page elsewhere) must lead inside the folder on the disk
     // too, or the page would carry the user's other files to the server.
-    if (!folder.isEmpty() && !LiesInsideOnDisk(folder, out.Local)) {
+    if (QFileInfo(folder).isDir() && !LiesInsideOnDisk(folder, out.Local)) {
         out = TResolvedReference();
         out.Refusal = OutsideFolder();
     }

@@ -143,13 +143,13 @@ QString ReadableLayoutLines() {
 
 QString StandardsHeadLines(const TPage& page, const QColor& background, const QColor& text) {
     const QString description = PageDescription(page);
-    const QString title = PlainTextOf(page.PageTitle);
+    const QString title = PlainTextOf(page.PublishedTitle());
     QString s;
     s += QStringLiteral("<META CHARSET=\"utf-8\">") + CRLF;
-    s += QStringLiteral("<TITLE>") + page.PageTitle + QStringLiteral("</TITLE>") + CRLF;
+    s += QStringLiteral("<TITLE>") + page.PublishedTitle() + QStringLiteral("</TITLE>") + CRLF;
     s += Meta("NAME", "Generator", QStringLiteral("Tarvo ") + QStringLiteral(TARVO_VERSION));
     if (!description.isEmpty()) s += Meta("NAME", "Description", description);
-    s += IconLink(page.PageTitle, background, text) + CRLF;
+    s += IconLink(page.PublishedTitle(), background, text) + CRLF;
     s += Meta("PROPERTY", "og:type", QStringLiteral("website"));
     s += Meta("PROPERTY", "og:title", title);
     if (!description.isEmpty()) s += Meta("PROPERTY", "og:description", description);

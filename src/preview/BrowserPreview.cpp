@@ -65,7 +65,10 @@ QString TBrowserPreview::RedirectPage(const QString& given) {
     // angle bracket of it can end the attribute; anything else leads to an
     // empty page.
     const QUrl url = QUrl::fromUserInput(given.trimmed());
-    const bool web = url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+    // The program's own help pages are the one local place it sends the
+    // browser to.
+    const bool help = url.isLocalFile() && LiesInsideOnDisk(HelpDir(), url.toLocalFile());
+    const bool web = url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https") || help);
     const QString address = web ? QString::fromLatin1(url.toEncoded()).toHtmlEscaped() : QStringLiteral("about:blank");
     const QString q = QStringLiteral("\"");
     const QStringList lines = {

@@ -172,6 +172,12 @@ void TfrmServerWizard::CreateDetailsPage() {
                             QRect(0, 146, kPageWidth, 16));
     txtPassword = Make<QLineEdit>(tab2, "txtPassword", QRect(0, 163, kPageWidth, 21));
     txtPassword->setEchoMode(QLineEdit::Password);
+    // Where the desktop offers no keyring the password can only be kept
+    // scrambled in the settings file: the user is told so, not left to
+    // believe it is encrypted.
+    txtPassword->setToolTip(tr("Tarvo keeps your password in the desktop's keyring. Where there is none, it is only "
+                               "scrambled, not encrypted, in a settings file only you can read."));
+    lblPassword->setToolTip(txtPassword->toolTip());
     auto* stars = new TStarPasswordStyle;
     stars->setParent(txtPassword);
     txtPassword->setStyle(stars);

@@ -51,7 +51,7 @@ private slots:
     void externalPreviewInBuildUsesGeneratedPageWithoutStyle();
     void externalPreviewInViewWritesEditorTextToPageFile();
     void failingBrowserShowsTheMessage();
-    void redirectPageCarriesAddressUnchanged();
+    void redirectPageCarriesOnlyAnEncodedWebAddress();
     void plantedPagesAreNeverRun();
     void rightReleaseOverPreviewSaysJoy();
 
@@ -266,7 +266,7 @@ void TestBrowserPreview::failingBrowserShowsTheMessage() {
     QCOMPARE(dialogs_->texts().size(), 2);
 }
 
-void TestBrowserPreview::redirectPageCarriesAddressUnchanged() {
+void TestBrowserPreview::redirectPageCarriesOnlyAnEncodedWebAddress() {
     seam_->AddRecorder("xdg-open");
     w_ = CreateMainWindow();
     QFile::remove(PreviewFileName());
@@ -275,7 +275,7 @@ void TestBrowserPreview::redirectPageCarriesAddressUnchanged() {
     QCOMPARE(ReadBytes(PreviewFileName()),
              QByteArray("<html>\r\n"
                         "<head><meta http-equiv=\"refresh\" content=\"0; URL="
-                        "http://www.example.com/~jo/my page.html?a=\"b\"&c='d'\">\r\n"
+                        "http://www.example.com/~jo/my%20page.html?a=%22b%22&amp;c='d'\">\r\n"
                         "<title>Preview</title>\r\n"
                         "</head>\r\n"
                         "<BODY>\r\n"
@@ -286,10 +286,16 @@ void TestBrowserPreview::redirectPageCarriesAddressUnchanged() {
     QVERIFY(PreviewFileName().endsWith("/~tvxpreview.html"));
     // A shorter address replaces the whole file.
     w_->Browser()->OpenURLInBrowser("x");
-    QVERIFY(ReadBytes(PreviewFileName()).contains("URL=x\">\r\n<title>"));
+    QVERIFY(ReadBytes(PreviewFileName()).contains("URL=http://x\">\r\n<title>"));
     QVERIFY(!ReadBytes(PreviewFileName()).contains("example"));
     QCOMPARE(seam_->Arguments(2), QStringList({PreviewFileName(), PreviewFileName()}));
     QVERIFY(dialogs_->shown.isEmpty());
+    // An address that tries to end the attribute, or that is no web address,
+    // never reaches the page as it came.
+    w_->Browser()->OpenURLInBrowser("http://x.example/\"><script>alert(1)</script>");
+    QVERIFY(!ReadBytes(PreviewFileName()).contains("<script>"));
+    w_->Browser()->OpenURLInBrowser("javascript:alert(1)");
+    QVERIFY(ReadBytes(PreviewFileName()).contains("URL=about:blank\""));
 }
 
 void TestBrowserPreview::plantedPagesAreNeverRun() {
