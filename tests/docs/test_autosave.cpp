@@ -11,6 +11,7 @@
 #include "docs/AutoSave.h"
 #include "docs/FileCommands.h"
 #include "model/WebBlock.h"
+#include "app/Utils.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
 #include <memory>
 
 namespace {
@@ -69,6 +71,7 @@ private slots:
 
     void killedWorkIsOfferedAndBroughtBack();
     void noDiscardsAndNormalCloseLeavesNothing();
+    void recoveryTrustsNothingItReads();
 
 private:
     // Starts the child and waits until its work is saved.
@@ -169,6 +172,52 @@ void TestAutoSave::noDiscardsAndNormalCloseLeavesNothing() {
     QCOMPARE(Leftovers(), QStringList({QString::number(QCoreApplication::applicationPid()) + ".lock"}));
     autosave->OfferRecovery();
     QCOMPARE(dialogs_->shown.size(), 1);
+}
+
+// A record is only a file: one naming a file that is not a page of the
+// user's is recovered as an untitled page, and one naming a page that was
+// saved elsewhere meanwhile makes the next Save ask, with the whole path.
+void TestAutoSave::recoveryTrustsNothingItReads() {
+    TAutoSave* autosave = AttachAutoSave(*w_, w_->Session());
+    const auto leaveWork = [this](QString& base) {
+        QProcess child;
+        if (!StartChild(child, "kill")) return false;
+        base = QDir(TAutoSave::Folder()).filePath(QString::number(child.processId()));
+        ::kill(pid_t(child.processId()), SIGKILL);
+        return child.waitForFinished(30000);
+    };
+    const auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+    };
+    QString base;
+    QVERIFY(leaveWork(base));
+    QCOMPARE(mode(TAutoSave::Folder()), 0700);
+    QCOMPARE(mode(base + ".tve"), 0600);
+    QCOMPARE(mode(base + ".info"), 0600);
+
+    const QString bashrc = QDir::home().filePath(".bashrc");
+    QVERIFY(WriteFileBytes(bashrc, "echo mine\n"));
+    QVERIFY(WriteFileBytes(base + ".info", bashrc.toUtf8() + "\n2026-01-01T00:00:00.000Z\n"));
+    dialogs_->answers << QMessageBox::Yes;
+    autosave->OfferRecovery();
+    QVERIFY(dialogs_->shown[0].text.contains("an untitled page"));
+    QVERIFY(w_->Page().DocFileName.isEmpty());
+    QCOMPARE(ReadFileBytes(bashrc), QByteArray("echo mine\n"));
+
+    const QString page = JoinPath(env_->appDir(), "save/choir.tve");
+    QVERIFY(WriteFileBytes(page, "the version another window saved"));
+    w_->Page().PageChanged = false;
+    QVERIFY(leaveWork(base));
+    QVERIFY(WriteFileBytes(base + ".info", page.toUtf8() + "\n2026-01-01T00:00:00.000Z\n1 1\n"));
+    dialogs_->shown.clear();
+    dialogs_->answers << QMessageBox::Yes << QMessageBox::Cancel;
+    autosave->OfferRecovery();
+    QVERIFY2(dialogs_->shown[0].text.contains(QDir::toNativeSeparators(page)), qPrintable(dialogs_->shown[0].text));
+    QCOMPARE(w_->Page().DocFileName, page);
+    QVERIFY(!w_->Session().Save().done());
+    QVERIFY(dialogs_->lastText().contains(QDir::toNativeSeparators(page) + " was changed on the disk"));
+    QCOMPARE(ReadFileBytes(page), QByteArray("the version another window saved"));
 }
 
 int main(int argc, char** argv) {
