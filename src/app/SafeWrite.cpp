@@ -258,7 +258,9 @@ TWriteOutcome MakeFolderChecked(const QString& folder, const QString& within) {
     if (!inside.ok) return inside;
     QStringList levels = within.isEmpty() ? QStringList{folder} : LevelsBelow(within, folder);
     for (const QString& level : levels) {
-        if (IsSymbolicLink(level)) return LinkRefused(level);
+        // The folder the user named may be reached through a link; a level
+        // below `within` may not.
+        if (!within.isEmpty() && IsSymbolicLink(level)) return LinkRefused(level);
         const QFileInfo info(level);
         if (info.isDir()) continue;
         if (info.exists()) return {false, QCoreApplication::translate("SafeWrite", "\"%1\" is a file, not a folder").arg(Native(level)), false};

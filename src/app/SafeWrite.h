@@ -34,7 +34,9 @@ struct TWriteOptions {
 TWriteOutcome WriteFileChecked(const QString& path, const QByteArray& bytes, const TWriteOptions& options = {});
 
 // Makes `folder` and the missing levels above it, refusing a level that is
-// a link, a file, or (with `within`) not inside that folder on the disk.
+// a file and, with `within`, a level below it that is a link or a folder
+// not inside it on the disk. Without `within`, `folder` is the user's own
+// choice and may be reached through a link.
 TWriteOutcome MakeFolderChecked(const QString& folder, const QString& within = QString());
 
 // Makes `folder` (and the levels above it) and leaves it open to its owner

@@ -196,6 +196,11 @@ private slots:
         QCOMPARE(through.status, 7);
         QVERIFY2(through.err.contains("does not write through links"), qPrintable(through.err));
         QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList());
+        // The chosen folder itself may be a link: the user named it.
+        QVERIFY(QFile::link(out.filePath("site"), out.filePath("viaLink")));
+        const TRun viaLink = Tarvo({"--export", doc, out.filePath("viaLink"), "--no-logo"});
+        QCOMPARE(viaLink.status, 7);  // the refused references only
+        QVERIFY2(!viaLink.err.contains("does not write through links"), qPrintable(viaLink.err));
         QVERIFY(WriteFileBytes(out.filePath("site/links.html"), "my own page"));
         const TRun again = Tarvo({"--export", doc, out.filePath("site"), "--no-logo"});
         QCOMPARE(again.status, 7);
