@@ -14,6 +14,7 @@
 #include "model/WebBlocks.h"
 #include "upload/FtpClient.h"
 #include "upload/UploadList.h"
+#include "upload/UploadPlan.h"
 #include "upload/UploadSequence.h"
 
 #include <QGuiApplication>

@@ -1153,14 +1153,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 Hochgeladen wird die Seite so, wie sie zuletzt gespeichert wurde; sie braucht also einen Namen auf Ihrem Computer.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Ihre Seite wird als „%1“ gesendet. Webserver zeigen Besuchern Ihrer Website die Seite namens „index.html“ in Kleinbuchstaben, und viele unterscheiden Groß- und Kleinschreibung: Besucher finden Ihre Seite vielleicht nicht.
-
-Stattdessen als „index.html“ senden?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Alle Dateien erneut senden</translation>
     </message>
@@ -1223,6 +1215,14 @@ Do you want to replace them?</source>
 %2
 
 Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Ihre Seite heißt „%1“. Webserver zeigen Besuchern Ihrer Website die Seite namens „index.html“ in Kleinbuchstaben, und viele unterscheiden Groß- und Kleinschreibung: Besucher finden Ihre Seite vielleicht nicht.
+
+Stattdessen als „index.html“ senden?</translation>
     </message>
 </context>
 <context>

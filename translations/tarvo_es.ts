@@ -1153,14 +1153,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 La subida envía la página tal como se guardó por última vez, así que necesita un nombre en su equipo.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Su página se enviará como «%1». Los servidores web muestran a quienes visitan su sitio la página llamada «index.html», en minúsculas, y muchos distinguen mayúsculas de minúsculas: puede que los visitantes no encuentren su página.
-
-¿Enviarla como «index.html»?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Volver a enviar todos los archivos</translation>
     </message>
@@ -1223,6 +1215,14 @@ Do you want to replace them?</source>
 %2
 
 ¿Desea reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Su página se llama «%1». Los servidores web muestran a quienes visitan su sitio la página llamada «index.html», en minúsculas, y muchos distinguen mayúsculas de minúsculas: puede que los visitantes no encuentren su página.
+
+¿Enviarla como «index.html»?</translation>
     </message>
 </context>
 <context>

@@ -1153,14 +1153,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 L&apos;envoi transmet la page telle qu&apos;elle a été enregistrée en dernier ; elle a donc besoin d&apos;un nom sur votre ordinateur.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Votre page sera envoyée sous le nom « %1 ». Les serveurs Web montrent aux visiteurs de votre site la page appelée « index.html », en minuscules, et beaucoup distinguent majuscules et minuscules : les visiteurs risquent de ne pas trouver votre page.
-
-L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Renvoyer tous les fichiers</translation>
     </message>
@@ -1223,6 +1215,14 @@ Do you want to replace them?</source>
 %2
 
 Voulez-vous les remplacer ?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Votre page s&apos;appelle « %1 ». Les serveurs Web montrent aux visiteurs de votre site la page appelée « index.html », en minuscules, et beaucoup distinguent majuscules et minuscules : les visiteurs risquent de ne pas trouver votre page.
+
+L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
 </context>
 <context>

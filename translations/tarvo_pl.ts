@@ -1153,14 +1153,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 Przesyłana jest strona w ostatnio zapisanej postaci, więc potrzebuje nazwy na tym komputerze.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Strona zostanie wysłana jako „%1”. Serwery WWW pokazują odwiedzającym witrynę stronę o nazwie „index.html”, pisanej małymi literami, a wiele z nich odróżnia wielkie litery od małych: odwiedzający mogą nie znaleźć strony.
-
-Czy wysłać ją jako „index.html”?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Wyślij ponownie wszystkie pliki</translation>
     </message>
@@ -1223,6 +1215,14 @@ Do you want to replace them?</source>
 %2
 
 Czy je zastąpić?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Strona nazywa się „%1”. Serwery WWW pokazują odwiedzającym witrynę stronę o nazwie „index.html”, pisanej małymi literami, a wiele z nich odróżnia wielkie litery od małych: odwiedzający mogą nie znaleźć strony.
+
+Czy wysłać ją jako „index.html”?</translation>
     </message>
 </context>
 <context>

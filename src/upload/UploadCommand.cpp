@@ -6,6 +6,7 @@
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/SiteExport.h"
+#include "upload/UploadPlan.h"
 #include "upload/UploadSequence.h"
 
 #include <QCoreApplication>
@@ -151,11 +152,9 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
 
     // The page's site; what the record of this server and folder holds as
     // sent is marked unchanged, unless everything is to go again.
-    std::vector<TUploadFile> plan = MakeUploadPlan(pageFile, BuildSiteList(pageFile));
     TSentRecord record(target);
-    record.Classify(plan, o.all);
     TFtpClient ftp;
-    TUploadSequence upload(ftp, target, plan);
+    TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
     upload.Status = [&err](const QString& text) { err << text << Qt::endl; };
     // Never asks: a key the user named with --trust is accepted, any other
     // untrusted one ends the upload with its fingerprint on standard error.

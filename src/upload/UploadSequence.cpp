@@ -39,6 +39,14 @@ bool LocalFailure(const TFtpOutcome& outcome) {
 // Extra connections pay for their log-in from this many files on.
 constexpr int kFilesPerExtraConnection = 4;
 
+// The page the visitor opens, which goes last (files.size() when the plan
+// has none).
+size_t VisitorPageOf(const std::vector<TUploadFile>& files) {
+    return size_t(std::find_if(files.begin(), files.end(),
+                               [](const TUploadFile& f) { return f.Role == TFileRole::VisitorPage; }) -
+                  files.begin());
+}
+
 }  // namespace
 
 void TTrustingLogin::Start(TFtpClient& ftp, TUploadTarget& target, QObject* context, TFtpDone done) {
@@ -227,7 +235,7 @@ void TUploadSequence::InFolder() {
         if (f.Unchanged) {
             if (std::find(withUnchanged.begin(), withUnchanged.end(), folder) == withUnchanged.end())
                 withUnchanged.push_back(folder);
-        } else if (i + 1 < files_.size()) {
+        } else if (f.Role != TFileRole::VisitorPage) {
             ++toSend;
         }
     }
@@ -328,7 +336,8 @@ void TUploadSequence::ListNext() {
     }
     // A file sent before is skipped when its folder's listing shows it at
     // the same size; missing or of another size, it goes again.
-    const QString page = files_.empty() ? QString() : files_.back().Remote;
+    const size_t visitorPage = VisitorPageOf(files_);
+    const QString page = visitorPage < files_.size() ? files_[visitorPage].Remote : QString();
     for (const auto& [folder, entries] : listed_) {
         for (const TRemoteEntry& e : entries)
             if (!e.Folder && folder.isEmpty() && e.Name == page) oldPageThere_ = true;
@@ -376,7 +385,7 @@ void TUploadSequence::StartSending() {
     for (size_t i = 0; i < files_.size(); ++i) {
         const TUploadFile& file = files_[i];
         if (file.Refused.isEmpty()) {
-            if (state_[i] == FileState::Pending && i + 1 < files_.size()) queue_.push_back(i);
+            if (state_[i] == FileState::Pending && file.Role != TFileRole::VisitorPage) queue_.push_back(i);
             continue;
         }
         state_[i] = FileState::Failed;
@@ -390,7 +399,9 @@ void TUploadSequence::StartSending() {
         Finish();
         return;
     }
-    // The queue is taken from its front.
+    // What the pages show goes before the pages; the queue is taken from
+    // its front.
+    std::stable_sort(queue_.begin(), queue_.end(), [this](size_t a, size_t b) { return files_[a].Role < files_[b].Role; });
     std::reverse(queue_.begin(), queue_.end());
     Dispatch();
 }
@@ -427,8 +438,8 @@ void TUploadSequence::Dispatch() {
             lane->state = TLane::State::Closed;
             lane->own->Disconnect();
         }
-    const size_t page = files_.size() - 1;
-    if (state_[page] != FileState::Pending || !files_[page].Refused.isEmpty()) {
+    const size_t page = VisitorPageOf(files_);
+    if (page == files_.size() || state_[page] != FileState::Pending || !files_[page].Refused.isEmpty()) {
         Finish();
         return;
     }
@@ -472,7 +483,7 @@ void TUploadSequence::LaneDone(TLane& lane, const TFtpOutcome& outcome) {
     if (cancelled_ || !Running()) return;
     if (error) {
         if (!LocalFailure(outcome)) serverFailed_ = true;
-        Fail(index + 1 == files_.size() ? TUploadOutcome::PageFailed : TUploadOutcome::FileFailed,
+        Fail(file.Role == TFileRole::VisitorPage ? TUploadOutcome::PageFailed : TUploadOutcome::FileFailed,
              file.Remote + QStringLiteral(": ") + why);
         if (!lane.ftp->Connected()) {
             lane.state = TLane::State::Closed;
@@ -486,12 +497,12 @@ void TUploadSequence::LaneDone(TLane& lane, const TFtpOutcome& outcome) {
 }
 
 QString TUploadSequence::ServerState() const {
-    if (files_.empty() || !reachedFiles_) return QString();
-    const size_t page = files_.size() - 1;
+    const size_t page = VisitorPageOf(files_);
+    if (page == files_.size() || !reachedFiles_) return QString();
     if (state_[page] == FileState::Sent || state_[page] == FileState::Skipped) return QString();
     int sent = 0, meant = 0;
-    for (size_t i = 0; i < page; ++i) {
-        if (state_[i] == FileState::Skipped || !files_[i].Refused.isEmpty()) continue;
+    for (size_t i = 0; i < files_.size(); ++i) {
+        if (i == page || state_[i] == FileState::Skipped || !files_[i].Refused.isEmpty()) continue;
         ++meant;
         if (state_[i] == FileState::Sent) ++sent;
     }

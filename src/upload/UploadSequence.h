@@ -4,8 +4,8 @@
 // folders that hold files sent before and skip what the server still holds
 // at the same size, make every other folder the files go to that the
 // listing does not show, send the
-// pictures and linked pages, then the page the visitor opens (the plan's
-// last entry) once everything it shows has arrived, and disconnect.
+// pictures, then the linked pages, then the page the visitor opens (the
+// entry of that role) once everything it shows has arrived, and disconnect.
 // Several files may travel at once over up to kMaxConnections connections.
 // It talks to nobody: the caller shows its status texts and turns its
 // outcome into messages or an exit status.

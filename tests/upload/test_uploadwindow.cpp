@@ -400,7 +400,7 @@ private slots:
         big.write(Pattern(8 * 1024 * 1024));
         page.close();
         big.close();
-        TfrmUpload up(Server(server, ""), {{big.fileName(), "big.gif", true}, {page.fileName(), "p.html", false}});
+        TfrmUpload up(Server(server, ""), {{big.fileName(), "big.gif", true}, {page.fileName(), "p.html", false, TFileRole::VisitorPage}});
         int valueAtCancel = 0, valueAtEnd = -1;
         // Cancel once the bar has moved within the big file.
         QTimer poll;
@@ -432,8 +432,8 @@ private slots:
         QVERIFY(!up.ftp->Connected());
     }
 
-    // A page saved as "Index": asked once, then sent and listed as
-    // index.html, which the site's address finds.
+    // A page saved as "Index": listed as index.html, asked once, then sent
+    // as index.html, which the site's address finds.
     void capitalIndexGoesUpInSmallLetters() {
         TFtpTestServer server;
         QVERIFY(server.ok());
@@ -446,7 +446,7 @@ private slots:
         w->Files()->OpenDocument(doc);
         w->ShowRedPill(TfrmMain::stSend);
         TSendPanel* send = Panel(*w);
-        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("Index.html (new)"));
+        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("index.html (new)"));
         WriteSetting("General", "ShowJoy", "No");
         auto asked = [this] {
             int n = 0;
