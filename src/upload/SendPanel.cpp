@@ -151,6 +151,11 @@ QString TSendPanel::PageFile() const {
     return JoinPath(HTMLDir(), PageFileName(page_.DocFileName));
 }
 
+void TSendPanel::Refresh() {
+    BuildUploadList();
+    UpdateFileList();
+}
+
 void TSendPanel::BuildUploadList() {
     // An unsaved page has no files to send: what an earlier page listed
     // must not stay on show.
@@ -303,12 +308,12 @@ bool TSendPanel::UploadFiles() {
     TSentRecord record(UploadTargetOf(*server));
     record.Classify(plan, chkSendAll->isChecked());
     TfrmUpload upload(*server, plan, &w_);
-    upload.Record = &record;
+    upload.SetRecord(&record);
     Dialogs().Run(&upload);
     QString unsaved;
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     UpdateFileList();
-    return upload.UploadOK;
+    return upload.Succeeded();
 }
 
 void TSendPanel::menFileExportClick() {

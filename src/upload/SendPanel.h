@@ -26,6 +26,23 @@ class TSendPanel : public QObject {
 public:
     TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture);
 
+    // The page file of the document ("" while it has never been saved).
+    QString PageFile() const;
+    // Reads the page's site again and lists what an upload would send.
+    void Refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void imgUploadClick();
+    void timFlashPageTimer();
+    void timUploadTimer();
+    // File > Export Site...: saves the page when it must be, asks for a
+    // folder and writes the site into it.
+    void menFileExportClick();
+
+private:
     // --- controls on the Send panel ---
     QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
     QListWidget* lstFiles = nullptr;  // display only
@@ -45,24 +62,11 @@ public:
     std::vector<TSendState> States;
     int UploadAnimFrame = 0;  // 0 idle, else the next frame of the flight
 
-    // The page file of the document ("" while it has never been saved).
-    QString PageFile() const;
     void BuildUploadList();
     void UpdateFileList();
-    void imgUploadClick();
-    void timFlashPageTimer();
-    void timUploadTimer();
     // Runs the upload window for the chosen server; true when every file
     // was sent.
     bool UploadFiles();
-    // File > Export Site...: saves the page when it must be, asks for a
-    // folder and writes the site into it.
-    void menFileExportClick();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void UploadDone(bool ok);
     void AskAboutIndexName();
     // The upload plan of the page's site, the page under the name it is

@@ -317,5 +317,5 @@ void TfrmServerWizard::WireControls() {
 QString RunServerWizard(QWidget* parent) {
     TfrmServerWizard wizard(ServerList(), parent);
     Dialogs().Run(&wizard);
-    return wizard.AddedServer;
+    return wizard.AddedServer();
 }

@@ -29,11 +29,34 @@ struct TUploadTarget;
 class TfrmServerWizard : public QDialog {
     Q_OBJECT
 public:
-    enum Mode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
-
     // `serverList` is the list that saving replaces.
     explicit TfrmServerWizard(TServerList& serverList, QWidget* parent = nullptr);
     ~TfrmServerWizard() override;
+
+    // The name of the server added and saved in this run, else "".
+    QString AddedServer() const { return addedServer_; }
+    // Whether the list in the wizard has changes not saved yet.
+    bool HasUnsavedChanges() const { return EditList.Dirty(); }
+    bool TestRunning() const { return testing_; }
+
+    // Closing the wizard, however, stops a test in progress.
+    void done(int result) override;
+
+private slots:
+    void butNextClick();
+    void butBackClick();
+    void butFinishClick();
+    void butAdvancedClick();
+    void butDeleteClick();
+    void spbUpClick();
+    void spbDownClick();
+    void lstServersClick();
+    void cmbServerTypeChange();
+    void cmbConnectionChange();
+    void btnTestClick();
+
+private:
+    enum Mode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
 
     // --- state ---
     // Deep copies of the server list, with the chosen server and the
@@ -43,7 +66,6 @@ public:
     int WizardMode = wmAdd;
     bool Filling = false;      // the program fills the edits; handlers store nothing
     bool AdvancedSeen = false;  // the advanced page was shown in this run
-    QString AddedServer;        // the name of the server added, once saved
 
     // --- controls ---
     TPicture* imgWizard = nullptr;
@@ -112,25 +134,9 @@ public:
     // open (also after a failed save, which is told).
     bool AskForSave();
 
-    void butNextClick();
-    void butBackClick();
-    void butFinishClick();
-    void butAdvancedClick();
-    void butDeleteClick();
-    void spbUpClick();
-    void spbDownClick();
-    void lstServersClick();
-    void cmbServerTypeChange();
-    void cmbConnectionChange();
-    void btnTestClick();
-    bool TestRunning() const { return testing_; }
     // Stops a test in progress (nothing is told).
     void StopTest();
 
-    // Closing the wizard, however, stops a test in progress.
-    void done(int result) override;
-
-private:
     void CreatePages();
     void CreateStartPage();
     void CreateDetailsPage();
@@ -164,6 +170,7 @@ private:
     std::unique_ptr<TServerProbe> probe_;
     quint64 testRun_ = 0;  // the test whose answers are awaited
     bool testing_ = false;
+    QString addedServer_;  // the name of the server added, once saved
 };
 
 // Runs the wizard on the program's server list (through the dialog seam);

@@ -356,7 +356,7 @@ TSaveOutcome TfrmServerWizard::WriteServerInfo(const TServerList& list) {
             QCoreApplication::translate("ServerWizardFlow", "Your WWW Server List could not be saved.\n%1").arg(error));
     serverList_ = std::move(saved);
     for (const auto& s : list)
-        if (s.get() == joined_) AddedServer = s->Name;
+        if (s.get() == joined_) addedServer_ = s->Name;
     return {};
 }
 
