@@ -6,6 +6,7 @@
 // again afterwards.
 
 #include "app/ListEditModel.h"
+#include "app/WizardFlow.h"
 #include "styles/StyleList.h"
 
 #include <QDialog>
@@ -78,6 +79,20 @@ private slots:
 
 private:
     enum TWizardMode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
+    // The pages, in the order of PageControl1.
+    enum TPage { pgStart = 0, pgDetails = 1, pgList = 2 };
+    // The controls of the list page a view may show, a bit each.
+    enum TShown : unsigned { shModify = 1, shDelete = 2, shDeleteButton = 4 };
+    static std::span<const TWizardStep<TfrmStyleWiz>> Steps();
+    static std::span<const TWizardView<TfrmStyleWiz>> Views();
+    // Takes the step of the flow for `move` from the page shown.
+    void Move(TWizardMove move);
+    // The page shown, as its view says.
+    void UpdateButtons();
+    // What the steps check and do on the way, and on arrival.
+    bool StyleChosen();
+    void StartNewDetails();
+    void ArriveWithNewStyle();
 
     // --- controls ---
     QStackedWidget* PageControl1 = nullptr;

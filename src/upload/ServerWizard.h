@@ -7,6 +7,7 @@
 // details, tab4 the list.
 
 #include "app/ListEditModel.h"
+#include "app/WizardFlow.h"
 #include "upload/ServerList.h"
 
 #include <QDialog>
@@ -57,6 +58,12 @@ private slots:
 
 private:
     enum Mode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
+    // The pages, in the order of pgcWizard.
+    enum Page { pgStart = 0, pgDetails = 1, pgAdvanced = 2, pgList = 3 };
+    // The controls of the list page a view may show, a bit each.
+    enum Shown : unsigned { shModDesc = 1, shDelDesc = 2, shAddDesc = 4, shModify = 8, shDelete = 16, shDeleteButton = 32 };
+    static std::span<const TWizardStep<TfrmServerWizard>> Steps();
+    static std::span<const TWizardView<TfrmServerWizard>> Views();
 
     // --- state ---
     // Deep copies of the server list, with the chosen server and the
@@ -147,15 +154,21 @@ private:
     void StoreField(QString tWWWServerType::*field, const QString& text);
     void SetTextFilled(QLineEdit* edit, const QString& text);
     void ShowConnection(TSecurity security);
-    void ShowFinish();
     void ShowDirectory(bool proposeOnlyInAdd);
     void UpdateButtons();
     void ShowCurrentRow();      // lstServers follows EditList's current server
     int RowIndex() const;       // EditList's index of lstServers' chosen row; -1 when none
     TSaveOutcome WriteServerInfo(const TServerList& list);
-    void GoTo(QWidget* page);
+    // Takes the step of the flow for `move` from the page shown.
+    void Move(TWizardMove move);
+    void GoTo(int page);
+    // What the steps check and do on the way, and on arrival.
+    void StartNewServer();
     void JoinNewServer();
     void LeaveNewServer();
+    void PrepareAdvanced();
+    void FocusName();
+    bool ServerChosen() const;
 
     TServerList& serverList_;
     std::unique_ptr<tWWWServerType> newServer_;  // EditServer before it joins EditList
