@@ -173,7 +173,10 @@ TfrmStyleWiz::TfrmStyleWiz(const TStyleList& styles, QWidget* parent)
         lstStylesClick();
     });
     EditList.SetItems(CopyStyleList(styles));
+    WireControls();
+}
 
+void TfrmStyleWiz::WireControls() {
     connect(txtStyleName, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtStyleNameChange);
     connect(txtImgFilename, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtImgFilenameChange);
     connect(spdImgFile, &QToolButton::clicked, this, &TfrmStyleWiz::spdImgFileClick);

@@ -158,6 +158,7 @@ private:
     void CreatePage2();
     void CreatePage3();
     void CreateButtons();
+    void WireControls();
     TColorPanel* AddColorPanel(QWidget* parent, const char* name, const QString& label, int x, int y,
                                quint32 TStyleChunk::*field);
 

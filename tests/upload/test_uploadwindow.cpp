@@ -206,7 +206,6 @@ private slots:
         StoreServers({record});
         auto w = WindowOnSendStage();
         QVERIFY(w);
-        TSendPanel* send = Panel(*w);
         int succeeded = 0;
         w->Hooks().UploadSucceeded.push_back([&] { ++succeeded; });
         WriteSetting("General", "ShowJoy", "No");
@@ -447,7 +446,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->Files()->OpenDocument(doc);
         w->ShowRedPill(TfrmMain::stSend);
-        TSendPanel* send = Panel(*w);
         QCOMPARE(Files(*w)->item(Files(*w)->count() - 1)->text(), QString("Index.html (new)"));
         WriteSetting("General", "ShowJoy", "No");
         auto asked = [this] {
