@@ -132,6 +132,11 @@ QString TSendPanel::PageFile() const {
     return JoinPath(HTMLDir(), PageFileName(page_.DocFileName));
 }
 
+void TSendPanel::Refresh() {
+    BuildUploadList();
+    UpdateFileList();
+}
+
 void TSendPanel::BuildUploadList() {
     // An unsaved page has no files to send: what an earlier page listed
     // must not stay on show.
@@ -272,13 +277,13 @@ bool TSendPanel::UploadFiles() {
     // server and folder before.
     TSentRecord record(UploadTargetOf(*server));
     TfrmUpload upload(*server, PlanUpload(PageFile(), &record, chkSendAll->isChecked()).Files, &w_);
-    upload.Record = &record;
+    upload.SetRecord(&record);
     Dialogs().Run(&upload);
     QString unsaved;
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     BuildUploadList();
     UpdateFileList();
-    return upload.UploadOK;
+    return upload.Succeeded();
 }
 
 void TSendPanel::menFileExportClick() {

@@ -25,6 +25,23 @@ class TSendPanel : public QObject {
 public:
     TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture);
 
+    // The page file of the document ("" while it has never been saved).
+    QString PageFile() const;
+    // Reads the page's site again and lists what an upload would send.
+    void Refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void imgUploadClick();
+    void timFlashPageTimer();
+    void timUploadTimer();
+    // File > Export Site...: saves the page when it must be, asks for a
+    // folder and writes the site into it.
+    void menFileExportClick();
+
+private:
     // --- controls on the Send panel ---
     QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
     QListWidget* lstFiles = nullptr;  // display only
@@ -42,26 +59,13 @@ public:
     TUploadPlan Plan;
     int UploadAnimFrame = 0;  // 0 idle, else the next frame of the flight
 
-    // The page file of the document ("" while it has never been saved).
-    QString PageFile() const;
     // Plans the saved page's site afresh (what is on the disk now).
     void BuildUploadList();
     // Checks the plan against the chosen server's record and lists it.
     void UpdateFileList();
-    void imgUploadClick();
-    void timFlashPageTimer();
-    void timUploadTimer();
     // Runs the upload window for the chosen server; true when every file
     // was sent.
     bool UploadFiles();
-    // File > Export Site...: saves the page when it must be, asks for a
-    // folder and writes the site into it.
-    void menFileExportClick();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void UploadDone(bool ok);
     void AskAboutIndexName();
     // One line of the list: the file, and what becomes of it.

@@ -308,21 +308,23 @@ private slots:
         dialogs_->runs << [](QDialog*) { return int(QMessageBox::Save); };
         w->ShowRedPill(TfrmMain::stSend);
         QVERIFY2(w->CurrentStage() == TfrmMain::stSend, qPrintable(dialogs_->texts().join("|")));
-        TSendPanel* send = w->findChild<TSendPanel*>("SendPanel");
+        QFrame* send = w->StagePanel(TfrmMain::stSend);
+        auto* files = Child<QListWidget>(send, "lstFiles");
+        auto* size = Child<QLabel>(send, "lblSendSize");
         auto listed = [&] {
             QStringList out;
-            for (int i = 0; i < send->lstFiles->count(); ++i)
-                out << send->lstFiles->item(i)->data(Qt::UserRole).toString() + " " +
-                           QString::number(send->lstFiles->item(i)->data(Qt::UserRole + 1).toInt());
+            for (int i = 0; i < files->count(); ++i)
+                out << files->item(i)->data(Qt::UserRole).toString() + " " +
+                           QString::number(files->item(i)->data(Qt::UserRole + 1).toInt());
             // The files in the order they go, the visitor's page last.
             const bool pageLast = out.constLast().startsWith("home.html ");
             out.sort();
             return pageLast ? out : QStringList();
         };
         auto text = [&](const QString& name) {
-            for (int i = 0; i < send->lstFiles->count(); ++i)
-                if (send->lstFiles->item(i)->data(Qt::UserRole).toString() == name)
-                    return send->lstFiles->item(i)->text();
+            for (int i = 0; i < files->count(); ++i)
+                if (files->item(i)->data(Qt::UserRole).toString() == name)
+                    return files->item(i)->text();
             return QString();
         };
         const QString n = " " + QString::number(int(TSendState::New)), u = " " + QString::number(int(TSendState::Unchanged)),
@@ -330,11 +332,11 @@ private slots:
         QCOMPARE(listed(), (QStringList{"about us.html" + n, "contact.html" + n, "graphics/about.png" + n,
                                         "graphics/button.gif" + n, "graphics/contact.png" + n, "home.html" + n}));
         QCOMPARE(text("contact.html"), QString("contact.html (new)"));
-        QVERIFY(send->lblSendSize->text().startsWith("To send: 6 of 6 files"));
+        QVERIFY(size->text().startsWith("To send: 6 of 6 files"));
 
         dialogs_->runs << [](QDialog* d) { return d->exec(); };
         dialogs_->runs << [](QDialog*) { return 0; };  // the congratulation
-        QTest::mouseClick(send->imgUpload, Qt::LeftButton);
+        QTest::mouseClick(Child<TPicture>(send, "imgUpload"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         QCOMPARE(server.files(), (QStringList{"site/about us.html", "site/contact.html", "site/graphics/about.png",
                                               "site/graphics/button.gif", "site/graphics/contact.png", "site/home.html"}));
@@ -344,20 +346,20 @@ private slots:
         QCOMPARE(listed(), (QStringList{"about us.html" + u, "contact.html" + u, "graphics/about.png" + u,
                                         "graphics/button.gif" + u, "graphics/contact.png" + c, "home.html" + u}));
         QCOMPARE(text("graphics/contact.png"), QString("graphics/contact.png (changed)"));
-        QVERIFY(send->lblSendSize->text().startsWith("To send: 1 of 6 files"));
+        QVERIFY(size->text().startsWith("To send: 1 of 6 files"));
         // File > Export Site... writes the same files as the upload sent.
         QTemporaryDir out;
         dialogs_->fileNames << out.path();
-        send->menFileExport->trigger();
+        Child<QAction>(w.get(), "menFileExport")->trigger();
         QCOMPARE(dialogs_->fileRequests.constLast().chooseFolder, true);
         QVERIFY(dialogs_->lastText().contains(": 6 files"));
         for (const QString& f : server.files()) QCOMPARE(ReadFileBytes(out.path() + f.mid(4)), ReadFileBytes(Html(f.mid(5))));
         QCOMPARE(FilesBelow(out.path()).size(), 6);
-        QVERIFY(w->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions().contains(send->menFileExport));
+        QVERIFY(Child<QMenu>(w.get(), "mnuFile")->actions().contains(Child<QAction>(w.get(), "menFileExport")));
 
-        send->chkSendAll->setChecked(true);
+        Child<QCheckBox>(send, "chkSendAll")->setChecked(true);
         QCOMPARE(text("contact.html"), QString("contact.html (sent again)"));
-        QVERIFY(send->lblSendSize->text().startsWith("To send: 6 of 6 files"));
+        QVERIFY(size->text().startsWith("To send: 6 of 6 files"));
         QCOMPARE(dialogs_->unexpected, 0);
     }
 
