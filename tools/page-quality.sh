@@ -86,7 +86,7 @@ open(os.path.join(docs, 'From scratch.tve'), 'wb').write(page('Chór Świętej C
 
 # The same page with a picture that is decoration only (no words), and one
 # with a picture of its own as its icon.
-flourish = i32(IMAGE) + s('graphics\\flowers.png') + s('') + s('') + s('') + s('http://') + i32(2) + bytes([0])
+flourish = i32(IMAGE) + s('graphics\\flowers.png') + s('150') + s('180') + s('') + s('http://') + i32(2) + bytes([0])
 open(os.path.join(docs, 'Decoration.tve'), 'wb').write(
     page('Chór Świętej Cecylii', chunks[:1] + [flourish] + chunks[1:], options('pl', decoration=(1,))))
 open(os.path.join(docs, 'Chosen icon.tve'), 'wb').write(

@@ -730,8 +730,8 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <translation>Textbeschreibung des Bildes:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Was das Bild zeigt, in wenigen Worten</translation>
+        <source>What the picture shows</source>
+        <translation>Was das Bild zeigt</translation>
     </message>
     <message>
         <source>⚠ Needed</source>

@@ -730,8 +730,8 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
         <translation>Descripción en texto de la imagen:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Lo que muestra la imagen, en pocas palabras</translation>
+        <source>What the picture shows</source>
+        <translation>Lo que muestra la imagen</translation>
     </message>
     <message>
         <source>⚠ Needed</source>

@@ -730,8 +730,8 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
         <translation>Description textuelle de l&apos;image :</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Ce que montre l&apos;image, en quelques mots</translation>
+        <source>What the picture shows</source>
+        <translation>Ce que montre l&apos;image</translation>
     </message>
     <message>
         <source>⚠ Needed</source>

@@ -730,8 +730,8 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
         <translation>Opis tekstowy obrazu:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Co przedstawia obraz, w kilku słowach</translation>
+        <source>What the picture shows</source>
+        <translation>Co przedstawia obraz</translation>
     </message>
     <message>
         <source>⚠ Needed</source>

@@ -253,7 +253,7 @@ void TPropertyPanels::CreateImagePanel() {
     // The description leaves room for the decoration mark beside it.
     constexpr int kDecorationWidth = 112;
     txtImgDesc = AddEdit(p, "txtImgDesc", QRect(8, 141, kInner - kDecorationWidth - 4, kEditHeight), 59);
-    txtImgDesc->setPlaceholderText(QCoreApplication::translate("PropertyPanels", "What the picture shows, in a few words"));
+    txtImgDesc->setPlaceholderText(QCoreApplication::translate("PropertyPanels", "What the picture shows"));
     lblImgAltWarn = AddLabel(p, "lblImgAltWarn", QCoreApplication::translate("PropertyPanels", "\u26A0 Needed"), QRect(200, 126, 73, 14), 59);
     lblImgAltWarn->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblImgAltWarn->setStyleSheet(QStringLiteral("color: #B00000"));
