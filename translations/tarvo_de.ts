@@ -730,8 +730,8 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <translation>Textbeschreibung des Bildes:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Was das Bild zeigt, in wenigen Worten</translation>
+        <source>What the picture shows</source>
+        <translation>Was das Bild zeigt</translation>
     </message>
     <message>
         <source>⚠ Needed</source>
@@ -808,6 +808,14 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     <message>
         <source>Thickness</source>
         <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Decoration only</source>
+        <translation>Nur Dekoration</translation>
+    </message>
+    <message>
+        <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
+        <translation>Das Bild schmückt die Seite nur (ein Rahmen, ein Ornament): Bildschirmleser übergehen es, und es braucht keine Beschreibung.</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1451,26 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>This is still the title of the template your page was made from. Type your page&apos;s own title here.</source>
         <translation>Das ist noch der Titel der Vorlage, aus der Ihre Seite entstand. Geben Sie hier den eigenen Titel Ihrer Seite ein.</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>The small picture browsers show beside the page&apos;s title, in tabs and bookmarks.</source>
+        <translation>Das kleine Bild, das Browser neben dem Titel der Seite zeigen, in Tabs und Lesezeichen.</translation>
+    </message>
+    <message>
+        <source>The title&apos;s first letter</source>
+        <translation>Erster Buchstabe des Titels</translation>
+    </message>
+    <message>
+        <source>Another picture...</source>
+        <translation>Anderes Bild...</translation>
+    </message>
+    <message>
+        <source>Choose the page&apos;s icon</source>
+        <translation>Symbol der Seite wählen</translation>
     </message>
 </context>
 <context>

@@ -730,8 +730,8 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
         <translation>Description textuelle de l&apos;image :</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Ce que montre l&apos;image, en quelques mots</translation>
+        <source>What the picture shows</source>
+        <translation>Ce que montre l&apos;image</translation>
     </message>
     <message>
         <source>⚠ Needed</source>
@@ -808,6 +808,14 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     <message>
         <source>Thickness</source>
         <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Decoration only</source>
+        <translation>Décoration seule</translation>
+    </message>
+    <message>
+        <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
+        <translation>L'image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d'écran la passent, et elle n'a pas besoin de description.</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1451,26 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>(none, as written before)</source>
         <translation>(aucune, comme auparavant)</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Icône :</translation>
+    </message>
+    <message>
+        <source>The small picture browsers show beside the page&apos;s title, in tabs and bookmarks.</source>
+        <translation>La petite image que les navigateurs affichent à côté du titre de la page, dans les onglets et les favoris.</translation>
+    </message>
+    <message>
+        <source>The title&apos;s first letter</source>
+        <translation>Première lettre du titre</translation>
+    </message>
+    <message>
+        <source>Another picture...</source>
+        <translation>Autre image...</translation>
+    </message>
+    <message>
+        <source>Choose the page&apos;s icon</source>
+        <translation>Choisir l'icône de la page</translation>
     </message>
 </context>
 <context>

@@ -730,8 +730,8 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
         <translation>Opis tekstowy obrazu:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Co przedstawia obraz, w kilku słowach</translation>
+        <source>What the picture shows</source>
+        <translation>Co przedstawia obraz</translation>
     </message>
     <message>
         <source>⚠ Needed</source>
@@ -808,6 +808,14 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     <message>
         <source>Thickness</source>
         <translation>Grubość</translation>
+    </message>
+    <message>
+        <source>Decoration only</source>
+        <translation>Tylko ozdoba</translation>
+    </message>
+    <message>
+        <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
+        <translation>Obrazek tylko zdobi stronę (ramka, ornament): czytniki ekranu go pomijają i nie potrzebuje opisu.</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1451,26 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>(none, as written before)</source>
         <translation>(brak, jak dotąd)</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Ikona:</translation>
+    </message>
+    <message>
+        <source>The small picture browsers show beside the page&apos;s title, in tabs and bookmarks.</source>
+        <translation>Mały obrazek, który przeglądarki pokazują obok tytułu strony, na kartach i w zakładkach.</translation>
+    </message>
+    <message>
+        <source>The title&apos;s first letter</source>
+        <translation>Pierwsza litera tytułu</translation>
+    </message>
+    <message>
+        <source>Another picture...</source>
+        <translation>Inny obrazek...</translation>
+    </message>
+    <message>
+        <source>Choose the page&apos;s icon</source>
+        <translation>Wybierz ikonę strony</translation>
     </message>
 </context>
 <context>

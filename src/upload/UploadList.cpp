@@ -99,6 +99,17 @@ void AddReferences(UploadList& list, const QString& text, const QString& pageFil
             add(value);
         }
     }
+    // The page's icon is a file of the page like its pictures.
+    static const QRegularExpression link(QStringLiteral("<link\\s[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    for (auto it = link.globalMatch(text); it.hasNext();) {
+        const QString tag = it.next().captured(0);
+        const QStringList rel = GetTagAttribute(tag, QStringLiteral("rel")).toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString value = GetTagAttribute(tag, QStringLiteral("href"));
+        if (!rel.contains(QLatin1String("icon")) || value.isEmpty() || IsWebAddress(value) ||
+            value.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+            continue;
+        add(value);
+    }
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ QString PageFileName(const QString& docFileName);
 
 // The files the page text references (the page file is `pageFile`):
 // comments holding tags are skipped, "src" then "background" values are
-// scanned, empty values and web addresses skipped, the others resolved
+// scanned, then the address of the page's icon (a LINK whose REL names
+// "icon"), empty values, data and web addresses skipped, the others resolved
 // inside the page's folder (ResolveReference); each local file once, each
 // refused reference once.
 UploadList BuildUploadList(const QString& pageText, const QString& pageFile);
