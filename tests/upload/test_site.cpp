@@ -118,7 +118,8 @@ class TestSite : public QObject {
     // The names the Send stage lists, sorted.
     static QStringList Listed(TSendPanel& send) {
         QStringList out;
-        for (int i = 0; i < send.lstFiles->count(); ++i) out << send.lstFiles->item(i)->data(Qt::UserRole).toString();
+        auto* files = Child<QListWidget>(&send, "lstFiles");
+        for (int i = 0; i < files->count(); ++i) out << files->item(i)->data(Qt::UserRole).toString();
         out.sort();
         return out;
     }
@@ -406,7 +407,7 @@ private slots:
         dialogs_->answers << QMessageBox::Yes;  // send it as index.html
         dialogs_->runs << [](QDialog* d) { return d->exec(); };
         dialogs_->runs << [](QDialog*) { return 0; };  // the congratulation
-        QTest::mouseClick(send->imgUpload, Qt::LeftButton);
+        QTest::mouseClick(Child<TPicture>(send, "imgUpload"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         QCOMPARE(below("win"), site);
         for (const QString& f : site) QCOMPARE(server.read("win/" + f), server.read("cli/" + f));
