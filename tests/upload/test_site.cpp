@@ -116,9 +116,9 @@ class TestSite : public QObject {
         ServerList().clear();
     }
     // The names the Send stage lists, sorted.
-    static QStringList Listed(TSendPanel& send) {
+    static QStringList Listed(const QWidget* sendStage) {
         QStringList out;
-        auto* files = Child<QListWidget>(&send, "lstFiles");
+        auto* files = Child<QListWidget>(sendStage, "lstFiles");
         for (int i = 0; i < files->count(); ++i) out << files->item(i)->data(Qt::UserRole).toString();
         out.sort();
         return out;
@@ -402,8 +402,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->Files()->OpenDocument(doc);
         w->ShowRedPill(TfrmMain::stSend);
-        TSendPanel* send = w->findChild<TSendPanel*>("SendPanel");
-        QCOMPARE(Listed(*send), site);
+        QFrame* send = w->StagePanel(TfrmMain::stSend);
+        QCOMPARE(Listed(send), site);
         dialogs_->answers << QMessageBox::Yes;  // send it as index.html
         dialogs_->runs << [](QDialog* d) { return d->exec(); };
         dialogs_->runs << [](QDialog*) { return 0; };  // the congratulation
@@ -423,7 +423,7 @@ private slots:
         QCOMPARE(Tarvo({"--export", doc, out.path() + "/kept"}, data.path()).status, 0);
         QCOMPARE(FilesBelow(out.path() + "/kept"), kept);
         w->ShowRedPill(TfrmMain::stSend);
-        QCOMPARE(Listed(*send), kept);
+        QCOMPARE(Listed(send), kept);
         QCOMPARE(dialogs_->unexpected, 0);
     }
 };
