@@ -23,14 +23,12 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QTimer>
 
-#include "upload/FtpClient.h"
 
 namespace {
 
@@ -124,9 +122,6 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     imgUpload->Tag = 40;  // not 0: the first flash step shows the bright page
     connect(imgUpload, &TPicture::clicked, this, &TSendPanel::imgUploadClick);
 
-    ftp = new TFtpClient(this);
-    ftp->setObjectName(QStringLiteral("ftp"));
-
     connect(&w_, &TStageHost::sendStageTick, this, &TSendPanel::timFlashPageTimer);
     timUpload = new QTimer(&w_);  // the window's, where its name is looked up
     timUpload->setObjectName(QStringLiteral("timUpload"));
@@ -143,7 +138,6 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
         BuildUploadList();
         UpdateFileList();
     });
-    w_.installEventFilter(this);
 }
 
 QString TSendPanel::PageFile() const {
@@ -369,11 +363,4 @@ void TSendPanel::UploadDone(bool ok) {
     w_.ShowRedPill(TStageHost::stSent);
     ShowJoyIfWanted(&w_);
     for (auto& work : w_.Hooks().UploadSucceeded) work();
-}
-
-bool TSendPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &w_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-        ftp->Cancel();
-    return QObject::eventFilter(watched, event);
 }

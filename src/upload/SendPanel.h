@@ -14,7 +14,6 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class TFtpClient;
 class TPicture;
 class QTimer;
 class TPage;
@@ -35,7 +34,6 @@ public:
     TPicture* imgUpload = nullptr;    // the page picture; a click uploads
     // The main window's own FTP client: it takes part in no transfer and
     // is what Escape in the main window cancels.
-    TFtpClient* ftp = nullptr;
 
     // --- state ---
     UploadList Uploads;      // the files of the saved page's site
@@ -58,9 +56,6 @@ public:
     // File > Export Site...: saves the page when it must be, asks for a
     // folder and writes the site into it.
     void menFileExportClick();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void UploadDone(bool ok);

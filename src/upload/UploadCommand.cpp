@@ -2,7 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Utils.h"
-#include "upload/FtpClient.h"
+#include "upload/transfer/FtpClient.h"
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/SiteExport.h"
@@ -156,19 +156,19 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     record.Classify(plan, o.all);
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, plan);
-    upload.Status = [&err](const QString& text) { err << text << Qt::endl; };
+    QObject::connect(&upload, &TUploadSequence::Status, [&err](const QString& text) { err << text << Qt::endl; });
     // Never asks: a key the user named with --trust is accepted, any other
     // untrusted one ends the upload with its fingerprint on standard error.
     upload.AskTrust = [&o](const TTrustQuestion& q) { return !o.trust.isEmpty() && q.Fingerprint == o.trust; };
-    upload.FileDone = [&](const TUploadFile& f, bool sent, const QString& why) {
+    QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool sent, const QString& why) {
         if (sent) {
             record.RecordSent(f);
             out << f.Remote << Qt::endl;
         } else if (!upload.Cancelled()) {
             err << "tarvo: " << f.Remote << " was not sent: " << why << Qt::endl;
         }
-    };
-    upload.FileSkipped = [&record](const TUploadFile& f) { record.RecordSent(f); };
+    });
+    QObject::connect(&upload, &TUploadSequence::FileSkipped, [&record](const TUploadFile& f) { record.RecordSent(f); });
 
     // SIGINT and SIGTERM cancel: the file in transfer is abandoned under its
     // temporary name.
