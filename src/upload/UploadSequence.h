@@ -98,7 +98,7 @@ public:
     // Connections used at most at once (the first one included) when
     // enough files are to go over FTP or FTPS; a server that refuses more
     // gets fewer.
-    static constexpr int kMaxConnections = 3;
+    static constexpr int kMaxConnections = 4;
 
     TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
                     QObject* parent = nullptr);
