@@ -44,14 +44,22 @@ public:
 
     const int Serial;
     bool LoggedIn = false;
-    bool Busy = false;                 // a request is out
-    QPointer<TFtpOperation> Running;  // the operation it runs; none while it logs in
+    // The operations handed to it, in the order they run; its own log-in
+    // is none of them.
+    std::deque<QPointer<TFtpOperation>> Running;
 
 private:
     struct TJob {
         TRequest request;
         std::shared_ptr<TRequestControl> control;
     };
+
+    static TReply Aborted() {
+        return {TFtpOutcome::Of(TFtpOutcome::TKind::Cancelled,
+                                QCoreApplication::translate("FtpClient", "The upload was cancelled.")),
+                true,
+                {}};
+    }
 
     void Loop() {
         auto curl = std::make_unique<TCurlConnection>();
@@ -65,10 +73,14 @@ private:
                 jobs_.pop_front();
                 current_ = job.control;
             }
-            const TReply reply = curl->Run(job.request, *job.control);
+            // An operation aborted before its turn never reaches the server.
+            const TReply reply = job.control->Abort ? Aborted() : curl->Run(job.request, *job.control);
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 current_.reset();
+                // A connection that failed takes no more work: what is
+                // handed to it goes back to the client unrun.
+                if (!reply.Alive) closing_ = true;
             }
             TFtpClient* client = client_;
             const int serial = Serial;
@@ -114,18 +126,18 @@ void TFtpOperation::Abort() {
     control_->Abort = true;
     if (running_) return;
     client_->Dequeue(this);
-    const TReply reply{TFtpOutcome::Of(TFtpOutcome::TKind::Cancelled,
-                                       QCoreApplication::translate("FtpClient", "The upload was cancelled.")),
-                       true,
-                       {}};
-    QPointer<TFtpOperation> self(this);
-    QMetaObject::invokeMethod(
-        this, [self, reply] { if (self) self->Finish(reply); }, Qt::QueuedConnection);
+    FinishLater(TFtpOutcome::Of(TFtpOutcome::TKind::Cancelled,
+                                QCoreApplication::translate("FtpClient", "The upload was cancelled.")));
 }
 
 TFtpOperation* TFtpOperation::Then(QObject* context, std::function<void(const TFtpOutcome&)> done) {
     connect(this, &TFtpOperation::Finished, context, std::move(done));
     return this;
+}
+
+void TFtpOperation::FinishLater(const TFtpOutcome& outcome) {
+    QMetaObject::invokeMethod(
+        this, [this, outcome] { Finish({outcome, true, {}}); }, Qt::QueuedConnection);
 }
 
 void TFtpOperation::Finish(const TReply& reply) {
@@ -156,10 +168,7 @@ int TFtpClient::OpenConnections() const {
 
 TFtpOperation* TFtpClient::Refuse(TFtpOutcome::TKind kind, const QString& message) {
     auto* op = new TFtpOperation(this, TRequest{});
-    QPointer<TFtpOperation> self(op);
-    const TReply reply{TFtpOutcome::Of(kind, message), true, {}};
-    QMetaObject::invokeMethod(
-        op, [self, reply] { if (self) self->Finish(reply); }, Qt::QueuedConnection);
+    op->FinishLater(TFtpOutcome::Of(kind, message));
     return op;
 }
 
@@ -187,26 +196,27 @@ TFtpOperation* TFtpClient::Submit(TRequest request) {
     return op;
 }
 
-// Hands waiting operations to free connections, in order.
+// Hands waiting operations to the connections, in order, each taking up
+// to kDepth: one that runs and one its thread starts as soon as the first
+// is done, without waiting for the client's thread in between.
 void TFtpClient::Dispatch() {
+    constexpr size_t kDepth = 2;
     std::erase_if(waiting_, [](const QPointer<TFtpOperation>& op) { return !op || op->over_; });
-    for (auto& c : connections_) {
-        if (waiting_.empty()) return;
-        if (!c->LoggedIn || c->Busy) continue;
-        TFtpOperation* op = waiting_.front();
-        waiting_.erase(waiting_.begin());
-        op->running_ = true;
-        c->Busy = true;
-        c->Running = op;
-        c->Post(op->request_, op->control_);
-    }
+    for (size_t depth = 1; depth <= kDepth; ++depth)
+        for (auto& c : connections_) {
+            if (waiting_.empty()) return;
+            if (!c->LoggedIn || c->Running.size() >= depth) continue;
+            TFtpOperation* op = waiting_.front();
+            waiting_.erase(waiting_.begin());
+            op->running_ = true;
+            c->Running.push_back(op);
+            c->Post(op->request_, op->control_);
+        }
 }
 
 TFtpClient::TConnection* TFtpClient::Open() {
     connections_.push_back(std::make_unique<TConnection>(this, ++nextConnection_));
-    TConnection* c = connections_.back().get();
-    c->Busy = true;
-    return c;
+    return connections_.back().get();
 }
 
 TFtpOperation* TFtpClient::Connect(const TFtpLogin& login) {
@@ -219,7 +229,7 @@ TFtpOperation* TFtpClient::Connect(const TFtpLogin& login) {
     auto* op = new TFtpOperation(this, Request(TRequest::TKind::Login, QString()));
     op->running_ = true;
     TConnection* c = Open();
-    c->Running = op;
+    c->Running.push_back(op);
     c->Post(op->request_, op->control_);
     return op;
 }
@@ -283,12 +293,23 @@ void TFtpClient::Replied(int serial, const TReply& reply) {
     if (it == connections_.end()) return;  // closed meanwhile: abandoned
     TConnection& c = **it;
     const bool loggingIn = !c.LoggedIn;
-    QPointer<TFtpOperation> op = c.Running;
-    c.Running = nullptr;
-    c.Busy = false;
+    // The reply of the first operation handed to it; none for the log-in
+    // of a connection opened beside the first.
+    QPointer<TFtpOperation> op;
+    if (!c.Running.empty()) {
+        op = c.Running.front();
+        c.Running.pop_front();
+    }
     if (reply.Alive) c.LoggedIn = true;
     const bool was = connected_;
     if (!reply.Alive) {
+        // What it had not begun goes to the others, first in line.
+        for (auto at = c.Running.rbegin(); at != c.Running.rend(); ++at)
+            if (*at) {
+                (*at)->running_ = false;
+                waiting_.insert(waiting_.begin(), *at);
+            }
+        c.Running.clear();
         Close(c);
         // A connection beside the first that the server does not take:
         // the others carry on without it.
@@ -321,7 +342,8 @@ void TFtpClient::Close(TConnection& connection) {
     const auto it = std::find_if(connections_.begin(), connections_.end(),
                                  [&](const auto& c) { return c.get() == &connection; });
     if (it == connections_.end()) return;
-    if (TFtpOperation* op = connection.Running) Abandon(op);
+    for (const QPointer<TFtpOperation>& op : connection.Running)
+        if (op) Abandon(op);
     connection.Close();
     closing_.push_back(std::move(*it));
     connections_.erase(it);
@@ -366,5 +388,6 @@ void TFtpClient::Cancel() {
     for (const QPointer<TFtpOperation>& op : waiting)
         if (op) op->Abort();
     for (auto& c : connections_)
-        if (c->Running) c->Running->Abort();
+        for (const QPointer<TFtpOperation>& op : c->Running)
+            if (op) op->Abort();
 }

@@ -59,6 +59,9 @@ private:
     friend class TFtpClient;
     TFtpOperation(TFtpClient* client, TRequest request);
     void Finish(const TReply& reply);
+    // Finishes on the next turn of the event loop: the caller has the
+    // operation in hand before it is told.
+    void FinishLater(const TFtpOutcome& outcome);
 
     TFtpClient* client_;
     TRequest request_;
