@@ -29,7 +29,6 @@
 #include <QMenu>
 #include <QTimer>
 
-
 namespace {
 
 // Where each frame of the flight is drawn, on the Send panel.

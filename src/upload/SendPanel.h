@@ -32,8 +32,6 @@ public:
     QCheckBox* chkSendAll = nullptr;  // send the unchanged files as well
     QAction* menFileExport = nullptr;  // File > Export Site...
     TPicture* imgUpload = nullptr;    // the page picture; a click uploads
-    // The main window's own FTP client: it takes part in no transfer and
-    // is what Escape in the main window cancels.
 
     // --- state ---
     UploadList Uploads;      // the files of the saved page's site

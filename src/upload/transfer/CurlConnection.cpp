@@ -68,7 +68,7 @@ struct TCurlConnection::TCall {
     curl_off_t lastReported = -1;
     std::chrono::steady_clock::time_point lastReportTime;
 
-    bool Aborted() const { return control.Abort && !cleaningUp; }
+    bool Aborted() const { return control.Stop || (control.Abort && !cleaningUp); }
 
     static size_t OnReply(char* data, size_t size, size_t count, void* self) {
         auto* c = static_cast<TCall*>(self);
@@ -148,9 +148,7 @@ TReply TCurlConnection::Run(const TRequest& request, TRequestControl& control) {
     TReply reply = (this->*RunnerOf(request.Kind))(call);
     // The handle must not point into the finished call.
     curl_easy_reset(easy_);
-    if (control.Abort && reply.Outcome.Ok())
-        reply.Outcome = TFtpOutcome::Of(TFtpOutcome::TKind::Cancelled,
-                                        Judge({CURLE_ABORTED_BY_CALLBACK, {}, {}, false}, false, false).Outcome.Message);
+    if (control.Abort && reply.Outcome.Ok()) reply.Outcome = CancelledOutcome();
     return reply;
 }
 

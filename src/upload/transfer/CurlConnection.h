@@ -39,7 +39,10 @@ struct TReply {
 
 // How the caller follows and stops a request from another thread.
 struct TRequestControl {
+    // Abort ends the request; a send still removes its temporary file
+    // (briefly). Stop ends even that: the program is going.
     std::atomic<bool> Abort{false};
+    std::atomic<bool> Stop{false};
     // Called on the working thread as bytes go (sent, total).
     std::function<void(qint64, qint64)> Progress;
 };

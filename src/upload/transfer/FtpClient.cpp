@@ -19,10 +19,8 @@ public:
     TConnection(TFtpClient* client, int serial) : Serial(serial), client_(client) {
         thread_ = std::thread([this] { Loop(); });
     }
-    ~TConnection() {
-        Close();
-        thread_.join();
-    }
+    // Waits for the thread's last work (Close it first).
+    ~TConnection() { thread_.join(); }
 
     void Post(const TRequest& request, std::shared_ptr<TRequestControl> control) {
         {
@@ -32,12 +30,17 @@ public:
         wake_.notify_all();
     }
 
-    void Close() {
+    // Ends the thread after the request in progress, which is aborted;
+    // `stop`: without removing the temporary file of a send either.
+    void Close(bool stop = false) {
         {
             std::lock_guard<std::mutex> lock(mutex_);
             closing_ = true;
             for (const TJob& job : jobs_) job.control->Abort = true;
-            if (current_) current_->Abort = true;
+            if (current_) {
+                current_->Abort = true;
+                if (stop) current_->Stop = true;
+            }
         }
         wake_.notify_all();
     }
@@ -54,13 +57,6 @@ private:
         std::shared_ptr<TRequestControl> control;
     };
 
-    static TReply Aborted() {
-        return {TFtpOutcome::Of(TFtpOutcome::TKind::Cancelled,
-                                QCoreApplication::translate("FtpClient", "The upload was cancelled.")),
-                true,
-                {}};
-    }
-
     void Loop() {
         auto curl = std::make_unique<TCurlConnection>();
         for (;;) {
@@ -74,7 +70,7 @@ private:
                 current_ = job.control;
             }
             // An operation aborted before its turn never reaches the server.
-            const TReply reply = job.control->Abort ? Aborted() : curl->Run(job.request, *job.control);
+            const TReply reply = job.control->Abort ? TReply{CancelledOutcome(), true, {}} : curl->Run(job.request, *job.control);
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 current_.reset();
@@ -102,6 +98,12 @@ private:
     std::shared_ptr<TRequestControl> current_;
 };
 
+namespace {
+
+QString NoConnection() { return QCoreApplication::translate("FtpClient", "There is no connection to the server."); }
+
+}  // namespace
+
 // --- operations ---
 
 TFtpOperation::TFtpOperation(TFtpClient* client, TRequest request)
@@ -126,8 +128,7 @@ void TFtpOperation::Abort() {
     control_->Abort = true;
     if (running_) return;
     client_->Dequeue(this);
-    FinishLater(TFtpOutcome::Of(TFtpOutcome::TKind::Cancelled,
-                                QCoreApplication::translate("FtpClient", "The upload was cancelled.")));
+    FinishLater(CancelledOutcome());
 }
 
 TFtpOperation* TFtpOperation::Then(QObject* context, std::function<void(const TFtpOutcome&)> done) {
@@ -157,7 +158,9 @@ TFtpClient::TFtpClient(QObject* parent) : QObject(parent) {
 }
 
 TFtpClient::~TFtpClient() {
-    for (auto& c : connections_) c->Close();
+    // Nothing more is waited for than the library's own return.
+    for (auto& c : connections_) c->Close(true);
+    for (auto& c : closing_) c->Close(true);
     connections_.clear();
     closing_.clear();
 }
@@ -182,9 +185,7 @@ TRequest TFtpClient::Request(TRequest::TKind kind, const QString& folder) const 
 }
 
 TFtpOperation* TFtpClient::Refusal(const QString& why) {
-    if (!connected_)
-        return Refuse(TFtpOutcome::TKind::NotConnected,
-                      QCoreApplication::translate("FtpClient", "There is no connection to the server."));
+    if (!connected_) return Refuse(TFtpOutcome::TKind::NotConnected, NoConnection());
     if (!why.isEmpty()) return Refuse(TFtpOutcome::TKind::BadName, why);
     return nullptr;
 }
@@ -332,10 +333,7 @@ void TFtpClient::FailWaiting() {
     const std::vector<QPointer<TFtpOperation>> left = std::exchange(waiting_, {});
     for (const QPointer<TFtpOperation>& op : left)
         if (op)
-            op->Finish({TFtpOutcome::Of(TFtpOutcome::TKind::NotConnected,
-                                        QCoreApplication::translate("FtpClient", "There is no connection to the server.")),
-                        false,
-                        {}});
+            op->Finish({TFtpOutcome::Of(TFtpOutcome::TKind::NotConnected, NoConnection()), false, {}});
 }
 
 void TFtpClient::Close(TConnection& connection) {

@@ -115,3 +115,9 @@ TCurlVerdict Judge(const TCurlFacts& facts, bool loggingIn, bool listing) {
     }
     return v;
 }
+
+TFtpOutcome CancelledOutcome() {
+    TCurlFacts facts;
+    facts.Code = CURLE_ABORTED_BY_CALLBACK;
+    return Judge(facts, false, false).Outcome;
+}

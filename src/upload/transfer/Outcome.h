@@ -59,3 +59,5 @@ struct TCurlVerdict {
 // log-in (any failure of it closes the connection); `listing`: a listing,
 // which may be cut short for its size and keep the connection.
 TCurlVerdict Judge(const TCurlFacts& facts, bool loggingIn, bool listing);
+// The outcome of an operation abandoned before its end.
+TFtpOutcome CancelledOutcome();
