@@ -154,6 +154,10 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     std::vector<TUploadFile> plan = MakeUploadPlan(pageFile, BuildSiteList(pageFile));
     TSentRecord record(target);
     record.Classify(plan, o.all);
+    // A key named with --trust is offered at once, so that the log-in costs
+    // one connection, not a refused one before it.
+    QString& key = target.Security == TSecurity::SFTP ? target.HostKey : target.TrustedKey;
+    if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, plan);
     QObject::connect(&upload, &TUploadSequence::Status, [&err](const QString& text) { err << text << Qt::endl; });

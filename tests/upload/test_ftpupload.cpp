@@ -228,7 +228,9 @@ private slots:
         const auto upload = [&](QStringList& sent, QStringList& skipped) {
             TFtpClient ftp;
             TUploadSequence up(ftp, Target(server, "www"), plan);
-            QObject::connect(&up, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool ok, const QString& why) { sent << f.Remote + (ok ? "" : why); });
+            QObject::connect(&up, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool ok, const QString& why) {
+                sent << f.Remote + (ok ? "" : why);
+            });
             QObject::connect(&up, &TUploadSequence::FileSkipped, [&](const TUploadFile& f) { skipped << f.Remote; });
             return up.Run();
         };
@@ -409,7 +411,9 @@ private slots:
                                {{local_.filePath("missing.gif"), "graphics/missing.gif", true},
                                 {MakeFile("ok.gif", "ok"), "graphics/ok.gif", true},
                                 {MakeFile("p.html", "x"), "p.html", false}});
-        QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool ok, const QString&) { if (ok) sent << f.Remote; });
+        QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool ok, const QString&) {
+            if (ok) sent << f.Remote;
+        });
         QVERIFY(!upload.Run());
         QCOMPARE(upload.Outcome(), TUploadOutcome::FileFailed);
         QVERIFY(upload.Detail().contains("missing.gif"));

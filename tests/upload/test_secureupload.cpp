@@ -81,7 +81,8 @@ class TestSecureUpload : public QObject {
         QObject::connect(&upload, &TUploadSequence::Trusted, [&](const TUploadTarget& t) {
             r.trusted = target.Security == TSecurity::SFTP ? t.HostKey : t.TrustedKey;
         });
-        QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile&, bool sent, const QString&) { r.sent += sent; });
+        QObject::connect(&upload, &TUploadSequence::FileDone,
+                         [&](const TUploadFile&, bool sent, const QString&) { r.sent += sent; });
         r.ok = upload.Run();
         r.skipped = upload.SkippedCount();
         r.outcome = upload.Outcome();

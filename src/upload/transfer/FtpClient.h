@@ -27,7 +27,6 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
