@@ -16,6 +16,7 @@
 #include "model/WebBlocks.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/UploadList.h"
+#include "upload/UploadPlan.h"
 #include "upload/UploadSequence.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Rates the pages Tarvo makes as today's web does: a new page from every
 # shipped template and one from scratch (a heading, two paragraphs, a link,
-# an e-mail link, a line and a picture with its text) are exported with
-# `tarvo --export`, served on a local web server and run through
+# an e-mail link, a line and a picture with its text), the same with a
+# picture that is decoration only and with a picture as its icon, are
+# exported with `tarvo --export`, served on a local web server and run through
 # Lighthouse in headless Chromium. Prints the four category scores and the
 # failing audits per page.
 #
@@ -56,8 +57,11 @@ def s(text):
 def i32(v):
     return struct.pack('<i', v)
 
-def options(language, description=''):
+def options(language, description='', icon=None, decoration=()):
     body = bytes([0x01 | 0x02]) + s(language) + s(description)
+    if icon is not None or decoration:
+        # The chosen icon and the places of the decoration pictures.
+        body += s(icon or '') + i32(len(decoration)) + b''.join(i32(d) for d in decoration)
     return b'Page options' + i32(len(body)) + body
 
 for t in glob.glob(os.path.join(appdir, 'template', '*.tvt')):
@@ -75,9 +79,18 @@ chunks = [
     i32(LINE) + s('90') + s('2'),
     i32(EMAIL) + s('chor@example.com') + s('Napisz do nas:') + s('chor@example.com') + s('') + i32(1) + bytes([0]),
 ]
-doc = (b'Tarvo File' + b'1.04' + s('[None]') + s('Chór Świętej Cecylii') + i32(len(chunks)) + b''.join(chunks) +
-       i32(4) + i32(-1) + b'End of Tarvo File >=)' + options('pl'))
-open(os.path.join(docs, 'From scratch.tve'), 'wb').write(doc)
+def page(title, chunks, opts):
+    return (b'Tarvo File' + b'1.04' + s('[None]') + s(title) + i32(len(chunks)) + b''.join(chunks) +
+            i32(4) + i32(-1) + b'End of Tarvo File >=)' + opts)
+open(os.path.join(docs, 'From scratch.tve'), 'wb').write(page('Chór Świętej Cecylii', chunks, options('pl')))
+
+# The same page with a picture that is decoration only (no words), and one
+# with a picture of its own as its icon.
+flourish = i32(IMAGE) + s('graphics\\flowers.png') + s('150') + s('180') + s('') + s('http://') + i32(2) + bytes([0])
+open(os.path.join(docs, 'Decoration.tve'), 'wb').write(
+    page('Chór Świętej Cecylii', chunks[:1] + [flourish] + chunks[1:], options('pl', decoration=(1,))))
+open(os.path.join(docs, 'Chosen icon.tve'), 'wb').write(
+    page('Chór Świętej Cecylii', chunks, options('pl', icon='graphics\\cake.png')))
 EOF
 
 pages=()

@@ -730,8 +730,8 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <translation>Textbeschreibung des Bildes:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Was das Bild zeigt, in wenigen Worten</translation>
+        <source>What the picture shows</source>
+        <translation>Was das Bild zeigt</translation>
     </message>
     <message>
         <source>⚠ Needed</source>
@@ -808,6 +808,14 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     <message>
         <source>Thickness</source>
         <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Decoration only</source>
+        <translation>Nur Dekoration</translation>
+    </message>
+    <message>
+        <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
+        <translation>Das Bild schmückt die Seite nur (ein Rahmen, ein Ornament): Bildschirmleser übergehen es, und es braucht keine Beschreibung.</translation>
     </message>
 </context>
 <context>
@@ -1153,14 +1161,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 Hochgeladen wird die Seite so, wie sie zuletzt gespeichert wurde; sie braucht also einen Namen auf Ihrem Computer.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Ihre Seite wird als „%1“ gesendet. Webserver zeigen Besuchern Ihrer Website die Seite namens „index.html“ in Kleinbuchstaben, und viele unterscheiden Groß- und Kleinschreibung: Besucher finden Ihre Seite vielleicht nicht.
-
-Stattdessen als „index.html“ senden?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Alle Dateien erneut senden</translation>
     </message>
@@ -1223,6 +1223,14 @@ Do you want to replace them?</source>
 %2
 
 Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Ihre Seite heißt „%1“. Webserver zeigen Besuchern Ihrer Website die Seite namens „index.html“ in Kleinbuchstaben, und viele unterscheiden Groß- und Kleinschreibung: Besucher finden Ihre Seite vielleicht nicht.
+
+Stattdessen als „index.html“ senden?</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1451,26 @@ Möchten Sie sie ersetzen?</translation>
     <message>
         <source>This is still the title of the template your page was made from. Type your page&apos;s own title here.</source>
         <translation>Das ist noch der Titel der Vorlage, aus der Ihre Seite entstand. Geben Sie hier den eigenen Titel Ihrer Seite ein.</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>The small picture browsers show beside the page&apos;s title, in tabs and bookmarks.</source>
+        <translation>Das kleine Bild, das Browser neben dem Titel der Seite zeigen, in Tabs und Lesezeichen.</translation>
+    </message>
+    <message>
+        <source>The title&apos;s first letter</source>
+        <translation>Erster Buchstabe des Titels</translation>
+    </message>
+    <message>
+        <source>Another picture...</source>
+        <translation>Anderes Bild...</translation>
+    </message>
+    <message>
+        <source>Choose the page&apos;s icon</source>
+        <translation>Symbol der Seite wählen</translation>
     </message>
 </context>
 <context>

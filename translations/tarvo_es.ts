@@ -730,8 +730,8 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
         <translation>Descripción en texto de la imagen:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Lo que muestra la imagen, en pocas palabras</translation>
+        <source>What the picture shows</source>
+        <translation>Lo que muestra la imagen</translation>
     </message>
     <message>
         <source>⚠ Needed</source>
@@ -808,6 +808,14 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
     <message>
         <source>Thickness</source>
         <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Decoration only</source>
+        <translation>Solo decoración</translation>
+    </message>
+    <message>
+        <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
+        <translation>La imagen solo decora la página (un borde, un adorno): los lectores de pantalla la omiten y no necesita descripción.</translation>
     </message>
 </context>
 <context>
@@ -1153,14 +1161,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 La subida envía la página tal como se guardó por última vez, así que necesita un nombre en su equipo.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Su página se enviará como «%1». Los servidores web muestran a quienes visitan su sitio la página llamada «index.html», en minúsculas, y muchos distinguen mayúsculas de minúsculas: puede que los visitantes no encuentren su página.
-
-¿Enviarla como «index.html»?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Volver a enviar todos los archivos</translation>
     </message>
@@ -1223,6 +1223,14 @@ Do you want to replace them?</source>
 %2
 
 ¿Desea reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Su página se llama «%1». Los servidores web muestran a quienes visitan su sitio la página llamada «index.html», en minúsculas, y muchos distinguen mayúsculas de minúsculas: puede que los visitantes no encuentren su página.
+
+¿Enviarla como «index.html»?</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1451,26 @@ Do you want to replace them?</source>
     <message>
         <source>(none, as written before)</source>
         <translation>(ninguno, como antes)</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Icono:</translation>
+    </message>
+    <message>
+        <source>The small picture browsers show beside the page&apos;s title, in tabs and bookmarks.</source>
+        <translation>La pequeña imagen que los navegadores muestran junto al título de la página, en pestañas y marcadores.</translation>
+    </message>
+    <message>
+        <source>The title&apos;s first letter</source>
+        <translation>Primera letra del título</translation>
+    </message>
+    <message>
+        <source>Another picture...</source>
+        <translation>Otra imagen...</translation>
+    </message>
+    <message>
+        <source>Choose the page&apos;s icon</source>
+        <translation>Elegir el icono de la página</translation>
     </message>
 </context>
 <context>

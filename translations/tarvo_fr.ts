@@ -730,8 +730,8 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
         <translation>Description textuelle de l&apos;image :</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Ce que montre l&apos;image, en quelques mots</translation>
+        <source>What the picture shows</source>
+        <translation>Ce que montre l&apos;image</translation>
     </message>
     <message>
         <source>⚠ Needed</source>
@@ -808,6 +808,14 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     <message>
         <source>Thickness</source>
         <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Decoration only</source>
+        <translation>Décoration seule</translation>
+    </message>
+    <message>
+        <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
+        <translation>L'image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d'écran la passent, et elle n'a pas besoin de description.</translation>
     </message>
 </context>
 <context>
@@ -1153,14 +1161,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 L&apos;envoi transmet la page telle qu&apos;elle a été enregistrée en dernier ; elle a donc besoin d&apos;un nom sur votre ordinateur.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Votre page sera envoyée sous le nom « %1 ». Les serveurs Web montrent aux visiteurs de votre site la page appelée « index.html », en minuscules, et beaucoup distinguent majuscules et minuscules : les visiteurs risquent de ne pas trouver votre page.
-
-L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Renvoyer tous les fichiers</translation>
     </message>
@@ -1223,6 +1223,14 @@ Do you want to replace them?</source>
 %2
 
 Voulez-vous les remplacer ?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Votre page s&apos;appelle « %1 ». Les serveurs Web montrent aux visiteurs de votre site la page appelée « index.html », en minuscules, et beaucoup distinguent majuscules et minuscules : les visiteurs risquent de ne pas trouver votre page.
+
+L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1451,26 @@ Voulez-vous les remplacer ?</translation>
     <message>
         <source>(none, as written before)</source>
         <translation>(aucune, comme auparavant)</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Icône :</translation>
+    </message>
+    <message>
+        <source>The small picture browsers show beside the page&apos;s title, in tabs and bookmarks.</source>
+        <translation>La petite image que les navigateurs affichent à côté du titre de la page, dans les onglets et les favoris.</translation>
+    </message>
+    <message>
+        <source>The title&apos;s first letter</source>
+        <translation>Première lettre du titre</translation>
+    </message>
+    <message>
+        <source>Another picture...</source>
+        <translation>Autre image...</translation>
+    </message>
+    <message>
+        <source>Choose the page&apos;s icon</source>
+        <translation>Choisir l'icône de la page</translation>
     </message>
 </context>
 <context>

@@ -730,8 +730,8 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
         <translation>Opis tekstowy obrazu:</translation>
     </message>
     <message>
-        <source>What the picture shows, in a few words</source>
-        <translation>Co przedstawia obraz, w kilku słowach</translation>
+        <source>What the picture shows</source>
+        <translation>Co przedstawia obraz</translation>
     </message>
     <message>
         <source>⚠ Needed</source>
@@ -808,6 +808,14 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     <message>
         <source>Thickness</source>
         <translation>Grubość</translation>
+    </message>
+    <message>
+        <source>Decoration only</source>
+        <translation>Tylko ozdoba</translation>
+    </message>
+    <message>
+        <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
+        <translation>Obrazek tylko zdobi stronę (ramka, ornament): czytniki ekranu go pomijają i nie potrzebuje opisu.</translation>
     </message>
 </context>
 <context>
@@ -1153,14 +1161,6 @@ The upload sends the page as it was last saved, so it needs a name on your compu
 Przesyłana jest strona w ostatnio zapisanej postaci, więc potrzebuje nazwy na tym komputerze.</translation>
     </message>
     <message>
-        <source>Your page will be sent as &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
-
-Send it as &quot;index.html&quot; instead?</source>
-        <translation>Strona zostanie wysłana jako „%1”. Serwery WWW pokazują odwiedzającym witrynę stronę o nazwie „index.html”, pisanej małymi literami, a wiele z nich odróżnia wielkie litery od małych: odwiedzający mogą nie znaleźć strony.
-
-Czy wysłać ją jako „index.html”?</translation>
-    </message>
-    <message>
         <source>Send every file again</source>
         <translation>Wyślij ponownie wszystkie pliki</translation>
     </message>
@@ -1223,6 +1223,14 @@ Do you want to replace them?</source>
 %2
 
 Czy je zastąpić?</translation>
+    </message>
+    <message>
+        <source>Your page is named &quot;%1&quot;. Web servers show the page called &quot;index.html&quot;, in small letters, to people who visit your site, and many of them tell capital and small letters apart: visitors may not find your page.
+
+Send it as &quot;index.html&quot; instead?</source>
+        <translation>Strona nazywa się „%1”. Serwery WWW pokazują odwiedzającym witrynę stronę o nazwie „index.html”, pisanej małymi literami, a wiele z nich odróżnia wielkie litery od małych: odwiedzający mogą nie znaleźć strony.
+
+Czy wysłać ją jako „index.html”?</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1451,26 @@ Czy je zastąpić?</translation>
     <message>
         <source>(none, as written before)</source>
         <translation>(brak, jak dotąd)</translation>
+    </message>
+    <message>
+        <source>Icon:</source>
+        <translation>Ikona:</translation>
+    </message>
+    <message>
+        <source>The small picture browsers show beside the page&apos;s title, in tabs and bookmarks.</source>
+        <translation>Mały obrazek, który przeglądarki pokazują obok tytułu strony, na kartach i w zakładkach.</translation>
+    </message>
+    <message>
+        <source>The title&apos;s first letter</source>
+        <translation>Pierwsza litera tytułu</translation>
+    </message>
+    <message>
+        <source>Another picture...</source>
+        <translation>Inny obrazek...</translation>
+    </message>
+    <message>
+        <source>Choose the page&apos;s icon</source>
+        <translation>Wybierz ikonę strony</translation>
     </message>
 </context>
 <context>

@@ -110,14 +110,28 @@ bool PageFileBytesIn(const TPage& page, const QString& styleName, TStrCoding cod
     WriteInt32(buffer, kEndMarkerKind);
     WriteFixed(buffer, kPageFileTrailer);
     const quint8 flags = (page.FitPhone ? kOptionFitPhone : 0) | (page.ReadableLayout ? kOptionReadable : 0);
-    if (flags != 0 || page.Standards()) {
+    // The decoration pictures by their place among the blocks written.
+    std::vector<qint32> decoration;
+    qint32 place = 0;
+    for (const auto& chunk : page.WebChunks) {
+        if (!chunk || chunk->Kind < 0 || chunk->Kind >= kBlockKindCount) continue;
+        if (chunk->Kind == bkImage && chunk->Image && chunk->Image->Decoration) decoration.push_back(place);
+        ++place;
+    }
+    const bool more = !page.IconFile.isEmpty() || !decoration.empty();
+    if (flags != 0 || page.Standards() || more) {
         QByteArray options;
         QBuffer out(&options);
         out.open(QIODevice::WriteOnly);
         WriteByte(out, flags);
-        if (page.Standards()) {
+        if (page.Standards() || more) {
             WriteStr(out, page.Language, TStrCoding::Utf8);
             WriteStr(out, page.Description, TStrCoding::Utf8);
+        }
+        if (more) {
+            WriteStr(out, page.IconFile, TStrCoding::Utf8);
+            WriteInt32(out, qint32(decoration.size()));
+            for (const qint32 index : decoration) WriteInt32(out, index);
         }
         WriteFixed(buffer, kPageOptionsTag);
         WriteInt32(buffer, qint32(options.size()));
@@ -262,8 +276,9 @@ THeaderCheck CheckHeader(TBinReader& in) {
 
 // The options section where `in` stands (right after the trailer) into
 // `page`; every option off when there is none or it is cut off. A language
-// or description cut off or unreadable leaves both empty.
-void ReadOptions(TBinReader& in, TPage& page) {
+// or description cut off or unreadable leaves both empty. The blocks of
+// this file start at `firstBlock` of the page.
+void ReadOptions(TBinReader& in, TPage& page, int firstBlock) {
     QByteArray tag;
     qint32 count = 0;
     QByteArray options;
@@ -282,10 +297,22 @@ void ReadOptions(TBinReader& in, TPage& page) {
     // The language goes into the page's HTML tag as it stands: a text that
     // is no language tag (letters, digits and hyphens) is not taken.
     static const QRegularExpression tagPattern(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
-    if (section.Remaining() > 0 && section.ReadStr(language) && section.ReadStr(description) &&
-        tagPattern.match(language).hasMatch()) {
+    if (section.Remaining() == 0 || !section.ReadStr(language) || !section.ReadStr(description)) return;
+    if (tagPattern.match(language).hasMatch()) {
         page.Language = language;
         page.Description = description;
+    }
+    // The icon and the decoration pictures; each mark must name a picture
+    // block, or it is passed over.
+    QString icon;
+    qint32 marks = 0;
+    if (section.Remaining() == 0 || !section.ReadStr(icon) || !section.ReadInt32(marks)) return;
+    page.IconFile = icon;
+    for (qint32 i = 0; i < marks && section.Remaining() >= 4; ++i) {
+        qint32 index = -1;
+        section.ReadInt32(index);
+        TWebChunk* chunk = index >= 0 ? page.Chunk(firstBlock + index) : nullptr;
+        if (chunk && chunk->Kind == bkImage && chunk->Image) chunk->Image->Decoration = true;
     }
 }
 
@@ -378,6 +405,7 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     page.ReadableLayout = false;
     page.Language.clear();
     page.Description.clear();
+    page.IconFile.clear();
 
     // Version 1.04 and later hold UTF-8; older ones Windows-1252.
     if (o.MinorVersion >= kUtf8MinorVersion) in.SetCoding(TStrCoding::Utf8);
@@ -393,6 +421,7 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     }
     qint32 count = 0;
     if (!in.ReadInt32(count)) return finish(TPageReadResult::Damaged, FaultOf(in));
+    const int first = page.Count();
     o.BlockCount = qMax(0, count);
 
     // Each block takes at least four bytes, so a hostile count ends at the
@@ -415,7 +444,7 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
         o.LoadStatus = lsTruncated;
         return finish(TPageReadResult::Damaged, TPageReadFault::Truncated);
     }
-    ReadOptions(in, page);
+    ReadOptions(in, page, first);
     return finish(TPageReadResult::Ok, TPageReadFault::None);
 }
 

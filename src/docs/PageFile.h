@@ -9,7 +9,12 @@
 // kPageOptionsTag, an int32 count N and N bytes, the first of which holds
 // flags (kOptionFitPhone, kOptionReadable); on a page with a language the
 // flags are followed by the language and the description, each as a string
-// of UTF-8 (int32 length, bytes). They are written only when an option is on, so
+// of UTF-8 (int32 length, bytes). A page with a chosen icon or a decoration
+// picture adds the icon's file (a string, empty for the title's letter),
+// an int32 count and that many int32 places of decoration pictures among
+// the blocks (0 the first); the language and description stand before
+// them then, empty on a page without a language. Readers that know only
+// the fields before stop there. The options are written only when one is on, so
 // a page with every option off is the very file earlier versions wrote;
 // readers of those versions stop at the trailer and open the page without
 // them. A missing, cut off or unknown options section reads as every

@@ -47,13 +47,17 @@ void TPageSession::SetFitPhone(bool on) {
     Run(HTMLChanged);
 }
 
-void TPageSession::SetPageOptions(const QString& language, const QString& description, bool readable) {
-    if (Page.Language == language && Page.Description == description && Page.ReadableLayout == readable) return;
+void TPageSession::SetPageOptions(const QString& language, const QString& description, bool readable,
+                                  const QString& icon) {
+    if (Page.Language == language && Page.Description == description && Page.ReadableLayout == readable &&
+        Page.IconFile == icon)
+        return;
     // A page written before gets a language with its first option: from
     // then on it is a standards page.
     Page.Language = language.isEmpty() ? InterfaceLanguage() : language;
     Page.Description = description;
     Page.ReadableLayout = readable;
+    Page.IconFile = icon;
     // Text edited by hand is the user's: the options take effect when the
     // page is made from its blocks again.
     if (html_.isEmpty() || HandEdited) return;
@@ -244,6 +248,7 @@ void TPageSession::ClearForOpen() {
     SetLogo(true);
     SetFitPhone(true);
     Page.Description.clear();
+    Page.IconFile.clear();
     StartNewPageOptions();
     if (ClearBlocks) ClearBlocks();
     else Page.ClearChunks();

@@ -106,10 +106,13 @@ public:
     // caller marks the page changed when the user asked for it.
     void SetFitPhone(bool on);
     // The page options the user chose: language (empty: the interface's),
-    // description and readable layout. A page that had no language has one
-    // from now on. The held HTML is made again from the blocks unless it was
-    // edited by hand. The caller marks the page changed.
-    void SetPageOptions(const QString& language, const QString& description, bool readable);
+    // description, readable layout and icon (a picture of the page's
+    // folders as a picture block names it; empty for the title's letter).
+    // A page that had no language has one from now on. The held HTML is
+    // made again from the blocks unless it was edited by hand. The caller
+    // marks the page changed.
+    void SetPageOptions(const QString& language, const QString& description, bool readable,
+                        const QString& icon);
     // A new page's options: the interface's language, the readable layout.
     void StartNewPageOptions();
     // The page's HTML as the View stage holds it; empty in the Choose and

@@ -35,7 +35,9 @@ QString ColorAttribute(const char* name, quint32 color) {
 QString BuildBodyWithStyle(const TStyleChunk& style) {
     QString tag = QStringLiteral("<BODY");
     if (!style.BackImage.isEmpty()) {
-        tag += QStringLiteral(" BACKGROUND=\"") + ReferenceForFile(style.BackImage.toLower()) + QStringLiteral("\"");
+        // A style file may come from anyone: its path never ends the attribute.
+        tag += QStringLiteral(" BACKGROUND=\"") + AttributeFileReference(style.BackImage.toLower()) +
+               QStringLiteral("\"");
     }
     tag += ColorAttribute("BGCOLOR", style.BackColor);
     tag += ColorAttribute("TEXT", style.TextColor);

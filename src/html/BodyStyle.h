@@ -34,7 +34,9 @@ QString BodyTagFor(const TStyleChunk* style);
 // unless the call comes from the refresh itself (RoverBusy).
 QString AddBodyDef(const QString& text, const TStyleChunk* style);
 
-// The page text with its TITLE element holding `title`; a text without
+// The page text with its TITLE element holding `title` (as the element
+// holds it: TitleElementText), and its social card's title, when it has
+// one, the same; a text without
 // "<TITLE>", or without "</TITLE>" after it, comes back unchanged.
 QString ReplaceTitle(const QString& text, const QString& title);
 

@@ -53,11 +53,15 @@ QString ParaHTML(const TBlockPara& b) {
     return s;
 }
 
-QString LinkHTML(const TBlockLink& b) {
+// An address as it goes into a double-quoted attribute: kept whole on a
+// standards page, as typed on a page written before.
+QString AddressValue(const QString& typed, bool standards) { return standards ? AttributeMarkup(typed) : typed; }
+
+QString LinkHTML(const TBlockLink& b, bool standards = false) {
     QString s;
     if (b.Align != alNone) s += QStringLiteral("<DIV ALIGN=") + AlignName(b.Align) + QStringLiteral(">") + CRLF;
     s += b.PreText + QStringLiteral(" ");
-    s += QStringLiteral("<A HREF=\"") + b.URL + QStringLiteral("\">");
+    s += QStringLiteral("<A HREF=\"") + AddressValue(b.URL, standards) + QStringLiteral("\">");
     s += b.LinkText + QStringLiteral("</A> ");
     s += b.PostText + CRLF;
     if (b.Align != alNone) s += QStringLiteral("</DIV>") + CRLF;
@@ -65,10 +69,10 @@ QString LinkHTML(const TBlockLink& b) {
     return s;
 }
 
-QString EmailHTML(const TBlockEmail& b) {
+QString EmailHTML(const TBlockEmail& b, bool standards = false) {
     QString s;
     if (b.Align != alNone) s += QStringLiteral("<DIV ALIGN=") + AlignName(b.Align) + QStringLiteral(">") + CRLF;
-    s += b.PreText + QStringLiteral(" <A HREF=\"mailto:") + b.Address + QStringLiteral("\">");
+    s += b.PreText + QStringLiteral(" <A HREF=\"mailto:") + AddressValue(b.Address, standards) + QStringLiteral("\">");
     s += b.LinkText + QStringLiteral("</A> ");
     s += b.PostText + CRLF;
     // Unlike the link block, no line break follows the closing DIV.
@@ -109,8 +113,9 @@ QString ImageHTML(const TBlockImage& b, const TStandardsImage* standards = nullp
     const bool linked = !b.ImgLink.isEmpty() && b.ImgLink != QLatin1String("http://");
     QString s;
     if (b.Align == alCenter) s += QStringLiteral("<CENTER>") + CRLF;
-    if (linked) s += QStringLiteral("<A HREF=\"") + b.ImgLink + QStringLiteral("\">") + CRLF;
-    s += QStringLiteral("<IMG SRC=\"") + ReferenceForFile(b.FileName) + QStringLiteral("\"");
+    if (linked) s += QStringLiteral("<A HREF=\"") + AddressValue(b.ImgLink, standards != nullptr) + QStringLiteral("\">") + CRLF;
+    s += QStringLiteral("<IMG SRC=\"") + (standards ? AttributeFileReference(b.FileName) : ReferenceForFile(b.FileName)) +
+         QStringLiteral("\"");
     QString width = b.ImgWidth, height = b.ImgHeight;
     if (standards) CompleteSize(b, standards->folder, width, height);
     if (!height.isEmpty()) s += QStringLiteral(" HEIGHT=") + height;
@@ -118,11 +123,15 @@ QString ImageHTML(const TBlockImage& b, const TStandardsImage* standards = nullp
     // Centring is the CENTER element around the image, never an attribute.
     if (b.Align == alLeft || b.Align == alRight) s += QStringLiteral(" ALIGN=") + AlignName(b.Align);
     if (standards) {
-        // Every picture has its words on a standards page; none given yet
-        // (the panel still says it is needed) is an empty text, so a
-        // reader skips the picture instead of reading its file name.
-        s += QStringLiteral(" ALT=\"") + AttributeText(PlainTextOf(b.AltText)) + QStringLiteral("\"");
+        // Every picture has its words on a standards page; a decoration,
+        // and one whose words are not given yet (the panel still says they
+        // are needed), has an empty text, so a reader skips the picture
+        // instead of reading its file name.
+        const QString words = b.Decoration ? QString() : AttributeText(PlainTextOf(b.AltText));
+        s += QStringLiteral(" ALT=\"") + words + QStringLiteral("\"");
         if (standards->lazy) s += QStringLiteral(" LOADING=\"lazy\"");
+    } else if (b.Decoration) {
+        s += QStringLiteral(" ALT=\"\"");
     } else if (!b.AltText.isEmpty()) {
         s += QStringLiteral(" ALT=\"") + b.AltText + QStringLiteral("\"");
     }
@@ -214,6 +223,10 @@ QString StandardsPageHTML(TPage& page, bool withLogo, const QString& pictureFold
         if (chunk->Kind == bkImage && chunk->Image) {
             const TStandardsImage standards{folder, top > kFirstScreen};
             chunk->HTML = ImageHTML(*chunk->Image, &standards);
+        } else if (chunk->Kind == bkLink && chunk->Link) {
+            chunk->HTML = LinkHTML(*chunk->Link, true);
+        } else if (chunk->Kind == bkEmail && chunk->Email) {
+            chunk->HTML = EmailHTML(*chunk->Email, true);
         } else {
             BuildBlockHTML(*chunk);
         }
@@ -233,7 +246,7 @@ QString BuildPageHTML(TPage& page, bool withLogo, const QString& pictureFolder) 
     QString s;
     s += QStringLiteral("<HTML>") + CRLF;
     s += QStringLiteral("<HEAD>") + CRLF;
-    s += QStringLiteral("<TITLE>") + page.PublishedTitle() + QStringLiteral("</TITLE>") + CRLF;
+    s += QStringLiteral("<TITLE>") + TitleElementText(page) + QStringLiteral("</TITLE>") + CRLF;
     s += QStringLiteral("<META NAME=\"Generator\" CONTENT=\"Tarvo V1.0 (Win95)\">") + CRLF;
     s += QStringLiteral("<META NAME=\"Description\" CONTENT=\"Tarvo Document\">") + CRLF;
     if (page.FitPhone) s += PhoneFitLines() + CRLF;

@@ -1,7 +1,9 @@
 #pragma once
 // The page's HTML text made from its blocks: one emitter per block kind and
-// the page assembly around them. Field values go into the text as they
-// stand (nothing is escaped), so a user may type markup into any field.
+// the page assembly around them. Text fields go into the text as they
+// stand, so a user may type markup into any of them. The title never ends
+// its element (TitleElementText), and on a standards page addresses and
+// file names never end their attribute (AttributeMarkup).
 
 #include <QString>
 

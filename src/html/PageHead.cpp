@@ -56,7 +56,47 @@ QString AttributeText(const QString& text) {
     out.replace(QLatin1Char('&'), QStringLiteral("&amp;"));
     out.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
     out.replace(QLatin1Char('<'), QStringLiteral("&lt;"));
+    // Not needed by a browser, but the editors of generated lines find a
+    // tag's end at its first ">".
+    out.replace(QLatin1Char('>'), QStringLiteral("&gt;"));
     return out;
+}
+
+QString AttributeMarkup(const QString& value) {
+    static const QRegularExpression reference(QStringLiteral("^&(#[0-9]{1,7}|#[xX][0-9A-Fa-f]{1,6}|[A-Za-z][A-Za-z0-9]{1,31});"));
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == QLatin1Char('"')) out += QStringLiteral("&quot;");
+        else if (c == QLatin1Char('<')) out += QStringLiteral("&lt;");
+        else if (c == QLatin1Char('>')) out += QStringLiteral("&gt;");
+        else if (c == QLatin1Char('&') && !reference.match(QStringView(value).mid(i, 40)).hasMatch()) out += QStringLiteral("&amp;");
+        else out += c;
+    }
+    return out;
+}
+
+QString AttributeFileReference(const QString& fileName) {
+    QString ref = ReferenceForFile(fileName);
+    ref.replace(QLatin1Char('&'), QStringLiteral("%26"));
+    ref.replace(QLatin1Char('"'), QStringLiteral("%22"));
+    ref.replace(QLatin1Char('<'), QStringLiteral("%3C"));
+    ref.replace(QLatin1Char('>'), QStringLiteral("%3E"));
+    return ref;
+}
+
+QString TitleElementText(const TPage& page) {
+    // The title box holds plain text; a title taken from a heading is the
+    // heading's markup, of which a reader sees the text.
+    QString title = page.PublishedTitle();
+    if (page.Standards()) {
+        if (!page.HasOwnTitle()) title = PlainTextOf(title);
+        title.replace(QLatin1Char('&'), QStringLiteral("&amp;"));
+    }
+    title.replace(QLatin1Char('<'), QStringLiteral("&lt;"));
+    title.replace(QLatin1Char('>'), QStringLiteral("&gt;"));
+    return title;
 }
 
 namespace {
@@ -83,11 +123,13 @@ QString FirstSentence(const QString& text) {
     return text;
 }
 
-// The first picture of the page, as the page refers to it.
+// The first picture of the page that is not decoration, as the page
+// refers to it.
 QString FirstPicture(const TPage& page) {
     for (const auto& chunk : page.WebChunks)
-        if (chunk && chunk->Kind == bkImage && chunk->Image && !chunk->Image->FileName.trimmed().isEmpty())
-            return ReferenceForFile(chunk->Image->FileName);
+        if (chunk && chunk->Kind == bkImage && chunk->Image && !chunk->Image->Decoration &&
+            !chunk->Image->FileName.trimmed().isEmpty())
+            return AttributeFileReference(chunk->Image->FileName);
     return QString();
 }
 
@@ -130,6 +172,11 @@ QString IconLink(const QString& title, const QColor& background, const QColor& t
     return kIconLinkStart + QString::fromLatin1(QUrl::toPercentEncoding(svg, "/:='")) + QStringLiteral("\">");
 }
 
+QString ChosenIconLink(const QString& file) {
+    return QStringLiteral("<LINK REL=\"icon\" HREF=\"") + AttributeFileReference(file.trimmed()) +
+           QStringLiteral("\">");
+}
+
 QString ReadableLayoutLines() {
     return QStringLiteral("<STYLE TYPE=\"text/css\">") + CRLF + QStringLiteral("<!--") + CRLF +
            QStringLiteral("BODY { max-width: 42em; margin: 0 auto; padding: 1em 1.25em; "
@@ -141,20 +188,34 @@ QString ReadableLayoutLines() {
            QStringLiteral("</STYLE>");
 }
 
-QString StandardsHeadLines(const TPage& page, const QColor& background, const QColor& text) {
+QString StandardsHeadLines(const TPage& page, const QColor& background, const QColor& text,
+                           const QString& webAddress) {
     const QString description = PageDescription(page);
-    const QString title = PlainTextOf(page.PublishedTitle());
+    // The card and the icon read the title as the TITLE element holds it,
+    // as the title box's editor (ReplaceTitle, AddBodyDef) does later.
+    const QString element = TitleElementText(page);
+    const QString title = PlainTextOf(element);
     QString s;
     s += QStringLiteral("<META CHARSET=\"utf-8\">") + CRLF;
-    s += QStringLiteral("<TITLE>") + page.PublishedTitle() + QStringLiteral("</TITLE>") + CRLF;
+    s += QStringLiteral("<TITLE>") + element + QStringLiteral("</TITLE>") + CRLF;
     s += Meta("NAME", "Generator", QStringLiteral("Tarvo ") + QStringLiteral(TARVO_VERSION));
     if (!description.isEmpty()) s += Meta("NAME", "Description", description);
-    s += IconLink(page.PublishedTitle(), background, text) + CRLF;
+    if (page.IconFile.trimmed().isEmpty()) s += IconLink(element, background, text) + CRLF;
+    else s += ChosenIconLink(page.IconFile) + CRLF;
     s += Meta("PROPERTY", "og:type", QStringLiteral("website"));
     s += Meta("PROPERTY", "og:title", title);
     if (!description.isEmpty()) s += Meta("PROPERTY", "og:description", description);
+    const QUrl site(webAddress.trimmed(), QUrl::StrictMode);
     const QString picture = FirstPicture(page);
-    if (!picture.isEmpty()) s += Meta("PROPERTY", "og:image", picture);
+    if (!picture.isEmpty() && site.isValid() && !site.host().isEmpty() &&
+        (site.scheme() == QLatin1String("https") || site.scheme() == QLatin1String("http"))) {
+        // The folder's address ends in "/", so the picture stands below it.
+        QUrl folder = site;
+        if (!folder.path().endsWith(QLatin1Char('/'))) folder.setPath(folder.path() + QLatin1Char('/'));
+        const QUrl at = folder.resolved(QUrl(picture, QUrl::TolerantMode));
+        if (at.isValid() && at.host() == folder.host())
+            s += Meta("PROPERTY", "og:image", at.toString(QUrl::FullyEncoded));
+    }
     if (page.ReadableLayout) s += ReadableLayoutLines() + CRLF;
     return s;
 }

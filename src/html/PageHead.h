@@ -25,9 +25,26 @@ inline constexpr int kDescriptionMaxLength = 160;
 // The text with its tags taken out, its character references read and its
 // white space made single spaces, trimmed: what a reader sees of a field.
 QString PlainTextOf(const QString& html);
-// The text made safe inside a double-quoted attribute: &, " and < as
+// The text made safe inside a double-quoted attribute: &, ", < and > as
 // character references.
 QString AttributeText(const QString& text);
+// A field as typed (an address, a file name) made safe inside a
+// double-quoted attribute: ", < and > as character references, and every &
+// that does not start one ("&amp;", "&#233;") as "&amp;".
+QString AttributeMarkup(const QString& value);
+
+// A picture's file as a standards page refers to it inside a
+// double-quoted attribute: ReferenceForFile with ", <, > and & written as
+// %22, %3C, %3E and %26, which the browser, the viewer and the upload all
+// read back as the file's own name.
+QString AttributeFileReference(const QString& fileName);
+
+// What the page's TITLE element holds: on a standards page the title as
+// typed (a title from the first heading as a reader sees it, PlainTextOf)
+// with &, < and > as character references; on a page written before the
+// title as it always was, with only < and > as references. No title can
+// end the element.
+QString TitleElementText(const TPage& page);
 
 // The page's description: its Description when it has one, else the first
 // sentence of its first paragraph with words in it; at most
@@ -40,6 +57,9 @@ QString PageDescription(const TPage& page);
 // not there) of the title's first letter in `text` on `background`; a
 // title without a letter or digit gives a plain square.
 QString IconLink(const QString& title, const QColor& background, const QColor& text);
+// The icon line of a chosen picture, a file of the page's folders as a
+// picture block names it: sent with the page like its pictures.
+QString ChosenIconLink(const QString& file);
 // The start that marks an icon line written by IconLink.
 inline const QString kIconLinkStart = QStringLiteral("<LINK REL=\"icon\" HREF=\"data:image/svg+xml,");
 
@@ -56,6 +76,11 @@ QString ReadableLayoutLines();
 
 // The lines between "<HEAD>" and the phone lines of a standards page, each
 // followed by CR LF: the charset, the title, the generator, the
-// description, the icon (in `background` and `text`), and the social card
-// (title, description, and the first picture when there is one).
-QString StandardsHeadLines(const TPage& page, const QColor& background, const QColor& text);
+// description, the icon (the chosen picture, or the letter in `background`
+// and `text`), and the social card: title, description, and, when the
+// folder's address on the web is given (an absolute http or https
+// address), the first picture that is not decoration at its address
+// there. A card's picture must be an absolute address, so without one the
+// card has no picture.
+QString StandardsHeadLines(const TPage& page, const QColor& background, const QColor& text,
+                           const QString& webAddress = QString());

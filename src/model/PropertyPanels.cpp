@@ -10,6 +10,7 @@
 #include "app/Resources.h"
 
 #include <QCoreApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -249,13 +250,22 @@ void TPropertyPanels::CreateImagePanel() {
     AddLabel(p, "lblImgWidth", QCoreApplication::translate("PropertyPanels", " Width :"), QRect(132, 103, 44, 14), 57);
     txtImgWidth = AddEdit(p, "txtImgWidth", QRect(178, 100, 60, kEditHeight), 57);
     AddLabel(p, "lblImgAlt", QCoreApplication::translate("PropertyPanels", "Text description of the image :"), QRect(8, 126, 190, 14), 59);
-    txtImgDesc = AddEdit(p, "txtImgDesc", QRect(8, 141, kInner, kEditHeight), 59);
-    txtImgDesc->setPlaceholderText(QCoreApplication::translate("PropertyPanels", "What the picture shows, in a few words"));
+    // The description leaves room for the decoration mark beside it.
+    constexpr int kDecorationWidth = 112;
+    txtImgDesc = AddEdit(p, "txtImgDesc", QRect(8, 141, kInner - kDecorationWidth - 4, kEditHeight), 59);
+    txtImgDesc->setPlaceholderText(QCoreApplication::translate("PropertyPanels", "What the picture shows"));
     lblImgAltWarn = AddLabel(p, "lblImgAltWarn", QCoreApplication::translate("PropertyPanels", "\u26A0 Needed"), QRect(200, 126, 73, 14), 59);
     lblImgAltWarn->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblImgAltWarn->setStyleSheet(QStringLiteral("color: #B00000"));
     lblImgAltWarn->setToolTip(QCoreApplication::translate("PropertyPanels", "Screen readers read this description to people who cannot see the "
                                              "picture, and browsers show it when the picture does not load."));
+    chkImgDecoration = new QCheckBox(QCoreApplication::translate("PropertyPanels", "Decoration only"), p);
+    chkImgDecoration->setObjectName(QStringLiteral("chkImgDecoration"));
+    chkImgDecoration->setGeometry(8 + kInner - kDecorationWidth, 141, kDecorationWidth, kEditHeight);
+    chkImgDecoration->setToolTip(QCoreApplication::translate("PropertyPanels", "The picture only decorates the page (a border, a "
+                                                "flourish): screen readers pass over it, and it needs no description."));
+    chkImgDecoration->setProperty("Tag", 59);
+    chkImgDecoration->installEventFilter(this);
     AddLabel(p, "Label5",
              QCoreApplication::translate("PropertyPanels", "You can make this image a link to another Web Page. Just type in the URL below."),
              QRect(8, 166, kInner, 28));

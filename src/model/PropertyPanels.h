@@ -14,6 +14,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QCheckBox;
 class QToolButton;
 class QWidget;
 class TStageHost;
@@ -52,6 +53,9 @@ public:
     // Shows the size of the Image block's picture in pixels and bytes, and
     // the warning when the block has no text description.
     void ShowImageInfo();
+    // The warning beside the description while a picture that is not
+    // decoration has none; the description is off for a decoration.
+    void ShowAltState();
 
     // The panel that is visible (null when none is).
     QFrame* VisiblePanel() const;
@@ -92,6 +96,9 @@ public:
     QLineEdit* txtImgLink = nullptr;
     QLabel* lblImgInfo = nullptr;      // the picture's size in pixels and bytes
     QLabel* lblImgAltWarn = nullptr;   // shown while there is no text description
+    // "Decoration only": the picture needs no words (TBlockImage::Decoration);
+    // the description is kept but not used while it is on.
+    QCheckBox* chkImgDecoration = nullptr;
     QLineEdit* txtHeading = nullptr;
     QComboBox* cmbHeadSize = nullptr;
     QLineEdit* txtEmail = nullptr;

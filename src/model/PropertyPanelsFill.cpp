@@ -9,6 +9,7 @@
 #include "model/WebBlocks.h"
 #include "app/Utils.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -85,6 +86,7 @@ void TPropertyPanels::FillImagePanel() {
     SetAlign(imageButtons, r.Align);
     imageButtons.newLine->setChecked(r.NewLine != 0);
     SetText(txtImgDesc, r.AltText);
+    chkImgDecoration->setChecked(r.Decoration);
     SetText(txtImgLink, r.ImgLink);
     ShowImageInfo();
     filling_ = false;

@@ -12,6 +12,7 @@
 #include "app/Utils.h"
 #include "app/WhatsThis.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
@@ -51,8 +52,13 @@ void TPropertyPanels::WireControls() {
                 [](TWebChunk& c) { return c.Image ? &c.Image->NewLine : nullptr; });
     connect(spdImgFile, &QToolButton::clicked, this, &TPropertyPanels::spdImgFileClick);
     connect(txtImgFileName, &QLineEdit::textChanged, this, &TPropertyPanels::ShowImageInfo);
-    connect(txtImgDesc, &QLineEdit::textChanged, this,
-            [this](const QString& text) { lblImgAltWarn->setVisible(text.trimmed().isEmpty()); });
+    connect(txtImgDesc, &QLineEdit::textChanged, this, &TPropertyPanels::ShowAltState);
+    connect(chkImgDecoration, &QCheckBox::toggled, this, [this](bool on) {
+        Store(chkImgDecoration, [&](TWebChunk& c) {
+            if (c.Image) c.Image->Decoration = on;
+        });
+        ShowAltState();
+    });
 
     BindEdit(txtHeading, [](TWebChunk& c) { return c.Heading ? &c.Heading->HeadText : nullptr; });
     connect(cmbHeadSize, &QComboBox::activated, this, &TPropertyPanels::cmbHeadSizeChange);
@@ -145,7 +151,13 @@ void TPropertyPanels::ShowImageInfo() {
     if (!info.isEmpty() && path == importedPath_ && !importedNote_.isEmpty())
         info += QStringLiteral(" (") + importedNote_ + QLatin1Char(')');
     lblImgInfo->setText(info);
-    lblImgAltWarn->setVisible(txtImgDesc->text().trimmed().isEmpty());
+    ShowAltState();
+}
+
+void TPropertyPanels::ShowAltState() {
+    const bool decoration = chkImgDecoration->isChecked();
+    txtImgDesc->setEnabled(!decoration);
+    lblImgAltWarn->setVisible(!decoration && txtImgDesc->text().trimmed().isEmpty());
 }
 
 bool TPropertyPanels::eventFilter(QObject* watched, QEvent* event) {

@@ -47,6 +47,10 @@ struct TBlockImage {
     QString ImgLink = QStringLiteral("http://");  // "http://" alone means no link
     quint8 Align = alNone;
     quint8 NewLine = 0;
+    // The picture is decoration only (a border, a flourish): it is written
+    // with an empty text, so readers pass over it, and needs no words.
+    // Kept in the document's page options, not in the block's record.
+    bool Decoration = false;
     bool operator==(const TBlockImage&) const = default;
 };
 
@@ -157,6 +161,10 @@ public:
     // "Readable layout": the text stands in a centred column of reading
     // width (see html/ReadableLayout.h).
     bool ReadableLayout = false;
+    // The picture the browser shows for the page (its tab, bookmarks), as
+    // a picture block names its file; empty for the icon drawn
+    // from the title's first letter.
+    QString IconFile;
     bool Standards() const { return !Language.isEmpty(); }
 
     // True while the program itself opens, loads or clears a page: every

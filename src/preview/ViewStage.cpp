@@ -4,6 +4,9 @@
 #include "app/EditorText.h"
 #include "app/StageHost.h"
 #include "model/WebBlocks.h"
+#include "viewer/ImageCache.h"
+#include "model/PictureQuestion.h"
+#include "model/PictureImport.h"
 #include "app/PictureControl.h"
 #include "app/Settings.h"
 #include "app/ShippedNames.h"
@@ -129,6 +132,7 @@ TViewStage::TViewStage(TStageHost& window, TPageSession& session)
     connect(cmbPageLanguage, &QComboBox::activated, this, &TViewStage::PageOptionEdited);
     connect(txtPageDescription, &QLineEdit::textEdited, this, &TViewStage::PageOptionEdited);
     connect(chkReadableLayout, &QCheckBox::clicked, this, &TViewStage::PageOptionEdited);
+    connect(cmbPageIcon, &QComboBox::activated, this, &TViewStage::cmbPageIconChange);
     session_.HTMLChanged = [this] {
         TFlagGuard g(htmlUpdating_);
         ShowInEditor(memHTML, session_.HTML());
@@ -233,6 +237,18 @@ void TViewStage::CreateControls() {
     chkReadableLayout->setGeometry(180, 78, 300, 22);
     chkReadableLayout->setToolTip(tr("Set the text in a centred column of reading width, in the system's "
                                      "sans-serif font, with pictures no wider than the column."));
+    auto* lblIcon = new QLabel(tr("Icon:"), tabPageOptions);
+    lblIcon->setObjectName(QStringLiteral("lblPageIcon"));
+    lblIcon->setGeometry(8, 112, 170, 22);
+    cmbPageIcon = new QComboBox(tabPageOptions);
+    cmbPageIcon->setObjectName(QStringLiteral("cmbPageIcon"));
+    cmbPageIcon->setGeometry(180, 112, 260, 22);
+    cmbPageIcon->setToolTip(tr("The small picture browsers show beside the page's title, in tabs and bookmarks."));
+    lblIcon->setBuddy(cmbPageIcon);
+    imgPageIcon = new QLabel(tabPageOptions);
+    imgPageIcon->setObjectName(QStringLiteral("imgPageIcon"));
+    imgPageIcon->setGeometry(448, 112, 22, 22);
+    imgPageIcon->setAlignment(Qt::AlignCenter);
 
     ctlHTML = new THTMLViewer(*this, tabWebView);
     ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
@@ -506,7 +522,7 @@ void TViewStage::txtTitleChange() {
     if (session_.Page.FillingPanel || settingTitle_) return;
     session_.Page.PageTitle = txtTitle->text();
     // A box emptied gives the page its first heading's text again.
-    SetHTMLText(ReplaceTitle(HTMLText(), session_.Page.PublishedTitle()));
+    SetHTMLText(ReplaceTitle(HTMLText(), TitleElementText(session_.Page)));
     session_.Page.PageChanged = true;
     ShowTitleHint();
 }
@@ -567,18 +583,66 @@ void TViewStage::ShowPageOptions() {
     txtPageDescription->setPlaceholderText(page.Description.isEmpty() ? PageDescription(page) : QString());
     lblDescriptionCount->setText(QStringLiteral("%1 / %2").arg(page.Description.size()).arg(kDescriptionMaxLength));
     chkReadableLayout->setChecked(page.ReadableLayout);
+    ShowIconChoices();
 }
 
-void TViewStage::PageOptionEdited() {
+void TViewStage::ShowIconChoices() {
+    const QSignalBlocker quiet(cmbPageIcon);
+    const TPage& page = session_.Page;
+    cmbPageIcon->clear();
+    cmbPageIcon->addItem(tr("The title's first letter"), QString());
+    // The page's own pictures, each once, and the chosen icon among them.
+    QStringList pictures;
+    for (const auto& chunk : page.WebChunks)
+        if (chunk && chunk->Kind == bkImage && chunk->Image && !chunk->Image->FileName.trimmed().isEmpty())
+            pictures << chunk->Image->FileName;
+    if (!page.IconFile.isEmpty()) pictures << page.IconFile;
+    for (const QString& file : pictures)
+        if (cmbPageIcon->findData(file) < 0) cmbPageIcon->addItem(ShownPictureReference(file), file);
+    cmbPageIcon->addItem(tr("Another picture..."), kOtherIconItem);
+    cmbPageIcon->setCurrentIndex(qMax(0, cmbPageIcon->findData(page.IconFile)));
+    QPixmap shown;
+    const QString path = page.IconFile.isEmpty() ? QString() : PicturePathInFolder(HTMLDir(), page.IconFile);
+    if (!path.isEmpty()) shown = QPixmap::fromImage(LoadImage(path));
+    imgPageIcon->setPixmap(shown.isNull() ? QPixmap() : shown.scaled(imgPageIcon->size(), Qt::KeepAspectRatio,
+                                                                    Qt::SmoothTransformation));
+}
+
+void TViewStage::cmbPageIconChange(int index) {
+    QString icon = cmbPageIcon->itemData(index).toString();
+    if (icon == kOtherIconItem) {
+        icon = session_.Page.IconFile;
+        const QString graphics = JoinPath(HTMLDir(), QStringLiteral("graphics"));
+        TFileRequest request;
+        request.caption = tr("Choose the page's icon");
+        request.filters = PictureDialogFilters();
+        request.folder = graphics;
+        const QString chosen = Dialogs().OpenFile(&w_, request);
+        // The picture is copied among the page's pictures, so it is sent
+        // with the page and the page names it inside its own folders.
+        const QString name = QFileInfo(chosen).fileName().remove(QLatin1Char(' ')).toLower();
+        const std::optional<TImportedPicture> picture =
+            chosen.isEmpty() ? std::nullopt : ImportChosenPicture(&w_, chosen, graphics, name);
+        if (picture) icon = StoredPictureReference(QStringLiteral("graphics/") + picture->name, QString());
+    }
+    ApplyPageOptions(icon);
+}
+
+void TViewStage::PageOptionEdited() { ApplyPageOptions(session_.Page.IconFile); }
+
+void TViewStage::ApplyPageOptions(const QString& icon) {
     if (session_.Page.FillingPanel) return;
     const QString language = cmbPageLanguage->currentData().toString();
     // The first option changed on a page written before turns on the
     // readable layout with it, as a new page has it.
     const bool readable = session_.Page.Standards() || sender() == chkReadableLayout ? chkReadableLayout->isChecked() : true;
-    session_.SetPageOptions(language, txtPageDescription->text(), readable);
-    session_.Page.PageChanged = true;
+    const bool changed = !session_.Page.Standards() || language != session_.Page.Language ||
+                         txtPageDescription->text() != session_.Page.Description ||
+                         readable != session_.Page.ReadableLayout || icon != session_.Page.IconFile;
+    session_.SetPageOptions(language, txtPageDescription->text(), readable, icon);
+    if (changed) session_.Page.PageChanged = true;
     ShowPageOptions();
-    if (w_.CurrentStage() == TStageHost::stView && !HTMLText().isEmpty()) ShowRover();
+    if (changed && w_.CurrentStage() == TStageHost::stView && !HTMLText().isEmpty()) ShowRover();
 }
 
 void TViewStage::LoadStyles() { LoadStyleList(StylesDataPath(), StyleList); }

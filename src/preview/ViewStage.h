@@ -49,6 +49,13 @@ public:
     QLineEdit* txtPageDescription = nullptr;
     QLabel* lblDescriptionCount = nullptr;  // "12 / 160"
     QCheckBox* chkReadableLayout = nullptr;
+    // The page's icon: the title's letter (data ""), a picture of the page
+    // (data: its file as the page names it), or another picture chosen
+    // from the disk (the last item, data kOtherIconItem), copied into the
+    // page's pictures folder.
+    QComboBox* cmbPageIcon = nullptr;
+    QLabel* imgPageIcon = nullptr;  // the chosen picture, small; empty for the letter
+    static inline const QString kOtherIconItem = QStringLiteral("*other*");
     QFrame* Panel1 = nullptr;
     QLabel* lblStyle = nullptr;
     QListWidget* lstStyles = nullptr;
@@ -138,6 +145,12 @@ private:
     void ShowPageOptions();
     // The user changed an option on the "Page" tab.
     void PageOptionEdited();
+    // The icon list's items for the page as it is now, the page's icon chosen.
+    void ShowIconChoices();
+    // The user picked an item of the icon list.
+    void cmbPageIconChange(int index);
+    // Applies the options as the tab shows them, with `icon` as the icon.
+    void ApplyPageOptions(const QString& icon);
     // Puts the viewer where it belongs: on its tab or over the main panel,
     // as wide as its place or at a phone's width.
     void PlaceViewer();

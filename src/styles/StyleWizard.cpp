@@ -154,6 +154,7 @@ TfrmStyleWiz::TfrmStyleWiz(const TStyleList& styles, QWidget* parent)
     ClearStyle();
     WizardMode = wmAdd;
     PageControl1->setCurrentWidget(tab1);
+    UpdateButtons();
     // Every style is listed, a nameless one too: styles are kept by their
     // place in the file, and names need not be unique.
     EditList.SetSaver([this](const TStyleList& list) -> TSaveOutcome {
@@ -172,7 +173,10 @@ TfrmStyleWiz::TfrmStyleWiz(const TStyleList& styles, QWidget* parent)
         lstStylesClick();
     });
     EditList.SetItems(CopyStyleList(styles));
+    WireControls();
+}
 
+void TfrmStyleWiz::WireControls() {
     connect(txtStyleName, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtStyleNameChange);
     connect(txtImgFilename, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtImgFilenameChange);
     connect(spdImgFile, &QToolButton::clicked, this, &TfrmStyleWiz::spdImgFileClick);
@@ -325,8 +329,6 @@ void TfrmStyleWiz::CreatePage3() {
     lblModify = AddLabel(tab3, "lblModify", tr("To modify the details of the Style, select a Style, and click NEXT"),
                          QRect(152, 234, 336, 30));
     lblDelete = AddLabel(tab3, "lblDelete", tr("Click FINISH to return to Tarvo."), QRect(152, 234, 336, 30));
-    lblModify->hide();
-    lblDelete->hide();
 }
 
 void TfrmStyleWiz::CreateButtons() {
@@ -347,8 +349,6 @@ void TfrmStyleWiz::CreateButtons() {
     btnNext = button("btnNext", tr("Next >&>"), 328);
     btnFinish = button("btnFinish", tr("&Finish"), 328);
     btnCancel = button("btnCancel", tr("&Cancel"), 416);
-    btnBack->setEnabled(false);
-    btnFinish->hide();
 }
 
 // ---------------------------------------------------------------------------
@@ -478,82 +478,84 @@ void TfrmStyleWiz::butDeleteClick() {
     if (!EditList.CurrentItem()) return;
     // The details let go of the style before it goes; the next one, if
     // any, is chosen and shown.
-    StartNewStyle();
-    ClearStyle();
+    StartNewDetails();
     EditList.RemoveCurrent();
 }
 
 // ---------------------------------------------------------------------------
 
-void TfrmStyleWiz::btnNextClick() {
-    QWidget* page = PageControl1->currentWidget();
-    btnBack->setEnabled(true);
-    btnNext->show();
-    btnFinish->hide();
-    butDelete->show();
-    lblModify->hide();
-    lblDelete->hide();
-    auto finishReplacesNext = [this] {
-        btnNext->hide();
-        btnFinish->show();
+// Which page follows which. Add: start, details. Modify: start, list,
+// the chosen style's details. Delete: start, list. Unlike the server
+// wizard, whose Next waits disabled for a choice, Next on the list page
+// says what is missing: each wizard keeps the way its users know.
+std::span<const TWizardStep<TfrmStyleWiz>> TfrmStyleWiz::Steps() {
+    using W = TfrmStyleWiz;
+    using M = TWizardMove;
+    static const TWizardStep<W> steps[] = {
+        {pgStart, WizardModes({wmAdd}), M::Next, pgDetails, nullptr, &W::StartNewDetails},
+        {pgStart, WizardModes({wmModify, wmDelete}), M::Next, pgList},
+        {pgList, WizardModes({wmModify}), M::Next, pgDetails, &W::StyleChosen, &W::lstStylesClick},
+        {pgDetails, WizardModes({wmModify}), M::Back, pgList},
+        {pgDetails, WizardModes({wmAdd, wmDelete}), M::Back, pgStart},
+        {pgList, kAnyWizardMode, M::Back, pgStart},
     };
-    if (page == tab1) {
-        if (WizardMode == wmAdd) {
-            StartNewStyle();
-            ClearStyle();
-            PageControl1->setCurrentWidget(tab2);
-            RefreshHTML();
-            finishReplacesNext();
-            txtStyleName->setFocus();
-        } else if (WizardMode == wmModify) {
-            butDelete->hide();
-            lblModify->show();
-            PageControl1->setCurrentWidget(tab3);
-        } else {
-            lblDelete->show();
-            PageControl1->setCurrentWidget(tab3);
-            btnBack->setEnabled(false);
-            finishReplacesNext();
-        }
-    } else if (page == tab3) {
-        // Unlike the server wizard, whose Next waits disabled for a choice,
-        // Next here says what is missing: each wizard keeps the way its
-        // users know.
-        if (!EditList.CurrentItem()) {
-            // The list page as it was, with its own button and label.
-            butDelete->setVisible(WizardMode == wmDelete);
-            lblModify->setVisible(WizardMode == wmModify);
-            Dialogs().Tell(this, QString(), tr("Please select a Style to edit before continuing."),
-                           TMsgIcon::Information);
-            return;
-        }
-        lstStylesClick();
-        PageControl1->setCurrentWidget(tab2);
-        finishReplacesNext();
-        RefreshHTML();
-    }
+    return steps;
 }
 
-void TfrmStyleWiz::btnBackClick() {
-    QWidget* page = PageControl1->currentWidget();
-    btnNext->show();
-    btnFinish->hide();
-    butDelete->hide();
-    lblModify->hide();
-    lblDelete->hide();
-    if (page == tab1) {
-        btnBack->setEnabled(false);
-    } else if (page == tab2) {
-        if (WizardMode == wmModify) {
-            lblModify->show();
-            PageControl1->setCurrentWidget(tab3);
-        } else {
-            PageControl1->setCurrentWidget(tab1);
-        }
-    } else if (page == tab3) {
-        PageControl1->setCurrentWidget(tab1);
-    }
-    if (PageControl1->currentWidget() == tab1) btnBack->setEnabled(false);
+// What each page shows: on the details page Finish takes Next's place;
+// the list page to delete from offers Finish, and no way back.
+std::span<const TWizardView<TfrmStyleWiz>> TfrmStyleWiz::Views() {
+    using W = TfrmStyleWiz;
+    static const TWizardView<W> views[] = {
+        {pgStart, kAnyWizardMode, true, false, false},
+        {pgDetails, WizardModes({wmAdd}), false, true, true, 0, &W::ArriveWithNewStyle},
+        {pgDetails, WizardModes({wmModify, wmDelete}), false, true, true, 0, &W::RefreshHTML},
+        {pgList, WizardModes({wmModify}), true, false, true, shModify},
+        {pgList, WizardModes({wmDelete}), false, true, false, shDelete | shDeleteButton},
+    };
+    return views;
+}
+
+void TfrmStyleWiz::Move(TWizardMove move) {
+    const TWizardStep<TfrmStyleWiz>* step = FindWizardStep(Steps(), PageControl1->currentIndex(), WizardMode, move);
+    if (!step || (step->allowed && !(this->*step->allowed)())) return;
+    if (step->before) (this->*step->before)();
+    PageControl1->setCurrentIndex(step->to);
+    UpdateButtons();
+    if (const auto* view = FindWizardView(Views(), step->to, WizardMode); view && view->arrive) (this->*view->arrive)();
+}
+
+void TfrmStyleWiz::UpdateButtons() {
+    const auto* view = FindWizardView(Views(), PageControl1->currentIndex(), WizardMode);
+    if (!view) return;
+    btnNext->setVisible(view->next);
+    btnFinish->setVisible(view->finish);
+    btnBack->setEnabled(view->back);
+    lblModify->setVisible(view->shown & shModify);
+    lblDelete->setVisible(view->shown & shDelete);
+    butDelete->setVisible(view->shown & shDeleteButton);
+}
+
+void TfrmStyleWiz::btnNextClick() { Move(TWizardMove::Next); }
+void TfrmStyleWiz::btnBackClick() { Move(TWizardMove::Back); }
+
+// Next on the list page needs a style chosen; without one it says so.
+bool TfrmStyleWiz::StyleChosen() {
+    if (EditList.CurrentItem()) return true;
+    Dialogs().Tell(this, QString(), tr("Please select a Style to edit before continuing."), TMsgIcon::Information);
+    return false;
+}
+
+// A fresh record becomes the style of the details page, shown with a new
+// style's empty edits and colours.
+void TfrmStyleWiz::StartNewDetails() {
+    StartNewStyle();
+    ClearStyle();
+}
+
+void TfrmStyleWiz::ArriveWithNewStyle() {
+    RefreshHTML();
+    txtStyleName->setFocus();
 }
 
 bool TfrmStyleWiz::AskForSave() {

@@ -6,6 +6,7 @@
 // again afterwards.
 
 #include "app/ListEditModel.h"
+#include "app/WizardFlow.h"
 #include "styles/StyleList.h"
 
 #include <QDialog>
@@ -50,11 +51,48 @@ QString StyleSampleHTML(const TStyleChunk& style, const QString& image);
 class TfrmStyleWiz : public QDialog {
     Q_OBJECT
 public:
-    enum TWizardMode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
-
     // Copies every record of `styles`; the list itself is never changed.
     explicit TfrmStyleWiz(const TStyleList& styles, QWidget* parent = nullptr);
     ~TfrmStyleWiz() override;
+
+    // Whether the list in the wizard has changes not saved yet.
+    bool HasUnsavedChanges() const { return EditList.Dirty(); }
+    // The sample page's text for the style on the details page and the
+    // image edit.
+    QString CreateHTML() const;
+
+    // The colours a new style starts with.
+    static void SetDefaultColors(TStyleChunk& style);
+
+private slots:
+    void btnNextClick();
+    void btnBackClick();
+    void btnFinishClick();
+    void txtStyleNameChange(const QString& text);
+    void txtImgFilenameChange(const QString& text);
+    void spdImgFileClick();
+    void btnClearImageClick();
+    void lstStylesClick();
+    void spbUpClick();
+    void spbDownClick();
+    void butDeleteClick();
+
+private:
+    enum TWizardMode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
+    // The pages, in the order of PageControl1.
+    enum TPage { pgStart = 0, pgDetails = 1, pgList = 2 };
+    // The controls of the list page a view may show, a bit each.
+    enum TShown : unsigned { shModify = 1, shDelete = 2, shDeleteButton = 4 };
+    static std::span<const TWizardStep<TfrmStyleWiz>> Steps();
+    static std::span<const TWizardView<TfrmStyleWiz>> Views();
+    // Takes the step of the flow for `move` from the page shown.
+    void Move(TWizardMove move);
+    // The page shown, as its view says.
+    void UpdateButtons();
+    // What the steps check and do on the way, and on arrival.
+    bool StyleChosen();
+    void StartNewDetails();
+    void ArriveWithNewStyle();
 
     // --- controls ---
     QStackedWidget* PageControl1 = nullptr;
@@ -106,8 +144,6 @@ public:
     int WizardMode = wmAdd;
     bool Filling = false;
 
-    // The sample page's text for EditStyle and the image edit.
-    QString CreateHTML() const;
     // Shows the sample in ctlHTML.
     void RefreshHTML();
     // Empties the edits; panels and EditStyle's colours to a new style's.
@@ -118,28 +154,14 @@ public:
     // open (also after a failed save, which is told).
     bool AskForSave();
 
-    // The colours a new style starts with.
-    static void SetDefaultColors(TStyleChunk& style);
-
-private:
     void CreatePage1();
     void CreatePage2();
     void CreatePage3();
     void CreateButtons();
+    void WireControls();
     TColorPanel* AddColorPanel(QWidget* parent, const char* name, const QString& label, int x, int y,
                                quint32 TStyleChunk::*field);
 
-    void btnNextClick();
-    void btnBackClick();
-    void btnFinishClick();
-    void txtStyleNameChange(const QString& text);
-    void txtImgFilenameChange(const QString& text);
-    void spdImgFileClick();
-    void btnClearImageClick();
-    void lstStylesClick();
-    void spbUpClick();
-    void spbDownClick();
-    void butDeleteClick();
     void LoadStyleRows();  // lstStyles shows EditList, the current style chosen
     void ShowCurrentRow();
     // A fresh record from BlankStyle becomes EditStyle.

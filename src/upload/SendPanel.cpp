@@ -29,6 +29,9 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 // Where each frame of the flight is drawn, on the Send panel.
@@ -42,26 +45,7 @@ constexpr TFlightFrame kFlight[9] = {
     {"Web_Upload7", 463, 149}, {"Web_Upload8", 442, 150}, {"Web_Upload9", 401, 142},
 };
 
-// "Index.html" and the like: the start page, but not as servers that tell
-// capital and small letters apart look for it.
-bool IsCapitalIndex(const QString& name) {
-    const QString lower = QStringLiteral("index.html");
-    return name != lower && name.compare(lower, Qt::CaseInsensitive) == 0;
-}
-
-QString IndexAnswer() {
-    TTarvoReg reg;
-    if (!reg.OpenSection(QString::fromLatin1(SettingKeys::General), false)) return QString();
-    return reg.ReadString(QString::fromLatin1(SettingKeys::IndexInSmallLetters));
-}
-
 }  // namespace
-
-QString SentPageName(const QString& docFileName) {
-    const QString name = PageFileName(docFileName).remove(QLatin1Char(' '));
-    if (IsCapitalIndex(name) && IndexAnswer() == QLatin1String("Yes")) return QStringLiteral("index.html");
-    return name;
-}
 
 TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture) {
     return new TSendPanel(window, page, servers, flightPicture);
@@ -70,21 +54,7 @@ TSendPanel* AttachSendPanel(TStageHost& window, const TPage& page, TServerBox* s
 TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture)
     : QObject(&window), w_(window), page_(page), servers_(servers), flightPicture_(flightPicture) {
     setObjectName(QStringLiteral("SendPanel"));
-    // A link to a saved page names its HTML file, which the upload sends:
-    // a page saved before it ever had one gets it now.
-    w_.Hooks().LinkedPageFile = [this](const QString& doc) {
-        const QString name = PageFileName(doc);
-        const QString html = JoinPath(HTMLDir(), name);
-        if (!QFileInfo::exists(html)) {
-            TPageReadOutcome read;
-            const QString text = PageHtmlOfDocument(doc, true, read);
-            if (read.Result == TPageReadResult::Ok) {
-                const TWriteOutcome written = WriteFileChecked(html, EncodePageHTML(text).Bytes);
-                if (!written.ok) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.Message(html), TMsgIcon::Warning);
-            }
-        }
-        return name;
-    };
+    w_.Hooks().LinkedPageFile = [this](const QString& doc) { return LinkedPageFile(doc); };
     lblFiles = new QLabel(tr("Files to upload to the server:"), w_.StagePanel(TStageHost::stSend));
     lblFiles->setObjectName(QStringLiteral("lblFiles"));
     lblFiles->setGeometry(16, 90, 170, 16);
@@ -133,10 +103,21 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
         BuildUploadList();
         UpdateFileList();
     });
-    w_.Hooks().UploadListChanged.push_back([this] {
-        BuildUploadList();
-        UpdateFileList();
-    });
+    w_.Hooks().UploadListChanged.push_back([this] { BuildUploadList(); UpdateFileList(); });
+}
+
+QString TSendPanel::LinkedPageFile(const QString& doc) {
+    const QString name = PageFileName(doc);
+    const QString html = JoinPath(HTMLDir(), name);
+    if (!QFileInfo::exists(html)) {
+        TPageReadOutcome read;
+        const QString text = PageHtmlOfDocument(doc, true, read);
+        if (read.Result == TPageReadResult::Ok) {
+            const TWriteOutcome written = WriteFileChecked(html, EncodePageHTML(text).Bytes);
+            if (!written.ok) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.Message(html), TMsgIcon::Warning);
+        }
+    }
+    return name;
 }
 
 QString TSendPanel::PageFile() const {
@@ -144,20 +125,15 @@ QString TSendPanel::PageFile() const {
     return JoinPath(HTMLDir(), PageFileName(page_.DocFileName));
 }
 
+void TSendPanel::Refresh() {
+    BuildUploadList();
+    UpdateFileList();
+}
+
 void TSendPanel::BuildUploadList() {
     // An unsaved page has no files to send: what an earlier page listed
     // must not stay on show.
-    const QString page = PageFile();
-    Uploads = page.isEmpty() ? UploadList() : BuildSiteList(page);
-}
-
-std::vector<TUploadFile> TSendPanel::MakePlan() const {
-    const QString page = PageFile();
-    std::vector<TUploadFile> plan = MakeUploadPlan(page, Uploads);
-    // The page the visitor opens is the plan's last entry; a copy of it
-    // that a link names otherwise keeps the link's name.
-    if (!plan.empty() && plan.back().Local == page) plan.back().Remote = SentPageName(page_.DocFileName);
-    return plan;
+    Plan = PlanUpload(PageFile());
 }
 
 TSentRecord TSendPanel::ChosenServerRecord() const {
@@ -168,64 +144,65 @@ TSentRecord TSendPanel::ChosenServerRecord() const {
 void TSendPanel::UpdateFileList() {
     lstFiles->clear();
     lblSendSize->clear();
-    Plan.clear();
-    States.clear();
-    if (page_.DocFileName.isEmpty()) return;
-    Plan = MakePlan();
+    if (page_.DocFileName.isEmpty()) {
+        Plan = TUploadPlan();
+        return;
+    }
     const bool all = chkSendAll->isChecked();
-    States = ChosenServerRecord().Classify(Plan, all);
-
-    const QString page = PageFile();
-    const QFontMetrics metrics(lstFiles->font());
-    const int room = lstFiles->width() - 2 * lstFiles->frameWidth() - 6;
+    Plan.States = ChosenServerRecord().Classify(Plan.Files, all);
+    // The files in the order they go: what the pages show, the linked
+    // pages, and the visitor's page last.
+    std::vector<size_t> order(Plan.Files.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [this](size_t a, size_t b) { return Plan.Files[a].Role < Plan.Files[b].Role; });
     int files = 0, going = 0;
     qint64 bytes = 0;
-    auto add = [&](size_t i) {
-        const TUploadFile& f = Plan[i];
-        // The page's own file, or the name it goes up as when that was chosen.
-        const QString name = f.Local == page && f.Remote != QLatin1String("index.html")
-                                 ? PageFileName(page_.DocFileName)
-                                 : f.Remote;
-        QString state;
-        switch (States[i]) {
-            case TSendState::New: state = tr("new"); break;
-            case TSendState::Changed: state = tr("changed"); break;
-            case TSendState::Unchanged: state = all ? tr("sent again") : tr("unchanged"); break;
-            case TSendState::Missing: state = tr("missing"); break;
-            // A refused reference is listed with why it will not be sent.
-            case TSendState::Refused: state = tr("not sent: ") + f.Refused; break;
+    for (const size_t i : order) {
+        const TSendState state = Plan.States[i];
+        AddListItem(Plan.Files[i], state, all);
+        if (state == TSendState::Refused || state == TSendState::Missing) continue;
+        ++files;
+        if (all || state != TSendState::Unchanged) {
+            ++going;
+            bytes += qMax<qint64>(0, Plan.Files[i].Size);
         }
-        if (States[i] != TSendState::Refused && States[i] != TSendState::Missing) {
-            ++files;
-            if (all || States[i] != TSendState::Unchanged) {
-                ++going;
-                bytes += qMax<qint64>(0, f.Size);
-            }
-        }
-        // The state stays in sight: a name too long for one line with it
-        // gets a line of its own, with the state below, and gives way in its
-        // middle only when even that line is too short (a reason for not
-        // sending is too long for that, and is left whole).
-        const QString suffix = QStringLiteral(" (") + state + QLatin1Char(')');
-        const bool elide = States[i] != TSendState::Refused;
-        QString text = name + suffix;
-        if (elide && metrics.horizontalAdvance(text) > room)
-            text = metrics.elidedText(name, Qt::ElideMiddle, room) + QLatin1Char('\n') + suffix.trimmed();
-        auto* item = new QListWidgetItem(text, lstFiles);
-        item->setData(Qt::UserRole, name);
-        item->setData(Qt::UserRole + 1, int(States[i]));
-        item->setToolTip(name + suffix);
-    };
-    // The files first and the page last, as the visitor's page goes up
-    // after what it shows.
-    for (size_t i = 0; i < Plan.size(); ++i)
-        if (Plan[i].Local != page) add(i);
-    for (size_t i = 0; i < Plan.size(); ++i)
-        if (Plan[i].Local == page) add(i);
+    }
     lblSendSize->setText(tr("To send: %1 of %2 files, %3")
                              .arg(going)
                              .arg(files)
                              .arg(QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat)));
+}
+
+void TSendPanel::AddListItem(const TUploadFile& f, TSendState sendState, bool all) {
+    // The page's own file, or the name it goes up as when that is
+    // index.html.
+    const QString name = f.Role == TFileRole::VisitorPage && f.Remote != QLatin1String("index.html")
+                             ? PageFileName(page_.DocFileName)
+                             : f.Remote;
+    QString state;
+    switch (sendState) {
+        case TSendState::New: state = tr("new"); break;
+        case TSendState::Changed: state = tr("changed"); break;
+        case TSendState::Unchanged: state = all ? tr("sent again") : tr("unchanged"); break;
+        case TSendState::Missing: state = tr("missing"); break;
+        // A refused reference is listed with why it will not be sent.
+        case TSendState::Refused: state = tr("not sent: ") + f.Refused; break;
+    }
+    // The state stays in sight: a name too long for one line with it gets
+    // a line of its own, with the state below, and gives way in its middle
+    // only when even that line is too short (a reason for not sending is
+    // too long for that, and is left whole).
+    const QFontMetrics metrics(lstFiles->font());
+    const int room = lstFiles->width() - 2 * lstFiles->frameWidth() - 6;
+    const QString suffix = QStringLiteral(" (") + state + QLatin1Char(')');
+    QString text = name + suffix;
+    if (sendState != TSendState::Refused && metrics.horizontalAdvance(text) > room)
+        text = metrics.elidedText(name, Qt::ElideMiddle, room) + QLatin1Char('\n') + suffix.trimmed();
+    auto* item = new QListWidgetItem(text, lstFiles);
+    item->setData(Qt::UserRole, name);
+    item->setData(Qt::UserRole + 1, int(sendState));
+    item->setToolTip(name + suffix);
 }
 
 void TSendPanel::timFlashPageTimer() {
@@ -291,17 +268,15 @@ bool TSendPanel::UploadFiles() {
     if (!server) return false;
     // The site as it is now, each file checked against what went to this
     // server and folder before.
-    BuildUploadList();
-    std::vector<TUploadFile> plan = MakePlan();
     TSentRecord record(UploadTargetOf(*server));
-    record.Classify(plan, chkSendAll->isChecked());
-    TfrmUpload upload(*server, plan, &w_);
-    upload.Record = &record;
+    TfrmUpload upload(*server, PlanUpload(PageFile(), &record, chkSendAll->isChecked()).Files, &w_);
+    upload.SetRecord(&record);
     Dialogs().Run(&upload);
     QString unsaved;
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
+    BuildUploadList();
     UpdateFileList();
-    return upload.UploadOK;
+    return upload.Succeeded();
 }
 
 void TSendPanel::menFileExportClick() {
@@ -313,8 +288,7 @@ void TSendPanel::menFileExportClick() {
     request.chooseFolder = true;
     const QString folder = Dialogs().OpenFile(&w_, request);
     if (folder.isEmpty()) return;
-    BuildUploadList();
-    const std::vector<TUploadFile> plan = MakePlan();
+    const std::vector<TUploadFile> plan = PlanUpload(PageFile()).Files;
     const QStringList replaced = ExportWouldReplace(plan, folder);
     if (!replaced.isEmpty() &&
         Dialogs().Ask(&w_, w_.ApplicationTitle(),
@@ -323,6 +297,7 @@ void TSendPanel::menFileExportClick() {
                       TMsgIcon::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     const TExportResult result = ExportSite(plan, folder);
+    BuildUploadList();
     UpdateFileList();
     if (result.ok()) {
         Dialogs().Tell(&w_, w_.ApplicationTitle(),
@@ -341,16 +316,17 @@ void TSendPanel::menFileExportClick() {
 // Asked once: the answer holds for every later upload of such a page.
 void TSendPanel::AskAboutIndexName() {
     const QString name = PageFileName(page_.DocFileName).remove(QLatin1Char(' '));
-    if (!IsCapitalIndex(name) || !IndexAnswer().isEmpty()) return;
+    if (!IsCapitalIndex(name) || !IndexNameAnswer().isEmpty()) return;
     const auto answer = Dialogs().Ask(
         &w_, w_.ApplicationTitle(),
-        tr("Your page will be sent as \"%1\". Web servers show the page called \"index.html\", in small "
+        tr("Your page is named \"%1\". Web servers show the page called \"index.html\", in small "
                        "letters, to people who visit your site, and many of them tell capital and small letters "
                        "apart: visitors may not find your page.\n\nSend it as \"index.html\" instead?")
             .arg(name),
         TMsgIcon::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     WriteSetting(QString::fromLatin1(SettingKeys::General), QString::fromLatin1(SettingKeys::IndexInSmallLetters),
                  answer == QMessageBox::Yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+    BuildUploadList();
     UpdateFileList();
 }
 

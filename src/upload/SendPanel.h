@@ -5,8 +5,7 @@
 // the upload. File > Export Site... lives here too: it writes what an
 // upload would send.
 
-#include "upload/SentRecord.h"
-#include "upload/UploadList.h"
+#include "upload/UploadPlan.h"
 
 #include <QObject>
 
@@ -25,6 +24,20 @@ class TSendPanel : public QObject {
 public:
     TSendPanel(TStageHost& window, const TPage& page, TServerBox* servers, TPicture* flightPicture);
 
+    // The page file of the document ("" while it has never been saved).
+    QString PageFile() const;
+    // Reads the page's site again and lists what an upload would send.
+    void Refresh();
+
+private slots:
+    void imgUploadClick();
+    void timFlashPageTimer();
+    void timUploadTimer();
+    // File > Export Site...: saves the page when it must be, asks for a
+    // folder and writes the site into it.
+    void menFileExportClick();
+
+private:
     // --- controls on the Send panel ---
     QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
     QListWidget* lstFiles = nullptr;  // display only
@@ -34,33 +47,25 @@ public:
     TPicture* imgUpload = nullptr;    // the page picture; a click uploads
 
     // --- state ---
-    UploadList Uploads;      // the files of the saved page's site
-    // The upload as the list shows it: each file with what becomes of it
-    // on the chosen server.
-    std::vector<TUploadFile> Plan;
-    std::vector<TSendState> States;
+    // The upload as the list shows it: the saved page's site, each file
+    // with what becomes of it on the chosen server.
+    TUploadPlan Plan;
     int UploadAnimFrame = 0;  // 0 idle, else the next frame of the flight
 
-    // The page file of the document ("" while it has never been saved).
-    QString PageFile() const;
+    // Plans the saved page's site afresh (what is on the disk now).
     void BuildUploadList();
+    // Checks the plan against the chosen server's record and lists it.
     void UpdateFileList();
-    void imgUploadClick();
-    void timFlashPageTimer();
-    void timUploadTimer();
     // Runs the upload window for the chosen server; true when every file
     // was sent.
     bool UploadFiles();
-    // File > Export Site...: saves the page when it must be, asks for a
-    // folder and writes the site into it.
-    void menFileExportClick();
-
-private:
     void UploadDone(bool ok);
     void AskAboutIndexName();
-    // The upload plan of the page's site, the page under the name it is
-    // sent as.
-    std::vector<TUploadFile> MakePlan() const;
+    // One line of the list: the file, and what becomes of it.
+    void AddListItem(const TUploadFile& file, TSendState state, bool all);
+    // A link to a saved page names its HTML file, which the upload sends:
+    // a page saved before it ever had one gets it now.
+    QString LinkedPageFile(const QString& doc);
     // The record of what went to the chosen server (none chosen: an empty
     // one, so everything is new).
     TSentRecord ChosenServerRecord() const;
@@ -70,11 +75,6 @@ private:
     TPicture* flightPicture_;  // the Send stage's web, the flight is drawn into (null: none)
     QTimer* timUpload = nullptr;  // the upload's flight
 };
-
-// The name the page of `docFileName` is sent under: its HTML file's name
-// without spaces, or "index.html" for a page named Index in other letters
-// when the user chose so.
-QString SentPageName(const QString& docFileName);
 
 // Puts the file list and the page picture on the Send panel; the upload's
 // flight is drawn into `flightPicture`.

@@ -242,7 +242,6 @@ void TfrmServerWizard::CreateListPage() {
                           QRect(0, 216, kPageWidth, 32));
     lblDelete = MakeLabel(tab4, "lblDelete", tr("Click FINISH to return to Tarvo."),
                           QRect(0, 216, kPageWidth, 32));
-    for (QLabel* l : {lblModDesc, lblDelDesc, lblAddDesc, lblModify, lblDelete}) l->hide();
 }
 
 void TfrmServerWizard::CreateButtons() {
@@ -250,12 +249,10 @@ void TfrmServerWizard::CreateButtons() {
     butHelp = MakeButton(this, "butHelp", tr("&Help"), QRect(10, top, 76, 27));
     butBack = MakeButton(this, "butBack", tr("&<< Back"), QRect(0, top, 84, 27));
     butBack->setIcon(QIcon(QStringLiteral(":/bitmaps/Glyph_Back.png")));
-    butBack->setEnabled(false);
     butNext = MakeButton(this, "butNext", tr("Next >&>"), QRect(0, top, 84, 27));
     butNext->setIcon(QIcon(QStringLiteral(":/bitmaps/Glyph_Next.png")));
     butNext->setLayoutDirection(Qt::RightToLeft);  // the arrow after the words
     butFinish = MakeButton(this, "butFinish", tr("&Finish"), QRect(0, top, 84, 27));
-    butFinish->hide();
     butCancel = MakeButton(this, "butCancel", tr("&Cancel"), QRect(0, top, 84, 27));
     // Under the picture, beside the sentence it leads to.
     btnTest = MakeButton(this, "btnTest", tr("&Test"), QRect(10, 270, 120, 27));
@@ -317,5 +314,5 @@ void TfrmServerWizard::WireControls() {
 QString RunServerWizard(QWidget* parent) {
     TfrmServerWizard wizard(ServerList(), parent);
     Dialogs().Run(&wizard);
-    return wizard.AddedServer;
+    return wizard.AddedServer();
 }

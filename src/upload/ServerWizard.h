@@ -7,6 +7,7 @@
 // details, tab4 the list.
 
 #include "app/ListEditModel.h"
+#include "app/WizardFlow.h"
 #include "upload/ServerList.h"
 
 #include <QDialog>
@@ -29,11 +30,40 @@ struct TUploadTarget;
 class TfrmServerWizard : public QDialog {
     Q_OBJECT
 public:
-    enum Mode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
-
     // `serverList` is the list that saving replaces.
     explicit TfrmServerWizard(TServerList& serverList, QWidget* parent = nullptr);
     ~TfrmServerWizard() override;
+
+    // The name of the server added and saved in this run, else "".
+    QString AddedServer() const { return addedServer_; }
+    // Whether the list in the wizard has changes not saved yet.
+    bool HasUnsavedChanges() const { return EditList.Dirty(); }
+    bool TestRunning() const { return testing_; }
+
+    // Closing the wizard, however, stops a test in progress.
+    void done(int result) override;
+
+private slots:
+    void butNextClick();
+    void butBackClick();
+    void butFinishClick();
+    void butAdvancedClick();
+    void butDeleteClick();
+    void spbUpClick();
+    void spbDownClick();
+    void lstServersClick();
+    void cmbServerTypeChange();
+    void cmbConnectionChange();
+    void btnTestClick();
+
+private:
+    enum Mode { wmAdd = 0, wmModify = 1, wmDelete = 2 };
+    // The pages, in the order of pgcWizard.
+    enum Page { pgStart = 0, pgDetails = 1, pgAdvanced = 2, pgList = 3 };
+    // The controls of the list page a view may show, a bit each.
+    enum Shown : unsigned { shModDesc = 1, shDelDesc = 2, shAddDesc = 4, shModify = 8, shDelete = 16, shDeleteButton = 32 };
+    static std::span<const TWizardStep<TfrmServerWizard>> Steps();
+    static std::span<const TWizardView<TfrmServerWizard>> Views();
 
     // --- state ---
     // Deep copies of the server list, with the chosen server and the
@@ -43,7 +73,6 @@ public:
     int WizardMode = wmAdd;
     bool Filling = false;      // the program fills the edits; handlers store nothing
     bool AdvancedSeen = false;  // the advanced page was shown in this run
-    QString AddedServer;        // the name of the server added, once saved
 
     // --- controls ---
     TPicture* imgWizard = nullptr;
@@ -112,25 +141,9 @@ public:
     // open (also after a failed save, which is told).
     bool AskForSave();
 
-    void butNextClick();
-    void butBackClick();
-    void butFinishClick();
-    void butAdvancedClick();
-    void butDeleteClick();
-    void spbUpClick();
-    void spbDownClick();
-    void lstServersClick();
-    void cmbServerTypeChange();
-    void cmbConnectionChange();
-    void btnTestClick();
-    bool TestRunning() const { return testing_; }
     // Stops a test in progress (nothing is told).
     void StopTest();
 
-    // Closing the wizard, however, stops a test in progress.
-    void done(int result) override;
-
-private:
     void CreatePages();
     void CreateStartPage();
     void CreateDetailsPage();
@@ -141,15 +154,21 @@ private:
     void StoreField(QString tWWWServerType::*field, const QString& text);
     void SetTextFilled(QLineEdit* edit, const QString& text);
     void ShowConnection(TSecurity security);
-    void ShowFinish();
     void ShowDirectory(bool proposeOnlyInAdd);
     void UpdateButtons();
     void ShowCurrentRow();      // lstServers follows EditList's current server
     int RowIndex() const;       // EditList's index of lstServers' chosen row; -1 when none
     TSaveOutcome WriteServerInfo(const TServerList& list);
-    void GoTo(QWidget* page);
+    // Takes the step of the flow for `move` from the page shown.
+    void Move(TWizardMove move);
+    void GoTo(int page);
+    // What the steps check and do on the way, and on arrival.
+    void StartNewServer();
     void JoinNewServer();
     void LeaveNewServer();
+    void PrepareAdvanced();
+    void FocusName();
+    bool ServerChosen() const;
 
     TServerList& serverList_;
     std::unique_ptr<tWWWServerType> newServer_;  // EditServer before it joins EditList
@@ -164,6 +183,7 @@ private:
     std::unique_ptr<TServerProbe> probe_;
     quint64 testRun_ = 0;  // the test whose answers are awaited
     bool testing_ = false;
+    QString addedServer_;  // the name of the server added, once saved
 };
 
 // Runs the wizard on the program's server list (through the dialog seam);

@@ -200,30 +200,80 @@ void TfrmServerWizard::ShowDirectory(bool onlyInAdd) {
 
 // --- the pages ---
 
-void TfrmServerWizard::GoTo(QWidget* page) {
-    // A test belongs to the details pages and the server shown there.
-    if (page != tab2 && page != tab3) StopTest();
-    pgcWizard->setCurrentWidget(page);
+// Which page follows which. Add: start, details (Next beside Finish leads
+// to the list, where the new server is placed; Advanced to the advanced
+// details). Modify: start, list, the chosen server's details. Delete:
+// start, list. The details are checked before the list or the advanced
+// page is shown.
+std::span<const TWizardStep<TfrmServerWizard>> TfrmServerWizard::Steps() {
+    using W = TfrmServerWizard;
+    using M = TWizardMove;
+    static const TWizardStep<W> steps[] = {
+        {pgStart, WizardModes({wmAdd}), M::Next, pgDetails, nullptr, &W::StartNewServer},
+        {pgStart, WizardModes({wmModify, wmDelete}), M::Next, pgList},
+        {pgDetails, WizardModes({wmAdd}), M::Next, pgList, &W::CheckFields, &W::JoinNewServer},
+        {pgList, WizardModes({wmModify}), M::Next, pgDetails},
+        {pgDetails, kAnyWizardMode, M::Advanced, pgAdvanced, &W::CheckFields, &W::PrepareAdvanced},
+        {pgAdvanced, kAnyWizardMode, M::Back, pgDetails},
+        {pgList, WizardModes({wmAdd}), M::Back, pgDetails},
+        {pgList, WizardModes({wmModify, wmDelete}), M::Back, pgStart},
+        {pgDetails, WizardModes({wmAdd}), M::Back, pgStart, nullptr, &W::LeaveNewServer},
+        // Back to the list to delete from, never stuck on the details.
+        {pgDetails, WizardModes({wmModify, wmDelete}), M::Back, pgList},
+    };
+    return steps;
 }
 
-void TfrmServerWizard::ShowFinish() {
-    butFinish->show();
-    butNext->hide();
+// What each page shows. Next is offered beside Finish only on a new
+// server's details page (it leads to the list); in modify mode the list
+// page's Next waits for a server to be chosen.
+std::span<const TWizardView<TfrmServerWizard>> TfrmServerWizard::Views() {
+    using W = TfrmServerWizard;
+    static const TWizardView<W> views[] = {
+        {pgStart, kAnyWizardMode, true, false, false},
+        {pgDetails, WizardModes({wmAdd}), true, true, true, 0, &W::FocusName},
+        {pgDetails, WizardModes({wmModify, wmDelete}), false, true, true, 0, &W::FocusName},
+        {pgAdvanced, kAnyWizardMode, false, true, true},
+        {pgList, WizardModes({wmAdd}), false, true, true, shAddDesc},
+        {pgList, WizardModes({wmModify}), true, false, true, shModDesc | shModify, nullptr, &W::ServerChosen},
+        {pgList, WizardModes({wmDelete}), false, true, true, shDelDesc | shDelete | shDeleteButton},
+    };
+    return views;
 }
 
-// Next is offered beside Finish only on a new server's details page (it
-// leads to the list); in modify mode it waits for a server to be chosen.
-// The visible buttons stand right-aligned, so Finish takes Next's place.
-void TfrmServerWizard::UpdateButtons() {
-    QWidget* page = pgcWizard->currentWidget();
-    if (page == tab2 && WizardMode == wmAdd) {
-        butFinish->show();
-        butNext->show();
-    } else if (!butFinish->isHidden()) {
-        butNext->hide();
+void TfrmServerWizard::Move(TWizardMove move) {
+    const TWizardStep<TfrmServerWizard>* step = FindWizardStep(Steps(), pgcWizard->currentIndex(), WizardMode, move);
+    if (step && (!step->allowed || (this->*step->allowed)())) {
+        if (step->before) (this->*step->before)();
+        GoTo(step->to);
     }
-    butNext->setEnabled(!(page == tab4 && WizardMode == wmModify && EditList.Current() < 0));
-    const bool details = page == tab2 || page == tab3;
+    UpdateButtons();
+}
+
+void TfrmServerWizard::GoTo(int page) {
+    // A test belongs to the details pages and the server shown there.
+    if (page != pgDetails && page != pgAdvanced) StopTest();
+    pgcWizard->setCurrentIndex(page);
+    UpdateButtons();
+    if (const auto* view = FindWizardView(Views(), page, WizardMode); view && view->arrive) (this->*view->arrive)();
+}
+
+// The page shown, as its view says. The visible buttons stand
+// right-aligned, so Finish takes Next's place.
+void TfrmServerWizard::UpdateButtons() {
+    const int page = pgcWizard->currentIndex();
+    if (const auto* view = FindWizardView(Views(), page, WizardMode)) {
+        butNext->setVisible(view->next);
+        butFinish->setVisible(view->finish);
+        butBack->setEnabled(view->back);
+        butNext->setEnabled(!view->ready || (this->*view->ready)());
+        const std::pair<QWidget*, unsigned> listControls[] = {
+            {lblModDesc, shModDesc}, {lblDelDesc, shDelDesc},  {lblAddDesc, shAddDesc},
+            {lblModify, shModify},   {lblDelete, shDelete}, {butDelete, shDeleteButton},
+        };
+        for (const auto& [control, bit] : listControls) control->setVisible(view->shown & bit);
+    }
+    const bool details = page == pgDetails || page == pgAdvanced;
     btnTest->setVisible(details);
     lblTestResult->setVisible(details && !lblTestResult->text().isEmpty());
     int x = width() - 10;
@@ -235,85 +285,18 @@ void TfrmServerWizard::UpdateButtons() {
     }
 }
 
-void TfrmServerWizard::butNextClick() {
-    QWidget* page = pgcWizard->currentWidget();
-    butBack->setEnabled(true);
-    butDelete->show();
-    lblModify->hide();
-    lblDelete->hide();
-    if (page == tab1) {
-        if (WizardMode == wmAdd) {
-            newServer_ = std::make_unique<tWWWServerType>();
-            EditServer = newServer_.get();
-            ClearServer();
-            GoTo(tab2);
-            txtName->setFocus();
-            ShowFinish();
-        } else if (WizardMode == wmModify) {
-            butDelete->hide();
-            lblDelDesc->hide();
-            lblModify->show();
-            lblModDesc->show();
-            GoTo(tab4);
-        } else {
-            lblModDesc->hide();
-            lblDelDesc->show();
-            lblDelete->show();
-            GoTo(tab4);
-            ShowFinish();
-        }
-    } else if (page == tab2) {
-        if (WizardMode == wmAdd && CheckFields()) {
-            if (txtURL->text().isEmpty()) SetTextFilled(txtURL, BuildURL());
-            ShowDirectory(false);
-            JoinNewServer();
-            GoTo(tab4);
-            ShowFinish();
-        }
-    } else if (page == tab4) {
-        GoTo(tab2);
-        txtName->setFocus();
-        ShowFinish();
-    }
-    UpdateButtons();
-}
+void TfrmServerWizard::butNextClick() { Move(TWizardMove::Next); }
+void TfrmServerWizard::butBackClick() { Move(TWizardMove::Back); }
+void TfrmServerWizard::butAdvancedClick() { Move(TWizardMove::Advanced); }
 
-void TfrmServerWizard::butBackClick() {
-    QWidget* page = pgcWizard->currentWidget();
-    butNext->show();
-    butFinish->hide();
-    butDelete->hide();
-    for (QLabel* l : {lblModify, lblDelete, lblDelDesc, lblModDesc, lblAddDesc}) l->hide();
-    if (page == tab3) {
-        GoTo(tab2);
-        txtName->setFocus();
-        ShowFinish();
-    } else if (page == tab4) {
-        if (WizardMode == wmAdd) {
-            GoTo(tab2);
-            txtName->setFocus();
-        } else {
-            GoTo(tab1);
-        }
-    } else if (page == tab2) {
-        if (WizardMode == wmAdd) {
-            LeaveNewServer();
-            GoTo(tab1);
-        } else if (WizardMode == wmModify) {
-            lblModDesc->show();
-            lblModify->show();
-            GoTo(tab4);
-        } else {
-            // Back to the list to delete from, never stuck on this page.
-            butDelete->show();
-            lblDelDesc->show();
-            lblDelete->show();
-            GoTo(tab4);
-            ShowFinish();
-        }
-    }
-    if (pgcWizard->currentWidget() == tab1) butBack->setEnabled(false);
-    UpdateButtons();
+void TfrmServerWizard::FocusName() { txtName->setFocus(); }
+bool TfrmServerWizard::ServerChosen() const { return EditList.Current() >= 0; }
+
+// A fresh record for the server being added, its details cleared.
+void TfrmServerWizard::StartNewServer() {
+    newServer_ = std::make_unique<tWWWServerType>();
+    EditServer = newServer_.get();
+    ClearServer();
 }
 
 void TfrmServerWizard::butFinishClick() {
@@ -356,21 +339,22 @@ TSaveOutcome TfrmServerWizard::WriteServerInfo(const TServerList& list) {
             QCoreApplication::translate("ServerWizardFlow", "Your WWW Server List could not be saved.\n%1").arg(error));
     serverList_ = std::move(saved);
     for (const auto& s : list)
-        if (s.get() == joined_) AddedServer = s->Name;
+        if (s.get() == joined_) addedServer_ = s->Name;
     return {};
 }
 
 // The server being added joins the end of the list, chosen, so that the
-// list page shows it and its arrows can give it its place.
+// list page shows it and its arrows can give it its place; an address of
+// its web site and its folder are proposed where none was typed.
 void TfrmServerWizard::JoinNewServer() {
+    if (txtURL->text().isEmpty()) SetTextFilled(txtURL, BuildURL());
+    ShowDirectory(false);
     if (newServer_ && EditServer == newServer_.get()) {
         joined_ = newServer_.get();
         EditList.Add(std::move(newServer_));
     } else {
         EditList.Select(EditList.IndexOf(joined_));
     }
-    butDelete->hide();
-    lblAddDesc->show();
 }
 
 // Going back to the start page gives up the server being added.
@@ -382,14 +366,13 @@ void TfrmServerWizard::LeaveNewServer() {
 
 // --- the details and the list ---
 
-void TfrmServerWizard::butAdvancedClick() {
-    if (!CheckFields()) return;
+// The advanced page shows the folder and the address proposed for a new
+// server; its details can be changed only for a generic provider.
+void TfrmServerWizard::PrepareAdvanced() {
     grpAdvanced->setEnabled(cmbServerType->currentText() == Generic());
     if (WizardMode == wmAdd && txtURL->text().isEmpty()) SetTextFilled(txtURL, BuildURL());
     ShowDirectory(true);
-    GoTo(tab3);
     AdvancedSeen = true;
-    UpdateButtons();
 }
 
 void TfrmServerWizard::cmbServerTypeChange() {
@@ -427,8 +410,8 @@ void TfrmServerWizard::butDeleteClick() {
 
 void TfrmServerWizard::ShowTestResult(const QString& text) {
     lblTestResult->setText(text);
-    const QWidget* page = pgcWizard->currentWidget();
-    lblTestResult->setVisible(!text.isEmpty() && (page == tab2 || page == tab3));
+    const int page = pgcWizard->currentIndex();
+    lblTestResult->setVisible(!text.isEmpty() && (page == pgDetails || page == pgAdvanced));
 }
 
 void TfrmServerWizard::btnTestClick() {

@@ -7,6 +7,7 @@
 #include "html/BodyStyle.h"
 #include "html/PageEncoding.h"
 #include "upload/UploadCommand.h"
+#include "upload/UploadPlan.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -132,7 +133,7 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     }
     const QString pageFile = WriteDocumentPage(positional[0], logo, err);
     if (pageFile.isEmpty()) return ucDocument;
-    const std::vector<TUploadFile> plan = MakeUploadPlan(pageFile, BuildSiteList(pageFile));
+    const std::vector<TUploadFile> plan = PlanUpload(pageFile).Files;
     const QStringList replaced = ExportWouldReplace(plan, positional[1]);
     if (!replaced.isEmpty() && !force) {
         err << "tarvo: " << QDir::toNativeSeparators(positional[1])

@@ -6,6 +6,7 @@
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/SiteExport.h"
+#include "upload/UploadPlan.h"
 #include "upload/UploadSequence.h"
 
 #include <QCoreApplication>
@@ -83,38 +84,10 @@ QString PasswordFromStdin() {
     return line;
 }
 
-}  // namespace
-
-bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    // "ftps" is FTP with explicit TLS on the usual port.
-    if (scheme == QLatin1String("ftp"))
-        target.Security = TSecurity::FTP;
-    else if (scheme == QLatin1String("ftps"))
-        target.Security = TSecurity::FTPS;
-    else if (scheme == QLatin1String("sftp"))
-        target.Security = TSecurity::SFTP;
-    else
-        return false;
-    if (!url.isValid() || url.host().isEmpty() || url.hasQuery() || url.hasFragment()) return false;
-    target.Address = url.host(QUrl::FullyDecoded);
-    target.Port = url.port(DefaultPort(target.Security));
-    target.UserName = url.userName(QUrl::FullyDecoded);
-    target.Password = url.password(QUrl::FullyDecoded);
-    if (target.UserName.isEmpty()) target.UserName = QStringLiteral("anonymous");
-    // The path names a folder below the login folder; a second "/" (or
-    // %2F) makes it absolute.
-    QString path = url.path(QUrl::FullyDecoded);
-    if (path.startsWith(QLatin1Char('/'))) path.remove(0, 1);
-    while (path.endsWith(QLatin1Char('/')) && path.size() > 1) path.chop(1);
-    target.Directory = path;
-    return true;
-}
-
-int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    TOptions o;
-    TUploadTarget target;
+// The options, read and checked, and the entry of --server found in the
+// server list: ucOk, or the status to end with once `err` is told why.
+int ReadOptions(const QStringList& args, TOptions& o, tWWWServerType& server, TUploadTarget& target,
+                QTextStream& err) {
     if (!ParseArgs(args, o) || (!o.url.isEmpty() && !ParseUploadUrl(o.url, target))) {
         err << kUsage << Qt::endl;
         return ucUsage;
@@ -123,47 +96,73 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
         err << "tarvo: note: a password in the address can be read by other users of this computer; use "
                "--password-stdin or "
             << kPasswordVariable << " instead" << Qt::endl;
-    tWWWServerType server;
     if (!o.server.isEmpty() && !TargetOfServer(o.server, server)) {
         err << "tarvo: no WWW server named \"" << o.server << "\" in the server list" << Qt::endl;
         return ucUsage;
     }
+    return ucOk;
+}
+
+// The password into the target: standard input's with --password-stdin,
+// else the address's, else the variable's (--to), else the server list's
+// entry's (--server), read from the keyring where it is kept there.
+int TakePassword(const TOptions& o, tWWWServerType& server, TUploadTarget& target, QTextStream& err) {
     if (o.passwordStdin) {
         target.Password = server.Password = PasswordFromStdin();
         server.KeyringName.clear();
     } else if (!o.url.isEmpty() && target.Password.isEmpty()) {
         target.Password = qEnvironmentVariable(kPasswordVariable);
     }
-    if (!o.server.isEmpty()) {
-        QString why;
-        if (!FetchPassword(server, &why)) {
-            err << "tarvo: could not read the password of \"" << server.Name << "\" from the keyring: " << why
-                << Qt::endl;
-            return ucLogin;
-        }
-        target = UploadTargetOf(server);
+    if (o.server.isEmpty()) return ucOk;
+    QString why;
+    if (!FetchPassword(server, &why)) {
+        err << "tarvo: could not read the password of \"" << server.Name << "\" from the keyring: " << why
+            << Qt::endl;
+        return ucLogin;
     }
+    target = UploadTargetOf(server);
+    return ucOk;
+}
 
-    // The page's HTML file as the window saved it, or as --html makes it
-    // when there is none as new as the document.
-    const QString pageFile = WriteDocumentPage(o.document, o.logo, err);
-    if (pageFile.isEmpty()) return ucDocument;
+// While it lives, SIGINT and SIGTERM cancel the upload: the file in
+// transfer is abandoned under its temporary name.
+class TCancelOnSignal {
+public:
+    explicit TCancelOnSignal(TUploadSequence& upload) {
+        g_stopSignal = 0;
+        struct sigaction action = {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &oldInt_);
+        sigaction(SIGTERM, &action, &oldTerm_);
+        watch_.setInterval(50);
+        QObject::connect(&watch_, &QTimer::timeout, [&upload] {
+            if (g_stopSignal && !upload.Cancelled()) upload.Cancel();
+        });
+        watch_.start();
+    }
+    ~TCancelOnSignal() {
+        watch_.stop();
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+    }
+    TCancelOnSignal(const TCancelOnSignal&) = delete;
+    TCancelOnSignal& operator=(const TCancelOnSignal&) = delete;
 
-    // The page's site; what the record of this server and folder holds as
-    // sent is marked unchanged, unless everything is to go again.
-    std::vector<TUploadFile> plan = MakeUploadPlan(pageFile, BuildSiteList(pageFile));
-    TSentRecord record(target);
-    record.Classify(plan, o.all);
-    // A key named with --trust is offered at once, so that the log-in costs
-    // one connection, not a refused one before it.
-    QString& key = target.Security == TSecurity::SFTP ? target.HostKey : target.TrustedKey;
-    if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
-    TFtpClient ftp;
-    TUploadSequence upload(ftp, target, plan);
+private:
+    struct sigaction oldInt_ = {}, oldTerm_ = {};
+    QTimer watch_;
+};
+
+// Runs the upload in this event loop (nothing else is waiting), telling
+// each file sent on `out` and each failure on `err`, and noting in the
+// record what the server now holds.
+void RunUpload(TUploadSequence& upload, TSentRecord& record, const QString& trust, QTextStream& out,
+               QTextStream& err) {
     QObject::connect(&upload, &TUploadSequence::Status, [&err](const QString& text) { err << text << Qt::endl; });
     // Never asks: a key the user named with --trust is accepted, any other
     // untrusted one ends the upload with its fingerprint on standard error.
-    upload.AskTrust = [&o](const TTrustQuestion& q) { return !o.trust.isEmpty() && q.Fingerprint == o.trust; };
+    upload.AskTrust = [&trust](const TTrustQuestion& q) { return !trust.isEmpty() && q.Fingerprint == trust; };
     QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool sent, const QString& why) {
         if (sent) {
             record.RecordSent(f);
@@ -173,33 +172,12 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
         }
     });
     QObject::connect(&upload, &TUploadSequence::FileSkipped, [&record](const TUploadFile& f) { record.RecordSent(f); });
-
-    // SIGINT and SIGTERM cancel: the file in transfer is abandoned under its
-    // temporary name.
-    g_stopSignal = 0;
-    struct sigaction action = {}, oldInt = {}, oldTerm = {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &oldInt);
-    sigaction(SIGTERM, &action, &oldTerm);
-    QTimer watch;
-    watch.setInterval(50);
-    QObject::connect(&watch, &QTimer::timeout, [&upload] {
-        if (g_stopSignal && !upload.Cancelled()) upload.Cancel();
-    });
-    watch.start();
-
-    // The sequence runs in this event loop; nothing else is waiting.
+    const TCancelOnSignal cancel(upload);
     upload.Run();
-    watch.stop();
-    sigaction(SIGINT, &oldInt, nullptr);
-    sigaction(SIGTERM, &oldTerm, nullptr);
-    // Waits (bounded) for the client's last work, such as removing the
-    // temporary file of a cancelled transfer, before the program ends.
-    ftp.DisconnectAndWait();
-    QString unsaved;
-    if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
+}
 
+// Tells how the upload ended, and gives the exit status of it.
+int ExitStatus(const TUploadSequence& upload, const TUploadTarget& target, QTextStream& err) {
     if (upload.SkippedCount() > 0)
         err << "tarvo: "
             << QCoreApplication::translate("UploadCommand",
@@ -238,4 +216,64 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
             return ucFile;
     }
     return ucFile;
+}
+
+}  // namespace
+
+bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    // "ftps" is FTP with explicit TLS on the usual port.
+    if (scheme == QLatin1String("ftp"))
+        target.Security = TSecurity::FTP;
+    else if (scheme == QLatin1String("ftps"))
+        target.Security = TSecurity::FTPS;
+    else if (scheme == QLatin1String("sftp"))
+        target.Security = TSecurity::SFTP;
+    else
+        return false;
+    if (!url.isValid() || url.host().isEmpty() || url.hasQuery() || url.hasFragment()) return false;
+    target.Address = url.host(QUrl::FullyDecoded);
+    target.Port = url.port(DefaultPort(target.Security));
+    target.UserName = url.userName(QUrl::FullyDecoded);
+    target.Password = url.password(QUrl::FullyDecoded);
+    if (target.UserName.isEmpty()) target.UserName = QStringLiteral("anonymous");
+    // The path names a folder below the login folder; a second "/" (or
+    // %2F) makes it absolute.
+    QString path = url.path(QUrl::FullyDecoded);
+    if (path.startsWith(QLatin1Char('/'))) path.remove(0, 1);
+    while (path.endsWith(QLatin1Char('/')) && path.size() > 1) path.chop(1);
+    target.Directory = path;
+    return true;
+}
+
+int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    TOptions o;
+    tWWWServerType server;
+    TUploadTarget target;
+    int status = ReadOptions(args, o, server, target, err);
+    if (status == ucOk) status = TakePassword(o, server, target, err);
+    if (status != ucOk) return status;
+
+    // The page's HTML file as the window saved it, or as --html makes it
+    // when there is none as new as the document.
+    const QString pageFile = WriteDocumentPage(o.document, o.logo, err);
+    if (pageFile.isEmpty()) return ucDocument;
+
+    // The page's site; what the record of this server and folder holds as
+    // sent is marked unchanged, unless everything is to go again.
+    TSentRecord record(target);
+    // A key named with --trust is offered at once, so that the log-in costs
+    // one connection, not a refused one before it.
+    QString& key = target.Security == TSecurity::SFTP ? target.HostKey : target.TrustedKey;
+    if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
+    TFtpClient ftp;
+    TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
+    RunUpload(upload, record, o.trust, out, err);
+    // Waits (bounded) for the client's last work, such as removing the
+    // temporary file of a cancelled transfer, before the program ends.
+    ftp.DisconnectAndWait();
+    QString unsaved;
+    if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
+    return ExitStatus(upload, target, err);
 }

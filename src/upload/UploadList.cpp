@@ -99,6 +99,17 @@ void AddReferences(UploadList& list, const QString& text, const QString& pageFil
             add(value);
         }
     }
+    // The page's icon is a file of the page like its pictures.
+    static const QRegularExpression link(QStringLiteral("<link\\s[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    for (auto it = link.globalMatch(text); it.hasNext();) {
+        const QString tag = it.next().captured(0);
+        const QStringList rel = GetTagAttribute(tag, QStringLiteral("rel")).toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QString value = GetTagAttribute(tag, QStringLiteral("href"));
+        if (!rel.contains(QLatin1String("icon")) || value.isEmpty() || IsWebAddress(value) ||
+            value.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+            continue;
+        add(value);
+    }
 }
 
 }  // namespace
@@ -139,7 +150,8 @@ QStringList PageLinks(const QString& pageText) {
     return links;
 }
 
-UploadList BuildSiteList(const QString& pageFile) {
+UploadList BuildSiteList(const QString& pageFile, const QString& pageRemote) {
+    const QString sentAs = pageRemote.isEmpty() ? QFileInfo(pageFile).fileName().remove(QLatin1Char(' ')) : pageRemote;
     UploadList list;
     // Pages still to read: the local file and its folder below the page's.
     std::vector<std::pair<QString, QString>> pages{{pageFile, QString()}};
@@ -165,12 +177,13 @@ UploadList BuildSiteList(const QString& pageFile) {
                 const QString canonical = QFileInfo(ref.Local).canonicalFilePath();
                 if (ref.Local == pageFile || (!canonical.isEmpty() && canonical == start)) {
                     // A link back to the page itself. The page goes up under
-                    // its name without spaces; where a link names it as it
-                    // is here ("my%20page.html"), a copy goes up under that
-                    // name too, so that the link works on the server.
+                    // the name it is sent as; where a link names it as it
+                    // is here ("my%20page.html", "Index.html"), a copy goes
+                    // up under that name too, so that the link works on the
+                    // server.
                     d.Local = pageFile;
                     d.Remote = ref.Inside;
-                    if (d.Remote != QFileInfo(pageFile).fileName().remove(QLatin1Char(' ')) && !Listed(list, d))
+                    if (d.Remote != sentAs && !Listed(list, d))
                         list.push_back(d);
                     continue;
                 }
@@ -196,44 +209,4 @@ bool IsBinaryTransfer(const QString& fileName) {
     static const QStringList text = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("txt"),
                                      QStringLiteral("doc"), QStringLiteral("shtml")};
     return !text.contains(ext);
-}
-
-std::vector<TUploadFile> MakeUploadPlan(const QString& pageFile, const UploadList& list) {
-    std::vector<TUploadFile> plan;
-    for (const ResourceDetail& e : list) {
-        TUploadFile f;
-        if (e.State != TUploadState::ToSend) {
-            f.Remote = e.Remote;
-            f.Refused = e.Reason;
-            f.Missing = e.State == TUploadState::Missing;
-            plan.push_back(f);
-            continue;
-        }
-        // Every file goes up under the name the page gives it: nearly every
-        // server tells letter cases apart, and the page must find it there.
-        f.Remote = e.Remote;
-        f.Local = e.Local;
-        f.Binary = e.FileKind != QLatin1String("html") && IsBinaryTransfer(f.Local);
-        if (e.FileKind != QLatin1String("html") && !QFileInfo(f.Local).isFile()) {
-            // Earlier versions kept their copies of pictures in lower case
-            // whatever the page wrote: such a copy is sent under the
-            // page's name.
-            const TResolvedReference copy = ResolveReference(pageFile, e.Remote.toLower());
-            if (!copy.Refused() && QFileInfo(copy.Local).isFile()) f.Local = copy.Local;
-        }
-        if (!QFileInfo(f.Local).isFile()) {
-            // Left out before anything is made on the server for it.
-            f.Refused = QCoreApplication::translate("UploadList", "the file does not exist");
-            f.Missing = true;
-        }
-        plan.push_back(f);
-    }
-    // The page the visitor opens goes last, once everything it shows is
-    // there.
-    TUploadFile page;
-    page.Local = pageFile;
-    page.Remote = QFileInfo(pageFile).fileName().remove(QLatin1Char(' '));
-    page.Binary = IsBinaryTransfer(page.Local);
-    plan.push_back(page);
-    return plan;
 }

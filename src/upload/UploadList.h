@@ -1,6 +1,7 @@
 #pragma once
-// The files a page references, which are sent beside its HTML file, and
-// the plan of one upload: every file with its local path and remote name.
+// The files a page references, which are sent beside its HTML file, the
+// site of linked pages, and the record of one file of an upload (the plan
+// that puts them together is upload/UploadPlan.h).
 
 #include <QString>
 #include <QStringList>
@@ -28,7 +29,8 @@ QString PageFileName(const QString& docFileName);
 
 // The files the page text references (the page file is `pageFile`):
 // comments holding tags are skipped, "src" then "background" values are
-// scanned, empty values and web addresses skipped, the others resolved
+// scanned, then the address of the page's icon (a LINK whose REL names
+// "icon"), empty values, data and web addresses skipped, the others resolved
 // inside the page's folder (ResolveReference); each local file once, each
 // refused reference once.
 UploadList BuildUploadList(const QString& pageText, const QString& pageFile);
@@ -46,14 +48,22 @@ QStringList PageLinks(const QString& pageText);
 // their links in turn. Each file is listed once, cycles end where they
 // meet a listed page, and every reference is resolved below the page's
 // folder: nothing outside it is read. A link to a page that does not exist
-// is listed as Missing.
-UploadList BuildSiteList(const QString& pageFile);
+// is listed as Missing. A link back to the page that names it otherwise
+// than `pageRemote` (the name the page goes up under; "" its name without
+// spaces) is listed as a copy of the page under the link's name.
+UploadList BuildSiteList(const QString& pageFile, const QString& pageRemote = QString());
+
+// What a file is to the site. The upload sends in this order: the files
+// the pages show, then the linked pages, then the page the visitor opens,
+// once everything else has arrived.
+enum class TFileRole { Picture, Page, VisitorPage };
 
 // One file of the upload.
 struct TUploadFile {
     QString Local;    // the file read
     QString Remote;   // relative to the server folder
     bool Binary = true;
+    TFileRole Role = TFileRole::Picture;
     QString Refused{};  // why it is not sent ("" when it is sent)
     bool Missing = false;  // a linked page that does not exist (Refused says so)
     // Sent before to the same server and folder and not changed here since
@@ -65,11 +75,3 @@ struct TUploadFile {
 
 // Whether a file is sent in binary: all but .html .htm .txt .doc .shtml.
 bool IsBinaryTransfer(const QString& fileName);
-
-// Each listed file under the name its reference gives it (a picture the
-// folder lacks under that name is read from a copy of the name in lower
-// case, as earlier versions kept them), then the page last, under its name
-// without spaces: the upload sends the plan's last entry only after the
-// others. Refused and missing entries (a file that exists under neither
-// name) keep their place in the plan, as files not to send.
-std::vector<TUploadFile> MakeUploadPlan(const QString& pageFile, const UploadList& list);

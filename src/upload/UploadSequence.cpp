@@ -203,7 +203,8 @@ void TUploadSequence::Listed(size_t at, const TFtpOutcome& outcome, const std::v
 // A file sent before is skipped when its folder's listing shows it at the
 // same size; missing or of another size, it goes again.
 void TUploadSequence::SkipWhatIsThere() {
-    const QString page = files_.empty() ? QString() : files_.back().Remote;
+    const size_t visitorPage = VisitorPage();
+    const QString page = visitorPage < files_.size() ? files_[visitorPage].Remote : QString();
     for (size_t at = 0; at < toList_.size(); ++at) {
         if (!listed_[at]) continue;
         const QString& folder = toList_[at];
@@ -267,6 +268,9 @@ void TUploadSequence::SendFiles() {
         return End();
     }
     if (toSend.empty()) return Next();
+    // What the pages show goes before the pages: the client starts the
+    // operations in the order they are asked for.
+    std::stable_sort(toSend.begin(), toSend.end(), [this](size_t a, size_t b) { return files_[a].Role < files_[b].Role; });
     for (const size_t i : toSend) SendOne(i);
 }
 
@@ -307,9 +311,15 @@ void TUploadSequence::FileSent(size_t index, const TFtpOutcome& outcome) {
     if (inFlight_.empty()) Next();
 }
 
+size_t TUploadSequence::VisitorPage() const {
+    return size_t(std::find_if(files_.begin(), files_.end(),
+                               [](const TUploadFile& f) { return f.Role == TFileRole::VisitorPage; }) -
+                  files_.begin());
+}
+
 void TUploadSequence::SendPage() {
-    const size_t page = files_.size() - 1;
-    if (state_[page] != FileState::Pending || !files_[page].Refused.isEmpty()) return End();
+    const size_t page = VisitorPage();
+    if (page == files_.size() || state_[page] != FileState::Pending || !files_[page].Refused.isEmpty()) return End();
     // The page only once all it shows has arrived; after a failure the old
     // page stays, and with it a site that is whole.
     if (serverFailed_ || !ftp_.Connected()) return End();
@@ -317,12 +327,12 @@ void TUploadSequence::SendPage() {
 }
 
 QString TUploadSequence::ServerState() const {
-    if (files_.empty() || !reachedFiles_) return QString();
-    const size_t page = files_.size() - 1;
+    const size_t page = VisitorPage();
+    if (page == files_.size() || !reachedFiles_) return QString();
     if (state_[page] == FileState::Sent || state_[page] == FileState::Skipped) return QString();
     int sent = 0, meant = 0;
-    for (size_t i = 0; i < page; ++i) {
-        if (state_[i] == FileState::Skipped || !files_[i].Refused.isEmpty()) continue;
+    for (size_t i = 0; i < files_.size(); ++i) {
+        if (i == page || state_[i] == FileState::Skipped || !files_[i].Refused.isEmpty()) continue;
         ++meant;
         if (state_[i] == FileState::Sent) ++sent;
     }

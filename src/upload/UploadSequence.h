@@ -4,9 +4,9 @@
 // folders that hold files sent before and skip what the server still holds
 // at the same size, make every other folder the files go to that the
 // listing does not show, send the
-// pictures and linked pages, then the page the visitor opens (the plan's
-// last entry) once everything it shows has arrived, and disconnect.
-// Several files travel at once over up to kMaxConnections connections.
+// pictures, then the linked pages, then the page the visitor opens (the
+// entry of that role) once everything it shows has arrived, and disconnect.
+// Several files may travel at once over up to kMaxConnections connections.
 // It talks to nobody: the caller shows its status texts and turns its
 // outcome into messages or an exit status.
 
@@ -158,8 +158,10 @@ private:
     void SendPage();
     void SendOne(size_t file);
     void FileSent(size_t file, const TFtpOutcome& outcome);
-    // The visitor's page: the plan's last entry.
-    bool IsPage(size_t file) const { return file + 1 == files_.size(); }
+    // Whether a file is the visitor's page, which goes last.
+    bool IsPage(size_t file) const { return files_[file].Role == TFileRole::VisitorPage; }
+    // The visitor's page (files_.size() when the plan has none).
+    size_t VisitorPage() const;
     void PlanFolders();
     void SetStatus(const QString& text) { emit Status(text); }
     void ShowProgress();

@@ -27,12 +27,31 @@ public:
     TfrmUpload(const tWWWServerType& server, std::vector<TUploadFile> files, QWidget* parent = nullptr);
     ~TfrmUpload() override;
 
+    // `record` is told of each file sent, and each one skipped as already
+    // on the server (none when null).
+    void SetRecord(TSentRecord* record) { Record = record; }
+    // Every file was sent, and the upload was not cancelled.
+    bool Succeeded() const { return UploadOK; }
+    bool WasCancelled() const { return Cancelled; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Escape cancels the upload rather than just hiding the window.
+    void reject() override;
+
+private slots:
+    // From the first tick of timInit: reads the password from the keyring
+    // where it is kept there, then starts the upload sequence. Nothing here
+    // waits; the window closes when the sequence finishes (and tells what
+    // went wrong), or at once on Cancel.
+    void RunUpload();
+    void butCancelClick();
+
+private:
     // --- state ---
     tWWWServerType UploadServer;
     bool Cancelled = false;
     bool UploadOK = false;
-    // Told of each file sent, and each one skipped as already on the
-    // server (none when null).
     TSentRecord* Record = nullptr;
     const QString LoginFailedText = tr("Couldn't log in.  Please check that the Login and Password are correct.");
 
@@ -48,19 +67,6 @@ public:
 
     // Shows a space followed by `text` in the status line.
     void SetStatus(const QString& text);
-    // From the first tick of timInit: reads the password from the keyring
-    // where it is kept there, then starts the upload sequence. Nothing here
-    // waits; the window closes when the sequence finishes (and tells what
-    // went wrong), or at once on Cancel.
-    void RunUpload();
-    void butCancelClick();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    // Escape cancels the upload rather than just hiding the window.
-    void reject() override;
-
-private:
     void StartSequence();
     void SequenceFinished(bool ok);
     void TellOutcome();
@@ -80,6 +86,11 @@ class TfrmJoy : public QDialog {
 public:
     explicit TfrmJoy(QWidget* parent = nullptr);
 
+private slots:
+    void timFireTimer();
+    void butOKClick();
+
+private:
     QLabel* lblCongrats = nullptr;
     QLabel* lblView = nullptr;
     QLabel* lblTrouble = nullptr;
@@ -89,9 +100,6 @@ public:
     QPushButton* butOK = nullptr;
     QTimer* timFire = nullptr;
     int FireFrame = 0;  // the next frame of the fireworks
-
-    void timFireTimer();
-    void butOKClick();
 };
 
 // Shows TfrmJoy unless the user asked not to see it again.

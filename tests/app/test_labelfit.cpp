@@ -219,7 +219,7 @@ void TestLabelFit::dialogs() {
     servers.back()->Address = QStringLiteral("ftp.example.net");
     {
         TfrmServerWizard wizard(servers);
-        wizard.butAdvanced->click();
+        Child<QPushButton>(&wizard, QStringLiteral("butAdvanced"))->click();
         pages(wizard, QStringLiteral("server wizard"));
     }
     {
@@ -229,13 +229,14 @@ void TestLabelFit::dialogs() {
     }
     {
         TfrmUpload upload(*servers.back(), {});
-        upload.timInit->stop();
-        upload.SetStatus(QCoreApplication::translate("UploadSequence", "Uploading files to Web Server..."));
+        Child<QTimer>(&upload, QStringLiteral("timInit"))->stop();
+        const QString status = QCoreApplication::translate("UploadSequence", "Uploading files to Web Server...");
+        Child<QLabel>(&upload, QStringLiteral("lblFTPStatus"))->setText(QLatin1Char(' ') + status);
         pages(upload, QStringLiteral("upload window"));
     }
     {
         TfrmJoy joy;
-        joy.timFire->stop();
+        Child<QTimer>(&joy, QStringLiteral("timFire"))->stop();
         pages(joy, QStringLiteral("success"));
     }
     {

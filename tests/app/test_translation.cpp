@@ -416,19 +416,27 @@ void TestTranslation::shippedNamesShownTranslatedStoredAsTheyAre() {
 
     // The style wizard shows the translated name and stores the English
     // one until the user changes it.
-    TfrmStyleWiz wizard(styles);
-    wizard.show();
-    wizard.radModify->click();
-    wizard.btnNext->click();
-    wizard.lstStyles->setCurrentRow(0);
-    QCOMPARE(wizard.lstStyles->item(0)->text(), ShownStyleName(QStringLiteral("Classic")));
-    wizard.btnNext->click();
-    QCOMPARE(wizard.txtStyleName->text(), ShownStyleName(QStringLiteral("Classic")));
-    QTest::keyClick(wizard.txtStyleName, Qt::Key_End);
-    QTest::keyClicks(wizard.txtStyleName, QStringLiteral("2"));
-    QCOMPARE(wizard.EditStyle->StyleName, ShownStyleName(QStringLiteral("Classic")) + QLatin1Char('2'));
-    QTest::keyClick(wizard.txtStyleName, Qt::Key_Backspace);
-    QCOMPARE(wizard.EditStyle->StyleName, QStringLiteral("Classic"));
+    for (const bool changed : {true, false}) {
+        TfrmStyleWiz wizard(styles);
+        wizard.show();
+        Child<QRadioButton>(&wizard, QStringLiteral("radModify"))->click();
+        Child<QPushButton>(&wizard, QStringLiteral("btnNext"))->click();
+        auto* rows = Child<QListWidget>(&wizard, QStringLiteral("lstStyles"));
+        rows->setCurrentRow(0);
+        QCOMPARE(rows->item(0)->text(), ShownStyleName(QStringLiteral("Classic")));
+        Child<QPushButton>(&wizard, QStringLiteral("btnNext"))->click();
+        auto* name = Child<QLineEdit>(&wizard, QStringLiteral("txtStyleName"));
+        QCOMPARE(name->text(), ShownStyleName(QStringLiteral("Classic")));
+        QTest::keyClick(name, Qt::Key_End);
+        QTest::keyClicks(name, QStringLiteral("2"));
+        if (!changed) QTest::keyClick(name, Qt::Key_Backspace);
+        static_cast<TScriptedDialogs*>(&Dialogs())->answers << QMessageBox::Yes;
+        Child<QPushButton>(&wizard, QStringLiteral("btnFinish"))->click();
+        TStyleList saved;
+        QVERIFY(LoadStyleList(StylesDataPath(), saved));
+        QCOMPARE(saved[0]->StyleName,
+                 changed ? ShownStyleName(QStringLiteral("Classic")) + QLatin1Char('2') : QStringLiteral("Classic"));
+    }
 }
 
 int main(int argc, char** argv) {

@@ -69,6 +69,7 @@ private slots:
     void snapshotBesideTheDocument();
     void failedSaveKeepsOldFiles();
     void phoneChoiceAfterTheTrailer();
+    void iconAndDecorationFollowTheOlderOptions();
 };
 
 void TestPageFile::byteLayout() {
@@ -424,6 +425,36 @@ void TestPageFile::phoneChoiceAfterTheTrailer() {
     TPage cut;
     QCOMPARE(ReadBytes(on.left(off.size() - 3), cut).Result, TPageReadResult::Damaged);
     QVERIFY(!cut.FitPhone);
+}
+
+void TestPageFile::iconAndDecorationFollowTheOlderOptions() {
+    TTestEnv env;
+    TPage page;
+    FillEveryKind(page);  // the picture is the third block
+    const QByteArray off = PageFileBytes(page, "Sky");
+    page.Chunk(2)->Image->Decoration = true;
+    page.IconFile = "graphics\\logo.png";
+    // The fields readers knew stand first, the language and description
+    // empty on a page written before; the icon and the marks follow.
+    const QByteArray section = QByteArray("\x00", 1) + Int32(-1) + Int32(-1) + Str("graphics\\logo.png") + Int32(1) + Int32(2);
+    const QByteArray marked = PageFileBytes(page, "Sky");
+    QCOMPARE(marked, off + "Page options" + Int32(qint32(section.size())) + section);
+    TPage back;
+    QCOMPARE(ReadBytes(marked, back).Result, TPageReadResult::Ok);
+    QVERIFY(back.Chunk(2)->Image->Decoration && !back.Standards());
+    QCOMPARE(back.IconFile, page.IconFile);
+    QCOMPARE(PageFileBytes(back, "Sky"), marked);
+    // Marks that name no picture, or run past the section, mark nothing.
+    const QByteArray hostile = QByteArray("\x00", 1) + Int32(-1) + Int32(-1) + Int32(-1) + Int32(0x7fffffff) + Int32(0) +
+                               Int32(-3) + Int32(99) + Int32(2);
+    TPage odd;
+    QCOMPARE(ReadBytes(off + "Page options" + Int32(qint32(hostile.size())) + hostile, odd).Result, TPageReadResult::Ok);
+    QVERIFY(odd.Chunk(2)->Image->Decoration && odd.IconFile.isEmpty());
+    QCOMPARE(odd.Count(), 6);
+    // Without marks, icon or options the file is the one written before.
+    back.Chunk(2)->Image->Decoration = false;
+    back.IconFile.clear();
+    QCOMPARE(PageFileBytes(back, "Sky"), off);
 }
 
 QTEST_MAIN(TestPageFile)

@@ -10,6 +10,8 @@
 #include "html/PhoneFit.h"
 #include "model/WebBlocks.h"
 #include "styles/StyleList.h"
+#include "upload/UploadList.h"
+#include "viewer/HtmlEncoding.h"
 #include "viewer/HtmlDocument.h"
 #include "viewer/StyleHints.h"
 #include "viewer/ViewerCommand.h"
@@ -55,7 +57,9 @@ private slots:
     void image();
     void headingAndLine();
     void damagedValues();
-    void fieldsAndTitleAreInsertedUnescaped();
+    void fieldsAreInsertedAsTypedTheTitleNeverEndsItsElement();
+    void hostileTitleAndAddressesStayInTheirPlaces();
+    void decorationPictureAndChosenIcon();
     void pageBytesKeepEveryCharacter();
     void phoneLinesGoIntoTheHeadAndComeOutAgain();
     void shippedPagesAreWrittenAsBefore();
@@ -193,14 +197,16 @@ void TestPageGen::damagedValues() {
     QCOMPARE(Emit(bare), QStringLiteral("kept too"));
 }
 
-void TestPageGen::fieldsAndTitleAreInsertedUnescaped() {
+void TestPageGen::fieldsAreInsertedAsTypedTheTitleNeverEndsItsElement() {
     TPage page;
     page.PageTitle = QStringLiteral("Caf\u00e9 <b>&</b> \u20ac");
     auto c = Chunk(bkPara);
     c->Para->Paragraph = QStringLiteral("<i>\"quoted\"</i> \u2019");
     page.WebChunks.push_back(std::move(c));
     const QString html = BuildPageHTML(page, false);
-    QVERIFY(html.contains(QStringLiteral("<TITLE>Café <b>&</b> €</TITLE>\r\n")));
+    // A page written before keeps its "&" as typed; its tags show as text,
+    // as a browser shows them in a title anyway.
+    QVERIFY(html.contains(QStringLiteral("<TITLE>Café &lt;b&gt;&&lt;/b&gt; €</TITLE>\r\n")));
     QVERIFY(html.contains(QStringLiteral("<BODY>\r\n<i>\"quoted\"</i> ’\r\n</BODY>")));
 }
 
@@ -267,6 +273,100 @@ void TestPageGen::phoneLinesGoIntoTheHeadAndComeOutAgain() {
     QVERIFY(utf8.indexOf(kUtf8MetaLine) < utf8.indexOf("<TITLE>"));
     QVERIFY(utf8.indexOf("Tarvo Document") < utf8.indexOf(kViewportMetaLine));
     QCOMPARE(utf8.count(kViewportMetaLine), 1);
+}
+
+void TestPageGen::hostileTitleAndAddressesStayInTheirPlaces() {
+    TPage page;
+    page.Language = "en";
+    page.PageTitle = QStringLiteral("</TITLE><SCRIPT>alert(1)</SCRIPT> Fish & \"Chips\"");
+    auto link = Chunk(bkLink);
+    link->Link->URL = QStringLiteral("x\" onclick=\"alert(1)");
+    link->Link->LinkText = QStringLiteral("menu");
+    page.WebChunks.push_back(std::move(link));
+    auto email = Chunk(bkEmail);
+    email->Email->Address = QStringLiteral("a@b.example\"><SCRIPT>");
+    page.WebChunks.push_back(std::move(email));
+    auto picture = Chunk(bkImage);
+    picture->Image->FileName = QStringLiteral("graphics\\a\"b&c.png");
+    picture->Image->ImgLink = QStringLiteral("https://shop.example/?a=1&b=2&amp;c=3\"");
+    page.WebChunks.push_back(std::move(picture));
+    const QString html = BuildPageHTML(page, false);
+    const QString element = "&lt;/TITLE&gt;&lt;SCRIPT&gt;alert(1)&lt;/SCRIPT&gt; Fish &amp; \"Chips\"";
+    QVERIFY2(html.contains("<TITLE>" + element + "</TITLE>\r\n"), qPrintable(html.left(300)));
+    QVERIFY(html.contains("<META PROPERTY=\"og:title\" CONTENT=\"&lt;/TITLE&gt;&lt;SCRIPT&gt;alert(1)&lt;/SCRIPT&gt; Fish &amp; &quot;Chips&quot;\">"));
+    QVERIFY(html.contains("<A HREF=\"x&quot; onclick=&quot;alert(1)\">menu</A>"));
+    QVERIFY(html.contains("<A HREF=\"mailto:a@b.example&quot;&gt;&lt;SCRIPT&gt;\">"));
+    // A file name is kept as the file's own name; "&amp;" typed stays one.
+    QVERIFY(html.contains("<A HREF=\"https://shop.example/?a=1&amp;b=2&amp;c=3&quot;\">"));
+    QVERIFY(html.contains("<IMG SRC=\"graphics/a%22b%26c.png\""));
+    QCOMPARE(FileNameOfReference("graphics/a%22b%26c.png"), QString("graphics/a\"b&c.png"));
+    QVERIFY(!html.contains("<SCRIPT", Qt::CaseInsensitive));
+    // The title box's editor writes the same element, and the icon's
+    // letter is the title's first letter as the reader sees it.
+    const QString retitled = ReplaceTitle(html, TitleElementText(page));
+    QCOMPARE(retitled, html);
+    page.PageTitle = QStringLiteral("<b>Zoo</b>");
+    QVERIFY(ReplaceTitle(html, TitleElementText(page)).contains("<TITLE>&lt;b&gt;Zoo&lt;/b&gt;</TITLE>"));
+    // A page written before: the same title cannot end its element either.
+    page.Language.clear();
+    page.PageTitle = QStringLiteral("x</TITLE><SCRIPT>alert(1)</SCRIPT> Tom & Jerry");
+    QVERIFY(BuildPageHTML(page, false).contains("<TITLE>x&lt;/TITLE&gt;&lt;SCRIPT&gt;alert(1)&lt;/SCRIPT&gt; Tom & Jerry</TITLE>"));
+}
+
+void TestPageGen::decorationPictureAndChosenIcon() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("graphics"));
+    QVERIFY(QImage(40, 20, QImage::Format_RGB32).save(dir.filePath("graphics/border.png")));
+    QVERIFY(QImage(64, 64, QImage::Format_RGB32).save(dir.filePath("graphics/logo.png")));
+    QVERIFY(QImage(32, 32, QImage::Format_RGB32).save(dir.filePath("graphics/icon.png")));
+    TPage page;
+    page.Language = "en";
+    page.PageTitle = "Choir";
+    auto border = Chunk(bkImage);
+    border->Image->FileName = "graphics\\border.png";
+    border->Image->AltText = "A gold border";  // kept, but not used
+    border->Image->Decoration = true;
+    page.WebChunks.push_back(std::move(border));
+    auto logo = Chunk(bkImage);
+    logo->Image->FileName = "graphics\\logo.png";
+    logo->Image->AltText = "Our logo";
+    page.WebChunks.push_back(std::move(logo));
+    QString html = BuildPageHTML(page, false, dir.path());
+    QVERIFY(html.contains("<IMG SRC=\"graphics/border.png\" HEIGHT=20 WIDTH=40 ALT=\"\">"));
+    QVERIFY(html.contains("<IMG SRC=\"graphics/logo.png\" HEIGHT=64 WIDTH=64 ALT=\"Our logo\">"));
+    // The card's picture is the first one that is not decoration.
+    QVERIFY(StandardsHeadLines(page, Qt::white, Qt::black, "https://example.org/")
+                .contains("CONTENT=\"https://example.org/graphics/logo.png\""));
+
+    // A chosen icon replaces the letter; the style does not touch it; it is
+    // one of the files sent with the page; one outside the page's folders
+    // is refused.
+    page.IconFile = "graphics\\icon.png";
+    TStyleChunk style;
+    html = AddBodyDef(BuildPageHTML(page, false, dir.path()), &style);
+    QVERIFY(html.contains("<LINK REL=\"icon\" HREF=\"graphics/icon.png\">\r\n"));
+    QVERIFY(!html.contains("data:image"));
+    const QString pageFile = dir.filePath("choir.html");
+    auto sent = [&](const QString& text) {
+        QStringList files;
+        for (const ResourceDetail& d : BuildUploadList(text, pageFile))
+            files << (d.State == TUploadState::Refused ? "refused:" + d.Remote : d.Remote);
+        return files;
+    };
+    QCOMPARE(sent(html), QStringList({"graphics/border.png", "graphics/logo.png", "graphics/icon.png"}));
+    page.IconFile = "../../etc/passwd.png";
+    QVERIFY(sent(BuildPageHTML(page, false, dir.path())).contains("refused:../../etc/passwd.png"));
+    QVERIFY(sent(BuildPageHTML(page, false, dir.path())).size() == 3);
+
+    // A page written before writes a decoration with empty words too, and
+    // nothing else changes.
+    page.Language.clear();
+    page.IconFile.clear();
+    page.Chunk(1)->Image->Decoration = false;
+    html = BuildPageHTML(page, false);
+    QVERIFY(html.contains("<IMG SRC=\"graphics/border.png\" ALT=\"\">"));
+    QVERIFY(html.contains("<IMG SRC=\"graphics/logo.png\" ALT=\"Our logo\">"));
+    QVERIFY(!html.contains("LINK"));
 }
 
 void TestPageGen::shippedPagesAreWrittenAsBefore() {
@@ -359,7 +459,13 @@ void TestPageGen::standardsPageCarriesWhatTheWebRates() {
     QVERIFY(!html.contains("Tarvo Document") && !html.contains("Win95"));
     QVERIFY(html.contains(QString::fromUtf8("<META NAME=\"Description\" CONTENT=\"Śpiewamy od 1998 roku.\">")));
     QVERIFY(html.contains(QString::fromUtf8("<META PROPERTY=\"og:title\" CONTENT=\"Chór &quot;Cecylia&quot;\">")));
-    QVERIFY(html.contains("<META PROPERTY=\"og:image\" CONTENT=\"graphics/choir.png\">"));
+    // The card's picture needs an absolute address: none without the
+    // folder's address on the web, the first picture below it with one.
+    QVERIFY(!html.contains("og:image"));
+    const QString card = StandardsHeadLines(page, Qt::white, Qt::black, "https://example.org/chor");
+    QVERIFY(card.contains("<META PROPERTY=\"og:image\" CONTENT=\"https://example.org/chor/graphics/choir.png\">"));
+    for (const char* notAnAddress : {"javascript:alert(1)", "chor/", "file:///etc/"})
+        QVERIFY(!StandardsHeadLines(page, Qt::white, Qt::black, notAnAddress).contains("og:image"));
     QVERIFY(html.contains(kViewportMetaLine));
     QVERIFY(html.contains(ReadableLayoutLines()));
     // Every picture has ALT, WIDTH and HEIGHT; only the one below the

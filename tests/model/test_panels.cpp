@@ -160,6 +160,7 @@ private slots:
     void selectingDoesNotMarkPageChanged();
     void imagePickerCopiesIntoGraphics();
     void pictureNameShowsWithSlashes();
+    void decorationNeedsNoWords();
     void picturesMadeWebSized();
     void rightReleaseAsksForHelp();
 
@@ -557,6 +558,31 @@ void TestPanels::pictureNameShowsWithSlashes() {
     p.txtImgFileName->selectAll();
     QTest::keyClicks(p.txtImgFileName, "http://pictures.example/a.gif");
     QCOMPARE(s.page().Chunk(0)->Image->FileName, QString("http://pictures.example/a.gif"));
+}
+
+void TestPanels::decorationNeedsNoWords() {
+    TPropertyPanels& p = s.panels();
+    s.load(bkImage);
+    s.load(bkImage);
+    s.page().Chunk(0)->Image->AltText = QStringLiteral("Gold border");
+    s.page().Chunk(1)->Image->Decoration = true;
+    select(0);
+    QVERIFY(!p.chkImgDecoration->isChecked() && p.txtImgDesc->isEnabled() && !p.lblImgAltWarn->isVisible());
+    // Marked: no words needed, none asked for; the words typed stay.
+    p.chkImgDecoration->click();
+    const TBlockImage& image = *s.page().Chunk(0)->Image;
+    QVERIFY(image.Decoration && s.page().PageChanged);
+    QCOMPARE(image.AltText, QString("Gold border"));
+    QVERIFY(!p.txtImgDesc->isEnabled());
+    p.txtImgDesc->clear();
+    QVERIFY(!p.lblImgAltWarn->isVisible());
+    // Each picture shows its own mark; unmarked, the words are asked for.
+    select(1);
+    QVERIFY(p.chkImgDecoration->isChecked() && !p.lblImgAltWarn->isVisible());
+    p.chkImgDecoration->click();
+    QVERIFY(!s.page().Chunk(1)->Image->Decoration && p.lblImgAltWarn->isVisible() && p.txtImgDesc->isEnabled());
+    select(0);
+    QVERIFY(p.chkImgDecoration->isChecked());
 }
 
 void TestPanels::picturesMadeWebSized() {

@@ -15,10 +15,14 @@
 #include "styles/StyleList.h"
 #include "app/PictureControl.h"
 #include "app/AppPaths.h"
+#include "html/PageHead.h"
 #include "html/PhoneFit.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QTabBar>
 #include <QFile>
 #include <QLineEdit>
@@ -72,6 +76,7 @@ private slots:
     void phoneViewShowsAWidePictureWithinItsWidth();
     void accessibleActionsDoWhatClicksDo();
     void titleStartsAsTheFirstHeading();
+    void iconChosenFromAPicture();
     void droppedTableIsToldThroughTheDialogs();
 
 private:
@@ -684,6 +689,49 @@ void TestViewStage::droppedTableIsToldThroughTheDialogs() {
     v_->ctlHTML->resize(300, 181);  // laid out again: nothing more
     QCoreApplication::processEvents();
     QCOMPARE(dialogs_->shown.size(), 1);
+}
+
+void TestViewStage::iconChosenFromAPicture() {
+    toStage(2);
+    QVERIFY(v_->HTMLText().contains(kIconLinkStart));
+    QComboBox* icons = v_->cmbPageIcon;
+    QCOMPARE(icons->currentData().toString(), QString());
+    QCOMPARE(icons->itemData(icons->count() - 1).toString(), TViewStage::kOtherIconItem);
+    // Another picture: copied among the page's pictures, named from there,
+    // written into the page in place of the letter.
+    QTemporaryDir camera;
+    QImage picture(48, 48, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(camera.filePath("My Icon.png")));
+    dialogs_->fileNames << camera.filePath("My Icon.png");
+    w_->Page().PageChanged = false;
+    icons->setFocus();
+    QTest::keyClick(icons, Qt::Key_End);
+    QCOMPARE(w_->Page().IconFile, QString("graphics\\myicon.png"));
+    QVERIFY(QFile::exists(JoinPath(HTMLDir(), "graphics/myicon.png")));
+    QVERIFY(w_->Page().PageChanged);
+    QVERIFY(v_->HTMLText().contains("<LINK REL=\"icon\" HREF=\"graphics/myicon.png\">\r\n"));
+    QVERIFY(!v_->HTMLText().contains(kIconLinkStart));
+    QCOMPARE(icons->currentText(), QString("graphics/myicon.png"));
+    QVERIFY(!v_->imgPageIcon->pixmap().isNull());
+    // A cancelled choice keeps the icon; the document keeps it too.
+    dialogs_->fileNames << QString();
+    QTest::keyClick(icons, Qt::Key_End);
+    QCOMPARE(w_->Page().IconFile, QString("graphics\\myicon.png"));
+    const QString path = JoinPath(AppDir(), "save/icon.tve");
+    QVERIFY(WritePageFile(path, w_->Page(), kNoStyleName, QImage()));
+    w_->Page().PageChanged = false;
+    toStage(1);
+    w_->Hooks().OpenDocument(path);
+    QCOMPARE(w_->Page().IconFile, QString("graphics\\myicon.png"));
+    QCOMPARE(icons->currentData().toString(), QString("graphics\\myicon.png"));
+    // Back to the title's letter.
+    toStage(2);
+    icons->setFocus();
+    QTest::keyClick(icons, Qt::Key_Home);
+    QVERIFY(w_->Page().IconFile.isEmpty());
+    QVERIFY(v_->HTMLText().contains(kIconLinkStart));
+    QVERIFY(v_->imgPageIcon->pixmap().isNull());
 }
 
 int main(int argc, char** argv) {

@@ -46,6 +46,18 @@ void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w-
 // A radio button is clicked on its round box.
 void Click(QRadioButton* r) { QTest::mouseClick(r, Qt::LeftButton, Qt::NoModifier, QPoint(8, r->height() / 2)); }
 
+// The wizard's controls, by their names.
+void Click(QWidget* w, const char* name) {
+    if (auto* radio = qobject_cast<QRadioButton*>(Child(w, name))) Click(radio);
+    else Click(Child(w, name));
+}
+QString Page(const QWidget* w) { return ShownPage(w, "PageControl1"); }
+bool Shown(const QWidget* w, const char* name) { return Child(w, name)->isVisible(); }
+bool Enabled(const QWidget* w, const char* name) { return Child(w, name)->isEnabled(); }
+QString Text(const QWidget* w, const char* name) { return Child<QLineEdit>(w, name)->text(); }
+QListWidget* Styles(const QWidget* w) { return Child<QListWidget>(w, "lstStyles"); }
+quint32 Colour(const QWidget* w, const char* panel) { return Child<TColorPanel>(w, panel)->Color(); }
+
 // The colour most of the sample's middle strip shows, away from its text.
 QColor SampleColor(THTMLViewer* viewer) {
     const QImage img = viewer->grab().toImage();
@@ -76,6 +88,7 @@ private:
     TScriptedDialogs* dialogs_ = nullptr;
     TStyleList styles_;
     std::unique_ptr<TfrmStyleWiz> wiz_;
+    QWidget* wiz() const { return wiz_.get(); }
 };
 
 void TestStyleWizard::init() {
@@ -95,7 +108,7 @@ void TestStyleWizard::openWizard() {
     wiz_ = std::make_unique<TfrmStyleWiz>(styles_);
     wiz_->show();
     wiz_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(wiz_.get()));
+    QVERIFY(QTest::qWaitForWindowActive(wiz()));
 }
 
 void TestStyleWizard::sampleTextByteForByte() {
@@ -125,44 +138,43 @@ void TestStyleWizard::addWithNameAndColoursThenSave() {
     const QStringList before = Names(styles_);
     QVERIFY(!before.isEmpty());
     QCOMPARE(wiz_->windowTitle(), QString("Tarvo Style Wizard"));
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab1);
-    QVERIFY(wiz_->radAdd->isChecked());
-    QVERIFY(!wiz_->btnBack->isEnabled());
-    QVERIFY(wiz_->btnFinish->isHidden());
-    QCOMPARE(ListBoxTexts(wiz_->lstStyles), before);
+    QCOMPARE(Page(wiz()), QString("tab1"));
+    QVERIFY(Child<QRadioButton>(wiz(), "radAdd")->isChecked());
+    QVERIFY(!Enabled(wiz(), "btnBack"));
+    QVERIFY(!Shown(wiz(), "btnFinish"));
+    QCOMPARE(ListBoxTexts(Styles(wiz())), before);
 
-    Click(wiz_->btnHelp);
+    Click(wiz(), "btnHelp");
     QCOMPARE(LastHelpRequest().call, THelpCall::Context);
     QCOMPARE(LastHelpRequest().context, 31);
 
-    Click(wiz_->btnNext);
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
-    QVERIFY(wiz_->btnFinish->isVisible() && wiz_->btnNext->isHidden() && wiz_->btnBack->isEnabled());
-    QCOMPARE(wiz_->pnlBack->Color(), 0xC0C0C0u);
-    QCOMPARE(wiz_->pnlVisited->Color(), 0xFF00FFu);
-    QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(0xC0, 0xC0, 0xC0));
+    Click(wiz(), "btnNext");
+    QCOMPARE(Page(wiz()), QString("tab2"));
+    QVERIFY(Shown(wiz(), "btnFinish") && !Shown(wiz(), "btnNext") && Enabled(wiz(), "btnBack"));
+    QCOMPARE(Colour(wiz(), "pnlBack"), 0xC0C0C0u);
+    QCOMPARE(Colour(wiz(), "pnlVisited"), 0xFF00FFu);
+    QCOMPARE(SampleColor(Child<THTMLViewer>(wiz(), "ctlHTML")), QColor(0xC0, 0xC0, 0xC0));
 
-    QTest::keyClicks(wiz_->txtStyleName, "Night Sky");
-    QVERIFY(wiz_->EditList.Dirty());
+    QTest::keyClicks(Child<QLineEdit>(wiz(), "txtStyleName"), "Night Sky");
+    QVERIFY(wiz_->HasUnsavedChanges());
     // A dark background with white text; the dialogs start at the field's colour.
     dialogs_->colors = {QColor(0x10, 0x20, 0x40), QColor(Qt::white), std::nullopt};
-    Click(wiz_->pnlBack);
-    Click(wiz_->pnlDoc);
-    Click(wiz_->pnlActive);  // cancelled: nothing changes
+    Click(wiz(), "pnlBack");
+    Click(wiz(), "pnlDoc");
+    Click(wiz(), "pnlActive");  // cancelled: nothing changes
     QCOMPARE(dialogs_->colorInitials, QList<QColor>({QColor(0xC0, 0xC0, 0xC0), QColor(0, 0, 0), QColor(255, 0, 0)}));
-    QCOMPARE(wiz_->EditStyle->BackColor, 0x402010u);
-    QCOMPARE(wiz_->pnlBack->Color(), 0x402010u);
-    QCOMPARE(wiz_->EditStyle->TextColor, 0xFFFFFFu);
-    QCOMPARE(wiz_->EditStyle->ALinkColor, 0x0000FFu);
+    QCOMPARE(Colour(wiz(), "pnlBack"), 0x402010u);
+    QCOMPARE(Colour(wiz(), "pnlDoc"), 0xFFFFFFu);
+    QCOMPARE(Colour(wiz(), "pnlActive"), 0x0000FFu);
     QVERIFY(wiz_->CreateHTML().contains("<BODY BGCOLOR=\"102040\" TEXT=\"FFFFFF\""));
-    QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(0x10, 0x20, 0x40));
+    QCOMPARE(SampleColor(Child<THTMLViewer>(wiz(), "ctlHTML")), QColor(0x10, 0x20, 0x40));
 
     // Yes writes the list with the new style last; a second Finish after
     // Cancel appends it only once.
     dialogs_->answers = {QMessageBox::Cancel, QMessageBox::Yes};
-    Click(wiz_->btnFinish);
+    Click(wiz(), "btnFinish");
     QVERIFY(wiz_->isVisible());
-    Click(wiz_->btnFinish);
+    Click(wiz(), "btnFinish");
     QVERIFY(!wiz_->isVisible());
     QCOMPARE(wiz_->result(), int(QDialog::Accepted));
     QCOMPARE(dialogs_->shown.constLast().caption, QString("Style List Changed"));
@@ -185,27 +197,26 @@ void TestStyleWizard::finishWithoutNameAndCancelling() {
     const QByteArray file = ReadFileBytes(StylesDataPath());
     QVERIFY(!file.isEmpty());
     openWizard();
-    Click(wiz_->btnNext);
-    Click(wiz_->btnFinish);
+    Click(wiz(), "btnNext");
+    Click(wiz(), "btnFinish");
     QCOMPARE(dialogs_->texts(),
              QStringList{"Sorry. You must give this Style a name before you can add it to your Style List."});
     QVERIFY(wiz_->isVisible());
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
-    QCOMPARE(QApplication::focusWidget(), wiz_->txtStyleName);
-    QCOMPARE(wiz_->EditList.Items().size(), styles_.size());
+    QCOMPARE(Page(wiz()), QString("tab2"));
+    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(wiz(), "txtStyleName"));
+    QCOMPARE(size_t(Styles(wiz())->count()), styles_.size());
 
     // Back to the start page and forth again gives a fresh style.
-    QTest::keyClicks(wiz_->txtStyleName, "Draft");
-    Click(wiz_->btnBack);
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab1);
-    QVERIFY(!wiz_->btnBack->isEnabled() && wiz_->btnNext->isVisible() && wiz_->btnFinish->isHidden());
-    Click(wiz_->btnNext);
-    QCOMPARE(wiz_->txtStyleName->text(), QString());
-    QCOMPARE(wiz_->EditStyle->StyleName, QString());
+    QTest::keyClicks(Child<QLineEdit>(wiz(), "txtStyleName"), "Draft");
+    Click(wiz(), "btnBack");
+    QCOMPARE(Page(wiz()), QString("tab1"));
+    QVERIFY(!Enabled(wiz(), "btnBack") && Shown(wiz(), "btnNext") && !Shown(wiz(), "btnFinish"));
+    Click(wiz(), "btnNext");
+    QCOMPARE(Text(wiz(), "txtStyleName"), QString());
 
     // Name typed, then Cancel: nothing is written, nothing is asked.
-    QTest::keyClicks(wiz_->txtStyleName, "Never saved");
-    Click(wiz_->btnCancel);
+    QTest::keyClicks(Child<QLineEdit>(wiz(), "txtStyleName"), "Never saved");
+    Click(wiz(), "btnCancel");
     QVERIFY(!wiz_->isVisible());
     QCOMPARE(wiz_->result(), int(QDialog::Rejected));
     QCOMPARE(dialogs_->shown.size(), 1);
@@ -223,37 +234,36 @@ void TestStyleWizard::listPage() {
     }
     QVERIFY(WriteStylesToFile(StylesDataPath(), three));
     openWizard();
-    Click(wiz_->radDelete);
-    QCOMPARE(wiz_->WizardMode, int(TfrmStyleWiz::wmDelete));
-    Click(wiz_->btnNext);
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab3);
-    QVERIFY(wiz_->lblDelete->isVisible() && wiz_->lblModify->isHidden());
-    QVERIFY(wiz_->butDelete->isVisible() && wiz_->btnFinish->isVisible() && !wiz_->btnBack->isEnabled());
+    Click(wiz(), "radDelete");
+    Click(wiz(), "btnNext");
+    QCOMPARE(Page(wiz()), QString("tab3"));
+    QVERIFY(Shown(wiz(), "lblDelete") && !Shown(wiz(), "lblModify"));
+    QVERIFY(Shown(wiz(), "butDelete") && Shown(wiz(), "btnFinish") && !Enabled(wiz(), "btnBack"));
     // Picking a style shows it but changes nothing.
-    QTest::mouseClick(wiz_->lstStyles->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      wiz_->lstStyles->visualItemRect(wiz_->lstStyles->item(2)).center());
-    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(2));
-    QVERIFY(!wiz_->EditList.Dirty());
-    Click(wiz_->spbUp);
-    QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"Sky", "sky", "Sea"}));
-    QCOMPARE(wiz_->lstStyles->currentRow(), 1);
-    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(1));
-    Click(wiz_->spbUp);
-    QCOMPARE(ListBoxTexts(wiz_->lstStyles), QStringList({"sky", "Sky", "Sea"}));
-    QCOMPARE(wiz_->lstStyles->currentRow(), 0);
+    QTest::mouseClick(Styles(wiz())->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      Styles(wiz())->visualItemRect(Styles(wiz())->item(2)).center());
+    QCOMPARE(Text(wiz(), "txtStyleName"), QString("sky"));
+    QVERIFY(!wiz_->HasUnsavedChanges());
+    Click(wiz(), "spbUp");
+    QCOMPARE(ListBoxTexts(Styles(wiz())), QStringList({"Sky", "sky", "Sea"}));
+    QCOMPARE(Styles(wiz())->currentRow(), 1);
+    QCOMPARE(Text(wiz(), "txtStyleName"), QString("sky"));
+    Click(wiz(), "spbUp");
+    QCOMPARE(ListBoxTexts(Styles(wiz())), QStringList({"sky", "Sky", "Sea"}));
+    QCOMPARE(Styles(wiz())->currentRow(), 0);
     // Deleted with the keyboard (through the window, so the key goes by the
     // shortcut map; the button clicks itself a moment later): the next
     // style is chosen and shown, until none is left.
     QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
-    QTRY_COMPARE(wiz_->lstStyles->count(), 2);
-    QCOMPARE(wiz_->lstStyles->currentItem()->text(), QString("Sky"));
-    QCOMPARE(wiz_->EditStyle, wiz_->EditList.At(0));
+    QTRY_COMPARE(Styles(wiz())->count(), 2);
+    QCOMPARE(Styles(wiz())->currentItem()->text(), QString("Sky"));
+    QCOMPARE(Text(wiz(), "txtStyleName"), QString("Sky"));
     for (int left = 1; left >= 0; --left) {
         QTest::keyClick(wiz_->windowHandle(), Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(wiz_->lstStyles->count(), left);
+        QTRY_COMPARE(Styles(wiz())->count(), left);
     }
     dialogs_->answers = {QMessageBox::Yes};
-    Click(wiz_->btnFinish);
+    Click(wiz(), "btnFinish");
     QVERIFY(!wiz_->isVisible());
     QCOMPARE(ReadFileBytes(StylesDataPath()), QByteArray("\0\0\0\0", 4));
 }
@@ -261,22 +271,22 @@ void TestStyleWizard::listPage() {
 void TestStyleWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
     openWizard();
     const QStringList before = Names(styles_);
-    Click(wiz_->btnNext);
-    QTest::keyClicks(wiz_->txtStyleName, "Kept");
+    Click(wiz(), "btnNext");
+    QTest::keyClicks(Child<QLineEdit>(wiz(), "txtStyleName"), "Kept");
     // A folder where the file goes: nothing can be written there.
     QVERIFY(QFile::remove(StylesDataPath()) && QDir().mkdir(StylesDataPath()));
     dialogs_->answers = {QMessageBox::Yes};
-    Click(wiz_->btnFinish);
+    Click(wiz(), "btnFinish");
     QVERIFY(wiz_->isVisible());
     QCOMPARE(dialogs_->shown.size(), 2);
     QCOMPARE(dialogs_->shown.constLast().caption, QString("Style List Changed"));
     QCOMPARE(dialogs_->lastText(), "Your Style List could not be saved.\nCannot create file " + StylesDataPath() +
                                           ": a folder of that name is in the way.");
-    QVERIFY(wiz_->EditList.Dirty());
+    QVERIFY(wiz_->HasUnsavedChanges());
     // Once the file can be written, the same Finish saves and closes.
     QVERIFY(QDir().rmdir(StylesDataPath()));
     dialogs_->answers = {QMessageBox::Yes};
-    Click(wiz_->btnFinish);
+    Click(wiz(), "btnFinish");
     QVERIFY(!wiz_->isVisible());
     TStyleList saved;
     QVERIFY(LoadStyleList(StylesDataPath(), saved));
@@ -308,78 +318,82 @@ void TestStyleWizard::backgroundPictureCopyAndSample() {
     stale.close();
 
     openWizard();
-    Click(wiz_->btnNext);
-    QTest::keyClicks(wiz_->txtStyleName, "Grass");
+    Click(wiz(), "btnNext");
+    QTest::keyClicks(Child<QLineEdit>(wiz(), "txtStyleName"), "Grass");
     dialogs_->fileNames = {inPlace, orange, ""};
-    Click(wiz_->spdImgFile);
+    Click(wiz(), "spdImgFile");
     const TFileRequest& asked = dialogs_->fileRequests.constFirst();
     QVERIFY(asked.filters.startsWith("Pictures (*.jpg *.jpeg *.png *.gif *.bmp"));
     QCOMPARE(QDir(asked.folder).canonicalPath(), QDir(backgrnd).canonicalPath());
-    QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\green.png"));
-    QCOMPARE(wiz_->EditStyle->BackImage, QString("backgrnd\\green.png"));
+    QCOMPARE(Text(wiz(), "txtImgFilename"), QString("backgrnd\\green.png"));
     QCOMPARE(QFileInfo(inPlace).lastModified(), old);
     QVERIFY(wiz_->CreateHTML().contains("<BODY BACKGROUND=\"backgrnd\\green.png\" BGCOLOR=\"C0C0C0\""));
     // The sample finds the picture beside the HTML folder's pages.
-    QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(0, 200, 0));
+    QCOMPARE(SampleColor(Child<THTMLViewer>(wiz(), "ctlHTML")), QColor(0, 200, 0));
 
     // From elsewhere, where the folder has another file of that name: a
     // name of its own, and the other file stays.
-    Click(wiz_->spdImgFile);
-    QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\orange-2.png"));
+    Click(wiz(), "spdImgFile");
+    QCOMPARE(Text(wiz(), "txtImgFilename"), QString("backgrnd\\orange-2.png"));
     QCOMPARE(QImage(JoinPath(backgrnd, "orange-2.png")).pixelColor(5, 5), QColor(255, 128, 0));
     QCOMPARE(ReadFileBytes(JoinPath(backgrnd, "orange.png")), QByteArray("not a picture"));
-    QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(255, 128, 0));
-    QCOMPARE(wiz_->lblImgInfo->text(), QString::fromUtf8("40 \u00D7 40 pixels\n") + DescribeBytes(QFileInfo(orange).size()));
+    QCOMPARE(SampleColor(Child<THTMLViewer>(wiz(), "ctlHTML")), QColor(255, 128, 0));
+    QCOMPARE(Child<QLabel>(wiz(), "lblImgInfo")->text(),
+             QString::fromUtf8("40 \u00D7 40 pixels\n") + DescribeBytes(QFileInfo(orange).size()));
 
     // A cancelled dialog keeps the picture; "Clear Image" removes it.
-    Click(wiz_->spdImgFile);
-    QCOMPARE(wiz_->txtImgFilename->text(), QString("backgrnd\\orange-2.png"));
-    Click(wiz_->btnClearImage);
-    QCOMPARE(wiz_->EditStyle->BackImage, QString());
+    Click(wiz(), "spdImgFile");
+    QCOMPARE(Text(wiz(), "txtImgFilename"), QString("backgrnd\\orange-2.png"));
+    Click(wiz(), "btnClearImage");
     QVERIFY(!wiz_->CreateHTML().contains("BACKGROUND"));
-    QCOMPARE(SampleColor(wiz_->ctlHTML), QColor(0xC0, 0xC0, 0xC0));
+    QCOMPARE(SampleColor(Child<THTMLViewer>(wiz(), "ctlHTML")), QColor(0xC0, 0xC0, 0xC0));
+    dialogs_->answers = {QMessageBox::Yes};
+    Click(wiz(), "btnFinish");
+    TStyleList saved;
+    QVERIFY(LoadStyleList(StylesDataPath(), saved));
+    QCOMPARE(saved.back()->BackImage, QString());  // the new style, without the picture
 }
 
 void TestStyleWizard::modifyModeNeedsASelection() {
     openWizard();
-    Click(wiz_->radModify);
-    Click(wiz_->btnNext);
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab3);
-    QVERIFY(wiz_->lblModify->isVisible() && wiz_->butDelete->isHidden() && wiz_->btnNext->isVisible());
-    Click(wiz_->btnNext);
+    Click(wiz(), "radModify");
+    Click(wiz(), "btnNext");
+    QCOMPARE(Page(wiz()), QString("tab3"));
+    QVERIFY(Shown(wiz(), "lblModify") && !Shown(wiz(), "butDelete") && Shown(wiz(), "btnNext"));
+    Click(wiz(), "btnNext");
     QCOMPARE(dialogs_->lastText(), QString("Please select a Style to edit before continuing."));
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab3);
-    QVERIFY(wiz_->lblModify->isVisible() && wiz_->butDelete->isHidden());
+    QCOMPARE(Page(wiz()), QString("tab3"));
+    QVERIFY(Shown(wiz(), "lblModify") && !Shown(wiz(), "butDelete"));
 
     // The second style, chosen with the keyboard.
-    wiz_->lstStyles->setFocus();
-    QTest::keyClick(wiz_->lstStyles, Qt::Key_Down);
-    if (wiz_->lstStyles->currentRow() == 0) QTest::keyClick(wiz_->lstStyles, Qt::Key_Down);
-    QCOMPARE(wiz_->lstStyles->currentRow(), 1);
-    QVERIFY(!wiz_->EditList.Dirty());
-    Click(wiz_->btnNext);
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
+    Styles(wiz())->setFocus();
+    QTest::keyClick(Styles(wiz()), Qt::Key_Down);
+    if (Styles(wiz())->currentRow() == 0) QTest::keyClick(Styles(wiz()), Qt::Key_Down);
+    QCOMPARE(Styles(wiz())->currentRow(), 1);
+    QVERIFY(!wiz_->HasUnsavedChanges());
+    Click(wiz(), "btnNext");
+    QCOMPARE(Page(wiz()), QString("tab2"));
     const TStyleChunk& second = *styles_[1];
-    QCOMPARE(wiz_->txtStyleName->text(), second.StyleName);
-    QCOMPARE(wiz_->txtImgFilename->text(), second.BackImage);
-    QCOMPARE(wiz_->pnlStandard->Color(), second.LinkColor);
+    QCOMPARE(Text(wiz(), "txtStyleName"), second.StyleName);
+    QCOMPARE(Text(wiz(), "txtImgFilename"), second.BackImage);
+    QCOMPARE(Colour(wiz(), "pnlStandard"), second.LinkColor);
     QCOMPARE(wiz_->CreateHTML(), StyleSampleHTML(second, second.BackImage));
-    QVERIFY(!wiz_->EditList.Dirty());
+    QVERIFY(!wiz_->HasUnsavedChanges());
 
     // Renamed: the list page shows the new name on the way back.
-    wiz_->txtStyleName->selectAll();
-    QTest::keyClicks(wiz_->txtStyleName, "Renamed");
-    Click(wiz_->btnBack);
-    QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab3);
-    QVERIFY(wiz_->lblModify->isVisible());
-    QCOMPARE(wiz_->lstStyles->item(1)->text(), QString("Renamed"));
-    Click(wiz_->btnNext);
+    Child<QLineEdit>(wiz(), "txtStyleName")->selectAll();
+    QTest::keyClicks(Child<QLineEdit>(wiz(), "txtStyleName"), "Renamed");
+    Click(wiz(), "btnBack");
+    QCOMPARE(Page(wiz()), QString("tab3"));
+    QVERIFY(Shown(wiz(), "lblModify"));
+    QCOMPARE(Styles(wiz())->item(1)->text(), QString("Renamed"));
+    Click(wiz(), "btnNext");
     // Finish with No closes and writes nothing; the name check is only for
     // new styles.
     const QByteArray file = ReadFileBytes(StylesDataPath());
-    wiz_->txtStyleName->clear();
+    Child<QLineEdit>(wiz(), "txtStyleName")->clear();
     dialogs_->answers = {QMessageBox::No};
-    Click(wiz_->btnFinish);
+    Click(wiz(), "btnFinish");
     QVERIFY(!wiz_->isVisible());
     QCOMPARE(dialogs_->lastText(), QString("Do you want to save the changes to your Style List?"));
     QCOMPARE(ReadFileBytes(StylesDataPath()), file);
@@ -409,11 +423,11 @@ void TestStyleWizard::editStylesFromTheViewStage() {
         auto* wiz = qobject_cast<TfrmStyleWiz*>(d);
         if (!wiz) return int(QDialog::Rejected);
         wiz->show();
-        Click(wiz->btnNext);
-        QTest::keyClicks(wiz->txtStyleName, "Wizard made");
-        Click(wiz->spdImgFile);
-        Click(wiz->pnlBack);
-        Click(wiz->btnFinish);
+        Click(wiz, "btnNext");
+        QTest::keyClicks(Child<QLineEdit>(wiz, "txtStyleName"), "Wizard made");
+        Click(wiz, "spdImgFile");
+        Click(wiz, "pnlBack");
+        Click(wiz, "btnFinish");
         return wiz->result();
     }};
     Click(v->btnEditStyle);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStackedWidget>
 
 QMessageBox::StandardButton TScriptedDialogs::Ask(QWidget*, const QString& caption, const QString& text, TMsgIcon,
                                                   QMessageBox::StandardButtons, QMessageBox::StandardButton def) {
@@ -120,4 +121,13 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+void NoChildNamed(const QObject* root, const QString& name, const char* type) {
+    qFatal("no widget named %s (%s) in %s", qPrintable(name), type, qPrintable(root->objectName()));
+}
+
+QString ShownPage(const QObject* root, const QString& stack) {
+    const QWidget* page = Child<QStackedWidget>(root, stack)->currentWidget();
+    return page ? page->objectName() : QString();
 }

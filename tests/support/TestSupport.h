@@ -73,5 +73,18 @@ QByteArray ReadFileBytes(const QString& path);
 // every byte was written.
 bool WriteFileBytes(const QString& path, const QByteArray& bytes);
 
+// The child of `root` of type T named `name` (found at any depth). A test
+// that names a control the window lacks stops there, saying "no widget
+// named NAME".
+[[noreturn]] void NoChildNamed(const QObject* root, const QString& name, const char* type);
+template <class T = QWidget>
+T* Child(const QObject* root, const QString& name) {
+    T* child = root->findChild<T*>(name);
+    if (!child) NoChildNamed(root, name, T::staticMetaObject.className());
+    return child;
+}
+// The objectName of the page the stacked widget `stack` of `root` shows.
+QString ShownPage(const QObject* root, const QString& stack);
+
 // Copies a folder tree; true on success.
 bool CopyFolder(const QString& from, const QString& to);

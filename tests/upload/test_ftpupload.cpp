@@ -2,6 +2,7 @@
 #include "FtpTestServer.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/UploadList.h"
+#include "upload/UploadPlan.h"
 #include "upload/UploadSequence.h"
 
 #include <QEventLoop>
@@ -224,7 +225,7 @@ private slots:
             plan.push_back({MakeFile("site/" + name, Pattern(3000 + i, char(i))),
                             (i == 11 ? "more/deep/" : "graphics/") + name, true});
         }
-        plan.push_back({MakeFile("site/p.html", "<HTML>new</HTML>"), "p.html", false});
+        plan.push_back({MakeFile("site/p.html", "<HTML>new</HTML>"), "p.html", false, TFileRole::VisitorPage});
         const auto upload = [&](QStringList& sent, QStringList& skipped) {
             TFtpClient ftp;
             TUploadSequence up(ftp, Target(server, "www"), plan);
@@ -295,7 +296,7 @@ private slots:
         }
         const std::vector<TUploadFile> plan = {{MakeFile("fail/ok.gif", "ok"), "ok.gif", true},
                                                {MakeFile("fail/x.gif", "x"), "blocked/x.gif", true},
-                                               {MakeFile("fail/p.html", "new page"), "p.html", false}};
+                                               {MakeFile("fail/p.html", "new page"), "p.html", false, TFileRole::VisitorPage}};
         TFtpClient ftp;
         TUploadSequence up(ftp, Target(server, "www"), plan);
         QVERIFY(!up.Run());
@@ -434,7 +435,7 @@ private slots:
         TFtpClient ftp;
         TUploadSequence upload(ftp, Target(server, ""), {{MakeFile("before.gif", "a"), "before.gif", true},
                                                          {MakeFile("big.bmp", Pattern(8 << 20, 3)), "graphics/big.bmp", true},
-                                                         {MakeFile("p.html", "x"), "p.html", false}});
+                                                         {MakeFile("p.html", "x"), "p.html", false, TFileRole::VisitorPage}});
         bool cancelled = false;
         int during = 0;
         qint64 bigSent = 0;

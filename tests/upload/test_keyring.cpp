@@ -59,6 +59,19 @@ const QString kSecret = QStringLiteral("kEy-r1ng pass");
     return pid.isValid() ? pid_t(pid.value()) : 0;
 }
 
+#ifdef KEYRING_SERVICE
+// The wizard in modify mode, its first server opened with a double click.
+void OpenFirstServer(TfrmServerWizard& w) {
+    auto* modify = Child<QRadioButton>(&w, "rbModify");
+    QTest::mouseClick(modify, Qt::LeftButton, {}, QPoint(8, modify->height() / 2));
+    QTest::mouseClick(Child<QPushButton>(&w, "butNext"), Qt::LeftButton);
+    auto* servers = Child<QListWidget>(&w, "lstServers");
+    const QPoint row = servers->visualItemRect(servers->item(0)).center();
+    QTest::mouseClick(servers->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(servers->viewport(), Qt::LeftButton, {}, row);
+}
+#endif
+
 }  // namespace
 
 class TestKeyring : public QObject {
@@ -132,20 +145,18 @@ private slots:
         {
             TfrmServerWizard w(list);
             w.show();
-            QTest::mouseClick(w.rbModify, Qt::LeftButton, {}, QPoint(8, w.rbModify->height() / 2));
-            QTest::mouseClick(w.butNext, Qt::LeftButton);
-            const QPoint row = w.lstServers->visualItemRect(w.lstServers->item(0)).center();
-            QTest::mouseClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
-            QTest::mouseDClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
-            QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-            QCOMPARE(w.txtPassword->placeholderText(), QStringLiteral("Reading the password from the keyring..."));
+            OpenFirstServer(w);
+            QCOMPARE(ShownPage(&w, "pgcWizard"), QString("tab2"));
+            auto* password = Child<QLineEdit>(&w, "txtPassword");
+            auto* login = Child<QLineEdit>(&w, "txtLogin");
+            QCOMPARE(password->placeholderText(), QStringLiteral("Reading the password from the keyring..."));
             // The window answers while the keyring does not.
-            QTest::keyClicks(w.txtLogin, "x");
-            QCOMPARE(w.txtLogin->text(), QStringLiteral("jox"));
-            QTRY_VERIFY_WITH_TIMEOUT(w.txtPassword->placeholderText().startsWith("The keyring did not give"), 10000);
-            QCOMPARE(w.txtPassword->text(), QString());
+            QTest::keyClicks(login, "x");
+            QCOMPARE(login->text(), QStringLiteral("jox"));
+            QTRY_VERIFY_WITH_TIMEOUT(password->placeholderText().startsWith("The keyring did not give"), 10000);
+            QCOMPARE(password->text(), QString());
             static_cast<TScriptedDialogs*>(&Dialogs())->answers << QMessageBox::Yes;
-            QTest::mouseClick(w.butFinish, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(&w, "butFinish"), Qt::LeftButton);
         }
         {
             // The upload window waits for the password the same way, and
@@ -155,15 +166,16 @@ private slots:
             qint64 answeredMs = -1;
             QTimer poll;
             connect(&poll, &QTimer::timeout, &up, [&] {
-                if (!clock.isValid() && up.lblFTPStatus->text() == " Reading the password from the keyring...") {
+                if (!clock.isValid() &&
+                    Child<QLabel>(&up, "lblFTPStatus")->text() == " Reading the password from the keyring...") {
                     clock.start();
-                    QTest::mouseClick(up.butCancel, Qt::LeftButton);
+                    QTest::mouseClick(Child<QPushButton>(&up, "butCancel"), Qt::LeftButton);
                 }
             });
             connect(&up, &QDialog::finished, &up, [&] { answeredMs = clock.isValid() ? clock.elapsed() : -1; });
             poll.start(20);
             up.exec();
-            QVERIFY(up.Cancelled && !up.UploadOK);
+            QVERIFY(up.WasCancelled() && !up.Succeeded());
             QVERIFY2(answeredMs >= 0 && answeredMs < 5000, qPrintable(QString::number(answeredMs)));
             qInfo("the upload window closed %lld ms after Cancel while the keyring stalled", answeredMs);
         }
@@ -196,17 +208,14 @@ private slots:
         QVERIFY(list[0]->Password.isEmpty());
         TfrmServerWizard w(list);
         w.show();
-        QTest::mouseClick(w.rbModify, Qt::LeftButton, {}, QPoint(8, w.rbModify->height() / 2));
-        QTest::mouseClick(w.butNext, Qt::LeftButton);
-        const QPoint row = w.lstServers->visualItemRect(w.lstServers->item(0)).center();
-        QTest::mouseClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
-        QTest::mouseDClick(w.lstServers->viewport(), Qt::LeftButton, {}, row);
-        QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-        w.txtDirectory->setText("");
-        QTest::mouseClick(w.btnTest, Qt::LeftButton);
-        QCOMPARE(w.lblTestResult->text(), QStringLiteral("Reading the password from the keyring..."));
+        OpenFirstServer(w);
+        QCOMPARE(ShownPage(&w, "pgcWizard"), QString("tab2"));
+        Child<QLineEdit>(&w, "txtDirectory")->setText("");
+        QTest::mouseClick(Child<QPushButton>(&w, "btnTest"), Qt::LeftButton);
+        auto* result = Child<QLabel>(&w, "lblTestResult");
+        QCOMPARE(result->text(), QStringLiteral("Reading the password from the keyring..."));
         QTRY_VERIFY_WITH_TIMEOUT(!w.TestRunning(), 20000);
-        QCOMPARE(w.lblTestResult->text(),
+        QCOMPARE(result->text(),
                  QStringLiteral("Tarvo could log in and write to your login folder: this server is ready."));
     }
 #else

@@ -106,7 +106,7 @@ private slots:
         // Before the page: a name that climbs (refused by the client) and a
         // reference refused before.
         files.insert(files.begin(), {secret, "../keep.txt", false});
-        files.insert(files.begin(), {QString(), "/etc/passwd", true, "outside the page's folder"});
+        files.insert(files.begin(), {QString(), "/etc/passwd", true, TFileRole::Picture, "outside the page's folder"});
         TFtpClient ftp;
         TUploadSequence upload(ftp, Target(server, TSecurity::SFTP, "site"), files);
         upload.AskTrust = [](const TTrustQuestion&) { return true; };

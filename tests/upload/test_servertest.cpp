@@ -28,23 +28,29 @@ void Type(QLineEdit* e, const QString& text) {
     QTest::keyClicks(e, text);
 }
 
+QString Page(const QWidget* w) { return ShownPage(w, "pgcWizard"); }
+void Type(QWidget* w, const char* name, const QString& text) { Type(Child<QLineEdit>(w, name), text); }
+bool Shown(const QWidget* w, const char* name) { return Child<QWidget>(w, name)->isVisible(); }
+QPushButton* TestButton(QWidget* w) { return Child<QPushButton>(w, "btnTest"); }
+QString TestResult(QWidget* w) { return Child<QLabel>(w, "lblTestResult")->text(); }
+
 // A new server typed into the wizard's details page.
 void EnterServer(TfrmServerWizard& w, int port, TSecurity security, const QString& password = TFtpTestServer::kPassword) {
-    QTest::mouseClick(w.butNext, Qt::LeftButton);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-    Type(w.txtName, "Mine");
-    Type(w.txtAddress, QString("127.0.0.1:%1").arg(port));
-    Type(w.txtLogin, TFtpTestServer::kUser);
-    Type(w.txtPassword, password);
-    w.cmbConnection->setCurrentIndex(int(security));
+    QTest::mouseClick(Child<QPushButton>(&w, "butNext"), Qt::LeftButton);
+    QCOMPARE(Page(&w), QString("tab2"));
+    Type(&w, "txtName", "Mine");
+    Type(&w, "txtAddress", QString("127.0.0.1:%1").arg(port));
+    Type(&w, "txtLogin", TFtpTestServer::kUser);
+    Type(&w, "txtPassword", password);
+    Child<QComboBox>(&w, "cmbConnection")->setCurrentIndex(int(security));
 }
 
 // Clicks Test and waits for its sentence.
 QString Test(TfrmServerWizard& w) {
-    [&] { QVERIFY(w.btnTest->isVisible()); }();
-    QTest::mouseClick(w.btnTest, Qt::LeftButton);
+    [&] { QVERIFY(Shown(&w, "btnTest")); }();
+    QTest::mouseClick(TestButton(&w), Qt::LeftButton);
     [&] { QTRY_VERIFY_WITH_TIMEOUT(!w.TestRunning(), 20000); }();
-    return w.lblTestResult->isVisible() ? w.lblTestResult->text() : QString();
+    return Shown(&w, "lblTestResult") ? TestResult(&w) : QString();
 }
 
 // The commands of the server's log that change something on it.
@@ -84,13 +90,13 @@ private slots:
         TfrmServerWizard w(list);
         w.show();
         EnterServer(w, server.port(), TSecurity::FTP);
-        QTest::mouseClick(w.btnTest, Qt::LeftButton);
+        QTest::mouseClick(TestButton(&w), Qt::LeftButton);
         // The wizard answers while the test runs: the button stops it.
         QVERIFY(w.TestRunning());
-        QCOMPARE(w.btnTest->text(), QString("&Stop Test"));
+        QCOMPARE(TestButton(&w)->text(), QString("&Stop Test"));
         QTRY_VERIFY_WITH_TIMEOUT(!w.TestRunning(), 20000);
-        QCOMPARE(w.lblTestResult->text(), QString("Tarvo could log in and write to public_html: this server is ready."));
-        QCOMPARE(w.btnTest->text(), QString("&Test"));
+        QCOMPARE(TestResult(&w), QString("Tarvo could log in and write to public_html: this server is ready."));
+        QCOMPARE(TestButton(&w)->text(), QString("&Test"));
         QVERIFY(server.files().isEmpty());
         const QStringList changes = Changes(server);
         QCOMPARE(changes.size(), 2);
@@ -98,8 +104,8 @@ private slots:
         QCOMPARE(changes[1], "DELE" + changes[0].mid(4));
         QCOMPARE(dialogs()->shown.size(), 0);
         // Typing in the details drops a result that no longer describes them.
-        Type(w.txtLogin, "x");
-        QVERIFY(!w.lblTestResult->isVisible());
+        Type(&w, "txtLogin", "x");
+        QVERIFY(!Shown(&w, "lblTestResult"));
     }
 
     void aWrongPasswordIsNotAnAddressProblem_data() {
@@ -251,7 +257,7 @@ private slots:
         TfrmServerWizard w(list);
         w.show();
         EnterServer(w, server.port(), TSecurity::FTPS);
-        w.txtDirectory->setText("");  // the login folder
+        Child<QLineEdit>(&w, "txtDirectory")->setText("");  // the login folder
         // Declined: no log-in, nothing kept.
         dialogs()->runs << [](QDialog* d) {
             d->findChild<QPushButton*>("btnCancel")->click();
@@ -260,15 +266,18 @@ private slots:
         QCOMPARE(Test(w), QString("Tarvo did not log in: the server's certificate is not trusted."));
         QCOMPARE(dialogs()->shown.last().text, QString("dlgTrustServer"));
         QVERIFY(!server.log().contains("USER webuser"));
-        QVERIFY(w.EditServer->TrustedKey.isEmpty());
-        // Trusted: the key stays with the entry, as an upload keeps it.
+        // Trusted: asked again, as nothing was kept; the key stays with the
+        // entry, as an upload keeps it, and is saved with the list.
         dialogs()->runs << [](QDialog* d) {
             d->findChild<QPushButton*>("btnTrust")->click();
             return 0;
         };
         QCOMPARE(Test(w), QString("Tarvo could log in and write to your login folder: this server is ready."));
-        QVERIFY(w.EditServer->TrustedKey.startsWith("sha256//"));
+        QCOMPARE(dialogs()->shown.last().text, QString("dlgTrustServer"));
         QVERIFY(server.files().isEmpty());
+        dialogs()->answers << QMessageBox::Yes;
+        QTest::mouseClick(Child<QPushButton>(&w, "butFinish"), Qt::LeftButton);
+        QVERIFY(ReadServer("Mine").TrustedKey.startsWith("sha256//"));
         QCOMPARE(dialogs()->unexpected, 0);
     }
 
@@ -283,14 +292,14 @@ private slots:
             TfrmServerWizard w(list);
             w.show();
             EnterServer(w, silent.serverPort(), TSecurity::FTP);
-            QTest::mouseClick(w.btnTest, Qt::LeftButton);
+            QTest::mouseClick(TestButton(&w), Qt::LeftButton);
             QTRY_COMPARE(held.size(), 1);
             QVERIFY(w.TestRunning());
-            QTest::mouseClick(w.btnTest, Qt::LeftButton);
+            QTest::mouseClick(TestButton(&w), Qt::LeftButton);
             QVERIFY(!w.TestRunning());
-            QCOMPARE(w.lblTestResult->text(), QString("The test was stopped."));
+            QCOMPARE(TestResult(&w), QString("The test was stopped."));
 
-            QTest::mouseClick(w.btnTest, Qt::LeftButton);
+            QTest::mouseClick(TestButton(&w), Qt::LeftButton);
             QTRY_COMPARE(held.size(), 2);
             QVERIFY(w.TestRunning());
             w.reject();

@@ -41,6 +41,22 @@ void ClickRow(QListWidget* list, int row, bool twice = false) {
     if (twice) QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
+// The wizard's controls, by their names.
+QString Page(const QWidget* w) { return ShownPage(w, "pgcWizard"); }
+void Click(QWidget* w, const char* name) { Click(Child<QAbstractButton>(w, name)); }
+void Type(QWidget* w, const char* name, const QString& text) { Type(Child<QLineEdit>(w, name), text); }
+bool Shown(const QWidget* w, const char* name) { return Child<QWidget>(w, name)->isVisible(); }
+bool Enabled(const QWidget* w, const char* name) { return Child<QWidget>(w, name)->isEnabled(); }
+QString Text(const QWidget* w, const char* name) { return Child<QLineEdit>(w, name)->text(); }
+QListWidget* List(QWidget* w) { return Child<QListWidget>(w, "lstServers"); }
+
+// The names the wizard's list page shows.
+QStringList Rows(QWidget* w) {
+    QStringList rows;
+    for (int i = 0; i < List(w)->count(); ++i) rows << List(w)->item(i)->text();
+    return rows;
+}
+
 TServerList Servers(std::initializer_list<const char*> names) {
     TServerList list;
     for (const char* n : names) {
@@ -64,13 +80,13 @@ QStringList Names(const TServerList& list) {
 // Start page, add mode, Next; then the details typed in.
 void EnterNewServer(TfrmServerWizard& w, const QString& name, const QString& address, const QString& login,
                     const QString& password) {
-    Click(w.rbAdd);
-    Click(w.butNext);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-    Type(w.txtName, name);
-    Type(w.txtAddress, address);
-    Type(w.txtLogin, login);
-    Type(w.txtPassword, password);
+    Click(&w, "rbAdd");
+    Click(&w, "butNext");
+    QCOMPARE(Page(&w), QString("tab2"));
+    Type(&w, "txtName", name);
+    Type(&w, "txtAddress", address);
+    Type(&w, "txtLogin", login);
+    Type(&w, "txtPassword", password);
 }
 
 bool StoreHasServers() {
@@ -110,14 +126,14 @@ void TestServerWizard::addWithoutTheAdvancedPage() {
     TfrmServerWizard w(list);
     w.show();
     QCOMPARE(w.windowTitle(), QString("Edit WWW Server List Wizard"));
-    QVERIFY(!w.butBack->isEnabled());
-    QVERIFY(!w.butFinish->isVisible());
+    QVERIFY(!Enabled(&w, "butBack"));
+    QVERIFY(!Shown(&w, "butFinish"));
     EnterNewServer(w, "My Web Server", "ftp.isp.example", "jo", "s3cret");
-    QCOMPARE(w.txtPassword->echoMode(), QLineEdit::Password);
-    QCOMPARE(w.txtPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, w.txtPassword),
-             int('*'));
+    QLineEdit* password = Child<QLineEdit>(&w, "txtPassword");
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QCOMPARE(password->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, password), int('*'));
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     QVERIFY(!w.isVisible());
     QCOMPARE(dialogs()->shown.size(), 1);
     QCOMPARE(dialogs()->shown[0].caption, QString("WWW Server List Changed"));
@@ -136,38 +152,38 @@ void TestServerWizard::nextShowsTheNewServerInTheList() {
     TfrmServerWizard w(list);
     w.show();
     EnterNewServer(w, "Mine", "ftp.mine.example", "jo", "pw");
-    Click(w.butNext);
+    Click(&w, "butNext");
     // The list page shows the new server, chosen, under words that say so.
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
-    QCOMPARE(w.lstServers->count(), 3);
-    QCOMPARE(w.lstServers->currentItem()->text(), QString("Mine"));
-    QVERIFY(w.lblAddDesc->isVisible() && !w.lblModDesc->isVisible() && !w.lblDelDesc->isVisible());
-    QVERIFY(!w.butDelete->isVisible());
-    Click(w.spbUp);
-    Click(w.spbUp);
+    QCOMPARE(Page(&w), QString("tab4"));
+    QCOMPARE(List(&w)->count(), 3);
+    QCOMPARE(List(&w)->currentItem()->text(), QString("Mine"));
+    QVERIFY(Shown(&w, "lblAddDesc") && !Shown(&w, "lblModDesc") && !Shown(&w, "lblDelDesc"));
+    QVERIFY(!Shown(&w, "butDelete"));
+    Click(&w, "spbUp");
+    Click(&w, "spbUp");
     // Clicking another server only shows where the new one goes.
-    ClickRow(w.lstServers, 2);
-    QCOMPARE(w.EditServer->Name, QString("Mine"));
+    ClickRow(List(&w), 2);
+    QCOMPARE(Text(&w, "txtName"), QString("Mine"));
     // Back to the details and on again: still one new server.
-    Click(w.butBack);
-    QCOMPARE(w.txtName->text(), QString("Mine"));
-    Click(w.butNext);
-    QCOMPARE(w.lstServers->count(), 3);
+    Click(&w, "butBack");
+    QCOMPARE(Text(&w, "txtName"), QString("Mine"));
+    Click(&w, "butNext");
+    QCOMPARE(List(&w)->count(), 3);
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     QCOMPARE(Names(list), QStringList({"Mine", "First", "Second"}));
-    QCOMPARE(w.AddedServer, QString("Mine"));
+    QCOMPARE(w.AddedServer(), QString("Mine"));
 
     // Back from the details to the start page gives the new server up.
     TfrmServerWizard again(list);
     again.show();
     EnterNewServer(again, "Gone", "g.example", "jo", "");
-    Click(again.butNext);
-    Click(again.butBack);
-    Click(again.butBack);
-    Click(again.rbModify);
-    Click(again.butNext);
-    QCOMPARE(again.lstServers->count(), 3);
+    Click(&again, "butNext");
+    Click(&again, "butBack");
+    Click(&again, "butBack");
+    Click(&again, "rbModify");
+    Click(&again, "butNext");
+    QCOMPARE(List(&again)->count(), 3);
 }
 
 void TestServerWizard::addWithATypedURL() {
@@ -175,17 +191,17 @@ void TestServerWizard::addWithATypedURL() {
     TfrmServerWizard w(list);
     w.show();
     EnterNewServer(w, "Club", "club.example", "ann", "");
-    Click(w.butAdvanced);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab3);
-    QVERIFY(w.grpAdvanced->isEnabled());
-    QCOMPARE(w.txtURL->text(), QString("http://club.example/~ann/"));
-    QCOMPARE(w.txtDirectory->text(), QString("public_html"));
-    w.txtURL->selectAll();
-    Type(w.txtURL, "http://club.example/members/ann/");
-    w.txtDirectory->selectAll();
-    Type(w.txtDirectory, "www");
+    Click(&w, "butAdvanced");
+    QCOMPARE(Page(&w), QString("tab3"));
+    QVERIFY(Enabled(&w, "grpAdvanced"));
+    QCOMPARE(Text(&w, "txtURL"), QString("http://club.example/~ann/"));
+    QCOMPARE(Text(&w, "txtDirectory"), QString("public_html"));
+    Child<QLineEdit>(&w, "txtURL")->selectAll();
+    Type(&w, "txtURL", "http://club.example/members/ann/");
+    Child<QLineEdit>(&w, "txtDirectory")->selectAll();
+    Type(&w, "txtDirectory", "www");
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     const tWWWServerType added = ReadServer("Club");
     QCOMPARE(added.URL, QString("http://club.example/members/ann/"));
     QCOMPARE(added.Directory, QString("www"));
@@ -197,27 +213,27 @@ void TestServerWizard::checkFieldsMessages() {
     TServerList list;
     TfrmServerWizard w(list);
     w.show();
-    Click(w.butNext);
+    Click(&w, "butNext");
     // Next stays on the details page of a new server, beside Finish.
-    QVERIFY(w.butNext->isVisible() && w.butFinish->isVisible());
-    Click(w.butNext);
+    QVERIFY(Shown(&w, "butNext") && Shown(&w, "butFinish"));
+    Click(&w, "butNext");
     QCOMPARE(dialogs()->lastText(), QString("Please enter a valid description for your server."));
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-    Type(w.txtName, "S");
-    Click(w.butAdvanced);
+    QCOMPARE(Page(&w), QString("tab2"));
+    Type(&w, "txtName", "S");
+    Click(&w, "butAdvanced");
     QCOMPARE(dialogs()->lastText(), QString("Please enter a valid address for your server."));
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-    Type(w.txtAddress, "a.example");
-    Click(w.butNext);
+    QCOMPARE(Page(&w), QString("tab2"));
+    Type(&w, "txtAddress", "a.example");
+    Click(&w, "butNext");
     QCOMPARE(dialogs()->lastText(), QString("Please enter a valid login name for your server."));
     QCOMPARE(dialogs()->shown.size(), 3);
     // The password may stay empty: Next goes on to the list.
-    Type(w.txtLogin, "jo");
-    Click(w.butNext);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
-    QCOMPARE(w.txtDirectory->text(), QString("public_html"));
-    QCOMPARE(w.txtURL->text(), QString("http://a.example/~jo/"));
-    QVERIFY(w.butFinish->isVisible() && !w.butNext->isVisible());
+    Type(&w, "txtLogin", "jo");
+    Click(&w, "butNext");
+    QCOMPARE(Page(&w), QString("tab4"));
+    QCOMPARE(Text(&w, "txtDirectory"), QString("public_html"));
+    QCOMPARE(Text(&w, "txtURL"), QString("http://a.example/~jo/"));
+    QVERIFY(Shown(&w, "butFinish") && !Shown(&w, "butNext"));
     QCOMPARE(dialogs()->shown.size(), 3);
 }
 
@@ -226,26 +242,26 @@ void TestServerWizard::modifyAChosenServer() {
     list[1]->URL.clear();
     TfrmServerWizard w(list);
     w.show();
-    Click(w.rbModify);
-    Click(w.butNext);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
-    QVERIFY(w.lblModDesc->isVisible() && w.lblModify->isVisible());
-    QVERIFY(!w.lblDelDesc->isVisible() && !w.butDelete->isVisible());
+    Click(&w, "rbModify");
+    Click(&w, "butNext");
+    QCOMPARE(Page(&w), QString("tab4"));
+    QVERIFY(Shown(&w, "lblModDesc") && Shown(&w, "lblModify"));
+    QVERIFY(!Shown(&w, "lblDelDesc") && !Shown(&w, "butDelete"));
     // It names the label the Send stage shows over the same list.
-    QVERIFY(w.lblModDesc->text().contains("under \"WWW Server to Upload to\" on the Send stage"));
-    QCOMPARE(w.lstServers->count(), 3);
+    QVERIFY(Child<QLabel>(&w, "lblModDesc")->text().contains("under \"WWW Server to Upload to\" on the Send stage"));
+    QCOMPARE(List(&w)->count(), 3);
     // Nothing chosen yet: Next waits for a server.
-    QVERIFY(w.butNext->isVisible() && !w.butNext->isEnabled());
-    ClickRow(w.lstServers, 1, true);  // a double click acts as Next
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-    QCOMPARE(w.txtName->text(), QString("Two"));
-    QCOMPARE(w.txtPassword->text(), QString("pw"));
-    QCOMPARE(w.txtURL->text(), QString("http://ftp.two.example/~jo/"));  // made, not stored
-    QVERIFY(!w.EditList.Dirty());
-    w.txtAddress->selectAll();
-    Type(w.txtAddress, "ftp.new.example");
+    QVERIFY(Shown(&w, "butNext") && !Enabled(&w, "butNext"));
+    ClickRow(List(&w), 1, true);  // a double click acts as Next
+    QCOMPARE(Page(&w), QString("tab2"));
+    QCOMPARE(Text(&w, "txtName"), QString("Two"));
+    QCOMPARE(Text(&w, "txtPassword"), QString("pw"));
+    QCOMPARE(Text(&w, "txtURL"), QString("http://ftp.two.example/~jo/"));  // made, not stored
+    QVERIFY(!w.HasUnsavedChanges());
+    Child<QLineEdit>(&w, "txtAddress")->selectAll();
+    Type(&w, "txtAddress", "ftp.new.example");
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     QCOMPARE(Names(list), QStringList({"One", "Two", "Three"}));
     QCOMPARE(list[1]->Address, QString("ftp.new.example"));
     QCOMPARE(list[1]->URL, QString());
@@ -259,24 +275,24 @@ void TestServerWizard::reorderAndDelete() {
     TServerList list = Servers({"A", "B", "C", "D"});
     TfrmServerWizard w(list);
     w.show();
-    Click(w.rbDelete);
-    Click(w.butNext);
-    QVERIFY(w.lblDelDesc->isVisible() && w.lblDelete->isVisible() && w.butDelete->isVisible());
-    QVERIFY(w.butFinish->isVisible() && !w.butNext->isVisible());
-    ClickRow(w.lstServers, 3);
-    Click(w.spbUp);
-    Click(w.spbUp);
-    QCOMPARE(w.lstServers->currentItem()->text(), QString("D"));
-    ClickRow(w.lstServers, 0);
-    Click(w.spbDown);
-    Click(w.butDelete);
+    Click(&w, "rbDelete");
+    Click(&w, "butNext");
+    QVERIFY(Shown(&w, "lblDelDesc") && Shown(&w, "lblDelete") && Shown(&w, "butDelete"));
+    QVERIFY(Shown(&w, "butFinish") && !Shown(&w, "butNext"));
+    ClickRow(List(&w), 3);
+    Click(&w, "spbUp");
+    Click(&w, "spbUp");
+    QCOMPARE(List(&w)->currentItem()->text(), QString("D"));
+    ClickRow(List(&w), 0);
+    Click(&w, "spbDown");
+    Click(&w, "butDelete");
     // The next server is chosen, its details shown.
-    QCOMPARE(w.lstServers->count(), 3);
-    QCOMPARE(w.lstServers->currentItem()->text(), QString("B"));
-    QCOMPARE(w.txtName->text(), QString("B"));
+    QCOMPARE(List(&w)->count(), 3);
+    QCOMPARE(List(&w)->currentItem()->text(), QString("B"));
+    QCOMPARE(Text(&w, "txtName"), QString("B"));
     QCOMPARE(Names(list), QStringList({"A", "B", "C", "D"}));  // not before saving
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     QCOMPARE(Names(list), QStringList({"D", "B", "C"}));
     TServerList loaded;
     LoadServerList(loaded);
@@ -290,25 +306,25 @@ void TestServerWizard::finishAndCancel() {
     {
         TfrmServerWizard w(list);
         w.show();
-        Click(w.butNext);
-        Type(w.txtName, "New");
+        Click(&w, "butNext");
+        Type(&w, "txtName", "New");
         dialogs()->answers << QMessageBox::Cancel << QMessageBox::No;
-        Click(w.butFinish);
+        Click(&w, "butFinish");
         QVERIFY(w.isVisible());
-        Click(w.butFinish);
+        Click(&w, "butFinish");
         QVERIFY(!w.isVisible());
         QCOMPARE(dialogs()->shown.size(), 2);
-        QCOMPARE(Names(w.EditList.Items()), QStringList({"A", "New"}));
+        QCOMPARE(Rows(&w), QStringList({"A", "New"}));
     }
     for (bool escape : {false, true}) {
         TfrmServerWizard w(list);
         w.show();
-        Click(w.rbDelete);
-        Click(w.butNext);
-        ClickRow(w.lstServers, 0);
-        Click(w.butDelete);
+        Click(&w, "rbDelete");
+        Click(&w, "butNext");
+        ClickRow(List(&w), 0);
+        Click(&w, "butDelete");
         if (escape) QTest::keyClick(&w, Qt::Key_Escape);
-        else Click(w.butCancel);
+        else Click(&w, "butCancel");
         QVERIFY(!w.isVisible());
         QCOMPARE(w.result(), int(QDialog::Rejected));
     }
@@ -329,23 +345,23 @@ void TestServerWizard::aFailedSaveIsToldAndKeepsTheWizardOpen() {
     TServerList list = Servers({"A"});
     TfrmServerWizard w(list);
     w.show();
-    Click(w.butNext);
-    Type(w.txtName, "New");
+    Click(&w, "butNext");
+    Type(&w, "txtName", "New");
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     QVERIFY(w.isVisible());
     QCOMPARE(dialogs()->shown.size(), 2);
     QCOMPARE(dialogs()->shown[1].caption, QString("WWW Server List Changed"));
     QCOMPARE(dialogs()->lastText(), QString("Your WWW Server List could not be saved.\n"
                                             "The settings file %1 could not be written.")
                                         .arg(QDir::toNativeSeparators(store)));
-    QVERIFY(w.EditList.Dirty());
+    QVERIFY(w.HasUnsavedChanges());
     QCOMPARE(Names(list), QStringList({"A"}));
 
     // Once the folder can be made again, the same Finish saves and closes.
     QVERIFY(QFile::remove(folder));
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     QVERIFY(!w.isVisible());
     QCOMPARE(Names(list), QStringList({"A", "New"}));
     QCOMPARE(ServerNames(), QStringList({"A", "New"}));
@@ -356,39 +372,39 @@ void TestServerWizard::backTableAndHelp() {
     TfrmServerWizard w(list);
     w.show();
     const int helpCalls = HelpRequestCount();
-    Click(w.butHelp);
+    Click(&w, "butHelp");
     QCOMPARE(HelpRequestCount(), helpCalls + 1);
     QCOMPARE(LastHelpRequest().call, THelpCall::Context);
     QCOMPARE(LastHelpRequest().context, 79);
 
     // Add: advanced page back to details (Finish), details back to start.
     EnterNewServer(w, "N", "n.example", "jo", "");
-    Click(w.butAdvanced);
-    Click(w.butBack);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-    QVERIFY(w.butFinish->isVisible());
-    Click(w.butBack);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab1);
-    QVERIFY(!w.butBack->isEnabled());
-    QVERIFY(w.butNext->isVisible() && !w.butFinish->isVisible());
+    Click(&w, "butAdvanced");
+    Click(&w, "butBack");
+    QCOMPARE(Page(&w), QString("tab2"));
+    QVERIFY(Shown(&w, "butFinish"));
+    Click(&w, "butBack");
+    QCOMPARE(Page(&w), QString("tab1"));
+    QVERIFY(!Enabled(&w, "butBack"));
+    QVERIFY(Shown(&w, "butNext") && !Shown(&w, "butFinish"));
 
     // Modify: details back to the list, list back to the start.
-    Click(w.rbModify);
-    Click(w.butNext);
-    ClickRow(w.lstServers, 0);
-    Click(w.butNext);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab2);
-    QCOMPARE(w.txtName->text(), QString("A"));
-    QVERIFY(w.butFinish->isVisible() && !w.butNext->isVisible());
+    Click(&w, "rbModify");
+    Click(&w, "butNext");
+    ClickRow(List(&w), 0);
+    Click(&w, "butNext");
+    QCOMPARE(Page(&w), QString("tab2"));
+    QCOMPARE(Text(&w, "txtName"), QString("A"));
+    QVERIFY(Shown(&w, "butFinish") && !Shown(&w, "butNext"));
     // Renamed: the list shows the new name on the way back, still chosen.
-    Type(w.txtName, "2");
-    Click(w.butBack);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab4);
-    QCOMPARE(w.lstServers->currentItem()->text(), QString("A2"));
-    QVERIFY(w.lblModDesc->isVisible() && w.lblModify->isVisible() && !w.butDelete->isVisible());
-    Click(w.butBack);
-    QCOMPARE(w.pgcWizard->currentWidget(), w.tab1);
-    QVERIFY(!w.butBack->isEnabled());
+    Type(&w, "txtName", "2");
+    Click(&w, "butBack");
+    QCOMPARE(Page(&w), QString("tab4"));
+    QCOMPARE(List(&w)->currentItem()->text(), QString("A2"));
+    QVERIFY(Shown(&w, "lblModDesc") && Shown(&w, "lblModify") && !Shown(&w, "butDelete"));
+    Click(&w, "butBack");
+    QCOMPARE(Page(&w), QString("tab1"));
+    QVERIFY(!Enabled(&w, "butBack"));
 }
 
 void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
@@ -417,12 +433,12 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
     dialogs()->runs << [this](QDialog* d) {
         auto* wiz = qobject_cast<TfrmServerWizard*>(d);
         wiz->show();
-        Click(wiz->rbDelete);
-        Click(wiz->butNext);
-        ClickRow(wiz->lstServers, 2);
-        Click(wiz->butDelete);
+        Click(wiz, "rbDelete");
+        Click(wiz, "butNext");
+        ClickRow(List(wiz), 2);
+        Click(wiz, "butDelete");
         dialogs()->answers << QMessageBox::Yes;
-        Click(wiz->butFinish);
+        Click(wiz, "butFinish");
         return wiz->result();
     };
     Click(box->spdEditWWW);
@@ -438,7 +454,7 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
         wiz->show();
         EnterNewServer(*wiz, "Delta", "ftp.delta.example", "jo", "pw");
         dialogs()->answers << QMessageBox::Yes;
-        Click(wiz->butFinish);
+        Click(wiz, "butFinish");
         return wiz->result();
     };
     Click(box->spdEditWWW);
@@ -461,7 +477,7 @@ void TestServerWizard::serversSurviveARestart() {
                 wiz->show();
                 EnterNewServer(*wiz, name, "ftp.example", "jo", "pw");
                 dialogs()->answers << QMessageBox::Yes;
-                Click(wiz->butFinish);
+                Click(wiz, "butFinish");
                 return wiz->result();
             };
             Click(w->Servers()->spdEditWWW);
@@ -469,13 +485,13 @@ void TestServerWizard::serversSurviveARestart() {
         dialogs()->runs << [this](QDialog* d) {
             auto* wiz = qobject_cast<TfrmServerWizard*>(d);
             wiz->show();
-            Click(wiz->rbModify);
-            Click(wiz->butNext);
-            ClickRow(wiz->lstServers, 1);
-            Click(wiz->spbUp);
+            Click(wiz, "rbModify");
+            Click(wiz, "butNext");
+            ClickRow(List(wiz), 1);
+            Click(wiz, "spbUp");
             dialogs()->answers << QMessageBox::Yes;
-            Click(wiz->butNext);
-            Click(wiz->butFinish);
+            Click(wiz, "butNext");
+            Click(wiz, "butFinish");
             return wiz->result();
         };
         Click(w->Servers()->spdEditWWW);
@@ -506,14 +522,15 @@ void TestServerWizard::connectionKinds() {
     TfrmServerWizard w(list);
     w.show();
     EnterNewServer(w, "Host", "sftp.host.example:2222", "jo", "pw");
-    Click(w.butAdvanced);
-    QCOMPARE(w.cmbConnection->currentText(), QString("FTP with TLS (FTPS)"));
-    QCOMPARE(w.cmbConnection->count(), 3);
-    w.cmbConnection->setFocus();
-    QTest::keyClick(w.cmbConnection, Qt::Key_Down);
-    QCOMPARE(w.cmbConnection->currentText(), QString("SFTP (over SSH)"));
+    Click(&w, "butAdvanced");
+    auto* connection = Child<QComboBox>(&w, "cmbConnection");
+    QCOMPARE(connection->currentText(), QString("FTP with TLS (FTPS)"));
+    QCOMPARE(connection->count(), 3);
+    connection->setFocus();
+    QTest::keyClick(connection, Qt::Key_Down);
+    QCOMPARE(connection->currentText(), QString("SFTP (over SSH)"));
     dialogs()->answers << QMessageBox::Yes;
-    Click(w.butFinish);
+    Click(&w, "butFinish");
     tWWWServerType added = ReadServer("Host");
     QCOMPARE(added.Security, TSecurity::SFTP);
     QCOMPARE(added.Address, QString("sftp.host.example:2222"));
@@ -524,16 +541,17 @@ void TestServerWizard::connectionKinds() {
     LoadServerList(list);
     TfrmServerWizard again(list);
     again.show();
-    Click(again.rbModify);
-    Click(again.butNext);
-    ClickRow(again.lstServers, 0);
-    Click(again.butNext);
-    Click(again.butAdvanced);
-    QCOMPARE(again.cmbConnection->currentText(), QString("SFTP (over SSH)"));
-    again.cmbConnection->setFocus();
-    QTest::keyClick(again.cmbConnection, Qt::Key_Up);
+    Click(&again, "rbModify");
+    Click(&again, "butNext");
+    ClickRow(List(&again), 0);
+    Click(&again, "butNext");
+    Click(&again, "butAdvanced");
+    connection = Child<QComboBox>(&again, "cmbConnection");
+    QCOMPARE(connection->currentText(), QString("SFTP (over SSH)"));
+    connection->setFocus();
+    QTest::keyClick(connection, Qt::Key_Up);
     dialogs()->answers << QMessageBox::Yes;
-    Click(again.butFinish);
+    Click(&again, "butFinish");
     const tWWWServerType changed = ReadServer("Host");
     QCOMPARE(changed.Security, TSecurity::FTPS);
     QVERIFY(changed.HostKey.isEmpty());

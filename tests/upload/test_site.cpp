@@ -11,6 +11,7 @@
 #include "docs/FileCommands.h"
 #include "docs/PageFile.h"
 #include "app/SafeWrite.h"
+#include "app/Settings.h"
 #include "model/PropertyPanels.h"
 #include "model/WebBlocks.h"
 #include "upload/SendPanel.h"
@@ -18,6 +19,7 @@
 #include "upload/ServerBox.h"
 #include "upload/ServerList.h"
 #include "upload/UploadList.h"
+#include "upload/UploadPlan.h"
 #include "upload/UploadSequence.h"
 #include "upload/UploadWindow.h"
 
@@ -40,8 +42,9 @@ class TestSite : public QObject {
 
     QString Html(const QString& name = QString()) const { return env_->appDir() + "/HTMLFiles/" + name; }
     // A saved document whose one paragraph holds `html`.
-    QString Document(const QString& name, const QString& html) const {
+    QString Document(const QString& name, const QString& html, const QString& title = QString()) const {
         TPage page;
+        if (!title.isEmpty()) page.PageTitle = title;
         page.InsertChunk(0, NewChunkForKind(bkPara));
         page.Chunk(0)->Para->Paragraph = html;
         const QString doc = env_->appDir() + "/save/" + name + ".tve";
@@ -49,7 +52,8 @@ class TestSite : public QObject {
     }
     struct TRun {
         int status = -1;
-        QStringList out;
+        QStringList out;   // sorted
+        QStringList told;  // as told, in the order the files went
         QString err;
     };
     TRun Tarvo(const QStringList& args, const QString& dataHome) const {
@@ -64,7 +68,8 @@ class TestSite : public QObject {
         p.waitForFinished(120000);
         TRun r;
         r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        r.told = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        r.out = r.told;
         r.out.sort();
         r.err = QString::fromUtf8(p.readAllStandardError());
         return r;
@@ -96,6 +101,27 @@ class TestSite : public QObject {
                       "<A HREF=\"../missing.html\">gone</A> <A HREF=\"../../outside.html\">out</A>"));
         QVERIFY(WriteFileBytes(env_->appDir() + "/outside.html", "<IMG SRC=\"HTMLFiles/graphics/home.png\">"));
         QVERIFY(WriteFileBytes(Html("secret.html"), "not linked"));
+    }
+    // The server list holds one entry, the local server's folder `dir`.
+    static void StoreServer(const TFtpTestServer& server, const QString& dir) {
+        tWWWServerType entry;
+        entry.Name = "Local";
+        entry.Address = QStringLiteral("127.0.0.1:%1").arg(server.port());
+        entry.Directory = dir;
+        entry.UserName = TFtpTestServer::kUser;
+        entry.Password = TFtpTestServer::kPassword;
+        TServerList list;
+        list.push_back(std::make_unique<tWWWServerType>(entry));
+        SaveServerList(list);
+        ServerList().clear();
+    }
+    // The names the Send stage lists, sorted.
+    static QStringList Listed(const QWidget* sendStage) {
+        QStringList out;
+        auto* files = Child<QListWidget>(sendStage, "lstFiles");
+        for (int i = 0; i < files->count(); ++i) out << files->item(i)->data(Qt::UserRole).toString();
+        out.sort();
+        return out;
     }
 
 private slots:
@@ -255,16 +281,7 @@ private slots:
         QVERIFY(WritePageFile(home, page, QString(), QImage()));
         TFtpTestServer server;
         QVERIFY(server.ok());
-        tWWWServerType entry;
-        entry.Name = "Local";
-        entry.Address = QStringLiteral("127.0.0.1:%1").arg(server.port());
-        entry.Directory = "site";
-        entry.UserName = TFtpTestServer::kUser;
-        entry.Password = TFtpTestServer::kPassword;
-        TServerList list;
-        list.push_back(std::make_unique<tWWWServerType>(entry));
-        SaveServerList(list);
-        ServerList().clear();
+        StoreServer(server, "site");
 
         std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
         w->show();
@@ -292,21 +309,23 @@ private slots:
         dialogs_->runs << [](QDialog*) { return int(QMessageBox::Save); };
         w->ShowRedPill(TfrmMain::stSend);
         QVERIFY2(w->CurrentStage() == TfrmMain::stSend, qPrintable(dialogs_->texts().join("|")));
-        TSendPanel* send = w->findChild<TSendPanel*>("SendPanel");
+        QFrame* send = w->StagePanel(TfrmMain::stSend);
+        auto* files = Child<QListWidget>(send, "lstFiles");
+        auto* size = Child<QLabel>(send, "lblSendSize");
         auto listed = [&] {
             QStringList out;
-            for (int i = 0; i < send->lstFiles->count(); ++i)
-                out << send->lstFiles->item(i)->data(Qt::UserRole).toString() + " " +
-                           QString::number(send->lstFiles->item(i)->data(Qt::UserRole + 1).toInt());
+            for (int i = 0; i < files->count(); ++i)
+                out << files->item(i)->data(Qt::UserRole).toString() + " " +
+                           QString::number(files->item(i)->data(Qt::UserRole + 1).toInt());
             // The files in the order they go, the visitor's page last.
             const bool pageLast = out.constLast().startsWith("home.html ");
             out.sort();
             return pageLast ? out : QStringList();
         };
         auto text = [&](const QString& name) {
-            for (int i = 0; i < send->lstFiles->count(); ++i)
-                if (send->lstFiles->item(i)->data(Qt::UserRole).toString() == name)
-                    return send->lstFiles->item(i)->text();
+            for (int i = 0; i < files->count(); ++i)
+                if (files->item(i)->data(Qt::UserRole).toString() == name)
+                    return files->item(i)->text();
             return QString();
         };
         const QString n = " " + QString::number(int(TSendState::New)), u = " " + QString::number(int(TSendState::Unchanged)),
@@ -314,11 +333,11 @@ private slots:
         QCOMPARE(listed(), (QStringList{"about us.html" + n, "contact.html" + n, "graphics/about.png" + n,
                                         "graphics/button.gif" + n, "graphics/contact.png" + n, "home.html" + n}));
         QCOMPARE(text("contact.html"), QString("contact.html (new)"));
-        QVERIFY(send->lblSendSize->text().startsWith("To send: 6 of 6 files"));
+        QVERIFY(size->text().startsWith("To send: 6 of 6 files"));
 
         dialogs_->runs << [](QDialog* d) { return d->exec(); };
         dialogs_->runs << [](QDialog*) { return 0; };  // the congratulation
-        QTest::mouseClick(send->imgUpload, Qt::LeftButton);
+        QTest::mouseClick(Child<TPicture>(send, "imgUpload"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         QCOMPARE(server.files(), (QStringList{"site/about us.html", "site/contact.html", "site/graphics/about.png",
                                               "site/graphics/button.gif", "site/graphics/contact.png", "site/home.html"}));
@@ -328,20 +347,83 @@ private slots:
         QCOMPARE(listed(), (QStringList{"about us.html" + u, "contact.html" + u, "graphics/about.png" + u,
                                         "graphics/button.gif" + u, "graphics/contact.png" + c, "home.html" + u}));
         QCOMPARE(text("graphics/contact.png"), QString("graphics/contact.png (changed)"));
-        QVERIFY(send->lblSendSize->text().startsWith("To send: 1 of 6 files"));
+        QVERIFY(size->text().startsWith("To send: 1 of 6 files"));
         // File > Export Site... writes the same files as the upload sent.
         QTemporaryDir out;
         dialogs_->fileNames << out.path();
-        send->menFileExport->trigger();
+        Child<QAction>(w.get(), "menFileExport")->trigger();
         QCOMPARE(dialogs_->fileRequests.constLast().chooseFolder, true);
         QVERIFY(dialogs_->lastText().contains(": 6 files"));
         for (const QString& f : server.files()) QCOMPARE(ReadFileBytes(out.path() + f.mid(4)), ReadFileBytes(Html(f.mid(5))));
         QCOMPARE(FilesBelow(out.path()).size(), 6);
-        QVERIFY(w->findChild<QMenu*>(QStringLiteral("mnuFile"))->actions().contains(send->menFileExport));
+        QVERIFY(Child<QMenu>(w.get(), "mnuFile")->actions().contains(Child<QAction>(w.get(), "menFileExport")));
 
-        send->chkSendAll->setChecked(true);
+        Child<QCheckBox>(send, "chkSendAll")->setChecked(true);
         QCOMPARE(text("contact.html"), QString("contact.html (sent again)"));
-        QVERIFY(send->lblSendSize->text().startsWith("To send: 6 of 6 files"));
+        QVERIFY(size->text().startsWith("To send: 6 of 6 files"));
+        QCOMPARE(dialogs_->unexpected, 0);
+    }
+
+    // One document, one plan: `tarvo --upload`, `tarvo --export` and the
+    // Send stage send or write the same files under the same names. A page
+    // named Index goes up as index.html on every road (a copy keeps the
+    // name a link back to it writes), or keeps its name on every road once
+    // the user chose so; pictures go before pages, the visitor's page last.
+    void oneDocumentGivesOnePlanOnEveryRoad() {
+        QVERIFY(WriteFileBytes(Html("graphics/about.png"), "about-picture"));
+        QVERIFY(WriteFileBytes(Html("about.html"), "<A HREF=\"Index.html\">Home</A> <IMG SRC=\"graphics/about.png\">"));
+        const QString doc = Document("Index", "<A HREF=\"about.html\">About</A>", "Home");
+        QVERIFY(!doc.isEmpty());
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        QTemporaryDir data, out;
+        const QString to = QStringLiteral("ftp://webuser@127.0.0.1:%1/").arg(server.port());
+        auto below = [&](const QString& folder) {
+            QStringList names;
+            for (const QString& f : server.files())
+                if (f.startsWith(folder + "/")) names << f.mid(folder.size() + 1);
+            return names;
+        };
+
+        // Nobody has been asked about the name yet.
+        const TRun up = Tarvo({"--upload", doc, "--to", to + "cli"}, data.path());
+        QCOMPARE(up.status, 0);
+        const QStringList site = {"Index.html", "about.html", "graphics/about.png", "graphics/button.gif", "index.html"};
+        QCOMPARE(up.out, site);
+        QCOMPARE(up.told.constLast(), QString("index.html"));
+        QCOMPARE(below("cli"), site);
+        const TRun ex = Tarvo({"--export", doc, out.path() + "/all"}, data.path());
+        QCOMPARE(ex.status, 0);
+        QCOMPARE(FilesBelow(out.path() + "/all"), site);
+
+        StoreServer(server, "win");
+        std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->Files()->OpenDocument(doc);
+        w->ShowRedPill(TfrmMain::stSend);
+        QFrame* send = w->StagePanel(TfrmMain::stSend);
+        QCOMPARE(Listed(send), site);
+        dialogs_->answers << QMessageBox::Yes;  // send it as index.html
+        dialogs_->runs << [](QDialog* d) { return d->exec(); };
+        dialogs_->runs << [](QDialog*) { return 0; };  // the congratulation
+        QTest::mouseClick(Child<TPicture>(send, "imgUpload"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
+        QCOMPARE(below("win"), site);
+        for (const QString& f : site) QCOMPARE(server.read("win/" + f), server.read("cli/" + f));
+
+        // Kept as it is: no copy is needed for the link. One connection
+        // sends the pictures first, though the linked page is listed
+        // before its picture.
+        WriteSetting("General", "IndexInSmallLetters", "No");
+        const QStringList kept = {"Index.html", "about.html", "graphics/about.png", "graphics/button.gif"};
+        const TRun again = Tarvo({"--upload", doc, "--to", to + "kept"}, data.path());
+        QCOMPARE(again.status, 0);
+        QCOMPARE(again.told, (QStringList{"graphics/button.gif", "graphics/about.png", "about.html", "Index.html"}));
+        QCOMPARE(Tarvo({"--export", doc, out.path() + "/kept"}, data.path()).status, 0);
+        QCOMPARE(FilesBelow(out.path() + "/kept"), kept);
+        w->ShowRedPill(TfrmMain::stSend);
+        QCOMPARE(Listed(send), kept);
         QCOMPARE(dialogs_->unexpected, 0);
     }
 };

@@ -1,6 +1,7 @@
 // The upload list and plan: which files a page sends and under what names.
 #include "app/Utils.h"
 #include "upload/UploadList.h"
+#include "upload/UploadPlan.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -68,9 +69,10 @@ private slots:
             page);
         const auto plan = MakeUploadPlan(page, l);
         QCOMPARE(plan.size(), size_t(4));
-        // The page last, after everything it shows.
+        // The page goes after everything it shows.
         QCOMPARE(plan[3].Remote, QStringLiteral("mypage.html"));
         QCOMPARE(plan[3].Local, page);
+        QCOMPARE(plan[3].Role, TFileRole::VisitorPage);
         QVERIFY(!plan[3].Binary);
         // Every file under the name the page writes; a copy in lower case
         // stands in for a written name that has no file.

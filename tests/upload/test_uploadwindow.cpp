@@ -80,6 +80,10 @@ class TestUploadWindow : public QObject {
         return w;
     }
     static TSendPanel* Panel(TfrmMain& w) { return w.findChild<TSendPanel*>("SendPanel"); }
+    // The Send panel's list of files and its page picture.
+    static QListWidget* Files(TfrmMain& w) { return Child<QListWidget>(w.StagePanel(TfrmMain::stSend), "lstFiles"); }
+    static TPicture* PagePicture(TfrmMain& w) { return Child<TPicture>(w.StagePanel(TfrmMain::stSend), "imgUpload"); }
+    static QProgressBar* Bar(QDialog* upload) { return Child<QProgressBar>(upload, "pbProgress"); }
     // Runs the upload window as the user sees it; `during` is called on it
     // once it shows.
     static int RunUploadWindow(QDialog* d, const std::function<void(TfrmUpload*)>& during = {}) {
@@ -113,20 +117,20 @@ private slots:
         TSendPanel* send = Panel(*w);
         QVERIFY(send);
         QCOMPARE(w->CurrentStage(), int(TfrmMain::stSend));
-        QCOMPARE(send->lstFiles->count(), 3);
-        QCOMPARE(send->lstFiles->item(0)->text(), QString("graphics/house.png (new)"));
-        QCOMPARE(send->lstFiles->item(1)->text(), QString("graphics/button.gif (new)"));
-        QCOMPARE(send->lstFiles->item(2)->text(), QString("my page.html (new)"));
+        QCOMPARE(Files(*w)->count(), 3);
+        QCOMPARE(Files(*w)->item(0)->text(), QString("graphics/house.png (new)"));
+        QCOMPARE(Files(*w)->item(1)->text(), QString("graphics/button.gif (new)"));
+        QCOMPARE(Files(*w)->item(2)->text(), QString("my page.html (new)"));
         // Read, not chosen from, and not greyed out either.
-        QVERIFY(send->lstFiles->isEnabled());
-        QCOMPARE(send->lstFiles->selectionMode(), QAbstractItemView::NoSelection);
-        QCOMPARE(send->imgUpload->geometry(), QRect(512, 184, 71, 93));
-        QVERIFY(send->imgUpload->isVisible());
+        QVERIFY(Files(*w)->isEnabled());
+        QCOMPARE(Files(*w)->selectionMode(), QAbstractItemView::NoSelection);
+        QCOMPARE(PagePicture(*w)->geometry(), QRect(512, 184, 71, 93));
+        QVERIFY(PagePicture(*w)->isVisible());
         // The page flashes: the bright picture first, then the plain one.
         const QImage plain = ResourceBitmap("Web_Page").toImage(), bright = ResourceBitmap("Web_PageFlash").toImage();
         QVERIFY(plain != bright);
-        QTRY_COMPARE_WITH_TIMEOUT(send->imgUpload->pixmap().toImage(), bright, 30000);
-        QTRY_COMPARE_WITH_TIMEOUT(send->imgUpload->pixmap().toImage(), plain, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(PagePicture(*w)->pixmap().toImage(), bright, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(PagePicture(*w)->pixmap().toImage(), plain, 30000);
 
         int succeeded = 0;
         w->Hooks().UploadSucceeded.push_back([&] {
@@ -139,27 +143,28 @@ private slots:
         dialogs_->runs << [&](QDialog* d) {
             return RunUploadWindow(d, [&](TfrmUpload* up) {
                 QCOMPARE(up->windowTitle(), QString("Uploading Files to Web Server"));
-                connect(up->pbProgress, &QProgressBar::valueChanged, up, [&, up](int v) {
+                connect(Bar(up), &QProgressBar::valueChanged, up, [&, up](int v) {
                     progressValue = v;
-                    progressMax = up->pbProgress->maximum();
+                    progressMax = Bar(up)->maximum();
                 });
-                connect(up->ftp, &TFtpClient::OnDisconnect, up, [&, up] { statuses << up->lblFTPStatus->text(); });
+                connect(Child<TFtpClient>(up, "ftp"), &TFtpClient::OnDisconnect, up,
+                        [&, up] { statuses << Child<QLabel>(up, "lblFTPStatus")->text(); });
             });
         };
         dialogs_->runs << [&](QDialog* d) {
             auto* joy = qobject_cast<TfrmJoy*>(d);
             if (!joy) return -1;
             joy->show();
-            statuses << joy->windowTitle() << joy->lblCongrats->text();
+            statuses << joy->windowTitle() << Child<QLabel>(joy, "lblCongrats")->text();
             // Two more frames of the fireworks.
             int frames = 0;
-            connect(joy->findChild<QTimer*>(QStringLiteral("timFire")), &QTimer::timeout, joy, [&] { ++frames; });
+            connect(Child<QTimer>(joy, "timFire"), &QTimer::timeout, joy, [&] { ++frames; });
             fireworksMoved = QTest::qWaitFor([&] { return frames >= 2; });
-            Click(joy->chkShow);
-            Click(joy->butOK);
+            Click(Child<QCheckBox>(joy, "chkShow"));
+            Click(Child<QPushButton>(joy, "butOK"));
             return joy->result();
         };
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QVERIFY(w->findChild<QTimer*>(QStringLiteral("timUpload"))->isActive());
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         QTRY_COMPARE_WITH_TIMEOUT(succeeded, 1, 30000);
@@ -171,8 +176,8 @@ private slots:
         QCOMPARE(progressValue, progressMax);
         QCOMPARE(PlayedSounds().count("wavupload"), 1);
         QVERIFY(PlayedSounds().count("wavworks") >= 1);
-        QCOMPARE(send->UploadAnimFrame, 0);
-        QVERIFY(!send->imgUpload->isVisible());
+        QVERIFY(!w->findChild<QTimer*>(QStringLiteral("timUpload"))->isActive());
+        QVERIFY(!PagePicture(*w)->isVisible());
         // Byte for byte on the server, the page under its name without spaces.
         QCOMPARE(server.files(), (QStringList{"public_html/site/graphics/button.gif", "public_html/site/graphics/house.png",
                                               "public_html/site/mypage.html"}));
@@ -186,9 +191,9 @@ private slots:
         // without the dialog.
         QVERIFY(!ReadSettingBool("General", "ShowJoy", true));
         w->ShowRedPill(TfrmMain::stSend);
-        QVERIFY(send->imgUpload->isVisible());
+        QVERIFY(PagePicture(*w)->isVisible());
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QTRY_COMPARE_WITH_TIMEOUT(succeeded, 2, 20000);
         QCOMPARE(dialogs_->unexpected, 0);
         QCOMPARE(dialogs_->runs.size(), 0);
@@ -206,7 +211,6 @@ private slots:
         StoreServers({record});
         auto w = WindowOnSendStage();
         QVERIFY(w);
-        TSendPanel* send = Panel(*w);
         int succeeded = 0;
         w->Hooks().UploadSucceeded.push_back([&] { ++succeeded; });
         WriteSetting("General", "ShowJoy", "No");
@@ -217,7 +221,7 @@ private slots:
             trust->click();
             return 0;
         };
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QTRY_COMPARE_WITH_TIMEOUT(succeeded, 1, 20000);
         QCOMPARE(dialogs_->unexpected, 0);
         QCOMPARE(dialogs_->shown.size(), 2);
@@ -227,7 +231,7 @@ private slots:
 
         w->ShowRedPill(TfrmMain::stSend);
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QTRY_COMPARE_WITH_TIMEOUT(succeeded, 2, 20000);
         QCOMPARE(dialogs_->shown.size(), 3);
         QCOMPARE(dialogs_->unexpected, 0);
@@ -238,32 +242,31 @@ private slots:
         QVERIFY(w);
         TSendPanel* send = Panel(*w);
         // No server yet: told so, nothing starts.
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QVERIFY(!w->findChild<QTimer*>(QStringLiteral("timUpload"))->isActive());
         QCOMPARE(dialogs_->shown.size(), 1);
         QVERIFY(dialogs_->lastText().contains("no WWW server"));
 
         // The logo box takes the logo's picture out of the list and puts it
         // back, through the page file on disk.
-        const QStringList withLogo = {send->lstFiles->item(0)->text(), send->lstFiles->item(1)->text()};
-        const int before = send->lstFiles->count();
+        const QStringList withLogo = {Files(*w)->item(0)->text(), Files(*w)->item(1)->text()};
+        const int before = Files(*w)->count();
         Click(w->View()->chkLogo);
         QVERIFY(!w->View()->chkLogo->isChecked());
-        QCOMPARE(send->lstFiles->count(), before - 1);
+        QCOMPARE(Files(*w)->count(), before - 1);
         QVERIFY(!ReadFileBytes(send->PageFile()).contains("button.gif"));
         Click(w->View()->chkLogo);
-        QCOMPARE(send->lstFiles->count(), before);
-        QCOMPARE(send->lstFiles->item(1)->text(), withLogo.at(1));
+        QCOMPARE(Files(*w)->count(), before);
+        QCOMPARE(Files(*w)->item(1)->text(), withLogo.at(1));
 
         // A page that has no name any more: asked to save first.
         StoreServers({Record("Somewhere", "ftp.example", "", "jo", "pw", "")});
         LoadServerList(ServerList());
         w->Servers()->FillServerCombo();
         w->Page().DocFileName.clear();
-        send->BuildUploadList();
-        send->UpdateFileList();
-        QCOMPARE(send->lstFiles->count(), 0);
-        Click(send->imgUpload);
+        send->Refresh();
+        QCOMPARE(Files(*w)->count(), 0);
+        Click(PagePicture(*w));
         QVERIFY(!w->findChild<QTimer*>(QStringLiteral("timUpload"))->isActive());
         QCOMPARE(dialogs_->shown.size(), 2);
         QVERIFY(dialogs_->lastText().contains("save your page first"));
@@ -307,15 +310,14 @@ private slots:
         for (const TCase& c : cases) {
             dialogs_->shown.clear();
             TfrmUpload up(c.server, c.plan);
-            QCOMPARE(up.LoginFailedText, cases[0].message);
             up.exec();
-            QVERIFY(!up.UploadOK);
+            QVERIFY(!up.Succeeded());
             QCOMPARE(dialogs_->shown.size(), 1);
             const QString text = dialogs_->lastText();
             QVERIFY2(text.startsWith(c.message + "\n\n"), qPrintable(text));
             const QString below = text.mid(c.message.size() + 2);
             QVERIFY2(!below.trimmed().isEmpty() && below.contains(c.reason), qPrintable(below));
-            QVERIFY(!up.ftp->Connected());
+            QVERIFY(!Child<TFtpClient>(&up, "ftp")->Connected());
         }
         // A picture missing here holds the page back no more than it could
         // ever be sent: the page still went.
@@ -328,7 +330,7 @@ private slots:
         dialogs_->shown.clear();
         TfrmUpload up(Server(dropping, ""), plan);
         up.exec();
-        QVERIFY(!up.UploadOK);
+        QVERIFY(!up.Succeeded());
         QCOMPARE(dialogs_->shown.size(), 1);
         const QString text = dialogs_->lastText();
         QVERIFY2(text.startsWith(cases[2].message + "\n\nThe server closed the connection."), qPrintable(text));
@@ -348,11 +350,10 @@ private slots:
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write("<HTML><IMG SRC=\"../Styles.data\"><IMG SRC=\"graphics/button.gif\"></HTML>");
         page.close();
-        send->BuildUploadList();
-        send->UpdateFileList();
-        QCOMPARE(send->lstFiles->item(0)->text(), QString("../Styles.data (not sent: outside the page's folder)"));
+        send->Refresh();
+        QCOMPARE(Files(*w)->item(0)->text(), QString("../Styles.data (not sent: outside the page's folder)"));
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QTRY_VERIFY_WITH_TIMEOUT(dialogs_->lastText().contains("not sent"), 20000);
         QVERIFY2(dialogs_->lastText().endsWith("These files were not sent:\n../Styles.data: outside the page's folder"),
                  qPrintable(dialogs_->lastText()));
@@ -376,14 +377,14 @@ private slots:
         connect(&poll, &QTimer::timeout, &up, [&] {
             if (!clicked && silent.hasPendingConnections()) {
                 clicked = true;
-                Click(up.butCancel);
+                Click(Child<QPushButton>(&up, "butCancel"));
                 closedInClick = !up.isVisible();
             }
         });
         poll.start(20);
         up.exec();
         QVERIFY(clicked && closedInClick);
-        QVERIFY(up.Cancelled && !up.UploadOK);
+        QVERIFY(up.WasCancelled() && !up.Succeeded());
         QCOMPARE(dialogs_->shown.size(), 0);
     }
 
@@ -403,40 +404,40 @@ private slots:
         big.write(Pattern(8 * 1024 * 1024));
         page.close();
         big.close();
-        TfrmUpload up(Server(server, ""), {{big.fileName(), "big.gif", true}, {page.fileName(), "p.html", false}});
+        TfrmUpload up(Server(server, ""), {{big.fileName(), "big.gif", true}, {page.fileName(), "p.html", false, TFileRole::VisitorPage}});
         int valueAtCancel = 0, valueAtEnd = -1;
         // Cancel once the bar has moved within the big file.
         QTimer poll;
         connect(&poll, &QTimer::timeout, &up, [&] {
-            const int step = up.pbProgress->maximum() / 2;
-            if (step > 0 && up.pbProgress->value() > step / 20 && !up.Cancelled) {
-                valueAtCancel = up.pbProgress->value();
-                Click(up.butCancel);
+            const int step = Bar(&up)->maximum() / 2;
+            if (step > 0 && Bar(&up)->value() > step / 20 && !up.WasCancelled()) {
+                valueAtCancel = Bar(&up)->value();
+                Click(Child<QPushButton>(&up, "butCancel"));
             }
         });
-        connect(&up, &QDialog::finished, &up, [&] { valueAtEnd = up.pbProgress->value(); });
+        connect(&up, &QDialog::finished, &up, [&] { valueAtEnd = Bar(&up)->value(); });
         poll.start(20);
         up.exec();
         poll.stop();
-        QVERIFY2(up.Cancelled, qPrintable(dialogs_->texts().join('|')));
-        QVERIFY(!up.UploadOK);
+        QVERIFY2(up.WasCancelled(), qPrintable(dialogs_->texts().join('|')));
+        QVERIFY(!up.Succeeded());
         QVERIFY(valueAtCancel > 0);
         // The window closed within the big file: the cancel did not wait
         // for the rest of it to be sent.
-        QVERIFY2(valueAtEnd >= valueAtCancel && valueAtEnd < up.pbProgress->maximum() / 2,
-                 qPrintable(QString("%1 %2").arg(valueAtEnd).arg(up.pbProgress->maximum())));
-        QCOMPARE(up.lblFTPStatus->text(), QString(" Connection to Web Server cancelled."));
+        QVERIFY2(valueAtEnd >= valueAtCancel && valueAtEnd < Bar(&up)->maximum() / 2,
+                 qPrintable(QString("%1 %2").arg(valueAtEnd).arg(Bar(&up)->maximum())));
+        QCOMPARE(Child<QLabel>(&up, "lblFTPStatus")->text(), QString(" Connection to Web Server cancelled."));
         // What the server holds now, in one sentence.
         QCOMPARE(dialogs_->texts(), QStringList{"Your page was not sent (the server shows what it showed before); 0 "
                                                 "of 1 other files were sent."});
         QTRY_COMPARE_WITH_TIMEOUT(server.read("big.gif"), old, 30000);
         // The temporary file is removed behind the closed window.
         QTRY_VERIFY_WITH_TIMEOUT(!server.files().join(" ").contains(".tarvo-upload"), 30000);
-        QVERIFY(!up.ftp->Connected());
+        QVERIFY(!Child<TFtpClient>(&up, "ftp")->Connected());
     }
 
-    // A page saved as "Index": asked once, then sent and listed as
-    // index.html, which the site's address finds.
+    // A page saved as "Index": listed as index.html, asked once, then sent
+    // as index.html, which the site's address finds.
     void capitalIndexGoesUpInSmallLetters() {
         TFtpTestServer server;
         QVERIFY(server.ok());
@@ -448,8 +449,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->Files()->OpenDocument(doc);
         w->ShowRedPill(TfrmMain::stSend);
-        TSendPanel* send = Panel(*w);
-        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("Index.html (new)"));
+        QCOMPARE(Files(*w)->item(Files(*w)->count() - 1)->text(), QString("index.html (new)"));
         WriteSetting("General", "ShowJoy", "No");
         auto asked = [this] {
             int n = 0;
@@ -458,10 +458,10 @@ private slots:
         };
         dialogs_->answers << QMessageBox::Yes;
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QCOMPARE(asked(), 1);
         QVERIFY(dialogs_->shown[0].text.contains("Send it as \"index.html\" instead?"));
-        QCOMPARE(send->lstFiles->item(send->lstFiles->count() - 1)->text(), QString("index.html (new)"));
+        QCOMPARE(Files(*w)->item(Files(*w)->count() - 1)->text(), QString("index.html (new)"));
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 20000);
         QVERIFY(server.files().contains("site/index.html"));
         QVERIFY(!server.files().contains("site/Index.html"));
@@ -469,7 +469,7 @@ private slots:
         // Not asked again.
         w->ShowRedPill(TfrmMain::stSend);
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
-        Click(send->imgUpload);
+        Click(PagePicture(*w));
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 20000);
         QCOMPARE(asked(), 1);
         QCOMPARE(dialogs_->unexpected, 0);
