@@ -18,26 +18,41 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 SRC = os.path.join(HERE, "..", "src")
 ROOT = "main"
+# Folders inside a folder of src/ that form a layer of their own, below the
+# folder that holds them: the transfer layer has no widgets and includes
+# nothing of the upload above it.
+SUBLAYERS = ["upload/transfer"]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 
+def layer_of(path, folders):
+    """The layer a path below src/ belongs to: a sublayer, else its top folder."""
+    for sub in SUBLAYERS:
+        if path.startswith(sub + "/"):
+            return sub
+    head = path.split("/")[0]
+    return head if "/" in path and head in folders else None
+
+
 def edges():
-    folders = sorted(d for d in os.listdir(SRC) if os.path.isdir(os.path.join(SRC, d)))
+    tops = sorted(d for d in os.listdir(SRC) if os.path.isdir(os.path.join(SRC, d)))
+    folders = sorted(tops + [s for s in SUBLAYERS if os.path.isdir(os.path.join(SRC, s))])
     found = {}  # (from, to) -> [files]
-    for folder in folders:
-        for dirpath, _, files in os.walk(os.path.join(SRC, folder)):
+    for top in tops:
+        if top == ROOT:
+            continue
+        for dirpath, _, files in os.walk(os.path.join(SRC, top)):
             for name in sorted(files):
                 if not name.endswith((".h", ".cpp")):
                     continue
                 path = os.path.join(dirpath, name)
                 rel = os.path.relpath(path, SRC).replace(os.sep, "/")
-                if folder == ROOT:
-                    continue
+                folder = layer_of(rel, tops)
                 with open(path, encoding="utf-8", errors="replace") as f:
                     text = f.read()
                 for target in INCLUDE.findall(text):
-                    head = target.split("/")[0]
-                    if "/" in target and head in folders and head != folder:
+                    head = layer_of(target, tops)
+                    if head and head != folder:
                         found.setdefault((folder, head), []).append(rel)
     return folders, found
 

@@ -209,10 +209,6 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <translation>Der Server antwortete: %1</translation>
     </message>
     <message>
-        <source>Another operation is still running.</source>
-        <translation>Ein anderer Vorgang läuft noch.</translation>
-    </message>
-    <message>
         <source>The server details hold a line break.</source>
         <translation>Die Serverangaben enthalten einen Zeilenumbruch.</translation>
     </message>
@@ -239,6 +235,10 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
     <message>
         <source>The remote name &quot;%1&quot; is not a plain file name.</source>
         <translation>Der entfernte Name „%1“ ist kein einfacher Dateiname.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s listing is too long.</source>
+        <translation>Die Auflistung des Ordners ist zu lang.</translation>
     </message>
 </context>
 <context>

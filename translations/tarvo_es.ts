@@ -209,10 +209,6 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <translation>El servidor respondió: %1</translation>
     </message>
     <message>
-        <source>Another operation is still running.</source>
-        <translation>Aún hay otra operación en curso.</translation>
-    </message>
-    <message>
         <source>The server details hold a line break.</source>
         <translation>Los datos del servidor contienen un salto de línea.</translation>
     </message>
@@ -239,6 +235,10 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
     <message>
         <source>The remote name &quot;%1&quot; is not a plain file name.</source>
         <translation>El nombre remoto «%1» no es un nombre de archivo simple.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s listing is too long.</source>
+        <translation>La lista de la carpeta es demasiado larga.</translation>
     </message>
 </context>
 <context>

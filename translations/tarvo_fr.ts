@@ -209,10 +209,6 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <translation>Le serveur a répondu : %1</translation>
     </message>
     <message>
-        <source>Another operation is still running.</source>
-        <translation>Une autre opération est encore en cours.</translation>
-    </message>
-    <message>
         <source>The server details hold a line break.</source>
         <translation>Les informations du serveur contiennent un saut de ligne.</translation>
     </message>
@@ -239,6 +235,10 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
     <message>
         <source>The remote name &quot;%1&quot; is not a plain file name.</source>
         <translation>Le nom distant « %1 » n&apos;est pas un simple nom de fichier.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s listing is too long.</source>
+        <translation>La liste du dossier est trop longue.</translation>
     </message>
 </context>
 <context>

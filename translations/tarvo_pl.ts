@@ -209,10 +209,6 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <translation>Odpowiedź serwera: %1</translation>
     </message>
     <message>
-        <source>Another operation is still running.</source>
-        <translation>Inna operacja jest jeszcze w toku.</translation>
-    </message>
-    <message>
         <source>The server details hold a line break.</source>
         <translation>Dane serwera zawierają znak nowego wiersza.</translation>
     </message>
@@ -239,6 +235,10 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
     <message>
         <source>The remote name &quot;%1&quot; is not a plain file name.</source>
         <translation>Zdalna nazwa „%1” nie jest zwykłą nazwą pliku.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s listing is too long.</source>
+        <translation>Lista zawartości folderu jest za długa.</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -32,8 +31,6 @@
 
 #include <algorithm>
 #include <numeric>
-
-#include "upload/FtpClient.h"
 
 namespace {
 
@@ -94,9 +91,6 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     imgUpload->Tag = 40;  // not 0: the first flash step shows the bright page
     connect(imgUpload, &TPicture::clicked, this, &TSendPanel::imgUploadClick);
 
-    ftp = new TFtpClient(this);
-    ftp->setObjectName(QStringLiteral("ftp"));
-
     connect(&w_, &TStageHost::sendStageTick, this, &TSendPanel::timFlashPageTimer);
     timUpload = new QTimer(&w_);  // the window's, where its name is looked up
     timUpload->setObjectName(QStringLiteral("timUpload"));
@@ -110,7 +104,6 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
         UpdateFileList();
     });
     w_.Hooks().UploadListChanged.push_back([this] { BuildUploadList(); UpdateFileList(); });
-    w_.installEventFilter(this);
 }
 
 QString TSendPanel::LinkedPageFile(const QString& doc) {
@@ -345,11 +338,4 @@ void TSendPanel::UploadDone(bool ok) {
     w_.ShowRedPill(TStageHost::stSent);
     ShowJoyIfWanted(&w_);
     for (auto& work : w_.Hooks().UploadSucceeded) work();
-}
-
-bool TSendPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &w_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-        ftp->Cancel();
-    return QObject::eventFilter(watched, event);
 }

@@ -13,7 +13,6 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class TFtpClient;
 class TPicture;
 class QTimer;
 class TPage;
@@ -29,9 +28,6 @@ public:
     QString PageFile() const;
     // Reads the page's site again and lists what an upload would send.
     void Refresh();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void imgUploadClick();
@@ -49,9 +45,6 @@ private:
     QCheckBox* chkSendAll = nullptr;  // send the unchanged files as well
     QAction* menFileExport = nullptr;  // File > Export Site...
     TPicture* imgUpload = nullptr;    // the page picture; a click uploads
-    // The main window's own FTP client: it takes part in no transfer and
-    // is what Escape in the main window cancels.
-    TFtpClient* ftp = nullptr;
 
     // --- state ---
     // The upload as the list shows it: the saved page's site, each file

@@ -316,6 +316,52 @@ void WriteLastServer(const QString& name) {
     if (reg.OpenSection(kServers, true)) reg.WriteString(kLastServer, name);
 }
 
+namespace {
+
+// One server's record under `at` ("<key>/") of the open "WWWServers".
+void WriteServerRecord(TTarvoReg& reg, const QString& at, const tWWWServerType& s, const TKeyringPlan& plan) {
+    reg.WriteString(at + kAddress, s.Address);
+    reg.WriteString(at + kDirectory, s.Directory);
+    reg.WriteString(at + kUserName, s.UserName);
+    const auto kept = plan.kept.constFind(s.Name);
+    if (kept != plan.kept.constEnd()) {
+        reg.DeleteValue(at + kPassword);
+        reg.WriteString(at + kPasswordStore, kInKeyring);
+        WriteOrDelete(reg, at + kKeyringEntry, *kept == s.Name ? QString() : *kept);
+    } else {
+        // Scrambled until the keyring has taken it, and for good where
+        // there is no keyring.
+        reg.WriteString(at + kPassword, ScramblePassword(s.Password, TScrambleMode::ENC));
+        reg.DeleteValue(at + kPasswordStore);
+        reg.DeleteValue(at + kKeyringEntry);
+    }
+    reg.WriteString(at + kURL, s.URL);
+    reg.WriteString(at + kSecurity, SecurityName(s.Security));
+    WriteOrDelete(reg, at + kTrustedKey, s.TrustedKey);
+    WriteOrDelete(reg, at + kHostKey, s.HostKey);
+}
+
+void HandToKeyring(const TKeyringPlan& plan, const QSet<QString>& wasInKeyring) {
+    // The keyring works on its own thread, after the settings are safe:
+    // each password it takes leaves the settings, and the entries of
+    // servers deleted, renamed or keeping their password in the settings
+    // now are removed. Nothing waits for it.
+    QSet<QString> stillUsed;
+    for (const QString& entry : plan.kept) stillUsed.insert(entry);
+    for (auto w = plan.writes.constBegin(); w != plan.writes.constEnd(); ++w) {
+        const QString name = w.key(), entry = w->first;
+        stillUsed.insert(entry);
+        const QString scrambled = ScramblePassword(w->second, TScrambleMode::ENC);
+        Keyring::WriteAsync(entry, w->second, SaveContext(), [name, entry, scrambled](const Keyring::TReply& r) {
+            if (r.Result == Keyring::TResult::Ok) PasswordMovedToKeyring(name, entry, scrambled);
+        });
+    }
+    for (const QString& entry : wasInKeyring)
+        if (!stillUsed.contains(entry)) Keyring::RemoveAsync(entry, SaveContext(), [](const Keyring::TReply&) {});
+}
+
+}  // namespace
+
 bool SaveServerList(const TServerList& list, QString* error) {
     const QString lastServer = ReadLastServer();
     const QSet<QString> wasInKeyring = EntriesInKeyring();
@@ -335,26 +381,7 @@ bool SaveServerList(const TServerList& list, QString* error) {
         if (!open && !(open = reg.OpenSection(kServers, true))) return failed();
         const QString key = KeyForName(s->Name);
         if (!order.contains(key)) order << key;
-        const QString at = key + QLatin1Char('/');
-        reg.WriteString(at + kAddress, s->Address);
-        reg.WriteString(at + kDirectory, s->Directory);
-        reg.WriteString(at + kUserName, s->UserName);
-        const auto kept = plan.kept.constFind(s->Name);
-        if (kept != plan.kept.constEnd()) {
-            reg.DeleteValue(at + kPassword);
-            reg.WriteString(at + kPasswordStore, kInKeyring);
-            WriteOrDelete(reg, at + kKeyringEntry, *kept == s->Name ? QString() : *kept);
-        } else {
-            // Scrambled until the keyring has taken it, and for good where
-            // there is no keyring.
-            reg.WriteString(at + kPassword, ScramblePassword(s->Password, TScrambleMode::ENC));
-            reg.DeleteValue(at + kPasswordStore);
-            reg.DeleteValue(at + kKeyringEntry);
-        }
-        reg.WriteString(at + kURL, s->URL);
-        reg.WriteString(at + kSecurity, SecurityName(s->Security));
-        WriteOrDelete(reg, at + kTrustedKey, s->TrustedKey);
-        WriteOrDelete(reg, at + kHostKey, s->HostKey);
+        WriteServerRecord(reg, key + QLatin1Char('/'), *s, plan);
     }
     if (!lastServer.isEmpty() && !open) open = reg.OpenSection(kServers, true);
     if (open) {
@@ -363,22 +390,7 @@ bool SaveServerList(const TServerList& list, QString* error) {
     }
     if (!reg.Sync()) return failed();
 
-    // The keyring works on its own thread, after the settings are safe:
-    // each password it takes leaves the settings, and the entries of
-    // servers deleted, renamed or keeping their password in the settings
-    // now are removed. Nothing waits for it.
-    QSet<QString> stillUsed;
-    for (const QString& entry : plan.kept) stillUsed.insert(entry);
-    for (auto w = plan.writes.constBegin(); w != plan.writes.constEnd(); ++w) {
-        const QString name = w.key(), entry = w->first;
-        stillUsed.insert(entry);
-        const QString scrambled = ScramblePassword(w->second, TScrambleMode::ENC);
-        Keyring::WriteAsync(entry, w->second, SaveContext(), [name, entry, scrambled](const Keyring::TReply& r) {
-            if (r.Result == Keyring::TResult::Ok) PasswordMovedToKeyring(name, entry, scrambled);
-        });
-    }
-    for (const QString& entry : wasInKeyring)
-        if (!stillUsed.contains(entry)) Keyring::RemoveAsync(entry, SaveContext(), [](const Keyring::TReply&) {});
+    HandToKeyring(plan, wasInKeyring);
     return true;
 }
 

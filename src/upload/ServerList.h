@@ -19,13 +19,13 @@
 // holding "/", "\" or "%" is written with those three as %2F, %5C and %25,
 // because the store would otherwise read them as section separators.
 
+#include "upload/transfer/Login.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
-// How a server is reached.
-enum class TSecurity { FTP, FTPS, SFTP };
 QString SecurityName(TSecurity security);              // "FTP", "FTPS", "SFTP"
 TSecurity SecurityFromName(const QString& name);       // anything unknown: FTP
 int DefaultPort(TSecurity security);                   // 21, 21, 22

@@ -6,18 +6,19 @@
 // not. Nothing else on the server changes: no rename, no folder but the one
 // the user agreed to.
 //
-// Like the upload, one asynchronous sequence on the outcomes of the
-// client's operations: nothing waits in a nested event loop, so the window that runs it stays
-// usable and Cancel is answered at once.
+// Like the upload, a sequence of steps (see StepSequence.h): nothing waits
+// in a nested event loop, so the window that runs it stays usable and
+// Cancel is answered at once.
 
-#include "upload/FtpClient.h"
+#include "upload/StepSequence.h"
 #include "upload/UploadSequence.h"
+#include "upload/transfer/FtpClient.h"
 
 #include <QObject>
 #include <QString>
 #include <functional>
 
-class TServerProbe : public QObject {
+class TServerProbe : public TStepSequence {
     Q_OBJECT
 public:
     enum class TOutcome {
@@ -48,42 +49,31 @@ public:
     // answer the folder is not made.
     std::function<bool(const QString& folder)> AskMakeFolder;
 
-    // Starts the test and returns at once; Finished tells the end.
-    void Start();
-    // Starts it and waits in an event loop of its own until it ends (tests).
-    bool Run();
-    bool Running() const { return step_ != Step::Idle && step_ != Step::Over; }
-    // Abandons the test at once; Finished comes before Cancel returns.
-    void Cancel();
-
     TOutcome Outcome() const { return outcome_; }
     // The result in one plain sentence.
     QString Sentence() const { return sentence_; }
     // The name the test file has on the server.
     QString TestFileName() const { return remoteName_; }
 
-signals:
-    // The test is over: true when the server is ready for an upload.
-    void Finished(bool ready);
-
 private:
-    enum class Step { Idle, Connecting, EnteringFolder, MakingFolder, EnteringMade, Writing, Removing, Over };
-    void OperationDone(const TFtpOutcome& outcome);
-    // The next outcome goes to OperationDone.
-    TFtpDone Next();
-    void Enter(Step step);
+    enum TStepId { kConnect, kEnterFolder, kMakeFolder, kEnterMade, kWrite, kRemove };
+    void Connect();
+    void LoggedIn(const TFtpOutcome& outcome);
+    void EnterFolder();
+    void MakeFolder();
+    void EnterMade();
     void Write();
-    void Conclude(TOutcome outcome, const QString& sentence);
+    void Remove();
+    void End(TOutcome outcome, const QString& sentence);
+    void Concluding() override;
+    void Cancelling() override;
     QString FolderName() const;
     static QString Reason(const TFtpOutcome& outcome);
 
-    TFtpClient& ftp_;
     TUploadTarget target_;
-    Step step_ = Step::Idle;
     TOutcome outcome_ = TOutcome::Ready;
     QString sentence_;
     QString localFile_;   // the test file's content on this computer
     QString remoteName_;  // and its name on the server
-    bool cancelled_ = false;
     TTrustingLogin login_;
 };

@@ -6,7 +6,7 @@
 #include "app/PictureControl.h"
 #include "app/UserDialogs.h"
 #include "app/WheelGuard.h"
-#include "upload/FtpClient.h"
+#include "upload/transfer/FtpClient.h"
 #include "upload/ServerProbe.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Utils.h"
-#include "upload/FtpClient.h"
+#include "upload/transfer/FtpClient.h"
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/SiteExport.h"
@@ -159,19 +159,19 @@ private:
 // record what the server now holds.
 void RunUpload(TUploadSequence& upload, TSentRecord& record, const QString& trust, QTextStream& out,
                QTextStream& err) {
-    upload.Status = [&err](const QString& text) { err << text << Qt::endl; };
+    QObject::connect(&upload, &TUploadSequence::Status, [&err](const QString& text) { err << text << Qt::endl; });
     // Never asks: a key the user named with --trust is accepted, any other
     // untrusted one ends the upload with its fingerprint on standard error.
     upload.AskTrust = [&trust](const TTrustQuestion& q) { return !trust.isEmpty() && q.Fingerprint == trust; };
-    upload.FileDone = [&](const TUploadFile& f, bool sent, const QString& why) {
+    QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool sent, const QString& why) {
         if (sent) {
             record.RecordSent(f);
             out << f.Remote << Qt::endl;
         } else if (!upload.Cancelled()) {
             err << "tarvo: " << f.Remote << " was not sent: " << why << Qt::endl;
         }
-    };
-    upload.FileSkipped = [&record](const TUploadFile& f) { record.RecordSent(f); };
+    });
+    QObject::connect(&upload, &TUploadSequence::FileSkipped, [&record](const TUploadFile& f) { record.RecordSent(f); });
     const TCancelOnSignal cancel(upload);
     upload.Run();
 }
@@ -263,6 +263,10 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     // The page's site; what the record of this server and folder holds as
     // sent is marked unchanged, unless everything is to go again.
     TSentRecord record(target);
+    // A key named with --trust is offered at once, so that the log-in costs
+    // one connection, not a refused one before it.
+    QString& key = target.Security == TSecurity::SFTP ? target.HostKey : target.TrustedKey;
+    if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
     RunUpload(upload, record, o.trust, out, err);

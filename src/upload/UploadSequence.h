@@ -10,15 +10,17 @@
 // It talks to nobody: the caller shows its status texts and turns its
 // outcome into messages or an exit status.
 
-#include "upload/FtpClient.h"
+#include "app/StageHost.h"
 #include "upload/ServerList.h"
+#include "upload/StepSequence.h"
 #include "upload/UploadList.h"
+#include "upload/transfer/FtpClient.h"
 
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <memory>
-#include <utility>
+#include <map>
+#include <optional>
 #include <vector>
 
 struct tWWWServerType;
@@ -86,53 +88,26 @@ enum class TUploadOutcome {
     Cancelled,
 };
 
-// The upload as one asynchronous sequence: each step starts the client's
-// next operation and returns; its outcome moves the sequence on. Cancel,
-// a failure and the end all finish it in one place (Finish), which
-// disconnects without waiting and emits Finished.
-class TUploadSequence : public QObject {
+// The upload as one sequence of steps (see StepSequence.h): log in, make
+// and enter the server folder, list and make folders, send the files
+// (several at once where the server takes more than one connection),
+// then the page.
+class TUploadSequence : public TStepSequence {
     Q_OBJECT
 public:
     // Connections used at most at once (the first one included) when
     // enough files are to go over FTP or FTPS; a server that refuses more
     // gets fewer.
-    static constexpr int kMaxConnections = 3;
+    static constexpr int kMaxConnections = 4;
 
     TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, std::vector<TUploadFile> files,
                     QObject* parent = nullptr);
     ~TUploadSequence() override;
 
-    // Status texts as the upload goes ("Connecting to ...").
-    std::function<void(const QString&)> Status;
-    // Progress: `value` of `maximum`; one hundred steps per file, moving
-    // within each file as its bytes go.
-    std::function<void(int value, int maximum)> Progress;
-    // Each file after its transfer, and each refused file when its turn
-    // comes (not sent, with the reason).
-    std::function<void(const TUploadFile&, bool sent, const QString& whyNot)> FileDone;
-    // Each file left out because it is unchanged and the server already
-    // holds it at the same size (nothing was sent).
-    std::function<void(const TUploadFile&)> FileSkipped;
     // Asked when the server's certificate or host key is not trusted; true
     // trusts the key shown (the connection is then made again with it).
-    std::function<bool(const TTrustQuestion&)> AskTrust;
-    // Told after the user trusted a key, with the target holding it, so
-    // that the caller can keep it with the server.
-    std::function<void(const TUploadTarget&)> Trusted;
-
-    // Starts the upload and returns at once: connect and log in, make and
-    // enter the folder, send the files, disconnect. Finished tells the end.
-    void Start();
-    // Starts it and waits in an event loop of its own until it ends: for
-    // callers that have no event loop running (the command line, tests).
-    bool Run();
-    bool Running() const { return step_ != Step::Idle && step_ != Step::Over; }
-
-    // Abandons the upload at once: the file in transfer is left under its
-    // temporary name (removed where the server allows), nothing more is
-    // sent, and Finished comes before Cancel returns.
-    void Cancel();
-    bool Cancelled() const { return cancelled_; }
+    // One answers; without an answer the key is not trusted.
+    TOneHook<bool(const TTrustQuestion&)> AskTrust;
 
     TUploadOutcome Outcome() const { return outcome_; }
     // What went wrong, in plain words ("" when nothing did).
@@ -154,45 +129,56 @@ public:
     int SkippedCount() const { return skipped_; }
 
 signals:
-    // The upload is over: true when every file was sent.
-    void Finished(bool ok);
+    // Status texts as the upload goes ("Connecting to ...").
+    void Status(const QString& text);
+    // Progress: `value` of `maximum`; one hundred steps per file, moving
+    // within each file as its bytes go.
+    void Progress(int value, int maximum);
+    // Each file after its transfer, and each refused file when its turn
+    // comes (not sent, with the reason).
+    void FileDone(const TUploadFile& file, bool sent, const QString& whyNot);
+    // Each file left out because it is unchanged and the server already
+    // holds it at the same size (nothing was sent).
+    void FileSkipped(const TUploadFile& file);
+    // After the user trusted a key, with the target holding it, so that
+    // the caller can keep it with the server.
+    void Trusted(const TUploadTarget& target);
 
 private:
-    enum class Step { Idle, Connecting, MakingFolder, EnteringFolder, Listing, MakingFolders, Sending,
-                      SendingPage, Over };
+    enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage };
     enum class FileState { Pending, Skipped, Sent, Failed };
-    // One connection that sends files: the caller's client, or one of the
-    // sequence's own opened beside it.
-    struct TLane;
-    void SetStatus(const QString& text);
-    void OperationDone(const TFtpOutcome& outcome);
-    // The next outcome of the first connection goes to OperationDone.
-    TFtpDone Next();
-    void EnterFolder();
-    void InFolder();
-    void OpenExtraLanes();
-    void ExtraDone(TLane& lane, const TFtpOutcome& outcome);
-    void Listed(const TFtpOutcome& outcome, const std::vector<TRemoteEntry>& entries);
-    void ListNext();
-    void MakeNext();
-    void StartSending();
-    void Dispatch();
-    void SendOn(TLane& lane, size_t file);
-    void LaneDone(TLane& lane, const TFtpOutcome& outcome);
+    void Connect();
+    void MakeServerFolder();
+    void EnterServerFolder();
+    void ListFolders();
+    void Listed(size_t at, const TFtpOutcome& outcome, const std::vector<TRemoteEntry>& entries);
+    void SkipWhatIsThere();
+    void MakeFolders();
+    void SendFiles();
+    void SendPage();
+    void SendOne(size_t file);
+    void FileSent(size_t file, const TFtpOutcome& outcome);
+    // Whether a file is the visitor's page, which goes last.
+    bool IsPage(size_t file) const { return files_[file].Role == TFileRole::VisitorPage; }
+    // The visitor's page (files_.size() when the plan has none).
+    size_t VisitorPage() const;
+    void PlanFolders();
+    void SetStatus(const QString& text) { emit Status(text); }
     void ShowProgress();
     void Fail(TUploadOutcome outcome, const QString& detail);
-    void Finish();
+    void End() { Conclude(outcome_ == TUploadOutcome::Done); }
+    void Concluding() override;
+    void Concluded() override;
+    void Cancelling() override;
 
-    TFtpClient& ftp_;
     TUploadTarget target_;
     std::vector<TUploadFile> files_;
-    Step step_ = Step::Idle;
     std::vector<FileState> state_;
-    std::vector<std::unique_ptr<TLane>> lanes_;  // the caller's client first
-    std::vector<size_t> queue_;                  // files waiting for a connection (not the page)
-    std::vector<QString> toList_, toMake_;       // remote folders
-    size_t folderAt_ = 0;
-    std::vector<std::pair<QString, std::vector<TRemoteEntry>>> listed_;
+    std::map<size_t, int> inFlight_;        // files in transfer, with the hundredths sent
+    std::vector<QString> toList_, toMake_;  // remote folders
+    std::vector<std::optional<std::vector<TRemoteEntry>>> listed_;  // of toList_, as they come
+    size_t pending_ = 0;                    // listings or folders still to come
+    int toSend_ = 0;                        // files other than the page to send
     int done_count_ = 0;  // files finished, skipped or refused
     int skipped_ = 0;
     bool serverFailed_ = false;  // a file failed on the server's side: the page is held back
@@ -200,10 +186,8 @@ private:
     bool oldPageThere_ = false;  // the listing showed a page of the same name
     TUploadOutcome outcome_ = TUploadOutcome::Done;
     QString detail_;
-    bool cancelled_ = false;
     bool untrusted_ = false;
     TFtpOutcome loginFailure_;
-    QString lastError_;  // the message of the first connection's last failure
+    QString lastError_;  // the message of the last failure
     TTrustingLogin login_;
-    QMetaObject::Connection progress_;
 };

@@ -4,7 +4,7 @@
 #include "app/Resources.h"
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
-#include "upload/FtpClient.h"
+#include "upload/transfer/FtpClient.h"
 #include "upload/Keyring.h"
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
@@ -127,15 +127,16 @@ void TfrmUpload::RunUpload() {
 
 void TfrmUpload::StartSequence() {
     upload_ = std::make_unique<TUploadSequence>(*ftp, UploadTargetOf(UploadServer), files_);
-    upload_->Status = [this](const QString& text) { SetStatus(text); };
-    upload_->Progress = [this](int value, int maximum) {
+    TUploadSequence* up = upload_.get();
+    connect(up, &TUploadSequence::Status, this, &TfrmUpload::SetStatus);
+    connect(up, &TUploadSequence::Progress, this, [this](int value, int maximum) {
         pbProgress->setMaximum(qMax(1, maximum));
         pbProgress->setValue(value);
-    };
+    });
     // An untrusted certificate or host key is the user's to decide; a key
     // trusted is kept with the server so the next upload asks nothing.
-    upload_->AskTrust = [this](const TTrustQuestion& q) { return AskToTrustServer(this, q); };
-    upload_->Trusted = [this](const TUploadTarget& t) {
+    up->AskTrust = [this](const TTrustQuestion& q) { return AskToTrustServer(this, q); };
+    connect(up, &TUploadSequence::Trusted, this, [this](const TUploadTarget& t) {
         UploadServer.TrustedKey = t.TrustedKey;
         UploadServer.HostKey = t.HostKey;
         SaveServerTrust(UploadServer);
@@ -146,15 +147,15 @@ void TfrmUpload::StartSequence() {
                 server->TrustedKey = t.TrustedKey;
                 server->HostKey = t.HostKey;
             }
-    };
-    upload_->FileDone = [this](const TUploadFile& file, bool sent, const QString& why) {
+    });
+    connect(up, &TUploadSequence::FileDone, this, [this](const TUploadFile& file, bool sent, const QString& why) {
         if (sent && Record) Record->RecordSent(file);
         if (!sent && !Cancelled)
             failedFiles_ << (why.isEmpty() ? file.Remote : file.Remote + QStringLiteral(": ") + why);
-    };
-    upload_->FileSkipped = [this](const TUploadFile& file) {
+    });
+    connect(up, &TUploadSequence::FileSkipped, this, [this](const TUploadFile& file) {
         if (Record) Record->RecordSent(file);
-    };
+    });
     connect(upload_.get(), &TUploadSequence::Finished, this, &TfrmUpload::SequenceFinished);
     upload_->Start();
 }

@@ -5,7 +5,7 @@
 #include "FtpTestServer.h"
 #include "TestCertificates.h"
 #include "TestSupport.h"
-#include "upload/FtpClient.h"
+#include "upload/transfer/FtpClient.h"
 #include "upload/ServerList.h"
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
@@ -78,10 +78,11 @@ class TestSecureUpload : public QObject {
             r.asked << q;
             return answer;
         };
-        upload.Trusted = [&](const TUploadTarget& t) {
+        QObject::connect(&upload, &TUploadSequence::Trusted, [&](const TUploadTarget& t) {
             r.trusted = target.Security == TSecurity::SFTP ? t.HostKey : t.TrustedKey;
-        };
-        upload.FileDone = [&](const TUploadFile&, bool sent, const QString&) { r.sent += sent; };
+        });
+        QObject::connect(&upload, &TUploadSequence::FileDone,
+                         [&](const TUploadFile&, bool sent, const QString&) { r.sent += sent; });
         r.ok = upload.Run();
         r.skipped = upload.SkippedCount();
         r.outcome = upload.Outcome();
@@ -110,9 +111,9 @@ private slots:
         TUploadSequence upload(ftp, Target(server, TSecurity::SFTP, "site"), files);
         upload.AskTrust = [](const TTrustQuestion&) { return true; };
         QStringList notSent;
-        upload.FileDone = [&](const TUploadFile& f, bool sent, const QString&) {
+        QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool sent, const QString&) {
             if (!sent) notSent << f.Remote;
-        };
+        });
         QVERIFY(!upload.Run());
         QCOMPARE(upload.Outcome(), TUploadOutcome::FileFailed);
         QCOMPARE(notSent, (QStringList{"/etc/passwd", "../keep.txt"}));
@@ -305,10 +306,10 @@ private slots:
             tWWWServerType stored = ReadServer("Home");
             TUploadSequence upload(ftp, UploadTargetOf(stored), Files());
             upload.AskTrust = [](const TTrustQuestion& q) { return AskToTrustServer(nullptr, q); };
-            upload.Trusted = [&](const TUploadTarget& t) {
+            QObject::connect(&upload, &TUploadSequence::Trusted, [&](const TUploadTarget& t) {
                 stored.HostKey = t.HostKey;
                 SaveServerTrust(stored);
-            };
+            });
             QCOMPARE(upload.Run(), QByteArray(button) == "btnTrust");
         }
         QCOMPARE(dialogs->shown.size(), 2);

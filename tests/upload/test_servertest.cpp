@@ -7,7 +7,7 @@
 #include "TestCertificates.h"
 #include "TestSupport.h"
 #include "app/Translations.h"
-#include "upload/FtpClient.h"
+#include "upload/transfer/FtpClient.h"
 #include "upload/ServerProbe.h"
 #include "upload/ServerWizard.h"
 

@@ -12,7 +12,7 @@
 #include "docs/FileCommands.h"
 #include "preview/ViewStage.h"
 #include "preview/SendWeb.h"
-#include "upload/FtpClient.h"
+#include "upload/transfer/FtpClient.h"
 #include "upload/SendPanel.h"
 #include "upload/ServerBox.h"
 #include "upload/ServerList.h"
@@ -139,6 +139,7 @@ private slots:
         });
         QStringList statuses;
         int progressMax = 0, progressValue = 0;
+        bool fireworksMoved = false;
         dialogs_->runs << [&](QDialog* d) {
             return RunUploadWindow(d, [&](TfrmUpload* up) {
                 QCOMPARE(up->windowTitle(), QString("Uploading Files to Web Server"));
@@ -155,7 +156,10 @@ private slots:
             if (!joy) return -1;
             joy->show();
             statuses << joy->windowTitle() << Child<QLabel>(joy, "lblCongrats")->text();
-            QTest::qWait(450);  // two more frames of the fireworks
+            // Two more frames of the fireworks.
+            int frames = 0;
+            connect(Child<QTimer>(joy, "timFire"), &QTimer::timeout, joy, [&] { ++frames; });
+            fireworksMoved = QTest::qWaitFor([&] { return frames >= 2; });
             Click(Child<QCheckBox>(joy, "chkShow"));
             Click(Child<QPushButton>(joy, "butOK"));
             return joy->result();
@@ -165,6 +169,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         QTRY_COMPARE_WITH_TIMEOUT(succeeded, 1, 30000);
         QCOMPARE(dialogs_->unexpected, 0);
+        QVERIFY(fireworksMoved);
         QCOMPARE(statuses, (QStringList{" Disconnected from Web Server.", "Upload Successful",
                                         "Congratulations, your page has been successfully uploaded to the Internet."}));
         QVERIFY(progressMax > 0);
@@ -357,7 +362,7 @@ private slots:
     }
 
     // A server that accepts the connection and then says nothing: Cancel
-    // still closes the window at once (the figure is printed).
+    // still closes the window before it returns.
     void cancelAnswersWhileTheServerStalls() {
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
@@ -367,21 +372,19 @@ private slots:
         page.close();
         TfrmUpload up(Record("Silent", QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), "", "u", "p", ""),
                       {{page.fileName(), "p.html", false}});
-        QElapsedTimer clock;
-        qint64 answeredMs = -1;
+        bool clicked = false, closedInClick = false;
         QTimer poll;
         connect(&poll, &QTimer::timeout, &up, [&] {
-            if (!clock.isValid() && silent.hasPendingConnections()) {
-                clock.start();
+            if (!clicked && silent.hasPendingConnections()) {
+                clicked = true;
                 Click(Child<QPushButton>(&up, "butCancel"));
+                closedInClick = !up.isVisible();
             }
         });
-        connect(&up, &QDialog::finished, &up, [&] { answeredMs = clock.isValid() ? clock.elapsed() : -1; });
         poll.start(20);
         up.exec();
+        QVERIFY(clicked && closedInClick);
         QVERIFY(up.WasCancelled() && !up.Succeeded());
-        QVERIFY2(answeredMs >= 0 && answeredMs < 5000, qPrintable(QString::number(answeredMs)));
-        qInfo("the window closed %lld ms after Cancel while the server stalled", answeredMs);
         QCOMPARE(dialogs_->shown.size(), 0);
     }
 

@@ -1,0 +1,473 @@
+#include "upload/transfer/CurlConnection.h"
+
+#include "upload/transfer/RemotePath.h"
+#include "upload/transfer/Trust.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The transfer library is set up once for the whole process.
+void GlobalInitOnce() {
+    static const bool done = [] {
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+        return true;
+    }();
+    (void)done;
+}
+
+// The longest a request sleeps between two looks at its transfer. The
+// library's own blocking call sleeps up to a second at a time, and on some
+// passive-mode transfers over a reused connection it sleeps that whole
+// second before it opens the data connection, because at that step it
+// waits for no socket and sets no timer. Driving the transfer ourselves
+// with short waits removes that stall.
+constexpr int kPollMs = 5;
+
+// The most a folder listing may hold (a web site's folder needs far less).
+constexpr qsizetype kMaxListingBytes = 8 << 20;
+
+// How long a cancelled upload may spend removing its temporary file.
+constexpr long kCleanupBudgetMs = 700;
+
+// A list of commands for the library, freed with the scope.
+struct TCommands {
+    curl_slist* list = nullptr;
+    TCommands& operator<<(const QByteArray& command) {
+        list = curl_slist_append(list, command.constData());
+        return *this;
+    }
+    ~TCommands() { curl_slist_free_all(list); }
+};
+
+}  // namespace
+
+// What one request learns as it runs: the library's words, the server's
+// last reply, the key it showed, the listing as it arrives. It lives on
+// the stack of Run and is handed to the library's callbacks.
+struct TCurlConnection::TCall {
+    TCall(const TRequest& request, TRequestControl& control) : r(request), control(control) {}
+    const TRequest& r;
+    TRequestControl& control;
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    std::string lastReply;
+    QString seenHostKey;
+    QByteArray listing;
+    bool sending = false;
+    bool cleaningUp = false;  // removing a temporary file: not abandoned
+    curl_off_t lastReported = -1;
+    std::chrono::steady_clock::time_point lastReportTime;
+
+    bool Aborted() const { return control.Stop || (control.Abort && !cleaningUp); }
+
+    static size_t OnReply(char* data, size_t size, size_t count, void* self) {
+        auto* c = static_cast<TCall*>(self);
+        std::string line(data, size * count);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        // Replies start with a three-digit code; keep the last one whole.
+        if (line.size() >= 3 && isdigit(uchar(line[0])) && isdigit(uchar(line[1])) && isdigit(uchar(line[2])))
+            c->lastReply = line;
+        return size * count;
+    }
+
+    static int OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t ultotal, curl_off_t ulnow) {
+        auto* c = static_cast<TCall*>(self);
+        if (c->Aborted()) return 1;
+        if (!c->sending || ulnow == c->lastReported || !c->control.Progress) return 0;
+        const auto now = std::chrono::steady_clock::now();
+        if (ulnow == ultotal || now - c->lastReportTime > std::chrono::milliseconds(50)) {
+            c->lastReported = ulnow;
+            c->lastReportTime = now;
+            c->control.Progress(ulnow, ultotal);
+        }
+        return 0;
+    }
+
+    static size_t OnDiscard(char*, size_t size, size_t count, void*) { return size * count; }
+
+    static size_t OnListing(char* data, size_t size, size_t count, void* self) {
+        auto* c = static_cast<TCall*>(self);
+        const size_t n = size * count;
+        // A listing longer than any folder of a web site ends the call.
+        if (c->listing.size() + qsizetype(n) > kMaxListingBytes) return 0;
+        c->listing.append(data, qsizetype(n));
+        return n;
+    }
+
+    static int OnHostKey(void* self, int, const char* key, size_t len) {
+        auto* c = static_cast<TCall*>(self);
+        c->seenHostKey = HostKeyFingerprint(key, len);
+        const QString expected = c->r.Login.HostKey.trimmed();
+        return !expected.isEmpty() && c->seenHostKey == expected ? CURLKHMATCH_OK : CURLKHMATCH_MISMATCH;
+    }
+
+    static size_t OnRead(char* buffer, size_t size, size_t count, void* file) {
+        return std::fread(buffer, size, count, static_cast<FILE*>(file));
+    }
+};
+
+TCurlConnection::TCurlConnection() { GlobalInitOnce(); }
+
+TCurlConnection::~TCurlConnection() {
+    if (easy_) curl_easy_cleanup(easy_);
+    if (multi_) curl_multi_cleanup(multi_);  // closes the cached connection (QUIT)
+}
+
+// The request table: the function that does each kind of request.
+TCurlConnection::TRunner TCurlConnection::RunnerOf(TRequest::TKind kind) {
+    using K = TRequest::TKind;
+    static const std::pair<K, TRunner> kTable[] = {
+        {K::Login, &TCurlConnection::Login},       {K::EnterFolder, &TCurlConnection::EnterFolder},
+        {K::MakeFolder, &TCurlConnection::MakeFolder}, {K::List, &TCurlConnection::List},
+        {K::Send, &TCurlConnection::Send},         {K::Write, &TCurlConnection::Send},
+        {K::Remove, &TCurlConnection::Remove},
+    };
+    for (const auto& [k, run] : kTable)
+        if (k == kind) return run;
+    return nullptr;
+}
+
+TReply TCurlConnection::Run(const TRequest& request, TRequestControl& control) {
+    if (!multi_) multi_ = curl_multi_init();
+    if (!easy_) easy_ = curl_easy_init();
+    if (request.Kind == TRequest::TKind::Login) {
+        check_ = TCheck::Store;
+        noFacts_ = false;
+    }
+    TCall call(request, control);
+    TReply reply = (this->*RunnerOf(request.Kind))(call);
+    // The handle must not point into the finished call.
+    curl_easy_reset(easy_);
+    if (control.Abort && reply.Outcome.Ok()) reply.Outcome = CancelledOutcome();
+    return reply;
+}
+
+void TCurlConnection::Prepare(TCall& call, const QByteArray& path, TCheck check) {
+    const TRequest& r = call.r;
+    curl_easy_reset(easy_);
+    const bool sftp = r.Login.Security == TSecurity::SFTP;
+    // The library copies every text handed to it.
+    const QByteArray url = (sftp ? "sftp://" : "ftp://") + HostPart(r.Login.Address) + ":" +
+                           QByteArray::number(r.Login.Port) + path;
+    curl_easy_setopt(easy_, CURLOPT_URL, url.constData());
+    curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, sftp ? "sftp" : "ftp");
+    curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &TCall::OnDiscard);
+    if (sftp) {
+        curl_easy_setopt(easy_, CURLOPT_SSH_AUTH_TYPES, long(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD));
+        curl_easy_setopt(easy_, CURLOPT_SSH_HOSTKEYFUNCTION, &TCall::OnHostKey);
+        curl_easy_setopt(easy_, CURLOPT_SSH_HOSTKEYDATA, &call);
+    } else if (r.Login.Security == TSecurity::FTPS) {
+        PrepareFtps(call, check);
+    }
+    curl_easy_setopt(easy_, CURLOPT_USERNAME, r.Login.UserName.toUtf8().constData());
+    curl_easy_setopt(easy_, CURLOPT_PASSWORD, r.Login.Password.toUtf8().constData());
+    curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy_, CURLOPT_ERRORBUFFER, call.errorBuffer);
+    curl_easy_setopt(easy_, CURLOPT_HEADERFUNCTION, &TCall::OnReply);
+    curl_easy_setopt(easy_, CURLOPT_HEADERDATA, &call);
+    curl_easy_setopt(easy_, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(easy_, CURLOPT_XFERINFOFUNCTION, &TCall::OnProgress);
+    curl_easy_setopt(easy_, CURLOPT_XFERINFODATA, &call);
+    // Bounded waits: connecting and logging in, each reply, and a
+    // transfer in which nothing moves.
+    const long t = r.Timeout;
+    curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT, t);
+    curl_easy_setopt(easy_, CURLOPT_SERVER_RESPONSE_TIMEOUT, t);
+    curl_easy_setopt(easy_, CURLOPT_ACCEPTTIMEOUT_MS, t * 1000);
+    curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_TIME, t);
+    // Passive mode, which works behind routers; the data connection
+    // goes to the control connection's address whatever the server
+    // says in its PASV reply.
+    curl_easy_setopt(easy_, CURLOPT_FTP_USE_EPSV, 1L);
+    curl_easy_setopt(easy_, CURLOPT_FTP_SKIP_PASV_IP, 1L);
+    curl_easy_setopt(easy_, CURLOPT_TCP_KEEPALIVE, 1L);
+    call.errorBuffer[0] = 0;
+    call.seenHostKey.clear();
+    call.lastReply.clear();
+    call.sending = false;
+    call.lastReported = -1;
+}
+
+void TCurlConnection::PrepareFtps(TCall& call, TCheck check) {
+    // Explicit TLS: AUTH TLS on the usual port, then the log-in and every
+    // data connection encrypted; a server that cannot is refused rather
+    // than spoken to in plain text.
+    curl_easy_setopt(easy_, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+    curl_easy_setopt(easy_, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    // The library reads neither variable by itself.
+    const QByteArray caFile = qgetenv("SSL_CERT_FILE"), caPath = qgetenv("SSL_CERT_DIR");
+    if (!caFile.isEmpty()) curl_easy_setopt(easy_, CURLOPT_CAINFO, caFile.constData());
+    if (!caPath.isEmpty()) curl_easy_setopt(easy_, CURLOPT_CAPATH, caPath.constData());
+    if (check == TCheck::Store) return;
+    // The key alone decides: the certificate the user trusted is accepted
+    // whoever signed it and whatever name it has.
+    const QByteArray pin = check == TCheck::Pinned ? call.r.Login.TrustedKey.trimmed().toLatin1() : QByteArray(kProbePin);
+    curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYPEER, 0L);
+    curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYHOST, 0L);
+    curl_easy_setopt(easy_, CURLOPT_PINNEDPUBLICKEY, pin.constData());
+    curl_easy_setopt(easy_, CURLOPT_CERTINFO, 1L);
+}
+
+// Runs the prepared transfer to its end with short waits; the code of its
+// outcome.
+int TCurlConnection::Perform() {
+    curl_multi_add_handle(multi_, easy_);
+    CURLcode result = CURLE_OK;
+    int running = 1;
+    while (running) {
+        if (curl_multi_perform(multi_, &running) != CURLM_OK) {
+            result = CURLE_FAILED_INIT;
+            break;
+        }
+        if (!running) break;
+        curl_multi_poll(multi_, nullptr, 0, kPollMs, nullptr);
+    }
+    int left = 0;
+    while (CURLMsg* m = curl_multi_info_read(multi_, &left))
+        if (m->msg == CURLMSG_DONE && m->easy_handle == easy_) result = m->data.result;
+    curl_multi_remove_handle(multi_, easy_);
+    return result;
+}
+
+// The reply to a request whose last transfer ended with `code`.
+TReply TCurlConnection::Verdict(const TCall& call, int code) {
+    long os = 0;
+    curl_easy_getinfo(easy_, CURLINFO_OS_ERRNO, &os);
+    const QString words = QString::fromUtf8(call.errorBuffer);
+    TCurlFacts facts;
+    facts.Code = code;
+    facts.Detail = ShownServerText(words).trimmed();
+    facts.Reply = ShownServerText(QString::fromUtf8(call.lastReply.c_str())).trimmed();
+    // The library's own words, never the translated message, tell a
+    // refused connection besides the error number.
+    facts.Refused = os == ECONNREFUSED || words.contains(QLatin1String("refused"), Qt::CaseInsensitive);
+    const TCurlVerdict v = Judge(facts, call.r.Kind == TRequest::TKind::Login, call.r.Kind == TRequest::TKind::List);
+    TReply reply;
+    reply.Outcome = v.Outcome;
+    reply.Alive = v.KeepsConnection;
+    if (code == CURLE_PEER_FAILED_VERIFICATION && call.r.Login.Security == TSecurity::SFTP &&
+        !call.seenHostKey.isEmpty()) {
+        // A refused host key: the question's facts.
+        const bool changed = !call.r.Login.HostKey.trimmed().isEmpty();
+        reply.Outcome = TFtpOutcome::Of(changed ? TFtpOutcome::TKind::KeyChanged : TFtpOutcome::TKind::KeyUnknown,
+                                        HostKeyRefusal(changed));
+        reply.Outcome.Fingerprint = call.seenHostKey;
+    }
+    return reply;
+}
+
+// The certificate key of the server just met, from the library's
+// certificate report.
+QString TCurlConnection::ServerCertificateKey() {
+    curl_certinfo* info = nullptr;
+    if (curl_easy_getinfo(easy_, CURLINFO_CERTINFO, &info) != CURLE_OK || !info || info->num_of_certs < 1)
+        return QString();
+    for (curl_slist* e = info->certinfo[0]; e; e = e->next)
+        if (std::strncmp(e->data, "Cert:", 5) == 0) return CertificateKeyFingerprint(QByteArray(e->data + 5));
+    return QString();
+}
+
+// A request that transfers nothing on the folder's URL, so the library
+// logs in and walks into the folder.
+TReply TCurlConnection::Login(TCall& call) {
+    const TSecurity security = call.r.Login.Security;
+    if (security == TSecurity::FTPS) return LoginFtps(call);
+    if (security == TSecurity::SFTP) return SftpFolder(call, false);
+    return EnterFolder(call);
+}
+
+// Logs in to an FTPS server. A certificate the store verifies is enough;
+// one it does not is accepted when its key is the one the user trusted;
+// otherwise the certificate is read without logging in, for the question.
+// With a trusted key the key is tried first, so that the usual case costs
+// one connection, not a refused one before it.
+TReply TCurlConnection::LoginFtps(TCall& call) {
+    const QByteArray path = FolderPath(TSecurity::FTPS, call.r.Folder);
+    const QString trusted = call.r.Login.TrustedKey.trimmed();
+    const auto attempt = [&](TCheck check) {
+        Prepare(call, path, check);
+        curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
+        return Perform();
+    };
+    QString seen;
+    if (!trusted.isEmpty()) {
+        check_ = TCheck::Pinned;
+        const int rc = attempt(TCheck::Pinned);
+        if (rc != CURLE_SSL_PINNEDPUBKEYNOTMATCH) return Verdict(call, rc);
+        seen = ServerCertificateKey();
+    }
+    check_ = TCheck::Store;
+    const int rc = attempt(TCheck::Store);
+    if (rc != CURLE_PEER_FAILED_VERIFICATION) return Verdict(call, rc);
+    const QString detail = QString::fromUtf8(call.errorBuffer);
+    const bool changed = !trusted.isEmpty();
+    if (!changed) {
+        attempt(TCheck::Probe);
+        seen = ServerCertificateKey();
+    }
+    TReply reply;
+    reply.Outcome = TFtpOutcome::Of(changed ? TFtpOutcome::TKind::KeyChanged : TFtpOutcome::TKind::KeyUnknown,
+                                    CertificateRefusal(detail, changed));
+    reply.Outcome.Fingerprint = seen;
+    return reply;
+}
+
+TReply TCurlConnection::EnterFolder(TCall& call) {
+    if (call.r.Login.Security == TSecurity::SFTP) return SftpFolder(call, false);
+    Prepare(call, FolderPath(call.r.Login.Security, call.r.Folder), check_);
+    curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
+    return Verdict(call, Perform());
+}
+
+TReply TCurlConnection::MakeFolder(TCall& call) {
+    if (call.r.Login.Security == TSecurity::SFTP) return SftpFolder(call, true);
+    Prepare(call, FolderPath(call.r.Login.Security, call.r.Folder), check_);
+    curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(easy_, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
+    return Verdict(call, Perform());
+}
+
+// Over SFTP a folder is made level by level (a level that exists is no
+// error) and then listed, which fails when it is not there.
+TReply TCurlConnection::SftpFolder(TCall& call, bool make) {
+    const QString& folder = call.r.Folder;
+    Prepare(call, FolderPath(TSecurity::SFTP, folder), TCheck::Store);
+    TCommands cmds;
+    if (make) {
+        QString level = folder.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
+        for (const QString& part : folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            level = level.isEmpty() || level == QLatin1String("/") ? level + part : level + QLatin1Char('/') + part;
+            cmds << "*mkdir " + SftpPath(level, QString());
+        }
+        curl_easy_setopt(easy_, CURLOPT_QUOTE, cmds.list);
+    }
+    if (call.r.Kind == TRequest::TKind::Login) curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
+    return Verdict(call, Perform());
+}
+
+// The folder's listing: the machine-readable MLSD where the server knows
+// it (asked once per connection), else LIST. The whole call is bounded in
+// time as well as in size.
+TReply TCurlConnection::List(TCall& call) {
+    const TRequest& r = call.r;
+    const bool ftp = r.Login.Security != TSecurity::SFTP;
+    for (;;) {
+        const bool facts = ftp && !noFacts_;
+        Prepare(call, FolderPath(r.Login.Security, r.Folder), check_);
+        curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &TCall::OnListing);
+        curl_easy_setopt(easy_, CURLOPT_WRITEDATA, &call);
+        curl_easy_setopt(easy_, CURLOPT_TIMEOUT, long(r.Timeout) * 2);
+        if (facts) curl_easy_setopt(easy_, CURLOPT_CUSTOMREQUEST, "MLSD");
+        call.listing.clear();
+        const int rc = Perform();
+        // "500 Unknown command" and its kin: the server lists only the
+        // plain way.
+        const std::string& last = call.lastReply;
+        const bool unknown = last.size() >= 3 && last[0] == '5' && last[1] == '0' &&
+                             (last[2] == '0' || last[2] == '1' || last[2] == '2' || last[2] == '4');
+        if (rc != CURLE_OK && facts && unknown) {
+            noFacts_ = true;
+            continue;
+        }
+        TReply reply = Verdict(call, rc);
+        if (rc == CURLE_OK) reply.Listing = ParseListing(call.listing, facts);
+        return reply;
+    }
+}
+
+// Send: under a temporary name in its folder (folders missing on the way
+// are made), renamed over the real name once complete. Write: under the
+// real name in a folder that exists. A failed or cancelled transfer
+// removes what arrived where the server allows.
+TReply TCurlConnection::Send(TCall& call) {
+    const TRequest& r = call.r;
+    const bool direct = r.Kind == TRequest::TKind::Write;
+    const bool sftp = r.Login.Security == TSecurity::SFTP;
+    FILE* file = std::fopen(QFile::encodeName(r.LocalFile).constData(), "rb");
+    if (!file) {
+        TReply reply;
+        reply.Alive = true;
+        reply.Outcome = TFtpOutcome::Of(TFtpOutcome::TKind::LocalFile,
+                                        QCoreApplication::translate("FtpClient", "the file %1 could not be read")
+                                            .arg(r.LocalFile));
+        return reply;
+    }
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    std::fseek(file, 0, SEEK_SET);
+
+    const QString temp = direct ? r.RemoteName : QStringLiteral(".tarvo-upload.") + r.RemoteName;
+    Prepare(call, FolderPath(r.Login.Security, r.Folder) + QUrl::toPercentEncoding(temp), check_);
+    curl_easy_setopt(easy_, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(easy_, CURLOPT_READFUNCTION, &TCall::OnRead);
+    curl_easy_setopt(easy_, CURLOPT_READDATA, file);
+    curl_easy_setopt(easy_, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
+    // SFTP has no text mode: the library would turn line ends into CR LF
+    // on the way, so files go as they are.
+    curl_easy_setopt(easy_, CURLOPT_TRANSFERTEXT, r.Binary || sftp ? 0L : 1L);
+    // Complete: renamed over the real name in the same folder. SFTP
+    // servers refuse to rename onto an existing file, so the old one is
+    // removed right before (a missing one is no error).
+    TCommands rename;
+    if (!direct) {
+        curl_easy_setopt(easy_, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
+        if (sftp)
+            rename << "*rm " + SftpPath(r.Folder, r.RemoteName)
+                   << "rename " + SftpPath(r.Folder, temp) + " " + SftpPath(r.Folder, r.RemoteName);
+        else
+            rename << "RNFR " + temp.toUtf8() << "RNTO " + r.RemoteName.toUtf8();
+        curl_easy_setopt(easy_, CURLOPT_POSTQUOTE, rename.list);
+    }
+    call.sending = true;
+    const int rc = Perform();
+    call.sending = false;
+    std::fclose(file);
+    // Judged before the clean-up, which has facts of its own.
+    const TReply reply = Verdict(call, rc);
+    if (rc != CURLE_OK) RemoveTemporary(call, temp, rc);
+    return reply;
+}
+
+// After a failed or cancelled transfer: the temporary file is removed
+// where the server allows, within a short budget when cancelled.
+void TCurlConnection::RemoveTemporary(TCall& call, const QString& temp, int why) {
+    const TRequest& r = call.r;
+    const bool wasCancelled = call.control.Abort;
+    call.cleaningUp = true;
+    Prepare(call, FolderPath(r.Login.Security, r.Folder), check_);
+    curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
+    TCommands dele;
+    dele << (r.Login.Security == TSecurity::SFTP ? "*rm " + SftpPath(r.Folder, temp) : "*DELE " + temp.toUtf8());
+    curl_easy_setopt(easy_, CURLOPT_POSTQUOTE, dele.list);
+    if (wasCancelled || why == CURLE_ABORTED_BY_CALLBACK) {
+        curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, kCleanupBudgetMs);
+        curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, kCleanupBudgetMs);
+    }
+    // A connection that timed out gets no second wait.
+    if (why == CURLE_OPERATION_TIMEDOUT) curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, kCleanupBudgetMs);
+    Perform();
+    call.cleaningUp = false;
+}
+
+// Removes one file of the request's folder; a refusal is a failure.
+TReply TCurlConnection::Remove(TCall& call) {
+    const TRequest& r = call.r;
+    const bool sftp = r.Login.Security == TSecurity::SFTP;
+    Prepare(call, FolderPath(r.Login.Security, r.Folder), check_);
+    curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
+    TCommands dele;
+    dele << (sftp ? "rm " + SftpPath(r.Folder, r.RemoteName) : "DELE " + r.RemoteName.toUtf8());
+    curl_easy_setopt(easy_, sftp ? CURLOPT_QUOTE : CURLOPT_POSTQUOTE, dele.list);
+    return Verdict(call, Perform());
+}

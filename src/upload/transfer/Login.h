@@ -1,0 +1,17 @@
+#pragma once
+// Where and as whom the transfer layer logs in.
+
+#include <QString>
+
+// How a server is reached.
+enum class TSecurity { FTP, FTPS, SFTP };
+
+struct TFtpLogin {
+    QString Address;  // host name or address
+    int Port = 21;
+    QString UserName;
+    QString Password;
+    TSecurity Security = TSecurity::FTP;
+    QString TrustedKey;  // FTPS: "sha256//<base64>", a public key accepted without the store
+    QString HostKey;     // SFTP: "SHA256:<base64>", the host key accepted
+};
