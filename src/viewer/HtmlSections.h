@@ -231,7 +231,9 @@ public:
     int xOfChar(TMeasurer& m, const LineRec& line, int index) const;
 
 private:
-    int fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const;
+    // How many characters of [from, to) fit into `room` px; when all do,
+    // `allWidth` (if given) receives their width, less the overhang.
+    int fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room, int* allWidth = nullptr) const;
     int charIndexAtX(TMeasurer& m, const LineRec& line, int X) const;
 };
 
