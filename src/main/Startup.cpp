@@ -69,8 +69,8 @@ TfrmMain* CreateMainWindow(const QString& document) {
     parts.Browser = AttachBrowserPreview(*w, session.Page, parts.View);
     parts.Web = AttachSendWeb(*w, session.Page, parts.Servers, parts.Browser);
     AttachSendPanel(*w, session.Page, parts.Servers, parts.Web->imgWebBack);
+    parts.Help = AttachHelp(*w);
     w->SetParts(parts);
-    AttachHelp(*w);
     AttachProgramKeys(*w);
     AttachWindowSizeMenu(*w);
     GuardWheels(w);

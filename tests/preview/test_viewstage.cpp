@@ -1,3 +1,4 @@
+#include "app/HelpSystem.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "docs/PageSession.h"
@@ -515,7 +516,7 @@ void TestViewStage::styleListAndTheWizard() {
     QVERIFY(!w_->Page().PageChanged);
     // The right button asks "What's This?" for the list.
     QTest::mouseClick(v_->lstStyles->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
-    QCOMPARE(LastWhatsThisContext(), 31);
+    QCOMPARE(w_->Help()->WhatsThisContext(), 31);
 }
 
 void TestViewStage::fitPhoneBox() {

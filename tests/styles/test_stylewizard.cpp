@@ -76,6 +76,7 @@ private:
     TScriptedDialogs* dialogs_ = nullptr;
     TStyleList styles_;
     std::unique_ptr<TfrmStyleWiz> wiz_;
+    THelpDesk* desk_ = nullptr;  // the wizard's, standing in for the main window's
 };
 
 void TestStyleWizard::init() {
@@ -93,6 +94,7 @@ void TestStyleWizard::cleanup() {
 void TestStyleWizard::openWizard() {
     LoadStyleList(StylesDataPath(), styles_);
     wiz_ = std::make_unique<TfrmStyleWiz>(styles_);
+    desk_ = new THelpDesk(wiz_.get());
     wiz_->show();
     wiz_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(wiz_.get()));
@@ -132,8 +134,8 @@ void TestStyleWizard::addWithNameAndColoursThenSave() {
     QCOMPARE(ListBoxTexts(wiz_->lstStyles), before);
 
     Click(wiz_->btnHelp);
-    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
-    QCOMPARE(LastHelpRequest().context, 31);
+    QCOMPARE(desk_->LastRequest().call, THelpCall::Context);
+    QCOMPARE(desk_->LastRequest().context, 31);
 
     Click(wiz_->btnNext);
     QCOMPARE(wiz_->PageControl1->currentWidget(), wiz_->tab2);
