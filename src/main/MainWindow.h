@@ -124,6 +124,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The two steps of entering stage `s` from stage `from`.
+    void EnterStage(int s, int from);
     void CreateControls();
     void CreateMenu();
     void CreateTimers();

@@ -390,7 +390,7 @@ void TestPageSession::pageHTMLWriteFailureStopsTheSendStage() {
 
 void TestPageSession::phoneChoiceOfNewOpenedAndStartedPages() {
     QList<bool> shown;
-    s_->FitPhoneChanged = [&] { shown << s_->Page.FitPhone; };
+    QObject::connect(s_.get(), &TPageSession::fitPhoneChanged, [&] { shown << s_->Page.FitPhone; });
     // A fresh page fits phones.
     QVERIFY(s_->Page.FitPhone);
     // A document written before the choice existed (no options) opens off,

@@ -139,7 +139,7 @@ QString TestSendWeb::visibleLogo() const {
 }
 
 void TestSendWeb::upload() {
-    for (auto& hook : w_->Hooks().UploadSucceeded) hook();
+    emit w_->uploadSucceeded();
     w_->ShowRedPill(TfrmMain::stSent);
 }
 

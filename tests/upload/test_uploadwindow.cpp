@@ -129,7 +129,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(send->imgUpload->pixmap().toImage(), plain, 30000);
 
         int succeeded = 0;
-        w->Hooks().UploadSucceeded.push_back([&] {
+        QObject::connect(w.get(), &TStageHost::uploadSucceeded, w.get(), [&] {
             QCOMPARE(w->CurrentStage(), int(TfrmMain::stSent));
             ++succeeded;
         });
@@ -203,7 +203,7 @@ private slots:
         QVERIFY(w);
         TSendPanel* send = Panel(*w);
         int succeeded = 0;
-        w->Hooks().UploadSucceeded.push_back([&] { ++succeeded; });
+        QObject::connect(w.get(), &TStageHost::uploadSucceeded, w.get(), [&] { ++succeeded; });
         WriteSetting("General", "ShowJoy", "No");
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
         dialogs_->runs << [](QDialog* d) {
