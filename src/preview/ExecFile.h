@@ -61,6 +61,8 @@ public:
     // starts.
     bool Execute();
     static bool IsDocument(const QString& path);
+    // Openers started by Execute whose outcome is still awaited.
+    int AwaitedOpeners() const { return int(watched_.size()); }
 
 private:
     bool Start(const QString& program, const QStringList& arguments, bool watch = false);

@@ -1,3 +1,4 @@
+#include "ScopedVariable.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "docs/PageSession.h"
@@ -249,7 +250,7 @@ void TestMainWindow::exceptionInHandlerIsDiscarded() {
     w_->OnStage(&TStageHost::stageEntered, TfrmMain::stBuild, &guard, [&after](int) { ++after; });
     const int before = TTarvoApplication::DiscardedExceptions();
     QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const TScopedVariable dataHome("XDG_DATA_HOME", data.path().toLocal8Bit());
     clickToolbar(150);
     // The handler stopped where the exception arose; the program goes on.
     QCOMPARE(TTarvoApplication::DiscardedExceptions(), before + 1);
@@ -259,7 +260,6 @@ void TestMainWindow::exceptionInHandlerIsDiscarded() {
     QVERIFY(log.fileName().startsWith(data.path()));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = log.readAll().split('\n');
-    qunsetenv("XDG_DATA_HOME");
     QCOMPARE(lines.size(), 2);
     QVERIFY2(lines[0].contains("TPicture picToolbar, MouseButtonRelease: boom"), lines[0].constData());
     // The switch released its guards on the way out: the toolbar works.
