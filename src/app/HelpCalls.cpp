@@ -1,24 +1,32 @@
 #include "app/HelpCalls.h"
 
-#include <utility>
+#include <QWidget>
 
-namespace {
-THelpHandler& Handler() {
-    static THelpHandler handler;
-    return handler;
-}
-THelpRequest g_last;
-int g_count = 0;
-}  // namespace
+THelpDesk::THelpDesk(QWidget* owner) : QObject(owner) {}
 
-void ShowHelp(QWidget* source, THelpCall call, int context) {
-    g_last = THelpRequest{call, context};
-    ++g_count;
-    if (Handler()) Handler()(source, call, context);
+void THelpDesk::Request(QWidget* source, THelpCall call, int context) {
+    last_ = THelpRequest{call, context};
+    ++count_;
+    Show(source, call, context);
 }
 
-void SetHelpHandler(THelpHandler handler) { Handler() = std::move(handler); }
+void THelpDesk::AskWhatsThis(QWidget* source, int context) {
+    whatsThisContext_ = context;
+    if (source) OfferWhatsThis(source);
+}
 
-THelpRequest LastHelpRequest() { return g_last; }
+void THelpDesk::Show(QWidget*, THelpCall, int) {}
 
-int HelpRequestCount() { return g_count; }
+void THelpDesk::OfferWhatsThis(QWidget*) {}
+
+THelpDesk* HelpDeskOf(QWidget* source) {
+    for (QWidget* w = source; w; w = w->parentWidget())
+        if (auto* desk = w->findChild<THelpDesk*>(QString(), Qt::FindDirectChildrenOnly)) return desk;
+    return nullptr;
+}
+
+bool ShowHelp(QWidget* source, THelpCall call, int context) {
+    THelpDesk* desk = HelpDeskOf(source);
+    if (desk) desk->Request(source, call, context);
+    return desk;
+}

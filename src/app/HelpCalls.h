@@ -1,9 +1,10 @@
 #pragma once
 // Requests for help by context number. Wizards, F1 and "What's This?" ask
-// here; the help window installs itself as the handler. Until a handler is
-// installed a request is only remembered (tests read it back).
+// the help desk of the window they belong to; the main window's help system
+// is such a desk and shows what is asked. A control with no desk around it
+// asks in vain, and ShowHelp says so.
 
-#include <functional>
+#include <QObject>
 
 class QWidget;
 
@@ -18,12 +19,39 @@ struct THelpRequest {
     int context = 0;
 };
 
-using THelpHandler = std::function<void(QWidget* source, THelpCall call, int context)>;
+// Takes the help requests of a window and of every control and window below
+// it, remembers the latest (tests read it back) and shows it. This desk
+// shows nothing itself; the help system shows the topics.
+class THelpDesk : public QObject {
+    Q_OBJECT
+public:
+    explicit THelpDesk(QWidget* owner);
 
-// Asks for help; `source` is the control or window asking (may be null).
-void ShowHelp(QWidget* source, THelpCall call, int context = 0);
-// Installs the handler that shows help (an empty one: only remember requests).
-void SetHelpHandler(THelpHandler handler);
-// The latest request and how many were made (for tests).
-THelpRequest LastHelpRequest();
-int HelpRequestCount();
+    // Asks for help; `source` is the control or window asking (may be null).
+    void Request(QWidget* source, THelpCall call, int context = 0);
+    // "What's This?" on `source` (null: only remember the context): the
+    // context becomes the one the "What's This?" menu item shows.
+    void AskWhatsThis(QWidget* source, int context);
+
+    THelpRequest LastRequest() const { return last_; }
+    int RequestCount() const { return count_; }
+    // The "What's This?" context asked for last (0 before the first).
+    int WhatsThisContext() const { return whatsThisContext_; }
+
+protected:
+    virtual void Show(QWidget* source, THelpCall call, int context);
+    // Offers the topic of WhatsThisContext() for `source` (not null).
+    virtual void OfferWhatsThis(QWidget* source);
+
+private:
+    THelpRequest last_;
+    int count_ = 0;
+    int whatsThisContext_ = 0;
+};
+
+// The desk of `source` or of the nearest widget around it that has one;
+// null when none has.
+THelpDesk* HelpDeskOf(QWidget* source);
+// Asks the desk of `source` for help; false when there is none (nothing is
+// shown then).
+bool ShowHelp(QWidget* source, THelpCall call, int context = 0);

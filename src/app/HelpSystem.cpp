@@ -20,8 +20,6 @@
 
 namespace {
 
-THelpSystem* g_instance = nullptr;
-
 struct TNamedContext {
     const char* name;
     int context;
@@ -84,9 +82,19 @@ int HelpContextOf(QWidget* widget) {
     return 0;
 }
 
-THelpSystem::THelpSystem(TStageHost& w) : QObject(&w), w_(w) {
+QStringList UnmatchedHelpNames(QWidget* mainWindow) {
+    QStringList missing;
+    auto check = [&](const TNamedContext& entry) {
+        const QString name = QLatin1String(entry.name);
+        if (!mainWindow->findChild<QWidget*>(name) && !missing.contains(name)) missing << name;
+    };
+    for (const TNamedContext& entry : kHelpContexts) check(entry);
+    for (const TNamedContext& entry : kWhatsThisContexts) check(entry);
+    return missing;
+}
+
+THelpSystem::THelpSystem(TStageHost& w) : THelpDesk(&w), w_(w) {
     setObjectName(QStringLiteral("HelpSystem"));
-    g_instance = this;
 
     popWhatsThis = new QMenu(&w);
     popWhatsThis->setObjectName(QStringLiteral("popWhatsThis"));
@@ -105,18 +113,47 @@ THelpSystem::THelpSystem(TStageHost& w) : QObject(&w), w_(w) {
     connect(mnuHelpWhatsThis, &QAction::triggered, this, &THelpSystem::mnuHelpWhatsThisClick);
 
     AssignHelpContext(&w);
-    SetHelpHandler([this](QWidget* source, THelpCall call, int context) { Show(source, int(call), context); });
-    qApp->installEventFilter(this);
+    WatchNamedControls();
+    // F1 goes to the focused control (or to a window without one).
+    Watch(&w);
+    Watch(QApplication::focusWidget());
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (old && !whatsThisMode_ && !eatRelease_ && old != &w_ && old != helpOwner_ &&
+            ContextByName(kWhatsThisContexts, std::size(kWhatsThisContexts), ControlOf(old)->objectName()) == 0)
+            old->removeEventFilter(this);
+        Watch(now);
+    });
 }
 
-THelpSystem::~THelpSystem() {
-    if (g_instance == this) {
-        g_instance = nullptr;
-        SetHelpHandler({});
+THelpSystem::~THelpSystem() = default;
+
+void THelpSystem::Watch(QWidget* widget) {
+    if (widget && !dynamic_cast<THelpPopup*>(widget->window())) widget->installEventFilter(this);
+}
+
+void THelpSystem::WatchNamedControls() {
+    for (const TNamedContext& entry : kWhatsThisContexts)
+        for (QWidget* control : w_.findChildren<QWidget*>(QLatin1String(entry.name))) {
+            Watch(control);
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) Watch(area->viewport());
+        }
+}
+
+void THelpSystem::WatchWholeWindow(bool on) {
+    const QList<QWidget*> all = w_.findChildren<QWidget*>();
+    for (QWidget* widget : all) {
+        if (on) Watch(widget);
+        else widget->removeEventFilter(this);
     }
+    if (on) return;
+    // Back to the few watched outside the mode.
+    WatchNamedControls();
+    Watch(&w_);
+    Watch(QApplication::focusWidget());
+    if (helpOwner_) helpOwner_->installEventFilter(this);
 }
 
-THelpSystem* THelpSystem::Instance() { return g_instance; }
+void THelpSystem::OfferWhatsThis(QWidget* source) { PopupWhatsThis(source, QCursor::pos()); }
 
 THelpWindow* THelpSystem::HelpWindow() const { return helpWindow_; }
 
@@ -129,18 +166,18 @@ void THelpSystem::PopupWhatsThis(QWidget* source, const QPoint& globalPos) {
 }
 
 void THelpSystem::popMenWhatsThisClick() {
-    const int context = WhatsThisContext;
+    const int context = WhatsThisContext();
     // The style list's topic is a whole page (it also explains the style
     // wizard), too much for a pop-up.
     const THelpCall call = context == 31 ? THelpCall::Context : THelpCall::ContextPopup;
-    ShowHelp(whatsThisSource_ ? whatsThisSource_.data() : &w_, call, context);
+    Request(whatsThisSource_ ? whatsThisSource_.data() : &w_, call, context);
 }
 
 void THelpSystem::HelpKey(QWidget* focused) {
     AssignHelpContext(&w_);  // controls made after the window are included
     const int context = HelpContextOf(focused);
-    if (context > 0) ShowHelp(focused, THelpCall::Context, context);
-    else ShowHelp(focused, THelpCall::Contents);
+    if (context > 0) Request(focused, THelpCall::Context, context);
+    else Request(focused, THelpCall::Contents);
 }
 
 int THelpSystem::WhatsThisContextOf(QWidget* widget) {
@@ -160,18 +197,20 @@ void THelpSystem::mnuHelpWhatsThisClick() {
     if (whatsThisMode_) return;
     AssignHelpContext(&w_);
     whatsThisMode_ = true;
+    WatchWholeWindow(true);
     QApplication::setOverrideCursor(Qt::WhatsThisCursor);
 }
 
 void THelpSystem::EndWhatsThisMode() {
     if (!whatsThisMode_) return;
     whatsThisMode_ = false;
+    // The release of the click that ended the mode is still to be eaten.
+    if (!eatRelease_) WatchWholeWindow(false);
     QApplication::restoreOverrideCursor();
 }
 
 void THelpSystem::menHelpAboutClick() {
     TfrmAbout about(&w_);
-    QCoreApplication::processEvents();
     Dialogs().Run(&about);
 }
 
@@ -181,6 +220,7 @@ THelpWindow* THelpSystem::WindowFor(QWidget*) {
     if (!helpWindow_) helpWindow_ = new THelpWindow(owner);
     else MoveHelpWindowTo(owner);
     helpOwner_ = owner == &w_ ? nullptr : owner;
+    if (helpOwner_) helpOwner_->installEventFilter(this);
     return helpWindow_;
 }
 
@@ -193,8 +233,8 @@ void THelpSystem::MoveHelpWindowTo(QWidget* owner) {
     if (visible) helpWindow_->show();
 }
 
-void THelpSystem::Show(QWidget* source, int call, int context) {
-    switch (THelpCall(call)) {
+void THelpSystem::Show(QWidget* source, THelpCall call, int context) {
+    switch (call) {
         case THelpCall::Contents:
             WindowFor(source)->ShowContents();
             break;
@@ -223,21 +263,22 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick: {
                 if (!widget || !whatsThisMode_) break;
-                EndWhatsThisMode();
                 eatRelease_ = true;
+                EndWhatsThisMode();
                 if (!w_.isAncestorOf(widget)) return true;
                 const int context = WhatsThisContextOf(widget);
                 QWidget* control = ControlOf(widget);
                 whatsThisSource_ = control;
                 whatsThisPos_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-                WhatsThisContext = context;
-                if (context == 0) ShowHelp(control, THelpCall::Contents);
-                else ShowHelp(control, context == 31 ? THelpCall::Context : THelpCall::ContextPopup, context);
+                AskWhatsThis(nullptr, context);
+                if (context == 0) Request(control, THelpCall::Contents);
+                else Request(control, context == 31 ? THelpCall::Context : THelpCall::ContextPopup, context);
                 return true;
             }
             case QEvent::MouseButtonRelease:
                 if (!eatRelease_) break;
                 eatRelease_ = false;
+                WatchWholeWindow(false);
                 return true;
             case QEvent::KeyPress:
                 if (whatsThisMode_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
@@ -301,4 +342,4 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void AttachHelp(TStageHost& w) { new THelpSystem(w); }
+THelpSystem* AttachHelp(TStageHost& w) { return new THelpSystem(w); }

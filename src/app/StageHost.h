@@ -9,12 +9,8 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
-#include <array>
-#include <cstddef>
-#include <functional>
-#include <stdexcept>
-#include <utility>
-#include <vector>
+
+#include "app/OneHook.h"
 
 class QAction;
 class QFrame;
@@ -22,36 +18,9 @@ class QLabel;
 class QMenu;
 class TPicture;
 
-// A hook that one subsystem fills. A second filler is refused with a
-// std::logic_error instead of silently taking the first one's place; a
-// caller tests an unfilled hook before calling it. Tests that answer in the
-// program's place say so with `replace`.
-template <class Signature>
-class TOneHook;
-template <class R, class... Args>
-class TOneHook<R(Args...)> {
-public:
-    TOneHook& operator=(std::function<R(Args...)> f) {
-        if (f_ && f)
-            throw std::logic_error("a stage hook filled twice");
-        f_ = std::move(f);
-        return *this;
-    }
-    TOneHook& operator=(std::nullptr_t) {
-        f_ = nullptr;
-        return *this;
-    }
-    void replace(std::function<R(Args...)> f) { f_ = std::move(f); }
-    explicit operator bool() const { return bool(f_); }
-    R operator()(Args... args) const { return f_(std::forward<Args>(args)...); }
-
-private:
-    std::function<R(Args...)> f_;
-};
-
-// The work the stage subsystems plug into the stage switch and into one
-// another. A single function is filled by its one owner; a list takes every
-// subsystem that wants to hear of the event, in the order they were attached.
+// The answers the stage subsystems give the stage switch and one another,
+// each filled by its one owner. What many may hear of (a stage entered, the
+// upload list changed) is a signal of TStageHost instead.
 struct TStageHooks {
     TOneHook<bool()> GallerySelected;   // a gallery entry is selected
     TOneHook<void()> OpenGalleryEntry;  // opens it (as a saved page or template)
@@ -67,13 +36,6 @@ struct TStageHooks {
     // The file name a link to the saved document names (its page's HTML
     // file, written where it is missing; "" when there is none).
     TOneHook<QString(const QString& document)> LinkedPageFile;
-    std::vector<std::function<void()>> UploadListChanged;  // the page's files changed
-    std::vector<std::function<void()>> UploadSucceeded;    // after a successful upload, once stage 4 is lit
-    // Stage-specific work of the stage switch, run in order for the stage
-    // entered; the argument is the stage being left.
-    std::array<std::vector<std::function<void(int)>>, 5> StageEntered;
-    // Runs at the end of every stage switch (title box, ...).
-    std::vector<std::function<void()>> StageChanged;
 };
 
 class TStageHost : public QMainWindow {
@@ -88,6 +50,15 @@ public:
     ~TStageHost() override;
 
     virtual TStageHooks& Hooks() = 0;
+    // Runs `work(from)` each time `stage` is entered, at `step`
+    // (&TStageHost::stagePreparing or &TStageHost::stageEntered), for as
+    // long as `receiver` lives.
+    template <class Work>
+    QMetaObject::Connection OnStage(void (TStageHost::*step)(int, int), int stage, QObject* receiver, Work work) {
+        return connect(this, step, receiver, [stage, work](int entered, int from) {
+            if (entered == stage) work(from);
+        });
+    }
     virtual int CurrentStage() const = 0;
     // The only way to change the stage: asks what must be asked, walks the
     // mascot, lights the segment and prepares the stage's panels.
@@ -122,7 +93,19 @@ public:
     virtual QAction* MenuItem(TMenuItem item) const = 0;
 
 signals:
+    // A stage switch, in two steps, each emitted once for the stage being
+    // entered (`from` is the stage being left). First the stage's content
+    // is made (the page's HTML written, the server list read); then the
+    // stage's controls show it. A listener of either step must not rely on
+    // another listener of the same step having run.
+    void stagePreparing(int stage, int from);
+    void stageEntered(int stage, int from);
+    // The end of every stage switch (title box, ...).
     void stageChanged(int stage);
+    // The page's files changed: what the Send stage lists is out of date.
+    void uploadListChanged();
+    // An upload finished with every file sent, once the Sent stage is lit.
+    void uploadSucceeded();
     // Ticks while the Send stage is shown (its page picture flashes).
     void sendStageTick();
 };

@@ -1,24 +1,14 @@
 #include "app/WhatsThis.h"
 
-#include "app/HelpSystem.h"
+#include "app/HelpCalls.h"
 #include "app/PictureControl.h"
 
-#include <QCursor>
-
-namespace {
-int g_lastContext = 0;
-}
 
 void ShowWhatsThis(QWidget* source, int context) {
-    g_lastContext = context;
-    if (THelpSystem* help = THelpSystem::Instance()) help->WhatsThisContext = context;
-    if (source)
-        if (THelpSystem* help = THelpSystem::Instance()) help->PopupWhatsThis(source, QCursor::pos());
+    if (THelpDesk* desk = HelpDeskOf(source)) desk->AskWhatsThis(source, context);
 }
 
 void ShowBrickWhatsThis(TPicture* brick) { ShowWhatsThis(brick, BrickWhatsThisContext(brick->Tag)); }
-
-int LastWhatsThisContext() { return g_lastContext; }
 
 int BrickWhatsThisContext(int homeTop) {
     switch (homeTop) {

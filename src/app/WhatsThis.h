@@ -6,14 +6,12 @@
 class QWidget;
 class TPicture;
 
-// Asks for the "What's This?" topic `context` of `source`: remembers the
-// context (the main window's WhatsThisContext) and, for a control, pops up
-// the menu at the mouse.
+// Asks the help desk around `source` for the "What's This?" topic
+// `context` of `source`: the desk remembers the context and pops up the
+// menu at the mouse.
 void ShowWhatsThis(QWidget* source, int context);
 // The same for a toolbox block, whose context follows from its kind.
 void ShowBrickWhatsThis(TPicture* brick);
-// The context of the latest request; 0 before the first (for tests).
-int LastWhatsThisContext();
 // The help context of a toolbox block from its home top (its Tag): the
 // contexts of the six property panels, 0 for any other value.
 int BrickWhatsThisContext(int homeTop);

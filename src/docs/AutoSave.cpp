@@ -243,8 +243,7 @@ bool TAutoSave::Recover(const QString& base) {
     ReadPageFile(saved, stored);
     s.SetFitPhone(stored.FitPhone);
     // The page is the document it was, with changes not yet saved there.
-    s.Page.DocFileName = document;
-    if (s.NameChanged) s.NameChanged();
+    s.SetName(document);
     // The document as it was on the disk when the work was saved: a version
     // saved since by another window makes the next Save ask. A record of an
     // earlier version has no stamp; the file as it is now stands in.

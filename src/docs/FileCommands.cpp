@@ -43,16 +43,13 @@ TFileCommands::TFileCommands(TStageHost& window, TPageSession& session)
         if (w_.Hooks().LoadChunk) w_.Hooks().LoadChunk(index);
     };
     s_.RenderPage = [this] { return w_.Hooks().RenderSnapshot ? w_.Hooks().RenderSnapshot() : QImage(); };
-    s_.NameChanged = [this] { UpdateCaption(); };
+    connect(&s_, &TPageSession::nameChanged, this, &TFileCommands::UpdateCaption);
     s_.Page.PageChanged.Flipped = [this](bool) { UpdateCaption(); };
-    s_.DocumentWritten = [this] {
+    connect(&s_, &TPageSession::documentWritten, this, [this] {
         MarkPageSaved(w_);
-        if (w_.CurrentStage() == TStageHost::stSend)
-            for (auto& work : w_.Hooks().UploadListChanged) work();
-    };
-    s_.SavedAs = [this] {
-        for (auto& work : w_.Hooks().UploadListChanged) work();
-    };
+        if (w_.CurrentStage() == TStageHost::stSend) emit w_.uploadListChanged();
+    });
+    connect(&s_, &TPageSession::savedAs, &w_, &TStageHost::uploadListChanged);
 
     w_.Hooks().SaveDocument = [this] { return SaveDocument(); };
     w_.Hooks().OpenDocument = [this](const QString& path) {
@@ -229,8 +226,7 @@ void TFileCommands::menFileSaveClick() { Show(s_.Save()); }
 
 void TFileCommands::menFileSaveAsClick() {
     FileSaveAs();
-    for (auto& work : w_.Hooks().StageEntered[TStageHost::stChoose])
-        if (w_.CurrentStage() == TStageHost::stChoose) work(TStageHost::stChoose);
+    emit savedAs();
 }
 
 void TFileCommands::menFileMakeClick() { Show(s_.MakeTemplate()); }

@@ -57,6 +57,11 @@ public:
     TDiskChangeAnswer AskDiskChanged(const QString& path) override;
     bool AcceptPageBytes(const TPageBytes& page) override;
 
+signals:
+    // "Save As" was chosen (and the page perhaps saved under a new name):
+    // lists of saved pages may be out of date.
+    void savedAs();
+
 private:
     // Shows a failure or a warning; true when the outcome is Done.
     bool Show(const TSessionOutcome& outcome);

@@ -151,10 +151,17 @@ void TGallery::WireControls() {
     w_.Hooks().OpenGalleryEntry = [this] {
         if (const QListWidgetItem* item = SelectedEntry()) DoTemplate(EntryPath(item), IsSavedPage(item));
     };
-    w_.Hooks().StageEntered[TStageHost::stChoose].push_back([this](int) {
+    w_.OnStage(&TStageHost::stageEntered, TStageHost::stChoose, this, [this](int) {
         ShowIdlePicture();
         GetTemplates();
     });
+    // A page saved under a new name joins the list shown.
+    if (files_)
+        connect(files_, &TFileCommands::savedAs, this, [this] {
+            if (w_.CurrentStage() != TStageHost::stChoose) return;
+            ShowIdlePicture();
+            GetTemplates();
+        });
 }
 
 // ---- The list -------------------------------------------------------------------

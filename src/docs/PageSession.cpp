@@ -15,36 +15,29 @@
 #include <QFileInfo>
 #include <QDateTime>
 
-namespace {
-
-void Run(const std::function<void()>& f) {
-    if (f) f();
-}
-
-}  // namespace
 
 // ---- The logo and the HTML -------------------------------------------------------
 
 TSessionOutcome TPageSession::SetLogo(bool on) {
     if (logo_ == on) return TSessionOutcome::Ok();
     logo_ = on;
-    Run(LogoChanged);
+    emit logoChanged();
     // An empty text (the Choose and Build stages, or a page being opened or
     // started anew) holds no page: writing it would empty the page's last
     // good HTML file.
     if (html_.isEmpty()) return TSessionOutcome::Ok();
     html_ = on ? InsertLogo(html_) : RemoveLogo(html_);
-    Run(HTMLChanged);
+    emit htmlChanged();
     return WritePageHTML(PageHTMLPath());
 }
 
 void TPageSession::SetFitPhone(bool on) {
     if (Page.FitPhone == on) return;
     Page.FitPhone = on;
-    Run(FitPhoneChanged);
+    emit fitPhoneChanged();
     if (html_.isEmpty()) return;
     html_ = on ? WithPhoneFit(html_) : WithoutPhoneFit(html_);
-    Run(HTMLChanged);
+    emit htmlChanged();
 }
 
 void TPageSession::SetPageOptions(const QString& language, const QString& description, bool readable,
@@ -62,19 +55,19 @@ void TPageSession::SetPageOptions(const QString& language, const QString& descri
     // page is made from its blocks again.
     if (html_.isEmpty() || HandEdited) return;
     html_ = AddBodyDef(BuildPageHTML(Page, logo_), ChosenStyle());
-    Run(HTMLChanged);
+    emit htmlChanged();
 }
 
 void TPageSession::StartNewPageOptions() {
     Page.Language = InterfaceLanguage();
     Page.ReadableLayout = true;
-    Run(PageOptionsChanged);
+    emit pageOptionsChanged();
 }
 
 void TPageSession::DropHTML() {
     html_.clear();
     HandEdited = false;
-    Run(HTMLChanged);
+    emit htmlChanged();
 }
 
 const TStyleChunk* TPageSession::ChosenStyle() const {
@@ -116,12 +109,12 @@ QString TPageSession::StartFolder() const {
 
 void TPageSession::SetName(const QString& path) {
     Page.DocFileName = path;
-    Run(NameChanged);
+    emit nameChanged();
 }
 
 void TPageSession::ChooseStyle(const QString& name) {
     StyleName = name;
-    Run(StyleChanged);
+    emit styleChanged();
 }
 
 QString TPageSession::AskPath(const QString& caption, const QString& folder, const QString& name,
@@ -166,7 +159,7 @@ TSessionOutcome TPageSession::SaveBuilder(const QString& path) {
     Page.PageChanged = false;
     SetName(path);
     StampDisk();
-    Run(DocumentWritten);
+    emit documentWritten();
     // Hand edits live only in the page's HTML file: they are written with
     // the document, so a save keeps them.
     if (HandEdited) return WritePageHTML(PageHTMLPath());
@@ -180,7 +173,7 @@ TSessionOutcome TPageSession::SaveAs() {
     const TSessionOutcome saved = SaveBuilder(path);
     if (!saved.done()) return saved;
     const TSessionOutcome html = HandEdited ? saved : WritePageHTML(PageHTMLPath());
-    Run(SavedAs);
+    emit savedAs();
     return html;
 }
 
@@ -280,8 +273,8 @@ void TPageSession::ReadInto(const QString& path) {
     const TPageReadOutcome outcome = ReadPageFile(path, Page, [this](int index) {
         if (ChunkLoaded) ChunkLoaded(index);
     });
-    Run(FitPhoneChanged);
-    Run(PageOptionsChanged);
+    emit fitPhoneChanged();
+    emit pageOptionsChanged();
     ChooseStyle(outcome.HasStyleName ? outcome.StyleName : kNoStyleName);
 }
 

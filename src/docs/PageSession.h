@@ -5,13 +5,14 @@
 // open and save it. No widgets: the windows ask the user (through
 // TSessionUser), call the session and show the outcome it returns.
 
+#include "app/OneHook.h"
 #include "html/PageEncoding.h"
 #include "model/WebBlocks.h"
 #include "styles/StyleList.h"
 
 #include <QImage>
+#include <QObject>
 #include <QString>
-#include <functional>
 
 // How an operation ended. A cancelled or failed save stops the command that
 // needed it, and the page stays as it was.
@@ -68,7 +69,8 @@ public:
     virtual bool AcceptPageBytes(const TPageBytes&) { return false; }
 };
 
-class TPageSession {
+class TPageSession : public QObject {
+    Q_OBJECT
 public:
     // A fresh session's page is a new page: it fits phone screens and has
     // the page options of a new page.
@@ -82,18 +84,10 @@ public:
     const TStyleList* Styles = nullptr;  // where StyleName is looked up
     TSessionUser* User = nullptr;
 
-    // --- what the windows plug in ---
-    std::function<void()> ClearBlocks;         // empties the page and its canvas
-    std::function<void(int)> ChunkLoaded;      // a block appended by the reader
-    std::function<QImage()> RenderPage;        // the page as the viewer shows it
-    std::function<void()> NameChanged;         // DocFileName changed: the caption
-    std::function<void()> StyleChanged;        // the session chose StyleName itself
-    std::function<void()> LogoChanged;         // the session set Logo itself
-    std::function<void()> FitPhoneChanged;     // Page.FitPhone set by the session or the reader
-    std::function<void()> PageOptionsChanged;  // Language, Description or ReadableLayout set by the session or the reader
-    std::function<void()> HTMLChanged;         // the session rewrote HTML itself
-    std::function<void()> DocumentWritten;     // after every successful document write
-    std::function<void()> SavedAs;             // after Save As wrote the page's files
+    // --- what the build canvas answers (unfilled: the page alone) ---
+    TOneHook<void()> ClearBlocks;     // empties the page and its canvas
+    TOneHook<void(int)> ChunkLoaded;  // a block appended by the reader
+    TOneHook<QImage()> RenderPage;    // the page as the viewer shows it
 
     // --- the logo and the HTML ---
     bool Logo() const { return logo_; }
@@ -141,6 +135,8 @@ public:
     const TStyleChunk* ChosenStyle() const;
 
     // --- names and folders ---
+    // Makes `path` the document's file name (and the caption's).
+    void SetName(const QString& path);
     // The caption's document part: the file name, or "Untitled".
     QString DocumentName() const;
     QString SaveFolder() const;
@@ -189,9 +185,18 @@ public:
     // Takes the stamp from the file as it is on the disk now.
     void StampDisk();
 
+signals:
+    void nameChanged();         // DocFileName changed: the caption
+    void styleChanged();        // the session chose StyleName itself
+    void logoChanged();         // the session set Logo itself
+    void fitPhoneChanged();     // Page.FitPhone set by the session or the reader
+    void pageOptionsChanged();  // Language, Description or ReadableLayout set by the session or the reader
+    void htmlChanged();         // the session rewrote HTML itself
+    void documentWritten();     // after every successful document write
+    void savedAs();             // after Save As wrote the page's files
+
 private:
     void ClearForOpen();
-    void SetName(const QString& path);
     void ChooseStyle(const QString& name);
     // Done when `path` reads as a whole page; else why not. Reads into a
     // scratch page, so the current page is untouched.

@@ -27,6 +27,7 @@ class TFileCommands;
 class TBrowserPreview;
 class TSendWeb;
 class TServerBox;
+class THelpSystem;
 
 // One stage of the work, as shown on the toolbar.
 struct TStageInfo {
@@ -45,6 +46,7 @@ struct TStageParts {
     TServerBox* Servers = nullptr;       // the Send stage's server box
     TBrowserPreview* Browser = nullptr;  // the page and addresses in the browser
     TSendWeb* Web = nullptr;             // the Send stage's web and its links
+    THelpSystem* Help = nullptr;         // the help desk of the window and its dialogs
 };
 
 class TfrmMain final : public TStageHost {
@@ -84,6 +86,7 @@ public:
     TServerBox* Servers() const { return parts_.Servers; }
     TBrowserPreview* Browser() const { return parts_.Browser; }
     TSendWeb* Web() const { return parts_.Web; }
+    THelpSystem* Help() const { return parts_.Help; }
     // The window's own pictures that the program's keys describe.
     struct TNamedPictures {
         TPicture* toolbar;
@@ -121,6 +124,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The two steps of entering stage `s` from stage `from`.
+    void EnterStage(int s, int from);
     void CreateControls();
     void CreateMenu();
     void CreateTimers();

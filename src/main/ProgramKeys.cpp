@@ -132,7 +132,7 @@ void AttachProgramKeys(TfrmMain& w) {
     // The Sent stage follows a finished upload only: it is there to be
     // reached again from the Send stage after one, never before.
     auto sent = std::make_shared<bool>(false);
-    w.Hooks().UploadSucceeded.push_back([sent] { *sent = true; });
+    QObject::connect(&w, &TStageHost::uploadSucceeded, &w, [sent] { *sent = true; });
     auto update = [&w, items, sent](int stage) {
         if (stage < TfrmMain::stSend) *sent = false;
         items[TfrmMain::stSent]->setEnabled(*sent && stage >= TfrmMain::stSend);

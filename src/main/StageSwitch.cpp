@@ -27,6 +27,11 @@ void TfrmMain::ToolbarRelease(int x, Qt::MouseButton button) {
     ShowRedPill(x / 140);
 }
 
+void TfrmMain::EnterStage(int s, int from) {
+    emit stagePreparing(s, from);
+    emit stageEntered(s, from);
+}
+
 void TfrmMain::ShowRedPill(int s, bool openGalleryEntry) {
     if (s < stChoose || s > stSent) return;
     // The user leaving the Choose stage opens the gallery entry that is
@@ -94,31 +99,31 @@ void TfrmMain::ChangeState(int s) {
     switch (s) {
         case stChoose:
             ExternalPreview1->setEnabled(false);
-            for (auto& work : hooks_.StageEntered[stChoose]) work(from);
+            EnterStage(stChoose, from);
             showOnly(pnlChoose);
             break;
         case stBuild:
             if (Page().DocFileName.isEmpty() && !Page().PageChanged) setWindowTitle(ApplicationTitle() + QCoreApplication::translate("StageSwitch", " - Untitled"));
             showOnly(pnlBuild);
-            for (auto& work : hooks_.StageEntered[stBuild]) work(from);
+            EnterStage(stBuild, from);
             break;
         case stView:
             imgView->setToolTip(QCoreApplication::translate("StageSwitch", "Click here to toggle your preview size from normal to full screen."));
             imgView->ShowBitmap(QStringLiteral("Max_Up"), true);
             pnlBuild->hide();
             pnlChoose->hide();
-            for (auto& work : hooks_.StageEntered[stView]) work(from);
+            EnterStage(stView, from);
             pnlView->show();
             pnlView->raise();
             pnlSend->hide();
             break;
         case stSend:
-            for (auto& work : hooks_.StageEntered[stSend]) work(from);
+            EnterStage(stSend, from);
             showOnly(pnlSend);
             timFlashPage->start();
             break;
         case stSent:
-            for (auto& work : hooks_.StageEntered[stSent]) work(from);
+            EnterStage(stSent, from);
             break;
         default:
             break;
@@ -126,7 +131,6 @@ void TfrmMain::ChangeState(int s) {
 
     // Common end.
     currentStage_ = s;
-    for (auto& work : hooks_.StageChanged) work();
     LockWindow(nullptr);
     RefreshPalette();
     emit stageChanged(s);

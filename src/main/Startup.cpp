@@ -48,11 +48,9 @@ TfrmMain* CreateMainWindow(const QString& document) {
     auto* w = new TfrmMain(document.isEmpty() ? document : QFileInfo(document).absoluteFilePath());
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     // The subsystems meet only here: each gets the page (or its session) and
-    // the subsystems it uses. The order matters where one subsystem needs
-    // another (the gallery the file commands, the browser preview the View
-    // stage, the web the server box and the browser) and where several add
-    // work to the same stage: that work runs in this order (on the Send
-    // stage: the server box fills before the file list reads it).
+    // the subsystems it uses, so one that needs another (the gallery the file
+    // commands, the browser preview the View stage, the web the server box
+    // and the browser) is attached after it.
     TPageSession& session = w->Session();
     TStageParts parts;
     AttachBuildStage(*w, session.Page);
@@ -69,8 +67,8 @@ TfrmMain* CreateMainWindow(const QString& document) {
     parts.Browser = AttachBrowserPreview(*w, session.Page, parts.View);
     parts.Web = AttachSendWeb(*w, session.Page, parts.Servers, parts.Browser);
     AttachSendPanel(*w, session.Page, parts.Servers, parts.Web->imgWebBack);
+    parts.Help = AttachHelp(*w);
     w->SetParts(parts);
-    AttachHelp(*w);
     AttachProgramKeys(*w);
     AttachWindowSizeMenu(*w);
     GuardWheels(w);

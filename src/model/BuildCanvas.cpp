@@ -149,7 +149,7 @@ void TBuildCanvas::WireControls() {
         panels_->pnlBlank->raise();
     };
     // Entering the Build stage puts the shredder in front of the canvas.
-    w_.Hooks().StageEntered[TStageHost::stBuild].push_back([this](int) {
+    w_.OnStage(&TStageHost::stageEntered, TStageHost::stBuild, this, [this](int) {
         imgShredderBack->raise();
         imgShredder->raise();
     });

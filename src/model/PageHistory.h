@@ -14,6 +14,8 @@
 // before and after an edit), never the page, and there are at most MaxSteps
 // of them: the history stays small on pages of any length.
 
+#include "app/OneHook.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -57,7 +59,7 @@ public:
 
     // The page's chosen style name (kept beside the page, not in it); the
     // composition root points it at the page's session.
-    std::function<QString()> StyleName;
+    TOneHook<QString()> StyleName;
 
     void Undo();
     void Redo();

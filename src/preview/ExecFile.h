@@ -3,6 +3,8 @@
 // (a page, an address's redirect file), the program the desktop associates
 // with it. The main window opens the browser through one of these.
 
+#include "app/OneHook.h"
+
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
@@ -35,8 +37,8 @@ public:
     // How the started program's window is shown (honoured where the system
     // lets the starter choose; a desktop browser on Linux decides itself).
     TWindowStyle WindowStyle = wsNorm;
-    // Fired when nothing could be started.
-    std::function<void(TExecFile&)> OnFail;
+    // Fired when nothing could be started (one owner: the browser preview).
+    TOneHook<void(TExecFile&)> OnFail;
 
     // The system error code of the last failed start (errno style: 2 no
     // such program, 13 not allowed to run it), and its text.
@@ -59,6 +61,8 @@ public:
     // starts.
     bool Execute();
     static bool IsDocument(const QString& path);
+    // Openers started by Execute whose outcome is still awaited.
+    int AwaitedOpeners() const { return int(watched_.size()); }
 
 private:
     bool Start(const QString& program, const QStringList& arguments, bool watch = false);

@@ -72,16 +72,17 @@ TSendWeb::TSendWeb(TStageHost& window, const TPage& page, TServerBox* servers, T
 
     // The user's page leaves the magnifier with every stage switch but the
     // one that the upload itself makes.
-    for (int s = TStageHost::stChoose; s <= TStageHost::stSend; ++s)
-        w_.Hooks().StageEntered[size_t(s)].push_back([this](int) { imgYourPage->hide(); });
-    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int) {
+    connect(&w_, &TStageHost::stageEntered, this, [this](int stage) {
+        if (stage != TStageHost::stSent) imgYourPage->hide();
+    });
+    w_.OnStage(&TStageHost::stageEntered, TStageHost::stSend, this, [this](int) {
         MagnifierPage = -1;
         imgWebBack->lower();
     });
-    w_.Hooks().StageEntered[TStageHost::stSent].push_back([this](int) {
+    w_.OnStage(&TStageHost::stageEntered, TStageHost::stSent, this, [this](int) {
         if (Uploaded) DisplayMagnifier();
     });
-    w_.Hooks().UploadSucceeded.push_back([this] {
+    connect(&w_, &TStageHost::uploadSucceeded, this, [this] {
         Uploaded = true;
         MagnifierPage = kYourPage;
         DisplayMagnifier();

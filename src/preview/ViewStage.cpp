@@ -103,11 +103,12 @@ TViewStage::TViewStage(TStageHost& window, TPageSession& session)
     // The blocks are the page again (the stage switch asked before hand
     // edits were given up).
     auto emptyEditor = [this](int) { session_.DropHTML(); };
-    w_.Hooks().StageEntered[TStageHost::stChoose].push_back(emptyEditor);
-    w_.Hooks().StageEntered[TStageHost::stBuild].push_back(emptyEditor);
-    w_.Hooks().StageEntered[TStageHost::stView].push_back([this](int from) { EnterView(from); });
-    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int from) { EnterSend(from); });
-    w_.Hooks().StageChanged.push_back([this] {
+    w_.OnStage(&TStageHost::stagePreparing, TStageHost::stChoose, this, emptyEditor);
+    w_.OnStage(&TStageHost::stagePreparing, TStageHost::stBuild, this, emptyEditor);
+    w_.OnStage(&TStageHost::stageEntered, TStageHost::stView, this, [this](int from) { EnterView(from); });
+    // The page's HTML file is written before the Send stage lists its files.
+    w_.OnStage(&TStageHost::stagePreparing, TStageHost::stSend, this, [this](int from) { EnterSend(from); });
+    connect(&w_, &TStageHost::stageChanged, this, [this] {
         ShowTitle();
         // The width switch works where the preview size picture does.
         const bool view = w_.CurrentStage() == TStageHost::stView;
@@ -120,23 +121,24 @@ TViewStage::TViewStage(TStageHost& window, TPageSession& session)
     // The page session holds the page's HTML, style and logo; these
     // controls show them.
     session_.Styles = &StyleList;
-    session_.StyleChanged = [this] { SelectStyleByName(session_.StyleName); };
-    session_.LogoChanged = [this] { chkLogo->setChecked(session_.Logo()); };
-    session_.FitPhoneChanged = [this] {
+    connect(&session_, &TPageSession::styleChanged, this, [this] { SelectStyleByName(session_.StyleName); });
+    connect(&session_, &TPageSession::logoChanged, this, [this] { chkLogo->setChecked(session_.Logo()); });
+    auto showFitPhone = [this] {
         const QSignalBlocker quiet(chkFitPhone);
         chkFitPhone->setChecked(session_.Page.FitPhone);
     };
-    session_.FitPhoneChanged();
-    session_.PageOptionsChanged = [this] { ShowPageOptions(); };
+    connect(&session_, &TPageSession::fitPhoneChanged, this, showFitPhone);
+    showFitPhone();
+    connect(&session_, &TPageSession::pageOptionsChanged, this, &TViewStage::ShowPageOptions);
     ShowPageOptions();
     connect(cmbPageLanguage, &QComboBox::activated, this, &TViewStage::PageOptionEdited);
     connect(txtPageDescription, &QLineEdit::textEdited, this, &TViewStage::PageOptionEdited);
     connect(chkReadableLayout, &QCheckBox::clicked, this, &TViewStage::PageOptionEdited);
     connect(cmbPageIcon, &QComboBox::activated, this, &TViewStage::cmbPageIconChange);
-    session_.HTMLChanged = [this] {
+    connect(&session_, &TPageSession::htmlChanged, this, [this] {
         TFlagGuard g(htmlUpdating_);
         ShowInEditor(memHTML, session_.HTML());
-    };
+    });
 
     // The full-size preview follows the window's size; a right-button
     // release on the style controls asks "What's This?".
@@ -552,7 +554,7 @@ void TViewStage::chkLogoClick() {
     const TSessionOutcome written = session_.SetLogo(chkLogo->isChecked());
     if (!written.done()) Dialogs().Tell(&w_, w_.ApplicationTitle(), written.message, TMsgIcon::Critical);
     // The logo's picture is sent with the page, or no longer.
-    for (auto& work : w_.Hooks().UploadListChanged) work();
+    emit w_.uploadListChanged();
 }
 
 void TViewStage::chkFitPhoneClick() {

@@ -4,6 +4,7 @@
 // the Send stage's panel. The HTML editor holds the page's working HTML
 // between the stages; this class keeps the rules for hand edits.
 
+#include "app/OneHook.h"
 #include "styles/StyleList.h"
 #include "viewer/ViewerHost.h"
 
@@ -122,7 +123,7 @@ public:
     // document's snapshot.
     QImage PageRendering();
     // Runs the style wizard; installed when the wizard exists.
-    std::function<void()> RunStyleWizard;
+    TOneHook<void()> RunStyleWizard;
 
 signals:
     // A mouse button was released over the preview.

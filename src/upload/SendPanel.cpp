@@ -97,13 +97,13 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     timUpload->setInterval(50);
     connect(timUpload, &QTimer::timeout, this, &TSendPanel::timUploadTimer);
 
-    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int) {
+    w_.OnStage(&TStageHost::stageEntered, TStageHost::stSend, this, [this](int) {
         imgUpload->show();
         imgUpload->raise();
         BuildUploadList();
         UpdateFileList();
     });
-    w_.Hooks().UploadListChanged.push_back([this] { BuildUploadList(); UpdateFileList(); });
+    connect(&w_, &TStageHost::uploadListChanged, this, [this] { BuildUploadList(); UpdateFileList(); });
 }
 
 QString TSendPanel::LinkedPageFile(const QString& doc) {
@@ -337,5 +337,5 @@ void TSendPanel::UploadDone(bool ok) {
     }
     w_.ShowRedPill(TStageHost::stSent);
     ShowJoyIfWanted(&w_);
-    for (auto& work : w_.Hooks().UploadSucceeded) work();
+    emit w_.uploadSucceeded();
 }

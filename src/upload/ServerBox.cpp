@@ -34,7 +34,7 @@ TServerBox::TServerBox(TStageHost& window) : QObject(&window), w_(window) {
     connect(cmbServers, &QComboBox::activated, this, &TServerBox::cmbServersChange);
     connect(cmbServers, &QComboBox::currentIndexChanged, this, &TServerBox::serverChanged);
     connect(spdEditWWW, &QToolButton::clicked, this, &TServerBox::spdEditWWWClick);
-    w_.Hooks().StageEntered[TStageHost::stSend].push_back([this](int) { FillServerCombo(); });
+    w_.OnStage(&TStageHost::stagePreparing, TStageHost::stSend, this, [this](int) { FillServerCombo(); });
 }
 
 void TServerBox::FillServerCombo() {

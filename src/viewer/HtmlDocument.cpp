@@ -31,8 +31,9 @@ THtmlDocument::~THtmlDocument() = default;
 
 QString THtmlDocument::parse(const QString& html, const QString& baseFolder) {
     list_.Clear();
-    list_.FitImagesToWidth = AsksImagesWithinWidth(html);
-    columnEms_ = AsksReadingColumn(html);
+    const TStyleHints hints = ReadStyleHints(html);
+    list_.FitImagesToWidth = hints.imagesWithinWidth;
+    columnEms_ = hints.readingColumnEms;
     folder_ = baseFolder;
     THtmlParser parser(list_);
     const QString error = parser.Parse(html);

@@ -70,12 +70,15 @@ float TQtMeasurer::advance(Advances& a, QChar c) {
 
 // A galloping search for an upper bound, then one binary search on the
 // text extent.
-int TMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
+int TMeasurer::fit(int id, const QChar* s, int n, int room, int overhang, int* allWidth) {
     auto w = [&](int k) { return width(id, s, k) - overhang; };
     int lo = 0, hi = std::min(n, 32);
     while (w(hi) <= room) {
-        if (hi == n)
+        if (hi == n) {
+            if (allWidth)
+                *allWidth = width(id, s, n);
             return n;
+        }
         lo = hi;
         hi = std::min(n, hi * 2);
     }
@@ -90,7 +93,7 @@ int TMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
     return lo;
 }
 
-int TQtMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
+int TQtMeasurer::fit(int id, const QChar* s, int n, int room, int overhang, int* allWidth) {
     Advances& a = *adv_[size_t(id)];
     // lround(w) - overhang > room, without rounding at every character:
     // for w >= 0, lround(w) > k exactly when w >= k + 0.5.
@@ -101,6 +104,8 @@ int TQtMeasurer::fit(int id, const QChar* s, int n, int room, int overhang) {
         if (w >= limit)
             return i;
     }
+    if (allWidth)
+        *allWidth = int(std::lround(w));
     return n;
 }
 

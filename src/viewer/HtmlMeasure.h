@@ -43,8 +43,9 @@ public:
     // Width in px of n characters drawn in one font, less its overhang.
     virtual int width(int id, const QChar* s, int n) = 0;
     // How many of the n characters fit into `room` px: the most k with
-    // width(k) - overhang <= room.
-    virtual int fit(int id, const QChar* s, int n, int room, int overhang);
+    // width(k) - overhang <= room. When all n fit and `allWidth` is given,
+    // it receives width(n), so the caller need not measure them again.
+    virtual int fit(int id, const QChar* s, int n, int room, int overhang, int* allWidth = nullptr);
     // The Qt font that draws a font id.
     QFont qfont(int id) const;
     static QFont makeQFont(const TFontDesc& spec);
@@ -65,7 +66,7 @@ class TQtMeasurer : public TMeasurer {
 public:
     int width(int id, const QChar* s, int n) override;
     // One pass, character by character, the sum of advances as width does it.
-    int fit(int id, const QChar* s, int n, int room, int overhang) override;
+    int fit(int id, const QChar* s, int n, int room, int overhang, int* allWidth = nullptr) override;
 
 protected:
     TFontMetricsRec measureFont(int id, const TFontDesc& spec) override;

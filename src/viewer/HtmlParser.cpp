@@ -58,7 +58,7 @@ TMyFont THtmlParser::runFont() const {
     f.bold = f.bold || Bold;
     f.italic = f.italic || Italic;
     f.underline = f.underline || Underline;
-    if (SScript != 0)
+    if (SScript != TScript::Normal)
         f.nominal = f.nominal * 3 / 4;
     return f;
 }
@@ -150,9 +150,9 @@ void THtmlParser::ItalicOn(int) { Italic = true; changeFont(); }
 void THtmlParser::ItalicOff(int) { Italic = false; changeFont(); }
 void THtmlParser::UnderlineOn(int) { Underline = true; changeFont(); }
 void THtmlParser::UnderlineOff(int) { Underline = false; changeFont(); }
-void THtmlParser::SubOn(int) { SScript = 1; changeFont(); }
-void THtmlParser::SupOn(int) { SScript = 2; changeFont(); }
-void THtmlParser::ScriptEnd(int) { SScript = 0; changeFont(); }
+void THtmlParser::SubOn(int) { SScript = TScript::Sub; changeFont(); }
+void THtmlParser::SupOn(int) { SScript = TScript::Super; changeFont(); }
+void THtmlParser::ScriptEnd(int) { SScript = TScript::Normal; changeFont(); }
 
 void THtmlParser::FixedOn(int) {
     TMyFont f = FontStack.back();
@@ -229,7 +229,7 @@ void THtmlParser::DoBodyTag() {
                 List.SetBackground(*c);
         if (const TAttribute* a = attr(Attr::BACKGROUND))
             List.BackgroundImageName = a->Name;
-        Section = List.MakeSection<TSection>(&List, 0, Justify, FontStack.front(), 0, QString());
+        Section = List.MakeSection<TSection>(&List, 0, Justify, FontStack.front(), TScript::Normal, QString());
     }
     Next();
 }

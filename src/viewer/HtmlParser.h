@@ -46,7 +46,7 @@ private:
     std::vector<TMyFont> CellFontStacks[MaxTableDepth];
     QString CurrentURL;
     bool Bold = false, Italic = false, Underline = false;
-    int SScript = 0;       // 0 normal, 1 subscript, 2 superscript
+    TScript SScript = TScript::Normal;
     TJustify Justify = jsLeft;  // default justification
     int BaseFontSize = 3;  // BASEFONT size, 1..7
     bool InPre = false;

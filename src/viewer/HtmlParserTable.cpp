@@ -75,7 +75,7 @@ void THtmlParser::DoTable(int level) {
     auto readInto = [&](TCell* into) {
         fonts.assign(FontStack.begin(), FontStack.end());
         const QString url = CurrentURL;
-        const int sscript = SScript;
+        const TScript sscript = SScript;
         Cell = into;
         DoBody(cellEnds());
         appendSection();

@@ -96,7 +96,7 @@ int THorzLine::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMa
 
 // ---- TSection ---------------------------------------------------------------
 
-TSection::TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, int sscript,
+TSection::TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, TScript sscript,
                    const QString& url)
     : TSectionBase(list), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
     TFontObj f;
@@ -136,7 +136,7 @@ void TPreFormated::AddText(const QString& S) {
     Len = int(Buff.size());
 }
 
-void TSection::ChangeFont(const TMyFont& font, int sscript, const QString& url) {
+void TSection::ChangeFont(const TMyFont& font, TScript sscript, const QString& url) {
     TFontObj* last = &Fonts.back();
     if (last->Pos != Len) {
         Fonts.push_back(TFontObj());

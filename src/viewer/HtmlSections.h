@@ -45,7 +45,7 @@ struct TMyFont {
 // not one per run, and each is measured once.
 struct TRunFont {
     TMyFont TheFont;
-    int SScript = 0;   // 0 normal, 1 subscript, 2 superscript
+    TScript SScript = TScript::Normal;
     bool Hot = false;  // used by linked runs (coloured as hot spots)
     // Resolved against a measurer by layout:
     int FontId = -1;
@@ -166,7 +166,7 @@ public:
 
 class TSection : public TSectionBase {
 public:
-    TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, int sscript,
+    TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, TScript sscript,
              const QString& url);
     TSection* asText() override { return this; }
 
@@ -176,7 +176,7 @@ public:
     std::uint8_t Preformatted : 1 = false;
     TJustify Justify : 2 = jsLeft;
     TClear ClearAttr : 2 = clNone;
-    std::int8_t ListType = 0;  // 0 none, 1 numbered, 2 bulleted, 3 definition
+    TListKind ListType = TListKind::None;
     TSectionText Buff;  // the text; ImageCode / FormCode mark images and controls
     QString text() const { return Buff.toString(); }
     TPackedArray<TFontObj> Fonts;
@@ -195,7 +195,7 @@ public:
         Len = int(Buff.size());
     }
     // Ends the current run at the text's end and starts one in this font.
-    void ChangeFont(const TMyFont& font, int sscript, const QString& url);
+    void ChangeFont(const TMyFont& font, TScript sscript, const QString& url);
     void AddImage(const class TAttributeList& attrs);
     // Form controls in text order (their forms own them).
     TPackedArray<TFormControlObj*> FormControls;
@@ -231,13 +231,15 @@ public:
     int xOfChar(TMeasurer& m, const LineRec& line, int index) const;
 
 private:
-    int fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const;
+    // How many characters of [from, to) fit into `room` px; when all do,
+    // `allWidth` (if given) receives their width, less the overhang.
+    int fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room, int* allWidth = nullptr) const;
     int charIndexAtX(TMeasurer& m, const LineRec& line, int X) const;
 };
 
 class TPreFormated : public TSection {
 public:
-    TPreFormated(TSectionList* list, int level, const TMyFont& font, int sscript, const QString& url)
+    TPreFormated(TSectionList* list, int level, const TMyFont& font, TScript sscript, const QString& url)
         : TSection(list, level, jsLeft, font, sscript, url) {
         Preformatted = true;
     }
@@ -248,28 +250,28 @@ public:
 
 class TUListItem : public TSection {
 public:
-    TUListItem(TSectionList* list, int level, bool plain, const TMyFont& font, int sscript,
+    TUListItem(TSectionList* list, int level, bool plain, const TMyFont& font, TScript sscript,
                const QString& url)
         : TSection(list, level, jsLeft, font, sscript, url) {
-        ListType = 2;
+        ListType = TListKind::Bulleted;
         Plain = plain;
     }
 };
 
 class TDListItem : public TUListItem {
 public:
-    TDListItem(TSectionList* list, int level, const TMyFont& font, int sscript, const QString& url)
+    TDListItem(TSectionList* list, int level, const TMyFont& font, TScript sscript, const QString& url)
         : TUListItem(list, level, false, font, sscript, url) {
-        ListType = 3;
+        ListType = TListKind::Definition;
     }
 };
 
 class TOListItem : public TUListItem {
 public:
-    TOListItem(TSectionList* list, int level, int number, const TMyFont& font, int sscript,
+    TOListItem(TSectionList* list, int level, int number, const TMyFont& font, TScript sscript,
                const QString& url)
         : TUListItem(list, level, false, font, sscript, url) {
-        ListType = 1;
+        ListType = TListKind::Numbered;
         ListNumber = number;
     }
 };

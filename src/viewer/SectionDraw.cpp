@@ -111,14 +111,14 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
         const int top = line.Top + dc.yShift;
         const int baseline = top + line.SpaceBefore + line.LineHt - line.Descent;
 
-        if (li == 0 && ListType == 1) {
+        if (li == 0 && ListType == TListKind::Numbered) {
             const int id = sectionFont().FontId;
             const QString num = QString::number(ListNumber) + QLatin1Char('.');
             const int w = m.width(id, num.constData(), int(num.size()));
             p.setFont(dc.font(id));
             p.setPen(sectionFont().TheFont.color);
             p.drawText(QPoint(X + LeftIndentAtTop - 5 - w, baseline), num);
-        } else if (li == 0 && ListType == 2 && !Plain) {
+        } else if (li == 0 && ListType == TListKind::Bulleted && !Plain) {
             const int cy = top + line.SpaceBefore + line.LineHt / 2;
             const QRect disc(X + LeftIndentAtTop - 8, cy - 2, 5, 5);
             const QColor bg = list.Background;
@@ -174,9 +174,9 @@ int TSection::Draw(TDrawContext& dc, int X, int Y) {
             const TRunFont& f = runFont(Fonts[size_t(fi)]);
             const int w = b.width(m, f.FontId, i, e - i) - f.Overhang;
             int by = baseline;
-            if (f.SScript == 1)
+            if (f.SScript == TScript::Sub)
                 by += f.Descent / 2 + 1;
-            else if (f.SScript == 2)
+            else if (f.SScript == TScript::Super)
                 by -= f.FontHeight / 3;
             const bool selected = selecting && i >= selB && i < selE;
             QColor color = list.Printing ? QColor(Qt::black) : f.TheFont.color;

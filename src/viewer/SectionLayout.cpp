@@ -66,17 +66,19 @@ int TSection::textWidth(TMeasurer& m, int from, int to) const {
     return w;
 }
 
-// How many characters of [from, to) fit into `room` px.
-int TSection::fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room) const {
+int TSection::fitRun(TMeasurer& m, const TRunFont& f, int from, int to, int room, int* allWidth) const {
     const int total = to - from;
     // Characters are seldom narrower than a pixel: decode only as many as
     // could fit, and all of them when even those fit.
     const int n = std::min<qint64>(total, qint64(std::max(room, 0)) + f.Overhang + 1);
     TSectionText::Buffer buf;
-    const int k = m.fit(f.FontId, Buff.chars(from, n, buf), n, room, f.Overhang);
-    if (k < n || n == total)
-        return k;
-    return m.fit(f.FontId, Buff.chars(from, total, buf), total, room, f.Overhang);
+    int width = 0;
+    int k = m.fit(f.FontId, Buff.chars(from, n, buf), n, room, f.Overhang, &width);
+    if (k == n && n < total)
+        k = m.fit(f.FontId, Buff.chars(from, total, buf), total, room, f.Overhang, &width);
+    if (k == total && allWidth)
+        *allWidth = width - f.Overhang;
+    return k;
 }
 
 void TSection::measureImages(TMeasurer& m) {
@@ -179,9 +181,10 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
             }
             const int e = pieceEnd(*this, i, Len);
             const TRunFont& f = fontAt(i);
-            int n = fitRun(m, f, i, e, avail - x);
+            int runWidth = 0;
+            int n = fitRun(m, f, i, e, avail - x, &runWidth);
             if (n == e - i) {
-                x += b.width(m, f.FontId, i, n) - f.Overhang;
+                x += runWidth;
                 i = e;
                 empty = false;
                 continue;

@@ -233,13 +233,13 @@ void TSectionList::ForgetSection(const TSectionBase* s) {
         it = gone.contains(it.value()) ? NameList.erase(it) : std::next(it);
 }
 
-TSectionList::FontKey TSectionList::fontKey(const TMyFont& f, int sscript, bool hot) {
+TSectionList::FontKey TSectionList::fontKey(const TMyFont& f, TScript sscript, bool hot) {
     const uint flags = uint(f.fixedPitch) | uint(f.bold) << 1 | uint(f.italic) << 2 |
-                       uint(f.underline) << 3 | uint(hot) << 4 | uint(sscript & 3) << 5;
+                       uint(f.underline) << 3 | uint(hot) << 4 | uint(sscript) << 5;
     return FontKey{f.name, f.nominal, flags, f.color.rgba()};
 }
 
-int TSectionList::InternFont(const TMyFont& font, int sscript, bool hot) {
+int TSectionList::InternFont(const TMyFont& font, TScript sscript, bool hot) {
     const FontKey key = fontKey(font, sscript, hot);
     auto it = fontIndex_.constFind(key);
     if (it != fontIndex_.constEnd())
@@ -254,7 +254,7 @@ int TSectionList::InternFont(const TMyFont& font, int sscript, bool hot) {
     return i;
 }
 
-int TSectionList::InternStyle(const TMyFont& font, int sscript, const QString& url) {
+int TSectionList::InternStyle(const TMyFont& font, TScript sscript, const QString& url) {
     // Text mostly goes on in the style it had: the last one answers without
     // hashing the font's name.
     FontKey key = fontKey(font, sscript, !url.isEmpty());
@@ -266,7 +266,7 @@ int TSectionList::InternStyle(const TMyFont& font, int sscript, const QString& u
     return lastStyle_;
 }
 
-int TSectionList::findStyle(const TMyFont& font, int sscript, const QString& url) {
+int TSectionList::findStyle(const TMyFont& font, TScript sscript, const QString& url) {
     const TRunStyle style{InternFont(font, sscript, !url.isEmpty()), InternUrl(url)};
     const quint64 key = quint64(uint(style.Font)) << 32 | uint(style.Url + 1);
     auto it = styleIndex_.constFind(key);

@@ -125,10 +125,10 @@ public:
     // indexes into these.
     std::vector<TRunFont> RunFonts;
     QStringList Urls;
-    int InternFont(const TMyFont& font, int sscript, bool hot);
+    int InternFont(const TMyFont& font, TScript sscript, bool hot);
     int InternUrl(const QString& url);  // -1 for ""
     std::vector<TRunStyle> RunStyles;
-    int InternStyle(const TMyFont& font, int sscript, const QString& url);
+    int InternStyle(const TMyFont& font, TScript sscript, const QString& url);
     // Measures every run font not yet measured with `m`.
     void ResolveFonts(TMeasurer& m);
     // Re-applies the defaults (names, size, colours) to every run font and
@@ -185,8 +185,8 @@ private:
     int lastStyle_ = -1;
     FontKey lastStyleKey_{};
     QString lastStyleUrl_;
-    int findStyle(const TMyFont& font, int sscript, const QString& url);
-    static FontKey fontKey(const TMyFont& f, int sscript, bool hot);
+    int findStyle(const TMyFont& font, TScript sscript, const QString& url);
+    static FontKey fontKey(const TMyFont& f, TScript sscript, bool hot);
 };
 
 inline size_t qHash(const TSectionList::FontKey& k, size_t seed = 0) {

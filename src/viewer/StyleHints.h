@@ -15,3 +15,10 @@ bool AsksImagesWithinWidth(const QString& html);
 // The width in em of the column a STYLE element's rule for BODY alone asks
 // for ("max-width: 42em"); 0 when none does.
 double AsksReadingColumn(const QString& html);
+
+// Both, from one reading of the page.
+struct TStyleHints {
+    bool imagesWithinWidth = false;
+    double readingColumnEms = 0;
+};
+TStyleHints ReadStyleHints(const QString& html);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 // A picture taller than this is cut there: beyond it the memory for one
@@ -128,7 +129,17 @@ QImage RenderHtmlLines(const QStringList& lines, const QString& folder, QSize si
     return renderSized(doc, size);
 }
 
-int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) {
+namespace {
+
+struct TViewerArgs {
+    bool render = false;
+    QString file, png;
+    int width = 600;
+};
+
+// Reads the command's arguments; 0 when they are right, else the exit
+// status (told on `err`).
+int ReadViewerArgs(const QStringList& args, TViewerArgs& parsed, QTextStream& err) {
     const bool render = args.value(0) == QLatin1String("--render");
     QString file, png;
     int width = 600;
@@ -156,6 +167,16 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
                        : "usage: tarvo --text HTMLFILE [--width N]\n");
         return 1;
     }
+    parsed = {render, file, png, width};
+    return 0;
+}
+
+}  // namespace
+
+int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err, TDocumentEnd end) {
+    TViewerArgs parsed;
+    if (const int wrong = ReadViewerArgs(args, parsed, err)) return wrong;
+    const auto& [render, file, png, width] = parsed;
     QFile in(file);
     if (!QFileInfo(file).isFile() || !in.open(QIODevice::ReadOnly)) {
         err << "tarvo: Can't locate file: " << file << "\n";
@@ -163,7 +184,17 @@ int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err) 
     }
     in.close();
 
-    THtmlDocument doc;
+    auto owned = std::make_unique<THtmlDocument>();
+    THtmlDocument& doc = *owned;
+    // Left to the end of the process: freeing it section by section would
+    // only cost time.
+    struct TLeave {
+        std::unique_ptr<THtmlDocument>& doc;
+        bool leave;
+        ~TLeave() {
+            if (leave) (void)doc.release();
+        }
+    } leave{owned, end == TDocumentEnd::WithProcess};
     const QString parseError = doc.parseFile(file);
     PictureSource host(doc);
     doc.list().ShowImages = render;
@@ -210,13 +241,13 @@ void RunTextProcess(int argc, char** argv) {
     QFile out;
     int rc = 2;
     if (out.open(stdout, QIODevice::WriteOnly)) {
-        rc = RunViewerCommand(app.arguments().mid(1), out, err);
+        rc = RunViewerCommand(app.arguments().mid(1), out, err, TDocumentEnd::WithProcess);
         out.flush();
         out.close();
     }
     err.flush();
-    // The document and Qt's font and platform state would only be freed
-    // page by page before the process ends: leave at once instead.
+    // Qt's font and platform state would only be freed piece by piece
+    // before the process ends: leave at once instead.
     std::fflush(nullptr);
     std::_Exit(rc);
 }

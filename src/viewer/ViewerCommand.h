@@ -25,11 +25,16 @@ QImage RenderHtmlFile(const QString& fileName, QSize size, QString* error = null
 QImage RenderHtmlLines(const QStringList& lines, const QString& folder, QSize size,
                        QString* error = nullptr);
 
+// Whether the command frees its document (Free) or leaves it to the end of
+// a process that exits right after (WithProcess).
+enum class TDocumentEnd { Free, WithProcess };
+
 // `args`: "--text FILE [--width N]" or "--render FILE -o PNG [--width N]".
 // Exit status: 0 done, 1 wrong arguments, 2 missing or unreadable file,
 // 3 the picture could not be written, 4 the document has a parse error
 // (what was read is still written).
-int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err);
+int RunViewerCommand(const QStringList& args, QIODevice& out, QTextStream& err,
+                     TDocumentEnd end = TDocumentEnd::Free);
 
 // Message handler for the window-free commands: Qt's own notes (about the
 // platform and its folders) would only clutter the one-line messages they

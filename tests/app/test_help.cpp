@@ -50,7 +50,7 @@ private slots:
     void translatedHelpFallsBackToEnglish();
 
 private:
-    THelpSystem* help() { return THelpSystem::Instance(); }
+    THelpSystem* help() { return s.w->Help(); }
     THelpWindow* helpWindow() { return help()->HelpWindow(); }
     QString shownFile() { return helpWindow() ? QFileInfo(helpWindow()->CurrentFile()).fileName() : QString(); }
     // A real right-button press and release on `widget`; true when the
@@ -69,26 +69,28 @@ bool TestHelp::rightClickPopsUp(QWidget* widget, QPoint at) {
 
 void TestHelp::rightReleaseOffersWhatsThis() {
     QVERIFY(help());
+    // Every control the help tables name is there under that name.
+    QCOMPARE(UnmatchedHelpNames(s.w), QStringList());
     QCOMPARE(help()->popMenWhatsThis->text(), QString("What's This?"));
     QCOMPARE(help()->popWhatsThis->actions().size(), 1);
 
     // A property panel's label.
     s.panels().ShowPanel(bkPara);
     QVERIFY(rightClickPopsUp(s.w->findChild<QLabel*>("lblParaPara")));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 50);
+    QCOMPARE(help()->WhatsThisContext(), 50);
     // Toolbox blocks, by kind.
     QVERIFY(rightClickPopsUp(s.canvas->imgBrEmail, QPoint(40, 10)));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 16);
+    QCOMPARE(help()->WhatsThisContext(), 16);
     QVERIFY(rightClickPopsUp(s.canvas->imgBrLine, QPoint(40, 10)));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 17);
+    QCOMPARE(help()->WhatsThisContext(), 17);
     // The shredder.
     QVERIFY(rightClickPopsUp(s.canvas->imgShredder, QPoint(20, 10)));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 30);
+    QCOMPARE(help()->WhatsThisContext(), 30);
     // The window's own pictures.
     QVERIFY(rightClickPopsUp(s.w->findChild<TPicture*>(QStringLiteral("imgExit"))));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 87);
+    QCOMPARE(help()->WhatsThisContext(), 87);
     QVERIFY(rightClickPopsUp(s.w->findChild<TPicture*>(QStringLiteral("imgView"))));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 76);
+    QCOMPARE(help()->WhatsThisContext(), 76);
     // An ordinary edit keeps its own right-click behaviour.
     s.panels().ShowPanel(bkLink);
     QVERIFY(!rightClickPopsUp(s.w->findChild<QWidget*>("txtLinkURL")));
@@ -104,9 +106,9 @@ void TestHelp::rightReleaseOffersWhatsThis() {
     const QPoint empty(3, list->viewport()->height() - 3);
     QVERIFY(!list->itemAt(empty));
     QVERIFY(rightClickPopsUp(list->viewport(), empty));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 20);
+    QCOMPARE(help()->WhatsThisContext(), 20);
     QVERIFY(rightClickPopsUp(s.w->findChild<QWidget*>("imgFrontPim"), QPoint(10, 10)));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 71);
+    QCOMPARE(help()->WhatsThisContext(), 71);
     const QRect first = list->visualItemRect(list->item(0));
     list->scrollToTop();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
@@ -129,11 +131,11 @@ void TestHelp::whatsThisFromTheHelpMenu() {
     QTest::mouseClick(s.w->findChild<TPicture*>(QStringLiteral("imgExit")), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QVERIFY(!help()->InWhatsThisMode());
     QVERIFY(s.w->isVisible());
-    QCOMPARE(LastHelpRequest().call, THelpCall::ContextPopup);
-    QCOMPARE(LastHelpRequest().context, 87);
+    QCOMPARE(help()->LastRequest().call, THelpCall::ContextPopup);
+    QCOMPARE(help()->LastRequest().context, 87);
     item->trigger();
     QTest::mouseClick(s.canvas->imgBrLink, Qt::LeftButton, Qt::NoModifier, QPoint(40, 10));
-    QCOMPARE(LastHelpRequest().context, 13);
+    QCOMPARE(help()->LastRequest().context, 13);
     QVERIFY(!s.canvas->DraggingBrick);
     // Escape leaves the mode; clicks act again.
     item->trigger();
@@ -148,14 +150,14 @@ void TestHelp::noWhatsThisDuringADrag() {
     StartDrag(row);
     DragTo(row, 199, 40);
     QVERIFY(s.canvas->DraggingBlock);
-    THelpSystem::Instance()->WhatsThisContext = 1;
+    help()->AskWhatsThis(nullptr, 1);
     QTest::mouseRelease(row, Qt::RightButton, Qt::NoModifier, QPoint(30, 8));
     QVERIFY(!help()->popWhatsThis->isVisible());
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 1);
+    QCOMPARE(help()->WhatsThisContext(), 1);
     Release(row);
     // Once the drag is over, the row asks again.
     QVERIFY(rightClickPopsUp(s.canvas->CanvasRows[0], QPoint(40, 10)));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 11);
+    QCOMPARE(help()->WhatsThisContext(), 11);
 
     TPicture* brick = s.canvas->imgBrHeading;
     StartDrag(brick);
@@ -170,11 +172,11 @@ void TestHelp::noWhatsThisDuringADrag() {
 void TestHelp::popupShowsFirstParagraphAndCloses() {
     s.panels().ShowPanel(bkHeading);
     QVERIFY(rightClickPopsUp(s.w->findChild<QLabel*>("lblHeadSize")));
-    const int before = HelpRequestCount();
+    const int before = help()->RequestCount();
     help()->popMenWhatsThis->trigger();
-    QCOMPARE(HelpRequestCount(), before + 1);
-    QCOMPARE(LastHelpRequest().call, THelpCall::ContextPopup);
-    QCOMPARE(LastHelpRequest().context, 44);
+    QCOMPARE(help()->RequestCount(), before + 1);
+    QCOMPARE(help()->LastRequest().call, THelpCall::ContextPopup);
+    QCOMPARE(help()->LastRequest().context, 44);
     THelpPopup* popup = help()->HelpPopup();
     QVERIFY(popup && popup->isVisible());
     QVERIFY(!helpWindow() || !helpWindow()->isVisible());  // a pop-up, not the window
@@ -199,9 +201,9 @@ void TestHelp::styleListAsksForTheWholeTopic() {
     auto* styles = s.w->findChild<QFrame*>(QStringLiteral("pnlView"))->findChild<QListWidget*>("lstStyles");
     QVERIFY(styles);
     QVERIFY(rightClickPopsUp(styles->viewport()));
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 31);
+    QCOMPARE(help()->WhatsThisContext(), 31);
     help()->popMenWhatsThis->trigger();
-    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
+    QCOMPARE(help()->LastRequest().call, THelpCall::Context);
     QVERIFY(helpWindow() && helpWindow()->isVisible());
     QCOMPARE(helpWindow()->windowTitle(), QString("Tarvo Help"));
     QCOMPARE(shownFile(), QString("31.html"));
@@ -217,8 +219,8 @@ void TestHelp::f1OpensTheFocusedControlsTopic() {
     heading->setFocus();
     QTRY_VERIFY(heading->hasFocus());
     QTest::keyClick(heading, Qt::Key_F1);
-    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
-    QCOMPARE(LastHelpRequest().context, 45);
+    QCOMPARE(help()->LastRequest().call, THelpCall::Context);
+    QCOMPARE(help()->LastRequest().context, 45);
     QVERIFY(helpWindow()->isVisible());
     QCOMPARE(shownFile(), QString("45.html"));
     QVERIFY(heading->text().isEmpty());  // the key typed nothing
@@ -231,12 +233,12 @@ void TestHelp::f1OpensTheFocusedControlsTopic() {
     imageLink->setFocus();
     QTRY_VERIFY(imageLink->hasFocus());
     QTest::keyClick(imageLink, Qt::Key_F1);
-    QCOMPARE(LastHelpRequest().context, 14);
+    QCOMPARE(help()->LastRequest().context, 14);
     QCOMPARE(shownFile(), QString("14.html"));
 
     // "&Help Topics": the contents.
     s.w->findChild<QAction*>(QStringLiteral("mnuHelpTopics"))->trigger();
-    QCOMPARE(LastHelpRequest().call, THelpCall::Contents);
+    QCOMPARE(help()->LastRequest().call, THelpCall::Contents);
     QCOMPARE(shownFile(), QString("index.html"));
 }
 

@@ -1,3 +1,4 @@
+#include "ScopedVariable.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "docs/PageSession.h"
@@ -137,7 +138,7 @@ void TestMainWindow::clickDuringWalkIsIgnored() {
 
 void TestMainWindow::sameStageRunsChangeStateAgain() {
     int choose = 0;
-    w_->Hooks().StageEntered[0].push_back([&choose](int) { ++choose; });
+    w_->OnStage(&TStageHost::stageEntered, TfrmMain::stChoose, w_, [&choose](int) { ++choose; });
     clickToolbar(10);
     clickToolbar(10);
     QCOMPARE(choose, 2);
@@ -244,11 +245,12 @@ void TestMainWindow::hookFilledOnce() {
 
 void TestMainWindow::exceptionInHandlerIsDiscarded() {
     int after = 0;
-    w_->Hooks().StageEntered[1].push_back([](int) { throw std::runtime_error("boom"); });
-    w_->Hooks().StageEntered[1].push_back([&after](int) { ++after; });
+    QObject guard;  // the two listeners live as long as it does
+    w_->OnStage(&TStageHost::stageEntered, TfrmMain::stBuild, &guard, [](int) { throw std::runtime_error("boom"); });
+    w_->OnStage(&TStageHost::stageEntered, TfrmMain::stBuild, &guard, [&after](int) { ++after; });
     const int before = TTarvoApplication::DiscardedExceptions();
     QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const TScopedVariable dataHome("XDG_DATA_HOME", data.path().toLocal8Bit());
     clickToolbar(150);
     // The handler stopped where the exception arose; the program goes on.
     QCOMPARE(TTarvoApplication::DiscardedExceptions(), before + 1);
@@ -258,13 +260,12 @@ void TestMainWindow::exceptionInHandlerIsDiscarded() {
     QVERIFY(log.fileName().startsWith(data.path()));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = log.readAll().split('\n');
-    qunsetenv("XDG_DATA_HOME");
     QCOMPARE(lines.size(), 2);
     QVERIFY2(lines[0].contains("TPicture picToolbar, MouseButtonRelease: boom"), lines[0].constData());
     // The switch released its guards on the way out: the toolbar works.
     QVERIFY(!w_->SwitchingStage());
     QVERIFY(w_->updatesEnabled());
-    w_->Hooks().StageEntered[1].clear();
+    QObject::disconnect(w_, nullptr, &guard, nullptr);
     clickToolbar(300);
     QCOMPARE(w_->CurrentStage(), 2);
 }

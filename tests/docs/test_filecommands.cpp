@@ -1,3 +1,4 @@
+#include "app/HelpSystem.h"
 #include "TestSupport.h"
 #include "TarvoResources.h"
 #include "app/Application.h"
@@ -153,16 +154,16 @@ void TestFileCommands::saveShowsHintThenDialog() {
     addHeading("mine");
     const QString path = JoinPath(env_->appDir(), "save/mine.tve");
     // The tutorial link opens its topic.
-    const int helpCalls = HelpRequestCount();
+    const int helpCalls = w_->Help()->RequestCount();
     d_->runs << [](QDialog* d) {
         if (auto* hint = qobject_cast<TfrmSaveInfo*>(d)) QTest::mouseClick(hint->lblLink, Qt::LeftButton);
         return OkOnHint(true)(d);
     };
     d_->fileNames << path;
     f_->menFileSaveClick();
-    QCOMPARE(HelpRequestCount(), helpCalls + 1);
-    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
-    QCOMPARE(LastHelpRequest().context, 102);
+    QCOMPARE(w_->Help()->RequestCount(), helpCalls + 1);
+    QCOMPARE(w_->Help()->LastRequest().call, THelpCall::Context);
+    QCOMPARE(w_->Help()->LastRequest().context, 102);
     QCOMPARE(d_->shown[0].kind, QString("run"));
     QCOMPARE(d_->shown[0].caption, QString("File Save Information"));
     QCOMPARE(d_->shown[1].kind, QString("save"));

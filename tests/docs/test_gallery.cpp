@@ -1,6 +1,7 @@
 // The Choose stage's gallery driven through the real main window, and the
 // templates, styles and pictures the build ships.
 
+#include "app/HelpSystem.h"
 #include "TestSupport.h"
 #include "app/AppPaths.h"
 #include "docs/PageSession.h"
@@ -258,11 +259,11 @@ void TestGallery::templateStaysUntitledSavedPageBecomesDocument() {
 
 void TestGallery::rightReleaseOffersMenuOrWhatsThis() {
     // Nothing selected: the list's help topic.
-    ShowWhatsThis(nullptr, 0);
+    w_->Help()->AskWhatsThis(nullptr, 0);
     const QRect empty(0, g_->lvTemplates->viewport()->height() - 4, 4, 4);
     g_->lvTemplates->scrollToBottom();
     QTest::mouseRelease(g_->lvTemplates->viewport(), Qt::RightButton, {}, empty.center());
-    QCOMPARE(LastWhatsThisContext(), 20);
+    QCOMPARE(w_->Help()->WhatsThisContext(), 20);
     QVERIFY(!g_->popFiles->isVisible());
 
     click(entry("my page"), Qt::RightButton);
@@ -272,11 +273,11 @@ void TestGallery::rightReleaseOffersMenuOrWhatsThis() {
     QCOMPARE(items, (QStringList{"&Delete", "Re&name", "-", "What's This?"}));
     g_->popFiles->hide();
     // The entry menu's own "What's This?" shows the list's pop-up topic.
-    const int requests = HelpRequestCount();
+    const int requests = w_->Help()->RequestCount();
     g_->WhatsThis1->trigger();
-    QCOMPARE(HelpRequestCount(), requests + 1);
-    QCOMPARE(LastHelpRequest().call, THelpCall::ContextPopup);
-    QCOMPARE(LastHelpRequest().context, 20);
+    QCOMPARE(w_->Help()->RequestCount(), requests + 1);
+    QCOMPARE(w_->Help()->LastRequest().call, THelpCall::ContextPopup);
+    QCOMPARE(w_->Help()->LastRequest().context, 20);
 }
 
 void TestGallery::deleteAsksAndLeavesTheOpenPageAlone() {

@@ -450,15 +450,14 @@ void TestCanvas::clickSelectsAndRightReleaseAsksForHelp() {
     QCOMPARE(s.panels().VisiblePanel(), s.panels().pnlLink);
 
     QTest::mouseClick(c->CanvasRows[0], Qt::RightButton, Qt::NoModifier, QPoint(40, 10));
-    QCOMPARE(LastWhatsThisContext(), 11);
+    QCOMPARE(s.w->Help()->WhatsThisContext(), 11);
     QCOMPARE(s.page().CurrentIndex, 1);  // a right click selects nothing
     QTest::mouseClick(c->imgBrEmail, Qt::RightButton, Qt::NoModifier, QPoint(40, 10));
-    QCOMPARE(LastWhatsThisContext(), 16);
+    QCOMPARE(s.w->Help()->WhatsThisContext(), 16);
     QTest::mouseClick(c->imgShredderBack, Qt::RightButton, Qt::NoModifier, QPoint(40, 10));
-    QCOMPARE(LastWhatsThisContext(), 30);
+    QCOMPARE(s.w->Help()->WhatsThisContext(), 30);
     QTest::mouseClick(c->imgBackground, Qt::RightButton, Qt::NoModifier, QPoint(250, 10));
-    QCOMPARE(LastWhatsThisContext(), 11);
-    QCOMPARE(THelpSystem::Instance()->WhatsThisContext, 11);
+    QCOMPARE(s.w->Help()->WhatsThisContext(), 11);
 }
 
 void TestCanvas::loadAndClearPage() {

@@ -1,6 +1,7 @@
 // The property panels: what they show for the current block, what every
 // edit writes into it, the list and button rules, and the image picker.
 
+#include "app/HelpSystem.h"
 #include "TestSupport.h"
 #include "BuildStageHelpers.h"
 #include "app/AppPaths.h"
@@ -684,16 +685,16 @@ void TestPanels::rightReleaseAsksForHelp() {
     for (const auto& [kind, controls] : cases) {
         p.ShowPanel(kind);
         for (const auto& [name, context] : controls) {
-            ShowWhatsThis(nullptr, 0);
+            s.w->Help()->AskWhatsThis(nullptr, 0);
             rightClick(name);
-            QCOMPARE(LastWhatsThisContext(), context);
+            QCOMPARE(s.w->Help()->WhatsThisContext(), context);
         }
     }
     // The other edits keep their own right-click behaviour.
     p.ShowPanel(bkLink);
-    ShowWhatsThis(nullptr, 0);
+    s.w->Help()->AskWhatsThis(nullptr, 0);
     rightClick("txtLinkURL");
-    QCOMPARE(LastWhatsThisContext(), 0);
+    QCOMPARE(s.w->Help()->WhatsThisContext(), 0);
 }
 
 int main(int argc, char** argv) {

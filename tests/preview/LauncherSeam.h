@@ -4,8 +4,10 @@
 // they were given. No browser is ever started.
 
 #include <QByteArray>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileSystemWatcher>
+#include <QTimer>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,10 +45,23 @@ public:
     QString Log() const { return dir_.filePath("launched.log"); }
     // The arguments of the recorded starts, once `starts` have finished
     // (detached starts end on their own time).
+    // Woken by the file system's notice of each change to the folder or the
+    // done file; a minute at the most.
     QStringList Arguments(int starts = 1) const {
-        QElapsedTimer t;
-        t.start();
-        while (ReadBytes(Log() + ".done").count('\n') < starts && t.elapsed() < 60000) QTest::qWait(10);
+        QFileSystemWatcher watcher({dir_.path()});
+        QEventLoop loop;
+        QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &loop, &QEventLoop::quit);
+        QObject::connect(&watcher, &QFileSystemWatcher::fileChanged, &loop, &QEventLoop::quit);
+        QTimer bound;
+        bound.setSingleShot(true);
+        QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+        bound.start(60000);
+        const QString done = Log() + ".done";
+        while (Starts() < starts && bound.isActive()) {
+            if (QFile::exists(done) && watcher.files().isEmpty()) watcher.addPath(done);
+            if (Starts() >= starts) break;
+            loop.exec();
+        }
         return QString::fromLocal8Bit(ReadBytes(Log())).split('\n', Qt::SkipEmptyParts);
     }
     int Starts() const { return int(ReadBytes(Log() + ".done").count('\n')); }

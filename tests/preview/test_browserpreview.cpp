@@ -3,6 +3,7 @@
 // the desktop's opener (xdg-open) on PATH.
 
 #include "LauncherSeam.h"
+#include "ScopedVariable.h"
 #include "TestSupport.h"
 #include "docs/PageSession.h"
 #include "main/MainWindow.h"
@@ -262,7 +263,8 @@ void TestBrowserPreview::failingBrowserShowsTheMessage() {
     script.write("#!/bin/sh\nexit 0\n");
     script.close();
     w_->findChild<QAction*>(QStringLiteral("ExternalPreview1"))->trigger();
-    QTest::qWait(1000);
+    QCOMPARE(w_->Browser()->ExecFile->AwaitedOpeners(), 1);
+    QTRY_COMPARE(w_->Browser()->ExecFile->AwaitedOpeners(), 0);
     QCOMPARE(dialogs_->texts().size(), 2);
 }
 
@@ -302,11 +304,7 @@ void TestBrowserPreview::plantedPagesAreNeverRun() {
     // Another user's program under the redirect page's name in the shared
     // temporary folder, and a page that is itself executable.
     QTemporaryDir shared;
-    struct TTmpDir {
-        QByteArray old = qgetenv("TMPDIR");
-        ~TTmpDir() { old.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", old); }
-    } restore;
-    qputenv("TMPDIR", shared.path().toLocal8Bit());
+    const TScopedVariable tmp("TMPDIR", shared.path().toLocal8Bit());
     const QString ran = shared.filePath("ran");
     auto plant = [&](const QString& path) {
         QFile f(path);

@@ -139,7 +139,7 @@ QString TestSendWeb::visibleLogo() const {
 }
 
 void TestSendWeb::upload() {
-    for (auto& hook : w_->Hooks().UploadSucceeded) hook();
+    emit w_->uploadSucceeded();
     w_->ShowRedPill(TfrmMain::stSent);
 }
 
@@ -262,8 +262,8 @@ void TestSendWeb::yourPageAddressFromChosenServer() {
     toSendStage();
     // Before any upload the logo does nothing.
     QFile::remove(PreviewFileName());
+    // (The page to open would be written before the browser starts.)
     QTest::mouseClick(web_->imgYourPage, Qt::LeftButton);
-    QTest::qWait(200);
     QVERIFY(!QFile::exists(PreviewFileName()));
     QCOMPARE(seam_->Starts(), 0);
 

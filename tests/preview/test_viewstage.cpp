@@ -1,3 +1,4 @@
+#include "app/HelpSystem.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "docs/PageSession.h"
@@ -498,21 +499,21 @@ void TestViewStage::styleListAndTheWizard() {
     // After the wizard: reselected by name without regard to case; the
     // first of two equal names; a renamed style gives "[None]".
     v_->lstStyles->setCurrentRow(3);
-    v_->RunStyleWizard = [] {
+    v_->RunStyleWizard.replace([] {
         TStyleList list;
         LoadStyleList(StylesDataPath(), list);
         list[0]->StyleName = "SKY";
         WriteStylesToFile(StylesDataPath(), list);
-    };
+    });
     v_->btnEditStyle->click();
     QCOMPARE(v_->lstStyles->currentRow(), 1);
     v_->lstStyles->setCurrentRow(2);
-    v_->RunStyleWizard = [] {
+    v_->RunStyleWizard.replace([] {
         TStyleList list;
         LoadStyleList(StylesDataPath(), list);
         list[1]->StyleName = "Meadow";
         WriteStylesToFile(StylesDataPath(), list);
-    };
+    });
     w_->Page().PageChanged = false;
     v_->btnEditStyle->click();
     QCOMPARE(v_->lstStyles->currentRow(), 0);
@@ -520,7 +521,7 @@ void TestViewStage::styleListAndTheWizard() {
     QVERIFY(!w_->Page().PageChanged);
     // The right button asks "What's This?" for the list.
     QTest::mouseClick(v_->lstStyles->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
-    QCOMPARE(LastWhatsThisContext(), 31);
+    QCOMPARE(w_->Help()->WhatsThisContext(), 31);
 }
 
 void TestViewStage::fitPhoneBox() {
@@ -607,7 +608,7 @@ void TestViewStage::phoneViewShowsAWidePictureWithinItsWidth() {
 void TestViewStage::accessibleActionsDoWhatClicksDo() {
     toStage(2);
     int styleWizards = 0;
-    v_->RunStyleWizard = [&styleWizards] { ++styleWizards; };
+    v_->RunStyleWizard.replace([&styleWizards] { ++styleWizards; });
     const auto state = [&] {
         return std::make_tuple(v_->ctlHTML->geometry(), v_->PhoneView(), w_->Page().FitPhone, v_->HTMLText(),
                                styleWizards);

@@ -89,6 +89,7 @@ private:
     TStyleList styles_;
     std::unique_ptr<TfrmStyleWiz> wiz_;
     QWidget* wiz() const { return wiz_.get(); }
+    THelpDesk* desk_ = nullptr;  // the wizard's, standing in for the main window's
 };
 
 void TestStyleWizard::init() {
@@ -106,6 +107,7 @@ void TestStyleWizard::cleanup() {
 void TestStyleWizard::openWizard() {
     LoadStyleList(StylesDataPath(), styles_);
     wiz_ = std::make_unique<TfrmStyleWiz>(styles_);
+    desk_ = new THelpDesk(wiz_.get());
     wiz_->show();
     wiz_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(wiz()));
@@ -145,8 +147,8 @@ void TestStyleWizard::addWithNameAndColoursThenSave() {
     QCOMPARE(ListBoxTexts(Styles(wiz())), before);
 
     Click(wiz(), "btnHelp");
-    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
-    QCOMPARE(LastHelpRequest().context, 31);
+    QCOMPARE(desk_->LastRequest().call, THelpCall::Context);
+    QCOMPARE(desk_->LastRequest().context, 31);
 
     Click(wiz(), "btnNext");
     QCOMPARE(Page(wiz()), QString("tab2"));

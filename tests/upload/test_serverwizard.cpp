@@ -371,11 +371,11 @@ void TestServerWizard::backTableAndHelp() {
     TServerList list = Servers({"A", "B"});
     TfrmServerWizard w(list);
     w.show();
-    const int helpCalls = HelpRequestCount();
+    THelpDesk desk(&w);
     Click(&w, "butHelp");
-    QCOMPARE(HelpRequestCount(), helpCalls + 1);
-    QCOMPARE(LastHelpRequest().call, THelpCall::Context);
-    QCOMPARE(LastHelpRequest().context, 79);
+    QCOMPARE(desk.RequestCount(), 1);
+    QCOMPARE(desk.LastRequest().call, THelpCall::Context);
+    QCOMPARE(desk.LastRequest().context, 79);
 
     // Add: advanced page back to details (Finish), details back to start.
     EnterNewServer(w, "N", "n.example", "jo", "");

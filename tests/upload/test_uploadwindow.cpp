@@ -133,7 +133,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(PagePicture(*w)->pixmap().toImage(), plain, 30000);
 
         int succeeded = 0;
-        w->Hooks().UploadSucceeded.push_back([&] {
+        QObject::connect(w.get(), &TStageHost::uploadSucceeded, w.get(), [&] {
             QCOMPARE(w->CurrentStage(), int(TfrmMain::stSent));
             ++succeeded;
         });
@@ -212,7 +212,7 @@ private slots:
         auto w = WindowOnSendStage();
         QVERIFY(w);
         int succeeded = 0;
-        w->Hooks().UploadSucceeded.push_back([&] { ++succeeded; });
+        QObject::connect(w.get(), &TStageHost::uploadSucceeded, w.get(), [&] { ++succeeded; });
         WriteSetting("General", "ShowJoy", "No");
         dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
         dialogs_->runs << [](QDialog* d) {

@@ -234,9 +234,9 @@ void TestViewerParser::headingsAndStyles() {
     QVERIFY(font("bii").TheFont.italic && font("bii").TheFont.bold);
     QVERIFY(font("iu").TheFont.italic && !font("iu").TheFont.bold);
     QVERIFY(font("ux").TheFont.underline);
-    QCOMPARE(font("s").SScript, 1);
+    QCOMPARE(font("s").SScript, TScript::Sub);
     QCOMPARE(font("s").TheFont.nominal, 9);
-    QCOMPARE(font("p").SScript, 2);
+    QCOMPARE(font("p").SScript, TScript::Super);
     QVERIFY(sectionWith(*doc, "ad")->fontAt(0).TheFont.italic);
     // The stray </h3> pops nothing below the base font.
     QCOMPARE(sectionWith(*doc, "end")->fontAt(0).TheFont.nominal, 12);
@@ -269,17 +269,17 @@ void TestViewerParser::lists() {
                         "<blockquote>quote</blockquote><ol start=-3><li>one</ol>");
     auto item = [&](const QString& t) { return sectionWith(*doc, t); };
     QCOMPARE(item("stray")->ListLevel, 0);
-    QCOMPARE(item("u1")->ListType, 2);
+    QCOMPARE(item("u1")->ListType, TListKind::Bulleted);
     QCOMPARE(item("u1")->ListLevel, 1);
-    QCOMPARE(item("o5")->ListType, 1);
+    QCOMPARE(item("o5")->ListType, TListKind::Numbered);
     QCOMPARE(item("o5")->ListNumber, 5);
     QCOMPARE(item("o6")->ListNumber, 6);
     QCOMPARE(item("o6")->ListLevel, 2);
     QCOMPARE(item("back")->ListLevel, 1);
-    QCOMPARE(item("back")->ListType, 0);
+    QCOMPARE(item("back")->ListType, TListKind::None);
     QCOMPARE(item("u2")->ListLevel, 1);
     QVERIFY(item("plain")->Plain);
-    QCOMPARE(item("term")->ListType, 3);
+    QCOMPARE(item("term")->ListType, TListKind::Definition);
     QCOMPARE(item("term")->ListLevel, 0);
     QCOMPARE(item("def")->ListLevel, 1);
     QCOMPARE(item("quote")->ListLevel, 1);
@@ -348,7 +348,7 @@ void TestViewerParser::hostileNestingStaysBounded() {
             if (auto* t = dynamic_cast<TSection*>(&s)) {
                 QVERIFY(t->Len <= MaxSectionText + 200);
                 total += t->Len;
-                bullets += t->ListType == 2;
+                bullets += t->ListType == TListKind::Bulleted;
             }
         });
         QCOMPARE(total, words.size());
