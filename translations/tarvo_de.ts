@@ -337,6 +337,14 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The keyring did not answer.</source>
         <translation>Der Schlüsselbund hat nicht geantwortet.</translation>
     </message>
+    <message>
+        <source>The keyring was not unlocked.</source>
+        <translation>Der Schlüsselbund wurde nicht entsperrt.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this server, or it is locked.</source>
+        <translation>Der Schlüsselbund enthält kein Passwort für diesen Server, oder er ist gesperrt.</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>
@@ -959,6 +967,10 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
 %1</source>
         <translation>Ihre WWW-Serverliste konnte nicht gespeichert werden.
 %1</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Bitte den Schlüsselbund entsperren …</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +1784,10 @@ Möchten Sie sie ersetzen?</translation>
         <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
         <translation>Tarvo bewahrt Ihr Passwort im Schlüsselbund des Desktops auf. Wo es keinen gibt, wird es nur verschleiert, nicht verschlüsselt, in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
     </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Bitte den Schlüsselbund entsperren …</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>
@@ -1989,6 +2005,10 @@ Entsperren Sie den Schlüsselbund oder geben Sie das Passwort in der Serverliste
     <message>
         <source>Couldn&apos;t change to the specified directory.<byte value="xd"/><byte value="xd"/>Please check your directory details and try again.</source>
         <translation>Das angegebene Verzeichnis konnte nicht geöffnet werden.<byte value="xd"/><byte value="xd"/>Bitte prüfen Sie die Verzeichnisangaben und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Bitte den Schlüsselbund entsperren …</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
 // No text cut short: every label, check box, radio button and push button
 // of each stage, panel and dialog is wide enough (and, where its text
-// wraps, tall enough) for what it shows. The suite runs in English and in
-// German at 100, 150 and 200 % (each run checks the language and size it
-// was started with): fonts round differently at each scale.
+// wraps, tall enough) for what it shows, and so is every word drawn into
+// the pictures (the toolbar, the bricks, the picture buttons). The suite
+// runs in English and in each shipped language at 100, 150 and 200 % (each
+// run checks the language and size it was started with): fonts round
+// differently at each scale.
 #include "TestSupport.h"
 #include "app/AboutBox.h"
 #include "app/Application.h"
@@ -30,6 +32,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDirIterator>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -111,6 +115,7 @@ private slots:
     void cleanup();
     void stagesAndPanels();
     void dialogs();
+    void wordsInPictures();
 
 private:
     // Every label and button below `root` that is not hidden itself (the
@@ -202,7 +207,8 @@ void TestLabelFit::stagesAndPanels() {
         return d->result();
     };
     QTest::mouseClick(panels->spdImgFile, Qt::LeftButton);
-    QTRY_VERIFY2(panels->lblImgInfo->text().contains(QStringLiteral("MB")), qPrintable(panels->lblImgInfo->text()));
+    // Its size line names the web-sized copy (1200 x 1600) beside the original.
+    QTRY_VERIFY2(panels->lblImgInfo->text().contains(QStringLiteral("1200")), qPrintable(panels->lblImgInfo->text()));
     Check(w_, QStringLiteral("web-sized picture"));
     QVERIFY2(cut_.isEmpty(), qPrintable(QStringLiteral("%1 texts cut short (listed above)").arg(cut_.size())));
 }
@@ -232,6 +238,8 @@ void TestLabelFit::dialogs() {
         upload.timInit->stop();
         upload.SetStatus(QCoreApplication::translate("UploadSequence", "Uploading files to Web Server..."));
         pages(upload, QStringLiteral("upload window"));
+        upload.SetStatus(QCoreApplication::translate("TfrmUpload", "Waiting for you to unlock the keyring..."));
+        Check(&upload, QStringLiteral("upload window waiting for the keyring"));
     }
     {
         TfrmJoy joy;
@@ -259,6 +267,30 @@ void TestLabelFit::dialogs() {
         pages(question, QStringLiteral("picture question"));
     }
     QVERIFY2(cut_.isEmpty(), qPrintable(QStringLiteral("%1 texts cut short (listed above)").arg(cut_.size())));
+}
+
+void TestLabelFit::wordsInPictures() {
+    // The pictures are drawn with their words at build time; a word wider
+    // than its room is cut at both ends (behind a button's symbol, say),
+    // and the generator names it in the picture's "Cut" text. These are
+    // the pictures of this language (its lettered twins) at this size.
+    const QString language = PictureLanguage();
+    const bool twice = UseDoubleSizePictures();
+    QDirIterator pictures(language.isEmpty() ? QStringLiteral(":/bitmaps") : QStringLiteral(":/bitmaps/") + language,
+                          {QStringLiteral("*.png")}, QDir::Files);
+    int looked = 0;
+    while (pictures.hasNext()) {
+        const QString path = pictures.next();
+        if (path.endsWith(QLatin1String("@2x.png")) != twice) continue;
+        ++looked;
+        const QString cut = QImageReader(path).text(QStringLiteral("Cut"));
+        for (const QString& word : cut.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            qInfo("picture %s: %s", qPrintable(QFileInfo(path).fileName()), qPrintable(word));
+            cut_ << word;
+        }
+    }
+    QVERIFY(looked > 0);
+    QVERIFY2(cut_.isEmpty(), qPrintable(QStringLiteral("%1 words cut short in pictures (listed above)").arg(cut_.size())));
 }
 
 int main(int argc, char** argv) {
