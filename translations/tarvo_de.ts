@@ -1015,7 +1015,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>Sunshine</source>
-        <translation>Sonnenschein</translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Forest</source>

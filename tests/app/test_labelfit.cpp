@@ -35,6 +35,7 @@
 #include <QDirIterator>
 #include <QImageReader>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRadioButton>
@@ -85,6 +86,15 @@ QString Cut(QWidget* w) {
         const int lines = int(text.count(QLatin1Char('\n'))) + 1;
         const int high = lines == 1 ? l->fontMetrics().height() : lines * l->fontMetrics().lineSpacing();
         if (high > room.height() + 2) return QStringLiteral("needs %1 pixels of height, has %2").arg(high).arg(room.height());
+        return QString();
+    }
+    // A list laid out on a grid (the style list) cuts an item at the grid.
+    if (auto* list = qobject_cast<QListWidget*>(w); list && list->gridSize().isValid()) {
+        for (int i = 0; i < list->count(); ++i) {
+            const int need = list->fontMetrics().horizontalAdvance(list->item(i)->text()) + 6;
+            if (need > list->gridSize().width())
+                return QStringLiteral("\"%1\" needs %2 pixels, has %3").arg(list->item(i)->text()).arg(need).arg(list->gridSize().width());
+        }
         return QString();
     }
     auto* b = qobject_cast<QAbstractButton*>(w);
@@ -157,8 +167,9 @@ void TestLabelFit::Check(QWidget* root, const QString& where) {
         if (w->isHidden() && w != root) continue;
         const QString cut = Cut(w);
         if (cut.isEmpty()) continue;
-        const QString text = qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
-                                                      : qobject_cast<QAbstractButton*>(w)->text();
+        QString text = w->objectName();
+        if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
         const QString entry = QStringLiteral("%1 \"%2\": %3").arg(w->objectName(), text, cut);
         if (cut_.contains(entry)) continue;
         qInfo("%s: %s", qPrintable(where), qPrintable(entry));
