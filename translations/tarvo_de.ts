@@ -1634,15 +1634,15 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Enter your Server&apos;s address e.g. ftp.yourisp.com</source>
-        <translation>Geben Sie die Adresse Ihres Servers ein, z. B. ftp.ihranbieter.de</translation>
+        <translation>Geben Sie die Adresse Ihres Servers ein, z. B. ftp.anbieter.de</translation>
     </message>
     <message>
         <source>ftp.yourisp.com, or ftp.yourisp.com:2222 for another port</source>
-        <translation>ftp.ihranbieter.de, oder ftp.ihranbieter.de:2222 für einen anderen Port</translation>
+        <translation>ftp.anbieter.de, oder ftp.anbieter.de:2222 für einen anderen Port</translation>
     </message>
     <message>
         <source>If your provider names a port, add it after a colon, e.g. ftp.yourisp.com:2222. Without one the usual port is used.</source>
-        <translation>Nennt Ihr Anbieter einen Port, fügen Sie ihn nach einem Doppelpunkt an, z. B. ftp.ihranbieter.de:2222. Ohne Angabe wird der übliche Port benutzt.</translation>
+        <translation>Nennt Ihr Anbieter einen Port, fügen Sie ihn nach einem Doppelpunkt an, z. B. ftp.anbieter.de:2222. Ohne Angabe wird der übliche Port benutzt.</translation>
     </message>
     <message>
         <source>Enter your &apos;Login&apos; name. This name is supplied to you by your Internet Service Provider. (ISP)</source>
@@ -1746,7 +1746,7 @@ Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
         <source>Type the server&apos;s address first, for example ftp.yourisp.com.</source>
-        <translation>Geben Sie zuerst die Adresse des Servers ein, zum Beispiel ftp.ihranbieter.de.</translation>
+        <translation>Geben Sie zuerst die Adresse des Servers ein, zum Beispiel ftp.anbieter.de.</translation>
     </message>
     <message>
         <source>&amp;Stop Test</source>

@@ -35,11 +35,13 @@
 #include <QDirIterator>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTextDocument>
 #include <QtTest>
 #include <memory>
@@ -87,6 +89,21 @@ QString Cut(QWidget* w) {
         const int high = lines == 1 ? l->fontMetrics().height() : lines * l->fontMetrics().lineSpacing();
         if (high > room.height() + 2) return QStringLiteral("needs %1 pixels of height, has %2").arg(high).arg(room.height());
         return QString();
+    }
+    // An empty edit's hint (its placeholder) is cut at the edit's frame.
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        // The page's description offers the page's own first words, as
+        // long as they are.
+        if (!e->text().isEmpty() || e->placeholderText().isEmpty() ||
+            e->objectName() == QLatin1String("txtPageDescription"))
+            return QString();
+        QStyleOptionFrame opt;
+        opt.initFrom(e);
+        opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+        const int room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).width() - 4;
+        const int need = e->fontMetrics().horizontalAdvance(e->placeholderText());
+        return need > room ? QStringLiteral("hint \"%1\" needs %2 pixels, has %3").arg(e->placeholderText()).arg(need).arg(room)
+                           : QString();
     }
     // A list laid out on a grid (the style list) cuts an item at the grid.
     if (auto* list = qobject_cast<QListWidget*>(w); list && list->gridSize().isValid()) {
