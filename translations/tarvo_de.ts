@@ -337,6 +337,14 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The keyring did not answer.</source>
         <translation>Der Schlüsselbund hat nicht geantwortet.</translation>
     </message>
+    <message>
+        <source>The keyring was not unlocked.</source>
+        <translation>Der Schlüsselbund wurde nicht entsperrt.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this server, or it is locked.</source>
+        <translation>Der Schlüsselbund enthält kein Passwort für diesen Server, oder er ist gesperrt.</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>
@@ -968,6 +976,10 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <translation>Ihre WWW-Serverliste konnte nicht gespeichert werden.
 %1</translation>
     </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Bitte den Schlüsselbund entsperren …</translation>
+    </message>
 </context>
 <context>
     <name>SiteExport</name>
@@ -1011,7 +1023,7 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
     <message>
         <source>Sunshine</source>
-        <translation>Sonnenschein</translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Forest</source>
@@ -1650,15 +1662,15 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>Enter your Server&apos;s address e.g. ftp.yourisp.com</source>
-        <translation>Geben Sie die Adresse Ihres Servers ein, z. B. ftp.ihranbieter.de</translation>
+        <translation>Geben Sie die Adresse Ihres Servers ein, z. B. ftp.anbieter.de</translation>
     </message>
     <message>
         <source>ftp.yourisp.com, or ftp.yourisp.com:2222 for another port</source>
-        <translation>ftp.ihranbieter.de, oder ftp.ihranbieter.de:2222 für einen anderen Port</translation>
+        <translation>ftp.anbieter.de, oder ftp.anbieter.de:2222 für einen anderen Port</translation>
     </message>
     <message>
         <source>If your provider names a port, add it after a colon, e.g. ftp.yourisp.com:2222. Without one the usual port is used.</source>
-        <translation>Nennt Ihr Anbieter einen Port, fügen Sie ihn nach einem Doppelpunkt an, z. B. ftp.ihranbieter.de:2222. Ohne Angabe wird der übliche Port benutzt.</translation>
+        <translation>Nennt Ihr Anbieter einen Port, fügen Sie ihn nach einem Doppelpunkt an, z. B. ftp.anbieter.de:2222. Ohne Angabe wird der übliche Port benutzt.</translation>
     </message>
     <message>
         <source>Enter your &apos;Login&apos; name. This name is supplied to you by your Internet Service Provider. (ISP)</source>
@@ -1762,7 +1774,7 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
     <message>
         <source>Type the server&apos;s address first, for example ftp.yourisp.com.</source>
-        <translation>Geben Sie zuerst die Adresse des Servers ein, zum Beispiel ftp.ihranbieter.de.</translation>
+        <translation>Geben Sie zuerst die Adresse des Servers ein, zum Beispiel ftp.anbieter.de.</translation>
     </message>
     <message>
         <source>&amp;Stop Test</source>
@@ -1799,6 +1811,10 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
         <translation>Tarvo bewahrt Ihr Passwort im Schlüsselbund des Desktops auf. Wo es keinen gibt, wird es nur verschleiert, nicht verschlüsselt, in einer Einstellungsdatei gespeichert, die nur Sie lesen können.</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Bitte den Schlüsselbund entsperren …</translation>
     </message>
 </context>
 <context>
@@ -2017,6 +2033,10 @@ Entsperren Sie den Schlüsselbund oder geben Sie das Passwort in der Serverliste
     <message>
         <source>Couldn&apos;t change to the specified directory.<byte value="xd"/><byte value="xd"/>Please check your directory details and try again.</source>
         <translation>Das angegebene Verzeichnis konnte nicht geöffnet werden.<byte value="xd"/><byte value="xd"/>Bitte prüfen Sie die Verzeichnisangaben und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Bitte den Schlüsselbund entsperren …</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,14 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <source>The keyring did not answer.</source>
         <translation>El llavero no respondió.</translation>
     </message>
+    <message>
+        <source>The keyring was not unlocked.</source>
+        <translation>El llavero no se desbloqueó.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this server, or it is locked.</source>
+        <translation>El llavero no guarda ninguna contraseña para este servidor, o está bloqueado.</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>
@@ -671,7 +679,7 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
     </message>
     <message>
         <source>You can align this block of text to the left, center or right of the page. Type your text in the field below; you can use simple HTML tags here.</source>
-        <translation>Puede alinear este bloque de texto a la izquierda, al centro o a la derecha de la página. Escriba su texto en el campo de abajo; puede usar etiquetas HTML sencillas.</translation>
+        <translation>Puede alinear este texto a la izquierda, al centro o a la derecha de la página. Escriba su texto abajo; puede usar etiquetas HTML sencillas.</translation>
     </message>
     <message>
         <source>Type your paragraph text here:</source>
@@ -968,6 +976,10 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
         <translation>No se pudo guardar su lista de servidores WWW.
 %1</translation>
     </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Esperando a que desbloquee el llavero…</translation>
+    </message>
 </context>
 <context>
     <name>SiteExport</name>
@@ -1162,7 +1174,7 @@ La subida envía la página tal como se guardó por última vez, así que necesi
     </message>
     <message>
         <source>Send every file again</source>
-        <translation>Volver a enviar todos los archivos</translation>
+        <translation>Reenviar todos los archivos</translation>
     </message>
     <message>
         <source>E&amp;xport Site...</source>
@@ -1800,6 +1812,10 @@ Send it as &quot;index.html&quot; instead?</source>
         <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
         <translation>Tarvo guarda su contraseña en el llavero del escritorio. Si no hay ninguno, solo se guarda ofuscada, no cifrada, en un archivo de configuración que solo usted puede leer.</translation>
     </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Esperando a que desbloquee el llavero…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>
@@ -2017,6 +2033,10 @@ Desbloquee el llavero, o vuelva a escribir la contraseña en la lista de servido
     <message>
         <source>Tarvo reached the server %1 but could not log in.</source>
         <translation>Tarvo llegó al servidor %1, pero no pudo iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Esperando a que desbloquee el llavero…</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,14 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <source>The keyring did not answer.</source>
         <translation>Le trousseau de clés n&apos;a pas répondu.</translation>
     </message>
+    <message>
+        <source>The keyring was not unlocked.</source>
+        <translation>Le trousseau de clés n&apos;a pas été déverrouillé.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this server, or it is locked.</source>
+        <translation>Le trousseau de clés ne contient aucun mot de passe pour ce serveur, ou il est verrouillé.</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>
@@ -826,7 +834,7 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
     <message>
         <source>web-sized from </source>
-        <translation>adaptée au Web depuis </translation>
+        <translation>réduite depuis </translation>
     </message>
     <message>
         <source>converted, was </source>
@@ -911,7 +919,7 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
     <message>
         <source>Rotate Web</source>
-        <translation>Faire tourner le Web</translation>
+        <translation>Tourner le Web</translation>
     </message>
     <message>
         <source>Click the logo to visit Brenfold Software</source>
@@ -967,6 +975,10 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
 %1</source>
         <translation>Votre liste des serveurs WWW n&apos;a pas pu être enregistrée.
 %1</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>En attente du déverrouillage du trousseau…</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1105,7 @@ Annuler : ne pas enregistrer.</translation>
     </message>
     <message>
         <source>You can choose a pre-designed page template below, or skip straight to &apos;build your page&apos; and design your page from scratch.  (You can change any page, any time, by moving WebBlocks.)</source>
-        <translation>Vous pouvez choisir ci-dessous un modèle de page tout prêt, ou passer directement à « Créer votre page » et concevoir votre page de zéro.  (Vous pouvez modifier n&apos;importe quelle page à tout moment en déplaçant des blocs Web.)</translation>
+        <translation>Choisissez ci-dessous un modèle de page tout prêt, ou passez directement à « Créer votre page » pour partir de zéro.  (Vous pouvez modifier toute page à tout moment en déplaçant des blocs Web.)</translation>
     </message>
     <message>
         <source> Web Pages:</source>
@@ -1800,6 +1812,10 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
         <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
         <translation>Tarvo conserve votre mot de passe dans le trousseau du bureau. S&apos;il n&apos;y en a pas, il est seulement brouillé, et non chiffré, dans un fichier de réglages que vous seul pouvez lire.</translation>
     </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>En attente du déverrouillage du trousseau…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>
@@ -2017,6 +2033,10 @@ Déverrouillez le trousseau, ou retapez le mot de passe dans la liste des serveu
     <message>
         <source>Tarvo reached the server %1 but could not log in.</source>
         <translation>Tarvo a atteint le serveur %1 mais n&apos;a pas pu s&apos;y connecter.</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>En attente du déverrouillage du trousseau…</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,14 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <source>The keyring did not answer.</source>
         <translation>Baza kluczy nie odpowiedziała.</translation>
     </message>
+    <message>
+        <source>The keyring was not unlocked.</source>
+        <translation>Baza kluczy nie została odblokowana.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this server, or it is locked.</source>
+        <translation>Baza kluczy nie zawiera hasła do tego serwera albo jest zablokowana.</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>
@@ -826,7 +834,7 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     </message>
     <message>
         <source>web-sized from </source>
-        <translation>zmniejszono do sieci z </translation>
+        <translation>pomniejszono z </translation>
     </message>
     <message>
         <source>converted, was </source>
@@ -967,6 +975,10 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
 %1</source>
         <translation>Nie można zapisać listy serwerów WWW.
 %1</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
     </message>
 </context>
 <context>
@@ -1162,7 +1174,7 @@ Przesyłana jest strona w ostatnio zapisanej postaci, więc potrzebuje nazwy na 
     </message>
     <message>
         <source>Send every file again</source>
-        <translation>Wyślij ponownie wszystkie pliki</translation>
+        <translation>Wyślij znowu wszystkie pliki</translation>
     </message>
     <message>
         <source>E&amp;xport Site...</source>
@@ -1800,6 +1812,10 @@ Czy wysłać ją jako „index.html”?</translation>
         <source>Tarvo keeps your password in the desktop&apos;s keyring. Where there is none, it is only scrambled, not encrypted, in a settings file only you can read.</source>
         <translation>Tarvo przechowuje hasło w bazie kluczy pulpitu. Jeśli jej nie ma, hasło jest tylko zamaskowane, a nie zaszyfrowane, w pliku ustawień, który możesz czytać tylko Ty.</translation>
     </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>
@@ -2017,6 +2033,10 @@ Odblokuj bazę kluczy albo wpisz ponownie hasło na liście serwerów i spróbuj
     <message>
         <source>Tarvo reached the server %1 but could not log in.</source>
         <translation>Tarvo połączył się z serwerem %1, ale nie mógł się zalogować.</translation>
+    </message>
+    <message>
+        <source>Waiting for you to unlock the keyring...</source>
+        <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,7 @@ QString g_pictureLanguage;
 }
 
 void SetPictureLanguage(const QString& language) { g_pictureLanguage = language; }
+QString PictureLanguage() { return g_pictureLanguage; }
 
 QPixmap ResourceBitmap(const QString& name) {
     if (name.isEmpty()) return QPixmap();

@@ -20,6 +20,7 @@ QPixmap ResourceBitmap(const QString& name);
 // The language ("de") whose pictures ResourceBitmap prefers, where a picture
 // with words has a twin in it; empty for English.
 void SetPictureLanguage(const QString& language);
+QString PictureLanguage();
 // Whether pictures come at twice the size (the application's device pixel
 // ratio is above 1).
 bool UseDoubleSizePictures();

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -373,4 +374,11 @@ QString ReferenceForFile(const QString& fileName) {
             out += QLatin1Char('%') + QString::number(uchar(b), 16).toUpper();
     }
     return out;
+}
+
+void FitLabelBeforeField(QLabel* label, QWidget* field) {
+    const int grow = label->sizeHint().width() - label->width();
+    if (grow <= 0) return;
+    label->resize(label->width() + grow, label->height());
+    field->setGeometry(field->x() + grow, field->y(), field->width() - grow, field->height());
 }

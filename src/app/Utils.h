@@ -6,8 +6,10 @@
 #include <QString>
 #include <QtGlobal>
 
+class QLabel;
 class QPainter;
 class QPixmap;
+class QWidget;
 
 // The line break of every generated text.
 inline const QString CRLF = QStringLiteral("\r\n");
@@ -94,3 +96,8 @@ QString FromStoredText(const QByteArray& bytes);
 // bytes, the name a web server finds the file under ("graphics\café.png"
 // gives "graphics/caf%C3%A9.png"). ASCII names stay as they are.
 QString ReferenceForFile(const QString& fileName);
+
+// Widens `label` to its text where the interface's language needs more room
+// than the form gives it, and moves `field` (the control it names, on its
+// right) along by as much, keeping the field's right edge.
+void FitLabelBeforeField(QLabel* label, QWidget* field);

@@ -93,6 +93,7 @@ void TGallery::CreateControls() {
     lvTemplates = new TGalleryList(pnl);
     lvTemplates->setObjectName(QStringLiteral("lvTemplates"));
     lvTemplates->setGeometry(76, 60, 197, 221);
+    FitLabelBeforeField(lblChoosePages, lvTemplates);
     lvTemplates->setProperty("Tag", kListContext);
     lvTemplates->setToolTip(tr("Select your file to open."));
     lvTemplates->setViewMode(QListView::ListMode);

@@ -225,8 +225,13 @@ void TfrmMain::WireControls() {
 void TfrmMain::PaintEmDan() {
     DrawToolbar();
     imgLogo->ShowBitmap(QStringLiteral("Logo"));
-    imgView->ShowBitmap(QStringLiteral("Max_Dis"), true);
-    imgExit->ShowBitmap(QStringLiteral("Exit_Up"), true);
+    // The two picture buttons are as wide as their word needs in the
+    // interface's language (the pictures of each button share one size):
+    // the preview size button grows to the right, Exit to the left.
+    imgView->ShowBitmap(QStringLiteral("Max_Dis"));
+    const int exitRight = imgExit->geometry().right();
+    imgExit->ShowBitmap(QStringLiteral("Exit_Up"));
+    imgExit->move(exitRight + 1 - imgExit->width(), imgExit->y());
     imgWindyPim->ShowBitmap(QStringLiteral("Windy_Right"));
     imgWindyPimB->ShowBitmap(QStringLiteral("Windy_Left"));
     RegisterCursors();

@@ -8,6 +8,7 @@
 #include "model/WebBlocks.h"
 #include "app/PictureControl.h"
 #include "app/Resources.h"
+#include "app/Utils.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -245,10 +246,12 @@ void TPropertyPanels::CreateImagePanel() {
     spdImgFile->setToolTip(QCoreApplication::translate("PropertyPanels", "Choose an image file"));
     spdImgFile->setProperty("Tag", 56);
     spdImgFile->installEventFilter(this);
-    AddLabel(p, "lblImgHeight", QCoreApplication::translate("PropertyPanels", "Height :"), QRect(8, 103, 44, 14), 57);
+    QLabel* height = AddLabel(p, "lblImgHeight", QCoreApplication::translate("PropertyPanels", "Height :"), QRect(8, 103, 44, 14), 57);
     txtImgHeight = AddEdit(p, "txtImgHeight", QRect(54, 100, 60, kEditHeight), 57);
-    AddLabel(p, "lblImgWidth", QCoreApplication::translate("PropertyPanels", " Width :"), QRect(132, 103, 44, 14), 57);
+    FitLabelBeforeField(height, txtImgHeight);
+    QLabel* width = AddLabel(p, "lblImgWidth", QCoreApplication::translate("PropertyPanels", " Width :"), QRect(132, 103, 44, 14), 57);
     txtImgWidth = AddEdit(p, "txtImgWidth", QRect(178, 100, 60, kEditHeight), 57);
+    FitLabelBeforeField(width, txtImgWidth);
     AddLabel(p, "lblImgAlt", QCoreApplication::translate("PropertyPanels", "Text description of the image :"), QRect(8, 126, 190, 14), 59);
     // The description leaves room for the decoration mark beside it.
     constexpr int kDecorationWidth = 112;

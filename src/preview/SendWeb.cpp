@@ -103,15 +103,17 @@ void TSendWeb::CreateControls() {
     imgUploadRight = new TPicture(pnl, QStringLiteral("imgUploadRight"));
     imgUploadRight->setGeometry(548, 70, 53, 55);
     imgUploadRight->ShowBitmap(QStringLiteral("Web_RightUp"), true);
-    auto rotateLabel = [pnl](const char* name, int left) {
+    // Under each arrow, from its outer edge inwards: a longer word than
+    // English's stays clear of the file list on the left.
+    auto rotateLabel = [pnl](const char* name, int left, Qt::Alignment side) {
         auto* l = new QLabel(QCoreApplication::translate("SendWeb", "Rotate Web"), pnl);
         l->setObjectName(QLatin1String(name));
-        l->setGeometry(left - 12, 126, 77, 14);
-        l->setAlignment(Qt::AlignHCenter);
+        l->setGeometry(left, 126, 77, 14);
+        l->setAlignment(side);
         return l;
     };
-    lblRotateLeft = rotateLabel("lblRotateLeft", 192);
-    lblRotateRight = rotateLabel("lblRotateRight", 548);
+    lblRotateLeft = rotateLabel("lblRotateLeft", 192, Qt::AlignLeft);
+    lblRotateRight = rotateLabel("lblRotateRight", 548 + 53 - 77, Qt::AlignRight);
 
     // The logos lie in the magnifier's glass, centred on it.
     imgBrenfoldPage = MakeLogo(pnl, "imgBrenfoldPage", "Web_Brenfold", QRect(364, 168, 70, 41));

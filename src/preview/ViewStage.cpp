@@ -180,6 +180,7 @@ void TViewStage::CreateControls() {
     txtTitle = new QLineEdit(pnl);
     txtTitle->setObjectName(QStringLiteral("txtTitle"));
     txtTitle->setGeometry(126, 27, 334, 20);
+    FitLabelBeforeField(lblPageTitle, txtTitle);
     lblTitleHint = new QLabel(tr("the template's title"), txtTitle);
     lblTitleHint->setObjectName(QStringLiteral("lblTitleHint"));
     {

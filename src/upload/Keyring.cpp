@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <qt6keychain/keychain.h>
 
+#include <algorithm>
 #include <deque>
 #include <future>
 #include <memory>
@@ -13,10 +14,11 @@
 namespace {
 
 const QString kService = QStringLiteral("Tarvo");
-// A store that has to ask the user to unlock it may take a while; the
-// window stays responsive meanwhile, and one that never answers counts as
-// failed after this long.
+// The bound of the blocking forms: a store that has to ask the user to
+// unlock it may take a while.
 constexpr int kDefaultWaitMs = 60000;
+// An answer later than this is worth telling the user about.
+constexpr int kSlowMs = 1500;
 
 enum class TKind { Read, Write, Remove };
 
@@ -26,8 +28,10 @@ struct TTask {
     std::function<void(const Keyring::TReply&)> Finished;  // on the keyring thread
 };
 
-// The keyring thread: one task at a time, in the order given, each bounded.
-// Everything below runs on that thread.
+// The keyring thread: one task at a time, in the order given, each until
+// the store answers (the store's own library runs one job at a time too, so
+// a task given up on would only hold up the next one). Everything below
+// runs on that thread.
 class TKeyringWorker : public QObject {
 public:
     void Add(TTask task) {
@@ -41,11 +45,7 @@ private:
         busy_ = true;
         auto task = std::make_shared<TTask>(std::move(queue_.front()));
         queue_.pop_front();
-        // Whichever comes first, the answer or the bound, finishes the task.
-        auto finished = std::make_shared<bool>(false);
-        auto finish = [this, task, finished](const Keyring::TReply& reply) {
-            if (*finished) return;
-            *finished = true;
+        auto finish = [this, task](const Keyring::TReply& reply) {
             if (task->Finished) task->Finished(reply);
             busy_ = false;
             RunNext();
@@ -70,15 +70,19 @@ private:
                 reply.Result = Keyring::TResult::Ok;
                 if (kind == TKind::Read) reply.Password = static_cast<QKeychain::ReadPasswordJob*>(j)->textData();
             } else if (j->error() == QKeychain::EntryNotFound) {
-                reply.Result = kind == TKind::Remove ? Keyring::TResult::Ok : Keyring::TResult::NotFound;
+                // A locked store whose unlock prompt was cancelled, or could
+                // not be shown, says the same.
+                if (kind == TKind::Remove) {
+                    reply.Result = Keyring::TResult::Ok;
+                } else {
+                    reply.Result = Keyring::TResult::NotFound;
+                    reply.Error = QCoreApplication::translate("Keyring", "The keyring holds no password for this server, or it is locked.");
+                }
+            } else if (j->error() == QKeychain::AccessDeniedByUser) {
+                reply.Error = QCoreApplication::translate("Keyring", "The keyring was not unlocked.");
             } else {
                 reply.Error = j->errorString();
             }
-            finish(reply);
-        });
-        QTimer::singleShot(Keyring::WaitMs(), this, [finish] {
-            Keyring::TReply reply;
-            reply.Error = QCoreApplication::translate("Keyring", "The keyring did not answer.");
             finish(reply);
         });
         job->start();
@@ -123,9 +127,10 @@ private:
     TKeyringWorker* worker_ = nullptr;
 };
 
-// The reply goes back to `context`'s thread, once: the answer or, when the
-// call waited longer than the bound (queued behind others), a failure.
-void Ask(TKind kind, const QString& name, const QString& password, QObject* context, Keyring::TDone done) {
+// The reply goes back to `context`'s thread, once, whenever it comes; `slow`
+// runs there first if it has not come within SlowMs().
+void Ask(TKind kind, const QString& name, const QString& password, QObject* context, Keyring::TDone done,
+         Keyring::TSlow slow = {}) {
     struct TShared {
         QPointer<QObject> context;
         Keyring::TDone done;
@@ -149,11 +154,10 @@ void Ask(TKind kind, const QString& name, const QString& password, QObject* cont
     task.Finished = [home, deliver](const Keyring::TReply& reply) {
         QMetaObject::invokeMethod(home, [deliver, reply] { deliver(reply); }, Qt::QueuedConnection);
     };
-    QTimer::singleShot(Keyring::WaitMs() + 1000, context, [deliver] {
-        Keyring::TReply reply;
-        reply.Error = QCoreApplication::translate("Keyring", "The keyring did not answer.");
-        deliver(reply);
-    });
+    if (slow)
+        QTimer::singleShot(Keyring::SlowMs(), context, [shared, slow] {
+            if (!shared->delivered) slow();
+        });
     TKeyringThread::Instance().Post(std::move(task));
 }
 
@@ -184,8 +188,10 @@ int WaitMs() {
     return ok && ms > 0 ? ms : kDefaultWaitMs;
 }
 
-void ReadAsync(const QString& name, QObject* context, TDone done) {
-    Ask(TKind::Read, name, QString(), context, std::move(done));
+int SlowMs() { return std::min(kSlowMs, WaitMs()); }
+
+void ReadAsync(const QString& name, QObject* context, TDone done, TSlow slow) {
+    Ask(TKind::Read, name, QString(), context, std::move(done), std::move(slow));
 }
 
 void WriteAsync(const QString& name, const QString& password, QObject* context, TDone done) {

@@ -183,9 +183,12 @@ void WriteOrDelete(TTarvoReg& reg, const QString& name, const QString& text) {
 
 bool TakePasswordReply(tWWWServerType& server, const Keyring::TReply& reply) {
     if (server.KeyringName.isEmpty()) return true;
-    // A store that did not answer leaves the record pointing at its entry,
-    // so that the next save keeps the password the store holds.
-    if (reply.Result == Keyring::TResult::Failed) return false;
+    // Anything but the password leaves the record pointing at its entry, so
+    // that the next save keeps the password the store holds. "Not found"
+    // too: a locked store whose unlock prompt was cancelled (or could not
+    // be shown) answers so, and taking it for an empty password would lose
+    // the real one at the next save.
+    if (reply.Result != Keyring::TResult::Ok) return false;
     server.Password = reply.Password;
     server.KeyringName.clear();
     return true;

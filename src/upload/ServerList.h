@@ -75,10 +75,10 @@ namespace Keyring {
 struct TReply;
 }
 
-// Takes the keyring's answer to a read of `server`'s entry: the password,
-// or empty when the keyring has lost the entry. A keyring that failed to
-// answer changes nothing and gives false: the record still names its entry,
-// so a later save keeps the password the keyring holds.
+// Takes the keyring's answer to a read of `server`'s entry: the password.
+// Any other answer (no store, no unlock, no such entry) changes nothing and
+// gives false: the record still names its entry, so a later save keeps the
+// password the keyring holds; a password typed anew replaces it.
 bool TakePasswordReply(tWWWServerType& server, const Keyring::TReply& reply);
 // The same, waiting (bounded) for the keyring: for callers without a window.
 // `why` receives the keyring's reason on failure.

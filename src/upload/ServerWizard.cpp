@@ -254,6 +254,9 @@ void TfrmServerWizard::CreateButtons() {
     butNext->setLayoutDirection(Qt::RightToLeft);  // the arrow after the words
     butFinish = MakeButton(this, "butFinish", tr("&Finish"), QRect(0, top, 84, 27));
     butCancel = MakeButton(this, "butCancel", tr("&Cancel"), QRect(0, top, 84, 27));
+    // Wider where the words and arrow need it (the row is laid out by width).
+    for (QPushButton* b : {butBack, butNext, butFinish, butCancel})
+        b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
     // Under the picture, beside the sentence it leads to.
     btnTest = MakeButton(this, "btnTest", tr("&Test"), QRect(10, 270, 120, 27));
     btnTest->setToolTip(tr("Try these details on the server now: log in, enter the folder, write a small test file "

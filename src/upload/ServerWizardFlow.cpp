@@ -136,8 +136,11 @@ void TfrmServerWizard::ShowMyDetails() {
         txtPassword->setPlaceholderText(QCoreApplication::translate("ServerWizardFlow", "Reading the password from the keyring..."));
         tWWWServerType* server = EditServer;
         const QString entry = server->KeyringName;
-        Keyring::ReadAsync(entry, this, [this, read, server, entry](const Keyring::TReply& reply) {
-            if (read != passwordRead_ || EditServer != server || server->KeyringName != entry) return;
+        auto current = [this, read, server, entry] {
+            return read == passwordRead_ && EditServer == server && server->KeyringName == entry;
+        };
+        Keyring::ReadAsync(entry, this, [this, current, server](const Keyring::TReply& reply) {
+            if (!current()) return;
             if (!TakePasswordReply(*server, reply)) {
                 txtPassword->setPlaceholderText(
                     QCoreApplication::translate("ServerWizardFlow", "The keyring did not give the password; it stays there unless you type a new one."));
@@ -147,6 +150,12 @@ void TfrmServerWizard::ShowMyDetails() {
             Filling = true;
             txtPassword->setText(server->Password);
             Filling = false;
+        }, [this, current] {
+            // Most likely the keyring's unlock prompt is open; the password
+            // comes when it is unlocked.
+            if (current())
+                txtPassword->setPlaceholderText(
+                    QCoreApplication::translate("ServerWizardFlow", "Waiting for you to unlock the keyring..."));
         });
     }
     Filling = true;
@@ -442,7 +451,7 @@ void TfrmServerWizard::btnTestClick() {
     ShowTestResult(tr("Reading the password from the keyring..."));
     Keyring::ReadAsync(EditServer->KeyringName, this, [this, run, target](const Keyring::TReply& reply) {
         if (run != testRun_ || !testing_) return;
-        if (reply.Result == Keyring::TResult::Failed) {
+        if (reply.Result != Keyring::TResult::Ok) {
             StopTest();
             ShowTestResult(tr("Tarvo could not read this server's password from the keyring (%1).").arg(reply.Error));
             return;
@@ -450,6 +459,8 @@ void TfrmServerWizard::btnTestClick() {
         TUploadTarget withPassword = target;
         withPassword.Password = reply.Password;
         StartProbe(withPassword, run);
+    }, [this, run] {
+        if (run == testRun_ && testing_) ShowTestResult(tr("Waiting for you to unlock the keyring..."));
     });
 }
 

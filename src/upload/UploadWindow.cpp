@@ -110,8 +110,13 @@ void TfrmUpload::RunUpload() {
         return;
     }
     // The password is asked of the keyring on its own thread; the window
-    // says so, and Cancel works, while it is waiting.
+    // says so, and Cancel works, while it is waiting. A keyring slow to
+    // answer is most likely showing its unlock prompt: the upload goes on
+    // once it is unlocked, however long that takes.
     SetStatus(tr("Reading the password from the keyring..."));
+    auto slow = [this] {
+        if (!Cancelled) SetStatus(tr("Waiting for you to unlock the keyring..."));
+    };
     Keyring::ReadAsync(UploadServer.KeyringName, this, [this](const Keyring::TReply& reply) {
         if (Cancelled) return;
         if (!TakePasswordReply(UploadServer, reply)) {
@@ -122,7 +127,7 @@ void TfrmUpload::RunUpload() {
             return;
         }
         StartSequence();
-    });
+    }, slow);
 }
 
 void TfrmUpload::StartSequence() {

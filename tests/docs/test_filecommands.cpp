@@ -16,10 +16,15 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 #include <memory>
 
@@ -55,6 +60,7 @@ private slots:
     void failedSaveKeepsNameAndChange();
     void cancelledOrFailedSaveKeepsThePage();
     void damagedFileStaysUntitled();
+    void openDialogPreviewsTheSnapshot();
     void roundTripThroughTheWindow();
     void commandLineDocumentAtStart();
     void commandLineExitStatuses();
@@ -367,6 +373,46 @@ void TestFileCommands::damagedFileStaysUntitled() {
     QVERIFY(w_->Page().DocFileName.isEmpty());
     QCOMPARE(w_->Page().Count(), 1);
     QVERIFY(d_->lastText().contains("is damaged"));
+}
+
+void TestFileCommands::openDialogPreviewsTheSnapshot() {
+    // The Open dialog the program shows (Qt's own, not the scripted one):
+    // the snapshot beside the current page is shown; a page without one, or
+    // with a damaged one, shows none.
+    const QString with = writeDocument("save/with.tve", "With");
+    const QString without = writeDocument("save/without.tve", "Without");
+    QVERIFY(QFile::remove(SnapshotPath(without)));
+    const QString damaged = writeDocument("save/damaged.tve", "Damaged");
+    // A picture header that promises 30000 x 30000 pixels and holds none.
+    QByteArray bmp("BM");
+    bmp += QByteArray::fromHex("36000000000000003600000028000000" "30750000" "30750000" "01001800");
+    QVERIFY(WriteFileBytes(SnapshotPath(damaged), bmp));
+    // The request the Open command makes, taken from the scripted dialog.
+    d_->fileNames << QString();
+    f_->menFileOpenClick();
+    QCOMPARE(d_->fileRequests.size(), 1);
+    TFileRequest request = d_->fileRequests.constLast();
+    request.folder = QFileInfo(with).absolutePath();
+    QStringList shown;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto done = qScopeGuard([dialog] { dialog->reject(); });
+        auto* preview = dialog->findChild<QLabel*>(QStringLiteral("lblFilePreview"));
+        auto* files = dialog->findChild<QFileSystemModel*>();
+        auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(preview && files && view && view->model() == files);
+        for (const QString& page : {with, without, damaged, with}) {
+            // The list's model is filled on a thread of its own.
+            QTRY_VERIFY(files->index(page).isValid());
+            view->selectionModel()->setCurrentIndex(files->index(page),
+                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            shown << QStringLiteral("%1 %2x%3").arg(QFileInfo(page).baseName())
+                         .arg(preview->pixmap().width()).arg(preview->pixmap().height());
+        }
+    });
+    QVERIFY(TQtDialogs().OpenFile(w_, request).isEmpty());
+    QCOMPARE(shown, QStringList({"with 196x229", "without 0x0", "damaged 0x0", "with 196x229"}));
 }
 
 void TestFileCommands::roundTripThroughTheWindow() {

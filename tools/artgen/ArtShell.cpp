@@ -130,8 +130,9 @@ void drawSegment(QPainter& p, int i, bool lit) {
     }
     wordmark(p, QRectF(514, 24, 100, 40), 31);
     const QRectF hint(500, 66, 118, 16);
+    const QString sent = say(QStringLiteral("Sent! Well done"));
     if (lit)
-      textHalo(p, hint, say(QStringLiteral("Sent! Well done")), font(12), Qt::white, base.darker(170));
+      textHalo(p, hint, sent, fitted(font(12), sent, hint.width(), 10), Qt::white, base.darker(170));
     else
       text(p, hint, say(QStringLiteral("web pages made easy")), font(10.5, false), pal::ink);
   }
@@ -310,9 +311,16 @@ namespace {
 
 QImage appIcon() { return painted(64, 64, paintAppIcon); }
 
-// A pill-shaped bottom-bar button with a symbol and a word.
-QImage pillButton(int w, int h, QColor base, const QString& word, bool down,
+// A pill-shaped bottom-bar button with a symbol and a word, at least `w`
+// wide and wider where the widest of `family` (the words of the pictures
+// that take turns in one place, `word` among them) needs it in the current
+// language; the window sizes the button to its picture.
+QImage pillButton(int w, int h, QColor base, const QString& word, const QStringList& family, bool down,
                   const std::function<void(QPainter&, QRectF, QColor)>& symbol) {
+  // The word's room is the width less the symbol and the margins.
+  constexpr int kBesideWord = 23;
+  for (const QString& other : family)
+    w = std::max(w, int(std::ceil(QFontMetricsF(font(11)).horizontalAdvance(say(other)))) + kBesideWord);
   QImage img = canvas(w, h);
   QPainter p(&img);
   smooth(p);
@@ -400,8 +408,8 @@ QImage aboutPicture() {
   windy(p, true);
   p.restore();
   wordmark(p, QRectF(140, 16, 200, 60), 52);
-  text(p, QRectF(120, 78, 240, 22), say(QStringLiteral("Your own Web page, step by step")),
-       font(14, true, true), pal::ink);
+  const QString motto = say(QStringLiteral("Your own Web page, step by step"));
+  text(p, QRectF(118, 78, 244, 22), motto, fitted(font(14, true, true), motto, 244, 12), pal::ink);
   for (int i = 0; i < 4; ++i) {
     const QRectF b(150 + i * 50, 104, 40, 22);
     const QPainterPath chip = rounded(b, 11);
@@ -471,14 +479,22 @@ void addShellArt(Catalog& c) {
   c.push_back({"VBSlab", Kind::Bitmap, partyPicture, {}});
 
   const QColor blue = pal::sky.darker(108);
-  auto maxUp = [blue] { return pillButton(54, 20, blue, "Full", false, expandSymbol); };
+  // Full and Small take turns on one button.
+  const QStringList sizes = {QStringLiteral("Full"), QStringLiteral("Small")};
+  auto size = [blue, sizes](const char* word, bool down, auto symbol) {
+    return [=] { return pillButton(54, 20, blue, QString::fromLatin1(word), sizes, down, symbol); };
+  };
+  auto maxUp = size("Full", false, expandSymbol);
   c.push_back({"Max_Up", Kind::Bitmap, maxUp, {}});
-  c.push_back({"Max_Dn", Kind::Bitmap, [blue] { return pillButton(54, 20, blue, "Full", true, expandSymbol); }, {}});
+  c.push_back({"Max_Dn", Kind::Bitmap, size("Full", true, expandSymbol), {}});
   c.push_back({"Max_Dis", Kind::Bitmap, [maxUp] { return greyed(maxUp(), 0.85); }, {}});
-  c.push_back({"Min_Up", Kind::Bitmap, [blue] { return pillButton(54, 20, blue, "Small", false, shrinkSymbol); }, {}});
-  c.push_back({"Min_Dn", Kind::Bitmap, [blue] { return pillButton(54, 20, blue, "Small", true, shrinkSymbol); }, {}});
-  c.push_back({"Exit_Up", Kind::Bitmap, [] { return pillButton(51, 18, pal::berry, "Exit", false, doorSymbol); }, {}});
-  c.push_back({"Exit_Dn", Kind::Bitmap, [] { return pillButton(51, 18, pal::berry, "Exit", true, doorSymbol); }, {}});
+  c.push_back({"Min_Up", Kind::Bitmap, size("Small", false, shrinkSymbol), {}});
+  c.push_back({"Min_Dn", Kind::Bitmap, size("Small", true, shrinkSymbol), {}});
+  auto exit = [](bool down) {
+    return [down] { return pillButton(51, 18, pal::berry, "Exit", {QStringLiteral("Exit")}, down, doorSymbol); };
+  };
+  c.push_back({"Exit_Up", Kind::Bitmap, exit(false), {}});
+  c.push_back({"Exit_Dn", Kind::Bitmap, exit(true), {}});
 }
 
 }  // namespace art

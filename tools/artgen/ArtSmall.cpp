@@ -25,8 +25,9 @@ QImage preview() {
   p.scale(0.62, 0.62);
   windy(p, false);
   p.restore();
-  text(p, QRectF(0, 72, 83, 13), say(QStringLiteral("Click a page")), font(11), pal::grape.darker(120));
-  text(p, QRectF(0, 85, 83, 12), say(QStringLiteral("to see it here")), font(10, false), pal::ink);
+  const QString click = say(QStringLiteral("Click a page")), see = say(QStringLiteral("to see it here"));
+  text(p, QRectF(0, 72, 83, 13), click, fitted(font(11), click, 83, 9), pal::grape.darker(120));
+  text(p, QRectF(0, 85, 83, 12), see, fitted(font(10, false), see, 83, 8), pal::ink);
   return img;
 }
 

@@ -258,7 +258,8 @@ void sendPage(QPainter& p, const QRectF& r, bool flash) {
   const QPainterPath rb = rounded(ribbon, 10.5);
   shadow(p, rb, 0, 1.5, 3, QColor(20, 40, 80, 100));
   glossy(p, rb, flash ? pal::berry : pal::grape, 1);
-  textHalo(p, ribbon, say(QStringLiteral("Send!")), font(14), Qt::white,
+  const QString send = say(QStringLiteral("Send!"));
+  textHalo(p, ribbon, send, fitted(font(14), send, ribbon.width() - 4, 11), Qt::white,
            (flash ? pal::berry : pal::grape).darker(170));
   if (flash) {
     sparkle(p, r.topLeft() + QPointF(6, 8), 5, pal::sun);
@@ -380,7 +381,8 @@ QImage yourPage() {
   const QPainterPath s = star(QPointF(36, 36), 12, 5.5);
   shadow(p, s, 0, 1, 2, QColor(20, 40, 80, 100));
   glossy(p, s, pal::sun, 1);
-  text(p, QRectF(26, 30, 20, 12), say(QStringLiteral("You")), font(7.5), pal::ink);
+  // Across the star (24 to 48), where a longer word than "You" still fits.
+  text(p, QRectF(24, 30, 24, 12), say(QStringLiteral("You")), font(7.5), pal::ink);
   return img;
 }
 

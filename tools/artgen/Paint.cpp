@@ -5,6 +5,8 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <vector>
 
 namespace art {
@@ -12,6 +14,8 @@ namespace art {
 namespace {
 qreal g_scale = 1.0;
 QString g_language;
+// The texts drawn wider than their room since the last takeCutTexts().
+QStringList g_cut;
 
 // The words of the pictures in each language, in the order of
 // languages(). Each must fit where the English one stands (the contact
@@ -110,6 +114,12 @@ QFont font(qreal pixelSize, bool bold, bool italic) {
   f.setBold(bold);
   f.setItalic(italic);
   f.setHintingPreference(QFont::PreferNoHinting);
+  return f;
+}
+
+QFont fitted(QFont f, const QString& s, qreal width, qreal smallest) {
+  while (f.pixelSize() - 1 >= smallest && QFontMetricsF(f).horizontalAdvance(s) > width)
+    f.setPixelSize(f.pixelSize() - 1);
   return f;
 }
 
@@ -239,9 +249,21 @@ void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, QColor
   p.save();
   p.setFont(f);
   p.setPen(c);
+  // drawText cuts what does not fit its rectangle: a word wider than its
+  // room loses both ends (behind a button's symbol, say).
+  const qreal need = p.boundingRect(r, flags, s).width();
+  if (need > r.width() + 0.5) {
+    const QString cut = QStringLiteral("\"%1\" needs %2 pixels, has %3")
+                            .arg(s)
+                            .arg(std::ceil(need))
+                            .arg(std::floor(r.width()));
+    if (!g_cut.contains(cut)) g_cut << cut;
+  }
   p.drawText(r, flags, s);
   p.restore();
 }
+
+QStringList takeCutTexts() { return std::exchange(g_cut, {}); }
 
 void textHalo(QPainter& p, const QRectF& r, const QString& s, const QFont& f, QColor c,
               QColor halo, int flags) {

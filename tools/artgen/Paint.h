@@ -66,6 +66,9 @@ bool toSvg(QPainter& p);
 void smooth(QPainter& p);
 
 QFont font(qreal pixelSize, bool bold = true, bool italic = false);
+// `f`, made smaller a pixel at a time (down to `smallest`) until `s` fits
+// `width`: for a word of another language in a place with no more room.
+QFont fitted(QFont f, const QString& s, qreal width, qreal smallest);
 
 QColor mix(const QColor& a, const QColor& b, qreal t);
 QColor withAlpha(QColor c, int alpha);
@@ -93,6 +96,10 @@ void text(QPainter& p, const QRectF& r, const QString& s, const QFont& f, QColor
 // Text with a soft dark (or light) halo for readability on colour.
 void textHalo(QPainter& p, const QRectF& r, const QString& s, const QFont& f, QColor c,
               QColor halo, int flags = Qt::AlignCenter);
+// The texts drawn since the last call that were wider than their
+// rectangle (and so cut), each as "WORD" needs N pixels, has M; artgen
+// keeps them in the picture's "Cut" text, which the label check reads.
+QStringList takeCutTexts();
 
 // A five-pointed star centred at c.
 QPainterPath star(QPointF c, qreal outer, qreal inner, int points = 5, qreal turn = 0);

@@ -46,6 +46,18 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
   return f.commit();
 }
 
+// The picture of `e` at the current scale and language, ready to save. A
+// text drawn wider than its room is named in the picture's "Cut" text,
+// where the program's label check finds it.
+QImage drawNoting(const art::Entry& e) {
+  art::takeCutTexts();
+  QImage img = e.draw().convertToFormat(QImage::Format_ARGB32);
+  img.setDevicePixelRatio(1);
+  const QStringList cut = art::takeCutTexts();
+  if (!cut.isEmpty()) img.setText("Cut", cut.join('\n'));
+  return img;
+}
+
 // The pictures with words in them drawn again in each other language, as
 // bitmaps/LANG/NAME.png (and its double), for those that come out
 // different: the program shows these when its interface is in LANG.
@@ -62,10 +74,9 @@ bool writeLetteredTwins(const QDir& out, QTextStream& q) {
       for (int scale : {1, 2}) {
         art::setScale(scale);
         art::setLanguage(language);
-        QImage img = e.draw().convertToFormat(QImage::Format_ARGB32);
+        QImage img = drawNoting(e);
         art::setLanguage(QString());
         art::setScale(1);
-        img.setDevicePixelRatio(1);
         const QString file = language + "/" + e.name + (scale == 2 ? "@2x.png" : ".png");
         const QString rel = "bitmaps/" + file;
         if (!img.save(out.filePath(rel), "PNG")) {
@@ -94,7 +105,7 @@ int writeAll(const QString& outDir) {
       QSize plain;
       for (int scale : {1, 2}) {
         art::setScale(scale);
-        QImage img = e.draw().convertToFormat(QImage::Format_ARGB32);
+        QImage img = drawNoting(e);
         art::setScale(1);
         if (scale == 1) plain = img.size();
         if (img.size() != plain * scale) {
@@ -102,7 +113,6 @@ int writeAll(const QString& outDir) {
                        qPrintable(e.name), img.width(), img.height(), plain.width(), plain.height());
           return 1;
         }
-        img.setDevicePixelRatio(1);
         if (kind == art::Kind::Cursor)
           img.setText("HotSpot", QStringLiteral("%1,%2").arg(e.hotSpot.x() * scale).arg(e.hotSpot.y() * scale));
         const QString file = e.name + (scale == 2 ? "@2x.png" : ".png");
