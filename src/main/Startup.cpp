@@ -118,8 +118,15 @@ int RunWindowFreeCommand(int argc, char** argv) {
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
     if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export")) {
         QTextStream lines(stdout);
-        return args.constFirst() == QLatin1String("--upload") ? RunUploadCommand(args, lines, err)
-                                                              : RunExportCommand(args, lines, err);
+        const int rc = args.constFirst() == QLatin1String("--upload") ? RunUploadCommand(args, lines, err)
+                                                                      : RunExportCommand(args, lines, err);
+        // Every file is on the disk and the connections are closed when
+        // the command returns; tearing Qt's platform and font state down
+        // would only add to the time the command takes.
+        lines.flush();
+        err.flush();
+        std::fflush(nullptr);
+        std::_Exit(rc);
     }
     const int rc = RunViewerCommand(args, out, err);
     out.flush();
