@@ -40,9 +40,9 @@ QString TServerProbe::Reason(const TFtpOutcome& outcome) {
 }
 
 void TServerProbe::Connect() {
-    if (Status) Status(tr("Connecting to %1...").arg(target_.Address));
-    login_.AskTrust = AskTrust;
-    login_.Trusted = Trusted;
+    emit Status(tr("Connecting to %1...").arg(target_.Address));
+    login_.AskTrust = [this](const TTrustQuestion& q) { return AskTrust && AskTrust(q); };
+    login_.Trusted = [this](const TUploadTarget& t) { emit Trusted(t); };
     login_.Start(ftp_, target_, this, Guard([this](const TFtpOutcome& outcome) { LoggedIn(outcome); }));
 }
 
@@ -72,7 +72,7 @@ void TServerProbe::LoggedIn(const TFtpOutcome& outcome) {
     if (!outcome.Ok())
         return End(TOutcome::LoginFailed, tr("Tarvo reached %1 but could not log in (%2).").arg(server, Reason(outcome)));
     if (target_.Directory.isEmpty()) return Go(kWrite);
-    if (Status) Status(tr("Entering the folder %1...").arg(target_.Directory));
+    emit Status(tr("Entering the folder %1...").arg(target_.Directory));
     Next();
 }
 
@@ -98,7 +98,7 @@ void TServerProbe::EnterFolder() {
 }
 
 void TServerProbe::MakeFolder() {
-    if (Status) Status(tr("Making the folder %1...").arg(target_.Directory));
+    emit Status(tr("Making the folder %1...").arg(target_.Directory));
     Await(ftp_.MakeFolder(target_.Directory), [this](const TFtpOutcome& outcome) {
         if (outcome.Ok()) return Next();
         if (!ftp_.Connected())
@@ -131,7 +131,7 @@ void TServerProbe::Write() {
                    tr("Tarvo could log in and enter %1, but could not make its test file on this computer.")
                        .arg(FolderName()));
     file.close();
-    if (Status) Status(tr("Writing a test file to %1...").arg(FolderName()));
+    emit Status(tr("Writing a test file to %1...").arg(FolderName()));
     Await(ftp_.WriteFile(localFile_, remoteName_), [this](const TFtpOutcome& outcome) {
         if (outcome.Ok()) return Next();
         // A refusal is the server's; anything else (no data connection,
@@ -147,7 +147,7 @@ void TServerProbe::Write() {
 }
 
 void TServerProbe::Remove() {
-    if (Status) Status(tr("Removing the test file..."));
+    emit Status(tr("Removing the test file..."));
     Await(ftp_.RemoveFile(remoteName_), [this](const TFtpOutcome& outcome) {
         if (!outcome.Ok())
             return End(TOutcome::RemoveFailed,

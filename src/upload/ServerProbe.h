@@ -10,13 +10,13 @@
 // in a nested event loop, so the window that runs it stays usable and
 // Cancel is answered at once.
 
+#include "app/OneHook.h"
 #include "upload/StepSequence.h"
 #include "upload/UploadSequence.h"
 #include "upload/transfer/FtpClient.h"
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class TServerProbe : public TStepSequence {
     Q_OBJECT
@@ -38,22 +38,24 @@ public:
     TServerProbe(TFtpClient& ftp, const TUploadTarget& target, QObject* parent = nullptr);
     ~TServerProbe() override;
 
-    // What the test is doing ("Connecting to ..."), for a status line.
-    std::function<void(const QString&)> Status;
     // Asked when the server's certificate or host key is not trusted; true
     // trusts the key shown (the log-in is then tried again with it).
-    std::function<bool(const TTrustQuestion&)> AskTrust;
-    // Told after the user trusted a key, with the target holding it.
-    std::function<void(const TUploadTarget&)> Trusted;
+    TOneHook<bool(const TTrustQuestion&)> AskTrust;
     // Asked when the folder does not exist: true makes it. Without an
     // answer the folder is not made.
-    std::function<bool(const QString& folder)> AskMakeFolder;
+    TOneHook<bool(const QString& folder)> AskMakeFolder;
 
     TOutcome Outcome() const { return outcome_; }
     // The result in one plain sentence.
     QString Sentence() const { return sentence_; }
     // The name the test file has on the server.
     QString TestFileName() const { return remoteName_; }
+
+signals:
+    // What the test is doing ("Connecting to ..."), for a status line.
+    void Status(const QString& text);
+    // Told after the user trusted a key, with the target holding it.
+    void Trusted(const TUploadTarget& target);
 
 private:
     enum TStepId { kConnect, kEnterFolder, kMakeFolder, kEnterMade, kWrite, kRemove };

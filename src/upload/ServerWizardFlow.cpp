@@ -466,17 +466,17 @@ void TfrmServerWizard::btnTestClick() {
 
 void TfrmServerWizard::StartProbe(const TUploadTarget& target, quint64 run) {
     probe_ = std::make_unique<TServerProbe>(*testFtp_, target);
-    probe_->Status = [this](const QString& text) { ShowTestResult(text); };
+    connect(probe_.get(), &TServerProbe::Status, this, [this](const QString& text) { ShowTestResult(text); });
     probe_->AskTrust = [this](const TTrustQuestion& q) { return AskToTrustServer(this, q, TTrustAsker::ServerTest); };
     // A key trusted is kept with the entry, as an upload keeps it, and is
     // saved with the list.
     tWWWServerType* server = EditServer;
-    probe_->Trusted = [this, run, server](const TUploadTarget& t) {
+    connect(probe_.get(), &TServerProbe::Trusted, this, [this, run, server](const TUploadTarget& t) {
         if (run != testRun_ || EditServer != server) return;
         server->TrustedKey = t.TrustedKey;
         server->HostKey = t.HostKey;
         EditList.MarkDirty();
-    };
+    });
     probe_->AskMakeFolder = [this](const QString& folder) {
         return Dialogs().Ask(this, tr("Tarvo"),
                              tr("The folder \"%1\" does not exist on the server. Shall Tarvo make it?").arg(folder),
