@@ -2,6 +2,7 @@
 // to each server folder, the export to a folder, and the Link panel's list
 // of saved pages, against real files and a real local FTP server.
 #include "FtpTestServer.h"
+#include "TarvoCommand.h"
 #include "TestSupport.h"
 #include "app/AppPaths.h"
 #include "docs/PageSession.h"
@@ -43,12 +44,7 @@ class TestSite : public QObject {
     QString Html(const QString& name = QString()) const { return env_->appDir() + "/HTMLFiles/" + name; }
     // A saved document whose one paragraph holds `html`.
     QString Document(const QString& name, const QString& html, const QString& title = QString()) const {
-        TPage page;
-        if (!title.isEmpty()) page.PageTitle = title;
-        page.InsertChunk(0, NewChunkForKind(bkPara));
-        page.Chunk(0)->Para->Paragraph = html;
-        const QString doc = env_->appDir() + "/save/" + name + ".tve";
-        return WritePageFile(doc, page, QString(), QImage()) ? doc : QString();
+        return WriteParagraphDocument(*env_, name, html, title);
     }
     struct TRun {
         int status = -1;
@@ -57,21 +53,13 @@ class TestSite : public QObject {
         QString err;
     };
     TRun Tarvo(const QStringList& args, const QString& dataHome) const {
-        QProcess p;
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("TARVO_APPDIR", env_->appDir());
-        e.insert("XDG_CONFIG_HOME", env_->configDir());
-        e.insert("XDG_DATA_HOME", dataHome);
-        e.insert("TARVO_PASSWORD", TFtpTestServer::kPassword);
-        p.setProcessEnvironment(e);
-        p.start(QString::fromLocal8Bit(qgetenv("TARVO_BIN_DIR")) + "/tarvo", args);
-        p.waitForFinished(120000);
+        const TCommandRun run = RunTarvoCommand(*env_, args, dataHome);
         TRun r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.told = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        r.status = run.status;
+        r.told = run.out.split('\n', Qt::SkipEmptyParts);
         r.out = r.told;
         r.out.sort();
-        r.err = QString::fromUtf8(p.readAllStandardError());
+        r.err = run.err;
         return r;
     }
     static QStringList FilesBelow(const QString& folder) {

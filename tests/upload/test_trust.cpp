@@ -2,6 +2,7 @@
 // cost: against a real small file system, real links and a real local FTP
 // server, through the program's own commands.
 #include "FtpTestServer.h"
+#include "TarvoCommand.h"
 #include "TestSupport.h"
 #include "app/SafeWrite.h"
 #include "app/Settings.h"
@@ -57,33 +58,9 @@ class TestTrust : public QObject {
     QTemporaryDir data_;  // XDG_DATA_HOME of the commands
 
     QString Html(const QString& name = QString()) const { return env_->appDir() + "/HTMLFiles/" + name; }
-    QString Document(const QString& name, const QString& html) const {
-        TPage page;
-        page.InsertChunk(0, NewChunkForKind(bkPara));
-        page.Chunk(0)->Para->Paragraph = html;
-        const QString doc = env_->appDir() + "/save/" + name + ".tve";
-        return WritePageFile(doc, page, QString(), QImage()) ? doc : QString();
-    }
-    struct TRun {
-        int status = -1;
-        QString out, err;
-    };
-    TRun Tarvo(const QStringList& args) const {
-        QProcess p;
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("TARVO_APPDIR", env_->appDir());
-        e.insert("XDG_CONFIG_HOME", env_->configDir());
-        e.insert("XDG_DATA_HOME", data_.path());
-        e.insert("TARVO_PASSWORD", TFtpTestServer::kPassword);
-        p.setProcessEnvironment(e);
-        p.start(QString::fromLocal8Bit(qgetenv("TARVO_BIN_DIR")) + "/tarvo", args);
-        p.waitForFinished(120000);
-        TRun r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
+    QString Document(const QString& name, const QString& html) const { return WriteParagraphDocument(*env_, name, html); }
+    using TRun = TCommandRun;
+    TRun Tarvo(const QStringList& args) const { return RunTarvoCommand(*env_, args, data_.path()); }
     static QStringList EmptyFilesBelow(const QString& folder) {
         QStringList out;
         QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
