@@ -22,6 +22,7 @@ const QString kURL = QStringLiteral("URL");
 const QString kSecurity = QStringLiteral("Security");
 const QString kTrustedKey = QStringLiteral("TrustedKey");
 const QString kHostKey = QStringLiteral("HostKey");
+const QString kWebAddress = QStringLiteral("WebAddress");
 const QString kPasswordStore = QStringLiteral("PasswordStore");
 const QString kInKeyring = QStringLiteral("Keyring");
 const QString kKeyringEntry = QStringLiteral("KeyringEntry");
@@ -169,6 +170,7 @@ tWWWServerType ReadServerFrom(const TTarvoReg& reg, const QStringList& keys, con
     server.Security = SecurityFromName(reg.ReadString(at + kSecurity));
     server.TrustedKey = reg.ReadString(at + kTrustedKey);
     server.HostKey = reg.ReadString(at + kHostKey);
+    server.WebAddress = reg.ReadString(at + kWebAddress);
     return server;
 }
 
@@ -342,6 +344,7 @@ void WriteServerRecord(TTarvoReg& reg, const QString& at, const tWWWServerType& 
     reg.WriteString(at + kSecurity, SecurityName(s.Security));
     WriteOrDelete(reg, at + kTrustedKey, s.TrustedKey);
     WriteOrDelete(reg, at + kHostKey, s.HostKey);
+    WriteOrDelete(reg, at + kWebAddress, s.WebAddress);
 }
 
 void HandToKeyring(const TKeyringPlan& plan, const QSet<QString>& wasInKeyring) {

@@ -13,6 +13,8 @@
 //   Security=FTP|FTPS|SFTP          missing: FTP (lists written before it)
 //   TrustedKey=sha256//<base64>     FTPS: the certificate key the user trusted
 //   HostKey=SHA256:<base64>         SFTP: the host key met on first contact
+//   WebAddress=<https://...>        where the server folder is seen on the web, as
+//                                   the user gave it (missing: not known)
 //
 // The store gives sub-sections back sorted, so the user's order is kept in
 // "Order"; a list written without it loads in the store's order. A name
@@ -42,6 +44,10 @@ struct tWWWServerType {
     TSecurity Security = TSecurity::FTP;
     QString TrustedKey;  // FTPS: pinned public key of a certificate the user trusted
     QString HostKey;     // SFTP: the host key fingerprint trusted on first contact
+    // Where the server folder is seen on the web, as the user confirmed it
+    // ("" not known). Unlike URL, which is a guess made from the address
+    // when the user gives none, this is never filled in by the program.
+    QString WebAddress;
     // The entry under which the keyring holds this record's password while
     // it has not been read yet ("" when Password holds it). The keyring is
     // asked only when the password is needed, not when the list is loaded.

@@ -16,7 +16,8 @@
 // stop (aborted), closes the connection and ends the thread.
 class TFtpClient::TConnection {
 public:
-    TConnection(TFtpClient* client, int serial) : Serial(serial), client_(client) {
+    TConnection(TFtpClient* client, int serial)
+        : Serial(serial), client_(client), security_(client->login_.Security) {
         thread_ = std::thread([this] { Loop(); });
     }
     // Waits for the thread's last work (Close it first).
@@ -58,7 +59,7 @@ private:
     };
 
     void Loop() {
-        auto curl = std::make_unique<TCurlConnection>();
+        std::unique_ptr<TTransport> transport = MakeTransport(security_);
         for (;;) {
             TJob job;
             {
@@ -70,7 +71,7 @@ private:
                 current_ = job.control;
             }
             // An operation aborted before its turn never reaches the server.
-            const TReply reply = job.control->Abort ? TReply{CancelledOutcome(), true, {}} : curl->Run(job.request, *job.control);
+            const TReply reply = job.control->Abort ? TReply{CancelledOutcome(), true, {}} : transport->Run(job.request, *job.control);
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 current_.reset();
@@ -83,13 +84,14 @@ private:
             QMetaObject::invokeMethod(
                 client, [client, serial, reply] { client->Replied(serial, reply); }, Qt::QueuedConnection);
         }
-        curl.reset();  // closes the connection (QUIT)
+        transport.reset();  // closes the connection
         TFtpClient* client = client_;
         const int serial = Serial;
         QMetaObject::invokeMethod(client, [client, serial] { client->Reap(serial); }, Qt::QueuedConnection);
     }
 
     TFtpClient* client_;
+    const TSecurity security_;
     std::thread thread_;
     std::mutex mutex_;
     std::condition_variable wake_;

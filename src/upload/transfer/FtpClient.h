@@ -18,7 +18,7 @@
 // over the real name once it is complete, so a failed or cancelled transfer
 // never leaves half a file under the real name.
 
-#include "upload/transfer/CurlConnection.h"
+#include "upload/transfer/Transport.h"
 #include "upload/transfer/Listing.h"
 #include "upload/transfer/Login.h"
 #include "upload/transfer/Outcome.h"

@@ -1,0 +1,12 @@
+#include "upload/transfer/Transport.h"
+
+#include "upload/transfer/CurlConnection.h"
+
+std::unique_ptr<TTransport> MakeTransport(TSecurity security) {
+    switch (security) {
+    case TSecurity::FTP:
+    case TSecurity::FTPS:
+    case TSecurity::SFTP: return std::make_unique<TCurlConnection>();
+    }
+    return std::make_unique<TCurlConnection>();
+}
