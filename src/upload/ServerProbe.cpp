@@ -41,8 +41,6 @@ QString TServerProbe::Reason(const TFtpOutcome& outcome) {
 
 void TServerProbe::Connect() {
     emit Status(tr("Connecting to %1...").arg(target_.Address));
-    login_.AskTrust = [this](const TTrustQuestion& q) { return AskTrust && AskTrust(q); };
-    login_.Trusted = [this](const TUploadTarget& t) { emit Trusted(t); };
     login_.Start(ftp_, target_, this, Guard([this](const TFtpOutcome& outcome) { LoggedIn(outcome); }));
 }
 

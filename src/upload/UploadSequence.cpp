@@ -44,11 +44,11 @@ void TTrustingLogin::Try(bool mayAsk) {
         if (outcome.Untrusted()) {
             question_ = TTrustQuestion{target_->Security, target_->Address, outcome.Message, outcome.Fingerprint,
                                        outcome.Kind == TFtpOutcome::TKind::KeyChanged};
-            const bool trust = mayAsk && AskTrust && AskTrust(question_);
+            const bool trust = mayAsk && owner_.AnswerTrust(question_);
             if (stopped_) return;
             if (trust) {
                 (target_->Security == TSecurity::SFTP ? target_->HostKey : target_->TrustedKey) = question_.Fingerprint;
-                if (Trusted) Trusted(*target_);
+                owner_.KeyTrusted(*target_);
                 Try(false);
                 return;
             }
@@ -109,8 +109,6 @@ void TUploadSequence::ShowProgress() {
 void TUploadSequence::Connect() {
     untrusted_ = false;
     SetStatus(QCoreApplication::translate("UploadSequence", "Connecting to ") + target_.Address);
-    login_.AskTrust = [this](const TTrustQuestion& q) { return AskTrust && AskTrust(q); };
-    login_.Trusted = [this](const TUploadTarget& t) { emit Trusted(t); };
     login_.Start(ftp_, target_, this, Guard([this](const TFtpOutcome& outcome) {
         if (!outcome.Ok()) {
             untrusted_ = outcome.Untrusted();

@@ -50,13 +50,24 @@ struct TTrustQuestion {
 };
 
 // The log-in of the upload and of the server test: connects to the target;
-// when the server's certificate or host key is not trusted, asks once
-// (AskTrust), and a key the user trusts goes into the target, Trusted is
-// told, and the log-in is made again with it.
+// when the server's certificate or host key is not trusted, asks its owner
+// once, and a key the user trusts goes into the target, the owner is told,
+// and the log-in is made again with it.
 class TTrustingLogin {
 public:
-    std::function<bool(const TTrustQuestion&)> AskTrust;
-    std::function<void(const TUploadTarget&)> Trusted;
+    // What the log-in asks and tells; its owner answers for the user.
+    class TOwner {
+    public:
+        // True trusts the key of the question.
+        virtual bool AnswerTrust(const TTrustQuestion& question) = 0;
+        // The target now holds the key the user trusted.
+        virtual void KeyTrusted(const TUploadTarget& target) = 0;
+
+    protected:
+        ~TOwner() = default;
+    };
+
+    explicit TTrustingLogin(TOwner& owner) : owner_(owner) {}
 
     // Logs `ftp` in to `target`, which keeps a key trusted on the way;
     // `done` gets the outcome of the last try (on behalf of `context`).
@@ -71,6 +82,7 @@ public:
 private:
     void Try(bool mayAsk);
 
+    TOwner& owner_;
     TFtpClient* ftp_ = nullptr;
     TUploadTarget* target_ = nullptr;
     QObject* context_ = nullptr;
@@ -92,7 +104,7 @@ enum class TUploadOutcome {
 // and enter the server folder, list and make folders, send the files
 // (several at once where the server takes more than one connection),
 // then the page.
-class TUploadSequence : public TStepSequence {
+class TUploadSequence : public TStepSequence, private TTrustingLogin::TOwner {
     Q_OBJECT
 public:
     // Connections used at most at once (the first one included) when
@@ -170,6 +182,8 @@ private:
     void Concluding() override;
     void Concluded() override;
     void Cancelling() override;
+    bool AnswerTrust(const TTrustQuestion& question) override { return AskTrust && AskTrust(question); }
+    void KeyTrusted(const TUploadTarget& target) override { emit Trusted(target); }
 
     TUploadTarget target_;
     std::vector<TUploadFile> files_;
@@ -189,5 +203,5 @@ private:
     bool untrusted_ = false;
     TFtpOutcome loginFailure_;
     QString lastError_;  // the message of the last failure
-    TTrustingLogin login_;
+    TTrustingLogin login_{*this};
 };

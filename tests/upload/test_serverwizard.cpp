@@ -414,19 +414,19 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
     std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
     TServerBox* box = w->Servers();
     QVERIFY(box);
-    QCOMPARE(w->findChild<QComboBox*>("cmbServers"), box->cmbServers);
-    QVERIFY(w->findChild<QToolButton*>("spdEditWWW"));
-    QCOMPARE(box->spdEditWWW->text(), QString("Edit WWW Server List"));
+    QComboBox* combo = Child<QComboBox>(w.get(), "cmbServers");
+    QToolButton* edit = Child<QToolButton>(w.get(), "spdEditWWW");
+    QCOMPARE(edit->text(), QString("Edit WWW Server List"));
     w->show();
     w->ChangeState(TfrmMain::stSend);
-    QCOMPARE(box->cmbServers->count(), 3);
-    QCOMPARE(box->cmbServers->currentText(), QString("Beta"));
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->currentText(), QString("Beta"));
     QCOMPARE(box->SelectedServer()->Address, QString("ftp.beta.example"));
     QCOMPARE(ReadLastServer(), QString("bETA"));  // selecting by program writes nothing
 
-    box->cmbServers->setFocus();
-    QTest::keyClick(box->cmbServers, Qt::Key_Down);
-    QCOMPARE(box->cmbServers->currentText(), QString("Gamma"));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentText(), QString("Gamma"));
     QCOMPARE(ReadLastServer(), QString("Gamma"));
 
     // The wizard deletes Gamma: the name stays remembered, the first is chosen.
@@ -441,11 +441,11 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
         Click(wiz, "butFinish");
         return wiz->result();
     };
-    Click(box->spdEditWWW);
+    Click(edit);
     QCOMPARE(dialogs()->unexpected, 0);
     QCOMPARE(ReadLastServer(), QString("Gamma"));
-    QCOMPARE(box->cmbServers->count(), 2);
-    QCOMPARE(box->cmbServers->currentIndex(), 0);
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(Names(ServerList()), QStringList({"Alpha", "Beta"}));
 
     // A server added in the wizard is the one chosen afterwards.
@@ -457,9 +457,9 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
         Click(wiz, "butFinish");
         return wiz->result();
     };
-    Click(box->spdEditWWW);
+    Click(edit);
     QCOMPARE(dialogs()->unexpected, 0);
-    QCOMPARE(box->cmbServers->currentText(), QString("Delta"));
+    QCOMPARE(combo->currentText(), QString("Delta"));
     QCOMPARE(box->SelectedServer()->Address, QString("ftp.delta.example"));
     QCOMPARE(ReadLastServer(), QString("Delta"));
 }
@@ -469,7 +469,7 @@ void TestServerWizard::serversSurviveARestart() {
         std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
         w->show();
         w->ChangeState(TfrmMain::stSend);
-        QCOMPARE(w->Servers()->cmbServers->count(), 0);
+        QCOMPARE(Child<QComboBox>(w.get(), "cmbServers")->count(), 0);
         // Two servers added, the second moved to the top.
         for (const char* name : {"Zulu", "Kilo"}) {
             dialogs()->runs << [this, name](QDialog* d) {
@@ -480,7 +480,7 @@ void TestServerWizard::serversSurviveARestart() {
                 Click(wiz, "butFinish");
                 return wiz->result();
             };
-            Click(w->Servers()->spdEditWWW);
+            Click(Child<QToolButton>(w.get(), "spdEditWWW"));
         }
         dialogs()->runs << [this](QDialog* d) {
             auto* wiz = qobject_cast<TfrmServerWizard*>(d);
@@ -494,9 +494,9 @@ void TestServerWizard::serversSurviveARestart() {
             Click(wiz, "butFinish");
             return wiz->result();
         };
-        Click(w->Servers()->spdEditWWW);
+        Click(Child<QToolButton>(w.get(), "spdEditWWW"));
         QCOMPARE(dialogs()->unexpected, 0);
-        QComboBox* box = w->Servers()->cmbServers;
+        QComboBox* box = Child<QComboBox>(w.get(), "cmbServers");
         QCOMPARE(box->count(), 2);
         QCOMPARE(box->itemText(0), QString("Kilo"));
         box->setFocus();
@@ -506,7 +506,7 @@ void TestServerWizard::serversSurviveARestart() {
     std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
     w->show();
     w->ChangeState(TfrmMain::stSend);
-    QComboBox* box = w->Servers()->cmbServers;
+    QComboBox* box = Child<QComboBox>(w.get(), "cmbServers");
     QCOMPARE(box->count(), 2);
     QCOMPARE(box->itemText(0), QString("Kilo"));
     QCOMPARE(box->itemText(1), QString("Zulu"));
