@@ -265,7 +265,7 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     TSentRecord record(target);
     // A key named with --trust is offered at once, so that the log-in costs
     // one connection, not a refused one before it.
-    QString& key = target.Security == TSecurity::SFTP ? target.HostKey : target.TrustedKey;
+    QString& key = ShowsHostKey(target.Security, target.Address) ? target.HostKey : target.TrustedKey;
     if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
