@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QSet>
+#include <QUrl>
 
 namespace {
 
@@ -95,6 +96,13 @@ TSecurity SecurityFromName(const QString& name) {
 
 int DefaultPort(TSecurity security) {
     return security == TSecurity::SFTP ? 22 : security == TSecurity::Git ? 443 : 21;
+}
+
+bool IsRepositoryAddress(const QString& address) {
+    const QUrl url(address.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("https") || scheme == QLatin1String("ssh")) &&
+           !url.host().isEmpty() && url.path().size() > 1 && !url.hasQuery() && !url.hasFragment();
 }
 
 bool SplitAddress(const QString& address, int defaultPort, QString& host, int& port) {

@@ -101,6 +101,8 @@ void SaveServerTrust(const tWWWServerType& server);
 // IPv6 address, "[addr]:port". False when the port is not 1 to 65535 or the
 // host is empty; a missing port gives `defaultPort`.
 bool SplitAddress(const QString& address, int defaultPort, QString& host, int& port);
+// A Git repository's address: https:// or ssh:// with a host and a path.
+bool IsRepositoryAddress(const QString& address);
 
 // Empties `list` and fills it with every stored server, in order.
 void LoadServerList(TServerList& list);

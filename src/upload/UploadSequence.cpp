@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <algorithm>
 #include <optional>
@@ -64,6 +65,8 @@ TUploadTarget UploadTargetOf(const tWWWServerType& server) {
         // The repository's whole address; the transport reads it.
         target.Address = server.Address.trimmed();
         target.Branch = server.Branch.trimmed().isEmpty() ? QStringLiteral("main") : server.Branch.trimmed();
+        const QUrl url(target.Address);
+        target.Port = url.port(url.scheme().compare(QLatin1String("ssh"), Qt::CaseInsensitive) == 0 ? 22 : 443);
     } else if (!SplitAddress(server.Address, DefaultPort(server.Security), target.Address, target.Port)) {
         // Left for the connection to report as not valid.
         target.Address = server.Address.trimmed();

@@ -6,6 +6,7 @@
 #include "GitTestServer.h"
 #include "TestCertificates.h"
 #include "TestSupport.h"
+#include "upload/ServerProbe.h"
 #include "upload/UploadSequence.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/transfer/Trust.h"
@@ -114,11 +115,27 @@ private slots:
         target.TrustedKey = Pin();
         const TRun run = Publish(target, Site("GIF89a"));
         QVERIFY(!run.ok);
-        qInfo() << run.detail;
-        QVERIFY2(run.detail.startsWith("The repository refused the new version of the branch ("), qPrintable(run.detail));
-        QVERIFY2(run.detail.contains("hook declined"), qPrintable(run.detail));
-        QCOMPARE(run.detail.count('.'), 1);
+        QCOMPARE(run.detail, QString("The repository refused the new version of the branch (pre-receive hook declined: "
+                                     "The branch main is protected)."));
         QCOMPARE(run.state, QString("The branch is as it was: nothing of this upload was published."));
+        QVERIFY(server.Files().isEmpty());
+    }
+
+    // The server test logs in, stages its test file and takes it back:
+    // nothing reaches the branch.
+    void serverTestLeavesTheBranchAlone() {
+        TGitTestServer server(certs_);
+        QVERIFY(server.ok());
+        TFtpClient ftp;
+        TServerProbe probe(ftp, server.Target());
+        QStringList asked;
+        probe.AskTrust = [&](const TTrustQuestion& q) {
+            asked << q.Fingerprint;
+            return true;
+        };
+        QVERIFY2(probe.Run(), qPrintable(probe.Sentence()));
+        QCOMPARE(probe.Outcome(), TServerProbe::TOutcome::Ready);
+        QCOMPARE(asked, QStringList{Pin()});
         QVERIFY(server.Files().isEmpty());
     }
 

@@ -481,6 +481,7 @@ bool TGitConnection::Push(TCall& call, const void* commitId) {
     const git_strarray refspecs = {specs, 1};
     git_push_options options = GIT_PUSH_OPTIONS_INIT;
     options.callbacks = call.Callbacks();
+    call.remoteWords.clear();  // from now on, what a hook says
     if (git_remote_push(remote.p, &refspecs, &options) != 0) return false;
     if (!call.pushStatus.isEmpty()) {
         git_error_set_str(GIT_ERROR_REFERENCE, call.pushStatus.toUtf8().constData());
@@ -528,7 +529,10 @@ TReply TGitConnection::Failure(TCall& call, int code) {
         reply.Outcome = GitOutcome(TGitProblem::LoginRefused, QString());
     } else if (!call.pushStatus.isEmpty()) {
         const TGitProblem p = ProblemOf(0, call.pushStatus);
-        reply.Outcome = GitOutcome(p == TGitProblem::BranchMoved ? p : TGitProblem::PushRefused, call.pushStatus);
+        // The hook's own last words say why, where it said any.
+        QString why = call.pushStatus;
+        if (!call.remoteWords.isEmpty()) why += QStringLiteral(": ") + call.remoteWords;
+        reply.Outcome = GitOutcome(p == TGitProblem::BranchMoved ? p : TGitProblem::PushRefused, why);
     } else {
         const TGitProblem p = ProblemOf(code, message);
         reply.Outcome = GitOutcome(p, message.isEmpty() ? call.remoteWords : message);
