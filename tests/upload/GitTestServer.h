@@ -159,3 +159,98 @@ private:
     int port_ = 0;
     bool ok_ = false;
 };
+
+// The same kind of bare repository over SSH: Debian's sshd started with a
+// host key, configuration and authorized key of its own in a temporary
+// folder, on 127.0.0.1 on a free port, letting in the user running the
+// test with a key made for it. The key sits in a home folder of its own
+// (home()/.ssh), for the client to find there.
+class TGitSshServer {
+public:
+    TGitSshServer() {
+        const QString d = dir_.path();
+        QDir().mkpath(d + "/home/.ssh");
+        ok_ = Run("git", {"init", "-q", "--bare", "-b", "main", Repo()}) &&
+              Run("ssh-keygen", {"-q", "-t", "ecdsa", "-b", "256", "-N", "", "-f", d + "/host_key"}) &&
+              Run("ssh-keygen", {"-q", "-t", "ecdsa", "-b", "256", "-m", "PEM", "-N", "", "-f", d + "/home/.ssh/id_ecdsa"}) &&
+              QFile::copy(d + "/home/.ssh/id_ecdsa.pub", d + "/authorized_keys") && WriteConfig();
+        if (!ok_) return;
+        // Root's sshd wants its privilege separation folder.
+        if (geteuid() == 0) QDir().mkpath("/run/sshd");
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start("/usr/sbin/sshd", {"-D", "-e", "-f", d + "/sshd_config"});
+        ok_ = process_.waitForStarted(5000) && WaitListening();
+    }
+    ~TGitSshServer() {
+        process_.terminate();
+        if (!process_.waitForFinished(5000)) process_.kill();
+        process_.waitForFinished(3000);
+    }
+    bool ok() const { return ok_; }
+    QString Home() const { return dir_.filePath("home"); }
+    QString Repo() const { return dir_.filePath("site.git"); }
+    QString Url() const { return QStringLiteral("ssh://127.0.0.1:%1%2").arg(port_).arg(Repo()); }
+    // "SHA256:..." of the host key, as the client shows it.
+    QString HostKey() const {
+        QFile f(dir_.filePath("host_key.pub"));
+        if (!f.open(QIODevice::ReadOnly)) return QString();
+        const QByteArray blob = QByteArray::fromBase64(f.readAll().split(' ').value(1));
+        return QStringLiteral("SHA256:") +
+               QString::fromLatin1(QCryptographicHash::hash(blob, QCryptographicHash::Sha256)
+                                       .toBase64(QByteArray::Base64Encoding | QByteArray::OmitTrailingEquals));
+    }
+    TUploadTarget Target() const {
+        TUploadTarget t;
+        t.Address = Url();
+        t.UserName = QString::fromLocal8Bit(qgetenv("USER"));
+        if (t.UserName.isEmpty()) t.UserName = geteuid() == 0 ? "root" : QString();
+        t.Security = TSecurity::Git;
+        t.Branch = "main";
+        return t;
+    }
+    QStringList Files() const {
+        QProcess p;
+        p.start("git", {"-C", Repo(), "ls-tree", "-r", "--name-only", "main"});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+    QString Log() { return QString::fromLocal8Bit(process_.readAll()); }
+
+private:
+    static bool Run(const QString& program, const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
+    bool WriteConfig() {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost, 0)) return false;
+        port_ = probe.serverPort();
+        probe.close();
+        const QString d = dir_.path();
+        const QStringList lines{QString("Port %1").arg(port_), "ListenAddress 127.0.0.1", "HostKey " + d + "/host_key",
+                                "PidFile " + d + "/sshd.pid", "AuthorizedKeysFile " + d + "/authorized_keys",
+                                "StrictModes no", "PasswordAuthentication no", "KbdInteractiveAuthentication no",
+                                "PubkeyAuthentication yes", "UsePAM no", "PermitRootLogin prohibit-password"};
+        QFile conf(d + "/sshd_config");
+        if (!conf.open(QIODevice::WriteOnly)) return false;
+        conf.write(lines.join('\n').toUtf8() + "\n");
+        return true;
+    }
+    bool WaitListening() {
+        for (int i = 0; i < 200; ++i) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, quint16(port_));
+            if (s.waitForConnected(100)) return true;
+            if (process_.state() != QProcess::Running) break;
+            QTest::qWait(25);
+        }
+        qWarning() << process_.readAll();
+        return false;
+    }
+
+    QTemporaryDir dir_;
+    QProcess process_;
+    int port_ = 0;
+    bool ok_ = false;
+};

@@ -139,6 +139,35 @@ private slots:
         QVERIFY(server.Files().isEmpty());
     }
 
+    // Over SSH with the user's key from ~/.ssh: the host key is asked
+    // about once, then trusted; a second publish sends only the change.
+    void publishesOverSsh() {
+        TGitSshServer server;
+        QVERIFY(server.ok());
+        const QByteArray home = qgetenv("HOME"), agent = qgetenv("SSH_AUTH_SOCK");
+        qputenv("HOME", server.Home().toLocal8Bit());
+        qunsetenv("SSH_AUTH_SOCK");
+        const TRun first = Publish(server.Target(), Site("GIF89a-ssh"));
+        TUploadTarget known = server.Target();
+        known.HostKey = server.HostKey();
+        const TRun second = Publish(known, Site("GIF89a-ssh, changed"));
+        TUploadTarget changed = known;
+        changed.HostKey = "SHA256:AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA";
+        const TRun intercepted = Publish(changed, Site("GIF89a-ssh, changed"), false);
+        qputenv("HOME", home);
+        if (!agent.isEmpty()) qputenv("SSH_AUTH_SOCK", agent);
+        QVERIFY2(first.ok, qPrintable(first.detail + server.Log()));
+        QCOMPARE(first.asked, QStringList{server.HostKey()});
+        QCOMPARE(server.Files(), (QStringList{"graphics/a.gif", "graphics/b.gif", "index.html"}));
+        QVERIFY2(second.ok, qPrintable(second.detail));
+        QVERIFY(second.asked.isEmpty());
+        QCOMPARE(second.skipped, 2);
+        // A changed host key is told as such.
+        QVERIFY(!intercepted.ok);
+        QCOMPARE(intercepted.asked, QStringList{server.HostKey()});
+        QVERIFY2(intercepted.detail.startsWith("The server's host key has changed"), qPrintable(intercepted.detail));
+    }
+
     // A wrong token, an untrusted certificate declined, a branch name Git
     // does not allow: the log-in fails with the matching words.
     void loginFailures() {

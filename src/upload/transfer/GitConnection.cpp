@@ -264,6 +264,11 @@ TGitConnection::TRunner TGitConnection::RunnerOf(TRequest::TKind kind) {
 
 TReply TGitConnection::Run(const TRequest& request, TRequestControl& control) {
     TCall call(request, control);
+    // Over SSH: the agent's keys first, then the key files.
+    if (ShowsHostKey(request.Login.Security, request.Login.Address)) {
+        if (qEnvironmentVariableIsSet("SSH_AUTH_SOCK")) call.keys << QString();
+        call.keys << KeyFiles();
+    }
     if (request.Kind != TRequest::TKind::Login && !index_) {
         TReply reply;
         reply.Outcome = TFtpOutcome::Of(TFtpOutcome::TKind::NotConnected,
@@ -287,10 +292,6 @@ TReply TGitConnection::Login(TCall& call) {
         TReply reply;
         reply.Outcome = GitOutcome(TGitProblem::BadBranch, QString());
         return reply;
-    }
-    if (call.r.Login.Address.startsWith(QLatin1String("ssh://"), Qt::CaseInsensitive)) {
-        if (qEnvironmentVariableIsSet("SSH_AUTH_SOCK")) call.keys << QString();
-        call.keys << KeyFiles();
     }
     if (!OpenCache(call) || !Fetch(call) || !ReadBranch(call)) {
         TReply reply = Failure(call, git_error_last() ? -1 : 0);
