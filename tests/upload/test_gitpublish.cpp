@@ -7,6 +7,7 @@
 #include "TestCertificates.h"
 #include "TestSupport.h"
 #include "upload/ServerProbe.h"
+#include "upload/UploadCommand.h"
 #include "upload/UploadSequence.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/transfer/Trust.h"
@@ -79,7 +80,10 @@ private slots:
     void publishesOnlyWhatChanged() {
         TGitTestServer server(certs_);
         QVERIFY2(server.ok(), qPrintable(server.Log()));
+        QElapsedTimer clock;
+        clock.start();
         TRun first = Publish(server.Target(), Site("GIF89a-first"));
+        const qint64 firstMs = clock.elapsed();
         QVERIFY2(first.ok, qPrintable(first.detail + server.Log()));
         QCOMPARE(first.asked, QStringList{Pin()});
         QCOMPARE(server.Files(), (QStringList{"graphics/a.gif", "graphics/b.gif", "index.html"}));
@@ -90,7 +94,10 @@ private slots:
 
         TUploadTarget trusted = server.Target();
         trusted.TrustedKey = Pin();
+        clock.restart();
         TRun second = Publish(trusted, Site("GIF89a-second, longer"));
+        // Told, not judged: the figures of the README.
+        qInfo("first publish %lld ms, second %lld ms", firstMs, clock.elapsed());
         QVERIFY2(second.ok, qPrintable(second.detail));
         QVERIFY(second.asked.isEmpty());
         QCOMPARE(second.skipped, 2);
@@ -166,6 +173,23 @@ private slots:
         QVERIFY(!intercepted.ok);
         QCOMPARE(intercepted.asked, QStringList{server.HostKey()});
         QVERIFY2(intercepted.detail.startsWith("The server's host key has changed"), qPrintable(intercepted.detail));
+    }
+
+    // The command line's two forms of a repository.
+    void commandLineAddresses() {
+        TUploadTarget t;
+        QVERIFY(ParseUploadUrl("git+https://jo@pages.example.org/jo/site.git#gh-pages", t));
+        QCOMPARE(t.Security, TSecurity::Git);
+        QCOMPARE(t.Address, QString("https://pages.example.org/jo/site.git"));
+        QCOMPARE(t.UserName, QString("jo"));
+        QCOMPARE(t.Branch, QString("gh-pages"));
+        QVERIFY(ParseUploadUrl("git+ssh://git@pages.example.org:2222/jo/site.git", t));
+        QCOMPARE(t.Address, QString("ssh://pages.example.org:2222/jo/site.git"));
+        QCOMPARE(t.UserName, QString("git"));
+        QCOMPARE(t.Branch, QString("main"));
+        QVERIFY(ShowsHostKey(t.Security, t.Address));
+        QVERIFY(!ParseUploadUrl("git+https://pages.example.org/", t));
+        QVERIFY(!ParseUploadUrl("git+https://pages.example.org/site.git#", t));
     }
 
     // A wrong token, an untrusted certificate declined, a branch name Git
