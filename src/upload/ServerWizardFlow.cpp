@@ -70,7 +70,11 @@ void TfrmServerWizard::cmbConnectionChange() {
     TestDetailsChanged();
     EditServer->TrustedKey.clear();
     EditServer->HostKey.clear();
-    if (security == TSecurity::Git && EditServer->Branch.isEmpty()) EditServer->Branch = QStringLiteral("main");
+    if (security == TSecurity::Git) {
+        if (EditServer->Branch.isEmpty()) EditServer->Branch = QStringLiteral("main");
+        // A page host publishes the branch's top folder, not public_html.
+        if (EditServer->Directory == kPublicHtml) SetTextFilled(txtDirectory, QString());
+    }
     ShowBranch();
     EditList.MarkDirty();
 }
@@ -186,6 +190,8 @@ void TfrmServerWizard::ShowMyDetails() {
 }
 
 QString TfrmServerWizard::BuildURL() const {
+    // A page host names its own web address: nothing to guess from.
+    if (EditServer->Security == TSecurity::Git) return QString();
     // The web site is on the usual web port, whatever port uploads go to.
     QString host;
     int port = 0;
@@ -220,7 +226,7 @@ bool TfrmServerWizard::CheckFields() {
 // mode only, when `onlyInAdd`).
 void TfrmServerWizard::ShowDirectory(bool onlyInAdd) {
     QString dir = EditServer->Directory;
-    if (dir.isEmpty() && (!onlyInAdd || WizardMode == wmAdd)) dir = kPublicHtml;
+    if (dir.isEmpty() && (!onlyInAdd || WizardMode == wmAdd) && EditServer->Security != TSecurity::Git) dir = kPublicHtml;
     SetTextFilled(txtDirectory, dir);
 }
 

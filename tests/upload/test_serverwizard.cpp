@@ -537,6 +537,8 @@ void TestServerWizard::gitRepository() {
     const tWWWServerType added = ReadServer("Pages");
     QCOMPARE(added.Security, TSecurity::Git);
     QCOMPARE(added.Branch, QString("gh-pages"));
+    // The branch's top folder, not a proposed public_html.
+    QCOMPARE(added.Directory, QString());
     const TUploadTarget target = UploadTargetOf(added);
     QCOMPARE(target.Address, QString("https://git.example.org/jo/site.git"));
     QCOMPARE(target.Branch, QString("gh-pages"));
