@@ -23,6 +23,8 @@ class TGitTestServer {
 public:
     static constexpr const char* kUser = "publisher";
     static constexpr const char* kToken = "ghp_test0token0for0tarvo";
+    // A user who may fetch but not push (the same token).
+    static constexpr const char* kReader = "reader";
 
     explicit TGitTestServer(const TCertificates& certs) {
         QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
@@ -120,7 +122,7 @@ private:
         const QByteArray sha = QCryptographicHash::hash(kToken, QCryptographicHash::Sha1).toBase64();
         QFile users(dir_.filePath("htpasswd"));
         if (!users.open(QIODevice::WriteOnly)) return false;
-        users.write(QByteArray(kUser) + ":{SHA}" + sha + "\n");
+        users.write(QByteArray(kUser) + ":{SHA}" + sha + "\n" + kReader + ":{SHA}" + sha + "\n");
         users.close();
         users.setPermissions(users.permissions() | QFile::ReadOther);
         QStringList lines;
@@ -135,7 +137,10 @@ private:
               << "SetEnv GIT_PROJECT_ROOT " + d + "/repos" << "SetEnv GIT_HTTP_EXPORT_ALL 1"
               << "ScriptAlias /git/ /usr/lib/git-core/git-http-backend/"
               << "<Location /git/>" << "AuthType Basic" << "AuthName git" << "AuthUserFile " + d + "/htpasswd"
-              << "Require valid-user" << "</Location>";
+              << "Require valid-user" << "</Location>"
+              // The reader may fetch, only the publisher may push.
+              << "<LocationMatch \"^/git/.*/git-receive-pack$\">" << "Require user publisher" << "</LocationMatch>"
+              << "<If \"%{QUERY_STRING} =~ /service=git-receive-pack/\">" << "Require user publisher" << "</If>";
         if (geteuid() == 0) lines << "User nobody" << "Group nogroup";
         QFile conf(dir_.filePath("httpd.conf"));
         if (!conf.open(QIODevice::WriteOnly)) return false;

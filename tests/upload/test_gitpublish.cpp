@@ -144,6 +144,18 @@ private slots:
         QCOMPARE(probe.Outcome(), TServerProbe::TOutcome::Ready);
         QCOMPARE(asked, QStringList{Pin()});
         QVERIFY(server.Files().isEmpty());
+
+        // A user who may fetch but not push is told so.
+        TUploadTarget reader = server.Target();
+        reader.UserName = TGitTestServer::kReader;
+        reader.TrustedKey = Pin();
+        TServerProbe readOnly(ftp, reader);
+        QVERIFY(!readOnly.Run());
+        QCOMPARE(readOnly.Sentence(), QString("Tarvo could log in and enter your login folder, but could not write a "
+                                              "file there (The server refused the user name, the token or the key)."));
+        TRun refused = Publish(reader, Site("GIF89a"));
+        QVERIFY(!refused.ok);
+        QVERIFY(server.Files().isEmpty());
     }
 
     // Over SSH with the user's key from ~/.ssh: the host key is asked

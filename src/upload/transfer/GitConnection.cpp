@@ -409,7 +409,23 @@ TReply TGitConnection::Send(TCall& call) {
     entry.file_size = uint32_t(local.size());
     if (git_index_add(index_, &entry) != 0) return Failure(call, -1);
     if (call.control.Progress) call.control.Progress(local.size(), local.size());
+    // Write is the server test's: staging alone proves little, so it also
+    // makes sure the server lets this user push.
+    if (call.r.Kind == TRequest::TKind::Write && !MayPush(call)) return Failure(call, -1);
     return Done();
+}
+
+// Opens the repository for a push and closes it again: the server asks
+// for the log-in a push needs, and nothing is sent.
+bool TGitConnection::MayPush(TCall& call) {
+    TOwned<git_remote, git_remote_free> remote;
+    const QByteArray url = call.r.Login.Address.toUtf8();
+    const git_remote_callbacks callbacks = call.Callbacks();
+    if (git_remote_create_anonymous(&remote.p, repo_, url.constData()) != 0 ||
+        git_remote_connect(remote.p, GIT_DIRECTION_PUSH, &callbacks, nullptr, nullptr) != 0)
+        return false;
+    git_remote_disconnect(remote.p);
+    return true;
 }
 
 TReply TGitConnection::Remove(TCall& call) {

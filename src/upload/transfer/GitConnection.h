@@ -38,6 +38,7 @@ private:
     bool Fetch(TCall& call);
     bool ReadBranch(TCall& call);
     bool Push(TCall& call, const void* commitId);
+    bool MayPush(TCall& call);
     TReply Failure(TCall& call, int code);
     void Close();
 
