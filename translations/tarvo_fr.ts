@@ -859,7 +859,7 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
     <message>
         <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
-        <translation>L&apos;image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d&apos;écran la passent, et elle n&apos;a pas besoin de description.</translation>
+        <translation>L'image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d'écran la passent, et elle n'a pas besoin de description.</translation>
     </message>
 </context>
 <context>
@@ -1522,7 +1522,7 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
     <message>
         <source>Choose the page&apos;s icon</source>
-        <translation>Choisir l&apos;icône de la page</translation>
+        <translation>Choisir l'icône de la page</translation>
     </message>
 </context>
 <context>
