@@ -29,6 +29,8 @@ TSentRecord::TSentRecord(const TUploadTarget& target) {
                .arg(SecurityName(target.Security), target.UserName, target.Address)
                .arg(target.Port)
                .arg(target.Directory);
+    // A repository's branches are places of their own.
+    if (target.Security == TSecurity::Git) key_ += QStringLiteral("#") + target.Branch;
     const QByteArray name = QCryptographicHash::hash(key_.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
     path_ = QDir(SentRecordFolder()).filePath(QString::fromLatin1(name) + QStringLiteral(".json"));
     TightenToPrivate(path_);

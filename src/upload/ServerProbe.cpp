@@ -48,7 +48,7 @@ void TServerProbe::LoggedIn(const TFtpOutcome& outcome) {
     const QString server = target_.Address;
     using K = TFtpOutcome::TKind;
     if (outcome.Untrusted())
-        return End(TOutcome::Untrusted, target_.Security == TSecurity::SFTP
+        return End(TOutcome::Untrusted, ShowsHostKey(target_.Security, target_.Address)
                                             ? tr("Tarvo did not log in: the server's host key is not trusted.")
                                             : tr("Tarvo did not log in: the server's certificate is not trusted."));
     if (outcome.Kind == K::Refused)

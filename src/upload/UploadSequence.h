@@ -46,7 +46,7 @@ struct TTrustQuestion {
     // The key differs from one trusted before. A changed SFTP host key is
     // refused with a warning, not asked about.
     bool Changed = false;
-    bool CanTrust() const { return !(Changed && Security == TSecurity::SFTP) && !Fingerprint.isEmpty(); }
+    bool CanTrust() const { return !(Changed && ShowsHostKey(Security, Address)) && !Fingerprint.isEmpty(); }
 };
 
 // The log-in of the upload and of the server test: connects to the target;
@@ -157,7 +157,7 @@ signals:
     void Trusted(const TUploadTarget& target);
 
 private:
-    enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage };
+    enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage, kCommit };
     enum class FileState { Pending, Skipped, Sent, Failed };
     void Connect();
     void MakeServerFolder();
@@ -168,6 +168,7 @@ private:
     void MakeFolders();
     void SendFiles();
     void SendPage();
+    void CommitAll();
     void SendOne(size_t file);
     void FileSent(size_t file, const TFtpOutcome& outcome);
     // Whether a file is the visitor's page, which goes last.
@@ -198,6 +199,7 @@ private:
     bool serverFailed_ = false;  // a file failed on the server's side: the page is held back
     bool reachedFiles_ = false;  // logged in and in the folder
     bool oldPageThere_ = false;  // the listing showed a page of the same name
+    bool committed_ = false;     // the last request succeeded (Git: the branch changed)
     TUploadOutcome outcome_ = TUploadOutcome::Done;
     QString detail_;
     bool untrusted_ = false;

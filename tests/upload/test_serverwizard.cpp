@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QtTest>
+#include "upload/UploadSequence.h"
 
 namespace {
 
@@ -115,6 +116,7 @@ private slots:
     void sendStageBoxRemembersTheUsersPick();
     void serversSurviveARestart();
     void connectionKinds();
+    void gitRepository();
 
 private:
     std::unique_ptr<TTestEnv> env_;
@@ -515,6 +517,41 @@ void TestServerWizard::serversSurviveARestart() {
 }
 
 QTEST_MAIN(TestServerWizard)
+// A repository's address chooses the Git kind, whose branch field offers
+// the usual branches; the branch chosen is stored with the server.
+void TestServerWizard::gitRepository() {
+    TServerList list;
+    TfrmServerWizard w(list);
+    w.show();
+    EnterNewServer(w, "Pages", "https://git.example.org/jo/site.git", "jo", "token");
+    Click(&w, "butAdvanced");
+    auto* connection = Child<QComboBox>(&w, "cmbConnection");
+    QCOMPARE(connection->currentText(), QString("Git repository (page hosts)"));
+    auto* branch = Child<QComboBox>(&w, "cmbBranch");
+    QVERIFY(branch->isVisible());
+    QCOMPARE(branch->currentText(), QString("main"));
+    QVERIFY(branch->findText("gh-pages") >= 0);
+    branch->setCurrentText("gh-pages");
+    dialogs()->answers << QMessageBox::Yes;
+    Click(&w, "butFinish");
+    const tWWWServerType added = ReadServer("Pages");
+    QCOMPARE(added.Security, TSecurity::Git);
+    QCOMPARE(added.Branch, QString("gh-pages"));
+    // The branch's top folder, not a proposed public_html.
+    QCOMPARE(added.Directory, QString());
+    const TUploadTarget target = UploadTargetOf(added);
+    QCOMPARE(target.Address, QString("https://git.example.org/jo/site.git"));
+    QCOMPARE(target.Branch, QString("gh-pages"));
+    QCOMPARE(target.Port, 443);
+    QCOMPARE(dialogs()->unexpected, 0);
+
+    // Another kind hides the field.
+    TfrmServerWizard other(list);
+    other.show();
+    EnterNewServer(other, "Plain", "ftp.example.org", "jo", "pw");
+    Click(&other, "butAdvanced");
+    QVERIFY(!Child<QComboBox>(&other, "cmbBranch")->isVisible());
+}
 // A new server starts at FTPS; the kind picked in "Connection:" is stored,
 // and picking another forgets the keys trusted for the old one.
 void TestServerWizard::connectionKinds() {
@@ -525,7 +562,7 @@ void TestServerWizard::connectionKinds() {
     Click(&w, "butAdvanced");
     auto* connection = Child<QComboBox>(&w, "cmbConnection");
     QCOMPARE(connection->currentText(), QString("FTP with TLS (FTPS)"));
-    QCOMPARE(connection->count(), 3);
+    QCOMPARE(connection->count(), 4);
     connection->setFocus();
     QTest::keyClick(connection, Qt::Key_Down);
     QCOMPARE(connection->currentText(), QString("SFTP (over SSH)"));

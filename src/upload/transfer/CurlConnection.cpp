@@ -130,7 +130,7 @@ TCurlConnection::TRunner TCurlConnection::RunnerOf(TRequest::TKind kind) {
         {K::Login, &TCurlConnection::Login},       {K::EnterFolder, &TCurlConnection::EnterFolder},
         {K::MakeFolder, &TCurlConnection::MakeFolder}, {K::List, &TCurlConnection::List},
         {K::Send, &TCurlConnection::Send},         {K::Write, &TCurlConnection::Send},
-        {K::Remove, &TCurlConnection::Remove},
+        {K::Remove, &TCurlConnection::Remove},     {K::Commit, &TCurlConnection::Commit},
     };
     for (const auto& [k, run] : kTable)
         if (k == kind) return run;
@@ -458,6 +458,13 @@ void TCurlConnection::RemoveTemporary(TCall& call, const QString& temp, int why)
     if (why == CURLE_OPERATION_TIMEDOUT) curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, kCleanupBudgetMs);
     Perform();
     call.cleaningUp = false;
+}
+
+// What was sent is on the server already: nothing to do.
+TReply TCurlConnection::Commit(TCall&) {
+    TReply reply;
+    reply.Alive = true;
+    return reply;
 }
 
 // Removes one file of the request's folder; a refusal is a failure.

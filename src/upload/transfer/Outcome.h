@@ -61,3 +61,22 @@ struct TCurlVerdict {
 TCurlVerdict Judge(const TCurlFacts& facts, bool loggingIn, bool listing);
 // The outcome of an operation abandoned before its end.
 TFtpOutcome CancelledOutcome();
+
+// What went wrong with a Git repository, as its transport tells it apart.
+enum class TGitProblem {
+    None,
+    Refused,       // the connection was refused
+    NotFound,      // the server's name could not be found
+    NoAnswer,      // the server could not be reached
+    LoginRefused,  // the user name, token or key was refused
+    NoRepository,  // there is no repository at the address
+    BadBranch,     // the branch's name is not one Git allows
+    TooLarge,      // the branch holds more than a web site would
+    PushRefused,   // the server refused the new version of the branch (a hook, a protected branch)
+    BranchMoved,   // someone changed the branch after it was fetched
+    Cancelled,
+    Failed,        // anything else; the detail says what
+};
+// The outcome of a Git operation, from the second table: the kind, and
+// one sentence that quotes `detail` where the row has a %1.
+TFtpOutcome GitOutcome(TGitProblem problem, const QString& detail);
