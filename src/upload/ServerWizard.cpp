@@ -204,7 +204,7 @@ void TfrmServerWizard::CreateAdvancedPage() {
     cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
     // In the order of TSecurity.
     cmbConnection->addItems({tr("FTP (not encrypted)"), tr("FTP with TLS (FTPS)"),
-                             tr("SFTP (over SSH)")});
+                             tr("SFTP (over SSH)"), tr("WebDAV over HTTPS"), tr("WebDAV (not encrypted)")});
 }
 
 void TfrmServerWizard::CreateListPage() {

@@ -4,7 +4,7 @@
 #include <QString>
 
 // How a server is reached.
-enum class TSecurity { FTP, FTPS, SFTP };
+enum class TSecurity { FTP, FTPS, SFTP, WebDAVS, WebDAV };
 
 struct TFtpLogin {
     QString Address;  // host name or address
@@ -12,6 +12,6 @@ struct TFtpLogin {
     QString UserName;
     QString Password;
     TSecurity Security = TSecurity::FTP;
-    QString TrustedKey;  // FTPS: "sha256//<base64>", a public key accepted without the store
+    QString TrustedKey;  // FTPS, WebDAVS: "sha256//<base64>", a public key accepted without the store
     QString HostKey;     // SFTP: "SHA256:<base64>", the host key accepted
 };
