@@ -240,6 +240,10 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The folder&apos;s listing is too long.</source>
         <translation>Die Auflistung des Ordners ist zu lang.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Die Ordnerliste des Servers konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1815,6 +1819,14 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Bitte den Schlüsselbund entsperren …</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV über HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (unverschlüsselt)</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,10 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <source>The folder&apos;s listing is too long.</source>
         <translation>La lista de la carpeta es demasiado larga.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>No se pudo leer la lista de la carpeta del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1815,6 +1819,14 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Esperando a que desbloquee el llavero…</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sobre HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (sin cifrar)</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,10 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <source>The folder&apos;s listing is too long.</source>
         <translation>La liste du dossier est trop longue.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>La liste du dossier du serveur n&apos;a pas pu être lue.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -823,7 +827,7 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
     <message>
         <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
-        <translation>L'image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d'écran la passent, et elle n'a pas besoin de description.</translation>
+        <translation>L&apos;image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d&apos;écran la passent, et elle n&apos;a pas besoin de description.</translation>
     </message>
 </context>
 <context>
@@ -1482,7 +1486,7 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
     <message>
         <source>Choose the page&apos;s icon</source>
-        <translation>Choisir l'icône de la page</translation>
+        <translation>Choisir l&apos;icône de la page</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1819,14 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>En attente du déverrouillage du trousseau…</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sur HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (non chiffré)</translation>
     </message>
 </context>
 <context>

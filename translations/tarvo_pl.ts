@@ -240,6 +240,10 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <source>The folder&apos;s listing is too long.</source>
         <translation>Lista zawartości folderu jest za długa.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Nie udało się odczytać listy folderu na serwerze.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1815,6 +1819,14 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV przez HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (bez szyfrowania)</translation>
     </message>
 </context>
 <context>
