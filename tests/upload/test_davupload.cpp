@@ -6,8 +6,10 @@
 #include "TestCertificates.h"
 #include "TestSupport.h"
 #include "upload/transfer/FtpClient.h"
+#include "upload/ServerProbe.h"
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
+#include "upload/transfer/Trust.h"
 
 #include <QTimer>
 
@@ -23,6 +25,11 @@ struct TCertFile {
     explicit TCertFile(const QString& file) { qputenv("SSL_CERT_FILE", file.toLocal8Bit()); }
     ~TCertFile() { qunsetenv("SSL_CERT_FILE"); }
 };
+
+QString CertificateKeyFingerprintOf(const QString& pemFile) {
+    QFile f(pemFile);
+    return f.open(QIODevice::ReadOnly) ? CertificateKeyFingerprint(f.readAll()) : QString();
+}
 
 }  // namespace
 
@@ -137,6 +144,38 @@ private slots:
         QVERIFY(!unmade.ok);
         QCOMPARE(unmade.outcome, TUploadOutcome::FolderFailed);
         QCOMPARE(server.files(), QStringList());
+    }
+
+    void serverTest() {
+        TDavTestServer server(true, certs_.Path("self.pem"), certs_.Path("self.key"));
+        QVERIFY2(server.ok(), qPrintable(server.log()));
+        TFtpClient ftp;
+        // The certificate is asked about, the folder made, the test file
+        // written and removed.
+        TServerProbe probe(ftp, server.Target("public_html"));
+        int asked = 0;
+        probe.AskTrust = [&](const TTrustQuestion&) { return ++asked > 0; };
+        probe.AskMakeFolder = [](const QString&) { return true; };
+        QVERIFY2(probe.Run(), qPrintable(probe.Sentence()));
+        QCOMPARE(asked, 1);
+        QCOMPARE(probe.Outcome(), TServerProbe::TOutcome::Ready);
+        QVERIFY(QFileInfo(server.path("public_html")).isDir());
+        QCOMPARE(server.files(), QStringList());
+
+        // A folder the server will not make is named with its status.
+        TUploadTarget locked = server.Target("locked/public_html");
+        locked.TrustedKey = CertificateKeyFingerprintOf(certs_.Path("self.pem"));
+        TServerProbe notMade(ftp, locked);
+        notMade.AskMakeFolder = [](const QString&) { return true; };
+        QVERIFY(!notMade.Run());
+        QCOMPARE(notMade.Outcome(), TServerProbe::TOutcome::FolderNotMade);
+        QVERIFY2(notMade.Sentence().endsWith("(403)."), qPrintable(notMade.Sentence()));
+        // The wrong password is the password's fault.
+        TUploadTarget wrong = server.Target("public_html", "wrong");
+        wrong.TrustedKey = locked.TrustedKey;
+        TServerProbe refused(ftp, wrong);
+        QVERIFY(!refused.Run());
+        QCOMPARE(refused.Outcome(), TServerProbe::TOutcome::LoginRefused);
     }
 
     void selfSignedIsAskedAboutThenPinned() {
