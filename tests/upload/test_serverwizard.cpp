@@ -525,7 +525,9 @@ void TestServerWizard::connectionKinds() {
     Click(&w, "butAdvanced");
     auto* connection = Child<QComboBox>(&w, "cmbConnection");
     QCOMPARE(connection->currentText(), QString("FTP with TLS (FTPS)"));
-    QCOMPARE(connection->count(), 3);
+    QCOMPARE(connection->count(), 5);
+    QCOMPARE(connection->itemText(int(TSecurity::WebDAVS)), QString("WebDAV over HTTPS"));
+    QCOMPARE(connection->itemText(int(TSecurity::WebDAV)), QString("WebDAV (not encrypted)"));
     connection->setFocus();
     QTest::keyClick(connection, Qt::Key_Down);
     QCOMPARE(connection->currentText(), QString("SFTP (over SSH)"));
