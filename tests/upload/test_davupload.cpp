@@ -10,6 +10,8 @@
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
 #include "upload/transfer/Trust.h"
+#include "upload/transfer/DavListing.h"
+#include "upload/UploadCommand.h"
 
 #include <QTimer>
 
@@ -144,6 +146,51 @@ private slots:
         QVERIFY(!unmade.ok);
         QCOMPARE(unmade.outcome, TUploadOutcome::FolderFailed);
         QCOMPARE(server.files(), QStringList());
+    }
+
+    void addressesForTheCommandLine() {
+        TUploadTarget t;
+        QVERIFY(ParseUploadUrl("davs://jo%20x@dav.example.org/remote.php/webdav/www", t));
+        QCOMPARE(t.Security, TSecurity::WebDAVS);
+        QCOMPARE(t.Port, 443);
+        QCOMPARE(t.UserName, QString("jo x"));
+        QCOMPARE(t.Directory, QString("remote.php/webdav/www"));
+        QVERIFY(ParseUploadUrl("dav://jo@[::1]:8080/", t));
+        QCOMPARE(t.Security, TSecurity::WebDAV);
+        QCOMPARE(t.Port, 8080);
+        QCOMPARE(t.Directory, QString());
+        QVERIFY(ParseUploadUrl("dav://jo@host", t));
+        QCOMPARE(t.Port, 80);
+    }
+
+    void aListingStaysInsideItsFolder() {
+        // Entries of the folder itself, another folder, a deeper path, a
+        // climb and another server are left out; names come decoded.
+        const QByteArray xml =
+            "<?xml version=\"1.0\"?><D:multistatus xmlns:D=\"DAV:\">"
+            "<D:response><D:href>/s%20ite/</D:href><D:propstat><D:prop><D:resourcetype><D:collection/>"
+            "</D:resourcetype></D:prop></D:propstat></D:response>"
+            "<D:response><D:href>http://127.0.0.1/s%20ite/gr%C3%BC%C3%9Fe.html</D:href><D:propstat><D:prop>"
+            "<D:getcontentlength>12</D:getcontentlength><D:resourcetype/></D:prop></D:propstat></D:response>"
+            "<D:response><D:href>/s%20ite/bilder/</D:href><D:propstat><D:prop><D:resourcetype><D:collection/>"
+            "</D:resourcetype></D:prop></D:propstat></D:response>"
+            "<D:response><D:href>/s%20ite/bilder/a.gif</D:href></D:response>"
+            "<D:response><D:href>/s%20ite/%2E%2E/</D:href></D:response>"
+            "<D:response><D:href>/s%20ite/a%2Fb</D:href></D:response>"
+            "<D:response><D:href>/other/x.html</D:href></D:response>"
+            "</D:multistatus>";
+        std::vector<TRemoteEntry> got;
+        QVERIFY(ParseDavListing(xml, "/s%20ite/", got));
+        QCOMPARE(int(got.size()), 2);
+        QCOMPARE(got[0].Name, QString("grüße.html"));
+        QCOMPARE(got[0].Size, 12);
+        QVERIFY(!got[0].Folder);
+        QCOMPARE(got[1].Name, QString("bilder"));
+        QVERIFY(got[1].Folder);
+        // Cut off, or not a multi-status: no half listing.
+        QVERIFY(!ParseDavListing(xml.left(xml.size() / 2), "/s%20ite/", got));
+        QVERIFY(got.empty());
+        QVERIFY(!ParseDavListing("<html>Sorry</html>", "/s%20ite/", got));
     }
 
     void serverTest() {
