@@ -9,6 +9,7 @@ packages=(
   libcurl4-openssl-dev qtkeychain-qt6-dev libssl-dev
   fonts-liberation2 fonts-droid-fallback fonts-symbola
   python3 python3-pyftpdlib python3-openssl python3-asyncssh
+  apache2 apache2-utils
   dbus-daemon gnome-keyring openssl
   clang libclang-rt-14-dev
   bash-doc

@@ -276,6 +276,10 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The repository could not be used: %1.</source>
         <translation>Das Repository konnte nicht verwendet werden: %1.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Die Ordnerliste des Servers konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1867,6 +1871,14 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
         <translation>Geben Sie zuerst die Adresse des Repositorys ein, zum Beispiel https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV über HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (unverschlüsselt)</translation>
     </message>
 </context>
 <context>

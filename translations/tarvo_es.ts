@@ -276,6 +276,10 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <source>The repository could not be used: %1.</source>
         <translation>No se pudo usar el repositorio: %1.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>No se pudo leer la lista de la carpeta del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1867,6 +1871,14 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
         <translation>Escriba primero la dirección del repositorio, por ejemplo https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sobre HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (sin cifrar)</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,10 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <source>The repository could not be used: %1.</source>
         <translation>Le dépôt n&apos;a pas pu être utilisé : %1.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>La liste du dossier du serveur n&apos;a pas pu être lue.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -859,7 +863,7 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
     <message>
         <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
-        <translation>L'image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d'écran la passent, et elle n'a pas besoin de description.</translation>
+        <translation>L&apos;image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d&apos;écran la passent, et elle n&apos;a pas besoin de description.</translation>
     </message>
 </context>
 <context>
@@ -1522,7 +1526,7 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
     <message>
         <source>Choose the page&apos;s icon</source>
-        <translation>Choisir l'icône de la page</translation>
+        <translation>Choisir l&apos;icône de la page</translation>
     </message>
 </context>
 <context>
@@ -1867,6 +1871,14 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
         <translation>Saisissez d&apos;abord l&apos;adresse du dépôt, par exemple https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sur HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (non chiffré)</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,10 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <source>The repository could not be used: %1.</source>
         <translation>Nie udało się użyć repozytorium: %1.</translation>
     </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Nie udało się odczytać listy folderu na serwerze.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1867,6 +1871,14 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
         <translation>Najpierw wpisz adres repozytorium, na przykład https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV przez HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (bez szyfrowania)</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,8 @@ QString SecurityName(TSecurity security) {
     switch (security) {
     case TSecurity::FTPS: return QStringLiteral("FTPS");
     case TSecurity::SFTP: return QStringLiteral("SFTP");
+    case TSecurity::WebDAVS: return QStringLiteral("WebDAVS");
+    case TSecurity::WebDAV: return QStringLiteral("WebDAV");
     case TSecurity::Git: return QStringLiteral("Git");
     case TSecurity::FTP: break;
     }
@@ -90,12 +92,22 @@ QString SecurityName(TSecurity security) {
 TSecurity SecurityFromName(const QString& name) {
     if (name.compare(QLatin1String("FTPS"), Qt::CaseInsensitive) == 0) return TSecurity::FTPS;
     if (name.compare(QLatin1String("SFTP"), Qt::CaseInsensitive) == 0) return TSecurity::SFTP;
+    if (name.compare(QLatin1String("WebDAVS"), Qt::CaseInsensitive) == 0) return TSecurity::WebDAVS;
+    if (name.compare(QLatin1String("WebDAV"), Qt::CaseInsensitive) == 0) return TSecurity::WebDAV;
     if (name.compare(QLatin1String("Git"), Qt::CaseInsensitive) == 0) return TSecurity::Git;
     return TSecurity::FTP;
 }
 
 int DefaultPort(TSecurity security) {
-    return security == TSecurity::SFTP ? 22 : security == TSecurity::Git ? 443 : 21;
+    switch (security) {
+    case TSecurity::SFTP: return 22;
+    case TSecurity::WebDAVS: return 443;
+    case TSecurity::WebDAV: return 80;
+    case TSecurity::Git: return 443;
+    case TSecurity::FTP:
+    case TSecurity::FTPS: break;
+    }
+    return 21;
 }
 
 bool IsRepositoryAddress(const QString& address) {

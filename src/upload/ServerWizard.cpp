@@ -204,7 +204,8 @@ void TfrmServerWizard::CreateAdvancedPage() {
     cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
     // In the order of TSecurity.
     cmbConnection->addItems({tr("FTP (not encrypted)"), tr("FTP with TLS (FTPS)"),
-                             tr("SFTP (over SSH)"), tr("Git repository (page hosts)")});
+                             tr("SFTP (over SSH)"), tr("WebDAV over HTTPS"), tr("WebDAV (not encrypted)"),
+                             tr("Git repository (page hosts)")});
     lblBranch = MakeLabel(grpAdvanced, "lblBranch", tr("Branch:"), QRect(10, 173, 80, 16));
     cmbBranch = Make<QComboBox>(grpAdvanced, "cmbBranch", QRect(90, 170, kPageWidth - 100, 22));
     cmbBranch->setEditable(true);

@@ -18,7 +18,7 @@
 
 namespace {
 
-const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp)://USER@HOST[:PORT][/DIRECTORY] | "
+const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp|davs|dav)://USER@HOST[:PORT][/DIRECTORY] | "
                            "--server NAME) [--password-stdin] [--trust FINGERPRINT] [--no-logo] [--all]";
 
 // The password for --to, when neither the address nor standard input
@@ -254,6 +254,10 @@ bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
         target.Security = TSecurity::FTPS;
     else if (scheme == QLatin1String("sftp"))
         target.Security = TSecurity::SFTP;
+    else if (scheme == QLatin1String("davs"))
+        target.Security = TSecurity::WebDAVS;
+    else if (scheme == QLatin1String("dav"))
+        target.Security = TSecurity::WebDAV;
     else
         return false;
     if (!url.isValid() || url.host().isEmpty() || url.hasQuery() || url.hasFragment()) return false;
@@ -290,7 +294,8 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     // A key named with --trust is offered at once, so that the log-in costs
     // one connection, not a refused one before it.
     QString& key = ShowsHostKey(target.Security, target.Address) ? target.HostKey : target.TrustedKey;
-    if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
+    const bool plain = target.Security == TSecurity::FTP || target.Security == TSecurity::WebDAV;
+    if (!plain && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
     RunUpload(upload, record, o.trust, out, err);

@@ -562,7 +562,10 @@ void TestServerWizard::connectionKinds() {
     Click(&w, "butAdvanced");
     auto* connection = Child<QComboBox>(&w, "cmbConnection");
     QCOMPARE(connection->currentText(), QString("FTP with TLS (FTPS)"));
-    QCOMPARE(connection->count(), 4);
+    QCOMPARE(connection->count(), 6);
+    QCOMPARE(connection->itemText(int(TSecurity::WebDAVS)), QString("WebDAV over HTTPS"));
+    QCOMPARE(connection->itemText(int(TSecurity::WebDAV)), QString("WebDAV (not encrypted)"));
+    QCOMPARE(connection->itemText(int(TSecurity::Git)), QString("Git repository (page hosts)"));
     connection->setFocus();
     QTest::keyClick(connection, Qt::Key_Down);
     QCOMPARE(connection->currentText(), QString("SFTP (over SSH)"));

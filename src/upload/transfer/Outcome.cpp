@@ -28,6 +28,7 @@ struct TRow {
     TKeeps Keeps;
     TWords Words;
     const char* Text;  // translated in the "FtpClient" context; may hold %1 (the detail)
+    int Status = 0;    // HTTP_RETURNED_ERROR: the status of the row; 0 any other
 };
 
 // Every code the layer tells apart; any other is a Failed that closes the
@@ -73,13 +74,27 @@ const TRow kRows[] = {
     // A listing longer than any web site's folder, ended by the client.
     {CURLE_WRITE_ERROR, false, K::Failed, TKeeps::AfterListing, TWords::Own,
      QT_TRANSLATE_NOOP("FtpClient", "The folder's listing is too long.")},
+    // A web server's refusals (WebDAV), by their status.
+    {CURLE_HTTP_RETURNED_ERROR, false, K::LoginRefused, TKeeps::No, TWords::Own,
+     QT_TRANSLATE_NOOP("FtpClient", "The server refused the user name or password."), 401},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Missing, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 404},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Missing, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 409},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Missing, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 410},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Failed, TKeeps::No, TWords::ReplyOrDetail, nullptr, 502},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::NoAnswer, TKeeps::No, TWords::Own,
+     QT_TRANSLATE_NOOP("FtpClient", "The server did not answer."), 504},
+    // Any other refusal (403, 405, 507, ...): the server answered and the
+    // connection stays.
+    {CURLE_HTTP_RETURNED_ERROR, false, K::ServerRefused, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 0},
 };
 
 const TRow kOther = {CURLE_OK, false, K::Failed, TKeeps::No, TWords::ReplyOrDetail, nullptr};
 
 const TRow& RowOf(const TCurlFacts& facts) {
     for (const TRow& row : kRows)
-        if (row.Code == facts.Code && (row.Code != CURLE_COULDNT_CONNECT || row.Refused == facts.Refused)) return row;
+        if (row.Code == facts.Code && (row.Code != CURLE_COULDNT_CONNECT || row.Refused == facts.Refused) &&
+            (row.Status == 0 || row.Status == facts.Status))
+            return row;
     return kOther;
 }
 

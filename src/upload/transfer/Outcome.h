@@ -47,6 +47,7 @@ struct TCurlFacts {
     QString Detail;      // its error buffer, as it may be shown
     QString Reply;       // the server's last reply, as it may be shown
     bool Refused = false;  // the connection attempt was turned away
+    int Status = 0;      // HTTP_RETURNED_ERROR: the HTTP status the server replied with
 };
 
 // What an operation ended as, and whether its connection stays usable.
