@@ -16,7 +16,7 @@ packages=(
   qt6-svg-dev qt6-image-formats-plugins desktop-file-utils appstream shared-mime-info
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   lynx
-  libgit2-dev git apache2 openssh-server
+  libgit2-dev git openssh-server
   chromium
 )
 

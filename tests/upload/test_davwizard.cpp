@@ -62,7 +62,7 @@ private slots:
         Type(&w, "txtPassword", TDavTestServer::kPassword);
         auto* kind = Child<QComboBox>(&w, "cmbConnection");
         // The kinds in their order, the plain one said to be so.
-        QCOMPARE(kind->count(), 5);
+        QCOMPARE(kind->count(), 6);
         kind->setCurrentIndex(int(TSecurity::WebDAV));
         QCOMPARE(kind->currentText(), language.isEmpty() ? QString("WebDAV (not encrypted)") : QString("WebDAV (unverschlüsselt)"));
         dialogs()->answers << QMessageBox::Yes;  // make the missing folder
