@@ -1880,6 +1880,10 @@ Stattdessen als „index.html“ senden?</translation>
         <source>WebDAV (not encrypted)</source>
         <translation>WebDAV (unverschlüsselt)</translation>
     </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Unverschlüsselt: Andere im Netz können Ihr Passwort und Ihre Seiten mitlesen.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

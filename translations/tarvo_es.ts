@@ -1880,6 +1880,10 @@ Send it as &quot;index.html&quot; instead?</source>
         <source>WebDAV (not encrypted)</source>
         <translation>WebDAV (sin cifrar)</translation>
     </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Sin cifrar: otros en la red pueden leer su contraseña y sus páginas.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

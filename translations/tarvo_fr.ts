@@ -1880,6 +1880,10 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
         <source>WebDAV (not encrypted)</source>
         <translation>WebDAV (non chiffré)</translation>
     </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Non chiffré : d&apos;autres sur le réseau peuvent lire votre mot de passe et vos pages.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

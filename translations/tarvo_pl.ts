@@ -1880,6 +1880,10 @@ Czy wysłać ją jako „index.html”?</translation>
         <source>WebDAV (not encrypted)</source>
         <translation>WebDAV (bez szyfrowania)</translation>
     </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Bez szyfrowania: inni w sieci mogą odczytać Twoje hasło i strony.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>

@@ -208,6 +208,11 @@ void TfrmServerWizard::CreateAdvancedPage() {
                              tr("Git repository (page hosts)")});
     lblBranch = MakeLabel(grpAdvanced, "lblBranch", tr("Branch:"), QRect(10, 173, 80, 16));
     cmbBranch = Make<QComboBox>(grpAdvanced, "cmbBranch", QRect(90, 170, kPageWidth - 100, 22));
+    // In the branch's place, for the kinds that send the password and the
+    // pages as they are.
+    lblNotEncrypted = MakeLabel(grpAdvanced, "lblNotEncrypted",
+                                tr("Not encrypted: others on the network can read your password and pages."),
+                                QRect(10, 168, kPageWidth - 20, 32));
     cmbBranch->setEditable(true);
     // The branches page hosts usually publish from.
     cmbBranch->addItems({QStringLiteral("main"), QStringLiteral("gh-pages"), QStringLiteral("pages"),

@@ -110,6 +110,7 @@ private:
     QComboBox* cmbConnection = nullptr;  // entries in the order of TSecurity
     QLabel* lblBranch = nullptr;         // Git: the branch the files go to
     QComboBox* cmbBranch = nullptr;
+    QLabel* lblNotEncrypted = nullptr;   // plain FTP and plain WebDAV: said, not refused
     // tab4
     QLabel* lblModDesc = nullptr;
     QLabel* lblDelDesc = nullptr;

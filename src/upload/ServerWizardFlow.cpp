@@ -50,9 +50,12 @@ void TfrmServerWizard::ShowConnection(TSecurity security) {
     Filling = filling;
 }
 
-// The branch field, for a Git repository only.
+// The branch field, for a Git repository only; the warning, for the kinds
+// that are not encrypted.
 void TfrmServerWizard::ShowBranch() {
     const bool git = EditServer && EditServer->Security == TSecurity::Git;
+    lblNotEncrypted->setVisible(EditServer && (EditServer->Security == TSecurity::FTP ||
+                                               EditServer->Security == TSecurity::WebDAV));
     lblBranch->setVisible(git);
     cmbBranch->setVisible(git);
     if (!git) return;

@@ -77,6 +77,10 @@ private slots:
         kind->showPopup();
         Shot(kind->view()->window(), "wizard-kinds" + (language.isEmpty() ? QString() : "-" + language));
         kind->hidePopup();
+        // Plain WebDAV says on the advanced page that it is not encrypted.
+        QTest::mouseClick(Child<QPushButton>(&w, "butAdvanced"), Qt::LeftButton);
+        QTRY_VERIFY(Child<QLabel>(&w, "lblNotEncrypted")->isVisible());
+        Shot(&w, "wizard-advanced" + (language.isEmpty() ? QString() : "-" + language));
         QCoreApplication::removeTranslator(&translator);
     }
 };

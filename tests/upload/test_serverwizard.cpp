@@ -566,6 +566,14 @@ void TestServerWizard::connectionKinds() {
     QCOMPARE(connection->itemText(int(TSecurity::WebDAVS)), QString("WebDAV over HTTPS"));
     QCOMPARE(connection->itemText(int(TSecurity::WebDAV)), QString("WebDAV (not encrypted)"));
     QCOMPARE(connection->itemText(int(TSecurity::Git)), QString("Git repository (page hosts)"));
+    // The kinds that send the password as it is say so, the others do not.
+    auto* warning = Child<QLabel>(&w, "lblNotEncrypted");
+    for (int kind = 0; kind < connection->count(); ++kind) {
+        connection->setCurrentIndex(kind);
+        const bool plain = TSecurity(kind) == TSecurity::FTP || TSecurity(kind) == TSecurity::WebDAV;
+        QCOMPARE(warning->isVisible(), plain);
+    }
+    connection->setCurrentIndex(int(TSecurity::FTPS));
     connection->setFocus();
     QTest::keyClick(connection, Qt::Key_Down);
     QCOMPARE(connection->currentText(), QString("SFTP (over SSH)"));
