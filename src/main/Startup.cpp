@@ -16,6 +16,7 @@
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
+#include "docs/PageCheckup.h"
 #include "preview/ViewStage.h"
 #include "model/BuildCanvas.h"
 #include "model/PageHistory.h"
@@ -116,6 +117,12 @@ int RunWindowFreeCommand(int argc, char** argv) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
+    if (args.constFirst() == QLatin1String("--check")) {
+        QTextStream lines(stdout);
+        const int rc = RunCheckCommand(args, lines, err);
+        lines.flush();
+        return rc;
+    }
     if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export")) {
         QTextStream lines(stdout);
         const int rc = args.constFirst() == QLatin1String("--upload") ? RunUploadCommand(args, lines, err)
