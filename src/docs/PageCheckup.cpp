@@ -1,5 +1,6 @@
 #include "docs/PageCheckup.h"
 
+#include "app/AppPaths.h"
 #include "app/Utils.h"
 #include "docs/PageFile.h"
 #include "model/WebBlocks.h"
@@ -223,8 +224,18 @@ QList<TCheckFinding> CheckPage(const TPage& page, const TStyleChunk* style, cons
 }
 
 QString CheckedPageFile(const QString& document) {
-    const QFileInfo info(document);
-    return info.dir().filePath(StripExtension(info.fileName()) + QStringLiteral(".html"));
+    return JoinPath(HTMLDir(), StripExtension(QFileInfo(document).fileName()) + QStringLiteral(".html"));
+}
+
+QList<TCheckFinding> CheckDocument(const QString& document, TPageReadOutcome& read) {
+    TPage page;
+    read = ReadPageFile(document, page);
+    if (read.Result == TPageReadResult::Unreadable || read.Result == TPageReadResult::NotAPage) return {};
+    TStyleList styles;
+    LoadStyleList(StylesDataPath(), styles);
+    const TStyleChunk* style =
+        read.HasStyleName ? StyleForListBoxIndex(styles, StyleListBoxIndex(styles, read.StyleName)) : nullptr;
+    return CheckPage(page, style, CheckedPageFile(document));
 }
 
 int RunCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -232,17 +243,12 @@ int RunCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "usage: tarvo --check DOCUMENT" << Qt::endl;
         return 1;
     }
-    TPage page;
-    const TPageReadOutcome read = ReadPageFile(args[1], page);
+    TPageReadOutcome read;
+    const QList<TCheckFinding> findings = CheckDocument(args[1], read);
     if (read.Result == TPageReadResult::Unreadable || read.Result == TPageReadResult::NotAPage) {
         err << "tarvo: " << read.Message << Qt::endl;
         return 2;
     }
-    TStyleList styles;
-    LoadStyleList(StylesDataPath(), styles);
-    const TStyleChunk* style =
-        read.HasStyleName ? StyleForListBoxIndex(styles, StyleListBoxIndex(styles, read.StyleName)) : nullptr;
-    const QList<TCheckFinding> findings = CheckPage(page, style, CheckedPageFile(args[1]));
     for (const TCheckFinding& f : findings) {
         if (f.Block >= 0) out << QCoreApplication::translate("PageCheckup", "Block %1: ").arg(f.Block + 1);
         out << f.Text << Qt::endl;

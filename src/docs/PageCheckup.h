@@ -9,6 +9,7 @@
 
 class QTextStream;
 class TPage;
+struct TPageReadOutcome;
 struct TStyleChunk;
 
 struct TCheckFinding {
@@ -35,9 +36,14 @@ bool AverageColour(const QString& file, quint32& colour);
 // read once, its header only.
 QList<TCheckFinding> CheckPage(const TPage& page, const TStyleChunk* style, const QString& pageFile);
 
-// The page's HTML file for a document: beside it, under its name with
-// ".html".
+// The page's HTML file for a document, where the upload takes it from: in
+// the HTML folder, under the document's name with ".html".
 QString CheckedPageFile(const QString& document);
+
+// The findings for a saved document as it goes out: read as Open reads it,
+// with its stored style from the program folder's Styles.data. `read`
+// tells how the reading went; nothing is found in a file that is no page.
+QList<TCheckFinding> CheckDocument(const QString& document, TPageReadOutcome& read);
 
 // `tarvo --check DOCUMENT`: the findings, one line each on `out`; exit
 // status 0 when there is none, 10 when there are, 1 on misuse, 2 when the

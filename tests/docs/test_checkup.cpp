@@ -1,12 +1,17 @@
 #include "TestSupport.h"
 #include "app/AppPaths.h"
 #include "docs/PageCheckup.h"
+#include "docs/FileCommands.h"
 #include "docs/PageFile.h"
+#include "main/MainWindow.h"
+#include "main/Startup.h"
+#include "TarvoResources.h"
 #include "model/WebBlocks.h"
 #include "styles/StyleList.h"
 
 #include <QDir>
 #include <QImage>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +49,32 @@ bool SavePicture(const QString& path, int w, int h, QColor colour) {
 class TestCheckup : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { InitTarvoResources(); }
+
+    void theSendStageListsFindingsAndOneLeadsToItsBlock() {
+        TTestEnv env;
+        QVERIFY(env.ok());
+        TPage page;
+        GoodPage(page);
+        Add(page, bkImage).Image->FileName = QStringLiteral("graphics\\button.gif");  // block 2, no words
+        const QString doc = QDir(env.appDir()).filePath("save/club.tve");
+        QVERIFY(WriteFileBytes(doc, PageFileBytes(page, QString())));
+        std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->Files()->OpenDocument(doc);
+        w->ShowRedPill(TfrmMain::stSend);
+        QCOMPARE(w->CurrentStage(), int(TfrmMain::stSend));
+        auto* findings = Child<QListWidget>(w.get(), "lstCheckup");
+        QVERIFY(findings->isVisible());
+        QCOMPARE(findings->count(), 1);
+        QVERIFY(findings->item(0)->text().contains("\"button.gif\" has no words"));
+        const QRect place = findings->visualItemRect(findings->item(0));
+        QTest::mouseClick(findings->viewport(), Qt::LeftButton, {}, place.center());
+        QCOMPARE(w->CurrentStage(), int(TfrmMain::stBuild));
+        QCOMPARE(w->Page().CurrentIndex, 2);
+    }
+
     void contrastFollowsTheStandardFormula() {
         QCOMPARE(qRound(ContrastRatio(0x000000, 0xFFFFFF) * 10), 210);
         QCOMPARE(ContrastRatio(0x123456, 0x123456), 1.0);
