@@ -347,6 +347,57 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
     </message>
 </context>
 <context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Baustein %1: </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Die Textfarbe ist auf dem Hintergrund schwer zu lesen (Kontrast %1:1, nötig sind mindestens 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Die Linkfarbe ist auf dem Hintergrund schwer zu lesen (Kontrast %1:1, nötig sind mindestens 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>Die Seite hat keinen Titel: Geben Sie ihr einen in der Ansicht-Stufe.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>Die Seite hat keine Beschreibung für Suchmaschinen und Linkvorschauen.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>Das Bild „%1“ hat keine Worte für Besucher, die es nicht sehen können.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>Das Bild „%1“ hat %2 × %3 Pixel, wird aber viel kleiner gezeigt: Eine kleinere Kopie lädt schneller.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Ein Link hat keine Worte: Besucher können nicht erkennen, wohin er führt.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>Der Link „%1“ sagt nicht, wohin er führt: Nehmen Sie Worte, die seine Seite nennen.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>Der Link auf „%1“ führt zu einer Seite, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Diese Überschrift der Größe %1 folgt einer der Größe %2 und überspringt eine Stufe.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>Die Seite wiegt mit ihren Bildern %1 MB: Über 2 MB lädt sie auf Handys langsam.</translation>
+    </message>
+</context>
+<context>
     <name>PageEncoding</name>
     <message>
         <source>This page&apos;s HTML says its character set is &quot;%1&quot;, which cannot hold &quot;%2&quot;.

@@ -347,6 +347,57 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
     </message>
 </context>
 <context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Bloque %1: </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>El color del texto se lee mal sobre el fondo (contraste %1:1; hace falta al menos 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>El color de los enlaces se lee mal sobre el fondo (contraste %1:1; hace falta al menos 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>La página no tiene título: dale uno en la etapa Ver.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>La página no tiene descripción para los buscadores y las vistas previas de enlaces.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>La imagen «%1» no tiene texto para los visitantes que no pueden verla.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>La imagen «%1» mide %2 × %3 píxeles pero se muestra mucho más pequeña: una copia más pequeña carga más rápido.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Un enlace no tiene texto: los visitantes no pueden saber adónde lleva.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>El enlace «%1» no dice adónde lleva: usa palabras que nombren su página.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>El enlace a «%1» lleva a una página que no existe.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Este título de tamaño %1 sigue a uno de tamaño %2 y se salta un nivel.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>La página pesa %1 MB con sus imágenes: con más de 2 MB carga despacio en los teléfonos.</translation>
+    </message>
+</context>
+<context>
     <name>PageEncoding</name>
     <message>
         <source>This page&apos;s HTML says its character set is &quot;%1&quot;, which cannot hold &quot;%2&quot;.

@@ -347,6 +347,57 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
     </message>
 </context>
 <context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Bloc %1 : </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>La couleur du texte est difficile à lire sur le fond (contraste %1:1, il faut au moins 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>La couleur des liens est difficile à lire sur le fond (contraste %1:1, il faut au moins 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>La page n’a pas de titre : donnez-lui-en un à l’étape Affichage.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>La page n’a pas de description pour les moteurs de recherche et les aperçus de liens.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>L’image « %1 » n’a pas de texte pour les visiteurs qui ne peuvent pas la voir.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>L’image « %1 » fait %2 × %3 pixels mais s’affiche beaucoup plus petite : une copie plus petite se charge plus vite.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Un lien n’a pas de texte : les visiteurs ne peuvent pas savoir où il mène.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>Le lien « %1 » ne dit pas où il mène : employez des mots qui nomment sa page.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>Le lien vers « %1 » mène à une page qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Ce titre de taille %1 suit un titre de taille %2 et saute un niveau.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>La page pèse %1 Mo avec ses images : au-delà de 2 Mo, elle se charge lentement sur les téléphones.</translation>
+    </message>
+</context>
+<context>
     <name>PageEncoding</name>
     <message>
         <source>This page&apos;s HTML says its character set is &quot;%1&quot;, which cannot hold &quot;%2&quot;.
@@ -823,7 +874,7 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
     <message>
         <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
-        <translation>L'image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d'écran la passent, et elle n'a pas besoin de description.</translation>
+        <translation>L&apos;image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d&apos;écran la passent, et elle n&apos;a pas besoin de description.</translation>
     </message>
 </context>
 <context>
@@ -1482,7 +1533,7 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
     <message>
         <source>Choose the page&apos;s icon</source>
-        <translation>Choisir l'icône de la page</translation>
+        <translation>Choisir l&apos;icône de la page</translation>
     </message>
 </context>
 <context>

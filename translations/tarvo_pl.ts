@@ -347,6 +347,57 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
     </message>
 </context>
 <context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Blok %1: </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Kolor tekstu jest trudny do odczytania na tle (kontrast %1:1, potrzeba co najmniej 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Kolor odnośników jest trudny do odczytania na tle (kontrast %1:1, potrzeba co najmniej 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>Strona nie ma tytułu: nadaj go na etapie Widok.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>Strona nie ma opisu dla wyszukiwarek i podglądów odnośników.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>Obraz „%1” nie ma opisu dla odwiedzających, którzy go nie widzą.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>Obraz „%1” ma %2 × %3 pikseli, ale jest pokazany znacznie mniejszy: mniejsza kopia wczyta się szybciej.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Odnośnik nie ma słów: odwiedzający nie wiedzą, dokąd prowadzi.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>Odnośnik „%1” nie mówi, dokąd prowadzi: użyj słów, które nazywają jego stronę.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>Odnośnik do „%1” prowadzi do strony, która nie istnieje.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Ten nagłówek rozmiaru %1 następuje po nagłówku rozmiaru %2 i pomija poziom.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>Strona waży %1 MB z obrazami: powyżej 2 MB wczytuje się na telefonach powoli.</translation>
+    </message>
+</context>
+<context>
     <name>PageEncoding</name>
     <message>
         <source>This page&apos;s HTML says its character set is &quot;%1&quot;, which cannot hold &quot;%2&quot;.

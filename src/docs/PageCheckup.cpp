@@ -19,7 +19,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PageCheckup", text); }
 
 double Channel(quint32 value) {
     const double c = value / 255.0;
@@ -92,29 +91,29 @@ void TChecker::CheckColours(const TStyleChunk* style) {
     }
     const double text = ContrastRatio(style->TextColor, back);
     if (text < kMinContrast)
-        Add(-1, Tr("The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).")
+        Add(-1, QCoreApplication::translate("PageCheckup", "The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).")
                     .arg(text, 0, 'f', 1));
     const double link = ContrastRatio(style->LinkColor, back);
     if (link < kMinContrast)
-        Add(-1, Tr("The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).")
+        Add(-1, QCoreApplication::translate("PageCheckup", "The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).")
                     .arg(link, 0, 'f', 1));
 }
 
 void TChecker::CheckHead() {
-    if (!page_.HasOwnTitle()) Add(-1, Tr("The page has no title: give it one in the View stage."));
+    if (!page_.HasOwnTitle()) Add(-1, QCoreApplication::translate("PageCheckup", "The page has no title: give it one in the View stage."));
     if (!page_.Description.trimmed().isEmpty()) return;
     // Without a description the first sentence of the first paragraph
     // stands in for it.
     for (const auto& chunk : page_.WebChunks)
         if (chunk->Kind == bkPara && chunk->Para && !chunk->Para->Paragraph.trimmed().isEmpty()) return;
-    Add(-1, Tr("The page has no description for search engines and link previews."));
+    Add(-1, QCoreApplication::translate("PageCheckup", "The page has no description for search engines and link previews."));
 }
 
 void TChecker::CheckImage(int index, const TBlockImage& b) {
     if (b.FileName.trimmed().isEmpty()) return;
     const QString name = QFileInfo(QString(b.FileName).replace(QLatin1Char('\\'), QLatin1Char('/'))).fileName();
     if (!b.Decoration && b.AltText.trimmed().isEmpty())
-        Add(index, Tr("The picture \"%1\" has no words for visitors who cannot see it.").arg(name));
+        Add(index, QCoreApplication::translate("PageCheckup", "The picture \"%1\" has no words for visitors who cannot see it.").arg(name));
     const TPictureFacts& facts = Picture(b.FileName);
     if (!facts.exists || !facts.size.isValid()) return;
     bool okW = false, okH = false;
@@ -123,7 +122,7 @@ void TChecker::CheckImage(int index, const TBlockImage& b) {
     const bool wide = okW && shownW > 0 && facts.size.width() > 2 * shownW;
     const bool tall = okH && shownH > 0 && facts.size.height() > 2 * shownH;
     if (wide || tall)
-        Add(index, Tr("The picture \"%1\" is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.")
+        Add(index, QCoreApplication::translate("PageCheckup", "The picture \"%1\" is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.")
                        .arg(name)
                        .arg(facts.size.width())
                        .arg(facts.size.height()));
@@ -147,9 +146,9 @@ bool IsLocalLink(const QString& url) {
 void TChecker::CheckLink(int index, const TBlockLink& b) {
     const QString words = b.LinkText.trimmed();
     if (words.isEmpty())
-        Add(index, Tr("A link has no words: visitors cannot tell where it goes."));
+        Add(index, QCoreApplication::translate("PageCheckup", "A link has no words: visitors cannot tell where it goes."));
     else if (IsClickHere(words))
-        Add(index, Tr("The link \"%1\" does not say where it goes: use words that name its page.").arg(words));
+        Add(index, QCoreApplication::translate("PageCheckup", "The link \"%1\" does not say where it goes: use words that name its page.").arg(words));
     if (!IsLocalLink(b.URL)) return;
     QString target = b.URL.trimmed();
     target = target.left(target.indexOf(QLatin1Char('#')) < 0 ? target.size() : target.indexOf(QLatin1Char('#')));
@@ -157,14 +156,14 @@ void TChecker::CheckLink(int index, const TBlockLink& b) {
     if (target.isEmpty()) return;
     const TResolvedReference r = ResolveReference(pageFile_, target);
     if (r.Refused() || !QFileInfo::exists(r.Local))
-        Add(index, Tr("The link to \"%1\" leads to a page that does not exist.").arg(target));
+        Add(index, QCoreApplication::translate("PageCheckup", "The link to \"%1\" leads to a page that does not exist.").arg(target));
 }
 
 void TChecker::CheckHeading(int index, const TBlockHeading& b) {
     const int level = b.HeadSize.isEmpty() ? 1 : b.HeadSize.front().digitValue();
     if (level < 1 || level > 6) return;
     if (lastHeading_ > 0 && level > lastHeading_ + 1)
-        Add(index, Tr("This heading of size %1 follows one of size %2 and skips a level.").arg(level).arg(lastHeading_));
+        Add(index, QCoreApplication::translate("PageCheckup", "This heading of size %1 follows one of size %2 and skips a level.").arg(level).arg(lastHeading_));
     lastHeading_ = level;
 }
 
@@ -176,13 +175,13 @@ void TChecker::CheckBlocks() {
         if (c.Kind == bkLink && c.Link) CheckLink(i, *c.Link);
         if (c.Kind == bkHeading && c.Heading) CheckHeading(i, *c.Heading);
         if (c.Kind == bkEmail && c.Email && c.Email->LinkText.trimmed().isEmpty() && c.Email->Address.trimmed().isEmpty())
-            Add(i, Tr("A link has no words: visitors cannot tell where it goes."));
+            Add(i, QCoreApplication::translate("PageCheckup", "A link has no words: visitors cannot tell where it goes."));
     }
 }
 
 void TChecker::CheckWeight() {
     if (weight_ <= kHeavyPageBytes) return;
-    Add(-1, Tr("The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.")
+    Add(-1, QCoreApplication::translate("PageCheckup", "The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.")
                 .arg(double(weight_) / (1024.0 * 1024.0), 0, 'f', 1));
 }
 
