@@ -396,6 +396,18 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
         <translation>Die Seite wiegt mit ihren Bildern %1 MB: Über 2 MB lädt sie auf Handys langsam.</translation>
     </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Auf dieser Seite braucht nichts Ihre Aufmerksamkeit.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Seite prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>Seite &amp;prüfen...</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>

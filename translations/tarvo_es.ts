@@ -396,6 +396,18 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
         <translation>La página pesa %1 MB con sus imágenes: con más de 2 MB carga despacio en los teléfonos.</translation>
     </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Nada en esta página necesita atención.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Revisar la página</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>&amp;Revisar la página...</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>

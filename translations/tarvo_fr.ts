@@ -396,6 +396,18 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
         <translation>La page pèse %1 Mo avec ses images : au-delà de 2 Mo, elle se charge lentement sur les téléphones.</translation>
     </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Rien sur cette page ne demande votre attention.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Vérifier la page</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>&amp;Vérifier la page...</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>

@@ -396,6 +396,18 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
         <translation>Strona waży %1 MB z obrazami: powyżej 2 MB wczytuje się na telefonach powoli.</translation>
     </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Nic na tej stronie nie wymaga uwagi.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Sprawdź stronę</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>&amp;Sprawdź stronę...</translation>
+    </message>
 </context>
 <context>
     <name>PageEncoding</name>

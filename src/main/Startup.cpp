@@ -43,6 +43,9 @@
 
 #include "TarvoResources.h"
 
+// View > Check Page... (main/CheckPageItem.cpp).
+void AttachCheckPageItem(TfrmMain& w, QMenu* viewMenu);
+
 TfrmMain* CreateMainWindow(const QString& document) {
     // A relative name is the user's, from the folder the program started
     // in; the window changes folder before it opens the document.
@@ -71,7 +74,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     parts.Help = AttachHelp(*w);
     w->SetParts(parts);
     AttachProgramKeys(*w);
-    AttachWindowSizeMenu(*w);
+    AttachCheckPageItem(*w, AttachWindowSizeMenu(*w));
     GuardWheels(w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;

@@ -10,6 +10,7 @@
 #include "styles/StyleList.h"
 
 #include <QDir>
+#include <QAction>
 #include <QImage>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -73,6 +74,12 @@ private slots:
         QTest::mouseClick(findings->viewport(), Qt::LeftButton, {}, place.center());
         QCOMPARE(w->CurrentStage(), int(TfrmMain::stBuild));
         QCOMPARE(w->Page().CurrentIndex, 2);
+
+        // View > Check Page... tells the same of the page as it stands.
+        auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+        w->findChild<QAction*>("menViewCheckPage")->trigger();
+        QCOMPARE(dialogs->lastText(),
+                 QString{"Block 3: The picture \"button.gif\" has no words for visitors who cannot see it."});
     }
 
     void contrastFollowsTheStandardFormula() {
