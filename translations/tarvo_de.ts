@@ -240,6 +240,46 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The folder&apos;s listing is too long.</source>
         <translation>Die Auflistung des Ordners ist zu lang.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>Der Name %1 kann nicht in ein Git-Repository.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>Der Branch enthält keine Datei %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>Der Server hat den Benutzernamen, das Token oder den Schlüssel abgelehnt.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>Unter dieser Adresse gibt es kein Git-Repository.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>Der Name des Branches ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>Der Branch enthält mehr, als eine Website je bräuchte.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>Das Repository hat die neue Fassung des Branches abgelehnt (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Jemand anderes hat den Branch inzwischen geändert; veröffentlichen Sie erneut, um Ihre Änderungen hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>Das Repository konnte nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Die Ordnerliste des Servers konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1440,6 +1480,10 @@ Stattdessen als „index.html“ senden?</translation>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Ihre Seite wurde nicht gesendet (der Server zeigt, was er vorher zeigte); %1 von %2 anderen Dateien wurden gesendet.</translation>
     </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>Der Branch ist unverändert: Von diesem Hochladen wurde nichts veröffentlicht.</translation>
+    </message>
 </context>
 <context>
     <name>TViewStage</name>
@@ -1878,6 +1922,26 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Bitte den Schlüsselbund entsperren …</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Git-Repository (Seiten-Hoster)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Branch:</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Geben Sie zuerst die Adresse des Repositorys ein, zum Beispiel https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV über HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (unverschlüsselt)</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,46 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <source>The folder&apos;s listing is too long.</source>
         <translation>La lista de la carpeta es demasiado larga.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>El nombre %1 no puede ir a un repositorio Git.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>La rama no contiene ningún archivo %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>El servidor rechazó el nombre de usuario, el token o la clave.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>No hay ningún repositorio Git en esta dirección.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>El nombre de la rama no es válido.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>La rama contiene más de lo que tendría un sitio web.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>El repositorio rechazó la nueva versión de la rama (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Otra persona cambió la rama mientras tanto; publique de nuevo para añadir sus cambios.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>No se pudo usar el repositorio: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>No se pudo leer la lista de la carpeta del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1440,6 +1480,10 @@ Send it as &quot;index.html&quot; instead?</source>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Su página no se envió (el servidor muestra lo mismo que antes); se enviaron %1 de %2 archivos más.</translation>
     </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>La rama sigue como estaba: no se publicó nada de esta subida.</translation>
+    </message>
 </context>
 <context>
     <name>TViewStage</name>
@@ -1878,6 +1922,26 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Esperando a que desbloquee el llavero…</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Repositorio Git (alojamiento de páginas)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Rama:</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Escriba primero la dirección del repositorio, por ejemplo https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sobre HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (sin cifrar)</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,46 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <source>The folder&apos;s listing is too long.</source>
         <translation>La liste du dossier est trop longue.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>Le nom %1 ne peut pas aller dans un dépôt Git.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>La branche ne contient aucun fichier %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>Le serveur a refusé le nom d&apos;utilisateur, le jeton ou la clé.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>Il n&apos;y a pas de dépôt Git à cette adresse.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>Le nom de la branche n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>La branche contient plus qu&apos;un site web n&apos;en aurait jamais.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>Le dépôt a refusé la nouvelle version de la branche (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Quelqu&apos;un d&apos;autre a modifié la branche entre-temps ; publiez à nouveau pour ajouter vos modifications.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>Le dépôt n&apos;a pas pu être utilisé : %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>La liste du dossier du serveur n&apos;a pas pu être lue.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1440,6 +1480,10 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Votre page n&apos;a pas été envoyée (le serveur montre ce qu&apos;il montrait avant) ; %1 autres fichiers sur %2 ont été envoyés.</translation>
     </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>La branche est restée telle quelle : rien de cet envoi n&apos;a été publié.</translation>
+    </message>
 </context>
 <context>
     <name>TViewStage</name>
@@ -1878,6 +1922,26 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>En attente du déverrouillage du trousseau…</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Dépôt Git (hébergeurs de pages)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Branche :</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Saisissez d&apos;abord l&apos;adresse du dépôt, par exemple https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sur HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (non chiffré)</translation>
     </message>
 </context>
 <context>

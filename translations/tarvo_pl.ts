@@ -240,6 +240,46 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <source>The folder&apos;s listing is too long.</source>
         <translation>Lista zawartości folderu jest za długa.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>Nazwa %1 nie może trafić do repozytorium Git.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>Gałąź nie zawiera pliku %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>Serwer odrzucił nazwę użytkownika, token lub klucz.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>Pod tym adresem nie ma repozytorium Git.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>Nazwa gałęzi jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>Gałąź zawiera więcej, niż miałaby strona internetowa.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>Repozytorium odrzuciło nową wersję gałęzi (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Ktoś inny zmienił w międzyczasie gałąź; opublikuj ponownie, aby dodać swoje zmiany.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>Nie udało się użyć repozytorium: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Nie udało się odczytać listy folderu na serwerze.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -1440,6 +1480,10 @@ Czy wysłać ją jako „index.html”?</translation>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Strona nie została wysłana (serwer pokazuje to samo co wcześniej); wysłano inne pliki: %1 z %2.</translation>
     </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>Gałąź pozostała bez zmian: nic z tego wysyłania nie zostało opublikowane.</translation>
+    </message>
 </context>
 <context>
     <name>TViewStage</name>
@@ -1878,6 +1922,26 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Repozytorium Git (hosting stron)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Gałąź:</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Najpierw wpisz adres repozytorium, na przykład https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV przez HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (bez szyfrowania)</translation>
     </message>
 </context>
 <context>

@@ -190,7 +190,7 @@ void TfrmServerWizard::CreateDetailsPage() {
 
 void TfrmServerWizard::CreateAdvancedPage() {
     tab3 = AddPage(pgcWizard, "tab3");
-    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 180));
+    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 206));
     grpAdvanced->setTitle(tr("Advanced Server Details"));
     lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
                              tr("Enter the Directory that your server looks in for your HTML files. "
@@ -204,7 +204,14 @@ void TfrmServerWizard::CreateAdvancedPage() {
     cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
     // In the order of TSecurity.
     cmbConnection->addItems({tr("FTP (not encrypted)"), tr("FTP with TLS (FTPS)"),
-                             tr("SFTP (over SSH)")});
+                             tr("SFTP (over SSH)"), tr("WebDAV over HTTPS"), tr("WebDAV (not encrypted)"),
+                             tr("Git repository (page hosts)")});
+    lblBranch = MakeLabel(grpAdvanced, "lblBranch", tr("Branch:"), QRect(10, 173, 80, 16));
+    cmbBranch = Make<QComboBox>(grpAdvanced, "cmbBranch", QRect(90, 170, kPageWidth - 100, 22));
+    cmbBranch->setEditable(true);
+    // The branches page hosts usually publish from.
+    cmbBranch->addItems({QStringLiteral("main"), QStringLiteral("gh-pages"), QStringLiteral("pages"),
+                         QStringLiteral("master")});
 }
 
 void TfrmServerWizard::CreateListPage() {
@@ -284,6 +291,14 @@ void TfrmServerWizard::WireControls() {
     store(txtURL, &tWWWServerType::URL);
 
     connect(cmbConnection, &QComboBox::currentIndexChanged, this, [this] { cmbConnectionChange(); });
+    connect(cmbBranch, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (!Filling && EditServer && EditServer->Branch != text.trimmed()) StoreField(&tWWWServerType::Branch, text.trimmed());
+    });
+    // A repository's address typed as the server's chooses the Git kind.
+    connect(txtAddress, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (Filling || !EditServer || EditServer->Security == TSecurity::Git || !IsRepositoryAddress(text)) return;
+        cmbConnection->setCurrentIndex(int(TSecurity::Git));
+    });
     connect(cmbServerType, &QComboBox::currentIndexChanged, this, [this] { cmbServerTypeChange(); });
     connect(butAdvanced, &QPushButton::clicked, this, &TfrmServerWizard::butAdvancedClick);
     // A click or the arrow keys choose the server; the list, the choice and

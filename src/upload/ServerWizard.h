@@ -108,6 +108,8 @@ private:
     QLineEdit* txtURL = nullptr;
     QLabel* lblConnection = nullptr;
     QComboBox* cmbConnection = nullptr;  // entries in the order of TSecurity
+    QLabel* lblBranch = nullptr;         // Git: the branch the files go to
+    QComboBox* cmbBranch = nullptr;
     // tab4
     QLabel* lblModDesc = nullptr;
     QLabel* lblDelDesc = nullptr;
@@ -154,6 +156,7 @@ private:
     void StoreField(QString tWWWServerType::*field, const QString& text);
     void SetTextFilled(QLineEdit* edit, const QString& text);
     void ShowConnection(TSecurity security);
+    void ShowBranch();
     void ShowDirectory(bool proposeOnlyInAdd);
     void UpdateButtons();
     void ShowCurrentRow();      // lstServers follows EditList's current server

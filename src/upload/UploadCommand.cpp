@@ -18,7 +18,7 @@
 
 namespace {
 
-const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp)://USER@HOST[:PORT][/DIRECTORY] | "
+const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp|davs|dav)://USER@HOST[:PORT][/DIRECTORY] | "
                            "--server NAME) [--password-stdin] [--trust FINGERPRINT] [--no-logo] [--all]";
 
 // The password for --to, when neither the address nor standard input
@@ -220,9 +220,33 @@ int ExitStatus(const TUploadSequence& upload, const TUploadTarget& target, QText
 
 }  // namespace
 
+namespace {
+
+// "git+https://USER@HOST/PATH/REPO.git#BRANCH" and "git+ssh://...": the
+// repository's address without the user, and the branch ("main" unless
+// named).
+bool ParseGitUrl(QUrl url, TUploadTarget& target) {
+    if (!url.isValid() || url.host().isEmpty() || url.hasQuery() || url.path().size() < 2) return false;
+    target.Security = TSecurity::Git;
+    target.UserName = url.userName(QUrl::FullyDecoded);
+    target.Password = url.password(QUrl::FullyDecoded);
+    target.Branch = url.hasFragment() ? url.fragment(QUrl::FullyDecoded) : QStringLiteral("main");
+    if (target.Branch.isEmpty()) return false;
+    url.setScheme(url.scheme().toLower().mid(4));
+    url.setUserInfo(QString());
+    url.setFragment(QString());
+    target.Address = url.toString(QUrl::FullyEncoded);
+    target.Port = url.port(url.scheme() == QLatin1String("ssh") ? 22 : 443);
+    target.Directory.clear();
+    return true;
+}
+
+}  // namespace
+
 bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("git+https") || scheme == QLatin1String("git+ssh")) return ParseGitUrl(url, target);
     // "ftps" is FTP with explicit TLS on the usual port.
     if (scheme == QLatin1String("ftp"))
         target.Security = TSecurity::FTP;
@@ -230,6 +254,10 @@ bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
         target.Security = TSecurity::FTPS;
     else if (scheme == QLatin1String("sftp"))
         target.Security = TSecurity::SFTP;
+    else if (scheme == QLatin1String("davs"))
+        target.Security = TSecurity::WebDAVS;
+    else if (scheme == QLatin1String("dav"))
+        target.Security = TSecurity::WebDAV;
     else
         return false;
     if (!url.isValid() || url.host().isEmpty() || url.hasQuery() || url.hasFragment()) return false;
@@ -265,8 +293,9 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     TSentRecord record(target);
     // A key named with --trust is offered at once, so that the log-in costs
     // one connection, not a refused one before it.
-    QString& key = target.Security == TSecurity::SFTP ? target.HostKey : target.TrustedKey;
-    if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
+    QString& key = ShowsHostKey(target.Security, target.Address) ? target.HostKey : target.TrustedKey;
+    const bool plain = target.Security == TSecurity::FTP || target.Security == TSecurity::WebDAV;
+    if (!plain && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
     RunUpload(upload, record, o.trust, out, err);
