@@ -21,6 +21,8 @@ const QList<TOptionSpec>& Options() {
         {{QStringLiteral("render")}, "HTMLFILE", "Draw an HTML file as the viewer shows it into the PNG named by -o.", true},
         {{QStringLiteral("upload")}, "DOCUMENT", "Send the page, the pages it links to and every file they reference to a server, without a window.", true},
         {{QStringLiteral("check")}, "DOCUMENT", "Print what a visitor, a phone or a screen reader will meet on the page, one line per finding (exit status 10 when there is any).", true},
+        {{QStringLiteral("history")}, nullptr, "List what was published to a server and folder (--to or --server), newest first.", true},
+        {{QStringLiteral("put-back")}, "N", "Put publish N of --history back on that server and folder (--to or --server).", true},
         {{QStringLiteral("export")}, "DOCUMENT", "Write the page, its linked pages and their files into the folder DIR given after it, as an upload sends them.", true},
         {{QStringLiteral("o")}, "FILE", "The file --html or --render writes.", false},
         {{QStringLiteral("width")}, "N", "The width in pixels for --text and --render (40 to 10000, default 600).", false},

@@ -45,6 +45,8 @@
 
 // View > Check Page... (main/CheckPageItem.cpp).
 void AttachCheckPageItem(TfrmMain& w, QMenu* viewMenu);
+// Send > History... (main/HistoryItem.cpp).
+void AttachHistoryItem(TfrmMain& w);
 
 TfrmMain* CreateMainWindow(const QString& document) {
     // A relative name is the user's, from the folder the program started
@@ -75,6 +77,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     w->SetParts(parts);
     AttachProgramKeys(*w);
     AttachCheckPageItem(*w, AttachWindowSizeMenu(*w));
+    AttachHistoryItem(*w);
     GuardWheels(w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
@@ -126,10 +129,14 @@ int RunWindowFreeCommand(int argc, char** argv) {
         lines.flush();
         return rc;
     }
-    if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export")) {
+    if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export") ||
+        args.constFirst() == QLatin1String("--history") || args.constFirst() == QLatin1String("--put-back")) {
         QTextStream lines(stdout);
-        const int rc = args.constFirst() == QLatin1String("--upload") ? RunUploadCommand(args, lines, err)
-                                                                      : RunExportCommand(args, lines, err);
+        const QString& command = args.constFirst();
+        const int rc = command == QLatin1String("--upload")    ? RunUploadCommand(args, lines, err)
+                       : command == QLatin1String("--history") ? RunHistoryCommand(args, lines, err)
+                       : command == QLatin1String("--put-back") ? RunPutBackCommand(args, lines, err)
+                                                                : RunExportCommand(args, lines, err);
         // Every file is on the disk and the connections are closed when
         // the command returns; tearing Qt's platform and font state down
         // would only add to the time the command takes.

@@ -1,5 +1,7 @@
 #include "upload/SendPanel.h"
 
+#include "upload/PublishHistory.h"
+
 #include "app/AppPaths.h"
 #include "app/StageHost.h"
 #include "app/PictureControl.h"
@@ -300,10 +302,14 @@ bool TSendPanel::UploadFiles() {
     // server and folder before.
     TSentRecord record(UploadTargetOf(*server));
     TfrmUpload upload(*server, PlanUpload(PageFile(), &record, chkSendAll->isChecked()).Files, &w_);
+    TPublishHistory history(UploadTargetOf(*server));
     upload.SetRecord(&record);
+    upload.SetHistory(&history);
     Dialogs().Run(&upload);
     QString unsaved;
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
+    if (!history.Record(upload.Succeeded(), false, &unsaved))
+        Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     BuildUploadList();
     UpdateFileList();
     return upload.Succeeded();
