@@ -945,6 +945,37 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, %4 von %5 Dateien gesendet (%6 Bytes)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; eine frühere Veröffentlichung zurückgeholt</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; unvollständig</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; ihre Dateien werden nicht mehr aufbewahrt</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>Es gibt keine Veröffentlichung %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Die Dateien der Veröffentlichung %1 werden nicht mehr aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>Die aufbewahrte Fassung von %1 fehlt oder ist beschädigt.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1240,6 +1271,61 @@ Abbrechen: nicht speichern.</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Wählen Sie zuerst im Schritt Senden einen WWW-Server: Der Verlauf wird für jeden Server und Ordner geführt.</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Verlauf von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Was auf %1 veröffentlicht wurde, das Neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>What was published to the folder %1 of %2, newest first:</source>
+        <translation>Was im Ordner %1 auf %2 veröffentlicht wurde, das Neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Dorthin wurde noch nichts veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>Das liegt jetzt auf dem Server.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Zurückholen sendet die Dateien dieser Veröffentlichung erneut; sonst wird auf dem Server nichts angerührt.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Zurückholen sendet die Dateien dieser Veröffentlichung erneut und entfernt die seither hinzugekommenen Dateien (%1); sonst wird auf dem Server nichts angerührt.</translation>
     </message>
 </context>
 <context>

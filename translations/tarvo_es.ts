@@ -945,6 +945,37 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, %4 de %5 archivos enviados (%6 bytes)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; se restauró una publicación anterior</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; incompleta</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; sus archivos ya no se conservan</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>No existe la publicación %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Los archivos de la publicación %1 ya no se conservan.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>La versión conservada de %1 falta o está dañada.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1240,6 +1271,61 @@ Cancelar: no guardar.</translation>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Elija primero un servidor WWW en la etapa Enviar: el historial se guarda para cada servidor y carpeta.</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>E&amp;nviar</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historial...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historial de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Lo publicado en %1, lo más reciente primero:</translation>
+    </message>
+    <message>
+        <source>What was published to the folder %1 of %2, newest first:</source>
+        <translation>Lo publicado en la carpeta %1 de %2, lo más reciente primero:</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Todavía no se ha publicado nada allí.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>Esto es lo que hay ahora en el servidor.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Restaurar vuelve a enviar los archivos de esta publicación; no se toca nada más del servidor.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Restaurar vuelve a enviar los archivos de esta publicación y quita los añadidos después (%1); no se toca nada más del servidor.</translation>
     </message>
 </context>
 <context>

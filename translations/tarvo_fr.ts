@@ -945,6 +945,37 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, %4 fichiers envoyés sur %5 (%6 octets)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; une publication antérieure remise en place</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; incomplète</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; ses fichiers ne sont plus conservés</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>Il n&apos;y a pas de publication %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Les fichiers de la publication %1 ne sont plus conservés.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>La version conservée de %1 est absente ou endommagée.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1240,6 +1271,61 @@ Annuler : ne pas enregistrer.</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Choisissez d&apos;abord un serveur WWW à l&apos;étape Envoyer : l&apos;historique est tenu pour chaque serveur et dossier.</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>En&amp;voi</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Remettre</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Ce qui a été publié sur %1, le plus récent d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>What was published to the folder %1 of %2, newest first:</source>
+        <translation>Ce qui a été publié dans le dossier %1 de %2, le plus récent d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Rien n&apos;y a encore été publié.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>C&apos;est ce que le serveur contient maintenant.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Remettre renvoie les fichiers de cette publication ; rien d&apos;autre n&apos;est touché sur le serveur.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Remettre renvoie les fichiers de cette publication et supprime ceux ajoutés depuis (%1) ; rien d&apos;autre n&apos;est touché sur le serveur.</translation>
     </message>
 </context>
 <context>

@@ -945,6 +945,37 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, wysłano %4 z %5 plików (%6 bajtów)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; przywrócono wcześniejszą publikację</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; niepełna</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; jej pliki nie są już przechowywane</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>Nie ma publikacji %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Pliki publikacji %1 nie są już przechowywane.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>Przechowywanej wersji %1 brak lub jest uszkodzona.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1240,6 +1271,61 @@ Anuluj: nie zapisuj.</translation>
     <message>
         <source>Error</source>
         <translation>Błąd</translation>
+    </message>
+</context>
+<context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Najpierw wybierz serwer WWW na etapie Wysyłania: historia jest prowadzona dla każdego serwera i folderu.</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>W&amp;yślij</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historia...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historia: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>P&amp;rzywróć</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Co opublikowano na %1, od najnowszych:</translation>
+    </message>
+    <message>
+        <source>What was published to the folder %1 of %2, newest first:</source>
+        <translation>Co opublikowano w folderze %1 na %2, od najnowszych:</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Nic jeszcze tam nie opublikowano.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>To jest obecna zawartość serwera.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Przywróć ponownie wysyła pliki tej publikacji; niczego innego na serwerze nie rusza.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Przywróć ponownie wysyła pliki tej publikacji i usuwa pliki dodane później (%1); niczego innego na serwerze nie rusza.</translation>
     </message>
 </context>
 <context>
