@@ -974,6 +974,10 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
         <source>The kept version of %1 is missing or damaged.</source>
         <translation>Die aufbewahrte Fassung von %1 fehlt oder ist beschädigt.</translation>
     </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 ist zu groß, um für ein Zurückholen aufbewahrt zu werden.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1284,8 +1288,8 @@ Abbrechen: nicht speichern.</translation>
         <translation>Wählen Sie zuerst im Schritt Senden einen WWW-Server: Der Verlauf wird für jeden Server und Ordner geführt.</translation>
     </message>
     <message>
-        <source>&amp;Send</source>
-        <translation>&amp;Senden</translation>
+        <source>Se&amp;nd</source>
+        <translation>S&amp;enden</translation>
     </message>
     <message>
         <source>&amp;History...</source>
@@ -1308,8 +1312,8 @@ Abbrechen: nicht speichern.</translation>
         <translation>Was auf %1 veröffentlicht wurde, das Neueste zuerst:</translation>
     </message>
     <message>
-        <source>What was published to the folder %1 of %2, newest first:</source>
-        <translation>Was im Ordner %1 auf %2 veröffentlicht wurde, das Neueste zuerst:</translation>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Was im Ordner „%1“ auf %2 veröffentlicht wurde, das Neueste zuerst:</translation>
     </message>
     <message>
         <source>Nothing was published there yet.</source>

@@ -974,6 +974,10 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
         <source>The kept version of %1 is missing or damaged.</source>
         <translation>La versión conservada de %1 falta o está dañada.</translation>
     </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 es demasiado grande para conservarlo para una restauración.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1284,7 +1288,7 @@ Cancelar: no guardar.</translation>
         <translation>Elija primero un servidor WWW en la etapa Enviar: el historial se guarda para cada servidor y carpeta.</translation>
     </message>
     <message>
-        <source>&amp;Send</source>
+        <source>Se&amp;nd</source>
         <translation>E&amp;nviar</translation>
     </message>
     <message>
@@ -1308,8 +1312,8 @@ Cancelar: no guardar.</translation>
         <translation>Lo publicado en %1, lo más reciente primero:</translation>
     </message>
     <message>
-        <source>What was published to the folder %1 of %2, newest first:</source>
-        <translation>Lo publicado en la carpeta %1 de %2, lo más reciente primero:</translation>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Lo publicado en la carpeta «%1» de %2, lo más reciente primero:</translation>
     </message>
     <message>
         <source>Nothing was published there yet.</source>

@@ -974,6 +974,10 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
         <source>The kept version of %1 is missing or damaged.</source>
         <translation>La version conservée de %1 est absente ou endommagée.</translation>
     </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 est trop volumineux pour être conservé en vue d&apos;une remise en place.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1284,7 +1288,7 @@ Annuler : ne pas enregistrer.</translation>
         <translation>Choisissez d&apos;abord un serveur WWW à l&apos;étape Envoyer : l&apos;historique est tenu pour chaque serveur et dossier.</translation>
     </message>
     <message>
-        <source>&amp;Send</source>
+        <source>Se&amp;nd</source>
         <translation>En&amp;voi</translation>
     </message>
     <message>
@@ -1308,8 +1312,8 @@ Annuler : ne pas enregistrer.</translation>
         <translation>Ce qui a été publié sur %1, le plus récent d&apos;abord :</translation>
     </message>
     <message>
-        <source>What was published to the folder %1 of %2, newest first:</source>
-        <translation>Ce qui a été publié dans le dossier %1 de %2, le plus récent d&apos;abord :</translation>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Ce qui a été publié dans le dossier « %1 » de %2, le plus récent d&apos;abord :</translation>
     </message>
     <message>
         <source>Nothing was published there yet.</source>

@@ -974,6 +974,10 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
         <source>The kept version of %1 is missing or damaged.</source>
         <translation>Przechowywanej wersji %1 brak lub jest uszkodzona.</translation>
     </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 jest zbyt duży, by go przechować do przywrócenia.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1284,7 +1288,7 @@ Anuluj: nie zapisuj.</translation>
         <translation>Najpierw wybierz serwer WWW na etapie Wysyłania: historia jest prowadzona dla każdego serwera i folderu.</translation>
     </message>
     <message>
-        <source>&amp;Send</source>
+        <source>Se&amp;nd</source>
         <translation>W&amp;yślij</translation>
     </message>
     <message>
@@ -1308,8 +1312,8 @@ Anuluj: nie zapisuj.</translation>
         <translation>Co opublikowano na %1, od najnowszych:</translation>
     </message>
     <message>
-        <source>What was published to the folder %1 of %2, newest first:</source>
-        <translation>Co opublikowano w folderze %1 na %2, od najnowszych:</translation>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Co opublikowano w folderze „%1” na %2, od najnowszych:</translation>
     </message>
     <message>
         <source>Nothing was published there yet.</source>

@@ -29,7 +29,7 @@ void ShowHistory(TfrmMain& w) {
 }  // namespace
 
 void AttachHistoryItem(TfrmMain& w) {
-    auto* send = new QMenu(QCoreApplication::translate("THistoryDialog", "&Send"), &w);
+    auto* send = new QMenu(QCoreApplication::translate("THistoryDialog", "Se&nd"), &w);
     send->setObjectName(QStringLiteral("mnuSend"));
     auto* item = new QAction(QCoreApplication::translate("THistoryDialog", "&History..."), send);
     item->setObjectName(QStringLiteral("menSendHistory"));

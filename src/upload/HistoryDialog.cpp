@@ -46,7 +46,7 @@ THistoryDialog::THistoryDialog(const tWWWServerType& server, QWidget* parent) : 
 void THistoryDialog::Fill() {
     const TUploadTarget target = UploadTargetOf(server_);
     lblServer->setText(target.Directory.isEmpty() ? tr("What was published to %1, newest first:").arg(target.Address)
-                                                  : tr("What was published to the folder %1 of %2, newest first:")
+                                                  : tr("What was published to the folder \u201c%1\u201d of %2, newest first:")
                                                         .arg(target.Directory, target.Address));
     const TPublishHistory history(target);
     lstPublishes->clear();

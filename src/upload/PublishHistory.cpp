@@ -195,20 +195,34 @@ TPublishHistory::TPublishHistory(const TUploadTarget& target) {
 
 bool TPublishHistory::Note(const TUploadFile& file, bool sent, QString* error) {
     if (!file.Refused.isEmpty() || !IsSafeRemoteName(file.Remote)) return true;
-    QFile f(file.Local);
-    if (!f.open(QIODevice::ReadOnly)) return true;
-    const QByteArray bytes = f.readAll();
-    f.close();
     TPublishedFile noted;
     noted.Remote = file.Remote;
-    noted.Size = bytes.size();
     noted.Role = file.Role;
     noted.Sent = sent;
-    // The hash of the very bytes stored, so the version is what its name says.
-    noted.Hash = ContentHashOfBytes(bytes);
     if (file.Role == TFileRole::VisitorPage) page_ = file.Remote;
     std::erase_if(noted_, [&](const TPublishedFile& n) { return n.Remote == noted.Remote; });
     removed_.removeAll(noted.Remote);
+    // A file larger than half the store is recorded but not kept: it would
+    // push every other version out, and reading it whole could take more
+    // memory than the machine has. A publish with it cannot be put back.
+    const qint64 size = QFileInfo(file.Local).size();
+    if (size > VersionStoreLimit() / 2) {
+        noted.Size = size;
+        noted.Hash = ContentHash(file.Local);
+        if (noted.Hash.isEmpty()) return true;
+        noted_.push_back(noted);
+        if (error)
+            *error = QCoreApplication::translate("PublishHistory", "%1 is too large to be kept for a put-back.")
+                         .arg(file.Remote);
+        return false;
+    }
+    QFile f(file.Local);
+    if (!f.open(QIODevice::ReadOnly)) return true;
+    const QByteArray bytes = f.read(size + 1);
+    f.close();
+    noted.Size = bytes.size();
+    // The hash of the very bytes stored, so the version is what its name says.
+    noted.Hash = ContentHashOfBytes(bytes);
     const QString path = StoredVersionPath(noted.Hash);
     if (path.isEmpty()) return true;
     // A version is written once, whole, under its hash: one of that size
@@ -218,7 +232,9 @@ bool TPublishHistory::Note(const TUploadFile& file, bool sent, QString* error) {
         MakePrivateFolder(VersionStoreFolder());
         const TWriteOutcome written = WriteFileChecked(path, bytes, {VersionStoreFolder(), true});
         if (!written.ok) {
-            // Left out of the record: the publish cannot put it back.
+            // Recorded all the same, so that no older version stands in
+            // for it: the publish cannot be put back.
+            noted_.push_back(noted);
             if (error) *error = written.Message(path);
             return false;
         }
@@ -303,7 +319,9 @@ void PruneVersionStore(qint64 limit) {
         const QByteArray name = QFileInfo(path).fileName().toLatin1();
         if (!IsHash(name)) continue;  // a temporary file of a write in progress
         if (!needed.count(name)) {
-            QFile::remove(path);
+            // Another Tarvo may be in the middle of an upload whose record
+            // is not written yet: only versions left over for a day go.
+            if (QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime()) > 24 * 3600) QFile::remove(path);
             continue;
         }
         stored[name] = QFileInfo(path).size();
@@ -350,7 +368,7 @@ QStringList HistoryLines(const TPublishHistory& history) {
         const TPublish& p = list[i];
         QString line = QCoreApplication::translate("PublishHistory", "%1  %2  %3, %4 of %5 files sent (%6 bytes)")
                            .arg(i + 1)
-                           .arg(p.Time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'")), p.Page)
+                           .arg(p.Time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), p.Page)
                            .arg(p.SentCount())
                            .arg(p.Files.size())
                            .arg(locale.toString(p.SentBytes()));

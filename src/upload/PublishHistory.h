@@ -55,7 +55,8 @@ public:
 
     // Keeps the bytes of `file` (sent now, or already on the server) in
     // the store and notes it for the publish being made. False, with
-    // `error` set, when its version could not be stored.
+    // `error` set, when its version could not be stored (the file is noted
+    // all the same, and the publish cannot be put back).
     bool Note(const TUploadFile& file, bool sent, QString* error = nullptr);
     // Notes that the file of that name is no longer on the server.
     void NoteRemoved(const QString& remote);
@@ -95,7 +96,7 @@ void PruneVersionStore(qint64 limit);
 // none of them empty, "." or "..", no backslash or control character.
 bool IsSafeRemoteName(const QString& name);
 
-// One line per publish for a list, newest first: "3  2026-12-10 02:50 UTC
+// One line per publish for a list, newest first, in local time: "3  2026-12-10 02:50:00
 // index.html, 4 files sent (12,345 bytes)". The number is the publish's
 // place in the history, oldest 1.
 QStringList HistoryLines(const TPublishHistory& history);

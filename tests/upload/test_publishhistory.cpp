@@ -9,12 +9,15 @@
 #include "upload/PublishHistory.h"
 #include "upload/SentRecord.h"
 #include "upload/UploadSequence.h"
+#include "upload/UploadWindow.h"
+#include "app/Translations.h"
 
 #include <QDirIterator>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include "TarvoResources.h"
 
@@ -194,6 +197,82 @@ private slots:
         const TPublishHistory read(target);
         QCOMPARE(read.Publishes().size(), size_t(1));
         QVERIFY(PlanPutBack(read, 0).Problem.contains("missing or damaged"));
+    }
+
+    // Send > History... lists the publishes newest first; the newest cannot
+    // be put back onto itself; Put Back on the first runs the upload window
+    // and leaves the server folder as after the first publish. With
+    // TARVO_HISTORY_SHOTS set, the dialog is drawn there in English and
+    // German.
+    void theHistoryDialogPutsBackTheChosenPublish() {
+        auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        // The commands share the history with this process: the program's
+        // names make its data folder.
+        const QString app = QCoreApplication::applicationName(), org = QCoreApplication::organizationName();
+        QCoreApplication::setOrganizationName("Brenfold");
+        QCoreApplication::setApplicationName("Tarvo");
+        const auto restore = qScopeGuard([&] {
+            QCoreApplication::setOrganizationName(org);
+            QCoreApplication::setApplicationName(app);
+        });
+        const QString history = PublishHistoryFolder();
+        QVERIFY2(history.endsWith("/Brenfold/Tarvo/history"), qPrintable(history));
+        dataHome_ = history.chopped(QString("/Brenfold/Tarvo/history").size());
+        QVERIFY(WriteFileBytes(Html("graphics/one.png"), "first picture"));
+        const QString doc = WriteParagraphDocument(*env_, "home", "<IMG SRC=\"graphics/one.png\" ALT=\"one\">");
+        QCOMPARE(Tarvo({"--upload", doc, "--to", Url(server)}).status, 0);
+        const QMap<QString, QByteArray> afterFirst = Held(server);
+        QVERIFY(WriteFileBytes(Html("graphics/one.png"), "second picture"));
+        QVERIFY(WriteFileBytes(Html("graphics/two.png"), "added"));
+        QVERIFY(!WriteParagraphDocument(*env_, "home", "<IMG SRC=\"graphics/one.png\" ALT=\"one\">"
+                                                       "<IMG SRC=\"graphics/two.png\" ALT=\"two\">").isEmpty());
+        QCOMPARE(Tarvo({"--upload", doc, "--to", Url(server)}).status, 0);
+
+        tWWWServerType entry;
+        entry.Name = "Local";
+        entry.Address = QStringLiteral("127.0.0.1:%1").arg(server.port());
+        entry.Directory = "site";
+        entry.UserName = TFtpTestServer::kUser;
+        entry.Password = TFtpTestServer::kPassword;
+        THistoryDialog dialog(entry);
+        auto* list = Child<QListWidget>(&dialog, "lstPublishes");
+        auto* putBack = Child<QPushButton>(&dialog, "btnPutBack");
+        auto* note = Child<QLabel>(&dialog, "lblNote");
+        QCOMPARE(list->count(), 2);
+        QVERIFY(list->item(0)->text().startsWith("2  "));
+        QVERIFY(!putBack->isEnabled());
+        QCOMPARE(note->text(), QString("This is what the server holds now."));
+        list->setCurrentRow(1);
+        QVERIFY(putBack->isEnabled());
+        QVERIFY2(note->text().contains("removes the files added since (1)"), qPrintable(note->text()));
+
+        const QString shots = qEnvironmentVariable("TARVO_HISTORY_SHOTS");
+        if (!shots.isEmpty()) {
+            dialog.resize(dialog.sizeHint());
+            dialog.grab().save(shots + "/history-en.png");
+            qputenv("LANGUAGE", "de");
+            qputenv("LC_ALL", "de_DE.UTF-8");
+            InstallTranslations(*QCoreApplication::instance());
+            THistoryDialog german(entry);
+            Child<QListWidget>(&german, "lstPublishes")->setCurrentRow(1);
+            german.resize(german.sizeHint());
+            german.grab().save(shots + "/history-de.png");
+            qputenv("LANGUAGE", "en");
+            qputenv("LC_ALL", "C.UTF-8");
+            InstallTranslations(*QCoreApplication::instance());
+        }
+
+        dialogs->runs << [](QDialog* d) {
+            auto* up = qobject_cast<TfrmUpload*>(d);
+            return up ? up->exec() : -1;
+        };
+        QTest::mouseClick(putBack, Qt::LeftButton);
+        QCOMPARE(dialogs->unexpected, 0);
+        QCOMPARE(Held(server), afterFirst);
+        QCOMPARE(list->count(), 3);
+        QVERIFY(list->item(0)->text().contains("put back"));
     }
 };
 
