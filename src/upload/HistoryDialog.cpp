@@ -70,7 +70,7 @@ void THistoryDialog::SelectionChanged() {
     }
     const TPublishHistory history{UploadTargetOf(server_)};
     const size_t index = item->data(Qt::UserRole).toULongLong();
-    const TPutBackPlan plan = PlanPutBack(history, index);
+    const TPutBackPlan plan = PlanPutBack(history, index, false);
     const bool newest = index + 1 == history.Publishes().size();
     btnPutBack->setEnabled(plan.Problem.isEmpty() && !newest);
     if (!plan.Problem.isEmpty())

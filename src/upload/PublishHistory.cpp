@@ -380,7 +380,7 @@ QStringList HistoryLines(const TPublishHistory& history) {
     return lines;
 }
 
-TPutBackPlan PlanPutBack(const TPublishHistory& history, size_t index) {
+TPutBackPlan PlanPutBack(const TPublishHistory& history, size_t index, bool checkVersions) {
     TPutBackPlan plan;
     const std::vector<TPublish>& list = history.Publishes();
     if (index >= list.size()) {
@@ -399,7 +399,8 @@ TPutBackPlan PlanPutBack(const TPublishHistory& history, size_t index) {
     for (const TPublishedFile& f : wanted.Files) {
         // Every version is checked before anything is sent: a put-back
         // that stops half way would leave a site of two publishes.
-        if (!HoldsVersion(f)) {
+        const QFileInfo kept(StoredVersionPath(f.Hash));
+        if (checkVersions ? !HoldsVersion(f) : !(kept.isFile() && kept.size() == f.Size)) {
             plan.Problem = QCoreApplication::translate("PublishHistory",
                                                        "The kept version of %1 is missing or damaged.").arg(f.Remote);
             plan.Files.clear();

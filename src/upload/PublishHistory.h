@@ -111,4 +111,6 @@ struct TPutBackPlan {
     std::vector<QString> Removals;
     QString Problem;
 };
-TPutBackPlan PlanPutBack(const TPublishHistory& history, size_t index);
+// With `checkVersions` false the kept versions are only looked for, not
+// hashed again (for a list that changes with each click).
+TPutBackPlan PlanPutBack(const TPublishHistory& history, size_t index, bool checkVersions = true);
