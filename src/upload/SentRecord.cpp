@@ -39,15 +39,32 @@ QByteArray ContentHash(const QString& file) {
     return QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex();
 }
 
-TSentRecord::TSentRecord(const TUploadTarget& target) {
-    key_ = QStringLiteral("%1://%2@%3:%4/%5")
-               .arg(SecurityName(target.Security), target.UserName, target.Address)
-               .arg(target.Port)
-               .arg(target.Directory);
+QString SentRecordKey(const TUploadTarget& target) {
+    QString key = QStringLiteral("%1://%2@%3:%4/%5")
+                      .arg(SecurityName(target.Security), target.UserName, target.Address)
+                      .arg(target.Port)
+                      .arg(target.Directory);
     // A repository's branches are places of their own.
-    if (target.Security == TSecurity::Git) key_ += QStringLiteral("#") + target.Branch;
-    const QByteArray name = QCryptographicHash::hash(key_.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
-    path_ = QDir(SentRecordFolder()).filePath(QString::fromLatin1(name) + QStringLiteral(".json"));
+    if (target.Security == TSecurity::Git) key += QStringLiteral("#") + target.Branch;
+    return key;
+}
+
+QString SentRecordFileName(const QString& key) {
+    return QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(32)) +
+           QStringLiteral(".json");
+}
+
+QByteArray ContentHashOfBytes(const QByteArray& bytes) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.constData(), size_t(bytes.size()), digest, &length, EVP_sha256(), nullptr) != 1)
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex();
+}
+
+TSentRecord::TSentRecord(const TUploadTarget& target) {
+    key_ = SentRecordKey(target);
+    path_ = QDir(SentRecordFolder()).filePath(SentRecordFileName(key_));
     TightenToPrivate(path_);
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly)) return;
@@ -90,6 +107,10 @@ std::vector<TSendState> TSentRecord::Classify(std::vector<TUploadFile>& plan, bo
         states.push_back(same ? TSendState::Unchanged : TSendState::Changed);
     }
     return states;
+}
+
+void TSentRecord::RecordRemoved(const QString& remote) {
+    if (files_.remove(remote) > 0) noted_ = true;
 }
 
 void TSentRecord::RecordSent(const TUploadFile& file) {

@@ -91,6 +91,7 @@ TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, s
                      {kMakeFolders, [this] { MakeFolders(); }},
                      {kSend, [this] { SendFiles(); }},
                      {kSendPage, [this] { SendPage(); }},
+                     {kRemove, [this] { RemoveOld(); }},
                      {kCommit, [this] { CommitAll(); }}},
                     parent),
       target_(target),
@@ -284,7 +285,7 @@ void TUploadSequence::SendFiles() {
 
 void TUploadSequence::SendOne(size_t index) {
     const TUploadFile& file = files_[index];
-    TFtpOperation* op = ftp_.SendFile(file.Local, file.Remote, IsBinaryTransfer(file.Local));
+    TFtpOperation* op = ftp_.SendFile(file.Local, file.Remote, file.Binary);
     inFlight_[index] = 0;
     // Within a file, the bar moves with its bytes.
     connect(op, &TFtpOperation::Progress, this, [this, index](qint64 sent, qint64 total) {
@@ -315,7 +316,7 @@ void TUploadSequence::FileSent(size_t index, const TFtpOutcome& outcome) {
         Fail(IsPage(index) ? TUploadOutcome::PageFailed : TUploadOutcome::FileFailed,
              file.Remote + QStringLiteral(": ") + why);
     }
-    if (Step() == kSendPage) return Go(kCommit);
+    if (Step() == kSendPage) return Go(kRemove);
     if (inFlight_.empty()) Next();
 }
 
@@ -328,11 +329,29 @@ size_t TUploadSequence::VisitorPage() const {
 void TUploadSequence::SendPage() {
     const size_t page = VisitorPage();
     if (page == files_.size() || state_[page] != FileState::Pending || !files_[page].Refused.isEmpty())
-        return Go(kCommit);
+        return Go(kRemove);
     // The page only once all it shows has arrived; after a failure the old
     // page stays, and with it a site that is whole.
     if (serverFailed_ || !ftp_.Connected()) return End();
     SendOne(page);
+}
+
+// After the page: the files the page no longer has are removed, so that a
+// visitor never meets a page whose pictures went first.
+void TUploadSequence::RemoveOld() {
+    if (toRemove_.empty()) return Next();
+    if (serverFailed_ || !ftp_.Connected()) return End();
+    const size_t page = VisitorPage();
+    if (page < files_.size() && state_[page] == FileState::Failed) return End();
+    pending_ = toRemove_.size();
+    for (const QString& remote : toRemove_)
+        Await(ftp_.RemoveFileBelow(remote), [this, remote](const TFtpOutcome& outcome) {
+            // One already gone is what was wanted.
+            const bool removed = outcome.Ok() || outcome.Kind == TFtpOutcome::TKind::Missing;
+            emit FileRemoved(remote, removed, outcome.Message);
+            if (!removed) Fail(TUploadOutcome::FileFailed, remote + QStringLiteral(": ") + outcome.Message);
+            if (--pending_ == 0) Next();
+        });
 }
 
 // The last request: a Git repository commits and pushes what was sent (a

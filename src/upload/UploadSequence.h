@@ -139,6 +139,10 @@ public:
     QString ServerState() const;
     // Files left out because the server already held them.
     int SkippedCount() const { return skipped_; }
+    // Files (names below the server folder) to remove once the visitor's
+    // page has arrived: those an earlier publish put there that the one
+    // put back did not have. Set before the sequence starts.
+    void SetRemovals(std::vector<QString> remotes) { toRemove_ = std::move(remotes); }
 
 signals:
     // Status texts as the upload goes ("Connecting to ...").
@@ -152,12 +156,14 @@ signals:
     // Each file left out because it is unchanged and the server already
     // holds it at the same size (nothing was sent).
     void FileSkipped(const TUploadFile& file);
+    // Each file of SetRemovals after its removal was asked for.
+    void FileRemoved(const QString& remote, bool removed, const QString& whyNot);
     // After the user trusted a key, with the target holding it, so that
     // the caller can keep it with the server.
     void Trusted(const TUploadTarget& target);
 
 private:
-    enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage, kCommit };
+    enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage, kRemove, kCommit };
     enum class FileState { Pending, Skipped, Sent, Failed };
     void Connect();
     void MakeServerFolder();
@@ -168,6 +174,7 @@ private:
     void MakeFolders();
     void SendFiles();
     void SendPage();
+    void RemoveOld();
     void CommitAll();
     void SendOne(size_t file);
     void FileSent(size_t file, const TFtpOutcome& outcome);
@@ -191,6 +198,7 @@ private:
     std::vector<FileState> state_;
     std::map<size_t, int> inFlight_;        // files in transfer, with the hundredths sent
     std::vector<QString> toList_, toMake_;  // remote folders
+    std::vector<QString> toRemove_;         // remote files
     std::vector<std::optional<std::vector<TRemoteEntry>>> listed_;  // of toList_, as they come
     size_t pending_ = 0;                    // listings or folders still to come
     int toSend_ = 0;                        // files other than the page to send

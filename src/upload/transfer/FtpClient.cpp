@@ -288,6 +288,18 @@ TFtpOperation* TFtpClient::RemoveFile(const QString& name) {
     return Submit(r);
 }
 
+TFtpOperation* TFtpClient::RemoveFileBelow(const QString& remoteName) {
+    const qsizetype slash = remoteName.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash >= 0 ? remoteName.left(slash) : QString();
+    const QString name = remoteName.mid(slash + 1);
+    if (TFtpOperation* refused = Refusal(folder.isEmpty() ? PlainNameRefusal(name) : FolderRefusal(folder)))
+        return refused;
+    if (TFtpOperation* refused = Refusal(PlainNameRefusal(name))) return refused;
+    TRequest r = Request(TRequest::TKind::Remove, folder.isEmpty() ? cwd_ : JoinRemote(cwd_, folder));
+    r.RemoteName = name;
+    return Submit(r);
+}
+
 TFtpOperation* TFtpClient::Commit() {
     if (TFtpOperation* refused = Refusal(QString())) return refused;
     return Submit(Request(TRequest::TKind::Commit, cwd_));

@@ -119,6 +119,9 @@ public:
     // Removes the file `name` (a plain name) from the current remote folder;
     // a refusal is a failure.
     TFtpOperation* RemoveFile(const QString& name);
+    // Removes the file `remoteName` ("pictures/a.jpg") below the current
+    // remote folder, as SendFile names files.
+    TFtpOperation* RemoveFileBelow(const QString& remoteName);
     // Ends the upload's changes: a Git repository commits and pushes what
     // was sent since the log-in; other servers have nothing to do.
     TFtpOperation* Commit();
