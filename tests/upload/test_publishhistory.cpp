@@ -202,7 +202,7 @@ private slots:
     // Send > History... lists the publishes newest first; the newest cannot
     // be put back onto itself; Put Back on the first runs the upload window
     // and leaves the server folder as after the first publish. With
-    // TARVO_HISTORY_SHOTS set, the dialog is drawn there in English and
+    // TARVO_SHOTS set, the dialog is drawn there in English and
     // German.
     void theHistoryDialogPutsBackTheChosenPublish() {
         auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(putBack->isEnabled());
         QVERIFY2(note->text().contains("removes the files added since (1)"), qPrintable(note->text()));
 
-        const QString shots = qEnvironmentVariable("TARVO_HISTORY_SHOTS");
+        const QString shots = qEnvironmentVariable("TARVO_SHOTS");
         if (!shots.isEmpty()) {
             dialog.resize(dialog.sizeHint());
             dialog.grab().save(shots + "/history-en.png");
