@@ -989,6 +989,13 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
     </message>
 </context>
 <context>
+    <name>SiteMenu</name>
+    <message>
+        <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
+        <translation>La dirección web debe ser una dirección completa que empiece por https:// o http://, como https://www.example.org/coro/.</translation>
+    </message>
+</context>
+<context>
     <name>StageSwitch</name>
     <message>
         <source>You have made changes to your HTML. If you go back now, you will lose these changes. Do you want to go back?</source>
@@ -1483,6 +1490,14 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>Choose the page&apos;s icon</source>
         <translation>Elegir el icono de la página</translation>
+    </message>
+    <message>
+        <source>Show the site menu</source>
+        <translation>Mostrar el menú del sitio</translation>
+    </message>
+    <message>
+        <source>Put the menu of the pages of this folder at the top of the page.</source>
+        <translation>Poner arriba de la página el menú de las páginas de esta carpeta.</translation>
     </message>
 </context>
 <context>

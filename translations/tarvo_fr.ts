@@ -823,7 +823,7 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
     <message>
         <source>The picture only decorates the page (a border, a flourish): screen readers pass over it, and it needs no description.</source>
-        <translation>L'image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d'écran la passent, et elle n'a pas besoin de description.</translation>
+        <translation>L&apos;image ne fait que décorer la page (une bordure, un ornement) : les lecteurs d&apos;écran la passent, et elle n&apos;a pas besoin de description.</translation>
     </message>
 </context>
 <context>
@@ -986,6 +986,13 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     <message>
         <source>outside the chosen folder</source>
         <translation>hors du dossier choisi</translation>
+    </message>
+</context>
+<context>
+    <name>SiteMenu</name>
+    <message>
+        <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
+        <translation>L’adresse web doit être une adresse complète commençant par https:// ou http://, par exemple https://www.example.org/chorale/.</translation>
     </message>
 </context>
 <context>
@@ -1482,7 +1489,15 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
     <message>
         <source>Choose the page&apos;s icon</source>
-        <translation>Choisir l'icône de la page</translation>
+        <translation>Choisir l&apos;icône de la page</translation>
+    </message>
+    <message>
+        <source>Show the site menu</source>
+        <translation>Afficher le menu du site</translation>
+    </message>
+    <message>
+        <source>Put the menu of the pages of this folder at the top of the page.</source>
+        <translation>Placer en haut de la page le menu des pages de ce dossier.</translation>
     </message>
 </context>
 <context>

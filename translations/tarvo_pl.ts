@@ -989,6 +989,13 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     </message>
 </context>
 <context>
+    <name>SiteMenu</name>
+    <message>
+        <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
+        <translation>Adres internetowy musi być pełnym adresem zaczynającym się od https:// lub http://, na przykład https://www.example.org/chor/.</translation>
+    </message>
+</context>
+<context>
     <name>StageSwitch</name>
     <message>
         <source>You have made changes to your HTML. If you go back now, you will lose these changes. Do you want to go back?</source>
@@ -1483,6 +1490,14 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>Choose the page&apos;s icon</source>
         <translation>Wybierz ikonę strony</translation>
+    </message>
+    <message>
+        <source>Show the site menu</source>
+        <translation>Pokaż menu witryny</translation>
+    </message>
+    <message>
+        <source>Put the menu of the pages of this folder at the top of the page.</source>
+        <translation>Umieść u góry strony menu stron z tego folderu.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "html/PageHead.h"
 #include "html/SiteMenu.h"
 #include "model/WebBlocks.h"
+#include "upload/SiteExport.h"
+#include "upload/UploadPlan.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -53,6 +55,7 @@ private slots:
     void webAddressIsMadeTheFolderAddressOrRefused();
     void headNamesThePagesOwnAddress();
     void sitemapListsExactlyTheSitesPages();
+    void siteGoesUpWithAnyOfItsPages();
 
 private:
     QTemporaryDir data_;
@@ -209,6 +212,36 @@ void TestSiteMenu::sitemapListsExactlyTheSitesPages() {
     QCOMPARE(locations, (QStringList{web, web + QStringLiteral("Concerts.html"), web + QStringLiteral("Joinus.html")}));
     QCOMPARE(lastmods, 3);
     QCOMPARE(RobotsBytes(web), QByteArray("User-agent: *\nAllow: /\nSitemap: https://example.org/choir/sitemap.xml\n"));
+}
+
+void TestSiteMenu::siteGoesUpWithAnyOfItsPages() {
+    QTemporaryDir folder, out;
+    const QDir dir(folder.path());
+    QVERIFY(WriteFileChecked(dir.filePath(QStringLiteral("index.html")), "<HTML><BODY>Home</BODY></HTML>").ok);
+    QVERIFY(WriteFileChecked(dir.filePath(QStringLiteral("Concerts.html")),
+                             "<HTML><BODY><IMG SRC=\"choir.png\"><A HREF=\"index.html\">Home</A></BODY></HTML>").ok);
+    QVERIFY(WriteFileChecked(dir.filePath(QStringLiteral("choir.png")), "picture").ok);
+    QVERIFY(SaveSite(ChoirSite(folder.path())).ok);  // "Join us.html" is not written
+    const std::vector<TUploadFile> plan = PlanUpload(dir.filePath(QStringLiteral("index.html"))).Files;
+    QStringList names;
+    for (const TUploadFile& f : plan) {
+        QVERIFY2(f.Refused.isEmpty(), qPrintable(f.Remote + QStringLiteral(": ") + f.Refused));
+        names << f.Remote;
+    }
+    QCOMPARE(names.size(), 3);
+    QVERIFY(names.contains(QStringLiteral("Concerts.html")) && names.contains(QStringLiteral("choir.png")));
+    // The page sent is still the visitor's page, and last; the others are pages.
+    QCOMPARE(plan.back().Remote, QStringLiteral("index.html"));
+    QCOMPARE(plan.back().Role, TFileRole::VisitorPage);
+    for (const TUploadFile& f : plan)
+        if (f.Remote == QLatin1String("Concerts.html")) QCOMPARE(f.Role, TFileRole::Page);
+    // The export writes the files the upload sends.
+    const TExportResult written = ExportSite(plan, out.path());
+    QVERIFY(written.ok());
+    QStringList exported = written.Written;
+    exported.sort();
+    names.sort();
+    QCOMPARE(exported, names);
 }
 
 QTEST_MAIN(TestSiteMenu)
