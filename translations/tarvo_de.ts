@@ -1831,6 +1831,14 @@ Stattdessen als „index.html“ senden?</translation>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Bitte den Schlüsselbund entsperren …</translation>
     </message>
+    <message>
+        <source>Web address (optional):</source>
+        <translation>Webadresse (freiwillig):</translation>
+    </message>
+    <message>
+        <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
+        <translation>Wo Besucher den Serverordner im Web finden. Damit bekommt jede Seite ihre eigene Adresse und die Website eine Sitemap.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmStyleWiz</name>
