@@ -9,12 +9,14 @@ packages=(
   libcurl4-openssl-dev qtkeychain-qt6-dev libssl-dev
   fonts-liberation2 fonts-droid-fallback fonts-symbola
   python3 python3-pyftpdlib python3-openssl python3-asyncssh
+  apache2 apache2-utils
   dbus-daemon gnome-keyring openssl
   clang libclang-rt-14-dev
   bash-doc
   qt6-svg-dev qt6-image-formats-plugins desktop-file-utils appstream shared-mime-info
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   lynx
+  libgit2-dev git openssh-server
   chromium
 )
 

@@ -240,6 +240,46 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The folder&apos;s listing is too long.</source>
         <translation>Die Auflistung des Ordners ist zu lang.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>Der Name %1 kann nicht in ein Git-Repository.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>Der Branch enthält keine Datei %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>Der Server hat den Benutzernamen, das Token oder den Schlüssel abgelehnt.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>Unter dieser Adresse gibt es kein Git-Repository.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>Der Name des Branches ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>Der Branch enthält mehr, als eine Website je bräuchte.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>Das Repository hat die neue Fassung des Branches abgelehnt (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Jemand anderes hat den Branch inzwischen geändert; veröffentlichen Sie erneut, um Ihre Änderungen hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>Das Repository konnte nicht verwendet werden: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Die Ordnerliste des Servers konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -344,6 +384,69 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
     <message>
         <source>The keyring holds no password for this server, or it is locked.</source>
         <translation>Der Schlüsselbund enthält kein Passwort für diesen Server, oder er ist gesperrt.</translation>
+    </message>
+</context>
+<context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Baustein %1: </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Die Textfarbe ist auf dem Hintergrund schwer zu lesen (Kontrast %1:1, nötig sind mindestens 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Die Linkfarbe ist auf dem Hintergrund schwer zu lesen (Kontrast %1:1, nötig sind mindestens 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>Die Seite hat keinen Titel: Geben Sie ihr einen in der Ansicht-Stufe.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>Die Seite hat keine Beschreibung für Suchmaschinen und Linkvorschauen.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>Das Bild „%1“ hat keine Worte für Besucher, die es nicht sehen können.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>Das Bild „%1“ hat %2 × %3 Pixel, wird aber viel kleiner gezeigt: Eine kleinere Kopie lädt schneller.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Ein Link hat keine Worte: Besucher können nicht erkennen, wohin er führt.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>Der Link „%1“ sagt nicht, wohin er führt: Nehmen Sie Worte, die seine Seite nennen.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>Der Link auf „%1“ führt zu einer Seite, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Diese Überschrift der Größe %1 folgt einer der Größe %2 und überspringt eine Stufe.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>Die Seite wiegt mit ihren Bildern %1 MB: Über 2 MB lädt sie auf Handys langsam.</translation>
+    </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Auf dieser Seite braucht nichts Ihre Aufmerksamkeit.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Seite prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>Seite &amp;prüfen...</translation>
     </message>
 </context>
 <context>
@@ -842,6 +945,41 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, %4 von %5 Dateien gesendet (%6 Bytes)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; eine frühere Veröffentlichung zurückgeholt</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; unvollständig</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; ihre Dateien werden nicht mehr aufbewahrt</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>Es gibt keine Veröffentlichung %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Die Dateien der Veröffentlichung %1 werden nicht mehr aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>Die aufbewahrte Fassung von %1 fehlt oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 ist zu groß, um für ein Zurückholen aufbewahrt zu werden.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1147,6 +1285,61 @@ Abbrechen: nicht speichern.</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Wählen Sie zuerst im Schritt Senden einen WWW-Server: Der Verlauf wird für jeden Server und Ordner geführt.</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd</source>
+        <translation>S&amp;enden</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Verlauf von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Zurückholen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Was auf %1 veröffentlicht wurde, das Neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Was im Ordner „%1“ auf %2 veröffentlicht wurde, das Neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Dorthin wurde noch nichts veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>Das liegt jetzt auf dem Server.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Zurückholen sendet die Dateien dieser Veröffentlichung erneut; sonst wird auf dem Server nichts angerührt.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Zurückholen sendet die Dateien dieser Veröffentlichung erneut und entfernt die seither hinzugekommenen Dateien (%1); sonst wird auf dem Server nichts angerührt.</translation>
+    </message>
+</context>
+<context>
     <name>TPropertyPanels</name>
     <message>
         <source>Link to one of your saved pages</source>
@@ -1383,6 +1576,10 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Ihre Seite wurde nicht gesendet (der Server zeigt, was er vorher zeigte); %1 von %2 anderen Dateien wurden gesendet.</translation>
+    </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>Der Branch ist unverändert: Von diesem Hochladen wurde nichts veröffentlicht.</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +2035,30 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Wo Besucher den Serverordner im Web finden. Damit bekommt jede Seite ihre eigene Adresse und die Website eine Sitemap.</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Git-Repository (Seiten-Hoster)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Branch:</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Geben Sie zuerst die Adresse des Repositorys ein, zum Beispiel https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV über HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (unverschlüsselt)</translation>
+    </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Unverschlüsselt: Andere im Netz können Ihr Passwort und Ihre Seiten mitlesen.</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,46 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <source>The folder&apos;s listing is too long.</source>
         <translation>La lista de la carpeta es demasiado larga.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>El nombre %1 no puede ir a un repositorio Git.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>La rama no contiene ningún archivo %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>El servidor rechazó el nombre de usuario, el token o la clave.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>No hay ningún repositorio Git en esta dirección.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>El nombre de la rama no es válido.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>La rama contiene más de lo que tendría un sitio web.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>El repositorio rechazó la nueva versión de la rama (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Otra persona cambió la rama mientras tanto; publique de nuevo para añadir sus cambios.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>No se pudo usar el repositorio: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>No se pudo leer la lista de la carpeta del servidor.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -344,6 +384,69 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
     <message>
         <source>The keyring holds no password for this server, or it is locked.</source>
         <translation>El llavero no guarda ninguna contraseña para este servidor, o está bloqueado.</translation>
+    </message>
+</context>
+<context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Bloque %1: </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>El color del texto se lee mal sobre el fondo (contraste %1:1; hace falta al menos 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>El color de los enlaces se lee mal sobre el fondo (contraste %1:1; hace falta al menos 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>La página no tiene título: dale uno en la etapa Ver.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>La página no tiene descripción para los buscadores y las vistas previas de enlaces.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>La imagen «%1» no tiene texto para los visitantes que no pueden verla.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>La imagen «%1» mide %2 × %3 píxeles pero se muestra mucho más pequeña: una copia más pequeña carga más rápido.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Un enlace no tiene texto: los visitantes no pueden saber adónde lleva.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>El enlace «%1» no dice adónde lleva: usa palabras que nombren su página.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>El enlace a «%1» lleva a una página que no existe.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Este título de tamaño %1 sigue a uno de tamaño %2 y se salta un nivel.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>La página pesa %1 MB con sus imágenes: con más de 2 MB carga despacio en los teléfonos.</translation>
+    </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Nada en esta página necesita atención.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Revisar la página</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>&amp;Revisar la página...</translation>
     </message>
 </context>
 <context>
@@ -842,6 +945,41 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, %4 de %5 archivos enviados (%6 bytes)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; se restauró una publicación anterior</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; incompleta</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; sus archivos ya no se conservan</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>No existe la publicación %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Los archivos de la publicación %1 ya no se conservan.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>La versión conservada de %1 falta o está dañada.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 es demasiado grande para conservarlo para una restauración.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1147,6 +1285,61 @@ Cancelar: no guardar.</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Elija primero un servidor WWW en la etapa Enviar: el historial se guarda para cada servidor y carpeta.</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd</source>
+        <translation>E&amp;nviar</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historial...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historial de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Lo publicado en %1, lo más reciente primero:</translation>
+    </message>
+    <message>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Lo publicado en la carpeta «%1» de %2, lo más reciente primero:</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Todavía no se ha publicado nada allí.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>Esto es lo que hay ahora en el servidor.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Restaurar vuelve a enviar los archivos de esta publicación; no se toca nada más del servidor.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Restaurar vuelve a enviar los archivos de esta publicación y quita los añadidos después (%1); no se toca nada más del servidor.</translation>
+    </message>
+</context>
+<context>
     <name>TPropertyPanels</name>
     <message>
         <source>Link to one of your saved pages</source>
@@ -1383,6 +1576,10 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Su página no se envió (el servidor muestra lo mismo que antes); se enviaron %1 de %2 archivos más.</translation>
+    </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>La rama sigue como estaba: no se publicó nada de esta subida.</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +2035,30 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Dónde encuentran los visitantes la carpeta del servidor en la web. Con ella, cada página recibe su propia dirección y el sitio un mapa del sitio.</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Repositorio Git (alojamiento de páginas)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Rama:</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Escriba primero la dirección del repositorio, por ejemplo https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sobre HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (sin cifrar)</translation>
+    </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Sin cifrar: otros en la red pueden leer su contraseña y sus páginas.</translation>
     </message>
 </context>
 <context>

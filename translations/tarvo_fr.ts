@@ -240,6 +240,46 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <source>The folder&apos;s listing is too long.</source>
         <translation>La liste du dossier est trop longue.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>Le nom %1 ne peut pas aller dans un dépôt Git.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>La branche ne contient aucun fichier %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>Le serveur a refusé le nom d&apos;utilisateur, le jeton ou la clé.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>Il n&apos;y a pas de dépôt Git à cette adresse.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>Le nom de la branche n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>La branche contient plus qu&apos;un site web n&apos;en aurait jamais.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>Le dépôt a refusé la nouvelle version de la branche (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Quelqu&apos;un d&apos;autre a modifié la branche entre-temps ; publiez à nouveau pour ajouter vos modifications.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>Le dépôt n&apos;a pas pu être utilisé : %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>La liste du dossier du serveur n&apos;a pas pu être lue.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -344,6 +384,69 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
     <message>
         <source>The keyring holds no password for this server, or it is locked.</source>
         <translation>Le trousseau de clés ne contient aucun mot de passe pour ce serveur, ou il est verrouillé.</translation>
+    </message>
+</context>
+<context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Bloc %1 : </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>La couleur du texte est difficile à lire sur le fond (contraste %1:1, il faut au moins 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>La couleur des liens est difficile à lire sur le fond (contraste %1:1, il faut au moins 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>La page n’a pas de titre : donnez-lui-en un à l’étape Affichage.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>La page n’a pas de description pour les moteurs de recherche et les aperçus de liens.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>L’image « %1 » n’a pas de texte pour les visiteurs qui ne peuvent pas la voir.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>L’image « %1 » fait %2 × %3 pixels mais s’affiche beaucoup plus petite : une copie plus petite se charge plus vite.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Un lien n’a pas de texte : les visiteurs ne peuvent pas savoir où il mène.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>Le lien « %1 » ne dit pas où il mène : employez des mots qui nomment sa page.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>Le lien vers « %1 » mène à une page qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Ce titre de taille %1 suit un titre de taille %2 et saute un niveau.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>La page pèse %1 Mo avec ses images : au-delà de 2 Mo, elle se charge lentement sur les téléphones.</translation>
+    </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Rien sur cette page ne demande votre attention.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Vérifier la page</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>&amp;Vérifier la page...</translation>
     </message>
 </context>
 <context>
@@ -842,6 +945,41 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, %4 fichiers envoyés sur %5 (%6 octets)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; une publication antérieure remise en place</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; incomplète</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; ses fichiers ne sont plus conservés</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>Il n&apos;y a pas de publication %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Les fichiers de la publication %1 ne sont plus conservés.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>La version conservée de %1 est absente ou endommagée.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 est trop volumineux pour être conservé en vue d&apos;une remise en place.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1147,6 +1285,61 @@ Annuler : ne pas enregistrer.</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Choisissez d&apos;abord un serveur WWW à l&apos;étape Envoyer : l&apos;historique est tenu pour chaque serveur et dossier.</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd</source>
+        <translation>En&amp;voi</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Remettre</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Ce qui a été publié sur %1, le plus récent d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Ce qui a été publié dans le dossier « %1 » de %2, le plus récent d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Rien n&apos;y a encore été publié.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>C&apos;est ce que le serveur contient maintenant.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Remettre renvoie les fichiers de cette publication ; rien d&apos;autre n&apos;est touché sur le serveur.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Remettre renvoie les fichiers de cette publication et supprime ceux ajoutés depuis (%1) ; rien d&apos;autre n&apos;est touché sur le serveur.</translation>
+    </message>
+</context>
+<context>
     <name>TPropertyPanels</name>
     <message>
         <source>Link to one of your saved pages</source>
@@ -1383,6 +1576,10 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Votre page n&apos;a pas été envoyée (le serveur montre ce qu&apos;il montrait avant) ; %1 autres fichiers sur %2 ont été envoyés.</translation>
+    </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>La branche est restée telle quelle : rien de cet envoi n&apos;a été publié.</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +2035,30 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Où les visiteurs trouvent le dossier du serveur sur le web. Avec elle, chaque page reçoit sa propre adresse et le site un plan du site.</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Dépôt Git (hébergeurs de pages)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Branche :</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Saisissez d&apos;abord l&apos;adresse du dépôt, par exemple https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV sur HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (non chiffré)</translation>
+    </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Non chiffré : d&apos;autres sur le réseau peuvent lire votre mot de passe et vos pages.</translation>
     </message>
 </context>
 <context>

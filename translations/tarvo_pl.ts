@@ -240,6 +240,46 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <source>The folder&apos;s listing is too long.</source>
         <translation>Lista zawartości folderu jest za długa.</translation>
     </message>
+    <message>
+        <source>The name %1 cannot go into a Git repository.</source>
+        <translation>Nazwa %1 nie może trafić do repozytorium Git.</translation>
+    </message>
+    <message>
+        <source>The branch holds no file %1.</source>
+        <translation>Gałąź nie zawiera pliku %1.</translation>
+    </message>
+    <message>
+        <source>The server refused the user name, the token or the key.</source>
+        <translation>Serwer odrzucił nazwę użytkownika, token lub klucz.</translation>
+    </message>
+    <message>
+        <source>There is no Git repository at this address.</source>
+        <translation>Pod tym adresem nie ma repozytorium Git.</translation>
+    </message>
+    <message>
+        <source>The branch&apos;s name is not valid.</source>
+        <translation>Nazwa gałęzi jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>The branch holds more than a web site would.</source>
+        <translation>Gałąź zawiera więcej, niż miałaby strona internetowa.</translation>
+    </message>
+    <message>
+        <source>The repository refused the new version of the branch (%1).</source>
+        <translation>Repozytorium odrzuciło nową wersję gałęzi (%1).</translation>
+    </message>
+    <message>
+        <source>Someone else changed the branch meanwhile; publish again to add your changes.</source>
+        <translation>Ktoś inny zmienił w międzyczasie gałąź; opublikuj ponownie, aby dodać swoje zmiany.</translation>
+    </message>
+    <message>
+        <source>The repository could not be used: %1.</source>
+        <translation>Nie udało się użyć repozytorium: %1.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s folder listing could not be read.</source>
+        <translation>Nie udało się odczytać listy folderu na serwerze.</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
@@ -344,6 +384,69 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
     <message>
         <source>The keyring holds no password for this server, or it is locked.</source>
         <translation>Baza kluczy nie zawiera hasła do tego serwera albo jest zablokowana.</translation>
+    </message>
+</context>
+<context>
+    <name>PageCheckup</name>
+    <message>
+        <source>Block %1: </source>
+        <translation>Blok %1: </translation>
+    </message>
+    <message>
+        <source>The text colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Kolor tekstu jest trudny do odczytania na tle (kontrast %1:1, potrzeba co najmniej 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The link colour is hard to read on the background (contrast %1:1, at least 4.5:1 is needed).</source>
+        <translation>Kolor odnośników jest trudny do odczytania na tle (kontrast %1:1, potrzeba co najmniej 4,5:1).</translation>
+    </message>
+    <message>
+        <source>The page has no title: give it one in the View stage.</source>
+        <translation>Strona nie ma tytułu: nadaj go na etapie Widok.</translation>
+    </message>
+    <message>
+        <source>The page has no description for search engines and link previews.</source>
+        <translation>Strona nie ma opisu dla wyszukiwarek i podglądów odnośników.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; has no words for visitors who cannot see it.</source>
+        <translation>Obraz „%1” nie ma opisu dla odwiedzających, którzy go nie widzą.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is %2 × %3 pixels but shown much smaller: a smaller copy loads faster.</source>
+        <translation>Obraz „%1” ma %2 × %3 pikseli, ale jest pokazany znacznie mniejszy: mniejsza kopia wczyta się szybciej.</translation>
+    </message>
+    <message>
+        <source>A link has no words: visitors cannot tell where it goes.</source>
+        <translation>Odnośnik nie ma słów: odwiedzający nie wiedzą, dokąd prowadzi.</translation>
+    </message>
+    <message>
+        <source>The link &quot;%1&quot; does not say where it goes: use words that name its page.</source>
+        <translation>Odnośnik „%1” nie mówi, dokąd prowadzi: użyj słów, które nazywają jego stronę.</translation>
+    </message>
+    <message>
+        <source>The link to &quot;%1&quot; leads to a page that does not exist.</source>
+        <translation>Odnośnik do „%1” prowadzi do strony, która nie istnieje.</translation>
+    </message>
+    <message>
+        <source>This heading of size %1 follows one of size %2 and skips a level.</source>
+        <translation>Ten nagłówek rozmiaru %1 następuje po nagłówku rozmiaru %2 i pomija poziom.</translation>
+    </message>
+    <message>
+        <source>The page weighs %1 MB with its pictures: over 2 MB it loads slowly on phones.</source>
+        <translation>Strona waży %1 MB z obrazami: powyżej 2 MB wczytuje się na telefonach powoli.</translation>
+    </message>
+    <message>
+        <source>Nothing on this page needs attention.</source>
+        <translation>Nic na tej stronie nie wymaga uwagi.</translation>
+    </message>
+    <message>
+        <source>Check Page</source>
+        <translation>Sprawdź stronę</translation>
+    </message>
+    <message>
+        <source>&amp;Check Page...</source>
+        <translation>&amp;Sprawdź stronę...</translation>
     </message>
 </context>
 <context>
@@ -842,6 +945,41 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     </message>
 </context>
 <context>
+    <name>PublishHistory</name>
+    <message>
+        <source>%1  %2  %3, %4 of %5 files sent (%6 bytes)</source>
+        <translation>%1  %2  %3, wysłano %4 z %5 plików (%6 bajtów)</translation>
+    </message>
+    <message>
+        <source>; an earlier publish put back</source>
+        <translation>; przywrócono wcześniejszą publikację</translation>
+    </message>
+    <message>
+        <source>; not complete</source>
+        <translation>; niepełna</translation>
+    </message>
+    <message>
+        <source>; its files are no longer kept</source>
+        <translation>; jej pliki nie są już przechowywane</translation>
+    </message>
+    <message>
+        <source>There is no publish %1.</source>
+        <translation>Nie ma publikacji %1.</translation>
+    </message>
+    <message>
+        <source>The files of publish %1 are no longer kept.</source>
+        <translation>Pliki publikacji %1 nie są już przechowywane.</translation>
+    </message>
+    <message>
+        <source>The kept version of %1 is missing or damaged.</source>
+        <translation>Przechowywanej wersji %1 brak lub jest uszkodzona.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be kept for a put-back.</source>
+        <translation>%1 jest zbyt duży, by go przechować do przywrócenia.</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Cannot create file %1: %2.</source>
@@ -1147,6 +1285,61 @@ Anuluj: nie zapisuj.</translation>
     </message>
 </context>
 <context>
+    <name>THistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Choose a WWW server in the Send stage first: the history is kept for each server and folder.</source>
+        <translation>Najpierw wybierz serwer WWW na etapie Wysyłania: historia jest prowadzona dla każdego serwera i folderu.</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd</source>
+        <translation>W&amp;yślij</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historia...</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historia: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>P&amp;rzywróć</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>What was published to %1, newest first:</source>
+        <translation>Co opublikowano na %1, od najnowszych:</translation>
+    </message>
+    <message>
+        <source>What was published to the folder “%1” of %2, newest first:</source>
+        <translation>Co opublikowano w folderze „%1” na %2, od najnowszych:</translation>
+    </message>
+    <message>
+        <source>Nothing was published there yet.</source>
+        <translation>Nic jeszcze tam nie opublikowano.</translation>
+    </message>
+    <message>
+        <source>This is what the server holds now.</source>
+        <translation>To jest obecna zawartość serwera.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again; nothing else on the server is touched.</source>
+        <translation>Przywróć ponownie wysyła pliki tej publikacji; niczego innego na serwerze nie rusza.</translation>
+    </message>
+    <message>
+        <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
+        <translation>Przywróć ponownie wysyła pliki tej publikacji i usuwa pliki dodane później (%1); niczego innego na serwerze nie rusza.</translation>
+    </message>
+</context>
+<context>
     <name>TPropertyPanels</name>
     <message>
         <source>Link to one of your saved pages</source>
@@ -1383,6 +1576,10 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>Your page was not sent (the server shows what it showed before); %1 of %2 other files were sent.</source>
         <translation>Strona nie została wysłana (serwer pokazuje to samo co wcześniej); wysłano inne pliki: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>The branch is as it was: nothing of this upload was published.</source>
+        <translation>Gałąź pozostała bez zmian: nic z tego wysyłania nie zostało opublikowane.</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +2035,30 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Gdzie odwiedzający znajdą folder serwera w sieci. Dzięki niemu każda strona dostaje własny adres, a witryna mapę witryny.</translation>
+    </message>
+    <message>
+        <source>Git repository (page hosts)</source>
+        <translation>Repozytorium Git (hosting stron)</translation>
+    </message>
+    <message>
+        <source>Branch:</source>
+        <translation>Gałąź:</translation>
+    </message>
+    <message>
+        <source>Type the repository&apos;s address first, for example https://example.org/you/site.git.</source>
+        <translation>Najpierw wpisz adres repozytorium, na przykład https://example.org/you/site.git.</translation>
+    </message>
+    <message>
+        <source>WebDAV over HTTPS</source>
+        <translation>WebDAV przez HTTPS</translation>
+    </message>
+    <message>
+        <source>WebDAV (not encrypted)</source>
+        <translation>WebDAV (bez szyfrowania)</translation>
+    </message>
+    <message>
+        <source>Not encrypted: others on the network can read your password and pages.</source>
+        <translation>Bez szyfrowania: inni w sieci mogą odczytać Twoje hasło i strony.</translation>
     </message>
 </context>
 <context>

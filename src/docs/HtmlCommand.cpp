@@ -9,6 +9,7 @@
 #include "styles/StyleList.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 #include "app/SafeWrite.h"
 #include <QTextStream>
@@ -68,6 +69,9 @@ QString PageHtmlOfDocument(const QString& document, bool logo, TPageReadOutcome&
     TPage page;
     read = ReadPageFile(document, page);
     if (read.Result == TPageReadResult::Unreadable || read.Result == TPageReadResult::NotAPage) return QString();
+    // As in the window: a page without a title or a heading is titled by
+    // its document's name.
+    page.DocFileName = QFileInfo(document).absoluteFilePath();
     // The style list box holds "[None]" and the styles; "[None]" is selected,
     // then the stored style when the list has it.
     TStyleList styles;

@@ -16,6 +16,7 @@
 #include "docs/FileCommands.h"
 #include "docs/Gallery.h"
 #include "docs/HtmlCommand.h"
+#include "docs/PageCheckup.h"
 #include "preview/ViewStage.h"
 #include "model/BuildCanvas.h"
 #include "model/PageHistory.h"
@@ -41,6 +42,11 @@
 #include <tuple>
 
 #include "TarvoResources.h"
+
+// View > Check Page... (main/CheckPageItem.cpp).
+void AttachCheckPageItem(TfrmMain& w, QMenu* viewMenu);
+// Send > History... (main/HistoryItem.cpp).
+void AttachHistoryItem(TfrmMain& w);
 
 TfrmMain* CreateMainWindow(const QString& document) {
     // A relative name is the user's, from the folder the program started
@@ -70,7 +76,8 @@ TfrmMain* CreateMainWindow(const QString& document) {
     parts.Help = AttachHelp(*w);
     w->SetParts(parts);
     AttachProgramKeys(*w);
-    AttachWindowSizeMenu(*w);
+    AttachCheckPageItem(*w, AttachWindowSizeMenu(*w));
+    AttachHistoryItem(*w);
     GuardWheels(w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;
@@ -116,10 +123,20 @@ int RunWindowFreeCommand(int argc, char** argv) {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
     if (args.constFirst() == QLatin1String("--html")) return RunHtmlCommand(args, out, err);
-    if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export")) {
+    if (args.constFirst() == QLatin1String("--check")) {
         QTextStream lines(stdout);
-        const int rc = args.constFirst() == QLatin1String("--upload") ? RunUploadCommand(args, lines, err)
-                                                                      : RunExportCommand(args, lines, err);
+        const int rc = RunCheckCommand(args, lines, err);
+        lines.flush();
+        return rc;
+    }
+    if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export") ||
+        args.constFirst() == QLatin1String("--history") || args.constFirst() == QLatin1String("--put-back")) {
+        QTextStream lines(stdout);
+        const QString& command = args.constFirst();
+        const int rc = command == QLatin1String("--upload")    ? RunUploadCommand(args, lines, err)
+                       : command == QLatin1String("--history") ? RunHistoryCommand(args, lines, err)
+                       : command == QLatin1String("--put-back") ? RunPutBackCommand(args, lines, err)
+                                                                : RunExportCommand(args, lines, err);
         // Every file is on the disk and the connections are closed when
         // the command returns; tearing Qt's platform and font state down
         // would only add to the time the command takes.

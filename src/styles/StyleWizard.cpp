@@ -107,7 +107,9 @@ void TColorPanel::keyPressEvent(QKeyEvent* e) {
 QString StyleSampleHTML(const TStyleChunk& style, const QString& image) {
     auto quoted = [](quint32 c) { return QLatin1Char('"') + ColorToHTML(c) + QLatin1Char('"'); };
     QString body = QStringLiteral("<BODY");
-    if (!image.isEmpty()) body += QStringLiteral(" BACKGROUND=\"") + image + QLatin1Char('"');
+    // The picture's name comes from a style file: quoted so that it stays
+    // one attribute whatever it holds.
+    if (!image.isEmpty()) body += QStringLiteral(" BACKGROUND=\"") + image.toHtmlEscaped() + QLatin1Char('"');
     body += QStringLiteral(" BGCOLOR=") + quoted(style.BackColor) + QStringLiteral(" TEXT=") +
             quoted(style.TextColor) + QStringLiteral(" LINK=") + quoted(style.LinkColor) +
             QStringLiteral(" ALINK=") + quoted(style.ALinkColor) + QStringLiteral(" VLINK=") +

@@ -1,5 +1,7 @@
 #include "upload/SendPanel.h"
 
+#include "upload/PublishHistory.h"
+
 #include "app/AppPaths.h"
 #include "app/StageHost.h"
 #include "app/PictureControl.h"
@@ -63,6 +65,17 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     lstFiles->setGeometry(16, 108, 170, 104);
     // A list to read, not to choose from; not greyed out as if disabled.
     lstFiles->setSelectionMode(QAbstractItemView::NoSelection);
+    lstCheckup = new QListWidget(w_.StagePanel(TStageHost::stSend));
+    lstCheckup->setObjectName(QStringLiteral("lstCheckup"));
+    lstCheckup->setGeometry(16, 108, 170, 54);
+    lstCheckup->setWordWrap(true);
+    lstCheckup->hide();
+    connect(lstCheckup, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int block = item->data(Qt::UserRole).toInt();
+        if (block < 0 || block >= page_.Count()) return;
+        w_.ShowRedPill(TStageHost::stBuild);
+        if (w_.CurrentStage() == TStageHost::stBuild) w_.Hooks().SelectAndHighlight(block);
+    });
     lblSendSize = new QLabel(w_.StagePanel(TStageHost::stSend));
     lblSendSize->setObjectName(QStringLiteral("lblSendSize"));
     // Two lines: the count and size take more room in some languages.
@@ -134,6 +147,22 @@ void TSendPanel::BuildUploadList() {
     // An unsaved page has no files to send: what an earlier page listed
     // must not stay on show.
     Plan = PlanUpload(PageFile());
+    TPageReadOutcome read;
+    Findings = page_.DocFileName.isEmpty() ? QList<TCheckFinding>() : CheckDocument(page_.DocFileName, read);
+}
+
+void TSendPanel::AddFindings() {
+    // What needs attention stands above the files, which then have less
+    // room; a click on a finding about a block shows that block in the
+    // Build stage. It never stops the upload.
+    lstCheckup->clear();
+    for (const TCheckFinding& f : Findings) {
+        auto* item = new QListWidgetItem(QStringLiteral("\u26A0 ") + f.Text, lstCheckup);
+        item->setToolTip(f.Text);
+        item->setData(Qt::UserRole, f.Block);
+    }
+    lstCheckup->setVisible(!Findings.isEmpty());
+    lstFiles->setGeometry(Findings.isEmpty() ? QRect(16, 108, 170, 104) : QRect(16, 164, 170, 48));
 }
 
 TSentRecord TSendPanel::ChosenServerRecord() const {
@@ -146,8 +175,11 @@ void TSendPanel::UpdateFileList() {
     lblSendSize->clear();
     if (page_.DocFileName.isEmpty()) {
         Plan = TUploadPlan();
+        Findings.clear();
+        AddFindings();
         return;
     }
+    AddFindings();
     const bool all = chkSendAll->isChecked();
     Plan.States = ChosenServerRecord().Classify(Plan.Files, all);
     // The files in the order they go: what the pages show, the linked
@@ -270,10 +302,14 @@ bool TSendPanel::UploadFiles() {
     // server and folder before.
     TSentRecord record(UploadTargetOf(*server));
     TfrmUpload upload(*server, PlanUpload(PageFile(), &record, chkSendAll->isChecked()).Files, &w_);
+    TPublishHistory history(UploadTargetOf(*server));
     upload.SetRecord(&record);
+    upload.SetHistory(&history);
     Dialogs().Run(&upload);
     QString unsaved;
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
+    if (!history.Record(upload.Succeeded(), false, &unsaved))
+        Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     BuildUploadList();
     UpdateFileList();
     return upload.Succeeded();

@@ -5,6 +5,7 @@
 // the upload. File > Export Site... lives here too: it writes what an
 // upload would send.
 
+#include "docs/PageCheckup.h"
 #include "upload/UploadPlan.h"
 
 #include <QObject>
@@ -41,6 +42,7 @@ private:
     // --- controls on the Send panel ---
     QLabel* lblFiles = nullptr;       // "Files to upload to the server:"
     QListWidget* lstFiles = nullptr;  // display only
+    QListWidget* lstCheckup = nullptr;  // the checkup's findings, above the files
     QLabel* lblSendSize = nullptr;    // how many files, and how much, will go
     QCheckBox* chkSendAll = nullptr;  // send the unchanged files as well
     QAction* menFileExport = nullptr;  // File > Export Site...
@@ -50,12 +52,15 @@ private:
     // The upload as the list shows it: the saved page's site, each file
     // with what becomes of it on the chosen server.
     TUploadPlan Plan;
+    // The checkup of the saved page, listed above the files.
+    QList<TCheckFinding> Findings;
     int UploadAnimFrame = 0;  // 0 idle, else the next frame of the flight
 
     // Plans the saved page's site afresh (what is on the disk now).
     void BuildUploadList();
     // Checks the plan against the chosen server's record and lists it.
     void UpdateFileList();
+    void AddFindings();
     // Runs the upload window for the chosen server; true when every file
     // was sent.
     bool UploadFiles();

@@ -11,26 +11,60 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+#include <memory>
+#include <openssl/evp.h>
 
 QString SentRecordFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("sent"));
 }
 
+// SHA-256 through the crypto library, which uses the processor's hashing
+// instructions where it has them: every file sent is hashed for the record,
+// and Qt's portable hash took a third of a small site's upload time.
 QByteArray ContentHash(const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&f)) return QByteArray();
-    return hash.result().toHex();
+    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+    if (!ctx || EVP_DigestInit_ex(ctx.get(), EVP_sha256(), nullptr) != 1) return QByteArray();
+    QByteArray buffer(256 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = f.read(buffer.data(), buffer.size());
+        if (n < 0) return QByteArray();
+        if (n == 0) break;
+        if (EVP_DigestUpdate(ctx.get(), buffer.constData(), size_t(n)) != 1) return QByteArray();
+    }
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(ctx.get(), digest, &length) != 1) return QByteArray();
+    return QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex();
+}
+
+QString SentRecordKey(const TUploadTarget& target) {
+    QString key = QStringLiteral("%1://%2@%3:%4/%5")
+                      .arg(SecurityName(target.Security), target.UserName, target.Address)
+                      .arg(target.Port)
+                      .arg(target.Directory);
+    // A repository's branches are places of their own.
+    if (target.Security == TSecurity::Git) key += QStringLiteral("#") + target.Branch;
+    return key;
+}
+
+QString SentRecordFileName(const QString& key) {
+    return QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(32)) +
+           QStringLiteral(".json");
+}
+
+QByteArray ContentHashOfBytes(const QByteArray& bytes) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.constData(), size_t(bytes.size()), digest, &length, EVP_sha256(), nullptr) != 1)
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex();
 }
 
 TSentRecord::TSentRecord(const TUploadTarget& target) {
-    key_ = QStringLiteral("%1://%2@%3:%4/%5")
-               .arg(SecurityName(target.Security), target.UserName, target.Address)
-               .arg(target.Port)
-               .arg(target.Directory);
-    const QByteArray name = QCryptographicHash::hash(key_.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
-    path_ = QDir(SentRecordFolder()).filePath(QString::fromLatin1(name) + QStringLiteral(".json"));
+    key_ = SentRecordKey(target);
+    path_ = QDir(SentRecordFolder()).filePath(SentRecordFileName(key_));
     TightenToPrivate(path_);
     QFile f(path_);
     if (!f.open(QIODevice::ReadOnly)) return;
@@ -73,6 +107,10 @@ std::vector<TSendState> TSentRecord::Classify(std::vector<TUploadFile>& plan, bo
         states.push_back(same ? TSendState::Unchanged : TSendState::Changed);
     }
     return states;
+}
+
+void TSentRecord::RecordRemoved(const QString& remote) {
+    if (files_.remove(remote) > 0) noted_ = true;
 }
 
 void TSentRecord::RecordSent(const TUploadFile& file) {

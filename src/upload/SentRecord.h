@@ -33,6 +33,8 @@ public:
     // Notes a file that is now on the server as it is here: call it for
     // each file sent and each file skipped as already there.
     void RecordSent(const TUploadFile& file);
+    // Notes that the file of that name was removed from the server.
+    void RecordRemoved(const QString& remote);
 
     // Writes what was noted (nothing when nothing was). On failure the old
     // record is removed as well, so the next upload sends everything, and
@@ -52,7 +54,14 @@ private:
     bool noted_ = false;
 };
 
+// What names the server entry and folder of a record: its security,
+// address, port, user and folder (and a repository's branch).
+QString SentRecordKey(const TUploadTarget& target);
+// The file name of the record of that key.
+QString SentRecordFileName(const QString& key);
 // The folder that holds the records.
 QString SentRecordFolder();
 // A hash of the file's content ("" when it cannot be read).
 QByteArray ContentHash(const QString& file);
+// The same hash of bytes in memory.
+QByteArray ContentHashOfBytes(const QByteArray& bytes);

@@ -17,17 +17,9 @@ class TServerBox : public QObject {
 public:
     explicit TServerBox(TStageHost& window);
 
-    QLabel* lblServers = nullptr;
-    QComboBox* cmbServers = nullptr;
-    QToolButton* spdEditWWW = nullptr;  // "Edit WWW Server List"
-
     // Refills the box from ServerList() and selects the remembered server
     // (letter case ignored), else the first. Writes nothing.
     void FillServerCombo();
-    // The user picked an entry: it is remembered.
-    void cmbServersChange(int index);
-    // Runs the server wizard, then refills the box.
-    void spdEditWWWClick();
 
     // The ServerList() record chosen in the box; null when the box is empty.
     const tWWWServerType* SelectedServer() const;
@@ -39,7 +31,15 @@ signals:
     void serverChanged();
 
 private:
+    // The user picked an entry: it is remembered.
+    void cmbServersChange(int index);
+    // Runs the server wizard, then refills the box.
+    void spdEditWWWClick();
+
     TStageHost& w_;
+    QLabel* lblServers = nullptr;
+    QComboBox* cmbServers = nullptr;
+    QToolButton* spdEditWWW = nullptr;  // "Edit WWW Server List"
 };
 
 // Reads the server list and puts the server box on the Send panel.

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QSet>
+#include <QUrl>
 
 namespace {
 
@@ -20,6 +21,7 @@ const QString kUserName = QStringLiteral("UserName");
 const QString kPassword = QStringLiteral("Password");
 const QString kURL = QStringLiteral("URL");
 const QString kSecurity = QStringLiteral("Security");
+const QString kBranch = QStringLiteral("Branch");
 const QString kTrustedKey = QStringLiteral("TrustedKey");
 const QString kHostKey = QStringLiteral("HostKey");
 const QString kWebAddress = QStringLiteral("WebAddress");
@@ -79,6 +81,9 @@ QString SecurityName(TSecurity security) {
     switch (security) {
     case TSecurity::FTPS: return QStringLiteral("FTPS");
     case TSecurity::SFTP: return QStringLiteral("SFTP");
+    case TSecurity::WebDAVS: return QStringLiteral("WebDAVS");
+    case TSecurity::WebDAV: return QStringLiteral("WebDAV");
+    case TSecurity::Git: return QStringLiteral("Git");
     case TSecurity::FTP: break;
     }
     return QStringLiteral("FTP");
@@ -87,10 +92,30 @@ QString SecurityName(TSecurity security) {
 TSecurity SecurityFromName(const QString& name) {
     if (name.compare(QLatin1String("FTPS"), Qt::CaseInsensitive) == 0) return TSecurity::FTPS;
     if (name.compare(QLatin1String("SFTP"), Qt::CaseInsensitive) == 0) return TSecurity::SFTP;
+    if (name.compare(QLatin1String("WebDAVS"), Qt::CaseInsensitive) == 0) return TSecurity::WebDAVS;
+    if (name.compare(QLatin1String("WebDAV"), Qt::CaseInsensitive) == 0) return TSecurity::WebDAV;
+    if (name.compare(QLatin1String("Git"), Qt::CaseInsensitive) == 0) return TSecurity::Git;
     return TSecurity::FTP;
 }
 
-int DefaultPort(TSecurity security) { return security == TSecurity::SFTP ? 22 : 21; }
+int DefaultPort(TSecurity security) {
+    switch (security) {
+    case TSecurity::SFTP: return 22;
+    case TSecurity::WebDAVS: return 443;
+    case TSecurity::WebDAV: return 80;
+    case TSecurity::Git: return 443;
+    case TSecurity::FTP:
+    case TSecurity::FTPS: break;
+    }
+    return 21;
+}
+
+bool IsRepositoryAddress(const QString& address) {
+    const QUrl url(address.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("https") || scheme == QLatin1String("ssh")) &&
+           !url.host().isEmpty() && url.path().size() > 1 && !url.hasQuery() && !url.hasFragment();
+}
 
 bool SplitAddress(const QString& address, int defaultPort, QString& host, int& port) {
     const QString text = address.trimmed();
@@ -170,6 +195,7 @@ tWWWServerType ReadServerFrom(const TTarvoReg& reg, const QStringList& keys, con
     server.Security = SecurityFromName(reg.ReadString(at + kSecurity));
     server.TrustedKey = reg.ReadString(at + kTrustedKey);
     server.HostKey = reg.ReadString(at + kHostKey);
+    server.Branch = reg.ReadString(at + kBranch);
     server.WebAddress = reg.ReadString(at + kWebAddress);
     return server;
 }
@@ -344,6 +370,7 @@ void WriteServerRecord(TTarvoReg& reg, const QString& at, const tWWWServerType& 
     reg.WriteString(at + kSecurity, SecurityName(s.Security));
     WriteOrDelete(reg, at + kTrustedKey, s.TrustedKey);
     WriteOrDelete(reg, at + kHostKey, s.HostKey);
+    WriteOrDelete(reg, at + kBranch, s.Branch);
     WriteOrDelete(reg, at + kWebAddress, s.WebAddress);
 }
 

@@ -10,7 +10,9 @@
 //   Password=<scrambled>            only when the password is not in the keyring
 //   PasswordStore=Keyring           the password is in the desktop's keyring
 //   KeyringEntry=<entry>            its entry there, when not the server's name
-//   Security=FTP|FTPS|SFTP          missing: FTP (lists written before it)
+//   Security=FTP|FTPS|SFTP|Git      missing: FTP (lists written before it)
+//   Branch=<name>                   Git: the branch published to (Address is then
+//                                   the repository's address)
 //   TrustedKey=sha256//<base64>     FTPS: the certificate key the user trusted
 //   HostKey=SHA256:<base64>         SFTP: the host key met on first contact
 //   WebAddress=<https://...>        where the server folder is seen on the web, as
@@ -28,9 +30,9 @@
 #include <memory>
 #include <vector>
 
-QString SecurityName(TSecurity security);              // "FTP", "FTPS", "SFTP"
+QString SecurityName(TSecurity security);              // "FTP", "FTPS", "SFTP", "Git"
 TSecurity SecurityFromName(const QString& name);       // anything unknown: FTP
-int DefaultPort(TSecurity security);                   // 21, 21, 22
+int DefaultPort(TSecurity security);                   // 21, 21, 22; Git 443
 
 // One server. The password is plain in memory; in the store it is in the
 // desktop's keyring where there is one, else scrambled in the settings.
@@ -44,6 +46,7 @@ struct tWWWServerType {
     TSecurity Security = TSecurity::FTP;
     QString TrustedKey;  // FTPS: pinned public key of a certificate the user trusted
     QString HostKey;     // SFTP: the host key fingerprint trusted on first contact
+    QString Branch;      // Git: the branch the files go to
     // Where the server folder is seen on the web, as the user confirmed it
     // ("" not known). Unlike URL, which is a guess made from the address
     // when the user gives none, this is never filled in by the program.
@@ -98,6 +101,8 @@ void SaveServerTrust(const tWWWServerType& server);
 // IPv6 address, "[addr]:port". False when the port is not 1 to 65535 or the
 // host is empty; a missing port gives `defaultPort`.
 bool SplitAddress(const QString& address, int defaultPort, QString& host, int& port);
+// A Git repository's address: https:// or ssh:// with a host and a path.
+bool IsRepositoryAddress(const QString& address);
 
 // Empties `list` and fills it with every stored server, in order.
 void LoadServerList(TServerList& list);

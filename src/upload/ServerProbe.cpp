@@ -41,8 +41,6 @@ QString TServerProbe::Reason(const TFtpOutcome& outcome) {
 
 void TServerProbe::Connect() {
     emit Status(tr("Connecting to %1...").arg(target_.Address));
-    login_.AskTrust = [this](const TTrustQuestion& q) { return AskTrust && AskTrust(q); };
-    login_.Trusted = [this](const TUploadTarget& t) { emit Trusted(t); };
     login_.Start(ftp_, target_, this, Guard([this](const TFtpOutcome& outcome) { LoggedIn(outcome); }));
 }
 
@@ -50,7 +48,7 @@ void TServerProbe::LoggedIn(const TFtpOutcome& outcome) {
     const QString server = target_.Address;
     using K = TFtpOutcome::TKind;
     if (outcome.Untrusted())
-        return End(TOutcome::Untrusted, target_.Security == TSecurity::SFTP
+        return End(TOutcome::Untrusted, ShowsHostKey(target_.Security, target_.Address)
                                             ? tr("Tarvo did not log in: the server's host key is not trusted.")
                                             : tr("Tarvo did not log in: the server's certificate is not trusted."));
     if (outcome.Kind == K::Refused)

@@ -18,7 +18,7 @@
 #include <QObject>
 #include <QString>
 
-class TServerProbe : public TStepSequence {
+class TServerProbe : public TStepSequence, private TTrustingLogin::TOwner {
     Q_OBJECT
 public:
     enum class TOutcome {
@@ -71,11 +71,13 @@ private:
     void Cancelling() override;
     QString FolderName() const;
     static QString Reason(const TFtpOutcome& outcome);
+    bool AnswerTrust(const TTrustQuestion& question) override { return AskTrust && AskTrust(question); }
+    void KeyTrusted(const TUploadTarget& target) override { emit Trusted(target); }
 
     TUploadTarget target_;
     TOutcome outcome_ = TOutcome::Ready;
     QString sentence_;
     QString localFile_;   // the test file's content on this computer
     QString remoteName_;  // and its name on the server
-    TTrustingLogin login_;
+    TTrustingLogin login_{*this};
 };

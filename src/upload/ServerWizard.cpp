@@ -190,7 +190,7 @@ void TfrmServerWizard::CreateDetailsPage() {
 
 void TfrmServerWizard::CreateAdvancedPage() {
     tab3 = AddPage(pgcWizard, "tab3");
-    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 222));
+    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 248));
     grpAdvanced->setTitle(tr("Advanced Server Details"));
     lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
                              tr("Enter the Directory that your server looks in for your HTML files. "
@@ -203,14 +203,26 @@ void TfrmServerWizard::CreateAdvancedPage() {
     lblConnection = MakeLabel(grpAdvanced, "lblConnection", tr("Connection:"), QRect(10, 142, 80, 16));
     cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
     lblWebAddress = MakeLabel(grpAdvanced, "lblWebAddress", tr("Web address (optional):"),
-                              QRect(10, 172, kPageWidth - 20, 16));
-    txtWebAddress = Make<QLineEdit>(grpAdvanced, "txtWebAddress", QRect(10, 190, kPageWidth - 20, 21));
+                              QRect(10, 202, kPageWidth - 20, 16));
+    txtWebAddress = Make<QLineEdit>(grpAdvanced, "txtWebAddress", QRect(10, 219, kPageWidth - 20, 21));
     txtWebAddress->setPlaceholderText(QStringLiteral("https://www.example.org/choir/"));
     txtWebAddress->setToolTip(tr("Where visitors find the server folder on the web. With it, each page "
                                  "gets its own address and the site gets a sitemap."));
     // In the order of TSecurity.
     cmbConnection->addItems({tr("FTP (not encrypted)"), tr("FTP with TLS (FTPS)"),
-                             tr("SFTP (over SSH)")});
+                             tr("SFTP (over SSH)"), tr("WebDAV over HTTPS"), tr("WebDAV (not encrypted)"),
+                             tr("Git repository (page hosts)")});
+    lblBranch = MakeLabel(grpAdvanced, "lblBranch", tr("Branch:"), QRect(10, 173, 80, 16));
+    cmbBranch = Make<QComboBox>(grpAdvanced, "cmbBranch", QRect(90, 170, kPageWidth - 100, 22));
+    // In the branch's place, for the kinds that send the password and the
+    // pages as they are.
+    lblNotEncrypted = MakeLabel(grpAdvanced, "lblNotEncrypted",
+                                tr("Not encrypted: others on the network can read your password and pages."),
+                                QRect(10, 168, kPageWidth - 20, 32));
+    cmbBranch->setEditable(true);
+    // The branches page hosts usually publish from.
+    cmbBranch->addItems({QStringLiteral("main"), QStringLiteral("gh-pages"), QStringLiteral("pages"),
+                         QStringLiteral("master")});
 }
 
 void TfrmServerWizard::CreateListPage() {
@@ -291,6 +303,14 @@ void TfrmServerWizard::WireControls() {
     store(txtWebAddress, &tWWWServerType::WebAddress);
 
     connect(cmbConnection, &QComboBox::currentIndexChanged, this, [this] { cmbConnectionChange(); });
+    connect(cmbBranch, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (!Filling && EditServer && EditServer->Branch != text.trimmed()) StoreField(&tWWWServerType::Branch, text.trimmed());
+    });
+    // A repository's address typed as the server's chooses the Git kind.
+    connect(txtAddress, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (Filling || !EditServer || EditServer->Security == TSecurity::Git || !IsRepositoryAddress(text)) return;
+        cmbConnection->setCurrentIndex(int(TSecurity::Git));
+    });
     connect(cmbServerType, &QComboBox::currentIndexChanged, this, [this] { cmbServerTypeChange(); });
     connect(butAdvanced, &QPushButton::clicked, this, &TfrmServerWizard::butAdvancedClick);
     // A click or the arrow keys choose the server; the list, the choice and

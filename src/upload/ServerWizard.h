@@ -110,6 +110,9 @@ private:
     QLineEdit* txtWebAddress = nullptr;
     QLabel* lblConnection = nullptr;
     QComboBox* cmbConnection = nullptr;  // entries in the order of TSecurity
+    QLabel* lblBranch = nullptr;         // Git: the branch the files go to
+    QComboBox* cmbBranch = nullptr;
+    QLabel* lblNotEncrypted = nullptr;   // plain FTP and plain WebDAV: said, not refused
     // tab4
     QLabel* lblModDesc = nullptr;
     QLabel* lblDelDesc = nullptr;
@@ -156,6 +159,7 @@ private:
     void StoreField(QString tWWWServerType::*field, const QString& text);
     void SetTextFilled(QLineEdit* edit, const QString& text);
     void ShowConnection(TSecurity security);
+    void ShowBranch();
     void ShowDirectory(bool proposeOnlyInAdd);
     void UpdateButtons();
     void ShowCurrentRow();      // lstServers follows EditList's current server

@@ -48,6 +48,22 @@ void TfrmServerWizard::ShowConnection(TSecurity security) {
     const bool filling = Filling;
     Filling = true;
     cmbConnection->setCurrentIndex(int(security));
+    ShowBranch();
+    Filling = filling;
+}
+
+// The branch field, for a Git repository only; the warning, for the kinds
+// that are not encrypted.
+void TfrmServerWizard::ShowBranch() {
+    const bool git = EditServer && EditServer->Security == TSecurity::Git;
+    lblNotEncrypted->setVisible(EditServer && (EditServer->Security == TSecurity::FTP ||
+                                               EditServer->Security == TSecurity::WebDAV));
+    lblBranch->setVisible(git);
+    cmbBranch->setVisible(git);
+    if (!git) return;
+    const bool filling = Filling;
+    Filling = true;
+    cmbBranch->setCurrentText(EditServer->Branch.isEmpty() ? QStringLiteral("main") : EditServer->Branch);
     Filling = filling;
 }
 
@@ -59,6 +75,12 @@ void TfrmServerWizard::cmbConnectionChange() {
     TestDetailsChanged();
     EditServer->TrustedKey.clear();
     EditServer->HostKey.clear();
+    if (security == TSecurity::Git) {
+        if (EditServer->Branch.isEmpty()) EditServer->Branch = QStringLiteral("main");
+        // A page host publishes the branch's top folder, not public_html.
+        if (EditServer->Directory == kPublicHtml) SetTextFilled(txtDirectory, QString());
+    }
+    ShowBranch();
     EditList.MarkDirty();
 }
 
@@ -170,10 +192,13 @@ void TfrmServerWizard::ShowMyDetails() {
     txtURL->setText(EditServer->URL.isEmpty() ? BuildURL() : EditServer->URL);
     txtWebAddress->setText(EditServer->WebAddress);
     cmbConnection->setCurrentIndex(int(EditServer->Security));
+    ShowBranch();
     Filling = false;
 }
 
 QString TfrmServerWizard::BuildURL() const {
+    // A page host names its own web address: nothing to guess from.
+    if (EditServer->Security == TSecurity::Git) return QString();
     // The web site is on the usual web port, whatever port uploads go to.
     QString host;
     int port = 0;
@@ -194,7 +219,8 @@ bool TfrmServerWizard::CheckFields() {
         int port = 0;
         // An address must also have a usable port when it names one.
         const bool bad = edit->text().isEmpty() ||
-                         (edit == txtAddress && !SplitAddress(edit->text(), DefaultPort(TSecurity::FTP), host, port));
+                         (edit == txtAddress && !SplitAddress(edit->text(), DefaultPort(TSecurity::FTP), host, port) &&
+                          !IsRepositoryAddress(edit->text()));
         if (!bad) continue;
         Dialogs().Tell(this, QStringLiteral("Tarvo"), tr(message), TMsgIcon::Warning);
         edit->setFocus();
@@ -207,7 +233,7 @@ bool TfrmServerWizard::CheckFields() {
 // mode only, when `onlyInAdd`).
 void TfrmServerWizard::ShowDirectory(bool onlyInAdd) {
     QString dir = EditServer->Directory;
-    if (dir.isEmpty() && (!onlyInAdd || WizardMode == wmAdd)) dir = kPublicHtml;
+    if (dir.isEmpty() && (!onlyInAdd || WizardMode == wmAdd) && EditServer->Security != TSecurity::Git) dir = kPublicHtml;
     SetTextFilled(txtDirectory, dir);
 }
 
@@ -446,8 +472,11 @@ void TfrmServerWizard::btnTestClick() {
     if (!EditServer) return;
     QString host;
     int port = 0;
-    if (!SplitAddress(EditServer->Address, DefaultPort(EditServer->Security), host, port)) {
-        ShowTestResult(tr("Type the server's address first, for example ftp.yourisp.com."));
+    if (EditServer->Security == TSecurity::Git ? !IsRepositoryAddress(EditServer->Address)
+                                               : !SplitAddress(EditServer->Address, DefaultPort(EditServer->Security), host, port)) {
+        ShowTestResult(EditServer->Security == TSecurity::Git
+                           ? tr("Type the repository's address first, for example https://example.org/you/site.git.")
+                           : tr("Type the server's address first, for example ftp.yourisp.com."));
         txtAddress->setFocus();
         return;
     }

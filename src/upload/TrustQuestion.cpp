@@ -9,7 +9,7 @@
 
 bool AskToTrustServer(QWidget* parent, const TTrustQuestion& q, TTrustAsker asker) {
     const QString caption = QCoreApplication::translate("TrustQuestion", "Is this the right server?");
-    const QString key = q.Security == TSecurity::SFTP ? QCoreApplication::translate("TrustQuestion", "host key") : QCoreApplication::translate("TrustQuestion", "certificate key");
+    const QString key = ShowsHostKey(q.Security, q.Address) ? QCoreApplication::translate("TrustQuestion", "host key") : QCoreApplication::translate("TrustQuestion", "certificate key");
     if (!q.CanTrust()) {
         const QString text =
             asker == TTrustAsker::ServerTest

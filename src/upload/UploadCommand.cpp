@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/Utils.h"
 #include "upload/transfer/FtpClient.h"
+#include "upload/PublishHistory.h"
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/SiteExport.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp)://USER@HOST[:PORT][/DIRECTORY] | "
+const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp|davs|dav)://USER@HOST[:PORT][/DIRECTORY] | "
                            "--server NAME) [--password-stdin] [--trust FINGERPRINT] [--no-logo] [--all]";
 
 // The password for --to, when neither the address nor standard input
@@ -30,14 +31,20 @@ volatile std::sig_atomic_t g_stopSignal = 0;
 extern "C" void OnStopSignal(int) { g_stopSignal = 1; }
 
 struct TOptions {
-    QString document, url, server, trust;
+    QString command;   // "--upload", "--history" or "--put-back"
+    QString document;  // for --put-back the publish's number
+    QString url, server, trust;
     bool logo = true;
     bool passwordStdin = false;
     bool all = false;
 };
 
 bool ParseArgs(const QStringList& args, TOptions& o) {
-    if (args.isEmpty() || args.first() != QLatin1String("--upload")) return false;
+    if (args.isEmpty()) return false;
+    o.command = args.first();
+    if (o.command != QLatin1String("--upload") && o.command != QLatin1String("--history") &&
+        o.command != QLatin1String("--put-back"))
+        return false;
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--no-logo")) {
@@ -58,7 +65,17 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
             o.document = a;
         }
     }
-    return !o.document.isEmpty() && (!o.url.isEmpty() || !o.server.isEmpty());
+    if (o.url.isEmpty() && o.server.isEmpty()) return false;
+    if (o.command == QLatin1String("--history")) return o.document.isEmpty() && o.logo && !o.all;
+    if (o.command == QLatin1String("--put-back")) return !o.document.isEmpty() && o.logo && !o.all;
+    return !o.document.isEmpty();
+}
+
+const char* UsageOf(const QString& command) {
+    if (command == QLatin1String("--history")) return "usage: tarvo --history (--to URL | --server NAME)";
+    if (command == QLatin1String("--put-back"))
+        return "usage: tarvo --put-back N (--to URL | --server NAME) [--password-stdin] [--trust FINGERPRINT]";
+    return kUsage;
 }
 
 // The entry of the user's server list of that name (the same letter case
@@ -89,7 +106,7 @@ QString PasswordFromStdin() {
 int ReadOptions(const QStringList& args, TOptions& o, tWWWServerType& server, TUploadTarget& target,
                 QTextStream& err) {
     if (!ParseArgs(args, o) || (!o.url.isEmpty() && !ParseUploadUrl(o.url, target))) {
-        err << kUsage << Qt::endl;
+        err << UsageOf(args.value(0)) << Qt::endl;
         return ucUsage;
     }
     if (!o.url.isEmpty() && !target.Password.isEmpty())
@@ -157,8 +174,8 @@ private:
 // Runs the upload in this event loop (nothing else is waiting), telling
 // each file sent on `out` and each failure on `err`, and noting in the
 // record what the server now holds.
-void RunUpload(TUploadSequence& upload, TSentRecord& record, const QString& trust, QTextStream& out,
-               QTextStream& err) {
+void RunUpload(TUploadSequence& upload, TSentRecord& record, TPublishHistory& history, const QString& trust,
+               QTextStream& out, QTextStream& err) {
     QObject::connect(&upload, &TUploadSequence::Status, [&err](const QString& text) { err << text << Qt::endl; });
     // Never asks: a key the user named with --trust is accepted, any other
     // untrusted one ends the upload with its fingerprint on standard error.
@@ -166,12 +183,27 @@ void RunUpload(TUploadSequence& upload, TSentRecord& record, const QString& trus
     QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool sent, const QString& why) {
         if (sent) {
             record.RecordSent(f);
+            QString unkept;
+            if (!history.Note(f, true, &unkept)) err << "tarvo: " << unkept << Qt::endl;
             out << f.Remote << Qt::endl;
         } else if (!upload.Cancelled()) {
             err << "tarvo: " << f.Remote << " was not sent: " << why << Qt::endl;
         }
     });
-    QObject::connect(&upload, &TUploadSequence::FileSkipped, [&record](const TUploadFile& f) { record.RecordSent(f); });
+    QObject::connect(&upload, &TUploadSequence::FileSkipped, [&record, &history](const TUploadFile& f) {
+        record.RecordSent(f);
+        history.Note(f, false);
+    });
+    QObject::connect(&upload, &TUploadSequence::FileRemoved,
+                     [&](const QString& remote, bool removed, const QString& why) {
+                         if (removed) {
+                             record.RecordRemoved(remote);
+                             history.NoteRemoved(remote);
+                             out << "removed " << remote << Qt::endl;
+                         } else if (!upload.Cancelled()) {
+                             err << "tarvo: " << remote << " was not removed: " << why << Qt::endl;
+                         }
+                     });
     const TCancelOnSignal cancel(upload);
     upload.Run();
 }
@@ -218,11 +250,49 @@ int ExitStatus(const TUploadSequence& upload, const TUploadTarget& target, QText
     return ucFile;
 }
 
+// After the sequence: the connections closed, the records written, the
+// exit status.
+int Finish(TUploadSequence& upload, TFtpClient& ftp, TSentRecord& record, TPublishHistory& history,
+           const TUploadTarget& target, bool putBack, QTextStream& err) {
+    // Waits (bounded) for the client's last work, such as removing the
+    // temporary file of a cancelled transfer, before the program ends.
+    ftp.DisconnectAndWait();
+    QString unsaved;
+    if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
+    if (!history.Record(upload.Outcome() == TUploadOutcome::Done, putBack, &unsaved))
+        err << "tarvo: " << unsaved << Qt::endl;
+    return ExitStatus(upload, target, err);
+}
+
+}  // namespace
+
+namespace {
+
+// "git+https://USER@HOST/PATH/REPO.git#BRANCH" and "git+ssh://...": the
+// repository's address without the user, and the branch ("main" unless
+// named).
+bool ParseGitUrl(QUrl url, TUploadTarget& target) {
+    if (!url.isValid() || url.host().isEmpty() || url.hasQuery() || url.path().size() < 2) return false;
+    target.Security = TSecurity::Git;
+    target.UserName = url.userName(QUrl::FullyDecoded);
+    target.Password = url.password(QUrl::FullyDecoded);
+    target.Branch = url.hasFragment() ? url.fragment(QUrl::FullyDecoded) : QStringLiteral("main");
+    if (target.Branch.isEmpty()) return false;
+    url.setScheme(url.scheme().toLower().mid(4));
+    url.setUserInfo(QString());
+    url.setFragment(QString());
+    target.Address = url.toString(QUrl::FullyEncoded);
+    target.Port = url.port(url.scheme() == QLatin1String("ssh") ? 22 : 443);
+    target.Directory.clear();
+    return true;
+}
+
 }  // namespace
 
 bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
     const QUrl url(text, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("git+https") || scheme == QLatin1String("git+ssh")) return ParseGitUrl(url, target);
     // "ftps" is FTP with explicit TLS on the usual port.
     if (scheme == QLatin1String("ftp"))
         target.Security = TSecurity::FTP;
@@ -230,6 +300,10 @@ bool ParseUploadUrl(const QString& text, TUploadTarget& target) {
         target.Security = TSecurity::FTPS;
     else if (scheme == QLatin1String("sftp"))
         target.Security = TSecurity::SFTP;
+    else if (scheme == QLatin1String("davs"))
+        target.Security = TSecurity::WebDAVS;
+    else if (scheme == QLatin1String("dav"))
+        target.Security = TSecurity::WebDAV;
     else
         return false;
     if (!url.isValid() || url.host().isEmpty() || url.hasQuery() || url.hasFragment()) return false;
@@ -265,15 +339,57 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     TSentRecord record(target);
     // A key named with --trust is offered at once, so that the log-in costs
     // one connection, not a refused one before it.
-    QString& key = target.Security == TSecurity::SFTP ? target.HostKey : target.TrustedKey;
-    if (target.Security != TSecurity::FTP && key.isEmpty()) key = o.trust;
+    QString& key = ShowsHostKey(target.Security, target.Address) ? target.HostKey : target.TrustedKey;
+    const bool plain = target.Security == TSecurity::FTP || target.Security == TSecurity::WebDAV;
+    if (!plain && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
     TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
-    RunUpload(upload, record, o.trust, out, err);
-    // Waits (bounded) for the client's last work, such as removing the
-    // temporary file of a cancelled transfer, before the program ends.
-    ftp.DisconnectAndWait();
-    QString unsaved;
-    if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
-    return ExitStatus(upload, target, err);
+    TPublishHistory history(target);
+    RunUpload(upload, record, history, o.trust, out, err);
+    return Finish(upload, ftp, record, history, target, false, err);
+}
+
+int RunHistoryCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    TOptions o;
+    tWWWServerType server;
+    TUploadTarget target;
+    if (const int status = ReadOptions(args, o, server, target, err); status != ucOk) return status;
+    // The record is named by the entry's address, user and folder; no
+    // password is needed to read it.
+    if (!o.server.isEmpty()) target = UploadTargetOf(server);
+    const TPublishHistory history(target);
+    const QStringList lines = HistoryLines(history);
+    if (lines.isEmpty()) err << "tarvo: nothing was published there yet" << Qt::endl;
+    for (const QString& line : lines) out << line << Qt::endl;
+    return ucOk;
+}
+
+int RunPutBackCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    TOptions o;
+    tWWWServerType server;
+    TUploadTarget target;
+    int status = ReadOptions(args, o, server, target, err);
+    bool numeric = false;
+    const qlonglong number = o.document.toLongLong(&numeric);
+    if (status == ucOk && (!numeric || number < 1)) {
+        err << UsageOf(o.command) << Qt::endl;
+        return ucUsage;
+    }
+    if (status == ucOk) status = TakePassword(o, server, target, err);
+    if (status != ucOk) return status;
+    TPublishHistory history(target);
+    const TPutBackPlan plan = PlanPutBack(history, size_t(number - 1));
+    if (!plan.Problem.isEmpty()) {
+        err << "tarvo: " << plan.Problem << Qt::endl;
+        return ucDocument;
+    }
+    TSentRecord record(target);
+    QString& key = ShowsHostKey(target.Security, target.Address) ? target.HostKey : target.TrustedKey;
+    const bool plain = target.Security == TSecurity::FTP || target.Security == TSecurity::WebDAV;
+    if (!plain && key.isEmpty()) key = o.trust;
+    TFtpClient ftp;
+    TUploadSequence upload(ftp, target, plan.Files);
+    upload.SetRemovals(plan.Removals);
+    RunUpload(upload, record, history, o.trust, out, err);
+    return Finish(upload, ftp, record, history, target, true, err);
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <algorithm>
 #include <optional>
@@ -44,11 +45,12 @@ void TTrustingLogin::Try(bool mayAsk) {
         if (outcome.Untrusted()) {
             question_ = TTrustQuestion{target_->Security, target_->Address, outcome.Message, outcome.Fingerprint,
                                        outcome.Kind == TFtpOutcome::TKind::KeyChanged};
-            const bool trust = mayAsk && AskTrust && AskTrust(question_);
+            const bool trust = mayAsk && owner_.AnswerTrust(question_);
             if (stopped_) return;
             if (trust) {
-                (target_->Security == TSecurity::SFTP ? target_->HostKey : target_->TrustedKey) = question_.Fingerprint;
-                if (Trusted) Trusted(*target_);
+                (ShowsHostKey(target_->Security, target_->Address) ? target_->HostKey : target_->TrustedKey) =
+                    question_.Fingerprint;
+                owner_.KeyTrusted(*target_);
                 Try(false);
                 return;
             }
@@ -59,7 +61,13 @@ void TTrustingLogin::Try(bool mayAsk) {
 
 TUploadTarget UploadTargetOf(const tWWWServerType& server) {
     TUploadTarget target;
-    if (!SplitAddress(server.Address, DefaultPort(server.Security), target.Address, target.Port)) {
+    if (server.Security == TSecurity::Git) {
+        // The repository's whole address; the transport reads it.
+        target.Address = server.Address.trimmed();
+        target.Branch = server.Branch.trimmed().isEmpty() ? QStringLiteral("main") : server.Branch.trimmed();
+        const QUrl url(target.Address);
+        target.Port = url.port(url.scheme().compare(QLatin1String("ssh"), Qt::CaseInsensitive) == 0 ? 22 : 443);
+    } else if (!SplitAddress(server.Address, DefaultPort(server.Security), target.Address, target.Port)) {
         // Left for the connection to report as not valid.
         target.Address = server.Address.trimmed();
         target.Port = DefaultPort(server.Security);
@@ -82,7 +90,9 @@ TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, s
                      {kList, [this] { ListFolders(); }},
                      {kMakeFolders, [this] { MakeFolders(); }},
                      {kSend, [this] { SendFiles(); }},
-                     {kSendPage, [this] { SendPage(); }}},
+                     {kSendPage, [this] { SendPage(); }},
+                     {kRemove, [this] { RemoveOld(); }},
+                     {kCommit, [this] { CommitAll(); }}},
                     parent),
       target_(target),
       files_(std::move(files)) {
@@ -109,8 +119,6 @@ void TUploadSequence::ShowProgress() {
 void TUploadSequence::Connect() {
     untrusted_ = false;
     SetStatus(QCoreApplication::translate("UploadSequence", "Connecting to ") + target_.Address);
-    login_.AskTrust = [this](const TTrustQuestion& q) { return AskTrust && AskTrust(q); };
-    login_.Trusted = [this](const TUploadTarget& t) { emit Trusted(t); };
     login_.Start(ftp_, target_, this, Guard([this](const TFtpOutcome& outcome) {
         if (!outcome.Ok()) {
             untrusted_ = outcome.Untrusted();
@@ -172,8 +180,9 @@ void TUploadSequence::ListFolders() {
     SetStatus(QCoreApplication::translate("UploadSequence", "Uploading files to Web Server..."));
     PlanFolders();
     // Over SFTP one connection already keeps several requests in flight,
-    // and every further one costs a key exchange: it stays at one.
-    if (target_.Security != TSecurity::SFTP)
+    // and every further one costs a key exchange: it stays at one (and a
+    // Git repository's staging is one index).
+    if (target_.Security != TSecurity::SFTP && target_.Security != TSecurity::Git)
         ftp_.Reserve(1 + qMin(kMaxConnections - 1, toSend_ / kFilesPerExtraConnection));
     listed_.assign(toList_.size(), std::nullopt);
     pending_ = toList_.size();
@@ -276,7 +285,7 @@ void TUploadSequence::SendFiles() {
 
 void TUploadSequence::SendOne(size_t index) {
     const TUploadFile& file = files_[index];
-    TFtpOperation* op = ftp_.SendFile(file.Local, file.Remote, IsBinaryTransfer(file.Local));
+    TFtpOperation* op = ftp_.SendFile(file.Local, file.Remote, file.Binary);
     inFlight_[index] = 0;
     // Within a file, the bar moves with its bytes.
     connect(op, &TFtpOperation::Progress, this, [this, index](qint64 sent, qint64 total) {
@@ -307,7 +316,7 @@ void TUploadSequence::FileSent(size_t index, const TFtpOutcome& outcome) {
         Fail(IsPage(index) ? TUploadOutcome::PageFailed : TUploadOutcome::FileFailed,
              file.Remote + QStringLiteral(": ") + why);
     }
-    if (Step() == kSendPage) return End();
+    if (Step() == kSendPage) return Go(kRemove);
     if (inFlight_.empty()) Next();
 }
 
@@ -319,16 +328,53 @@ size_t TUploadSequence::VisitorPage() const {
 
 void TUploadSequence::SendPage() {
     const size_t page = VisitorPage();
-    if (page == files_.size() || state_[page] != FileState::Pending || !files_[page].Refused.isEmpty()) return End();
+    if (page == files_.size() || state_[page] != FileState::Pending || !files_[page].Refused.isEmpty())
+        return Go(kRemove);
     // The page only once all it shows has arrived; after a failure the old
     // page stays, and with it a site that is whole.
     if (serverFailed_ || !ftp_.Connected()) return End();
     SendOne(page);
 }
 
+// After the page: the files the page no longer has are removed, so that a
+// visitor never meets a page whose pictures went first.
+void TUploadSequence::RemoveOld() {
+    if (toRemove_.empty()) return Next();
+    if (serverFailed_ || !ftp_.Connected()) return End();
+    const size_t page = VisitorPage();
+    if (page < files_.size() && state_[page] == FileState::Failed) return End();
+    pending_ = toRemove_.size();
+    for (const QString& remote : toRemove_)
+        Await(ftp_.RemoveFileBelow(remote), [this, remote](const TFtpOutcome& outcome) {
+            // One already gone is what was wanted.
+            const bool removed = outcome.Ok() || outcome.Kind == TFtpOutcome::TKind::Missing;
+            emit FileRemoved(remote, removed, outcome.Message);
+            if (!removed) Fail(TUploadOutcome::FileFailed, remote + QStringLiteral(": ") + outcome.Message);
+            if (--pending_ == 0) Next();
+        });
+}
+
+// The last request: a Git repository commits and pushes what was sent (a
+// failed page keeps the branch as it was: nothing is committed).
+void TUploadSequence::CommitAll() {
+    if (serverFailed_ || !ftp_.Connected()) return End();
+    const size_t page = VisitorPage();
+    if (page < files_.size() && state_[page] == FileState::Failed) return End();
+    Await(ftp_.Commit(), [this](const TFtpOutcome& outcome) {
+        if (outcome.Ok())
+            committed_ = true;
+        else
+            Fail(TUploadOutcome::PageFailed, outcome.Message);
+        End();
+    });
+}
+
 QString TUploadSequence::ServerState() const {
     const size_t page = VisitorPage();
     if (page == files_.size() || !reachedFiles_) return QString();
+    // A branch changes with the commit alone.
+    if (target_.Security == TSecurity::Git && !committed_)
+        return tr("The branch is as it was: nothing of this upload was published.");
     if (state_[page] == FileState::Sent || state_[page] == FileState::Skipped) return QString();
     int sent = 0, meant = 0;
     for (size_t i = 0; i < files_.size(); ++i) {

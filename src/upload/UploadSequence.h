@@ -46,17 +46,28 @@ struct TTrustQuestion {
     // The key differs from one trusted before. A changed SFTP host key is
     // refused with a warning, not asked about.
     bool Changed = false;
-    bool CanTrust() const { return !(Changed && Security == TSecurity::SFTP) && !Fingerprint.isEmpty(); }
+    bool CanTrust() const { return !(Changed && ShowsHostKey(Security, Address)) && !Fingerprint.isEmpty(); }
 };
 
 // The log-in of the upload and of the server test: connects to the target;
-// when the server's certificate or host key is not trusted, asks once
-// (AskTrust), and a key the user trusts goes into the target, Trusted is
-// told, and the log-in is made again with it.
+// when the server's certificate or host key is not trusted, asks its owner
+// once, and a key the user trusts goes into the target, the owner is told,
+// and the log-in is made again with it.
 class TTrustingLogin {
 public:
-    std::function<bool(const TTrustQuestion&)> AskTrust;
-    std::function<void(const TUploadTarget&)> Trusted;
+    // What the log-in asks and tells; its owner answers for the user.
+    class TOwner {
+    public:
+        // True trusts the key of the question.
+        virtual bool AnswerTrust(const TTrustQuestion& question) = 0;
+        // The target now holds the key the user trusted.
+        virtual void KeyTrusted(const TUploadTarget& target) = 0;
+
+    protected:
+        ~TOwner() = default;
+    };
+
+    explicit TTrustingLogin(TOwner& owner) : owner_(owner) {}
 
     // Logs `ftp` in to `target`, which keeps a key trusted on the way;
     // `done` gets the outcome of the last try (on behalf of `context`).
@@ -71,6 +82,7 @@ public:
 private:
     void Try(bool mayAsk);
 
+    TOwner& owner_;
     TFtpClient* ftp_ = nullptr;
     TUploadTarget* target_ = nullptr;
     QObject* context_ = nullptr;
@@ -92,7 +104,7 @@ enum class TUploadOutcome {
 // and enter the server folder, list and make folders, send the files
 // (several at once where the server takes more than one connection),
 // then the page.
-class TUploadSequence : public TStepSequence {
+class TUploadSequence : public TStepSequence, private TTrustingLogin::TOwner {
     Q_OBJECT
 public:
     // Connections used at most at once (the first one included) when
@@ -127,6 +139,10 @@ public:
     QString ServerState() const;
     // Files left out because the server already held them.
     int SkippedCount() const { return skipped_; }
+    // Files (names below the server folder) to remove once the visitor's
+    // page has arrived: those an earlier publish put there that the one
+    // put back did not have. Set before the sequence starts.
+    void SetRemovals(std::vector<QString> remotes) { toRemove_ = std::move(remotes); }
 
 signals:
     // Status texts as the upload goes ("Connecting to ...").
@@ -140,12 +156,14 @@ signals:
     // Each file left out because it is unchanged and the server already
     // holds it at the same size (nothing was sent).
     void FileSkipped(const TUploadFile& file);
+    // Each file of SetRemovals after its removal was asked for.
+    void FileRemoved(const QString& remote, bool removed, const QString& whyNot);
     // After the user trusted a key, with the target holding it, so that
     // the caller can keep it with the server.
     void Trusted(const TUploadTarget& target);
 
 private:
-    enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage };
+    enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage, kRemove, kCommit };
     enum class FileState { Pending, Skipped, Sent, Failed };
     void Connect();
     void MakeServerFolder();
@@ -156,6 +174,8 @@ private:
     void MakeFolders();
     void SendFiles();
     void SendPage();
+    void RemoveOld();
+    void CommitAll();
     void SendOne(size_t file);
     void FileSent(size_t file, const TFtpOutcome& outcome);
     // Whether a file is the visitor's page, which goes last.
@@ -170,12 +190,15 @@ private:
     void Concluding() override;
     void Concluded() override;
     void Cancelling() override;
+    bool AnswerTrust(const TTrustQuestion& question) override { return AskTrust && AskTrust(question); }
+    void KeyTrusted(const TUploadTarget& target) override { emit Trusted(target); }
 
     TUploadTarget target_;
     std::vector<TUploadFile> files_;
     std::vector<FileState> state_;
     std::map<size_t, int> inFlight_;        // files in transfer, with the hundredths sent
     std::vector<QString> toList_, toMake_;  // remote folders
+    std::vector<QString> toRemove_;         // remote files
     std::vector<std::optional<std::vector<TRemoteEntry>>> listed_;  // of toList_, as they come
     size_t pending_ = 0;                    // listings or folders still to come
     int toSend_ = 0;                        // files other than the page to send
@@ -184,10 +207,11 @@ private:
     bool serverFailed_ = false;  // a file failed on the server's side: the page is held back
     bool reachedFiles_ = false;  // logged in and in the folder
     bool oldPageThere_ = false;  // the listing showed a page of the same name
+    bool committed_ = false;     // the last request succeeded (Git: the branch changed)
     TUploadOutcome outcome_ = TUploadOutcome::Done;
     QString detail_;
     bool untrusted_ = false;
     TFtpOutcome loginFailure_;
     QString lastError_;  // the message of the last failure
-    TTrustingLogin login_;
+    TTrustingLogin login_{*this};
 };

@@ -6,6 +6,7 @@
 #include "app/UserDialogs.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/Keyring.h"
+#include "upload/PublishHistory.h"
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
 #include "upload/TrustQuestion.h"
@@ -132,6 +133,7 @@ void TfrmUpload::RunUpload() {
 
 void TfrmUpload::StartSequence() {
     upload_ = std::make_unique<TUploadSequence>(*ftp, UploadTargetOf(UploadServer), files_);
+    upload_->SetRemovals(Removals);
     TUploadSequence* up = upload_.get();
     connect(up, &TUploadSequence::Status, this, &TfrmUpload::SetStatus);
     connect(up, &TUploadSequence::Progress, this, [this](int value, int maximum) {
@@ -155,11 +157,18 @@ void TfrmUpload::StartSequence() {
     });
     connect(up, &TUploadSequence::FileDone, this, [this](const TUploadFile& file, bool sent, const QString& why) {
         if (sent && Record) Record->RecordSent(file);
+        if (sent && History) History->Note(file, true);
         if (!sent && !Cancelled)
             failedFiles_ << (why.isEmpty() ? file.Remote : file.Remote + QStringLiteral(": ") + why);
     });
     connect(up, &TUploadSequence::FileSkipped, this, [this](const TUploadFile& file) {
         if (Record) Record->RecordSent(file);
+        if (History) History->Note(file, false);
+    });
+    connect(up, &TUploadSequence::FileRemoved, this, [this](const QString& remote, bool removed, const QString& why) {
+        if (removed && Record) Record->RecordRemoved(remote);
+        if (removed && History) History->NoteRemoved(remote);
+        if (!removed && !Cancelled) failedFiles_ << remote + QStringLiteral(": ") + why;
     });
     connect(upload_.get(), &TUploadSequence::Finished, this, &TfrmUpload::SequenceFinished);
     upload_->Start();

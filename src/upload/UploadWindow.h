@@ -18,6 +18,7 @@ class QTimer;
 class TFtpClient;
 class TPicture;
 class TSentRecord;
+class TPublishHistory;
 class TUploadSequence;
 
 class TfrmUpload : public QDialog {
@@ -30,6 +31,10 @@ public:
     // `record` is told of each file sent, and each one skipped as already
     // on the server (none when null).
     void SetRecord(TSentRecord* record) { Record = record; }
+    // Keeps the version of each file now on the server for the history.
+    void SetHistory(TPublishHistory* history) { History = history; }
+    // Files to remove once the page has arrived (a put-back).
+    void SetRemovals(std::vector<QString> remotes) { Removals = std::move(remotes); }
     // Every file was sent, and the upload was not cancelled.
     bool Succeeded() const { return UploadOK; }
     bool WasCancelled() const { return Cancelled; }
@@ -53,6 +58,8 @@ private:
     bool Cancelled = false;
     bool UploadOK = false;
     TSentRecord* Record = nullptr;
+    TPublishHistory* History = nullptr;
+    std::vector<QString> Removals;
     const QString LoginFailedText = tr("Couldn't log in.  Please check that the Login and Password are correct.");
 
     // --- controls ---

@@ -31,6 +31,9 @@
 #include "upload/UploadWindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QImageReader>
@@ -132,6 +135,41 @@ QString Cut(QWidget* w) {
     return QString();
 }
 
+// Where `w` puts its words, in its parent's coordinates: a plain label's
+// text where its alignment puts it, a button's whole face; empty for
+// anything else and for a label without words.
+QRect Ink(QWidget* w) {
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (l->text().trimmed().isEmpty()) return QRect();
+        const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        if (l->wordWrap() || Qt::mightBeRichText(l->text())) return room.translated(l->pos());
+        const QString text = Plain(l->text());
+        const QSize need(WidestLine(l->fontMetrics(), text),
+                         (int(text.count(QLatin1Char('\n'))) + 1) * l->fontMetrics().lineSpacing());
+        return QStyle::alignedRect(l->layoutDirection(), l->alignment(), need.boundedTo(room.size()), room)
+            .translated(l->pos());
+    }
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().trimmed().isEmpty()) return b->geometry();
+    return QRect();
+}
+
+// The control over whose face `w`'s words are drawn: "" when none.
+QString Overlap(QWidget* w) {
+    const QRect ink = Ink(w);
+    if (ink.isEmpty() || !w->parentWidget()) return QString();
+    for (QObject* o : w->parentWidget()->children()) {
+        auto* other = qobject_cast<QWidget*>(o);
+        if (!other || other == w || other->isHidden() || other->isWindow()) continue;
+        QRect face = Ink(other);
+        if (face.isEmpty() && (qobject_cast<QLineEdit*>(other) || qobject_cast<QComboBox*>(other) ||
+                               qobject_cast<QAbstractSpinBox*>(other) || qobject_cast<QAbstractScrollArea*>(other)))
+            face = other->geometry();
+        // Shared edge pixels are not words over a control.
+        if (ink.adjusted(1, 1, -1, -1).intersects(face.adjusted(1, 1, -1, -1))) return other->objectName();
+    }
+    return QString();
+}
+
 }  // namespace
 
 class TestLabelFit : public QObject {
@@ -146,7 +184,8 @@ private slots:
 
 private:
     // Every label and button below `root` that is not hidden itself (the
-    // pages and panels not on show are checked too) and whose text is cut.
+    // pages and panels not on show are checked too) and whose text is cut,
+    // or, where it is on show, drawn over another control.
     void Check(QWidget* root, const QString& where);
 
     std::unique_ptr<TTestEnv> env_;
@@ -182,7 +221,10 @@ void TestLabelFit::Check(QWidget* root, const QString& where) {
     widgets.prepend(root);
     for (QWidget* w : widgets) {
         if (w->isHidden() && w != root) continue;
-        const QString cut = Cut(w);
+        QString cut = Cut(w);
+        // Overlaps only where shown: a layout places what it holds once it is.
+        if (cut.isEmpty() && w->isVisible())
+            if (const QString over = Overlap(w); !over.isEmpty()) cut = QStringLiteral("drawn over %1").arg(over);
         if (cut.isEmpty()) continue;
         QString text = w->objectName();
         if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();

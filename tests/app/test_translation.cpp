@@ -260,15 +260,15 @@ struct TWindowWords {
 };
 
 const TWindowWords kWindowWords[] = {
-    {"", {"&File", "&Edit", "&Stage", "&View", "&Help"}, "&Undo", "&Build your Page", "Stage 2: Build your page",
+    {"", {"&File", "&Edit", "&Stage", "&View", "Se&nd", "&Help"}, "&Undo", "&Build your Page", "Stage 2: Build your page",
      "Tarvo will open at the new window size, 200 %,"},
-    {"de", {"&Datei", "&Bearbeiten", "&Schritt", "&Ansicht", "&Hilfe"}, "&Rückgängig", "Seite &bauen", "Schritt 2: Seite bauen",
+    {"de", {"&Datei", "&Bearbeiten", "&Schritt", "&Ansicht", "S&enden", "&Hilfe"}, "&Rückgängig", "Seite &bauen", "Schritt 2: Seite bauen",
      "Tarvo öffnet beim nächsten Start in der neuen Fenstergröße, 200 %."},
-    {"fr", {"&Fichier", "É&dition", "É&tape", "&Affichage", "Aid&e"}, "&Annuler", "C&réer votre page", "Étape 2 : Créer votre page",
+    {"fr", {"&Fichier", "É&dition", "É&tape", "&Affichage", "En&voi", "Aid&e"}, "&Annuler", "C&réer votre page", "Étape 2 : Créer votre page",
      "Tarvo s'ouvrira à la nouvelle taille de fenêtre, 200 %,"},
-    {"es", {"&Archivo", "&Edición", "E&tapa", "&Ver", "Ay&uda"}, "&Deshacer", "&Crear su página", "Etapa 2: Crear su página",
+    {"es", {"&Archivo", "&Edición", "E&tapa", "&Ver", "E&nviar", "Ay&uda"}, "&Deshacer", "&Crear su página", "Etapa 2: Crear su página",
      "Tarvo se abrirá con el nuevo tamaño de ventana, 200 %,"},
-    {"pl", {"&Plik", "&Edycja", "E&tap", "&Widok", "Pomo&c"}, "&Cofnij", "&Zbuduj stronę", "Etap 2: Zbuduj stronę",
+    {"pl", {"&Plik", "&Edycja", "E&tap", "&Widok", "W&yślij", "Pomo&c"}, "&Cofnij", "&Zbuduj stronę", "Etap 2: Zbuduj stronę",
      "Przy następnym uruchomieniu Tarvo otworzy się w nowym rozmiarze okna, 200 %."},
 };
 

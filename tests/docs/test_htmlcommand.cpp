@@ -107,6 +107,15 @@ void TestHtmlCommand::noLogoUnknownStyleAndOutputFile() {
     const TRun bad = Run({"--html", path, "-o", QDir(env.appDir()).filePath("nowhere/out.html")});
     QCOMPARE(bad.status, 2);
     QVERIFY(bad.err.startsWith("tarvo: cannot write"));
+
+    // No title and no heading: the document's name, as the window writes it.
+    TPage plain;
+    plain.WebChunks.push_back(std::move(page.WebChunks.back()));
+    const QString untitled = QDir(env.appDir()).filePath("save/Choir news.tve");
+    QVERIFY(WriteFileBytes(untitled, PageFileBytes(plain, QString())));
+    const TRun named = Run({"--html", untitled});
+    QCOMPARE(named.status, 0);
+    QVERIFY2(named.out.contains("<TITLE>Choir news</TITLE>"), named.out.constData());
 }
 
 void TestHtmlCommand::usage() {

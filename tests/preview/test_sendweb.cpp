@@ -272,7 +272,7 @@ void TestSendWeb::yourPageAddressFromChosenServer() {
     QCOMPARE(openedAddress(), QString("http://home.example/~jo/MyPage.html"));
     // The server chosen at the time of the click counts, not the one the
     // page went to; its address gets the slash it lacks.
-    w_->Servers()->cmbServers->setCurrentIndex(1);
+    Child<QComboBox>(w_, "cmbServers")->setCurrentIndex(1);
     QTest::mouseClick(web_->imgYourPage, Qt::LeftButton);
     QCOMPARE(openedAddress(), QString("http://club.example/members/jo/MyPage.html"));
 }

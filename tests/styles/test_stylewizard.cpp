@@ -133,6 +133,9 @@ void TestStyleWizard::sampleTextByteForByte() {
              QStringList({"<BODY BACKGROUND=\"backgrnd\\sky.jpg\" BGCOLOR=\"123456\" TEXT=\"FFFFFF\" "
                           "LINK=\"FF8000\" ALINK=\"010000\" VLINK=\"0000AB\">",
                           "<CENTER><BOLD>"}));
+    // A name from a stranger's style file stays inside its attribute.
+    const QString body = StyleSampleHTML(sky, "a\" onload=\"x<b>&.jpg").split("\r\n").at(1);
+    QVERIFY2(body.startsWith("<BODY BACKGROUND=\"a&quot; onload=&quot;x&lt;b&gt;&amp;.jpg\" BGCOLOR="), qPrintable(body));
 }
 
 void TestStyleWizard::addWithNameAndColoursThenSave() {

@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QtTest>
+#include "upload/UploadSequence.h"
 
 namespace {
 
@@ -116,6 +117,7 @@ private slots:
     void sendStageBoxRemembersTheUsersPick();
     void serversSurviveARestart();
     void connectionKinds();
+    void gitRepository();
 
 private:
     std::unique_ptr<TTestEnv> env_;
@@ -438,19 +440,19 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
     std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
     TServerBox* box = w->Servers();
     QVERIFY(box);
-    QCOMPARE(w->findChild<QComboBox*>("cmbServers"), box->cmbServers);
-    QVERIFY(w->findChild<QToolButton*>("spdEditWWW"));
-    QCOMPARE(box->spdEditWWW->text(), QString("Edit WWW Server List"));
+    QComboBox* combo = Child<QComboBox>(w.get(), "cmbServers");
+    QToolButton* edit = Child<QToolButton>(w.get(), "spdEditWWW");
+    QCOMPARE(edit->text(), QString("Edit WWW Server List"));
     w->show();
     w->ChangeState(TfrmMain::stSend);
-    QCOMPARE(box->cmbServers->count(), 3);
-    QCOMPARE(box->cmbServers->currentText(), QString("Beta"));
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->currentText(), QString("Beta"));
     QCOMPARE(box->SelectedServer()->Address, QString("ftp.beta.example"));
     QCOMPARE(ReadLastServer(), QString("bETA"));  // selecting by program writes nothing
 
-    box->cmbServers->setFocus();
-    QTest::keyClick(box->cmbServers, Qt::Key_Down);
-    QCOMPARE(box->cmbServers->currentText(), QString("Gamma"));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentText(), QString("Gamma"));
     QCOMPARE(ReadLastServer(), QString("Gamma"));
 
     // The wizard deletes Gamma: the name stays remembered, the first is chosen.
@@ -465,11 +467,11 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
         Click(wiz, "butFinish");
         return wiz->result();
     };
-    Click(box->spdEditWWW);
+    Click(edit);
     QCOMPARE(dialogs()->unexpected, 0);
     QCOMPARE(ReadLastServer(), QString("Gamma"));
-    QCOMPARE(box->cmbServers->count(), 2);
-    QCOMPARE(box->cmbServers->currentIndex(), 0);
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(Names(ServerList()), QStringList({"Alpha", "Beta"}));
 
     // A server added in the wizard is the one chosen afterwards.
@@ -481,9 +483,9 @@ void TestServerWizard::sendStageBoxRemembersTheUsersPick() {
         Click(wiz, "butFinish");
         return wiz->result();
     };
-    Click(box->spdEditWWW);
+    Click(edit);
     QCOMPARE(dialogs()->unexpected, 0);
-    QCOMPARE(box->cmbServers->currentText(), QString("Delta"));
+    QCOMPARE(combo->currentText(), QString("Delta"));
     QCOMPARE(box->SelectedServer()->Address, QString("ftp.delta.example"));
     QCOMPARE(ReadLastServer(), QString("Delta"));
 }
@@ -493,7 +495,7 @@ void TestServerWizard::serversSurviveARestart() {
         std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
         w->show();
         w->ChangeState(TfrmMain::stSend);
-        QCOMPARE(w->Servers()->cmbServers->count(), 0);
+        QCOMPARE(Child<QComboBox>(w.get(), "cmbServers")->count(), 0);
         // Two servers added, the second moved to the top.
         for (const char* name : {"Zulu", "Kilo"}) {
             dialogs()->runs << [this, name](QDialog* d) {
@@ -504,7 +506,7 @@ void TestServerWizard::serversSurviveARestart() {
                 Click(wiz, "butFinish");
                 return wiz->result();
             };
-            Click(w->Servers()->spdEditWWW);
+            Click(Child<QToolButton>(w.get(), "spdEditWWW"));
         }
         dialogs()->runs << [this](QDialog* d) {
             auto* wiz = qobject_cast<TfrmServerWizard*>(d);
@@ -518,9 +520,9 @@ void TestServerWizard::serversSurviveARestart() {
             Click(wiz, "butFinish");
             return wiz->result();
         };
-        Click(w->Servers()->spdEditWWW);
+        Click(Child<QToolButton>(w.get(), "spdEditWWW"));
         QCOMPARE(dialogs()->unexpected, 0);
-        QComboBox* box = w->Servers()->cmbServers;
+        QComboBox* box = Child<QComboBox>(w.get(), "cmbServers");
         QCOMPARE(box->count(), 2);
         QCOMPARE(box->itemText(0), QString("Kilo"));
         box->setFocus();
@@ -530,7 +532,7 @@ void TestServerWizard::serversSurviveARestart() {
     std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
     w->show();
     w->ChangeState(TfrmMain::stSend);
-    QComboBox* box = w->Servers()->cmbServers;
+    QComboBox* box = Child<QComboBox>(w.get(), "cmbServers");
     QCOMPARE(box->count(), 2);
     QCOMPARE(box->itemText(0), QString("Kilo"));
     QCOMPARE(box->itemText(1), QString("Zulu"));
@@ -539,6 +541,41 @@ void TestServerWizard::serversSurviveARestart() {
 }
 
 QTEST_MAIN(TestServerWizard)
+// A repository's address chooses the Git kind, whose branch field offers
+// the usual branches; the branch chosen is stored with the server.
+void TestServerWizard::gitRepository() {
+    TServerList list;
+    TfrmServerWizard w(list);
+    w.show();
+    EnterNewServer(w, "Pages", "https://git.example.org/jo/site.git", "jo", "token");
+    Click(&w, "butAdvanced");
+    auto* connection = Child<QComboBox>(&w, "cmbConnection");
+    QCOMPARE(connection->currentText(), QString("Git repository (page hosts)"));
+    auto* branch = Child<QComboBox>(&w, "cmbBranch");
+    QVERIFY(branch->isVisible());
+    QCOMPARE(branch->currentText(), QString("main"));
+    QVERIFY(branch->findText("gh-pages") >= 0);
+    branch->setCurrentText("gh-pages");
+    dialogs()->answers << QMessageBox::Yes;
+    Click(&w, "butFinish");
+    const tWWWServerType added = ReadServer("Pages");
+    QCOMPARE(added.Security, TSecurity::Git);
+    QCOMPARE(added.Branch, QString("gh-pages"));
+    // The branch's top folder, not a proposed public_html.
+    QCOMPARE(added.Directory, QString());
+    const TUploadTarget target = UploadTargetOf(added);
+    QCOMPARE(target.Address, QString("https://git.example.org/jo/site.git"));
+    QCOMPARE(target.Branch, QString("gh-pages"));
+    QCOMPARE(target.Port, 443);
+    QCOMPARE(dialogs()->unexpected, 0);
+
+    // Another kind hides the field.
+    TfrmServerWizard other(list);
+    other.show();
+    EnterNewServer(other, "Plain", "ftp.example.org", "jo", "pw");
+    Click(&other, "butAdvanced");
+    QVERIFY(!Child<QComboBox>(&other, "cmbBranch")->isVisible());
+}
 // A new server starts at FTPS; the kind picked in "Connection:" is stored,
 // and picking another forgets the keys trusted for the old one.
 void TestServerWizard::connectionKinds() {
@@ -549,7 +586,18 @@ void TestServerWizard::connectionKinds() {
     Click(&w, "butAdvanced");
     auto* connection = Child<QComboBox>(&w, "cmbConnection");
     QCOMPARE(connection->currentText(), QString("FTP with TLS (FTPS)"));
-    QCOMPARE(connection->count(), 3);
+    QCOMPARE(connection->count(), 6);
+    QCOMPARE(connection->itemText(int(TSecurity::WebDAVS)), QString("WebDAV over HTTPS"));
+    QCOMPARE(connection->itemText(int(TSecurity::WebDAV)), QString("WebDAV (not encrypted)"));
+    QCOMPARE(connection->itemText(int(TSecurity::Git)), QString("Git repository (page hosts)"));
+    // The kinds that send the password as it is say so, the others do not.
+    auto* warning = Child<QLabel>(&w, "lblNotEncrypted");
+    for (int kind = 0; kind < connection->count(); ++kind) {
+        connection->setCurrentIndex(kind);
+        const bool plain = TSecurity(kind) == TSecurity::FTP || TSecurity(kind) == TSecurity::WebDAV;
+        QCOMPARE(warning->isVisible(), plain);
+    }
+    connection->setCurrentIndex(int(TSecurity::FTPS));
     connection->setFocus();
     QTest::keyClick(connection, Qt::Key_Down);
     QCOMPARE(connection->currentText(), QString("SFTP (over SSH)"));

@@ -25,6 +25,7 @@
 #include "upload/UploadWindow.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QCheckBox>
 #include <QMenu>
 #include <QComboBox>
@@ -252,6 +253,22 @@ private slots:
                  qPrintable(why));
         files = plan();
         QCOMPARE(count(TSentRecord(target).Classify(files, false), TSendState::Unchanged), 0);
+    }
+
+    // Records already on the user's disk hold SHA-256 in hex: the hash must
+    // stay that, for empty files and for files longer than one read.
+    void contentHashIsSha256InHex() {
+        QVERIFY(WriteFileBytes(Html("empty.txt"), QByteArray()));
+        QCOMPARE(ContentHash(Html("empty.txt")),
+                 QByteArray("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"));
+        QVERIFY(WriteFileBytes(Html("abc.txt"), "abc"));
+        QCOMPARE(ContentHash(Html("abc.txt")),
+                 QByteArray("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
+        QByteArray large(600 * 1024 + 7, Qt::Uninitialized);
+        for (qsizetype i = 0; i < large.size(); ++i) large[i] = char((i * 131) >> 3);
+        QVERIFY(WriteFileBytes(Html("large.bin"), large));
+        QCOMPARE(ContentHash(Html("large.bin")), QCryptographicHash::hash(large, QCryptographicHash::Sha256).toHex());
+        QCOMPARE(ContentHash(Html("no such file")), QByteArray());
     }
 
     // As a user would: the Link panel offers the saved pages and fills in

@@ -39,6 +39,7 @@ private:
     TReply List(TCall& call);
     TReply Send(TCall& call);
     TReply Remove(TCall& call);
+    TReply Commit(TCall& call);
     void RemoveTemporary(TCall& call, const QString& temp, int why);
 
     void* multi_ = nullptr;  // CURLM

@@ -238,7 +238,7 @@ TFtpOperation* TFtpClient::Connect(const TFtpLogin& login) {
 }
 
 void TFtpClient::Reserve(int count) {
-    if (!connected_) return;
+    if (!connected_ || login_.Security == TSecurity::Git) return;
     wanted_ = qMax(wanted_, count);
     while (int(connections_.size()) < wanted_) {
         TConnection* c = Open();
@@ -286,6 +286,23 @@ TFtpOperation* TFtpClient::RemoveFile(const QString& name) {
     TRequest r = Request(TRequest::TKind::Remove, cwd_);
     r.RemoteName = name;
     return Submit(r);
+}
+
+TFtpOperation* TFtpClient::RemoveFileBelow(const QString& remoteName) {
+    const qsizetype slash = remoteName.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash >= 0 ? remoteName.left(slash) : QString();
+    const QString name = remoteName.mid(slash + 1);
+    if (TFtpOperation* refused = Refusal(folder.isEmpty() ? PlainNameRefusal(name) : FolderRefusal(folder)))
+        return refused;
+    if (TFtpOperation* refused = Refusal(PlainNameRefusal(name))) return refused;
+    TRequest r = Request(TRequest::TKind::Remove, folder.isEmpty() ? cwd_ : JoinRemote(cwd_, folder));
+    r.RemoteName = name;
+    return Submit(r);
+}
+
+TFtpOperation* TFtpClient::Commit() {
+    if (TFtpOperation* refused = Refusal(QString())) return refused;
+    return Submit(Request(TRequest::TKind::Commit, cwd_));
 }
 
 // --- replies and closing ---

@@ -92,7 +92,8 @@ public:
     TFtpOperation* Connect(const TFtpLogin& login);
     // Once connected: opens connections beside the first, up to `count`
     // in all, logged in while other operations run. A server that takes
-    // fewer keeps the ones it took.
+    // fewer keeps the ones it took. A Git repository keeps one: its
+    // staging is one index.
     void Reserve(int count);
     // Makes `folder` (relative to the current remote folder, or absolute
     // with a leading "/", as the user's server folder may be) the current
@@ -118,6 +119,12 @@ public:
     // Removes the file `name` (a plain name) from the current remote folder;
     // a refusal is a failure.
     TFtpOperation* RemoveFile(const QString& name);
+    // Removes the file `remoteName` ("pictures/a.jpg") below the current
+    // remote folder, as SendFile names files.
+    TFtpOperation* RemoveFileBelow(const QString& remoteName);
+    // Ends the upload's changes: a Git repository commits and pushes what
+    // was sent since the log-in; other servers have nothing to do.
+    TFtpOperation* Commit();
     // Closes every connection, abandoning the operations not finished
     // (their outcome is never told); raises OnDisconnect when one was
     // open. Returns at once; closing cannot fail.

@@ -28,6 +28,7 @@ struct TRow {
     TKeeps Keeps;
     TWords Words;
     const char* Text;  // translated in the "FtpClient" context; may hold %1 (the detail)
+    int Status = 0;    // HTTP_RETURNED_ERROR: the status of the row; 0 any other
 };
 
 // Every code the layer tells apart; any other is a Failed that closes the
@@ -73,13 +74,27 @@ const TRow kRows[] = {
     // A listing longer than any web site's folder, ended by the client.
     {CURLE_WRITE_ERROR, false, K::Failed, TKeeps::AfterListing, TWords::Own,
      QT_TRANSLATE_NOOP("FtpClient", "The folder's listing is too long.")},
+    // A web server's refusals (WebDAV), by their status.
+    {CURLE_HTTP_RETURNED_ERROR, false, K::LoginRefused, TKeeps::No, TWords::Own,
+     QT_TRANSLATE_NOOP("FtpClient", "The server refused the user name or password."), 401},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Missing, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 404},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Missing, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 409},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Missing, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 410},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::Failed, TKeeps::No, TWords::ReplyOrDetail, nullptr, 502},
+    {CURLE_HTTP_RETURNED_ERROR, false, K::NoAnswer, TKeeps::No, TWords::Own,
+     QT_TRANSLATE_NOOP("FtpClient", "The server did not answer."), 504},
+    // Any other refusal (403, 405, 507, ...): the server answered and the
+    // connection stays.
+    {CURLE_HTTP_RETURNED_ERROR, false, K::ServerRefused, TKeeps::Yes, TWords::ReplyOrDetail, nullptr, 0},
 };
 
 const TRow kOther = {CURLE_OK, false, K::Failed, TKeeps::No, TWords::ReplyOrDetail, nullptr};
 
 const TRow& RowOf(const TCurlFacts& facts) {
     for (const TRow& row : kRows)
-        if (row.Code == facts.Code && (row.Code != CURLE_COULDNT_CONNECT || row.Refused == facts.Refused)) return row;
+        if (row.Code == facts.Code && (row.Code != CURLE_COULDNT_CONNECT || row.Refused == facts.Refused) &&
+            (row.Status == 0 || row.Status == facts.Status))
+            return row;
     return kOther;
 }
 
@@ -120,4 +135,49 @@ TFtpOutcome CancelledOutcome() {
     TCurlFacts facts;
     facts.Code = CURLE_ABORTED_BY_CALLBACK;
     return Judge(facts, false, false).Outcome;
+}
+
+namespace {
+
+struct TGitRow {
+    TGitProblem Problem;
+    K Kind;
+    const char* Text;  // translated in the "FtpClient" context; may hold %1 (the detail)
+};
+
+const TGitRow kGitRows[] = {
+    {TGitProblem::None, K::Done, ""},
+    {TGitProblem::Refused, K::Refused, QT_TRANSLATE_NOOP("FtpClient", "The connection was refused.")},
+    {TGitProblem::NotFound, K::NotFound, QT_TRANSLATE_NOOP("FtpClient", "The server's name could not be found.")},
+    {TGitProblem::NoAnswer, K::NoAnswer, QT_TRANSLATE_NOOP("FtpClient", "The server could not be reached.")},
+    {TGitProblem::LoginRefused, K::LoginRefused,
+     QT_TRANSLATE_NOOP("FtpClient", "The server refused the user name, the token or the key.")},
+    {TGitProblem::NoRepository, K::Missing, QT_TRANSLATE_NOOP("FtpClient", "There is no Git repository at this address.")},
+    {TGitProblem::BadBranch, K::BadName, QT_TRANSLATE_NOOP("FtpClient", "The branch's name is not valid.")},
+    {TGitProblem::TooLarge, K::Failed, QT_TRANSLATE_NOOP("FtpClient", "The branch holds more than a web site would.")},
+    {TGitProblem::PushRefused, K::ServerRefused,
+     QT_TRANSLATE_NOOP("FtpClient", "The repository refused the new version of the branch (%1).")},
+    {TGitProblem::BranchMoved, K::ServerRefused,
+     QT_TRANSLATE_NOOP("FtpClient", "Someone else changed the branch meanwhile; publish again to add your changes.")},
+    {TGitProblem::Cancelled, K::Cancelled, QT_TRANSLATE_NOOP("FtpClient", "The upload was cancelled.")},
+    {TGitProblem::Failed, K::Failed, QT_TRANSLATE_NOOP("FtpClient", "The repository could not be used: %1.")},
+};
+
+}  // namespace
+
+TFtpOutcome GitOutcome(TGitProblem problem, const QString& detail) {
+    const TGitRow* row = &kGitRows[std::size(kGitRows) - 1];
+    for (const TGitRow& r : kGitRows)
+        if (r.Problem == problem) row = &r;
+    TFtpOutcome o;
+    o.Kind = row->Kind;
+    if (problem == TGitProblem::None) return o;
+    o.Message = QCoreApplication::translate("FtpClient", row->Text);
+    if (o.Message.contains(QLatin1String("%1"))) {
+        QString d = detail.trimmed();
+        while (d.endsWith(QLatin1Char('.'))) d.chop(1);
+        o.Message = o.Message.arg(d);
+        o.Reply = d;
+    }
+    return o;
 }

@@ -47,6 +47,7 @@ struct TCurlFacts {
     QString Detail;      // its error buffer, as it may be shown
     QString Reply;       // the server's last reply, as it may be shown
     bool Refused = false;  // the connection attempt was turned away
+    int Status = 0;      // HTTP_RETURNED_ERROR: the HTTP status the server replied with
 };
 
 // What an operation ended as, and whether its connection stays usable.
@@ -61,3 +62,22 @@ struct TCurlVerdict {
 TCurlVerdict Judge(const TCurlFacts& facts, bool loggingIn, bool listing);
 // The outcome of an operation abandoned before its end.
 TFtpOutcome CancelledOutcome();
+
+// What went wrong with a Git repository, as its transport tells it apart.
+enum class TGitProblem {
+    None,
+    Refused,       // the connection was refused
+    NotFound,      // the server's name could not be found
+    NoAnswer,      // the server could not be reached
+    LoginRefused,  // the user name, token or key was refused
+    NoRepository,  // there is no repository at the address
+    BadBranch,     // the branch's name is not one Git allows
+    TooLarge,      // the branch holds more than a web site would
+    PushRefused,   // the server refused the new version of the branch (a hook, a protected branch)
+    BranchMoved,   // someone changed the branch after it was fetched
+    Cancelled,
+    Failed,        // anything else; the detail says what
+};
+// The outcome of a Git operation, from the second table: the kind, and
+// one sentence that quotes `detail` where the row has a %1.
+TFtpOutcome GitOutcome(TGitProblem problem, const QString& detail);

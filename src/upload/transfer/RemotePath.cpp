@@ -60,7 +60,7 @@ QString LoginRefusal(const TFtpLogin& login) {
 
 QByteArray HostPart(const QString& typed) {
     QString host = typed.trimmed();
-    for (const char* scheme : {"ftp://", "ftps://", "sftp://"})
+    for (const char* scheme : {"ftp://", "ftps://", "sftp://", "davs://", "dav://", "https://", "http://"})
         if (host.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) host = host.mid(int(std::strlen(scheme)));
     while (host.endsWith(QLatin1Char('/'))) host.chop(1);
     if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('[')))
@@ -83,6 +83,8 @@ QByteArray EncodeSegments(const QString& folder) {
 QByteArray FolderPath(TSecurity security, const QString& folder) {
     const bool absolute = folder.startsWith(QLatin1Char('/'));
     if (security == TSecurity::SFTP) return (absolute ? "/" : "/~/") + EncodeSegments(folder);
+    // A web server has no login folder: every path starts at its root.
+    if (security == TSecurity::WebDAV || security == TSecurity::WebDAVS) return "/" + EncodeSegments(folder);
     if (absolute) return "/%2F" + EncodeSegments(folder);
     return "/" + EncodeSegments(folder);
 }

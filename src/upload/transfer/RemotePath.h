@@ -33,7 +33,8 @@ QString LoginRefusal(const TFtpLogin& login);
 // names in their ASCII form.
 QByteArray HostPart(const QString& typed);
 // The URL path of a remote folder: relative folders start at the login
-// folder, absolute ones at the root. Over FTP "%2F" makes the first step
+// folder, absolute ones at the root (over WebDAV, which has no login
+// folder, both start at the web server's root). Over FTP "%2F" makes the first step
 // "CWD /"; over SFTP every path is absolute and "~" is the login folder.
 QByteArray FolderPath(TSecurity security, const QString& folder);
 // A remote path for an SFTP command ("rm", "rename", "mkdir"), quoted so

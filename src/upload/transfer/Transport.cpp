@@ -1,12 +1,17 @@
 #include "upload/transfer/Transport.h"
 
 #include "upload/transfer/CurlConnection.h"
+#include "upload/transfer/DavConnection.h"
+#include "upload/transfer/GitConnection.h"
 
 std::unique_ptr<TTransport> MakeTransport(TSecurity security) {
     switch (security) {
     case TSecurity::FTP:
     case TSecurity::FTPS:
     case TSecurity::SFTP: return std::make_unique<TCurlConnection>();
+    case TSecurity::WebDAVS:
+    case TSecurity::WebDAV: return std::make_unique<TDavConnection>();
+    case TSecurity::Git: return std::make_unique<TGitConnection>();
     }
     return std::make_unique<TCurlConnection>();
 }

@@ -19,7 +19,9 @@
 struct TRequest {
     // Each transport has a request table with one row per kind naming the
     // function that does it (CurlConnection.cpp).
-    enum class TKind { Login, EnterFolder, MakeFolder, List, Send, Write, Remove };
+    // Commit: the last request of an upload. A Git repository commits and
+    // pushes what was sent; every other kind of server has nothing to do.
+    enum class TKind { Login, EnterFolder, MakeFolder, List, Send, Write, Remove, Commit };
     TKind Kind = TKind::Login;
     TFtpLogin Login;
     int Timeout = 30;  // seconds, for each wait on the server

@@ -6,9 +6,9 @@
 #include <openssl/pem.h>
 #include <openssl/x509.h>
 
-QString CertificateKeyFingerprint(const QByteArray& pem) {
-    BIO* bio = BIO_new_mem_buf(pem.constData(), int(pem.size()));
-    X509* cert = bio ? PEM_read_bio_X509(bio, nullptr, nullptr, nullptr) : nullptr;
+namespace {
+
+QString PublicKeyFingerprint(X509* cert) {
     QString out;
     if (cert) {
         unsigned char* der = nullptr;
@@ -21,8 +21,22 @@ QString CertificateKeyFingerprint(const QByteArray& pem) {
         OPENSSL_free(der);
         X509_free(cert);
     }
+    return out;
+}
+
+}  // namespace
+
+QString CertificateKeyFingerprint(const QByteArray& pem) {
+    BIO* bio = BIO_new_mem_buf(pem.constData(), int(pem.size()));
+    X509* cert = bio ? PEM_read_bio_X509(bio, nullptr, nullptr, nullptr) : nullptr;
+    const QString out = PublicKeyFingerprint(cert);
     if (bio) BIO_free(bio);
     return out;
+}
+
+QString CertificateKeyFingerprintDer(const QByteArray& der) {
+    const auto* p = reinterpret_cast<const unsigned char*>(der.constData());
+    return PublicKeyFingerprint(d2i_X509(nullptr, &p, long(der.size())));
 }
 
 QString HostKeyFingerprint(const char* key, size_t len) {

@@ -15,6 +15,8 @@
 // "sha256//<base64>": the public key of a PEM certificate (the form the
 // transfer library pins); "" when it cannot be read.
 QString CertificateKeyFingerprint(const QByteArray& pem);
+// The same of a certificate in its binary (DER) form.
+QString CertificateKeyFingerprintDer(const QByteArray& der);
 // "SHA256:<base64>" without padding: an SSH host key.
 QString HostKeyFingerprint(const char* key, size_t len);
 
