@@ -1127,6 +1127,13 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
 </context>
 <context>
+    <name>SiteMenu</name>
+    <message>
+        <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
+        <translation>Die Webadresse muss eine vollständige Adresse sein, die mit https:// oder http:// beginnt, etwa https://www.example.org/chor/.</translation>
+    </message>
+</context>
+<context>
     <name>StageSwitch</name>
     <message>
         <source>You have made changes to your HTML. If you go back now, you will lose these changes. Do you want to go back?</source>
@@ -1681,6 +1688,14 @@ Stattdessen als „index.html“ senden?</translation>
         <source>Choose the page&apos;s icon</source>
         <translation>Symbol der Seite wählen</translation>
     </message>
+    <message>
+        <source>Show the site menu</source>
+        <translation>Menü der Website zeigen</translation>
+    </message>
+    <message>
+        <source>Put the menu of the pages of this folder at the top of the page.</source>
+        <translation>Das Menü der Seiten dieses Ordners oben auf die Seite setzen.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateNames</name>
@@ -2012,6 +2027,14 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Bitte den Schlüsselbund entsperren …</translation>
+    </message>
+    <message>
+        <source>Web address (optional):</source>
+        <translation>Webadresse (freiwillig):</translation>
+    </message>
+    <message>
+        <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
+        <translation>Wo Besucher den Serverordner im Web finden. Damit bekommt jede Seite ihre eigene Adresse und die Website eine Sitemap.</translation>
     </message>
     <message>
         <source>Git repository (page hosts)</source>

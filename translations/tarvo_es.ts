@@ -1127,6 +1127,13 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
     </message>
 </context>
 <context>
+    <name>SiteMenu</name>
+    <message>
+        <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
+        <translation>La dirección web debe ser una dirección completa que empiece por https:// o http://, como https://www.example.org/coro/.</translation>
+    </message>
+</context>
+<context>
     <name>StageSwitch</name>
     <message>
         <source>You have made changes to your HTML. If you go back now, you will lose these changes. Do you want to go back?</source>
@@ -1681,6 +1688,14 @@ Send it as &quot;index.html&quot; instead?</source>
         <source>Choose the page&apos;s icon</source>
         <translation>Elegir el icono de la página</translation>
     </message>
+    <message>
+        <source>Show the site menu</source>
+        <translation>Mostrar el menú del sitio</translation>
+    </message>
+    <message>
+        <source>Put the menu of the pages of this folder at the top of the page.</source>
+        <translation>Poner arriba de la página el menú de las páginas de esta carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateNames</name>
@@ -2012,6 +2027,14 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Esperando a que desbloquee el llavero…</translation>
+    </message>
+    <message>
+        <source>Web address (optional):</source>
+        <translation>Dirección web (opcional):</translation>
+    </message>
+    <message>
+        <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
+        <translation>Dónde encuentran los visitantes la carpeta del servidor en la web. Con ella, cada página recibe su propia dirección y el sitio un mapa del sitio.</translation>
     </message>
     <message>
         <source>Git repository (page hosts)</source>

@@ -1127,6 +1127,13 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
 </context>
 <context>
+    <name>SiteMenu</name>
+    <message>
+        <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
+        <translation>L’adresse web doit être une adresse complète commençant par https:// ou http://, par exemple https://www.example.org/chorale/.</translation>
+    </message>
+</context>
+<context>
     <name>StageSwitch</name>
     <message>
         <source>You have made changes to your HTML. If you go back now, you will lose these changes. Do you want to go back?</source>
@@ -1681,6 +1688,14 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
         <source>Choose the page&apos;s icon</source>
         <translation>Choisir l&apos;icône de la page</translation>
     </message>
+    <message>
+        <source>Show the site menu</source>
+        <translation>Afficher le menu du site</translation>
+    </message>
+    <message>
+        <source>Put the menu of the pages of this folder at the top of the page.</source>
+        <translation>Placer en haut de la page le menu des pages de ce dossier.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateNames</name>
@@ -2012,6 +2027,14 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>En attente du déverrouillage du trousseau…</translation>
+    </message>
+    <message>
+        <source>Web address (optional):</source>
+        <translation>Adresse web (facultative) :</translation>
+    </message>
+    <message>
+        <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
+        <translation>Où les visiteurs trouvent le dossier du serveur sur le web. Avec elle, chaque page reçoit sa propre adresse et le site un plan du site.</translation>
     </message>
     <message>
         <source>Git repository (page hosts)</source>

@@ -1127,6 +1127,13 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     </message>
 </context>
 <context>
+    <name>SiteMenu</name>
+    <message>
+        <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
+        <translation>Adres internetowy musi być pełnym adresem zaczynającym się od https:// lub http://, na przykład https://www.example.org/chor/.</translation>
+    </message>
+</context>
+<context>
     <name>StageSwitch</name>
     <message>
         <source>You have made changes to your HTML. If you go back now, you will lose these changes. Do you want to go back?</source>
@@ -1681,6 +1688,14 @@ Czy wysłać ją jako „index.html”?</translation>
         <source>Choose the page&apos;s icon</source>
         <translation>Wybierz ikonę strony</translation>
     </message>
+    <message>
+        <source>Show the site menu</source>
+        <translation>Pokaż menu witryny</translation>
+    </message>
+    <message>
+        <source>Put the menu of the pages of this folder at the top of the page.</source>
+        <translation>Umieść u góry strony menu stron z tego folderu.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateNames</name>
@@ -2012,6 +2027,14 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
+    </message>
+    <message>
+        <source>Web address (optional):</source>
+        <translation>Adres internetowy (opcjonalnie):</translation>
+    </message>
+    <message>
+        <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
+        <translation>Gdzie odwiedzający znajdą folder serwera w sieci. Dzięki niemu każda strona dostaje własny adres, a witryna mapę witryny.</translation>
     </message>
     <message>
         <source>Git repository (page hosts)</source>

@@ -109,7 +109,8 @@ bool PageFileBytesIn(const TPage& page, const QString& styleName, TStrCoding cod
     WriteInt32(buffer, 4);
     WriteInt32(buffer, kEndMarkerKind);
     WriteFixed(buffer, kPageFileTrailer);
-    const quint8 flags = (page.FitPhone ? kOptionFitPhone : 0) | (page.ReadableLayout ? kOptionReadable : 0);
+    const quint8 flags = (page.FitPhone ? kOptionFitPhone : 0) | (page.ReadableLayout ? kOptionReadable : 0) |
+                        (page.ShowSiteMenu ? kOptionSiteMenu : 0);
     // The decoration pictures by their place among the blocks written.
     std::vector<qint32> decoration;
     qint32 place = 0;
@@ -293,6 +294,7 @@ void ReadOptions(TBinReader& in, TPage& page, int firstBlock) {
     section.ReadByte(flags);
     page.FitPhone = (flags & kOptionFitPhone) != 0;
     page.ReadableLayout = (flags & kOptionReadable) != 0;
+    page.ShowSiteMenu = (flags & kOptionSiteMenu) != 0;
     QString language, description;
     // The language goes into the page's HTML tag as it stands: a text that
     // is no language tag (letters, digits and hyphens) is not taken.
@@ -403,6 +405,7 @@ TPageReadOutcome ReadPageFile(const QString& path, TPage& page, const std::funct
     if (h.result != TPageReadResult::Ok) return finish(h.result, h.fault);
     page.FitPhone = false;
     page.ReadableLayout = false;
+    page.ShowSiteMenu = false;
     page.Language.clear();
     page.Description.clear();
     page.IconFile.clear();

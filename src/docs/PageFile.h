@@ -43,6 +43,7 @@ inline constexpr int kEndMarkerKind = -1;  // written after the marker value 4
 inline const QByteArray kPageOptionsTag = QByteArrayLiteral("Page options");
 inline constexpr quint8 kOptionFitPhone = 0x01;  // TPage::FitPhone
 inline constexpr quint8 kOptionReadable = 0x02;  // TPage::ReadableLayout
+inline constexpr quint8 kOptionSiteMenu = 0x04;  // TPage::ShowSiteMenu
 inline constexpr int kSnapshotWidth = 196;
 inline constexpr int kSnapshotHeight = 229;
 

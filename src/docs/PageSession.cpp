@@ -8,6 +8,7 @@
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
 #include "html/PhoneFit.h"
+#include "html/SiteMenu.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,9 +59,20 @@ void TPageSession::SetPageOptions(const QString& language, const QString& descri
     emit htmlChanged();
 }
 
+void TPageSession::SetShowSiteMenu(bool on) {
+    if (Page.ShowSiteMenu == on) return;
+    Page.ShowSiteMenu = on;
+    Page.PageChanged = true;
+    if (html_.isEmpty() || HandEdited) return;
+    html_ = AddBodyDef(BuildPageHTML(Page, logo_), ChosenStyle());
+    emit htmlChanged();
+}
+
 void TPageSession::StartNewPageOptions() {
     Page.Language = InterfaceLanguage();
     Page.ReadableLayout = true;
+    // A new page shows the menu once the folder's site has one.
+    Page.ShowSiteMenu = LoadSite(HTMLDir()).HasMenu();
     emit pageOptionsChanged();
 }
 

@@ -109,6 +109,8 @@ public:
                         const QString& icon);
     // A new page's options: the interface's language, the readable layout.
     void StartNewPageOptions();
+    // Turns "Show the site menu" on or off and makes the page's HTML again.
+    void SetShowSiteMenu(bool on);
     // The page's HTML as the View stage holds it; empty in the Choose and
     // Build stages, where the blocks are the page.
     const QString& HTML() const { return html_; }

@@ -5,8 +5,11 @@
 #include "html/PageEncoding.h"
 #include "html/PageHead.h"
 #include "html/PhoneFit.h"
+#include "html/SiteMenu.h"
 #include "model/PictureImport.h"
 #include "model/WebBlocks.h"
+
+#include <QFileInfo>
 
 QString ProjectSiteURL() { return QStringLiteral(TARVO_PROJECT_URL); }
 
@@ -207,16 +210,26 @@ int EstimatedHeight(const TWebChunk& chunk) {
 // The pictures that start below this many pixels load lazily.
 constexpr int kFirstScreen = 900;
 
+// The menu of the page's site when the page shows it ("" otherwise).
+QString PageSiteMenu(const TPage& page, const QString& folder) {
+    if (!page.ShowSiteMenu) return QString();
+    const QString file = StripExtension(QFileInfo(page.DocFileName).fileName()) + QStringLiteral(".html");
+    return SiteMenuLines(LoadSite(folder), file);
+}
+
 QString StandardsPageHTML(TPage& page, bool withLogo, const QString& pictureFolder) {
     const QString folder = pictureFolder.isEmpty() ? HTMLDir() : pictureFolder;
+    const QString menu = PageSiteMenu(page, folder);
     QString s;
     s += QStringLiteral("<!DOCTYPE html>") + CRLF;
     s += QStringLiteral("<HTML LANG=\"") + page.Language + QStringLiteral("\">") + CRLF;
     s += QStringLiteral("<HEAD>") + CRLF;
     s += StandardsHeadLines(page, kDefaultIconBackground, kDefaultIconText);
     if (page.FitPhone) s += PhoneFitLines() + CRLF;
+    if (!menu.isEmpty()) s += SiteMenuStyleLines() + CRLF;
     s += QStringLiteral("</HEAD>") + CRLF;
     s += QStringLiteral("<BODY>") + CRLF;
+    if (!menu.isEmpty()) s += menu + CRLF;
     int top = 0;
     for (auto& chunk : page.WebChunks) {
         if (!chunk) continue;
@@ -252,6 +265,8 @@ QString BuildPageHTML(TPage& page, bool withLogo, const QString& pictureFolder) 
     if (page.FitPhone) s += PhoneFitLines() + CRLF;
     s += QStringLiteral("</HEAD>") + CRLF;
     s += QStringLiteral("<BODY>") + CRLF;
+    const QString menu = PageSiteMenu(page, pictureFolder.isEmpty() ? HTMLDir() : pictureFolder);
+    if (!menu.isEmpty()) s += menu + CRLF;
     for (auto& chunk : page.WebChunks) {
         if (!chunk) continue;
         BuildBlockHTML(*chunk);

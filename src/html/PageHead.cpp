@@ -1,8 +1,10 @@
 #include "html/PageHead.h"
 
 #include "app/Utils.h"
+#include "html/SiteMenu.h"
 #include "model/WebBlocks.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -205,6 +207,15 @@ QString StandardsHeadLines(const TPage& page, const QColor& background, const QC
     s += Meta("PROPERTY", "og:type", QStringLiteral("website"));
     s += Meta("PROPERTY", "og:title", title);
     if (!description.isEmpty()) s += Meta("PROPERTY", "og:description", description);
+    // The page's own address: where the folder is on the web and the name
+    // the page goes up under.
+    const QString folderAddress = NormalWebAddress(webAddress);
+    if (!folderAddress.isEmpty() && !page.DocFileName.isEmpty()) {
+        const QString address =
+            PageWebAddress(folderAddress, StripExtension(QFileInfo(page.DocFileName).fileName()) + QStringLiteral(".html"));
+        s += Meta("PROPERTY", "og:url", address);
+        s += QStringLiteral("<LINK REL=\"canonical\" HREF=\"") + AttributeText(address) + QStringLiteral("\">") + CRLF;
+    }
     const QUrl site(webAddress.trimmed(), QUrl::StrictMode);
     const QString picture = FirstPicture(page);
     if (!picture.isEmpty() && site.isValid() && !site.host().isEmpty() &&

@@ -161,6 +161,9 @@ public:
     // "Readable layout": the text stands in a centred column of reading
     // width (see html/ReadableLayout.h).
     bool ReadableLayout = false;
+    // "Show the site menu": the menu of the page's site (html/SiteMenu.h)
+    // stands at the top of the page.
+    bool ShowSiteMenu = false;
     // The picture the browser shows for the page (its tab, bookmarks), as
     // a picture block names its file; empty for the icon drawn
     // from the title's first letter.

@@ -135,6 +135,9 @@ TViewStage::TViewStage(TStageHost& window, TPageSession& session)
     connect(txtPageDescription, &QLineEdit::textEdited, this, &TViewStage::PageOptionEdited);
     connect(chkReadableLayout, &QCheckBox::clicked, this, &TViewStage::PageOptionEdited);
     connect(cmbPageIcon, &QComboBox::activated, this, &TViewStage::cmbPageIconChange);
+    connect(chkSiteMenu, &QCheckBox::clicked, this, [this](bool on) {
+        if (!session_.Page.FillingPanel) session_.SetShowSiteMenu(on);
+    });
     connect(&session_, &TPageSession::htmlChanged, this, [this] {
         TFlagGuard g(htmlUpdating_);
         ShowInEditor(memHTML, session_.HTML());
@@ -252,6 +255,10 @@ void TViewStage::CreateControls() {
     imgPageIcon->setObjectName(QStringLiteral("imgPageIcon"));
     imgPageIcon->setGeometry(448, 112, 22, 22);
     imgPageIcon->setAlignment(Qt::AlignCenter);
+    chkSiteMenu = new QCheckBox(tr("Show the site menu"), tabPageOptions);
+    chkSiteMenu->setObjectName(QStringLiteral("chkSiteMenu"));
+    chkSiteMenu->setGeometry(180, 146, 300, 22);
+    chkSiteMenu->setToolTip(tr("Put the menu of the pages of this folder at the top of the page."));
 
     ctlHTML = new THTMLViewer(*this, tabWebView);
     ctlHTML->setObjectName(QStringLiteral("ctlHTML"));
@@ -568,7 +575,7 @@ void TViewStage::chkFitPhoneClick() {
 }
 
 void TViewStage::ShowPageOptions() {
-    const QSignalBlocker a(cmbPageLanguage), b(txtPageDescription), c(chkReadableLayout);
+    const QSignalBlocker a(cmbPageLanguage), b(txtPageDescription), c(chkReadableLayout), d(chkSiteMenu);
     const TPage& page = session_.Page;
     // A page written before has no language: the list says so until one
     // is chosen.
@@ -586,6 +593,7 @@ void TViewStage::ShowPageOptions() {
     txtPageDescription->setPlaceholderText(page.Description.isEmpty() ? PageDescription(page) : QString());
     lblDescriptionCount->setText(QStringLiteral("%1 / %2").arg(page.Description.size()).arg(kDescriptionMaxLength));
     chkReadableLayout->setChecked(page.ReadableLayout);
+    chkSiteMenu->setChecked(page.ShowSiteMenu);
     ShowIconChoices();
 }
 

@@ -50,6 +50,7 @@ public:
     QLineEdit* txtPageDescription = nullptr;
     QLabel* lblDescriptionCount = nullptr;  // "12 / 160"
     QCheckBox* chkReadableLayout = nullptr;
+    QCheckBox* chkSiteMenu = nullptr;
     // The page's icon: the title's letter (data ""), a picture of the page
     // (data: its file as the page names it), or another picture chosen
     // from the disk (the last item, data kOtherIconItem), copied into the

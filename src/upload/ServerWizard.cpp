@@ -190,7 +190,7 @@ void TfrmServerWizard::CreateDetailsPage() {
 
 void TfrmServerWizard::CreateAdvancedPage() {
     tab3 = AddPage(pgcWizard, "tab3");
-    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 206));
+    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 248));
     grpAdvanced->setTitle(tr("Advanced Server Details"));
     lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
                              tr("Enter the Directory that your server looks in for your HTML files. "
@@ -202,6 +202,12 @@ void TfrmServerWizard::CreateAdvancedPage() {
     txtURL = Make<QLineEdit>(grpAdvanced, "txtURL", QRect(10, 106, kPageWidth - 20, 21));
     lblConnection = MakeLabel(grpAdvanced, "lblConnection", tr("Connection:"), QRect(10, 142, 80, 16));
     cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
+    lblWebAddress = MakeLabel(grpAdvanced, "lblWebAddress", tr("Web address (optional):"),
+                              QRect(10, 202, kPageWidth - 20, 16));
+    txtWebAddress = Make<QLineEdit>(grpAdvanced, "txtWebAddress", QRect(10, 219, kPageWidth - 20, 21));
+    txtWebAddress->setPlaceholderText(QStringLiteral("https://www.example.org/choir/"));
+    txtWebAddress->setToolTip(tr("Where visitors find the server folder on the web. With it, each page "
+                                 "gets its own address and the site gets a sitemap."));
     // In the order of TSecurity.
     cmbConnection->addItems({tr("FTP (not encrypted)"), tr("FTP with TLS (FTPS)"),
                              tr("SFTP (over SSH)"), tr("WebDAV over HTTPS"), tr("WebDAV (not encrypted)"),
@@ -294,6 +300,7 @@ void TfrmServerWizard::WireControls() {
     store(txtLogin, &tWWWServerType::UserName);
     store(txtPassword, &tWWWServerType::Password);
     store(txtURL, &tWWWServerType::URL);
+    store(txtWebAddress, &tWWWServerType::WebAddress);
 
     connect(cmbConnection, &QComboBox::currentIndexChanged, this, [this] { cmbConnectionChange(); });
     connect(cmbBranch, &QComboBox::currentTextChanged, this, [this](const QString& text) {

@@ -106,6 +106,8 @@ private:
     QLineEdit* txtDirectory = nullptr;
     QLabel* lblURL = nullptr;
     QLineEdit* txtURL = nullptr;
+    QLabel* lblWebAddress = nullptr;
+    QLineEdit* txtWebAddress = nullptr;
     QLabel* lblConnection = nullptr;
     QComboBox* cmbConnection = nullptr;  // entries in the order of TSecurity
     QLabel* lblBranch = nullptr;         // Git: the branch the files go to

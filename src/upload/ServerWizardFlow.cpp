@@ -2,6 +2,7 @@
 #include "upload/ServerWizard.h"
 
 #include "app/UserDialogs.h"
+#include "html/SiteMenu.h"
 #include "upload/Keyring.h"
 #include "upload/ServerProbe.h"
 #include "upload/TrustQuestion.h"
@@ -28,7 +29,8 @@ QString Generic() { return QCoreApplication::translate("TfrmServerWizard", "Gene
 void TfrmServerWizard::StoreField(QString tWWWServerType::*field, const QString& text) {
     if (Filling || !EditServer) return;
     EditServer->*field = text;
-    if (field != &tWWWServerType::Name && field != &tWWWServerType::URL) TestDetailsChanged();
+    if (field != &tWWWServerType::Name && field != &tWWWServerType::URL && field != &tWWWServerType::WebAddress)
+        TestDetailsChanged();
     if (field == &tWWWServerType::Password) EditServer->KeyringName.clear();
     // What was trusted belongs to the host it was met on.
     if (field == &tWWWServerType::Address) {
@@ -93,6 +95,7 @@ void TfrmServerWizard::SetTextFilled(QLineEdit* edit, const QString& text) {
         {&TfrmServerWizard::txtLogin, &tWWWServerType::UserName},
         {&TfrmServerWizard::txtPassword, &tWWWServerType::Password},
         {&TfrmServerWizard::txtURL, &tWWWServerType::URL},
+        {&TfrmServerWizard::txtWebAddress, &tWWWServerType::WebAddress},
     };
     for (const auto& [e, field] : fields)
         if (this->*e == edit && EditServer && EditServer->*field != text) StoreField(field, text);
@@ -131,7 +134,7 @@ int TfrmServerWizard::RowIndex() const {
 }
 
 void TfrmServerWizard::ClearServer() {
-    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) SetTextFilled(e, QString());
+    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL, txtWebAddress}) SetTextFilled(e, QString());
     cmbServerType->setCurrentIndex(cmbServerType->findText(Generic()));
     SetTextFilled(txtDirectory, kPublicHtml);
     // A new server is encrypted unless the user chooses otherwise.
@@ -143,7 +146,7 @@ void TfrmServerWizard::ClearServer() {
 
 void TfrmServerWizard::ClearFields() {
     Filling = true;
-    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) e->clear();
+    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL, txtWebAddress}) e->clear();
     txtDirectory->setText(kPublicHtml);
     cmbConnection->setCurrentIndex(int(TSecurity::FTPS));
     Filling = false;
@@ -187,6 +190,7 @@ void TfrmServerWizard::ShowMyDetails() {
     txtLogin->setText(EditServer->UserName);
     txtPassword->setText(EditServer->Password);
     txtURL->setText(EditServer->URL.isEmpty() ? BuildURL() : EditServer->URL);
+    txtWebAddress->setText(EditServer->WebAddress);
     cmbConnection->setCurrentIndex(int(EditServer->Security));
     ShowBranch();
     Filling = false;
@@ -335,6 +339,16 @@ void TfrmServerWizard::StartNewServer() {
 }
 
 void TfrmServerWizard::butFinishClick() {
+    // The web address is the user's own: kept as its folder's address, or
+    // not taken at all.
+    QString problem;
+    const QString web = NormalWebAddress(txtWebAddress->text(), &problem);
+    if (!problem.isEmpty()) {
+        Dialogs().Tell(this, windowTitle(), problem, TMsgIcon::Warning);
+        txtWebAddress->setFocus();
+        return;
+    }
+    if (web != txtWebAddress->text()) SetTextFilled(txtWebAddress, web);
     if (WizardMode == wmAdd) {
         if (!AdvancedSeen) EditServer->URL = BuildURL();
         // Appended once, however often Finish is pressed.

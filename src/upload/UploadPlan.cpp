@@ -2,9 +2,12 @@
 
 #include "app/Settings.h"
 #include "app/Utils.h"
+#include "html/SiteMenu.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 bool IsCapitalIndex(const QString& name) {
     const QString lower = QStringLiteral("index.html");
@@ -58,6 +61,28 @@ TUploadFile PlannedFile(const QString& pageFile, const ResourceDetail& e) {
     return f;
 }
 
+// The other pages of the page's site (html/SiteMenu.h) with the files they
+// show, each file once, put before the visitor's page: every page of the
+// site goes up with any one of them, so its menu leads nowhere missing.
+void AddSitePages(const QString& pageFile, std::vector<TUploadFile>& plan) {
+    const TSite site = LoadSite(QFileInfo(pageFile).path());
+    const QString own = SiteFileName(SentPageName(pageFile));
+    QSet<QString> planned;
+    for (const TUploadFile& f : plan) planned.insert(f.Remote);
+    std::vector<TUploadFile> more;
+    for (const TSitePage& p : site.Pages) {
+        const QString local = QDir(site.Folder).filePath(p.File);
+        if (SiteFileName(p.File) == own || SitePageMissing(site, p)) continue;
+        for (TUploadFile f : MakeUploadPlan(local, BuildSiteList(local, SentPageName(local)))) {
+            if (planned.contains(f.Remote)) continue;
+            if (f.Role == TFileRole::VisitorPage) f.Role = TFileRole::Page;
+            planned.insert(f.Remote);
+            more.push_back(f);
+        }
+    }
+    plan.insert(plan.end() - 1, more.begin(), more.end());
+}
+
 }  // namespace
 
 std::vector<TUploadFile> MakeUploadPlan(const QString& pageFile, const UploadList& list) {
@@ -76,6 +101,7 @@ TUploadPlan PlanUpload(const QString& pageFile, const TSentRecord* record, bool 
     TUploadPlan plan;
     if (pageFile.isEmpty()) return plan;
     plan.Files = MakeUploadPlan(pageFile, BuildSiteList(pageFile, SentPageName(pageFile)));
+    AddSitePages(pageFile, plan.Files);
     if (record) plan.States = record->Classify(plan.Files, all);
     return plan;
 }

@@ -107,6 +107,7 @@ private slots:
     void addWithoutTheAdvancedPage();
     void nextShowsTheNewServerInTheList();
     void addWithATypedURL();
+    void webAddressIsTheUsersOwnAndChecked();
     void checkFieldsMessages();
     void modifyAChosenServer();
     void reorderAndDelete();
@@ -209,6 +210,29 @@ void TestServerWizard::addWithATypedURL() {
     QCOMPARE(added.Directory, QString("www"));
     QCOMPARE(added.Password, QString());
     QCOMPARE(list.size(), size_t(1));
+}
+
+void TestServerWizard::webAddressIsTheUsersOwnAndChecked() {
+    TServerList list;
+    TfrmServerWizard w(list);
+    w.show();
+    EnterNewServer(w, "Choir", "choir.example", "ann", "");
+    Click(&w, "butAdvanced");
+    // Never guessed: empty until typed.
+    QCOMPARE(Text(&w, "txtWebAddress"), QString());
+    Type(&w, "txtWebAddress", "www.example.org/choir");
+    const int told = int(dialogs()->shown.size());
+    Click(&w, "butFinish");
+    QVERIFY(w.isVisible());
+    QCOMPARE(int(dialogs()->shown.size()), told + 1);
+    QVERIFY(dialogs()->lastText().contains("https://"));
+    Child<QLineEdit>(&w, "txtWebAddress")->selectAll();
+    Type(&w, "txtWebAddress", "https://www.example.org/choir");
+    dialogs()->answers << QMessageBox::Yes;
+    Click(&w, "butFinish");
+    const tWWWServerType added = ReadServer("Choir");
+    QCOMPARE(added.WebAddress, QString("https://www.example.org/choir/"));
+    QCOMPARE(added.URL, QString("http://choir.example/~ann/"));
 }
 
 void TestServerWizard::checkFieldsMessages() {
