@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Utils.h"
+#include "html/SiteMenu.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/PublishHistory.h"
 #include "upload/SentRecord.h"
@@ -20,7 +21,7 @@
 namespace {
 
 const char* const kUsage = "usage: tarvo --upload DOCUMENT (--to (ftp|ftps|sftp|davs|dav)://USER@HOST[:PORT][/DIRECTORY] | "
-                           "--server NAME) [--password-stdin] [--trust FINGERPRINT] [--no-logo] [--all]";
+                           "--server NAME) [--web-address URL] [--password-stdin] [--trust FINGERPRINT] [--no-logo] [--all]";
 
 // The password for --to, when neither the address nor standard input
 // gives one.
@@ -33,7 +34,7 @@ extern "C" void OnStopSignal(int) { g_stopSignal = 1; }
 struct TOptions {
     QString command;   // "--upload", "--history" or "--put-back"
     QString document;  // for --put-back the publish's number
-    QString url, server, trust;
+    QString url, server, trust, webAddress;
     bool logo = true;
     bool passwordStdin = false;
     bool all = false;
@@ -56,6 +57,9 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
         } else if (a == QLatin1String("--to") || a == QLatin1String("--server")) {
             if (!o.url.isEmpty() || !o.server.isEmpty() || i + 1 >= args.size() || args[i + 1].isEmpty()) return false;
             (a == QLatin1String("--to") ? o.url : o.server) = args[++i];
+        } else if (a == QLatin1String("--web-address")) {
+            if (!o.webAddress.isEmpty() || i + 1 >= args.size() || args[i + 1].trimmed().isEmpty()) return false;
+            o.webAddress = args[++i].trimmed();
         } else if (a == QLatin1String("--trust")) {
             if (!o.trust.isEmpty() || i + 1 >= args.size() || args[i + 1].trimmed().isEmpty()) return false;
             o.trust = args[++i].trimmed();
@@ -66,8 +70,9 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
         }
     }
     if (o.url.isEmpty() && o.server.isEmpty()) return false;
-    if (o.command == QLatin1String("--history")) return o.document.isEmpty() && o.logo && !o.all;
-    if (o.command == QLatin1String("--put-back")) return !o.document.isEmpty() && o.logo && !o.all;
+    const bool uploadOnly = !o.logo || o.all || !o.webAddress.isEmpty();
+    if (o.command == QLatin1String("--history")) return o.document.isEmpty() && !uploadOnly;
+    if (o.command == QLatin1String("--put-back")) return !o.document.isEmpty() && !uploadOnly;
     return !o.document.isEmpty();
 }
 
@@ -116,6 +121,16 @@ int ReadOptions(const QStringList& args, TOptions& o, tWWWServerType& server, TU
     if (!o.server.isEmpty() && !TargetOfServer(o.server, server)) {
         err << "tarvo: no WWW server named \"" << o.server << "\" in the server list" << Qt::endl;
         return ucUsage;
+    }
+    if (!o.webAddress.isEmpty()) {
+        // --web-address stands for the server entry's own for this upload.
+        QString problem;
+        const QString web = NormalWebAddress(o.webAddress, &problem);
+        if (web.isEmpty()) {
+            err << "tarvo: --web-address: " << problem << Qt::endl;
+            return ucUsage;
+        }
+        target.WebAddress = server.WebAddress = web;
     }
     return ucOk;
 }

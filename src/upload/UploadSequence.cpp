@@ -1,5 +1,6 @@
 #include "upload/UploadSequence.h"
 
+#include "html/SiteMenu.h"
 #include "upload/ServerList.h"
 
 #include <QCoreApplication>
@@ -78,6 +79,7 @@ TUploadTarget UploadTargetOf(const tWWWServerType& server) {
     target.Security = server.Security;
     target.TrustedKey = server.TrustedKey;
     target.HostKey = server.HostKey;
+    target.WebAddress = NormalWebAddress(server.WebAddress);
     return target;
 }
 

@@ -29,6 +29,9 @@ struct tWWWServerType;
 // client logs in, and the folder.
 struct TUploadTarget : TFtpLogin {
     QString Directory;  // "" the login folder
+    // Where the folder is seen on the web, ending in "/"
+    // ("https://www.example.org/choir/"); "" not known.
+    QString WebAddress;
 };
 
 // The upload target of a stored server: its address split into host and
