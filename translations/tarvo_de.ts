@@ -2029,10 +2029,6 @@ Stattdessen als „index.html“ senden?</translation>
         <translation>Bitte den Schlüsselbund entsperren …</translation>
     </message>
     <message>
-        <source>Web address (optional):</source>
-        <translation>Webadresse (freiwillig):</translation>
-    </message>
-    <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Wo Besucher den Serverordner im Web finden. Damit bekommt jede Seite ihre eigene Adresse und die Website eine Sitemap.</translation>
     </message>

@@ -2029,10 +2029,6 @@ Send it as &quot;index.html&quot; instead?</source>
         <translation>Esperando a que desbloquee el llavero…</translation>
     </message>
     <message>
-        <source>Web address (optional):</source>
-        <translation>Dirección web (opcional):</translation>
-    </message>
-    <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Dónde encuentran los visitantes la carpeta del servidor en la web. Con ella, cada página recibe su propia dirección y el sitio un mapa del sitio.</translation>
     </message>

@@ -2029,10 +2029,6 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
         <translation>En attente du déverrouillage du trousseau…</translation>
     </message>
     <message>
-        <source>Web address (optional):</source>
-        <translation>Adresse web (facultative) :</translation>
-    </message>
-    <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Où les visiteurs trouvent le dossier du serveur sur le web. Avec elle, chaque page reçoit sa propre adresse et le site un plan du site.</translation>
     </message>

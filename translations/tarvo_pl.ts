@@ -2029,10 +2029,6 @@ Czy wysłać ją jako „index.html”?</translation>
         <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
     </message>
     <message>
-        <source>Web address (optional):</source>
-        <translation>Adres internetowy (opcjonalnie):</translation>
-    </message>
-    <message>
         <source>Where visitors find the server folder on the web. With it, each page gets its own address and the site gets a sitemap.</source>
         <translation>Gdzie odwiedzający znajdą folder serwera w sieci. Dzięki niemu każda strona dostaje własny adres, a witryna mapę witryny.</translation>
     </message>

@@ -209,7 +209,10 @@ QString TSendWeb::YourPageAddress() const {
     // The page's name as the upload sends it; its extension is replaced
     // within the file name only, so a name without one never cuts the
     // server's address at a dot.
-    const QString address = JoinURL(server->URL, SentPageName(page_.DocFileName));
+    // A list written when the web address had a field of its own may hold
+    // only that.
+    const QString site = server->URL.isEmpty() ? server->WebAddress : server->URL;
+    const QString address = JoinURL(site, SentPageName(page_.DocFileName));
     return ReplaceAll(address, QStringLiteral(" "), QString());
 }
 

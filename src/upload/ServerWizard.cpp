@@ -6,6 +6,7 @@
 #include "app/PictureControl.h"
 #include "app/UserDialogs.h"
 #include "app/WheelGuard.h"
+#include "html/SiteMenu.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/ServerProbe.h"
 
@@ -190,7 +191,7 @@ void TfrmServerWizard::CreateDetailsPage() {
 
 void TfrmServerWizard::CreateAdvancedPage() {
     tab3 = AddPage(pgcWizard, "tab3");
-    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 248));
+    grpAdvanced = Make<QGroupBox>(tab3, "grpAdvanced", QRect(0, 0, kPageWidth, 210));
     grpAdvanced->setTitle(tr("Advanced Server Details"));
     lblDirectory = MakeLabel(grpAdvanced, "lblDirectory",
                              tr("Enter the Directory that your server looks in for your HTML files. "
@@ -200,14 +201,11 @@ void TfrmServerWizard::CreateAdvancedPage() {
     lblURL = MakeLabel(grpAdvanced, "lblURL", tr("Full URL for your Web Site:"),
                        QRect(10, 88, kPageWidth - 20, 16));
     txtURL = Make<QLineEdit>(grpAdvanced, "txtURL", QRect(10, 106, kPageWidth - 20, 21));
+    txtURL->setPlaceholderText(QStringLiteral("https://www.example.org/choir/"));
+    txtURL->setToolTip(tr("Where visitors find the server folder on the web. With it, each page "
+                          "gets its own address and the site gets a sitemap."));
     lblConnection = MakeLabel(grpAdvanced, "lblConnection", tr("Connection:"), QRect(10, 142, 80, 16));
     cmbConnection = Make<QComboBox>(grpAdvanced, "cmbConnection", QRect(90, 139, kPageWidth - 100, 22));
-    lblWebAddress = MakeLabel(grpAdvanced, "lblWebAddress", tr("Web address (optional):"),
-                              QRect(10, 202, kPageWidth - 20, 16));
-    txtWebAddress = Make<QLineEdit>(grpAdvanced, "txtWebAddress", QRect(10, 219, kPageWidth - 20, 21));
-    txtWebAddress->setPlaceholderText(QStringLiteral("https://www.example.org/choir/"));
-    txtWebAddress->setToolTip(tr("Where visitors find the server folder on the web. With it, each page "
-                                 "gets its own address and the site gets a sitemap."));
     // In the order of TSecurity.
     cmbConnection->addItems({tr("FTP (not encrypted)"), tr("FTP with TLS (FTPS)"),
                              tr("SFTP (over SSH)"), tr("WebDAV over HTTPS"), tr("WebDAV (not encrypted)"),
@@ -300,7 +298,13 @@ void TfrmServerWizard::WireControls() {
     store(txtLogin, &tWWWServerType::UserName);
     store(txtPassword, &tWWWServerType::Password);
     store(txtURL, &tWWWServerType::URL);
-    store(txtWebAddress, &tWWWServerType::WebAddress);
+    // What the user types there is where the folder is seen on the web; the
+    // guess the wizard fills in is not.
+    connect(txtURL, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (Filling || !EditServer) return;
+        urlTyped_ = true;
+        EditServer->WebAddress = NormalWebAddress(text);
+    });
 
     connect(cmbConnection, &QComboBox::currentIndexChanged, this, [this] { cmbConnectionChange(); });
     connect(cmbBranch, &QComboBox::currentTextChanged, this, [this](const QString& text) {

@@ -73,6 +73,7 @@ private:
     int WizardMode = wmAdd;
     bool Filling = false;      // the program fills the edits; handlers store nothing
     bool AdvancedSeen = false;  // the advanced page was shown in this run
+    bool urlTyped_ = false;     // the user typed the web site's address for this record
 
     // --- controls ---
     TPicture* imgWizard = nullptr;
@@ -106,8 +107,6 @@ private:
     QLineEdit* txtDirectory = nullptr;
     QLabel* lblURL = nullptr;
     QLineEdit* txtURL = nullptr;
-    QLabel* lblWebAddress = nullptr;
-    QLineEdit* txtWebAddress = nullptr;
     QLabel* lblConnection = nullptr;
     QComboBox* cmbConnection = nullptr;  // entries in the order of TSecurity
     QLabel* lblBranch = nullptr;         // Git: the branch the files go to

@@ -29,8 +29,7 @@ QString Generic() { return QCoreApplication::translate("TfrmServerWizard", "Gene
 void TfrmServerWizard::StoreField(QString tWWWServerType::*field, const QString& text) {
     if (Filling || !EditServer) return;
     EditServer->*field = text;
-    if (field != &tWWWServerType::Name && field != &tWWWServerType::URL && field != &tWWWServerType::WebAddress)
-        TestDetailsChanged();
+    if (field != &tWWWServerType::Name && field != &tWWWServerType::URL) TestDetailsChanged();
     if (field == &tWWWServerType::Password) EditServer->KeyringName.clear();
     // What was trusted belongs to the host it was met on.
     if (field == &tWWWServerType::Address) {
@@ -95,7 +94,6 @@ void TfrmServerWizard::SetTextFilled(QLineEdit* edit, const QString& text) {
         {&TfrmServerWizard::txtLogin, &tWWWServerType::UserName},
         {&TfrmServerWizard::txtPassword, &tWWWServerType::Password},
         {&TfrmServerWizard::txtURL, &tWWWServerType::URL},
-        {&TfrmServerWizard::txtWebAddress, &tWWWServerType::WebAddress},
     };
     for (const auto& [e, field] : fields)
         if (this->*e == edit && EditServer && EditServer->*field != text) StoreField(field, text);
@@ -134,7 +132,7 @@ int TfrmServerWizard::RowIndex() const {
 }
 
 void TfrmServerWizard::ClearServer() {
-    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL, txtWebAddress}) SetTextFilled(e, QString());
+    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) SetTextFilled(e, QString());
     cmbServerType->setCurrentIndex(cmbServerType->findText(Generic()));
     SetTextFilled(txtDirectory, kPublicHtml);
     // A new server is encrypted unless the user chooses otherwise.
@@ -146,7 +144,7 @@ void TfrmServerWizard::ClearServer() {
 
 void TfrmServerWizard::ClearFields() {
     Filling = true;
-    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL, txtWebAddress}) e->clear();
+    for (QLineEdit* e : {txtName, txtAddress, txtLogin, txtPassword, txtURL}) e->clear();
     txtDirectory->setText(kPublicHtml);
     cmbConnection->setCurrentIndex(int(TSecurity::FTPS));
     Filling = false;
@@ -189,8 +187,11 @@ void TfrmServerWizard::ShowMyDetails() {
     txtDirectory->setText(EditServer->Directory);
     txtLogin->setText(EditServer->UserName);
     txtPassword->setText(EditServer->Password);
-    txtURL->setText(EditServer->URL.isEmpty() ? BuildURL() : EditServer->URL);
-    txtWebAddress->setText(EditServer->WebAddress);
+    // A list written when the web address had a field of its own may hold
+    // only that.
+    const QString url = !EditServer->URL.isEmpty() ? EditServer->URL : EditServer->WebAddress;
+    txtURL->setText(url.isEmpty() ? BuildURL() : url);
+    urlTyped_ = false;
     cmbConnection->setCurrentIndex(int(EditServer->Security));
     ShowBranch();
     Filling = false;
@@ -339,16 +340,18 @@ void TfrmServerWizard::StartNewServer() {
 }
 
 void TfrmServerWizard::butFinishClick() {
-    // The web address is the user's own: kept as its folder's address, or
-    // not taken at all.
-    QString problem;
-    const QString web = NormalWebAddress(txtWebAddress->text(), &problem);
-    if (!problem.isEmpty()) {
-        Dialogs().Tell(this, windowTitle(), problem, TMsgIcon::Warning);
-        txtWebAddress->setFocus();
-        return;
+    // A web site's address the user typed is kept as its folder's address,
+    // or not taken at all.
+    if (urlTyped_ && !txtURL->text().trimmed().isEmpty()) {
+        QString problem;
+        const QString web = NormalWebAddress(txtURL->text(), &problem);
+        if (!problem.isEmpty()) {
+            Dialogs().Tell(this, windowTitle(), problem, TMsgIcon::Warning);
+            txtURL->setFocus();
+            return;
+        }
+        if (web != txtURL->text()) txtURL->setText(web);
     }
-    if (web != txtWebAddress->text()) SetTextFilled(txtWebAddress, web);
     if (WizardMode == wmAdd) {
         if (!AdvancedSeen) EditServer->URL = BuildURL();
         // Appended once, however often Finish is pressed.

@@ -218,21 +218,33 @@ void TestServerWizard::webAddressIsTheUsersOwnAndChecked() {
     w.show();
     EnterNewServer(w, "Choir", "choir.example", "ann", "");
     Click(&w, "butAdvanced");
-    // Never guessed: empty until typed.
-    QCOMPARE(Text(&w, "txtWebAddress"), QString());
-    Type(&w, "txtWebAddress", "www.example.org/choir");
+    // The guess the wizard shows is not taken as the web address.
+    QCOMPARE(Text(&w, "txtURL"), QString("http://choir.example/~ann/"));
+    Child<QLineEdit>(&w, "txtURL")->selectAll();
+    Type(&w, "txtURL", "www.example.org/choir");
     const int told = int(dialogs()->shown.size());
     Click(&w, "butFinish");
     QVERIFY(w.isVisible());
     QCOMPARE(int(dialogs()->shown.size()), told + 1);
     QVERIFY(dialogs()->lastText().contains("https://"));
-    Child<QLineEdit>(&w, "txtWebAddress")->selectAll();
-    Type(&w, "txtWebAddress", "https://www.example.org/choir");
+    Child<QLineEdit>(&w, "txtURL")->selectAll();
+    Type(&w, "txtURL", "https://www.example.org/choir");
     dialogs()->answers << QMessageBox::Yes;
     Click(&w, "butFinish");
     const tWWWServerType added = ReadServer("Choir");
     QCOMPARE(added.WebAddress, QString("https://www.example.org/choir/"));
-    QCOMPARE(added.URL, QString("http://choir.example/~ann/"));
+    QCOMPARE(added.URL, QString("https://www.example.org/choir/"));
+
+    // A server whose shown guess is kept has no web address.
+    TServerList other;
+    TfrmServerWizard guess(other);
+    guess.show();
+    EnterNewServer(guess, "Band", "band.example", "bo", "");
+    Click(&guess, "butAdvanced");
+    dialogs()->answers << QMessageBox::Yes;
+    Click(&guess, "butFinish");
+    QCOMPARE(ReadServer("Band").WebAddress, QString());
+    QCOMPARE(ReadServer("Band").URL, QString("http://band.example/~bo/"));
 }
 
 void TestServerWizard::checkFieldsMessages() {
