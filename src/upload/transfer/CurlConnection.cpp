@@ -1,5 +1,6 @@
 #include "upload/transfer/CurlConnection.h"
 
+#include "upload/transfer/CurlCall.h"
 #include "upload/transfer/RemotePath.h"
 #include "upload/transfer/Trust.h"
 
@@ -17,15 +18,6 @@
 
 namespace {
 
-// The transfer library is set up once for the whole process.
-void GlobalInitOnce() {
-    static const bool done = [] {
-        curl_global_init(CURL_GLOBAL_DEFAULT);
-        return true;
-    }();
-    (void)done;
-}
-
 // The longest a request sleeps between two looks at its transfer. The
 // library's own blocking call sleeps up to a second at a time, and on some
 // passive-mode transfers over a reused connection it sleeps that whole
@@ -34,41 +26,15 @@ void GlobalInitOnce() {
 // with short waits removes that stall.
 constexpr int kPollMs = 5;
 
-// The most a folder listing may hold (a web site's folder needs far less).
-constexpr qsizetype kMaxListingBytes = 8 << 20;
-
-// How long a cancelled upload may spend removing its temporary file.
-constexpr long kCleanupBudgetMs = 700;
-
-// A list of commands for the library, freed with the scope.
-struct TCommands {
-    curl_slist* list = nullptr;
-    TCommands& operator<<(const QByteArray& command) {
-        list = curl_slist_append(list, command.constData());
-        return *this;
-    }
-    ~TCommands() { curl_slist_free_all(list); }
-};
-
 }  // namespace
 
 // What one request learns as it runs: the library's words, the server's
 // last reply, the key it showed, the listing as it arrives. It lives on
 // the stack of Run and is handed to the library's callbacks.
-struct TCurlConnection::TCall {
-    TCall(const TRequest& request, TRequestControl& control) : r(request), control(control) {}
-    const TRequest& r;
-    TRequestControl& control;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
+struct TCurlConnection::TCall : TCurlCall {
+    using TCurlCall::TCurlCall;
     std::string lastReply;
     QString seenHostKey;
-    QByteArray listing;
-    bool sending = false;
-    bool cleaningUp = false;  // removing a temporary file: not abandoned
-    curl_off_t lastReported = -1;
-    std::chrono::steady_clock::time_point lastReportTime;
-
-    bool Aborted() const { return control.Stop || (control.Abort && !cleaningUp); }
 
     static size_t OnReply(char* data, size_t size, size_t count, void* self) {
         auto* c = static_cast<TCall*>(self);
@@ -80,43 +46,15 @@ struct TCurlConnection::TCall {
         return size * count;
     }
 
-    static int OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t ultotal, curl_off_t ulnow) {
-        auto* c = static_cast<TCall*>(self);
-        if (c->Aborted()) return 1;
-        if (!c->sending || ulnow == c->lastReported || !c->control.Progress) return 0;
-        const auto now = std::chrono::steady_clock::now();
-        if (ulnow == ultotal || now - c->lastReportTime > std::chrono::milliseconds(50)) {
-            c->lastReported = ulnow;
-            c->lastReportTime = now;
-            c->control.Progress(ulnow, ultotal);
-        }
-        return 0;
-    }
-
-    static size_t OnDiscard(char*, size_t size, size_t count, void*) { return size * count; }
-
-    static size_t OnListing(char* data, size_t size, size_t count, void* self) {
-        auto* c = static_cast<TCall*>(self);
-        const size_t n = size * count;
-        // A listing longer than any folder of a web site ends the call.
-        if (c->listing.size() + qsizetype(n) > kMaxListingBytes) return 0;
-        c->listing.append(data, qsizetype(n));
-        return n;
-    }
-
     static int OnHostKey(void* self, int, const char* key, size_t len) {
         auto* c = static_cast<TCall*>(self);
         c->seenHostKey = HostKeyFingerprint(key, len);
         const QString expected = c->r.Login.HostKey.trimmed();
         return !expected.isEmpty() && c->seenHostKey == expected ? CURLKHMATCH_OK : CURLKHMATCH_MISMATCH;
     }
-
-    static size_t OnRead(char* buffer, size_t size, size_t count, void* file) {
-        return std::fread(buffer, size, count, static_cast<FILE*>(file));
-    }
 };
 
-TCurlConnection::TCurlConnection() { GlobalInitOnce(); }
+TCurlConnection::TCurlConnection() { CurlGlobalInitOnce(); }
 
 TCurlConnection::~TCurlConnection() {
     if (easy_) curl_easy_cleanup(easy_);
@@ -181,7 +119,7 @@ void TCurlConnection::Prepare(TCall& call, const QByteArray& path, TCheck check)
     curl_easy_setopt(easy_, CURLOPT_HEADERDATA, &call);
     curl_easy_setopt(easy_, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(easy_, CURLOPT_XFERINFOFUNCTION, &TCall::OnProgress);
-    curl_easy_setopt(easy_, CURLOPT_XFERINFODATA, &call);
+    curl_easy_setopt(easy_, CURLOPT_XFERINFODATA, static_cast<TCurlCall*>(&call));
     // Bounded waits: connecting and logging in, each reply, and a
     // transfer in which nothing moves.
     const long t = r.Timeout;
@@ -347,7 +285,7 @@ TReply TCurlConnection::MakeFolder(TCall& call) {
 TReply TCurlConnection::SftpFolder(TCall& call, bool make) {
     const QString& folder = call.r.Folder;
     Prepare(call, FolderPath(TSecurity::SFTP, folder), TCheck::Store);
-    TCommands cmds;
+    TCurlList cmds;
     if (make) {
         QString level = folder.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
         for (const QString& part : folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
@@ -370,7 +308,7 @@ TReply TCurlConnection::List(TCall& call) {
         const bool facts = ftp && !noFacts_;
         Prepare(call, FolderPath(r.Login.Security, r.Folder), check_);
         curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &TCall::OnListing);
-        curl_easy_setopt(easy_, CURLOPT_WRITEDATA, &call);
+        curl_easy_setopt(easy_, CURLOPT_WRITEDATA, static_cast<TCurlCall*>(&call));
         curl_easy_setopt(easy_, CURLOPT_TIMEOUT, long(r.Timeout) * 2);
         if (facts) curl_easy_setopt(easy_, CURLOPT_CUSTOMREQUEST, "MLSD");
         call.listing.clear();
@@ -423,7 +361,7 @@ TReply TCurlConnection::Send(TCall& call) {
     // Complete: renamed over the real name in the same folder. SFTP
     // servers refuse to rename onto an existing file, so the old one is
     // removed right before (a missing one is no error).
-    TCommands rename;
+    TCurlList rename;
     if (!direct) {
         curl_easy_setopt(easy_, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR_RETRY));
         if (sftp)
@@ -451,7 +389,7 @@ void TCurlConnection::RemoveTemporary(TCall& call, const QString& temp, int why)
     call.cleaningUp = true;
     Prepare(call, FolderPath(r.Login.Security, r.Folder), check_);
     curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
-    TCommands dele;
+    TCurlList dele;
     dele << (r.Login.Security == TSecurity::SFTP ? "*rm " + SftpPath(r.Folder, temp) : "*DELE " + temp.toUtf8());
     curl_easy_setopt(easy_, CURLOPT_POSTQUOTE, dele.list);
     if (wasCancelled || why == CURLE_ABORTED_BY_CALLBACK) {
@@ -477,7 +415,7 @@ TReply TCurlConnection::Remove(TCall& call) {
     const bool sftp = r.Login.Security == TSecurity::SFTP;
     Prepare(call, FolderPath(r.Login.Security, r.Folder), check_);
     curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
-    TCommands dele;
+    TCurlList dele;
     dele << (sftp ? "rm " + SftpPath(r.Folder, r.RemoteName) : "DELE " + r.RemoteName.toUtf8());
     curl_easy_setopt(easy_, sftp ? CURLOPT_QUOTE : CURLOPT_POSTQUOTE, dele.list);
     return Verdict(call, Perform());

@@ -1,5 +1,6 @@
 #include "upload/transfer/DavConnection.h"
 
+#include "upload/transfer/CurlCall.h"
 #include "upload/transfer/DavListing.h"
 #include "upload/transfer/RemotePath.h"
 #include "upload/transfer/Trust.h"
@@ -20,22 +21,6 @@
 
 namespace {
 
-// The most a folder listing may hold (a web site's folder needs far less).
-constexpr qsizetype kMaxListingBytes = 8 << 20;
-
-// How long a cancelled upload may spend removing its temporary file.
-constexpr long kCleanupBudgetMs = 700;
-
-// Request headers for the library, freed with the scope.
-struct THeaders {
-    curl_slist* list = nullptr;
-    THeaders& operator<<(const QByteArray& line) {
-        list = curl_slist_append(list, line.constData());
-        return *this;
-    }
-    ~THeaders() { curl_slist_free_all(list); }
-};
-
 // The URL of `name` in `folder` of the request's server ("" the folder
 // itself, ending in "/"), every step percent-encoded.
 QByteArray UrlOf(const TRequest& r, const QString& folder, const QString& name = QString()) {
@@ -55,21 +40,11 @@ QByteArray PathOf(const QByteArray& url) {
 
 // What one request learns as it runs: the library's words, the status
 // line, the log-in methods offered, the listing as it arrives.
-struct TDavConnection::TCall {
-    TCall(const TRequest& request, TRequestControl& control) : r(request), control(control) {}
-    const TRequest& r;
-    TRequestControl& control;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
+struct TDavConnection::TCall : TCurlCall {
+    using TCurlCall::TCurlCall;
     std::string statusLine;  // "404 Not Found"
     long offered = 0;        // CURLAUTH_* the server named in a refusal
     long status = 0;
-    QByteArray listing;
-    bool sending = false;
-    bool cleaningUp = false;
-    curl_off_t lastReported = -1;
-    std::chrono::steady_clock::time_point lastReportTime;
-
-    bool Aborted() const { return control.Stop || (control.Abort && !cleaningUp); }
 
     static size_t OnHeader(char* data, size_t size, size_t count, void* self) {
         auto* c = static_cast<TCall*>(self);
@@ -85,49 +60,9 @@ struct TDavConnection::TCall {
         }
         return size * count;
     }
-
-    static int OnProgress(void* self, curl_off_t, curl_off_t, curl_off_t ultotal, curl_off_t ulnow) {
-        auto* c = static_cast<TCall*>(self);
-        if (c->Aborted()) return 1;
-        if (!c->sending || ulnow == c->lastReported || !c->control.Progress) return 0;
-        const auto now = std::chrono::steady_clock::now();
-        if (ulnow == ultotal || now - c->lastReportTime > std::chrono::milliseconds(50)) {
-            c->lastReported = ulnow;
-            c->lastReportTime = now;
-            c->control.Progress(ulnow, ultotal);
-        }
-        return 0;
-    }
-
-    static size_t OnDiscard(char*, size_t size, size_t count, void*) { return size * count; }
-
-    static size_t OnListing(char* data, size_t size, size_t count, void* self) {
-        auto* c = static_cast<TCall*>(self);
-        const size_t n = size * count;
-        if (c->listing.size() + qsizetype(n) > kMaxListingBytes) return 0;
-        c->listing.append(data, qsizetype(n));
-        return n;
-    }
-
-    static size_t OnRead(char* buffer, size_t size, size_t count, void* file) {
-        return std::fread(buffer, size, count, static_cast<FILE*>(file));
-    }
-
-    // The library rewinds the file when a request must go again (the
-    // log-in method learnt from a refusal).
-    static int OnSeek(void* file, curl_off_t offset, int origin) {
-        return std::fseek(static_cast<FILE*>(file), long(offset), origin) == 0 ? CURL_SEEKFUNC_OK
-                                                                               : CURL_SEEKFUNC_CANTSEEK;
-    }
 };
 
-TDavConnection::TDavConnection() {
-    static const bool done = [] {
-        curl_global_init(CURL_GLOBAL_DEFAULT);
-        return true;
-    }();
-    (void)done;
-}
+TDavConnection::TDavConnection() { CurlGlobalInitOnce(); }
 
 TDavConnection::~TDavConnection() {
     if (easy_) curl_easy_cleanup(easy_);
@@ -192,7 +127,7 @@ void TDavConnection::Prepare(TCall& call, const QByteArray& url, const char* met
     curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, tls ? "https" : "http");
     curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &TCall::OnDiscard);
-    curl_easy_setopt(easy_, CURLOPT_WRITEDATA, &call);
+    curl_easy_setopt(easy_, CURLOPT_WRITEDATA, static_cast<TCurlCall*>(&call));
     curl_easy_setopt(easy_, CURLOPT_USERNAME, r.Login.UserName.toUtf8().constData());
     curl_easy_setopt(easy_, CURLOPT_PASSWORD, r.Login.Password.toUtf8().constData());
     // Basic or Digest: until a refusal has named one, the library asks
@@ -204,7 +139,7 @@ void TDavConnection::Prepare(TCall& call, const QByteArray& url, const char* met
     curl_easy_setopt(easy_, CURLOPT_HEADERDATA, &call);
     curl_easy_setopt(easy_, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(easy_, CURLOPT_XFERINFOFUNCTION, &TCall::OnProgress);
-    curl_easy_setopt(easy_, CURLOPT_XFERINFODATA, &call);
+    curl_easy_setopt(easy_, CURLOPT_XFERINFODATA, static_cast<TCurlCall*>(&call));
     curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, nullptr);
     const long t = r.Timeout;
     curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT, t);
@@ -275,7 +210,7 @@ QString TDavConnection::ServerCertificateKey() {
 TReply TDavConnection::Login(TCall& call) {
     if (call.r.Login.Security == TSecurity::WebDAVS) return LoginTls(call);
     Prepare(call, UrlOf(call.r, call.r.Folder), "PROPFIND", check_);
-    THeaders headers;
+    TCurlList headers;
     headers << "Depth: 0";
     curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers.list);
     const int rc = Perform(call);
@@ -287,7 +222,7 @@ TReply TDavConnection::Login(TCall& call) {
 TReply TDavConnection::LoginTls(TCall& call) {
     const QByteArray url = UrlOf(call.r, call.r.Folder);
     const QString trusted = call.r.Login.TrustedKey.trimmed();
-    THeaders headers;
+    TCurlList headers;
     headers << "Depth: 0";
     const auto attempt = [&](TCheck check) {
         Prepare(call, url, "PROPFIND", check);
@@ -320,7 +255,7 @@ TReply TDavConnection::LoginTls(TCall& call) {
 
 TReply TDavConnection::EnterFolder(TCall& call) {
     Prepare(call, UrlOf(call.r, call.r.Folder), "PROPFIND", check_);
-    THeaders headers;
+    TCurlList headers;
     headers << "Depth: 0";
     curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers.list);
     return Verdict(call, Perform(call));
@@ -345,7 +280,7 @@ TReply TDavConnection::MakeFolder(TCall& call) {
 TReply TDavConnection::List(TCall& call) {
     const QByteArray url = UrlOf(call.r, call.r.Folder);
     Prepare(call, url, "PROPFIND", check_);
-    THeaders headers;
+    TCurlList headers;
     headers << "Depth: 1" << "Content-Type: application/xml; charset=utf-8";
     const QByteArray query = DavListingQuery();
     curl_easy_setopt(easy_, CURLOPT_POSTFIELDSIZE, long(query.size()));
@@ -406,7 +341,7 @@ TReply TDavConnection::Send(TCall& call) {
     std::fclose(file);
     if (rc == CURLE_OK && !direct) {
         Prepare(call, temp, "MOVE", check_);
-        THeaders headers;
+        TCurlList headers;
         headers << "Destination: " + UrlOf(r, r.Folder, r.RemoteName) << "Overwrite: T";
         curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers.list);
         rc = Perform(call);
