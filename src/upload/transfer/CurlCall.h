@@ -8,12 +8,16 @@
 // its protocol learns.
 
 #include "upload/transfer/Transport.h"
+#include "upload/transfer/Trust.h"
+
+#include <QString>
 
 #include <QByteArray>
 
 #include <curl/curl.h>
 
 #include <chrono>
+#include <functional>
 
 void CurlGlobalInitOnce();
 
@@ -62,3 +66,22 @@ struct TCurlCall {
     static size_t OnRead(char* buffer, size_t size, size_t count, void* file);
     static int OnSeek(void* file, curl_off_t offset, int origin);
 };
+
+// Sets how the next request on `easy` checks the server's certificate. The
+// library reads neither SSL_CERT_FILE nor SSL_CERT_DIR by itself; a key the
+// user trusted (`trustedKey`, "sha256//<base64>") alone decides, whoever
+// signed the certificate and whatever name it has.
+void SetTlsCheck(CURL* easy, TTlsCheck check, const QString& trustedKey);
+
+// The key of the certificate the server showed on the last request on
+// `easy` made with CURLOPT_CERTINFO ("" none).
+QString ShownCertificateKey(CURL* easy);
+
+// The log-in over TLS every connection makes: with a trusted key it tries
+// that key first, then the certificate store; a certificate neither
+// accepts is asked for once more with a probe, so that the refusal can
+// show its key. `attempt` makes one try with the check it is given and
+// returns the library's code; `verdict` makes the reply of a code. `check`
+// is left as the one later requests of the connection use.
+TReply TlsLogIn(CURL* easy, const TCurlCall& call, TTlsCheck& check, const std::function<int(TTlsCheck)>& attempt,
+                const std::function<TReply(int)>& verdict);

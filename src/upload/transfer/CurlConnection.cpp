@@ -83,7 +83,7 @@ TReply TCurlConnection::Run(const TRequest& request, TRequestControl& control) {
     if (!multi_) multi_ = curl_multi_init();
     if (!easy_) easy_ = curl_easy_init();
     if (request.Kind == TRequest::TKind::Login) {
-        check_ = TCheck::Store;
+        check_ = TTlsCheck::Store;
         noFacts_ = false;
     }
     TCall call(request, control);
@@ -94,7 +94,7 @@ TReply TCurlConnection::Run(const TRequest& request, TRequestControl& control) {
     return reply;
 }
 
-void TCurlConnection::Prepare(TCall& call, const QByteArray& path, TCheck check) {
+void TCurlConnection::Prepare(TCall& call, const QByteArray& path, TTlsCheck check) {
     const TRequest& r = call.r;
     curl_easy_reset(easy_);
     const bool sftp = r.Login.Security == TSecurity::SFTP;
@@ -141,24 +141,13 @@ void TCurlConnection::Prepare(TCall& call, const QByteArray& path, TCheck check)
     call.lastReported = -1;
 }
 
-void TCurlConnection::PrepareFtps(TCall& call, TCheck check) {
+void TCurlConnection::PrepareFtps(TCall& call, TTlsCheck check) {
     // Explicit TLS: AUTH TLS on the usual port, then the log-in and every
     // data connection encrypted; a server that cannot is refused rather
     // than spoken to in plain text.
     curl_easy_setopt(easy_, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
     curl_easy_setopt(easy_, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
-    // The library reads neither variable by itself.
-    const QByteArray caFile = qgetenv("SSL_CERT_FILE"), caPath = qgetenv("SSL_CERT_DIR");
-    if (!caFile.isEmpty()) curl_easy_setopt(easy_, CURLOPT_CAINFO, caFile.constData());
-    if (!caPath.isEmpty()) curl_easy_setopt(easy_, CURLOPT_CAPATH, caPath.constData());
-    if (check == TCheck::Store) return;
-    // The key alone decides: the certificate the user trusted is accepted
-    // whoever signed it and whatever name it has.
-    const QByteArray pin = check == TCheck::Pinned ? call.r.Login.TrustedKey.trimmed().toLatin1() : QByteArray(kProbePin);
-    curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYPEER, 0L);
-    curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYHOST, 0L);
-    curl_easy_setopt(easy_, CURLOPT_PINNEDPUBLICKEY, pin.constData());
-    curl_easy_setopt(easy_, CURLOPT_CERTINFO, 1L);
+    SetTlsCheck(easy_, check, call.r.Login.TrustedKey);
 }
 
 // Runs the prepared transfer to its end with short waits; the code of its
@@ -211,15 +200,6 @@ TReply TCurlConnection::Verdict(const TCall& call, int code) {
 
 // The certificate key of the server just met, from the library's
 // certificate report.
-QString TCurlConnection::ServerCertificateKey() {
-    curl_certinfo* info = nullptr;
-    if (curl_easy_getinfo(easy_, CURLINFO_CERTINFO, &info) != CURLE_OK || !info || info->num_of_certs < 1)
-        return QString();
-    for (curl_slist* e = info->certinfo[0]; e; e = e->next)
-        if (std::strncmp(e->data, "Cert:", 5) == 0) return CertificateKeyFingerprint(QByteArray(e->data + 5));
-    return QString();
-}
-
 // A request that transfers nothing on the folder's URL, so the library
 // logs in and walks into the folder.
 TReply TCurlConnection::Login(TCall& call) {
@@ -236,33 +216,12 @@ TReply TCurlConnection::Login(TCall& call) {
 // one connection, not a refused one before it.
 TReply TCurlConnection::LoginFtps(TCall& call) {
     const QByteArray path = FolderPath(TSecurity::FTPS, call.r.Folder);
-    const QString trusted = call.r.Login.TrustedKey.trimmed();
-    const auto attempt = [&](TCheck check) {
+    const auto attempt = [&](TTlsCheck check) {
         Prepare(call, path, check);
         curl_easy_setopt(easy_, CURLOPT_NOBODY, 1L);
         return Perform();
     };
-    QString seen;
-    if (!trusted.isEmpty()) {
-        check_ = TCheck::Pinned;
-        const int rc = attempt(TCheck::Pinned);
-        if (rc != CURLE_SSL_PINNEDPUBKEYNOTMATCH) return Verdict(call, rc);
-        seen = ServerCertificateKey();
-    }
-    check_ = TCheck::Store;
-    const int rc = attempt(TCheck::Store);
-    if (rc != CURLE_PEER_FAILED_VERIFICATION) return Verdict(call, rc);
-    const QString detail = QString::fromUtf8(call.errorBuffer);
-    const bool changed = !trusted.isEmpty();
-    if (!changed) {
-        attempt(TCheck::Probe);
-        seen = ServerCertificateKey();
-    }
-    TReply reply;
-    reply.Outcome = TFtpOutcome::Of(changed ? TFtpOutcome::TKind::KeyChanged : TFtpOutcome::TKind::KeyUnknown,
-                                    CertificateRefusal(detail, changed));
-    reply.Outcome.Fingerprint = seen;
-    return reply;
+    return TlsLogIn(easy_, call, check_, attempt, [&](int rc) { return Verdict(call, rc); });
 }
 
 TReply TCurlConnection::EnterFolder(TCall& call) {
@@ -284,7 +243,7 @@ TReply TCurlConnection::MakeFolder(TCall& call) {
 // error) and then listed, which fails when it is not there.
 TReply TCurlConnection::SftpFolder(TCall& call, bool make) {
     const QString& folder = call.r.Folder;
-    Prepare(call, FolderPath(TSecurity::SFTP, folder), TCheck::Store);
+    Prepare(call, FolderPath(TSecurity::SFTP, folder), TTlsCheck::Store);
     TCurlList cmds;
     if (make) {
         QString level = folder.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();

@@ -7,6 +7,7 @@
 // server knows machine-readable listings).
 
 #include "upload/transfer/Transport.h"
+#include "upload/transfer/Trust.h"
 
 // FTP, FTPS and SFTP.
 class TCurlConnection final : public TTransport {
@@ -20,16 +21,14 @@ public:
 
     struct TCall;
     // How an FTPS connection's certificate is checked.
-    enum class TCheck { Store, Pinned, Probe };
 
 private:
     using TRunner = TReply (TCurlConnection::*)(TCall&);
     static TRunner RunnerOf(TRequest::TKind kind);
-    void Prepare(TCall& call, const QByteArray& path, TCheck check);
-    void PrepareFtps(TCall& call, TCheck check);
+    void Prepare(TCall& call, const QByteArray& path, TTlsCheck check);
+    void PrepareFtps(TCall& call, TTlsCheck check);
     int Perform();
     TReply Verdict(const TCall& call, int code);
-    QString ServerCertificateKey();
 
     TReply Login(TCall& call);
     TReply LoginFtps(TCall& call);
@@ -46,6 +45,6 @@ private:
     void* easy_ = nullptr;   // CURL
     // How the open FTPS connection was accepted: later requests must ask
     // for the same so that it is reused.
-    TCheck check_ = TCheck::Store;
+    TTlsCheck check_ = TTlsCheck::Store;
     bool noFacts_ = false;  // the server does not know MLSD
 };

@@ -98,7 +98,7 @@ TReply TDavConnection::Run(const TRequest& request, TRequestControl& control) {
     // connection and the log-in's state (a digest's nonce) in it.
     if (!easy_) easy_ = curl_easy_init();
     if (request.Kind == TRequest::TKind::Login) {
-        check_ = TCheck::Store;
+        check_ = TTlsCheck::Store;
         auth_ = 0;
     }
     TCall call(request, control);
@@ -116,7 +116,7 @@ TReply TDavConnection::Run(const TRequest& request, TRequestControl& control) {
     return reply;
 }
 
-void TDavConnection::Prepare(TCall& call, const QByteArray& url, const char* method, TCheck check) {
+void TDavConnection::Prepare(TCall& call, const QByteArray& url, const char* method, TTlsCheck check) {
     const TRequest& r = call.r;
     // Every option a request may set is set again here rather than reset
     // with the handle, which would forget the log-in's state.
@@ -147,18 +147,7 @@ void TDavConnection::Prepare(TCall& call, const QByteArray& url, const char* met
     curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_TIME, t);
     curl_easy_setopt(easy_, CURLOPT_TCP_KEEPALIVE, 1L);
-    if (tls) {
-        const QByteArray caFile = qgetenv("SSL_CERT_FILE"), caPath = qgetenv("SSL_CERT_DIR");
-        curl_easy_setopt(easy_, CURLOPT_CAINFO, caFile.isEmpty() ? nullptr : caFile.constData());
-        curl_easy_setopt(easy_, CURLOPT_CAPATH, caPath.isEmpty() ? nullptr : caPath.constData());
-        // The key alone decides where the user trusted it (as for FTPS).
-        const bool store = check == TCheck::Store;
-        const QByteArray pin = check == TCheck::Pinned ? r.Login.TrustedKey.trimmed().toLatin1() : QByteArray(kProbePin);
-        curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYPEER, store ? 1L : 0L);
-        curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYHOST, store ? 2L : 0L);
-        curl_easy_setopt(easy_, CURLOPT_PINNEDPUBLICKEY, store ? nullptr : pin.constData());
-        curl_easy_setopt(easy_, CURLOPT_CERTINFO, store ? 0L : 1L);
-    }
+    if (tls) SetTlsCheck(easy_, check, r.Login.TrustedKey);
     call.errorBuffer[0] = 0;
     call.statusLine.clear();
     call.status = 0;
@@ -195,15 +184,6 @@ TReply TDavConnection::Verdict(const TCall& call, int code) {
     return reply;
 }
 
-QString TDavConnection::ServerCertificateKey() {
-    curl_certinfo* info = nullptr;
-    if (curl_easy_getinfo(easy_, CURLINFO_CERTINFO, &info) != CURLE_OK || !info || info->num_of_certs < 1)
-        return QString();
-    for (curl_slist* e = info->certinfo[0]; e; e = e->next)
-        if (std::strncmp(e->data, "Cert:", 5) == 0) return CertificateKeyFingerprint(QByteArray(e->data + 5));
-    return QString();
-}
-
 // The log-in: the folder asked for its own properties. A server whose
 // folder is not a WebDAV one still logged the user in unless it refused
 // the password; entering the folder tells the rest.
@@ -221,36 +201,15 @@ TReply TDavConnection::Login(TCall& call) {
 // user trusted, else read without logging in for the question).
 TReply TDavConnection::LoginTls(TCall& call) {
     const QByteArray url = UrlOf(call.r, call.r.Folder);
-    const QString trusted = call.r.Login.TrustedKey.trimmed();
     TCurlList headers;
     headers << "Depth: 0";
-    const auto attempt = [&](TCheck check) {
+    const auto attempt = [&](TTlsCheck check) {
         Prepare(call, url, "PROPFIND", check);
         curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers.list);
         const int rc = Perform(call);
         return rc == CURLE_HTTP_RETURNED_ERROR && call.status != 401 ? int(CURLE_OK) : rc;
     };
-    QString seen;
-    if (!trusted.isEmpty()) {
-        check_ = TCheck::Pinned;
-        const int rc = attempt(TCheck::Pinned);
-        if (rc != CURLE_SSL_PINNEDPUBKEYNOTMATCH) return Verdict(call, rc);
-        seen = ServerCertificateKey();
-    }
-    check_ = TCheck::Store;
-    const int rc = attempt(TCheck::Store);
-    if (rc != CURLE_PEER_FAILED_VERIFICATION) return Verdict(call, rc);
-    const QString detail = QString::fromUtf8(call.errorBuffer);
-    const bool changed = !trusted.isEmpty();
-    if (!changed) {
-        attempt(TCheck::Probe);
-        seen = ServerCertificateKey();
-    }
-    TReply reply;
-    reply.Outcome = TFtpOutcome::Of(changed ? TFtpOutcome::TKind::KeyChanged : TFtpOutcome::TKind::KeyUnknown,
-                                    CertificateRefusal(detail, changed));
-    reply.Outcome.Fingerprint = seen;
-    return reply;
+    return TlsLogIn(easy_, call, check_, attempt, [&](int rc) { return Verdict(call, rc); });
 }
 
 TReply TDavConnection::EnterFolder(TCall& call) {

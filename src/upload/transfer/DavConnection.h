@@ -6,6 +6,7 @@
 // for, so that later requests send it at once.
 
 #include "upload/transfer/Transport.h"
+#include "upload/transfer/Trust.h"
 
 #include <QByteArray>
 
@@ -21,15 +22,13 @@ public:
 
     struct TCall;
     // How the certificate is checked (as for FTPS).
-    enum class TCheck { Store, Pinned, Probe };
 
 private:
     using TRunner = TReply (TDavConnection::*)(TCall&);
     static TRunner RunnerOf(TRequest::TKind kind);
-    void Prepare(TCall& call, const QByteArray& url, const char* method, TCheck check);
+    void Prepare(TCall& call, const QByteArray& url, const char* method, TTlsCheck check);
     int Perform(TCall& call);
     TReply Verdict(const TCall& call, int code);
-    QString ServerCertificateKey();
 
     TReply Login(TCall& call);
     TReply LoginTls(TCall& call);
@@ -43,6 +42,6 @@ private:
     void RemoveTemporary(TCall& call, const QByteArray& url);
 
     void* easy_ = nullptr;  // CURL
-    TCheck check_ = TCheck::Store;
+    TTlsCheck check_ = TTlsCheck::Store;
     long auth_ = 0;  // the log-in method the server asked for; 0 not known yet
 };

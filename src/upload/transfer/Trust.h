@@ -24,6 +24,12 @@ QString HostKeyFingerprint(const char* key, size_t len);
 // after the TLS handshake, before the log-in, with the certificate read.
 inline constexpr const char* kProbePin = "sha256//AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA=";
 
+// How a TLS connection checks the server's certificate: against the
+// certificate store, against the one key the user trusted, or not at all
+// but stopping after the handshake with the certificate read (a probe, to
+// show the user its key).
+enum class TTlsCheck { Store, Pinned, Probe };
+
 // What is wrong with a certificate, from the library's report of a failed
 // verification; `changed` when another key was trusted before.
 QString CertificateRefusal(const QString& detail, bool changed);
