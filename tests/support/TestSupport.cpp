@@ -123,6 +123,12 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+QByteArray TestPattern(int size, char seed) {
+    QByteArray b(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i) b[i] = char((i * 37 + seed) & 0xFF);
+    return b;
+}
+
 void NoChildNamed(const QObject* root, const QString& name, const char* type) {
     qFatal("no widget named %s (%s) in %s", qPrintable(name), type, qPrintable(root->objectName()));
 }

@@ -72,6 +72,8 @@ QByteArray ReadFileBytes(const QString& path);
 // Writes `bytes` as the whole file, making its folder first; true when
 // every byte was written.
 bool WriteFileBytes(const QString& path, const QByteArray& bytes);
+// `size` bytes of a pattern that takes every byte value, different per `seed`.
+QByteArray TestPattern(int size, char seed);
 
 // The child of `root` of type T named `name` (found at any depth). A test
 // that names a control the window lacks stops there, saying "no widget

@@ -8,6 +8,8 @@
 
 #include "upload/UploadSequence.h"
 
+#include "ServerFiles.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -66,12 +68,7 @@ public:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // Every file below the site's folder, relative, sorted.
-    QStringList files() const {
-        QStringList out;
-        collect(QDir(home()), QString(), out);
-        out.sort();
-        return out;
-    }
+    QStringList files() const { return FilesUnder(home()); }
     TUploadTarget Target(const QString& dir, const QString& password = QLatin1String(kPassword)) const {
         TUploadTarget t;
         t.Address = QStringLiteral("127.0.0.1");
@@ -130,14 +127,6 @@ private:
         QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFileDevice::ExeOther | QFileDevice::ReadOther);
         QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("www-data:www-data"), home(),
                                                     dir_.filePath(QStringLiteral("lock")), dir_.filePath(QStringLiteral("users"))});
-    }
-    static void collect(const QDir& dir, const QString& prefix, QStringList& out) {
-        for (const QFileInfo& fi : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            if (fi.isDir())
-                collect(QDir(fi.filePath()), prefix + fi.fileName() + QLatin1Char('/'), out);
-            else
-                out << prefix + fi.fileName();
-        }
     }
     QTemporaryDir dir_;
     QProcess process_;

@@ -5,6 +5,8 @@
 
 #include "upload/UploadSequence.h"
 
+#include "ServerFiles.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -53,12 +55,7 @@ public:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // Every file below the home folder, relative, sorted.
-    QStringList files() const {
-        QStringList out;
-        collect(QDir(home_.path()), QString(), out);
-        out.sort();
-        return out;
-    }
+    QStringList files() const { return FilesUnder(home_.path()); }
     // The server's log (on its standard error).
     QString log() {
         log_ += QString::fromLocal8Bit(process_.readAllStandardError());
@@ -86,14 +83,6 @@ private:
         }
         const auto m = QRegularExpression(QStringLiteral("port (\\d+)")).match(QString::fromLatin1(line));
         if (m.hasMatch()) port_ = m.captured(1).toInt();
-    }
-    static void collect(const QDir& dir, const QString& prefix, QStringList& out) {
-        for (const QFileInfo& fi : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
-            if (fi.isDir())
-                collect(QDir(fi.filePath()), prefix + fi.fileName() + QLatin1Char('/'), out);
-            else
-                out << prefix + fi.fileName();
-        }
     }
     QTemporaryDir home_;
     QProcess process_;

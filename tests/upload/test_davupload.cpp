@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/ServerProbe.h"
+#include "ScopedVariable.h"
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
 #include "upload/transfer/Trust.h"
@@ -16,17 +17,6 @@
 #include <QTimer>
 
 namespace {
-
-QByteArray Pattern(int size, char seed) {
-    QByteArray b(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i) b[i] = char((i * 37 + seed) & 0xFF);
-    return b;
-}
-
-struct TCertFile {
-    explicit TCertFile(const QString& file) { qputenv("SSL_CERT_FILE", file.toLocal8Bit()); }
-    ~TCertFile() { qunsetenv("SSL_CERT_FILE"); }
-};
 
 QString CertificateKeyFingerprintOf(const QString& pemFile) {
     QFile f(pemFile);
@@ -104,10 +94,10 @@ private slots:
     void wholeSiteThenOnlyWhatChanged() {
         QFETCH(bool, digest);
         QFETCH(bool, tls);
-        TCertFile ca(certs_.Path("ca.pem"));
+        TScopedVariable ca("SSL_CERT_FILE", certs_.Path("ca.pem").toLocal8Bit());
         TDavTestServer server(digest, tls ? certs_.Path("server.pem") : QString(), tls ? certs_.Path("server.key") : QString());
         QVERIFY2(server.ok(), qPrintable(server.log()));
-        const QByteArray old = Pattern(300000, 1);
+        const QByteArray old = TestPattern(300000, 1);
         const TRun whole = Upload(server.Target("my site"), Files(old));
         QVERIFY2(whole.ok, qPrintable(whole.detail + server.log()));
         QVERIFY(whole.asked.isEmpty());
@@ -124,7 +114,7 @@ private slots:
         QCOMPARE(same.skipped, 3);
 
         // One picture changed: only it goes, over the old one.
-        const QByteArray changed = Pattern(300000, 9);
+        const QByteArray changed = TestPattern(300000, 9);
         const TRun one = Upload(server.Target("my site"), Files(changed), false, {"b.gif", "mypage.html"});
         QVERIFY2(one.ok, qPrintable(one.detail));
         QCOMPARE(one.sent, QStringList{"bilder/grüße a.gif"});
@@ -260,10 +250,10 @@ private slots:
     void cancelPartWayLeavesTheOldPageWhole() {
         TDavTestServer server(false);
         QVERIFY2(server.ok(), qPrintable(server.log()));
-        const QByteArray old = Pattern(1000, 2);
+        const QByteArray old = TestPattern(1000, 2);
         QVERIFY(Upload(server.Target(""), Files(old)).ok);
         TFtpClient ftp;
-        std::vector<TUploadFile> files = Files(Pattern(64 << 20, 5));
+        std::vector<TUploadFile> files = Files(TestPattern(64 << 20, 5));
         TUploadSequence upload(ftp, server.Target(""), files);
         bool cancelled = false;
         qint64 bigSent = 0;

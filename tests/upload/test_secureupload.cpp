@@ -7,26 +7,11 @@
 #include "TestSupport.h"
 #include "upload/transfer/FtpClient.h"
 #include "upload/ServerList.h"
+#include "ScopedVariable.h"
 #include "upload/TrustQuestion.h"
 #include "upload/UploadSequence.h"
 
 #include <QPushButton>
-
-namespace {
-
-QByteArray Pattern(int size, char seed) {
-    QByteArray b(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i) b[i] = char((i * 37 + seed) & 0xFF);
-    return b;
-}
-
-// SSL_CERT_FILE for one scope.
-struct TCertFile {
-    explicit TCertFile(const QString& file) { qputenv("SSL_CERT_FILE", file.toLocal8Bit()); }
-    ~TCertFile() { qunsetenv("SSL_CERT_FILE"); }
-};
-
-}  // namespace
 
 class TestSecureUpload : public QObject {
     Q_OBJECT
@@ -35,7 +20,7 @@ class TestSecureUpload : public QObject {
     QTemporaryDir local_;
     QTemporaryDir keys_;
     const QByteArray page_ = "<HTML>\r\n<IMG SRC=\"graphics/a.gif\">\r\n</HTML>\r\n";
-    const QByteArray picture_ = Pattern(200000, 3);
+    const QByteArray picture_ = TestPattern(200000, 3);
 
     std::vector<TUploadFile> Files() {
         QDir().mkpath(local_.filePath("graphics"));
@@ -200,7 +185,7 @@ private slots:
         QVERIFY2(unknown.asked.first().Problem.contains("authority this computer does not know"),
                  qPrintable(unknown.asked.first().Problem));
 
-        TCertFile authority(certs_.Path("ca.pem"));
+        TScopedVariable authority("SSL_CERT_FILE", certs_.Path("ca.pem").toLocal8Bit());
         TRun r = Upload(Target(server, TSecurity::FTPS), false);
         QVERIFY2(r.ok, qPrintable(r.detail));
         QVERIFY(r.asked.isEmpty());
@@ -212,7 +197,7 @@ private slots:
     }
 
     void wrongPasswordsAndPlainServers() {
-        TCertFile authority(certs_.Path("ca.pem"));
+        TScopedVariable authority("SSL_CERT_FILE", certs_.Path("ca.pem").toLocal8Bit());
         TFtpTestServer ftps("ftpsserver.py", certs_.Server("server"));
         TFtpTestServer sftp("sftpserver.py", SftpArgs("wrongpass"));
         TFtpTestServer plain;
