@@ -1,0 +1,228 @@
+// Walks through sending a page as a new user does, in a real main window,
+// and saves a picture of what the user sees at each step, for a person to
+// look at:
+//
+//   xvfb-run -a build/tests/tarvo_walkthrough FOLDER (dav|git) [LANGUAGE]
+//
+// It starts a local server of that kind (Apache with WebDAV over HTTPS, or
+// a Git repository behind Apache over HTTPS, both with a test authority's
+// certificate), opens a saved page on the Send stage, adds the server with
+// the server wizard from the Send stage's button (its Test included, and
+// the trust question where the server's certificate is not known), sends
+// the page by clicking it, and ends on the Sent stage. It works on a fresh
+// copy of the built program folder with empty settings, as the test suites
+// do; the files that reached the server and what the program said are
+// printed at the end.
+#include "DavTestServer.h"
+#include "GitTestServer.h"
+#include "TarvoResources.h"
+#include "TestCertificates.h"
+#include "TestSupport.h"
+#include "app/Application.h"
+#include "app/Translations.h"
+#include "docs/FileCommands.h"
+#include "main/MainWindow.h"
+#include "main/Startup.h"
+#include "upload/ServerWizard.h"
+#include "upload/UploadWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QString g_dir;
+int g_shot = 0;
+
+// What the user sees: every window drawn where it stands on the screen,
+// the dialogs over the main window.
+void Shot(const QString& name) {
+    QTest::qWait(150);
+    QRect area;
+    QList<QWidget*> shown;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowType() == Qt::ToolTip || w->windowType() == Qt::Desktop) continue;
+        shown << w;
+        area |= w->frameGeometry();
+    }
+    // The main window first, then the dialogs.
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](QWidget* a, QWidget* b) { return !a->parentWidget() && b->parentWidget(); });
+    QImage canvas(area.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    canvas.fill(Qt::darkGray);
+    QPainter p(&canvas);
+    for (QWidget* w : shown) p.drawPixmap(w->geometry().topLeft() - area.topLeft(), w->grab());
+    p.end();
+    const QString file = QDir(g_dir).filePath(QString("%1-%2.png").arg(++g_shot, 2, 10, QChar('0')).arg(name));
+    if (!canvas.save(file)) std::fprintf(stderr, "tarvo_walkthrough: could not save %s\n", qPrintable(file));
+}
+
+void Click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    QTest::qWait(100);
+}
+
+void Type(QWidget* root, const char* name, const QString& text) {
+    auto* e = Child<QLineEdit>(root, name);
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClicks(e, text, Qt::NoModifier, 15);
+}
+
+struct TServerChoice {
+    QString address, login, password, directory;
+    TSecurity kind = TSecurity::WebDAVS;
+};
+
+// The server wizard as the user fills it in, from its first page to Finish.
+int RunWizard(QDialog* d, const TServerChoice& server) {
+    auto* w = qobject_cast<TfrmServerWizard*>(d);
+    if (!w) return -1;
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    w->show();
+    (void)QTest::qWaitForWindowExposed(w);
+    Shot("wizard-start");
+    Click(Child<QPushButton>(w, "butNext"));
+    Type(w, "txtName", "My pages");
+    Type(w, "txtAddress", server.address);
+    Type(w, "txtLogin", server.login);
+    Type(w, "txtPassword", server.password);
+    auto* kind = Child<QComboBox>(w, "cmbConnection");
+    if (kind->currentIndex() != int(server.kind)) kind->setCurrentIndex(int(server.kind));
+    Shot("wizard-details");
+    Click(Child<QPushButton>(w, "butAdvanced"));
+    if (!server.directory.isNull()) Type(w, "txtDirectory", server.directory);
+    Shot("wizard-advanced");
+    dialogs->answers << QMessageBox::Yes;  // make the folder when it is missing
+    Click(Child<QPushButton>(w, "btnTest"));
+    (void)QTest::qWaitFor([w] { return !w->TestRunning(); }, 60000);
+    Shot("wizard-tested");
+    dialogs->answers << QMessageBox::Yes;  // save the list
+    Click(Child<QPushButton>(w, "butFinish"));
+    return w->result();
+}
+
+// A certificate the system does not know: the user reads the question and
+// trusts the server (a test server's certificate is its own).
+int RunTrust(QDialog* d) {
+    auto* box = qobject_cast<QMessageBox*>(d);
+    if (!box) return -1;
+    QTimer::singleShot(0, box, [box] {
+        (void)QTest::qWaitForWindowExposed(box);
+        Shot("trust-question");
+        Child<QPushButton>(box, "btnTrust")->click();
+    });
+    return box->exec();
+}
+
+// The upload window: it starts on its own and closes itself when done.
+int RunUpload(QDialog* d) {
+    QTimer::singleShot(30, d, [] { Shot("uploading"); });
+    return d->exec();
+}
+
+int RunJoy(QDialog* d) {
+    auto* joy = qobject_cast<TfrmJoy*>(d);
+    if (!joy) return -1;
+    joy->show();
+    (void)QTest::qWaitForWindowExposed(joy);
+    Shot("joy");
+    Click(Child<QPushButton>(joy, "butOK"));
+    return joy->result();
+}
+
+bool Walk(const QString& kindName, const QString& language) {
+    TCertificates certs;
+    if (!certs.ok()) return false;
+    // The test authority signed the servers' certificates.
+    qputenv("SSL_CERT_FILE", certs.Path("ca.pem").toLocal8Bit());
+    std::unique_ptr<TDavTestServer> dav;
+    std::unique_ptr<TGitTestServer> git;
+    TServerChoice choice;
+    if (kindName == "git") {
+        git = std::make_unique<TGitTestServer>(certs);
+        if (!git->ok()) return false;
+        choice = {git->Url(), TGitTestServer::kUser, TGitTestServer::kToken, QString(), TSecurity::Git};
+    } else {
+        const QStringList pem = certs.Server("server");
+        dav = std::make_unique<TDavTestServer>(true, pem[0], pem[1]);
+        if (!dav->ok()) return false;
+        choice = {QString("127.0.0.1:%1").arg(dav->port()), TDavTestServer::kUser, TDavTestServer::kPassword,
+                  "public_html", TSecurity::WebDAVS};
+    }
+
+    TTestEnv env;
+    if (!env.ok()) return false;
+    // The language as a desktop in that language gives it: the program's
+    // texts, its pictures with words, and the numbers.
+    if (!language.isEmpty()) {
+        qputenv("LC_ALL", (language + "_" + language.toUpper() + ".UTF-8").toLatin1());
+        qunsetenv("LANGUAGE");
+        QLocale::setDefault(QLocale(language));
+        if (InstallTranslations(*qApp).isEmpty()) return false;
+    }
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    const QString doc = env.appDir() + "/save/my page.tve";
+    QFile::copy(env.appDir() + "/template/Family.tvt", doc);
+    std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get())) return false;
+    w->Files()->OpenDocument(doc);
+    w->ShowRedPill(TfrmMain::stSend);
+    Shot("send-no-server");
+
+    // Each dialog as it comes, in whatever order the server brings them.
+    const auto any = [&](QDialog* d) {
+        const QString name = d->objectName();
+        if (name == "frmServerWizard") return RunWizard(d, choice);
+        if (name == "dlgTrustServer") return RunTrust(d);
+        if (name == "frmUpload") return RunUpload(d);
+        if (name == "frmJoy") return RunJoy(d);
+        std::fprintf(stderr, "tarvo_walkthrough: an unexpected dialog %s\n", qPrintable(name));
+        return int(QDialog::Rejected);
+    };
+    for (int i = 0; i < 8; ++i) dialogs->runs << any;
+    Click(Child<QWidget>(w->StagePanel(TfrmMain::stSend), "spdEditWWW"));
+    Shot("send-ready");
+
+    Click(Child<QWidget>(w->StagePanel(TfrmMain::stSend), "imgUpload"));
+    (void)QTest::qWaitFor([&] { return w->CurrentStage() == int(TfrmMain::stSent); }, 120000);
+    QTest::qWait(500);
+    Shot("sent");
+
+    std::printf("server holds:\n");
+    for (const QString& f : git ? git->Files() : dav->files()) std::printf("  %s\n", qPrintable(f));
+    for (const QString& t : dialogs->texts()) std::printf("said: %s\n", qPrintable(t));
+    const bool sent = w->CurrentStage() == int(TfrmMain::stSent);
+    w.reset();
+    return sent;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("TARVO_BIN_DIR")) qputenv("TARVO_BIN_DIR", TARVO_SHOTS_PROGRAM_DIR);
+    qputenv("TARVO_MUTE", "1");
+    TTarvoApplication app(argc, argv);
+    if (argc < 3 || argc > 4 || (QString(argv[2]) != "dav" && QString(argv[2]) != "git")) {
+        std::fprintf(stderr, "usage: tarvo_walkthrough FOLDER (dav|git) [LANGUAGE]\n");
+        return 1;
+    }
+    InitTarvoResources();
+    g_dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_dir);
+    const bool ok = Walk(QString::fromLocal8Bit(argv[2]), argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString());
+    if (!ok) std::fprintf(stderr, "tarvo_walkthrough: the walk did not reach its end\n");
+    return ok ? 0 : 2;
+}
