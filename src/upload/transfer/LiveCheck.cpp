@@ -164,6 +164,11 @@ CURLcode Fetch(TLiveCheck::TShared& shared, const TLiveRequest& r, TCheckBy by, 
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+#if LIBCURL_VERSION_NUM >= 0x075700
+    // A cancel during a slow name lookup leaves the lookup's thread to end
+    // on its own rather than waiting for it.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
+#endif
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, long(r.TimeLimitMs));
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(r.TimeLimitMs));
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, f.ErrorBuffer);
