@@ -117,6 +117,7 @@ void TLiveNotice::Show(const QString& sentence, bool live) {
     text.replace(address_, shown);
     lblLive->setText(text);
     lblLive->setToolTip(sentence);
+    lblLive->setAccessibleName(sentence);
     lblLive->show();
     lblLive->raise();
     // Without Open the sentence has the width of the web.
