@@ -387,6 +387,49 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
     </message>
 </context>
 <context>
+    <name>LiveCheck</name>
+    <message>
+        <source>Checking whether your page is live at %1 ...</source>
+        <translation>Tarvo prüft, ob Ihre Seite unter %1 online ist ...</translation>
+    </message>
+    <message>
+        <source>Your page is live at %1</source>
+        <translation>Ihre Seite ist jetzt online unter %1</translation>
+    </message>
+    <message>
+        <source>The server holds the new page, but %1 shows an older one: the web address may point to another folder</source>
+        <translation>Der Server hat die neue Seite, aber %1 zeigt eine ältere: Die Webadresse zeigt vielleicht auf einen anderen Ordner</translation>
+    </message>
+    <message>
+        <source>%1 answers 404: check the folder and the web address</source>
+        <translation>%1 antwortet mit 404: Prüfen Sie den Ordner und die Webadresse</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 answers %2, so it is not seen there yet</source>
+        <translation>Ihre Seite wurde gesendet, aber %1 antwortet mit %2, deshalb ist sie dort noch nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo could not connect to %1, so it is not seen there yet</source>
+        <translation>Ihre Seite wurde gesendet, aber Tarvo konnte keine Verbindung zu %1 herstellen, deshalb ist sie dort noch nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 did not answer within %2 seconds, so it is not seen there yet</source>
+        <translation>Ihre Seite wurde gesendet, aber %1 hat nicht innerhalb von %2 Sekunden geantwortet, deshalb ist sie dort noch nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: the web server&apos;s certificate is not trusted</source>
+        <translation>Ihre Seite wurde gesendet, aber Tarvo kann sie unter %1 noch nicht sehen: Dem Zertifikat des Webservers wird nicht vertraut</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet</source>
+        <translation>Ihre Seite wurde gesendet, aber Tarvo kann sie unter %1 noch nicht sehen</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: %2</source>
+        <translation>Ihre Seite wurde gesendet, aber Tarvo kann sie unter %1 noch nicht sehen: %2</translation>
+    </message>
+</context>
+<context>
     <name>PageCheckup</name>
     <message>
         <source>Block %1: </source>
@@ -1337,6 +1380,13 @@ Abbrechen: nicht speichern.</translation>
     <message>
         <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
         <translation>Zurückholen sendet die Dateien dieser Veröffentlichung erneut und entfernt die seither hinzugekommenen Dateien (%1); sonst wird auf dem Server nichts angerührt.</translation>
+    </message>
+</context>
+<context>
+    <name>TLiveNotice</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,49 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
     </message>
 </context>
 <context>
+    <name>LiveCheck</name>
+    <message>
+        <source>Checking whether your page is live at %1 ...</source>
+        <translation>Tarvo comprueba si su página está en línea en %1 ...</translation>
+    </message>
+    <message>
+        <source>Your page is live at %1</source>
+        <translation>Su página ya está en línea en %1</translation>
+    </message>
+    <message>
+        <source>The server holds the new page, but %1 shows an older one: the web address may point to another folder</source>
+        <translation>El servidor tiene la página nueva, pero %1 muestra una más antigua: puede que la dirección web lleve a otra carpeta</translation>
+    </message>
+    <message>
+        <source>%1 answers 404: check the folder and the web address</source>
+        <translation>%1 responde 404: compruebe la carpeta y la dirección web</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 answers %2, so it is not seen there yet</source>
+        <translation>Su página se ha enviado, pero %1 responde %2, así que todavía no se ve allí</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo could not connect to %1, so it is not seen there yet</source>
+        <translation>Su página se ha enviado, pero Tarvo no pudo conectar con %1, así que todavía no se ve allí</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 did not answer within %2 seconds, so it is not seen there yet</source>
+        <translation>Su página se ha enviado, pero %1 no respondió en %2 segundos, así que todavía no se ve allí</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: the web server&apos;s certificate is not trusted</source>
+        <translation>Su página se ha enviado, pero Tarvo todavía no puede verla en %1: el certificado del servidor web no es de confianza</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet</source>
+        <translation>Su página se ha enviado, pero Tarvo todavía no puede verla en %1</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: %2</source>
+        <translation>Su página se ha enviado, pero Tarvo todavía no puede verla en %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PageCheckup</name>
     <message>
         <source>Block %1: </source>
@@ -1337,6 +1380,13 @@ Cancelar: no guardar.</translation>
     <message>
         <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
         <translation>Restaurar vuelve a enviar los archivos de esta publicación y quita los añadidos después (%1); no se toca nada más del servidor.</translation>
+    </message>
+</context>
+<context>
+    <name>TLiveNotice</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>

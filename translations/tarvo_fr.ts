@@ -387,6 +387,49 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
     </message>
 </context>
 <context>
+    <name>LiveCheck</name>
+    <message>
+        <source>Checking whether your page is live at %1 ...</source>
+        <translation>Tarvo vérifie si votre page est en ligne à l&apos;adresse %1 ...</translation>
+    </message>
+    <message>
+        <source>Your page is live at %1</source>
+        <translation>Votre page est en ligne à l&apos;adresse %1</translation>
+    </message>
+    <message>
+        <source>The server holds the new page, but %1 shows an older one: the web address may point to another folder</source>
+        <translation>Le serveur a la nouvelle page, mais %1 en affiche une plus ancienne : l&apos;adresse web mène peut-être à un autre dossier</translation>
+    </message>
+    <message>
+        <source>%1 answers 404: check the folder and the web address</source>
+        <translation>%1 répond 404 : vérifiez le dossier et l&apos;adresse web</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 answers %2, so it is not seen there yet</source>
+        <translation>Votre page a été envoyée, mais %1 répond %2 : elle n&apos;y est donc pas encore visible</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo could not connect to %1, so it is not seen there yet</source>
+        <translation>Votre page a été envoyée, mais Tarvo n&apos;a pas pu se connecter à %1 : elle n&apos;y est donc pas encore visible</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 did not answer within %2 seconds, so it is not seen there yet</source>
+        <translation>Votre page a été envoyée, mais %1 n&apos;a pas répondu en %2 secondes : elle n&apos;y est donc pas encore visible</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: the web server&apos;s certificate is not trusted</source>
+        <translation>Votre page a été envoyée, mais Tarvo ne peut pas encore la voir à l&apos;adresse %1 : le certificat du serveur web n&apos;est pas reconnu comme fiable</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet</source>
+        <translation>Votre page a été envoyée, mais Tarvo ne peut pas encore la voir à l&apos;adresse %1</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: %2</source>
+        <translation>Votre page a été envoyée, mais Tarvo ne peut pas encore la voir à l&apos;adresse %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>PageCheckup</name>
     <message>
         <source>Block %1: </source>
@@ -1337,6 +1380,13 @@ Annuler : ne pas enregistrer.</translation>
     <message>
         <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
         <translation>Remettre renvoie les fichiers de cette publication et supprime ceux ajoutés depuis (%1) ; rien d&apos;autre n&apos;est touché sur le serveur.</translation>
+    </message>
+</context>
+<context>
+    <name>TLiveNotice</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,49 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
     </message>
 </context>
 <context>
+    <name>LiveCheck</name>
+    <message>
+        <source>Checking whether your page is live at %1 ...</source>
+        <translation>Tarvo sprawdza, czy strona jest dostępna pod adresem %1 ...</translation>
+    </message>
+    <message>
+        <source>Your page is live at %1</source>
+        <translation>Twoja strona jest już dostępna pod adresem %1</translation>
+    </message>
+    <message>
+        <source>The server holds the new page, but %1 shows an older one: the web address may point to another folder</source>
+        <translation>Serwer ma nową stronę, ale %1 pokazuje starszą: adres internetowy może wskazywać inny folder</translation>
+    </message>
+    <message>
+        <source>%1 answers 404: check the folder and the web address</source>
+        <translation>%1 odpowiada 404: sprawdź folder i adres internetowy</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 answers %2, so it is not seen there yet</source>
+        <translation>Strona została wysłana, ale %1 odpowiada %2, więc jeszcze jej tam nie widać</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo could not connect to %1, so it is not seen there yet</source>
+        <translation>Strona została wysłana, ale Tarvo nie mógł połączyć się z %1, więc jeszcze jej tam nie widać</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but %1 did not answer within %2 seconds, so it is not seen there yet</source>
+        <translation>Strona została wysłana, ale %1 nie odpowiedział w ciągu %2 s, więc jeszcze jej tam nie widać</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: the web server&apos;s certificate is not trusted</source>
+        <translation>Strona została wysłana, ale Tarvo nie widzi jej jeszcze pod adresem %1: certyfikat serwera WWW nie jest zaufany</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet</source>
+        <translation>Strona została wysłana, ale Tarvo nie widzi jej jeszcze pod adresem %1</translation>
+    </message>
+    <message>
+        <source>Your page was sent, but Tarvo cannot see it at %1 yet: %2</source>
+        <translation>Strona została wysłana, ale Tarvo nie widzi jej jeszcze pod adresem %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PageCheckup</name>
     <message>
         <source>Block %1: </source>
@@ -1337,6 +1380,13 @@ Anuluj: nie zapisuj.</translation>
     <message>
         <source>Put Back sends this publish&apos;s files again and removes the files added since (%1); nothing else on the server is touched.</source>
         <translation>Przywróć ponownie wysyła pliki tej publikacji i usuwa pliki dodane później (%1); niczego innego na serwerze nie rusza.</translation>
+    </message>
+</context>
+<context>
+    <name>TLiveNotice</name>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
     </message>
 </context>
 <context>

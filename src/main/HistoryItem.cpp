@@ -3,6 +3,8 @@
 #include "app/UserDialogs.h"
 #include "main/MainWindow.h"
 #include "upload/HistoryDialog.h"
+#include "upload/LiveNotice.h"
+#include "upload/SendPanel.h"
 #include "upload/ServerBox.h"
 
 #include <QAction>
@@ -22,6 +24,9 @@ void ShowHistory(TfrmMain& w) {
                        TMsgIcon::Information);
         return;
     }
+    // A put-back changes what the server holds: what the Sent stage says
+    // of the last upload's page no longer holds.
+    if (auto* send = w.findChild<TSendPanel*>(QStringLiteral("SendPanel"))) send->Live()->Stop();
     THistoryDialog dialog(*server, &w);
     Dialogs().Run(&dialog);
 }

@@ -24,6 +24,7 @@
 #include "preview/SendWeb.h"
 #include "styles/StyleWizard.h"
 #include "upload/ServerBox.h"
+#include "upload/LiveNotice.h"
 #include "upload/SendPanel.h"
 #include "upload/SiteExport.h"
 #include "upload/UploadCommand.h"
@@ -72,7 +73,11 @@ TfrmMain* CreateMainWindow(const QString& document) {
     parts.Servers = AttachServerBox(*w);
     parts.Browser = AttachBrowserPreview(*w, session.Page, parts.View);
     parts.Web = AttachSendWeb(*w, session.Page, parts.Servers, parts.Browser);
-    AttachSendPanel(*w, session.Page, parts.Servers, parts.Web->imgWebBack);
+    TSendPanel* send = AttachSendPanel(*w, session.Page, parts.Servers, parts.Web->imgWebBack);
+    // The Sent stage's Open shows the page on the web in the browser.
+    send->Live()->OpenAddress = [browser = parts.Browser](const QString& address) {
+        browser->OpenURLInBrowser(address);
+    };
     parts.Help = AttachHelp(*w);
     w->SetParts(parts);
     AttachProgramKeys(*w);

@@ -12,6 +12,7 @@
 #include "docs/HtmlCommand.h"
 #include "app/SafeWrite.h"
 #include "html/PageEncoding.h"
+#include "upload/LiveNotice.h"
 #include "model/WebBlocks.h"
 #include "upload/ServerBox.h"
 #include "upload/SiteExport.h"
@@ -117,6 +118,7 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
         UpdateFileList();
     });
     connect(&w_, &TStageHost::uploadListChanged, this, [this] { BuildUploadList(); UpdateFileList(); });
+    live_ = new TLiveNotice(w_);
 }
 
 QString TSendPanel::LinkedPageFile(const QString& doc) {
@@ -301,7 +303,8 @@ bool TSendPanel::UploadFiles() {
     // The site as it is now, each file checked against what went to this
     // server and folder before.
     TSentRecord record(UploadTargetOf(*server));
-    TfrmUpload upload(*server, PlanUpload(PageFile(), &record, chkSendAll->isChecked()).Files, &w_);
+    const std::vector<TUploadFile> files = PlanUpload(PageFile(), &record, chkSendAll->isChecked()).Files;
+    TfrmUpload upload(*server, files, &w_);
     TPublishHistory history(UploadTargetOf(*server));
     upload.SetRecord(&record);
     upload.SetHistory(&history);
@@ -312,6 +315,11 @@ bool TSendPanel::UploadFiles() {
         Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     BuildUploadList();
     UpdateFileList();
+    // The entry as the upload left it: a key the user trusted on the way
+    // is in it.
+    const tWWWServerType* sent = servers_ ? servers_->SelectedServer() : nullptr;
+    liveRequest_.reset();
+    if (upload.Succeeded() && sent) liveRequest_ = LiveRequestOf(UploadTargetOf(*sent), files);
     return upload.Succeeded();
 }
 
@@ -372,6 +380,8 @@ void TSendPanel::UploadDone(bool ok) {
         return;
     }
     w_.ShowRedPill(TStageHost::stSent);
+    // Checked while the congratulation shows.
+    if (liveRequest_ && w_.CurrentStage() == TStageHost::stSent) live_->Begin(*liveRequest_);
     ShowJoyIfWanted(&w_);
     emit w_.uploadSucceeded();
 }

@@ -7,8 +7,10 @@
 
 #include "docs/PageCheckup.h"
 #include "upload/UploadPlan.h"
+#include "upload/transfer/LiveCheck.h"
 
 #include <QObject>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -17,6 +19,7 @@ class QListWidget;
 class TPicture;
 class QTimer;
 class TPage;
+class TLiveNotice;
 class TServerBox;
 class TStageHost;
 
@@ -29,6 +32,8 @@ public:
     QString PageFile() const;
     // Reads the page's site again and lists what an upload would send.
     void Refresh();
+    // The Sent stage's sentence on whether the web shows the page.
+    TLiveNotice* Live() const { return live_; }
 
 private slots:
     void imgUploadClick();
@@ -74,6 +79,10 @@ private:
     // The record of what went to the chosen server (none chosen: an empty
     // one, so everything is new).
     TSentRecord ChosenServerRecord() const;
+    // After a successful upload: the check of the page's web address
+    // (none without one).
+    std::optional<TLiveRequest> liveRequest_;
+    TLiveNotice* live_ = nullptr;
     TStageHost& w_;
     const TPage& page_;
     TServerBox* servers_;   // the server box the upload goes to (null: none)

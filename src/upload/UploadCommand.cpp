@@ -4,6 +4,7 @@
 #include "app/Utils.h"
 #include "html/SiteMenu.h"
 #include "upload/transfer/FtpClient.h"
+#include "upload/LiveNotice.h"
 #include "upload/PublishHistory.h"
 #include "upload/SentRecord.h"
 #include "upload/ServerList.h"
@@ -279,6 +280,19 @@ int Finish(TUploadSequence& upload, TFtpClient& ftp, TSentRecord& record, TPubli
     return ExitStatus(upload, target, err);
 }
 
+// With a web address: whether the web shows the page now, in one line,
+// on `out` when it does and on `err` when not (yet). The upload succeeded
+// either way, and the exit status stays so.
+void TellWhetherLive(const TUploadSequence& upload, QTextStream& out, QTextStream& err) {
+    const std::optional<TLiveRequest> request = LiveRequestOf(upload.Target(), upload.Files());
+    if (!request) return;
+    const TLiveResult result = CheckLiveAndWait(*request);
+    if (result.Kind == TLiveResult::TKind::Live)
+        out << LiveSentence(result) << Qt::endl;
+    else if (const QString sentence = LiveSentence(result); !sentence.isEmpty())
+        err << "tarvo: " << sentence << Qt::endl;
+}
+
 }  // namespace
 
 namespace {
@@ -361,7 +375,9 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
     TPublishHistory history(target);
     RunUpload(upload, record, history, o.trust, out, err);
-    return Finish(upload, ftp, record, history, target, false, err);
+    const int sent = Finish(upload, ftp, record, history, target, false, err);
+    if (sent == ucOk) TellWhetherLive(upload, out, err);
+    return sent;
 }
 
 int RunHistoryCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
