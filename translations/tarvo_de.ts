@@ -2112,12 +2112,12 @@ Stattdessen als „index.html“ senden?</translation>
         <translation>%1 (fehlt: die Datei %2 ist nicht mehr im Ordner)</translation>
     </message>
     <message>
-        <source>&amp;Site</source>
-        <translation>&amp;Website</translation>
-    </message>
-    <message>
         <source>&amp;Pages and Menu…</source>
         <translation>&amp;Seiten und Menü…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>&amp;Website</translation>
     </message>
 </context>
 <context>

@@ -2112,12 +2112,12 @@ Send it as &quot;index.html&quot; instead?</source>
         <translation>%1 (falta: el archivo %2 ya no está en la carpeta)</translation>
     </message>
     <message>
-        <source>&amp;Site</source>
-        <translation>&amp;Sitio</translation>
-    </message>
-    <message>
         <source>&amp;Pages and Menu…</source>
         <translation>&amp;Páginas y menú…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>&amp;Sitio</translation>
     </message>
 </context>
 <context>

@@ -2112,12 +2112,12 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
         <translation>%1 (manquante : le fichier %2 n’est plus dans le dossier)</translation>
     </message>
     <message>
-        <source>&amp;Site</source>
-        <translation>&amp;Site</translation>
-    </message>
-    <message>
         <source>&amp;Pages and Menu…</source>
         <translation>&amp;Pages et menu…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>&amp;Site</translation>
     </message>
 </context>
 <context>

@@ -2112,12 +2112,12 @@ Czy wysłać ją jako „index.html”?</translation>
         <translation>%1 (brak: pliku %2 nie ma już w folderze)</translation>
     </message>
     <message>
-        <source>&amp;Site</source>
-        <translation>W&amp;itryna</translation>
-    </message>
-    <message>
         <source>&amp;Pages and Menu…</source>
         <translation>&amp;Strony i menu…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>W&amp;itryna</translation>
     </message>
 </context>
 <context>

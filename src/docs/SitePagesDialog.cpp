@@ -80,7 +80,9 @@ TfrmSitePages::TfrmSitePages(const QString& folder, const QString& saveFolder, Q
     lblPages->setWordWrap(true);
     lstPages = new QListWidget(this);
     lstPages->setObjectName(QStringLiteral("lstPages"));
-    lstPages->setMinimumSize(420, 200);
+    // Small enough for a dialog that fits a low screen at twice the size;
+    // the list takes what room the window has.
+    lstPages->setMinimumSize(420, 96);
     btnUp = new QPushButton(tr("Move &Up"), this);
     btnUp->setObjectName(QStringLiteral("btnUp"));
     btnDown = new QPushButton(tr("Move &Down"), this);

@@ -19,10 +19,10 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-// The pages of `folder` (its HTML files, and the saved documents of
-// `saveFolder` whose HTML file is there) that `site` does not hold yet, by
-// their file names, each with its title as Title. Previews ("~...") are
-// left out.
+// The pages of the site's folder that the site does not hold yet: its HTML
+// files by name (previews, "~...", left out), each with its title as Title
+// (its TITLE element, else the title of its saved document in
+// `saveFolder`). A saved page is in the folder once it was saved.
 std::vector<TSitePage> SitePageCandidates(const TSite& site, const QString& saveFolder);
 // Whether the saved document of the HTML file `file` (its name in the
 // folder) shows the site menu.

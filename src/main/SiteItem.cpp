@@ -14,7 +14,7 @@
 #include <QMenuBar>
 
 void AttachSiteItem(TfrmMain& w) {
-    auto* site = new QMenu(QCoreApplication::translate("TfrmSitePages", "&Site"), &w);
+    auto* site = new QMenu(QCoreApplication::translate("TfrmSitePages", "S&ite"), &w);
     site->setObjectName(QStringLiteral("mnuSite"));
     auto* item = new QAction(QCoreApplication::translate("TfrmSitePages", "&Pages and Menu\u2026"), site);
     item->setObjectName(QStringLiteral("menSitePages"));

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -259,7 +260,17 @@ private slots:
             d.show();
             QVERIFY(QTest::qWaitForWindowExposed(&d));
             if (QByteArray(language) == "de") QCOMPARE(Child<QPushButton>(&d, "btnCancel")->text(), QString("Abbrechen"));
-            if (!shots.isEmpty()) d.grab().save(shots + QStringLiteral("/sitepages-%1.png").arg(language));
+            if (shots.isEmpty()) continue;
+            d.grab().save(shots + QStringLiteral("/sitepages-%1.png").arg(language));
+            TfrmMain* w = CreateMainWindow();
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            auto* site = Child<QMenu>(w, "mnuSite");
+            site->popup(w->mapToGlobal(QPoint(0, 0)));
+            QVERIFY(QTest::qWaitForWindowExposed(site));
+            w->menuBar()->grab().save(shots + QStringLiteral("/menubar-%1.png").arg(language));
+            site->grab().save(shots + QStringLiteral("/sitemenu-%1.png").arg(language));
+            delete w;
         }
         qputenv("LANGUAGE", "en");
         qputenv("LC_ALL", "C.UTF-8");
