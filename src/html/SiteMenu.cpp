@@ -306,9 +306,11 @@ TMenuRewrite RewriteSiteMenus(const TSite& site, const std::function<bool(const 
         if (!f.open(QIODevice::ReadOnly)) continue;
         const QByteArray bytes = f.readAll();
         f.close();
-        const TMenuSplice how =
-            wantsMenu && wantsMenu(file.fileName()) ? TMenuSplice::ReplaceOrInsert : TMenuSplice::Replace;
-        const QByteArray spliced = SpliceSiteMenu(bytes, SiteMenuLines(known, file.fileName()), how);
+        const QString menu = SiteMenuLines(known, file.fileName());
+        QByteArray spliced = SpliceSiteMenu(bytes, menu, TMenuSplice::Replace);
+        // Only a page that took nothing is asked about (its document read).
+        if (spliced == bytes && wantsMenu && wantsMenu(file.fileName()))
+            spliced = SpliceSiteMenu(bytes, menu, TMenuSplice::ReplaceOrInsert);
         if (spliced == bytes) continue;
         TWriteOptions options;
         options.Within = folder.absolutePath();
