@@ -2108,6 +2108,65 @@ Stattdessen als „index.html“ senden?</translation>
     </message>
 </context>
 <context>
+    <name>TfrmSitePages</name>
+    <message>
+        <source>Pages and Menu</source>
+        <translation>Seiten und Menü</translation>
+    </message>
+    <message>
+        <source>The pages of your site in the order of the menu. The menu shows the checked pages.</source>
+        <translation>Die Seiten Ihrer Website in der Reihenfolge des Menüs. Das Menü zeigt die angekreuzten Seiten.</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Words in the menu:</source>
+        <translation>&amp;Text im Menü:</translation>
+    </message>
+    <message>
+        <source>&amp;Saved page:</source>
+        <translation>&amp;Gespeicherte Seite:</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Site</source>
+        <translation>Zur Website &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The site is saved, but these pages could not be given the new menu:</source>
+        <translation>Die Website ist gespeichert, aber diese Seiten konnten das neue Menü nicht erhalten:</translation>
+    </message>
+    <message>
+        <source>%1 (missing: the file %2 is no longer in the folder)</source>
+        <translation>%1 (fehlt: die Datei %2 ist nicht mehr im Ordner)</translation>
+    </message>
+    <message>
+        <source>&amp;Pages and Menu…</source>
+        <translation>&amp;Seiten und Menü…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>&amp;Website</translation>
+    </message>
+</context>
+<context>
     <name>TfrmStyleWiz</name>
     <message>
         <source>Document Text</source>

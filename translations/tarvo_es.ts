@@ -2108,6 +2108,65 @@ Send it as &quot;index.html&quot; instead?</source>
     </message>
 </context>
 <context>
+    <name>TfrmSitePages</name>
+    <message>
+        <source>Pages and Menu</source>
+        <translation>Páginas y menú</translation>
+    </message>
+    <message>
+        <source>The pages of your site in the order of the menu. The menu shows the checked pages.</source>
+        <translation>Las páginas de su sitio en el orden del menú. El menú muestra las páginas marcadas.</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Words in the menu:</source>
+        <translation>&amp;Texto en el menú:</translation>
+    </message>
+    <message>
+        <source>&amp;Saved page:</source>
+        <translation>Página &amp;guardada:</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Site</source>
+        <translation>&amp;Añadir al sitio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The site is saved, but these pages could not be given the new menu:</source>
+        <translation>El sitio se ha guardado, pero estas páginas no pudieron recibir el nuevo menú:</translation>
+    </message>
+    <message>
+        <source>%1 (missing: the file %2 is no longer in the folder)</source>
+        <translation>%1 (falta: el archivo %2 ya no está en la carpeta)</translation>
+    </message>
+    <message>
+        <source>&amp;Pages and Menu…</source>
+        <translation>&amp;Páginas y menú…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>&amp;Sitio</translation>
+    </message>
+</context>
+<context>
     <name>TfrmStyleWiz</name>
     <message>
         <source>Document Text</source>

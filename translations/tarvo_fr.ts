@@ -2108,6 +2108,65 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
 </context>
 <context>
+    <name>TfrmSitePages</name>
+    <message>
+        <source>Pages and Menu</source>
+        <translation>Pages et menu</translation>
+    </message>
+    <message>
+        <source>The pages of your site in the order of the menu. The menu shows the checked pages.</source>
+        <translation>Les pages de votre site dans l’ordre du menu. Le menu montre les pages cochées.</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Words in the menu:</source>
+        <translation>&amp;Texte du menu :</translation>
+    </message>
+    <message>
+        <source>&amp;Saved page:</source>
+        <translation>Page &amp;enregistrée :</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Site</source>
+        <translation>&amp;Ajouter au site</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The site is saved, but these pages could not be given the new menu:</source>
+        <translation>Le site est enregistré, mais ces pages n’ont pas pu recevoir le nouveau menu :</translation>
+    </message>
+    <message>
+        <source>%1 (missing: the file %2 is no longer in the folder)</source>
+        <translation>%1 (manquante : le fichier %2 n’est plus dans le dossier)</translation>
+    </message>
+    <message>
+        <source>&amp;Pages and Menu…</source>
+        <translation>&amp;Pages et menu…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>&amp;Site</translation>
+    </message>
+</context>
+<context>
     <name>TfrmStyleWiz</name>
     <message>
         <source>Document Text</source>

@@ -2108,6 +2108,65 @@ Czy wysłać ją jako „index.html”?</translation>
     </message>
 </context>
 <context>
+    <name>TfrmSitePages</name>
+    <message>
+        <source>Pages and Menu</source>
+        <translation>Strony i menu</translation>
+    </message>
+    <message>
+        <source>The pages of your site in the order of the menu. The menu shows the checked pages.</source>
+        <translation>Strony Twojej witryny w kolejności menu. Menu pokazuje zaznaczone strony.</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>W &amp;górę</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>W &amp;dół</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Words in the menu:</source>
+        <translation>&amp;Tekst w menu:</translation>
+    </message>
+    <message>
+        <source>&amp;Saved page:</source>
+        <translation>&amp;Zapisana strona:</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Site</source>
+        <translation>Dod&amp;aj do witryny</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>The site is saved, but these pages could not be given the new menu:</source>
+        <translation>Witryna została zapisana, ale te strony nie mogły otrzymać nowego menu:</translation>
+    </message>
+    <message>
+        <source>%1 (missing: the file %2 is no longer in the folder)</source>
+        <translation>%1 (brak: pliku %2 nie ma już w folderze)</translation>
+    </message>
+    <message>
+        <source>&amp;Pages and Menu…</source>
+        <translation>&amp;Strony i menu…</translation>
+    </message>
+    <message>
+        <source>S&amp;ite</source>
+        <translation>W&amp;itryna</translation>
+    </message>
+</context>
+<context>
     <name>TfrmStyleWiz</name>
     <message>
         <source>Document Text</source>

@@ -7,6 +7,7 @@
 #include "app/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageGenerator.h"
+#include "html/PageHead.h"
 #include "html/PhoneFit.h"
 #include "html/SiteMenu.h"
 
@@ -65,6 +66,23 @@ void TPageSession::SetShowSiteMenu(bool on) {
     Page.PageChanged = true;
     if (html_.isEmpty() || HandEdited) return;
     html_ = AddBodyDef(BuildPageHTML(Page, logo_), ChosenStyle());
+    emit htmlChanged();
+}
+
+void TPageSession::SiteMenuChanged() {
+    if (html_.isEmpty() || html_ == QLatin1String("<BODY>") || !Page.ShowSiteMenu) return;
+    if (HandEdited) {
+        TSite site = LoadSite(HTMLDir());
+        const QString file = QFileInfo(PageHTMLPath()).fileName();
+        for (TSitePage& p : site.Pages)
+            if (SiteFileName(p.File) == SiteFileName(file)) p.Title = SiteTitleText(TitleElementText(Page));
+        int replaced = 0;
+        const QString text = ReplaceSiteMenu(html_, SiteMenuLines(site, file), &replaced);
+        if (replaced == 0) return;
+        html_ = text;
+    } else {
+        html_ = AddBodyDef(BuildPageHTML(Page, logo_), ChosenStyle());
+    }
     emit htmlChanged();
 }
 

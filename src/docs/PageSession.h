@@ -111,6 +111,10 @@ public:
     void StartNewPageOptions();
     // Turns "Show the site menu" on or off and makes the page's HTML again.
     void SetShowSiteMenu(bool on);
+    // The site's menu changed: held HTML that shows it takes the new menu,
+    // made again from the blocks, or put in place of the old menu where
+    // the text was edited by hand.
+    void SiteMenuChanged();
     // The page's HTML as the View stage holds it; empty in the Choose and
     // Build stages, where the blocks are the page.
     const QString& HTML() const { return html_; }

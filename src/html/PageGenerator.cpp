@@ -214,7 +214,11 @@ constexpr int kFirstScreen = 900;
 QString PageSiteMenu(const TPage& page, const QString& folder) {
     if (!page.ShowSiteMenu) return QString();
     const QString file = StripExtension(QFileInfo(page.DocFileName).fileName()) + QStringLiteral(".html");
-    return SiteMenuLines(LoadSite(folder), file);
+    TSite site = LoadSite(folder);
+    // The page's own title as it is now, not as its file last had it.
+    for (TSitePage& p : site.Pages)
+        if (SiteFileName(p.File) == SiteFileName(file)) p.Title = SiteTitleText(TitleElementText(page));
+    return SiteMenuLines(site, file);
 }
 
 QString StandardsPageHTML(TPage& page, bool withLogo, const QString& pictureFolder) {

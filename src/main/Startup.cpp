@@ -48,6 +48,8 @@
 void AttachCheckPageItem(TfrmMain& w, QMenu* viewMenu);
 // Send > History... (main/HistoryItem.cpp).
 void AttachHistoryItem(TfrmMain& w);
+// Site > Pages and Menu... (main/SiteItem.cpp).
+void AttachSiteItem(TfrmMain& w);
 
 TfrmMain* CreateMainWindow(const QString& document) {
     // A relative name is the user's, from the folder the program started
@@ -83,6 +85,7 @@ TfrmMain* CreateMainWindow(const QString& document) {
     AttachProgramKeys(*w);
     AttachCheckPageItem(*w, AttachWindowSizeMenu(*w));
     AttachHistoryItem(*w);
+    AttachSiteItem(*w);
     GuardWheels(w);
     w->ShowRedPill(TfrmMain::stChoose);
     return w;

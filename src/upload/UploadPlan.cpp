@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
+#include <QHash>
 
 bool IsCapitalIndex(const QString& name) {
     const QString lower = QStringLiteral("index.html");
@@ -67,17 +67,29 @@ TUploadFile PlannedFile(const QString& pageFile, const ResourceDetail& e) {
 void AddSitePages(const QString& pageFile, std::vector<TUploadFile>& plan) {
     const TSite site = LoadSite(QFileInfo(pageFile).path());
     const QString own = SiteFileName(SentPageName(pageFile));
-    QSet<QString> planned;
-    for (const TUploadFile& f : plan) planned.insert(f.Remote);
+    // Each remote name planned, with its place: in `plan`, then in `more`.
+    QHash<QString, size_t> planned;
+    for (size_t i = 0; i < plan.size(); ++i) planned.insert(plan[i].Remote, i);
     std::vector<TUploadFile> more;
     for (const TSitePage& p : site.Pages) {
         const QString local = QDir(site.Folder).filePath(p.File);
         if (SiteFileName(p.File) == own || SitePageMissing(site, p)) continue;
         for (TUploadFile f : MakeUploadPlan(local, BuildSiteList(local, SentPageName(local)))) {
-            if (planned.contains(f.Remote)) continue;
             if (f.Role == TFileRole::VisitorPage) f.Role = TFileRole::Page;
-            planned.insert(f.Remote);
-            more.push_back(f);
+            const auto at = planned.constFind(f.Remote);
+            if (at == planned.cend()) {
+                planned.insert(f.Remote, plan.size() + more.size());
+                more.push_back(f);
+                continue;
+            }
+            // The menu links "Join us.html" by the name it is sent under,
+            // "Joinus.html", which no file of the folder has: that link is
+            // this page, not a missing one.
+            TUploadFile& there = *at < plan.size() ? plan[*at] : more[*at - plan.size()];
+            if (there.Missing && f.Local == local && QFileInfo(local).isFile()) {
+                f.Role = there.Role == TFileRole::VisitorPage ? TFileRole::VisitorPage : TFileRole::Page;
+                there = f;
+            }
         }
     }
     plan.insert(plan.end() - 1, more.begin(), more.end());

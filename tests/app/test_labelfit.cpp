@@ -17,6 +17,7 @@
 #include "docs/FileCommands.h"
 #include "docs/PageSession.h"
 #include "docs/SaveInfo.h"
+#include "docs/SitePagesDialog.h"
 #include "html/HtmlWarn.h"
 #include "main/MainWindow.h"
 #include "main/Startup.h"
@@ -329,6 +330,17 @@ void TestLabelFit::dialogs() {
     {
         TfrmAbout about;
         pages(about, QStringLiteral("about"));
+    }
+    {
+        // A site with a page in its menu and one whose file is gone.
+        TSite site;
+        site.Folder = HTMLDir();
+        site.Pages = {{QStringLiteral("index.html"), QStringLiteral("Home")},
+                      {QStringLiteral("Old concerts.html"), QStringLiteral("Concerts")}};
+        QVERIFY(WriteFileChecked(JoinPath(HTMLDir(), QStringLiteral("index.html")), "<TITLE>Home</TITLE>").ok);
+        QVERIFY(SaveSite(site).ok);
+        TfrmSitePages sitePages(HTMLDir(), JoinPath(AppDir(), QStringLiteral("save")));
+        pages(sitePages, QStringLiteral("site pages"));
     }
     {
         TPictureFacts facts;

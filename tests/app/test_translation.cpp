@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/AppPaths.h"
 #include "app/HelpWindow.h"
+#include "docs/SitePagesDialog.h"
 #include "docs/Gallery.h"
 #include "docs/PageSession.h"
 #include "main/MainWindow.h"
@@ -260,15 +261,15 @@ struct TWindowWords {
 };
 
 const TWindowWords kWindowWords[] = {
-    {"", {"&File", "&Edit", "&Stage", "&View", "Se&nd", "&Help"}, "&Undo", "&Build your Page", "Stage 2: Build your page",
+    {"", {"&File", "&Edit", "&Stage", "&View", "Se&nd", "S&ite", "&Help"}, "&Undo", "&Build your Page", "Stage 2: Build your page",
      "Tarvo will open at the new window size, 200 %,"},
-    {"de", {"&Datei", "&Bearbeiten", "&Schritt", "&Ansicht", "S&enden", "&Hilfe"}, "&Rückgängig", "Seite &bauen", "Schritt 2: Seite bauen",
+    {"de", {"&Datei", "&Bearbeiten", "&Schritt", "&Ansicht", "S&enden", "&Website", "&Hilfe"}, "&Rückgängig", "Seite &bauen", "Schritt 2: Seite bauen",
      "Tarvo öffnet beim nächsten Start in der neuen Fenstergröße, 200 %."},
-    {"fr", {"&Fichier", "É&dition", "É&tape", "&Affichage", "En&voi", "Aid&e"}, "&Annuler", "C&réer votre page", "Étape 2 : Créer votre page",
+    {"fr", {"&Fichier", "É&dition", "É&tape", "&Affichage", "En&voi", "&Site", "Aid&e"}, "&Annuler", "C&réer votre page", "Étape 2 : Créer votre page",
      "Tarvo s'ouvrira à la nouvelle taille de fenêtre, 200 %,"},
-    {"es", {"&Archivo", "&Edición", "E&tapa", "&Ver", "E&nviar", "Ay&uda"}, "&Deshacer", "&Crear su página", "Etapa 2: Crear su página",
+    {"es", {"&Archivo", "&Edición", "E&tapa", "&Ver", "E&nviar", "&Sitio", "Ay&uda"}, "&Deshacer", "&Crear su página", "Etapa 2: Crear su página",
      "Tarvo se abrirá con el nuevo tamaño de ventana, 200 %,"},
-    {"pl", {"&Plik", "&Edycja", "E&tap", "&Widok", "W&yślij", "Pomo&c"}, "&Cofnij", "&Zbuduj stronę", "Etap 2: Zbuduj stronę",
+    {"pl", {"&Plik", "&Edycja", "E&tap", "&Widok", "W&yślij", "W&itryna", "Pomo&c"}, "&Cofnij", "&Zbuduj stronę", "Etap 2: Zbuduj stronę",
      "Przy następnym uruchomieniu Tarvo otworzy się w nowym rozmiarze okna, 200 %."},
 };
 
@@ -351,6 +352,8 @@ void TestTranslation::noEnglishTextLeft() {
     check(&help);
     TfrmAbout about;
     check(&about);
+    TfrmSitePages sitePages(HTMLDir(), JoinPath(AppDir(), QStringLiteral("save")));
+    check(&sitePages);
     untranslated.removeDuplicates();
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
 }
@@ -365,6 +368,8 @@ void TestTranslation::keyboardLettersDoNotClash() {
     clashes << ButtonClashes(&styleWizard);
     THelpWindow help;
     clashes << ButtonClashes(&help);
+    TfrmSitePages sitePages(HTMLDir(), JoinPath(AppDir(), QStringLiteral("save")));
+    clashes << ButtonClashes(&sitePages);
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
 }
 

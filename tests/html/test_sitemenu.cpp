@@ -56,6 +56,7 @@ private slots:
     void headNamesThePagesOwnAddress();
     void sitemapListsExactlyTheSitesPages();
     void siteGoesUpWithAnyOfItsPages();
+    void menuReplacementHarmsNoStrangersPage();
 
 private:
     QTemporaryDir data_;
@@ -242,6 +243,54 @@ void TestSiteMenu::siteGoesUpWithAnyOfItsPages() {
     exported.sort();
     names.sort();
     QCOMPARE(exported, names);
+}
+
+// The menu is replaced only where the generator's NAV stands whole: a page
+// without one, with one cut short, or with an opening tag repeated keeps
+// every other character; an empty menu goes with its line; the bytes of a
+// file keep their encoding.
+void TestSiteMenu::menuReplacementHarmsNoStrangersPage() {
+    const QString menu = QStringLiteral("<NAV CLASS=\"site-menu\">\r\n<UL>new</UL>\r\n</NAV>");
+    const QString open = QStringLiteral("<NAV CLASS=\"site-menu\">");
+    int n = -1;
+    const QString plain = QStringLiteral("<BODY><NAV>mine</NAV><P>text</P></BODY>");
+    QCOMPARE(ReplaceSiteMenu(plain, menu, &n), plain);
+    QCOMPARE(n, 0);
+    const QString two = QStringLiteral("<BODY>\r\n") + open + QStringLiteral("old</NAV>\r\n<P>a</P>") + open +
+                        QStringLiteral("<UL>old</UL></nav><P>b</P>");
+    QCOMPARE(ReplaceSiteMenu(two, menu, &n), QStringLiteral("<BODY>\r\n") + menu + QStringLiteral("\r\n<P>a</P>") + menu +
+                                                 QStringLiteral("<P>b</P>"));
+    QCOMPARE(n, 2);
+    QCOMPARE(ReplaceSiteMenu(two, QString()), QStringLiteral("<BODY>\r\n<P>a</P><P>b</P>"));
+    const QString cut = QStringLiteral("<BODY>") + open + QStringLiteral("<UL><LI>a<P>the rest of the page</P>");
+    QCOMPARE(ReplaceSiteMenu(cut, menu, &n), cut);
+    QCOMPARE(n, 0);
+    const QString repeated = QStringLiteral("<P>x</P>") + open + QStringLiteral("<P>y</P>") + open + QStringLiteral("z</NAV>!");
+    QCOMPARE(ReplaceSiteMenu(repeated, menu, &n), QStringLiteral("<P>x</P>") + open + QStringLiteral("<P>y</P>") + menu + "!");
+    QCOMPARE(n, 1);
+    // Many opening tags and no end: the page comes back whole (and soon).
+    const QString many = QStringLiteral("<BODY>") + open.repeated(100000);
+    QCOMPARE(ReplaceSiteMenu(many, menu), many);
+    QCOMPARE(SpliceSiteMenu(many.toLatin1(), menu, TMenuSplice::ReplaceOrInsert), many.toLatin1());
+    // Put in only after a real BODY start tag.
+    QCOMPARE(InsertSiteMenu(QStringLiteral("<BODYGUARD>x"), menu), QStringLiteral("<BODYGUARD>x"));
+    QCOMPARE(InsertSiteMenu(QStringLiteral("<P>no body</P>"), menu), QStringLiteral("<P>no body</P>"));
+    QCOMPARE(InsertSiteMenu(QStringLiteral("<body class=\"x\">\r\n<P>"), menu),
+             QStringLiteral("<body class=\"x\">\r\n") + menu + QStringLiteral("\r\n<P>"));
+
+    // Bytes that are not UTF-8 stay as they were; the words go in as
+    // references there, as UTF-8 into a UTF-8 page, as UTF-16 into a UTF-16 one.
+    const QString words = QStringLiteral("<NAV CLASS=\"site-menu\">Caf\u00E9 \u263A</NAV>");
+    const QByteArray latin = "<P>\xE9\xFF</P>" + open.toLatin1() + "</NAV><P>\x80</P>";
+    QCOMPARE(SpliceSiteMenu(latin, words, TMenuSplice::Replace),
+             QByteArray("<P>\xE9\xFF</P><NAV CLASS=\"site-menu\">Caf&#233; &#9786;</NAV><P>\x80</P>"));
+    const QByteArray utf8 = "<META CHARSET=\"utf-8\"><P>\xC3\xA9</P>" + open.toLatin1() + "</NAV>";
+    QCOMPARE(SpliceSiteMenu(utf8, words, TMenuSplice::Replace),
+             "<META CHARSET=\"utf-8\"><P>\xC3\xA9</P>" + words.toUtf8());
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray wide = utf16(QStringLiteral("<P>\u00E9</P>") + open + QStringLiteral("</NAV>"));
+    QStringEncoder again(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    QCOMPARE(SpliceSiteMenu(wide, words, TMenuSplice::Replace), QByteArray(again(QStringLiteral("<P>\u00E9</P>") + words)));
 }
 
 QTEST_MAIN(TestSiteMenu)
