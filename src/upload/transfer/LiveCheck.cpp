@@ -1,5 +1,6 @@
 #include "upload/transfer/LiveCheck.h"
 
+#include "upload/transfer/CurlCall.h"
 #include "upload/transfer/Listing.h"
 
 #include <QCoreApplication>
@@ -181,20 +182,11 @@ CURLcode Fetch(TLiveCheck::TShared& shared, const TLiveRequest& r, TCheckBy by, 
     curl_easy_setopt(easy, CURLOPT_USERAGENT, "Tarvo");
     // A cache on the way must ask the server again: a copy it kept of the
     // old page is not what the server now holds.
-    curl_slist* headers = nullptr;
-    headers = curl_slist_append(headers, "Cache-Control: no-cache");
-    headers = curl_slist_append(headers, "Pragma: no-cache");
-    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
-    const QByteArray caFile = qgetenv("SSL_CERT_FILE"), caPath = qgetenv("SSL_CERT_DIR");
-    if (!caFile.isEmpty()) curl_easy_setopt(easy, CURLOPT_CAINFO, caFile.constData());
-    if (!caPath.isEmpty()) curl_easy_setopt(easy, CURLOPT_CAPATH, caPath.constData());
-    const QByteArray pin = r.TrustedKey.trimmed().toLatin1();
-    if (by == TCheckBy::Key) {
-        // The key alone decides, as where the upload trusts it.
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 0L);
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 0L);
-        curl_easy_setopt(easy, CURLOPT_PINNEDPUBLICKEY, pin.constData());
-    }
+    TCurlList headers;
+    headers << "Cache-Control: no-cache" << "Pragma: no-cache";
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers.list);
+    // The key alone decides where the upload trusts it.
+    SetTlsCheck(easy, by == TCheckBy::Key ? TTlsCheck::Pinned : TTlsCheck::Store, r.TrustedKey);
     curl_multi_add_handle(multi, easy);
     {
         std::lock_guard<std::mutex> lock(shared.Mutex);
@@ -226,7 +218,6 @@ CURLcode Fetch(TLiveCheck::TShared& shared, const TLiveRequest& r, TCheckBy by, 
     curl_multi_remove_handle(multi, easy);
     curl_easy_cleanup(easy);
     curl_multi_cleanup(multi);
-    curl_slist_free_all(headers);
     return rc;
 }
 
@@ -297,11 +288,7 @@ TLiveResult RunCheck(TLiveCheck::TShared& shared, const TLiveRequest& r) {
 }  // namespace
 
 TLiveCheck::TLiveCheck(QObject* parent) : QObject(parent) {
-    static const bool done = [] {
-        curl_global_init(CURL_GLOBAL_DEFAULT);
-        return true;
-    }();
-    (void)done;
+    CurlGlobalInitOnce();
     qRegisterMetaType<TLiveResult>("TLiveResult");
 }
 
