@@ -6,7 +6,7 @@
 //
 // It starts a local server of that kind (Apache with WebDAV over HTTPS, or
 // a Git repository behind Apache over HTTPS, both with a test authority's
-// certificate), opens a saved page on the Send stage, adds the server with
+// certificate; a web server shows the WebDAV folder to visitors), opens a saved page on the Send stage, adds the server with
 // the server wizard from the Send stage's button (its Test included, and
 // the trust question where the server's certificate is not known), sends
 // the page by clicking it, and ends on the Sent stage. It works on a fresh
@@ -18,6 +18,7 @@
 #include "TarvoResources.h"
 #include "TestCertificates.h"
 #include "TestSupport.h"
+#include "WebTestServer.h"
 #include "app/Application.h"
 #include "app/Translations.h"
 #include "docs/FileCommands.h"
@@ -28,6 +29,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -81,7 +83,7 @@ void Type(QWidget* root, const char* name, const QString& text) {
 }
 
 struct TServerChoice {
-    QString address, login, password, directory;
+    QString address, login, password, directory, webAddress;
     TSecurity kind = TSecurity::WebDAVS;
 };
 
@@ -103,6 +105,7 @@ int RunWizard(QDialog* d, const TServerChoice& server) {
     Shot("wizard-details");
     Click(Child<QPushButton>(w, "butAdvanced"));
     if (!server.directory.isNull()) Type(w, "txtDirectory", server.directory);
+    if (!server.webAddress.isNull()) Type(w, "txtURL", server.webAddress);
     Shot("wizard-advanced");
     dialogs->answers << QMessageBox::Yes;  // make the folder when it is missing
     Click(Child<QPushButton>(w, "btnTest"));
@@ -149,17 +152,22 @@ bool Walk(const QString& kindName, const QString& language) {
     qputenv("SSL_CERT_FILE", certs.Path("ca.pem").toLocal8Bit());
     std::unique_ptr<TDavTestServer> dav;
     std::unique_ptr<TGitTestServer> git;
+    std::unique_ptr<TWebTestServer> web;
     TServerChoice choice;
     if (kindName == "git") {
         git = std::make_unique<TGitTestServer>(certs);
         if (!git->ok()) return false;
-        choice = {git->Url(), TGitTestServer::kUser, TGitTestServer::kToken, QString(), TSecurity::Git};
+        choice = {git->Url(), TGitTestServer::kUser, TGitTestServer::kToken, QString(), QString(), TSecurity::Git};
     } else {
         const QStringList pem = certs.Server("server");
         dav = std::make_unique<TDavTestServer>(true, pem[0], pem[1]);
         if (!dav->ok()) return false;
+        // A web server shows the server's folder to visitors, as a host
+        // does: the Sent stage looks whether the page is live there.
+        web = std::make_unique<TWebTestServer>(dav->home(), "serve", pem);
+        if (!web->ok()) return false;
         choice = {QString("127.0.0.1:%1").arg(dav->port()), TDavTestServer::kUser, TDavTestServer::kPassword,
-                  "public_html", TSecurity::WebDAVS};
+                  "public_html", web->Address("public_html/"), TSecurity::WebDAVS};
     }
 
     TTestEnv env;
@@ -200,6 +208,14 @@ bool Walk(const QString& kindName, const QString& language) {
     (void)QTest::qWaitFor([&] { return w->CurrentStage() == int(TfrmMain::stSent); }, 120000);
     QTest::qWait(500);
     Shot("sent");
+    // Where the server has a web address, the Sent stage says what the web shows.
+    if (!choice.webAddress.isNull()) {
+        auto* live = w->findChild<QLabel*>("lblLive");
+        const QString checking = live ? live->text() : QString();
+        (void)QTest::qWaitFor([&] { return live && live->text() != checking; }, 30000);
+        Shot("sent-live");
+        if (live) std::printf("Sent stage: %s\n", qPrintable(live->text()));
+    }
 
     std::printf("server holds:\n");
     for (const QString& f : git ? git->Files() : dav->files()) std::printf("  %s\n", qPrintable(f));
@@ -213,6 +229,7 @@ bool Walk(const QString& kindName, const QString& language) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("TARVO_BIN_DIR")) qputenv("TARVO_BIN_DIR", TARVO_SHOTS_PROGRAM_DIR);
+    if (qEnvironmentVariableIsEmpty("TARVO_TEST_SOURCE")) qputenv("TARVO_TEST_SOURCE", TARVO_TEST_SOURCE_DIR);
     qputenv("TARVO_MUTE", "1");
     TTarvoApplication app(argc, argv);
     if (argc < 3 || argc > 4 || (QString(argv[2]) != "dav" && QString(argv[2]) != "git")) {
