@@ -9,7 +9,9 @@
 // certificate; a web server shows the WebDAV folder to visitors), opens a saved page on the Send stage, adds the server with
 // the server wizard from the Send stage's button (its Test included, and
 // the trust question where the server's certificate is not known), sends
-// the page by clicking it, and ends on the Sent stage. It works on a fresh
+// the page by clicking it, and ends on the Sent stage. With WebDAV it then
+// sends two more versions of the page, opens Send > History... and puts the
+// first publish back; a browser pictures the page from the web each time. It works on a fresh
 // copy of the built program folder with empty settings, as the test suites
 // do; the files that reached the server and what the program said are
 // printed at the end.
@@ -27,13 +29,16 @@
 #include "upload/ServerWizard.h"
 #include "upload/UploadWindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -145,6 +150,36 @@ int RunJoy(QDialog* d) {
     return joy->result();
 }
 
+// Send > History...: the oldest publish chosen and put back.
+int RunHistory(QDialog* d) {
+    d->show();
+    (void)QTest::qWaitForWindowExposed(d);
+    Shot("history");
+    auto* list = Child<QListWidget>(d, "lstPublishes");
+    QTest::qWait(500);
+    const QRect oldest = list->visualItemRect(list->item(list->count() - 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, oldest.center());
+    QTest::qWait(300);
+    Shot("history-oldest-chosen");
+    Click(Child<QPushButton>(d, "btnPutBack"));
+    Shot("history-put-back");
+    Click(Child<QPushButton>(d, "btnClose"));
+    return QDialog::Accepted;
+}
+
+// The TITLE of a page's bytes.
+QString TitleOf(const QByteArray& html) {
+    const qsizetype open = html.indexOf("<TITLE>"), close = html.indexOf("</TITLE>");
+    return open < 0 || close < open ? QString() : QString::fromUtf8(html.mid(open + 7, close - open - 7));
+}
+
+// A picture of the page as a browser shows it from the web.
+void BrowserShot(const QString& address, const QString& name) {
+    const QString file = QDir(g_dir).filePath(QString("%1-%2.png").arg(++g_shot, 2, 10, QChar('0')).arg(name));
+    QProcess::execute("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--ignore-certificate-errors",
+                                   "--hide-scrollbars", "--window-size=1000,700", "--screenshot=" + file, address});
+}
+
 bool Walk(const QString& kindName, const QString& language) {
     TCertificates certs;
     if (!certs.ok()) return false;
@@ -197,10 +232,11 @@ bool Walk(const QString& kindName, const QString& language) {
         if (name == "dlgTrustServer") return RunTrust(d);
         if (name == "frmUpload") return RunUpload(d);
         if (name == "frmJoy") return RunJoy(d);
+        if (name == "frmHistory") return RunHistory(d);
         std::fprintf(stderr, "tarvo_walkthrough: an unexpected dialog %s\n", qPrintable(name));
         return int(QDialog::Rejected);
     };
-    for (int i = 0; i < 8; ++i) dialogs->runs << any;
+    for (int i = 0; i < 20; ++i) dialogs->runs << any;
     Click(Child<QWidget>(w->StagePanel(TfrmMain::stSend), "spdEditWWW"));
     Shot("send-ready");
 
@@ -215,6 +251,32 @@ bool Walk(const QString& kindName, const QString& language) {
         (void)QTest::qWaitFor([&] { return live && live->text() != checking; }, 30000);
         Shot("sent-live");
         if (live) std::printf("Sent stage: %s\n", qPrintable(live->text()));
+    }
+    if (dav && web) {
+        // Two more versions of the page, each sent; then the first put back.
+        const QByteArray first = dav->read("public_html/mypage.html");
+        std::printf("first publish's title: %s\n", qPrintable(TitleOf(first)));
+        const QString address = web->Address("public_html/mypage.html");
+        BrowserShot(address, "browser-first");
+        for (int version = 2; version <= 3; ++version) {
+            w->ShowRedPill(TfrmMain::stView);
+            Type(w.get(), "txtTitle", QString("Our family, version %1").arg(version));
+            w->findChild<QAction*>("menFileSave")->trigger();
+            w->ShowRedPill(TfrmMain::stSend);
+            Click(Child<QWidget>(w->StagePanel(TfrmMain::stSend), "imgUpload"));
+            (void)QTest::qWaitFor([&] { return w->CurrentStage() == int(TfrmMain::stSent); }, 120000);
+            QTest::qWait(1500);
+        }
+        Shot("third-sent");
+        std::printf("third publish's title: %s\n", qPrintable(TitleOf(dav->read("public_html/mypage.html"))));
+        BrowserShot(address, "browser-third");
+        w->findChild<QAction*>("menSendHistory")->trigger();
+        QTest::qWait(300);
+        const bool same = dav->read("public_html/mypage.html") == first;
+        std::printf("title after the put-back: %s\n", qPrintable(TitleOf(dav->read("public_html/mypage.html"))));
+        std::printf("after the put-back the server's page is the first version: %s\n", same ? "yes" : "no");
+        BrowserShot(address, "browser-put-back");
+        if (!same) return false;
     }
 
     std::printf("server holds:\n");
