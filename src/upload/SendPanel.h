@@ -8,6 +8,7 @@
 #include "docs/PageCheckup.h"
 #include "upload/UploadPlan.h"
 
+#include <QMap>
 #include <QObject>
 
 class QAction;
@@ -74,6 +75,12 @@ private:
     // The record of what went to the chosen server (none chosen: an empty
     // one, so everything is new).
     TSentRecord ChosenServerRecord() const;
+    // Where the chosen server's folder is seen on the web ("" not known).
+    QString ChosenWebAddress() const;
+    // The site files the last upload left out so as not to replace the
+    // server's own, with why, and the record of the server they belong to.
+    QMap<QString, QString> leftAlone_;
+    QString leftAloneServer_;
     TStageHost& w_;
     const TPage& page_;
     TServerBox* servers_;   // the server box the upload goes to (null: none)
