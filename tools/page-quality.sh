@@ -129,6 +129,7 @@ EOF
 pages=()
 [ -n "${PAGE_QUALITY_SITE_ONLY:-}" ] && rm -f "$work/docs"/*.tve
 for doc in "$work/docs"/*.tve; do
+  [ -e "$doc" ] || continue
   name=$(basename "$doc" .tve)
   slug=$(echo "$name" | tr 'A-Z ' 'a-z-')
   out=$work/site/$slug
@@ -170,10 +171,12 @@ for entry in "${pages[@]}"; do
   path=${entry#*|}
   url="http://127.0.0.1:$port/$(python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1]))' "$path")"
   for width in ${PAGE_QUALITY_WIDTHS:-390 1000 1280}; do
-  # A phone below 600 pixels, a desktop window from there on.
+  # A phone below 600 pixels (at Lighthouse's own phone pixel ratio of
+  # 1.75 unless PAGE_QUALITY_PHONE_DPR says otherwise), a desktop window
+  # from there on.
   if [ "$width" -lt 600 ]; then
     screen="--form-factor=mobile --screenEmulation.mobile=true --screenEmulation.width=$width"
-    screen="$screen --screenEmulation.height=844 --screenEmulation.deviceScaleFactor=3"
+    screen="$screen --screenEmulation.height=844 --screenEmulation.deviceScaleFactor=${PAGE_QUALITY_PHONE_DPR:-1.75}"
   else
     screen="--preset=desktop --screenEmulation.width=$width --screenEmulation.height=800"
   fi

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "app/PictureControl.h"
 #include "app/SafeWrite.h"
+#include "app/Translations.h"
 #include "docs/FileCommands.h"
 #include "docs/HtmlCommand.h"
 #include "html/PageEncoding.h"
@@ -184,12 +185,29 @@ private slots:
         QStringList listed;
         for (int i = 0; i < files->count(); ++i) listed << files->item(i)->toolTip();
         QVERIFY2(listed.contains("robots.txt (new, if the server has none)"), qPrintable(listed.join("|")));
+        const QString shots = qEnvironmentVariable("TARVO_SHOTS");
+        if (!shots.isEmpty()) {
+            files->scrollToBottom();
+            w->grab().save(shots + "/sitefiles-send-en.png");
+        }
         auto& dialogs = static_cast<TScriptedDialogs&>(Dialogs());
         dialogs.runs << [](QDialog* d) { return d->exec(); };
         dialogs.runs << [](QDialog*) { return 0; };  // the congratulation
         QTest::mouseClick(Child<TPicture>(send, "imgUpload"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(w->CurrentStage(), int(TfrmMain::stSent), 60000);
         for (const QString& f : withSiteFiles) QCOMPARE(server.read("window/" + f), server.read("ours/" + f));
+        if (!shots.isEmpty()) {
+            // The list again, in German, once the files are the server's.
+            qputenv("LANGUAGE", "de");
+            qputenv("LC_ALL", "de_DE.UTF-8");
+            InstallTranslations(*QCoreApplication::instance());
+            w->ShowRedPill(TfrmMain::stSend);
+            files->scrollToBottom();
+            w->grab().save(shots + "/sitefiles-send-de.png");
+            qputenv("LANGUAGE", "en");
+            qputenv("LC_ALL", "C.UTF-8");
+            InstallTranslations(*QCoreApplication::instance());
+        }
         QCOMPARE(dialogs.unexpected, 0);
 
         // Without a web address: none of the site's files, the pages as
