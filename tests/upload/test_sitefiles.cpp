@@ -15,6 +15,7 @@
 #include "main/MainWindow.h"
 #include "main/Startup.h"
 #include "upload/ServerList.h"
+#include "upload/UploadPlan.h"
 
 #include <QDirIterator>
 #include <QListWidget>
@@ -240,6 +241,14 @@ private slots:
         QCOMPARE(SiteAddress(web, "a #1.html"), QString("https://example.org/choir/a%20%231.html"));
         QVERIFY(IsHostRoot("https://example.org/"));
         QVERIFY(!IsHostRoot(web));
+        // Below a host's root no robots.txt goes (nobody would read it);
+        // the page goes as a copy with its address, the sitemap and 404
+        // page before it.
+        QVERIFY(WriteFileBytes(Html("home.html"), page));
+        QStringList planned;
+        for (const TUploadFile& f : PlanUpload(Html("home.html"), nullptr, false, web).Files)
+            if (f.Refused.isEmpty()) planned << f.Remote + (f.Local.startsWith(Html()) ? "" : " (copy)");
+        QCOMPARE(planned, (QStringList{"sitemap.xml (copy)", "404.html (copy)", "home.html (copy)"}));
     }
 };
 
