@@ -188,6 +188,8 @@ THomeLook LookOf(const QString& home) {
             look.Icon = tag;
             break;
         }
+        // On after the tag: a page of unended tags costs no more than its length.
+        at = end;
     }
     return look;
 }
