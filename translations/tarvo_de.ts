@@ -1170,10 +1170,32 @@ Eine webgerechte Kopie ist höchstens %1 Pixel breit und hoch, richtig herum ged
     </message>
 </context>
 <context>
+    <name>SiteFiles</name>
+    <message>
+        <source>Page not found</source>
+        <translation>Seite nicht gefunden</translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation>Unter dieser Adresse gibt es keine Seite.</translation>
+    </message>
+    <message>
+        <source>Go to the home page</source>
+        <translation>Zur Startseite</translation>
+    </message>
+</context>
+<context>
     <name>SiteMenu</name>
     <message>
         <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
         <translation>Die Webadresse muss eine vollständige Adresse sein, die mit https:// oder http:// beginnt, etwa https://www.example.org/chor/.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteStaging</name>
+    <message>
+        <source>outside the site&apos;s folder</source>
+        <translation>außerhalb des Ordners der Website</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1516,14 @@ Send it as &quot;index.html&quot; instead?</source>
 
 Stattdessen als „index.html“ senden?</translation>
     </message>
+    <message>
+        <source>left alone: the server&apos;s own</source>
+        <translation>belassen: gehört dem Server</translation>
+    </message>
+    <message>
+        <source>new, if the server has none</source>
+        <translation>neu, falls der Server keine hat</translation>
+    </message>
 </context>
 <context>
     <name>TSentRecord</name>
@@ -1630,6 +1660,14 @@ Stattdessen als „index.html“ senden?</translation>
     <message>
         <source>The branch is as it was: nothing of this upload was published.</source>
         <translation>Der Branch ist unverändert: Von diesem Hochladen wurde nichts veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Tarvo could not see whether the server folder has a file of that name</source>
+        <translation>Tarvo konnte nicht sehen, ob der Serverordner eine Datei dieses Namens hat</translation>
+    </message>
+    <message>
+        <source>the server folder has a file of that name that Tarvo did not put there</source>
+        <translation>der Serverordner hat eine Datei dieses Namens, die nicht von Tarvo stammt</translation>
     </message>
 </context>
 <context>
@@ -2462,6 +2500,10 @@ Der Test wurde angehalten. Fragen Sie Ihren Anbieter, ob der Schlüssel des Serv
     <message>
         <source>could not connect to %1 (check the address and port): %2</source>
         <translation>keine Verbindung zu %1 (prüfen Sie Adresse und Port): %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent and the server&apos;s file is left as it is: %2</source>
+        <translation>%1 wurde nicht gesendet, die Datei auf dem Server bleibt, wie sie ist: %2</translation>
     </message>
 </context>
 <context>

@@ -1170,10 +1170,32 @@ Una copia a tamaño web mide como mucho %1 píxeles de ancho y de alto, está gi
     </message>
 </context>
 <context>
+    <name>SiteFiles</name>
+    <message>
+        <source>Page not found</source>
+        <translation>Página no encontrada</translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation>No hay ninguna página en esta dirección.</translation>
+    </message>
+    <message>
+        <source>Go to the home page</source>
+        <translation>Ir a la página de inicio</translation>
+    </message>
+</context>
+<context>
     <name>SiteMenu</name>
     <message>
         <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
         <translation>La dirección web debe ser una dirección completa que empiece por https:// o http://, como https://www.example.org/coro/.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteStaging</name>
+    <message>
+        <source>outside the site&apos;s folder</source>
+        <translation>fuera de la carpeta del sitio</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1516,14 @@ Send it as &quot;index.html&quot; instead?</source>
 
 ¿Enviarla como «index.html»?</translation>
     </message>
+    <message>
+        <source>left alone: the server&apos;s own</source>
+        <translation>se deja: es del servidor</translation>
+    </message>
+    <message>
+        <source>new, if the server has none</source>
+        <translation>nuevo, si el servidor no tiene</translation>
+    </message>
 </context>
 <context>
     <name>TSentRecord</name>
@@ -1630,6 +1660,14 @@ Send it as &quot;index.html&quot; instead?</source>
     <message>
         <source>The branch is as it was: nothing of this upload was published.</source>
         <translation>La rama sigue como estaba: no se publicó nada de esta subida.</translation>
+    </message>
+    <message>
+        <source>Tarvo could not see whether the server folder has a file of that name</source>
+        <translation>Tarvo no pudo ver si la carpeta del servidor tiene un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>the server folder has a file of that name that Tarvo did not put there</source>
+        <translation>la carpeta del servidor tiene un archivo con ese nombre que Tarvo no puso allí</translation>
     </message>
 </context>
 <context>
@@ -2462,6 +2500,10 @@ Se detuvo la prueba. Pregunte a su proveedor si se cambió la clave del servidor
     <message>
         <source>could not connect to %1 (check the address and port): %2</source>
         <translation>no se pudo conectar con %1 (compruebe la dirección y el puerto): %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent and the server&apos;s file is left as it is: %2</source>
+        <translation>%1 no se envió y el archivo del servidor se deja como está: %2</translation>
     </message>
 </context>
 <context>

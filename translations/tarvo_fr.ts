@@ -1170,10 +1170,32 @@ Une copie adaptée au Web mesure au plus %1 pixels de large et de haut, remise �
     </message>
 </context>
 <context>
+    <name>SiteFiles</name>
+    <message>
+        <source>Page not found</source>
+        <translation>Page introuvable</translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation>Il n&apos;y a aucune page à cette adresse.</translation>
+    </message>
+    <message>
+        <source>Go to the home page</source>
+        <translation>Aller à la page d&apos;accueil</translation>
+    </message>
+</context>
+<context>
     <name>SiteMenu</name>
     <message>
         <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
         <translation>L’adresse web doit être une adresse complète commençant par https:// ou http://, par exemple https://www.example.org/chorale/.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteStaging</name>
+    <message>
+        <source>outside the site&apos;s folder</source>
+        <translation>en dehors du dossier du site</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1516,14 @@ Send it as &quot;index.html&quot; instead?</source>
 
 L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     </message>
+    <message>
+        <source>left alone: the server&apos;s own</source>
+        <translation>laissé : celui du serveur</translation>
+    </message>
+    <message>
+        <source>new, if the server has none</source>
+        <translation>nouveau, si le serveur n&apos;en a pas</translation>
+    </message>
 </context>
 <context>
     <name>TSentRecord</name>
@@ -1630,6 +1660,14 @@ L&apos;envoyer plutôt sous le nom « index.html » ?</translation>
     <message>
         <source>The branch is as it was: nothing of this upload was published.</source>
         <translation>La branche est restée telle quelle : rien de cet envoi n&apos;a été publié.</translation>
+    </message>
+    <message>
+        <source>Tarvo could not see whether the server folder has a file of that name</source>
+        <translation>Tarvo n&apos;a pas pu voir si le dossier du serveur contient un fichier de ce nom</translation>
+    </message>
+    <message>
+        <source>the server folder has a file of that name that Tarvo did not put there</source>
+        <translation>le dossier du serveur contient un fichier de ce nom que Tarvo n&apos;y a pas mis</translation>
     </message>
 </context>
 <context>
@@ -2462,6 +2500,10 @@ Le test a été arrêté. Demandez à votre hébergeur si la clé du serveur a c
     <message>
         <source>could not connect to %1 (check the address and port): %2</source>
         <translation>connexion impossible à %1 (vérifiez l&apos;adresse et le port) : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent and the server&apos;s file is left as it is: %2</source>
+        <translation>%1 n&apos;a pas été envoyé et le fichier du serveur reste tel quel : %2</translation>
     </message>
 </context>
 <context>

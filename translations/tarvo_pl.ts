@@ -1170,10 +1170,32 @@ Kopia w rozmiarze do sieci ma najwyżej %1 pikseli szerokości i wysokości, jes
     </message>
 </context>
 <context>
+    <name>SiteFiles</name>
+    <message>
+        <source>Page not found</source>
+        <translation>Nie znaleziono strony</translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation>Pod tym adresem nie ma żadnej strony.</translation>
+    </message>
+    <message>
+        <source>Go to the home page</source>
+        <translation>Przejdź do strony głównej</translation>
+    </message>
+</context>
+<context>
     <name>SiteMenu</name>
     <message>
         <source>The web address must be a whole address starting with https:// or http://, such as https://www.example.org/choir/.</source>
         <translation>Adres internetowy musi być pełnym adresem zaczynającym się od https:// lub http://, na przykład https://www.example.org/chor/.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteStaging</name>
+    <message>
+        <source>outside the site&apos;s folder</source>
+        <translation>poza folderem witryny</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1516,14 @@ Send it as &quot;index.html&quot; instead?</source>
 
 Czy wysłać ją jako „index.html”?</translation>
     </message>
+    <message>
+        <source>left alone: the server&apos;s own</source>
+        <translation>pozostawiony: należy do serwera</translation>
+    </message>
+    <message>
+        <source>new, if the server has none</source>
+        <translation>nowy, jeśli serwer nie ma własnego</translation>
+    </message>
 </context>
 <context>
     <name>TSentRecord</name>
@@ -1630,6 +1660,14 @@ Czy wysłać ją jako „index.html”?</translation>
     <message>
         <source>The branch is as it was: nothing of this upload was published.</source>
         <translation>Gałąź pozostała bez zmian: nic z tego wysyłania nie zostało opublikowane.</translation>
+    </message>
+    <message>
+        <source>Tarvo could not see whether the server folder has a file of that name</source>
+        <translation>Tarvo nie mogło sprawdzić, czy folder na serwerze ma plik o tej nazwie</translation>
+    </message>
+    <message>
+        <source>the server folder has a file of that name that Tarvo did not put there</source>
+        <translation>folder na serwerze ma plik o tej nazwie, którego nie umieściło tam Tarvo</translation>
     </message>
 </context>
 <context>
@@ -2462,6 +2500,10 @@ Test został zatrzymany. Zapytaj dostawcę, czy klucz serwera został zmieniony;
     <message>
         <source>could not connect to %1 (check the address and port): %2</source>
         <translation>nie można połączyć się z %1 (sprawdź adres i port): %2</translation>
+    </message>
+    <message>
+        <source>%1 was not sent and the server&apos;s file is left as it is: %2</source>
+        <translation>%1 nie został wysłany, a plik na serwerze pozostaje bez zmian: %2</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,8 @@ QString RoleName(TFileRole role) {
             return QStringLiteral("picture");
         case TFileRole::Page:
             return QStringLiteral("page");
+        case TFileRole::SiteFile:
+            return QStringLiteral("site");
         case TFileRole::VisitorPage:
             return QStringLiteral("visitor");
     }
@@ -50,6 +52,7 @@ QString RoleName(TFileRole role) {
 TFileRole RoleOf(const QString& name) {
     if (name == QLatin1String("visitor")) return TFileRole::VisitorPage;
     if (name == QLatin1String("page")) return TFileRole::Page;
+    if (name == QLatin1String("site")) return TFileRole::SiteFile;
     return TFileRole::Picture;
 }
 
@@ -415,6 +418,10 @@ TPutBackPlan PlanPutBack(const TPublishHistory& history, size_t index, bool chec
         file.Size = f.Size;
         const auto it = held.find(f.Remote);
         file.Unchanged = it != held.end() && it->second->Hash == f.Hash && it->second->Size == f.Size;
+        // A site file of the publish put back goes only where the server
+        // has none of its own.
+        file.OnlyIfOurs = file.Role == TFileRole::SiteFile;
+        file.Ours = it != held.end();
         plan.Files.push_back(file);
     }
     std::set<QString> keep;

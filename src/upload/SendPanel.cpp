@@ -89,7 +89,7 @@ TSendPanel::TSendPanel(TStageHost& window, const TPage& page, TServerBox* server
     connect(chkSendAll, &QCheckBox::toggled, this, &TSendPanel::UpdateFileList);
     // What goes depends on what went to the chosen server before.
     if (servers_)
-        connect(servers_, &TServerBox::serverChanged, this, &TSendPanel::UpdateFileList);
+        connect(servers_, &TServerBox::serverChanged, this, &TSendPanel::Refresh);
 
     menFileExport = new QAction(tr("E&xport Site..."), this);
     menFileExport->setObjectName(QStringLiteral("menFileExport"));
@@ -148,7 +148,7 @@ void TSendPanel::Refresh() {
 void TSendPanel::BuildUploadList() {
     // An unsaved page has no files to send: what an earlier page listed
     // must not stay on show.
-    Plan = PlanUpload(PageFile());
+    Plan = PlanUpload(PageFile(), nullptr, false, ChosenWebAddress());
     TPageReadOutcome read;
     Findings = page_.DocFileName.isEmpty() ? QList<TCheckFinding>() : CheckDocument(page_.DocFileName, read);
 }
@@ -170,6 +170,11 @@ void TSendPanel::AddFindings() {
 TSentRecord TSendPanel::ChosenServerRecord() const {
     const tWWWServerType* server = servers_ ? servers_->SelectedServer() : nullptr;
     return TSentRecord(server ? UploadTargetOf(*server) : TUploadTarget());
+}
+
+QString TSendPanel::ChosenWebAddress() const {
+    const tWWWServerType* server = servers_ ? servers_->SelectedServer() : nullptr;
+    return server ? UploadTargetOf(*server).WebAddress : QString();
 }
 
 void TSendPanel::UpdateFileList() {
@@ -223,6 +228,18 @@ void TSendPanel::AddListItem(const TUploadFile& f, TSendState sendState, bool al
         // A refused reference is listed with why it will not be sent.
         case TSendState::Refused: state = tr("not sent: ") + f.Refused; break;
     }
+    // A site file goes only where the server folder has none of its own.
+    QString why;
+    if (f.OnlyIfOurs && !f.Ours && sendState == TSendState::New) {
+        const TSentRecord record = ChosenServerRecord();
+        const auto it = leftAlone_.constFind(f.Remote);
+        if (it != leftAlone_.constEnd() && leftAloneServer_ == record.FileName()) {
+            state = tr("left alone: the server's own");
+            why = *it;
+        } else {
+            state = tr("new, if the server has none");
+        }
+    }
     // The state stays in sight: a name too long for one line with it gets
     // a line of its own, with the state below, and gives way in its middle
     // only when even that line is too short (a reason for not sending is
@@ -236,7 +253,7 @@ void TSendPanel::AddListItem(const TUploadFile& f, TSendState sendState, bool al
     auto* item = new QListWidgetItem(text, lstFiles);
     item->setData(Qt::UserRole, name);
     item->setData(Qt::UserRole + 1, int(sendState));
-    item->setToolTip(name + suffix);
+    item->setToolTip(why.isEmpty() ? name + suffix : name + QStringLiteral(" (") + why + QLatin1Char(')'));
 }
 
 void TSendPanel::timFlashPageTimer() {
@@ -303,12 +320,16 @@ bool TSendPanel::UploadFiles() {
     // The site as it is now, each file checked against what went to this
     // server and folder before.
     TSentRecord record(UploadTargetOf(*server));
-    const std::vector<TUploadFile> files = PlanUpload(PageFile(), &record, chkSendAll->isChecked()).Files;
+    const TUploadTarget target = UploadTargetOf(*server);
+    const std::vector<TUploadFile> files =
+        PlanUpload(PageFile(), &record, chkSendAll->isChecked(), target.WebAddress).Files;
     TfrmUpload upload(*server, files, &w_);
-    TPublishHistory history(UploadTargetOf(*server));
+    TPublishHistory history(target);
     upload.SetRecord(&record);
     upload.SetHistory(&history);
     Dialogs().Run(&upload);
+    leftAlone_ = upload.LeftAlone();
+    leftAloneServer_ = record.FileName();
     QString unsaved;
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     if (!history.Record(upload.Succeeded(), false, &unsaved))

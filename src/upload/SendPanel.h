@@ -9,6 +9,7 @@
 #include "upload/UploadPlan.h"
 #include "upload/transfer/LiveCheck.h"
 
+#include <QMap>
 #include <QObject>
 #include <optional>
 
@@ -83,6 +84,12 @@ private:
     // (none without one).
     std::optional<TLiveRequest> liveRequest_;
     TLiveNotice* live_ = nullptr;
+    // Where the chosen server's folder is seen on the web ("" not known).
+    QString ChosenWebAddress() const;
+    // The site files the last upload left out so as not to replace the
+    // server's own, with why, and the record of the server they belong to.
+    QMap<QString, QString> leftAlone_;
+    QString leftAloneServer_;
     TStageHost& w_;
     const TPage& page_;
     TServerBox* servers_;   // the server box the upload goes to (null: none)

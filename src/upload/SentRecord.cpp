@@ -82,6 +82,7 @@ std::vector<TSendState> TSentRecord::Classify(std::vector<TUploadFile>& plan, bo
     std::vector<TSendState> states;
     for (TUploadFile& f : plan) {
         f.Unchanged = false;
+        f.Ours = false;
         if (!f.Refused.isEmpty()) {
             states.push_back(f.Missing ? TSendState::Missing : TSendState::Refused);
             continue;
@@ -95,6 +96,7 @@ std::vector<TSendState> TSentRecord::Classify(std::vector<TUploadFile>& plan, bo
         }
         f.Size = local.size();
         const auto it = files_.constFind(f.Remote);
+        f.Ours = it != files_.constEnd();
         if (it == files_.constEnd()) {
             states.push_back(TSendState::New);
             continue;

@@ -6,6 +6,7 @@
 #include "app/SafeWrite.h"
 #include "html/BodyStyle.h"
 #include "html/PageEncoding.h"
+#include "html/SiteMenu.h"
 #include "upload/UploadCommand.h"
 #include "upload/UploadPlan.h"
 
@@ -117,23 +118,36 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     QStringList positional;
     bool logo = true;
     bool force = false;
+    QString webAddress;
+    bool usage = false;
     for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--no-logo"))
+        if (args[i] == QLatin1String("--no-logo")) {
             logo = false;
-        else if (args[i] == QLatin1String("--force"))
+        } else if (args[i] == QLatin1String("--force")) {
             force = true;
-        else if (args[i].startsWith(QLatin1Char('-')) || args[i].isEmpty())
+        } else if (args[i] == QLatin1String("--web-address")) {
+            // Once, and with an address after it.
+            if (!webAddress.isEmpty() || i + 1 >= args.size() || args[i + 1].trimmed().isEmpty()) usage = true;
+            else webAddress = args[++i].trimmed();
+        } else if (args[i].startsWith(QLatin1Char('-')) || args[i].isEmpty()) {
             positional << QString();  // makes the count wrong
-        else
+        } else {
             positional << args[i];
+        }
     }
-    if (positional.size() != 2 || positional.contains(QString())) {
-        err << "usage: tarvo --export DOCUMENT DIR [--no-logo] [--force]" << Qt::endl;
+    if (usage || positional.size() != 2 || positional.contains(QString())) {
+        err << "usage: tarvo --export DOCUMENT DIR [--web-address URL] [--no-logo] [--force]" << Qt::endl;
+        return ucUsage;
+    }
+    QString problem;
+    const QString web = NormalWebAddress(webAddress, &problem);
+    if (!problem.isEmpty()) {
+        err << "tarvo: --web-address: " << problem << Qt::endl;
         return ucUsage;
     }
     const QString pageFile = WriteDocumentPage(positional[0], logo, err);
     if (pageFile.isEmpty()) return ucDocument;
-    const std::vector<TUploadFile> plan = PlanUpload(pageFile).Files;
+    const std::vector<TUploadFile> plan = PlanUpload(pageFile, nullptr, false, web).Files;
     const QStringList replaced = ExportWouldReplace(plan, positional[1]);
     if (!replaced.isEmpty() && !force) {
         err << "tarvo: " << QDir::toNativeSeparators(positional[1])

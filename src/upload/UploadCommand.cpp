@@ -210,6 +210,14 @@ void RunUpload(TUploadSequence& upload, TSentRecord& record, TPublishHistory& hi
         record.RecordSent(f);
         history.Note(f, false);
     });
+    // A site file not sent over the server's own is no failure, but the
+    // user is told.
+    QObject::connect(&upload, &TUploadSequence::FileLeftAlone, [&err](const TUploadFile& f, const QString& why) {
+        err << "tarvo: "
+            << QCoreApplication::translate("UploadCommand", "%1 was not sent and the server's file is left as it is: %2")
+                   .arg(f.Remote, why)
+            << Qt::endl;
+    });
     QObject::connect(&upload, &TUploadSequence::FileRemoved,
                      [&](const QString& remote, bool removed, const QString& why) {
                          if (removed) {
@@ -372,7 +380,7 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     const bool plain = target.Security == TSecurity::FTP || target.Security == TSecurity::WebDAV;
     if (!plain && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
-    TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all).Files);
+    TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all, target.WebAddress).Files);
     TPublishHistory history(target);
     RunUpload(upload, record, history, o.trust, out, err);
     const int sent = Finish(upload, ftp, record, history, target, false, err);

@@ -54,9 +54,10 @@ QStringList PageLinks(const QString& pageText);
 UploadList BuildSiteList(const QString& pageFile, const QString& pageRemote = QString());
 
 // What a file is to the site. The upload sends in this order: the files
-// the pages show, then the linked pages, then the page the visitor opens,
-// once everything else has arrived.
-enum class TFileRole { Picture, Page, VisitorPage };
+// the pages show, then the linked pages, then the site's own files (its
+// sitemap, robots.txt, 404.html), then the page the visitor opens, once
+// everything else has arrived.
+enum class TFileRole { Picture, Page, SiteFile, VisitorPage };
 
 // One file of the upload.
 struct TUploadFile {
@@ -71,6 +72,12 @@ struct TUploadFile {
     // server's listing of its folder lacks it or shows another size.
     bool Unchanged = false;
     qint64 Size = -1;  // the local file's size in bytes (-1 unknown)
+    // Never sent over a file of that name that Tarvo did not put there
+    // (the site's own files: a robots.txt of the server's is the server's).
+    bool OnlyIfOurs = false;
+    // The record of what was sent names it: what the server holds under
+    // its name, Tarvo put there.
+    bool Ours = false;
 };
 
 // Whether a file is sent in binary: all but .html .htm .txt .doc .shtml.

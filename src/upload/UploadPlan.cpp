@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/Utils.h"
 #include "html/SiteMenu.h"
+#include "upload/SiteStaging.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -109,11 +110,12 @@ std::vector<TUploadFile> MakeUploadPlan(const QString& pageFile, const UploadLis
     return plan;
 }
 
-TUploadPlan PlanUpload(const QString& pageFile, const TSentRecord* record, bool all) {
+TUploadPlan PlanUpload(const QString& pageFile, const TSentRecord* record, bool all, const QString& webAddress) {
     TUploadPlan plan;
     if (pageFile.isEmpty()) return plan;
     plan.Files = MakeUploadPlan(pageFile, BuildSiteList(pageFile, SentPageName(pageFile)));
     AddSitePages(pageFile, plan.Files);
+    AddWebAddress(plan.Files, pageFile, webAddress);
     if (record) plan.States = record->Classify(plan.Files, all);
     return plan;
 }

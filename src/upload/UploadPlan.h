@@ -44,6 +44,10 @@ struct TUploadPlan {
 };
 
 // The plan of the page whose HTML file is `pageFile` ("" a page never
-// saved: no files). With a record, each file is checked against it
-// (TSentRecord::Classify; `all` sends the unchanged ones as well).
-TUploadPlan PlanUpload(const QString& pageFile, const TSentRecord* record = nullptr, bool all = false);
+// saved: no files). With the folder's web address (normal, "" none), the
+// pages go as copies with their own addresses in their heads, with the
+// site's own files beside them (upload/SiteStaging.h). With a record, each
+// file is checked against it (TSentRecord::Classify; `all` sends the
+// unchanged ones as well).
+TUploadPlan PlanUpload(const QString& pageFile, const TSentRecord* record = nullptr, bool all = false,
+                       const QString& webAddress = QString());

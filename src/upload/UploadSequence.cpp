@@ -159,12 +159,13 @@ void TUploadSequence::PlanFolders() {
         const QString folder = FolderOf(f.Remote);
         if (!folder.isEmpty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
             folders.push_back(folder);
-        if (f.Unchanged) {
+        // A file that may find the server's own in its place is looked for
+        // as well.
+        if (f.Unchanged || (f.OnlyIfOurs && !f.Ours)) {
             if (std::find(withUnchanged.begin(), withUnchanged.end(), folder) == withUnchanged.end())
                 withUnchanged.push_back(folder);
-        } else if (!IsPage(i)) {
-            ++toSend_;
         }
+        if (!f.Unchanged && !IsPage(i)) ++toSend_;
     }
     // Parents before their subfolders.
     std::sort(withUnchanged.begin(), withUnchanged.end());
@@ -246,7 +247,34 @@ void TUploadSequence::SkipWhatIsThere() {
         });
     }
     std::sort(toMake_.begin(), toMake_.end());
+    LeaveOthersAlone();
     ShowProgress();
+}
+
+// A site file of Tarvo's never replaces one someone else put there: the
+// folder's listing must show that no file of its name is there, or the
+// record that the one there is Tarvo's.
+void TUploadSequence::LeaveOthersAlone() {
+    for (size_t i = 0; i < files_.size(); ++i) {
+        const TUploadFile& f = files_[i];
+        if (!f.OnlyIfOurs || f.Ours || !f.Refused.isEmpty() || state_[i] != FileState::Pending) continue;
+        const auto folder = std::find(toList_.begin(), toList_.end(), FolderOf(f.Remote));
+        const std::vector<TRemoteEntry>* listing = nullptr;
+        if (folder != toList_.end() && listed_[size_t(folder - toList_.begin())])
+            listing = &*listed_[size_t(folder - toList_.begin())];
+        QString why;
+        if (!listing) {
+            why = tr("Tarvo could not see whether the server folder has a file of that name");
+        } else if (std::any_of(listing->begin(), listing->end(),
+                               [&](const TRemoteEntry& e) { return e.Name == NameOf(f.Remote); })) {
+            why = tr("the server folder has a file of that name that Tarvo did not put there");
+        } else {
+            continue;
+        }
+        state_[i] = FileState::LeftAlone;
+        ++done_count_;
+        emit FileLeftAlone(f, why);
+    }
 }
 
 void TUploadSequence::MakeFolders() {
@@ -380,7 +408,9 @@ QString TUploadSequence::ServerState() const {
     if (state_[page] == FileState::Sent || state_[page] == FileState::Skipped) return QString();
     int sent = 0, meant = 0;
     for (size_t i = 0; i < files_.size(); ++i) {
-        if (i == page || state_[i] == FileState::Skipped || !files_[i].Refused.isEmpty()) continue;
+        if (i == page || state_[i] == FileState::Skipped || state_[i] == FileState::LeftAlone ||
+            !files_[i].Refused.isEmpty())
+            continue;
         ++meant;
         if (state_[i] == FileState::Sent) ++sent;
     }

@@ -159,6 +159,11 @@ signals:
     // Each file left out because it is unchanged and the server already
     // holds it at the same size (nothing was sent).
     void FileSkipped(const TUploadFile& file);
+    // Each file that goes only where the server folder has none of its own
+    // (OnlyIfOurs), left out because the folder has one that Tarvo did not
+    // put there, or because its listing could not be read; `why` says
+    // which in plain words. Nothing was sent, and the file is not Tarvo's.
+    void FileLeftAlone(const TUploadFile& file, const QString& why);
     // Each file of SetRemovals after its removal was asked for.
     void FileRemoved(const QString& remote, bool removed, const QString& whyNot);
     // After the user trusted a key, with the target holding it, so that
@@ -167,13 +172,14 @@ signals:
 
 private:
     enum TStepId { kConnect, kMakeFolder, kEnterFolder, kList, kMakeFolders, kSend, kSendPage, kRemove, kCommit };
-    enum class FileState { Pending, Skipped, Sent, Failed };
+    enum class FileState { Pending, Skipped, LeftAlone, Sent, Failed };
     void Connect();
     void MakeServerFolder();
     void EnterServerFolder();
     void ListFolders();
     void Listed(size_t at, const TFtpOutcome& outcome, const std::vector<TRemoteEntry>& entries);
     void SkipWhatIsThere();
+    void LeaveOthersAlone();
     void MakeFolders();
     void SendFiles();
     void SendPage();

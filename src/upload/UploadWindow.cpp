@@ -165,6 +165,8 @@ void TfrmUpload::StartSequence() {
         if (Record) Record->RecordSent(file);
         if (History) History->Note(file, false);
     });
+    connect(up, &TUploadSequence::FileLeftAlone, this,
+            [this](const TUploadFile& file, const QString& why) { leftAlone_.insert(file.Remote, why); });
     connect(up, &TUploadSequence::FileRemoved, this, [this](const QString& remote, bool removed, const QString& why) {
         if (removed && Record) Record->RecordRemoved(remote);
         if (removed && History) History->NoteRemoved(remote);

@@ -7,6 +7,7 @@
 #include "upload/UploadList.h"
 
 #include <QDialog>
+#include <QMap>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,9 @@ public:
     // Every file was sent, and the upload was not cancelled.
     bool Succeeded() const { return UploadOK; }
     bool WasCancelled() const { return Cancelled; }
+    // The site files left out so as not to replace the server's own: each
+    // remote name with why, in plain words.
+    const QMap<QString, QString>& LeftAlone() const { return leftAlone_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +64,7 @@ private:
     TSentRecord* Record = nullptr;
     TPublishHistory* History = nullptr;
     std::vector<QString> Removals;
+    QMap<QString, QString> leftAlone_;
     const QString LoginFailedText = tr("Couldn't log in.  Please check that the Login and Password are correct.");
 
     // --- controls ---
