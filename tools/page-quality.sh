@@ -12,6 +12,7 @@
 #
 #   tools/page-quality.sh [BUILD_DIR]      (default: build)
 #   PAGE_QUALITY_SITE_ONLY=1 tools/page-quality.sh   only the site's pages
+#   PAGE_QUALITY_URLS="URL ..." tools/page-quality.sh  pages already on a web server
 #
 # Needs Debian's chromium, node and npm. Lighthouse (npm `lighthouse`) is
 # installed into a folder of its own when it is missing there:
@@ -41,6 +42,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
+pages=()
+if [ -n "${PAGE_QUALITY_URLS:-}" ]; then
+  # Pages already on a web server (tools/walkthrough rates what landed on
+  # its server this way): each address is rated as it is.
+  for url in $PAGE_QUALITY_URLS; do pages+=("$(basename "${url%/}")|$url"); done
+else
 # A program folder of its own, so nothing of the user's is read or written.
 appdir=$work/app
 cp -r "$build/bin/." "$appdir/"
@@ -126,7 +133,6 @@ os.makedirs(data, exist_ok=True)
 open(os.path.join(data, hashlib.sha256(html.encode()).hexdigest()[:32] + '.json'), 'w').write(json.dumps(record))
 EOF
 
-pages=()
 [ -n "${PAGE_QUALITY_SITE_ONLY:-}" ] && rm -f "$work/docs"/*.tve
 for doc in "$work/docs"/*.tve; do
   [ -e "$doc" ] || continue
@@ -162,6 +168,8 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
+fi
+
 flags="--headless --no-sandbox --disable-gpu --disable-background-networking --disable-component-update"
 flags="$flags --disable-sync --no-first-run"
 printf '%-16s %5s %13s %14s %5s %11s\n' page width accessibility best-practices seo performance
@@ -169,7 +177,11 @@ failing=()
 for entry in "${pages[@]}"; do
   name=${entry%%|*}
   path=${entry#*|}
-  url="http://127.0.0.1:$port/$(python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1]))' "$path")"
+  if [[ $path == http* ]]; then
+    url=$path
+  else
+    url="http://127.0.0.1:$port/$(python3 -c 'import sys, urllib.parse; print(urllib.parse.quote(sys.argv[1]))' "$path")"
+  fi
   for width in ${PAGE_QUALITY_WIDTHS:-390 1000 1280}; do
   # A phone below 600 pixels (at Lighthouse's own phone pixel ratio of
   # 1.75 unless PAGE_QUALITY_PHONE_DPR says otherwise), a desktop window

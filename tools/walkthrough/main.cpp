@@ -2,7 +2,7 @@
 // and saves a picture of what the user sees at each step, for a person to
 // look at:
 //
-//   xvfb-run -a build/tests/tarvo_walkthrough FOLDER (dav|git) [LANGUAGE]
+//   xvfb-run -a build/tests/tarvo_walkthrough FOLDER (dav|git|site) [LANGUAGE]
 //
 // It starts a local server of that kind (Apache with WebDAV over HTTPS, or
 // a Git repository behind Apache over HTTPS, both with a test authority's
@@ -11,7 +11,12 @@
 // the trust question where the server's certificate is not known), sends
 // the page by clicking it, and ends on the Sent stage. With WebDAV it then
 // sends two more versions of the page, opens Send > History... and puts the
-// first publish back; a browser pictures the page from the web each time. It works on a fresh
+// first publish back; a browser pictures the page from the web each time.
+// "site" makes four pages first, puts them in the site's menu with
+// Site > Pages and Menu..., sends the home page once to the root of the
+// web server, and pictures each page (and the 404 page) from the web at
+// 390 and 1280 pixels; with TARVO_WALK_RATE set, tools/page-quality.sh
+// rates them there. It works on a fresh
 // copy of the built program folder with empty settings, as the test suites
 // do; the files that reached the server and what the program said are
 // printed at the end.
@@ -30,6 +35,7 @@
 #include "upload/UploadWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -40,6 +46,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -109,7 +116,10 @@ int RunWizard(QDialog* d, const TServerChoice& server) {
     if (kind->currentIndex() != int(server.kind)) kind->setCurrentIndex(int(server.kind));
     Shot("wizard-details");
     Click(Child<QPushButton>(w, "butAdvanced"));
-    if (!server.directory.isNull()) Type(w, "txtDirectory", server.directory);
+    if (!server.directory.isNull()) {
+        Type(w, "txtDirectory", server.directory);
+        if (server.directory.isEmpty()) QTest::keyClick(Child<QLineEdit>(w, "txtDirectory"), Qt::Key_Delete);
+    }
     if (!server.webAddress.isNull()) Type(w, "txtURL", server.webAddress);
     Shot("wizard-advanced");
     dialogs->answers << QMessageBox::Yes;  // make the folder when it is missing
@@ -119,6 +129,68 @@ int RunWizard(QDialog* d, const TServerChoice& server) {
     dialogs->answers << QMessageBox::Yes;  // save the list
     Click(Child<QPushButton>(w, "butFinish"));
     return w->result();
+}
+
+// Pages and Menu...: every saved page added, the home page moved to the
+// top, and the menu saved.
+int RunSitePages(QDialog* d) {
+    d->show();
+    (void)QTest::qWaitForWindowExposed(d);
+    Shot("site-pages-empty");
+    auto* add = Child<QComboBox>(d, "cboAdd");
+    while (add->count() > 0 && add->isEnabled()) {
+        add->setCurrentIndex(0);
+        Click(Child<QPushButton>(d, "btnAdd"));
+    }
+    auto* list = Child<QListWidget>(d, "lstPages");
+    for (int row = 0; row < list->count(); ++row) {
+        if (!list->item(row)->text().startsWith("Home")) continue;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        for (int up = row; up > 0; --up) Click(Child<QPushButton>(d, "btnUp"));
+        break;
+    }
+    Shot("site-pages-ordered");
+    Click(Child<QPushButton>(d, "btnOK"));
+    return d->result();
+}
+
+// Four pages made from a template, each with its own title and the site
+// menu shown, saved; then the site's menu made. Returns the home page's
+// document.
+QString MakeSite(TfrmMain& w, const QString& appDir) {
+    const QStringList names{"about", "concerts", "contact", "index"};
+    const QStringList titles{"About us", "Concerts", "Contact", "Home"};
+    for (int i = 0; i < names.size(); ++i) {
+        const QString doc = appDir + "/save/" + names[i] + ".tve";
+        QFile::copy(appDir + "/template/Family.tvt", doc);
+        w.Files()->OpenDocument(doc);
+        w.ShowRedPill(TfrmMain::stView);
+        Type(&w, "txtTitle", titles[i]);
+        auto* options = Child<QWidget>(&w, "tabPageOptions");
+        for (QWidget* p = options->parentWidget(); p; p = p->parentWidget())
+            if (auto* tabs = qobject_cast<QTabWidget*>(p)) {
+                tabs->setCurrentWidget(options);
+                break;
+            }
+        // What the checkup asks of a page for its visitors: its language,
+        // a description, a layout that reads well and fits a phone.
+        auto* language = Child<QComboBox>(&w, "cmbPageLanguage");
+        language->setCurrentIndex(language->findText("English", Qt::MatchStartsWith));
+        Type(&w, "txtPageDescription", "The Millers: " + titles[i].toLower() + ", news and pictures of our family.");
+        for (const char* box : {"chkReadableLayout", "chkFitPhone", "chkSiteMenu"}) {
+            auto* check = Child<QCheckBox>(&w, box);
+            if (!check->isChecked()) QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+        }
+        QTest::qWait(100);
+        if (i == 0) Shot("page-options");
+        w.findChild<QAction*>("menFileSave")->trigger();
+        QTest::qWait(200);
+    }
+    w.findChild<QAction*>("menSitePages")->trigger();
+    QTest::qWait(300);
+    w.ShowRedPill(TfrmMain::stView);
+    Shot("home-with-menu");
+    return appDir + "/save/index.tve";
 }
 
 // A certificate the system does not know: the user reads the question and
@@ -174,10 +246,10 @@ QString TitleOf(const QByteArray& html) {
 }
 
 // A picture of the page as a browser shows it from the web.
-void BrowserShot(const QString& address, const QString& name) {
+void BrowserShot(const QString& address, const QString& name, int width = 1000) {
     const QString file = QDir(g_dir).filePath(QString("%1-%2.png").arg(++g_shot, 2, 10, QChar('0')).arg(name));
     QProcess::execute("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--ignore-certificate-errors",
-                                   "--hide-scrollbars", "--window-size=1000,700", "--screenshot=" + file, address});
+                                   "--hide-scrollbars", QString("--window-size=%1,800").arg(width), "--screenshot=" + file, address});
 }
 
 bool Walk(const QString& kindName, const QString& language) {
@@ -189,7 +261,17 @@ bool Walk(const QString& kindName, const QString& language) {
     std::unique_ptr<TGitTestServer> git;
     std::unique_ptr<TWebTestServer> web;
     TServerChoice choice;
-    if (kindName == "git") {
+    if (kindName == "site") {
+        // The server's folder is the web server's root: the site's
+        // robots.txt is read there.
+        const QStringList pem = certs.Server("server");
+        dav = std::make_unique<TDavTestServer>(true, pem[0], pem[1]);
+        if (!dav->ok()) return false;
+        web = std::make_unique<TWebTestServer>(dav->home());
+        if (!web->ok()) return false;
+        choice = {QString("127.0.0.1:%1").arg(dav->port()), TDavTestServer::kUser, TDavTestServer::kPassword, "",
+                  web->Address(), TSecurity::WebDAVS};
+    } else if (kindName == "git") {
         git = std::make_unique<TGitTestServer>(certs);
         if (!git->ok()) return false;
         choice = {git->Url(), TGitTestServer::kUser, TGitTestServer::kToken, QString(), QString(), TSecurity::Git};
@@ -216,15 +298,11 @@ bool Walk(const QString& kindName, const QString& language) {
         if (InstallTranslations(*qApp).isEmpty()) return false;
     }
     auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
-    const QString doc = env.appDir() + "/save/my page.tve";
-    QFile::copy(env.appDir() + "/template/Family.tvt", doc);
     std::unique_ptr<TfrmMain> w(CreateMainWindow(QString()));
     w->show();
     if (!QTest::qWaitForWindowExposed(w.get())) return false;
-    w->Files()->OpenDocument(doc);
-    w->ShowRedPill(TfrmMain::stSend);
-    Shot("send-no-server");
-
+    QString doc = env.appDir() + "/save/my page.tve";
+    QFile::copy(env.appDir() + "/template/Family.tvt", doc);
     // Each dialog as it comes, in whatever order the server brings them.
     const auto any = [&](QDialog* d) {
         const QString name = d->objectName();
@@ -233,10 +311,16 @@ bool Walk(const QString& kindName, const QString& language) {
         if (name == "frmUpload") return RunUpload(d);
         if (name == "frmJoy") return RunJoy(d);
         if (name == "frmHistory") return RunHistory(d);
+        if (name == "frmSitePages") return RunSitePages(d);
         std::fprintf(stderr, "tarvo_walkthrough: an unexpected dialog %s\n", qPrintable(name));
         return int(QDialog::Rejected);
     };
     for (int i = 0; i < 20; ++i) dialogs->runs << any;
+    if (kindName == "site") doc = MakeSite(*w, env.appDir());
+    w->Files()->OpenDocument(doc);
+    w->ShowRedPill(TfrmMain::stSend);
+    Shot("send-no-server");
+
     Click(Child<QWidget>(w->StagePanel(TfrmMain::stSend), "spdEditWWW"));
     Shot("send-ready");
 
@@ -252,7 +336,28 @@ bool Walk(const QString& kindName, const QString& language) {
         Shot("sent-live");
         if (live) std::printf("Sent stage: %s\n", qPrintable(live->text()));
     }
-    if (dav && web) {
+    if (kindName == "site") {
+        // Each page as a browser shows it from the web, on a phone and on
+        // a desktop; then rated where it landed, when asked to.
+        QStringList addresses;
+        for (const char* page : {"", "about.html", "concerts.html", "contact.html", "404.html"})
+            addresses << web->Address(page);
+        for (const QString& address : addresses) {
+            const QString name = address.section('/', -1).isEmpty() ? "index" : address.section('/', -1).section('.', 0, 0);
+            BrowserShot(address, "browser-" + name + "-390", 390);
+            BrowserShot(address, "browser-" + name + "-1280", 1280);
+        }
+        if (qEnvironmentVariableIsSet("TARVO_WALK_RATE")) {
+            QProcess rate;
+            rate.setProcessChannelMode(QProcess::ForwardedChannels);
+            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+            e.insert("PAGE_QUALITY_URLS", addresses.join(' '));
+            rate.setProcessEnvironment(e);
+            rate.start("bash", {QString(TARVO_TEST_SOURCE_DIR) + "/../tools/page-quality.sh",
+                                QCoreApplication::applicationDirPath() + "/.."});
+            rate.waitForFinished(-1);
+        }
+    } else if (dav && web) {
         // Two more versions of the page, each sent; then the first put back.
         const QByteArray first = dav->read("public_html/mypage.html");
         std::printf("first publish's title: %s\n", qPrintable(TitleOf(first)));
@@ -294,8 +399,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("TARVO_TEST_SOURCE")) qputenv("TARVO_TEST_SOURCE", TARVO_TEST_SOURCE_DIR);
     qputenv("TARVO_MUTE", "1");
     TTarvoApplication app(argc, argv);
-    if (argc < 3 || argc > 4 || (QString(argv[2]) != "dav" && QString(argv[2]) != "git")) {
-        std::fprintf(stderr, "usage: tarvo_walkthrough FOLDER (dav|git) [LANGUAGE]\n");
+    if (argc < 3 || argc > 4 || (QString(argv[2]) != "dav" && QString(argv[2]) != "git" && QString(argv[2]) != "site")) {
+        std::fprintf(stderr, "usage: tarvo_walkthrough FOLDER (dav|git|site) [LANGUAGE]\n");
         return 1;
     }
     InitTarvoResources();
