@@ -76,13 +76,7 @@ private:
         // Debian's own python3, where the server library is installed.
         process_.start(QStringLiteral("/usr/bin/python3"), args);
         if (!process_.waitForStarted(10000)) return;
-        QByteArray line;
-        for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
-            process_.waitForReadyRead(200);
-            line += process_.readAllStandardOutput();
-        }
-        const auto m = QRegularExpression(QStringLiteral("port (\\d+)")).match(QString::fromLatin1(line));
-        if (m.hasMatch()) port_ = m.captured(1).toInt();
+        port_ = AnnouncedPort(process_);
     }
     QTemporaryDir home_;
     QProcess process_;

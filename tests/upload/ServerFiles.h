@@ -1,8 +1,11 @@
 #pragma once
-// What a test server holds: every file below its folder.
+// What the test servers share: the port a server script announces, and
+// every file below a server's folder.
 
 #include <QDir>
 #include <QDirIterator>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -14,4 +17,16 @@ inline QStringList FilesUnder(const QString& folder) {
     while (it.hasNext()) out << root.relativeFilePath(it.next());
     out.sort();
     return out;
+}
+
+// The port a server script names on its first line ("... port N ..."),
+// waited for up to 20 s; 0 when none came.
+inline int AnnouncedPort(QProcess& process) {
+    QByteArray line;
+    for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
+        process.waitForReadyRead(200);
+        line += process.readAllStandardOutput();
+    }
+    const auto m = QRegularExpression(QStringLiteral("port (\\d+)")).match(QString::fromLatin1(line));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
 }

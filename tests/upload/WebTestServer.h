@@ -3,6 +3,8 @@
 // python3 on 127.0.0.1 on a free port, serving a folder (or misbehaving as
 // its mode says). Started by the constructor, stopped by the destructor.
 
+#include "ServerFiles.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -18,13 +20,7 @@ public:
         process_.setStandardErrorFile(QProcess::nullDevice());
         process_.start(QStringLiteral("/usr/bin/python3"), QStringList{script, folder, mode} + tls);
         if (!process_.waitForStarted(10000)) return;
-        QByteArray line;
-        for (int i = 0; i < 100 && !line.contains('\n'); ++i) {
-            process_.waitForReadyRead(200);
-            line += process_.readAllStandardOutput();
-        }
-        const auto m = QRegularExpression(QStringLiteral("port (\\d+)")).match(QString::fromLatin1(line));
-        if (m.hasMatch()) port_ = m.captured(1).toInt();
+        port_ = AnnouncedPort(process_);
         tls_ = !tls.isEmpty();
     }
     ~TWebTestServer() {
