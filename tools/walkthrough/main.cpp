@@ -4,22 +4,26 @@
 //
 //   xvfb-run -a build/tests/tarvo_walkthrough FOLDER (dav|git|site) [LANGUAGE]
 //
-// It starts a local server of that kind (Apache with WebDAV over HTTPS, or
-// a Git repository behind Apache over HTTPS, both with a test authority's
-// certificate; a web server shows the WebDAV folder to visitors), opens a saved page on the Send stage, adds the server with
-// the server wizard from the Send stage's button (its Test included, and
-// the trust question where the server's certificate is not known), sends
-// the page by clicking it, and ends on the Sent stage. With WebDAV it then
-// sends two more versions of the page, opens Send > History... and puts the
-// first publish back; a browser pictures the page from the web each time.
-// "site" makes four pages first, puts them in the site's menu with
-// Site > Pages and Menu..., sends the home page once to the root of the
-// web server, and pictures each page (and the 404 page) from the web at
+// It starts a local server of that kind (Apache with WebDAV over HTTPS and
+// a web server that shows its folder to visitors, or a Git repository
+// behind Apache over HTTPS), opens a saved page on the Send stage, adds the
+// server with the server wizard from the Send stage's button (its Test
+// included, and the trust question where the server's certificate is not
+// known), sends the page by clicking it, and ends on the Sent stage.
+//
+// dav: before sending, the checkup names a picture whose words were taken
+// away and leads to it to mend it; after it, two more versions of the page
+// are sent, Send > History... puts the first publish back, and a browser
+// pictures the page from the web each time.
+// site: four pages are made first and put in the site's menu with
+// Site > Pages and Menu...; the home page is sent once to the root of the
+// web server, and each page (and the 404 page) is pictured from the web at
 // 390 and 1280 pixels; with TARVO_WALK_RATE set, tools/page-quality.sh
-// rates them there. It works on a fresh
-// copy of the built program folder with empty settings, as the test suites
-// do; the files that reached the server and what the program said are
-// printed at the end.
+// rates them there.
+//
+// It works on a fresh copy of the built program folder with empty
+// settings, as the test suites do; the files that reached the server and
+// what the program said are printed at the end.
 #include "DavTestServer.h"
 #include "GitTestServer.h"
 #include "TarvoResources.h"
@@ -31,6 +35,9 @@
 #include "docs/FileCommands.h"
 #include "main/MainWindow.h"
 #include "main/Startup.h"
+#include "model/BuildCanvas.h"
+#include "model/WebBlock.h"
+#include "model/WebBlocks.h"
 #include "upload/ServerWizard.h"
 #include "upload/UploadWindow.h"
 
@@ -193,6 +200,50 @@ QString MakeSite(TfrmMain& w, const QString& appDir) {
     return appDir + "/save/index.tve";
 }
 
+// The checkup before sending: the picture's words taken away in the Build
+// stage, the Send stage's list names it, a click on the finding leads to
+// the block, its words are given back and the finding is gone.
+bool CheckupMended(TfrmMain& w) {
+    w.ShowRedPill(TfrmMain::stBuild);
+    auto* canvas = w.findChild<TBuildCanvas*>("BuildCanvas");
+    TWebBlock* picture = nullptr;
+    for (TWebBlock* row : canvas->CanvasRows)
+        if (const TWebChunk* c = w.Page().Chunk(row->ChunkIndex); c && c->Image) picture = row;
+    if (!picture) return false;
+    Click(picture);
+    auto* words = Child<QLineEdit>(&w, "txtImgDesc");
+    const QString given = words->text();
+    words->setFocus();
+    words->selectAll();
+    QTest::keyClick(words, Qt::Key_Delete);
+    Shot("build-picture-without-words");
+    w.ShowRedPill(TfrmMain::stSend);
+    auto* findings = Child<QListWidget>(&w, "lstCheckup");
+    Shot("send-checkup-finding");
+    std::printf("checkup: %s\n", findings->count() ? qPrintable(findings->item(0)->text()) : "(nothing)");
+    if (findings->count() == 0) return false;
+    QTest::mouseClick(findings->viewport(), Qt::LeftButton, {}, findings->visualItemRect(findings->item(0)).center());
+    QTest::qWait(200);
+    Shot("build-led-to-the-picture");
+    Type(&w, "txtImgDesc", given.isEmpty() ? "Our yellow house" : given);
+    w.ShowRedPill(TfrmMain::stSend);
+    Shot("send-checkup-mended");
+    return !findings->isVisible() || findings->count() == 0;
+}
+
+// Entering the Send stage with changes not saved: the user reads the
+// question and saves.
+int RunSaveBeforeSend(QDialog* d) {
+    auto* box = qobject_cast<QMessageBox*>(d);
+    if (!box) return -1;
+    QTimer::singleShot(0, box, [box] {
+        (void)QTest::qWaitForWindowExposed(box);
+        Shot("save-before-send");
+        box->button(QMessageBox::Save)->click();
+    });
+    return box->exec();
+}
+
 // A certificate the system does not know: the user reads the question and
 // trusts the server (a test server's certificate is its own).
 int RunTrust(QDialog* d) {
@@ -312,6 +363,7 @@ bool Walk(const QString& kindName, const QString& language) {
         if (name == "frmJoy") return RunJoy(d);
         if (name == "frmHistory") return RunHistory(d);
         if (name == "frmSitePages") return RunSitePages(d);
+        if (name == "msgSaveBeforeSend") return RunSaveBeforeSend(d);
         std::fprintf(stderr, "tarvo_walkthrough: an unexpected dialog %s\n", qPrintable(name));
         return int(QDialog::Rejected);
     };
@@ -324,6 +376,7 @@ bool Walk(const QString& kindName, const QString& language) {
     Click(Child<QWidget>(w->StagePanel(TfrmMain::stSend), "spdEditWWW"));
     Shot("send-ready");
 
+    if (kindName == "dav" && !CheckupMended(*w)) return false;
     Click(Child<QWidget>(w->StagePanel(TfrmMain::stSend), "imgUpload"));
     (void)QTest::qWaitFor([&] { return w->CurrentStage() == int(TfrmMain::stSent); }, 120000);
     QTest::qWait(500);
