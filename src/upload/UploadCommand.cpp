@@ -301,10 +301,6 @@ void TellWhetherLive(const TUploadSequence& upload, QTextStream& out, QTextStrea
         err << "tarvo: " << sentence << Qt::endl;
 }
 
-}  // namespace
-
-namespace {
-
 // "git+https://USER@HOST/PATH/REPO.git#BRANCH" and "git+ssh://...": the
 // repository's address without the user, and the branch ("main" unless
 // named).
