@@ -12,7 +12,8 @@
 // known), sends the page by clicking it, and ends on the Sent stage.
 //
 // dav: before sending, the checkup names a picture whose words were taken
-// away and leads to it to mend it; after it, two more versions of the page
+// away and the pale links of a style made with the style wizard, and the
+// user mends both; after it, two more versions of the page
 // are sent, Send > History... puts the first publish back, and a browser
 // pictures the page from the web each time.
 // site: four pages are made first and put in the site's menu with
@@ -200,10 +201,43 @@ QString MakeSite(TfrmMain& w, const QString& appDir) {
     return appDir + "/save/index.tve";
 }
 
-// The checkup before sending: the picture's words taken away in the Build
-// stage, the Send stage's list names it, a click on the finding leads to
-// the block, its words are given back and the finding is gone.
+// The style wizard from the View stage: a new style whose links are pale
+// on a pale background (the colour dialogs answered as the user picks).
+int RunStyleWizard(QDialog* d) {
+    auto* dialogs = static_cast<TScriptedDialogs*>(&Dialogs());
+    d->show();
+    (void)QTest::qWaitForWindowExposed(d);
+    Click(Child<QPushButton>(d, "btnNext"));
+    Type(d, "txtStyleName", "Pale links");
+    dialogs->colors = {QColor(0xFF, 0xFF, 0xF0), QColor(0x1A, 0x1A, 0x1A), QColor(0xE0, 0xE0, 0xA0)};
+    for (const char* panel : {"pnlBack", "pnlDoc", "pnlStandard"}) Click(Child<QWidget>(d, panel));
+    Shot("style-wizard-pale-links");
+    dialogs->answers << QMessageBox::Yes;  // save the style list
+    Click(Child<QPushButton>(d, "btnFinish"));
+    return d->result();
+}
+
+// Chooses the style of that name in the View stage's list, as a click.
+void ChooseStyle(TfrmMain& w, const QString& name) {
+    w.ShowRedPill(TfrmMain::stView);
+    auto* styles = Child<QListWidget>(w.StagePanel(TfrmMain::stView), "lstStyles");
+    const QList<QListWidgetItem*> found = styles->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty()) return;
+    styles->scrollToItem(found.first());
+    QTest::mouseClick(styles->viewport(), Qt::LeftButton, {}, styles->visualItemRect(found.first()).center());
+    QTest::qWait(200);
+}
+
+// The checkup before sending: a style with pale links made and chosen and
+// the picture's words taken away; the Send stage's list names both, a
+// click on the picture's finding leads to its block, its words are given
+// back, another style is chosen, and nothing is left to name.
 bool CheckupMended(TfrmMain& w) {
+    w.ShowRedPill(TfrmMain::stView);
+    const QString styleBefore = Child<QListWidget>(w.StagePanel(TfrmMain::stView), "lstStyles")->currentItem()->text();
+    Click(Child<QPushButton>(w.StagePanel(TfrmMain::stView), "btnEditStyle"));
+    ChooseStyle(w, "Pale links");
+    Shot("view-pale-links");
     w.ShowRedPill(TfrmMain::stBuild);
     auto* canvas = w.findChild<TBuildCanvas*>("BuildCanvas");
     TWebBlock* picture = nullptr;
@@ -219,15 +253,20 @@ bool CheckupMended(TfrmMain& w) {
     Shot("build-picture-without-words");
     w.ShowRedPill(TfrmMain::stSend);
     auto* findings = Child<QListWidget>(&w, "lstCheckup");
-    Shot("send-checkup-finding");
-    std::printf("checkup: %s\n", findings->count() ? qPrintable(findings->item(0)->text()) : "(nothing)");
-    if (findings->count() == 0) return false;
-    QTest::mouseClick(findings->viewport(), Qt::LeftButton, {}, findings->visualItemRect(findings->item(0)).center());
+    Shot("send-checkup-findings");
+    for (int i = 0; i < findings->count(); ++i) std::printf("checkup: %s\n", qPrintable(findings->item(i)->text()));
+    QListWidgetItem* toPicture = nullptr;
+    for (int i = 0; i < findings->count(); ++i)
+        if (findings->item(i)->text().contains("house.png")) toPicture = findings->item(i);
+    if (findings->count() < 2 || !toPicture) return false;
+    QTest::mouseClick(findings->viewport(), Qt::LeftButton, {}, findings->visualItemRect(toPicture).center());
     QTest::qWait(200);
     Shot("build-led-to-the-picture");
     Type(&w, "txtImgDesc", given.isEmpty() ? "Our yellow house" : given);
+    ChooseStyle(w, styleBefore);
     w.ShowRedPill(TfrmMain::stSend);
     Shot("send-checkup-mended");
+    std::printf("checkup after mending: %d findings\n", int(findings->count()));
     return !findings->isVisible() || findings->count() == 0;
 }
 
@@ -364,6 +403,7 @@ bool Walk(const QString& kindName, const QString& language) {
         if (name == "frmHistory") return RunHistory(d);
         if (name == "frmSitePages") return RunSitePages(d);
         if (name == "msgSaveBeforeSend") return RunSaveBeforeSend(d);
+        if (name == "frmStyleWiz") return RunStyleWizard(d);
         std::fprintf(stderr, "tarvo_walkthrough: an unexpected dialog %s\n", qPrintable(name));
         return int(QDialog::Rejected);
     };
