@@ -2425,6 +2425,14 @@ Entsperren Sie den Schlüsselbund oder geben Sie das Passwort in der Serverliste
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Bitte den Schlüsselbund entsperren …</translation>
     </message>
+    <message>
+        <source>The files went to the server, but Tarvo could not keep these for putting this publish back later:
+
+%1</source>
+        <translation>Die Dateien sind auf dem Server, aber Tarvo konnte diese nicht aufbewahren, um diese Veröffentlichung später zurückzuholen:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>

@@ -2425,6 +2425,14 @@ Desbloquee el llavero, o vuelva a escribir la contraseña en la lista de servido
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Esperando a que desbloquee el llavero…</translation>
     </message>
+    <message>
+        <source>The files went to the server, but Tarvo could not keep these for putting this publish back later:
+
+%1</source>
+        <translation>Los archivos llegaron al servidor, pero Tarvo no pudo guardar estos para restaurar más tarde esta publicación:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>

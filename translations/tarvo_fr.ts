@@ -2425,6 +2425,14 @@ Déverrouillez le trousseau, ou retapez le mot de passe dans la liste des serveu
         <source>Waiting for you to unlock the keyring...</source>
         <translation>En attente du déverrouillage du trousseau…</translation>
     </message>
+    <message>
+        <source>The files went to the server, but Tarvo could not keep these for putting this publish back later:
+
+%1</source>
+        <translation>Les fichiers sont sur le serveur, mais Tarvo n’a pas pu garder ceux-ci pour remettre plus tard cette publication :
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>

@@ -2425,6 +2425,14 @@ Odblokuj bazę kluczy albo wpisz ponownie hasło na liście serwerów i spróbuj
         <source>Waiting for you to unlock the keyring...</source>
         <translation>Czekam, aż odblokujesz bazę kluczy…</translation>
     </message>
+    <message>
+        <source>The files went to the server, but Tarvo could not keep these for putting this publish back later:
+
+%1</source>
+        <translation>Pliki trafiły na serwer, ale Tarvo nie mógł zachować tych plików, by później przywrócić tę publikację:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TrustQuestion</name>

@@ -104,6 +104,9 @@ void THistoryDialog::PutBackClick() {
     Dialogs().Run(&upload);
     QString unsaved;
     if (!record.Save(&unsaved)) Dialogs().Tell(this, windowTitle(), unsaved, TMsgIcon::Warning);
-    if (!history.Record(upload.Succeeded(), true, &unsaved)) Dialogs().Tell(this, windowTitle(), unsaved, TMsgIcon::Warning);
+    if (!history.Record(upload.Succeeded(), true, &unsaved))
+        Dialogs().Tell(this, windowTitle(), unsaved, TMsgIcon::Warning);
+    else if (const QString unkept = upload.UnkeptWords(); !unkept.isEmpty())
+        Dialogs().Tell(this, windowTitle(), unkept, TMsgIcon::Warning);
     Fill();
 }

@@ -334,6 +334,8 @@ bool TSendPanel::UploadFiles() {
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     if (!history.Record(upload.Succeeded(), false, &unsaved))
         Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
+    else if (const QString unkept = upload.UnkeptWords(); !unkept.isEmpty())
+        Dialogs().Tell(&w_, w_.ApplicationTitle(), unkept, TMsgIcon::Warning);
     BuildUploadList();
     UpdateFileList();
     // The entry as the upload left it: a key the user trusted on the way

@@ -157,7 +157,8 @@ void TfrmUpload::StartSequence() {
     });
     connect(up, &TUploadSequence::FileDone, this, [this](const TUploadFile& file, bool sent, const QString& why) {
         if (sent && Record) Record->RecordSent(file);
-        if (sent && History) History->Note(file, true);
+        QString unkept;
+        if (sent && History && !History->Note(file, true, &unkept) && !unkept.isEmpty()) unkept_ << unkept;
         if (!sent && !Cancelled)
             failedFiles_ << (why.isEmpty() ? file.Remote : file.Remote + QStringLiteral(": ") + why);
     });
@@ -362,4 +363,10 @@ void ShowJoyIfWanted(QWidget* parent) {
         return;
     TfrmJoy joy(parent);
     Dialogs().Run(&joy);
+}
+
+QString TfrmUpload::UnkeptWords() const {
+    if (unkept_.isEmpty()) return QString();
+    return tr("The files went to the server, but Tarvo could not keep these for putting this publish back "
+              "later:\n\n%1").arg(unkept_.join(QLatin1Char('\n')));
 }

@@ -42,6 +42,9 @@ public:
     // The site files left out so as not to replace the server's own: each
     // remote name with why, in plain words.
     const QMap<QString, QString>& LeftAlone() const { return leftAlone_; }
+    // What the user is to be told of the files sent that the history could
+    // not keep for a put-back ("" when every one was kept).
+    QString UnkeptWords() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +92,7 @@ private:
     std::vector<TUploadFile> files_;
     std::unique_ptr<TUploadSequence> upload_;
     QStringList failedFiles_;  // "graphics/a.gif: why" of each file not sent
+    QStringList unkept_;       // why each file sent was not kept for a put-back
     bool running_ = false;
 };
 

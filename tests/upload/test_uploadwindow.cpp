@@ -16,6 +16,7 @@
 #include "upload/SendPanel.h"
 #include "upload/ServerBox.h"
 #include "upload/ServerList.h"
+#include "upload/PublishHistory.h"
 #include "upload/UploadWindow.h"
 
 #include <QCheckBox>
@@ -235,6 +236,26 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(succeeded, 2, 20000);
         QCOMPARE(dialogs_->shown.size(), 3);
         QCOMPARE(dialogs_->unexpected, 0);
+    }
+
+    // A picture too large for the store of versions goes up, and the user
+    // is told it cannot be put back later instead of finding out then.
+    void aFileTheHistoryCannotKeepIsTold() {
+        TFtpTestServer server;
+        QVERIFY(server.ok());
+        StoreServers({Server(server, QString())});
+        SetVersionStoreLimitMB(1);
+        QVERIFY(WriteFileBytes(env_->appDir() + "/HTMLFiles/graphics/house.png", QByteArray(700 * 1024, 'x')));
+        auto w = WindowOnSendStage();
+        QVERIFY(w);
+        int succeeded = 0;
+        QObject::connect(w.get(), &TStageHost::uploadSucceeded, w.get(), [&] { ++succeeded; });
+        WriteSetting("General", "ShowJoy", "No");
+        dialogs_->runs << [&](QDialog* d) { return RunUploadWindow(d); };
+        Click(PagePicture(*w));
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded, 1, 20000);
+        QCOMPARE(server.read("graphics/house.png").size(), 700 * 1024);
+        QVERIFY2(dialogs_->lastText().contains("graphics/house.png is too large to be kept"), qPrintable(dialogs_->lastText()));
     }
 
     void clickRulesAndTheLogoBox() {
