@@ -357,20 +357,6 @@ QString PageWebAddress(const QString& webAddress, const QString& file) {
     return QUrl(webAddress).resolved(QUrl(ReferenceForFile(name), QUrl::TolerantMode)).toString(QUrl::FullyEncoded);
 }
 
-QByteArray SitemapBytes(const TSite& site, const QString& webAddress) {
-    QString s = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                               "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n");
-    for (const TSitePage& p : site.Pages) {
-        const QFileInfo file(QDir(site.Folder).filePath(p.File));
-        if (!file.isFile()) continue;
-        s += QStringLiteral("  <url><loc>%1</loc><lastmod>%2</lastmod></url>\n")
-                 .arg(PageWebAddress(webAddress, p.File).toHtmlEscaped(),
-                      file.lastModified().toUTC().date().toString(Qt::ISODate));
-    }
-    s += QStringLiteral("</urlset>\n");
-    return s.toUtf8();
-}
-
 QByteArray RobotsBytes(const QString& webAddress) {
     return QStringLiteral("User-agent: *\nAllow: /\nSitemap: %1\n")
         .arg(PageWebAddress(webAddress, QStringLiteral("sitemap.xml")))

@@ -118,8 +118,5 @@ QString NormalWebAddress(const QString& typed, QString* problem = nullptr);
 // (already normal): "index.html" is the folder's own address.
 QString PageWebAddress(const QString& webAddress, const QString& file);
 
-// sitemap.xml: every page of the site whose file is in the folder, its
-// address and the day its file last changed, as sitemaps.org describes.
-QByteArray SitemapBytes(const TSite& site, const QString& webAddress);
 // robots.txt: every robot may read every page; the sitemap's address.
 QByteArray RobotsBytes(const QString& webAddress);

@@ -2,6 +2,7 @@
 #include "docs/PageFile.h"
 #include "html/PageGenerator.h"
 #include "html/PageHead.h"
+#include "html/SiteFiles.h"
 #include "html/SiteMenu.h"
 #include "model/WebBlocks.h"
 #include "upload/SiteExport.h"
@@ -187,16 +188,14 @@ void TestSiteMenu::headNamesThePagesOwnAddress() {
 }
 
 void TestSiteMenu::sitemapListsExactlyTheSitesPages() {
-    QTemporaryDir folder;
-    WritePage(folder.path(), QStringLiteral("index.html"));
-    WritePage(folder.path(), QStringLiteral("Concerts.html"));
-    WritePage(folder.path(), QStringLiteral("Join us.html"));
-    WritePage(folder.path(), QStringLiteral("notes.html"));  // in the folder, not in the site
-    TSite site = ChoirSite(folder.path());
-    site.Pages[1].InMenu = false;  // out of the menu, still a page of the site
-    site.Pages.push_back({QStringLiteral("gone.html"), QString(), true});
+    // In any order, with a subfolder and a name that must be encoded: the
+    // folder's own address first, then by name.
+    const QDateTime changed(QDate(2026, 3, 4), QTime(12, 0), Qt::UTC);
+    const std::vector<TSitemapPage> pages{{QStringLiteral("more/Zürich.html"), changed},
+                                          {QStringLiteral("Concerts.html"), changed},
+                                          {QStringLiteral("index.html"), changed}};
     const QString web = QStringLiteral("https://example.org/choir/");
-    QXmlStreamReader xml(SitemapBytes(site, web));
+    QXmlStreamReader xml(SitemapOf(pages, web));
     QStringList locations;
     int lastmods = 0;
     while (!xml.atEnd()) {
@@ -210,7 +209,7 @@ void TestSiteMenu::sitemapListsExactlyTheSitesPages() {
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QCOMPARE(locations, (QStringList{web, web + QStringLiteral("Concerts.html"), web + QStringLiteral("Joinus.html")}));
+    QCOMPARE(locations, (QStringList{web, web + QStringLiteral("Concerts.html"), web + QStringLiteral("more/Z%C3%BCrich.html")}));
     QCOMPARE(lastmods, 3);
     QCOMPARE(RobotsBytes(web), QByteArray("User-agent: *\nAllow: /\nSitemap: https://example.org/choir/sitemap.xml\n"));
 }
