@@ -148,6 +148,12 @@ double InProcess(const TUploadTarget& target, const QString& pageFile, bool unch
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A world of its own, for this process and the programs it starts: the
+    // records and history of what was sent start empty and are not the
+    // user's (histories piling up from run to run would slow every run).
+    QTemporaryDir work;
+    for (const char* place : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(place, work.filePath(QString::fromLatin1(place)).toLocal8Bit());
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
@@ -158,7 +164,6 @@ int main(int argc, char** argv) {
     const int runs = args.size() > 2 ? std::max(5, args[2].toInt()) : 5;
 
     // A program folder of our own with the page and its pictures.
-    QTemporaryDir work;
     const QString appDir = work.filePath("app");
     if (!CopyTree(QFileInfo(tarvo).absolutePath(), appDir)) return 2;
     QFile::remove(appDir + "/tarvo");
@@ -171,7 +176,6 @@ int main(int argc, char** argv) {
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TARVO_APPDIR", appDir);
-    env.insert("XDG_CONFIG_HOME", work.filePath("config"));
     // A certificate for the FTPS server, signed by itself: Tarvo is told
     // to trust its key, curl not to check it.
     const QString cert = work.filePath("cert.pem"), key = work.filePath("cert.key");

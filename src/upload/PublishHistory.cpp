@@ -189,14 +189,15 @@ void SetVersionStoreLimitMB(int megabytes) {
     reg.Sync();
 }
 
-TPublishHistory::TPublishHistory(const TUploadTarget& target) {
+TPublishHistory::TPublishHistory(const TUploadTarget& target) : limit_(VersionStoreLimit()) {
     key_ = SentRecordKey(target);
     path_ = QDir(PublishHistoryFolder()).filePath(SentRecordFileName(key_));
     QString key = key_;
     ReadRecord(path_, key, publishes_);
 }
 
-bool TPublishHistory::Note(const TUploadFile& file, bool sent, QString* error) {
+bool TPublishHistory::Note(const TUploadFile& file, bool sent, QString* error, QByteArray* hash) {
+    if (hash) hash->clear();
     if (!file.Refused.isEmpty() || !IsSafeRemoteName(file.Remote)) return true;
     TPublishedFile noted;
     noted.Remote = file.Remote;
@@ -209,10 +210,11 @@ bool TPublishHistory::Note(const TUploadFile& file, bool sent, QString* error) {
     // push every other version out, and reading it whole could take more
     // memory than the machine has. A publish with it cannot be put back.
     const qint64 size = QFileInfo(file.Local).size();
-    if (size > VersionStoreLimit() / 2) {
+    if (size > limit_ / 2) {
         noted.Size = size;
         noted.Hash = ContentHash(file.Local);
         if (noted.Hash.isEmpty()) return true;
+        if (hash) *hash = noted.Hash;
         noted_.push_back(noted);
         if (error)
             *error = QCoreApplication::translate("PublishHistory", "%1 is too large to be kept for a put-back.")
@@ -226,6 +228,7 @@ bool TPublishHistory::Note(const TUploadFile& file, bool sent, QString* error) {
     noted.Size = bytes.size();
     // The hash of the very bytes stored, so the version is what its name says.
     noted.Hash = ContentHashOfBytes(bytes);
+    if (hash) *hash = noted.Hash;
     const QString path = StoredVersionPath(noted.Hash);
     if (path.isEmpty()) return true;
     // A version is written once, whole, under its hash: one of that size
@@ -283,14 +286,29 @@ bool TPublishHistory::Record(bool complete, bool putBack, QString* error) {
     noted_.clear();
     removed_.clear();
     page_.clear();
-    PruneVersionStore(VersionStoreLimit());
+    PruneVersionStore(limit_);
     // The limit may have taken this history's oldest versions.
     QString key = key_;
     ReadRecord(path_, key, publishes_);
     return true;
 }
 
+// The bytes the store holds.
+qint64 StoredBytes() {
+    qint64 total = 0;
+    QDirIterator files(VersionStoreFolder(), QDir::Files | QDir::Hidden);
+    while (files.hasNext()) {
+        files.next();
+        total += files.fileInfo().size();
+    }
+    return total;
+}
+
 void PruneVersionStore(qint64 limit) {
+    // Every record is read only when something must go: within the limit
+    // the store, leftovers included, takes no more room than the user
+    // allowed, and an upload need not read every history there is.
+    if (StoredBytes() <= limit) return;
     struct TRecord {
         QString path, key;
         std::vector<TPublish> publishes;

@@ -56,8 +56,10 @@ public:
     // Keeps the bytes of `file` (sent now, or already on the server) in
     // the store and notes it for the publish being made. False, with
     // `error` set, when its version could not be stored (the file is noted
-    // all the same, and the publish cannot be put back).
-    bool Note(const TUploadFile& file, bool sent, QString* error = nullptr);
+    // all the same, and the publish cannot be put back). `hash`, when
+    // given, receives the SHA-256 of the bytes noted ("" when the file was
+    // not read), so that the sent record need not read the file again.
+    bool Note(const TUploadFile& file, bool sent, QString* error = nullptr, QByteArray* hash = nullptr);
     // Notes that the file of that name is no longer on the server.
     void NoteRemoved(const QString& remote);
 
@@ -68,6 +70,8 @@ public:
 
 private:
     QString key_, path_;
+    // The store's limit, read once: an upload asks for it with every file.
+    qint64 limit_ = 0;
     std::vector<TPublish> publishes_;
     std::vector<TPublishedFile> noted_;
     QStringList removed_;
@@ -87,9 +91,10 @@ bool HoldsVersion(const TPublishedFile& file);
 // when it is not set or not a number of at least 1.
 qint64 VersionStoreLimit();
 void SetVersionStoreLimitMB(int megabytes);
-// Drops the versions of the oldest publishes until the store holds at most
-// `limit` bytes (the newest publish of each record keeps its own), and
-// every stored file no kept publish names.
+// When the store holds more than `limit` bytes: drops the versions of the
+// oldest publishes until it holds at most that (the newest publish of each
+// record keeps its own), and every stored file no kept publish names.
+// Within the limit it only lists the store, without reading a record.
 void PruneVersionStore(qint64 limit);
 
 // A name a record may hold for a file: relative, "/" between its parts,

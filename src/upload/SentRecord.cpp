@@ -115,9 +115,9 @@ void TSentRecord::RecordRemoved(const QString& remote) {
     if (files_.remove(remote) > 0) noted_ = true;
 }
 
-void TSentRecord::RecordSent(const TUploadFile& file) {
+void TSentRecord::RecordSent(const TUploadFile& file, const QByteArray& hash) {
     if (!file.Refused.isEmpty() || file.Remote.isEmpty()) return;
-    files_.insert(file.Remote, {QFileInfo(file.Local).size(), ContentHash(file.Local)});
+    files_.insert(file.Remote, {QFileInfo(file.Local).size(), hash.isEmpty() ? ContentHash(file.Local) : hash});
     noted_ = true;
 }
 

@@ -32,7 +32,7 @@ public:
 
     // Notes a file that is now on the server as it is here: call it for
     // each file sent and each file skipped as already there.
-    void RecordSent(const TUploadFile& file);
+    void RecordSent(const TUploadFile& file, const QByteArray& hash = {});
     // Notes that the file of that name was removed from the server.
     void RecordRemoved(const QString& remote);
 

@@ -198,17 +198,21 @@ void RunUpload(TUploadSequence& upload, TSentRecord& record, TPublishHistory& hi
     upload.AskTrust = [&trust](const TTrustQuestion& q) { return !trust.isEmpty() && q.Fingerprint == trust; };
     QObject::connect(&upload, &TUploadSequence::FileDone, [&](const TUploadFile& f, bool sent, const QString& why) {
         if (sent) {
-            record.RecordSent(f);
+            // The history reads the file to keep it; the record takes the
+            // hash of those bytes instead of reading it a second time.
             QString unkept;
-            if (!history.Note(f, true, &unkept)) err << "tarvo: " << unkept << Qt::endl;
+            QByteArray hash;
+            if (!history.Note(f, true, &unkept, &hash)) err << "tarvo: " << unkept << Qt::endl;
+            record.RecordSent(f, hash);
             out << f.Remote << Qt::endl;
         } else if (!upload.Cancelled()) {
             err << "tarvo: " << f.Remote << " was not sent: " << why << Qt::endl;
         }
     });
     QObject::connect(&upload, &TUploadSequence::FileSkipped, [&record, &history](const TUploadFile& f) {
-        record.RecordSent(f);
-        history.Note(f, false);
+        QByteArray hash;
+        history.Note(f, false, nullptr, &hash);
+        record.RecordSent(f, hash);
     });
     // A site file not sent over the server's own is no failure, but the
     // user is told.

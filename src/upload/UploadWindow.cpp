@@ -156,15 +156,19 @@ void TfrmUpload::StartSequence() {
             }
     });
     connect(up, &TUploadSequence::FileDone, this, [this](const TUploadFile& file, bool sent, const QString& why) {
-        if (sent && Record) Record->RecordSent(file);
+        // The history reads the file to keep it; the record takes the hash
+        // of those bytes instead of reading the file a second time.
         QString unkept;
-        if (sent && History && !History->Note(file, true, &unkept) && !unkept.isEmpty()) unkept_ << unkept;
+        QByteArray hash;
+        if (sent && History && !History->Note(file, true, &unkept, &hash) && !unkept.isEmpty()) unkept_ << unkept;
+        if (sent && Record) Record->RecordSent(file, hash);
         if (!sent && !Cancelled)
             failedFiles_ << (why.isEmpty() ? file.Remote : file.Remote + QStringLiteral(": ") + why);
     });
     connect(up, &TUploadSequence::FileSkipped, this, [this](const TUploadFile& file) {
-        if (Record) Record->RecordSent(file);
-        if (History) History->Note(file, false);
+        QByteArray hash;
+        if (History) History->Note(file, false, nullptr, &hash);
+        if (Record) Record->RecordSent(file, hash);
     });
     connect(up, &TUploadSequence::FileLeftAlone, this,
             [this](const TUploadFile& file, const QString& why) { leftAlone_.insert(file.Remote, why); });
