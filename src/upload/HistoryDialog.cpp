@@ -106,7 +106,7 @@ void THistoryDialog::PutBackClick() {
     if (!record.Save(&unsaved)) Dialogs().Tell(this, windowTitle(), unsaved, TMsgIcon::Warning);
     if (!history.Record(upload.Succeeded(), true, &unsaved))
         Dialogs().Tell(this, windowTitle(), unsaved, TMsgIcon::Warning);
-    else if (const QString unkept = upload.UnkeptWords(); !unkept.isEmpty())
+    else if (const QString unkept = upload.UnkeptWords(history.Unkept()); !unkept.isEmpty())
         Dialogs().Tell(this, windowTitle(), unkept, TMsgIcon::Warning);
     Fill();
 }

@@ -17,8 +17,13 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <map>
+#include <mutex>
 #include <set>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -189,6 +194,73 @@ void SetVersionStoreLimitMB(int megabytes) {
     reg.Sync();
 }
 
+// Writes versions into the store on a thread of its own, in the order
+// given, each through WriteFileChecked (on the disk before it counts). At
+// most kQueuedBytes wait at once: a caller with more waits its turn.
+class TPublishHistory::TKeeper {
+public:
+    ~TKeeper() { Wait(); }
+
+    void Keep(const QString& path, QByteArray bytes) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        room_.wait(lock, [&] { return queuedBytes_ == 0 || queuedBytes_ + bytes.size() <= kQueuedBytes; });
+        queuedBytes_ += bytes.size();
+        jobs_.push_back({path, std::move(bytes)});
+        if (!thread_.joinable()) {
+            done_ = false;
+            thread_ = std::thread([this] { Loop(); });
+        }
+        work_.notify_one();
+    }
+
+    // Waits until every version given is written; the messages of those
+    // that could not be.
+    QStringList Wait() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            done_ = true;
+        }
+        work_.notify_one();
+        if (thread_.joinable()) thread_.join();
+        return std::exchange(failed_, {});
+    }
+
+private:
+    static constexpr qint64 kQueuedBytes = 32LL * 1024 * 1024;
+    struct TJob {
+        QString path;
+        QByteArray bytes;
+    };
+
+    void Loop() {
+        for (;;) {
+            TJob job;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                work_.wait(lock, [&] { return done_ || !jobs_.empty(); });
+                if (jobs_.empty()) return;
+                job = std::move(jobs_.front());
+                jobs_.pop_front();
+            }
+            const TWriteOutcome written = WriteFileChecked(job.path, job.bytes, {VersionStoreFolder(), true});
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (!written.ok) failed_ << written.Message(job.path);
+            queuedBytes_ -= job.bytes.size();
+            room_.notify_all();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable work_, room_;
+    std::deque<TJob> jobs_;
+    qint64 queuedBytes_ = 0;
+    bool done_ = false;
+    QStringList failed_;
+    std::thread thread_;
+};
+
+TPublishHistory::~TPublishHistory() = default;
+
 TPublishHistory::TPublishHistory(const TUploadTarget& target) : limit_(VersionStoreLimit()) {
     key_ = SentRecordKey(target);
     path_ = QDir(PublishHistoryFolder()).filePath(SentRecordFileName(key_));
@@ -232,18 +304,17 @@ bool TPublishHistory::Note(const TUploadFile& file, bool sent, QString* error, Q
     const QString path = StoredVersionPath(noted.Hash);
     if (path.isEmpty()) return true;
     // A version is written once, whole, under its hash: one of that size
-    // there is the same (put-back checks its hash before sending it).
+    // there is the same (put-back checks its hash before sending it). One
+    // that cannot be written is recorded all the same, so that no older
+    // version stands in for it: the publish cannot be put back.
     const QFileInfo there(path);
-    if (IsSymbolicLink(path) || !there.isFile() || there.size() != noted.Size) {
-        MakePrivateFolder(VersionStoreFolder());
-        const TWriteOutcome written = WriteFileChecked(path, bytes, {VersionStoreFolder(), true});
-        if (!written.ok) {
-            // Recorded all the same, so that no older version stands in
-            // for it: the publish cannot be put back.
-            noted_.push_back(noted);
-            if (error) *error = written.Message(path);
-            return false;
+    if (!writing_.count(noted.Hash) && (IsSymbolicLink(path) || !there.isFile() || there.size() != noted.Size)) {
+        if (!keeper_) {
+            MakePrivateFolder(VersionStoreFolder());
+            keeper_ = std::make_unique<TKeeper>();
         }
+        writing_.insert(noted.Hash);
+        keeper_->Keep(path, bytes);
     }
     noted_.push_back(noted);
     return true;
@@ -255,6 +326,8 @@ void TPublishHistory::NoteRemoved(const QString& remote) {
 }
 
 bool TPublishHistory::Record(bool complete, bool putBack, QString* error) {
+    if (keeper_) unkept_ << keeper_->Wait();
+    writing_.clear();
     if (noted_.empty() && removed_.isEmpty()) return true;
     TPublish p;
     p.Time = QDateTime::currentDateTimeUtc();

@@ -19,6 +19,9 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <memory>
+#include <set>
 #include <vector>
 
 struct TUploadTarget;
@@ -48,15 +51,21 @@ public:
     // The history of `target` (none when the record cannot be read, is not
     // ours, or names another server).
     explicit TPublishHistory(const TUploadTarget& target);
+    // Waits for the versions still being written.
+    ~TPublishHistory();
+    TPublishHistory(const TPublishHistory&) = delete;
+    TPublishHistory& operator=(const TPublishHistory&) = delete;
 
     // Oldest first.
     const std::vector<TPublish>& Publishes() const { return publishes_; }
     QString FileName() const { return path_; }
 
     // Keeps the bytes of `file` (sent now, or already on the server) in
-    // the store and notes it for the publish being made. False, with
-    // `error` set, when its version could not be stored (the file is noted
-    // all the same, and the publish cannot be put back). `hash`, when
+    // the store and notes it for the publish being made. The version is
+    // written to the disk behind the caller, so that an upload does not
+    // wait for the disk between two files; Record waits for it. False,
+    // with `error` set, when the file is too large to be kept (the file is
+    // noted all the same, and the publish cannot be put back). `hash`, when
     // given, receives the SHA-256 of the bytes noted ("" when the file was
     // not read), so that the sent record need not read the file again.
     bool Note(const TUploadFile& file, bool sent, QString* error = nullptr, QByteArray* hash = nullptr);
@@ -66,7 +75,11 @@ public:
     // Records the publish made of what was noted (nothing when nothing
     // was): the files of the last publish with the noted ones over them.
     // Then drops the oldest versions past the store's limit.
+    // The versions noted are on the disk before the record names them.
     bool Record(bool complete, bool putBack = false, QString* error = nullptr);
+    // Why each version that could not be written was not kept (one
+    // sentence each), once Record has run.
+    const QStringList& Unkept() const { return unkept_; }
 
 private:
     QString key_, path_;
@@ -76,6 +89,10 @@ private:
     std::vector<TPublishedFile> noted_;
     QStringList removed_;
     QString page_;
+    QStringList unkept_;
+    std::set<QByteArray> writing_;  // the versions handed to the keeper
+    class TKeeper;
+    std::unique_ptr<TKeeper> keeper_;
 };
 
 // The folder of the records, and of the stored versions.

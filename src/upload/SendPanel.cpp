@@ -334,7 +334,7 @@ bool TSendPanel::UploadFiles() {
     if (!record.Save(&unsaved)) Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
     if (!history.Record(upload.Succeeded(), false, &unsaved))
         Dialogs().Tell(&w_, w_.ApplicationTitle(), unsaved, TMsgIcon::Warning);
-    else if (const QString unkept = upload.UnkeptWords(); !unkept.isEmpty())
+    else if (const QString unkept = upload.UnkeptWords(history.Unkept()); !unkept.isEmpty())
         Dialogs().Tell(&w_, w_.ApplicationTitle(), unkept, TMsgIcon::Warning);
     BuildUploadList();
     UpdateFileList();

@@ -289,6 +289,7 @@ int Finish(TUploadSequence& upload, TFtpClient& ftp, TSentRecord& record, TPubli
     if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
     if (!history.Record(upload.Outcome() == TUploadOutcome::Done, putBack, &unsaved))
         err << "tarvo: " << unsaved << Qt::endl;
+    for (const QString& unkept : history.Unkept()) err << "tarvo: " << unkept << Qt::endl;
     return ExitStatus(upload, target, err);
 }
 

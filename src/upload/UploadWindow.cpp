@@ -369,8 +369,9 @@ void ShowJoyIfWanted(QWidget* parent) {
     Dialogs().Run(&joy);
 }
 
-QString TfrmUpload::UnkeptWords() const {
-    if (unkept_.isEmpty()) return QString();
+QString TfrmUpload::UnkeptWords(const QStringList& alsoUnkept) const {
+    const QStringList unkept = unkept_ + alsoUnkept;
+    if (unkept.isEmpty()) return QString();
     return tr("The files went to the server, but Tarvo could not keep these for putting this publish back "
-              "later:\n\n%1").arg(unkept_.join(QLatin1Char('\n')));
+              "later:\n\n%1").arg(unkept.join(QLatin1Char('\n')));
 }

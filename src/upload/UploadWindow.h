@@ -43,8 +43,9 @@ public:
     // remote name with why, in plain words.
     const QMap<QString, QString>& LeftAlone() const { return leftAlone_; }
     // What the user is to be told of the files sent that the history could
-    // not keep for a put-back ("" when every one was kept).
-    QString UnkeptWords() const;
+    // not keep for a put-back ("" when every one was kept); `alsoUnkept`
+    // adds the history's own, known once it has recorded the publish.
+    QString UnkeptWords(const QStringList& alsoUnkept = {}) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

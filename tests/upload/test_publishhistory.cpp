@@ -169,6 +169,39 @@ private slots:
         SetVersionStoreLimitMB(200);
     }
 
+    // Versions are written behind the upload: one the disk refuses is
+    // still told once the publish is recorded, and that publish cannot be
+    // put back; the one after it, with the store mended, is kept.
+    void aVersionTheDiskRefusesIsTold() {
+        TUploadTarget target;
+        target.Address = "example.org";
+        target.UserName = "me";
+        target.Directory = "site";
+        QVERIFY(QDir().mkpath(PublishHistoryFolder()));
+        QVERIFY(WriteFileBytes(VersionStoreFolder(), "not a folder"));
+        TUploadFile f;
+        f.Local = env_->appDir() + "/page.html";
+        f.Remote = "page.html";
+        f.Role = TFileRole::VisitorPage;
+        QVERIFY(WriteFileBytes(f.Local, Noise(1000)));
+        {
+            TPublishHistory history(target);
+            QByteArray hash;
+            QVERIFY(history.Note(f, true, nullptr, &hash));
+            QCOMPARE(hash, ContentHash(f.Local));
+            QVERIFY(history.Record(true));
+            QCOMPARE(history.Unkept().size(), 1);
+            QVERIFY(!PlanPutBack(history, 0).Problem.isEmpty());
+        }
+        QVERIFY(QFile::remove(VersionStoreFolder()));
+        QVERIFY(WriteFileBytes(f.Local, Noise(1000)));
+        TPublishHistory history(target);
+        QVERIFY(history.Note(f, true));
+        QVERIFY(history.Record(true));
+        QVERIFY(history.Unkept().isEmpty());
+        QVERIFY2(PlanPutBack(history, 1).Problem.isEmpty(), qPrintable(PlanPutBack(history, 1).Problem));
+    }
+
     // A record is read as a stranger's: a name leaving the server folder or
     // a hash that is not one refuses the record; a kept version whose
     // bytes changed is not sent.
