@@ -36,9 +36,12 @@ bool WriteStr(QIODevice& dev, const QString& text, TStrCoding coding) {
     return fits;
 }
 
+TBinReader::TBinReader(QIODevice& dev, TStrCoding coding)
+    : dev_(dev), coding_(coding), end_(dev.isSequential() ? -1 : dev.size()) {}
+
 qint64 TBinReader::Remaining() const {
-    if (dev_.isSequential()) return dev_.bytesAvailable();
-    return qMax<qint64>(0, dev_.size() - dev_.pos());
+    if (end_ < 0) return dev_.bytesAvailable();
+    return qMax<qint64>(0, end_ - dev_.pos());
 }
 
 bool TBinReader::Take(qint64 count, QByteArray& bytes, TFault faultIfShort) {

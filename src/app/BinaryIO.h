@@ -43,7 +43,9 @@ public:
         StringTooLong, // a string's length is above kMaxStoredString
     };
 
-    explicit TBinReader(QIODevice& dev, TStrCoding coding = TStrCoding::Ansi) : dev_(dev), coding_(coding) {}
+    // `dev` is open for reading; its size is taken once, here (a file's
+    // size is a system call, and every read checks what is left).
+    explicit TBinReader(QIODevice& dev, TStrCoding coding = TStrCoding::Ansi);
     // The coding of the strings read from here on.
     void SetCoding(TStrCoding coding) { coding_ = coding; }
 
@@ -65,5 +67,6 @@ private:
 
     QIODevice& dev_;
     TStrCoding coding_;
+    qint64 end_;  // the device's size (-1 for a sequential one)
     TFault fault_ = TFault::None;
 };
