@@ -28,7 +28,7 @@ const QList<TOptionSpec>& Options() {
         {{QStringLiteral("width")}, "N", "The width in pixels for --text and --render (40 to 10000, default 600).", false},
         {{QStringLiteral("no-logo")}, nullptr, "Leave the Tarvo logo out of the page (--html, --upload, --export).", false},
         {{QStringLiteral("to")}, "URL", "--upload: ftp://, ftps://, sftp://, davs:// or dav://USER@HOST[:PORT][/DIRECTORY], or a Git repository as git+https://USER@HOST/PATH/REPO.git[#BRANCH] or git+ssh://USER@HOST[:PORT]/PATH/REPO.git[#BRANCH] (the password or token from --password-stdin or TARVO_PASSWORD).", false},
-        {{QStringLiteral("web-address")}, "URL", "--upload, --export: where the server folder (or DIR) is seen on the web, for the pages' own addresses and the site's sitemap.", false},
+        {{QStringLiteral("web-address")}, "URL", "--upload, --export, --put-back: where the server folder (or DIR) is seen on the web, for the pages' own addresses, the site's sitemap and the check that the page is live.", false},
         {{QStringLiteral("server")}, "NAME", "--upload: the server of that name in your server list.", false},
         {{QStringLiteral("password-stdin")}, nullptr, "--upload: read the password from the first line of standard input.", false},
         {{QStringLiteral("trust")}, "FINGERPRINT", "--upload: accept the server key with this fingerprint once.", false},

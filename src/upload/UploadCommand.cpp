@@ -71,8 +71,8 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
         }
     }
     if (o.url.isEmpty() && o.server.isEmpty()) return false;
-    const bool uploadOnly = !o.logo || o.all || !o.webAddress.isEmpty();
-    if (o.command == QLatin1String("--history")) return o.document.isEmpty() && !uploadOnly;
+    const bool uploadOnly = !o.logo || o.all;
+    if (o.command == QLatin1String("--history")) return o.document.isEmpty() && !uploadOnly && o.webAddress.isEmpty();
     if (o.command == QLatin1String("--put-back")) return !o.document.isEmpty() && !uploadOnly;
     return !o.document.isEmpty();
 }
@@ -80,7 +80,8 @@ bool ParseArgs(const QStringList& args, TOptions& o) {
 const char* UsageOf(const QString& command) {
     if (command == QLatin1String("--history")) return "usage: tarvo --history (--to URL | --server NAME)";
     if (command == QLatin1String("--put-back"))
-        return "usage: tarvo --put-back N (--to URL | --server NAME) [--password-stdin] [--trust FINGERPRINT]";
+        return "usage: tarvo --put-back N (--to URL | --server NAME) [--web-address URL] [--password-stdin] "
+               "[--trust FINGERPRINT]";
     return kUsage;
 }
 
@@ -431,5 +432,7 @@ int RunPutBackCommand(const QStringList& args, QTextStream& out, QTextStream& er
     TUploadSequence upload(ftp, target, plan.Files);
     upload.SetRemovals(plan.Removals);
     RunUpload(upload, record, history, o.trust, out, err);
-    return Finish(upload, ftp, record, history, target, true, err);
+    const int sent = Finish(upload, ftp, record, history, target, true, err);
+    if (sent == ucOk) TellWhetherLive(upload, out, err);
+    return sent;
 }

@@ -36,10 +36,11 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
 // that server and folder, newest first, one a line, numbered oldest 1.
 int RunHistoryCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
-// `tarvo --put-back N (--to URL | --server NAME) [--password-stdin]
-// [--trust FINGERPRINT]`: the server gets publish N's version of each of its
-// files from the kept versions (what it holds already is not sent again),
-// the visitor's page last, and the files later publishes added are
-// removed. Exit statuses as for --upload; 2 when the versions are no longer
-// kept.
+// `tarvo --put-back N (--to URL | --server NAME) [--web-address URL]
+// [--password-stdin] [--trust FINGERPRINT]`: the server gets publish N's
+// version of each of its files from the kept versions (what it holds
+// already is not sent again), the visitor's page last, and the files later
+// publishes added are removed; with a web address, whether the web shows
+// the page then, as --upload tells it. Exit statuses as for --upload; 2
+// when the versions are no longer kept.
 int RunPutBackCommand(const QStringList& args, QTextStream& out, QTextStream& err);

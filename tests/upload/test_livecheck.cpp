@@ -103,6 +103,18 @@ private slots:
         QVERIFY2(run.out.endsWith("home.html\nYour page is live at " + page + "\n"), qPrintable(run.out));
         QVERIFY2(!run.err.contains("live"), qPrintable(run.err));
 
+        // A put-back says the same of the page it put back.
+        const QByteArray first = ftp.read("site/home.html");
+        QVERIFY(!WriteParagraphDocument(*env_, "home", "<P>The choir sings again</P>").isEmpty());
+        QCOMPARE(Upload(doc, ftp, web.Address("site/")).status, 0);
+        run = RunTarvoCommand(*env_,
+                              {"--put-back", "1", "--to", QStringLiteral("ftp://webuser@127.0.0.1:%1/site").arg(ftp.port()),
+                               "--web-address", web.Address("site/")},
+                              env_->appDir() + "/data-home");
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.endsWith("home.html\nYour page is live at " + page + "\n"), qPrintable(run.out));
+        QCOMPARE(ftp.read("site/home.html"), first);
+
         QTemporaryDir other;
         QDir().mkpath(other.filePath("site"));
         QVERIFY(WriteFileBytes(other.filePath("site/home.html"), "<html><p>Last year's page</p></html>\n"));
