@@ -367,7 +367,7 @@ bool TPublishHistory::Record(bool complete, bool putBack, QString* error) {
 }
 
 // The bytes the store holds.
-qint64 StoredBytes() {
+static qint64 StoredBytes() {
     qint64 total = 0;
     QDirIterator files(VersionStoreFolder(), QDir::Files | QDir::Hidden);
     while (files.hasNext()) {
