@@ -1410,6 +1410,10 @@ Abbrechen: nicht speichern.</translation>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
+    <message>
+        <source>Tarvo looks again in a few seconds.</source>
+        <translation>Tarvo sieht in ein paar Sekunden noch einmal nach.</translation>
+    </message>
 </context>
 <context>
     <name>TPropertyPanels</name>

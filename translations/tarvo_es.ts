@@ -1410,6 +1410,10 @@ Cancelar: no guardar.</translation>
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
+    <message>
+        <source>Tarvo looks again in a few seconds.</source>
+        <translation>Tarvo vuelve a mirar en unos segundos.</translation>
+    </message>
 </context>
 <context>
     <name>TPropertyPanels</name>

@@ -1410,6 +1410,10 @@ Annuler : ne pas enregistrer.</translation>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
+    <message>
+        <source>Tarvo looks again in a few seconds.</source>
+        <translation>Tarvo regarde de nouveau dans quelques secondes.</translation>
+    </message>
 </context>
 <context>
     <name>TPropertyPanels</name>

@@ -1410,6 +1410,10 @@ Anuluj: nie zapisuj.</translation>
         <source>Open</source>
         <translation>Otwórz</translation>
     </message>
+    <message>
+        <source>Tarvo looks again in a few seconds.</source>
+        <translation>Tarvo sprawdzi ponownie za kilka sekund.</translation>
+    </message>
 </context>
 <context>
     <name>TPropertyPanels</name>

@@ -8,7 +8,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -87,19 +90,27 @@ TLiveNotice::TLiveNotice(TStageHost& window) : QObject(&window), w_(window) {
     });
     check_ = new TLiveCheck(this);
     connect(check_, &TLiveCheck::Finished, this, &TLiveNotice::Done);
+    again_ = new QTimer(this);
+    again_->setSingleShot(true);
+    connect(again_, &QTimer::timeout, this, [this] { check_->Start(request_); });
     // The sentence belongs to the Sent stage of this upload.
     connect(&w_, &TStageHost::stageEntered, this, [this](int stage) {
         if (stage != TStageHost::stSent) Stop();
     });
 }
 
-void TLiveNotice::Begin(const TLiveRequest& request) {
+void TLiveNotice::Begin(const TLiveRequest& request, int tries) {
+    again_->stop();
+    request_ = request;
+    triesLeft_ = std::max(1, tries);
     address_ = request.Address;
     Show(LiveCheckingSentence(request.Address), false);
     check_->Start(request);
 }
 
 void TLiveNotice::Stop() {
+    again_->stop();
+    triesLeft_ = 0;
     check_->Cancel();
     sentence_.clear();
     address_.clear();
@@ -131,5 +142,16 @@ void TLiveNotice::Done(const TLiveResult& result) {
         Stop();
         return;
     }
+    const bool notYet = result.Kind == TLiveResult::TKind::Other || result.Kind == TLiveResult::TKind::NotFound;
+    if (notYet && --triesLeft_ > 0) {
+        // Two sentences: the answer so far, then that another look follows.
+        QString sentence = LiveSentence(result);
+        if (!sentence.endsWith(QLatin1Char('.'))) sentence += QLatin1Char('.');
+        Show(sentence + QLatin1Char(' ') + tr("Tarvo looks again in a few seconds."), false);
+        again_->start(AgainMs);
+        return;
+    }
     Show(LiveSentence(result), result.Kind == TLiveResult::TKind::Live);
 }
+
+int LiveTriesOf(const TUploadTarget& target) { return target.Security == TSecurity::Git ? 12 : 1; }

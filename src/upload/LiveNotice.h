@@ -16,6 +16,7 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 class TStageHost;
 struct TUploadTarget;
 
@@ -24,6 +25,10 @@ struct TUploadTarget;
 // server. None when the target has no web address, the plan no visitor's
 // page, or its file cannot be read.
 std::optional<TLiveRequest> LiveRequestOf(const TUploadTarget& target, const std::vector<TUploadFile>& files);
+// How many times the web is looked at after an upload to `target`: a Git
+// page host publishes a while after the push, so its web is looked at
+// again for two minutes; any other server shows the page at once.
+int LiveTriesOf(const TUploadTarget& target);
 
 class TLiveNotice : public QObject {
     Q_OBJECT
@@ -35,7 +40,11 @@ public:
     std::function<void(const QString&)> OpenAddress;
 
     // Starts the check and says so; a check still running is dropped.
-    void Begin(const TLiveRequest& request);
+    // With `tries` above 1, a web that shows another page or none yet is
+    // looked at again (every AgainMs) until it shows the page or the tries
+    // are used up.
+    void Begin(const TLiveRequest& request, int tries = 1);
+    int AgainMs = 10000;
     // Ends the check and hides the sentence.
     void Stop();
     bool Checking() const { return check_->Running(); }
@@ -50,6 +59,9 @@ private:
     QLabel* lblLive = nullptr;
     QPushButton* butOpenLive = nullptr;
     TLiveCheck* check_ = nullptr;
+    QTimer* again_ = nullptr;
+    TLiveRequest request_;
+    int triesLeft_ = 0;
     QString address_;   // the page's web address being checked, or found live
     QString sentence_;
 };

@@ -342,7 +342,10 @@ bool TSendPanel::UploadFiles() {
     // is in it.
     const tWWWServerType* sent = servers_ ? servers_->SelectedServer() : nullptr;
     liveRequest_.reset();
-    if (upload.Succeeded() && sent) liveRequest_ = LiveRequestOf(UploadTargetOf(*sent), files);
+    if (upload.Succeeded() && sent) {
+        liveRequest_ = LiveRequestOf(UploadTargetOf(*sent), files);
+        liveTries_ = LiveTriesOf(UploadTargetOf(*sent));
+    }
     return upload.Succeeded();
 }
 
@@ -404,7 +407,7 @@ void TSendPanel::UploadDone(bool ok) {
     }
     w_.ShowRedPill(TStageHost::stSent);
     // Checked while the congratulation shows.
-    if (liveRequest_ && w_.CurrentStage() == TStageHost::stSent) live_->Begin(*liveRequest_);
+    if (liveRequest_ && w_.CurrentStage() == TStageHost::stSent) live_->Begin(*liveRequest_, liveTries_);
     ShowJoyIfWanted(&w_);
     emit w_.uploadSucceeded();
 }

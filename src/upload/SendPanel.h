@@ -83,6 +83,7 @@ private:
     // After a successful upload: the check of the page's web address
     // (none without one).
     std::optional<TLiveRequest> liveRequest_;
+    int liveTries_ = 1;
     TLiveNotice* live_ = nullptr;
     // Where the chosen server's folder is seen on the web ("" not known).
     QString ChosenWebAddress() const;

@@ -235,6 +235,21 @@ private slots:
             InstallTranslations(*QCoreApplication::instance());
         }
 
+        // A host that publishes a while after the upload (a Git page host)
+        // is looked at again until it shows the page.
+        TLiveNotice* notice = panel->Live();
+        notice->AgainMs = 50;
+        TLiveRequest later;
+        later.Address = elsewhere.Address("site/mypage.html");
+        later.Sent = "<html><p>This year's page</p></html>\n";
+        notice->Begin(later, 100);
+        QTRY_VERIFY(notice->Sentence().endsWith(" shows an older one: the web address may point to another folder. "
+                                                "Tarvo looks again in a few seconds."));
+        QVERIFY(!open->isVisible());
+        QVERIFY(WriteFileBytes(other.filePath("site/mypage.html"), later.Sent));
+        QTRY_COMPARE(notice->Sentence(), "Your page is live at " + later.Address);
+        QVERIFY(open->isVisible());
+
         TWebTestServer silent(other.path(), "silent");
         QVERIFY(silent.ok());
         store(silent.Address("site/"));
