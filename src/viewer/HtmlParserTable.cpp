@@ -54,6 +54,10 @@ void THtmlParser::DoTable(int level) {
         if (!cell)
             return;
         appendSection();
+        // The cell is complete: its list of sections moves into the arena
+        // now, while it is at hand, rather than in a walk over every cell
+        // once the table ends.
+        cell->Cell->FinishParse(List.Arena);
         row->add(std::exchange(cell, nullptr));
         Cell = outer;
     };

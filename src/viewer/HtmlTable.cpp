@@ -149,7 +149,8 @@ void ThtmlTable::InitSpans(TArena* arena) {
     }
     // Row spans, top down: when row i is reached, the rows above have put
     // their fillers into it, so it is complete and counts for the columns
-    // (and, after parsing, moves into the arena).
+    // (and, after parsing, its list moves into the arena; the cells' own
+    // lists moved there as the parser finished each cell).
     NumCols = 0;
     MaxColSpan = 1;
     bool anyWidth = false, anyPercent = false;
@@ -166,8 +167,6 @@ void ThtmlTable::InitSpans(TArena* arena) {
                 anyWidth = true;
                 anyPercent = anyPercent || c->SpecWdPercent;
             }
-            if (arena && !c->filler())
-                c->Cell->FinishParse(*arena);
             c->RowSpan = std::min(c->RowSpan, rows - i);
             for (int k = 1; k < c->RowSpan; ++k) {
                 TCellList* below = Rows.at(i + k);
@@ -586,8 +585,8 @@ void ThtmlTable::ForEachCell(const std::function<void(TCell&)>& f) const {
 }
 
 void ThtmlTable::FinishParse(TArena& arena) {
-    // The fillers first: each row is complete, and moves with its cells'
-    // contents into the arena, as the spans pass leaves it.
+    // The fillers first: each row is complete, and moves into the arena as
+    // the spans pass leaves it. The cells were finished as they were read.
     InitSpans(&arena);
     Rows.squeeze();
     if (Caption)
