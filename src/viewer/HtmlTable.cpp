@@ -283,6 +283,14 @@ void ThtmlTable::gatherColumns(TMeasurer& m, Columns& c) {
         c.max[x] = std::max(c.max[x], c.min[x]);
 }
 
+const ThtmlTable::Columns& ThtmlTable::columns(TMeasurer& m) {
+    if (!columnsKnown_) {
+        gatherColumns(m, columns_);
+        columnsKnown_ = true;
+    }
+    return columns_;
+}
+
 int ThtmlTable::captionMin(TMeasurer& m) {
     if (!Caption)
         return 0;
@@ -301,8 +309,7 @@ std::vector<int> ThtmlTable::findWidths(TMeasurer& m, int avail) {
         target = SpecWidthPercent ? int(qint64(avail) * SpecWidth / 100) : SpecWidth;
     const int TW = std::max(target - CellSpacing, 20);
 
-    Columns c;
-    gatherColumns(m, c);
+    Columns c = columns(m);  // a copy: percentages are cut back below
     if (AllAbsolute) {
         absoluteWidths(w);
         int zeros = 0;
@@ -406,8 +413,7 @@ void ThtmlTable::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     if (minMaxCache_ < 0) {
         const size_t n = size_t(NumCols);
         int mn = 0, mx = 0;
-        Columns c;
-        gatherColumns(m, c);
+        const Columns& c = columns(m);
         if (AllAbsolute) {
             std::vector<int> w;
             absoluteWidths(w);
@@ -557,6 +563,7 @@ void ThtmlTable::MoveBy(int dy, int dcurs) {
 
 void ThtmlTable::UpdateFonts() {
     minMaxCache_ = maxCache_ = -1;
+    columnsKnown_ = false;
     ForEachCell([](TCell& cell) { cell.UpdateFonts(); });
     // Placed.Widths measured and lines laid out with the old fonts are stale.
     laidWith_ = nullptr;

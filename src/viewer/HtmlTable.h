@@ -203,11 +203,17 @@ private:
         std::vector<int> min, max, pct;  // px, px, percent
     };
     int minMaxCache_ = -1, maxCache_ = -1;  // px, MinMaxWidth; -1 until measured
+    // The columns' measures, from the cells' cached widths: a table laid
+    // out again (a window resized) need not walk its cells for them. Kept
+    // until the fonts or pictures change, as those widths are.
+    Columns columns_;
+    bool columnsKnown_ = false;
     // The measurer the cells were last laid out with; null after a change
     // of fonts or pictures.
     const TMeasurer* laidWith_ = nullptr;
 
     void gatherColumns(TMeasurer& m, Columns& c);
+    const Columns& columns(TMeasurer& m);
     void absoluteWidths(std::vector<int>& w) const;
     std::vector<int> findWidths(TMeasurer& m, int avail);
     int captionMin(TMeasurer& m);
