@@ -168,6 +168,7 @@ void ThtmlTable::InitSpans(TArena* arena) {
                 anyPercent = anyPercent || c->SpecWdPercent;
             }
             c->RowSpan = std::min(c->RowSpan, rows - i);
+            AnyRowSpan = AnyRowSpan || c->RowSpan > 1;
             for (int k = 1; k < c->RowSpan; ++k) {
                 TCellList* below = Rows.at(i + k);
                 if (below->count() > MaxCols)
@@ -444,85 +445,55 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     InitSpans();
     if (TooManyCols)
         throw THtmlLayoutError("Table has too many Columns");
-    StartCurs = Curs;
-    YValue = Y;
     IMgr.SetLevel(Y, ListLevel);
     const int left = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     const int avail = IMgr.RightSide(Y) - IMgr.LeftIndent(Y);
-    Placed.Widths = findWidths(m, avail);
-    Placed.TableWidth = CellSpacing + sum(Placed.Widths, 0, Placed.Widths.size());
-    Placed.OuterWidth = std::max(Placed.TableWidth, captionMin(m));
-
-    // Each cell once, at its width; its place comes below. A cell already
-    // laid out at the same width with the same fonts and pictures keeps its
-    // lines (a window made narrower seldom changes every column).
-    const int rows = Rows.count();
-    const int extra = 2 * CellPadding + CellSpacing;
-    const bool sameMeasurer = laidWith_ == &m;
-    laidWith_ = &m;
-    // Row heights: single rows first (in the same pass, while the row's
-    // cells are at hand), then the spanning cells in increasing span (in
-    // page order within one span), each adding what it lacks evenly over
-    // its rows.
-    struct Spanning {
-        int row;
-        TCellObj* cell;
-    };
-    std::vector<Spanning> spanning;
-    for (int i = 0; i < rows; ++i) {
-        TCellList* row = Rows.at(i);
-        row->RowHeight = 0;
-        for (int j = 0; j < row->count(); ++j) {
-            TCellObj* c = row->at(j);
-            if (c->filler())
-                continue;
-            c->Wd = sum(Placed.Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
-            const int width = std::max(1, c->Wd - extra);
-            if (!sameMeasurer || c->Cell->Width != width) {
-                int curs = 0, mw = 0;
-                c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
-            }
-            if (c->RowSpan > 1)
-                spanning.push_back({i, c});
-            else
-                row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
-        }
-    }
-    std::stable_sort(spanning.begin(), spanning.end(),
-                     [](const Spanning& a, const Spanning& b) { return a.cell->RowSpan < b.cell->RowSpan; });
-    for (const Spanning& s : spanning) {
-        const int k = s.cell->RowSpan;
-        const qint64 need = qint64(s.cell->VSize) + extra;
-        qint64 have = 0;
-        for (int r = s.row; r < s.row + k; ++r)
-            have += Rows.at(r)->RowHeight;
-        if (have < need)
-            for (int r = s.row; r < s.row + k; ++r)
-                Rows.at(r)->RowHeight = clampHeight(Rows.at(r)->RowHeight + (need - have) / k + 1);
-    }
-
+    std::vector<int> widths = findWidths(m, avail);
+    const int tableWidth = CellSpacing + sum(widths, 0, widths.size());
+    const int outerWidth = std::max(tableWidth, captionMin(m));
     // Placement between the margins; rows centred under a wider caption.
     int indent = 0;
-    if (Placed.OuterWidth < avail) {
+    if (outerWidth < avail) {
         if (Justify == jsCenter)
-            indent = (avail - Placed.OuterWidth) / 2;
+            indent = (avail - outerWidth) / 2;
         else if (Justify == jsRight)
-            indent = avail - Placed.OuterWidth;
+            indent = avail - outerWidth;
     }
+    const bool sameMeasurer = laidWith_ == &m;
+    // Laid out before at this place, with these columns and the same fonts
+    // and pictures: every cell would keep its lines and its place, so the
+    // table stays as it is (a window resized around a table that fits).
+    if (sameMeasurer && Y == YValue && Curs == StartCurs && widths == Placed.Widths &&
+        left + indent == Placed.Left && outerWidth == Placed.OuterWidth) {
+        Curs += Len;
+        MaxWidth = Placed.Left + Placed.OuterWidth;
+        return SectionHeight;
+    }
+    StartCurs = Curs;
+    YValue = Y;
+    laidWith_ = &m;
+    Placed.Widths = std::move(widths);
+    Placed.TableWidth = tableWidth;
+    Placed.OuterWidth = outerWidth;
     Placed.Left = left + indent;
     Placed.RowIndent = (Placed.OuterWidth - Placed.TableWidth) / 2;
 
-    qint64 y = Y;
-    Placed.CaptionHeight = 0;
-    auto layCaption = [&] {
-        int mw = 0;
-        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
-        y += Placed.CaptionHeight;
+    const int rows = Rows.count();
+    const int extra = 2 * CellPadding + CellSpacing;
+    // Each cell once, at its width; its place comes after its row's
+    // height. A cell already laid out at the same width with the same fonts
+    // and pictures keeps its lines (a window made narrower seldom changes
+    // every column).
+    auto layCell = [&](TCellObj* c, int j) {
+        c->Wd = sum(Placed.Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
+        const int width = std::max(1, c->Wd - extra);
+        if (!sameMeasurer || c->Cell->Width != width) {
+            int curs = 0, mw = 0;
+            c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
+        }
     };
-    if (Caption && TopCaption)
-        layCaption();
-    Placed.RowsTop = clampHeight(y);
-    for (int i = 0; i < rows; ++i) {
+    qint64 y = Y;
+    auto placeRow = [&](int i) {
         TCellList* row = Rows.at(i);
         for (const auto& c : *row) {
             if (c->filler())
@@ -538,6 +509,70 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
             Curs += c->Cell->Len;
         }
         y += row->RowHeight;
+    };
+
+    Placed.CaptionHeight = 0;
+    auto layCaption = [&] {
+        int mw = 0;
+        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
+        y += Placed.CaptionHeight;
+    };
+    if (Caption && TopCaption)
+        layCaption();
+    Placed.RowsTop = clampHeight(y);
+    if (!AnyRowSpan) {
+        // Each row's height is its own: its cells are placed while they are
+        // at hand, in the pass that lays them out.
+        for (int i = 0; i < rows; ++i) {
+            TCellList* row = Rows.at(i);
+            row->RowHeight = 0;
+            for (int j = 0; j < row->count(); ++j) {
+                TCellObj* c = row->at(j);
+                if (c->filler())
+                    continue;
+                layCell(c, j);
+                row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
+            }
+            placeRow(i);
+        }
+    } else {
+        // Row heights: single rows first (in the same pass, while the row's
+        // cells are at hand), then the spanning cells in increasing span (in
+        // page order within one span), each adding what it lacks evenly over
+        // its rows; the cells are placed once every height is known.
+        struct Spanning {
+            int row;
+            TCellObj* cell;
+        };
+        std::vector<Spanning> spanning;
+        for (int i = 0; i < rows; ++i) {
+            TCellList* row = Rows.at(i);
+            row->RowHeight = 0;
+            for (int j = 0; j < row->count(); ++j) {
+                TCellObj* c = row->at(j);
+                if (c->filler())
+                    continue;
+                layCell(c, j);
+                if (c->RowSpan > 1)
+                    spanning.push_back({i, c});
+                else
+                    row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
+            }
+        }
+        std::stable_sort(spanning.begin(), spanning.end(),
+                         [](const Spanning& a, const Spanning& b) { return a.cell->RowSpan < b.cell->RowSpan; });
+        for (const Spanning& s : spanning) {
+            const int k = s.cell->RowSpan;
+            const qint64 need = qint64(s.cell->VSize) + extra;
+            qint64 have = 0;
+            for (int r = s.row; r < s.row + k; ++r)
+                have += Rows.at(r)->RowHeight;
+            if (have < need)
+                for (int r = s.row; r < s.row + k; ++r)
+                    Rows.at(r)->RowHeight = clampHeight(Rows.at(r)->RowHeight + (need - have) / k + 1);
+        }
+        for (int i = 0; i < rows; ++i)
+            placeRow(i);
     }
     Placed.RowsHeight = clampHeight(y - Placed.RowsTop);
     y += CellSpacing;

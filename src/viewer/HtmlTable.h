@@ -166,6 +166,7 @@ public:
     QColor BgColor, BorderColor;  // invalid when not given
     int NumCols = 0;
     int MaxColSpan = 1;        // the widest COLSPAN of a cell
+    bool AnyRowSpan = false;   // some cell spans rows
     bool AllAbsolute = false;  // some cell has a WIDTH and none is a percentage
 
     // What the last layout made of the table, apart from what was parsed.
