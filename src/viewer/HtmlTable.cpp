@@ -106,6 +106,24 @@ ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify
 
 // ---- spans --------------------------------------------------------------------
 
+void ThtmlTable::AddRow(TCellList&& row, TArena& arena) {
+    const bool tableColor = BgColor.isValid() && BgColor.alpha() > 0;
+    for (const auto& c : row) {
+        noted_.spans = noted_.spans || c->ColSpan != 1 || c->RowSpan != 1;
+        if (c->SpecWd > 0) {
+            noted_.anyWidth = true;
+            noted_.anyPercent = noted_.anyPercent || c->SpecWdPercent;
+        }
+        if (tableColor && !c->hasBgColor())
+            c->BgColor = BgColor.rgba();
+    }
+    noted_.widest = std::max(noted_.widest, row.count());
+    ++noted_.rows;
+    if (!noted_.spans)
+        row.moveListTo(arena);
+    Rows.add(std::move(row));
+}
+
 void ThtmlTable::InitSpans(TArena* arena) {
     if (Initialized)
         return;
@@ -117,6 +135,17 @@ void ThtmlTable::InitSpans(TArena* arena) {
         TooManyCols = true;
         NumCols = MaxCols + 1;
     };
+    if (noted_.rows == Rows.count() && !noted_.spans) {
+        // Every row noted as it was added, and no spans: no fillers to
+        // make, the colours passed down and the rows in the arena already;
+        // the columns are counted.
+        if (noted_.widest > MaxCols)
+            return tooWide();
+        NumCols = noted_.widest;
+        MaxColSpan = 1;
+        AllAbsolute = noted_.anyWidth && !noted_.anyPercent;
+        return;
+    }
     // Two passes over the cells, each doing all it can for a row while the
     // row's cells are at hand: a large table does not fit the processor's
     // caches, and every further pass would fetch it from memory again.

@@ -198,6 +198,12 @@ public:
 
     // Spans: fillers, colours passed down, the column count. Once.
     void InitSpans(TArena* arena = nullptr);
+    // Appends a row the parser has read, noting what the spans pass needs
+    // of it while its cells are at hand: a table whose rows were all noted
+    // and have no spans is then not walked again. While no spans have been
+    // seen the row is complete (no fillers can come into it) and moves into
+    // `arena`, the one the document finishes its parse into.
+    void AddRow(TCellList&& row, TArena& arena);
 
 private:
     struct Columns {
@@ -212,6 +218,15 @@ private:
     // The measurer the cells were last laid out with; null after a change
     // of fonts or pictures.
     const TMeasurer* laidWith_ = nullptr;
+
+    // What AddRow noted of the rows it appended.
+    struct Noted {
+        int rows = 0;
+        int widest = 0;  // cells in the longest row
+        bool spans = false;  // some cell spans columns or rows
+        bool anyWidth = false, anyPercent = false;
+    };
+    Noted noted_;
 
     void gatherColumns(TMeasurer& m, Columns& c);
     const Columns& columns(TMeasurer& m);
