@@ -68,7 +68,7 @@ void THtmlParser::DoTable(int level) {
         // The next row most likely has as many cells as this one.
         const int cells = row->count();
         if (rowOpen)
-            table->AddRow(std::move(*row), List.Arena);
+            table->AddRow(std::move(*row));
         *row = TCellList();
         row->reserve(std::min(cells, ThtmlTable::MaxCols));
         rowOpen = false;

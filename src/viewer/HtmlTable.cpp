@@ -106,7 +106,7 @@ ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify
 
 // ---- spans --------------------------------------------------------------------
 
-void ThtmlTable::AddRow(TCellList&& row, TArena& arena) {
+void ThtmlTable::AddRow(TCellList&& row) {
     const bool tableColor = BgColor.isValid() && BgColor.alpha() > 0;
     for (const auto& c : row) {
         noted_.spans = noted_.spans || c->ColSpan != 1 || c->RowSpan != 1;
@@ -119,8 +119,6 @@ void ThtmlTable::AddRow(TCellList&& row, TArena& arena) {
     }
     noted_.widest = std::max(noted_.widest, row.count());
     ++noted_.rows;
-    if (!noted_.spans)
-        row.moveListTo(arena);
     Rows.add(std::move(row));
 }
 
@@ -137,12 +135,15 @@ void ThtmlTable::InitSpans(TArena* arena) {
     };
     if (noted_.rows == Rows.count() && !noted_.spans) {
         // Every row noted as it was added, and no spans: no fillers to
-        // make, the colours passed down and the rows in the arena already;
-        // the columns are counted.
+        // make and the colours passed down already; the columns are
+        // counted, the rows' lists move into the arena.
         if (noted_.widest > MaxCols)
             return tooWide();
         NumCols = noted_.widest;
         MaxColSpan = 1;
+        if (arena)
+            for (const auto& row : Rows)
+                row->moveListTo(*arena);
         AllAbsolute = noted_.anyWidth && !noted_.anyPercent;
         return;
     }

@@ -200,10 +200,11 @@ public:
     void InitSpans(TArena* arena = nullptr);
     // Appends a row the parser has read, noting what the spans pass needs
     // of it while its cells are at hand: a table whose rows were all noted
-    // and have no spans is then not walked again. While no spans have been
-    // seen the row is complete (no fillers can come into it) and moves into
-    // `arena`, the one the document finishes its parse into.
-    void AddRow(TCellList&& row, TArena& arena);
+    // and have no spans is then not walked cell by cell again. The rows'
+    // lists move into the arena after parsing all the same: moved one by
+    // one as they are read, they leave more of the heap to be given back to
+    // the system with the document, which the next load then pays for.
+    void AddRow(TCellList&& row);
 
 private:
     struct Columns {
