@@ -5,6 +5,20 @@
 #include <QFontMetricsF>
 #include <cmath>
 
+namespace {
+// std::lround of a width, without the library call: widths are summed and
+// rounded for every run measured. Exact: for 0 <= w < 2^31 the truncation
+// is floor(w), and w - floor(w) is computed without error.
+inline int roundWidth(double w) {
+    if (!(w >= 0 && w < 2147483647.0))
+        return int(std::lround(w));
+    int i = int(w);
+    if (w - double(i) >= 0.5)
+        ++i;
+    return i;
+}
+}  // namespace
+
 size_t qHash(const TFontDesc& s, size_t seed) {
     return qHashMulti(seed, s.family, s.pixelSize, s.bold, s.italic, s.underline);
 }
@@ -105,7 +119,7 @@ int TQtMeasurer::fit(int id, const QChar* s, int n, int room, int overhang, int*
             return i;
     }
     if (allWidth)
-        *allWidth = int(std::lround(w));
+        *allWidth = roundWidth(w);
     return n;
 }
 
@@ -114,5 +128,5 @@ int TQtMeasurer::width(int id, const QChar* s, int n) {
     double w = 0;
     for (int i = 0; i < n; ++i)
         w += advance(a, s[i]);
-    return int(std::lround(w));
+    return roundWidth(w);
 }

@@ -54,6 +54,10 @@ void THtmlParser::DoTable(int level) {
         if (!cell)
             return;
         appendSection();
+        // The cell is complete: its list of sections moves into the arena
+        // now, while it is at hand, rather than in a walk over every cell
+        // once the table ends.
+        cell->Cell->FinishParse(List.Arena);
         row->add(std::exchange(cell, nullptr));
         Cell = outer;
     };
@@ -64,7 +68,7 @@ void THtmlParser::DoTable(int level) {
         // The next row most likely has as many cells as this one.
         const int cells = row->count();
         if (rowOpen)
-            table->Rows.add(std::move(*row));
+            table->AddRow(std::move(*row));
         *row = TCellList();
         row->reserve(std::min(cells, ThtmlTable::MaxCols));
         rowOpen = false;

@@ -258,6 +258,7 @@ void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
         widestImage = std::max(widestImage, c->Width);
     int widestWord = 0;
     int i = 0;
+    bool oneWord = false;  // the text is a single word, measured below
     while (i < Len) {
         while (i < Len && (Buff[i] == QLatin1Char(' ') || Buff[i] == QChar(ImageCode) ||
                            Buff[i] == QChar(FormCode)))
@@ -266,10 +267,12 @@ void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
         while (i < Len && Buff[i] != QLatin1Char(' ') && Buff[i] != QChar(ImageCode) &&
                Buff[i] != QChar(FormCode))
             ++i;
-        if (i > start)
+        if (i > start) {
             widestWord = std::max(widestWord, textWidth(m, start, i));
+            oneWord = start == 0 && i == Len;
+        }
     }
-    Max = floats + textWidth(m, 0, Len) + indent();
+    Max = floats + (oneWord ? widestWord : textWidth(m, 0, Len)) + indent();
     Min = std::max(widestImage, widestWord + floats) + indent();
 }
 

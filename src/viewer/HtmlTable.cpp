@@ -106,6 +106,22 @@ ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify
 
 // ---- spans --------------------------------------------------------------------
 
+void ThtmlTable::AddRow(TCellList&& row) {
+    const bool tableColor = BgColor.isValid() && BgColor.alpha() > 0;
+    for (const auto& c : row) {
+        noted_.spans = noted_.spans || c->ColSpan != 1 || c->RowSpan != 1;
+        if (c->SpecWd > 0) {
+            noted_.anyWidth = true;
+            noted_.anyPercent = noted_.anyPercent || c->SpecWdPercent;
+        }
+        if (tableColor && !c->hasBgColor())
+            c->BgColor = BgColor.rgba();
+    }
+    noted_.widest = std::max(noted_.widest, row.count());
+    ++noted_.rows;
+    Rows.add(std::move(row));
+}
+
 void ThtmlTable::InitSpans(TArena* arena) {
     if (Initialized)
         return;
@@ -117,6 +133,20 @@ void ThtmlTable::InitSpans(TArena* arena) {
         TooManyCols = true;
         NumCols = MaxCols + 1;
     };
+    if (noted_.rows == Rows.count() && !noted_.spans) {
+        // Every row noted as it was added, and no spans: no fillers to
+        // make and the colours passed down already; the columns are
+        // counted, the rows' lists move into the arena.
+        if (noted_.widest > MaxCols)
+            return tooWide();
+        NumCols = noted_.widest;
+        MaxColSpan = 1;
+        if (arena)
+            for (const auto& row : Rows)
+                row->moveListTo(*arena);
+        AllAbsolute = noted_.anyWidth && !noted_.anyPercent;
+        return;
+    }
     // Two passes over the cells, each doing all it can for a row while the
     // row's cells are at hand: a large table does not fit the processor's
     // caches, and every further pass would fetch it from memory again.
@@ -149,7 +179,8 @@ void ThtmlTable::InitSpans(TArena* arena) {
     }
     // Row spans, top down: when row i is reached, the rows above have put
     // their fillers into it, so it is complete and counts for the columns
-    // (and, after parsing, moves into the arena).
+    // (and, after parsing, its list moves into the arena; the cells' own
+    // lists moved there as the parser finished each cell).
     NumCols = 0;
     MaxColSpan = 1;
     bool anyWidth = false, anyPercent = false;
@@ -166,9 +197,8 @@ void ThtmlTable::InitSpans(TArena* arena) {
                 anyWidth = true;
                 anyPercent = anyPercent || c->SpecWdPercent;
             }
-            if (arena && !c->filler())
-                c->Cell->FinishParse(*arena);
             c->RowSpan = std::min(c->RowSpan, rows - i);
+            AnyRowSpan = AnyRowSpan || c->RowSpan > 1;
             for (int k = 1; k < c->RowSpan; ++k) {
                 TCellList* below = Rows.at(i + k);
                 if (below->count() > MaxCols)
@@ -284,6 +314,14 @@ void ThtmlTable::gatherColumns(TMeasurer& m, Columns& c) {
         c.max[x] = std::max(c.max[x], c.min[x]);
 }
 
+const ThtmlTable::Columns& ThtmlTable::columns(TMeasurer& m) {
+    if (!columnsKnown_) {
+        gatherColumns(m, columns_);
+        columnsKnown_ = true;
+    }
+    return columns_;
+}
+
 int ThtmlTable::captionMin(TMeasurer& m) {
     if (!Caption)
         return 0;
@@ -302,8 +340,7 @@ std::vector<int> ThtmlTable::findWidths(TMeasurer& m, int avail) {
         target = SpecWidthPercent ? int(qint64(avail) * SpecWidth / 100) : SpecWidth;
     const int TW = std::max(target - CellSpacing, 20);
 
-    Columns c;
-    gatherColumns(m, c);
+    Columns c = columns(m);  // a copy: percentages are cut back below
     if (AllAbsolute) {
         absoluteWidths(w);
         int zeros = 0;
@@ -407,8 +444,7 @@ void ThtmlTable::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     if (minMaxCache_ < 0) {
         const size_t n = size_t(NumCols);
         int mn = 0, mx = 0;
-        Columns c;
-        gatherColumns(m, c);
+        const Columns& c = columns(m);
         if (AllAbsolute) {
             std::vector<int> w;
             absoluteWidths(w);
@@ -439,85 +475,55 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     InitSpans();
     if (TooManyCols)
         throw THtmlLayoutError("Table has too many Columns");
-    StartCurs = Curs;
-    YValue = Y;
     IMgr.SetLevel(Y, ListLevel);
     const int left = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     const int avail = IMgr.RightSide(Y) - IMgr.LeftIndent(Y);
-    Placed.Widths = findWidths(m, avail);
-    Placed.TableWidth = CellSpacing + sum(Placed.Widths, 0, Placed.Widths.size());
-    Placed.OuterWidth = std::max(Placed.TableWidth, captionMin(m));
-
-    // Each cell once, at its width; its place comes below. A cell already
-    // laid out at the same width with the same fonts and pictures keeps its
-    // lines (a window made narrower seldom changes every column).
-    const int rows = Rows.count();
-    const int extra = 2 * CellPadding + CellSpacing;
-    const bool sameMeasurer = laidWith_ == &m;
-    laidWith_ = &m;
-    // Row heights: single rows first (in the same pass, while the row's
-    // cells are at hand), then the spanning cells in increasing span (in
-    // page order within one span), each adding what it lacks evenly over
-    // its rows.
-    struct Spanning {
-        int row;
-        TCellObj* cell;
-    };
-    std::vector<Spanning> spanning;
-    for (int i = 0; i < rows; ++i) {
-        TCellList* row = Rows.at(i);
-        row->RowHeight = 0;
-        for (int j = 0; j < row->count(); ++j) {
-            TCellObj* c = row->at(j);
-            if (c->filler())
-                continue;
-            c->Wd = sum(Placed.Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
-            const int width = std::max(1, c->Wd - extra);
-            if (!sameMeasurer || c->Cell->Width != width) {
-                int curs = 0, mw = 0;
-                c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
-            }
-            if (c->RowSpan > 1)
-                spanning.push_back({i, c});
-            else
-                row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
-        }
-    }
-    std::stable_sort(spanning.begin(), spanning.end(),
-                     [](const Spanning& a, const Spanning& b) { return a.cell->RowSpan < b.cell->RowSpan; });
-    for (const Spanning& s : spanning) {
-        const int k = s.cell->RowSpan;
-        const qint64 need = qint64(s.cell->VSize) + extra;
-        qint64 have = 0;
-        for (int r = s.row; r < s.row + k; ++r)
-            have += Rows.at(r)->RowHeight;
-        if (have < need)
-            for (int r = s.row; r < s.row + k; ++r)
-                Rows.at(r)->RowHeight = clampHeight(Rows.at(r)->RowHeight + (need - have) / k + 1);
-    }
-
+    std::vector<int> widths = findWidths(m, avail);
+    const int tableWidth = CellSpacing + sum(widths, 0, widths.size());
+    const int outerWidth = std::max(tableWidth, captionMin(m));
     // Placement between the margins; rows centred under a wider caption.
     int indent = 0;
-    if (Placed.OuterWidth < avail) {
+    if (outerWidth < avail) {
         if (Justify == jsCenter)
-            indent = (avail - Placed.OuterWidth) / 2;
+            indent = (avail - outerWidth) / 2;
         else if (Justify == jsRight)
-            indent = avail - Placed.OuterWidth;
+            indent = avail - outerWidth;
     }
+    const bool sameMeasurer = laidWith_ == &m;
+    // Laid out before at this place, with these columns and the same fonts
+    // and pictures: every cell would keep its lines and its place, so the
+    // table stays as it is (a window resized around a table that fits).
+    if (sameMeasurer && Y == YValue && Curs == StartCurs && widths == Placed.Widths &&
+        left + indent == Placed.Left && outerWidth == Placed.OuterWidth) {
+        Curs += Len;
+        MaxWidth = Placed.Left + Placed.OuterWidth;
+        return SectionHeight;
+    }
+    StartCurs = Curs;
+    YValue = Y;
+    laidWith_ = &m;
+    Placed.Widths = std::move(widths);
+    Placed.TableWidth = tableWidth;
+    Placed.OuterWidth = outerWidth;
     Placed.Left = left + indent;
     Placed.RowIndent = (Placed.OuterWidth - Placed.TableWidth) / 2;
 
-    qint64 y = Y;
-    Placed.CaptionHeight = 0;
-    auto layCaption = [&] {
-        int mw = 0;
-        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
-        y += Placed.CaptionHeight;
+    const int rows = Rows.count();
+    const int extra = 2 * CellPadding + CellSpacing;
+    // Each cell once, at its width; its place comes after its row's
+    // height. A cell already laid out at the same width with the same fonts
+    // and pictures keeps its lines (a window made narrower seldom changes
+    // every column).
+    auto layCell = [&](TCellObj* c, int j) {
+        c->Wd = sum(Placed.Widths, size_t(std::min(j, NumCols)), size_t(std::min(j + c->ColSpan, NumCols)));
+        const int width = std::max(1, c->Wd - extra);
+        if (!sameMeasurer || c->Cell->Width != width) {
+            int curs = 0, mw = 0;
+            c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
+        }
     };
-    if (Caption && TopCaption)
-        layCaption();
-    Placed.RowsTop = clampHeight(y);
-    for (int i = 0; i < rows; ++i) {
+    qint64 y = Y;
+    auto placeRow = [&](int i) {
         TCellList* row = Rows.at(i);
         for (const auto& c : *row) {
             if (c->filler())
@@ -533,6 +539,70 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
             Curs += c->Cell->Len;
         }
         y += row->RowHeight;
+    };
+
+    Placed.CaptionHeight = 0;
+    auto layCaption = [&] {
+        int mw = 0;
+        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
+        y += Placed.CaptionHeight;
+    };
+    if (Caption && TopCaption)
+        layCaption();
+    Placed.RowsTop = clampHeight(y);
+    if (!AnyRowSpan) {
+        // Each row's height is its own: its cells are placed while they are
+        // at hand, in the pass that lays them out.
+        for (int i = 0; i < rows; ++i) {
+            TCellList* row = Rows.at(i);
+            row->RowHeight = 0;
+            for (int j = 0; j < row->count(); ++j) {
+                TCellObj* c = row->at(j);
+                if (c->filler())
+                    continue;
+                layCell(c, j);
+                row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
+            }
+            placeRow(i);
+        }
+    } else {
+        // Row heights: single rows first (in the same pass, while the row's
+        // cells are at hand), then the spanning cells in increasing span (in
+        // page order within one span), each adding what it lacks evenly over
+        // its rows; the cells are placed once every height is known.
+        struct Spanning {
+            int row;
+            TCellObj* cell;
+        };
+        std::vector<Spanning> spanning;
+        for (int i = 0; i < rows; ++i) {
+            TCellList* row = Rows.at(i);
+            row->RowHeight = 0;
+            for (int j = 0; j < row->count(); ++j) {
+                TCellObj* c = row->at(j);
+                if (c->filler())
+                    continue;
+                layCell(c, j);
+                if (c->RowSpan > 1)
+                    spanning.push_back({i, c});
+                else
+                    row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
+            }
+        }
+        std::stable_sort(spanning.begin(), spanning.end(),
+                         [](const Spanning& a, const Spanning& b) { return a.cell->RowSpan < b.cell->RowSpan; });
+        for (const Spanning& s : spanning) {
+            const int k = s.cell->RowSpan;
+            const qint64 need = qint64(s.cell->VSize) + extra;
+            qint64 have = 0;
+            for (int r = s.row; r < s.row + k; ++r)
+                have += Rows.at(r)->RowHeight;
+            if (have < need)
+                for (int r = s.row; r < s.row + k; ++r)
+                    Rows.at(r)->RowHeight = clampHeight(Rows.at(r)->RowHeight + (need - have) / k + 1);
+        }
+        for (int i = 0; i < rows; ++i)
+            placeRow(i);
     }
     Placed.RowsHeight = clampHeight(y - Placed.RowsTop);
     y += CellSpacing;
@@ -558,6 +628,7 @@ void ThtmlTable::MoveBy(int dy, int dcurs) {
 
 void ThtmlTable::UpdateFonts() {
     minMaxCache_ = maxCache_ = -1;
+    columnsKnown_ = false;
     ForEachCell([](TCell& cell) { cell.UpdateFonts(); });
     // Placed.Widths measured and lines laid out with the old fonts are stale.
     laidWith_ = nullptr;
@@ -586,8 +657,8 @@ void ThtmlTable::ForEachCell(const std::function<void(TCell&)>& f) const {
 }
 
 void ThtmlTable::FinishParse(TArena& arena) {
-    // The fillers first: each row is complete, and moves with its cells'
-    // contents into the arena, as the spans pass leaves it.
+    // The fillers first: each row is complete, and moves into the arena as
+    // the spans pass leaves it. The cells were finished as they were read.
     InitSpans(&arena);
     Rows.squeeze();
     if (Caption)

@@ -166,6 +166,7 @@ public:
     QColor BgColor, BorderColor;  // invalid when not given
     int NumCols = 0;
     int MaxColSpan = 1;        // the widest COLSPAN of a cell
+    bool AnyRowSpan = false;   // some cell spans rows
     bool AllAbsolute = false;  // some cell has a WIDTH and none is a percentage
 
     // What the last layout made of the table, apart from what was parsed.
@@ -197,17 +198,39 @@ public:
 
     // Spans: fillers, colours passed down, the column count. Once.
     void InitSpans(TArena* arena = nullptr);
+    // Appends a row the parser has read, noting what the spans pass needs
+    // of it while its cells are at hand: a table whose rows were all noted
+    // and have no spans is then not walked cell by cell again. The rows'
+    // lists move into the arena after parsing all the same: moved one by
+    // one as they are read, they leave more of the heap to be given back to
+    // the system with the document, which the next load then pays for.
+    void AddRow(TCellList&& row);
 
 private:
     struct Columns {
         std::vector<int> min, max, pct;  // px, px, percent
     };
     int minMaxCache_ = -1, maxCache_ = -1;  // px, MinMaxWidth; -1 until measured
+    // The columns' measures, from the cells' cached widths: a table laid
+    // out again (a window resized) need not walk its cells for them. Kept
+    // until the fonts or pictures change, as those widths are.
+    Columns columns_;
+    bool columnsKnown_ = false;
     // The measurer the cells were last laid out with; null after a change
     // of fonts or pictures.
     const TMeasurer* laidWith_ = nullptr;
 
+    // What AddRow noted of the rows it appended.
+    struct Noted {
+        int rows = 0;
+        int widest = 0;  // cells in the longest row
+        bool spans = false;  // some cell spans columns or rows
+        bool anyWidth = false, anyPercent = false;
+    };
+    Noted noted_;
+
     void gatherColumns(TMeasurer& m, Columns& c);
+    const Columns& columns(TMeasurer& m);
     void absoluteWidths(std::vector<int>& w) const;
     std::vector<int> findWidths(TMeasurer& m, int avail);
     int captionMin(TMeasurer& m);

@@ -260,7 +260,9 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
         int textEnd = end;
         while (textEnd > pos && isSpace(b[textEnd - 1]))
             --textEnd;
-        line.TextWidth = textWidth(m, pos, textEnd);
+        // A line that took the rest of the text without trailing spaces was
+        // measured piece by piece as it was fitted, just as textWidth would.
+        line.TextWidth = !full && textEnd == Len ? x : textWidth(m, pos, textEnd);
         if (Justify == jsCenter && !Preformatted)
             line.LineIndent = std::max(lf, (lf + rt - line.TextWidth) / 2);
         else if (Justify == jsRight && !Preformatted)

@@ -129,6 +129,10 @@ TSectionBase* TCell::FindSectionAtPosition(int Y, int& Top, int& Index) const {
 }
 
 void TCell::MoveBy(int dy, int dcurs) {
+    // A table laid out again where it was moves every cell by nothing:
+    // its sections are then not visited at all.
+    if (dy == 0 && dcurs == 0)
+        return;
     LastY += dy;
     StartCurs += dcurs;
     for (const auto& s : *this)

@@ -114,6 +114,20 @@ void TestViewerRealFonts::tableCellsFollowAFontChange() {
     doc.layout(600);
     QCOMPARE(table->Placed.Widths, (std::vector<int>{300, 200}));  // the same widths as before
     QVERIFY2(table->SectionHeight > small * 3 / 2, qPrintable(QString::number(table->SectionHeight)));
+    // Columns sized by their text are measured again in the new fonts.
+    doc.parse("<table><tr><td>some words<td>more</table>");
+    doc.list().FontSize = 12;
+    doc.updateFonts();
+    doc.layout(600);
+    const auto* sized = dynamic_cast<const ThtmlTable*>(doc.list().at(0));
+    QVERIFY(sized);
+    const std::vector<int> before = sized->Placed.Widths;
+    doc.list().FontSize = 24;
+    doc.updateFonts();
+    doc.layout(600);
+    QCOMPARE(sized->Placed.Widths.size(), size_t(2));
+    QVERIFY2(sized->Placed.Widths[0] > before[0] * 3 / 2 && sized->Placed.Widths[1] > before[1] * 3 / 2,
+             qPrintable(QString("%1 %2").arg(sized->Placed.Widths[0]).arg(sized->Placed.Widths[1])));
 }
 
 QTEST_MAIN(TestViewerRealFonts)
