@@ -550,45 +550,41 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     if (Caption && TopCaption)
         layCaption();
     Placed.RowsTop = clampHeight(y);
+    // Lays out row i's cells and takes its height from those that span no
+    // other row; the spanning ones wait for every row's own height.
+    struct Spanning {
+        int row;
+        TCellObj* cell;
+    };
+    std::vector<Spanning> spanning;
+    auto layRow = [&](int i) {
+        TCellList* row = Rows.at(i);
+        row->RowHeight = 0;
+        for (int j = 0; j < row->count(); ++j) {
+            TCellObj* c = row->at(j);
+            if (c->filler())
+                continue;
+            layCell(c, j);
+            if (c->RowSpan > 1)
+                spanning.push_back({i, c});
+            else
+                row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
+        }
+    };
     if (!AnyRowSpan) {
         // Each row's height is its own: its cells are placed while they are
         // at hand, in the pass that lays them out.
         for (int i = 0; i < rows; ++i) {
-            TCellList* row = Rows.at(i);
-            row->RowHeight = 0;
-            for (int j = 0; j < row->count(); ++j) {
-                TCellObj* c = row->at(j);
-                if (c->filler())
-                    continue;
-                layCell(c, j);
-                row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
-            }
+            layRow(i);
             placeRow(i);
         }
     } else {
-        // Row heights: single rows first (in the same pass, while the row's
-        // cells are at hand), then the spanning cells in increasing span (in
-        // page order within one span), each adding what it lacks evenly over
-        // its rows; the cells are placed once every height is known.
-        struct Spanning {
-            int row;
-            TCellObj* cell;
-        };
-        std::vector<Spanning> spanning;
-        for (int i = 0; i < rows; ++i) {
-            TCellList* row = Rows.at(i);
-            row->RowHeight = 0;
-            for (int j = 0; j < row->count(); ++j) {
-                TCellObj* c = row->at(j);
-                if (c->filler())
-                    continue;
-                layCell(c, j);
-                if (c->RowSpan > 1)
-                    spanning.push_back({i, c});
-                else
-                    row->RowHeight = clampHeight(std::max<qint64>(row->RowHeight, qint64(c->VSize) + extra));
-            }
-        }
+        // Row heights: single rows first, then the spanning cells in
+        // increasing span (in page order within one span), each adding what
+        // it lacks evenly over its rows; the cells are placed once every
+        // height is known.
+        for (int i = 0; i < rows; ++i)
+            layRow(i);
         std::stable_sort(spanning.begin(), spanning.end(),
                          [](const Spanning& a, const Spanning& b) { return a.cell->RowSpan < b.cell->RowSpan; });
         for (const Spanning& s : spanning) {
