@@ -508,6 +508,31 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
     Placed.Left = left + indent;
     Placed.RowIndent = (Placed.OuterWidth - Placed.TableWidth) / 2;
 
+    qint64 y = Y;
+    Placed.CaptionHeight = 0;
+    auto layCaption = [&] {
+        int mw = 0;
+        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
+        y += Placed.CaptionHeight;
+    };
+    if (Caption && TopCaption)
+        layCaption();
+    Placed.RowsTop = clampHeight(y);
+    y = layRows(m, sameMeasurer, y, Curs);
+    Placed.RowsHeight = clampHeight(y - Placed.RowsTop);
+    y += CellSpacing;
+    if (Caption && !TopCaption)
+        layCaption();
+
+    Len = Curs - StartCurs;
+    SectionHeight = DrawHeight = clampHeight(y - Y);
+    MaxWidth = Placed.Left + Placed.OuterWidth;
+    return SectionHeight;
+}
+
+// Lays out every row's cells from `y` on and places them (the cursor
+// positions counted on in `Curs`); the y below the last row.
+qint64 ThtmlTable::layRows(TMeasurer& m, bool sameMeasurer, qint64 y, int& Curs) {
     const int rows = Rows.count();
     const int extra = 2 * CellPadding + CellSpacing;
     // Each cell once, at its width; its place comes after its row's
@@ -522,7 +547,6 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
             c->VSize = c->Cell->DoLogic(m, 0, width, curs, mw);
         }
     };
-    qint64 y = Y;
     auto placeRow = [&](int i) {
         TCellList* row = Rows.at(i);
         for (const auto& c : *row) {
@@ -541,15 +565,6 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
         y += row->RowHeight;
     };
 
-    Placed.CaptionHeight = 0;
-    auto layCaption = [&] {
-        int mw = 0;
-        Placed.CaptionHeight = Caption->Cell->DoLogic(m, int(y), Placed.OuterWidth, Curs, mw);
-        y += Placed.CaptionHeight;
-    };
-    if (Caption && TopCaption)
-        layCaption();
-    Placed.RowsTop = clampHeight(y);
     // Lays out row i's cells and takes its height from those that span no
     // other row; the spanning ones wait for every row's own height.
     struct Spanning {
@@ -600,15 +615,7 @@ int ThtmlTable::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentM
         for (int i = 0; i < rows; ++i)
             placeRow(i);
     }
-    Placed.RowsHeight = clampHeight(y - Placed.RowsTop);
-    y += CellSpacing;
-    if (Caption && !TopCaption)
-        layCaption();
-
-    Len = Curs - StartCurs;
-    SectionHeight = DrawHeight = clampHeight(y - Y);
-    MaxWidth = Placed.Left + Placed.OuterWidth;
-    return SectionHeight;
+    return y;
 }
 
 void ThtmlTable::MoveBy(int dy, int dcurs) {

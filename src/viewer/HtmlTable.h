@@ -234,6 +234,7 @@ private:
     void absoluteWidths(std::vector<int>& w) const;
     std::vector<int> findWidths(TMeasurer& m, int avail);
     int captionMin(TMeasurer& m);
+    qint64 layRows(TMeasurer& m, bool sameMeasurer, qint64 y, int& Curs);
     int colX(int j) const;  // px, left of column j from the rows' left
     // The cell whose box holds (X, Y), X from the rows' left edge.
     const TCellObj* cellAt(int X, int Y, int& col, int& rowTop) const;
