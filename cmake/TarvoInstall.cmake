@@ -1,7 +1,8 @@
 # `cmake --install` and the Debian package.
 #
 # Layout under the prefix: bin/tarvo and the program library it loads
-# (lib/<multiarch>/tarvo/libtarvo-program.so); the shipped data (what build/bin holds
+# (lib/<multiarch>/tarvo/libtarvo-program.so, with the sound-and-video
+# module libtarvo-media.so beside it); the shipped data (what build/bin holds
 # beside the program: templates, styles, pictures, the help and the HTML
 # folder) in share/tarvo, which the program reads from there (and copies
 # only the HTML folder's pictures and Styles.data into the user's data
@@ -11,7 +12,7 @@
 include(GNUInstallDirs)
 
 install(TARGETS tarvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS tarvo_program LIBRARY DESTINATION ${TARVO_PROGRAM_LIBRARY_DIR})
+install(TARGETS tarvo_program tarvo_media LIBRARY DESTINATION ${TARVO_PROGRAM_LIBRARY_DIR})
 
 set(TARVO_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tarvo)
 # The save folder is the user's alone: an install has none.

@@ -1,17 +1,15 @@
 #include "app/Resources.h"
 
+#include "app/MediaModule.h"
+
 #include "TarvoResources.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
-#include <QMediaDevices>
 #include <QPainter>
-#include <QSoundEffect>
-#include <QUrl>
 
 bool UseDoubleSizePictures() { return qGuiApp && qGuiApp->devicePixelRatio() > 1.0; }
 
@@ -102,18 +100,15 @@ QStringList& PlayedSounds() {
 
 namespace {
 
-bool SoundAvailable() {
-    static const bool available = [] {
-        if (qEnvironmentVariableIsSet("TARVO_MUTE")) return false;
-        if (!qApp) return false;
-        return !QMediaDevices::defaultAudioOutput().isNull();
+// The sound module, when sound can be played at all: loading it on the
+// first sound keeps Qt Multimedia out of every process that plays none.
+TMediaModule* SoundModule() {
+    static TMediaModule* const module = [] () -> TMediaModule* {
+        if (qEnvironmentVariableIsSet("TARVO_MUTE") || !qApp) return nullptr;
+        TMediaModule* media = MediaModule();
+        return media && media->AudioOutputPresent() ? media : nullptr;
     }();
-    return available;
-}
-
-QSoundEffect*& CurrentSound() {
-    static QSoundEffect* current = nullptr;
-    return current;
+    return module;
 }
 
 }  // namespace
@@ -123,17 +118,8 @@ void PlayResourceSound(const QString& name) {
     PlayedSounds() << key;
     if (PlayedSounds().size() > 1000) PlayedSounds().removeFirst();
     const QString path = QStringLiteral(":/sounds/") + key + QStringLiteral(".wav");
-    if (!QFile::exists(path) || !SoundAvailable()) return;
-    static QHash<QString, QSoundEffect*> effects;
-    QSoundEffect*& effect = effects[key];
-    if (!effect) {
-        effect = new QSoundEffect(qApp);
-        effect->setSource(QUrl(QStringLiteral("qrc") + path));
-    }
-    if (CurrentSound() && CurrentSound() != effect) CurrentSound()->stop();
-    CurrentSound() = effect;
-    effect->stop();
-    effect->play();
+    if (!QFile::exists(path)) return;
+    if (TMediaModule* media = SoundModule()) media->PlaySound(QStringLiteral("qrc") + path);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "app/SplashWindow.h"
 
 #include "app/AppPaths.h"
+#include "app/MediaModule.h"
 #include "app/PictureControl.h"
 #include "app/Settings.h"
 #include "app/Utils.h"
@@ -9,11 +10,8 @@
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QMediaPlayer>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
-#include <QVideoWidget>
 
 TfrmSplash::TfrmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
@@ -52,39 +50,16 @@ TfrmSplash::~TfrmSplash() = default;
 
 void TfrmSplash::Run() {
     const QString avi = JoinPath(ShippedDir(), QStringLiteral("splash.avi"));
-    if (QFile::exists(avi)) {
-        auto* video = new QVideoWidget(this);
-        video->setObjectName(QStringLiteral("memAVI"));
-        video->setGeometry(100, 24, 205, 200);
-        memAVI = video;
-        medAVI = new QMediaPlayer(this);
-        medAVI->setObjectName(QStringLiteral("medAVI"));
-        medAVI->setVideoOutput(video);
-        medAVI->setSource(QUrl::fromLocalFile(avi));
-        show();
-        repaint();
-        ShowAVI(true);
-    } else {
-        imgSplash->show();
-        show();
-        repaint();
-        ShowAVI(false);
-    }
+    TMediaModule* media = QFile::exists(avi) ? MediaModule() : nullptr;
+    if (!media) imgSplash->show();
+    show();
+    repaint();
+    // The animation plays to its end, or the still picture shows instead.
+    if (media && !media->PlayVideo(this, QRect(100, 24, 205, 200), avi)) imgSplash->show();
+    Wait();
 }
 
-void TfrmSplash::ShowAVI(bool playing) {
-    if (playing && medAVI) {
-        // Plays to the end; a failure ends the animation at once.
-        QEventLoop loop;
-        connect(medAVI, &QMediaPlayer::mediaStatusChanged, &loop, [&loop](QMediaPlayer::MediaStatus st) {
-            if (st == QMediaPlayer::EndOfMedia || st == QMediaPlayer::InvalidMedia) loop.quit();
-        });
-        connect(medAVI, &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
-        // Never longer than half a minute, whatever the file says.
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        medAVI->play();
-        if (medAVI->error() == QMediaPlayer::NoError) loop.exec();
-    }
+void TfrmSplash::Wait() {
     waiting_ = true;
     timWait->start();
     QEventLoop wait;

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-class QMediaPlayer;
 class QTimer;
 class TPicture;
 
@@ -21,11 +20,9 @@ public:
 
     TPicture* imgLogo = nullptr;
     TPicture* imgSplash = nullptr;
-    QWidget* memAVI = nullptr;
-    QMediaPlayer* medAVI = nullptr;
     QTimer* timWait = nullptr;
 
 private:
-    void ShowAVI(bool playing);
+    void Wait();
     bool waiting_ = false;
 };

@@ -1,13 +1,17 @@
 // How the program starts: its command line, and what an install brings into
-// the user's folder when it is new and when it is upgraded.
+// the user's folder when it is new and when it is upgraded, and that sound
+// and video are loaded only when they are asked for.
 #include "TestSupport.h"
 #include "app/AppPaths.h"
 #include "app/CommandLine.h"
+#include "app/MediaModule.h"
 #include "app/Utils.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <QtTest>
 
 namespace {
@@ -26,6 +30,7 @@ private slots:
     void commandLine();
     void upgradeKeepsTheUsersChanges();
     void folderOfAnOlderInstall();
+    void soundAndVideoLoadOnFirstUse();
 };
 
 void TestStartup::commandLine() {
@@ -114,5 +119,40 @@ void TestStartup::folderOfAnOlderInstall() {
     QCOMPARE(Read(JoinPath(user, picture)), QByteArray("bullet 2"));
 }
 
-QTEST_GUILESS_MAIN(TestStartup)
+namespace {
+bool MultimediaLoaded() { return Read(QStringLiteral("/proc/self/maps")).contains("libQt6Multimedia"); }
+}  // namespace
+
+void TestStartup::soundAndVideoLoadOnFirstUse() {
+    // Neither the core the program is made of nor the program library of
+    // a window-free command loads Qt Multimedia; the module does, from
+    // beside the program library, when asked for.
+    QVERIFY(!MultimediaLoaded());
+    const QString bin = qEnvironmentVariable("TARVO_BIN_DIR");
+    QProcess version;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_DEBUG", "files");
+    version.setProcessEnvironment(env);
+    version.start(bin + "/tarvo", {"--version"});
+    QVERIFY(version.waitForFinished(30000));
+    QCOMPARE(version.exitCode(), 0);
+    const QByteArray loaded = version.readAllStandardError();
+    QVERIFY(loaded.contains("libtarvo-program"));
+    QVERIFY(!loaded.contains("libQt6Multimedia"));
+
+    QTemporaryDir empty;
+    QCOMPARE(LoadMediaModule(empty.path()), nullptr);
+    QVERIFY(!MultimediaLoaded());
+    TMediaModule* media = LoadMediaModule(bin);
+    QVERIFY(media != nullptr);
+    QVERIFY(MultimediaLoaded());
+    // A file that is no video ends the animation at once, whether or not
+    // the system can decode videos at all.
+    QTemporaryDir dir;
+    QVERIFY(WriteFileBytes(dir.filePath("splash.avi"), QByteArray(5000, 'x')));
+    QWidget splash;
+    QVERIFY(!media->PlayVideo(&splash, QRect(0, 0, 20, 20), dir.filePath("splash.avi")));
+}
+
+QTEST_MAIN(TestStartup)
 #include "test_startup.moc"
