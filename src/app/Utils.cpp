@@ -261,24 +261,27 @@ QString StripQuotes(const QString& text) {
     return s;
 }
 
-QString GetTagAttribute(const QString& tagText, const QString& name) {
-    int b = 0, e = tagText.size();
-    while (b < e && tagText[b] == QLatin1Char(' ')) ++b;
-    while (e > b && tagText[e - 1] == QLatin1Char(' ')) --e;
-    const QString tag = tagText.mid(b, e - b);
-    const QString lower = tag.toLower();
-    const int at = lower.indexOf(name.toLower() + QLatin1Char('='));
-    if (at < 0) return QString();
-    const int start = at + name.size() + 1;
-    int i = start;
-    const int n = tag.size();
-    if (i < n && tag[i] == QLatin1Char('"')) {
+QString TagAttributeFrom(QStringView text, const QString& name, qsizetype from, qsizetype* next) {
+    // Only spaces are trimmed off the end, as the callers pass tag text.
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1] == QLatin1Char(' ')) --n;
+    // Searched without regard to letter case in the text itself: a
+    // lower-cased copy can be longer (the dotted capital I lower-cases
+    // to two characters), which would put every later value off by one.
+    const qsizetype at = text.first(n).indexOf(QString(name + QLatin1Char('=')), from, Qt::CaseInsensitive);
+    if (at < 0) {
+        if (next) *next = text.size();
+        return QString();
+    }
+    const qsizetype start = at + name.size() + 1;
+    qsizetype i = start;
+    if (i < n && text[i] == QLatin1Char('"')) {
         ++i;
-        while (i < n && tag[i] != QLatin1Char('"') && tag[i] != QLatin1Char('>')) ++i;
-        if (i < n && tag[i] == QLatin1Char('"')) ++i;  // take the closing quote along
+        while (i < n && text[i] != QLatin1Char('"') && text[i] != QLatin1Char('>')) ++i;
+        if (i < n && text[i] == QLatin1Char('"')) ++i;  // take the closing quote along
     } else {
         while (i < n) {
-            const QChar c = tag[i];
+            const QChar c = text[i];
             if (c == QLatin1Char('>')) break;
             if (c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('"')) {
                 ++i;  // taken along, removed by the trim below
@@ -287,11 +290,16 @@ QString GetTagAttribute(const QString& tagText, const QString& name) {
             ++i;
         }
     }
-    QString value = tag.mid(start, i - start);
+    if (next) *next = i;
+    QString value = text.mid(start, i - start).toString();
     // A space, CR or LF that ended an unquoted value is dropped again.
     while (!value.isEmpty() && (value.endsWith(QLatin1Char('\r')) || value.endsWith(QLatin1Char('\n'))))
         value.chop(1);
     return StripQuotes(value);
+}
+
+QString GetTagAttribute(const QString& tagText, const QString& name) {
+    return TagAttributeFrom(tagText, name, 0, nullptr);
 }
 
 QString ColorToHTML(quint32 color) {

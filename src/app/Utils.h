@@ -75,6 +75,11 @@ QString ReplaceAllNoCase(const QString& text, const QString& part, const QString
 QString StripQuotes(const QString& text);
 // The value of attribute `name` in the text of one HTML tag, or "".
 QString GetTagAttribute(const QString& tagText, const QString& name);
+// The value of the first "name=" (letter case ignored) in `text` at or
+// after `from`, read as GetTagAttribute reads it; `next` receives where
+// the value ends (the text's size when there is none), so that a caller
+// can walk every one in a page in time linear in its size.
+QString TagAttributeFrom(QStringView text, const QString& name, qsizetype from, qsizetype* next);
 // "RRGGBB" from a colour held as 0x00BBGGRR.
 QString ColorToHTML(quint32 color);
 

@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QSet>
 
-#include <algorithm>
 
 QString PageFileName(const QString& docFileName) {
     return StripExtension(QFileInfo(docFileName).fileName()) + QStringLiteral(".html");
@@ -65,15 +64,28 @@ QString FromFolder(const QString& folder, const QString& reference) {
 QString FolderOf(const QString& inside) { return inside.left(inside.lastIndexOf(QLatin1Char('/')) + 1); }
 
 // A local file is listed once, and so is a refused reference.
-bool Listed(const UploadList& list, const ResourceDetail& d) {
-    return std::any_of(list.begin(), list.end(), [&](const ResourceDetail& e) {
-        return e.State == d.State && (d.State == TUploadState::Refused ? e.Remote == d.Remote : e.Local == d.Local);
-    });
-}
+// The entries of a list by what makes two the same (a refused reference by
+// its words, any other by its local file), so that a page of many
+// pictures is listed in linear time.
+class TListed {
+public:
+    // Whether an entry the same as `d` is listed already; notes it if not.
+    bool Seen(const ResourceDetail& d) {
+        const QString key = QString::number(int(d.State)) + QLatin1Char('\n') +
+                            (d.State == TUploadState::Refused ? d.Remote : d.Local);
+        if (keys_.contains(key)) return true;
+        keys_.insert(key);
+        return false;
+    }
+
+private:
+    QSet<QString> keys_;
+};
 
 // Adds the files `text` (a page in `folder`, comments already cut out)
 // references to `list`, each local file and each refused reference once.
-void AddReferences(UploadList& list, const QString& text, const QString& pageFile, const QString& folder) {
+void AddReferences(UploadList& list, TListed& listed, const QString& text, const QString& pageFile,
+                   const QString& folder) {
     auto add = [&](const QString& value) {
         ResourceDetail d;
         // "caf%C3%A9.png" is the file "café.png", here and on the server.
@@ -86,15 +98,13 @@ void AddReferences(UploadList& list, const QString& text, const QString& pageFil
             d.Local = ref.Local;
             d.Remote = ref.Inside;
         }
-        if (!Listed(list, d)) list.push_back(d);
+        if (!listed.Seen(d)) list.push_back(d);
     };
+    // Every value is read where it stands, so that a page of many pictures
+    // costs time in proportion to its size.
     for (const QString& name : {QStringLiteral("src"), QStringLiteral("background")}) {
-        QString rest = text;
-        for (;;) {
-            const int at = rest.indexOf(name, 0, Qt::CaseInsensitive);
-            if (at < 0) break;
-            const QString value = GetTagAttribute(rest, name);
-            rest = rest.mid(at + name.size() + value.size());
+        for (qsizetype from = 0; from < text.size();) {
+            const QString value = TagAttributeFrom(text, name, from, &from);
             if (value.isEmpty() || IsWebAddress(value)) continue;
             add(value);
         }
@@ -116,7 +126,8 @@ void AddReferences(UploadList& list, const QString& text, const QString& pageFil
 
 UploadList BuildUploadList(const QString& pageText, const QString& pageFile) {
     UploadList list;
-    AddReferences(list, WithoutTagComments(pageText), pageFile, QString());
+    TListed listed;
+    AddReferences(list, listed, WithoutTagComments(pageText), pageFile, QString());
     return list;
 }
 
@@ -132,12 +143,14 @@ QStringList PageLinks(const QString& pageText) {
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
     QStringList links;
+    QSet<QString> linked;
     const QString text = WithoutTagComments(pageText);
     for (auto it = anchor.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         QString link = m.captured(1) + m.captured(2) + m.captured(3);
         link = link.trimmed();
-        const qsizetype cut = link.indexOf(QRegularExpression(QStringLiteral("[#?]")));
+        static const QRegularExpression fragmentOrQuery(QStringLiteral("[#?]"));
+        const qsizetype cut = link.indexOf(fragmentOrQuery);
         if (cut >= 0) link.truncate(cut);
         if (link.isEmpty() || link.startsWith(QLatin1String("//")) || link.startsWith(QLatin1String("\\\\")) ||
             scheme.match(link).hasMatch())
@@ -145,7 +158,10 @@ QStringList PageLinks(const QString& pageText) {
         link = FileNameOfReference(link);
         const QString suffix = QFileInfo(link).suffix().toLower();
         if (suffix != QLatin1String("html") && suffix != QLatin1String("htm")) continue;
-        if (!links.contains(link)) links << link;
+        if (!linked.contains(link)) {
+            linked.insert(link);
+            links << link;
+        }
     }
     return links;
 }
@@ -153,6 +169,7 @@ QStringList PageLinks(const QString& pageText) {
 UploadList BuildSiteList(const QString& pageFile, const QString& pageRemote) {
     const QString sentAs = pageRemote.isEmpty() ? QFileInfo(pageFile).fileName().remove(QLatin1Char(' ')) : pageRemote;
     UploadList list;
+    TListed listed;
     // Pages still to read: the local file and its folder below the page's.
     std::vector<std::pair<QString, QString>> pages{{pageFile, QString()}};
     // Pages are followed once each by what they are on disk, so a folder
@@ -164,7 +181,7 @@ UploadList BuildSiteList(const QString& pageFile, const QString& pageRemote) {
         QString text;
         LoadFileText(file, text);
         text = WithoutTagComments(text);
-        AddReferences(list, text, pageFile, folder);
+        AddReferences(list, listed, text, pageFile, folder);
         for (const QString& link : PageLinks(text)) {
             const TResolvedReference ref = ResolveReference(pageFile, FromFolder(folder, link));
             ResourceDetail d;
@@ -183,8 +200,7 @@ UploadList BuildSiteList(const QString& pageFile, const QString& pageRemote) {
                     // server.
                     d.Local = pageFile;
                     d.Remote = ref.Inside;
-                    if (d.Remote != sentAs && !Listed(list, d))
-                        list.push_back(d);
+                    if (d.Remote != sentAs && !listed.Seen(d)) list.push_back(d);
                     continue;
                 }
                 if (!canonical.isEmpty() && followed.contains(canonical)) continue;
@@ -196,7 +212,7 @@ UploadList BuildSiteList(const QString& pageFile, const QString& pageRemote) {
                     d.Reason = QCoreApplication::translate("UploadList", "the page does not exist");
                 }
             }
-            if (Listed(list, d)) continue;
+            if (listed.Seen(d)) continue;
             list.push_back(d);
             if (d.State == TUploadState::ToSend) pages.emplace_back(d.Local, FolderOf(d.Remote));
         }

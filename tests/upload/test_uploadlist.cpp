@@ -23,10 +23,13 @@ private slots:
             "<IMG SRC=\"http://example.com/x.gif\"><IMG SRC=\"https://example.com/y.gif\">\r\n"
             "<IMG SRC=\"\"><IMG SRC=\"graphics/Logo.GIF\">\r\n"
             "<!-- <IMG SRC=\"graphics/hidden.gif\"> -->\r\n"
-            "<!-- a plain remark --><IMG SRC=\"graphics/after.gif\">\r\n");
+            "<!-- a plain remark --><IMG SRC=\"graphics/after.gif\">\r\n"
+            // Words whose lower case is longer than they are do not shift
+            // the names read after them.
+            "<IMG ALT=\"\u0130stanbul \u0130zmir\" SRC=\"graphics/turkey.gif\">\r\n");
         const UploadList l = BuildUploadList(html, page);
         QCOMPARE(Remotes(l), (QStringList{"graphics/Logo.GIF", "graphics/b.png", "graphics/after.gif",
-                                          "backgrnd/paper.jpg"}));
+                                          "graphics/turkey.gif", "backgrnd/paper.jpg"}));
         QCOMPARE(l[0].Local, QStringLiteral("/site/HTMLFiles/graphics/Logo.GIF"));
         QCOMPARE(l[0].FileKind, QStringLiteral("gif/jpg"));
     }
