@@ -359,10 +359,11 @@ bool TPublishHistory::Record(bool complete, bool putBack, QString* error) {
     noted_.clear();
     removed_.clear();
     page_.clear();
-    PruneVersionStore(limit_);
     // The limit may have taken this history's oldest versions.
-    QString key = key_;
-    ReadRecord(path_, key, publishes_);
+    if (PruneVersionStore(limit_)) {
+        QString key = key_;
+        ReadRecord(path_, key, publishes_);
+    }
     return true;
 }
 
@@ -377,11 +378,11 @@ static qint64 StoredBytes() {
     return total;
 }
 
-void PruneVersionStore(qint64 limit) {
+bool PruneVersionStore(qint64 limit) {
     // Every record is read only when something must go: within the limit
     // the store, leftovers included, takes no more room than the user
     // allowed, and an upload need not read every history there is.
-    if (StoredBytes() <= limit) return;
+    if (StoredBytes() <= limit) return false;
     struct TRecord {
         QString path, key;
         std::vector<TPublish> publishes;
@@ -450,8 +451,13 @@ void PruneVersionStore(qint64 limit) {
     }
     // A record whose publishes lost their versions says so; where it cannot
     // be written, put-back still checks every version before it starts.
-    for (const TRecord& r : records)
-        if (r.changed) WriteRecord(r.path, r.key, r.publishes);
+    bool changed = false;
+    for (const TRecord& r : records) {
+        if (!r.changed) continue;
+        WriteRecord(r.path, r.key, r.publishes);
+        changed = true;
+    }
+    return changed;
 }
 
 QStringList HistoryLines(const TPublishHistory& history) {

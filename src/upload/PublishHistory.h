@@ -112,7 +112,8 @@ void SetVersionStoreLimitMB(int megabytes);
 // oldest publishes until it holds at most that (the newest publish of each
 // record keeps its own), and every stored file no kept publish names.
 // Within the limit it only lists the store, without reading a record.
-void PruneVersionStore(qint64 limit);
+// True when it changed a record (its publishes lost their versions).
+bool PruneVersionStore(qint64 limit);
 
 // A name a record may hold for a file: relative, "/" between its parts,
 // none of them empty, "." or "..", no backslash or control character.
