@@ -26,6 +26,8 @@
 //    again. `release(arena)` gives an arena piece back to be handed out
 //    again and must name the arena the records were moved to; the
 //    destructor `abandon`s a piece instead (it does not know the arena).
+//  - A table's cells live in blocks of its document's arena (TCellArena,
+//    HtmlTable.h); the table destroys them and abandons the blocks.
 //  - Nothing given back is used again, and an arena's pieces all end with
 //    its `clear`.
 //  - `clear` keeps blocks of the largest size, up to kKeptBytes in all per

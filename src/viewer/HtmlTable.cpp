@@ -68,7 +68,7 @@ TCellArena::~TCellArena() {
         const int n = b + 1 == blocks_.size() ? used_ : blockSize(b);
         for (int i = 0; i < n; ++i)
             blocks_[b][i].~TCellObj();
-        ::operator delete(blocks_[b]);
+        TArena::abandon(blocks_[b], sizeof(TCellObj) * size_t(blockSize(b)));
     }
 }
 
@@ -80,7 +80,7 @@ void TCellObj::contentMinMax(TMeasurer& m, int& Min, int& Max) {
 }
 
 ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify justify, int level)
-    : TSectionBase(list), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
+    : TSectionBase(list), Cells(list->Arena), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
     if (const TAttribute* a = attrs.find(Attr::BORDER))
         Border = a->Value > 0;
     if (const TAttribute* a = attrs.find(Attr::ALIGN)) {

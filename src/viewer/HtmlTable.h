@@ -57,12 +57,14 @@ public:
     void contentMinMax(TMeasurer& m, int& Min, int& Max);
 };
 
-// The cells of one table, in blocks of many: a table of thousands of
-// small cells pays one allocation per block, not per cell, and its rows
-// are walked through neighbouring memory. Cells keep their address.
+// The cells of one table, in blocks of many taken from the document's
+// arena: a table of thousands of small cells takes its memory where its
+// sections do, and its rows are walked through neighbouring memory. Cells
+// keep their address; their blocks are abandoned to the arena with the
+// table (Arena.h).
 class TCellArena {
 public:
-    TCellArena() = default;
+    explicit TCellArena(TArena& arena) : arena_(arena) {}
     ~TCellArena();
     TCellArena(const TCellArena&) = delete;
     TCellArena& operator=(const TCellArena&) = delete;
@@ -70,7 +72,8 @@ public:
     template <class... Args>
     TCellObj* make(Args&&... args) {
         if (blocks_.empty() || used_ == blockSize(blocks_.size() - 1)) {
-            blocks_.push_back(static_cast<TCellObj*>(::operator new(sizeof(TCellObj) * blockSize(blocks_.size()))));
+            const size_t n = size_t(blockSize(blocks_.size()));
+            blocks_.push_back(static_cast<TCellObj*>(arena_.allocate(sizeof(TCellObj) * n, alignof(TCellObj))));
             used_ = 0;
         }
         TCellObj* c = new (blocks_.back() + used_) TCellObj(std::forward<Args>(args)...);
@@ -81,8 +84,9 @@ public:
 private:
     // Blocks grow from 4 cells to 32 (about 3 KB), so neither a small table
     // nor the last block of a large one leaves much room unused, and a
-    // large one asks the allocator seldom.
+    // large one keeps a short list of blocks.
     static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 3); }
+    TArena& arena_;
     std::vector<TCellObj*> blocks_;
     int used_ = 0;  // cells made in the last block
 };

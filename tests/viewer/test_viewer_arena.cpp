@@ -1,5 +1,6 @@
 // The document arena's blocks: those a cleared arena keeps are handed to
 // the next arena, and no memory still in use is handed out again.
+#include "ViewerTestUtil.h"
 #include "viewer/Arena.h"
 
 #include <QtTest>
@@ -34,6 +35,7 @@ class TestViewerArena : public QObject {
     Q_OBJECT
 private slots:
     void keptBlocksGoOnlyWhereNothingLives();
+    void documentsReusingBlocksKeepTheirCells();
 };
 
 void TestViewerArena::keptBlocksGoOnlyWhereNothingLives() {
@@ -60,6 +62,30 @@ void TestViewerArena::keptBlocksGoOnlyWhereNothingLives() {
     live.clear();
     QVERIFY(TArena::releaseKept() > 0 || !TArena::recycles(8));
     QCOMPARE(TArena::releaseKept(), size_t(0));
+}
+
+void TestViewerArena::documentsReusingBlocksKeepTheirCells() {
+    // Tables put their cells in the arena too: a document loaded while
+    // another is shown takes the blocks of one cleared before it.
+    QString html = QStringLiteral("<table>");
+    for (int i = 0; i < 3000; ++i)
+        html += QStringLiteral("<tr><td>a%1<td>b%1\n").arg(i);
+    html += QStringLiteral("</table>");
+    auto shownDoc = fixedDoc(html, 600);
+    auto closed = fixedDoc(html, 600);
+    closed->parse(QStringLiteral("<p>other"));
+    auto loaded = fixedDoc(html, 600);
+    QStringList expected;
+    for (int i = 0; i < 3000; ++i)
+        expected << QStringLiteral("a%1").arg(i) << QStringLiteral("b%1").arg(i);
+    for (THtmlDocument* d : {shownDoc.get(), loaded.get()}) {
+        QStringList texts;
+        ForEachSection(d->list(), [&](TSectionBase& s) {
+            if (auto* t = dynamic_cast<TSection*>(&s))
+                texts << t->text().trimmed();
+        });
+        QCOMPARE(texts, expected);
+    }
 }
 
 QTEST_MAIN(TestViewerArena)
