@@ -54,7 +54,7 @@ std::vector<int> share(int total, const std::vector<int>& weights) {
 TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, TVAlign valign)
     : Cell(master), VAlign(valign) {
     if (const TAttribute* a = attrs.find(Attr::COLSPAN); a && a->Value > 1)
-        ColSpan = std::min(a->Value, ThtmlTable::MaxCols + 1);
+        ColSpan = std::int16_t(std::min(a->Value, ThtmlTable::MaxCols + 1));
     if (const TAttribute* a = attrs.find(Attr::ROWSPAN); a && a->Value > 1)
         RowSpan = std::min(a->Value, kMaxSpan);
     readWidth(attrs, SpecWd, SpecWdPercent);
@@ -192,7 +192,7 @@ void ThtmlTable::InitSpans(TArena* arena) {
         NumCols = std::max(NumCols, row->count());
         for (int j = 0; j < row->count(); ++j) {
             TCellObj* c = row->at(j);
-            MaxColSpan = std::max(MaxColSpan, c->ColSpan);
+            MaxColSpan = std::max(MaxColSpan, int(c->ColSpan));
             if (c->SpecWd > 0) {
                 anyWidth = true;
                 anyPercent = anyPercent || c->SpecWdPercent;

@@ -40,7 +40,7 @@ public:
         TCell cell_;
     };
     Content Cell;
-    int ColSpan = 1, RowSpan = 1;
+    int RowSpan = 1;
     int Wd = 0, Ht = 0;   // px, the box: widths of its columns, heights of its rows
     int VSize = 0;        // px, height of the content
     int YIndent = 0;      // px, content offset for VAlign
@@ -48,6 +48,9 @@ public:
     // Cached content widths (px); -1 until measured.
     int MinW = -1, MaxW = -1;
     QRgb BgColor = 0;     // BGCOLOR, opaque; 0 (transparent) when none
+    // At most MaxCols + 1: narrow, beside the other small fields, so that a
+    // cell takes 80 bytes, not 88 (a table may hold hundreds of thousands).
+    std::int16_t ColSpan = 1;
     TVAlign VAlign = vaMiddle;
     bool SpecWdPercent = false;
 
@@ -56,6 +59,7 @@ public:
     bool hasBgColor() const { return qAlpha(BgColor) != 0; }
     void contentMinMax(TMeasurer& m, int& Min, int& Max);
 };
+static_assert(sizeof(void*) != 8 || sizeof(TCellObj) <= 80, "a cell's fields no longer pack");
 
 // The cells of one table, in blocks of many taken from the document's
 // arena: a table of thousands of small cells takes its memory where its
