@@ -74,7 +74,10 @@ public:
     // Frees the blocks `clear` kept for this thread's next arenas; returns
     // how many bytes they held.
     static size_t releaseKept();
-    static constexpr size_t kKeptBytes = size_t(64) << 20;
+    // About half of what a page of 200,000 table cells takes: keeping all
+    // of it left the allocator's own heap too small for a page loaded after
+    // it, which grew the heap (and faulted its pages in) all the same.
+    static constexpr size_t kKeptBytes = size_t(32) << 20;
 
 private:
     static constexpr size_t kRecycledSizes = 64;
