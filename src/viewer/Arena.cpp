@@ -22,10 +22,57 @@ char* alignUp(char* p, size_t align) {
 }
 }  // namespace
 
+// Blocks of the largest size that arenas of this thread were cleared of,
+// for the next ones (Arena.h); each holds the next in its first word.
+// Plain data, never destroyed: an arena cleared while the thread ends, after
+// `Release` below freed the blocks, frees its own instead of keeping them.
+struct TArena::Kept {
+    void* head;
+    size_t bytes;
+    bool closed;
+};
+
+namespace {
+thread_local constinit TArena::Kept keptBlocks{nullptr, 0, false};
+
+// Makes sure the thread frees what is kept when it ends.
+void releaseAtThreadEnd() {
+    struct Release {
+        ~Release() {
+            TArena::releaseKept();
+            keptBlocks.closed = true;
+        }
+    };
+    thread_local Release release;
+    (void)release;
+}
+}  // namespace
+
+TArena::Kept& TArena::kept() { return keptBlocks; }
+
+size_t TArena::releaseKept() {
+    Kept& k = kept();
+    const size_t was = k.bytes;
+    while (k.head) {
+        void* next = *static_cast<void**>(k.head);
+        std::free(k.head);
+        k.head = next;
+    }
+    k.bytes = 0;
+    return was;
+}
+
 TArena::Block* TArena::newBlock(size_t size) {
-    auto* b = static_cast<Block*>(std::malloc(sizeof(Block) + size));
-    if (!b)
-        throw std::bad_alloc();
+    Block* b = nullptr;
+    if (Kept& k = kept(); size == kLargestBlock && k.head) {
+        b = static_cast<Block*>(k.head);
+        k.head = *static_cast<void**>(k.head);
+        k.bytes -= sizeof(Block) + size;
+    } else {
+        b = static_cast<Block*>(std::malloc(sizeof(Block) + size));
+        if (!b)
+            throw std::bad_alloc();
+    }
     b->size = size;
     TARVO_POISON(b + 1, size);
     return b;
@@ -85,11 +132,20 @@ void TArena::recycle(void* p, size_t bytes) {
 void TArena::abandon(void* p, size_t bytes) { TARVO_POISON(p, bytes); }
 
 void TArena::clear() {
+    Kept& k = kept();
     while (blocks_) {
         Block* b = blocks_;
         blocks_ = b->next;
         TARVO_UNPOISON(b + 1, b->size);
-        std::free(b);
+        const size_t bytes = sizeof(Block) + b->size;
+        if (kGap == 0 && b->size == kLargestBlock && !k.closed && k.bytes + bytes <= kKeptBytes) {
+            releaseAtThreadEnd();
+            *reinterpret_cast<void**>(b) = k.head;
+            k.head = b;
+            k.bytes += bytes;
+        } else {
+            std::free(b);
+        }
     }
     next_ = end_ = nullptr;
     blockSize_ = kFirstBlock;

@@ -9,9 +9,10 @@
 // A piece given back with `recycle` is handed out again for a piece of the
 // same size (the parser drops about as many empty sections as it keeps); one
 // given back with `abandon` stays unused until `clear`. Under
-// AddressSanitizer nothing is handed out twice, every piece has a poisoned
-// gap after it and a piece given back is poisoned, so overruns and reads
-// through stale pointers are still reported.
+// AddressSanitizer nothing is handed out twice (nor a block kept for the
+// next arena), every piece has a poisoned gap after it and a piece given
+// back is poisoned, so overruns and reads through stale pointers are still
+// reported.
 //
 // The rules of the viewer's memory, in one place:
 //  - A section lives in an arena piece only when made by
@@ -25,8 +26,17 @@
 //    again. `release(arena)` gives an arena piece back to be handed out
 //    again and must name the arena the records were moved to; the
 //    destructor `abandon`s a piece instead (it does not know the arena).
+//  - A table's cells live in blocks of its document's arena (TCellArena,
+//    HtmlTable.h); the table destroys them and abandons the blocks.
 //  - Nothing given back is used again, and an arena's pieces all end with
 //    its `clear`.
+//  - `clear` keeps blocks of the largest size, up to kKeptBytes in all per
+//    thread, and the next arena of the thread fills them before it asks
+//    the allocator (a preview loads the same page again and again).
+//    Taken from the allocator afresh, a page of tens of thousands of
+//    sections finds the heap fragmented by the one before it: the heap
+//    grows by megabytes, each page of it faulted in anew. `releaseKept`
+//    frees what is kept.
 // Builds without NDEBUG check these when memory is given back: a piece
 // that is not the arena's own, a section larger than its piece.
 
@@ -61,6 +71,13 @@ public:
     // Whether `p` lies in a block of this arena (for the checks of debug
     // builds: it walks every block).
     bool owns(const void* p) const;
+    // Frees the blocks `clear` kept for this thread's next arenas; returns
+    // how many bytes they held.
+    static size_t releaseKept();
+    // About half of what a page of 200,000 table cells takes: keeping all
+    // of it left the allocator's own heap too small for a page loaded after
+    // it, which grew the heap (and faulted its pages in) all the same.
+    static constexpr size_t kKeptBytes = size_t(32) << 20;
 
 private:
     static constexpr size_t kRecycledSizes = 64;
@@ -82,4 +99,10 @@ private:
     char* end_ = nullptr;
     size_t blockSize_ = kFirstBlock;  // of the next block
     Block* newBlock(size_t size);
+
+public:
+    struct Kept;  // the blocks kept for the thread's next arenas (Arena.cpp)
+
+private:
+    static Kept& kept();
 };

@@ -54,7 +54,7 @@ std::vector<int> share(int total, const std::vector<int>& weights) {
 TCellObj::TCellObj(TSectionList* master, const TAttributeList& attrs, TVAlign valign)
     : Cell(master), VAlign(valign) {
     if (const TAttribute* a = attrs.find(Attr::COLSPAN); a && a->Value > 1)
-        ColSpan = std::min(a->Value, ThtmlTable::MaxCols + 1);
+        ColSpan = std::int16_t(std::min(a->Value, ThtmlTable::MaxCols + 1));
     if (const TAttribute* a = attrs.find(Attr::ROWSPAN); a && a->Value > 1)
         RowSpan = std::min(a->Value, kMaxSpan);
     readWidth(attrs, SpecWd, SpecWdPercent);
@@ -68,7 +68,7 @@ TCellArena::~TCellArena() {
         const int n = b + 1 == blocks_.size() ? used_ : blockSize(b);
         for (int i = 0; i < n; ++i)
             blocks_[b][i].~TCellObj();
-        ::operator delete(blocks_[b]);
+        TArena::abandon(blocks_[b], sizeof(TCellObj) * size_t(blockSize(b)));
     }
 }
 
@@ -80,7 +80,7 @@ void TCellObj::contentMinMax(TMeasurer& m, int& Min, int& Max) {
 }
 
 ThtmlTable::ThtmlTable(TSectionList* list, const TAttributeList& attrs, TJustify justify, int level)
-    : TSectionBase(list), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
+    : TSectionBase(list), Cells(list->Arena), Justify(justify == jsNone ? jsLeft : justify), ListLevel(level) {
     if (const TAttribute* a = attrs.find(Attr::BORDER))
         Border = a->Value > 0;
     if (const TAttribute* a = attrs.find(Attr::ALIGN)) {
@@ -192,7 +192,7 @@ void ThtmlTable::InitSpans(TArena* arena) {
         NumCols = std::max(NumCols, row->count());
         for (int j = 0; j < row->count(); ++j) {
             TCellObj* c = row->at(j);
-            MaxColSpan = std::max(MaxColSpan, c->ColSpan);
+            MaxColSpan = std::max(MaxColSpan, int(c->ColSpan));
             if (c->SpecWd > 0) {
                 anyWidth = true;
                 anyPercent = anyPercent || c->SpecWdPercent;

@@ -40,7 +40,7 @@ public:
         TCell cell_;
     };
     Content Cell;
-    int ColSpan = 1, RowSpan = 1;
+    int RowSpan = 1;
     int Wd = 0, Ht = 0;   // px, the box: widths of its columns, heights of its rows
     int VSize = 0;        // px, height of the content
     int YIndent = 0;      // px, content offset for VAlign
@@ -48,6 +48,9 @@ public:
     // Cached content widths (px); -1 until measured.
     int MinW = -1, MaxW = -1;
     QRgb BgColor = 0;     // BGCOLOR, opaque; 0 (transparent) when none
+    // At most MaxCols + 1: narrow, beside the other small fields, so that a
+    // cell takes 80 bytes, not 88 (a table may hold hundreds of thousands).
+    std::int16_t ColSpan = 1;
     TVAlign VAlign = vaMiddle;
     bool SpecWdPercent = false;
 
@@ -56,13 +59,16 @@ public:
     bool hasBgColor() const { return qAlpha(BgColor) != 0; }
     void contentMinMax(TMeasurer& m, int& Min, int& Max);
 };
+static_assert(sizeof(void*) != 8 || sizeof(TCellObj) <= 80, "a cell's fields no longer pack");
 
-// The cells of one table, in blocks of many: a table of thousands of
-// small cells pays one allocation per block, not per cell, and its rows
-// are walked through neighbouring memory. Cells keep their address.
+// The cells of one table, in blocks of many taken from the document's
+// arena: a table of thousands of small cells takes its memory where its
+// sections do, and its rows are walked through neighbouring memory. Cells
+// keep their address; their blocks are abandoned to the arena with the
+// table (Arena.h).
 class TCellArena {
 public:
-    TCellArena() = default;
+    explicit TCellArena(TArena& arena) : arena_(arena) {}
     ~TCellArena();
     TCellArena(const TCellArena&) = delete;
     TCellArena& operator=(const TCellArena&) = delete;
@@ -70,7 +76,8 @@ public:
     template <class... Args>
     TCellObj* make(Args&&... args) {
         if (blocks_.empty() || used_ == blockSize(blocks_.size() - 1)) {
-            blocks_.push_back(static_cast<TCellObj*>(::operator new(sizeof(TCellObj) * blockSize(blocks_.size()))));
+            const size_t n = size_t(blockSize(blocks_.size()));
+            blocks_.push_back(static_cast<TCellObj*>(arena_.allocate(sizeof(TCellObj) * n, alignof(TCellObj))));
             used_ = 0;
         }
         TCellObj* c = new (blocks_.back() + used_) TCellObj(std::forward<Args>(args)...);
@@ -81,8 +88,9 @@ public:
 private:
     // Blocks grow from 4 cells to 32 (about 3 KB), so neither a small table
     // nor the last block of a large one leaves much room unused, and a
-    // large one asks the allocator seldom.
+    // large one keeps a short list of blocks.
     static int blockSize(size_t block) { return 4 << std::min<size_t>(block, 3); }
+    TArena& arena_;
     std::vector<TCellObj*> blocks_;
     int used_ = 0;  // cells made in the last block
 };
