@@ -21,7 +21,8 @@ public:
     virtual void PlaySound(const QString& url) = 0;
     // Plays the video `file` in a child of `parent` at `where` (named
     // "memAVI") and returns when it has ended, failed or played for half a
-    // minute, handling events meanwhile. False when it could not play.
+    // minute, handling events meanwhile. False when it could not play; the
+    // child is then gone again.
     virtual bool PlayVideo(QWidget* parent, const QRect& where, const QString& file) = 0;
 };
 

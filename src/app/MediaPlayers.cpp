@@ -55,9 +55,13 @@ public:
         // Never longer than half a minute, whatever the file says.
         QTimer::singleShot(30000, &loop, &QEventLoop::quit);
         player->play();
-        if (player->error() != QMediaPlayer::NoError) return false;
-        loop.exec();
-        return player->error() == QMediaPlayer::NoError;
+        if (player->error() == QMediaPlayer::NoError) loop.exec();
+        if (player->error() == QMediaPlayer::NoError && player->mediaStatus() != QMediaPlayer::InvalidMedia)
+            return true;
+        // The still picture beneath shows instead of an empty video.
+        delete player;
+        delete video;
+        return false;
     }
 
 private:

@@ -152,6 +152,7 @@ void TestStartup::soundAndVideoLoadOnFirstUse() {
     QVERIFY(WriteFileBytes(dir.filePath("splash.avi"), QByteArray(5000, 'x')));
     QWidget splash;
     QVERIFY(!media->PlayVideo(&splash, QRect(0, 0, 20, 20), dir.filePath("splash.avi")));
+    QVERIFY(!splash.findChild<QWidget*>("memAVI"));
 }
 
 QTEST_MAIN(TestStartup)
