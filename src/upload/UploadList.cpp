@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QSet>
 
-
 QString PageFileName(const QString& docFileName) {
     return StripExtension(QFileInfo(docFileName).fileName()) + QStringLiteral(".html");
 }
@@ -63,10 +62,10 @@ QString FromFolder(const QString& folder, const QString& reference) {
 // "more/contact.html", "" for "about.html".
 QString FolderOf(const QString& inside) { return inside.left(inside.lastIndexOf(QLatin1Char('/')) + 1); }
 
-// A local file is listed once, and so is a refused reference.
-// The entries of a list by what makes two the same (a refused reference by
-// its words, any other by its local file), so that a page of many
-// pictures is listed in linear time.
+// A local file is listed once, and so is a refused reference: the entries
+// are noted by what makes two the same (a refused reference by its words,
+// any other by its local file), so that a page of many pictures is listed
+// in linear time.
 class TListed {
 public:
     // Whether an entry the same as `d` is listed already; notes it if not.
