@@ -40,6 +40,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <tuple>
 
 #include "TarvoResources.h"
@@ -113,20 +114,32 @@ QStringList ArgumentList(int argc, char** argv) {
     return args;
 }
 
+// The commands that work on the site's files and the server: nothing of
+// theirs is drawn or measured.
+bool IsSiteCommand(const char* command) {
+    for (const char* name : {"--upload", "--export", "--history", "--put-back"})
+        if (std::strcmp(command, name) == 0) return true;
+    return false;
+}
+
 int RunWindowFreeCommand(int argc, char** argv) {
     if (std::strcmp(argv[1], "--text") == 0) {
         InitTarvoResources();  // the viewer's stand-in pictures
         RunTextProcess(argc, argv);
     }
     // No window is opened, so no display is needed either. Widgets (not
-    // windows): pages with form controls render them.
+    // windows): pages with form controls render them. The commands that
+    // send, export or list files draw and measure nothing, so they do
+    // without the platform and widget set-up.
+    const bool laysOut = !IsSiteCommand(argv[1]);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietCommandMessages);
-    QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Tarvo"));
-    app.setOrganizationName(QStringLiteral("Brenfold"));
+    const std::unique_ptr<QCoreApplication> app =
+        laysOut ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    app->setApplicationName(QStringLiteral("Tarvo"));
+    app->setOrganizationName(QStringLiteral("Brenfold"));
     InitTarvoResources();
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = app->arguments().mid(1);
     QTextStream err(stderr);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) return 2;
@@ -137,8 +150,7 @@ int RunWindowFreeCommand(int argc, char** argv) {
         lines.flush();
         return rc;
     }
-    if (args.constFirst() == QLatin1String("--upload") || args.constFirst() == QLatin1String("--export") ||
-        args.constFirst() == QLatin1String("--history") || args.constFirst() == QLatin1String("--put-back")) {
+    if (!laysOut) {
         QTextStream lines(stdout);
         const QString& command = args.constFirst();
         const int rc = command == QLatin1String("--upload")    ? RunUploadCommand(args, lines, err)
