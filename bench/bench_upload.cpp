@@ -17,6 +17,10 @@
 // one.
 //
 //   bench_upload TARVO [RUNS] [ftp,ftps,sftp,slow,first,dav]
+//
+// With BENCH_PEER_TARVO naming another build's tarvo, that build uploads
+// in turn with this one over FTP, FTPS and SFTP, and the ratio between the
+// two is printed as well.
 #include "../tests/upload/DavTestServer.h"
 #include "docs/PageFile.h"
 #include "model/WebBlocks.h"
@@ -161,6 +165,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString tarvo = QFileInfo(args[1]).absoluteFilePath();
+    // Another build of the program to time in turn with this one (an
+    // earlier commit's, say): the machine's drift falls on both alike.
+    const QString peer = qEnvironmentVariableIsEmpty("BENCH_PEER_TARVO")
+                             ? QString()
+                             : QFileInfo(qEnvironmentVariable("BENCH_PEER_TARVO")).absoluteFilePath();
     const int runs = args.size() > 2 ? std::max(5, args[2].toInt()) : 5;
 
     // A program folder of our own with the page and its pictures.
@@ -255,11 +264,16 @@ int main(int argc, char** argv) {
             return a;
         };
 
-        std::vector<double> ours, curlRen, curlPlain, oursSlow, curlSlow, curlUnstalled;
+        std::vector<double> ours, curlRen, curlPlain, oursSlow, curlSlow, curlUnstalled, peerRuns;
         std::vector<bool> stalled;
         for (int r = 0; r < runs; ++r) {
             const QString run = QString::number(r);
             const TRun t = Timed(tarvo, tarvoArgs(runFolder.arg("t" + run), trust), env, true);
+            if (!peer.isEmpty()) {
+                const TRun b = Timed(peer, tarvoArgs(runFolder.arg("b" + run), trust), env, true);
+                ok = ok && b.ok;
+                peerRuns.push_back(b.ms);
+            }
             const TRun c = Timed("curl", curlArgs(runFolder.arg("c" + run), true), env, true);
             const TRun p = Timed("curl", curlArgs(runFolder.arg("p" + run), false), env, true);
             ok = ok && t.ok && c.ok && p.ok;
@@ -295,6 +309,13 @@ int main(int argc, char** argv) {
                     delayMs ? "0.5" : plain ? "1.0" : "1.1");
         std::printf("  curl with renames less its stalls %8.1f ms, ratio %.3f\n", Median(curlUnstalled),
                     Median(ours) / Median(curlUnstalled));
+        if (!peer.isEmpty()) {
+            std::vector<double> toPeer;
+            for (int r = 0; r < runs; ++r) toPeer.push_back(ours[size_t(r)] / peerRuns[size_t(r)]);
+            std::sort(toPeer.begin(), toPeer.end());
+            std::printf("  the other build %8.1f ms; ratio to it per run %.3f to %.3f (median %.3f)\n",
+                        Median(peerRuns), toPeer.front(), toPeer.back(), Median(toPeer));
+        }
         // The spread of the runs' own ratios, and the same without the runs
         // in which curl stalled.
         std::vector<double> all, calm;
