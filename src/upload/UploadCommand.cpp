@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -190,9 +191,11 @@ private:
 
 // Runs the upload in this event loop (nothing else is waiting), telling
 // each file sent on `out` and each failure on `err`, and noting in the
-// record what the server now holds.
+// record what the server now holds. With `plan`, the files are planned
+// while the client logs in on its own threads: reading and hashing the
+// page's files takes about as long as a log-in.
 void RunUpload(TUploadSequence& upload, TSentRecord& record, TPublishHistory& history, const QString& trust,
-               QTextStream& out, QTextStream& err) {
+               QTextStream& out, QTextStream& err, const std::function<std::vector<TUploadFile>()>& plan = {}) {
     QObject::connect(&upload, &TUploadSequence::Status, [&err](const QString& text) { err << text << Qt::endl; });
     // Never asks: a key the user named with --trust is accepted, any other
     // untrusted one ends the upload with its fingerprint on standard error.
@@ -234,6 +237,10 @@ void RunUpload(TUploadSequence& upload, TSentRecord& record, TPublishHistory& hi
                          }
                      });
     const TCancelOnSignal cancel(upload);
+    if (plan) {
+        upload.Start();
+        upload.SetFiles(plan());
+    }
     upload.Run();
 }
 
@@ -382,9 +389,10 @@ int RunUploadCommand(const QStringList& args, QTextStream& out, QTextStream& err
     const bool plain = target.Security == TSecurity::FTP || target.Security == TSecurity::WebDAV;
     if (!plain && key.isEmpty()) key = o.trust;
     TFtpClient ftp;
-    TUploadSequence upload(ftp, target, PlanUpload(pageFile, &record, o.all, target.WebAddress).Files);
+    TUploadSequence upload(ftp, target, {});
     TPublishHistory history(target);
-    RunUpload(upload, record, history, o.trust, out, err);
+    RunUpload(upload, record, history, o.trust, out, err,
+              [&] { return PlanUpload(pageFile, &record, o.all, target.WebAddress).Files; });
     const int sent = Finish(upload, ftp, record, history, target, false, err);
     if (sent == ucOk) TellWhetherLive(upload, out, err);
     return sent;

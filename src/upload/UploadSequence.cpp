@@ -103,6 +103,13 @@ TUploadSequence::TUploadSequence(TFtpClient& ftp, const TUploadTarget& target, s
 
 TUploadSequence::~TUploadSequence() { login_.Stop(); }
 
+bool TUploadSequence::SetFiles(std::vector<TUploadFile> files) {
+    if (Step() > kConnect || (Step() >= 0 && !Running())) return false;
+    files_ = std::move(files);
+    state_.assign(files_.size(), FileState::Pending);
+    return true;
+}
+
 void TUploadSequence::Fail(TUploadOutcome outcome, const QString& detail) {
     if (Cancelled()) outcome = TUploadOutcome::Cancelled;
     // The first failure is the one reported.

@@ -146,6 +146,10 @@ public:
     // page has arrived: those an earlier publish put there that the one
     // put back did not have. Set before the sequence starts.
     void SetRemovals(std::vector<QString> remotes) { toRemove_ = std::move(remotes); }
+    // The files, for a caller that plans them after Start while the log-in
+    // goes on. Only before the log-in's outcome is handled (which needs the
+    // event loop); false, and nothing changed, after that.
+    bool SetFiles(std::vector<TUploadFile> files);
 
 signals:
     // Status texts as the upload goes ("Connecting to ...").
