@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -293,10 +294,15 @@ int Finish(TUploadSequence& upload, TFtpClient& ftp, TSentRecord& record, TPubli
     // Waits (bounded) for the client's last work, such as removing the
     // temporary file of a cancelled transfer, before the program ends.
     ftp.DisconnectAndWait();
-    QString unsaved;
-    if (!record.Save(&unsaved)) err << "tarvo: " << unsaved << Qt::endl;
-    if (!history.Record(upload.Outcome() == TUploadOutcome::Done, putBack, &unsaved))
-        err << "tarvo: " << unsaved << Qt::endl;
+    // The record and the history are files of their own, each written to
+    // the disk and flushed there: side by side, the two waits overlap.
+    QString unsaved, unrecorded;
+    bool saved = true;
+    std::thread recordWriter([&record, &saved, &unsaved] { saved = record.Save(&unsaved); });
+    const bool recorded = history.Record(upload.Outcome() == TUploadOutcome::Done, putBack, &unrecorded);
+    recordWriter.join();
+    if (!saved) err << "tarvo: " << unsaved << Qt::endl;
+    if (!recorded) err << "tarvo: " << unrecorded << Qt::endl;
     for (const QString& unkept : history.Unkept()) err << "tarvo: " << unkept << Qt::endl;
     return ExitStatus(upload, target, err);
 }
