@@ -2,17 +2,18 @@
 #
 # Layout under the prefix: bin/tarvo and the program library it loads
 # (lib/<multiarch>/tarvo/libtarvo-program.so, with the sound-and-video
-# module libtarvo-media.so beside it); the shipped data (what build/bin holds
-# beside the program: templates, styles, pictures, the help and the HTML
-# folder) in share/tarvo, which the program reads from there (and copies
-# only the HTML folder's pictures and Styles.data into the user's data
-# folder); the desktop entry, icons, MIME type and AppStream metadata where
-# the desktop looks for them; the manual page, the copyright file and the
-# changelog where Debian's tools look for them.
+# module libtarvo-media.so and the Git module libtarvo-git.so beside it);
+# the shipped data (what build/bin holds beside the program: templates,
+# styles, pictures, the help and the HTML folder) in share/tarvo, which
+# the program reads from there (and copies only the HTML folder's pictures
+# and Styles.data into the user's data folder); the desktop entry, icons,
+# MIME type and AppStream metadata where the desktop looks for them; the
+# manual page, the copyright file and the changelog where Debian's tools
+# look for them.
 include(GNUInstallDirs)
 
 install(TARGETS tarvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS tarvo_program tarvo_media LIBRARY DESTINATION ${TARVO_PROGRAM_LIBRARY_DIR})
+install(TARGETS tarvo_program tarvo_media tarvo_git LIBRARY DESTINATION ${TARVO_PROGRAM_LIBRARY_DIR})
 
 set(TARVO_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tarvo)
 # The save folder is the user's alone: an install has none.

@@ -93,7 +93,9 @@ done
 [ -n "$library" ] || fail "the program library is not installed"
 media="$(dirname "$library")/libtarvo-media.so"
 [ -e "$media" ] || fail "the sound-and-video module is not installed beside the program library"
-for f in "$prefix/bin/tarvo" $library $media; do
+git="$(dirname "$library")/libtarvo-git.so"
+[ -e "$git" ] || fail "the Git module is not installed beside the program library"
+for f in "$prefix/bin/tarvo" $library $media $git; do
   file -L "$f" | grep -q ", stripped" || fail "the installed ${f#"$prefix"/} is not stripped"
 done
 
@@ -153,7 +155,7 @@ sys.exit(1 if bad else 0)
 PY
 
 # Only the shipped files: nothing of the build's own (programs, tests).
-extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|lib/([^/]+/)?tarvo/libtarvo-(program|media)\.so|share/(tarvo|applications|icons|mime|metainfo|man/man1/tarvo\.1\.gz|doc/tarvo/(copyright|changelog\.gz))($|/))' || true)"
+extra="$(cd "$prefix" && find . -type f | grep -vE '^\./(bin/tarvo|lib/([^/]+/)?tarvo/libtarvo-(program|media|git)\.so|share/(tarvo|applications|icons|mime|metainfo|man/man1/tarvo\.1\.gz|doc/tarvo/(copyright|changelog\.gz))($|/))' || true)"
 [ -z "$extra" ] || fail "unexpected files installed: $extra"
 
 [ "$fails" -eq 0 ] && echo "install checks passed"

@@ -10,6 +10,7 @@
 #include "upload/UploadCommand.h"
 #include "upload/UploadSequence.h"
 #include "upload/transfer/FtpClient.h"
+#include "upload/transfer/GitModule.h"
 #include "upload/transfer/Trust.h"
 
 #include <QElapsedTimer>
@@ -72,6 +73,23 @@ private slots:
         QVERIFY(certs_.ok());
         // The cache of fetched branches goes into the test's own data folder.
         qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+        // The Git transport is a module of the build's program folder.
+        SetGitModuleFolder(qEnvironmentVariable("TARVO_BIN_DIR"));
+    }
+
+    // Without the module, a Git log-in fails with the reason instead of
+    // crashing or hanging.
+    void missingModuleIsAFailureThatSaysSo() {
+        QTemporaryDir empty;
+        SetGitModuleFolder(empty.path());
+        TRequestControl control;
+        TRequest login;
+        login.Login.Security = TSecurity::Git;
+        const TReply reply = MakeTransport(TSecurity::Git)->Run(login, control);
+        SetGitModuleFolder(qEnvironmentVariable("TARVO_BIN_DIR"));
+        QCOMPARE(reply.Outcome.Kind, TFtpOutcome::TKind::Failed);
+        QVERIFY2(reply.Outcome.Message.contains("libtarvo-git.so is missing"), qPrintable(reply.Outcome.Message));
+        QVERIFY(!reply.Alive);
     }
 
     // A first publish asks about the certificate and commits everything;

@@ -43,6 +43,7 @@
 #include "model/WebBlocks.h"
 #include "upload/ServerWizard.h"
 #include "upload/UploadWindow.h"
+#include "upload/transfer/GitModule.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -522,6 +523,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     InitTarvoResources();
+    // The Git transport is a module of the build's program folder.
+    SetGitModuleFolder(qEnvironmentVariable("TARVO_BIN_DIR"));
     g_dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_dir);
     const bool ok = Walk(QString::fromLocal8Bit(argv[2]), argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString());

@@ -560,3 +560,6 @@ TReply TGitConnection::Failure(TCall& call, int code) {
     }
     return reply;
 }
+
+// The module's entry point (GitModule.h).
+extern "C" Q_DECL_EXPORT TTransport* TarvoGitTransport() { return new TGitConnection(); }

@@ -2,7 +2,7 @@
 
 #include "upload/transfer/CurlConnection.h"
 #include "upload/transfer/DavConnection.h"
-#include "upload/transfer/GitConnection.h"
+#include "upload/transfer/GitModule.h"
 
 std::unique_ptr<TTransport> MakeTransport(TSecurity security) {
     switch (security) {
@@ -11,7 +11,7 @@ std::unique_ptr<TTransport> MakeTransport(TSecurity security) {
     case TSecurity::SFTP: return std::make_unique<TCurlConnection>();
     case TSecurity::WebDAVS:
     case TSecurity::WebDAV: return std::make_unique<TDavConnection>();
-    case TSecurity::Git: return std::make_unique<TGitConnection>();
+    case TSecurity::Git: return MakeGitTransport();
     }
     return std::make_unique<TCurlConnection>();
 }
