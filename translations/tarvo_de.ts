@@ -280,6 +280,14 @@ Das Programm, das Ihren Webbrowser startet (%1), hat keinen Browser zum Starten 
         <source>The server&apos;s folder listing could not be read.</source>
         <translation>Die Ordnerliste des Servers konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>Publishing to Git repositories is not available here: %1</source>
+        <translation>Das Veröffentlichen in Git-Repositorys ist hier nicht möglich: %1</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>

@@ -280,6 +280,14 @@ El programa que inicia su navegador web (%1) no encontró ningún navegador que 
         <source>The server&apos;s folder listing could not be read.</source>
         <translation>No se pudo leer la lista de la carpeta del servidor.</translation>
     </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>Publishing to Git repositories is not available here: %1</source>
+        <translation>Aquí no se puede publicar en repositorios Git: %1</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>

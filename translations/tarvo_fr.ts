@@ -280,6 +280,14 @@ Le programme qui lance votre navigateur Web (%1) n&apos;a trouvé aucun navigate
         <source>The server&apos;s folder listing could not be read.</source>
         <translation>La liste du dossier du serveur n&apos;a pas pu être lue.</translation>
     </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>Publishing to Git repositories is not available here: %1</source>
+        <translation>La publication dans des dépôts Git n’est pas disponible ici : %1</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>

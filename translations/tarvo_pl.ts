@@ -280,6 +280,14 @@ Program, który uruchamia przeglądarkę internetową (%1), nie znalazł przegl�
         <source>The server&apos;s folder listing could not be read.</source>
         <translation>Nie udało się odczytać listy folderu na serwerze.</translation>
     </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>brak pliku %1</translation>
+    </message>
+    <message>
+        <source>Publishing to Git repositories is not available here: %1</source>
+        <translation>Publikowanie w repozytoriach Git nie jest tu dostępne: %1</translation>
+    </message>
 </context>
 <context>
     <name>GalleryMenu</name>
