@@ -155,6 +155,10 @@ void TSection::AddImage(const TAttributeList& attrs) {
 }
 
 int TSection::fontIndexAt(int index) const {
+    // Most sections keep one font throughout (a table cell's word, a plain
+    // paragraph): no search then.
+    if (Fonts.size() <= 1)
+        return 0;
     // The run with the greatest Pos not beyond index.
     auto it = std::upper_bound(Fonts.begin(), Fonts.end(), index,
                                [](int i, const TFontObj& f) { return i < f.Pos; });

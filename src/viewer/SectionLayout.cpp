@@ -43,6 +43,18 @@ static int pieceEnd(const TSection& s, int i, int limit) {
 int TSection::textWidth(TMeasurer& m, int from, int to) const {
     int w = 0;
     int i = from;
+    if (Fonts.size() <= 1 && Images.isEmpty() && FormControls.empty()) {
+        // One font and no pictures or controls: the loop below would skip
+        // the placeholder codes at the start (they stand for nothing here)
+        // and measure the rest as one piece. So it is done here, without
+        // looking up the piece's end and font for it.
+        while (i < to && isPlaceholder(Buff[i]))
+            ++i;
+        if (i >= to)
+            return 0;
+        const TRunFont& f = runFont(Fonts[0]);
+        return Buff.width(m, f.FontId, i, to - i) - f.Overhang;
+    }
     while (i < to) {
         const QChar c = Buff[i];
         if (c == QChar(ImageCode)) {
