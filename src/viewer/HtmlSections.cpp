@@ -102,7 +102,7 @@ TSection::TSection(TSectionList* list, int level, TJustify justify, const TMyFon
     TFontObj f;
     f.Pos = 0;
     f.Style = list->InternStyle(font, sscript, url);
-    Fonts.push_back(f);
+    Fonts.push_back(f, list->Arena);
     SectionFont = list->RunStyles[size_t(f.Style)].Font;
 }
 
@@ -139,7 +139,7 @@ void TPreFormated::AddText(const QString& S) {
 void TSection::ChangeFont(const TMyFont& font, TScript sscript, const QString& url) {
     TFontObj* last = &Fonts.back();
     if (last->Pos != Len) {
-        Fonts.push_back(TFontObj());
+        Fonts.push_back(TFontObj(), ParentSectionList->Arena);
         last = &Fonts.back();
         last->Pos = Len;
     }

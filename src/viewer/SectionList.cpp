@@ -32,7 +32,7 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
     }
     section->ParentSectionList = MasterList;
     section->UpdateSpacing();
-    add(std::move(section));
+    add(std::move(section), MasterList->Arena);
 }
 
 void TCell::FinishParse(TArena& arena) {
