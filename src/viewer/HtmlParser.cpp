@@ -64,7 +64,14 @@ TMyFont THtmlParser::runFont() const {
 }
 
 void THtmlParser::newSection(int level, TJustify justify) {
-    Section = List.MakeSection<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
+    // Mostly the font on top of the stack is the run font as it is (every
+    // cell of a table starts a section): it is then not copied.
+    const TMyFont& top = FontStack.back();
+    if ((top.bold || !Bold) && (top.italic || !Italic) && (top.underline || !Underline) &&
+        SScript == TScript::Normal)
+        Section = List.MakeSection<TSection>(&List, level, justify, top, SScript, CurrentURL);
+    else
+        Section = List.MakeSection<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
 }
 
 void THtmlParser::appendSection() {

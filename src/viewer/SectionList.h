@@ -187,6 +187,7 @@ private:
     QString lastStyleUrl_;
     int findStyle(const TMyFont& font, TScript sscript, const QString& url);
     static FontKey fontKey(const TMyFont& f, TScript sscript, bool hot);
+    static uint fontFlags(const TMyFont& f, TScript sscript, bool hot);
 };
 
 inline size_t qHash(const TSectionList::FontKey& k, size_t seed = 0) {
