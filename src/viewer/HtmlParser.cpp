@@ -30,6 +30,7 @@ QString THtmlParser::Parse(const QString& text) {
     base.nominal = 12;
     base.color = List.FontColor;
     FontStack.assign(1, base);
+    UnsavedFonts = nullptr;
     Cell = &List;
     Justify = jsLeft;
     WidgetsMade = 0;
@@ -47,6 +48,7 @@ QString THtmlParser::Parse(const QString& text) {
         error = T->Error;
     appendSection();
     FontStack.clear();
+    UnsavedFonts = nullptr;
     T = nullptr;
     return error;
 }
@@ -100,13 +102,17 @@ void THtmlParser::changeFont() {
 }
 
 void THtmlParser::pushFont(const TMyFont& f) {
-    if (int(FontStack.size()) < MaxFonts)
+    if (int(FontStack.size()) < MaxFonts) {
+        saveFontsForCell();
         FontStack.push_back(f);
+    }
 }
 
 void THtmlParser::popFont() {
-    if (FontStack.size() > 1)
+    if (FontStack.size() > 1) {
+        saveFontsForCell();
         FontStack.pop_back();
+    }
 }
 
 // The parser's columns of the tag table, by symbol.
@@ -225,6 +231,7 @@ void THtmlParser::DoBodyTag() {
         Section.reset();
         if (const TAttribute* a = attr(Attr::TEXT))
             if (auto c = ParseColor(a->Name)) {
+                saveFontsForCell();
                 FontStack.front().color = *c;
                 List.FontColor = *c;
             }
