@@ -298,11 +298,7 @@ int TSectionList::InternUrl(const QString& url) {
     return int(Urls.size()) - 1;
 }
 
-void TSectionList::ResolveFonts(TMeasurer& m) {
-    // Every cell and section asks before it measures: answered at once
-    // when nothing was added since the last call with the same measurer.
-    if (resolvedFor_ == &m && resolvedCount_ == RunFonts.size())
-        return;
+void TSectionList::resolveNewFonts(TMeasurer& m) {
     for (TRunFont& f : RunFonts) {
         if (f.FontId >= 0 && f.IdOwner == &m)
             continue;
