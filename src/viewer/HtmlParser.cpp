@@ -16,8 +16,6 @@ constexpr int kMaxListNumber = 1000000000;
 THtmlParser::THtmlParser(TSectionList& list) : List(list) {}
 THtmlParser::~THtmlParser() = default;
 
-int THtmlParser::sy() const { return T->Sy; }
-void THtmlParser::Next() { T->Next(); }
 const TAttribute* THtmlParser::attr(Attr a) const { return T->Attributes.find(a); }
 
 QString THtmlParser::Parse(const QString& text) {

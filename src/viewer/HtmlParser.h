@@ -67,8 +67,9 @@ private:
     static constexpr int kWidgetsAtOnce = 100;  // controls given widgets while parsing
     int WidgetsMade = 0;
 
-    int sy() const;
-    void Next();
+    // Asked for every token: inline.
+    int sy() const { return T->Sy; }
+    void Next() { T->Next(); }
     const TAttribute* attr(Attr a) const;
 
     TMyFont runFont() const;

@@ -250,7 +250,8 @@ int TSection::FindString(int From, const QString& S, bool MatchCase) const {
 
 void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     resolveFonts(m);
-    measureImages(m);
+    if (!Images.isEmpty())
+        measureImages(m);
     int floats = 0, widestImage = 0;
     for (const auto& img : Images) {
         if (img->floating())

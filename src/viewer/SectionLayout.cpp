@@ -122,7 +122,8 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     }
     LeftIndentAtTop = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     MaxWidth = IMgr.Width;
-    measureImages(m);
+    if (!Images.isEmpty())
+        measureImages(m);
     if (ParentSectionList->FitImagesToWidth)
         for (const auto& img : Images)
             img->FitWithin(IMgr.Width - indent());
