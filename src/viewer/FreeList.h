@@ -76,8 +76,8 @@ public:
         block_->items()[block_->size++] = copy;
     }
     // push_back for arrays that mostly keep few records (a section's font
-    // runs, a cell's sections, a row's cells): an empty array takes its
-    // room in `arena`, `room` records of it (at least one), so that one
+    // runs, a cell's sections): an empty array takes its room in `arena`,
+    // `room` records of it (at least one), so that one
     // that never outgrows it is not copied there from the allocator later
     // (moveTo). Growing beyond it moves the records into a block of their
     // own and gives the piece back to `arena`, which must be the one it

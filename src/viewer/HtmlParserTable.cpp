@@ -58,7 +58,7 @@ void THtmlParser::DoTable(int level) {
         // now, while it is at hand, rather than in a walk over every cell
         // once the table ends.
         cell->Cell->FinishParse(List.Arena);
-        row->add(std::exchange(cell, nullptr), List.Arena);
+        row->add(std::exchange(cell, nullptr));
         Cell = outer;
     };
     // A row is open from its TR (or its first cell) to the next TR or the
@@ -70,7 +70,7 @@ void THtmlParser::DoTable(int level) {
         if (rowOpen)
             table->AddRow(std::move(*row));
         *row = TCellList();
-        row->reserveIn(List.Arena, std::min(cells, ThtmlTable::MaxCols));
+        row->reserve(std::min(cells, ThtmlTable::MaxCols));
         rowOpen = false;
     };
     // Content read by the body loop into `into` until a cell-ending token.

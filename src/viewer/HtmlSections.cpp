@@ -106,6 +106,8 @@ TSection::TSection(TSectionList* list, int level, TJustify justify, const TMyFon
     SectionFont = list->RunStyles[size_t(f.Style)].Font;
 }
 
+TSection::~TSection() { Fonts.release(ParentSectionList->Arena); }
+
 void TSection::AddText(const QString& S) {
     if (S.isEmpty() || Len > MaxSectionText)
         return;

@@ -105,11 +105,6 @@ public:
     TCellObj* at(int i) const { return cells_[size_t(i)].p; }
     void add(TCellObj* c) { cells_.push_back({c}); }
     void reserve(int n) { cells_.reserve(size_t(n)); }
-    // The parser's way of filling a row: room for about as many cells as
-    // the row before, in `arena`, where the list is to stay (TPackedArray's
-    // push_back with an arena).
-    void reserveIn(TArena& arena, int n) { cells_.reserveIn(arena, size_t(n)); }
-    void add(TCellObj* c, TArena& arena) { cells_.push_back({c}, arena); }
     void insert(int i, TCellObj* c) { cells_.insert(size_t(i), {c}); }
     void swapItems(TCellList& other) { cells_.swap(other.cells_); }
     void moveListTo(TArena& arena) { cells_.moveTo(arena); }
