@@ -78,7 +78,7 @@ TArena::Block* TArena::newBlock(size_t size) {
     return b;
 }
 
-void* TArena::allocate(size_t bytes, size_t align) {
+void* TArena::allocateSlow(size_t bytes, size_t align) {
     if (kGap)
         align = std::max<size_t>(align, 8);  // the sanitizer poisons in steps of 8
     if (align <= 8 && recycles(bytes)) {

@@ -41,6 +41,7 @@
 // that is not the arena's own, a section larger than its piece.
 
 #include <cstddef>
+#include <cstdint>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TARVO_ARENA_ASAN 1
@@ -58,7 +59,29 @@ public:
     TArena& operator=(const TArena&) = delete;
 
     // `bytes` of memory aligned to `align` (a power of two, at most 16).
-    void* allocate(size_t bytes, size_t align);
+    // A recycled piece or the next of the block being filled is handed out
+    // here, without a call: a page of many table cells takes several
+    // pieces for each.
+    void* allocate(size_t bytes, size_t align) {
+        if constexpr (kGap == 0) {
+            if (align <= 8 && recycles(bytes)) {
+                if (void*& head = recycled_[bytes / 8 - 1]; head) {
+                    void* p = head;
+                    head = *static_cast<void**>(p);
+                    return p;
+                }
+            }
+            if (next_) {
+                const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(next_);
+                char* p = reinterpret_cast<char*>((at + align - 1) & ~std::uintptr_t(align - 1));
+                if (p <= end_ && bytes <= size_t(end_ - p)) {
+                    next_ = p + bytes;
+                    return p;
+                }
+            }
+        }
+        return allocateSlow(bytes, align);
+    }
     // Gives back a piece of this arena, to be handed out again.
     void recycle(void* p, size_t bytes);
     // Whether a piece of `bytes` given back is handed out again (pieces of
@@ -99,6 +122,7 @@ private:
     char* end_ = nullptr;
     size_t blockSize_ = kFirstBlock;  // of the next block
     Block* newBlock(size_t size);
+    void* allocateSlow(size_t bytes, size_t align);
 
 public:
     struct Kept;  // the blocks kept for the thread's next arenas (Arena.cpp)

@@ -75,6 +75,38 @@ public:
             grow(block_ ? block_->room + block_->room / 2 + 1 : 1);
         block_->items()[block_->size++] = copy;
     }
+    // push_back for arrays that mostly keep few records (a section's font
+    // runs, a cell's sections): an empty array takes its room in `arena`,
+    // `room` records of it (at least one), so that one
+    // that never outgrows it is not copied there from the allocator later
+    // (moveTo). Growing beyond it moves the records into a block of their
+    // own and gives the piece back to `arena`, which must be the one it
+    // came from.
+    void push_back(const T& item, TArena& arena, size_t room = 1) {
+        const T copy = item;
+        if (!block_) {
+            reserveIn(arena, room);
+        } else if (block_->size == block_->room) {
+            if (block_->inArena)
+                moveOut(arena, block_->room + block_->room / 2 + 1);
+            else
+                grow(block_->room + block_->room / 2 + 1);
+        }
+        block_->items()[block_->size++] = copy;
+    }
+    // Room for `room` records (at least one) in `arena`, for an array that
+    // holds none yet and is to be filled with push_back(item, arena).
+    void reserveIn(TArena& arena, size_t room) {
+        if (block_)
+            return;
+        room = std::max<size_t>(room, 1);
+        auto* b = static_cast<Block*>(
+            arena.allocate(sizeof(Block) + sizeof(T) * room, std::max(alignof(Block), alignof(T))));
+        b->size = 0;
+        b->room = int(room);
+        b->inArena = 1;
+        block_ = b;
+    }
     // Gives back the room beyond the records (all of it when empty), when
     // the allocator would take less for fewer.
     void shrink_to_fit() {
@@ -173,6 +205,19 @@ private:
         block_->room = room;
         block_->inArena = 0;
     }
+    // Out of the arena piece into a block of `room` records, the piece
+    // given back to `arena`.
+    void moveOut(TArena& arena, int room) {
+        const size_t used = sizeof(Block) + sizeof(T) * size_t(block_->size);
+        void* p = std::malloc(sizeof(Block) + sizeof(T) * size_t(room));
+        if (!p)
+            throw std::bad_alloc();
+        std::memcpy(p, block_, used);
+        arena.recycle(block_, sizeof(Block) + sizeof(T) * size_t(block_->room));
+        block_ = static_cast<Block*>(p);
+        block_->room = room;
+        block_->inArena = 0;
+    }
     void freeBlock() {
         if (block_ && block_->inArena)
             TArena::abandon(block_, sizeof(Block) + sizeof(T) * size_t(block_->room));
@@ -205,6 +250,12 @@ public:
     T* last() const { return items_.empty() ? nullptr : items_.back().p; }
     void add(std::unique_ptr<T> item) {
         items_.push_back({item.get()});
+        item.release();
+    }
+    // Adds with the list's first room taken in `arena` (TPackedArray's
+    // push_back with an arena): a list that keeps one item stays there.
+    void add(std::unique_ptr<T> item, TArena& arena) {
+        items_.push_back({item.get()}, arena);
         item.release();
     }
     void insert(int i, std::unique_ptr<T> item) {

@@ -16,8 +16,6 @@ constexpr int kMaxListNumber = 1000000000;
 THtmlParser::THtmlParser(TSectionList& list) : List(list) {}
 THtmlParser::~THtmlParser() = default;
 
-int THtmlParser::sy() const { return T->Sy; }
-void THtmlParser::Next() { T->Next(); }
 const TAttribute* THtmlParser::attr(Attr a) const { return T->Attributes.find(a); }
 
 QString THtmlParser::Parse(const QString& text) {
@@ -30,6 +28,7 @@ QString THtmlParser::Parse(const QString& text) {
     base.nominal = 12;
     base.color = List.FontColor;
     FontStack.assign(1, base);
+    UnsavedFonts = nullptr;
     Cell = &List;
     Justify = jsLeft;
     WidgetsMade = 0;
@@ -47,6 +46,7 @@ QString THtmlParser::Parse(const QString& text) {
         error = T->Error;
     appendSection();
     FontStack.clear();
+    UnsavedFonts = nullptr;
     T = nullptr;
     return error;
 }
@@ -64,7 +64,14 @@ TMyFont THtmlParser::runFont() const {
 }
 
 void THtmlParser::newSection(int level, TJustify justify) {
-    Section = List.MakeSection<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
+    // Mostly the font on top of the stack is the run font as it is (every
+    // cell of a table starts a section): it is then not copied.
+    const TMyFont& top = FontStack.back();
+    if ((top.bold || !Bold) && (top.italic || !Italic) && (top.underline || !Underline) &&
+        SScript == TScript::Normal)
+        Section = List.MakeSection<TSection>(&List, level, justify, top, SScript, CurrentURL);
+    else
+        Section = List.MakeSection<TSection>(&List, level, justify, runFont(), SScript, CurrentURL);
 }
 
 void THtmlParser::appendSection() {
@@ -93,13 +100,17 @@ void THtmlParser::changeFont() {
 }
 
 void THtmlParser::pushFont(const TMyFont& f) {
-    if (int(FontStack.size()) < MaxFonts)
+    if (int(FontStack.size()) < MaxFonts) {
+        saveFontsForCell();
         FontStack.push_back(f);
+    }
 }
 
 void THtmlParser::popFont() {
-    if (FontStack.size() > 1)
+    if (FontStack.size() > 1) {
+        saveFontsForCell();
         FontStack.pop_back();
+    }
 }
 
 // The parser's columns of the tag table, by symbol.
@@ -218,6 +229,7 @@ void THtmlParser::DoBodyTag() {
         Section.reset();
         if (const TAttribute* a = attr(Attr::TEXT))
             if (auto c = ParseColor(a->Name)) {
+                saveFontsForCell();
                 FontStack.front().color = *c;
                 List.FontColor = *c;
             }

@@ -44,6 +44,17 @@ private:
     // The font stack where each open table's current cell began, one per
     // table depth, kept between cells so that a cell costs no allocation.
     std::vector<TMyFont> CellFontStacks[MaxTableDepth];
+    // The cell stack of CellFontStacks not copied yet: the font stack is
+    // copied there only before the cell's content first changes it (most
+    // cells never do), and copied back only then.
+    std::vector<TMyFont>* UnsavedFonts = nullptr;
+    // Copies the font stack for the open cell, if it waits for that.
+    void saveFontsForCell() {
+        if (UnsavedFonts) {
+            UnsavedFonts->assign(FontStack.begin(), FontStack.end());
+            UnsavedFonts = nullptr;
+        }
+    }
     QString CurrentURL;
     bool Bold = false, Italic = false, Underline = false;
     TScript SScript = TScript::Normal;
@@ -56,8 +67,9 @@ private:
     static constexpr int kWidgetsAtOnce = 100;  // controls given widgets while parsing
     int WidgetsMade = 0;
 
-    int sy() const;
-    void Next();
+    // Asked for every token: inline.
+    int sy() const { return T->Sy; }
+    void Next() { T->Next(); }
     const TAttribute* attr(Attr a) const;
 
     TMyFont runFont() const;

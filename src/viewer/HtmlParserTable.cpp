@@ -77,14 +77,20 @@ void THtmlParser::DoTable(int level) {
     // What opened inside (a heading, a link, a font) ends with the cell.
     std::vector<TMyFont>& fonts = CellFontStacks[TableDepth - 1];
     auto readInto = [&](TCell* into) {
-        fonts.assign(FontStack.begin(), FontStack.end());
+        // The stack is copied only if the content changes it; a cell around
+        // this one that waits to copy its own does so now.
+        saveFontsForCell();
+        UnsavedFonts = &fonts;
         const QString url = CurrentURL;
         const TScript sscript = SScript;
         Cell = into;
         DoBody(cellEnds());
         appendSection();
         Cell = outer;
-        FontStack = fonts;
+        if (UnsavedFonts == &fonts)
+            UnsavedFonts = nullptr;  // unchanged
+        else
+            FontStack = fonts;
         CurrentURL = url;
         SScript = sscript;
         Italic = oldItalic;

@@ -102,9 +102,11 @@ TSection::TSection(TSectionList* list, int level, TJustify justify, const TMyFon
     TFontObj f;
     f.Pos = 0;
     f.Style = list->InternStyle(font, sscript, url);
-    Fonts.push_back(f);
+    Fonts.push_back(f, list->Arena);
     SectionFont = list->RunStyles[size_t(f.Style)].Font;
 }
+
+TSection::~TSection() { Fonts.release(ParentSectionList->Arena); }
 
 void TSection::AddText(const QString& S) {
     if (S.isEmpty() || Len > MaxSectionText)
@@ -139,7 +141,7 @@ void TPreFormated::AddText(const QString& S) {
 void TSection::ChangeFont(const TMyFont& font, TScript sscript, const QString& url) {
     TFontObj* last = &Fonts.back();
     if (last->Pos != Len) {
-        Fonts.push_back(TFontObj());
+        Fonts.push_back(TFontObj(), ParentSectionList->Arena);
         last = &Fonts.back();
         last->Pos = Len;
     }
@@ -155,6 +157,10 @@ void TSection::AddImage(const TAttributeList& attrs) {
 }
 
 int TSection::fontIndexAt(int index) const {
+    // Most sections keep one font throughout (a table cell's word, a plain
+    // paragraph): no search then.
+    if (Fonts.size() <= 1)
+        return 0;
     // The run with the greatest Pos not beyond index.
     auto it = std::upper_bound(Fonts.begin(), Fonts.end(), index,
                                [](int i, const TFontObj& f) { return i < f.Pos; });
@@ -246,7 +252,8 @@ int TSection::FindString(int From, const QString& S, bool MatchCase) const {
 
 void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     resolveFonts(m);
-    measureImages(m);
+    if (!Images.isEmpty())
+        measureImages(m);
     int floats = 0, widestImage = 0;
     for (const auto& img : Images) {
         if (img->floating())

@@ -168,6 +168,10 @@ class TSection : public TSectionBase {
 public:
     TSection(TSectionList* list, int level, TJustify justify, const TMyFont& font, TScript sscript,
              const QString& url);
+    // The font runs start in the arena (TPackedArray's push_back with an
+    // arena): a section dropped while parsing (most often an empty one)
+    // gives their piece back to be handed out again.
+    ~TSection() override;
     TSection* asText() override { return this; }
 
     // The small fields first and narrow, so that they fill what the base

@@ -43,6 +43,18 @@ static int pieceEnd(const TSection& s, int i, int limit) {
 int TSection::textWidth(TMeasurer& m, int from, int to) const {
     int w = 0;
     int i = from;
+    if (Fonts.size() <= 1 && Images.isEmpty() && FormControls.empty()) {
+        // One font and no pictures or controls: the loop below would skip
+        // the placeholder codes at the start (they stand for nothing here)
+        // and measure the rest as one piece. So it is done here, without
+        // looking up the piece's end and font for it.
+        while (i < to && isPlaceholder(Buff[i]))
+            ++i;
+        if (i >= to)
+            return 0;
+        const TRunFont& f = runFont(Fonts[0]);
+        return Buff.width(m, f.FontId, i, to - i) - f.Overhang;
+    }
     while (i < to) {
         const QChar c = Buff[i];
         if (c == QChar(ImageCode)) {
@@ -110,7 +122,8 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
     }
     LeftIndentAtTop = IMgr.LeftIndent(Y) - IMgr.LfEdge;
     MaxWidth = IMgr.Width;
-    measureImages(m);
+    if (!Images.isEmpty())
+        measureImages(m);
     if (ParentSectionList->FitImagesToWidth)
         for (const auto& img : Images)
             img->FitWithin(IMgr.Width - indent());

@@ -32,7 +32,7 @@ void TCell::Add(std::unique_ptr<TSectionBase> section) {
     }
     section->ParentSectionList = MasterList;
     section->UpdateSpacing();
-    add(std::move(section));
+    add(std::move(section), MasterList->Arena);
 }
 
 void TCell::FinishParse(TArena& arena) {
@@ -237,10 +237,13 @@ void TSectionList::ForgetSection(const TSectionBase* s) {
         it = gone.contains(it.value()) ? NameList.erase(it) : std::next(it);
 }
 
+uint TSectionList::fontFlags(const TMyFont& f, TScript sscript, bool hot) {
+    return uint(f.fixedPitch) | uint(f.bold) << 1 | uint(f.italic) << 2 | uint(f.underline) << 3 |
+           uint(hot) << 4 | uint(sscript) << 5;
+}
+
 TSectionList::FontKey TSectionList::fontKey(const TMyFont& f, TScript sscript, bool hot) {
-    const uint flags = uint(f.fixedPitch) | uint(f.bold) << 1 | uint(f.italic) << 2 |
-                       uint(f.underline) << 3 | uint(hot) << 4 | uint(sscript) << 5;
-    return FontKey{f.name, f.nominal, flags, f.color.rgba()};
+    return FontKey{f.name, f.nominal, fontFlags(f, sscript, hot), f.color.rgba()};
 }
 
 int TSectionList::InternFont(const TMyFont& font, TScript sscript, bool hot) {
@@ -260,12 +263,14 @@ int TSectionList::InternFont(const TMyFont& font, TScript sscript, bool hot) {
 
 int TSectionList::InternStyle(const TMyFont& font, TScript sscript, const QString& url) {
     // Text mostly goes on in the style it had: the last one answers without
-    // hashing the font's name.
-    FontKey key = fontKey(font, sscript, !url.isEmpty());
-    if (lastStyle_ >= 0 && key == lastStyleKey_ && url == lastStyleUrl_)
+    // hashing the font's name, nor copying it into a key (a table of many
+    // cells asks once for each).
+    const uint flags = fontFlags(font, sscript, !url.isEmpty());
+    if (lastStyle_ >= 0 && flags == lastStyleKey_.flags && font.nominal == lastStyleKey_.nominal &&
+        font.color.rgba() == lastStyleKey_.color && font.name == lastStyleKey_.name && url == lastStyleUrl_)
         return lastStyle_;
     lastStyle_ = findStyle(font, sscript, url);
-    lastStyleKey_ = std::move(key);
+    lastStyleKey_ = fontKey(font, sscript, !url.isEmpty());
     lastStyleUrl_ = url;
     return lastStyle_;
 }
@@ -293,11 +298,7 @@ int TSectionList::InternUrl(const QString& url) {
     return int(Urls.size()) - 1;
 }
 
-void TSectionList::ResolveFonts(TMeasurer& m) {
-    // Every cell and section asks before it measures: answered at once
-    // when nothing was added since the last call with the same measurer.
-    if (resolvedFor_ == &m && resolvedCount_ == RunFonts.size())
-        return;
+void TSectionList::resolveNewFonts(TMeasurer& m) {
     for (TRunFont& f : RunFonts) {
         if (f.FontId >= 0 && f.IdOwner == &m)
             continue;

@@ -129,8 +129,13 @@ public:
     int InternUrl(const QString& url);  // -1 for ""
     std::vector<TRunStyle> RunStyles;
     int InternStyle(const TMyFont& font, TScript sscript, const QString& url);
-    // Measures every run font not yet measured with `m`.
-    void ResolveFonts(TMeasurer& m);
+    // Measures every run font not yet measured with `m`. Every cell and
+    // section asks before it measures: answered here, without a call, when
+    // nothing was added since the last time with the same measurer.
+    void ResolveFonts(TMeasurer& m) {
+        if (resolvedFor_ != &m || resolvedCount_ != RunFonts.size())
+            resolveNewFonts(m);
+    }
     // Re-applies the defaults (names, size, colours) to every run font and
     // recomputes the spacing sections.
     void UpdateFonts();
@@ -186,7 +191,9 @@ private:
     FontKey lastStyleKey_{};
     QString lastStyleUrl_;
     int findStyle(const TMyFont& font, TScript sscript, const QString& url);
+    void resolveNewFonts(TMeasurer& m);
     static FontKey fontKey(const TMyFont& f, TScript sscript, bool hot);
+    static uint fontFlags(const TMyFont& f, TScript sscript, bool hot);
 };
 
 inline size_t qHash(const TSectionList::FontKey& k, size_t seed = 0) {

@@ -58,6 +58,7 @@ private slots:
     void percentagesShareTheTableWidth();
     void wordWiderThanPixelWidthWidensColumn();
     void cellEndsWhatOpenedInside();
+    void nestedCellsKeepTheFontsAround();
     void emptyRowKeepsItsPlace();
     void hugeSpansAreCutAtTheColumnLimit();
 };
@@ -350,6 +351,26 @@ void TestViewerTables::cellEndsWhatOpenedInside() {
     }
     const TSection* link = sectionWith(*d, "link");
     QCOMPARE(link->urlAt(int(link->text().indexOf("link"))), QString("u.htm"));
+}
+
+void TestViewerTables::nestedCellsKeepTheFontsAround() {
+    // A cell starts in the fonts around it and gives back what it opened,
+    // also when a table inside it changes them, or a cell before it did.
+    auto d = fixedDoc("<table><tr><td>plain<table><tr><td><h2>inner head</table>outer after"
+                      "<td><font size=6>big<table><tr><td>inner big<td><h3>inner head 3</table>still big"
+                      "<td>next</table>after",
+                      500);
+    auto nominal = [&](const char* text) {
+        const TSection* s = sectionWith(*d, text);
+        return s ? s->fontAt(int(s->text().indexOf(QLatin1String(text)))).TheFont.nominal : -1;
+    };
+    const int big = nominal("big");
+    QVERIFY(big > 12);
+    QVERIFY(nominal("inner head") > 12);
+    for (const char* text : {"plain", "outer after", "next", "after"})
+        QCOMPARE(nominal(text), 12);
+    for (const char* text : {"inner big", "still big"})
+        QCOMPARE(nominal(text), big);
 }
 
 void TestViewerTables::emptyRowKeepsItsPlace() {
