@@ -25,6 +25,8 @@ namespace {
 // waits for no socket and sets no timer. Driving the transfer ourselves
 // with short waits removes that stall.
 constexpr int kPollMs = 5;
+// The upload buffer over SFTP (the library's default is 64 KiB).
+constexpr long kSftpUploadBuffer = 256L * 1024;
 
 }  // namespace
 
@@ -314,6 +316,10 @@ TReply TCurlConnection::Send(TCall& call) {
     curl_easy_setopt(easy_, CURLOPT_READFUNCTION, &TCall::OnRead);
     curl_easy_setopt(easy_, CURLOPT_READDATA, file);
     curl_easy_setopt(easy_, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
+    // Over SFTP each buffer the library hands on is written as packets it
+    // then waits to see acknowledged: with room for a whole picture of a
+    // few hundred KiB, such a file costs one wait instead of several.
+    if (sftp) curl_easy_setopt(easy_, CURLOPT_UPLOAD_BUFFERSIZE, kSftpUploadBuffer);
     // SFTP has no text mode: the library would turn line ends into CR LF
     // on the way, so files go as they are.
     curl_easy_setopt(easy_, CURLOPT_TRANSFERTEXT, r.Binary || sftp ? 0L : 1L);
