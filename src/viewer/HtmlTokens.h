@@ -78,7 +78,10 @@ public:
     static constexpr char16_t EofCh = 26;
     static constexpr char16_t CR = 13;
 
+    // Reads `text` in place, so the text must outlive the tokenizer (a
+    // temporary is refused).
     explicit THtmlTokenizer(const QString& text);
+    explicit THtmlTokenizer(QString&&) = delete;
 
     // Current character, as read (LCh) and upper-cased (Ch).
     char16_t LCh = 0, Ch = 0;

@@ -89,7 +89,8 @@ void TestViewerParser::strayAngleBrackets() {
 }
 
 void TestViewerParser::attributeValues() {
-    THtmlTokenizer t("<img border src=\"A b.gif\" width=50% height='30%' alt=x&y align=+12ab hspace=00FF00 vspace=-7>");
+    const QString html("<img border src=\"A b.gif\" width=50% height='30%' alt=x&y align=+12ab hspace=00FF00 vspace=-7>");
+    THtmlTokenizer t(html);
     t.GetCh();
     t.Next();
     QCOMPARE(t.Sy, S(Tag::IMG));
@@ -108,7 +109,8 @@ void TestViewerParser::attributeValues() {
     QCOMPARE(a.items()[7].Value, -7);
 
     // End tags of tags without an end form are unrecognised; H needs a level.
-    THtmlTokenizer u("</br></b><h7><h 2>");
+    const QString ends("</br></b><h7><h 2>");
+    THtmlTokenizer u(ends);
     u.GetCh();
     u.Next();
     QCOMPARE(u.Sy, int(CommandSy));
@@ -120,7 +122,8 @@ void TestViewerParser::attributeValues() {
     QCOMPARE(u.Sy, S(Tag::H));
     QCOMPARE(u.Value, 2);
     // A quoted value ends at ">" when the quote is missing.
-    THtmlTokenizer v("<a href=\"open>text");
+    const QString unquoted("<a href=\"open>text");
+    THtmlTokenizer v(unquoted);
     v.GetCh();
     v.Next();
     QCOMPARE(v.Attributes.find(Attr::HREF)->Name, QString("open"));
