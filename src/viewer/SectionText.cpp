@@ -28,30 +28,30 @@ bool TSectionText::encode(QChar c, char& byte) {
 }
 
 void TSectionText::freeData() {
+    if (inline_)
+        return;
     if (inArena_)
         TArena::abandon(data_, size_t(bytes_));
     else
         std::free(data_);
 }
 
-void TSectionText::reserveBytes(qsizetype bytes, bool exact) {
-    if (bytes <= qsizetype(cap_) && !exact)
+void TSectionText::reserveBytes(qsizetype bytes) {
+    if (bytes <= (inline_ ? kInline : qsizetype(cap_)))
         return;
-    qsizetype cap = exact ? bytes : std::max<qsizetype>(bytes, qsizetype(cap_) + cap_ / 2 + 16);
-    cap = std::min<qsizetype>(cap, 0x3FFFFFFF);
+    qsizetype cap = std::max<qsizetype>(bytes, qsizetype(cap_) + cap_ / 2 + 16);
+    cap = std::min<qsizetype>(cap, 0x1FFFFFFF);
     if (cap < bytes)
         qBadAlloc();
-    if (cap == 0) {
-        freeData();
-        data_ = nullptr;
-    } else if (inArena_) {
-        // Out of the arena into a block of its own.
+    if (inArena_ || inline_) {
+        // Out of the arena, or of the object, into a block of its own.
         char* p = static_cast<char*>(std::malloc(size_t(cap)));
         if (!p)
             qBadAlloc();
-        std::memcpy(p, data_, size_t(bytes_));
+        std::memcpy(p, store(), size_t(bytes_));
         freeData();
         data_ = p;
+        inline_ = 0;
     } else {
         char* p = static_cast<char*>(std::realloc(data_, size_t(cap)));
         if (!p)
@@ -62,13 +62,12 @@ void TSectionText::reserveBytes(qsizetype bytes, bool exact) {
     cap_ = unsigned(cap);
 }
 
+// A text still in the object's own room stays there: it needs no piece.
+// A text leaves the object only once it is longer than that room, so one in
+// a block of its own is never empty.
 void TSectionText::moveTo(TArena& arena) {
-    if (inArena_)
+    if (inArena_ || inline_)
         return;
-    if (bytes_ == 0) {
-        reserveBytes(0, true);
-        return;
-    }
     char* p = static_cast<char*>(arena.allocate(size_t(bytes_), wide_ ? alignof(QChar) : 1));
     std::memcpy(p, data_, size_t(bytes_));
     std::free(data_);
@@ -83,7 +82,7 @@ void TSectionText::append(const QChar* s, qsizetype n) {
     if (!wide_) {
         const qsizetype old = bytes_;
         reserveBytes(old + n);
-        char* out = data_ + old;
+        char* out = store() + old;
         qsizetype i = 0;
         for (; i < n; ++i)
             if (!encode(s[i], out[i]))
@@ -95,12 +94,12 @@ void TSectionText::append(const QChar* s, qsizetype n) {
         // A character without a byte: from here on two bytes a character.
         const QString sofar = mid(0);
         reserveBytes(sofar.size() * 2 + n * 2);
-        std::memcpy(data_, sofar.constData(), size_t(sofar.size()) * 2);
+        std::memcpy(store(), sofar.constData(), size_t(sofar.size()) * 2);
         bytes_ = int(sofar.size() * 2);
         wide_ = 1;
     }
     reserveBytes(bytes_ + n * 2);
-    std::memcpy(data_ + bytes_, s, size_t(n) * 2);
+    std::memcpy(store() + bytes_, s, size_t(n) * 2);
     bytes_ += int(n * 2);
 }
 
@@ -111,7 +110,7 @@ QString TSectionText::mid(int from, int n) const {
     QString out(std::max(0, end - from), Qt::Uninitialized);
     QChar* o = out.data();
     for (int i = from; i < end; ++i)
-        *o++ = decode(uchar(data_[i]));
+        *o++ = decode(uchar(store()[i]));
     return out;
 }
 
@@ -126,7 +125,7 @@ const QChar* TSectionText::chars(int from, int n, Buffer& buf) const {
     if (wide_)
         return wide() + from;
     buf.resize(n);
-    const char* in = data_ + from;
+    const char* in = store() + from;
     for (int i = 0; i < n; ++i)
         buf[i] = decode(uchar(in[i]));
     return buf.constData();

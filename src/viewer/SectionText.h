@@ -5,7 +5,9 @@
 // editor) switches the section to two bytes a character. Either way it
 // reads as UTF-16 characters. The array has no shared header, since a
 // long page holds thousands of sections; once the section is finished it
-// moves into the document's arena (moveTo), at exactly its size.
+// moves into the document's arena (moveTo), at exactly its size. A text of
+// a few characters (a table cell's number or word) is kept in the object
+// itself, in the room of the pointer, and costs no allocation at all.
 
 #include "viewer/Arena.h"
 #include "viewer/HtmlMeasure.h"
@@ -18,14 +20,14 @@ class TSectionText {
 public:
     using Buffer = QVarLengthArray<QChar, 256>;
 
-    TSectionText() : cap_(0), wide_(0), inArena_(0) {}
+    TSectionText() : cap_(0), wide_(0), inArena_(0), inline_(1) {}
     ~TSectionText() { freeData(); }
     TSectionText(const TSectionText&) = delete;
     TSectionText& operator=(const TSectionText&) = delete;
 
     int size() const { return wide_ ? bytes_ / 2 : bytes_; }
     bool isEmpty() const { return size() == 0; }
-    QChar operator[](int i) const { return wide_ ? wide()[i] : decode(uchar(data_[i])); }
+    QChar operator[](int i) const { return wide_ ? wide()[i] : decode(uchar(store()[i])); }
     QChar at(int i) const { return (*this)[i]; }
 
     void append(const QChar* s, qsizetype n);
@@ -60,14 +62,22 @@ public:
 private:
     static const QChar kHigh[32];  // 0x80..0x9F
     // One byte a character, or (wide) two: UTF-16 in the same array, so a
-    // section pays for one array either way.
-    char* data_ = nullptr;
-    int bytes_ = 0;        // used
-    unsigned cap_ : 30;    // bytes allocated; 0 while in an arena
+    // section pays for one array either way. Up to kInline bytes live in
+    // the pointer's own room (small_).
+    static constexpr int kInline = int(sizeof(char*));
+    union {
+        char* data_ = nullptr;
+        char small_[sizeof(char*)];
+    };
+    int bytes_ = 0;         // used
+    unsigned cap_ : 29;     // bytes allocated; 0 while in an arena or inline
     unsigned wide_ : 1;
     unsigned inArena_ : 1;  // data_ is a piece of an arena, not the allocator's
+    unsigned inline_ : 1;   // the bytes are small_, not at data_
     void freeData();
-    const QChar* wide() const { return reinterpret_cast<const QChar*>(data_); }
+    char* store() { return inline_ ? small_ : data_; }
+    const char* store() const { return inline_ ? small_ : data_; }
+    const QChar* wide() const { return reinterpret_cast<const QChar*>(store()); }
     // Room for `bytes` bytes in all, growing by half as much again.
-    void reserveBytes(qsizetype bytes, bool exact = false);
+    void reserveBytes(qsizetype bytes);
 };

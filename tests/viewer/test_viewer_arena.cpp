@@ -1,6 +1,8 @@
-// Blocks a cleared arena keeps go to the next arena, never memory in use.
+// Blocks a cleared arena keeps go to the next arena, never memory in use;
+// a section's text keeps its characters through every move of its storage.
 #include "ViewerTestUtil.h"
 #include "viewer/Arena.h"
+#include "viewer/SectionText.h"
 
 #include <QtTest>
 #include <set>
@@ -10,6 +12,7 @@ class TestViewerArena : public QObject {
     Q_OBJECT
 private slots:
     void keptBlocksGoOnlyWhereNothingLives();
+    void textSurvivesEveryMoveOfItsStorage();
 };
 
 void TestViewerArena::keptBlocksGoOnlyWhereNothingLives() {
@@ -50,6 +53,44 @@ void TestViewerArena::keptBlocksGoOnlyWhereNothingLives() {
                 texts += t->text().trimmed() + '|';
         });
         QCOMPARE(texts, expected);
+    }
+}
+
+void TestViewerArena::textSurvivesEveryMoveOfItsStorage() {
+    // Pieces appended in turn, the text moved into the arena after some:
+    // short and long, within the object's own room and past it, one byte a
+    // character and (after a letter Windows-1252 lacks) two.
+    const QString euro = QString(QChar(0x20AC)), polish = QStringLiteral("\u0142\u00f3d\u017a");
+    const QList<QStringList> cases = {
+        {"a"},
+        {"12345678"},
+        {"1234", "5678", "9"},
+        {"ab", "|", "cd", "|", "efghijklmnop"},
+        {euro, "|", "x"},
+        {"ab", polish},
+        {polish, "|", "and a much longer tail past the room of a pointer"},
+        {"a long first piece past the room", "|", polish, "|", "z"},
+    };
+    TArena arena;
+    for (const QStringList& pieces : cases) {
+        TSectionText text;
+        QString model;
+        for (const QString& piece : pieces) {
+            if (piece == QLatin1String("|")) {
+                text.moveTo(arena);
+                continue;
+            }
+            text += piece;
+            model += piece;
+        }
+        QCOMPARE(text.toString(), model);
+        text.moveTo(arena);
+        QCOMPARE(text.toString(), model);
+        QCOMPARE(text.size(), int(model.size()));
+        TSectionText::Buffer buf;
+        QCOMPARE(QStringView(text.chars(1, text.size() - 1, buf), text.size() - 1), QStringView(model).mid(1));
+        text += QStringLiteral("!");
+        QCOMPARE(text.toString(), model + '!');
     }
 }
 
