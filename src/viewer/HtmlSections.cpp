@@ -279,8 +279,13 @@ void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
             oneWord = start == 0 && i == Len;
         }
     }
-    Max = floats + (oneWord ? widestWord : textWidth(m, 0, Len)) + indent();
+    const int whole = oneWord ? widestWord : textWidth(m, 0, Len);
+    Max = floats + whole + indent();
     Min = std::max(widestImage, widestWord + floats) + indent();
+    if (Fonts.size() <= 1 && Images.isEmpty() && FormControls.empty()) {
+        NaturalWidth = whole;
+        naturalGen_ = ParentSectionList->FontsGeneration();
+    }
 }
 
 void TPreFormated::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {

@@ -148,9 +148,16 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
         int floatHt = 0;
         pending.clear();
 
-        // 1. How much fits.
+        // 1. How much fits. A text measured whole that fits takes the
+        // line as it is (the same sum fitRun would make).
         int x = 0, i = pos;
         bool empty = true, full = false;
+        if (pos == 0 && naturalGen_ == ParentSectionList->FontsGeneration() && NaturalWidth <= avail &&
+            !Preformatted) {
+            x = NaturalWidth;
+            i = Len;
+            empty = false;
+        }
         while (i < Len && !full) {
             const QChar c = b[i];
             if (c == QChar(ImageCode)) {

@@ -299,6 +299,7 @@ int TSectionList::InternUrl(const QString& url) {
 }
 
 void TSectionList::resolveNewFonts(TMeasurer& m) {
+    ++fontsGeneration_;
     for (TRunFont& f : RunFonts) {
         if (f.FontId >= 0 && f.IdOwner == &m)
             continue;

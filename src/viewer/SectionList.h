@@ -136,6 +136,10 @@ public:
         if (resolvedFor_ != &m || resolvedCount_ != RunFonts.size())
             resolveNewFonts(m);
     }
+    // Counts the times the run fonts were measured again (another
+    // measurer, new defaults): a width kept from before is good only
+    // while this stays the same.
+    quint32 FontsGeneration() const { return fontsGeneration_; }
     // Re-applies the defaults (names, size, colours) to every run font and
     // recomputes the spacing sections.
     void UpdateFonts();
@@ -184,6 +188,7 @@ private:
     // The measurer the first resolvedCount_ run fonts were measured with.
     const TMeasurer* resolvedFor_ = nullptr;
     size_t resolvedCount_ = 0;
+    quint32 fontsGeneration_ = 1;
     QHash<QString, int> urlIndex_;
     QHash<quint64, int> styleIndex_;  // font << 32 | (url + 1) -> index
     // The style InternStyle gave last, and what it was asked for.

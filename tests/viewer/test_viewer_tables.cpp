@@ -61,6 +61,7 @@ private slots:
     void nestedCellsKeepTheFontsAround();
     void emptyRowKeepsItsPlace();
     void hugeSpansAreCutAtTheColumnLimit();
+    void measuredTextWrapsExactlyAtItsWidth();
 };
 
 void TestViewerTables::cellsSideBySide() {
@@ -371,6 +372,24 @@ void TestViewerTables::nestedCellsKeepTheFontsAround() {
         QCOMPARE(nominal(text), 12);
     for (const char* text : {"inner big", "still big"})
         QCOMPARE(nominal(text), big);
+}
+
+void TestViewerTables::measuredTextWrapsExactlyAtItsWidth() {
+    // A cell's text is measured for the column widths and placed whole
+    // when it fits: at its width exactly it keeps one line, a pixel less
+    // breaks it, and a narrower window afterwards breaks it too.
+    const auto lines = [](const THtmlDocument& d) { return int(sectionWith(d, "aaa")->Lines.size()); };
+    const QString table = QStringLiteral("<table cellpadding=0 cellspacing=0 width=%1><tr><td>aaa bbb</table>");
+    // Padding and spacing keep a pixel each: 4 px of the table are not the
+    // cell's.
+    QCOMPARE(lines(*fixedDoc(table.arg(70 + 4))), 1);
+    QCOMPARE(lines(*fixedDoc(table.arg(69 + 4))), 2);
+    auto d = fixedDoc(QStringLiteral("<table cellpadding=0 cellspacing=0><tr><td>aaa bbb</table>"), 500);
+    QCOMPARE(lines(*d), 1);
+    d->layout(50);
+    QCOMPARE(lines(*d), 2);
+    d->layout(500);
+    QCOMPARE(lines(*d), 1);
 }
 
 void TestViewerTables::emptyRowKeepsItsPlace() {
