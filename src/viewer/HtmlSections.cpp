@@ -284,7 +284,7 @@ void TSection::MinMaxWidth(TMeasurer& m, int& Min, int& Max) {
     Min = std::max(widestImage, widestWord + floats) + indent();
     if (Fonts.size() <= 1 && Images.isEmpty() && FormControls.empty()) {
         NaturalWidth = whole;
-        naturalGen_ = ParentSectionList->FontsGeneration();
+        NaturalGen = ParentSectionList->FontsGeneration();
     }
 }
 

@@ -193,11 +193,11 @@ public:
     int indent() const { return ListLevel * 35; }  // px
     // The width of the whole text on one line, as MinMaxWidth measured it
     // for a section of one font without pictures or controls, while the
-    // fonts are those of naturalGen_ (0: not measured). Layout then places
+    // fonts are those of NaturalGen (0: not measured). Layout then places
     // a text that fits without measuring it again: a table of many small
     // cells measures each once.
     int NaturalWidth = 0;  // px
-    quint32 naturalGen_ = 0;
+    quint32 NaturalGen = 0;  // FontsGeneration() of the measuring
 
     virtual void AddText(const QString& S);
     // One space, also at the start (which AddText drops).

@@ -152,7 +152,7 @@ int TSection::DrawLogic(TMeasurer& m, int Y, int& Curs, int& MaxWidth, IndentMan
         // line as it is (the same sum fitRun would make).
         int x = 0, i = pos;
         bool empty = true, full = false;
-        if (pos == 0 && naturalGen_ == ParentSectionList->FontsGeneration() && NaturalWidth <= avail &&
+        if (pos == 0 && NaturalGen == ParentSectionList->FontsGeneration() && NaturalWidth <= avail &&
             !Preformatted) {
             x = NaturalWidth;
             i = Len;
