@@ -197,7 +197,7 @@ public:
     // a text that fits without measuring it again: a table of many small
     // cells measures each once.
     int NaturalWidth = 0;  // px
-    quint32 NaturalGen = 0;  // FontsGeneration() of the measuring
+    quint32 NaturalGen = 0;  // the list's FontsGeneration() when measured
 
     virtual void AddText(const QString& S);
     // One space, also at the start (which AddText drops).
